@@ -1,0 +1,192 @@
+#include "CommandLine.h"
+
+#include "DemoUnit.h"
+#include "StoreError.h"
+#include "UnitFolder.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix::CommandLine {
+
+namespace {
+
+const QStringList kCommands = {u"init"_s, u"demo"_s};
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+const QString kOverview =
+    u"Usage: calendrix [--data DIR]\n"
+    "       calendrix COMMAND [options]\n\n"
+    "Without a command, opens the duty roster program on the unit in DIR\n"
+    "(default: the current folder).\n\n"
+    "Commands:\n"
+    "  init DIR     create an empty unit in DIR (existing files are kept)\n"
+    "  demo DIR     create an example unit in DIR\n\n"
+    "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+
+int usageError(const QString &message)
+{
+    err() << "calendrix: " << message << "\n";
+    err().flush();
+    return 2;
+}
+
+int failure(const QString &message)
+{
+    err() << "ERROR: " << message << "\n";
+    err().flush();
+    return 1;
+}
+
+// Parses one command's arguments; -1 means go on, otherwise the exit status.
+int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax)
+{
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
+    parser.addOption(help);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        out() << "Usage: calendrix " << syntax << "\n\n" << parser.helpText().section(u'\n', 2);
+        out().flush();
+        return 0;
+    }
+    return -1;
+}
+
+int runInit(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Create an empty unit."_s);
+    parser.addPositionalArgument(u"DIR"_s, u"The unit folder; created when missing."_s);
+    if (const int status = parse(parser, arguments, u"init DIR"_s); status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"init needs exactly one folder: calendrix init DIR"_s);
+    try {
+        const UnitFolder folder(parser.positionalArguments().constFirst());
+        const UnitFolder::InitResult result = folder.init();
+        for (const QString &path : result.created)
+            out() << "created " << QDir::toNativeSeparators(path) << "\n";
+        for (const QString &path : result.kept)
+            out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
+        out().flush();
+    } catch (const StoreError &e) {
+        return failure(e.text());
+    }
+    return 0;
+}
+
+int runDemo(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Create an example unit."_s);
+    parser.addPositionalArgument(u"DIR"_s, u"A new or empty folder for the example unit."_s);
+    const QCommandLineOption scale(u"scale"_s,
+                                   u"company (about 150 soldiers, 10 duties), battalion (800, 30) "
+                                   "or brigade (4000, 80)."_s,
+                                   u"SIZE"_s, u"company"_s);
+    const QCommandLineOption seed(u"seed"_s, u"Seed of the example; the same seed gives the same unit."_s,
+                                  u"N"_s, u"1"_s);
+    const QCommandLineOption from(u"from"_s, u"First scheduled day, YYYY-MM-DD (default: tomorrow)."_s,
+                                  u"DATE"_s);
+    parser.addOptions({scale, seed, from});
+    if (const int status = parse(parser, arguments,
+                                 u"demo DIR [--scale company|battalion|brigade] [--seed N] [--from DATE]"_s);
+        status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"demo needs exactly one folder: calendrix demo DIR"_s);
+    DemoUnit::Options options;
+    if (!DemoUnit::parseScale(parser.value(scale), &options.scale))
+        return usageError(u"--scale must be company, battalion or brigade, not '%1'"_s.arg(parser.value(scale)));
+    bool ok = false;
+    options.seed = parser.value(seed).toULongLong(&ok);
+    if (!ok)
+        return usageError(u"--seed must be a whole number, not '%1'"_s.arg(parser.value(seed)));
+    if (parser.isSet(from)) {
+        options.from = QDate::fromString(parser.value(from), Qt::ISODate);
+        if (!options.from.isValid())
+            return usageError(u"--from must be a date YYYY-MM-DD, not '%1'"_s.arg(parser.value(from)));
+    }
+    try {
+        const QString dir = parser.positionalArguments().constFirst();
+        const DemoUnit::Summary s = DemoUnit::create(dir, options);
+        out() << "Example unit in " << QDir::toNativeSeparators(QDir(dir).absolutePath()) << ": "
+              << s.soldiers << " soldiers, " << s.duties << " duties, " << s.periods
+              << " periods, " << s.absences << " absences, " << s.holidays << " holidays\n";
+        out().flush();
+    } catch (const StoreError &e) {
+        return failure(e.text());
+    }
+    return 0;
+}
+
+} // namespace
+
+bool isConsoleCommand(const QStringList &arguments)
+{
+    if (arguments.size() < 2)
+        return false;
+    const QString first = arguments.at(1);
+    return kCommands.contains(first) || first == u"--help" || first == u"-h" ||
+           first == u"--version" || first == u"-v" || (!first.startsWith(u'-'));
+}
+
+int run(const QStringList &arguments)
+{
+    const QString command = arguments.value(1);
+    if (command == u"--help" || command == u"-h") {
+        out() << kOverview;
+        out().flush();
+        return 0;
+    }
+    if (command == u"--version" || command == u"-v") {
+        out() << "calendrix " << CALENDRIX_VERSION << "\n";
+        out().flush();
+        return 0;
+    }
+    QStringList rest = arguments.mid(1);
+    rest[0] = u"calendrix "_s + command;
+    if (command == u"init")
+        return runInit(rest);
+    if (command == u"demo")
+        return runDemo(rest);
+    return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
+}
+
+QString desktopFolder(const QStringList &arguments, bool *ok)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption data(u"data"_s, u"The unit folder."_s, u"DIR"_s);
+    parser.addOption(data);
+    *ok = false;
+    if (!parser.parse(arguments)) {
+        usageError(parser.errorText());
+        return {};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(parser.positionalArguments().constFirst()));
+        return {};
+    }
+    *ok = true;
+    return QDir(parser.isSet(data) ? parser.value(data) : QDir::currentPath()).absolutePath();
+}
+
+} // namespace calendrix::CommandLine

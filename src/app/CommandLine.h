@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+namespace calendrix {
+
+// The commands that run without a window. run() returns the exit status:
+// 0 done, 1 failure (message on standard error), 2 usage error.
+namespace CommandLine {
+
+// True when the arguments ask for a console command (or help) rather than
+// the desktop program.
+bool isConsoleCommand(const QStringList &arguments);
+
+int run(const QStringList &arguments);
+
+// The desktop program's own options: "calendrix [--data DIR]". Returns the
+// unit folder, or an empty string after printing a usage error (exit 2).
+QString desktopFolder(const QStringList &arguments, bool *ok);
+
+} // namespace CommandLine
+} // namespace calendrix

@@ -1,0 +1,293 @@
+#include "DemoUnit.h"
+
+#include "Database.h"
+#include "OptionFile.h"
+#include "RecordSet.h"
+#include "UnitFolder.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+// splitmix64: small, fast and the same on every platform, unlike the
+// standard library's distributions.
+class Random
+{
+public:
+    explicit Random(quint64 seed) : m_state(seed) {}
+    quint64 next()
+    {
+        quint64 z = (m_state += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    int below(int n) { return n <= 0 ? 0 : int(next() % quint64(n)); }
+    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
+    bool chance(int percent) { return below(100) < percent; }
+    template<typename T> const T &pick(const QList<T> &list) { return list[below(int(list.size()))]; }
+
+private:
+    quint64 m_state;
+};
+
+const QStringList kSurnames = {
+    u"Adams"_s, u"Baker"_s, u"Clark"_s, u"Dixon"_s, u"Evans"_s, u"Foster"_s, u"Garcia"_s,
+    u"Hughes"_s, u"Irwin"_s, u"Jackson"_s, u"Kelly"_s, u"Lopez"_s, u"Morgan"_s, u"Nguyen"_s,
+    u"O'Brien"_s, u"Patel"_s, u"Quinn"_s, u"Reyes"_s, u"Sullivan"_s, u"Turner"_s, u"Underwood"_s,
+    u"Vargas"_s, u"Walker"_s, u"Young"_s, u"Zimmerman"_s, u"Bennett"_s, u"Carter"_s, u"Diaz"_s,
+    u"Ellis"_s, u"Fischer"_s, u"Graham"_s, u"Harris"_s, u"Ingram"_s, u"Jensen"_s, u"Kowalski"_s,
+    u"Larsen"_s, u"Mitchell"_s, u"Novak"_s, u"Ortiz"_s, u"Price"_s, u"Ramirez"_s, u"Schmidt"_s,
+    u"Thompson"_s, u"Vasquez"_s, u"Webb"_s, u"Brooks"_s, u"Chavez"_s, u"D'Angelo"_s, u"Edwards"_s,
+    u"Fleming"_s, u"Gomez"_s, u"Hansen"_s, u"Iverson"_s, u"Johnson"_s, u"Kim"_s, u"Lindqvist"_s,
+    u"McAllister"_s, u"Nakamura"_s, u"Olsen"_s, u"Perez"_s, u"Rossi"_s, u"Santos"_s, u"Tanaka"_s,
+    u"Wagner"_s, u"Whitfield"_s, u"Alvarez"_s, u"Byrne"_s, u"Castillo"_s, u"Dunn"_s, u"Murphy"_s,
+    u"Müller"_s, u"Søndergaard"_s, u"Haddad"_s, u"Okafor"_s, u"Romero"_s, u"Stewart"_s,
+    u"Banks"_s, u"Cole"_s, u"Drake"_s, u"Frost"_s, u"Grant"_s, u"Holt"_s, u"Knox"_s, u"Lane"_s,
+};
+
+const QStringList kFirstNames = {
+    u"Aaron"_s, u"Amy"_s, u"Ben"_s, u"Carla"_s, u"Daniel"_s, u"Dana"_s, u"Eric"_s, u"Elena"_s,
+    u"Frank"_s, u"Grace"_s, u"Henry"_s, u"Ines"_s, u"Jack"_s, u"Julia"_s, u"Kevin"_s, u"Laura"_s,
+    u"Marcus"_s, u"Maria"_s, u"Nathan"_s, u"Olivia"_s, u"Paul"_s, u"Rachel"_s, u"Sam"_s,
+    u"Sofia"_s, u"Thomas"_s, u"Tina"_s, u"Victor"_s, u"Wendy"_s, u"Zoe"_s, u"Luis"_s,
+};
+
+// Qualification titles; 9 to 15 stay untitled, as in most units.
+const QStringList kQualifications = {
+    u"Weapons qualified"_s, u"Driver"_s, u"Combat lifesaver"_s, u"Radio operator"_s,
+    u"NCO"_s, u"Officer"_s, u"Security clearance"_s, u"Armorer course"_s,
+};
+enum Qual { Weapons = 1, Driver, Lifesaver, Radio, Nco, Officer, Clearance, Armorer };
+
+struct DutyKind {
+    QString name;
+    QList<int> requires_;
+    int days; // length of one period
+};
+
+const QList<DutyKind> kDutyKinds = {
+    {u"Charge of Quarters"_s, {Nco}, 1},
+    {u"CQ Runner"_s, {}, 1},
+    {u"Staff Duty NCO"_s, {Nco, Weapons}, 1},
+    {u"Staff Duty Officer"_s, {Officer}, 1},
+    {u"Gate Guard"_s, {Weapons}, 1},
+    {u"Fire Guard"_s, {}, 1},
+    {u"Kitchen Police"_s, {}, 1},
+    {u"Duty Driver"_s, {Driver}, 1},
+    {u"Medic on Call"_s, {Lifesaver}, 7},
+    {u"Radio Watch"_s, {Radio, Clearance}, 1},
+    {u"Armory Guard"_s, {Weapons, Armorer}, 7},
+    {u"Quick Reaction Force"_s, {Weapons, Driver}, 7},
+};
+
+const QStringList kReasons = {u"Leave"_s, u"Training course"_s, u"Sick"_s, u"Temporary duty"_s,
+                              u"Pass"_s, u"Range detail"_s};
+
+QStringList organizations(DemoUnit::Scale scale)
+{
+    switch (scale) {
+    case DemoUnit::Scale::Company:
+        return {u"HQ Section"_s, u"1st Platoon"_s, u"2nd Platoon"_s, u"3rd Platoon"_s,
+                u"Support Platoon"_s};
+    case DemoUnit::Scale::Battalion:
+        return {u"HHC"_s, u"A Company"_s, u"B Company"_s, u"C Company"_s, u"D Company"_s,
+                u"Support Company"_s};
+    case DemoUnit::Scale::Brigade:
+        break;
+    }
+    QStringList units;
+    for (const QString &bn : {u"1st Battalion"_s, u"2nd Battalion"_s, u"3rd Battalion"_s,
+                              u"Support Battalion"_s, u"Engineer Battalion"_s})
+        for (const QString &co : {u"HHC"_s, u"A Co"_s, u"B Co"_s, u"C Co"_s})
+            units.append(bn + u' ' + co);
+    units.append(u"Brigade HQ"_s);
+    return units;
+}
+
+QChar randomRank(Random &rnd)
+{
+    // Most soldiers are junior enlisted; a few officers, warrant officers and civilians.
+    const int r = rnd.below(100);
+    if (r < 3)
+        return u'?';
+    if (r < 55)
+        return QChar(u'A' + rnd.below(5)); // PV1..CPL
+    if (r < 82)
+        return QChar(u'F' + rnd.below(3)); // SGT..SFC
+    if (r < 88)
+        return QChar(u'I' + rnd.below(4)); // MSG..CSM
+    if (r < 91)
+        return QChar(u'M' + rnd.below(5)); // warrant officers
+    return QChar(u'R' + rnd.below(6));     // 2LT..COL
+}
+
+} // namespace
+
+bool DemoUnit::parseScale(const QString &text, Scale *scale)
+{
+    if (text == u"company")
+        *scale = Scale::Company;
+    else if (text == u"battalion")
+        *scale = Scale::Battalion;
+    else if (text == u"brigade")
+        *scale = Scale::Brigade;
+    else
+        return false;
+    return true;
+}
+
+DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
+{
+    const UnitFolder folder(dir);
+    for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
+        if (QFileInfo::exists(path))
+            throw StoreError(StoreErrorCode::DestinationExists,
+                             u"'%1' already holds a unit; the example unit needs a new or empty folder."_s
+                                 .arg(folder.dir()),
+                             path);
+    folder.init();
+
+    Random rnd(options.seed);
+    const QDate from = options.from.isValid() ? options.from : QDate::currentDate().addDays(1);
+    int soldierCount = 150, dutyCount = 10;
+    if (options.scale == Scale::Battalion) {
+        soldierCount = 800;
+        dutyCount = 30;
+    } else if (options.scale == Scale::Brigade) {
+        soldierCount = 4000;
+        dutyCount = 80;
+    }
+    const QStringList units = organizations(options.scale);
+    Summary summary;
+
+    Database db = Database::open(folder.personnelPath(), FileKind::Personnel);
+    Transaction transaction(db);
+
+    RecordSet titles(db, u"Qualifications"_s);
+    titles.edit();
+    for (int k = 0; k < kQualifications.size(); ++k)
+        titles.setValue(k + 1, kQualifications[k]);
+    titles.update();
+
+    RecordSet sections(db, u"Sections"_s);
+    for (const QString &unit : units) {
+        sections.addNew();
+        sections.setValue(1, unit);
+        sections.update();
+    }
+
+    // Soldiers: unique names "Surname, First name" (a number added for the rare twin).
+    RecordSet soldiers(db, u"SoldierRoster"_s);
+    QSet<QString> names;
+    QStringList soldierNames;
+    for (int i = 0; i < soldierCount; ++i) {
+        const QString base = rnd.pick(kSurnames) + u", "_s + rnd.pick(kFirstNames);
+        QString name = base;
+        for (int n = 0; names.contains(name); ++n)
+            name = n < 8 ? base + u' ' + QChar(u'A' + rnd.below(26)) + u'.'
+                         : base + u' ' + QString::number(n);
+        names.insert(name);
+        soldierNames.append(name);
+        const QChar rank = randomRank(rnd);
+        soldiers.addNew();
+        soldiers.setValue(1, name);
+        soldiers.setValue(2, QString(rank));
+        soldiers.setValue(3, rnd.pick(units));
+        const bool officer = rank >= u'R' && rank <= u'W';
+        const bool nco = rank >= u'E' && rank <= u'L';
+        const bool civilian = rank == u'?';
+        const bool held[8] = {!civilian && rnd.chance(85), rnd.chance(40), rnd.chance(30),
+                              rnd.chance(25), nco, officer || (rank >= u'M' && rank <= u'Q'),
+                              rnd.chance(35), rnd.chance(12)};
+        for (int k = 0; k < 8; ++k)
+            soldiers.setValue(4 + k, held[k]);
+        soldiers.update();
+    }
+    summary.soldiers = soldierCount;
+
+    // Duties: the duty kinds, per organization where the unit is larger.
+    RecordSet duties(db, u"DutyDates"_s);
+    RecordSet schedule(db, u"WorkSchedule"_s);
+    for (int i = 0; i < dutyCount; ++i) {
+        const DutyKind &kind = kDutyKinds[i % kDutyKinds.size()];
+        const int round = i / int(kDutyKinds.size());
+        const QString org = round == 0 ? units.constLast() : units[(i * 7 + round) % units.size()];
+        const QString name = round == 0 ? kind.name : kind.name + u" ("_s + org + u')';
+        duties.addNew();
+        duties.setValue(1, name);
+        duties.setValue(2, org);
+        for (int k = 1; k <= 15; ++k)
+            duties.setValue(2 + k, kind.requires_.contains(k));
+        duties.update();
+
+        // Periods over the coming weeks, up to 36, entered in no particular order.
+        const int periods = rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? 36 : 8);
+        QList<int> starts;
+        for (int p = 0; p < periods; ++p)
+            starts.append(p * kind.days);
+        for (int p = int(starts.size()) - 1; p > 0; --p)
+            std::swap(starts[p], starts[rnd.below(p + 1)]);
+        for (int start : starts) {
+            schedule.addNew();
+            schedule.setValue(1, name);
+            schedule.setValue(2, from.addDays(start));
+            schedule.setValue(3, from.addDays(start + kind.days - 1));
+            schedule.update();
+        }
+        summary.periods += periods;
+    }
+    summary.duties = dutyCount;
+
+    RecordSet absences(db, u"AbsentDates"_s);
+    for (const QString &name : soldierNames) {
+        if (!rnd.chance(12))
+            continue;
+        const QDate start = from.addDays(rnd.between(-5, 40));
+        absences.addNew();
+        absences.setValue(1, name);
+        absences.setValue(2, start);
+        absences.setValue(3, start.addDays(rnd.between(0, 13)));
+        absences.setValue(4, rnd.pick(kReasons));
+        absences.update();
+        ++summary.absences;
+    }
+
+    // Holidays of this and the next year that have not passed, and a training
+    // holiday that makes a long weekend in the scheduled weeks.
+    RecordSet holidays(db, u"Holiday"_s);
+    auto addHoliday = [&](const QString &name, QDate first, QDate last) {
+        if (last < from)
+            return;
+        holidays.addNew();
+        holidays.setValue(1, name);
+        holidays.setValue(2, first);
+        holidays.setValue(3, last);
+        holidays.update();
+        ++summary.holidays;
+    };
+    for (int year : {from.year(), from.year() + 1}) {
+        addHoliday(u"New Year's Day"_s, QDate(year, 1, 1), QDate(year, 1, 1));
+        addHoliday(u"Independence Day"_s, QDate(year, 7, 4), QDate(year, 7, 4));
+        addHoliday(u"Veterans Day"_s, QDate(year, 11, 11), QDate(year, 11, 11));
+        addHoliday(u"Christmas"_s, QDate(year, 12, 24), QDate(year, 12, 26));
+    }
+    QDate friday = from.addDays(14);
+    while (friday.dayOfWeek() != 5)
+        friday = friday.addDays(1);
+    addHoliday(u"Training holiday"_s, friday, friday);
+    transaction.commit();
+
+    // Holidays count only with Consolidate on; the example shows it.
+    OptionFile::write(folder.consolidatePath(), 1);
+    OptionFile::write(folder.absencePath(), 0);
+    return summary;
+}
+
+} // namespace calendrix

@@ -1,0 +1,56 @@
+#include "CommandLine.h"
+
+#include <QCoreApplication>
+
+#ifdef CALENDRIX_WITH_GUI
+#include "FolderLock.h"
+#include "MainWindow.h"
+#include "UnitFolder.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list.append(QString::fromLocal8Bit(argv[i]));
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = argumentList(argc, argv);
+    if (calendrix::CommandLine::isConsoleCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        return calendrix::CommandLine::run(arguments);
+    }
+    bool ok = false;
+    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &ok);
+    if (!ok)
+        return 2;
+#ifdef CALENDRIX_WITH_GUI
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Calendrix"_s);
+    QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
+
+    calendrix::FolderLock lock(dir);
+    if (!lock.tryLock()) {
+        QMessageBox::critical(nullptr, u"ERROR"_s, lock.errorText());
+        return 1;
+    }
+    calendrix::MainWindow window{calendrix::UnitFolder(dir)};
+    window.show();
+    return app.exec();
+#else
+    Q_UNUSED(dir);
+    return 1;
+#endif
+}

@@ -1,0 +1,470 @@
+#include "Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QVariant>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+std::atomic<int> connectionCounter{0};
+
+QString newConnectionName()
+{
+    return u"calendrix-%1"_s.arg(connectionCounter.fetch_add(1));
+}
+
+QString sqliteUri(const QString &path, bool readOnly)
+{
+    const QString abs = QFileInfo(path).absoluteFilePath();
+    return QUrl::fromLocalFile(abs).toString(QUrl::FullyEncoded) +
+           (readOnly ? u"?mode=ro"_s : u"?mode=rw"_s);
+}
+
+QString quoted(const QString &identifier)
+{
+    QString q = identifier;
+    q.replace(u'"', u"\"\""_s);
+    return u'"' + q + u'"';
+}
+
+// Flushes a file (or folder) to the disk so that a rename that follows
+// cannot leave a name pointing at data still in the cache.
+// QTemporaryFile makes files only the owner may read; a database gets the
+// permissions any new file of the user gets.
+void setUsualPermissions(const QString &path)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
+}
+
+bool syncPath(const QString &path, bool directory)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          directory ? (O_RDONLY | O_DIRECTORY) : O_RDWR);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// Opens a raw connection; the caller owns removing it.
+QSqlDatabase openConnection(const QString &name, const QString &path, bool readOnly)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+    db.setDatabaseName(sqliteUri(path, readOnly));
+    db.setConnectOptions(readOnly ? u"QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"_s
+                                  : u"QSQLITE_OPEN_URI"_s);
+    db.open();
+    return db;
+}
+
+// Removes a connection once every handle on it is gone.
+class ScopedConnection
+{
+public:
+    ScopedConnection(const QString &path, bool readOnly)
+        : m_name(newConnectionName()), m_db(openConnection(m_name, path, readOnly))
+    {
+    }
+    ~ScopedConnection()
+    {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    QSqlDatabase &db() { return m_db; }
+
+private:
+    QString m_name;
+    QSqlDatabase m_db;
+};
+
+QString displayPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+StoreError wrongKind(const QString &path, FileKind kind, const QString &why)
+{
+    return StoreError(StoreErrorCode::WrongFileKind,
+                      u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why,
+                                                                Layouts::kindName(kind)),
+                      path);
+}
+
+void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
+{
+    for (const TableLayout &table : Layouts::tables(kind)) {
+        QSqlQuery q(db);
+        if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table.name))))
+            throw storeErrorFrom(q.lastError(), path, u"reading the layout of "_s + table.name);
+        int ordinal = 0;
+        bool ok = true;
+        while (q.next()) {
+            if (ordinal < table.fields.size() &&
+                q.value(1).toString().compare(table.fields[ordinal].name, Qt::CaseInsensitive) != 0)
+                ok = false;
+            ++ordinal;
+        }
+        if (ordinal < table.fields.size())
+            ok = false;
+        if (!ok)
+            throw StoreError(StoreErrorCode::WrongFileKind,
+                             u"'%1' is damaged: its table %2 does not have the layout of a %3."_s
+                                 .arg(displayPath(path), table.name, Layouts::kindName(kind)),
+                             path);
+    }
+}
+
+} // namespace
+
+StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what)
+{
+    bool ok = false;
+    const int native = error.nativeErrorCode().toInt(&ok);
+    const int primary = ok ? (native & 0xff) : -1;
+    StoreErrorCode code = StoreErrorCode::General;
+    QString reason;
+    switch (primary) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        code = StoreErrorCode::Locked;
+        reason = u"the file is locked by another program"_s;
+        break;
+    case 8: // SQLITE_READONLY
+        code = StoreErrorCode::ReadOnly;
+        reason = u"the file cannot be written (read-only)"_s;
+        break;
+    case 10: // SQLITE_IOERR
+        code = StoreErrorCode::IoError;
+        reason = u"a disk error occurred"_s;
+        break;
+    case 11: // SQLITE_CORRUPT
+        code = StoreErrorCode::Corrupt;
+        reason = u"the file is damaged"_s;
+        break;
+    case 13: // SQLITE_FULL
+        code = StoreErrorCode::DiskFull;
+        reason = u"the disk is full"_s;
+        break;
+    case 14: // SQLITE_CANTOPEN
+        code = StoreErrorCode::CannotOpen;
+        reason = u"the file cannot be opened"_s;
+        break;
+    case 19: // SQLITE_CONSTRAINT
+        code = StoreErrorCode::Constraint;
+        reason = u"the change breaks a rule of the file"_s;
+        break;
+    case 26: // SQLITE_NOTADB
+        code = StoreErrorCode::WrongFileKind;
+        reason = u"the file is not a database"_s;
+        break;
+    default:
+        reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        break;
+    }
+    QString text = what.isEmpty() ? reason : what + u": "_s + reason;
+    if (!file.isEmpty())
+        text += u" ('%1')"_s.arg(displayPath(file));
+    return StoreError(code, text, file);
+}
+
+struct Schema {
+    QString path;
+    FileKind kind;
+};
+
+struct DatabaseShared {
+    QString connectionName;
+    QSqlDatabase db;
+    QHash<QString, Schema> schemas;
+    QHash<QString, QSqlQuery> statements;
+    bool inTransaction = false;
+
+    ~DatabaseShared()
+    {
+        statements.clear();
+        if (inTransaction) {
+            QSqlQuery q(db);
+            q.exec(u"ROLLBACK"_s);
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+    }
+};
+
+Database::Database() = default;
+Database::Database(std::shared_ptr<DatabaseShared> shared) : d(std::move(shared)) {}
+
+void Database::verify(const QString &path, FileKind kind)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw StoreError(StoreErrorCode::FileNotFound,
+                         u"The %1 '%2' does not exist."_s.arg(Layouts::kindName(kind),
+                                                               displayPath(path)),
+                         path);
+    if (!info.isFile())
+        throw wrongKind(path, kind, u"a folder"_s);
+    if (!info.isReadable())
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"The %1 '%2' cannot be read (no permission)."_s.arg(
+                             Layouts::kindName(kind), displayPath(path)),
+                         path);
+    if (info.size() == 0)
+        throw wrongKind(path, kind, u"an empty file"_s);
+
+    ScopedConnection c(path, true);
+    if (!c.db().isOpen())
+        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+    QSqlQuery q(c.db());
+    if (!q.exec(u"PRAGMA application_id"_s) || !q.next()) {
+        const StoreError e = storeErrorFrom(q.lastError(), path, {});
+        if (e.code() == StoreErrorCode::WrongFileKind || e.code() == StoreErrorCode::Corrupt)
+            throw wrongKind(path, kind, u"not a database file"_s);
+        throw e;
+    }
+    const qint32 appId = q.value(0).toInt();
+    if (appId != Layouts::applicationId(kind)) {
+        for (FileKind other : {FileKind::Personnel, FileKind::Working, FileKind::Roster})
+            if (appId == Layouts::applicationId(other))
+                throw wrongKind(path, kind, u"a Calendrix "_s + Layouts::kindName(other));
+        throw wrongKind(path, kind, u"another program's database"_s);
+    }
+    if (!q.exec(u"PRAGMA user_version"_s) || !q.next())
+        throw storeErrorFrom(q.lastError(), path, u"Cannot read"_s);
+    if (q.value(0).toInt() > Layouts::schemaVersion())
+        throw StoreError(StoreErrorCode::WrongFileKind,
+                         u"'%1' was made by a newer version of Calendrix."_s.arg(displayPath(path)),
+                         path);
+    q.finish();
+    checkLayout(c.db(), path, kind);
+}
+
+Database Database::open(const QString &path, FileKind kind)
+{
+    verify(path, kind);
+    auto shared = std::make_shared<DatabaseShared>();
+    shared->connectionName = newConnectionName();
+    shared->db = openConnection(shared->connectionName, path, false);
+    if (!shared->db.isOpen())
+        throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
+    shared->schemas.insert(u"main"_s, {QFileInfo(path).absoluteFilePath(), kind});
+    Database db(shared);
+    // A rollback journal (never WAL) keeps commits across attached files atomic.
+    db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
+    db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
+    return db;
+}
+
+void Database::attach(const QString &path, FileKind kind, const QString &alias)
+{
+    if (!isOpen())
+        throw StoreError(StoreErrorCode::General, u"No database is open."_s);
+    verify(path, kind);
+    QSqlQuery q(d->db);
+    q.prepare(u"ATTACH DATABASE ? AS "_s + quoted(alias));
+    q.addBindValue(sqliteUri(path, false));
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), path, u"Cannot open"_s);
+    d->schemas.insert(alias, {QFileInfo(path).absoluteFilePath(), kind});
+    exec(u"PRAGMA %1.journal_mode=DELETE"_s.arg(quoted(alias)), alias, u"Cannot open"_s);
+    exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(alias)), alias, u"Cannot open"_s);
+}
+
+void Database::detach(const QString &alias)
+{
+    if (!isOpen() || !d->schemas.contains(alias) || alias == u"main")
+        return;
+    d->statements.clear();
+    exec(u"DETACH DATABASE "_s + quoted(alias), alias, u"Cannot close"_s);
+    d->schemas.remove(alias);
+}
+
+bool Database::isOpen() const { return d && d->db.isOpen(); }
+
+void Database::close() { d.reset(); }
+
+QString Database::path(const QString &schema) const
+{
+    return d ? d->schemas.value(schema).path : QString();
+}
+
+FileKind Database::kind(const QString &schema) const
+{
+    return d ? d->schemas.value(schema).kind : FileKind::Personnel;
+}
+
+bool Database::hasSchema(const QString &schema) const { return d && d->schemas.contains(schema); }
+
+void Database::beginTransaction()
+{
+    if (!isOpen())
+        throw StoreError(StoreErrorCode::General, u"No database is open."_s);
+    if (d->inTransaction)
+        throw StoreError(StoreErrorCode::General, u"A transaction is already open."_s, path());
+    exec(u"BEGIN IMMEDIATE"_s, u"main"_s, u"Cannot start writing"_s);
+    d->inTransaction = true;
+}
+
+void Database::commit()
+{
+    if (!isOpen() || !d->inTransaction)
+        return;
+    exec(u"COMMIT"_s, u"main"_s, u"Cannot save the changes"_s);
+    d->inTransaction = false;
+}
+
+void Database::rollback()
+{
+    if (!isOpen() || !d->inTransaction)
+        return;
+    d->inTransaction = false;
+    QSqlQuery q(d->db);
+    q.exec(u"ROLLBACK"_s);
+}
+
+bool Database::inTransaction() const { return d && d->inTransaction; }
+
+QSqlDatabase Database::connection() const { return d ? d->db : QSqlDatabase(); }
+
+QSqlQuery &Database::cachedQuery(const QString &sql)
+{
+    auto it = d->statements.find(sql);
+    if (it == d->statements.end()) {
+        QSqlQuery q(d->db);
+        if (!q.prepare(sql))
+            throw storeErrorFrom(q.lastError(), path(), u"Cannot prepare a statement"_s);
+        it = d->statements.insert(sql, q);
+    }
+    return it.value();
+}
+
+StoreError Database::errorFrom(const QSqlError &error, const QString &schema,
+                               const QString &what) const
+{
+    return storeErrorFrom(error, path(schema), what);
+}
+
+void Database::exec(const QString &sql, const QString &schema, const QString &what)
+{
+    QSqlQuery q(d->db);
+    if (!q.exec(sql))
+        throw errorFrom(q.lastError(), schema, what);
+}
+
+void Database::create(const QString &path, FileKind kind)
+{
+    const QFileInfo target(path);
+    if (target.exists())
+        throw StoreError(StoreErrorCode::DestinationExists,
+                         u"'%1' already exists."_s.arg(displayPath(path)), path);
+    const QString dir = target.absolutePath();
+    QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
+    if (!temp.open())
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir),
+                                                                   temp.errorString()),
+                         path);
+    temp.close();
+    {
+        ScopedConnection c(temp.fileName(), false);
+        if (!c.db().isOpen())
+            throw storeErrorFrom(c.db().lastError(), path, u"Cannot create"_s);
+        QSqlQuery q(c.db());
+        auto run = [&](const QString &sql) {
+            if (!q.exec(sql))
+                throw storeErrorFrom(q.lastError(), path, u"Cannot create"_s);
+        };
+        run(u"PRAGMA journal_mode=DELETE"_s);
+        run(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)));
+        run(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion()));
+        run(u"BEGIN"_s);
+        for (const TableLayout &t : Layouts::tables(kind))
+            run(Layouts::createStatement(t, u"main"_s));
+        // A new personnel database carries its one row of (untitled)
+        // qualifications; the template its one empty header row.
+        if (kind == FileKind::Personnel)
+            run(u"INSERT INTO \"Qualifications\" DEFAULT VALUES"_s);
+        if (kind == FileKind::Roster)
+            run(u"INSERT INTO \"header\" DEFAULT VALUES"_s);
+        run(u"COMMIT"_s);
+    }
+    setUsualPermissions(temp.fileName());
+    if (!syncPath(temp.fileName(), false))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot write '%1' to the disk."_s.arg(displayPath(path)), path);
+    // rename() refuses an existing target, so a file made meanwhile is kept.
+    if (!QFile::rename(temp.fileName(), path))
+        throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
+                                                 : StoreErrorCode::IoError,
+                         u"Cannot create '%1'."_s.arg(displayPath(path)), path);
+    temp.setAutoRemove(false);
+    syncPath(dir, true);
+}
+
+void Database::copyDatabase(const QString &source, const QString &destination, FileKind kind)
+{
+    const QFileInfo target(destination);
+    if (target.exists() || target.isSymLink())
+        throw StoreError(StoreErrorCode::DestinationExists,
+                         u"'%1' already exists."_s.arg(displayPath(destination)), destination);
+    verify(source, kind);
+    const QString dir = target.absolutePath();
+    QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
+    if (!temp.open())
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir),
+                                                                   temp.errorString()),
+                         destination);
+    temp.close();
+    {
+        ScopedConnection c(source, true);
+        if (!c.db().isOpen())
+            throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
+        QSqlQuery q(c.db());
+        q.prepare(u"VACUUM INTO ?"_s);
+        q.addBindValue(temp.fileName());
+        if (!q.exec())
+            throw storeErrorFrom(q.lastError(), destination, u"Cannot copy the database"_s);
+    }
+    setUsualPermissions(temp.fileName());
+    if (!syncPath(temp.fileName(), false))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot write '%1' to the disk."_s.arg(displayPath(destination)),
+                         destination);
+    if (!QFile::rename(temp.fileName(), destination))
+        throw StoreError(QFileInfo::exists(destination) ? StoreErrorCode::DestinationExists
+                                                        : StoreErrorCode::IoError,
+                         u"Cannot create '%1'."_s.arg(displayPath(destination)), destination);
+    temp.setAutoRemove(false);
+    syncPath(dir, true);
+}
+
+Transaction::Transaction(Database &db) : m_db(db) { m_db.beginTransaction(); }
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollback();
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}
+
+} // namespace calendrix

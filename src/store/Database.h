@@ -1,0 +1,90 @@
+#pragma once
+
+#include "Layouts.h"
+#include "StoreError.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <memory>
+
+namespace calendrix {
+
+struct DatabaseShared;
+
+// One open database file of ours (the "main" schema), optionally with further
+// files attached under an alias so that a transaction can span them: with a
+// rollback journal SQLite commits changes to several attached files
+// atomically. Copies of a Database share one connection.
+class Database
+{
+public:
+    Database();
+
+    // Opens an existing file of the given kind for reading and writing. The
+    // file is checked read-only first: a missing file, a file that is not a
+    // database or a database of another kind is refused before it is ever
+    // opened for writing.
+    static Database open(const QString &path, FileKind kind);
+
+    // Makes a new, empty file of the given kind. Fails with DestinationExists
+    // when the path exists. The file appears complete or not at all.
+    static void create(const QString &path, FileKind kind);
+
+    // Copies a database file (the template to a new datafile). Fails with
+    // DestinationExists when the destination exists; never leaves a partial
+    // destination behind.
+    static void copyDatabase(const QString &source, const QString &destination, FileKind kind);
+
+    // Throws the StoreError that open() would give for a file that is not a
+    // sound file of this kind; does nothing for a good one. Never writes.
+    static void verify(const QString &path, FileKind kind);
+
+    void attach(const QString &path, FileKind kind, const QString &alias);
+    void detach(const QString &alias);
+
+    bool isOpen() const;
+    void close();
+    QString path(const QString &schema = QStringLiteral("main")) const;
+    FileKind kind(const QString &schema = QStringLiteral("main")) const;
+    bool hasSchema(const QString &schema) const;
+
+    // Without a transaction every update is durable on its own. Inside one,
+    // nothing reaches any of the attached files until commit.
+    void beginTransaction();
+    void commit();
+    void rollback();
+    bool inTransaction() const;
+
+    // For the record-set layer.
+    QSqlDatabase connection() const;
+    QSqlQuery &cachedQuery(const QString &sql);
+    StoreError errorFrom(const QSqlError &error, const QString &schema,
+                         const QString &what) const;
+    void exec(const QString &sql, const QString &schema, const QString &what);
+
+private:
+    explicit Database(std::shared_ptr<DatabaseShared> d);
+    std::shared_ptr<DatabaseShared> d;
+};
+
+// Rolls back unless committed: writes that belong together share one.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};
+
+// Maps an SQLite error to our error numbers with a readable text.
+StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what);
+
+} // namespace calendrix

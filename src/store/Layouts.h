@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace calendrix {
+
+enum class FieldType { Key, Text, Integer, YesNo, Date };
+
+// The three kinds of database file a unit folder holds. A roster datafile and
+// the empty template share one layout.
+enum class FileKind { Personnel, Working, Roster };
+
+struct FieldLayout {
+    QString name;
+    FieldType type;
+    QString defaultValue; // SQL literal, empty for none
+};
+
+struct TableLayout {
+    QString name;
+    QList<FieldLayout> fields; // ordinals are the file format: never reorder
+};
+
+namespace Layouts {
+
+const QList<TableLayout> &tables(FileKind kind);
+const TableLayout *table(FileKind kind, const QString &name);
+
+// Marks written into the SQLite header so that a file of the wrong kind is
+// recognised before anything is written into it.
+qint32 applicationId(FileKind kind);
+int schemaVersion();
+
+// "personnel database", "working database", "roster datafile".
+QString kindName(FileKind kind);
+
+// The declared SQL type we give a field; read back to know a field's type.
+QString sqlType(FieldType type);
+FieldType fieldTypeFromSql(const QString &declared);
+
+// CREATE TABLE statement for one table of a file, schema-qualified.
+QString createStatement(const TableLayout &table, const QString &schema);
+
+} // namespace Layouts
+} // namespace calendrix

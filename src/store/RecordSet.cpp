@@ -1,0 +1,749 @@
+#include "RecordSet.h"
+
+#include <QDate>
+#include <QHash>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
+
+QVariant fromStorage(const QVariant &raw, FieldType type)
+{
+    if (raw.isNull())
+        return {};
+    switch (type) {
+    case FieldType::Key:
+    case FieldType::Integer: {
+        bool ok = false;
+        const qint64 n = raw.toLongLong(&ok);
+        return ok ? QVariant(n) : QVariant(raw.toString());
+    }
+    case FieldType::YesNo:
+        return QVariant(raw.toLongLong() != 0);
+    case FieldType::Date: {
+        const QString s = raw.toString();
+        const QDate date = QDate::fromString(s.left(10), Qt::ISODate);
+        return date.isValid() ? QVariant(date) : QVariant(s);
+    }
+    case FieldType::Text:
+        break;
+    }
+    return QVariant(raw.toString());
+}
+
+QVariant toStorage(const QVariant &value, FieldType type)
+{
+    if (value.isNull())
+        return {};
+    switch (type) {
+    case FieldType::Date:
+        return value.toDate().toString(Qt::ISODate);
+    case FieldType::YesNo:
+        return QVariant(value.toBool() ? 1 : 0);
+    default:
+        break;
+    }
+    return value;
+}
+
+// Brings a caller's value to the field's type, or says why it cannot.
+QVariant convertForField(const QVariant &value, FieldType type, const QString &fieldName)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    const int id = value.metaType().id();
+    const bool isText = id == QMetaType::QString;
+    const QString textValue = isText ? value.toString().trimmed() : QString();
+    auto mismatch = [&]() {
+        return StoreError(StoreErrorCode::TypeMismatch,
+                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(),
+                                                                                fieldName));
+    };
+    switch (type) {
+    case FieldType::Text:
+        if (id == QMetaType::QDate)
+            return value.toDate().toString(Qt::ISODate);
+        return value.toString();
+    case FieldType::Key:
+    case FieldType::Integer: {
+        if (isText && textValue.isEmpty())
+            return {};
+        if (id == QMetaType::Bool)
+            return QVariant(qint64(value.toBool() ? 1 : 0));
+        if (id == QMetaType::Double || id == QMetaType::Float) {
+            const double x = value.toDouble();
+            if (x != x || x > 9.2e18 || x < -9.2e18 || x != static_cast<double>(qint64(x)))
+                throw mismatch();
+            return QVariant(qint64(x));
+        }
+        bool ok = false;
+        const qint64 n = isText ? textValue.toLongLong(&ok) : value.toLongLong(&ok);
+        if (!ok)
+            throw mismatch();
+        return QVariant(n);
+    }
+    case FieldType::YesNo: {
+        if (id == QMetaType::Bool)
+            return value;
+        if (isText) {
+            if (textValue.isEmpty())
+                return {};
+            const QString t = textValue.toLower();
+            if (t == u"true" || t == u"yes" || t == u"1" || t == u"-1")
+                return QVariant(true);
+            if (t == u"false" || t == u"no" || t == u"0")
+                return QVariant(false);
+            throw mismatch();
+        }
+        bool ok = false;
+        const qint64 n = value.toLongLong(&ok);
+        if (!ok)
+            throw mismatch();
+        return QVariant(n != 0);
+    }
+    case FieldType::Date: {
+        if (id == QMetaType::QDate) {
+            if (!value.toDate().isValid())
+                throw mismatch();
+            return value;
+        }
+        if (id == QMetaType::QDateTime)
+            return QVariant(value.toDateTime().date());
+        if (isText) {
+            if (textValue.isEmpty())
+                return {};
+            const QDate date = QDate::fromString(textValue, Qt::ISODate);
+            if (!date.isValid())
+                throw mismatch();
+            return QVariant(date);
+        }
+        throw mismatch();
+    }
+    }
+    return value;
+}
+
+// How a person expects names to sort: without regard to case or accents
+// ("adams" before "Baker", "Özdemir" between "Olsen" and "Pratt").
+QString collationKey(const QString &text)
+{
+    QString key = text.normalized(QString::NormalizationForm_D);
+    key.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return key.toCaseFolded();
+}
+
+// Null first; text by its collation key, then by code so that the order is
+// total; dates by calendar.
+int compareValues(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey,
+                  FieldType type)
+{
+    const bool an = a.isNull(), bn = b.isNull();
+    if (an || bn)
+        return an == bn ? 0 : (an ? -1 : 1);
+    switch (type) {
+    case FieldType::Key:
+    case FieldType::Integer: {
+        const qint64 x = a.toLongLong(), y = b.toLongLong();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    case FieldType::YesNo:
+        return int(a.toBool()) - int(b.toBool());
+    case FieldType::Date: {
+        const bool ad = a.metaType().id() == QMetaType::QDate;
+        const bool bd = b.metaType().id() == QMetaType::QDate;
+        if (ad && bd) {
+            const QDate x = a.toDate(), y = b.toDate();
+            return x < y ? -1 : (x > y ? 1 : 0);
+        }
+        if (ad != bd)
+            return ad ? -1 : 1;
+        return QString::compare(a.toString(), b.toString());
+    }
+    case FieldType::Text:
+        break;
+    }
+    if (const int c = QString::compare(aKey, bKey); c != 0)
+        return c;
+    return QString::compare(a.toString(), b.toString());
+}
+
+} // namespace
+
+struct FieldInfo {
+    QString name;
+    FieldType type;
+    QVariant defaultValue;
+};
+
+struct Row {
+    QList<QVariant> values;
+    bool deleted = false;
+};
+
+// Positions (ascending) of the live rows holding each text value of one
+// field, so that a find costs a hash look-up and a binary search.
+using FieldIndex = QHash<QString, std::vector<int>>;
+
+struct RecordSetData {
+    Database db;
+    QString schema;
+    QString sourceText;
+    RecordSource source;
+    QList<FieldInfo> fields;
+    std::vector<Row> rows;
+    int liveCount = 0;
+    int lastModified = -1;
+    std::vector<std::unique_ptr<FieldIndex>> indexes; // per ordinal, built on first find
+
+    QString filePath() const { return db.path(schema); }
+    QString qualifiedTable() const { return quoted(schema) + u'.' + quoted(source.table); }
+
+    void indexInsert(int slot)
+    {
+        for (size_t f = 0; f < indexes.size(); ++f) {
+            if (!indexes[f])
+                continue;
+            const QVariant &v = rows[slot].values[int(f)];
+            if (v.isNull())
+                continue;
+            auto &positions = (*indexes[f])[v.toString()];
+            positions.insert(std::lower_bound(positions.begin(), positions.end(), slot), slot);
+        }
+    }
+
+    void indexRemove(int slot, int onlyField = -1)
+    {
+        for (size_t f = 0; f < indexes.size(); ++f) {
+            if (!indexes[f] || (onlyField >= 0 && int(f) != onlyField))
+                continue;
+            const QVariant &v = rows[slot].values[int(f)];
+            if (v.isNull())
+                continue;
+            auto it = indexes[f]->find(v.toString());
+            if (it == indexes[f]->end())
+                continue;
+            auto &positions = it.value();
+            auto p = std::lower_bound(positions.begin(), positions.end(), slot);
+            if (p != positions.end() && *p == slot)
+                positions.erase(p);
+            if (positions.empty())
+                indexes[f]->erase(it);
+        }
+    }
+
+    FieldIndex &index(int ordinal)
+    {
+        if (indexes.size() < size_t(fields.size()))
+            indexes.resize(fields.size());
+        if (!indexes[ordinal]) {
+            indexes[ordinal] = std::make_unique<FieldIndex>();
+            for (int slot = 0; slot < int(rows.size()); ++slot) {
+                const Row &r = rows[slot];
+                if (!r.deleted && !r.values[ordinal].isNull())
+                    (*indexes[ordinal])[r.values[ordinal].toString()].push_back(slot);
+            }
+        }
+        return *indexes[ordinal];
+    }
+
+    void sortRows(const QList<QPair<int, bool>> &order)
+    {
+        // Collation keys are made once per row, not once per comparison.
+        const int k = int(order.size());
+        std::vector<QString> keys(rows.size() * size_t(k));
+        for (size_t r = 0; r < rows.size(); ++r)
+            for (int o = 0; o < k; ++o) {
+                const QVariant &v = rows[r].values[order[o].first];
+                if (fields[order[o].first].type == FieldType::Text && !v.isNull())
+                    keys[r * k + o] = collationKey(v.toString());
+            }
+        std::vector<int> perm(rows.size());
+        for (size_t i = 0; i < perm.size(); ++i)
+            perm[i] = int(i);
+        std::sort(perm.begin(), perm.end(), [&](int a, int b) {
+            for (int o = 0; o < k; ++o) {
+                const int ordinal = order[o].first;
+                const int c = compareValues(rows[a].values[ordinal], keys[size_t(a) * k + o],
+                                            rows[b].values[ordinal], keys[size_t(b) * k + o],
+                                            fields[ordinal].type);
+                if (c != 0)
+                    return order[o].second ? c > 0 : c < 0;
+            }
+            return rows[a].values[0].toLongLong() < rows[b].values[0].toLongLong();
+        });
+        std::vector<Row> sorted;
+        sorted.reserve(rows.size());
+        for (int i : perm)
+            sorted.push_back(std::move(rows[i]));
+        rows = std::move(sorted);
+    }
+
+    void load()
+    {
+        const TableLayout *layout = Layouts::table(db.kind(schema), source.table);
+        if (!layout)
+            throw StoreError(StoreErrorCode::ItemNotFound,
+                             u"The table '%1' is not part of a %2 ('%3')."_s.arg(
+                                 source.table, Layouts::kindName(db.kind(schema)), filePath()),
+                             filePath());
+        source.table = layout->name;
+        fields.clear();
+        QStringList columns;
+        for (const FieldLayout &f : layout->fields) {
+            QVariant dflt;
+            if (!f.defaultValue.isEmpty())
+                dflt = fromStorage(f.defaultValue, f.type);
+            fields.append({f.name, f.type, dflt});
+            columns.append(quoted(f.name));
+        }
+        QList<QPair<int, bool>> order;
+        for (const RecordSource::OrderField &o : source.order) {
+            int ordinal = -1;
+            for (int i = 0; i < fields.size(); ++i)
+                if (fields[i].name.compare(o.field, Qt::CaseInsensitive) == 0)
+                    ordinal = i;
+            if (ordinal < 0)
+                throw StoreError(StoreErrorCode::ItemNotFound,
+                                 u"The table %1 has no field '%2'."_s.arg(source.table, o.field),
+                                 filePath());
+            order.append({ordinal, o.descending});
+        }
+
+        QSqlQuery q(db.connection());
+        q.setForwardOnly(true);
+        if (!q.exec(u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','),
+                                                              qualifiedTable())))
+            throw db.errorFrom(q.lastError(), schema, u"Cannot read "_s + source.table);
+        rows.clear();
+        indexes.clear();
+        lastModified = -1;
+        const int n = fields.size();
+        while (q.next()) {
+            Row r;
+            r.values.reserve(n);
+            for (int i = 0; i < n; ++i)
+                r.values.append(fromStorage(q.value(i), fields[i].type));
+            rows.push_back(std::move(r));
+        }
+        if (q.lastError().isValid())
+            throw db.errorFrom(q.lastError(), schema, u"Cannot read "_s + source.table);
+        liveCount = int(rows.size());
+        if (!order.isEmpty())
+            sortRows(order);
+    }
+};
+
+RecordSet::RecordSet() = default;
+RecordSet::~RecordSet() = default;
+RecordSet::RecordSet(RecordSet &&) noexcept = default;
+RecordSet &RecordSet::operator=(RecordSet &&) noexcept = default;
+
+RecordSet::RecordSet(const Database &db, const QString &source, const QString &schema)
+{
+    open(db, source, schema);
+}
+
+void RecordSet::open(const Database &db, const QString &source, const QString &schema)
+{
+    if (!db.isOpen() || !db.hasSchema(schema))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot open '%1': its database is not open."_s.arg(source));
+    auto data = std::make_shared<RecordSetData>();
+    data->db = db;
+    data->schema = schema;
+    data->sourceText = source;
+    data->source = RecordSource::parse(source);
+    data->load();
+    d = std::move(data);
+    leaveEdit();
+    m_noMatch = false;
+    moveFirst();
+}
+
+void RecordSet::refresh()
+{
+    requireOpen();
+    open(d->db, d->sourceText, d->schema);
+}
+
+bool RecordSet::isOpen() const { return bool(d); }
+QString RecordSet::source() const { return d ? d->sourceText : QString(); }
+QString RecordSet::tableName() const { return d ? d->source.table : QString(); }
+Database RecordSet::database() const { return d ? d->db : Database(); }
+
+RecordSet RecordSet::clone() const
+{
+    requireOpen();
+    RecordSet c;
+    c.d = d;
+    c.moveFirst();
+    return c;
+}
+
+void RecordSet::requireOpen() const
+{
+    if (!d)
+        throw StoreError(StoreErrorCode::CannotOpen, u"The record set is not open."_s);
+}
+
+void RecordSet::requireCurrent() const
+{
+    requireOpen();
+    if (m_atEnd || m_pos < 0 || m_pos >= int(d->rows.size()))
+        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+    if (d->rows[m_pos].deleted)
+        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s,
+                         d->filePath());
+}
+
+bool RecordSet::bof() const { return !d || d->liveCount == 0 || (!m_atEnd && m_pos < 0); }
+bool RecordSet::eof() const { return !d || d->liveCount == 0 || m_atEnd; }
+
+bool RecordSet::hasCurrent() const
+{
+    return d && !m_atEnd && m_pos >= 0 && m_pos < int(d->rows.size()) && !d->rows[m_pos].deleted;
+}
+
+int RecordSet::nextLive(int from) const
+{
+    for (int i = std::max(from, 0); i < int(d->rows.size()); ++i)
+        if (!d->rows[i].deleted)
+            return i;
+    return -1;
+}
+
+int RecordSet::previousLive(int from) const
+{
+    for (int i = std::min(from, int(d->rows.size()) - 1); i >= 0; --i)
+        if (!d->rows[i].deleted)
+            return i;
+    return -1;
+}
+
+void RecordSet::leaveEdit()
+{
+    m_mode = EditMode::None;
+    m_buffer.clear();
+    m_dirty.clear();
+}
+
+void RecordSet::moveFirst()
+{
+    requireOpen();
+    leaveEdit();
+    const int i = nextLive(0);
+    m_pos = i;
+    m_atEnd = i < 0;
+}
+
+void RecordSet::moveLast()
+{
+    requireOpen();
+    leaveEdit();
+    const int i = previousLive(int(d->rows.size()) - 1);
+    m_pos = i;
+    m_atEnd = i < 0;
+}
+
+void RecordSet::moveNext()
+{
+    requireOpen();
+    // From a deleted row (even the last one) the cursor may still move on.
+    if (m_atEnd || (m_pos < 0 && d->liveCount == 0))
+        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+    leaveEdit();
+    const int i = nextLive(m_pos + 1);
+    if (i < 0) {
+        m_atEnd = true;
+        m_pos = int(d->rows.size());
+    } else {
+        m_pos = i;
+    }
+}
+
+void RecordSet::movePrevious()
+{
+    requireOpen();
+    if ((!m_atEnd && m_pos < 0) || (m_atEnd && d->liveCount == 0))
+        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+    leaveEdit();
+    const int i = previousLive(m_atEnd ? int(d->rows.size()) - 1 : m_pos - 1);
+    m_atEnd = false;
+    m_pos = i; // -1: before the first row
+}
+
+int RecordSet::recordCount() const { return d ? d->liveCount : 0; }
+
+int RecordSet::fieldCount() const { return d ? int(d->fields.size()) : 0; }
+
+QString RecordSet::fieldName(int ordinal) const
+{
+    requireOpen();
+    if (ordinal < 0 || ordinal >= d->fields.size())
+        throw StoreError(StoreErrorCode::ItemNotFound,
+                         u"The table %1 has no field number %2."_s.arg(d->source.table).arg(ordinal));
+    return d->fields[ordinal].name;
+}
+
+FieldType RecordSet::fieldType(int ordinal) const
+{
+    fieldName(ordinal);
+    return d->fields[ordinal].type;
+}
+
+int RecordSet::fieldOrdinal(const QString &name) const
+{
+    if (!d)
+        return -1;
+    for (int i = 0; i < d->fields.size(); ++i)
+        if (d->fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int RecordSet::ordinalOf(const QString &field) const
+{
+    requireOpen();
+    const int i = fieldOrdinal(field);
+    if (i < 0)
+        throw StoreError(StoreErrorCode::ItemNotFound,
+                         u"The table %1 has no field '%2'."_s.arg(d->source.table, field),
+                         d->filePath());
+    return i;
+}
+
+QVariant RecordSet::value(int ordinal) const
+{
+    fieldName(ordinal);
+    if (m_mode != EditMode::None)
+        return m_buffer[ordinal];
+    requireCurrent();
+    return d->rows[m_pos].values[ordinal];
+}
+
+QVariant RecordSet::value(const QString &field) const { return value(ordinalOf(field)); }
+
+QString RecordSet::text(int ordinal) const
+{
+    const QVariant v = value(ordinal);
+    if (v.isNull())
+        return {};
+    if (v.metaType().id() == QMetaType::QDate)
+        return v.toDate().toString(Qt::ISODate);
+    return v.toString().trimmed();
+}
+
+void RecordSet::setValue(int ordinal, const QVariant &value)
+{
+    fieldName(ordinal);
+    if (m_mode == EditMode::None)
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit,
+                         u"A field was changed without add-new or edit."_s, d->filePath());
+    if (d->fields[ordinal].type == FieldType::Key)
+        throw StoreError(StoreErrorCode::FieldReadOnly,
+                         u"The field %1 is assigned by the store and cannot be changed."_s.arg(
+                             d->fields[ordinal].name),
+                         d->filePath());
+    m_buffer[ordinal] = convertForField(value, d->fields[ordinal].type, d->fields[ordinal].name);
+    m_dirty[ordinal] = true;
+}
+
+void RecordSet::setValue(const QString &field, const QVariant &value)
+{
+    setValue(ordinalOf(field), value);
+}
+
+qint64 RecordSet::key() const
+{
+    requireCurrent();
+    return d->rows[m_pos].values[0].toLongLong();
+}
+
+void RecordSet::addNew()
+{
+    requireOpen();
+    m_mode = EditMode::Add;
+    m_buffer.clear();
+    for (const FieldInfo &f : d->fields)
+        m_buffer.append(f.defaultValue);
+    m_dirty = QList<bool>(d->fields.size(), false);
+}
+
+void RecordSet::edit()
+{
+    requireCurrent();
+    m_mode = EditMode::Edit;
+    m_buffer = d->rows[m_pos].values;
+    m_dirty = QList<bool>(d->fields.size(), false);
+}
+
+void RecordSet::cancelUpdate() { leaveEdit(); }
+
+RecordSet::EditMode RecordSet::editMode() const { return m_mode; }
+
+void RecordSet::update()
+{
+    requireOpen();
+    if (m_mode == EditMode::None)
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit,
+                         u"Update without add-new or edit."_s, d->filePath());
+    QStringList names;
+    QList<QVariant> values;
+    for (int i = 1; i < d->fields.size(); ++i) {
+        if (!m_dirty[i])
+            continue;
+        names.append(quoted(d->fields[i].name));
+        values.append(toStorage(m_buffer[i], d->fields[i].type));
+    }
+
+    if (m_mode == EditMode::Add) {
+        QString sql;
+        if (names.isEmpty()) {
+            sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(d->qualifiedTable());
+        } else {
+            QStringList marks(names.size(), u"?"_s);
+            sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(d->qualifiedTable(), names.join(u','),
+                                                            marks.join(u','));
+        }
+        QSqlQuery &q = d->db.cachedQuery(sql);
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        if (!q.exec())
+            throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot add a row to "_s + d->source.table);
+        Row r;
+        r.values = m_buffer;
+        r.values[0] = QVariant(q.lastInsertId().toLongLong());
+        q.finish();
+        d->rows.push_back(std::move(r));
+        const int slot = int(d->rows.size()) - 1;
+        ++d->liveCount;
+        d->indexInsert(slot);
+        d->lastModified = slot;
+        leaveEdit();
+        return;
+    }
+
+    // Edit: the row may have been deleted through a clone meanwhile.
+    if (m_atEnd || m_pos < 0 || d->rows[m_pos].deleted)
+        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
+    if (!names.isEmpty()) {
+        QStringList sets;
+        for (const QString &n : names)
+            sets.append(n + u"=?"_s);
+        const QString sql = u"UPDATE %1 SET %2 WHERE \"ID\"=?"_s.arg(d->qualifiedTable(),
+                                                                      sets.join(u','));
+        QSqlQuery &q = d->db.cachedQuery(sql);
+        int i = 0;
+        for (; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        q.bindValue(i, d->rows[m_pos].values[0]);
+        if (!q.exec())
+            throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot save a row of "_s + d->source.table);
+        const int affected = q.numRowsAffected();
+        q.finish();
+        if (affected != 1)
+            throw StoreError(StoreErrorCode::RecordDeleted,
+                             u"The record was deleted from %1 by someone else."_s.arg(d->source.table),
+                             d->filePath());
+        for (int f = 1; f < d->fields.size(); ++f) {
+            if (!m_dirty[f])
+                continue;
+            d->indexRemove(m_pos, f);
+            d->rows[m_pos].values[f] = m_buffer[f];
+        }
+        // Re-file the row under its new values in the indexes of changed fields.
+        for (size_t f = 0; f < d->indexes.size(); ++f) {
+            if (!d->indexes[f] || !m_dirty[int(f)])
+                continue;
+            const QVariant &v = d->rows[m_pos].values[int(f)];
+            if (v.isNull())
+                continue;
+            auto &positions = (*d->indexes[f])[v.toString()];
+            positions.insert(std::lower_bound(positions.begin(), positions.end(), m_pos), m_pos);
+        }
+    }
+    d->lastModified = m_pos;
+    leaveEdit();
+}
+
+void RecordSet::deleteCurrent()
+{
+    requireCurrent();
+    leaveEdit();
+    QSqlQuery &q = d->db.cachedQuery(u"DELETE FROM %1 WHERE \"ID\"=?"_s.arg(d->qualifiedTable()));
+    q.bindValue(0, d->rows[m_pos].values[0]);
+    if (!q.exec())
+        throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot delete a row of "_s + d->source.table);
+    q.finish();
+    d->indexRemove(m_pos);
+    d->rows[m_pos].deleted = true;
+    --d->liveCount;
+}
+
+bool RecordSet::findFrom(int ordinal, const QString &value, int after)
+{
+    leaveEdit();
+    const FieldIndex &index = d->index(ordinal);
+    const auto it = index.constFind(value);
+    if (it != index.cend()) {
+        const std::vector<int> &positions = it.value();
+        const auto p = std::upper_bound(positions.begin(), positions.end(), after);
+        if (p != positions.end()) {
+            m_pos = *p;
+            m_atEnd = false;
+            m_noMatch = false;
+            return true;
+        }
+    }
+    m_noMatch = true;
+    return false;
+}
+
+bool RecordSet::findFirst(const QString &field, const QString &value)
+{
+    return findFrom(ordinalOf(field), value, -1);
+}
+
+bool RecordSet::findNext(const QString &field, const QString &value)
+{
+    const int ordinal = ordinalOf(field);
+    return findFrom(ordinal, value, m_atEnd ? int(d->rows.size()) : m_pos);
+}
+
+bool RecordSet::noMatch() const { return m_noMatch; }
+
+int RecordSet::rowSlots() const { return d ? int(d->rows.size()) : 0; }
+
+bool RecordSet::isDeletedSlot(int slot) const
+{
+    return !d || slot < 0 || slot >= int(d->rows.size()) || d->rows[slot].deleted;
+}
+
+QVariant RecordSet::valueAt(int slot, int ordinal) const
+{
+    if (isDeletedSlot(slot) || ordinal < 0 || ordinal >= d->fields.size())
+        return {};
+    return d->rows[slot].values[ordinal];
+}
+
+int RecordSet::currentSlot() const { return hasCurrent() ? m_pos : -1; }
+
+void RecordSet::moveToSlot(int slot)
+{
+    requireOpen();
+    if (isDeletedSlot(slot))
+        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+    leaveEdit();
+    m_pos = slot;
+    m_atEnd = false;
+}
+
+int RecordSet::lastModifiedSlot() const { return d ? d->lastModified : -1; }
+
+} // namespace calendrix

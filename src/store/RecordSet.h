@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Database.h"
+#include "Layouts.h"
+#include "RecordSource.h"
+
+#include <QVariant>
+#include <memory>
+
+namespace calendrix {
+
+struct RecordSetData;
+
+// A cursor over the rows of one table, in the table's natural order or in
+// the order of a "SELECT * FROM t ORDER BY ..." source.
+//
+// The rows are read once when the set is opened (or refreshed); changes made
+// through the set go to the file at once and into the set's own rows: a row
+// added appears at the end of the set until it is re-opened, a deleted row
+// disappears from it. Clones share the rows and keep cursors of their own.
+//
+// Values: text as QString, integers as qint64, yes/no as bool, dates as
+// QDate, Null as an invalid QVariant.
+class RecordSet
+{
+public:
+    enum class EditMode { None, Edit, Add };
+
+    RecordSet();
+    RecordSet(const Database &db, const QString &source, const QString &schema = QStringLiteral("main"));
+    ~RecordSet();
+    RecordSet(const RecordSet &) = delete;
+    RecordSet &operator=(const RecordSet &) = delete;
+    RecordSet(RecordSet &&) noexcept;
+    RecordSet &operator=(RecordSet &&) noexcept;
+
+    // Binds the set to a new source and reads it; positioned on the first row.
+    void open(const Database &db, const QString &source, const QString &schema = QStringLiteral("main"));
+    // Reads the same source again; positioned on the first row.
+    void refresh();
+    bool isOpen() const;
+    QString source() const;
+    QString tableName() const;
+    Database database() const;
+
+    // An independent cursor over the same rows, on the first row.
+    RecordSet clone() const;
+
+    // Both are true on an empty set.
+    bool bof() const;
+    bool eof() const;
+    bool hasCurrent() const;
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+    int recordCount() const;
+
+    int fieldCount() const;
+    QString fieldName(int ordinal) const;
+    FieldType fieldType(int ordinal) const;
+    int fieldOrdinal(const QString &name) const; // -1 when there is none
+
+    QVariant value(int ordinal) const;
+    QVariant value(const QString &field) const;
+    QString text(int ordinal) const; // trimmed text, empty for Null
+    void setValue(int ordinal, const QVariant &value);
+    void setValue(const QString &field, const QVariant &value);
+    qint64 key() const;
+
+    void addNew();
+    void edit();
+    void update();
+    void cancelUpdate();
+    EditMode editMode() const;
+    // Deletes the current row; the cursor stays on the gap until moved.
+    void deleteCurrent();
+
+    // Exact, whole-text, case-sensitive search on one text field. On a match
+    // the row becomes current; on none the cursor stays and noMatch() is true.
+    bool findFirst(const QString &field, const QString &value);
+    bool findNext(const QString &field, const QString &value);
+    bool noMatch() const;
+
+    // Positions over all rows read or added, deleted ones included; for views
+    // that show the set as a list.
+    int rowSlots() const;
+    bool isDeletedSlot(int slot) const;
+    QVariant valueAt(int slot, int ordinal) const;
+    int currentSlot() const; // -1 when not on a row
+    void moveToSlot(int slot);
+    int lastModifiedSlot() const;
+
+private:
+    void requireOpen() const;
+    void requireCurrent() const;
+    int ordinalOf(const QString &field) const;
+    void leaveEdit();
+    int nextLive(int from) const;
+    int previousLive(int from) const;
+    bool findFrom(int ordinal, const QString &value, int after);
+
+    std::shared_ptr<RecordSetData> d;
+    int m_pos = -1;       // row slot, -1 before the first
+    bool m_atEnd = true;  // after the last
+    bool m_noMatch = false;
+    EditMode m_mode = EditMode::None;
+    QList<QVariant> m_buffer;
+    QList<bool> m_dirty;
+};
+
+} // namespace calendrix

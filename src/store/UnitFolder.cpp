@@ -1,0 +1,71 @@
+#include "UnitFolder.h"
+
+#include "Database.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+UnitFolder::UnitFolder(QString dir) : m_dir(QDir(dir).absolutePath()) {}
+
+QString UnitFolder::filePath(const QString &name) const { return QDir(m_dir).filePath(name); }
+QString UnitFolder::personnelPath() const { return filePath(u"Datafile32.mdb"_s); }
+QString UnitFolder::workingPath() const { return filePath(u"Memory.mdb"_s); }
+QString UnitFolder::templatePath() const { return filePath(u"template.tem"_s); }
+QString UnitFolder::consolidatePath() const { return filePath(u"ROSTER.INI"_s); }
+QString UnitFolder::absencePath() const { return filePath(u"ROSTER2.INI"_s); }
+
+UnitFolder::InitResult UnitFolder::init() const
+{
+    if (!QDir().mkpath(m_dir))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(m_dir)),
+                         m_dir);
+    InitResult result;
+    const struct {
+        QString path;
+        FileKind kind;
+    } databases[] = {
+        {personnelPath(), FileKind::Personnel},
+        {workingPath(), FileKind::Working},
+        {templatePath(), FileKind::Roster},
+    };
+    for (const auto &db : databases) {
+        if (QFileInfo::exists(db.path)) {
+            result.kept.append(db.path);
+            continue;
+        }
+        Database::create(db.path, db.kind);
+        result.created.append(db.path);
+    }
+
+    // Report layouts and help that every unit gets, shipped inside the program.
+    QDirIterator it(u":/unit"_s, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString target = filePath(it.fileName());
+        if (QFileInfo::exists(target)) {
+            result.kept.append(target);
+            continue;
+        }
+        const QString tmp = target + u".part"_s;
+        QFile::remove(tmp);
+        if (!QFile::copy(it.filePath(), tmp) ||
+            !QFile::rename(tmp, target)) {
+            QFile::remove(tmp);
+            throw StoreError(StoreErrorCode::IoError,
+                             u"Cannot create '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
+        }
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        result.created.append(target);
+    }
+    return result;
+}
+
+} // namespace calendrix

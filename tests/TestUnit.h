@@ -1,0 +1,56 @@
+#pragma once
+
+// A fresh unit folder per test, with its databases open.
+
+#include "Database.h"
+#include "RecordSet.h"
+#include "UnitFolder.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace calendrix::test {
+
+struct TestUnit {
+    QTemporaryDir dir;
+    UnitFolder folder{dir.path()};
+
+    TestUnit() { folder.init(); }
+    Database personnel() const { return Database::open(folder.personnelPath(), FileKind::Personnel); }
+    Database working() const { return Database::open(folder.workingPath(), FileKind::Working); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+// Adds one row with the given values at ordinals 1, 2, ...
+inline void addRow(RecordSet &rs, const QVariantList &values)
+{
+    rs.addNew();
+    for (int i = 0; i < values.size(); ++i)
+        rs.setValue(i + 1, values[i]);
+    rs.update();
+}
+
+// The values of one field over the whole set, in cursor order.
+inline QStringList column(RecordSet &rs, int ordinal)
+{
+    QStringList out;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const QVariant v = rs.value(ordinal);
+        out.append(v.isNull() ? QStringLiteral("<null>") : rs.text(ordinal));
+    }
+    return out;
+}
+
+#define EXPECT_STORE_ERROR(statement, expectedCode)                                             \
+    do {                                                                                        \
+        bool thrown_ = false;                                                                   \
+        try {                                                                                   \
+            statement;                                                                          \
+        } catch (const calendrix::StoreError &e_) {                                            \
+            thrown_ = true;                                                                     \
+            QCOMPARE(e_.code(), expectedCode);                                                  \
+        }                                                                                       \
+        QVERIFY2(thrown_, "expected a StoreError from: " #statement);                          \
+    } while (false)
+
+} // namespace calendrix::test

@@ -1,0 +1,269 @@
+#include "TestUnit.h"
+
+#include "FolderLock.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+class tst_Files : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wrongFilesAreRefusedUntouched_data();
+    void wrongFilesAreRefusedUntouched();
+    void copyRefusesExistingDestination();
+    void copyMakesAFreshDatafile();
+    void createRefusesExistingFile();
+    void initKeepsExistingFiles();
+    void layoutsAsTheSqliteShellSeesThem_data();
+    void layoutsAsTheSqliteShellSeesThem();
+    void secondCopyOfTheProgramIsTurnedAway();
+};
+
+namespace {
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void makeForeignSqliteFile(const QString &path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"foreign"_s);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(u"CREATE TABLE SoldierRoster (x)"_s));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"foreign"_s);
+}
+
+} // namespace
+
+void tst_Files::wrongFilesAreRefusedUntouched_data()
+{
+    QTest::addColumn<QString>("content"); // how the file is made
+    QTest::addColumn<int>("expectedKind");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("mentions");
+    const int personnel = int(FileKind::Personnel), working = int(FileKind::Working);
+    const int wrong = int(StoreErrorCode::WrongFileKind);
+    QTest::newRow("missing") << u"missing"_s << personnel << int(StoreErrorCode::FileNotFound) << u"does not exist"_s;
+    QTest::newRow("text file") << u"text"_s << personnel << wrong << u"not a database"_s;
+    QTest::newRow("empty file") << u"empty"_s << working << wrong << u"empty"_s;
+    QTest::newRow("other program's database") << u"foreign"_s << personnel << wrong << u"another program"_s;
+    QTest::newRow("datafile for personnel") << u"datafile"_s << personnel << wrong << u"roster datafile"_s;
+    QTest::newRow("working for personnel") << u"working"_s << personnel << wrong << u"working database"_s;
+    QTest::newRow("personnel for working") << u"personnel"_s << working << wrong << u"personnel database"_s;
+    QTest::newRow("folder") << u"folder"_s << working << wrong << u"folder"_s;
+    QTest::newRow("truncated database") << u"truncated"_s << personnel << wrong << u""_s;
+}
+
+void tst_Files::wrongFilesAreRefusedUntouched()
+{
+    QFETCH(QString, content);
+    QFETCH(int, expectedKind);
+    QFETCH(int, code);
+    QFETCH(QString, mentions);
+
+    TestUnit unit;
+    const QString path = unit.path(u"target.mdb"_s);
+    if (content == u"text")
+        writeFile(path, "SoldierName,Rank\r\nAdams,E\r\n");
+    else if (content == u"empty")
+        writeFile(path, QByteArray());
+    else if (content == u"foreign")
+        makeForeignSqliteFile(path);
+    else if (content == u"datafile")
+        Database::copyDatabase(unit.folder.templatePath(), path, FileKind::Roster);
+    else if (content == u"working")
+        QVERIFY(QFile::copy(unit.folder.workingPath(), path));
+    else if (content == u"personnel")
+        QVERIFY(QFile::copy(unit.folder.personnelPath(), path));
+    else if (content == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (content == u"truncated") {
+        QFile f(unit.folder.personnelPath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        writeFile(path, f.read(1500));
+    }
+    const QByteArray before = fileHash(path);
+    const QStringList filesBefore = QDir(unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    try {
+        Database::open(path, FileKind(expectedKind));
+        QFAIL("opened a file of the wrong kind");
+    } catch (const StoreError &e) {
+        QCOMPARE(e.number(), code);
+        QVERIFY2(e.text().contains(QFileInfo(path).fileName()), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(mentions), qPrintable(e.text()));
+    }
+    QCOMPARE(fileHash(path), before);
+    QCOMPARE(QDir(unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
+}
+
+void tst_Files::copyRefusesExistingDestination()
+{
+    TestUnit unit;
+    const QString target = unit.path(u"June.cxr"_s);
+    writeFile(target, "the unit's printed roster");
+    const QByteArray before = fileHash(target);
+    EXPECT_STORE_ERROR(Database::copyDatabase(unit.folder.templatePath(), target, FileKind::Roster),
+                       StoreErrorCode::DestinationExists);
+    QCOMPARE(fileHash(target), before);
+    try {
+        Database::copyDatabase(unit.folder.templatePath(), target, FileKind::Roster);
+    } catch (const StoreError &e) {
+        QCOMPARE(e.number(), 3204);
+    }
+}
+
+void tst_Files::copyMakesAFreshDatafile()
+{
+    TestUnit unit;
+    const QString target = unit.path(u"with blanks & 'quotes' #1.cxr"_s);
+    Database::copyDatabase(unit.folder.templatePath(), target, FileKind::Roster);
+    const Database db = Database::open(target, FileKind::Roster);
+    RecordSet header(db, u"header"_s);
+    QCOMPARE(header.recordCount(), 1);
+    QVERIFY(header.value(1).isNull());
+    QCOMPARE(RecordSet(db, u"storeage"_s).recordCount(), 0);
+    QCOMPARE(RecordSet(db, u"storeage"_s).fieldCount(), 77);
+    QCOMPARE(header.fieldCount(), 41);
+    // No temporary file is left beside it.
+    const QStringList files = QDir(unit.dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &f : files)
+        QVERIFY2(!f.endsWith(u".tmp"_s) && !f.endsWith(u"-journal"_s), qPrintable(f));
+
+    // A source of the wrong kind is refused and nothing is made.
+    const QString second = unit.path(u"second.cxr"_s);
+    EXPECT_STORE_ERROR(Database::copyDatabase(unit.folder.personnelPath(), second, FileKind::Roster),
+                       StoreErrorCode::WrongFileKind);
+    QVERIFY(!QFile::exists(second));
+}
+
+void tst_Files::createRefusesExistingFile()
+{
+    TestUnit unit;
+    const QByteArray before = fileHash(unit.folder.personnelPath());
+    EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
+                       StoreErrorCode::DestinationExists);
+    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
+}
+
+void tst_Files::initKeepsExistingFiles()
+{
+    TestUnit unit;
+    {
+        RecordSet rs(unit.personnel(), u"Sections"_s);
+        addRow(rs, {u"HQ"_s});
+    }
+    const QByteArray before = fileHash(unit.folder.personnelPath());
+    const UnitFolder::InitResult again = unit.folder.init();
+    QVERIFY(again.created.isEmpty());
+    QVERIFY(again.kept.contains(unit.folder.personnelPath()));
+    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
+
+    // A missing file is made again; the others stay.
+    QVERIFY(QFile::remove(unit.folder.templatePath()));
+    const UnitFolder::InitResult repaired = unit.folder.init();
+    QCOMPARE(repaired.created, QStringList{unit.folder.templatePath()});
+    QCOMPARE(RecordSet(unit.personnel(), u"Sections"_s).recordCount(), 1);
+    // A new personnel database has its one row of untitled qualifications.
+    RecordSet titles(unit.personnel(), u"Qualifications"_s);
+    QCOMPARE(titles.recordCount(), 1);
+    for (int k = 1; k <= 15; ++k)
+        QVERIFY(titles.value(k).isNull());
+}
+
+void tst_Files::layoutsAsTheSqliteShellSeesThem_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("columns"); // name:type, in ordinal order
+
+    QString q15, qt15, d36, c36, h36;
+    for (int i = 1; i <= 15; ++i) {
+        q15 += u",Q%1:BOOLEAN"_s.arg(i);
+        qt15 += u",Q%1:TEXT"_s.arg(i);
+    }
+    for (int i = 1; i <= 36; ++i) {
+        d36 += u",D%1:TEXT"_s.arg(i);
+        c36 += u",C%1:TEXT"_s.arg(i);
+        h36 += u",H%1:BOOLEAN"_s.arg(i);
+    }
+    const QString id = u"ID:INTEGER"_s;
+    QTest::newRow("SoldierRoster") << u"Datafile32.mdb"_s << u"SoldierRoster"_s
+                                   << id + u",SoldierName:TEXT,SoldierRank:TEXT,Section:TEXT"_s + q15;
+    QTest::newRow("DutyDates") << u"Datafile32.mdb"_s << u"DutyDates"_s
+                               << id + u",DutyName:TEXT,Organization:TEXT"_s + q15;
+    QTest::newRow("WorkSchedule") << u"Datafile32.mdb"_s << u"WorkSchedule"_s
+                                  << id + u",DutyName:TEXT,From:DATE,To:DATE"_s;
+    QTest::newRow("AbsentDates") << u"Datafile32.mdb"_s << u"AbsentDates"_s
+                                 << id + u",SoldierName:TEXT,From:DATE,To:DATE,Reason:TEXT"_s;
+    QTest::newRow("Sections") << u"Datafile32.mdb"_s << u"Sections"_s << id + u",Section:TEXT"_s;
+    QTest::newRow("Holiday") << u"Datafile32.mdb"_s << u"Holiday"_s << id + u",Name:TEXT,From:DATE,To:DATE"_s;
+    QTest::newRow("Qualifications") << u"Datafile32.mdb"_s << u"Qualifications"_s << id + qt15;
+    QTest::newRow("Memory") << u"Memory.mdb"_s << u"Memory"_s
+                            << id + u",Marker:BOOLEAN,SoldierName:TEXT,Rank:TEXT,DutyName:TEXT,"
+                                    "Count:INTEGER,HCount:INTEGER,Remarks:TEXT"_s;
+    QTest::newRow("Dates") << u"Memory.mdb"_s << u"Dates"_s << id + u",SoldierName:TEXT,From:DATE,To:DATE"_s;
+    QTest::newRow("Header") << u"Memory.mdb"_s << u"Header"_s << id + u",DutyName:TEXT"_s;
+    QTest::newRow("header") << u"template.tem"_s << u"header"_s
+                            << id + u",DutyName:TEXT,Organization:TEXT,Spare3:TEXT,Spare4:TEXT"_s + d36;
+    QTest::newRow("storeage") << u"template.tem"_s << u"storeage"_s
+                              << id + u",DutyName:TEXT,SoldierName:TEXT,Rank:TEXT,Remarks:TEXT"_s + c36 + h36;
+}
+
+// Other tools read our files: the sqlite3 shell must see exactly these layouts.
+void tst_Files::layoutsAsTheSqliteShellSeesThem()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, table);
+    QFETCH(QString, columns);
+    TestUnit unit;
+    QProcess shell;
+    shell.start(u"sqlite3"_s, {u"-readonly"_s, unit.path(file),
+                               u"SELECT name || ':' || type FROM pragma_table_info('%1')"_s.arg(table)});
+    QVERIFY2(shell.waitForFinished(), "sqlite3 shell missing");
+    QCOMPARE(shell.exitCode(), 0);
+    const QString got = QString::fromUtf8(shell.readAllStandardOutput()).trimmed().split(u'\n').join(u',');
+    QCOMPARE(got, columns);
+}
+
+void tst_Files::secondCopyOfTheProgramIsTurnedAway()
+{
+    TestUnit unit;
+    FolderLock first(unit.dir.path());
+    QVERIFY(first.tryLock());
+    FolderLock second(unit.dir.path());
+    QVERIFY(!second.tryLock());
+    QVERIFY2(second.errorText().contains(QDir::toNativeSeparators(unit.dir.path())), qPrintable(second.errorText()));
+    QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())),
+             qPrintable(second.errorText()));
+}
+
+QTEST_GUILESS_MAIN(tst_Files)
+#include "tst_Files.moc"

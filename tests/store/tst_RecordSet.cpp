@@ -1,0 +1,354 @@
+#include "TestUnit.h"
+
+#include <QDate>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+class tst_RecordSet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptySetHasNoCurrentRecord();
+    void addedRowStaysAtEndUntilRefresh();
+    void deleteThenMoveNext();
+    void deleteLastRowThenMoveNextReachesEnd();
+    void cloneHasItsOwnCursor();
+    void refreshDropsClonesShare();
+    void valuesRoundTrip_data();
+    void valuesRoundTrip();
+    void badValuesAreRefused_data();
+    void badValuesAreRefused();
+    void editingRules();
+    void defaultsOfNewCounterRow();
+    void changesAreDurableAtOnce();
+    void recordSourcesOutsideTheFormAreRefused_data();
+    void recordSourcesOutsideTheFormAreRefused();
+    void transactionSpansAttachedFiles();
+};
+
+void tst_RecordSet::emptySetHasNoCurrentRecord()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QVERIFY(rs.bof());
+    QVERIFY(rs.eof());
+    QCOMPARE(rs.recordCount(), 0);
+    rs.moveFirst(); // allowed, stays empty
+    QVERIFY(rs.eof() && rs.bof());
+    EXPECT_STORE_ERROR(rs.deleteCurrent(), StoreErrorCode::NoCurrentRecord);
+    EXPECT_STORE_ERROR(rs.edit(), StoreErrorCode::NoCurrentRecord);
+    EXPECT_STORE_ERROR(rs.value(1), StoreErrorCode::NoCurrentRecord);
+    EXPECT_STORE_ERROR(rs.moveNext(), StoreErrorCode::NoCurrentRecord);
+
+    // A row added to an empty set does not become current by itself.
+    addRow(rs, {u"Adams"_s});
+    QCOMPARE(rs.recordCount(), 1);
+    rs.moveFirst();
+    QVERIFY(!rs.eof() && !rs.bof());
+    QCOMPARE(rs.text(1), u"Adams"_s);
+}
+
+void tst_RecordSet::addedRowStaysAtEndUntilRefresh()
+{
+    TestUnit unit;
+    const Database db = unit.personnel();
+    RecordSet rs(db, u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    for (const QString &name : {u"Clark"_s, u"Baker"_s})
+        addRow(rs, {name});
+    rs.refresh();
+    QCOMPARE(column(rs, 1), QStringList({u"Baker"_s, u"Clark"_s}));
+
+    rs.moveFirst();
+    addRow(rs, {u"Adams"_s});
+    QCOMPARE(rs.text(1), u"Baker"_s); // the cursor stays where it was
+    QCOMPARE(column(rs, 1), QStringList({u"Baker"_s, u"Clark"_s, u"Adams"_s}));
+    rs.moveToSlot(rs.lastModifiedSlot());
+    QCOMPARE(rs.text(1), u"Adams"_s);
+
+    rs.refresh();
+    QCOMPARE(column(rs, 1), QStringList({u"Adams"_s, u"Baker"_s, u"Clark"_s}));
+    rs.moveFirst();
+    QCOMPARE(rs.text(1), u"Adams"_s);
+}
+
+void tst_RecordSet::deleteThenMoveNext()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"Sections"_s);
+    for (const QString &s : {u"HQ"_s, u"1st"_s, u"2nd"_s, u"3rd"_s})
+        addRow(rs, {s});
+    rs.refresh();
+    rs.moveNext(); // "1st"
+    rs.deleteCurrent();
+    EXPECT_STORE_ERROR(rs.value(1), StoreErrorCode::RecordDeleted);
+    rs.moveNext();
+    QCOMPARE(rs.text(1), u"2nd"_s);
+    rs.movePrevious();
+    QCOMPARE(rs.text(1), u"HQ"_s);
+    QCOMPARE(rs.recordCount(), 3);
+    QCOMPARE(column(rs, 1), QStringList({u"HQ"_s, u"2nd"_s, u"3rd"_s}));
+
+    // Gone from the file as well.
+    RecordSet fresh(unit.personnel(), u"Sections"_s);
+    QCOMPARE(column(fresh, 1), QStringList({u"HQ"_s, u"2nd"_s, u"3rd"_s}));
+}
+
+void tst_RecordSet::deleteLastRowThenMoveNextReachesEnd()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"Sections"_s);
+    addRow(rs, {u"only"_s});
+    rs.moveFirst();
+    rs.deleteCurrent();
+    rs.moveNext();
+    QVERIFY(rs.eof());
+    QVERIFY(rs.bof());
+    QCOMPARE(rs.recordCount(), 0);
+}
+
+void tst_RecordSet::cloneHasItsOwnCursor()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"SELECT * FROM Sections ORDER BY Section Asc"_s);
+    for (const QString &s : {u"B"_s, u"A"_s, u"C"_s})
+        addRow(rs, {s});
+    rs.refresh();
+    RecordSet c = rs.clone();
+    rs.moveLast();
+    QCOMPARE(rs.text(1), u"C"_s);
+    QCOMPARE(c.text(1), u"A"_s);
+    c.moveNext();
+    QCOMPARE(c.text(1), u"B"_s);
+    QCOMPARE(rs.text(1), u"C"_s);
+
+    // Same rows: a change through one cursor shows through the other.
+    c.edit();
+    c.setValue(1, u"B2"_s);
+    c.update();
+    rs.moveFirst();
+    rs.moveNext();
+    QCOMPARE(rs.text(1), u"B2"_s);
+    rs.deleteCurrent();
+    EXPECT_STORE_ERROR(c.value(1), StoreErrorCode::RecordDeleted);
+    QCOMPARE(column(c, 1), QStringList({u"A"_s, u"C"_s}));
+}
+
+void tst_RecordSet::refreshDropsClonesShare()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"Sections"_s);
+    addRow(rs, {u"A"_s});
+    RecordSet c = rs.clone();
+    rs.refresh();
+    addRow(rs, {u"B"_s});
+    // The clone still walks the rows it had; it sees B after its own refresh.
+    QCOMPARE(column(c, 1), QStringList({u"A"_s}));
+    c.refresh();
+    QCOMPARE(column(c, 1), QStringList({u"A"_s, u"B"_s}));
+}
+
+void tst_RecordSet::valuesRoundTrip_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<QVariant>("expected");
+
+    const QVariant null;
+    QTest::newRow("text") << u"SoldierRoster"_s << u"SoldierName"_s << QVariant(u"O'Brien, \"Doc\" Ø"_s)
+                          << QVariant(u"O'Brien, \"Doc\" Ø"_s);
+    QTest::newRow("text keeps blanks") << u"SoldierRoster"_s << u"SoldierName"_s
+                                       << QVariant(u"  Adams "_s) << QVariant(u"  Adams "_s);
+    QTest::newRow("text null") << u"SoldierRoster"_s << u"SoldierName"_s << null << null;
+    QTest::newRow("empty text is not null") << u"SoldierRoster"_s << u"Section"_s
+                                            << QVariant(QString(u""_s)) << QVariant(QString(u""_s));
+    QTest::newRow("yes") << u"SoldierRoster"_s << u"Q15"_s << QVariant(true) << QVariant(true);
+    QTest::newRow("no") << u"DutyDates"_s << u"Q1"_s << QVariant(false) << QVariant(false);
+    QTest::newRow("yes from -1") << u"DutyDates"_s << u"Q2"_s << QVariant(-1) << QVariant(true);
+    QTest::newRow("yes/no null") << u"DutyDates"_s << u"Q3"_s << null << null;
+    QTest::newRow("date") << u"WorkSchedule"_s << u"From"_s << QVariant(QDate(2026, 12, 31))
+                          << QVariant(QDate(2026, 12, 31));
+    QTest::newRow("date leap day") << u"Holiday"_s << u"To"_s << QVariant(QDate(2028, 2, 29))
+                                   << QVariant(QDate(2028, 2, 29));
+    QTest::newRow("date from iso text") << u"AbsentDates"_s << u"To"_s << QVariant(u"2027-01-02"_s)
+                                        << QVariant(QDate(2027, 1, 2));
+    QTest::newRow("date null") << u"WorkSchedule"_s << u"To"_s << null << null;
+    QTest::newRow("date from empty text") << u"WorkSchedule"_s << u"To"_s << QVariant(u""_s) << null;
+    QTest::newRow("integer") << u"Memory"_s << u"Count"_s << QVariant(32767) << QVariant(qint64(32767));
+    QTest::newRow("integer negative") << u"Memory"_s << u"HCount"_s << QVariant(-5) << QVariant(qint64(-5));
+    QTest::newRow("integer from text") << u"Memory"_s << u"Count"_s << QVariant(u" 12 "_s)
+                                       << QVariant(qint64(12));
+    QTest::newRow("integer null") << u"Memory"_s << u"Count"_s << null << null;
+}
+
+void tst_RecordSet::valuesRoundTrip()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, field);
+    QFETCH(QVariant, written);
+    QFETCH(QVariant, expected);
+
+    TestUnit unit;
+    const Database db = table == u"Memory" ? unit.working() : unit.personnel();
+    {
+        RecordSet rs(db, table);
+        rs.addNew();
+        rs.setValue(field, written);
+        rs.update();
+        rs.moveToSlot(rs.lastModifiedSlot());
+        QCOMPARE(rs.value(field), expected);
+    }
+    // Read back from the file through a new connection.
+    const Database again = Database::open(db.path(), db.kind());
+    RecordSet rs(again, table);
+    rs.moveLast();
+    const QVariant v = rs.value(field);
+    QCOMPARE(v.isNull(), expected.isNull());
+    QCOMPARE(v, expected);
+}
+
+void tst_RecordSet::badValuesAreRefused_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("date from words") << u"WorkSchedule"_s << u"From"_s << QVariant(u"next Tuesday"_s);
+    QTest::newRow("date 31 February") << u"WorkSchedule"_s << u"From"_s << QVariant(u"2027-02-31"_s);
+    QTest::newRow("integer from words") << u"Memory"_s << u"Count"_s << QVariant(u"three"_s);
+    QTest::newRow("integer from fraction") << u"Memory"_s << u"Count"_s << QVariant(2.5);
+    QTest::newRow("yes/no from words") << u"DutyDates"_s << u"Q1"_s << QVariant(u"perhaps"_s);
+}
+
+void tst_RecordSet::badValuesAreRefused()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    TestUnit unit;
+    RecordSet rs(table == u"Memory" ? unit.working() : unit.personnel(), table);
+    rs.addNew();
+    EXPECT_STORE_ERROR(rs.setValue(field, value), StoreErrorCode::TypeMismatch);
+    rs.update();
+    rs.refresh();
+    QCOMPARE(rs.recordCount(), 1);
+    QVERIFY(rs.value(field).isNull() || field == u"Count"); // Count has its default 0
+}
+
+void tst_RecordSet::editingRules()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"Sections"_s);
+    addRow(rs, {u"HQ"_s});
+    rs.moveFirst();
+    EXPECT_STORE_ERROR(rs.setValue(1, u"x"_s), StoreErrorCode::UpdateWithoutEdit);
+    EXPECT_STORE_ERROR(rs.update(), StoreErrorCode::UpdateWithoutEdit);
+    rs.edit();
+    EXPECT_STORE_ERROR(rs.setValue(0, 99), StoreErrorCode::FieldReadOnly);
+    EXPECT_STORE_ERROR(rs.setValue(u"NoSuchField"_s, 1), StoreErrorCode::ItemNotFound);
+    EXPECT_STORE_ERROR(rs.setValue(2, 1), StoreErrorCode::ItemNotFound);
+    rs.setValue(1, u"Changed"_s);
+    QCOMPARE(rs.text(1), u"Changed"_s); // the pending value is what the set shows
+    rs.cancelUpdate();
+    QCOMPARE(rs.text(1), u"HQ"_s);
+
+    // A row deleted through a clone cannot be saved through the other cursor.
+    rs.edit();
+    rs.setValue(1, u"Lost"_s);
+    RecordSet c = rs.clone();
+    c.deleteCurrent();
+    EXPECT_STORE_ERROR(rs.update(), StoreErrorCode::RecordDeleted);
+}
+
+void tst_RecordSet::defaultsOfNewCounterRow()
+{
+    TestUnit unit;
+    RecordSet rs(unit.working(), u"Memory"_s);
+    addRow(rs, {true, u"Adams"_s, u"E"_s, u"Gate Guard"_s});
+    rs.refresh();
+    QCOMPARE(rs.value(u"Count"_s), QVariant(qint64(0)));
+    QCOMPARE(rs.value(u"HCount"_s), QVariant(qint64(0)));
+    QVERIFY(rs.value(u"Remarks"_s).isNull());
+    QCOMPARE(rs.value(u"Marker"_s), QVariant(true));
+    QVERIFY(rs.key() > 0);
+}
+
+void tst_RecordSet::changesAreDurableAtOnce()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"DutyDates"_s);
+    addRow(rs, {u"Gate Guard"_s, u"HQ"_s});
+    rs.moveFirst();
+    rs.edit();
+    rs.setValue(u"Q4"_s, true);
+    rs.update();
+    // Another connection sees it without any close or commit.
+    RecordSet other(unit.personnel(), u"DutyDates"_s);
+    QCOMPARE(other.value(u"Q4"_s), QVariant(true));
+    QCOMPARE(other.text(2), u"HQ"_s);
+}
+
+void tst_RecordSet::recordSourcesOutsideTheFormAreRefused_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("code");
+    const int bad = int(StoreErrorCode::BadRecordSource);
+    const int missing = int(StoreErrorCode::ItemNotFound);
+    QTest::newRow("statement") << u"DELETE FROM SoldierRoster"_s << bad;
+    QTest::newRow("where clause") << u"SELECT * FROM SoldierRoster WHERE 1=1 ORDER BY ID Asc"_s << bad;
+    QTest::newRow("no direction") << u"SELECT * FROM SoldierRoster ORDER BY SoldierName"_s << bad;
+    QTest::newRow("second statement") << u"SoldierRoster; DROP TABLE SoldierRoster"_s << bad;
+    QTest::newRow("columns") << u"SELECT SoldierName FROM SoldierRoster ORDER BY ID Asc"_s << bad;
+    QTest::newRow("injected order") << u"SELECT * FROM SoldierRoster ORDER BY (SELECT 1) Asc"_s << bad;
+    QTest::newRow("empty") << u""_s << bad;
+    QTest::newRow("unknown table") << u"Soldiers"_s << missing;
+    QTest::newRow("table of another file") << u"Memory"_s << missing;
+    QTest::newRow("unknown field") << u"SELECT * FROM SoldierRoster ORDER BY Name Asc"_s << missing;
+}
+
+void tst_RecordSet::recordSourcesOutsideTheFormAreRefused()
+{
+    QFETCH(QString, source);
+    QFETCH(int, code);
+    TestUnit unit;
+    EXPECT_STORE_ERROR(RecordSet(unit.personnel(), source), StoreErrorCode(code));
+    // The table is still there.
+    RecordSet rs(unit.personnel(), u"select * from soldierroster order by SOLDIERNAME desc, [ID] ASC"_s);
+    QCOMPARE(rs.tableName(), u"SoldierRoster"_s);
+}
+
+void tst_RecordSet::transactionSpansAttachedFiles()
+{
+    TestUnit unit;
+    const QString datafile = unit.path(u"roster.cxr"_s);
+    Database::copyDatabase(unit.folder.templatePath(), datafile, FileKind::Roster);
+    Database db = unit.working();
+    db.attach(datafile, FileKind::Roster, u"out"_s);
+
+    {
+        Transaction t(db);
+        RecordSet counters(db, u"Memory"_s);
+        addRow(counters, {true, u"Adams"_s});
+        RecordSet sheet(db, u"storeage"_s, u"out"_s);
+        addRow(sheet, {u"Gate Guard"_s, u"Adams"_s});
+        // no commit: both additions go
+    }
+    QCOMPARE(RecordSet(unit.working(), u"Memory"_s).recordCount(), 0);
+    QCOMPARE(RecordSet(Database::open(datafile, FileKind::Roster), u"storeage"_s).recordCount(), 0);
+
+    {
+        Transaction t(db);
+        RecordSet counters(db, u"Memory"_s);
+        addRow(counters, {true, u"Adams"_s});
+        RecordSet sheet(db, u"storeage"_s, u"out"_s);
+        addRow(sheet, {u"Gate Guard"_s, u"Adams"_s});
+        t.commit();
+    }
+    QCOMPARE(RecordSet(unit.working(), u"Memory"_s).recordCount(), 1);
+    QCOMPARE(RecordSet(Database::open(datafile, FileKind::Roster), u"storeage"_s).recordCount(), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_RecordSet)
+#include "tst_RecordSet.moc"
