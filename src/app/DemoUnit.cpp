@@ -59,7 +59,7 @@ const QStringList kFirstNames = {
     u"Sofia"_s, u"Thomas"_s, u"Tina"_s, u"Victor"_s, u"Wendy"_s, u"Zoe"_s, u"Luis"_s,
 };
 
-// Qualification titles; 9 to 15 stay untitled, as in most units.
+// Qualifications every unit knows; sub-unit memberships follow them (9 on).
 const QStringList kQualifications = {
     u"Weapons qualified"_s, u"Driver"_s, u"Combat lifesaver"_s, u"Radio operator"_s,
     u"NCO"_s, u"Officer"_s, u"Security clearance"_s, u"Armorer course"_s,
@@ -90,25 +90,40 @@ const QList<DutyKind> kDutyKinds = {
 const QStringList kReasons = {u"Leave"_s, u"Training course"_s, u"Sick"_s, u"Temporary duty"_s,
                               u"Pass"_s, u"Range detail"_s};
 
-QStringList organizations(DemoUnit::Scale scale)
+// Sections of the unit; at battalion and brigade size each section also
+// belongs to one of the sub-units whose membership is a qualification, so
+// that a sub-unit's duties draw on its own people.
+struct Organization {
+    QStringList subUnits; // titles of qualifications 9, 10, ...
+    QList<QPair<QString, int>> sections; // name, index into subUnits (-1: none)
+};
+
+Organization organization(DemoUnit::Scale scale)
 {
+    Organization o;
     switch (scale) {
     case DemoUnit::Scale::Company:
-        return {u"HQ Section"_s, u"1st Platoon"_s, u"2nd Platoon"_s, u"3rd Platoon"_s,
-                u"Support Platoon"_s};
+        for (const QString &s : {u"HQ Section"_s, u"1st Platoon"_s, u"2nd Platoon"_s,
+                                 u"3rd Platoon"_s, u"Support Platoon"_s})
+            o.sections.append({s, -1});
+        return o;
     case DemoUnit::Scale::Battalion:
-        return {u"HHC"_s, u"A Company"_s, u"B Company"_s, u"C Company"_s, u"D Company"_s,
-                u"Support Company"_s};
+        o.subUnits = {u"HHC"_s, u"A Company"_s, u"B Company"_s, u"C Company"_s, u"D Company"_s,
+                      u"Support Company"_s};
+        for (int u = 0; u < o.subUnits.size(); ++u)
+            for (const QString &p : {u"HQ"_s, u"1st Plt"_s, u"2nd Plt"_s, u"3rd Plt"_s})
+                o.sections.append({o.subUnits[u] + u' ' + p, u});
+        return o;
     case DemoUnit::Scale::Brigade:
         break;
     }
-    QStringList units;
-    for (const QString &bn : {u"1st Battalion"_s, u"2nd Battalion"_s, u"3rd Battalion"_s,
-                              u"Support Battalion"_s, u"Engineer Battalion"_s})
+    o.subUnits = {u"1st Battalion"_s, u"2nd Battalion"_s, u"3rd Battalion"_s,
+                  u"Support Battalion"_s, u"Engineer Battalion"_s, u"Brigade HQ"_s};
+    for (int u = 0; u < o.subUnits.size() - 1; ++u)
         for (const QString &co : {u"HHC"_s, u"A Co"_s, u"B Co"_s, u"C Co"_s})
-            units.append(bn + u' ' + co);
-    units.append(u"Brigade HQ"_s);
-    return units;
+            o.sections.append({o.subUnits[u] + u' ' + co, u});
+    o.sections.append({u"Brigade HQ"_s, int(o.subUnits.size()) - 1});
+    return o;
 }
 
 QChar randomRank(Random &rnd)
@@ -164,7 +179,7 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         soldierCount = 4000;
         dutyCount = 80;
     }
-    const QStringList units = organizations(options.scale);
+    const Organization org = organization(options.scale);
     Summary summary;
 
     Database db = Database::open(folder.personnelPath(), FileKind::Personnel);
@@ -174,12 +189,14 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     titles.edit();
     for (int k = 0; k < kQualifications.size(); ++k)
         titles.setValue(k + 1, kQualifications[k]);
+    for (int u = 0; u < org.subUnits.size(); ++u)
+        titles.setValue(int(kQualifications.size()) + 1 + u, org.subUnits[u]);
     titles.update();
 
     RecordSet sections(db, u"Sections"_s);
-    for (const QString &unit : units) {
+    for (const auto &section : org.sections) {
         sections.addNew();
-        sections.setValue(1, unit);
+        sections.setValue(1, section.first);
         sections.update();
     }
 
@@ -196,10 +213,11 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         names.insert(name);
         soldierNames.append(name);
         const QChar rank = randomRank(rnd);
+        const auto &section = rnd.pick(org.sections);
         soldiers.addNew();
         soldiers.setValue(1, name);
         soldiers.setValue(2, QString(rank));
-        soldiers.setValue(3, rnd.pick(units));
+        soldiers.setValue(3, section.first);
         const bool officer = rank >= u'R' && rank <= u'W';
         const bool nco = rank >= u'E' && rank <= u'L';
         const bool civilian = rank == u'?';
@@ -208,6 +226,8 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
                               rnd.chance(35), rnd.chance(12)};
         for (int k = 0; k < 8; ++k)
             soldiers.setValue(4 + k, held[k]);
+        if (section.second >= 0)
+            soldiers.setValue(4 + int(kQualifications.size()) + section.second, true);
         soldiers.update();
     }
     summary.soldiers = soldierCount;
@@ -216,19 +236,27 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     RecordSet duties(db, u"DutyDates"_s);
     RecordSet schedule(db, u"WorkSchedule"_s);
     for (int i = 0; i < dutyCount; ++i) {
-        const DutyKind &kind = kDutyKinds[i % kDutyKinds.size()];
-        const int round = i / int(kDutyKinds.size());
-        const QString org = round == 0 ? units.constLast() : units[(i * 7 + round) % units.size()];
-        const QString name = round == 0 ? kind.name : kind.name + u" ("_s + org + u')';
+        // Larger units: every sub-unit runs its own duties.
+        const int unit = org.subUnits.isEmpty() ? -1 : i % int(org.subUnits.size());
+        const int kindIndex = org.subUnits.isEmpty() ? i : i / int(org.subUnits.size());
+        const DutyKind &kind = kDutyKinds[kindIndex % kDutyKinds.size()];
+        QString name = kind.name;
+        if (kindIndex >= kDutyKinds.size())
+            name += u", night"_s;
+        if (unit >= 0)
+            name += u" ("_s + org.subUnits[unit] + u')';
         duties.addNew();
         duties.setValue(1, name);
-        duties.setValue(2, org);
+        duties.setValue(2, unit >= 0 ? org.subUnits[unit] : u"Company HQ"_s);
         for (int k = 1; k <= 15; ++k)
-            duties.setValue(2 + k, kind.requires_.contains(k));
+            duties.setValue(2 + k, kind.requires_.contains(k) ||
+                                       (unit >= 0 && k == int(kQualifications.size()) + 1 + unit));
         duties.update();
 
         // Periods over the coming weeks, up to 36, entered in no particular order.
-        const int periods = rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? 36 : 8);
+        const int periods = options.scale == Scale::Brigade
+                                ? 36
+                                : rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? 36 : 8);
         QList<int> starts;
         for (int p = 0; p < periods; ++p)
             starts.append(p * kind.days);
