@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 
 #include "DemoUnit.h"
+#include "FolderLock.h"
+#include "OptionFile.h"
+#include "RosterRun.h"
 #include "StoreError.h"
 #include "UnitFolder.h"
 
@@ -16,7 +19,7 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s};
 
 QTextStream &out()
 {
@@ -37,7 +40,8 @@ const QString kOverview =
     "(default: the current folder).\n\n"
     "Commands:\n"
     "  init DIR     create an empty unit in DIR (existing files are kept)\n"
-    "  demo DIR     create an example unit in DIR\n\n"
+    "  demo DIR     create an example unit in DIR\n"
+    "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n\n"
     "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
 
 int usageError(const QString &message)
@@ -138,6 +142,73 @@ int runDemo(const QStringList &arguments)
     return 0;
 }
 
+// The roster run's messages as lines: "TITLE: text" on standard error,
+// "Finished" on standard output.
+class PrintingMessenger : public Messenger
+{
+public:
+    explicit PrintingMessenger(bool replace) : m_replace(replace) {}
+
+    void inform(Kind kind, const QString &text) override
+    {
+        if (kind == Kind::Plain) {
+            out() << text << "\n";
+            out().flush();
+            return;
+        }
+        err() << title(kind) << ": " << QString(text).replace(u'\n', u' ') << "\n";
+        err().flush();
+    }
+
+    bool ask(const QString &question) override
+    {
+        if (m_replace)
+            return true;
+        err() << "QUESTION: " << question << " No (give --replace to replace it)\n";
+        err().flush();
+        return false;
+    }
+
+private:
+    bool m_replace;
+};
+
+int runMake(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Make a roster datafile from the unit, as File > Make New "
+                                     "Datafile does."_s);
+    parser.addPositionalArgument(u"OUT.cxr"_s, u"The roster datafile to make."_s);
+    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s,
+                                  u"DIR"_s);
+    const QCommandLineOption replace(u"replace"_s, u"Replace OUT.cxr when it exists."_s);
+    parser.addOptions({data, replace});
+    if (const int status = parse(parser, arguments, u"make OUT.cxr [--data DIR] [--replace]"_s);
+        status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"make needs exactly one datafile: calendrix make OUT.cxr [--data DIR]"_s);
+
+    const UnitFolder folder(parser.isSet(data) ? parser.value(data) : QDir::currentPath());
+    FolderLock lock(folder.dir());
+    if (!lock.tryLock())
+        return failure(lock.errorText());
+    PrintingMessenger messenger(parser.isSet(replace));
+    RosterRun run(folder, messenger, OptionFile::read(folder.consolidatePath()),
+                  OptionFile::read(folder.absencePath()));
+    switch (run.make(parser.positionalArguments().constFirst())) {
+    case RosterRun::Outcome::Finished:
+        return 0;
+    case RosterRun::Outcome::Stopped:
+        return 3;
+    case RosterRun::Outcome::Declined:
+        return 4;
+    case RosterRun::Outcome::Failed:
+        break;
+    }
+    return 1;
+}
+
 } // namespace
 
 bool isConsoleCommand(const QStringList &arguments)
@@ -168,6 +239,8 @@ int run(const QStringList &arguments)
         return runInit(rest);
     if (command == u"demo")
         return runDemo(rest);
+    if (command == u"make")
+        return runMake(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 

@@ -8,6 +8,9 @@
 #include <QVariant>
 
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -451,6 +454,40 @@ void Database::copyDatabase(const QString &source, const QString &destination, F
                          u"Cannot create '%1'."_s.arg(displayPath(destination)), destination);
     temp.setAutoRemove(false);
     syncPath(dir, true);
+}
+
+void Database::moveIntoPlace(const QString &finished, const QString &target, bool replace)
+{
+    const QString dir = QFileInfo(target).absolutePath();
+    if (replace) {
+        // rename(2) swaps the name atomically: readers see the old file or the new.
+        if (::rename(QFile::encodeName(finished).constData(), QFile::encodeName(target).constData()) != 0)
+            throw StoreError(StoreErrorCode::IoError,
+                             u"Cannot replace '%1': %2"_s.arg(displayPath(target),
+                                                              QString::fromLocal8Bit(strerror(errno))),
+                             target);
+    } else if (!QFile::rename(finished, target)) {
+        throw StoreError(QFileInfo::exists(target) ? StoreErrorCode::DestinationExists
+                                                   : StoreErrorCode::IoError,
+                         QFileInfo::exists(target)
+                             ? u"'%1' already exists."_s.arg(displayPath(target))
+                             : u"Cannot create '%1'."_s.arg(displayPath(target)),
+                         target);
+    }
+    syncPath(dir, true);
+}
+
+QString Database::scratchPathBeside(const QString &target)
+{
+    const QFileInfo info(target);
+    QTemporaryFile temp(info.absolutePath() + u"/.calendrix-XXXXXX.tmp"_s);
+    if (!temp.open())
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(info.absolutePath()),
+                                                                   temp.errorString()),
+                         target);
+    // The name is unique; the empty file itself goes again so the copy can make it.
+    return temp.fileName();
 }
 
 Transaction::Transaction(Database &db) : m_db(db) { m_db.beginTransaction(); }

@@ -37,6 +37,15 @@ public:
     // destination behind.
     static void copyDatabase(const QString &source, const QString &destination, FileKind kind);
 
+    // Puts a finished file at its final path in one step: with replace, an
+    // existing target is swapped for it (the old one stays until then);
+    // without, an existing target fails with DestinationExists.
+    static void moveIntoPlace(const QString &finished, const QString &target, bool replace);
+
+    // A path beside target that no file has, for building a file that is
+    // moved into place when complete.
+    static QString scratchPathBeside(const QString &target);
+
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
     static void verify(const QString &path, FileKind kind);

@@ -1,5 +1,8 @@
 #include "RecordSet.h"
 
+#include "Collation.h"
+#include "FieldValues.h"
+
 #include <QDate>
 #include <QHash>
 
@@ -12,166 +15,6 @@ namespace calendrix {
 namespace {
 
 QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
-
-QVariant fromStorage(const QVariant &raw, FieldType type)
-{
-    if (raw.isNull())
-        return {};
-    switch (type) {
-    case FieldType::Key:
-    case FieldType::Integer: {
-        bool ok = false;
-        const qint64 n = raw.toLongLong(&ok);
-        return ok ? QVariant(n) : QVariant(raw.toString());
-    }
-    case FieldType::YesNo:
-        return QVariant(raw.toLongLong() != 0);
-    case FieldType::Date: {
-        const QString s = raw.toString();
-        const QDate date = QDate::fromString(s.left(10), Qt::ISODate);
-        return date.isValid() ? QVariant(date) : QVariant(s);
-    }
-    case FieldType::Text:
-        break;
-    }
-    return QVariant(raw.toString());
-}
-
-QVariant toStorage(const QVariant &value, FieldType type)
-{
-    if (value.isNull())
-        return {};
-    switch (type) {
-    case FieldType::Date:
-        return value.toDate().toString(Qt::ISODate);
-    case FieldType::YesNo:
-        return QVariant(value.toBool() ? 1 : 0);
-    default:
-        break;
-    }
-    return value;
-}
-
-// Brings a caller's value to the field's type, or says why it cannot.
-QVariant convertForField(const QVariant &value, FieldType type, const QString &fieldName)
-{
-    if (!value.isValid() || value.isNull())
-        return {};
-    const int id = value.metaType().id();
-    const bool isText = id == QMetaType::QString;
-    const QString textValue = isText ? value.toString().trimmed() : QString();
-    auto mismatch = [&]() {
-        return StoreError(StoreErrorCode::TypeMismatch,
-                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(),
-                                                                                fieldName));
-    };
-    switch (type) {
-    case FieldType::Text:
-        if (id == QMetaType::QDate)
-            return value.toDate().toString(Qt::ISODate);
-        return value.toString();
-    case FieldType::Key:
-    case FieldType::Integer: {
-        if (isText && textValue.isEmpty())
-            return {};
-        if (id == QMetaType::Bool)
-            return QVariant(qint64(value.toBool() ? 1 : 0));
-        if (id == QMetaType::Double || id == QMetaType::Float) {
-            const double x = value.toDouble();
-            if (x != x || x > 9.2e18 || x < -9.2e18 || x != static_cast<double>(qint64(x)))
-                throw mismatch();
-            return QVariant(qint64(x));
-        }
-        bool ok = false;
-        const qint64 n = isText ? textValue.toLongLong(&ok) : value.toLongLong(&ok);
-        if (!ok)
-            throw mismatch();
-        return QVariant(n);
-    }
-    case FieldType::YesNo: {
-        if (id == QMetaType::Bool)
-            return value;
-        if (isText) {
-            if (textValue.isEmpty())
-                return {};
-            const QString t = textValue.toLower();
-            if (t == u"true" || t == u"yes" || t == u"1" || t == u"-1")
-                return QVariant(true);
-            if (t == u"false" || t == u"no" || t == u"0")
-                return QVariant(false);
-            throw mismatch();
-        }
-        bool ok = false;
-        const qint64 n = value.toLongLong(&ok);
-        if (!ok)
-            throw mismatch();
-        return QVariant(n != 0);
-    }
-    case FieldType::Date: {
-        if (id == QMetaType::QDate) {
-            if (!value.toDate().isValid())
-                throw mismatch();
-            return value;
-        }
-        if (id == QMetaType::QDateTime)
-            return QVariant(value.toDateTime().date());
-        if (isText) {
-            if (textValue.isEmpty())
-                return {};
-            const QDate date = QDate::fromString(textValue, Qt::ISODate);
-            if (!date.isValid())
-                throw mismatch();
-            return QVariant(date);
-        }
-        throw mismatch();
-    }
-    }
-    return value;
-}
-
-// How a person expects names to sort: without regard to case or accents
-// ("adams" before "Baker", "Özdemir" between "Olsen" and "Pratt").
-QString collationKey(const QString &text)
-{
-    QString key = text.normalized(QString::NormalizationForm_D);
-    key.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return key.toCaseFolded();
-}
-
-// Null first; text by its collation key, then by code so that the order is
-// total; dates by calendar.
-int compareValues(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey,
-                  FieldType type)
-{
-    const bool an = a.isNull(), bn = b.isNull();
-    if (an || bn)
-        return an == bn ? 0 : (an ? -1 : 1);
-    switch (type) {
-    case FieldType::Key:
-    case FieldType::Integer: {
-        const qint64 x = a.toLongLong(), y = b.toLongLong();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    case FieldType::YesNo:
-        return int(a.toBool()) - int(b.toBool());
-    case FieldType::Date: {
-        const bool ad = a.metaType().id() == QMetaType::QDate;
-        const bool bd = b.metaType().id() == QMetaType::QDate;
-        if (ad && bd) {
-            const QDate x = a.toDate(), y = b.toDate();
-            return x < y ? -1 : (x > y ? 1 : 0);
-        }
-        if (ad != bd)
-            return ad ? -1 : 1;
-        return QString::compare(a.toString(), b.toString());
-    }
-    case FieldType::Text:
-        break;
-    }
-    if (const int c = QString::compare(aKey, bKey); c != 0)
-        return c;
-    return QString::compare(a.toString(), b.toString());
-}
 
 } // namespace
 
@@ -200,6 +43,35 @@ struct RecordSetData {
     int liveCount = 0;
     int lastModified = -1;
     std::vector<std::unique_ptr<FieldIndex>> indexes; // per ordinal, built on first find
+    // Prepared statements by the set of fields they write; declared after db
+    // so that they go before the connection does.
+    QHash<QByteArray, QSqlQuery> inserts;
+    QHash<QByteArray, QSqlQuery> updates;
+
+    QSqlQuery &statement(bool insert, const QByteArray &dirty)
+    {
+        QHash<QByteArray, QSqlQuery> &cache = insert ? inserts : updates;
+        auto it = cache.find(dirty);
+        if (it != cache.end())
+            return it.value();
+        QStringList names;
+        for (int i = 1; i < fields.size(); ++i)
+            if (dirty[i] == '1')
+                names.append(quoted(fields[i].name));
+        QString sql;
+        if (insert && names.isEmpty()) {
+            sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(qualifiedTable());
+        } else if (insert) {
+            sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(qualifiedTable(), names.join(u','),
+                                                            QStringList(names.size(), u"?"_s).join(u','));
+        } else {
+            sql = u"UPDATE %1 SET %2=? WHERE \"ID\"=?"_s.arg(qualifiedTable(), names.join(u"=?,"_s));
+        }
+        QSqlQuery q(db.connection());
+        if (!q.prepare(sql))
+            throw db.errorFrom(q.lastError(), schema, u"Cannot write to "_s + source.table);
+        return cache.insert(dirty, q).value();
+    }
 
     QString filePath() const { return db.path(schema); }
     QString qualifiedTable() const { return quoted(schema) + u'.' + quoted(source.table); }
@@ -261,7 +133,7 @@ struct RecordSetData {
             for (int o = 0; o < k; ++o) {
                 const QVariant &v = rows[r].values[order[o].first];
                 if (fields[order[o].first].type == FieldType::Text && !v.isNull())
-                    keys[r * k + o] = collationKey(v.toString());
+                    keys[r * k + o] = Collation::key(v.toString());
             }
         std::vector<int> perm(rows.size());
         for (size_t i = 0; i < perm.size(); ++i)
@@ -269,7 +141,7 @@ struct RecordSetData {
         std::sort(perm.begin(), perm.end(), [&](int a, int b) {
             for (int o = 0; o < k; ++o) {
                 const int ordinal = order[o].first;
-                const int c = compareValues(rows[a].values[ordinal], keys[size_t(a) * k + o],
+                const int c = Collation::compare(rows[a].values[ordinal], keys[size_t(a) * k + o],
                                             rows[b].values[ordinal], keys[size_t(b) * k + o],
                                             fields[ordinal].type);
                 if (c != 0)
@@ -298,7 +170,7 @@ struct RecordSetData {
         for (const FieldLayout &f : layout->fields) {
             QVariant dflt;
             if (!f.defaultValue.isEmpty())
-                dflt = fromStorage(f.defaultValue, f.type);
+                dflt = FieldValues::fromStorage(f.defaultValue, f.type);
             fields.append({f.name, f.type, dflt});
             columns.append(quoted(f.name));
         }
@@ -328,7 +200,7 @@ struct RecordSetData {
             Row r;
             r.values.reserve(n);
             for (int i = 0; i < n; ++i)
-                r.values.append(fromStorage(q.value(i), fields[i].type));
+                r.values.append(FieldValues::fromStorage(q.value(i), fields[i].type));
             rows.push_back(std::move(r));
         }
         if (q.lastError().isValid())
@@ -550,8 +422,8 @@ void RecordSet::setValue(int ordinal, const QVariant &value)
                          u"The field %1 is assigned by the store and cannot be changed."_s.arg(
                              d->fields[ordinal].name),
                          d->filePath());
-    m_buffer[ordinal] = convertForField(value, d->fields[ordinal].type, d->fields[ordinal].name);
-    m_dirty[ordinal] = true;
+    m_buffer[ordinal] = FieldValues::convert(value, d->fields[ordinal].type, d->fields[ordinal].name);
+    m_dirty[ordinal] = '1';
 }
 
 void RecordSet::setValue(const QString &field, const QVariant &value)
@@ -572,7 +444,7 @@ void RecordSet::addNew()
     m_buffer.clear();
     for (const FieldInfo &f : d->fields)
         m_buffer.append(f.defaultValue);
-    m_dirty = QList<bool>(d->fields.size(), false);
+    m_dirty = QByteArray(d->fields.size(), '0');
 }
 
 void RecordSet::edit()
@@ -580,7 +452,7 @@ void RecordSet::edit()
     requireCurrent();
     m_mode = EditMode::Edit;
     m_buffer = d->rows[m_pos].values;
-    m_dirty = QList<bool>(d->fields.size(), false);
+    m_dirty = QByteArray(d->fields.size(), '0');
 }
 
 void RecordSet::cancelUpdate() { leaveEdit(); }
@@ -593,31 +465,18 @@ void RecordSet::update()
     if (m_mode == EditMode::None)
         throw StoreError(StoreErrorCode::UpdateWithoutEdit,
                          u"Update without add-new or edit."_s, d->filePath());
-    QStringList names;
-    QList<QVariant> values;
-    for (int i = 1; i < d->fields.size(); ++i) {
-        if (!m_dirty[i])
-            continue;
-        names.append(quoted(d->fields[i].name));
-        values.append(toStorage(m_buffer[i], d->fields[i].type));
-    }
+    const bool anyChange = m_dirty.indexOf('1', 1) >= 0;
 
     if (m_mode == EditMode::Add) {
-        QString sql;
-        if (names.isEmpty()) {
-            sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(d->qualifiedTable());
-        } else {
-            QStringList marks(names.size(), u"?"_s);
-            sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(d->qualifiedTable(), names.join(u','),
-                                                            marks.join(u','));
-        }
-        QSqlQuery &q = d->db.cachedQuery(sql);
-        for (int i = 0; i < values.size(); ++i)
-            q.bindValue(i, values[i]);
+        QSqlQuery &q = d->statement(true, m_dirty);
+        int bound = 0;
+        for (int i = 1; i < d->fields.size(); ++i)
+            if (m_dirty[i] == '1')
+                q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
         if (!q.exec())
             throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot add a row to "_s + d->source.table);
         Row r;
-        r.values = m_buffer;
+        r.values = std::move(m_buffer);
         r.values[0] = QVariant(q.lastInsertId().toLongLong());
         q.finish();
         d->rows.push_back(std::move(r));
@@ -632,17 +491,13 @@ void RecordSet::update()
     // Edit: the row may have been deleted through a clone meanwhile.
     if (m_atEnd || m_pos < 0 || d->rows[m_pos].deleted)
         throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
-    if (!names.isEmpty()) {
-        QStringList sets;
-        for (const QString &n : names)
-            sets.append(n + u"=?"_s);
-        const QString sql = u"UPDATE %1 SET %2 WHERE \"ID\"=?"_s.arg(d->qualifiedTable(),
-                                                                      sets.join(u','));
-        QSqlQuery &q = d->db.cachedQuery(sql);
-        int i = 0;
-        for (; i < values.size(); ++i)
-            q.bindValue(i, values[i]);
-        q.bindValue(i, d->rows[m_pos].values[0]);
+    if (anyChange) {
+        QSqlQuery &q = d->statement(false, m_dirty);
+        int bound = 0;
+        for (int i = 1; i < d->fields.size(); ++i)
+            if (m_dirty[i] == '1')
+                q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
+        q.bindValue(bound, d->rows[m_pos].values[0]);
         if (!q.exec())
             throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot save a row of "_s + d->source.table);
         const int affected = q.numRowsAffected();
@@ -652,14 +507,14 @@ void RecordSet::update()
                              u"The record was deleted from %1 by someone else."_s.arg(d->source.table),
                              d->filePath());
         for (int f = 1; f < d->fields.size(); ++f) {
-            if (!m_dirty[f])
+            if (m_dirty[f] != '1')
                 continue;
             d->indexRemove(m_pos, f);
             d->rows[m_pos].values[f] = m_buffer[f];
         }
         // Re-file the row under its new values in the indexes of changed fields.
         for (size_t f = 0; f < d->indexes.size(); ++f) {
-            if (!d->indexes[f] || !m_dirty[int(f)])
+            if (!d->indexes[f] || m_dirty[int(f)] != '1')
                 continue;
             const QVariant &v = d->rows[m_pos].values[int(f)];
             if (v.isNull())

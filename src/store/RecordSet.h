@@ -106,7 +106,7 @@ private:
     bool m_noMatch = false;
     EditMode m_mode = EditMode::None;
     QList<QVariant> m_buffer;
-    QList<bool> m_dirty;
+    QByteArray m_dirty; // '1' for each field set since add-new or edit
 };
 
 } // namespace calendrix

@@ -1,0 +1,76 @@
+#include "DateColumns.h"
+
+#include "DutyAssignment.h"
+#include "ResultRecording.h"
+#include "StoreError.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+DayClass DateColumns::dayClassOf(const QDate &start) const
+{
+    if (m_state.consolidateFlag == 0)
+        return DayClass::Normal;
+    // Only the first day counts: a period from Friday over the weekend is normal.
+    if (start.dayOfWeek() == Qt::Saturday || start.dayOfWeek() == Qt::Sunday)
+        return DayClass::Holiday;
+    for (const auto &[first, last] : m_state.holidays)
+        if (start >= first && start <= last)
+            return DayClass::Holiday;
+    return DayClass::Normal;
+}
+
+bool DateColumns::runColumns()
+{
+    // Each duty takes the periods whose trimmed duty name equals its own, in
+    // start order; a Null name matches nothing.
+    QHash<QString, std::vector<int>> periodsOf;
+    for (int i = 0; i < int(m_state.schedule.size()); ++i) {
+        const QVariant &d = m_state.schedule[i].dutyName;
+        if (!d.isNull())
+            periodsOf[d.toString().trimmed()].push_back(i);
+    }
+    m_state.periodsTotal = 0;
+    for (const Duty &duty : m_state.duties)
+        if (!duty.name.isNull())
+            m_state.periodsTotal += int(periodsOf.value(duty.name.toString().trimmed()).size());
+
+    DutyAssignment assignment(m_state);
+    ResultRecording recording(m_state);
+    m_state.header.clear();
+    for (const Duty &duty : m_state.duties) {
+        m_state.header.push_back({duty.name, duty.organization, {}});
+        if (duty.name.isNull())
+            continue;
+        const QString name = duty.name.toString().trimmed();
+        const auto it = periodsOf.constFind(name);
+        if (it == periodsOf.cend())
+            continue;
+        int column = 0;
+        for (int p : it.value()) {
+            ++column;
+            if (column > kColumnLimit) {
+                m_state.messenger.inform(Messenger::Kind::Error,
+                                         duty.name.toString() + u" is greater than the 36 columns"_s);
+                return false;
+            }
+            const SchedulePeriod &period = m_state.schedule[p];
+            if (period.from.metaType().id() != QMetaType::QDate ||
+                period.to.metaType().id() != QMetaType::QDate)
+                throw StoreError(StoreErrorCode::General,
+                                 u"A work-schedule period of %1 has no valid %2 date; correct or remove it "
+                                 "on the Duty tab."_s.arg(name, period.from.metaType().id() != QMetaType::QDate ? u"From"_s : u"To"_s));
+            const QDate start = period.from.toDate();
+            const QDate end = period.to.toDate();
+            m_state.header.back().starts[column - 1] = start.toString(Qt::ISODate);
+            const DayClass dayClass = dayClassOf(start);
+            const CandidateList list = assignment.fillPeriod(name, start, end, period, dayClass);
+            recording.recordPeriod(column, name, dayClass, list);
+            m_state.messenger.progress(++m_state.periodsDone, m_state.periodsTotal);
+        }
+    }
+    return true;
+}
+
+} // namespace calendrix

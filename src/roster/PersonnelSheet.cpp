@@ -1,0 +1,55 @@
+#include "PersonnelSheet.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+void PersonnelSheet::writeSheetRows()
+{
+    m_state.sheet.clear();
+    m_state.sheetRows.clear();
+    m_state.sheet.reserve(m_state.byDuty.size());
+    for (int i : m_state.byDuty) {
+        const CounterRow &r = m_state.counters[i];
+        SheetRow row;
+        row.dutyName = trimmed(r.dutyName);
+        row.soldierName = trimmed(r.soldierName);
+        row.rank = trimmed(r.rank);
+        row.remarks = trimmed(r.remarks);
+        m_state.sheet.push_back(row);
+        if (!row.soldierName.isNull() && !row.dutyName.isNull()) {
+            const QString key = RunState::sheetKey(row.soldierName.toString(), row.dutyName.toString());
+            if (!m_state.sheetRows.contains(key))
+                m_state.sheetRows.insert(key, int(m_state.sheet.size()) - 1);
+        }
+    }
+    // Where each counter row's cells go: the first sheet row of the same
+    // trimmed name and duty.
+    for (int i : m_state.byDuty) {
+        CounterRow &r = m_state.counters[i];
+        if (!r.soldierName.isNull() && !r.dutyName.isNull())
+            r.sheetRow = m_state.sheetRows.value(
+                RunState::sheetKey(r.soldierName.toString().trimmed(), r.dutyName.toString().trimmed()), -1);
+    }
+}
+
+bool PersonnelSheet::loadHolidays()
+{
+    m_state.holidays.clear();
+    if (m_state.consolidateFlag == 0)
+        return true;
+    // A missing first or last day reads as the zero date: a holiday without
+    // an end matches nothing, one without a start everything up to its end.
+    const QDate zero(1899, 12, 30);
+    for (const DateRange &h : m_state.holidayRows) {
+        if (int(m_state.holidays.size()) == kHolidayLimit) {
+            m_state.messenger.inform(Messenger::Kind::Error, u"Number of Holidays exceeds 99 maximum"_s);
+            return false;
+        }
+        m_state.holidays.emplace_back(h.from.isNull() ? zero : h.from.toDate(),
+                                      h.to.isNull() ? zero : h.to.toDate());
+    }
+    return true;
+}
+
+} // namespace calendrix

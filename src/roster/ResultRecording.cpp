@@ -1,0 +1,91 @@
+#include "ResultRecording.h"
+
+#include "Database.h"
+#include "RecordSet.h"
+#include "TableAppender.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+void ResultRecording::recordPeriod(int column, const QString &, DayClass dayClass,
+                                   const CandidateList &list)
+{
+    int freeCount = list.freeCount;
+    // Standing numbers are made once and shared by every cell that shows them.
+    while (int(m_numbers.size()) <= freeCount)
+        m_numbers.push_back(QString::number(m_numbers.size()));
+    for (const Candidate &c : list.positions) {
+        // The sheet holds names trimmed, so a name stored with blanks around
+        // it was matched trimmed too (writeSheetRows).
+        const CounterRow &counter = m_state.counters[c.row];
+        const int row = counter.sheetRow;
+        if (row < 0) {
+            m_state.messenger.inform(Messenger::Kind::Error, u"Could not locate "_s +
+                                                                 counter.soldierName.toString() +
+                                                                 u" in output datafile"_s);
+            continue;
+        }
+        SheetRow &sheetRow = m_state.sheet[row];
+        if (dayClass == DayClass::Holiday)
+            sheetRow.holiday[column - 1] = true;
+        if (!c.mark.isEmpty()) {
+            sheetRow.cells[column - 1] = c.mark;
+        } else {
+            sheetRow.cells[column - 1] = freeCount >= 0 ? m_numbers[freeCount] : QString::number(freeCount);
+            --freeCount;
+        }
+    }
+}
+
+void ResultRecording::endRun()
+{
+    m_state.messenger.inform(Messenger::Kind::Plain, u"Finished"_s);
+}
+
+void ResultRecording::writeDatafile(Database &datafile)
+{
+    // Ordinals are the file format: 1 duty, 2 organization, 5.. the columns;
+    // in the sheet 1 duty, 2 name, 3 rank, 4 remarks, 5.. cells, 41.. flags.
+    RecordSet header(datafile, u"header"_s);
+    for (size_t i = 0; i < m_state.header.size(); ++i) {
+        const HeaderRow &h = m_state.header[i];
+        if (i == 0) {
+            if (header.eof())
+                throw StoreError(StoreErrorCode::NoCurrentRecord,
+                                 u"The template has no header row for the first duty; make a new "
+                                 "template with 'calendrix init'."_s,
+                                 datafile.path());
+            header.moveFirst();
+            header.edit();
+        } else {
+            header.addNew();
+        }
+        header.setValue(1, h.dutyName);
+        header.setValue(2, h.organization);
+        for (int c = 0; c < kColumnLimit; ++c)
+            if (!h.starts[c].isNull())
+                header.setValue(5 + c, h.starts[c]);
+        header.update();
+    }
+
+    TableAppender sheet(datafile, u"storeage"_s);
+    QVariantList values(77);
+    for (const SheetRow &r : m_state.sheet) {
+        // Invalid values leave the template's defaults (Null).
+        values.fill(QVariant());
+        values[1] = r.dutyName;
+        values[2] = r.soldierName;
+        values[3] = r.rank;
+        values[4] = r.remarks;
+        for (int c = 0; c < kColumnLimit; ++c) {
+            if (!r.cells[c].isNull())
+                values[5 + c] = r.cells[c];
+            if (r.holiday[c])
+                values[41 + c] = true;
+        }
+        sheet.append(values);
+    }
+}
+
+} // namespace calendrix

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "RunState.h"
+
+namespace calendrix {
+
+class Database;
+
+// Writes each filled period into the roster's sheet, ends the run, and puts
+// the finished roster into its datafile.
+class ResultRecording
+{
+public:
+    explicit ResultRecording(RunState &state) : m_state(state) {}
+
+    void recordPeriod(int column, const QString &duty, DayClass dayClass, const CandidateList &list);
+    void endRun();
+
+    // The header and sheet rows into a fresh copy of the template.
+    void writeDatafile(Database &datafile);
+
+private:
+    RunState &m_state;
+    std::vector<QString> m_numbers;
+};
+
+} // namespace calendrix

@@ -1,0 +1,214 @@
+#include "RosterRun.h"
+
+#include "CounterPreparation.h"
+#include "DateColumns.h"
+#include "PersonnelSheet.h"
+#include "RecordSet.h"
+#include "ResultRecording.h"
+#include "RunState.h"
+#include "TableAppender.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+// Memory ordinals: the file format.
+enum MemoryField { Marker = 1, SoldierName, Rank, DutyName, Count, HCount, Remarks };
+
+QVariant asDate(const QVariant &v)
+{
+    return v.metaType().id() == QMetaType::QDate ? v : QVariant();
+}
+
+bool flag(const QVariant &v) { return !v.isNull() && v.toBool(); }
+
+void readPersonnel(RunState &state, const Database &personnel)
+{
+    RecordSet duties(personnel, u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
+    for (; !duties.eof(); duties.moveNext()) {
+        Duty d{duties.value(1), duties.value(2), {}};
+        // A flag never set (Null) is clear, for duties as for soldiers.
+        for (int k = 0; k < kQualificationCount; ++k)
+            d.requires_[k] = flag(duties.value(3 + k));
+        state.duties.push_back(d);
+    }
+    RecordSet soldiers(personnel, u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    for (; !soldiers.eof(); soldiers.moveNext()) {
+        Soldier s{soldiers.value(1), soldiers.value(2), soldiers.value(3), {}};
+        for (int k = 0; k < kQualificationCount; ++k)
+            s.holds[k] = flag(soldiers.value(4 + k));
+        state.soldiers.push_back(s);
+    }
+    RecordSet schedule(personnel, u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc, From Asc"_s);
+    for (; !schedule.eof(); schedule.moveNext())
+        state.schedule.push_back({schedule.value(1), schedule.value(2), schedule.value(3)});
+    RecordSet absences(personnel, u"AbsentDates"_s);
+    for (; !absences.eof(); absences.moveNext())
+        if (const int person = state.personIndex(absences.value(1)); person >= 0)
+            state.absencesOf[person].push_back({asDate(absences.value(2)), asDate(absences.value(3))});
+    RecordSet holidays(personnel, u"Holiday"_s);
+    for (; !holidays.eof(); holidays.moveNext())
+        state.holidayRows.push_back({asDate(holidays.value(2)), asDate(holidays.value(3))});
+}
+
+void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
+{
+    state.counters.reserve(size_t(memory.rowSlots()));
+    for (int slot = 0; slot < memory.rowSlots(); ++slot) {
+        CounterRow r;
+        r.slot = slot;
+        r.key = memory.valueAt(slot, 0).toLongLong();
+        r.marker = flag(memory.valueAt(slot, Marker));
+        r.soldierName = memory.valueAt(slot, SoldierName);
+        r.rank = memory.valueAt(slot, Rank);
+        r.dutyName = memory.valueAt(slot, DutyName);
+        r.count = counterOf(memory.valueAt(slot, Count));
+        r.holidayCount = counterOf(memory.valueAt(slot, HCount));
+        r.remarks = memory.valueAt(slot, Remarks);
+        r.setSortForms();
+        r.person = state.personIndex(r.soldierName);
+        state.counters.push_back(r);
+    }
+    for (; !dates.eof(); dates.moveNext())
+        if (const int person = state.personIndex(dates.value(1)); person >= 0)
+            state.takenOf[person].push_back({asDate(dates.value(2)), asDate(dates.value(3))});
+}
+
+// Writes what the run changed in the counter and assignment-date tables.
+void saveCounters(const RunState &state, RecordSet &memory)
+{
+    const Database db = memory.database();
+    TableAppender added(db, u"Memory"_s);
+    for (const CounterRow &r : state.counters) {
+        const QVariant values[] = {QVariant(r.marker), r.soldierName, r.rank, r.dutyName,
+                                   counterValue(r.count), counterValue(r.holidayCount), r.remarks};
+        if (r.slot < 0) {
+            // A null but valid value writes Null rather than the default.
+            QVariantList row{QVariant()};
+            for (const QVariant &v : values)
+                row.append(v.isNull() ? QVariant(QMetaType::fromType<QString>()) : v);
+            added.append(row);
+            continue;
+        }
+        if (r.deleted) {
+            memory.moveToSlot(r.slot);
+            memory.deleteCurrent();
+            continue;
+        }
+        bool editing = false;
+        for (int f = Marker; f <= Remarks; ++f) {
+            const QVariant old = memory.valueAt(r.slot, f);
+            if (old.isNull() == values[f - 1].isNull() && (old.isNull() || old == values[f - 1]))
+                continue;
+            if (!editing) {
+                memory.moveToSlot(r.slot);
+                memory.edit();
+                editing = true;
+            }
+            memory.setValue(f, values[f - 1]);
+        }
+        if (editing)
+            memory.update();
+    }
+    TableAppender dates(db, u"Dates"_s);
+    for (const RunState::TakenDate &d : state.newDates)
+        dates.append({QVariant(), d.soldierName, d.from, d.to});
+}
+
+bool samePath(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag,
+                     qint16 absenceFlag)
+    : m_folder(folder), m_messenger(messenger), m_consolidate(consolidateFlag), m_absence(absenceFlag)
+{
+}
+
+RosterRun::Outcome RosterRun::make(const QString &targetPath)
+{
+    const QString target = QFileInfo(targetPath).absoluteFilePath();
+    for (const QString &own : {m_folder.personnelPath(), m_folder.workingPath(), m_folder.templatePath()}) {
+        if (samePath(target, own)) {
+            m_messenger.inform(Messenger::Kind::Error,
+                               u"'%1' is one of the unit's own files; choose another name for the roster."_s
+                                   .arg(QDir::toNativeSeparators(target)));
+            return Outcome::Failed;
+        }
+    }
+    bool replace = false;
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+        const QString title = QFileInfo(target).fileName();
+        if (!m_messenger.ask(u"File already exists.  Do you want to replace "_s + title + u"?"_s))
+            return Outcome::Declined;
+        replace = true;
+    }
+    return run(target, replace);
+}
+
+RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
+{
+    QString scratch;
+    try {
+        // The working database is locked for writing from here to the end, so
+        // nothing changes it between what the run reads and what it writes.
+        Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+        Transaction transaction(working);
+        const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
+
+        RunState state(m_messenger, m_consolidate, m_absence);
+        readPersonnel(state, personnel);
+        RecordSet memory(working, u"Memory"_s);
+        RecordSet dates(working, u"Dates"_s);
+        RecordSet headers(working, u"Header"_s);
+        readCounters(state, memory, dates);
+
+        CounterPreparation(state).prepareCounters(headers);
+        PersonnelSheet sheet(state);
+        sheet.writeSheetRows();
+        const bool complete = sheet.loadHolidays() && DateColumns(state).runColumns();
+
+        saveCounters(state, memory);
+
+        scratch = Database::scratchPathBeside(target);
+        Database::copyDatabase(m_folder.templatePath(), scratch, FileKind::Roster);
+        {
+            Database datafile = Database::open(scratch, FileKind::Roster);
+            Transaction write(datafile);
+            ResultRecording(state).writeDatafile(datafile);
+            write.commit();
+        }
+        Database::moveIntoPlace(scratch, target, replace);
+        scratch.clear();
+        try {
+            transaction.commit();
+        } catch (const StoreError &) {
+            // The counters stay as they were; so must the folder.
+            if (!replace)
+                QFile::remove(target);
+            throw;
+        }
+        if (!complete)
+            return Outcome::Stopped;
+        ResultRecording(state).endRun();
+        return Outcome::Finished;
+    } catch (const StoreError &e) {
+        if (!scratch.isEmpty())
+            QFile::remove(scratch);
+        m_messenger.inform(Messenger::Kind::Error,
+                           u"The roster could not be made; nothing was changed.\n"_s + e.text());
+        return Outcome::Failed;
+    }
+}
+
+} // namespace calendrix

@@ -1,0 +1,168 @@
+#pragma once
+
+#include "Messenger.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace calendrix {
+
+constexpr int kQualificationCount = 15;
+constexpr int kColumnLimit = 36;
+constexpr int kHolidayLimit = 99;
+
+enum class DayClass { Normal, Holiday };
+
+struct Soldier {
+    QVariant name, rank, section;
+    std::array<bool, kQualificationCount> holds{};
+};
+
+struct Duty {
+    QVariant name, organization;
+    std::array<bool, kQualificationCount> requires_{};
+};
+
+// A text field ready for sorting: Null, its collation key and its text.
+struct SortText {
+    bool null = true;
+    QString key, text;
+    static SortText of(const QVariant &v);
+    static int compare(const SortText &a, const SortText &b);
+};
+
+// A counter as the run keeps it: a whole number, or none (Null).
+using Counter = std::optional<qint64>;
+Counter counterOf(const QVariant &v);
+QVariant counterValue(const Counter &c);
+
+// A row of the counter table as the run sees it.
+struct CounterRow {
+    int slot = -1;  // row of the loaded counter set; -1 for a row this run adds
+    qint64 key = 0; // the store's key; rows this run adds come after every other
+    bool marker = false;
+    bool deleted = false;
+    int person = -1;   // RunState::people index of the soldier name; -1 for Null
+    int sheetRow = -1; // the sheet row its cells go to; -1 when it has none
+    QVariant soldierName, rank, dutyName, remarks;
+    Counter count, holidayCount;
+    // Sort forms made once, so that sorting compares ready-made keys.
+    SortText dutySort, rankSort, nameSort;
+
+    Counter &counter(DayClass c) { return c == DayClass::Holiday ? holidayCount : count; }
+    const Counter &counter(DayClass c) const { return c == DayClass::Holiday ? holidayCount : count; }
+    void setSortForms();
+};
+
+struct DateRange {
+    QVariant from, to; // dates or Null; Null never overlaps anything
+};
+
+struct SchedulePeriod {
+    QVariant dutyName, from, to;
+};
+
+struct HeaderRow {
+    QVariant dutyName, organization;
+    std::array<QVariant, kColumnLimit> starts; // ISO text of each period's first day
+};
+
+struct SheetRow {
+    QVariant dutyName, soldierName, rank, remarks; // trimmed, or Null
+    std::array<QString, kColumnLimit> cells; // null: the cell keeps its default
+    std::array<bool, kColumnLimit> holiday{};
+};
+
+struct Candidate {
+    int row;      // index into RunState::counters
+    QString mark; // "/.", "A", "D" or empty
+};
+
+struct CandidateList {
+    std::vector<Candidate> positions;
+    int freeCount = 0;
+    bool open = true;
+};
+
+// Candidate orders of one duty: the counter rows whose trimmed duty name is
+// the duty's, sorted as "ORDER BY DutyName Asc, Count|HCount Asc, Rank Desc,
+// SoldierName Asc" would sort them. Kept sorted as counters rise.
+struct DutyGroup {
+    std::vector<int> normal;
+    std::vector<int> holiday;
+    std::vector<int> &order(DayClass c) { return c == DayClass::Holiday ? holiday : normal; }
+};
+
+// Everything one roster run works on, made fresh by every run.
+struct RunState {
+    RunState(Messenger &m, qint16 consolidate, qint16 absence)
+        : messenger(m), consolidateFlag(consolidate), absenceFlag(absence)
+    {
+    }
+
+    Messenger &messenger;
+    qint16 consolidateFlag;
+    qint16 absenceFlag;
+
+    // Read from the personnel and working databases.
+    std::vector<Duty> duties;       // by name
+    std::vector<Soldier> soldiers;  // by name
+    std::vector<SchedulePeriod> schedule; // by duty name, then start
+    std::vector<DateRange> holidayRows;   // the Holiday table in its own order
+    // Soldier names as the tables spell them, exactly; absences and
+    // assignment dates are kept per name so no test searches a table.
+    QHash<QString, int> people;
+    std::vector<std::vector<DateRange>> absencesOf;
+    std::vector<std::vector<DateRange>> takenOf;
+    int personIndex(const QVariant &name)
+    {
+        if (name.isNull())
+            return -1;
+        const QString text = name.toString();
+        const auto it = people.constFind(text);
+        if (it != people.cend())
+            return it.value();
+        const int index = int(people.size());
+        people.insert(text, index);
+        absencesOf.emplace_back();
+        takenOf.emplace_back();
+        return index;
+    }
+
+    std::vector<CounterRow> counters;
+    std::vector<int> byDuty; // live counter rows in "ORDER BY DutyName Asc"
+    QHash<QString, DutyGroup> groups; // by trimmed duty name
+
+    std::vector<std::pair<QDate, QDate>> holidays; // the holiday list
+
+    // The roster being made.
+    std::vector<HeaderRow> header;
+    std::vector<SheetRow> sheet;
+    QHash<QString, int> sheetRows; // sheetKey(name, duty) -> first such sheet row
+    struct TakenDate {
+        QVariant soldierName, from, to;
+    };
+    std::vector<TakenDate> newDates;
+
+    int periodsDone = 0;
+    int periodsTotal = 0;
+
+    static QString sheetKey(const QString &trimmedName, const QString &trimmedDuty)
+    {
+        return trimmedName + QChar(0x1f) + trimmedDuty;
+    }
+};
+
+// Trimmed text of a value; Null stays Null.
+inline QVariant trimmed(const QVariant &v)
+{
+    return v.isNull() ? QVariant() : QVariant(v.toString().trimmed());
+}
+
+} // namespace calendrix

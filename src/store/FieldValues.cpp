@@ -1,0 +1,128 @@
+#include "FieldValues.h"
+
+#include "StoreError.h"
+
+#include <QDate>
+#include <QDateTime>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix::FieldValues {
+
+QVariant fromStorage(const QVariant &raw, FieldType type)
+{
+    if (raw.isNull())
+        return {};
+    switch (type) {
+    case FieldType::Key:
+    case FieldType::Integer: {
+        bool ok = false;
+        const qint64 n = raw.toLongLong(&ok);
+        return ok ? QVariant(n) : QVariant(raw.toString());
+    }
+    case FieldType::YesNo:
+        return QVariant(raw.toLongLong() != 0);
+    case FieldType::Date: {
+        const QString s = raw.toString();
+        const QDate date = QDate::fromString(s.left(10), Qt::ISODate);
+        return date.isValid() ? QVariant(date) : QVariant(s);
+    }
+    case FieldType::Text:
+        break;
+    }
+    return QVariant(raw.toString());
+}
+
+QVariant toStorage(const QVariant &value, FieldType type)
+{
+    if (value.isNull())
+        return {};
+    switch (type) {
+    case FieldType::Date:
+        return value.toDate().toString(Qt::ISODate);
+    case FieldType::YesNo:
+        return QVariant(value.toBool() ? 1 : 0);
+    default:
+        break;
+    }
+    return value;
+}
+
+// Brings a caller's value to the field's type, or says why it cannot.
+QVariant convert(const QVariant &value, FieldType type, const QString &fieldName)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    const int id = value.metaType().id();
+    const bool isText = id == QMetaType::QString;
+    const QString textValue = isText ? value.toString().trimmed() : QString();
+    auto mismatch = [&]() {
+        return StoreError(StoreErrorCode::TypeMismatch,
+                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(),
+                                                                                fieldName));
+    };
+    switch (type) {
+    case FieldType::Text:
+        if (id == QMetaType::QDate)
+            return value.toDate().toString(Qt::ISODate);
+        return value.toString();
+    case FieldType::Key:
+    case FieldType::Integer: {
+        if (isText && textValue.isEmpty())
+            return {};
+        if (id == QMetaType::Bool)
+            return QVariant(qint64(value.toBool() ? 1 : 0));
+        if (id == QMetaType::Double || id == QMetaType::Float) {
+            const double x = value.toDouble();
+            if (x != x || x > 9.2e18 || x < -9.2e18 || x != static_cast<double>(qint64(x)))
+                throw mismatch();
+            return QVariant(qint64(x));
+        }
+        bool ok = false;
+        const qint64 n = isText ? textValue.toLongLong(&ok) : value.toLongLong(&ok);
+        if (!ok)
+            throw mismatch();
+        return QVariant(n);
+    }
+    case FieldType::YesNo: {
+        if (id == QMetaType::Bool)
+            return value;
+        if (isText) {
+            if (textValue.isEmpty())
+                return {};
+            const QString t = textValue.toLower();
+            if (t == u"true" || t == u"yes" || t == u"1" || t == u"-1")
+                return QVariant(true);
+            if (t == u"false" || t == u"no" || t == u"0")
+                return QVariant(false);
+            throw mismatch();
+        }
+        bool ok = false;
+        const qint64 n = value.toLongLong(&ok);
+        if (!ok)
+            throw mismatch();
+        return QVariant(n != 0);
+    }
+    case FieldType::Date: {
+        if (id == QMetaType::QDate) {
+            if (!value.toDate().isValid())
+                throw mismatch();
+            return value;
+        }
+        if (id == QMetaType::QDateTime)
+            return QVariant(value.toDateTime().date());
+        if (isText) {
+            if (textValue.isEmpty())
+                return {};
+            const QDate date = QDate::fromString(textValue, Qt::ISODate);
+            if (!date.isValid())
+                throw mismatch();
+            return QVariant(date);
+        }
+        throw mismatch();
+    }
+    }
+    return value;
+}
+
+} // namespace calendrix::FieldValues

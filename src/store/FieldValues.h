@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Layouts.h"
+
+#include <QVariant>
+
+namespace calendrix {
+
+// How values of each field type are held in memory (QString, qint64, bool,
+// QDate, Null) and in the file (text, integer, 0/1, "YYYY-MM-DD", NULL).
+namespace FieldValues {
+
+QVariant fromStorage(const QVariant &raw, FieldType type);
+QVariant toStorage(const QVariant &value, FieldType type);
+
+// A caller's value brought to the field's type; throws StoreError
+// (TypeMismatch) when the type cannot hold it.
+QVariant convert(const QVariant &value, FieldType type, const QString &fieldName);
+
+} // namespace FieldValues
+} // namespace calendrix

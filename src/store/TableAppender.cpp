@@ -1,0 +1,106 @@
+#include "TableAppender.h"
+
+#include "FieldValues.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+StoreError sqliteError(sqlite3 *handle, const QString &file, const QString &what)
+{
+    const int code = sqlite3_errcode(handle) & 0xff;
+    StoreErrorCode ours = StoreErrorCode::General;
+    if (code == SQLITE_FULL)
+        ours = StoreErrorCode::DiskFull;
+    else if (code == SQLITE_IOERR)
+        ours = StoreErrorCode::IoError;
+    else if (code == SQLITE_READONLY)
+        ours = StoreErrorCode::ReadOnly;
+    else if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        ours = StoreErrorCode::Locked;
+    else if (code == SQLITE_CONSTRAINT)
+        ours = StoreErrorCode::Constraint;
+    return StoreError(ours, u"%1: %2 ('%3')"_s.arg(what, QString::fromUtf8(sqlite3_errmsg(handle)), file), file);
+}
+
+} // namespace
+
+TableAppender::TableAppender(const Database &db, const QString &table, const QString &schema)
+    : m_db(db), m_schema(schema)
+{
+    if (!db.isOpen() || !db.hasSchema(schema))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot write to '%1': its database is not open."_s.arg(table));
+    m_layout = Layouts::table(db.kind(schema), table);
+    if (!m_layout)
+        throw StoreError(StoreErrorCode::ItemNotFound,
+                         u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind(schema))),
+                         db.path(schema));
+    const QVariant handle = db.connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
+        throw StoreError(StoreErrorCode::CannotOpen, u"The database connection is not SQLite."_s,
+                         db.path(schema));
+    m_handle = *static_cast<sqlite3 *const *>(handle.constData());
+
+    QStringList names, marks;
+    for (int i = 1; i < m_layout->fields.size(); ++i) {
+        const FieldLayout &f = m_layout->fields[i];
+        names.append(u'"' + f.name + u'"');
+        marks.append(u"?"_s);
+        m_defaults.append(f.defaultValue.isEmpty() ? QVariant()
+                                                   : FieldValues::fromStorage(f.defaultValue, f.type));
+    }
+    const QByteArray sql = u"INSERT INTO \"%1\".\"%2\" (%3) VALUES (%4)"_s
+                               .arg(schema, m_layout->name, names.join(u','), marks.join(u','))
+                               .toUtf8();
+    if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_insert, nullptr) != SQLITE_OK)
+        throw sqliteError(m_handle, db.path(schema), u"Cannot write to "_s + m_layout->name);
+}
+
+TableAppender::~TableAppender()
+{
+    sqlite3_finalize(m_insert);
+}
+
+qint64 TableAppender::append(const QVariantList &values)
+{
+    sqlite3_reset(m_insert);
+    for (int i = 1; i < m_layout->fields.size(); ++i) {
+        const FieldLayout &f = m_layout->fields[i];
+        const QVariant &given = i < values.size() ? values[i] : m_defaults[i - 1];
+        // Text handed over as text needs no conversion: the common case by far.
+        const bool asIs = f.type == FieldType::Text && given.metaType().id() == QMetaType::QString;
+        const QVariant v = asIs ? given
+                                : FieldValues::toStorage(given.isValid()
+                                                             ? FieldValues::convert(given, f.type, f.name)
+                                                             : m_defaults[i - 1],
+                                                         f.type);
+        int rc = SQLITE_OK;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(m_insert, i);
+        } else if (v.metaType().id() == QMetaType::QString) {
+            const QString *text = static_cast<const QString *>(v.constData());
+            rc = sqlite3_bind_text16(m_insert, i, text->utf16(), int(text->size() * sizeof(char16_t)),
+                                     SQLITE_TRANSIENT);
+        } else {
+            rc = sqlite3_bind_int64(m_insert, i, v.toLongLong());
+        }
+        if (rc != SQLITE_OK)
+            throw sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
+    }
+    if (sqlite3_step(m_insert) != SQLITE_DONE) {
+        const StoreError e = sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
+        sqlite3_reset(m_insert);
+        throw e;
+    }
+    const qint64 key = sqlite3_last_insert_rowid(m_handle);
+    sqlite3_reset(m_insert);
+    return key;
+}
+
+} // namespace calendrix
