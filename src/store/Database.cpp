@@ -213,6 +213,16 @@ Database::Database(std::shared_ptr<DatabaseShared> shared) : d(std::move(shared)
 
 void Database::verify(const QString &path, FileKind kind)
 {
+    checkFile(path, kind);
+    verifyHeader(path, kind);
+    ScopedConnection c(path, true);
+    if (!c.db().isOpen())
+        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+    checkLayout(c.db(), path, kind);
+}
+
+void Database::checkFile(const QString &path, FileKind kind)
+{
     const QFileInfo info(path);
     if (!info.exists())
         throw StoreError(StoreErrorCode::FileNotFound,
@@ -228,37 +238,43 @@ void Database::verify(const QString &path, FileKind kind)
                          path);
     if (info.size() == 0)
         throw wrongKind(path, kind, u"an empty file"_s);
+}
 
-    ScopedConnection c(path, true);
-    if (!c.db().isOpen())
-        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
-    QSqlQuery q(c.db());
-    if (!q.exec(u"PRAGMA application_id"_s) || !q.next()) {
-        const StoreError e = storeErrorFrom(q.lastError(), path, {});
-        if (e.code() == StoreErrorCode::WrongFileKind || e.code() == StoreErrorCode::Corrupt)
-            throw wrongKind(path, kind, u"not a database file"_s);
-        throw e;
-    }
-    const qint32 appId = q.value(0).toInt();
+void Database::verifyHeader(const QString &path, FileKind kind)
+{
+    // The kind is read from the file's header bytes, without SQLite: a file
+    // left with a journal by a crash can only be recovered by a connection
+    // that may write, and none is opened on a file not known to be ours.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"The %1 '%2' cannot be read: %3"_s.arg(Layouts::kindName(kind), displayPath(path),
+                                                                 file.errorString()),
+                         path);
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        throw wrongKind(path, kind, u"not a database file"_s);
+    auto bigEndian = [&](int offset) {
+        return qint32((quint32(quint8(header[offset])) << 24) | (quint32(quint8(header[offset + 1])) << 16) |
+                      (quint32(quint8(header[offset + 2])) << 8) | quint32(quint8(header[offset + 3])));
+    };
+    const qint32 appId = bigEndian(68);
     if (appId != Layouts::applicationId(kind)) {
         for (FileKind other : {FileKind::Personnel, FileKind::Working, FileKind::Roster})
             if (appId == Layouts::applicationId(other))
                 throw wrongKind(path, kind, u"a Calendrix "_s + Layouts::kindName(other));
         throw wrongKind(path, kind, u"another program's database"_s);
     }
-    if (!q.exec(u"PRAGMA user_version"_s) || !q.next())
-        throw storeErrorFrom(q.lastError(), path, u"Cannot read"_s);
-    if (q.value(0).toInt() > Layouts::schemaVersion())
+    if (bigEndian(60) > Layouts::schemaVersion())
         throw StoreError(StoreErrorCode::WrongFileKind,
                          u"'%1' was made by a newer version of Calendrix."_s.arg(displayPath(path)),
                          path);
-    q.finish();
-    checkLayout(c.db(), path, kind);
 }
 
 Database Database::open(const QString &path, FileKind kind)
 {
-    verify(path, kind);
+    checkFile(path, kind);
+    verifyHeader(path, kind);
     auto shared = std::make_shared<DatabaseShared>();
     shared->connectionName = newConnectionName();
     shared->db = openConnection(shared->connectionName, path, false);
@@ -269,6 +285,7 @@ Database Database::open(const QString &path, FileKind kind)
     // A rollback journal (never WAL) keeps commits across attached files atomic.
     db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
     db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
+    checkLayout(shared->db, path, kind);
     return db;
 }
 

@@ -23,9 +23,9 @@ public:
     Database();
 
     // Opens an existing file of the given kind for reading and writing. The
-    // file is checked read-only first: a missing file, a file that is not a
+    // file's header is checked first: a missing file, a file that is not a
     // database or a database of another kind is refused before it is ever
-    // opened for writing.
+    // opened for writing. A journal left by a crash is rolled back.
     static Database open(const QString &path, FileKind kind);
 
     // Makes a new, empty file of the given kind. Fails with DestinationExists
@@ -75,6 +75,8 @@ public:
 
 private:
     explicit Database(std::shared_ptr<DatabaseShared> d);
+    static void checkFile(const QString &path, FileKind kind);
+    static void verifyHeader(const QString &path, FileKind kind);
     std::shared_ptr<DatabaseShared> d;
 };
 

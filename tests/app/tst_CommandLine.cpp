@@ -20,6 +20,9 @@ private slots:
     void demoScales_data();
     void demoScales();
     void demoRefusesAnExistingUnit();
+    void makeOnTheExampleUnit();
+    void makeExitStatus_data();
+    void makeExitStatus();
 };
 
 namespace {
@@ -206,6 +209,94 @@ void tst_CommandLine::demoRefusesAnExistingUnit()
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(u"already holds a unit"_s), qPrintable(r.err));
     QCOMPARE(folderHash(tmp.path()), before);
+}
+
+QString sqlite3(const QString &file, const QString &sql)
+{
+    QProcess p;
+    p.start(u"sqlite3"_s, {u"-readonly"_s, file, sql});
+    if (!p.waitForFinished() || p.exitCode() != 0)
+        return u"sqlite3 failed: "_s + QString::fromUtf8(p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+void tst_CommandLine::makeOnTheExampleUnit()
+{
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    const QString out = tmp.filePath(u"March.cxr"_s);
+    const Result r = runCalendrix({u"make"_s, out, u"--data"_s, unit});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, u"Finished\n"_s);
+    for (const QString &line : r.err.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(line.startsWith(u"INFORMATION: No qualified soldier is available for "_s), qPrintable(line));
+
+    // Read back by the sqlite3 shell: one header row per duty, in name order,
+    // and a cell for every candidate in every period of his duty.
+    const QString duties = sqlite3(UnitFolder(unit).personnelPath(),
+                                   u"SELECT DutyName FROM DutyDates ORDER BY DutyName COLLATE NOCASE"_s);
+    QCOMPARE(sqlite3(out, u"SELECT DutyName FROM header ORDER BY ID"_s), duties);
+    QStringList missing;
+    for (int c = 1; c <= 36; ++c)
+        missing.append(u"(h.D%1 IS NOT NULL AND s.C%1 IS NULL) OR (h.D%1 IS NULL AND s.C%1 IS NOT NULL)"_s.arg(c));
+    QCOMPARE(sqlite3(out, u"SELECT count(*) FROM storeage s JOIN header h ON h.DutyName = s.DutyName WHERE "_s +
+                              missing.join(u" OR "_s)),
+             u"0"_s);
+    QVERIFY(sqlite3(out, u"SELECT count(*) FROM storeage"_s).toInt() > 150);
+    // Every period with a free soldier went to exactly one.
+    QCOMPARE(sqlite3(out, u"SELECT count(*) FROM storeage WHERE C1 = '/.'"_s),
+             sqlite3(out, u"SELECT count(*) FROM header WHERE D1 IS NOT NULL"_s));
+}
+
+void tst_CommandLine::makeExitStatus_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // on standard error
+    QTest::newRow("target exists") << u"exists"_s << 4 << u"QUESTION: File already exists.  Do you want to replace old.cxr?"_s;
+    QTest::newRow("target exists, --replace") << u"replace"_s << 0 << u""_s;
+    QTest::newRow("holiday limit") << u"holidays"_s << 3 << u"ERROR: Number of Holidays exceeds 99 maximum"_s;
+    QTest::newRow("no unit in the folder") << u"no unit"_s << 1 << u"ERROR: "_s;
+    QTest::newRow("no datafile named") << u"usage"_s << 2 << u"make OUT.cxr"_s;
+}
+
+void tst_CommandLine::makeExitStatus()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    if (situation != u"no unit")
+        QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    const QString out = tmp.filePath(u"old.cxr"_s);
+    if (situation == u"exists" || situation == u"replace") {
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("kept");
+    }
+    if (situation == u"holidays") {
+        RecordSet rs(Database::open(UnitFolder(unit).personnelPath(), FileKind::Personnel), u"Holiday"_s);
+        for (int i = 0; i < 100; ++i)
+            addRow(rs, {u"Day off"_s, QDate(2030, 1, 1).addDays(i), QDate(2030, 1, 1).addDays(i)});
+    }
+    QStringList args{u"make"_s};
+    if (situation != u"usage")
+        args.append(out);
+    args += {u"--data"_s, unit};
+    if (situation == u"replace")
+        args.append(u"--replace"_s);
+    const Result r = runCalendrix(args);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    if (status == 4) {
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("kept"));
+    }
+    if (status == 0 || status == 3)
+        QVERIFY(Database::open(out, FileKind::Roster).isOpen());
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -78,7 +78,7 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
     QTest::newRow("working for personnel") << u"working"_s << personnel << wrong << u"working database"_s;
     QTest::newRow("personnel for working") << u"personnel"_s << working << wrong << u"personnel database"_s;
     QTest::newRow("folder") << u"folder"_s << working << wrong << u"folder"_s;
-    QTest::newRow("truncated database") << u"truncated"_s << personnel << wrong << u""_s;
+    QTest::newRow("truncated database") << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s;
 }
 
 void tst_Files::wrongFilesAreRefusedUntouched()

@@ -1,0 +1,597 @@
+#include "RosterFixture.h"
+
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+// 1 March 2027 is a Monday.
+const QDate kMonday(2027, 3, 1);
+const QString kGuard = u"Gate Guard"_s;
+using Kind = Messenger::Kind;
+} // namespace
+
+class tst_RosterRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedAssignment_data();
+    void workedAssignment();
+    void standingNumbers_data();
+    void standingNumbers();
+    void averages_data();
+    void averages();
+    void dayClasses_data();
+    void dayClasses();
+    void orderIsReadAgainForEveryPeriod();
+    void rankAndNameBreakTies();
+    void secondRunSeesTheFirstRunsDates();
+    void qualifications_data();
+    void qualifications();
+    void holidayLimit_data();
+    void holidayLimit();
+    void columnLimit_data();
+    void columnLimit();
+    void dutyWithoutPeriodsOrCandidates();
+    void everyoneAbsentOrBusy();
+    void namesAreMatchedExactly();
+    void soldierOfThreeDuties();
+    void staleCountersAndHeadersGo();
+    void moreThan99Candidates();
+    void unnamedSoldierIsReportedOnce();
+    void replaceQuestion();
+    void failuresChangeNothing_data();
+    void failuresChangeNothing();
+};
+
+void tst_RosterRun::workedAssignment_data()
+{
+    QTest::addColumn<int>("absenceFlag");
+    QTest::addColumn<QStringList>("cells"); // Clark, Dixon, Baker, Adams
+    QTest::addColumn<qint64>("clarkCount");
+    QTest::newRow("absence flag set") << 1 << QStringList{u"A"_s, u"/."_s, u"2"_s, u"1"_s} << qint64(2);
+    QTest::newRow("absence flag clear") << 0 << QStringList{u"A"_s, u"/."_s, u"3"_s, u"2"_s} << qint64(1);
+}
+
+void tst_RosterRun::workedAssignment()
+{
+    QFETCH(int, absenceFlag);
+    QFETCH(QStringList, cells);
+    QFETCH(qint64, clarkCount);
+    RosterFixture f;
+    f.absence = qint16(absenceFlag);
+    f.duty(kGuard);
+    const struct {
+        QString name, rank;
+        qint64 count;
+    } soldiers[] = {{u"Adams"_s, u"E"_s, 3}, {u"Baker"_s, u"C"_s, 1}, {u"Clark"_s, u"F"_s, 1}, {u"Dixon"_s, u"F"_s, 1}};
+    for (const auto &s : soldiers) {
+        f.soldier(s.name, s.rank);
+        f.counter(s.name, s.rank, kGuard, s.count);
+    }
+    f.period(kGuard, kMonday, kMonday);
+    // An absence that ends on the period's first day counts.
+    f.absent(u"Clark"_s, kMonday.addDays(-4), kMonday);
+
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.messenger.texts(Kind::Plain), QStringList{u"Finished"_s});
+    const QStringList got{f.cells(kGuard, u"Clark"_s, 1).value(0), f.cells(kGuard, u"Dixon"_s, 1).value(0),
+                          f.cells(kGuard, u"Baker"_s, 1).value(0), f.cells(kGuard, u"Adams"_s, 1).value(0)};
+    QCOMPARE(got, cells);
+    const auto counters = f.counters();
+    QCOMPARE(counters.value(u"Clark|Gate Guard"_s).first, clarkCount);
+    QCOMPARE(counters.value(u"Dixon|Gate Guard"_s).first, qint64(2));
+    QCOMPARE(counters.value(u"Baker|Gate Guard"_s).first, qint64(1));
+    QCOMPARE(counters.value(u"Adams|Gate Guard"_s).first, qint64(3));
+    QCOMPARE(f.takenRows(), QStringList{u"Dixon 2027-03-01 2027-03-01"_s});
+}
+
+void tst_RosterRun::standingNumbers_data()
+{
+    QTest::addColumn<int>("absenceFlag");
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("absence flag set") << 1 << QStringList{u"/."_s, u"A"_s, u"2"_s, u"D"_s, u"1"_s};
+    QTest::newRow("absence flag clear") << 0 << QStringList{u"/."_s, u"A"_s, u"3"_s, u"D"_s, u"2"_s};
+}
+
+void tst_RosterRun::standingNumbers()
+{
+    QFETCH(int, absenceFlag);
+    QFETCH(QStringList, cells);
+    RosterFixture f;
+    f.absence = qint16(absenceFlag);
+    f.duty(kGuard);
+    const QStringList names{u"P1"_s, u"P2"_s, u"P3"_s, u"P4"_s, u"P5"_s};
+    for (int i = 0; i < names.size(); ++i) {
+        f.soldier(names[i], u"D"_s);
+        f.counter(names[i], u"D"_s, kGuard, qint64(i + 1));
+    }
+    f.period(kGuard, kMonday, kMonday.addDays(1));
+    f.absent(u"P2"_s, kMonday.addDays(1), kMonday.addDays(9)); // begins on the last day
+    f.taken(u"P4"_s, kMonday.addDays(-3), kMonday);            // from another duty, earlier
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QStringList got;
+    for (const QString &n : names)
+        got.append(f.cells(kGuard, n, 1).value(0));
+    QCOMPARE(got, cells);
+}
+
+void tst_RosterRun::averages_data()
+{
+    QTest::addColumn<QList<qint64>>("counts"); // existing counter rows, in name order
+    QTest::addColumn<QList<qint64>>("expected"); // the same, then a newly qualified soldier
+    QTest::newRow("4 2 0 0") << QList<qint64>{4, 2, 0, 0} << QList<qint64>{4, 2, 3, 3, 3};
+    QTest::newRow("1 2 0: 1.5 rounds to 2") << QList<qint64>{1, 2, 0} << QList<qint64>{1, 2, 2, 2};
+    QTest::newRow("1 4 0: 2.5 rounds to 2") << QList<qint64>{1, 4, 0} << QList<qint64>{1, 4, 2, 2};
+    QTest::newRow("3 4 0: 3.5 rounds to 4") << QList<qint64>{3, 4, 0} << QList<qint64>{3, 4, 4, 4};
+    QTest::newRow("all zero stay zero") << QList<qint64>{0, 0} << QList<qint64>{0, 0, 0};
+    QTest::newRow("negative counters count") << QList<qint64>{-2, 6, 0} << QList<qint64>{-2, 6, 2, 2};
+    QTest::newRow("large sums do not wrap") << QList<qint64>{32000, 32000, 32000, 0}
+                                            << QList<qint64>{32000, 32000, 32000, 32000, 32000};
+}
+
+void tst_RosterRun::averages()
+{
+    QFETCH(QList<qint64>, counts);
+    QFETCH(QList<qint64>, expected);
+    RosterFixture f;
+    f.duty(kGuard);
+    f.duty(u"Other"_s); // its counters are a group of their own
+    for (int i = 0; i < counts.size(); ++i) {
+        const QString name = u"S%1"_s.arg(i);
+        f.soldier(name, u"C"_s);
+        f.counter(name, u"C"_s, kGuard, counts[i], counts[i]);
+        f.counter(name, u"C"_s, u"Other"_s, qint64(100), qint64(0));
+    }
+    f.soldier(u"Z new"_s, u"C"_s);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    const auto counters = f.counters();
+    for (int i = 0; i < expected.size(); ++i) {
+        const QString name = i < counts.size() ? u"S%1"_s.arg(i) : u"Z new"_s;
+        const auto c = counters.value(name + u"|Gate Guard"_s);
+        QCOMPARE(c.first, expected[i]);
+        QCOMPARE(c.second, expected[i]); // the holiday counters follow the same rule
+    }
+    QCOMPARE(counters.value(u"Z new|Other"_s).first, qint64(100));
+}
+
+void tst_RosterRun::dayClasses_data()
+{
+    QTest::addColumn<int>("consolidate");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QVariant>("holidayFrom");
+    QTest::addColumn<QVariant>("holidayTo");
+    QTest::addColumn<bool>("isHoliday");
+    const QVariant none;
+    const QVariant h1(kMonday.addDays(8)), h2(kMonday.addDays(10)); // Tue 9th to Thu 11th
+    QTest::newRow("Saturday") << 1 << kMonday.addDays(5) << 1 << none << none << true;
+    QTest::newRow("Sunday") << 1 << kMonday.addDays(6) << 1 << none << none << true;
+    QTest::newRow("Friday over the weekend") << 1 << kMonday.addDays(4) << 3 << none << none << false;
+    QTest::newRow("Monday") << 1 << kMonday << 1 << none << none << false;
+    QTest::newRow("first day of a holiday") << 1 << kMonday.addDays(8) << 1 << h1 << h2 << true;
+    QTest::newRow("last day of a holiday") << 1 << kMonday.addDays(10) << 1 << h1 << h2 << true;
+    QTest::newRow("day after a holiday") << 1 << kMonday.addDays(11) << 1 << h1 << h2 << false;
+    QTest::newRow("day before, running into it") << 1 << kMonday.addDays(7) << 3 << h1 << h2 << false;
+    QTest::newRow("flag clear: Saturday") << 0 << kMonday.addDays(5) << 1 << none << none << false;
+    QTest::newRow("flag clear: holiday") << 0 << kMonday.addDays(8) << 1 << h1 << h2 << false;
+    QTest::newRow("flag 2 counts as set") << 2 << kMonday.addDays(5) << 1 << none << none << true;
+    QTest::newRow("holiday without To matches nothing") << 1 << kMonday.addDays(8) << 1 << h1 << none << false;
+    QTest::newRow("holiday without From matches up to its To") << 1 << kMonday.addDays(9) << 1 << none << h2 << true;
+}
+
+void tst_RosterRun::dayClasses()
+{
+    QFETCH(int, consolidate);
+    QFETCH(QDate, from);
+    QFETCH(int, days);
+    QFETCH(QVariant, holidayFrom);
+    QFETCH(QVariant, holidayTo);
+    QFETCH(bool, isHoliday);
+    RosterFixture f;
+    f.consolidate = qint16(consolidate);
+    f.duty(kGuard);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.soldier(u"Baker"_s, u"D"_s);
+    f.period(kGuard, from, from.addDays(days - 1));
+    if (holidayFrom.isValid() || holidayTo.isValid())
+        f.holiday(holidayFrom, holidayTo);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    // The period is Able's either way; the flag and the counter tell its class.
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"/."_s});
+    QCOMPARE(f.holidayFlag(kGuard, u"Able"_s, 1), isHoliday);
+    QCOMPARE(f.holidayFlag(kGuard, u"Baker"_s, 1), isHoliday);
+    const auto able = f.counters().value(u"Able|Gate Guard"_s);
+    QCOMPARE(able, isHoliday ? qMakePair(qint64(0), qint64(1)) : qMakePair(qint64(1), qint64(0)));
+}
+
+void tst_RosterRun::orderIsReadAgainForEveryPeriod()
+{
+    RosterFixture f;
+    f.consolidate = 1;
+    f.duty(kGuard);
+    for (const QString &n : {u"Able"_s, u"Baker"_s, u"Clark"_s})
+        f.soldier(n, u"D"_s);
+    // Entered out of order: columns follow the start dates.
+    for (int d : {2, 0, 1, 5, 6, 3})
+        f.period(kGuard, kMonday.addDays(d), kMonday.addDays(d));
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    // Mon..Thu rotate by the normal counter, each raise moving the soldier
+    // back from the next period on; Saturday and Sunday go by the holiday one.
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 6), (QStringList{u"/."_s, u"1"_s, u"2"_s, u"/."_s, u"/."_s, u"1"_s}));
+    QCOMPARE(f.cells(kGuard, u"Baker"_s, 6), (QStringList{u"2"_s, u"/."_s, u"1"_s, u"2"_s, u"2"_s, u"/."_s}));
+    QCOMPARE(f.cells(kGuard, u"Clark"_s, 6), (QStringList{u"1"_s, u"2"_s, u"/."_s, u"1"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(f.counters().value(u"Able|Gate Guard"_s), qMakePair(qint64(2), qint64(1)));
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    RecordSet header(db, u"header"_s);
+    QCOMPARE(header.text(1), kGuard);
+    QCOMPARE(header.text(5), u"2027-03-01"_s);
+    QCOMPARE(header.text(10), u"2027-03-07"_s);
+    QVERIFY(header.value(11).isNull());
+}
+
+void tst_RosterRun::rankAndNameBreakTies()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    f.soldier(u"adams"_s, u"E"_s);
+    f.soldier(u"Adams"_s, u"E"_s);
+    f.soldier(u"Zulu"_s, u"W"_s);
+    f.soldier(u"Civil"_s, u"?"_s);
+    f.soldier(u"Victor"_s, u"V"_s);
+    for (int d = 0; d < 5; ++d)
+        f.period(kGuard, kMonday.addDays(d), kMonday.addDays(d));
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    // W before V before E; "Adams" before "adams" by character code; "?" last.
+    const QStringList order{u"Zulu"_s, u"Victor"_s, u"Adams"_s, u"adams"_s, u"Civil"_s};
+    for (int i = 0; i < order.size(); ++i)
+        QCOMPARE(f.cells(kGuard, order[i], 5).value(i), u"/."_s);
+}
+
+void tst_RosterRun::secondRunSeesTheFirstRunsDates()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    f.duty(u"Kitchen"_s);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.soldier(u"Baker"_s, u"D"_s);
+    f.period(kGuard, kMonday, kMonday);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"/."_s});
+
+    // Next roster: Gate Guard (first by name) and Kitchen on the same day.
+    // Able is taken by the first run's assignment, Baker by the Gate Guard.
+    f.period(u"Kitchen"_s, kMonday, kMonday);
+    f.datafile = f.unit.path(u"second.cxr"_s);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"D"_s});
+    QCOMPARE(f.cells(kGuard, u"Baker"_s, 1), QStringList{u"/."_s});
+    QCOMPARE(f.cells(u"Kitchen"_s, u"Able"_s, 1), QStringList{u"D"_s});
+    QCOMPARE(f.cells(u"Kitchen"_s, u"Baker"_s, 1), QStringList{u"D"_s});
+    QCOMPARE(f.messenger.texts(Kind::Information),
+             QStringList{u"No qualified soldier is available for Kitchen on 2027-03-01"_s});
+    const auto counters = f.counters();
+    QCOMPARE(counters.value(u"Able|Gate Guard"_s).first, qint64(1));
+    // Baker's 0 was lifted to the duty's average (1) before his raise.
+    QCOMPARE(counters.value(u"Baker|Gate Guard"_s).first, qint64(2));
+    QCOMPARE(counters.value(u"Baker|Kitchen"_s).first, qint64(0));
+    QCOMPARE(f.takenRows(), (QStringList{u"Able 2027-03-01 2027-03-01"_s, u"Baker 2027-03-01 2027-03-01"_s}));
+}
+
+void tst_RosterRun::qualifications_data()
+{
+    QTest::addColumn<QVariantList>("soldierFlags"); // Q1, Q2 of the soldier
+    QTest::addColumn<QVariantList>("dutyFlags");    // Q1, Q2 of the duty
+    QTest::addColumn<bool>("qualified");
+    const QVariant yes(true), no(false), null;
+    QTest::newRow("holds both") << QVariantList{yes, yes} << QVariantList{yes, yes} << true;
+    QTest::newRow("lacks one") << QVariantList{yes, no} << QVariantList{yes, yes} << false;
+    QTest::newRow("null reads as not held") << QVariantList{yes, null} << QVariantList{yes, yes} << false;
+    QTest::newRow("null reads as not required") << QVariantList{no, no} << QVariantList{null, null} << true;
+    QTest::newRow("extra qualification is fine") << QVariantList{yes, yes} << QVariantList{no, yes} << true;
+}
+
+void tst_RosterRun::qualifications()
+{
+    QFETCH(QVariantList, soldierFlags);
+    QFETCH(QVariantList, dutyFlags);
+    QFETCH(bool, qualified);
+    RosterFixture f;
+    {
+        RecordSet duties(f.personnel, u"DutyDates"_s);
+        addRow(duties, {kGuard, u"Unit"_s, dutyFlags[0], dutyFlags[1]});
+        RecordSet soldiers(f.personnel, u"SoldierRoster"_s);
+        addRow(soldiers, {u"Able"_s, u"D"_s, u"HQ"_s, soldierFlags[0], soldierFlags[1]});
+    }
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.counters().contains(u"Able|Gate Guard"_s), qualified);
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1) != QStringList{u"<no row>"_s}, qualified);
+}
+
+void tst_RosterRun::holidayLimit_data()
+{
+    QTest::addColumn<int>("holidays");
+    QTest::addColumn<int>("consolidate");
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("99 holidays") << 99 << 1 << false;
+    QTest::newRow("100 holidays") << 100 << 1 << true;
+    QTest::newRow("100 holidays, flag clear") << 100 << 0 << false;
+}
+
+void tst_RosterRun::holidayLimit()
+{
+    QFETCH(int, holidays);
+    QFETCH(int, consolidate);
+    QFETCH(bool, stops);
+    RosterFixture f;
+    f.consolidate = qint16(consolidate);
+    f.duty(kGuard);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.period(kGuard, kMonday, kMonday);
+    {
+        Transaction t(f.personnel);
+        for (int i = 0; i < holidays; ++i)
+            f.holiday(QDate(2030, 1, 1).addDays(i), QDate(2030, 1, 1).addDays(i));
+        t.commit();
+    }
+    QCOMPARE(f.make(), stops ? RosterRun::Outcome::Stopped : RosterRun::Outcome::Finished);
+    QCOMPARE(f.messenger.texts(Kind::Error),
+             stops ? QStringList{u"Number of Holidays exceeds 99 maximum"_s} : QStringList{});
+    QCOMPARE(f.messenger.texts(Kind::Plain).isEmpty(), stops);
+    // What came before the stop is kept: counter rows and sheet rows, no assignment.
+    QVERIFY(f.counters().contains(u"Able|Gate Guard"_s));
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{stops ? u""_s : u"/."_s});
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    QCOMPARE(RecordSet(db, u"header"_s).text(1), stops ? QString() : kGuard);
+}
+
+void tst_RosterRun::columnLimit_data()
+{
+    QTest::addColumn<int>("periods");
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("36 periods") << 36 << false;
+    QTest::newRow("37 periods") << 37 << true;
+}
+
+void tst_RosterRun::columnLimit()
+{
+    QFETCH(int, periods);
+    QFETCH(bool, stops);
+    RosterFixture f;
+    f.duty(u"Armory"_s);
+    f.duty(u"Zulu Watch"_s); // comes after: never reached when the first one stops
+    f.soldier(u"Able"_s, u"D"_s);
+    for (int d = 0; d < periods; ++d)
+        f.period(u"Armory"_s, kMonday.addDays(d), kMonday.addDays(d));
+    f.period(u"Zulu Watch"_s, QDate(2028, 1, 3), QDate(2028, 1, 3));
+    QCOMPARE(f.make(), stops ? RosterRun::Outcome::Stopped : RosterRun::Outcome::Finished);
+    QCOMPARE(f.messenger.texts(Kind::Error),
+             stops ? QStringList{u"Armory is greater than the 36 columns"_s} : QStringList{});
+    const QStringList cells = f.cells(u"Armory"_s, u"Able"_s, 36);
+    QCOMPARE(cells, QStringList(36, u"/."_s));
+    QCOMPARE(f.counters().value(u"Able|Armory"_s).first, qint64(36));
+    QCOMPARE(f.cells(u"Zulu Watch"_s, u"Able"_s, 1), QStringList{stops ? u""_s : u"/."_s});
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    RecordSet header(db, u"header"_s);
+    QCOMPARE(header.text(40), kMonday.addDays(35).toString(Qt::ISODate));
+    QCOMPARE(header.recordCount(), stops ? 1 : 2);
+}
+
+void tst_RosterRun::dutyWithoutPeriodsOrCandidates()
+{
+    RosterFixture f;
+    f.duty(u"Armory"_s, {5}, u"HQ Company"_s); // nobody holds qualification 5
+    f.duty(u"Band"_s, {}, u"Music"_s);          // no periods
+    f.soldier(u"Able"_s, u"D"_s);
+    f.period(u"Armory"_s, kMonday, kMonday);
+    f.period(u"Armory"_s, kMonday.addDays(1), kMonday.addDays(1));
+    f.period(u"Nobody's duty"_s, kMonday, kMonday); // names no duty: never used
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.messenger.texts(Kind::Information),
+             (QStringList{u"No qualified soldier is available for Armory on 2027-03-01"_s,
+                          u"No qualified soldier is available for Armory on 2027-03-02"_s}));
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    RecordSet header(db, u"header"_s);
+    QCOMPARE(header.recordCount(), 2);
+    header.moveLast();
+    QCOMPARE(header.text(1), u"Band"_s);
+    QCOMPARE(header.text(2), u"Music"_s);
+    QVERIFY(header.value(5).isNull());
+    QCOMPARE(f.cells(u"Band"_s, u"Able"_s, 2), (QStringList{u""_s, u""_s}));
+    QVERIFY(f.takenRows().isEmpty());
+}
+
+void tst_RosterRun::everyoneAbsentOrBusy()
+{
+    for (int flag : {0, 1}) {
+        RosterFixture f;
+        f.absence = qint16(flag);
+        f.duty(kGuard);
+        f.soldier(u"Able"_s, u"D"_s);
+        f.soldier(u"Baker"_s, u"D"_s);
+        f.counter(u"Able"_s, u"D"_s, kGuard, qint64(5));
+        f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(5));
+        f.period(kGuard, kMonday, kMonday.addDays(2));
+        f.absent(u"Able"_s, kMonday.addDays(2), kMonday.addDays(2));
+        f.taken(u"Baker"_s, kMonday.addDays(1), kMonday.addDays(1));
+        QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+        QCOMPARE(f.messenger.texts(Kind::Information),
+                 QStringList{u"No qualified soldier is available for Gate Guard on 2027-03-01"_s});
+        QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"A"_s});
+        QCOMPARE(f.cells(kGuard, u"Baker"_s, 1), QStringList{u"D"_s});
+        QCOMPARE(f.takenRows().size(), 1); // only Baker's own row from before
+        QCOMPARE(f.counters().value(u"Able|Gate Guard"_s).first, qint64(5 + flag));
+        QCOMPARE(f.counters().value(u"Baker|Gate Guard"_s).first, qint64(5));
+    }
+}
+
+void tst_RosterRun::namesAreMatchedExactly()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    const QStringList names{u"O'Brien"_s, u"\"Doc\" Holliday"_s, u" Padded "_s, u"Müller"_s};
+    for (const QString &n : names)
+        f.soldier(n, u"D"_s);
+    for (int d = 0; d < 4; ++d)
+        f.period(kGuard, kMonday.addDays(d), kMonday.addDays(d));
+    f.absent(u"O'Brien"_s, kMonday, kMonday.addDays(9));
+    f.absent(u"Padded"_s, kMonday, kMonday.addDays(9)); // not the padded name: does not count
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QVERIFY(f.messenger.texts(Kind::Error).isEmpty());
+    QCOMPARE(f.cells(kGuard, u"O'Brien"_s, 4), QStringList(4, u"A"_s));
+    // The sheet keeps names trimmed; the padded soldier's cells are there. A
+    // leading blank sorts first, so he stands the first and the fourth day.
+    // (O'Brien's absences take no number: the Absence flag is clear.)
+    QCOMPARE(f.cells(kGuard, u"Padded"_s, 4), (QStringList{u"/."_s, u"2"_s, u"3"_s, u"/."_s}));
+    QCOMPARE(f.cells(kGuard, u"\"Doc\" Holliday"_s, 4), (QStringList{u"3"_s, u"/."_s, u"2"_s, u"3"_s}));
+    QCOMPARE(f.counters().value(u" Padded |Gate Guard"_s).first, qint64(2));
+}
+
+void tst_RosterRun::soldierOfThreeDuties()
+{
+    RosterFixture f;
+    for (const QString &d : {u"Cook"_s, u"Guard"_s, u"Runner"_s})
+        f.duty(d);
+    f.soldier(u"  Able  "_s, u" D "_s, {}, u" 1st Platoon "_s);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    RecordSet sheet(db, u"storeage"_s);
+    QStringList rows;
+    for (; !sheet.eof(); sheet.moveNext())
+        rows.append(QStringList{sheet.value(1).toString(), sheet.value(2).toString(),
+                                sheet.value(3).toString(), sheet.value(4).toString()}
+                        .join(u'|'));
+    QCOMPARE(rows, (QStringList{u"Cook|Able|D|1st Platoon"_s, u"Guard|Able|D|1st Platoon"_s,
+                                u"Runner|Able|D|1st Platoon"_s}));
+}
+
+void tst_RosterRun::staleCountersAndHeadersGo()
+{
+    RosterFixture f;
+    f.duty(kGuard, {1});
+    f.soldier(u"Able"_s, u"F"_s, {1}, u"2nd Platoon"_s);
+    f.soldier(u"Baker"_s, u"D"_s); // lost qualification 1
+    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(4));     // rank and section are refreshed
+    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(9));     // a second row: deleted
+    f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(2));    // no longer qualified
+    f.counter(u"Gone"_s, u"D"_s, kGuard, qint64(2));     // left the unit
+    f.counter(u"Able"_s, u"C"_s, u"gate guard"_s, qint64(7)); // another duty by case
+    {
+        RecordSet headers(f.working, u"Header"_s);
+        addRow(headers, {kGuard});
+        addRow(headers, {u"Old duty"_s});
+        addRow(headers, {QVariant()});
+        addRow(headers, {u"Gate Guard "_s});
+    }
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    RecordSet memory(f.unit.working(), u"Memory"_s);
+    QCOMPARE(memory.recordCount(), 1);
+    QCOMPARE(memory.text(2), u"Able"_s);
+    QCOMPARE(memory.text(3), u"F"_s);
+    QCOMPARE(memory.value(5).toLongLong(), qint64(4));
+    QCOMPARE(memory.text(7), u"2nd Platoon"_s);
+    QCOMPARE(column(memory = RecordSet(f.unit.working(), u"Header"_s), 1), QStringList{kGuard});
+}
+
+void tst_RosterRun::moreThan99Candidates()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    {
+        Transaction t(f.personnel);
+        for (int i = 0; i < 150; ++i)
+            f.soldier(u"Soldier %1"_s.arg(i, 3, 10, QChar(u'0')), u"D"_s);
+        t.commit();
+    }
+    f.period(kGuard, kMonday, kMonday);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.cells(kGuard, u"Soldier 000"_s, 1), QStringList{u"/."_s});
+    QCOMPARE(f.cells(kGuard, u"Soldier 001"_s, 1), QStringList{u"149"_s});
+    QCOMPARE(f.cells(kGuard, u"Soldier 149"_s, 1), QStringList{u"1"_s});
+}
+
+void tst_RosterRun::unnamedSoldierIsReportedOnce()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    f.soldier(QVariant(), u"W"_s); // a row whose name was never typed
+    f.soldier(u"Able"_s, u"D"_s);
+    f.period(kGuard, kMonday, kMonday);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.messenger.texts(Kind::Error),
+             (QStringList{u"SoldierName='' could not add points for Gate Guard"_s,
+                          u"Could not locate  in output datafile"_s}));
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"1"_s});
+    QCOMPARE(f.counters().value(u"Able|Gate Guard"_s).first, qint64(0));
+}
+
+void tst_RosterRun::replaceQuestion()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.period(kGuard, kMonday, kMonday);
+    {
+        QFile old(f.datafile);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last month's roster");
+    }
+    QCOMPARE(f.make(), RosterRun::Outcome::Declined);
+    QCOMPARE(f.messenger.questions, QStringList{u"File already exists.  Do you want to replace roster.cxr?"_s});
+    QVERIFY(f.messenger.messages.isEmpty());
+    QFile kept(f.datafile);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("last month's roster"));
+    QVERIFY(f.counters().isEmpty());
+
+    f.messenger.answers = {true};
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"/."_s});
+}
+
+void tst_RosterRun::failuresChangeNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("period without a start") << u"no From"_s << u"no valid From date"_s;
+    QTest::newRow("counter at its limit") << u"full counter"_s << u"32767"_s;
+    QTest::newRow("no template") << u"no template"_s << u"template.tem"_s;
+    QTest::newRow("target is the unit's own file") << u"own file"_s << u"unit's own files"_s;
+}
+
+void tst_RosterRun::failuresChangeNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, says);
+    RosterFixture f;
+    f.duty(kGuard);
+    f.duty(u"Kitchen"_s);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.counter(u"Able"_s, u"D"_s, kGuard, qint64(fault == u"full counter" ? 32767 : 3));
+    f.period(kGuard, kMonday, kMonday);
+    f.period(u"Kitchen"_s, fault == u"no From" ? QVariant() : QVariant(kMonday), kMonday);
+    if (fault == u"no template")
+        QVERIFY(QFile::remove(f.unit.folder.templatePath()));
+    if (fault == u"own file")
+        f.datafile = f.unit.folder.workingPath();
+    const auto countersBefore = f.counters();
+
+    QCOMPARE(f.make(), RosterRun::Outcome::Failed);
+    const QStringList errors = f.messenger.texts(Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(says), qPrintable(errors.first()));
+    QVERIFY(f.messenger.texts(Kind::Plain).isEmpty());
+    QCOMPARE(f.counters(), countersBefore);
+    QVERIFY(f.takenRows().isEmpty());
+    if (fault != u"own file")
+        QVERIFY(!QFile::exists(f.datafile));
+    const QStringList left = QDir(f.unit.dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(!name.endsWith(u".tmp"_s) && !name.endsWith(u"-journal"_s), qPrintable(name));
+}
+
+QTEST_GUILESS_MAIN(tst_RosterRun)
+#include "tst_RosterRun.moc"
