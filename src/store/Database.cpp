@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <functional>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -136,7 +137,15 @@ StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QSt
 {
     bool ok = false;
     const int native = error.nativeErrorCode().toInt(&ok);
-    const int primary = ok ? (native & 0xff) : -1;
+    return storeErrorFromSqlite(ok ? native : -1,
+                                error.databaseText().isEmpty() ? error.text() : error.databaseText(),
+                                file, what);
+}
+
+StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file,
+                                const QString &what)
+{
+    const int primary = sqliteCode < 0 ? -1 : (sqliteCode & 0xff);
     StoreErrorCode code = StoreErrorCode::General;
     QString reason;
     switch (primary) {
@@ -174,7 +183,7 @@ StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QSt
         reason = u"the file is not a database"_s;
         break;
     default:
-        reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        reason = detail;
         break;
     }
     QString text = what.isEmpty() ? reason : what + u": "_s + reason;
@@ -385,22 +394,43 @@ void Database::exec(const QString &sql, const QString &schema, const QString &wh
         throw errorFrom(q.lastError(), schema, what);
 }
 
-void Database::create(const QString &path, FileKind kind)
+namespace {
+
+// Makes a new file at path through build(scratch), where scratch is an empty
+// file beside it; the file appears complete under its name or not at all.
+void makeFile(const QString &path, const std::function<void(const QString &)> &build)
 {
     const QFileInfo target(path);
-    if (target.exists())
+    if (target.exists() || target.isSymLink())
         throw StoreError(StoreErrorCode::DestinationExists,
                          u"'%1' already exists."_s.arg(displayPath(path)), path);
     const QString dir = target.absolutePath();
     QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
     if (!temp.open())
         throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir),
-                                                                   temp.errorString()),
+                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir), temp.errorString()),
                          path);
     temp.close();
-    {
-        ScopedConnection c(temp.fileName(), false);
+    build(temp.fileName());
+    setUsualPermissions(temp.fileName());
+    if (!syncPath(temp.fileName(), false))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot write '%1' to the disk."_s.arg(displayPath(path)), path);
+    // rename() refuses an existing target, so a file made meanwhile is kept.
+    if (!QFile::rename(temp.fileName(), path))
+        throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
+                                                 : StoreErrorCode::IoError,
+                         u"Cannot create '%1'."_s.arg(displayPath(path)), path);
+    temp.setAutoRemove(false);
+    syncPath(dir, true);
+}
+
+} // namespace
+
+void Database::create(const QString &path, FileKind kind)
+{
+    makeFile(path, [&](const QString &scratch) {
+        ScopedConnection c(scratch, false);
         if (!c.db().isOpen())
             throw storeErrorFrom(c.db().lastError(), path, u"Cannot create"_s);
         QSqlQuery q(c.db());
@@ -421,56 +451,25 @@ void Database::create(const QString &path, FileKind kind)
         if (kind == FileKind::Roster)
             run(u"INSERT INTO \"header\" DEFAULT VALUES"_s);
         run(u"COMMIT"_s);
-    }
-    setUsualPermissions(temp.fileName());
-    if (!syncPath(temp.fileName(), false))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot write '%1' to the disk."_s.arg(displayPath(path)), path);
-    // rename() refuses an existing target, so a file made meanwhile is kept.
-    if (!QFile::rename(temp.fileName(), path))
-        throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
-                                                 : StoreErrorCode::IoError,
-                         u"Cannot create '%1'."_s.arg(displayPath(path)), path);
-    temp.setAutoRemove(false);
-    syncPath(dir, true);
+    });
 }
 
 void Database::copyDatabase(const QString &source, const QString &destination, FileKind kind)
 {
-    const QFileInfo target(destination);
-    if (target.exists() || target.isSymLink())
+    if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
         throw StoreError(StoreErrorCode::DestinationExists,
                          u"'%1' already exists."_s.arg(displayPath(destination)), destination);
     verify(source, kind);
-    const QString dir = target.absolutePath();
-    QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
-    if (!temp.open())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir),
-                                                                   temp.errorString()),
-                         destination);
-    temp.close();
-    {
+    makeFile(destination, [&](const QString &scratch) {
         ScopedConnection c(source, true);
         if (!c.db().isOpen())
             throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
         QSqlQuery q(c.db());
         q.prepare(u"VACUUM INTO ?"_s);
-        q.addBindValue(temp.fileName());
+        q.addBindValue(scratch);
         if (!q.exec())
             throw storeErrorFrom(q.lastError(), destination, u"Cannot copy the database"_s);
-    }
-    setUsualPermissions(temp.fileName());
-    if (!syncPath(temp.fileName(), false))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot write '%1' to the disk."_s.arg(displayPath(destination)),
-                         destination);
-    if (!QFile::rename(temp.fileName(), destination))
-        throw StoreError(QFileInfo::exists(destination) ? StoreErrorCode::DestinationExists
-                                                        : StoreErrorCode::IoError,
-                         u"Cannot create '%1'."_s.arg(displayPath(destination)), destination);
-    temp.setAutoRemove(false);
-    syncPath(dir, true);
+    });
 }
 
 void Database::moveIntoPlace(const QString &finished, const QString &target, bool replace)

@@ -97,5 +97,7 @@ private:
 
 // Maps an SQLite error to our error numbers with a readable text.
 StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what);
+StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file,
+                                const QString &what);
 
 } // namespace calendrix

@@ -13,19 +13,8 @@ namespace {
 
 StoreError sqliteError(sqlite3 *handle, const QString &file, const QString &what)
 {
-    const int code = sqlite3_errcode(handle) & 0xff;
-    StoreErrorCode ours = StoreErrorCode::General;
-    if (code == SQLITE_FULL)
-        ours = StoreErrorCode::DiskFull;
-    else if (code == SQLITE_IOERR)
-        ours = StoreErrorCode::IoError;
-    else if (code == SQLITE_READONLY)
-        ours = StoreErrorCode::ReadOnly;
-    else if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-        ours = StoreErrorCode::Locked;
-    else if (code == SQLITE_CONSTRAINT)
-        ours = StoreErrorCode::Constraint;
-    return StoreError(ours, u"%1: %2 ('%3')"_s.arg(what, QString::fromUtf8(sqlite3_errmsg(handle)), file), file);
+    return storeErrorFromSqlite(sqlite3_extended_errcode(handle), QString::fromUtf8(sqlite3_errmsg(handle)),
+                                file, what);
 }
 
 } // namespace
