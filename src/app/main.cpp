@@ -41,12 +41,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(u"Calendrix"_s);
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
 
-    calendrix::FolderLock lock(dir);
-    if (!lock.tryLock()) {
-        QMessageBox::critical(nullptr, u"ERROR"_s, lock.errorText());
+    auto lock = std::make_unique<calendrix::FolderLock>(dir);
+    if (!lock->tryLock()) {
+        QMessageBox::critical(nullptr, u"ERROR"_s, lock->errorText());
         return 1;
     }
-    calendrix::MainWindow window{calendrix::UnitFolder(dir)};
+    calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));
     window.show();
     return app.exec();
 #else

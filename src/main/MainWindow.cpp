@@ -1,12 +1,28 @@
 #include "MainWindow.h"
 
-#include "Database.h"
-#include "RecordSet.h"
+#include "DataControl.h"
+#include "DataGrid.h"
+#include "FolderLock.h"
+#include "MonthView.h"
+#include "OptionFile.h"
+#include "RankList.h"
+#include "RecordSetModel.h"
+#include "RosterRun.h"
+#include "UserDialogs.h"
+#include "ValueListDelegate.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenuBar>
-#include <QStatusBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -14,47 +30,625 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-MainWindow::MainWindow(const UnitFolder &folder, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder)
+namespace {
+
+const QString kDutyQuery = u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s;
+const QString kSoldierQuery = u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s;
+const QString kScheduleQuery = u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc"_s;
+const QString kAbsenceQuery = u"SELECT * FROM AbsentDates ORDER BY SoldierName Asc"_s;
+const QString kSectionQuery = u"SELECT * FROM Sections ORDER BY Section Asc"_s;
+const QString kDatafileFilter = u"Calendrix datafiles (*.cxr)"_s;
+
+QList<GridColumn> qualificationColumns(int firstField)
 {
+    QList<GridColumn> columns;
+    for (int k = 0; k < 15; ++k)
+        columns.append({firstField + k, u"Q%1"_s.arg(k + 1), GridColumn::Kind::Check});
+    return columns;
+}
+
+// The roster run's messages as message boxes; while the run works the main
+// window is hidden under the busy pointer, with progress shown if it is long.
+class WindowMessenger : public Messenger
+{
+public:
+    explicit WindowMessenger(QWidget *window) : m_window(window) {}
+    ~WindowMessenger() override { finish(); }
+
+    void inform(Kind kind, const QString &text) override
+    {
+        UserDialogs::instance().inform(m_window->isVisible() ? m_window : nullptr, kind, text);
+    }
+    bool ask(const QString &question) override { return UserDialogs::instance().ask(m_window, question); }
+    void started() override
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_busy = true;
+        m_window->hide();
+        m_progress = std::make_unique<QProgressDialog>(u"Making the roster..."_s, QString(), 0, 0);
+        m_progress->setWindowTitle(u"Calendrix"_s);
+        m_progress->setWindowModality(Qt::ApplicationModal);
+        m_progress->setMinimumDuration(700); // appears only when the run takes more than a moment
+        m_progress->setValue(0);
+    }
+    void progress(int done, int total) override
+    {
+        if (!m_progress)
+            return;
+        m_progress->setMaximum(total);
+        m_progress->setValue(done);
+    }
+    void finish()
+    {
+        m_progress.reset();
+        if (m_busy) {
+            QApplication::restoreOverrideCursor();
+            m_busy = false;
+        }
+    }
+
+private:
+    QWidget *m_window;
+    std::unique_ptr<QProgressDialog> m_progress;
+    bool m_busy = false;
+};
+
+} // namespace
+
+MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
+                       std::function<QDate()> today, QWidget *parent)
+    : QMainWindow(parent), m_folder(folder), m_lock(std::move(lock)), m_today(std::move(today))
+{
+    if (!m_today)
+        m_today = [] { return QDate::currentDate(); };
     setObjectName(u"Main"_s);
     setWindowTitle(u"Calendrix"_s);
-    resize(960, 680);
+    resize(1100, 760);
 
+    Data1 = new DataControl(u"Data1"_s, this);
+    Data2 = new DataControl(u"Data2"_s, this);
+    Data3 = new DataControl(u"Data3"_s, this);
+    Data4 = new DataControl(u"Data4"_s, this);
+    Data5 = new DataControl(u"Data5"_s, this);
+    Data6 = new DataControl(u"Data6"_s, this);
+    Data7 = new DataControl(u"Data7"_s, this);
+    DutyList = new DataControl(u"DutyList"_s, this);
+    Memory1 = new DataControl(u"Memory1"_s, this);
+    Header = new DataControl(u"Header"_s, this);
+    MyHeader = new DataControl(u"MyHeader"_s, this);
+    MyStoreage = new DataControl(u"MyStoreage"_s, this);
+
+    buildMenus();
+    buildWindow();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
     QMenu *file = menuBar()->addMenu(u"&File"_s);
     file->setObjectName(u"MNU_File"_s);
-    QAction *exit = file->addAction(u"&Exit"_s);
-    exit->setObjectName(u"MNU_Exit"_s);
-    connect(exit, &QAction::triggered, this, &MainWindow::MNU_Exit_Click);
+    auto item = [this](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
+            &MainWindow::MNU_Make_Click);
+    // Printing, the setup dialog, the assignment dialogs and help come with
+    // their own windows; until then their items are there but not enabled.
+    item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s)->setEnabled(false);
+    file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
+    item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
+    file->addSeparator()->setObjectName(u"MNU_Seperator1"_s);
+    connect(item(file, u"MNU_Exit"_s, u"&Exit"_s), &QAction::triggered, this, &MainWindow::MNU_Exit_Click);
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(u"SSTab1"_s);
-    for (const QString &caption : {u"Duty"_s, u"Roster"_s}) {
-        auto *page = new QWidget(m_tabs);
-        auto *layout = new QVBoxLayout(page);
-        layout->addWidget(new QLabel(page));
-        m_tabs->addTab(page, caption);
+    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
+    tools->setObjectName(u"MNU_Tools"_s);
+    QMenu *assignment = tools->addMenu(u"&Assignment"_s);
+    assignment->setObjectName(u"MNU_Assignment"_s);
+    item(assignment, u"MNU_Count"_s, u"C&ounters..."_s)->setEnabled(false);
+    item(assignment, u"MNU_Dates"_s, u"D&ates..."_s)->setEnabled(false);
+    MNU_Consolidate = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
+    MNU_Consolidate->setCheckable(true);
+    connect(MNU_Consolidate, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
+    MNU_Absence = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
+    MNU_Absence->setCheckable(true);
+    connect(MNU_Absence, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
+
+    QMenu *help = menuBar()->addMenu(u"&Help"_s);
+    help->setObjectName(u"MNU_Help"_s);
+    item(help, u"MNU_Contents"_s, u"&Contents..."_s)->setEnabled(false);
+    help->addSeparator()->setObjectName(u"MNU_Seperator12"_s);
+    item(help, u"MNU_About"_s, u"A&bout..."_s)->setEnabled(false);
+}
+
+QWidget *MainWindow::buildTab(int tab)
+{
+    const bool duty = tab == 0;
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+
+    DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
+    DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
+    (duty ? TDBGrid1 : TDBGrid3) = top;
+    (duty ? TDBGrid2 : TDBGrid4) = periods;
+
+    auto *lower = new QHBoxLayout;
+    auto *qualifications = new QGroupBox(u"Qualifications:"_s, page);
+    qualifications->setObjectName(duty ? u"FrameDQ"_s : u"FramePQ"_s);
+    auto *boxes = new QVBoxLayout(qualifications);
+    for (int i = 0; i < 15; ++i) {
+        auto *box = new QCheckBox(qualifications);
+        box->setObjectName((duty ? u"DQ_%1"_s : u"PQ_%1"_s).arg(i));
+        boxes->addWidget(box);
+        (duty ? DQ : PQ)[i] = box;
+        connect(box, &QCheckBox::clicked, this, [this, tab, i](bool checked) { qualificationClicked(tab, i, checked); });
     }
-    m_tabs->setCurrentIndex(1);
-    setCentralWidget(m_tabs);
-    Form_Load();
+    boxes->addStretch();
+    lower->addWidget(qualifications);
+
+    auto *frame = new QGroupBox(duty ? u"Work Schedule:"_s : u"Personnel Absence:"_s, page);
+    auto *frameLayout = new QGridLayout(frame);
+    MonthView *calendar = new MonthView(duty ? u"MonthView1"_s : u"MonthView2"_s, frame);
+    (duty ? MonthView1 : MonthView2) = calendar;
+    auto *remove = new QPushButton(u"&Remove"_s, frame);
+    remove->setObjectName(duty ? u"Command6"_s : u"Command12"_s);
+    frameLayout->addWidget(calendar, 0, 0);
+    frameLayout->addWidget(remove, 0, 1, Qt::AlignTop);
+    frameLayout->addWidget(periods, 1, 0, 1, 2);
+    frameLayout->setRowStretch(1, 1);
+    lower->addWidget(frame, 1);
+
+    auto *buttons = new QHBoxLayout;
+    const int first = duty ? 1 : 7;
+    const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s};
+    QList<QPushButton *> made;
+    for (int i = 0; i < 4; ++i) {
+        auto *b = new QPushButton(captions[i], page);
+        b->setObjectName(u"Command%1"_s.arg(first + i));
+        buttons->addWidget(b);
+        made.append(b);
+    }
+    buttons->addStretch();
+
+    auto *split = new QSplitter(Qt::Vertical, page);
+    split->addWidget(top);
+    auto *lowerWidget = new QWidget(split);
+    lowerWidget->setLayout(lower);
+    split->addWidget(lowerWidget);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 4);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    if (duty) {
+        connect(made[0], &QPushButton::clicked, this, &MainWindow::Command1_Click);
+        connect(made[1], &QPushButton::clicked, this, &MainWindow::Command2_Click);
+        connect(made[2], &QPushButton::clicked, this, &MainWindow::Command3_Click);
+        connect(made[3], &QPushButton::clicked, this, &MainWindow::Command4_Click);
+        connect(remove, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+        connect(calendar, &MonthView::DateClick, this, &MainWindow::MonthView1_DateClick);
+    } else {
+        connect(made[0], &QPushButton::clicked, this, &MainWindow::Command7_Click);
+        connect(made[1], &QPushButton::clicked, this, &MainWindow::Command8_Click);
+        connect(made[2], &QPushButton::clicked, this, &MainWindow::Command9_Click);
+        connect(made[3], &QPushButton::clicked, this, &MainWindow::Command10_Click);
+        connect(remove, &QPushButton::clicked, this, &MainWindow::Command12_Click);
+        connect(calendar, &MonthView::DateClick, this, &MainWindow::MonthView2_DateClick);
+    }
+    return page;
+}
+
+void MainWindow::buildWindow()
+{
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(u"SSTab1"_s);
+    SSTab1->addTab(buildTab(0), u"Duty"_s);
+    SSTab1->addTab(buildTab(1), u"Roster"_s);
+    SSTab1->setCurrentIndex(1);
+    setCentralWidget(SSTab1);
 }
 
 void MainWindow::Form_Load()
 {
-    // Start-up shows what it can; a unit that cannot be read leaves the lists empty.
-    QString status;
-    try {
-        const Database db = Database::open(m_folder.personnelPath(), FileKind::Personnel);
-        const RecordSet soldiers(db, u"SoldierRoster"_s);
-        const RecordSet duties(db, u"DutyDates"_s);
-        status = u"%1 soldiers, %2 duties"_s.arg(soldiers.recordCount()).arg(duties.recordCount());
-    } catch (const StoreError &e) {
-        status = e.text();
+    // Start-up shows what it can: a part that fails leaves its lists empty.
+    bindSources();
+    MonthView1->setSelectedDate(m_today());
+    MonthView2->setSelectedDate(m_today());
+    loadSections();
+    readOptions();
+
+    const auto models = [this](DataGrid *grid, DataControl *source, QList<GridColumn> columns) {
+        auto *model = new RecordSetModel(source, columns, grid);
+        grid->setModel(model);
+        connect(model, &RecordSetModel::failed, this, &MainWindow::showError);
+        for (int c = 0; c < columns.size(); ++c)
+            if (columns[c].kind == GridColumn::Kind::ValueList)
+                grid->setItemDelegateForColumn(c, new ValueListDelegate(columns[c].values, grid));
+        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+        grid->resizeColumnsToContents();
+    };
+    models(TDBGrid1, Data1,
+           QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} + qualificationColumns(3));
+    models(TDBGrid2, Data3, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
+    models(TDBGrid3, Data2,
+           QList<GridColumn>{{0, u"ID"_s},
+                             {1, u"Name"_s},
+                             {2, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
+                             {3, u"Comment"_s, GridColumn::Kind::ValueList, m_sections}} +
+               qualificationColumns(4));
+    models(TDBGrid4, Data4, {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
+    TDBGrid1->setColumnWidth(1, 220);
+    TDBGrid3->setColumnWidth(1, 220);
+
+    for (int tab : {0, 1}) {
+        DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, tab] { showQualifications(tab); });
+        connect(grid->model(), &QAbstractItemModel::modelReset, this, [this, tab] { showQualifications(tab); });
+        connect(grid->model(), &QAbstractItemModel::dataChanged, this, [this, tab] { showQualifications(tab); });
+        grid->setCurrentRow(0);
     }
-    statusBar()->showMessage(m_folder.dir() + u" \u2014 "_s + status);
+    TDBGrid2->setCurrentRow(0);
+    TDBGrid4->setCurrentRow(0);
+}
+
+void MainWindow::bindSources()
+{
+    QStringList problems;
+    try {
+        const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
+        Data1->bind(personnel, kDutyQuery);
+        Data2->bind(personnel, kSoldierQuery);
+        Data3->bind(personnel, kScheduleQuery);
+        Data4->bind(personnel, kAbsenceQuery);
+        Data5->bind(personnel, u"Qualifications"_s);
+        Data6->bind(personnel, kSectionQuery);
+        Data7->bind(personnel, u"Holiday"_s);
+    } catch (const StoreError &e) {
+        problems.append(e.text());
+    }
+    try {
+        const Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+        DutyList->bind(working, u"Dates"_s);
+        Memory1->bind(working, u"Memory"_s);
+        Header->bind(working, u"Header"_s);
+    } catch (const StoreError &e) {
+        problems.append(e.text());
+    }
+    if (!problems.isEmpty())
+        offerNewUnit(problems.join(u"\n"_s));
+}
+
+void MainWindow::offerNewUnit(const QString &problem)
+{
+    const QString folder = QDir::toNativeSeparators(m_folder.dir());
+    const int choice = UserDialogs::instance().choose(
+        nullptr, u"ERROR"_s,
+        problem + u"\n\nCreate an empty unit in %1, or choose another folder?"_s.arg(folder),
+        {u"Create Empty Unit"_s, u"Choose Folder..."_s});
+    try {
+        if (choice == 0) {
+            m_folder.init();
+            bindSources();
+        } else if (choice == 1) {
+            const QString dir = UserDialogs::instance().folderName(nullptr, u"Unit folder"_s, m_folder.dir());
+            if (dir.isEmpty())
+                return;
+            auto lock = std::make_unique<FolderLock>(dir);
+            if (!lock->tryLock()) {
+                showError(lock->errorText());
+                return;
+            }
+            m_lock = std::move(lock);
+            m_folder = UnitFolder(dir);
+            bindSources();
+        }
+    } catch (const StoreError &e) {
+        showError(e.text());
+    }
+}
+
+void MainWindow::loadSections()
+{
+    // Built once per start: sections added later appear after a restart.
+    m_sections.clear();
+    if (!Data6->isBound())
+        return;
+    try {
+        RecordSet sections = Data6->recordset().clone();
+        for (sections.moveFirst(); !sections.eof(); sections.moveNext())
+            if (!sections.value(1).isNull())
+                m_sections.append({sections.value(1).toString(), sections.value(1).toString()});
+    } catch (const StoreError &) {
+    }
+}
+
+void MainWindow::readOptions()
+{
+    m_module.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
+    MNU_Consolidate->setChecked(m_module.consolidateFlag == 1);
+    m_module.absenceFlag = OptionFile::read(m_folder.absencePath());
+    MNU_Absence->setChecked(m_module.absenceFlag == 1);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        Form_Activate();
+    }
+}
+
+void MainWindow::Form_Activate()
+{
+    saveEdits();
+    // Titles: an untitled qualification's boxes are hidden for the rest of the run.
+    QList<QVariant> titles;
+    try {
+        RecordSet &rs = Data5->recordset();
+        rs.moveFirst();
+        if (!rs.eof())
+            for (int i = 0; i < 15; ++i)
+                titles.append(rs.value(i + 1));
+    } catch (const StoreError &) {
+    }
+    for (int i = 0; i < 15; ++i) {
+        const QVariant title = titles.value(i);
+        if (title.isNull() || title.toString().isEmpty())
+            m_titleHidden[i] = true;
+        PQ[i]->setText(title.toString());
+        DQ[i]->setText(title.toString());
+        PQ[i]->setVisible(!m_titleHidden[i]);
+        DQ[i]->setVisible(!m_titleHidden[i]);
+    }
+    // Periods whose last day has passed; one ending today is still current.
+    const QDate today = m_today();
+    for (DataControl *source : {Data4, Data3, DutyList, Data7})
+        deletePastPeriods(source, today);
+}
+
+void MainWindow::deletePastPeriods(DataControl *source, const QDate &today)
+{
+    if (!source->isBound())
+        return;
+    bool deleted = false;
+    try {
+        RecordSet &rs = source->recordset();
+        for (int slot = 0; slot < rs.rowSlots(); ++slot) {
+            const QVariant to = rs.valueAt(slot, 3);
+            if (rs.isDeletedSlot(slot) || to.metaType().id() != QMetaType::QDate || to.toDate() >= today)
+                continue;
+            try {
+                rs.moveToSlot(slot);
+                rs.deleteCurrent();
+                deleted = true;
+            } catch (const StoreError &) {
+                // A row that cannot be deleted stays; the others still go.
+            }
+        }
+    } catch (const StoreError &) {
+    }
+    if (deleted)
+        source->notifyRowsChanged();
+}
+
+void MainWindow::saveEdits()
+{
+    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+        grid->commitPendingEdit();
+        if (RecordSetModel *m = grid->recordModel())
+            m->submit();
+    }
+}
+
+void MainWindow::guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const StoreError &e) {
+        showError(e.text() + u"\n(error %1)"_s.arg(e.number()));
+    }
+}
+
+void MainWindow::showError(const QString &text)
+{
+    UserDialogs::instance().inform(this, Messenger::Kind::Error, text);
+}
+
+void MainWindow::addRow(DataGrid *grid)
+{
+    guarded([&] {
+        grid->commitPendingEdit();
+        const int row = grid->recordModel()->addEmptyRow();
+        grid->setCurrentRow(row);
+        grid->scrollTo(grid->currentIndex());
+    });
+}
+
+void MainWindow::deleteRow(DataGrid *grid)
+{
+    const int row = grid->currentRow();
+    // Nothing to delete: nothing happens and nothing is said.
+    if (row < 0 || !grid->recordModel())
+        return;
+    guarded([&] {
+        grid->commitPendingEdit();
+        grid->recordModel()->deleteRow(row);
+        grid->setCurrentRow(row); // the next row, or none after the last
+    });
+}
+
+void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
+{
+    guarded([&] {
+        for (DataGrid *grid : {top, periods}) {
+            grid->commitPendingEdit();
+            if (grid->currentRow() >= 0)
+                grid->recordModel()->saveRow(grid->currentRow());
+        }
+    });
+}
+
+void MainWindow::Command1_Click() { addRow(TDBGrid1); }
+void MainWindow::Command2_Click() { deleteRow(TDBGrid1); }
+void MainWindow::Command3_Click() { saveRows(TDBGrid1, TDBGrid2); }
+void MainWindow::Command6_Click() { deleteRow(TDBGrid2); }
+void MainWindow::Command7_Click() { addRow(TDBGrid3); }
+void MainWindow::Command8_Click() { deleteRow(TDBGrid3); }
+void MainWindow::Command9_Click() { saveRows(TDBGrid3, TDBGrid4); }
+void MainWindow::Command12_Click() { deleteRow(TDBGrid4); }
+
+void MainWindow::Command4_Click()
+{
+    guarded([&] {
+        saveEdits();
+        Data1->setRecordSource(kDutyQuery);
+        Data3->setRecordSource(kScheduleQuery);
+        TDBGrid1->setCurrentRow(0);
+        TDBGrid2->setCurrentRow(0);
+    });
+}
+
+void MainWindow::Command10_Click()
+{
+    guarded([&] {
+        saveEdits();
+        Data2->setRecordSource(kSoldierQuery);
+        Data4->setRecordSource(kAbsenceQuery);
+        TDBGrid3->setCurrentRow(0);
+        TDBGrid4->setCurrentRow(0);
+    });
+}
+
+void MainWindow::addPeriod(DataGrid *owners, DataGrid *periods, const QDate &first, const QDate &last)
+{
+    guarded([&] {
+        owners->commitPendingEdit();
+        periods->commitPendingEdit();
+        // The name comes from the current duty or soldier, which stays current.
+        const QVariant name = owners->recordModel()->fieldValue(owners->currentRow(), 1);
+        RecordSetModel *model = periods->recordModel();
+        const int row = model->addEmptyRow();
+        periods->setCurrentRow(row);
+        // Each cell is saved as it is set, as a clerk typing them would.
+        for (const auto &[field, value] : {std::pair{1, name}, std::pair{2, QVariant(first)}, std::pair{3, QVariant(last)}}) {
+            if (!model->setFieldValue(row, field, value) || !model->submit())
+                return;
+        }
+        periods->scrollTo(periods->currentIndex());
+    });
+}
+
+void MainWindow::MonthView1_DateClick(const QDate &first, const QDate &last)
+{
+    addPeriod(TDBGrid1, TDBGrid2, first, last);
+}
+
+void MainWindow::MonthView2_DateClick(const QDate &first, const QDate &last)
+{
+    addPeriod(TDBGrid3, TDBGrid4, first, last);
+}
+
+void MainWindow::showQualifications(int tab)
+{
+    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+    const auto &boxes = tab == 0 ? DQ : PQ;
+    const int firstField = tab == 0 ? 3 : 4;
+    RecordSetModel *model = grid->recordModel();
+    const int row = grid->currentRow();
+    for (int i = 0; i < 15; ++i) {
+        const QSignalBlocker block(boxes[i]);
+        boxes[i]->setChecked(model && row >= 0 && model->fieldValue(row, firstField + i).toBool());
+        boxes[i]->setEnabled(row >= 0);
+    }
+}
+
+void MainWindow::qualificationClicked(int tab, int box, bool checked)
+{
+    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+    const int row = grid->currentRow();
+    if (row < 0) {
+        showQualifications(tab);
+        return;
+    }
+    RecordSetModel *model = grid->recordModel();
+    if (model->setFieldValue(row, (tab == 0 ? 3 : 4) + box, checked))
+        model->submit();
+    showQualifications(tab);
+}
+
+void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
+{
+    const qint16 value = flag != 1 ? 1 : 0;
+    try {
+        OptionFile::write(path, value);
+    } catch (const StoreError &e) {
+        // The switch stays as it was, check mark and all.
+        item->setChecked(flag == 1);
+        showError(e.text());
+        return;
+    }
+    flag = value;
+    item->setChecked(flag == 1);
+}
+
+void MainWindow::MNU_Consolidate_Click()
+{
+    toggleOption(MNU_Consolidate, m_module.consolidateFlag, m_folder.consolidatePath());
+}
+
+void MainWindow::MNU_Absence_Click()
+{
+    toggleOption(MNU_Absence, m_module.absenceFlag, m_folder.absencePath());
+}
+
+void MainWindow::MNU_Make_Click()
+{
+    saveEdits();
+    QString path = UserDialogs::instance().saveFileName(this, kDatafileFilter, u"*.cxr"_s);
+    if (path.isEmpty() || QFileInfo(path).fileName() == u"*.cxr")
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".cxr"_s;
+    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
+    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+
+    RosterRun::Outcome outcome;
+    {
+        WindowMessenger messenger(this);
+        RosterRun run(m_folder, messenger, m_module.consolidateFlag, m_module.absenceFlag);
+        outcome = run.make(m_module.currentDatafilePath);
+    }
+    if (!isVisible())
+        show();
+    if (outcome == RosterRun::Outcome::Declined)
+        return;
+    // The run changed counters and dates: the lists over them read them again.
+    guarded([&] {
+        for (DataControl *source : {DutyList, Memory1, Header})
+            if (source->isBound())
+                source->refresh();
+        if (outcome != RosterRun::Outcome::Failed) {
+            const Database datafile = Database::open(m_module.currentDatafilePath, FileKind::Roster);
+            MyHeader->bind(datafile, u"header"_s);
+            MyStoreage->bind(datafile, u"storeage"_s);
+        }
+    });
+    Form_Activate();
 }
 
 void MainWindow::MNU_Exit_Click() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A row being edited is saved, not lost; then the program ends, dialogs and all.
+    saveEdits();
+    event->accept();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
 
 } // namespace calendrix

@@ -1,27 +1,116 @@
 #pragma once
 
+#include "Module1.h"
 #include "UnitFolder.h"
 
+#include <QDate>
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QPushButton;
 class QTabWidget;
 
 namespace calendrix {
 
-// The duty clerk's main window.
+class DataControl;
+class DataGrid;
+class FolderLock;
+class MonthView;
+class RecordSetModel;
+class StoreError;
+
+// The duty clerk's main window: duties and their work schedule on the "Duty"
+// tab, soldiers and their absences on the "Roster" tab, and the menus.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const UnitFolder &folder, QWidget *parent = nullptr);
+    // lock: the hold on the unit folder, kept while the window works on it.
+    // today: the clock of the housekeeping and the calendars; tests set their own.
+    MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
+               std::function<QDate()> today = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const Module1 &module() const { return m_module; }
+    UnitFolder folder() const { return m_folder; }
+    // The housekeeping done whenever the window becomes active again: at
+    // start, after one of the program's dialogs and after a roster run.
+    void Form_Activate();
+
+    // Saves every row being edited in a list.
+    void saveEdits();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildWindow();
+    void buildMenus();
+    QWidget *buildTab(int tab);
     void Form_Load();
+    void bindSources();
+    void offerNewUnit(const QString &problem);
+    void loadSections();
+    void readOptions();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command12_Click();
+    void MonthView1_DateClick(const QDate &first, const QDate &last);
+    void MonthView2_DateClick(const QDate &first, const QDate &last);
+    void MNU_Make_Click();
     void MNU_Exit_Click();
+    void MNU_Consolidate_Click();
+    void MNU_Absence_Click();
+
+    void addRow(DataGrid *grid);
+    void deleteRow(DataGrid *grid);
+    void saveRows(DataGrid *top, DataGrid *periods);
+    void addPeriod(DataGrid *owners, DataGrid *periods, const QDate &first, const QDate &last);
+    void showQualifications(int tab);
+    void qualificationClicked(int tab, int box, bool checked);
+    void toggleOption(QAction *item, qint16 &flag, const QString &path);
+    void deletePastPeriods(DataControl *source, const QDate &today);
+    // Runs a command; a store failure is shown as an "ERROR" box.
+    void guarded(const std::function<void()> &command);
+    void showError(const QString &text);
 
     UnitFolder m_folder;
-    QTabWidget *m_tabs = nullptr;
+    std::unique_ptr<FolderLock> m_lock;
+    Module1 m_module;
+    std::function<QDate()> m_today;
+    bool m_activatedOnce = false;
+
+    DataControl *Data1, *Data2, *Data3, *Data4, *Data5, *Data6, *Data7;
+    DataControl *DutyList, *Memory1, *Header, *MyHeader, *MyStoreage;
+
+    QTabWidget *SSTab1 = nullptr;
+    DataGrid *TDBGrid1 = nullptr; // duties
+    DataGrid *TDBGrid2 = nullptr; // work schedule
+    DataGrid *TDBGrid3 = nullptr; // personnel
+    DataGrid *TDBGrid4 = nullptr; // absences
+    MonthView *MonthView1 = nullptr;
+    MonthView *MonthView2 = nullptr;
+    std::array<QCheckBox *, 15> DQ{};
+    std::array<QCheckBox *, 15> PQ{};
+    std::array<bool, 15> m_titleHidden{};
+    QList<QPair<QString, QString>> m_sections;
+    QAction *MNU_Consolidate = nullptr;
+    QAction *MNU_Absence = nullptr;
 };
 
 } // namespace calendrix

@@ -17,6 +17,8 @@ public:
     virtual void inform(Kind kind, const QString &text) = 0;
     // A yes/no question titled "QUESTION"; true for Yes.
     virtual bool ask(const QString &question) = 0;
+    // The run has begun its work (after any question): a window steps aside.
+    virtual void started() {}
     // How far a long run has come; the default shows nothing.
     virtual void progress(int done, int total)
     {

@@ -159,6 +159,7 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath)
 RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
 {
     QString scratch;
+    m_messenger.started();
     try {
         // The working database is locked for writing from here to the end, so
         // nothing changes it between what the run reads and what it writes.

@@ -1,0 +1,55 @@
+#include "DataControl.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+DataControl::DataControl(const QString &name, QObject *parent) : QObject(parent)
+{
+    setObjectName(name);
+}
+
+void DataControl::bind(const Database &db, const QString &recordSource)
+{
+    m_db = db;
+    m_source = recordSource;
+    refresh();
+}
+
+void DataControl::unbind()
+{
+    emit aboutToReset();
+    m_recordset = RecordSet();
+    m_db = Database();
+    emit rowsReset();
+}
+
+void DataControl::setRecordSource(const QString &recordSource)
+{
+    m_source = recordSource;
+    refresh();
+}
+
+void DataControl::refresh()
+{
+    if (!m_db.isOpen()) {
+        recordset(); // throws: not bound
+        return;
+    }
+    emit aboutToReset();
+    m_recordset.open(m_db, m_source);
+    emit rowsReset();
+}
+
+RecordSet &DataControl::recordset()
+{
+    if (!m_recordset.isOpen())
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"%1 is not bound to a database: the unit's files could not be opened."_s.arg(
+                             objectName()));
+    return m_recordset;
+}
+
+void DataControl::notifyRowsChanged() { emit rowsReset(); }
+
+} // namespace calendrix

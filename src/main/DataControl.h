@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Database.h"
+#include "RecordSet.h"
+
+#include <QObject>
+
+namespace calendrix {
+
+// A record source of a window: one database file and a table or ordered
+// query, with the record set bound to it. Grids show and edit it through a
+// RecordSetModel; commands work on its record set. Unbound (no file open),
+// it has no record set and every command on it reports so.
+class DataControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    DataControl(const QString &name, QObject *parent);
+
+    // Binds to a database and a record source and reads it.
+    void bind(const Database &db, const QString &recordSource);
+    void unbind();
+    bool isBound() const { return m_recordset.isOpen(); }
+    QString recordSource() const { return m_source; }
+    Database database() const { return m_db; }
+
+    // Sets the record source again and re-reads the rows, on the first one.
+    void setRecordSource(const QString &recordSource);
+    void refresh();
+
+    // Throws StoreError when unbound.
+    RecordSet &recordset();
+
+    // Rows were added, deleted or re-read behind the views' backs.
+    void notifyRowsChanged();
+
+signals:
+    void aboutToReset(); // views save what they hold before the rows are re-read
+    void rowsReset();
+
+private:
+    Database m_db;
+    QString m_source;
+    RecordSet m_recordset;
+};
+
+} // namespace calendrix

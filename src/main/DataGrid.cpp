@@ -1,0 +1,57 @@
+#include "DataGrid.h"
+
+#include "RecordSetModel.h"
+
+#include <QHeaderView>
+
+namespace calendrix {
+
+DataGrid::DataGrid(const QString &name, QWidget *parent) : QTableView(parent)
+{
+    setObjectName(name);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    setAlternatingRowColors(true);
+}
+
+RecordSetModel *DataGrid::recordModel() const { return qobject_cast<RecordSetModel *>(model()); }
+
+void DataGrid::commitPendingEdit()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    QWidget *editor = focusWidget();
+    while (editor && editor->parentWidget() != viewport())
+        editor = editor->parentWidget();
+    if (editor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+int DataGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+
+void DataGrid::setCurrentRow(int row)
+{
+    if (!model() || row < 0 || row >= model()->rowCount()) {
+        setCurrentIndex({});
+        return;
+    }
+    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    setCurrentIndex(model()->index(row, std::min(column, model()->columnCount() - 1)));
+}
+
+void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // Leaving a row saves it.
+    if (previous.isValid() && current.row() != previous.row())
+        if (RecordSetModel *m = recordModel())
+            m->submit();
+    QTableView::currentChanged(current, previous);
+}
+
+} // namespace calendrix

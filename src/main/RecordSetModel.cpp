@@ -1,0 +1,254 @@
+#include "RecordSetModel.h"
+
+#include "DataControl.h"
+#include "FieldValues.h"
+
+#include <QDate>
+#include <QLocale>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+RecordSetModel::RecordSetModel(DataControl *source, QList<GridColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent), m_source(source), m_columns(std::move(columns))
+{
+    connect(m_source, &DataControl::aboutToReset, this, [this] { submit(); });
+    connect(m_source, &DataControl::rowsReset, this, &RecordSetModel::reload);
+    reload();
+}
+
+void RecordSetModel::reload()
+{
+    beginResetModel();
+    m_slots.clear();
+    m_pendingRow = -1;
+    m_pending.clear();
+    if (m_source->isBound()) {
+        RecordSet &rs = m_source->recordset();
+        for (int slot = 0; slot < rs.rowSlots(); ++slot)
+            if (!rs.isDeletedSlot(slot))
+                m_slots.push_back(slot);
+    }
+    endResetModel();
+}
+
+int RecordSetModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_slots.size());
+}
+
+int RecordSetModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+int RecordSetModel::columnOfField(int field) const
+{
+    for (int c = 0; c < m_columns.size(); ++c)
+        if (m_columns[c].field == field)
+            return c;
+    return -1;
+}
+
+QVariant RecordSetModel::fieldValue(int row, int field) const
+{
+    if (row < 0 || row >= rowCount() || !m_source->isBound())
+        return {};
+    if (row == m_pendingRow && m_pending.contains(field))
+        return m_pending.value(field);
+    return m_source->recordset().valueAt(m_slots[row], field);
+}
+
+QVariant RecordSetModel::shown(const GridColumn &c, const QVariant &v) const
+{
+    if (v.isNull())
+        return {};
+    if (c.kind == GridColumn::Kind::ValueList) {
+        const QString stored = v.toString();
+        for (const auto &[value, text] : c.values)
+            if (value == stored)
+                return text;
+        return stored;
+    }
+    if (v.metaType().id() == QMetaType::QDate)
+        return QLocale().toString(v.toDate(), QLocale::ShortFormat);
+    return v;
+}
+
+QVariant RecordSetModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const GridColumn &c = m_columns[index.column()];
+    const QVariant v = fieldValue(index.row(), c.field);
+    if (c.kind == GridColumn::Kind::Check) {
+        if (role == Qt::CheckStateRole)
+            return v.toBool() ? Qt::Checked : Qt::Unchecked;
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return shown(c, v);
+    case Qt::EditRole:
+        return v;
+    case Qt::ToolTipRole:
+        return c.kind == GridColumn::Kind::ValueList && !v.isNull() ? v : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_columns.size())
+        return m_columns[section].caption;
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags RecordSetModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const GridColumn &c = m_columns[index.column()];
+    if (!c.editable || c.field == 0)
+        return f;
+    return f | (c.kind == GridColumn::Kind::Check ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
+}
+
+bool RecordSetModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid())
+        return false;
+    const GridColumn &c = m_columns[index.column()];
+    QVariant v = value;
+    if (c.kind == GridColumn::Kind::Check) {
+        if (role != Qt::CheckStateRole)
+            return false;
+        v = QVariant(value.toInt() == Qt::Checked);
+    } else if (role != Qt::EditRole) {
+        return false;
+    }
+    if (!setFieldValue(index.row(), c.field, v))
+        return false;
+    // A check box click is a whole change of its own: saved at once.
+    if (c.kind == GridColumn::Kind::Check)
+        return submit();
+    return true;
+}
+
+bool RecordSetModel::setFieldValue(int row, int field, const QVariant &value)
+{
+    if (row < 0 || row >= rowCount())
+        return false;
+    try {
+        RecordSet &rs = m_source->recordset();
+        const QVariant converted = FieldValues::convert(value, rs.fieldType(field), rs.fieldName(field));
+        if (m_pendingRow >= 0 && m_pendingRow != row && !submit())
+            return false;
+        m_pendingRow = row;
+        m_pending.insert(field, converted);
+    } catch (const StoreError &e) {
+        report(e);
+        return false;
+    }
+    const int c = columnOfField(field);
+    if (c >= 0)
+        emit dataChanged(index(row, c), index(row, c));
+    return true;
+}
+
+bool RecordSetModel::submit()
+{
+    if (m_pendingRow < 0)
+        return true;
+    const int row = m_pendingRow;
+    const QHash<int, QVariant> changes = m_pending;
+    m_pendingRow = -1;
+    m_pending.clear();
+    try {
+        RecordSet &rs = m_source->recordset();
+        rs.moveToSlot(m_slots[row]);
+        rs.edit();
+        for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+            rs.setValue(it.key(), it.value());
+        rs.update();
+    } catch (const StoreError &e) {
+        report(e);
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        return false;
+    }
+    return true;
+}
+
+void RecordSetModel::revert()
+{
+    if (m_pendingRow < 0)
+        return;
+    const int row = m_pendingRow;
+    m_pendingRow = -1;
+    m_pending.clear();
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+int RecordSetModel::addEmptyRow()
+{
+    submit();
+    RecordSet &rs = m_source->recordset();
+    rs.addNew();
+    rs.update();
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_slots.push_back(rs.lastModifiedSlot());
+    endInsertRows();
+    return row;
+}
+
+void RecordSetModel::deleteRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s);
+    if (m_pendingRow == row) {
+        m_pendingRow = -1;
+        m_pending.clear();
+    } else {
+        submit();
+    }
+    RecordSet &rs = m_source->recordset();
+    rs.moveToSlot(m_slots[row]);
+    rs.deleteCurrent();
+    beginRemoveRows({}, row, row);
+    m_slots.erase(m_slots.begin() + row);
+    if (m_pendingRow > row)
+        --m_pendingRow;
+    endRemoveRows();
+}
+
+void RecordSetModel::saveRow(int row)
+{
+    if (m_pendingRow == row) {
+        if (!submit())
+            throw StoreError(StoreErrorCode::General, u"The row could not be saved."_s);
+        return;
+    }
+    submit();
+    RecordSet &rs = m_source->recordset();
+    rs.moveToSlot(m_slots[row]);
+    rs.edit();
+    rs.update();
+}
+
+void RecordSetModel::moveTo(int row)
+{
+    if (row >= 0 && row < rowCount())
+        m_source->recordset().moveToSlot(m_slots[row]);
+}
+
+void RecordSetModel::report(const StoreError &e)
+{
+    emit failed(u"Error %1: %2"_s.arg(e.number()).arg(e.text()));
+}
+
+} // namespace calendrix

@@ -1,0 +1,82 @@
+#include "UserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+UserDialogs *current = nullptr;
+}
+
+UserDialogs &UserDialogs::instance()
+{
+    static WidgetDialogs real;
+    return current ? *current : real;
+}
+
+void UserDialogs::setInstance(UserDialogs *dialogs) { current = dialogs; }
+
+void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString &text)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (kind == Messenger::Kind::Information)
+        icon = QMessageBox::Information;
+    else if (kind == Messenger::Kind::Error)
+        icon = QMessageBox::Critical;
+    // "Finished" carries the program's own title.
+    const QString title = kind == Messenger::Kind::Plain ? QApplication::applicationName()
+                                                         : Messenger::title(kind);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool WidgetDialogs::ask(QWidget *parent, const QString &question)
+{
+    return QMessageBox::question(parent, u"QUESTION"_s, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &text,
+                          const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> added;
+    for (const QString &b : buttons)
+        added.append(box.addButton(b, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole));
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
+QString WidgetDialogs::saveFileName(QWidget *parent, const QString &filter, const QString &initial)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"cxr"_s);
+    dialog.selectFile(initial);
+    // The replace question is the program's own, asked after the dialog.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, const QString &initial,
+                                    const QString &folder)
+{
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.selectFile(initial);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+} // namespace calendrix

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Messenger.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace calendrix {
+
+// Every modal question the windows put to the user: message boxes and file
+// dialogs. Tests replace it with scripted answers so that nothing blocks.
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A message box with the kind's title and icon ("Finished" has neither).
+    virtual void inform(QWidget *parent, Messenger::Kind kind, const QString &text) = 0;
+    // "QUESTION" with Yes and No; true for Yes.
+    virtual bool ask(QWidget *parent, const QString &question) = 0;
+    // One of several actions (button texts); the index chosen, -1 for none.
+    virtual int choose(QWidget *parent, const QString &title, const QString &text,
+                       const QStringList &buttons) = 0;
+    // File dialogs; an empty string when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
+                                 const QString &folder) = 0;
+    virtual QString folderName(QWidget *parent, const QString &caption, const QString &folder) = 0;
+
+    // The program's own dialogs, unless a test has put others in place.
+    static UserDialogs &instance();
+    static void setInstance(UserDialogs *dialogs); // nullptr: back to the real ones
+};
+
+// The real ones: QMessageBox and QFileDialog.
+class WidgetDialogs : public UserDialogs
+{
+public:
+    void inform(QWidget *parent, Messenger::Kind kind, const QString &text) override;
+    bool ask(QWidget *parent, const QString &question) override;
+    int choose(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
+                         const QString &folder) override;
+    QString folderName(QWidget *parent, const QString &caption, const QString &folder) override;
+};
+
+} // namespace calendrix

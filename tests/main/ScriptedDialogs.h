@@ -1,0 +1,57 @@
+#pragma once
+
+// Answers the windows' questions from a script and records what they said,
+// so that no test waits on a modal window.
+
+#include "UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace calendrix::test {
+
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Shown {
+        Messenger::Kind kind;
+        QString text;
+    };
+    QList<Shown> shown;
+    QStringList questions;
+    QList<bool> answers;   // for ask(); No when empty
+    QList<int> choices;    // for choose(); -1 when empty
+    QStringList fileNames; // for the file and folder dialogs; "" (cancel) when empty
+
+    ScriptedDialogs() { UserDialogs::setInstance(this); }
+    ~ScriptedDialogs() override { UserDialogs::setInstance(nullptr); }
+
+    void inform(QWidget *, Messenger::Kind kind, const QString &text) override { shown.append({kind, text}); }
+    bool ask(QWidget *, const QString &question) override
+    {
+        questions.append(question);
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    int choose(QWidget *, const QString &, const QString &text, const QStringList &) override
+    {
+        shown.append({Messenger::Kind::Error, text});
+        return choices.isEmpty() ? -1 : choices.takeFirst();
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return next(); }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return next(); }
+    QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
+
+    QStringList texts(Messenger::Kind kind) const
+    {
+        QStringList out;
+        for (const Shown &s : shown)
+            if (s.kind == kind)
+                out.append(s.text);
+        return out;
+    }
+
+private:
+    QString next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
+};
+
+} // namespace calendrix::test

@@ -1,0 +1,607 @@
+#include "../TestUnit.h"
+#include "ScriptedDialogs.h"
+
+#include "DataControl.h"
+#include "DataGrid.h"
+#include "FolderLock.h"
+#include "MainWindow.h"
+#include "MonthView.h"
+#include "OptionFile.h"
+#include "RecordSetModel.h"
+#include "ValueListDelegate.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QDate kToday(2027, 3, 10); // a Wednesday
+
+// A unit with two duties, three soldiers, sections, titles and periods.
+void fillUnit(const TestUnit &unit)
+{
+    const Database db = unit.personnel();
+    RecordSet duties(db, u"DutyDates"_s);
+    addRow(duties, {u"Kitchen"_s, u"HQ"_s});
+    addRow(duties, {u"Gate Guard"_s, u"HQ"_s, true});
+    RecordSet soldiers(db, u"SoldierRoster"_s);
+    addRow(soldiers, {u"Clark"_s, u"U"_s, u"2nd Platoon"_s, true});
+    addRow(soldiers, {u"Adams"_s, u"E"_s, u"1st Platoon"_s});
+    addRow(soldiers, {u"Baker"_s, u"?"_s, u"HQ"_s});
+    RecordSet sections(db, u"Sections"_s);
+    for (const QString &s : {u"HQ"_s, u"2nd Platoon"_s, u"1st Platoon"_s})
+        addRow(sections, {s});
+    RecordSet titles(db, u"Qualifications"_s);
+    titles.edit();
+    titles.setValue(1, u"Weapons"_s);
+    titles.setValue(3, u""_s);
+    titles.setValue(4, u"Driver"_s);
+    titles.update();
+}
+
+struct Window {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    explicit Window(bool fill = true)
+    {
+        if (fill)
+            fillUnit(unit);
+    }
+    MainWindow &open(QDate today = kToday)
+    {
+        auto lock = std::make_unique<FolderLock>(unit.dir.path());
+        main = std::make_unique<MainWindow>(unit.folder, std::move(lock), [today] { return today; });
+        main->show();
+        return *main;
+    }
+    template<typename T> T *find(const QString &name) const
+    {
+        T *w = main->findChild<T *>(name);
+        if (!w)
+            qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        return w;
+    }
+    DataGrid *grid(int n) const { return find<DataGrid>(u"TDBGrid%1"_s.arg(n)); }
+    void click(const QString &button) const { find<QPushButton>(button)->click(); }
+    QStringList column(int gridNumber, int c) const
+    {
+        QStringList out;
+        auto *m = grid(gridNumber)->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            out.append(m->index(r, c).data().toString());
+        return out;
+    }
+    QAction *action(const QString &name) const { return find<QAction>(name); }
+};
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpBindsEverything();
+    void startUpWithoutAUnit();
+    void modelIsSound();
+    void addDeleteUpdateSort_data();
+    void addDeleteUpdateSort();
+    void twoAddsBothAtTheEnd();
+    void deleteOnEmptyListDoesNothing();
+    void updateWithEmptyDutyListSavesThePeriod();
+    void editingSavesWhenLeavingTheRow();
+    void rankAbbreviations();
+    void sectionDropDown();
+    void qualificationBoxesFollowTheRow();
+    void boldDays();
+    void calendarAddsPeriods_data();
+    void calendarAddsPeriods();
+    void calendarClickByMouse();
+    void housekeeping_data();
+    void housekeeping();
+    void titlesLabelAndHideBoxes();
+    void togglesWriteOptionFiles();
+    void toggleThatCannotWriteChangesNothing();
+    void rosterRunFromTheMenu_data();
+    void rosterRunFromTheMenu();
+    void exitSavesTheRowBeingEdited();
+};
+
+void tst_MainWindow::startUpBindsEverything()
+{
+    Window w;
+    {
+        QFile f(w.unit.folder.absencePath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(" 1 \r\n");
+    }
+    MainWindow &main = w.open();
+    QCOMPARE(main.windowTitle(), u"Calendrix"_s);
+    QCOMPARE(main.objectName(), u"Main"_s);
+    auto *tabs = w.find<QTabWidget>(u"SSTab1"_s);
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), u"Roster"_s);
+    QCOMPARE(tabs->tabText(0), u"Duty"_s);
+    const QStringList sources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s, u"Data5"_s, u"Data6"_s,
+                              u"Data7"_s, u"DutyList"_s, u"Memory1"_s, u"Header"_s};
+    for (const QString &name : sources)
+        QVERIFY2(w.find<DataControl>(name)->isBound(), qPrintable(name));
+    QCOMPARE(w.find<DataControl>(u"Data2"_s)->recordSource(),
+             u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QCOMPARE(w.find<MonthView>(u"MonthView1"_s)->selectedDate(), kToday);
+    QCOMPARE(w.find<MonthView>(u"MonthView2"_s)->selectedDate(), kToday);
+    QCOMPARE(w.column(3, 1), (QStringList{u"Adams"_s, u"Baker"_s, u"Clark"_s}));
+    QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s}));
+    QVERIFY(!w.action(u"MNU_Consolidate"_s)->isChecked());
+    QVERIFY(w.action(u"MNU_Absence"_s)->isChecked());
+    QCOMPARE(main.module().absenceFlag, qint16(1));
+    QVERIFY(w.dialogs.shown.isEmpty());
+    for (int n = 1; n <= 12; ++n)
+        if (n != 5 && n != 11)
+            QVERIFY2(w.find<QPushButton>(u"Command%1"_s.arg(n)), qPrintable(QString::number(n)));
+}
+
+void tst_MainWindow::startUpWithoutAUnit()
+{
+    for (int choice : {-1, 0}) {
+        Window w(false);
+        QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
+        QVERIFY(QFile::remove(w.unit.folder.workingPath()));
+        w.dialogs.choices = {choice};
+        w.open();
+        QCOMPARE(w.dialogs.shown.size(), 1); // one message, naming the files
+        QVERIFY(w.dialogs.shown.first().text.contains(u"Datafile32.mdb"_s));
+        QVERIFY(w.dialogs.shown.first().text.contains(u"Memory.mdb"_s));
+        QCOMPARE(w.find<DataControl>(u"Data1"_s)->isBound(), choice == 0);
+        QCOMPARE(QFile::exists(w.unit.folder.personnelPath()), choice == 0);
+        QVERIFY(w.main->isVisible());
+        // Without a unit the buttons say what is wrong; Delete says nothing.
+        w.click(u"Command8"_s);
+        QCOMPARE(w.dialogs.shown.size(), 1);
+        w.click(u"Command7"_s);
+        QCOMPARE(w.dialogs.shown.size(), choice == 0 ? 1 : 2);
+    }
+}
+
+void tst_MainWindow::modelIsSound()
+{
+    Window w;
+    w.open();
+    auto *model = w.grid(3)->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    w.click(u"Command7"_s);
+    w.click(u"Command8"_s);
+    w.click(u"Command10"_s);
+    QCOMPARE(model->rowCount(), 3);
+}
+
+void tst_MainWindow::addDeleteUpdateSort_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::newRow("Duty tab") << 0;
+    QTest::newRow("Roster tab") << 1;
+}
+
+void tst_MainWindow::addDeleteUpdateSort()
+{
+    QFETCH(int, tab);
+    Window w;
+    w.open();
+    const int first = tab == 0 ? 1 : 7; // Add, Delete, Update, Sort
+    DataGrid *grid = w.grid(tab == 0 ? 1 : 3);
+    auto *model = grid->recordModel();
+    const int before = model->rowCount();
+
+    w.click(u"Command%1"_s.arg(first)); // Add: an empty row at the end, current
+    QCOMPARE(model->rowCount(), before + 1);
+    QCOMPARE(grid->currentRow(), before);
+    QVERIFY(model->fieldValue(before, 1).isNull());
+    QVERIFY(model->setData(model->index(before, 1), u"Aardvark"_s));
+    w.click(u"Command%1"_s.arg(first + 2)); // Update saves it
+    RecordSet rs(w.unit.personnel(), tab == 0 ? u"DutyDates"_s : u"SoldierRoster"_s);
+    rs.moveLast();
+    QCOMPARE(rs.text(1), u"Aardvark"_s);
+
+    w.click(u"Command%1"_s.arg(first + 3)); // Sort: in name order, first row current
+    QCOMPARE(model->index(0, 1).data().toString(), u"Aardvark"_s);
+    QCOMPARE(grid->currentRow(), 0);
+
+    grid->setCurrentRow(1);
+    const QString next = model->index(2, 1).data().toString();
+    w.click(u"Command%1"_s.arg(first + 1)); // Delete: the next row becomes current
+    QCOMPARE(model->rowCount(), before);
+    QCOMPARE(grid->currentRow(), 1);
+    QCOMPARE(model->index(1, 1).data().toString(), next);
+
+    grid->setCurrentRow(model->rowCount() - 1);
+    w.click(u"Command%1"_s.arg(first + 1)); // Delete of the last row: no current row
+    QCOMPARE(grid->currentRow(), -1);
+    QVERIFY(w.dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::twoAddsBothAtTheEnd()
+{
+    Window w;
+    w.open();
+    w.click(u"Command1"_s);
+    w.click(u"Command1"_s);
+    QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s, u""_s, u""_s}));
+    QCOMPARE(w.grid(1)->currentRow(), 3);
+    QCOMPARE(RecordSet(w.unit.personnel(), u"DutyDates"_s).recordCount(), 4);
+}
+
+void tst_MainWindow::deleteOnEmptyListDoesNothing()
+{
+    Window w;
+    w.open();
+    for (const QString &button : {u"Command6"_s, u"Command12"_s}) // the period lists are empty
+        w.click(button);
+    QVERIFY(w.dialogs.shown.isEmpty());
+    QCOMPARE(w.grid(2)->model()->rowCount(), 0);
+}
+
+void tst_MainWindow::updateWithEmptyDutyListSavesThePeriod()
+{
+    Window w(false);
+    {
+        RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
+        addRow(rs, {u"Guard"_s, kToday, kToday});
+    }
+    w.open();
+    auto *periods = w.grid(2)->recordModel();
+    w.grid(2)->setCurrentRow(0);
+    QVERIFY(periods->setData(periods->index(0, 1), u"Fire Guard"_s));
+    w.click(u"Command3"_s);
+    QVERIFY(w.dialogs.shown.isEmpty());
+    RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
+    QCOMPARE(rs.text(1), u"Fire Guard"_s);
+}
+
+void tst_MainWindow::editingSavesWhenLeavingTheRow()
+{
+    Window w;
+    w.open();
+    DataGrid *grid = w.grid(3);
+    auto *model = grid->recordModel();
+    grid->setCurrentRow(0);
+    QVERIFY(model->setData(model->index(0, 1), u"Adamson"_s));
+    QCOMPARE(model->index(0, 1).data().toString(), u"Adamson"_s);
+    grid->setCurrentRow(1); // leaving the row saves it
+    RecordSet rs(w.unit.personnel(), u"SoldierRoster"_s);
+    QVERIFY(rs.findFirst(u"SoldierName"_s, u"Adamson"_s));
+    QCOMPARE(rs.text(2), u"E"_s);
+    // A date column shows the date and stores it as a date.
+    auto *absences = w.grid(4)->recordModel();
+    w.find<MonthView>(u"MonthView2"_s)->selectRange(QDate(2027, 4, 1), QDate(2027, 4, 2));
+    QVERIFY(absences->setData(absences->index(0, 2), QDate(2027, 3, 30)));
+    QVERIFY(!absences->setData(absences->index(0, 3), u"not a date"_s));
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 1);
+    QVERIFY(absences->submit());
+    RecordSet stored(w.unit.personnel(), u"AbsentDates"_s);
+    QCOMPARE(stored.value(2), QVariant(QDate(2027, 3, 30)));
+    QCOMPARE(stored.value(3), QVariant(QDate(2027, 4, 2)));
+}
+
+void tst_MainWindow::rankAbbreviations()
+{
+    Window w;
+    w.open();
+    auto *model = w.grid(3)->recordModel();
+    // Adams "E", Baker "?", Clark "U"
+    QCOMPARE(w.column(3, 2), (QStringList{u"CPL"_s, u"CIV"_s, u"MAJ  "_s}));
+    auto *delegate = qobject_cast<ValueListDelegate *>(w.grid(3)->itemDelegateForColumn(2));
+    QVERIFY(delegate);
+    const QModelIndex rank = model->index(0, 2);
+    std::unique_ptr<QWidget> editor(delegate->createEditor(w.grid(3)->viewport(), {}, rank));
+    auto *box = qobject_cast<QComboBox *>(editor.get());
+    QCOMPARE(box->count(), 24);
+    QCOMPARE(box->itemText(0), u"CIV"_s);
+    QCOMPARE(box->itemText(23), u"COL"_s);
+    delegate->setEditorData(box, rank);
+    QCOMPARE(box->currentText(), u"CPL"_s);
+    box->setCurrentIndex(box->findText(u"COL"_s));
+    delegate->setModelData(box, model, rank);
+    QVERIFY(model->submit());
+    RecordSet rs(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QCOMPARE(rs.text(2), u"W"_s);
+}
+
+void tst_MainWindow::sectionDropDown()
+{
+    Window w;
+    w.open();
+    auto *delegate = qobject_cast<ValueListDelegate *>(w.grid(3)->itemDelegateForColumn(3));
+    QVERIFY(delegate);
+    std::unique_ptr<QWidget> editor(delegate->createEditor(w.grid(3)->viewport(), {}, {}));
+    auto *box = qobject_cast<QComboBox *>(editor.get());
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    QCOMPARE(items, (QStringList{u"1st Platoon"_s, u"2nd Platoon"_s, u"HQ"_s}));
+    QCOMPARE(box->maxVisibleItems(), 15);
+}
+
+void tst_MainWindow::qualificationBoxesFollowTheRow()
+{
+    Window w;
+    w.open();
+    DataGrid *grid = w.grid(3);
+    auto *pq0 = w.find<QCheckBox>(u"PQ_0"_s);
+    grid->setCurrentRow(2); // Clark holds qualification 1
+    QVERIFY(pq0->isChecked());
+    grid->setCurrentRow(0); // Adams does not
+    QVERIFY(!pq0->isChecked());
+    pq0->click();
+    RecordSet rs(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QCOMPARE(rs.value(4), QVariant(true));
+    QCOMPARE(grid->model()->index(0, 4).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    // The duty tab's boxes write the duty's flags.
+    w.grid(1)->setCurrentRow(1); // Kitchen
+    w.find<QCheckBox>(u"DQ_3"_s)->click();
+    RecordSet duties(w.unit.personnel(), u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
+    duties.moveNext();
+    QCOMPARE(duties.value(u"Q4"_s), QVariant(true));
+}
+
+void tst_MainWindow::boldDays()
+{
+    // Six weeks from Sunday 28 February 2027: every Saturday and Sunday.
+    const QList<bool> bold = MonthView::boldDays(QDate(2027, 2, 28), 42);
+    QCOMPARE(bold.size(), 42);
+    for (int i = 0; i < 42; ++i)
+        QCOMPARE(bold[i], i % 7 == 0 || i % 7 == 6);
+    QCOMPARE(MonthView::boldDays(QDate(2027, 3, 3), 4), (QList<bool>{false, false, false, true}));
+}
+
+void tst_MainWindow::calendarAddsPeriods_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QDate>("expectedFirst");
+    QTest::newRow("one day, Duty tab") << 0 << QDate(2027, 3, 14) << QDate(2027, 3, 14) << QDate(2027, 3, 14);
+    QTest::newRow("a run, Roster tab") << 1 << QDate(2027, 6, 3) << QDate(2027, 6, 9) << QDate(2027, 6, 3);
+    QTest::newRow("dragged backwards") << 1 << QDate(2027, 6, 9) << QDate(2027, 6, 3) << QDate(2027, 6, 3);
+    QTest::newRow("longer than 365 days") << 0 << QDate(2027, 1, 1) << QDate(2028, 6, 1) << QDate(2027, 6, 3);
+}
+
+void tst_MainWindow::calendarAddsPeriods()
+{
+    QFETCH(int, tab);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QDate, expectedFirst);
+    Window w;
+    w.open();
+    DataGrid *owners = w.grid(tab == 0 ? 1 : 3);
+    owners->setCurrentRow(1);
+    const QString name = owners->model()->index(1, 1).data().toString();
+    auto *calendar = w.find<MonthView>(tab == 0 ? u"MonthView1"_s : u"MonthView2"_s);
+    calendar->selectRange(first, last);
+    calendar->selectRange(first, last); // a second click adds a second, identical period
+    QCOMPARE(owners->currentRow(), 1);  // the duty or soldier stays current
+    RecordSet rs(w.unit.personnel(), tab == 0 ? u"WorkSchedule"_s : u"AbsentDates"_s);
+    QCOMPARE(rs.recordCount(), 2);
+    for (; !rs.eof(); rs.moveNext()) {
+        QCOMPARE(rs.text(1), name);
+        QCOMPARE(rs.value(2).toDate(), expectedFirst);
+        QCOMPARE(rs.value(3).toDate(), std::max(first, last));
+    }
+    QCOMPARE(w.grid(tab == 0 ? 2 : 4)->currentRow(), 1);
+}
+
+void tst_MainWindow::calendarClickByMouse()
+{
+    Window w;
+    w.open();
+    w.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+    w.grid(1)->setCurrentRow(0); // Gate Guard
+    auto *calendar = w.find<MonthView>(u"MonthView1"_s);
+    auto *view = calendar->findChild<QTableView *>();
+    QVERIFY(view);
+    // Day 14 of the month shown (March 2027).
+    QModelIndex day;
+    for (int r = 1; r < view->model()->rowCount() && !day.isValid(); ++r)
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            const QModelIndex i = view->model()->index(r, c);
+            if (i.data().toInt() == 14 && r < 4) {
+                day = i;
+                break;
+            }
+        }
+    QVERIFY(day.isValid());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(day).center());
+    QTRY_COMPARE(RecordSet(w.unit.personnel(), u"WorkSchedule"_s).recordCount(), 1);
+    RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
+    QCOMPARE(rs.text(1), u"Gate Guard"_s);
+    QCOMPARE(rs.value(2).toDate(), QDate(2027, 3, 14));
+    QCOMPARE(rs.value(3).toDate(), QDate(2027, 3, 14));
+}
+
+void tst_MainWindow::housekeeping_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("working");
+    QTest::newRow("absences") << u"AbsentDates"_s << false;
+    QTest::newRow("work schedule") << u"WorkSchedule"_s << false;
+    QTest::newRow("assignment dates") << u"Dates"_s << true;
+    QTest::newRow("holidays") << u"Holiday"_s << false;
+}
+
+void tst_MainWindow::housekeeping()
+{
+    QFETCH(QString, table);
+    QFETCH(bool, working);
+    Window w;
+    {
+        RecordSet rs(working ? w.unit.working() : w.unit.personnel(), table);
+        // Name, From, To: ends yesterday, ends today, no end, began long ago.
+        addRow(rs, {u"yesterday"_s, QDate(2027, 3, 1), QDate(2027, 3, 9)});
+        addRow(rs, {u"today"_s, QDate(2027, 3, 1), QDate(2027, 3, 10)});
+        addRow(rs, {u"open"_s, QDate(2027, 3, 1)});
+        addRow(rs, {u"long"_s, QDate(2020, 1, 1), QDate(2027, 4, 1)});
+    }
+    w.open();
+    auto remaining = [&] {
+        RecordSet rs(working ? w.unit.working() : w.unit.personnel(), table);
+        return column(rs, 1);
+    };
+    QCOMPARE(remaining(), (QStringList{u"today"_s, u"open"_s, u"long"_s}));
+    // A day later, on the next activation, the one ending on the 10th goes.
+    w.main.reset();
+    w.open(QDate(2027, 3, 11));
+    QCOMPARE(remaining(), (QStringList{u"open"_s, u"long"_s}));
+}
+
+void tst_MainWindow::titlesLabelAndHideBoxes()
+{
+    Window w; // titles: 1 "Weapons", 2 Null, 3 "", 4 "Driver"
+    w.open();
+    for (const QString &prefix : {u"PQ_"_s, u"DQ_"_s}) {
+        auto box = [&](int i) { return w.find<QCheckBox>(prefix + QString::number(i)); };
+        QCOMPARE(box(0)->text(), u"Weapons"_s);
+        QCOMPARE(box(3)->text(), u"Driver"_s);
+        QVERIFY(!box(0)->isHidden());
+        QVERIFY(!box(3)->isHidden());
+        QVERIFY(box(1)->isHidden());
+        QVERIFY(box(2)->isHidden());
+        QVERIFY(box(14)->isHidden());
+    }
+    // A title given later does not bring a hidden box back before a restart.
+    RecordSet titles(w.unit.personnel(), u"Qualifications"_s);
+    titles.edit();
+    titles.setValue(2, u"Medic"_s);
+    titles.update();
+    w.find<DataControl>(u"Data5"_s)->refresh();
+    w.main->Form_Activate();
+    QVERIFY(w.find<QCheckBox>(u"PQ_1"_s)->isHidden());
+}
+
+void tst_MainWindow::togglesWriteOptionFiles()
+{
+    Window w;
+    {
+        QFile f(w.unit.folder.consolidatePath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(" 2 \r\n"); // set for the run, but not checked
+    }
+    MainWindow &main = w.open();
+    QAction *consolidate = w.action(u"MNU_Consolidate"_s);
+    QVERIFY(!consolidate->isChecked());
+    QCOMPARE(main.module().consolidateFlag, qint16(2));
+    auto content = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+    };
+    consolidate->trigger();
+    QVERIFY(consolidate->isChecked());
+    QCOMPARE(content(w.unit.folder.consolidatePath()), QByteArray(" 1 \r\n"));
+    consolidate->trigger();
+    QVERIFY(!consolidate->isChecked());
+    QCOMPARE(content(w.unit.folder.consolidatePath()), QByteArray(" 0 \r\n"));
+    QCOMPARE(main.module().consolidateFlag, qint16(0));
+    QVERIFY(!QFile::exists(w.unit.folder.absencePath()));
+    w.action(u"MNU_Absence"_s)->trigger();
+    QCOMPARE(content(w.unit.folder.absencePath()), QByteArray(" 1 \r\n"));
+    QCOMPARE(main.module().absenceFlag, qint16(1));
+}
+
+void tst_MainWindow::toggleThatCannotWriteChangesNothing()
+{
+    Window w;
+    QVERIFY(QDir().mkdir(w.unit.folder.absencePath())); // a folder where the file should be
+    MainWindow &main = w.open();
+    QAction *absence = w.action(u"MNU_Absence"_s);
+    absence->trigger();
+    QVERIFY(!absence->isChecked());
+    QCOMPARE(main.module().absenceFlag, qint16(0));
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.first().contains(u"ROSTER2.INI"_s));
+}
+
+void tst_MainWindow::rosterRunFromTheMenu_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("cancelled") << u"cancel"_s;
+    QTest::newRow("initial name left") << u"initial"_s;
+    QTest::newRow("new file, no extension typed") << u"new"_s;
+    QTest::newRow("exists, replace Yes") << u"yes"_s;
+    QTest::newRow("exists, replace No") << u"no"_s;
+}
+
+void tst_MainWindow::rosterRunFromTheMenu()
+{
+    QFETCH(QString, situation);
+    Window w;
+    {
+        RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
+        addRow(rs, {u"Kitchen"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)});
+    }
+    MainWindow &main = w.open();
+    const QString target = w.unit.path(u"March.cxr"_s);
+    if (situation == u"yes" || situation == u"no") {
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old roster");
+    }
+    if (situation == u"cancel")
+        w.dialogs.fileNames = {u""_s};
+    else if (situation == u"initial")
+        w.dialogs.fileNames = {w.unit.path(u"*.cxr"_s)};
+    else
+        w.dialogs.fileNames = {situation == u"new" ? w.unit.path(u"March"_s) : target};
+    w.dialogs.answers = {situation == u"yes"};
+
+    w.action(u"MNU_Make"_s)->trigger();
+
+    QVERIFY(main.isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+    const bool ran = situation == u"new" || situation == u"yes";
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), ran ? QStringList{u"Finished"_s} : QStringList{});
+    QCOMPARE(w.dialogs.questions.size(), situation == u"yes" || situation == u"no" ? 1 : 0);
+    if (situation == u"cancel" || situation == u"initial") {
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(main.module().currentDatafilePath.isEmpty());
+    }
+    if (ran) {
+        QCOMPARE(main.module().currentDatafileTitle, u"March.cxr"_s);
+        const Database db = Database::open(target, FileKind::Roster);
+        QCOMPARE(RecordSet(db, u"header"_s).recordCount(), 2);
+        QVERIFY(w.find<DataControl>(u"MyStoreage"_s)->isBound());
+        QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 4);
+    }
+    if (situation == u"no") {
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old roster"));
+        QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 0);
+        QVERIFY(w.dialogs.texts(Messenger::Kind::Error).isEmpty());
+    }
+}
+
+void tst_MainWindow::exitSavesTheRowBeingEdited()
+{
+    Window w;
+    w.open();
+    auto *model = w.grid(1)->recordModel();
+    w.grid(1)->setCurrentRow(0);
+    QVERIFY(model->setData(model->index(0, 2), u"Battalion"_s)); // held, not yet saved
+    w.action(u"MNU_Exit"_s)->trigger();
+    QVERIFY(!w.main->isVisible());
+    RecordSet rs(w.unit.personnel(), u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
+    QCOMPARE(rs.text(2), u"Battalion"_s);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"
