@@ -14,8 +14,10 @@ fi
 scripts/build.sh default
 unit=$(mktemp -d)/unit
 build/src/calendrix demo "$unit" --scale company --seed 1 >/dev/null
+# A first roster, so that the counters and assignment dates have rows.
+build/src/calendrix make "$(dirname "$unit")/first.cxr" --data "$unit" >/dev/null 2>&1
 
-xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
+timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     build/src/calendrix --data "$1" &
     pid=$!
     for i in $(seq 50); do xdotool search --name "^Calendrix$" >/dev/null 2>&1 && break; sleep 0.2; done
@@ -25,6 +27,26 @@ xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     xdotool mousemove 26 32 click 1
     sleep 0.5
     import -window root docs/duty-tab.png
+    # Each dialog from its menu (menus are driven by keys once open).
+    shoot() { # window name, file
+        for i in $(seq 30); do w=$(xdotool search --name "^$1\$" 2>/dev/null | head -1); [ -n "$w" ] && break; sleep 0.2; done
+        [ -n "$w" ] || { echo "no window $1" >&2; return; }
+        sleep 0.8
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "docs/$2.png"
+        xdotool windowfocus --sync "$w" key Escape
+        sleep 0.5
+    }
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Return
+    shoot "Setup" setup-dialog
+    xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Right Return
+    shoot "Assignment Counters" counters-dialog
+    xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Right Down Return
+    shoot "Assignment Dates" dates-dialog
+    xdotool mousemove 102 8 click 1; sleep 0.4; xdotool key Down Down Return
+    shoot "About" about-dialog
+    xdotool mousemove 102 8 click 1; sleep 0.4; xdotool key Down Return
+    shoot "Calendrix Help" help-window
     kill $pid
 ' _ "$unit"
-echo "docs/roster-tab.png docs/duty-tab.png"
+ls docs/*.png

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 
 #ifdef CALENDRIX_WITH_GUI
+#include "DialogSet.h"
 #include "FolderLock.h"
 #include "MainWindow.h"
 #include "UnitFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #endif
 
@@ -40,6 +42,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Calendrix"_s);
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
+    QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));
 
     auto lock = std::make_unique<calendrix::FolderLock>(dir);
     if (!lock->tryLock()) {
@@ -47,6 +50,7 @@ int main(int argc, char **argv)
         return 1;
     }
     calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));
+    window.setDialogHost(new calendrix::DialogSet(&window));
     window.show();
     return app.exec();
 #else

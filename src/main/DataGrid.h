@@ -17,6 +17,7 @@ public:
     RecordSetModel *recordModel() const;
     // Hands an open cell editor's text to the model (a pending row).
     void commitPendingEdit();
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     int currentRow() const;
     void setCurrentRow(int row);
 

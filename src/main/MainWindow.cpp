@@ -2,6 +2,7 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "DialogHost.h"
 #include "FolderLock.h"
 #include "MonthView.h"
 #include "OptionFile.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -136,8 +138,8 @@ void MainWindow::buildMenus()
     };
     connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
             &MainWindow::MNU_Make_Click);
-    // Printing, the setup dialog, the assignment dialogs and help come with
-    // their own windows; until then their items are there but not enabled.
+    // Printing comes with the report engine; until then its item is there
+    // but not enabled. The dialogs' items work once the dialogs are handed in.
     item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s)->setEnabled(false);
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
@@ -642,6 +644,31 @@ void MainWindow::MNU_Make_Click()
 }
 
 void MainWindow::MNU_Exit_Click() { close(); }
+
+void MainWindow::setDialogHost(DialogHost *host)
+{
+    m_dialogs = host;
+    const struct {
+        const char16_t *item;
+        void (DialogHost::*show)();
+    } items[] = {{u"MNU_Setup", &DialogHost::showSetup}, {u"MNU_Count", &DialogHost::showCounters},
+                 {u"MNU_Dates", &DialogHost::showDates}, {u"MNU_About", &DialogHost::showAbout},
+                 {u"MNU_Contents", &DialogHost::showHelp}};
+    for (const auto &i : items) {
+        QAction *action = findChild<QAction *>(QString::fromUtf16(i.item));
+        action->setEnabled(true);
+        const auto show = i.show;
+        connect(action, &QAction::triggered, this, [this, show] {
+            saveEdits();
+            (m_dialogs->*show)();
+        });
+    }
+    // F1 opens the help from any window of the program, dialogs included.
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(u"HelpKey"_s);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { m_dialogs->showHelp(); });
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace calendrix {
 
 class DataControl;
+class DialogHost;
 class DataGrid;
 class FolderLock;
 class MonthView;
@@ -45,6 +46,10 @@ public:
 
     // Saves every row being edited in a list.
     void saveEdits();
+
+    // The setup, counters, dates, About and help windows; their menu items
+    // (and F1) work once they are handed in.
+    void setDialogHost(DialogHost *host);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -109,6 +114,7 @@ private:
     std::array<QCheckBox *, 15> PQ{};
     std::array<bool, 15> m_titleHidden{};
     QList<QPair<QString, QString>> m_sections;
+    DialogHost *m_dialogs = nullptr;
     QAction *MNU_Consolidate = nullptr;
     QAction *MNU_Absence = nullptr;
 };

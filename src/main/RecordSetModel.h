@@ -48,6 +48,7 @@ public:
     void revert() override;
 
     DataControl *source() const { return m_source; }
+    bool hasPendingEdits() const { return m_pendingRow >= 0; }
     const GridColumn &column(int c) const { return m_columns[c]; }
     int columnOfField(int field) const;
 

@@ -122,7 +122,8 @@ void tst_CommandLine::initTwiceChangesNothing()
     const QString dir = tmp.filePath(u"new unit"_s);
     const Result first = runCalendrix({u"init"_s, dir});
     QCOMPARE(first.status, 0);
-    QCOMPARE(first.out.count(u"created"_s), 3);
+    QCOMPARE(first.out.count(u"created"_s), 4); // three databases and the help file
+    QVERIFY(first.out.contains(u"Roster.hlp"_s));
     {
         RecordSet rs(Database::open(UnitFolder(dir).personnelPath(), FileKind::Personnel), u"Sections"_s);
         addRow(rs, {u"HQ"_s});

@@ -1,0 +1,128 @@
+#include "CountersDialog.h"
+
+#include "DataControl.h"
+#include "DataGrid.h"
+#include "RecordSetModel.h"
+#include "ValueListDelegate.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+const QString kNormalOrder =
+    u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
+const QString kHolidayOrder =
+    u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s;
+} // namespace
+
+QList<QPair<QString, QString>> CountersDialog::rankList()
+{
+    static const char *const shown[] = {"CIV", "PV2", "PV1", "PFC", "SPC", "CPL", "SGT", "SSG",
+                                        "SFC", "MSG", "1SG", "CSM", "CSA", "WO1", "CW2", "CW3",
+                                        "CW4", "CW5", "2LT", "1LT", "CPT", "MAJ", "LTC", "COL"};
+    QList<QPair<QString, QString>> list;
+    for (int i = 0; i < 24; ++i)
+        list.append({i == 0 ? u"?"_s : QString(QChar(u'A' + i - 1)), QString::fromLatin1(shown[i])});
+    return list;
+}
+
+CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
+    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_folder(folder)
+{
+    Data1 = new DataControl(u"Data1"_s, this);
+    TDBGrid1 = new DataGrid(u"TDBGrid1"_s, this);
+    auto *model = new RecordSetModel(Data1,
+                                     {{0, u"ID"_s},
+                                      {1, u"Marker"_s, GridColumn::Kind::Check},
+                                      {2, u"Name"_s},
+                                      {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
+                                      {4, u"Duty"_s},
+                                      {5, u"Normal"_s},
+                                      {6, u"Holiday"_s},
+                                      {7, u"Comment"_s}},
+                                     TDBGrid1);
+    TDBGrid1->setModel(model);
+    TDBGrid1->setItemDelegateForColumn(3, new ValueListDelegate(rankList(), TDBGrid1));
+    connect(model, &RecordSetModel::failed, this, &CountersDialog::showError);
+
+    auto *update = new QPushButton(u"&Update"_s, this);
+    update->setObjectName(u"Command2"_s);
+    auto *remove = new QPushButton(u"&Delete"_s, this);
+    remove->setObjectName(u"Command4"_s);
+    auto *close = new QPushButton(u"&Close"_s, this);
+    close->setObjectName(u"Command1"_s);
+    auto *sortFrame = new QGroupBox(u"Sort by"_s, this);
+    Command3 = new QPushButton(u"Holiday"_s, sortFrame);
+    Command3->setObjectName(u"Command3"_s);
+    (new QVBoxLayout(sortFrame))->addWidget(Command3);
+    for (QPushButton *b : {update, remove, close, Command3})
+        b->setAutoDefault(false);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(TDBGrid1, 0, 0, 5, 1);
+    layout->addWidget(update, 0, 1);
+    layout->addWidget(remove, 1, 1);
+    layout->addWidget(sortFrame, 2, 1);
+    layout->addWidget(close, 4, 1, Qt::AlignBottom);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(3, 1);
+
+    connect(update, &QPushButton::clicked, this, [this] { updateRow(TDBGrid1); });
+    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid1); });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Command3, &QPushButton::clicked, this, &CountersDialog::Command3_Click);
+    resize(820, 520);
+}
+
+void CountersDialog::changeEvent(QEvent *event)
+{
+    ToolWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void CountersDialog::Form_Activate()
+{
+    // A line typed and not yet saved stays as it is rather than being
+    // written or dropped by the re-reading.
+    if (TDBGrid1->recordModel()->hasPendingEdits() || TDBGrid1->isEditing())
+        return;
+    try {
+        const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
+        Data1->bind(db, kNormalOrder);
+    } catch (const StoreError &e) {
+        Data1->unbind();
+        showError(e.text());
+    }
+    Command3->setText(u"Holiday"_s);
+    m_sortState = 0;
+    TDBGrid1->setCurrentRow(0);
+    TDBGrid1->resizeColumnsToContents();
+}
+
+void CountersDialog::Command3_Click()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        Data1->setRecordSource(m_sortState == 0 ? kHolidayOrder : kNormalOrder);
+        Command3->setText(m_sortState == 0 ? u"Normal"_s : u"Holiday"_s);
+        m_sortState = m_sortState < 1 ? m_sortState + 1 : 0;
+        TDBGrid1->setCurrentRow(0);
+    } catch (const StoreError &e) {
+        QApplication::restoreOverrideCursor();
+        showError(e.text());
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace calendrix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ToolWindow.h"
+#include "UnitFolder.h"
+
+class QPushButton;
+
+namespace calendrix {
+
+class DataControl;
+class DataGrid;
+
+// "Assignment Counters": the fairness counters of every soldier and duty,
+// in the order in which the roster run considers candidates.
+class CountersDialog : public ToolWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CountersDialog(const UnitFolder &folder, QWidget *parent = nullptr);
+
+    // Each time the window becomes active: the counters are read again in
+    // the normal-day order.
+    void Form_Activate();
+
+    // The rank labels of this window, which differ from the main window's.
+    static QList<QPair<QString, QString>> rankList();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void Command3_Click();
+
+    UnitFolder m_folder;
+    int m_sortState = 0; // 0 normal-day order, 1 holiday order
+    DataControl *Data1;
+    DataGrid *TDBGrid1;
+    QPushButton *Command3;
+};
+
+} // namespace calendrix

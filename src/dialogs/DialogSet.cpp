@@ -1,0 +1,66 @@
+#include "DialogSet.h"
+
+#include "AboutDialog.h"
+#include "CountersDialog.h"
+#include "DatesDialog.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "SetupDialog.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+DialogSet::DialogSet(MainWindow *main, std::function<QDate()> today)
+    : QObject(main), m_main(main), m_today(std::move(today))
+{
+    if (!m_today)
+        m_today = [] { return QDate::currentDate(); };
+}
+
+template<typename T> T *DialogSet::keep(QPointer<T> &slot, const std::function<T *()> &make)
+{
+    if (!slot) {
+        slot = make();
+        connect(slot.data(), &ToolWindow::hidden, m_main, [this] {
+            if (m_main->isVisible())
+                m_main->Form_Activate();
+        });
+    }
+    slot->present();
+    return slot;
+}
+
+void DialogSet::showSetup()
+{
+    keep<SetupDialog>(m_setup, [this] {
+        auto *d = new SetupDialog(m_main->folder(), m_today, m_main);
+        connect(d, &SetupDialog::endProgram, m_main, &QWidget::close);
+        return d;
+    });
+}
+
+void DialogSet::showCounters()
+{
+    keep<CountersDialog>(m_counters, [this] { return new CountersDialog(m_main->folder(), m_main); });
+}
+
+void DialogSet::showDates()
+{
+    keep<DatesDialog>(m_dates, [this] { return new DatesDialog(m_main->folder(), m_main); });
+}
+
+void DialogSet::showAbout()
+{
+    keep<AboutDialog>(m_about, [this] { return new AboutDialog(m_main); });
+}
+
+void DialogSet::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(m_main->folder().filePath(u"Roster.hlp"_s), m_main);
+    if (m_help->load())
+        m_help->present();
+}
+
+} // namespace calendrix

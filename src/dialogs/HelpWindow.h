@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ToolWindow.h"
+
+class QTextBrowser;
+
+namespace calendrix {
+
+// Shows the program's help file, Roster.hlp in the unit folder.
+class HelpWindow : public ToolWindow
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(const QString &helpFile, QWidget *parent = nullptr);
+
+    // Reads the file again; false (and a message) when it cannot be read.
+    bool load();
+
+private:
+    QString m_file;
+    QTextBrowser *m_browser;
+};
+
+} // namespace calendrix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+namespace calendrix {
+
+class DataGrid;
+
+// A modeless window of the program: made at its first showing, hidden (not
+// destroyed) by its closing buttons, and brought forward when its menu item
+// is chosen again. The grid commands are the same in every one of them.
+class ToolWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ToolWindow(const QString &name, const QString &caption, QWidget *parent);
+
+    // Shows the window, or brings it forward when it is already shown.
+    void present();
+
+signals:
+    // Back to the main window.
+    void hidden();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+    // Closing with the window's own button or Escape hides it, saving nothing.
+    void reject() override;
+
+    // Appends an empty row, saved at once, and makes it the current line.
+    void addRow(DataGrid *grid);
+    // Deletes the current line; with none, nothing happens and nothing is
+    // said; any other failure is shown in an "ERROR" box.
+    void deleteRow(DataGrid *grid);
+    // Hands what is typed in the current line to the store.
+    void updateRow(DataGrid *grid);
+    // A store failure shown as an "ERROR" box.
+    void showError(const QString &text);
+};
+
+} // namespace calendrix

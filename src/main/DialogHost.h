@@ -1,0 +1,18 @@
+#pragma once
+
+namespace calendrix {
+
+// The windows the main window opens from its menus. They live in their own
+// library, which builds on this one; the program hands them in.
+class DialogHost
+{
+public:
+    virtual ~DialogHost() = default;
+    virtual void showSetup() = 0;
+    virtual void showCounters() = 0;
+    virtual void showDates() = 0;
+    virtual void showAbout() = 0;
+    virtual void showHelp() = 0;
+};
+
+} // namespace calendrix
