@@ -83,6 +83,14 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
     resize(820, 520);
 }
 
+void CountersDialog::showEvent(QShowEvent *event)
+{
+    // Showing the window is its first activation, whether or not the window
+    // system makes it active at once.
+    ToolWindow::showEvent(event);
+    Form_Activate();
+}
+
 void CountersDialog::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);

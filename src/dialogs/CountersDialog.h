@@ -27,6 +27,7 @@ public:
     static QList<QPair<QString, QString>> rankList();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -1,0 +1,423 @@
+#include "../TestUnit.h"
+#include "../main/ScriptedDialogs.h"
+
+#include "AboutDialog.h"
+#include "CountersDialog.h"
+#include "DataControl.h"
+#include "DataGrid.h"
+#include "DatesDialog.h"
+#include "DialogSet.h"
+#include "FolderLock.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "MonthView.h"
+#include "RecordSetModel.h"
+#include "SetupDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QDate kToday(2027, 3, 10);
+
+struct Program {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    void open()
+    {
+        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
+                                            [] { return kToday; });
+        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
+        main->show();
+    }
+    void choose(const QString &item) { main->findChild<QAction *>(item)->trigger(); }
+    template<typename T> T *window(const QString &name) const
+    {
+        const auto all = main->findChildren<T *>(name, Qt::FindDirectChildrenOnly);
+        return all.size() == 1 ? all.first() : nullptr;
+    }
+    template<typename T> T *in(QWidget *window, const QString &name) const { return window->findChild<T *>(name); }
+    void click(QWidget *window, const QString &button) const { in<QPushButton>(window, button)->click(); }
+};
+
+void soldiersAndDutiesWithAllFlags(const TestUnit &unit)
+{
+    const Database db = unit.personnel();
+    RecordSet soldiers(db, u"SoldierRoster"_s);
+    RecordSet duties(db, u"DutyDates"_s);
+    for (const QString &name : {u"Able"_s, u"Baker"_s}) {
+        soldiers.addNew();
+        soldiers.setValue(1, name);
+        duties.addNew();
+        duties.setValue(1, name + u" duty"_s);
+        for (int k = 0; k < 15; ++k) {
+            soldiers.setValue(4 + k, true);
+            duties.setValue(3 + k, true);
+        }
+        soldiers.update();
+        duties.update();
+    }
+}
+
+// The Q flags of every soldier and duty, as "1"/"0" strings.
+QStringList flags(const TestUnit &unit)
+{
+    QStringList out;
+    for (const auto &[table, first] : {std::pair{u"SoldierRoster"_s, 4}, std::pair{u"DutyDates"_s, 3}}) {
+        RecordSet rs(unit.personnel(), table);
+        for (; !rs.eof(); rs.moveNext()) {
+            QString f;
+            for (int k = 0; k < 15; ++k)
+                f += rs.value(first + k).toBool() ? u'1' : u'0';
+            out.append(f);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneWindowPerDialog();
+    void titlesClearFlagsOfUntitledOnly_data();
+    void titlesClearFlagsOfUntitledOnly();
+    void emptyQualificationsTable();
+    void sections();
+    void holidays();
+    void cancelWritesNothingAndKeepsTheLine();
+    void counters();
+    void dates();
+    void aboutTellsThisBuild();
+    void f1OpensHelpFromADialog();
+};
+
+void tst_Dialogs::oneWindowPerDialog()
+{
+    Program p;
+    p.open();
+    const QList<QPair<QString, QString>> items{{u"MNU_Setup"_s, u"Setup"_s}, {u"MNU_Count"_s, u"Edit32"_s},
+                                               {u"MNU_Dates"_s, u"Assignment"_s}, {u"MNU_About"_s, u"About"_s}};
+    const QStringList captions{u"Setup"_s, u"Assignment Counters"_s, u"Assignment Dates"_s, u"About"_s};
+    for (int i = 0; i < items.size(); ++i) {
+        for (int times = 0; times < 3; ++times)
+            p.choose(items[i].first);
+        QWidget *w = p.window<QWidget>(items[i].second);
+        QVERIFY2(w, qPrintable(items[i].second));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), captions[i]);
+        // Hidden by its closing button, not destroyed: the same window comes back.
+        w->hide();
+        p.choose(items[i].first);
+        QCOMPARE(p.window<QWidget>(items[i].second), w);
+        QVERIFY(w->isVisible());
+    }
+    // The setup dialog opens on "Comment" the first time.
+    QCOMPARE(p.in<QTabWidget>(p.window<QWidget>(u"Setup"_s), u"SSTab1"_s)->currentIndex(), 1);
+}
+
+void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
+{
+    QTest::addColumn<QStringList>("titles"); // typed into boxes 1..4; the rest left empty
+    QTest::addColumn<QString>("kept");       // flags left set, Q1..Q15
+    QTest::newRow("blank and empty titles") << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s}
+                                            << u"100100000000000"_s;
+    QTest::newRow("all titled at the start") << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
+}
+
+void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
+{
+    QFETCH(QStringList, titles);
+    QFETCH(QString, kept);
+    Program p;
+    soldiersAndDutiesWithAllFlags(p.unit);
+    p.open();
+    bool ended = false;
+    p.choose(u"MNU_Setup"_s);
+    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    connect(qobject_cast<SetupDialog *>(setup), &SetupDialog::endProgram, this, [&] { ended = true; });
+    for (int i = 0; i < titles.size(); ++i)
+        p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->setText(titles[i]);
+    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->maxLength(), 50);
+    p.click(setup, u"Command1"_s);
+
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain),
+             QStringList{u"Program must be restarted for changes to take effect"_s});
+    QVERIFY(ended);
+    QVERIFY(!p.main->isVisible()); // the program ends
+    QCOMPARE(flags(p.unit), QStringList(4, kept));
+    RecordSet stored(p.unit.personnel(), u"Qualifications"_s);
+    QCOMPARE(stored.text(1), titles[0]);
+    QCOMPARE(stored.value(2).toString(), titles[1]);
+}
+
+void tst_Dialogs::emptyQualificationsTable()
+{
+    Program p;
+    soldiersAndDutiesWithAllFlags(p.unit);
+    {
+        RecordSet titles(p.unit.personnel(), u"Qualifications"_s);
+        titles.deleteCurrent();
+    }
+    p.open();
+    p.choose(u"MNU_Setup"_s);
+    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    for (int i = 0; i < 15; ++i)
+        QVERIFY(p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->text().isEmpty());
+    p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s); // nothing to save it into
+    p.click(setup, u"Command1"_s);
+    QCOMPARE(flags(p.unit), QStringList(4, u"100000000000000"_s));
+    QCOMPARE(RecordSet(p.unit.personnel(), u"Qualifications"_s).recordCount(), 0);
+}
+
+void tst_Dialogs::sections()
+{
+    Program p;
+    p.open();
+    p.choose(u"MNU_Setup"_s);
+    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    auto *grid = p.in<DataGrid>(setup, u"TDBGrid1"_s);
+    auto *model = grid->recordModel();
+    p.click(setup, u"Command6"_s); // Delete on an empty list: nothing
+    QVERIFY(p.dialogs.shown.isEmpty());
+    for (const QString &name : {u"Zulu"_s, u"Alpha"_s}) {
+        p.click(setup, u"Command5"_s); // Add: an empty line at the end, current
+        QCOMPARE(grid->currentRow(), model->rowCount() - 1);
+        QVERIFY(model->setData(model->index(grid->currentRow(), 1), name));
+        p.click(setup, u"Command7"_s); // Update
+    }
+    QCOMPARE(model->index(1, 1).data().toString(), u"Alpha"_s);
+    p.click(setup, u"Command8"_s); // Sort
+    QCOMPARE(model->index(0, 1).data().toString(), u"Alpha"_s);
+    QCOMPARE(grid->currentRow(), 0);
+    p.click(setup, u"Command6"_s); // Delete "Alpha"
+    QCOMPARE(model->rowCount(), 1);
+    // OK stores a name still in the edit line, then ends the program.
+    p.click(setup, u"Command5"_s);
+    QVERIFY(model->setData(model->index(1, 1), u"Mike"_s));
+    p.click(setup, u"Command3"_s);
+    RecordSet rs(p.unit.personnel(), u"SELECT * FROM Sections ORDER BY Section Asc"_s);
+    QCOMPARE(column(rs, 1), (QStringList{u"Mike"_s, u"Zulu"_s}));
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain).size(), 1);
+    QVERIFY(!p.main->isVisible());
+}
+
+void tst_Dialogs::holidays()
+{
+    Program p;
+    {
+        RecordSet rs(p.unit.personnel(), u"Holiday"_s);
+        addRow(rs, {u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)});
+    }
+    p.open(); // the housekeeping removes the past holiday
+    p.choose(u"MNU_Setup"_s);
+    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    auto *grid = p.in<DataGrid>(setup, u"TDBGrid2"_s);
+    auto *calendar = p.in<MonthView>(setup, u"MonthView1"_s);
+    QCOMPARE(calendar->selectedDate(), kToday);
+    QCOMPARE(grid->model()->rowCount(), 0);
+    p.click(setup, u"Command12"_s); // Remove on an empty list: nothing
+    QVERIFY(p.dialogs.shown.isEmpty());
+    calendar->selectRange(QDate(2027, 12, 24), QDate(2027, 12, 26));
+    calendar->selectRange(QDate(2027, 7, 4), QDate(2027, 7, 4));
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->currentRow(), 1);
+    auto *model = grid->recordModel();
+    QVERIFY(model->setData(model->index(1, 0), u"Independence Day"_s));
+    p.click(setup, u"Command9"_s); // OK: saves the line and hides; the program goes on
+    QVERIFY(!setup->isVisible());
+    QVERIFY(p.main->isVisible());
+    RecordSet rs(p.unit.personnel(), u"SELECT * FROM Holiday ORDER BY From Asc"_s);
+    QCOMPARE(column(rs, 1), (QStringList{u"Independence Day"_s, u"<null>"_s}));
+    rs.moveLast();
+    QCOMPARE(rs.value(2).toDate(), QDate(2027, 12, 24));
+    QCOMPARE(rs.value(3).toDate(), QDate(2027, 12, 26));
+    // Shown again, the list is read again in date order.
+    p.choose(u"MNU_Setup"_s);
+    QCOMPARE(model->index(0, 0).data().toString(), u"Independence Day"_s);
+}
+
+void tst_Dialogs::cancelWritesNothingAndKeepsTheLine()
+{
+    Program p;
+    {
+        RecordSet rs(p.unit.working(), u"Dates"_s);
+        addRow(rs, {u"Able"_s, QDate(2027, 4, 1), QDate(2027, 4, 2)});
+    }
+    p.open();
+    p.choose(u"MNU_Dates"_s);
+    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
+    QVERIFY(model->setData(model->index(0, 0), u"Baker"_s));
+    p.click(dates, u"Command14"_s); // Cancel
+    QVERIFY(!dates->isVisible());
+    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Able"_s);
+    p.choose(u"MNU_Dates"_s);
+    QCOMPARE(model->index(0, 0).data().toString(), u"Baker"_s); // still there to be saved
+    p.click(dates, u"Command13"_s); // OK saves it
+    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Baker"_s);
+
+    // The same for a title typed in the setup dialog.
+    p.choose(u"MNU_Setup"_s);
+    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s);
+    p.click(setup, u"Command2"_s);
+    QVERIFY(p.main->isVisible());
+    QVERIFY(RecordSet(p.unit.personnel(), u"Qualifications"_s).value(1).isNull());
+    p.choose(u"MNU_Setup"_s);
+    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->text(), u"Typed"_s);
+}
+
+void tst_Dialogs::counters()
+{
+    Program p;
+    {
+        RecordSet rs(p.unit.working(), u"Memory"_s);
+        addRow(rs, {true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0});
+        addRow(rs, {true, u"Baker"_s, u"K"_s, u"Guard"_s, 1, 5});
+        addRow(rs, {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1});
+    }
+    p.open();
+    p.choose(u"MNU_Count"_s);
+    auto *counters = qobject_cast<CountersDialog *>(p.window<QWidget>(u"Edit32"_s));
+    QVERIFY(counters);
+    auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
+    auto *sort = p.in<QPushButton>(counters, u"Command3"_s);
+    auto names = [&] {
+        QStringList out;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            out.append(grid->model()->index(r, 2).data().toString());
+        return out;
+    };
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s})); // by Normal
+    QCOMPARE(sort->text(), u"Holiday"_s);
+    // This window's own rank labels.
+    QCOMPARE(grid->model()->index(2, 3).data().toString(), u"PV2"_s);
+    QCOMPARE(grid->model()->index(0, 3).data().toString(), u"CSM"_s);
+    QCOMPARE(grid->model()->index(1, 3).data().toString(), u"MAJ"_s);
+
+    sort->click();
+    QCOMPARE(names(), (QStringList{u"Able"_s, u"Clark"_s, u"Baker"_s})); // by Holiday
+    QCOMPARE(sort->text(), u"Normal"_s);
+    sort->click();
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
+    QCOMPARE(sort->text(), u"Holiday"_s);
+
+    sort->click();
+    counters->Form_Activate(); // back from the main window: normal order again
+    QCOMPARE(sort->text(), u"Holiday"_s);
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
+
+    // Update saves a corrected counter; Delete removes the line.
+    auto *model = grid->recordModel();
+    grid->setCurrentRow(0);
+    QVERIFY(model->setData(model->index(0, 5), 7));
+    p.click(counters, u"Command2"_s);
+    grid->setCurrentRow(2);
+    p.click(counters, u"Command4"_s);
+    QCOMPARE(grid->currentRow(), -1); // the last line gone: no current line
+    RecordSet rs(p.unit.working(), u"Memory"_s);
+    QCOMPARE(column(rs, 2), (QStringList{u"Baker"_s, u"Clark"_s}));
+    rs.moveFirst();
+    QCOMPARE(rs.value(5).toLongLong(), qint64(7));
+    p.click(counters, u"Command1"_s); // Close
+    QVERIFY(!counters->isVisible());
+    QVERIFY(p.dialogs.shown.isEmpty());
+}
+
+void tst_Dialogs::dates()
+{
+    Program p;
+    p.open();
+    p.choose(u"MNU_Dates"_s);
+    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    auto *grid = p.in<DataGrid>(dates, u"TDBGrid3"_s);
+    auto *model = grid->recordModel();
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
+    p.click(dates, u"Command16"_s); // Delete on an empty list: nothing
+    p.click(dates, u"Command17"_s); // Update on an empty list: nothing
+    QVERIFY(p.dialogs.shown.isEmpty());
+
+    p.click(dates, u"Command15"_s); // Add on an empty table
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(grid->currentRow(), 0);
+    QVERIFY(model->setData(model->index(0, 0), u"Zulu"_s));
+    QVERIFY(model->setData(model->index(0, 1), QDate(2027, 5, 1)));
+    QVERIFY(model->setData(model->index(0, 2), QDate(2027, 5, 2)));
+    p.click(dates, u"Command17"_s);
+    p.click(dates, u"Command15"_s);
+    QVERIFY(model->setData(model->index(1, 0), u"Able"_s));
+    p.click(dates, u"Command17"_s);
+    QCOMPARE(model->index(1, 0).data().toString(), u"Able"_s); // last until Sort
+    p.click(dates, u"Command18"_s);
+    QCOMPARE(model->index(0, 0).data().toString(), u"Able"_s);
+    QCOMPARE(grid->currentRow(), 0);
+    p.click(dates, u"Command13"_s); // OK hides
+    QVERIFY(!dates->isVisible());
+    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).recordCount(), 2);
+}
+
+void tst_Dialogs::aboutTellsThisBuild()
+{
+    Program p;
+    p.open();
+    p.choose(u"MNU_About"_s);
+    QWidget *about = p.window<QWidget>(u"About"_s);
+    QStringList texts;
+    for (QLabel *label : about->findChildren<QLabel *>()) {
+        texts.append(label->text());
+        if (label->objectName() == u"Image1" || label->objectName() == u"Picture1")
+            QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
+    }
+    QVERIFY(texts.contains(u"Calendrix"_s));
+    QVERIFY(texts.contains(u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize)));
+    p.click(about, u"Command1"_s);
+    QVERIFY(!about->isVisible());
+}
+
+void tst_Dialogs::f1OpensHelpFromADialog()
+{
+    Program p;
+    p.open();
+    p.choose(u"MNU_Dates"_s);
+    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(dates));
+    QApplication::setActiveWindow(dates);
+    dates->setFocus();
+    QTest::keyClick(dates, Qt::Key_F1);
+    QWidget *help = p.window<QWidget>(u"Help"_s);
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    auto *text = p.in<QTextBrowser>(help, u"HelpText"_s);
+    QVERIFY(text->toPlainText().contains(u"Assignment dates"_s, Qt::CaseInsensitive));
+    // Help > Contents is F1 by another way; still one window.
+    help->hide();
+    p.choose(u"MNU_Contents"_s);
+    QCOMPARE(p.window<QWidget>(u"Help"_s), help);
+    QVERIFY(help->isVisible());
+
+    // Without the help file the user is told where it should be.
+    QVERIFY(QFile::remove(p.unit.folder.filePath(u"Roster.hlp"_s)));
+    p.choose(u"MNU_Contents"_s);
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
+    QVERIFY(p.dialogs.texts(Messenger::Kind::Error).first().contains(u"Roster.hlp"_s));
+}
+
+QTEST_MAIN(tst_Dialogs)
+#include "tst_Dialogs.moc"
