@@ -13,9 +13,9 @@
 #include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QSqlQuery>
-#include <sqlite3.h>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <sqlite3.h>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -98,9 +98,9 @@ double writeFloor(const QString &datafile, const QString &scratch, int *rows)
         // Straight to SQLite: one prepared statement, values bound as they are.
         const QVariant h = db.connection().driver()->handle();
         sqlite3 *handle = *static_cast<sqlite3 *const *>(h.constData());
-        const QByteArray sql = u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s
-                                   .arg(table.name, names.join(u','), marks.join(u','))
-                                   .toUtf8();
+        const QByteArray sql =
+            u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(table.name, names.join(u','), marks.join(u','))
+                .toUtf8();
         sqlite3_stmt *insert = nullptr;
         sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &insert, nullptr);
         for (const QVariantList &row : tables[ti]) {

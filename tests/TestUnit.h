@@ -41,16 +41,16 @@ inline QStringList column(RecordSet &rs, int ordinal)
     return out;
 }
 
-#define EXPECT_STORE_ERROR(statement, expectedCode)                                             \
-    do {                                                                                        \
-        bool thrown_ = false;                                                                   \
-        try {                                                                                   \
-            statement;                                                                          \
-        } catch (const calendrix::StoreError &e_) {                                            \
-            thrown_ = true;                                                                     \
-            QCOMPARE(e_.code(), expectedCode);                                                  \
-        }                                                                                       \
-        QVERIFY2(thrown_, "expected a StoreError from: " #statement);                          \
+#define EXPECT_STORE_ERROR(statement, expectedCode)                                                          \
+    do {                                                                                                     \
+        bool thrown_ = false;                                                                                \
+        try {                                                                                                \
+            statement;                                                                                       \
+        } catch (const calendrix::StoreError &e_) {                                                          \
+            thrown_ = true;                                                                                  \
+            QCOMPARE(e_.code(), expectedCode);                                                               \
+        }                                                                                                    \
+        QVERIFY2(thrown_, "expected a StoreError from: " #statement);                                        \
     } while (false)
 
 } // namespace calendrix::test

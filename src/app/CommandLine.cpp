@@ -33,16 +33,15 @@ QTextStream &err()
     return s;
 }
 
-const QString kOverview =
-    u"Usage: calendrix [--data DIR]\n"
-    "       calendrix COMMAND [options]\n\n"
-    "Without a command, opens the duty roster program on the unit in DIR\n"
-    "(default: the current folder).\n\n"
-    "Commands:\n"
-    "  init DIR     create an empty unit in DIR (existing files are kept)\n"
-    "  demo DIR     create an example unit in DIR\n"
-    "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n\n"
-    "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+const QString kOverview = u"Usage: calendrix [--data DIR]\n"
+                          "       calendrix COMMAND [options]\n\n"
+                          "Without a command, opens the duty roster program on the unit in DIR\n"
+                          "(default: the current folder).\n\n"
+                          "Commands:\n"
+                          "  init DIR     create an empty unit in DIR (existing files are kept)\n"
+                          "  demo DIR     create an example unit in DIR\n"
+                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n\n"
+                          "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
 
 int usageError(const QString &message)
 {
@@ -119,7 +118,8 @@ int runDemo(const QStringList &arguments)
         return usageError(u"demo needs exactly one folder: calendrix demo DIR"_s);
     DemoUnit::Options options;
     if (!DemoUnit::parseScale(parser.value(scale), &options.scale))
-        return usageError(u"--scale must be company, battalion or brigade, not '%1'"_s.arg(parser.value(scale)));
+        return usageError(
+            u"--scale must be company, battalion or brigade, not '%1'"_s.arg(parser.value(scale)));
     bool ok = false;
     options.seed = parser.value(seed).toULongLong(&ok);
     if (!ok)
@@ -133,8 +133,8 @@ int runDemo(const QStringList &arguments)
         const QString dir = parser.positionalArguments().constFirst();
         const DemoUnit::Summary s = DemoUnit::create(dir, options);
         out() << "Example unit in " << QDir::toNativeSeparators(QDir(dir).absolutePath()) << ": "
-              << s.soldiers << " soldiers, " << s.duties << " duties, " << s.periods
-              << " periods, " << s.absences << " absences, " << s.holidays << " holidays\n";
+              << s.soldiers << " soldiers, " << s.duties << " duties, " << s.periods << " periods, "
+              << s.absences << " absences, " << s.holidays << " holidays\n";
         out().flush();
     } catch (const StoreError &e) {
         return failure(e.text());
@@ -179,12 +179,10 @@ int runMake(const QStringList &arguments)
     parser.setApplicationDescription(u"Make a roster datafile from the unit, as File > Make New "
                                      "Datafile does."_s);
     parser.addPositionalArgument(u"OUT.cxr"_s, u"The roster datafile to make."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s,
-                                  u"DIR"_s);
+    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
     const QCommandLineOption replace(u"replace"_s, u"Replace OUT.cxr when it exists."_s);
     parser.addOptions({data, replace});
-    if (const int status = parse(parser, arguments, u"make OUT.cxr [--data DIR] [--replace]"_s);
-        status >= 0)
+    if (const int status = parse(parser, arguments, u"make OUT.cxr [--data DIR] [--replace]"_s); status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1)
         return usageError(u"make needs exactly one datafile: calendrix make OUT.cxr [--data DIR]"_s);
@@ -216,8 +214,8 @@ bool isConsoleCommand(const QStringList &arguments)
     if (arguments.size() < 2)
         return false;
     const QString first = arguments.at(1);
-    return kCommands.contains(first) || first == u"--help" || first == u"-h" ||
-           first == u"--version" || first == u"-v" || (!first.startsWith(u'-'));
+    return kCommands.contains(first) || first == u"--help" || first == u"-h" || first == u"--version" ||
+           first == u"-v" || (!first.startsWith(u'-'));
 }
 
 int run(const QStringList &arguments)
@@ -255,7 +253,8 @@ QString desktopFolder(const QStringList &arguments, bool *ok)
         return {};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(parser.positionalArguments().constFirst()));
+        usageError(
+            u"unknown command '%1' (try calendrix --help)"_s.arg(parser.positionalArguments().constFirst()));
         return {};
     }
     *ok = true;

@@ -38,31 +38,39 @@ private:
 };
 
 const QStringList kSurnames = {
-    u"Adams"_s, u"Baker"_s, u"Clark"_s, u"Dixon"_s, u"Evans"_s, u"Foster"_s, u"Garcia"_s,
-    u"Hughes"_s, u"Irwin"_s, u"Jackson"_s, u"Kelly"_s, u"Lopez"_s, u"Morgan"_s, u"Nguyen"_s,
-    u"O'Brien"_s, u"Patel"_s, u"Quinn"_s, u"Reyes"_s, u"Sullivan"_s, u"Turner"_s, u"Underwood"_s,
-    u"Vargas"_s, u"Walker"_s, u"Young"_s, u"Zimmerman"_s, u"Bennett"_s, u"Carter"_s, u"Diaz"_s,
-    u"Ellis"_s, u"Fischer"_s, u"Graham"_s, u"Harris"_s, u"Ingram"_s, u"Jensen"_s, u"Kowalski"_s,
-    u"Larsen"_s, u"Mitchell"_s, u"Novak"_s, u"Ortiz"_s, u"Price"_s, u"Ramirez"_s, u"Schmidt"_s,
-    u"Thompson"_s, u"Vasquez"_s, u"Webb"_s, u"Brooks"_s, u"Chavez"_s, u"D'Angelo"_s, u"Edwards"_s,
-    u"Fleming"_s, u"Gomez"_s, u"Hansen"_s, u"Iverson"_s, u"Johnson"_s, u"Kim"_s, u"Lindqvist"_s,
-    u"McAllister"_s, u"Nakamura"_s, u"Olsen"_s, u"Perez"_s, u"Rossi"_s, u"Santos"_s, u"Tanaka"_s,
-    u"Wagner"_s, u"Whitfield"_s, u"Alvarez"_s, u"Byrne"_s, u"Castillo"_s, u"Dunn"_s, u"Murphy"_s,
-    u"Müller"_s, u"Søndergaard"_s, u"Haddad"_s, u"Okafor"_s, u"Romero"_s, u"Stewart"_s,
-    u"Banks"_s, u"Cole"_s, u"Drake"_s, u"Frost"_s, u"Grant"_s, u"Holt"_s, u"Knox"_s, u"Lane"_s,
+    u"Adams"_s,     u"Baker"_s,     u"Clark"_s,      u"Dixon"_s,    u"Evans"_s,     u"Foster"_s,
+    u"Garcia"_s,    u"Hughes"_s,    u"Irwin"_s,      u"Jackson"_s,  u"Kelly"_s,     u"Lopez"_s,
+    u"Morgan"_s,    u"Nguyen"_s,    u"O'Brien"_s,    u"Patel"_s,    u"Quinn"_s,     u"Reyes"_s,
+    u"Sullivan"_s,  u"Turner"_s,    u"Underwood"_s,  u"Vargas"_s,   u"Walker"_s,    u"Young"_s,
+    u"Zimmerman"_s, u"Bennett"_s,   u"Carter"_s,     u"Diaz"_s,     u"Ellis"_s,     u"Fischer"_s,
+    u"Graham"_s,    u"Harris"_s,    u"Ingram"_s,     u"Jensen"_s,   u"Kowalski"_s,  u"Larsen"_s,
+    u"Mitchell"_s,  u"Novak"_s,     u"Ortiz"_s,      u"Price"_s,    u"Ramirez"_s,   u"Schmidt"_s,
+    u"Thompson"_s,  u"Vasquez"_s,   u"Webb"_s,       u"Brooks"_s,   u"Chavez"_s,    u"D'Angelo"_s,
+    u"Edwards"_s,   u"Fleming"_s,   u"Gomez"_s,      u"Hansen"_s,   u"Iverson"_s,   u"Johnson"_s,
+    u"Kim"_s,       u"Lindqvist"_s, u"McAllister"_s, u"Nakamura"_s, u"Olsen"_s,     u"Perez"_s,
+    u"Rossi"_s,     u"Santos"_s,    u"Tanaka"_s,     u"Wagner"_s,   u"Whitfield"_s, u"Alvarez"_s,
+    u"Byrne"_s,     u"Castillo"_s,  u"Dunn"_s,       u"Murphy"_s,   u"Müller"_s,    u"Søndergaard"_s,
+    u"Haddad"_s,    u"Okafor"_s,    u"Romero"_s,     u"Stewart"_s,  u"Banks"_s,     u"Cole"_s,
+    u"Drake"_s,     u"Frost"_s,     u"Grant"_s,      u"Holt"_s,     u"Knox"_s,      u"Lane"_s,
 };
 
 const QStringList kFirstNames = {
-    u"Aaron"_s, u"Amy"_s, u"Ben"_s, u"Carla"_s, u"Daniel"_s, u"Dana"_s, u"Eric"_s, u"Elena"_s,
-    u"Frank"_s, u"Grace"_s, u"Henry"_s, u"Ines"_s, u"Jack"_s, u"Julia"_s, u"Kevin"_s, u"Laura"_s,
-    u"Marcus"_s, u"Maria"_s, u"Nathan"_s, u"Olivia"_s, u"Paul"_s, u"Rachel"_s, u"Sam"_s,
-    u"Sofia"_s, u"Thomas"_s, u"Tina"_s, u"Victor"_s, u"Wendy"_s, u"Zoe"_s, u"Luis"_s,
+    u"Aaron"_s,  u"Amy"_s,   u"Ben"_s,    u"Carla"_s,  u"Daniel"_s, u"Dana"_s,   u"Eric"_s,  u"Elena"_s,
+    u"Frank"_s,  u"Grace"_s, u"Henry"_s,  u"Ines"_s,   u"Jack"_s,   u"Julia"_s,  u"Kevin"_s, u"Laura"_s,
+    u"Marcus"_s, u"Maria"_s, u"Nathan"_s, u"Olivia"_s, u"Paul"_s,   u"Rachel"_s, u"Sam"_s,   u"Sofia"_s,
+    u"Thomas"_s, u"Tina"_s,  u"Victor"_s, u"Wendy"_s,  u"Zoe"_s,    u"Luis"_s,
 };
 
 // Qualifications every unit knows; sub-unit memberships follow them (9 on).
 const QStringList kQualifications = {
-    u"Weapons qualified"_s, u"Driver"_s, u"Combat lifesaver"_s, u"Radio operator"_s,
-    u"NCO"_s, u"Officer"_s, u"Security clearance"_s, u"Armorer course"_s,
+    u"Weapons qualified"_s,
+    u"Driver"_s,
+    u"Combat lifesaver"_s,
+    u"Radio operator"_s,
+    u"NCO"_s,
+    u"Officer"_s,
+    u"Security clearance"_s,
+    u"Armorer course"_s,
 };
 enum Qual { Weapons = 1, Driver, Lifesaver, Radio, Nco, Officer, Clearance, Armorer };
 
@@ -88,13 +96,13 @@ const QList<DutyKind> kDutyKinds = {
 };
 
 const QStringList kReasons = {u"Leave"_s, u"Training course"_s, u"Sick"_s, u"Temporary duty"_s,
-                              u"Pass"_s, u"Range detail"_s};
+                              u"Pass"_s,  u"Range detail"_s};
 
 // Sections of the unit; at battalion and brigade size each section also
 // belongs to one of the sub-units whose membership is a qualification, so
 // that a sub-unit's duties draw on its own people.
 struct Organization {
-    QStringList subUnits; // titles of qualifications 9, 10, ...
+    QStringList subUnits;                // titles of qualifications 9, 10, ...
     QList<QPair<QString, int>> sections; // name, index into subUnits (-1: none)
 };
 
@@ -103,13 +111,13 @@ Organization organization(DemoUnit::Scale scale)
     Organization o;
     switch (scale) {
     case DemoUnit::Scale::Company:
-        for (const QString &s : {u"HQ Section"_s, u"1st Platoon"_s, u"2nd Platoon"_s,
-                                 u"3rd Platoon"_s, u"Support Platoon"_s})
+        for (const QString &s :
+             {u"HQ Section"_s, u"1st Platoon"_s, u"2nd Platoon"_s, u"3rd Platoon"_s, u"Support Platoon"_s})
             o.sections.append({s, -1});
         return o;
     case DemoUnit::Scale::Battalion:
-        o.subUnits = {u"HHC"_s, u"A Company"_s, u"B Company"_s, u"C Company"_s, u"D Company"_s,
-                      u"Support Company"_s};
+        o.subUnits = {u"HHC"_s,       u"A Company"_s, u"B Company"_s,
+                      u"C Company"_s, u"D Company"_s, u"Support Company"_s};
         for (int u = 0; u < o.subUnits.size(); ++u)
             for (const QString &p : {u"HQ"_s, u"1st Plt"_s, u"2nd Plt"_s, u"3rd Plt"_s})
                 o.sections.append({o.subUnits[u] + u' ' + p, u});
@@ -117,7 +125,7 @@ Organization organization(DemoUnit::Scale scale)
     case DemoUnit::Scale::Brigade:
         break;
     }
-    o.subUnits = {u"1st Battalion"_s, u"2nd Battalion"_s, u"3rd Battalion"_s,
+    o.subUnits = {u"1st Battalion"_s,     u"2nd Battalion"_s,      u"3rd Battalion"_s,
                   u"Support Battalion"_s, u"Engineer Battalion"_s, u"Brigade HQ"_s};
     for (int u = 0; u < o.subUnits.size() - 1; ++u)
         for (const QString &co : {u"HHC"_s, u"A Co"_s, u"B Co"_s, u"C Co"_s})
@@ -163,10 +171,11 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     const UnitFolder folder(dir);
     for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
         if (QFileInfo::exists(path))
-            throw StoreError(StoreErrorCode::DestinationExists,
-                             u"'%1' already holds a unit; the example unit needs a new or empty folder."_s
-                                 .arg(folder.dir()),
-                             path);
+            throw StoreError(
+                StoreErrorCode::DestinationExists,
+                u"'%1' already holds a unit; the example unit needs a new or empty folder."_s.arg(
+                    folder.dir()),
+                path);
     folder.init();
 
     Random rnd(options.seed);
@@ -208,8 +217,8 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         const QString base = rnd.pick(kSurnames) + u", "_s + rnd.pick(kFirstNames);
         QString name = base;
         for (int n = 0; names.contains(name); ++n)
-            name = n < 8 ? base + u' ' + QChar(u'A' + rnd.below(26)) + u'.'
-                         : base + u' ' + QString::number(n);
+            name =
+                n < 8 ? base + u' ' + QChar(u'A' + rnd.below(26)) + u'.' : base + u' ' + QString::number(n);
         names.insert(name);
         soldierNames.append(name);
         const QChar rank = randomRank(rnd);
@@ -221,9 +230,14 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         const bool officer = rank >= u'R' && rank <= u'W';
         const bool nco = rank >= u'E' && rank <= u'L';
         const bool civilian = rank == u'?';
-        const bool held[8] = {!civilian && rnd.chance(85), rnd.chance(40), rnd.chance(30),
-                              rnd.chance(25), nco, officer || (rank >= u'M' && rank <= u'Q'),
-                              rnd.chance(35), rnd.chance(12)};
+        const bool held[8] = {!civilian && rnd.chance(85),
+                              rnd.chance(40),
+                              rnd.chance(30),
+                              rnd.chance(25),
+                              nco,
+                              officer || (rank >= u'M' && rank <= u'Q'),
+                              rnd.chance(35),
+                              rnd.chance(12)};
         for (int k = 0; k < 8; ++k)
             soldiers.setValue(4 + k, held[k]);
         if (section.second >= 0)

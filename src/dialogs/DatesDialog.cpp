@@ -23,7 +23,8 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
     TDBGrid3 = new DataGrid(u"TDBGrid3"_s, this);
     auto *layout = new QGridLayout(this);
     layout->addWidget(TDBGrid3, 0, 0, 7, 1);
-    const QStringList names{u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command13"_s, u"Command14"_s};
+    const QStringList names{u"Command15"_s, u"Command16"_s, u"Command17"_s,
+                            u"Command18"_s, u"Command13"_s, u"Command14"_s};
     const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
     QList<QPushButton *> buttons;
     for (int i = 0; i < names.size(); ++i) {

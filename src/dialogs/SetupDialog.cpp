@@ -68,7 +68,8 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
     auto *sectionsLayout = new QGridLayout(sections);
     TDBGrid1 = new DataGrid(u"TDBGrid1"_s, sections);
     sectionsLayout->addWidget(TDBGrid1, 0, 0, 7, 1);
-    const QStringList names{u"Command5"_s, u"Command6"_s, u"Command7"_s, u"Command8"_s, u"Command3"_s, u"Command4"_s};
+    const QStringList names{u"Command5"_s, u"Command6"_s, u"Command7"_s,
+                            u"Command8"_s, u"Command3"_s, u"Command4"_s};
     const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
     QList<QPushButton *> sectionButtons;
     for (int i = 0; i < names.size(); ++i) {

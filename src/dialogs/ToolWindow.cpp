@@ -33,7 +33,10 @@ void ToolWindow::hideEvent(QHideEvent *event)
         emit hidden();
 }
 
-void ToolWindow::reject() { hide(); }
+void ToolWindow::reject()
+{
+    hide();
+}
 
 void ToolWindow::showError(const QString &text)
 {

@@ -44,12 +44,15 @@ void DataControl::refresh()
 RecordSet &DataControl::recordset()
 {
     if (!m_recordset.isOpen())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"%1 is not bound to a database: the unit's files could not be opened."_s.arg(
-                             objectName()));
+        throw StoreError(
+            StoreErrorCode::CannotOpen,
+            u"%1 is not bound to a database: the unit's files could not be opened."_s.arg(objectName()));
     return m_recordset;
 }
 
-void DataControl::notifyRowsChanged() { emit rowsReset(); }
+void DataControl::notifyRowsChanged()
+{
+    emit rowsReset();
+}
 
 } // namespace calendrix

@@ -18,7 +18,10 @@ DataGrid::DataGrid(const QString &name, QWidget *parent) : QTableView(parent)
     setAlternatingRowColors(true);
 }
 
-RecordSetModel *DataGrid::recordModel() const { return qobject_cast<RecordSetModel *>(model()); }
+RecordSetModel *DataGrid::recordModel() const
+{
+    return qobject_cast<RecordSetModel *>(model());
+}
 
 void DataGrid::commitPendingEdit()
 {
@@ -33,7 +36,10 @@ void DataGrid::commitPendingEdit()
     }
 }
 
-int DataGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+int DataGrid::currentRow() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
 
 void DataGrid::setCurrentRow(int row)
 {

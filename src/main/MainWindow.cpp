@@ -22,8 +22,8 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressDialog>
-#include <QShortcut>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -186,7 +186,8 @@ QWidget *MainWindow::buildTab(int tab)
         box->setObjectName((duty ? u"DQ_%1"_s : u"PQ_%1"_s).arg(i));
         boxes->addWidget(box);
         (duty ? DQ : PQ)[i] = box;
-        connect(box, &QCheckBox::clicked, this, [this, tab, i](bool checked) { qualificationClicked(tab, i, checked); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, tab, i](bool checked) { qualificationClicked(tab, i, checked); });
     }
     boxes->addStretch();
     lower->addWidget(qualifications);
@@ -273,7 +274,8 @@ void MainWindow::Form_Load()
         grid->resizeColumnsToContents();
     };
     models(TDBGrid1, Data1,
-           QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} + qualificationColumns(3));
+           QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} +
+               qualificationColumns(3));
     models(TDBGrid2, Data3, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
     models(TDBGrid3, Data2,
            QList<GridColumn>{{0, u"ID"_s},
@@ -289,8 +291,10 @@ void MainWindow::Form_Load()
         DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, tab] { showQualifications(tab); });
-        connect(grid->model(), &QAbstractItemModel::modelReset, this, [this, tab] { showQualifications(tab); });
-        connect(grid->model(), &QAbstractItemModel::dataChanged, this, [this, tab] { showQualifications(tab); });
+        connect(grid->model(), &QAbstractItemModel::modelReset, this,
+                [this, tab] { showQualifications(tab); });
+        connect(grid->model(), &QAbstractItemModel::dataChanged, this,
+                [this, tab] { showQualifications(tab); });
         grid->setCurrentRow(0);
     }
     TDBGrid2->setCurrentRow(0);
@@ -495,14 +499,38 @@ void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
     });
 }
 
-void MainWindow::Command1_Click() { addRow(TDBGrid1); }
-void MainWindow::Command2_Click() { deleteRow(TDBGrid1); }
-void MainWindow::Command3_Click() { saveRows(TDBGrid1, TDBGrid2); }
-void MainWindow::Command6_Click() { deleteRow(TDBGrid2); }
-void MainWindow::Command7_Click() { addRow(TDBGrid3); }
-void MainWindow::Command8_Click() { deleteRow(TDBGrid3); }
-void MainWindow::Command9_Click() { saveRows(TDBGrid3, TDBGrid4); }
-void MainWindow::Command12_Click() { deleteRow(TDBGrid4); }
+void MainWindow::Command1_Click()
+{
+    addRow(TDBGrid1);
+}
+void MainWindow::Command2_Click()
+{
+    deleteRow(TDBGrid1);
+}
+void MainWindow::Command3_Click()
+{
+    saveRows(TDBGrid1, TDBGrid2);
+}
+void MainWindow::Command6_Click()
+{
+    deleteRow(TDBGrid2);
+}
+void MainWindow::Command7_Click()
+{
+    addRow(TDBGrid3);
+}
+void MainWindow::Command8_Click()
+{
+    deleteRow(TDBGrid3);
+}
+void MainWindow::Command9_Click()
+{
+    saveRows(TDBGrid3, TDBGrid4);
+}
+void MainWindow::Command12_Click()
+{
+    deleteRow(TDBGrid4);
+}
 
 void MainWindow::Command4_Click()
 {
@@ -537,7 +565,8 @@ void MainWindow::addPeriod(DataGrid *owners, DataGrid *periods, const QDate &fir
         const int row = model->addEmptyRow();
         periods->setCurrentRow(row);
         // Each cell is saved as it is set, as a clerk typing them would.
-        for (const auto &[field, value] : {std::pair{1, name}, std::pair{2, QVariant(first)}, std::pair{3, QVariant(last)}}) {
+        for (const auto &[field, value] :
+             {std::pair{1, name}, std::pair{2, QVariant(first)}, std::pair{3, QVariant(last)}}) {
             if (!model->setFieldValue(row, field, value) || !model->submit())
                 return;
         }
@@ -643,7 +672,10 @@ void MainWindow::MNU_Make_Click()
     Form_Activate();
 }
 
-void MainWindow::MNU_Exit_Click() { close(); }
+void MainWindow::MNU_Exit_Click()
+{
+    close();
+}
 
 void MainWindow::setDialogHost(DialogHost *host)
 {
@@ -651,8 +683,10 @@ void MainWindow::setDialogHost(DialogHost *host)
     const struct {
         const char16_t *item;
         void (DialogHost::*show)();
-    } items[] = {{u"MNU_Setup", &DialogHost::showSetup}, {u"MNU_Count", &DialogHost::showCounters},
-                 {u"MNU_Dates", &DialogHost::showDates}, {u"MNU_About", &DialogHost::showAbout},
+    } items[] = {{u"MNU_Setup", &DialogHost::showSetup},
+                 {u"MNU_Count", &DialogHost::showCounters},
+                 {u"MNU_Dates", &DialogHost::showDates},
+                 {u"MNU_About", &DialogHost::showAbout},
                  {u"MNU_Contents", &DialogHost::showHelp}};
     for (const auto &i : items) {
         QAction *action = findChild<QAction *>(QString::fromUtf16(i.item));

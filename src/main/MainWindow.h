@@ -34,8 +34,8 @@ class MainWindow : public QMainWindow
 public:
     // lock: the hold on the unit folder, kept while the window works on it.
     // today: the clock of the housekeeping and the calendars; tests set their own.
-    MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
-               std::function<QDate()> today = {}, QWidget *parent = nullptr);
+    MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock, std::function<QDate()> today = {},
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const Module1 &module() const { return m_module; }

@@ -10,12 +10,13 @@ namespace calendrix {
 // the civilian "?" up to "W". "MAJ  " keeps its two blanks.
 inline QList<QPair<QString, QString>> mainRankList()
 {
-    static const char *const shown[] = {"CIV", "PV1", "PV2", "PFC", "SPC", "CPL", "SGT", "SSG",
-                                        "SFC", "MSG", "1SG", "SGM", "CSM", "WO1", "CW2", "CW3",
+    static const char *const shown[] = {"CIV", "PV1", "PV2", "PFC", "SPC", "CPL",   "SGT", "SSG",
+                                        "SFC", "MSG", "1SG", "SGM", "CSM", "WO1",   "CW2", "CW3",
                                         "CW4", "CW5", "2LT", "1LT", "CPT", "MAJ  ", "LTC", "COL"};
     QList<QPair<QString, QString>> list;
     for (int i = 0; i < 24; ++i)
-        list.append({i == 0 ? QStringLiteral("?") : QString(QChar(u'A' + i - 1)), QString::fromLatin1(shown[i])});
+        list.append(
+            {i == 0 ? QStringLiteral("?") : QString(QChar(u'A' + i - 1)), QString::fromLatin1(shown[i])});
     return list;
 }
 

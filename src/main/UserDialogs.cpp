@@ -19,7 +19,10 @@ UserDialogs &UserDialogs::instance()
     return current ? *current : real;
 }
 
-void UserDialogs::setInstance(UserDialogs *dialogs) { current = dialogs; }
+void UserDialogs::setInstance(UserDialogs *dialogs)
+{
+    current = dialogs;
+}
 
 void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString &text)
 {
@@ -29,8 +32,8 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
     else if (kind == Messenger::Kind::Error)
         icon = QMessageBox::Critical;
     // "Finished" carries the program's own title.
-    const QString title = kind == Messenger::Kind::Plain ? QApplication::applicationName()
-                                                         : Messenger::title(kind);
+    const QString title =
+        kind == Messenger::Kind::Plain ? QApplication::applicationName() : Messenger::title(kind);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }

@@ -40,7 +40,8 @@ class WidgetDialogs : public UserDialogs
 public:
     void inform(QWidget *parent, Messenger::Kind kind, const QString &text) override;
     bool ask(QWidget *parent, const QString &question) override;
-    int choose(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons) override;
+    int choose(QWidget *parent, const QString &title, const QString &text,
+               const QStringList &buttons) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
                          const QString &folder) override;

@@ -6,8 +6,7 @@ namespace calendrix {
 
 ValueListDelegate::ValueListDelegate(QList<QPair<QString, QString>> values, QObject *parent)
     : QStyledItemDelegate(parent), m_values(std::move(values))
-{
-}
+{}
 
 QWidget *ValueListDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                          const QModelIndex &) const

@@ -14,7 +14,10 @@ namespace calendrix {
 
 namespace {
 
-QString textOf(const QVariant &v) { return v.isNull() ? QString() : v.toString(); }
+QString textOf(const QVariant &v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
 
 bool qualified(const Soldier &s, const Duty &d)
 {

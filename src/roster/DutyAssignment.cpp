@@ -11,8 +11,8 @@ namespace calendrix {
 namespace {
 
 // Inclusive overlap; a range with a missing day overlaps nothing.
-bool overlapsAny(const std::vector<std::vector<DateRange>> &byPerson, int person,
-                 const QDate &start, const QDate &end)
+bool overlapsAny(const std::vector<std::vector<DateRange>> &byPerson, int person, const QDate &start,
+                 const QDate &end)
 {
     if (person < 0)
         return false;
@@ -68,9 +68,9 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
     }
 
     if (list.open)
-        m_state.messenger.inform(Messenger::Kind::Information,
-                                 u"No qualified soldier is available for "_s + duty + u" on "_s +
-                                     start.toString(Qt::ISODate));
+        m_state.messenger.inform(Messenger::Kind::Information, u"No qualified soldier is available for "_s +
+                                                                   duty + u" on "_s +
+                                                                   start.toString(Qt::ISODate));
 
     // Re-file the raised rows in this day class's order.
     if (!raised.empty()) {
@@ -80,7 +80,8 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
             order.erase(std::find(order.begin(), order.end(), row));
         for (int row : raised) {
             const auto at = std::lower_bound(order.begin(), order.end(), row, [&](int a, int b) {
-                return CounterPreparation::candidateBefore(m_state.counters[a], m_state.counters[b], dayClass);
+                return CounterPreparation::candidateBefore(m_state.counters[a], m_state.counters[b],
+                                                           dayClass);
             });
             order.insert(at, row);
         }
@@ -102,9 +103,8 @@ void DutyAssignment::raiseCounter(const CandidateList &list, const QString &duty
                 row = list.positions[i].row;
     }
     if (row < 0) {
-        m_state.messenger.inform(Messenger::Kind::Error,
-                                 u"SoldierName='"_s + name.toString() + u"'"_s +
-                                     u" could not add points for "_s + duty);
+        m_state.messenger.inform(Messenger::Kind::Error, u"SoldierName='"_s + name.toString() + u"'"_s +
+                                                             u" could not add points for "_s + duty);
         return;
     }
     CounterRow &r = m_state.counters[row];

@@ -15,8 +15,8 @@ public:
                              const SchedulePeriod &period, DayClass dayClass);
 
 private:
-    void raiseCounter(const CandidateList &list, const QString &duty, int position,
-                      DayClass dayClass, std::vector<int> &raised);
+    void raiseCounter(const CandidateList &list, const QString &duty, int position, DayClass dayClass,
+                      std::vector<int> &raised);
 
     RunState &m_state;
 };

@@ -26,7 +26,10 @@ QVariant asDate(const QVariant &v)
     return v.metaType().id() == QMetaType::QDate ? v : QVariant();
 }
 
-bool flag(const QVariant &v) { return !v.isNull() && v.toBool(); }
+bool flag(const QVariant &v)
+{
+    return !v.isNull() && v.toBool();
+}
 
 void readPersonnel(RunState &state, const Database &personnel)
 {
@@ -86,8 +89,9 @@ void saveCounters(const RunState &state, RecordSet &memory)
     const Database db = memory.database();
     TableAppender added(db, u"Memory"_s);
     for (const CounterRow &r : state.counters) {
-        const QVariant values[] = {QVariant(r.marker), r.soldierName, r.rank, r.dutyName,
-                                   counterValue(r.count), counterValue(r.holidayCount), r.remarks};
+        const QVariant values[] = {QVariant(r.marker), r.soldierName,         r.rank,
+                                   r.dutyName,         counterValue(r.count), counterValue(r.holidayCount),
+                                   r.remarks};
         if (r.slot < 0) {
             // A null but valid value writes Null rather than the default.
             QVariantList row{QVariant()};
@@ -132,17 +136,17 @@ bool samePath(const QString &a, const QString &b)
 RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag,
                      qint16 absenceFlag)
     : m_folder(folder), m_messenger(messenger), m_consolidate(consolidateFlag), m_absence(absenceFlag)
-{
-}
+{}
 
 RosterRun::Outcome RosterRun::make(const QString &targetPath)
 {
     const QString target = QFileInfo(targetPath).absoluteFilePath();
     for (const QString &own : {m_folder.personnelPath(), m_folder.workingPath(), m_folder.templatePath()}) {
         if (samePath(target, own)) {
-            m_messenger.inform(Messenger::Kind::Error,
-                               u"'%1' is one of the unit's own files; choose another name for the roster."_s
-                                   .arg(QDir::toNativeSeparators(target)));
+            m_messenger.inform(
+                Messenger::Kind::Error,
+                u"'%1' is one of the unit's own files; choose another name for the roster."_s.arg(
+                    QDir::toNativeSeparators(target)));
             return Outcome::Failed;
         }
     }

@@ -23,8 +23,7 @@ public:
         Failed,   // an "ERROR" message says why; nothing was changed
     };
 
-    RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag,
-              qint16 absenceFlag);
+    RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag, qint16 absenceFlag);
 
     Outcome make(const QString &targetPath);
 

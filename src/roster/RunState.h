@@ -75,7 +75,7 @@ struct HeaderRow {
 
 struct SheetRow {
     QVariant dutyName, soldierName, rank, remarks; // trimmed, or Null
-    std::array<QString, kColumnLimit> cells; // null: the cell keeps its default
+    std::array<QString, kColumnLimit> cells;       // null: the cell keeps its default
     std::array<bool, kColumnLimit> holiday{};
 };
 
@@ -103,16 +103,15 @@ struct DutyGroup {
 struct RunState {
     RunState(Messenger &m, qint16 consolidate, qint16 absence)
         : messenger(m), consolidateFlag(consolidate), absenceFlag(absence)
-    {
-    }
+    {}
 
     Messenger &messenger;
     qint16 consolidateFlag;
     qint16 absenceFlag;
 
     // Read from the personnel and working databases.
-    std::vector<Duty> duties;       // by name
-    std::vector<Soldier> soldiers;  // by name
+    std::vector<Duty> duties;             // by name
+    std::vector<Soldier> soldiers;        // by name
     std::vector<SchedulePeriod> schedule; // by duty name, then start
     std::vector<DateRange> holidayRows;   // the Holiday table in its own order
     // Soldier names as the tables spell them, exactly; absences and
@@ -136,7 +135,7 @@ struct RunState {
     }
 
     std::vector<CounterRow> counters;
-    std::vector<int> byDuty; // live counter rows in "ORDER BY DutyName Asc"
+    std::vector<int> byDuty;          // live counter rows in "ORDER BY DutyName Asc"
     QHash<QString, DutyGroup> groups; // by trimmed duty name
 
     std::vector<std::pair<QDate, QDate>> holidays; // the holiday list

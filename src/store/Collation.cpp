@@ -11,8 +11,8 @@ QString key(const QString &text)
     return k.toCaseFolded();
 }
 
-int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull,
-                const QString &bKey, const QString &bText)
+int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull, const QString &bKey,
+                const QString &bText)
 {
     if (aNull || bNull)
         return aNull == bNull ? 0 : (aNull ? -1 : 1);
@@ -21,8 +21,7 @@ int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNul
     return QString::compare(aText, bText);
 }
 
-int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey,
-            FieldType type)
+int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey, FieldType type)
 {
     const bool an = a.isNull(), bn = b.isNull();
     if (an || bn)

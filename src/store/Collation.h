@@ -19,11 +19,10 @@ QString key(const QString &text);
 // total; integers by value; dates by the calendar. textKey values are the
 // key() of the text values (ignored for other types).
 // The text rule alone, for callers that keep keys and texts at hand.
-int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull,
-                const QString &bKey, const QString &bText);
+int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull, const QString &bKey,
+                const QString &bText);
 
-int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey,
-            FieldType type);
+int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey, FieldType type);
 
 } // namespace Collation
 } // namespace calendrix

@@ -8,11 +8,11 @@
 #include <QVariant>
 
 #include <atomic>
-#include <functional>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,8 +32,7 @@ QString newConnectionName()
 QString sqliteUri(const QString &path, bool readOnly)
 {
     const QString abs = QFileInfo(path).absoluteFilePath();
-    return QUrl::fromLocalFile(abs).toString(QUrl::FullyEncoded) +
-           (readOnly ? u"?mode=ro"_s : u"?mode=rw"_s);
+    return QUrl::fromLocalFile(abs).toString(QUrl::FullyEncoded) + (readOnly ? u"?mode=ro"_s : u"?mode=rw"_s);
 }
 
 QString quoted(const QString &identifier)
@@ -56,8 +55,7 @@ void setUsualPermissions(const QString &path)
 
 bool syncPath(const QString &path, bool directory)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          directory ? (O_RDONLY | O_DIRECTORY) : O_RDWR);
+    const int fd = ::open(QFile::encodeName(path).constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDWR);
     if (fd < 0)
         return false;
     const bool ok = ::fsync(fd) == 0;
@@ -70,8 +68,7 @@ QSqlDatabase openConnection(const QString &name, const QString &path, bool readO
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
     db.setDatabaseName(sqliteUri(path, readOnly));
-    db.setConnectOptions(readOnly ? u"QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"_s
-                                  : u"QSQLITE_OPEN_URI"_s);
+    db.setConnectOptions(readOnly ? u"QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"_s : u"QSQLITE_OPEN_URI"_s);
     db.open();
     return db;
 }
@@ -82,8 +79,7 @@ class ScopedConnection
 public:
     ScopedConnection(const QString &path, bool readOnly)
         : m_name(newConnectionName()), m_db(openConnection(m_name, path, readOnly))
-    {
-    }
+    {}
     ~ScopedConnection()
     {
         m_db.close();
@@ -97,14 +93,16 @@ private:
     QSqlDatabase m_db;
 };
 
-QString displayPath(const QString &path) { return QDir::toNativeSeparators(path); }
+QString displayPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 StoreError wrongKind(const QString &path, FileKind kind, const QString &why)
 {
-    return StoreError(StoreErrorCode::WrongFileKind,
-                      u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why,
-                                                                Layouts::kindName(kind)),
-                      path);
+    return StoreError(
+        StoreErrorCode::WrongFileKind,
+        u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why, Layouts::kindName(kind)), path);
 }
 
 void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
@@ -125,8 +123,8 @@ void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
             ok = false;
         if (!ok)
             throw StoreError(StoreErrorCode::WrongFileKind,
-                             u"'%1' is damaged: its table %2 does not have the layout of a %3."_s
-                                 .arg(displayPath(path), table.name, Layouts::kindName(kind)),
+                             u"'%1' is damaged: its table %2 does not have the layout of a %3."_s.arg(
+                                 displayPath(path), table.name, Layouts::kindName(kind)),
                              path);
     }
 }
@@ -137,9 +135,8 @@ StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QSt
 {
     bool ok = false;
     const int native = error.nativeErrorCode().toInt(&ok);
-    return storeErrorFromSqlite(ok ? native : -1,
-                                error.databaseText().isEmpty() ? error.text() : error.databaseText(),
-                                file, what);
+    return storeErrorFromSqlite(
+        ok ? native : -1, error.databaseText().isEmpty() ? error.text() : error.databaseText(), file, what);
 }
 
 StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file,
@@ -235,16 +232,15 @@ void Database::checkFile(const QString &path, FileKind kind)
     const QFileInfo info(path);
     if (!info.exists())
         throw StoreError(StoreErrorCode::FileNotFound,
-                         u"The %1 '%2' does not exist."_s.arg(Layouts::kindName(kind),
-                                                               displayPath(path)),
+                         u"The %1 '%2' does not exist."_s.arg(Layouts::kindName(kind), displayPath(path)),
                          path);
     if (!info.isFile())
         throw wrongKind(path, kind, u"a folder"_s);
     if (!info.isReadable())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"The %1 '%2' cannot be read (no permission)."_s.arg(
-                             Layouts::kindName(kind), displayPath(path)),
-                         path);
+        throw StoreError(
+            StoreErrorCode::CannotOpen,
+            u"The %1 '%2' cannot be read (no permission)."_s.arg(Layouts::kindName(kind), displayPath(path)),
+            path);
     if (info.size() == 0)
         throw wrongKind(path, kind, u"an empty file"_s);
 }
@@ -276,8 +272,7 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     }
     if (bigEndian(60) > Layouts::schemaVersion())
         throw StoreError(StoreErrorCode::WrongFileKind,
-                         u"'%1' was made by a newer version of Calendrix."_s.arg(displayPath(path)),
-                         path);
+                         u"'%1' was made by a newer version of Calendrix."_s.arg(displayPath(path)), path);
 }
 
 Database Database::open(const QString &path, FileKind kind)
@@ -322,9 +317,15 @@ void Database::detach(const QString &alias)
     d->schemas.remove(alias);
 }
 
-bool Database::isOpen() const { return d && d->db.isOpen(); }
+bool Database::isOpen() const
+{
+    return d && d->db.isOpen();
+}
 
-void Database::close() { d.reset(); }
+void Database::close()
+{
+    d.reset();
+}
 
 QString Database::path(const QString &schema) const
 {
@@ -336,7 +337,10 @@ FileKind Database::kind(const QString &schema) const
     return d ? d->schemas.value(schema).kind : FileKind::Personnel;
 }
 
-bool Database::hasSchema(const QString &schema) const { return d && d->schemas.contains(schema); }
+bool Database::hasSchema(const QString &schema) const
+{
+    return d && d->schemas.contains(schema);
+}
 
 void Database::beginTransaction()
 {
@@ -365,9 +369,15 @@ void Database::rollback()
     q.exec(u"ROLLBACK"_s);
 }
 
-bool Database::inTransaction() const { return d && d->inTransaction; }
+bool Database::inTransaction() const
+{
+    return d && d->inTransaction;
+}
 
-QSqlDatabase Database::connection() const { return d ? d->db : QSqlDatabase(); }
+QSqlDatabase Database::connection() const
+{
+    return d ? d->db : QSqlDatabase();
+}
 
 QSqlQuery &Database::cachedQuery(const QString &sql)
 {
@@ -381,8 +391,7 @@ QSqlQuery &Database::cachedQuery(const QString &sql)
     return it.value();
 }
 
-StoreError Database::errorFrom(const QSqlError &error, const QString &schema,
-                               const QString &what) const
+StoreError Database::errorFrom(const QSqlError &error, const QString &schema, const QString &what) const
 {
     return storeErrorFrom(error, path(schema), what);
 }
@@ -402,8 +411,8 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
 {
     const QFileInfo target(path);
     if (target.exists() || target.isSymLink())
-        throw StoreError(StoreErrorCode::DestinationExists,
-                         u"'%1' already exists."_s.arg(displayPath(path)), path);
+        throw StoreError(StoreErrorCode::DestinationExists, u"'%1' already exists."_s.arg(displayPath(path)),
+                         path);
     const QString dir = target.absolutePath();
     QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
     if (!temp.open())
@@ -414,8 +423,8 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
     build(temp.fileName());
     setUsualPermissions(temp.fileName());
     if (!syncPath(temp.fileName(), false))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot write '%1' to the disk."_s.arg(displayPath(path)), path);
+        throw StoreError(StoreErrorCode::IoError, u"Cannot write '%1' to the disk."_s.arg(displayPath(path)),
+                         path);
     // rename() refuses an existing target, so a file made meanwhile is kept.
     if (!QFile::rename(temp.fileName(), path))
         throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
@@ -485,9 +494,8 @@ void Database::moveIntoPlace(const QString &finished, const QString &target, boo
     } else if (!QFile::rename(finished, target)) {
         throw StoreError(QFileInfo::exists(target) ? StoreErrorCode::DestinationExists
                                                    : StoreErrorCode::IoError,
-                         QFileInfo::exists(target)
-                             ? u"'%1' already exists."_s.arg(displayPath(target))
-                             : u"Cannot create '%1'."_s.arg(displayPath(target)),
+                         QFileInfo::exists(target) ? u"'%1' already exists."_s.arg(displayPath(target))
+                                                   : u"Cannot create '%1'."_s.arg(displayPath(target)),
                          target);
     }
     syncPath(dir, true);
@@ -498,15 +506,18 @@ QString Database::scratchPathBeside(const QString &target)
     const QFileInfo info(target);
     QTemporaryFile temp(info.absolutePath() + u"/.calendrix-XXXXXX.tmp"_s);
     if (!temp.open())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(info.absolutePath()),
-                                                                   temp.errorString()),
-                         target);
+        throw StoreError(
+            StoreErrorCode::CannotOpen,
+            u"Cannot create a file in '%1': %2"_s.arg(displayPath(info.absolutePath()), temp.errorString()),
+            target);
     // The name is unique; the empty file itself goes again so the copy can make it.
     return temp.fileName();
 }
 
-Transaction::Transaction(Database &db) : m_db(db) { m_db.beginTransaction(); }
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_db.beginTransaction();
+}
 
 Transaction::~Transaction()
 {

@@ -69,8 +69,7 @@ public:
     // For the record-set layer.
     QSqlDatabase connection() const;
     QSqlQuery &cachedQuery(const QString &sql);
-    StoreError errorFrom(const QSqlError &error, const QString &schema,
-                         const QString &what) const;
+    StoreError errorFrom(const QSqlError &error, const QString &schema, const QString &what) const;
     void exec(const QString &sql, const QString &schema, const QString &what);
 
 private:

@@ -58,8 +58,7 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
     const QString textValue = isText ? value.toString().trimmed() : QString();
     auto mismatch = [&]() {
         return StoreError(StoreErrorCode::TypeMismatch,
-                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(),
-                                                                                fieldName));
+                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(), fieldName));
     };
     switch (type) {
     case FieldType::Text:

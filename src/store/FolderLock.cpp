@@ -25,7 +25,9 @@ bool FolderLock::tryLock()
     QString host, app;
     if (m_lock->error() == QLockFile::LockFailedError && m_lock->getLockInfo(&pid, &host, &app)) {
         m_error = u"The unit in '%1' is already open in another copy of Calendrix "
-                  "(process %2 on %3)."_s.arg(folder).arg(pid).arg(host.isEmpty() ? u"this computer"_s : host);
+                  "(process %2 on %3)."_s.arg(folder)
+                      .arg(pid)
+                      .arg(host.isEmpty() ? u"this computer"_s : host);
     } else if (m_lock->error() == QLockFile::PermissionError) {
         m_error = u"The unit folder '%1' cannot be written (no permission)."_s.arg(folder);
     } else {

@@ -5,10 +5,22 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix::Layouts {
 namespace {
 
-FieldLayout key() { return {u"ID"_s, FieldType::Key, {}}; }
-FieldLayout text(const QString &name) { return {name, FieldType::Text, {}}; }
-FieldLayout yesNo(const QString &name) { return {name, FieldType::YesNo, {}}; }
-FieldLayout date(const QString &name) { return {name, FieldType::Date, {}}; }
+FieldLayout key()
+{
+    return {u"ID"_s, FieldType::Key, {}};
+}
+FieldLayout text(const QString &name)
+{
+    return {name, FieldType::Text, {}};
+}
+FieldLayout yesNo(const QString &name)
+{
+    return {name, FieldType::YesNo, {}};
+}
+FieldLayout date(const QString &name)
+{
+    return {name, FieldType::Date, {}};
+}
 
 void appendNumbered(QList<FieldLayout> &fields, QChar prefix, int count, FieldType type)
 {
@@ -45,8 +57,13 @@ QList<TableLayout> workingTables()
 {
     return {
         {u"Memory"_s,
-         {key(), yesNo(u"Marker"_s), text(u"SoldierName"_s), text(u"Rank"_s), text(u"DutyName"_s),
-          {u"Count"_s, FieldType::Integer, u"0"_s}, {u"HCount"_s, FieldType::Integer, u"0"_s},
+         {key(),
+          yesNo(u"Marker"_s),
+          text(u"SoldierName"_s),
+          text(u"Rank"_s),
+          text(u"DutyName"_s),
+          {u"Count"_s, FieldType::Integer, u"0"_s},
+          {u"HCount"_s, FieldType::Integer, u"0"_s},
           text(u"Remarks"_s)}},
         {u"Dates"_s, {key(), text(u"SoldierName"_s), date(u"From"_s), date(u"To"_s)}},
         {u"Header"_s, {key(), text(u"DutyName"_s)}},
@@ -55,14 +72,14 @@ QList<TableLayout> workingTables()
 
 QList<TableLayout> rosterTables()
 {
-    TableLayout header{u"header"_s,
-                       {key(), text(u"DutyName"_s), text(u"Organization"_s), text(u"Spare3"_s),
-                        text(u"Spare4"_s)}};
+    TableLayout header{
+        u"header"_s,
+        {key(), text(u"DutyName"_s), text(u"Organization"_s), text(u"Spare3"_s), text(u"Spare4"_s)}};
     appendNumbered(header.fields, u'D', 36, FieldType::Text);
 
-    TableLayout sheet{u"storeage"_s,
-                      {key(), text(u"DutyName"_s), text(u"SoldierName"_s), text(u"Rank"_s),
-                       text(u"Remarks"_s)}};
+    TableLayout sheet{
+        u"storeage"_s,
+        {key(), text(u"DutyName"_s), text(u"SoldierName"_s), text(u"Rank"_s), text(u"Remarks"_s)}};
     appendNumbered(sheet.fields, u'C', 36, FieldType::Text);
     appendNumbered(sheet.fields, u'H', 36, FieldType::YesNo);
     return {header, sheet};
@@ -108,7 +125,10 @@ qint32 applicationId(FileKind kind)
     return 0x43585231;
 }
 
-int schemaVersion() { return 1; }
+int schemaVersion()
+{
+    return 1;
+}
 
 QString kindName(FileKind kind)
 {

@@ -14,7 +14,10 @@ namespace calendrix {
 
 namespace {
 
-QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
+QString quoted(const QString &identifier)
+{
+    return u'"' + identifier + u'"';
+}
 
 } // namespace
 
@@ -63,7 +66,7 @@ struct RecordSetData {
             sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(qualifiedTable());
         } else if (insert) {
             sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(qualifiedTable(), names.join(u','),
-                                                            QStringList(names.size(), u"?"_s).join(u','));
+                                                           QStringList(names.size(), u"?"_s).join(u','));
         } else {
             sql = u"UPDATE %1 SET %2=? WHERE \"ID\"=?"_s.arg(qualifiedTable(), names.join(u"=?,"_s));
         }
@@ -142,8 +145,8 @@ struct RecordSetData {
             for (int o = 0; o < k; ++o) {
                 const int ordinal = order[o].first;
                 const int c = Collation::compare(rows[a].values[ordinal], keys[size_t(a) * k + o],
-                                            rows[b].values[ordinal], keys[size_t(b) * k + o],
-                                            fields[ordinal].type);
+                                                 rows[b].values[ordinal], keys[size_t(b) * k + o],
+                                                 fields[ordinal].type);
                 if (c != 0)
                     return order[o].second ? c > 0 : c < 0;
             }
@@ -182,15 +185,13 @@ struct RecordSetData {
                     ordinal = i;
             if (ordinal < 0)
                 throw StoreError(StoreErrorCode::ItemNotFound,
-                                 u"The table %1 has no field '%2'."_s.arg(source.table, o.field),
-                                 filePath());
+                                 u"The table %1 has no field '%2'."_s.arg(source.table, o.field), filePath());
             order.append({ordinal, o.descending});
         }
 
         QSqlQuery q(db.connection());
         q.setForwardOnly(true);
-        if (!q.exec(u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','),
-                                                              qualifiedTable())))
+        if (!q.exec(u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','), qualifiedTable())))
             throw db.errorFrom(q.lastError(), schema, u"Cannot read "_s + source.table);
         rows.clear();
         indexes.clear();
@@ -244,10 +245,22 @@ void RecordSet::refresh()
     open(d->db, d->sourceText, d->schema);
 }
 
-bool RecordSet::isOpen() const { return bool(d); }
-QString RecordSet::source() const { return d ? d->sourceText : QString(); }
-QString RecordSet::tableName() const { return d ? d->source.table : QString(); }
-Database RecordSet::database() const { return d ? d->db : Database(); }
+bool RecordSet::isOpen() const
+{
+    return bool(d);
+}
+QString RecordSet::source() const
+{
+    return d ? d->sourceText : QString();
+}
+QString RecordSet::tableName() const
+{
+    return d ? d->source.table : QString();
+}
+Database RecordSet::database() const
+{
+    return d ? d->db : Database();
+}
 
 RecordSet RecordSet::clone() const
 {
@@ -270,12 +283,17 @@ void RecordSet::requireCurrent() const
     if (m_atEnd || m_pos < 0 || m_pos >= int(d->rows.size()))
         throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
     if (d->rows[m_pos].deleted)
-        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s,
-                         d->filePath());
+        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
 }
 
-bool RecordSet::bof() const { return !d || d->liveCount == 0 || (!m_atEnd && m_pos < 0); }
-bool RecordSet::eof() const { return !d || d->liveCount == 0 || m_atEnd; }
+bool RecordSet::bof() const
+{
+    return !d || d->liveCount == 0 || (!m_atEnd && m_pos < 0);
+}
+bool RecordSet::eof() const
+{
+    return !d || d->liveCount == 0 || m_atEnd;
+}
 
 bool RecordSet::hasCurrent() const
 {
@@ -350,9 +368,15 @@ void RecordSet::movePrevious()
     m_pos = i; // -1: before the first row
 }
 
-int RecordSet::recordCount() const { return d ? d->liveCount : 0; }
+int RecordSet::recordCount() const
+{
+    return d ? d->liveCount : 0;
+}
 
-int RecordSet::fieldCount() const { return d ? int(d->fields.size()) : 0; }
+int RecordSet::fieldCount() const
+{
+    return d ? int(d->fields.size()) : 0;
+}
 
 QString RecordSet::fieldName(int ordinal) const
 {
@@ -385,8 +409,7 @@ int RecordSet::ordinalOf(const QString &field) const
     const int i = fieldOrdinal(field);
     if (i < 0)
         throw StoreError(StoreErrorCode::ItemNotFound,
-                         u"The table %1 has no field '%2'."_s.arg(d->source.table, field),
-                         d->filePath());
+                         u"The table %1 has no field '%2'."_s.arg(d->source.table, field), d->filePath());
     return i;
 }
 
@@ -399,7 +422,10 @@ QVariant RecordSet::value(int ordinal) const
     return d->rows[m_pos].values[ordinal];
 }
 
-QVariant RecordSet::value(const QString &field) const { return value(ordinalOf(field)); }
+QVariant RecordSet::value(const QString &field) const
+{
+    return value(ordinalOf(field));
+}
 
 QString RecordSet::text(int ordinal) const
 {
@@ -415,13 +441,13 @@ void RecordSet::setValue(int ordinal, const QVariant &value)
 {
     fieldName(ordinal);
     if (m_mode == EditMode::None)
-        throw StoreError(StoreErrorCode::UpdateWithoutEdit,
-                         u"A field was changed without add-new or edit."_s, d->filePath());
-    if (d->fields[ordinal].type == FieldType::Key)
-        throw StoreError(StoreErrorCode::FieldReadOnly,
-                         u"The field %1 is assigned by the store and cannot be changed."_s.arg(
-                             d->fields[ordinal].name),
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit, u"A field was changed without add-new or edit."_s,
                          d->filePath());
+    if (d->fields[ordinal].type == FieldType::Key)
+        throw StoreError(
+            StoreErrorCode::FieldReadOnly,
+            u"The field %1 is assigned by the store and cannot be changed."_s.arg(d->fields[ordinal].name),
+            d->filePath());
     m_buffer[ordinal] = FieldValues::convert(value, d->fields[ordinal].type, d->fields[ordinal].name);
     m_dirty[ordinal] = '1';
 }
@@ -455,16 +481,22 @@ void RecordSet::edit()
     m_dirty = QByteArray(d->fields.size(), '0');
 }
 
-void RecordSet::cancelUpdate() { leaveEdit(); }
+void RecordSet::cancelUpdate()
+{
+    leaveEdit();
+}
 
-RecordSet::EditMode RecordSet::editMode() const { return m_mode; }
+RecordSet::EditMode RecordSet::editMode() const
+{
+    return m_mode;
+}
 
 void RecordSet::update()
 {
     requireOpen();
     if (m_mode == EditMode::None)
-        throw StoreError(StoreErrorCode::UpdateWithoutEdit,
-                         u"Update without add-new or edit."_s, d->filePath());
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit, u"Update without add-new or edit."_s,
+                         d->filePath());
     const bool anyChange = m_dirty.indexOf('1', 1) >= 0;
 
     if (m_mode == EditMode::Add) {
@@ -571,9 +603,15 @@ bool RecordSet::findNext(const QString &field, const QString &value)
     return findFrom(ordinal, value, m_atEnd ? int(d->rows.size()) : m_pos);
 }
 
-bool RecordSet::noMatch() const { return m_noMatch; }
+bool RecordSet::noMatch() const
+{
+    return m_noMatch;
+}
 
-int RecordSet::rowSlots() const { return d ? int(d->rows.size()) : 0; }
+int RecordSet::rowSlots() const
+{
+    return d ? int(d->rows.size()) : 0;
+}
 
 bool RecordSet::isDeletedSlot(int slot) const
 {
@@ -587,7 +625,10 @@ QVariant RecordSet::valueAt(int slot, int ordinal) const
     return d->rows[slot].values[ordinal];
 }
 
-int RecordSet::currentSlot() const { return hasCurrent() ? m_pos : -1; }
+int RecordSet::currentSlot() const
+{
+    return hasCurrent() ? m_pos : -1;
+}
 
 void RecordSet::moveToSlot(int slot)
 {
@@ -599,6 +640,9 @@ void RecordSet::moveToSlot(int slot)
     m_atEnd = false;
 }
 
-int RecordSet::lastModifiedSlot() const { return d ? d->lastModified : -1; }
+int RecordSet::lastModifiedSlot() const
+{
+    return d ? d->lastModified : -1;
+}
 
 } // namespace calendrix

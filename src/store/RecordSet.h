@@ -101,8 +101,8 @@ private:
     bool findFrom(int ordinal, const QString &value, int after);
 
     std::shared_ptr<RecordSetData> d;
-    int m_pos = -1;       // row slot, -1 before the first
-    bool m_atEnd = true;  // after the last
+    int m_pos = -1;      // row slot, -1 before the first
+    bool m_atEnd = true; // after the last
     bool m_noMatch = false;
     EditMode m_mode = EditMode::None;
     QList<QVariant> m_buffer;

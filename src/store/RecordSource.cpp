@@ -12,8 +12,7 @@ namespace {
 
 QString unquoteIdentifier(const QString &s)
 {
-    if (s.size() >= 2 && ((s.front() == u'[' && s.back() == u']') ||
-                          (s.front() == u'"' && s.back() == u'"')))
+    if (s.size() >= 2 && ((s.front() == u'[' && s.back() == u']') || (s.front() == u'"' && s.back() == u'"')))
         return s.mid(1, s.size() - 2);
     return s;
 }

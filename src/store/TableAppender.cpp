@@ -27,9 +27,10 @@ TableAppender::TableAppender(const Database &db, const QString &table, const QSt
                          u"Cannot write to '%1': its database is not open."_s.arg(table));
     m_layout = Layouts::table(db.kind(schema), table);
     if (!m_layout)
-        throw StoreError(StoreErrorCode::ItemNotFound,
-                         u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind(schema))),
-                         db.path(schema));
+        throw StoreError(
+            StoreErrorCode::ItemNotFound,
+            u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind(schema))),
+            db.path(schema));
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
         throw StoreError(StoreErrorCode::CannotOpen, u"The database connection is not SQLite."_s,
@@ -64,11 +65,11 @@ qint64 TableAppender::append(const QVariantList &values)
         const QVariant &given = i < values.size() ? values[i] : m_defaults[i - 1];
         // Text handed over as text needs no conversion: the common case by far.
         const bool asIs = f.type == FieldType::Text && given.metaType().id() == QMetaType::QString;
-        const QVariant v = asIs ? given
-                                : FieldValues::toStorage(given.isValid()
-                                                             ? FieldValues::convert(given, f.type, f.name)
-                                                             : m_defaults[i - 1],
-                                                         f.type);
+        const QVariant v =
+            asIs ? given
+                 : FieldValues::toStorage(given.isValid() ? FieldValues::convert(given, f.type, f.name)
+                                                          : m_defaults[i - 1],
+                                          f.type);
         int rc = SQLITE_OK;
         if (v.isNull()) {
             rc = sqlite3_bind_null(m_insert, i);
@@ -83,7 +84,8 @@ qint64 TableAppender::append(const QVariantList &values)
             throw sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
     }
     if (sqlite3_step(m_insert) != SQLITE_DONE) {
-        const StoreError e = sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
+        const StoreError e =
+            sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
         sqlite3_reset(m_insert);
         throw e;
     }

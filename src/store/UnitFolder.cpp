@@ -13,19 +13,36 @@ namespace calendrix {
 
 UnitFolder::UnitFolder(QString dir) : m_dir(QDir(dir).absolutePath()) {}
 
-QString UnitFolder::filePath(const QString &name) const { return QDir(m_dir).filePath(name); }
-QString UnitFolder::personnelPath() const { return filePath(u"Datafile32.mdb"_s); }
-QString UnitFolder::workingPath() const { return filePath(u"Memory.mdb"_s); }
-QString UnitFolder::templatePath() const { return filePath(u"template.tem"_s); }
-QString UnitFolder::consolidatePath() const { return filePath(u"ROSTER.INI"_s); }
-QString UnitFolder::absencePath() const { return filePath(u"ROSTER2.INI"_s); }
+QString UnitFolder::filePath(const QString &name) const
+{
+    return QDir(m_dir).filePath(name);
+}
+QString UnitFolder::personnelPath() const
+{
+    return filePath(u"Datafile32.mdb"_s);
+}
+QString UnitFolder::workingPath() const
+{
+    return filePath(u"Memory.mdb"_s);
+}
+QString UnitFolder::templatePath() const
+{
+    return filePath(u"template.tem"_s);
+}
+QString UnitFolder::consolidatePath() const
+{
+    return filePath(u"ROSTER.INI"_s);
+}
+QString UnitFolder::absencePath() const
+{
+    return filePath(u"ROSTER2.INI"_s);
+}
 
 UnitFolder::InitResult UnitFolder::init() const
 {
     if (!QDir().mkpath(m_dir))
         throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(m_dir)),
-                         m_dir);
+                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(m_dir)), m_dir);
     InitResult result;
     const struct {
         QString path;
@@ -55,8 +72,7 @@ UnitFolder::InitResult UnitFolder::init() const
         }
         const QString tmp = target + u".part"_s;
         QFile::remove(tmp);
-        if (!QFile::copy(it.filePath(), tmp) ||
-            !QFile::rename(tmp, target)) {
+        if (!QFile::copy(it.filePath(), tmp) || !QFile::rename(tmp, target)) {
             QFile::remove(tmp);
             throw StoreError(StoreErrorCode::IoError,
                              u"Cannot create '%1'."_s.arg(QDir::toNativeSeparators(target)), target);

@@ -12,11 +12,11 @@ public:
     explicit UnitFolder(QString dir);
 
     QString dir() const { return m_dir; }
-    QString personnelPath() const;  // Datafile32.mdb
-    QString workingPath() const;    // Memory.mdb
-    QString templatePath() const;   // template.tem
+    QString personnelPath() const;   // Datafile32.mdb
+    QString workingPath() const;     // Memory.mdb
+    QString templatePath() const;    // template.tem
     QString consolidatePath() const; // ROSTER.INI
-    QString absencePath() const;    // ROSTER2.INI
+    QString absencePath() const;     // ROSTER2.INI
     QString filePath(const QString &name) const;
 
     struct InitResult {

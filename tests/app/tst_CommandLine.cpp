@@ -98,7 +98,8 @@ void tst_CommandLine::usage_data()
     QTest::newRow("unknown option") << QStringList{u"init"_s, u"x"_s, u"--force"_s} << 2 << u"force"_s;
     QTest::newRow("bad scale") << QStringList{u"demo"_s, u"x"_s, u"--scale"_s, u"army"_s} << 2 << u"army"_s;
     QTest::newRow("bad seed") << QStringList{u"demo"_s, u"x"_s, u"--seed"_s, u"abc"_s} << 2 << u"abc"_s;
-    QTest::newRow("bad date") << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"2027-13-01"_s} << 2 << u"2027-13-01"_s;
+    QTest::newRow("bad date") << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"2027-13-01"_s} << 2
+                              << u"2027-13-01"_s;
     QTest::newRow("desktop with unknown option") << QStringList{u"--frobnicate"_s} << 2 << u"frobnicate"_s;
 }
 
@@ -141,7 +142,10 @@ void tst_CommandLine::demoIsDeterministic()
     const QStringList common{u"--seed"_s, u"42"_s, u"--from"_s, u"2027-03-01"_s};
     QCOMPARE(runCalendrix(QStringList{u"demo"_s, tmp.filePath(u"a"_s)} + common).status, 0);
     QCOMPARE(runCalendrix(QStringList{u"demo"_s, tmp.filePath(u"b"_s)} + common).status, 0);
-    QCOMPARE(runCalendrix({u"demo"_s, tmp.filePath(u"c"_s), u"--seed"_s, u"43"_s, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    QCOMPARE(
+        runCalendrix({u"demo"_s, tmp.filePath(u"c"_s), u"--seed"_s, u"43"_s, u"--from"_s, u"2027-03-01"_s})
+            .status,
+        0);
     const QStringList a = dump(tmp.filePath(u"a"_s));
     const QStringList b = dump(tmp.filePath(u"b"_s));
     QVERIFY(a.size() > 300);
@@ -240,10 +244,12 @@ void tst_CommandLine::makeOnTheExampleUnit()
     QCOMPARE(sqlite3(out, u"SELECT DutyName FROM header ORDER BY ID"_s), duties);
     QStringList missing;
     for (int c = 1; c <= 36; ++c)
-        missing.append(u"(h.D%1 IS NOT NULL AND s.C%1 IS NULL) OR (h.D%1 IS NULL AND s.C%1 IS NOT NULL)"_s.arg(c));
-    QCOMPARE(sqlite3(out, u"SELECT count(*) FROM storeage s JOIN header h ON h.DutyName = s.DutyName WHERE "_s +
-                              missing.join(u" OR "_s)),
-             u"0"_s);
+        missing.append(
+            u"(h.D%1 IS NOT NULL AND s.C%1 IS NULL) OR (h.D%1 IS NULL AND s.C%1 IS NOT NULL)"_s.arg(c));
+    QCOMPARE(
+        sqlite3(out, u"SELECT count(*) FROM storeage s JOIN header h ON h.DutyName = s.DutyName WHERE "_s +
+                         missing.join(u" OR "_s)),
+        u"0"_s);
     QVERIFY(sqlite3(out, u"SELECT count(*) FROM storeage"_s).toInt() > 150);
     // Every period with a free soldier went to exactly one.
     QCOMPARE(sqlite3(out, u"SELECT count(*) FROM storeage WHERE C1 = '/.'"_s),
@@ -255,7 +261,8 @@ void tst_CommandLine::makeExitStatus_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("says"); // on standard error
-    QTest::newRow("target exists") << u"exists"_s << 4 << u"QUESTION: File already exists.  Do you want to replace old.cxr?"_s;
+    QTest::newRow("target exists") << u"exists"_s << 4
+                                   << u"QUESTION: File already exists.  Do you want to replace old.cxr?"_s;
     QTest::newRow("target exists, --replace") << u"replace"_s << 0 << u""_s;
     QTest::newRow("holiday limit") << u"holidays"_s << 3 << u"ERROR: Number of Holidays exceeds 99 maximum"_s;
     QTest::newRow("no unit in the folder") << u"no unit"_s << 1 << u"ERROR: "_s;

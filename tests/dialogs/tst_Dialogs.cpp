@@ -49,7 +49,10 @@ struct Program {
         const auto all = main->findChildren<T *>(name, Qt::FindDirectChildrenOnly);
         return all.size() == 1 ? all.first() : nullptr;
     }
-    template<typename T> T *in(QWidget *window, const QString &name) const { return window->findChild<T *>(name); }
+    template<typename T> T *in(QWidget *window, const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
     void click(QWidget *window, const QString &button) const { in<QPushButton>(window, button)->click(); }
 };
 
@@ -112,8 +115,10 @@ void tst_Dialogs::oneWindowPerDialog()
 {
     Program p;
     p.open();
-    const QList<QPair<QString, QString>> items{{u"MNU_Setup"_s, u"Setup"_s}, {u"MNU_Count"_s, u"Edit32"_s},
-                                               {u"MNU_Dates"_s, u"Assignment"_s}, {u"MNU_About"_s, u"About"_s}};
+    const QList<QPair<QString, QString>> items{{u"MNU_Setup"_s, u"Setup"_s},
+                                               {u"MNU_Count"_s, u"Edit32"_s},
+                                               {u"MNU_Dates"_s, u"Assignment"_s},
+                                               {u"MNU_About"_s, u"About"_s}};
     const QStringList captions{u"Setup"_s, u"Assignment Counters"_s, u"Assignment Dates"_s, u"About"_s};
     for (int i = 0; i < items.size(); ++i) {
         for (int times = 0; times < 3; ++times)
@@ -136,9 +141,10 @@ void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
 {
     QTest::addColumn<QStringList>("titles"); // typed into boxes 1..4; the rest left empty
     QTest::addColumn<QString>("kept");       // flags left set, Q1..Q15
-    QTest::newRow("blank and empty titles") << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s}
-                                            << u"100100000000000"_s;
-    QTest::newRow("all titled at the start") << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
+    QTest::newRow("blank and empty titles")
+        << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s} << u"100100000000000"_s;
+    QTest::newRow("all titled at the start")
+        << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
 }
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
@@ -270,7 +276,7 @@ void tst_Dialogs::cancelWritesNothingAndKeepsTheLine()
     QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Able"_s);
     p.choose(u"MNU_Dates"_s);
     QCOMPARE(model->index(0, 0).data().toString(), u"Baker"_s); // still there to be saved
-    p.click(dates, u"Command13"_s); // OK saves it
+    p.click(dates, u"Command13"_s);                             // OK saves it
     QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Baker"_s);
 
     // The same for a title typed in the setup dialog.
@@ -386,7 +392,8 @@ void tst_Dialogs::aboutTellsThisBuild()
             QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
     }
     QVERIFY(texts.contains(u"Calendrix"_s));
-    QVERIFY(texts.contains(u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize)));
+    QVERIFY(texts.contains(
+        u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize)));
     p.click(about, u"Command1"_s);
     QVERIFY(!about->isVisible());
 }

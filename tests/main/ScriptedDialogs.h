@@ -38,7 +38,10 @@ public:
         return choices.isEmpty() ? -1 : choices.takeFirst();
     }
     QString saveFileName(QWidget *, const QString &, const QString &) override { return next(); }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return next(); }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
     QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
 
     QStringList texts(Messenger::Kind kind) const

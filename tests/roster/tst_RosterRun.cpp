@@ -67,7 +67,8 @@ void tst_RosterRun::workedAssignment()
     const struct {
         QString name, rank;
         qint64 count;
-    } soldiers[] = {{u"Adams"_s, u"E"_s, 3}, {u"Baker"_s, u"C"_s, 1}, {u"Clark"_s, u"F"_s, 1}, {u"Dixon"_s, u"F"_s, 1}};
+    } soldiers[] = {
+        {u"Adams"_s, u"E"_s, 3}, {u"Baker"_s, u"C"_s, 1}, {u"Clark"_s, u"F"_s, 1}, {u"Dixon"_s, u"F"_s, 1}};
     for (const auto &s : soldiers) {
         f.soldier(s.name, s.rank);
         f.counter(s.name, s.rank, kGuard, s.count);
@@ -121,7 +122,7 @@ void tst_RosterRun::standingNumbers()
 
 void tst_RosterRun::averages_data()
 {
-    QTest::addColumn<QList<qint64>>("counts"); // existing counter rows, in name order
+    QTest::addColumn<QList<qint64>>("counts");   // existing counter rows, in name order
     QTest::addColumn<QList<qint64>>("expected"); // the same, then a newly qualified soldier
     QTest::newRow("4 2 0 0") << QList<qint64>{4, 2, 0, 0} << QList<qint64>{4, 2, 3, 3, 3};
     QTest::newRow("1 2 0: 1.5 rounds to 2") << QList<qint64>{1, 2, 0} << QList<qint64>{1, 2, 2, 2};
@@ -129,8 +130,8 @@ void tst_RosterRun::averages_data()
     QTest::newRow("3 4 0: 3.5 rounds to 4") << QList<qint64>{3, 4, 0} << QList<qint64>{3, 4, 4, 4};
     QTest::newRow("all zero stay zero") << QList<qint64>{0, 0} << QList<qint64>{0, 0, 0};
     QTest::newRow("negative counters count") << QList<qint64>{-2, 6, 0} << QList<qint64>{-2, 6, 2, 2};
-    QTest::newRow("large sums do not wrap") << QList<qint64>{32000, 32000, 32000, 0}
-                                            << QList<qint64>{32000, 32000, 32000, 32000, 32000};
+    QTest::newRow("large sums do not wrap")
+        << QList<qint64>{32000, 32000, 32000, 0} << QList<qint64>{32000, 32000, 32000, 32000, 32000};
 }
 
 void tst_RosterRun::averages()
@@ -179,8 +180,10 @@ void tst_RosterRun::dayClasses_data()
     QTest::newRow("flag clear: Saturday") << 0 << kMonday.addDays(5) << 1 << none << none << false;
     QTest::newRow("flag clear: holiday") << 0 << kMonday.addDays(8) << 1 << h1 << h2 << false;
     QTest::newRow("flag 2 counts as set") << 2 << kMonday.addDays(5) << 1 << none << none << true;
-    QTest::newRow("holiday without To matches nothing") << 1 << kMonday.addDays(8) << 1 << h1 << none << false;
-    QTest::newRow("holiday without From matches up to its To") << 1 << kMonday.addDays(9) << 1 << none << h2 << true;
+    QTest::newRow("holiday without To matches nothing")
+        << 1 << kMonday.addDays(8) << 1 << h1 << none << false;
+    QTest::newRow("holiday without From matches up to its To")
+        << 1 << kMonday.addDays(9) << 1 << none << h2 << true;
 }
 
 void tst_RosterRun::dayClasses()
@@ -384,7 +387,7 @@ void tst_RosterRun::dutyWithoutPeriodsOrCandidates()
 {
     RosterFixture f;
     f.duty(u"Armory"_s, {5}, u"HQ Company"_s); // nobody holds qualification 5
-    f.duty(u"Band"_s, {}, u"Music"_s);          // no periods
+    f.duty(u"Band"_s, {}, u"Music"_s);         // no periods
     f.soldier(u"Able"_s, u"D"_s);
     f.period(u"Armory"_s, kMonday, kMonday);
     f.period(u"Armory"_s, kMonday.addDays(1), kMonday.addDays(1));
@@ -473,11 +476,11 @@ void tst_RosterRun::staleCountersAndHeadersGo()
     RosterFixture f;
     f.duty(kGuard, {1});
     f.soldier(u"Able"_s, u"F"_s, {1}, u"2nd Platoon"_s);
-    f.soldier(u"Baker"_s, u"D"_s); // lost qualification 1
-    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(4));     // rank and section are refreshed
-    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(9));     // a second row: deleted
-    f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(2));    // no longer qualified
-    f.counter(u"Gone"_s, u"D"_s, kGuard, qint64(2));     // left the unit
+    f.soldier(u"Baker"_s, u"D"_s);                            // lost qualification 1
+    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(4));          // rank and section are refreshed
+    f.counter(u"Able"_s, u"C"_s, kGuard, qint64(9));          // a second row: deleted
+    f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(2));         // no longer qualified
+    f.counter(u"Gone"_s, u"D"_s, kGuard, qint64(2));          // left the unit
     f.counter(u"Able"_s, u"C"_s, u"gate guard"_s, qint64(7)); // another duty by case
     {
         RecordSet headers(f.working, u"Header"_s);
@@ -540,7 +543,8 @@ void tst_RosterRun::replaceQuestion()
         old.write("last month's roster");
     }
     QCOMPARE(f.make(), RosterRun::Outcome::Declined);
-    QCOMPARE(f.messenger.questions, QStringList{u"File already exists.  Do you want to replace roster.cxr?"_s});
+    QCOMPARE(f.messenger.questions,
+             QStringList{u"File already exists.  Do you want to replace roster.cxr?"_s});
     QVERIFY(f.messenger.messages.isEmpty());
     QFile kept(f.datafile);
     QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -62,8 +62,8 @@ void copyUnit(const QString &from, const QString &to)
     QDir().mkpath(to);
     for (const QString &name : QDir(to).entryList(QDir::Files | QDir::Hidden))
         QFile::remove(QDir(to).filePath(name));
-    for (const QString &name : {u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s,
-                                u"ROSTER.INI"_s, u"ROSTER2.INI"_s})
+    for (const QString &name :
+         {u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s, u"ROSTER.INI"_s, u"ROSTER2.INI"_s})
         QVERIFY(QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)));
 }
 

@@ -70,7 +70,8 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
     QTest::addColumn<QString>("mentions");
     const int personnel = int(FileKind::Personnel), working = int(FileKind::Working);
     const int wrong = int(StoreErrorCode::WrongFileKind);
-    QTest::newRow("missing") << u"missing"_s << personnel << int(StoreErrorCode::FileNotFound) << u"does not exist"_s;
+    QTest::newRow("missing") << u"missing"_s << personnel << int(StoreErrorCode::FileNotFound)
+                             << u"does not exist"_s;
     QTest::newRow("text file") << u"text"_s << personnel << wrong << u"not a database"_s;
     QTest::newRow("empty file") << u"empty"_s << working << wrong << u"empty"_s;
     QTest::newRow("other program's database") << u"foreign"_s << personnel << wrong << u"another program"_s;
@@ -78,7 +79,8 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
     QTest::newRow("working for personnel") << u"working"_s << personnel << wrong << u"working database"_s;
     QTest::newRow("personnel for working") << u"personnel"_s << working << wrong << u"personnel database"_s;
     QTest::newRow("folder") << u"folder"_s << working << wrong << u"folder"_s;
-    QTest::newRow("truncated database") << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s;
+    QTest::newRow("truncated database")
+        << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s;
 }
 
 void tst_Files::wrongFilesAreRefusedUntouched()
@@ -260,7 +262,8 @@ void tst_Files::secondCopyOfTheProgramIsTurnedAway()
     QVERIFY(first.tryLock());
     FolderLock second(unit.dir.path());
     QVERIFY(!second.tryLock());
-    QVERIFY2(second.errorText().contains(QDir::toNativeSeparators(unit.dir.path())), qPrintable(second.errorText()));
+    QVERIFY2(second.errorText().contains(QDir::toNativeSeparators(unit.dir.path())),
+             qPrintable(second.errorText()));
     QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())),
              qPrintable(second.errorText()));
 }

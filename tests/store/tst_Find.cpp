@@ -18,8 +18,8 @@ private slots:
 
 namespace {
 const QStringList kNames = {
-    u"O'Brien"_s, u"\"Doc\" Holliday"_s, u"Müller"_s, u"Søndergaard"_s, u" Adams "_s,
-    u"Adams"_s, u"adams"_s, u"x' OR '1'='1"_s, u"Back\\slash"_s, u"Tab\tName"_s, u"李小龍"_s,
+    u"O'Brien"_s, u"\"Doc\" Holliday"_s, u"Müller"_s,      u"Søndergaard"_s, u" Adams "_s, u"Adams"_s,
+    u"adams"_s,   u"x' OR '1'='1"_s,     u"Back\\slash"_s, u"Tab\tName"_s,   u"李小龍"_s,
 };
 }
 

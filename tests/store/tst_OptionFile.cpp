@@ -44,7 +44,10 @@ void tst_OptionFile::parse_data()
     QTest::newRow("sign alone") << QByteArray("-") << 0;
     QTest::newRow("nul bytes") << QByteArray("\0\0\0 1", 6) << 0;
     QTest::newRow("binary garbage") << QByteArray::fromHex("fffe00ff8081c3") << 0;
-    QTest::newRow("utf-16 text") << QByteArray("\xff\xfe" "1\0", 4) << 0;
+    QTest::newRow("utf-16 text") << QByteArray("\xff\xfe"
+                                               "1\0",
+                                               4)
+                                 << 0;
     QTest::newRow("exponent is not read") << QByteArray("1e9") << 1;
     QTest::newRow("long run of blanks") << QByteArray(100000, ' ') + "1" << 0;
 }

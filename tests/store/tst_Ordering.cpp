@@ -30,56 +30,68 @@ void tst_Ordering::order_data()
     const QVariant null;
     const QString byName = u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s;
 
-    QTest::newRow("names ignore case") << u"SoldierRoster"_s
-        << Rows{{u"Baker"_s}, {u"adams"_s}, {u"Clark"_s}} << byName << 1
-        << QStringList{u"adams"_s, u"Baker"_s, u"Clark"_s};
-    QTest::newRow("equal but for case: capital first, always") << u"SoldierRoster"_s
-        << Rows{{u"adams"_s}, {u"Adams"_s}, {u"ADAMS"_s}} << byName << 1
+    QTest::newRow("names ignore case") << u"SoldierRoster"_s << Rows{{u"Baker"_s}, {u"adams"_s}, {u"Clark"_s}}
+                                       << byName << 1 << QStringList{u"adams"_s, u"Baker"_s, u"Clark"_s};
+    QTest::newRow("equal but for case: capital first, always")
+        << u"SoldierRoster"_s << Rows{{u"adams"_s}, {u"Adams"_s}, {u"ADAMS"_s}} << byName << 1
         << QStringList{u"ADAMS"_s, u"Adams"_s, u"adams"_s};
-    QTest::newRow("null first") << u"SoldierRoster"_s
-        << Rows{{u"Baker"_s}, {null}, {u"Adams"_s}} << byName << 1
-        << QStringList{u"<null>"_s, u"Adams"_s, u"Baker"_s};
-    QTest::newRow("descending puts null last") << u"SoldierRoster"_s
-        << Rows{{u"Baker"_s}, {null}, {u"Adams"_s}}
+    QTest::newRow("null first") << u"SoldierRoster"_s << Rows{{u"Baker"_s}, {null}, {u"Adams"_s}} << byName
+                                << 1 << QStringList{u"<null>"_s, u"Adams"_s, u"Baker"_s};
+    QTest::newRow("descending puts null last")
+        << u"SoldierRoster"_s << Rows{{u"Baker"_s}, {null}, {u"Adams"_s}}
         << u"SELECT * FROM SoldierRoster ORDER BY SoldierName Desc"_s << 1
         << QStringList{u"Baker"_s, u"Adams"_s, u"<null>"_s};
-    QTest::newRow("accented letters among their base letters") << u"SoldierRoster"_s
-        << Rows{{u"Zimmer"_s}, {u"Özdemir"_s}, {u"Olsen"_s}, {u"Pratt"_s}} << byName << 1
-        << QStringList{u"Olsen"_s, u"Özdemir"_s, u"Pratt"_s, u"Zimmer"_s};
+    QTest::newRow("accented letters among their base letters")
+        << u"SoldierRoster"_s << Rows{{u"Zimmer"_s}, {u"Özdemir"_s}, {u"Olsen"_s}, {u"Pratt"_s}} << byName
+        << 1 << QStringList{u"Olsen"_s, u"Özdemir"_s, u"Pratt"_s, u"Zimmer"_s};
 
     // Candidate order: lowest counter, then highest rank code, then name.
     const QString candidates =
         u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
     QTest::newRow("worked case") << u"Memory"_s
-        << Rows{{true, u"Adams"_s, u"E"_s, u"Guard"_s, 3}, {true, u"Baker"_s, u"C"_s, u"Guard"_s, 1},
-                {true, u"Clark"_s, u"F"_s, u"Guard"_s, 1}, {true, u"Dixon"_s, u"F"_s, u"Guard"_s, 1}}
-        << candidates << 2 << QStringList{u"Clark"_s, u"Dixon"_s, u"Baker"_s, u"Adams"_s};
-    QTest::newRow("rank codes: W before V, letters before civilians") << u"Memory"_s
-        << Rows{{true, u"Civ"_s, u"?"_s, u"Guard"_s, 0}, {true, u"Vee"_s, u"V"_s, u"Guard"_s, 0},
-                {true, u"Ay"_s, u"A"_s, u"Guard"_s, 0}, {true, u"Dub"_s, u"W"_s, u"Guard"_s, 0}}
+                                 << Rows{{true, u"Adams"_s, u"E"_s, u"Guard"_s, 3},
+                                         {true, u"Baker"_s, u"C"_s, u"Guard"_s, 1},
+                                         {true, u"Clark"_s, u"F"_s, u"Guard"_s, 1},
+                                         {true, u"Dixon"_s, u"F"_s, u"Guard"_s, 1}}
+                                 << candidates << 2
+                                 << QStringList{u"Clark"_s, u"Dixon"_s, u"Baker"_s, u"Adams"_s};
+    QTest::newRow("rank codes: W before V, letters before civilians")
+        << u"Memory"_s
+        << Rows{{true, u"Civ"_s, u"?"_s, u"Guard"_s, 0},
+                {true, u"Vee"_s, u"V"_s, u"Guard"_s, 0},
+                {true, u"Ay"_s, u"A"_s, u"Guard"_s, 0},
+                {true, u"Dub"_s, u"W"_s, u"Guard"_s, 0}}
         << candidates << 2 << QStringList{u"Dub"_s, u"Vee"_s, u"Ay"_s, u"Civ"_s};
-    QTest::newRow("lower counter beats higher rank") << u"Memory"_s
+    QTest::newRow("lower counter beats higher rank")
+        << u"Memory"_s
         << Rows{{true, u"Colonel"_s, u"W"_s, u"Guard"_s, 5}, {true, u"Private"_s, u"A"_s, u"Guard"_s, 4}}
         << candidates << 2 << QStringList{u"Private"_s, u"Colonel"_s};
-    QTest::newRow("counters compare as numbers") << u"Memory"_s
+    QTest::newRow("counters compare as numbers")
+        << u"Memory"_s
         << Rows{{true, u"Ten"_s, u"A"_s, u"Guard"_s, 10}, {true, u"Nine"_s, u"A"_s, u"Guard"_s, 9}}
         << candidates << 2 << QStringList{u"Nine"_s, u"Ten"_s};
-    QTest::newRow("duty groups first") << u"Memory"_s
+    QTest::newRow("duty groups first")
+        << u"Memory"_s
         << Rows{{true, u"Adams"_s, u"A"_s, u"Runner"_s, 0}, {true, u"Baker"_s, u"A"_s, u"guard"_s, 9}}
         << candidates << 4 << QStringList{u"guard"_s, u"Runner"_s};
 
     // Dates by the calendar, not by their text.
-    QTest::newRow("dates chronologically") << u"WorkSchedule"_s
-        << Rows{{u"G"_s, QDate(2027, 1, 2)}, {u"G"_s, QDate(2026, 12, 31)}, {u"G"_s, null},
+    QTest::newRow("dates chronologically")
+        << u"WorkSchedule"_s
+        << Rows{{u"G"_s, QDate(2027, 1, 2)},
+                {u"G"_s, QDate(2026, 12, 31)},
+                {u"G"_s, null},
                 {u"G"_s, QDate(2026, 2, 1)}}
         << u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc, From Asc"_s << 2
         << QStringList{u"<null>"_s, u"2026-02-01"_s, u"2026-12-31"_s, u"2027-01-02"_s};
-    QTest::newRow("equal rows keep the order they were added") << u"WorkSchedule"_s
-        << Rows{{u"G"_s, QDate(2027, 1, 2), QDate(2027, 1, 3)}, {u"G"_s, QDate(2027, 1, 2), QDate(2027, 1, 2)}}
+    QTest::newRow("equal rows keep the order they were added")
+        << u"WorkSchedule"_s
+        << Rows{{u"G"_s, QDate(2027, 1, 2), QDate(2027, 1, 3)},
+                {u"G"_s, QDate(2027, 1, 2), QDate(2027, 1, 2)}}
         << u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc"_s << 3
         << QStringList{u"2027-01-03"_s, u"2027-01-02"_s};
-    QTest::newRow("natural order of a bare table") << u"Sections"_s
-        << Rows{{u"Zulu"_s}, {u"alpha"_s}, {u"Mike"_s}} << u"Sections"_s << 1
+    QTest::newRow("natural order of a bare table")
+        << u"Sections"_s << Rows{{u"Zulu"_s}, {u"alpha"_s}, {u"Mike"_s}} << u"Sections"_s << 1
         << QStringList{u"Zulu"_s, u"alpha"_s, u"Mike"_s};
 }
 

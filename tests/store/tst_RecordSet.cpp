@@ -160,11 +160,11 @@ void tst_RecordSet::valuesRoundTrip_data()
     const QVariant null;
     QTest::newRow("text") << u"SoldierRoster"_s << u"SoldierName"_s << QVariant(u"O'Brien, \"Doc\" Ø"_s)
                           << QVariant(u"O'Brien, \"Doc\" Ø"_s);
-    QTest::newRow("text keeps blanks") << u"SoldierRoster"_s << u"SoldierName"_s
-                                       << QVariant(u"  Adams "_s) << QVariant(u"  Adams "_s);
+    QTest::newRow("text keeps blanks")
+        << u"SoldierRoster"_s << u"SoldierName"_s << QVariant(u"  Adams "_s) << QVariant(u"  Adams "_s);
     QTest::newRow("text null") << u"SoldierRoster"_s << u"SoldierName"_s << null << null;
-    QTest::newRow("empty text is not null") << u"SoldierRoster"_s << u"Section"_s
-                                            << QVariant(QString(u""_s)) << QVariant(QString(u""_s));
+    QTest::newRow("empty text is not null")
+        << u"SoldierRoster"_s << u"Section"_s << QVariant(QString(u""_s)) << QVariant(QString(u""_s));
     QTest::newRow("yes") << u"SoldierRoster"_s << u"Q15"_s << QVariant(true) << QVariant(true);
     QTest::newRow("no") << u"DutyDates"_s << u"Q1"_s << QVariant(false) << QVariant(false);
     QTest::newRow("yes from -1") << u"DutyDates"_s << u"Q2"_s << QVariant(-1) << QVariant(true);
@@ -173,14 +173,14 @@ void tst_RecordSet::valuesRoundTrip_data()
                           << QVariant(QDate(2026, 12, 31));
     QTest::newRow("date leap day") << u"Holiday"_s << u"To"_s << QVariant(QDate(2028, 2, 29))
                                    << QVariant(QDate(2028, 2, 29));
-    QTest::newRow("date from iso text") << u"AbsentDates"_s << u"To"_s << QVariant(u"2027-01-02"_s)
-                                        << QVariant(QDate(2027, 1, 2));
+    QTest::newRow("date from iso text")
+        << u"AbsentDates"_s << u"To"_s << QVariant(u"2027-01-02"_s) << QVariant(QDate(2027, 1, 2));
     QTest::newRow("date null") << u"WorkSchedule"_s << u"To"_s << null << null;
     QTest::newRow("date from empty text") << u"WorkSchedule"_s << u"To"_s << QVariant(u""_s) << null;
     QTest::newRow("integer") << u"Memory"_s << u"Count"_s << QVariant(32767) << QVariant(qint64(32767));
     QTest::newRow("integer negative") << u"Memory"_s << u"HCount"_s << QVariant(-5) << QVariant(qint64(-5));
-    QTest::newRow("integer from text") << u"Memory"_s << u"Count"_s << QVariant(u" 12 "_s)
-                                       << QVariant(qint64(12));
+    QTest::newRow("integer from text")
+        << u"Memory"_s << u"Count"_s << QVariant(u" 12 "_s) << QVariant(qint64(12));
     QTest::newRow("integer null") << u"Memory"_s << u"Count"_s << null << null;
 }
 
