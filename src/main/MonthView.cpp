@@ -1,6 +1,7 @@
 #include "MonthView.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTextCharFormat>
 
@@ -16,10 +17,6 @@ MonthView::MonthView(const QString &name, QWidget *parent) : QCalendarWidget(par
         view->viewport()->installEventFilter(this);
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthView::markWeekends);
     // The day under a press is where a drag starts; the click ends it.
-    connect(this, &QCalendarWidget::selectionChanged, this, [this] {
-        if (m_pressed && !m_anchor.isValid())
-            m_anchor = selectedDate();
-    });
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
         const QDate anchor = m_anchor.isValid() ? m_anchor : date;
         m_anchor = QDate();
@@ -42,10 +39,11 @@ QList<bool> MonthView::boldDays(const QDate &first, int count)
 
 void MonthView::markWeekends()
 {
-    // The page shows six weeks from the Sunday on or before the 1st.
+    // The page shows six weeks around the month; marking seven covers them
+    // wherever the month begins.
     QDate first(yearShown(), monthShown(), 1);
-    first = first.addDays(-(first.dayOfWeek() % 7));
-    const QList<bool> bold = boldDays(first, 42);
+    first = first.addDays(-(first.dayOfWeek() % 7) - 7);
+    const QList<bool> bold = boldDays(first, 49);
     QTextCharFormat weekend;
     weekend.setFontWeight(QFont::Bold);
     for (int i = 0; i < bold.size(); ++i)
@@ -63,13 +61,37 @@ void MonthView::selectRange(QDate first, QDate last)
     emit DateClick(first, last);
 }
 
+QDate MonthView::dateOf(const QModelIndex &cell) const
+{
+    // A cell shows a day number; the first rows may show the end of the month
+    // before and the last rows the start of the month after.
+    bool ok = false;
+    const int day = cell.data().toInt(&ok);
+    if (!cell.isValid() || !ok || cell.row() < 1)
+        return {};
+    QDate month(yearShown(), monthShown(), 1);
+    if (cell.row() <= 2 && day > 20)
+        month = month.addMonths(-1);
+    else if (cell.row() >= 5 && day < 15)
+        month = month.addMonths(1);
+    return QDate(month.year(), month.month(), day);
+}
+
 bool MonthView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (event->type() == QEvent::MouseButtonPress && !m_inPress) {
+        const bool shift = static_cast<QMouseEvent *>(event)->modifiers() & Qt::ShiftModifier;
+        // Let the calendar take the press first: it selects the day pressed,
+        // which is where a drag begins. Shift-click runs from the day before.
+        m_inPress = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_inPress = false;
         m_pressed = true;
-        // Shift-click: the run goes from the day clicked before.
-        m_anchor = (mouse->modifiers() & Qt::ShiftModifier) && m_last.isValid() ? m_last : QDate();
+        QDate pressed;
+        if (auto *view = findChild<QAbstractItemView *>())
+            pressed = dateOf(view->currentIndex());
+        m_anchor = shift && m_last.isValid() ? m_last : pressed;
+        return true;
     }
     return QCalendarWidget::eventFilter(watched, event);
 }

@@ -32,11 +32,12 @@ protected:
 
 private:
     void markWeekends();
+    QDate dateOf(const QModelIndex &cell) const;
 
     QDate m_anchor;
     QDate m_first, m_last;
     bool m_pressed = false;
-    bool m_shift = false;
+    bool m_inPress = false;
 };
 
 } // namespace calendrix

@@ -409,23 +409,30 @@ void tst_MainWindow::calendarClickByMouse()
     auto *calendar = w.find<MonthView>(u"MonthView1"_s);
     auto *view = calendar->findChild<QTableView *>();
     QVERIFY(view);
-    // Day 14 of the month shown (March 2027).
-    QModelIndex day;
-    for (int r = 1; r < view->model()->rowCount() && !day.isValid(); ++r)
-        for (int c = 0; c < view->model()->columnCount(); ++c) {
-            const QModelIndex i = view->model()->index(r, c);
-            if (i.data().toInt() == 14 && r < 4) {
-                day = i;
-                break;
+    // Where a day of the month shown (March 2027) is on the screen.
+    auto dayAt = [&](int day) {
+        for (int r = 1; r < view->model()->rowCount(); ++r)
+            for (int c = 0; c < view->model()->columnCount(); ++c) {
+                const QModelIndex i = view->model()->index(r, c);
+                if (i.data().toInt() == day && (r < 4 || day > 14))
+                    return view->visualRect(i).center();
             }
-        }
-    QVERIFY(day.isValid());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(day).center());
-    QTRY_COMPARE(RecordSet(w.unit.personnel(), u"WorkSchedule"_s).recordCount(), 1);
+        return QPoint();
+    };
+    QWidget *viewport = view->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, dayAt(14));
+    // A drag from the 16th to the 18th, and a shift-click from there to the 20th.
+    QTest::mousePress(viewport, Qt::LeftButton, {}, dayAt(16));
+    QTest::mouseMove(viewport, dayAt(17));
+    QTest::mouseMove(viewport, dayAt(18));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, dayAt(18));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, dayAt(20));
     RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
-    QCOMPARE(rs.text(1), u"Gate Guard"_s);
-    QCOMPARE(rs.value(2).toDate(), QDate(2027, 3, 14));
-    QCOMPARE(rs.value(3).toDate(), QDate(2027, 3, 14));
+    QStringList periods;
+    for (; !rs.eof(); rs.moveNext())
+        periods.append(rs.text(1) + u' ' + rs.text(2) + u' ' + rs.text(3));
+    QCOMPARE(periods, (QStringList{u"Gate Guard 2027-03-14 2027-03-14"_s, u"Gate Guard 2027-03-16 2027-03-18"_s,
+                                   u"Gate Guard 2027-03-18 2027-03-20"_s}));
 }
 
 void tst_MainWindow::housekeeping_data()
