@@ -301,7 +301,7 @@ void MainWindow::Form_Load()
     TDBGrid4->setCurrentRow(0);
 }
 
-void MainWindow::bindSources()
+void MainWindow::bindSources(bool offerHelp)
 {
     QStringList problems;
     try {
@@ -324,8 +324,12 @@ void MainWindow::bindSources()
     } catch (const StoreError &e) {
         problems.append(e.text());
     }
-    if (!problems.isEmpty())
+    if (problems.isEmpty())
+        return;
+    if (offerHelp)
         offerNewUnit(problems.join(u"\n"_s));
+    else
+        showError(problems.join(u"\n"_s));
 }
 
 void MainWindow::offerNewUnit(const QString &problem)
@@ -337,8 +341,10 @@ void MainWindow::offerNewUnit(const QString &problem)
         {u"Create Empty Unit"_s, u"Choose Folder..."_s});
     try {
         if (choice == 0) {
+            // Files that are there but of the wrong kind stay untouched, and
+            // the window says so once more rather than asking again.
             m_folder.init();
-            bindSources();
+            bindSources(false);
         } else if (choice == 1) {
             const QString dir = UserDialogs::instance().folderName(nullptr, u"Unit folder"_s, m_folder.dir());
             if (dir.isEmpty())

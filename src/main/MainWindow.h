@@ -60,7 +60,7 @@ private:
     void buildMenus();
     QWidget *buildTab(int tab);
     void Form_Load();
-    void bindSources();
+    void bindSources(bool offerHelp = true);
     void offerNewUnit(const QString &problem);
     void loadSections();
     void readOptions();

@@ -94,6 +94,7 @@ class tst_MainWindow : public QObject
 private slots:
     void startUpBindsEverything();
     void startUpWithoutAUnit();
+    void wrongKindOfFileIsLeftAlone();
     void modelIsSound();
     void addDeleteUpdateSort_data();
     void addDeleteUpdateSort();
@@ -171,6 +172,27 @@ void tst_MainWindow::startUpWithoutAUnit()
         w.click(u"Command7"_s);
         QCOMPARE(w.dialogs.shown.size(), choice == 0 ? 1 : 2);
     }
+}
+
+void tst_MainWindow::wrongKindOfFileIsLeftAlone()
+{
+    Window w(false);
+    QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
+    {
+        QFile f(w.unit.folder.personnelPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Name;Rank\r\n");
+    }
+    w.dialogs.choices = {0}; // create an empty unit: the stranger file stays
+    w.open();
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 2);
+    QVERIFY(errors.last().contains(u"not a database file"_s));
+    QFile f(w.unit.folder.personnelPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("Name;Rank\r\n"));
+    QVERIFY(!w.find<DataControl>(u"Data1"_s)->isBound());
+    QVERIFY(w.find<DataControl>(u"DutyList"_s)->isBound());
 }
 
 void tst_MainWindow::modelIsSound()
@@ -431,8 +453,9 @@ void tst_MainWindow::calendarClickByMouse()
     QStringList periods;
     for (; !rs.eof(); rs.moveNext())
         periods.append(rs.text(1) + u' ' + rs.text(2) + u' ' + rs.text(3));
-    QCOMPARE(periods, (QStringList{u"Gate Guard 2027-03-14 2027-03-14"_s, u"Gate Guard 2027-03-16 2027-03-18"_s,
-                                   u"Gate Guard 2027-03-18 2027-03-20"_s}));
+    QCOMPARE(periods,
+             (QStringList{u"Gate Guard 2027-03-14 2027-03-14"_s, u"Gate Guard 2027-03-16 2027-03-18"_s,
+                          u"Gate Guard 2027-03-18 2027-03-20"_s}));
 }
 
 void tst_MainWindow::housekeeping_data()
