@@ -4,10 +4,32 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix::FieldValues {
+
+namespace {
+
+// "2027-03-01", or a date as the user's locale writes it ("01/03/2027",
+// "3/1/27"); a two-digit year is taken as this century's.
+QDate dateFromText(const QString &text)
+{
+    QDate date = QDate::fromString(text, Qt::ISODate);
+    const QLocale locale;
+    for (const QString &format :
+         {locale.dateFormat(QLocale::ShortFormat), locale.dateFormat(QLocale::LongFormat)}) {
+        if (date.isValid())
+            break;
+        date = locale.toDate(text, format);
+        if (date.isValid() && date.year() < 1950 && !format.contains(u"yyyy"_s))
+            date = date.addYears(100);
+    }
+    return date;
+}
+
+} // namespace
 
 QVariant fromStorage(const QVariant &raw, FieldType type)
 {
@@ -113,7 +135,7 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
         if (isText) {
             if (textValue.isEmpty())
                 return {};
-            const QDate date = QDate::fromString(textValue, Qt::ISODate);
+            const QDate date = dateFromText(textValue);
             if (!date.isValid())
                 throw mismatch();
             return QVariant(date);

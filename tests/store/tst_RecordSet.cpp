@@ -1,6 +1,7 @@
 #include "TestUnit.h"
 
 #include <QDate>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -175,6 +176,10 @@ void tst_RecordSet::valuesRoundTrip_data()
                                    << QVariant(QDate(2028, 2, 29));
     QTest::newRow("date from iso text")
         << u"AbsentDates"_s << u"To"_s << QVariant(u"2027-01-02"_s) << QVariant(QDate(2027, 1, 2));
+    QTest::newRow("date as the locale writes it")
+        << u"AbsentDates"_s << u"From"_s
+        << QVariant(QLocale().toString(QDate(2027, 1, 2), QLocale::ShortFormat))
+        << QVariant(QDate(2027, 1, 2));
     QTest::newRow("date null") << u"WorkSchedule"_s << u"To"_s << null << null;
     QTest::newRow("date from empty text") << u"WorkSchedule"_s << u"To"_s << QVariant(u""_s) << null;
     QTest::newRow("integer") << u"Memory"_s << u"Count"_s << QVariant(32767) << QVariant(qint64(32767));
