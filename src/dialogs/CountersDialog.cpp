@@ -3,7 +3,6 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "RecordSetModel.h"
-#include "ValueListDelegate.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -40,19 +39,16 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
 {
     Data1 = new DataControl(u"Data1"_s, this);
     TDBGrid1 = new DataGrid(u"TDBGrid1"_s, this);
-    auto *model = new RecordSetModel(Data1,
-                                     {{0, u"ID"_s},
-                                      {1, u"Marker"_s, GridColumn::Kind::Check},
-                                      {2, u"Name"_s},
-                                      {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
-                                      {4, u"Duty"_s},
-                                      {5, u"Normal"_s},
-                                      {6, u"Holiday"_s},
-                                      {7, u"Comment"_s}},
-                                     TDBGrid1);
-    TDBGrid1->setModel(model);
-    TDBGrid1->setItemDelegateForColumn(3, new ValueListDelegate(rankList(), TDBGrid1));
-    connect(model, &RecordSetModel::failed, this, &CountersDialog::showError);
+    TDBGrid1->showRecords(Data1,
+                          {{0, u"ID"_s},
+                           {1, u"Marker"_s, GridColumn::Kind::Check},
+                           {2, u"Name"_s},
+                           {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
+                           {4, u"Duty"_s},
+                           {5, u"Normal"_s},
+                           {6, u"Holiday"_s},
+                           {7, u"Comment"_s}},
+                          [this](const QString &text) { showError(text); });
 
     auto *update = new QPushButton(u"&Update"_s, this);
     update->setObjectName(u"Command2"_s);

@@ -65,9 +65,8 @@ void DatesDialog::Form_Load()
     } catch (const StoreError &e) {
         showError(e.text());
     }
-    auto *model = new RecordSetModel(Data1, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}}, TDBGrid3);
-    TDBGrid3->setModel(model);
-    connect(model, &RecordSetModel::failed, this, &DatesDialog::showError);
+    TDBGrid3->showRecords(Data1, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
+                          [this](const QString &text) { showError(text); });
     TDBGrid3->setColumnWidth(0, 220);
     TDBGrid3->horizontalHeader()->setStretchLastSection(true);
     TDBGrid3->setCurrentRow(0);

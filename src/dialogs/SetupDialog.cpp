@@ -148,9 +148,7 @@ void SetupDialog::Form_Load()
         showError(e.text());
     }
     auto model = [this](DataGrid *grid, DataControl *source, QList<GridColumn> columns) {
-        auto *m = new RecordSetModel(source, columns, grid);
-        grid->setModel(m);
-        connect(m, &RecordSetModel::failed, this, &SetupDialog::showError);
+        grid->showRecords(source, columns, [this](const QString &text) { showError(text); });
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->setCurrentRow(0);
     };

@@ -1,6 +1,7 @@
 #include "DataGrid.h"
 
 #include "RecordSetModel.h"
+#include "ValueListDelegate.h"
 
 #include <QHeaderView>
 
@@ -16,6 +17,18 @@ DataGrid::DataGrid(const QString &name, QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
+}
+
+RecordSetModel *DataGrid::showRecords(DataControl *source, const QList<GridColumn> &columns,
+                                      const std::function<void(const QString &)> &onFailure)
+{
+    auto *model = new RecordSetModel(source, columns, this);
+    setModel(model);
+    connect(model, &RecordSetModel::failed, this, onFailure);
+    for (int c = 0; c < columns.size(); ++c)
+        if (columns[c].kind == GridColumn::Kind::ValueList)
+            setItemDelegateForColumn(c, new ValueListDelegate(columns[c].values, this));
+    return model;
 }
 
 RecordSetModel *DataGrid::recordModel() const

@@ -2,9 +2,13 @@
 
 #include <QTableView>
 
+#include <functional>
+
 namespace calendrix {
 
+class DataControl;
 class RecordSetModel;
+struct GridColumn;
 
 // A grid over a RecordSetModel: the current row is the current record.
 class DataGrid : public QTableView
@@ -14,6 +18,10 @@ class DataGrid : public QTableView
 public:
     DataGrid(const QString &name, QWidget *parent = nullptr);
 
+    // Shows a record source through the one table model, with drop-downs for
+    // value-list columns; failures to save go to onFailure.
+    RecordSetModel *showRecords(DataControl *source, const QList<GridColumn> &columns,
+                                const std::function<void(const QString &)> &onFailure);
     RecordSetModel *recordModel() const;
     // Hands an open cell editor's text to the model (a pending row).
     void commitPendingEdit();

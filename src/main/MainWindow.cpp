@@ -10,7 +10,6 @@
 #include "RecordSetModel.h"
 #include "RosterRun.h"
 #include "UserDialogs.h"
-#include "ValueListDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -264,12 +263,7 @@ void MainWindow::Form_Load()
     readOptions();
 
     const auto models = [this](DataGrid *grid, DataControl *source, QList<GridColumn> columns) {
-        auto *model = new RecordSetModel(source, columns, grid);
-        grid->setModel(model);
-        connect(model, &RecordSetModel::failed, this, &MainWindow::showError);
-        for (int c = 0; c < columns.size(); ++c)
-            if (columns[c].kind == GridColumn::Kind::ValueList)
-                grid->setItemDelegateForColumn(c, new ValueListDelegate(columns[c].values, grid));
+        grid->showRecords(source, columns, [this](const QString &text) { showError(text); });
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
         grid->resizeColumnsToContents();
     };
