@@ -1,3 +1,4 @@
+#include "FolderLock.h"
 #include "TestUnit.h"
 
 #include <QCryptographicHash>
@@ -266,6 +267,7 @@ void tst_CommandLine::makeExitStatus_data()
     QTest::newRow("target exists, --replace") << u"replace"_s << 0 << u""_s;
     QTest::newRow("holiday limit") << u"holidays"_s << 3 << u"ERROR: Number of Holidays exceeds 99 maximum"_s;
     QTest::newRow("no unit in the folder") << u"no unit"_s << 1 << u"ERROR: "_s;
+    QTest::newRow("unit open in another copy") << u"locked"_s << 1 << u"is already open in another copy"_s;
     QTest::newRow("no datafile named") << u"usage"_s << 2 << u"make OUT.cxr"_s;
 }
 
@@ -289,6 +291,9 @@ void tst_CommandLine::makeExitStatus()
         for (int i = 0; i < 100; ++i)
             addRow(rs, {u"Day off"_s, QDate(2030, 1, 1).addDays(i), QDate(2030, 1, 1).addDays(i)});
     }
+    FolderLock otherCopy(unit);
+    if (situation == u"locked")
+        QVERIFY(otherCopy.tryLock());
     QStringList args{u"make"_s};
     if (situation != u"usage")
         args.append(out);
