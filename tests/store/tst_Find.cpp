@@ -14,6 +14,7 @@ private slots:
     void findNextWalksDuplicatesInSetOrder();
     void findFollowsEdits();
     void noMatchLeavesCursor();
+    void indexAgreesWithAScanAfterAnyEdits();
 };
 
 namespace {
@@ -112,6 +113,68 @@ void tst_Find::noMatchLeavesCursor()
     QCOMPARE(rs.text(1), u"Baker"_s);
     QVERIFY(rs.findFirst(u"SoldierName"_s, u"Adams"_s));
     QVERIFY(!rs.noMatch());
+}
+
+// Random adds, renames, deletes and refreshes; after each, every find must
+// land where a plain scan of the set would.
+void tst_Find::indexAgreesWithAScanAfterAnyEdits()
+{
+    TestUnit unit;
+    RecordSet rs(unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    const QStringList names{u"Able"_s, u"able"_s, u"O'Neil"_s, u" Able"_s, u"Baker"_s};
+    quint32 seed = 12345;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % quint32(n));
+    };
+    auto scan = [&](const QString &name, int after) {
+        for (int slot = after + 1; slot < rs.rowSlots(); ++slot)
+            if (!rs.isDeletedSlot(slot) && rs.valueAt(slot, 1).toString() == name &&
+                !rs.valueAt(slot, 1).isNull())
+                return slot;
+        return -1;
+    };
+    Database db = rs.database();
+    Transaction t(db); // one transaction keeps the many small writes quick
+    for (int step = 0; step < 600; ++step) {
+        const QString name = names[next(names.size())];
+        switch (next(6)) {
+        case 0:
+        case 1:
+            addRow(rs, {name});
+            break;
+        case 2:
+            if (rs.findFirst(u"SoldierName"_s, name)) {
+                rs.edit();
+                rs.setValue(1, names[next(names.size())]);
+                rs.update();
+            }
+            break;
+        case 3:
+            if (rs.findFirst(u"SoldierName"_s, name))
+                rs.deleteCurrent();
+            break;
+        case 4:
+            if (next(4) == 0)
+                rs.refresh();
+            break;
+        default:
+            break;
+        }
+        // Walk every name with find first / find next against the scan.
+        for (const QString &sought : names) {
+            int expected = scan(sought, -1);
+            bool hit = rs.findFirst(u"SoldierName"_s, sought);
+            while (true) {
+                QCOMPARE(hit, expected >= 0);
+                if (!hit)
+                    break;
+                QCOMPARE(rs.currentSlot(), expected);
+                expected = scan(sought, expected);
+                hit = rs.findNext(u"SoldierName"_s, sought);
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Find)
