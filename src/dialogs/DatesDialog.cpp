@@ -48,15 +48,6 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
     resize(520, 480);
 }
 
-void DatesDialog::showEvent(QShowEvent *event)
-{
-    ToolWindow::showEvent(event);
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-}
-
 void DatesDialog::Form_Load()
 {
     try {

@@ -17,14 +17,12 @@ public:
     explicit DatesDialog(const UnitFolder &folder, QWidget *parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void Form_Load() override;
 
 private:
-    void Form_Load();
     void Command18_Click();
 
     UnitFolder m_folder;
-    bool m_loaded = false;
     DataControl *Data1;
     DataGrid *TDBGrid3;
 };

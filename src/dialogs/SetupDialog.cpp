@@ -120,11 +120,9 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
 
 void SetupDialog::showEvent(QShowEvent *event)
 {
+    const bool again = isLoaded();
     ToolWindow::showEvent(event);
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    } else if (TDBGrid2->recordModel() && !TDBGrid2->recordModel()->hasPendingEdits()) {
+    if (again && TDBGrid2->recordModel() && !TDBGrid2->recordModel()->hasPendingEdits()) {
         // The holidays are read again at every showing, so that the list
         // shows what the main window's housekeeping left.
         try {
@@ -238,13 +236,7 @@ void SetupDialog::Command9_Click()
 void SetupDialog::MonthView1_DateClick(const QDate &first, const QDate &last)
 {
     try {
-        TDBGrid2->commitPendingEdit();
-        RecordSetModel *model = TDBGrid2->recordModel();
-        const int row = model->addEmptyRow();
-        TDBGrid2->setCurrentRow(row);
-        if (model->setFieldValue(row, 2, first) && model->submit() && model->setFieldValue(row, 3, last))
-            model->submit();
-        TDBGrid2->scrollTo(TDBGrid2->currentIndex());
+        TDBGrid2->appendRow({{2, first}, {3, last}});
     } catch (const StoreError &e) {
         showError(e.text());
     }

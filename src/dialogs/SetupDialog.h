@@ -28,10 +28,10 @@ signals:
     void endProgram();
 
 protected:
+    void Form_Load() override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Form_Load();
     void Command1_Click();
     void Command3_Click();
     void Command9_Click();
@@ -41,7 +41,6 @@ private:
 
     UnitFolder m_folder;
     std::function<QDate()> m_today;
-    bool m_loaded = false;
     DataControl *Data1, *Data2, *Data3, *Data4, *Data5;
     QTabWidget *SSTab1 = nullptr;
     std::array<QLineEdit *, 15> Text1{};

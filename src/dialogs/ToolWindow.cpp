@@ -26,6 +26,15 @@ void ToolWindow::present()
     activateWindow();
 }
 
+void ToolWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
 void ToolWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
@@ -46,10 +55,7 @@ void ToolWindow::showError(const QString &text)
 void ToolWindow::addRow(DataGrid *grid)
 {
     try {
-        grid->commitPendingEdit();
-        const int row = grid->recordModel()->addEmptyRow();
-        grid->setCurrentRow(row);
-        grid->scrollTo(grid->currentIndex());
+        grid->appendRow();
     } catch (const StoreError &e) {
         showError(u"%1\n%2"_s.arg(e.number()).arg(e.text()));
     }

@@ -24,6 +24,11 @@ signals:
     void hidden();
 
 protected:
+    // Binds the window's record sources; run once, at the first showing.
+    virtual void Form_Load() {}
+    // True after the first showing; later showings may read lists again.
+    bool isLoaded() const { return m_loaded; }
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     // Closing with the window's own button or Escape hides it, saving nothing.
     void reject() override;
@@ -37,6 +42,9 @@ protected:
     void updateRow(DataGrid *grid);
     // A store failure shown as an "ERROR" box.
     void showError(const QString &text);
+
+private:
+    bool m_loaded = false;
 };
 
 } // namespace calendrix

@@ -49,6 +49,19 @@ void DataGrid::commitPendingEdit()
     }
 }
 
+bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)
+{
+    commitPendingEdit();
+    RecordSetModel *model = recordModel();
+    const int row = model->addEmptyRow();
+    setCurrentRow(row);
+    scrollTo(currentIndex());
+    for (const auto &[field, value] : fields)
+        if (!model->setFieldValue(row, field, value) || !model->submit())
+            return false;
+    return true;
+}
+
 int DataGrid::currentRow() const
 {
     return currentIndex().isValid() ? currentIndex().row() : -1;

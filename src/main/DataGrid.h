@@ -27,6 +27,11 @@ public:
     void commitPendingEdit();
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     int currentRow() const;
+    // Appends a row, saved at once, and makes it current; then sets the given
+    // fields one by one, saving each as a clerk typing them would. False when
+    // a field could not be saved (the model has said why). Throws StoreError
+    // when the row cannot be added.
+    bool appendRow(const QList<QPair<int, QVariant>> &fields = {});
     void setCurrentRow(int row);
 
 protected:

@@ -467,12 +467,7 @@ void MainWindow::showError(const QString &text)
 
 void MainWindow::addRow(DataGrid *grid)
 {
-    guarded([&] {
-        grid->commitPendingEdit();
-        const int row = grid->recordModel()->addEmptyRow();
-        grid->setCurrentRow(row);
-        grid->scrollTo(grid->currentIndex());
-    });
+    guarded([&] { grid->appendRow(); });
 }
 
 void MainWindow::deleteRow(DataGrid *grid)
@@ -558,19 +553,9 @@ void MainWindow::addPeriod(DataGrid *owners, DataGrid *periods, const QDate &fir
 {
     guarded([&] {
         owners->commitPendingEdit();
-        periods->commitPendingEdit();
         // The name comes from the current duty or soldier, which stays current.
         const QVariant name = owners->recordModel()->fieldValue(owners->currentRow(), 1);
-        RecordSetModel *model = periods->recordModel();
-        const int row = model->addEmptyRow();
-        periods->setCurrentRow(row);
-        // Each cell is saved as it is set, as a clerk typing them would.
-        for (const auto &[field, value] :
-             {std::pair{1, name}, std::pair{2, QVariant(first)}, std::pair{3, QVariant(last)}}) {
-            if (!model->setFieldValue(row, field, value) || !model->submit())
-                return;
-        }
-        periods->scrollTo(periods->currentIndex());
+        periods->appendRow({{1, name}, {2, first}, {3, last}});
     });
 }
 

@@ -240,12 +240,6 @@ void RecordSetModel::saveRow(int row)
     rs.update();
 }
 
-void RecordSetModel::moveTo(int row)
-{
-    if (row >= 0 && row < rowCount())
-        m_source->recordset().moveToSlot(m_slots[row]);
-}
-
 void RecordSetModel::report(const StoreError &e)
 {
     emit failed(u"Error %1: %2"_s.arg(e.number()).arg(e.text()));

@@ -62,8 +62,6 @@ public:
     void deleteRow(int row);
     // Saves a row whether or not anything was changed in it.
     void saveRow(int row);
-    // Positions the record set on a row (for commands that read it).
-    void moveTo(int row);
 
 signals:
     // A change could not be saved; the text says why and where.

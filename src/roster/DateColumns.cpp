@@ -31,10 +31,10 @@ bool DateColumns::runColumns()
         if (!d.isNull())
             periodsOf[d.toString().trimmed()].push_back(i);
     }
-    m_state.periodsTotal = 0;
+    int total = 0, done = 0;
     for (const Duty &duty : m_state.duties)
         if (!duty.name.isNull())
-            m_state.periodsTotal += int(periodsOf.value(duty.name.toString().trimmed()).size());
+            total += int(periodsOf.value(duty.name.toString().trimmed()).size());
 
     DutyAssignment assignment(m_state);
     ResultRecording recording(m_state);
@@ -68,8 +68,8 @@ bool DateColumns::runColumns()
             m_state.header.back().starts[column - 1] = start.toString(Qt::ISODate);
             const DayClass dayClass = dayClassOf(start);
             const CandidateList list = assignment.fillPeriod(name, start, end, period, dayClass);
-            recording.recordPeriod(column, name, dayClass, list);
-            m_state.messenger.progress(++m_state.periodsDone, m_state.periodsTotal);
+            recording.recordPeriod(column, dayClass, list);
+            m_state.messenger.progress(++done, total);
         }
     }
     return true;

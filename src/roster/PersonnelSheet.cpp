@@ -7,7 +7,9 @@ namespace calendrix {
 void PersonnelSheet::writeSheetRows()
 {
     m_state.sheet.clear();
-    m_state.sheetRows.clear();
+    // The first sheet row of each trimmed name and duty.
+    QHash<QString, int> sheetRows;
+    auto key = [](const QString &name, const QString &duty) { return name + QChar(0x1f) + duty; };
     m_state.sheet.reserve(m_state.byDuty.size());
     for (int i : m_state.byDuty) {
         const CounterRow &r = m_state.counters[i];
@@ -18,9 +20,9 @@ void PersonnelSheet::writeSheetRows()
         row.remarks = trimmed(r.remarks);
         m_state.sheet.push_back(row);
         if (!row.soldierName.isNull() && !row.dutyName.isNull()) {
-            const QString key = RunState::sheetKey(row.soldierName.toString(), row.dutyName.toString());
-            if (!m_state.sheetRows.contains(key))
-                m_state.sheetRows.insert(key, int(m_state.sheet.size()) - 1);
+            const QString k = key(row.soldierName.toString(), row.dutyName.toString());
+            if (!sheetRows.contains(k))
+                sheetRows.insert(k, int(m_state.sheet.size()) - 1);
         }
     }
     // Where each counter row's cells go: the first sheet row of the same
@@ -28,8 +30,8 @@ void PersonnelSheet::writeSheetRows()
     for (int i : m_state.byDuty) {
         CounterRow &r = m_state.counters[i];
         if (!r.soldierName.isNull() && !r.dutyName.isNull())
-            r.sheetRow = m_state.sheetRows.value(
-                RunState::sheetKey(r.soldierName.toString().trimmed(), r.dutyName.toString().trimmed()), -1);
+            r.sheetRow =
+                sheetRows.value(key(r.soldierName.toString().trimmed(), r.dutyName.toString().trimmed()), -1);
     }
 }
 

@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-void ResultRecording::recordPeriod(int column, const QString &, DayClass dayClass, const CandidateList &list)
+void ResultRecording::recordPeriod(int column, DayClass dayClass, const CandidateList &list)
 {
     int freeCount = list.freeCount;
     // Standing numbers are made once and shared by every cell that shows them.

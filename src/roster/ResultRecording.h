@@ -13,7 +13,9 @@ class ResultRecording
 public:
     explicit ResultRecording(RunState &state) : m_state(state) {}
 
-    void recordPeriod(int column, const QString &duty, DayClass dayClass, const CandidateList &list);
+    // The candidates' sheet rows were found by trimmed name and duty when
+    // the sheet was written (PersonnelSheet).
+    void recordPeriod(int column, DayClass dayClass, const CandidateList &list);
     void endRun();
 
     // The header and sheet rows into a fresh copy of the template.

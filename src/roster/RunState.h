@@ -143,19 +143,10 @@ struct RunState {
     // The roster being made.
     std::vector<HeaderRow> header;
     std::vector<SheetRow> sheet;
-    QHash<QString, int> sheetRows; // sheetKey(name, duty) -> first such sheet row
     struct TakenDate {
         QVariant soldierName, from, to;
     };
     std::vector<TakenDate> newDates;
-
-    int periodsDone = 0;
-    int periodsTotal = 0;
-
-    static QString sheetKey(const QString &trimmedName, const QString &trimmedDuty)
-    {
-        return trimmedName + QChar(0x1f) + trimmedDuty;
-    }
 };
 
 // Trimmed text of a value; Null stays Null.

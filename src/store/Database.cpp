@@ -308,15 +308,6 @@ void Database::attach(const QString &path, FileKind kind, const QString &alias)
     exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(alias)), alias, u"Cannot open"_s);
 }
 
-void Database::detach(const QString &alias)
-{
-    if (!isOpen() || !d->schemas.contains(alias) || alias == u"main")
-        return;
-    d->statements.clear();
-    exec(u"DETACH DATABASE "_s + quoted(alias), alias, u"Cannot close"_s);
-    d->schemas.remove(alias);
-}
-
 bool Database::isOpen() const
 {
     return d && d->db.isOpen();

@@ -51,7 +51,6 @@ public:
     static void verify(const QString &path, FileKind kind);
 
     void attach(const QString &path, FileKind kind, const QString &alias);
-    void detach(const QString &alias);
 
     bool isOpen() const;
     void close();
