@@ -3,12 +3,18 @@
 #include "DemoUnit.h"
 #include "FolderLock.h"
 #include "OptionFile.h"
+#include "Report.h"
+#include "ReportEngine.h"
+#include "ReportError.h"
+#include "RosterReports.h"
 #include "RosterRun.h"
 #include "StoreError.h"
 #include "UnitFolder.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
 #include <QTextStream>
 
 #include <cstdio>
@@ -19,7 +25,7 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s};
 
 QTextStream &out()
 {
@@ -40,7 +46,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "Commands:\n"
                           "  init DIR     create an empty unit in DIR (existing files are kept)\n"
                           "  demo DIR     create an example unit in DIR\n"
-                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n\n"
+                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
+                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
 
 int usageError(const QString &message)
@@ -207,6 +214,74 @@ int runMake(const QStringList &arguments)
     return 1;
 }
 
+int runPrint(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Print a roster datafile's remarks and roster into one PDF file, with the "
+                                     "unit's layouts Remarks.rpt and Roster.rpt, as File > Open/Print Rosters "
+                                     "does."_s);
+    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to print."_s);
+    const QCommandLineOption data(u"data"_s, u"The unit folder with the layouts (default: the current folder)."_s,
+                                  u"DIR"_s);
+    const QCommandLineOption pdf(u"pdf"_s, u"The PDF file to write."_s, u"OUT.pdf"_s);
+    const QCommandLineOption paper(u"paper"_s, u"a4 (default) or letter."_s, u"SIZE"_s, u"a4"_s);
+    const QCommandLineOption replace(u"replace"_s, u"Replace OUT.pdf when it exists."_s);
+    parser.addOptions({data, pdf, paper, replace});
+    if (const int status = parse(parser, arguments,
+                                 u"print FILE.cxr --pdf OUT.pdf [--data DIR] [--paper a4|letter] [--replace]"_s);
+        status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"print needs exactly one datafile: calendrix print FILE.cxr --pdf OUT.pdf"_s);
+    if (!parser.isSet(pdf) || parser.value(pdf).isEmpty())
+        return usageError(u"print needs the file to write: --pdf OUT.pdf"_s);
+    QPageSize pageSize;
+    if (parser.value(paper).compare(u"a4"_s, Qt::CaseInsensitive) == 0)
+        pageSize = QPageSize(QPageSize::A4);
+    else if (parser.value(paper).compare(u"letter"_s, Qt::CaseInsensitive) == 0)
+        pageSize = QPageSize(QPageSize::Letter);
+    else
+        return usageError(u"--paper must be a4 or letter, not '%1'"_s.arg(parser.value(paper)));
+
+    const QString datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const QString folder = QDir(parser.isSet(data) ? parser.value(data) : QDir::currentPath()).absolutePath();
+    const QFileInfo target(parser.value(pdf));
+    // The PDF must never take the place of the datafile or of a layout.
+    for (const QString &own :
+         {datafile, RosterReports::remarksLayout(folder), RosterReports::rosterLayout(folder)}) {
+        if (target.absoluteFilePath() == QFileInfo(own).absoluteFilePath() ||
+            (target.exists() && QFileInfo(own).exists() &&
+             target.canonicalFilePath() == QFileInfo(own).canonicalFilePath()))
+            return failure(u"'%1' is the datafile or a layout; choose another name for the PDF."_s.arg(
+                QDir::toNativeSeparators(target.filePath())));
+    }
+    if (target.exists() && !parser.isSet(replace)) {
+        err() << "QUESTION: " << QDir::toNativeSeparators(target.filePath())
+              << " already exists. Replace? No (give --replace to replace it)\n";
+        err().flush();
+        return 4;
+    }
+
+    ReportEngine engine;
+    const RosterReports reports(engine, folder, datafile);
+    if (!reports.complete()) {
+        err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
+        err().flush();
+    }
+    if (reports.reports().isEmpty())
+        return 1;
+    try {
+        Report::writePdf(reports.reports(), target.filePath(), pageSize);
+    } catch (const ReportError &e) {
+        return failure(e.text());
+    }
+    for (const Report &r : reports.reports())
+        out() << "printed " << r.title() << "\n";
+    out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";
+    out().flush();
+    return reports.complete() ? 0 : 1;
+}
+
 } // namespace
 
 bool isConsoleCommand(const QStringList &arguments)
@@ -216,6 +291,11 @@ bool isConsoleCommand(const QStringList &arguments)
     const QString first = arguments.at(1);
     return kCommands.contains(first) || first == u"--help" || first == u"-h" || first == u"--version" ||
            first == u"-v" || (!first.startsWith(u'-'));
+}
+
+bool needsFonts(const QStringList &arguments)
+{
+    return arguments.value(1) == u"print";
 }
 
 int run(const QStringList &arguments)
@@ -239,6 +319,8 @@ int run(const QStringList &arguments)
         return runDemo(rest);
     if (command == u"make")
         return runMake(rest);
+    if (command == u"print")
+        return runPrint(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 

@@ -12,6 +12,10 @@ namespace CommandLine {
 // the desktop program.
 bool isConsoleCommand(const QStringList &arguments);
 
+// True for a console command that lays out text (print): it needs a
+// QGuiApplication, on the offscreen platform.
+bool needsFonts(const QStringList &arguments);
+
 int run(const QStringList &arguments);
 
 // The desktop program's own options: "calendrix [--data DIR]". Returns the

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #ifdef CALENDRIX_WITH_GUI
 #include "DialogSet.h"
@@ -31,6 +32,12 @@ int main(int argc, char **argv)
 {
     const QStringList arguments = argumentList(argc, argv);
     if (calendrix::CommandLine::isConsoleCommand(arguments)) {
+        if (calendrix::CommandLine::needsFonts(arguments)) {
+            // Printing lays out text, which needs fonts but never a screen.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return calendrix::CommandLine::run(arguments);
+        }
         QCoreApplication app(argc, argv);
         return calendrix::CommandLine::run(arguments);
     }

@@ -7,6 +7,7 @@
 #include "MonthView.h"
 #include "OptionFile.h"
 #include "RankList.h"
+#include "RosterReports.h"
 #include "RecordSetModel.h"
 #include "RosterRun.h"
 #include "UserDialogs.h"
@@ -137,9 +138,9 @@ void MainWindow::buildMenus()
     };
     connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
             &MainWindow::MNU_Make_Click);
-    // Printing comes with the report engine; until then its item is there
-    // but not enabled. The dialogs' items work once the dialogs are handed in.
-    item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s)->setEnabled(false);
+    connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
+            &MainWindow::MNU_Open_Click);
+    // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
     file->addSeparator()->setObjectName(u"MNU_Seperator1"_s);
@@ -655,6 +656,26 @@ void MainWindow::MNU_Make_Click()
         }
     });
     Form_Activate();
+}
+
+void MainWindow::MNU_Open_Click()
+{
+    saveEdits();
+    const QString path = UserDialogs::instance().openFileName(this, kDatafileFilter, u"*.CXR"_s, m_folder.dir());
+    // The preset pattern coming back means nothing was chosen.
+    if (path.isEmpty() || path == u"*.CXR" || QFileInfo(path).fileName() == u"*.CXR")
+        return;
+    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
+    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const RosterReports reports(m_reportEngine, m_folder.dir(), m_module.currentDatafilePath);
+    QApplication::restoreOverrideCursor();
+    // Said before the previews, so that a missing report is not a mystery.
+    if (!reports.complete())
+        UserDialogs::instance().inform(this, Messenger::Kind::Error, reports.failureText());
+    for (const Report &report : reports.reports())
+        UserDialogs::instance().previewReport(this, report);
 }
 
 void MainWindow::MNU_Exit_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Module1.h"
+#include "ReportEngine.h"
 #include "UnitFolder.h"
 
 #include <QDate>
@@ -78,6 +79,7 @@ private:
     void MonthView1_DateClick(const QDate &first, const QDate &last);
     void MonthView2_DateClick(const QDate &first, const QDate &last);
     void MNU_Make_Click();
+    void MNU_Open_Click();
     void MNU_Exit_Click();
     void MNU_Consolidate_Click();
     void MNU_Absence_Click();
@@ -97,6 +99,8 @@ private:
     UnitFolder m_folder;
     std::unique_ptr<FolderLock> m_lock;
     Module1 m_module;
+    // Report settings stay from one printing to the next, as the engine keeps them.
+    ReportEngine m_reportEngine;
     std::function<QDate()> m_today;
     bool m_activatedOnce = false;
 

@@ -1,6 +1,11 @@
 #include "UserDialogs.h"
 
+#include "Report.h"
+
 #include <QApplication>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,6 +80,23 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, cons
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectFile(initial);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(report.title());
+    report.applyPageSetup(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(u"PrintPreview"_s);
+    dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
+    // The preview paints again whenever the user changes the page setup.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&report](QPrinter *target) {
+        QPainter painter(target);
+        report.paint(painter, *target);
+    });
+    dialog.resize(1100, 800);
+    dialog.exec();
 }
 
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)

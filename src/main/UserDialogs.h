@@ -9,6 +9,8 @@ class QWidget;
 
 namespace calendrix {
 
+class Report;
+
 // Every modal question the windows put to the user: message boxes and file
 // dialogs. Tests replace it with scripted answers so that nothing blocks.
 class UserDialogs
@@ -28,6 +30,9 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
                                  const QString &folder) = 0;
     virtual QString folderName(QWidget *parent, const QString &caption, const QString &folder) = 0;
+    // A print preview of one report, from which the user prints or saves a
+    // PDF; returns when it is closed.
+    virtual void previewReport(QWidget *parent, const Report &report) = 0;
 
     // The program's own dialogs, unless a test has put others in place.
     static UserDialogs &instance();
@@ -46,6 +51,7 @@ public:
     QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
                          const QString &folder) override;
     QString folderName(QWidget *parent, const QString &caption, const QString &folder) override;
+    void previewReport(QWidget *parent, const Report &report) override;
 };
 
 } // namespace calendrix

@@ -293,6 +293,20 @@ Database Database::open(const QString &path, FileKind kind)
     return db;
 }
 
+Database Database::openReadOnly(const QString &path, FileKind kind)
+{
+    checkFile(path, kind);
+    verifyHeader(path, kind);
+    auto shared = std::make_shared<DatabaseShared>();
+    shared->connectionName = newConnectionName();
+    shared->db = openConnection(shared->connectionName, path, true);
+    if (!shared->db.isOpen())
+        throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
+    shared->schemas.insert(u"main"_s, {QFileInfo(path).absoluteFilePath(), kind});
+    checkLayout(shared->db, path, kind);
+    return Database(shared);
+}
+
 void Database::attach(const QString &path, FileKind kind, const QString &alias)
 {
     if (!isOpen())

@@ -27,6 +27,9 @@ public:
     // database or a database of another kind is refused before it is ever
     // opened for writing. A journal left by a crash is rolled back.
     static Database open(const QString &path, FileKind kind);
+    // The same checks, but the connection can never write: for reading a file
+    // that belongs to someone else's run, such as a finished roster datafile.
+    static Database openReadOnly(const QString &path, FileKind kind);
 
     // Makes a new, empty file of the given kind. Fails with DestinationExists
     // when the path exists. The file appears complete or not at all.

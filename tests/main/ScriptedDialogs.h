@@ -3,6 +3,7 @@
 // Answers the windows' questions from a script and records what they said,
 // so that no test waits on a modal window.
 
+#include "Report.h"
 #include "UserDialogs.h"
 
 #include <QList>
@@ -43,6 +44,14 @@ public:
         return next();
     }
     QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
+    // Previews are recorded by title with the report's page text, in order.
+    QStringList previewTitles;
+    QStringList previewHtml;
+    void previewReport(QWidget *, const Report &report) override
+    {
+        previewTitles.append(report.title());
+        previewHtml.append(report.html());
+    }
 
     QStringList texts(Messenger::Kind kind) const
     {

@@ -1,0 +1,194 @@
+#include "ReportLayout.h"
+
+#include "ReportError.h"
+#include "TemplateValues.h"
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+#include <string>
+
+using namespace Qt::Literals::StringLiterals;
+namespace mustache = kainjow::mustache;
+
+namespace calendrix {
+
+namespace {
+
+const QString kDefaultFooterLeft = u"{{file}} \u00b7 printed {{printed}}"_s;
+const QString kDefaultFooterRight = u"Page {{page}} of {{pages}}"_s;
+
+struct MetaTag {
+    QString content;
+    int line = 0;
+};
+
+int lineAt(const QString &text, qsizetype offset)
+{
+    return int(text.left(offset).count(u'\n')) + 1;
+}
+
+// <meta name="calendrix-..." content="..."> in either attribute order.
+QHash<QString, MetaTag> metaTags(const QString &text)
+{
+    static const QRegularExpression tag(u"<meta\\s[^>]*>"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression name(u"\\bname\\s*=\\s*\"([^\"]*)\""_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression content(u"\\bcontent\\s*=\\s*\"([^\"]*)\""_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    QHash<QString, MetaTag> tags;
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString element = m.captured();
+        const QString n = name.match(element).captured(1).trimmed().toLower();
+        if (!n.startsWith(u"calendrix-"))
+            continue;
+        tags.insert(n, {content.match(element).captured(1), lineAt(text, m.capturedStart())});
+    }
+    return tags;
+}
+
+// The Mustache library counts positions in bytes of UTF-8.
+int lineOfError(const std::string &source, const std::string &message, int firstLine)
+{
+    const auto at = message.rfind(" at ");
+    if (at == std::string::npos)
+        return firstLine;
+    size_t offset = 0;
+    try {
+        offset = std::stoul(message.substr(at + 4));
+    } catch (...) {
+        return firstLine;
+    }
+    offset = std::min(offset, source.size());
+    return firstLine + int(std::count(source.begin(), source.begin() + std::ptrdiff_t(offset), '\n'));
+}
+
+} // namespace
+
+struct ReportLayout::Compiled {
+    std::unique_ptr<mustache::mustache> page;
+    std::unique_ptr<mustache::mustache> footerLeft;
+    std::unique_ptr<mustache::mustache> footerRight;
+};
+
+namespace {
+
+std::unique_ptr<mustache::mustache> compile(const QString &path, const QString &source, int firstLine,
+                                            const QString &where)
+{
+    const std::string text = source.toStdString();
+    auto compiled = std::make_unique<mustache::mustache>(text);
+    if (!compiled->is_valid()) {
+        const std::string message = compiled->error_message();
+        throw ReportError(u"The layout '%1' has an error in line %2%3: %4."_s.arg(path)
+                              .arg(lineOfError(text, message, firstLine))
+                              .arg(where, QString::fromStdString(message)));
+    }
+    return compiled;
+}
+
+QString render(mustache::mustache &compiled, const mustache::data &values, const QString &path)
+{
+    // The library reports faults found while filling in (an unknown partial,
+    // for one) through its error message rather than by throwing.
+    mustache::mustache &tmpl = compiled;
+    const std::string out = tmpl.render(values);
+    if (!tmpl.error_message().empty())
+        throw ReportError(u"The layout '%1' cannot be filled in: %2."_s.arg(
+            path, QString::fromStdString(tmpl.error_message())));
+    return QString::fromStdString(out);
+}
+
+// A footer is written like the page, with entities and escaped values, but
+// printed as one line of plain text.
+QString plainText(const QString &html)
+{
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+} // namespace
+
+ReportLayout ReportLayout::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        throw ReportError(u"The layout '%1' does not exist."_s.arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw ReportError(u"The layout '%1' cannot be read: %2."_s.arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ReportError(u"The layout '%1' cannot be read: %2."_s.arg(path, file.errorString()));
+    const QString text = QString::fromUtf8(bytes);
+    if (text.contains(QChar::ReplacementCharacter) || bytes.contains('\0'))
+        throw ReportError(u"The layout '%1' is not a text file (UTF-8)."_s.arg(path));
+
+    ReportLayout layout;
+    layout.m_path = path;
+    const QHash<QString, MetaTag> tags = metaTags(text);
+
+    const QString orientation = tags.value(u"calendrix-orientation"_s).content.trimmed().toLower();
+    if (orientation == u"landscape")
+        layout.m_orientation = QPageLayout::Landscape;
+    else if (orientation.isEmpty() || orientation == u"portrait")
+        layout.m_orientation = QPageLayout::Portrait;
+    else
+        throw ReportError(u"The layout '%1' has an error in line %2: the orientation must be portrait or "
+                          "landscape, not '%3'."_s.arg(path)
+                              .arg(tags.value(u"calendrix-orientation"_s).line)
+                              .arg(orientation));
+
+    if (tags.contains(u"calendrix-datafile"_s)) {
+        bool ok = false;
+        layout.m_dataFile = tags.value(u"calendrix-datafile"_s).content.trimmed().toInt(&ok);
+        if (!ok || layout.m_dataFile < 0)
+            throw ReportError(u"The layout '%1' has an error in line %2: the data file must be a number from 0 "
+                              "upwards."_s.arg(path)
+                                  .arg(tags.value(u"calendrix-datafile"_s).line));
+    }
+    if (tags.contains(u"calendrix-margin"_s)) {
+        bool ok = false;
+        layout.m_margin = tags.value(u"calendrix-margin"_s).content.trimmed().toDouble(&ok);
+        if (!ok || layout.m_margin < 0 || layout.m_margin > 50)
+            throw ReportError(u"The layout '%1' has an error in line %2: the margin must be 0 to 50 millimetres."_s
+                                  .arg(path)
+                                  .arg(tags.value(u"calendrix-margin"_s).line));
+    }
+
+    layout.m_compiled = std::make_shared<Compiled>();
+    layout.m_compiled->page = compile(path, text, 1, {});
+    const auto footer = [&](const QString &name, const QString &fallback) {
+        const auto found = tags.constFind(name);
+        if (found == tags.constEnd())
+            return compile(path, fallback, 1, {});
+        return compile(path, found->content, found->line, u" (the footer)"_s);
+    };
+    layout.m_compiled->footerLeft = footer(u"calendrix-footer-left"_s, kDefaultFooterLeft);
+    layout.m_compiled->footerRight = footer(u"calendrix-footer-right"_s, kDefaultFooterRight);
+    return layout;
+}
+
+QString ReportLayout::renderPage(const TemplateValues &values) const
+{
+    return render(*m_compiled->page, values.page, m_path);
+}
+
+QString ReportLayout::renderFooterLeft(const TemplateValues &values, int page, int pages) const
+{
+    mustache::data v = values.footer;
+    v.set("page", std::to_string(page));
+    v.set("pages", std::to_string(pages));
+    return plainText(render(*m_compiled->footerLeft, v, m_path));
+}
+
+QString ReportLayout::renderFooterRight(const TemplateValues &values, int page, int pages) const
+{
+    mustache::data v = values.footer;
+    v.set("page", std::to_string(page));
+    v.set("pages", std::to_string(pages));
+    return plainText(render(*m_compiled->footerRight, v, m_path));
+}
+
+} // namespace calendrix

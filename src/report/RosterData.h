@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace calendrix {
+
+// What a finished roster datafile says, per duty, ready to be laid out.
+struct RosterColumn {
+    QDate start;
+    bool holiday = false; // the period counted as a holiday
+};
+
+struct RosterSoldier {
+    QString rank; // rank code, "?" to "W"
+    QString name;
+    QString remarks;
+    QList<QString> cells; // one per column of the duty: "/.", "A", "D", a number or empty
+};
+
+struct RosterDuty {
+    QString name;
+    QString organization;
+    QList<RosterColumn> columns;
+    QList<RosterSoldier> soldiers; // most senior first, then by name
+};
+
+struct RosterData {
+    QList<RosterDuty> duties; // in the datafile's order, which is duty name order
+
+    // Reads a roster datafile without ever opening it for writing. Throws
+    // ReportError naming the file when it is missing, not a roster datafile
+    // or damaged.
+    static RosterData read(const QString &path);
+};
+
+} // namespace calendrix

@@ -1,0 +1,54 @@
+#include "RosterReports.h"
+
+#include "ReportError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+QString RosterReports::remarksLayout(const QString &folder)
+{
+    return QDir(folder).filePath(u"Remarks.rpt"_s);
+}
+
+QString RosterReports::rosterLayout(const QString &folder)
+{
+    return QDir(folder).filePath(u"Roster.rpt"_s);
+}
+
+RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const QString &datafile)
+    : m_datafile(datafile)
+{
+    const auto runOne = [&](const QString &what) {
+        try {
+            m_reports.append(engine.run());
+        } catch (const ReportError &e) {
+            m_failures.append({what, e.text()});
+        }
+    };
+    engine.setLayoutFile(remarksLayout(folder));
+    engine.setDataFile(0, datafile);
+    runOne(u"remarks"_s);
+    // The roster layout reads data file 1; data file 0 keeps the same path.
+    engine.setLayoutFile(rosterLayout(folder));
+    engine.setDataFile(1, datafile);
+    runOne(u"roster"_s);
+}
+
+QString RosterReports::failureText() const
+{
+    const QString file = QDir::toNativeSeparators(m_datafile);
+    if (m_failures.isEmpty())
+        return {};
+    if (m_failures.size() == 2 && m_failures[0].why == m_failures[1].why)
+        return u"Neither the remarks nor the roster of '%1' could be printed.\n%2"_s.arg(file, m_failures[0].why);
+    QStringList lines;
+    for (const Failure &f : m_failures)
+        lines.append(u"The %1 of '%2' could not be printed.\n%3"_s.arg(f.what, file, f.why));
+    return lines.join(u"\n\n"_s);
+}
+
+} // namespace calendrix

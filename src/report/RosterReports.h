@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Report.h"
+#include "ReportEngine.h"
+
+#include <QList>
+#include <QString>
+
+namespace calendrix {
+
+// The two reports of a roster datafile, in the order they are printed: the
+// remarks (layout Remarks.rpt), then the roster (Roster.rpt), both read from
+// the unit folder each time. One that cannot be produced does not stop the
+// other; what went wrong is kept for one message.
+class RosterReports
+{
+public:
+    static QString remarksLayout(const QString &folder);
+    static QString rosterLayout(const QString &folder);
+
+    // Runs both reports on engine, whose settings stay as the reports left them.
+    RosterReports(ReportEngine &engine, const QString &folder, const QString &datafile);
+
+    const QList<Report> &reports() const { return m_reports; }
+    bool complete() const { return m_failures.isEmpty(); }
+    // What could not be printed and why, naming the datafile; empty when
+    // both reports were produced.
+    QString failureText() const;
+
+private:
+    struct Failure {
+        QString what; // "remarks" or "roster"
+        QString why;
+    };
+    QString m_datafile;
+    QList<Report> m_reports;
+    QList<Failure> m_failures;
+};
+
+} // namespace calendrix

@@ -1,0 +1,55 @@
+#pragma once
+
+// Writes a roster datafile with exactly the duties, columns and cells a test
+// names, as a roster run would have left it.
+
+#include "Database.h"
+#include "RecordSet.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
+namespace calendrix::test {
+
+struct DutySpec {
+    QString name;
+    QString organization;
+    QList<QDate> starts;
+    QList<int> holidayColumns; // 0-based
+    struct Row {
+        QString rank, name, remarks;
+        QStringList cells;
+    };
+    QList<Row> rows;
+};
+
+inline void writeDatafile(const QString &path, const QList<DutySpec> &duties)
+{
+    Database::create(path, FileKind::Roster);
+    Database db = Database::open(path, FileKind::Roster);
+    RecordSet header(db, QStringLiteral("header"));
+    RecordSet sheet(db, QStringLiteral("storeage"));
+    for (const DutySpec &d : duties) {
+        header.addNew();
+        header.setValue(1, d.name);
+        header.setValue(2, d.organization);
+        for (int c = 0; c < d.starts.size(); ++c)
+            header.setValue(5 + c, d.starts[c].toString(Qt::ISODate));
+        header.update();
+        for (const DutySpec::Row &r : d.rows) {
+            sheet.addNew();
+            sheet.setValue(1, d.name);
+            sheet.setValue(2, r.name);
+            sheet.setValue(3, r.rank);
+            sheet.setValue(4, r.remarks);
+            for (int c = 0; c < r.cells.size(); ++c)
+                sheet.setValue(5 + c, r.cells[c]);
+            for (int c : d.holidayColumns)
+                sheet.setValue(41 + c, true);
+            sheet.update();
+        }
+    }
+}
+
+} // namespace calendrix::test

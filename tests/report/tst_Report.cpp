@@ -1,0 +1,382 @@
+// The report engine: what a layout is given, what it prints and where, and
+// how a broken layout or a wrong file is told.
+
+#include "DatafileBuilder.h"
+#include "PdfText.h"
+#include "Report.h"
+#include "ReportEngine.h"
+#include "ReportError.h"
+#include "RosterReports.h"
+#include "TestUnit.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+void writeText(const QString &path, const QByteArray &text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QString reportError(ReportEngine &engine)
+{
+    try {
+        engine.run();
+    } catch (const ReportError &e) {
+        return e.text();
+    }
+    return {};
+}
+
+// One duty with the given number of columns and soldiers; marks run 1, 2, ...
+// with "/." on the diagonal, so each row and column is told apart.
+DutySpec wideDuty(int columns, int soldiers)
+{
+    DutySpec d{u"Main Gate Guard"_s, u"Headquarters and Headquarters Company"_s, {}, {}, {}};
+    for (int c = 0; c < columns; ++c) {
+        d.starts.append(QDate(2027, 3, 1).addDays(c));
+        if (c % 7 == 5)
+            d.holidayColumns.append(c);
+    }
+    for (int s = 0; s < soldiers; ++s) {
+        DutySpec::Row r{u"E"_s, u"S%1 Vandenberghe-Smithson, Maximilian"_s.arg(s, 3, 10, QChar(u'0')),
+                        u"Support Platoon"_s, {}};
+        for (int c = 0; c < columns; ++c)
+            r.cells.append(c == s % columns ? u"/."_s : QString::number(100 + (s + c) % 50));
+        d.rows.append(r);
+    }
+    return d;
+}
+
+} // namespace
+
+class tst_Report : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutIsGivenTheDatafile();
+    void brokenLayouts_data();
+    void brokenLayouts();
+    void dataFilesAreNumbered();
+    void wrongDatafiles_data();
+    void wrongDatafiles();
+    void thirtySixColumnsFit_data();
+    void thirtySixColumnsFit();
+    void headerRowsRepeatOnEveryPage();
+    void remarksListTheDaysOnDuty();
+    void editedLayoutIsUsedAsIs();
+    void unwritablePdfIsReported();
+};
+
+void tst_Report::layoutIsGivenTheDatafile()
+{
+    TestUnit unit;
+    const QString datafile = unit.path(u"roster.cxr"_s);
+    DutySpec guard{u"Guard"_s,
+                   u"HQ"_s,
+                   {QDate(2027, 1, 1), QDate(2027, 1, 2), QDate(2027, 1, 3)},
+                   {1},
+                   {{u"A"_s, u"Zulu, Amy"_s, u"1st"_s, {u"1"_s, u"/."_s, u"A"_s}},
+                    {u"W"_s, u"Young, Bob"_s, u"HQ"_s, {u"/."_s, u"D"_s, u"2"_s}},
+                    {u"A"_s, u"adams, Cy"_s, u"2nd"_s, {u"2"_s, u"1"_s, u"/."_s}},
+                    {u"?"_s, u"Civ <&>"_s, {}, {u"A"_s, u"A"_s, u"A"_s}}}};
+    // The template's empty first row is no duty; a duty without periods is.
+    writeDatafile(datafile, {DutySpec{}, guard, DutySpec{u"Kitchen"_s, {}, {}, {}, {}}});
+
+    const QString layout = unit.path(u"values.rpt"_s);
+    writeText(layout, "{{dutyCount}}:{{#duties}}[{{number}}{{duty}}|{{organization}}|"
+                      "{{#columns}}{{date}}{{weekday}}{{#holiday}}*{{/holiday}} {{/columns}}|"
+                      "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
+                      "{{#standing}}#{{/standing}},{{/cells}}:{{dateList}};{{/soldiers}}"
+                      "{{^hasSoldiers}}none{{/hasSoldiers}}]{{/duties}}");
+    ReportEngine engine;
+    engine.setLayoutFile(layout);
+    engine.setDataFile(0, datafile);
+    const Report report = engine.run();
+    // Most senior first, then by name without regard to case; names escaped.
+    QCOMPARE(report.html(),
+             u"2:[1Guard|HQ|01.01.F 02.01.S* 03.01.S |"
+             "COL:Young, Bob:HQ:/.!,D,2#,:01.01.;"
+             "PV1:adams, Cy:2nd:2#,1#,/.!,:03.01.;"
+             "PV1:Zulu, Amy:1st:1#,/.!,A,:02.01.;"
+             "CIV:Civ &lt;&amp;&gt;::A,A,A,:;]"
+             "[2Kitchen|||none]"_s);
+    QCOMPARE(report.title(), u"values \u2013 roster.cxr"_s);
+}
+
+void tst_Report::brokenLayouts_data()
+{
+    QTest::addColumn<QByteArray>("layout");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("unclosed section") << QByteArray("<p>\n</p>\n{{#duties}}\n{{duty}}\n") << u"line 3"_s;
+    QTest::newRow("unclosed tag") << QByteArray("<p>\n\n{{duty\n</p>") << u"line 3"_s;
+    QTest::newRow("unopened section") << QByteArray("<p>\n{{/duties}}</p>") << u"line 2"_s;
+    QTest::newRow("line counted in characters, not bytes")
+        << QByteArray("<p>\xc3\x84\xc3\x96\xc3\x9c</p>\n\xe2\x80\x94\n{{#x}}") << u"line 3"_s;
+    QTest::newRow("orientation") << QByteArray("<html>\n<meta name=\"calendrix-orientation\" content=\"sideways\">")
+                                 << u"line 2: the orientation must be portrait or landscape"_s;
+    QTest::newRow("data file number") << QByteArray("\n\n<meta content=\"x\" name=\"calendrix-datafile\">")
+                                      << u"line 3: the data file must be a number"_s;
+    QTest::newRow("margin") << QByteArray("<meta name=\"calendrix-margin\" content=\"-4\">")
+                            << u"line 1: the margin"_s;
+    QTest::newRow("footer") << QByteArray("<p>\n</p>\n\n<meta name=\"calendrix-footer-left\" content=\"{{#page}}\">")
+                            << u"line 4"_s;
+    QTest::newRow("not text") << QByteArray("SQLite format 3\0\xff\xfe", 19) << u"is not a text file"_s;
+    QTest::newRow("missing") << QByteArray() << u"does not exist"_s;
+}
+
+void tst_Report::brokenLayouts()
+{
+    QFETCH(QByteArray, layout);
+    QFETCH(QString, expected);
+    TestUnit unit;
+    const QString datafile = unit.path(u"roster.cxr"_s);
+    writeDatafile(datafile, {wideDuty(3, 2)});
+    const QString path = unit.path(u"broken.rpt"_s);
+    if (!layout.isEmpty())
+        writeText(path, layout);
+
+    ReportEngine engine;
+    engine.setLayoutFile(path);
+    engine.setDataFile(0, datafile);
+    const QString error = reportError(engine);
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QVERIFY2(error.contains(expected), qPrintable(error));
+}
+
+void tst_Report::dataFilesAreNumbered()
+{
+    TestUnit unit;
+    const QString datafile = unit.path(u"roster.cxr"_s);
+    writeDatafile(datafile, {wideDuty(2, 1)});
+    const QString layout = unit.path(u"one.rpt"_s);
+    writeText(layout, "<meta name=\"calendrix-datafile\" content=\"1\">{{#duties}}{{duty}}{{/duties}}");
+
+    ReportEngine engine;
+    engine.setLayoutFile(layout);
+    engine.setDataFile(0, datafile);
+    QVERIFY(reportError(engine).contains(u"reads data file 1, which is not set"_s));
+    engine.setDataFile(1, datafile);
+    QVERIFY(engine.run().html().endsWith(u"Main Gate Guard"_s));
+    // The unit's own pair: the remarks read data file 0, the roster data file 1.
+    QCOMPARE(RosterReports(engine, unit.folder.dir(), datafile).reports().size(), 2);
+    QCOMPARE(engine.dataFile(0), datafile);
+    QCOMPARE(engine.dataFile(1), datafile);
+}
+
+void tst_Report::wrongDatafiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("text file") << u"text"_s << u"not a database file"_s;
+    QTest::newRow("empty file") << u"empty"_s << u"an empty file"_s;
+    QTest::newRow("personnel database") << u"personnel"_s << u"a Calendrix personnel database"_s;
+    QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
+}
+
+void tst_Report::wrongDatafiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    TestUnit unit;
+    QString path = unit.path(u"picked.cxr"_s);
+    if (kind == u"text")
+        writeText(path, "Duty roster for January\n");
+    else if (kind == u"empty")
+        writeText(path, {});
+    else if (kind == u"personnel")
+        path = unit.folder.personnelPath();
+    const QByteArray before = digest(path);
+
+    ReportEngine engine;
+    const RosterReports reports(engine, unit.folder.dir(), path);
+    QVERIFY(reports.reports().isEmpty());
+    const QString text = reports.failureText();
+    QVERIFY2(text.startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(path)), qPrintable(text));
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    // Looking is all that happened: not a byte changed, no journal left.
+    QCOMPARE(digest(path), before);
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
+}
+
+void tst_Report::thirtySixColumnsFit_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::newRow("A4") << int(QPageSize::A4) << 842.0 << 595.0;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << 792.0 << 612.0;
+}
+
+void tst_Report::thirtySixColumnsFit()
+{
+    QFETCH(int, paper);
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
+    TestUnit unit;
+    const QString datafile = unit.path(u"wide.cxr"_s);
+    const DutySpec duty = wideDuty(36, 12);
+    writeDatafile(datafile, {duty});
+    ReportEngine engine;
+    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
+    engine.setDataFile(1, datafile);
+    const QString pdf = unit.path(u"wide.pdf"_s);
+    Report::writePdf({engine.run()}, pdf, QPageSize(QPageSize::PageSizeId(paper)));
+
+    const QList<PdfPage> pages = readPdf(pdf);
+    QCOMPARE(pages.size(), 1);
+    const PdfPage &page = pages.first();
+    QVERIFY(page.landscape());
+    QCOMPARE(qRound(page.width), qRound(width));
+    QCOMPARE(qRound(page.height), qRound(height));
+    const double margin = 10 / 25.4 * 72;
+    for (const PdfWord &w : page.words)
+        QVERIFY2(w.xMin >= margin - 1 && w.xMax <= width - margin + 1,
+                 qPrintable(u"'%1' from %2 to %3 pt"_s.arg(w.text).arg(w.xMin).arg(w.xMax)));
+
+    // Each soldier's row holds his 36 marks, in order. Long names may wrap;
+    // the marks stand on the first line of the row.
+    static const QRegularExpression mark(u"^(/\\.|A|D|[0-9]+)$"_s);
+    for (int s = 0; s < duty.rows.size(); ++s) {
+        const QString id = duty.rows[s].name.section(u' ', 0, 0);
+        auto found = std::find_if(page.words.begin(), page.words.end(),
+                                  [&](const PdfWord &w) { return w.text == id; });
+        QVERIFY2(found != page.words.end(), qPrintable(id));
+        QStringList marks;
+        for (const PdfWord &w : page.lineAt(found->yCenter()))
+            if (w.xMin > found->xMax && mark.match(w.text).hasMatch())
+                marks.append(w.text);
+        QCOMPARE(marks, duty.rows[s].cells);
+    }
+    // Above the first row: one weekday initial per column, in date order.
+    const auto firstRow = std::find_if(page.words.begin(), page.words.end(),
+                                       [](const PdfWord &w) { return w.text == u"S000"_s; });
+    QStringList weekdays;
+    QList<PdfWord> header;
+    for (const PdfWord &w : page.words)
+        if (w.yMax < firstRow->yMin && w.text.size() == 1 && w.text.at(0).isUpper())
+            header.append(w);
+    std::sort(header.begin(), header.end(), [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
+    for (const PdfWord &w : header)
+        weekdays.append(w.text);
+    QCOMPARE(weekdays.join(QString()), u"MTWTFSS"_s.repeated(6).left(36));
+}
+
+void tst_Report::headerRowsRepeatOnEveryPage()
+{
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
+    TestUnit unit;
+    const QString datafile = unit.path(u"long.cxr"_s);
+    writeDatafile(datafile, {wideDuty(10, 140)});
+    ReportEngine engine;
+    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
+    engine.setDataFile(1, datafile);
+    const QString pdf = unit.path(u"long.pdf"_s);
+
+    Report::writePdf({engine.run()}, pdf, QPageSize(QPageSize::A4));
+    const QList<PdfPage> pages = readPdf(pdf);
+    QVERIFY2(pages.size() >= 3 && pages.size() <= 6, qPrintable(QString::number(pages.size())));
+    for (int i = 0; i < pages.size(); ++i) {
+        const PdfPage &page = pages[i];
+        QVERIFY(page.landscape());
+        QVERIFY(page.text().contains(u"Page %1 of %2"_s.arg(i + 1).arg(pages.size())));
+        // Above the first soldier of every page: the duty and its ten dates.
+        double rowsTop = page.height;
+        for (const PdfWord &w : page.words)
+            if (w.text == u"CPL"_s)
+                rowsTop = std::min(rowsTop, w.yMin);
+        QStringList above;
+        for (const PdfWord &w : page.words)
+            if (w.yMax <= rowsTop)
+                above.append(w.text);
+        for (const QString &expected : {u"Guard"_s, u"1"_s, u"10"_s, u"W"_s})
+            QVERIFY2(above.contains(expected), qPrintable(u"page %1: %2"_s.arg(i + 1).arg(above.join(u' '))));
+    }
+    // Every soldier is printed once.
+    int rows = 0;
+    for (const PdfPage &p : pages)
+        rows += int(std::count_if(p.words.begin(), p.words.end(),
+                                  [](const PdfWord &w) { return w.text == u"Maximilian"_s; }));
+    QCOMPARE(rows, 140);
+}
+
+void tst_Report::remarksListTheDaysOnDuty()
+{
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
+    TestUnit unit;
+    const QString datafile = unit.path(u"r.cxr"_s);
+    DutySpec d{u"Fire Picket"_s,
+               u"2nd Platoon"_s,
+               {QDate(2027, 5, 3), QDate(2027, 5, 10), QDate(2027, 5, 17)},
+               {},
+               {{u"F"_s, u"Okafor, Ines"_s, u"HQ Section"_s, {u"/."_s, u"1"_s, u"/."_s}},
+                {u"B"_s, u"Lane, Sam"_s, u"1st Platoon"_s, {u"1"_s, u"/."_s, u"A"_s}}}};
+    writeDatafile(datafile, {d});
+    ReportEngine engine;
+    const RosterReports reports(engine, unit.folder.dir(), datafile);
+    QVERIFY2(reports.complete(), qPrintable(reports.failureText()));
+    const QString pdf = unit.path(u"r.pdf"_s);
+    Report::writePdf(reports.reports(), pdf, QPageSize(QPageSize::A4));
+    const QList<PdfPage> pages = readPdf(pdf);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(!pages[0].landscape());
+    QVERIFY(pages[1].landscape());
+    const QString remarks = pages[0].text();
+    QVERIFY2(remarks.contains(u"SGT Okafor, Ines HQ Section 03.05., 17.05. 2"_s), qPrintable(remarks));
+    QVERIFY2(remarks.contains(u"PV2 Lane, Sam 1st Platoon 10.05. 1"_s), qPrintable(remarks));
+    QVERIFY(remarks.contains(u"r.cxr \u00b7 remarks"_s));
+}
+
+void tst_Report::editedLayoutIsUsedAsIs()
+{
+    TestUnit unit;
+    const QString datafile = unit.path(u"e.cxr"_s);
+    writeDatafile(datafile, {wideDuty(1, 1), DutySpec{u"Runner"_s, {}, {}, {}, {}}});
+    writeText(RosterReports::rosterLayout(unit.folder.dir()),
+              "<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: {{dutyCount}} duties</p>");
+    ReportEngine engine;
+    const RosterReports reports(engine, unit.folder.dir(), datafile);
+    QCOMPARE(reports.reports().size(), 2);
+    QCOMPARE(reports.reports().at(1).html(),
+             u"<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: 2 duties</p>"_s);
+}
+
+void tst_Report::unwritablePdfIsReported()
+{
+    TestUnit unit;
+    const QString datafile = unit.path(u"e.cxr"_s);
+    writeDatafile(datafile, {wideDuty(2, 2)});
+    ReportEngine engine;
+    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
+    engine.setDataFile(1, datafile);
+    const Report report = engine.run();
+    const QString target = unit.path(u"no such folder/out.pdf"_s);
+    try {
+        Report::writePdf({report}, target, QPageSize(QPageSize::A4));
+        QFAIL("a PDF in a missing folder was reported as written");
+    } catch (const ReportError &e) {
+        QVERIFY2(e.text().contains(target), qPrintable(e.text()));
+    }
+}
+
+QTEST_MAIN(tst_Report)
+#include "tst_Report.moc"
