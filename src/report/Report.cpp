@@ -62,7 +62,11 @@ int Report::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&device);
-    doc.setDefaultFont(QFont(kFontFamily, 9));
+    QFont font(kFontFamily, 9);
+    // Any letter spacing keeps the shaper from joining "ff" or "fi" into one
+    // glyph, so that names stay searchable and copyable in a saved PDF.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    doc.setDefaultFont(font);
     doc.setHtml(m_html);
     QTextFrameFormat root = doc.rootFrame()->frameFormat();
     root.setMargin(0);

@@ -1,4 +1,5 @@
 #include "FolderLock.h"
+#include "RunCalendrix.h"
 #include "TestUnit.h"
 
 #include <QCryptographicHash>
@@ -27,25 +28,6 @@ private slots:
 };
 
 namespace {
-
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Result runCalendrix(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
-    Result r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 QByteArray folderHash(const QString &dir)
 {
