@@ -1,0 +1,195 @@
+// File > Open/Print Rosters: what is opened, in which order the reports are
+// shown, and what the clerk is told when something cannot be printed.
+
+#include "../TestUnit.h"
+#include "../report/DatafileBuilder.h"
+#include "ScriptedDialogs.h"
+
+#include "FolderLock.h"
+#include "MainWindow.h"
+#include "Report.h"
+#include "ReportEngine.h"
+#include "RosterReports.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+DutySpec guard()
+{
+    return {u"Gate Guard"_s,
+            u"HQ"_s,
+            {QDate(2027, 3, 1), QDate(2027, 3, 2)},
+            {},
+            {{u"E"_s, u"Adams"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}}, {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
+}
+
+struct Window {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    Window()
+    {
+        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
+                                            [] { return QDate(2027, 2, 20); });
+        main->show();
+    }
+    void openPrint() const { main->findChild<QAction *>(u"MNU_Open"_s)->trigger(); }
+};
+
+} // namespace
+
+class tst_OpenPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingChosen_data();
+    void nothingChosen();
+    void remarksThenRoster();
+    void missingRemarksLayout();
+    void notADatafile();
+    void openDialogListsBothCases();
+    void previewShowsThePages();
+};
+
+void tst_OpenPrint::nothingChosen_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("cancelled") << QString();
+    QTest::newRow("the preset pattern") << u"*.CXR"_s;
+}
+
+void tst_OpenPrint::nothingChosen()
+{
+    QFETCH(QString, answer);
+    Window w;
+    const QString earlier = w.unit.path(u"earlier.cxr"_s);
+    writeDatafile(earlier, {guard()});
+    w.dialogs.fileNames = {earlier};
+    w.openPrint();
+    QCOMPARE(w.main->module().currentDatafilePath, earlier);
+
+    w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
+    w.dialogs.previewTitles.clear();
+    w.openPrint();
+    QCOMPARE(w.main->module().currentDatafilePath, earlier);
+    QCOMPARE(w.main->module().currentDatafileTitle, u"earlier.cxr"_s);
+    QVERIFY(w.dialogs.previewTitles.isEmpty());
+    QVERIFY(w.dialogs.shown.isEmpty());
+}
+
+void tst_OpenPrint::remarksThenRoster()
+{
+    Window w;
+    const QString path = w.unit.path(u"march.CXR"_s);
+    writeDatafile(path, {guard()});
+    w.dialogs.fileNames = {path};
+    w.openPrint();
+    QCOMPARE(w.dialogs.previewTitles, (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
+    QVERIFY(w.dialogs.previewHtml[0].contains(u"01.03."_s));  // Adams stands the first day
+    QVERIFY(w.dialogs.previewHtml[1].contains(u"Gate Guard"_s));
+    QVERIFY(w.dialogs.shown.isEmpty());
+    QCOMPARE(w.main->module().currentDatafilePath, path);
+    QCOMPARE(w.main->module().currentDatafileTitle, u"march.CXR"_s);
+}
+
+void tst_OpenPrint::missingRemarksLayout()
+{
+    Window w;
+    QVERIFY(QFile::remove(RosterReports::remarksLayout(w.unit.folder.dir())));
+    const QString path = w.unit.path(u"march.cxr"_s);
+    writeDatafile(path, {guard()});
+    w.dialogs.fileNames = {path};
+    w.openPrint();
+    QCOMPARE(w.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march.cxr"_s});
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(u"The remarks of '%1' could not be printed."_s.arg(path)), qPrintable(errors[0]));
+    QVERIFY(errors[0].contains(u"Remarks.rpt' does not exist"_s));
+}
+
+void tst_OpenPrint::notADatafile()
+{
+    Window w;
+    w.dialogs.fileNames = {w.unit.folder.workingPath()};
+    w.openPrint();
+    QVERIFY(w.dialogs.previewTitles.isEmpty());
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(w.unit.folder.workingPath())),
+             qPrintable(errors[0]));
+    QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
+    // The window goes on working on its own databases.
+    QVERIFY(w.main->isVisible());
+}
+
+void tst_OpenPrint::openDialogListsBothCases()
+{
+    TestUnit unit;
+    for (const QString &name : {u"lower.cxr"_s, u"UPPER.CXR"_s, u"other.txt"_s}) {
+        QFile f(unit.path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QStringList listed;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        auto *view = dialog->findChild<QAbstractItemView *>(u"listView"_s);
+        QVERIFY(model && view);
+        QTRY_VERIFY(model->rowCount(model->index(unit.dir.path())) >= 2);
+        const QModelIndex root = view->rootIndex();
+        for (int r = 0; r < view->model()->rowCount(root); ++r)
+            listed.append(view->model()->index(r, 0, root).data().toString());
+        dialog->reject();
+    });
+    WidgetDialogs real;
+    QCOMPARE(real.openFileName(nullptr, u"Calendrix datafiles (*.cxr)"_s, u"*.CXR"_s, unit.dir.path()), QString());
+    listed.sort();
+    QCOMPARE(listed, (QStringList{u"UPPER.CXR"_s, u"lower.cxr"_s}));
+}
+
+void tst_OpenPrint::previewShowsThePages()
+{
+    TestUnit unit;
+    const QString path = unit.path(u"march.cxr"_s);
+    writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
+    ReportEngine engine;
+    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
+    engine.setDataFile(1, path);
+    const Report report = engine.run();
+    int pages = -1;
+    QString title;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+        QVERIFY(preview);
+        QTRY_VERIFY(preview->pageCount() > 0);
+        pages = preview->pageCount();
+        orientation = preview->orientation();
+        title = dialog->windowTitle();
+        dialog->reject();
+    });
+    WidgetDialogs().previewReport(nullptr, report);
+    QCOMPARE(pages, 2); // one page per duty
+    QCOMPARE(orientation, QPageLayout::Landscape);
+    QCOMPARE(title, u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
+}
+
+QTEST_MAIN(tst_OpenPrint)
+#include "tst_OpenPrint.moc"
