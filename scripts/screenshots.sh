@@ -37,7 +37,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
         xdotool windowfocus --sync "$w" key Escape
         sleep 0.5
     }
-    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Return
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Return
     shoot "Setup" setup-dialog
     xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Right Return
     shoot "Assignment Counters" counters-dialog
@@ -47,6 +47,25 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     shoot "About" about-dialog
     xdotool mousemove 102 8 click 1; sleep 0.4; xdotool key Down Return
     shoot "Calendrix Help" help-window
+    # File > Open/Print Rosters: the datafile typed into the open dialog,
+    # then the two print previews, remarks first.
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Return
+    for i in $(seq 30); do d=$(xdotool search --onlyvisible --name "^Open" 2>/dev/null | head -1); [ -n "$d" ] && break; sleep 0.2; done
+    sleep 0.8
+    eval "$(xdotool getwindowgeometry --shell "$d")"
+    xdotool windowfocus --sync "$d" key ctrl+a type "$(dirname "$1")/first.cxr"
+    xdotool key Return
+    shoot "Print Preview – Remarks – first.cxr" remarks-preview
+    shoot "Print Preview – Duty roster – first.cxr" roster-preview
     kill $pid
 ' _ "$unit"
+# The printed roster itself: the first roster page and the first remarks page.
+pdf=$(dirname "$unit")/first.pdf
+build/src/calendrix print "$(dirname "$unit")/first.cxr" --data "$unit" --pdf "$pdf" >/dev/null 2>&1
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+for i in $(seq "$pages"); do
+    pdfinfo -f "$i" -l "$i" "$pdf" | grep -q "size: *842" && { first=$i; break; }
+done
+pdftoppm -r 110 -png -singlefile -f "$first" -l "$first" "$pdf" docs/roster-print
+pdftoppm -r 80 -png -singlefile -f 1 -l 1 "$pdf" docs/remarks-print
 ls docs/*.png

@@ -217,18 +217,20 @@ int runMake(const QStringList &arguments)
 int runPrint(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Print a roster datafile's remarks and roster into one PDF file, with the "
-                                     "unit's layouts Remarks.rpt and Roster.rpt, as File > Open/Print Rosters "
-                                     "does."_s);
+    parser.setApplicationDescription(
+        u"Print a roster datafile's remarks and roster into one PDF file, with the "
+        "unit's layouts Remarks.rpt and Roster.rpt, as File > Open/Print Rosters "
+        "does."_s);
     parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to print."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder with the layouts (default: the current folder)."_s,
-                                  u"DIR"_s);
+    const QCommandLineOption data(
+        u"data"_s, u"The unit folder with the layouts (default: the current folder)."_s, u"DIR"_s);
     const QCommandLineOption pdf(u"pdf"_s, u"The PDF file to write."_s, u"OUT.pdf"_s);
     const QCommandLineOption paper(u"paper"_s, u"a4 (default) or letter."_s, u"SIZE"_s, u"a4"_s);
     const QCommandLineOption replace(u"replace"_s, u"Replace OUT.pdf when it exists."_s);
     parser.addOptions({data, pdf, paper, replace});
-    if (const int status = parse(parser, arguments,
-                                 u"print FILE.cxr --pdf OUT.pdf [--data DIR] [--paper a4|letter] [--replace]"_s);
+    if (const int status =
+            parse(parser, arguments,
+                  u"print FILE.cxr --pdf OUT.pdf [--data DIR] [--paper a4|letter] [--replace]"_s);
         status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1)

@@ -7,8 +7,8 @@
 #include "MonthView.h"
 #include "OptionFile.h"
 #include "RankList.h"
-#include "RosterReports.h"
 #include "RecordSetModel.h"
+#include "RosterReports.h"
 #include "RosterRun.h"
 #include "UserDialogs.h"
 
@@ -661,7 +661,8 @@ void MainWindow::MNU_Make_Click()
 void MainWindow::MNU_Open_Click()
 {
     saveEdits();
-    const QString path = UserDialogs::instance().openFileName(this, kDatafileFilter, u"*.CXR"_s, m_folder.dir());
+    const QString path =
+        UserDialogs::instance().openFileName(this, kDatafileFilter, u"*.CXR"_s, m_folder.dir());
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || path == u"*.CXR" || QFileInfo(path).fileName() == u"*.CXR")
         return;

@@ -26,8 +26,9 @@ const QString kFontFamily = u"DejaVu Sans"_s;
 
 QString pageTitle(const QString &html)
 {
-    static const QRegularExpression title(u"<title>(.*?)</title>"_s, QRegularExpression::CaseInsensitiveOption |
-                                                                        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression title(u"<title>(.*?)</title>"_s,
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::DotMatchesEverythingOption);
     QTextDocument plain;
     plain.setHtml(title.match(html).captured(1));
     return plain.toPlainText().simplified();

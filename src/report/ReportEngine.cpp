@@ -15,8 +15,8 @@ Report ReportEngine::run() const
     ReportLayout layout = ReportLayout::load(m_layoutFile);
     const QString dataPath = m_dataFiles.value(layout.dataFile());
     if (dataPath.isEmpty())
-        throw ReportError(
-            u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile).arg(layout.dataFile()));
+        throw ReportError(u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile)
+                              .arg(layout.dataFile()));
     const RosterData roster = RosterData::read(dataPath);
     const TemplateValues values = TemplateValues::fromRoster(
         roster, dataPath, m_printedOn.isValid() ? m_printedOn : QDate::currentDate());

@@ -144,17 +144,19 @@ ReportLayout ReportLayout::load(const QString &path)
         bool ok = false;
         layout.m_dataFile = tags.value(u"calendrix-datafile"_s).content.trimmed().toInt(&ok);
         if (!ok || layout.m_dataFile < 0)
-            throw ReportError(u"The layout '%1' has an error in line %2: the data file must be a number from 0 "
-                              "upwards."_s.arg(path)
-                                  .arg(tags.value(u"calendrix-datafile"_s).line));
+            throw ReportError(
+                u"The layout '%1' has an error in line %2: the data file must be a number from 0 "
+                "upwards."_s.arg(path)
+                    .arg(tags.value(u"calendrix-datafile"_s).line));
     }
     if (tags.contains(u"calendrix-margin"_s)) {
         bool ok = false;
         layout.m_margin = tags.value(u"calendrix-margin"_s).content.trimmed().toDouble(&ok);
         if (!ok || layout.m_margin < 0 || layout.m_margin > 50)
-            throw ReportError(u"The layout '%1' has an error in line %2: the margin must be 0 to 50 millimetres."_s
-                                  .arg(path)
-                                  .arg(tags.value(u"calendrix-margin"_s).line));
+            throw ReportError(
+                u"The layout '%1' has an error in line %2: the margin must be 0 to 50 millimetres."_s
+                    .arg(path)
+                    .arg(tags.value(u"calendrix-margin"_s).line));
     }
 
     layout.m_compiled = std::make_shared<Compiled>();

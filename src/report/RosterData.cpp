@@ -57,9 +57,10 @@ RosterData RosterData::read(const QString &path)
                     break;
                 const QDate start = QDate::fromString(text.left(10), Qt::ISODate);
                 if (!start.isValid())
-                    throw ReportError(u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of "
-                                      "column %4."_s.arg(path, duty.name, text)
-                                          .arg(c + 1));
+                    throw ReportError(
+                        u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of "
+                        "column %4."_s.arg(path, duty.name, text)
+                            .arg(c + 1));
                 duty.columns.append({start, false});
             }
             // A template's empty first row is not a duty.

@@ -44,7 +44,8 @@ QString RosterReports::failureText() const
     if (m_failures.isEmpty())
         return {};
     if (m_failures.size() == 2 && m_failures[0].why == m_failures[1].why)
-        return u"Neither the remarks nor the roster of '%1' could be printed.\n%2"_s.arg(file, m_failures[0].why);
+        return u"Neither the remarks nor the roster of '%1' could be printed.\n%2"_s.arg(file,
+                                                                                         m_failures[0].why);
     QStringList lines;
     for (const Failure &f : m_failures)
         lines.append(u"The %1 of '%2' could not be printed.\n%3"_s.arg(f.what, file, f.why));

@@ -34,7 +34,8 @@ void append(mustache::data &list, mustache::data &&item)
 
 mustache::data flag(bool on)
 {
-    return on ? mustache::data(mustache::data::type::bool_true) : mustache::data(mustache::data::type::bool_false);
+    return on ? mustache::data(mustache::data::type::bool_true)
+              : mustache::data(mustache::data::type::bool_false);
 }
 
 mustache::data number(qsizetype n)
@@ -120,7 +121,8 @@ mustache::data soldierValues(const RosterSoldier &soldier, int index, const Rost
 
 } // namespace
 
-TemplateValues TemplateValues::fromRoster(const RosterData &roster, const QString &path, const QDate &printedOn)
+TemplateValues TemplateValues::fromRoster(const RosterData &roster, const QString &path,
+                                          const QDate &printedOn)
 {
     QHash<QString, QString> rankNames;
     for (const auto &[code, shown] : mainRankList())

@@ -277,34 +277,32 @@ void Database::verifyHeader(const QString &path, FileKind kind)
 
 Database Database::open(const QString &path, FileKind kind)
 {
-    checkFile(path, kind);
-    verifyHeader(path, kind);
-    auto shared = std::make_shared<DatabaseShared>();
-    shared->connectionName = newConnectionName();
-    shared->db = openConnection(shared->connectionName, path, false);
-    if (!shared->db.isOpen())
-        throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
-    shared->schemas.insert(u"main"_s, {QFileInfo(path).absoluteFilePath(), kind});
-    Database db(shared);
-    // A rollback journal (never WAL) keeps commits across attached files atomic.
-    db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
-    db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
-    checkLayout(shared->db, path, kind);
-    return db;
+    return openChecked(path, kind, false);
 }
 
 Database Database::openReadOnly(const QString &path, FileKind kind)
+{
+    return openChecked(path, kind, true);
+}
+
+Database Database::openChecked(const QString &path, FileKind kind, bool readOnly)
 {
     checkFile(path, kind);
     verifyHeader(path, kind);
     auto shared = std::make_shared<DatabaseShared>();
     shared->connectionName = newConnectionName();
-    shared->db = openConnection(shared->connectionName, path, true);
+    shared->db = openConnection(shared->connectionName, path, readOnly);
     if (!shared->db.isOpen())
         throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
     shared->schemas.insert(u"main"_s, {QFileInfo(path).absoluteFilePath(), kind});
+    Database db(shared);
+    if (!readOnly) {
+        // A rollback journal (never WAL) keeps commits across attached files atomic.
+        db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
+        db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
+    }
     checkLayout(shared->db, path, kind);
-    return Database(shared);
+    return db;
 }
 
 void Database::attach(const QString &path, FileKind kind, const QString &alias)

@@ -76,6 +76,7 @@ public:
 
 private:
     explicit Database(std::shared_ptr<DatabaseShared> d);
+    static Database openChecked(const QString &path, FileKind kind, bool readOnly);
     static void checkFile(const QString &path, FileKind kind);
     static void verifyHeader(const QString &path, FileKind kind);
     std::shared_ptr<DatabaseShared> d;

@@ -93,8 +93,8 @@ void tst_Print::initTestCase()
 
 void tst_Print::companyRoster()
 {
-    const Result r = runCalendrix({u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s,
-                                   m_company.pdf()});
+    const Result r = runCalendrix(
+        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, m_company.pdf()});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     const QList<PdfPage> pages = readPdf(m_company.pdf());
     QVERIFY(!pages.isEmpty());
@@ -154,8 +154,8 @@ void tst_Print::companyRoster()
                 QRegularExpression(u"^[0-9]+$"_s).match(w.text).hasMatch())
                 stacked[columnOf(w.xCenter())].append(w.text);
         for (int c = 0; c < d.starts.size(); ++c) {
-            QCOMPARE(weekdays[c].text, QLocale(QLocale::English).dayName(d.starts[c].dayOfWeek(),
-                                                                         QLocale::NarrowFormat));
+            QCOMPARE(weekdays[c].text,
+                     QLocale(QLocale::English).dayName(d.starts[c].dayOfWeek(), QLocale::NarrowFormat));
             QCOMPARE(stacked.value(c),
                      (QStringList{QString::number(d.starts[c].day()), QString::number(d.starts[c].month())}));
         }
@@ -193,13 +193,15 @@ void tst_Print::missingRemarksLayout()
     Unit unit;
     QVERIFY(makeCompany(unit));
     QVERIFY(QFile::remove(QDir(unit.folder()).filePath(u"Remarks.rpt"_s)));
-    const Result r = runCalendrix({u"print"_s, unit.datafile(), u"--data"_s, unit.folder(), u"--pdf"_s, unit.pdf()});
+    const Result r =
+        runCalendrix({u"print"_s, unit.datafile(), u"--data"_s, unit.folder(), u"--pdf"_s, unit.pdf()});
     QCOMPARE(r.status, 1);
     // One line says what was not printed and why.
     const QStringList errors = r.err.split(u'\n').filter(QRegularExpression(u"^ERROR: "_s));
     QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors.first().startsWith(u"ERROR: The remarks of '%1' could not be printed."_s.arg(unit.datafile())),
-             qPrintable(r.err));
+    QVERIFY2(
+        errors.first().startsWith(u"ERROR: The remarks of '%1' could not be printed."_s.arg(unit.datafile())),
+        qPrintable(r.err));
     QVERIFY(errors.first().contains(u"Remarks.rpt' does not exist"_s));
     const QList<PdfPage> pages = readPdf(unit.pdf());
     QVERIFY(!pages.isEmpty());
@@ -224,8 +226,9 @@ void tst_Print::notADatafile()
     const QString pdf = m_company.dir.filePath(u"wrong.pdf"_s);
     const Result r = runCalendrix({u"print"_s, path, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf});
     QCOMPARE(r.status, 1);
-    QVERIFY2(r.err.contains(u"ERROR: Neither the remarks nor the roster of '%1' could be printed."_s.arg(path)),
-             qPrintable(r.err));
+    QVERIFY2(
+        r.err.contains(u"ERROR: Neither the remarks nor the roster of '%1' could be printed."_s.arg(path)),
+        qPrintable(r.err));
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
     QVERIFY(!QFile::exists(pdf));
 }
@@ -237,7 +240,8 @@ void tst_Print::existingPdf()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("the clerk's own file");
     f.close();
-    const QStringList args{u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf};
+    const QStringList args{u"print"_s,         m_company.datafile(), u"--data"_s,
+                           m_company.folder(), u"--pdf"_s,           pdf};
     QCOMPARE(runCalendrix(args).status, 4);
     QCOMPARE(QFileInfo(pdf).size(), 20);
     // Never over the datafile or a layout, even when asked to replace.

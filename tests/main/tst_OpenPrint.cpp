@@ -32,7 +32,8 @@ DutySpec guard()
             u"HQ"_s,
             {QDate(2027, 3, 1), QDate(2027, 3, 2)},
             {},
-            {{u"E"_s, u"Adams"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}}, {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
+            {{u"E"_s, u"Adams"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}},
+             {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
 }
 
 struct Window {
@@ -98,8 +99,9 @@ void tst_OpenPrint::remarksThenRoster()
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
     w.openPrint();
-    QCOMPARE(w.dialogs.previewTitles, (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
-    QVERIFY(w.dialogs.previewHtml[0].contains(u"01.03."_s));  // Adams stands the first day
+    QCOMPARE(w.dialogs.previewTitles,
+             (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
+    QVERIFY(w.dialogs.previewHtml[0].contains(u"01.03."_s)); // Adams stands the first day
     QVERIFY(w.dialogs.previewHtml[1].contains(u"Gate Guard"_s));
     QVERIFY(w.dialogs.shown.isEmpty());
     QCOMPARE(w.main->module().currentDatafilePath, path);
@@ -117,7 +119,8 @@ void tst_OpenPrint::missingRemarksLayout()
     QCOMPARE(w.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march.cxr"_s});
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].contains(u"The remarks of '%1' could not be printed."_s.arg(path)), qPrintable(errors[0]));
+    QVERIFY2(errors[0].contains(u"The remarks of '%1' could not be printed."_s.arg(path)),
+             qPrintable(errors[0]));
     QVERIFY(errors[0].contains(u"Remarks.rpt' does not exist"_s));
 }
 
@@ -129,7 +132,8 @@ void tst_OpenPrint::notADatafile()
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(w.unit.folder.workingPath())),
+    QVERIFY2(errors[0].startsWith(
+                 u"Neither the remarks nor the roster of '%1'"_s.arg(w.unit.folder.workingPath())),
              qPrintable(errors[0]));
     QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
     // The window goes on working on its own databases.
@@ -157,7 +161,8 @@ void tst_OpenPrint::openDialogListsBothCases()
         dialog->reject();
     });
     WidgetDialogs real;
-    QCOMPARE(real.openFileName(nullptr, u"Calendrix datafiles (*.cxr)"_s, u"*.CXR"_s, unit.dir.path()), QString());
+    QCOMPARE(real.openFileName(nullptr, u"Calendrix datafiles (*.cxr)"_s, u"*.CXR"_s, unit.dir.path()),
+             QString());
     listed.sort();
     QCOMPARE(listed, (QStringList{u"UPPER.CXR"_s, u"lower.cxr"_s}));
 }

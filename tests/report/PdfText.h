@@ -37,14 +37,17 @@ struct PdfPage {
         for (const PdfWord &w : words)
             if (qAbs(w.yCenter() - y) <= tolerance)
                 line.append(w);
-        std::sort(line.begin(), line.end(), [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
+        std::sort(line.begin(), line.end(),
+                  [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
         return line;
     }
 };
 
 inline QString decodeEntities(QString s)
 {
-    return s.replace(u"&lt;"_qs, u"<"_qs).replace(u"&gt;"_qs, u">"_qs).replace(u"&quot;"_qs, u"\""_qs)
+    return s.replace(u"&lt;"_qs, u"<"_qs)
+        .replace(u"&gt;"_qs, u">"_qs)
+        .replace(u"&quot;"_qs, u"\""_qs)
         .replace(u"&amp;"_qs, u"&"_qs);
 }
 
@@ -67,8 +70,9 @@ inline QList<PdfPage> readPdf(const QString &path)
         const QString body = m.captured(3);
         for (auto w = wordRe.globalMatch(body); w.hasNext();) {
             const auto wm = w.next();
-            page.words.append({wm.captured(1).toDouble(), wm.captured(2).toDouble(), wm.captured(3).toDouble(),
-                               wm.captured(4).toDouble(), decodeEntities(wm.captured(5))});
+            page.words.append({wm.captured(1).toDouble(), wm.captured(2).toDouble(),
+                               wm.captured(3).toDouble(), wm.captured(4).toDouble(),
+                               decodeEntities(wm.captured(5))});
         }
         pages.append(page);
     }

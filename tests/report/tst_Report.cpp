@@ -56,8 +56,10 @@ DutySpec wideDuty(int columns, int soldiers)
             d.holidayColumns.append(c);
     }
     for (int s = 0; s < soldiers; ++s) {
-        DutySpec::Row r{u"E"_s, u"S%1 Vandenberghe-Smithson, Maximilian"_s.arg(s, 3, 10, QChar(u'0')),
-                        u"Support Platoon"_s, {}};
+        DutySpec::Row r{u"E"_s,
+                        u"S%1 Vandenberghe-Smithson, Maximilian"_s.arg(s, 3, 10, QChar(u'0')),
+                        u"Support Platoon"_s,
+                        {}};
         for (int c = 0; c < columns; ++c)
             r.cells.append(c == s % columns ? u"/."_s : QString::number(100 + (s + c) % 50));
         d.rows.append(r);
@@ -102,23 +104,23 @@ void tst_Report::layoutIsGivenTheDatafile()
     writeDatafile(datafile, {DutySpec{}, guard, DutySpec{u"Kitchen"_s, {}, {}, {}, {}}});
 
     const QString layout = unit.path(u"values.rpt"_s);
-    writeText(layout, "{{dutyCount}}:{{#duties}}[{{number}}{{duty}}|{{organization}}|"
-                      "{{#columns}}{{date}}{{weekday}}{{#holiday}}*{{/holiday}} {{/columns}}|"
-                      "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
-                      "{{#standing}}#{{/standing}},{{/cells}}:{{dateList}};{{/soldiers}}"
-                      "{{^hasSoldiers}}none{{/hasSoldiers}}]{{/duties}}");
+    writeText(layout,
+              "{{dutyCount}}:{{#duties}}[{{number}}{{duty}}|{{organization}}|"
+              "{{#columns}}{{date}}{{weekday}}{{#holiday}}*{{/holiday}} {{/columns}}|"
+              "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
+              "{{#standing}}#{{/standing}},{{/cells}}:{{dateList}};{{/soldiers}}"
+              "{{^hasSoldiers}}none{{/hasSoldiers}}]{{/duties}}");
     ReportEngine engine;
     engine.setLayoutFile(layout);
     engine.setDataFile(0, datafile);
     const Report report = engine.run();
     // Most senior first, then by name without regard to case; names escaped.
-    QCOMPARE(report.html(),
-             u"2:[1Guard|HQ|01.01.F 02.01.S* 03.01.S |"
-             "COL:Young, Bob:HQ:/.!,D,2#,:01.01.;"
-             "PV1:adams, Cy:2nd:2#,1#,/.!,:03.01.;"
-             "PV1:Zulu, Amy:1st:1#,/.!,A,:02.01.;"
-             "CIV:Civ &lt;&amp;&gt;::A,A,A,:;]"
-             "[2Kitchen|||none]"_s);
+    QCOMPARE(report.html(), u"2:[1Guard|HQ|01.01.F 02.01.S* 03.01.S |"
+                            "COL:Young, Bob:HQ:/.!,D,2#,:01.01.;"
+                            "PV1:adams, Cy:2nd:2#,1#,/.!,:03.01.;"
+                            "PV1:Zulu, Amy:1st:1#,/.!,A,:02.01.;"
+                            "CIV:Civ &lt;&amp;&gt;::A,A,A,:;]"
+                            "[2Kitchen|||none]"_s);
     QCOMPARE(report.title(), u"values \u2013 roster.cxr"_s);
 }
 
@@ -131,13 +133,15 @@ void tst_Report::brokenLayouts_data()
     QTest::newRow("unopened section") << QByteArray("<p>\n{{/duties}}</p>") << u"line 2"_s;
     QTest::newRow("line counted in characters, not bytes")
         << QByteArray("<p>\xc3\x84\xc3\x96\xc3\x9c</p>\n\xe2\x80\x94\n{{#x}}") << u"line 3"_s;
-    QTest::newRow("orientation") << QByteArray("<html>\n<meta name=\"calendrix-orientation\" content=\"sideways\">")
+    QTest::newRow("orientation") << QByteArray(
+                                        "<html>\n<meta name=\"calendrix-orientation\" content=\"sideways\">")
                                  << u"line 2: the orientation must be portrait or landscape"_s;
     QTest::newRow("data file number") << QByteArray("\n\n<meta content=\"x\" name=\"calendrix-datafile\">")
                                       << u"line 3: the data file must be a number"_s;
     QTest::newRow("margin") << QByteArray("<meta name=\"calendrix-margin\" content=\"-4\">")
                             << u"line 1: the margin"_s;
-    QTest::newRow("footer") << QByteArray("<p>\n</p>\n\n<meta name=\"calendrix-footer-left\" content=\"{{#page}}\">")
+    QTest::newRow("footer") << QByteArray(
+                                   "<p>\n</p>\n\n<meta name=\"calendrix-footer-left\" content=\"{{#page}}\">")
                             << u"line 4"_s;
     QTest::newRow("not text") << QByteArray("SQLite format 3\0\xff\xfe", 19) << u"is not a text file"_s;
     QTest::newRow("missing") << QByteArray() << u"does not exist"_s;
@@ -275,7 +279,8 @@ void tst_Report::thirtySixColumnsFit()
     for (const PdfWord &w : page.words)
         if (w.yMax < firstRow->yMin && w.text.size() == 1 && w.text.at(0).isUpper())
             header.append(w);
-    std::sort(header.begin(), header.end(), [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
+    std::sort(header.begin(), header.end(),
+              [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
     for (const PdfWord &w : header)
         weekdays.append(w.text);
     QCOMPARE(weekdays.join(QString()), u"MTWTFSS"_s.repeated(6).left(36));
