@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -91,9 +92,19 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
     dialog.setObjectName(u"PrintPreview"_s);
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
     // The preview paints again whenever the user changes the page setup.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&report](QPrinter *target) {
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        // A large unit's roster takes a while; the clerk sees how far it is
+        // and may stop with the pages laid out so far.
+        QProgressDialog progress(u"Laying out %1..."_s.arg(report.title()), u"Stop"_s, 0,
+                                 report.sectionCount(), parent);
+        progress.setWindowTitle(u"Calendrix"_s);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(700);
         QPainter painter(target);
-        report.paint(painter, *target);
+        report.paint(painter, *target, [&progress](int done, int) {
+            progress.setValue(done);
+            return !progress.wasCanceled();
+        });
     });
     dialog.resize(1100, 800);
     dialog.exec();

@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include "ReportError.h"
+#include "RosterData.h"
 #include "TemplateValues.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -36,16 +37,40 @@ QString pageTitle(const QString &html)
 
 } // namespace
 
-Report::Report(ReportLayout layout, const TemplateValues &values, QString html)
-    : m_layout(std::move(layout)), m_html(std::move(html))
+Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QString datafile,
+               QDate printedOn)
+    : m_layout(std::move(layout)), m_roster(std::move(roster)), m_datafile(std::move(datafile)),
+      m_printedOn(printedOn)
 {
-    m_values = std::make_shared<TemplateValues>(TemplateValues{kainjow::mustache::data(), values.footer});
-    QString name = pageTitle(m_html);
+    QString name = pageTitle(sectionHtml(0));
     if (name.isEmpty())
         name = QFileInfo(m_layout.path()).completeBaseName();
-    const auto *file = values.footer.get("file");
-    m_title = file && file->is_string() ? name + u" \u2013 "_s + QString::fromStdString(file->string_value())
-                                        : name;
+    m_title = name + u" \u2013 "_s + QFileInfo(m_datafile).fileName();
+}
+
+int Report::sectionCount() const
+{
+    // A datafile without duties still gets its one page saying so.
+    return m_layout.sectionPerDuty() ? std::max(1, int(m_roster->duties.size())) : 1;
+}
+
+TemplateValues Report::sectionValues(int section) const
+{
+    const int duty = m_layout.sectionPerDuty() && !m_roster->duties.isEmpty() ? section : -1;
+    return TemplateValues::fromRoster(*m_roster, m_datafile, m_printedOn, duty);
+}
+
+QString Report::sectionHtml(int section) const
+{
+    return m_layout.renderPage(sectionValues(section));
+}
+
+QString Report::html() const
+{
+    QString all;
+    for (int i = 0; i < sectionCount(); ++i)
+        all += sectionHtml(i);
+    return all;
 }
 
 void Report::applyPageSetup(QPagedPaintDevice &device) const
@@ -59,8 +84,22 @@ void Report::applyPageSetup(QPagedPaintDevice &device) const
     device.setPageLayout(page);
 }
 
-int Report::paint(QPainter &painter, QPagedPaintDevice &device) const
+int Report::paint(QPainter &painter, QPagedPaintDevice &device, const Progress &progress) const
 {
+    int pages = 0;
+    for (int i = 0; i < sectionCount(); ++i) {
+        if (i > 0)
+            device.newPage();
+        pages += paintSection(i, painter, device);
+        if (progress && !progress(i + 1, sectionCount()))
+            break;
+    }
+    return pages;
+}
+
+int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const
+{
+    const TemplateValues values = sectionValues(section);
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&device);
     QFont font(kFontFamily, 9);
@@ -68,7 +107,7 @@ int Report::paint(QPainter &painter, QPagedPaintDevice &device) const
     // glyph, so that names stay searchable and copyable in a saved PDF.
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     doc.setDefaultFont(font);
-    doc.setHtml(m_html);
+    doc.setHtml(m_layout.renderPage(values));
     QTextFrameFormat root = doc.rootFrame()->frameFormat();
     root.setMargin(0);
     doc.rootFrame()->setFrameFormat(root);
@@ -101,9 +140,9 @@ int Report::paint(QPainter &painter, QPagedPaintDevice &device) const
                          QPointF(device.width(), top - footerMetrics.height() * 0.3));
         const QRectF line(0, top, device.width(), footerMetrics.height());
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                         m_layout.renderFooterLeft(*m_values, page + 1, pages));
+                         m_layout.renderFooterLeft(values, page + 1, pages));
         painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                         m_layout.renderFooterRight(*m_values, page + 1, pages));
+                         m_layout.renderFooterRight(values, page + 1, pages));
         painter.restore();
     }
     return pages;

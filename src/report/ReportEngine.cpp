@@ -2,7 +2,6 @@
 
 #include "ReportError.h"
 #include "RosterData.h"
-#include "TemplateValues.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,11 +16,9 @@ Report ReportEngine::run() const
     if (dataPath.isEmpty())
         throw ReportError(u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile)
                               .arg(layout.dataFile()));
-    const RosterData roster = RosterData::read(dataPath);
-    const TemplateValues values = TemplateValues::fromRoster(
-        roster, dataPath, m_printedOn.isValid() ? m_printedOn : QDate::currentDate());
-    QString html = layout.renderPage(values);
-    return Report(std::move(layout), values, std::move(html));
+    auto roster = std::make_shared<const RosterData>(RosterData::read(dataPath));
+    return Report(std::move(layout), std::move(roster), dataPath,
+                  m_printedOn.isValid() ? m_printedOn : QDate::currentDate());
 }
 
 } // namespace calendrix

@@ -159,6 +159,16 @@ ReportLayout ReportLayout::load(const QString &path)
                     .arg(tags.value(u"calendrix-margin"_s).line));
     }
 
+    const QString sections = tags.value(u"calendrix-sections"_s).content.trimmed().toLower();
+    if (sections == u"duty")
+        layout.m_sectionPerDuty = true;
+    else if (!sections.isEmpty() && sections != u"report")
+        throw ReportError(
+            u"The layout '%1' has an error in line %2: the sections must be duty or report, not "
+            "'%3'."_s.arg(path)
+                .arg(tags.value(u"calendrix-sections"_s).line)
+                .arg(sections));
+
     layout.m_compiled = std::make_shared<Compiled>();
     layout.m_compiled->page = compile(path, text, 1, {});
     const auto footer = [&](const QString &name, const QString &fallback) {

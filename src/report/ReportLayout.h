@@ -15,6 +15,7 @@ struct TemplateValues;
 //   <meta name="calendrix-orientation" content="landscape">   (or portrait)
 //   <meta name="calendrix-datafile" content="1">              (data file number)
 //   <meta name="calendrix-margin" content="10">               (millimetres)
+//   <meta name="calendrix-sections" content="duty">           (or report)
 //   <meta name="calendrix-footer-left" content="...">         (Mustache, with
 //   <meta name="calendrix-footer-right" content="...">         {{page}} and {{pages}})
 class ReportLayout
@@ -28,6 +29,10 @@ public:
     QPageLayout::Orientation orientation() const { return m_orientation; }
     int dataFile() const { return m_dataFile; }
     double marginMillimetres() const { return m_margin; }
+    // Each duty laid out, numbered and printed on its own: the layout is
+    // filled in once per duty, with that duty as the only one of the list.
+    // Memory then stays that of one duty however large the unit.
+    bool sectionPerDuty() const { return m_sectionPerDuty; }
 
     // The page with every tag filled in. Throws ReportError.
     QString renderPage(const TemplateValues &values) const;
@@ -43,6 +48,7 @@ private:
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     int m_dataFile = 0;
     double m_margin = 10.0;
+    bool m_sectionPerDuty = false;
     // Shared by copies; filling in only keeps the last error message in it.
     std::shared_ptr<Compiled> m_compiled;
 };

@@ -122,7 +122,7 @@ mustache::data soldierValues(const RosterSoldier &soldier, int index, const Rost
 } // namespace
 
 TemplateValues TemplateValues::fromRoster(const RosterData &roster, const QString &path,
-                                          const QDate &printedOn)
+                                          const QDate &printedOn, int onlyDuty)
 {
     QHash<QString, QString> rankNames;
     for (const auto &[code, shown] : mainRankList())
@@ -133,14 +133,20 @@ TemplateValues TemplateValues::fromRoster(const RosterData &roster, const QStrin
     put(top, "path", utf8(path));
     put(top, "printed", utf8(english().toString(printedOn, u"d MMM yyyy"_s)));
     put(top, "dutyCount", number(roster.duties.size()));
+    if (onlyDuty >= 0) {
+        put(top, "duty", utf8(roster.duties[onlyDuty].name));
+        put(top, "organization", utf8(roster.duties[onlyDuty].organization));
+    }
 
     TemplateValues values{top, top};
     mustache::data duties(mustache::data::type::list);
-    for (int i = 0; i < roster.duties.size(); ++i) {
+    const int from = onlyDuty >= 0 ? onlyDuty : 0;
+    const int to = onlyDuty >= 0 ? onlyDuty + 1 : int(roster.duties.size());
+    for (int i = from; i < to; ++i) {
         const RosterDuty &duty = roster.duties[i];
         mustache::data d;
         put(d, "number", number(i + 1));
-        put(d, "first", flag(i == 0));
+        put(d, "first", flag(i == from));
         put(d, "duty", utf8(duty.name));
         put(d, "organization", utf8(duty.organization));
         mustache::data columns(mustache::data::type::list);

@@ -23,7 +23,11 @@ struct TemplateValues {
     kainjow::mustache::data page;   // everything, for the page
     kainjow::mustache::data footer; // the top-level values only, for the footer lines
 
-    static TemplateValues fromRoster(const RosterData &roster, const QString &path, const QDate &printedOn);
+    // All duties, or only the one at index onlyDuty (then it is the first
+    // and only duty of the list, and duty and organization are also top-level
+    // values for the footer).
+    static TemplateValues fromRoster(const RosterData &roster, const QString &path, const QDate &printedOn,
+                                     int onlyDuty = -1);
 };
 
 } // namespace calendrix

@@ -75,6 +75,8 @@ class tst_Report : public QObject
 
 private slots:
     void layoutIsGivenTheDatafile();
+    void sectionsPerDuty_data();
+    void sectionsPerDuty();
     void brokenLayouts_data();
     void brokenLayouts();
     void dataFilesAreNumbered();
@@ -124,6 +126,44 @@ void tst_Report::layoutIsGivenTheDatafile()
     QCOMPARE(report.title(), u"values \u2013 roster.cxr"_s);
 }
 
+void tst_Report::sectionsPerDuty_data()
+{
+    QTest::addColumn<int>("duties");
+    QTest::addColumn<QStringList>("sections");
+    QTest::newRow("three duties") << 3
+                                  << QStringList{u"3:[1 Guard first]"_s, u"3:[2 Kitchen first]"_s,
+                                                 u"3:[3 Runner first]"_s};
+    QTest::newRow("no duties") << 0 << QStringList{u"0:none"_s};
+}
+
+void tst_Report::sectionsPerDuty()
+{
+    QFETCH(int, duties);
+    QFETCH(QStringList, sections);
+    TestUnit unit;
+    const QString datafile = unit.path(u"s.cxr"_s);
+    QList<DutySpec> specs;
+    for (const QString &name : QStringList{u"Guard"_s, u"Kitchen"_s, u"Runner"_s}.mid(0, duties))
+        specs.append({name, {}, {QDate(2027, 1, 1)}, {}, {}});
+    writeDatafile(datafile, specs);
+    const QString layout = unit.path(u"s.rpt"_s);
+    writeText(layout, "<meta name=\"calendrix-sections\" content=\"duty\">{{dutyCount}}:"
+                      "{{#duties}}[{{number}} {{duty}}{{#first}} first{{/first}}]{{/duties}}"
+                      "{{^hasDuties}}none{{/hasDuties}}");
+    ReportEngine engine;
+    engine.setLayoutFile(layout);
+    engine.setDataFile(0, datafile);
+    const Report report = engine.run();
+    QCOMPARE(report.sectionCount(), sections.size());
+    for (int i = 0; i < sections.size(); ++i)
+        QCOMPARE(report.sectionHtml(i).section(u'>', 1), sections[i]);
+    // Each section is a document of its own, on pages of its own.
+    const QString pdf = unit.path(u"s.pdf"_s);
+    Report::writePdf({report}, pdf, QPageSize(QPageSize::A4));
+    if (havePdfTools())
+        QCOMPARE(readPdf(pdf).size(), sections.size());
+}
+
 void tst_Report::brokenLayouts_data()
 {
     QTest::addColumn<QByteArray>("layout");
@@ -138,6 +178,8 @@ void tst_Report::brokenLayouts_data()
                                  << u"line 2: the orientation must be portrait or landscape"_s;
     QTest::newRow("data file number") << QByteArray("\n\n<meta content=\"x\" name=\"calendrix-datafile\">")
                                       << u"line 3: the data file must be a number"_s;
+    QTest::newRow("sections") << QByteArray("<p>\n<meta name=\"calendrix-sections\" content=\"soldier\">")
+                              << u"line 2: the sections must be duty or report"_s;
     QTest::newRow("margin") << QByteArray("<meta name=\"calendrix-margin\" content=\"-4\">")
                             << u"line 1: the margin"_s;
     QTest::newRow("footer") << QByteArray(
@@ -303,7 +345,7 @@ void tst_Report::headerRowsRepeatOnEveryPage()
     for (int i = 0; i < pages.size(); ++i) {
         const PdfPage &page = pages[i];
         QVERIFY(page.landscape());
-        QVERIFY(page.text().contains(u"Page %1 of %2"_s.arg(i + 1).arg(pages.size())));
+        QVERIFY(page.text().contains(u"Main Gate Guard \u00b7 page %1 of %2"_s.arg(i + 1).arg(pages.size())));
         // Above the first soldier of every page: the duty and its ten dates.
         double rowsTop = page.height;
         for (const PdfWord &w : page.words)
