@@ -100,6 +100,13 @@ int Report::paint(QPainter &painter, QPagedPaintDevice &device, const Progress &
 int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const
 {
     const TemplateValues values = sectionValues(section);
+    const QFont footerFont(kFontFamily, 7);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    const double footerHeight = footerMetrics.height() * 2.0;
+    const QSizeF body(device.width(), device.height() - footerHeight);
+
+    // Everything that shapes the layout is set before the text goes in, so
+    // that the document is laid out once.
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&device);
     QFont font(kFontFamily, 9);
@@ -107,16 +114,9 @@ int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &devi
     // glyph, so that names stay searchable and copyable in a saved PDF.
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     doc.setDefaultFont(font);
-    doc.setHtml(m_layout.renderPage(values));
-    QTextFrameFormat root = doc.rootFrame()->frameFormat();
-    root.setMargin(0);
-    doc.rootFrame()->setFrameFormat(root);
-
-    const QFont footerFont(kFontFamily, 7);
-    const QFontMetricsF footerMetrics(footerFont, &device);
-    const double footerHeight = footerMetrics.height() * 2.0;
-    const QSizeF body(device.width(), device.height() - footerHeight);
+    doc.setDocumentMargin(0);
     doc.setPageSize(body);
+    doc.setHtml(m_layout.renderPage(values));
     const int pages = doc.pageCount();
 
     QAbstractTextDocumentLayout::PaintContext context;
