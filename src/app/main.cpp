@@ -1,7 +1,12 @@
 #include "CommandLine.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+
+#include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
 #include "DialogSet.h"
@@ -26,6 +31,22 @@ QStringList argumentList(int argc, char **argv)
     return list;
 }
 
+// Qt wants a private runtime folder even offscreen and warns on standard
+// error when the session has none (a console, a service); a command whose
+// standard error carries its messages makes one itself, as Qt would.
+void givePrivateRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString dir = QDir::tempPath() + u"/runtime-"_s + QString::number(::getuid());
+    if (!QDir().mkpath(dir) ||
+        !QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return; // Qt then falls back and says so itself
+    QFileInfo info(dir);
+    if (info.ownerId() == ::getuid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -35,6 +56,7 @@ int main(int argc, char **argv)
         if (calendrix::CommandLine::needsFonts(arguments)) {
             // Printing lays out text, which needs fonts but never a screen.
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            givePrivateRuntimeFolder();
             QGuiApplication app(argc, argv);
             return calendrix::CommandLine::run(arguments);
         }

@@ -96,6 +96,7 @@ void tst_Print::companyRoster()
     const Result r = runCalendrix(
         {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, m_company.pdf()});
     QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY2(r.err.isEmpty(), qPrintable(r.err)); // nothing to say when all went well
     const QList<PdfPage> pages = readPdf(m_company.pdf());
     QVERIFY(!pages.isEmpty());
 
