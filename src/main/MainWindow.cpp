@@ -664,7 +664,7 @@ void MainWindow::MNU_Open_Click()
     const QString path =
         UserDialogs::instance().openFileName(this, kDatafileFilter, u"*.CXR"_s, m_folder.dir());
     // The preset pattern coming back means nothing was chosen.
-    if (path.isEmpty() || path == u"*.CXR" || QFileInfo(path).fileName() == u"*.CXR")
+    if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;
     m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
     m_module.currentDatafileTitle = QFileInfo(path).fileName();

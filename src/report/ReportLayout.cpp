@@ -109,6 +109,16 @@ QString plainText(const QString &html)
     return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
+// One footer line for one page: the report's top-level values and the page numbers.
+QString renderFooter(mustache::mustache &footer, const TemplateValues &values, int page, int pages,
+                     const QString &path)
+{
+    mustache::data v = values.footer;
+    v.set("page", std::to_string(page));
+    v.set("pages", std::to_string(pages));
+    return plainText(render(footer, v, path));
+}
+
 } // namespace
 
 ReportLayout ReportLayout::load(const QString &path)
@@ -169,8 +179,9 @@ ReportLayout ReportLayout::load(const QString &path)
                 .arg(tags.value(u"calendrix-sections"_s).line)
                 .arg(sections));
 
+    // The footers first: their text also stands in the page, whose own check
+    // would otherwise report a footer's fault without saying it is one.
     layout.m_compiled = std::make_shared<Compiled>();
-    layout.m_compiled->page = compile(path, text, 1, {});
     const auto footer = [&](const QString &name, const QString &fallback) {
         const auto found = tags.constFind(name);
         if (found == tags.constEnd())
@@ -179,6 +190,7 @@ ReportLayout ReportLayout::load(const QString &path)
     };
     layout.m_compiled->footerLeft = footer(u"calendrix-footer-left"_s, kDefaultFooterLeft);
     layout.m_compiled->footerRight = footer(u"calendrix-footer-right"_s, kDefaultFooterRight);
+    layout.m_compiled->page = compile(path, text, 1, {});
     return layout;
 }
 
@@ -189,18 +201,12 @@ QString ReportLayout::renderPage(const TemplateValues &values) const
 
 QString ReportLayout::renderFooterLeft(const TemplateValues &values, int page, int pages) const
 {
-    mustache::data v = values.footer;
-    v.set("page", std::to_string(page));
-    v.set("pages", std::to_string(pages));
-    return plainText(render(*m_compiled->footerLeft, v, m_path));
+    return renderFooter(*m_compiled->footerLeft, values, page, pages, m_path);
 }
 
 QString ReportLayout::renderFooterRight(const TemplateValues &values, int page, int pages) const
 {
-    mustache::data v = values.footer;
-    v.set("page", std::to_string(page));
-    v.set("pages", std::to_string(pages));
-    return plainText(render(*m_compiled->footerRight, v, m_path));
+    return renderFooter(*m_compiled->footerRight, values, page, pages, m_path);
 }
 
 } // namespace calendrix

@@ -12,13 +12,15 @@ struct RosterData;
 // What a layout's tags can name, built once per report from a datafile.
 //
 // Top level: file (the datafile's name), path, printed (the day of printing),
-// dutyCount, and the list duties. Per duty: duty, organization, number,
-// first, columnCount, hasColumns, soldierCount, hasSoldiers, and the lists
-// columns, blankColumns (one per unused column up to 36) and soldiers. Per column: number, date ("06.12."),
-// day, month, monthName, year, iso, weekday (its initial), weekdayName, holiday. Per soldier: number, rank
-// (code), rankName, name, remarks, the lists cells and blankCells, the list dates (the columns he stands, as
-// columns), dateList ("06.12., 13.12.") and standsCount. Per cell: mark, column, holiday, and one of
-// assigned, absent, busy, standing, empty.
+// dutyCount, hasDuties and the list duties; for one duty's section also duty
+// and organization. Per duty: duty, organization, number, first, columnCount,
+// hasColumns, soldierCount, hasSoldiers, and the lists columns and soldiers.
+// Per column: number, date ("06.12."), day, month, monthName, year, iso,
+// weekday (its initial), weekdayName, holiday. Per soldier: number, rank
+// (code), rankName, name, remarks, the list cells, the list dates (the
+// columns he stands, as columns), hasDates, dateList ("06.12., 13.12.") and
+// standsCount. Per cell: mark, column, holiday, and one of assigned, absent,
+// busy, standing, empty.
 struct TemplateValues {
     kainjow::mustache::data page;   // everything, for the page
     kainjow::mustache::data footer; // the top-level values only, for the footer lines

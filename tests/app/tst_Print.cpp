@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -128,15 +129,19 @@ void tst_Print::companyRoster()
             ++page;
         QVERIFY2(page < pages.size(), qPrintable(d.name + u" has no page of its own"_s));
         const PdfPage &p = pages[page];
+        QSet<QString> nameWords;
+        for (const QString &name : d.cells.keys())
+            for (const QString &word : name.split(u' '))
+                nameWords.insert(word);
         double firstRowTop = p.height;
         for (const PdfWord &w : p.words)
-            if (w.text == u"Page"_s)
-                continue;
-            else if (d.cells.contains(w.text) || d.cells.keys().join(u' ').split(u' ').contains(w.text))
+            if (nameWords.contains(w.text))
                 firstRowTop = std::min(firstRowTop, w.yMin);
+        static const QRegularExpression weekday(u"^[MTWFS]$"_s);
+        static const QRegularExpression digits(u"^[0-9]+$"_s);
         QList<PdfWord> weekdays;
         for (const PdfWord &w : p.words)
-            if (w.yMax < firstRowTop && QRegularExpression(u"^[MTWFS]$"_s).match(w.text).hasMatch())
+            if (w.yMax < firstRowTop && weekday.match(w.text).hasMatch())
                 weekdays.append(w);
         std::sort(weekdays.begin(), weekdays.end(),
                   [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
@@ -151,8 +156,7 @@ void tst_Print::companyRoster()
         QMap<int, QStringList> stacked; // column -> day and month, top to bottom
         for (const PdfWord &w : p.words)
             if (w.yMax < firstRowTop && w.yMin > weekdays.first().yMin - 2.6 * (w.yMax - w.yMin) &&
-                w.xMin > weekdays.first().xMin - 8 &&
-                QRegularExpression(u"^[0-9]+$"_s).match(w.text).hasMatch())
+                w.xMin > weekdays.first().xMin - 8 && digits.match(w.text).hasMatch())
                 stacked[columnOf(w.xCenter())].append(w.text);
         for (int c = 0; c < d.starts.size(); ++c) {
             QCOMPARE(weekdays[c].text,

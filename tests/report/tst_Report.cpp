@@ -35,6 +35,21 @@ QByteArray digest(const QString &path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
+// The report of one layout over one datafile, given as data file number n.
+Report runReport(const QString &layout, const QString &datafile, int n = 0)
+{
+    ReportEngine engine;
+    engine.setLayoutFile(layout);
+    engine.setDataFile(n, datafile);
+    return engine.run();
+}
+
+// The unit's own roster layout, which reads data file 1.
+Report unitRoster(const TestUnit &unit, const QString &datafile)
+{
+    return runReport(RosterReports::rosterLayout(unit.folder.dir()), datafile, 1);
+}
+
 QString reportError(ReportEngine &engine)
 {
     try {
@@ -112,10 +127,7 @@ void tst_Report::layoutIsGivenTheDatafile()
               "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
               "{{#standing}}#{{/standing}},{{/cells}}:{{dateList}};{{/soldiers}}"
               "{{^hasSoldiers}}none{{/hasSoldiers}}]{{/duties}}");
-    ReportEngine engine;
-    engine.setLayoutFile(layout);
-    engine.setDataFile(0, datafile);
-    const Report report = engine.run();
+    const Report report = runReport(layout, datafile);
     // Most senior first, then by name without regard to case; names escaped.
     QCOMPARE(report.html(), u"2:[1Guard|HQ|01.01.F 02.01.S* 03.01.S |"
                             "COL:Young, Bob:HQ:/.!,D,2#,:01.01.;"
@@ -150,10 +162,7 @@ void tst_Report::sectionsPerDuty()
     writeText(layout, "<meta name=\"calendrix-sections\" content=\"duty\">{{dutyCount}}:"
                       "{{#duties}}[{{number}} {{duty}}{{#first}} first{{/first}}]{{/duties}}"
                       "{{^hasDuties}}none{{/hasDuties}}");
-    ReportEngine engine;
-    engine.setLayoutFile(layout);
-    engine.setDataFile(0, datafile);
-    const Report report = engine.run();
+    const Report report = runReport(layout, datafile);
     QCOMPARE(report.sectionCount(), sections.size());
     for (int i = 0; i < sections.size(); ++i)
         QCOMPARE(report.sectionHtml(i).section(u'>', 1), sections[i]);
@@ -282,11 +291,8 @@ void tst_Report::thirtySixColumnsFit()
     const QString datafile = unit.path(u"wide.cxr"_s);
     const DutySpec duty = wideDuty(36, 12);
     writeDatafile(datafile, {duty});
-    ReportEngine engine;
-    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
-    engine.setDataFile(1, datafile);
     const QString pdf = unit.path(u"wide.pdf"_s);
-    Report::writePdf({engine.run()}, pdf, QPageSize(QPageSize::PageSizeId(paper)));
+    Report::writePdf({unitRoster(unit, datafile)}, pdf, QPageSize(QPageSize::PageSizeId(paper)));
 
     const QList<PdfPage> pages = readPdf(pdf);
     QCOMPARE(pages.size(), 1);
@@ -334,12 +340,9 @@ void tst_Report::headerRowsRepeatOnEveryPage()
     TestUnit unit;
     const QString datafile = unit.path(u"long.cxr"_s);
     writeDatafile(datafile, {wideDuty(10, 140)});
-    ReportEngine engine;
-    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
-    engine.setDataFile(1, datafile);
     const QString pdf = unit.path(u"long.pdf"_s);
 
-    Report::writePdf({engine.run()}, pdf, QPageSize(QPageSize::A4));
+    Report::writePdf({unitRoster(unit, datafile)}, pdf, QPageSize(QPageSize::A4));
     const QList<PdfPage> pages = readPdf(pdf);
     QVERIFY2(pages.size() >= 3 && pages.size() <= 6, qPrintable(QString::number(pages.size())));
     for (int i = 0; i < pages.size(); ++i) {
@@ -412,10 +415,7 @@ void tst_Report::unwritablePdfIsReported()
     TestUnit unit;
     const QString datafile = unit.path(u"e.cxr"_s);
     writeDatafile(datafile, {wideDuty(2, 2)});
-    ReportEngine engine;
-    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
-    engine.setDataFile(1, datafile);
-    const Report report = engine.run();
+    const Report report = unitRoster(unit, datafile);
     const QString target = unit.path(u"no such folder/out.pdf"_s);
     try {
         Report::writePdf({report}, target, QPageSize(QPageSize::A4));
