@@ -3,6 +3,7 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "MonthView.h"
+#include "PeriodEntry.h"
 #include "RecordSetModel.h"
 #include "UserDialogs.h"
 
@@ -114,7 +115,14 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid2); });
     connect(ok3, &QPushButton::clicked, this, &SetupDialog::Command9_Click);
     connect(cancel3, &QPushButton::clicked, this, &QWidget::hide);
-    connect(MonthView1, &MonthView::DateClick, this, &SetupDialog::MonthView1_DateClick);
+    // A day or a run of days picked in the calendar is a new holiday line.
+    new PeriodEntry(MonthView1, TDBGrid2, {}, [this](const std::function<void()> &change) {
+        try {
+            change();
+        } catch (const StoreError &e) {
+            showError(e.text());
+        }
+    });
     resize(640, 560);
 }
 
@@ -231,15 +239,6 @@ void SetupDialog::Command9_Click()
 {
     updateRow(TDBGrid2);
     hide();
-}
-
-void SetupDialog::MonthView1_DateClick(const QDate &first, const QDate &last)
-{
-    try {
-        TDBGrid2->appendRow({{2, first}, {3, last}});
-    } catch (const StoreError &e) {
-        showError(e.text());
-    }
 }
 
 } // namespace calendrix

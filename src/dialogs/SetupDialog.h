@@ -35,7 +35,6 @@ private:
     void Command1_Click();
     void Command3_Click();
     void Command9_Click();
-    void MonthView1_DateClick(const QDate &first, const QDate &last);
     void clearUntitledFlags(const std::array<bool, 15> &untitled);
     void restartMessage();
 

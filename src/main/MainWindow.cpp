@@ -6,6 +6,7 @@
 #include "FolderLock.h"
 #include "MonthView.h"
 #include "OptionFile.h"
+#include "PeriodEntry.h"
 #include "RankList.h"
 #include "RecordSetModel.h"
 #include "RosterReports.h"
@@ -232,15 +233,22 @@ QWidget *MainWindow::buildTab(int tab)
         connect(made[2], &QPushButton::clicked, this, &MainWindow::Command3_Click);
         connect(made[3], &QPushButton::clicked, this, &MainWindow::Command4_Click);
         connect(remove, &QPushButton::clicked, this, &MainWindow::Command6_Click);
-        connect(calendar, &MonthView::DateClick, this, &MainWindow::MonthView1_DateClick);
     } else {
         connect(made[0], &QPushButton::clicked, this, &MainWindow::Command7_Click);
         connect(made[1], &QPushButton::clicked, this, &MainWindow::Command8_Click);
         connect(made[2], &QPushButton::clicked, this, &MainWindow::Command9_Click);
         connect(made[3], &QPushButton::clicked, this, &MainWindow::Command10_Click);
         connect(remove, &QPushButton::clicked, this, &MainWindow::Command12_Click);
-        connect(calendar, &MonthView::DateClick, this, &MainWindow::MonthView2_DateClick);
     }
+    // A day picked in the calendar is a period of the current duty or soldier,
+    // who stays current.
+    new PeriodEntry(
+        calendar, periods,
+        [top] {
+            top->commitPendingEdit();
+            return QList<QPair<int, QVariant>>{{1, top->recordModel()->fieldValue(top->currentRow(), 1)}};
+        },
+        [this](const std::function<void()> &change) { guarded(change); });
     return page;
 }
 
@@ -548,26 +556,6 @@ void MainWindow::Command10_Click()
         TDBGrid3->setCurrentRow(0);
         TDBGrid4->setCurrentRow(0);
     });
-}
-
-void MainWindow::addPeriod(DataGrid *owners, DataGrid *periods, const QDate &first, const QDate &last)
-{
-    guarded([&] {
-        owners->commitPendingEdit();
-        // The name comes from the current duty or soldier, which stays current.
-        const QVariant name = owners->recordModel()->fieldValue(owners->currentRow(), 1);
-        periods->appendRow({{1, name}, {2, first}, {3, last}});
-    });
-}
-
-void MainWindow::MonthView1_DateClick(const QDate &first, const QDate &last)
-{
-    addPeriod(TDBGrid1, TDBGrid2, first, last);
-}
-
-void MainWindow::MonthView2_DateClick(const QDate &first, const QDate &last)
-{
-    addPeriod(TDBGrid3, TDBGrid4, first, last);
 }
 
 void MainWindow::showQualifications(int tab)

@@ -76,8 +76,6 @@ private:
     void Command9_Click();
     void Command10_Click();
     void Command12_Click();
-    void MonthView1_DateClick(const QDate &first, const QDate &last);
-    void MonthView2_DateClick(const QDate &first, const QDate &last);
     void MNU_Make_Click();
     void MNU_Open_Click();
     void MNU_Exit_Click();
@@ -87,7 +85,6 @@ private:
     void addRow(DataGrid *grid);
     void deleteRow(DataGrid *grid);
     void saveRows(DataGrid *top, DataGrid *periods);
-    void addPeriod(DataGrid *owners, DataGrid *periods, const QDate &first, const QDate &last);
     void showQualifications(int tab);
     void qualificationClicked(int tab, int box, bool checked);
     void toggleOption(QAction *item, qint16 &flag, const QString &path);

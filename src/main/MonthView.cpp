@@ -1,9 +1,15 @@
 #include "MonthView.h"
 
+#include "UserDialogs.h"
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTextCharFormat>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
@@ -13,17 +19,24 @@ MonthView::MonthView(const QString &name, QWidget *parent) : QCalendarWidget(par
     setFirstDayOfWeek(Qt::Sunday);
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    if (auto *view = findChild<QAbstractItemView *>())
-        view->viewport()->installEventFilter(this);
-    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthView::markWeekends);
-    // The day under a press is where a drag starts; the click ends it.
+    m_view = findChild<QAbstractItemView *>();
+    if (m_view) {
+        m_view->installEventFilter(this);
+        m_view->viewport()->installEventFilter(this);
+    }
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthView::paintDays);
+    // The calendar reports a click when the button comes up: that is where a
+    // drag or a shift-click ends.
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
-        const QDate anchor = m_anchor.isValid() ? m_anchor : date;
-        m_anchor = QDate();
-        m_pressed = false;
-        selectRange(anchor, date);
+        const bool dragged = m_dragging;
+        const bool extending = m_extending;
+        m_dragging = m_extending = false;
+        if (extending)
+            extendRange(date);
+        else
+            selectRange(dragged && m_anchor.isValid() ? m_anchor : date, date);
     });
-    markWeekends();
+    paintDays();
 }
 
 QList<bool> MonthView::boldDays(const QDate &first, int count)
@@ -37,28 +50,77 @@ QList<bool> MonthView::boldDays(const QDate &first, int count)
     return bold;
 }
 
-void MonthView::markWeekends()
+void MonthView::paintDays()
 {
-    // The page shows six weeks around the month; marking seven covers them
+    // The page shows six weeks around the month; painting seven covers them
     // wherever the month begins.
     QDate first(yearShown(), monthShown(), 1);
     first = first.addDays(-(first.dayOfWeek() % 7) - 7);
     const QList<bool> bold = boldDays(first, 49);
-    QTextCharFormat weekend;
-    weekend.setFontWeight(QFont::Bold);
-    for (int i = 0; i < bold.size(); ++i)
-        setDateTextFormat(first.addDays(i), bold[i] ? weekend : QTextCharFormat());
+    setDateTextFormat(QDate(), QTextCharFormat());
+    for (int i = 0; i < bold.size(); ++i) {
+        const QDate day = first.addDays(i);
+        QTextCharFormat format;
+        if (bold[i])
+            format.setFontWeight(QFont::Bold);
+        if (m_shownFirst.isValid() && day >= m_shownFirst && day <= m_shownLast) {
+            format.setBackground(palette().brush(QPalette::Highlight));
+            format.setForeground(palette().brush(QPalette::HighlightedText));
+        }
+        if (format.propertyCount() > 0)
+            setDateTextFormat(day, format);
+    }
 }
 
-void MonthView::selectRange(QDate first, QDate last)
+void MonthView::setRange(const QDate &anchor, const QDate &other)
 {
-    if (first > last)
-        std::swap(first, last);
-    if (first.daysTo(last) >= kMaxSelectionDays)
+    m_shownFirst = std::min(anchor, other);
+    m_shownLast = std::max(anchor, other);
+    paintDays();
+}
+
+bool MonthView::clip(const QDate &anchor, QDate &first, QDate &last)
+{
+    if (first.daysTo(last) < kMaxSelectionDays)
+        return true;
+    // The day first chosen stays; the far end comes in.
+    if (anchor == first)
+        last = first.addDays(kMaxSelectionDays - 1);
+    else
         first = last.addDays(-(kMaxSelectionDays - 1));
+    const QLocale locale;
+    UserDialogs::instance().inform(
+        this, Messenger::Kind::Information,
+        u"At most %1 days can be taken at once. The period runs from %2 to %3."_s.arg(kMaxSelectionDays)
+            .arg(locale.toString(first, QLocale::LongFormat), locale.toString(last, QLocale::LongFormat)));
+    return false;
+}
+
+void MonthView::selectRange(QDate anchor, QDate other)
+{
+    QDate first = std::min(anchor, other);
+    QDate last = std::max(anchor, other);
+    m_anchor = anchor;
+    clip(anchor, first, last);
     m_first = first;
     m_last = last;
+    setRange(first, last);
     emit DateClick(first, last);
+}
+
+void MonthView::extendRange(QDate other)
+{
+    if (!m_anchor.isValid()) {
+        selectRange(other, other);
+        return;
+    }
+    QDate first = std::min(m_anchor, other);
+    QDate last = std::max(m_anchor, other);
+    clip(m_anchor, first, last);
+    m_first = first;
+    m_last = last;
+    setRange(first, last);
+    emit RangeExtended(first, last);
 }
 
 QDate MonthView::dateOf(const QModelIndex &cell) const
@@ -77,21 +139,72 @@ QDate MonthView::dateOf(const QModelIndex &cell) const
     return QDate(month.year(), month.month(), day);
 }
 
+QDate MonthView::dateAt(const QPoint &pos) const
+{
+    return m_view ? dateOf(m_view->indexAt(pos)) : QDate();
+}
+
 bool MonthView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && !m_inPress) {
-        const bool shift = static_cast<QMouseEvent *>(event)->modifiers() & Qt::ShiftModifier;
-        // Let the calendar take the press first: it selects the day pressed,
-        // which is where a drag begins. Shift-click runs from the day before.
-        m_inPress = true;
-        QCoreApplication::sendEvent(watched, event);
-        m_inPress = false;
-        m_pressed = true;
-        QDate pressed;
-        if (auto *view = findChild<QAbstractItemView *>())
-            pressed = dateOf(view->currentIndex());
-        m_anchor = shift && m_last.isValid() ? m_last : pressed;
-        return true;
+    if (m_view && watched == m_view->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            if (m_forwarding)
+                break;
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() != Qt::LeftButton)
+                break;
+            const QDate pressed = dateAt(mouse->position().toPoint());
+            // A shift-click stretches the run begun by the last click or drag,
+            // from the day first chosen there.
+            m_extending = (mouse->modifiers() & Qt::ShiftModifier) && m_anchor.isValid();
+            // Let the calendar take the press first: it makes the day pressed
+            // its current day.
+            m_forwarding = true;
+            QCoreApplication::sendEvent(watched, event);
+            m_forwarding = false;
+            if (!pressed.isValid()) {
+                m_extending = false;
+                return true;
+            }
+            m_dragging = true;
+            if (!m_extending)
+                m_anchor = pressed;
+            setRange(m_anchor, pressed);
+            return true;
+        }
+        case QEvent::MouseMove:
+            if (m_dragging)
+                if (const QDate over = dateAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+                    over.isValid())
+                    setRange(m_anchor, over);
+            break;
+        case QEvent::MouseButtonRelease:
+            if (m_dragging && !m_forwarding) {
+                m_forwarding = true;
+                QCoreApplication::sendEvent(watched, event);
+                m_forwarding = false;
+                // Let go outside the days: nothing is picked, and what was
+                // picked before shows again.
+                if (m_dragging) {
+                    m_dragging = m_extending = false;
+                    setRange(m_first, m_last);
+                }
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    } else if (m_view && watched == m_view && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {
+            if ((key->modifiers() & Qt::ShiftModifier) && m_anchor.isValid())
+                extendRange(selectedDate());
+            else
+                selectRange(selectedDate(), selectedDate());
+            return true;
+        }
     }
     return QCalendarWidget::eventFilter(watched, event);
 }

@@ -242,6 +242,7 @@ void tst_Dialogs::holidays()
     QVERIFY(p.dialogs.shown.isEmpty());
     calendar->selectRange(QDate(2027, 12, 24), QDate(2027, 12, 26));
     calendar->selectRange(QDate(2027, 7, 4), QDate(2027, 7, 4));
+    calendar->extendRange(QDate(2027, 7, 5)); // a shift-click stretches the new line
     QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(grid->currentRow(), 1);
     auto *model = grid->recordModel();
@@ -251,6 +252,9 @@ void tst_Dialogs::holidays()
     QVERIFY(p.main->isVisible());
     RecordSet rs(p.unit.personnel(), u"SELECT * FROM Holiday ORDER BY From Asc"_s);
     QCOMPARE(column(rs, 1), (QStringList{u"Independence Day"_s, u"<null>"_s}));
+    rs.moveFirst();
+    QCOMPARE(rs.value(2).toDate(), QDate(2027, 7, 4));
+    QCOMPARE(rs.value(3).toDate(), QDate(2027, 7, 5));
     rs.moveLast();
     QCOMPARE(rs.value(2).toDate(), QDate(2027, 12, 24));
     QCOMPARE(rs.value(3).toDate(), QDate(2027, 12, 26));

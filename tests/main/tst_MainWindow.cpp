@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCharFormat>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -42,7 +43,11 @@ private slots:
     void boldDays();
     void calendarAddsPeriods_data();
     void calendarAddsPeriods();
-    void calendarClickByMouse();
+    void calendarGestures_data();
+    void calendarGestures();
+    void calendarShowsTheRunWhileDragging();
+    void calendarTakesAtMost365Days_data();
+    void calendarTakesAtMost365Days();
     void housekeeping_data();
     void housekeeping();
     void titlesLabelAndHideBoxes();
@@ -328,7 +333,6 @@ void tst_MainWindow::calendarAddsPeriods_data()
     QTest::newRow("one day, Duty tab") << 0 << QDate(2027, 3, 14) << QDate(2027, 3, 14) << QDate(2027, 3, 14);
     QTest::newRow("a run, Roster tab") << 1 << QDate(2027, 6, 3) << QDate(2027, 6, 9) << QDate(2027, 6, 3);
     QTest::newRow("dragged backwards") << 1 << QDate(2027, 6, 9) << QDate(2027, 6, 3) << QDate(2027, 6, 3);
-    QTest::newRow("longer than 365 days") << 0 << QDate(2027, 1, 1) << QDate(2028, 6, 1) << QDate(2027, 6, 3);
 }
 
 void tst_MainWindow::calendarAddsPeriods()
@@ -356,40 +360,172 @@ void tst_MainWindow::calendarAddsPeriods()
     QCOMPARE(w.grid(tab == 0 ? 2 : 4)->currentRow(), 1);
 }
 
-void tst_MainWindow::calendarClickByMouse()
-{
-    Window w;
-    w.open();
-    w.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
-    w.grid(1)->setCurrentRow(0); // Gate Guard
-    auto *calendar = w.find<MonthView>(u"MonthView1"_s);
-    auto *view = calendar->findChild<QTableView *>();
-    QVERIFY(view);
-    // Where a day of the month shown (March 2027) is on the screen.
-    auto dayAt = [&](int day) {
+namespace {
+
+// A calendar of the main window, driven with the mouse and the keyboard as a
+// clerk would, on the month it shows (March 2027).
+struct CalendarHand {
+    MonthView *calendar;
+    QTableView *view;
+
+    explicit CalendarHand(MonthView *c) : calendar(c), view(c->findChild<QTableView *>()) {}
+    QPoint dayAt(int day) const
+    {
         for (int r = 1; r < view->model()->rowCount(); ++r)
             for (int c = 0; c < view->model()->columnCount(); ++c) {
                 const QModelIndex i = view->model()->index(r, c);
                 if (i.data().toInt() == day && (r < 4 || day > 14))
                     return view->visualRect(i).center();
             }
-        return QPoint();
-    };
-    QWidget *viewport = view->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, dayAt(14));
-    // A drag from the 16th to the 18th, and a shift-click from there to the 20th.
-    QTest::mousePress(viewport, Qt::LeftButton, {}, dayAt(16));
-    QTest::mouseMove(viewport, dayAt(17));
-    QTest::mouseMove(viewport, dayAt(18));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, dayAt(18));
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, dayAt(20));
-    RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
+        return {};
+    }
+    // "c14" click, "s20" shift-click, "d16-18" drag, "k14" Return on the
+    // focused 14th, "K20" shift+Return on the 20th, " " Space on the 9th.
+    void act(const QString &step) const
+    {
+        QWidget *viewport = view->viewport();
+        const QChar kind = step.front();
+        const QStringList days = step.mid(1).split(u'-');
+        const int day = days.first().toInt();
+        if (kind == u'c') {
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, dayAt(day));
+        } else if (kind == u's') {
+            QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, dayAt(day));
+        } else if (kind == u'd') {
+            const int to = days.last().toInt();
+            QTest::mousePress(viewport, Qt::LeftButton, {}, dayAt(day));
+            for (int d = day + 1; d <= to; ++d)
+                QTest::mouseMove(viewport, dayAt(d));
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, dayAt(to));
+        } else {
+            calendar->setSelectedDate(QDate(2027, 3, kind == u' ' ? 9 : day));
+            view->setFocus();
+            const Qt::Key key = kind == u' ' ? Qt::Key_Space : Qt::Key_Return;
+            QTest::keyClick(view, key, kind == u'K' ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+    }
+};
+
+// The periods stored, as "name from to" in the order of their keys.
+QStringList storedPeriods(const TestUnit &unit, const QString &table)
+{
     QStringList periods;
-    for (; !rs.eof(); rs.moveNext())
-        periods.append(rs.text(1) + u' ' + rs.text(2) + u' ' + rs.text(3));
-    QCOMPARE(periods,
-             (QStringList{u"Gate Guard 2027-03-14 2027-03-14"_s, u"Gate Guard 2027-03-16 2027-03-18"_s,
-                          u"Gate Guard 2027-03-18 2027-03-20"_s}));
+    for (RecordSet rs(unit.personnel(), table); !rs.eof(); rs.moveNext())
+        periods.append(rs.text(1) + u' ' + rs.value(2).toDate().toString(u"d"_s) + u'-' +
+                       rs.value(3).toDate().toString(u"d"_s));
+    return periods;
+}
+
+} // namespace
+
+void tst_MainWindow::calendarGestures_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("periods"); // days of March, for the current duty or soldier
+    const auto row = [](const char *name, int tab, const QString &steps, const QStringList &periods) {
+        QTest::newRow(name) << tab << steps << periods;
+    };
+    row("a click", 0, u"c14"_s, {u"14-14"_s});
+    row("the same day twice", 1, u"c14 c14"_s, {u"14-14"_s, u"14-14"_s});
+    row("a drag", 0, u"d16-18"_s, {u"16-18"_s});
+    row("click then shift-click: one period", 0, u"c14 s20"_s, {u"14-20"_s});
+    row("shift-click before the day clicked", 1, u"c20 s14"_s, {u"14-20"_s});
+    row("shift-click after a drag runs from its first day", 0, u"c14 d16-18 s20"_s, {u"14-14"_s, u"16-20"_s});
+    row("a second shift-click moves the end again", 1, u"c14 s20 s16"_s, {u"14-16"_s});
+    row("shift-click with nothing picked before", 0, u"s20"_s, {u"20-20"_s});
+    row("Return on a day", 0, u"k14"_s, {u"14-14"_s});
+    row("Space on a day", 1, u" 9"_s, {u"9-9"_s});
+    row("Return, then shift+Return further on", 0, u"k14 K17"_s, {u"14-17"_s});
+}
+
+void tst_MainWindow::calendarGestures()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, periods);
+    Window w;
+    w.open();
+    w.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(tab);
+    DataGrid *owners = w.grid(tab == 0 ? 1 : 3);
+    owners->setCurrentRow(0);
+    const QString name = owners->model()->index(0, 1).data().toString();
+    const CalendarHand hand(w.find<MonthView>(tab == 0 ? u"MonthView1"_s : u"MonthView2"_s));
+    QVERIFY(hand.view);
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts))
+        hand.act(step == u"9" ? u" 9"_s : step);
+    QStringList expected;
+    for (const QString &p : periods)
+        expected.append(name + u' ' + p);
+    QCOMPARE(storedPeriods(w.unit, tab == 0 ? u"WorkSchedule"_s : u"AbsentDates"_s), expected);
+    QCOMPARE(owners->currentRow(), 0);
+    QVERIFY(w.dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::calendarShowsTheRunWhileDragging()
+{
+    Window w;
+    w.open();
+    w.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+    const CalendarHand hand(w.find<MonthView>(u"MonthView1"_s));
+    auto selected = [&](int day) {
+        return hand.calendar->dateTextFormat(QDate(2027, 3, day)).background() ==
+               hand.calendar->palette().brush(QPalette::Highlight);
+    };
+    QWidget *viewport = hand.view->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, hand.dayAt(16));
+    QTest::mouseMove(viewport, hand.dayAt(18));
+    QVERIFY(!selected(15));
+    QVERIFY(selected(16) && selected(17) && selected(18));
+    QVERIFY(!selected(19));
+    QTest::mouseMove(viewport, hand.dayAt(17)); // back again: the 18th is no longer in it
+    QVERIFY(!selected(18));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, hand.dayAt(17));
+    QVERIFY(selected(16) && selected(17));
+    // The weekend stays bold inside the run: Saturday the 20th.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, hand.dayAt(20));
+    QVERIFY(selected(20));
+    QCOMPARE(hand.calendar->dateTextFormat(QDate(2027, 3, 20)).fontWeight(), int(QFont::Bold));
+    QCOMPARE(storedPeriods(w.unit, u"WorkSchedule"_s), QStringList{u"Gate Guard 16-20"_s});
+}
+
+void tst_MainWindow::calendarTakesAtMost365Days_data()
+{
+    QTest::addColumn<QDate>("chosenFirst");
+    QTest::addColumn<QDate>("chosenThen");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("forwards: the first day stays")
+        << QDate(2027, 1, 1) << QDate(2028, 6, 1) << QDate(2027, 1, 1) << QDate(2027, 12, 31);
+    QTest::newRow("backwards: the first day chosen is the last")
+        << QDate(2028, 6, 1) << QDate(2027, 1, 1) << QDate(2027, 6, 3) << QDate(2028, 6, 1);
+    QTest::newRow("exactly 365 days: no message")
+        << QDate(2027, 1, 1) << QDate(2027, 12, 31) << QDate(2027, 1, 1) << QDate(2027, 12, 31);
+}
+
+void tst_MainWindow::calendarTakesAtMost365Days()
+{
+    QFETCH(QDate, chosenFirst);
+    QFETCH(QDate, chosenThen);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    Window w;
+    w.open();
+    auto *calendar = w.find<MonthView>(u"MonthView2"_s);
+    calendar->selectRange(chosenFirst, chosenFirst);
+    calendar->extendRange(chosenThen); // a shift-click on a month further on
+    RecordSet rs(w.unit.personnel(), u"AbsentDates"_s);
+    QCOMPARE(rs.recordCount(), 1);
+    QCOMPARE(rs.value(2).toDate(), from);
+    QCOMPARE(rs.value(3).toDate(), to);
+    const QStringList told = w.dialogs.texts(Messenger::Kind::Information);
+    if (from.daysTo(to) == 364 && std::abs(chosenFirst.daysTo(chosenThen)) > 364) {
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().startsWith(u"At most 365 days"_s));
+        QVERIFY(told.first().contains(QLocale().toString(from, QLocale::LongFormat)));
+    } else {
+        QVERIFY(told.isEmpty());
+    }
 }
 
 void tst_MainWindow::housekeeping_data()
