@@ -10,6 +10,7 @@
 #include "RecordSetModel.h"
 #include "RosterReports.h"
 #include "RosterRun.h"
+#include "RunMessenger.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -48,52 +48,6 @@ QList<GridColumn> qualificationColumns(int firstField)
         columns.append({firstField + k, u"Q%1"_s.arg(k + 1), GridColumn::Kind::Check});
     return columns;
 }
-
-// The roster run's messages as message boxes; while the run works the main
-// window is hidden under the busy pointer, with progress shown if it is long.
-class WindowMessenger : public Messenger
-{
-public:
-    explicit WindowMessenger(QWidget *window) : m_window(window) {}
-    ~WindowMessenger() override { finish(); }
-
-    void inform(Kind kind, const QString &text) override
-    {
-        UserDialogs::instance().inform(m_window->isVisible() ? m_window : nullptr, kind, text);
-    }
-    bool ask(const QString &question) override { return UserDialogs::instance().ask(m_window, question); }
-    void started() override
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_busy = true;
-        m_window->hide();
-        m_progress = std::make_unique<QProgressDialog>(u"Making the roster..."_s, QString(), 0, 0);
-        m_progress->setWindowTitle(u"Calendrix"_s);
-        m_progress->setWindowModality(Qt::ApplicationModal);
-        m_progress->setMinimumDuration(700); // appears only when the run takes more than a moment
-        m_progress->setValue(0);
-    }
-    void progress(int done, int total) override
-    {
-        if (!m_progress)
-            return;
-        m_progress->setMaximum(total);
-        m_progress->setValue(done);
-    }
-    void finish()
-    {
-        m_progress.reset();
-        if (m_busy) {
-            QApplication::restoreOverrideCursor();
-            m_busy = false;
-        }
-    }
-
-private:
-    QWidget *m_window;
-    std::unique_ptr<QProgressDialog> m_progress;
-    bool m_busy = false;
-};
 
 } // namespace
 
@@ -636,14 +590,18 @@ void MainWindow::MNU_Make_Click()
 
     RosterRun::Outcome outcome;
     {
-        WindowMessenger messenger(this);
+        RunMessenger messenger(this);
         RosterRun run(m_folder, messenger, m_module.consolidateFlag, m_module.absenceFlag);
         outcome = run.make(m_module.currentDatafilePath);
     }
     if (!isVisible())
         show();
-    if (outcome == RosterRun::Outcome::Declined)
+    if (outcome == RosterRun::Outcome::Declined) {
+        // The old file stays as it was; the program goes on.
+        showError(
+            u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
         return;
+    }
     // The run changed counters and dates: the lists over them read them again.
     guarded([&] {
         for (DataControl *source : {DutyList, Memory1, Header})

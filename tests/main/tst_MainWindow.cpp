@@ -550,7 +550,8 @@ void tst_MainWindow::rosterRunFromTheMenu()
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old roster"));
         QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 0);
-        QVERIFY(w.dialogs.texts(Messenger::Kind::Error).isEmpty());
+        QCOMPARE(w.dialogs.texts(Messenger::Kind::Error),
+                 QStringList{u"Sorry you have encountered error number 3204"_s});
     }
 }
 
