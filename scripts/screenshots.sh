@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: the program on an example unit under a
-# virtual X server. Needs xvfb, imagemagick and xdotool (installed if missing).
+# virtual X server. Needs xvfb, imagemagick, xdotool and python3-xlib (for
+# the pointer in the pictures; all installed if missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-for p in xvfb xauth imagemagick xdotool; do
+for p in xvfb xauth imagemagick xdotool python3-xlib; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="${missing:-} $p"
 done
 if [ -n "${missing:-}" ]; then
@@ -20,7 +21,7 @@ build/src/calendrix make "$(dirname "$unit")/first.cxr" --data "$unit" >/dev/nul
 timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     build/src/calendrix --data "$1" &
     pid=$!
-    for i in $(seq 50); do xdotool search --name "^Calendrix$" >/dev/null 2>&1 && break; sleep 0.2; done
+    for i in $(seq 50); do xdotool search --name "^Calendrix - " >/dev/null 2>&1 && break; sleep 0.2; done
     sleep 1
     import -window root docs/roster-tab.png
     # The "Duty" tab sits at the left end of the tab bar.
@@ -59,6 +60,77 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     shoot "Print Preview – Duty roster – first.cxr" roster-preview
     kill $pid
 ' _ "$unit"
+
+# A roster made from the menu in a unit whose run has something to say: a
+# duty that needs every qualification, which nobody holds. The message box
+# is taken with the pointer on it, two seconds after it came up, then
+# answered with Return, as is "Finished" after it.
+unit2=$(dirname "$unit")/unit-message
+cp -r "$unit" "$unit2"
+rm -f "$unit2"/*.lock "$unit2"/.*.lock 2>/dev/null || true
+qs=$(seq -s, -f "Q%g" 15); ones=$(printf ",1%.0s" $(seq 15)); ones=${ones#,}
+sqlite3 "$unit2/Datafile32.mdb" \
+    "INSERT INTO DutyDates (DutyName, Organization, $qs) VALUES ('Bomb Disposal', 'HQ', $ones);
+     INSERT INTO WorkSchedule (DutyName, \"From\", \"To\") VALUES ('Bomb Disposal', date('now', '+7 day'), date('now', '+7 day'));"
+# Pastes the X pointer, as it is on the screen, into a picture of the screen.
+cat > "$(dirname "$unit")/pointer.py" <<'PY'
+import sys
+from Xlib import display
+from Xlib.ext import xfixes
+d = display.Display()
+d.xfixes_query_version()
+c = d.xfixes_get_cursor_image(d.screen().root)
+pixels = bytearray()
+for argb in c.cursor_image:
+    pixels += bytes(((argb >> 16) & 255, (argb >> 8) & 255, argb & 255, (argb >> 24) & 255))
+with open(sys.argv[1], "wb") as f:
+    f.write(b"P7\nWIDTH %d\nHEIGHT %d\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n" % (c.width, c.height))
+    f.write(pixels)
+print("%+d%+d" % (c.x - c.xhot, c.y - c.yhot))
+PY
+timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
+    set -e
+    build/src/calendrix --data "$1" &
+    pid=$!
+    find_window() { # name; waits for it
+        for i in $(seq 50); do w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1); [ -n "$w" ] && break; sleep 0.2; done
+        [ -n "$w" ] || { echo "no window $1" >&2; kill $pid; exit 1; }
+        echo "$w"
+    }
+    find_window "^Calendrix - " >/dev/null
+    sleep 1
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Return
+    d=$(find_window "^Save As")
+    sleep 0.8
+    xdotool windowfocus --sync "$d" key ctrl+a type "$(dirname "$1")/message.cxr"
+    xdotool key Return
+    box=$(find_window "^INFORMATION$")
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3))
+    sleep 0.3
+    shot=$(dirname "$1")/run-message-screen.png
+    import -window root "$shot"
+    at=$(/usr/bin/python3 "$2" "$(dirname "$1")/pointer.pam")
+    convert "$shot" "$(dirname "$1")/pointer.pam" -geometry "$at" -composite docs/run-message.png
+    # With no window manager the keys go to the window under the pointer,
+    # once a click on its text has made it the active one.
+    answer() { # window: Return, as a person at the keyboard
+        eval "$(xdotool getwindowgeometry --shell "$1")"
+        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
+        sleep 0.3
+        xdotool key Return
+    }
+    answer "$box"
+    # The run goes on to its end.
+    done_box=$(find_window "^Calendrix$")
+    sleep 0.5
+    answer "$done_box"
+    find_window "^Calendrix - " >/dev/null
+    [ -f "$(dirname "$1")/message.cxr" ] || { echo "no roster made" >&2; kill $pid; exit 1; }
+    kill $pid
+' _ "$unit2" "$(dirname "$unit")/pointer.py"
+
 # The printed roster itself: the first roster page and the first remarks page.
 pdf=$(dirname "$unit")/first.pdf
 build/src/calendrix print "$(dirname "$unit")/first.cxr" --data "$unit" --pdf "$pdf" >/dev/null 2>&1

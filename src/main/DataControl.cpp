@@ -13,14 +13,20 @@ void DataControl::bind(const Database &db, const QString &recordSource)
 {
     m_db = db;
     m_source = recordSource;
-    refresh();
+    try {
+        refresh();
+    } catch (const StoreError &e) {
+        unbind(e.text());
+        throw;
+    }
 }
 
-void DataControl::unbind()
+void DataControl::unbind(const QString &why)
 {
     emit aboutToReset();
     m_recordset = RecordSet();
     m_db = Database();
+    m_whyUnbound = why;
     emit rowsReset();
 }
 
@@ -44,9 +50,9 @@ void DataControl::refresh()
 RecordSet &DataControl::recordset()
 {
     if (!m_recordset.isOpen())
-        throw StoreError(
-            StoreErrorCode::CannotOpen,
-            u"%1 is not bound to a database: the unit's files could not be opened."_s.arg(objectName()));
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         m_whyUnbound.isEmpty() ? u"There is no unit open: its files could not be opened."_s
+                                                : m_whyUnbound);
     return m_recordset;
 }
 

@@ -19,8 +19,11 @@ public:
     DataControl(const QString &name, QObject *parent);
 
     // Binds to a database and a record source and reads it.
+    // Binds to a database and a record source and reads it; when that fails,
+    // the source stays unbound and its commands report the same failure.
     void bind(const Database &db, const QString &recordSource);
-    void unbind();
+    // why: what the user is told when a command needs the records.
+    void unbind(const QString &why = {});
     bool isBound() const { return m_recordset.isOpen(); }
     QString recordSource() const { return m_source; }
     Database database() const { return m_db; }
@@ -29,7 +32,7 @@ public:
     void setRecordSource(const QString &recordSource);
     void refresh();
 
-    // Throws StoreError when unbound.
+    // Throws StoreError when unbound, saying why there are no records.
     RecordSet &recordset();
 
     // Rows were added, deleted or re-read behind the views' backs.
@@ -43,6 +46,7 @@ private:
     Database m_db;
     QString m_source;
     RecordSet m_recordset;
+    QString m_whyUnbound;
 };
 
 } // namespace calendrix

@@ -11,6 +11,7 @@
 #include "RecordSetModel.h"
 #include "RosterReports.h"
 #include "RosterRun.h"
+#include "RunMessenger.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -49,52 +49,6 @@ QList<GridColumn> qualificationColumns(int firstField)
         columns.append({firstField + k, u"Q%1"_s.arg(k + 1), GridColumn::Kind::Check});
     return columns;
 }
-
-// The roster run's messages as message boxes; while the run works the main
-// window is hidden under the busy pointer, with progress shown if it is long.
-class WindowMessenger : public Messenger
-{
-public:
-    explicit WindowMessenger(QWidget *window) : m_window(window) {}
-    ~WindowMessenger() override { finish(); }
-
-    void inform(Kind kind, const QString &text) override
-    {
-        UserDialogs::instance().inform(m_window->isVisible() ? m_window : nullptr, kind, text);
-    }
-    bool ask(const QString &question) override { return UserDialogs::instance().ask(m_window, question); }
-    void started() override
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_busy = true;
-        m_window->hide();
-        m_progress = std::make_unique<QProgressDialog>(u"Making the roster..."_s, QString(), 0, 0);
-        m_progress->setWindowTitle(u"Calendrix"_s);
-        m_progress->setWindowModality(Qt::ApplicationModal);
-        m_progress->setMinimumDuration(700); // appears only when the run takes more than a moment
-        m_progress->setValue(0);
-    }
-    void progress(int done, int total) override
-    {
-        if (!m_progress)
-            return;
-        m_progress->setMaximum(total);
-        m_progress->setValue(done);
-    }
-    void finish()
-    {
-        m_progress.reset();
-        if (m_busy) {
-            QApplication::restoreOverrideCursor();
-            m_busy = false;
-        }
-    }
-
-private:
-    QWidget *m_window;
-    std::unique_ptr<QProgressDialog> m_progress;
-    bool m_busy = false;
-};
 
 } // namespace
 
@@ -248,7 +202,9 @@ QWidget *MainWindow::buildTab(int tab)
             top->commitPendingEdit();
             return QList<QPair<int, QVariant>>{{1, top->recordModel()->fieldValue(top->currentRow(), 1)}};
         },
-        [this](const std::function<void()> &change) { guarded(change); });
+        [this, periods](const std::function<void()> &change) {
+            guarded(u"Cannot add the %1."_s.arg(recordName(periods)), change);
+        });
     return page;
 }
 
@@ -306,46 +262,94 @@ void MainWindow::Form_Load()
 
 void MainWindow::bindSources(bool offerHelp)
 {
-    QStringList problems;
-    try {
-        const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
-        Data1->bind(personnel, kDutyQuery);
-        Data2->bind(personnel, kSoldierQuery);
-        Data3->bind(personnel, kScheduleQuery);
-        Data4->bind(personnel, kAbsenceQuery);
-        Data5->bind(personnel, u"Qualifications"_s);
-        Data6->bind(personnel, kSectionQuery);
-        Data7->bind(personnel, u"Holiday"_s);
-    } catch (const StoreError &e) {
-        problems.append(e.text());
+    // Each record source on its own: a missing or damaged table empties its
+    // list and no other. A file that cannot be opened at all empties all of its.
+    QStringList fileProblems, tableProblems;
+    int filesOpen = 0;
+    const auto bindFile = [&](const QString &path, FileKind kind,
+                              const QList<std::pair<DataControl *, QString>> &sources) {
+        Database db;
+        QList<StoreError> faults;
+        try {
+            db = Database::openWithFaults(path, kind, &faults);
+        } catch (const StoreError &e) {
+            fileProblems.append(e.text());
+            for (const auto &[control, source] : sources)
+                control->unbind(e.text());
+            return;
+        }
+        ++filesOpen;
+        for (const StoreError &fault : faults)
+            tableProblems.append(fault.text());
+        for (const auto &[control, source] : sources) {
+            try {
+                control->bind(db, source);
+            } catch (const StoreError &e) {
+                if (!tableProblems.contains(e.text()))
+                    tableProblems.append(e.text());
+            }
+        }
+    };
+    bindFile(m_folder.personnelPath(), FileKind::Personnel,
+             {{Data1, kDutyQuery},
+              {Data2, kSoldierQuery},
+              {Data3, kScheduleQuery},
+              {Data4, kAbsenceQuery},
+              {Data5, u"Qualifications"_s},
+              {Data6, kSectionQuery},
+              {Data7, u"Holiday"_s}});
+    bindFile(m_folder.workingPath(), FileKind::Working,
+             {{DutyList, u"Dates"_s}, {Memory1, u"Memory"_s}, {Header, u"Header"_s}});
+    if (filesOpen == 0) {
+        const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
+            QDir::toNativeSeparators(m_folder.dir()));
+        for (DataControl *c : {Data1, Data2, Data3, Data4, Data5, Data6, Data7, DutyList, Memory1, Header})
+            c->unbind(why);
     }
-    try {
-        const Database working = Database::open(m_folder.workingPath(), FileKind::Working);
-        DutyList->bind(working, u"Dates"_s);
-        Memory1->bind(working, u"Memory"_s);
-        Header->bind(working, u"Header"_s);
-    } catch (const StoreError &e) {
-        problems.append(e.text());
+    setWindowTitle(filesOpen > 0 ? u"Calendrix - "_s + QDir::toNativeSeparators(m_folder.dir())
+                                 : u"Calendrix"_s);
+
+    if (!fileProblems.isEmpty()) {
+        const QString problem = (fileProblems + tableProblems).join(u"\n"_s);
+        if (offerHelp)
+            offerNewUnit(problem);
+        else
+            showError(problem);
+    } else if (!tableProblems.isEmpty()) {
+        showError(tableProblems.join(u"\n"_s) +
+                  u"\n\nThe lists of the other tables are shown; the roster cannot be made until this "
+                  "is put right."_s);
     }
-    if (problems.isEmpty())
-        return;
-    if (offerHelp)
-        offerNewUnit(problems.join(u"\n"_s));
-    else
-        showError(problems.join(u"\n"_s));
 }
 
 void MainWindow::offerNewUnit(const QString &problem)
 {
     const QString folder = QDir::toNativeSeparators(m_folder.dir());
-    const int choice = UserDialogs::instance().choose(
-        nullptr, u"ERROR"_s,
-        problem + u"\n\nCreate an empty unit in %1, or choose another folder?"_s.arg(folder),
-        {u"Create Empty Unit"_s, u"Choose Folder..."_s});
+    const QDate today = m_today();
+    const QList<UnitFolder::Unusable> unusable = m_folder.unusableFiles();
+    QString text = problem + u"\n\n"_s;
+    QString create = u"Create Empty Unit"_s;
+    if (unusable.isEmpty()) {
+        text += u"Create an empty unit in %1, or choose another folder?"_s.arg(folder);
+    } else {
+        QStringList kept;
+        for (const UnitFolder::Unusable &u : unusable)
+            kept.append(u"%1 as %2"_s.arg(QFileInfo(u.path).fileName(),
+                                          QFileInfo(m_folder.asideName(u.path, today)).fileName()));
+        text += (unusable.size() == 1
+                     ? u"Keep the damaged file under a new name beside it (%1) and create an empty one in "
+                       "its place, or choose another folder? Nothing is deleted."_s
+                     : u"Keep the damaged files under new names beside them (%1) and create empty ones in "
+                       "their place, or choose another folder? Nothing is deleted."_s)
+                    .arg(kept.join(u", "_s));
+        create = u"Keep Aside and Create Empty Unit"_s;
+    }
+    const int choice =
+        UserDialogs::instance().choose(nullptr, u"ERROR"_s, text, {create, u"Choose Folder..."_s});
     try {
         if (choice == 0) {
-            // Files that are there but of the wrong kind stay untouched, and
-            // the window says so once more rather than asking again.
+            for (const UnitFolder::Unusable &u : unusable)
+                m_folder.keepAside(u.path, today);
             m_folder.init();
             bindSources(false);
         } else if (choice == 1) {
@@ -460,13 +464,24 @@ void MainWindow::saveEdits()
     }
 }
 
-void MainWindow::guarded(const std::function<void()> &command)
+void MainWindow::guarded(const QString &action, const std::function<void()> &command)
 {
     try {
         command();
     } catch (const StoreError &e) {
-        showError(e.text() + u"\n(error %1)"_s.arg(e.number()));
+        showError(action + u"\n"_s + e.text() + u"\n(error %1)"_s.arg(e.number()));
     }
+}
+
+QString MainWindow::recordName(const DataGrid *grid) const
+{
+    if (grid == TDBGrid1)
+        return u"duty"_s;
+    if (grid == TDBGrid2)
+        return u"work-schedule period"_s;
+    if (grid == TDBGrid3)
+        return u"soldier"_s;
+    return u"absence"_s;
 }
 
 void MainWindow::showError(const QString &text)
@@ -476,7 +491,7 @@ void MainWindow::showError(const QString &text)
 
 void MainWindow::addRow(DataGrid *grid)
 {
-    guarded([&] { grid->appendRow(); });
+    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { grid->appendRow(); });
 }
 
 void MainWindow::deleteRow(DataGrid *grid)
@@ -485,7 +500,7 @@ void MainWindow::deleteRow(DataGrid *grid)
     // Nothing to delete: nothing happens and nothing is said.
     if (row < 0 || !grid->recordModel())
         return;
-    guarded([&] {
+    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] {
         grid->commitPendingEdit();
         grid->recordModel()->deleteRow(row);
         grid->setCurrentRow(row); // the next row, or none after the last
@@ -494,7 +509,7 @@ void MainWindow::deleteRow(DataGrid *grid)
 
 void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 {
-    guarded([&] {
+    guarded(u"Cannot save the changes."_s, [&] {
         for (DataGrid *grid : {top, periods}) {
             grid->commitPendingEdit();
             if (grid->currentRow() >= 0)
@@ -538,7 +553,7 @@ void MainWindow::Command12_Click()
 
 void MainWindow::Command4_Click()
 {
-    guarded([&] {
+    guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
         Data1->setRecordSource(kDutyQuery);
         Data3->setRecordSource(kScheduleQuery);
@@ -549,7 +564,7 @@ void MainWindow::Command4_Click()
 
 void MainWindow::Command10_Click()
 {
-    guarded([&] {
+    guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
         Data2->setRecordSource(kSoldierQuery);
         Data4->setRecordSource(kAbsenceQuery);
@@ -624,16 +639,20 @@ void MainWindow::MNU_Make_Click()
 
     RosterRun::Outcome outcome;
     {
-        WindowMessenger messenger(this);
+        RunMessenger messenger(this);
         RosterRun run(m_folder, messenger, m_module.consolidateFlag, m_module.absenceFlag);
         outcome = run.make(m_module.currentDatafilePath);
     }
     if (!isVisible())
         show();
-    if (outcome == RosterRun::Outcome::Declined)
+    if (outcome == RosterRun::Outcome::Declined) {
+        // The old file stays as it was; the program goes on.
+        showError(
+            u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
         return;
+    }
     // The run changed counters and dates: the lists over them read them again.
-    guarded([&] {
+    guarded(u"Cannot read the new roster back."_s, [&] {
         for (DataControl *source : {DutyList, Memory1, Header})
             if (source->isBound())
                 source->refresh();

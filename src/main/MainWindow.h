@@ -89,8 +89,10 @@ private:
     void qualificationClicked(int tab, int box, bool checked);
     void toggleOption(QAction *item, qint16 &flag, const QString &path);
     void deletePastPeriods(DataControl *source, const QDate &today);
-    // Runs a command; a store failure is shown as an "ERROR" box.
-    void guarded(const std::function<void()> &command);
+    // Runs a command; a store failure is shown as an "ERROR" box that says
+    // what the user tried (action) and why it could not be done.
+    void guarded(const QString &action, const std::function<void()> &command);
+    QString recordName(const DataGrid *grid) const;
     void showError(const QString &text);
 
     UnitFolder m_folder;

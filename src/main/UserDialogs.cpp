@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -17,7 +18,19 @@ namespace calendrix {
 
 namespace {
 UserDialogs *current = nullptr;
+
+// A short message such as "Finished" would make a box too narrow for its own
+// title beside the window's buttons.
+void giveRoom(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int width = qMax(320, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
+} // namespace
 
 UserDialogs &UserDialogs::instance()
 {
@@ -41,13 +54,17 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
     const QString title =
         kind == Messenger::Kind::Plain ? QApplication::applicationName() : Messenger::title(kind);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    giveRoom(box);
     box.exec();
 }
 
 bool WidgetDialogs::ask(QWidget *parent, const QString &question)
 {
-    return QMessageBox::question(parent, u"QUESTION"_s, question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, u"QUESTION"_s, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    giveRoom(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &text,
@@ -58,6 +75,7 @@ int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &
     for (const QString &b : buttons)
         added.append(box.addButton(b, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole));
     box.addButton(QMessageBox::Cancel);
+    giveRoom(box);
     box.exec();
     return int(added.indexOf(box.clickedButton()));
 }

@@ -105,8 +105,12 @@ StoreError wrongKind(const QString &path, FileKind kind, const QString &why)
         u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why, Layouts::kindName(kind)), path);
 }
 
-void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
+// The tables of the file that are missing or not laid out as ours, each with
+// the error that a record set on it gives. A file that cannot be read at all
+// throws.
+QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QString &path, FileKind kind)
 {
+    QList<std::pair<QString, StoreError>> faults;
     for (const TableLayout &table : Layouts::tables(kind)) {
         QSqlQuery q(db);
         if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table.name))))
@@ -119,14 +123,27 @@ void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
                 ok = false;
             ++ordinal;
         }
-        if (ordinal < table.fields.size())
-            ok = false;
-        if (!ok)
-            throw StoreError(StoreErrorCode::WrongFileKind,
-                             u"'%1' is damaged: its table %2 does not have the layout of a %3."_s.arg(
-                                 displayPath(path), table.name, Layouts::kindName(kind)),
-                             path);
+        if (ordinal == 0)
+            faults.append({table.name, StoreError(StoreErrorCode::ItemNotFound,
+                                                  u"The table %1 is missing from '%2'."_s.arg(
+                                                      table.name, displayPath(path)),
+                                                  path)});
+        else if (!ok || ordinal < table.fields.size())
+            faults.append(
+                {table.name,
+                 StoreError(StoreErrorCode::WrongFileKind,
+                            u"'%1' is damaged: its table %2 does not have the layout of a %3."_s.arg(
+                                displayPath(path), table.name, Layouts::kindName(kind)),
+                            path)});
     }
+    return faults;
+}
+
+void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
+{
+    const auto faults = layoutFaults(db, path, kind);
+    if (!faults.isEmpty())
+        throw faults.first().second;
 }
 
 } // namespace
@@ -199,6 +216,8 @@ struct DatabaseShared {
     QSqlDatabase db;
     QHash<QString, Schema> schemas;
     QHash<QString, QSqlQuery> statements;
+    // Tables of the main file that cannot be used (openWithFaults), by name.
+    QHash<QString, StoreError> unusable;
     bool inTransaction = false;
 
     ~DatabaseShared()
@@ -225,6 +244,16 @@ void Database::verify(const QString &path, FileKind kind)
     if (!c.db().isOpen())
         throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
     checkLayout(c.db(), path, kind);
+}
+
+void Database::verifyFile(const QString &path, FileKind kind)
+{
+    checkFile(path, kind);
+    verifyHeader(path, kind);
+    ScopedConnection c(path, true);
+    if (!c.db().isOpen())
+        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+    layoutFaults(c.db(), path, kind);
 }
 
 void Database::checkFile(const QString &path, FileKind kind)
@@ -280,12 +309,32 @@ Database Database::open(const QString &path, FileKind kind)
     return openChecked(path, kind, false);
 }
 
+Database Database::openWithFaults(const QString &path, FileKind kind, QList<StoreError> *tableFaults)
+{
+    Database db = openChecked(path, kind, false, true);
+    for (const auto &[table, error] : layoutFaults(db.d->db, path, kind)) {
+        db.d->unusable.insert(table.toLower(), error);
+        if (tableFaults)
+            tableFaults->append(error);
+    }
+    return db;
+}
+
+void Database::requireUsable(const QString &table, const QString &schema) const
+{
+    if (!d || schema != u"main")
+        return;
+    const auto it = d->unusable.constFind(table.toLower());
+    if (it != d->unusable.cend())
+        throw it.value();
+}
+
 Database Database::openReadOnly(const QString &path, FileKind kind)
 {
     return openChecked(path, kind, true);
 }
 
-Database Database::openChecked(const QString &path, FileKind kind, bool readOnly)
+Database Database::openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater)
 {
     checkFile(path, kind);
     verifyHeader(path, kind);
@@ -301,7 +350,8 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
         db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
         db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
     }
-    checkLayout(shared->db, path, kind);
+    if (!tablesLater)
+        checkLayout(shared->db, path, kind);
     return db;
 }
 

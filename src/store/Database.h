@@ -30,6 +30,13 @@ public:
     // The same checks, but the connection can never write: for reading a file
     // that belongs to someone else's run, such as a finished roster datafile.
     static Database openReadOnly(const QString &path, FileKind kind);
+    // Like open(), but a table that is missing or not laid out as ours does
+    // not refuse the whole file: each such table's error is appended to
+    // tableFaults, and a record set on that table throws it, while the other
+    // tables work. For windows that show what they can.
+    static Database openWithFaults(const QString &path, FileKind kind, QList<StoreError> *tableFaults);
+    // Throws the error of a table that openWithFaults() found unusable.
+    void requireUsable(const QString &table, const QString &schema = QStringLiteral("main")) const;
 
     // Makes a new, empty file of the given kind. Fails with DestinationExists
     // when the path exists. The file appears complete or not at all.
@@ -52,6 +59,9 @@ public:
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
     static void verify(const QString &path, FileKind kind);
+    // The same, but passes a file whose tables alone are missing or laid out
+    // otherwise: what openWithFaults() would refuse. Never writes.
+    static void verifyFile(const QString &path, FileKind kind);
 
     void attach(const QString &path, FileKind kind, const QString &alias);
 
@@ -76,7 +86,7 @@ public:
 
 private:
     explicit Database(std::shared_ptr<DatabaseShared> d);
-    static Database openChecked(const QString &path, FileKind kind, bool readOnly);
+    static Database openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater = false);
     static void checkFile(const QString &path, FileKind kind);
     static void verifyHeader(const QString &path, FileKind kind);
     std::shared_ptr<DatabaseShared> d;

@@ -232,6 +232,7 @@ void RecordSet::open(const Database &db, const QString &source, const QString &s
     data->schema = schema;
     data->sourceText = source;
     data->source = RecordSource::parse(source);
+    db.requireUsable(data->source.table, schema);
     data->load();
     d = std::move(data);
     leaveEdit();

@@ -84,4 +84,55 @@ UnitFolder::InitResult UnitFolder::init() const
     return result;
 }
 
+QList<UnitFolder::Unusable> UnitFolder::unusableFiles() const
+{
+    QList<Unusable> out;
+    const std::pair<QString, FileKind> databases[] = {
+        {personnelPath(), FileKind::Personnel},
+        {workingPath(), FileKind::Working},
+        {templatePath(), FileKind::Roster},
+    };
+    for (const auto &[path, kind] : databases) {
+        if (!QFileInfo::exists(path))
+            continue;
+        try {
+            Database::verifyFile(path, kind);
+        } catch (const StoreError &e) {
+            // A locked or unreadable file is sound and must stay where it is.
+            if (e.code() == StoreErrorCode::WrongFileKind || e.code() == StoreErrorCode::Corrupt)
+                out.append({path, e.text()});
+        }
+    }
+    return out;
+}
+
+QString UnitFolder::asideName(const QString &path, const QDate &today) const
+{
+    const QString base = path + u".damaged-"_s + today.toString(Qt::ISODate);
+    QString name = base;
+    for (int n = 2;
+         QFileInfo::exists(name) || QFileInfo(name).isSymLink() || QFileInfo::exists(name + u"-journal"_s);
+         ++n)
+        name = base + u'-' + QString::number(n);
+    return name;
+}
+
+QString UnitFolder::keepAside(const QString &path, const QDate &today) const
+{
+    const QString aside = asideName(path, today);
+    if (!QFile::rename(path, aside))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot rename '%1' to '%2'."_s.arg(QDir::toNativeSeparators(path),
+                                                              QDir::toNativeSeparators(aside)),
+                         path);
+    // A journal left beside the name would be played into the new file made there.
+    const QString journal = path + u"-journal"_s;
+    if (QFileInfo::exists(journal) && !QFile::rename(journal, aside + u"-journal"_s))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot rename '%1' beside '%2'."_s.arg(QDir::toNativeSeparators(journal),
+                                                                  QDir::toNativeSeparators(aside)),
+                         journal);
+    return aside;
+}
+
 } // namespace calendrix

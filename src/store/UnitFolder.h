@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,22 @@ public:
     // Creates the folder and whatever a new unit needs that is missing.
     // Throws StoreError when something cannot be created.
     InitResult init() const;
+
+    // A database of the unit that is there but cannot be used at all: not a
+    // database, empty, damaged, or a database of another kind.
+    struct Unusable {
+        QString path;
+        QString why;
+    };
+    // Missing files are not listed: init() makes them.
+    QList<Unusable> unusableFiles() const;
+    // The name a file is kept under beside itself when it is put aside:
+    // "<name>.damaged-<today>", then "-2", "-3"... when that is taken.
+    QString asideName(const QString &path, const QDate &today) const;
+    // Puts a file aside under asideName(), with its journal if it has one,
+    // so that init() can make a new one in its place. Nothing is deleted or
+    // overwritten. Returns the new path; throws StoreError.
+    QString keepAside(const QString &path, const QDate &today) const;
 
 private:
     QString m_dir;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Messenger.h"
+
+#include <QElapsedTimer>
+
+#include <memory>
+
+class QProgressBar;
+class QWidget;
+
+namespace calendrix {
+
+// The roster run's messages as message boxes. While the run works, the main
+// window is hidden under the busy pointer and a long run shows how far it
+// has come. A message box always has the screen to itself: the progress
+// window steps aside and the pointer is the normal one until it is answered,
+// so it takes the mouse and Return at once.
+class RunMessenger : public Messenger
+{
+public:
+    explicit RunMessenger(QWidget *window);
+    ~RunMessenger() override;
+
+    void inform(Kind kind, const QString &text) override;
+    bool ask(const QString &question) override;
+    void started() override;
+    void progress(int done, int total) override;
+
+    // The run is over: the progress goes, the pointer is the normal one again.
+    void finish();
+
+private:
+    class Pause;
+    QWidget *boxParent() const;
+
+    QWidget *m_window;
+    std::unique_ptr<QWidget> m_progressWindow;
+    QProgressBar *m_bar = nullptr;
+    QElapsedTimer m_sinceStart;
+    QElapsedTimer m_sincePaint;
+    bool m_running = false;
+    bool m_busy = false;
+    bool m_quitOnLastWindowClosed = true;
+};
+
+} // namespace calendrix

@@ -1,0 +1,212 @@
+#include "MainWindowFixture.h"
+
+#include "DataControl.h"
+#include "MonthView.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QStringList kSources{u"Data1"_s, u"Data2"_s, u"Data3"_s,    u"Data4"_s,   u"Data5"_s,
+                           u"Data6"_s, u"Data7"_s, u"DutyList"_s, u"Memory1"_s, u"Header"_s};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot read>");
+}
+
+QByteArray randomBytes()
+{
+    QRandomGenerator random(4711);
+    QByteArray bytes(8192, Qt::Uninitialized);
+    for (char &c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+class tst_StartUp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneBadTableEmptiesOnlyItsList_data();
+    void oneBadTableEmptiesOnlyItsList();
+    void damagedFileIsKeptAside_data();
+    void damagedFileIsKeptAside();
+    void titleNamesTheUnit();
+    void messagesNameNoControls();
+};
+
+void tst_StartUp::oneBadTableEmptiesOnlyItsList_data()
+{
+    QTest::addColumn<bool>("personnelFile");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("damage"); // "drop" or "relayout"
+    QTest::addColumn<QString>("source");
+    QTest::newRow("Holiday missing") << true << u"Holiday"_s << u"drop"_s << u"Data7"_s;
+    QTest::newRow("AbsentDates missing") << true << u"AbsentDates"_s << u"drop"_s << u"Data4"_s;
+    QTest::newRow("WorkSchedule of another layout")
+        << true << u"WorkSchedule"_s << u"relayout"_s << u"Data3"_s;
+    QTest::newRow("Dates missing") << false << u"Dates"_s << u"drop"_s << u"DutyList"_s;
+}
+
+void tst_StartUp::oneBadTableEmptiesOnlyItsList()
+{
+    QFETCH(bool, personnelFile);
+    QFETCH(QString, table);
+    QFETCH(QString, damage);
+    QFETCH(QString, source);
+
+    Window w;
+    {
+        const Database db = w.unit.personnel();
+        RecordSet schedule(db, u"WorkSchedule"_s);
+        addRow(schedule, {u"Kitchen"_s, QDate(2027, 4, 1), QDate(2027, 4, 2)});
+        RecordSet absences(db, u"AbsentDates"_s);
+        addRow(absences, {u"Adams"_s, QDate(2027, 4, 1), QDate(2027, 4, 2), u"leave"_s});
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
+        db.setDatabaseName(personnelFile ? w.unit.folder.personnelPath() : w.unit.folder.workingPath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(u"DROP TABLE "_s + table));
+        if (damage == u"relayout")
+            QVERIFY(q.exec(u"CREATE TABLE %1 (Something TEXT)"_s.arg(table)));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"damage"_s);
+
+    w.open();
+    for (const QString &name : kSources)
+        QVERIFY2(w.find<DataControl>(name)->isBound() == (name != source), qPrintable(name));
+    const QList<std::pair<int, QString>> lists{
+        {1, u"Data1"_s}, {2, u"Data3"_s}, {3, u"Data2"_s}, {4, u"Data4"_s}};
+    for (const auto &[grid, shown] : lists)
+        QVERIFY2((w.grid(grid)->model()->rowCount() == 0) == (shown == source), qPrintable(shown));
+
+    // One message at start, naming the table and what is wrong with it.
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    const QString text = w.dialogs.shown.first().text;
+    QVERIFY2(text.contains(table), qPrintable(text));
+    QVERIFY2(text.contains(damage == u"drop" ? u"missing"_s : u"layout"_s), qPrintable(text));
+    QVERIFY2(text.contains(personnelFile ? u"Datafile32.mdb"_s : u"Memory.mdb"_s), qPrintable(text));
+}
+
+void tst_StartUp::damagedFileIsKeptAside_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("keptAs"); // empty: nothing kept aside
+    QTest::newRow("random bytes, keep aside")
+        << u"Datafile32.mdb"_s << randomBytes() << 0 << u"Datafile32.mdb.damaged-2027-03-10"_s;
+    QTest::newRow("empty working database, keep aside")
+        << u"Memory.mdb"_s << QByteArray() << 0 << u"Memory.mdb.damaged-2027-03-10"_s;
+    QTest::newRow("earlier one kept the same day")
+        << u"Memory.mdb"_s << QByteArray() << 0 << u"Memory.mdb.damaged-2027-03-10-2"_s;
+    QTest::newRow("cancelled") << u"Datafile32.mdb"_s << randomBytes() << -1 << QString();
+    // A sound database of another kind is put aside only when the user says so.
+    const TestUnit other;
+    const QByteArray working = readFile(other.folder.workingPath());
+    QTest::newRow("working database in its place, cancelled")
+        << u"Datafile32.mdb"_s << working << -1 << QString();
+    QTest::newRow("working database in its place, keep aside")
+        << u"Datafile32.mdb"_s << working << 0 << u"Datafile32.mdb.damaged-2027-03-10"_s;
+}
+
+void tst_StartUp::damagedFileIsKeptAside()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(int, choice);
+    QFETCH(QString, keptAs);
+
+    Window w(false);
+    const QString path = w.unit.path(file);
+    writeFile(path, content);
+    const QByteArray earlier("kept at a start earlier today");
+    if (keptAs.endsWith(u"-2"))
+        writeFile(path + u".damaged-2027-03-10"_s, earlier);
+    w.dialogs.choices = {choice};
+    w.open();
+
+    const QString offer = w.dialogs.shown.value(0).text;
+    QVERIFY2(offer.contains(file), qPrintable(offer));
+    if (!keptAs.isEmpty())
+        QVERIFY2(offer.contains(keptAs), qPrintable(offer));
+    if (keptAs.isEmpty()) {
+        QCOMPARE(readFile(path), content);
+        QVERIFY(!w.find<DataControl>(file == u"Memory.mdb" ? u"DutyList"_s : u"Data1"_s)->isBound());
+        QCOMPARE(w.main->windowTitle(), u"Calendrix - "_s + QDir::toNativeSeparators(w.unit.folder.dir()));
+        return;
+    }
+    // The damaged file is kept, byte for byte, and an empty one works in its place.
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    QCOMPARE(readFile(w.unit.path(keptAs)), content);
+    if (keptAs.endsWith(u"-2"))
+        QCOMPARE(readFile(path + u".damaged-2027-03-10"_s), earlier);
+    for (const QString &name : kSources)
+        QVERIFY2(w.find<DataControl>(name)->isBound(), qPrintable(name));
+}
+
+void tst_StartUp::titleNamesTheUnit()
+{
+    {
+        Window w;
+        w.open();
+        QCOMPARE(w.main->windowTitle(), u"Calendrix - "_s + QDir::toNativeSeparators(w.unit.folder.dir()));
+    }
+    {
+        Window w(false);
+        QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
+        QVERIFY(QFile::remove(w.unit.folder.workingPath()));
+        w.dialogs.choices = {-1};
+        w.open();
+        QCOMPARE(w.main->windowTitle(), u"Calendrix"_s);
+    }
+}
+
+void tst_StartUp::messagesNameNoControls()
+{
+    Window w(false);
+    QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
+    QVERIFY(QFile::remove(w.unit.folder.workingPath()));
+    w.dialogs.choices = {-1};
+    w.open();
+    for (int n : {1, 2, 3, 4, 6, 7, 8, 9, 10, 12})
+        w.click(u"Command%1"_s.arg(n));
+    for (const QString &calendar : {u"MonthView1"_s, u"MonthView2"_s})
+        emit w.find<MonthView>(calendar)->DateClick(kToday, kToday.addDays(2));
+
+    QVERIFY(w.dialogs.shown.size() > 1);
+    const QRegularExpression control(u"Data\\d|TDBGrid|Command|DutyList|Memory1|MyHeader|MyStoreage"_s);
+    for (qsizetype i = 0; i < w.dialogs.shown.size(); ++i) {
+        const QString &text = w.dialogs.shown[i].text;
+        QVERIFY2(!text.contains(control), qPrintable(text));
+        // After the start-up offer, each says what was tried and that no unit is open.
+        if (i > 0)
+            QVERIFY2(text.contains(u"There is no unit open"_s) && text.startsWith(u"Cannot "_s),
+                     qPrintable(text));
+    }
+}
+
+QTEST_MAIN(tst_StartUp)
+#include "tst_StartUp.moc"
