@@ -411,6 +411,10 @@ void MainWindow::Form_Activate()
         DQ[i]->setText(title.toString());
         PQ[i]->setVisible(!m_titleHidden[i]);
         DQ[i]->setVisible(!m_titleHidden[i]);
+        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
+        for (const auto &[grid, firstField] : {std::pair{TDBGrid1, 3}, std::pair{TDBGrid3, 4}})
+            if (RecordSetModel *model = grid->recordModel())
+                grid->setColumnHidden(model->columnOfField(firstField + i), m_titleHidden[i]);
     }
     // Periods whose last day has passed; one ending today is still current.
     const QDate today = m_today();
