@@ -77,6 +77,16 @@ void DataGrid::setCurrentRow(int row)
     setCurrentIndex(model()->index(row, std::min(column, model()->columnCount() - 1)));
 }
 
+bool DataGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // A click on a cell of the current row opens its editor at once. The view
+    // would wait a double-click interval first, and keys typed meanwhile went
+    // to the type-ahead search, which moved the row and lost the typing.
+    if (trigger == SelectedClicked && editTriggers().testFlag(SelectedClicked))
+        trigger = AllEditTriggers;
+    return QTableView::edit(index, trigger, event);
+}
+
 void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     // Leaving a row saves it.

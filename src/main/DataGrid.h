@@ -33,8 +33,10 @@ public:
     // when the row cannot be added.
     bool appendRow(const QList<QPair<int, QVariant>> &fields = {});
     void setCurrentRow(int row);
+    using QTableView::edit;
 
 protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 };
 

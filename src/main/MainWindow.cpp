@@ -3,6 +3,7 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "DialogHost.h"
+#include "FindBar.h"
 #include "FolderLock.h"
 #include "MonthView.h"
 #include "OptionFile.h"
@@ -172,7 +173,14 @@ QWidget *MainWindow::buildTab(int tab)
     buttons->addStretch();
 
     auto *split = new QSplitter(Qt::Vertical, page);
-    split->addWidget(top);
+    // The list with its find box under it; Ctrl+F anywhere on the tab opens it.
+    auto *list = new QWidget(split);
+    auto *listLayout = new QVBoxLayout(list);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(0);
+    listLayout->addWidget(top);
+    listLayout->addWidget(new FindBar(duty ? u"FindBar1"_s : u"FindBar3"_s, top, 1, page, list));
+    split->addWidget(list);
     auto *lowerWidget = new QWidget(split);
     lowerWidget->setLayout(lower);
     split->addWidget(lowerWidget);
@@ -423,6 +431,10 @@ void MainWindow::Form_Activate()
         DQ[i]->setText(title.toString());
         PQ[i]->setVisible(!m_titleHidden[i]);
         DQ[i]->setVisible(!m_titleHidden[i]);
+        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
+        for (const auto &[grid, firstField] : {std::pair{TDBGrid1, 3}, std::pair{TDBGrid3, 4}})
+            if (RecordSetModel *model = grid->recordModel())
+                grid->setColumnHidden(model->columnOfField(firstField + i), m_titleHidden[i]);
     }
     // Periods whose last day has passed; one ending today is still current.
     const QDate today = m_today();

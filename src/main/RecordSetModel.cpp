@@ -72,7 +72,7 @@ QVariant RecordSetModel::shown(const GridColumn &c, const QVariant &v) const
         return stored;
     }
     if (v.metaType().id() == QMetaType::QDate)
-        return QLocale().toString(v.toDate(), QLocale::ShortFormat);
+        return FieldValues::dateText(v.toDate());
     return v;
 }
 
@@ -91,6 +91,10 @@ QVariant RecordSetModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return shown(c, v);
     case Qt::EditRole:
+        // A date is edited as the text shown, so an empty cell and a filled
+        // one get the same editor and what is typed is read as text.
+        if (v.metaType().id() == QMetaType::QDate)
+            return shown(c, v);
         return v;
     case Qt::ToolTipRole:
         return c.kind == GridColumn::Kind::ValueList && !v.isNull() ? v : QVariant();
@@ -242,7 +246,12 @@ void RecordSetModel::saveRow(int row)
 
 void RecordSetModel::report(const StoreError &e)
 {
-    emit failed(u"Error %1: %2"_s.arg(e.number()).arg(e.text()));
+    // A value typed that the field cannot take is the clerk's to correct: the
+    // text says what was wrong, and an error number would only get in the way.
+    if (e.code() == StoreErrorCode::TypeMismatch)
+        emit failed(e.text());
+    else
+        emit failed(u"Error %1: %2"_s.arg(e.number()).arg(e.text()));
 }
 
 } // namespace calendrix

@@ -1,6 +1,10 @@
 #include "ValueListDelegate.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
@@ -13,8 +17,16 @@ QWidget *ValueListDelegate::createEditor(QWidget *parent, const QStyleOptionView
 {
     auto *box = new QComboBox(parent);
     box->setMaxVisibleItems(15);
+    // Styles that open a drop-down as a menu around the chosen item (Fusion
+    // among them) ignore the limit and show all 24 ranks; the plain list
+    // popup keeps it and scrolls.
+    box->setStyleSheet(u"QComboBox { combobox-popup: 0; }"_s);
     for (const auto &[stored, shown] : m_values)
         box->addItem(shown, stored);
+    // The list may be wider than its narrow column, scroll bar and all.
+    QAbstractItemView *list = box->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth());
     return box;
 }
 

@@ -12,14 +12,20 @@ namespace calendrix::FieldValues {
 
 namespace {
 
-// "2027-03-01", or a date as the user's locale writes it ("01/03/2027",
-// "3/1/27"); a two-digit year is taken as this century's.
+// "2027-03-01", or a date as the user's locale writes it, with a four-digit
+// year as the lists show it ("12/14/2027") or a two-digit one ("12/14/27"),
+// which is taken as this century's.
 QDate dateFromText(const QString &text)
 {
     QDate date = QDate::fromString(text, Qt::ISODate);
     const QLocale locale;
-    for (const QString &format :
-         {locale.dateFormat(QLocale::ShortFormat), locale.dateFormat(QLocale::LongFormat)}) {
+    // Day and month may be typed without their leading zeros ("1.3.28").
+    const auto loose = [](QString format) {
+        return format.replace(u"dd"_s, u"d"_s).replace(u"MM"_s, u"M"_s);
+    };
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    for (const QString &format : {shortFormat, dateFormat(), loose(shortFormat), loose(dateFormat()),
+                                  locale.dateFormat(QLocale::LongFormat)}) {
         if (date.isValid())
             break;
         date = locale.toDate(text, format);
@@ -136,14 +142,37 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
             if (textValue.isEmpty())
                 return {};
             const QDate date = dateFromText(textValue);
-            if (!date.isValid())
-                throw mismatch();
+            if (!date.isValid()) {
+                const QDate example(QDate::currentDate().year(), 12, 31);
+                throw StoreError(
+                    StoreErrorCode::TypeMismatch,
+                    u"'%1' is not a date. Type a date as the lists show it, for example %2 (%3)."_s.arg(
+                        textValue, dateText(example), dateFormat()));
+            }
             return QVariant(date);
         }
         throw mismatch();
     }
     }
     return value;
+}
+
+QString dateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    // Every run of y's, "yy" or "yyyy", becomes four.
+    for (qsizetype i = format.indexOf(u'y'); i >= 0; i = format.indexOf(u'y', i + 4)) {
+        qsizetype end = i;
+        while (end < format.size() && format[end] == u'y')
+            ++end;
+        format.replace(i, end - i, u"yyyy"_s);
+    }
+    return format;
+}
+
+QString dateText(const QDate &date)
+{
+    return QLocale().toString(date, dateFormat());
 }
 
 } // namespace calendrix::FieldValues

@@ -2,6 +2,7 @@
 
 #include "Layouts.h"
 
+#include <QDate>
 #include <QVariant>
 
 namespace calendrix {
@@ -16,6 +17,11 @@ QVariant toStorage(const QVariant &value, FieldType type);
 // A caller's value brought to the field's type; throws StoreError
 // (TypeMismatch) when the type cannot hold it.
 QVariant convert(const QVariant &value, FieldType type, const QString &fieldName);
+
+// How dates are shown and typed: the locale's short date format with its year
+// widened to four digits, so that 2027 never reads as 27.
+QString dateFormat();
+QString dateText(const QDate &date);
 
 } // namespace FieldValues
 } // namespace calendrix
