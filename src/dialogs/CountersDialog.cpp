@@ -21,6 +21,9 @@ const QString kNormalOrder =
     u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
 const QString kHolidayOrder =
     u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s;
+// The roster run keeps counters as 16-bit values; a negative counter would put
+// a soldier ahead of everyone for good.
+constexpr std::pair<qint64, qint64> kCounterRange{0, 32767};
 } // namespace
 
 QList<QPair<QString, QString>> CountersDialog::rankList()
@@ -45,8 +48,8 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
                            {2, u"Name"_s},
                            {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
                            {4, u"Duty"_s},
-                           {5, u"Normal"_s},
-                           {6, u"Holiday"_s},
+                           {.field = 5, .caption = u"Normal"_s, .range = kCounterRange},
+                           {.field = 6, .caption = u"Holiday"_s, .range = kCounterRange},
                            {7, u"Comment"_s}},
                           [this](const QString &text) { showError(text); });
 
@@ -74,7 +77,7 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
 
     connect(update, &QPushButton::clicked, this, [this] { updateRow(TDBGrid1); });
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid1); });
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
     connect(Command3, &QPushButton::clicked, this, &CountersDialog::Command3_Click);
     resize(820, 520);
 }
@@ -96,10 +99,9 @@ void CountersDialog::changeEvent(QEvent *event)
 
 void CountersDialog::Form_Activate()
 {
-    // A line typed and not yet saved stays as it is rather than being
-    // written or dropped by the re-reading.
-    if (TDBGrid1->recordModel()->hasPendingEdits() || TDBGrid1->isEditing())
-        return;
+    // A line typed and not saved with "&Update" is not carried over: the
+    // re-reading must not write it either.
+    TDBGrid1->discardPendingEdit();
     try {
         const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
         Data1->bind(db, kNormalOrder);

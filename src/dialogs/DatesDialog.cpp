@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -44,7 +46,7 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
         updateRow(TDBGrid3);
         hide();
     });
-    connect(buttons[5], &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
     resize(520, 480);
 }
 
@@ -56,22 +58,59 @@ void DatesDialog::Form_Load()
     } catch (const StoreError &e) {
         showError(e.text());
     }
-    TDBGrid3->showRecords(Data1, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
-                          [this](const QString &text) { showError(text); });
-    TDBGrid3->setColumnWidth(0, 220);
-    TDBGrid3->horizontalHeader()->setStretchLastSection(true);
+    RecordSetModel *model = TDBGrid3->showRecords(Data1, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
+                                                  [this](const QString &text) { showError(text); });
+    model->requirePeriodOrder(2, 3);
     TDBGrid3->setCurrentRow(0);
+    fitColumns();
+}
+
+void DatesDialog::showEvent(QShowEvent *event)
+{
+    const bool again = isLoaded();
+    ToolWindow::showEvent(event);
+    // Each showing reads the list again, so that it shows the periods that
+    // roster runs have added since, and nothing left from before "Cancel".
+    if (again) {
+        TDBGrid3->discardPendingEdit();
+        readList();
+    }
 }
 
 void DatesDialog::Command18_Click()
 {
+    TDBGrid3->commitPendingEdit();
+    readList();
+}
+
+void DatesDialog::readList()
+{
     try {
-        TDBGrid3->commitPendingEdit();
         Data1->setRecordSource(kDatesQuery);
         TDBGrid3->setCurrentRow(0);
     } catch (const StoreError &e) {
         showError(e.text());
     }
+    fitColumns();
+}
+
+void DatesDialog::fitColumns()
+{
+    QHeaderView *header = TDBGrid3->horizontalHeader();
+    header->setStretchLastSection(false);
+    TDBGrid3->resizeColumnsToContents();
+    const QHeaderView *rowHeader = TDBGrid3->verticalHeader();
+    const int needed = header->length() + (rowHeader->isHidden() ? 0 : rowHeader->sizeHint().width()) +
+                       2 * TDBGrid3->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TDBGrid3);
+    const int missing = needed - TDBGrid3->width();
+    if (missing > 0) {
+        const QScreen *screen = this->screen();
+        const int widest = screen ? screen->availableGeometry().width() : width() + missing;
+        resize(std::min(width() + missing, widest), height());
+    }
+    // Room to spare goes to the last column.
+    header->setStretchLastSection(true);
 }
 
 } // namespace calendrix

@@ -18,9 +18,15 @@ public:
 
 protected:
     void Form_Load() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void Command18_Click();
+    // Reads the list again in its order, on its first line.
+    void readList();
+    // Every column as wide as its content and caption, the window widened
+    // when they do not fit.
+    void fitColumns();
 
     UnitFolder m_folder;
     DataControl *Data1;

@@ -2,10 +2,12 @@
 
 #include "UserDialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,6 +20,22 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_browser->setOpenLinks(true);
     (new QVBoxLayout(this))->addWidget(m_browser);
     resize(760, 640);
+}
+
+void HelpWindow::present()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    show();
+    // A modal dialog blocks every window but its own: the help belongs to
+    // the modal dialog while there is one, and to the main window otherwise.
+    QWidget *owner = modal ? modal : parentWidget();
+    if (QWindow *window = windowHandle(); window && owner)
+        window->setTransientParent(owner->window()->windowHandle());
+    raise();
+    activateWindow();
+    m_browser->setFocus();
 }
 
 bool HelpWindow::load()

@@ -16,6 +16,9 @@ public:
 
     // Reads the file again; false (and a message) when it cannot be read.
     bool load();
+    // Shown over a modal dialog, the help still takes keys and clicks, and
+    // the dialog stays open under it.
+    void present() override;
 
 private:
     QString m_file;

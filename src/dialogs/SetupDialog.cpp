@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -98,7 +100,7 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
     SSTab1->setCurrentIndex(1); // the first showing opens on "Comment"
 
     connect(ok1, &QPushButton::clicked, this, &SetupDialog::Command1_Click);
-    connect(cancel1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cancel1, &QPushButton::clicked, this, &ToolWindow::dismiss);
     connect(sectionButtons[0], &QPushButton::clicked, this, [this] { addRow(TDBGrid1); });
     connect(sectionButtons[1], &QPushButton::clicked, this, [this] { deleteRow(TDBGrid1); });
     connect(sectionButtons[2], &QPushButton::clicked, this, [this] { updateRow(TDBGrid1); });
@@ -111,10 +113,10 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
         }
     });
     connect(sectionButtons[4], &QPushButton::clicked, this, &SetupDialog::Command3_Click);
-    connect(sectionButtons[5], &QPushButton::clicked, this, &QWidget::hide);
+    connect(sectionButtons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid2); });
     connect(ok3, &QPushButton::clicked, this, &SetupDialog::Command9_Click);
-    connect(cancel3, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cancel3, &QPushButton::clicked, this, &ToolWindow::dismiss);
     // A day or a run of days picked in the calendar is a new holiday line.
     new PeriodEntry(MonthView1, TDBGrid2, {}, [this](const std::function<void()> &change) {
         try {
@@ -130,11 +132,17 @@ void SetupDialog::showEvent(QShowEvent *event)
 {
     const bool again = isLoaded();
     ToolWindow::showEvent(event);
-    if (again && TDBGrid2->recordModel() && !TDBGrid2->recordModel()->hasPendingEdits()) {
-        // The holidays are read again at every showing, so that the list
-        // shows what the main window's housekeeping left.
+    if (!again)
+        return;
+    // Both lists are read again at every showing: the holidays show what the
+    // main window's housekeeping left, and nothing typed and not saved
+    // before the dialog was closed comes back to be written later.
+    for (const auto &[grid, source, query] :
+         {std::tuple{TDBGrid1, Data2, kSectionQuery}, std::tuple{TDBGrid2, Data3, kHolidayQuery}}) {
+        grid->discardPendingEdit();
         try {
-            Data3->setRecordSource(kHolidayQuery);
+            source->setRecordSource(query);
+            grid->setCurrentRow(0);
         } catch (const StoreError &) {
         }
     }
@@ -160,6 +168,8 @@ void SetupDialog::Form_Load()
     };
     model(TDBGrid1, Data2, {{0, u"ID"_s}, {1, u"Comment"_s}});
     model(TDBGrid2, Data3, {{1, u"Title"_s}, {2, u"From"_s}, {3, u"To"_s}});
+    if (RecordSetModel *holidays = TDBGrid2->recordModel())
+        holidays->requirePeriodOrder(2, 3);
     TDBGrid2->setColumnWidth(0, 220);
 
     // The titles of the first record; an empty table leaves the boxes empty.

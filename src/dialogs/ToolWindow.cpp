@@ -44,6 +44,13 @@ void ToolWindow::hideEvent(QHideEvent *event)
 
 void ToolWindow::reject()
 {
+    dismiss();
+}
+
+void ToolWindow::dismiss()
+{
+    for (DataGrid *grid : findChildren<DataGrid *>())
+        grid->discardPendingEdit();
     hide();
 }
 

@@ -17,7 +17,10 @@ public:
     ToolWindow(const QString &name, const QString &caption, QWidget *parent);
 
     // Shows the window, or brings it forward when it is already shown.
-    void present();
+    virtual void present();
+    // "Close" and "Cancel": what was typed into a grid and not saved is
+    // dropped, so that it cannot be written later; then the window hides.
+    void dismiss();
 
 signals:
     // Back to the main window.

@@ -36,17 +36,30 @@ RecordSetModel *DataGrid::recordModel() const
     return qobject_cast<RecordSetModel *>(model());
 }
 
-void DataGrid::commitPendingEdit()
+QWidget *DataGrid::openEditor() const
 {
     if (state() != QAbstractItemView::EditingState)
-        return;
+        return nullptr;
     QWidget *editor = focusWidget();
     while (editor && editor->parentWidget() != viewport())
         editor = editor->parentWidget();
-    if (editor) {
+    return editor;
+}
+
+void DataGrid::commitPendingEdit()
+{
+    if (QWidget *editor = openEditor()) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void DataGrid::discardPendingEdit()
+{
+    if (QWidget *editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    if (RecordSetModel *m = recordModel())
+        m->revert();
 }
 
 bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)

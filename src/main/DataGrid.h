@@ -25,6 +25,9 @@ public:
     RecordSetModel *recordModel() const;
     // Hands an open cell editor's text to the model (a pending row).
     void commitPendingEdit();
+    // Drops what was typed and not saved: an open cell editor's text and the
+    // model's pending row.
+    void discardPendingEdit();
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     int currentRow() const;
     // Appends a row, saved at once, and makes it current; then sets the given
@@ -38,6 +41,9 @@ public:
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    QWidget *openEditor() const;
 };
 
 } // namespace calendrix

@@ -5,6 +5,7 @@
 #include "DialogHost.h"
 #include "FindBar.h"
 #include "FolderLock.h"
+#include "HelpKey.h"
 #include "MonthView.h"
 #include "OptionFile.h"
 #include "PeriodEntry.h"
@@ -25,7 +26,6 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -723,11 +723,7 @@ void MainWindow::setDialogHost(DialogHost *host)
             (m_dialogs->*show)();
         });
     }
-    // F1 opens the help from any window of the program, dialogs included.
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setObjectName(u"HelpKey"_s);
-    f1->setContext(Qt::ApplicationShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { m_dialogs->showHelp(); });
+    new HelpKey([this] { m_dialogs->showHelp(); }, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

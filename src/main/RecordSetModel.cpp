@@ -150,6 +150,10 @@ bool RecordSetModel::setFieldValue(int row, int field, const QVariant &value)
     try {
         RecordSet &rs = m_source->recordset();
         const QVariant converted = FieldValues::convert(value, rs.fieldType(field), rs.fieldName(field));
+        if (const QString why = refusal(row, field, value, converted); !why.isEmpty()) {
+            emit failed(why);
+            return false;
+        }
         if (m_pendingRow >= 0 && m_pendingRow != row && !submit())
             return false;
         m_pendingRow = row;
@@ -242,6 +246,51 @@ void RecordSetModel::saveRow(int row)
     rs.moveToSlot(m_slots[row]);
     rs.edit();
     rs.update();
+}
+
+void RecordSetModel::requirePeriodOrder(int fromField, int toField)
+{
+    m_period = std::pair{fromField, toField};
+}
+
+QString RecordSetModel::captionOf(int field) const
+{
+    const int c = columnOfField(field);
+    return c >= 0 ? m_columns[c].caption : m_source->recordset().fieldName(field);
+}
+
+QString RecordSetModel::refusal(int row, int field, const QVariant &typed, const QVariant &value) const
+{
+    if (value.isNull())
+        return {};
+    const int c = columnOfField(field);
+    if (c >= 0 && m_columns[c].range) {
+        const auto [low, high] = *m_columns[c].range;
+        const qint64 n = value.toLongLong();
+        if (n < low || n > high)
+            return u"\"%1\" takes a whole number from %2 to %3; %4 was typed."_s.arg(
+                m_columns[c].caption, QString::number(low), QString::number(high),
+                typed.toString().trimmed());
+    }
+    if (m_period && (field == m_period->first || field == m_period->second) &&
+        value.metaType().id() == QMetaType::QDate) {
+        const bool first = field == m_period->first;
+        const int otherField = first ? m_period->second : m_period->first;
+        const QVariant other = fieldValue(row, otherField);
+        if (other.metaType().id() != QMetaType::QDate)
+            return {};
+        const QDate from = first ? value.toDate() : other.toDate();
+        const QDate to = first ? other.toDate() : value.toDate();
+        if (from <= to)
+            return {};
+        const int otherColumn = columnOfField(otherField);
+        const QVariant otherShown = otherColumn >= 0 ? shown(m_columns[otherColumn], other) : other;
+        const QVariant typedShown = c >= 0 ? shown(m_columns[c], value) : value;
+        return (first ? u"\"%1\" cannot be after \"%2\": %3 was typed, and the period ends on %4."_s
+                      : u"\"%1\" cannot be before \"%2\": %3 was typed, and the period starts on %4."_s)
+            .arg(captionOf(field), captionOf(otherField), typedShown.toString(), otherShown.toString());
+    }
+    return {};
 }
 
 void RecordSetModel::report(const StoreError &e)

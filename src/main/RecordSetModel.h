@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QList>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace calendrix {
@@ -23,6 +25,8 @@ struct GridColumn {
     Kind kind = Kind::Plain;
     QList<QPair<QString, QString>> values = {};
     bool editable = true;
+    // The whole numbers a number column takes, when it has limits.
+    std::optional<std::pair<qint64, qint64>> range = std::nullopt;
 };
 
 // The one table model of the program: the rows of a DataControl's record
@@ -56,6 +60,10 @@ public:
     QVariant fieldValue(int row, int field) const;
     bool setFieldValue(int row, int field, const QVariant &value);
 
+    // The two date fields of a period: a first day after the last day is
+    // refused, whichever of them is typed.
+    void requirePeriodOrder(int fromField, int toField);
+
     // Adds an empty row, saved at once, at the end; returns its row.
     int addEmptyRow();
     // Deletes a row from the table.
@@ -71,12 +79,16 @@ private:
     void reload();
     QVariant shown(const GridColumn &c, const QVariant &v) const;
     void report(const StoreError &e);
+    // Why a value may not go into a field of a row; empty when it may.
+    QString refusal(int row, int field, const QVariant &typed, const QVariant &value) const;
+    QString captionOf(int field) const;
 
     DataControl *m_source;
     QList<GridColumn> m_columns;
     std::vector<int> m_slots; // record-set slots of the rows shown, in order
     int m_pendingRow = -1;
-    QHash<int, QVariant> m_pending; // field -> held value
+    QHash<int, QVariant> m_pending;              // field -> held value
+    std::optional<std::pair<int, int>> m_period; // first-day and last-day fields
 };
 
 } // namespace calendrix

@@ -12,16 +12,21 @@
 #include "MainWindow.h"
 #include "MonthView.h"
 #include "RecordSetModel.h"
+#include "ReportEngine.h"
+#include "RosterReports.h"
 #include "SetupDialog.h"
+#include "UserDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -104,11 +109,21 @@ private slots:
     void emptyQualificationsTable();
     void sections();
     void holidays();
-    void cancelWritesNothingAndKeepsTheLine();
+    void cancelWritesNothing();
     void counters();
     void dates();
     void aboutTellsThisBuild();
     void f1OpensHelpFromADialog();
+    void closingDropsWhatWasNotSaved_data();
+    void closingDropsWhatWasNotSaved();
+    void countersTakeOnlyTheirRange_data();
+    void countersTakeOnlyTheirRange();
+    void periodsEndOnOrAfterTheirStart_data();
+    void periodsEndOnOrAfterTheirStart();
+    void datesReadAgainAtEachShowing();
+    void datesColumnsShowWholeAtDefaultSize();
+    void f1InModalDialogs_data();
+    void f1InModalDialogs();
 };
 
 void tst_Dialogs::oneWindowPerDialog()
@@ -263,7 +278,7 @@ void tst_Dialogs::holidays()
     QCOMPARE(model->index(0, 0).data().toString(), u"Independence Day"_s);
 }
 
-void tst_Dialogs::cancelWritesNothingAndKeepsTheLine()
+void tst_Dialogs::cancelWritesNothing()
 {
     Program p;
     {
@@ -278,12 +293,9 @@ void tst_Dialogs::cancelWritesNothingAndKeepsTheLine()
     p.click(dates, u"Command14"_s); // Cancel
     QVERIFY(!dates->isVisible());
     QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Able"_s);
-    p.choose(u"MNU_Dates"_s);
-    QCOMPARE(model->index(0, 0).data().toString(), u"Baker"_s); // still there to be saved
-    p.click(dates, u"Command13"_s);                             // OK saves it
-    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Baker"_s);
 
-    // The same for a title typed in the setup dialog.
+    // A title typed in the setup dialog is not saved by Cancel; it stays in
+    // its box, where "OK" would save it.
     p.choose(u"MNU_Setup"_s);
     QWidget *setup = p.window<QWidget>(u"Setup"_s);
     p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s);
@@ -428,6 +440,345 @@ void tst_Dialogs::f1OpensHelpFromADialog()
     p.choose(u"MNU_Contents"_s);
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
     QVERIFY(p.dialogs.texts(Messenger::Kind::Error).first().contains(u"Roster.hlp"_s));
+}
+
+namespace {
+
+// Two rows in every list that the dialogs edit; the holidays lie after
+// "today", so that the housekeeping keeps them.
+void twoRowsEverywhere(const TestUnit &unit)
+{
+    {
+        RecordSet rs(unit.working(), u"Memory"_s);
+        addRow(rs, {true, u"Able"_s, u"C"_s, u"Guard"_s, 3, 1});
+        addRow(rs, {true, u"Baker"_s, u"F"_s, u"Guard"_s, 5, 2});
+    }
+    {
+        RecordSet rs(unit.working(), u"Dates"_s);
+        addRow(rs, {u"Able"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)});
+        addRow(rs, {u"Baker"_s, QDate(2027, 5, 1), QDate(2027, 5, 2)});
+    }
+    {
+        RecordSet rs(unit.personnel(), u"Sections"_s);
+        addRow(rs, {u"Alpha"_s});
+        addRow(rs, {u"Bravo"_s});
+    }
+    {
+        RecordSet rs(unit.personnel(), u"Holiday"_s);
+        addRow(rs, {u"Easter"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)});
+        addRow(rs, {u"Summer"_s, QDate(2027, 8, 1), QDate(2027, 8, 1)});
+    }
+}
+
+// Every stored value of a table, row by row.
+QStringList stored(const TestUnit &unit, const QString &table)
+{
+    const bool working = table == u"Memory" || table == u"Dates";
+    RecordSet rs(working ? unit.working() : unit.personnel(), table);
+    QStringList rows;
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList fields;
+        for (int f = 0; f < rs.fieldCount(); ++f)
+            fields.append(rs.value(f).isNull() ? u"<null>"_s : rs.value(f).toString());
+        rows.append(fields.join(u'|'));
+    }
+    return rows;
+}
+
+// The open cell editor of a grid, if any.
+QLineEdit *cellEditor(DataGrid *grid)
+{
+    for (auto *edit : grid->viewport()->findChildren<QLineEdit *>())
+        if (edit->isVisible())
+            return edit;
+    return nullptr;
+}
+
+struct GridOf {
+    QString menu, window, grid, table;
+};
+
+const GridOf kCounters{u"MNU_Count"_s, u"Edit32"_s, u"TDBGrid1"_s, u"Memory"_s};
+const GridOf kDates{u"MNU_Dates"_s, u"Assignment"_s, u"TDBGrid3"_s, u"Dates"_s};
+const GridOf kSections{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid1"_s, u"Sections"_s};
+const GridOf kHolidays{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid2"_s, u"Holiday"_s};
+
+} // namespace
+
+Q_DECLARE_METATYPE(GridOf)
+
+void tst_Dialogs::closingDropsWhatWasNotSaved_data()
+{
+    QTest::addColumn<GridOf>("where");
+    QTest::addColumn<QString>("closeBy"); // a button, "Escape" or "close" (the window's own button)
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("inEditor"); // still in the cell editor, or already handed to the grid
+    QTest::newRow("counter, Close") << kCounters << u"Command1"_s << 5 << u"8"_s << false;
+    QTest::newRow("counter in the editor, Close") << kCounters << u"Command1"_s << 7 << u"Typed"_s << true;
+    QTest::newRow("counter, Escape") << kCounters << u"Escape"_s << 6 << u"9"_s << false;
+    QTest::newRow("dates, Cancel") << kDates << u"Command14"_s << 1 << u"2027-04-11"_s << false;
+    QTest::newRow("dates in the editor, Cancel") << kDates << u"Command14"_s << 0 << u"Zed"_s << true;
+    QTest::newRow("dates, window closed") << kDates << u"close"_s << 0 << u"Zed"_s << false;
+    QTest::newRow("sections, Cancel") << kSections << u"Command4"_s << 1 << u"Zulu"_s << false;
+    QTest::newRow("sections in the editor, window closed")
+        << kSections << u"close"_s << 1 << u"Zulu"_s << true;
+    QTest::newRow("holidays, Cancel") << kHolidays << u"Command10"_s << 0 << u"Typed"_s << false;
+    QTest::newRow("holidays in the editor, Cancel") << kHolidays << u"Command10"_s << 0 << u"Typed"_s << true;
+}
+
+void tst_Dialogs::closingDropsWhatWasNotSaved()
+{
+    QFETCH(GridOf, where);
+    QFETCH(QString, closeBy);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, inEditor);
+    Program p;
+    twoRowsEverywhere(p.unit);
+    const QStringList before = stored(p.unit, where.table);
+    p.open();
+    p.choose(where.menu);
+    QWidget *dialog = p.window<QWidget>(where.window);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    auto *grid = p.in<DataGrid>(dialog, where.grid);
+    if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
+        tabs->setCurrentWidget(grid->parentWidget());
+    auto *model = grid->recordModel();
+    const QModelIndex cell = model->index(0, column);
+    const QString shown = cell.data().toString();
+    grid->setCurrentRow(0);
+    if (inEditor) {
+        grid->edit(cell);
+        QLineEdit *editor = cellEditor(grid);
+        QVERIFY(editor);
+        editor->setText(typed);
+    } else {
+        QVERIFY(model->setData(cell, typed));
+    }
+
+    if (closeBy == u"Escape")
+        QTest::keyClick(grid, Qt::Key_Escape);
+    else if (closeBy == u"close")
+        dialog->close();
+    else
+        p.click(dialog, closeBy);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(p.main->isVisible());
+    QCOMPARE(stored(p.unit, where.table), before);
+
+    // Back again: the list is read from the file and nothing is waiting to
+    // be written when another line is chosen.
+    p.choose(where.menu);
+    QVERIFY(dialog->isVisible());
+    grid->setCurrentRow(1);
+    QCOMPARE(stored(p.unit, where.table), before);
+    QVERIFY(!grid->isEditing());
+    QVERIFY(!model->hasPendingEdits());
+    QCOMPARE(model->index(0, column).data().toString(), shown);
+    QVERIFY(p.dialogs.shown.isEmpty());
+}
+
+void tst_Dialogs::countersTakeOnlyTheirRange_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("Normal 40000") << 5 << u"40000"_s << false;
+    QTest::newRow("Normal -3") << 5 << u"-3"_s << false;
+    QTest::newRow("Holiday 32768") << 6 << u"32768"_s << false;
+    QTest::newRow("Holiday -1") << 6 << u"-1"_s << false;
+    QTest::newRow("Normal 32767") << 5 << u"32767"_s << true;
+    QTest::newRow("Holiday 0") << 6 << u"0"_s << true;
+}
+
+void tst_Dialogs::countersTakeOnlyTheirRange()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    Program p;
+    twoRowsEverywhere(p.unit);
+    p.open();
+    p.choose(u"MNU_Count"_s);
+    QWidget *counters = p.window<QWidget>(u"Edit32"_s);
+    auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
+    auto *model = grid->recordModel();
+    grid->setCurrentRow(0);
+    const QString name = model->index(0, 2).data().toString();
+    const QString before = model->index(0, column).data().toString();
+    QCOMPARE(model->setData(model->index(0, column), typed), taken);
+    p.click(counters, u"Command2"_s); // Update
+    grid->setCurrentRow(1);
+
+    RecordSet rs(p.unit.working(), u"Memory"_s);
+    while (rs.text(2) != name)
+        rs.moveNext();
+    QCOMPARE(rs.value(column).toString(), taken ? typed : before);
+    if (taken) {
+        QVERIFY(p.dialogs.shown.isEmpty());
+        return;
+    }
+    const QStringList errors = p.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    const QString caption = model->headerData(column, Qt::Horizontal).toString();
+    for (const QString &part : {typed, u"0"_s, u"32767"_s, caption})
+        QVERIFY2(errors.first().contains(part), qPrintable(errors.first()));
+    QVERIFY2(!errors.first().contains(u"Error"_s) && !errors.first().contains(u"TDBGrid"_s),
+             qPrintable(errors.first()));
+}
+
+void tst_Dialogs::periodsEndOnOrAfterTheirStart_data()
+{
+    QTest::addColumn<GridOf>("where");
+    QTest::addColumn<int>("column");  // "From" or "To"
+    QTest::addColumn<QDate>("typed"); // stored: 10 to 12 April
+    QTest::addColumn<bool>("taken");
+    for (const GridOf &g : {kDates, kHolidays}) {
+        const QByteArray w = g.window.toLatin1();
+        QTest::newRow(w + ": From after To") << g << 1 << QDate(2027, 4, 13) << false;
+        QTest::newRow(w + ": To before From") << g << 2 << QDate(2027, 4, 9) << false;
+        QTest::newRow(w + ": From on To") << g << 1 << QDate(2027, 4, 12) << true;
+        QTest::newRow(w + ": To on From") << g << 2 << QDate(2027, 4, 10) << true;
+    }
+}
+
+void tst_Dialogs::periodsEndOnOrAfterTheirStart()
+{
+    QFETCH(GridOf, where);
+    QFETCH(int, column);
+    QFETCH(QDate, typed);
+    QFETCH(bool, taken);
+    Program p;
+    twoRowsEverywhere(p.unit);
+    const QStringList before = stored(p.unit, where.table);
+    p.open();
+    p.choose(where.menu);
+    QWidget *dialog = p.window<QWidget>(where.window);
+    auto *grid = p.in<DataGrid>(dialog, where.grid);
+    auto *model = grid->recordModel();
+    grid->setCurrentRow(0);
+    QCOMPARE(model->setData(model->index(0, column), typed), taken);
+    grid->setCurrentRow(1); // leaving the line saves it
+    RecordSet rs(where.table == u"Dates" ? p.unit.working() : p.unit.personnel(),
+                 u"SELECT * FROM %1 ORDER BY From Asc"_s.arg(where.table));
+    if (taken) {
+        QVERIFY(p.dialogs.shown.isEmpty());
+        QCOMPARE(rs.value(column + 1).toDate(), typed);
+        return;
+    }
+    QCOMPARE(stored(p.unit, where.table), before);
+    const QStringList errors = p.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    // The message names both columns and the day the typed one clashes with.
+    for (const QString &part : {u"\"From\""_s, u"\"To\""_s, model->index(0, 3 - column).data().toString()})
+        QVERIFY2(errors.first().contains(part), qPrintable(errors.first()));
+}
+
+void tst_Dialogs::datesReadAgainAtEachShowing()
+{
+    Program p;
+    twoRowsEverywhere(p.unit);
+    p.open();
+    p.choose(u"MNU_Dates"_s);
+    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
+    QCOMPARE(model->rowCount(), 2);
+    p.click(dates, u"Command14"_s);
+    {
+        // As a roster run would add it.
+        RecordSet rs(p.unit.working(), u"Dates"_s);
+        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
+    }
+    p.choose(u"MNU_Dates"_s);
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->index(0, 0).data().toString(), u"Aaron"_s);
+}
+
+void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
+{
+    Program p;
+    {
+        RecordSet rs(p.unit.working(), u"Dates"_s);
+        addRow(rs, {u"Montgomery-Whitfield, Alexander"_s, QDate(2027, 12, 28), QDate(2027, 12, 31)});
+        addRow(rs, {u"Lee"_s, QDate(2027, 11, 30), QDate(2028, 1, 1)});
+    }
+    p.open();
+    p.choose(u"MNU_Dates"_s);
+    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(dates));
+    auto *grid = p.in<DataGrid>(dates, u"TDBGrid3"_s);
+    QHeaderView *header = grid->horizontalHeader();
+    const QAbstractItemView *view = grid; // where the content's width hint is public
+    int total = 0;
+    for (int c = 0; c < 3; ++c) {
+        const int needed = std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c));
+        QVERIFY2(grid->columnWidth(c) >= needed,
+                 qPrintable(u"column %1: %2 < %3"_s.arg(c).arg(grid->columnWidth(c)).arg(needed)));
+        total += grid->columnWidth(c);
+    }
+    QVERIFY2(total <= grid->viewport()->width(),
+             qPrintable(u"%1 > %2"_s.arg(total).arg(grid->viewport()->width())));
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+}
+
+void tst_Dialogs::f1InModalDialogs_data()
+{
+    QTest::addColumn<QString>("modal");
+    for (const char *kind : {"save", "open", "folder", "message", "preview"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void tst_Dialogs::f1InModalDialogs()
+{
+    QFETCH(QString, modal);
+    Program p;
+    p.open();
+    QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
+    WidgetDialogs real;
+    QWidget *help = nullptr;
+    bool opened = false, helpShown = false, helpTakesKeys = false, keptOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = nullptr;
+        if (!QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; }))
+            return;
+        opened = QTest::qWaitForWindowExposed(dialog);
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        help = p.window<QWidget>(u"Help"_s);
+        helpShown = help && QTest::qWaitFor([&] { return help->isVisible(); });
+        if (helpShown && QTest::qWaitForWindowExposed(help)) {
+            // Keys through the window system, which holds them back from
+            // windows that a modal dialog blocks.
+            auto *text = p.in<QTextBrowser>(help, u"HelpText"_s);
+            QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+            helpTakesKeys = text->verticalScrollBar()->value() > 0;
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            keptOpen = QTest::qWaitFor([&] { return !help->isVisible(); }) && dialog->isVisible() &&
+                       QApplication::activeModalWidget() == dialog;
+        }
+        dialog->close();
+    });
+    const QString filter = u"Calendrix datafiles (*.cxr)"_s;
+    if (modal == u"save") {
+        QCOMPARE(real.saveFileName(p.main.get(), filter, p.unit.path(u"new.cxr"_s)), QString());
+    } else if (modal == u"open") {
+        QCOMPARE(real.openFileName(p.main.get(), filter, u"*.cxr"_s, p.unit.dir.path()), QString());
+    } else if (modal == u"folder") {
+        QCOMPARE(real.folderName(p.main.get(), u"Unit folder"_s, p.unit.dir.path()), QString());
+    } else if (modal == u"message") {
+        real.inform(p.main.get(), Messenger::Kind::Information, u"Something to say"_s);
+    } else {
+        ReportEngine engine;
+        engine.setLayoutFile(RosterReports::remarksLayout(p.unit.folder.dir()));
+        engine.setDataFile(0, p.unit.folder.filePath(u"template.tem"_s));
+        real.previewReport(p.main.get(), engine.run());
+    }
+    QVERIFY(opened);
+    QVERIFY(helpShown);
+    QVERIFY(helpTakesKeys);
+    QVERIFY(keptOpen);
 }
 
 QTEST_MAIN(tst_Dialogs)
