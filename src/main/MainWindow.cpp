@@ -253,6 +253,9 @@ void MainWindow::Form_Load()
     models(TDBGrid4, Data4, {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
     TDBGrid1->setColumnWidth(1, 220);
     TDBGrid3->setColumnWidth(1, 220);
+    // A period that ends before it begins would never be rostered as meant.
+    TDBGrid2->recordModel()->requirePeriodOrder(2, 3);
+    TDBGrid4->recordModel()->requirePeriodOrder(2, 3);
 
     for (int tab : {0, 1}) {
         DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;

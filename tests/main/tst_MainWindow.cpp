@@ -44,6 +44,8 @@ private slots:
     void boldDays();
     void calendarAddsPeriods_data();
     void calendarAddsPeriods();
+    void periodsEndOnOrAfterTheirStart_data();
+    void periodsEndOnOrAfterTheirStart();
     void calendarGestures_data();
     void calendarGestures();
     void calendarShowsTheRunWhileDragging();
@@ -418,6 +420,37 @@ QStringList storedPeriods(const TestUnit &unit, const QString &table)
 }
 
 } // namespace
+
+void tst_MainWindow::periodsEndOnOrAfterTheirStart_data()
+{
+    QTest::addColumn<int>("gridNumber");
+    QTest::addColumn<int>("column"); // the date typed: From (2) or To (3)
+    QTest::addColumn<QDate>("typed");
+    QTest::addColumn<bool>("taken");
+    // The period runs from 14 to 20 March.
+    QTest::newRow("schedule: From after To") << 2 << 2 << QDate(2027, 3, 21) << false;
+    QTest::newRow("schedule: From on To") << 2 << 2 << QDate(2027, 3, 20) << true;
+    QTest::newRow("absences: To before From") << 4 << 3 << QDate(2027, 3, 13) << false;
+    QTest::newRow("absences: To later") << 4 << 3 << QDate(2027, 3, 30) << true;
+}
+
+void tst_MainWindow::periodsEndOnOrAfterTheirStart()
+{
+    QFETCH(int, gridNumber);
+    QFETCH(int, column);
+    QFETCH(QDate, typed);
+    QFETCH(bool, taken);
+    Window w;
+    w.open();
+    auto *calendar = w.find<MonthView>(gridNumber == 2 ? u"MonthView1"_s : u"MonthView2"_s);
+    calendar->selectRange(QDate(2027, 3, 14), QDate(2027, 3, 20));
+    auto *model = w.grid(gridNumber)->recordModel();
+    QCOMPARE(model->setData(model->index(0, column), typed), taken);
+    QVERIFY(model->submit());
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), taken ? 0 : 1);
+    RecordSet rs(w.unit.personnel(), gridNumber == 2 ? u"WorkSchedule"_s : u"AbsentDates"_s);
+    QCOMPARE(rs.value(column).toDate(), taken ? typed : (column == 2 ? QDate(2027, 3, 14) : QDate(2027, 3, 20)));
+}
 
 void tst_MainWindow::calendarGestures_data()
 {
