@@ -6,6 +6,7 @@
 #include "RecordSet.h"
 #include "UnitFolder.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,20 @@ struct TestUnit {
     Database working() const { return Database::open(folder.workingPath(), FileKind::Working); }
     QString path(const QString &name) const { return dir.filePath(name); }
 };
+
+// Writes a file whole, as a stranger's program or a damaged disk might leave it.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot read>");
+}
 
 // Adds one row with the given values at ordinals 1, 2, ...
 inline void addRow(RecordSet &rs, const QVariantList &values)

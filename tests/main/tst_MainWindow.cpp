@@ -449,7 +449,8 @@ void tst_MainWindow::periodsEndOnOrAfterTheirStart()
     QVERIFY(model->submit());
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), taken ? 0 : 1);
     RecordSet rs(w.unit.personnel(), gridNumber == 2 ? u"WorkSchedule"_s : u"AbsentDates"_s);
-    QCOMPARE(rs.value(column).toDate(), taken ? typed : (column == 2 ? QDate(2027, 3, 14) : QDate(2027, 3, 20)));
+    QCOMPARE(rs.value(column).toDate(),
+             taken ? typed : (column == 2 ? QDate(2027, 3, 14) : QDate(2027, 3, 20)));
 }
 
 void tst_MainWindow::calendarGestures_data()

@@ -17,19 +17,6 @@ namespace {
 const QStringList kSources{u"Data1"_s, u"Data2"_s, u"Data3"_s,    u"Data4"_s,   u"Data5"_s,
                            u"Data6"_s, u"Data7"_s, u"DutyList"_s, u"Memory1"_s, u"Header"_s};
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot read>");
-}
-
 QByteArray randomBytes()
 {
     QRandomGenerator random(4711);

@@ -20,13 +20,6 @@ using namespace calendrix::test;
 
 namespace {
 
-void writeText(const QString &path, const QByteArray &text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-
 QByteArray digest(const QString &path)
 {
     QFile f(path);
@@ -121,7 +114,7 @@ void tst_Report::layoutIsGivenTheDatafile()
     writeDatafile(datafile, {DutySpec{}, guard, DutySpec{u"Kitchen"_s, {}, {}, {}, {}}});
 
     const QString layout = unit.path(u"values.rpt"_s);
-    writeText(layout,
+    writeFile(layout,
               "{{dutyCount}}:{{#duties}}[{{number}}{{duty}}|{{organization}}|"
               "{{#columns}}{{date}}{{weekday}}{{#holiday}}*{{/holiday}} {{/columns}}|"
               "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
@@ -159,7 +152,7 @@ void tst_Report::sectionsPerDuty()
         specs.append({name, {}, {QDate(2027, 1, 1)}, {}, {}});
     writeDatafile(datafile, specs);
     const QString layout = unit.path(u"s.rpt"_s);
-    writeText(layout, "<meta name=\"calendrix-sections\" content=\"duty\">{{dutyCount}}:"
+    writeFile(layout, "<meta name=\"calendrix-sections\" content=\"duty\">{{dutyCount}}:"
                       "{{#duties}}[{{number}} {{duty}}{{#first}} first{{/first}}]{{/duties}}"
                       "{{^hasDuties}}none{{/hasDuties}}");
     const Report report = runReport(layout, datafile);
@@ -207,7 +200,7 @@ void tst_Report::brokenLayouts()
     writeDatafile(datafile, {wideDuty(3, 2)});
     const QString path = unit.path(u"broken.rpt"_s);
     if (!layout.isEmpty())
-        writeText(path, layout);
+        writeFile(path, layout);
 
     ReportEngine engine;
     engine.setLayoutFile(path);
@@ -223,7 +216,7 @@ void tst_Report::dataFilesAreNumbered()
     const QString datafile = unit.path(u"roster.cxr"_s);
     writeDatafile(datafile, {wideDuty(2, 1)});
     const QString layout = unit.path(u"one.rpt"_s);
-    writeText(layout, "<meta name=\"calendrix-datafile\" content=\"1\">{{#duties}}{{duty}}{{/duties}}");
+    writeFile(layout, "<meta name=\"calendrix-datafile\" content=\"1\">{{#duties}}{{duty}}{{/duties}}");
 
     ReportEngine engine;
     engine.setLayoutFile(layout);
@@ -254,9 +247,9 @@ void tst_Report::wrongDatafiles()
     TestUnit unit;
     QString path = unit.path(u"picked.cxr"_s);
     if (kind == u"text")
-        writeText(path, "Duty roster for January\n");
+        writeFile(path, "Duty roster for January\n");
     else if (kind == u"empty")
-        writeText(path, {});
+        writeFile(path, {});
     else if (kind == u"personnel")
         path = unit.folder.personnelPath();
     const QByteArray before = digest(path);
@@ -401,7 +394,7 @@ void tst_Report::editedLayoutIsUsedAsIs()
     TestUnit unit;
     const QString datafile = unit.path(u"e.cxr"_s);
     writeDatafile(datafile, {wideDuty(1, 1), DutySpec{u"Runner"_s, {}, {}, {}, {}}});
-    writeText(RosterReports::rosterLayout(unit.folder.dir()),
+    writeFile(RosterReports::rosterLayout(unit.folder.dir()),
               "<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: {{dutyCount}} duties</p>");
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), datafile);
