@@ -81,7 +81,17 @@ MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> loc
     Form_Load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The lists outlive this object's own part of the destruction; an editor
+    // they close on the way out must not reach the window's handlers.
+    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+        if (grid->model())
+            grid->model()->disconnect(this);
+        if (grid->selectionModel())
+            grid->selectionModel()->disconnect(this);
+    }
+}
 
 void MainWindow::buildMenus()
 {
