@@ -18,7 +18,6 @@ class DataControl : public QObject
 public:
     DataControl(const QString &name, QObject *parent);
 
-    // Binds to a database and a record source and reads it.
     // Binds to a database and a record source and reads it; when that fails,
     // the source stays unbound and its commands report the same failure.
     void bind(const Database &db, const QString &recordSource);

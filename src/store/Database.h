@@ -58,10 +58,9 @@ public:
 
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
-    static void verify(const QString &path, FileKind kind);
-    // The same, but passes a file whose tables alone are missing or laid out
-    // otherwise: what openWithFaults() would refuse. Never writes.
-    static void verifyFile(const QString &path, FileKind kind);
+    // With tablesToo false it passes a file whose tables alone are missing or
+    // laid out otherwise, as openWithFaults() does.
+    static void verify(const QString &path, FileKind kind, bool tablesToo = true);
 
     void attach(const QString &path, FileKind kind, const QString &alias);
 

@@ -96,7 +96,7 @@ QList<UnitFolder::Unusable> UnitFolder::unusableFiles() const
         if (!QFileInfo::exists(path))
             continue;
         try {
-            Database::verifyFile(path, kind);
+            Database::verify(path, kind, false);
         } catch (const StoreError &e) {
             // A locked or unreadable file is sound and must stay where it is.
             if (e.code() == StoreErrorCode::WrongFileKind || e.code() == StoreErrorCode::Corrupt)

@@ -503,6 +503,17 @@ const GridOf kDates{u"MNU_Dates"_s, u"Assignment"_s, u"TDBGrid3"_s, u"Dates"_s};
 const GridOf kSections{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid1"_s, u"Sections"_s};
 const GridOf kHolidays{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid2"_s, u"Holiday"_s};
 
+// A unit with two lines in every table, the program open on it and the
+// dialog of the grid shown; returns the dialog.
+QWidget *openOn(Program &p, const GridOf &where, QStringList *before)
+{
+    twoRowsEverywhere(p.unit);
+    *before = stored(p.unit, where.table);
+    p.open();
+    p.choose(where.menu);
+    return p.window<QWidget>(where.window);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(GridOf)
@@ -535,11 +546,8 @@ void tst_Dialogs::closingDropsWhatWasNotSaved()
     QFETCH(QString, typed);
     QFETCH(bool, inEditor);
     Program p;
-    twoRowsEverywhere(p.unit);
-    const QStringList before = stored(p.unit, where.table);
-    p.open();
-    p.choose(where.menu);
-    QWidget *dialog = p.window<QWidget>(where.window);
+    QStringList before;
+    QWidget *dialog = openOn(p, where, &before);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     auto *grid = p.in<DataGrid>(dialog, where.grid);
     if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
@@ -651,11 +659,8 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
     QFETCH(QDate, typed);
     QFETCH(bool, taken);
     Program p;
-    twoRowsEverywhere(p.unit);
-    const QStringList before = stored(p.unit, where.table);
-    p.open();
-    p.choose(where.menu);
-    QWidget *dialog = p.window<QWidget>(where.window);
+    QStringList before;
+    QWidget *dialog = openOn(p, where, &before);
     auto *grid = p.in<DataGrid>(dialog, where.grid);
     auto *model = grid->recordModel();
     grid->setCurrentRow(0);

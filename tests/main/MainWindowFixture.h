@@ -6,6 +6,7 @@
 #include "../TestUnit.h"
 #include "ScriptedDialogs.h"
 
+#include "DataControl.h"
 #include "DataGrid.h"
 #include "FolderLock.h"
 #include "MainWindow.h"
@@ -78,6 +79,17 @@ struct Window {
         return out;
     }
     QAction *action(const QString &name) const { return find<QAction>(name); }
+    // Gives qualification k a title behind the window's back, as Setup would,
+    // and lets the window become active again.
+    void giveTitleWhileOpen(int k, const QString &title) const
+    {
+        RecordSet titles(unit.personnel(), u"Qualifications"_s);
+        titles.edit();
+        titles.setValue(k, title);
+        titles.update();
+        find<DataControl>(u"Data5"_s)->refresh();
+        main->Form_Activate();
+    }
 };
 
 } // namespace calendrix::test

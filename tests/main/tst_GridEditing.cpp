@@ -151,12 +151,7 @@ void tst_GridEditing::untitledQualificationColumnsHidden()
     QCOMPARE(inStep(), QString());
     QVERIFY(w.grid(3)->isColumnHidden(5));
     // A title given now shows its boxes and columns at the next start, not before.
-    RecordSet titles(w.unit.personnel(), u"Qualifications"_s);
-    titles.edit();
-    titles.setValue(2, u"Medic"_s);
-    titles.update();
-    w.find<DataControl>(u"Data5"_s)->refresh();
-    w.main->Form_Activate();
+    w.giveTitleWhileOpen(2, u"Medic"_s);
     QVERIFY(w.grid(3)->isColumnHidden(5));
     QCOMPARE(inStep(), QString());
     w.main.reset();

@@ -613,12 +613,7 @@ void tst_MainWindow::titlesLabelAndHideBoxes()
         QVERIFY(box(14)->isHidden());
     }
     // A title given later does not bring a hidden box back before a restart.
-    RecordSet titles(w.unit.personnel(), u"Qualifications"_s);
-    titles.edit();
-    titles.setValue(2, u"Medic"_s);
-    titles.update();
-    w.find<DataControl>(u"Data5"_s)->refresh();
-    w.main->Form_Activate();
+    w.giveTitleWhileOpen(2, u"Medic"_s);
     QVERIFY(w.find<QCheckBox>(u"PQ_1"_s)->isHidden());
 }
 
