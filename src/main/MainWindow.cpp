@@ -2,6 +2,7 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "DatafileSwap.h"
 #include "DialogHost.h"
 #include "FindBar.h"
 #include "FolderLock.h"
@@ -283,6 +284,17 @@ void MainWindow::Form_Load()
 
 void MainWindow::bindSources(bool offerHelp)
 {
+    // A roster run killed before it finished is put in order before any list
+    // shows counters that it may or may not have moved.
+    try {
+        const DatafileSwap::Recovery r =
+            DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
+        if (!r.text.isEmpty())
+            UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
+        ScratchFile::sweep(m_folder.dir());
+    } catch (const StoreError &e) {
+        showError(e.text());
+    }
     // Each record source on its own: a missing or damaged table empties its
     // list and no other. A file that cannot be opened at all empties all of its.
     QStringList fileProblems, tableProblems;

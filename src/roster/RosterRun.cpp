@@ -1,11 +1,13 @@
 #include "RosterRun.h"
 
 #include "CounterPreparation.h"
+#include "DatafileSwap.h"
 #include "DateColumns.h"
 #include "PersonnelSheet.h"
 #include "RecordSet.h"
 #include "ResultRecording.h"
 #include "RunState.h"
+#include "ScratchFile.h"
 #include "TableAppender.h"
 
 #include <QDir>
@@ -125,12 +127,6 @@ void saveCounters(const RunState &state, RecordSet &memory)
         dates.append({QVariant(), d.soldierName, d.from, d.to});
 }
 
-bool samePath(const QString &a, const QString &b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
 } // namespace
 
 RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag,
@@ -140,15 +136,20 @@ RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 cons
 
 RosterRun::Outcome RosterRun::make(const QString &targetPath)
 {
+    if (targetPath.isEmpty()) {
+        m_messenger.inform(Messenger::Kind::Error, u"No name was given for the roster datafile."_s);
+        return Outcome::Failed;
+    }
     const QString target = QFileInfo(targetPath).absoluteFilePath();
-    for (const QString &own : {m_folder.personnelPath(), m_folder.workingPath(), m_folder.templatePath()}) {
-        if (samePath(target, own)) {
-            m_messenger.inform(
-                Messenger::Kind::Error,
-                u"'%1' is one of the unit's own files; choose another name for the roster."_s.arg(
-                    QDir::toNativeSeparators(target)));
-            return Outcome::Failed;
-        }
+    // What an earlier run left unfinished is settled first: it may change
+    // what is at the target.
+    if (!settle(target))
+        return Outcome::Failed;
+    if (m_folder.isOwnFile(target)) {
+        m_messenger.inform(Messenger::Kind::Error,
+                           u"'%1' is one of the unit's own files; choose another name for the roster."_s.arg(
+                               QDir::toNativeSeparators(target)));
+        return Outcome::Failed;
     }
     bool replace = false;
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
@@ -160,15 +161,33 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath)
     return run(target, replace);
 }
 
+bool RosterRun::settle(const QString &target)
+{
+    try {
+        const DatafileSwap::Recovery r =
+            DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
+        if (!r.text.isEmpty())
+            m_messenger.inform(Messenger::Kind::Information, r.text);
+    } catch (const StoreError &e) {
+        m_messenger.inform(Messenger::Kind::Error,
+                           u"An earlier roster run that did not finish could not be settled.\n"_s + e.text());
+        return false;
+    }
+    // Scratch files of runs that were killed; those of live runs are locked.
+    ScratchFile::sweep(QFileInfo(target).absolutePath());
+    ScratchFile::sweep(m_folder.dir());
+    return true;
+}
+
 RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
 {
-    QString scratch;
     m_messenger.started();
     try {
         // The working database is locked for writing from here to the end, so
         // nothing changes it between what the run reads and what it writes.
         Database working = Database::open(m_folder.workingPath(), FileKind::Working);
         Transaction transaction(working);
+        const quint32 counterBefore = working.changeCounter();
         const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
 
         RunState state(m_messenger, m_consolidate, m_absence);
@@ -185,31 +204,36 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
 
         saveCounters(state, memory);
 
-        scratch = Database::scratchPathBeside(target);
-        Database::copyDatabase(m_folder.templatePath(), scratch, FileKind::Roster);
+        ScratchFile scratch(target);
+        Database::copyInto(m_folder.templatePath(), scratch, target, FileKind::Roster);
         {
-            Database datafile = Database::open(scratch, FileKind::Roster);
+            Database datafile = Database::open(scratch.path(), FileKind::Roster);
             Transaction write(datafile);
             ResultRecording(state).writeDatafile(datafile);
             write.commit();
         }
-        Database::moveIntoPlace(scratch, target, replace);
-        scratch.clear();
+        // From here the datafile and the counters go together: the old file
+        // at the target stays until the counters are committed.
+        DatafileSwap swap(m_folder.pendingRunPath(), target, counterBefore);
         try {
+            swap.putInPlace(scratch, replace);
             transaction.commit();
-        } catch (const StoreError &) {
-            // The counters stay as they were; so must the folder.
-            if (!replace)
-                QFile::remove(target);
-            throw;
+        } catch (const StoreError &e) {
+            transaction.rollback();
+            // A commit that reported an error may still have reached the
+            // file; the counter says which, and the files follow it.
+            const DatafileSwap::Recovery r =
+                DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
+            if (!r.committed)
+                throw;
+            m_messenger.inform(Messenger::Kind::Information, e.text());
         }
+        swap.finish();
         if (!complete)
             return Outcome::Stopped;
         ResultRecording(state).endRun();
         return Outcome::Finished;
     } catch (const StoreError &e) {
-        if (!scratch.isEmpty())
-            QFile::remove(scratch);
         m_messenger.inform(Messenger::Kind::Error,
                            u"The roster could not be made; nothing was changed.\n"_s + e.text());
         return Outcome::Failed;

@@ -9,10 +9,12 @@ namespace calendrix {
 //
 // The run is all or nothing for failures: the working database changes in one
 // transaction, and the datafile is built beside its target and moved into
-// place only when complete, just before that transaction commits. A failure,
-// a crash or a kill leaves Memory.mdb as it was and no partial datafile at the
-// target. A stop at the holiday or column limit is no failure: what was done
-// before it is kept.
+// place only when complete, just before that transaction commits. A file it
+// replaces is kept until the commit has succeeded. A failure, a crash or a
+// kill leaves either the old datafile (or none) with the old counters or the
+// new datafile with the new counters; what a kill leaves is put in order by
+// the next run or the next start of the window. A stop at the holiday or
+// column limit is no failure: what was done before it is kept.
 class RosterRun
 {
 public:
@@ -28,6 +30,10 @@ public:
     Outcome make(const QString &targetPath);
 
 private:
+    // Finishes what an interrupted run left (see DatafileSwap) and removes
+    // scratch files no live run owns. False, with an error shown, when the
+    // unit cannot be brought back in order.
+    bool settle(const QString &target);
     Outcome run(const QString &targetPath, bool replace);
 
     UnitFolder m_folder;

@@ -1,9 +1,11 @@
 #include "Database.h"
 
+#include "ScratchFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryFile>
+#include <QSqlDriver>
 #include <QUrl>
 #include <QVariant>
 
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,15 +47,6 @@ QString quoted(const QString &identifier)
 
 // Flushes a file (or folder) to the disk so that a rename that follows
 // cannot leave a name pointing at data still in the cache.
-// QTemporaryFile makes files only the owner may read; a database gets the
-// permissions any new file of the user gets.
-void setUsualPermissions(const QString &path)
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
-}
-
 bool syncPath(const QString &path, bool directory)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDWR);
@@ -383,6 +377,25 @@ FileKind Database::kind(const QString &schema) const
     return d ? d->schemas.value(schema).kind : FileKind::Personnel;
 }
 
+quint32 Database::changeCounter() const
+{
+    // Read through SQLite's own handle on the file: opening and closing a
+    // second descriptor would drop the locks SQLite holds on it.
+    const QVariant handle = isOpen() ? d->db.driver()->handle() : QVariant();
+    sqlite3 *const connection = qstrcmp(handle.typeName(), "sqlite3*") == 0
+                                    ? *static_cast<sqlite3 *const *>(handle.constData())
+                                    : nullptr;
+    sqlite3_file *file = nullptr;
+    unsigned char bytes[4] = {};
+    // The counter is bytes 24 to 27 of the file's header, big-endian.
+    if (!connection ||
+        sqlite3_file_control(connection, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK)
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot read the header of '%1'."_s.arg(displayPath(path())), path());
+    return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
+}
+
 bool Database::hasSchema(const QString &schema) const
 {
     return d && d->schemas.contains(schema);
@@ -459,25 +472,30 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
     if (target.exists() || target.isSymLink())
         throw StoreError(StoreErrorCode::DestinationExists, u"'%1' already exists."_s.arg(displayPath(path)),
                          path);
-    const QString dir = target.absolutePath();
-    QTemporaryFile temp(dir + u"/.calendrix-XXXXXX.tmp"_s);
-    if (!temp.open())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create a file in '%1': %2"_s.arg(displayPath(dir), temp.errorString()),
-                         path);
-    temp.close();
-    build(temp.fileName());
-    setUsualPermissions(temp.fileName());
-    if (!syncPath(temp.fileName(), false))
+    ScratchFile scratch(path);
+    build(scratch.path());
+    if (!syncPath(scratch.path(), false))
         throw StoreError(StoreErrorCode::IoError, u"Cannot write '%1' to the disk."_s.arg(displayPath(path)),
                          path);
     // rename() refuses an existing target, so a file made meanwhile is kept.
-    if (!QFile::rename(temp.fileName(), path))
+    if (!QFile::rename(scratch.path(), path))
         throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
                                                  : StoreErrorCode::IoError,
                          u"Cannot create '%1'."_s.arg(displayPath(path)), path);
-    temp.setAutoRemove(false);
-    syncPath(dir, true);
+    scratch.release();
+    syncPath(target.absolutePath(), true);
+}
+
+void vacuumInto(const QString &source, const QString &destination, const QString &shownAs)
+{
+    ScopedConnection c(source, true);
+    if (!c.db().isOpen())
+        throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
+    QSqlQuery q(c.db());
+    q.prepare(u"VACUUM INTO ?"_s);
+    q.addBindValue(destination);
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), shownAs, u"Cannot copy the database"_s);
 }
 
 } // namespace
@@ -515,49 +533,17 @@ void Database::copyDatabase(const QString &source, const QString &destination, F
         throw StoreError(StoreErrorCode::DestinationExists,
                          u"'%1' already exists."_s.arg(displayPath(destination)), destination);
     verify(source, kind);
-    makeFile(destination, [&](const QString &scratch) {
-        ScopedConnection c(source, true);
-        if (!c.db().isOpen())
-            throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
-        QSqlQuery q(c.db());
-        q.prepare(u"VACUUM INTO ?"_s);
-        q.addBindValue(scratch);
-        if (!q.exec())
-            throw storeErrorFrom(q.lastError(), destination, u"Cannot copy the database"_s);
-    });
+    makeFile(destination, [&](const QString &scratch) { vacuumInto(source, scratch, destination); });
 }
 
-void Database::moveIntoPlace(const QString &finished, const QString &target, bool replace)
+void Database::copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
+                        FileKind kind)
 {
-    const QString dir = QFileInfo(target).absolutePath();
-    if (replace) {
-        // rename(2) swaps the name atomically: readers see the old file or the new.
-        if (::rename(QFile::encodeName(finished).constData(), QFile::encodeName(target).constData()) != 0)
-            throw StoreError(StoreErrorCode::IoError,
-                             u"Cannot replace '%1': %2"_s.arg(displayPath(target),
-                                                              QString::fromLocal8Bit(strerror(errno))),
-                             target);
-    } else if (!QFile::rename(finished, target)) {
-        throw StoreError(QFileInfo::exists(target) ? StoreErrorCode::DestinationExists
-                                                   : StoreErrorCode::IoError,
-                         QFileInfo::exists(target) ? u"'%1' already exists."_s.arg(displayPath(target))
-                                                   : u"Cannot create '%1'."_s.arg(displayPath(target)),
-                         target);
-    }
-    syncPath(dir, true);
-}
-
-QString Database::scratchPathBeside(const QString &target)
-{
-    const QFileInfo info(target);
-    QTemporaryFile temp(info.absolutePath() + u"/.calendrix-XXXXXX.tmp"_s);
-    if (!temp.open())
-        throw StoreError(
-            StoreErrorCode::CannotOpen,
-            u"Cannot create a file in '%1': %2"_s.arg(displayPath(info.absolutePath()), temp.errorString()),
-            target);
-    // The name is unique; the empty file itself goes again so the copy can make it.
-    return temp.fileName();
+    verify(source, kind);
+    vacuumInto(source, scratch.path(), target);
+    if (!syncPath(scratch.path(), false))
+        throw StoreError(StoreErrorCode::IoError,
+                         u"Cannot write '%1' to the disk."_s.arg(displayPath(target)), target);
 }
 
 Transaction::Transaction(Database &db) : m_db(db)
@@ -574,6 +560,12 @@ Transaction::~Transaction()
 void Transaction::commit()
 {
     m_db.commit();
+    m_done = true;
+}
+
+void Transaction::rollback()
+{
+    m_db.rollback();
     m_done = true;
 }
 

@@ -12,6 +12,7 @@
 namespace calendrix {
 
 struct DatabaseShared;
+class ScratchFile;
 
 // One open database file of ours (the "main" schema), optionally with further
 // files attached under an alias so that a transaction can span them: with a
@@ -47,14 +48,10 @@ public:
     // destination behind.
     static void copyDatabase(const QString &source, const QString &destination, FileKind kind);
 
-    // Puts a finished file at its final path in one step: with replace, an
-    // existing target is swapped for it (the old one stays until then);
-    // without, an existing target fails with DestinationExists.
-    static void moveIntoPlace(const QString &finished, const QString &target, bool replace);
-
-    // A path beside target that no file has, for building a file that is
-    // moved into place when complete.
-    static QString scratchPathBeside(const QString &target);
+    // Copies a database into an empty scratch file that is later moved to
+    // target (named in errors about the copy).
+    static void copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
+                         FileKind kind);
 
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
@@ -63,6 +60,12 @@ public:
     static void verify(const QString &path, FileKind kind, bool tablesToo = true);
 
     void attach(const QString &path, FileKind kind, const QString &alias);
+
+    // SQLite's file change counter of the main file: every commit that
+    // changes the file moves it on, a rollback leaves it. Read it inside a
+    // transaction (or with the file's writers kept out) to know what it was
+    // before one's own commit.
+    quint32 changeCounter() const;
 
     bool isOpen() const;
     void close();
@@ -100,6 +103,7 @@ public:
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
     void commit();
+    void rollback();
 
 private:
     Database &m_db;

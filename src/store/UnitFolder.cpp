@@ -38,6 +38,34 @@ QString UnitFolder::absencePath() const
     return filePath(u"ROSTER2.INI"_s);
 }
 
+QString UnitFolder::pendingRunPath() const
+{
+    return filePath(u".calendrix-run"_s);
+}
+
+QStringList UnitFolder::ownFiles() const
+{
+    QStringList files;
+    for (const QString &db : {personnelPath(), workingPath(), templatePath()})
+        files << db << db + u"-journal"_s;
+    files << consolidatePath() << absencePath() << filePath(u"Roster.rpt"_s) << filePath(u"Remarks.rpt"_s)
+          << filePath(u"Roster.hlp"_s) << filePath(u".calendrix.lock"_s) << pendingRunPath();
+    return files;
+}
+
+bool UnitFolder::isOwnFile(const QString &path) const
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    for (const QString &own : ownFiles()) {
+        const QFileInfo ownInfo(own);
+        if (info.absoluteFilePath() == ownInfo.absoluteFilePath() ||
+            (!canonical.isEmpty() && canonical == ownInfo.canonicalFilePath()))
+            return true;
+    }
+    return false;
+}
+
 UnitFolder::InitResult UnitFolder::init() const
 {
     if (!QDir().mkpath(m_dir))

@@ -19,6 +19,14 @@ public:
     QString consolidatePath() const; // ROSTER.INI
     QString absencePath() const;     // ROSTER2.INI
     QString filePath(const QString &name) const;
+    // Where a roster run notes what it is about to do to its datafile until
+    // its counters are committed (see DatafileSwap).
+    QString pendingRunPath() const;
+    // Every file the unit itself uses, whether there or not: its databases
+    // and their journals, layouts, help, option files, lock and records.
+    QStringList ownFiles() const;
+    // True when path names one of ownFiles(), also through a link.
+    bool isOwnFile(const QString &path) const;
 
     struct InitResult {
         QStringList created;

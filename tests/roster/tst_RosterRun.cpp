@@ -45,6 +45,8 @@ private slots:
     void replaceQuestion();
     void failuresChangeNothing_data();
     void failuresChangeNothing();
+    void unitFilesAreNeverTargets_data();
+    void unitFilesAreNeverTargets();
 };
 
 void tst_RosterRun::workedAssignment_data()
@@ -595,6 +597,37 @@ void tst_RosterRun::failuresChangeNothing()
     const QStringList left = QDir(f.unit.dir.path()).entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : left)
         QVERIFY2(!name.endsWith(u".tmp"_s) && !name.endsWith(u"-journal"_s), qPrintable(name));
+}
+
+void tst_RosterRun::unitFilesAreNeverTargets_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+         {"Roster.rpt", "Remarks.rpt", "Roster.hlp", "ROSTER.INI", "ROSTER2.INI", ".calendrix.lock"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Even with leave to replace, a run never turns a file of the unit into a
+// roster datafile.
+void tst_RosterRun::unitFilesAreNeverTargets()
+{
+    QFETCH(QString, name);
+    RosterFixture f;
+    f.duty(kGuard);
+    f.soldier(u"Able"_s, u"D"_s);
+    f.counter(u"Able"_s, u"D"_s, kGuard, 3);
+    f.period(kGuard, kMonday, kMonday);
+    f.datafile = f.unit.folder.filePath(name);
+    writeFile(f.datafile, "kept as it is");
+    f.messenger.answers = {true};
+    const auto countersBefore = f.counters();
+
+    QCOMPARE(f.make(), RosterRun::Outcome::Failed);
+    const QStringList errors = f.messenger.texts(Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(u"unit's own files"_s), qPrintable(errors.first()));
+    QCOMPARE(readFile(f.datafile), QByteArray("kept as it is"));
+    QCOMPARE(f.counters(), countersBefore);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterRun)

@@ -1,10 +1,15 @@
 #include "RosterFixture.h"
 
+#include "DatafileSwap.h"
+#include "ScratchFile.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,18 +23,66 @@ class tst_RunSafety : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void killedRunsLeaveNothingHalfDone_data();
     void killedRunsLeaveNothingHalfDone();
+    void killAtEachStep_data();
+    void killAtEachStep();
+    void failedCommitKeepsTheOldFile_data();
+    void failedCommitKeepsTheOldFile();
+    void fullDiskNeverLosesTheOldFile();
+    void abandonedScratchFilesGo();
+
+private:
+    QTemporaryDir m_tmp;
+    QString m_start; // a demo unit after one run
+    QStringList m_memoryBefore, m_memoryAfter, m_datafile;
+    QStringList m_oldFile; // the roster that a replacing run replaces
 };
 
 namespace {
 
 const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
 
-bool run(const QStringList &arguments)
+struct Outcome {
+    bool killed = false;
+    int status = -1;
+    QString err;
+};
+
+// Runs the program, with the fault shim loaded when faults are given.
+Outcome runWith(const QStringList &arguments, const QStringList &faults = {})
 {
     QProcess p;
+    if (!faults.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
+        // A sanitizer build insists on coming first otherwise.
+        env.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
+        for (const QString &fault : faults)
+            env.insert(fault.section(u'=', 0, 0), fault.section(u'=', 1));
+        p.setProcessEnvironment(env);
+    }
     p.start(kBinary, arguments);
-    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    Outcome o;
+    if (!p.waitForFinished(60000))
+        return o;
+    o.killed = p.exitStatus() != QProcess::NormalExit;
+    o.status = o.killed ? -1 : p.exitCode();
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
+bool run(const QStringList &arguments)
+{
+    const Outcome o = runWith(arguments);
+    return !o.killed && o.status == 0;
+}
+
+// Hidden files a run leaves beside its target or in the unit folder.
+QStringList leftovers(const QString &dir)
+{
+    return QDir(dir).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
 QString integrity(const Database &db)
@@ -67,54 +120,255 @@ void copyUnit(const QString &from, const QString &to)
         QVERIFY(QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)));
 }
 
+QString memoryOf(const QString &unit)
+{
+    return QDir(unit).filePath(u"Memory.mdb"_s);
+}
+
 } // namespace
+
+void tst_RunSafety::initTestCase()
+{
+    QVERIFY(m_tmp.isValid());
+    m_start = m_tmp.filePath(u"start"_s);
+    QVERIFY(run({u"demo"_s, m_start, u"--seed"_s, u"5"_s, u"--from"_s, u"2027-03-01"_s}));
+    // A first roster, so that the run under test changes counters and dates
+    // that are already there; it is also the file a replacing run replaces.
+    const QString first = m_tmp.filePath(u"first.cxr"_s);
+    QVERIFY(run({u"make"_s, first, u"--data"_s, m_start}));
+    m_oldFile = dump(first, FileKind::Roster);
+    m_memoryBefore = dump(memoryOf(m_start), FileKind::Working);
+
+    const QString reference = m_tmp.filePath(u"reference"_s);
+    copyUnit(m_start, reference);
+    QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
+    m_memoryAfter = dump(memoryOf(reference), FileKind::Working);
+    m_datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
+    QVERIFY(m_memoryAfter != m_memoryBefore);
+    QVERIFY(m_datafile != m_oldFile);
+}
+
+void tst_RunSafety::killedRunsLeaveNothingHalfDone_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a roster") << true;
+}
 
 void tst_RunSafety::killedRunsLeaveNothingHalfDone()
 {
-    QTemporaryDir tmp;
-    const QString start = tmp.filePath(u"start"_s);
-    QVERIFY(run({u"demo"_s, start, u"--seed"_s, u"5"_s, u"--from"_s, u"2027-03-01"_s}));
-    // A first roster, so that the run under test changes counters and dates
-    // that are already there.
-    QVERIFY(run({u"make"_s, tmp.filePath(u"first.cxr"_s), u"--data"_s, start}));
-    const QStringList memoryBefore = dump(QDir(start).filePath(u"Memory.mdb"_s), FileKind::Working);
-
-    const QString reference = tmp.filePath(u"reference"_s);
-    copyUnit(start, reference);
+    QFETCH(bool, replace);
+    const QString reference = m_tmp.filePath(u"timing"_s);
+    copyUnit(m_start, reference);
     QElapsedTimer clock;
     clock.start();
     QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
     const qint64 fullRunUs = clock.nsecsElapsed() / 1000;
-    const QStringList memoryAfter = dump(QDir(reference).filePath(u"Memory.mdb"_s), FileKind::Working);
-    const QStringList datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
-    QVERIFY(memoryAfter != memoryBefore);
 
-    const QString work = tmp.filePath(u"work"_s);
+    const QString work = m_tmp.filePath(u"work"_s);
     const QString target = QDir(work).filePath(u"out.cxr"_s);
+    const UnitFolder folder(work);
     int untouched = 0, finished = 0;
-    for (int i = 0; i < 120; ++i) {
-        copyUnit(start, work);
+    for (int i = 0; i < 60; ++i) {
+        copyUnit(m_start, work);
+        if (replace)
+            QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
         QProcess p;
-        p.start(kBinary, {u"make"_s, target, u"--data"_s, work});
+        QStringList arguments{u"make"_s, target, u"--data"_s, work};
+        if (replace)
+            arguments.append(u"--replace"_s);
+        p.start(kBinary, arguments);
         QVERIFY(p.waitForStarted());
         QThread::usleep(QRandomGenerator::global()->bounded(quint32(fullRunUs * 12 / 10)));
         p.kill();
         QVERIFY(p.waitForFinished());
 
-        const QStringList memory = dump(QDir(work).filePath(u"Memory.mdb"_s), FileKind::Working);
+        // What the next start of the program does first.
+        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+        const QStringList memory = dump(memoryOf(work), FileKind::Working);
         QCOMPARE(memory.first(), u"ok"_s);
-        const bool unchanged = memory == memoryBefore;
-        QVERIFY2(unchanged || memory == memoryAfter, "the working database was left half-written");
-        if (QFile::exists(target)) {
-            QCOMPARE(dump(target, FileKind::Roster), datafile);
+        const bool unchanged = memory == m_memoryBefore;
+        QVERIFY2(unchanged || memory == m_memoryAfter, "the working database was left half-written");
+        if (unchanged) {
+            if (replace)
+                QCOMPARE(dump(target, FileKind::Roster), m_oldFile);
+            else
+                QVERIFY2(!QFile::exists(target), "a roster whose assignments were never counted");
         } else {
-            QVERIFY2(unchanged, "counters moved on without their roster");
+            QCOMPARE(dump(target, FileKind::Roster), m_datafile);
         }
         unchanged ? ++untouched : ++finished;
     }
     // The kills fell both inside runs and after them.
     QVERIFY(untouched > 0);
     qInfo("%d runs killed before their end, %d finished", untouched, finished);
+}
+
+void tst_RunSafety::killAtEachStep_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("counted"); // the run's counters were committed
+
+    QTest::newRow("new file: after it takes its name") << false << u"rename:out.cxr"_s << false;
+    QTest::newRow("new file: after the commit") << false << u"unlink:Memory.mdb-journal"_s << true;
+    QTest::newRow("replacing: after the old file is kept") << true << u"link:.old"_s << false;
+    QTest::newRow("replacing: after the new file takes the name") << true << u"rename:out.cxr"_s << false;
+    QTest::newRow("replacing: after the commit") << true << u"unlink:Memory.mdb-journal"_s << true;
+    QTest::newRow("replacing: after the old file goes") << true << u"unlink:.old"_s << true;
+}
+
+// Killed at each step of putting the datafile in place; the next use of the
+// unit (here a make that is refused because its target exists) puts things
+// in order before it does anything else.
+void tst_RunSafety::killAtEachStep()
+{
+    QFETCH(bool, replace);
+    QFETCH(QString, killAfter);
+    QFETCH(bool, counted);
+    const QString work = m_tmp.filePath(u"step"_s);
+    copyUnit(m_start, work);
+    const QString target = QDir(work).filePath(u"out.cxr"_s);
+    if (replace)
+        QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
+    QStringList arguments{u"make"_s, target, u"--data"_s, work};
+    if (replace)
+        arguments.append(u"--replace"_s);
+    const Outcome killed = runWith(arguments, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
+    QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
+
+    const QString other = m_tmp.filePath(u"other.cxr"_s);
+    QFile(other).open(QIODevice::WriteOnly);
+    const Outcome next = runWith({u"make"_s, other, u"--data"_s, work});
+    QCOMPARE(next.status, 4);
+
+    QCOMPARE(dump(memoryOf(work), FileKind::Working), counted ? m_memoryAfter : m_memoryBefore);
+    if (counted)
+        QCOMPARE(dump(target, FileKind::Roster), m_datafile);
+    else if (replace)
+        QCOMPARE(dump(target, FileKind::Roster), m_oldFile);
+    else
+        QVERIFY(!QFile::exists(target));
+    // Told when the file at the target changed back.
+    QCOMPARE(next.err.contains(u"did not finish"_s), !counted && killAfter.startsWith(u"rename"_s));
+    QCOMPARE(leftovers(work), QStringList());
+}
+
+void tst_RunSafety::failedCommitKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a roster") << true;
+}
+
+// The working database cannot save the run (a failing disk under its
+// journal): the old roster stays, and the message says nothing changed.
+void tst_RunSafety::failedCommitKeepsTheOldFile()
+{
+    QFETCH(bool, replace);
+    const QString work = m_tmp.filePath(u"failing"_s);
+    copyUnit(m_start, work);
+    const QString target = QDir(work).filePath(u"out.cxr"_s);
+    if (replace)
+        QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
+    QStringList arguments{u"make"_s, target, u"--data"_s, work};
+    if (replace)
+        arguments.append(u"--replace"_s);
+    const Outcome o = runWith(arguments, {u"CALENDRIX_FAIL_SYNC=Memory.mdb-journal"_s});
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains(u"nothing was changed"_s), qPrintable(o.err));
+    QCOMPARE(dump(memoryOf(work), FileKind::Working), m_memoryBefore);
+    if (replace)
+        QCOMPARE(dump(target, FileKind::Roster), m_oldFile);
+    else
+        QVERIFY(!QFile::exists(target));
+    QCOMPARE(leftovers(work), QStringList());
+}
+
+// A new unit on a small disk, filled to a little less each time, so that the
+// disk runs out at every step of the run in turn. Its first run adds much to
+// the working database, and the file it replaces is small (an empty roster),
+// so the disk can run out at the commit even after the old file is gone.
+void tst_RunSafety::fullDiskNeverLosesTheOldFile()
+{
+    const QString fresh = m_tmp.filePath(u"fresh"_s);
+    QVERIFY(run({u"demo"_s, fresh, u"--seed"_s, u"5"_s, u"--from"_s, u"2027-03-01"_s}));
+    const QString oldFile = QDir(fresh).filePath(u"template.tem"_s);
+    const QStringList before = dump(memoryOf(fresh), FileKind::Working);
+    const QStringList emptyRoster = dump(oldFile, FileKind::Roster);
+    const QString reference = m_tmp.filePath(u"fresh-reference"_s);
+    copyUnit(fresh, reference);
+    QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
+    const QStringList after = dump(memoryOf(reference), FileKind::Working);
+    const QStringList datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
+
+    const QString disk = m_tmp.filePath(u"disk"_s);
+    QDir().mkpath(disk);
+    QProcess mount;
+    mount.start(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1200k"_s, u"tmpfs"_s, disk});
+    if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        QSKIP("no permission to mount a small disk here");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {disk}); });
+
+    const QString work = QDir(disk).filePath(u"unit"_s);
+    const QString target = QDir(work).filePath(u"out.cxr"_s);
+    const QString filler = QDir(disk).filePath(u"filler"_s);
+    int failures = 0, runFailures = 0;
+    for (int freeKb = 0;; freeKb += 4) {
+        QFile::remove(filler);
+        QDir(work).removeRecursively();
+        copyUnit(fresh, work);
+        QVERIFY(QFile::copy(oldFile, target));
+        const QStorageInfo space(disk);
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        for (qint64 n = space.bytesAvailable() - freeKb * 1024; n >= block.size(); n -= block.size())
+            if (fill.write(block) != block.size())
+                break;
+        fill.close();
+
+        const Outcome o = runWith({u"make"_s, target, u"--data"_s, work, u"--replace"_s});
+        const QStringList memory = dump(memoryOf(work), FileKind::Working);
+        if (o.status == 0) {
+            QCOMPARE(memory, after);
+            QCOMPARE(dump(target, FileKind::Roster), datafile);
+            break;
+        }
+        ++failures;
+        // Whatever failed and whatever it says, nothing changed.
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.startsWith(u"ERROR: "_s), qPrintable(o.err));
+        QCOMPARE(memory, before);
+        QVERIFY2(QFile::exists(target), "the old roster is gone");
+        QCOMPARE(dump(target, FileKind::Roster), emptyRoster);
+        QCOMPARE(leftovers(work), QStringList());
+        QVERIFY(freeKb < 1200);
+        if (o.err.contains(u"could not be made"_s))
+            ++runFailures;
+    }
+    QVERIFY(runFailures > 0);
+    qInfo("%d runs failed on the full disk (%d inside the roster run), each keeping the old roster", failures,
+          runFailures);
+}
+
+// Scratch files of a killed run go with the next run; one that a live run
+// holds stays.
+void tst_RunSafety::abandonedScratchFilesGo()
+{
+    const QString work = m_tmp.filePath(u"scratch"_s);
+    copyUnit(m_start, work);
+    const QString elsewhere = m_tmp.filePath(u"rosters"_s);
+    QDir().mkpath(elsewhere);
+    for (const QString &dir : {work, elsewhere}) {
+        writeFile(QDir(dir).filePath(u".calendrix-dead01.tmp"_s), QByteArray(1 << 16, 'x'));
+        writeFile(QDir(dir).filePath(u".calendrix-dead01.tmp-journal"_s), "journal");
+        writeFile(QDir(dir).filePath(u".calendrix-dead02.tmp-journal"_s), "orphan journal");
+    }
+    const ScratchFile live(QDir(elsewhere).filePath(u"x.cxr"_s));
+    QVERIFY(run({u"make"_s, QDir(elsewhere).filePath(u"out.cxr"_s), u"--data"_s, work}));
+    QCOMPARE(leftovers(work), QStringList());
+    QCOMPARE(leftovers(elsewhere), QStringList{QFileInfo(live.path()).fileName()});
 }
 
 QTEST_GUILESS_MAIN(tst_RunSafety)

@@ -1,0 +1,167 @@
+#include "ScratchFile.h"
+
+#include "StoreError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+const QString kPrefix = u".calendrix-"_s;
+const QString kSuffix = u".tmp"_s;
+const QString kJournal = u"-journal"_s;
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// True when path still names the file open at fd: a sweep may have removed
+// the name between its creation and our lock.
+bool namesFile(const QString &path, int fd)
+{
+    struct stat byName {
+    }, byFd{};
+    return ::lstat(encoded(path).constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 &&
+           byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
+}
+
+QString randomName()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString name = kPrefix;
+    for (int i = 0; i < 6; ++i)
+        name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
+    return name + kSuffix;
+}
+
+} // namespace
+
+ScratchFile::ScratchFile(const QString &target)
+{
+    const QString dir = QFileInfo(target).absolutePath();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = QDir(dir).filePath(randomName());
+        // The mode is that of any new file of the user: it becomes a database
+        // people open, not a private temporary file.
+        const int fd =
+            ::open(encoded(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::CannotOpen,
+                             u"Cannot create a file in '%1': %2"_s.arg(
+                                 QDir::toNativeSeparators(dir), QString::fromLocal8Bit(strerror(errno))),
+                             target);
+        }
+        if (::flock(fd, LOCK_EX) == 0 && namesFile(path, fd)) {
+            m_path = path;
+            m_fd = fd;
+            return;
+        }
+        ::close(fd);
+    }
+    throw StoreError(StoreErrorCode::CannotOpen,
+                     u"Cannot create a file in '%1'."_s.arg(QDir::toNativeSeparators(dir)), target);
+}
+
+ScratchFile::~ScratchFile()
+{
+    if (m_fd < 0)
+        return;
+    // Removed while still locked, so no sweep can take a new file of the
+    // same name for ours.
+    if (namesFile(m_path, m_fd)) {
+        ::unlink(encoded(m_path + kJournal).constData());
+        ::unlink(encoded(m_path).constData());
+    }
+    ::close(m_fd);
+}
+
+void ScratchFile::write(const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(m_fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::IoError,
+                             u"Cannot write '%1': %2"_s.arg(QDir::toNativeSeparators(m_path),
+                                                            QString::fromLocal8Bit(strerror(errno))),
+                             m_path);
+        done += n;
+    }
+    if (::fsync(m_fd) != 0)
+        throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::IoError,
+                         u"Cannot write '%1' to the disk: %2"_s.arg(QDir::toNativeSeparators(m_path),
+                                                                    QString::fromLocal8Bit(strerror(errno))),
+                         m_path);
+}
+
+QString ScratchFile::identity() const
+{
+    struct stat st {
+    };
+    if (::fstat(m_fd, &st) != 0)
+        return {};
+    return u"%1:%2"_s.arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
+}
+
+void ScratchFile::release()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+QStringList ScratchFile::sweep(const QString &dir)
+{
+    QStringList removed;
+    const QDir folder(dir);
+    const QStringList names =
+        folder.entryList({kPrefix + u'*' + kSuffix, kPrefix + u'*' + kSuffix + kJournal},
+                         QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        const QString path = folder.filePath(name);
+        if (name.endsWith(kJournal)) {
+            // A journal outlives its scratch file only when its run was killed
+            // between the two unlinks.
+            const QString owner = path.chopped(kJournal.size());
+            struct stat st {
+            };
+            if (::lstat(encoded(owner).constData(), &st) != 0 && errno == ENOENT &&
+                ::unlink(encoded(path).constData()) == 0)
+                removed.append(path);
+            continue;
+        }
+        const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {
+        };
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            namesFile(path, fd)) {
+            ::unlink(encoded(path + kJournal).constData());
+            if (::unlink(encoded(path).constData()) == 0)
+                removed.append(path);
+        }
+        ::close(fd);
+    }
+    return removed;
+}
+
+} // namespace calendrix

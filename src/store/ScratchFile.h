@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace calendrix {
+
+// A hidden file ".calendrix-XXXXXX.tmp" beside a target, in which a file is
+// built before it is moved into place. Its owner holds a lock on it for as
+// long as the object lives; the lock goes with the process, so a file whose
+// lock can be taken belongs to no live run and sweep() may remove it.
+class ScratchFile
+{
+public:
+    // Creates the empty file; throws StoreError when the folder refuses it.
+    explicit ScratchFile(const QString &target);
+    // Removes the file and its journal unless release() was called.
+    ~ScratchFile();
+    ScratchFile(const ScratchFile &) = delete;
+    ScratchFile &operator=(const ScratchFile &) = delete;
+
+    QString path() const { return m_path; }
+    // Writes data to the file and flushes it to the disk; throws StoreError
+    // on any short write or failed flush.
+    void write(const QByteArray &data);
+    // Device and inode of the file, which it keeps when moved into place.
+    QString identity() const;
+    // The file was moved into place (or is otherwise kept): leave it be.
+    void release();
+
+    // Removes the scratch files in dir, with their journals, that no live
+    // process holds, and journals whose scratch file is gone. Returns the
+    // paths removed. Never fails: what cannot be removed stays.
+    static QStringList sweep(const QString &dir);
+
+private:
+    QString m_path;
+    int m_fd = -1;
+};
+
+} // namespace calendrix

@@ -1,0 +1,107 @@
+// Loaded into the program under test with LD_PRELOAD: stops it dead right
+// after a chosen file operation, or makes one fail, so that tests can look
+// at what a kill or a failing disk leaves at that exact moment.
+//
+//   CALENDRIX_KILL_AFTER=op:suffix   op is rename, link or unlink; the
+//                                    process gets SIGKILL right after the
+//                                    first such call whose (new) path ends
+//                                    with suffix has succeeded.
+//   CALENDRIX_FAIL_SYNC=suffix       fsync/fdatasync of a file whose path
+//                                    ends with suffix fails with EIO.
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool endsWith(const char *path, const char *suffix)
+{
+    const size_t n = strlen(path), m = strlen(suffix);
+    return m > 0 && n >= m && strcmp(path + n - m, suffix) == 0;
+}
+
+void killIf(const char *op, const char *path)
+{
+    const char *spec = getenv("CALENDRIX_KILL_AFTER");
+    const size_t n = strlen(op);
+    if (spec && path && strncmp(spec, op, n) == 0 && spec[n] == ':' && endsWith(path, spec + n + 1))
+        raise(SIGKILL);
+}
+
+bool syncFails(int fd)
+{
+    const char *suffix = getenv("CALENDRIX_FAIL_SYNC");
+    char link[64], path[4096];
+    if (!suffix)
+        return 0;
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t len = readlink(link, path, sizeof path - 1);
+    if (len <= 0)
+        return 0;
+    path[len] = 0;
+    return endsWith(path, suffix);
+}
+
+} // namespace
+
+#define REAL(name) (reinterpret_cast<decltype(&::name)>(dlsym(RTLD_NEXT, #name)))
+
+extern "C" {
+
+int rename(const char *from, const char *to)
+{
+    const int rc = REAL(rename)(from, to);
+    if (rc == 0)
+        killIf("rename", to);
+    return rc;
+}
+
+int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags)
+{
+    const int rc = REAL(renameat2)(fromDir, from, toDir, to, flags);
+    if (rc == 0)
+        killIf("rename", to);
+    return rc;
+}
+
+int link(const char *from, const char *to)
+{
+    const int rc = REAL(link)(from, to);
+    if (rc == 0)
+        killIf("link", to);
+    return rc;
+}
+
+int unlink(const char *path)
+{
+    const int rc = REAL(unlink)(path);
+    if (rc == 0)
+        killIf("unlink", path);
+    return rc;
+}
+
+int fsync(int fd)
+{
+    if (syncFails(fd)) {
+        errno = EIO;
+        return -1;
+    }
+    return REAL(fsync)(fd);
+}
+
+int fdatasync(int fd)
+{
+    if (syncFails(fd)) {
+        errno = EIO;
+        return -1;
+    }
+    return REAL(fdatasync)(fd);
+}
+
+} // extern "C"
