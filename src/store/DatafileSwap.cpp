@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -69,13 +68,9 @@ bool exists(const QString &path)
 // the new one takes its place.
 QString backupName(const QString &target)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const QDir dir = QFileInfo(target).absoluteDir();
     for (;;) {
-        QString name = u".calendrix-"_s;
-        for (int i = 0; i < 6; ++i)
-            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
-        const QString path = dir.filePath(name + u".old"_s);
+        const QString path = dir.filePath(ScratchFile::hiddenName(u".old"_s));
         if (!exists(path))
             return path;
     }

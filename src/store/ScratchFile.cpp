@@ -39,22 +39,22 @@ bool namesFile(const QString &path, int fd)
            byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
 }
 
-QString randomName()
+} // namespace
+
+QString ScratchFile::hiddenName(const QString &suffix)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString name = kPrefix;
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
-    return name + kSuffix;
+    return name + suffix;
 }
-
-} // namespace
 
 ScratchFile::ScratchFile(const QString &target)
 {
     const QString dir = QFileInfo(target).absolutePath();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = QDir(dir).filePath(randomName());
+        const QString path = QDir(dir).filePath(hiddenName(kSuffix));
         // The mode is that of any new file of the user: it becomes a database
         // people open, not a private temporary file.
         const int fd =

@@ -33,6 +33,9 @@ public:
     // paths removed. Never fails: what cannot be removed stays.
     static QStringList sweep(const QString &dir);
 
+    // A random name ".calendrix-XXXXXX<suffix>" for a hidden file of ours.
+    static QString hiddenName(const QString &suffix);
+
 private:
     QString m_path;
     int m_fd = -1;

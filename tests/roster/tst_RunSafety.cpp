@@ -125,6 +125,28 @@ QString memoryOf(const QString &unit)
     return QDir(unit).filePath(u"Memory.mdb"_s);
 }
 
+void newOrReplacingRows()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a roster") << true;
+}
+
+// A fresh copy of unit in work, with oldFile at the target when replacing;
+// returns the arguments of a make into work's "out.cxr".
+QStringList makeInCopy(const QString &unit, const QString &work, bool replace, const QString &oldFile)
+{
+    copyUnit(unit, work);
+    const QString target = QDir(work).filePath(u"out.cxr"_s);
+    QFile::remove(target);
+    if (replace && !QFile::copy(oldFile, target))
+        qWarning("cannot copy the old roster");
+    QStringList arguments{u"make"_s, target, u"--data"_s, work};
+    if (replace)
+        arguments.append(u"--replace"_s);
+    return arguments;
+}
+
 } // namespace
 
 void tst_RunSafety::initTestCase()
@@ -150,9 +172,7 @@ void tst_RunSafety::initTestCase()
 
 void tst_RunSafety::killedRunsLeaveNothingHalfDone_data()
 {
-    QTest::addColumn<bool>("replace");
-    QTest::newRow("new file") << false;
-    QTest::newRow("replacing a roster") << true;
+    newOrReplacingRows();
 }
 
 void tst_RunSafety::killedRunsLeaveNothingHalfDone()
@@ -170,13 +190,8 @@ void tst_RunSafety::killedRunsLeaveNothingHalfDone()
     const UnitFolder folder(work);
     int untouched = 0, finished = 0;
     for (int i = 0; i < 60; ++i) {
-        copyUnit(m_start, work);
-        if (replace)
-            QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
+        const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
         QProcess p;
-        QStringList arguments{u"make"_s, target, u"--data"_s, work};
-        if (replace)
-            arguments.append(u"--replace"_s);
         p.start(kBinary, arguments);
         QVERIFY(p.waitForStarted());
         QThread::usleep(QRandomGenerator::global()->bounded(quint32(fullRunUs * 12 / 10)));
@@ -227,13 +242,8 @@ void tst_RunSafety::killAtEachStep()
     QFETCH(QString, killAfter);
     QFETCH(bool, counted);
     const QString work = m_tmp.filePath(u"step"_s);
-    copyUnit(m_start, work);
-    const QString target = QDir(work).filePath(u"out.cxr"_s);
-    if (replace)
-        QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
-    QStringList arguments{u"make"_s, target, u"--data"_s, work};
-    if (replace)
-        arguments.append(u"--replace"_s);
+    const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
+    const QString target = arguments.at(1);
     const Outcome killed = runWith(arguments, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
     QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
 
@@ -256,9 +266,7 @@ void tst_RunSafety::killAtEachStep()
 
 void tst_RunSafety::failedCommitKeepsTheOldFile_data()
 {
-    QTest::addColumn<bool>("replace");
-    QTest::newRow("new file") << false;
-    QTest::newRow("replacing a roster") << true;
+    newOrReplacingRows();
 }
 
 // The working database cannot save the run (a failing disk under its
@@ -267,13 +275,8 @@ void tst_RunSafety::failedCommitKeepsTheOldFile()
 {
     QFETCH(bool, replace);
     const QString work = m_tmp.filePath(u"failing"_s);
-    copyUnit(m_start, work);
-    const QString target = QDir(work).filePath(u"out.cxr"_s);
-    if (replace)
-        QVERIFY(QFile::copy(m_tmp.filePath(u"first.cxr"_s), target));
-    QStringList arguments{u"make"_s, target, u"--data"_s, work};
-    if (replace)
-        arguments.append(u"--replace"_s);
+    const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
+    const QString target = arguments.at(1);
     const Outcome o = runWith(arguments, {u"CALENDRIX_FAIL_SYNC=Memory.mdb-journal"_s});
     QCOMPARE(o.status, 1);
     QVERIFY2(o.err.contains(u"nothing was changed"_s), qPrintable(o.err));
