@@ -1,6 +1,7 @@
 #include "OptionFile.h"
 
 #include "StoreError.h"
+#include "UnitFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,9 +34,9 @@ bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
-} // namespace
 
-qint16 parse(const QByteArray &content)
+// The number, or nothing when there is none that a flag can hold.
+std::optional<qint16> number(const QByteArray &content)
 {
     const QByteArray head = content.left(kReadLimit);
     qsizetype i = head.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
@@ -57,56 +59,98 @@ qint16 parse(const QByteArray &content)
         fracDigits = i - f;
     }
     if (intDigits + fracDigits == 0)
-        return 0;
+        return std::nullopt;
     // A number that runs on past what is read is not known.
     if (i == n && content.size() > n)
-        return 0;
+        return std::nullopt;
     // More digits than a double can hold is out of range anyway.
     if (intDigits > 12)
-        return 0;
+        return std::nullopt;
     bool ok = false;
     const double x = head.mid(start, i - start).toDouble(&ok);
     if (!ok || !std::isfinite(x))
-        return 0;
+        return std::nullopt;
     // A fraction rounds half to even, as a whole-number read always has.
     const double r = std::nearbyint(x);
     if (r < -32768.0 || r > 32767.0)
-        return 0;
+        return std::nullopt;
     return static_cast<qint16>(r);
 }
 
-qint16 read(const QString &path)
+// The start of a regular file, read without ever waiting. Returns false with
+// why set when there is no regular file to read.
+bool readStart(const QString &path, QByteArray *content, QString *why)
 {
     // Only a regular file is read, and never by waiting: a FIFO or a device
     // under the name would block the start, or the roster run, for ever.
     const QByteArray name = QFile::encodeName(path);
     struct stat before {
     };
-    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
-        return 0;
+    if (::stat(name.constData(), &before) != 0) {
+        *why = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    if (!S_ISREG(before.st_mode)) {
+        *why = UnitFolder::typeName(before.st_mode);
+        return false;
+    }
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
+    if (fd < 0) {
+        *why = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
     // The name may have been given to something else since the stat.
     struct stat opened {
     };
-    QByteArray content;
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
-        // One byte more than is parsed tells a number cut off at the limit.
-        content.resize(kReadLimit + 1);
-        qsizetype got = 0;
-        while (got < content.size()) {
-            const ssize_t n = ::read(fd, content.data() + got, size_t(content.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        content.truncate(got);
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        *why = UnitFolder::typeName(opened.st_mode);
+        ::close(fd);
+        return false;
     }
+    // One byte more than is parsed tells a number cut off at the limit.
+    content->resize(kReadLimit + 1);
+    qsizetype got = 0;
+    bool ok = true;
+    while (got < content->size()) {
+        const ssize_t n = ::read(fd, content->data() + got, size_t(content->size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *why = QString::fromLocal8Bit(strerror(errno));
+            ok = false;
+        }
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    content->truncate(got);
     ::close(fd);
-    return parse(content);
+    return ok;
+}
+
+} // namespace
+
+qint16 parse(const QByteArray &content)
+{
+    return number(content).value_or(0);
+}
+
+qint16 read(const QString &path)
+{
+    QByteArray content;
+    QString why;
+    return readStart(path, &content, &why) ? parse(content) : 0;
+}
+
+QString fault(const QString &path)
+{
+    QByteArray content;
+    QString why;
+    if (!readStart(path, &content, &why))
+        return u"'%1' cannot be read as an option file: %2"_s.arg(QDir::toNativeSeparators(path), why);
+    if (!number(content))
+        return u"'%1' holds no number that a switch can have"_s.arg(QDir::toNativeSeparators(path));
+    return {};
 }
 
 QByteArray format(qint16 value)

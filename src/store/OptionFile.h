@@ -19,6 +19,10 @@ qint16 parse(const QByteArray &content);
 // opened in a way that could wait.
 qint16 read(const QString &path);
 
+// Why an option file that is there cannot be a sound one (not a regular file,
+// unreadable, no number in range at its start), or an empty string.
+QString fault(const QString &path);
+
 QByteArray format(qint16 value);
 
 // Replaces the whole file in one step; throws StoreError, naming the file
