@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 
+#include "Database.h"
 #include "DemoUnit.h"
 #include "FolderLock.h"
 #include "OptionFile.h"
 #include "Report.h"
 #include "ReportEngine.h"
 #include "ReportError.h"
+#include "ReportLayout.h"
 #include "RosterReports.h"
 #include "RosterRun.h"
 #include "StoreError.h"
@@ -44,7 +46,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "Without a command, opens the duty roster program on the unit in DIR\n"
                           "(default: the current folder).\n\n"
                           "Commands:\n"
-                          "  init DIR     create an empty unit in DIR (existing files are kept)\n"
+                          "  init DIR     create an empty unit in DIR (existing files are kept;\n"
+                          "               with --repair, damaged ones are set aside and made anew)\n"
                           "  demo DIR     create an example unit in DIR\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
                           "  print F.cxr  print a roster datafile's remarks and roster to PDF\n\n"
@@ -80,18 +83,88 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
     return -1;
 }
 
+// The folder named by --data, or the current folder. -1 means go on,
+// otherwise the exit status after a usage error.
+int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir)
+{
+    if (!parser.isSet(data)) {
+        *dir = QDir::currentPath();
+        return -1;
+    }
+    // An empty name would quietly mean the current folder.
+    if (parser.value(data).isEmpty())
+        return usageError(u"--data needs a folder: --data DIR"_s);
+    *dir = QDir(parser.value(data)).absolutePath();
+    return -1;
+}
+
+// Refuses a unit whose own databases cannot be used, with the command that
+// sets them right; the run would only fail on them later.
+int checkUnitFiles(const UnitFolder &folder)
+{
+    const std::pair<QString, FileKind> databases[] = {
+        {folder.personnelPath(), FileKind::Personnel},
+        {folder.workingPath(), FileKind::Working},
+        {folder.templatePath(), FileKind::Roster},
+    };
+    QStringList problems;
+    for (const auto &[path, kind] : databases) {
+        try {
+            Database::verify(path, kind);
+        } catch (const StoreError &e) {
+            // A locked file is no fault of the file; the run says so itself.
+            if (e.code() == StoreErrorCode::FileNotFound || e.code() == StoreErrorCode::WrongFileKind ||
+                e.code() == StoreErrorCode::Corrupt || e.code() == StoreErrorCode::ItemNotFound)
+                problems.append(e.text());
+        }
+    }
+    if (problems.isEmpty())
+        return -1;
+    return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
+                                             folder.repairCommand()));
+}
+
 int runInit(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Create an empty unit."_s);
     parser.addPositionalArgument(u"DIR"_s, u"The unit folder; created when missing."_s);
-    if (const int status = parse(parser, arguments, u"init DIR"_s); status >= 0)
+    const QCommandLineOption repair(
+        u"repair"_s, u"Set every unit file that is missing or damaged aside as NAME.damaged-YYYYMMDD-HHMMSS "
+                     "and make it anew; sound files are not touched."_s);
+    parser.addOption(repair);
+    if (const int status = parse(parser, arguments, u"init DIR [--repair]"_s); status >= 0)
         return status;
-    if (parser.positionalArguments().size() != 1)
-        return usageError(u"init needs exactly one folder: calendrix init DIR"_s);
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
+        return usageError(u"init needs exactly one folder: calendrix init DIR [--repair]"_s);
     try {
         const UnitFolder folder(parser.positionalArguments().constFirst());
-        const UnitFolder::InitResult result = folder.init();
+        if (!parser.isSet(repair)) {
+            const UnitFolder::InitResult result = folder.init();
+            for (const QString &path : result.created)
+                out() << "created " << QDir::toNativeSeparators(path) << "\n";
+            for (const QString &path : result.kept)
+                out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
+            out().flush();
+            return 0;
+        }
+        // Nothing may be moved under a copy of the program that has the unit open.
+        QDir().mkpath(folder.dir());
+        FolderLock lock(folder.dir());
+        if (!lock.tryLock())
+            return failure(lock.errorText());
+        const auto layoutCheck = [](const QString &path) {
+            try {
+                ReportLayout::load(path);
+            } catch (const ReportError &e) {
+                return e.text();
+            }
+            return QString();
+        };
+        const UnitFolder::RepairResult result = folder.repair(QDateTime::currentDateTime(), layoutCheck);
+        for (const UnitFolder::SetAside &s : result.setAside)
+            out() << "set aside " << QDir::toNativeSeparators(s.path) << " as "
+                  << QFileInfo(s.aside).fileName() << ": " << QString(s.why).replace(u'\n', u' ') << "\n";
         for (const QString &path : result.created)
             out() << "created " << QDir::toNativeSeparators(path) << "\n";
         for (const QString &path : result.kept)
@@ -121,7 +194,7 @@ int runDemo(const QStringList &arguments)
                                  u"demo DIR [--scale company|battalion|brigade] [--seed N] [--from DATE]"_s);
         status >= 0)
         return status;
-    if (parser.positionalArguments().size() != 1)
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"demo needs exactly one folder: calendrix demo DIR"_s);
     DemoUnit::Options options;
     if (!DemoUnit::parseScale(parser.value(scale), &options.scale))
@@ -135,6 +208,10 @@ int runDemo(const QStringList &arguments)
         options.from = QDate::fromString(parser.value(from), Qt::ISODate);
         if (!options.from.isValid())
             return usageError(u"--from must be a date YYYY-MM-DD, not '%1'"_s.arg(parser.value(from)));
+        if (options.from > DemoUnit::latestStart())
+            return usageError(u"--from must be %1 or earlier, so that every duty's 36 periods end by "
+                              "9999-12-31, not '%2'"_s.arg(DemoUnit::latestStart().toString(Qt::ISODate),
+                                                           parser.value(from)));
     }
     try {
         const QString dir = parser.positionalArguments().constFirst();
@@ -191,13 +268,18 @@ int runMake(const QStringList &arguments)
     parser.addOptions({data, replace});
     if (const int status = parse(parser, arguments, u"make OUT.cxr [--data DIR] [--replace]"_s); status >= 0)
         return status;
-    if (parser.positionalArguments().size() != 1)
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"make needs exactly one datafile: calendrix make OUT.cxr [--data DIR]"_s);
+    QString dir;
+    if (const int status = dataFolder(parser, data, &dir); status >= 0)
+        return status;
 
-    const UnitFolder folder(parser.isSet(data) ? parser.value(data) : QDir::currentPath());
+    const UnitFolder folder(dir);
     FolderLock lock(folder.dir());
     if (!lock.tryLock())
         return failure(lock.errorText());
+    if (const int status = checkUnitFiles(folder); status >= 0)
+        return status;
     PrintingMessenger messenger(parser.isSet(replace));
     RosterRun run(folder, messenger, OptionFile::read(folder.consolidatePath()),
                   OptionFile::read(folder.absencePath()));
@@ -233,7 +315,7 @@ int runPrint(const QStringList &arguments)
                   u"print FILE.cxr --pdf OUT.pdf [--data DIR] [--paper a4|letter] [--replace]"_s);
         status >= 0)
         return status;
-    if (parser.positionalArguments().size() != 1)
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"print needs exactly one datafile: calendrix print FILE.cxr --pdf OUT.pdf"_s);
     if (!parser.isSet(pdf) || parser.value(pdf).isEmpty())
         return usageError(u"print needs the file to write: --pdf OUT.pdf"_s);
@@ -246,7 +328,9 @@ int runPrint(const QStringList &arguments)
         return usageError(u"--paper must be a4 or letter, not '%1'"_s.arg(parser.value(paper)));
 
     const QString datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
-    const QString folder = QDir(parser.isSet(data) ? parser.value(data) : QDir::currentPath()).absolutePath();
+    QString folder;
+    if (const int status = dataFolder(parser, data, &folder); status >= 0)
+        return status;
     const QFileInfo target(parser.value(pdf));
     // The PDF must never take the place of the datafile or of a layout.
     for (const QString &own :
@@ -326,12 +410,12 @@ int run(const QStringList &arguments)
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 
-QString desktopFolder(const QStringList &arguments, bool *ok)
+QString desktopFolder(const QStringList &arguments, int *status)
 {
     QCommandLineParser parser;
     const QCommandLineOption data(u"data"_s, u"The unit folder."_s, u"DIR"_s);
     parser.addOption(data);
-    *ok = false;
+    *status = 2;
     if (!parser.parse(arguments)) {
         usageError(parser.errorText());
         return {};
@@ -341,8 +425,21 @@ QString desktopFolder(const QStringList &arguments, bool *ok)
             u"unknown command '%1' (try calendrix --help)"_s.arg(parser.positionalArguments().constFirst()));
         return {};
     }
-    *ok = true;
-    return QDir(parser.isSet(data) ? parser.value(data) : QDir::currentPath()).absolutePath();
+    QString dir;
+    if ((*status = dataFolder(parser, data, &dir)) >= 0)
+        return {};
+    // Said here, before any window: a folder that is not there is no unit
+    // to open, and no sign of another program holding it.
+    const QFileInfo info(dir);
+    if (!info.exists() || !info.isDir()) {
+        *status = failure(
+            !info.exists()
+                ? u"The unit folder '%1' does not exist."_s.arg(QDir::toNativeSeparators(dir))
+                : u"'%1' is not a folder; a unit is kept in a folder."_s.arg(QDir::toNativeSeparators(dir)));
+        return {};
+    }
+    *status = -1;
+    return dir;
 }
 
 } // namespace calendrix::CommandLine

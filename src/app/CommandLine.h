@@ -19,8 +19,9 @@ bool needsFonts(const QStringList &arguments);
 int run(const QStringList &arguments);
 
 // The desktop program's own options: "calendrix [--data DIR]". Returns the
-// unit folder, or an empty string after printing a usage error (exit 2).
-QString desktopFolder(const QStringList &arguments, bool *ok);
+// unit folder with status -1, or an empty string with the exit status after
+// printing why (2 a usage error, 1 a folder that is not there).
+QString desktopFolder(const QStringList &arguments, int *status);
 
 } // namespace CommandLine
 } // namespace calendrix

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -151,7 +153,22 @@ QChar randomRank(Random &rnd)
     return QChar(u'R' + rnd.below(6));     // 2LT..COL
 }
 
+// A date field holds four-digit years only.
+const QDate kLastDay(9999, 12, 31);
+// No duty has more periods than a datafile has columns.
+constexpr int kMostPeriods = 36;
+
 } // namespace
+
+QDate DemoUnit::latestStart()
+{
+    int longest = 1;
+    for (const DutyKind &kind : kDutyKinds)
+        longest = std::max(longest, kind.days);
+    // Periods follow one another from the first day: the last one ends on
+    // day 36 * length - 1 after it.
+    return kLastDay.addDays(-(kMostPeriods * longest - 1));
+}
 
 bool DemoUnit::parseScale(const QString &text, Scale *scale)
 {
@@ -168,6 +185,11 @@ bool DemoUnit::parseScale(const QString &text, Scale *scale)
 
 DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
 {
+    const QDate from = options.from.isValid() ? options.from : QDate::currentDate().addDays(1);
+    if (from > latestStart())
+        throw StoreError(StoreErrorCode::General,
+                         u"The example unit cannot start after %1: its periods would run past %2."_s.arg(
+                             latestStart().toString(Qt::ISODate), kLastDay.toString(Qt::ISODate)));
     const UnitFolder folder(dir);
     for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
         if (QFileInfo::exists(path))
@@ -179,7 +201,6 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     folder.init();
 
     Random rnd(options.seed);
-    const QDate from = options.from.isValid() ? options.from : QDate::currentDate().addDays(1);
     int soldierCount = 150, dutyCount = 10;
     if (options.scale == Scale::Battalion) {
         soldierCount = 800;
@@ -269,8 +290,8 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
 
         // Periods over the coming weeks, up to 36, entered in no particular order.
         const int periods = options.scale == Scale::Brigade
-                                ? 36
-                                : rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? 36 : 8);
+                                ? kMostPeriods
+                                : rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? kMostPeriods : 8);
         QList<int> starts;
         for (int p = 0; p < periods; ++p)
             starts.append(p * kind.days);
@@ -305,7 +326,7 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     // holiday that makes a long weekend in the scheduled weeks.
     RecordSet holidays(db, u"Holiday"_s);
     auto addHoliday = [&](const QString &name, QDate first, QDate last) {
-        if (last < from)
+        if (last < from || last > kLastDay)
             return;
         holidays.addNew();
         holidays.setValue(1, name);

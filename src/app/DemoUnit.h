@@ -31,6 +31,10 @@ public:
     static Summary create(const QString &dir, const Options &options);
 
     static bool parseScale(const QString &text, Scale *scale);
+
+    // The last first day from which every duty's periods, 36 of the longest
+    // kind, end by 9999-12-31, the last day a date field can hold.
+    static QDate latestStart();
 };
 
 } // namespace calendrix

@@ -63,10 +63,10 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         return calendrix::CommandLine::run(arguments);
     }
-    bool ok = false;
-    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &ok);
-    if (!ok)
-        return 2;
+    int status = -1;
+    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &status);
+    if (status >= 0)
+        return status;
 #ifdef CALENDRIX_WITH_GUI
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Calendrix"_s);

@@ -1,10 +1,13 @@
 #include "HelpWindow.h"
 
+#include "UnitFolder.h"
+
 #include "UserDialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -41,11 +44,17 @@ void HelpWindow::present()
 bool HelpWindow::load()
 {
     QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QFileInfo info(m_file);
+    // Only a file is opened: a FIFO under the name would never answer.
+    const bool isFile = info.isFile();
+    if (!isFile || !file.open(QIODevice::ReadOnly)) {
+        const QString why = !info.exists() ? u"it does not exist"_s
+                            : !isFile      ? u"it is not a file"_s
+                                           : file.errorString();
         UserDialogs::instance().inform(
             parentWidget(), Messenger::Kind::Error,
-            u"The help file '%1' cannot be read: %2\n'calendrix init' puts it into a unit folder."_s.arg(
-                QDir::toNativeSeparators(m_file), file.errorString()));
+            u"The help file '%1' cannot be read: %2.\nRun '%3' to put a new one in its place."_s.arg(
+                QDir::toNativeSeparators(m_file), why, UnitFolder(info.absolutePath()).repairCommand()));
         return false;
     }
     m_browser->setHtml(QString::fromUtf8(file.readAll()));

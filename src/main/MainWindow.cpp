@@ -644,9 +644,10 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
     try {
         OptionFile::write(path, value);
     } catch (const StoreError &e) {
-        // The switch stays as it was, check mark and all.
+        // The switch stays as it was, check mark, flag and file.
         item->setChecked(flag == 1);
-        showError(e.text());
+        showError(u"The %1 setting could not be saved, so it stays as it was.\n%2"_s.arg(
+            QString(item->text()).remove(u'&'), e.text()));
         return;
     }
     flag = value;

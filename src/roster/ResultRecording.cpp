@@ -52,8 +52,8 @@ void ResultRecording::writeDatafile(Database &datafile)
         if (i == 0) {
             if (header.eof())
                 throw StoreError(StoreErrorCode::NoCurrentRecord,
-                                 u"The template has no header row for the first duty; make a new "
-                                 "template with 'calendrix init'."_s,
+                                 u"The datafile copied from the roster template template.tem has no "
+                                 "header row for the first duty."_s,
                                  datafile.path());
             header.moveFirst();
             header.edit();

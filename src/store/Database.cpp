@@ -1,6 +1,7 @@
 #include "Database.h"
 
 #include "ScratchFile.h"
+#include "UnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -92,11 +94,20 @@ QString displayPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// What the file at path is meant to be: the unit's template is a roster file,
+// but calling it a datafile would send the clerk looking for the wrong file.
+QString kindTitle(const QString &path, FileKind kind)
+{
+    if (kind == FileKind::Roster && UnitFolder::isTemplateName(path))
+        return u"roster template"_s;
+    return Layouts::kindName(kind);
+}
+
 StoreError wrongKind(const QString &path, FileKind kind, const QString &why)
 {
-    return StoreError(
-        StoreErrorCode::WrongFileKind,
-        u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why, Layouts::kindName(kind)), path);
+    return StoreError(StoreErrorCode::WrongFileKind,
+                      u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why, kindTitle(path, kind)),
+                      path);
 }
 
 // The tables of the file that are missing or not laid out as ours, each with
@@ -127,10 +138,22 @@ QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QStri
                 {table.name,
                  StoreError(StoreErrorCode::WrongFileKind,
                             u"'%1' is damaged: its table %2 does not have the layout of a %3."_s.arg(
-                                displayPath(path), table.name, Layouts::kindName(kind)),
+                                displayPath(path), table.name, kindTitle(path, kind)),
                             path)});
     }
     return faults;
+}
+
+// Every roster file, the template included, starts with one header row that
+// the first duty takes; without it nothing can be written into a copy.
+void checkHeaderRow(QSqlDatabase &db, const QString &path)
+{
+    QSqlQuery q(db);
+    if (!q.exec(u"SELECT 1 FROM \"header\" LIMIT 1"_s))
+        throw storeErrorFrom(q.lastError(), path, u"reading the table header"_s);
+    if (!q.next())
+        throw StoreError(StoreErrorCode::Corrupt,
+                         u"'%1' is damaged: its table header has no row."_s.arg(displayPath(path)), path);
 }
 
 void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
@@ -241,23 +264,59 @@ void Database::verify(const QString &path, FileKind kind, bool tablesToo)
     const auto faults = layoutFaults(c.db(), path, kind);
     if (tablesToo && !faults.isEmpty())
         throw faults.first().second;
+    const bool headerSound = std::none_of(faults.cbegin(), faults.cend(),
+                                          [](const auto &fault) { return fault.first == u"header"; });
+    if (kind == FileKind::Roster && headerSound)
+        checkHeaderRow(c.db(), path);
+}
+
+void Database::checkIntegrity(const QString &path, FileKind kind)
+{
+    ScopedConnection c(path, true);
+    if (!c.db().isOpen())
+        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+    QSqlQuery q(c.db());
+    if (!q.exec(u"PRAGMA quick_check(1)"_s)) {
+        const StoreError e = storeErrorFrom(q.lastError(), path, u"Cannot check"_s);
+        if (e.code() != StoreErrorCode::Corrupt && e.code() != StoreErrorCode::WrongFileKind)
+            throw e;
+        throw StoreError(StoreErrorCode::Corrupt,
+                         u"The %1 '%2' is damaged (%3)."_s.arg(kindTitle(path, kind), displayPath(path),
+                                                               q.lastError().databaseText()),
+                         path);
+    }
+    if (q.next() && q.value(0).toString() != u"ok")
+        throw StoreError(StoreErrorCode::Corrupt,
+                         u"The %1 '%2' is damaged (%3)."_s.arg(kindTitle(path, kind), displayPath(path),
+                                                               q.value(0).toString()),
+                         path);
 }
 
 void Database::checkFile(const QString &path, FileKind kind)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw StoreError(StoreErrorCode::FileNotFound,
-                         u"The %1 '%2' does not exist."_s.arg(Layouts::kindName(kind), displayPath(path)),
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        const int error = errno;
+        if (error == ENOENT && !QFileInfo(path).isSymLink())
+            throw StoreError(StoreErrorCode::FileNotFound,
+                             u"The %1 '%2' does not exist."_s.arg(kindTitle(path, kind), displayPath(path)),
+                             path);
+        if (error == ENOENT)
+            throw wrongKind(path, kind, u"a link to a file that does not exist"_s);
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"The %1 '%2' cannot be read: %3"_s.arg(kindTitle(path, kind), displayPath(path),
+                                                                 QString::fromLocal8Bit(strerror(error))),
                          path);
-    if (!info.isFile())
-        throw wrongKind(path, kind, u"a folder"_s);
-    if (!info.isReadable())
+    }
+    if (!S_ISREG(st.st_mode))
+        throw wrongKind(path, kind, UnitFolder::typeName(st.st_mode));
+    if (!QFileInfo(path).isReadable())
         throw StoreError(
             StoreErrorCode::CannotOpen,
-            u"The %1 '%2' cannot be read (no permission)."_s.arg(Layouts::kindName(kind), displayPath(path)),
+            u"The %1 '%2' cannot be read (no permission)."_s.arg(kindTitle(path, kind), displayPath(path)),
             path);
-    if (info.size() == 0)
+    if (st.st_size == 0)
         throw wrongKind(path, kind, u"an empty file"_s);
 }
 
@@ -266,13 +325,34 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     // The kind is read from the file's header bytes, without SQLite: a file
     // left with a journal by a crash can only be recovered by a connection
     // that may write, and none is opened on a file not known to be ours.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting, and checked again once open: what checkFile()
+    // saw may have been swapped for a FIFO or a device since.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         throw StoreError(StoreErrorCode::CannotOpen,
-                         u"The %1 '%2' cannot be read: %3"_s.arg(Layouts::kindName(kind), displayPath(path),
-                                                                 file.errorString()),
+                         u"The %1 '%2' cannot be read: %3"_s.arg(kindTitle(path, kind), displayPath(path),
+                                                                 QString::fromLocal8Bit(strerror(errno))),
                          path);
-    const QByteArray header = file.read(100);
+    struct stat st {
+    };
+    QByteArray header;
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (regular) {
+        header.resize(100);
+        qsizetype got = 0;
+        while (got < header.size()) {
+            const ssize_t n = ::read(fd, header.data() + got, size_t(header.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        header.truncate(got);
+    }
+    ::close(fd);
+    if (!regular)
+        throw wrongKind(path, kind, UnitFolder::typeName(st.st_mode));
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         throw wrongKind(path, kind, u"not a database file"_s);
     auto bigEndian = [&](int offset) {
@@ -486,16 +566,31 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
     syncPath(target.absolutePath(), true);
 }
 
-void vacuumInto(const QString &source, const QString &destination, const QString &shownAs)
+// Copies source into the empty file scratch, which becomes destination.
+void vacuumInto(const QString &source, FileKind kind, const QString &scratch, const QString &destination)
 {
     ScopedConnection c(source, true);
     if (!c.db().isOpen())
         throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
     QSqlQuery q(c.db());
     q.prepare(u"VACUUM INTO ?"_s);
-    q.addBindValue(destination);
-    if (!q.exec())
-        throw storeErrorFrom(q.lastError(), shownAs, u"Cannot copy the database"_s);
+    q.addBindValue(scratch);
+    if (q.exec())
+        return;
+    // The copy reads every page of the source: a damaged one is the
+    // source's fault, and the name the clerk knows is the source's. A
+    // failed write belongs to the destination's folder; the scratch
+    // file's own name means nothing to anyone.
+    const StoreError plain = storeErrorFrom(q.lastError(), QString(), QString());
+    if (plain.code() == StoreErrorCode::Corrupt || plain.code() == StoreErrorCode::WrongFileKind)
+        throw StoreError(StoreErrorCode::Corrupt,
+                         u"The %1 '%2' is damaged and cannot be copied (%3)."_s.arg(
+                             kindTitle(source, kind), displayPath(source), q.lastError().databaseText()),
+                         source);
+    throw StoreError(plain.code(),
+                     u"Cannot copy '%1' into the folder '%2': %3"_s.arg(
+                         displayPath(source), displayPath(QFileInfo(destination).absolutePath()), plain.text()),
+                     destination);
 }
 
 } // namespace
@@ -533,14 +628,14 @@ void Database::copyDatabase(const QString &source, const QString &destination, F
         throw StoreError(StoreErrorCode::DestinationExists,
                          u"'%1' already exists."_s.arg(displayPath(destination)), destination);
     verify(source, kind);
-    makeFile(destination, [&](const QString &scratch) { vacuumInto(source, scratch, destination); });
+    makeFile(destination, [&](const QString &scratch) { vacuumInto(source, kind, scratch, destination); });
 }
 
 void Database::copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
                         FileKind kind)
 {
     verify(source, kind);
-    vacuumInto(source, scratch.path(), target);
+    vacuumInto(source, kind, scratch.path(), target);
     if (!syncPath(scratch.path(), false))
         throw StoreError(StoreErrorCode::IoError,
                          u"Cannot write '%1' to the disk."_s.arg(displayPath(target)), target);

@@ -58,6 +58,9 @@ public:
     // With tablesToo false it passes a file whose tables alone are missing or
     // laid out otherwise, as openWithFaults() does.
     static void verify(const QString &path, FileKind kind, bool tablesToo = true);
+    // Reads every page of a file that verify() passed and throws Corrupt,
+    // naming it, when one is damaged. Never writes.
+    static void checkIntegrity(const QString &path, FileKind kind);
 
     void attach(const QString &path, FileKind kind, const QString &alias);
 

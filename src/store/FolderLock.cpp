@@ -1,6 +1,7 @@
 #include "FolderLock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,9 +19,20 @@ FolderLock::~FolderLock() = default;
 
 bool FolderLock::tryLock()
 {
+    const QString folder = QDir::toNativeSeparators(m_dir);
+    // Without a folder there is no lock file to make, which is no sign of
+    // another program.
+    const QFileInfo info(m_dir);
+    if (!info.exists()) {
+        m_error = u"The unit folder '%1' does not exist."_s.arg(folder);
+        return false;
+    }
+    if (!info.isDir()) {
+        m_error = u"'%1' is not a folder; a unit is kept in a folder."_s.arg(folder);
+        return false;
+    }
     if (m_lock->tryLock(0))
         return true;
-    const QString folder = QDir::toNativeSeparators(m_dir);
     qint64 pid = 0;
     QString host, app;
     if (m_lock->error() == QLockFile::LockFailedError && m_lock->getLockInfo(&pid, &host, &app)) {

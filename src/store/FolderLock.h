@@ -13,8 +13,9 @@ public:
     explicit FolderLock(const QString &dir);
     ~FolderLock();
 
-    // False when another running copy holds the folder; errorText() then
-    // names the folder and that process.
+    // False when the folder is missing, is not a folder, or another running
+    // copy holds it; errorText() then says which, naming the folder (and the
+    // process that holds it).
     bool tryLock();
     QString errorText() const { return m_error; }
 

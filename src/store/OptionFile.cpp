@@ -1,21 +1,30 @@
 #include "OptionFile.h"
 
 #include "StoreError.h"
+#include "UnitFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix::OptionFile {
 
 namespace {
-// The files are one short line; a longer file is not ours, and reading only
-// its start keeps a huge file from costing anything.
-constexpr qint64 kReadLimit = 4096;
+// The files are one short line, but an editor may have put a byte-order mark
+// or a page of blank lines before the number. A longer file is not ours, and
+// reading only its start keeps a huge file from costing anything.
+constexpr qsizetype kReadLimit = 64 * 1024;
+const QByteArray kByteOrderMark("\xef\xbb\xbf");
 
 bool isBlank(char c)
 {
@@ -25,12 +34,12 @@ bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
-} // namespace
 
-qint16 parse(const QByteArray &content)
+// The number, or nothing when there is none that a flag can hold.
+std::optional<qint16> number(const QByteArray &content)
 {
     const QByteArray head = content.left(kReadLimit);
-    qsizetype i = 0;
+    qsizetype i = head.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     const qsizetype n = head.size();
     while (i < n && isBlank(head[i]))
         ++i;
@@ -50,27 +59,98 @@ qint16 parse(const QByteArray &content)
         fracDigits = i - f;
     }
     if (intDigits + fracDigits == 0)
-        return 0;
+        return std::nullopt;
+    // A number that runs on past what is read is not known.
+    if (i == n && content.size() > n)
+        return std::nullopt;
     // More digits than a double can hold is out of range anyway.
     if (intDigits > 12)
-        return 0;
+        return std::nullopt;
     bool ok = false;
     const double x = head.mid(start, i - start).toDouble(&ok);
     if (!ok || !std::isfinite(x))
-        return 0;
+        return std::nullopt;
     // A fraction rounds half to even, as a whole-number read always has.
     const double r = std::nearbyint(x);
     if (r < -32768.0 || r > 32767.0)
-        return 0;
+        return std::nullopt;
     return static_cast<qint16>(r);
+}
+
+// The start of a regular file, read without ever waiting. Returns false with
+// why set when there is no regular file to read.
+bool readStart(const QString &path, QByteArray *content, QString *why)
+{
+    // Only a regular file is read, and never by waiting: a FIFO or a device
+    // under the name would block the start, or the roster run, for ever.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {
+    };
+    if (::stat(name.constData(), &before) != 0) {
+        *why = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    if (!S_ISREG(before.st_mode)) {
+        *why = UnitFolder::typeName(before.st_mode);
+        return false;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *why = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    // The name may have been given to something else since the stat.
+    struct stat opened {
+    };
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        *why = UnitFolder::typeName(opened.st_mode);
+        ::close(fd);
+        return false;
+    }
+    // One byte more than is parsed tells a number cut off at the limit.
+    content->resize(kReadLimit + 1);
+    qsizetype got = 0;
+    bool ok = true;
+    while (got < content->size()) {
+        const ssize_t n = ::read(fd, content->data() + got, size_t(content->size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *why = QString::fromLocal8Bit(strerror(errno));
+            ok = false;
+        }
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    content->truncate(got);
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+qint16 parse(const QByteArray &content)
+{
+    return number(content).value_or(0);
 }
 
 qint16 read(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    return parse(f.read(kReadLimit));
+    QByteArray content;
+    QString why;
+    return readStart(path, &content, &why) ? parse(content) : 0;
+}
+
+QString fault(const QString &path)
+{
+    QByteArray content;
+    QString why;
+    if (!readStart(path, &content, &why))
+        return u"'%1' cannot be read as an option file: %2"_s.arg(QDir::toNativeSeparators(path), why);
+    if (!number(content))
+        return u"'%1' holds no number that a switch can have"_s.arg(QDir::toNativeSeparators(path));
+    return {};
 }
 
 QByteArray format(qint16 value)
@@ -80,17 +160,73 @@ QByteArray format(qint16 value)
     return s + " \r\n";
 }
 
+namespace {
+
+StoreError writeError(const QString &path, int error)
+{
+    StoreErrorCode code = StoreErrorCode::IoError;
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        code = StoreErrorCode::DiskFull;
+    else if (error == EROFS || error == EACCES || error == EPERM)
+        code = StoreErrorCode::ReadOnly;
+    return StoreError(code,
+                      u"Cannot write the option file '%1': %2"_s.arg(QDir::toNativeSeparators(path),
+                                                                     QString::fromLocal8Bit(strerror(error))),
+                      path);
+}
+
+bool writeAll(int fd, const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
 void write(const QString &path, qint16 value)
 {
-    QSaveFile f(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!f.open(QIODevice::WriteOnly))
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot write the option file '%1': %2"_s.arg(shown, f.errorString()), path);
+    // The new content goes into a file beside the old one, all the way to the
+    // disk, before it takes the name: a full or failing disk leaves the old
+    // file as it was, never an empty one.
+    const QString dir = QFileInfo(path).absolutePath();
+    QByteArray scratch = QFile::encodeName(dir + u"/.calendrix-XXXXXX.tmp"_s);
+    const int fd = ::mkstemps(scratch.data(), 4);
+    if (fd < 0)
+        throw writeError(path, errno);
     const QByteArray data = format(value);
-    if (f.write(data) != data.size() || !f.commit())
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot write the option file '%1': %2"_s.arg(shown, f.errorString()), path);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(scratch.constData(), QFile::encodeName(path).constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(scratch.constData());
+        throw writeError(path, error);
+    }
+    // The new name itself is only safe once the folder is on the disk.
+    const int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
 }
 
 } // namespace calendrix::OptionFile

@@ -1,11 +1,20 @@
 #include "UnitFolder.h"
 
 #include "Database.h"
+#include "OptionFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,6 +26,35 @@ QString UnitFolder::filePath(const QString &name) const
 {
     return QDir(m_dir).filePath(name);
 }
+bool UnitFolder::isTemplateName(const QString &path)
+{
+    return QFileInfo(path).fileName() == u"template.tem";
+}
+
+QString UnitFolder::typeName(unsigned int mode)
+{
+    if (S_ISDIR(mode))
+        return u"a folder"_s;
+    if (S_ISFIFO(mode))
+        return u"a FIFO (named pipe)"_s;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return u"a device"_s;
+    if (S_ISSOCK(mode))
+        return u"a socket"_s;
+    if (S_ISREG(mode))
+        return u"a file"_s;
+    return u"not a regular file"_s;
+}
+
+QString UnitFolder::repairCommand() const
+{
+    QString dir = QDir::toNativeSeparators(m_dir);
+    static const QRegularExpression plain(u"^[A-Za-z0-9_./:@%+,=-]+$"_s);
+    if (!plain.match(dir).hasMatch())
+        dir = u'\'' + dir.replace(u"'"_s, u"'\\''"_s) + u'\'';
+    return u"calendrix init %1 --repair"_s.arg(dir);
+}
+
 QString UnitFolder::personnelPath() const
 {
     return filePath(u"Datafile32.mdb"_s);
@@ -134,33 +172,174 @@ QList<UnitFolder::Unusable> UnitFolder::unusableFiles() const
     return out;
 }
 
-QString UnitFolder::asideName(const QString &path, const QDate &today) const
+namespace {
+
+bool taken(const QString &name)
 {
-    const QString base = path + u".damaged-"_s + today.toString(Qt::ISODate);
+    return QFileInfo::exists(name) || QFileInfo(name).isSymLink() || QFileInfo::exists(name + u"-journal"_s);
+}
+
+QString freeName(const QString &base)
+{
     QString name = base;
-    for (int n = 2;
-         QFileInfo::exists(name) || QFileInfo(name).isSymLink() || QFileInfo::exists(name + u"-journal"_s);
-         ++n)
+    for (int n = 2; taken(name); ++n)
         name = base + u'-' + QString::number(n);
     return name;
 }
 
-QString UnitFolder::keepAside(const QString &path, const QDate &today) const
+// Renames whatever is at from (a file, a FIFO, a folder, a broken link) to
+// to, which must not exist: never over anything.
+bool renameNoReplace(const QString &from, const QString &to)
 {
-    const QString aside = asideName(path, today);
-    if (!QFile::rename(path, aside))
+    const QByteArray src = QFile::encodeName(from), dst = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the no-replace rename: the check must do.
+    struct stat st {
+    };
+    return ::lstat(dst.constData(), &st) != 0 && ::rename(src.constData(), dst.constData()) == 0;
+}
+
+QString keepAsideAs(const QString &path, const QString &aside)
+{
+    if (!renameNoReplace(path, aside))
         throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot rename '%1' to '%2'."_s.arg(QDir::toNativeSeparators(path),
-                                                              QDir::toNativeSeparators(aside)),
+                         u"Cannot rename '%1' to '%2': %3"_s.arg(QDir::toNativeSeparators(path),
+                                                                 QDir::toNativeSeparators(aside),
+                                                                 QString::fromLocal8Bit(strerror(errno))),
                          path);
     // A journal left beside the name would be played into the new file made there.
     const QString journal = path + u"-journal"_s;
-    if (QFileInfo::exists(journal) && !QFile::rename(journal, aside + u"-journal"_s))
+    if (QFileInfo::exists(journal) && !renameNoReplace(journal, aside + u"-journal"_s))
         throw StoreError(StoreErrorCode::IoError,
                          u"Cannot rename '%1' beside '%2'."_s.arg(QDir::toNativeSeparators(journal),
                                                                   QDir::toNativeSeparators(aside)),
                          journal);
     return aside;
+}
+
+} // namespace
+
+QString UnitFolder::asideName(const QString &path, const QDate &today) const
+{
+    return freeName(path + u".damaged-"_s + today.toString(Qt::ISODate));
+}
+
+QString UnitFolder::keepAside(const QString &path, const QDate &today) const
+{
+    return keepAsideAs(path, asideName(path, today));
+}
+
+QString UnitFolder::asideName(const QString &path, const QDateTime &now) const
+{
+    return freeName(path + u".damaged-"_s + now.toString(u"yyyyMMdd-HHmmss"_s));
+}
+
+QString UnitFolder::keepAside(const QString &path, const QDateTime &now) const
+{
+    return keepAsideAs(path, asideName(path, now));
+}
+
+namespace {
+
+// Why a shipped text file (a layout, the help) under path is not usable, or
+// an empty string. A missing file is not checked here.
+QString textFault(const QString &path, const UnitFolder::LayoutCheck &layoutCheck)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return u"'%1' cannot be read: %2"_s.arg(shown, QString::fromLocal8Bit(strerror(errno)));
+    if (!S_ISREG(st.st_mode))
+        return u"'%1' is %2, not a file"_s.arg(shown, UnitFolder::typeName(st.st_mode));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return u"'%1' cannot be read: %2"_s.arg(shown, f.errorString());
+    const QByteArray bytes = f.readAll();
+    if (bytes.trimmed().isEmpty())
+        return u"'%1' is empty"_s.arg(shown);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError() || bytes.contains('\0'))
+        return u"'%1' is not a text file"_s.arg(shown);
+    if (layoutCheck && path.endsWith(u".rpt"_s))
+        return layoutCheck(path);
+    return {};
+}
+
+bool isThere(const QString &path)
+{
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+} // namespace
+
+UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCheck &layoutCheck) const
+{
+    const QFileInfo folder(m_dir);
+    if (folder.exists() && !folder.isDir())
+        throw StoreError(
+            StoreErrorCode::CannotOpen,
+            u"'%1' is not a folder; a unit is kept in a folder."_s.arg(QDir::toNativeSeparators(m_dir)),
+            m_dir);
+    RepairResult result;
+    struct Fault {
+        QString path;
+        QString why;
+    };
+    QList<Fault> faults;
+
+    // Everything is checked before anything is moved.
+    const std::pair<QString, FileKind> databases[] = {
+        {personnelPath(), FileKind::Personnel},
+        {workingPath(), FileKind::Working},
+        {templatePath(), FileKind::Roster},
+    };
+    for (const auto &[path, kind] : databases) {
+        if (!isThere(path))
+            continue;
+        try {
+            Database::verify(path, kind);
+            Database::checkIntegrity(path, kind);
+        } catch (const StoreError &e) {
+            // A locked or unreadable file may be sound: it is not ours to move.
+            if (e.code() != StoreErrorCode::WrongFileKind && e.code() != StoreErrorCode::Corrupt &&
+                e.code() != StoreErrorCode::ItemNotFound && e.code() != StoreErrorCode::FileNotFound)
+                throw;
+            faults.append({path, e.text()});
+        }
+    }
+    QDirIterator shipped(u":/unit"_s, QDir::Files);
+    while (shipped.hasNext()) {
+        shipped.next();
+        const QString path = filePath(shipped.fileName());
+        if (isThere(path))
+            if (const QString why = textFault(path, layoutCheck); !why.isEmpty())
+                faults.append({path, why});
+    }
+    for (const QString &path : {consolidatePath(), absencePath()}) {
+        if (isThere(path))
+            if (const QString why = OptionFile::fault(path); !why.isEmpty())
+                faults.append({path, why});
+    }
+
+    for (const Fault &fault : faults)
+        result.setAside.append({fault.path, keepAside(fault.path, now), fault.why});
+    const InitResult made = init();
+    result.created = made.created;
+    result.kept = made.kept;
+    // An option file that read as 0 is made anew holding 0, so that the
+    // switch is as it was.
+    for (const Fault &fault : faults) {
+        if (fault.path == consolidatePath() || fault.path == absencePath()) {
+            OptionFile::write(fault.path, 0);
+            result.created.append(fault.path);
+        }
+    }
+    return result;
 }
 
 } // namespace calendrix

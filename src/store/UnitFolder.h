@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace calendrix {
 
@@ -27,6 +30,15 @@ public:
     QStringList ownFiles() const;
     // True when path names one of ownFiles(), also through a link.
     bool isOwnFile(const QString &path) const;
+    // True when path names the unit's template (template.tem), wherever it lies.
+    static bool isTemplateName(const QString &path);
+    // What a file system object that is not a regular file is, in words for
+    // a message ("a folder", "a FIFO (named pipe)", "a device"), from its
+    // st_mode.
+    static QString typeName(unsigned int mode);
+    // The command that sets this unit's damaged files right, as it is typed:
+    // calendrix init DIR --repair, the folder quoted where a shell needs it.
+    QString repairCommand() const;
 
     struct InitResult {
         QStringList created;
@@ -51,6 +63,32 @@ public:
     // so that init() can make a new one in its place. Nothing is deleted or
     // overwritten. Returns the new path; throws StoreError.
     QString keepAside(const QString &path, const QDate &today) const;
+
+    // The same to the second: "<name>.damaged-<yyyyMMdd-HHmmss>", "-2"...
+    QString asideName(const QString &path, const QDateTime &now) const;
+    QString keepAside(const QString &path, const QDateTime &now) const;
+
+    // Why a report layout cannot be used, or an empty string; the layouts'
+    // rules belong to the report engine, which the store does not know.
+    using LayoutCheck = std::function<QString(const QString &path)>;
+
+    struct SetAside {
+        QString path;
+        QString aside; // where the file now is
+        QString why;
+    };
+    struct RepairResult {
+        QList<SetAside> setAside;
+        QStringList created; // in the place of those set aside, and the missing
+        QStringList kept;    // sound; never touched
+    };
+    // Like init(), and every unit file (the three databases, the layouts,
+    // the help file, the option files) that fails its checks is put aside
+    // under asideName(path, now) and made anew. Missing option files stay
+    // missing, as init() leaves them. Everything is checked before anything
+    // is moved: a file that cannot be checked (locked, no permission) stops
+    // the repair with a StoreError and nothing is changed.
+    RepairResult repair(const QDateTime &now, const LayoutCheck &layoutCheck = {}) const;
 
 private:
     QString m_dir;

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -18,10 +19,14 @@ private slots:
     void usage_data();
     void usage();
     void initTwiceChangesNothing();
+    void initRepairSetsDamagedFilesAside();
     void demoIsDeterministic();
     void demoScales_data();
     void demoScales();
     void demoRefusesAnExistingUnit();
+    void demoFromTheLatestDay();
+    void folderThatIsNotAUnitFolder_data();
+    void folderThatIsNotAUnitFolder();
     void makeOnTheExampleUnit();
     void makeExitStatus_data();
     void makeExitStatus();
@@ -84,6 +89,22 @@ void tst_CommandLine::usage_data()
     QTest::newRow("bad date") << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"2027-13-01"_s} << 2
                               << u"2027-13-01"_s;
     QTest::newRow("desktop with unknown option") << QStringList{u"--frobnicate"_s} << 2 << u"frobnicate"_s;
+    QTest::newRow("make with an empty name") << QStringList{u"make"_s, u""_s} << 2 << u"make OUT.cxr"_s;
+    QTest::newRow("make with an empty --data")
+        << QStringList{u"make"_s, u"x.cxr"_s, u"--data"_s, u""_s} << 2 << u"--data"_s;
+    QTest::newRow("print with an empty name")
+        << QStringList{u"print"_s, u""_s, u"--pdf"_s, u"x.pdf"_s} << 2 << u"print FILE.cxr"_s;
+    QTest::newRow("print with an empty --data")
+        << QStringList{u"print"_s, u"x.cxr"_s, u"--pdf"_s, u"x.pdf"_s, u"--data"_s, u""_s} << 2
+        << u"--data"_s;
+    QTest::newRow("desktop with an empty --data") << QStringList{u"--data"_s, u""_s} << 2 << u"--data"_s;
+    // The longest duty kind's 36 weekly periods must end by 9999-12-31.
+    QTest::newRow("demo a day too late")
+        << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"9999-04-25"_s} << 2 << u"9999-04-24"_s;
+    QTest::newRow("demo from the last day")
+        << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"9999-12-31"_s} << 2 << u"9999-04-24"_s;
+    QTest::newRow("init help names --repair") << QStringList{u"init"_s, u"--help"_s} << 0 << u"--repair"_s;
+    QTest::newRow("overview names --repair") << QStringList{u"--help"_s} << 0 << u"--repair"_s;
 }
 
 void tst_CommandLine::usage()
@@ -117,6 +138,65 @@ void tst_CommandLine::initTwiceChangesNothing()
     const Result second = runCalendrix({u"init"_s, dir});
     QCOMPARE(second.status, 0);
     QCOMPARE(second.out.count(u"created"_s), 0);
+    QCOMPARE(folderHash(dir), before);
+}
+
+void tst_CommandLine::initRepairSetsDamagedFilesAside()
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"init"_s, dir}).status, 0);
+    const UnitFolder folder(dir);
+    {
+        RecordSet rs(Database::open(folder.personnelPath(), FileKind::Personnel), u"Sections"_s);
+        addRow(rs, {u"HQ"_s});
+    }
+    writeFile(folder.workingPath(), "not a database");
+    writeFile(folder.filePath(u"Roster.rpt"_s), "<html><body>{{#duties}}</body></html>"); // never closed
+    QVERIFY(QProcess::execute(u"mkfifo"_s, {folder.absencePath()}) == 0);
+    const QByteArray personnel = readFile(folder.personnelPath());
+
+    // Not while another copy of the program has the unit open.
+    {
+        FolderLock otherCopy(dir);
+        QVERIFY(otherCopy.tryLock());
+        const Result locked = runCalendrix({u"init"_s, dir, u"--repair"_s});
+        QCOMPARE(locked.status, 1);
+        QVERIFY2(locked.err.contains(u"already open"_s), qPrintable(locked.err));
+        QCOMPARE(readFile(folder.workingPath()), QByteArray("not a database"));
+    }
+
+    const Result r = runCalendrix({u"init"_s, dir, u"--repair"_s});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QStringList setAside, created;
+    for (const QString &line : lines) {
+        if (line.startsWith(u"set aside "_s))
+            setAside.append(QFileInfo(line.section(u' ', 2, 2)).fileName());
+        else if (line.startsWith(u"created "_s))
+            created.append(QFileInfo(line.section(u' ', 1)).fileName());
+    }
+    const QStringList expected{u"Memory.mdb"_s, u"ROSTER2.INI"_s, u"Roster.rpt"_s};
+    setAside.sort();
+    created.sort();
+    QCOMPARE(setAside, expected);
+    QCOMPARE(created, expected);
+    const QStringList aside = QDir(dir).entryList({u"*.damaged-*"_s}, QDir::AllEntries | QDir::System);
+    QCOMPARE(aside.size(), 3);
+    for (const QString &name : aside)
+        QVERIFY2(QRegularExpression(u"^(Memory\\.mdb|ROSTER2\\.INI|Roster\\.rpt)\\.damaged-\\d{8}-\\d{6}$"_s)
+                     .match(name)
+                     .hasMatch(),
+                 qPrintable(name));
+    QCOMPARE(readFile(folder.personnelPath()), personnel); // a sound file is never touched
+    QCOMPARE(readFile(folder.absencePath()), QByteArray(" 0 \r\n"));
+    QVERIFY(Database::open(folder.workingPath(), FileKind::Working).isOpen());
+
+    // Now all is sound: a second repair sets nothing aside.
+    const QByteArray before = folderHash(dir);
+    const Result again = runCalendrix({u"init"_s, dir, u"--repair"_s});
+    QCOMPARE(again.status, 0);
+    QVERIFY2(!again.out.contains(u"set aside"_s) && !again.out.contains(u"created"_s), qPrintable(again.out));
     QCOMPARE(folderHash(dir), before);
 }
 
@@ -200,6 +280,67 @@ void tst_CommandLine::demoRefusesAnExistingUnit()
     QCOMPARE(folderHash(tmp.path()), before);
 }
 
+void tst_CommandLine::demoFromTheLatestDay()
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(u"unit"_s);
+    const Result r = runCalendrix({u"demo"_s, dir, u"--scale"_s, u"brigade"_s, u"--from"_s, u"9999-04-24"_s});
+    QCOMPARE(r.status, 0);
+    const Database db = Database::open(UnitFolder(dir).personnelPath(), FileKind::Personnel);
+    QDate last;
+    for (const QString &table : {u"WorkSchedule"_s, u"AbsentDates"_s, u"Holiday"_s}) {
+        RecordSet rs(db, table);
+        QVERIFY(!rs.eof());
+        for (; !rs.eof(); rs.moveNext()) {
+            for (int field : {2, 3}) {
+                const QDate date = rs.value(field).toDate();
+                QVERIFY2(date.isValid() && date <= QDate(9999, 12, 31),
+                         qPrintable(table + u' ' + rs.text(1) + u' ' + rs.text(field)));
+                if (table == u"WorkSchedule")
+                    last = std::max(last, date);
+            }
+        }
+    }
+    QCOMPARE(last, QDate(9999, 12, 31)); // the limit is the real one, not a guess
+}
+
+void tst_CommandLine::folderThatIsNotAUnitFolder_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
+    QTest::newRow("a file") << u"file"_s << u"is not a folder"_s;
+}
+
+void tst_CommandLine::folderThatIsNotAUnitFolder()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, says);
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(u"unit"_s);
+    if (what == u"file")
+        writeFile(dir, "not a folder");
+    const QString shown = QDir::toNativeSeparators(dir);
+
+    const Result make = runCalendrix({u"make"_s, tmp.filePath(u"out.cxr"_s), u"--data"_s, dir});
+    QCOMPARE(make.status, 1);
+    QVERIFY2(make.err.contains(says) && make.err.contains(shown), qPrintable(make.err));
+    QVERIFY2(!make.err.contains(u"in use"_s), qPrintable(make.err));
+    QVERIFY(!QFile::exists(tmp.filePath(u"out.cxr"_s)));
+
+    // The window is not opened on it; the program says so and ends. Before a
+    // window could wait for an answer, it must end on its own.
+    QProcess desktop;
+    desktop.start(qEnvironmentVariable("CALENDRIX_BIN"), {u"--data"_s, dir});
+    const bool ended = desktop.waitForFinished(60000);
+    if (!ended)
+        desktop.kill();
+    QVERIFY2(ended, "the program waits with a window open");
+    QCOMPARE(desktop.exitCode(), 1);
+    const QString err = QString::fromUtf8(desktop.readAllStandardError());
+    QVERIFY2(err.contains(says) && err.contains(shown), qPrintable(err));
+}
+
 QString sqlite3(const QString &file, const QString &sql)
 {
     QProcess p;
@@ -249,7 +390,8 @@ void tst_CommandLine::makeExitStatus_data()
                                    << u"QUESTION: File already exists.  Do you want to replace old.cxr?"_s;
     QTest::newRow("target exists, --replace") << u"replace"_s << 0 << u""_s;
     QTest::newRow("holiday limit") << u"holidays"_s << 3 << u"ERROR: Number of Holidays exceeds 99 maximum"_s;
-    QTest::newRow("no unit in the folder") << u"no unit"_s << 1 << u"ERROR: "_s;
+    QTest::newRow("no unit in the folder") << u"no unit"_s << 1 << u"does not exist"_s;
+    QTest::newRow("template without its header row") << u"template"_s << 1 << u"--repair"_s;
     QTest::newRow("unit open in another copy") << u"locked"_s << 1 << u"is already open in another copy"_s;
     QTest::newRow("no datafile named") << u"usage"_s << 2 << u"make OUT.cxr"_s;
 }
@@ -274,6 +416,10 @@ void tst_CommandLine::makeExitStatus()
         for (int i = 0; i < 100; ++i)
             addRow(rs, {u"Day off"_s, QDate(2030, 1, 1).addDays(i), QDate(2030, 1, 1).addDays(i)});
     }
+    if (situation == u"template") {
+        Database templ = Database::open(UnitFolder(unit).templatePath(), FileKind::Roster);
+        templ.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
+    }
     FolderLock otherCopy(unit);
     if (situation == u"locked")
         QVERIFY(otherCopy.tryLock());
@@ -286,6 +432,12 @@ void tst_CommandLine::makeExitStatus()
     const Result r = runCalendrix(args);
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    if (situation == u"template") {
+        QVERIFY2(r.err.contains(UnitFolder(unit).templatePath()) &&
+                     r.err.contains(u"calendrix init %1 --repair"_s.arg(UnitFolder(unit).dir())),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+    }
     if (status == 4) {
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -439,7 +439,10 @@ void tst_Dialogs::f1OpensHelpFromADialog()
     QVERIFY(QFile::remove(p.unit.folder.filePath(u"Roster.hlp"_s)));
     p.choose(u"MNU_Contents"_s);
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
-    QVERIFY(p.dialogs.texts(Messenger::Kind::Error).first().contains(u"Roster.hlp"_s));
+    const QString said = p.dialogs.texts(Messenger::Kind::Error).first();
+    QVERIFY2(said.contains(u"Roster.hlp"_s) && said.contains(p.unit.folder.repairCommand()) &&
+                 said.contains(u"--repair"_s),
+             qPrintable(said));
 }
 
 namespace {

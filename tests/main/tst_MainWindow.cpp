@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "SmallDisk.h"
 
 #include "DataControl.h"
 #include "DataGrid.h"
@@ -56,6 +57,8 @@ private slots:
     void titlesLabelAndHideBoxes();
     void togglesWriteOptionFiles();
     void toggleThatCannotWriteChangesNothing();
+    void toggleOnAFullDiskChangesNothing_data();
+    void toggleOnAFullDiskChangesNothing();
     void rosterRunFromTheMenu_data();
     void rosterRunFromTheMenu();
     void exitSavesTheRowBeingEdited();
@@ -658,6 +661,51 @@ void tst_MainWindow::toggleThatCannotWriteChangesNothing()
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.first().contains(u"ROSTER2.INI"_s));
+}
+
+void tst_MainWindow::toggleOnAFullDiskChangesNothing_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("Consolidate") << u"MNU_Consolidate"_s << u"ROSTER.INI"_s << u"Consolidate"_s;
+    QTest::newRow("Absence") << u"MNU_Absence"_s << u"ROSTER2.INI"_s << u"Absence"_s;
+}
+
+void tst_MainWindow::toggleOnAFullDiskChangesNothing()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, file);
+    QFETCH(QString, setting);
+    SmallDisk disk(1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP("mounting a small disk is not permitted here");
+    std::unique_ptr<MainWindow> main;
+    {
+        const UnitFolder folder(disk.path());
+        folder.init();
+        writeFile(folder.filePath(file), " 1 \r\n");
+        ScriptedDialogs dialogs;
+        main = std::make_unique<MainWindow>(folder, std::make_unique<FolderLock>(folder.dir()),
+                                            [] { return kToday; });
+        main->show();
+        QAction *action = main->findChild<QAction *>(item);
+        QVERIFY(action->isChecked());
+        disk.fill();
+
+        action->trigger();
+        QVERIFY(action->isChecked());
+        QCOMPARE(readFile(folder.filePath(file)), QByteArray(" 1 \r\n"));
+        const QStringList errors = dialogs.texts(Messenger::Kind::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains(u"The %1 setting could not be saved"_s.arg(setting)) &&
+                     errors.first().contains(file) && errors.first().contains(u"No space left on device"_s),
+                 qPrintable(errors.first()));
+        const qint16 flag =
+            setting == u"Consolidate" ? main->module().consolidateFlag : main->module().absenceFlag;
+        QCOMPARE(flag, qint16(1));
+        main.reset(); // nothing of the unit may stay open on the disk
+    }
 }
 
 void tst_MainWindow::rosterRunFromTheMenu_data()

@@ -1,6 +1,7 @@
 #include "TestUnit.h"
 
 #include "FolderLock.h"
+#include "ScratchFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -23,11 +26,15 @@ private slots:
     void wrongFilesAreRefusedUntouched();
     void copyRefusesExistingDestination();
     void copyMakesAFreshDatafile();
+    void copyFromADamagedTemplateNamesIt_data();
+    void copyFromADamagedTemplateNamesIt();
     void createRefusesExistingFile();
     void initKeepsExistingFiles();
     void layoutsAsTheSqliteShellSeesThem_data();
     void layoutsAsTheSqliteShellSeesThem();
     void secondCopyOfTheProgramIsTurnedAway();
+    void lockOnAFolderThatIsNotThere_data();
+    void lockOnAFolderThatIsNotThere();
 };
 
 namespace {
@@ -61,19 +68,31 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
     QTest::addColumn<int>("expectedKind");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("mentions");
+    QTest::addColumn<QString>("name");
     const int personnel = int(FileKind::Personnel), working = int(FileKind::Working);
     const int wrong = int(StoreErrorCode::WrongFileKind);
     QTest::newRow("missing") << u"missing"_s << personnel << int(StoreErrorCode::FileNotFound)
-                             << u"does not exist"_s;
-    QTest::newRow("text file") << u"text"_s << personnel << wrong << u"not a database"_s;
-    QTest::newRow("empty file") << u"empty"_s << working << wrong << u"empty"_s;
-    QTest::newRow("other program's database") << u"foreign"_s << personnel << wrong << u"another program"_s;
-    QTest::newRow("datafile for personnel") << u"datafile"_s << personnel << wrong << u"roster datafile"_s;
-    QTest::newRow("working for personnel") << u"working"_s << personnel << wrong << u"working database"_s;
-    QTest::newRow("personnel for working") << u"personnel"_s << working << wrong << u"personnel database"_s;
-    QTest::newRow("folder") << u"folder"_s << working << wrong << u"folder"_s;
+                             << u"does not exist"_s << u"target.mdb"_s;
+    QTest::newRow("text file") << u"text"_s << personnel << wrong << u"not a database"_s << u"target.mdb"_s;
+    QTest::newRow("empty file") << u"empty"_s << working << wrong << u"empty"_s << u"target.mdb"_s;
+    QTest::newRow("other program's database")
+        << u"foreign"_s << personnel << wrong << u"another program"_s << u"target.mdb"_s;
+    QTest::newRow("datafile for personnel")
+        << u"datafile"_s << personnel << wrong << u"roster datafile"_s << u"target.mdb"_s;
+    QTest::newRow("working for personnel")
+        << u"working"_s << personnel << wrong << u"working database"_s << u"target.mdb"_s;
+    QTest::newRow("personnel for working")
+        << u"personnel"_s << working << wrong << u"personnel database"_s << u"target.mdb"_s;
+    QTest::newRow("folder") << u"folder"_s << working << wrong << u"is a folder"_s << u"target.mdb"_s;
     QTest::newRow("truncated database")
-        << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s;
+        << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s << u"target.mdb"_s;
+    const int roster = int(FileKind::Roster);
+    QTest::newRow("FIFO") << u"fifo"_s << working << wrong << u"is a FIFO"_s << u"Memory.mdb"_s;
+    QTest::newRow("device") << u"device"_s << personnel << wrong << u"is a device"_s << u"Datafile32.mdb"_s;
+    QTest::newRow("template missing") << u"missing"_s << roster << int(StoreErrorCode::FileNotFound)
+                                      << u"roster template"_s << u"template.tem"_s;
+    QTest::newRow("template a folder")
+        << u"folder"_s << roster << wrong << u"roster template"_s << u"template.tem"_s;
 }
 
 void tst_Files::wrongFilesAreRefusedUntouched()
@@ -82,9 +101,12 @@ void tst_Files::wrongFilesAreRefusedUntouched()
     QFETCH(int, expectedKind);
     QFETCH(int, code);
     QFETCH(QString, mentions);
+    QFETCH(QString, name);
 
     TestUnit unit;
-    const QString path = unit.path(u"target.mdb"_s);
+    const QString path = unit.path(name);
+    if (QFileInfo::exists(path))
+        QVERIFY(QFile::remove(path));
     if (content == u"text")
         writeFile(path, "SoldierName,Rank\r\nAdams,E\r\n");
     else if (content == u"empty")
@@ -99,12 +121,18 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY(QFile::copy(unit.folder.personnelPath(), path));
     else if (content == u"folder")
         QVERIFY(QDir().mkdir(path));
+    else if (content == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (content == u"device")
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
     else if (content == u"truncated") {
         QFile f(unit.folder.personnelPath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         writeFile(path, f.read(1500));
     }
-    const QByteArray before = fileHash(path);
+    // Reading a FIFO or an endless device whole cannot be done.
+    const bool special = content == u"fifo" || content == u"device";
+    const QByteArray before = special ? QByteArray() : fileHash(path);
     const QStringList filesBefore = QDir(unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
     try {
@@ -115,7 +143,8 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY2(e.text().contains(QFileInfo(path).fileName()), qPrintable(e.text()));
         QVERIFY2(e.text().contains(mentions), qPrintable(e.text()));
     }
-    QCOMPARE(fileHash(path), before);
+    if (!special)
+        QCOMPARE(fileHash(path), before);
     QCOMPARE(QDir(unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
 }
 
@@ -157,6 +186,56 @@ void tst_Files::copyMakesAFreshDatafile()
     EXPECT_STORE_ERROR(Database::copyDatabase(unit.folder.personnelPath(), second, FileKind::Roster),
                        StoreErrorCode::WrongFileKind);
     QVERIFY(!QFile::exists(second));
+}
+
+void tst_Files::copyFromADamagedTemplateNamesIt_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("no header row") << u"no header row"_s << u"no row"_s;
+    QTest::newRow("damaged page") << u"page"_s << u"damaged"_s;
+    QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
+}
+
+void tst_Files::copyFromADamagedTemplateNamesIt()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, mentions);
+    TestUnit unit;
+    const QString templ = unit.folder.templatePath();
+    if (damage == u"no header row") {
+        Database db = Database::open(templ, FileKind::Roster);
+        db.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
+    } else if (damage == u"page") {
+        int page = 0;
+        {
+            Database db = Database::open(templ, FileKind::Roster);
+            QSqlQuery q(db.connection());
+            QVERIFY(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = 'storeage'"_s) && q.next());
+            page = q.value(0).toInt();
+        }
+        QFile f(templ);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(qint64(page - 1) * 4096));
+        f.write(QByteArray(64, '\xff'));
+    } else {
+        QVERIFY(QFile::remove(templ));
+    }
+    // As a roster run copies it: into a hidden scratch file beside the datafile.
+    const QString target = unit.path(u"June.cxr"_s);
+    {
+        const ScratchFile scratch(target);
+        try {
+            Database::copyInto(templ, scratch, target, FileKind::Roster);
+            QFAIL("copied a damaged template");
+        } catch (const StoreError &e) {
+            QVERIFY2(e.text().contains(u"template.tem"_s) && e.text().contains(mentions), qPrintable(e.text()));
+            QVERIFY2(!e.text().contains(u".calendrix-"_s) && !e.text().contains(u"roster datafile"_s),
+                     qPrintable(e.text()));
+        }
+    }
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QDir(unit.dir.path()).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 void tst_Files::createRefusesExistingFile()
@@ -259,6 +338,28 @@ void tst_Files::secondCopyOfTheProgramIsTurnedAway()
              qPrintable(second.errorText()));
     QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())),
              qPrintable(second.errorText()));
+}
+
+void tst_Files::lockOnAFolderThatIsNotThere_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
+    QTest::newRow("a file") << u"file"_s << u"is not a folder"_s;
+}
+
+void tst_Files::lockOnAFolderThatIsNotThere()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, says);
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(u"unit"_s);
+    if (what == u"file")
+        writeFile(dir, "a file");
+    FolderLock lock(dir);
+    QVERIFY(!lock.tryLock());
+    QVERIFY2(lock.errorText().contains(says) && lock.errorText().contains(QDir::toNativeSeparators(dir)),
+             qPrintable(lock.errorText()));
 }
 
 QTEST_GUILESS_MAIN(tst_Files)

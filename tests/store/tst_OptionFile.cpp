@@ -1,9 +1,19 @@
 #include "OptionFile.h"
+#include "SmallDisk.h"
 #include "StoreError.h"
+#include "TestUnit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -18,6 +28,10 @@ private slots:
     void missingFileReadsZero();
     void writeReplacesTheWholeFile();
     void unwritableFileIsReported();
+    void failedWriteKeepsTheFile_data();
+    void failedWriteKeepsTheFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
 };
 
 void tst_OptionFile::parse_data()
@@ -49,7 +63,17 @@ void tst_OptionFile::parse_data()
                                                4)
                                  << 0;
     QTest::newRow("exponent is not read") << QByteArray("1e9") << 1;
-    QTest::newRow("long run of blanks") << QByteArray(100000, ' ') + "1" << 0;
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf 1 \r\n") << 1;
+    QTest::newRow("byte-order mark, no blanks") << QByteArray("\xef\xbb\xbf"
+                                                              "2")
+                                                << 2;
+    QTest::newRow("byte-order mark alone") << QByteArray("\xef\xbb\xbf") << 0;
+    QTest::newRow("byte-order mark twice") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf 1") << 0;
+    QTest::newRow("5000 blanks first") << QByteArray(5000, ' ') + " 1 \r\n" << 1;
+    QTest::newRow("60000 blank lines first") << QByteArray(60000, '\n') + "-1" << -1;
+    // A file that size is not ours: only its start is read.
+    QTest::newRow("blanks beyond what is read") << QByteArray(100000, ' ') + "1" << 0;
+    QTest::newRow("number cut off where reading stops") << QByteArray(65535, ' ') + "12" << 0;
 }
 
 void tst_OptionFile::parse()
@@ -57,6 +81,10 @@ void tst_OptionFile::parse()
     QFETCH(QByteArray, content);
     QFETCH(int, flag);
     QCOMPARE(int(OptionFile::parse(content)), flag);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ROSTER.INI"_s);
+    test::writeFile(path, content);
+    QCOMPARE(int(OptionFile::read(path)), flag);
 }
 
 void tst_OptionFile::missingFileReadsZero()
@@ -100,6 +128,101 @@ void tst_OptionFile::unwritableFileIsReported()
         QVERIFY(e.text().contains(u"ROSTER.INI"_s));
     }
     QVERIFY(thrown);
+}
+
+void tst_OptionFile::failedWriteKeepsTheFile_data()
+{
+    QTest::addColumn<QString>("disk");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("full") << u"full"_s << int(StoreErrorCode::DiskFull) << u"No space left on device"_s;
+    QTest::newRow("read-only") << u"read-only"_s << int(StoreErrorCode::ReadOnly)
+                               << u"Read-only file system"_s;
+    QTest::newRow("file size limit") << u"limit"_s << int(StoreErrorCode::DiskFull) << u"File too large"_s;
+}
+
+void tst_OptionFile::failedWriteKeepsTheFile()
+{
+    QFETCH(QString, disk);
+    QFETCH(int, code);
+    QFETCH(QString, why);
+    test::SmallDisk small(64 * 1024);
+    if (!small.isMounted())
+        QSKIP("mounting a small disk is not permitted here");
+    const QString path = small.filePath(u"ROSTER.INI"_s);
+    OptionFile::write(path, 1);
+    if (disk == u"full")
+        small.fill();
+    else if (disk == u"read-only")
+        QVERIFY(small.makeReadOnly());
+    const QStringList before = QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+
+    // Over the limit a write fails with EFBIG, and the signal is not wanted.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+    if (disk == u"limit") {
+        const rlimit tiny{2, oldLimit.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &tiny) == 0);
+    }
+    bool thrown = false;
+    try {
+        OptionFile::write(path, 0);
+    } catch (const StoreError &e) {
+        thrown = true;
+        QCOMPARE(e.number(), code);
+        QVERIFY2(e.text().contains(u"ROSTER.INI"_s) && e.text().contains(why), qPrintable(e.text()));
+    }
+    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(thrown);
+    QCOMPARE(test::readFile(path), QByteArray(" 1 \r\n"));
+    QCOMPARE(QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+}
+
+void tst_OptionFile::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("FIFO") << u"fifo"_s;
+    QTest::newRow("link to a FIFO") << u"link to fifo"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("link to an endless device") << u"link to /dev/zero"_s;
+}
+
+void tst_OptionFile::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ROSTER.INI"_s);
+    const QString fifo = dir.filePath(u"pipe"_s);
+    const QByteArray fifoName = QFile::encodeName(fifo);
+    QVERIFY(::mkfifo(fifoName.constData(), 0600) == 0);
+    if (what == u"fifo")
+        QVERIFY(QFile::rename(fifo, path));
+    else if (what == u"link to fifo")
+        QVERIFY(QFile::link(fifo, path));
+    else if (what == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    const QByteArray pipe = QFile::encodeName(QFileInfo(fifo).exists() ? fifo : path);
+
+    // Something that writes " 1 " into the FIFO once a reader opens it: a
+    // reader that waits for it would read a 1.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::thread writer([pipe] {
+        const int fd = ::open(pipe.constData(), O_WRONLY);
+        if (fd >= 0) {
+            [[maybe_unused]] const auto n = ::write(fd, " 1 \r\n", 5);
+            ::close(fd);
+        }
+    });
+    const qint16 value = OptionFile::read(path);
+    // Lets a writer still waiting for a reader go.
+    const int release = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(release);
+    QCOMPARE(value, qint16(0));
 }
 
 QTEST_GUILESS_MAIN(tst_OptionFile)

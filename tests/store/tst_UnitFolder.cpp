@@ -1,7 +1,14 @@
 #include "../TestUnit.h"
 
+#include "OptionFile.h"
+
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QSqlQuery>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -10,6 +17,26 @@ using namespace calendrix::test;
 namespace {
 
 const QDate kDay(2026, 12, 6);
+const QDateTime kNow(kDay, QTime(14, 15, 0));
+
+// Every entry of the folder with what it holds; FIFOs and folders by kind only.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    for (const QFileInfo &info :
+         QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (info.isSymLink())
+            out.insert(info.fileName(), "link to " + info.symLinkTarget().toUtf8());
+        else if (info.isDir())
+            out.insert(info.fileName(), "folder");
+        else if (!info.isFile())
+            out.insert(info.fileName(), "special");
+        else
+            out.insert(info.fileName(),
+                       QCryptographicHash::hash(readFile(info.filePath()), QCryptographicHash::Sha256));
+    }
+    return out;
+}
 
 } // namespace
 
@@ -21,6 +48,9 @@ private slots:
     void unusableFiles_data();
     void unusableFiles();
     void keepAsideNeverOverwrites();
+    void repair_data();
+    void repair();
+    void repairStopsOnAFileItCannotCheck();
 };
 
 void tst_UnitFolder::unusableFiles_data()
@@ -34,6 +64,8 @@ void tst_UnitFolder::unusableFiles_data()
     QTest::newRow("working database as template") << u"kind"_s << QStringList{u"template.tem"_s};
     // One table gone: the rest of the file still works, so it stays.
     QTest::newRow("table missing") << u"table"_s << QStringList{};
+    QTest::newRow("template without its header row") << u"header row"_s << QStringList{u"template.tem"_s};
+    QTest::newRow("FIFO as working database") << u"fifo"_s << QStringList{u"Memory.mdb"_s};
 }
 
 void tst_UnitFolder::unusableFiles()
@@ -53,6 +85,12 @@ void tst_UnitFolder::unusableFiles()
     } else if (damage == u"table") {
         Database db = unit.personnel();
         db.exec(u"DROP TABLE Holiday"_s, u"main"_s, u"test"_s);
+    } else if (damage == u"header row") {
+        Database db = Database::open(unit.folder.templatePath(), FileKind::Roster);
+        db.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
+    } else if (damage == u"fifo") {
+        QVERIFY(QFile::remove(unit.folder.workingPath()));
+        QVERIFY(::mkfifo(QFile::encodeName(unit.folder.workingPath()).constData(), 0600) == 0);
     }
     QStringList names;
     for (const UnitFolder::Unusable &u : unit.folder.unusableFiles()) {
@@ -88,6 +126,145 @@ void tst_UnitFolder::keepAsideNeverOverwrites()
 
     // Nothing to put aside is an error, and nothing changes.
     EXPECT_STORE_ERROR(unit.folder.keepAside(path, kDay), StoreErrorCode::IoError);
+}
+
+void tst_UnitFolder::repair_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("setAside");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("sound unit") << u"none"_s << u""_s << false << false;
+    QTest::newRow("missing template") << u"missing"_s << u"template.tem"_s << false << true;
+    QTest::newRow("empty working database") << u"empty"_s << u"Memory.mdb"_s << true << true;
+    QTest::newRow("text as personnel database") << u"text"_s << u"Datafile32.mdb"_s << true << true;
+    QTest::newRow("personnel database missing a table") << u"table"_s << u"Datafile32.mdb"_s << true << true;
+    QTest::newRow("FIFO as working database") << u"fifo"_s << u"Memory.mdb"_s << true << true;
+    QTest::newRow("folder as template") << u"folder"_s << u"template.tem"_s << true << true;
+    QTest::newRow("template without its header row") << u"header row"_s << u"template.tem"_s << true << true;
+    QTest::newRow("template with a damaged page") << u"page"_s << u"template.tem"_s << true << true;
+    QTest::newRow("empty layout") << u"empty"_s << u"Roster.rpt"_s << true << true;
+    QTest::newRow("layout the report engine refuses") << u"refused"_s << u"Remarks.rpt"_s << true << true;
+    QTest::newRow("help file not text") << u"binary"_s << u"Roster.hlp"_s << true << true;
+    QTest::newRow("missing help file") << u"missing"_s << u"Roster.hlp"_s << false << true;
+    QTest::newRow("FIFO as option file") << u"fifo"_s << u"ROSTER.INI"_s << true << true;
+    QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true;
+    QTest::newRow("missing option file stays missing") << u"missing"_s << u"ROSTER.INI"_s << false << false;
+    QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true;
+}
+
+void tst_UnitFolder::repair()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, file);
+    QFETCH(bool, setAside);
+    QFETCH(bool, created);
+    TestUnit unit;
+    OptionFile::write(unit.folder.consolidatePath(), 2);
+    OptionFile::write(unit.folder.absencePath(), 1);
+    {
+        RecordSet rs(unit.personnel(), u"Sections"_s);
+        addRow(rs, {u"HQ"_s}); // the unit's data, which a sound file keeps
+    }
+    const QString path = file.isEmpty() ? QString() : unit.folder.filePath(file);
+    QByteArray damagedBytes;
+    if (damage == u"missing") {
+        QVERIFY(QFile::remove(path));
+    } else if (damage == u"empty" || damage == u"text" || damage == u"binary" || damage == u"taken" ||
+               damage == u"refused") {
+        damagedBytes = damage == u"empty"     ? QByteArray()
+                       : damage == u"text"    ? QByteArray("on\r\n")
+                       : damage == u"binary"  ? QByteArray("\xff\xfe\0\0\x80", 5)
+                       : damage == u"refused" ? QByteArray("<html>{{#duties}}BROKEN</html>")
+                                              : QByteArray("damaged");
+        writeFile(path, damagedBytes);
+        if (damage == u"taken")
+            writeFile(path + u".damaged-20261206-141500"_s, "set aside before");
+    } else if (damage == u"table") {
+        Database db = unit.personnel();
+        db.exec(u"DROP TABLE Holiday"_s, u"main"_s, u"test"_s);
+    } else if (damage == u"fifo") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (damage == u"folder") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    } else if (damage == u"header row") {
+        Database db = Database::open(path, FileKind::Roster);
+        db.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
+    } else if (damage == u"page") {
+        int page = 0;
+        {
+            Database db = Database::open(path, FileKind::Roster);
+            QSqlQuery q(db.connection());
+            QVERIFY(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = 'storeage'"_s) && q.next());
+            page = q.value(0).toInt();
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(qint64(page - 1) * 4096));
+        f.write(QByteArray(64, '\xff'));
+    }
+    QMap<QString, QByteArray> before = snapshot(unit.dir.path());
+    const QMap<QString, QByteArray> damagedEntry{{file, before.value(file)}};
+    before.remove(file);
+
+    // The report engine's own check of a layout, as the command line gives it.
+    const auto layoutCheck = [](const QString &layout) {
+        return readFile(layout).contains("BROKEN") ? u"unclosed section"_s : QString();
+    };
+    const UnitFolder::RepairResult result = unit.folder.repair(kNow, layoutCheck);
+
+    const QString aside =
+        path + (damage == u"taken" ? u".damaged-20261206-141500-2"_s : u".damaged-20261206-141500"_s);
+    if (setAside) {
+        QCOMPARE(result.setAside.size(), 1);
+        QCOMPARE(result.setAside.first().path, path);
+        QCOMPARE(result.setAside.first().aside, aside);
+        QVERIFY(!result.setAside.first().why.isEmpty());
+        // What was there is kept whole under the new name.
+        QMap<QString, QByteArray> now = snapshot(unit.dir.path());
+        QCOMPARE(now.value(QFileInfo(aside).fileName()), damagedEntry.value(file));
+        if (damage == u"taken")
+            QCOMPARE(readFile(path + u".damaged-20261206-141500"_s), QByteArray("set aside before"));
+    } else {
+        QVERIFY(result.setAside.isEmpty());
+        QVERIFY(!QFileInfo::exists(aside));
+    }
+    QCOMPARE(result.created.contains(path), created);
+    if (created) {
+        QVERIFY(QFileInfo(path).isFile());
+        if (file.endsWith(u".INI"_s))
+            QCOMPARE(readFile(path), OptionFile::format(0));
+        else if (!file.contains(u'.') || file.endsWith(u".mdb"_s) || file.endsWith(u".tem"_s))
+            QVERIFY(unit.folder.unusableFiles().isEmpty());
+        else
+            QCOMPARE(readFile(path), readFile(u":/unit/"_s + file));
+    } else if (!file.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    // Every other file is as it was.
+    QMap<QString, QByteArray> after = snapshot(unit.dir.path());
+    after.remove(file);
+    for (auto it = after.begin(); it != after.end();)
+        it = it.key().contains(u".damaged-"_s) ? after.erase(it) : std::next(it);
+    for (auto it = before.begin(); it != before.end();)
+        it = it.key().contains(u".damaged-"_s) ? before.erase(it) : std::next(it);
+    QCOMPARE(after, before);
+    if (file != u"Datafile32.mdb")
+        QCOMPARE(RecordSet(unit.personnel(), u"Sections"_s).recordCount(), 1);
+}
+
+void tst_UnitFolder::repairStopsOnAFileItCannotCheck()
+{
+    TestUnit unit;
+    writeFile(unit.folder.workingPath(), "damaged");
+    Database personnel = unit.personnel();
+    personnel.exec(u"BEGIN EXCLUSIVE"_s, u"main"_s, u"test"_s); // another program writes
+    const QMap<QString, QByteArray> before = snapshot(unit.dir.path());
+    EXPECT_STORE_ERROR(unit.folder.repair(kNow), StoreErrorCode::Locked);
+    QCOMPARE(snapshot(unit.dir.path()), before);
+    personnel.exec(u"ROLLBACK"_s, u"main"_s, u"test"_s);
 }
 
 QTEST_MAIN(tst_UnitFolder)
