@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev qt6-qpa-plugins
-    sqlite3 libsqlite3-dev
+    sqlite3 libsqlite3-dev libicu-dev
     libkainjow-mustache-dev fonts-dejavu-core fontconfig
     poppler-utils
 )

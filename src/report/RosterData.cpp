@@ -94,7 +94,7 @@ RosterData RosterData::read(const QString &path)
     for (RosterDuty &duty : data.duties) {
         struct Order {
             int seniority;
-            QString key;
+            QByteArray key;
             qsizetype index;
         };
         std::vector<Order> order;
@@ -104,8 +104,7 @@ RosterData RosterData::read(const QString &path)
         std::sort(order.begin(), order.end(), [&](const Order &a, const Order &b) {
             if (a.seniority != b.seniority)
                 return a.seniority > b.seniority;
-            const int byName = Collation::compareText(false, a.key, duty.soldiers[a.index].name, false, b.key,
-                                                      duty.soldiers[b.index].name);
+            const int byName = a.key.compare(b.key);
             return byName != 0 ? byName < 0 : a.index < b.index;
         });
         QList<RosterSoldier> sorted;

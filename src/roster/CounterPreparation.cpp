@@ -2,6 +2,7 @@
 
 #include "Collation.h"
 #include "RecordSet.h"
+#include "RecordSource.h"
 
 #include <QSet>
 
@@ -31,8 +32,8 @@ bool qualified(const Soldier &s, const Duty &d)
 
 void checkCounterRange(qint64 value, const CounterRow &row)
 {
-    // Counters are 16-bit in every file that carries them; never wrap one.
-    if (value < -32768 || value > 32767)
+    // Never wrap a counter.
+    if (value < 0 || value > kLargestCounter)
         throw StoreError(StoreErrorCode::General,
                          u"The counter of %1 for %2 would be %3, beyond the largest counter "
                          "(32767). Lower the counters of this duty in Assignment Counters."_s
@@ -40,18 +41,53 @@ void checkCounterRange(qint64 value, const CounterRow &row)
                              .arg(value));
 }
 
+namespace {
+
+// A counter that another program wrote into the file may be anything: a
+// number far beyond 16 bits, a fraction, a text. Such a row stops the run
+// before any sum is taken, and the message points at the row to correct.
+void checkStoredCounters(const CounterRow &row)
+{
+    const struct {
+        const char16_t *column; // as the Assignment Counters dialog heads it
+        const Counter &counter;
+        const QVariant &stored;
+    } counters[] = {{u"Normal", row.count, row.storedCount},
+                    {u"Holiday", row.holidayCount, row.storedHolidayCount}};
+    for (const auto &c : counters) {
+        if (c.stored.isNull() || (c.counter && *c.counter >= 0 && *c.counter <= kLargestCounter))
+            continue;
+        throw StoreError(
+            StoreErrorCode::General,
+            u"The %1 counter of %2 for %3 is %4, outside the range 0\u201332767. "
+            "Correct it in Assignment Counters."_s.arg(QStringView(c.column), textOf(row.soldierName),
+                                                       textOf(row.dutyName), c.stored.toString()));
+    }
+}
+
+const Collation::Order &candidateOrder(DayClass dayClass)
+{
+    static const auto orderOf = [](DayClass c) {
+        return Collation::orderOf(RecordSource::parse(CounterPreparation::candidateSource(c)),
+                                  *Layouts::table(FileKind::Working, u"Memory"_s));
+    };
+    static const Collation::Order normal = orderOf(DayClass::Normal);
+    static const Collation::Order holiday = orderOf(DayClass::Holiday);
+    return dayClass == DayClass::Holiday ? holiday : normal;
+}
+
+} // namespace
+
+QString CounterPreparation::candidateSource(DayClass dayClass)
+{
+    return dayClass == DayClass::Holiday
+               ? u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s
+               : u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
+}
+
 bool CounterPreparation::candidateBefore(const CounterRow &a, const CounterRow &b, DayClass dayClass)
 {
-    if (int c = SortText::compare(a.dutySort, b.dutySort))
-        return c < 0;
-    const Counter &x = a.counter(dayClass), &y = b.counter(dayClass);
-    if (x != y)
-        return x < y; // Null (no value) first
-    if (int c = SortText::compare(a.rankSort, b.rankSort))
-        return c > 0; // highest rank code first
-    if (int c = SortText::compare(a.nameSort, b.nameSort))
-        return c < 0;
-    return a.key < b.key;
+    return Collation::compare(a.sortValues.data(), b.sortValues.data(), candidateOrder(dayClass)) < 0;
 }
 
 void CounterPreparation::prepareCounters(RecordSet &headers)
@@ -105,8 +141,7 @@ void CounterPreparation::markAndAdd()
             if (found >= 0) {
                 CounterRow &row = rows[found];
                 row.marker = true;
-                row.rank = soldier.rank;
-                row.rankSort = SortText::of(soldier.rank);
+                row.setRank(soldier.rank, m_state.sortKeys);
                 row.remarks = soldier.section;
                 continue;
             }
@@ -119,7 +154,7 @@ void CounterPreparation::markAndAdd()
             row.remarks = soldier.section;
             row.count = 0;
             row.holidayCount = 0;
-            row.setSortForms();
+            row.setSortValues(m_state.sortKeys);
             row.person = person;
             rows.push_back(row);
             if (findable)
@@ -135,11 +170,11 @@ void CounterPreparation::sortByDuty()
     order.resize(rows.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = int(i);
+    static const Collation::Order byDuty =
+        Collation::orderOf(RecordSource::parse(u"SELECT * FROM Memory ORDER BY DutyName Asc"_s),
+                           *Layouts::table(FileKind::Working, u"Memory"_s));
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const CounterRow &x = rows[a], &y = rows[b];
-        if (int c = SortText::compare(x.dutySort, y.dutySort))
-            return c < 0;
-        return x.key < y.key;
+        return Collation::compare(rows[a].sortValues.data(), rows[b].sortValues.data(), byDuty) < 0;
     });
 }
 
@@ -156,10 +191,13 @@ void CounterPreparation::deleteAndAverage()
     }
     m_state.byDuty = kept;
 
-    // A duty group is a run of rows with the same duty name; sums are 64-bit
-    // so that no unit is too large to average.
+    for (int i : kept)
+        checkStoredCounters(rows[i]);
+
+    // A duty group is a run of rows with the same duty name. Every counter is
+    // now at most 32767, so a 64-bit sum of them cannot overflow.
     auto sameDuty = [](const CounterRow &a, const CounterRow &b) {
-        return a.dutySort.null == b.dutySort.null && a.dutySort.text == b.dutySort.text;
+        return a.dutyName.isNull() == b.dutyName.isNull() && a.dutyName.toString() == b.dutyName.toString();
     };
     size_t begin = 0;
     while (begin < kept.size()) {
@@ -183,14 +221,10 @@ void CounterPreparation::deleteAndAverage()
         const qint64 holidayAverage = hsum != 0 ? qint64(std::nearbyint(double(hsum) / double(hn))) : 0;
         for (size_t i = begin; i < end; ++i) {
             CounterRow &r = rows[kept[i]];
-            if (r.count == 0) {
-                checkCounterRange(average, r);
-                r.count = average;
-            }
-            if (r.holidayCount == 0) {
-                checkCounterRange(holidayAverage, r);
-                r.holidayCount = holidayAverage;
-            }
+            if (r.count == 0)
+                r.setCounter(DayClass::Normal, average);
+            if (r.holidayCount == 0)
+                r.setCounter(DayClass::Holiday, holidayAverage);
         }
         begin = end;
     }
@@ -203,7 +237,7 @@ void CounterPreparation::buildCandidateOrders()
         const CounterRow &r = m_state.counters[i];
         if (r.dutyName.isNull())
             continue; // a Null duty name equals no duty
-        DutyGroup &g = m_state.groups[r.dutySort.text.trimmed()];
+        DutyGroup &g = m_state.groups[r.dutyName.toString().trimmed()];
         g.normal.push_back(i);
         g.holiday.push_back(i);
     }

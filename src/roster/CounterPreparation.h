@@ -18,8 +18,11 @@ public:
     void prepareCounters(RecordSet &headers);
 
     // Candidate order of two counter rows for one day class; true when a
-    // comes first.
+    // comes first. It is the order in which the Assignment Counters dialog
+    // shows the rows, made by the same comparison.
     static bool candidateBefore(const CounterRow &a, const CounterRow &b, DayClass dayClass);
+    // The counter table's order for a day class, as a record source.
+    static QString candidateSource(DayClass dayClass);
 
 private:
     void markAndAdd();
@@ -31,7 +34,10 @@ private:
     RunState &m_state;
 };
 
-// Sets a counter as the 16-bit value the counter table holds, or throws.
+// Counters are 16-bit in every file that carries them, and never negative.
+constexpr qint64 kLargestCounter = 32767;
+
+// Throws when a raised counter would be more than a counter can be.
 void checkCounterRange(qint64 value, const CounterRow &row);
 
 } // namespace calendrix

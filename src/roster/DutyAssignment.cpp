@@ -108,11 +108,10 @@ void DutyAssignment::raiseCounter(const CandidateList &list, const QString &duty
         return;
     }
     CounterRow &r = m_state.counters[row];
-    Counter &counter = r.counter(dayClass);
     // A counter cleared by hand counts from 0 again rather than staying empty.
-    const qint64 value = counter.value_or(0) + 1;
+    const qint64 value = r.counter(dayClass).value_or(0) + 1;
     checkCounterRange(value, r);
-    counter = value;
+    r.setCounter(dayClass, value);
     if (std::find(raised.begin(), raised.end(), row) == raised.end())
         raised.push_back(row);
 }

@@ -73,10 +73,12 @@ void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
         r.soldierName = memory.valueAt(slot, SoldierName);
         r.rank = memory.valueAt(slot, Rank);
         r.dutyName = memory.valueAt(slot, DutyName);
-        r.count = counterOf(memory.valueAt(slot, Count));
-        r.holidayCount = counterOf(memory.valueAt(slot, HCount));
+        r.storedCount = memory.valueAt(slot, Count);
+        r.storedHolidayCount = memory.valueAt(slot, HCount);
+        r.count = counterOf(r.storedCount);
+        r.holidayCount = counterOf(r.storedHolidayCount);
         r.remarks = memory.valueAt(slot, Remarks);
-        r.setSortForms();
+        r.setSortValues(state.sortKeys);
         r.person = state.personIndex(r.soldierName);
         state.counters.push_back(r);
     }

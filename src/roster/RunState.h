@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Collation.h"
 #include "Messenger.h"
 
 #include <QDate>
@@ -29,18 +30,16 @@ struct Duty {
     std::array<bool, kQualificationCount> requires_{};
 };
 
-// A text field ready for sorting: Null, its collation key and its text.
-struct SortText {
-    bool null = true;
-    QString key, text;
-    static SortText of(const QVariant &v);
-    static int compare(const SortText &a, const SortText &b);
-};
-
 // A counter as the run keeps it: a whole number, or none (Null).
 using Counter = std::optional<qint64>;
 Counter counterOf(const QVariant &v);
 QVariant counterValue(const Counter &c);
+
+// The counter table's fields that order its rows, by ordinal; from its layout.
+struct MemoryOrdinals {
+    int key, soldierName, rank, dutyName, count, holidayCount;
+    static const MemoryOrdinals &get();
+};
 
 // A row of the counter table as the run sees it.
 struct CounterRow {
@@ -52,12 +51,17 @@ struct CounterRow {
     int sheetRow = -1; // the sheet row its cells go to; -1 when it has none
     QVariant soldierName, rank, dutyName, remarks;
     Counter count, holidayCount;
-    // Sort forms made once, so that sorting compares ready-made keys.
-    SortText dutySort, rankSort, nameSort;
+    // The counters as the file holds them, for a message about one that is
+    // no counter at all (another program may have written anything there).
+    QVariant storedCount, storedHolidayCount;
+    // The sort values of the fields that order counter rows, by ordinal, made
+    // once so that sorting compares ready-made keys as the store does.
+    std::array<Collation::SortValue, 8> sortValues;
 
-    Counter &counter(DayClass c) { return c == DayClass::Holiday ? holidayCount : count; }
     const Counter &counter(DayClass c) const { return c == DayClass::Holiday ? holidayCount : count; }
-    void setSortForms();
+    void setCounter(DayClass c, qint64 value);
+    void setRank(const QVariant &value, Collation::SortValue::KeyCache &keys);
+    void setSortValues(Collation::SortValue::KeyCache &keys);
 };
 
 struct DateRange {
@@ -135,8 +139,9 @@ struct RunState {
     }
 
     std::vector<CounterRow> counters;
-    std::vector<int> byDuty;          // live counter rows in "ORDER BY DutyName Asc"
-    QHash<QString, DutyGroup> groups; // by trimmed duty name
+    Collation::SortValue::KeyCache sortKeys; // of the counter rows' texts
+    std::vector<int> byDuty;                 // live counter rows in "ORDER BY DutyName Asc"
+    QHash<QString, DutyGroup> groups;        // by trimmed duty name
 
     std::vector<std::pair<QDate, QDate>> holidays; // the holiday list
 

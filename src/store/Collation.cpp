@@ -1,54 +1,150 @@
 #include "Collation.h"
 
+#include "StoreError.h"
+
 #include <QDate>
+
+#include <unicode/ucol.h>
+
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix::Collation {
 
-QString key(const QString &text)
-{
-    QString k = text.normalized(QString::NormalizationForm_D);
-    k.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return k.toCaseFolded();
-}
+namespace {
 
-int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull, const QString &bKey,
-                const QString &bText)
+// The root collation, never the user's locale: every machine, whatever its
+// language settings, must put the same soldier first. At primary strength
+// case and accents do not count. Comparing and making keys on one collator
+// is safe from any thread; it lives as long as the program.
+const UCollator *rootCollator()
 {
-    if (aNull || bNull)
-        return aNull == bNull ? 0 : (aNull ? -1 : 1);
-    if (const int c = QString::compare(aKey, bKey); c != 0)
+    static const UCollator *const collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollator *c = ucol_open("", &status);
+        if (U_FAILURE(status)) {
+            // Without collation data the keys hold the character codes only:
+            // still one total order, if a less friendly one.
+            ucol_close(c);
+            return static_cast<UCollator *>(nullptr);
+        }
+        ucol_setStrength(c, UCOL_PRIMARY);
+        // Decomposed and composed spellings of a letter are the same letter.
+        ucol_setAttribute(c, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
         return c;
-    return QString::compare(aText, bText);
+    }();
+    return collator;
 }
 
-int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey, FieldType type)
+// The character codes, high byte first, so that bytes compare as the codes do.
+void appendCodeUnits(QByteArray &key, const QString &text)
 {
-    const bool an = a.isNull(), bn = b.isNull();
-    if (an || bn)
-        return an == bn ? 0 : (an ? -1 : 1);
+    const qsizetype at = key.size();
+    key.resize(at + text.size() * 2);
+    char *out = key.data() + at;
+    for (const QChar c : text) {
+        *out++ = char(c.unicode() >> 8);
+        *out++ = char(c.unicode() & 0xff);
+    }
+}
+
+} // namespace
+
+QByteArray key(const QString &text)
+{
+    QByteArray k;
+    if (const UCollator *collator = rootCollator()) {
+        const auto *chars = reinterpret_cast<const UChar *>(text.utf16());
+        const auto length = int32_t(text.size());
+        k.resize(qsizetype(text.size()) * 3 + 16);
+        int32_t n = ucol_getSortKey(collator, chars, length, reinterpret_cast<uint8_t *>(k.data()),
+                                    int32_t(k.size()));
+        if (n > k.size()) {
+            k.resize(n);
+            n = ucol_getSortKey(collator, chars, length, reinterpret_cast<uint8_t *>(k.data()), n);
+        }
+        // n counts the key's closing zero byte, which no weight contains: it
+        // ends the collation part, and a text whose collation part is a
+        // prefix of another's sorts first, as it should.
+        k.resize(n);
+    }
+    k.reserve(k.size() + text.size() * 2);
+    appendCodeUnits(k, text);
+    return k;
+}
+
+SortValue SortValue::of(const QVariant &value, FieldType type, KeyCache *cache)
+{
+    if (value.isNull())
+        return {};
     switch (type) {
     case FieldType::Key:
-    case FieldType::Integer: {
-        const qint64 x = a.toLongLong(), y = b.toLongLong();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
+    case FieldType::Integer:
+        return SortValue{Kind::Number, value.toLongLong(), {}};
     case FieldType::YesNo:
-        return int(a.toBool()) - int(b.toBool());
-    case FieldType::Date: {
-        const bool ad = a.metaType().id() == QMetaType::QDate;
-        const bool bd = b.metaType().id() == QMetaType::QDate;
-        if (ad && bd) {
-            const QDate x = a.toDate(), y = b.toDate();
-            return x < y ? -1 : (x > y ? 1 : 0);
+        return SortValue{Kind::Number, value.toBool() ? 1 : 0, {}};
+    case FieldType::Date:
+        if (value.metaType().id() == QMetaType::QDate)
+            return SortValue{Kind::Number, value.toDate().toJulianDay(), {}};
+        {
+            // What a date field holds that is no date goes after the dates,
+            // by its character codes.
+            SortValue v{Kind::Text, 0, {}};
+            appendCodeUnits(v.key, value.toString());
+            return v;
         }
-        if (ad != bd)
-            return ad ? -1 : 1;
-        return QString::compare(a.toString(), b.toString());
-    }
     case FieldType::Text:
         break;
     }
-    return compareText(false, aKey, a.toString(), false, bKey, b.toString());
+    const QString text = value.toString();
+    if (!cache)
+        return {Kind::Text, 0, Collation::key(text)};
+    auto it = cache->constFind(text);
+    if (it == cache->cend())
+        it = cache->insert(text, Collation::key(text));
+    return {Kind::Text, 0, it.value()};
+}
+
+int compare(const SortValue &a, const SortValue &b)
+{
+    if (a.kind != b.kind)
+        return a.kind < b.kind ? -1 : 1;
+    switch (a.kind) {
+    case SortValue::Kind::Null:
+        return 0;
+    case SortValue::Kind::Number:
+        return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+    case SortValue::Kind::Text:
+        break;
+    }
+    const int c = a.key.compare(b.key);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+int compare(const SortValue *a, const SortValue *b, const Order &order)
+{
+    for (const OrderField &f : order)
+        if (const int c = compare(a[f.index], b[f.index]))
+            return f.descending ? -c : c;
+    return 0;
+}
+
+Order orderOf(const RecordSource &source, const TableLayout &table)
+{
+    Order order;
+    for (const RecordSource::OrderField &o : source.order) {
+        int ordinal = -1;
+        for (int i = 0; i < table.fields.size(); ++i)
+            if (table.fields[i].name.compare(o.field, Qt::CaseInsensitive) == 0)
+                ordinal = i;
+        if (ordinal < 0)
+            throw StoreError(StoreErrorCode::ItemNotFound,
+                             u"The table %1 has no field '%2'."_s.arg(table.name, o.field));
+        order.append({ordinal, o.descending});
+    }
+    order.append({0, false});
+    return order;
 }
 
 } // namespace calendrix::Collation

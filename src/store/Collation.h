@@ -1,7 +1,11 @@
 #pragma once
 
 #include "Layouts.h"
+#include "RecordSource.h"
 
+#include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -11,18 +15,47 @@ namespace calendrix {
 // exactly as the store does.
 namespace Collation {
 
-// How a person expects names to sort: without regard to case or accents
-// ("adams" before "Baker", "Özdemir" between "Olsen" and "Pratt").
-QString key(const QString &text);
+// How a person expects names to sort, alike on every machine: the Unicode
+// collation's root order, without regard to case or accents ("adams" before
+// "Baker", "Özdemir" between "Olsen" and "Pratt", "Æ" as "AE", "Ø" with "O",
+// "Ł" with "L", "ß" as "ss"); texts equal in that respect go by character
+// code ("Adams" before "adams"), so that the order is total. Two keys compare
+// byte by byte.
+QByteArray key(const QString &text);
 
-// Null first; text by its key, then by character code so that the order is
-// total; integers by value; dates by the calendar. textKey values are the
-// key() of the text values (ignored for other types).
-// The text rule alone, for callers that keep keys and texts at hand.
-int compareText(bool aNull, const QString &aKey, const QString &aText, bool bNull, const QString &bKey,
-                const QString &bText);
+// A field's value made ready for sorting once, so that a sort compares
+// ready-made keys.
+struct SortValue {
+    enum class Kind : quint8 { Null, Number, Text }; // in their order
+    Kind kind = Kind::Null;
+    qint64 number = 0; // integers, yes/no, dates as their day number
+    QByteArray key;    // text
 
-int compare(const QVariant &a, const QString &aKey, const QVariant &b, const QString &bKey, FieldType type);
+    // Keys already made, for texts that repeat (a duty name on every counter
+    // row): each is made once and its bytes are shared.
+    using KeyCache = QHash<QString, QByteArray>;
+    static SortValue of(const QVariant &value, FieldType type, KeyCache *cache = nullptr);
+};
+
+// Null first; text by its key; integers by value; dates by the calendar,
+// before any text that a date field may hold.
+int compare(const SortValue &a, const SortValue &b);
+
+// One field of a sort order: which of a row's sort values, and the direction.
+struct OrderField {
+    int index;
+    bool descending = false;
+};
+using Order = QList<OrderField>;
+
+// Compares two rows' sort values field by field in the given order.
+int compare(const SortValue *a, const SortValue *b, const Order &order);
+
+// The order of a record source over its table's fields by ordinal, ending
+// with the key (ordinal 0), so that rows equal in every named field keep the
+// order they were added in. Throws StoreError for a field the table does not
+// have.
+Order orderOf(const RecordSource &source, const TableLayout &table);
 
 } // namespace Collation
 } // namespace calendrix

@@ -44,6 +44,15 @@ QVariant fromStorage(const QVariant &raw, FieldType type)
     switch (type) {
     case FieldType::Key:
     case FieldType::Integer: {
+        // A real number that another program wrote is a whole number only if
+        // it is one; anything else keeps its text rather than being rounded
+        // or clipped into a different number.
+        if (raw.metaType().id() == QMetaType::Double) {
+            const double x = raw.toDouble();
+            if (x >= -9.2e18 && x <= 9.2e18 && x == static_cast<double>(qint64(x)))
+                return QVariant(qint64(x));
+            return QVariant(raw.toString());
+        }
         bool ok = false;
         const qint64 n = raw.toLongLong(&ok);
         return ok ? QVariant(n) : QVariant(raw.toString());

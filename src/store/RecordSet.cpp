@@ -127,30 +127,27 @@ struct RecordSetData {
         return *indexes[ordinal];
     }
 
-    void sortRows(const QList<QPair<int, bool>> &order)
+    void sortRows(const Collation::Order &order)
     {
-        // Collation keys are made once per row, not once per comparison.
+        // Sort values are made once per row, not once per comparison; each
+        // row's sit side by side in the order's field order.
         const int k = int(order.size());
-        std::vector<QString> keys(rows.size() * size_t(k));
+        Collation::Order byPosition;
+        for (int o = 0; o < k; ++o)
+            byPosition.append({o, order[o].descending});
+        std::vector<Collation::SortValue> values(rows.size() * size_t(k));
+        Collation::SortValue::KeyCache keys;
         for (size_t r = 0; r < rows.size(); ++r)
             for (int o = 0; o < k; ++o) {
-                const QVariant &v = rows[r].values[order[o].first];
-                if (fields[order[o].first].type == FieldType::Text && !v.isNull())
-                    keys[r * k + o] = Collation::key(v.toString());
+                const int ordinal = order[o].index;
+                values[r * k + o] =
+                    Collation::SortValue::of(rows[r].values[ordinal], fields[ordinal].type, &keys);
             }
         std::vector<int> perm(rows.size());
         for (size_t i = 0; i < perm.size(); ++i)
             perm[i] = int(i);
         std::sort(perm.begin(), perm.end(), [&](int a, int b) {
-            for (int o = 0; o < k; ++o) {
-                const int ordinal = order[o].first;
-                const int c = Collation::compare(rows[a].values[ordinal], keys[size_t(a) * k + o],
-                                                 rows[b].values[ordinal], keys[size_t(b) * k + o],
-                                                 fields[ordinal].type);
-                if (c != 0)
-                    return order[o].second ? c > 0 : c < 0;
-            }
-            return rows[a].values[0].toLongLong() < rows[b].values[0].toLongLong();
+            return Collation::compare(&values[size_t(a) * k], &values[size_t(b) * k], byPosition) < 0;
         });
         std::vector<Row> sorted;
         sorted.reserve(rows.size());
@@ -177,16 +174,13 @@ struct RecordSetData {
             fields.append({f.name, f.type, dflt});
             columns.append(quoted(f.name));
         }
-        QList<QPair<int, bool>> order;
-        for (const RecordSource::OrderField &o : source.order) {
-            int ordinal = -1;
-            for (int i = 0; i < fields.size(); ++i)
-                if (fields[i].name.compare(o.field, Qt::CaseInsensitive) == 0)
-                    ordinal = i;
-            if (ordinal < 0)
-                throw StoreError(StoreErrorCode::ItemNotFound,
-                                 u"The table %1 has no field '%2'."_s.arg(source.table, o.field), filePath());
-            order.append({ordinal, o.descending});
+        Collation::Order order;
+        if (!source.order.isEmpty()) {
+            try {
+                order = Collation::orderOf(source, *layout);
+            } catch (const StoreError &e) {
+                throw StoreError(e.code(), e.text(), filePath());
+            }
         }
 
         QSqlQuery q(db.connection());

@@ -1,6 +1,8 @@
 #include "RosterFixture.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -28,6 +30,12 @@ private slots:
     void dayClasses();
     void orderIsReadAgainForEveryPeriod();
     void rankAndNameBreakTies();
+    void nameTieBreakOfAllLetters_data();
+    void nameTieBreakOfAllLetters();
+    void candidateOrderIsTheCountersOrder_data();
+    void candidateOrderIsTheCountersOrder();
+    void storedCounterOutOfRange_data();
+    void storedCounterOutOfRange();
     void secondRunSeesTheFirstRunsDates();
     void qualifications_data();
     void qualifications();
@@ -131,7 +139,6 @@ void tst_RosterRun::averages_data()
     QTest::newRow("1 4 0: 2.5 rounds to 2") << QList<qint64>{1, 4, 0} << QList<qint64>{1, 4, 2, 2};
     QTest::newRow("3 4 0: 3.5 rounds to 4") << QList<qint64>{3, 4, 0} << QList<qint64>{3, 4, 4, 4};
     QTest::newRow("all zero stay zero") << QList<qint64>{0, 0} << QList<qint64>{0, 0, 0};
-    QTest::newRow("negative counters count") << QList<qint64>{-2, 6, 0} << QList<qint64>{-2, 6, 2, 2};
     QTest::newRow("large sums do not wrap")
         << QList<qint64>{32000, 32000, 32000, 0} << QList<qint64>{32000, 32000, 32000, 32000, 32000};
 }
@@ -254,6 +261,159 @@ void tst_RosterRun::rankAndNameBreakTies()
     const QStringList order{u"Zulu"_s, u"Victor"_s, u"Adams"_s, u"adams"_s, u"Civil"_s};
     for (int i = 0; i < order.size(); ++i)
         QCOMPARE(f.cells(kGuard, order[i], 5).value(i), u"/."_s);
+}
+
+void tst_RosterRun::nameTieBreakOfAllLetters_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("sharp s as ss, before st") << u"Strau\u00df"_s << u"Straust"_s;
+    QTest::newRow("ss before sharp s by character code") << u"Strauss"_s << u"Strau\u00df"_s;
+    QTest::newRow("AE ligature before AF") << u"\u00c6sop"_s << u"Afton"_s;
+    QTest::newRow("AD before AE ligature") << u"Adams"_s << u"\u00c6sop"_s;
+    QTest::newRow("O with stroke before P") << u"\u00d8ster"_s << u"Pratt"_s;
+    QTest::newRow("O with stroke after O") << u"Olsen"_s << u"\u00d8ster"_s;
+    QTest::newRow("L with stroke before M") << u"\u0141ukasz"_s << u"Mann"_s;
+    QTest::newRow("O umlaut between Olsen and Pratt") << u"\u00d6zdemir"_s << u"Pratt"_s;
+    QTest::newRow("Olsen before O umlaut") << u"Olsen"_s << u"\u00d6zdemir"_s;
+    QTest::newRow("equal but for case: by character code") << u"Adams"_s << u"adams"_s;
+}
+
+// Equal counters and rank codes: the name decides who stands the duty.
+void tst_RosterRun::nameTieBreakOfAllLetters()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    RosterFixture f;
+    f.duty(kGuard);
+    for (const QString &name : {second, first}) {
+        f.soldier(name, u"E"_s);
+        f.counter(name, u"E"_s, kGuard, qint64(2));
+    }
+    f.period(kGuard, kMonday, kMonday);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    QCOMPARE(f.cells(kGuard, first, 1), QStringList{u"/."_s});
+    QCOMPARE(f.cells(kGuard, second, 1), QStringList{u"1"_s});
+}
+
+void tst_RosterRun::candidateOrderIsTheCountersOrder_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<bool>("holiday");
+    for (quint32 seed = 1; seed <= 12; ++seed) {
+        QTest::addRow("unit %u, normal day", seed) << seed << false;
+        QTest::addRow("unit %u, holiday", seed) << seed << true;
+    }
+}
+
+// The run lists candidates in the order the Assignment Counters dialog shows
+// the counter rows; a random unit of look-alike names, few counter values and
+// few rank codes, so that every tie-break is used.
+void tst_RosterRun::candidateOrderIsTheCountersOrder()
+{
+    QFETCH(quint32, seed);
+    QFETCH(bool, holiday);
+    QStringList pool{u"Adams"_s,   u"adams"_s,       u"ADAMS"_s,       u"\u00c6sop"_s,  u"Aesop"_s,
+                     u"aesop"_s,   u"Afton"_s,       u"\u00d8ster"_s,  u"Oster"_s,      u"\u00f8ster"_s,
+                     u"Olsen"_s,   u"Pratt"_s,       u"\u0141ukasz"_s, u"Lukasz"_s,     u"\u0142ukasz"_s,
+                     u"Mann"_s,    u"Strau\u00df"_s, u"Strauss"_s,     u"Straust"_s,    u"\u00d6zdemir"_s,
+                     u"Ozdemir"_s, u"\u00e9mile"_s,  u"Emile"_s,       u"\u00c9mile"_s, u"Zander"_s};
+    QRandomGenerator random(seed);
+    std::shuffle(pool.begin(), pool.end(), random);
+    const QStringList names = pool.mid(0, 8 + int(random.bounded(pool.size() - 8)));
+
+    RosterFixture f;
+    f.consolidate = holiday ? 1 : 0;
+    f.duty(kGuard);
+    const QStringList ranks{u"C"_s, u"E"_s, u"?"_s};
+    for (const QString &name : names) {
+        const QString rank = ranks[int(random.bounded(ranks.size()))];
+        f.soldier(name, rank);
+        // Counters of 1 or more, so that none is lifted to the average first.
+        f.counter(name, rank, kGuard, qint64(1 + random.bounded(2)), qint64(1 + random.bounded(2)));
+    }
+    const QDate day = holiday ? kMonday.addDays(5) : kMonday; // a Saturday or a Monday
+    f.period(kGuard, day, day);
+
+    QStringList expected;
+    {
+        RecordSet shown(f.working, holiday ? u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank "
+                                             "Desc, SoldierName Asc"_s
+                                           : u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank "
+                                             "Desc, SoldierName Asc"_s);
+        for (; !shown.eof(); shown.moveNext())
+            expected.append(shown.value(2).toString());
+    }
+
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    // The run's order, read back from the cells: the assigned soldier first,
+    // then the others by their standing numbers, highest first.
+    QStringList got(names.size());
+    for (const QString &name : names) {
+        const QString cell = f.cells(kGuard, name, 1).value(0);
+        const int position = cell == u"/." ? 0 : int(names.size()) - cell.toInt();
+        QVERIFY2(position >= 0 && position < names.size() && got[position].isEmpty(),
+                 qPrintable(name + u": "_s + cell));
+        got[position] = name;
+    }
+    QCOMPARE(got, expected);
+}
+
+void tst_RosterRun::storedCounterOutOfRange_data()
+{
+    QTest::addColumn<int>("field");      // 5 Count, 6 HCount
+    QTest::addColumn<QString>("stored"); // as SQL writes it into the file
+    QTest::addColumn<QString>("shown");  // as the message must give it
+    QTest::newRow("largest 64-bit") << 5 << u"9223372036854775807"_s << u"9223372036854775807"_s;
+    QTest::newRow("smallest 64-bit") << 5 << u"-9223372036854775808"_s << u"-9223372036854775808"_s;
+    QTest::newRow("1e30 as a real number") << 5 << u"1e30"_s << u"1e+30"_s;
+    QTest::newRow("-40000") << 5 << u"-40000"_s << u"-40000"_s;
+    QTest::newRow("negative") << 5 << u"-2"_s << u"-2"_s;
+    QTest::newRow("one above the largest") << 5 << u"32768"_s << u"32768"_s;
+    QTest::newRow("a fraction") << 5 << u"2.5"_s << u"2.5"_s;
+    QTest::newRow("holiday counter 9223372036854775807")
+        << 6 << u"9223372036854775807"_s << u"9223372036854775807"_s;
+    QTest::newRow("holiday counter 1e30") << 6 << u"1e30"_s << u"1e+30"_s;
+    QTest::newRow("holiday counter -40000") << 6 << u"-40000"_s << u"-40000"_s;
+}
+
+// A counter that another program wrote beyond what a counter can be stops the
+// run before anything is changed, and the message names the row to correct.
+void tst_RosterRun::storedCounterOutOfRange()
+{
+    QFETCH(int, field);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    RosterFixture f;
+    f.duty(kGuard);
+    f.duty(u"Kitchen"_s);
+    for (const QString &name : {u"Able"_s, u"Baker"_s, u"Clark"_s}) {
+        f.soldier(name, u"D"_s);
+        f.counter(name, u"D"_s, u"Kitchen"_s, qint64(4), qint64(4));
+    }
+    f.counter(u"Able"_s, u"D"_s, kGuard, qint64(0), qint64(0)); // would be lifted to the average
+    f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(3), qint64(3));
+    f.counter(u"Clark"_s, u"D"_s, kGuard, qint64(5), qint64(5));
+    {
+        QSqlQuery q(f.working.connection());
+        QVERIFY(q.exec(u"UPDATE Memory SET \"%1\" = %2 WHERE SoldierName = 'Baker' AND DutyName = '%3'"_s.arg(
+            field == 5 ? u"Count"_s : u"HCount"_s, stored, kGuard)));
+        QCOMPARE(q.numRowsAffected(), 1);
+    }
+    f.period(kGuard, kMonday, kMonday);
+    const QByteArray before = readFile(f.unit.folder.workingPath());
+
+    QCOMPARE(f.make(), RosterRun::Outcome::Failed);
+    const QStringList errors = f.messenger.texts(Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    const QString expected =
+        u"The %1 counter of Baker for Gate Guard is %2, outside the range 0\u201332767."_s.arg(
+            field == 5 ? u"Normal"_s : u"Holiday"_s, shown);
+    QVERIFY2(errors.first().contains(expected), qPrintable(errors.first()));
+    QVERIFY2(!errors.first().contains(u"Able"_s), qPrintable(errors.first()));
+    QVERIFY(f.messenger.texts(Kind::Plain).isEmpty());
+    QCOMPARE(readFile(f.unit.folder.workingPath()), before);
+    QVERIFY(!QFile::exists(f.datafile));
 }
 
 void tst_RosterRun::secondRunSeesTheFirstRunsDates()

@@ -41,6 +41,23 @@ void tst_Ordering::order_data()
         << u"SoldierRoster"_s << Rows{{u"Baker"_s}, {null}, {u"Adams"_s}}
         << u"SELECT * FROM SoldierRoster ORDER BY SoldierName Desc"_s << 1
         << QStringList{u"Baker"_s, u"Adams"_s, u"<null>"_s};
+    // Letters beyond ASCII sort where a reader looks for them, not after "Z".
+    QTest::newRow("AE ligature as A and E")
+        << u"SoldierRoster"_s << Rows{{u"Afton"_s}, {u"Æsop"_s}, {u"Aesop"_s}, {u"Adams"_s}} << byName << 1
+        << QStringList{u"Adams"_s, u"Aesop"_s, u"Æsop"_s, u"Afton"_s};
+    QTest::newRow("O with stroke among the Os")
+        << u"SoldierRoster"_s << Rows{{u"Pratt"_s}, {u"Oyler"_s}, {u"Øster"_s}, {u"Olsen"_s}} << byName << 1
+        << QStringList{u"Olsen"_s, u"Øster"_s, u"Oyler"_s, u"Pratt"_s};
+    QTest::newRow("L with stroke among the Ls")
+        << u"SoldierRoster"_s << Rows{{u"Mann"_s}, {u"Lyle"_s}, {u"Łukasz"_s}, {u"Lars"_s}} << byName << 1
+        << QStringList{u"Lars"_s, u"Łukasz"_s, u"Lyle"_s, u"Mann"_s};
+    QTest::newRow("sharp s as ss") << u"SoldierRoster"_s
+                                   << Rows{{u"Straust"_s}, {u"Strauß"_s}, {u"Strauss"_s}, {u"Strausr"_s}}
+                                   << byName << 1
+                                   << QStringList{u"Strausr"_s, u"Strauss"_s, u"Strauß"_s, u"Straust"_s};
+    QTest::newRow("equal but for accents: by character code")
+        << u"SoldierRoster"_s << Rows{{u"Émile"_s}, {u"emile"_s}, {u"Emile"_s}, {u"Emilf"_s}} << byName << 1
+        << QStringList{u"Emile"_s, u"emile"_s, u"Émile"_s, u"Emilf"_s};
     QTest::newRow("accented letters among their base letters")
         << u"SoldierRoster"_s << Rows{{u"Zimmer"_s}, {u"Özdemir"_s}, {u"Olsen"_s}, {u"Pratt"_s}} << byName
         << 1 << QStringList{u"Olsen"_s, u"Özdemir"_s, u"Pratt"_s, u"Zimmer"_s};
@@ -70,6 +87,14 @@ void tst_Ordering::order_data()
         << u"Memory"_s
         << Rows{{true, u"Ten"_s, u"A"_s, u"Guard"_s, 10}, {true, u"Nine"_s, u"A"_s, u"Guard"_s, 9}}
         << candidates << 2 << QStringList{u"Nine"_s, u"Ten"_s};
+    QTest::newRow("equal counters and ranks: by name, all letters")
+        << u"Memory"_s
+        << Rows{{true, u"Pratt"_s, u"C"_s, u"Guard"_s, 2},
+                {true, u"Özdemir"_s, u"C"_s, u"Guard"_s, 2},
+                {true, u"Olsen"_s, u"C"_s, u"Guard"_s, 2},
+                {true, u"Zander"_s, u"C"_s, u"Guard"_s, 2},
+                {true, u"Łukasz"_s, u"C"_s, u"Guard"_s, 2}}
+        << candidates << 2 << QStringList{u"Łukasz"_s, u"Olsen"_s, u"Özdemir"_s, u"Pratt"_s, u"Zander"_s};
     QTest::newRow("duty groups first")
         << u"Memory"_s
         << Rows{{true, u"Adams"_s, u"A"_s, u"Runner"_s, 0}, {true, u"Baker"_s, u"A"_s, u"guard"_s, 9}}
