@@ -1,6 +1,7 @@
 // calendrix print on the example company: what is printed, on which pages,
 // and in which row and column, read back from the PDF.
 
+#include "../TestUnit.h"
 #include "../report/PdfText.h"
 #include "Database.h"
 #include "RecordSet.h"
@@ -13,6 +14,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -65,6 +69,38 @@ bool makeCompany(Unit &unit)
 
 const QRegularExpression kMark(u"^(/\\.|A|D|[0-9]+)$"_s);
 
+QStringList errorLines(const Result &r)
+{
+    return r.err.split(u'\n').filter(QRegularExpression(u"^ERROR: "_s));
+}
+
+// A small file system of its own that fills up, unmounted when done.
+struct SmallDisk {
+    QTemporaryDir dir;
+    bool mounted = false;
+    explicit SmallDisk(const QString &size)
+    {
+        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size="_s + size, u"tmpfs"_s,
+                                                 dir.path()}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(u"umount"_s, {dir.path()});
+    }
+};
+
+// The largest file the program may write, as a quota would have it: a write
+// beyond it fails with EFBIG rather than ending the process.
+std::function<void()> fileSizeLimit(rlim_t bytes)
+{
+    return [bytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+}
+
 } // namespace
 
 class tst_Print : public QObject
@@ -78,8 +114,13 @@ private slots:
     void notADatafile_data();
     void notADatafile();
     void existingPdf();
+    void fullDisk_data();
+    void fullDisk();
+    void fileTooLarge_data();
+    void fileTooLarge();
 
 private:
+    void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const;
     Unit m_company;
     QList<ExpectedDuty> m_duties;
 };
@@ -256,6 +297,83 @@ void tst_Print::existingPdf()
     QVERIFY(readDatafile(m_company.datafile()).size() == 10);
     QCOMPARE(runCalendrix(args + QStringList{u"--replace"_s}).status, 0);
     QVERIFY(!readPdf(pdf).isEmpty());
+}
+
+// A file system filling up part way: the sizes that end on a boundary of
+// Qt's write buffer were once taken for a finished file.
+void tst_Print::fullDisk_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QByteArray>("before"); // an earlier OUT.pdf, replaced
+    for (const QString &size : {u"64k"_s, u"256k"_s, u"512k"_s}) {
+        QTest::addRow("%s", qPrintable(size)) << size << QByteArray();
+        QTest::addRow("%s over an earlier file", qPrintable(size))
+            << size << QByteArray("the clerk's own file");
+    }
+}
+
+void tst_Print::fullDisk()
+{
+    QFETCH(QString, size);
+    QFETCH(QByteArray, before);
+    SmallDisk disk(size);
+    if (!disk.mounted)
+        QSKIP("mounting a small file system is not permitted here");
+    const QString pdf = disk.dir.filePath(u"january.pdf"_s);
+    if (!before.isEmpty()) {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
+    }
+    const Result r = runCalendrix(
+        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
+    checkNothingWritten(r, pdf, before);
+}
+
+void tst_Print::fileTooLarge_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QByteArray>("before");
+    for (const int limit : {64 << 10, 256 << 10, 512 << 10}) {
+        QTest::addRow("%d KiB", limit >> 10) << limit << QByteArray();
+        QTest::addRow("%d KiB over an earlier file", limit >> 10)
+            << limit << QByteArray("the clerk's own file");
+    }
+}
+
+void tst_Print::fileTooLarge()
+{
+    QFETCH(int, limit);
+    QFETCH(QByteArray, before);
+    const QString pdf = m_company.dir.filePath(u"limited.pdf"_s);
+    QFile::remove(pdf);
+    if (!before.isEmpty()) {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
+    }
+    const Result r = runCalendrix(
+        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s},
+        fileSizeLimit(rlim_t(limit)));
+    checkNothingWritten(r, pdf, before);
+    QFile::remove(pdf);
+}
+
+// A PDF that could not be written whole is an error, and neither a part of
+// it nor a scratch file is left; an earlier file stays as it was.
+void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const
+{
+    QCOMPARE(r.status, 1);
+    const QStringList errors = errorLines(r);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(QDir::toNativeSeparators(pdf)), qPrintable(r.err));
+    QVERIFY2(!r.out.contains(u"wrote"_s), qPrintable(r.out));
+    if (before.isEmpty())
+        QVERIFY(!QFile::exists(pdf));
+    else
+        QCOMPARE(readFile(pdf), before);
+    const QStringList left = QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(!name.contains(QFileInfo(pdf).completeBaseName()) || name == QFileInfo(pdf).fileName(),
+                 qPrintable(name));
 }
 
 QTEST_MAIN(tst_Print)
