@@ -1,5 +1,6 @@
 #include "Report.h"
 
+#include "LayoutDocument.h"
 #include "ReportError.h"
 #include "RosterData.h"
 #include "TemplateValues.h"
@@ -32,12 +33,12 @@ namespace {
 // The family the layouts ask for; where it is missing the nearest one is used.
 const QString kFontFamily = u"DejaVu Sans"_s;
 
-QString pageTitle(const QString &html)
+QString pageTitle(const QString &html, const QString &folder)
 {
     static const QRegularExpression title(u"<title>(.*?)</title>"_s,
                                           QRegularExpression::CaseInsensitiveOption |
                                               QRegularExpression::DotMatchesEverythingOption);
-    QTextDocument plain;
+    LayoutDocument plain(folder);
     plain.setHtml(title.match(html).captured(1));
     return plain.toPlainText().simplified();
 }
@@ -119,7 +120,7 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
     : m_layout(std::move(layout)), m_roster(std::move(roster)), m_datafile(std::move(datafile)),
       m_printedOn(printedOn)
 {
-    QString name = pageTitle(sectionHtml(0));
+    QString name = pageTitle(sectionHtml(0), QFileInfo(m_layout.path()).absolutePath());
     if (name.isEmpty())
         name = QFileInfo(m_layout.path()).completeBaseName();
     m_title = name + u" \u2013 "_s + QFileInfo(m_datafile).fileName();
@@ -184,7 +185,7 @@ int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &devi
 
     // Everything that shapes the layout is set before the text goes in, so
     // that the document is laid out once.
-    QTextDocument doc;
+    LayoutDocument doc(QFileInfo(m_layout.path()).absolutePath());
     doc.documentLayout()->setPaintDevice(&device);
     QFont font(kFontFamily, 9);
     // Any letter spacing keeps the shaper from joining "ff" or "fi" into one
