@@ -20,6 +20,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -348,24 +350,34 @@ int runPrint(const QStringList &arguments)
         return 4;
     }
 
-    ReportEngine engine;
-    const RosterReports reports(engine, folder, datafile);
-    if (!reports.complete()) {
-        err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
-        err().flush();
-    }
-    if (reports.reports().isEmpty())
-        return 1;
+    // Whatever a layout or the datafile holds, print ends with a message,
+    // never by aborting.
     try {
-        Report::writePdf(reports.reports(), target.filePath(), pageSize);
-    } catch (const ReportError &e) {
-        return failure(e.text());
+        ReportEngine engine;
+        const RosterReports reports(engine, folder, datafile);
+        if (!reports.complete()) {
+            err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
+            err().flush();
+        }
+        if (reports.reports().isEmpty())
+            return 1;
+        try {
+            Report::writePdf(reports.reports(), target.filePath(), pageSize);
+        } catch (const ReportError &e) {
+            return failure(e.text());
+        }
+        for (const Report &r : reports.reports())
+            out() << "printed " << r.title() << "\n";
+        out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";
+        out().flush();
+        return reports.complete() ? 0 : 1;
+    } catch (const std::bad_alloc &) {
+        return failure(
+            u"Printing '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+    } catch (const std::exception &e) {
+        return failure(u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile),
+                                                            QString::fromLocal8Bit(e.what())));
     }
-    for (const Report &r : reports.reports())
-        out() << "printed " << r.title() << "\n";
-    out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";
-    out().flush();
-    return reports.complete() ? 0 : 1;
 }
 
 } // namespace

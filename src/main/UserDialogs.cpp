@@ -1,6 +1,7 @@
 #include "UserDialogs.h"
 
 #include "Report.h"
+#include "ReportError.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -11,6 +12,9 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+
+#include <exception>
+#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,6 +111,7 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
     printer.setDocName(report.title());
     report.applyPageSetup(printer);
     QPrintPreviewDialog dialog(&printer, parent);
+    QString failure;
     dialog.setObjectName(u"PrintPreview"_s);
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
     // The preview paints again whenever the user changes the page setup.
@@ -119,13 +124,29 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(700);
         QPainter painter(target);
-        report.paint(painter, *target, [&progress](int done, int) {
-            progress.setValue(done);
-            return !progress.wasCanceled();
-        });
+        // A section filled in beyond what a layout may be stops the preview
+        // with one message, after it closes; nothing may leave this handler
+        // by an exception.
+        try {
+            report.paint(painter, *target, [&progress](int done, int) {
+                progress.setValue(done);
+                return !progress.wasCanceled();
+            });
+        } catch (const ReportError &e) {
+            failure = e.text();
+        } catch (const std::bad_alloc &) {
+            failure = u"The layout '%1' needs more memory than there is."_s.arg(report.layoutPath());
+        } catch (const std::exception &e) {
+            failure = u"The layout '%1' cannot be used: %2."_s.arg(report.layoutPath(),
+                                                                   QString::fromLocal8Bit(e.what()));
+        }
+        if (!failure.isEmpty())
+            QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
     });
     dialog.resize(1100, 800);
     dialog.exec();
+    if (!failure.isEmpty())
+        inform(parent, Messenger::Kind::Error, failure);
 }
 
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)

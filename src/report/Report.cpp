@@ -1,10 +1,12 @@
 #include "Report.h"
 
+#include "LayoutDocument.h"
 #include "ReportError.h"
 #include "RosterData.h"
 #include "TemplateValues.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -12,9 +14,15 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextFrame>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,15 +33,85 @@ namespace {
 // The family the layouts ask for; where it is missing the nearest one is used.
 const QString kFontFamily = u"DejaVu Sans"_s;
 
-QString pageTitle(const QString &html)
+QString pageTitle(const QString &html, const QString &folder)
 {
     static const QRegularExpression title(u"<title>(.*?)</title>"_s,
                                           QRegularExpression::CaseInsensitiveOption |
                                               QRegularExpression::DotMatchesEverythingOption);
-    QTextDocument plain;
+    LayoutDocument plain(folder);
     plain.setHtml(title.match(html).captured(1));
     return plain.toPlainText().simplified();
 }
+
+// The PDF is written beside its place and moved there only when every byte of
+// it is on the disk. The PDF engine never looks at what a write returns, and
+// a file forgets a failed write at the next one that fits its buffer, so the
+// first failure is kept here; a short write counts as one.
+class ScratchFile : public QTemporaryFile
+{
+public:
+    explicit ScratchFile(const QString &target)
+        : QTemporaryFile(QFileInfo(target).absolutePath() + u"/."_s + QFileInfo(target).fileName() +
+                         u".XXXXXX"_s)
+    {}
+
+    QString failure() const { return m_failure; }
+
+    // Flushes, syncs and closes the file; the first failure of any write or
+    // of these, or empty.
+    QString finish()
+    {
+        if (m_failure.isEmpty() && !flush())
+            m_failure = errorString();
+        if (m_failure.isEmpty() && ::fsync(handle()) != 0)
+            m_failure = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        if (m_failure.isEmpty() && error() != QFileDevice::NoError)
+            m_failure = errorString();
+        return m_failure;
+    }
+
+    // Takes the place of target in one step: whoever looks there finds the
+    // earlier file or the new one, never a part.
+    QString moveTo(const QString &target)
+    {
+        if (std::rename(QFile::encodeName(fileName()).constData(), QFile::encodeName(target).constData()) !=
+            0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+        setAutoRemove(false);
+        return {};
+    }
+
+    // A scratch file is private to its owner; the PDF gets the permissions
+    // of the file it replaces, or those of any new file.
+    void takePermissionsOf(const QString &target)
+    {
+        struct stat existing {
+        };
+        mode_t mode = 0;
+        if (::stat(QFile::encodeName(target).constData(), &existing) == 0) {
+            mode = existing.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        ::fchmod(handle(), mode);
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 written = QTemporaryFile::writeData(data, length);
+        if (written != length && m_failure.isEmpty())
+            m_failure =
+                written < 0 ? errorString() : u"only part of it could be written (is the disk full?)"_s;
+        return written;
+    }
+
+private:
+    QString m_failure;
+};
 
 } // namespace
 
@@ -42,7 +120,7 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
     : m_layout(std::move(layout)), m_roster(std::move(roster)), m_datafile(std::move(datafile)),
       m_printedOn(printedOn)
 {
-    QString name = pageTitle(sectionHtml(0));
+    QString name = pageTitle(sectionHtml(0), QFileInfo(m_layout.path()).absolutePath());
     if (name.isEmpty())
         name = QFileInfo(m_layout.path()).completeBaseName();
     m_title = name + u" \u2013 "_s + QFileInfo(m_datafile).fileName();
@@ -107,7 +185,7 @@ int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &devi
 
     // Everything that shapes the layout is set before the text goes in, so
     // that the document is laid out once.
-    QTextDocument doc;
+    LayoutDocument doc(QFileInfo(m_layout.path()).absolutePath());
     doc.documentLayout()->setPaintDevice(&device);
     QFont font(kFontFamily, 9);
     // Any letter spacing keeps the shaper from joining "ff" or "fi" into one
@@ -152,9 +230,14 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
 {
     if (reports.isEmpty())
         throw ReportError(u"There is nothing to write into '%1'."_s.arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(u"The file '%1' cannot be written: %2."_s.arg(path, file.errorString()));
+    const auto cannotWrite = [&path](const QString &why) {
+        return ReportError(
+            u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(path), why));
+    };
+    ScratchFile file(path);
+    if (!file.open())
+        throw cannotWrite(file.errorString());
+    file.takePermissionsOf(path);
     {
         QPdfWriter writer(&file);
         writer.setCreator(u"Calendrix"_s);
@@ -164,18 +247,24 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
         reports.constFirst().applyPageSetup(writer);
         QPainter painter;
         if (!painter.begin(&writer))
-            throw ReportError(u"The file '%1' cannot be written."_s.arg(path));
+            throw cannotWrite(file.failure().isEmpty() ? u"the PDF cannot be started"_s : file.failure());
         for (qsizetype i = 0; i < reports.size(); ++i) {
             if (i > 0) {
                 reports[i].applyPageSetup(writer);
                 writer.newPage();
             }
             reports[i].paint(painter, writer);
+            // Pages already lost need not be painted on.
+            if (!file.failure().isEmpty())
+                throw cannotWrite(file.failure());
         }
-        painter.end();
+        if (!painter.end())
+            throw cannotWrite(file.failure().isEmpty() ? u"the PDF cannot be finished"_s : file.failure());
     }
-    if (!file.commit())
-        throw ReportError(u"The file '%1' cannot be written: %2."_s.arg(path, file.errorString()));
+    if (const QString failure = file.finish(); !failure.isEmpty())
+        throw cannotWrite(failure);
+    if (const QString failure = file.moveTo(path); !failure.isEmpty())
+        throw cannotWrite(failure);
 }
 
 } // namespace calendrix

@@ -31,6 +31,7 @@ public:
 
     // The page's <title>, or the layout's name, and the datafile's name.
     QString title() const { return m_title; }
+    QString layoutPath() const { return m_layout.path(); }
     QPageLayout::Orientation orientation() const { return m_layout.orientation(); }
 
     int sectionCount() const;

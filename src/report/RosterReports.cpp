@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <exception>
+#include <new>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -27,6 +30,14 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
             m_reports.append(engine.run());
         } catch (const ReportError &e) {
             m_failures.append({what, e.text()});
+        } catch (const std::bad_alloc &) {
+            // The checks on a layout keep it within bounds; should one still
+            // ask too much, it fails alone and the program goes on.
+            m_failures.append(
+                {what, u"The layout '%1' needs more memory than there is."_s.arg(engine.layoutFile())});
+        } catch (const std::exception &e) {
+            m_failures.append({what, u"The layout '%1' cannot be used: %2."_s.arg(
+                                         engine.layoutFile(), QString::fromLocal8Bit(e.what()))});
         }
     };
     engine.setLayoutFile(remarksLayout(folder));

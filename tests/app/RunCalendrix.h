@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace calendrix::test {
 
 struct Result {
@@ -14,9 +16,13 @@ struct Result {
     QString err;
 };
 
-inline Result runCalendrix(const QStringList &arguments)
+// inChild, when given, runs in the new process before the program starts
+// (to narrow its limits, for one).
+inline Result runCalendrix(const QStringList &arguments, const std::function<void()> &inChild = {})
 {
     QProcess p;
+    if (inChild)
+        p.setChildProcessModifier(inChild);
     p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
     Result r;
     if (!p.waitForFinished(300000))

@@ -1,6 +1,7 @@
 // calendrix print on the example company: what is printed, on which pages,
 // and in which row and column, read back from the PDF.
 
+#include "../TestUnit.h"
 #include "../report/PdfText.h"
 #include "Database.h"
 #include "RecordSet.h"
@@ -9,10 +10,15 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -65,6 +71,66 @@ bool makeCompany(Unit &unit)
 
 const QRegularExpression kMark(u"^(/\\.|A|D|[0-9]+)$"_s);
 
+QStringList errorLines(const Result &r)
+{
+    return r.err.split(u'\n').filter(QRegularExpression(u"^ERROR: "_s));
+}
+
+// A small file system of its own that fills up, unmounted when done.
+struct SmallDisk {
+    QTemporaryDir dir;
+    bool mounted = false;
+    explicit SmallDisk(const QString &size)
+    {
+        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size="_s + size, u"tmpfs"_s,
+                                                 dir.path()}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(u"umount"_s, {dir.path()});
+    }
+};
+
+// Enough memory for any print, so that a layout asking for more fails at
+// once instead of taking the machine's memory. Sanitizers reserve far more
+// address space than they use, so their builds go without.
+std::function<void()> memoryLimit()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return {};
+#else
+    return [] {
+        const rlimit limit{rlim_t(3) << 30, rlim_t(3) << 30};
+        setrlimit(RLIMIT_AS, &limit);
+    };
+#endif
+}
+
+// A page around one line of a layout's own, which stands in line 3; the
+// remarks read data file 0, the roster data file 1.
+QByteArray layoutWith(const QByteArray &line, int dataFile = 1)
+{
+    return "<html><head><meta name=\"calendrix-datafile\" content=\"" + QByteArray::number(dataFile) +
+           "\"><title>Roster</title></head><body>\n<p>{{file}}</p>\n" + line + "\n</body></html>\n";
+}
+
+QByteArray repeated(const QByteArray &piece, int times)
+{
+    return piece.repeated(times);
+}
+
+// The largest file the program may write, as a quota would have it: a write
+// beyond it fails with EFBIG rather than ending the process.
+std::function<void()> fileSizeLimit(rlim_t bytes)
+{
+    return [bytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+}
+
 } // namespace
 
 class tst_Print : public QObject
@@ -78,8 +144,20 @@ private slots:
     void notADatafile_data();
     void notADatafile();
     void existingPdf();
+    void fullDisk_data();
+    void fullDisk();
+    void fileTooLarge_data();
+    void fileTooLarge();
+    void unusableLayout_data();
+    void unusableLayout();
+    void imageFromTheUnitFolder();
 
 private:
+    // A fresh unit folder with the empty datafile's layouts and, around it,
+    // the files a hostile layout might name.
+    bool makeSmallUnit(QTemporaryDir &dir) const;
+    Unit m_small; // a unit without duties: its datafile prints in no time
+    void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const;
     Unit m_company;
     QList<ExpectedDuty> m_duties;
 };
@@ -90,6 +168,8 @@ void tst_Print::initTestCase()
     QVERIFY(makeCompany(m_company));
     m_duties = readDatafile(m_company.datafile());
     QCOMPARE(m_duties.size(), 10);
+    QVERIFY(runCalendrix({u"init"_s, m_small.folder()}).status == 0);
+    QVERIFY(runCalendrix({u"make"_s, m_small.datafile(), u"--data"_s, m_small.folder()}).status == 0);
 }
 
 void tst_Print::companyRoster()
@@ -256,6 +336,206 @@ void tst_Print::existingPdf()
     QVERIFY(readDatafile(m_company.datafile()).size() == 10);
     QCOMPARE(runCalendrix(args + QStringList{u"--replace"_s}).status, 0);
     QVERIFY(!readPdf(pdf).isEmpty());
+}
+
+// A file system filling up part way: the sizes that end on a boundary of
+// Qt's write buffer were once taken for a finished file.
+void tst_Print::fullDisk_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QByteArray>("before"); // an earlier OUT.pdf, replaced
+    for (const QString &size : {u"64k"_s, u"256k"_s, u"512k"_s}) {
+        QTest::addRow("%s", qPrintable(size)) << size << QByteArray();
+        QTest::addRow("%s over an earlier file", qPrintable(size))
+            << size << QByteArray("the clerk's own file");
+    }
+}
+
+void tst_Print::fullDisk()
+{
+    QFETCH(QString, size);
+    QFETCH(QByteArray, before);
+    SmallDisk disk(size);
+    if (!disk.mounted)
+        QSKIP("mounting a small file system is not permitted here");
+    const QString pdf = disk.dir.filePath(u"january.pdf"_s);
+    if (!before.isEmpty()) {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
+    }
+    const Result r = runCalendrix(
+        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
+    checkNothingWritten(r, pdf, before);
+}
+
+void tst_Print::fileTooLarge_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QByteArray>("before");
+    for (const int limit : {64 << 10, 256 << 10, 512 << 10}) {
+        QTest::addRow("%d KiB", limit >> 10) << limit << QByteArray();
+        QTest::addRow("%d KiB over an earlier file", limit >> 10)
+            << limit << QByteArray("the clerk's own file");
+    }
+}
+
+void tst_Print::fileTooLarge()
+{
+    QFETCH(int, limit);
+    QFETCH(QByteArray, before);
+    const QString pdf = m_company.dir.filePath(u"limited.pdf"_s);
+    QFile::remove(pdf);
+    if (!before.isEmpty()) {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
+    }
+    const Result r = runCalendrix(
+        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s},
+        fileSizeLimit(rlim_t(limit)));
+    checkNothingWritten(r, pdf, before);
+    QFile::remove(pdf);
+}
+
+// A PDF that could not be written whole is an error, and neither a part of
+// it nor a scratch file is left; an earlier file stays as it was.
+void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const
+{
+    QCOMPARE(r.status, 1);
+    const QStringList errors = errorLines(r);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(QDir::toNativeSeparators(pdf)), qPrintable(r.err));
+    QVERIFY2(!r.out.contains(u"wrote"_s), qPrintable(r.out));
+    if (before.isEmpty())
+        QVERIFY(!QFile::exists(pdf));
+    else
+        QCOMPARE(readFile(pdf), before);
+    const QStringList left = QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(!name.contains(QFileInfo(pdf).completeBaseName()) || name == QFileInfo(pdf).fileName(),
+                 qPrintable(name));
+}
+
+bool tst_Print::makeSmallUnit(QTemporaryDir &dir) const
+{
+    const QString unit = dir.filePath(u"unit"_s);
+    if (runCalendrix({u"init"_s, unit}).status != 0)
+        return false;
+    QImage badge(8, 8, QImage::Format_RGB32);
+    badge.fill(Qt::darkGreen);
+    QByteArray big(5 << 20, 'x');
+    big.replace(0, 8, "\x89PNG\r\n\x1a\n");
+    QFile bigFile(QDir(unit).filePath(u"big.png"_s));
+    return badge.save(dir.filePath(u"outside.png"_s)) && badge.save(QDir(unit).filePath(u"badge.png"_s)) &&
+           QFile::link(dir.filePath(u"outside.png"_s), QDir(unit).filePath(u"link.png"_s)) &&
+           QFile::link(u"/dev/zero"_s, QDir(unit).filePath(u"zero.png"_s)) &&
+           ::mkfifo(QFile::encodeName(QDir(unit).filePath(u"pipe.png"_s)).constData(), 0600) == 0 &&
+           bigFile.open(QIODevice::WriteOnly) && bigFile.write(big) == big.size();
+}
+
+void tst_Print::unusableLayout_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<int>("line"); // 0: the file as a whole
+
+    const QString roster = u"Roster.rpt"_s;
+    const QString remarks = u"Remarks.rpt"_s;
+    QTest::newRow("empty") << roster << QByteArray() << u"is empty"_s << 0;
+    QTest::newRow("only white space") << remarks << QByteArray(" \r\n\t\n   \n") << u"is empty"_s << 0;
+    QTest::newRow("60 MB") << roster << layoutWith(QByteArray(60 << 20, 'x')) << u"is larger than 1 MB"_s
+                           << 0;
+    QTest::newRow("30,000 nested sections")
+        << roster << layoutWith(repeated("{{#duties}}", 30000) + "x" + repeated("{{/duties}}", 30000))
+        << u"sections are nested more than 64 deep"_s << 3;
+    QTest::newRow("nested sections in other delimiters")
+        << remarks
+        << layoutWith("{{=<% %>=}}\n" + repeated("<%#duties%>", 100) + "x" + repeated("<%/duties%>", 100), 0)
+        << u"sections are nested more than 64 deep"_s << 4;
+    QTest::newRow("3,000 nested tables")
+        << roster
+        << layoutWith(repeated("<table><tr><td>", 3000) + "x" + repeated("</td></tr></table>", 3000))
+        << u"tables are nested more than 8 deep"_s << 3;
+    QTest::newRow("an image from a device")
+        << roster << layoutWith("<img src=\"/dev/zero\">")
+        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
+    QTest::newRow("an image linked to a device")
+        << roster << layoutWith("<p><img src='zero.png'></p>")
+        << u"the image 'zero.png' is not a file in the unit folder"_s << 3;
+    QTest::newRow("an image from a pipe") << remarks << layoutWith("<img src=pipe.png>", 0)
+                                          << u"the image 'pipe.png' is not a file in the unit folder"_s << 3;
+    QTest::newRow("an image outside the folder")
+        << roster << layoutWith("<img src=\"../outside.png\">")
+        << u"the image '../outside.png' is not a file in the unit folder"_s << 3;
+    QTest::newRow("an image linked outside the folder")
+        << roster << layoutWith("<img src=\"link.png\">")
+        << u"the image 'link.png' is not a file in the unit folder"_s << 3;
+    QTest::newRow("a large image") << roster << layoutWith("<img src=\"big.png\">")
+                                   << u"the image 'big.png' is larger than 4 MB"_s << 3;
+    QTest::newRow("a remote image") << roster << layoutWith("<img src=\"http://192.0.2.1/badge.png\">")
+                                    << u"the image 'http://192.0.2.1/badge.png' is not a file"_s << 3;
+    QTest::newRow("an image in a data URL")
+        << roster << layoutWith("<img src=\"data:image/png;base64,iVBORw0KGgo=\">")
+        << u"the image 'data:image/png;base64,iVBORw0KGgo=' is not a file"_s << 3;
+    QTest::newRow("a style sheet from a device")
+        << roster << layoutWith("<link rel=\"stylesheet\" type=\"text/css\" href=\"/dev/zero\">")
+        << u"the style sheet '/dev/zero' is not a file in the unit folder"_s << 3;
+    QTest::newRow("a table background from a device")
+        << roster << layoutWith("<table background=\"/dev/zero\"><tr><td>x</td></tr></table>")
+        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
+    QTest::newRow("a background in a style")
+        << roster << layoutWith("<p style=\"background-image: url(/dev/zero)\">x</p>")
+        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
+}
+
+// A layout that would take the machine's memory or never finish is refused
+// with its name and line; the other report is still printed.
+void tst_Print::unusableLayout()
+{
+    QFETCH(QString, layout);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, says);
+    QFETCH(int, line);
+    QTemporaryDir dir;
+    QVERIFY(makeSmallUnit(dir));
+    const QString unit = dir.filePath(u"unit"_s);
+    const QString path = QDir(unit).filePath(layout);
+    writeFile(path, content);
+    const QString pdf = dir.filePath(u"out.pdf"_s);
+    const Result r =
+        runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, unit, u"--pdf"_s, pdf}, memoryLimit());
+    QCOMPARE(r.status, 1);
+    const QStringList errors = errorLines(r);
+    QCOMPARE(errors.size(), 1);
+    const QString where = line > 0 ? u"The layout '%1' has an error in line %2: "_s.arg(path).arg(line)
+                                   : u"The layout '%1' "_s.arg(path);
+    QVERIFY2(errors[0].contains(where), qPrintable(errors[0]));
+    QVERIFY2(errors[0].contains(says), qPrintable(errors[0]));
+    QVERIFY2(errors[0].contains(layout == u"Roster.rpt" ? u"The roster of"_s : u"The remarks of"_s),
+             qPrintable(errors[0]));
+    QVERIFY(!readPdf(pdf).isEmpty());
+}
+
+// An image of the unit's own, named relative to the layout, is printed
+// wherever the program was started.
+void tst_Print::imageFromTheUnitFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(makeSmallUnit(dir));
+    const QString unit = dir.filePath(u"unit"_s);
+    writeFile(QDir(unit).filePath(u"Roster.rpt"_s),
+              layoutWith("<p><img src=\"badge.png\" width=\"40\" height=\"40\"></p>"));
+    const QString pdf = dir.filePath(u"badge.pdf"_s);
+    const Result r = runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, unit, u"--pdf"_s, pdf});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QProcess images;
+    images.start(u"pdfimages"_s, {u"-list"_s, pdf});
+    QVERIFY(images.waitForFinished());
+    const QStringList rows =
+        QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    // A heading of two lines, then one line per image: the badge's 8 by 8.
+    QCOMPARE(rows.size(), 3);
+    QVERIFY2(rows[2].simplified().contains(u" image 8 8 "_s), qPrintable(rows[2]));
 }
 
 QTEST_MAIN(tst_Print)

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -64,6 +65,9 @@ private slots:
     void notADatafile();
     void openDialogListsBothCases();
     void previewShowsThePages();
+    void unusableLayout_data();
+    void unusableLayout();
+    void previewStopsAtAnOverfullSection();
 };
 
 void tst_OpenPrint::nothingChosen_data()
@@ -194,6 +198,87 @@ void tst_OpenPrint::previewShowsThePages()
     QCOMPARE(pages, 2); // one page per duty
     QCOMPARE(orientation, QPageLayout::Landscape);
     QCOMPARE(title, u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
+}
+
+void tst_OpenPrint::unusableLayout_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("empty") << u"Roster.rpt"_s << QByteArray("\n  \n") << u"Roster.rpt' is empty"_s;
+    QTest::newRow("30,000 nested sections")
+        << u"Remarks.rpt"_s
+        << "<p>\n" + QByteArray("{{#duties}}").repeated(30000) + QByteArray("{{/duties}}").repeated(30000)
+        << u"Remarks.rpt' has an error in line 2: sections are nested more than 64 deep"_s;
+    QTest::newRow("an image from a device")
+        << u"Roster.rpt"_s
+        << QByteArray("<meta name=\"calendrix-datafile\" content=\"1\">\n<img src=\"/dev/zero\">")
+        << u"Roster.rpt' has an error in line 2: the image '/dev/zero' is not a file in the unit folder"_s;
+}
+
+// The window reads a layout as the command line does: one message names the
+// layout and what is wrong, and the other report is still shown.
+void tst_OpenPrint::unusableLayout()
+{
+    QFETCH(QString, layout);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, says);
+    Window w;
+    writeFile(w.unit.path(layout), content);
+    const QString path = w.unit.path(u"march.cxr"_s);
+    writeDatafile(path, {guard()});
+    w.dialogs.fileNames = {path};
+    w.openPrint();
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(says), qPrintable(errors[0]));
+    QCOMPARE(w.dialogs.previewTitles,
+             QStringList{layout == u"Roster.rpt" ? u"Remarks \u2013 march.cxr"_s
+                                                 : u"Duty roster \u2013 march.cxr"_s});
+}
+
+namespace {
+
+// The real preview, with its messages recorded instead of shown.
+class RecordingPreview : public WidgetDialogs
+{
+public:
+    QStringList errors;
+    void inform(QWidget *, Messenger::Kind, const QString &text) override { errors.append(text); }
+};
+
+} // namespace
+
+// A duty whose section, filled in, goes beyond what a layout may be stops
+// the preview with one message instead of leaving the window by an exception.
+void tst_OpenPrint::previewStopsAtAnOverfullSection()
+{
+    TestUnit unit;
+    const QString layout = RosterReports::rosterLayout(unit.folder.dir());
+    writeFile(layout, "<meta name=\"calendrix-datafile\" content=\"1\">\n"
+                      "<meta name=\"calendrix-sections\" content=\"duty\">\n"
+                      "{{#duties}}{{#soldiers}}<table><tr><td>{{name}}{{/soldiers}}{{/duties}}");
+    DutySpec kitchen{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}};
+    for (int i = 0; i < 9; ++i)
+        kitchen.rows.append({u"E"_s, u"Cook %1"_s.arg(i), u"HQ"_s, {u"1"_s}});
+    const QString path = unit.path(u"march.cxr"_s);
+    writeDatafile(path, {guard(), kitchen});
+    ReportEngine engine;
+    engine.setLayoutFile(layout);
+    engine.setDataFile(1, path);
+    const Report report = engine.run(); // the first duty nests two tables: allowed
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QTRY_VERIFY(!dialog || !dialog->isVisible());
+        if (dialog && dialog->isVisible())
+            qobject_cast<QDialog *>(dialog.data())->reject();
+    });
+    RecordingPreview preview;
+    preview.previewReport(nullptr, report);
+    QCOMPARE(preview.errors.size(), 1);
+    QVERIFY2(preview.errors[0].contains(u"tables are nested more than 8 deep"_s),
+             qPrintable(preview.errors[0]));
 }
 
 QTEST_MAIN(tst_OpenPrint)
