@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 namespace calendrix::test {
@@ -31,13 +32,20 @@ public:
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
-    // Takes every free byte with one file of its own.
-    void fill() const
+    // Takes every free byte but about leave with one file of its own.
+    void fill(qint64 leave = 0) const
     {
         QFile filler(m_dir.filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Append))
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return;
         const QByteArray block(4096, 'x');
+        if (leave > 0) {
+            const qint64 free = QStorageInfo(m_dir.path()).bytesAvailable();
+            for (qint64 n = free - leave; n >= block.size(); n -= block.size())
+                if (filler.write(block) != block.size() || !filler.flush())
+                    return;
+            return;
+        }
         while (filler.write(block) == block.size() && filler.flush()) {
         }
         // What the last block could not take, byte by byte.

@@ -42,6 +42,9 @@ bool FolderLock::tryLock()
                       .arg(host.isEmpty() ? u"this computer"_s : host);
     } else if (m_lock->error() == QLockFile::PermissionError) {
         m_error = u"The unit folder '%1' cannot be written (no permission)."_s.arg(folder);
+    } else if (m_lock->error() == QLockFile::UnknownError) {
+        // The lock file could not be made or written, most often on a full disk.
+        m_error = u"The unit folder '%1' cannot be written (is the disk full?)."_s.arg(folder);
     } else {
         m_error = u"The unit in '%1' is in use by another program."_s.arg(folder);
     }

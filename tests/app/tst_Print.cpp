@@ -6,6 +6,7 @@
 #include "Database.h"
 #include "RecordSet.h"
 #include "RunCalendrix.h"
+#include "SmallDisk.h"
 
 #include <QDate>
 #include <QDir>
@@ -75,22 +76,6 @@ QStringList errorLines(const Result &r)
 {
     return r.err.split(u'\n').filter(QRegularExpression(u"^ERROR: "_s));
 }
-
-// A small file system of its own that fills up, unmounted when done.
-struct SmallDisk {
-    QTemporaryDir dir;
-    bool mounted = false;
-    explicit SmallDisk(const QString &size)
-    {
-        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size="_s + size, u"tmpfs"_s,
-                                                 dir.path()}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (mounted)
-            QProcess::execute(u"umount"_s, {dir.path()});
-    }
-};
 
 // Enough memory for any print, so that a layout asking for more fails at
 // once instead of taking the machine's memory. Sanitizers reserve far more
@@ -342,23 +327,22 @@ void tst_Print::existingPdf()
 // Qt's write buffer were once taken for a finished file.
 void tst_Print::fullDisk_data()
 {
-    QTest::addColumn<QString>("size");
+    QTest::addColumn<qint64>("size");
     QTest::addColumn<QByteArray>("before"); // an earlier OUT.pdf, replaced
-    for (const QString &size : {u"64k"_s, u"256k"_s, u"512k"_s}) {
-        QTest::addRow("%s", qPrintable(size)) << size << QByteArray();
-        QTest::addRow("%s over an earlier file", qPrintable(size))
-            << size << QByteArray("the clerk's own file");
+    for (const qint64 kb : {64, 256, 512}) {
+        QTest::addRow("%lldk", kb) << kb * 1024 << QByteArray();
+        QTest::addRow("%lldk over an earlier file", kb) << kb * 1024 << QByteArray("the clerk's own file");
     }
 }
 
 void tst_Print::fullDisk()
 {
-    QFETCH(QString, size);
+    QFETCH(qint64, size);
     QFETCH(QByteArray, before);
-    SmallDisk disk(size);
-    if (!disk.mounted)
+    const SmallDisk disk(size);
+    if (!disk.isMounted())
         QSKIP("mounting a small file system is not permitted here");
-    const QString pdf = disk.dir.filePath(u"january.pdf"_s);
+    const QString pdf = disk.filePath(u"january.pdf"_s);
     if (!before.isEmpty()) {
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());

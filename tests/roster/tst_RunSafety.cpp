@@ -2,14 +2,13 @@
 
 #include "DatafileSwap.h"
 #include "ScratchFile.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QSqlQuery>
-#include <QStorageInfo>
 #include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
@@ -305,31 +304,18 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
     const QStringList after = dump(memoryOf(reference), FileKind::Working);
     const QStringList datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
 
-    const QString disk = m_tmp.filePath(u"disk"_s);
-    QDir().mkpath(disk);
-    QProcess mount;
-    mount.start(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1200k"_s, u"tmpfs"_s, disk});
-    if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+    const SmallDisk disk(1200 * 1024);
+    if (!disk.isMounted())
         QSKIP("no permission to mount a small disk here");
-    const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {disk}); });
-
-    const QString work = QDir(disk).filePath(u"unit"_s);
+    const QString work = disk.filePath(u"unit"_s);
     const QString target = QDir(work).filePath(u"out.cxr"_s);
-    const QString filler = QDir(disk).filePath(u"filler"_s);
     int failures = 0, runFailures = 0;
     for (int freeKb = 0;; freeKb += 4) {
-        QFile::remove(filler);
+        QFile::remove(disk.filePath(u"filler"_s));
         QDir(work).removeRecursively();
         copyUnit(fresh, work);
         QVERIFY(QFile::copy(oldFile, target));
-        const QStorageInfo space(disk);
-        QFile fill(filler);
-        QVERIFY(fill.open(QIODevice::WriteOnly));
-        const QByteArray block(4096, 'x');
-        for (qint64 n = space.bytesAvailable() - freeKb * 1024; n >= block.size(); n -= block.size())
-            if (fill.write(block) != block.size())
-                break;
-        fill.close();
+        disk.fill(freeKb * 1024 + 1);
 
         const Outcome o = runWith({u"make"_s, target, u"--data"_s, work, u"--replace"_s});
         const QStringList memory = dump(memoryOf(work), FileKind::Working);

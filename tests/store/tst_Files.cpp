@@ -2,6 +2,7 @@
 
 #include "FolderLock.h"
 #include "ScratchFile.h"
+#include "SmallDisk.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -229,7 +230,8 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
             Database::copyInto(templ, scratch, target, FileKind::Roster);
             QFAIL("copied a damaged template");
         } catch (const StoreError &e) {
-            QVERIFY2(e.text().contains(u"template.tem"_s) && e.text().contains(mentions), qPrintable(e.text()));
+            QVERIFY2(e.text().contains(u"template.tem"_s) && e.text().contains(mentions),
+                     qPrintable(e.text()));
             QVERIFY2(!e.text().contains(u".calendrix-"_s) && !e.text().contains(u"roster datafile"_s),
                      qPrintable(e.text()));
         }
@@ -346,6 +348,7 @@ void tst_Files::lockOnAFolderThatIsNotThere_data()
     QTest::addColumn<QString>("says");
     QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
     QTest::newRow("a file") << u"file"_s << u"is not a folder"_s;
+    QTest::newRow("on a full disk") << u"full"_s << u"cannot be written (is the disk full?)"_s;
 }
 
 void tst_Files::lockOnAFolderThatIsNotThere()
@@ -353,9 +356,16 @@ void tst_Files::lockOnAFolderThatIsNotThere()
     QFETCH(QString, what);
     QFETCH(QString, says);
     QTemporaryDir tmp;
-    const QString dir = tmp.filePath(u"unit"_s);
+    const SmallDisk disk(64 * 1024);
+    if (what == u"full" && !disk.isMounted())
+        QSKIP("no permission to mount a small disk here");
+    const QString dir = (what == u"full" ? disk.path() : tmp.path()) + u"/unit"_s;
     if (what == u"file")
         writeFile(dir, "a file");
+    if (what == u"full") {
+        QDir().mkpath(dir);
+        disk.fill();
+    }
     FolderLock lock(dir);
     QVERIFY(!lock.tryLock());
     QVERIFY2(lock.errorText().contains(says) && lock.errorText().contains(QDir::toNativeSeparators(dir)),
