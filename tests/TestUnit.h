@@ -7,6 +7,7 @@
 #include "UnitFolder.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,25 @@ inline QByteArray readFile(const QString &path)
 }
 
 // Adds one row with the given values at ordinals 1, 2, ...
+// Overwrites the start of the first page of a table with junk, as a bad disk
+// block would, so that SQLite reports the file damaged when it reads there.
+inline void damageTable(const QString &path, FileKind kind, const QString &table)
+{
+    int page = 0;
+    {
+        const Database db = Database::open(path, kind);
+        QSqlQuery q(db.connection());
+        q.prepare(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = ?"));
+        q.addBindValue(table);
+        QVERIFY(q.exec() && q.next());
+        page = q.value(0).toInt();
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.seek(qint64(page - 1) * 4096));
+    QCOMPARE(f.write(QByteArray(64, '\xff')), 64);
+}
+
 inline void addRow(RecordSet &rs, const QVariantList &values)
 {
     rs.addNew();

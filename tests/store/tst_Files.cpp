@@ -208,17 +208,7 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
         Database db = Database::open(templ, FileKind::Roster);
         db.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
     } else if (damage == u"page") {
-        int page = 0;
-        {
-            Database db = Database::open(templ, FileKind::Roster);
-            QSqlQuery q(db.connection());
-            QVERIFY(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = 'storeage'"_s) && q.next());
-            page = q.value(0).toInt();
-        }
-        QFile f(templ);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.seek(qint64(page - 1) * 4096));
-        f.write(QByteArray(64, '\xff'));
+        damageTable(templ, FileKind::Roster, u"storeage"_s);
     } else {
         QVERIFY(QFile::remove(templ));
     }

@@ -193,17 +193,7 @@ void tst_UnitFolder::repair()
         Database db = Database::open(path, FileKind::Roster);
         db.exec(u"DELETE FROM header"_s, u"main"_s, u"test"_s);
     } else if (damage == u"page") {
-        int page = 0;
-        {
-            Database db = Database::open(path, FileKind::Roster);
-            QSqlQuery q(db.connection());
-            QVERIFY(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = 'storeage'"_s) && q.next());
-            page = q.value(0).toInt();
-        }
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.seek(qint64(page - 1) * 4096));
-        f.write(QByteArray(64, '\xff'));
+        damageTable(path, FileKind::Roster, u"storeage"_s);
     }
     QMap<QString, QByteArray> before = snapshot(unit.dir.path());
     const QMap<QString, QByteArray> damagedEntry{{file, before.value(file)}};
