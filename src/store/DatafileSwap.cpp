@@ -112,10 +112,7 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
     {
         ScratchFile scratch(m_record);
         scratch.write(QJsonDocument(record).toJson());
-        if (::rename(encoded(scratch.path()).constData(), encoded(m_record).constData()) != 0)
-            throw ioError(u"Cannot write '%1'"_s.arg(shown(m_record)), m_record);
-        scratch.release();
-        syncFolder(m_record);
+        scratch.putInPlace();
     }
 
     if (hadTarget && ::link(encoded(m_target).constData(), encoded(m_backup).constData()) != 0 &&

@@ -1,5 +1,6 @@
 #include "OptionFile.h"
 
+#include "ScratchFile.h"
 #include "StoreError.h"
 #include "UnitFolder.h"
 
@@ -160,73 +161,14 @@ QByteArray format(qint16 value)
     return s + " \r\n";
 }
 
-namespace {
-
-StoreError writeError(const QString &path, int error)
-{
-    StoreErrorCode code = StoreErrorCode::IoError;
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        code = StoreErrorCode::DiskFull;
-    else if (error == EROFS || error == EACCES || error == EPERM)
-        code = StoreErrorCode::ReadOnly;
-    return StoreError(code,
-                      u"Cannot write the option file '%1': %2"_s.arg(QDir::toNativeSeparators(path),
-                                                                     QString::fromLocal8Bit(strerror(error))),
-                      path);
-}
-
-bool writeAll(int fd, const QByteArray &data)
-{
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-} // namespace
-
 void write(const QString &path, qint16 value)
 {
     // The new content goes into a file beside the old one, all the way to the
     // disk, before it takes the name: a full or failing disk leaves the old
     // file as it was, never an empty one.
-    const QString dir = QFileInfo(path).absolutePath();
-    QByteArray scratch = QFile::encodeName(dir + u"/.calendrix-XXXXXX.tmp"_s);
-    const int fd = ::mkstemps(scratch.data(), 4);
-    if (fd < 0)
-        throw writeError(path, errno);
-    const QByteArray data = format(value);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(scratch.constData(), QFile::encodeName(path).constData()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(scratch.constData());
-        throw writeError(path, error);
-    }
-    // The new name itself is only safe once the folder is on the disk.
-    const int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    ScratchFile scratch(path);
+    scratch.write(format(value));
+    scratch.putInPlace();
 }
 
 } // namespace calendrix::OptionFile

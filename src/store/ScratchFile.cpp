@@ -39,6 +39,28 @@ bool namesFile(const QString &path, int fd)
            byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
 }
 
+// The error of a failed system call, with errno's own words.
+StoreError systemError(const QString &text, const QString &file)
+{
+    const int error = errno;
+    StoreErrorCode code = StoreErrorCode::IoError;
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        code = StoreErrorCode::DiskFull;
+    else if (error == EROFS || error == EACCES || error == EPERM)
+        code = StoreErrorCode::ReadOnly;
+    return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
+}
+
+void syncFolder(const QString &path)
+{
+    const int fd =
+        ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 QString ScratchFile::hiddenName(const QString &suffix)
@@ -50,7 +72,7 @@ QString ScratchFile::hiddenName(const QString &suffix)
     return name + suffix;
 }
 
-ScratchFile::ScratchFile(const QString &target)
+ScratchFile::ScratchFile(const QString &target) : m_target(target)
 {
     const QString dir = QFileInfo(target).absolutePath();
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -62,10 +84,8 @@ ScratchFile::ScratchFile(const QString &target)
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::CannotOpen,
-                             u"Cannot create a file in '%1': %2"_s.arg(
-                                 QDir::toNativeSeparators(dir), QString::fromLocal8Bit(strerror(errno))),
-                             target);
+            throw systemError(u"Cannot make a file beside '%1'"_s.arg(QDir::toNativeSeparators(target)),
+                              target);
         }
         if (::flock(fd, LOCK_EX) == 0 && namesFile(path, fd)) {
             m_path = path;
@@ -75,7 +95,7 @@ ScratchFile::ScratchFile(const QString &target)
         ::close(fd);
     }
     throw StoreError(StoreErrorCode::CannotOpen,
-                     u"Cannot create a file in '%1'."_s.arg(QDir::toNativeSeparators(dir)), target);
+                     u"Cannot make a file beside '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
 }
 
 ScratchFile::~ScratchFile()
@@ -93,23 +113,30 @@ ScratchFile::~ScratchFile()
 
 void ScratchFile::write(const QByteArray &data)
 {
+    const QString shown = QDir::toNativeSeparators(m_target);
     qsizetype done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(m_fd, data.constData() + done, size_t(data.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC;
         if (n <= 0)
-            throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::IoError,
-                             u"Cannot write '%1': %2"_s.arg(QDir::toNativeSeparators(m_path),
-                                                            QString::fromLocal8Bit(strerror(errno))),
-                             m_path);
+            throw systemError(u"Cannot write '%1'"_s.arg(shown), m_target);
         done += n;
     }
     if (::fsync(m_fd) != 0)
-        throw StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::IoError,
-                         u"Cannot write '%1' to the disk: %2"_s.arg(QDir::toNativeSeparators(m_path),
-                                                                    QString::fromLocal8Bit(strerror(errno))),
-                         m_path);
+        throw systemError(u"Cannot write '%1' to the disk"_s.arg(shown), m_target);
+}
+
+void ScratchFile::putInPlace()
+{
+    // rename(2) swaps the name in one step: readers see the old file or the new.
+    if (::rename(encoded(m_path).constData(), encoded(m_target).constData()) != 0)
+        throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
+    release();
+    // The new name itself is only safe once the folder is on the disk.
+    syncFolder(m_target);
 }
 
 QString ScratchFile::identity() const

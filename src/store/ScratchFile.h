@@ -20,9 +20,12 @@ public:
     ScratchFile &operator=(const ScratchFile &) = delete;
 
     QString path() const { return m_path; }
-    // Writes data to the file and flushes it to the disk; throws StoreError
-    // on any short write or failed flush.
+    // Writes data to the file and flushes it to the disk; throws StoreError,
+    // naming the target, on any short write or failed flush.
     void write(const QByteArray &data);
+    // Moves the finished file to the target in one step, replacing what is
+    // there; throws StoreError.
+    void putInPlace();
     // Device and inode of the file, which it keeps when moved into place.
     QString identity() const;
     // The file was moved into place (or is otherwise kept): leave it be.
@@ -37,6 +40,7 @@ public:
     static QString hiddenName(const QString &suffix);
 
 private:
+    QString m_target;
     QString m_path;
     int m_fd = -1;
 };
