@@ -474,12 +474,12 @@ void MainWindow::deletePastPeriods(DataControl *source, const QDate &today)
     bool deleted = false;
     try {
         RecordSet &rs = source->recordset();
-        for (int slot = 0; slot < rs.rowSlots(); ++slot) {
+        for (int slot = 0; slot < rs.storedRowCount(); ++slot) {
             const QVariant to = rs.valueAt(slot, 3);
-            if (rs.isDeletedSlot(slot) || to.metaType().id() != QMetaType::QDate || to.toDate() >= today)
+            if (rs.isDeletedRow(slot) || to.metaType().id() != QMetaType::QDate || to.toDate() >= today)
                 continue;
             try {
-                rs.moveToSlot(slot);
+                rs.moveToRow(slot);
                 rs.deleteCurrent();
                 deleted = true;
             } catch (const StoreError &) {
