@@ -234,7 +234,7 @@ struct DatabaseShared {
     // before the connection does; held by pointer because a QSqlQuery is not
     // to be copied.
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> statements;
-    // Tables of the main file that cannot be used (openWithFaults), by name.
+    // Tables of the file that cannot be used (openWithFaults), by lower-case name.
     QHash<QString, StoreError> unusable;
     bool inTransaction = false;
 
