@@ -160,6 +160,251 @@ const QDate kLastDay(9999, 12, 31);
 // No duty has more periods than a datafile has columns.
 constexpr int kMostPeriods = 36;
 
+// Qualification number of sub-unit u's membership: right after the ones every unit knows.
+int subUnitQualification(int u)
+{
+    return int(kQualifications.size()) + 1 + u;
+}
+
+struct UnitSize {
+    int soldiers;
+    int duties;
+};
+
+UnitSize unitSize(DemoUnit::Scale scale)
+{
+    switch (scale) {
+    case DemoUnit::Scale::Company:
+        break;
+    case DemoUnit::Scale::Battalion:
+        return {800, 30};
+    case DemoUnit::Scale::Brigade:
+        return {4000, 80};
+    }
+    return {150, 10};
+}
+
+void checkStart(QDate from)
+{
+    if (from > DemoUnit::latestStart())
+        throw StoreError(StoreErrorCode::General,
+                         u"The example unit cannot start after %1: its periods would run past %2."_s.arg(
+                             DemoUnit::latestStart().toString(Qt::ISODate), kLastDay.toString(Qt::ISODate)));
+}
+
+void checkFolderIsNew(const UnitFolder &folder)
+{
+    for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
+        if (QFileInfo::exists(path))
+            throw StoreError(
+                StoreErrorCode::DestinationExists,
+                u"'%1' already holds a unit; the example unit needs a new or empty folder."_s.arg(
+                    folder.dir()),
+                path);
+}
+
+// Writes the example unit's records into the personnel file, one table after
+// the other. Every step draws from the one random sequence, so the steps must
+// run in this order for a seed to keep giving the same unit.
+class DemoUnitWriter
+{
+public:
+    DemoUnitWriter(const Database &db, const DemoUnit::Options &options, QDate from)
+        : m_db(db), m_rnd(options.seed), m_scale(options.scale), m_from(from),
+          m_org(organization(options.scale))
+    {}
+
+    const DemoUnit::Summary &summary() const { return m_summary; }
+
+    void writeQualificationTitles()
+    {
+        RecordSet titles(m_db, RecordSources::kQualifications);
+        titles.edit();
+        for (int k = 0; k < kQualifications.size(); ++k)
+            titles.setValue(Fields::Qualifications::qualification(k + 1), kQualifications[k]);
+        for (int u = 0; u < m_org.subUnits.size(); ++u)
+            titles.setValue(Fields::Qualifications::qualification(subUnitQualification(u)),
+                            m_org.subUnits[u]);
+        titles.update();
+    }
+
+    void writeSections()
+    {
+        RecordSet sections(m_db, RecordSources::kSections);
+        for (const auto &section : m_org.sections) {
+            sections.addNew();
+            sections.setValue(Fields::Sections::Section, section.first);
+            sections.update();
+        }
+    }
+
+    void addSoldiers(int count)
+    {
+        RecordSet soldiers(m_db, RecordSources::kSoldierRoster);
+        QSet<QString> names;
+        for (int i = 0; i < count; ++i)
+            addSoldier(soldiers, names);
+        m_summary.soldiers = count;
+    }
+
+    // Duties: the duty kinds, per organization where the unit is larger, each
+    // with its periods in the schedule.
+    void addDuties(int count)
+    {
+        RecordSet duties(m_db, RecordSources::kDutyDates);
+        RecordSet schedule(m_db, RecordSources::kWorkSchedule);
+        for (int i = 0; i < count; ++i) {
+            // Larger units: every sub-unit runs its own duties.
+            const int unit = m_org.subUnits.isEmpty() ? -1 : i % int(m_org.subUnits.size());
+            const int kindIndex = m_org.subUnits.isEmpty() ? i : i / int(m_org.subUnits.size());
+            const DutyKind &kind = kDutyKinds[kindIndex % kDutyKinds.size()];
+            QString name = kind.name;
+            if (kindIndex >= kDutyKinds.size())
+                name += u", night"_s;
+            if (unit >= 0)
+                name += u" ("_s + m_org.subUnits[unit] + u')';
+            addDuty(duties, name, kind, unit);
+            m_summary.periods += schedulePeriods(schedule, name, kind);
+        }
+        m_summary.duties = count;
+    }
+
+    void addAbsences()
+    {
+        RecordSet absences(m_db, RecordSources::kAbsentDates);
+        for (const QString &name : m_soldierNames) {
+            if (!m_rnd.chance(12))
+                continue;
+            const QDate start = m_from.addDays(m_rnd.between(-5, 40));
+            absences.addNew();
+            absences.setValue(Fields::AbsentDates::SoldierName, name);
+            absences.setValue(Fields::AbsentDates::From, start);
+            absences.setValue(Fields::AbsentDates::To, start.addDays(m_rnd.between(0, 13)));
+            absences.setValue(Fields::AbsentDates::Reason, m_rnd.pick(kReasons));
+            absences.update();
+            ++m_summary.absences;
+        }
+    }
+
+    // Holidays of this and the next year that have not passed, and a training
+    // holiday that makes a long weekend in the scheduled weeks.
+    void addHolidays()
+    {
+        RecordSet holidays(m_db, RecordSources::kHoliday);
+        for (int year : {m_from.year(), m_from.year() + 1}) {
+            addHoliday(holidays, u"New Year's Day"_s, QDate(year, 1, 1), QDate(year, 1, 1));
+            addHoliday(holidays, u"Independence Day"_s, QDate(year, 7, 4), QDate(year, 7, 4));
+            addHoliday(holidays, u"Veterans Day"_s, QDate(year, 11, 11), QDate(year, 11, 11));
+            addHoliday(holidays, u"Christmas"_s, QDate(year, 12, 24), QDate(year, 12, 26));
+        }
+        QDate friday = m_from.addDays(14);
+        while (friday.dayOfWeek() != 5)
+            friday = friday.addDays(1);
+        addHoliday(holidays, u"Training holiday"_s, friday, friday);
+    }
+
+private:
+    void addSoldier(RecordSet &soldiers, QSet<QString> &names)
+    {
+        const QString name = uniqueName(names);
+        names.insert(name);
+        m_soldierNames.append(name);
+        const QChar rank = randomRank(m_rnd);
+        const auto &section = m_rnd.pick(m_org.sections);
+        soldiers.addNew();
+        soldiers.setValue(Fields::SoldierRoster::SoldierName, name);
+        soldiers.setValue(Fields::SoldierRoster::SoldierRank, QString(rank));
+        soldiers.setValue(Fields::SoldierRoster::Section, section.first);
+        const bool officer = rank >= u'R' && rank <= u'W';
+        const bool nco = rank >= u'E' && rank <= u'L';
+        const bool civilian = rank == u'?';
+        const bool held[8] = {!civilian && m_rnd.chance(85),
+                              m_rnd.chance(40),
+                              m_rnd.chance(30),
+                              m_rnd.chance(25),
+                              nco,
+                              officer || (rank >= u'M' && rank <= u'Q'),
+                              m_rnd.chance(35),
+                              m_rnd.chance(12)};
+        for (int k = 0; k < 8; ++k)
+            soldiers.setValue(Fields::SoldierRoster::qualification(k + 1), held[k]);
+        if (section.second >= 0)
+            soldiers.setValue(Fields::SoldierRoster::qualification(subUnitQualification(section.second)),
+                              true);
+        soldiers.update();
+    }
+
+    // "Surname, First name", with a number added for the rare twin.
+    QString uniqueName(const QSet<QString> &names)
+    {
+        const QString base = m_rnd.pick(kSurnames) + u", "_s + m_rnd.pick(kFirstNames);
+        QString name = base;
+        for (int n = 0; names.contains(name); ++n)
+            name =
+                n < 8 ? base + u' ' + QChar(u'A' + m_rnd.below(26)) + u'.' : base + u' ' + QString::number(n);
+        return name;
+    }
+
+    void addDuty(RecordSet &duties, const QString &name, const DutyKind &kind, int unit)
+    {
+        duties.addNew();
+        duties.setValue(Fields::DutyDates::DutyName, name);
+        duties.setValue(Fields::DutyDates::Organization, unit >= 0 ? m_org.subUnits[unit] : u"Company HQ"_s);
+        for (int k = 1; k <= Fields::kQualificationCount; ++k)
+            duties.setValue(Fields::DutyDates::qualification(k),
+                            kind.requires_.contains(k) || (unit >= 0 && k == subUnitQualification(unit)));
+        duties.update();
+    }
+
+    // Periods over the coming weeks, up to 36, entered in no particular order.
+    int schedulePeriods(RecordSet &schedule, const QString &name, const DutyKind &kind)
+    {
+        const int periods = m_scale == DemoUnit::Scale::Brigade
+                                ? kMostPeriods
+                                : m_rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? kMostPeriods : 8);
+        QList<int> starts;
+        for (int p = 0; p < periods; ++p)
+            starts.append(p * kind.days);
+        for (int p = int(starts.size()) - 1; p > 0; --p)
+            std::swap(starts[p], starts[m_rnd.below(p + 1)]);
+        for (int start : starts) {
+            schedule.addNew();
+            schedule.setValue(Fields::WorkSchedule::DutyName, name);
+            schedule.setValue(Fields::WorkSchedule::From, m_from.addDays(start));
+            schedule.setValue(Fields::WorkSchedule::To, m_from.addDays(start + kind.days - 1));
+            schedule.update();
+        }
+        return periods;
+    }
+
+    void addHoliday(RecordSet &holidays, const QString &name, QDate first, QDate last)
+    {
+        if (last < m_from || last > kLastDay)
+            return;
+        holidays.addNew();
+        holidays.setValue(Fields::Holiday::Name, name);
+        holidays.setValue(Fields::Holiday::From, first);
+        holidays.setValue(Fields::Holiday::To, last);
+        holidays.update();
+        ++m_summary.holidays;
+    }
+
+    const Database &m_db;
+    Random m_rnd;
+    DemoUnit::Scale m_scale;
+    QDate m_from;
+    Organization m_org;
+    QStringList m_soldierNames; // in the order they were added: absences follow it
+    DemoUnit::Summary m_summary;
+};
+
+// Holidays count only with Consolidate on; the example shows it.
+void writeOptionFiles(const UnitFolder &folder)
+{
+    OptionFile::write(folder.consolidatePath(), 1);
+    OptionFile::write(folder.absencePath(), 0);
+}
+
 } // namespace
 
 QDate DemoUnit::latestStart()
@@ -188,174 +433,25 @@ bool DemoUnit::parseScale(const QString &text, Scale *scale)
 DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
 {
     const QDate from = options.from.isValid() ? options.from : QDate::currentDate().addDays(1);
-    if (from > latestStart())
-        throw StoreError(StoreErrorCode::General,
-                         u"The example unit cannot start after %1: its periods would run past %2."_s.arg(
-                             latestStart().toString(Qt::ISODate), kLastDay.toString(Qt::ISODate)));
+    checkStart(from);
     const UnitFolder folder(dir);
-    for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
-        if (QFileInfo::exists(path))
-            throw StoreError(
-                StoreErrorCode::DestinationExists,
-                u"'%1' already holds a unit; the example unit needs a new or empty folder."_s.arg(
-                    folder.dir()),
-                path);
+    checkFolderIsNew(folder);
     folder.init();
 
-    Random rnd(options.seed);
-    int soldierCount = 150, dutyCount = 10;
-    if (options.scale == Scale::Battalion) {
-        soldierCount = 800;
-        dutyCount = 30;
-    } else if (options.scale == Scale::Brigade) {
-        soldierCount = 4000;
-        dutyCount = 80;
-    }
-    const Organization org = organization(options.scale);
-    Summary summary;
-
+    const UnitSize size = unitSize(options.scale);
     Database db = Database::open(folder.personnelPath(), FileKind::Personnel);
     Transaction transaction(db);
-
-    RecordSet titles(db, RecordSources::kQualifications);
-    titles.edit();
-    for (int k = 0; k < kQualifications.size(); ++k)
-        titles.setValue(Fields::Qualifications::qualification(k + 1), kQualifications[k]);
-    for (int u = 0; u < org.subUnits.size(); ++u)
-        titles.setValue(Fields::Qualifications::qualification(int(kQualifications.size()) + 1 + u),
-                        org.subUnits[u]);
-    titles.update();
-
-    RecordSet sections(db, RecordSources::kSections);
-    for (const auto &section : org.sections) {
-        sections.addNew();
-        sections.setValue(Fields::Sections::Section, section.first);
-        sections.update();
-    }
-
-    // Soldiers: unique names "Surname, First name" (a number added for the rare twin).
-    RecordSet soldiers(db, RecordSources::kSoldierRoster);
-    QSet<QString> names;
-    QStringList soldierNames;
-    for (int i = 0; i < soldierCount; ++i) {
-        const QString base = rnd.pick(kSurnames) + u", "_s + rnd.pick(kFirstNames);
-        QString name = base;
-        for (int n = 0; names.contains(name); ++n)
-            name =
-                n < 8 ? base + u' ' + QChar(u'A' + rnd.below(26)) + u'.' : base + u' ' + QString::number(n);
-        names.insert(name);
-        soldierNames.append(name);
-        const QChar rank = randomRank(rnd);
-        const auto &section = rnd.pick(org.sections);
-        soldiers.addNew();
-        soldiers.setValue(Fields::SoldierRoster::SoldierName, name);
-        soldiers.setValue(Fields::SoldierRoster::SoldierRank, QString(rank));
-        soldiers.setValue(Fields::SoldierRoster::Section, section.first);
-        const bool officer = rank >= u'R' && rank <= u'W';
-        const bool nco = rank >= u'E' && rank <= u'L';
-        const bool civilian = rank == u'?';
-        const bool held[8] = {!civilian && rnd.chance(85),
-                              rnd.chance(40),
-                              rnd.chance(30),
-                              rnd.chance(25),
-                              nco,
-                              officer || (rank >= u'M' && rank <= u'Q'),
-                              rnd.chance(35),
-                              rnd.chance(12)};
-        for (int k = 0; k < 8; ++k)
-            soldiers.setValue(Fields::SoldierRoster::qualification(k + 1), held[k]);
-        if (section.second >= 0)
-            soldiers.setValue(
-                Fields::SoldierRoster::qualification(int(kQualifications.size()) + 1 + section.second), true);
-        soldiers.update();
-    }
-    summary.soldiers = soldierCount;
-
-    // Duties: the duty kinds, per organization where the unit is larger.
-    RecordSet duties(db, RecordSources::kDutyDates);
-    RecordSet schedule(db, RecordSources::kWorkSchedule);
-    for (int i = 0; i < dutyCount; ++i) {
-        // Larger units: every sub-unit runs its own duties.
-        const int unit = org.subUnits.isEmpty() ? -1 : i % int(org.subUnits.size());
-        const int kindIndex = org.subUnits.isEmpty() ? i : i / int(org.subUnits.size());
-        const DutyKind &kind = kDutyKinds[kindIndex % kDutyKinds.size()];
-        QString name = kind.name;
-        if (kindIndex >= kDutyKinds.size())
-            name += u", night"_s;
-        if (unit >= 0)
-            name += u" ("_s + org.subUnits[unit] + u')';
-        duties.addNew();
-        duties.setValue(Fields::DutyDates::DutyName, name);
-        duties.setValue(Fields::DutyDates::Organization, unit >= 0 ? org.subUnits[unit] : u"Company HQ"_s);
-        for (int k = 1; k <= Fields::kQualificationCount; ++k)
-            duties.setValue(Fields::DutyDates::qualification(k),
-                            kind.requires_.contains(k) ||
-                                (unit >= 0 && k == int(kQualifications.size()) + 1 + unit));
-        duties.update();
-
-        // Periods over the coming weeks, up to 36, entered in no particular order.
-        const int periods = options.scale == Scale::Brigade
-                                ? kMostPeriods
-                                : rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? kMostPeriods : 8);
-        QList<int> starts;
-        for (int p = 0; p < periods; ++p)
-            starts.append(p * kind.days);
-        for (int p = int(starts.size()) - 1; p > 0; --p)
-            std::swap(starts[p], starts[rnd.below(p + 1)]);
-        for (int start : starts) {
-            schedule.addNew();
-            schedule.setValue(Fields::WorkSchedule::DutyName, name);
-            schedule.setValue(Fields::WorkSchedule::From, from.addDays(start));
-            schedule.setValue(Fields::WorkSchedule::To, from.addDays(start + kind.days - 1));
-            schedule.update();
-        }
-        summary.periods += periods;
-    }
-    summary.duties = dutyCount;
-
-    RecordSet absences(db, RecordSources::kAbsentDates);
-    for (const QString &name : soldierNames) {
-        if (!rnd.chance(12))
-            continue;
-        const QDate start = from.addDays(rnd.between(-5, 40));
-        absences.addNew();
-        absences.setValue(Fields::AbsentDates::SoldierName, name);
-        absences.setValue(Fields::AbsentDates::From, start);
-        absences.setValue(Fields::AbsentDates::To, start.addDays(rnd.between(0, 13)));
-        absences.setValue(Fields::AbsentDates::Reason, rnd.pick(kReasons));
-        absences.update();
-        ++summary.absences;
-    }
-
-    // Holidays of this and the next year that have not passed, and a training
-    // holiday that makes a long weekend in the scheduled weeks.
-    RecordSet holidays(db, RecordSources::kHoliday);
-    auto addHoliday = [&](const QString &name, QDate first, QDate last) {
-        if (last < from || last > kLastDay)
-            return;
-        holidays.addNew();
-        holidays.setValue(Fields::Holiday::Name, name);
-        holidays.setValue(Fields::Holiday::From, first);
-        holidays.setValue(Fields::Holiday::To, last);
-        holidays.update();
-        ++summary.holidays;
-    };
-    for (int year : {from.year(), from.year() + 1}) {
-        addHoliday(u"New Year's Day"_s, QDate(year, 1, 1), QDate(year, 1, 1));
-        addHoliday(u"Independence Day"_s, QDate(year, 7, 4), QDate(year, 7, 4));
-        addHoliday(u"Veterans Day"_s, QDate(year, 11, 11), QDate(year, 11, 11));
-        addHoliday(u"Christmas"_s, QDate(year, 12, 24), QDate(year, 12, 26));
-    }
-    QDate friday = from.addDays(14);
-    while (friday.dayOfWeek() != 5)
-        friday = friday.addDays(1);
-    addHoliday(u"Training holiday"_s, friday, friday);
+    DemoUnitWriter writer(db, options, from);
+    writer.writeQualificationTitles();
+    writer.writeSections();
+    writer.addSoldiers(size.soldiers);
+    writer.addDuties(size.duties);
+    writer.addAbsences();
+    writer.addHolidays();
     transaction.commit();
 
-    // Holidays count only with Consolidate on; the example shows it.
-    OptionFile::write(folder.consolidatePath(), 1);
-    OptionFile::write(folder.absencePath(), 0);
-    return summary;
+    writeOptionFiles(folder);
+    return writer.summary();
 }
 
 } // namespace calendrix
