@@ -420,10 +420,10 @@ void MainWindow::loadSections()
 
 void MainWindow::readOptions()
 {
-    m_module.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
-    MNU_Consolidate->setChecked(m_module.consolidateFlag == 1);
-    m_module.absenceFlag = OptionFile::read(m_folder.absencePath());
-    MNU_Absence->setChecked(m_module.absenceFlag == 1);
+    m_options.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
+    MNU_Consolidate->setChecked(m_options.consolidateFlag == 1);
+    m_options.absenceFlag = OptionFile::read(m_folder.absencePath());
+    MNU_Absence->setChecked(m_options.absenceFlag == 1);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -656,12 +656,12 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
 
 void MainWindow::MNU_Consolidate_Click()
 {
-    toggleOption(MNU_Consolidate, m_module.consolidateFlag, m_folder.consolidatePath());
+    toggleOption(MNU_Consolidate, m_options.consolidateFlag, m_folder.consolidatePath());
 }
 
 void MainWindow::MNU_Absence_Click()
 {
-    toggleOption(MNU_Absence, m_module.absenceFlag, m_folder.absencePath());
+    toggleOption(MNU_Absence, m_options.absenceFlag, m_folder.absencePath());
 }
 
 void MainWindow::MNU_Make_Click()
@@ -672,14 +672,14 @@ void MainWindow::MNU_Make_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".cxr"_s;
-    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
-    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+    m_datafile.path = QFileInfo(path).absoluteFilePath();
+    m_datafile.title = QFileInfo(path).fileName();
 
     RosterRun::Outcome outcome;
     {
         RunMessenger messenger(this);
-        RosterRun run(m_folder, messenger, m_module.consolidateFlag, m_module.absenceFlag);
-        outcome = run.make(m_module.currentDatafilePath);
+        RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
+        outcome = run.make(m_datafile.path);
     }
     if (!isVisible())
         show();
@@ -695,7 +695,7 @@ void MainWindow::MNU_Make_Click()
             if (source->isBound())
                 source->refresh();
         if (outcome != RosterRun::Outcome::Failed) {
-            const Database datafile = Database::open(m_module.currentDatafilePath, FileKind::Roster);
+            const Database datafile = Database::open(m_datafile.path, FileKind::Roster);
             MyHeader->bind(datafile, u"header"_s);
             MyStoreage->bind(datafile, u"storeage"_s);
         }
@@ -711,11 +711,11 @@ void MainWindow::MNU_Open_Click()
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;
-    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
-    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+    m_datafile.path = QFileInfo(path).absoluteFilePath();
+    m_datafile.title = QFileInfo(path).fileName();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterReports reports(m_reportEngine, m_folder.dir(), m_module.currentDatafilePath);
+    const RosterReports reports(m_reportEngine, m_folder.dir(), m_datafile.path);
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "Module1.h"
+#include "CurrentDatafile.h"
 #include "ReportEngine.h"
+#include "RunOptions.h"
 #include "UnitFolder.h"
 
 #include <QDate>
@@ -39,7 +40,8 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Module1 &module() const { return m_module; }
+    const RunOptions &runOptions() const { return m_options; }
+    const CurrentDatafile &currentDatafile() const { return m_datafile; }
     UnitFolder folder() const { return m_folder; }
     // The housekeeping done whenever the window becomes active again: at
     // start, after one of the program's dialogs and after a roster run.
@@ -97,7 +99,8 @@ private:
 
     UnitFolder m_folder;
     std::unique_ptr<FolderLock> m_lock;
-    Module1 m_module;
+    RunOptions m_options;
+    CurrentDatafile m_datafile;
     // Report settings stay from one printing to the next, as the engine keeps them.
     ReportEngine m_reportEngine;
     std::function<QDate()> m_today;
