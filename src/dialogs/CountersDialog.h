@@ -35,9 +35,9 @@ private:
 
     UnitFolder m_folder;
     int m_sortState = 0; // 0 normal-day order, 1 holiday order
-    DataControl *Data1;
-    DataGrid *TDBGrid1;
-    QPushButton *Command3;
+    DataControl *m_counters;
+    DataGrid *m_counterGrid;
+    QPushButton *m_sortButton;
 };
 
 } // namespace calendrix

@@ -29,8 +29,8 @@ private:
     void fitColumns();
 
     UnitFolder m_folder;
-    DataControl *Data1;
-    DataGrid *TDBGrid3;
+    DataControl *m_dates;
+    DataGrid *m_dateGrid;
 };
 
 } // namespace calendrix

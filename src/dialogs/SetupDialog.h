@@ -40,12 +40,17 @@ private:
 
     UnitFolder m_folder;
     std::function<QDate()> m_today;
-    DataControl *Data1, *Data2, *Data3, *Data4, *Data5;
-    QTabWidget *SSTab1 = nullptr;
-    std::array<QLineEdit *, 15> Text1{};
-    DataGrid *TDBGrid1 = nullptr;
-    DataGrid *TDBGrid2 = nullptr;
-    MonthView *MonthView1 = nullptr;
+    // All over the personnel database; the objectNames are the old control names.
+    DataControl *m_titles;   // Data1, Qualifications
+    DataControl *m_sections; // Data2
+    DataControl *m_holidays; // Data3
+    DataControl *m_soldiers; // Data4, walked only to clear untitled flags
+    DataControl *m_duties;   // Data5, the same
+    QTabWidget *m_tabs = nullptr;
+    std::array<QLineEdit *, 15> m_titleBoxes{};
+    DataGrid *m_sectionGrid = nullptr;      // TDBGrid1
+    DataGrid *m_holidayGrid = nullptr;      // TDBGrid2
+    MonthView *m_holidayCalendar = nullptr; // MonthView1
 };
 
 } // namespace calendrix

@@ -64,18 +64,14 @@ MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> loc
     setWindowTitle(u"Calendrix"_s);
     resize(1100, 760);
 
-    Data1 = new DataControl(u"Data1"_s, this);
-    Data2 = new DataControl(u"Data2"_s, this);
-    Data3 = new DataControl(u"Data3"_s, this);
-    Data4 = new DataControl(u"Data4"_s, this);
-    Data5 = new DataControl(u"Data5"_s, this);
-    Data6 = new DataControl(u"Data6"_s, this);
-    Data7 = new DataControl(u"Data7"_s, this);
-    DutyList = new DataControl(u"DutyList"_s, this);
-    Memory1 = new DataControl(u"Memory1"_s, this);
-    Header = new DataControl(u"Header"_s, this);
-    MyHeader = new DataControl(u"MyHeader"_s, this);
-    MyStoreage = new DataControl(u"MyStoreage"_s, this);
+    m_duties = new DataControl(u"Data1"_s, this);
+    m_soldiers = new DataControl(u"Data2"_s, this);
+    m_schedule = new DataControl(u"Data3"_s, this);
+    m_absences = new DataControl(u"Data4"_s, this);
+    m_titles = new DataControl(u"Data5"_s, this);
+    m_sections = new DataControl(u"Data6"_s, this);
+    m_holidays = new DataControl(u"Data7"_s, this);
+    m_assignmentDates = new DataControl(u"DutyList"_s, this);
 
     buildMenus();
     buildWindow();
@@ -86,7 +82,7 @@ MainWindow::~MainWindow()
 {
     // The lists outlive this object's own part of the destruction; an editor
     // they close on the way out must not reach the window's handlers.
-    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+    for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid}) {
         if (grid->model())
             grid->model()->disconnect(this);
         if (grid->selectionModel())
@@ -119,12 +115,12 @@ void MainWindow::buildMenus()
     assignment->setObjectName(u"MNU_Assignment"_s);
     item(assignment, u"MNU_Count"_s, u"C&ounters..."_s)->setEnabled(false);
     item(assignment, u"MNU_Dates"_s, u"D&ates..."_s)->setEnabled(false);
-    MNU_Consolidate = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
-    MNU_Consolidate->setCheckable(true);
-    connect(MNU_Consolidate, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
-    MNU_Absence = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
-    MNU_Absence->setCheckable(true);
-    connect(MNU_Absence, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
+    m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
+    m_consolidateItem->setCheckable(true);
+    connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
+    m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
+    m_absenceItem->setCheckable(true);
+    connect(m_absenceItem, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MNU_Help"_s);
@@ -141,8 +137,8 @@ QWidget *MainWindow::buildTab(int tab)
 
     DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
     DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
-    (duty ? TDBGrid1 : TDBGrid3) = top;
-    (duty ? TDBGrid2 : TDBGrid4) = periods;
+    (duty ? m_dutyGrid : m_soldierGrid) = top;
+    (duty ? m_scheduleGrid : m_absenceGrid) = periods;
 
     auto *lower = new QHBoxLayout;
     auto *qualifications = new QGroupBox(u"Qualifications:"_s, page);
@@ -152,7 +148,7 @@ QWidget *MainWindow::buildTab(int tab)
         auto *box = new QCheckBox(qualifications);
         box->setObjectName((duty ? u"DQ_%1"_s : u"PQ_%1"_s).arg(i));
         boxes->addWidget(box);
-        (duty ? DQ : PQ)[i] = box;
+        (duty ? m_dutyBoxes : m_soldierBoxes)[i] = box;
         connect(box, &QCheckBox::clicked, this,
                 [this, tab, i](bool checked) { qualificationClicked(tab, i, checked); });
     }
@@ -162,7 +158,7 @@ QWidget *MainWindow::buildTab(int tab)
     auto *frame = new QGroupBox(duty ? u"Work Schedule:"_s : u"Personnel Absence:"_s, page);
     auto *frameLayout = new QGridLayout(frame);
     MonthView *calendar = new MonthView(duty ? u"MonthView1"_s : u"MonthView2"_s, frame);
-    (duty ? MonthView1 : MonthView2) = calendar;
+    (duty ? m_scheduleCalendar : m_absenceCalendar) = calendar;
     auto *remove = new QPushButton(u"&Remove"_s, frame);
     remove->setObjectName(duty ? u"Command6"_s : u"Command12"_s);
     frameLayout->addWidget(calendar, 0, 0);
@@ -229,20 +225,20 @@ QWidget *MainWindow::buildTab(int tab)
 
 void MainWindow::buildWindow()
 {
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(u"SSTab1"_s);
-    SSTab1->addTab(buildTab(0), u"Duty"_s);
-    SSTab1->addTab(buildTab(1), u"Roster"_s);
-    SSTab1->setCurrentIndex(1);
-    setCentralWidget(SSTab1);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(u"SSTab1"_s);
+    m_tabs->addTab(buildTab(0), u"Duty"_s);
+    m_tabs->addTab(buildTab(1), u"Roster"_s);
+    m_tabs->setCurrentIndex(1);
+    setCentralWidget(m_tabs);
 }
 
 void MainWindow::Form_Load()
 {
     // Start-up shows what it can: a part that fails leaves its lists empty.
     bindSources();
-    MonthView1->setSelectedDate(m_today());
-    MonthView2->setSelectedDate(m_today());
+    m_scheduleCalendar->setSelectedDate(m_today());
+    m_absenceCalendar->setSelectedDate(m_today());
     loadSections();
     readOptions();
 
@@ -251,25 +247,26 @@ void MainWindow::Form_Load()
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
         grid->resizeColumnsToContents();
     };
-    models(TDBGrid1, Data1,
+    models(m_dutyGrid, m_duties,
            QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} +
                qualificationColumns(3));
-    models(TDBGrid2, Data3, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
-    models(TDBGrid3, Data2,
+    models(m_scheduleGrid, m_schedule, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
+    models(m_soldierGrid, m_soldiers,
            QList<GridColumn>{{0, u"ID"_s},
                              {1, u"Name"_s},
                              {2, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
-                             {3, u"Comment"_s, GridColumn::Kind::ValueList, m_sections}} +
+                             {3, u"Comment"_s, GridColumn::Kind::ValueList, m_sectionChoices}} +
                qualificationColumns(4));
-    models(TDBGrid4, Data4, {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
-    TDBGrid1->setColumnWidth(1, 220);
-    TDBGrid3->setColumnWidth(1, 220);
+    models(m_absenceGrid, m_absences,
+           {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
+    m_dutyGrid->setColumnWidth(1, 220);
+    m_soldierGrid->setColumnWidth(1, 220);
     // A period that ends before it begins would never be rostered as meant.
-    TDBGrid2->recordModel()->requirePeriodOrder(2, 3);
-    TDBGrid4->recordModel()->requirePeriodOrder(2, 3);
+    m_scheduleGrid->recordModel()->requirePeriodOrder(2, 3);
+    m_absenceGrid->recordModel()->requirePeriodOrder(2, 3);
 
     for (int tab : {0, 1}) {
-        DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+        DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, tab] { showQualifications(tab); });
         connect(grid->model(), &QAbstractItemModel::modelReset, this,
@@ -278,8 +275,8 @@ void MainWindow::Form_Load()
                 [this, tab] { showQualifications(tab); });
         grid->setCurrentRow(0);
     }
-    TDBGrid2->setCurrentRow(0);
-    TDBGrid4->setCurrentRow(0);
+    m_scheduleGrid->setCurrentRow(0);
+    m_absenceGrid->setCurrentRow(0);
 }
 
 void MainWindow::bindSources(bool offerHelp)
@@ -324,19 +321,19 @@ void MainWindow::bindSources(bool offerHelp)
         }
     };
     bindFile(m_folder.personnelPath(), FileKind::Personnel,
-             {{Data1, kDutyQuery},
-              {Data2, kSoldierQuery},
-              {Data3, kScheduleQuery},
-              {Data4, kAbsenceQuery},
-              {Data5, u"Qualifications"_s},
-              {Data6, kSectionQuery},
-              {Data7, u"Holiday"_s}});
-    bindFile(m_folder.workingPath(), FileKind::Working,
-             {{DutyList, u"Dates"_s}, {Memory1, u"Memory"_s}, {Header, u"Header"_s}});
+             {{m_duties, kDutyQuery},
+              {m_soldiers, kSoldierQuery},
+              {m_schedule, kScheduleQuery},
+              {m_absences, kAbsenceQuery},
+              {m_titles, u"Qualifications"_s},
+              {m_sections, kSectionQuery},
+              {m_holidays, u"Holiday"_s}});
+    bindFile(m_folder.workingPath(), FileKind::Working, {{m_assignmentDates, u"Dates"_s}});
     if (filesOpen == 0) {
         const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
             QDir::toNativeSeparators(m_folder.dir()));
-        for (DataControl *c : {Data1, Data2, Data3, Data4, Data5, Data6, Data7, DutyList, Memory1, Header})
+        for (DataControl *c : {m_duties, m_soldiers, m_schedule, m_absences, m_titles, m_sections, m_holidays,
+                               m_assignmentDates})
             c->unbind(why);
     }
     setWindowTitle(filesOpen > 0 ? u"Calendrix - "_s + QDir::toNativeSeparators(m_folder.dir())
@@ -406,14 +403,14 @@ void MainWindow::offerNewUnit(const QString &problem)
 void MainWindow::loadSections()
 {
     // Built once per start: sections added later appear after a restart.
-    m_sections.clear();
-    if (!Data6->isBound())
+    m_sectionChoices.clear();
+    if (!m_sections->isBound())
         return;
     try {
-        RecordSet sections = Data6->recordset().clone();
+        RecordSet sections = m_sections->recordset().clone();
         for (sections.moveFirst(); !sections.eof(); sections.moveNext())
             if (!sections.value(1).isNull())
-                m_sections.append({sections.value(1).toString(), sections.value(1).toString()});
+                m_sectionChoices.append({sections.value(1).toString(), sections.value(1).toString()});
     } catch (const StoreError &) {
     }
 }
@@ -421,9 +418,9 @@ void MainWindow::loadSections()
 void MainWindow::readOptions()
 {
     m_options.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
-    MNU_Consolidate->setChecked(m_options.consolidateFlag == 1);
+    m_consolidateItem->setChecked(m_options.consolidateFlag == 1);
     m_options.absenceFlag = OptionFile::read(m_folder.absencePath());
-    MNU_Absence->setChecked(m_options.absenceFlag == 1);
+    m_absenceItem->setChecked(m_options.absenceFlag == 1);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -441,7 +438,7 @@ void MainWindow::Form_Activate()
     // Titles: an untitled qualification's boxes are hidden for the rest of the run.
     QList<QVariant> titles;
     try {
-        RecordSet &rs = Data5->recordset();
+        RecordSet &rs = m_titles->recordset();
         rs.moveFirst();
         if (!rs.eof())
             for (int i = 0; i < 15; ++i)
@@ -452,18 +449,18 @@ void MainWindow::Form_Activate()
         const QVariant title = titles.value(i);
         if (title.isNull() || title.toString().isEmpty())
             m_titleHidden[i] = true;
-        PQ[i]->setText(title.toString());
-        DQ[i]->setText(title.toString());
-        PQ[i]->setVisible(!m_titleHidden[i]);
-        DQ[i]->setVisible(!m_titleHidden[i]);
+        m_soldierBoxes[i]->setText(title.toString());
+        m_dutyBoxes[i]->setText(title.toString());
+        m_soldierBoxes[i]->setVisible(!m_titleHidden[i]);
+        m_dutyBoxes[i]->setVisible(!m_titleHidden[i]);
         // The lists' columns follow the boxes: a flag nobody can see cannot be set.
-        for (const auto &[grid, firstField] : {std::pair{TDBGrid1, 3}, std::pair{TDBGrid3, 4}})
+        for (const auto &[grid, firstField] : {std::pair{m_dutyGrid, 3}, std::pair{m_soldierGrid, 4}})
             if (RecordSetModel *model = grid->recordModel())
                 grid->setColumnHidden(model->columnOfField(firstField + i), m_titleHidden[i]);
     }
     // Periods whose last day has passed; one ending today is still current.
     const QDate today = m_today();
-    for (DataControl *source : {Data4, Data3, DutyList, Data7})
+    for (DataControl *source : {m_absences, m_schedule, m_assignmentDates, m_holidays})
         deletePastPeriods(source, today);
 }
 
@@ -494,7 +491,7 @@ void MainWindow::deletePastPeriods(DataControl *source, const QDate &today)
 
 void MainWindow::saveEdits()
 {
-    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+    for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid}) {
         grid->commitPendingEdit();
         if (RecordSetModel *m = grid->recordModel())
             m->submit();
@@ -512,11 +509,11 @@ void MainWindow::guarded(const QString &action, const std::function<void()> &com
 
 QString MainWindow::recordName(const DataGrid *grid) const
 {
-    if (grid == TDBGrid1)
+    if (grid == m_dutyGrid)
         return u"duty"_s;
-    if (grid == TDBGrid2)
+    if (grid == m_scheduleGrid)
         return u"work-schedule period"_s;
-    if (grid == TDBGrid3)
+    if (grid == m_soldierGrid)
         return u"soldier"_s;
     return u"absence"_s;
 }
@@ -557,45 +554,45 @@ void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 
 void MainWindow::Command1_Click()
 {
-    addRow(TDBGrid1);
+    addRow(m_dutyGrid);
 }
 void MainWindow::Command2_Click()
 {
-    deleteRow(TDBGrid1);
+    deleteRow(m_dutyGrid);
 }
 void MainWindow::Command3_Click()
 {
-    saveRows(TDBGrid1, TDBGrid2);
+    saveRows(m_dutyGrid, m_scheduleGrid);
 }
 void MainWindow::Command6_Click()
 {
-    deleteRow(TDBGrid2);
+    deleteRow(m_scheduleGrid);
 }
 void MainWindow::Command7_Click()
 {
-    addRow(TDBGrid3);
+    addRow(m_soldierGrid);
 }
 void MainWindow::Command8_Click()
 {
-    deleteRow(TDBGrid3);
+    deleteRow(m_soldierGrid);
 }
 void MainWindow::Command9_Click()
 {
-    saveRows(TDBGrid3, TDBGrid4);
+    saveRows(m_soldierGrid, m_absenceGrid);
 }
 void MainWindow::Command12_Click()
 {
-    deleteRow(TDBGrid4);
+    deleteRow(m_absenceGrid);
 }
 
 void MainWindow::Command4_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        Data1->setRecordSource(kDutyQuery);
-        Data3->setRecordSource(kScheduleQuery);
-        TDBGrid1->setCurrentRow(0);
-        TDBGrid2->setCurrentRow(0);
+        m_duties->setRecordSource(kDutyQuery);
+        m_schedule->setRecordSource(kScheduleQuery);
+        m_dutyGrid->setCurrentRow(0);
+        m_scheduleGrid->setCurrentRow(0);
     });
 }
 
@@ -603,17 +600,17 @@ void MainWindow::Command10_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        Data2->setRecordSource(kSoldierQuery);
-        Data4->setRecordSource(kAbsenceQuery);
-        TDBGrid3->setCurrentRow(0);
-        TDBGrid4->setCurrentRow(0);
+        m_soldiers->setRecordSource(kSoldierQuery);
+        m_absences->setRecordSource(kAbsenceQuery);
+        m_soldierGrid->setCurrentRow(0);
+        m_absenceGrid->setCurrentRow(0);
     });
 }
 
 void MainWindow::showQualifications(int tab)
 {
-    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
-    const auto &boxes = tab == 0 ? DQ : PQ;
+    DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
+    const auto &boxes = tab == 0 ? m_dutyBoxes : m_soldierBoxes;
     const int firstField = tab == 0 ? 3 : 4;
     RecordSetModel *model = grid->recordModel();
     const int row = grid->currentRow();
@@ -626,7 +623,7 @@ void MainWindow::showQualifications(int tab)
 
 void MainWindow::qualificationClicked(int tab, int box, bool checked)
 {
-    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+    DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
     const int row = grid->currentRow();
     if (row < 0) {
         showQualifications(tab);
@@ -656,12 +653,12 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
 
 void MainWindow::MNU_Consolidate_Click()
 {
-    toggleOption(MNU_Consolidate, m_options.consolidateFlag, m_folder.consolidatePath());
+    toggleOption(m_consolidateItem, m_options.consolidateFlag, m_folder.consolidatePath());
 }
 
 void MainWindow::MNU_Absence_Click()
 {
-    toggleOption(MNU_Absence, m_options.absenceFlag, m_folder.absencePath());
+    toggleOption(m_absenceItem, m_options.absenceFlag, m_folder.absencePath());
 }
 
 void MainWindow::MNU_Make_Click()
@@ -689,17 +686,9 @@ void MainWindow::MNU_Make_Click()
             u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
         return;
     }
-    // The run changed counters and dates: the lists over them read them again.
-    guarded(u"Cannot read the new roster back."_s, [&] {
-        for (DataControl *source : {DutyList, Memory1, Header})
-            if (source->isBound())
-                source->refresh();
-        if (outcome != RosterRun::Outcome::Failed) {
-            const Database datafile = Database::open(m_datafile.path, FileKind::Roster);
-            MyHeader->bind(datafile, u"header"_s);
-            MyStoreage->bind(datafile, u"storeage"_s);
-        }
-    });
+    // The run added assignment dates; the housekeeping must see them.
+    if (m_assignmentDates->isBound())
+        guarded(u"Cannot read the new assignment dates."_s, [&] { m_assignmentDates->refresh(); });
     Form_Activate();
 }
 

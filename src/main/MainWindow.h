@@ -106,23 +106,31 @@ private:
     std::function<QDate()> m_today;
     bool m_activatedOnce = false;
 
-    DataControl *Data1, *Data2, *Data3, *Data4, *Data5, *Data6, *Data7;
-    DataControl *DutyList, *Memory1, *Header, *MyHeader, *MyStoreage;
+    // Over the personnel database; the objectNames are the old control names.
+    DataControl *m_duties;   // Data1
+    DataControl *m_soldiers; // Data2
+    DataControl *m_schedule; // Data3
+    DataControl *m_absences; // Data4
+    DataControl *m_titles;   // Data5, the qualification titles
+    DataControl *m_sections; // Data6
+    DataControl *m_holidays; // Data7
+    // Over the working database: the periods in which soldiers are already taken.
+    DataControl *m_assignmentDates; // DutyList
 
-    QTabWidget *SSTab1 = nullptr;
-    DataGrid *TDBGrid1 = nullptr; // duties
-    DataGrid *TDBGrid2 = nullptr; // work schedule
-    DataGrid *TDBGrid3 = nullptr; // personnel
-    DataGrid *TDBGrid4 = nullptr; // absences
-    MonthView *MonthView1 = nullptr;
-    MonthView *MonthView2 = nullptr;
-    std::array<QCheckBox *, 15> DQ{};
-    std::array<QCheckBox *, 15> PQ{};
+    QTabWidget *m_tabs = nullptr;
+    DataGrid *m_dutyGrid = nullptr;     // TDBGrid1
+    DataGrid *m_scheduleGrid = nullptr; // TDBGrid2
+    DataGrid *m_soldierGrid = nullptr;  // TDBGrid3
+    DataGrid *m_absenceGrid = nullptr;  // TDBGrid4
+    MonthView *m_scheduleCalendar = nullptr;
+    MonthView *m_absenceCalendar = nullptr;
+    std::array<QCheckBox *, 15> m_dutyBoxes{};
+    std::array<QCheckBox *, 15> m_soldierBoxes{};
     std::array<bool, 15> m_titleHidden{};
-    QList<QPair<QString, QString>> m_sections;
+    QList<QPair<QString, QString>> m_sectionChoices;
     DialogHost *m_dialogs = nullptr;
-    QAction *MNU_Consolidate = nullptr;
-    QAction *MNU_Absence = nullptr;
+    QAction *m_consolidateItem = nullptr;
+    QAction *m_absenceItem = nullptr;
 };
 
 } // namespace calendrix
