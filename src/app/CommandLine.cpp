@@ -336,7 +336,7 @@ int runPrint(const QStringList &arguments)
     const QFileInfo target(parser.value(pdf));
     // The PDF must never take the place of the datafile or of a layout.
     for (const QString &own :
-         {datafile, RosterReports::remarksLayout(folder), RosterReports::rosterLayout(folder)}) {
+         {datafile, UnitFolder(folder).remarksLayoutPath(), UnitFolder(folder).rosterLayoutPath()}) {
         if (target.absoluteFilePath() == QFileInfo(own).absoluteFilePath() ||
             (target.exists() && QFileInfo(own).exists() &&
              target.canonicalFilePath() == QFileInfo(own).canonicalFilePath()))

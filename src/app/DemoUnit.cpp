@@ -1,8 +1,10 @@
 #include "DemoUnit.h"
 
 #include "Database.h"
+#include "Fields.h"
 #include "OptionFile.h"
 #include "RecordSet.h"
+#include "RecordSources.h"
 #include "UnitFolder.h"
 
 #include <QFileInfo>
@@ -215,23 +217,24 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
     Database db = Database::open(folder.personnelPath(), FileKind::Personnel);
     Transaction transaction(db);
 
-    RecordSet titles(db, u"Qualifications"_s);
+    RecordSet titles(db, RecordSources::kQualifications);
     titles.edit();
     for (int k = 0; k < kQualifications.size(); ++k)
-        titles.setValue(k + 1, kQualifications[k]);
+        titles.setValue(Fields::Qualifications::qualification(k + 1), kQualifications[k]);
     for (int u = 0; u < org.subUnits.size(); ++u)
-        titles.setValue(int(kQualifications.size()) + 1 + u, org.subUnits[u]);
+        titles.setValue(Fields::Qualifications::qualification(int(kQualifications.size()) + 1 + u),
+                        org.subUnits[u]);
     titles.update();
 
-    RecordSet sections(db, u"Sections"_s);
+    RecordSet sections(db, RecordSources::kSections);
     for (const auto &section : org.sections) {
         sections.addNew();
-        sections.setValue(1, section.first);
+        sections.setValue(Fields::Sections::Section, section.first);
         sections.update();
     }
 
     // Soldiers: unique names "Surname, First name" (a number added for the rare twin).
-    RecordSet soldiers(db, u"SoldierRoster"_s);
+    RecordSet soldiers(db, RecordSources::kSoldierRoster);
     QSet<QString> names;
     QStringList soldierNames;
     for (int i = 0; i < soldierCount; ++i) {
@@ -245,9 +248,9 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         const QChar rank = randomRank(rnd);
         const auto &section = rnd.pick(org.sections);
         soldiers.addNew();
-        soldiers.setValue(1, name);
-        soldiers.setValue(2, QString(rank));
-        soldiers.setValue(3, section.first);
+        soldiers.setValue(Fields::SoldierRoster::SoldierName, name);
+        soldiers.setValue(Fields::SoldierRoster::SoldierRank, QString(rank));
+        soldiers.setValue(Fields::SoldierRoster::Section, section.first);
         const bool officer = rank >= u'R' && rank <= u'W';
         const bool nco = rank >= u'E' && rank <= u'L';
         const bool civilian = rank == u'?';
@@ -260,16 +263,17 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
                               rnd.chance(35),
                               rnd.chance(12)};
         for (int k = 0; k < 8; ++k)
-            soldiers.setValue(4 + k, held[k]);
+            soldiers.setValue(Fields::SoldierRoster::qualification(k + 1), held[k]);
         if (section.second >= 0)
-            soldiers.setValue(4 + int(kQualifications.size()) + section.second, true);
+            soldiers.setValue(
+                Fields::SoldierRoster::qualification(int(kQualifications.size()) + 1 + section.second), true);
         soldiers.update();
     }
     summary.soldiers = soldierCount;
 
     // Duties: the duty kinds, per organization where the unit is larger.
-    RecordSet duties(db, u"DutyDates"_s);
-    RecordSet schedule(db, u"WorkSchedule"_s);
+    RecordSet duties(db, RecordSources::kDutyDates);
+    RecordSet schedule(db, RecordSources::kWorkSchedule);
     for (int i = 0; i < dutyCount; ++i) {
         // Larger units: every sub-unit runs its own duties.
         const int unit = org.subUnits.isEmpty() ? -1 : i % int(org.subUnits.size());
@@ -281,11 +285,12 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
         if (unit >= 0)
             name += u" ("_s + org.subUnits[unit] + u')';
         duties.addNew();
-        duties.setValue(1, name);
-        duties.setValue(2, unit >= 0 ? org.subUnits[unit] : u"Company HQ"_s);
-        for (int k = 1; k <= 15; ++k)
-            duties.setValue(2 + k, kind.requires_.contains(k) ||
-                                       (unit >= 0 && k == int(kQualifications.size()) + 1 + unit));
+        duties.setValue(Fields::DutyDates::DutyName, name);
+        duties.setValue(Fields::DutyDates::Organization, unit >= 0 ? org.subUnits[unit] : u"Company HQ"_s);
+        for (int k = 1; k <= Fields::kQualificationCount; ++k)
+            duties.setValue(Fields::DutyDates::qualification(k),
+                            kind.requires_.contains(k) ||
+                                (unit >= 0 && k == int(kQualifications.size()) + 1 + unit));
         duties.update();
 
         // Periods over the coming weeks, up to 36, entered in no particular order.
@@ -299,39 +304,39 @@ DemoUnit::Summary DemoUnit::create(const QString &dir, const Options &options)
             std::swap(starts[p], starts[rnd.below(p + 1)]);
         for (int start : starts) {
             schedule.addNew();
-            schedule.setValue(1, name);
-            schedule.setValue(2, from.addDays(start));
-            schedule.setValue(3, from.addDays(start + kind.days - 1));
+            schedule.setValue(Fields::WorkSchedule::DutyName, name);
+            schedule.setValue(Fields::WorkSchedule::From, from.addDays(start));
+            schedule.setValue(Fields::WorkSchedule::To, from.addDays(start + kind.days - 1));
             schedule.update();
         }
         summary.periods += periods;
     }
     summary.duties = dutyCount;
 
-    RecordSet absences(db, u"AbsentDates"_s);
+    RecordSet absences(db, RecordSources::kAbsentDates);
     for (const QString &name : soldierNames) {
         if (!rnd.chance(12))
             continue;
         const QDate start = from.addDays(rnd.between(-5, 40));
         absences.addNew();
-        absences.setValue(1, name);
-        absences.setValue(2, start);
-        absences.setValue(3, start.addDays(rnd.between(0, 13)));
-        absences.setValue(4, rnd.pick(kReasons));
+        absences.setValue(Fields::AbsentDates::SoldierName, name);
+        absences.setValue(Fields::AbsentDates::From, start);
+        absences.setValue(Fields::AbsentDates::To, start.addDays(rnd.between(0, 13)));
+        absences.setValue(Fields::AbsentDates::Reason, rnd.pick(kReasons));
         absences.update();
         ++summary.absences;
     }
 
     // Holidays of this and the next year that have not passed, and a training
     // holiday that makes a long weekend in the scheduled weeks.
-    RecordSet holidays(db, u"Holiday"_s);
+    RecordSet holidays(db, RecordSources::kHoliday);
     auto addHoliday = [&](const QString &name, QDate first, QDate last) {
         if (last < from || last > kLastDay)
             return;
         holidays.addNew();
-        holidays.setValue(1, name);
-        holidays.setValue(2, first);
-        holidays.setValue(3, last);
+        holidays.setValue(Fields::Holiday::Name, name);
+        holidays.setValue(Fields::Holiday::From, first);
+        holidays.setValue(Fields::Holiday::To, last);
         holidays.update();
         ++summary.holidays;
     };

@@ -2,7 +2,9 @@
 
 #include "Collation.h"
 #include "Database.h"
+#include "Fields.h"
 #include "RecordSet.h"
+#include "RecordSources.h"
 #include "ReportError.h"
 #include "StoreError.h"
 
@@ -17,15 +19,8 @@ namespace calendrix {
 
 namespace {
 
-// Ordinals are the datafile's format; see the layout of header and storeage.
-constexpr int kDutyName = 1;
-constexpr int kOrganization = 2;
-constexpr int kSoldierName = 2;
-constexpr int kRank = 3;
-constexpr int kRemarks = 4;
-constexpr int kFirstColumn = 5;
-constexpr int kColumns = 36;
-constexpr int kFirstHolidayFlag = kFirstColumn + kColumns;
+namespace H = Fields::RosterHeader;
+namespace S = Fields::Storeage;
 
 // The rank codes run from "?" (civilian) through "A" up to "W"; a senior
 // soldier is listed first, as on the board.
@@ -44,15 +39,15 @@ RosterData RosterData::read(const QString &path)
     RosterData data;
     try {
         const Database db = Database::openReadOnly(path, FileKind::Roster);
-        RecordSet header(db, u"header"_s);
+        RecordSet header(db, RecordSources::kRosterHeader);
         QHash<QString, int> dutyIndex;
         for (header.moveFirst(); !header.eof(); header.moveNext()) {
             RosterDuty duty;
-            duty.name = header.text(kDutyName);
-            duty.organization = header.text(kOrganization);
+            duty.name = header.text(H::DutyName);
+            duty.organization = header.text(H::Organization);
             // Columns follow one another; the first empty one ends the duty's periods.
-            for (int c = 0; c < kColumns; ++c) {
-                const QString text = header.text(kFirstColumn + c);
+            for (int c = 0; c < Fields::kRosterColumns; ++c) {
+                const QString text = header.text(H::date(c + 1));
                 if (text.isEmpty())
                     break;
                 const QDate start = QDate::fromString(text.left(10), Qt::ISODate);
@@ -70,19 +65,19 @@ RosterData RosterData::read(const QString &path)
             data.duties.append(duty);
         }
 
-        RecordSet sheet(db, u"storeage"_s);
+        RecordSet sheet(db, RecordSources::kStoreage);
         for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext()) {
-            const auto found = dutyIndex.constFind(sheet.text(kDutyName));
+            const auto found = dutyIndex.constFind(sheet.text(S::DutyName));
             if (found == dutyIndex.constEnd())
                 continue;
             RosterDuty &duty = data.duties[*found];
             RosterSoldier soldier;
-            soldier.rank = sheet.text(kRank);
-            soldier.name = sheet.text(kSoldierName);
-            soldier.remarks = sheet.text(kRemarks);
+            soldier.rank = sheet.text(S::Rank);
+            soldier.name = sheet.text(S::SoldierName);
+            soldier.remarks = sheet.text(S::Remarks);
             for (int c = 0; c < duty.columns.size(); ++c) {
-                soldier.cells.append(sheet.text(kFirstColumn + c));
-                if (sheet.value(kFirstHolidayFlag + c).toBool())
+                soldier.cells.append(sheet.text(S::cell(c + 1)));
+                if (sheet.value(S::holidayFlag(c + 1)).toBool())
                     duty.columns[c].holiday = true;
             }
             duty.soldiers.append(soldier);

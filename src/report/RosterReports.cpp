@@ -1,6 +1,7 @@
 #include "RosterReports.h"
 
 #include "ReportError.h"
+#include "UnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,19 +13,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-QString RosterReports::remarksLayout(const QString &folder)
-{
-    return QDir(folder).filePath(u"Remarks.rpt"_s);
-}
-
-QString RosterReports::rosterLayout(const QString &folder)
-{
-    return QDir(folder).filePath(u"Roster.rpt"_s);
-}
-
 RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const QString &datafile)
     : m_datafile(datafile)
 {
+    const UnitFolder unit(folder);
     const auto runOne = [&](const QString &what) {
         try {
             m_reports.append(engine.run());
@@ -40,11 +32,11 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
                                          engine.layoutFile(), QString::fromLocal8Bit(e.what()))});
         }
     };
-    engine.setLayoutFile(remarksLayout(folder));
+    engine.setLayoutFile(unit.remarksLayoutPath());
     engine.setDataFile(0, datafile);
     runOne(u"remarks"_s);
     // The roster layout reads data file 1; data file 0 keeps the same path.
-    engine.setLayoutFile(rosterLayout(folder));
+    engine.setLayoutFile(unit.rosterLayoutPath());
     engine.setDataFile(1, datafile);
     runOne(u"roster"_s);
 }

@@ -15,9 +15,6 @@ namespace calendrix {
 class RosterReports
 {
 public:
-    static QString remarksLayout(const QString &folder);
-    static QString rosterLayout(const QString &folder);
-
     // Runs both reports on engine, whose settings stay as the reports left them.
     RosterReports(ReportEngine &engine, const QString &folder, const QString &datafile);
 

@@ -3,6 +3,7 @@
 #include "Collation.h"
 #include "RecordSet.h"
 #include "RecordSource.h"
+#include "RecordSources.h"
 
 #include <QSet>
 
@@ -69,7 +70,7 @@ const Collation::Order &candidateOrder(DayClass dayClass)
 {
     static const auto orderOf = [](DayClass c) {
         return Collation::orderOf(RecordSource::parse(CounterPreparation::candidateSource(c)),
-                                  *Layouts::table(FileKind::Working, u"Memory"_s));
+                                  *Layouts::table(FileKind::Working, RecordSources::kMemory));
     };
     static const Collation::Order normal = orderOf(DayClass::Normal);
     static const Collation::Order holiday = orderOf(DayClass::Holiday);
@@ -80,9 +81,8 @@ const Collation::Order &candidateOrder(DayClass dayClass)
 
 QString CounterPreparation::candidateSource(DayClass dayClass)
 {
-    return dayClass == DayClass::Holiday
-               ? u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s
-               : u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
+    return dayClass == DayClass::Holiday ? RecordSources::kCountersByHolidayCount
+                                         : RecordSources::kCountersByNormalCount;
 }
 
 bool CounterPreparation::candidateBefore(const CounterRow &a, const CounterRow &b, DayClass dayClass)
@@ -171,8 +171,8 @@ void CounterPreparation::sortByDuty()
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = int(i);
     static const Collation::Order byDuty =
-        Collation::orderOf(RecordSource::parse(u"SELECT * FROM Memory ORDER BY DutyName Asc"_s),
-                           *Layouts::table(FileKind::Working, u"Memory"_s));
+        Collation::orderOf(RecordSource::parse(RecordSources::kCountersByDuty),
+                           *Layouts::table(FileKind::Working, RecordSources::kMemory));
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         return Collation::compare(rows[a].sortValues.data(), rows[b].sortValues.data(), byDuty) < 0;
     });
@@ -256,7 +256,7 @@ void CounterPreparation::cleanHeaders(RecordSet &headers)
         if (!d.name.isNull())
             dutyNames.insert(d.name.toString());
     for (headers.moveFirst(); !headers.eof(); headers.moveNext()) {
-        const QVariant name = headers.value(1);
+        const QVariant name = headers.value(Fields::Header::DutyName);
         if (name.isNull() || !dutyNames.contains(name.toString()))
             headers.deleteCurrent();
     }

@@ -1,7 +1,9 @@
 #include "ResultRecording.h"
 
 #include "Database.h"
+#include "Fields.h"
 #include "RecordSet.h"
+#include "RecordSources.h"
 #include "TableAppender.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -44,9 +46,9 @@ void ResultRecording::endRun()
 
 void ResultRecording::writeDatafile(Database &datafile)
 {
-    // Ordinals are the file format: 1 duty, 2 organization, 5.. the columns;
-    // in the sheet 1 duty, 2 name, 3 rank, 4 remarks, 5.. cells, 41.. flags.
-    RecordSet header(datafile, u"header"_s);
+    namespace H = Fields::RosterHeader;
+    namespace S = Fields::Storeage;
+    RecordSet header(datafile, RecordSources::kRosterHeader);
     for (size_t i = 0; i < m_state.header.size(); ++i) {
         const HeaderRow &h = m_state.header[i];
         if (i == 0) {
@@ -60,28 +62,28 @@ void ResultRecording::writeDatafile(Database &datafile)
         } else {
             header.addNew();
         }
-        header.setValue(1, h.dutyName);
-        header.setValue(2, h.organization);
+        header.setValue(H::DutyName, h.dutyName);
+        header.setValue(H::Organization, h.organization);
         for (int c = 0; c < kColumnLimit; ++c)
             if (!h.starts[c].isNull())
-                header.setValue(5 + c, h.starts[c]);
+                header.setValue(H::date(c + 1), h.starts[c]);
         header.update();
     }
 
-    TableAppender sheet(datafile, u"storeage"_s);
-    QVariantList values(77);
+    TableAppender sheet(datafile, RecordSources::kStoreage);
+    QVariantList values(S::fieldCount);
     for (const SheetRow &r : m_state.sheet) {
         // Invalid values leave the template's defaults (Null).
         values.fill(QVariant());
-        values[1] = r.dutyName;
-        values[2] = r.soldierName;
-        values[3] = r.rank;
-        values[4] = r.remarks;
+        values[S::DutyName] = r.dutyName;
+        values[S::SoldierName] = r.soldierName;
+        values[S::Rank] = r.rank;
+        values[S::Remarks] = r.remarks;
         for (int c = 0; c < kColumnLimit; ++c) {
             if (!r.cells[c].isNull())
-                values[5 + c] = r.cells[c];
+                values[S::cell(c + 1)] = r.cells[c];
             if (r.holiday[c])
-                values[41 + c] = true;
+                values[S::holidayFlag(c + 1)] = true;
         }
         sheet.append(values);
     }

@@ -3,8 +3,10 @@
 #include "CounterPreparation.h"
 #include "DatafileSwap.h"
 #include "DateColumns.h"
+#include "Fields.h"
 #include "PersonnelSheet.h"
 #include "RecordSet.h"
+#include "RecordSources.h"
 #include "ResultRecording.h"
 #include "RunState.h"
 #include "ScratchFile.h"
@@ -20,9 +22,6 @@ namespace calendrix {
 
 namespace {
 
-// Memory ordinals: the file format.
-enum MemoryField { Marker = 1, SoldierName, Rank, DutyName, Count, HCount, Remarks };
-
 QVariant asDate(const QVariant &v)
 {
     return v.metaType().id() == QMetaType::QDate ? v : QVariant();
@@ -35,40 +34,49 @@ bool flag(const QVariant &v)
 
 void readPersonnel(RunState &state, const Database &personnel)
 {
-    RecordSet duties(personnel, u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
+    namespace F = Fields;
+    RecordSet duties(personnel, RecordSources::kDutiesByName);
     for (; !duties.eof(); duties.moveNext()) {
-        Duty d{duties.value(1), duties.value(2), {}};
+        Duty d{duties.value(F::DutyDates::DutyName), duties.value(F::DutyDates::Organization), {}};
         // A flag never set (Null) is clear, for duties as for soldiers.
         for (int k = 0; k < kQualificationCount; ++k)
-            d.requires_[k] = flag(duties.value(3 + k));
+            d.requires_[k] = flag(duties.value(F::DutyDates::qualification(k + 1)));
         state.duties.push_back(d);
     }
-    RecordSet soldiers(personnel, u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    RecordSet soldiers(personnel, RecordSources::kSoldiersByName);
     for (; !soldiers.eof(); soldiers.moveNext()) {
-        Soldier s{soldiers.value(1), soldiers.value(2), soldiers.value(3), {}};
+        Soldier s{soldiers.value(F::SoldierRoster::SoldierName),
+                  soldiers.value(F::SoldierRoster::SoldierRank),
+                  soldiers.value(F::SoldierRoster::Section),
+                  {}};
         for (int k = 0; k < kQualificationCount; ++k)
-            s.holds[k] = flag(soldiers.value(4 + k));
+            s.holds[k] = flag(soldiers.value(F::SoldierRoster::qualification(k + 1)));
         state.soldiers.push_back(s);
     }
-    RecordSet schedule(personnel, u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc, From Asc"_s);
+    RecordSet schedule(personnel, RecordSources::kScheduleByDutyAndStart);
     for (; !schedule.eof(); schedule.moveNext())
-        state.schedule.push_back({schedule.value(1), schedule.value(2), schedule.value(3)});
-    RecordSet absences(personnel, u"AbsentDates"_s);
+        state.schedule.push_back({schedule.value(F::WorkSchedule::DutyName),
+                                  schedule.value(F::WorkSchedule::From),
+                                  schedule.value(F::WorkSchedule::To)});
+    RecordSet absences(personnel, RecordSources::kAbsentDates);
     for (; !absences.eof(); absences.moveNext())
-        if (const int person = state.personIndex(absences.value(1)); person >= 0)
-            state.absencesOf[person].push_back({asDate(absences.value(2)), asDate(absences.value(3))});
-    RecordSet holidays(personnel, u"Holiday"_s);
+        if (const int person = state.personIndex(absences.value(F::AbsentDates::SoldierName)); person >= 0)
+            state.absencesOf[person].push_back(
+                {asDate(absences.value(F::AbsentDates::From)), asDate(absences.value(F::AbsentDates::To))});
+    RecordSet holidays(personnel, RecordSources::kHoliday);
     for (; !holidays.eof(); holidays.moveNext())
-        state.holidayRows.push_back({asDate(holidays.value(2)), asDate(holidays.value(3))});
+        state.holidayRows.push_back(
+            {asDate(holidays.value(F::Holiday::From)), asDate(holidays.value(F::Holiday::To))});
 }
 
 void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
 {
+    using namespace Fields::Memory;
     state.counters.reserve(size_t(memory.rowSlots()));
     for (int slot = 0; slot < memory.rowSlots(); ++slot) {
         CounterRow r;
         r.slot = slot;
-        r.key = memory.valueAt(slot, 0).toLongLong();
+        r.key = memory.valueAt(slot, ID).toLongLong();
         r.marker = flag(memory.valueAt(slot, Marker));
         r.soldierName = memory.valueAt(slot, SoldierName);
         r.rank = memory.valueAt(slot, Rank);
@@ -83,24 +91,32 @@ void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
         state.counters.push_back(r);
     }
     for (; !dates.eof(); dates.moveNext())
-        if (const int person = state.personIndex(dates.value(1)); person >= 0)
-            state.takenOf[person].push_back({asDate(dates.value(2)), asDate(dates.value(3))});
+        if (const int person = state.personIndex(dates.value(Fields::Dates::SoldierName)); person >= 0)
+            state.takenOf[person].push_back(
+                {asDate(dates.value(Fields::Dates::From)), asDate(dates.value(Fields::Dates::To))});
 }
 
 // Writes what the run changed in the counter and assignment-date tables.
 void saveCounters(const RunState &state, RecordSet &memory)
 {
+    using namespace Fields::Memory;
     const Database db = memory.database();
-    TableAppender added(db, u"Memory"_s);
+    TableAppender added(db, RecordSources::kMemory);
     for (const CounterRow &r : state.counters) {
-        const QVariant values[] = {QVariant(r.marker), r.soldierName,         r.rank,
-                                   r.dutyName,         counterValue(r.count), counterValue(r.holidayCount),
-                                   r.remarks};
+        QVariant values[fieldCount];
+        values[Marker] = r.marker;
+        values[SoldierName] = r.soldierName;
+        values[Rank] = r.rank;
+        values[DutyName] = r.dutyName;
+        values[Count] = counterValue(r.count);
+        values[HCount] = counterValue(r.holidayCount);
+        values[Remarks] = r.remarks;
         if (r.slot < 0) {
-            // A null but valid value writes Null rather than the default.
+            // The store gives the key. A null but valid value writes Null
+            // rather than the default.
             QVariantList row{QVariant()};
-            for (const QVariant &v : values)
-                row.append(v.isNull() ? QVariant(QMetaType::fromType<QString>()) : v);
+            for (int f = Marker; f < fieldCount; ++f)
+                row.append(values[f].isNull() ? QVariant(QMetaType::fromType<QString>()) : values[f]);
             added.append(row);
             continue;
         }
@@ -110,23 +126,28 @@ void saveCounters(const RunState &state, RecordSet &memory)
             continue;
         }
         bool editing = false;
-        for (int f = Marker; f <= Remarks; ++f) {
+        for (int f = Marker; f < fieldCount; ++f) {
             const QVariant old = memory.valueAt(r.slot, f);
-            if (old.isNull() == values[f - 1].isNull() && (old.isNull() || old == values[f - 1]))
+            if (old.isNull() == values[f].isNull() && (old.isNull() || old == values[f]))
                 continue;
             if (!editing) {
                 memory.moveToSlot(r.slot);
                 memory.edit();
                 editing = true;
             }
-            memory.setValue(f, values[f - 1]);
+            memory.setValue(f, values[f]);
         }
         if (editing)
             memory.update();
     }
-    TableAppender dates(db, u"Dates"_s);
-    for (const RunState::TakenDate &d : state.newDates)
-        dates.append({QVariant(), d.soldierName, d.from, d.to});
+    TableAppender dates(db, RecordSources::kDates);
+    QVariantList row(Fields::Dates::fieldCount);
+    for (const RunState::TakenDate &d : state.newDates) {
+        row[Fields::Dates::SoldierName] = d.soldierName;
+        row[Fields::Dates::From] = d.from;
+        row[Fields::Dates::To] = d.to;
+        dates.append(row);
+    }
 }
 
 } // namespace
@@ -194,9 +215,9 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
 
         RunState state(m_messenger, m_consolidate, m_absence);
         readPersonnel(state, personnel);
-        RecordSet memory(working, u"Memory"_s);
-        RecordSet dates(working, u"Dates"_s);
-        RecordSet headers(working, u"Header"_s);
+        RecordSet memory(working, RecordSources::kMemory);
+        RecordSet dates(working, RecordSources::kDates);
+        RecordSet headers(working, RecordSources::kHeader);
         readCounters(state, memory, dates);
 
         CounterPreparation(state).prepareCounters(headers);

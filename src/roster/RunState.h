@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Collation.h"
+#include "Fields.h"
 #include "Messenger.h"
 
 #include <QDate>
@@ -14,8 +15,8 @@
 
 namespace calendrix {
 
-constexpr int kQualificationCount = 15;
-constexpr int kColumnLimit = 36;
+constexpr int kQualificationCount = Fields::kQualificationCount;
+constexpr int kColumnLimit = Fields::kRosterColumns;
 constexpr int kHolidayLimit = 99;
 
 enum class DayClass { Normal, Holiday };
@@ -35,12 +36,6 @@ using Counter = std::optional<qint64>;
 Counter counterOf(const QVariant &v);
 QVariant counterValue(const Counter &c);
 
-// The counter table's fields that order its rows, by ordinal; from its layout.
-struct MemoryOrdinals {
-    int key, soldierName, rank, dutyName, count, holidayCount;
-    static const MemoryOrdinals &get();
-};
-
 // A row of the counter table as the run sees it.
 struct CounterRow {
     int slot = -1;  // row of the loaded counter set; -1 for a row this run adds
@@ -56,7 +51,7 @@ struct CounterRow {
     QVariant storedCount, storedHolidayCount;
     // The sort values of the fields that order counter rows, by ordinal, made
     // once so that sorting compares ready-made keys as the store does.
-    std::array<Collation::SortValue, 8> sortValues;
+    std::array<Collation::SortValue, Fields::Memory::fieldCount> sortValues;
 
     const Counter &counter(DayClass c) const { return c == DayClass::Holiday ? holidayCount : count; }
     void setCounter(DayClass c, qint64 value);

@@ -587,10 +587,11 @@ void vacuumInto(const QString &source, FileKind kind, const QString &scratch, co
                          u"The %1 '%2' is damaged and cannot be copied (%3)."_s.arg(
                              kindTitle(source, kind), displayPath(source), q.lastError().databaseText()),
                          source);
-    throw StoreError(plain.code(),
-                     u"Cannot copy '%1' into the folder '%2': %3"_s.arg(
-                         displayPath(source), displayPath(QFileInfo(destination).absolutePath()), plain.text()),
-                     destination);
+    throw StoreError(
+        plain.code(),
+        u"Cannot copy '%1' into the folder '%2': %3"_s.arg(
+            displayPath(source), displayPath(QFileInfo(destination).absolutePath()), plain.text()),
+        destination);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "FolderLock.h"
 
+#include "UnitFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,8 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 FolderLock::FolderLock(const QString &dir)
-    : m_dir(QDir(dir).absolutePath()),
-      m_lock(std::make_unique<QLockFile>(QDir(m_dir).filePath(u".calendrix.lock"_s)))
+    : m_dir(QDir(dir).absolutePath()), m_lock(std::make_unique<QLockFile>(UnitFolder(m_dir).lockPath()))
 {
     // Held for as long as the program runs: only a dead process frees it.
     m_lock->setStaleLockTime(0);

@@ -1,5 +1,8 @@
 #include "Layouts.h"
 
+#include "Fields.h"
+#include "RecordSources.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix::Layouts {
@@ -21,68 +24,168 @@ FieldLayout date(const QString &name)
 {
     return {name, FieldType::Date, {}};
 }
-
-void appendNumbered(QList<FieldLayout> &fields, QChar prefix, int count, FieldType type)
+FieldLayout counter(const QString &name)
 {
-    for (int i = 1; i <= count; ++i)
-        fields.append({prefix + QString::number(i), type, {}});
+    return {name, FieldType::Integer, u"0"_s};
 }
+
+// Builds a table's fields from their ordinals, so that the layout and the
+// names of Fields.h cannot disagree: a field placed out of turn stops a debug build here.
+class FieldList
+{
+public:
+    FieldList &at(int ordinal, const FieldLayout &field)
+    {
+        Q_ASSERT_X(ordinal == m_fields.size(), "Layouts", "a field placed out of its ordinal");
+        m_fields.append(field);
+        return *this;
+    }
+    // Fields prefix1 .. prefixN from the given ordinal on.
+    FieldList &numbered(int first, QChar prefix, int count, FieldType type)
+    {
+        for (int i = 1; i <= count; ++i)
+            at(first + i - 1, {prefix + QString::number(i), type, {}});
+        return *this;
+    }
+    QList<FieldLayout> done(int fieldCount) const
+    {
+        Q_ASSERT_X(fieldCount == m_fields.size(), "Layouts", "a table with fields missing or extra");
+        return m_fields;
+    }
+
+private:
+    QList<FieldLayout> m_fields;
+};
 
 QList<TableLayout> personnelTables()
 {
     QList<TableLayout> t;
-
-    TableLayout soldiers{u"SoldierRoster"_s,
-                         {key(), text(u"SoldierName"_s), text(u"SoldierRank"_s), text(u"Section"_s)}};
-    appendNumbered(soldiers.fields, u'Q', 15, FieldType::YesNo);
-    t.append(soldiers);
-
-    TableLayout duties{u"DutyDates"_s, {key(), text(u"DutyName"_s), text(u"Organization"_s)}};
-    appendNumbered(duties.fields, u'Q', 15, FieldType::YesNo);
-    t.append(duties);
-
-    t.append({u"WorkSchedule"_s, {key(), text(u"DutyName"_s), date(u"From"_s), date(u"To"_s)}});
-    t.append({u"AbsentDates"_s,
-              {key(), text(u"SoldierName"_s), date(u"From"_s), date(u"To"_s), text(u"Reason"_s)}});
-    t.append({u"Sections"_s, {key(), text(u"Section"_s)}});
-    t.append({u"Holiday"_s, {key(), text(u"Name"_s), date(u"From"_s), date(u"To"_s)}});
-
-    TableLayout titles{u"Qualifications"_s, {key()}};
-    appendNumbered(titles.fields, u'Q', 15, FieldType::Text);
-    t.append(titles);
+    {
+        using namespace Fields::SoldierRoster;
+        t.append({RecordSources::kSoldierRoster,
+                  FieldList()
+                      .at(ID, key())
+                      .at(SoldierName, text(u"SoldierName"_s))
+                      .at(SoldierRank, text(u"SoldierRank"_s))
+                      .at(Section, text(u"Section"_s))
+                      .numbered(Q1, u'Q', Fields::kQualificationCount, FieldType::YesNo)
+                      .done(fieldCount)});
+    }
+    {
+        using namespace Fields::DutyDates;
+        t.append(
+            {RecordSources::kDutyDates, FieldList()
+                                            .at(ID, key())
+                                            .at(DutyName, text(u"DutyName"_s))
+                                            .at(Organization, text(u"Organization"_s))
+                                            .numbered(Q1, u'Q', Fields::kQualificationCount, FieldType::YesNo)
+                                            .done(fieldCount)});
+    }
+    {
+        using namespace Fields::WorkSchedule;
+        t.append({RecordSources::kWorkSchedule, FieldList()
+                                                    .at(ID, key())
+                                                    .at(DutyName, text(u"DutyName"_s))
+                                                    .at(From, date(u"From"_s))
+                                                    .at(To, date(u"To"_s))
+                                                    .done(fieldCount)});
+    }
+    {
+        using namespace Fields::AbsentDates;
+        t.append({RecordSources::kAbsentDates, FieldList()
+                                                   .at(ID, key())
+                                                   .at(SoldierName, text(u"SoldierName"_s))
+                                                   .at(From, date(u"From"_s))
+                                                   .at(To, date(u"To"_s))
+                                                   .at(Reason, text(u"Reason"_s))
+                                                   .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Sections;
+        t.append({RecordSources::kSections,
+                  FieldList().at(ID, key()).at(Section, text(u"Section"_s)).done(fieldCount)});
+    }
+    {
+        using namespace Fields::Holiday;
+        t.append({RecordSources::kHoliday, FieldList()
+                                               .at(ID, key())
+                                               .at(Name, text(u"Name"_s))
+                                               .at(From, date(u"From"_s))
+                                               .at(To, date(u"To"_s))
+                                               .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Qualifications;
+        t.append({RecordSources::kQualifications,
+                  FieldList()
+                      .at(ID, key())
+                      .numbered(Q1, u'Q', Fields::kQualificationCount, FieldType::Text)
+                      .done(fieldCount)});
+    }
     return t;
 }
 
 QList<TableLayout> workingTables()
 {
-    return {
-        {u"Memory"_s,
-         {key(),
-          yesNo(u"Marker"_s),
-          text(u"SoldierName"_s),
-          text(u"Rank"_s),
-          text(u"DutyName"_s),
-          {u"Count"_s, FieldType::Integer, u"0"_s},
-          {u"HCount"_s, FieldType::Integer, u"0"_s},
-          text(u"Remarks"_s)}},
-        {u"Dates"_s, {key(), text(u"SoldierName"_s), date(u"From"_s), date(u"To"_s)}},
-        {u"Header"_s, {key(), text(u"DutyName"_s)}},
-    };
+    QList<TableLayout> t;
+    {
+        using namespace Fields::Memory;
+        t.append({RecordSources::kMemory, FieldList()
+                                              .at(ID, key())
+                                              .at(Marker, yesNo(u"Marker"_s))
+                                              .at(SoldierName, text(u"SoldierName"_s))
+                                              .at(Rank, text(u"Rank"_s))
+                                              .at(DutyName, text(u"DutyName"_s))
+                                              .at(Count, counter(u"Count"_s))
+                                              .at(HCount, counter(u"HCount"_s))
+                                              .at(Remarks, text(u"Remarks"_s))
+                                              .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Dates;
+        t.append({RecordSources::kDates, FieldList()
+                                             .at(ID, key())
+                                             .at(SoldierName, text(u"SoldierName"_s))
+                                             .at(From, date(u"From"_s))
+                                             .at(To, date(u"To"_s))
+                                             .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Header;
+        t.append({RecordSources::kHeader,
+                  FieldList().at(ID, key()).at(DutyName, text(u"DutyName"_s)).done(fieldCount)});
+    }
+    return t;
 }
 
 QList<TableLayout> rosterTables()
 {
-    TableLayout header{
-        u"header"_s,
-        {key(), text(u"DutyName"_s), text(u"Organization"_s), text(u"Spare3"_s), text(u"Spare4"_s)}};
-    appendNumbered(header.fields, u'D', 36, FieldType::Text);
-
-    TableLayout sheet{
-        u"storeage"_s,
-        {key(), text(u"DutyName"_s), text(u"SoldierName"_s), text(u"Rank"_s), text(u"Remarks"_s)}};
-    appendNumbered(sheet.fields, u'C', 36, FieldType::Text);
-    appendNumbered(sheet.fields, u'H', 36, FieldType::YesNo);
-    return {header, sheet};
+    QList<TableLayout> t;
+    {
+        using namespace Fields::RosterHeader;
+        t.append(
+            {RecordSources::kRosterHeader, FieldList()
+                                               .at(ID, key())
+                                               .at(DutyName, text(u"DutyName"_s))
+                                               .at(Organization, text(u"Organization"_s))
+                                               .at(Spare3, text(u"Spare3"_s))
+                                               .at(Spare4, text(u"Spare4"_s))
+                                               .numbered(D1, u'D', Fields::kRosterColumns, FieldType::Text)
+                                               .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Storeage;
+        t.append({RecordSources::kStoreage, FieldList()
+                                                .at(ID, key())
+                                                .at(DutyName, text(u"DutyName"_s))
+                                                .at(SoldierName, text(u"SoldierName"_s))
+                                                .at(Rank, text(u"Rank"_s))
+                                                .at(Remarks, text(u"Remarks"_s))
+                                                .numbered(C1, u'C', Fields::kRosterColumns, FieldType::Text)
+                                                .numbered(H1, u'H', Fields::kRosterColumns, FieldType::YesNo)
+                                                .done(fieldCount)});
+    }
+    return t;
 }
 
 } // namespace

@@ -76,6 +76,24 @@ QString UnitFolder::absencePath() const
     return filePath(u"ROSTER2.INI"_s);
 }
 
+QString UnitFolder::rosterLayoutPath() const
+{
+    return filePath(u"Roster.rpt"_s);
+}
+QString UnitFolder::remarksLayoutPath() const
+{
+    return filePath(u"Remarks.rpt"_s);
+}
+QString UnitFolder::helpPath() const
+{
+    return filePath(u"Roster.hlp"_s);
+}
+
+QString UnitFolder::lockPath() const
+{
+    return filePath(u".calendrix.lock"_s);
+}
+
 QString UnitFolder::pendingRunPath() const
 {
     return filePath(u".calendrix-run"_s);
@@ -86,8 +104,8 @@ QStringList UnitFolder::ownFiles() const
     QStringList files;
     for (const QString &db : {personnelPath(), workingPath(), templatePath()})
         files << db << db + u"-journal"_s;
-    files << consolidatePath() << absencePath() << filePath(u"Roster.rpt"_s) << filePath(u"Remarks.rpt"_s)
-          << filePath(u"Roster.hlp"_s) << filePath(u".calendrix.lock"_s) << pendingRunPath();
+    files << consolidatePath() << absencePath() << rosterLayoutPath() << remarksLayoutPath() << helpPath()
+          << lockPath() << pendingRunPath();
     return files;
 }
 

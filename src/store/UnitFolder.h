@@ -16,11 +16,15 @@ public:
     explicit UnitFolder(QString dir);
 
     QString dir() const { return m_dir; }
-    QString personnelPath() const;   // Datafile32.mdb
-    QString workingPath() const;     // Memory.mdb
-    QString templatePath() const;    // template.tem
-    QString consolidatePath() const; // ROSTER.INI
-    QString absencePath() const;     // ROSTER2.INI
+    QString personnelPath() const;     // Datafile32.mdb
+    QString workingPath() const;       // Memory.mdb
+    QString templatePath() const;      // template.tem
+    QString consolidatePath() const;   // ROSTER.INI
+    QString absencePath() const;       // ROSTER2.INI
+    QString rosterLayoutPath() const;  // Roster.rpt
+    QString remarksLayoutPath() const; // Remarks.rpt
+    QString helpPath() const;          // Roster.hlp
+    QString lockPath() const;          // .calendrix.lock
     QString filePath(const QString &name) const;
     // Where a roster run notes what it is about to do to its datafile until
     // its counters are committed (see DatafileSwap).

@@ -779,7 +779,7 @@ void tst_Dialogs::f1InModalDialogs()
         real.inform(p.main.get(), Messenger::Kind::Information, u"Something to say"_s);
     } else {
         ReportEngine engine;
-        engine.setLayoutFile(RosterReports::remarksLayout(p.unit.folder.dir()));
+        engine.setLayoutFile(p.unit.folder.remarksLayoutPath());
         engine.setDataFile(0, p.unit.folder.filePath(u"template.tem"_s));
         real.previewReport(p.main.get(), engine.run());
     }

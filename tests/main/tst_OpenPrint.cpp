@@ -115,7 +115,7 @@ void tst_OpenPrint::remarksThenRoster()
 void tst_OpenPrint::missingRemarksLayout()
 {
     Window w;
-    QVERIFY(QFile::remove(RosterReports::remarksLayout(w.unit.folder.dir())));
+    QVERIFY(QFile::remove(w.unit.folder.remarksLayoutPath()));
     const QString path = w.unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
@@ -177,7 +177,7 @@ void tst_OpenPrint::previewShowsThePages()
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
     ReportEngine engine;
-    engine.setLayoutFile(RosterReports::rosterLayout(unit.folder.dir()));
+    engine.setLayoutFile(unit.folder.rosterLayoutPath());
     engine.setDataFile(1, path);
     const Report report = engine.run();
     int pages = -1;
@@ -254,7 +254,7 @@ public:
 void tst_OpenPrint::previewStopsAtAnOverfullSection()
 {
     TestUnit unit;
-    const QString layout = RosterReports::rosterLayout(unit.folder.dir());
+    const QString layout = unit.folder.rosterLayoutPath();
     writeFile(layout, "<meta name=\"calendrix-datafile\" content=\"1\">\n"
                       "<meta name=\"calendrix-sections\" content=\"duty\">\n"
                       "{{#duties}}{{#soldiers}}<table><tr><td>{{name}}{{/soldiers}}{{/duties}}");

@@ -40,7 +40,7 @@ Report runReport(const QString &layout, const QString &datafile, int n = 0)
 // The unit's own roster layout, which reads data file 1.
 Report unitRoster(const TestUnit &unit, const QString &datafile)
 {
-    return runReport(RosterReports::rosterLayout(unit.folder.dir()), datafile, 1);
+    return runReport(unit.folder.rosterLayoutPath(), datafile, 1);
 }
 
 QString reportError(ReportEngine &engine)
@@ -394,7 +394,7 @@ void tst_Report::editedLayoutIsUsedAsIs()
     TestUnit unit;
     const QString datafile = unit.path(u"e.cxr"_s);
     writeDatafile(datafile, {wideDuty(1, 1), DutySpec{u"Runner"_s, {}, {}, {}, {}}});
-    writeFile(RosterReports::rosterLayout(unit.folder.dir()),
+    writeFile(unit.folder.rosterLayoutPath(),
               "<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: {{dutyCount}} duties</p>");
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), datafile);
