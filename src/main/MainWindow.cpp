@@ -435,58 +435,28 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::Form_Activate()
 {
     saveEdits();
-    // Titles: an untitled qualification's boxes are hidden for the rest of the run.
-    QList<QVariant> titles;
-    try {
-        RecordSet &rs = m_titles->recordset();
-        rs.moveFirst();
-        if (!rs.eof())
-            for (int i = 0; i < 15; ++i)
-                titles.append(rs.value(i + 1));
-    } catch (const StoreError &) {
-    }
-    for (int i = 0; i < 15; ++i) {
-        const QVariant title = titles.value(i);
-        if (title.isNull() || title.toString().isEmpty())
-            m_titleHidden[i] = true;
-        m_soldierBoxes[i]->setText(title.toString());
-        m_dutyBoxes[i]->setText(title.toString());
-        m_soldierBoxes[i]->setVisible(!m_titleHidden[i]);
-        m_dutyBoxes[i]->setVisible(!m_titleHidden[i]);
-        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
-        for (const auto &[grid, firstField] : {std::pair{m_dutyGrid, 3}, std::pair{m_soldierGrid, 4}})
-            if (RecordSetModel *model = grid->recordModel())
-                grid->setColumnHidden(model->columnOfField(firstField + i), m_titleHidden[i]);
-    }
-    // Periods whose last day has passed; one ending today is still current.
-    const QDate today = m_today();
-    for (DataControl *source : {m_absences, m_schedule, m_assignmentDates, m_holidays})
-        deletePastPeriods(source, today);
-}
-
-void MainWindow::deletePastPeriods(DataControl *source, const QDate &today)
-{
-    if (!source->isBound())
-        return;
-    bool deleted = false;
-    try {
-        RecordSet &rs = source->recordset();
-        for (int slot = 0; slot < rs.rowSlots(); ++slot) {
-            const QVariant to = rs.valueAt(slot, 3);
-            if (rs.isDeletedSlot(slot) || to.metaType().id() != QMetaType::QDate || to.toDate() >= today)
-                continue;
-            try {
-                rs.moveToSlot(slot);
-                rs.deleteCurrent();
-                deleted = true;
-            } catch (const StoreError &) {
-                // A row that cannot be deleted stays; the others still go.
-            }
+    m_housekeeping.readTitles(m_titles->isBound() ? &m_titles->recordset() : nullptr);
+    for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+        const bool hidden = m_housekeeping.isHidden(k);
+        for (QCheckBox *box : {m_soldierBoxes[k - 1], m_dutyBoxes[k - 1]}) {
+            box->setText(m_housekeeping.title(k));
+            box->setVisible(!hidden);
         }
-    } catch (const StoreError &) {
+        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
+        for (const auto &[grid, field] : {std::pair{m_dutyGrid, Fields::DutyDates::qualification(k)},
+                                          std::pair{m_soldierGrid, Fields::SoldierRoster::qualification(k)}})
+            if (RecordSetModel *model = grid->recordModel())
+                grid->setColumnHidden(model->columnOfField(field), hidden);
     }
-    if (deleted)
-        source->notifyRowsChanged();
+    const QDate today = m_today();
+    for (const auto &[source, toField] : {std::pair{m_absences, int(Fields::AbsentDates::To)},
+                                          std::pair{m_schedule, int(Fields::WorkSchedule::To)},
+                                          std::pair{m_assignmentDates, int(Fields::Dates::To)},
+                                          std::pair{m_holidays, int(Fields::Holiday::To)}}) {
+        if (source->isBound() &&
+            ActivationHousekeeping::deletePastPeriods(source->recordset(), toField, today) > 0)
+            source->notifyRowsChanged();
+    }
 }
 
 void MainWindow::saveEdits()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActivationHousekeeping.h"
 #include "CurrentDatafile.h"
 #include "ReportEngine.h"
 #include "RunOptions.h"
@@ -90,7 +91,6 @@ private:
     void showQualifications(int tab);
     void qualificationClicked(int tab, int box, bool checked);
     void toggleOption(QAction *item, qint16 &flag, const QString &path);
-    void deletePastPeriods(DataControl *source, const QDate &today);
     // Runs a command; a store failure is shown as an "ERROR" box that says
     // what the user tried (action) and why it could not be done.
     void guarded(const QString &action, const std::function<void()> &command);
@@ -126,7 +126,7 @@ private:
     MonthView *m_absenceCalendar = nullptr;
     std::array<QCheckBox *, 15> m_dutyBoxes{};
     std::array<QCheckBox *, 15> m_soldierBoxes{};
-    std::array<bool, 15> m_titleHidden{};
+    ActivationHousekeeping m_housekeeping;
     QList<QPair<QString, QString>> m_sectionChoices;
     DialogHost *m_dialogs = nullptr;
     QAction *m_consolidateItem = nullptr;
