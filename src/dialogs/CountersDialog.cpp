@@ -2,6 +2,7 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
 #include "RecordSetModel.h"
 
 #include <QApplication>
@@ -107,7 +108,7 @@ void CountersDialog::Form_Activate()
         m_counters->bind(db, kNormalOrder);
     } catch (const StoreError &e) {
         m_counters->unbind();
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     m_sortButton->setText(u"Holiday"_s);
     m_sortState = 0;
@@ -125,7 +126,7 @@ void CountersDialog::Command3_Click()
         m_counterGrid->setCurrentRow(0);
     } catch (const StoreError &e) {
         QApplication::restoreOverrideCursor();
-        showError(e.text());
+        ErrorDisplay::show(this, e);
         return;
     }
     QApplication::restoreOverrideCursor();

@@ -2,6 +2,7 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
 #include "RecordSetModel.h"
 
 #include <QGridLayout>
@@ -56,7 +57,7 @@ void DatesDialog::Form_Load()
         const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
         m_dates->bind(db, kDatesQuery);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     RecordSetModel *model = m_dateGrid->showRecords(m_dates, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
                                                     [this](const QString &text) { showError(text); });
@@ -89,7 +90,7 @@ void DatesDialog::readList()
         m_dates->setRecordSource(kDatesQuery);
         m_dateGrid->setCurrentRow(0);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     fitColumns();
 }

@@ -2,6 +2,7 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
 #include "MonthView.h"
 #include "PeriodEntry.h"
 #include "RecordSetModel.h"
@@ -109,7 +110,7 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
             m_sections->setRecordSource(kSectionQuery);
             m_sectionGrid->setCurrentRow(0);
         } catch (const StoreError &e) {
-            showError(e.text());
+            ErrorDisplay::show(this, e);
         }
     });
     connect(sectionButtons[4], &QPushButton::clicked, this, &SetupDialog::Command3_Click);
@@ -122,7 +123,7 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
         try {
             change();
         } catch (const StoreError &e) {
-            showError(e.text());
+            ErrorDisplay::show(this, e);
         }
     });
     resize(640, 560);
@@ -159,7 +160,7 @@ void SetupDialog::Form_Load()
         m_soldiers->bind(db, u"SoldierRoster"_s);
         m_duties->bind(db, u"DutyDates"_s);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     auto model = [this](DataGrid *grid, DataControl *source, QList<GridColumn> columns) {
         grid->showRecords(source, columns, [this](const QString &text) { showError(text); });
@@ -198,7 +199,7 @@ void SetupDialog::Command1_Click()
         }
         clearUntitledFlags(untitled);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
         return;
     }
     restartMessage();

@@ -4,8 +4,10 @@
 #include "DataGrid.h"
 #include "DatafileSwap.h"
 #include "DialogHost.h"
+#include "ErrorDisplay.h"
 #include "FindBar.h"
 #include "FolderLock.h"
+#include "GridCommands.h"
 #include "HelpKey.h"
 #include "MonthView.h"
 #include "OptionFile.h"
@@ -290,7 +292,7 @@ void MainWindow::bindSources(bool offerHelp)
             UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
         ScratchFile::sweep(m_folder.dir());
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     // Each record source on its own: a missing or damaged table empties its
     // list and no other. A file that cannot be opened at all empties all of its.
@@ -396,7 +398,7 @@ void MainWindow::offerNewUnit(const QString &problem)
             bindSources();
         }
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(nullptr, e);
     }
 }
 
@@ -470,11 +472,7 @@ void MainWindow::saveEdits()
 
 void MainWindow::guarded(const QString &action, const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const StoreError &e) {
-        showError(action + u"\n"_s + e.text() + u"\n(error %1)"_s.arg(e.number()));
-    }
+    ErrorDisplay::guard(this, action, command);
 }
 
 QString MainWindow::recordName(const DataGrid *grid) const
@@ -495,30 +493,19 @@ void MainWindow::showError(const QString &text)
 
 void MainWindow::addRow(DataGrid *grid)
 {
-    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { grid->appendRow(); });
+    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { GridCommands::addRow(grid); });
 }
 
 void MainWindow::deleteRow(DataGrid *grid)
 {
-    const int row = grid->currentRow();
-    // Nothing to delete: nothing happens and nothing is said.
-    if (row < 0 || !grid->recordModel())
-        return;
-    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] {
-        grid->commitPendingEdit();
-        grid->recordModel()->deleteRow(row);
-        grid->setCurrentRow(row); // the next row, or none after the last
-    });
+    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] { GridCommands::deleteRow(grid); });
 }
 
 void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 {
     guarded(u"Cannot save the changes."_s, [&] {
-        for (DataGrid *grid : {top, periods}) {
-            grid->commitPendingEdit();
-            if (grid->currentRow() >= 0)
-                grid->recordModel()->saveRow(grid->currentRow());
-        }
+        for (DataGrid *grid : {top, periods})
+            GridCommands::saveRow(grid);
     });
 }
 
@@ -613,8 +600,9 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
     } catch (const StoreError &e) {
         // The switch stays as it was, check mark, flag and file.
         item->setChecked(flag == 1);
-        showError(u"The %1 setting could not be saved, so it stays as it was.\n%2"_s.arg(
-            QString(item->text()).remove(u'&'), e.text()));
+        ErrorDisplay::show(this, e,
+                           u"The %1 setting could not be saved, so it stays as it was."_s.arg(
+                               QString(item->text()).remove(u'&')));
         return;
     }
     flag = value;
