@@ -55,7 +55,7 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
         icon = QMessageBox::Information;
     else if (kind == Messenger::Kind::Error)
         icon = QMessageBox::Critical;
-    // "Finished" carries the program's own title.
+    // A plain message has no title word; the box still needs a title.
     const QString title =
         kind == Messenger::Kind::Plain ? QApplication::applicationName() : Messenger::title(kind);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
