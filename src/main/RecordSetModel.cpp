@@ -27,8 +27,8 @@ void RecordSetModel::reload()
     m_pending.clear();
     if (m_source->isBound()) {
         RecordSet &rs = m_source->recordset();
-        for (int slot = 0; slot < rs.rowSlots(); ++slot)
-            if (!rs.isDeletedSlot(slot))
+        for (int slot = 0; slot < rs.storedRowCount(); ++slot)
+            if (!rs.isDeletedRow(slot))
                 m_slots.push_back(slot);
     }
     endResetModel();
@@ -179,7 +179,7 @@ bool RecordSetModel::submit()
     m_pending.clear();
     try {
         RecordSet &rs = m_source->recordset();
-        rs.moveToSlot(m_slots[row]);
+        rs.moveToRow(m_slots[row]);
         rs.edit();
         for (auto it = changes.cbegin(); it != changes.cend(); ++it)
             rs.setValue(it.key(), it.value());
@@ -210,7 +210,7 @@ int RecordSetModel::addEmptyRow()
     rs.update();
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_slots.push_back(rs.lastModifiedSlot());
+    m_slots.push_back(rs.lastModifiedRow());
     endInsertRows();
     return row;
 }
@@ -226,7 +226,7 @@ void RecordSetModel::deleteRow(int row)
         submit();
     }
     RecordSet &rs = m_source->recordset();
-    rs.moveToSlot(m_slots[row]);
+    rs.moveToRow(m_slots[row]);
     rs.deleteCurrent();
     beginRemoveRows({}, row, row);
     m_slots.erase(m_slots.begin() + row);
@@ -244,7 +244,7 @@ void RecordSetModel::saveRow(int row)
     }
     submit();
     RecordSet &rs = m_source->recordset();
-    rs.moveToSlot(m_slots[row]);
+    rs.moveToRow(m_slots[row]);
     rs.edit();
     rs.update();
 }

@@ -17,8 +17,7 @@ Report ReportEngine::run() const
         throw ReportError(u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile)
                               .arg(layout.dataFile()));
     auto roster = std::make_shared<const RosterData>(RosterData::read(dataPath));
-    return Report(std::move(layout), std::move(roster), dataPath,
-                  m_printedOn.isValid() ? m_printedOn : QDate::currentDate());
+    return Report(std::move(layout), std::move(roster), dataPath, QDate::currentDate());
 }
 
 } // namespace calendrix

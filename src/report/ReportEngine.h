@@ -15,11 +15,8 @@ class ReportEngine
 {
 public:
     void setLayoutFile(const QString &path) { m_layoutFile = path; }
-    QString layoutFile() const { return m_layoutFile; }
     void setDataFile(int index, const QString &path) { m_dataFiles.insert(index, path); }
     QString dataFile(int index) const { return m_dataFiles.value(index); }
-    // The day printed on the pages; today unless set.
-    void setPrintedOn(const QDate &day) { m_printedOn = day; }
 
     // Reads the layout and its data file and fills the layout in. Throws
     // ReportError naming the file that could not be used.
@@ -28,7 +25,6 @@ public:
 private:
     QString m_layoutFile;
     QMap<int, QString> m_dataFiles;
-    QDate m_printedOn;
 };
 
 } // namespace calendrix

@@ -17,7 +17,8 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
     : m_datafile(datafile)
 {
     const UnitFolder unit(folder);
-    const auto runOne = [&](const QString &what) {
+    const auto runOne = [&](const QString &what, const QString &layout) {
+        engine.setLayoutFile(layout);
         try {
             m_reports.append(engine.run());
         } catch (const ReportError &e) {
@@ -25,20 +26,17 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
         } catch (const std::bad_alloc &) {
             // The checks on a layout keep it within bounds; should one still
             // ask too much, it fails alone and the program goes on.
-            m_failures.append(
-                {what, u"The layout '%1' needs more memory than there is."_s.arg(engine.layoutFile())});
+            m_failures.append({what, u"The layout '%1' needs more memory than there is."_s.arg(layout)});
         } catch (const std::exception &e) {
             m_failures.append({what, u"The layout '%1' cannot be used: %2."_s.arg(
-                                         engine.layoutFile(), QString::fromLocal8Bit(e.what()))});
+                                         layout, QString::fromLocal8Bit(e.what()))});
         }
     };
-    engine.setLayoutFile(unit.remarksLayoutPath());
     engine.setDataFile(0, datafile);
-    runOne(u"remarks"_s);
+    runOne(u"remarks"_s, unit.remarksLayoutPath());
     // The roster layout reads data file 1; data file 0 keeps the same path.
-    engine.setLayoutFile(unit.rosterLayoutPath());
     engine.setDataFile(1, datafile);
-    runOne(u"roster"_s);
+    runOne(u"roster"_s, unit.rosterLayoutPath());
 }
 
 QString RosterReports::failureText() const

@@ -37,7 +37,8 @@ private:
 // Counters are 16-bit in every file that carries them, and never negative.
 constexpr qint64 kLargestCounter = 32767;
 
-// Throws when a raised counter would be more than a counter can be.
+// Throws StoreError, naming the soldier and the duty, when value lies outside
+// 0 to kLargestCounter, the range a stored counter can hold.
 void checkCounterRange(qint64 value, const CounterRow &row);
 
 } // namespace calendrix

@@ -72,8 +72,8 @@ void readPersonnel(RunState &state, const Database &personnel)
 void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
 {
     using namespace Fields::Memory;
-    state.counters.reserve(size_t(memory.rowSlots()));
-    for (int slot = 0; slot < memory.rowSlots(); ++slot) {
+    state.counters.reserve(size_t(memory.storedRowCount()));
+    for (int slot = 0; slot < memory.storedRowCount(); ++slot) {
         CounterRow r;
         r.slot = slot;
         r.key = memory.valueAt(slot, ID).toLongLong();
@@ -121,7 +121,7 @@ void saveCounters(const RunState &state, RecordSet &memory)
             continue;
         }
         if (r.deleted) {
-            memory.moveToSlot(r.slot);
+            memory.moveToRow(r.slot);
             memory.deleteCurrent();
             continue;
         }
@@ -131,7 +131,7 @@ void saveCounters(const RunState &state, RecordSet &memory)
             if (old.isNull() == values[f].isNull() && (old.isNull() || old == values[f]))
                 continue;
             if (!editing) {
-                memory.moveToSlot(r.slot);
+                memory.moveToRow(r.slot);
                 memory.edit();
                 editing = true;
             }

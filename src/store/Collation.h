@@ -34,6 +34,8 @@ struct SortValue {
     // Keys already made, for texts that repeat (a duty name on every counter
     // row): each is made once and its bytes are shared.
     using KeyCache = QHash<QString, QByteArray>;
+    // type is the field's type in its layout, not the value's: a date field
+    // may hold text. cache, when given, is used for text fields only.
     static SortValue of(const QVariant &value, FieldType type, KeyCache *cache = nullptr);
 };
 
@@ -48,7 +50,8 @@ struct OrderField {
 };
 using Order = QList<OrderField>;
 
-// Compares two rows' sort values field by field in the given order.
+// Compares two rows field by field in the given order; a and b each point to
+// one row's sort values, indexed by field ordinal (OrderField::index).
 int compare(const SortValue *a, const SortValue *b, const Order &order);
 
 // The order of a record source over its table's fields by ordinal, ending

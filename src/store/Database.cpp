@@ -17,9 +17,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -223,17 +225,16 @@ StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QSt
     return StoreError(code, text, file);
 }
 
-struct Schema {
-    QString path;
-    FileKind kind;
-};
-
 struct DatabaseShared {
     QString connectionName;
     QSqlDatabase db;
-    QHash<QString, Schema> schemas;
-    QHash<QString, QSqlQuery> statements;
-    // Tables of the main file that cannot be used (openWithFaults), by name.
+    QString path; // absolute
+    FileKind kind = FileKind::Personnel;
+    // Prepared statements by their text. Declared after db so that they go
+    // before the connection does; held by pointer because a QSqlQuery is not
+    // to be copied.
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> statements;
+    // Tables of the file that cannot be used (openWithFaults), by lower-case name.
     QHash<QString, StoreError> unusable;
     bool inTransaction = false;
 
@@ -387,9 +388,9 @@ Database Database::openWithFaults(const QString &path, FileKind kind, QList<Stor
     return db;
 }
 
-void Database::requireUsable(const QString &table, const QString &schema) const
+void Database::requireUsable(const QString &table) const
 {
-    if (!d || schema != u"main")
+    if (!d)
         return;
     const auto it = d->unusable.constFind(table.toLower());
     if (it != d->unusable.cend())
@@ -410,31 +411,16 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
     shared->db = openConnection(shared->connectionName, path, readOnly);
     if (!shared->db.isOpen())
         throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
-    shared->schemas.insert(u"main"_s, {QFileInfo(path).absoluteFilePath(), kind});
+    shared->path = QFileInfo(path).absoluteFilePath();
+    shared->kind = kind;
     Database db(shared);
     if (!readOnly) {
-        // A rollback journal (never WAL) keeps commits across attached files atomic.
-        db.exec(u"PRAGMA journal_mode=DELETE"_s, u"main"_s, u"Cannot open"_s);
-        db.exec(u"PRAGMA synchronous=FULL"_s, u"main"_s, u"Cannot open"_s);
+        db.exec(u"PRAGMA journal_mode=DELETE"_s, u"Cannot open"_s);
+        db.exec(u"PRAGMA synchronous=FULL"_s, u"Cannot open"_s);
     }
     if (!tablesLater)
         checkLayout(shared->db, path, kind);
     return db;
-}
-
-void Database::attach(const QString &path, FileKind kind, const QString &alias)
-{
-    if (!isOpen())
-        throw StoreError(StoreErrorCode::General, u"No database is open."_s);
-    verify(path, kind);
-    QSqlQuery q(d->db);
-    q.prepare(u"ATTACH DATABASE ? AS "_s + quoted(alias));
-    q.addBindValue(sqliteUri(path, false));
-    if (!q.exec())
-        throw storeErrorFrom(q.lastError(), path, u"Cannot open"_s);
-    d->schemas.insert(alias, {QFileInfo(path).absoluteFilePath(), kind});
-    exec(u"PRAGMA %1.journal_mode=DELETE"_s.arg(quoted(alias)), alias, u"Cannot open"_s);
-    exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(alias)), alias, u"Cannot open"_s);
 }
 
 bool Database::isOpen() const
@@ -447,14 +433,14 @@ void Database::close()
     d.reset();
 }
 
-QString Database::path(const QString &schema) const
+QString Database::path() const
 {
-    return d ? d->schemas.value(schema).path : QString();
+    return d ? d->path : QString();
 }
 
-FileKind Database::kind(const QString &schema) const
+FileKind Database::kind() const
 {
-    return d ? d->schemas.value(schema).kind : FileKind::Personnel;
+    return d ? d->kind : FileKind::Personnel;
 }
 
 quint32 Database::changeCounter() const
@@ -476,18 +462,13 @@ quint32 Database::changeCounter() const
     return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
 }
 
-bool Database::hasSchema(const QString &schema) const
-{
-    return d && d->schemas.contains(schema);
-}
-
 void Database::beginTransaction()
 {
     if (!isOpen())
         throw StoreError(StoreErrorCode::General, u"No database is open."_s);
     if (d->inTransaction)
         throw StoreError(StoreErrorCode::General, u"A transaction is already open."_s, path());
-    exec(u"BEGIN IMMEDIATE"_s, u"main"_s, u"Cannot start writing"_s);
+    exec(u"BEGIN IMMEDIATE"_s, u"Cannot start writing"_s);
     d->inTransaction = true;
 }
 
@@ -495,7 +476,7 @@ void Database::commit()
 {
     if (!isOpen() || !d->inTransaction)
         return;
-    exec(u"COMMIT"_s, u"main"_s, u"Cannot save the changes"_s);
+    exec(u"COMMIT"_s, u"Cannot save the changes"_s);
     d->inTransaction = false;
 }
 
@@ -520,26 +501,28 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery &Database::cachedQuery(const QString &sql)
 {
-    auto it = d->statements.find(sql);
-    if (it == d->statements.end()) {
-        QSqlQuery q(d->db);
-        if (!q.prepare(sql))
-            throw storeErrorFrom(q.lastError(), path(), u"Cannot prepare a statement"_s);
-        it = d->statements.insert(sql, q);
+    std::unique_ptr<QSqlQuery> &q = d->statements[sql];
+    if (!q) {
+        auto prepared = std::make_unique<QSqlQuery>(d->db);
+        if (!prepared->prepare(sql)) {
+            d->statements.erase(sql);
+            throw storeErrorFrom(prepared->lastError(), path(), u"Cannot prepare a statement"_s);
+        }
+        q = std::move(prepared);
     }
-    return it.value();
+    return *q;
 }
 
-StoreError Database::errorFrom(const QSqlError &error, const QString &schema, const QString &what) const
+StoreError Database::errorFrom(const QSqlError &error, const QString &what) const
 {
-    return storeErrorFrom(error, path(schema), what);
+    return storeErrorFrom(error, path(), what);
 }
 
-void Database::exec(const QString &sql, const QString &schema, const QString &what)
+void Database::exec(const QString &sql, const QString &what)
 {
     QSqlQuery q(d->db);
     if (!q.exec(sql))
-        throw errorFrom(q.lastError(), schema, what);
+        throw errorFrom(q.lastError(), what);
 }
 
 namespace {

@@ -14,10 +14,7 @@ namespace calendrix {
 struct DatabaseShared;
 class ScratchFile;
 
-// One open database file of ours (the "main" schema), optionally with further
-// files attached under an alias so that a transaction can span them: with a
-// rollback journal SQLite commits changes to several attached files
-// atomically. Copies of a Database share one connection.
+// One open database file of ours. Copies of a Database share one connection.
 class Database
 {
 public:
@@ -37,7 +34,7 @@ public:
     // tables work. For windows that show what they can.
     static Database openWithFaults(const QString &path, FileKind kind, QList<StoreError> *tableFaults);
     // Throws the error of a table that openWithFaults() found unusable.
-    void requireUsable(const QString &table, const QString &schema = QStringLiteral("main")) const;
+    void requireUsable(const QString &table) const;
 
     // Makes a new, empty file of the given kind. Fails with DestinationExists
     // when the path exists. The file appears complete or not at all.
@@ -62,8 +59,6 @@ public:
     // naming it, when one is damaged. Never writes.
     static void checkIntegrity(const QString &path, FileKind kind);
 
-    void attach(const QString &path, FileKind kind, const QString &alias);
-
     // SQLite's file change counter of the main file: every commit that
     // changes the file moves it on, a rollback leaves it. Read it inside a
     // transaction (or with the file's writers kept out) to know what it was
@@ -72,12 +67,11 @@ public:
 
     bool isOpen() const;
     void close();
-    QString path(const QString &schema = QStringLiteral("main")) const;
-    FileKind kind(const QString &schema = QStringLiteral("main")) const;
-    bool hasSchema(const QString &schema) const;
+    QString path() const;
+    FileKind kind() const;
 
     // Without a transaction every update is durable on its own. Inside one,
-    // nothing reaches any of the attached files until commit.
+    // nothing reaches the file until commit.
     void beginTransaction();
     void commit();
     void rollback();
@@ -86,8 +80,8 @@ public:
     // For the record-set layer.
     QSqlDatabase connection() const;
     QSqlQuery &cachedQuery(const QString &sql);
-    StoreError errorFrom(const QSqlError &error, const QString &schema, const QString &what) const;
-    void exec(const QString &sql, const QString &schema, const QString &what);
+    StoreError errorFrom(const QSqlError &error, const QString &what) const;
+    void exec(const QString &sql, const QString &what);
 
 private:
     explicit Database(std::shared_ptr<DatabaseShared> d);

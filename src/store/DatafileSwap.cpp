@@ -169,7 +169,7 @@ DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QS
     quint32 counter = 0;
     {
         Database working = Database::open(workingPath, FileKind::Working);
-        working.exec(u"SELECT count(*) FROM sqlite_master"_s, u"main"_s, u"Cannot read"_s);
+        working.exec(u"SELECT count(*) FROM sqlite_master"_s, u"Cannot read"_s);
         counter = working.changeCounter();
     }
     result.committed = counter != quint32(record.value(u"counterBefore"_s).toInteger());

@@ -263,18 +263,6 @@ QString sqlType(FieldType type)
     return u"DATE"_s;
 }
 
-FieldType fieldTypeFromSql(const QString &declared)
-{
-    const QString d = declared.trimmed().toUpper();
-    if (d == u"BOOLEAN" || d == u"YESNO" || d == u"BIT")
-        return FieldType::YesNo;
-    if (d == u"DATE" || d == u"DATETIME")
-        return FieldType::Date;
-    if (d.startsWith(u"INT") || d.contains(u"INT"))
-        return FieldType::Integer;
-    return FieldType::Text;
-}
-
 QString createStatement(const TableLayout &table, const QString &schema)
 {
     QStringList columns;

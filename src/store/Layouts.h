@@ -35,9 +35,8 @@ int schemaVersion();
 // "personnel database", "working database", "roster datafile".
 QString kindName(FileKind kind);
 
-// The declared SQL type we give a field; read back to know a field's type.
+// The declared SQL type we give a field.
 QString sqlType(FieldType type);
-FieldType fieldTypeFromSql(const QString &declared);
 
 // CREATE TABLE statement for one table of a file, schema-qualified.
 QString createStatement(const TableLayout &table, const QString &schema);

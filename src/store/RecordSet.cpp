@@ -7,6 +7,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -32,31 +34,24 @@ struct Row {
     bool deleted = false;
 };
 
-// Positions (ascending) of the live rows holding each text value of one
-// field, so that a find costs a hash look-up and a binary search.
-using FieldIndex = QHash<QString, std::vector<int>>;
-
 struct RecordSetData {
     Database db;
-    QString schema;
     QString sourceText;
     RecordSource source;
     QList<FieldInfo> fields;
     std::vector<Row> rows;
     int liveCount = 0;
     int lastModified = -1;
-    std::vector<std::unique_ptr<FieldIndex>> indexes; // per ordinal, built on first find
     // Prepared statements by the set of fields they write; declared after db
     // so that they go before the connection does.
-    QHash<QByteArray, QSqlQuery> inserts;
-    QHash<QByteArray, QSqlQuery> updates;
+    std::unordered_map<QByteArray, std::unique_ptr<QSqlQuery>> inserts;
+    std::unordered_map<QByteArray, std::unique_ptr<QSqlQuery>> updates;
 
     QSqlQuery &statement(bool insert, const QByteArray &dirty)
     {
-        QHash<QByteArray, QSqlQuery> &cache = insert ? inserts : updates;
-        auto it = cache.find(dirty);
-        if (it != cache.end())
-            return it.value();
+        auto &cache = insert ? inserts : updates;
+        if (const auto it = cache.find(dirty); it != cache.end())
+            return *it->second;
         QStringList names;
         for (int i = 1; i < fields.size(); ++i)
             if (dirty[i] == '1')
@@ -70,62 +65,14 @@ struct RecordSetData {
         } else {
             sql = u"UPDATE %1 SET %2=? WHERE \"ID\"=?"_s.arg(qualifiedTable(), names.join(u"=?,"_s));
         }
-        QSqlQuery q(db.connection());
-        if (!q.prepare(sql))
-            throw db.errorFrom(q.lastError(), schema, u"Cannot write to "_s + source.table);
-        return cache.insert(dirty, q).value();
+        auto q = std::make_unique<QSqlQuery>(db.connection());
+        if (!q->prepare(sql))
+            throw db.errorFrom(q->lastError(), u"Cannot write to "_s + source.table);
+        return *cache.emplace(dirty, std::move(q)).first->second;
     }
 
-    QString filePath() const { return db.path(schema); }
-    QString qualifiedTable() const { return quoted(schema) + u'.' + quoted(source.table); }
-
-    void indexInsert(int slot)
-    {
-        for (size_t f = 0; f < indexes.size(); ++f) {
-            if (!indexes[f])
-                continue;
-            const QVariant &v = rows[slot].values[int(f)];
-            if (v.isNull())
-                continue;
-            auto &positions = (*indexes[f])[v.toString()];
-            positions.insert(std::lower_bound(positions.begin(), positions.end(), slot), slot);
-        }
-    }
-
-    void indexRemove(int slot, int onlyField = -1)
-    {
-        for (size_t f = 0; f < indexes.size(); ++f) {
-            if (!indexes[f] || (onlyField >= 0 && int(f) != onlyField))
-                continue;
-            const QVariant &v = rows[slot].values[int(f)];
-            if (v.isNull())
-                continue;
-            auto it = indexes[f]->find(v.toString());
-            if (it == indexes[f]->end())
-                continue;
-            auto &positions = it.value();
-            auto p = std::lower_bound(positions.begin(), positions.end(), slot);
-            if (p != positions.end() && *p == slot)
-                positions.erase(p);
-            if (positions.empty())
-                indexes[f]->erase(it);
-        }
-    }
-
-    FieldIndex &index(int ordinal)
-    {
-        if (indexes.size() < size_t(fields.size()))
-            indexes.resize(fields.size());
-        if (!indexes[ordinal]) {
-            indexes[ordinal] = std::make_unique<FieldIndex>();
-            for (int slot = 0; slot < int(rows.size()); ++slot) {
-                const Row &r = rows[slot];
-                if (!r.deleted && !r.values[ordinal].isNull())
-                    (*indexes[ordinal])[r.values[ordinal].toString()].push_back(slot);
-            }
-        }
-        return *indexes[ordinal];
-    }
+    QString filePath() const { return db.path(); }
+    QString qualifiedTable() const { return quoted(source.table); }
 
     void sortRows(const Collation::Order &order)
     {
@@ -158,11 +105,11 @@ struct RecordSetData {
 
     void load()
     {
-        const TableLayout *layout = Layouts::table(db.kind(schema), source.table);
+        const TableLayout *layout = Layouts::table(db.kind(), source.table);
         if (!layout)
             throw StoreError(StoreErrorCode::ItemNotFound,
                              u"The table '%1' is not part of a %2 ('%3')."_s.arg(
-                                 source.table, Layouts::kindName(db.kind(schema)), filePath()),
+                                 source.table, Layouts::kindName(db.kind()), filePath()),
                              filePath());
         source.table = layout->name;
         fields.clear();
@@ -186,9 +133,8 @@ struct RecordSetData {
         QSqlQuery q(db.connection());
         q.setForwardOnly(true);
         if (!q.exec(u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','), qualifiedTable())))
-            throw db.errorFrom(q.lastError(), schema, u"Cannot read "_s + source.table);
+            throw db.errorFrom(q.lastError(), u"Cannot read "_s + source.table);
         rows.clear();
-        indexes.clear();
         lastModified = -1;
         const int n = fields.size();
         while (q.next()) {
@@ -199,7 +145,7 @@ struct RecordSetData {
             rows.push_back(std::move(r));
         }
         if (q.lastError().isValid())
-            throw db.errorFrom(q.lastError(), schema, u"Cannot read "_s + source.table);
+            throw db.errorFrom(q.lastError(), u"Cannot read "_s + source.table);
         liveCount = int(rows.size());
         if (!order.isEmpty())
             sortRows(order);
@@ -211,33 +157,31 @@ RecordSet::~RecordSet() = default;
 RecordSet::RecordSet(RecordSet &&) noexcept = default;
 RecordSet &RecordSet::operator=(RecordSet &&) noexcept = default;
 
-RecordSet::RecordSet(const Database &db, const QString &source, const QString &schema)
+RecordSet::RecordSet(const Database &db, const QString &source)
 {
-    open(db, source, schema);
+    open(db, source);
 }
 
-void RecordSet::open(const Database &db, const QString &source, const QString &schema)
+void RecordSet::open(const Database &db, const QString &source)
 {
-    if (!db.isOpen() || !db.hasSchema(schema))
+    if (!db.isOpen())
         throw StoreError(StoreErrorCode::CannotOpen,
                          u"Cannot open '%1': its database is not open."_s.arg(source));
     auto data = std::make_shared<RecordSetData>();
     data->db = db;
-    data->schema = schema;
     data->sourceText = source;
     data->source = RecordSource::parse(source);
-    db.requireUsable(data->source.table, schema);
+    db.requireUsable(data->source.table);
     data->load();
     d = std::move(data);
     leaveEdit();
-    m_noMatch = false;
     moveFirst();
 }
 
 void RecordSet::refresh()
 {
     requireOpen();
-    open(d->db, d->sourceText, d->schema);
+    open(d->db, d->sourceText);
 }
 
 bool RecordSet::isOpen() const
@@ -350,17 +294,6 @@ void RecordSet::moveNext()
     } else {
         m_pos = i;
     }
-}
-
-void RecordSet::movePrevious()
-{
-    requireOpen();
-    if ((!m_atEnd && m_pos < 0) || (m_atEnd && d->liveCount == 0))
-        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
-    leaveEdit();
-    const int i = previousLive(m_atEnd ? int(d->rows.size()) - 1 : m_pos - 1);
-    m_atEnd = false;
-    m_pos = i; // -1: before the first row
 }
 
 int RecordSet::recordCount() const
@@ -476,16 +409,6 @@ void RecordSet::edit()
     m_dirty = QByteArray(d->fields.size(), '0');
 }
 
-void RecordSet::cancelUpdate()
-{
-    leaveEdit();
-}
-
-RecordSet::EditMode RecordSet::editMode() const
-{
-    return m_mode;
-}
-
 void RecordSet::update()
 {
     requireOpen();
@@ -501,7 +424,7 @@ void RecordSet::update()
             if (m_dirty[i] == '1')
                 q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
         if (!q.exec())
-            throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot add a row to "_s + d->source.table);
+            throw d->db.errorFrom(q.lastError(), u"Cannot add a row to "_s + d->source.table);
         Row r;
         r.values = std::move(m_buffer);
         r.values[0] = QVariant(q.lastInsertId().toLongLong());
@@ -509,7 +432,6 @@ void RecordSet::update()
         d->rows.push_back(std::move(r));
         const int slot = int(d->rows.size()) - 1;
         ++d->liveCount;
-        d->indexInsert(slot);
         d->lastModified = slot;
         leaveEdit();
         return;
@@ -526,29 +448,16 @@ void RecordSet::update()
                 q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
         q.bindValue(bound, d->rows[m_pos].values[0]);
         if (!q.exec())
-            throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot save a row of "_s + d->source.table);
+            throw d->db.errorFrom(q.lastError(), u"Cannot save a row of "_s + d->source.table);
         const int affected = q.numRowsAffected();
         q.finish();
         if (affected != 1)
             throw StoreError(StoreErrorCode::RecordDeleted,
                              u"The record was deleted from %1 by someone else."_s.arg(d->source.table),
                              d->filePath());
-        for (int f = 1; f < d->fields.size(); ++f) {
-            if (m_dirty[f] != '1')
-                continue;
-            d->indexRemove(m_pos, f);
-            d->rows[m_pos].values[f] = m_buffer[f];
-        }
-        // Re-file the row under its new values in the indexes of changed fields.
-        for (size_t f = 0; f < d->indexes.size(); ++f) {
-            if (!d->indexes[f] || m_dirty[int(f)] != '1')
-                continue;
-            const QVariant &v = d->rows[m_pos].values[int(f)];
-            if (v.isNull())
-                continue;
-            auto &positions = (*d->indexes[f])[v.toString()];
-            positions.insert(std::lower_bound(positions.begin(), positions.end(), m_pos), m_pos);
-        }
+        for (int f = 1; f < d->fields.size(); ++f)
+            if (m_dirty[f] == '1')
+                d->rows[m_pos].values[f] = m_buffer[f];
     }
     d->lastModified = m_pos;
     leaveEdit();
@@ -561,81 +470,40 @@ void RecordSet::deleteCurrent()
     QSqlQuery &q = d->db.cachedQuery(u"DELETE FROM %1 WHERE \"ID\"=?"_s.arg(d->qualifiedTable()));
     q.bindValue(0, d->rows[m_pos].values[0]);
     if (!q.exec())
-        throw d->db.errorFrom(q.lastError(), d->schema, u"Cannot delete a row of "_s + d->source.table);
+        throw d->db.errorFrom(q.lastError(), u"Cannot delete a row of "_s + d->source.table);
     q.finish();
-    d->indexRemove(m_pos);
     d->rows[m_pos].deleted = true;
     --d->liveCount;
 }
 
-bool RecordSet::findFrom(int ordinal, const QString &value, int after)
-{
-    leaveEdit();
-    const FieldIndex &index = d->index(ordinal);
-    const auto it = index.constFind(value);
-    if (it != index.cend()) {
-        const std::vector<int> &positions = it.value();
-        const auto p = std::upper_bound(positions.begin(), positions.end(), after);
-        if (p != positions.end()) {
-            m_pos = *p;
-            m_atEnd = false;
-            m_noMatch = false;
-            return true;
-        }
-    }
-    m_noMatch = true;
-    return false;
-}
-
-bool RecordSet::findFirst(const QString &field, const QString &value)
-{
-    return findFrom(ordinalOf(field), value, -1);
-}
-
-bool RecordSet::findNext(const QString &field, const QString &value)
-{
-    const int ordinal = ordinalOf(field);
-    return findFrom(ordinal, value, m_atEnd ? int(d->rows.size()) : m_pos);
-}
-
-bool RecordSet::noMatch() const
-{
-    return m_noMatch;
-}
-
-int RecordSet::rowSlots() const
+int RecordSet::storedRowCount() const
 {
     return d ? int(d->rows.size()) : 0;
 }
 
-bool RecordSet::isDeletedSlot(int slot) const
+bool RecordSet::isDeletedRow(int row) const
 {
-    return !d || slot < 0 || slot >= int(d->rows.size()) || d->rows[slot].deleted;
+    return !d || row < 0 || row >= int(d->rows.size()) || d->rows[row].deleted;
 }
 
-QVariant RecordSet::valueAt(int slot, int ordinal) const
+QVariant RecordSet::valueAt(int row, int ordinal) const
 {
-    if (isDeletedSlot(slot) || ordinal < 0 || ordinal >= d->fields.size())
+    if (isDeletedRow(row) || ordinal < 0 || ordinal >= d->fields.size())
         return {};
-    return d->rows[slot].values[ordinal];
+    return d->rows[row].values[ordinal];
 }
 
-int RecordSet::currentSlot() const
-{
-    return hasCurrent() ? m_pos : -1;
-}
-
-void RecordSet::moveToSlot(int slot)
+void RecordSet::moveToRow(int row)
 {
     requireOpen();
-    if (isDeletedSlot(slot))
+    if (isDeletedRow(row))
         throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
     leaveEdit();
-    m_pos = slot;
+    m_pos = row;
     m_atEnd = false;
 }
 
-int RecordSet::lastModifiedSlot() const
+int RecordSet::lastModifiedRow() const
 {
     return d ? d->lastModified : -1;
 }

@@ -24,10 +24,8 @@ struct RecordSetData;
 class RecordSet
 {
 public:
-    enum class EditMode { None, Edit, Add };
-
     RecordSet();
-    RecordSet(const Database &db, const QString &source, const QString &schema = QStringLiteral("main"));
+    RecordSet(const Database &db, const QString &source);
     ~RecordSet();
     RecordSet(const RecordSet &) = delete;
     RecordSet &operator=(const RecordSet &) = delete;
@@ -35,7 +33,7 @@ public:
     RecordSet &operator=(RecordSet &&) noexcept;
 
     // Binds the set to a new source and reads it; positioned on the first row.
-    void open(const Database &db, const QString &source, const QString &schema = QStringLiteral("main"));
+    void open(const Database &db, const QString &source);
     // Reads the same source again; positioned on the first row.
     void refresh();
     bool isOpen() const;
@@ -53,7 +51,6 @@ public:
     void moveFirst();
     void moveLast();
     void moveNext();
-    void movePrevious();
     int recordCount() const;
 
     int fieldCount() const;
@@ -71,25 +68,17 @@ public:
     void addNew();
     void edit();
     void update();
-    void cancelUpdate();
-    EditMode editMode() const;
     // Deletes the current row; the cursor stays on the gap until moved.
     void deleteCurrent();
 
-    // Exact, whole-text, case-sensitive search on one text field. On a match
-    // the row becomes current; on none the cursor stays and noMatch() is true.
-    bool findFirst(const QString &field, const QString &value);
-    bool findNext(const QString &field, const QString &value);
-    bool noMatch() const;
-
-    // Positions over all rows read or added, deleted ones included; for views
-    // that show the set as a list.
-    int rowSlots() const;
-    bool isDeletedSlot(int slot) const;
-    QVariant valueAt(int slot, int ordinal) const;
-    int currentSlot() const; // -1 when not on a row
-    void moveToSlot(int slot);
-    int lastModifiedSlot() const;
+    // The stored rows by position: every row read or added, deleted ones
+    // included, so that a position stays valid while rows are deleted; for
+    // views that show the set as a list and for passes over all rows.
+    int storedRowCount() const;
+    bool isDeletedRow(int row) const;
+    QVariant valueAt(int row, int ordinal) const; // Null for a deleted row
+    void moveToRow(int row);
+    int lastModifiedRow() const; // -1 when nothing was added or saved
 
 private:
     void requireOpen() const;
@@ -98,12 +87,11 @@ private:
     void leaveEdit();
     int nextLive(int from) const;
     int previousLive(int from) const;
-    bool findFrom(int ordinal, const QString &value, int after);
 
     std::shared_ptr<RecordSetData> d;
-    int m_pos = -1;      // row slot, -1 before the first
+    int m_pos = -1;      // stored row, -1 before the first
     bool m_atEnd = true; // after the last
-    bool m_noMatch = false;
+    enum class EditMode { None, Edit, Add };
     EditMode m_mode = EditMode::None;
     QList<QVariant> m_buffer;
     QByteArray m_dirty; // '1' for each field set since add-new or edit

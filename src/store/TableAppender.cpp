@@ -19,22 +19,19 @@ StoreError sqliteError(sqlite3 *handle, const QString &file, const QString &what
 
 } // namespace
 
-TableAppender::TableAppender(const Database &db, const QString &table, const QString &schema)
-    : m_db(db), m_schema(schema)
+TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db)
 {
-    if (!db.isOpen() || !db.hasSchema(schema))
+    if (!db.isOpen())
         throw StoreError(StoreErrorCode::CannotOpen,
                          u"Cannot write to '%1': its database is not open."_s.arg(table));
-    m_layout = Layouts::table(db.kind(schema), table);
+    m_layout = Layouts::table(db.kind(), table);
     if (!m_layout)
-        throw StoreError(
-            StoreErrorCode::ItemNotFound,
-            u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind(schema))),
-            db.path(schema));
+        throw StoreError(StoreErrorCode::ItemNotFound,
+                         u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind())),
+                         db.path());
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
-        throw StoreError(StoreErrorCode::CannotOpen, u"The database connection is not SQLite."_s,
-                         db.path(schema));
+        throw StoreError(StoreErrorCode::CannotOpen, u"The database connection is not SQLite."_s, db.path());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
     QStringList names, marks;
@@ -45,11 +42,11 @@ TableAppender::TableAppender(const Database &db, const QString &table, const QSt
         m_defaults.append(f.defaultValue.isEmpty() ? QVariant()
                                                    : FieldValues::fromStorage(f.defaultValue, f.type));
     }
-    const QByteArray sql = u"INSERT INTO \"%1\".\"%2\" (%3) VALUES (%4)"_s
-                               .arg(schema, m_layout->name, names.join(u','), marks.join(u','))
-                               .toUtf8();
+    const QByteArray sql =
+        u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(m_layout->name, names.join(u','), marks.join(u','))
+            .toUtf8();
     if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_insert, nullptr) != SQLITE_OK)
-        throw sqliteError(m_handle, db.path(schema), u"Cannot write to "_s + m_layout->name);
+        throw sqliteError(m_handle, db.path(), u"Cannot write to "_s + m_layout->name);
 }
 
 TableAppender::~TableAppender()
@@ -81,11 +78,10 @@ qint64 TableAppender::append(const QVariantList &values)
             rc = sqlite3_bind_int64(m_insert, i, v.toLongLong());
         }
         if (rc != SQLITE_OK)
-            throw sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
+            throw sqliteError(m_handle, m_db.path(), u"Cannot add a row to "_s + m_layout->name);
     }
     if (sqlite3_step(m_insert) != SQLITE_DONE) {
-        const StoreError e =
-            sqliteError(m_handle, m_db.path(m_schema), u"Cannot add a row to "_s + m_layout->name);
+        const StoreError e = sqliteError(m_handle, m_db.path(), u"Cannot add a row to "_s + m_layout->name);
         sqlite3_reset(m_insert);
         throw e;
     }

@@ -14,7 +14,7 @@ namespace calendrix {
 class TableAppender
 {
 public:
-    TableAppender(const Database &db, const QString &table, const QString &schema = QStringLiteral("main"));
+    TableAppender(const Database &db, const QString &table);
     ~TableAppender();
     TableAppender(const TableAppender &) = delete;
     TableAppender &operator=(const TableAppender &) = delete;
@@ -26,7 +26,6 @@ public:
 
 private:
     Database m_db;
-    QString m_schema;
     const TableLayout *m_layout = nullptr;
     QVariantList m_defaults;
     // Written through SQLite itself: binding through the SQL module costs
