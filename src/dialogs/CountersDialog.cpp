@@ -3,7 +3,9 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "ErrorDisplay.h"
+#include "Fields.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,10 +20,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
-const QString kNormalOrder =
-    u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
-const QString kHolidayOrder =
-    u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s;
+namespace F = Fields;
+// The orders in which the roster run considers candidates.
+const QString &kNormalOrder = RecordSources::kCountersByNormalCount;
+const QString &kHolidayOrder = RecordSources::kCountersByHolidayCount;
 // The roster run keeps counters as 16-bit values; a negative counter would put
 // a soldier ahead of everyone for good.
 constexpr std::pair<qint64, qint64> kCounterRange{0, 32767};
@@ -44,14 +46,14 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
     m_counters = new DataControl(u"Data1"_s, this);
     m_counterGrid = new DataGrid(u"TDBGrid1"_s, this);
     m_counterGrid->showRecords(m_counters,
-                               {{0, u"ID"_s},
-                                {1, u"Marker"_s, GridColumn::Kind::Check},
-                                {2, u"Name"_s},
-                                {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
-                                {4, u"Duty"_s},
-                                {.field = 5, .caption = u"Normal"_s, .range = kCounterRange},
-                                {.field = 6, .caption = u"Holiday"_s, .range = kCounterRange},
-                                {7, u"Comment"_s}},
+                               {{F::Memory::ID, u"ID"_s},
+                                {F::Memory::Marker, u"Marker"_s, GridColumn::Kind::Check},
+                                {F::Memory::SoldierName, u"Name"_s},
+                                {F::Memory::Rank, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
+                                {F::Memory::DutyName, u"Duty"_s},
+                                {.field = F::Memory::Count, .caption = u"Normal"_s, .range = kCounterRange},
+                                {.field = F::Memory::HCount, .caption = u"Holiday"_s, .range = kCounterRange},
+                                {F::Memory::Remarks, u"Comment"_s}},
                                [this](const QString &text) { showError(text); });
 
     auto *update = new QPushButton(u"&Update"_s, this);

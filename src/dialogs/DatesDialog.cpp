@@ -3,7 +3,9 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "ErrorDisplay.h"
+#include "Fields.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -16,8 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
-const QString kDatesQuery = u"SELECT * FROM Dates ORDER BY SoldierName Asc, From Asc"_s;
-}
+namespace F = Fields;
+const QString &kDatesQuery = RecordSources::kDatesByName;
+} // namespace
 
 DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
     : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_folder(folder)
@@ -59,9 +62,10 @@ void DatesDialog::Form_Load()
     } catch (const StoreError &e) {
         ErrorDisplay::show(this, e);
     }
-    RecordSetModel *model = m_dateGrid->showRecords(m_dates, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
-                                                    [this](const QString &text) { showError(text); });
-    model->requirePeriodOrder(2, 3);
+    RecordSetModel *model = m_dateGrid->showRecords(
+        m_dates, {{F::Dates::SoldierName, u"Name"_s}, {F::Dates::From, u"From"_s}, {F::Dates::To, u"To"_s}},
+        [this](const QString &text) { showError(text); });
+    model->requirePeriodOrder(F::Dates::From, F::Dates::To);
     m_dateGrid->setCurrentRow(0);
     fitColumns();
 }

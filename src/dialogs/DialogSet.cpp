@@ -58,7 +58,7 @@ void DialogSet::showAbout()
 void DialogSet::showHelp()
 {
     if (!m_help)
-        m_help = new HelpWindow(m_main->folder().filePath(u"Roster.hlp"_s), m_main);
+        m_help = new HelpWindow(m_main->folder().helpPath(), m_main);
     if (m_help->load())
         m_help->present();
 }

@@ -3,9 +3,11 @@
 #include "DataControl.h"
 #include "DataGrid.h"
 #include "ErrorDisplay.h"
+#include "Fields.h"
 #include "MonthView.h"
 #include "PeriodEntry.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 #include "UserDialogs.h"
 
 #include <QGridLayout>
@@ -24,8 +26,9 @@ namespace calendrix {
 
 namespace {
 
-const QString kSectionQuery = u"SELECT * FROM Sections ORDER BY Section Asc"_s;
-const QString kHolidayQuery = u"SELECT * FROM Holiday ORDER BY From Asc"_s;
+namespace F = Fields;
+const QString &kSectionQuery = RecordSources::kSectionsByName;
+const QString &kHolidayQuery = RecordSources::kHolidaysByStart;
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -154,11 +157,11 @@ void SetupDialog::Form_Load()
     m_holidayCalendar->setSelectedDate(m_today());
     try {
         const Database db = Database::open(m_folder.personnelPath(), FileKind::Personnel);
-        m_titles->bind(db, u"Qualifications"_s);
+        m_titles->bind(db, RecordSources::kQualifications);
         m_sections->bind(db, kSectionQuery);
         m_holidays->bind(db, kHolidayQuery);
-        m_soldiers->bind(db, u"SoldierRoster"_s);
-        m_duties->bind(db, u"DutyDates"_s);
+        m_soldiers->bind(db, RecordSources::kSoldierRoster);
+        m_duties->bind(db, RecordSources::kDutyDates);
     } catch (const StoreError &e) {
         ErrorDisplay::show(this, e);
     }
@@ -167,10 +170,11 @@ void SetupDialog::Form_Load()
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->setCurrentRow(0);
     };
-    model(m_sectionGrid, m_sections, {{0, u"ID"_s}, {1, u"Comment"_s}});
-    model(m_holidayGrid, m_holidays, {{1, u"Title"_s}, {2, u"From"_s}, {3, u"To"_s}});
+    model(m_sectionGrid, m_sections, {{F::Sections::ID, u"ID"_s}, {F::Sections::Section, u"Comment"_s}});
+    model(m_holidayGrid, m_holidays,
+          {{F::Holiday::Name, u"Title"_s}, {F::Holiday::From, u"From"_s}, {F::Holiday::To, u"To"_s}});
     if (RecordSetModel *holidays = m_holidayGrid->recordModel())
-        holidays->requirePeriodOrder(2, 3);
+        holidays->requirePeriodOrder(F::Holiday::From, F::Holiday::To);
     m_holidayGrid->setColumnWidth(0, 220);
 
     // The titles of the first record; an empty table leaves the boxes empty.
@@ -178,7 +182,7 @@ void SetupDialog::Form_Load()
         RecordSet &rs = m_titles->recordset();
         if (!rs.eof())
             for (int i = 0; i < 15; ++i)
-                m_titleBoxes[i]->setText(rs.value(i + 1).toString());
+                m_titleBoxes[i]->setText(rs.value(F::Qualifications::qualification(i + 1)).toString());
     }
 }
 
@@ -193,8 +197,9 @@ void SetupDialog::Command1_Click()
             titles.moveFirst();
             titles.edit();
             for (int i = 0; i < 15; ++i)
-                titles.setValue(i + 1, m_titleBoxes[i]->text().isEmpty() ? QVariant()
-                                                                         : QVariant(m_titleBoxes[i]->text()));
+                titles.setValue(F::Qualifications::qualification(i + 1),
+                                m_titleBoxes[i]->text().isEmpty() ? QVariant()
+                                                                  : QVariant(m_titleBoxes[i]->text()));
             titles.update();
         }
         clearUntitledFlags(untitled);
@@ -211,7 +216,8 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
     // every duty loses its flag, all of them or none.
     Database db = m_soldiers->database();
     Transaction transaction(db);
-    for (const auto &[source, firstFlag] : {std::pair{m_soldiers, 4}, std::pair{m_duties, 3}}) {
+    for (const auto &[source, flag] : {std::pair{m_soldiers, &F::SoldierRoster::qualification},
+                                       std::pair{m_duties, &F::DutyDates::qualification}}) {
         RecordSet &rs = source->recordset();
         for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
             bool editing = false;
@@ -222,7 +228,7 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
                     rs.edit();
                     editing = true;
                 }
-                rs.setValue(firstFlag + i, false);
+                rs.setValue(flag(i + 1), false);
             }
             if (editing)
                 rs.update();

@@ -5,6 +5,7 @@
 #include "DatafileSwap.h"
 #include "DialogHost.h"
 #include "ErrorDisplay.h"
+#include "Fields.h"
 #include "FindBar.h"
 #include "FolderLock.h"
 #include "GridCommands.h"
@@ -14,6 +15,7 @@
 #include "PeriodEntry.h"
 #include "RankList.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 #include "RosterReports.h"
 #include "RosterRun.h"
 #include "RunMessenger.h"
@@ -39,18 +41,23 @@ namespace calendrix {
 
 namespace {
 
-const QString kDutyQuery = u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s;
-const QString kSoldierQuery = u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s;
-const QString kScheduleQuery = u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc"_s;
-const QString kAbsenceQuery = u"SELECT * FROM AbsentDates ORDER BY SoldierName Asc"_s;
-const QString kSectionQuery = u"SELECT * FROM Sections ORDER BY Section Asc"_s;
+namespace F = Fields;
+namespace RS = RecordSources;
 const QString kDatafileFilter = u"Calendrix datafiles (*.cxr)"_s;
 
-QList<GridColumn> qualificationColumns(int firstField)
+// The field of qualification k (from 1) in the duty or the soldier table.
+using QualificationField = int (*)(int);
+
+QualificationField qualificationField(int tab)
+{
+    return tab == 0 ? &F::DutyDates::qualification : &F::SoldierRoster::qualification;
+}
+
+QList<GridColumn> qualificationColumns(QualificationField field)
 {
     QList<GridColumn> columns;
-    for (int k = 0; k < 15; ++k)
-        columns.append({firstField + k, u"Q%1"_s.arg(k + 1), GridColumn::Kind::Check});
+    for (int k = 1; k <= F::kQualificationCount; ++k)
+        columns.append({field(k), u"Q%1"_s.arg(k), GridColumn::Kind::Check});
     return columns;
 }
 
@@ -215,9 +222,12 @@ QWidget *MainWindow::buildTab(int tab)
     // who stays current.
     new PeriodEntry(
         calendar, periods,
-        [top] {
+        [top, duty] {
             top->commitPendingEdit();
-            return QList<QPair<int, QVariant>>{{1, top->recordModel()->fieldValue(top->currentRow(), 1)}};
+            const int name = duty ? int(F::DutyDates::DutyName) : int(F::SoldierRoster::SoldierName);
+            const int periodName = duty ? int(F::WorkSchedule::DutyName) : int(F::AbsentDates::SoldierName);
+            return QList<QPair<int, QVariant>>{
+                {periodName, top->recordModel()->fieldValue(top->currentRow(), name)}};
         },
         [this, periods](const std::function<void()> &change) {
             guarded(u"Cannot add the %1."_s.arg(recordName(periods)), change);
@@ -250,22 +260,33 @@ void MainWindow::Form_Load()
         grid->resizeColumnsToContents();
     };
     models(m_dutyGrid, m_duties,
-           QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} +
-               qualificationColumns(3));
-    models(m_scheduleGrid, m_schedule, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
+           QList<GridColumn>{{F::DutyDates::ID, u"ID"_s},
+                             {F::DutyDates::DutyName, u"Nature of Duty"_s},
+                             {F::DutyDates::Organization, u"Organization"_s}} +
+               qualificationColumns(qualificationField(0)));
+    models(m_scheduleGrid, m_schedule,
+           {{F::WorkSchedule::ID, u"ID"_s},
+            {F::WorkSchedule::DutyName, u"Duty"_s},
+            {F::WorkSchedule::From, u"From"_s},
+            {F::WorkSchedule::To, u"To"_s}});
     models(m_soldierGrid, m_soldiers,
-           QList<GridColumn>{{0, u"ID"_s},
-                             {1, u"Name"_s},
-                             {2, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
-                             {3, u"Comment"_s, GridColumn::Kind::ValueList, m_sectionChoices}} +
-               qualificationColumns(4));
+           QList<GridColumn>{
+               {F::SoldierRoster::ID, u"ID"_s},
+               {F::SoldierRoster::SoldierName, u"Name"_s},
+               {F::SoldierRoster::SoldierRank, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
+               {F::SoldierRoster::Section, u"Comment"_s, GridColumn::Kind::ValueList, m_sectionChoices}} +
+               qualificationColumns(qualificationField(1)));
     models(m_absenceGrid, m_absences,
-           {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
+           {{F::AbsentDates::ID, u"ID"_s},
+            {F::AbsentDates::SoldierName, u"Name"_s},
+            {F::AbsentDates::From, u"From"_s},
+            {F::AbsentDates::To, u"To"_s},
+            {F::AbsentDates::Reason, u"Remark"_s}});
     m_dutyGrid->setColumnWidth(1, 220);
     m_soldierGrid->setColumnWidth(1, 220);
     // A period that ends before it begins would never be rostered as meant.
-    m_scheduleGrid->recordModel()->requirePeriodOrder(2, 3);
-    m_absenceGrid->recordModel()->requirePeriodOrder(2, 3);
+    m_scheduleGrid->recordModel()->requirePeriodOrder(F::WorkSchedule::From, F::WorkSchedule::To);
+    m_absenceGrid->recordModel()->requirePeriodOrder(F::AbsentDates::From, F::AbsentDates::To);
 
     for (int tab : {0, 1}) {
         DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
@@ -323,14 +344,14 @@ void MainWindow::bindSources(bool offerHelp)
         }
     };
     bindFile(m_folder.personnelPath(), FileKind::Personnel,
-             {{m_duties, kDutyQuery},
-              {m_soldiers, kSoldierQuery},
-              {m_schedule, kScheduleQuery},
-              {m_absences, kAbsenceQuery},
-              {m_titles, u"Qualifications"_s},
-              {m_sections, kSectionQuery},
-              {m_holidays, u"Holiday"_s}});
-    bindFile(m_folder.workingPath(), FileKind::Working, {{m_assignmentDates, u"Dates"_s}});
+             {{m_duties, RS::kDutiesByName},
+              {m_soldiers, RS::kSoldiersByName},
+              {m_schedule, RS::kScheduleByDuty},
+              {m_absences, RS::kAbsencesByName},
+              {m_titles, RS::kQualifications},
+              {m_sections, RS::kSectionsByName},
+              {m_holidays, RS::kHoliday}});
+    bindFile(m_folder.workingPath(), FileKind::Working, {{m_assignmentDates, RS::kDates}});
     if (filesOpen == 0) {
         const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
             QDir::toNativeSeparators(m_folder.dir()));
@@ -411,8 +432,8 @@ void MainWindow::loadSections()
     try {
         RecordSet sections = m_sections->recordset().clone();
         for (sections.moveFirst(); !sections.eof(); sections.moveNext())
-            if (!sections.value(1).isNull())
-                m_sectionChoices.append({sections.value(1).toString(), sections.value(1).toString()});
+            if (const QVariant section = sections.value(F::Sections::Section); !section.isNull())
+                m_sectionChoices.append({section.toString(), section.toString()});
     } catch (const StoreError &) {
     }
 }
@@ -546,8 +567,8 @@ void MainWindow::Command4_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        m_duties->setRecordSource(kDutyQuery);
-        m_schedule->setRecordSource(kScheduleQuery);
+        m_duties->setRecordSource(RS::kDutiesByName);
+        m_schedule->setRecordSource(RS::kScheduleByDuty);
         m_dutyGrid->setCurrentRow(0);
         m_scheduleGrid->setCurrentRow(0);
     });
@@ -557,8 +578,8 @@ void MainWindow::Command10_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        m_soldiers->setRecordSource(kSoldierQuery);
-        m_absences->setRecordSource(kAbsenceQuery);
+        m_soldiers->setRecordSource(RS::kSoldiersByName);
+        m_absences->setRecordSource(RS::kAbsencesByName);
         m_soldierGrid->setCurrentRow(0);
         m_absenceGrid->setCurrentRow(0);
     });
@@ -568,13 +589,14 @@ void MainWindow::showQualifications(int tab)
 {
     DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
     const auto &boxes = tab == 0 ? m_dutyBoxes : m_soldierBoxes;
-    const int firstField = tab == 0 ? 3 : 4;
+    const QualificationField field = qualificationField(tab);
     RecordSetModel *model = grid->recordModel();
     const int row = grid->currentRow();
-    for (int i = 0; i < 15; ++i) {
-        const QSignalBlocker block(boxes[i]);
-        boxes[i]->setChecked(model && row >= 0 && model->fieldValue(row, firstField + i).toBool());
-        boxes[i]->setEnabled(row >= 0);
+    for (int k = 1; k <= F::kQualificationCount; ++k) {
+        QCheckBox *box = boxes[k - 1];
+        const QSignalBlocker block(box);
+        box->setChecked(model && row >= 0 && model->fieldValue(row, field(k)).toBool());
+        box->setEnabled(row >= 0);
     }
 }
 
@@ -587,7 +609,7 @@ void MainWindow::qualificationClicked(int tab, int box, bool checked)
         return;
     }
     RecordSetModel *model = grid->recordModel();
-    if (model->setFieldValue(row, (tab == 0 ? 3 : 4) + box, checked))
+    if (model->setFieldValue(row, qualificationField(tab)(box + 1), checked))
         model->submit();
     showQualifications(tab);
 }
