@@ -40,8 +40,8 @@ QList<QPair<QString, QString>> CountersDialog::rankList()
     return list;
 }
 
-CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
-    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_folder(folder)
+CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
+    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_databases(databases)
 {
     m_counters = new DataControl(u"Data1"_s, this);
     m_counterGrid = new DataGrid(u"TDBGrid1"_s, this);
@@ -106,7 +106,7 @@ void CountersDialog::Form_Activate()
     // re-reading must not write it either.
     m_counterGrid->discardPendingEdit();
     try {
-        const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
+        const Database db = m_databases.working();
         m_counters->bind(db, kNormalOrder);
     } catch (const StoreError &e) {
         m_counters->unbind();

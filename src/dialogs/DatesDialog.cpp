@@ -22,8 +22,8 @@ namespace F = Fields;
 const QString &kDatesQuery = RecordSources::kDatesByName;
 } // namespace
 
-DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
-    : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_folder(folder)
+DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
+    : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_databases(databases)
 {
     m_dates = new DataControl(u"Data1"_s, this);
     m_dateGrid = new DataGrid(u"TDBGrid3"_s, this);
@@ -57,7 +57,7 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
 void DatesDialog::Form_Load()
 {
     try {
-        const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
+        const Database db = m_databases.working();
         m_dates->bind(db, kDatesQuery);
     } catch (const StoreError &e) {
         ErrorDisplay::show(this, e);

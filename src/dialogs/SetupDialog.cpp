@@ -40,8 +40,8 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 
 } // namespace
 
-SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today, QWidget *parent)
-    : ToolWindow(u"Setup"_s, u"Setup"_s, parent), m_folder(folder), m_today(std::move(today))
+SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent)
+    : ToolWindow(u"Setup"_s, u"Setup"_s, parent), m_databases(databases), m_today(std::move(today))
 {
     m_titles = new DataControl(u"Data1"_s, this);
     m_sections = new DataControl(u"Data2"_s, this);
@@ -156,7 +156,7 @@ void SetupDialog::Form_Load()
 {
     m_holidayCalendar->setSelectedDate(m_today());
     try {
-        const Database db = Database::open(m_folder.personnelPath(), FileKind::Personnel);
+        const Database db = m_databases.personnel();
         m_titles->bind(db, RecordSources::kQualifications);
         m_sections->bind(db, kSectionQuery);
         m_holidays->bind(db, kHolidayQuery);

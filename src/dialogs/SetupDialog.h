@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ToolWindow.h"
-#include "UnitFolder.h"
+#include "UnitDatabases.h"
 
 #include <array>
 #include <functional>
@@ -21,7 +21,7 @@ class SetupDialog : public ToolWindow
     Q_OBJECT
 
 public:
-    SetupDialog(const UnitFolder &folder, std::function<QDate()> today, QWidget *parent = nullptr);
+    SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent = nullptr);
 
 signals:
     // Titles or sections were saved: the program must start again to use them.
@@ -38,7 +38,7 @@ private:
     void clearUntitledFlags(const std::array<bool, 15> &untitled);
     void restartMessage();
 
-    UnitFolder m_folder;
+    UnitDatabases &m_databases;
     std::function<QDate()> m_today;
     // All over the personnel database; the objectNames are the old control names.
     DataControl *m_titles;   // Data1, Qualifications

@@ -65,7 +65,8 @@ QList<GridColumn> qualificationColumns(QualificationField field)
 
 MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
                        std::function<QDate()> today, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder), m_lock(std::move(lock)), m_today(std::move(today))
+    : QMainWindow(parent), m_folder(folder), m_databases(folder), m_lock(std::move(lock)),
+      m_today(std::move(today))
 {
     if (!m_today)
         m_today = [] { return QDate::currentDate(); };
@@ -319,12 +320,11 @@ void MainWindow::bindSources(bool offerHelp)
     // list and no other. A file that cannot be opened at all empties all of its.
     QStringList fileProblems, tableProblems;
     int filesOpen = 0;
-    const auto bindFile = [&](const QString &path, FileKind kind,
-                              const QList<std::pair<DataControl *, QString>> &sources) {
+    const auto bindFile = [&](FileKind kind, const QList<std::pair<DataControl *, QString>> &sources) {
         Database db;
         QList<StoreError> faults;
         try {
-            db = Database::openWithFaults(path, kind, &faults);
+            db = m_databases.reopen(kind, &faults);
         } catch (const StoreError &e) {
             fileProblems.append(e.text());
             for (const auto &[control, source] : sources)
@@ -343,15 +343,14 @@ void MainWindow::bindSources(bool offerHelp)
             }
         }
     };
-    bindFile(m_folder.personnelPath(), FileKind::Personnel,
-             {{m_duties, RS::kDutiesByName},
-              {m_soldiers, RS::kSoldiersByName},
-              {m_schedule, RS::kScheduleByDuty},
-              {m_absences, RS::kAbsencesByName},
-              {m_titles, RS::kQualifications},
-              {m_sections, RS::kSectionsByName},
-              {m_holidays, RS::kHoliday}});
-    bindFile(m_folder.workingPath(), FileKind::Working, {{m_assignmentDates, RS::kDates}});
+    bindFile(FileKind::Personnel, {{m_duties, RS::kDutiesByName},
+                                   {m_soldiers, RS::kSoldiersByName},
+                                   {m_schedule, RS::kScheduleByDuty},
+                                   {m_absences, RS::kAbsencesByName},
+                                   {m_titles, RS::kQualifications},
+                                   {m_sections, RS::kSectionsByName},
+                                   {m_holidays, RS::kHoliday}});
+    bindFile(FileKind::Working, {{m_assignmentDates, RS::kDates}});
     if (filesOpen == 0) {
         const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
             QDir::toNativeSeparators(m_folder.dir()));
@@ -416,6 +415,7 @@ void MainWindow::offerNewUnit(const QString &problem)
             }
             m_lock = std::move(lock);
             m_folder = UnitFolder(dir);
+            m_databases.setFolder(m_folder);
             bindSources();
         }
     } catch (const StoreError &e) {

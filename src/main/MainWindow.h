@@ -4,6 +4,7 @@
 #include "CurrentDatafile.h"
 #include "ReportEngine.h"
 #include "RunOptions.h"
+#include "UnitDatabases.h"
 #include "UnitFolder.h"
 
 #include <QDate>
@@ -44,6 +45,8 @@ public:
     const RunOptions &runOptions() const { return m_options; }
     const CurrentDatafile &currentDatafile() const { return m_datafile; }
     UnitFolder folder() const { return m_folder; }
+    // The unit's open databases, shared with the dialogs.
+    UnitDatabases &databases() { return m_databases; }
     // The housekeeping done whenever the window becomes active again: at
     // start, after one of the program's dialogs and after a roster run.
     void Form_Activate();
@@ -98,6 +101,7 @@ private:
     void showError(const QString &text);
 
     UnitFolder m_folder;
+    UnitDatabases m_databases;
     std::unique_ptr<FolderLock> m_lock;
     RunOptions m_options;
     CurrentDatafile m_datafile;
