@@ -2,7 +2,10 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
+#include "Fields.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -17,10 +20,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
-const QString kNormalOrder =
-    u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank Desc, SoldierName Asc"_s;
-const QString kHolidayOrder =
-    u"SELECT * FROM Memory ORDER BY DutyName Asc, HCount Asc, Rank Desc, SoldierName Asc"_s;
+namespace F = Fields;
+// The orders in which the roster run considers candidates.
+const QString &kNormalOrder = RecordSources::kCountersByNormalCount;
+const QString &kHolidayOrder = RecordSources::kCountersByHolidayCount;
 // The roster run keeps counters as 16-bit values; a negative counter would put
 // a soldier ahead of everyone for good.
 constexpr std::pair<qint64, qint64> kCounterRange{0, 32767};
@@ -37,21 +40,21 @@ QList<QPair<QString, QString>> CountersDialog::rankList()
     return list;
 }
 
-CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
-    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_folder(folder)
+CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
+    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_databases(databases)
 {
-    Data1 = new DataControl(u"Data1"_s, this);
-    TDBGrid1 = new DataGrid(u"TDBGrid1"_s, this);
-    TDBGrid1->showRecords(Data1,
-                          {{0, u"ID"_s},
-                           {1, u"Marker"_s, GridColumn::Kind::Check},
-                           {2, u"Name"_s},
-                           {3, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
-                           {4, u"Duty"_s},
-                           {.field = 5, .caption = u"Normal"_s, .range = kCounterRange},
-                           {.field = 6, .caption = u"Holiday"_s, .range = kCounterRange},
-                           {7, u"Comment"_s}},
-                          [this](const QString &text) { showError(text); });
+    m_counters = new DataControl(u"Data1"_s, this);
+    m_counterGrid = new DataGrid(u"TDBGrid1"_s, this);
+    m_counterGrid->showRecords(m_counters,
+                               {{F::Memory::ID, u"ID"_s},
+                                {F::Memory::Marker, u"Marker"_s, GridColumn::Kind::Check},
+                                {F::Memory::SoldierName, u"Name"_s},
+                                {F::Memory::Rank, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
+                                {F::Memory::DutyName, u"Duty"_s},
+                                {.field = F::Memory::Count, .caption = u"Normal"_s, .range = kCounterRange},
+                                {.field = F::Memory::HCount, .caption = u"Holiday"_s, .range = kCounterRange},
+                                {F::Memory::Remarks, u"Comment"_s}},
+                               [this](const QString &text) { showError(text); });
 
     auto *update = new QPushButton(u"&Update"_s, this);
     update->setObjectName(u"Command2"_s);
@@ -60,14 +63,14 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
     auto *close = new QPushButton(u"&Close"_s, this);
     close->setObjectName(u"Command1"_s);
     auto *sortFrame = new QGroupBox(u"Sort by"_s, this);
-    Command3 = new QPushButton(u"Holiday"_s, sortFrame);
-    Command3->setObjectName(u"Command3"_s);
-    (new QVBoxLayout(sortFrame))->addWidget(Command3);
-    for (QPushButton *b : {update, remove, close, Command3})
+    m_sortButton = new QPushButton(u"Holiday"_s, sortFrame);
+    m_sortButton->setObjectName(u"Command3"_s);
+    (new QVBoxLayout(sortFrame))->addWidget(m_sortButton);
+    for (QPushButton *b : {update, remove, close, m_sortButton})
         b->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(TDBGrid1, 0, 0, 5, 1);
+    layout->addWidget(m_counterGrid, 0, 0, 5, 1);
     layout->addWidget(update, 0, 1);
     layout->addWidget(remove, 1, 1);
     layout->addWidget(sortFrame, 2, 1);
@@ -75,10 +78,10 @@ CountersDialog::CountersDialog(const UnitFolder &folder, QWidget *parent)
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(3, 1);
 
-    connect(update, &QPushButton::clicked, this, [this] { updateRow(TDBGrid1); });
-    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid1); });
+    connect(update, &QPushButton::clicked, this, [this] { updateRow(m_counterGrid); });
+    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_counterGrid); });
     connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
-    connect(Command3, &QPushButton::clicked, this, &CountersDialog::Command3_Click);
+    connect(m_sortButton, &QPushButton::clicked, this, &CountersDialog::Command3_Click);
     resize(820, 520);
 }
 
@@ -101,31 +104,31 @@ void CountersDialog::Form_Activate()
 {
     // A line typed and not saved with "&Update" is not carried over: the
     // re-reading must not write it either.
-    TDBGrid1->discardPendingEdit();
+    m_counterGrid->discardPendingEdit();
     try {
-        const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
-        Data1->bind(db, kNormalOrder);
+        const Database db = m_databases.working();
+        m_counters->bind(db, kNormalOrder);
     } catch (const StoreError &e) {
-        Data1->unbind();
-        showError(e.text());
+        m_counters->unbind();
+        ErrorDisplay::show(this, e);
     }
-    Command3->setText(u"Holiday"_s);
+    m_sortButton->setText(u"Holiday"_s);
     m_sortState = 0;
-    TDBGrid1->setCurrentRow(0);
-    TDBGrid1->resizeColumnsToContents();
+    m_counterGrid->setCurrentRow(0);
+    m_counterGrid->resizeColumnsToContents();
 }
 
 void CountersDialog::Command3_Click()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        Data1->setRecordSource(m_sortState == 0 ? kHolidayOrder : kNormalOrder);
-        Command3->setText(m_sortState == 0 ? u"Normal"_s : u"Holiday"_s);
+        m_counters->setRecordSource(m_sortState == 0 ? kHolidayOrder : kNormalOrder);
+        m_sortButton->setText(m_sortState == 0 ? u"Normal"_s : u"Holiday"_s);
         m_sortState = m_sortState < 1 ? m_sortState + 1 : 0;
-        TDBGrid1->setCurrentRow(0);
+        m_counterGrid->setCurrentRow(0);
     } catch (const StoreError &e) {
         QApplication::restoreOverrideCursor();
-        showError(e.text());
+        ErrorDisplay::show(this, e);
         return;
     }
     QApplication::restoreOverrideCursor();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ToolWindow.h"
-#include "UnitFolder.h"
+#include "UnitDatabases.h"
 
 class QPushButton;
 
@@ -17,7 +17,7 @@ class CountersDialog : public ToolWindow
     Q_OBJECT
 
 public:
-    explicit CountersDialog(const UnitFolder &folder, QWidget *parent = nullptr);
+    explicit CountersDialog(UnitDatabases &databases, QWidget *parent = nullptr);
 
     // Each time the window becomes active: the counters are read again in
     // the normal-day order.
@@ -33,11 +33,11 @@ protected:
 private:
     void Command3_Click();
 
-    UnitFolder m_folder;
+    UnitDatabases &m_databases;
     int m_sortState = 0; // 0 normal-day order, 1 holiday order
-    DataControl *Data1;
-    DataGrid *TDBGrid1;
-    QPushButton *Command3;
+    DataControl *m_counters;
+    DataGrid *m_counterGrid;
+    QPushButton *m_sortButton;
 };
 
 } // namespace calendrix

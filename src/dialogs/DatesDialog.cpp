@@ -2,7 +2,10 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
+#include "Fields.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -15,16 +18,17 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
-const QString kDatesQuery = u"SELECT * FROM Dates ORDER BY SoldierName Asc, From Asc"_s;
-}
+namespace F = Fields;
+const QString &kDatesQuery = RecordSources::kDatesByName;
+} // namespace
 
-DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
-    : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_folder(folder)
+DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
+    : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_databases(databases)
 {
-    Data1 = new DataControl(u"Data1"_s, this);
-    TDBGrid3 = new DataGrid(u"TDBGrid3"_s, this);
+    m_dates = new DataControl(u"Data1"_s, this);
+    m_dateGrid = new DataGrid(u"TDBGrid3"_s, this);
     auto *layout = new QGridLayout(this);
-    layout->addWidget(TDBGrid3, 0, 0, 7, 1);
+    layout->addWidget(m_dateGrid, 0, 0, 7, 1);
     const QStringList names{u"Command15"_s, u"Command16"_s, u"Command17"_s,
                             u"Command18"_s, u"Command13"_s, u"Command14"_s};
     const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
@@ -38,12 +42,12 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
     }
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(6, 1);
-    connect(buttons[0], &QPushButton::clicked, this, [this] { addRow(TDBGrid3); });
-    connect(buttons[1], &QPushButton::clicked, this, [this] { deleteRow(TDBGrid3); });
-    connect(buttons[2], &QPushButton::clicked, this, [this] { updateRow(TDBGrid3); });
+    connect(buttons[0], &QPushButton::clicked, this, [this] { addRow(m_dateGrid); });
+    connect(buttons[1], &QPushButton::clicked, this, [this] { deleteRow(m_dateGrid); });
+    connect(buttons[2], &QPushButton::clicked, this, [this] { updateRow(m_dateGrid); });
     connect(buttons[3], &QPushButton::clicked, this, &DatesDialog::Command18_Click);
     connect(buttons[4], &QPushButton::clicked, this, [this] {
-        updateRow(TDBGrid3);
+        updateRow(m_dateGrid);
         hide();
     });
     connect(buttons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
@@ -53,15 +57,16 @@ DatesDialog::DatesDialog(const UnitFolder &folder, QWidget *parent)
 void DatesDialog::Form_Load()
 {
     try {
-        const Database db = Database::open(m_folder.workingPath(), FileKind::Working);
-        Data1->bind(db, kDatesQuery);
+        const Database db = m_databases.working();
+        m_dates->bind(db, kDatesQuery);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
-    RecordSetModel *model = TDBGrid3->showRecords(Data1, {{1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}},
-                                                  [this](const QString &text) { showError(text); });
-    model->requirePeriodOrder(2, 3);
-    TDBGrid3->setCurrentRow(0);
+    RecordSetModel *model = m_dateGrid->showRecords(
+        m_dates, {{F::Dates::SoldierName, u"Name"_s}, {F::Dates::From, u"From"_s}, {F::Dates::To, u"To"_s}},
+        [this](const QString &text) { showError(text); });
+    model->requirePeriodOrder(F::Dates::From, F::Dates::To);
+    m_dateGrid->setCurrentRow(0);
     fitColumns();
 }
 
@@ -72,38 +77,38 @@ void DatesDialog::showEvent(QShowEvent *event)
     // Each showing reads the list again, so that it shows the periods that
     // roster runs have added since, and nothing left from before "Cancel".
     if (again) {
-        TDBGrid3->discardPendingEdit();
+        m_dateGrid->discardPendingEdit();
         readList();
     }
 }
 
 void DatesDialog::Command18_Click()
 {
-    TDBGrid3->commitPendingEdit();
+    m_dateGrid->commitPendingEdit();
     readList();
 }
 
 void DatesDialog::readList()
 {
     try {
-        Data1->setRecordSource(kDatesQuery);
-        TDBGrid3->setCurrentRow(0);
+        m_dates->setRecordSource(kDatesQuery);
+        m_dateGrid->setCurrentRow(0);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     fitColumns();
 }
 
 void DatesDialog::fitColumns()
 {
-    QHeaderView *header = TDBGrid3->horizontalHeader();
+    QHeaderView *header = m_dateGrid->horizontalHeader();
     header->setStretchLastSection(false);
-    TDBGrid3->resizeColumnsToContents();
-    const QHeaderView *rowHeader = TDBGrid3->verticalHeader();
+    m_dateGrid->resizeColumnsToContents();
+    const QHeaderView *rowHeader = m_dateGrid->verticalHeader();
     const int needed = header->length() + (rowHeader->isHidden() ? 0 : rowHeader->sizeHint().width()) +
-                       2 * TDBGrid3->frameWidth() +
-                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TDBGrid3);
-    const int missing = needed - TDBGrid3->width();
+                       2 * m_dateGrid->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_dateGrid);
+    const int missing = needed - m_dateGrid->width();
     if (missing > 0) {
         const QScreen *screen = this->screen();
         const int widest = screen ? screen->availableGeometry().width() : width() + missing;

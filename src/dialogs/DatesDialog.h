@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ToolWindow.h"
-#include "UnitFolder.h"
+#include "UnitDatabases.h"
 
 namespace calendrix {
 
@@ -14,7 +14,7 @@ class DatesDialog : public ToolWindow
     Q_OBJECT
 
 public:
-    explicit DatesDialog(const UnitFolder &folder, QWidget *parent = nullptr);
+    explicit DatesDialog(UnitDatabases &databases, QWidget *parent = nullptr);
 
 protected:
     void Form_Load() override;
@@ -28,9 +28,9 @@ private:
     // when they do not fit.
     void fitColumns();
 
-    UnitFolder m_folder;
-    DataControl *Data1;
-    DataGrid *TDBGrid3;
+    UnitDatabases &m_databases;
+    DataControl *m_dates;
+    DataGrid *m_dateGrid;
 };
 
 } // namespace calendrix

@@ -34,7 +34,7 @@ template<typename T> T *DialogSet::keep(QPointer<T> &slot, const std::function<T
 void DialogSet::showSetup()
 {
     keep<SetupDialog>(m_setup, [this] {
-        auto *d = new SetupDialog(m_main->folder(), m_today, m_main);
+        auto *d = new SetupDialog(m_main->databases(), m_today, m_main);
         connect(d, &SetupDialog::endProgram, m_main, &QWidget::close);
         return d;
     });
@@ -42,12 +42,12 @@ void DialogSet::showSetup()
 
 void DialogSet::showCounters()
 {
-    keep<CountersDialog>(m_counters, [this] { return new CountersDialog(m_main->folder(), m_main); });
+    keep<CountersDialog>(m_counters, [this] { return new CountersDialog(m_main->databases(), m_main); });
 }
 
 void DialogSet::showDates()
 {
-    keep<DatesDialog>(m_dates, [this] { return new DatesDialog(m_main->folder(), m_main); });
+    keep<DatesDialog>(m_dates, [this] { return new DatesDialog(m_main->databases(), m_main); });
 }
 
 void DialogSet::showAbout()
@@ -58,7 +58,7 @@ void DialogSet::showAbout()
 void DialogSet::showHelp()
 {
     if (!m_help)
-        m_help = new HelpWindow(m_main->folder().filePath(u"Roster.hlp"_s), m_main);
+        m_help = new HelpWindow(m_main->folder().helpPath(), m_main);
     if (m_help->load())
         m_help->present();
 }

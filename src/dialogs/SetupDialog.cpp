@@ -2,9 +2,12 @@
 
 #include "DataControl.h"
 #include "DataGrid.h"
+#include "ErrorDisplay.h"
+#include "Fields.h"
 #include "MonthView.h"
 #include "PeriodEntry.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 #include "UserDialogs.h"
 
 #include <QGridLayout>
@@ -23,8 +26,9 @@ namespace calendrix {
 
 namespace {
 
-const QString kSectionQuery = u"SELECT * FROM Sections ORDER BY Section Asc"_s;
-const QString kHolidayQuery = u"SELECT * FROM Holiday ORDER BY From Asc"_s;
+namespace F = Fields;
+const QString &kSectionQuery = RecordSources::kSectionsByName;
+const QString &kHolidayQuery = RecordSources::kHolidaysByStart;
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -36,41 +40,41 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 
 } // namespace
 
-SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today, QWidget *parent)
-    : ToolWindow(u"Setup"_s, u"Setup"_s, parent), m_folder(folder), m_today(std::move(today))
+SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent)
+    : ToolWindow(u"Setup"_s, u"Setup"_s, parent), m_databases(databases), m_today(std::move(today))
 {
-    Data1 = new DataControl(u"Data1"_s, this);
-    Data2 = new DataControl(u"Data2"_s, this);
-    Data3 = new DataControl(u"Data3"_s, this);
-    Data4 = new DataControl(u"Data4"_s, this);
-    Data5 = new DataControl(u"Data5"_s, this);
+    m_titles = new DataControl(u"Data1"_s, this);
+    m_sections = new DataControl(u"Data2"_s, this);
+    m_holidays = new DataControl(u"Data3"_s, this);
+    m_soldiers = new DataControl(u"Data4"_s, this);
+    m_duties = new DataControl(u"Data5"_s, this);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(u"SSTab1"_s);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(u"SSTab1"_s);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
+    layout->addWidget(m_tabs);
 
     // Qualifications: fifteen titles, box 1 at the top.
     auto *titles = new QWidget;
     auto *titlesLayout = new QGridLayout(titles);
     for (int i = 0; i < 15; ++i) {
-        Text1[i] = new QLineEdit(titles);
-        Text1[i]->setObjectName(u"Text1_%1"_s.arg(i));
-        Text1[i]->setMaxLength(50);
-        titlesLayout->addWidget(Text1[i], i, 0);
+        m_titleBoxes[i] = new QLineEdit(titles);
+        m_titleBoxes[i]->setObjectName(u"Text1_%1"_s.arg(i));
+        m_titleBoxes[i]->setMaxLength(50);
+        titlesLayout->addWidget(m_titleBoxes[i], i, 0);
     }
     auto *ok1 = button(titles, u"Command1"_s, u"OK"_s);
     auto *cancel1 = button(titles, u"Command2"_s, u"Cancel"_s);
     titlesLayout->addWidget(ok1, 0, 1);
     titlesLayout->addWidget(cancel1, 1, 1);
     titlesLayout->setColumnStretch(0, 1);
-    SSTab1->addTab(titles, u"Qualifications"_s);
+    m_tabs->addTab(titles, u"Qualifications"_s);
 
     // Comment: the section names.
     auto *sections = new QWidget;
     auto *sectionsLayout = new QGridLayout(sections);
-    TDBGrid1 = new DataGrid(u"TDBGrid1"_s, sections);
-    sectionsLayout->addWidget(TDBGrid1, 0, 0, 7, 1);
+    m_sectionGrid = new DataGrid(u"TDBGrid1"_s, sections);
+    sectionsLayout->addWidget(m_sectionGrid, 0, 0, 7, 1);
     const QStringList names{u"Command5"_s, u"Command6"_s, u"Command7"_s,
                             u"Command8"_s, u"Command3"_s, u"Command4"_s};
     const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
@@ -80,49 +84,49 @@ SetupDialog::SetupDialog(const UnitFolder &folder, std::function<QDate()> today,
         sectionsLayout->addWidget(sectionButtons.last(), i, 1);
     }
     sectionsLayout->setRowStretch(6, 1);
-    SSTab1->addTab(sections, u"Comment"_s);
+    m_tabs->addTab(sections, u"Comment"_s);
 
     // Holidays: added by the calendar only.
     auto *holidays = new QWidget;
     auto *holidaysLayout = new QGridLayout(holidays);
-    MonthView1 = new MonthView(u"MonthView1"_s, holidays);
-    TDBGrid2 = new DataGrid(u"TDBGrid2"_s, holidays);
+    m_holidayCalendar = new MonthView(u"MonthView1"_s, holidays);
+    m_holidayGrid = new DataGrid(u"TDBGrid2"_s, holidays);
     auto *remove = button(holidays, u"Command12"_s, u"&Remove"_s);
     auto *ok3 = button(holidays, u"Command9"_s, u"OK"_s);
     auto *cancel3 = button(holidays, u"Command10"_s, u"Cancel"_s);
-    holidaysLayout->addWidget(MonthView1, 0, 0);
-    holidaysLayout->addWidget(TDBGrid2, 1, 0, 4, 1);
+    holidaysLayout->addWidget(m_holidayCalendar, 0, 0);
+    holidaysLayout->addWidget(m_holidayGrid, 1, 0, 4, 1);
     holidaysLayout->addWidget(remove, 0, 1, Qt::AlignTop);
     holidaysLayout->addWidget(ok3, 1, 1);
     holidaysLayout->addWidget(cancel3, 2, 1);
     holidaysLayout->setRowStretch(4, 1);
-    SSTab1->addTab(holidays, u"Holidays"_s);
-    SSTab1->setCurrentIndex(1); // the first showing opens on "Comment"
+    m_tabs->addTab(holidays, u"Holidays"_s);
+    m_tabs->setCurrentIndex(1); // the first showing opens on "Comment"
 
     connect(ok1, &QPushButton::clicked, this, &SetupDialog::Command1_Click);
     connect(cancel1, &QPushButton::clicked, this, &ToolWindow::dismiss);
-    connect(sectionButtons[0], &QPushButton::clicked, this, [this] { addRow(TDBGrid1); });
-    connect(sectionButtons[1], &QPushButton::clicked, this, [this] { deleteRow(TDBGrid1); });
-    connect(sectionButtons[2], &QPushButton::clicked, this, [this] { updateRow(TDBGrid1); });
+    connect(sectionButtons[0], &QPushButton::clicked, this, [this] { addRow(m_sectionGrid); });
+    connect(sectionButtons[1], &QPushButton::clicked, this, [this] { deleteRow(m_sectionGrid); });
+    connect(sectionButtons[2], &QPushButton::clicked, this, [this] { updateRow(m_sectionGrid); });
     connect(sectionButtons[3], &QPushButton::clicked, this, [this] {
         try {
-            Data2->setRecordSource(kSectionQuery);
-            TDBGrid1->setCurrentRow(0);
+            m_sections->setRecordSource(kSectionQuery);
+            m_sectionGrid->setCurrentRow(0);
         } catch (const StoreError &e) {
-            showError(e.text());
+            ErrorDisplay::show(this, e);
         }
     });
     connect(sectionButtons[4], &QPushButton::clicked, this, &SetupDialog::Command3_Click);
     connect(sectionButtons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
-    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(TDBGrid2); });
+    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_holidayGrid); });
     connect(ok3, &QPushButton::clicked, this, &SetupDialog::Command9_Click);
     connect(cancel3, &QPushButton::clicked, this, &ToolWindow::dismiss);
     // A day or a run of days picked in the calendar is a new holiday line.
-    new PeriodEntry(MonthView1, TDBGrid2, {}, [this](const std::function<void()> &change) {
+    new PeriodEntry(m_holidayCalendar, m_holidayGrid, {}, [this](const std::function<void()> &change) {
         try {
             change();
         } catch (const StoreError &e) {
-            showError(e.text());
+            ErrorDisplay::show(this, e);
         }
     });
     resize(640, 560);
@@ -137,8 +141,8 @@ void SetupDialog::showEvent(QShowEvent *event)
     // Both lists are read again at every showing: the holidays show what the
     // main window's housekeeping left, and nothing typed and not saved
     // before the dialog was closed comes back to be written later.
-    for (const auto &[grid, source, query] :
-         {std::tuple{TDBGrid1, Data2, kSectionQuery}, std::tuple{TDBGrid2, Data3, kHolidayQuery}}) {
+    for (const auto &[grid, source, query] : {std::tuple{m_sectionGrid, m_sections, kSectionQuery},
+                                              std::tuple{m_holidayGrid, m_holidays, kHolidayQuery}}) {
         grid->discardPendingEdit();
         try {
             source->setRecordSource(query);
@@ -150,54 +154,57 @@ void SetupDialog::showEvent(QShowEvent *event)
 
 void SetupDialog::Form_Load()
 {
-    MonthView1->setSelectedDate(m_today());
+    m_holidayCalendar->setSelectedDate(m_today());
     try {
-        const Database db = Database::open(m_folder.personnelPath(), FileKind::Personnel);
-        Data1->bind(db, u"Qualifications"_s);
-        Data2->bind(db, kSectionQuery);
-        Data3->bind(db, kHolidayQuery);
-        Data4->bind(db, u"SoldierRoster"_s);
-        Data5->bind(db, u"DutyDates"_s);
+        const Database db = m_databases.personnel();
+        m_titles->bind(db, RecordSources::kQualifications);
+        m_sections->bind(db, kSectionQuery);
+        m_holidays->bind(db, kHolidayQuery);
+        m_soldiers->bind(db, RecordSources::kSoldierRoster);
+        m_duties->bind(db, RecordSources::kDutyDates);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     auto model = [this](DataGrid *grid, DataControl *source, QList<GridColumn> columns) {
         grid->showRecords(source, columns, [this](const QString &text) { showError(text); });
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->setCurrentRow(0);
     };
-    model(TDBGrid1, Data2, {{0, u"ID"_s}, {1, u"Comment"_s}});
-    model(TDBGrid2, Data3, {{1, u"Title"_s}, {2, u"From"_s}, {3, u"To"_s}});
-    if (RecordSetModel *holidays = TDBGrid2->recordModel())
-        holidays->requirePeriodOrder(2, 3);
-    TDBGrid2->setColumnWidth(0, 220);
+    model(m_sectionGrid, m_sections, {{F::Sections::ID, u"ID"_s}, {F::Sections::Section, u"Comment"_s}});
+    model(m_holidayGrid, m_holidays,
+          {{F::Holiday::Name, u"Title"_s}, {F::Holiday::From, u"From"_s}, {F::Holiday::To, u"To"_s}});
+    if (RecordSetModel *holidays = m_holidayGrid->recordModel())
+        holidays->requirePeriodOrder(F::Holiday::From, F::Holiday::To);
+    m_holidayGrid->setColumnWidth(0, 220);
 
     // The titles of the first record; an empty table leaves the boxes empty.
-    if (Data1->isBound()) {
-        RecordSet &rs = Data1->recordset();
+    if (m_titles->isBound()) {
+        RecordSet &rs = m_titles->recordset();
         if (!rs.eof())
             for (int i = 0; i < 15; ++i)
-                Text1[i]->setText(rs.value(i + 1).toString());
+                m_titleBoxes[i]->setText(rs.value(F::Qualifications::qualification(i + 1)).toString());
     }
 }
 
 void SetupDialog::Command1_Click()
 {
     try {
-        RecordSet &titles = Data1->recordset();
+        RecordSet &titles = m_titles->recordset();
         std::array<bool, 15> untitled{};
         for (int i = 0; i < 15; ++i)
-            untitled[i] = Text1[i]->text().trimmed().isEmpty();
+            untitled[i] = m_titleBoxes[i]->text().trimmed().isEmpty();
         if (!titles.eof()) {
             titles.moveFirst();
             titles.edit();
             for (int i = 0; i < 15; ++i)
-                titles.setValue(i + 1, Text1[i]->text().isEmpty() ? QVariant() : QVariant(Text1[i]->text()));
+                titles.setValue(F::Qualifications::qualification(i + 1),
+                                m_titleBoxes[i]->text().isEmpty() ? QVariant()
+                                                                  : QVariant(m_titleBoxes[i]->text()));
             titles.update();
         }
         clearUntitledFlags(untitled);
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
         return;
     }
     restartMessage();
@@ -207,9 +214,10 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
 {
     // A qualification without a title is in use nowhere: every soldier and
     // every duty loses its flag, all of them or none.
-    Database db = Data4->database();
+    Database db = m_soldiers->database();
     Transaction transaction(db);
-    for (const auto &[source, firstFlag] : {std::pair{Data4, 4}, std::pair{Data5, 3}}) {
+    for (const auto &[source, flag] : {std::pair{m_soldiers, &F::SoldierRoster::qualification},
+                                       std::pair{m_duties, &F::DutyDates::qualification}}) {
         RecordSet &rs = source->recordset();
         for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
             bool editing = false;
@@ -220,7 +228,7 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
                     rs.edit();
                     editing = true;
                 }
-                rs.setValue(firstFlag + i, false);
+                rs.setValue(flag(i + 1), false);
             }
             if (editing)
                 rs.update();
@@ -231,8 +239,8 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
 
 void SetupDialog::Command3_Click()
 {
-    updateRow(TDBGrid1);
-    if (RecordSetModel *m = TDBGrid1->recordModel(); m && !m->submit())
+    updateRow(m_sectionGrid);
+    if (RecordSetModel *m = m_sectionGrid->recordModel(); m && !m->submit())
         return;
     restartMessage();
 }
@@ -247,7 +255,7 @@ void SetupDialog::restartMessage()
 
 void SetupDialog::Command9_Click()
 {
-    updateRow(TDBGrid2);
+    updateRow(m_holidayGrid);
     hide();
 }
 

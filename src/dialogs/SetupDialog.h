@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ToolWindow.h"
-#include "UnitFolder.h"
+#include "UnitDatabases.h"
 
 #include <array>
 #include <functional>
@@ -21,7 +21,7 @@ class SetupDialog : public ToolWindow
     Q_OBJECT
 
 public:
-    SetupDialog(const UnitFolder &folder, std::function<QDate()> today, QWidget *parent = nullptr);
+    SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent = nullptr);
 
 signals:
     // Titles or sections were saved: the program must start again to use them.
@@ -38,14 +38,19 @@ private:
     void clearUntitledFlags(const std::array<bool, 15> &untitled);
     void restartMessage();
 
-    UnitFolder m_folder;
+    UnitDatabases &m_databases;
     std::function<QDate()> m_today;
-    DataControl *Data1, *Data2, *Data3, *Data4, *Data5;
-    QTabWidget *SSTab1 = nullptr;
-    std::array<QLineEdit *, 15> Text1{};
-    DataGrid *TDBGrid1 = nullptr;
-    DataGrid *TDBGrid2 = nullptr;
-    MonthView *MonthView1 = nullptr;
+    // All over the personnel database; the objectNames are the old control names.
+    DataControl *m_titles;   // Data1, Qualifications
+    DataControl *m_sections; // Data2
+    DataControl *m_holidays; // Data3
+    DataControl *m_soldiers; // Data4, walked only to clear untitled flags
+    DataControl *m_duties;   // Data5, the same
+    QTabWidget *m_tabs = nullptr;
+    std::array<QLineEdit *, 15> m_titleBoxes{};
+    DataGrid *m_sectionGrid = nullptr;      // TDBGrid1
+    DataGrid *m_holidayGrid = nullptr;      // TDBGrid2
+    MonthView *m_holidayCalendar = nullptr; // MonthView1
 };
 
 } // namespace calendrix

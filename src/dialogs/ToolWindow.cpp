@@ -1,8 +1,8 @@
 #include "ToolWindow.h"
 
 #include "DataGrid.h"
-#include "RecordSetModel.h"
-#include "StoreError.h"
+#include "ErrorDisplay.h"
+#include "GridCommands.h"
 #include "UserDialogs.h"
 
 #include <QHideEvent>
@@ -61,37 +61,17 @@ void ToolWindow::showError(const QString &text)
 
 void ToolWindow::addRow(DataGrid *grid)
 {
-    try {
-        grid->appendRow();
-    } catch (const StoreError &e) {
-        showError(u"%1\n%2"_s.arg(e.number()).arg(e.text()));
-    }
+    ErrorDisplay::guard(this, {}, [grid] { GridCommands::addRow(grid); });
 }
 
 void ToolWindow::deleteRow(DataGrid *grid)
 {
-    const int row = grid->currentRow();
-    if (row < 0 || !grid->recordModel())
-        return;
-    try {
-        grid->commitPendingEdit();
-        grid->recordModel()->deleteRow(row);
-        grid->setCurrentRow(row);
-    } catch (const StoreError &e) {
-        if (e.code() != StoreErrorCode::NoCurrentRecord)
-            showError(u"%1\n%2"_s.arg(e.number()).arg(e.text()));
-    }
+    ErrorDisplay::guard(this, {}, [grid] { GridCommands::deleteRow(grid); });
 }
 
 void ToolWindow::updateRow(DataGrid *grid)
 {
-    try {
-        grid->commitPendingEdit();
-        if (grid->currentRow() >= 0)
-            grid->recordModel()->saveRow(grid->currentRow());
-    } catch (const StoreError &e) {
-        showError(u"%1\n%2"_s.arg(e.number()).arg(e.text()));
-    }
+    ErrorDisplay::guard(this, {}, [grid] { GridCommands::saveRow(grid); });
 }
 
 } // namespace calendrix

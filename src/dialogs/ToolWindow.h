@@ -39,11 +39,11 @@ protected:
     // Appends an empty row, saved at once, and makes it the current line.
     void addRow(DataGrid *grid);
     // Deletes the current line; with none, nothing happens and nothing is
-    // said; any other failure is shown in an "ERROR" box.
+    // said. Each of these shows a failure of the store in an "ERROR" box.
     void deleteRow(DataGrid *grid);
     // Hands what is typed in the current line to the store.
     void updateRow(DataGrid *grid);
-    // A store failure shown as an "ERROR" box.
+    // A refusal the window words itself, shown as an "ERROR" box.
     void showError(const QString &text);
 
 private:

@@ -4,14 +4,18 @@
 #include "DataGrid.h"
 #include "DatafileSwap.h"
 #include "DialogHost.h"
+#include "ErrorDisplay.h"
+#include "Fields.h"
 #include "FindBar.h"
 #include "FolderLock.h"
+#include "GridCommands.h"
 #include "HelpKey.h"
 #include "MonthView.h"
 #include "OptionFile.h"
 #include "PeriodEntry.h"
 #include "RankList.h"
 #include "RecordSetModel.h"
+#include "RecordSources.h"
 #include "RosterReports.h"
 #include "RosterRun.h"
 #include "RunMessenger.h"
@@ -37,18 +41,23 @@ namespace calendrix {
 
 namespace {
 
-const QString kDutyQuery = u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s;
-const QString kSoldierQuery = u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s;
-const QString kScheduleQuery = u"SELECT * FROM WorkSchedule ORDER BY DutyName Asc"_s;
-const QString kAbsenceQuery = u"SELECT * FROM AbsentDates ORDER BY SoldierName Asc"_s;
-const QString kSectionQuery = u"SELECT * FROM Sections ORDER BY Section Asc"_s;
+namespace F = Fields;
+namespace RS = RecordSources;
 const QString kDatafileFilter = u"Calendrix datafiles (*.cxr)"_s;
 
-QList<GridColumn> qualificationColumns(int firstField)
+// The field of qualification k (from 1) in the duty or the soldier table.
+using QualificationField = int (*)(int);
+
+QualificationField qualificationField(int tab)
+{
+    return tab == 0 ? &F::DutyDates::qualification : &F::SoldierRoster::qualification;
+}
+
+QList<GridColumn> qualificationColumns(QualificationField field)
 {
     QList<GridColumn> columns;
-    for (int k = 0; k < 15; ++k)
-        columns.append({firstField + k, u"Q%1"_s.arg(k + 1), GridColumn::Kind::Check});
+    for (int k = 1; k <= F::kQualificationCount; ++k)
+        columns.append({field(k), u"Q%1"_s.arg(k), GridColumn::Kind::Check});
     return columns;
 }
 
@@ -56,7 +65,8 @@ QList<GridColumn> qualificationColumns(int firstField)
 
 MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
                        std::function<QDate()> today, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder), m_lock(std::move(lock)), m_today(std::move(today))
+    : QMainWindow(parent), m_folder(folder), m_databases(folder), m_lock(std::move(lock)),
+      m_today(std::move(today))
 {
     if (!m_today)
         m_today = [] { return QDate::currentDate(); };
@@ -64,18 +74,14 @@ MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> loc
     setWindowTitle(u"Calendrix"_s);
     resize(1100, 760);
 
-    Data1 = new DataControl(u"Data1"_s, this);
-    Data2 = new DataControl(u"Data2"_s, this);
-    Data3 = new DataControl(u"Data3"_s, this);
-    Data4 = new DataControl(u"Data4"_s, this);
-    Data5 = new DataControl(u"Data5"_s, this);
-    Data6 = new DataControl(u"Data6"_s, this);
-    Data7 = new DataControl(u"Data7"_s, this);
-    DutyList = new DataControl(u"DutyList"_s, this);
-    Memory1 = new DataControl(u"Memory1"_s, this);
-    Header = new DataControl(u"Header"_s, this);
-    MyHeader = new DataControl(u"MyHeader"_s, this);
-    MyStoreage = new DataControl(u"MyStoreage"_s, this);
+    m_duties = new DataControl(u"Data1"_s, this);
+    m_soldiers = new DataControl(u"Data2"_s, this);
+    m_schedule = new DataControl(u"Data3"_s, this);
+    m_absences = new DataControl(u"Data4"_s, this);
+    m_titles = new DataControl(u"Data5"_s, this);
+    m_sections = new DataControl(u"Data6"_s, this);
+    m_holidays = new DataControl(u"Data7"_s, this);
+    m_assignmentDates = new DataControl(u"DutyList"_s, this);
 
     buildMenus();
     buildWindow();
@@ -86,7 +92,7 @@ MainWindow::~MainWindow()
 {
     // The lists outlive this object's own part of the destruction; an editor
     // they close on the way out must not reach the window's handlers.
-    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+    for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid}) {
         if (grid->model())
             grid->model()->disconnect(this);
         if (grid->selectionModel())
@@ -119,12 +125,12 @@ void MainWindow::buildMenus()
     assignment->setObjectName(u"MNU_Assignment"_s);
     item(assignment, u"MNU_Count"_s, u"C&ounters..."_s)->setEnabled(false);
     item(assignment, u"MNU_Dates"_s, u"D&ates..."_s)->setEnabled(false);
-    MNU_Consolidate = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
-    MNU_Consolidate->setCheckable(true);
-    connect(MNU_Consolidate, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
-    MNU_Absence = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
-    MNU_Absence->setCheckable(true);
-    connect(MNU_Absence, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
+    m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
+    m_consolidateItem->setCheckable(true);
+    connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
+    m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
+    m_absenceItem->setCheckable(true);
+    connect(m_absenceItem, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MNU_Help"_s);
@@ -141,8 +147,8 @@ QWidget *MainWindow::buildTab(int tab)
 
     DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
     DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
-    (duty ? TDBGrid1 : TDBGrid3) = top;
-    (duty ? TDBGrid2 : TDBGrid4) = periods;
+    (duty ? m_dutyGrid : m_soldierGrid) = top;
+    (duty ? m_scheduleGrid : m_absenceGrid) = periods;
 
     auto *lower = new QHBoxLayout;
     auto *qualifications = new QGroupBox(u"Qualifications:"_s, page);
@@ -152,7 +158,7 @@ QWidget *MainWindow::buildTab(int tab)
         auto *box = new QCheckBox(qualifications);
         box->setObjectName((duty ? u"DQ_%1"_s : u"PQ_%1"_s).arg(i));
         boxes->addWidget(box);
-        (duty ? DQ : PQ)[i] = box;
+        (duty ? m_dutyBoxes : m_soldierBoxes)[i] = box;
         connect(box, &QCheckBox::clicked, this,
                 [this, tab, i](bool checked) { qualificationClicked(tab, i, checked); });
     }
@@ -162,7 +168,7 @@ QWidget *MainWindow::buildTab(int tab)
     auto *frame = new QGroupBox(duty ? u"Work Schedule:"_s : u"Personnel Absence:"_s, page);
     auto *frameLayout = new QGridLayout(frame);
     MonthView *calendar = new MonthView(duty ? u"MonthView1"_s : u"MonthView2"_s, frame);
-    (duty ? MonthView1 : MonthView2) = calendar;
+    (duty ? m_scheduleCalendar : m_absenceCalendar) = calendar;
     auto *remove = new QPushButton(u"&Remove"_s, frame);
     remove->setObjectName(duty ? u"Command6"_s : u"Command12"_s);
     frameLayout->addWidget(calendar, 0, 0);
@@ -217,9 +223,12 @@ QWidget *MainWindow::buildTab(int tab)
     // who stays current.
     new PeriodEntry(
         calendar, periods,
-        [top] {
+        [top, duty] {
             top->commitPendingEdit();
-            return QList<QPair<int, QVariant>>{{1, top->recordModel()->fieldValue(top->currentRow(), 1)}};
+            const int name = duty ? int(F::DutyDates::DutyName) : int(F::SoldierRoster::SoldierName);
+            const int periodName = duty ? int(F::WorkSchedule::DutyName) : int(F::AbsentDates::SoldierName);
+            return QList<QPair<int, QVariant>>{
+                {periodName, top->recordModel()->fieldValue(top->currentRow(), name)}};
         },
         [this, periods](const std::function<void()> &change) {
             guarded(u"Cannot add the %1."_s.arg(recordName(periods)), change);
@@ -229,20 +238,20 @@ QWidget *MainWindow::buildTab(int tab)
 
 void MainWindow::buildWindow()
 {
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(u"SSTab1"_s);
-    SSTab1->addTab(buildTab(0), u"Duty"_s);
-    SSTab1->addTab(buildTab(1), u"Roster"_s);
-    SSTab1->setCurrentIndex(1);
-    setCentralWidget(SSTab1);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(u"SSTab1"_s);
+    m_tabs->addTab(buildTab(0), u"Duty"_s);
+    m_tabs->addTab(buildTab(1), u"Roster"_s);
+    m_tabs->setCurrentIndex(1);
+    setCentralWidget(m_tabs);
 }
 
 void MainWindow::Form_Load()
 {
     // Start-up shows what it can: a part that fails leaves its lists empty.
     bindSources();
-    MonthView1->setSelectedDate(m_today());
-    MonthView2->setSelectedDate(m_today());
+    m_scheduleCalendar->setSelectedDate(m_today());
+    m_absenceCalendar->setSelectedDate(m_today());
     loadSections();
     readOptions();
 
@@ -251,25 +260,37 @@ void MainWindow::Form_Load()
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
         grid->resizeColumnsToContents();
     };
-    models(TDBGrid1, Data1,
-           QList<GridColumn>{{0, u"ID"_s}, {1, u"Nature of Duty"_s}, {2, u"Organization"_s}} +
-               qualificationColumns(3));
-    models(TDBGrid2, Data3, {{0, u"ID"_s}, {1, u"Duty"_s}, {2, u"From"_s}, {3, u"To"_s}});
-    models(TDBGrid3, Data2,
-           QList<GridColumn>{{0, u"ID"_s},
-                             {1, u"Name"_s},
-                             {2, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
-                             {3, u"Comment"_s, GridColumn::Kind::ValueList, m_sections}} +
-               qualificationColumns(4));
-    models(TDBGrid4, Data4, {{0, u"ID"_s}, {1, u"Name"_s}, {2, u"From"_s}, {3, u"To"_s}, {4, u"Remark"_s}});
-    TDBGrid1->setColumnWidth(1, 220);
-    TDBGrid3->setColumnWidth(1, 220);
+    models(m_dutyGrid, m_duties,
+           QList<GridColumn>{{F::DutyDates::ID, u"ID"_s},
+                             {F::DutyDates::DutyName, u"Nature of Duty"_s},
+                             {F::DutyDates::Organization, u"Organization"_s}} +
+               qualificationColumns(qualificationField(0)));
+    models(m_scheduleGrid, m_schedule,
+           {{F::WorkSchedule::ID, u"ID"_s},
+            {F::WorkSchedule::DutyName, u"Duty"_s},
+            {F::WorkSchedule::From, u"From"_s},
+            {F::WorkSchedule::To, u"To"_s}});
+    models(m_soldierGrid, m_soldiers,
+           QList<GridColumn>{
+               {F::SoldierRoster::ID, u"ID"_s},
+               {F::SoldierRoster::SoldierName, u"Name"_s},
+               {F::SoldierRoster::SoldierRank, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
+               {F::SoldierRoster::Section, u"Comment"_s, GridColumn::Kind::ValueList, m_sectionChoices}} +
+               qualificationColumns(qualificationField(1)));
+    models(m_absenceGrid, m_absences,
+           {{F::AbsentDates::ID, u"ID"_s},
+            {F::AbsentDates::SoldierName, u"Name"_s},
+            {F::AbsentDates::From, u"From"_s},
+            {F::AbsentDates::To, u"To"_s},
+            {F::AbsentDates::Reason, u"Remark"_s}});
+    m_dutyGrid->setColumnWidth(1, 220);
+    m_soldierGrid->setColumnWidth(1, 220);
     // A period that ends before it begins would never be rostered as meant.
-    TDBGrid2->recordModel()->requirePeriodOrder(2, 3);
-    TDBGrid4->recordModel()->requirePeriodOrder(2, 3);
+    m_scheduleGrid->recordModel()->requirePeriodOrder(F::WorkSchedule::From, F::WorkSchedule::To);
+    m_absenceGrid->recordModel()->requirePeriodOrder(F::AbsentDates::From, F::AbsentDates::To);
 
     for (int tab : {0, 1}) {
-        DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+        DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, tab] { showQualifications(tab); });
         connect(grid->model(), &QAbstractItemModel::modelReset, this,
@@ -278,8 +299,8 @@ void MainWindow::Form_Load()
                 [this, tab] { showQualifications(tab); });
         grid->setCurrentRow(0);
     }
-    TDBGrid2->setCurrentRow(0);
-    TDBGrid4->setCurrentRow(0);
+    m_scheduleGrid->setCurrentRow(0);
+    m_absenceGrid->setCurrentRow(0);
 }
 
 void MainWindow::bindSources(bool offerHelp)
@@ -293,18 +314,17 @@ void MainWindow::bindSources(bool offerHelp)
             UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
         ScratchFile::sweep(m_folder.dir());
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(this, e);
     }
     // Each record source on its own: a missing or damaged table empties its
     // list and no other. A file that cannot be opened at all empties all of its.
     QStringList fileProblems, tableProblems;
     int filesOpen = 0;
-    const auto bindFile = [&](const QString &path, FileKind kind,
-                              const QList<std::pair<DataControl *, QString>> &sources) {
+    const auto bindFile = [&](FileKind kind, const QList<std::pair<DataControl *, QString>> &sources) {
         Database db;
         QList<StoreError> faults;
         try {
-            db = Database::openWithFaults(path, kind, &faults);
+            db = m_databases.reopen(kind, &faults);
         } catch (const StoreError &e) {
             fileProblems.append(e.text());
             for (const auto &[control, source] : sources)
@@ -323,20 +343,19 @@ void MainWindow::bindSources(bool offerHelp)
             }
         }
     };
-    bindFile(m_folder.personnelPath(), FileKind::Personnel,
-             {{Data1, kDutyQuery},
-              {Data2, kSoldierQuery},
-              {Data3, kScheduleQuery},
-              {Data4, kAbsenceQuery},
-              {Data5, u"Qualifications"_s},
-              {Data6, kSectionQuery},
-              {Data7, u"Holiday"_s}});
-    bindFile(m_folder.workingPath(), FileKind::Working,
-             {{DutyList, u"Dates"_s}, {Memory1, u"Memory"_s}, {Header, u"Header"_s}});
+    bindFile(FileKind::Personnel, {{m_duties, RS::kDutiesByName},
+                                   {m_soldiers, RS::kSoldiersByName},
+                                   {m_schedule, RS::kScheduleByDuty},
+                                   {m_absences, RS::kAbsencesByName},
+                                   {m_titles, RS::kQualifications},
+                                   {m_sections, RS::kSectionsByName},
+                                   {m_holidays, RS::kHoliday}});
+    bindFile(FileKind::Working, {{m_assignmentDates, RS::kDates}});
     if (filesOpen == 0) {
         const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
             QDir::toNativeSeparators(m_folder.dir()));
-        for (DataControl *c : {Data1, Data2, Data3, Data4, Data5, Data6, Data7, DutyList, Memory1, Header})
+        for (DataControl *c : {m_duties, m_soldiers, m_schedule, m_absences, m_titles, m_sections, m_holidays,
+                               m_assignmentDates})
             c->unbind(why);
     }
     setWindowTitle(filesOpen > 0 ? u"Calendrix - "_s + QDir::toNativeSeparators(m_folder.dir())
@@ -396,34 +415,35 @@ void MainWindow::offerNewUnit(const QString &problem)
             }
             m_lock = std::move(lock);
             m_folder = UnitFolder(dir);
+            m_databases.setFolder(m_folder);
             bindSources();
         }
     } catch (const StoreError &e) {
-        showError(e.text());
+        ErrorDisplay::show(nullptr, e);
     }
 }
 
 void MainWindow::loadSections()
 {
     // Built once per start: sections added later appear after a restart.
-    m_sections.clear();
-    if (!Data6->isBound())
+    m_sectionChoices.clear();
+    if (!m_sections->isBound())
         return;
     try {
-        RecordSet sections = Data6->recordset().clone();
+        RecordSet sections = m_sections->recordset().clone();
         for (sections.moveFirst(); !sections.eof(); sections.moveNext())
-            if (!sections.value(1).isNull())
-                m_sections.append({sections.value(1).toString(), sections.value(1).toString()});
+            if (const QVariant section = sections.value(F::Sections::Section); !section.isNull())
+                m_sectionChoices.append({section.toString(), section.toString()});
     } catch (const StoreError &) {
     }
 }
 
 void MainWindow::readOptions()
 {
-    m_module.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
-    MNU_Consolidate->setChecked(m_module.consolidateFlag == 1);
-    m_module.absenceFlag = OptionFile::read(m_folder.absencePath());
-    MNU_Absence->setChecked(m_module.absenceFlag == 1);
+    m_options.consolidateFlag = OptionFile::read(m_folder.consolidatePath());
+    m_consolidateItem->setChecked(m_options.consolidateFlag == 1);
+    m_options.absenceFlag = OptionFile::read(m_folder.absencePath());
+    m_absenceItem->setChecked(m_options.absenceFlag == 1);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -438,63 +458,33 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::Form_Activate()
 {
     saveEdits();
-    // Titles: an untitled qualification's boxes are hidden for the rest of the run.
-    QList<QVariant> titles;
-    try {
-        RecordSet &rs = Data5->recordset();
-        rs.moveFirst();
-        if (!rs.eof())
-            for (int i = 0; i < 15; ++i)
-                titles.append(rs.value(i + 1));
-    } catch (const StoreError &) {
-    }
-    for (int i = 0; i < 15; ++i) {
-        const QVariant title = titles.value(i);
-        if (title.isNull() || title.toString().isEmpty())
-            m_titleHidden[i] = true;
-        PQ[i]->setText(title.toString());
-        DQ[i]->setText(title.toString());
-        PQ[i]->setVisible(!m_titleHidden[i]);
-        DQ[i]->setVisible(!m_titleHidden[i]);
-        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
-        for (const auto &[grid, firstField] : {std::pair{TDBGrid1, 3}, std::pair{TDBGrid3, 4}})
-            if (RecordSetModel *model = grid->recordModel())
-                grid->setColumnHidden(model->columnOfField(firstField + i), m_titleHidden[i]);
-    }
-    // Periods whose last day has passed; one ending today is still current.
-    const QDate today = m_today();
-    for (DataControl *source : {Data4, Data3, DutyList, Data7})
-        deletePastPeriods(source, today);
-}
-
-void MainWindow::deletePastPeriods(DataControl *source, const QDate &today)
-{
-    if (!source->isBound())
-        return;
-    bool deleted = false;
-    try {
-        RecordSet &rs = source->recordset();
-        for (int slot = 0; slot < rs.storedRowCount(); ++slot) {
-            const QVariant to = rs.valueAt(slot, 3);
-            if (rs.isDeletedRow(slot) || to.metaType().id() != QMetaType::QDate || to.toDate() >= today)
-                continue;
-            try {
-                rs.moveToRow(slot);
-                rs.deleteCurrent();
-                deleted = true;
-            } catch (const StoreError &) {
-                // A row that cannot be deleted stays; the others still go.
-            }
+    m_housekeeping.readTitles(m_titles->isBound() ? &m_titles->recordset() : nullptr);
+    for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+        const bool hidden = m_housekeeping.isHidden(k);
+        for (QCheckBox *box : {m_soldierBoxes[k - 1], m_dutyBoxes[k - 1]}) {
+            box->setText(m_housekeeping.title(k));
+            box->setVisible(!hidden);
         }
-    } catch (const StoreError &) {
+        // The lists' columns follow the boxes: a flag nobody can see cannot be set.
+        for (const auto &[grid, field] : {std::pair{m_dutyGrid, Fields::DutyDates::qualification(k)},
+                                          std::pair{m_soldierGrid, Fields::SoldierRoster::qualification(k)}})
+            if (RecordSetModel *model = grid->recordModel())
+                grid->setColumnHidden(model->columnOfField(field), hidden);
     }
-    if (deleted)
-        source->notifyRowsChanged();
+    const QDate today = m_today();
+    for (const auto &[source, toField] : {std::pair{m_absences, int(Fields::AbsentDates::To)},
+                                          std::pair{m_schedule, int(Fields::WorkSchedule::To)},
+                                          std::pair{m_assignmentDates, int(Fields::Dates::To)},
+                                          std::pair{m_holidays, int(Fields::Holiday::To)}}) {
+        if (source->isBound() &&
+            ActivationHousekeeping::deletePastPeriods(source->recordset(), toField, today) > 0)
+            source->notifyRowsChanged();
+    }
 }
 
 void MainWindow::saveEdits()
 {
-    for (DataGrid *grid : {TDBGrid1, TDBGrid2, TDBGrid3, TDBGrid4}) {
+    for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid}) {
         grid->commitPendingEdit();
         if (RecordSetModel *m = grid->recordModel())
             m->submit();
@@ -503,20 +493,16 @@ void MainWindow::saveEdits()
 
 void MainWindow::guarded(const QString &action, const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const StoreError &e) {
-        showError(action + u"\n"_s + e.text() + u"\n(error %1)"_s.arg(e.number()));
-    }
+    ErrorDisplay::guard(this, action, command);
 }
 
 QString MainWindow::recordName(const DataGrid *grid) const
 {
-    if (grid == TDBGrid1)
+    if (grid == m_dutyGrid)
         return u"duty"_s;
-    if (grid == TDBGrid2)
+    if (grid == m_scheduleGrid)
         return u"work-schedule period"_s;
-    if (grid == TDBGrid3)
+    if (grid == m_soldierGrid)
         return u"soldier"_s;
     return u"absence"_s;
 }
@@ -528,74 +514,63 @@ void MainWindow::showError(const QString &text)
 
 void MainWindow::addRow(DataGrid *grid)
 {
-    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { grid->appendRow(); });
+    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { GridCommands::addRow(grid); });
 }
 
 void MainWindow::deleteRow(DataGrid *grid)
 {
-    const int row = grid->currentRow();
-    // Nothing to delete: nothing happens and nothing is said.
-    if (row < 0 || !grid->recordModel())
-        return;
-    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] {
-        grid->commitPendingEdit();
-        grid->recordModel()->deleteRow(row);
-        grid->setCurrentRow(row); // the next row, or none after the last
-    });
+    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] { GridCommands::deleteRow(grid); });
 }
 
 void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 {
     guarded(u"Cannot save the changes."_s, [&] {
-        for (DataGrid *grid : {top, periods}) {
-            grid->commitPendingEdit();
-            if (grid->currentRow() >= 0)
-                grid->recordModel()->saveRow(grid->currentRow());
-        }
+        for (DataGrid *grid : {top, periods})
+            GridCommands::saveRow(grid);
     });
 }
 
 void MainWindow::Command1_Click()
 {
-    addRow(TDBGrid1);
+    addRow(m_dutyGrid);
 }
 void MainWindow::Command2_Click()
 {
-    deleteRow(TDBGrid1);
+    deleteRow(m_dutyGrid);
 }
 void MainWindow::Command3_Click()
 {
-    saveRows(TDBGrid1, TDBGrid2);
+    saveRows(m_dutyGrid, m_scheduleGrid);
 }
 void MainWindow::Command6_Click()
 {
-    deleteRow(TDBGrid2);
+    deleteRow(m_scheduleGrid);
 }
 void MainWindow::Command7_Click()
 {
-    addRow(TDBGrid3);
+    addRow(m_soldierGrid);
 }
 void MainWindow::Command8_Click()
 {
-    deleteRow(TDBGrid3);
+    deleteRow(m_soldierGrid);
 }
 void MainWindow::Command9_Click()
 {
-    saveRows(TDBGrid3, TDBGrid4);
+    saveRows(m_soldierGrid, m_absenceGrid);
 }
 void MainWindow::Command12_Click()
 {
-    deleteRow(TDBGrid4);
+    deleteRow(m_absenceGrid);
 }
 
 void MainWindow::Command4_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        Data1->setRecordSource(kDutyQuery);
-        Data3->setRecordSource(kScheduleQuery);
-        TDBGrid1->setCurrentRow(0);
-        TDBGrid2->setCurrentRow(0);
+        m_duties->setRecordSource(RS::kDutiesByName);
+        m_schedule->setRecordSource(RS::kScheduleByDuty);
+        m_dutyGrid->setCurrentRow(0);
+        m_scheduleGrid->setCurrentRow(0);
     });
 }
 
@@ -603,37 +578,38 @@ void MainWindow::Command10_Click()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
-        Data2->setRecordSource(kSoldierQuery);
-        Data4->setRecordSource(kAbsenceQuery);
-        TDBGrid3->setCurrentRow(0);
-        TDBGrid4->setCurrentRow(0);
+        m_soldiers->setRecordSource(RS::kSoldiersByName);
+        m_absences->setRecordSource(RS::kAbsencesByName);
+        m_soldierGrid->setCurrentRow(0);
+        m_absenceGrid->setCurrentRow(0);
     });
 }
 
 void MainWindow::showQualifications(int tab)
 {
-    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
-    const auto &boxes = tab == 0 ? DQ : PQ;
-    const int firstField = tab == 0 ? 3 : 4;
+    DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
+    const auto &boxes = tab == 0 ? m_dutyBoxes : m_soldierBoxes;
+    const QualificationField field = qualificationField(tab);
     RecordSetModel *model = grid->recordModel();
     const int row = grid->currentRow();
-    for (int i = 0; i < 15; ++i) {
-        const QSignalBlocker block(boxes[i]);
-        boxes[i]->setChecked(model && row >= 0 && model->fieldValue(row, firstField + i).toBool());
-        boxes[i]->setEnabled(row >= 0);
+    for (int k = 1; k <= F::kQualificationCount; ++k) {
+        QCheckBox *box = boxes[k - 1];
+        const QSignalBlocker block(box);
+        box->setChecked(model && row >= 0 && model->fieldValue(row, field(k)).toBool());
+        box->setEnabled(row >= 0);
     }
 }
 
 void MainWindow::qualificationClicked(int tab, int box, bool checked)
 {
-    DataGrid *grid = tab == 0 ? TDBGrid1 : TDBGrid3;
+    DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;
     const int row = grid->currentRow();
     if (row < 0) {
         showQualifications(tab);
         return;
     }
     RecordSetModel *model = grid->recordModel();
-    if (model->setFieldValue(row, (tab == 0 ? 3 : 4) + box, checked))
+    if (model->setFieldValue(row, qualificationField(tab)(box + 1), checked))
         model->submit();
     showQualifications(tab);
 }
@@ -646,8 +622,9 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
     } catch (const StoreError &e) {
         // The switch stays as it was, check mark, flag and file.
         item->setChecked(flag == 1);
-        showError(u"The %1 setting could not be saved, so it stays as it was.\n%2"_s.arg(
-            QString(item->text()).remove(u'&'), e.text()));
+        ErrorDisplay::show(this, e,
+                           u"The %1 setting could not be saved, so it stays as it was."_s.arg(
+                               QString(item->text()).remove(u'&')));
         return;
     }
     flag = value;
@@ -656,12 +633,12 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
 
 void MainWindow::MNU_Consolidate_Click()
 {
-    toggleOption(MNU_Consolidate, m_module.consolidateFlag, m_folder.consolidatePath());
+    toggleOption(m_consolidateItem, m_options.consolidateFlag, m_folder.consolidatePath());
 }
 
 void MainWindow::MNU_Absence_Click()
 {
-    toggleOption(MNU_Absence, m_module.absenceFlag, m_folder.absencePath());
+    toggleOption(m_absenceItem, m_options.absenceFlag, m_folder.absencePath());
 }
 
 void MainWindow::MNU_Make_Click()
@@ -672,14 +649,14 @@ void MainWindow::MNU_Make_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".cxr"_s;
-    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
-    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+    m_datafile.path = QFileInfo(path).absoluteFilePath();
+    m_datafile.title = QFileInfo(path).fileName();
 
     RosterRun::Outcome outcome;
     {
         RunMessenger messenger(this);
-        RosterRun run(m_folder, messenger, m_module.consolidateFlag, m_module.absenceFlag);
-        outcome = run.make(m_module.currentDatafilePath);
+        RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
+        outcome = run.make(m_datafile.path);
     }
     if (!isVisible())
         show();
@@ -689,17 +666,9 @@ void MainWindow::MNU_Make_Click()
             u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
         return;
     }
-    // The run changed counters and dates: the lists over them read them again.
-    guarded(u"Cannot read the new roster back."_s, [&] {
-        for (DataControl *source : {DutyList, Memory1, Header})
-            if (source->isBound())
-                source->refresh();
-        if (outcome != RosterRun::Outcome::Failed) {
-            const Database datafile = Database::open(m_module.currentDatafilePath, FileKind::Roster);
-            MyHeader->bind(datafile, u"header"_s);
-            MyStoreage->bind(datafile, u"storeage"_s);
-        }
-    });
+    // The run added assignment dates; the housekeeping must see them.
+    if (m_assignmentDates->isBound())
+        guarded(u"Cannot read the new assignment dates."_s, [&] { m_assignmentDates->refresh(); });
     Form_Activate();
 }
 
@@ -711,11 +680,11 @@ void MainWindow::MNU_Open_Click()
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;
-    m_module.currentDatafilePath = QFileInfo(path).absoluteFilePath();
-    m_module.currentDatafileTitle = QFileInfo(path).fileName();
+    m_datafile.path = QFileInfo(path).absoluteFilePath();
+    m_datafile.title = QFileInfo(path).fileName();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterReports reports(m_reportEngine, m_folder.dir(), m_module.currentDatafilePath);
+    const RosterReports reports(m_reportEngine, m_folder.dir(), m_datafile.path);
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "Module1.h"
+#include "ActivationHousekeeping.h"
+#include "CurrentDatafile.h"
 #include "ReportEngine.h"
+#include "RunOptions.h"
+#include "UnitDatabases.h"
 #include "UnitFolder.h"
 
 #include <QDate>
@@ -39,8 +42,11 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Module1 &module() const { return m_module; }
+    const RunOptions &runOptions() const { return m_options; }
+    const CurrentDatafile &currentDatafile() const { return m_datafile; }
     UnitFolder folder() const { return m_folder; }
+    // The unit's open databases, shared with the dialogs.
+    UnitDatabases &databases() { return m_databases; }
     // The housekeeping done whenever the window becomes active again: at
     // start, after one of the program's dialogs and after a roster run.
     void Form_Activate();
@@ -88,7 +94,6 @@ private:
     void showQualifications(int tab);
     void qualificationClicked(int tab, int box, bool checked);
     void toggleOption(QAction *item, qint16 &flag, const QString &path);
-    void deletePastPeriods(DataControl *source, const QDate &today);
     // Runs a command; a store failure is shown as an "ERROR" box that says
     // what the user tried (action) and why it could not be done.
     void guarded(const QString &action, const std::function<void()> &command);
@@ -96,30 +101,40 @@ private:
     void showError(const QString &text);
 
     UnitFolder m_folder;
+    UnitDatabases m_databases;
     std::unique_ptr<FolderLock> m_lock;
-    Module1 m_module;
+    RunOptions m_options;
+    CurrentDatafile m_datafile;
     // Report settings stay from one printing to the next, as the engine keeps them.
     ReportEngine m_reportEngine;
     std::function<QDate()> m_today;
     bool m_activatedOnce = false;
 
-    DataControl *Data1, *Data2, *Data3, *Data4, *Data5, *Data6, *Data7;
-    DataControl *DutyList, *Memory1, *Header, *MyHeader, *MyStoreage;
+    // Over the personnel database; the objectNames are the old control names.
+    DataControl *m_duties;   // Data1
+    DataControl *m_soldiers; // Data2
+    DataControl *m_schedule; // Data3
+    DataControl *m_absences; // Data4
+    DataControl *m_titles;   // Data5, the qualification titles
+    DataControl *m_sections; // Data6
+    DataControl *m_holidays; // Data7
+    // Over the working database: the periods in which soldiers are already taken.
+    DataControl *m_assignmentDates; // DutyList
 
-    QTabWidget *SSTab1 = nullptr;
-    DataGrid *TDBGrid1 = nullptr; // duties
-    DataGrid *TDBGrid2 = nullptr; // work schedule
-    DataGrid *TDBGrid3 = nullptr; // personnel
-    DataGrid *TDBGrid4 = nullptr; // absences
-    MonthView *MonthView1 = nullptr;
-    MonthView *MonthView2 = nullptr;
-    std::array<QCheckBox *, 15> DQ{};
-    std::array<QCheckBox *, 15> PQ{};
-    std::array<bool, 15> m_titleHidden{};
-    QList<QPair<QString, QString>> m_sections;
+    QTabWidget *m_tabs = nullptr;
+    DataGrid *m_dutyGrid = nullptr;     // TDBGrid1
+    DataGrid *m_scheduleGrid = nullptr; // TDBGrid2
+    DataGrid *m_soldierGrid = nullptr;  // TDBGrid3
+    DataGrid *m_absenceGrid = nullptr;  // TDBGrid4
+    MonthView *m_scheduleCalendar = nullptr;
+    MonthView *m_absenceCalendar = nullptr;
+    std::array<QCheckBox *, 15> m_dutyBoxes{};
+    std::array<QCheckBox *, 15> m_soldierBoxes{};
+    ActivationHousekeeping m_housekeeping;
+    QList<QPair<QString, QString>> m_sectionChoices;
     DialogHost *m_dialogs = nullptr;
-    QAction *MNU_Consolidate = nullptr;
-    QAction *MNU_Absence = nullptr;
+    QAction *m_consolidateItem = nullptr;
+    QAction *m_absenceItem = nullptr;
 };
 
 } // namespace calendrix

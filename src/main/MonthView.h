@@ -23,8 +23,6 @@ public:
     // The bold state of count displayed days from first: Saturdays and Sundays.
     static QList<bool> boldDays(const QDate &first, int count);
 
-    QDate selectionStart() const { return m_first; }
-    QDate selectionEnd() const { return m_last; }
     // What a click or a drag from anchor to other does (tests call it too):
     // a new run of days, from the day first chosen.
     void selectRange(QDate anchor, QDate other);

@@ -1,6 +1,7 @@
 #include "PeriodEntry.h"
 
 #include "DataGrid.h"
+#include "Fields.h"
 #include "MonthView.h"
 #include "RecordSetModel.h"
 
@@ -9,10 +10,13 @@
 namespace calendrix {
 
 namespace {
-// Every period table keeps its first day at ordinal 2 and its last at 3.
-constexpr int kFrom = 2;
-constexpr int kTo = 3;
-constexpr int kKey = 0;
+// The calendars make rows of three tables that keep their days in the same places.
+constexpr int kFrom = Fields::WorkSchedule::From;
+constexpr int kTo = Fields::WorkSchedule::To;
+constexpr int kKey = Fields::WorkSchedule::ID;
+static_assert(Fields::AbsentDates::From == kFrom && Fields::AbsentDates::To == kTo &&
+              Fields::AbsentDates::ID == kKey);
+static_assert(Fields::Holiday::From == kFrom && Fields::Holiday::To == kTo && Fields::Holiday::ID == kKey);
 } // namespace
 
 PeriodEntry::PeriodEntry(MonthView *calendar, DataGrid *periods, OtherFields otherFields, Guard guard)

@@ -1,6 +1,7 @@
 #include "RecordSetModel.h"
 
 #include "DataControl.h"
+#include "ErrorDisplay.h"
 #include "FieldValues.h"
 
 #include <QDate>
@@ -300,7 +301,7 @@ void RecordSetModel::report(const StoreError &e)
     if (e.code() == StoreErrorCode::TypeMismatch)
         emit failed(e.text());
     else
-        emit failed(u"Error %1: %2"_s.arg(e.number()).arg(e.text()));
+        emit failed(ErrorDisplay::message(e));
 }
 
 } // namespace calendrix

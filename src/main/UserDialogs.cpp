@@ -1,7 +1,8 @@
 #include "UserDialogs.h"
 
+#include "Error.h"
+#include "ErrorDisplay.h"
 #include "Report.h"
-#include "ReportError.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -54,7 +55,7 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
         icon = QMessageBox::Information;
     else if (kind == Messenger::Kind::Error)
         icon = QMessageBox::Critical;
-    // "Finished" carries the program's own title.
+    // A plain message has no title word; the box still needs a title.
     const QString title =
         kind == Messenger::Kind::Plain ? QApplication::applicationName() : Messenger::title(kind);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
@@ -116,29 +117,31 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
     // The preview paints again whenever the user changes the page setup.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
-        // A large unit's roster takes a while; the clerk sees how far it is
-        // and may stop with the pages laid out so far.
-        QProgressDialog progress(u"Laying out %1..."_s.arg(report.title()), u"Stop"_s, 0,
-                                 report.sectionCount(), parent);
-        progress.setWindowTitle(u"Calendrix"_s);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(700);
-        QPainter painter(target);
         // A section filled in beyond what a layout may be stops the preview
-        // with one message, after it closes; nothing may leave this handler
-        // by an exception.
+        // with one message, after it closes. Nothing may leave this handler
+        // by an exception: the event loop would end the program.
         try {
+            // A large unit's roster takes a while; the clerk sees how far it
+            // is and may stop with the pages laid out so far.
+            QProgressDialog progress(u"Laying out %1..."_s.arg(report.title()), u"Stop"_s, 0,
+                                     report.sectionCount(), parent);
+            progress.setWindowTitle(u"Calendrix"_s);
+            progress.setWindowModality(Qt::WindowModal);
+            progress.setMinimumDuration(700);
+            QPainter painter(target);
             report.paint(painter, *target, [&progress](int done, int) {
                 progress.setValue(done);
                 return !progress.wasCanceled();
             });
-        } catch (const ReportError &e) {
-            failure = e.text();
+        } catch (const Error &e) {
+            failure = ErrorDisplay::message(e);
         } catch (const std::bad_alloc &) {
             failure = u"The layout '%1' needs more memory than there is."_s.arg(report.layoutPath());
         } catch (const std::exception &e) {
             failure = u"The layout '%1' cannot be used: %2."_s.arg(report.layoutPath(),
                                                                    QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            failure = u"The layout '%1' cannot be used."_s.arg(report.layoutPath());
         }
         if (!failure.isEmpty())
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);

@@ -18,7 +18,9 @@ class UserDialogs
 public:
     virtual ~UserDialogs() = default;
 
-    // A message box with the kind's title and icon ("Finished" has neither).
+    // A message box titled with the kind's word ("ERROR", "INFORMATION") and
+    // its icon. A plain message ("Finished", the restart message) has no
+    // title word of its own: it shows no icon and the program's name as title.
     virtual void inform(QWidget *parent, Messenger::Kind kind, const QString &text) = 0;
     // "QUESTION" with Yes and No; true for Yes.
     virtual bool ask(QWidget *parent, const QString &question) = 0;

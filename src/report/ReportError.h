@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "Error.h"
 
 namespace calendrix {
 
 // Why a report could not be produced, in words for the clerk: which file and,
-// for a layout, which line.
-class ReportError
+// for a layout, which line. It has no number: the file and line say more.
+class ReportError : public Error
 {
 public:
-    explicit ReportError(QString text) : m_text(std::move(text)) {}
-    const QString &text() const { return m_text; }
-
-private:
-    QString m_text;
+    explicit ReportError(QString text) : Error(0, std::move(text)) {}
 };
 
 } // namespace calendrix

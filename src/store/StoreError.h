@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <exception>
+#include "Error.h"
 
 namespace calendrix {
 
@@ -28,23 +27,17 @@ enum class StoreErrorCode : int {
     TypeMismatch = 3421,  // a value that the field's type cannot hold
 };
 
-class StoreError : public std::exception
+class StoreError : public Error
 {
 public:
     StoreError(StoreErrorCode code, QString text, QString file = {});
 
     StoreErrorCode code() const { return m_code; }
-    int number() const { return static_cast<int>(m_code); }
-    // Readable text, naming the file where one is involved.
-    QString text() const { return m_text; }
     QString file() const { return m_file; }
-    const char *what() const noexcept override { return m_what.constData(); }
 
 private:
     StoreErrorCode m_code;
-    QString m_text;
     QString m_file;
-    QByteArray m_what;
 };
 
 } // namespace calendrix

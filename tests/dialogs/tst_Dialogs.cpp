@@ -23,7 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -124,6 +127,8 @@ private slots:
     void datesColumnsShowWholeAtDefaultSize();
     void f1InModalDialogs_data();
     void f1InModalDialogs();
+    void failedDeleteShowsTheErrorOneWay_data();
+    void failedDeleteShowsTheErrorOneWay();
 };
 
 void tst_Dialogs::oneWindowPerDialog()
@@ -787,6 +792,70 @@ void tst_Dialogs::f1InModalDialogs()
     QVERIFY(helpShown);
     QVERIFY(helpTakesKeys);
     QVERIFY(keptOpen);
+}
+
+void tst_Dialogs::failedDeleteShowsTheErrorOneWay_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("action"); // the first line, when the window says what failed
+    QTest::newRow("counters") << u"Edit32"_s << u"Command4"_s << u"Memory"_s << QString();
+    QTest::newRow("dates") << u"Assignment"_s << u"Command16"_s << u"Dates"_s << QString();
+    QTest::newRow("sections") << u"Setup"_s << u"Command6"_s << u"Sections"_s << QString();
+    QTest::newRow("holidays") << u"Setup"_s << u"Command12"_s << u"Holiday"_s << QString();
+    QTest::newRow("main window duties")
+        << u"Main"_s << u"Command2"_s << u"DutyDates"_s << u"Cannot delete the duty."_s;
+}
+
+void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(QString, table);
+    QFETCH(QString, action);
+    Program p;
+    twoRowsEverywhere(p.unit);
+    soldiersAndDutiesWithAllFlags(p.unit);
+    {
+        // The file refuses to give up a row of the table.
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"refuse"_s);
+        db.setDatabaseName(table == u"Memory" || table == u"Dates" ? p.unit.folder.workingPath()
+                                                                   : p.unit.folder.personnelPath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(
+            u"CREATE TRIGGER keep BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'kept'); END"_s.arg(table)));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"refuse"_s);
+    p.open();
+    const QStringList before = stored(p.unit, table);
+    QWidget *w = p.main.get();
+    if (window != u"Main") {
+        p.choose(window == u"Edit32"       ? u"MNU_Count"_s
+                 : window == u"Assignment" ? u"MNU_Dates"_s
+                                           : u"MNU_Setup"_s);
+        w = p.window<QWidget>(window);
+    } else {
+        w->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(0);
+        p.in<DataGrid>(w, u"TDBGrid1"_s)->setCurrentRow(0);
+    }
+    p.dialogs.shown.clear();
+    p.click(w, button);
+
+    QCOMPARE(stored(p.unit, table), before);
+    const QStringList errors = p.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    // Why, then the number on a line of its own; first what failed, where the window says it.
+    const QStringList lines = errors.first().split(u'\n');
+    QVERIFY2(lines.size() == (action.isEmpty() ? 2 : 3), qPrintable(errors.first()));
+    QVERIFY2(QRegularExpression(u"^\\(error \\d+\\)$"_s).match(lines.last()).hasMatch(),
+             qPrintable(errors.first()));
+    QVERIFY2(!lines[lines.size() - 2].isEmpty() && !lines[lines.size() - 2].front().isDigit(),
+             qPrintable(errors.first()));
+    if (!action.isEmpty())
+        QCOMPARE(lines.first(), action);
 }
 
 QTEST_MAIN(tst_Dialogs)

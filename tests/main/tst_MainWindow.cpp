@@ -78,8 +78,8 @@ void tst_MainWindow::startUpBindsEverything()
     auto *tabs = w.find<QTabWidget>(u"SSTab1"_s);
     QCOMPARE(tabs->tabText(tabs->currentIndex()), u"Roster"_s);
     QCOMPARE(tabs->tabText(0), u"Duty"_s);
-    const QStringList sources{u"Data1"_s, u"Data2"_s, u"Data3"_s,    u"Data4"_s,   u"Data5"_s,
-                              u"Data6"_s, u"Data7"_s, u"DutyList"_s, u"Memory1"_s, u"Header"_s};
+    const QStringList sources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s,
+                              u"Data5"_s, u"Data6"_s, u"Data7"_s, u"DutyList"_s};
     for (const QString &name : sources)
         QVERIFY2(w.find<DataControl>(name)->isBound(), qPrintable(name));
     QCOMPARE(w.find<DataControl>(u"Data2"_s)->recordSource(),
@@ -90,7 +90,7 @@ void tst_MainWindow::startUpBindsEverything()
     QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s}));
     QVERIFY(!w.action(u"MNU_Consolidate"_s)->isChecked());
     QVERIFY(w.action(u"MNU_Absence"_s)->isChecked());
-    QCOMPARE(main.module().absenceFlag, qint16(1));
+    QCOMPARE(main.runOptions().absenceFlag, qint16(1));
     QVERIFY(w.dialogs.shown.isEmpty());
     for (int n = 1; n <= 12; ++n)
         if (n != 5 && n != 11)
@@ -633,7 +633,7 @@ void tst_MainWindow::togglesWriteOptionFiles()
     MainWindow &main = w.open();
     QAction *consolidate = w.action(u"MNU_Consolidate"_s);
     QVERIFY(!consolidate->isChecked());
-    QCOMPARE(main.module().consolidateFlag, qint16(2));
+    QCOMPARE(main.runOptions().consolidateFlag, qint16(2));
     auto content = [](const QString &path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
@@ -644,11 +644,11 @@ void tst_MainWindow::togglesWriteOptionFiles()
     consolidate->trigger();
     QVERIFY(!consolidate->isChecked());
     QCOMPARE(content(w.unit.folder.consolidatePath()), QByteArray(" 0 \r\n"));
-    QCOMPARE(main.module().consolidateFlag, qint16(0));
+    QCOMPARE(main.runOptions().consolidateFlag, qint16(0));
     QVERIFY(!QFile::exists(w.unit.folder.absencePath()));
     w.action(u"MNU_Absence"_s)->trigger();
     QCOMPARE(content(w.unit.folder.absencePath()), QByteArray(" 1 \r\n"));
-    QCOMPARE(main.module().absenceFlag, qint16(1));
+    QCOMPARE(main.runOptions().absenceFlag, qint16(1));
 }
 
 void tst_MainWindow::toggleThatCannotWriteChangesNothing()
@@ -659,7 +659,7 @@ void tst_MainWindow::toggleThatCannotWriteChangesNothing()
     QAction *absence = w.action(u"MNU_Absence"_s);
     absence->trigger();
     QVERIFY(!absence->isChecked());
-    QCOMPARE(main.module().absenceFlag, qint16(0));
+    QCOMPARE(main.runOptions().absenceFlag, qint16(0));
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.first().contains(u"ROSTER2.INI"_s));
@@ -704,7 +704,7 @@ void tst_MainWindow::toggleOnAFullDiskChangesNothing()
                      errors.first().contains(file) && errors.first().contains(u"No space left on device"_s),
                  qPrintable(errors.first()));
         const qint16 flag =
-            setting == u"Consolidate" ? main->module().consolidateFlag : main->module().absenceFlag;
+            setting == u"Consolidate" ? main->runOptions().consolidateFlag : main->runOptions().absenceFlag;
         QCOMPARE(flag, qint16(1));
         main.reset(); // nothing of the unit may stay open on the disk
     }
@@ -752,13 +752,17 @@ void tst_MainWindow::rosterRunFromTheMenu()
     QCOMPARE(w.dialogs.questions.size(), situation == u"yes" || situation == u"no" ? 1 : 0);
     if (situation == u"cancel" || situation == u"initial") {
         QVERIFY(!QFile::exists(target));
-        QVERIFY(main.module().currentDatafilePath.isEmpty());
+        QVERIFY(main.currentDatafile().path.isEmpty());
     }
     if (ran) {
-        QCOMPARE(main.module().currentDatafileTitle, u"March.cxr"_s);
+        QCOMPARE(main.currentDatafile().title, u"March.cxr"_s);
         const Database db = Database::open(target, FileKind::Roster);
         QCOMPARE(RecordSet(db, u"header"_s).recordCount(), 2);
-        QVERIFY(w.find<DataControl>(u"MyStoreage"_s)->isBound());
+        // The window has no use for the new datafile's rows and does not read them.
+        for (const DataControl *source : main.findChildren<DataControl *>())
+            QVERIFY2(!source->recordSource().contains(u"storeage"_s, Qt::CaseInsensitive) &&
+                         !source->recordSource().contains(u"header"_s, Qt::CaseInsensitive),
+                     qPrintable(source->objectName()));
         QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 4);
     }
     if (situation == u"no") {

@@ -85,13 +85,13 @@ void tst_OpenPrint::nothingChosen()
     writeDatafile(earlier, {guard()});
     w.dialogs.fileNames = {earlier};
     w.openPrint();
-    QCOMPARE(w.main->module().currentDatafilePath, earlier);
+    QCOMPARE(w.main->currentDatafile().path, earlier);
 
     w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
     w.dialogs.previewTitles.clear();
     w.openPrint();
-    QCOMPARE(w.main->module().currentDatafilePath, earlier);
-    QCOMPARE(w.main->module().currentDatafileTitle, u"earlier.cxr"_s);
+    QCOMPARE(w.main->currentDatafile().path, earlier);
+    QCOMPARE(w.main->currentDatafile().title, u"earlier.cxr"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     QVERIFY(w.dialogs.shown.isEmpty());
 }
@@ -108,8 +108,8 @@ void tst_OpenPrint::remarksThenRoster()
     QVERIFY(w.dialogs.previewHtml[0].contains(u"01.03."_s)); // Adams stands the first day
     QVERIFY(w.dialogs.previewHtml[1].contains(u"Gate Guard"_s));
     QVERIFY(w.dialogs.shown.isEmpty());
-    QCOMPARE(w.main->module().currentDatafilePath, path);
-    QCOMPARE(w.main->module().currentDatafileTitle, u"march.CXR"_s);
+    QCOMPARE(w.main->currentDatafile().path, path);
+    QCOMPARE(w.main->currentDatafile().title, u"march.CXR"_s);
 }
 
 void tst_OpenPrint::missingRemarksLayout()

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace calendrix {
+
+class DataGrid;
+
+// The line commands that every list of the program has, the main window's
+// and the dialogs' alike. Each throws the store's error; the window says
+// what could not be done.
+class GridCommands
+{
+public:
+    // Appends an empty line, saved at once, and makes it the current line.
+    static void addRow(DataGrid *grid);
+    // Deletes the current line; the next one becomes current, or none after
+    // the last. With no current line nothing happens and nothing is said:
+    // the result is false.
+    static bool deleteRow(DataGrid *grid);
+    // Hands what is typed in the current line to the store; with no current
+    // line only the edit is committed.
+    static void saveRow(DataGrid *grid);
+};
+
+} // namespace calendrix
