@@ -184,6 +184,16 @@ void tst_RunSafety::killedRunsLeaveNothingHalfDone()
     QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
     const qint64 fullRunUs = clock.nsecsElapsed() / 1000;
 
+    // The kill moments come from a seed that is printed, so that a failure can
+    // be replayed with CALENDRIX_KILL_SEED=N (the moments are fractions of the
+    // measured run time, so a replay elsewhere kills at about the same points).
+    bool seedGiven = false;
+    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
+    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
+    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
+          usedSeed, fullRunUs / 1000);
+    QRandomGenerator killMoments(usedSeed);
+
     const QString work = m_tmp.filePath(u"work"_s);
     const QString target = QDir(work).filePath(u"out.cxr"_s);
     const UnitFolder folder(work);
@@ -193,7 +203,7 @@ void tst_RunSafety::killedRunsLeaveNothingHalfDone()
         QProcess p;
         p.start(kBinary, arguments);
         QVERIFY(p.waitForStarted());
-        QThread::usleep(QRandomGenerator::global()->bounded(quint32(fullRunUs * 12 / 10)));
+        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullRunUs)));
         p.kill();
         QVERIFY(p.waitForFinished());
 
