@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "FindBar.h"
+#include "main/FindBar.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 //
 // Usage: bench_make [PATH-TO-calendrix] [--scales company,battalion,brigade]
 
-#include "Database.h"
-#include "DemoUnit.h"
-#include "Layouts.h"
+#include "app/DemoUnit.h"
+#include "store/Database.h"
+#include "store/Layouts.h"
 
 #include <QCoreApplication>
 #include <QDir>

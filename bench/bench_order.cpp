@@ -4,9 +4,9 @@
 //
 // Usage: bench_order
 
-#include "Database.h"
-#include "RecordSet.h"
-#include "TableAppender.h"
+#include "store/Database.h"
+#include "store/RecordSet.h"
+#include "store/TableAppender.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

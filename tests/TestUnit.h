@@ -2,9 +2,9 @@
 
 // A fresh unit folder per test, with its databases open.
 
-#include "Database.h"
-#include "RecordSet.h"
-#include "UnitFolder.h"
+#include "store/Database.h"
+#include "store/RecordSet.h"
+#include "store/UnitFolder.h"
 
 #include <QFile>
 #include <QSqlQuery>

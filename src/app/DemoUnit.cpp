@@ -1,11 +1,11 @@
-#include "DemoUnit.h"
+#include "app/DemoUnit.h"
 
-#include "Database.h"
-#include "Fields.h"
-#include "OptionFile.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "UnitFolder.h"
+#include "store/Database.h"
+#include "store/Fields.h"
+#include "store/OptionFile.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+#include "store/UnitFolder.h"
 
 #include <QFileInfo>
 #include <QSet>

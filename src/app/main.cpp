@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,10 +9,10 @@
 #include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
-#include "DialogSet.h"
-#include "FolderLock.h"
-#include "MainWindow.h"
-#include "UnitFolder.h"
+#include "dialogs/DialogSet.h"
+#include "main/MainWindow.h"
+#include "store/FolderLock.h"
+#include "store/UnitFolder.h"
 
 #include <QApplication>
 #include <QIcon>

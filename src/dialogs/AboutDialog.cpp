@@ -1,4 +1,4 @@
-#include "AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>

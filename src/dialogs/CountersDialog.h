@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ToolWindow.h"
-#include "UnitDatabases.h"
+#include "dialogs/ToolWindow.h"
+#include "main/UnitDatabases.h"
 
 class QPushButton;
 

@@ -1,11 +1,11 @@
-#include "DatesDialog.h"
+#include "dialogs/DatesDialog.h"
 
-#include "DataControl.h"
-#include "DataGrid.h"
-#include "ErrorDisplay.h"
-#include "Fields.h"
-#include "RecordSetModel.h"
-#include "RecordSources.h"
+#include "main/DataControl.h"
+#include "main/DataGrid.h"
+#include "main/ErrorDisplay.h"
+#include "main/RecordSetModel.h"
+#include "store/Fields.h"
+#include "store/RecordSources.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
-#include "DialogSet.h"
+#include "dialogs/DialogSet.h"
 
-#include "AboutDialog.h"
-#include "CountersDialog.h"
-#include "DatesDialog.h"
-#include "HelpWindow.h"
-#include "MainWindow.h"
-#include "SetupDialog.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/CountersDialog.h"
+#include "dialogs/DatesDialog.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/SetupDialog.h"
+#include "main/MainWindow.h"
 
 using namespace Qt::Literals::StringLiterals;
 

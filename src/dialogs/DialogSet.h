@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogHost.h"
-#include "UnitFolder.h"
+#include "main/DialogHost.h"
+#include "store/UnitFolder.h"
 
 #include <QDate>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 
-#include "UnitFolder.h"
+#include "store/UnitFolder.h"
 
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
 
 #include <QApplication>
 #include <QDir>

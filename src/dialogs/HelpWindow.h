@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolWindow.h"
+#include "dialogs/ToolWindow.h"
 
 class QTextBrowser;
 

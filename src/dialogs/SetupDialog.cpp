@@ -1,14 +1,14 @@
-#include "SetupDialog.h"
+#include "dialogs/SetupDialog.h"
 
-#include "DataControl.h"
-#include "DataGrid.h"
-#include "ErrorDisplay.h"
-#include "Fields.h"
-#include "MonthView.h"
-#include "PeriodEntry.h"
-#include "RecordSetModel.h"
-#include "RecordSources.h"
-#include "UserDialogs.h"
+#include "main/DataControl.h"
+#include "main/DataGrid.h"
+#include "main/ErrorDisplay.h"
+#include "main/MonthView.h"
+#include "main/PeriodEntry.h"
+#include "main/RecordSetModel.h"
+#include "main/UserDialogs.h"
+#include "store/Fields.h"
+#include "store/RecordSources.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "ToolWindow.h"
+#include "dialogs/ToolWindow.h"
 
-#include "DataGrid.h"
-#include "ErrorDisplay.h"
-#include "GridCommands.h"
-#include "UserDialogs.h"
+#include "main/DataGrid.h"
+#include "main/ErrorDisplay.h"
+#include "main/GridCommands.h"
+#include "main/UserDialogs.h"
 
 #include <QHideEvent>
 

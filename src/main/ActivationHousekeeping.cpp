@@ -1,7 +1,7 @@
-#include "ActivationHousekeeping.h"
+#include "main/ActivationHousekeeping.h"
 
-#include "RecordSet.h"
-#include "StoreError.h"
+#include "store/RecordSet.h"
+#include "store/StoreError.h"
 
 namespace calendrix {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fields.h"
+#include "store/Fields.h"
 
 #include <QDate>
 #include <QString>

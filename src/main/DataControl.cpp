@@ -1,4 +1,4 @@
-#include "DataControl.h"
+#include "main/DataControl.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Database.h"
-#include "RecordSet.h"
+#include "store/Database.h"
+#include "store/RecordSet.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "DataGrid.h"
+#include "main/DataGrid.h"
 
-#include "RecordSetModel.h"
-#include "ValueListDelegate.h"
+#include "main/RecordSetModel.h"
+#include "main/ValueListDelegate.h"
 
 #include <QHeaderView>
 

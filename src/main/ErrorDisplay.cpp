@@ -1,7 +1,7 @@
-#include "ErrorDisplay.h"
+#include "main/ErrorDisplay.h"
 
-#include "Error.h"
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
+#include "store/Error.h"
 
 using namespace Qt::Literals::StringLiterals;
 

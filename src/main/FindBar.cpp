@@ -1,6 +1,6 @@
-#include "FindBar.h"
+#include "main/FindBar.h"
 
-#include "DataGrid.h"
+#include "main/DataGrid.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "GridCommands.h"
+#include "main/GridCommands.h"
 
-#include "DataGrid.h"
-#include "RecordSetModel.h"
-#include "StoreError.h"
+#include "main/DataGrid.h"
+#include "main/RecordSetModel.h"
+#include "store/StoreError.h"
 
 namespace calendrix {
 

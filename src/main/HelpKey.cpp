@@ -1,4 +1,4 @@
-#include "HelpKey.h"
+#include "main/HelpKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>

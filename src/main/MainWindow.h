@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ActivationHousekeeping.h"
-#include "CurrentDatafile.h"
-#include "ReportEngine.h"
-#include "RunOptions.h"
-#include "UnitDatabases.h"
-#include "UnitFolder.h"
+#include "main/ActivationHousekeeping.h"
+#include "main/CurrentDatafile.h"
+#include "main/RunOptions.h"
+#include "main/UnitDatabases.h"
+#include "report/ReportEngine.h"
+#include "store/UnitFolder.h"
 
 #include <QDate>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
-#include "MonthView.h"
+#include "main/MonthView.h"
 
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

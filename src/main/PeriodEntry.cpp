@@ -1,9 +1,9 @@
-#include "PeriodEntry.h"
+#include "main/PeriodEntry.h"
 
-#include "DataGrid.h"
-#include "Fields.h"
-#include "MonthView.h"
-#include "RecordSetModel.h"
+#include "main/DataGrid.h"
+#include "main/MonthView.h"
+#include "main/RecordSetModel.h"
+#include "store/Fields.h"
 
 #include <QDate>
 

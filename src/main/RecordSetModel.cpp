@@ -1,8 +1,8 @@
-#include "RecordSetModel.h"
+#include "main/RecordSetModel.h"
 
-#include "DataControl.h"
-#include "ErrorDisplay.h"
-#include "FieldValues.h"
+#include "main/DataControl.h"
+#include "main/ErrorDisplay.h"
+#include "store/FieldValues.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "RunMessenger.h"
+#include "main/RunMessenger.h"
 
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
 
 #include <QApplication>
 #include <QLabel>

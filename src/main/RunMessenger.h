@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messenger.h"
+#include "roster/Messenger.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,6 @@
-#include "UnitDatabases.h"
+#include "main/UnitDatabases.h"
 
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 namespace calendrix {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Database.h"
-#include "UnitFolder.h"
+#include "store/Database.h"
+#include "store/UnitFolder.h"
 
 namespace calendrix {
 

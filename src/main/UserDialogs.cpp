@@ -1,8 +1,8 @@
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
 
-#include "Error.h"
-#include "ErrorDisplay.h"
-#include "Report.h"
+#include "main/ErrorDisplay.h"
+#include "report/Report.h"
+#include "store/Error.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ValueListDelegate.h"
+#include "main/ValueListDelegate.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "LayoutDocument.h"
+#include "report/LayoutDocument.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LayoutResources.h"
+#include "report/LayoutResources.h"
 
 #include <QTextDocument>
 

@@ -1,6 +1,6 @@
-#include "LayoutResources.h"
+#include "report/LayoutResources.h"
 
-#include "ReportLimits.h"
+#include "report/ReportLimits.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "Report.h"
+#include "report/Report.h"
 
-#include "LayoutDocument.h"
-#include "ReportError.h"
-#include "RosterData.h"
-#include "TemplateValues.h"
+#include "report/LayoutDocument.h"
+#include "report/ReportError.h"
+#include "report/RosterData.h"
+#include "report/TemplateValues.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

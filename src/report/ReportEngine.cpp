@@ -1,7 +1,7 @@
-#include "ReportEngine.h"
+#include "report/ReportEngine.h"
 
-#include "ReportError.h"
-#include "RosterData.h"
+#include "report/ReportError.h"
+#include "report/RosterData.h"
 
 using namespace Qt::Literals::StringLiterals;
 

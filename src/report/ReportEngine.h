@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Report.h"
+#include "report/Report.h"
 
 #include <QDate>
 #include <QMap>

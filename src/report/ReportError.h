@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Error.h"
+#include "store/Error.h"
 
 namespace calendrix {
 

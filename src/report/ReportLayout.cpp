@@ -1,10 +1,10 @@
-#include "ReportLayout.h"
+#include "report/ReportLayout.h"
 
-#include "LayoutDocument.h"
-#include "LayoutResources.h"
-#include "ReportError.h"
-#include "ReportLimits.h"
-#include "TemplateValues.h"
+#include "report/LayoutDocument.h"
+#include "report/LayoutResources.h"
+#include "report/ReportError.h"
+#include "report/ReportLimits.h"
+#include "report/TemplateValues.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "RosterData.h"
+#include "report/RosterData.h"
 
-#include "Collation.h"
-#include "Database.h"
-#include "Fields.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "ReportError.h"
-#include "StoreError.h"
+#include "report/ReportError.h"
+#include "store/Collation.h"
+#include "store/Database.h"
+#include "store/Fields.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+#include "store/StoreError.h"
 
 #include <QHash>
 

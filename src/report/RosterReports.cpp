@@ -1,7 +1,7 @@
-#include "RosterReports.h"
+#include "report/RosterReports.h"
 
-#include "ReportError.h"
-#include "UnitFolder.h"
+#include "report/ReportError.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

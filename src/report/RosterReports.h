@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Report.h"
-#include "ReportEngine.h"
+#include "report/Report.h"
+#include "report/ReportEngine.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "TemplateValues.h"
+#include "report/TemplateValues.h"
 
-#include "RankList.h"
-#include "RosterData.h"
+#include "report/RosterData.h"
+#include "store/RankList.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "CounterPreparation.h"
+#include "roster/CounterPreparation.h"
 
-#include "Collation.h"
-#include "RecordSet.h"
-#include "RecordSource.h"
-#include "RecordSources.h"
+#include "store/Collation.h"
+#include "store/RecordSet.h"
+#include "store/RecordSource.h"
+#include "store/RecordSources.h"
 
 #include <QSet>
 

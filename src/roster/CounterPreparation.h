@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunState.h"
+#include "roster/RunState.h"
 
 namespace calendrix {
 

@@ -1,8 +1,8 @@
-#include "DateColumns.h"
+#include "roster/DateColumns.h"
 
-#include "DutyAssignment.h"
-#include "ResultRecording.h"
-#include "StoreError.h"
+#include "roster/DutyAssignment.h"
+#include "roster/ResultRecording.h"
+#include "store/StoreError.h"
 
 using namespace Qt::Literals::StringLiterals;
 

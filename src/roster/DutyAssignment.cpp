@@ -1,6 +1,6 @@
-#include "DutyAssignment.h"
+#include "roster/DutyAssignment.h"
 
-#include "CounterPreparation.h"
+#include "roster/CounterPreparation.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "PersonnelSheet.h"
+#include "roster/PersonnelSheet.h"
 
 using namespace Qt::Literals::StringLiterals;
 

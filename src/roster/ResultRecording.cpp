@@ -1,10 +1,10 @@
-#include "ResultRecording.h"
+#include "roster/ResultRecording.h"
 
-#include "Database.h"
-#include "Fields.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "TableAppender.h"
+#include "store/Database.h"
+#include "store/Fields.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+#include "store/TableAppender.h"
 
 using namespace Qt::Literals::StringLiterals;
 

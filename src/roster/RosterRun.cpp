@@ -1,16 +1,16 @@
-#include "RosterRun.h"
+#include "roster/RosterRun.h"
 
-#include "CounterPreparation.h"
-#include "DatafileSwap.h"
-#include "DateColumns.h"
-#include "Fields.h"
-#include "PersonnelSheet.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "ResultRecording.h"
-#include "RunState.h"
-#include "ScratchFile.h"
-#include "TableAppender.h"
+#include "roster/CounterPreparation.h"
+#include "roster/DateColumns.h"
+#include "roster/PersonnelSheet.h"
+#include "roster/ResultRecording.h"
+#include "roster/RunState.h"
+#include "store/DatafileSwap.h"
+#include "store/Fields.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+#include "store/ScratchFile.h"
+#include "store/TableAppender.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Messenger.h"
-#include "UnitFolder.h"
+#include "roster/Messenger.h"
+#include "store/UnitFolder.h"
 
 namespace calendrix {
 

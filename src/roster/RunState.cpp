@@ -1,6 +1,6 @@
-#include "RunState.h"
+#include "roster/RunState.h"
 
-#include "Collation.h"
+#include "store/Collation.h"
 
 namespace calendrix {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Collation.h"
-#include "Fields.h"
-#include "Messenger.h"
+#include "roster/Messenger.h"
+#include "store/Collation.h"
+#include "store/Fields.h"
 
 #include <QDate>
 #include <QHash>

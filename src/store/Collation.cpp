@@ -1,6 +1,6 @@
-#include "Collation.h"
+#include "store/Collation.h"
 
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Layouts.h"
-#include "RecordSource.h"
+#include "store/Layouts.h"
+#include "store/RecordSource.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "Database.h"
+#include "store/Database.h"
 
-#include "ScratchFile.h"
-#include "UnitFolder.h"
+#include "store/ScratchFile.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

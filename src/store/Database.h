@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Layouts.h"
-#include "StoreError.h"
+#include "store/Layouts.h"
+#include "store/StoreError.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

@@ -1,7 +1,7 @@
-#include "DatafileSwap.h"
+#include "store/DatafileSwap.h"
 
-#include "Database.h"
-#include "StoreError.h"
+#include "store/Database.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>

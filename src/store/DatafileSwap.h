@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScratchFile.h"
+#include "store/ScratchFile.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "FieldValues.h"
+#include "store/FieldValues.h"
 
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Layouts.h"
+#include "store/Layouts.h"
 
 #include <QDate>
 #include <QVariant>

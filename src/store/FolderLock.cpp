@@ -1,6 +1,6 @@
-#include "FolderLock.h"
+#include "store/FolderLock.h"
 
-#include "UnitFolder.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "Layouts.h"
+#include "store/Layouts.h"
 
-#include "Fields.h"
-#include "RecordSources.h"
+#include "store/Fields.h"
+#include "store/RecordSources.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "OptionFile.h"
+#include "store/OptionFile.h"
 
-#include "ScratchFile.h"
-#include "StoreError.h"
-#include "UnitFolder.h"
+#include "store/ScratchFile.h"
+#include "store/StoreError.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFile>

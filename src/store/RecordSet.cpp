@@ -1,7 +1,7 @@
-#include "RecordSet.h"
+#include "store/RecordSet.h"
 
-#include "Collation.h"
-#include "FieldValues.h"
+#include "store/Collation.h"
+#include "store/FieldValues.h"
 
 #include <QDate>
 #include <QHash>

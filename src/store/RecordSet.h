@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Database.h"
-#include "Layouts.h"
-#include "RecordSource.h"
+#include "store/Database.h"
+#include "store/Layouts.h"
+#include "store/RecordSource.h"
 
 #include <QVariant>
 #include <memory>

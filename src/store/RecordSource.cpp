@@ -1,6 +1,6 @@
-#include "RecordSource.h"
+#include "store/RecordSource.h"
 
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "ScratchFile.h"
+#include "store/ScratchFile.h"
 
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "StoreError.h"
+#include "store/StoreError.h"
 
 namespace calendrix {
 

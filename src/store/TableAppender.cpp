@@ -1,6 +1,6 @@
-#include "TableAppender.h"
+#include "store/TableAppender.h"
 
-#include "FieldValues.h"
+#include "store/FieldValues.h"
 
 #include <QSqlDriver>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
-#include "UnitFolder.h"
+#include "store/UnitFolder.h"
 
-#include "Database.h"
-#include "OptionFile.h"
+#include "store/Database.h"
+#include "store/OptionFile.h"
 
 #include <QDir>
 #include <QDirIterator>

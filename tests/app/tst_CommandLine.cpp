@@ -1,6 +1,6 @@
-#include "FolderLock.h"
 #include "RunCalendrix.h"
 #include "TestUnit.h"
+#include "store/FolderLock.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -3,10 +3,10 @@
 
 #include "../TestUnit.h"
 #include "../report/PdfText.h"
-#include "Database.h"
-#include "RecordSet.h"
 #include "RunCalendrix.h"
 #include "SmallDisk.h"
+#include "store/Database.h"
+#include "store/RecordSet.h"
 
 #include <QDate>
 #include <QDir>

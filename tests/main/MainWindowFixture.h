@@ -6,10 +6,10 @@
 #include "../TestUnit.h"
 #include "ScriptedDialogs.h"
 
-#include "DataControl.h"
-#include "DataGrid.h"
-#include "FolderLock.h"
-#include "MainWindow.h"
+#include "main/DataControl.h"
+#include "main/DataGrid.h"
+#include "main/MainWindow.h"
+#include "store/FolderLock.h"
 
 #include <QAction>
 #include <QPushButton>

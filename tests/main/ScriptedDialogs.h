@@ -3,8 +3,8 @@
 // Answers the windows' questions from a script and records what they said,
 // so that no test waits on a modal window.
 
-#include "Report.h"
-#include "UserDialogs.h"
+#include "main/UserDialogs.h"
+#include "report/Report.h"
 
 #include <QList>
 #include <QStringList>

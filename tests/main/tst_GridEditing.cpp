@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
-#include "DataControl.h"
-#include "DataGrid.h"
-#include "MainWindow.h"
-#include "RecordSetModel.h"
+#include "main/DataControl.h"
+#include "main/DataGrid.h"
+#include "main/MainWindow.h"
+#include "main/RecordSetModel.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>

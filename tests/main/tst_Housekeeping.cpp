@@ -1,7 +1,7 @@
-#include "ActivationHousekeeping.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
 #include "TestUnit.h"
+#include "main/ActivationHousekeeping.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
 #include "MainWindowFixture.h"
 #include "SmallDisk.h"
 
-#include "DataControl.h"
-#include "DataGrid.h"
-#include "FolderLock.h"
-#include "MainWindow.h"
-#include "MonthView.h"
-#include "OptionFile.h"
-#include "RecordSetModel.h"
-#include "ValueListDelegate.h"
+#include "main/DataControl.h"
+#include "main/DataGrid.h"
+#include "main/MainWindow.h"
+#include "main/MonthView.h"
+#include "main/RecordSetModel.h"
+#include "main/ValueListDelegate.h"
+#include "store/FolderLock.h"
+#include "store/OptionFile.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -5,11 +5,11 @@
 #include "../report/DatafileBuilder.h"
 #include "ScriptedDialogs.h"
 
-#include "FolderLock.h"
-#include "MainWindow.h"
-#include "Report.h"
-#include "ReportEngine.h"
-#include "RosterReports.h"
+#include "main/MainWindow.h"
+#include "report/Report.h"
+#include "report/ReportEngine.h"
+#include "report/RosterReports.h"
+#include "store/FolderLock.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "DataControl.h"
-#include "RunMessenger.h"
+#include "main/DataControl.h"
+#include "main/RunMessenger.h"
 
 #include <QAction>
 #include <QApplication>

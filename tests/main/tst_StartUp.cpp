@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "DataControl.h"
-#include "DatafileSwap.h"
-#include "MonthView.h"
+#include "main/DataControl.h"
+#include "main/MonthView.h"
+#include "store/DatafileSwap.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -3,8 +3,8 @@
 // Writes a roster datafile with exactly the duties, columns and cells a test
 // names, as a roster run would have left it.
 
-#include "Database.h"
-#include "RecordSet.h"
+#include "store/Database.h"
+#include "store/RecordSet.h"
 
 #include <QDate>
 #include <QList>

@@ -3,11 +3,11 @@
 
 #include "DatafileBuilder.h"
 #include "PdfText.h"
-#include "Report.h"
-#include "ReportEngine.h"
-#include "ReportError.h"
-#include "RosterReports.h"
 #include "TestUnit.h"
+#include "report/Report.h"
+#include "report/ReportEngine.h"
+#include "report/ReportError.h"
+#include "report/RosterReports.h"
 
 #include <QCryptographicHash>
 #include <QFile>

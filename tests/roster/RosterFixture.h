@@ -2,8 +2,8 @@
 
 // A small unit built row by row, a roster run on it, and what the run left.
 
-#include "RosterRun.h"
 #include "TestUnit.h"
+#include "roster/RosterRun.h"
 
 #include <QDate>
 #include <QMap>

@@ -1,8 +1,8 @@
 #include "RosterFixture.h"
 
-#include "DatafileSwap.h"
-#include "ScratchFile.h"
 #include "SmallDisk.h"
+#include "store/DatafileSwap.h"
+#include "store/ScratchFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

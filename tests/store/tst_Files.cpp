@@ -1,10 +1,10 @@
 #include "TestUnit.h"
 
-#include "Fields.h"
-#include "FolderLock.h"
-#include "RecordSources.h"
-#include "ScratchFile.h"
 #include "SmallDisk.h"
+#include "store/Fields.h"
+#include "store/FolderLock.h"
+#include "store/RecordSources.h"
+#include "store/ScratchFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
-#include "OptionFile.h"
 #include "SmallDisk.h"
-#include "StoreError.h"
 #include "TestUnit.h"
+#include "store/OptionFile.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>

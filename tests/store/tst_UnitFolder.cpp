@@ -1,6 +1,6 @@
 #include "../TestUnit.h"
 
-#include "OptionFile.h"
+#include "store/OptionFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
