@@ -37,6 +37,15 @@ inline QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cannot read>");
 }
 
+// Takes a table out of a file, which then looks like one made before the
+// table was part of its layout.
+inline void dropTable(const QString &path, FileKind kind, const QString &table)
+{
+    const Database db = Database::open(path, kind);
+    QSqlQuery q(db.connection());
+    QVERIFY2(q.exec(QStringLiteral("DROP TABLE \"%1\"").arg(table)), qPrintable(q.lastError().text()));
+}
+
 // Adds one row with the given values at ordinals 1, 2, ...
 // Overwrites the start of the first page of a table with junk, as a bad disk
 // block would, so that SQLite reports the file damaged when it reads there.

@@ -21,6 +21,7 @@ namespace {
 
 namespace H = Fields::RosterHeader;
 namespace S = Fields::Storeage;
+namespace P = Fields::Periods;
 
 // The rank codes run from "?" (civilian) through "A" up to "W"; a senior
 // soldier is listed first, as on the board.
@@ -56,13 +57,31 @@ RosterData RosterData::read(const QString &path)
                         u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of "
                         "column %4."_s.arg(path, duty.name, text)
                             .arg(c + 1));
-                duty.columns.append({start, false});
+                duty.columns.append({start, {}, false});
             }
             // A template's empty first row is not a duty.
             if (duty.name.isEmpty() && duty.columns.isEmpty())
                 continue;
             dutyIndex.insert(duty.name, int(data.duties.size()));
             data.duties.append(duty);
+        }
+
+        // Datafiles made before the periods table existed give no last days.
+        if (db.hasTable(RecordSources::kPeriods)) {
+            RecordSet periods(db, RecordSources::kPeriods);
+            for (periods.moveFirst(); !periods.eof(); periods.moveNext()) {
+                const auto found = dutyIndex.constFind(periods.text(P::DutyName));
+                const int c = periods.value(P::Col).toInt();
+                if (found == dutyIndex.constEnd() || c < 1 || c > data.duties[*found].columns.size())
+                    continue;
+                const QVariant end = periods.value(P::To);
+                if (!end.isNull() && end.metaType().id() != QMetaType::QDate)
+                    throw ReportError(
+                        u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of "
+                        "column %4."_s.arg(path, data.duties[*found].name, end.toString())
+                            .arg(c));
+                data.duties[*found].columns[c - 1].end = end.toDate();
+            }
         }
 
         RecordSet sheet(db, RecordSources::kStoreage);

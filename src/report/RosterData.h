@@ -9,6 +9,7 @@ namespace calendrix {
 // What a finished roster datafile says, per duty, ready to be laid out.
 struct RosterColumn {
     QDate start;
+    QDate end;            // the period's last day; invalid when the datafile does not say
     bool holiday = false; // the period counted as a holiday
 };
 

@@ -40,7 +40,7 @@ bool DateColumns::runColumns()
     ResultRecording recording(m_state);
     m_state.header.clear();
     for (const Duty &duty : m_state.duties) {
-        m_state.header.push_back({duty.name, duty.organization, {}});
+        m_state.header.push_back({duty.name, duty.organization, {}, {}});
         if (duty.name.isNull())
             continue;
         const QString name = duty.name.toString().trimmed();
@@ -66,6 +66,7 @@ bool DateColumns::runColumns()
             const QDate start = period.from.toDate();
             const QDate end = period.to.toDate();
             m_state.header.back().starts[column - 1] = start.toString(Qt::ISODate);
+            m_state.header.back().ends[column - 1] = end;
             const DayClass dayClass = dayClassOf(start);
             const CandidateList list = assignment.fillPeriod(name, start, end, period, dayClass);
             recording.recordPeriod(column, dayClass, list);

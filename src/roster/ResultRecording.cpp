@@ -48,6 +48,10 @@ void ResultRecording::writeDatafile(Database &datafile)
 {
     namespace H = Fields::RosterHeader;
     namespace S = Fields::Storeage;
+    namespace P = Fields::Periods;
+    // A template made before the periods table existed still makes a
+    // complete datafile.
+    datafile.addMissingTables();
     RecordSet header(datafile, RecordSources::kRosterHeader);
     for (size_t i = 0; i < m_state.header.size(); ++i) {
         const HeaderRow &h = m_state.header[i];
@@ -86,6 +90,19 @@ void ResultRecording::writeDatafile(Database &datafile)
                 values[S::holidayFlag(c + 1)] = true;
         }
         sheet.append(values);
+    }
+
+    // The header gives each column's first day only; its last day lives here.
+    TableAppender periods(datafile, RecordSources::kPeriods);
+    QVariantList period(P::fieldCount);
+    for (const HeaderRow &h : m_state.header) {
+        for (int c = 0; c < kColumnLimit && !h.starts[c].isNull(); ++c) {
+            period[P::DutyName] = h.dutyName;
+            period[P::Col] = c + 1;
+            period[P::From] = QDate::fromString(h.starts[c].toString(), Qt::ISODate);
+            period[P::To] = h.ends[c];
+            periods.append(period);
+        }
     }
 }
 

@@ -70,6 +70,7 @@ struct SchedulePeriod {
 struct HeaderRow {
     QVariant dutyName, organization;
     std::array<QVariant, kColumnLimit> starts; // ISO text of each period's first day
+    std::array<QDate, kColumnLimit> ends;      // each period's last day; invalid past the last column
 };
 
 struct SheetRow {

@@ -130,6 +130,8 @@ QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QStri
                 ok = false;
             ++ordinal;
         }
+        if (ordinal == 0 && table.optional)
+            continue;
         if (ordinal == 0)
             faults.append({table.name, StoreError(StoreErrorCode::ItemNotFound,
                                                   u"The table %1 is missing from '%2'."_s.arg(
@@ -421,6 +423,23 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
     if (!tablesLater)
         checkLayout(shared->db, path, kind);
     return db;
+}
+
+bool Database::hasTable(const QString &table) const
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery q(d->db);
+    if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
+        throw errorFrom(q.lastError(), u"reading the layout of "_s + table);
+    return q.next();
+}
+
+void Database::addMissingTables()
+{
+    for (const TableLayout &t : Layouts::tables(kind()))
+        if (t.optional && !hasTable(t.name))
+            exec(Layouts::createStatement(t, u"main"_s), u"Cannot add the table "_s + t.name);
 }
 
 bool Database::isOpen() const

@@ -65,6 +65,13 @@ public:
     // before one's own commit.
     quint32 changeCounter() const;
 
+    // False for an optional table that the file, made before the table
+    // existed, lacks.
+    bool hasTable(const QString &table) const;
+    // Creates the optional tables the file lacks, empty; inside the caller's
+    // transaction when there is one.
+    void addMissingTables();
+
     bool isOpen() const;
     void close();
     QString path() const;

@@ -108,6 +108,14 @@ constexpr int holidayFlag(int c)
 constexpr int fieldCount = H1 + kRosterColumns;
 } // namespace Storeage
 
+// One row per date column the run made: the column's first and last day. A
+// datafile made before this table existed has none; its columns' last days
+// are not known.
+namespace Periods {
+enum : int { ID, DutyName, Col, From, To };
+constexpr int fieldCount = To + 1;
+} // namespace Periods
+
 static_assert(RosterHeader::date(1) == Storeage::cell(1) && RosterHeader::fieldCount == Storeage::H1,
               "a header row's dates and a storeage row's cells share their ordinals");
 static_assert(Storeage::holidayFlag(1) == Storeage::cell(1) + kRosterColumns);

@@ -24,6 +24,10 @@ FieldLayout date(const QString &name)
 {
     return {name, FieldType::Date, {}};
 }
+FieldLayout integer(const QString &name)
+{
+    return {name, FieldType::Integer, {}};
+}
 FieldLayout counter(const QString &name)
 {
     return {name, FieldType::Integer, u"0"_s};
@@ -184,6 +188,18 @@ QList<TableLayout> rosterTables()
                                                 .numbered(C1, u'C', Fields::kRosterColumns, FieldType::Text)
                                                 .numbered(H1, u'H', Fields::kRosterColumns, FieldType::YesNo)
                                                 .done(fieldCount)});
+    }
+    {
+        using namespace Fields::Periods;
+        t.append({RecordSources::kPeriods,
+                  FieldList()
+                      .at(ID, key())
+                      .at(DutyName, text(u"DutyName"_s))
+                      .at(Col, integer(u"Col"_s))
+                      .at(From, date(u"From"_s))
+                      .at(To, date(u"To"_s))
+                      .done(fieldCount),
+                  true});
     }
     return t;
 }

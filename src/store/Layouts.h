@@ -20,6 +20,9 @@ struct FieldLayout {
 struct TableLayout {
     QString name;
     QList<FieldLayout> fields; // ordinals are the file format: never reorder
+    // A table that files made before it existed lack. Such a file is still
+    // sound; a table of that name with another layout is not.
+    bool optional = false;
 };
 
 namespace Layouts {

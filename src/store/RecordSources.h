@@ -18,9 +18,10 @@ inline const QString kQualifications = QStringLiteral("Qualifications");
 inline const QString kMemory = QStringLiteral("Memory");
 inline const QString kDates = QStringLiteral("Dates");
 inline const QString kHeader = QStringLiteral("Header");
-// The two tables of a roster datafile.
+// The tables of a roster datafile; periods is missing from older ones.
 inline const QString kRosterHeader = QStringLiteral("header");
 inline const QString kStoreage = QStringLiteral("storeage");
+inline const QString kPeriods = QStringLiteral("periods");
 
 // Personnel database.
 inline const QString kSoldiersByName = QStringLiteral("SELECT * FROM SoldierRoster ORDER BY SoldierName Asc");

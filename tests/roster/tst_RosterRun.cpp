@@ -43,6 +43,8 @@ private slots:
     void holidayLimit();
     void columnLimit_data();
     void columnLimit();
+    void periodsHoldEachColumnsDays_data();
+    void periodsHoldEachColumnsDays();
     void dutyWithoutPeriodsOrCandidates();
     void everyoneAbsentOrBusy();
     void namesAreMatchedExactly();
@@ -543,6 +545,63 @@ void tst_RosterRun::columnLimit()
     RecordSet header(db, u"header"_s);
     QCOMPARE(header.text(40), kMonday.addDays(35).toString(Qt::ISODate));
     QCOMPARE(header.recordCount(), stops ? 1 : 2);
+}
+
+void tst_RosterRun::periodsHoldEachColumnsDays_data()
+{
+    using Periods = QList<std::pair<QDate, QDate>>;
+    QTest::addColumn<Periods>("periods"); // as entered, not in start order
+    QTest::addColumn<bool>("oldTemplate");
+    QTest::addColumn<QStringList>("expected"); // "duty|column|from|to" in key order
+    const QStringList days{u"Armory|1|2027-03-01|2027-03-01"_s, u"Armory|2|2027-03-02|2027-03-02"_s,
+                           u"Gate Guard|1|2027-03-01|2027-03-01"_s};
+    const Periods oneDay{{kMonday.addDays(1), kMonday.addDays(1)}, {kMonday, kMonday}};
+    QTest::newRow("one day") << oneDay << false << days;
+    QTest::newRow("week") << Periods{{QDate(2027, 3, 15), QDate(2027, 3, 21)},
+                                     {QDate(2027, 3, 8), QDate(2027, 3, 14)}}
+                          << false
+                          << QStringList{u"Armory|1|2027-03-08|2027-03-14"_s,
+                                         u"Armory|2|2027-03-15|2027-03-21"_s,
+                                         u"Gate Guard|1|2027-03-01|2027-03-01"_s};
+    QTest::newRow("across the month's end")
+        << Periods{{QDate(2027, 2, 26), QDate(2027, 3, 4)}} << false
+        << QStringList{u"Armory|1|2027-02-26|2027-03-04"_s, u"Gate Guard|1|2027-03-01|2027-03-01"_s};
+    QTest::newRow("template without periods") << oneDay << true << days;
+}
+
+void tst_RosterRun::periodsHoldEachColumnsDays()
+{
+    using Periods = QList<std::pair<QDate, QDate>>;
+    QFETCH(Periods, periods);
+    QFETCH(bool, oldTemplate);
+    QFETCH(QStringList, expected);
+    RosterFixture f;
+    if (oldTemplate)
+        dropTable(f.unit.folder.templatePath(), FileKind::Roster, u"periods"_s);
+    f.duty(u"Armory"_s);
+    f.duty(u"Band"_s); // no periods, no rows
+    f.duty(kGuard);
+    f.soldier(u"Able"_s, u"D"_s);
+    for (const auto &[from, to] : periods)
+        f.period(u"Armory"_s, from, to);
+    f.period(kGuard, kMonday, kMonday);
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    QVERIFY(db.hasTable(u"periods"_s));
+    QHash<QString, QStringList> headerDates;
+    for (RecordSet header(db, u"header"_s); !header.eof(); header.moveNext())
+        for (int c = 1; c <= 36; ++c)
+            headerDates[header.text(1)].append(header.text(4 + c));
+    RecordSet rows(db, u"periods"_s);
+    QCOMPARE(rows.recordCount(), expected.size());
+    QStringList got;
+    for (; !rows.eof(); rows.moveNext()) {
+        got.append(QStringList{rows.text(1), rows.text(2), rows.text(3), rows.text(4)}.join(u'|'));
+        // Each row's first day is the one its column of the header shows.
+        QCOMPARE(headerDates.value(rows.text(1)).value(rows.value(2).toInt() - 1), rows.text(3));
+    }
+    QCOMPARE(got, expected);
 }
 
 void tst_RosterRun::dutyWithoutPeriodsOrCandidates()

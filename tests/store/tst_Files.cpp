@@ -35,6 +35,8 @@ private slots:
     void initKeepsExistingFiles();
     void layoutsAsTheSqliteShellSeesThem_data();
     void layoutsAsTheSqliteShellSeesThem();
+    void optionalTableMayBeMissing_data();
+    void optionalTableMayBeMissing();
     void namedOrdinalsHoldTheirFields_data();
     void namedOrdinalsHoldTheirFields();
     void secondCopyOfTheProgramIsTurnedAway();
@@ -305,6 +307,8 @@ void tst_Files::layoutsAsTheSqliteShellSeesThem_data()
                             << id + u",DutyName:TEXT,Organization:TEXT,Spare3:TEXT,Spare4:TEXT"_s + d36;
     QTest::newRow("storeage") << u"template.tem"_s << u"storeage"_s
                               << id + u",DutyName:TEXT,SoldierName:TEXT,Rank:TEXT,Remarks:TEXT"_s + c36 + h36;
+    QTest::newRow("periods") << u"template.tem"_s << u"periods"_s
+                             << id + u",DutyName:TEXT,Col:INTEGER,From:DATE,To:DATE"_s;
 }
 
 // Other tools read our files: the sqlite3 shell must see exactly these layouts.
@@ -321,6 +325,70 @@ void tst_Files::layoutsAsTheSqliteShellSeesThem()
     QCOMPARE(shell.exitCode(), 0);
     const QString got = QString::fromUtf8(shell.readAllStandardOutput()).trimmed().split(u'\n').join(u',');
     QCOMPARE(got, columns);
+}
+
+void tst_Files::optionalTableMayBeMissing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("periods"); // how the file holds the table
+    QTest::addColumn<bool>("sound");
+    QTest::newRow("template without periods") << u"template.tem"_s << u"missing"_s << true;
+    QTest::newRow("datafile without periods") << u"March.cxr"_s << u"missing"_s << true;
+    QTest::newRow("datafile with periods") << u"March.cxr"_s << u"ours"_s << true;
+    QTest::newRow("periods of another layout") << u"March.cxr"_s << u"other"_s << false;
+}
+
+// Roster files made before the periods table existed are still roster files;
+// a periods table that is not ours is damage all the same.
+void tst_Files::optionalTableMayBeMissing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, periods);
+    QFETCH(bool, sound);
+    TestUnit unit;
+    const QString path = unit.path(name);
+    if (path != unit.folder.templatePath())
+        Database::copyDatabase(unit.folder.templatePath(), path, FileKind::Roster);
+    if (periods != u"ours")
+        dropTable(path, FileKind::Roster, u"periods"_s);
+    if (periods == u"other") {
+        const Database db = Database::open(unit.folder.personnelPath(), FileKind::Personnel);
+        QSqlQuery q(db.connection());
+        QVERIFY(q.exec(u"ATTACH DATABASE '%1' AS roster"_s.arg(path)));
+        QVERIFY(q.exec(u"CREATE TABLE roster.periods (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT)"_s));
+        QVERIFY(q.exec(u"DETACH DATABASE roster"_s));
+    }
+
+    const QByteArray before = fileHash(path);
+    try {
+        Database::verify(path, FileKind::Roster);
+        const Database db = Database::openReadOnly(path, FileKind::Roster);
+        QVERIFY(sound);
+        QCOMPARE(db.hasTable(u"periods"_s), periods == u"ours");
+        QCOMPARE(db.hasTable(u"header"_s), true);
+        QList<StoreError> faults;
+        Database::openWithFaults(path, FileKind::Roster, &faults);
+        QVERIFY(faults.isEmpty());
+    } catch (const StoreError &e) {
+        QVERIFY2(!sound, qPrintable(e.text()));
+        QCOMPARE(e.code(), StoreErrorCode::WrongFileKind);
+        QVERIFY2(e.text().contains(u"its table periods does not have the layout"_s), qPrintable(e.text()));
+    }
+    // Looking never adds the table: that is the run's, inside its own writing.
+    QCOMPARE(fileHash(path), before);
+    if (!sound)
+        return;
+
+    Database db = Database::open(path, FileKind::Roster);
+    {
+        Transaction t(db);
+        db.addMissingTables();
+        t.commit();
+    }
+    QVERIFY(db.hasTable(u"periods"_s));
+    RecordSet rows(db, u"periods"_s);
+    QCOMPARE(rows.recordCount(), 0);
+    QCOMPARE(rows.fieldCount(), Fields::Periods::fieldCount);
 }
 
 void tst_Files::namedOrdinalsHoldTheirFields_data()
@@ -379,6 +447,10 @@ void tst_Files::namedOrdinalsHoldTheirFields_data()
     row(r, RecordSources::kStoreage, Storeage::cell(36), u"C36"_s);
     row(r, RecordSources::kStoreage, Storeage::holidayFlag(1), u"H1"_s);
     row(r, RecordSources::kStoreage, Storeage::holidayFlag(36), u"H36"_s);
+    row(r, RecordSources::kPeriods, Periods::DutyName, u"DutyName"_s);
+    row(r, RecordSources::kPeriods, Periods::Col, u"Col"_s);
+    row(r, RecordSources::kPeriods, Periods::From, u"From"_s);
+    row(r, RecordSources::kPeriods, Periods::To, u"To"_s);
 }
 
 // Code reads and writes fields by these names; each must sit where its name says.
