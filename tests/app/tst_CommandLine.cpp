@@ -28,6 +28,8 @@ private slots:
     void folderThatIsNotAUnitFolder_data();
     void folderThatIsNotAUnitFolder();
     void makeOnTheExampleUnit();
+    void makeRecordsPeriodsBesideAnUnchangedRoster_data();
+    void makeRecordsPeriodsBesideAnUnchangedRoster();
     void makeExitStatus_data();
     void makeExitStatus();
 };
@@ -379,6 +381,60 @@ void tst_CommandLine::makeOnTheExampleUnit()
     // Every period with a free soldier went to exactly one.
     QCOMPARE(sqlite3(out, u"SELECT count(*) FROM storeage WHERE C1 = '/.'"_s),
              sqlite3(out, u"SELECT count(*) FROM header WHERE D1 IS NOT NULL"_s));
+}
+
+void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster_data()
+{
+    QTest::addColumn<bool>("oldTemplate");
+    QTest::newRow("template with periods") << false;
+    QTest::newRow("template made before periods") << true;
+}
+
+// The header and storeage tables are what the report layouts of every unit
+// read: adding the periods table must leave them exactly as they were. The
+// hashes are of the sqlite3 shell's dump of each table, made by the program
+// before it wrote periods, from the same example unit.
+void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster()
+{
+    QFETCH(bool, oldTemplate);
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--seed"_s, u"1"_s, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    const QString templatePath = UnitFolder(unit).templatePath();
+    if (oldTemplate)
+        dropTable(templatePath, FileKind::Roster, u"periods"_s);
+    QCOMPARE(sqlite3(templatePath, u".schema periods"_s).isEmpty(), oldTemplate);
+    const QString out = tmp.filePath(u"March.cxr"_s);
+    QCOMPARE(runCalendrix({u"make"_s, out, u"--data"_s, unit}).status, 0);
+
+    const auto dumpHash = [&](const QString &table) {
+        return QCryptographicHash::hash(sqlite3(out, u".dump "_s + table).toUtf8(),
+                                        QCryptographicHash::Sha256)
+            .toHex();
+    };
+    QCOMPARE(dumpHash(u"header"_s), "e2f446e2b42df759991c2709097846b4c12769ae9bf8feb1d4ffe86fed6893e3");
+    QCOMPARE(dumpHash(u"storeage"_s), "3237ed287b74b71cb540c1e196cbe183606aeb5fc391b5a773c117ba70969072");
+
+    QCOMPARE(sqlite3(out, u".schema periods"_s),
+             u"CREATE TABLE IF NOT EXISTS \"periods\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT, "
+             "\"DutyName\" TEXT, \"Col\" INTEGER, \"From\" DATE, \"To\" DATE);"_s);
+    // One row per date column, each starting on its column's day.
+    QStringList columns;
+    for (int c = 1; c <= 36; ++c)
+        columns.append(
+            u"SELECT ID, DutyName, %1 AS Col, D%1 AS Day FROM header WHERE D%1 IS NOT NULL"_s.arg(c));
+    const QString fromHeader = u"SELECT DutyName || '|' || Col || '|' || Day FROM ("_s +
+                               columns.join(u" UNION ALL "_s) + u") ORDER BY ID, Col"_s;
+    const QString fromPeriods =
+        u"SELECT DutyName || '|' || Col || '|' || \"From\" FROM periods ORDER BY ID"_s;
+    QCOMPARE(sqlite3(out, fromPeriods), sqlite3(out, fromHeader));
+    QVERIFY(sqlite3(out, u"SELECT count(*) FROM periods"_s).toInt() > 200);
+    QCOMPARE(sqlite3(out, u"SELECT count(*) FROM periods WHERE \"To\" < \"From\" OR \"To\" IS NULL"_s),
+             u"0"_s);
+    // And each ends on the last day of the schedule period it came from.
+    const QString days = u"SELECT DutyName || '|' || \"From\" || '|' || \"To\" FROM %1 ORDER BY 1"_s;
+    QCOMPARE(sqlite3(out, days.arg(u"periods"_s)),
+             sqlite3(UnitFolder(unit).personnelPath(), days.arg(u"WorkSchedule"_s)));
 }
 
 void tst_CommandLine::makeExitStatus_data()

@@ -1,0 +1,80 @@
+#include "DatafileBuilder.h"
+#include "TestUnit.h"
+#include "report/ReportError.h"
+#include "report/RosterData.h"
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+class tst_RosterData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void columnEnds_data();
+    void columnEnds();
+};
+
+namespace {
+const QDate kMonday(2027, 3, 1);
+} // namespace
+
+void tst_RosterData::columnEnds_data()
+{
+    QTest::addColumn<bool>("withPeriods");    // false: made before the periods table existed
+    QTest::addColumn<QStringList>("periods"); // "duty|column|to" rows written into periods
+    QTest::addColumn<QStringList>("ends");    // "duty:end,end" as read, "-" for an invalid end
+    QTest::newRow("old datafile") << false << QStringList{} << QStringList{u"Armory:-,-,-"_s, u"Band:-"_s};
+    QTest::newRow("day, week, across the month")
+        << true
+        << QStringList{u"Armory|1|2027-03-01"_s, u"Armory|2|2027-03-08"_s, u"Armory|3|2027-04-02"_s,
+                       u"Band|1|2027-03-01"_s}
+        << QStringList{u"Armory:2027-03-01,2027-03-08,2027-04-02"_s, u"Band:2027-03-01"_s};
+    // Rows in another order, of no duty or past a duty's columns change nothing else.
+    QTest::newRow("stray rows") << true
+                                << QStringList{u"Band|1|2027-03-05"_s, u"Nobody|1|2027-03-09"_s,
+                                               u"Band|2|2027-03-09"_s, u"Armory|2|2027-03-08"_s}
+                                << QStringList{u"Armory:-,2027-03-08,-"_s, u"Band:2027-03-05"_s};
+}
+
+void tst_RosterData::columnEnds()
+{
+    QFETCH(bool, withPeriods);
+    QFETCH(QStringList, periods);
+    QFETCH(QStringList, ends);
+    TestUnit unit;
+    const QString path = unit.path(u"March.cxr"_s);
+    const QList<QDate> armory{kMonday, kMonday.addDays(1), QDate(2027, 3, 29)};
+    writeDatafile(
+        path, {{u"Armory"_s, u"HQ"_s, armory, {}, {{u"E"_s, u"Able"_s, u""_s, {u"/."_s, u"1"_s, u"/."_s}}}},
+               {u"Band"_s, u"Music"_s, {kMonday}, {0}, {{u"D"_s, u"Baker"_s, u""_s, {u"/."_s}}}}});
+    if (!withPeriods)
+        dropTable(path, FileKind::Roster, u"periods"_s);
+    if (withPeriods) {
+        const Database db = Database::open(path, FileKind::Roster);
+        RecordSet rs(db, u"periods"_s);
+        for (const QString &row : periods) {
+            const QStringList v = row.split(u'|');
+            addRow(rs, {v[0], v[1].toInt(), QDate::fromString(v[2], Qt::ISODate),
+                        QDate::fromString(v[2], Qt::ISODate)});
+        }
+    }
+
+    const RosterData data = RosterData::read(path);
+    QStringList got;
+    for (const RosterDuty &duty : data.duties) {
+        QStringList days;
+        for (const RosterColumn &column : duty.columns)
+            days.append(column.end.isValid() ? column.end.toString(Qt::ISODate) : u"-"_s);
+        got.append(duty.name + u':' + days.join(u','));
+    }
+    QCOMPARE(got, ends);
+    // The starts, holidays and cells are read as before.
+    QCOMPARE(data.duties.at(0).columns.at(2).start, QDate(2027, 3, 29));
+    QCOMPARE(data.duties.at(1).columns.at(0).holiday, true);
+    QCOMPARE(data.duties.at(0).soldiers.at(0).cells, (QStringList{u"/."_s, u"1"_s, u"/."_s}));
+}
+
+QTEST_GUILESS_MAIN(tst_RosterData)
+#include "tst_RosterData.moc"
