@@ -9,6 +9,7 @@ namespace calendrix {
 // What a finished roster datafile says, per duty, ready to be laid out.
 struct RosterColumn {
     QDate start;
+    QDate end;            // the period's last day, where the datafile keeps it; else invalid
     bool holiday = false; // the period counted as a holiday
 };
 
@@ -25,6 +26,9 @@ struct RosterDuty {
     QList<RosterColumn> columns;
     QList<RosterSoldier> soldiers; // most senior first, then by name
 };
+
+// The abbreviation printed for a rank code ("SGT" for "F"); an unknown code as it is.
+QString rankName(const QString &code);
 
 struct RosterData {
     QList<RosterDuty> duties; // in the datafile's order, which is duty name order
