@@ -1,11 +1,11 @@
 #include "report/Report.h"
 
-#include "report/LayoutDocument.h"
+#include "report/RemarksList.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
+#include "report/RosterGrid.h"
 #include "report/TemplateValues.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -13,10 +13,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QTextDocument>
-#include <QTextFrame>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,19 +26,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
-
-// The family the layouts ask for; where it is missing the nearest one is used.
-const QString kFontFamily = u"DejaVu Sans"_s;
-
-QString pageTitle(const QString &html, const QString &folder)
-{
-    static const QRegularExpression title(u"<title>(.*?)</title>"_s,
-                                          QRegularExpression::CaseInsensitiveOption |
-                                              QRegularExpression::DotMatchesEverythingOption);
-    LayoutDocument plain(folder);
-    plain.setHtml(title.match(html).captured(1));
-    return plain.toPlainText().simplified();
-}
 
 // The PDF is written beside its place and moved there only when every byte of
 // it is on the disk. The PDF engine never looks at what a write returns, and
@@ -120,45 +104,38 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
     : m_layout(std::move(layout)), m_roster(std::move(roster)), m_datafile(std::move(datafile)),
       m_printedOn(printedOn)
 {
-    QString name = pageTitle(sectionHtml(0), QFileInfo(m_layout.path()).absolutePath());
-    if (name.isEmpty())
-        name = QFileInfo(m_layout.path()).completeBaseName();
+    const TemplateValues values = sectionValues(0);
+    for (const QString &text : {u"title"_s, u"subtitle"_s, u"footer-left"_s, u"footer-right"_s, u"legend"_s})
+        m_layout.text(text, values);
+    for (const QString &column : m_layout.columns())
+        m_layout.heading(column, values);
+    const QString name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
     m_title = name + u" \u2013 "_s + QFileInfo(m_datafile).fileName();
 }
 
 int Report::sectionCount() const
 {
-    // A datafile without duties still gets its one page saying so.
-    return m_layout.sectionPerDuty() ? std::max(1, int(m_roster->duties.size())) : 1;
+    return std::max(1, int(m_roster->duties.size()));
 }
 
 TemplateValues Report::sectionValues(int section) const
 {
-    const int duty = m_layout.sectionPerDuty() && !m_roster->duties.isEmpty() ? section : -1;
-    return TemplateValues::fromRoster(*m_roster, m_datafile, m_printedOn, duty);
-}
-
-QString Report::sectionHtml(int section) const
-{
-    return m_layout.renderPage(sectionValues(section));
-}
-
-QString Report::html() const
-{
-    QString all;
-    for (int i = 0; i < sectionCount(); ++i)
-        all += sectionHtml(i);
-    return all;
+    TemplateValues values = TemplateValues::forDuty(*m_roster, m_roster->duties.isEmpty() ? -1 : section,
+                                                    m_datafile, m_printedOn);
+    values.setPage(1, 1);
+    return values;
 }
 
 void Report::applyPageSetup(QPagedPaintDevice &device) const
 {
-    const double m = m_layout.marginMillimetres();
+    const QMarginsF m = m_layout.marginsMillimetres();
     QPageLayout page = device.pageLayout();
+    if (const auto paper = m_layout.paper())
+        page.setPageSize(*paper);
     page.setUnits(QPageLayout::Millimeter);
     page.setOrientation(m_layout.orientation());
     page.setMinimumMargins(QMarginsF());
-    page.setMargins(QMarginsF(m, m, m, m));
+    page.setMargins(m);
     device.setPageLayout(page);
 }
 
@@ -177,51 +154,83 @@ int Report::paint(QPainter &painter, QPagedPaintDevice &device, const Progress &
 
 int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const
 {
-    const TemplateValues values = sectionValues(section);
-    const QFont footerFont(kFontFamily, 7);
+    TemplateValues values = sectionValues(section);
+    const RosterDuty *duty = m_roster->duties.isEmpty() ? nullptr : &m_roster->duties[section];
+    const QFont titleFont = m_layout.font(u"title"_s);
+    const QFont subtitleFont = m_layout.font(u"subtitle"_s);
+    const QFont footerFont = m_layout.font(u"footer"_s);
+    const QFontMetricsF titleMetrics(titleFont, &device);
+    const QFontMetricsF subtitleMetrics(subtitleFont, &device);
     const QFontMetricsF footerMetrics(footerFont, &device);
-    const double footerHeight = footerMetrics.height() * 2.0;
-    const QSizeF body(device.width(), device.height() - footerHeight);
+    const double width = device.width();
+    const double height = device.height();
 
-    // Everything that shapes the layout is set before the text goes in, so
-    // that the document is laid out once.
-    LayoutDocument doc(QFileInfo(m_layout.path()).absolutePath());
-    doc.documentLayout()->setPaintDevice(&device);
-    QFont font(kFontFamily, 9);
-    // Any letter spacing keeps the shaper from joining "ff" or "fi" into one
-    // glyph, so that names stay searchable and copyable in a saved PDF.
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
-    doc.setDefaultFont(font);
-    doc.setDocumentMargin(0);
-    doc.setPageSize(body);
-    doc.setHtml(m_layout.renderPage(values));
-    const int pages = doc.pageCount();
+    const QString title = m_layout.text(u"title"_s, values);
+    const QString subtitle = m_layout.text(u"subtitle"_s, values);
+    const QString legend = m_layout.text(u"legend"_s, values);
+    double top = 0;
+    if (!title.isEmpty())
+        top += titleMetrics.height();
+    if (!subtitle.isEmpty())
+        top += subtitleMetrics.height();
+    top += subtitleMetrics.height() * 0.5;
+    const double footerTop = height - footerMetrics.height() * 1.3;
+    const double legendTop = legend.isEmpty() ? footerTop : footerTop - footerMetrics.height() * 1.2;
+    const QRectF area(0, top, width, std::max(legendTop - footerMetrics.height() * 0.4 - top, 1.0));
 
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
+    std::unique_ptr<PagedTable> table;
+    if (duty && !duty->soldiers.isEmpty()) {
+        if (m_layout.kind() == ReportLayout::Kind::Roster)
+            table = std::make_unique<RosterGrid>(m_layout, *duty, values, device, area);
+        else
+            table = std::make_unique<RemarksList>(m_layout, *duty, values, device, area);
+    }
+    const int pages = table ? table->pageCount() : 1;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
-        painter.save();
-        const QRectF view(0, page * body.height(), body.width(), body.height());
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        context.clip = view;
-        doc.documentLayout()->draw(&painter, context);
-        painter.restore();
+        values.setPage(page + 1, pages);
+        painter.setPen(QPen(Qt::black, 0));
+        // The title first: a reader of the PDF's text meets the duty before its rows.
+        double y = 0;
+        if (!title.isEmpty()) {
+            painter.setFont(titleFont);
+            painter.drawText(QPointF(0, y + titleMetrics.ascent()),
+                             titleMetrics.elidedText(title, Qt::ElideRight, width));
+            y += titleMetrics.height();
+        }
+        if (!subtitle.isEmpty()) {
+            painter.setFont(subtitleFont);
+            painter.drawText(QPointF(0, y + subtitleMetrics.ascent()),
+                             subtitleMetrics.elidedText(subtitle, Qt::ElideRight, width));
+        }
+        if (table) {
+            painter.save();
+            table->paintPage(painter, page);
+            painter.restore();
+        } else {
+            QFont none = subtitleFont;
+            none.setItalic(true);
+            painter.setFont(none);
+            painter.drawText(QPointF(0, area.top() + subtitleMetrics.ascent()),
+                             m_layout.text(duty ? u"no-soldiers"_s : u"no-duties"_s, values));
+        }
 
-        painter.save();
         painter.setFont(footerFont);
         painter.setPen(QPen(Qt::black, 0));
-        const double top = device.height() - footerMetrics.height() * 1.3;
-        painter.drawLine(QPointF(0, top - footerMetrics.height() * 0.3),
-                         QPointF(device.width(), top - footerMetrics.height() * 0.3));
-        const QRectF line(0, top, device.width(), footerMetrics.height());
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                         m_layout.renderFooterLeft(values, page + 1, pages));
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                         m_layout.renderFooterRight(values, page + 1, pages));
-        painter.restore();
+        if (!legend.isEmpty())
+            painter.drawText(QPointF(0, legendTop + footerMetrics.ascent()),
+                             footerMetrics.elidedText(legend, Qt::ElideRight, width));
+        const double rule = footerTop - footerMetrics.height() * 0.3;
+        painter.drawLine(QPointF(0, rule), QPointF(width, rule));
+        const QString left = m_layout.text(u"footer-left"_s, values);
+        const QString right = m_layout.text(u"footer-right"_s, values);
+        const double rightWidth = footerMetrics.horizontalAdvance(right);
+        painter.drawText(
+            QPointF(0, footerTop + footerMetrics.ascent()),
+            footerMetrics.elidedText(left, Qt::ElideRight,
+                                     std::max(0.0, width - rightWidth - footerMetrics.height())));
+        painter.drawText(QPointF(width - rightWidth, footerTop + footerMetrics.ascent()), right);
     }
     return pages;
 }

@@ -18,29 +18,26 @@ namespace calendrix {
 struct RosterData;
 struct TemplateValues;
 
-// One report: a layout and the datafile it reads, ready to be filled in and
+// One report: a layout and the datafile it reads, ready to be laid out and
 // broken into pages on any paged device: a printer, the pages of a print
-// preview or a PDF file. A layout made of sections (one per duty) is filled
-// in, laid out and painted one section at a time.
+// preview or a PDF file. Each duty is laid out and painted on pages of its
+// own, one duty at a time, so memory stays that of one page.
 class Report
 {
 public:
-    // Fills in the first section at once, so that a layout that cannot be
-    // filled in is reported here. Throws ReportError.
+    // Fills in the texts of the first duty at once, so that a layout whose
+    // texts cannot be filled in is reported here. Throws ReportError.
     Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QString datafile, QDate printedOn);
 
-    // The page's <title>, or the layout's name, and the datafile's name.
+    // What is printed ("Duty roster" or "Remarks") and the datafile's name.
     QString title() const { return m_title; }
     QString layoutPath() const { return m_layout.path(); }
     QPageLayout::Orientation orientation() const { return m_layout.orientation(); }
 
+    // One section per duty; a datafile without duties still gets its page.
     int sectionCount() const;
-    // One section with every tag filled in. Throws ReportError.
-    QString sectionHtml(int section) const;
-    // Every section, one after the other.
-    QString html() const;
 
-    // Orientation and margins of the layout; the paper size stays the device's.
+    // Orientation, margins and, where the layout names one, the paper.
     void applyPageSetup(QPagedPaintDevice &device) const;
 
     // Told after each section: sections done, sections in all. Returning

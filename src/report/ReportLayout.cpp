@@ -1,15 +1,12 @@
 #include "report/ReportLayout.h"
 
-#include "report/LayoutDocument.h"
-#include "report/LayoutResources.h"
 #include "report/ReportError.h"
 #include "report/ReportLimits.h"
 #include "report/TemplateValues.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QRegularExpression>
 
 #include <string>
 
@@ -20,192 +17,192 @@ namespace calendrix {
 
 namespace {
 
-const QString kDefaultFooterLeft = u"{{file}} \u00b7 printed {{printed}}"_s;
-const QString kDefaultFooterRight = u"Page {{page}} of {{pages}}"_s;
+// Every key a layout may set, by section. A key not listed is a typing error
+// that would otherwise be ignored without a word.
+const QHash<QString, QStringList> &knownKeys()
+{
+    static const QHash<QString, QStringList> keys{
+        {u"layout"_s, {u"report"_s, u"datafile"_s}},
+        {u"page"_s, {u"paper"_s, u"orientation"_s, u"margins"_s}},
+        {u"fonts"_s, {u"family"_s, u"title"_s, u"subtitle"_s, u"header"_s, u"body"_s, u"footer"_s}},
+        {u"texts"_s,
+         {u"title"_s, u"subtitle"_s, u"footer-left"_s, u"footer-right"_s, u"legend"_s, u"no-soldiers"_s,
+          u"no-duties"_s}},
+        {u"columns"_s, {u"show"_s, u"rank"_s, u"name"_s, u"remarks"_s, u"periods"_s, u"dates"_s, u"count"_s}},
+        {u"marks"_s, {u"assigned"_s, u"absent"_s, u"busy"_s, u"standing"_s}},
+        {u"shading"_s, {u"holiday"_s, u"header"_s, u"lines"_s}},
+    };
+    return keys;
+}
 
-struct MetaTag {
-    QString content;
+const QStringList kSectionOrder{u"layout"_s,  u"page"_s,  u"fonts"_s,  u"texts"_s,
+                                u"columns"_s, u"marks"_s, u"shading"_s};
+
+// The columns each kind of report can show.
+QStringList columnsOf(ReportLayout::Kind kind)
+{
+    return kind == ReportLayout::Kind::Roster
+               ? QStringList{u"rank"_s, u"name"_s, u"remarks"_s, u"periods"_s, u"count"_s}
+               : QStringList{u"rank"_s, u"name"_s, u"remarks"_s, u"dates"_s, u"count"_s};
+}
+
+struct Entry {
+    QString value;
     int line = 0;
 };
 
-int lineAt(const QString &text, qsizetype offset)
-{
-    return int(text.left(offset).count(u'\n')) + 1;
-}
+// The layout as read: section.key -> value and line.
+using Entries = QHash<QString, Entry>;
 
-// <meta name="calendrix-..." content="..."> in either attribute order.
-QHash<QString, MetaTag> metaTags(const QString &text)
+class LayoutReader
 {
-    static const QRegularExpression tag(u"<meta\\s[^>]*>"_s, QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression name(u"\\bname\\s*=\\s*\"([^\"]*)\""_s,
-                                         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression content(u"\\bcontent\\s*=\\s*\"([^\"]*)\""_s,
-                                            QRegularExpression::CaseInsensitiveOption);
-    QHash<QString, MetaTag> tags;
-    for (auto it = tag.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString element = m.captured();
-        const QString n = name.match(element).captured(1).trimmed().toLower();
-        if (!n.startsWith(u"calendrix-"))
-            continue;
-        tags.insert(n, {content.match(element).captured(1), lineAt(text, m.capturedStart())});
+public:
+    LayoutReader(QString path) : m_path(std::move(path)) {}
+
+    ReportError lineError(int line, const QString &what) const
+    {
+        return ReportError(u"The layout '%1' has an error in line %2: %3."_s.arg(m_path).arg(line).arg(what));
     }
-    return tags;
-}
 
-// The Mustache library counts positions in bytes of UTF-8.
-int lineOfError(const std::string &source, const std::string &message, int firstLine)
-{
-    const auto at = message.rfind(" at ");
-    if (at == std::string::npos)
-        return firstLine;
-    size_t offset = 0;
-    try {
-        offset = std::stoul(message.substr(at + 4));
-    } catch (...) {
-        return firstLine;
-    }
-    offset = std::min(offset, source.size());
-    return firstLine + int(std::count(source.begin(), source.begin() + std::ptrdiff_t(offset), '\n'));
-}
-
-// Where the Mustache sections first nest deeper than limit, or -1. Follows
-// the library's reading of tags, delimiter changes included, and leaves any
-// fault of syntax to the library.
-qsizetype tooDeepSection(const QString &text, int limit)
-{
-    QString begin = u"{{"_s;
-    QString end = u"}}"_s;
-    int depth = 0;
-    for (qsizetype at = text.indexOf(begin); at >= 0; at = text.indexOf(begin, at)) {
-        qsizetype inner = at + begin.size();
-        QString close = end;
-        if (begin == u"{{" && end == u"}}" && text.mid(inner, 1) == u"{") {
-            ++inner;
-            close = u"}}}"_s;
+    Entries read(const QString &text) const
+    {
+        Entries entries;
+        QString section;
+        const QStringList lines = text.split(u'\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            const int line = i + 1;
+            const QString l = lines[i].trimmed();
+            if (l.isEmpty() || l.startsWith(u'#') || l.startsWith(u';'))
+                continue;
+            if (l.startsWith(u'<'))
+                throw oldForm(line);
+            if (l.startsWith(u'[')) {
+                if (!l.endsWith(u']'))
+                    throw lineError(line, u"a section name must stand in [ ]"_s);
+                section = l.mid(1, l.size() - 2).trimmed().toLower();
+                if (!knownKeys().contains(section))
+                    throw lineError(line, u"there is no section [%1]; the sections are %2"_s.arg(
+                                              section, u"["_s + kSectionOrder.join(u"], ["_s) + u"]"_s));
+                continue;
+            }
+            const qsizetype eq = l.indexOf(u'=');
+            if (eq < 0)
+                throw lineError(line, u"'%1' is neither a [section] nor a key = value"_s.arg(l.left(40)));
+            if (section.isEmpty())
+                throw lineError(line, u"a key must follow a [section]"_s);
+            const QString key = l.left(eq).trimmed().toLower();
+            if (!knownKeys().value(section).contains(key))
+                throw lineError(line, u"[%1] has no key '%2'; its keys are %3"_s.arg(
+                                          section, key, knownKeys().value(section).join(u", "_s)));
+            const QString full = section + u'.' + key;
+            if (const auto earlier = entries.constFind(full); earlier != entries.constEnd())
+                throw lineError(line, u"'%1' is set twice (first in line %2)"_s.arg(key).arg(earlier->line));
+            entries.insert(full, {l.mid(eq + 1).trimmed(), line});
         }
-        const qsizetype stop = text.indexOf(close, inner);
-        if (stop < 0)
-            return -1;
-        const QString tag = text.mid(inner, stop - inner).trimmed();
-        if (tag.size() >= 2 && tag.startsWith(u'=') && tag.endsWith(u'=')) {
-            const QStringList pair = tag.mid(1, tag.size() - 2).simplified().split(u' ');
-            if (pair.size() != 2)
-                return -1;
-            begin = pair[0];
-            end = pair[1];
-        } else if (tag.startsWith(u'#') || tag.startsWith(u'^')) {
-            if (++depth > limit)
-                return at;
-        } else if (tag.startsWith(u'/')) {
-            depth = std::max(0, depth - 1);
-        }
-        at = stop + close.size();
+        return entries;
     }
-    return -1;
-}
 
-// Where tables first nest deeper than limit, or -1.
-qsizetype tooDeepTable(const QString &html, int limit)
-{
-    static const QRegularExpression table(u"<(/?)table\\b"_s, QRegularExpression::CaseInsensitiveOption);
-    int depth = 0;
-    for (auto it = table.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.capturedLength(1) > 0)
-            depth = std::max(0, depth - 1);
-        else if (++depth > limit)
-            return m.capturedStart();
+    // A layout of an earlier version was a web page. It is told apart at its
+    // first tag so that the clerk learns how to get a new one, not what
+    // this parser thinks of HTML.
+    ReportError oldForm(int line) const
+    {
+        return lineError(
+            line,
+            u"this is a layout in the old HTML form, which this version no longer reads; "
+            "run 'calendrix init DIR --repair' with DIR the unit folder (%1) to set it aside "
+            "and install the new one"_s.arg(QDir::toNativeSeparators(QFileInfo(m_path).absolutePath())));
     }
-    return -1;
-}
 
-// What a layout is before its tags are read: a text file of bounded size that
-// lays out in bounded time and draws only on files of the unit folder.
-void checkLimits(const QString &path, const QString &text)
-{
-    const auto lineError = [&](qsizetype offset, const QString &what) {
-        return ReportError(
-            u"The layout '%1' has an error in line %2: %3."_s.arg(path).arg(lineAt(text, offset)).arg(what));
-    };
-    if (const qsizetype at = tooDeepSection(text, ReportLimits::kMaxSectionDepth); at >= 0)
-        throw lineError(at, u"sections are nested more than %1 deep"_s.arg(ReportLimits::kMaxSectionDepth));
-    if (const qsizetype at = tooDeepTable(text, ReportLimits::kMaxTableDepth); at >= 0)
-        throw lineError(at, u"tables are nested more than %1 deep"_s.arg(ReportLimits::kMaxTableDepth));
-    const LayoutResources resources(QFileInfo(path).absolutePath());
-    for (const LayoutResources::Reference &r : LayoutResources::references(text)) {
-        // A name made of tags is only known when filled in; the page then
-        // still reads nothing but what LayoutResources allows.
-        if (r.name.contains(u"{{"))
-            continue;
-        if (const QString why = resources.refusal(r.name); !why.isEmpty())
-            throw lineError(r.offset, u"the %1 '%2' %3"_s.arg(r.kind, r.name, why));
-    }
-}
-
-} // namespace
-
-struct ReportLayout::Compiled {
-    std::unique_ptr<mustache::mustache> page;
-    std::unique_ptr<mustache::mustache> footerLeft;
-    std::unique_ptr<mustache::mustache> footerRight;
+private:
+    QString m_path;
 };
 
-namespace {
-
-std::unique_ptr<mustache::mustache> compile(const QString &path, const QString &source, int firstLine,
-                                            const QString &where)
+// "7", "6.5 bold", "13 bold italic".
+std::optional<QFont> parseFont(const QString &family, const QString &value)
 {
-    const std::string text = source.toStdString();
-    auto compiled = std::make_unique<mustache::mustache>(text);
-    if (!compiled->is_valid()) {
-        const std::string message = compiled->error_message();
-        throw ReportError(u"The layout '%1' has an error in line %2%3: %4."_s.arg(path)
-                              .arg(lineOfError(text, message, firstLine))
-                              .arg(where, QString::fromStdString(message)));
+    const QStringList words = value.simplified().split(u' ', Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double size = words[0].toDouble(&ok);
+    if (!ok || size < 3 || size > 72)
+        return std::nullopt;
+    QFont font(family);
+    font.setPointSizeF(size);
+    for (const QString &w : words.mid(1)) {
+        if (w.compare(u"bold"_s, Qt::CaseInsensitive) == 0)
+            font.setBold(true);
+        else if (w.compare(u"italic"_s, Qt::CaseInsensitive) == 0)
+            font.setItalic(true);
+        else
+            return std::nullopt;
     }
-    return compiled;
+    // Any letter spacing keeps the shaper from joining "ff" or "fi" into one
+    // glyph, so that names stay searchable and copyable in a saved PDF.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    return font;
 }
 
-QString render(mustache::mustache &compiled, const mustache::data &values, const QString &path)
+// "#606060", "grey", or "none".
+std::optional<QColor> parseColor(const QString &value)
 {
-    // The library reports faults found while filling in (an unknown partial,
-    // for one) through its error message rather than by throwing.
-    mustache::mustache &tmpl = compiled;
-    std::string out;
-    tmpl.render(values, [&](const std::string &piece) {
-        if (qint64(out.size() + piece.size()) > ReportLimits::kMaxFilledInBytes)
-            throw ReportError(
-                u"The layout '%1' cannot be filled in: the page would be larger than %2 MB."_s.arg(path).arg(
-                    ReportLimits::kMaxFilledInBytes >> 20));
-        out += piece;
-    });
-    if (!tmpl.error_message().empty())
-        throw ReportError(u"The layout '%1' cannot be filled in: %2."_s.arg(
-            path, QString::fromStdString(tmpl.error_message())));
-    return QString::fromStdString(out);
+    if (value.compare(u"none"_s, Qt::CaseInsensitive) == 0)
+        return QColor();
+    QColor c = QColor::fromString(value);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
 }
 
-// A footer is written like the page, with entities and escaped values, but
-// printed as one line of plain text.
-QString plainText(const QString &html, const QString &path)
+// "bold, tint #e4e4e4", "#606060", "italic, color grey".
+std::optional<ReportLayout::Style> parseStyle(const QString &value)
 {
-    LayoutDocument doc(QFileInfo(path).absolutePath());
-    doc.setHtml(html);
-    return doc.toPlainText().simplified();
+    ReportLayout::Style style;
+    for (const QString &part : value.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList words = part.simplified().split(u' ');
+        const QString first = words[0].toLower();
+        if (words.size() == 1 && first == u"bold")
+            style.bold = true;
+        else if (words.size() == 1 && first == u"italic")
+            style.italic = true;
+        else if (words.size() == 2 && first == u"tint") {
+            const auto c = parseColor(words[1]);
+            if (!c)
+                return std::nullopt;
+            style.tint = *c;
+        } else if (words.size() <= 2 && (words.size() == 1 || first == u"color")) {
+            const auto c = parseColor(words.constLast());
+            if (!c || !c->isValid())
+                return std::nullopt;
+            style.color = *c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return style;
 }
 
-// One footer line for one page: the report's top-level values and the page numbers.
-QString renderFooter(mustache::mustache &footer, const TemplateValues &values, int page, int pages,
-                     const QString &path)
+// Where the Mustache sections of a text first nest deeper than limit.
+bool nestsTooDeep(const QString &text, int limit)
 {
-    mustache::data v = values.footer;
-    v.set("page", std::to_string(page));
-    v.set("pages", std::to_string(pages));
-    return plainText(render(footer, v, path), path);
+    int depth = 0;
+    for (qsizetype at = text.indexOf(u"{{"); at >= 0; at = text.indexOf(u"{{", at + 2)) {
+        const QString rest = text.mid(at + 2, 8).trimmed();
+        const QChar c = rest.isEmpty() ? QChar() : rest.at(0);
+        if ((c == u'#' || c == u'^') && ++depth > limit)
+            return true;
+        if (c == u'/')
+            depth = std::max(0, depth - 1);
+    }
+    return false;
 }
 
 } // namespace
+
+struct ReportLayout::Texts {
+    QHash<QString, std::shared_ptr<mustache::mustache>> compiled;
+};
 
 ReportLayout ReportLayout::load(const QString &path)
 {
@@ -227,92 +224,232 @@ ReportLayout ReportLayout::load(const QString &path)
         throw ReportError(u"The layout '%1' cannot be read: %2."_s.arg(path, file.errorString()));
     if (bytes.size() > ReportLimits::kMaxLayoutBytes)
         throw ReportError(tooLarge);
-    const QString text = QString::fromUtf8(bytes);
+    QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter) || bytes.contains('\0'))
         throw ReportError(u"The layout '%1' is not a text file (UTF-8)."_s.arg(path));
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
     // It would print blank pages and say nothing.
     if (text.trimmed().isEmpty())
         throw ReportError(u"The layout '%1' is empty."_s.arg(path));
-    checkLimits(path, text);
+
+    const LayoutReader reader(path);
+    const Entries entries = reader.read(text);
+    const auto value = [&](const QString &key, const QString &fallback = {}) {
+        return entries.value(key, {fallback, 0}).value;
+    };
+    const auto fault = [&](const QString &key, const QString &what) {
+        return reader.lineError(entries.value(key).line, what);
+    };
 
     ReportLayout layout;
     layout.m_path = path;
-    const QHash<QString, MetaTag> tags = metaTags(text);
 
-    const QString orientation = tags.value(u"calendrix-orientation"_s).content.trimmed().toLower();
+    const QString kind = value(u"layout.report"_s).toLower();
+    if (!entries.contains(u"layout.report"_s))
+        throw ReportError(u"The layout '%1' does not say what it prints: its [layout] section needs "
+                          "report = roster or report = remarks."_s.arg(path));
+    if (kind == u"roster")
+        layout.m_kind = Kind::Roster;
+    else if (kind == u"remarks")
+        layout.m_kind = Kind::Remarks;
+    else
+        throw fault(u"layout.report"_s, u"report must be roster or remarks, not '%1'"_s.arg(kind));
+
+    if (entries.contains(u"layout.datafile"_s)) {
+        bool ok = false;
+        layout.m_dataFile = value(u"layout.datafile"_s).toInt(&ok);
+        if (!ok || layout.m_dataFile < 0)
+            throw fault(u"layout.datafile"_s, u"the data file must be a number from 0 upwards"_s);
+    }
+
+    const QString orientation = value(u"page.orientation"_s, u"portrait"_s).toLower();
     if (orientation == u"landscape")
         layout.m_orientation = QPageLayout::Landscape;
-    else if (orientation.isEmpty() || orientation == u"portrait")
+    else if (orientation == u"portrait")
         layout.m_orientation = QPageLayout::Portrait;
     else
-        throw ReportError(u"The layout '%1' has an error in line %2: the orientation must be portrait or "
-                          "landscape, not '%3'."_s.arg(path)
-                              .arg(tags.value(u"calendrix-orientation"_s).line)
-                              .arg(orientation));
+        throw fault(u"page.orientation"_s,
+                    u"the orientation must be portrait or landscape, not '%1'"_s.arg(orientation));
 
-    if (tags.contains(u"calendrix-datafile"_s)) {
-        bool ok = false;
-        layout.m_dataFile = tags.value(u"calendrix-datafile"_s).content.trimmed().toInt(&ok);
-        if (!ok || layout.m_dataFile < 0)
-            throw ReportError(
-                u"The layout '%1' has an error in line %2: the data file must be a number from 0 "
-                "upwards."_s.arg(path)
-                    .arg(tags.value(u"calendrix-datafile"_s).line));
+    const QString paper = value(u"page.paper"_s, u"default"_s).toLower();
+    static const QHash<QString, QPageSize::PageSizeId> papers{{u"a3"_s, QPageSize::A3},
+                                                              {u"a4"_s, QPageSize::A4},
+                                                              {u"a5"_s, QPageSize::A5},
+                                                              {u"letter"_s, QPageSize::Letter},
+                                                              {u"legal"_s, QPageSize::Legal}};
+    if (papers.contains(paper))
+        layout.m_paper = QPageSize(papers.value(paper));
+    else if (paper != u"default")
+        throw fault(u"page.paper"_s,
+                    u"the paper must be default, a3, a4, a5, letter or legal, not '%1'"_s.arg(paper));
+
+    if (entries.contains(u"page.margins"_s)) {
+        QList<double> mm;
+        for (const QString &m : value(u"page.margins"_s).split(u',')) {
+            bool ok = false;
+            const double v = m.trimmed().toDouble(&ok);
+            if (!ok || v < 0 || v > 50)
+                throw fault(u"page.margins"_s,
+                            u"the margins must be 0 to 50 millimetres: one for all sides, or left, top, "
+                            "right, bottom"_s);
+            mm.append(v);
+        }
+        if (mm.size() == 1)
+            layout.m_margins = QMarginsF(mm[0], mm[0], mm[0], mm[0]);
+        else if (mm.size() == 4)
+            layout.m_margins = QMarginsF(mm[0], mm[1], mm[2], mm[3]);
+        else
+            throw fault(u"page.margins"_s,
+                        u"the margins are one number for all sides, or four: left, top, right, bottom"_s);
     }
-    if (tags.contains(u"calendrix-margin"_s)) {
-        bool ok = false;
-        layout.m_margin = tags.value(u"calendrix-margin"_s).content.trimmed().toDouble(&ok);
-        if (!ok || layout.m_margin < 0 || layout.m_margin > 50)
-            throw ReportError(
-                u"The layout '%1' has an error in line %2: the margin must be 0 to 50 millimetres."_s
-                    .arg(path)
-                    .arg(tags.value(u"calendrix-margin"_s).line));
+
+    const QString family = value(u"fonts.family"_s, u"DejaVu Sans"_s);
+    const QHash<QString, QString> fontDefaults{{u"title"_s, u"13 bold"_s},
+                                               {u"subtitle"_s, u"9"_s},
+                                               {u"header"_s, u"6.5"_s},
+                                               {u"body"_s, u"7"_s},
+                                               {u"footer"_s, u"6.5"_s}};
+    for (auto it = fontDefaults.constBegin(); it != fontDefaults.constEnd(); ++it) {
+        const QString key = u"fonts."_s + it.key();
+        const auto font = parseFont(family, value(key, it.value()));
+        if (!font)
+            throw fault(key, u"a font is a size in points from 3 to 72, then bold or italic if wanted, "
+                             "not '%1'"_s.arg(value(key)));
+        layout.m_fonts.insert(it.key(), *font);
     }
 
-    const QString sections = tags.value(u"calendrix-sections"_s).content.trimmed().toLower();
-    if (sections == u"duty")
-        layout.m_sectionPerDuty = true;
-    else if (!sections.isEmpty() && sections != u"report")
-        throw ReportError(
-            u"The layout '%1' has an error in line %2: the sections must be duty or report, not "
-            "'%3'."_s.arg(path)
-                .arg(tags.value(u"calendrix-sections"_s).line)
-                .arg(sections));
+    const QStringList possible = columnsOf(layout.m_kind);
+    const QString shown = value(u"columns.show"_s, possible.join(u", "_s));
+    const QHash<QString, QString> headings{{u"rank"_s, u"Rank"_s},       {u"name"_s, u"Name"_s},
+                                           {u"remarks"_s, u"Remarks"_s}, {u"periods"_s, {}},
+                                           {u"dates"_s, u"On duty"_s},   {u"count"_s, u"Days"_s}};
+    for (const QString &c : shown.split(u',', Qt::SkipEmptyParts)) {
+        const QString key = c.trimmed().toLower();
+        if (!possible.contains(key))
+            throw fault(u"columns.show"_s,
+                        u"the %1 has no column '%2'; it has %3"_s.arg(
+                            layout.m_kind == Kind::Roster ? u"roster"_s : u"remarks list"_s, key,
+                            possible.join(u", "_s)));
+        if (layout.shows(key))
+            throw fault(u"columns.show"_s, u"the column '%1' is shown twice"_s.arg(key));
+        layout.m_columns.append(key);
+    }
+    if (layout.m_columns.isEmpty())
+        throw fault(u"columns.show"_s, u"at least one column must be shown"_s);
 
-    // The footers first: their text also stands in the page, whose own check
-    // would otherwise report a footer's fault without saying it is one.
-    layout.m_compiled = std::make_shared<Compiled>();
-    const auto footer = [&](const QString &name, const QString &fallback) {
-        const auto found = tags.constFind(name);
-        if (found == tags.constEnd())
-            return compile(path, fallback, 1, {});
-        return compile(path, found->content, found->line, u" (the footer)"_s);
+    const QHash<QString, QString> markDefaults{{u"assigned"_s, u"bold, tint #e4e4e4"_s},
+                                               {u"absent"_s, u"#606060"_s},
+                                               {u"busy"_s, u"#606060"_s},
+                                               {u"standing"_s, u"black"_s}};
+    for (auto it = markDefaults.constBegin(); it != markDefaults.constEnd(); ++it) {
+        const QString key = u"marks."_s + it.key();
+        const auto style = parseStyle(value(key, it.value()));
+        if (!style)
+            throw fault(key, u"a mark is drawn bold, italic, in a colour (#606060) and on a tint "
+                             "(tint #e4e4e4), not '%1'"_s.arg(value(key)));
+        layout.m_marks.insert(it.key(), *style);
+    }
+
+    const QHash<QString, QString> shadeDefaults{
+        {u"holiday"_s, u"#d9d9d9"_s}, {u"header"_s, u"#eeeeee"_s}, {u"lines"_s, u"#909090"_s}};
+    for (auto it = shadeDefaults.constBegin(); it != shadeDefaults.constEnd(); ++it) {
+        const QString key = u"shading."_s + it.key();
+        const auto color = parseColor(value(key, it.value()));
+        if (!color)
+            throw fault(key, u"a shade is a colour (#d9d9d9) or none, not '%1'"_s.arg(value(key)));
+        layout.m_shades.insert(it.key(), *color);
+    }
+
+    // The texts, the headings included, are Mustache; each is checked here so
+    // that its fault is told with its line before anything is printed.
+    layout.m_texts = std::make_shared<Texts>();
+    const QHash<QString, QString> textDefaults{
+        {u"texts.title"_s, u"{{duty}}"_s},
+        {u"texts.subtitle"_s, u"{{organization}}"_s},
+        {u"texts.footer-left"_s, u"{{file}} \u00b7 printed {{printed}}"_s},
+        {u"texts.footer-right"_s, u"{{duty}} \u00b7 page {{page}} of {{pages}}"_s},
+        {u"texts.no-soldiers"_s, u"No soldier is qualified for this duty."_s},
+        {u"texts.no-duties"_s, u"This datafile holds no duties."_s},
     };
-    layout.m_compiled->footerLeft = footer(u"calendrix-footer-left"_s, kDefaultFooterLeft);
-    layout.m_compiled->footerRight = footer(u"calendrix-footer-right"_s, kDefaultFooterRight);
-    layout.m_compiled->page = compile(path, text, 1, {});
+    QStringList textKeys = knownKeys().value(u"texts"_s);
+    for (QString &k : textKeys)
+        k.prepend(u"texts."_s);
+    for (const QString &c : columnsOf(Kind::Roster) + QStringList{u"dates"_s})
+        textKeys.append(u"columns."_s + c);
+    for (const QString &key : textKeys) {
+        const QString fallback =
+            key.startsWith(u"columns.") ? headings.value(key.section(u'.', 1)) : textDefaults.value(key);
+        const QString source = value(key, fallback);
+        if (nestsTooDeep(source, ReportLimits::kMaxSectionDepth))
+            throw fault(key, u"sections are nested more than %1 deep"_s.arg(ReportLimits::kMaxSectionDepth));
+        auto compiled = std::make_shared<mustache::mustache>(source.toStdString());
+        if (!compiled->is_valid())
+            throw fault(key, QString::fromStdString(compiled->error_message()));
+        layout.m_texts->compiled.insert(key, compiled);
+    }
     return layout;
 }
 
-QString ReportLayout::renderPage(const TemplateValues &values) const
+QFont ReportLayout::font(const QString &role) const
 {
-    QString page = render(*m_compiled->page, values.page, m_path);
-    // A table written once may still be repeated inside itself by a list.
-    if (tooDeepTable(page, ReportLimits::kMaxTableDepth) >= 0)
-        throw ReportError(
-            u"The layout '%1' cannot be filled in: tables are nested more than %2 deep."_s.arg(m_path).arg(
-                ReportLimits::kMaxTableDepth));
-    return page;
+    return m_fonts.value(role);
 }
 
-QString ReportLayout::renderFooterLeft(const TemplateValues &values, int page, int pages) const
+bool ReportLayout::shows(const QString &column) const
 {
-    return renderFooter(*m_compiled->footerLeft, values, page, pages, m_path);
+    return m_columns.contains(column);
 }
 
-QString ReportLayout::renderFooterRight(const TemplateValues &values, int page, int pages) const
+ReportLayout::Style ReportLayout::markStyle(const QString &mark) const
 {
-    return renderFooter(*m_compiled->footerRight, values, page, pages, m_path);
+    return m_marks.value(mark);
+}
+
+QColor ReportLayout::shade(const QString &what) const
+{
+    return m_shades.value(what);
+}
+
+namespace {
+
+QString render(mustache::mustache &tmpl, const TemplateValues &values, const QString &path)
+{
+    std::string out;
+    tmpl.render(values.values, [&](const std::string &piece) {
+        if (qint64(out.size() + piece.size()) > ReportLimits::kMaxFilledInBytes)
+            throw ReportError(
+                u"The layout '%1' cannot be filled in: a text would be larger than %2 MB."_s.arg(path).arg(
+                    ReportLimits::kMaxFilledInBytes >> 20));
+        out += piece;
+    });
+    // The library reports faults found while filling in (an unknown partial,
+    // for one) through its error message rather than by throwing.
+    if (!tmpl.error_message().empty())
+        throw ReportError(u"The layout '%1' cannot be filled in: %2."_s.arg(
+            path, QString::fromStdString(tmpl.error_message())));
+    // Texts are printed as plain lines; the library escapes for HTML.
+    QString text = QString::fromStdString(out);
+    text.replace(u"&lt;"_s, u"<"_s)
+        .replace(u"&gt;"_s, u">"_s)
+        .replace(u"&quot;"_s, u"\""_s)
+        .replace(u"&#39;"_s, u"'"_s)
+        .replace(u"&amp;"_s, u"&"_s);
+    return text.simplified();
+}
+
+} // namespace
+
+QString ReportLayout::text(const QString &name, const TemplateValues &values) const
+{
+    const auto found = m_texts->compiled.constFind(u"texts."_s + name);
+    return found == m_texts->compiled.constEnd() ? QString() : render(**found, values, m_path);
+}
+
+QString ReportLayout::heading(const QString &column, const TemplateValues &values) const
+{
+    const auto found = m_texts->compiled.constFind(u"columns."_s + column);
+    return found == m_texts->compiled.constEnd() ? QString() : render(**found, values, m_path);
 }
 
 } // namespace calendrix

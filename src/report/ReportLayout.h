@@ -1,56 +1,81 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace calendrix {
 
 struct TemplateValues;
 
-// A layout file (.rpt): an HTML page with Mustache tags that a unit may edit.
-// Besides the page itself it carries its page setup in <meta> tags, read
-// from the file as written (before any tag is filled in):
-//   <meta name="calendrix-orientation" content="landscape">   (or portrait)
-//   <meta name="calendrix-datafile" content="1">              (data file number)
-//   <meta name="calendrix-margin" content="10">               (millimetres)
-//   <meta name="calendrix-sections" content="duty">           (or report)
-//   <meta name="calendrix-footer-left" content="...">         (Mustache, with
-//   <meta name="calendrix-footer-right" content="...">         {{page}} and {{pages}})
+// A layout file (.rpt): a small text file of [sections] and key = value
+// lines, with comment lines beginning with # or ;, that a unit may edit. It
+// says what is printed (the roster grid or the remarks list), the page setup,
+// the fonts, the texts with Mustache tags, the columns and their headings,
+// how the marks look and what is shaded. The engine itself lays out and
+// paints the grid; the layout only shapes it.
 class ReportLayout
 {
 public:
-    // Reads and checks a layout. Throws ReportError naming the file, and for
-    // a Mustache syntax error its line.
+    enum class Kind { Roster, Remarks };
+
+    // How one kind of cell or mark is drawn.
+    struct Style {
+        bool bold = false;
+        bool italic = false;
+        QColor color = Qt::black;
+        QColor tint; // invalid: no background
+    };
+
+    // Reads and checks a layout. Throws ReportError naming the file and, for
+    // a fault in one line, that line.
     static ReportLayout load(const QString &path);
 
     QString path() const { return m_path; }
-    QPageLayout::Orientation orientation() const { return m_orientation; }
+    Kind kind() const { return m_kind; }
     int dataFile() const { return m_dataFile; }
-    double marginMillimetres() const { return m_margin; }
-    // Each duty laid out, numbered and printed on its own: the layout is
-    // filled in once per duty, with that duty as the only one of the list.
-    // Memory then stays that of one duty however large the unit.
-    bool sectionPerDuty() const { return m_sectionPerDuty; }
+    QPageLayout::Orientation orientation() const { return m_orientation; }
+    // The paper the layout asks for; none: the printer's or the command's.
+    std::optional<QPageSize> paper() const { return m_paper; }
+    QMarginsF marginsMillimetres() const { return m_margins; }
 
-    // The page with every tag filled in. Throws ReportError.
-    QString renderPage(const TemplateValues &values) const;
-    // One footer line for one page.
-    QString renderFooterLeft(const TemplateValues &values, int page, int pages) const;
-    QString renderFooterRight(const TemplateValues &values, int page, int pages) const;
+    QFont font(const QString &role) const; // title, subtitle, header, body, footer
+    // The columns of the table, in the order shown: rank, name, remarks,
+    // periods (the roster's dates), dates (the remarks' days on duty), count.
+    const QStringList &columns() const { return m_columns; }
+    bool shows(const QString &column) const;
+    Style markStyle(const QString &mark) const; // assigned, absent, busy, standing
+    QColor shade(const QString &what) const;    // holiday, header, lines
+    // A text of the layout with its tags filled in; the empty text when the
+    // layout leaves it out. Throws ReportError.
+    QString text(const QString &name, const TemplateValues &values) const;
+    QString heading(const QString &column, const TemplateValues &values) const;
 
 private:
     ReportLayout() = default;
-    struct Compiled;
+    struct Texts;
 
     QString m_path;
-    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
+    Kind m_kind = Kind::Roster;
     int m_dataFile = 0;
-    double m_margin = 10.0;
-    bool m_sectionPerDuty = false;
-    // Shared by copies; filling in only keeps the last error message in it.
-    std::shared_ptr<Compiled> m_compiled;
+    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
+    std::optional<QPageSize> m_paper;
+    QMarginsF m_margins{10, 10, 10, 10};
+    QHash<QString, QFont> m_fonts;
+    QStringList m_columns;
+    QHash<QString, Style> m_marks;
+    QHash<QString, QColor> m_shades;
+    // The compiled texts, shared by copies; filling in keeps only the last
+    // error message in them.
+    std::shared_ptr<Texts> m_texts;
 };
 
 } // namespace calendrix

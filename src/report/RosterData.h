@@ -27,6 +27,9 @@ struct RosterDuty {
     QList<RosterSoldier> soldiers; // most senior first, then by name
 };
 
+// The abbreviation printed for a rank code ("SGT" for "F"); an unknown code as it is.
+QString rankName(const QString &code);
+
 struct RosterData {
     QList<RosterDuty> duties; // in the datafile's order, which is duty name order
 

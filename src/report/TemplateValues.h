@@ -9,27 +9,22 @@ namespace calendrix {
 
 struct RosterData;
 
-// What a layout's tags can name, built once per report from a datafile.
-//
-// Top level: file (the datafile's name), path, printed (the day of printing),
-// dutyCount, hasDuties and the list duties; for one duty's section also duty
-// and organization. Per duty: duty, organization, number, first, columnCount,
-// hasColumns, soldierCount, hasSoldiers, and the lists columns and soldiers.
-// Per column: number, date ("06.12."), day, month, monthName, year, iso,
-// weekday (its initial), weekdayName, holiday. Per soldier: number, rank
-// (code), rankName, name, remarks, the list cells, the list dates (the
-// columns he stands, as columns), hasDates, dateList ("06.12., 13.12.") and
-// standsCount. Per cell: mark, column, holiday, and one of assigned, absent,
-// busy, standing, empty.
+// What the texts of a layout (title, footer, headings...) can name, for one
+// duty: file (the datafile's name), path, printed (the day of printing),
+// dutyCount, duty, organization, from and to (the first and the last day of
+// the duty's periods, with the year), dateRange ("7 Dec 2026 – 4 Jan 2027"),
+// soldierCount and columnCount; on each page also page and pages (within the
+// duty). The grid and the list themselves are laid out by the engine.
 struct TemplateValues {
-    kainjow::mustache::data page;   // everything, for the page
-    kainjow::mustache::data footer; // the top-level values only, for the footer lines
+    kainjow::mustache::data values;
 
-    // All duties, or only the one at index onlyDuty (then it is the first
-    // and only duty of the list, and duty and organization are also top-level
-    // values for the footer).
-    static TemplateValues fromRoster(const RosterData &roster, const QString &path, const QDate &printedOn,
-                                     int onlyDuty = -1);
+    // The values of duty (its index), or of the datafile alone when duty is -1.
+    static TemplateValues forDuty(const RosterData &roster, int duty, const QString &path,
+                                  const QDate &printedOn);
+    void setPage(int page, int pages);
 };
+
+// Dates as the unit reads them wherever the program runs: "7 Dec 2026".
+QString printedDate(const QDate &date);
 
 } // namespace calendrix

@@ -92,12 +92,12 @@ std::function<void()> memoryLimit()
 #endif
 }
 
-// A page around one line of a layout's own, which stands in line 3; the
-// remarks read data file 0, the roster data file 1.
+// A layout around one line of its own, which stands in line 5; the remarks
+// read data file 0, the roster data file 1.
 QByteArray layoutWith(const QByteArray &line, int dataFile = 1)
 {
-    return "<html><head><meta name=\"calendrix-datafile\" content=\"" + QByteArray::number(dataFile) +
-           "\"><title>Roster</title></head><body>\n<p>{{file}}</p>\n" + line + "\n</body></html>\n";
+    return "[layout]\nreport = " + QByteArray(dataFile == 1 ? "roster" : "remarks") +
+           "\ndatafile = " + QByteArray::number(dataFile) + "\n[texts]\n" + line + "\n";
 }
 
 QByteArray repeated(const QByteArray &piece, int times)
@@ -135,11 +135,9 @@ private slots:
     void fileTooLarge();
     void unusableLayout_data();
     void unusableLayout();
-    void imageFromTheUnitFolder();
 
 private:
-    // A fresh unit folder with the empty datafile's layouts and, around it,
-    // the files a hostile layout might name.
+    // A fresh unit folder with the empty datafile's layouts.
     bool makeSmallUnit(QTemporaryDir &dir) const;
     Unit m_small; // a unit without duties: its datafile prints in no time
     void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const;
@@ -185,8 +183,8 @@ void tst_Print::companyRoster()
         QVERIFY2(roster.contains(d.name), qPrintable(d.name));
     }
 
-    // On each duty's first roster page: a weekday initial per period, the
-    // day and month under it, and every soldier's marks under their dates.
+    // On each duty's first roster page: per period its day and month with
+    // two letters of the weekday under them, and every soldier's marks under their dates.
     int checkedRows = 0;
     int page = firstRosterPage;
     for (const ExpectedDuty &d : m_duties) {
@@ -202,7 +200,7 @@ void tst_Print::companyRoster()
         for (const PdfWord &w : p.words)
             if (nameWords.contains(w.text))
                 firstRowTop = std::min(firstRowTop, w.yMin);
-        static const QRegularExpression weekday(u"^[MTWFS]$"_s);
+        static const QRegularExpression weekday(u"^(Mo|Tu|We|Th|Fr|Sa|Su)$"_s);
         static const QRegularExpression digits(u"^[0-9]+$"_s);
         QList<PdfWord> weekdays;
         for (const PdfWord &w : p.words)
@@ -224,8 +222,9 @@ void tst_Print::companyRoster()
                 w.xMin > weekdays.first().xMin - 8 && digits.match(w.text).hasMatch())
                 stacked[columnOf(w.xCenter())].append(w.text);
         for (int c = 0; c < d.starts.size(); ++c) {
-            QCOMPARE(weekdays[c].text,
-                     QLocale(QLocale::English).dayName(d.starts[c].dayOfWeek(), QLocale::NarrowFormat));
+            QCOMPARE(
+                weekdays[c].text,
+                QLocale(QLocale::English).dayName(d.starts[c].dayOfWeek(), QLocale::ShortFormat).left(2));
             QCOMPARE(stacked.value(c),
                      (QStringList{QString::number(d.starts[c].day()), QString::number(d.starts[c].month())}));
         }
@@ -329,7 +328,7 @@ void tst_Print::fullDisk_data()
 {
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QByteArray>("before"); // an earlier OUT.pdf, replaced
-    for (const qint64 kb : {64, 256, 512}) {
+    for (const qint64 kb : {64, 128, 256}) {
         QTest::addRow("%lldk", kb) << kb * 1024 << QByteArray();
         QTest::addRow("%lldk over an earlier file", kb) << kb * 1024 << QByteArray("the clerk's own file");
     }
@@ -356,7 +355,7 @@ void tst_Print::fileTooLarge_data()
 {
     QTest::addColumn<int>("limit");
     QTest::addColumn<QByteArray>("before");
-    for (const int limit : {64 << 10, 256 << 10, 512 << 10}) {
+    for (const int limit : {64 << 10, 128 << 10, 256 << 10}) {
         QTest::addRow("%d KiB", limit >> 10) << limit << QByteArray();
         QTest::addRow("%d KiB over an earlier file", limit >> 10)
             << limit << QByteArray("the clerk's own file");
@@ -404,16 +403,7 @@ bool tst_Print::makeSmallUnit(QTemporaryDir &dir) const
     const QString unit = dir.filePath(u"unit"_s);
     if (runCalendrix({u"init"_s, unit}).status != 0)
         return false;
-    QImage badge(8, 8, QImage::Format_RGB32);
-    badge.fill(Qt::darkGreen);
-    QByteArray big(5 << 20, 'x');
-    big.replace(0, 8, "\x89PNG\r\n\x1a\n");
-    QFile bigFile(QDir(unit).filePath(u"big.png"_s));
-    return badge.save(dir.filePath(u"outside.png"_s)) && badge.save(QDir(unit).filePath(u"badge.png"_s)) &&
-           QFile::link(dir.filePath(u"outside.png"_s), QDir(unit).filePath(u"link.png"_s)) &&
-           QFile::link(u"/dev/zero"_s, QDir(unit).filePath(u"zero.png"_s)) &&
-           ::mkfifo(QFile::encodeName(QDir(unit).filePath(u"pipe.png"_s)).constData(), 0600) == 0 &&
-           bigFile.open(QIODevice::WriteOnly) && bigFile.write(big) == big.size();
+    return true;
 }
 
 void tst_Print::unusableLayout_data()
@@ -430,46 +420,16 @@ void tst_Print::unusableLayout_data()
     QTest::newRow("60 MB") << roster << layoutWith(QByteArray(60 << 20, 'x')) << u"is larger than 1 MB"_s
                            << 0;
     QTest::newRow("30,000 nested sections")
-        << roster << layoutWith(repeated("{{#duties}}", 30000) + "x" + repeated("{{/duties}}", 30000))
-        << u"sections are nested more than 64 deep"_s << 3;
-    QTest::newRow("nested sections in other delimiters")
-        << remarks
-        << layoutWith("{{=<% %>=}}\n" + repeated("<%#duties%>", 100) + "x" + repeated("<%/duties%>", 100), 0)
-        << u"sections are nested more than 64 deep"_s << 4;
-    QTest::newRow("3,000 nested tables")
         << roster
-        << layoutWith(repeated("<table><tr><td>", 3000) + "x" + repeated("</td></tr></table>", 3000))
-        << u"tables are nested more than 8 deep"_s << 3;
-    QTest::newRow("an image from a device")
-        << roster << layoutWith("<img src=\"/dev/zero\">")
-        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
-    QTest::newRow("an image linked to a device")
-        << roster << layoutWith("<p><img src='zero.png'></p>")
-        << u"the image 'zero.png' is not a file in the unit folder"_s << 3;
-    QTest::newRow("an image from a pipe") << remarks << layoutWith("<img src=pipe.png>", 0)
-                                          << u"the image 'pipe.png' is not a file in the unit folder"_s << 3;
-    QTest::newRow("an image outside the folder")
-        << roster << layoutWith("<img src=\"../outside.png\">")
-        << u"the image '../outside.png' is not a file in the unit folder"_s << 3;
-    QTest::newRow("an image linked outside the folder")
-        << roster << layoutWith("<img src=\"link.png\">")
-        << u"the image 'link.png' is not a file in the unit folder"_s << 3;
-    QTest::newRow("a large image") << roster << layoutWith("<img src=\"big.png\">")
-                                   << u"the image 'big.png' is larger than 4 MB"_s << 3;
-    QTest::newRow("a remote image") << roster << layoutWith("<img src=\"http://192.0.2.1/badge.png\">")
-                                    << u"the image 'http://192.0.2.1/badge.png' is not a file"_s << 3;
-    QTest::newRow("an image in a data URL")
-        << roster << layoutWith("<img src=\"data:image/png;base64,iVBORw0KGgo=\">")
-        << u"the image 'data:image/png;base64,iVBORw0KGgo=' is not a file"_s << 3;
-    QTest::newRow("a style sheet from a device")
-        << roster << layoutWith("<link rel=\"stylesheet\" type=\"text/css\" href=\"/dev/zero\">")
-        << u"the style sheet '/dev/zero' is not a file in the unit folder"_s << 3;
-    QTest::newRow("a table background from a device")
-        << roster << layoutWith("<table background=\"/dev/zero\"><tr><td>x</td></tr></table>")
-        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
-    QTest::newRow("a background in a style")
-        << roster << layoutWith("<p style=\"background-image: url(/dev/zero)\">x</p>")
-        << u"the image '/dev/zero' is not a file in the unit folder"_s << 3;
+        << layoutWith("title = " + repeated("{{#duty}}", 30000) + "x" + repeated("{{/duty}}", 30000))
+        << u"sections are nested more than 64 deep"_s << 5;
+    QTest::newRow("an unclosed tag") << remarks << layoutWith("footer-left = {{file", 0) << u"Unclosed tag"_s
+                                     << 5;
+    QTest::newRow("an unknown key") << roster << layoutWith("logo = badge.png")
+                                    << u"[texts] has no key 'logo'"_s << 5;
+    QTest::newRow("the old HTML form")
+        << remarks << QByteArray("<!DOCTYPE html>\n<html>\n<p>{{file}}</p>\n</html>\n")
+        << u"old HTML form, which this version no longer reads; run 'calendrix init DIR --repair'"_s << 1;
 }
 
 // A layout that would take the machine's memory or never finish is refused
@@ -498,28 +458,6 @@ void tst_Print::unusableLayout()
     QVERIFY2(errors[0].contains(layout == u"Roster.rpt" ? u"The roster of"_s : u"The remarks of"_s),
              qPrintable(errors[0]));
     QVERIFY(!readPdf(pdf).isEmpty());
-}
-
-// An image of the unit's own, named relative to the layout, is printed
-// wherever the program was started.
-void tst_Print::imageFromTheUnitFolder()
-{
-    QTemporaryDir dir;
-    QVERIFY(makeSmallUnit(dir));
-    const QString unit = dir.filePath(u"unit"_s);
-    writeFile(QDir(unit).filePath(u"Roster.rpt"_s),
-              layoutWith("<p><img src=\"badge.png\" width=\"40\" height=\"40\"></p>"));
-    const QString pdf = dir.filePath(u"badge.pdf"_s);
-    const Result r = runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, unit, u"--pdf"_s, pdf});
-    QVERIFY2(r.status == 0, qPrintable(r.err));
-    QProcess images;
-    images.start(u"pdfimages"_s, {u"-list"_s, pdf});
-    QVERIFY(images.waitForFinished());
-    const QStringList rows =
-        QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    // A heading of two lines, then one line per image: the badge's 8 by 8.
-    QCOMPARE(rows.size(), 3);
-    QVERIFY2(rows[2].simplified().contains(u" image 8 8 "_s), qPrintable(rows[2]));
 }
 
 QTEST_MAIN(tst_Print)

@@ -44,13 +44,13 @@ public:
         return next();
     }
     QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
-    // Previews are recorded by title with the report's page text, in order.
+    // Previews are recorded by title with the report itself, in order.
     QStringList previewTitles;
-    QStringList previewHtml;
+    QList<Report> previews;
     void previewReport(QWidget *, const Report &report) override
     {
         previewTitles.append(report.title());
-        previewHtml.append(report.html());
+        previews.append(report);
     }
 
     QStringList texts(Messenger::Kind kind) const

@@ -75,6 +75,19 @@ DutySpec wideDuty(int columns, int soldiers)
     return d;
 }
 
+// The words on the line of the first word that reads first, left to right.
+QString lineOf(const PdfPage &page, const QString &first)
+{
+    for (const PdfWord &w : page.words)
+        if (w.text == first) {
+            QStringList words;
+            for (const PdfWord &x : page.lineAt(w.yCenter()))
+                words.append(x.text);
+            return words.join(u' ');
+        }
+    return {};
+}
+
 } // namespace
 
 class tst_Report : public QObject
@@ -82,9 +95,7 @@ class tst_Report : public QObject
     Q_OBJECT
 
 private slots:
-    void layoutIsGivenTheDatafile();
-    void sectionsPerDuty_data();
-    void sectionsPerDuty();
+    void textsAreFilledIn();
     void brokenLayouts_data();
     void brokenLayouts();
     void dataFilesAreNumbered();
@@ -94,99 +105,90 @@ private slots:
     void thirtySixColumnsFit();
     void headerRowsRepeatOnEveryPage();
     void remarksListTheDaysOnDuty();
-    void editedLayoutIsUsedAsIs();
     void unwritablePdfIsReported();
 };
 
-void tst_Report::layoutIsGivenTheDatafile()
+// A layout of its own: the texts filled in from the datafile, with the
+// duty's dates and their year.
+void tst_Report::textsAreFilledIn()
 {
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
     TestUnit unit;
     const QString datafile = unit.path(u"roster.cxr"_s);
     DutySpec guard{u"Guard"_s,
-                   u"HQ"_s,
-                   {QDate(2027, 1, 1), QDate(2027, 1, 2), QDate(2027, 1, 3)},
+                   u"HQ <&>"_s,
+                   {QDate(2026, 12, 7), QDate(2026, 12, 28), QDate(2027, 1, 4)},
                    {1},
                    {{u"A"_s, u"Zulu, Amy"_s, u"1st"_s, {u"1"_s, u"/."_s, u"A"_s}},
-                    {u"W"_s, u"Young, Bob"_s, u"HQ"_s, {u"/."_s, u"D"_s, u"2"_s}},
-                    {u"A"_s, u"adams, Cy"_s, u"2nd"_s, {u"2"_s, u"1"_s, u"/."_s}},
-                    {u"?"_s, u"Civ <&>"_s, {}, {u"A"_s, u"A"_s, u"A"_s}}}};
-    // The template's empty first row is no duty; a duty without periods is.
+                    {u"W"_s, u"Young, Bob"_s, u"HQ"_s, {u"/."_s, u"D"_s, u"2"_s}}}};
     writeDatafile(datafile, {DutySpec{}, guard, DutySpec{u"Kitchen"_s, {}, {}, {}, {}}});
-
     const QString layout = unit.path(u"values.rpt"_s);
-    writeFile(layout,
-              "{{dutyCount}}:{{#duties}}[{{number}}{{duty}}|{{organization}}|"
-              "{{#columns}}{{date}}{{weekday}}{{#holiday}}*{{/holiday}} {{/columns}}|"
-              "{{#soldiers}}{{rankName}}:{{name}}:{{remarks}}:{{#cells}}{{mark}}{{#assigned}}!{{/assigned}}"
-              "{{#standing}}#{{/standing}},{{/cells}}:{{dateList}};{{/soldiers}}"
-              "{{^hasSoldiers}}none{{/hasSoldiers}}]{{/duties}}");
+    writeFile(layout, "# a layout of the unit's own\n[layout]\nreport = roster\n[texts]\n"
+                      "title = T {{duty}}|{{organization}}|{{dateRange}}|{{dutyCount}}|{{soldierCount}}\n"
+                      "subtitle =\nfooter-left = F {{file}}\nfooter-right = {{page}}/{{pages}}\n"
+                      "no-soldiers = nobody here\n[columns]\nshow = name, periods, count\nname = N\n");
     const Report report = runReport(layout, datafile);
-    // Most senior first, then by name without regard to case; names escaped.
-    QCOMPARE(report.html(), u"2:[1Guard|HQ|01.01.F 02.01.S* 03.01.S |"
-                            "COL:Young, Bob:HQ:/.!,D,2#,:01.01.;"
-                            "PV1:adams, Cy:2nd:2#,1#,/.!,:03.01.;"
-                            "PV1:Zulu, Amy:1st:1#,/.!,A,:02.01.;"
-                            "CIV:Civ &lt;&amp;&gt;::A,A,A,:;]"
-                            "[2Kitchen|||none]"_s);
-    QCOMPARE(report.title(), u"values \u2013 roster.cxr"_s);
-}
-
-void tst_Report::sectionsPerDuty_data()
-{
-    QTest::addColumn<int>("duties");
-    QTest::addColumn<QStringList>("sections");
-    QTest::newRow("three duties") << 3
-                                  << QStringList{u"3:[1 Guard first]"_s, u"3:[2 Kitchen first]"_s,
-                                                 u"3:[3 Runner first]"_s};
-    QTest::newRow("no duties") << 0 << QStringList{u"0:none"_s};
-}
-
-void tst_Report::sectionsPerDuty()
-{
-    QFETCH(int, duties);
-    QFETCH(QStringList, sections);
-    TestUnit unit;
-    const QString datafile = unit.path(u"s.cxr"_s);
-    QList<DutySpec> specs;
-    for (const QString &name : QStringList{u"Guard"_s, u"Kitchen"_s, u"Runner"_s}.mid(0, duties))
-        specs.append({name, {}, {QDate(2027, 1, 1)}, {}, {}});
-    writeDatafile(datafile, specs);
-    const QString layout = unit.path(u"s.rpt"_s);
-    writeFile(layout, "<meta name=\"calendrix-sections\" content=\"duty\">{{dutyCount}}:"
-                      "{{#duties}}[{{number}} {{duty}}{{#first}} first{{/first}}]{{/duties}}"
-                      "{{^hasDuties}}none{{/hasDuties}}");
-    const Report report = runReport(layout, datafile);
-    QCOMPARE(report.sectionCount(), sections.size());
-    for (int i = 0; i < sections.size(); ++i)
-        QCOMPARE(report.sectionHtml(i).section(u'>', 1), sections[i]);
-    // Each section is a document of its own, on pages of its own.
-    const QString pdf = unit.path(u"s.pdf"_s);
+    QCOMPARE(report.title(), u"Duty roster \u2013 roster.cxr"_s);
+    QCOMPARE(report.sectionCount(), 2);
+    const QString pdf = unit.path(u"values.pdf"_s);
     Report::writePdf({report}, pdf, QPageSize(QPageSize::A4));
-    if (havePdfTools())
-        QCOMPARE(readPdf(pdf).size(), sections.size());
+    const QList<PdfPage> pages = readPdf(pdf);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(lineOf(pages[0], u"T"_s), u"T Guard|HQ <&>|7 Dec 2026 \u2013 4 Jan 2027|2|2"_s);
+    // The day, the month and the weekday over each column; the count of days
+    // on duty at the end of each row, most senior first.
+    QCOMPARE(lineOf(pages[0], u"7"_s), u"7 28 4"_s);
+    QCOMPARE(lineOf(pages[0], u"N"_s), u"N Mo Mo Mo Days"_s);
+    QCOMPARE(lineOf(pages[0], u"Young,"_s), u"Young, Bob /. D 2 1"_s);
+    QCOMPARE(lineOf(pages[0], u"Zulu,"_s), u"Zulu, Amy 1 /. A 1"_s);
+    const auto top = [&](const QString &word) {
+        return std::find_if(pages[0].words.begin(), pages[0].words.end(),
+                            [&](const PdfWord &w) { return w.text == word; })
+            ->yMin;
+    };
+    QVERIFY(top(u"Young,"_s) < top(u"Zulu,"_s));
+    QCOMPARE(lineOf(pages[0], u"F"_s), u"F roster.cxr 1/1"_s);
+    QCOMPARE(lineOf(pages[1], u"T"_s), u"T Kitchen|||2|0"_s);
+    QVERIFY(pages[1].text().contains(u"nobody here"_s));
 }
 
 void tst_Report::brokenLayouts_data()
 {
     QTest::addColumn<QByteArray>("layout");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("unclosed section") << QByteArray("<p>\n</p>\n{{#duties}}\n{{duty}}\n") << u"line 3"_s;
-    QTest::newRow("unclosed tag") << QByteArray("<p>\n\n{{duty\n</p>") << u"line 3"_s;
-    QTest::newRow("unopened section") << QByteArray("<p>\n{{/duties}}</p>") << u"line 2"_s;
+    const QByteArray head = "[layout]\nreport = roster\n";
+    QTest::newRow("no report") << QByteArray("# nothing\n[page]\norientation = landscape\n")
+                               << u"does not say what it prints"_s;
+    QTest::newRow("unknown section") << head + "\n[colours]\n" << u"line 4: there is no section [colours]"_s;
+    QTest::newRow("unknown key") << head + "[page]\nzoom = 2\n" << u"line 4: [page] has no key 'zoom'"_s;
+    QTest::newRow("key twice") << head + "report = remarks\n"
+                               << u"line 3: 'report' is set twice (first in line 2)"_s;
+    QTest::newRow("no section") << QByteArray("report = roster\n")
+                                << u"line 1: a key must follow a [section]"_s;
+    QTest::newRow("not a key") << head + "[page]\nlandscape\n"
+                               << u"line 4: 'landscape' is neither a [section] nor a key = value"_s;
+    QTest::newRow("unclosed section") << head + "[texts]\n\ntitle = {{#duty}}\n" << u"line 5"_s;
+    QTest::newRow("unclosed tag") << head + "[texts]\nfooter-left = {{duty\n" << u"line 4"_s;
     QTest::newRow("line counted in characters, not bytes")
-        << QByteArray("<p>\xc3\x84\xc3\x96\xc3\x9c</p>\n\xe2\x80\x94\n{{#x}}") << u"line 3"_s;
-    QTest::newRow("orientation") << QByteArray(
-                                        "<html>\n<meta name=\"calendrix-orientation\" content=\"sideways\">")
-                                 << u"line 2: the orientation must be portrait or landscape"_s;
-    QTest::newRow("data file number") << QByteArray("\n\n<meta content=\"x\" name=\"calendrix-datafile\">")
+        << "# \xc3\x84\xc3\x96\xc3\x9c\n" + head + "[texts]\ntitle = \xe2\x80\x94 {{/x}}\n"
+        << u"line 5"_s;
+    QTest::newRow("orientation") << head + "[page]\norientation = sideways\n"
+                                 << u"line 4: the orientation must be portrait or landscape"_s;
+    QTest::newRow("data file number") << head + "datafile = x\n"
                                       << u"line 3: the data file must be a number"_s;
-    QTest::newRow("sections") << QByteArray("<p>\n<meta name=\"calendrix-sections\" content=\"soldier\">")
-                              << u"line 2: the sections must be duty or report"_s;
-    QTest::newRow("margin") << QByteArray("<meta name=\"calendrix-margin\" content=\"-4\">")
-                            << u"line 1: the margin"_s;
-    QTest::newRow("footer") << QByteArray(
-                                   "<p>\n</p>\n\n<meta name=\"calendrix-footer-left\" content=\"{{#page}}\">")
-                            << u"line 4"_s;
+    QTest::newRow("report") << QByteArray("[layout]\n\nreport = soldier\n")
+                            << u"line 3: report must be roster or remarks"_s;
+    QTest::newRow("margin") << head + "[page]\nmargins = -4\n" << u"line 4: the margins"_s;
+    QTest::newRow("paper") << head + "[page]\npaper = b5\n" << u"line 4: the paper must be"_s;
+    QTest::newRow("font") << head + "[fonts]\nbody = huge\n" << u"line 4: a font is a size"_s;
+    QTest::newRow("column") << head + "[columns]\nshow = name, dates\n"
+                            << u"line 4: the roster has no column 'dates'"_s;
+    QTest::newRow("mark") << head + "[marks]\nassigned = sparkling\n" << u"line 4: a mark is drawn"_s;
+    QTest::newRow("shade") << head + "[shading]\nholiday = #12\n" << u"line 4: a shade is a colour"_s;
+    QTest::newRow("old HTML layout")
+        << QByteArray("<!DOCTYPE html>\n<html>\n<meta name=\"calendrix-datafile\" content=\"1\">")
+        << u"line 1: this is a layout in the old HTML form, which this version no longer reads; run "
+           "'calendrix init DIR --repair'"_s;
     QTest::newRow("not text") << QByteArray("SQLite format 3\0\xff\xfe", 19) << u"is not a text file"_s;
     QTest::newRow("missing") << QByteArray() << u"does not exist"_s;
 }
@@ -216,14 +218,14 @@ void tst_Report::dataFilesAreNumbered()
     const QString datafile = unit.path(u"roster.cxr"_s);
     writeDatafile(datafile, {wideDuty(2, 1)});
     const QString layout = unit.path(u"one.rpt"_s);
-    writeFile(layout, "<meta name=\"calendrix-datafile\" content=\"1\">{{#duties}}{{duty}}{{/duties}}");
+    writeFile(layout, "[layout]\nreport = roster\ndatafile = 1\n");
 
     ReportEngine engine;
     engine.setLayoutFile(layout);
     engine.setDataFile(0, datafile);
     QVERIFY(reportError(engine).contains(u"reads data file 1, which is not set"_s));
     engine.setDataFile(1, datafile);
-    QVERIFY(engine.run().html().endsWith(u"Main Gate Guard"_s));
+    QCOMPARE(engine.run().sectionCount(), 1);
     // The unit's own pair: the remarks read data file 0, the roster data file 1.
     QCOMPARE(RosterReports(engine, unit.folder.dir(), datafile).reports().size(), 2);
     QCOMPARE(engine.dataFile(0), datafile);
@@ -312,19 +314,20 @@ void tst_Report::thirtySixColumnsFit()
                 marks.append(w.text);
         QCOMPARE(marks, duty.rows[s].cells);
     }
-    // Above the first row: one weekday initial per column, in date order.
+    // Above the first row: two letters of the weekday per column, in date order.
     const auto firstRow = std::find_if(page.words.begin(), page.words.end(),
                                        [](const PdfWord &w) { return w.text == u"S000"_s; });
+    static const QRegularExpression weekday(u"^(Mo|Tu|We|Th|Fr|Sa|Su)$"_s);
     QStringList weekdays;
     QList<PdfWord> header;
     for (const PdfWord &w : page.words)
-        if (w.yMax < firstRow->yMin && w.text.size() == 1 && w.text.at(0).isUpper())
+        if (w.yMax < firstRow->yMin && weekday.match(w.text).hasMatch())
             header.append(w);
     std::sort(header.begin(), header.end(),
               [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
     for (const PdfWord &w : header)
         weekdays.append(w.text);
-    QCOMPARE(weekdays.join(QString()), u"MTWTFSS"_s.repeated(6).left(36));
+    QCOMPARE(weekdays.join(QString()), u"MoTuWeThFrSaSu"_s.repeated(6).left(72));
 }
 
 void tst_Report::headerRowsRepeatOnEveryPage()
@@ -351,7 +354,7 @@ void tst_Report::headerRowsRepeatOnEveryPage()
         for (const PdfWord &w : page.words)
             if (w.yMax <= rowsTop)
                 above.append(w.text);
-        for (const QString &expected : {u"Guard"_s, u"1"_s, u"10"_s, u"W"_s})
+        for (const QString &expected : {u"Guard"_s, u"1"_s, u"10"_s, u"We"_s})
             QVERIFY2(above.contains(expected), qPrintable(u"page %1: %2"_s.arg(i + 1).arg(above.join(u' '))));
     }
     // Every soldier is printed once.
@@ -384,23 +387,10 @@ void tst_Report::remarksListTheDaysOnDuty()
     QVERIFY(!pages[0].landscape());
     QVERIFY(pages[1].landscape());
     const QString remarks = pages[0].text();
-    QVERIFY2(remarks.contains(u"SGT Okafor, Ines HQ Section 03.05., 17.05. 2"_s), qPrintable(remarks));
-    QVERIFY2(remarks.contains(u"PV2 Lane, Sam 1st Platoon 10.05. 1"_s), qPrintable(remarks));
+    QCOMPARE(lineOf(pages[0], u"SGT"_s), u"SGT Okafor, Ines HQ Section 3 May 2027, 17 May 2027 2"_s);
+    QCOMPARE(lineOf(pages[0], u"PV2"_s), u"PV2 Lane, Sam 1st Platoon 10 May 2027 1"_s);
+    QVERIFY2(remarks.contains(u"3 May 2027 – 17 May 2027"_s), qPrintable(remarks));
     QVERIFY(remarks.contains(u"r.cxr \u00b7 remarks"_s));
-}
-
-void tst_Report::editedLayoutIsUsedAsIs()
-{
-    TestUnit unit;
-    const QString datafile = unit.path(u"e.cxr"_s);
-    writeDatafile(datafile, {wideDuty(1, 1), DutySpec{u"Runner"_s, {}, {}, {}, {}}});
-    writeFile(unit.folder.rosterLayoutPath(),
-              "<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: {{dutyCount}} duties</p>");
-    ReportEngine engine;
-    const RosterReports reports(engine, unit.folder.dir(), datafile);
-    QCOMPARE(reports.reports().size(), 2);
-    QCOMPARE(reports.reports().at(1).html(),
-             u"<meta name=\"calendrix-datafile\" content=\"1\"><p>Our own: 2 duties</p>"_s);
 }
 
 void tst_Report::unwritablePdfIsReported()
