@@ -31,6 +31,7 @@ namespace {
 struct ExpectedDuty {
     QString name;
     QList<QDate> starts;
+    QList<QDate> ends;                // from the periods table
     QMap<QString, QStringList> cells; // by soldier name
 };
 
@@ -40,11 +41,18 @@ QList<ExpectedDuty> readDatafile(const QString &path)
     const Database db = Database::open(path, FileKind::Roster);
     RecordSet header(db, u"header"_s);
     for (header.moveFirst(); !header.eof(); header.moveNext()) {
-        ExpectedDuty d{header.text(1), {}, {}};
+        ExpectedDuty d{header.text(1), {}, {}, {}};
         for (int c = 0; c < 36 && !header.text(5 + c).isEmpty(); ++c)
             d.starts.append(QDate::fromString(header.text(5 + c), Qt::ISODate));
+        d.ends.resize(d.starts.size());
         duties.append(d);
     }
+    RecordSet periods(db, u"periods"_s);
+    for (periods.moveFirst(); !periods.eof(); periods.moveNext())
+        for (ExpectedDuty &d : duties)
+            if (d.name == periods.text(1) && periods.value(2).toInt() >= 1 &&
+                periods.value(2).toInt() <= d.ends.size())
+                d.ends[periods.value(2).toInt() - 1] = QDate::fromString(periods.text(4), Qt::ISODate);
     RecordSet sheet(db, u"storeage"_s);
     for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext())
         for (ExpectedDuty &d : duties)
@@ -201,7 +209,8 @@ void tst_Print::companyRoster()
             if (nameWords.contains(w.text))
                 firstRowTop = std::min(firstRowTop, w.yMin);
         static const QRegularExpression weekday(u"^(Mo|Tu|We|Th|Fr|Sa|Su)$"_s);
-        static const QRegularExpression digits(u"^[0-9]+$"_s);
+        // A day, or first and last day of a longer period ("7–13").
+        static const QRegularExpression digits(u"^[0-9]+(\u2013[0-9]+)?$"_s);
         QList<PdfWord> weekdays;
         for (const PdfWord &w : p.words)
             if (w.yMax < firstRowTop && weekday.match(w.text).hasMatch())
@@ -225,8 +234,11 @@ void tst_Print::companyRoster()
             QCOMPARE(
                 weekdays[c].text,
                 QLocale(QLocale::English).dayName(d.starts[c].dayOfWeek(), QLocale::ShortFormat).left(2));
-            QCOMPARE(stacked.value(c),
-                     (QStringList{QString::number(d.starts[c].day()), QString::number(d.starts[c].month())}));
+            QVERIFY(d.ends[c].isValid());
+            const QString days = d.ends[c] == d.starts[c]
+                                     ? QString::number(d.starts[c].day())
+                                     : u"%1\u2013%2"_s.arg(d.starts[c].day()).arg(d.ends[c].day());
+            QCOMPARE(stacked.value(c), (QStringList{days, QString::number(d.starts[c].month())}));
         }
         for (auto it = d.cells.constBegin(); it != d.cells.constEnd(); ++it) {
             const QString surname = it.key().section(u' ', 0, 0);
