@@ -2,6 +2,8 @@
 
 // Runs the built program as a user would, from the command line.
 
+#include "ChildProcess.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,7 @@ struct Result {
 inline Result runCalendrix(const QStringList &arguments, const std::function<void()> &inChild = {})
 {
     QProcess p;
+    p.setProcessEnvironment(childEnvironment());
     if (inChild)
         p.setChildProcessModifier(inChild);
     p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);

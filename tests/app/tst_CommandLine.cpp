@@ -333,6 +333,7 @@ void tst_CommandLine::folderThatIsNotAUnitFolder()
     // The window is not opened on it; the program says so and ends. Before a
     // window could wait for an answer, it must end on its own.
     QProcess desktop;
+    desktop.setProcessEnvironment(childEnvironment());
     desktop.start(qEnvironmentVariable("CALENDRIX_BIN"), {u"--data"_s, dir});
     const bool ended = desktop.waitForFinished(60000);
     if (!ended)

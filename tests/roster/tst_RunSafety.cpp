@@ -1,5 +1,7 @@
 #include "RosterFixture.h"
 
+#include "ChildProcess.h"
+
 #include "SmallDisk.h"
 #include "store/DatafileSwap.h"
 #include "store/ScratchFile.h"
@@ -53,15 +55,15 @@ struct Outcome {
 Outcome runWith(const QStringList &arguments, const QStringList &faults = {})
 {
     QProcess p;
+    QProcessEnvironment env = childEnvironment();
     if (!faults.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
         // A sanitizer build insists on coming first otherwise.
-        env.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
+        env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
         for (const QString &fault : faults)
             env.insert(fault.section(u'=', 0, 0), fault.section(u'=', 1));
-        p.setProcessEnvironment(env);
     }
+    p.setProcessEnvironment(env);
     p.start(kBinary, arguments);
     Outcome o;
     if (!p.waitForFinished(60000))
@@ -201,6 +203,7 @@ void tst_RunSafety::killedRunsLeaveNothingHalfDone()
     for (int i = 0; i < 60; ++i) {
         const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
         QProcess p;
+        p.setProcessEnvironment(childEnvironment());
         p.start(kBinary, arguments);
         QVERIFY(p.waitForStarted());
         QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullRunUs)));
