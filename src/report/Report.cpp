@@ -109,8 +109,12 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
         m_layout.text(text, values);
     for (const QString &column : m_layout.columns())
         m_layout.heading(column, values);
-    const QString name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
-    m_title = name + u" \u2013 "_s + QFileInfo(m_datafile).fileName();
+    m_name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
+}
+
+QString Report::datafileName() const
+{
+    return QFileInfo(m_datafile).fileName();
 }
 
 int Report::sectionCount() const
@@ -250,7 +254,11 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
     {
         QPdfWriter writer(&file);
         writer.setCreator(u"Calendrix"_s);
-        writer.setTitle(reports.constFirst().title());
+        // The document's title names every report in it and the datafile.
+        QStringList names;
+        for (const Report &r : reports)
+            names.append(r.name());
+        writer.setTitle(names.join(u" and "_s) + u" \u2013 "_s + reports.constFirst().datafileName());
         writer.setResolution(600);
         writer.setPageSize(paper);
         reports.constFirst().applyPageSetup(writer);

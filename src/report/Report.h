@@ -30,7 +30,9 @@ public:
     Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QString datafile, QDate printedOn);
 
     // What is printed ("Duty roster" or "Remarks") and the datafile's name.
-    QString title() const { return m_title; }
+    QString title() const { return m_name + QStringLiteral(" \u2013 ") + datafileName(); }
+    QString name() const { return m_name; }
+    QString datafileName() const;
     QString layoutPath() const { return m_layout.path(); }
     QPageLayout::Orientation orientation() const { return m_layout.orientation(); }
 
@@ -61,7 +63,7 @@ private:
     std::shared_ptr<const RosterData> m_roster;
     QString m_datafile;
     QDate m_printedOn;
-    QString m_title;
+    QString m_name;
 };
 
 } // namespace calendrix

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -171,6 +172,13 @@ void tst_Print::companyRoster()
     QVERIFY2(r.err.isEmpty(), qPrintable(r.err)); // nothing to say when all went well
     const QList<PdfPage> pages = readPdf(m_company.pdf());
     QVERIFY(!pages.isEmpty());
+    // The document's title names both reports and the datafile.
+    QProcess info;
+    info.start(u"pdfinfo"_s, {m_company.pdf()});
+    QVERIFY(info.waitForFinished());
+    const QString title = QString::fromUtf8(info.readAllStandardOutput()).section(u'\n', 0, 0);
+    QCOMPARE(title.section(u':', 1).trimmed(),
+             u"Remarks and Duty roster \u2013 "_s + QFileInfo(m_company.datafile()).fileName());
 
     // The remarks come first, upright; then the roster, every page landscape.
     int firstRosterPage = 0;
