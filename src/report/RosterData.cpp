@@ -96,6 +96,15 @@ RosterData RosterData::read(const QString &path)
             }
         }
 
+        // A brigade's roster holds a million cells but only some hundred
+        // different marks: each cell shares the text of its mark.
+        QHash<QString, QString> marks;
+        const auto shared = [&marks](const QString &text) {
+            auto it = marks.constFind(text);
+            if (it == marks.constEnd())
+                it = marks.insert(text, text);
+            return it.value();
+        };
         RecordSet sheet(db, RecordSources::kStoreage);
         for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext()) {
             const auto found = dutyIndex.constFind(sheet.text(S::DutyName));
@@ -107,7 +116,7 @@ RosterData RosterData::read(const QString &path)
             soldier.name = sheet.text(S::SoldierName);
             soldier.remarks = sheet.text(S::Remarks);
             for (int c = 0; c < duty.columns.size(); ++c) {
-                soldier.cells.append(sheet.text(S::cell(c + 1)));
+                soldier.cells.append(shared(sheet.text(S::cell(c + 1))));
                 if (sheet.value(S::holidayFlag(c + 1)).toBool())
                     duty.columns[c].holiday = true;
             }
