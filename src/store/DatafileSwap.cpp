@@ -32,21 +32,6 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString systemError()
-{
-    return QString::fromLocal8Bit(strerror(errno));
-}
-
-void syncFolder(const QString &path)
-{
-    const int fd =
-        ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // "dev:ino" of what path names itself (a link is not followed); empty when nothing is there.
 QString identityOf(const QString &path)
 {
@@ -74,12 +59,6 @@ QString backupName(const QString &target)
         if (!exists(path))
             return path;
     }
-}
-
-StoreError ioError(const QString &text, const QString &file)
-{
-    return StoreError(errno == ENOSPC ? StoreErrorCode::DiskFull : StoreErrorCode::IoError,
-                      text + u": "_s + systemError(), file);
 }
 
 } // namespace
@@ -117,7 +96,7 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
 
     if (hadTarget && ::link(encoded(m_target).constData(), encoded(m_backup).constData()) != 0 &&
         ::rename(encoded(m_target).constData(), encoded(m_backup).constData()) != 0)
-        throw ioError(u"Cannot keep '%1' while it is replaced"_s.arg(shown(m_target)), m_target);
+        throw systemError(u"Cannot keep '%1' while it is replaced"_s.arg(shown(m_target)), m_target);
     // rename(2) swaps the name in one step: readers see the old file or the
     // new. A target that was not there is never replaced by one made meanwhile.
     const QByteArray from = encoded(finished.path()), to = encoded(m_target);
@@ -128,10 +107,10 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
                (errno == EINVAL && ::link(from.constData(), to.constData()) == 0 &&
                 ::unlink(from.constData()) == 0));
     if (!moved)
-        throw ioError(u"Cannot %1 '%2'"_s.arg(hadTarget ? u"replace"_s : u"create"_s, shown(m_target)),
-                      m_target);
+        throw systemError(u"Cannot %1 '%2'"_s.arg(hadTarget ? u"replace"_s : u"create"_s, shown(m_target)),
+                          m_target);
     finished.release();
-    syncFolder(m_target);
+    syncFolderOf(m_target);
 }
 
 void DatafileSwap::finish()
@@ -139,7 +118,7 @@ void DatafileSwap::finish()
     if (!m_backup.isEmpty())
         ::unlink(encoded(m_backup).constData());
     ::unlink(encoded(m_record).constData());
-    syncFolder(m_record);
+    syncFolderOf(m_record);
 }
 
 DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QString &workingPath)
@@ -185,9 +164,9 @@ DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QS
             ::unlink(encoded(backup).constData());
         } else if (exists(backup) && (now.isEmpty() || now == newFile)) {
             if (::rename(encoded(backup).constData(), encoded(target).constData()) != 0)
-                throw ioError(u"Cannot put '%1' back in place of '%2'"_s.arg(shown(backup), shown(target)),
-                              target);
-            syncFolder(target);
+                throw systemError(
+                    u"Cannot put '%1' back in place of '%2'"_s.arg(shown(backup), shown(target)), target);
+            syncFolderOf(target);
             result.text = u"The roster run that was replacing '%1' did not finish; the file is as it was "
                           "before that run, and so are the counters."_s.arg(shown(target));
         } else if (exists(backup)) {
@@ -197,14 +176,14 @@ DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QS
         }
     } else if (!newFile.isEmpty() && identityOf(target) == newFile) {
         if (::unlink(encoded(target).constData()) != 0)
-            throw ioError(u"Cannot remove '%1'"_s.arg(shown(target)), target);
-        syncFolder(target);
+            throw systemError(u"Cannot remove '%1'"_s.arg(shown(target)), target);
+        syncFolderOf(target);
         result.text = u"The roster run that was making '%1' did not finish; the file was removed and the "
                       "counters are as they were before that run."_s.arg(shown(target));
     }
     if (::unlink(encoded(recordPath).constData()) != 0 && errno != ENOENT)
-        throw ioError(u"Cannot remove '%1'"_s.arg(shown(recordPath)), recordPath);
-    syncFolder(recordPath);
+        throw systemError(u"Cannot remove '%1'"_s.arg(shown(recordPath)), recordPath);
+    syncFolderOf(recordPath);
     return result;
 }
 

@@ -39,7 +39,8 @@ bool namesFile(const QString &path, int fd)
            byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
 }
 
-// The error of a failed system call, with errno's own words.
+} // namespace
+
 StoreError systemError(const QString &text, const QString &file)
 {
     const int error = errno;
@@ -51,7 +52,7 @@ StoreError systemError(const QString &text, const QString &file)
     return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
 }
 
-void syncFolder(const QString &path)
+void syncFolderOf(const QString &path)
 {
     const int fd =
         ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -60,8 +61,6 @@ void syncFolder(const QString &path)
         ::close(fd);
     }
 }
-
-} // namespace
 
 QString ScratchFile::hiddenName(const QString &suffix)
 {
@@ -136,7 +135,7 @@ void ScratchFile::putInPlace()
         throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
     release();
     // The new name itself is only safe once the folder is on the disk.
-    syncFolder(m_target);
+    syncFolderOf(m_target);
 }
 
 QString ScratchFile::identity() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -44,5 +46,12 @@ private:
     QString m_path;
     int m_fd = -1;
 };
+
+// The error of the system call that just failed: text, then errno in words,
+// with the store's number for it (disk full, read-only, or an I/O error).
+StoreError systemError(const QString &text, const QString &file);
+
+// Flushes the folder that holds path, so that a rename in it survives a crash.
+void syncFolderOf(const QString &path);
 
 } // namespace calendrix
