@@ -143,103 +143,132 @@ void Report::applyPageSetup(QPagedPaintDevice &device) const
     device.setPageLayout(page);
 }
 
+struct Report::Section::Parts {
+    Parts(const ReportLayout &layout, TemplateValues v, const QPaintDevice &device)
+        : layout(layout), values(std::move(v)), titleFont(layout.font(u"title"_s)),
+          subtitleFont(layout.font(u"subtitle"_s)), footerFont(layout.font(u"footer"_s)),
+          titleMetrics(titleFont, &device), subtitleMetrics(subtitleFont, &device),
+          footerMetrics(footerFont, &device), width(device.width())
+    {}
+
+    const ReportLayout &layout;
+    // Only the page numbers change from page to page.
+    mutable TemplateValues values;
+    bool noDuty = false;
+    QFont titleFont, subtitleFont, footerFont;
+    QFontMetricsF titleMetrics, subtitleMetrics, footerMetrics;
+    double width = 0, footerTop = 0, legendTop = 0;
+    QString title, subtitle, legend;
+    QRectF area;
+    std::unique_ptr<PagedTable> table;
+};
+
+Report::Section::Section(std::unique_ptr<Parts> parts) : m_parts(std::move(parts)) {}
+Report::Section::Section(Section &&) noexcept = default;
+Report::Section &Report::Section::operator=(Section &&) noexcept = default;
+Report::Section::~Section() = default;
+
+int Report::Section::pageCount() const
+{
+    return m_parts->table ? m_parts->table->pageCount() : 1;
+}
+
+Report::Section Report::layOut(int section, const QPaintDevice &device) const
+{
+    auto parts = std::make_unique<Section::Parts>(m_layout, sectionValues(section), device);
+    Section::Parts &p = *parts;
+    const RosterDuty *duty = m_roster->duties.isEmpty() ? nullptr : &m_roster->duties[section];
+    p.noDuty = duty == nullptr;
+    p.title = m_layout.text(u"title"_s, p.values);
+    p.subtitle = m_layout.text(u"subtitle"_s, p.values);
+    p.legend = m_layout.text(u"legend"_s, p.values);
+    double top = 0;
+    if (!p.title.isEmpty())
+        top += p.titleMetrics.height();
+    if (!p.subtitle.isEmpty())
+        top += p.subtitleMetrics.height();
+    top += p.subtitleMetrics.height() * 0.5;
+    p.footerTop = device.height() - p.footerMetrics.height() * 1.3;
+    p.legendTop = p.legend.isEmpty() ? p.footerTop : p.footerTop - p.footerMetrics.height() * 1.2;
+    p.area = QRectF(0, top, p.width, std::max(p.legendTop - p.footerMetrics.height() * 0.4 - top, 1.0));
+    if (duty && !duty->soldiers.isEmpty()) {
+        if (m_layout.kind() == ReportLayout::Kind::Roster)
+            p.table = std::make_unique<RosterGrid>(m_layout, *duty, p.values, device, p.area);
+        else
+            p.table = std::make_unique<RemarksList>(m_layout, *duty, p.values, device, p.area);
+    }
+    return Section(std::move(parts));
+}
+
+void Report::Section::paintPage(QPainter &painter, int page) const
+{
+    const Parts &p = *m_parts;
+    TemplateValues &values = p.values;
+    values.setPage(page + 1, pageCount());
+    painter.setPen(QPen(Qt::black, 0));
+    // The title first: a reader of the PDF's text meets the duty before its rows.
+    double y = 0;
+    if (!p.title.isEmpty()) {
+        painter.setFont(p.titleFont);
+        painter.drawText(QPointF(0, y + p.titleMetrics.ascent()),
+                         p.titleMetrics.elidedText(p.title, Qt::ElideRight, p.width));
+        y += p.titleMetrics.height();
+    }
+    if (!p.subtitle.isEmpty()) {
+        painter.setFont(p.subtitleFont);
+        painter.drawText(QPointF(0, y + p.subtitleMetrics.ascent()),
+                         p.subtitleMetrics.elidedText(p.subtitle, Qt::ElideRight, p.width));
+    }
+    if (p.table) {
+        painter.save();
+        p.table->paintPage(painter, page);
+        painter.restore();
+    } else {
+        QFont none = p.subtitleFont;
+        none.setItalic(true);
+        painter.setFont(none);
+        painter.drawText(QPointF(0, p.area.top() + p.subtitleMetrics.ascent()),
+                         p.layout.text(p.noDuty ? u"no-duties"_s : u"no-soldiers"_s, values));
+    }
+
+    painter.setFont(p.footerFont);
+    painter.setPen(QPen(Qt::black, 0));
+    if (!p.legend.isEmpty())
+        painter.drawText(QPointF(0, p.legendTop + p.footerMetrics.ascent()),
+                         p.footerMetrics.elidedText(p.legend, Qt::ElideRight, p.width));
+    const double rule = p.footerTop - p.footerMetrics.height() * 0.3;
+    painter.drawLine(QPointF(0, rule), QPointF(p.width, rule));
+    const QString left = p.layout.text(u"footer-left"_s, values);
+    const QString right = p.layout.text(u"footer-right"_s, values);
+    const double rightWidth = p.footerMetrics.horizontalAdvance(right);
+    painter.drawText(
+        QPointF(0, p.footerTop + p.footerMetrics.ascent()),
+        p.footerMetrics.elidedText(left, Qt::ElideRight,
+                                   std::max(0.0, p.width - rightWidth - p.footerMetrics.height())));
+    painter.drawText(QPointF(p.width - rightWidth, p.footerTop + p.footerMetrics.ascent()), right);
+}
+
 int Report::paint(QPainter &painter, QPagedPaintDevice &device, const Progress &progress) const
 {
     int pages = 0;
     for (int i = 0; i < sectionCount(); ++i) {
         if (i > 0)
             device.newPage();
-        pages += paintSection(i, painter, device);
+        const Section section = layOut(i, device);
+        for (int page = 0; page < section.pageCount(); ++page) {
+            if (page > 0)
+                device.newPage();
+            section.paintPage(painter, page);
+        }
+        pages += section.pageCount();
         if (progress && !progress(i + 1, sectionCount()))
             break;
     }
     return pages;
 }
 
-int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const
-{
-    TemplateValues values = sectionValues(section);
-    const RosterDuty *duty = m_roster->duties.isEmpty() ? nullptr : &m_roster->duties[section];
-    const QFont titleFont = m_layout.font(u"title"_s);
-    const QFont subtitleFont = m_layout.font(u"subtitle"_s);
-    const QFont footerFont = m_layout.font(u"footer"_s);
-    const QFontMetricsF titleMetrics(titleFont, &device);
-    const QFontMetricsF subtitleMetrics(subtitleFont, &device);
-    const QFontMetricsF footerMetrics(footerFont, &device);
-    const double width = device.width();
-    const double height = device.height();
-
-    const QString title = m_layout.text(u"title"_s, values);
-    const QString subtitle = m_layout.text(u"subtitle"_s, values);
-    const QString legend = m_layout.text(u"legend"_s, values);
-    double top = 0;
-    if (!title.isEmpty())
-        top += titleMetrics.height();
-    if (!subtitle.isEmpty())
-        top += subtitleMetrics.height();
-    top += subtitleMetrics.height() * 0.5;
-    const double footerTop = height - footerMetrics.height() * 1.3;
-    const double legendTop = legend.isEmpty() ? footerTop : footerTop - footerMetrics.height() * 1.2;
-    const QRectF area(0, top, width, std::max(legendTop - footerMetrics.height() * 0.4 - top, 1.0));
-
-    std::unique_ptr<PagedTable> table;
-    if (duty && !duty->soldiers.isEmpty()) {
-        if (m_layout.kind() == ReportLayout::Kind::Roster)
-            table = std::make_unique<RosterGrid>(m_layout, *duty, values, device, area);
-        else
-            table = std::make_unique<RemarksList>(m_layout, *duty, values, device, area);
-    }
-    const int pages = table ? table->pageCount() : 1;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            device.newPage();
-        values.setPage(page + 1, pages);
-        painter.setPen(QPen(Qt::black, 0));
-        // The title first: a reader of the PDF's text meets the duty before its rows.
-        double y = 0;
-        if (!title.isEmpty()) {
-            painter.setFont(titleFont);
-            painter.drawText(QPointF(0, y + titleMetrics.ascent()),
-                             titleMetrics.elidedText(title, Qt::ElideRight, width));
-            y += titleMetrics.height();
-        }
-        if (!subtitle.isEmpty()) {
-            painter.setFont(subtitleFont);
-            painter.drawText(QPointF(0, y + subtitleMetrics.ascent()),
-                             subtitleMetrics.elidedText(subtitle, Qt::ElideRight, width));
-        }
-        if (table) {
-            painter.save();
-            table->paintPage(painter, page);
-            painter.restore();
-        } else {
-            QFont none = subtitleFont;
-            none.setItalic(true);
-            painter.setFont(none);
-            painter.drawText(QPointF(0, area.top() + subtitleMetrics.ascent()),
-                             m_layout.text(duty ? u"no-soldiers"_s : u"no-duties"_s, values));
-        }
-
-        painter.setFont(footerFont);
-        painter.setPen(QPen(Qt::black, 0));
-        if (!legend.isEmpty())
-            painter.drawText(QPointF(0, legendTop + footerMetrics.ascent()),
-                             footerMetrics.elidedText(legend, Qt::ElideRight, width));
-        const double rule = footerTop - footerMetrics.height() * 0.3;
-        painter.drawLine(QPointF(0, rule), QPointF(width, rule));
-        const QString left = m_layout.text(u"footer-left"_s, values);
-        const QString right = m_layout.text(u"footer-right"_s, values);
-        const double rightWidth = footerMetrics.horizontalAdvance(right);
-        painter.drawText(
-            QPointF(0, footerTop + footerMetrics.ascent()),
-            footerMetrics.elidedText(left, Qt::ElideRight,
-                                     std::max(0.0, width - rightWidth - footerMetrics.height())));
-        painter.drawText(QPointF(width - rightWidth, footerTop + footerMetrics.ascent()), right);
-    }
-    return pages;
-}
-
-void Report::writePdf(const QList<Report> &reports, const QString &path, const QPageSize &paper)
+void Report::writePdf(const QList<Report> &reports, const QString &path, const QPageSize &paper,
+                      const ReportProgress &progress)
 {
     if (reports.isEmpty())
         throw ReportError(u"There is nothing to write into '%1'."_s.arg(path));
@@ -270,7 +299,12 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
                 reports[i].applyPageSetup(writer);
                 writer.newPage();
             }
-            reports[i].paint(painter, writer);
+            const Report &report = reports[i];
+            report.paint(painter, writer, [&](int done, int all) {
+                if (progress)
+                    progress(report, done, all);
+                return true;
+            });
             // Pages already lost need not be painted on.
             if (!file.failure().isEmpty())
                 throw cannotWrite(file.failure());

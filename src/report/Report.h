@@ -11,6 +11,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace calendrix {
@@ -42,6 +43,30 @@ public:
     // Orientation, margins and, where the layout names one, the paper.
     void applyPageSetup(QPagedPaintDevice &device) const;
 
+    // One section laid out for a device, so that its pages can be painted
+    // in any order and on any painter whose device has the same metrics
+    // (a preview paints them scaled onto images).
+    class Section
+    {
+    public:
+        Section(Section &&) noexcept;
+        Section &operator=(Section &&) noexcept;
+        ~Section();
+        int pageCount() const;
+        // Paints page (from 0), in the device's coordinates within its margins.
+        void paintPage(QPainter &painter, int page) const;
+
+    private:
+        friend class Report;
+        struct Parts;
+        explicit Section(std::unique_ptr<Parts> parts);
+        std::unique_ptr<Parts> m_parts;
+    };
+
+    // Lays out section for a device of the metrics and size of device.
+    // Throws ReportError.
+    Section layOut(int section, const QPaintDevice &device) const;
+
     // Told after each section: sections done, sections in all. Returning
     // false stops the painting there.
     using Progress = std::function<bool(int, int)>;
@@ -52,12 +77,14 @@ public:
     int paint(QPainter &painter, QPagedPaintDevice &device, const Progress &progress = {}) const;
 
     // Several reports, one after the other, into one PDF file. The file
-    // appears complete or not at all. Throws ReportError.
-    static void writePdf(const QList<Report> &reports, const QString &path, const QPageSize &paper);
+    // appears complete or not at all. Throws ReportError. progress is told
+    // of each report's sections in turn (and may not stop the writing).
+    using ReportProgress = std::function<void(const Report &, int, int)>;
+    static void writePdf(const QList<Report> &reports, const QString &path, const QPageSize &paper,
+                         const ReportProgress &progress = {});
 
 private:
     TemplateValues sectionValues(int section) const;
-    int paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const;
 
     ReportLayout m_layout;
     std::shared_ptr<const RosterData> m_roster;
