@@ -1,21 +1,13 @@
 #include "main/UserDialogs.h"
 
-#include "main/ErrorDisplay.h"
+#include "main/ReportPreview.h"
 #include "report/Report.h"
-#include "store/Error.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QProgressDialog>
 #include <QPushButton>
-
-#include <exception>
-#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -108,48 +100,11 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, cons
 
 void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(report.title());
-    report.applyPageSetup(printer);
-    QPrintPreviewDialog dialog(&printer, parent);
-    QString failure;
-    dialog.setObjectName(u"PrintPreview"_s);
-    dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
-    // The preview paints again whenever the user changes the page setup.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
-        // A section filled in beyond what a layout may be stops the preview
-        // with one message, after it closes. Nothing may leave this handler
-        // by an exception: the event loop would end the program.
-        try {
-            // A large unit's roster takes a while; the clerk sees how far it
-            // is and may stop with the pages laid out so far.
-            QProgressDialog progress(u"Laying out %1..."_s.arg(report.title()), u"Stop"_s, 0,
-                                     report.sectionCount(), parent);
-            progress.setWindowTitle(u"Calendrix"_s);
-            progress.setWindowModality(Qt::WindowModal);
-            progress.setMinimumDuration(700);
-            QPainter painter(target);
-            report.paint(painter, *target, [&progress](int done, int) {
-                progress.setValue(done);
-                return !progress.wasCanceled();
-            });
-        } catch (const Error &e) {
-            failure = ErrorDisplay::message(e);
-        } catch (const std::bad_alloc &) {
-            failure = u"The layout '%1' needs more memory than there is."_s.arg(report.layoutPath());
-        } catch (const std::exception &e) {
-            failure = u"The layout '%1' cannot be used: %2."_s.arg(report.layoutPath(),
-                                                                   QString::fromLocal8Bit(e.what()));
-        } catch (...) {
-            failure = u"The layout '%1' cannot be used."_s.arg(report.layoutPath());
-        }
-        if (!failure.isEmpty())
-            QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
-    });
-    dialog.resize(1100, 800);
+    ReportPreview dialog(report, parent);
     dialog.exec();
-    if (!failure.isEmpty())
-        inform(parent, Messenger::Kind::Error, failure);
+    // A layout that cannot be filled in closed the preview; said once it is gone.
+    if (!dialog.failure().isEmpty())
+        inform(parent, Messenger::Kind::Error, dialog.failure());
 }
 
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)

@@ -34,6 +34,7 @@ public:
     QString title() const { return m_name + QStringLiteral(" \u2013 ") + datafileName(); }
     QString name() const { return m_name; }
     QString datafileName() const;
+    QString datafilePath() const { return m_datafile; }
     QString layoutPath() const { return m_layout.path(); }
     QPageLayout::Orientation orientation() const { return m_layout.orientation(); }
 

@@ -48,17 +48,6 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
         m_assignedCounts.append(int(s.cells.count(u"/."_s)));
     }
 
-    // The date columns take what the other columns leave, and no less than
-    // a three-digit standing number needs; the names take the width of the
-    // longest as far as it fits.
-    double periodWidth =
-        std::max({m_boldMetrics.horizontalAdvance(u"888"_s), m_headerMetrics.horizontalAdvance(u"Mo"_s),
-                  m_headerMetrics.horizontalAdvance(u"30"_s)});
-    for (const RosterColumn &c : duty.columns)
-        periodWidth = std::max(periodWidth, m_headerMetrics.horizontalAdvance(dayText(c)));
-    periodWidth += 2 * m_pad;
-    const double periodsWidth = layout.shows(u"periods"_s) ? periodWidth * duty.columns.size() : 0;
-
     double fixed = 0;
     double nameNatural = 0;
     for (const QString &key : layout.columns()) {
@@ -77,6 +66,25 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
             fixed += c.width;
         m_columns.append(c);
     }
+    // The date columns take what the other columns leave, and no less than
+    // a three-digit standing number needs; the names take the width of the
+    // longest as far as it fits.
+    double periodWidth =
+        std::max({m_boldMetrics.horizontalAdvance(u"888"_s), m_headerMetrics.horizontalAdvance(u"Mo"_s),
+                  m_headerMetrics.horizontalAdvance(u"30"_s)});
+    double rangeWidth = periodWidth;
+    for (const RosterColumn &c : duty.columns)
+        rangeWidth = std::max(rangeWidth, m_headerMetrics.horizontalAdvance(dayText(c)));
+    // "28–3" on one line is wider than three digits. Where 36 such columns
+    // would take the names' room, the last day goes on a line of its own.
+    const qsizetype periodColumns = layout.shows(u"periods"_s) ? duty.columns.size() : 0;
+    const double room = area.width() - fixed - (layout.shows(u"name"_s) ? nameNatural : 0);
+    m_stackedDays = rangeWidth > periodWidth && (rangeWidth + 2 * m_pad) * periodColumns > room;
+    periodWidth =
+        m_stackedDays ? std::max(periodWidth, m_headerMetrics.horizontalAdvance(u"\u201330"_s)) : rangeWidth;
+    periodWidth += 2 * m_pad;
+    const double periodsWidth = periodWidth * periodColumns;
+
     const double nameWidth = std::max(0.0, std::min(nameNatural, area.width() - fixed - periodsWidth));
     const double spare = area.width() - fixed - periodsWidth - (layout.shows(u"name"_s) ? nameWidth : 0);
     // What is left widens the date columns, up to half again; then the names.
@@ -104,9 +112,25 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
     }
     m_columns = placed;
 
-    m_headerHeight = 3 * m_headerMetrics.height() + m_pad;
+    m_headerHeight = headerLines(RosterColumn{}).size() * m_headerMetrics.height() + m_pad;
     m_rowsPerPage = std::max(1, int((area.height() - m_headerHeight) / m_rowHeight));
     m_pages = std::max(1, int((duty.soldiers.size() + m_rowsPerPage - 1) / m_rowsPerPage));
+}
+
+QStringList RosterGrid::headerLines(const RosterColumn &period) const
+{
+    QStringList lines;
+    if (!m_stackedDays) {
+        lines.append(dayText(period));
+    } else {
+        lines.append(QString::number(period.start.day()));
+        lines.append(period.end.isValid() && period.end != period.start
+                         ? u"\u2013"_s + QString::number(period.end.day())
+                         : QString());
+    }
+    lines.append(QString::number(period.start.month()));
+    lines.append(weekday(period.start));
+    return lines;
 }
 
 QString RosterGrid::cellText(const Column &column, int soldier) const
@@ -142,15 +166,15 @@ void RosterGrid::paintHeader(QPainter &painter) const
         if (c.period < 0) {
             // Headings stand at the foot of the header, over their column.
             const QString text = m_headerMetrics.elidedText(c.heading, Qt::ElideRight, c.width - 2 * m_pad);
-            painter.drawText(QPointF(c.left + m_pad, top + m_pad / 2 + 2 * line + ascent), text);
+            painter.drawText(
+                QPointF(c.left + m_pad, top + m_pad / 2 + (m_stackedDays ? 3 : 2) * line + ascent), text);
             continue;
         }
         const RosterColumn &period = m_duty.columns[c.period];
         if (period.holiday && holidayShade.isValid())
             painter.fillRect(QRectF(c.left, top, c.width, m_headerHeight), holidayShade);
-        const QString lines[] = {dayText(period), QString::number(period.start.month()),
-                                 weekday(period.start)};
-        for (int i = 0; i < 3; ++i) {
+        const QStringList lines = headerLines(period);
+        for (int i = 0; i < lines.size(); ++i) {
             const double w = m_headerMetrics.horizontalAdvance(lines[i]);
             painter.drawText(QPointF(c.left + (c.width - w) / 2, top + m_pad / 2 + i * line + ascent),
                              lines[i]);

@@ -13,6 +13,7 @@ class QPaintDevice;
 
 namespace calendrix {
 
+struct RosterColumn;
 struct RosterDuty;
 struct TemplateValues;
 
@@ -37,6 +38,8 @@ private:
         int period = -1; // for a date column: its index
     };
     QString cellText(const Column &column, int soldier) const;
+    // Day, month and weekday of a date column, top to bottom.
+    QStringList headerLines(const RosterColumn &period) const;
     void paintHeader(QPainter &painter) const;
 
     const ReportLayout &m_layout;
@@ -49,6 +52,7 @@ private:
     QList<int> m_assignedCounts;
     double m_pad = 0, m_headerHeight = 0, m_rowHeight = 0;
     int m_rowsPerPage = 1, m_pages = 1;
+    bool m_stackedDays = false; // a period's last day under its first
 };
 
 } // namespace calendrix

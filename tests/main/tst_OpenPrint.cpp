@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 
 #include "main/MainWindow.h"
+#include "main/ReportPreview.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
@@ -17,9 +18,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,6 +39,24 @@ DutySpec guard()
             {},
             {{u"E"_s, u"Adams"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}},
              {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
+}
+
+Report roster(const TestUnit &unit, const QString &datafile)
+{
+    ReportEngine engine;
+    engine.setLayoutFile(unit.folder.rosterLayoutPath());
+    engine.setDataFile(1, datafile);
+    return engine.run();
+}
+
+// Dark pixels in a picture of a page.
+int inkIn(const QImage &image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 100;
+    return ink;
 }
 
 struct Window {
@@ -66,6 +87,8 @@ private slots:
     void notADatafile();
     void openDialogListsBothCases();
     void previewShowsThePages();
+    void previewShowsTheFirstPageAtOnce();
+    void previewSavesAPdf();
     void unusableLayout_data();
     void unusableLayout();
 };
@@ -182,21 +205,16 @@ void tst_OpenPrint::previewShowsThePages()
     TestUnit unit;
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
-    ReportEngine engine;
-    engine.setLayoutFile(unit.folder.rosterLayoutPath());
-    engine.setDataFile(1, path);
-    const Report report = engine.run();
+    const Report report = roster(unit, path);
     int pages = -1;
     QString title;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        auto *preview = dialog->findChild<QPrintPreviewWidget *>();
-        QVERIFY(preview);
-        QTRY_VERIFY(preview->pageCount() > 0);
-        pages = preview->pageCount();
-        orientation = preview->orientation();
+        QTRY_VERIFY(!dialog->layingOut());
+        pages = dialog->pageCount();
+        orientation = dialog->orientation();
         title = dialog->windowTitle();
         dialog->reject();
     });
@@ -204,6 +222,75 @@ void tst_OpenPrint::previewShowsThePages()
     QCOMPARE(pages, 2); // one page per duty
     QCOMPARE(orientation, QPageLayout::Landscape);
     QCOMPARE(title, u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
+}
+
+// A large roster is laid out while the preview is open: its first page is
+// shown before the last duty is laid out, and Stop keeps what is there.
+void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
+{
+    TestUnit unit;
+    const QString path = unit.path(u"many.cxr"_s);
+    QList<DutySpec> duties;
+    for (int d = 0; d < 40; ++d) {
+        DutySpec duty = guard();
+        duty.name = u"Duty %1"_s.arg(d, 2, 10, QChar(u'0'));
+        duties.append(duty);
+    }
+    writeDatafile(path, duties);
+    ReportPreview preview(roster(unit, path), nullptr);
+    preview.show();
+    QSignalSpy added(&preview, &ReportPreview::pagesAdded);
+    QVERIFY(added.wait());
+    preview.findChild<QPushButton *>(u"StopLayout"_s)->click();
+    QVERIFY(!preview.layingOut());
+    QVERIFY2(preview.pageCount() < 40, qPrintable(QString::number(preview.pageCount())));
+    QVERIFY(preview.findChild<QLabel *>(u"LayoutStatus"_s)->text().startsWith(u"Stopped after"_s));
+
+    // The first page is on the screen: dark text on the white sheet.
+    auto *view = preview.findChild<QAbstractScrollArea *>(u"PageView"_s);
+    QTRY_VERIFY(inkIn(view->viewport()->grab().toImage()) > 500);
+    // Paged to the end, the view shows the last page laid out.
+    auto *page = preview.findChild<QSpinBox *>(u"PageNumber"_s);
+    QCOMPARE(page->maximum(), preview.pageCount());
+    QCOMPARE(preview.pageImage(preview.pageCount(), 300), QImage());
+    QVERIFY(inkIn(preview.pageImage(preview.pageCount() - 1, 300)) > 100);
+}
+
+// Save as PDF writes the report as the command line would, and never in
+// place of the datafile.
+void tst_OpenPrint::previewSavesAPdf()
+{
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    const QString path = unit.path(u"march.cxr"_s);
+    writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
+    const QByteArray datafile = readFile(path);
+    ReportPreview preview(roster(unit, path), nullptr);
+    QAction *save = preview.findChild<QAction *>(u"SavePdfAction"_s);
+
+    dialogs.fileNames = {path};
+    dialogs.answers = {true};
+    save->trigger();
+    QCOMPARE(readFile(path), datafile);
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 1);
+    QVERIFY(dialogs.texts(Messenger::Kind::Error).first().contains(u"is the datafile or a layout"_s));
+
+    const QString pdf = unit.path(u"march.pdf"_s);
+    dialogs.fileNames = {pdf};
+    save->trigger();
+    const QList<PdfPage> pages = readPdf(pdf);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages[0].text().contains(u"Adams"_s));
+    QVERIFY(dialogs.questions.isEmpty());
+
+    // Saving again asks before it replaces the file; No keeps it.
+    writeFile(pdf, "mine");
+    dialogs.fileNames = {pdf};
+    dialogs.answers = {false};
+    save->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QCOMPARE(readFile(pdf), QByteArray("mine"));
 }
 
 void tst_OpenPrint::unusableLayout_data()

@@ -4,6 +4,7 @@
 // names, as a roster run would have left it.
 
 #include "store/Database.h"
+#include "store/Fields.h"
 #include "store/RecordSet.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@ struct DutySpec {
         QStringList cells;
     };
     QList<Row> rows;
+    QList<QDate> ends; // last days, written into periods when given
 };
 
 inline void writeDatafile(const QString &path, const QList<DutySpec> &duties)
@@ -37,6 +39,17 @@ inline void writeDatafile(const QString &path, const QList<DutySpec> &duties)
         for (int c = 0; c < d.starts.size(); ++c)
             header.setValue(5 + c, d.starts[c].toString(Qt::ISODate));
         header.update();
+        if (!d.ends.isEmpty()) {
+            RecordSet periods(db, QStringLiteral("periods"));
+            for (int c = 0; c < d.ends.size(); ++c) {
+                periods.addNew();
+                periods.setValue(Fields::Periods::DutyName, d.name);
+                periods.setValue(Fields::Periods::Col, c + 1);
+                periods.setValue(Fields::Periods::From, d.starts[c].toString(Qt::ISODate));
+                periods.setValue(Fields::Periods::To, d.ends[c].toString(Qt::ISODate));
+                periods.update();
+            }
+        }
         for (const DutySpec::Row &r : d.rows) {
             sheet.addNew();
             sheet.setValue(1, d.name);

@@ -55,11 +55,14 @@ QString reportError(ReportEngine &engine)
 
 // One duty with the given number of columns and soldiers; marks run 1, 2, ...
 // with "/." on the diagonal, so each row and column is told apart.
-DutySpec wideDuty(int columns, int soldiers)
+// Periods of periodDays days each; longer ones print their last day too.
+DutySpec wideDuty(int columns, int soldiers, int periodDays = 1)
 {
-    DutySpec d{u"Main Gate Guard"_s, u"Headquarters and Headquarters Company"_s, {}, {}, {}};
+    DutySpec d{u"Main Gate Guard"_s, u"Headquarters and Headquarters Company"_s, {}, {}, {}, {}};
     for (int c = 0; c < columns; ++c) {
-        d.starts.append(QDate(2027, 3, 1).addDays(c));
+        d.starts.append(QDate(2027, 3, 1).addDays(c * periodDays));
+        if (periodDays > 1)
+            d.ends.append(d.starts.constLast().addDays(periodDays - 1));
         if (c % 7 == 5)
             d.holidayColumns.append(c);
     }
@@ -272,8 +275,12 @@ void tst_Report::thirtySixColumnsFit_data()
     QTest::addColumn<int>("paper");
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
-    QTest::newRow("A4") << int(QPageSize::A4) << 842.0 << 595.0;
-    QTest::newRow("Letter") << int(QPageSize::Letter) << 792.0 << 612.0;
+    QTest::addColumn<int>("periodDays");
+    QTest::newRow("A4") << int(QPageSize::A4) << 842.0 << 595.0 << 1;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << 792.0 << 612.0 << 1;
+    // "28–3" and "14–20" are wider than three digits.
+    QTest::newRow("A4, weeks") << int(QPageSize::A4) << 842.0 << 595.0 << 7;
+    QTest::newRow("Letter, weeks") << int(QPageSize::Letter) << 792.0 << 612.0 << 7;
 }
 
 void tst_Report::thirtySixColumnsFit()
@@ -281,10 +288,11 @@ void tst_Report::thirtySixColumnsFit()
     QFETCH(int, paper);
     QFETCH(double, width);
     QFETCH(double, height);
+    QFETCH(int, periodDays);
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
     TestUnit unit;
     const QString datafile = unit.path(u"wide.cxr"_s);
-    const DutySpec duty = wideDuty(36, 12);
+    const DutySpec duty = wideDuty(36, 12, periodDays);
     writeDatafile(datafile, {duty});
     const QString pdf = unit.path(u"wide.pdf"_s);
     Report::writePdf({unitRoster(unit, datafile)}, pdf, QPageSize(QPageSize::PageSizeId(paper)));
@@ -327,7 +335,17 @@ void tst_Report::thirtySixColumnsFit()
               [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
     for (const PdfWord &w : header)
         weekdays.append(w.text);
-    QCOMPARE(weekdays.join(QString()), u"MoTuWeThFrSaSu"_s.repeated(6).left(72));
+    QString expected;
+    for (const QDate &start : duty.starts)
+        expected += QLocale(QLocale::English).dayName(start.dayOfWeek(), QLocale::ShortFormat).left(2);
+    QCOMPARE(weekdays.join(QString()), expected);
+    // Every period that is longer than a day shows its last day in the header.
+    static const QRegularExpression lastDay(u"^[0-9]*\u2013[0-9]+$"_s);
+    int ends = 0;
+    for (const PdfWord &w : page.words)
+        if (w.yMax < firstRow->yMin && lastDay.match(w.text).hasMatch())
+            ++ends;
+    QCOMPARE(ends, periodDays > 1 ? 36 : 0);
 }
 
 void tst_Report::headerRowsRepeatOnEveryPage()
