@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,6 +55,39 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
                           "  print F.cxr  print a roster datafile's remarks and roster to PDF\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+
+// How far a long piece of work is, on one line of a terminal that is
+// rewritten as the work goes on. In a file or a pipe it would be noise, so
+// there it says nothing. The line is gone when the work ends, however it ends.
+class ProgressLine
+{
+public:
+    ProgressLine() : m_onTerminal(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine() { clear(); }
+    ProgressLine(const ProgressLine &) = delete;
+    ProgressLine &operator=(const ProgressLine &) = delete;
+
+    void show(const QString &text)
+    {
+        if (!m_onTerminal)
+            return;
+        err() << "\r\x1b[K" << text;
+        err().flush();
+        m_shown = true;
+    }
+    void clear()
+    {
+        if (!m_shown)
+            return;
+        err() << "\r\x1b[K";
+        err().flush();
+        m_shown = false;
+    }
+
+private:
+    bool m_onTerminal;
+    bool m_shown = false;
+};
 
 int usageError(const QString &message)
 {
@@ -353,8 +387,11 @@ int runPrint(const QStringList &arguments)
     // Whatever a layout or the datafile holds, print ends with a message,
     // never by aborting.
     try {
+        ProgressLine progressLine;
+        progressLine.show(u"Reading %1..."_s.arg(QFileInfo(datafile).fileName()));
         ReportEngine engine;
         const RosterReports reports(engine, folder, datafile);
+        progressLine.clear();
         if (!reports.complete()) {
             err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
             err().flush();
@@ -362,8 +399,14 @@ int runPrint(const QStringList &arguments)
         if (reports.reports().isEmpty())
             return 1;
         try {
-            Report::writePdf(reports.reports(), target.filePath(), pageSize);
+            Report::writePdf(reports.reports(), target.filePath(), pageSize,
+                             [&progressLine](const Report &report, int done, int all) {
+                                 progressLine.show(
+                                     u"Printing %1: duty %2 of %3"_s.arg(report.title()).arg(done).arg(all));
+                             });
+            progressLine.clear();
         } catch (const ReportError &e) {
+            progressLine.clear();
             return failure(e.text());
         }
         for (const Report &r : reports.reports())

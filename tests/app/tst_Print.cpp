@@ -19,8 +19,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <pty.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -138,6 +141,7 @@ private slots:
     void notADatafile_data();
     void notADatafile();
     void existingPdf();
+    void progressOnATerminal();
     void fullDisk_data();
     void fullDisk();
     void fileTooLarge_data();
@@ -340,6 +344,44 @@ void tst_Print::existingPdf()
     QVERIFY(readDatafile(m_company.datafile()).size() == 10);
     QCOMPARE(runCalendrix(args + QStringList{u"--replace"_s}).status, 0);
     QVERIFY(!readPdf(pdf).isEmpty());
+}
+
+// On a terminal, print tells how far it is on one line that it rewrites and
+// leaves empty at the end (in a pipe it says nothing: see companyRoster).
+void tst_Print::progressOnATerminal()
+{
+    // The terminal is read once the program has ended, so what it shows
+    // must fit the terminal's buffer: the company's ten duties do.
+    int terminal = -1, stderrEnd = -1;
+    QVERIFY(::openpty(&terminal, &stderrEnd, nullptr, nullptr, nullptr) == 0);
+    const Result r = runCalendrix({u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(),
+                                   u"--pdf"_s, m_company.pdf(), u"--replace"_s},
+                                  [stderrEnd] { ::dup2(stderrEnd, STDERR_FILENO); });
+    ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+    QByteArray shown;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, n);
+    ::close(terminal);
+    ::close(stderrEnd);
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY(r.out.contains(u"wrote "_s));
+
+    const QString text = QString::fromUtf8(shown);
+    QVERIFY2(!text.contains(u'\n'), qPrintable(text));
+    const QString file = QFileInfo(m_company.datafile()).fileName();
+    QStringList lines = text.split(u"\r\x1b[K"_s);
+    QVERIFY2(lines.size() > 3, qPrintable(text));
+    QCOMPARE(lines.takeFirst(), QString());
+    QCOMPARE(lines.takeLast(), QString()); // the line is left empty
+    QCOMPARE(lines.takeFirst(), u"Reading %1..."_s.arg(file));
+    QStringList expected;
+    for (const QString &report : {u"Remarks"_s, u"Duty roster"_s})
+        for (int d = 1; d <= m_duties.size(); ++d)
+            expected.append(
+                u"Printing %1 \u2013 %2: duty %3 of %4"_s.arg(report, file).arg(d).arg(m_duties.size()));
+    lines.removeAll(QString());
+    QCOMPARE(lines, expected);
 }
 
 // A file system filling up part way: the sizes that end on a boundary of
