@@ -3,6 +3,10 @@
 #include "report/ReportError.h"
 #include "report/RosterData.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -16,8 +20,34 @@ Report ReportEngine::run() const
     if (dataPath.isEmpty())
         throw ReportError(u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile)
                               .arg(layout.dataFile()));
-    auto roster = std::make_shared<const RosterData>(RosterData::read(dataPath));
-    return Report(std::move(layout), std::move(roster), dataPath, QDate::currentDate());
+    return Report(std::move(layout), readData(dataPath), dataPath, QDate::currentDate());
+}
+
+namespace {
+
+QByteArray identityOf(const QString &path)
+{
+    struct stat s {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &s) != 0)
+        return {};
+    return QByteArray::number(quint64(s.st_dev)) + ':' + QByteArray::number(quint64(s.st_ino)) + ':' +
+           QByteArray::number(qint64(s.st_size)) + ':' + QByteArray::number(qint64(s.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(s.st_mtim.tv_nsec)) + ':' +
+           QByteArray::number(qint64(s.st_ctim.tv_sec)) + '.' + QByteArray::number(qint64(s.st_ctim.tv_nsec));
+}
+
+} // namespace
+
+std::shared_ptr<const RosterData> ReportEngine::readData(const QString &path) const
+{
+    const QByteArray identity = identityOf(path);
+    if (!identity.isEmpty() && path == m_lastRead.path && identity == m_lastRead.identity)
+        if (auto data = m_lastRead.data.lock())
+            return data;
+    auto data = std::make_shared<const RosterData>(RosterData::read(path));
+    m_lastRead = {path, identity, data};
+    return data;
 }
 
 } // namespace calendrix

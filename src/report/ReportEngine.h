@@ -6,7 +6,11 @@
 #include <QMap>
 #include <QString>
 
+#include <memory>
+
 namespace calendrix {
+
+struct RosterData;
 
 // Produces reports: a layout file names the data file it reads (by number),
 // the engine holds the list of data files. Settings stay in place from one
@@ -23,8 +27,18 @@ public:
     Report run() const;
 
 private:
+    // The data file the last report read, while a report still holds it:
+    // the remarks and the roster of one datafile share one copy of it.
+    struct Read {
+        QString path;
+        QByteArray identity; // device, inode, size and time of change
+        std::weak_ptr<const RosterData> data;
+    };
+    std::shared_ptr<const RosterData> readData(const QString &path) const;
+
     QString m_layoutFile;
     QMap<int, QString> m_dataFiles;
+    mutable Read m_lastRead;
 };
 
 } // namespace calendrix

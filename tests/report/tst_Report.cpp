@@ -102,6 +102,8 @@ private slots:
     void brokenLayouts_data();
     void brokenLayouts();
     void dataFilesAreNumbered();
+    void aReplacedDatafileIsReadAgain_data();
+    void aReplacedDatafileIsReadAgain();
     void wrongDatafiles_data();
     void wrongDatafiles();
     void thirtySixColumnsFit_data();
@@ -233,6 +235,40 @@ void tst_Report::dataFilesAreNumbered()
     QCOMPARE(RosterReports(engine, unit.folder.dir(), datafile).reports().size(), 2);
     QCOMPARE(engine.dataFile(0), datafile);
     QCOMPARE(engine.dataFile(1), datafile);
+}
+
+// The remarks and the roster of one datafile share what was read of it, but
+// a datafile replaced between the two (by a roster run, say) is read anew.
+void tst_Report::aReplacedDatafileIsReadAgain_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("same file") << false;
+    QTest::newRow("replaced") << true;
+}
+
+void tst_Report::aReplacedDatafileIsReadAgain()
+{
+    QFETCH(bool, replaced);
+    TestUnit unit;
+    const QString datafile = unit.path(u"roster.cxr"_s);
+    writeDatafile(datafile, {wideDuty(3, 2)});
+    ReportEngine engine;
+    engine.setDataFile(0, datafile);
+    engine.setDataFile(1, datafile);
+    engine.setLayoutFile(unit.folder.remarksLayoutPath());
+    const Report remarks = engine.run();
+    if (replaced) {
+        const QString next = unit.path(u"next.cxr"_s);
+        DutySpec other = wideDuty(3, 2);
+        other.name = u"Kitchen"_s;
+        writeDatafile(next, {wideDuty(3, 2), other});
+        QVERIFY(QFile::remove(datafile));
+        QVERIFY(QFile::rename(next, datafile));
+    }
+    engine.setLayoutFile(unit.folder.rosterLayoutPath());
+    const Report roster = engine.run();
+    QCOMPARE(remarks.sectionCount(), 1);
+    QCOMPARE(roster.sectionCount(), replaced ? 2 : 1);
 }
 
 void tst_Report::wrongDatafiles_data()
