@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QPrintDialog>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -264,7 +266,11 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     bottom->setContentsMargins(8, 0, 8, 0);
     bottomMargins->setLayout(bottom);
     layout->addWidget(bottomMargins);
-    resize(1100, 800);
+    // Large, but never beyond the screen, so that Close and Stop stay in reach.
+    QSize size(1100, 800);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
     m_view->setFocus();
 
     updateStatus();
