@@ -28,13 +28,15 @@ namespace calendrix {
 namespace {
 
 // The PDF is written beside its place and moved there only when every byte of
-// it is on the disk. The PDF engine never looks at what a write returns, and
+// it is on the disk. Until then the file has no name (Qt opens it with
+// O_TMPFILE where the file system allows), so a print that is killed leaves
+// nothing behind. The PDF engine never looks at what a write returns, and
 // a file forgets a failed write at the next one that fits its buffer, so the
 // first failure is kept here; a short write counts as one.
-class ScratchFile : public QTemporaryFile
+class PdfScratchFile : public QTemporaryFile
 {
 public:
-    explicit ScratchFile(const QString &target)
+    explicit PdfScratchFile(const QString &target)
         : QTemporaryFile(QFileInfo(target).absolutePath() + u"/."_s + QFileInfo(target).fileName() +
                          u".XXXXXX"_s)
     {}
@@ -276,7 +278,7 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
         return ReportError(
             u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(path), why));
     };
-    ScratchFile file(path);
+    PdfScratchFile file(path);
     if (!file.open())
         throw cannotWrite(file.errorString());
     file.takePermissionsOf(path);

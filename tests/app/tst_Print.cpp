@@ -142,6 +142,7 @@ private slots:
     void notADatafile();
     void existingPdf();
     void progressOnATerminal();
+    void killedPrintLeavesNothingBehind();
     void fullDisk_data();
     void fullDisk();
     void fileTooLarge_data();
@@ -384,6 +385,28 @@ void tst_Print::progressOnATerminal()
     QCOMPARE(lines, expected);
 }
 
+// A print killed half-way (here by the signal of the file size limit) leaves
+// neither a part of the PDF nor a scratch file behind.
+void tst_Print::killedPrintLeavesNothingBehind()
+{
+    QTemporaryDir out;
+    const QString pdf = out.filePath(u"kill.pdf"_s);
+    const QStringList args{u"print"_s,         m_company.datafile(), u"--data"_s,
+                           m_company.folder(), u"--pdf"_s,           pdf};
+    const Result killed = runCalendrix(args, [] {
+        const rlimit size{64 * 1024, 64 * 1024};
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_FSIZE, &size);
+        setrlimit(RLIMIT_CORE, &noCore);
+    });
+    QCOMPARE(killed.status, -1);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    const Result r = runCalendrix(args);
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kill.pdf"_s});
+}
+
 // A file system filling up part way: the sizes that end on a boundary of
 // Qt's write buffer were once taken for a finished file.
 void tst_Print::fullDisk_data()
@@ -456,7 +479,8 @@ void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const Q
         QCOMPARE(readFile(pdf), before);
     const QStringList left = QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : left)
-        QVERIFY2(!name.contains(QFileInfo(pdf).completeBaseName()) || name == QFileInfo(pdf).fileName(),
+        QVERIFY2((!name.contains(QFileInfo(pdf).completeBaseName()) && !name.startsWith(u".calendrix-"_s)) ||
+                     name == QFileInfo(pdf).fileName(),
                  qPrintable(name));
 }
 
