@@ -8,6 +8,7 @@
 #include "store/RecordSet.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -23,10 +24,11 @@ struct DutySpec {
         QStringList cells;
     };
     QList<Row> rows;
-    QList<QDate> ends; // last days, written into periods when given
 };
 
-inline void writeDatafile(const QString &path, const QList<DutySpec> &duties)
+// ends: per duty name the last days of its periods, written into periods.
+inline void writeDatafile(const QString &path, const QList<DutySpec> &duties,
+                          const QHash<QString, QList<QDate>> &ends = {})
 {
     Database::create(path, FileKind::Roster);
     Database db = Database::open(path, FileKind::Roster);
@@ -39,14 +41,14 @@ inline void writeDatafile(const QString &path, const QList<DutySpec> &duties)
         for (int c = 0; c < d.starts.size(); ++c)
             header.setValue(5 + c, d.starts[c].toString(Qt::ISODate));
         header.update();
-        if (!d.ends.isEmpty()) {
+        if (const QList<QDate> last = ends.value(d.name); !last.isEmpty()) {
             RecordSet periods(db, QStringLiteral("periods"));
-            for (int c = 0; c < d.ends.size(); ++c) {
+            for (int c = 0; c < last.size(); ++c) {
                 periods.addNew();
                 periods.setValue(Fields::Periods::DutyName, d.name);
                 periods.setValue(Fields::Periods::Col, c + 1);
                 periods.setValue(Fields::Periods::From, d.starts[c].toString(Qt::ISODate));
-                periods.setValue(Fields::Periods::To, d.ends[c].toString(Qt::ISODate));
+                periods.setValue(Fields::Periods::To, last[c].toString(Qt::ISODate));
                 periods.update();
             }
         }
