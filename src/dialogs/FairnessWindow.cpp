@@ -1,6 +1,6 @@
 #include "dialogs/FairnessWindow.h"
 
-#include "dialogs/CountersDialog.h"
+#include "dialogs/SoldierTotalsModel.h"
 #include "main/ErrorDisplay.h"
 #include "main/UserDialogs.h"
 #include "report/FairnessReport.h"
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -122,14 +121,12 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     dutyLayout->addWidget(m_histogram, 3);
     dutyLayout->addWidget(m_dutyFigures, 2);
 
-    m_soldiers = new QStandardItemModel(this);
-    m_soldiers->setHorizontalHeaderLabels({u"Name"_s, u"Rank"_s, u"Section"_s, u"Duties"_s, u"Normal"_s,
-                                           u"Holiday"_s, u"Total"_s, u"Assignment dates"_s});
+    m_soldiers = new SoldierTotalsModel(this);
     m_soldierTable = new QTableView;
     m_soldierTable->setObjectName(u"SoldierTable"_s);
     m_soldierTable->setModel(m_soldiers);
     m_soldierTable->setSortingEnabled(true);
-    m_soldierTable->sortByColumn(6, Qt::DescendingOrder);
+    m_soldierTable->sortByColumn(SoldierTotalsModel::Total, Qt::DescendingOrder);
     m_soldierTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_soldierTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_soldierTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -170,7 +167,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     connect(m_dutyChoice, &QComboBox::currentIndexChanged, this, &FairnessWindow::showDuty);
     connect(m_soldierTable, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (m_showCounters)
-            m_showCounters(m_soldiers->item(index.row(), 0)->text());
+            m_showCounters(m_soldiers->soldierName(index.row()));
     });
     connect(print, &QPushButton::clicked, this, &FairnessWindow::printReport);
     connect(pdf, &QPushButton::clicked, this, &FairnessWindow::savePdf);
@@ -202,7 +199,7 @@ void FairnessWindow::refresh()
     } catch (const Error &e) {
         m_model = std::make_shared<const FairnessModel>();
         showDutyChart();
-        showSoldiers();
+        m_soldiers->setFairness(m_model);
         m_summary->setText(QString());
         ErrorDisplay::show(this, e);
         return;
@@ -221,7 +218,7 @@ void FairnessWindow::refresh()
                                              (idle.size() > 12 ? u"; ..."_s : QString())));
     m_summary->setText(summary.join(u' '));
     showDutyChart();
-    showSoldiers();
+    m_soldiers->setFairness(m_model);
 }
 
 void FairnessWindow::showDutyChart()
@@ -344,43 +341,6 @@ void FairnessWindow::showDuty(int index)
 
     m_dutyFigures->setText(u"%1 qualified.<br>"_s.arg(d.normal.soldiers) +
                            figuresText(u"Normal"_s, d.normal) + figuresText(u"Holiday"_s, d.holiday));
-}
-
-void FairnessWindow::showSoldiers()
-{
-    const int sortColumn = m_soldierTable->horizontalHeader()->sortIndicatorSection();
-    const Qt::SortOrder order = m_soldierTable->horizontalHeader()->sortIndicatorOrder();
-    m_soldierTable->setSortingEnabled(false);
-    m_soldiers->removeRows(0, m_soldiers->rowCount());
-    QHash<QString, QString> ranks;
-    for (const auto &[code, shown] : CountersDialog::rankList())
-        ranks.insert(code, shown);
-    const auto &soldiers = m_model->soldiers();
-    m_soldiers->setRowCount(int(soldiers.size()));
-    for (int r = 0; r < int(soldiers.size()); ++r) {
-        const FairnessModel::SoldierFairness &s = soldiers[size_t(r)];
-        const auto numberItem = [](qint64 v) {
-            auto *item = new QStandardItem;
-            item->setData(v, Qt::DisplayRole);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            return item;
-        };
-        QStringList dates;
-        for (const auto &[from, to] : s.dates)
-            dates.append(from == to ? QLocale().toString(from, QLocale::ShortFormat)
-                                    : QLocale().toString(from, QLocale::ShortFormat) + u"\u2013"_s +
-                                          QLocale().toString(to, QLocale::ShortFormat));
-        m_soldiers->setItem(r, 0, new QStandardItem(s.name));
-        m_soldiers->setItem(r, 1, new QStandardItem(ranks.value(s.rank, s.rank)));
-        m_soldiers->setItem(r, 2, new QStandardItem(s.section));
-        m_soldiers->setItem(r, 3, numberItem(s.duties));
-        m_soldiers->setItem(r, 4, numberItem(s.normal));
-        m_soldiers->setItem(r, 5, numberItem(s.holiday));
-        m_soldiers->setItem(r, 6, numberItem(s.total()));
-        m_soldiers->setItem(r, 7, new QStandardItem(dates.join(u", "_s)));
-    }
-    m_soldierTable->setSortingEnabled(true);
-    m_soldierTable->sortByColumn(sortColumn, order);
 }
 
 void FairnessWindow::printReport()

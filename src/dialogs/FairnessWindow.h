@@ -11,7 +11,6 @@ class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
-class QStandardItemModel;
 class QTableView;
 
 namespace calendrix {
@@ -21,6 +20,8 @@ namespace calendrix {
 // counters with its figures, and the soldiers with their totals; a
 // double-click on a soldier shows his counter rows. Read again whenever the
 // window becomes active, so it follows runs and counter edits.
+class SoldierTotalsModel;
+
 class FairnessWindow : public ToolWindow
 {
     Q_OBJECT
@@ -42,7 +43,6 @@ protected:
 private:
     void showDutyChart();
     void showDuty(int index);
-    void showSoldiers();
     void printReport();
     void savePdf();
 
@@ -56,7 +56,7 @@ private:
     QChartView *m_histogram;
     QLabel *m_dutyFigures;
     QTableView *m_soldierTable;
-    QStandardItemModel *m_soldiers;
+    SoldierTotalsModel *m_soldiers;
 };
 
 } // namespace calendrix

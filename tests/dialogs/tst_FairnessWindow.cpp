@@ -9,6 +9,7 @@
 #include "main/RecordSetModel.h"
 #include "store/FolderLock.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -177,6 +178,11 @@ void tst_FairnessWindow::chartsAndTable()
     QCOMPARE(tableColumn(table, 3), (QStringList{u"2"_s, u"2"_s, u"1"_s}));
     table->sortByColumn(0, Qt::AscendingOrder);
     QCOMPARE(tableColumn(table, 0), (QStringList{u"Adams"_s, u"Baker"_s, u"Clark"_s}));
+    table->sortByColumn(4, Qt::AscendingOrder); // Normal: 5, 9, 4
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Clark"_s, u"Adams"_s, u"Baker"_s}));
+    table->sortByColumn(1, Qt::DescendingOrder); // rank codes E, E, C: equals stay by name
+    QCOMPARE(tableColumn(table, 1), (QStringList{u"CPL"_s, u"CPL"_s, u"PFC"_s}));
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Baker"_s, u"Clark"_s, u"Adams"_s}));
 
     choice->setCurrentText(u"Radio"_s);
     QCOMPARE(p.in<QChartView>(w, u"Histogram"_s)->chart()->series().size(), 0);
@@ -263,6 +269,7 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
     p.fill(kDuties, kSoldiers, kCounters);
     FairnessWindow *w = p.open();
     auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
+    QAbstractItemModelTester tester(table->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(tableColumn(table, 0).constFirst(), u"Baker"_s);
 
     // Adams's Gate counter goes up to 20 in Assignment Counters.
