@@ -23,6 +23,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -43,7 +44,9 @@ const QColor kHolidayColour(224, 138, 30);
 // More bars than this and the histogram joins neighbouring counters.
 constexpr qint64 kMostBars = 40;
 // A duty's box is this wide on the screen; many duties scroll.
-constexpr int kPixelsPerDuty = 44;
+constexpr int kPixelsPerDuty = 36;
+// The longest duty label under the chart, in pixels.
+constexpr int kLabelWidth = 105;
 
 QString number(double v)
 {
@@ -81,6 +84,19 @@ QChart *newChart()
     return chart;
 }
 
+// An axis of whole numbers from 0 to at least top, its ticks on whole numbers.
+QValueAxis *countAxis(qint64 top)
+{
+    const qint64 step = std::max<qint64>(1, (top + 4) / 5); // five steps at most: room for labels
+    auto *axis = new QValueAxis;
+    axis->setRange(0, double((top + step - 1) / step * step));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(double(step));
+    axis->setLabelFormat(u"%d"_s);
+    return axis;
+}
+
 } // namespace
 
 FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
@@ -95,10 +111,13 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_dutyChart = new QChartView(newChart());
     m_dutyChart->setObjectName(u"DutyChart"_s);
     m_dutyChart->setRenderHint(QPainter::Antialiasing);
+    m_dutyChart->setMinimumHeight(360);
     auto *dutyScroll = new QScrollArea;
     dutyScroll->setWidget(m_dutyChart);
     dutyScroll->setWidgetResizable(true);
     dutyScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dutyScroll->setMinimumHeight(m_dutyChart->minimumHeight() +
+                                 dutyScroll->horizontalScrollBar()->sizeHint().height() + 4);
 
     m_dutyChoice = new QComboBox;
     m_dutyChoice->setObjectName(u"DutyChoice"_s);
@@ -131,6 +150,18 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_soldierTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_soldierTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_soldierTable->verticalHeader()->hide();
+    // One line per soldier, however long his section: rows of one height
+    // also spare the table measuring 4,000 of them.
+    m_soldierTable->setWordWrap(false);
+    m_soldierTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_soldierTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const int digit = fontMetrics().horizontalAdvance(u'0');
+    for (auto [column, width] :
+         {std::pair{SoldierTotalsModel::Name, 22}, std::pair{SoldierTotalsModel::Rank, 6},
+          std::pair{SoldierTotalsModel::Section, 20}, std::pair{SoldierTotalsModel::Duties, 7},
+          std::pair{SoldierTotalsModel::Normal, 8}, std::pair{SoldierTotalsModel::Holiday, 8},
+          std::pair{SoldierTotalsModel::Total, 7}})
+        m_soldierTable->setColumnWidth(column, width * digit);
     m_soldierTable->horizontalHeader()->setStretchLastSection(true);
     m_soldierTable->setToolTip(u"Double-click a soldier to see his counters."_s);
 
@@ -142,8 +173,8 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     auto *split = new QSplitter(Qt::Vertical);
     split->addWidget(dutyScroll);
     split->addWidget(lower);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
 
     auto *print = new QPushButton(u"&Print..."_s);
     print->setObjectName(u"PrintButton"_s);
@@ -228,8 +259,16 @@ void FairnessWindow::showDutyChart()
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes())
         chart->removeAxis(axis);
-    chart->setTitle(
-        u"Counters per duty: whiskers minimum to maximum, box the middle half, line the median"_s);
+    chart->setTitle(u"Counters per duty (whiskers: lowest to highest; box: the middle half; line: median)"_s);
+    // Duty names are long: upright, in a smaller type, shortened in the
+    // middle, where names of one kind differ least; the full name and the
+    // figures show when the pointer rests on a box.
+    auto *x = new QBarCategoryAxis;
+    x->setLabelsAngle(-90);
+    QFont labels = x->labelsFont();
+    labels.setPointSizeF(labels.pointSizeF() * 0.8);
+    x->setLabelsFont(labels);
+    const QFontMetrics labelMetrics(labels);
 
     QStringList categories;
     auto *normal = new QBoxPlotSeries;
@@ -243,7 +282,10 @@ void FairnessWindow::showDutyChart()
     for (const auto &d : model.duties()) {
         if (d.normal.soldiers == 0)
             continue;
-        categories.append(d.name);
+        QString label = labelMetrics.elidedText(d.name, Qt::ElideMiddle, kLabelWidth);
+        if (categories.contains(label)) // the axis takes each text once
+            label = d.name;
+        categories.append(label);
         for (auto [series, f] : {std::pair{normal, &d.normal}, std::pair{holiday, &d.holiday}}) {
             series->append(new QBoxSet(double(f->minimum), f->lowerQuartile, f->median, f->upperQuartile,
                                        double(f->maximum), d.name));
@@ -252,12 +294,18 @@ void FairnessWindow::showDutyChart()
     }
     chart->addSeries(normal);
     chart->addSeries(holiday);
-    auto *x = new QBarCategoryAxis;
     x->append(categories);
-    x->setLabelsAngle(-60);
-    auto *y = new QValueAxis;
-    y->setRange(0, double(largest) + 1);
-    y->setLabelFormat(u"%d"_s);
+    for (QBoxPlotSeries *series : {normal, holiday})
+        connect(series, &QBoxPlotSeries::hovered, m_dutyChart, [this, series](bool inside, QBoxSet *box) {
+            QString tip;
+            if (inside)
+                tip = u"%1, %2: lowest %3, median %4, highest %5"_s.arg(box->label(), series->name())
+                          .arg(box->at(QBoxSet::LowerExtreme))
+                          .arg(box->at(QBoxSet::Median))
+                          .arg(box->at(QBoxSet::UpperExtreme));
+            m_dutyChart->setToolTip(tip);
+        });
+    QValueAxis *y = countAxis(largest + 1);
     y->setTitleText(u"Counter"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -330,9 +378,7 @@ void FairnessWindow::showDuty(int index)
     auto *x = new QBarCategoryAxis;
     x->append(categories);
     x->setTitleText(u"Counter"_s);
-    auto *y = new QValueAxis;
-    y->setRange(0, double(tallest));
-    y->setLabelFormat(u"%d"_s);
+    QValueAxis *y = countAxis(tallest);
     y->setTitleText(u"Soldiers"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
