@@ -84,6 +84,17 @@ QChart *newChart()
     return chart;
 }
 
+// Series and axes go with their chart's contents; a removed axis is no
+// longer the chart's to delete.
+void clearChart(QChart *chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
 // An axis of whole numbers from 0 to at least top, its ticks on whole numbers.
 QValueAxis *countAxis(qint64 top)
 {
@@ -256,9 +267,7 @@ void FairnessWindow::showDutyChart()
 {
     const FairnessModel &model = *m_model;
     QChart *chart = m_dutyChart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
+    clearChart(chart);
     chart->setTitle(u"Counters per duty (whiskers: lowest to highest; box: the middle half; line: median)"_s);
     // Duty names are long: upright, in a smaller type, shortened in the
     // middle, where names of one kind differ least; the full name and the
@@ -336,9 +345,7 @@ void FairnessWindow::showDutyChart()
 void FairnessWindow::showDuty(int index)
 {
     QChart *chart = m_histogram->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
+    clearChart(chart);
     if (index < 0 || size_t(index) >= m_model->duties().size()) {
         chart->setTitle(QString());
         m_dutyFigures->setText(QString());
