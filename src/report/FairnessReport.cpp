@@ -309,7 +309,7 @@ int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
                 c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
                 QString::number(model.duties()[size_t(widest)].figures(c).spread())));
     const QStringList idle = model.soldiersWithoutDuty();
-    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty."_s
+    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
                                   : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
                                         .arg(idle.mid(0, 40).join(u", "_s) +
                                              (idle.size() > 40 ? u", ..."_s : QString())));

@@ -127,6 +127,9 @@ FairnessModel FairnessModel::read(const Database &personnel, const Database &wor
         s.normal += r.count.value_or(0);
         s.holiday += r.holidayCount.value_or(0);
         ++s.duties;
+        if (r.slot >= 0 &&
+            (counterOf(r.storedCount).value_or(0) > 0 || counterOf(r.storedHolidayCount).value_or(0) > 0))
+            s.counted = true;
     }
     QSet<int> seenPeople;
     for (const Soldier &soldier : state.soldiers) {
@@ -162,7 +165,7 @@ QStringList FairnessModel::soldiersWithoutDuty() const
 {
     QStringList out;
     for (const SoldierFairness &s : m_soldiers)
-        if (s.duties > 0 && s.total() == 0)
+        if (s.duties > 0 && !s.counted)
             out.append(s.name);
     return out;
 }

@@ -53,6 +53,9 @@ public:
         qint64 normal = 0, holiday = 0;   // over every duty he is qualified for
         int duties = 0;                   // qualified for
         QList<QPair<QDate, QDate>> dates; // remembered assignment dates, by first day
+        // A counter of his above 0 in the file, before the run's lifting:
+        // he has stood one of his duties since his counters began.
+        bool counted = false;
         qint64 total() const { return normal + holiday; }
     };
 
@@ -67,7 +70,10 @@ public:
     // The duty whose counters of the day class lie furthest apart; the first
     // by name among equals; -1 when no duty has a qualified soldier.
     int widestDuty(DayClass c) const;
-    // Soldiers qualified for at least one duty whose counters are all 0.
+    // Soldiers qualified for at least one duty who have stood none of them
+    // since their counters began: every counter of theirs in the file is 0,
+    // empty or not yet made. Once a run has lifted such counters to their
+    // duty's average, nothing tells the soldier from the others any more.
     QStringList soldiersWithoutDuty() const;
 
 private:

@@ -141,6 +141,7 @@ void tst_FairnessModel::dutiesSoldiersAndUnit()
     f.soldier(u"Baker"_s, u"D"_s, {1}, u"2nd"_s);
     f.soldier(u"Carl"_s, u"E"_s, {}, u"2nd"_s);
     f.soldier(u"Dixon"_s, u"F"_s, {1, 2}, u"1st"_s);
+    f.soldier(u"Evans"_s, u"B"_s, {1, 2}, u"1st"_s); // new: no counter rows yet
     f.counter(u"Adams"_s, u"C"_s, kGuard, 0, 0);
     f.counter(u"Baker"_s, u"D"_s, kGuard, 0, 0);
     f.counter(u"Dixon"_s, u"F"_s, kGuard, 0, 0);
@@ -155,7 +156,7 @@ void tst_FairnessModel::dutiesSoldiersAndUnit()
     QStringList duties;
     for (const auto &d : model.duties())
         duties.append(u"%1 %2/%3"_s.arg(d.name).arg(d.normal.soldiers).arg(d.normal.spread()));
-    QCOMPARE(duties, (QStringList{u"Gate Guard 3/0"_s, u"Kitchen 2/4"_s, u"Radio 0/0"_s}));
+    QCOMPARE(duties, (QStringList{u"Gate Guard 4/0"_s, u"Kitchen 3/4"_s, u"Radio 0/0"_s}));
     const FairnessModel::Figures &radio = model.duties()[2].normal;
     QVERIFY(radio.histogram().isEmpty());
     QVERIFY(radio.nextInLine.isEmpty());
@@ -173,11 +174,13 @@ void tst_FairnessModel::dutiesSoldiersAndUnit()
     }
     QCOMPARE(soldiers,
              (QStringList{u"Adams C 1st 3+1 2 [2027-03-01/2027-03-02, 2027-03-15/2027-03-16]"_s,
-                          u"Baker D 2nd 0+0 1 []"_s, u"Carl E 2nd 0+0 0 []"_s, u"Dixon F 1st 7+1 2 []"_s}));
+                          u"Baker D 2nd 0+0 1 []"_s, u"Carl E 2nd 0+0 0 []"_s, u"Dixon F 1st 7+1 2 []"_s, u"Evans B 1st 5+1 2 []"_s}));
     QCOMPARE(model.widestDuty(DayClass::Normal), 1);
     QCOMPARE(model.widestDuty(DayClass::Holiday), 0); // all level: the first by name
+    // Baker's counters in the file are 0, Evans has none yet: neither has
+    // stood a duty, though the next run starts Evans at Kitchen's average.
     // Carl is qualified for nothing, so he is not missing from any duty.
-    QCOMPARE(model.soldiersWithoutDuty(), QStringList{u"Baker"_s});
+    QCOMPARE(model.soldiersWithoutDuty(), (QStringList{u"Baker"_s, u"Evans"_s}));
 }
 
 void tst_FairnessModel::nextInLineIsWhomTheRunAssigns_data()
