@@ -172,9 +172,9 @@ void tst_FairnessModel::dutiesSoldiersAndUnit()
                             .arg(s.duties)
                             .arg(dates.join(u", "_s)));
     }
-    QCOMPARE(soldiers,
-             (QStringList{u"Adams C 1st 3+1 2 [2027-03-01/2027-03-02, 2027-03-15/2027-03-16]"_s,
-                          u"Baker D 2nd 0+0 1 []"_s, u"Carl E 2nd 0+0 0 []"_s, u"Dixon F 1st 7+1 2 []"_s, u"Evans B 1st 5+1 2 []"_s}));
+    QCOMPARE(soldiers, (QStringList{u"Adams C 1st 3+1 2 [2027-03-01/2027-03-02, 2027-03-15/2027-03-16]"_s,
+                                    u"Baker D 2nd 0+0 1 []"_s, u"Carl E 2nd 0+0 0 []"_s,
+                                    u"Dixon F 1st 7+1 2 []"_s, u"Evans B 1st 5+1 2 []"_s}));
     QCOMPARE(model.widestDuty(DayClass::Normal), 1);
     QCOMPARE(model.widestDuty(DayClass::Holiday), 0); // all level: the first by name
     // Baker's counters in the file are 0, Evans has none yet: neither has
