@@ -9,6 +9,8 @@ packages=(
     sqlite3 libsqlite3-dev libicu-dev
     libkainjow-mustache-dev fonts-dejavu-core fontconfig
     poppler-utils
+    # the Fairness window's charts (Qt Charts needs the OpenGL module's CMake files)
+    qt6-charts-dev libqt6opengl6-dev
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base clang-format
 )

@@ -131,6 +131,29 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     kill $pid
 ' _ "$unit2" "$(dirname "$unit")/pointer.py"
 
+# The fairness window on the example battalion after three rosters over the
+# same weeks (the later ones find soldiers taken by the earlier ones, so the
+# counters drift apart): Tools > Fairness..., the last item of Tools.
+unit3=$(dirname "$unit")/battalion
+build/src/calendrix demo "$unit3" --scale battalion --seed 1 >/dev/null
+for i in 1 2 3; do
+    build/src/calendrix make "$(dirname "$unit")/battalion-$i.cxr" --data "$unit3" >/dev/null 2>&1 || true
+done
+timeout 120 xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+    build/src/calendrix --data "$1" &
+    pid=$!
+    for i in $(seq 50); do xdotool search --name "^Calendrix - " >/dev/null 2>&1 && break; sleep 0.2; done
+    sleep 1
+    xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Down Down Down Return
+    for i in $(seq 100); do w=$(xdotool search --onlyvisible --name "^Fairness\$" 2>/dev/null | head -1); [ -n "$w" ] && break; sleep 0.2; done
+    [ -n "$w" ] || { echo "no window Fairness" >&2; kill $pid; exit 1; }
+    xdotool windowmove --sync "$w" 0 0 windowsize --sync "$w" 1240 840
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/fairness-window.png
+    kill $pid
+' _ "$unit3"
+
 # The printed roster itself: the first roster page and the first remarks page.
 pdf=$(dirname "$unit")/first.pdf
 build/src/calendrix print "$(dirname "$unit")/first.cxr" --data "$unit" --pdf "$pdf" >/dev/null 2>&1

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/DemoUnit.h"
+#include "app/FairnessCommand.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
@@ -30,7 +31,7 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s, u"fairness"_s};
 
 QTextStream &out()
 {
@@ -53,7 +54,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "               with --repair, damaged ones are set aside and made anew)\n"
                           "  demo DIR     create an example unit in DIR\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
-                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n\n"
+                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
+                          "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
 
 // How far a long piece of work is, on one line of a terminal that is
@@ -436,7 +438,7 @@ bool isConsoleCommand(const QStringList &arguments)
 
 bool needsFonts(const QStringList &arguments)
 {
-    return arguments.value(1) == u"print";
+    return arguments.value(1) == u"print" || arguments.value(1) == u"fairness";
 }
 
 int run(const QStringList &arguments)
@@ -462,6 +464,8 @@ int run(const QStringList &arguments)
         return runMake(rest);
     if (command == u"print")
         return runPrint(rest);
+    if (command == u"fairness")
+        return FairnessCommand::run(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 

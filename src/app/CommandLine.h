@@ -12,7 +12,7 @@ namespace CommandLine {
 // the desktop program.
 bool isConsoleCommand(const QStringList &arguments);
 
-// True for a console command that lays out text (print): it needs a
+// True for a console command that lays out text (print, fairness): it needs a
 // QGuiApplication, on the offscreen platform.
 bool needsFonts(const QStringList &arguments);
 

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -116,6 +117,44 @@ void CountersDialog::Form_Activate()
     m_sortState = 0;
     m_counterGrid->setCurrentRow(0);
     m_counterGrid->resizeColumnsToContents();
+    selectSoldier();
+}
+
+void CountersDialog::showSoldier(const QString &name)
+{
+    m_soldier = name;
+    if (isVisible())
+        selectSoldier();
+    present();
+}
+
+void CountersDialog::hideEvent(QHideEvent *event)
+{
+    m_soldier.clear();
+    ToolWindow::hideEvent(event);
+}
+
+void CountersDialog::selectSoldier()
+{
+    QAbstractItemModel *model = m_counterGrid->model();
+    if (m_soldier.isEmpty() || !model)
+        return;
+    // The grid's columns: ID, Marker, Name, ...
+    constexpr int kNameColumn = 2;
+    QItemSelection rows;
+    int first = -1;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        if (model->index(r, kNameColumn).data().toString() != m_soldier)
+            continue;
+        if (first < 0)
+            first = r;
+        rows.select(model->index(r, 0), model->index(r, model->columnCount() - 1));
+    }
+    if (first < 0)
+        return;
+    m_counterGrid->setCurrentRow(first);
+    m_counterGrid->scrollTo(model->index(first, kNameColumn), QAbstractItemView::PositionAtTop);
+    m_counterGrid->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
 }
 
 void CountersDialog::Command3_Click()

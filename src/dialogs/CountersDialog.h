@@ -22,6 +22,10 @@ public:
     // Each time the window becomes active: the counters are read again in
     // the normal-day order.
     void Form_Activate();
+    // Shows the window with the rows of one soldier selected, the first of
+    // them current; they stay selected whenever the window is read again,
+    // until it is closed.
+    void showSoldier(const QString &name);
 
     // The rank labels of this window, which differ from the main window's.
     static QList<QPair<QString, QString>> rankList();
@@ -29,12 +33,15 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void Command3_Click();
+    void selectSoldier();
 
     UnitDatabases &m_databases;
     int m_sortState = 0; // 0 normal-day order, 1 holiday order
+    QString m_soldier;   // whose rows are selected; empty for none
     DataControl *m_counters;
     DataGrid *m_counterGrid;
     QPushButton *m_sortButton;

@@ -3,9 +3,12 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/CountersDialog.h"
 #include "dialogs/DatesDialog.h"
+#include "dialogs/FairnessWindow.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MainWindow.h"
+
+#include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,9 +43,24 @@ void DialogSet::showSetup()
     });
 }
 
+CountersDialog *DialogSet::counters()
+{
+    return keep<CountersDialog>(m_counters,
+                                [this] { return new CountersDialog(m_main->databases(), m_main); });
+}
+
 void DialogSet::showCounters()
 {
-    keep<CountersDialog>(m_counters, [this] { return new CountersDialog(m_main->databases(), m_main); });
+    counters();
+}
+
+void DialogSet::showFairness()
+{
+    keep<FairnessWindow>(m_fairness, [this] {
+        return new FairnessWindow(
+            m_main->databases(), QDir(m_main->folder().dir()).dirName(),
+            [this](const QString &soldier) { counters()->showSoldier(soldier); }, m_main);
+    });
 }
 
 void DialogSet::showDates()

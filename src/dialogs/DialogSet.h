@@ -14,6 +14,7 @@ namespace calendrix {
 class AboutDialog;
 class CountersDialog;
 class DatesDialog;
+class FairnessWindow;
 class HelpWindow;
 class MainWindow;
 class SetupDialog;
@@ -31,10 +32,12 @@ public:
     void showSetup() override;
     void showCounters() override;
     void showDates() override;
+    void showFairness() override;
     void showAbout() override;
     void showHelp() override;
 
 private:
+    CountersDialog *counters();
     template<typename T> T *keep(QPointer<T> &slot, const std::function<T *()> &make);
 
     MainWindow *m_main;
@@ -42,6 +45,7 @@ private:
     QPointer<SetupDialog> m_setup;
     QPointer<CountersDialog> m_counters;
     QPointer<DatesDialog> m_dates;
+    QPointer<FairnessWindow> m_fairness;
     QPointer<AboutDialog> m_about;
     QPointer<HelpWindow> m_help;
 };

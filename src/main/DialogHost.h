@@ -11,6 +11,7 @@ public:
     virtual void showSetup() = 0;
     virtual void showCounters() = 0;
     virtual void showDates() = 0;
+    virtual void showFairness() = 0;
     virtual void showAbout() = 0;
     virtual void showHelp() = 0;
 };

@@ -131,6 +131,8 @@ void MainWindow::buildMenus()
     m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
     m_absenceItem->setCheckable(true);
     connect(m_absenceItem, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
+    tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
+    item(tools, u"MNU_Fairness"_s, u"&Fairness..."_s)->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MNU_Help"_s);
@@ -704,11 +706,9 @@ void MainWindow::setDialogHost(DialogHost *host)
     const struct {
         const char16_t *item;
         void (DialogHost::*show)();
-    } items[] = {{u"MNU_Setup", &DialogHost::showSetup},
-                 {u"MNU_Count", &DialogHost::showCounters},
-                 {u"MNU_Dates", &DialogHost::showDates},
-                 {u"MNU_About", &DialogHost::showAbout},
-                 {u"MNU_Contents", &DialogHost::showHelp}};
+    } items[] = {{u"MNU_Setup", &DialogHost::showSetup}, {u"MNU_Count", &DialogHost::showCounters},
+                 {u"MNU_Dates", &DialogHost::showDates}, {u"MNU_Fairness", &DialogHost::showFairness},
+                 {u"MNU_About", &DialogHost::showAbout}, {u"MNU_Contents", &DialogHost::showHelp}};
     for (const auto &i : items) {
         QAction *action = findChild<QAction *>(QString::fromUtf16(i.item));
         action->setEnabled(true);

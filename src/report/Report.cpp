@@ -1,5 +1,6 @@
 #include "report/Report.h"
 
+#include "report/PdfFile.h"
 #include "report/RemarksList.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
@@ -12,94 +13,10 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
-
-namespace {
-
-// The PDF is written beside its place and moved there only when every byte of
-// it is on the disk. Until then the file has no name (Qt opens it with
-// O_TMPFILE where the file system allows), so a print that is killed leaves
-// nothing behind. The PDF engine never looks at what a write returns, and
-// a file forgets a failed write at the next one that fits its buffer, so the
-// first failure is kept here; a short write counts as one.
-class PdfScratchFile : public QTemporaryFile
-{
-public:
-    explicit PdfScratchFile(const QString &target)
-        : QTemporaryFile(QFileInfo(target).absolutePath() + u"/."_s + QFileInfo(target).fileName() +
-                         u".XXXXXX"_s)
-    {}
-
-    QString failure() const { return m_failure; }
-
-    // Flushes, syncs and closes the file; the first failure of any write or
-    // of these, or empty.
-    QString finish()
-    {
-        if (m_failure.isEmpty() && !flush())
-            m_failure = errorString();
-        if (m_failure.isEmpty() && ::fsync(handle()) != 0)
-            m_failure = QString::fromLocal8Bit(std::strerror(errno));
-        close();
-        if (m_failure.isEmpty() && error() != QFileDevice::NoError)
-            m_failure = errorString();
-        return m_failure;
-    }
-
-    // Takes the place of target in one step: whoever looks there finds the
-    // earlier file or the new one, never a part.
-    QString moveTo(const QString &target)
-    {
-        if (std::rename(QFile::encodeName(fileName()).constData(), QFile::encodeName(target).constData()) !=
-            0)
-            return QString::fromLocal8Bit(std::strerror(errno));
-        setAutoRemove(false);
-        return {};
-    }
-
-    // A scratch file is private to its owner; the PDF gets the permissions
-    // of the file it replaces, or those of any new file.
-    void takePermissionsOf(const QString &target)
-    {
-        struct stat existing {
-        };
-        mode_t mode = 0;
-        if (::stat(QFile::encodeName(target).constData(), &existing) == 0) {
-            mode = existing.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ::fchmod(handle(), mode);
-    }
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 written = QTemporaryFile::writeData(data, length);
-        if (written != length && m_failure.isEmpty())
-            m_failure =
-                written < 0 ? errorString() : u"only part of it could be written (is the disk full?)"_s;
-        return written;
-    }
-
-private:
-    QString m_failure;
-};
-
-} // namespace
 
 Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QString datafile,
                QDate printedOn)
@@ -274,50 +191,28 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
 {
     if (reports.isEmpty())
         throw ReportError(u"There is nothing to write into '%1'."_s.arg(path));
-    const auto cannotWrite = [&path](const QString &why) {
-        return ReportError(
-            u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(path), why));
-    };
-    PdfScratchFile file(path);
-    if (!file.open())
-        throw cannotWrite(file.errorString());
-    file.takePermissionsOf(path);
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(u"Calendrix"_s);
-        // The document's title names every report in it and the datafile.
-        QStringList names;
-        for (const Report &r : reports)
-            names.append(r.name());
-        writer.setTitle(names.join(u" and "_s) + u" \u2013 "_s + reports.constFirst().datafileName());
-        writer.setResolution(600);
-        writer.setPageSize(paper);
-        reports.constFirst().applyPageSetup(writer);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw cannotWrite(file.failure().isEmpty() ? u"the PDF cannot be started"_s : file.failure());
-        for (qsizetype i = 0; i < reports.size(); ++i) {
-            if (i > 0) {
-                reports[i].applyPageSetup(writer);
-                writer.newPage();
-            }
-            const Report &report = reports[i];
-            report.paint(painter, writer, [&](int done, int all) {
-                if (progress)
-                    progress(report, done, all);
-                return true;
-            });
-            // Pages already lost need not be painted on.
-            if (!file.failure().isEmpty())
-                throw cannotWrite(file.failure());
+    // The document's title names every report in it and the datafile.
+    QStringList names;
+    for (const Report &r : reports)
+        names.append(r.name());
+    PdfFile pdf(path, names.join(u" and "_s) + u" \u2013 "_s + reports.constFirst().datafileName(), paper);
+    reports.constFirst().applyPageSetup(pdf.writer());
+    QPainter &painter = pdf.begin();
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        if (i > 0) {
+            reports[i].applyPageSetup(pdf.writer());
+            pdf.writer().newPage();
         }
-        if (!painter.end())
-            throw cannotWrite(file.failure().isEmpty() ? u"the PDF cannot be finished"_s : file.failure());
+        const Report &report = reports[i];
+        report.paint(painter, pdf.writer(), [&](int done, int all) {
+            if (progress)
+                progress(report, done, all);
+            return true;
+        });
+        // Pages already lost need not be painted on.
+        pdf.check();
     }
-    if (const QString failure = file.finish(); !failure.isEmpty())
-        throw cannotWrite(failure);
-    if (const QString failure = file.moveTo(path); !failure.isEmpty())
-        throw cannotWrite(failure);
+    pdf.finish();
 }
 
 } // namespace calendrix

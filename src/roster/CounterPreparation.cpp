@@ -92,13 +92,18 @@ bool CounterPreparation::candidateBefore(const CounterRow &a, const CounterRow &
 
 void CounterPreparation::prepareCounters(RecordSet &headers)
 {
+    prepareCounterRows();
+    cleanHeaders(headers);
+}
+
+void CounterPreparation::prepareCounterRows()
+{
     for (CounterRow &row : m_state.counters)
         row.marker = false;
     markAndAdd();
     sortByDuty();
     deleteAndAverage();
     buildCandidateOrders();
-    cleanHeaders(headers);
 }
 
 void CounterPreparation::markAndAdd()

@@ -16,6 +16,9 @@ public:
 
     // headers: the working database's Header table, pruned in place.
     void prepareCounters(RecordSet &headers);
+    // The counter rows and candidate orders alone, in memory: the counters
+    // as the next run starts from them. Writes nothing.
+    void prepareCounterRows();
 
     // Candidate order of two counter rows for one day class; true when a
     // comes first. It is the order in which the Assignment Counters dialog

@@ -31,11 +31,9 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
                                          const SchedulePeriod &period, DayClass dayClass)
 {
     CandidateList list;
-    const auto group = m_state.groups.find(duty);
-    if (group != m_state.groups.end()) {
-        const std::vector<int> &order = group->order(dayClass);
-        list.positions.reserve(order.size());
-        for (int row : order)
+    if (const std::vector<int> *order = m_state.candidatesOf(duty, dayClass)) {
+        list.positions.reserve(order->size());
+        for (int row : *order)
             list.positions.push_back({row, QString()});
     }
     list.freeCount = int(list.positions.size());

@@ -138,6 +138,16 @@ struct RunState {
     Collation::SortValue::KeyCache sortKeys; // of the counter rows' texts
     std::vector<int> byDuty;                 // live counter rows in "ORDER BY DutyName Asc"
     QHash<QString, DutyGroup> groups;        // by trimmed duty name
+    // The candidates of a duty (its trimmed name) in the order in which a
+    // period of the day class offers it to them; none when nobody holds a
+    // counter row for it.
+    const std::vector<int> *candidatesOf(const QString &duty, DayClass dayClass) const
+    {
+        const auto group = groups.constFind(duty);
+        if (group == groups.cend())
+            return nullptr;
+        return dayClass == DayClass::Holiday ? &group->holiday : &group->normal;
+    }
 
     std::vector<std::pair<QDate, QDate>> holidays; // the holiday list
 

@@ -1,0 +1,430 @@
+#include "dialogs/FairnessWindow.h"
+
+#include "dialogs/SoldierTotalsModel.h"
+#include "main/ErrorDisplay.h"
+#include "main/UserDialogs.h"
+#include "report/FairnessReport.h"
+#include "report/ReportError.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+// The colours of the printed report, so that screen and paper agree.
+const QColor kNormalColour(70, 130, 180);
+const QColor kHolidayColour(224, 138, 30);
+// More bars than this and the histogram joins neighbouring counters.
+constexpr qint64 kMostBars = 40;
+// A duty's box is this wide on the screen; many duties scroll.
+constexpr int kPixelsPerDuty = 36;
+// The longest duty label under the chart, in pixels.
+constexpr int kLabelWidth = 105;
+
+QString number(double v)
+{
+    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
+}
+
+QString listOf(const QList<FairnessModel::SoldierCounter> &list)
+{
+    QStringList out;
+    for (const auto &s : list)
+        out.append(u"%1 (%2)"_s.arg(s.name.toHtmlEscaped()).arg(s.counter));
+    return out.join(u"; "_s);
+}
+
+QString figuresText(const QString &kind, const FairnessModel::Figures &f)
+{
+    QString text = u"<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>"_s.arg(kind)
+                       .arg(f.minimum)
+                       .arg(number(f.median))
+                       .arg(QString::number(f.mean, 'f', 2))
+                       .arg(f.maximum)
+                       .arg(f.spread());
+    if (!f.aboveMinimum.isEmpty())
+        text += u"More than one above the minimum: %1.<br>"_s.arg(listOf(f.aboveMinimum));
+    text += u"Next in line: %1.<br>"_s.arg(listOf(f.nextInLine));
+    return text;
+}
+
+QChart *newChart()
+{
+    auto *chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+// Series and axes go with their chart's contents; a removed axis is no
+// longer the chart's to delete.
+void clearChart(QChart *chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+// An axis of whole numbers from 0 to at least top, its ticks on whole numbers.
+QValueAxis *countAxis(qint64 top)
+{
+    const qint64 step = std::max<qint64>(1, (top + 4) / 5); // five steps at most: room for labels
+    auto *axis = new QValueAxis;
+    axis->setRange(0, double((top + step - 1) / step * step));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(double(step));
+    axis->setLabelFormat(u"%d"_s);
+    return axis;
+}
+
+} // namespace
+
+FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
+                               std::function<void(const QString &)> showCounters, QWidget *parent)
+    : ToolWindow(u"Fairness"_s, u"Fairness"_s, parent), m_databases(databases),
+      m_unitName(std::move(unitName)), m_showCounters(std::move(showCounters))
+{
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(u"UnitSummary"_s);
+    m_summary->setWordWrap(true);
+
+    m_dutyChart = new QChartView(newChart());
+    m_dutyChart->setObjectName(u"DutyChart"_s);
+    m_dutyChart->setRenderHint(QPainter::Antialiasing);
+    m_dutyChart->setMinimumHeight(360);
+    auto *dutyScroll = new QScrollArea;
+    dutyScroll->setWidget(m_dutyChart);
+    dutyScroll->setWidgetResizable(true);
+    dutyScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dutyScroll->setMinimumHeight(m_dutyChart->minimumHeight() +
+                                 dutyScroll->horizontalScrollBar()->sizeHint().height() + 4);
+
+    m_dutyChoice = new QComboBox;
+    m_dutyChoice->setObjectName(u"DutyChoice"_s);
+    auto *choiceLabel = new QLabel(u"D&uty:"_s);
+    choiceLabel->setBuddy(m_dutyChoice);
+    m_histogram = new QChartView(newChart());
+    m_histogram->setObjectName(u"Histogram"_s);
+    m_dutyFigures = new QLabel;
+    m_dutyFigures->setObjectName(u"DutyFigures"_s);
+    m_dutyFigures->setWordWrap(true);
+    m_dutyFigures->setTextFormat(Qt::RichText);
+    m_dutyFigures->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto *dutyPane = new QWidget;
+    auto *dutyLayout = new QVBoxLayout(dutyPane);
+    dutyLayout->setContentsMargins(0, 0, 0, 0);
+    auto *choiceRow = new QHBoxLayout;
+    choiceRow->addWidget(choiceLabel);
+    choiceRow->addWidget(m_dutyChoice, 1);
+    dutyLayout->addLayout(choiceRow);
+    dutyLayout->addWidget(m_histogram, 3);
+    dutyLayout->addWidget(m_dutyFigures, 2);
+
+    m_soldiers = new SoldierTotalsModel(this);
+    m_soldierTable = new QTableView;
+    m_soldierTable->setObjectName(u"SoldierTable"_s);
+    m_soldierTable->setModel(m_soldiers);
+    m_soldierTable->setSortingEnabled(true);
+    m_soldierTable->sortByColumn(SoldierTotalsModel::Total, Qt::DescendingOrder);
+    m_soldierTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_soldierTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_soldierTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_soldierTable->verticalHeader()->hide();
+    // One line per soldier, however long his section: rows of one height
+    // also spare the table measuring 4,000 of them.
+    m_soldierTable->setWordWrap(false);
+    m_soldierTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_soldierTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const int digit = fontMetrics().horizontalAdvance(u'0');
+    for (auto [column, width] :
+         {std::pair{SoldierTotalsModel::Name, 22}, std::pair{SoldierTotalsModel::Rank, 6},
+          std::pair{SoldierTotalsModel::Section, 20}, std::pair{SoldierTotalsModel::Duties, 7},
+          std::pair{SoldierTotalsModel::Normal, 8}, std::pair{SoldierTotalsModel::Holiday, 8},
+          std::pair{SoldierTotalsModel::Total, 7}})
+        m_soldierTable->setColumnWidth(column, width * digit);
+    m_soldierTable->horizontalHeader()->setStretchLastSection(true);
+    m_soldierTable->setToolTip(u"Double-click a soldier to see his counters."_s);
+
+    auto *lower = new QSplitter(Qt::Horizontal);
+    lower->addWidget(dutyPane);
+    lower->addWidget(m_soldierTable);
+    lower->setStretchFactor(0, 1);
+    lower->setStretchFactor(1, 1);
+    auto *split = new QSplitter(Qt::Vertical);
+    split->addWidget(dutyScroll);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+
+    auto *print = new QPushButton(u"&Print..."_s);
+    print->setObjectName(u"PrintButton"_s);
+    auto *pdf = new QPushButton(u"Save &PDF..."_s);
+    pdf->setObjectName(u"PdfButton"_s);
+    auto *close = new QPushButton(u"&Close"_s);
+    close->setObjectName(u"CloseButton"_s);
+    for (QPushButton *b : {print, pdf, close})
+        b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    connect(m_dutyChoice, &QComboBox::currentIndexChanged, this, &FairnessWindow::showDuty);
+    connect(m_soldierTable, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (m_showCounters)
+            m_showCounters(m_soldiers->soldierName(index.row()));
+    });
+    connect(print, &QPushButton::clicked, this, &FairnessWindow::printReport);
+    connect(pdf, &QPushButton::clicked, this, &FairnessWindow::savePdf);
+    connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
+    resize(1200, 820);
+}
+
+FairnessWindow::~FairnessWindow() = default;
+
+void FairnessWindow::showEvent(QShowEvent *event)
+{
+    ToolWindow::showEvent(event);
+    refresh();
+}
+
+void FairnessWindow::changeEvent(QEvent *event)
+{
+    ToolWindow::changeEvent(event);
+    // Back from a run or from Assignment Counters: the counters may have moved.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        refresh();
+}
+
+void FairnessWindow::refresh()
+{
+    try {
+        m_model = std::make_shared<const FairnessModel>(
+            FairnessModel::read(m_databases.personnel(), m_databases.working()));
+    } catch (const Error &e) {
+        m_model = std::make_shared<const FairnessModel>();
+        showDutyChart();
+        m_soldiers->setFairness(m_model);
+        m_summary->setText(QString());
+        ErrorDisplay::show(this, e);
+        return;
+    }
+    const FairnessModel &model = *m_model;
+    QStringList summary;
+    for (DayClass c : {DayClass::Normal, DayClass::Holiday})
+        if (const int widest = model.widestDuty(c); widest >= 0)
+            summary.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
+                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
+                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
+    const QStringList idle = model.soldiersWithoutDuty();
+    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
+                                  : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
+                                        .arg(idle.mid(0, 12).join(u"; "_s) +
+                                             (idle.size() > 12 ? u"; ..."_s : QString())));
+    m_summary->setText(summary.join(u' '));
+    showDutyChart();
+    m_soldiers->setFairness(m_model);
+}
+
+void FairnessWindow::showDutyChart()
+{
+    const FairnessModel &model = *m_model;
+    QChart *chart = m_dutyChart->chart();
+    clearChart(chart);
+    chart->setTitle(u"Counters per duty (whiskers: lowest to highest; box: the middle half; line: median)"_s);
+    // Duty names are long: upright, in a smaller type, shortened in the
+    // middle, where names of one kind differ least; the full name and the
+    // figures show when the pointer rests on a box.
+    auto *x = new QBarCategoryAxis;
+    x->setLabelsAngle(-90);
+    QFont labels = x->labelsFont();
+    labels.setPointSizeF(labels.pointSizeF() * 0.8);
+    x->setLabelsFont(labels);
+    const QFontMetrics labelMetrics(labels);
+
+    QStringList categories;
+    auto *normal = new QBoxPlotSeries;
+    normal->setName(u"Normal"_s);
+    normal->setBrush(kNormalColour);
+    auto *holiday = new QBoxPlotSeries;
+    holiday->setName(u"Holiday"_s);
+    holiday->setBrush(kHolidayColour);
+    qint64 largest = 1;
+    // A duty without a qualified soldier has no counters to draw.
+    for (const auto &d : model.duties()) {
+        if (d.normal.soldiers == 0)
+            continue;
+        QString label = labelMetrics.elidedText(d.name, Qt::ElideMiddle, kLabelWidth);
+        if (categories.contains(label)) // the axis takes each text once
+            label = d.name;
+        categories.append(label);
+        for (auto [series, f] : {std::pair{normal, &d.normal}, std::pair{holiday, &d.holiday}}) {
+            series->append(new QBoxSet(double(f->minimum), f->lowerQuartile, f->median, f->upperQuartile,
+                                       double(f->maximum), d.name));
+            largest = std::max(largest, f->maximum);
+        }
+    }
+    chart->addSeries(normal);
+    chart->addSeries(holiday);
+    x->append(categories);
+    for (QBoxPlotSeries *series : {normal, holiday})
+        connect(series, &QBoxPlotSeries::hovered, m_dutyChart, [this, series](bool inside, QBoxSet *box) {
+            QString tip;
+            if (inside)
+                tip = u"%1, %2: lowest %3, median %4, highest %5"_s.arg(box->label(), series->name())
+                          .arg(box->at(QBoxSet::LowerExtreme))
+                          .arg(box->at(QBoxSet::Median))
+                          .arg(box->at(QBoxSet::UpperExtreme));
+            m_dutyChart->setToolTip(tip);
+        });
+    QValueAxis *y = countAxis(largest + 1);
+    y->setTitleText(u"Counter"_s);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries *s : chart->series()) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+    m_dutyChart->setMinimumWidth(int(categories.size()) * kPixelsPerDuty + 80);
+
+    // The chosen duty stays chosen; at first, the one with the largest spread.
+    const QString chosen = m_dutyChoice->currentText();
+    {
+        const QSignalBlocker quiet(m_dutyChoice);
+        m_dutyChoice->clear();
+        for (const auto &d : model.duties())
+            m_dutyChoice->addItem(d.name);
+    }
+    int index = chosen.isEmpty() ? -1 : m_dutyChoice->findText(chosen, Qt::MatchExactly);
+    if (index < 0)
+        index = std::max(model.widestDuty(DayClass::Normal), 0);
+    {
+        const QSignalBlocker quiet(m_dutyChoice);
+        m_dutyChoice->setCurrentIndex(model.duties().empty() ? -1 : index);
+    }
+    showDuty(m_dutyChoice->currentIndex());
+}
+
+void FairnessWindow::showDuty(int index)
+{
+    QChart *chart = m_histogram->chart();
+    clearChart(chart);
+    if (index < 0 || size_t(index) >= m_model->duties().size()) {
+        chart->setTitle(QString());
+        m_dutyFigures->setText(QString());
+        return;
+    }
+    const FairnessModel::DutyFairness &d = m_model->duties()[size_t(index)];
+    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(d.name));
+    if (d.normal.soldiers == 0) {
+        m_dutyFigures->setText(u"No soldier is qualified for %1."_s.arg(d.name.toHtmlEscaped()));
+        return;
+    }
+    const qint64 low = std::min(d.normal.minimum, d.holiday.minimum);
+    const qint64 high = std::max(d.normal.maximum, d.holiday.maximum);
+    // Neighbouring counters share a bar when there would be too many.
+    const qint64 width = (high - low + kMostBars) / kMostBars;
+    const int bars = int((high - low) / width + 1);
+    QStringList categories;
+    for (int b = 0; b < bars; ++b) {
+        const qint64 from = low + b * width;
+        categories.append(width == 1 ? QString::number(from)
+                                     : u"%1\u2013%2"_s.arg(from).arg(from + width - 1));
+    }
+    auto *series = new QBarSeries;
+    qint64 tallest = 1;
+    for (auto [name, f, colour] : {std::tuple{u"Normal"_s, &d.normal, kNormalColour},
+                                   std::tuple{u"Holiday"_s, &d.holiday, kHolidayColour}}) {
+        QList<qreal> counts(bars, 0);
+        for (qint64 v : f->counters)
+            counts[int((v - low) / width)] += 1;
+        auto *set = new QBarSet(name);
+        set->setColor(colour);
+        set->append(counts);
+        tallest = std::max<qint64>(tallest, qint64(*std::max_element(counts.begin(), counts.end())));
+        series->append(set);
+    }
+    chart->addSeries(series);
+    auto *x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setTitleText(u"Counter"_s);
+    QValueAxis *y = countAxis(tallest);
+    y->setTitleText(u"Soldiers"_s);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+
+    m_dutyFigures->setText(u"%1 qualified.<br>"_s.arg(d.normal.soldiers) +
+                           figuresText(u"Normal"_s, d.normal) + figuresText(u"Holiday"_s, d.holiday));
+}
+
+void FairnessWindow::printReport()
+{
+    const FairnessReport report(m_model, m_unitName, QDate::currentDate());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(report.title());
+    report.applyPageSetup(printer);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(u"PrintPreview"_s);
+    dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&report](QPrinter *target) {
+        QPainter painter(target);
+        report.paint(painter, *target);
+    });
+    dialog.resize(1000, 800);
+    dialog.exec();
+}
+
+void FairnessWindow::savePdf()
+{
+    QString path = UserDialogs::instance().saveFileName(this, u"PDF files (*.pdf)"_s, u"fairness.pdf"_s);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".pdf"_s;
+    try {
+        FairnessReport(m_model, m_unitName, QDate::currentDate()).writePdf(path, QPageSize(QPageSize::A4));
+    } catch (const Error &e) {
+        ErrorDisplay::show(this, e);
+    }
+}
+
+} // namespace calendrix

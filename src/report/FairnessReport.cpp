@@ -1,0 +1,338 @@
+#include "report/FairnessReport.h"
+
+#include "report/PdfFile.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+const QColor kNormalColour(70, 130, 180);
+const QColor kHolidayColour(224, 138, 30);
+
+QString dayText(const QDate &date)
+{
+    static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    return english.toString(date, u"d MMM yyyy"_s);
+}
+
+QString number(double v)
+{
+    return QString::number(v, 'f', std::fmod(v, 1.0) == 0 ? 0 : 1);
+}
+
+// Pages of one report: a running top, a footer on every page.
+class Pages
+{
+public:
+    Pages(QPainter &painter, QPagedPaintDevice &device, QString footer)
+        : painter(painter), device(device), m_footer(std::move(footer)), body(u"DejaVu Sans"_s, 9),
+          bold(u"DejaVu Sans"_s, 9, QFont::Bold), title(u"DejaVu Sans"_s, 15, QFont::Bold),
+          heading(u"DejaVu Sans"_s, 11, QFont::Bold), small(u"DejaVu Sans"_s, 7)
+    {
+        line = QFontMetricsF(body, &device).height();
+        mm = device.logicalDpiX() / 25.4;
+    }
+
+    double width() const { return device.width(); }
+    double bottom() const { return device.height() - line * 1.8; }
+    // Moves on to a new page unless height more fits on this one.
+    bool need(double height)
+    {
+        if (top + height <= bottom())
+            return false;
+        next();
+        return true;
+    }
+    void next()
+    {
+        finishPage();
+        device.newPage();
+        top = 0;
+    }
+    void finishPage()
+    {
+        painter.setFont(small);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                         m_footer);
+        painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignRight | Qt::AlignVCenter,
+                         u"page %1"_s.arg(++count));
+    }
+    void text(const QFont &font, const QString &s, double height,
+              int flags = Qt::AlignLeft | Qt::AlignVCenter)
+    {
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, top, width(), height), flags, s);
+        top += height;
+    }
+
+    QPainter &painter;
+    QPagedPaintDevice &device;
+    QString m_footer;
+    QFont body, bold, title, heading, small;
+    double line = 0, mm = 0, top = 0;
+    int count = 0;
+};
+
+// One range: the whiskers from minimum to maximum, the middle half as a box,
+// the median as a bar across it.
+void paintRange(QPainter &p, const FairnessModel::Figures &f, const QColor &colour, double left, double scale,
+                double y, double h)
+{
+    const auto x = [&](double v) { return left + v * scale; };
+    const double mid = y + h / 2;
+    p.setPen(QPen(colour.darker(130), std::max(1.0, h / 10)));
+    p.drawLine(QPointF(x(double(f.minimum)), mid), QPointF(x(double(f.maximum)), mid));
+    p.drawLine(QPointF(x(double(f.minimum)), y + h * 0.2), QPointF(x(double(f.minimum)), y + h * 0.8));
+    p.drawLine(QPointF(x(double(f.maximum)), y + h * 0.2), QPointF(x(double(f.maximum)), y + h * 0.8));
+    const QRectF box(QPointF(x(f.lowerQuartile), y), QPointF(x(f.upperQuartile), y + h));
+    p.fillRect(box.width() < 2 ? box.adjusted(-1, 0, 1, 0) : box, colour);
+    p.setPen(QPen(Qt::black, std::max(1.0, h / 8)));
+    p.drawLine(QPointF(x(f.median), y), QPointF(x(f.median), y + h));
+}
+
+void paintDuties(Pages &pg, const FairnessModel &model)
+{
+    qint64 largest = 1;
+    for (const auto &d : model.duties())
+        for (const auto *f : {&d.normal, &d.holiday})
+            if (f->soldiers > 0)
+                largest = std::max(largest, f->maximum);
+    const QFontMetricsF fm(pg.body, &pg.device);
+    double nameWidth = 0;
+    for (const auto &d : model.duties())
+        nameWidth = std::max(nameWidth, fm.horizontalAdvance(d.name));
+    nameWidth = std::min(nameWidth + pg.mm * 2, pg.width() * 0.3);
+    const double figuresWidth = fm.horizontalAdvance(u"Holiday 9999 / 9999.5 / 9999  "_s);
+    const double left = nameWidth;
+    const double barWidth = pg.width() - nameWidth - figuresWidth - pg.mm * 4;
+    const double scale = barWidth / double(largest);
+    const double rowHeight = pg.line * 1.1;
+
+    const auto axis = [&] {
+        pg.painter.setFont(pg.small);
+        pg.painter.setPen(Qt::gray);
+        const int steps = 5;
+        for (int i = 0; i <= steps; ++i) {
+            const double v = double(largest) * i / steps;
+            const double xv = left + v * scale;
+            pg.painter.drawLine(QPointF(xv, pg.top + pg.line * 0.8), QPointF(xv, pg.top + pg.line));
+            pg.painter.drawText(QRectF(xv - pg.mm * 10, pg.top, pg.mm * 20, pg.line * 0.8), Qt::AlignCenter,
+                                number(std::round(v * 10) / 10));
+        }
+        pg.top += pg.line;
+    };
+    pg.text(pg.heading, u"Counters per duty"_s, pg.line * 1.6);
+    pg.painter.setFont(pg.small);
+    pg.painter.fillRect(QRectF(0, pg.top + pg.line * 0.2, pg.mm * 4, pg.line * 0.6), kNormalColour);
+    pg.painter.fillRect(QRectF(pg.mm * 30, pg.top + pg.line * 0.2, pg.mm * 4, pg.line * 0.6), kHolidayColour);
+    pg.painter.setPen(Qt::black);
+    pg.painter.drawText(QRectF(pg.mm * 5, pg.top, pg.mm * 24, pg.line), Qt::AlignVCenter, u"Normal"_s);
+    pg.painter.drawText(QRectF(pg.mm * 35, pg.top, pg.width(), pg.line), Qt::AlignVCenter,
+                        u"Holiday   line: minimum to maximum, box: middle half, bar: median"_s);
+    pg.top += pg.line * 1.2;
+    axis();
+    for (const auto &d : model.duties()) {
+        if (pg.need(rowHeight * 2 + pg.line * 0.3))
+            axis();
+        pg.painter.setFont(pg.body);
+        pg.painter.setPen(Qt::black);
+        pg.painter.drawText(QRectF(0, pg.top, nameWidth - pg.mm, rowHeight * 2),
+                            Qt::AlignLeft | Qt::AlignVCenter,
+                            fm.elidedText(d.name, Qt::ElideRight, nameWidth - pg.mm));
+        for (DayClass c : {DayClass::Normal, DayClass::Holiday}) {
+            const FairnessModel::Figures &f = d.figures(c);
+            const bool holiday = c == DayClass::Holiday;
+            pg.painter.setFont(pg.small);
+            pg.painter.setPen(Qt::black);
+            const QString figures = f.soldiers == 0
+                                        ? u"no qualified soldier"_s
+                                        : u"%1 %2 / %3 / %4"_s.arg(holiday ? u"Holiday"_s : u"Normal"_s)
+                                              .arg(f.minimum)
+                                              .arg(number(f.median))
+                                              .arg(f.maximum);
+            pg.painter.drawText(QRectF(pg.width() - figuresWidth, pg.top, figuresWidth, rowHeight),
+                                Qt::AlignRight | Qt::AlignVCenter, figures);
+            if (f.soldiers > 0)
+                paintRange(pg.painter, f, holiday ? kHolidayColour : kNormalColour, left, scale,
+                           pg.top + rowHeight * 0.15, rowHeight * 0.7);
+            pg.top += rowHeight;
+        }
+        pg.top += pg.line * 0.3;
+    }
+}
+
+void paintHistogram(Pages &pg, const FairnessModel &model)
+{
+    const int widest = model.widestDuty(DayClass::Normal);
+    if (widest < 0)
+        return;
+    const FairnessModel::DutyFairness &d = model.duties()[size_t(widest)];
+    pg.next();
+    pg.text(pg.heading, u"Largest spread: %1"_s.arg(d.name), pg.line * 1.6);
+    pg.text(pg.body,
+            u"How many soldiers stand at each normal counter (%1 qualified; minimum %2, median %3, mean %4, "
+            "maximum %5)."_s.arg(d.normal.soldiers)
+                .arg(d.normal.minimum)
+                .arg(number(d.normal.median))
+                .arg(QString::number(d.normal.mean, 'f', 2))
+                .arg(d.normal.maximum),
+            pg.line * 1.5);
+    const QList<int> bars = d.normal.histogram();
+    const int highest = *std::max_element(bars.begin(), bars.end());
+    const double chartHeight = std::min(pg.bottom() - pg.top - pg.line * 3, pg.width() * 0.6);
+    const double barWidth = pg.width() / double(bars.size());
+    const double base = pg.top + chartHeight;
+    pg.painter.setFont(pg.small);
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const double h = chartHeight * bars[i] / std::max(highest, 1);
+        const QRectF bar(barWidth * double(i) + barWidth * 0.1, base - h, barWidth * 0.8, h);
+        pg.painter.fillRect(bar, kNormalColour);
+        pg.painter.setPen(Qt::black);
+        if (bars.size() <= 60) {
+            pg.painter.drawText(QRectF(bar.left(), base, bar.width(), pg.line), Qt::AlignCenter,
+                                QString::number(d.normal.minimum + i));
+            if (bars[i] > 0)
+                pg.painter.drawText(QRectF(bar.left(), bar.top() - pg.line, bar.width(), pg.line),
+                                    Qt::AlignCenter, QString::number(bars[i]));
+        }
+    }
+    pg.painter.drawLine(QPointF(0, base), QPointF(pg.width(), base));
+    pg.top = base + pg.line * 1.5;
+    if (bars.size() > 60)
+        pg.text(
+            pg.small,
+            u"Counters %1 to %2 from left to right; the highest bar is %3 soldiers."_s.arg(d.normal.minimum)
+                .arg(d.normal.maximum)
+                .arg(highest),
+            pg.line);
+}
+
+void paintSoldiers(Pages &pg, const FairnessModel &model)
+{
+    std::vector<const FairnessModel::SoldierFairness *> rows;
+    for (const auto &s : model.soldiers())
+        rows.push_back(&s);
+    // The most loaded first; the model's order (by name) among equals.
+    std::stable_sort(rows.begin(), rows.end(), [](auto a, auto b) { return a->total() > b->total(); });
+    pg.next();
+    pg.text(pg.heading, u"Soldiers by their total"_s, pg.line * 1.6);
+    const double w = pg.width();
+    const struct {
+        QString caption;
+        double left, width;
+        int align;
+    } columns[] = {
+        {u"Name"_s, 0, w * 0.36, Qt::AlignLeft},           {u"Rank"_s, w * 0.37, w * 0.06, Qt::AlignLeft},
+        {u"Section"_s, w * 0.44, w * 0.2, Qt::AlignLeft},  {u"Duties"_s, w * 0.64, w * 0.08, Qt::AlignRight},
+        {u"Normal"_s, w * 0.73, w * 0.08, Qt::AlignRight}, {u"Holiday"_s, w * 0.82, w * 0.08, Qt::AlignRight},
+        {u"Total"_s, w * 0.91, w * 0.09, Qt::AlignRight}};
+    const auto header = [&] {
+        pg.painter.setFont(pg.bold);
+        pg.painter.setPen(Qt::black);
+        for (const auto &c : columns)
+            pg.painter.drawText(QRectF(c.left, pg.top, c.width, pg.line), c.align | Qt::AlignVCenter,
+                                c.caption);
+        pg.top += pg.line;
+        pg.painter.drawLine(QPointF(0, pg.top), QPointF(w, pg.top));
+    };
+    header();
+    const QFontMetricsF fm(pg.body, &pg.device);
+    for (const auto *s : rows) {
+        if (pg.need(pg.line))
+            header();
+        pg.painter.setFont(pg.body);
+        pg.painter.setPen(Qt::black);
+        const QString values[] = {s->name,
+                                  s->rank,
+                                  s->section,
+                                  QString::number(s->duties),
+                                  QString::number(s->normal),
+                                  QString::number(s->holiday),
+                                  QString::number(s->total())};
+        for (size_t i = 0; i < std::size(columns); ++i)
+            pg.painter.drawText(QRectF(columns[i].left, pg.top, columns[i].width, pg.line),
+                                columns[i].align | Qt::AlignVCenter,
+                                fm.elidedText(values[i], Qt::ElideRight, columns[i].width));
+        pg.top += pg.line;
+    }
+}
+
+} // namespace
+
+FairnessReport::FairnessReport(std::shared_ptr<const FairnessModel> model, QString unitName, QDate printedOn)
+    : m_model(std::move(model)), m_unitName(std::move(unitName)), m_printedOn(printedOn)
+{}
+
+QString FairnessReport::title() const
+{
+    return u"Fairness \u2013 "_s + m_unitName;
+}
+
+void FairnessReport::applyPageSetup(QPagedPaintDevice &device) const
+{
+    QPageLayout page = device.pageLayout();
+    page.setUnits(QPageLayout::Millimeter);
+    page.setOrientation(QPageLayout::Portrait);
+    page.setMinimumMargins(QMarginsF());
+    page.setMargins(QMarginsF(12, 12, 12, 12));
+    device.setPageLayout(page);
+}
+
+int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
+{
+    const FairnessModel &model = *m_model;
+    Pages pg(painter, device, title() + u", printed "_s + dayText(m_printedOn));
+    pg.text(pg.title, title(), pg.line * 2.2);
+    qsizetype qualified = 0;
+    for (const auto &s : model.soldiers())
+        qualified += s.duties > 0 ? 1 : 0;
+    QStringList summary{u"%1 soldiers (%2 qualified for a duty), %3 duties."_s.arg(model.soldiers().size())
+                            .arg(qualified)
+                            .arg(model.duties().size())};
+    for (DayClass c : {DayClass::Normal, DayClass::Holiday})
+        if (const int widest = model.widestDuty(c); widest >= 0)
+            summary.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
+                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
+                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
+    const QStringList idle = model.soldiersWithoutDuty();
+    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
+                                  : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
+                                        .arg(idle.mid(0, 40).join(u", "_s) +
+                                             (idle.size() > 40 ? u", ..."_s : QString())));
+    for (const QString &s : summary) {
+        const QRectF need = QFontMetricsF(pg.body, &device)
+                                .boundingRect(QRectF(0, 0, pg.width(), device.height()), Qt::TextWordWrap, s);
+        pg.text(pg.body, s, need.height() + pg.line * 0.2, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    }
+    pg.top += pg.line;
+    paintDuties(pg, model);
+    paintHistogram(pg, model);
+    paintSoldiers(pg, model);
+    pg.finishPage();
+    return pg.count;
+}
+
+void FairnessReport::writePdf(const QString &path, const QPageSize &paper) const
+{
+    PdfFile pdf(path, title(), paper);
+    applyPageSetup(pdf.writer());
+    paint(pdf.begin(), pdf.writer());
+    pdf.check();
+    pdf.finish();
+}
+
+} // namespace calendrix

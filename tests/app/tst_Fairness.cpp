@@ -1,0 +1,235 @@
+#include "RunCalendrix.h"
+#include "roster/RosterFixture.h"
+
+#include <QDir>
+#include <QProcess>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+// A small unit whose names carry what CSV must quote: a comma, a quote, a
+// line break.
+struct SmallUnit {
+    RosterFixture f;
+    SmallUnit()
+    {
+        f.duty(u"Gate, North"_s, {1}, u"1st \"Bn\""_s);
+        f.duty(u"Kitchen"_s, {2});
+        f.duty(u"Radio"_s, {3}); // nobody holds 3
+        f.soldier(u"Adams, Amy"_s, u"C"_s, {1, 2}, u"HQ"_s);
+        f.soldier(u"Baker \"Bud\""_s, u"E"_s, {1}, u"Line\nTwo"_s);
+        f.soldier(u"Clark"_s, u"E"_s, {1, 2}, u"HQ"_s);
+        f.counter(u"Adams, Amy"_s, u"C"_s, u"Gate, North"_s, 2, 1);
+        f.counter(u"Baker \"Bud\""_s, u"E"_s, u"Gate, North"_s, 5, 1);
+        f.counter(u"Clark"_s, u"E"_s, u"Gate, North"_s, 2, 3);
+        f.counter(u"Adams, Amy"_s, u"C"_s, u"Kitchen"_s, 4, 0);
+        f.counter(u"Clark"_s, u"E"_s, u"Kitchen"_s, 4, 0);
+        f.taken(u"Clark"_s, QDate(2027, 3, 8), QDate(2027, 3, 9));
+        f.taken(u"Clark"_s, QDate(2027, 3, 1), QDate(2027, 3, 1));
+    }
+    QString dir() const { return f.unit.dir.path(); }
+};
+
+// RFC 4180 read back: quoted fields, doubled quotes, CR LF between records.
+QList<QStringList> parseCsv(const QByteArray &bytes, bool *wellFormed)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    *wellFormed = text.endsWith(u"\r\n"_s);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record.append(field);
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record.append(field);
+            records.append(record);
+            record.clear();
+            field.clear();
+            ++i;
+        } else if (c == u'\n' || c == u'\r') {
+            *wellFormed = false; // a bare line break outside quotes
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {path, u"-"_s});
+    p.waitForFinished(60000);
+    // The PDF keeps the font's ligatures ("fi" as one letter).
+    return QString::fromUtf8(p.readAllStandardOutput())
+        .replace(u"\ufb01"_s, u"fi"_s)
+        .replace(u"\ufb02"_s, u"fl"_s);
+}
+
+} // namespace
+
+class tst_Fairness : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tableHasOneLinePerDuty();
+    void csvParsesBack();
+    void pdfHasEveryPart();
+    void statuses_data();
+    void statuses();
+};
+
+void tst_Fairness::tableHasOneLinePerDuty()
+{
+    SmallUnit u;
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir()});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 3 + 2);
+    const auto columns = [](const QString &line) { return line.simplified(); };
+    QCOMPARE(columns(lines[1]), u"Gate, North 3 2/2/5 3 1/1/3 2 Clark; Adams, Amy; Baker \"Bud\""_s);
+    QCOMPARE(columns(lines[2]), u"Kitchen 2 4/4/4 0 0/0/0 0 Clark; Adams, Amy"_s);
+    QCOMPARE(columns(lines[3]), u"Radio 0 - - - -"_s);
+    QCOMPARE(lines[4], u"Largest spread: Gate, North (normal 3); Gate, North (holiday 2)"_s);
+    QCOMPARE(lines[5], u"Qualified, yet without any duty: none"_s);
+}
+
+void tst_Fairness::csvParsesBack()
+{
+    SmallUnit u;
+    const QString csv = u.f.unit.path(u"out/fair.csv"_s);
+    QVERIFY(QDir().mkpath(u.f.unit.path(u"out"_s)));
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--csv"_s, csv});
+    QCOMPARE(r.status, 0);
+
+    bool wellFormed = false;
+    const QList<QStringList> duties = parseCsv(readFile(csv), &wellFormed);
+    QVERIFY(wellFormed);
+    QCOMPARE(duties.size(), 4);
+    for (const QStringList &record : duties)
+        QCOMPARE(record.size(), duties.constFirst().size());
+    QCOMPARE(duties[0].mid(0, 10),
+             (QStringList{u"Duty"_s, u"Organization"_s, u"Soldiers"_s, u"Normal minimum"_s,
+                          u"Normal median"_s, u"Normal mean"_s, u"Normal maximum"_s, u"Normal spread"_s,
+                          u"Normal above minimum"_s, u"Normal next in line"_s}));
+    QCOMPARE(duties[1],
+             (QStringList{u"Gate, North"_s, u"1st \"Bn\""_s, u"3"_s, u"2"_s, u"2"_s, u"3.00"_s, u"5"_s,
+                          u"3"_s, u"Baker \"Bud\" (5)"_s, u"Clark (2); Adams, Amy (2); Baker \"Bud\" (5)"_s,
+                          u"1"_s, u"1"_s, u"1.67"_s, u"3"_s, u"2"_s, u"Clark (3)"_s,
+                          u"Baker \"Bud\" (1); Adams, Amy (1); Clark (3)"_s}));
+    // A duty without a qualified soldier has no figures.
+    QCOMPARE(duties[3].mid(0, 4), (QStringList{u"Radio"_s, u"Unit"_s, u"0"_s, QString()}));
+
+    const QList<QStringList> soldiers =
+        parseCsv(readFile(u.f.unit.path(u"out/fair-soldiers.csv"_s)), &wellFormed);
+    QVERIFY(wellFormed);
+    QCOMPARE(soldiers,
+             (QList<QStringList>{
+                 {u"Soldier"_s, u"Rank"_s, u"Section"_s, u"Duties"_s, u"Normal"_s, u"Holiday"_s, u"Total"_s,
+                  u"Assignment dates"_s},
+                 {u"Adams, Amy"_s, u"C"_s, u"HQ"_s, u"2"_s, u"6"_s, u"1"_s, u"7"_s, QString()},
+                 {u"Baker \"Bud\""_s, u"E"_s, u"Line\nTwo"_s, u"1"_s, u"5"_s, u"1"_s, u"6"_s, QString()},
+                 {u"Clark"_s, u"E"_s, u"HQ"_s, u"2"_s, u"6"_s, u"3"_s, u"9"_s,
+                  u"2027-03-01/2027-03-01; 2027-03-08/2027-03-09"_s}}));
+}
+
+void tst_Fairness::pdfHasEveryPart()
+{
+    SmallUnit u;
+    const QString pdf = u.f.unit.path(u"fair.pdf"_s);
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--pdf"_s, pdf});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, u"wrote %1\n"_s.arg(pdf));
+    const QString text = pdfText(pdf);
+    for (const QString &expected :
+         {u"Counters per duty"_s, u"Gate, North"_s, u"Normal 2 / 2 / 5"_s, u"Holiday 1 / 1 / 3"_s,
+          u"no qualified soldier"_s, u"Largest spread: Gate, North"_s, u"Soldiers by their total"_s,
+          u"Baker \"Bud\""_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" in:\n"_s + text));
+    // The most loaded soldier heads the table.
+    const qsizetype table = text.indexOf(u"Soldiers by their total"_s);
+    QVERIFY(text.indexOf(u"Clark"_s, table) < text.indexOf(u"Adams, Amy"_s, table));
+}
+
+void tst_Fairness::statuses_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "@" stands for the unit folder
+    QTest::addColumn<QStringList>("existing");  // files in the unit folder before
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // a part of standard error
+    QTest::addColumn<QStringList>("written");
+
+    const QStringList none;
+    QTest::newRow("both") << QStringList{u"--csv"_s, u"@/f.csv"_s, u"--pdf"_s, u"@/f.pdf"_s} << none << 0
+                          << QString() << QStringList{u"f.csv"_s, u"f-soldiers.csv"_s, u"f.pdf"_s};
+    // Nothing is written unless everything may be.
+    QTest::newRow("soldiers file exists")
+        << QStringList{u"--pdf"_s, u"@/f.pdf"_s, u"--csv"_s, u"@/f.csv"_s} << QStringList{u"f-soldiers.csv"_s}
+        << 4 << u"f-soldiers.csv already exists"_s << QStringList{};
+    QTest::newRow("replace") << QStringList{u"--pdf"_s, u"@/f.pdf"_s, u"--replace"_s}
+                             << QStringList{u"f.pdf"_s} << 0 << QString() << QStringList{u"f.pdf"_s};
+    QTest::newRow("a file name") << QStringList{u"@/f.csv"_s} << none << 2 << u"takes no file name"_s << none;
+    QTest::newRow("empty name") << QStringList{u"--csv"_s, QString()} << none << 2 << u"--csv needs a name"_s
+                                << none;
+    QTest::newRow("one file twice") << QStringList{u"--csv"_s, u"@/f.csv"_s, u"--pdf"_s,
+                                                   u"@/f-soldiers.csv"_s}
+                                    << none << 2 << u"different files"_s << none;
+    QTest::newRow("unit file") << QStringList{u"--pdf"_s, u"@/Memory.mdb"_s, u"--replace"_s} << none << 1
+                               << u"one of the unit's own files"_s << none;
+    QTest::newRow("no unit") << QStringList{u"--data"_s, u"@/nowhere"_s} << none << 1 << u"ERROR: "_s << none;
+}
+
+void tst_Fairness::statuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, existing);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QStringList, written);
+    SmallUnit u;
+    const QByteArray memory = readFile(u.f.unit.folder.workingPath());
+    for (const QString &name : existing)
+        writeFile(u.f.unit.path(name), "earlier");
+    QStringList args{u"fairness"_s, u"--data"_s, u.dir()};
+    for (const QString &a : arguments)
+        args.append(QString(a).replace(u"@"_s, u.dir()));
+    const Result r = runCalendrix(args);
+    QCOMPARE(r.status, status);
+    if (message.isEmpty())
+        QCOMPARE(r.err, QString());
+    else
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    for (const QString &name : {u"f.csv"_s, u"f-soldiers.csv"_s, u"f.pdf"_s}) {
+        const QByteArray bytes = readFile(u.f.unit.path(name));
+        if (written.contains(name))
+            QVERIFY2(bytes != "earlier" && bytes != "<cannot read>", qPrintable(name));
+        else if (existing.contains(name))
+            QCOMPARE(bytes, QByteArray("earlier"));
+        else
+            QVERIFY2(!QFileInfo::exists(u.f.unit.path(name)), qPrintable(name));
+    }
+    QCOMPARE(readFile(u.f.unit.folder.workingPath()), memory);
+}
+
+QTEST_GUILESS_MAIN(tst_Fairness)
+#include "tst_Fairness.moc"

@@ -1,0 +1,311 @@
+#include "../TestUnit.h"
+#include "../main/ScriptedDialogs.h"
+
+#include "dialogs/CountersDialog.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/FairnessWindow.h"
+#include "main/DataGrid.h"
+#include "main/MainWindow.h"
+#include "main/RecordSetModel.h"
+#include "store/FolderLock.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QDate kToday(2027, 3, 10);
+
+struct Program {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    // quals per soldier: "Name Rank q..."; counters: "Name Duty Count HCount".
+    void fill(const QStringList &duties, const QStringList &soldiers, const QStringList &counters)
+    {
+        const Database db = unit.personnel();
+        RecordSet d(db, u"DutyDates"_s);
+        for (const QString &row : duties) {
+            const QStringList p = row.split(u'|');
+            d.addNew();
+            d.setValue(1, p[0]);
+            for (const QString &k : p.mid(1))
+                d.setValue(2 + k.toInt(), true);
+            d.update();
+        }
+        RecordSet s(db, u"SoldierRoster"_s);
+        for (const QString &row : soldiers) {
+            const QStringList p = row.split(u' ');
+            s.addNew();
+            s.setValue(1, p[0]);
+            s.setValue(2, p[1]);
+            for (const QString &k : p.mid(2))
+                s.setValue(3 + k.toInt(), true);
+            s.update();
+        }
+        RecordSet m(unit.working(), u"Memory"_s);
+        for (const QString &row : counters) {
+            const QStringList p = row.split(u'|');
+            addRow(m, {true, p[0], QString(), p[1], p[2].toLongLong(), p[3].toLongLong()});
+        }
+    }
+    FairnessWindow *open()
+    {
+        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
+                                            [] { return kToday; });
+        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
+        main->show();
+        main->findChild<QAction *>(u"MNU_Fairness"_s)->trigger();
+        return main->findChild<FairnessWindow *>(u"Fairness"_s);
+    }
+    template<typename T> T *in(QWidget *window, const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+};
+
+// "min/median/max" of every box of a series.
+QStringList boxes(QBoxPlotSeries *series)
+{
+    QStringList out;
+    for (QBoxSet *b : series->boxSets())
+        out.append(u"%1 %2/%3/%4"_s.arg(b->label())
+                       .arg(b->at(QBoxSet::LowerExtreme))
+                       .arg(b->at(QBoxSet::Median))
+                       .arg(b->at(QBoxSet::UpperExtreme)));
+    return out;
+}
+
+QStringList bars(QChart *chart)
+{
+    QStringList out;
+    const auto series = chart->series();
+    if (series.size() != 1)
+        return {u"%1 series"_s.arg(series.size())};
+    for (QBarSet *set : qobject_cast<QBarSeries *>(series.first())->barSets()) {
+        QStringList values;
+        for (int i = 0; i < set->count(); ++i)
+            values.append(QString::number(set->at(i)));
+        out.append(set->label() + u": "_s + values.join(u' '));
+    }
+    return out;
+}
+
+QStringList categories(QChart *chart)
+{
+    for (QAbstractAxis *axis : chart->axes(Qt::Horizontal))
+        if (auto *c = qobject_cast<QBarCategoryAxis *>(axis))
+            return c->categories();
+    return {};
+}
+
+QStringList tableColumn(QTableView *table, int column)
+{
+    QStringList out;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        out.append(table->model()->index(r, column).data().toString());
+    return out;
+}
+
+const QStringList kDuties{u"Gate|1"_s, u"Kitchen"_s, u"Radio|3"_s};
+const QStringList kSoldiers{u"Adams C 1"_s, u"Baker E 1"_s, u"Clark E"_s};
+const QStringList kCounters{u"Adams|Gate|2|1"_s, u"Baker|Gate|6|1"_s, u"Adams|Kitchen|3|2"_s,
+                            u"Baker|Kitchen|3|2"_s, u"Clark|Kitchen|4|2"_s};
+
+} // namespace
+
+class tst_FairnessWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chartsAndTable();
+    void histogram_data();
+    void histogram();
+    void doubleClickShowsTheSoldiersCounters();
+    void refreshesAfterACounterEdit();
+    void savesAPdf();
+};
+
+void tst_FairnessWindow::chartsAndTable()
+{
+    Program p;
+    p.fill(kDuties, kSoldiers, kCounters);
+    FairnessWindow *w = p.open();
+    QVERIFY(w);
+    QTRY_VERIFY(w->isVisible());
+
+    // One box per duty with a qualified soldier (Radio has none), per day class.
+    QChart *chart = p.in<QChartView>(w, u"DutyChart"_s)->chart();
+    const auto series = chart->series();
+    QCOMPARE(series.size(), 2);
+    auto *normal = qobject_cast<QBoxPlotSeries *>(series[0]);
+    auto *holiday = qobject_cast<QBoxPlotSeries *>(series[1]);
+    QVERIFY(normal && holiday);
+    QCOMPARE(boxes(normal), (QStringList{u"Gate 2/4/6"_s, u"Kitchen 3/3/4"_s}));
+    QCOMPARE(boxes(holiday), (QStringList{u"Gate 1/1/1"_s, u"Kitchen 2/2/2"_s}));
+
+    // The duty with the largest spread is chosen first.
+    auto *choice = p.in<QComboBox>(w, u"DutyChoice"_s);
+    QCOMPARE(choice->count(), 3);
+    QCOMPARE(choice->currentText(), u"Gate"_s);
+    QVERIFY(p.in<QLabel>(w, u"DutyFigures"_s)->text().contains(u"Next in line: Adams (2); Baker (6)."_s));
+    QVERIFY(p.in<QLabel>(w, u"UnitSummary"_s)
+                ->text()
+                .contains(u"Largest spread of normal counters: Gate (4)."_s));
+
+    // The most loaded first; a click on a heading sorts by it.
+    auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Baker"_s, u"Adams"_s, u"Clark"_s}));
+    QCOMPARE(tableColumn(table, 6), (QStringList{u"12"_s, u"8"_s, u"6"_s}));
+    QCOMPARE(tableColumn(table, 3), (QStringList{u"2"_s, u"2"_s, u"1"_s}));
+    table->sortByColumn(0, Qt::AscendingOrder);
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Adams"_s, u"Baker"_s, u"Clark"_s}));
+    table->sortByColumn(4, Qt::AscendingOrder); // Normal: 5, 9, 4
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Clark"_s, u"Adams"_s, u"Baker"_s}));
+    table->sortByColumn(1, Qt::DescendingOrder); // rank codes E, E, C: equals stay by name
+    QCOMPARE(tableColumn(table, 1), (QStringList{u"CPL"_s, u"CPL"_s, u"PFC"_s}));
+    QCOMPARE(tableColumn(table, 0), (QStringList{u"Baker"_s, u"Clark"_s, u"Adams"_s}));
+
+    choice->setCurrentText(u"Radio"_s);
+    QCOMPARE(p.in<QChartView>(w, u"Histogram"_s)->chart()->series().size(), 0);
+    QCOMPARE(p.in<QLabel>(w, u"DutyFigures"_s)->text(), u"No soldier is qualified for Radio."_s);
+}
+
+void tst_FairnessWindow::histogram_data()
+{
+    QTest::addColumn<QStringList>("counters"); // of one duty "Gate": "Count|HCount"
+    QTest::addColumn<QStringList>("categories");
+    QTest::addColumn<QStringList>("bars");
+
+    QTest::newRow("one apart") << QStringList{u"3|0"_s, u"4|0"_s, u"4|0"_s}
+                               << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}
+                               << QStringList{u"Normal: 0 0 0 1 2"_s, u"Holiday: 3 0 0 0 0"_s};
+    QTest::newRow("level") << QStringList{u"5|5"_s, u"5|5"_s} << QStringList{u"5"_s}
+                           << QStringList{u"Normal: 2"_s, u"Holiday: 2"_s};
+    // More than forty counters: neighbours share a bar.
+    QTest::newRow("wide") << QStringList{u"1|1"_s, u"100|1"_s, u"50|1"_s}
+                          << QStringList{u"1\u20133"_s, u"4\u20136"_s} // the first two
+                          << QStringList{u"Normal: 1"_s, u"Holiday: 3"_s};
+}
+
+void tst_FairnessWindow::histogram()
+{
+    QFETCH(QStringList, counters);
+    QFETCH(QStringList, categories);
+    QFETCH(QStringList, bars);
+    Program p;
+    QStringList soldiers, rows;
+    for (int i = 0; i < counters.size(); ++i) {
+        soldiers.append(u"S%1 C"_s.arg(i));
+        rows.append(u"S%1|Gate|%2"_s.arg(i).arg(counters[i]));
+    }
+    p.fill({u"Gate"_s}, soldiers, rows);
+    FairnessWindow *w = p.open();
+    QChart *chart = p.in<QChartView>(w, u"Histogram"_s)->chart();
+    const QStringList shown = ::categories(chart);
+    QVERIFY(shown.size() <= 40);
+    QCOMPARE(shown.mid(0, categories.size()), categories);
+    QStringList values = ::bars(chart);
+    // Every soldier is in exactly one bar of each set.
+    for (const QString &set : values) {
+        double sum = 0;
+        for (const QString &v : set.section(u": "_s, 1).split(u' '))
+            sum += v.toDouble();
+        QCOMPARE(sum, double(counters.size()));
+        QCOMPARE(set.section(u": "_s, 1).split(u' ').size(), shown.size());
+    }
+    QCOMPARE(values.size(), bars.size());
+    for (qsizetype i = 0; i < values.size(); ++i) // the leading bars
+        QCOMPARE(values[i].section(u' ', 0, int(bars[i].count(u' '))), bars[i]);
+}
+
+void tst_FairnessWindow::doubleClickShowsTheSoldiersCounters()
+{
+    Program p;
+    p.fill(kDuties, kSoldiers, kCounters);
+    FairnessWindow *w = p.open();
+    auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
+    table->sortByColumn(0, Qt::AscendingOrder);
+    const QModelIndex baker = table->model()->index(1, 0);
+    QCOMPARE(baker.data().toString(), u"Baker"_s);
+    const QRect cell = table->visualRect(baker);
+    // A double-click is a click and a second press, as from a mouse.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+
+    auto *counters = p.main->findChild<CountersDialog *>(u"Edit32"_s);
+    QVERIFY(counters);
+    QTRY_VERIFY(counters->isVisible());
+    auto *grid = counters->findChild<DataGrid *>(u"TDBGrid1"_s);
+    QStringList selected;
+    for (const QModelIndex &row : grid->selectionModel()->selectedRows(2))
+        selected.append(row.data().toString() + u' ' + row.siblingAtColumn(4).data().toString());
+    selected.sort();
+    QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
+    QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
+}
+
+void tst_FairnessWindow::refreshesAfterACounterEdit()
+{
+    Program p;
+    p.fill(kDuties, kSoldiers, kCounters);
+    FairnessWindow *w = p.open();
+    auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
+    QAbstractItemModelTester tester(table->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(tableColumn(table, 0).constFirst(), u"Baker"_s);
+
+    // Adams's Gate counter goes up to 20 in Assignment Counters.
+    p.main->findChild<QAction *>(u"MNU_Count"_s)->trigger();
+    auto *counters = p.main->findChild<CountersDialog *>(u"Edit32"_s);
+    QTRY_VERIFY(counters->isVisible());
+    auto *grid = counters->findChild<DataGrid *>(u"TDBGrid1"_s);
+    int row = -1;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        if (grid->model()->index(r, 2).data() == u"Adams"_s && grid->model()->index(r, 4).data() == u"Gate"_s)
+            row = r;
+    QVERIFY(row >= 0);
+    grid->setCurrentRow(row);
+    QVERIFY(grid->recordModel()->setData(grid->model()->index(row, 5), 20));
+    counters->findChild<QPushButton *>(u"Command2"_s)->click();
+    counters->findChild<QPushButton *>(u"Command1"_s)->click();
+
+    w->activateWindow();
+    QTRY_COMPARE(tableColumn(table, 0).constFirst(), u"Adams"_s);
+    QCOMPARE(tableColumn(table, 6).constFirst(), u"26"_s);
+    auto *normal =
+        qobject_cast<QBoxPlotSeries *>(p.in<QChartView>(w, u"DutyChart"_s)->chart()->series().first());
+    QCOMPARE(boxes(normal).constFirst(), u"Gate 6/13/20"_s);
+}
+
+void tst_FairnessWindow::savesAPdf()
+{
+    Program p;
+    p.fill(kDuties, kSoldiers, kCounters);
+    FairnessWindow *w = p.open();
+    const QString path = p.unit.path(u"fairness"_s);
+    p.dialogs.fileNames = {path};
+    p.in<QPushButton>(w, u"PdfButton"_s)->click();
+    QVERIFY(readFile(path + u".pdf"_s).startsWith("%PDF-"));
+    QVERIFY(p.dialogs.shown.isEmpty()); // no error
+}
+
+QTEST_MAIN(tst_FairnessWindow)
+#include "tst_FairnessWindow.moc"
