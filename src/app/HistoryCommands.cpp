@@ -127,7 +127,18 @@ int runHistory(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
     try {
-        const RunHistory::Listing listing = RunHistory(UnitFolder(dir)).list();
+        const UnitFolder folder(dir);
+        // A run or undo that a kill left unfinished is settled first, unless
+        // the unit is open in the window, which settled it when it started.
+        FolderLock lock(folder.dir());
+        if (lock.tryLock()) {
+            const DatafileSwap::Recovery r = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+            if (!r.text.isEmpty())
+                err() << "INFORMATION: " << r.text << "\n";
+            if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())
+                err() << "INFORMATION: " << settled << "\n";
+        }
+        const RunHistory::Listing listing = RunHistory(folder).list();
         warnSkipped(listing);
         if (listing.entries.isEmpty()) {
             out() << "No roster runs are kept.\n";

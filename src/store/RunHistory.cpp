@@ -297,6 +297,7 @@ RunHistory::Listing RunHistory::list() const
         }
         try {
             Database::verify(info.filePath(), FileKind::Working);
+            Database::checkIntegrity(info.filePath(), FileKind::Working);
             const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
             for (const QString &table : {kCountersTable, kDatesTable})
                 run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(), u"Cannot read"_s);
