@@ -112,6 +112,15 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
     m_name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
 }
 
+QString Report::marked(const QString &text) const
+{
+    // A draft must never pass for the roster that counts, whatever the layout says.
+    if (!m_roster->draft)
+        return text;
+    const QString notice = u"DRAFT \u2014 not counted"_s;
+    return text.isEmpty() ? notice : text + u" \u00b7 "_s + notice;
+}
+
 QString Report::datafileName() const
 {
     return QFileInfo(m_datafile).fileName();
@@ -169,7 +178,7 @@ int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &devi
     const double width = device.width();
     const double height = device.height();
 
-    const QString title = m_layout.text(u"title"_s, values);
+    const QString title = marked(m_layout.text(u"title"_s, values));
     const QString subtitle = m_layout.text(u"subtitle"_s, values);
     const QString legend = m_layout.text(u"legend"_s, values);
     double top = 0;
@@ -227,7 +236,7 @@ int Report::paintSection(int section, QPainter &painter, QPagedPaintDevice &devi
                              footerMetrics.elidedText(legend, Qt::ElideRight, width));
         const double rule = footerTop - footerMetrics.height() * 0.3;
         painter.drawLine(QPointF(0, rule), QPointF(width, rule));
-        const QString left = m_layout.text(u"footer-left"_s, values);
+        const QString left = marked(m_layout.text(u"footer-left"_s, values));
         const QString right = m_layout.text(u"footer-right"_s, values);
         const double rightWidth = footerMetrics.horizontalAdvance(right);
         painter.drawText(

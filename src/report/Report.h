@@ -57,6 +57,8 @@ public:
 
 private:
     TemplateValues sectionValues(int section) const;
+    // A title or footer of a draft's report, with the notice that it was not counted.
+    QString marked(const QString &text) const;
     int paintSection(int section, QPainter &painter, QPagedPaintDevice &device) const;
 
     ReportLayout m_layout;

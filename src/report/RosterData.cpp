@@ -58,6 +58,8 @@ RosterData RosterData::read(const QString &path)
             RosterDuty duty;
             duty.name = header.text(H::DutyName);
             duty.organization = header.text(H::Organization);
+            if (header.text(H::Spare3) == QString::fromUtf16(H::kDraftMark))
+                data.draft = true;
             // Columns follow one another; the first empty one ends the duty's periods.
             for (int c = 0; c < Fields::kRosterColumns; ++c) {
                 const QString text = header.text(H::date(c + 1));

@@ -32,6 +32,7 @@ QString rankName(const QString &code);
 
 struct RosterData {
     QList<RosterDuty> duties; // in the datafile's order, which is duty name order
+    bool draft = false;       // made by a draft run: nothing of it was counted
 
     // Reads a roster datafile without ever opening it for writing. Throws
     // ReportError naming the file when it is missing, not a roster datafile
