@@ -62,7 +62,6 @@ QTextStream &err()
     return s;
 }
 
-
 int usageError(const QString &message)
 {
     err() << "calendrix: " << message << "\n";

@@ -50,8 +50,8 @@ int runUndo(const QStringList &arguments)
         "and its datafile is moved into the history folder."_s);
     const QCommandLineOption data(u"data"_s, kDataHelp, u"DIR"_s);
     const QCommandLineOption yes(u"yes"_s, u"Do not ask."_s);
-    const QCommandLineOption force(u"force"_s,
-                                   u"Undo even when counters or assignment dates were changed after the run."_s);
+    const QCommandLineOption force(
+        u"force"_s, u"Undo even when counters or assignment dates were changed after the run."_s);
     parser.addOptions({data, yes, force});
     if (const int status = parse(parser, arguments, u"undo [--data DIR] [--yes] [--force]"_s); status >= 0)
         return status;
@@ -132,7 +132,8 @@ int runHistory(const QStringList &arguments)
         // the unit is open in the window, which settled it when it started.
         FolderLock lock(folder.dir());
         if (lock.tryLock()) {
-            const DatafileSwap::Recovery r = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+            const DatafileSwap::Recovery r =
+                DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
             if (!r.text.isEmpty())
                 err() << "INFORMATION: " << r.text << "\n";
             if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())

@@ -33,6 +33,7 @@ public:
     void showDates() override;
     void showAbout() override;
     void showHelp() override;
+    void workingTablesReplaced() override;
 
 private:
     template<typename T> T *keep(QPointer<T> &slot, const std::function<T *()> &make);

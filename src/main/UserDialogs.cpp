@@ -4,6 +4,7 @@
 #include "report/Report.h"
 #include "store/Error.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QToolBar>
 
 #include <exception>
 #include <new>
@@ -108,6 +110,36 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, cons
 
 void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
 {
+    preview(parent, report, {});
+}
+
+bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report)
+{
+    bool count = false;
+    preview(parent, report, [&count](QPrintPreviewDialog &dialog) {
+        QToolBar *bar = dialog.findChild<QToolBar *>();
+        QAction *action = new QAction(u"Make It Count"_s, &dialog);
+        action->setObjectName(u"MakeItCount"_s);
+        action->setToolTip(u"Make this roster again as one that counts, into a file of your choice"_s);
+        QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog] {
+            count = true;
+            dialog.accept();
+        });
+        if (bar) {
+            bar->addSeparator();
+            bar->addAction(action);
+            if (QWidget *button = bar->widgetForAction(action))
+                button->setObjectName(u"MakeItCountButton"_s);
+        } else {
+            dialog.addAction(action);
+        }
+    });
+    return count;
+}
+
+void WidgetDialogs::preview(QWidget *parent, const Report &report,
+                            const std::function<void(QPrintPreviewDialog &)> &addActions)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.title());
     report.applyPageSetup(printer);
@@ -146,6 +178,8 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
         if (!failure.isEmpty())
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
     });
+    if (addActions)
+        addActions(dialog);
     dialog.resize(1100, 800);
     dialog.exec();
     if (!failure.isEmpty())

@@ -89,9 +89,9 @@ QString textOf(const QVariant &v)
 QHash<QString, QByteArray> counterDigests(const QSqlDatabase &db, const QString &schema, const QString &file)
 {
     QHash<QString, QByteArray> rows;
-    QSqlQuery q = run(db,
-                      u"SELECT SoldierName, DutyName, Count, HCount FROM %1.\"Memory\" ORDER BY ID"_s.arg(schema),
-                      file, u"Cannot read the counters of"_s);
+    QSqlQuery q =
+        run(db, u"SELECT SoldierName, DutyName, Count, HCount FROM %1.\"Memory\" ORDER BY ID"_s.arg(schema),
+            file, u"Cannot read the counters of"_s);
     while (q.next()) {
         QByteArray &row = rows[q.value(0).toString()];
         for (int i = 1; i < 4; ++i)
@@ -122,8 +122,7 @@ QHash<QString, QStringList> currentDates(const QSqlDatabase &db, const QString &
     return out;
 }
 
-template<typename Map>
-int differing(const Map &a, const Map &b)
+template<typename Map> int differing(const Map &a, const Map &b)
 {
     QSet<QString> keys;
     for (auto it = a.cbegin(); it != a.cend(); ++it)
@@ -146,15 +145,14 @@ RunHistory::Changes compare(const Database &working, const QString &entryPath)
     const QDate today = QDate::currentDate();
     RunHistory::Changes changes;
     QHash<QString, QByteArray> after;
-    QSqlQuery q = run(db, u"SELECT SoldierName, Digest FROM %1.%2"_s.arg(kEntrySchema, kCountersTable), entryPath,
-                      u"Cannot read"_s);
+    QSqlQuery q = run(db, u"SELECT SoldierName, Digest FROM %1.%2"_s.arg(kEntrySchema, kCountersTable),
+                      entryPath, u"Cannot read"_s);
     while (q.next())
         after.insert(q.value(0).toString(), q.value(1).toByteArray());
     changes.counterSoldiers = differing(after, counterDigests(db, u"main"_s, file));
     const QString dates = u"SELECT SoldierName, \"From\", \"To\" FROM %1.%2 ORDER BY rowid"_s;
-    changes.dateSoldiers =
-        differing(currentDates(db, dates.arg(kEntrySchema, kDatesTable), entryPath, today),
-                  currentDates(db, dates.arg(u"main"_s, u"\"Dates\""_s), file, today));
+    changes.dateSoldiers = differing(currentDates(db, dates.arg(kEntrySchema, kDatesTable), entryPath, today),
+                                     currentDates(db, dates.arg(u"main"_s, u"\"Dates\""_s), file, today));
     return changes;
 }
 
@@ -291,8 +289,8 @@ RunHistory::Listing RunHistory::list() const
             continue; // a scratch file of a live or killed run
         if (!entryPattern().match(name).hasMatch()) {
             if (!(isKeptDatafile(name) && info.isFile()))
-                listing.skipped.append(
-                    {info.filePath(), u"'%1' is not a roster run kept by Calendrix."_s.arg(shown(info.filePath()))});
+                listing.skipped.append({info.filePath(), u"'%1' is not a roster run kept by Calendrix."_s.arg(
+                                                             shown(info.filePath()))});
             continue;
         }
         try {
@@ -300,10 +298,12 @@ RunHistory::Listing RunHistory::list() const
             Database::checkIntegrity(info.filePath(), FileKind::Working);
             const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
             for (const QString &table : {kCountersTable, kDatesTable})
-                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(), u"Cannot read"_s);
-            QSqlQuery q = run(db.connection(),
-                              u"SELECT Made, Datafile, DatafileIdentity, Duties, Periods FROM %1"_s.arg(kFactsTable),
-                              info.filePath(), u"Cannot read"_s);
+                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
+                    u"Cannot read"_s);
+            QSqlQuery q =
+                run(db.connection(),
+                    u"SELECT Made, Datafile, DatafileIdentity, Duties, Periods FROM %1"_s.arg(kFactsTable),
+                    info.filePath(), u"Cannot read"_s);
             Entry e;
             e.path = info.filePath();
             if (q.next()) {
@@ -318,10 +318,11 @@ RunHistory::Listing RunHistory::list() const
             listing.entries.append(e);
         } catch (const StoreError &error) {
             listing.skipped.append(
-                {info.filePath(), error.code() == StoreErrorCode::Corrupt && !error.text().isEmpty()
-                                      ? error.text()
-                                      : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
-                                            shown(info.filePath()))});
+                {info.filePath(),
+                 error.code() == StoreErrorCode::Corrupt && !error.text().isEmpty()
+                     ? error.text()
+                     : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
+                           shown(info.filePath()))});
         }
     }
     std::sort(listing.entries.begin(), listing.entries.end(), [](const Entry &a, const Entry &b) {
@@ -354,12 +355,14 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     QString movedTo;
     const QString identity = identityOf(entry.datafile);
     if (identity.isEmpty()) {
-        result.note = u"The roster datafile of that run, '%1', is no longer there."_s.arg(shown(entry.datafile));
+        result.note =
+            u"The roster datafile of that run, '%1', is no longer there."_s.arg(shown(entry.datafile));
     } else if (identity != entry.datafileIdentity) {
         result.note = u"'%1' is no longer the roster datafile that run made; it stays where it is."_s.arg(
             shown(entry.datafile));
     } else {
-        const QString base = QFileInfo(entry.path).completeBaseName() + u'-' + QFileInfo(entry.datafile).fileName();
+        const QString base =
+            QFileInfo(entry.path).completeBaseName() + u'-' + QFileInfo(entry.datafile).fileName();
         movedTo = QDir(m_folder.historyPath()).filePath(base);
         for (int n = 2; exists(movedTo); ++n)
             movedTo = QDir(m_folder.historyPath()).filePath(u"%1-%2"_s.arg(n).arg(base));
@@ -383,13 +386,14 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
             if (::link(encoded(entry.datafile).constData(), encoded(movedTo).constData()) != 0) {
                 if (errno != EXDEV)
                     throw systemError(u"Cannot keep '%1' in '%2'"_s.arg(shown(entry.datafile),
-                                                                       shown(m_folder.historyPath())),
+                                                                        shown(m_folder.historyPath())),
                                       movedTo);
                 QFile source(entry.datafile);
                 if (!source.open(QIODevice::ReadOnly))
-                    throw StoreError(StoreErrorCode::CannotOpen,
-                                     u"Cannot read '%1': %2"_s.arg(shown(entry.datafile), source.errorString()),
-                                     entry.datafile);
+                    throw StoreError(
+                        StoreErrorCode::CannotOpen,
+                        u"Cannot read '%1': %2"_s.arg(shown(entry.datafile), source.errorString()),
+                        entry.datafile);
                 ScratchFile copy(movedTo);
                 copy.write(source.readAll());
                 if (::renameat2(AT_FDCWD, encoded(copy.path()).constData(), AT_FDCWD,
@@ -407,10 +411,11 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
         // The keys the tables will give next come back too.
         const QString tables = u"('Memory', 'Dates', 'Header')"_s;
         working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables, u"Cannot restore"_s);
-        working.exec(u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.sqlite_sequence WHERE name IN "_s.arg(
-                         kEntrySchema) +
-                         tables,
-                     u"Cannot restore"_s);
+        working.exec(
+            u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.sqlite_sequence WHERE name IN "_s.arg(
+                kEntrySchema) +
+                tables,
+            u"Cannot restore"_s);
         transaction.commit();
     } catch (const StoreError &) {
         transaction.rollback();
@@ -463,8 +468,7 @@ RunHistory::Recorder::~Recorder() = default;
 void RunHistory::Recorder::complete(const Database &working, const QString &datafile,
                                     const QString &datafileIdentity, int duties, int periods)
 {
-    const QString made = QDateTime::fromString(
-                             QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
+    const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
                              .toString(Qt::ISODateWithMs);
     Database entry = Database::open(m_scratch->path(), FileKind::Working);
     Transaction write(entry);
@@ -477,13 +481,14 @@ void RunHistory::Recorder::complete(const Database &working, const QString &data
                u"Cannot write"_s);
     QSqlQuery facts(db);
     facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?)"_s.arg(kFactsTable));
-    for (const QVariant &v : {QVariant(made), QVariant(datafile), QVariant(datafileIdentity), QVariant(duties),
-                              QVariant(periods)})
+    for (const QVariant &v : {QVariant(made), QVariant(datafile), QVariant(datafileIdentity),
+                              QVariant(duties), QVariant(periods)})
         facts.addBindValue(v);
     if (!facts.exec())
         throw storeErrorFrom(facts.lastError(), m_path, u"Cannot write"_s);
 
-    const QHash<QString, QByteArray> digests = counterDigests(working.connection(), u"main"_s, working.path());
+    const QHash<QString, QByteArray> digests =
+        counterDigests(working.connection(), u"main"_s, working.path());
     QSqlQuery counter(db);
     counter.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kCountersTable));
     for (auto it = digests.cbegin(); it != digests.cend(); ++it) {
@@ -492,8 +497,9 @@ void RunHistory::Recorder::complete(const Database &working, const QString &data
         if (!counter.exec())
             throw storeErrorFrom(counter.lastError(), m_path, u"Cannot write"_s);
     }
-    QSqlQuery dates = run(working.connection(), u"SELECT SoldierName, \"From\", \"To\" FROM \"Dates\" ORDER BY ID"_s,
-                          working.path(), u"Cannot read the assignment dates of"_s);
+    QSqlQuery dates =
+        run(working.connection(), u"SELECT SoldierName, \"From\", \"To\" FROM \"Dates\" ORDER BY ID"_s,
+            working.path(), u"Cannot read the assignment dates of"_s);
     QSqlQuery date(db);
     date.prepare(u"INSERT INTO %1 VALUES (?, ?, ?)"_s.arg(kDatesTable));
     while (dates.next()) {

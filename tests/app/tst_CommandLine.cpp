@@ -129,8 +129,9 @@ void tst_CommandLine::initTwiceChangesNothing()
     const QString dir = tmp.filePath(u"new unit"_s);
     const Result first = runCalendrix({u"init"_s, dir});
     QCOMPARE(first.status, 0);
-    QCOMPARE(first.out.count(u"created"_s), 6); // three databases, the help file and two layouts
-    for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s})
+    // three databases, the history folder, the help file and two layouts
+    QCOMPARE(first.out.count(u"created"_s), 7);
+    for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
         QVERIFY(first.out.contains(file));
     {
         RecordSet rs(Database::open(UnitFolder(dir).personnelPath(), FileKind::Personnel), u"Sections"_s);

@@ -295,12 +295,13 @@ void tst_Print::draftSaysSoOnEveryPage()
     if (draft) {
         datafile = m_company.dir.filePath(u"january-draft.cxr"_s);
         QFile::remove(datafile);
-        const Result made = runCalendrix({u"make"_s, datafile, u"--draft"_s, u"--data"_s, m_company.folder()});
+        const Result made =
+            runCalendrix({u"make"_s, datafile, u"--draft"_s, u"--data"_s, m_company.folder()});
         QVERIFY2(made.status == 0, qPrintable(made.err));
     }
     const QString pdf = m_company.dir.filePath(u"draft.pdf"_s);
-    const Result r =
-        runCalendrix({u"print"_s, datafile, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
+    const Result r = runCalendrix(
+        {u"print"_s, datafile, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     const QList<PdfPage> pages = readPdf(pdf);
     QVERIFY(pages.size() > 20);

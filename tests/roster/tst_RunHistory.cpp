@@ -41,8 +41,8 @@ private slots:
 
 private:
     QTemporaryDir m_tmp;
-    QString m_start;      // a demo unit
-    QString m_twoRuns;    // m_start after a.cxr and b.cxr
+    QString m_start;   // a demo unit
+    QString m_twoRuns; // m_start after a.cxr and b.cxr
     // A copy of m_start in unit with a.cxr and b.cxr made in it: the runs
     // kept name their datafiles by path, so each test makes its own.
     void makeTwoRuns(const QString &unit);
@@ -280,7 +280,7 @@ void tst_RunHistory::undoGoesBackRunByRun()
 
 void tst_RunHistory::undoRefusedAfterChanges_data()
 {
-    QTest::addColumn<QString>("change"); // SQL on Memory.mdb after the runs
+    QTest::addColumn<QString>("change");  // SQL on Memory.mdb after the runs
     QTest::addColumn<QString>("refusal"); // empty: the undo goes ahead
 
     QTest::newRow("one counter") << u"UPDATE Memory SET Count = Count + 1 WHERE ID = 1"_s
@@ -301,7 +301,8 @@ void tst_RunHistory::undoRefusedAfterChanges_data()
     // change by hand.
     QTest::newRow("past dates removed by the housekeeping")
         << u"UPDATE Dates SET \"From\" = '2020-01-01', \"To\" = '2020-01-02' WHERE ID = 1"_s << QString();
-    QTest::newRow("a remark edited") << u"UPDATE Memory SET Remarks = 'moved to HQ' WHERE ID = 4"_s << QString();
+    QTest::newRow("a remark edited") << u"UPDATE Memory SET Remarks = 'moved to HQ' WHERE ID = 4"_s
+                                     << QString();
 }
 
 void tst_RunHistory::undoRefusedAfterChanges()
@@ -352,14 +353,15 @@ void tst_RunHistory::historyKeepsTwenty()
     const QString unit = m_tmp.filePath(u"twenty"_s);
     copyUnit(m_start, unit);
     for (int i = 1; i <= 22; ++i)
-        QVERIFY(run({u"make"_s, QDir(unit).filePath(u"r%1.cxr"_s.arg(i, 2, 10, QChar(u'0'))), u"--data"_s,
-                     unit}));
+        QVERIFY(run(
+            {u"make"_s, QDir(unit).filePath(u"r%1.cxr"_s.arg(i, 2, 10, QChar(u'0'))), u"--data"_s, unit}));
     const RunHistory::Listing listing = historyOf(unit);
     QCOMPARE(listing.skipped.size(), 0);
     QCOMPARE(listing.entries.size(), RunHistory::kRunsKept);
     QCOMPARE(QDir(QDir(unit).filePath(u"history"_s)).entryList(QDir::Files).size(), 20);
     for (int i = 0; i < 20; ++i)
-        QCOMPARE(QFileInfo(listing.entries.at(i).datafile).fileName(), u"r%1.cxr"_s.arg(22 - i, 2, 10, QChar(u'0')));
+        QCOMPARE(QFileInfo(listing.entries.at(i).datafile).fileName(),
+                 u"r%1.cxr"_s.arg(22 - i, 2, 10, QChar(u'0')));
     const QStringList lines = runWith({u"history"_s, u"--data"_s, unit}).out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 20);
     QVERIFY(lines.first().contains(u"r22.cxr"_s) && lines.last().contains(u"r03.cxr"_s));
@@ -372,10 +374,10 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
 
     QTest::newRow("a text file") << u"notes.txt"_s << u"text"_s;
     QTest::newRow("junk under a run's name") << u"run-20991231-235959-999.mdb"_s << u"junk"_s;
-    QTest::newRow("a working database without the run's facts") << u"run-20991231-235959-999.mdb"_s
-                                                                << u"memory"_s;
-    QTest::newRow("a personnel database under a run's name") << u"run-20991231-235959-999.mdb"_s
-                                                             << u"personnel"_s;
+    QTest::newRow("a working database without the run's facts")
+        << u"run-20991231-235959-999.mdb"_s << u"memory"_s;
+    QTest::newRow("a personnel database under a run's name")
+        << u"run-20991231-235959-999.mdb"_s << u"personnel"_s;
     QTest::newRow("the newest run, damaged") << QString() << u"damaged"_s;
     QTest::newRow("a folder") << u"run-20991231-235959-999.mdb"_s << u"folder"_s;
 }
