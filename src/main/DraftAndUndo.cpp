@@ -54,7 +54,7 @@ QString DraftAndUndo::countedName(const QString &draftPath)
 bool DraftAndUndo::makeDraft()
 {
     const QString path = chosenDatafile(
-        UserDialogs::instance().saveFileName(m_window, kFilter, u"*-draft.cxr"_s), u"*-draft.cxr"_s);
+        UserDialogs::instance().saveFileName(m_window, kFilter, u"roster-draft.cxr"_s), u"*.cxr"_s);
     if (path.isEmpty())
         return false;
     RosterRun::Outcome outcome;
