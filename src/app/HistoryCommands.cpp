@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -126,6 +127,8 @@ int runHistory(const QStringList &arguments)
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
+    if (!QFileInfo(dir).isDir())
+        return failure(u"The unit folder '%1' does not exist."_s.arg(QDir::toNativeSeparators(dir)));
     try {
         const UnitFolder folder(dir);
         // A run or undo that a kill left unfinished is settled first, unless
