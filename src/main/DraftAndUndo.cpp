@@ -33,6 +33,14 @@ QString chosenDatafile(const QString &path, const QString &pattern)
     return QFileInfo(QFileInfo(path).suffix().isEmpty() ? path + u".cxr"_s : path).absoluteFilePath();
 }
 
+// No to the replace question: the old file stays, as with Make New Datafile.
+void sayDeclined(QWidget *window)
+{
+    UserDialogs::instance().inform(
+        window, Messenger::Kind::Error,
+        u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
+}
+
 } // namespace
 
 DraftAndUndo::DraftAndUndo(QWidget *window, const UnitFolder &folder, const RunOptions &options,
@@ -64,9 +72,7 @@ bool DraftAndUndo::makeDraft()
         outcome = run.make(path, RosterRun::Mode::Draft);
     }
     if (outcome == RosterRun::Outcome::Declined) {
-        UserDialogs::instance().inform(
-            m_window, Messenger::Kind::Error,
-            u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
+        sayDeclined(m_window);
         return false;
     }
     if (outcome == RosterRun::Outcome::Failed)
@@ -108,9 +114,7 @@ bool DraftAndUndo::makeItCount(const QString &draftPath)
         outcome = run.make(path);
     }
     if (outcome == RosterRun::Outcome::Declined) {
-        UserDialogs::instance().inform(
-            m_window, Messenger::Kind::Error,
-            u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
+        sayDeclined(m_window);
         return false;
     }
     if (outcome == RosterRun::Outcome::Failed)
