@@ -263,7 +263,7 @@ QString RunHistory::Changes::text() const
 
 QString RunHistory::Entry::time() const
 {
-    return made.toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    return made.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
 }
 
 QString RunHistory::Entry::description() const
@@ -450,12 +450,13 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
     if (!dir.exists() && !QDir().mkpath(dir.path()))
         throw StoreError(StoreErrorCode::CannotOpen,
                          u"Cannot create the folder '%1'."_s.arg(shown(dir.path())), dir.path());
-    QDateTime now = QDateTime::currentDateTime();
-    m_path = dir.filePath(u"run-%1.mdb"_s.arg(now.toString(kTimeFormat)));
-    // Names follow the runs' order; two runs within a millisecond get the next one.
+    // Names follow the runs' order, in UTC so that a clock put back for
+    // winter time cannot reorder them; two runs within a millisecond get the next one.
+    m_made = QDateTime::currentDateTimeUtc();
+    m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     while (exists(m_path)) {
-        now = now.addMSecs(1);
-        m_path = dir.filePath(u"run-%1.mdb"_s.arg(now.toString(kTimeFormat)));
+        m_made = m_made.addMSecs(1);
+        m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     }
     m_scratch = std::make_unique<ScratchFile>(m_path);
     // A connection of its own reads the file as committed: the run holds

@@ -113,6 +113,7 @@ public:
 
     private:
         UnitFolder m_folder;
+        QDateTime m_made;
         QString m_path;
         std::unique_ptr<ScratchFile> m_scratch;
     };
