@@ -5,6 +5,7 @@
 #include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
+#include "store/ScratchFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -38,6 +39,7 @@ private slots:
     void killAtEachUndoStep_data();
     void killAtEachUndoStep();
     void killedUndosLeaveNoMix();
+    void killedDraftsLeaveOnlyTheDraft();
 
 private:
     QTemporaryDir m_tmp;
@@ -540,6 +542,56 @@ void tst_RunHistory::killedUndosLeaveNoMix()
     }
     QVERIFY(before > 0);
     qInfo("%d undos killed before their commit, %d after", before, after);
+}
+
+// A draft killed at any moment leaves the working database byte for byte,
+// no run kept, and at most the finished draft.
+void tst_RunHistory::killedDraftsLeaveOnlyTheDraft()
+{
+    const QString unit = m_tmp.filePath(u"drafts"_s);
+    makeTwoRuns(unit);
+    const QString draft = QDir(unit).filePath(u"draft.cxr"_s);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    const qint64 fullUs = clock.nsecsElapsed() / 1000;
+    QString marks;
+    const QStringList reference = rosterRows(draft, &marks);
+    const QByteArray memoryBytes = readFile(memoryOf(unit));
+
+    bool seedGiven = false;
+    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
+    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
+    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
+          usedSeed, fullUs / 1000);
+    QRandomGenerator killMoments(usedSeed);
+    int none = 0, made = 0;
+    for (int i = 0; i < 30; ++i) {
+        QFile::remove(draft);
+        QProcess p;
+        p.setProcessEnvironment(childEnvironment());
+        p.start(kBinary, {u"make"_s, draft, u"--draft"_s, u"--data"_s, unit});
+        QVERIFY(p.waitForStarted());
+        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullUs)));
+        p.kill();
+        QVERIFY(p.waitForFinished());
+
+        // Opening the working database rolls back what the draft left in its journal.
+        Database::open(memoryOf(unit), FileKind::Working).close();
+        ScratchFile::sweep(unit);
+        QVERIFY2(readFile(memoryOf(unit)) == memoryBytes, "a killed draft changed the working database");
+        QCOMPARE(historyOf(unit).entries.size(), 2);
+        QCOMPARE(leftovers(unit), QStringList());
+        if (QFile::exists(draft)) {
+            QString m;
+            QCOMPARE(rosterRows(draft, &m), reference);
+            ++made;
+        } else {
+            ++none;
+        }
+    }
+    QVERIFY(none > 0);
+    qInfo("%d drafts killed before their end, %d finished", none, made);
 }
 
 QTEST_GUILESS_MAIN(tst_RunHistory)
