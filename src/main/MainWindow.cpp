@@ -21,6 +21,7 @@
 #include "store/OptionFile.h"
 #include "store/RankList.h"
 #include "store/RecordSources.h"
+#include "store/RunHistory.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -318,7 +319,11 @@ void MainWindow::bindSources(bool offerHelp)
             DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
         if (!r.text.isEmpty())
             UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
+        // So is an undo: the counters shown must be those it left, or those before it.
+        if (const QString undone = RunHistory::settle(m_folder); !undone.isEmpty())
+            UserDialogs::instance().inform(this, Messenger::Kind::Information, undone);
         ScratchFile::sweep(m_folder.dir());
+        ScratchFile::sweep(m_folder.historyPath());
     } catch (const StoreError &e) {
         ErrorDisplay::show(this, e);
     }

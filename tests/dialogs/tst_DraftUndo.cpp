@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProcess>
 #include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
@@ -80,6 +81,8 @@ private slots:
     void draftFromTheMenu();
     void undoFromTheMenu_data();
     void undoFromTheMenu();
+    void killedUndoSettledAtStart_data();
+    void killedUndoSettledAtStart();
 };
 
 void tst_DraftUndo::countedNames_data()
@@ -225,6 +228,60 @@ void tst_DraftUndo::undoFromTheMenu()
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Information),
              QStringList{u"There is no roster run to undo."_s});
     QCOMPARE(p.dialogs.questions.size(), 1);
+}
+
+void tst_DraftUndo::killedUndoSettledAtStart_data()
+{
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("undone");
+    QTest::newRow("before the commit") << u"link:-march.cxr"_s << false;
+    QTest::newRow("after the commit") << u"unlink:Memory.mdb-journal"_s << true;
+}
+
+// An undo killed from the command line is settled when the window starts,
+// before any list shows counters.
+void tst_DraftUndo::killedUndoSettledAtStart()
+{
+    QFETCH(QString, killAfter);
+    QFETCH(bool, undone);
+    TestUnit unit;
+    fill(unit);
+    const QString datafile = unit.path(u"march.cxr"_s);
+    const auto calendrix = [&](const QStringList &arguments, const QString &kill) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (env.contains(u"ASAN_OPTIONS"_s))
+            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
+        if (!kill.isEmpty()) {
+            env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
+            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+            env.insert(u"CALENDRIX_KILL_AFTER"_s, kill);
+        }
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
+        p.waitForFinished(60000);
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QCOMPARE(calendrix({u"make"_s, datafile, u"--data"_s, unit.dir.path()}, {}), 0);
+    QCOMPARE(calendrix({u"undo"_s, u"--data"_s, unit.dir.path(), u"--yes"_s}, killAfter), -1);
+
+    ScriptedDialogs dialogs;
+    MainWindow main(unit.folder, std::make_unique<FolderLock>(unit.dir.path()), [] { return kToday; });
+    main.show();
+    const QStringList said = dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().contains(undone ? u"has been completed"_s : u"was abandoned"_s),
+             qPrintable(said.first()));
+    QCOMPARE(QFile::exists(datafile), !undone);
+    QCOMPARE(RunHistory(unit.folder).list().entries.size(), undone ? 0 : 1);
+    QCOMPARE(QFileInfo::exists(unit.folder.pendingUndoPath()), false);
+    // The tables are those before the run, or those the run left.
+    const auto rows = [&](const QString &table) {
+        RecordSet rs(unit.working(), table);
+        return rs.storedRowCount();
+    };
+    QCOMPARE(rows(u"Memory"_s), undone ? 0 : 4);
+    QCOMPARE(rows(u"Dates"_s), undone ? 0 : 3);
 }
 
 QTEST_MAIN(tst_DraftUndo)
