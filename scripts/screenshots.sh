@@ -38,7 +38,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
         xdotool windowfocus --sync "$w" key Escape
         sleep 0.5
     }
-    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Return
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Down Return
     shoot "Setup" setup-dialog
     xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Right Return
     shoot "Assignment Counters" counters-dialog
@@ -50,7 +50,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     shoot "Calendrix Help" help-window
     # File > Open/Print Rosters: the datafile typed into the open dialog,
     # then the two print previews, remarks first.
-    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Return
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Return
     for i in $(seq 30); do d=$(xdotool search --onlyvisible --name "^Open" 2>/dev/null | head -1); [ -n "$d" ] && break; sleep 0.2; done
     sleep 0.8
     eval "$(xdotool getwindowgeometry --shell "$d")"
@@ -58,6 +58,20 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
     xdotool key Return
     shoot "Print Preview – Remarks – first.cxr" remarks-preview
     shoot "Print Preview – Duty roster – first.cxr" roster-preview
+    # File > Make Draft: the name typed into the save dialog, "Finished"
+    # answered, then the draft in the print preview of the roster.
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Return
+    for i in $(seq 30); do d=$(xdotool search --onlyvisible --name "^Save As" 2>/dev/null | head -1); [ -n "$d" ] && break; sleep 0.2; done
+    sleep 0.8
+    xdotool windowfocus --sync "$d" key ctrl+a type "$(dirname "$1")/march-draft.cxr"
+    xdotool key Return
+    for i in $(seq 50); do f=$(xdotool search --onlyvisible --name "^Calendrix\$" 2>/dev/null | head -1); [ -n "$f" ] && break; sleep 0.2; done
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$f")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
+    sleep 0.3
+    xdotool key Return
+    shoot "Print Preview – Duty roster – march-draft.cxr" draft-preview
     kill $pid
 ' _ "$unit"
 

@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandSupport.h"
+#include "app/HistoryCommands.h"
+
 #include "app/DemoUnit.h"
 #include "app/FairnessCommand.h"
 #include "report/Report.h"
@@ -31,7 +34,25 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s, u"fairness"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,    u"print"_s,
+                               u"undo"_s, u"history"_s, u"fairness"_s};
+
+const QString kOverview = u"Usage: calendrix [--data DIR]\n"
+                          "       calendrix COMMAND [options]\n\n"
+                          "Without a command, opens the duty roster program on the unit in DIR\n"
+                          "(default: the current folder).\n\n"
+                          "Commands:\n"
+                          "  init DIR     create an empty unit in DIR (existing files are kept;\n"
+                          "               with --repair, damaged ones are set aside and made anew)\n"
+                          "  demo DIR     create an example unit in DIR\n"
+                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
+                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
+                          "  undo         take back the last roster run (--data DIR)\n"
+                          "  history      list the roster runs that can be taken back\n"
+                          "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
+                          "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+
+} // namespace
 
 QTextStream &out()
 {
@@ -45,18 +66,7 @@ QTextStream &err()
     return s;
 }
 
-const QString kOverview = u"Usage: calendrix [--data DIR]\n"
-                          "       calendrix COMMAND [options]\n\n"
-                          "Without a command, opens the duty roster program on the unit in DIR\n"
-                          "(default: the current folder).\n\n"
-                          "Commands:\n"
-                          "  init DIR     create an empty unit in DIR (existing files are kept;\n"
-                          "               with --repair, damaged ones are set aside and made anew)\n"
-                          "  demo DIR     create an example unit in DIR\n"
-                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
-                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
-                          "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
-                          "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+namespace {
 
 // How far a long piece of work is, on one line of a terminal that is
 // rewritten as the work goes on. In a file or a pipe it would be noise, so
@@ -90,6 +100,8 @@ private:
     bool m_onTerminal;
     bool m_shown = false;
 };
+
+} // namespace
 
 int usageError(const QString &message)
 {
@@ -161,6 +173,8 @@ int checkUnitFiles(const UnitFolder &folder)
     return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
                                              folder.repairCommand()));
 }
+
+namespace {
 
 int runInit(const QStringList &arguments)
 {
@@ -303,8 +317,11 @@ int runMake(const QStringList &arguments)
     parser.addPositionalArgument(u"OUT.cxr"_s, u"The roster datafile to make."_s);
     const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
     const QCommandLineOption replace(u"replace"_s, u"Replace OUT.cxr when it exists."_s);
-    parser.addOptions({data, replace});
-    if (const int status = parse(parser, arguments, u"make OUT.cxr [--data DIR] [--replace]"_s); status >= 0)
+    const QCommandLineOption draft(u"draft"_s, u"Make a draft: the same roster, marked as a draft, with "
+                                               "the counters and assignment dates left as they are."_s);
+    parser.addOptions({data, replace, draft});
+    if (const int status = parse(parser, arguments, u"make OUT.cxr [--draft] [--data DIR] [--replace]"_s);
+        status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"make needs exactly one datafile: calendrix make OUT.cxr [--data DIR]"_s);
@@ -321,7 +338,8 @@ int runMake(const QStringList &arguments)
     PrintingMessenger messenger(parser.isSet(replace));
     RosterRun run(folder, messenger, OptionFile::read(folder.consolidatePath()),
                   OptionFile::read(folder.absencePath()));
-    switch (run.make(parser.positionalArguments().constFirst())) {
+    switch (run.make(parser.positionalArguments().constFirst(),
+                     parser.isSet(draft) ? RosterRun::Mode::Draft : RosterRun::Mode::Counted)) {
     case RosterRun::Outcome::Finished:
         return 0;
     case RosterRun::Outcome::Stopped:
@@ -464,6 +482,10 @@ int run(const QStringList &arguments)
         return runMake(rest);
     if (command == u"print")
         return runPrint(rest);
+    if (command == u"undo")
+        return runUndo(rest);
+    if (command == u"history")
+        return runHistory(rest);
     if (command == u"fairness")
         return FairnessCommand::run(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));

@@ -15,6 +15,8 @@ class DatesDialog : public ToolWindow
 
 public:
     explicit DatesDialog(UnitDatabases &databases, QWidget *parent = nullptr);
+    // Reads the list again in its order, on its first line.
+    void readList();
 
 protected:
     void Form_Load() override;
@@ -22,8 +24,6 @@ protected:
 
 private:
     void Command18_Click();
-    // Reads the list again in its order, on its first line.
-    void readList();
     // Every column as wide as its content and caption, the window widened
     // when they do not fit.
     void fitColumns();

@@ -81,4 +81,13 @@ void DialogSet::showHelp()
         m_help->present();
 }
 
+void DialogSet::workingTablesReplaced()
+{
+    // Hidden ones read their lists when they are shown again.
+    if (m_counters && m_counters->isVisible())
+        m_counters->Form_Activate();
+    if (m_dates && m_dates->isVisible())
+        m_dates->readList();
+}
+
 } // namespace calendrix

@@ -35,6 +35,7 @@ public:
     void showFairness() override;
     void showAbout() override;
     void showHelp() override;
+    void workingTablesReplaced() override;
 
 private:
     CountersDialog *counters();

@@ -14,6 +14,9 @@ public:
     virtual void showFairness() = 0;
     virtual void showAbout() = 0;
     virtual void showHelp() = 0;
+    // The working database's tables were put back by an undo: windows that
+    // show them read them again.
+    virtual void workingTablesReplaced() = 0;
 };
 
 } // namespace calendrix

@@ -3,6 +3,7 @@
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/DialogHost.h"
+#include "main/DraftAndUndo.h"
 #include "main/ErrorDisplay.h"
 #include "main/FindBar.h"
 #include "main/GridCommands.h"
@@ -20,6 +21,7 @@
 #include "store/OptionFile.h"
 #include "store/RankList.h"
 #include "store/RecordSources.h"
+#include "store/RunHistory.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -111,6 +113,8 @@ void MainWindow::buildMenus()
     };
     connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
             &MainWindow::MNU_Make_Click);
+    connect(item(file, u"MNU_Draft"_s, u"Make &Draft..."_s), &QAction::triggered, this,
+            &MainWindow::MNU_Draft_Click);
     connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
             &MainWindow::MNU_Open_Click);
     // The dialogs' items work once the dialogs are handed in.
@@ -132,6 +136,8 @@ void MainWindow::buildMenus()
     m_absenceItem->setCheckable(true);
     connect(m_absenceItem, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
     tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
+    connect(item(tools, u"MNU_Undo"_s, u"&Undo Last Roster Run..."_s), &QAction::triggered, this,
+            &MainWindow::MNU_Undo_Click);
     item(tools, u"MNU_Fairness"_s, u"&Fairness..."_s)->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
@@ -314,7 +320,11 @@ void MainWindow::bindSources(bool offerHelp)
             DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
         if (!r.text.isEmpty())
             UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
+        // So is an undo: the counters shown must be those it left, or those before it.
+        if (const QString undone = RunHistory::settle(m_folder); !undone.isEmpty())
+            UserDialogs::instance().inform(this, Messenger::Kind::Information, undone);
         ScratchFile::sweep(m_folder.dir());
+        ScratchFile::sweep(m_folder.historyPath());
     } catch (const StoreError &e) {
         ErrorDisplay::show(this, e);
     }
@@ -668,10 +678,37 @@ void MainWindow::MNU_Make_Click()
             u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
         return;
     }
-    // The run added assignment dates; the housekeeping must see them.
+    afterRosterRun();
+}
+
+void MainWindow::afterRosterRun()
+{
+    // The run added assignment dates (an undo took some away); the
+    // housekeeping must see them.
     if (m_assignmentDates->isBound())
         guarded(u"Cannot read the new assignment dates."_s, [&] { m_assignmentDates->refresh(); });
     Form_Activate();
+}
+
+void MainWindow::MNU_Draft_Click()
+{
+    saveEdits();
+    const bool counted = DraftAndUndo(this, m_folder, m_options, m_reportEngine).makeDraft();
+    if (!isVisible())
+        show();
+    if (counted)
+        afterRosterRun();
+}
+
+void MainWindow::MNU_Undo_Click()
+{
+    saveEdits();
+    if (!DraftAndUndo(this, m_folder, m_options, m_reportEngine).undoLastRun())
+        return;
+    afterRosterRun();
+    // Open Counters and Dates windows show the tables as they are now.
+    if (m_dialogs)
+        m_dialogs->workingTablesReplaced();
 }
 
 void MainWindow::MNU_Open_Click()

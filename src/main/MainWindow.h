@@ -83,6 +83,9 @@ private:
     void Command10_Click();
     void Command12_Click();
     void MNU_Make_Click();
+    void MNU_Draft_Click();
+    void MNU_Undo_Click();
+    void afterRosterRun();
     void MNU_Open_Click();
     void MNU_Exit_Click();
     void MNU_Consolidate_Click();

@@ -209,7 +209,7 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     m_printer.setDocName(report.title());
     report.applyPageSetup(m_printer);
 
-    auto *tools = new QToolBar(this);
+    auto *tools = m_tools = new QToolBar(this);
     tools->setObjectName(u"PreviewTools"_s);
     QAction *printAction = tools->addAction(u"&Print..."_s, this, &ReportPreview::print);
     printAction->setObjectName(u"PrintAction"_s);

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QToolBar;
 
 namespace calendrix {
 
@@ -37,6 +38,9 @@ public:
     QPageLayout::Orientation orientation() const { return m_printer.pageLayout().orientation(); }
     // Why the preview closed early: a layout that cannot be filled in.
     QString failure() const { return m_failure; }
+
+    // The tool bar, to which a caller may add actions of its own.
+    QToolBar *toolBar() const { return m_tools; }
 
     // Paints page (from 0) onto an image of the given width in pixels.
     QImage pageImage(int page, int width);
@@ -69,6 +73,7 @@ private:
     bool m_stopped = false;
     QString m_failure;
 
+    QToolBar *m_tools = nullptr;
     PageView *m_view = nullptr;
     QSpinBox *m_pageBox = nullptr;
     QLabel *m_pageCountLabel = nullptr;

@@ -3,11 +3,13 @@
 #include "main/ReportPreview.h"
 #include "report/Report.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -100,7 +102,35 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, cons
 
 void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
 {
+    preview(parent, report, {});
+}
+
+bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report)
+{
+    bool count = false;
+    preview(parent, report, [&count](ReportPreview &dialog) {
+        QToolBar *bar = dialog.toolBar();
+        QAction *action = new QAction(u"Make It Count"_s, &dialog);
+        action->setObjectName(u"MakeItCount"_s);
+        action->setToolTip(u"Make this roster again as one that counts, into a file of your choice"_s);
+        QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog] {
+            count = true;
+            dialog.accept();
+        });
+        bar->addSeparator();
+        bar->addAction(action);
+        if (QWidget *button = bar->widgetForAction(action))
+            button->setObjectName(u"MakeItCountButton"_s);
+    });
+    return count;
+}
+
+void WidgetDialogs::preview(QWidget *parent, const Report &report,
+                            const std::function<void(ReportPreview &)> &addActions)
+{
     ReportPreview dialog(report, parent);
+    if (addActions)
+        addActions(dialog);
     dialog.exec();
     // A layout that cannot be filled in closed the preview; said once it is gone.
     if (!dialog.failure().isEmpty())

@@ -5,11 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace calendrix {
 
 class Report;
+class ReportPreview;
 
 // Every modal question the windows put to the user: message boxes and file
 // dialogs. Tests replace it with scripted answers so that nothing blocks.
@@ -35,6 +38,9 @@ public:
     // A print preview of one report, from which the user prints or saves a
     // PDF; returns when it is closed.
     virtual void previewReport(QWidget *parent, const Report &report) = 0;
+    // The same for a draft's roster, with one more action, "Make It Count";
+    // true when the user chose it.
+    virtual bool previewDraft(QWidget *parent, const Report &report) = 0;
 
     // The program's own dialogs, unless a test has put others in place.
     static UserDialogs &instance();
@@ -54,6 +60,12 @@ public:
                          const QString &folder) override;
     QString folderName(QWidget *parent, const QString &caption, const QString &folder) override;
     void previewReport(QWidget *parent, const Report &report) override;
+    bool previewDraft(QWidget *parent, const Report &report) override;
+
+private:
+    // The preview of report; addActions may add to its tool bar.
+    void preview(QWidget *parent, const Report &report,
+                 const std::function<void(ReportPreview &)> &addActions);
 };
 
 } // namespace calendrix

@@ -31,6 +31,21 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
     m_name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
 }
 
+namespace {
+
+// A title or footer of a draft's report, with the notice that it was not
+// counted: a draft must never pass for the roster that counts, whatever the
+// layout says.
+QString marked(const QString &text, bool draft)
+{
+    if (!draft)
+        return text;
+    const QString notice = u"DRAFT \u2014 not counted"_s;
+    return text.isEmpty() ? notice : text + u" \u00b7 "_s + notice;
+}
+
+} // namespace
+
 QString Report::datafileName() const
 {
     return QFileInfo(m_datafile).fileName();
@@ -74,6 +89,7 @@ struct Report::Section::Parts {
     // Only the page numbers change from page to page.
     mutable TemplateValues values;
     bool noDuty = false;
+    bool draft = false;
     QFont titleFont, subtitleFont, footerFont;
     QFontMetricsF titleMetrics, subtitleMetrics, footerMetrics;
     double width = 0, footerTop = 0, legendTop = 0;
@@ -98,7 +114,8 @@ Report::Section Report::layOut(int section, const QPaintDevice &device) const
     Section::Parts &p = *parts;
     const RosterDuty *duty = m_roster->duties.isEmpty() ? nullptr : &m_roster->duties[section];
     p.noDuty = duty == nullptr;
-    p.title = m_layout.text(u"title"_s, p.values);
+    p.draft = m_roster->draft;
+    p.title = marked(m_layout.text(u"title"_s, p.values), p.draft);
     p.subtitle = m_layout.text(u"subtitle"_s, p.values);
     p.legend = m_layout.text(u"legend"_s, p.values);
     double top = 0;
@@ -157,7 +174,7 @@ void Report::Section::paintPage(QPainter &painter, int page) const
                          p.footerMetrics.elidedText(p.legend, Qt::ElideRight, p.width));
     const double rule = p.footerTop - p.footerMetrics.height() * 0.3;
     painter.drawLine(QPointF(0, rule), QPointF(p.width, rule));
-    const QString left = p.layout.text(u"footer-left"_s, values);
+    const QString left = marked(p.layout.text(u"footer-left"_s, values), p.draft);
     const QString right = p.layout.text(u"footer-right"_s, values);
     const double rightWidth = p.footerMetrics.horizontalAdvance(right);
     painter.drawText(

@@ -58,6 +58,8 @@ RosterData RosterData::read(const QString &path)
             RosterDuty duty;
             duty.name = header.text(H::DutyName);
             duty.organization = header.text(H::Organization);
+            if (header.text(H::Spare3) == QString::fromUtf16(H::kDraftMark))
+                data.draft = true;
             // Columns follow one another; the first empty one ends the duty's periods.
             for (int c = 0; c < Fields::kRosterColumns; ++c) {
                 const QString text = header.text(H::date(c + 1));
@@ -149,6 +151,60 @@ RosterData RosterData::read(const QString &path)
         duty.soldiers = std::move(sorted);
     }
     return data;
+}
+
+int RosterData::differingCells(const RosterData &other) const
+{
+    const auto cellsOf = [](const RosterDuty &duty) {
+        QHash<QString, QList<QString>> rows;
+        for (const RosterSoldier &s : duty.soldiers)
+            rows.insert(s.name, s.cells);
+        return rows;
+    };
+    const auto countAll = [](const RosterDuty &duty) {
+        int n = 0;
+        for (const RosterSoldier &s : duty.soldiers)
+            n += int(std::max<qsizetype>(1, s.cells.size()));
+        return std::max(1, n);
+    };
+    QHash<QString, const RosterDuty *> theirs;
+    for (const RosterDuty &d : other.duties)
+        theirs.insert(d.name, &d);
+    int differing = 0;
+    for (const RosterDuty &mine : duties) {
+        const RosterDuty *their = theirs.take(mine.name);
+        if (!their) {
+            differing += countAll(mine);
+            continue;
+        }
+        QList<QDate> myStarts, theirStarts;
+        for (const RosterColumn &c : mine.columns)
+            myStarts.append(c.start);
+        for (const RosterColumn &c : their->columns)
+            theirStarts.append(c.start);
+        if (myStarts != theirStarts || mine.organization != their->organization) {
+            differing += std::max(countAll(mine), countAll(*their));
+            continue;
+        }
+        QHash<QString, QList<QString>> rows = cellsOf(*their);
+        for (const RosterSoldier &s : mine.soldiers) {
+            const auto found = rows.constFind(s.name);
+            if (found == rows.constEnd()) {
+                differing += int(std::max<qsizetype>(1, s.cells.size()));
+                continue;
+            }
+            const QList<QString> &cells = *found;
+            for (qsizetype c = 0; c < std::max(s.cells.size(), cells.size()); ++c)
+                if (s.cells.value(c) != cells.value(c))
+                    ++differing;
+            rows.remove(s.name);
+        }
+        for (const QList<QString> &cells : std::as_const(rows))
+            differing += int(std::max<qsizetype>(1, cells.size()));
+    }
+    for (const RosterDuty *d : std::as_const(theirs))
+        differing += countAll(*d);
+    return differing;
 }
 
 } // namespace calendrix

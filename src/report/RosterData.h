@@ -32,6 +32,12 @@ QString rankName(const QString &code);
 
 struct RosterData {
     QList<RosterDuty> duties; // in the datafile's order, which is duty name order
+    bool draft = false;       // made by a draft run: nothing of it was counted
+
+    // How many cells of other are not as in this roster: a cell that differs,
+    // and every cell of a soldier, column or duty that only one of them has.
+    // The draft mark does not count.
+    int differingCells(const RosterData &other) const;
 
     // Reads a roster datafile without ever opening it for writing. Throws
     // ReportError naming the file when it is missing, not a roster datafile

@@ -44,7 +44,7 @@ void ResultRecording::endRun()
     m_state.messenger.inform(Messenger::Kind::Plain, u"Finished"_s);
 }
 
-void ResultRecording::writeDatafile(Database &datafile)
+void ResultRecording::writeDatafile(Database &datafile, bool draft)
 {
     namespace H = Fields::RosterHeader;
     namespace S = Fields::Storeage;
@@ -68,6 +68,8 @@ void ResultRecording::writeDatafile(Database &datafile)
         }
         header.setValue(H::DutyName, h.dutyName);
         header.setValue(H::Organization, h.organization);
+        if (draft)
+            header.setValue(H::Spare3, QString::fromUtf16(H::kDraftMark));
         for (int c = 0; c < kColumnLimit; ++c)
             if (!h.starts[c].isNull())
                 header.setValue(H::date(c + 1), h.starts[c]);

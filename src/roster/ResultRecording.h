@@ -19,7 +19,8 @@ public:
     void endRun();
 
     // The header and sheet rows into a fresh copy of the template.
-    void writeDatafile(Database &datafile);
+    // A draft's header rows say so (Spare3), for the reports and the clerk.
+    void writeDatafile(Database &datafile, bool draft = false);
 
 private:
     RunState &m_state;

@@ -10,6 +10,7 @@
 #include "store/Fields.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
+#include "store/RunHistory.h"
 #include "store/ScratchFile.h"
 #include "store/TableAppender.h"
 
@@ -84,7 +85,7 @@ RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 cons
     : m_folder(folder), m_messenger(messenger), m_consolidate(consolidateFlag), m_absence(absenceFlag)
 {}
 
-RosterRun::Outcome RosterRun::make(const QString &targetPath)
+RosterRun::Outcome RosterRun::make(const QString &targetPath, Mode mode)
 {
     if (targetPath.isEmpty()) {
         m_messenger.inform(Messenger::Kind::Error, u"No name was given for the roster datafile."_s);
@@ -108,7 +109,7 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath)
             return Outcome::Declined;
         replace = true;
     }
-    return run(target, replace);
+    return run(target, replace, mode);
 }
 
 bool RosterRun::settle(const QString &target)
@@ -118,6 +119,8 @@ bool RosterRun::settle(const QString &target)
             DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
         if (!r.text.isEmpty())
             m_messenger.inform(Messenger::Kind::Information, r.text);
+        if (const QString undone = RunHistory::settle(m_folder); !undone.isEmpty())
+            m_messenger.inform(Messenger::Kind::Information, undone);
     } catch (const StoreError &e) {
         m_messenger.inform(Messenger::Kind::Error,
                            u"An earlier roster run that did not finish could not be settled.\n"_s + e.text());
@@ -126,10 +129,11 @@ bool RosterRun::settle(const QString &target)
     // Scratch files of runs that were killed; those of live runs are locked.
     ScratchFile::sweep(QFileInfo(target).absolutePath());
     ScratchFile::sweep(m_folder.dir());
+    ScratchFile::sweep(m_folder.historyPath());
     return true;
 }
 
-RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
+RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode)
 {
     m_messenger.started();
     try {
@@ -138,6 +142,12 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
         Database working = Database::open(m_folder.workingPath(), FileKind::Working);
         Transaction transaction(working);
         const quint32 counterBefore = working.changeCounter();
+        const bool draft = mode == Mode::Draft;
+        // The tables as they are before the run, for undo; read before the
+        // run writes anything, while the file is still as committed.
+        std::unique_ptr<RunHistory::Recorder> history;
+        if (!draft)
+            history = std::make_unique<RunHistory::Recorder>(m_folder);
         const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
 
         RunState state(m_messenger, m_consolidate, m_absence);
@@ -159,14 +169,30 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
         {
             Database datafile = Database::open(scratch.path(), FileKind::Roster);
             Transaction write(datafile);
-            ResultRecording(state).writeDatafile(datafile);
+            ResultRecording(state).writeDatafile(datafile, draft);
             write.commit();
         }
+        if (draft) {
+            // Built exactly as a counted run builds it; nothing of it is kept
+            // in the working database, which the transaction leaves as it was.
+            if (!replace && (QFileInfo::exists(target) || QFileInfo(target).isSymLink()))
+                throw StoreError(StoreErrorCode::DestinationExists,
+                                 u"'%1' already exists."_s.arg(QDir::toNativeSeparators(target)), target);
+            transaction.rollback();
+            scratch.putInPlace();
+            if (!complete)
+                return Outcome::Stopped;
+            ResultRecording(state).endRun();
+            return Outcome::Finished;
+        }
+        history->complete(working, target, scratch.identity(), int(state.header.size()),
+                          int(state.newDates.size()));
         // From here the datafile and the counters go together: the old file
         // at the target stays until the counters are committed.
-        DatafileSwap swap(m_folder.pendingRunPath(), target, counterBefore);
+        DatafileSwap swap(m_folder.pendingRunPath(), target, counterBefore, history->path());
         try {
             swap.putInPlace(scratch, replace);
+            history->putInPlace();
             transaction.commit();
         } catch (const StoreError &e) {
             transaction.rollback();
@@ -179,6 +205,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace)
             m_messenger.inform(Messenger::Kind::Information, e.text());
         }
         swap.finish();
+        history->prune();
         if (!complete)
             return Outcome::Stopped;
         ResultRecording(state).endRun();

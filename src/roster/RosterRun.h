@@ -25,16 +25,21 @@ public:
         Failed,   // an "ERROR" message says why; nothing was changed
     };
 
+    enum class Mode {
+        Counted, // the counters move on and the run is kept for undo (see RunHistory)
+        Draft,   // the same datafile, marked as a draft; the working database is left as it was
+    };
+
     RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag, qint16 absenceFlag);
 
-    Outcome make(const QString &targetPath);
+    Outcome make(const QString &targetPath, Mode mode = Mode::Counted);
 
 private:
     // Finishes what an interrupted run left (see DatafileSwap) and removes
     // scratch files no live run owns. False, with an error shown, when the
     // unit cannot be brought back in order.
     bool settle(const QString &target);
-    Outcome run(const QString &targetPath, bool replace);
+    Outcome run(const QString &targetPath, bool replace, Mode mode);
 
     UnitFolder m_folder;
     Messenger &m_messenger;

@@ -544,6 +544,21 @@ void Database::exec(const QString &sql, const QString &what)
         throw errorFrom(q.lastError(), what);
 }
 
+void Database::attachReadOnly(const QString &path, const QString &schema)
+{
+    QSqlQuery q(d->db);
+    q.prepare(u"ATTACH DATABASE ? AS %1"_s.arg(quoted(schema)));
+    q.addBindValue(sqliteUri(path, true));
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), path, u"Cannot open"_s);
+}
+
+void Database::detach(const QString &schema)
+{
+    QSqlQuery q(d->db);
+    q.exec(u"DETACH DATABASE %1"_s.arg(quoted(schema)));
+}
+
 namespace {
 
 // Makes a new file at path through build(scratch), where scratch is an empty

@@ -72,6 +72,11 @@ public:
     // transaction when there is one.
     void addMissingTables();
 
+    // Makes another database file readable on this connection as schema,
+    // never writable; outside a transaction.
+    void attachReadOnly(const QString &path, const QString &schema);
+    void detach(const QString &schema);
+
     bool isOpen() const;
     void close();
     QString path() const;

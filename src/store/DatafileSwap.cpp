@@ -63,8 +63,10 @@ QString backupName(const QString &target)
 
 } // namespace
 
-DatafileSwap::DatafileSwap(QString recordPath, QString target, quint32 workingCounterBefore)
-    : m_record(std::move(recordPath)), m_target(std::move(target)), m_counterBefore(workingCounterBefore)
+DatafileSwap::DatafileSwap(QString recordPath, QString target, quint32 workingCounterBefore,
+                           QString historyEntry)
+    : m_record(std::move(recordPath)), m_target(std::move(target)), m_counterBefore(workingCounterBefore),
+      m_historyEntry(std::move(historyEntry))
 {}
 
 void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
@@ -87,7 +89,8 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
                        {u"backup"_s, m_backup},
                        {u"hadTarget"_s, hadTarget},
                        {u"newFile"_s, finished.identity()},
-                       {u"counterBefore"_s, qint64(m_counterBefore)}};
+                       {u"counterBefore"_s, qint64(m_counterBefore)},
+                       {u"historyEntry"_s, m_historyEntry}};
     {
         ScratchFile scratch(m_record);
         scratch.write(QJsonDocument(record).toJson());
@@ -153,6 +156,11 @@ DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QS
     }
     result.committed = counter != quint32(record.value(u"counterBefore"_s).toInteger());
     const QString newFile = record.value(u"newFile"_s).toString();
+    // A run that did not count is nothing to take back.
+    const QString historyEntry = record.value(u"historyEntry"_s).toString();
+    if (!result.committed && !historyEntry.isEmpty() && ::unlink(encoded(historyEntry).constData()) != 0 &&
+        errno != ENOENT)
+        throw systemError(u"Cannot remove '%1'"_s.arg(shown(historyEntry)), historyEntry);
     if (result.committed) {
         if (!backup.isEmpty())
             ::unlink(encoded(backup).constData());

@@ -20,7 +20,9 @@ namespace calendrix {
 class DatafileSwap
 {
 public:
-    DatafileSwap(QString recordPath, QString target, quint32 workingCounterBefore);
+    // historyEntry: the run's entry for undo (see RunHistory), which goes
+    // with the datafile when the counters were not committed.
+    DatafileSwap(QString recordPath, QString target, quint32 workingCounterBefore, QString historyEntry = {});
 
     // Writes the record, keeps the present target under a hidden name and
     // moves the finished file into its place. Without replace, a file that
@@ -45,6 +47,7 @@ private:
     QString m_target;
     QString m_backup;
     quint32 m_counterBefore;
+    QString m_historyEntry;
 };
 
 } // namespace calendrix

@@ -91,6 +91,8 @@ constexpr int date(int c)
     return D1 + c - 1;
 }
 constexpr int fieldCount = D1 + kRosterColumns;
+// Spare3 of every header row of a draft: a roster that was not counted.
+inline constexpr char16_t kDraftMark[] = u"DRAFT";
 } // namespace RosterHeader
 
 namespace Storeage {

@@ -99,13 +99,23 @@ QString UnitFolder::pendingRunPath() const
     return filePath(u".calendrix-run"_s);
 }
 
+QString UnitFolder::pendingUndoPath() const
+{
+    return filePath(u".calendrix-undo"_s);
+}
+
+QString UnitFolder::historyPath() const
+{
+    return filePath(u"history"_s);
+}
+
 QStringList UnitFolder::ownFiles() const
 {
     QStringList files;
     for (const QString &db : {personnelPath(), workingPath(), templatePath()})
         files << db << db + u"-journal"_s;
     files << consolidatePath() << absencePath() << rosterLayoutPath() << remarksLayoutPath() << helpPath()
-          << lockPath() << pendingRunPath();
+          << lockPath() << pendingRunPath() << pendingUndoPath();
     return files;
 }
 
@@ -143,6 +153,16 @@ UnitFolder::InitResult UnitFolder::init() const
         }
         Database::create(db.path, db.kind);
         result.created.append(db.path);
+    }
+
+    if (QFileInfo(historyPath()).isDir()) {
+        result.kept.append(historyPath());
+    } else if (QDir().mkdir(historyPath())) {
+        result.created.append(historyPath());
+    } else {
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(historyPath())),
+                         historyPath());
     }
 
     // Report layouts and help that every unit gets, shipped inside the program.

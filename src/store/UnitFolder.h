@@ -29,6 +29,11 @@ public:
     // Where a roster run notes what it is about to do to its datafile until
     // its counters are committed (see DatafileSwap).
     QString pendingRunPath() const;
+    // Where an undo notes what it is about to do until the working database
+    // has committed (see RunHistory).
+    QString pendingUndoPath() const;
+    // The folder of the runs kept for undo (history/).
+    QString historyPath() const;
     // Every file the unit itself uses, whether there or not: its databases
     // and their journals, layouts, help, option files, lock and records.
     QStringList ownFiles() const;

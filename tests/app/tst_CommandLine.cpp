@@ -107,6 +107,16 @@ void tst_CommandLine::usage_data()
         << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"9999-12-31"_s} << 2 << u"9999-04-24"_s;
     QTest::newRow("init help names --repair") << QStringList{u"init"_s, u"--help"_s} << 0 << u"--repair"_s;
     QTest::newRow("overview names --repair") << QStringList{u"--help"_s} << 0 << u"--repair"_s;
+    QTest::newRow("overview names undo") << QStringList{u"--help"_s} << 0 << u"undo "_s;
+    QTest::newRow("make help names --draft") << QStringList{u"make"_s, u"--help"_s} << 0 << u"--draft"_s;
+    QTest::newRow("undo help names --force") << QStringList{u"undo"_s, u"--help"_s} << 0 << u"--force"_s;
+    QTest::newRow("undo with a file") << QStringList{u"undo"_s, u"x.cxr"_s} << 2 << u"undo takes no file"_s;
+    QTest::newRow("history with an empty --data")
+        << QStringList{u"history"_s, u"--data"_s, u""_s} << 2 << u"--data"_s;
+    QTest::newRow("history of a missing folder")
+        << QStringList{u"history"_s, u"--data"_s, u"no such unit"_s} << 1 << u"does not exist"_s;
+    QTest::newRow("undo in a missing folder")
+        << QStringList{u"undo"_s, u"--data"_s, u"no such unit"_s, u"--yes"_s} << 1 << u"no such unit"_s;
 }
 
 void tst_CommandLine::usage()
@@ -129,8 +139,9 @@ void tst_CommandLine::initTwiceChangesNothing()
     const QString dir = tmp.filePath(u"new unit"_s);
     const Result first = runCalendrix({u"init"_s, dir});
     QCOMPARE(first.status, 0);
-    QCOMPARE(first.out.count(u"created"_s), 6); // three databases, the help file and two layouts
-    for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s})
+    // three databases, the history folder, the help file and two layouts
+    QCOMPARE(first.out.count(u"created"_s), 7);
+    for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
         QVERIFY(first.out.contains(file));
     {
         RecordSet rs(Database::open(UnitFolder(dir).personnelPath(), FileKind::Personnel), u"Sections"_s);

@@ -137,6 +137,8 @@ class tst_Print : public QObject
 private slots:
     void initTestCase();
     void companyRoster();
+    void draftSaysSoOnEveryPage_data();
+    void draftSaysSoOnEveryPage();
     void missingRemarksLayout();
     void notADatafile_data();
     void notADatafile();
@@ -280,6 +282,47 @@ void tst_Print::companyRoster()
         }
     }
     QVERIFY2(checkedRows >= 200, qPrintable(QString::number(checkedRows)));
+}
+
+void tst_Print::draftSaysSoOnEveryPage_data()
+{
+    QTest::addColumn<bool>("draft");
+    QTest::newRow("draft") << true;
+    QTest::newRow("counted roster") << false;
+}
+
+// A printed draft can never pass for the roster that counts: its title and
+// footer say so on every page of both reports.
+void tst_Print::draftSaysSoOnEveryPage()
+{
+    QFETCH(bool, draft);
+    QString datafile = m_company.datafile();
+    if (draft) {
+        datafile = m_company.dir.filePath(u"january-draft.cxr"_s);
+        QFile::remove(datafile);
+        const Result made =
+            runCalendrix({u"make"_s, datafile, u"--draft"_s, u"--data"_s, m_company.folder()});
+        QVERIFY2(made.status == 0, qPrintable(made.err));
+    }
+    const QString pdf = m_company.dir.filePath(u"draft.pdf"_s);
+    const Result r = runCalendrix(
+        {u"print"_s, datafile, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    const QList<PdfPage> pages = readPdf(pdf);
+    QVERIFY(pages.size() > 20);
+    for (int i = 0; i < pages.size(); ++i) {
+        const QString text = pages[i].text();
+        const qsizetype notices = text.count(u"DRAFT \u2014 not counted"_s);
+        QVERIFY2(notices == (draft ? 2 : 0), qPrintable(u"page %1: %2"_s.arg(i + 1).arg(text.left(300))));
+        // One at the top of the page (the title), one at the bottom (the footer).
+        QList<double> heights;
+        for (const PdfWord &w : pages[i].words)
+            if (w.text == u"DRAFT"_s)
+                heights.append(w.yCenter() / pages[i].height);
+        if (draft)
+            QVERIFY2(heights.size() == 2 && heights.first() < 0.2 && heights.last() > 0.8,
+                     qPrintable(u"page %1"_s.arg(i + 1)));
+    }
 }
 
 void tst_Print::missingRemarksLayout()

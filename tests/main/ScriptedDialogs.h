@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 namespace calendrix::test {
 
@@ -38,7 +39,12 @@ public:
         shown.append({Messenger::Kind::Error, text});
         return choices.isEmpty() ? -1 : choices.takeFirst();
     }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return next(); }
+    QStringList offeredNames; // what the save dialogs proposed, in order
+    QString saveFileName(QWidget *, const QString &, const QString &initial) override
+    {
+        offeredNames.append(initial);
+        return next();
+    }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return next();
@@ -51,6 +57,17 @@ public:
     {
         previewTitles.append(report.title());
         previews.append(report);
+    }
+
+    // Drafts are previewed like any report; countDraft answers "Make It Count" (No when empty).
+    QList<bool> countDraft;
+    std::function<void()> whilePreviewing; // what happens while the preview is open
+    bool previewDraft(QWidget *parent, const Report &report) override
+    {
+        previewReport(parent, report);
+        if (whilePreviewing)
+            whilePreviewing();
+        return countDraft.isEmpty() ? false : countDraft.takeFirst();
     }
 
     QStringList texts(Messenger::Kind kind) const

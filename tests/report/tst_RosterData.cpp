@@ -14,6 +14,8 @@ class tst_RosterData : public QObject
 private slots:
     void columnEnds_data();
     void columnEnds();
+    void differingCells_data();
+    void differingCells();
 };
 
 namespace {
@@ -74,6 +76,60 @@ void tst_RosterData::columnEnds()
     QCOMPARE(data.duties.at(0).columns.at(2).start, QDate(2027, 3, 29));
     QCOMPARE(data.duties.at(1).columns.at(0).holiday, true);
     QCOMPARE(data.duties.at(0).soldiers.at(0).cells, (QStringList{u"/."_s, u"1"_s, u"/."_s}));
+}
+
+namespace {
+
+// Gate Guard over three weeks, two soldiers; Kitchen over one week, one soldier.
+QList<DutySpec> drafted()
+{
+    return {{u"Gate Guard"_s,
+             u"HQ"_s,
+             {kMonday, kMonday.addDays(7), kMonday.addDays(14)},
+             {},
+             {{u"F"_s, u"Baker"_s, u"HQ"_s, {u"/."_s, u"1"_s, u"/."_s}},
+              {u"E"_s, u"Adams"_s, u"HQ"_s, {u"1"_s, u"/."_s, u"1"_s}}}},
+            {u"Kitchen"_s, u"HQ"_s, {kMonday}, {}, {{u"E"_s, u"Adams"_s, u"HQ"_s, {u"/."_s}}}}};
+}
+
+} // namespace
+
+void tst_RosterData::differingCells_data()
+{
+    QTest::addColumn<QList<DutySpec>>("counted");
+    QTest::addColumn<int>("differing");
+
+    QTest::newRow("the same") << drafted() << 0;
+    QList<DutySpec> swapped = drafted();
+    std::swap(swapped[0].rows[0].cells[1], swapped[0].rows[1].cells[1]);
+    QTest::newRow("one period to another soldier") << swapped << 2;
+    QList<DutySpec> noAdams = drafted();
+    noAdams[0].rows.removeLast();
+    QTest::newRow("a soldier less") << noAdams << 3;
+    QList<DutySpec> noKitchen = drafted();
+    noKitchen.removeLast();
+    QTest::newRow("a duty less") << noKitchen << 1;
+    QList<DutySpec> moved = drafted();
+    moved[1].starts = {kMonday.addDays(1)};
+    QTest::newRow("a period moved") << moved << 1;
+    QList<DutySpec> longer = drafted();
+    longer[1].starts.append(kMonday.addDays(7));
+    longer[1].rows[0].cells.append(u"/."_s);
+    QTest::newRow("a period more") << longer << 2;
+}
+
+// "Make It Count" tells the clerk how far the counted roster strays from the draft.
+void tst_RosterData::differingCells()
+{
+    QFETCH(QList<DutySpec>, counted);
+    QFETCH(int, differing);
+    TestUnit unit;
+    writeDatafile(unit.path(u"draft.cxr"_s), drafted());
+    writeDatafile(unit.path(u"counted.cxr"_s), counted);
+    const RosterData draft = RosterData::read(unit.path(u"draft.cxr"_s));
+    const RosterData real = RosterData::read(unit.path(u"counted.cxr"_s));
+    QCOMPARE(real.differingCells(draft), differing);
+    QCOMPARE(draft.differingCells(real), differing);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterData)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCommandLineOption;
+class QCommandLineParser;
+class QTextStream;
+
+namespace calendrix {
+
+class UnitFolder;
+
+// What every command shares: its two output streams, its two ways of ending
+// badly, and the options all of them read alike.
+namespace CommandLine {
+
+QTextStream &out();
+QTextStream &err();
+// Prints "calendrix: message" and returns 2.
+int usageError(const QString &message);
+// Prints "ERROR: message" and returns 1.
+int failure(const QString &message);
+// Parses one command's arguments; -1 means go on, otherwise the exit status.
+int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax);
+// The folder named by --data, or the current folder. -1 means go on,
+// otherwise the exit status after a usage error.
+int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir);
+// Refuses a unit whose own databases cannot be used, with the command that
+// sets them right. -1 means go on.
+int checkUnitFiles(const UnitFolder &folder);
+
+} // namespace CommandLine
+} // namespace calendrix

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "main/RunOptions.h"
+#include "store/UnitFolder.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace calendrix {
+
+class ReportEngine;
+
+// File > Make Draft and Tools > Undo Last Roster Run: the work behind the
+// two menu items, with their questions and messages. The main window only
+// refreshes its lists when the working database has changed.
+class DraftAndUndo
+{
+public:
+    DraftAndUndo(QWidget *window, const UnitFolder &folder, const RunOptions &options, ReportEngine &engine);
+
+    // Asks for a file, makes a draft into it and shows its roster in the
+    // print preview; "Make It Count" there makes the counted roster into a
+    // file of the clerk's choice and says when it differs from the draft.
+    // True when a counted run changed the working database.
+    bool makeDraft();
+    // Shows the last run kept and what changed since, asks, and takes it
+    // back. True when the working database was restored.
+    bool undoLastRun();
+
+    // The name a draft's counted roster is offered under: the draft's name
+    // without its draft mark ("march-draft.cxr" -> "march.cxr").
+    static QString countedName(const QString &draftPath);
+
+private:
+    bool makeItCount(const QString &draftPath);
+
+    QWidget *m_window;
+    UnitFolder m_folder;
+    RunOptions m_options;
+    ReportEngine &m_engine;
+};
+
+} // namespace calendrix

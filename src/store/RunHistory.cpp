@@ -1,0 +1,532 @@
+#include "store/RunHistory.h"
+
+#include "store/StoreError.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+// The entries' own tables, beside the copies of Memory, Dates and Header.
+const QString kFactsTable = u"run"_s;
+const QString kCountersTable = u"countersAfter"_s;
+const QString kDatesTable = u"datesAfter"_s;
+const QString kEntrySchema = u"kept"_s;
+const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool exists(const QString &path)
+{
+    struct stat st {
+    };
+    return ::lstat(encoded(path).constData(), &st) == 0;
+}
+
+QString identityOf(const QString &path)
+{
+    struct stat st {
+    };
+    if (::lstat(encoded(path).constData(), &st) != 0)
+        return {};
+    return u"%1:%2"_s.arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
+}
+
+const QRegularExpression &entryPattern()
+{
+    static const QRegularExpression p(u"^run-(\\d{8}-\\d{6}-\\d{3})\\.mdb$"_s);
+    return p;
+}
+
+// A datafile that an undo moved into history/: "run-<time>-<its name>.cxr".
+bool isKeptDatafile(const QString &name)
+{
+    static const QRegularExpression p(u"^run-\\d{8}-\\d{6}-\\d{3}-.*$"_s);
+    return p.match(name).hasMatch();
+}
+
+QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, const QString &what)
+{
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        throw storeErrorFrom(q.lastError(), file, what);
+    return q;
+}
+
+QString textOf(const QVariant &v)
+{
+    return v.isNull() ? u"\u0001"_s : v.toString();
+}
+
+// Per soldier, a digest of his counter rows in key order: duty, count,
+// holiday count. What the clerk corrects in the Counters dialog shows here.
+QHash<QString, QByteArray> counterDigests(const QSqlDatabase &db, const QString &schema, const QString &file)
+{
+    QHash<QString, QByteArray> rows;
+    QSqlQuery q =
+        run(db, u"SELECT SoldierName, DutyName, Count, HCount FROM %1.\"Memory\" ORDER BY ID"_s.arg(schema),
+            file, u"Cannot read the counters of"_s);
+    while (q.next()) {
+        QByteArray &row = rows[q.value(0).toString()];
+        for (int i = 1; i < 4; ++i)
+            row += textOf(q.value(i)).toUtf8() + '\x1f';
+        row += '\x1e';
+    }
+    for (QByteArray &value : rows)
+        value = QCryptographicHash::hash(value, QCryptographicHash::Sha256).toHex();
+    return rows;
+}
+
+// Per soldier, his assignment dates that the housekeeping would keep today
+// (it removes those that have passed), sorted.
+QHash<QString, QStringList> currentDates(const QSqlDatabase &db, const QString &sql, const QString &file,
+                                         const QDate &today)
+{
+    const QString day = today.toString(Qt::ISODate);
+    QHash<QString, QStringList> out;
+    QSqlQuery q = run(db, sql, file, u"Cannot read the assignment dates of"_s);
+    while (q.next()) {
+        const QVariant to = q.value(2);
+        if (!to.isNull() && !to.toString().isEmpty() && to.toString().left(10) < day)
+            continue;
+        out[q.value(0).toString()].append(textOf(q.value(1)) + u'|' + textOf(to));
+    }
+    for (QStringList &list : out)
+        list.sort();
+    return out;
+}
+
+template<typename Map> int differing(const Map &a, const Map &b)
+{
+    QSet<QString> keys;
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        keys.insert(it.key());
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        keys.insert(it.key());
+    int n = 0;
+    for (const QString &k : keys)
+        if (a.value(k) != b.value(k))
+            ++n;
+    return n;
+}
+
+// Compares the working database (main) with what the run left, as the
+// entry attached as kEntrySchema says.
+RunHistory::Changes compare(const Database &working, const QString &entryPath)
+{
+    const QSqlDatabase db = working.connection();
+    const QString file = working.path();
+    const QDate today = QDate::currentDate();
+    RunHistory::Changes changes;
+    QHash<QString, QByteArray> after;
+    QSqlQuery q = run(db, u"SELECT SoldierName, Digest FROM %1.%2"_s.arg(kEntrySchema, kCountersTable),
+                      entryPath, u"Cannot read"_s);
+    while (q.next())
+        after.insert(q.value(0).toString(), q.value(1).toByteArray());
+    changes.counterSoldiers = differing(after, counterDigests(db, u"main"_s, file));
+    const QString dates = u"SELECT SoldierName, \"From\", \"To\" FROM %1.%2 ORDER BY rowid"_s;
+    changes.dateSoldiers = differing(currentDates(db, dates.arg(kEntrySchema, kDatesTable), entryPath, today),
+                                     currentDates(db, dates.arg(u"main"_s, u"\"Dates\""_s), file, today));
+    return changes;
+}
+
+// Detaches the entry however the undo ends.
+class Attached
+{
+public:
+    Attached(Database &db, const QString &path) : m_db(db) { m_db.attachReadOnly(path, kEntrySchema); }
+    ~Attached() { m_db.detach(kEntrySchema); }
+    Attached(const Attached &) = delete;
+    Attached &operator=(const Attached &) = delete;
+
+private:
+    Database &m_db;
+};
+
+QString soldiers(int n)
+{
+    return n == 1 ? u"1 soldier"_s : u"%1 soldiers"_s.arg(n);
+}
+
+struct Settled {
+    bool found = false;
+    bool committed = false;
+    QString text;
+};
+
+void unlinkOrThrow(const QString &path)
+{
+    if (::unlink(encoded(path).constData()) != 0 && errno != ENOENT)
+        throw systemError(u"Cannot remove '%1'"_s.arg(shown(path)), path);
+}
+
+Settled settleUndo(const UnitFolder &folder)
+{
+    Settled result;
+    const QString recordPath = folder.pendingUndoPath();
+    if (!exists(recordPath))
+        return result;
+    result.found = true;
+    QFile file(recordPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot read '%1': %2"_s.arg(shown(recordPath), file.errorString()), recordPath);
+    const QJsonObject record = QJsonDocument::fromJson(file.read(1 << 16)).object();
+    file.close();
+    const QString entry = record.value(u"entry"_s).toString();
+    if (entry.isEmpty() || !record.value(u"counterBefore"_s).isDouble()) {
+        ::unlink(encoded(recordPath).constData());
+        result.text = u"A record of an unfinished undo, '%1', could not be read and was removed."_s.arg(
+            shown(recordPath));
+        return result;
+    }
+    // Opening the working database rolls back what a killed undo left in its
+    // journal; only then does the counter tell whether the undo committed.
+    quint32 counter = 0;
+    {
+        Database working = Database::open(folder.workingPath(), FileKind::Working);
+        working.exec(u"SELECT count(*) FROM sqlite_master"_s, u"Cannot read"_s);
+        counter = working.changeCounter();
+    }
+    result.committed = counter != quint32(record.value(u"counterBefore"_s).toInteger());
+    const QString datafile = record.value(u"datafile"_s).toString();
+    const QString movedTo = record.value(u"movedTo"_s).toString();
+    const QString identity = record.value(u"identity"_s).toString();
+    if (result.committed) {
+        // The copy in history/ is complete before the commit; the name at
+        // the datafile's place goes, if it still is the run's file.
+        if (!movedTo.isEmpty() && exists(movedTo) && identityOf(datafile) == identity)
+            unlinkOrThrow(datafile);
+        unlinkOrThrow(entry);
+        result.text = u"An undo that did not finish has been completed: the counters are as they were "
+                      "before the roster run it took back."_s;
+    } else {
+        if (!movedTo.isEmpty() && exists(movedTo)) {
+            if (exists(datafile))
+                unlinkOrThrow(movedTo);
+            else if (::rename(encoded(movedTo).constData(), encoded(datafile).constData()) != 0)
+                throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shown(movedTo), shown(datafile)),
+                                  datafile);
+        }
+        result.text = u"An undo that did not finish was abandoned: the counters and the roster datafile "
+                      "are as they were before it."_s;
+    }
+    syncFolderOf(entry);
+    if (!datafile.isEmpty())
+        syncFolderOf(datafile);
+    unlinkOrThrow(recordPath);
+    syncFolderOf(recordPath);
+    return result;
+}
+
+} // namespace
+
+QString RunHistory::Changes::text() const
+{
+    QStringList parts;
+    if (counterSoldiers > 0)
+        parts.append(u"the counters of "_s + soldiers(counterSoldiers));
+    if (dateSoldiers > 0)
+        parts.append(u"the assignment dates of "_s + soldiers(dateSoldiers));
+    if (parts.isEmpty())
+        return {};
+    QString text = parts.join(u" and "_s);
+    text[0] = text[0].toUpper();
+    return text + u" were changed after that run."_s;
+}
+
+QString RunHistory::Entry::time() const
+{
+    return made.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
+}
+
+QString RunHistory::Entry::description() const
+{
+    return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
+        time(), shown(datafile), QString::number(duties), duties == 1 ? u"duty"_s : u"duties"_s,
+        QString::number(periods), periods == 1 ? u"period"_s : u"periods"_s);
+}
+
+RunHistory::RunHistory(const UnitFolder &folder) : m_folder(folder) {}
+
+RunHistory::Listing RunHistory::list() const
+{
+    Listing listing;
+    const QDir dir(m_folder.historyPath());
+    if (!dir.exists())
+        return listing;
+    const QFileInfoList files =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &info : files) {
+        const QString name = info.fileName();
+        if (name.startsWith(u".calendrix-"_s))
+            continue; // a scratch file of a live or killed run
+        if (!entryPattern().match(name).hasMatch()) {
+            if (!(isKeptDatafile(name) && info.isFile()))
+                listing.skipped.append({info.filePath(), u"'%1' is not a roster run kept by Calendrix."_s.arg(
+                                                             shown(info.filePath()))});
+            continue;
+        }
+        try {
+            Database::verify(info.filePath(), FileKind::Working);
+            Database::checkIntegrity(info.filePath(), FileKind::Working);
+            const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
+            for (const QString &table : {kCountersTable, kDatesTable})
+                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
+                    u"Cannot read"_s);
+            QSqlQuery q =
+                run(db.connection(),
+                    u"SELECT Made, Datafile, DatafileIdentity, Duties, Periods FROM %1"_s.arg(kFactsTable),
+                    info.filePath(), u"Cannot read"_s);
+            Entry e;
+            e.path = info.filePath();
+            if (q.next()) {
+                e.made = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+                e.datafile = q.value(1).toString();
+                e.datafileIdentity = q.value(2).toString();
+                e.duties = q.value(3).toInt();
+                e.periods = q.value(4).toInt();
+            }
+            if (!e.made.isValid() || e.datafile.isEmpty() || q.next())
+                throw StoreError(StoreErrorCode::WrongFileKind, {}, e.path);
+            listing.entries.append(e);
+        } catch (const StoreError &error) {
+            listing.skipped.append(
+                {info.filePath(),
+                 error.code() == StoreErrorCode::Corrupt && !error.text().isEmpty()
+                     ? error.text()
+                     : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
+                           shown(info.filePath()))});
+        }
+    }
+    std::sort(listing.entries.begin(), listing.entries.end(), [](const Entry &a, const Entry &b) {
+        return a.made != b.made ? a.made > b.made : a.path > b.path;
+    });
+    return listing;
+}
+
+RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
+{
+    Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
+    Attached attached(working, entry.path);
+    return compare(working, entry.path);
+}
+
+RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
+{
+    UndoResult result;
+    // A damaged copy is never restored.
+    Database::checkIntegrity(entry.path, FileKind::Working);
+    Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+    Attached attached(working, entry.path);
+    Transaction transaction(working);
+    const quint32 counterBefore = working.changeCounter();
+    result.changes = compare(working, entry.path);
+    if (!result.changes.none() && !force)
+        return result;
+
+    // The datafile goes into history/ only if it is still the file the run made.
+    QString movedTo;
+    const QString identity = identityOf(entry.datafile);
+    if (identity.isEmpty()) {
+        result.note =
+            u"The roster datafile of that run, '%1', is no longer there."_s.arg(shown(entry.datafile));
+    } else if (identity != entry.datafileIdentity) {
+        result.note = u"'%1' is no longer the roster datafile that run made; it stays where it is."_s.arg(
+            shown(entry.datafile));
+    } else {
+        const QString base =
+            QFileInfo(entry.path).completeBaseName() + u'-' + QFileInfo(entry.datafile).fileName();
+        movedTo = QDir(m_folder.historyPath()).filePath(base);
+        for (int n = 2; exists(movedTo); ++n)
+            movedTo = QDir(m_folder.historyPath()).filePath(u"%1-%2"_s.arg(n).arg(base));
+    }
+
+    // Written down before anything changes, so that a kill is settled (see settle()).
+    const QJsonObject record{{u"entry"_s, entry.path},
+                             {u"datafile"_s, entry.datafile},
+                             {u"identity"_s, identity},
+                             {u"movedTo"_s, movedTo},
+                             {u"counterBefore"_s, qint64(counterBefore)}};
+    {
+        ScratchFile scratch(m_folder.pendingUndoPath());
+        scratch.write(QJsonDocument(record).toJson());
+        scratch.putInPlace();
+    }
+    try {
+        if (!movedTo.isEmpty()) {
+            // A second name in history/ for the same file; its own name goes
+            // once the tables are committed. Across file systems, a copy.
+            if (::link(encoded(entry.datafile).constData(), encoded(movedTo).constData()) != 0) {
+                if (errno != EXDEV)
+                    throw systemError(u"Cannot keep '%1' in '%2'"_s.arg(shown(entry.datafile),
+                                                                        shown(m_folder.historyPath())),
+                                      movedTo);
+                QFile source(entry.datafile);
+                if (!source.open(QIODevice::ReadOnly))
+                    throw StoreError(
+                        StoreErrorCode::CannotOpen,
+                        u"Cannot read '%1': %2"_s.arg(shown(entry.datafile), source.errorString()),
+                        entry.datafile);
+                ScratchFile copy(movedTo);
+                copy.write(source.readAll());
+                if (::renameat2(AT_FDCWD, encoded(copy.path()).constData(), AT_FDCWD,
+                                encoded(movedTo).constData(), RENAME_NOREPLACE) != 0)
+                    throw systemError(u"Cannot write '%1'"_s.arg(shown(movedTo)), movedTo);
+                copy.release();
+            }
+            syncFolderOf(movedTo);
+        }
+        for (const QString &table : {u"Memory"_s, u"Dates"_s, u"Header"_s}) {
+            working.exec(u"DELETE FROM main.\"%1\""_s.arg(table), u"Cannot restore"_s);
+            working.exec(u"INSERT INTO main.\"%1\" SELECT * FROM %2.\"%1\""_s.arg(table, kEntrySchema),
+                         u"Cannot restore"_s);
+        }
+        // The keys the tables will give next come back too.
+        const QString tables = u"('Memory', 'Dates', 'Header')"_s;
+        working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables, u"Cannot restore"_s);
+        working.exec(
+            u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.sqlite_sequence WHERE name IN "_s.arg(
+                kEntrySchema) +
+                tables,
+            u"Cannot restore"_s);
+        transaction.commit();
+    } catch (const StoreError &) {
+        transaction.rollback();
+        // A commit that reported an error may still have reached the file.
+        if (!settleUndo(m_folder).committed)
+            throw;
+        result.undone = true;
+        result.datafileNow = movedTo;
+        return result;
+    }
+    if (!movedTo.isEmpty())
+        unlinkOrThrow(entry.datafile);
+    unlinkOrThrow(entry.path);
+    syncFolderOf(entry.path);
+    if (!movedTo.isEmpty())
+        syncFolderOf(entry.datafile);
+    unlinkOrThrow(m_folder.pendingUndoPath());
+    syncFolderOf(m_folder.pendingUndoPath());
+    result.undone = true;
+    result.datafileNow = movedTo;
+    return result;
+}
+
+QString RunHistory::settle(const UnitFolder &folder)
+{
+    return settleUndo(folder).text;
+}
+
+RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
+{
+    const QDir dir(m_folder.historyPath());
+    if (!dir.exists() && !QDir().mkpath(dir.path()))
+        throw StoreError(StoreErrorCode::CannotOpen,
+                         u"Cannot create the folder '%1'."_s.arg(shown(dir.path())), dir.path());
+    // Names follow the runs' order, in UTC so that a clock put back for
+    // winter time cannot reorder them; two runs within a millisecond get the next one.
+    m_made = QDateTime::currentDateTimeUtc();
+    m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
+    while (exists(m_path)) {
+        m_made = m_made.addMSecs(1);
+        m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
+    }
+    m_scratch = std::make_unique<ScratchFile>(m_path);
+    // A connection of its own reads the file as committed: the run holds
+    // the write lock but has changed nothing yet.
+    Database::copyInto(m_folder.workingPath(), *m_scratch, m_path, FileKind::Working);
+}
+
+RunHistory::Recorder::~Recorder() = default;
+
+void RunHistory::Recorder::complete(const Database &working, const QString &datafile,
+                                    const QString &datafileIdentity, int duties, int periods)
+{
+    const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
+                             .toString(Qt::ISODateWithMs);
+    Database entry = Database::open(m_scratch->path(), FileKind::Working);
+    Transaction write(entry);
+    const QSqlDatabase db = entry.connection();
+    entry.exec(u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
+               "Periods INTEGER)"_s.arg(kFactsTable),
+               u"Cannot write"_s);
+    entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, Digest TEXT)"_s.arg(kCountersTable), u"Cannot write"_s);
+    entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s.arg(kDatesTable),
+               u"Cannot write"_s);
+    QSqlQuery facts(db);
+    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?)"_s.arg(kFactsTable));
+    for (const QVariant &v : {QVariant(made), QVariant(datafile), QVariant(datafileIdentity),
+                              QVariant(duties), QVariant(periods)})
+        facts.addBindValue(v);
+    if (!facts.exec())
+        throw storeErrorFrom(facts.lastError(), m_path, u"Cannot write"_s);
+
+    const QHash<QString, QByteArray> digests =
+        counterDigests(working.connection(), u"main"_s, working.path());
+    QSqlQuery counter(db);
+    counter.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kCountersTable));
+    for (auto it = digests.cbegin(); it != digests.cend(); ++it) {
+        counter.bindValue(0, it.key());
+        counter.bindValue(1, QString::fromLatin1(it.value()));
+        if (!counter.exec())
+            throw storeErrorFrom(counter.lastError(), m_path, u"Cannot write"_s);
+    }
+    QSqlQuery dates =
+        run(working.connection(), u"SELECT SoldierName, \"From\", \"To\" FROM \"Dates\" ORDER BY ID"_s,
+            working.path(), u"Cannot read the assignment dates of"_s);
+    QSqlQuery date(db);
+    date.prepare(u"INSERT INTO %1 VALUES (?, ?, ?)"_s.arg(kDatesTable));
+    while (dates.next()) {
+        for (int i = 0; i < 3; ++i)
+            date.bindValue(i, dates.value(i));
+        if (!date.exec())
+            throw storeErrorFrom(date.lastError(), m_path, u"Cannot write"_s);
+    }
+    write.commit();
+}
+
+void RunHistory::Recorder::putInPlace()
+{
+    m_scratch->putInPlace();
+}
+
+void RunHistory::Recorder::prune()
+{
+    QStringList names;
+    for (const QString &name : QDir(m_folder.historyPath()).entryList(QDir::Files, QDir::Name))
+        if (entryPattern().match(name).hasMatch())
+            names.append(name);
+    // Names sort as the runs were made.
+    for (qsizetype i = 0; i + kRunsKept < names.size(); ++i)
+        ::unlink(encoded(QDir(m_folder.historyPath()).filePath(names.at(i))).constData());
+    syncFolderOf(m_path);
+}
+
+} // namespace calendrix

@@ -1,0 +1,288 @@
+#include "../TestUnit.h"
+#include "../main/ScriptedDialogs.h"
+
+#include "dialogs/DialogSet.h"
+#include "main/DataGrid.h"
+#include "main/DraftAndUndo.h"
+#include "main/MainWindow.h"
+#include "report/RosterData.h"
+#include "store/FolderLock.h"
+#include "store/RunHistory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProcess>
+#include <QSqlQuery>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QDate kToday(2027, 3, 10);
+
+// Four soldiers, one duty with three weekly periods.
+void fill(const TestUnit &unit)
+{
+    const Database db = unit.personnel();
+    RecordSet duties(db, u"DutyDates"_s);
+    addRow(duties, {u"Gate Guard"_s, u"HQ"_s});
+    RecordSet soldiers(db, u"SoldierRoster"_s);
+    for (const auto &[name, rank] : {std::pair{u"Adams"_s, u"E"_s}, std::pair{u"Baker"_s, u"F"_s},
+                                     std::pair{u"Clark"_s, u"G"_s}, std::pair{u"Dixon"_s, u"E"_s}})
+        addRow(soldiers, {name, rank, u"HQ"_s});
+    RecordSet schedule(db, u"WorkSchedule"_s);
+    for (int week = 0; week < 3; ++week)
+        addRow(schedule,
+               {u"Gate Guard"_s, QDate(2027, 3, 15).addDays(7 * week), QDate(2027, 3, 21).addDays(7 * week)});
+}
+
+struct Program {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    Program()
+    {
+        fill(unit);
+        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
+                                            [] { return kToday; });
+        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
+        main->show();
+    }
+    void choose(const QString &item) { main->findChild<QAction *>(item)->trigger(); }
+    int rowsIn(const QString &window, const QString &grid) const
+    {
+        const auto all = main->findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly);
+        return all.size() == 1 ? all.first()->findChild<DataGrid *>(grid)->model()->rowCount() : -1;
+    }
+    QByteArray memory() const { return readFile(unit.folder.workingPath()); }
+};
+
+void execIn(const QString &path, const QString &sql)
+{
+    const Database db = Database::open(path, FileKind::Working);
+    QSqlQuery q(db.connection());
+    QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+}
+
+} // namespace
+
+class tst_DraftUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName(u"Calendrix"_s); }
+    void countedNames_data();
+    void countedNames();
+    void draftFromTheMenu_data();
+    void draftFromTheMenu();
+    void undoFromTheMenu_data();
+    void undoFromTheMenu();
+    void killedUndoSettledAtStart_data();
+    void killedUndoSettledAtStart();
+};
+
+void tst_DraftUndo::countedNames_data()
+{
+    QTest::addColumn<QString>("draft");
+    QTest::addColumn<QString>("counted");
+    QTest::newRow("-draft") << u"/u/march-draft.cxr"_s << u"/u/march.cxr"_s;
+    QTest::newRow("Draft in front") << u"/u/Draft march.cxr"_s << u"/u/march.cxr"_s;
+    QTest::newRow("no mark") << u"/u/march.cxr"_s << u"/u/march.cxr"_s;
+    QTest::newRow("nothing but the mark") << u"/u/draft.cxr"_s << u"/u/roster.cxr"_s;
+}
+
+void tst_DraftUndo::countedNames()
+{
+    QFETCH(QString, draft);
+    QFETCH(QString, counted);
+    QCOMPARE(DraftAndUndo::countedName(draft), counted);
+}
+
+void tst_DraftUndo::draftFromTheMenu_data()
+{
+    QTest::addColumn<bool>("count");        // "Make It Count" in the preview
+    QTest::addColumn<QString>("meanwhile"); // SQL on Memory.mdb while the preview is open
+    QTest::addColumn<bool>("differs");
+
+    QTest::newRow("closed") << false << QString() << false;
+    QTest::newRow("made to count") << true << QString() << false;
+    QTest::newRow("made to count after the counters changed")
+        << true
+        << u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
+           "VALUES (1, 'Adams', 'E', 'Gate Guard', 1, 0), (1, 'Baker', 'F', 'Gate Guard', 1, 0), "
+           "(1, 'Clark', 'G', 'Gate Guard', 9, 0), (1, 'Dixon', 'E', 'Gate Guard', 1, 0)"_s
+        << true;
+}
+
+// File > Make Draft: the draft's roster in the preview, nothing counted;
+// "Make It Count" makes the roster that counts and says when it differs.
+void tst_DraftUndo::draftFromTheMenu()
+{
+    QFETCH(bool, count);
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, differs);
+    Program p;
+    const QString draft = p.unit.path(u"march-draft.cxr"_s);
+    const QString counted = p.unit.path(u"march.cxr"_s);
+    p.dialogs.fileNames = {draft, counted};
+    p.dialogs.countDraft = {count};
+    const QByteArray before = p.memory();
+    QByteArray duringPreview;
+    p.dialogs.whilePreviewing = [&] {
+        duringPreview = p.memory();
+        if (!meanwhile.isEmpty())
+            execIn(p.unit.folder.workingPath(), meanwhile);
+    };
+
+    p.choose(u"MNU_Draft"_s);
+
+    QCOMPARE(p.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march-draft.cxr"_s});
+    QVERIFY(p.dialogs.previews.first().sectionCount() == 1);
+    QVERIFY(duringPreview == before);
+    QVERIFY(RosterData::read(draft).draft);
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain), QStringList(count ? 2 : 1, u"Finished"_s));
+    const RunHistory::Listing history = RunHistory(p.unit.folder).list();
+    QCOMPARE(history.entries.size(), count ? 1 : 0);
+    QCOMPARE(QFile::exists(counted), count);
+    if (!count) {
+        QCOMPARE(p.dialogs.offeredNames.size(), 1);
+        QVERIFY(p.memory() == before);
+        return;
+    }
+    QCOMPARE(p.dialogs.offeredNames.last(), counted);
+    QVERIFY(!RosterData::read(counted).draft);
+    const QStringList information = p.dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(information.size(), differs ? 1 : 0);
+    QCOMPARE(RosterData::read(counted).differingCells(RosterData::read(draft)) > 0, differs);
+    if (differs)
+        QVERIFY2(
+            information.first().startsWith(u"The roster that counts, '%1', differs from the draft in "_s.arg(
+                QDir::toNativeSeparators(counted))),
+            qPrintable(information.first()));
+}
+
+void tst_DraftUndo::undoFromTheMenu_data()
+{
+    QTest::addColumn<QString>("change"); // SQL on Memory.mdb after the run
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("warning"); // in the question
+
+    QTest::newRow("answered No") << QString() << false << QString();
+    QTest::newRow("answered Yes") << QString() << true << QString();
+    QTest::newRow("after a counter edit")
+        << u"UPDATE Memory SET Count = Count + 5 WHERE SoldierName = 'Baker'"_s << true
+        << u"The counters of 1 soldier were changed after that run. Undoing it anyway loses those changes."_s;
+}
+
+// Tools > Undo Last Roster Run: the run's facts in the question; after the
+// undo the open Counters and Dates windows show the restored tables.
+void tst_DraftUndo::undoFromTheMenu()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, answer);
+    QFETCH(QString, warning);
+    Program p;
+    const QString datafile = p.unit.path(u"march.cxr"_s);
+    p.dialogs.fileNames = {datafile};
+    p.choose(u"MNU_Make"_s);
+    QVERIFY(QFile::exists(datafile));
+    if (!change.isEmpty())
+        execIn(p.unit.folder.workingPath(), change);
+    p.choose(u"MNU_Count"_s);
+    p.choose(u"MNU_Dates"_s);
+    QTRY_COMPARE(p.rowsIn(u"Edit32"_s, u"TDBGrid1"_s), 4);
+    QCOMPARE(p.rowsIn(u"Assignment"_s, u"TDBGrid3"_s), 3);
+    const QByteArray afterRun = p.memory();
+
+    p.dialogs.answers = {answer};
+    p.dialogs.shown.clear();
+    p.choose(u"MNU_Undo"_s);
+    QCOMPARE(p.dialogs.questions.size(), 1);
+    const QString question = p.dialogs.questions.first();
+    QVERIFY2(question.contains(QDir::toNativeSeparators(datafile)) &&
+                 question.contains(u"1 duty, 3 periods filled"_s),
+             qPrintable(question));
+    QCOMPARE(question.contains(u"were changed after that run"_s), !warning.isEmpty());
+    if (!warning.isEmpty())
+        QVERIFY2(question.contains(warning), qPrintable(question));
+    if (!answer) {
+        QVERIFY(p.memory() == afterRun);
+        QVERIFY(QFile::exists(datafile));
+        QCOMPARE(p.rowsIn(u"Edit32"_s, u"TDBGrid1"_s), 4);
+        return;
+    }
+    QVERIFY(!QFile::exists(datafile));
+    const QStringList said = p.dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(u"Undone: the roster run of "_s), qPrintable(said.first()));
+    QTRY_COMPARE(p.rowsIn(u"Edit32"_s, u"TDBGrid1"_s), 0);
+    QCOMPARE(p.rowsIn(u"Assignment"_s, u"TDBGrid3"_s), 0);
+
+    // Nothing further back.
+    p.dialogs.shown.clear();
+    p.choose(u"MNU_Undo"_s);
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Information),
+             QStringList{u"There is no roster run to undo."_s});
+    QCOMPARE(p.dialogs.questions.size(), 1);
+}
+
+void tst_DraftUndo::killedUndoSettledAtStart_data()
+{
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("undone");
+    QTest::newRow("before the commit") << u"link:-march.cxr"_s << false;
+    QTest::newRow("after the commit") << u"unlink:Memory.mdb-journal"_s << true;
+}
+
+// An undo killed from the command line is settled when the window starts,
+// before any list shows counters.
+void tst_DraftUndo::killedUndoSettledAtStart()
+{
+    QFETCH(QString, killAfter);
+    QFETCH(bool, undone);
+    TestUnit unit;
+    fill(unit);
+    const QString datafile = unit.path(u"march.cxr"_s);
+    const auto calendrix = [&](const QStringList &arguments, const QString &kill) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (env.contains(u"ASAN_OPTIONS"_s))
+            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
+        if (!kill.isEmpty()) {
+            env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
+            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+            env.insert(u"CALENDRIX_KILL_AFTER"_s, kill);
+        }
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
+        p.waitForFinished(60000);
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QCOMPARE(calendrix({u"make"_s, datafile, u"--data"_s, unit.dir.path()}, {}), 0);
+    QCOMPARE(calendrix({u"undo"_s, u"--data"_s, unit.dir.path(), u"--yes"_s}, killAfter), -1);
+
+    ScriptedDialogs dialogs;
+    MainWindow main(unit.folder, std::make_unique<FolderLock>(unit.dir.path()), [] { return kToday; });
+    main.show();
+    const QStringList said = dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().contains(undone ? u"has been completed"_s : u"was abandoned"_s),
+             qPrintable(said.first()));
+    QCOMPARE(QFile::exists(datafile), !undone);
+    QCOMPARE(RunHistory(unit.folder).list().entries.size(), undone ? 0 : 1);
+    QCOMPARE(QFileInfo::exists(unit.folder.pendingUndoPath()), false);
+    // The tables are those before the run, or those the run left.
+    const auto rows = [&](const QString &table) {
+        RecordSet rs(unit.working(), table);
+        return rs.storedRowCount();
+    };
+    QCOMPARE(rows(u"Memory"_s), undone ? 0 : 4);
+    QCOMPARE(rows(u"Dates"_s), undone ? 0 : 3);
+}
+
+QTEST_MAIN(tst_DraftUndo)
+#include "tst_DraftUndo.moc"

@@ -1,0 +1,598 @@
+#include "RosterFixture.h"
+
+#include "ChildProcess.h"
+
+#include "store/DatafileSwap.h"
+#include "store/Fields.h"
+#include "store/RunHistory.h"
+#include "store/ScratchFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+// Drafts count nothing; counted runs can be taken back, run by run, all or
+// nothing, and only while nobody has changed what they left.
+class tst_RunHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void draftGivesTheCountedRunsCells_data();
+    void draftGivesTheCountedRunsCells();
+    void undoGoesBackRunByRun();
+    void undoRefusedAfterChanges_data();
+    void undoRefusedAfterChanges();
+    void historyKeepsTwenty();
+    void strangeFilesAreNamedAndSkipped_data();
+    void strangeFilesAreNamedAndSkipped();
+    void runThatDidNotCountIsNeverOffered_data();
+    void runThatDidNotCountIsNeverOffered();
+    void killAtEachUndoStep_data();
+    void killAtEachUndoStep();
+    void killedUndosLeaveNoMix();
+    void killedDraftsLeaveOnlyTheDraft();
+
+private:
+    QTemporaryDir m_tmp;
+    QString m_start;   // a demo unit
+    QString m_twoRuns; // m_start after a.cxr and b.cxr
+    // A copy of m_start in unit with a.cxr and b.cxr made in it: the runs
+    // kept name their datafiles by path, so each test makes its own.
+    void makeTwoRuns(const QString &unit);
+    QString m_before;     // dump of m_start's Memory.mdb
+    QString m_afterFirst; // ... after a.cxr
+    QString m_afterBoth;  // ... after b.cxr
+};
+
+namespace {
+
+const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
+
+struct Outcome {
+    bool killed = false;
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runWith(const QStringList &arguments, const QStringList &faults = {})
+{
+    QProcess p;
+    QProcessEnvironment env = childEnvironment();
+    if (!faults.isEmpty()) {
+        env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
+        env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+        for (const QString &fault : faults)
+            env.insert(fault.section(u'=', 0, 0), fault.section(u'=', 1));
+    }
+    p.setProcessEnvironment(env);
+    p.start(kBinary, arguments);
+    p.closeWriteChannel();
+    Outcome o;
+    if (!p.waitForFinished(120000))
+        return o;
+    o.killed = p.exitStatus() != QProcess::NormalExit;
+    o.status = o.killed ? -1 : p.exitCode();
+    o.out = QString::fromUtf8(p.readAllStandardOutput());
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
+bool run(const QStringList &arguments)
+{
+    const Outcome o = runWith(arguments);
+    if (o.status != 0)
+        qWarning("%s: %s", qPrintable(arguments.join(u' ')), qPrintable(o.err));
+    return o.status == 0;
+}
+
+// What the sqlite3 shell dumps: every table, row and key sequence.
+QString shellDump(const QString &path)
+{
+    QProcess shell;
+    shell.start(u"sqlite3"_s, {u"-readonly"_s, path, u".dump"_s});
+    if (!shell.waitForFinished() || shell.exitCode() != 0)
+        return u"<sqlite3 failed>"_s;
+    return QString::fromUtf8(shell.readAllStandardOutput());
+}
+
+QString memoryOf(const QString &unit)
+{
+    return QDir(unit).filePath(u"Memory.mdb"_s);
+}
+
+void copyUnit(const QString &from, const QString &to)
+{
+    QDir(to).removeRecursively();
+    QVERIFY(QDir().mkpath(QDir(to).filePath(u"history"_s)));
+    const QDir source(from);
+    for (const QString &name : source.entryList(QDir::Files | QDir::Hidden))
+        QVERIFY(QFile::copy(source.filePath(name), QDir(to).filePath(name)));
+    for (const QString &name : QDir(source.filePath(u"history"_s)).entryList(QDir::Files | QDir::Hidden))
+        QVERIFY(QFile::copy(source.filePath(u"history/"_s + name), QDir(to).filePath(u"history/"_s + name)));
+}
+
+// The unit's runs kept, newest first, and the skipped files.
+RunHistory::Listing historyOf(const QString &unit)
+{
+    return RunHistory(UnitFolder(unit)).list();
+}
+
+// Every row of a roster's header, storeage and periods; the draft mark left out.
+QStringList rosterRows(const QString &path, QString *marks)
+{
+    const Database db = Database::openReadOnly(path, FileKind::Roster);
+    QStringList rows;
+    for (const QString &table : {u"header"_s, u"storeage"_s, u"periods"_s}) {
+        RecordSet rs(db, table);
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList values;
+            for (int i = 0; i < rs.fieldCount(); ++i) {
+                if (table == u"header"_s && i == Fields::RosterHeader::Spare3) {
+                    marks->append(rs.value(i).isNull() ? u"~"_s : rs.value(i).toString());
+                    continue;
+                }
+                values.append(rs.value(i).isNull() ? u"~"_s : rs.value(i).toString());
+            }
+            rows.append(table + u':' + values.join(u'|'));
+        }
+    }
+    return rows;
+}
+
+void execIn(const QString &path, const QString &sql)
+{
+    const Database db = Database::open(path, FileKind::Working);
+    QSqlQuery q(db.connection());
+    QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+}
+
+QStringList leftovers(const QString &dir)
+{
+    return QDir(dir).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+void tst_RunHistory::initTestCase()
+{
+    QVERIFY(m_tmp.isValid());
+    QVERIFY(QFileInfo(kBinary).isExecutable());
+    m_start = m_tmp.filePath(u"start"_s);
+    QVERIFY(run({u"demo"_s, m_start, u"--seed"_s, u"5"_s, u"--from"_s, u"2027-03-01"_s}));
+    m_before = shellDump(memoryOf(m_start));
+    m_twoRuns = m_tmp.filePath(u"two-runs"_s);
+    copyUnit(m_start, m_twoRuns);
+    QVERIFY(run({u"make"_s, QDir(m_twoRuns).filePath(u"a.cxr"_s), u"--data"_s, m_twoRuns}));
+    m_afterFirst = shellDump(memoryOf(m_twoRuns));
+    QVERIFY(run({u"make"_s, QDir(m_twoRuns).filePath(u"b.cxr"_s), u"--data"_s, m_twoRuns}));
+    m_afterBoth = shellDump(memoryOf(m_twoRuns));
+    QVERIFY(m_before != m_afterFirst && m_afterFirst != m_afterBoth);
+    QCOMPARE(historyOf(m_twoRuns).entries.size(), 2);
+}
+
+void tst_RunHistory::makeTwoRuns(const QString &unit)
+{
+    copyUnit(m_start, unit);
+    for (const QString &name : {u"a.cxr"_s, u"b.cxr"_s})
+        QVERIFY(run({u"make"_s, QDir(unit).filePath(name), u"--data"_s, unit}));
+}
+
+void tst_RunHistory::draftGivesTheCountedRunsCells_data()
+{
+    QTest::addColumn<QString>("setup"); // SQL on Memory.mdb before the runs, or a switch
+    QTest::addColumn<bool>("consolidate");
+    QTest::addColumn<bool>("afterRuns"); // on the unit that has two runs already
+
+    QTest::newRow("new unit") << QString() << false << false;
+    QTest::newRow("counters from two runs") << QString() << false << true;
+    QTest::newRow("holiday counters apart") << QString() << true << true;
+    QTest::newRow("counters corrected by hand")
+        << u"UPDATE Memory SET Count = (ID * 7) % 5, HCount = ID % 3"_s << true << true;
+}
+
+// A draft makes the very roster a counted run makes at that moment, says it
+// is a draft, and leaves every byte of the working database as it was.
+void tst_RunHistory::draftGivesTheCountedRunsCells()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, consolidate);
+    QFETCH(bool, afterRuns);
+    const QString unit = m_tmp.filePath(u"draft"_s);
+    copyUnit(afterRuns ? m_twoRuns : m_start, unit);
+    if (!setup.isEmpty())
+        execIn(memoryOf(unit), setup);
+    writeFile(QDir(unit).filePath(u"ROSTER.INI"_s), consolidate ? " 1 \r\n" : " 0 \r\n");
+    const QByteArray memoryBytes = readFile(memoryOf(unit));
+    const int keptBefore = int(historyOf(unit).entries.size());
+
+    const QString draft = QDir(unit).filePath(u"march-draft.cxr"_s);
+    const Outcome d = runWith({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit});
+    QCOMPARE(d.status, 0);
+    QVERIFY2(readFile(memoryOf(unit)) == memoryBytes, "a draft changed the working database");
+    QCOMPARE(int(historyOf(unit).entries.size()), keptBefore);
+
+    const QString counted = QDir(unit).filePath(u"march.cxr"_s);
+    const Outcome c = runWith({u"make"_s, counted, u"--data"_s, unit});
+    QCOMPARE(c.status, d.status);
+    QCOMPARE(c.out, d.out);
+    QCOMPARE(c.err, d.err);
+    QString draftMarks, countedMarks;
+    const QStringList draftRows = rosterRows(draft, &draftMarks);
+    const QStringList countedRows = rosterRows(counted, &countedMarks);
+    QCOMPARE(draftRows.size(), countedRows.size());
+    QCOMPARE(draftRows, countedRows);
+    QVERIFY(draftRows.size() > 100);
+    QCOMPARE(draftMarks, QString(u"DRAFT"_s).repeated(draftMarks.size() / 5));
+    QCOMPARE(countedMarks, QString(u"~"_s).repeated(draftMarks.size() / 5));
+    QVERIFY(readFile(memoryOf(unit)) != memoryBytes);
+    QCOMPARE(int(historyOf(unit).entries.size()), keptBefore + 1);
+}
+
+// make, make, undo, undo: the working database is as before the first make,
+// dumped by the sqlite3 shell; each datafile went into history/.
+void tst_RunHistory::undoGoesBackRunByRun()
+{
+    const QString unit = m_tmp.filePath(u"back"_s);
+    makeTwoRuns(unit);
+    const QString a = QDir(unit).filePath(u"a.cxr"_s), b = QDir(unit).filePath(u"b.cxr"_s);
+    const QByteArray bBytes = readFile(b);
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(listed.status, 0);
+    const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).contains(b) && lines.at(1).contains(a), qPrintable(listed.out));
+    QVERIFY2(lines.at(0).contains(u"10 duties"_s) && lines.at(0).contains(u"periods filled"_s),
+             qPrintable(lines.at(0)));
+
+    // Without --yes and without a terminal to ask on, nothing happens.
+    const Outcome unasked = runWith({u"undo"_s, u"--data"_s, unit});
+    QCOMPARE(unasked.status, 4);
+    QVERIFY2(unasked.err.contains(u"b.cxr"_s), qPrintable(unasked.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterBoth);
+
+    const Outcome first = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QCOMPARE(first.status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+    QVERIFY(!QFile::exists(b));
+    const QStringList moved = QDir(QDir(unit).filePath(u"history"_s)).entryList({u"*-b.cxr"_s});
+    QCOMPARE(moved.size(), 1);
+    QCOMPARE(readFile(QDir(unit).filePath(u"history/"_s + moved.first())), bBytes);
+
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), m_before);
+    QVERIFY(!QFile::exists(a));
+
+    const Outcome none = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QCOMPARE(none.status, 1);
+    QCOMPARE(none.err, u"ERROR: There is no roster run to undo.\n"_s);
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No roster runs are kept.\n"_s);
+    QCOMPARE(leftovers(unit), QStringList());
+}
+
+void tst_RunHistory::undoRefusedAfterChanges_data()
+{
+    QTest::addColumn<QString>("change");  // SQL on Memory.mdb after the runs
+    QTest::addColumn<QString>("refusal"); // empty: the undo goes ahead
+
+    QTest::newRow("one counter") << u"UPDATE Memory SET Count = Count + 1 WHERE ID = 1"_s
+                                 << u"The counters of 1 soldier were changed after that run."_s;
+    QTest::newRow("a holiday counter")
+        << u"UPDATE Memory SET HCount = HCount + 2 WHERE ID IN (SELECT ID FROM Memory ORDER BY ID DESC LIMIT 3)"_s
+        << u"The counters of 3 soldiers were changed after that run."_s;
+    QTest::newRow("a counter row deleted") << u"DELETE FROM Memory WHERE ID = 2"_s
+                                           << u"The counters of 1 soldier were changed after that run."_s;
+    QTest::newRow("an assignment date removed")
+        << u"DELETE FROM Dates WHERE ID = (SELECT max(ID) FROM Dates)"_s
+        << u"The assignment dates of 1 soldier were changed after that run."_s;
+    QTest::newRow("counters and dates")
+        << u"UPDATE Memory SET Count = 0 WHERE ID IN (1, 2, 3); "
+           "UPDATE Dates SET \"To\" = '2099-01-01' WHERE ID = (SELECT min(ID) FROM Dates)"_s
+        << u"The counters of 3 soldiers and the assignment dates of 1 soldier were changed after that run."_s;
+    // The window's housekeeping removes dates that have passed; that is no
+    // change by hand.
+    QTest::newRow("past dates removed by the housekeeping")
+        << u"UPDATE Dates SET \"From\" = '2020-01-01', \"To\" = '2020-01-02' WHERE ID = 1"_s << QString();
+    QTest::newRow("a remark edited") << u"UPDATE Memory SET Remarks = 'moved to HQ' WHERE ID = 4"_s
+                                     << QString();
+}
+
+void tst_RunHistory::undoRefusedAfterChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, refusal);
+    const QString unit = m_tmp.filePath(u"changed"_s);
+    QString expected = m_afterFirst; // after the undo
+    if (change.contains(u"2020"_s)) {
+        // A date that has passed, there before a run, which the housekeeping
+        // removes after it.
+        copyUnit(m_start, unit);
+        execIn(memoryOf(unit), u"INSERT INTO Dates (SoldierName, \"From\", \"To\") SELECT SoldierName, "
+                               "'2020-01-01', '2020-01-02' FROM (SELECT 'Past, Peter' AS SoldierName)"_s);
+        expected = shellDump(memoryOf(unit));
+        QVERIFY(run({u"make"_s, QDir(unit).filePath(u"b.cxr"_s), u"--data"_s, unit}));
+        change = u"DELETE FROM Dates WHERE \"To\" < '2021-01-01'"_s;
+    } else {
+        makeTwoRuns(unit);
+    }
+    const QString beforeChange = shellDump(memoryOf(unit));
+    for (const QString &sql : change.split(u"; "_s))
+        execIn(memoryOf(unit), sql);
+    const QString changed = shellDump(memoryOf(unit));
+    QVERIFY(changed != beforeChange);
+
+    const Outcome o = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    if (refusal.isEmpty()) {
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QCOMPARE(shellDump(memoryOf(unit)), expected);
+        return;
+    }
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.startsWith(u"ERROR: "_s + refusal), qPrintable(o.err));
+    QVERIFY2(o.err.contains(u"--force"_s), qPrintable(o.err));
+    QCOMPARE(shellDump(memoryOf(unit)), changed);
+    QVERIFY(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)));
+    // Forced, the tables are as before that run, whatever was changed.
+    const Outcome forced = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
+    QCOMPARE(forced.status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), expected);
+    QVERIFY(!QFile::exists(QDir(unit).filePath(u"b.cxr"_s)));
+}
+
+// The 21st and 22nd runs push out the oldest two; the list is newest first.
+void tst_RunHistory::historyKeepsTwenty()
+{
+    const QString unit = m_tmp.filePath(u"twenty"_s);
+    copyUnit(m_start, unit);
+    for (int i = 1; i <= 22; ++i)
+        QVERIFY(run(
+            {u"make"_s, QDir(unit).filePath(u"r%1.cxr"_s.arg(i, 2, 10, QChar(u'0'))), u"--data"_s, unit}));
+    const RunHistory::Listing listing = historyOf(unit);
+    QCOMPARE(listing.skipped.size(), 0);
+    QCOMPARE(listing.entries.size(), RunHistory::kRunsKept);
+    QCOMPARE(QDir(QDir(unit).filePath(u"history"_s)).entryList(QDir::Files).size(), 20);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(QFileInfo(listing.entries.at(i).datafile).fileName(),
+                 u"r%1.cxr"_s.arg(22 - i, 2, 10, QChar(u'0')));
+    const QStringList lines = runWith({u"history"_s, u"--data"_s, unit}).out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 20);
+    QVERIFY(lines.first().contains(u"r22.cxr"_s) && lines.last().contains(u"r03.cxr"_s));
+}
+
+void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // what is put there
+
+    QTest::newRow("a text file") << u"notes.txt"_s << u"text"_s;
+    QTest::newRow("junk under a run's name") << u"run-20991231-235959-999.mdb"_s << u"junk"_s;
+    QTest::newRow("a working database without the run's facts")
+        << u"run-20991231-235959-999.mdb"_s << u"memory"_s;
+    QTest::newRow("a personnel database under a run's name")
+        << u"run-20991231-235959-999.mdb"_s << u"personnel"_s;
+    QTest::newRow("the newest run, damaged") << QString() << u"damaged"_s;
+    QTest::newRow("a folder") << u"run-20991231-235959-999.mdb"_s << u"folder"_s;
+}
+
+// A file in history/ that is no run kept, or a damaged one, is named and
+// never restored; the last sound run is the one undone.
+void tst_RunHistory::strangeFilesAreNamedAndSkipped()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    const QString unit = m_tmp.filePath(u"strange"_s);
+    makeTwoRuns(unit);
+    const QDir history(QDir(unit).filePath(u"history"_s));
+    QString path = history.filePath(name);
+    if (kind == u"text")
+        writeFile(path, "keep the history tidy\n");
+    else if (kind == u"junk")
+        writeFile(path, QByteArray(8192, '\x5a'));
+    else if (kind == u"memory")
+        QVERIFY(QFile::copy(memoryOf(unit), path));
+    else if (kind == u"personnel")
+        QVERIFY(QFile::copy(QDir(unit).filePath(u"Datafile32.mdb"_s), path));
+    else if (kind == u"folder")
+        QVERIFY(history.mkdir(name));
+    else if (kind == u"damaged") {
+        path = historyOf(unit).entries.first().path;
+        damageTable(path, FileKind::Working, u"Memory"_s);
+    }
+    const QByteArray bytes = readFile(path);
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(listed.status, 0);
+    QVERIFY2(listed.err.startsWith(u"WARNING: "_s) && listed.err.contains(QDir::toNativeSeparators(path)),
+             qPrintable(listed.err));
+    QCOMPARE(listed.out.count(u'\n'), kind == u"damaged" ? 1 : 2);
+
+    const Outcome undone = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QVERIFY2(undone.err.contains(QDir::toNativeSeparators(path)), qPrintable(undone.err));
+    if (kind == u"damaged") {
+        // The run before it is compared with the tables that the damaged one left.
+        QCOMPARE(undone.status, 1);
+        QCOMPARE(shellDump(memoryOf(unit)), m_afterBoth);
+    } else {
+        QCOMPARE(undone.status, 0);
+        QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+    }
+    QCOMPARE(readFile(path), bytes);
+}
+
+void tst_RunHistory::runThatDidNotCountIsNeverOffered_data()
+{
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<bool>("counted");
+
+    QTest::newRow("killed once its entry has its name")
+        << QStringList{u"CALENDRIX_KILL_AFTER=rename:.mdb"_s} << false;
+    QTest::newRow("killed after the commit")
+        << QStringList{u"CALENDRIX_KILL_AFTER=unlink:Memory.mdb-journal"_s} << true;
+    QTest::newRow("commit fails") << QStringList{u"CALENDRIX_FAIL_SYNC=Memory.mdb-journal"_s} << false;
+}
+
+// An entry is there exactly when its run's counters were committed.
+void tst_RunHistory::runThatDidNotCountIsNeverOffered()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(bool, counted);
+    const QString unit = m_tmp.filePath(u"uncounted"_s);
+    makeTwoRuns(unit);
+    const Outcome o = runWith({u"make"_s, QDir(unit).filePath(u"c.cxr"_s), u"--data"_s, unit}, fault);
+    QVERIFY(o.status != 0);
+    // The next use of the unit settles what the run left.
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).status, 0);
+    const RunHistory::Listing listing = historyOf(unit);
+    QCOMPARE(listing.entries.size(), counted ? 3 : 2);
+    QCOMPARE(QFileInfo(listing.entries.first().datafile).fileName(), counted ? u"c.cxr"_s : u"b.cxr"_s);
+    QCOMPARE(leftovers(QDir(unit).filePath(u"history"_s)).size(), 0);
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), counted ? m_afterBoth : m_afterFirst);
+}
+
+void tst_RunHistory::killAtEachUndoStep_data()
+{
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("undone");
+
+    QTest::newRow("after the record") << u"rename:.calendrix-undo"_s << false;
+    QTest::newRow("after the datafile's copy in history") << u"link:-b.cxr"_s << false;
+    QTest::newRow("after the commit") << u"unlink:Memory.mdb-journal"_s << true;
+    QTest::newRow("after the datafile's own name goes") << u"unlink:/b.cxr"_s << true;
+    QTest::newRow("after the entry goes") << u"unlink:.mdb"_s << true;
+}
+
+// Killed right after each step; the next use of the unit (a make refused
+// because its target exists) completes the undo or leaves no trace of it.
+void tst_RunHistory::killAtEachUndoStep()
+{
+    QFETCH(QString, killAfter);
+    QFETCH(bool, undone);
+    const QString unit = m_tmp.filePath(u"step"_s);
+    makeTwoRuns(unit);
+    const Outcome killed =
+        runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
+    QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
+
+    const QString other = m_tmp.filePath(u"other.cxr"_s);
+    writeFile(other, "");
+    const Outcome next = runWith({u"make"_s, other, u"--data"_s, unit});
+    QCOMPARE(next.status, 4);
+    QVERIFY2(next.err.contains(undone ? u"has been completed"_s : u"was abandoned"_s), qPrintable(next.err));
+    QCOMPARE(shellDump(memoryOf(unit)), undone ? m_afterFirst : m_afterBoth);
+    QCOMPARE(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)), !undone);
+    const QStringList moved = QDir(QDir(unit).filePath(u"history"_s)).entryList({u"*-b.cxr"_s});
+    QCOMPARE(moved.size(), undone ? 1 : 0);
+    QCOMPARE(historyOf(unit).entries.size(), undone ? 1 : 2);
+    QCOMPARE(leftovers(unit), QStringList());
+}
+
+// Undos killed at random moments leave the tables, the datafile and the
+// history either as before the undo or as after it, never a mix.
+void tst_RunHistory::killedUndosLeaveNoMix()
+{
+    const QString timing = m_tmp.filePath(u"timing"_s);
+    makeTwoRuns(timing);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run({u"undo"_s, u"--data"_s, timing, u"--yes"_s}));
+    const qint64 fullUs = clock.nsecsElapsed() / 1000;
+
+    bool seedGiven = false;
+    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
+    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
+    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
+          usedSeed, fullUs / 1000);
+    QRandomGenerator killMoments(usedSeed);
+
+    const QString unit = m_tmp.filePath(u"killed"_s);
+    const UnitFolder folder(unit);
+    int before = 0, after = 0;
+    for (int i = 0; i < 40; ++i) {
+        makeTwoRuns(unit);
+        QProcess p;
+        p.setProcessEnvironment(childEnvironment());
+        p.start(kBinary, {u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+        QVERIFY(p.waitForStarted());
+        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullUs)));
+        p.kill();
+        QVERIFY(p.waitForFinished());
+
+        // What the next start of the program does first.
+        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+        RunHistory::settle(folder);
+        const QString memory = shellDump(memoryOf(unit));
+        const bool unchanged = memory == m_afterBoth;
+        QVERIFY2(unchanged || memory == m_afterFirst, "the working database was left half-restored");
+        QCOMPARE(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)), unchanged);
+        QCOMPARE(QDir(QDir(unit).filePath(u"history"_s)).entryList({u"*-b.cxr"_s}).size(), unchanged ? 0 : 1);
+        QCOMPARE(historyOf(unit).entries.size(), unchanged ? 2 : 1);
+        QVERIFY(!QFile::exists(folder.pendingUndoPath()));
+        unchanged ? ++before : ++after;
+    }
+    QVERIFY(before > 0);
+    qInfo("%d undos killed before their commit, %d after", before, after);
+}
+
+// A draft killed at any moment leaves the working database byte for byte,
+// no run kept, and at most the finished draft.
+void tst_RunHistory::killedDraftsLeaveOnlyTheDraft()
+{
+    const QString unit = m_tmp.filePath(u"drafts"_s);
+    makeTwoRuns(unit);
+    const QString draft = QDir(unit).filePath(u"draft.cxr"_s);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    const qint64 fullUs = clock.nsecsElapsed() / 1000;
+    QString marks;
+    const QStringList reference = rosterRows(draft, &marks);
+    const QByteArray memoryBytes = readFile(memoryOf(unit));
+
+    bool seedGiven = false;
+    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
+    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
+    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
+          usedSeed, fullUs / 1000);
+    QRandomGenerator killMoments(usedSeed);
+    int none = 0, made = 0;
+    for (int i = 0; i < 30; ++i) {
+        QFile::remove(draft);
+        QProcess p;
+        p.setProcessEnvironment(childEnvironment());
+        p.start(kBinary, {u"make"_s, draft, u"--draft"_s, u"--data"_s, unit});
+        QVERIFY(p.waitForStarted());
+        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullUs)));
+        p.kill();
+        QVERIFY(p.waitForFinished());
+
+        // Opening the working database rolls back what the draft left in its journal.
+        Database::open(memoryOf(unit), FileKind::Working).close();
+        ScratchFile::sweep(unit);
+        QVERIFY2(readFile(memoryOf(unit)) == memoryBytes, "a killed draft changed the working database");
+        QCOMPARE(historyOf(unit).entries.size(), 2);
+        QCOMPARE(leftovers(unit), QStringList());
+        if (QFile::exists(draft)) {
+            QString m;
+            QCOMPARE(rosterRows(draft, &m), reference);
+            ++made;
+        } else {
+            ++none;
+        }
+    }
+    QVERIFY(none > 0);
+    qInfo("%d drafts killed before their end, %d finished", none, made);
+}
+
+QTEST_GUILESS_MAIN(tst_RunHistory)
+#include "tst_RunHistory.moc"
