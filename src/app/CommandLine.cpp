@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/DemoUnit.h"
+#include "app/ExportCommand.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
@@ -29,7 +30,7 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s, u"make"_s, u"print"_s, u"export"_s};
 
 QTextStream &out()
 {
@@ -52,7 +53,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "               with --repair, damaged ones are set aside and made anew)\n"
                           "  demo DIR     create an example unit in DIR\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
-                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n\n"
+                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
+                          "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
 
 int usageError(const QString &message)
@@ -419,6 +421,8 @@ int run(const QStringList &arguments)
         return runMake(rest);
     if (command == u"print")
         return runPrint(rest);
+    if (command == u"export")
+        return runExport(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 

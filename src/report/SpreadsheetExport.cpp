@@ -1,0 +1,280 @@
+#include "report/SpreadsheetExport.h"
+
+#include "report/ExportBatch.h"
+#include "report/ReportError.h"
+#include "report/RosterData.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+constexpr qsizetype kMaxSheetName = 31;
+const QString kAssigned = u"/."_s;
+
+// Cuts text to at most length UTF-16 units without splitting a character.
+QString cut(const QString &text, qsizetype length)
+{
+    QString t = text.left(length);
+    if (!t.isEmpty() && t.back().isHighSurrogate())
+        t.chop(1);
+    return t;
+}
+
+// The widest line of a text, in characters, as a column width.
+double widthOf(const QString &text)
+{
+    qsizetype widest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        widest = std::max(widest, line.size());
+    return double(widest);
+}
+
+class Workbook
+{
+public:
+    Workbook(const QString &scratch, const QString &target) : m_target(target)
+    {
+        lxw_workbook_options options{};
+        m_book = workbook_new_opt(QFile::encodeName(scratch).constData(), &options);
+        if (!m_book)
+            fail(LXW_ERROR_CREATING_XLSX_FILE);
+        m_bold = workbook_add_format(m_book);
+        format_set_bold(m_bold);
+        m_date = workbook_add_format(m_book);
+        format_set_num_format(m_date, "yyyy-mm-dd");
+        m_boldDate = workbook_add_format(m_book);
+        format_set_num_format(m_boldDate, "yyyy-mm-dd");
+        format_set_bold(m_boldDate);
+        m_holiday = workbook_add_format(m_book);
+        shade(m_holiday);
+        m_holidayDate = workbook_add_format(m_book);
+        format_set_num_format(m_holidayDate, "yyyy-mm-dd");
+        shade(m_holidayDate);
+        m_holidayBoldDate = workbook_add_format(m_book);
+        format_set_num_format(m_holidayBoldDate, "yyyy-mm-dd");
+        format_set_bold(m_holidayBoldDate);
+        shade(m_holidayBoldDate);
+        m_wrap = workbook_add_format(m_book);
+        format_set_text_wrap(m_wrap);
+    }
+
+    ~Workbook()
+    {
+        // Only after a failure: the half-written scratch file is removed anyway.
+        if (m_book)
+            workbook_close(m_book);
+    }
+    Workbook(const Workbook &) = delete;
+    Workbook &operator=(const Workbook &) = delete;
+
+    lxw_worksheet *addSheet(const QString &name)
+    {
+        lxw_worksheet *sheet = workbook_add_worksheet(m_book, name.toUtf8().constData());
+        if (!sheet)
+            fail(LXW_ERROR_PARAMETER_VALIDATION);
+        return sheet;
+    }
+
+    void close()
+    {
+        lxw_workbook *book = m_book;
+        m_book = nullptr;
+        check(workbook_close(book));
+    }
+
+    void check(lxw_error error) const
+    {
+        if (error != LXW_NO_ERROR)
+            fail(error);
+    }
+
+    [[noreturn]] void fail(lxw_error error) const
+    {
+        throw ReportError(u"The file '%1' cannot be written: %2."_s.arg(
+            QDir::toNativeSeparators(m_target), QString::fromUtf8(lxw_strerror(error))));
+    }
+
+    void text(lxw_worksheet *sheet, int row, int col, const QString &value, lxw_format *format = nullptr)
+    {
+        if (value.isEmpty()) {
+            if (format)
+                check(worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(col), format));
+            return;
+        }
+        check(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(col), value.toUtf8().constData(),
+                                     format ? format : (value.contains(u'\n') ? m_wrap : nullptr)));
+    }
+
+    void number(lxw_worksheet *sheet, int row, int col, double value, lxw_format *format = nullptr)
+    {
+        check(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(col), value, format));
+    }
+
+    // A date as a date cell; one before the spreadsheets' calendar begins as text.
+    void date(lxw_worksheet *sheet, int row, int col, const QDate &value, lxw_format *format)
+    {
+        if (!value.isValid())
+            return text(sheet, row, col, {},
+                        format == m_holidayDate || format == m_holidayBoldDate ? m_holiday : nullptr);
+        if (value.year() < 1900)
+            return text(sheet, row, col, value.toString(Qt::ISODate), format);
+        lxw_datetime d{value.year(), value.month(), value.day(), 0, 0, 0};
+        check(worksheet_write_datetime(sheet, lxw_row_t(row), lxw_col_t(col), &d, format));
+    }
+
+    lxw_format *bold() const { return m_bold; }
+    lxw_format *dateFormat(bool holiday, bool bold) const
+    {
+        return holiday ? (bold ? m_holidayBoldDate : m_holidayDate) : (bold ? m_boldDate : m_date);
+    }
+    lxw_format *cellFormat(bool holiday) const { return holiday ? m_holiday : nullptr; }
+
+private:
+    static void shade(lxw_format *format)
+    {
+        format_set_pattern(format, LXW_PATTERN_SOLID);
+        format_set_bg_color(format, 0xD9D9D9);
+    }
+
+    QString m_target;
+    lxw_workbook *m_book = nullptr;
+    lxw_format *m_bold, *m_date, *m_boldDate, *m_holiday, *m_holidayDate, *m_holidayBoldDate, *m_wrap;
+};
+
+} // namespace
+
+QStringList SpreadsheetExport::sheetNames(const QStringList &duties)
+{
+    QSet<QString> taken{QString::fromUtf16(kSummarySheet).toCaseFolded(), u"history"_s};
+    QStringList names;
+    for (const QString &duty : duties) {
+        QString base;
+        for (const QChar c : duty)
+            base += (c.category() == QChar::Other_Control || QStringView(u"[]:*?/\\").contains(c)) ? u'_' : c;
+        base = base.trimmed();
+        while (base.startsWith(u'\''))
+            base.remove(0, 1);
+        base = cut(base, kMaxSheetName);
+        while (base.endsWith(u'\''))
+            base.chop(1);
+        if (base.isEmpty())
+            base = u"Duty"_s;
+        QString name = base;
+        for (int n = 2; taken.contains(name.toCaseFolded()); ++n) {
+            const QString suffix = u" (%1)"_s.arg(n);
+            name = cut(base, kMaxSheetName - suffix.size()) + suffix;
+        }
+        taken.insert(name.toCaseFolded());
+        names.append(name);
+    }
+    return names;
+}
+
+int SpreadsheetExport::steps() const
+{
+    return int(m_data.duties.size()) + 2;
+}
+
+void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
+{
+    const QString scratch = batch.reserve(path);
+    Workbook book(scratch, path);
+
+    lxw_worksheet *summary = book.addSheet(QString::fromUtf16(kSummarySheet));
+    const QStringList headings = {u"Duty"_s,     u"Organization"_s, u"Periods"_s,    u"First day"_s,
+                                  u"Last day"_s, u"Soldiers"_s,     u"Assignments"_s};
+    QList<double> summaryWidths;
+    for (int col = 0; col < headings.size(); ++col) {
+        book.text(summary, 0, col, headings[col], book.bold());
+        summaryWidths.append(std::max(widthOf(headings[col]), 10.0));
+    }
+    worksheet_freeze_panes(summary, 1, 1);
+
+    QStringList dutyNames;
+    for (const RosterDuty &duty : m_data.duties)
+        dutyNames.append(duty.name);
+    const QStringList sheets = sheetNames(dutyNames);
+
+    for (qsizetype d = 0; d < m_data.duties.size(); ++d) {
+        const RosterDuty &duty = m_data.duties[d];
+        lxw_worksheet *sheet = book.addSheet(sheets[d]);
+
+        int assignments = 0;
+        QDate first, last;
+        for (const RosterColumn &c : duty.columns) {
+            first = first.isValid() ? std::min(first, c.start) : c.start;
+            last = last.isValid() ? std::max(last, c.lastDay()) : c.lastDay();
+        }
+
+        book.text(sheet, 0, 0, duty.name, book.bold());
+        book.text(sheet, 0, kFirstPeriodColumn, duty.organization);
+        book.text(sheet, 1, 0, u"Rank"_s, book.bold());
+        book.text(sheet, 1, 1, u"Name"_s, book.bold());
+        book.text(sheet, 2, 1, u"until"_s);
+        double rankWidth = 5, nameWidth = std::max(8.0, widthOf(duty.name));
+        for (int c = 0; c < duty.columns.size(); ++c) {
+            const RosterColumn &column = duty.columns[c];
+            book.date(sheet, 1, kFirstPeriodColumn + c, column.start, book.dateFormat(column.holiday, true));
+            book.date(sheet, 2, kFirstPeriodColumn + c, column.end, book.dateFormat(column.holiday, false));
+        }
+        for (qsizetype s = 0; s < duty.soldiers.size(); ++s) {
+            const RosterSoldier &soldier = duty.soldiers[s];
+            const int row = kHeadingRows + int(s);
+            const QString rank = rankName(soldier.rank);
+            book.text(sheet, row, 0, rank);
+            book.text(sheet, row, 1, soldier.name);
+            rankWidth = std::max(rankWidth, widthOf(rank) + 1);
+            nameWidth = std::max(nameWidth, widthOf(soldier.name) + 1);
+            for (int c = 0; c < duty.columns.size(); ++c) {
+                const QString &mark = soldier.cells.value(c);
+                lxw_format *format = book.cellFormat(duty.columns[c].holiday);
+                bool isNumber = false;
+                const int standing = mark.toInt(&isNumber);
+                // Standing numbers stay numbers, so that the sheet sorts by them.
+                if (isNumber && QString::number(standing) == mark)
+                    book.number(sheet, row, kFirstPeriodColumn + c, standing, format);
+                else
+                    book.text(sheet, row, kFirstPeriodColumn + c, mark, format);
+                if (mark == kAssigned)
+                    ++assignments;
+            }
+        }
+        worksheet_freeze_panes(sheet, kHeadingRows, kFirstPeriodColumn);
+        book.check(worksheet_set_column(sheet, 0, 0, std::min(rankWidth, 12.0), nullptr));
+        book.check(worksheet_set_column(sheet, 1, 1, std::min(nameWidth, 50.0), nullptr));
+        if (!duty.columns.isEmpty())
+            book.check(worksheet_set_column(sheet, kFirstPeriodColumn,
+                                            lxw_col_t(kFirstPeriodColumn + duty.columns.size() - 1), 11,
+                                            nullptr));
+
+        const int row = int(d) + 1;
+        book.text(summary, row, 0, duty.name);
+        book.text(summary, row, 1, duty.organization);
+        book.number(summary, row, 2, double(duty.columns.size()));
+        book.date(summary, row, 3, first, book.dateFormat(false, false));
+        book.date(summary, row, 4, last, book.dateFormat(false, false));
+        book.number(summary, row, 5, double(duty.soldiers.size()));
+        book.number(summary, row, 6, assignments);
+        summaryWidths[0] = std::max(summaryWidths[0], widthOf(duty.name) + 1);
+        summaryWidths[1] = std::max(summaryWidths[1], widthOf(duty.organization) + 1);
+        batch.step();
+    }
+    for (int col = 0; col < summaryWidths.size(); ++col)
+        book.check(worksheet_set_column(summary, lxw_col_t(col), lxw_col_t(col),
+                                        std::min(summaryWidths[col], 50.0), nullptr));
+    batch.step();
+    book.close();
+    batch.finish(scratch);
+    batch.step();
+}
+
+} // namespace calendrix
