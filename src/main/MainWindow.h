@@ -84,6 +84,7 @@ private:
     void Command12_Click();
     void MNU_Make_Click();
     void MNU_Open_Click();
+    void MNU_Export_Click();
     void MNU_Exit_Click();
     void MNU_Consolidate_Click();
     void MNU_Absence_Click();

@@ -102,33 +102,49 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         steps += spreadsheet.steps();
     if (!targets.csv.isEmpty())
         steps += csv.steps();
-    ExportBatch batch(steps, progress);
-
-    QStringList written;
-    if (!targets.calendarFolder.isEmpty()) {
-        const QString folder = QFileInfo(targets.calendarFolder).absoluteFilePath();
+    const QString folder =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    bool madeFolder = false;
+    if (!folder.isEmpty()) {
         if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
             throw ReportError(
                 u"'%1' is not a folder; calendars are written into a folder."_s.arg(shown(folder)));
+        madeFolder = !QFileInfo::exists(folder);
         if (!QDir().mkpath(folder))
             throw ReportError(u"The folder '%1' cannot be made."_s.arg(shown(folder)));
-        calendars.write(folder, batch);
-        written.append(
-            u"wrote %1 calendars into %2: all.ics and one for each of %3 soldiers"_s.arg(calendars.steps())
-                .arg(shown(folder))
-                .arg(calendars.steps() - 1));
     }
-    if (!targets.spreadsheet.isEmpty()) {
-        spreadsheet.write(targets.spreadsheet, batch);
-        written.append(u"wrote %1: Summary and %2 duty sheets"_s.arg(shown(targets.spreadsheet))
-                           .arg(m_data.duties.size()));
+
+    // The batch is gone, and its scratch files with it, before a folder made
+    // for the export is taken away again.
+    const auto writeAll = [&] {
+        ExportBatch batch(steps, progress);
+        QStringList written;
+        if (!folder.isEmpty()) {
+            calendars.write(folder, batch);
+            written.append(u"wrote %1 calendars into %2: all.ics and one for each of %3 soldiers"_s
+                               .arg(calendars.steps())
+                               .arg(shown(folder))
+                               .arg(calendars.steps() - 1));
+        }
+        if (!targets.spreadsheet.isEmpty()) {
+            spreadsheet.write(targets.spreadsheet, batch);
+            written.append(u"wrote %1: Summary and %2 duty sheets"_s.arg(shown(targets.spreadsheet))
+                               .arg(m_data.duties.size()));
+        }
+        if (!targets.csv.isEmpty()) {
+            csv.write(targets.csv, batch);
+            written.append(u"wrote %1: %2 assignments"_s.arg(shown(targets.csv)).arg(assignmentCount()));
+        }
+        batch.commit();
+        return written;
+    };
+    try {
+        return writeAll();
+    } catch (...) {
+        if (madeFolder)
+            QDir().rmdir(folder); // only when empty: nothing of the clerk's goes
+        throw;
     }
-    if (!targets.csv.isEmpty()) {
-        csv.write(targets.csv, batch);
-        written.append(u"wrote %1: %2 assignments"_s.arg(shown(targets.csv)).arg(assignmentCount()));
-    }
-    batch.commit();
-    return written;
 }
 
 } // namespace calendrix

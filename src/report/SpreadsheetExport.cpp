@@ -3,13 +3,19 @@
 #include "report/ExportBatch.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
+#include "store/ScratchFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSet>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +35,17 @@ QString cut(const QString &text, qsizetype length)
     return t;
 }
 
+// Spreadsheet programs read control characters in a cell each their own
+// way; only the line break and the tab are kept.
+QByteArray cellText(const QString &text)
+{
+    QString t = text;
+    for (QChar &c : t)
+        if (c != u'\n' && c != u'\t' && c.category() == QChar::Other_Control)
+            c = u' ';
+    return t.toUtf8();
+}
+
 // The widest line of a text, in characters, as a column width.
 double widthOf(const QString &text)
 {
@@ -36,6 +53,29 @@ double widthOf(const QString &text)
     for (const QStringView line : QStringView(text).split(u'\n'))
         widest = std::max(widest, line.size());
     return double(widest);
+}
+
+// The library prints its own diagnostics on standard error; the program
+// reports the failure itself, in one message.
+template<typename Call> auto quietly(Call call)
+{
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0)
+        ::dup2(null, STDERR_FILENO);
+    const int savedErrno = errno;
+    const auto result = call();
+    const int callErrno = errno;
+    std::fflush(stderr);
+    if (saved >= 0 && null >= 0)
+        ::dup2(saved, STDERR_FILENO);
+    if (null >= 0)
+        ::close(null);
+    if (saved >= 0)
+        ::close(saved);
+    errno = result == LXW_NO_ERROR ? savedErrno : callErrno;
+    return result;
 }
 
 class Workbook
@@ -88,7 +128,12 @@ public:
     {
         lxw_workbook *book = m_book;
         m_book = nullptr;
-        check(workbook_close(book));
+        errno = 0;
+        const lxw_error error = quietly([book] { return workbook_close(book); });
+        // The zip writer fails on a system call; its reason says more than the library's text.
+        if (error != LXW_NO_ERROR && errno != 0)
+            throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
+        check(error);
     }
 
     void check(lxw_error error) const
@@ -99,8 +144,11 @@ public:
 
     [[noreturn]] void fail(lxw_error error) const
     {
-        throw ReportError(u"The file '%1' cannot be written: %2."_s.arg(
-            QDir::toNativeSeparators(m_target), QString::fromUtf8(lxw_strerror(error))));
+        QString why = QString::fromUtf8(lxw_strerror(error)).trimmed();
+        if (why.endsWith(u'.'))
+            why.chop(1);
+        throw ReportError(
+            u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(m_target), why));
     }
 
     void text(lxw_worksheet *sheet, int row, int col, const QString &value, lxw_format *format = nullptr)
@@ -110,7 +158,7 @@ public:
                 check(worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(col), format));
             return;
         }
-        check(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(col), value.toUtf8().constData(),
+        check(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(col), cellText(value).constData(),
                                      format ? format : (value.contains(u'\n') ? m_wrap : nullptr)));
     }
 
