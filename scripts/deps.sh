@@ -9,6 +9,8 @@ packages=(
     sqlite3 libsqlite3-dev libicu-dev
     libkainjow-mustache-dev fonts-dejavu-core fontconfig
     poppler-utils
+    # exporting calendars and spreadsheets, and the readers the export tests check them with
+    libical-dev libxlsxwriter-dev python3-openpyxl python3-icalendar
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base clang-format
 )

@@ -91,18 +91,34 @@ public:
         format_set_bold(m_bold);
         m_date = workbook_add_format(m_book);
         format_set_num_format(m_date, "yyyy-mm-dd");
-        m_boldDate = workbook_add_format(m_book);
-        format_set_num_format(m_boldDate, "yyyy-mm-dd");
-        format_set_bold(m_boldDate);
+        // A period's column shows its first day with the weekday, as on the
+        // board, and its last day; the year is in the cell and on the summary.
+        m_firstDay = workbook_add_format(m_book);
+        format_set_num_format(m_firstDay, "ddd d mmm");
+        format_set_bold(m_firstDay);
+        m_lastDay = workbook_add_format(m_book);
+        format_set_num_format(m_lastDay, "d mmm");
         m_holiday = workbook_add_format(m_book);
         shade(m_holiday);
-        m_holidayDate = workbook_add_format(m_book);
-        format_set_num_format(m_holidayDate, "yyyy-mm-dd");
-        shade(m_holidayDate);
-        m_holidayBoldDate = workbook_add_format(m_book);
-        format_set_num_format(m_holidayBoldDate, "yyyy-mm-dd");
-        format_set_bold(m_holidayBoldDate);
-        shade(m_holidayBoldDate);
+        m_holidayFirstDay = workbook_add_format(m_book);
+        format_set_num_format(m_holidayFirstDay, "ddd d mmm");
+        format_set_bold(m_holidayFirstDay);
+        shade(m_holidayFirstDay);
+        m_holidayLastDay = workbook_add_format(m_book);
+        format_set_num_format(m_holidayLastDay, "d mmm");
+        shade(m_holidayLastDay);
+        // The marks stand right, as on the board, the duty's own in bold.
+        for (const bool holiday : {false, true}) {
+            for (const bool assigned : {false, true}) {
+                lxw_format *f = workbook_add_format(m_book);
+                format_set_align(f, LXW_ALIGN_RIGHT);
+                if (assigned)
+                    format_set_bold(f);
+                if (holiday)
+                    shade(f);
+                m_marks[holiday][assigned] = f;
+            }
+        }
         m_wrap = workbook_add_format(m_book);
         format_set_text_wrap(m_wrap);
     }
@@ -172,7 +188,7 @@ public:
     {
         if (!value.isValid())
             return text(sheet, row, col, {},
-                        format == m_holidayDate || format == m_holidayBoldDate ? m_holiday : nullptr);
+                        format == m_holidayFirstDay || format == m_holidayLastDay ? m_holiday : nullptr);
         if (value.year() < 1900)
             return text(sheet, row, col, value.toString(Qt::ISODate), format);
         lxw_datetime d{value.year(), value.month(), value.day(), 0, 0, 0};
@@ -180,11 +196,10 @@ public:
     }
 
     lxw_format *bold() const { return m_bold; }
-    lxw_format *dateFormat(bool holiday, bool bold) const
-    {
-        return holiday ? (bold ? m_holidayBoldDate : m_holidayDate) : (bold ? m_boldDate : m_date);
-    }
-    lxw_format *cellFormat(bool holiday) const { return holiday ? m_holiday : nullptr; }
+    lxw_format *date() const { return m_date; }
+    lxw_format *firstDay(bool holiday) const { return holiday ? m_holidayFirstDay : m_firstDay; }
+    lxw_format *lastDay(bool holiday) const { return holiday ? m_holidayLastDay : m_lastDay; }
+    lxw_format *markFormat(bool holiday, bool assigned) const { return m_marks[holiday][assigned]; }
 
 private:
     static void shade(lxw_format *format)
@@ -195,7 +210,9 @@ private:
 
     QString m_target;
     lxw_workbook *m_book = nullptr;
-    lxw_format *m_bold, *m_date, *m_boldDate, *m_holiday, *m_holidayDate, *m_holidayBoldDate, *m_wrap;
+    lxw_format *m_bold, *m_date, *m_firstDay, *m_lastDay, *m_holiday, *m_holidayFirstDay, *m_holidayLastDay,
+        *m_wrap;
+    lxw_format *m_marks[2][2] = {}; // [holiday][assigned]
 };
 
 } // namespace
@@ -246,6 +263,11 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         summaryWidths.append(std::max(widthOf(headings[col]), 10.0));
     }
     worksheet_freeze_panes(summary, 1, 1);
+    // Printed from the spreadsheet program, as the roster is: landscape, the
+    // summary one page wide, a duty's headings and names on every page.
+    worksheet_set_landscape(summary);
+    worksheet_fit_to_pages(summary, 1, 0);
+    book.check(worksheet_repeat_rows(summary, 0, 0));
 
     QStringList dutyNames;
     for (const RosterDuty &duty : m_data.duties)
@@ -271,8 +293,8 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         double rankWidth = 5, nameWidth = std::max(8.0, widthOf(duty.name));
         for (int c = 0; c < duty.columns.size(); ++c) {
             const RosterColumn &column = duty.columns[c];
-            book.date(sheet, 1, kFirstPeriodColumn + c, column.start, book.dateFormat(column.holiday, true));
-            book.date(sheet, 2, kFirstPeriodColumn + c, column.end, book.dateFormat(column.holiday, false));
+            book.date(sheet, 1, kFirstPeriodColumn + c, column.start, book.firstDay(column.holiday));
+            book.date(sheet, 2, kFirstPeriodColumn + c, column.end, book.lastDay(column.holiday));
         }
         for (qsizetype s = 0; s < duty.soldiers.size(); ++s) {
             const RosterSoldier &soldier = duty.soldiers[s];
@@ -284,7 +306,7 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
             nameWidth = std::max(nameWidth, widthOf(soldier.name) + 1);
             for (int c = 0; c < duty.columns.size(); ++c) {
                 const QString &mark = soldier.cells.value(c);
-                lxw_format *format = book.cellFormat(duty.columns[c].holiday);
+                lxw_format *format = book.markFormat(duty.columns[c].holiday, mark == kAssigned);
                 bool isNumber = false;
                 const int standing = mark.toInt(&isNumber);
                 // Standing numbers stay numbers, so that the sheet sorts by them.
@@ -297,19 +319,22 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
             }
         }
         worksheet_freeze_panes(sheet, kHeadingRows, kFirstPeriodColumn);
+        worksheet_set_landscape(sheet);
+        book.check(worksheet_repeat_rows(sheet, 0, kHeadingRows - 1));
+        book.check(worksheet_repeat_columns(sheet, 0, kFirstPeriodColumn - 1));
         book.check(worksheet_set_column(sheet, 0, 0, std::min(rankWidth, 12.0), nullptr));
         book.check(worksheet_set_column(sheet, 1, 1, std::min(nameWidth, 50.0), nullptr));
         if (!duty.columns.isEmpty())
             book.check(worksheet_set_column(sheet, kFirstPeriodColumn,
-                                            lxw_col_t(kFirstPeriodColumn + duty.columns.size() - 1), 11,
+                                            lxw_col_t(kFirstPeriodColumn + duty.columns.size() - 1), 10,
                                             nullptr));
 
         const int row = int(d) + 1;
         book.text(summary, row, 0, duty.name);
         book.text(summary, row, 1, duty.organization);
         book.number(summary, row, 2, double(duty.columns.size()));
-        book.date(summary, row, 3, first, book.dateFormat(false, false));
-        book.date(summary, row, 4, last, book.dateFormat(false, false));
+        book.date(summary, row, 3, first, book.date());
+        book.date(summary, row, 4, last, book.date());
         book.number(summary, row, 5, double(duty.soldiers.size()));
         book.number(summary, row, 6, assignments);
         summaryWidths[0] = std::max(summaryWidths[0], widthOf(duty.name) + 1);
