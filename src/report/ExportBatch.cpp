@@ -3,6 +3,7 @@
 #include "store/ScratchFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <sys/resource.h>
@@ -37,7 +38,7 @@ void ExportBatch::add(const QString &target, const QByteArray &data)
 {
     makeRoomForFiles(m_entries.size() + 1);
     auto scratch = std::make_unique<ScratchFile>(target);
-    scratch->write(data);
+    scratch->write(data, ScratchFile::Sync::Later);
     m_entries.push_back({target, std::move(scratch)});
 }
 
@@ -46,13 +47,6 @@ QString ExportBatch::reserve(const QString &target)
     makeRoomForFiles(m_entries.size() + 1);
     m_entries.push_back({target, std::make_unique<ScratchFile>(target)});
     return m_entries.back().scratch->path();
-}
-
-void ExportBatch::finish(const QString &scratchPath)
-{
-    for (Entry &e : m_entries)
-        if (e.scratch->path() == scratchPath)
-            e.scratch->write({}); // nothing more to write: the flush to the disk
 }
 
 void ExportBatch::step()
@@ -64,8 +58,20 @@ void ExportBatch::step()
 
 void ExportBatch::commit()
 {
+    // One flush per folder instead of one per file: the files are all on
+    // the disk, or an error says which could not be, before any takes its place.
+    QStringList folders;
+    for (Entry &e : m_entries) {
+        const QString folder = QFileInfo(e.target).absolutePath();
+        if (!folders.contains(folder)) {
+            folders.append(folder);
+            e.scratch->syncFileSystem();
+        }
+    }
     for (Entry &e : m_entries)
-        e.scratch->putInPlace();
+        e.scratch->putInPlace(ScratchFile::Sync::Later);
+    for (const QString &folder : std::as_const(folders))
+        syncFolderOf(QDir(folder).filePath(u"."_s));
     if (m_progress)
         m_progress(m_total, m_total);
 }

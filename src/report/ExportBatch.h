@@ -36,15 +36,14 @@ public:
     void add(const QString &target, const QByteArray &data);
     // A scratch file for a writer that needs a file name of its own (the
     // spreadsheet library opens and writes it itself); it takes target's
-    // place at commit(). finish(path) must follow once the writer is done.
+    // place at commit().
     QString reserve(const QString &target);
-    // Flushes a reserved file to the disk after its writer closed it.
-    void finish(const QString &scratchPath);
 
     // One step of the work done; throws ExportStopped when progress says stop.
     void step();
 
-    // Puts every file in place, in the order added; throws StoreError.
+    // Flushes every file to the disk, then puts each in place, in the order
+    // added; throws StoreError.
     void commit();
 
 private:

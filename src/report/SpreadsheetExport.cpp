@@ -346,7 +346,6 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
                                         std::min(summaryWidths[col], 50.0), nullptr));
     batch.step();
     book.close();
-    batch.finish(scratch);
     batch.step();
 }
 
