@@ -123,7 +123,7 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
             calendars.write(folder, batch);
             written.append(u"wrote %1 calendars into %2: all.ics and one for each of %3 soldiers"_s
                                .arg(calendars.steps())
-                               .arg(shown(folder))
+                               .arg(shown(targets.calendarFolder))
                                .arg(calendars.steps() - 1));
         }
         if (!targets.spreadsheet.isEmpty()) {
