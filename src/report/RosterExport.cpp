@@ -19,6 +19,12 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// "1 calendar", "3 calendars".
+QString counted(qsizetype n, const QString &thing)
+{
+    return u"%1 %2"_s.arg(n).arg(n == 1 ? thing : thing + u's');
+}
+
 bool samePath(const QString &a, const QString &b)
 {
     const QFileInfo fa(a), fb(b);
@@ -121,19 +127,19 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         QStringList written;
         if (!folder.isEmpty()) {
             calendars.write(folder, batch);
-            written.append(u"wrote %1 calendars into %2: all.ics and one for each of %3 soldiers"_s
-                               .arg(calendars.steps())
-                               .arg(shown(targets.calendarFolder))
-                               .arg(calendars.steps() - 1));
+            written.append(u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
+                counted(calendars.steps(), u"calendar"_s), shown(targets.calendarFolder),
+                counted(calendars.steps() - 1, u"soldier"_s)));
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);
-            written.append(u"wrote %1: Summary and %2 duty sheets"_s.arg(shown(targets.spreadsheet))
-                               .arg(m_data.duties.size()));
+            written.append(u"wrote %1: Summary and %2"_s.arg(shown(targets.spreadsheet),
+                                                             counted(m_data.duties.size(), u"duty sheet"_s)));
         }
         if (!targets.csv.isEmpty()) {
             csv.write(targets.csv, batch);
-            written.append(u"wrote %1: %2 assignments"_s.arg(shown(targets.csv)).arg(assignmentCount()));
+            written.append(
+                u"wrote %1: %2"_s.arg(shown(targets.csv), counted(assignmentCount(), u"assignment"_s)));
         }
         batch.commit();
         return written;

@@ -124,7 +124,7 @@ void tst_ExportRoster::eachFormat_data()
                                               u"calendars/all.ics"_s}
                                << u"Wrote 3 calendars into"_s;
     QTest::newRow("spreadsheet") << 1 << u"march.xlsx"_s << QStringList{u"march.xlsx"_s}
-                                 << u"Summary and 1 duty sheets."_s;
+                                 << u"Summary and 1 duty sheet."_s;
     QTest::newRow("spreadsheet without suffix")
         << 1 << u"march"_s << QStringList{u"march.xlsx"_s} << u"march.xlsx: Summary"_s;
     QTest::newRow("csv") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s}
