@@ -11,6 +11,8 @@ packages=(
     poppler-utils
     # the Fairness window's charts (Qt Charts needs the OpenGL module's CMake files)
     qt6-charts-dev libqt6opengl6-dev
+    # exporting calendars and spreadsheets, and the readers the export tests check them with
+    libical-dev libxlsxwriter-dev python3-openpyxl python3-icalendar
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base clang-format
 )

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: the program on an example unit under a
 # virtual X server. Needs xvfb, imagemagick, xdotool and python3-xlib (for
-# the pointer in the pictures; all installed if missing).
+# the pointer in the pictures) and LibreOffice Calc (for the exported
+# spreadsheet; all installed if missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-for p in xvfb xauth imagemagick xdotool python3-xlib; do
+for p in xvfb xauth imagemagick xdotool python3-xlib libreoffice-calc-nogui; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="${missing:-} $p"
 done
 if [ -n "${missing:-}" ]; then
     sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get install -y -qq $missing
+    $sudo apt-get install -y -qq --no-install-recommends $missing
 fi
 scripts/build.sh default
 unit=$(mktemp -d)/unit
@@ -177,4 +178,12 @@ for i in $(seq "$pages"); do
 done
 pdftoppm -r 110 -png -singlefile -f "$first" -l "$first" "$pdf" docs/roster-print
 pdftoppm -r 80 -png -singlefile -f 1 -l 1 "$pdf" docs/remarks-print
+# The exported spreadsheet as a spreadsheet program shows and prints it:
+# LibreOffice Calc converts it to PDF (page 1 is the Summary, page 2 the
+# first duty's first page), with a profile of its own.
+xlsx=$(dirname "$unit")/first.xlsx
+build/src/calendrix export "$(dirname "$unit")/first.cxr" --data "$unit" --xlsx "$xlsx" >/dev/null
+HOME=$(dirname "$unit")/office timeout 180 soffice --headless --convert-to pdf --outdir "$(dirname "$unit")/office" \
+    "$xlsx" >/dev/null 2>&1
+pdftoppm -r 80 -png -singlefile -f 2 -l 2 "$(dirname "$unit")/office/first.pdf" docs/export-xlsx
 ls docs/*.png

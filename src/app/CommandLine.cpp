@@ -4,6 +4,7 @@
 #include "app/HistoryCommands.h"
 
 #include "app/DemoUnit.h"
+#include "app/ExportCommand.h"
 #include "app/FairnessCommand.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
@@ -34,8 +35,8 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,    u"print"_s,
-                               u"undo"_s, u"history"_s, u"fairness"_s};
+const QStringList kCommands = {u"init"_s,   u"demo"_s, u"make"_s,    u"print"_s,
+                               u"export"_s, u"undo"_s, u"history"_s, u"fairness"_s};
 
 const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "       calendrix COMMAND [options]\n\n"
@@ -47,6 +48,7 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "  demo DIR     create an example unit in DIR\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
                           "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
+                          "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n"
                           "  undo         take back the last roster run (--data DIR)\n"
                           "  history      list the roster runs that can be taken back\n"
                           "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
@@ -482,6 +484,8 @@ int run(const QStringList &arguments)
         return runMake(rest);
     if (command == u"print")
         return runPrint(rest);
+    if (command == u"export")
+        return runExport(rest);
     if (command == u"undo")
         return runUndo(rest);
     if (command == u"history")

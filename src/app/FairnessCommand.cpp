@@ -1,5 +1,7 @@
 #include "app/FairnessCommand.h"
 
+#include "app/CommandSupport.h"
+
 #include "report/FairnessReport.h"
 #include "report/ReportError.h"
 #include "roster/FairnessModel.h"
@@ -25,31 +27,10 @@ namespace calendrix::FairnessCommand {
 
 namespace {
 
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-int usageError(const QString &message)
-{
-    err() << "calendrix: " << message << "\n";
-    err().flush();
-    return 2;
-}
-
-int failure(const QString &message)
-{
-    err() << "ERROR: " << message << "\n";
-    err().flush();
-    return 1;
-}
+using CommandLine::err;
+using CommandLine::failure;
+using CommandLine::out;
+using CommandLine::usageError;
 
 QString number(double v)
 {

@@ -5,6 +5,7 @@
 #include "main/DialogHost.h"
 #include "main/DraftAndUndo.h"
 #include "main/ErrorDisplay.h"
+#include "main/ExportRoster.h"
 #include "main/FindBar.h"
 #include "main/GridCommands.h"
 #include "main/HelpKey.h"
@@ -117,6 +118,8 @@ void MainWindow::buildMenus()
             &MainWindow::MNU_Draft_Click);
     connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
             &MainWindow::MNU_Open_Click);
+    connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
+            &MainWindow::MNU_Export_Click);
     // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
@@ -730,6 +733,12 @@ void MainWindow::MNU_Open_Click()
         UserDialogs::instance().inform(this, Messenger::Kind::Error, reports.failureText());
     for (const Report &report : reports.reports())
         UserDialogs::instance().previewReport(this, report);
+}
+
+void MainWindow::MNU_Export_Click()
+{
+    saveEdits();
+    ExportRoster::run(this, m_folder.dir());
 }
 
 void MainWindow::MNU_Exit_Click()

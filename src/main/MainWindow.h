@@ -87,6 +87,7 @@ private:
     void MNU_Undo_Click();
     void afterRosterRun();
     void MNU_Open_Click();
+    void MNU_Export_Click();
     void MNU_Exit_Click();
     void MNU_Consolidate_Click();
     void MNU_Absence_Click();

@@ -69,7 +69,9 @@ bool WidgetDialogs::ask(QWidget *parent, const QString &question)
 int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &text,
                           const QStringList &buttons)
 {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, parent);
+    // Only a failure's choices carry the error icon; a choice of format is a question.
+    QMessageBox box(title == u"ERROR" ? QMessageBox::Critical : QMessageBox::Question, title, text,
+                    QMessageBox::NoButton, parent);
     QList<QAbstractButton *> added;
     for (const QString &b : buttons)
         added.append(box.addButton(b, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole));
@@ -83,7 +85,10 @@ QString WidgetDialogs::saveFileName(QWidget *parent, const QString &filter, cons
 {
     QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(u"cxr"_s);
+    // The suffix of the filter's first pattern: "Spreadsheets (*.xlsx)" gives xlsx.
+    const qsizetype star = filter.indexOf(u"*."_s);
+    dialog.setDefaultSuffix(star < 0 ? u"cxr"_s
+                                     : filter.mid(star + 2).section(u')', 0, 0).section(u' ', 0, 0));
     dialog.selectFile(initial);
     // The replace question is the program's own, asked after the dialog.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

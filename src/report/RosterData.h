@@ -11,6 +11,9 @@ struct RosterColumn {
     QDate start;
     QDate end;            // the period's last day; invalid when the datafile does not say
     bool holiday = false; // the period counted as a holiday
+
+    // The last day as far as the datafile tells: an older one knows only the first.
+    QDate lastDay() const { return end.isValid() ? end : start; }
 };
 
 struct RosterSoldier {

@@ -110,7 +110,7 @@ ScratchFile::~ScratchFile()
     ::close(m_fd);
 }
 
-void ScratchFile::write(const QByteArray &data)
+void ScratchFile::write(const QByteArray &data, Sync sync)
 {
     const QString shown = QDir::toNativeSeparators(m_target);
     qsizetype done = 0;
@@ -124,18 +124,26 @@ void ScratchFile::write(const QByteArray &data)
             throw systemError(u"Cannot write '%1'"_s.arg(shown), m_target);
         done += n;
     }
-    if (::fsync(m_fd) != 0)
+    if (sync == Sync::Now && ::fsync(m_fd) != 0)
         throw systemError(u"Cannot write '%1' to the disk"_s.arg(shown), m_target);
 }
 
-void ScratchFile::putInPlace()
+void ScratchFile::syncFileSystem()
+{
+    if (::syncfs(m_fd) != 0)
+        throw systemError(u"Cannot write '%1' to the disk"_s.arg(QDir::toNativeSeparators(m_target)),
+                          m_target);
+}
+
+void ScratchFile::putInPlace(Sync sync)
 {
     // rename(2) swaps the name in one step: readers see the old file or the new.
     if (::rename(encoded(m_path).constData(), encoded(m_target).constData()) != 0)
         throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
     release();
     // The new name itself is only safe once the folder is on the disk.
-    syncFolderOf(m_target);
+    if (sync == Sync::Now)
+        syncFolderOf(m_target);
 }
 
 QString ScratchFile::identity() const

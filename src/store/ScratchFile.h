@@ -21,13 +21,21 @@ public:
     ScratchFile(const ScratchFile &) = delete;
     ScratchFile &operator=(const ScratchFile &) = delete;
 
+    // When a write or a move reaches the disk: at once, or with many others
+    // by one syncFileSystem() and syncFolderOf() (a thousand calendars would
+    // otherwise wait for a thousand flushes).
+    enum class Sync { Now, Later };
+
     QString path() const { return m_path; }
     // Writes data to the file and flushes it to the disk; throws StoreError,
     // naming the target, on any short write or failed flush.
-    void write(const QByteArray &data);
+    void write(const QByteArray &data, Sync sync = Sync::Now);
+    // Flushes everything written on the file system of this file, its own
+    // writes among them; throws StoreError when any of them failed.
+    void syncFileSystem();
     // Moves the finished file to the target in one step, replacing what is
     // there; throws StoreError.
-    void putInPlace();
+    void putInPlace(Sync sync = Sync::Now);
     // Device and inode of the file, which it keeps when moved into place.
     QString identity() const;
     // The file was moved into place (or is otherwise kept): leave it be.

@@ -1,0 +1,123 @@
+#include "app/ExportCommand.h"
+
+#include "app/CommandSupport.h"
+
+#include "report/RosterExport.h"
+#include "store/Error.h"
+#include "store/UnitFolder.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+#include <new>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix::CommandLine {
+
+namespace {
+
+const QString kSyntax =
+    u"export FILE.cxr [--data DIR] [--replace] (--ics DIR | --xlsx OUT.xlsx | --csv OUT.csv)..."_s;
+
+void say(FILE *stream, const QString &line)
+{
+    QTextStream s(stream);
+    s << line << "\n";
+}
+
+using CommandLine::usageError;
+
+// One line, whatever the message holds.
+int failure(const QString &message)
+{
+    return CommandLine::failure(QString(message).replace(u'\n', u' '));
+}
+
+} // namespace
+
+int runExport(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Export a roster datafile as calendars (iCalendar), a spreadsheet (xlsx) or CSV, as File > "
+        "Export Roster does. Give one or more of --ics, --xlsx and --csv."_s);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to export; it is only read."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
+    const QCommandLineOption data(
+        u"data"_s,
+        u"The unit folder, whose own files are never written over (default: the current folder)."_s,
+        u"DIR"_s);
+    const QCommandLineOption replace(u"replace"_s, u"Replace files of the export that exist."_s);
+    const QCommandLineOption ics(u"ics"_s,
+                                 u"A folder for calendars: all.ics with every assignment and one .ics "
+                                 "file per soldier who stands a duty; made when missing."_s,
+                                 u"DIR"_s);
+    const QCommandLineOption xlsx(u"xlsx"_s, u"A spreadsheet: a summary and one sheet per duty."_s,
+                                  u"OUT.xlsx"_s);
+    const QCommandLineOption csv(u"csv"_s, u"Comma-separated values, one row per assignment."_s,
+                                 u"OUT.csv"_s);
+    parser.addOptions({help, data, replace, ics, xlsx, csv});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        say(stdout, u"Usage: calendrix "_s + kSyntax + u"\n\n"_s + parser.helpText().section(u'\n', 2));
+        return 0;
+    }
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
+        return usageError(u"export needs exactly one datafile: calendrix "_s + kSyntax);
+    for (const QCommandLineOption &o : {data, ics, xlsx, csv}) {
+        if (parser.values(o).size() > 1)
+            return usageError(u"--%1 may be given once"_s.arg(o.names().constFirst()));
+        if (parser.isSet(o) && parser.value(o).isEmpty())
+            return usageError(u"--%1 needs a name: --%1 %2"_s.arg(o.names().constFirst(), o.valueName()));
+    }
+    if (!parser.isSet(ics) && !parser.isSet(xlsx) && !parser.isSet(csv))
+        return usageError(u"export needs at least one of --ics DIR, --xlsx OUT.xlsx and --csv OUT.csv"_s);
+
+    const QString datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const UnitFolder unit(parser.isSet(data) ? QDir(parser.value(data)).absolutePath() : QDir::currentPath());
+    const ExportTargets targets{parser.value(ics), parser.value(xlsx), parser.value(csv)};
+
+    // Whatever the datafile holds, export ends with a message, never by aborting.
+    try {
+        const RosterExport roster(datafile);
+        for (const QString &file : roster.plannedFiles(targets))
+            if (unit.isOwnFile(file))
+                return failure(u"'%1' is a file of the unit; choose another name for the export."_s.arg(
+                    QDir::toNativeSeparators(file)));
+        const QStringList existing = roster.existingFiles(targets);
+        if (!existing.isEmpty() && !parser.isSet(replace)) {
+            const QString first = QDir::toNativeSeparators(existing.constFirst());
+            say(stderr,
+                u"QUESTION: "_s +
+                    (existing.size() == 1
+                         ? u"%1 already exists. Replace? "_s.arg(first)
+                         : u"%1 and %2 more files of the export already exist. Replace them? "_s.arg(first)
+                               .arg(existing.size() - 1)) +
+                    (existing.size() == 1 ? u"No (give --replace to replace it)"_s
+                                          : u"No (give --replace to replace them)"_s));
+            return 4;
+        }
+        if (!roster.lastDaysKnown())
+            say(stderr, u"INFORMATION: "_s + roster.lastDaysNotice());
+        for (const QString &line : roster.write(targets))
+            say(stdout, line);
+        return 0;
+    } catch (const Error &e) {
+        return failure(e.text());
+    } catch (const std::bad_alloc &) {
+        return failure(
+            u"Exporting '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+    } catch (const std::exception &e) {
+        return failure(u"'%1' cannot be exported: %2."_s.arg(QDir::toNativeSeparators(datafile),
+                                                             QString::fromLocal8Bit(e.what())));
+    }
+}
+
+} // namespace calendrix::CommandLine

@@ -1,0 +1,156 @@
+#include "report/RosterExport.h"
+
+#include "report/CalendarExport.h"
+#include "report/CsvExport.h"
+#include "report/ReportError.h"
+#include "report/SpreadsheetExport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// "1 calendar", "3 calendars".
+QString counted(qsizetype n, const QString &thing)
+{
+    return u"%1 %2"_s.arg(n).arg(n == 1 ? thing : thing + u's');
+}
+
+bool samePath(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    return fa.absoluteFilePath() == fb.absoluteFilePath() ||
+           (fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath());
+}
+
+} // namespace
+
+RosterExport::RosterExport(const QString &datafile)
+    : m_datafile(QFileInfo(datafile).absoluteFilePath()), m_data(RosterData::read(m_datafile))
+{}
+
+bool RosterExport::lastDaysKnown() const
+{
+    for (const RosterDuty &duty : m_data.duties)
+        for (const RosterColumn &column : duty.columns)
+            if (!column.end.isValid())
+                return false;
+    return true;
+}
+
+QString RosterExport::lastDaysNotice() const
+{
+    return u"The roster datafile '%1' does not say on which day its periods end (it was made by an "
+           "earlier version); each assignment is exported as one day."_s.arg(shown(m_datafile));
+}
+
+int RosterExport::assignmentCount() const
+{
+    int count = 0;
+    for (const RosterDuty &duty : m_data.duties)
+        for (const RosterSoldier &soldier : duty.soldiers)
+            count += int(soldier.cells.count(u"/."_s));
+    return count;
+}
+
+QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
+{
+    QStringList files;
+    if (!targets.calendarFolder.isEmpty()) {
+        const QDir dir(QFileInfo(targets.calendarFolder).absoluteFilePath());
+        for (const QString &name : CalendarExport(m_data).fileNames())
+            files.append(dir.filePath(name));
+    }
+    for (const QString &file : {targets.spreadsheet, targets.csv})
+        if (!file.isEmpty())
+            files.append(QFileInfo(file).absoluteFilePath());
+    return files;
+}
+
+QStringList RosterExport::existingFiles(const ExportTargets &targets) const
+{
+    QStringList existing;
+    for (const QString &file : plannedFiles(targets))
+        if (QFileInfo(file).exists() || QFileInfo(file).isSymLink())
+            existing.append(file);
+    return existing;
+}
+
+QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch::Progress &progress) const
+{
+    const QStringList planned = plannedFiles(targets);
+    for (qsizetype i = 0; i < planned.size(); ++i) {
+        if (samePath(planned[i], m_datafile))
+            throw ReportError(
+                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(planned[i])));
+        for (qsizetype j = 0; j < i; ++j)
+            if (samePath(planned[i], planned[j]))
+                throw ReportError(
+                    u"'%1' is named for two exports; choose one name for each."_s.arg(shown(planned[i])));
+    }
+
+    const CalendarExport calendars(m_data);
+    const SpreadsheetExport spreadsheet(m_data);
+    const CsvExport csv(m_data);
+    int steps = 0;
+    if (!targets.calendarFolder.isEmpty())
+        steps += calendars.steps();
+    if (!targets.spreadsheet.isEmpty())
+        steps += spreadsheet.steps();
+    if (!targets.csv.isEmpty())
+        steps += csv.steps();
+    const QString folder =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    bool madeFolder = false;
+    if (!folder.isEmpty()) {
+        if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+            throw ReportError(
+                u"'%1' is not a folder; calendars are written into a folder."_s.arg(shown(folder)));
+        madeFolder = !QFileInfo::exists(folder);
+        if (!QDir().mkpath(folder))
+            throw ReportError(u"The folder '%1' cannot be made."_s.arg(shown(folder)));
+    }
+
+    // The batch is gone, and its scratch files with it, before a folder made
+    // for the export is taken away again.
+    const auto writeAll = [&] {
+        ExportBatch batch(steps, progress);
+        QStringList written;
+        if (!folder.isEmpty()) {
+            calendars.write(folder, batch);
+            written.append(u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
+                counted(calendars.steps(), u"calendar"_s), shown(targets.calendarFolder),
+                counted(calendars.steps() - 1, u"soldier"_s)));
+        }
+        if (!targets.spreadsheet.isEmpty()) {
+            spreadsheet.write(targets.spreadsheet, batch);
+            written.append(u"wrote %1: Summary and %2"_s.arg(shown(targets.spreadsheet),
+                                                             counted(m_data.duties.size(), u"duty sheet"_s)));
+        }
+        if (!targets.csv.isEmpty()) {
+            csv.write(targets.csv, batch);
+            written.append(
+                u"wrote %1: %2"_s.arg(shown(targets.csv), counted(assignmentCount(), u"assignment"_s)));
+        }
+        batch.commit();
+        return written;
+    };
+    try {
+        return writeAll();
+    } catch (...) {
+        if (madeFolder)
+            QDir().rmdir(folder); // only when empty: nothing of the clerk's goes
+        throw;
+    }
+}
+
+} // namespace calendrix

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "report/ExportBatch.h"
+#include "report/RosterData.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace calendrix {
+
+// Where one export puts a roster; an empty entry is not written.
+struct ExportTargets {
+    QString calendarFolder; // all.ics and one .ics per soldier
+    QString spreadsheet;    // .xlsx
+    QString csv;            // .csv
+};
+
+// Exports one roster datafile, read once, to calendars, a spreadsheet and
+// CSV. It never writes the datafile. All targets of one write() take their
+// places together, after every file is complete.
+class RosterExport
+{
+public:
+    // Throws ReportError naming the datafile when it cannot be read.
+    explicit RosterExport(const QString &datafile);
+
+    // False for a datafile made before the last days of periods were kept:
+    // each assignment is then exported as its first day alone.
+    bool lastDaysKnown() const;
+    // What to tell the person once when the last days are not known.
+    QString lastDaysNotice() const;
+    int assignmentCount() const;
+
+    // Every file write() would put in place, as absolute paths.
+    QStringList plannedFiles(const ExportTargets &targets) const;
+    // Those of them that exist already.
+    QStringList existingFiles(const ExportTargets &targets) const;
+
+    // Writes the targets; returns one line per target saying what it holds.
+    // Throws Error (StoreError, ReportError) when a file cannot be written,
+    // or ExportStopped when progress says stop; nothing is put in place then.
+    QStringList write(const ExportTargets &targets, const ExportBatch::Progress &progress = {}) const;
+
+private:
+    QString m_datafile;
+    RosterData m_data;
+};
+
+} // namespace calendrix

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace calendrix {
+
+class ExportBatch;
+struct RosterData;
+
+// A roster as an Office Open XML workbook: first a "Summary" sheet with one
+// row per duty, then one sheet per duty laid out like the printed roster:
+// rank, name and one column per period with its first and last day, the
+// marks, holiday columns shaded, the heading rows and the names frozen.
+class SpreadsheetExport
+{
+public:
+    static constexpr const char16_t *kSummarySheet = u"Summary";
+    // The rows above the soldiers on a duty's sheet: the duty, the first days, the last days.
+    static constexpr int kHeadingRows = 3;
+    static constexpr int kFirstPeriodColumn = 2;
+
+    explicit SpreadsheetExport(const RosterData &data) : m_data(data) {}
+
+    // Steps of write(): one per duty, the summary, and closing the workbook.
+    int steps() const;
+    void write(const QString &path, ExportBatch &batch) const;
+
+    // One sheet name per duty, in order: at most 31 characters, none of
+    // []:*?/\ or control characters, no quote at either end, unique without
+    // regard to case, and never "Summary" or "History".
+    static QStringList sheetNames(const QStringList &duties);
+
+private:
+    const RosterData &m_data;
+};
+
+} // namespace calendrix

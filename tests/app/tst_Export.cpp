@@ -1,0 +1,727 @@
+// calendrix export: calendars, spreadsheet and CSV read back by readers of
+// their own (libical, Python's icalendar, openpyxl and csv), compared with
+// the datafile's tables as they are.
+
+#include "../TestUnit.h"
+#include "../report/DatafileBuilder.h"
+#include "RunCalendrix.h"
+#include "SmallDisk.h"
+#include "store/Database.h"
+#include "store/RankList.h"
+#include "store/RecordSet.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <libical/ical.h>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+const QString kPython = u"/usr/bin/python3"_s;
+
+// One "/." cell of a datafile, read from its tables by ordinal.
+struct Assignment {
+    QString duty, organization, rank, name;
+    QDate first, last; // last: from the periods table, invalid when it has none
+    bool holiday = false;
+
+    // What the exports show as the last day: an older datafile knows only the first.
+    QDate shownLast() const { return last.isValid() ? last : first; }
+};
+
+struct Soldier {
+    QString rank, name;
+    QStringList cells;
+};
+
+struct Duty {
+    QString name, organization;
+    QList<QDate> starts, ends;
+    QList<bool> holidays;
+    QList<Soldier> soldiers;
+};
+
+QString rankShown(const QString &code)
+{
+    for (const auto &[c, shown] : mainRankList())
+        if (c == code)
+            return shown.trimmed();
+    return code;
+}
+
+QList<Duty> readDuties(const QString &path)
+{
+    QList<Duty> duties;
+    const Database db = Database::openReadOnly(path, FileKind::Roster);
+    RecordSet header(db, u"header"_s);
+    for (header.moveFirst(); !header.eof(); header.moveNext()) {
+        Duty d{header.text(1), header.text(2), {}, {}, {}, {}};
+        for (int c = 0; c < 36 && !header.text(5 + c).isEmpty(); ++c)
+            d.starts.append(QDate::fromString(header.text(5 + c), Qt::ISODate));
+        d.ends.resize(d.starts.size());
+        d.holidays.resize(d.starts.size());
+        if (!d.name.isEmpty() || !d.starts.isEmpty())
+            duties.append(d);
+    }
+    if (db.hasTable(u"periods"_s)) {
+        RecordSet periods(db, u"periods"_s);
+        for (periods.moveFirst(); !periods.eof(); periods.moveNext())
+            for (Duty &d : duties)
+                if (d.name == periods.text(1) && periods.value(2).toInt() >= 1 &&
+                    periods.value(2).toInt() <= d.ends.size())
+                    d.ends[periods.value(2).toInt() - 1] = QDate::fromString(periods.text(4), Qt::ISODate);
+    }
+    RecordSet sheet(db, u"storeage"_s);
+    for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext())
+        for (Duty &d : duties)
+            if (d.name == sheet.text(1)) {
+                Soldier s{sheet.text(3), sheet.text(2), {}};
+                for (int c = 0; c < d.starts.size(); ++c) {
+                    s.cells.append(sheet.text(5 + c));
+                    if (sheet.value(41 + c).toBool())
+                        d.holidays[c] = true;
+                }
+                d.soldiers.append(s);
+            }
+    return duties;
+}
+
+QList<Assignment> assignments(const QList<Duty> &duties)
+{
+    QList<Assignment> out;
+    for (const Duty &d : duties)
+        for (int c = 0; c < d.starts.size(); ++c)
+            for (const Soldier &s : d.soldiers)
+                if (s.cells[c] == u"/.")
+                    out.append(
+                        {d.name, d.organization, s.rank, s.name, d.starts[c], d.ends[c], d.holidays[c]});
+    return out;
+}
+
+// Control characters have no place in calendars and spreadsheets: they are blanks there.
+QString withoutControls(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t')
+            c = u' ';
+    return text;
+}
+
+// An event as (summary, first day, day after the last, description), sortable.
+using EventKey = std::tuple<QString, QString, QString, QString>;
+
+EventKey expectedEvent(const Assignment &a)
+{
+    const QString who = (rankShown(a.rank) + u' ' + withoutControls(a.name)).trimmed();
+    return {a.duty, a.first.toString(Qt::ISODate), a.shownLast().addDays(1).toString(Qt::ISODate),
+            a.organization.isEmpty() ? who : a.organization + u'\n' + who};
+}
+
+struct IcsEvent {
+    QString uid, summary, description, start, end;
+    bool allDay = false;
+    bool stamped = false;
+};
+
+// The events of one .ics file as libical parses them; fails the test on
+// anything libical flags as an error.
+QList<IcsEvent> parseWithLibical(const QString &path)
+{
+    QList<IcsEvent> events;
+    const QByteArray text = readFile(path);
+    icalcomponent *cal = icalparser_parse_string(text.constData());
+    if (!cal) {
+        qWarning("libical cannot parse %s", qPrintable(path));
+        return events;
+    }
+    if (icalcomponent_isa(cal) != ICAL_VCALENDAR_COMPONENT || icalcomponent_count_errors(cal) != 0) {
+        qWarning("libical finds errors in %s", qPrintable(path));
+        icalcomponent_free(cal);
+        return {};
+    }
+    const auto iso = [](icaltimetype t) { return QDate(t.year, t.month, t.day).toString(Qt::ISODate); };
+    for (icalcomponent *e = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(e);
+        const icaltimetype end = icalcomponent_get_dtend(e);
+        events.append({QString::fromUtf8(icalcomponent_get_uid(e)),
+                       QString::fromUtf8(icalcomponent_get_summary(e)),
+                       QString::fromUtf8(icalcomponent_get_description(e)), iso(start), iso(end),
+                       start.is_date == 1 && end.is_date == 1,
+                       icalcomponent_get_first_property(e, ICAL_DTSTAMP_PROPERTY) != nullptr});
+    }
+    icalcomponent_free(cal);
+    return events;
+}
+
+QJsonObject readBack(const QString &kind, const QString &path)
+{
+    QProcess p;
+    p.start(kPython, {QStringLiteral(EXPORT_READER), kind, path});
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        qWarning("%s", p.readAllStandardError().constData());
+        return {};
+    }
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+}
+
+bool pythonHas(const QString &module)
+{
+    return QProcess::execute(kPython, {u"-c"_s, u"import "_s + module}) == 0;
+}
+
+QStringList errorLines(const Result &r)
+{
+    QStringList lines;
+    for (const QString &l : r.err.split(u'\n', Qt::SkipEmptyParts))
+        if (l.startsWith(u"ERROR: "))
+            lines.append(l);
+    return lines;
+}
+
+// Names that file systems, CSV, iCalendar and spreadsheets each treat
+// specially, in one roster.
+const QStringList kAwkwardNames = {
+    u"O'Brien, \"Ace\" Zoë"_s,
+    u"a/b"_s,
+    u"a_b"_s,
+    u"a\\b"_s,
+    u".."_s,
+    u"."_s,
+    u"Line\nBreak"_s,
+    u"Ängström, Åsa"_s,
+    u"all"_s,
+    u"ALL"_s,
+    u"tab\tand\u0001control"_s,
+    u"semi;colon"_s,
+};
+
+void writeAwkwardDatafile(const QString &path, bool withPeriods)
+{
+    const QList<QDate> guardStarts = {QDate(2027, 3, 1), QDate(2027, 3, 5), QDate(2027, 3, 8)};
+    DutySpec guard{u"Gate Guard, North"_s, u"HQ \"Alpha\", 1/2 Bn"_s, guardStarts, {1}, {}};
+    // Every name stands one period; the marks around it are the other kinds.
+    QList<DutySpec> duties;
+    const QStringList others = {u"1"_s, u"A"_s, u"D"_s};
+    for (qsizetype i = 0; i < kAwkwardNames.size(); ++i) {
+        QStringList cells = others;
+        cells[i % 3] = u"/."_s;
+        guard.rows.append({QString(QChar(u'A' + int(i))), kAwkwardNames[i], u"1st Platoon"_s, cells});
+    }
+    duties.append(guard);
+    // Sheet names: too long, refused characters, a taken name, the same start twice.
+    duties.append({u"Fire Watch [Night]: 1/2? *Main* Building East"_s,
+                   u"Ops"_s,
+                   {QDate(2027, 3, 2)},
+                   {},
+                   {{u"?"_s, u"Civ, Ann"_s, u""_s, {u"/."_s}}}});
+    duties.append({u"Fire Watch [Night]: 1/2? *Main* Building West"_s,
+                   u"Ops"_s,
+                   {QDate(2027, 3, 3)},
+                   {0},
+                   {{u"W"_s, u"Col, Bea"_s, u""_s, {u"/."_s}}}});
+    duties.append({u"summary"_s, u""_s, {QDate(2027, 3, 4)}, {}, {{u"K"_s, u"Csm, Cy"_s, u""_s, {u"/."_s}}}});
+    duties.append({u"Standby"_s, u"HQ"_s, {}, {}, {{u"K"_s, u"Csm, Cy"_s, u""_s, {}}}});
+    writeDatafile(path, duties);
+    if (!withPeriods) {
+        dropTable(path, FileKind::Roster, u"periods"_s);
+        return;
+    }
+    Database db = Database::open(path, FileKind::Roster);
+    RecordSet periods(db, u"periods"_s);
+    const QList<std::tuple<QString, int, QDate, QDate>> rows = {
+        {guard.name, 1, guardStarts[0], QDate(2027, 3, 4)},
+        {guard.name, 2, guardStarts[1], QDate(2027, 3, 7)},
+        {guard.name, 3, guardStarts[2], QDate(2027, 3, 8)},
+        {duties[1].name, 1, QDate(2027, 3, 2), QDate(2027, 3, 2)},
+        {duties[2].name, 1, QDate(2027, 3, 3), QDate(2027, 3, 3)},
+        {duties[3].name, 1, QDate(2027, 3, 4), QDate(2027, 3, 31)},
+    };
+    for (const auto &[duty, col, from, to] : rows)
+        addRow(periods, {duty, col, from, to});
+}
+
+} // namespace
+
+class tst_Export : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void roundTrip_data();
+    void roundTrip();
+    void calendarFileNames();
+    void sheetNames();
+    void uidsStable();
+    void refused_data();
+    void refused();
+    void fullDisk_data();
+    void fullDisk();
+
+private:
+    QString datafile(const QString &which) const;
+    void checkCalendars(const QString &dir, const QList<Assignment> &expected);
+    void checkSpreadsheet(const QString &path, const QList<Duty> &duties);
+    void checkCsv(const QString &path, const QList<Assignment> &expected);
+
+    QTemporaryDir m_dir;
+};
+
+QString tst_Export::datafile(const QString &which) const
+{
+    return m_dir.filePath(which + u".cxr"_s);
+}
+
+void tst_Export::initTestCase()
+{
+    QVERIFY2(QFileInfo::exists(kPython) && pythonHas(u"openpyxl"_s),
+             "/usr/bin/python3 with openpyxl is needed: run scripts/deps.sh");
+    const QString unit = m_dir.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-01-04"_s}).status, 0);
+    // Consolidate on: the company's weekend periods are holidays, to be shaded.
+    writeFile(UnitFolder(unit).consolidatePath(), " 1 \r\n");
+    QCOMPARE(runCalendrix({u"make"_s, datafile(u"company"_s), u"--data"_s, unit}).status, 0);
+    writeAwkwardDatafile(datafile(u"awkward"_s), true);
+    writeAwkwardDatafile(datafile(u"older"_s), false);
+}
+
+void tst_Export::roundTrip_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<bool>("lastDaysKnown");
+    QTest::newRow("example company") << u"company"_s << true;
+    QTest::newRow("awkward names") << u"awkward"_s << true;
+    QTest::newRow("older datafile without periods") << u"older"_s << false;
+}
+
+void tst_Export::roundTrip()
+{
+    QFETCH(QString, which);
+    QFETCH(bool, lastDaysKnown);
+    const QTemporaryDir out;
+    const QString ics = out.filePath(u"calendars"_s), xlsx = out.filePath(u"roster.xlsx"_s),
+                  csv = out.filePath(u"roster.csv"_s);
+    const QByteArray datafileBefore = readFile(datafile(which));
+    const Result r = runCalendrix({u"export"_s, datafile(which), u"--ics"_s, ics, u"--xlsx"_s, xlsx,
+                                   u"--csv"_s, csv, u"--data"_s, m_dir.path()});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(readFile(datafile(which)), datafileBefore);
+    // The older datafile is told once, whatever the number of targets.
+    QCOMPARE(r.err.count(u"INFORMATION: "_s), lastDaysKnown ? 0 : 1);
+    QCOMPARE(r.out.count(u"wrote "_s), 3);
+
+    const QList<Duty> duties = readDuties(datafile(which));
+    const QList<Assignment> expected = assignments(duties);
+    QVERIFY(expected.size() >= 6);
+    checkCalendars(ics, expected);
+    checkSpreadsheet(xlsx, duties);
+    checkCsv(csv, expected);
+}
+
+void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &expected)
+{
+    QList<EventKey> wanted;
+    QMap<QString, QList<EventKey>> wantedBySoldier;
+    for (const Assignment &a : expected) {
+        wanted.append(expectedEvent(a));
+        wantedBySoldier[a.name].append(expectedEvent(a));
+    }
+    std::sort(wanted.begin(), wanted.end());
+
+    const auto keysOf = [](const QList<IcsEvent> &events) {
+        QList<EventKey> keys;
+        for (const IcsEvent &e : events)
+            keys.append({e.summary, e.start, e.end, e.description});
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    };
+
+    const QList<IcsEvent> all = parseWithLibical(QDir(dir).filePath(u"all.ics"_s));
+    QCOMPARE(all.size(), expected.size());
+    QCOMPARE(keysOf(all), wanted);
+    QSet<QString> uids;
+    for (const IcsEvent &e : all) {
+        QVERIFY(e.allDay);
+        QVERIFY(e.stamped);
+        uids.insert(e.uid);
+    }
+    QCOMPARE(uids.size(), all.size());
+
+    // One file per soldier who stands a duty, holding his events alone.
+    QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY(files.removeOne(u"all.ics"_s));
+    QCOMPARE(files.size(), wantedBySoldier.size());
+    QList<EventKey> fromOwnFiles;
+    for (const QString &file : files) {
+        QVERIFY2(file.endsWith(u".ics"_s) && !file.startsWith(u'.'), qPrintable(file));
+        for (const QChar c : file)
+            QVERIFY2(c.category() != QChar::Other_Control && c != u'\\' && c != u':', qPrintable(file));
+        const QList<EventKey> own = keysOf(parseWithLibical(QDir(dir).filePath(file)));
+        QVERIFY2(!own.isEmpty(), qPrintable(file));
+        const QString soldierLine = std::get<3>(own.constFirst()).section(u'\n', -1);
+        for (const EventKey &k : own)
+            QVERIFY(std::get<3>(k).endsWith(soldierLine));
+        fromOwnFiles += own;
+    }
+    std::sort(fromOwnFiles.begin(), fromOwnFiles.end());
+    QCOMPARE(fromOwnFiles, wanted);
+
+    if (!pythonHas(u"icalendar"_s))
+        return;
+    const QJsonArray events =
+        readBack(u"ics"_s, QDir(dir).filePath(u"all.ics"_s)).value(u"events"_s).toArray();
+    QList<EventKey> byPython;
+    for (const QJsonValue &v : events) {
+        const QJsonObject e = v.toObject();
+        QVERIFY(e.value(u"allDay"_s).toBool());
+        QVERIFY(e.value(u"stamp"_s).toBool());
+        QVERIFY(uids.contains(e.value(u"uid"_s).toString()));
+        byPython.append({e.value(u"summary"_s).toString(), e.value(u"start"_s).toString(),
+                         e.value(u"end"_s).toString(), e.value(u"description"_s).toString()});
+    }
+    std::sort(byPython.begin(), byPython.end());
+    QCOMPARE(byPython, wanted);
+}
+
+void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties)
+{
+    const QJsonArray sheets = readBack(u"xlsx"_s, path).value(u"sheets"_s).toArray();
+    QCOMPARE(sheets.size(), duties.size() + 1);
+    const QJsonObject summary = sheets[0].toObject();
+    QCOMPARE(summary.value(u"name"_s).toString(), u"Summary"_s);
+    const QJsonArray summaryRows = summary.value(u"cells"_s).toArray();
+    QCOMPARE(summaryRows.size(), duties.size() + 1);
+    QCOMPARE(summaryRows[0].toArray().toVariantList(),
+             QVariantList({u"Duty"_s, u"Organization"_s, u"Periods"_s, u"First day"_s, u"Last day"_s,
+                           u"Soldiers"_s, u"Assignments"_s}));
+
+    QSet<QString> names;
+    for (qsizetype d = 0; d < duties.size(); ++d) {
+        const Duty &duty = duties[d];
+        const QJsonObject sheet = sheets[d + 1].toObject();
+        const QString name = sheet.value(u"name"_s).toString();
+        QVERIFY2(!name.isEmpty() && name.size() <= 31, qPrintable(name));
+        for (const QChar c : u"[]:*?/\\")
+            QVERIFY2(!name.contains(c), qPrintable(name));
+        QVERIFY2(!names.contains(name.toCaseFolded()) &&
+                     name.compare(u"History"_s, Qt::CaseInsensitive) != 0 &&
+                     name.compare(u"Summary"_s, Qt::CaseInsensitive) != 0,
+                 qPrintable(name));
+        names.insert(name.toCaseFolded());
+        QCOMPARE(sheet.value(u"freeze"_s).toString(), u"C4"_s);
+
+        // The heading rows: the duty and organization, the first days, the last days.
+        const QJsonArray rows = sheet.value(u"cells"_s).toArray();
+        QCOMPARE(rows.size(), 3 + duty.soldiers.size());
+        const QJsonArray title = rows[0].toArray(), firsts = rows[1].toArray(), lasts = rows[2].toArray();
+        QCOMPARE(title[0].toString(), duty.name);
+        if (!duty.organization.isEmpty())
+            QCOMPARE(title[2].toString(), duty.organization);
+        QCOMPARE(firsts[0].toString(), u"Rank"_s);
+        QCOMPARE(firsts[1].toString(), u"Name"_s);
+        QList<int> shaded;
+        for (int c = 0; c < duty.starts.size(); ++c) {
+            QCOMPARE(firsts[2 + c].toString(), duty.starts[c].toString(Qt::ISODate));
+            QCOMPARE(lasts[2 + c].toString(), duty.ends[c].toString(Qt::ISODate));
+            if (duty.holidays[c])
+                shaded.append(2 + c);
+        }
+        QList<int> shadedRead;
+        for (const QJsonValue &v : sheet.value(u"shaded"_s).toArray())
+            shadedRead.append(v.toInt());
+        QCOMPARE(shadedRead, shaded);
+
+        // One row per soldier, most senior first; every mark as in the datafile.
+        QList<QStringList> wanted, got;
+        for (const Soldier &s : duty.soldiers)
+            wanted.append(QStringList{rankShown(s.rank), withoutControls(s.name)} + s.cells);
+        QString lastRank;
+        for (qsizetype i = 3; i < rows.size(); ++i) {
+            QStringList row;
+            const QJsonArray cells = rows[i].toArray();
+            for (int c = 0; c < 2 + duty.starts.size(); ++c) {
+                const QJsonValue v = cells.at(c);
+                row.append(v.isDouble() ? QString::number(v.toInteger()) : v.toString());
+            }
+            got.append(row);
+        }
+        std::sort(wanted.begin(), wanted.end());
+        std::sort(got.begin(), got.end());
+        QCOMPARE(got, wanted);
+        // The column of names is wide enough for the longest name line.
+        qsizetype longest = 0;
+        for (const Soldier &s : duty.soldiers)
+            for (const QString &line : s.name.split(u'\n'))
+                longest = std::max(longest, line.size());
+        QVERIFY(sheet.value(u"widths"_s).toObject().value(u"B"_s).toDouble() >=
+                double(std::min<qsizetype>(longest, 50)));
+
+        const QJsonArray s = summaryRows[d + 1].toArray();
+        QCOMPARE(s[0].toString(), duty.name);
+        QCOMPARE(s[1].toString(), duty.organization);
+        QCOMPARE(s[2].toInt(), duty.starts.size());
+        if (!duty.starts.isEmpty()) {
+            QCOMPARE(s[3].toString(),
+                     *std::min_element(duty.starts.begin(), duty.starts.end()) == QDate()
+                         ? QString()
+                         : std::min_element(duty.starts.begin(), duty.starts.end())->toString(Qt::ISODate));
+            QDate last;
+            for (int c = 0; c < duty.starts.size(); ++c)
+                last = std::max(last, duty.ends[c].isValid() ? duty.ends[c] : duty.starts[c]);
+            QCOMPARE(s[4].toString(), last.toString(Qt::ISODate));
+        }
+        QCOMPARE(s[5].toInt(), duty.soldiers.size());
+        int standing = 0;
+        for (const Soldier &soldier : duty.soldiers)
+            standing += int(soldier.cells.count(u"/."_s));
+        QCOMPARE(s[6].toInt(), standing);
+    }
+}
+
+void tst_Export::checkCsv(const QString &path, const QList<Assignment> &expected)
+{
+    QVERIFY(readFile(path).contains("\r\n"));
+    const QJsonArray rows = readBack(u"csv"_s, path).value(u"rows"_s).toArray();
+    QCOMPARE(rows.size(), expected.size() + 1);
+    QCOMPARE(rows[0].toArray().toVariantList(),
+             QVariantList({u"Duty"_s, u"Organization"_s, u"Rank"_s, u"Soldier"_s, u"First day"_s,
+                           u"Last day"_s, u"Holiday"_s}));
+    QList<QStringList> wanted, got;
+    for (const Assignment &a : expected)
+        wanted.append({a.duty, a.organization, rankShown(a.rank), a.name, a.first.toString(Qt::ISODate),
+                       a.shownLast().toString(Qt::ISODate), a.holiday ? u"1"_s : u"0"_s});
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        QStringList row;
+        for (const QJsonValue &v : rows[i].toArray())
+            row.append(v.toString());
+        // Duty by duty, period by period.
+        if (!got.isEmpty() && got.back()[0] == row[0])
+            QVERIFY2(got.back()[4] <= row[4], qPrintable(row.join(u',')));
+        got.append(row);
+    }
+    std::sort(wanted.begin(), wanted.end());
+    std::sort(got.begin(), got.end());
+    QCOMPARE(got, wanted);
+}
+
+// Names that differ only in characters a file name may not hold still get
+// files of their own; none is hidden, "." or "..", and all.ics stays the
+// file of every assignment.
+void tst_Export::calendarFileNames()
+{
+    const QTemporaryDir out;
+    QCOMPARE(runCalendrix({u"export"_s, datafile(u"awkward"_s), u"--ics"_s, out.path()}).status, 0);
+    const QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    QMap<QString, QString> soldierOf; // file -> the name in its events
+    for (const QString &file : files) {
+        if (file == u"all.ics")
+            continue;
+        const QList<IcsEvent> events = parseWithLibical(QDir(out.path()).filePath(file));
+        QVERIFY(!events.isEmpty());
+        // The organization's line first, but for the duty that has none.
+        const IcsEvent &e = events[0];
+        const QString who = e.summary == u"summary" ? e.description : e.description.section(u'\n', 1);
+        soldierOf.insert(file, who.section(u' ', 1));
+    }
+    // Every soldier of the roster, each in a file of his own.
+    QSet<QString> soldiers(soldierOf.begin(), soldierOf.end());
+    QCOMPARE(soldiers.size(), soldierOf.size());
+    for (const QString &name : kAwkwardNames) {
+        // libical keeps line breaks; control characters become blanks.
+        QVERIFY2(soldiers.contains(withoutControls(name)), qPrintable(name));
+    }
+    QSet<QString> folded;
+    for (const QString &file : files) {
+        QVERIFY2(file != u"." && file != u".." && !file.startsWith(u'.'), qPrintable(file));
+        QVERIFY2(!folded.contains(file.toCaseFolded()), qPrintable(file));
+        folded.insert(file.toCaseFolded());
+    }
+}
+
+// A spreadsheet program refuses sheet names that are too long, hold certain
+// characters or repeat one another without regard to case.
+void tst_Export::sheetNames()
+{
+    const QTemporaryDir out;
+    const QString xlsx = out.filePath(u"r.xlsx"_s);
+    QCOMPARE(runCalendrix({u"export"_s, datafile(u"awkward"_s), u"--xlsx"_s, xlsx}).status, 0);
+    QStringList names;
+    for (const QJsonValue &s : readBack(u"xlsx"_s, xlsx).value(u"sheets"_s).toArray())
+        names.append(s.toObject().value(u"name"_s).toString());
+    QCOMPARE(names.size(), 6);
+    QCOMPARE(names[0], u"Summary"_s);
+    QCOMPARE(names[1], u"Gate Guard, North"_s);
+    // The two long names share their first 31 characters.
+    QCOMPARE(names[2], u"Fire Watch _Night__ 1_2_ _Main_"_s);
+    QCOMPARE(names[3], u"Fire Watch _Night__ 1_2_ _M (2)"_s);
+    QCOMPARE(names[4], u"summary (2)"_s);
+    QCOMPARE(names[5], u"Standby"_s);
+}
+
+void tst_Export::uidsStable()
+{
+    const QTemporaryDir out;
+    const auto uids = [&](const QString &dir) {
+        QStringList list;
+        for (const IcsEvent &e : parseWithLibical(QDir(dir).filePath(u"all.ics"_s)))
+            list.append(e.uid);
+        list.sort();
+        return list;
+    };
+    const QString first = out.filePath(u"first"_s), again = out.filePath(u"again"_s);
+    QCOMPARE(runCalendrix({u"export"_s, datafile(u"company"_s), u"--ics"_s, first}).status, 0);
+    QCOMPARE(runCalendrix({u"export"_s, datafile(u"company"_s), u"--ics"_s, again}).status, 0);
+    QVERIFY(!uids(first).isEmpty());
+    QCOMPARE(uids(again), uids(first));
+    // Another roster's events are other events.
+    const QString other = out.filePath(u"other"_s);
+    QCOMPARE(runCalendrix({u"export"_s, datafile(u"awkward"_s), u"--ics"_s, other}).status, 0);
+    const QStringList a = uids(first), b = uids(other);
+    for (const QString &uid : b)
+        QVERIFY(!a.contains(uid));
+}
+
+void tst_Export::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // DATAFILE, OUT stand for the paths
+    QTest::addColumn<QString>("existing");      // a file made beforehand under OUT
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no target") << QStringList{u"DATAFILE"_s} << QString() << 2 << u"at least one of"_s;
+    QTest::newRow("two datafiles") << QStringList{u"DATAFILE"_s, u"DATAFILE"_s, u"--csv"_s, u"OUT/a.csv"_s}
+                                   << QString() << 2 << u"exactly one datafile"_s;
+    QTest::newRow("empty name") << QStringList{u"DATAFILE"_s, u"--csv"_s, u""_s} << QString() << 2
+                                << u"--csv needs"_s;
+    QTest::newRow("twice the same option")
+        << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/a.csv"_s, u"--csv"_s, u"OUT/b.csv"_s} << QString()
+        << 2 << u"once"_s;
+    QTest::newRow("unknown option") << QStringList{u"DATAFILE"_s, u"--pdf"_s, u"OUT/a.pdf"_s} << QString()
+                                    << 2 << u"pdf"_s;
+    QTest::newRow("missing datafile")
+        << QStringList{u"OUT/none.cxr"_s, u"--csv"_s, u"OUT/a.csv"_s} << QString() << 1 << u"none.cxr"_s;
+    QTest::newRow("not a datafile") << QStringList{u"OUT/junk.cxr"_s, u"--csv"_s, u"OUT/a.csv"_s}
+                                    << u"junk.cxr"_s << 1 << u"junk.cxr"_s;
+    QTest::newRow("csv exists") << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/a.csv"_s} << u"a.csv"_s << 4
+                                << u"QUESTION: "_s;
+    QTest::newRow("xlsx exists, csv new")
+        << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/new.csv"_s, u"--xlsx"_s, u"OUT/a.xlsx"_s}
+        << u"a.xlsx"_s << 4 << u"a.xlsx already exists"_s;
+    QTest::newRow("a calendar exists") << QStringList{u"DATAFILE"_s, u"--ics"_s, u"OUT"_s} << u"all.ics"_s
+                                       << 4 << u"all.ics already exists"_s;
+    QTest::newRow("the datafile itself")
+        << QStringList{u"DATAFILE"_s, u"--xlsx"_s, u"DATAFILE"_s, u"--replace"_s} << QString() << 1
+        << u"is the datafile"_s;
+    QTest::newRow("one name for two exports")
+        << QStringList{u"DATAFILE"_s, u"--xlsx"_s, u"OUT/x"_s, u"--csv"_s, u"OUT/x"_s} << QString() << 1
+        << u"two exports"_s;
+    QTest::newRow("a file of the unit")
+        << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/Roster.rpt"_s, u"--data"_s, u"OUT"_s, u"--replace"_s}
+        << u"Roster.rpt"_s << 1 << u"a file of the unit"_s;
+    QTest::newRow("calendars into a file")
+        << QStringList{u"DATAFILE"_s, u"--ics"_s, u"OUT/a.csv"_s} << u"a.csv"_s << 1 << u"not a folder"_s;
+}
+
+// Nothing is written when the command is refused: a file made beforehand
+// stays as it was and no other file appears.
+void tst_Export::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, existing);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QTemporaryDir out;
+    const QByteArray before = "the clerk's own file";
+    if (!existing.isEmpty())
+        writeFile(out.filePath(existing), before);
+    const QString copy = out.filePath(u"datafile.cxr"_s);
+    QVERIFY(QFile::copy(datafile(u"company"_s), copy));
+    const QByteArray datafileBefore = readFile(copy);
+    for (QString &a : arguments)
+        a.replace(u"DATAFILE"_s, copy).replace(u"OUT"_s, out.path());
+    const Result r = runCalendrix(QStringList{u"export"_s} + arguments);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+    QCOMPARE(r.err.count(u'\n'), 1);
+    QCOMPARE(readFile(copy), datafileBefore);
+    QStringList expectedFiles{u"datafile.cxr"_s};
+    if (!existing.isEmpty()) {
+        QCOMPARE(readFile(out.filePath(existing)), before);
+        expectedFiles.append(existing);
+    }
+    expectedFiles.sort();
+    QCOMPARE(QDir(out.path())
+                 .entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+             expectedFiles);
+}
+
+void tst_Export::fullDisk_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("earlier"); // an earlier export is there, to be replaced
+    for (const QString &option : {u"--ics"_s, u"--xlsx"_s, u"--csv"_s})
+        for (const qint64 kb : {16, 48, 96})
+            for (const bool earlier : {false, true})
+                QTest::addRow("%s %lldk%s", qPrintable(option), kb, earlier ? " over an earlier export" : "")
+                    << option << kb * 1024 << earlier;
+}
+
+// A disk that fills up part way: the export fails with one message naming
+// the file, leaves no part of a file and no scratch file, and an earlier
+// export stays whole.
+void tst_Export::fullDisk()
+{
+    QFETCH(QString, option);
+    QFETCH(qint64, size);
+    QFETCH(bool, earlier);
+    const SmallDisk disk(size);
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system is not permitted here");
+    const QString target = option == u"--ics"
+                               ? disk.filePath(u"calendars"_s)
+                               : disk.filePath(u"roster"_s + QString(option).replace(u"--"_s, u"."_s));
+    const QString file = option == u"--ics" ? QDir(target).filePath(u"all.ics"_s) : target;
+    if (earlier) {
+        if (option == u"--ics")
+            QVERIFY(QDir().mkpath(target));
+        writeFile(file, "the earlier export");
+    }
+    // What is free is less than the export needs, but more than nothing.
+    disk.fill(6 * 1024);
+    const Result r = runCalendrix({u"export"_s, datafile(u"company"_s), option, target, u"--replace"_s});
+    QCOMPARE(r.status, 1);
+    const QStringList errors = errorLines(r);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(QFileInfo(target).fileName()), qPrintable(r.err));
+    QVERIFY2(!r.out.contains(u"wrote"_s), qPrintable(r.out));
+    if (earlier)
+        QCOMPARE(readFile(file), QByteArray("the earlier export"));
+    else
+        QVERIFY(!QFileInfo::exists(file));
+    // A folder made for the calendars goes with them.
+    QCOMPARE(QFileInfo::exists(target), earlier);
+    const QString folder = option == u"--ics" ? target : disk.path();
+    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    left.removeAll(u"filler"_s);
+    QCOMPARE(left, earlier ? QStringList{QFileInfo(file).fileName()} : QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_Export)
+#include "tst_Export.moc"

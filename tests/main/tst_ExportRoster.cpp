@@ -1,0 +1,242 @@
+// File > Export Roster: which datafile, format and target the clerk picks,
+// what is written and what the clerk is told.
+
+#include "../TestUnit.h"
+#include "../report/DatafileBuilder.h"
+#include "ScriptedDialogs.h"
+
+#include "main/MainWindow.h"
+#include "store/FolderLock.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace calendrix;
+using namespace calendrix::test;
+
+namespace {
+
+DutySpec guard()
+{
+    return {u"Gate Guard"_s,
+            u"HQ"_s,
+            {QDate(2027, 3, 1), QDate(2027, 3, 2)},
+            {},
+            {{u"E"_s, u"Adams, Al"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}},
+             {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
+}
+
+struct Window {
+    TestUnit unit;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+
+    Window()
+    {
+        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
+                                            [] { return QDate(2027, 2, 20); });
+        main->show();
+    }
+    void exportRoster() const { main->findChild<QAction *>(u"MNU_Export"_s)->trigger(); }
+    QString datafile() const
+    {
+        const QString path = unit.path(u"march.cxr"_s);
+        if (QFileInfo::exists(path))
+            return path;
+        writeDatafile(path, {guard()});
+        Database db = Database::open(path, FileKind::Roster);
+        RecordSet periods(db, u"periods"_s);
+        addRow(periods, {u"Gate Guard"_s, 1, QDate(2027, 3, 1), QDate(2027, 3, 1)});
+        addRow(periods, {u"Gate Guard"_s, 2, QDate(2027, 3, 2), QDate(2027, 3, 4)});
+        return path;
+    }
+};
+
+} // namespace
+
+class tst_ExportRoster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuItem();
+    void nothingChosen_data();
+    void nothingChosen();
+    void eachFormat_data();
+    void eachFormat();
+    void replaceQuestion_data();
+    void replaceQuestion();
+    void notADatafile();
+    void unitFileRefused();
+    void olderDatafile();
+};
+
+void tst_ExportRoster::menuItem()
+{
+    Window w;
+    const QAction *item = w.main->findChild<QAction *>(u"MNU_Export"_s);
+    QVERIFY(item);
+    QCOMPARE(item->text(), u"&Export Roster..."_s);
+    // Beside Open/Print, in the File menu.
+    const QList<QAction *> file = w.main->findChild<QMenu *>(u"MNU_File"_s)->actions();
+    QCOMPARE(file.indexOf(const_cast<QAction *>(item)),
+             file.indexOf(w.main->findChild<QAction *>(u"MNU_Open"_s)) + 1);
+}
+
+void tst_ExportRoster::nothingChosen_data()
+{
+    QTest::addColumn<QStringList>("fileNames"); // DATAFILE, UNIT stand for the paths
+    QTest::addColumn<int>("choice");
+    QTest::newRow("no datafile") << QStringList{} << 1;
+    QTest::newRow("the preset pattern") << QStringList{u"UNIT/*.CXR"_s} << 1;
+    QTest::newRow("no format") << QStringList{u"DATAFILE"_s, u"UNIT/out.csv"_s} << -1;
+    QTest::newRow("no spreadsheet name") << QStringList{u"DATAFILE"_s} << 1;
+    QTest::newRow("no folder for calendars") << QStringList{u"DATAFILE"_s} << 0;
+}
+
+void tst_ExportRoster::nothingChosen()
+{
+    QFETCH(QStringList, fileNames);
+    QFETCH(int, choice);
+    Window w;
+    const QString datafile = w.datafile();
+    const QStringList before = QDir(w.unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    for (QString &f : fileNames)
+        f.replace(u"DATAFILE"_s, datafile).replace(u"UNIT"_s, w.unit.dir.path());
+    w.dialogs.fileNames = fileNames;
+    w.dialogs.choices = {choice};
+    w.exportRoster();
+    QVERIFY(w.dialogs.texts(Messenger::Kind::Information).isEmpty());
+    QVERIFY(w.dialogs.questions.isEmpty());
+    QCOMPARE(QDir(w.unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+void tst_ExportRoster::eachFormat_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("target");      // as the dialog returns it
+    QTest::addColumn<QStringList>("written"); // below the unit folder
+    QTest::addColumn<QString>("told");
+    QTest::newRow("calendars") << 0 << u"calendars"_s
+                               << QStringList{u"calendars/Adams, Al.ics"_s, u"calendars/Clark.ics"_s,
+                                              u"calendars/all.ics"_s}
+                               << u"Wrote 3 calendars into"_s;
+    QTest::newRow("spreadsheet") << 1 << u"march.xlsx"_s << QStringList{u"march.xlsx"_s}
+                                 << u"Summary and 1 duty sheet."_s;
+    QTest::newRow("spreadsheet without suffix")
+        << 1 << u"march"_s << QStringList{u"march.xlsx"_s} << u"march.xlsx: Summary"_s;
+    QTest::newRow("csv") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s}
+                         << u"march.csv: 2 assignments."_s;
+}
+
+void tst_ExportRoster::eachFormat()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, target);
+    QFETCH(QStringList, written);
+    QFETCH(QString, told);
+    Window w;
+    const QString datafile = w.datafile();
+    const QByteArray datafileBefore = readFile(datafile);
+    w.dialogs.fileNames = {datafile, w.unit.path(target)};
+    w.dialogs.choices = {choice};
+    w.exportRoster();
+    const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(info.size(), 1);
+    QVERIFY2(info[0].contains(told), qPrintable(info[0]));
+    for (const QString &file : written) {
+        QVERIFY2(QFileInfo(w.unit.path(file)).size() > 0, qPrintable(file));
+        QVERIFY2(info[0].contains(QFileInfo(w.unit.path(file)).absolutePath()), qPrintable(info[0]));
+    }
+    QCOMPARE(readFile(datafile), datafileBefore);
+    if (choice == 2)
+        QCOMPARE(readFile(w.unit.path(target)).count("\r\n"), 3);
+}
+
+void tst_ExportRoster::replaceQuestion_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("csv kept") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s} << false
+                              << u"march.csv already exists. Replace?"_s;
+    QTest::newRow("csv replaced") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s} << true
+                                  << u"march.csv already exists. Replace?"_s;
+    QTest::newRow("calendars kept") << 0 << u"cal"_s << QStringList{u"cal/all.ics"_s, u"cal/Clark.ics"_s}
+                                    << false << u"2 of the calendars already exist in"_s;
+    QTest::newRow("calendars replaced") << 0 << u"cal"_s << QStringList{u"cal/all.ics"_s, u"cal/Clark.ics"_s}
+                                        << true << u"2 of the calendars already exist in"_s;
+}
+
+void tst_ExportRoster::replaceQuestion()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, target);
+    QFETCH(QStringList, existing);
+    QFETCH(bool, answer);
+    QFETCH(QString, question);
+    Window w;
+    const QString datafile = w.datafile();
+    if (choice == 0)
+        QVERIFY(QDir(w.unit.dir.path()).mkpath(target));
+    for (const QString &file : existing)
+        writeFile(w.unit.path(file), "the clerk's own");
+    w.dialogs.fileNames = {datafile, w.unit.path(target)};
+    w.dialogs.choices = {choice};
+    w.dialogs.answers = {answer};
+    w.exportRoster();
+    QCOMPARE(w.dialogs.questions.size(), 1);
+    QVERIFY2(w.dialogs.questions[0].contains(question), qPrintable(w.dialogs.questions[0]));
+    for (const QString &file : existing)
+        QCOMPARE(readFile(w.unit.path(file)) == "the clerk's own", !answer);
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Information).size(), answer ? 1 : 0);
+}
+
+void tst_ExportRoster::notADatafile()
+{
+    Window w;
+    w.dialogs.fileNames = {w.unit.folder.workingPath(), w.unit.path(u"x.csv"_s)};
+    w.dialogs.choices = {2};
+    w.exportRoster();
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].startsWith(u"The roster cannot be exported."_s), qPrintable(errors[0]));
+    QVERIFY2(errors[0].contains(w.unit.folder.workingPath()), qPrintable(errors[0]));
+    QVERIFY(!QFileInfo::exists(w.unit.path(u"x.csv"_s)));
+}
+
+// A name chosen by mistake never takes the place of one of the unit's own files.
+void tst_ExportRoster::unitFileRefused()
+{
+    Window w;
+    const QByteArray layout = readFile(w.unit.folder.rosterLayoutPath());
+    w.dialogs.fileNames = {w.datafile(), w.unit.folder.rosterLayoutPath()};
+    w.dialogs.choices = {2};
+    w.dialogs.answers = {true};
+    w.exportRoster();
+    QVERIFY(w.dialogs.questions.isEmpty());
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 2); // the format's choice, then the refusal
+    QVERIFY(w.dialogs.texts(Messenger::Kind::Error)[1].contains(u"is a file of the unit"_s));
+    QCOMPARE(readFile(w.unit.folder.rosterLayoutPath()), layout);
+}
+
+void tst_ExportRoster::olderDatafile()
+{
+    Window w;
+    const QString datafile = w.datafile();
+    dropTable(datafile, FileKind::Roster, u"periods"_s);
+    w.dialogs.fileNames = {datafile, w.unit.path(u"march.csv"_s)};
+    w.dialogs.choices = {2};
+    w.exportRoster();
+    const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
+    QCOMPARE(info.size(), 2);
+    QVERIFY2(info[0].contains(u"each assignment is exported as one day"_s), qPrintable(info[0]));
+    QVERIFY(info[1].startsWith(u"Wrote "_s));
+}
+
+QTEST_MAIN(tst_ExportRoster)
+#include "tst_ExportRoster.moc"
