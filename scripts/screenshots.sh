@@ -39,7 +39,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
         xdotool windowfocus --sync "$w" key Escape
         sleep 0.5
     }
-    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Down Return
+    xdotool mousemove 20 8 click 1; sleep 0.4; xdotool key Down Down Down Down Down Return
     shoot "Setup" setup-dialog
     xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Right Return
     shoot "Assignment Counters" counters-dialog
@@ -148,7 +148,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
 
 # The fairness window on the example battalion after three rosters over the
 # same weeks (the later ones find soldiers taken by the earlier ones, so the
-# counters drift apart): Tools > Fairness..., the last item of Tools.
+# counters drift apart): Tools > Fairness..., the last item of Tools, after Undo Last Roster Run.
 unit3=$(dirname "$unit")/battalion
 build/src/calendrix demo "$unit3" --scale battalion --seed 1 >/dev/null
 for i in 1 2 3; do
@@ -159,7 +159,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     pid=$!
     for i in $(seq 50); do xdotool search --name "^Calendrix - " >/dev/null 2>&1 && break; sleep 0.2; done
     sleep 1
-    xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Down Down Down Return
+    xdotool mousemove 59 8 click 1; sleep 0.4; xdotool key Down Down Down Down Down Return
     for i in $(seq 100); do w=$(xdotool search --onlyvisible --name "^Fairness\$" 2>/dev/null | head -1); [ -n "$w" ] && break; sleep 0.2; done
     [ -n "$w" ] || { echo "no window Fairness" >&2; kill $pid; exit 1; }
     xdotool windowmove --sync "$w" 0 0 windowsize --sync "$w" 1240 840

@@ -30,12 +30,10 @@ void say(FILE *stream, const QString &line)
     s << line << "\n";
 }
 
-using CommandLine::usageError;
-
 // One line, whatever the message holds.
-int failure(const QString &message)
+int failureLine(const QString &message)
 {
-    return CommandLine::failure(QString(message).replace(u'\n', u' '));
+    return failure(QString(message).replace(u'\n', u' '));
 }
 
 } // namespace
@@ -89,7 +87,7 @@ int runExport(const QStringList &arguments)
         const RosterExport roster(datafile);
         for (const QString &file : roster.plannedFiles(targets))
             if (unit.isOwnFile(file))
-                return failure(u"'%1' is a file of the unit; choose another name for the export."_s.arg(
+                return failureLine(u"'%1' is a file of the unit; choose another name for the export."_s.arg(
                     QDir::toNativeSeparators(file)));
         const QStringList existing = roster.existingFiles(targets);
         if (!existing.isEmpty() && !parser.isSet(replace)) {
@@ -110,13 +108,13 @@ int runExport(const QStringList &arguments)
             say(stdout, line);
         return 0;
     } catch (const Error &e) {
-        return failure(e.text());
+        return failureLine(e.text());
     } catch (const std::bad_alloc &) {
-        return failure(
+        return failureLine(
             u"Exporting '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
     } catch (const std::exception &e) {
-        return failure(u"'%1' cannot be exported: %2."_s.arg(QDir::toNativeSeparators(datafile),
-                                                             QString::fromLocal8Bit(e.what())));
+        return failureLine(u"'%1' cannot be exported: %2."_s.arg(QDir::toNativeSeparators(datafile),
+                                                                 QString::fromLocal8Bit(e.what())));
     }
 }
 
