@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -89,6 +91,8 @@ private slots:
     void previewShowsThePages();
     void previewShowsTheFirstPageAtOnce();
     void previewSavesAPdf();
+    void draftPreviewOffersMakeItCount_data();
+    void draftPreviewOffersMakeItCount();
     void unusableLayout_data();
     void unusableLayout();
 };
@@ -292,6 +296,39 @@ void tst_OpenPrint::previewSavesAPdf()
     save->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     QCOMPARE(readFile(pdf), QByteArray("mine"));
+}
+
+// A draft's preview has one more button, "Make It Count": it closes the
+// preview and says so; Close says no.
+void tst_OpenPrint::draftPreviewOffersMakeItCount_data()
+{
+    QTest::addColumn<bool>("count");
+    QTest::newRow("Make It Count") << true;
+    QTest::newRow("Close") << false;
+}
+
+void tst_OpenPrint::draftPreviewOffersMakeItCount()
+{
+    QFETCH(bool, count);
+    TestUnit unit;
+    const QString path = unit.path(u"march-draft.cxr"_s);
+    writeDatafile(path, {guard()});
+    QString pressed;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *button = dialog->findChild<QToolButton *>(u"MakeItCountButton"_s);
+        QVERIFY(button);
+        QVERIFY(button->isVisible());
+        if (count) {
+            pressed = button->text();
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+        }
+    });
+    QCOMPARE(WidgetDialogs().previewDraft(nullptr, roster(unit, path)), count);
+    QCOMPARE(pressed, count ? u"Make It Count"_s : QString());
 }
 
 void tst_OpenPrint::unusableLayout_data()
