@@ -247,18 +247,7 @@ void FairnessWindow::refresh()
         return;
     }
     const FairnessModel &model = *m_model;
-    QStringList summary;
-    for (DayClass c : {DayClass::Normal, DayClass::Holiday})
-        if (const int widest = model.widestDuty(c); widest >= 0)
-            summary.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
-                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
-                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
-    const QStringList idle = model.soldiersWithoutDuty();
-    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
-                                  : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
-                                        .arg(idle.mid(0, 12).join(u"; "_s) +
-                                             (idle.size() > 12 ? u"; ..."_s : QString())));
-    m_summary->setText(summary.join(u' '));
+    m_summary->setText(FairnessReport::findings(model, 12, u"; "_s).join(u' '));
     showDutyChart();
     m_soldiers->setFairness(m_model);
 }

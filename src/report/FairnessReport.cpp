@@ -292,6 +292,22 @@ void FairnessReport::applyPageSetup(QPagedPaintDevice &device) const
     device.setPageLayout(page);
 }
 
+QStringList FairnessReport::findings(const FairnessModel &model, int names, const QString &separator)
+{
+    QStringList sentences;
+    for (DayClass c : {DayClass::Normal, DayClass::Holiday})
+        if (const int widest = model.widestDuty(c); widest >= 0)
+            sentences.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
+                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
+                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
+    const QStringList idle = model.soldiersWithoutDuty();
+    sentences.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
+                                    : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
+                                          .arg(idle.mid(0, names).join(separator) +
+                                               (idle.size() > names ? separator + u"..."_s : QString())));
+    return sentences;
+}
+
 int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
     const FairnessModel &model = *m_model;
@@ -303,16 +319,7 @@ int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
     QStringList summary{u"%1 soldiers (%2 qualified for a duty), %3 duties."_s.arg(model.soldiers().size())
                             .arg(qualified)
                             .arg(model.duties().size())};
-    for (DayClass c : {DayClass::Normal, DayClass::Holiday})
-        if (const int widest = model.widestDuty(c); widest >= 0)
-            summary.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
-                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
-                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
-    const QStringList idle = model.soldiersWithoutDuty();
-    summary.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
-                                  : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
-                                        .arg(idle.mid(0, 40).join(u", "_s) +
-                                             (idle.size() > 40 ? u", ..."_s : QString())));
+    summary += findings(model, 40, u", "_s);
     for (const QString &s : summary) {
         const QRectF need = QFontMetricsF(pg.body, &device)
                                 .boundingRect(QRectF(0, 0, pg.width(), device.height()), Qt::TextWordWrap, s);

@@ -35,6 +35,11 @@ public:
     // ReportError.
     void writePdf(const QString &path, const QPageSize &paper) const;
 
+    // The unit-wide findings in sentences: the duties with the largest
+    // spread, and who is qualified yet has no duty (at most names of them,
+    // joined by separator). The window shows them as the report prints them.
+    static QStringList findings(const FairnessModel &model, int names, const QString &separator);
+
 private:
     std::shared_ptr<const FairnessModel> m_model;
     QString m_unitName;
