@@ -102,6 +102,8 @@ int runExport(const QStringList &arguments)
                                           : u"No (give --replace to replace them)"_s));
             return 4;
         }
+        if (roster.isDraft())
+            say(stderr, u"INFORMATION: "_s + roster.draftNotice());
         if (!roster.lastDaysKnown())
             say(stderr, u"INFORMATION: "_s + roster.lastDaysNotice());
         for (const QString &line : roster.write(targets))

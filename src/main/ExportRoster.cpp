@@ -100,6 +100,8 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         !dialogs.ask(parent, u"%1 of the calendars already exist in %2. Replace them?"_s.arg(existing.size())
                                  .arg(QDir::toNativeSeparators(target))))
         return;
+    if (roster->isDraft())
+        dialogs.inform(parent, Messenger::Kind::Information, roster->draftNotice());
     if (!roster->lastDaysKnown())
         dialogs.inform(parent, Messenger::Kind::Information, roster->lastDaysNotice());
 

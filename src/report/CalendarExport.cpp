@@ -111,7 +111,7 @@ QString CalendarExport::safeBaseName(const QString &name)
     return safe.isEmpty() ? u"_"_s : safe;
 }
 
-CalendarExport::CalendarExport(const RosterData &data)
+CalendarExport::CalendarExport(const RosterData &data) : m_draft(data.draft)
 {
     const QByteArray identity = rosterIdentity(data);
     QHash<QByteArray, int> seen;
@@ -181,7 +181,8 @@ void CalendarExport::write(const QString &folder, ExportBatch &batch) const
         icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(column.start)));
         // All-day events end on the day after their last one.
         icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(column.lastDay().addDays(1))));
-        icalcomponent_add_property(event, icalproperty_new_summary(icalText(e.duty->name).constData()));
+        const QString summary = m_draft ? e.duty->name + u" ("_s + draftNotice() + u')' : e.duty->name;
+        icalcomponent_add_property(event, icalproperty_new_summary(icalText(summary).constData()));
         const QString who = (rankName(e.soldier->rank) + u' ' + e.soldier->name).trimmed();
         icalcomponent_add_property(
             event, icalproperty_new_description(

@@ -46,6 +46,7 @@ private:
     QList<Event> m_events;
     QStringList m_soldiers;           // those who stand a duty, in file order
     QHash<QString, QString> m_fileOf; // soldier's name -> file name
+    bool m_draft = false;             // every event says that it was not counted
 };
 
 } // namespace calendrix

@@ -40,8 +40,7 @@ QString marked(const QString &text, bool draft)
 {
     if (!draft)
         return text;
-    const QString notice = u"DRAFT \u2014 not counted"_s;
-    return text.isEmpty() ? notice : text + u" \u00b7 "_s + notice;
+    return text.isEmpty() ? draftNotice() : text + u" \u00b7 "_s + draftNotice();
 }
 
 } // namespace

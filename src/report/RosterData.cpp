@@ -36,6 +36,11 @@ int seniority(const QString &rank)
 
 } // namespace
 
+QString draftNotice()
+{
+    return u"DRAFT \u2014 not counted"_s;
+}
+
 QString rankName(const QString &code)
 {
     static const QHash<QString, QString> names = [] {

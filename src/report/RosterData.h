@@ -30,6 +30,10 @@ struct RosterDuty {
     QList<RosterSoldier> soldiers; // most senior first, then by name
 };
 
+// What a draft's printed reports and exports carry, so that it never passes
+// for the roster that counts.
+QString draftNotice();
+
 // The abbreviation printed for a rank code ("SGT" for "F"); an unknown code as it is.
 QString rankName(const QString &code);
 

@@ -53,6 +53,13 @@ QString RosterExport::lastDaysNotice() const
            "earlier version); each assignment is exported as one day."_s.arg(shown(m_datafile));
 }
 
+QString RosterExport::draftNotice() const
+{
+    return u"The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
+           "sheets say \"%2\"; the CSV has no place for it."_s.arg(shown(m_datafile),
+                                                                   calendrix::draftNotice());
+}
+
 int RosterExport::assignmentCount() const
 {
     int count = 0;

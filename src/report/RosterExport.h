@@ -29,6 +29,9 @@ public:
     bool lastDaysKnown() const;
     // What to tell the person once when the last days are not known.
     QString lastDaysNotice() const;
+    // What to tell the person once when the datafile is a draft.
+    bool isDraft() const { return m_data.draft; }
+    QString draftNotice() const;
     int assignmentCount() const;
 
     // Every file write() would put in place, as absolute paths.

@@ -286,7 +286,11 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         }
 
         book.text(sheet, 0, 0, duty.name, book.bold());
-        book.text(sheet, 0, kFirstPeriodColumn, duty.organization);
+        // A draft says so beside the organization, where the heading has room.
+        book.text(sheet, 0, kFirstPeriodColumn,
+                  !m_data.draft                 ? duty.organization
+                  : duty.organization.isEmpty() ? draftNotice()
+                                                : duty.organization + u" \u00b7 "_s + draftNotice());
         book.text(sheet, 1, 0, u"Rank"_s, book.bold());
         book.text(sheet, 1, 1, u"Name"_s, book.bold());
         book.text(sheet, 2, 1, u"until"_s);

@@ -268,6 +268,7 @@ private slots:
     void calendarFileNames();
     void sheetNames();
     void uidsStable();
+    void draftsSayTheyAreDrafts();
     void refused_data();
     void refused();
     void fullDisk_data();
@@ -296,6 +297,7 @@ void tst_Export::initTestCase()
     // Consolidate on: the company's weekend periods are holidays, to be shaded.
     writeFile(UnitFolder(unit).consolidatePath(), " 1 \r\n");
     QCOMPARE(runCalendrix({u"make"_s, datafile(u"company"_s), u"--data"_s, unit}).status, 0);
+    QCOMPARE(runCalendrix({u"make"_s, datafile(u"draft"_s), u"--draft"_s, u"--data"_s, unit}).status, 0);
     writeAwkwardDatafile(datafile(u"awkward"_s), true);
     writeAwkwardDatafile(datafile(u"older"_s), false);
 }
@@ -594,6 +596,31 @@ void tst_Export::uidsStable()
     const QStringList a = uids(first), b = uids(other);
     for (const QString &uid : b)
         QVERIFY(!a.contains(uid));
+}
+
+// A draft counted nothing; exported, it must not pass for the roster that
+// counts in anyone's calendar or spreadsheet.
+void tst_Export::draftsSayTheyAreDrafts()
+{
+    const QTemporaryDir out;
+    const QString ics = out.filePath(u"calendars"_s), xlsx = out.filePath(u"draft.xlsx"_s);
+    const Result r = runCalendrix(
+        {u"export"_s, datafile(u"draft"_s), u"--ics"_s, ics, u"--xlsx"_s, xlsx, u"--data"_s, m_dir.path()});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(r.err.count(u"INFORMATION: "_s), 1);
+    QVERIFY2(r.err.contains(u"is a draft"_s), qPrintable(r.err));
+
+    const QList<IcsEvent> events = parseWithLibical(QDir(ics).filePath(u"all.ics"_s));
+    QVERIFY(!events.isEmpty());
+    for (const IcsEvent &e : events)
+        QVERIFY2(e.summary.endsWith(u" (DRAFT \u2014 not counted)"_s), qPrintable(e.summary));
+    const QJsonArray sheets = readBack(u"xlsx"_s, xlsx).value(u"sheets"_s).toArray();
+    QVERIFY(sheets.size() > 1);
+    for (qsizetype s = 1; s < sheets.size(); ++s) {
+        const QJsonArray title = sheets[s].toObject().value(u"cells"_s).toArray()[0].toArray();
+        QVERIFY2(title[2].toString().endsWith(u"DRAFT \u2014 not counted"_s),
+                 qPrintable(title[2].toString()));
+    }
 }
 
 void tst_Export::refused_data()
