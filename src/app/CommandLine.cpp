@@ -128,7 +128,11 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
-        out() << "Usage: calendrix " << syntax << "\n\n" << parser.helpText().section(u'\n', 2);
+        out() << "Usage: calendrix " << syntax << "\n\n";
+        if (!parser.applicationDescription().isEmpty())
+            out() << parser.applicationDescription() << "\n\n";
+        const QString text = parser.helpText();
+        out() << text.mid(text.indexOf(u"Options:"_s));
         out().flush();
         return 0;
     }

@@ -46,7 +46,6 @@ int runExport(const QStringList &arguments)
         "Export Roster does. Give one or more of --ics, --xlsx and --csv."_s);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to export; it is only read."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
     const QCommandLineOption data(
         u"data"_s,
         u"The unit folder, whose own files are never written over (default: the current folder)."_s,
@@ -60,13 +59,9 @@ int runExport(const QStringList &arguments)
                                   u"OUT.xlsx"_s);
     const QCommandLineOption csv(u"csv"_s, u"Comma-separated values, one row per assignment."_s,
                                  u"OUT.csv"_s);
-    parser.addOptions({help, data, replace, ics, xlsx, csv});
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        say(stdout, u"Usage: calendrix "_s + kSyntax + u"\n\n"_s + parser.helpText().section(u'\n', 2));
-        return 0;
-    }
+    parser.addOptions({data, replace, ics, xlsx, csv});
+    if (const int status = parse(parser, arguments, kSyntax); status >= 0)
+        return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"export needs exactly one datafile: calendrix "_s + kSyntax);
     for (const QCommandLineOption &o : {data, ics, xlsx, csv}) {

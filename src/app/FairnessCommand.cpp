@@ -30,6 +30,7 @@ namespace {
 using CommandLine::err;
 using CommandLine::failure;
 using CommandLine::out;
+using CommandLine::parse;
 using CommandLine::usageError;
 
 QString number(double v)
@@ -164,17 +165,11 @@ int run(const QStringList &arguments)
     const QCommandLineOption pdf(u"pdf"_s, u"Write the fairness report with its charts into OUT.pdf."_s,
                                  u"OUT.pdf"_s);
     const QCommandLineOption replace(u"replace"_s, u"Replace files that exist."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
-    parser.addOptions({data, csvOption, pdf, replace, help});
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        out() << "Usage: calendrix fairness [--data DIR] [--csv OUT.csv] [--pdf OUT.pdf] [--replace]\n\n"
-              << parser.helpText().section(u'\n', 2);
-        out().flush();
-        return 0;
-    }
+    parser.addOptions({data, csvOption, pdf, replace});
+    if (const int status =
+            parse(parser, arguments, u"fairness [--data DIR] [--csv OUT.csv] [--pdf OUT.pdf] [--replace]"_s);
+        status >= 0)
+        return status;
     if (!parser.positionalArguments().isEmpty())
         return usageError(u"fairness takes no file name; give --csv OUT.csv or --pdf OUT.pdf"_s);
     for (const QCommandLineOption *o : {&data, &csvOption, &pdf})

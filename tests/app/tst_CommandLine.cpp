@@ -110,6 +110,12 @@ void tst_CommandLine::usage_data()
     QTest::newRow("overview names undo") << QStringList{u"--help"_s} << 0 << u"undo "_s;
     QTest::newRow("make help names --draft") << QStringList{u"make"_s, u"--help"_s} << 0 << u"--draft"_s;
     QTest::newRow("undo help names --force") << QStringList{u"undo"_s, u"--help"_s} << 0 << u"--force"_s;
+    // A command's help says what it does, one blank line from the usage and the options.
+    QTest::newRow("print help says what it does")
+        << QStringList{u"print"_s, u"--help"_s} << 0
+        << u"[--replace]\n\nPrint a roster datafile's remarks and roster into one PDF file"_s;
+    QTest::newRow("history help says what it does")
+        << QStringList{u"history"_s, u"--help"_s} << 0 << u"[--data DIR]\n\nList the roster runs"_s;
     QTest::newRow("undo with a file") << QStringList{u"undo"_s, u"x.cxr"_s} << 2 << u"undo takes no file"_s;
     QTest::newRow("history with an empty --data")
         << QStringList{u"history"_s, u"--data"_s, u""_s} << 2 << u"--data"_s;
