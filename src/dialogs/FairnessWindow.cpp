@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -409,6 +410,17 @@ void FairnessWindow::savePdf()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".pdf"_s;
+    // The file dialog leaves both questions to us: a file of the unit is
+    // never replaced, any other only when the clerk says so.
+    if (m_databases.folder().isOwnFile(path)) {
+        UserDialogs::instance().inform(this, Messenger::Kind::Error,
+                                       u"'%1' is one of the unit's own files; choose another name."_s.arg(
+                                           QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (QFileInfo::exists(path) && !UserDialogs::instance().ask(this, u"%1 already exists. Replace?"_s.arg(
+                                                                          QDir::toNativeSeparators(path))))
+        return;
     try {
         FairnessReport(m_model, m_unitName, QDate::currentDate()).writePdf(path, QPageSize(QPageSize::A4));
     } catch (const Error &e) {

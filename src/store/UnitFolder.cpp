@@ -123,6 +123,14 @@ bool UnitFolder::isOwnFile(const QString &path) const
 {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
+    // All that the history folder holds is kept for undo; a file written
+    // there could take the place of a run kept in it.
+    const QFileInfo history(historyPath());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (info.absoluteFilePath().startsWith(history.absoluteFilePath() + u'/') ||
+        (!folder.isEmpty() && !history.canonicalFilePath().isEmpty() &&
+         (folder == history.canonicalFilePath() || folder.startsWith(history.canonicalFilePath() + u'/'))))
+        return true;
     for (const QString &own : ownFiles()) {
         const QFileInfo ownInfo(own);
         if (info.absoluteFilePath() == ownInfo.absoluteFilePath() ||

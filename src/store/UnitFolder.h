@@ -37,7 +37,8 @@ public:
     // Every file the unit itself uses, whether there or not: its databases
     // and their journals, layouts, help, option files, lock and records.
     QStringList ownFiles() const;
-    // True when path names one of ownFiles(), also through a link.
+    // True when path names one of ownFiles(), also through a link, or any
+    // file in the history folder.
     bool isOwnFile(const QString &path) const;
     // True when path names the unit's template (template.tem), wherever it lies.
     static bool isTemplateName(const QString &path);

@@ -141,6 +141,7 @@ private slots:
     void histogram();
     void doubleClickShowsTheSoldiersCounters();
     void refreshesAfterACounterEdit();
+    void savesAPdf_data();
     void savesAPdf();
 };
 
@@ -295,16 +296,40 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
     QCOMPARE(boxes(normal).constFirst(), u"Gate 6/13/20"_s);
 }
 
+void tst_FairnessWindow::savesAPdf_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("replace"); // the answer to the question, if one is asked
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new file") << u"fairness"_s << false << true;
+    QTest::newRow("existing file, replaced") << u"old.pdf"_s << true << true;
+    QTest::newRow("existing file, kept") << u"old.pdf"_s << false << false;
+    // Even with leave to replace, never a file of the unit.
+    QTest::newRow("the working database") << u"Memory.mdb"_s << true << false;
+}
+
+// Save PDF asks before it replaces a file and never writes over the unit's own.
 void tst_FairnessWindow::savesAPdf()
 {
+    QFETCH(QString, target);
+    QFETCH(bool, replace);
+    QFETCH(bool, written);
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
     FairnessWindow *w = p.open();
-    const QString path = p.unit.path(u"fairness"_s);
+    const QString path = p.unit.path(target);
+    const QString pdf = QFileInfo(path).suffix().isEmpty() ? path + u".pdf"_s : path;
+    if (target == u"old.pdf")
+        writeFile(pdf, "the clerk's own");
+    const QByteArray before = readFile(pdf);
     p.dialogs.fileNames = {path};
+    p.dialogs.answers = {replace};
     p.in<QPushButton>(w, u"PdfButton"_s)->click();
-    QVERIFY(readFile(path + u".pdf"_s).startsWith("%PDF-"));
-    QVERIFY(p.dialogs.shown.isEmpty()); // no error
+    QCOMPARE(readFile(pdf).startsWith("%PDF-"), written);
+    if (!written)
+        QCOMPARE(readFile(pdf), before);
+    QCOMPARE(p.dialogs.questions.size(), (target == u"old.pdf") ? 1 : 0);
+    QCOMPARE(p.dialogs.shown.size(), target == u"Memory.mdb" ? 1 : 0); // the refusal
 }
 
 QTEST_MAIN(tst_FairnessWindow)

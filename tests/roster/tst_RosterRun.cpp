@@ -824,6 +824,10 @@ void tst_RosterRun::unitFilesAreNeverTargets_data()
     for (const char *name :
          {"Roster.rpt", "Remarks.rpt", "Roster.hlp", "ROSTER.INI", "ROSTER2.INI", ".calendrix.lock"})
         QTest::newRow(name) << QString::fromLatin1(name);
+    // What the history folder holds is kept for undo.
+    QTest::newRow("a run kept for undo") << u"history/run-20270301-080000-000.mdb"_s;
+    QTest::newRow("a datafile kept for undo") << u"history/run-20270301-080000-000-march.cxr"_s;
+    QTest::newRow("a new file in history") << u"history/new.cxr"_s;
 }
 
 // Even with leave to replace, a run never turns a file of the unit into a
@@ -837,6 +841,7 @@ void tst_RosterRun::unitFilesAreNeverTargets()
     f.counter(u"Able"_s, u"D"_s, kGuard, 3);
     f.period(kGuard, kMonday, kMonday);
     f.datafile = f.unit.folder.filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(f.datafile).absolutePath()));
     writeFile(f.datafile, "kept as it is");
     f.messenger.answers = {true};
     const auto countersBefore = f.counters();
