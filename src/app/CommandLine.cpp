@@ -395,14 +395,12 @@ int runPrint(const QStringList &arguments)
         return status;
     const QFileInfo target(parser.value(pdf));
     // The PDF must never take the place of the datafile or of a layout.
-    for (const QString &own :
-         {datafile, UnitFolder(folder).remarksLayoutPath(), UnitFolder(folder).rosterLayoutPath()}) {
-        if (target.absoluteFilePath() == QFileInfo(own).absoluteFilePath() ||
-            (target.exists() && QFileInfo(own).exists() &&
-             target.canonicalFilePath() == QFileInfo(own).canonicalFilePath()))
-            return failure(u"'%1' is the datafile or a layout; choose another name for the PDF."_s.arg(
-                QDir::toNativeSeparators(target.filePath())));
-    }
+    const bool isDatafile =
+        target.absoluteFilePath() == QFileInfo(datafile).absoluteFilePath() ||
+        (target.exists() && target.canonicalFilePath() == QFileInfo(datafile).canonicalFilePath());
+    if (isDatafile || UnitFolder(folder).isOwnFile(target.filePath()))
+        return failure(u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
+            QDir::toNativeSeparators(target.filePath())));
     if (target.exists() && !parser.isSet(replace)) {
         err() << "QUESTION: " << QDir::toNativeSeparators(target.filePath())
               << " already exists. Replace? No (give --replace to replace it)\n";

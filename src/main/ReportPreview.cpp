@@ -4,6 +4,7 @@
 #include "main/UserDialogs.h"
 #include "report/ReportError.h"
 #include "store/Error.h"
+#include "store/UnitFolder.h"
 
 #include <QAbstractScrollArea>
 #include <QCache>
@@ -412,14 +413,15 @@ void ReportPreview::savePdf()
     if (path.isEmpty())
         return;
     // The PDF must never take the place of the datafile or of the layout.
-    for (const QString &own : {m_report.datafilePath(), m_report.layoutPath()}) {
-        if (QFileInfo(path).absoluteFilePath() == QFileInfo(own).absoluteFilePath()) {
-            UserDialogs::instance().inform(
-                this, Messenger::Kind::Error,
-                u"'%1' is the datafile or a layout; choose another name for the PDF."_s.arg(
-                    QDir::toNativeSeparators(path)));
-            return;
-        }
+    // The layouts are the unit's: its folder holds them.
+    const UnitFolder unit(QFileInfo(m_report.layoutPath()).absolutePath());
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_report.datafilePath()).absoluteFilePath() ||
+        unit.isOwnFile(path)) {
+        UserDialogs::instance().inform(
+            this, Messenger::Kind::Error,
+            u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
+                QDir::toNativeSeparators(path)));
+        return;
     }
     if (QFileInfo::exists(path) && !UserDialogs::instance().ask(this, u"%1 already exists. Replace?"_s.arg(
                                                                           QDir::toNativeSeparators(path))))

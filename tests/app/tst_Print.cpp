@@ -386,6 +386,14 @@ void tst_Print::existingPdf()
                                       u"--pdf"_s, m_company.datafile(), u"--replace"_s});
     QCOMPARE(over.status, 1);
     QVERIFY(readDatafile(m_company.datafile()).size() == 10);
+    // Nor over any other file of the unit.
+    const QString working = QDir(m_company.folder()).filePath(u"Memory.mdb"_s);
+    const QByteArray workingBefore = readFile(working);
+    const Result overUnit = runCalendrix({u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(),
+                                          u"--pdf"_s, working, u"--replace"_s});
+    QCOMPARE(overUnit.status, 1);
+    QVERIFY2(overUnit.err.contains(u"a file of the unit"_s), qPrintable(overUnit.err));
+    QCOMPARE(readFile(working), workingBefore);
     QCOMPARE(runCalendrix(args + QStringList{u"--replace"_s}).status, 0);
     QVERIFY(!readPdf(pdf).isEmpty());
 }

@@ -279,7 +279,16 @@ void tst_OpenPrint::previewSavesAPdf()
     save->trigger();
     QCOMPARE(readFile(path), datafile);
     QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 1);
-    QVERIFY(dialogs.texts(Messenger::Kind::Error).first().contains(u"is the datafile or a layout"_s));
+    QVERIFY(
+        dialogs.texts(Messenger::Kind::Error).first().contains(u"is the datafile or a file of the unit"_s));
+    // Nor over any other file of the unit, even with leave to replace.
+    const QByteArray working = readFile(unit.folder.workingPath());
+    dialogs.fileNames = {unit.folder.workingPath()};
+    dialogs.answers = {true};
+    save->trigger();
+    QCOMPARE(readFile(unit.folder.workingPath()), working);
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 2);
+    dialogs.answers.clear();
 
     const QString pdf = unit.path(u"march.pdf"_s);
     dialogs.fileNames = {pdf};
