@@ -52,7 +52,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR]\n"
                           "  undo         take back the last roster run (--data DIR)\n"
                           "  history      list the roster runs that can be taken back\n"
                           "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
-                          "Run 'calendrix COMMAND --help' for the options of a command.\n"_s;
+                          "Run 'calendrix COMMAND --help' for the options of a command;\n"
+                          "'calendrix --version' prints the version.\n"_s;
 
 } // namespace
 

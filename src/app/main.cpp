@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
@@ -84,6 +85,8 @@ int main(int argc, char **argv)
     return app.exec();
 #else
     Q_UNUSED(dir);
-    return 1;
+    // A build without the window can only run commands.
+    std::fputs("calendrix: this build has no window; give a command (see calendrix --help)\n", stderr);
+    return 2;
 #endif
 }

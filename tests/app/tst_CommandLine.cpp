@@ -107,6 +107,10 @@ void tst_CommandLine::usage_data()
         << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"9999-12-31"_s} << 2 << u"9999-04-24"_s;
     QTest::newRow("init help names --repair") << QStringList{u"init"_s, u"--help"_s} << 0 << u"--repair"_s;
     QTest::newRow("overview names --repair") << QStringList{u"--help"_s} << 0 << u"--repair"_s;
+    QTest::newRow("overview names --version") << QStringList{u"--help"_s} << 0 << u"--version"_s;
+#ifdef CALENDRIX_WITHOUT_WINDOW
+    QTest::newRow("no command and no window") << QStringList{} << 2 << u"give a command"_s;
+#endif
     QTest::newRow("overview names undo") << QStringList{u"--help"_s} << 0 << u"undo "_s;
     QTest::newRow("make help names --draft") << QStringList{u"make"_s, u"--help"_s} << 0 << u"--draft"_s;
     QTest::newRow("undo help names --force") << QStringList{u"undo"_s, u"--help"_s} << 0 << u"--force"_s;
