@@ -23,8 +23,6 @@ namespace calendrix {
 
 namespace {
 
-const QString kFilter = u"Calendrix datafiles (*.cxr)"_s;
-
 // The chosen file, with ".cxr" when it has no extension; empty when cancelled.
 QString chosenDatafile(const QString &path, const QString &pattern)
 {
@@ -62,7 +60,7 @@ QString DraftAndUndo::countedName(const QString &draftPath)
 bool DraftAndUndo::makeDraft()
 {
     const QString path = chosenDatafile(
-        UserDialogs::instance().saveFileName(m_window, kFilter, u"roster-draft.cxr"_s), u"*.cxr"_s);
+        UserDialogs::instance().saveFileName(m_window, datafileFilter(), u"roster-draft.cxr"_s), u"*.cxr"_s);
     if (path.isEmpty())
         return false;
     RosterRun::Outcome outcome;
@@ -96,7 +94,7 @@ bool DraftAndUndo::makeItCount(const QString &draftPath)
 {
     const QString initial = countedName(draftPath);
     const QString path =
-        chosenDatafile(UserDialogs::instance().saveFileName(m_window, kFilter, initial), u"*.cxr"_s);
+        chosenDatafile(UserDialogs::instance().saveFileName(m_window, datafileFilter(), initial), u"*.cxr"_s);
     if (path.isEmpty())
         return false;
     // Read before the run, which may replace the draft itself.

@@ -21,7 +21,6 @@ namespace calendrix {
 namespace {
 
 const QString kTitle = u"Export Roster"_s;
-const QString kDatafileFilter = u"Calendrix datafiles (*.cxr)"_s;
 
 // The target of the chosen format, with its suffix; empty when cancelled.
 QString chooseTarget(QWidget *parent, ExportRoster::Format format, const QFileInfo &datafile)
@@ -52,7 +51,7 @@ QString chooseTarget(QWidget *parent, ExportRoster::Format format, const QFileIn
 void ExportRoster::run(QWidget *parent, const QString &unitFolder)
 {
     UserDialogs &dialogs = UserDialogs::instance();
-    const QString path = dialogs.openFileName(parent, kDatafileFilter, u"*.CXR"_s, unitFolder);
+    const QString path = dialogs.openFileName(parent, datafileFilter(), u"*.CXR"_s, unitFolder);
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;

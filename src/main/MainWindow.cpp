@@ -46,7 +46,6 @@ namespace {
 
 namespace F = Fields;
 namespace RS = RecordSources;
-const QString kDatafileFilter = u"Calendrix datafiles (*.cxr)"_s;
 
 // The field of qualification k (from 1) in the duty or the soldier table.
 using QualificationField = int (*)(int);
@@ -659,7 +658,7 @@ void MainWindow::MNU_Absence_Click()
 void MainWindow::MNU_Make_Click()
 {
     saveEdits();
-    QString path = UserDialogs::instance().saveFileName(this, kDatafileFilter, u"*.cxr"_s);
+    QString path = UserDialogs::instance().saveFileName(this, datafileFilter(), u"*.cxr"_s);
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.cxr")
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -718,7 +717,7 @@ void MainWindow::MNU_Open_Click()
 {
     saveEdits();
     const QString path =
-        UserDialogs::instance().openFileName(this, kDatafileFilter, u"*.CXR"_s, m_folder.dir());
+        UserDialogs::instance().openFileName(this, datafileFilter(), u"*.CXR"_s, m_folder.dir());
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;

@@ -11,8 +11,15 @@ class QWidget;
 
 namespace calendrix {
 
-class Report;
 class ReportPreview;
+
+class Report;
+
+// The file dialogs' filter for roster datafiles.
+inline QString datafileFilter()
+{
+    return QStringLiteral("Calendrix datafiles (*.cxr)");
+}
 
 // Every modal question the windows put to the user: message boxes and file
 // dialogs. Tests replace it with scripted answers so that nothing blocks.

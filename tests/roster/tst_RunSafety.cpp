@@ -1,3 +1,4 @@
+#include "FaultRun.h"
 #include "RosterFixture.h"
 
 #include "ChildProcess.h"
@@ -44,35 +45,6 @@ private:
 namespace {
 
 const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
-
-struct Outcome {
-    bool killed = false;
-    int status = -1;
-    QString err;
-};
-
-// Runs the program, with the fault shim loaded when faults are given.
-Outcome runWith(const QStringList &arguments, const QStringList &faults = {})
-{
-    QProcess p;
-    QProcessEnvironment env = childEnvironment();
-    if (!faults.isEmpty()) {
-        env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
-        // A sanitizer build insists on coming first otherwise.
-        env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
-        for (const QString &fault : faults)
-            env.insert(fault.section(u'=', 0, 0), fault.section(u'=', 1));
-    }
-    p.setProcessEnvironment(env);
-    p.start(kBinary, arguments);
-    Outcome o;
-    if (!p.waitForFinished(60000))
-        return o;
-    o.killed = p.exitStatus() != QProcess::NormalExit;
-    o.status = o.killed ? -1 : p.exitCode();
-    o.err = QString::fromUtf8(p.readAllStandardError());
-    return o;
-}
 
 bool run(const QStringList &arguments)
 {

@@ -1,0 +1,48 @@
+#pragma once
+
+// Runs the built program as a user would, with the fault shim loaded when
+// faults are given (CALENDRIX_KILL_AFTER=..., CALENDRIX_FAIL_SYNC=...), so
+// that it is killed or fails at one exact step. FAULT_SHIM names the shim.
+
+#include "ChildProcess.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace calendrix::test {
+
+struct Outcome {
+    bool killed = false;
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+inline Outcome runWith(const QStringList &arguments, const QStringList &faults = {})
+{
+    QProcess p;
+    QProcessEnvironment env = childEnvironment();
+    if (!faults.isEmpty()) {
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAULT_SHIM));
+        // A sanitizer build insists on coming first otherwise.
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+        for (const QString &fault : faults)
+            env.insert(fault.section(u'=', 0, 0), fault.section(u'=', 1));
+    }
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
+    // Nobody at a terminal: a question is answered by the end of the input.
+    p.closeWriteChannel();
+    Outcome o;
+    if (!p.waitForFinished(120000))
+        return o;
+    o.killed = p.exitStatus() != QProcess::NormalExit;
+    o.status = o.killed ? -1 : p.exitCode();
+    o.out = QString::fromUtf8(p.readAllStandardOutput());
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
+} // namespace calendrix::test
