@@ -2,6 +2,8 @@
 
 #include "dialogs/SoldierTotalsModel.h"
 #include "main/ErrorDisplay.h"
+#include "main/PrintDestination.h"
+#include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "report/FairnessReport.h"
 #include "report/ReportError.h"
@@ -14,19 +16,21 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -215,7 +219,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     connect(print, &QPushButton::clicked, this, &FairnessWindow::printReport);
     connect(pdf, &QPushButton::clicked, this, &FairnessWindow::savePdf);
     connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
-    resize(1200, 820);
+    resizeWithinScreen(this, QSize(1200, 820));
 }
 
 FairnessWindow::~FairnessWindow() = default;
@@ -392,14 +396,48 @@ void FairnessWindow::printReport()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.title());
     report.applyPageSetup(printer);
-    QPrintPreviewDialog dialog(&printer, this);
+    // A preview of our own rather than the stock one: its Print... must
+    // send a print into a file through writePdf like Save PDF.
+    QDialog dialog(this);
     dialog.setObjectName(u"PrintPreview"_s);
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&report](QPrinter *target) {
+    auto *view = new QPrintPreviewWidget(&printer, &dialog);
+    view->setObjectName(u"PageView"_s);
+    connect(view, &QPrintPreviewWidget::paintRequested, &dialog, [&report](QPrinter *target) {
         QPainter painter(target);
         report.paint(painter, *target);
     });
-    dialog.resize(1000, 800);
+    auto *tools = new QToolBar(&dialog);
+    QAction *printAction = tools->addAction(u"&Print..."_s, &dialog, [&] {
+        const PrintDestination destination = PrintDestination::choose(&dialog, printer, report.title());
+        if (destination.kind == PrintDestination::Kind::File) {
+            // The print dialog asked before it let a file be replaced.
+            writePdf(destination.file, false, &dialog);
+        } else if (destination.kind == PrintDestination::Kind::Printer) {
+            QPainter painter;
+            if (!painter.begin(&printer)) {
+                showError(u"The printer cannot be started."_s);
+                return;
+            }
+            report.paint(painter, printer);
+            if (!painter.end())
+                showError(u"The printer could not finish %1."_s.arg(report.title()));
+        }
+    });
+    printAction->setObjectName(u"PrintAction"_s);
+    printAction->setShortcut(QKeySequence::Print);
+    tools->addSeparator();
+    tools->addAction(u"Zoom &In"_s, view, [view] { view->zoomIn(); })->setShortcut(QKeySequence::ZoomIn);
+    tools->addAction(u"Zoom &Out"_s, view, [view] { view->zoomOut(); })->setShortcut(QKeySequence::ZoomOut);
+    tools->addAction(u"Fit &Width"_s, view, &QPrintPreviewWidget::fitToWidth);
+    tools->addAction(u"Whole P&age"_s, view, &QPrintPreviewWidget::fitInView);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(tools);
+    layout->addWidget(view, 1);
+    layout->addWidget(buttons);
+    resizeWithinScreen(&dialog, QSize(1000, 800));
     dialog.exec();
 }
 
@@ -410,21 +448,27 @@ void FairnessWindow::savePdf()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".pdf"_s;
+    writePdf(path, true, this);
+}
+
+void FairnessWindow::writePdf(const QString &path, bool askToReplace, QWidget *parent)
+{
     // The file dialog leaves both questions to us: a file of the unit is
     // never replaced, any other only when the clerk says so.
     if (m_databases.folder().isOwnFile(path)) {
-        UserDialogs::instance().inform(this, Messenger::Kind::Error,
+        UserDialogs::instance().inform(parent, Messenger::Kind::Error,
                                        u"'%1' is one of the unit's own files; choose another name."_s.arg(
                                            QDir::toNativeSeparators(path)));
         return;
     }
-    if (QFileInfo::exists(path) && !UserDialogs::instance().ask(this, u"%1 already exists. Replace?"_s.arg(
-                                                                          QDir::toNativeSeparators(path))))
+    if (askToReplace && QFileInfo::exists(path) &&
+        !UserDialogs::instance().ask(parent,
+                                     u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(path))))
         return;
     try {
         FairnessReport(m_model, m_unitName, QDate::currentDate()).writePdf(path, QPageSize(QPageSize::A4));
     } catch (const Error &e) {
-        ErrorDisplay::show(this, e);
+        ErrorDisplay::show(parent, e);
     }
 }
 

@@ -45,6 +45,9 @@ private:
     void showDuty(int index);
     void printReport();
     void savePdf();
+    // Never in place of a file of the unit; an existing file is replaced
+    // only when askToReplace gets a Yes. Messages go to parent.
+    void writePdf(const QString &path, bool askToReplace, QWidget *parent);
 
     UnitDatabases &m_databases;
     QString m_unitName;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -75,6 +76,8 @@ bool DraftAndUndo::makeDraft()
     }
     if (outcome == RosterRun::Outcome::Failed)
         return false;
+    // The run hid the main window; the clerk reads the draft beside the lists.
+    m_window->show();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RosterReports reports(m_engine, m_folder.dir(), path);
@@ -85,18 +88,21 @@ bool DraftAndUndo::makeDraft()
     // shows what can be shown.
     if (reports.reports().isEmpty())
         return false;
-    if (!UserDialogs::instance().previewDraft(m_window, reports.reports().constLast()))
+    // Make It Count asks for the file from within the preview, so that a
+    // cancelled file dialog leaves the draft on the screen.
+    QString countedPath;
+    const auto chooseCounted = [&](QWidget *preview) {
+        countedPath = chosenDatafile(
+            UserDialogs::instance().saveFileName(preview, datafileFilter(), countedName(path)), u"*.cxr"_s);
+        return !countedPath.isEmpty();
+    };
+    if (!UserDialogs::instance().previewDraft(m_window, reports.reports().constLast(), chooseCounted))
         return false;
-    return makeItCount(path);
+    return makeItCount(path, countedPath);
 }
 
-bool DraftAndUndo::makeItCount(const QString &draftPath)
+bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
 {
-    const QString initial = countedName(draftPath);
-    const QString path =
-        chosenDatafile(UserDialogs::instance().saveFileName(m_window, datafileFilter(), initial), u"*.cxr"_s);
-    if (path.isEmpty())
-        return false;
     // Read before the run, which may replace the draft itself.
     RosterData draft;
     try {

@@ -20,8 +20,8 @@ public:
     DraftAndUndo(QWidget *window, const UnitFolder &folder, const RunOptions &options, ReportEngine &engine);
 
     // Asks for a file, makes a draft into it and shows its roster in the
-    // print preview; "Make It Count" there makes the counted roster into a
-    // file of the clerk's choice and says when it differs from the draft.
+    // print preview; "Make It Count" there asks for a file and makes the
+    // counted roster into it and says when it differs from the draft.
     // True when a counted run changed the working database.
     bool makeDraft();
     // Shows the last run kept and what changed since, asks, and takes it
@@ -33,7 +33,8 @@ public:
     static QString countedName(const QString &draftPath);
 
 private:
-    bool makeItCount(const QString &draftPath);
+    // Makes the roster that counts into path.
+    bool makeItCount(const QString &draftPath, const QString &path);
 
     QWidget *m_window;
     UnitFolder m_folder;

@@ -13,6 +13,7 @@
 #include "main/PeriodEntry.h"
 #include "main/RecordSetModel.h"
 #include "main/RunMessenger.h"
+#include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
@@ -74,7 +75,7 @@ MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> loc
         m_today = [] { return QDate::currentDate(); };
     setObjectName(u"Main"_s);
     setWindowTitle(u"Calendrix"_s);
-    resize(1100, 760);
+    resizeWithinScreen(this, QSize(1100, 760));
 
     m_duties = new DataControl(u"Data1"_s, this);
     m_soldiers = new DataControl(u"Data2"_s, this);

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -139,6 +140,17 @@ QDate MonthView::dateOf(const QModelIndex &cell) const
     return QDate(month.year(), month.month(), day);
 }
 
+void MonthView::markDay(const QDate &day)
+{
+    QItemSelectionModel *selection = m_view->selectionModel();
+    selection->clearSelection();
+    const QAbstractItemModel *cells = m_view->model();
+    for (int row = 1; day.isValid() && row < cells->rowCount(); ++row)
+        for (int column = 0; column < cells->columnCount(); ++column)
+            if (dateOf(cells->index(row, column)) == day)
+                selection->select(cells->index(row, column), QItemSelectionModel::Select);
+}
+
 QDate MonthView::dateAt(const QPoint &pos) const
 {
     return m_view ? dateOf(m_view->indexAt(pos)) : QDate();
@@ -168,6 +180,9 @@ bool MonthView::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
             m_dragging = true;
+            // The calendar's own mark on the day of the last click would
+            // stand beside the run being picked; it comes back on release.
+            markDay({});
             if (!m_extending)
                 m_anchor = pressed;
             setRange(m_anchor, pressed);
@@ -189,6 +204,7 @@ bool MonthView::eventFilter(QObject *watched, QEvent *event)
                 if (m_dragging) {
                     m_dragging = m_extending = false;
                     setRange(m_first, m_last);
+                    markDay(selectedDate());
                 }
                 return true;
             }

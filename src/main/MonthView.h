@@ -47,6 +47,8 @@ private:
     void paintDays();
     QDate dateOf(const QModelIndex &cell) const;
     QDate dateAt(const QPoint &pos) const;
+    // Shows day, or no day when invalid, as the calendar's own selected cell.
+    void markDay(const QDate &day);
 
     QAbstractItemView *m_view = nullptr;
     QDate m_anchor; // the day first chosen in the current run

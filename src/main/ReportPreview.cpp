@@ -1,6 +1,8 @@
 #include "main/ReportPreview.h"
 
 #include "main/ErrorDisplay.h"
+#include "main/PrintDestination.h"
+#include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "report/ReportError.h"
 #include "store/Error.h"
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -267,11 +268,7 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     bottom->setContentsMargins(8, 0, 8, 0);
     bottomMargins->setLayout(bottom);
     layout->addWidget(bottomMargins);
-    // Large, but never beyond the screen, so that Close and Stop stay in reach.
-    QSize size(1100, 800);
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
-    resize(size);
+    resizeWithinScreen(this, QSize(1100, 800));
     m_view->setFocus();
 
     updateStatus();
@@ -378,10 +375,14 @@ void ReportPreview::fail(const QString &message)
 
 void ReportPreview::print()
 {
-    QPrintDialog dialog(&m_printer, this);
-    dialog.setWindowTitle(u"Print \u2013 "_s + m_report.title());
-    if (dialog.exec() != QDialog::Accepted)
+    const PrintDestination destination = PrintDestination::choose(this, m_printer, m_report.title());
+    if (destination.kind == PrintDestination::Kind::Cancelled)
         return;
+    // The print dialog asked before it let a file be replaced.
+    if (destination.kind == PrintDestination::Kind::File) {
+        writePdf(destination.file, false);
+        return;
+    }
     QProgressDialog progress(u"Printing %1..."_s.arg(m_report.title()), u"Stop"_s, 0, m_report.sectionCount(),
                              this);
     progress.setWindowTitle(u"Calendrix"_s);
@@ -410,8 +411,12 @@ void ReportPreview::savePdf()
     const QFileInfo datafile(m_report.datafileName());
     const QString initial = datafile.completeBaseName() + u" - "_s + m_report.name() + u".pdf"_s;
     const QString path = UserDialogs::instance().saveFileName(this, u"PDF files (*.pdf)"_s, initial);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        writePdf(path, true);
+}
+
+void ReportPreview::writePdf(const QString &path, bool askToReplace)
+{
     // The PDF must never take the place of the datafile or of the layout.
     // The layouts are the unit's: its folder holds them.
     const UnitFolder unit(QFileInfo(m_report.layoutPath()).absolutePath());
@@ -423,8 +428,9 @@ void ReportPreview::savePdf()
                 QDir::toNativeSeparators(path)));
         return;
     }
-    if (QFileInfo::exists(path) && !UserDialogs::instance().ask(this, u"%1 already exists. Replace?"_s.arg(
-                                                                          QDir::toNativeSeparators(path))))
+    if (askToReplace && QFileInfo::exists(path) &&
+        !UserDialogs::instance().ask(this,
+                                     u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(path))))
         return;
     QProgressDialog progress(u"Writing %1..."_s.arg(QFileInfo(path).fileName()), QString(), 0,
                              m_report.sectionCount(), this);

@@ -58,6 +58,9 @@ private:
     void stop();
     void print();
     void savePdf();
+    // Writes the report into the PDF path, never in place of a file of the
+    // unit; an existing file is replaced only when askToReplace gets a Yes.
+    void writePdf(const QString &path, bool askToReplace);
     void updateStatus();
     // Stops at an error and closes; the message is shown once the window is gone.
     void fail(const QString &message);

@@ -1,10 +1,12 @@
 #include "main/RunMessenger.h"
 
 #include "main/UserDialogs.h"
+#include "store/FieldValues.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,6 +18,24 @@ namespace {
 constexpr int kProgressAfterMs = 700;
 // The progress window is painted this often, not at every period.
 constexpr int kPaintEveryMs = 100;
+
+// The run names days as its files store them (2027-03-15); the window shows
+// them as its lists do.
+QString withShownDates(QString text)
+{
+    static const QRegularExpression isoDate(u"\\b(\\d{4})-(\\d{2})-(\\d{2})\\b"_s);
+    QRegularExpressionMatchIterator matches = isoDate.globalMatch(text);
+    QList<QRegularExpressionMatch> found;
+    while (matches.hasNext())
+        found.prepend(matches.next()); // replaced from the end, so earlier offsets hold
+    for (const QRegularExpressionMatch &m : found) {
+        const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        if (date.isValid())
+            text.replace(m.capturedStart(), m.capturedLength(), FieldValues::dateText(date));
+    }
+    return text;
+}
+
 } // namespace
 
 // Clears the screen for a message box and puts the run's look back after it.
@@ -57,13 +77,13 @@ QWidget *RunMessenger::boxParent() const
 void RunMessenger::inform(Kind kind, const QString &text)
 {
     const Pause pause(*this);
-    UserDialogs::instance().inform(boxParent(), kind, text);
+    UserDialogs::instance().inform(boxParent(), kind, withShownDates(text));
 }
 
 bool RunMessenger::ask(const QString &question)
 {
     const Pause pause(*this);
-    return UserDialogs::instance().ask(boxParent(), question);
+    return UserDialogs::instance().ask(boxParent(), withShownDates(question));
 }
 
 void RunMessenger::started()

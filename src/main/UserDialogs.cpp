@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -110,15 +111,18 @@ void WidgetDialogs::previewReport(QWidget *parent, const Report &report)
     preview(parent, report, {});
 }
 
-bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report)
+bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report,
+                                 const std::function<bool(QWidget *)> &readyToCount)
 {
     bool count = false;
-    preview(parent, report, [&count](ReportPreview &dialog) {
+    preview(parent, report, [&count, &readyToCount](ReportPreview &dialog) {
         QToolBar *bar = dialog.toolBar();
         QAction *action = new QAction(u"Make It Count"_s, &dialog);
         action->setObjectName(u"MakeItCount"_s);
         action->setToolTip(u"Make this roster again as one that counts, into a file of your choice"_s);
-        QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog] {
+        QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog, &readyToCount] {
+            if (!readyToCount(&dialog))
+                return;
             count = true;
             dialog.accept();
         });
@@ -145,6 +149,13 @@ void WidgetDialogs::preview(QWidget *parent, const Report &report,
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)
 {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+bool WidgetDialogs::choosePrinter(QWidget *parent, QPrinter &printer, const QString &title)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace calendrix

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace calendrix {
@@ -42,12 +43,17 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
                                  const QString &folder) = 0;
     virtual QString folderName(QWidget *parent, const QString &caption, const QString &folder) = 0;
+    // The print dialog for printer; false when cancelled. A print into a
+    // file leaves the file's name in printer.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer, const QString &title) = 0;
     // A print preview of one report, from which the user prints or saves a
     // PDF; returns when it is closed.
     virtual void previewReport(QWidget *parent, const Report &report) = 0;
-    // The same for a draft's roster, with one more action, "Make It Count";
-    // true when the user chose it.
-    virtual bool previewDraft(QWidget *parent, const Report &report) = 0;
+    // The same for a draft's roster, with one more action, "Make It Count",
+    // which calls readyToCount with the preview as parent: true there closes
+    // the preview and previewDraft returns true; false leaves it open.
+    virtual bool previewDraft(QWidget *parent, const Report &report,
+                              const std::function<bool(QWidget *)> &readyToCount) = 0;
 
     // The program's own dialogs, unless a test has put others in place.
     static UserDialogs &instance();
@@ -66,8 +72,10 @@ public:
     QString openFileName(QWidget *parent, const QString &filter, const QString &initial,
                          const QString &folder) override;
     QString folderName(QWidget *parent, const QString &caption, const QString &folder) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer, const QString &title) override;
     void previewReport(QWidget *parent, const Report &report) override;
-    bool previewDraft(QWidget *parent, const Report &report) override;
+    bool previewDraft(QWidget *parent, const Report &report,
+                      const std::function<bool(QWidget *)> &readyToCount) override;
 
 private:
     // The preview of report; addActions may add to its tool bar.

@@ -5,6 +5,7 @@
 #include "dialogs/CountersDialog.h"
 #include "dialogs/DatesDialog.h"
 #include "dialogs/DialogSet.h"
+#include "dialogs/FairnessWindow.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/SetupDialog.h"
 #include "main/DataControl.h"
@@ -22,12 +23,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -129,6 +133,7 @@ private slots:
     void f1InModalDialogs();
     void failedDeleteShowsTheErrorOneWay_data();
     void failedDeleteShowsTheErrorOneWay();
+    void everyWindowFitsASmallScreen();
 };
 
 void tst_Dialogs::oneWindowPerDialog()
@@ -856,6 +861,71 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
              qPrintable(errors.first()));
     if (!action.isEmpty())
         QCOMPARE(lines.first(), action);
+}
+
+// On a 1024x768 screen every window, frame included, lies on the screen and
+// shows each of its buttons whole. The test runs again in a program of its
+// own whose screen has that size.
+void tst_Dialogs::everyWindowFitsASmallScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (screen.size() != QSize(1024, 768)) {
+        QTemporaryFile config;
+        QVERIFY(config.open());
+        config.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 768}]})");
+        config.close();
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {u"everyWindowFitsASmallScreen"_s, u"-platform"_s,
+                     u"offscreen:configfile="_s + config.fileName()});
+        QVERIFY(child.waitForFinished(120000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAll().constData());
+        return;
+    }
+    Program p;
+    p.open();
+    const auto fits = [&screen](QWidget *window) {
+        QVERIFY(window);
+        QTRY_VERIFY(window->isVisible());
+        const QString name = window->objectName();
+        QVERIFY2(screen.contains(window->frameGeometry()),
+                 qPrintable(name + u": frame %1,%2 %3x%4"_s.arg(window->frameGeometry().x())
+                                       .arg(window->frameGeometry().y())
+                                       .arg(window->frameGeometry().width())
+                                       .arg(window->frameGeometry().height())));
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (!button->isVisibleTo(window) || button->window() != window)
+                continue;
+            const QRect where(button->mapTo(window, QPoint()), button->size());
+            QVERIFY2(window->rect().contains(where), qPrintable(name + u": "_s + button->text()));
+        }
+    };
+    fits(p.main.get());
+    for (const auto &[item, name] :
+         {std::pair{u"MNU_Setup"_s, u"Setup"_s}, std::pair{u"MNU_Count"_s, u"Edit32"_s},
+          std::pair{u"MNU_Dates"_s, u"Assignment"_s}, std::pair{u"MNU_Fairness"_s, u"Fairness"_s},
+          std::pair{u"MNU_About"_s, u"About"_s}, std::pair{u"MNU_Contents"_s, u"Help"_s}}) {
+        p.choose(item);
+        QWidget *window = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible())
+                window = w;
+        fits(window);
+        if (name == u"Fairness") {
+            bool previewed = false;
+            QTimer::singleShot(0, window, [&] {
+                QWidget *preview = QApplication::activeModalWidget();
+                fits(preview);
+                previewed = true;
+                preview->close();
+            });
+            p.in<QPushButton>(window, u"PrintButton"_s)->click();
+            QVERIFY(previewed);
+        }
+        window->hide();
+    }
 }
 
 QTEST_MAIN(tst_Dialogs)

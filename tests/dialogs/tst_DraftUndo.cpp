@@ -107,15 +107,17 @@ void tst_DraftUndo::draftFromTheMenu_data()
     QTest::addColumn<bool>("count");        // "Make It Count" in the preview
     QTest::addColumn<QString>("meanwhile"); // SQL on Memory.mdb while the preview is open
     QTest::addColumn<bool>("differs");
+    QTest::addColumn<bool>("cancelFirst"); // the first file dialog of Make It Count cancelled
 
-    QTest::newRow("closed") << false << QString() << false;
-    QTest::newRow("made to count") << true << QString() << false;
+    QTest::newRow("closed") << false << QString() << false << false;
+    QTest::newRow("made to count") << true << QString() << false << false;
     QTest::newRow("made to count after the counters changed")
         << true
         << u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
            "VALUES (1, 'Adams', 'E', 'Gate Guard', 1, 0), (1, 'Baker', 'F', 'Gate Guard', 1, 0), "
            "(1, 'Clark', 'G', 'Gate Guard', 9, 0), (1, 'Dixon', 'E', 'Gate Guard', 1, 0)"_s
-        << true;
+        << true << false;
+    QTest::newRow("back in the preview after a cancelled file dialog") << true << QString() << false << true;
 }
 
 // File > Make Draft: the draft's roster in the preview, nothing counted;
@@ -125,15 +127,18 @@ void tst_DraftUndo::draftFromTheMenu()
     QFETCH(bool, count);
     QFETCH(QString, meanwhile);
     QFETCH(bool, differs);
+    QFETCH(bool, cancelFirst);
     Program p;
     const QString draft = p.unit.path(u"march-draft.cxr"_s);
     const QString counted = p.unit.path(u"march.cxr"_s);
-    p.dialogs.fileNames = {draft, counted};
-    p.dialogs.countDraft = {count};
+    p.dialogs.fileNames = cancelFirst ? QStringList{draft, QString(), counted} : QStringList{draft, counted};
+    p.dialogs.countDraft = cancelFirst ? QList<bool>{true, true} : QList<bool>{count};
     const QByteArray before = p.memory();
     QByteArray duringPreview;
+    bool mainShown = false;
     p.dialogs.whilePreviewing = [&] {
         duringPreview = p.memory();
+        mainShown = p.main->isVisible();
         if (!meanwhile.isEmpty())
             execIn(p.unit.folder.workingPath(), meanwhile);
     };
@@ -143,6 +148,7 @@ void tst_DraftUndo::draftFromTheMenu()
     QCOMPARE(p.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march-draft.cxr"_s});
     QVERIFY(p.dialogs.previews.first().sectionCount() == 1);
     QVERIFY(duringPreview == before);
+    QVERIFY(mainShown);
     QVERIFY(RosterData::read(draft).draft);
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain), QStringList(count ? 2 : 1, u"Finished"_s));
     const RunHistory::Listing history = RunHistory(p.unit.folder).list();

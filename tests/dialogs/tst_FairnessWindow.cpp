@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -299,19 +302,25 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
 void tst_FairnessWindow::savesAPdf_data()
 {
     QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("print");   // Print... into a file rather than Save PDF...
     QTest::addColumn<bool>("replace"); // the answer to the question, if one is asked
     QTest::addColumn<bool>("written");
-    QTest::newRow("new file") << u"fairness"_s << false << true;
-    QTest::newRow("existing file, replaced") << u"old.pdf"_s << true << true;
-    QTest::newRow("existing file, kept") << u"old.pdf"_s << false << false;
+    QTest::newRow("new file") << u"fairness"_s << false << false << true;
+    QTest::newRow("existing file, replaced") << u"old.pdf"_s << false << true << true;
+    QTest::newRow("existing file, kept") << u"old.pdf"_s << false << false << false;
     // Even with leave to replace, never a file of the unit.
-    QTest::newRow("the working database") << u"Memory.mdb"_s << true << false;
+    QTest::newRow("the working database") << u"Memory.mdb"_s << false << true << false;
+    // The print dialog asked before it let a file be replaced.
+    QTest::newRow("printed into an existing file") << u"old.pdf"_s << true << false << true;
+    QTest::newRow("printed into the help file") << u"Roster.hlp"_s << true << true << false;
 }
 
-// Save PDF asks before it replaces a file and never writes over the unit's own.
+// Save PDF and printing into a file ask before they replace a file and never
+// write over the unit's own.
 void tst_FairnessWindow::savesAPdf()
 {
     QFETCH(QString, target);
+    QFETCH(bool, print);
     QFETCH(bool, replace);
     QFETCH(bool, written);
     Program p;
@@ -322,14 +331,27 @@ void tst_FairnessWindow::savesAPdf()
     if (target == u"old.pdf")
         writeFile(pdf, "the clerk's own");
     const QByteArray before = readFile(pdf);
-    p.dialogs.fileNames = {path};
     p.dialogs.answers = {replace};
-    p.in<QPushButton>(w, u"PdfButton"_s)->click();
+    if (print) {
+        p.dialogs.printFiles = {path};
+        QTimer::singleShot(0, w, [] {
+            QWidget *preview = QApplication::activeModalWidget();
+            QVERIFY(preview);
+            auto *tools = preview->findChild<QToolBar *>();
+            QTest::mouseClick(tools->widgetForAction(preview->findChild<QAction *>(u"PrintAction"_s)),
+                              Qt::LeftButton);
+            preview->close();
+        });
+        p.in<QPushButton>(w, u"PrintButton"_s)->click();
+    } else {
+        p.dialogs.fileNames = {path};
+        p.in<QPushButton>(w, u"PdfButton"_s)->click();
+    }
     QCOMPARE(readFile(pdf).startsWith("%PDF-"), written);
     if (!written)
         QCOMPARE(readFile(pdf), before);
-    QCOMPARE(p.dialogs.questions.size(), (target == u"old.pdf") ? 1 : 0);
-    QCOMPARE(p.dialogs.shown.size(), target == u"Memory.mdb" ? 1 : 0); // the refusal
+    QCOMPARE(p.dialogs.questions.size(), (target == u"old.pdf" && !print) ? 1 : 0);
+    QCOMPARE(p.dialogs.shown.size(), target.endsWith(u"mdb"_s) || target.endsWith(u"hlp"_s) ? 1 : 0);
 }
 
 QTEST_MAIN(tst_FairnessWindow)

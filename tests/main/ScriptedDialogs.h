@@ -7,6 +7,7 @@
 #include "report/Report.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <functional>
 
@@ -50,6 +51,15 @@ public:
         return next();
     }
     QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
+    QStringList printFiles; // for the print dialog: "Print to File" into each; cancel when empty
+    bool choosePrinter(QWidget *, QPrinter &printer, const QString &) override
+    {
+        if (printFiles.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFiles.takeFirst());
+        return true;
+    }
     // Previews are recorded by title with the report itself, in order.
     QStringList previewTitles;
     QList<Report> previews;
@@ -59,15 +69,20 @@ public:
         previews.append(report);
     }
 
-    // Drafts are previewed like any report; countDraft answers "Make It Count" (No when empty).
+    // Drafts are previewed like any report; countDraft answers "Make It Count"
+    // (No, that is Close, when empty) for as long as the preview stays open.
     QList<bool> countDraft;
     std::function<void()> whilePreviewing; // what happens while the preview is open
-    bool previewDraft(QWidget *parent, const Report &report) override
+    bool previewDraft(QWidget *parent, const Report &report,
+                      const std::function<bool(QWidget *)> &readyToCount) override
     {
         previewReport(parent, report);
         if (whilePreviewing)
             whilePreviewing();
-        return countDraft.isEmpty() ? false : countDraft.takeFirst();
+        while (!countDraft.isEmpty() && countDraft.takeFirst())
+            if (readyToCount(parent))
+                return true;
+        return false;
     }
 
     QStringList texts(Messenger::Kind kind) const

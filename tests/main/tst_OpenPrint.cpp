@@ -305,39 +305,61 @@ void tst_OpenPrint::previewSavesAPdf()
     save->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     QCOMPARE(readFile(pdf), QByteArray("mine"));
+
+    // Print... into a file is held to the same rules, and writes the same PDF.
+    QAction *print = preview.findChild<QAction *>(u"PrintAction"_s);
+    const QByteArray personnel = readFile(unit.folder.personnelPath());
+    dialogs.printFiles = {unit.folder.personnelPath(), pdf};
+    print->trigger();
+    QCOMPARE(readFile(unit.folder.personnelPath()), personnel);
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 3);
+    print->trigger();
+    QCOMPARE(readPdf(pdf).size(), 2);
 }
 
 // A draft's preview has one more button, "Make It Count": it closes the
 // preview and says so; Close says no.
 void tst_OpenPrint::draftPreviewOffersMakeItCount_data()
 {
-    QTest::addColumn<bool>("count");
-    QTest::newRow("Make It Count") << true;
-    QTest::newRow("Close") << false;
+    QTest::addColumn<bool>("press");     // Make It Count
+    QTest::addColumn<bool>("fileGiven"); // in its file dialog
+    QTest::newRow("Make It Count") << true << true;
+    QTest::newRow("Make It Count, file dialog cancelled") << true << false;
+    QTest::newRow("Close") << false << false;
 }
 
 void tst_OpenPrint::draftPreviewOffersMakeItCount()
 {
-    QFETCH(bool, count);
+    QFETCH(bool, press);
+    QFETCH(bool, fileGiven);
     TestUnit unit;
     const QString path = unit.path(u"march-draft.cxr"_s);
     writeDatafile(path, {guard()});
     QString pressed;
+    int asked = 0;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         auto *button = dialog->findChild<QToolButton *>(u"MakeItCountButton"_s);
         QVERIFY(button);
         QVERIFY(button->isVisible());
-        if (count) {
+        if (press) {
             pressed = button->text();
             QTest::mouseClick(button, Qt::LeftButton);
-        } else {
+        }
+        // Without a file the preview stays, for another try or Close.
+        if (!fileGiven) {
+            QVERIFY(dialog->isVisible());
             dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
         }
     });
-    QCOMPARE(WidgetDialogs().previewDraft(nullptr, roster(unit, path)), count);
-    QCOMPARE(pressed, count ? u"Make It Count"_s : QString());
+    const bool counted = WidgetDialogs().previewDraft(nullptr, roster(unit, path), [&](QWidget *) {
+        ++asked;
+        return fileGiven;
+    });
+    QCOMPARE(counted, press && fileGiven);
+    QCOMPARE(asked, press ? 1 : 0);
+    QCOMPARE(pressed, press ? u"Make It Count"_s : QString());
 }
 
 void tst_OpenPrint::unusableLayout_data()

@@ -109,6 +109,8 @@ void tst_RunMessages::messagesAreNeverCovered()
     w.action(u"MNU_Make"_s)->trigger();
 
     QCOMPARE(reader.seen.size(), 3);
+    // Days as the lists show them.
+    QCOMPARE(reader.seen.first().text, u"No qualified soldier is available for Armory on 15 Mar 2027"_s);
     QCOMPARE(reader.seen.last().text, u"Finished"_s);
     for (const Seen &s : reader.seen) {
         // Nothing modal over the message, nothing else on the screen, the normal pointer.
