@@ -40,6 +40,13 @@ bool confirmed(const QString &question)
     return answer == u"y"_s || answer == u"yes"_s;
 }
 
+QString lastRunUnreadable(const UnitFolder &folder)
+{
+    return u"The unit's last roster run cannot be undone: its file in the history folder '%1' is missing "
+           "or cannot be read. No earlier run is undone before it."_s.arg(
+               QDir::toNativeSeparators(folder.historyPath()));
+}
+
 } // namespace
 
 int runUndo(const QStringList &arguments)
@@ -80,13 +87,17 @@ int runUndo(const QStringList &arguments)
         const RunHistory history(folder);
         const RunHistory::Listing listing = history.list();
         warnSkipped(listing);
+        if (listing.lastRunUnreadable)
+            return failure(lastRunUnreadable(folder));
         if (listing.entries.isEmpty())
             return failure(u"There is no roster run to undo."_s);
         const RunHistory::Entry &last = listing.entries.constFirst();
         const RunHistory::Changes changes = history.changesSince(last);
         if (!changes.none() && !parser.isSet(force))
             return failure(changes.text() + u" Nothing was undone; give --force to undo that run anyway."_s);
-        const QString question = u"Undo %1?"_s.arg(last.description());
+        QString question = u"Undo %1?"_s.arg(last.description());
+        if (!changes.none())
+            question += u' ' + changes.text() + u" Undoing it anyway loses those changes."_s;
         if (!parser.isSet(yes)) {
             if (!::isatty(STDIN_FILENO)) {
                 err() << "QUESTION: " << question << " No (give --yes to undo it)\n";
@@ -102,8 +113,14 @@ int runUndo(const QStringList &arguments)
                            u" Nothing was undone; give --force to undo that run anyway."_s);
         if (!result.note.isEmpty())
             err() << "INFORMATION: " << result.note << "\n";
+        // The undo stands; what is left over is the clerk's to remove.
+        for (const StoreError &e : result.leftovers)
+            err() << "WARNING: The roster run was undone, but a file could not be removed. " << e.text()
+                  << "\n";
         err().flush();
         out() << "Undone: " << last.description() << ".\n";
+        if (!result.changes.none())
+            out() << result.changes.text() << " Those changes are lost.\n";
         if (!result.datafileNow.isEmpty())
             out() << "Its datafile is kept as " << QDir::toNativeSeparators(result.datafileNow) << "\n";
         out().flush();
@@ -116,8 +133,9 @@ int runUndo(const QStringList &arguments)
 int runHistory(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"List the roster runs that can be taken back, newest first: "
-                                     "time, datafile, duties and periods filled."_s);
+    parser.setApplicationDescription(
+        u"List the roster runs that can be taken back, the unit's last run first: "
+        "time, datafile, duties and periods filled."_s);
     const QCommandLineOption data(u"data"_s, kDataHelp, u"DIR"_s);
     parser.addOption(data);
     if (const int status = parse(parser, arguments, u"history [--data DIR]"_s); status >= 0)
@@ -144,7 +162,10 @@ int runHistory(const QStringList &arguments)
         }
         const RunHistory::Listing listing = RunHistory(folder).list();
         warnSkipped(listing);
-        if (listing.entries.isEmpty()) {
+        if (listing.lastRunUnreadable) {
+            err() << "WARNING: " << lastRunUnreadable(folder) << "\n";
+            err().flush();
+        } else if (listing.entries.isEmpty()) {
             out() << "No roster runs are kept.\n";
         }
         for (const RunHistory::Entry &e : listing.entries)

@@ -158,6 +158,14 @@ bool DraftAndUndo::undoLastRun()
             dialogs.inform(m_window, Messenger::Kind::Information,
                            why.join(u'\n') + u"\nThese files were skipped."_s);
         }
+        if (listing.lastRunUnreadable) {
+            dialogs.inform(
+                m_window, Messenger::Kind::Error,
+                u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
+                "missing or cannot be read. No earlier run is undone before it."_s.arg(
+                    QDir::toNativeSeparators(m_folder.historyPath())));
+            return false;
+        }
         if (listing.entries.isEmpty()) {
             dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
             return false;
@@ -187,10 +195,14 @@ bool DraftAndUndo::undoLastRun()
             return false;
         }
         QString done = u"Undone: %1."_s.arg(last.description());
+        if (!result.changes.none())
+            done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
         if (!result.datafileNow.isEmpty())
             done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
         if (!result.note.isEmpty())
             done += u'\n' + result.note;
+        for (const StoreError &e : result.leftovers)
+            done += u"\nThe roster run was undone, but a file could not be removed. "_s + e.text();
         dialogs.inform(m_window, Messenger::Kind::Information, done);
         return true;
     } catch (const StoreError &e) {

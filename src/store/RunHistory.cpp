@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
 
 #include <algorithm>
 #include <cerrno>
@@ -31,6 +33,10 @@ const QString kCountersTable = u"countersAfter"_s;
 const QString kDatesTable = u"datesAfter"_s;
 const QString kEntrySchema = u"kept"_s;
 const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
+// In the working database (and so in each entry's copy of it): the unit's
+// last change. Not one of the unit's record sources; files without it are
+// those of units that have made no run since it was added.
+const QString kChangeTable = u"LastChange"_s;
 
 QByteArray encoded(const QString &path)
 {
@@ -77,6 +83,55 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, c
     if (!q.exec(sql))
         throw storeErrorFrom(q.lastError(), file, what);
     return q;
+}
+
+// The unit's last change, as the working database (main) or an entry's copy
+// of it says.
+struct Stamp {
+    QString unit;
+    qint64 sequence = 0;
+    QString change;
+};
+
+Stamp stampOf(const QSqlDatabase &db, const QString &schema, const QString &file)
+{
+    Stamp stamp;
+    QSqlQuery exists =
+        run(db,
+            u"SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name = '%2'"_s.arg(schema,
+                                                                                                kChangeTable),
+            file, u"Cannot read"_s);
+    if (!exists.next() || exists.value(0).toInt() == 0)
+        return stamp;
+    QSqlQuery q = run(db, u"SELECT Unit, Sequence, Change FROM %1.%2"_s.arg(schema, kChangeTable), file,
+                      u"Cannot read"_s);
+    if (q.next()) {
+        stamp.unit = q.value(0).toString();
+        stamp.sequence = q.value(1).toLongLong();
+        stamp.change = q.value(2).toString();
+    }
+    return stamp;
+}
+
+// Inside the caller's transaction.
+void writeStamp(Database &working, const Stamp &stamp)
+{
+    working.exec(
+        u"CREATE TABLE IF NOT EXISTS main.%1 (Unit TEXT, Sequence INTEGER, Change TEXT)"_s.arg(kChangeTable),
+        u"Cannot write"_s);
+    working.exec(u"DELETE FROM main.%1"_s.arg(kChangeTable), u"Cannot write"_s);
+    QSqlQuery q(working.connection());
+    q.prepare(u"INSERT INTO main.%1 VALUES (?, ?, ?)"_s.arg(kChangeTable));
+    q.addBindValue(stamp.unit);
+    q.addBindValue(stamp.sequence);
+    q.addBindValue(stamp.change);
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), working.path(), u"Cannot write"_s);
+}
+
+QString newName()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 QString textOf(const QVariant &v)
@@ -178,12 +233,24 @@ struct Settled {
     bool found = false;
     bool committed = false;
     QString text;
+    QList<StoreError> leftovers;
 };
 
 void unlinkOrThrow(const QString &path)
 {
     if (::unlink(encoded(path).constData()) != 0 && errno != ENOENT)
         throw systemError(u"Cannot remove '%1'"_s.arg(shown(path)), path);
+}
+
+// Once an undo has committed, a name that cannot be removed changes nothing
+// of what it did: it is reported, and the undo stands.
+template<typename Step> void tidy(QList<StoreError> &leftovers, Step step)
+{
+    try {
+        step();
+    } catch (const StoreError &e) {
+        leftovers.append(e);
+    }
 }
 
 Settled settleUndo(const UnitFolder &folder)
@@ -222,21 +289,31 @@ Settled settleUndo(const UnitFolder &folder)
         // The copy in history/ is complete before the commit; the name at
         // the datafile's place goes, if it still is the run's file.
         if (!movedTo.isEmpty() && exists(movedTo) && identityOf(datafile) == identity)
-            unlinkOrThrow(datafile);
-        unlinkOrThrow(entry);
+            tidy(result.leftovers, [&] {
+                unlinkOrThrow(datafile);
+                syncFolderOf(datafile);
+            });
+        tidy(result.leftovers, [&] {
+            unlinkOrThrow(entry);
+            syncFolderOf(entry);
+        });
         result.text = u"An undo that did not finish has been completed: the counters are as they were "
                       "before the roster run it took back."_s;
-    } else {
-        if (!movedTo.isEmpty() && exists(movedTo)) {
-            if (exists(datafile))
-                unlinkOrThrow(movedTo);
-            else if (::rename(encoded(movedTo).constData(), encoded(datafile).constData()) != 0)
-                throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shown(movedTo), shown(datafile)),
-                                  datafile);
-        }
-        result.text = u"An undo that did not finish was abandoned: the counters and the roster datafile "
-                      "are as they were before it."_s;
+        for (const StoreError &e : result.leftovers)
+            result.text += u'\n' + e.text();
+        unlinkOrThrow(recordPath);
+        syncFolderOf(recordPath);
+        return result;
     }
+    if (!movedTo.isEmpty() && exists(movedTo)) {
+        if (exists(datafile))
+            unlinkOrThrow(movedTo);
+        else if (::rename(encoded(movedTo).constData(), encoded(datafile).constData()) != 0)
+            throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shown(movedTo), shown(datafile)),
+                              datafile);
+    }
+    result.text = u"An undo that did not finish was abandoned: the counters and the roster datafile "
+                  "are as they were before it."_s;
     syncFolderOf(entry);
     if (!datafile.isEmpty())
         syncFolderOf(datafile);
@@ -277,12 +354,23 @@ RunHistory::RunHistory(const UnitFolder &folder) : m_folder(folder) {}
 
 RunHistory::Listing RunHistory::list() const
 {
+    return listing(true);
+}
+
+RunHistory::Listing RunHistory::listing(bool checkEach) const
+{
     Listing listing;
+    Stamp now;
+    {
+        const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
+        now = stampOf(working.connection(), u"main"_s, working.path());
+    }
+    QList<Entry> found;
     const QDir dir(m_folder.historyPath());
-    if (!dir.exists())
-        return listing;
     const QFileInfoList files =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        dir.exists() ? dir.entryInfoList(
+                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)
+                     : QFileInfoList();
     for (const QFileInfo &info : files) {
         const QString name = info.fileName();
         if (name.startsWith(u".calendrix-"_s))
@@ -295,15 +383,14 @@ RunHistory::Listing RunHistory::list() const
         }
         try {
             Database::verify(info.filePath(), FileKind::Working);
-            Database::checkIntegrity(info.filePath(), FileKind::Working);
+            if (checkEach)
+                Database::checkIntegrity(info.filePath(), FileKind::Working);
             const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
             for (const QString &table : {kCountersTable, kDatesTable})
                 run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
                     u"Cannot read"_s);
-            QSqlQuery q =
-                run(db.connection(),
-                    u"SELECT Made, Datafile, DatafileIdentity, Duties, Periods FROM %1"_s.arg(kFactsTable),
-                    info.filePath(), u"Cannot read"_s);
+            QSqlQuery q = run(db.connection(), u"SELECT * FROM %1"_s.arg(kFactsTable), info.filePath(),
+                              u"Cannot read"_s);
             Entry e;
             e.path = info.filePath();
             if (q.next()) {
@@ -312,10 +399,17 @@ RunHistory::Listing RunHistory::list() const
                 e.datafileIdentity = q.value(2).toString();
                 e.duties = q.value(3).toInt();
                 e.periods = q.value(4).toInt();
+                if (q.record().count() >= 9) {
+                    e.unit = q.value(5).toString();
+                    e.sequence = q.value(6).toLongLong();
+                    e.change = q.value(7).toString();
+                    e.parent = q.value(8).toString();
+                }
             }
-            if (!e.made.isValid() || e.datafile.isEmpty() || q.next())
+            if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
+                e.unit.isEmpty() != e.change.isEmpty())
                 throw StoreError(StoreErrorCode::WrongFileKind, {}, e.path);
-            listing.entries.append(e);
+            found.append(e);
         } catch (const StoreError &error) {
             listing.skipped.append(
                 {info.filePath(),
@@ -325,9 +419,57 @@ RunHistory::Listing RunHistory::list() const
                            shown(info.filePath()))});
         }
     }
-    std::sort(listing.entries.begin(), listing.entries.end(), [](const Entry &a, const Entry &b) {
+
+    // From the unit's last change back, each entry naming the change before
+    // its own.
+    QHash<QString, qsizetype> byChange;
+    for (qsizetype i = 0; i < found.size(); ++i)
+        if (!found.at(i).change.isEmpty() && found.at(i).unit == now.unit)
+            byChange.insert(found.at(i).change, i);
+    QSet<qsizetype> taken;
+    QString next = now.change;
+    while (!next.isEmpty()) {
+        const auto it = byChange.constFind(next);
+        if (it == byChange.cend() || taken.contains(*it)) {
+            listing.lastRunUnreadable = listing.entries.isEmpty();
+            break;
+        }
+        taken.insert(*it);
+        listing.entries.append(found.at(*it));
+        next = found.at(*it).parent;
+    }
+    // Before the first run that named its change come those of older
+    // versions, which only their times order.
+    QList<Entry> older;
+    for (const Entry &e : found)
+        if (e.change.isEmpty())
+            older.append(e);
+    std::sort(older.begin(), older.end(), [](const Entry &a, const Entry &b) {
         return a.made != b.made ? a.made > b.made : a.path > b.path;
     });
+    const bool olderReached = next.isEmpty();
+    for (const Entry &e : std::as_const(older)) {
+        if (olderReached)
+            listing.entries.append(e);
+        else
+            listing.skipped.append(
+                {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
+                         "missing."_s.arg(shown(e.path))});
+    }
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const Entry &e = found.at(i);
+        if (e.change.isEmpty() || taken.contains(i))
+            continue;
+        if (e.unit != now.unit)
+            listing.skipped.append({e.path, u"'%1' is a roster run of another unit."_s.arg(shown(e.path))});
+        else if (e.sequence >= now.sequence)
+            listing.skipped.append(
+                {e.path, u"'%1' is a roster run that was already taken back."_s.arg(shown(e.path)), true});
+        else
+            listing.skipped.append(
+                {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
+                         "missing."_s.arg(shown(e.path))});
+    }
     return listing;
 }
 
@@ -347,6 +489,14 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     Attached attached(working, entry.path);
     Transaction transaction(working);
     const quint32 counterBefore = working.changeCounter();
+    // Checked where it is changed, under the write lock: only the unit's last
+    // change is ever taken back.
+    const Stamp now = stampOf(working.connection(), u"main"_s, working.path());
+    if (now.change != entry.change || (!entry.unit.isEmpty() && now.unit != entry.unit))
+        throw StoreError(
+            StoreErrorCode::General,
+            u"'%1' is not the unit's last roster run; nothing was undone."_s.arg(shown(entry.path)),
+            entry.path);
     result.changes = compare(working, entry.path);
     if (!result.changes.none() && !force)
         return result;
@@ -416,24 +566,36 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
                 kEntrySchema) +
                 tables,
             u"Cannot restore"_s);
+        // The unit's last change becomes the one before the run; an entry of
+        // an older version leaves the unit without one, as it found it.
+        if (!entry.change.isEmpty())
+            writeStamp(working, {entry.unit, entry.sequence - 1, entry.parent});
         transaction.commit();
     } catch (const StoreError &) {
         transaction.rollback();
         // A commit that reported an error may still have reached the file.
-        if (!settleUndo(m_folder).committed)
+        Settled settled = settleUndo(m_folder);
+        if (!settled.committed)
             throw;
         result.undone = true;
         result.datafileNow = movedTo;
+        result.leftovers = std::move(settled.leftovers);
         return result;
     }
     if (!movedTo.isEmpty())
-        unlinkOrThrow(entry.datafile);
-    unlinkOrThrow(entry.path);
-    syncFolderOf(entry.path);
-    if (!movedTo.isEmpty())
-        syncFolderOf(entry.datafile);
-    unlinkOrThrow(m_folder.pendingUndoPath());
-    syncFolderOf(m_folder.pendingUndoPath());
+        tidy(result.leftovers, [&] {
+            unlinkOrThrow(entry.datafile);
+            syncFolderOf(entry.datafile);
+        });
+    tidy(result.leftovers, [&] {
+        unlinkOrThrow(entry.path);
+        syncFolderOf(entry.path);
+    });
+    // Left in place, the record is settled by the next use of the unit.
+    tidy(result.leftovers, [&] {
+        unlinkOrThrow(m_folder.pendingUndoPath());
+        syncFolderOf(m_folder.pendingUndoPath());
+    });
     result.undone = true;
     result.datafileNow = movedTo;
     return result;
@@ -466,7 +628,7 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
 
 RunHistory::Recorder::~Recorder() = default;
 
-void RunHistory::Recorder::complete(const Database &working, const QString &datafile,
+void RunHistory::Recorder::complete(Database &working, const QString &datafile,
                                     const QString &datafileIdentity, int duties, int periods)
 {
     const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
@@ -475,15 +637,21 @@ void RunHistory::Recorder::complete(const Database &working, const QString &data
     Transaction write(entry);
     const QSqlDatabase db = entry.connection();
     entry.exec(u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
-               "Periods INTEGER)"_s.arg(kFactsTable),
+               "Periods INTEGER, Unit TEXT, Sequence INTEGER, Change TEXT, Parent TEXT)"_s.arg(kFactsTable),
                u"Cannot write"_s);
     entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, Digest TEXT)"_s.arg(kCountersTable), u"Cannot write"_s);
     entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s.arg(kDatesTable),
                u"Cannot write"_s);
     QSqlQuery facts(db);
-    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?)"_s.arg(kFactsTable));
-    for (const QVariant &v : {QVariant(made), QVariant(datafile), QVariant(datafileIdentity),
-                              QVariant(duties), QVariant(periods)})
+    // The run becomes the unit's last change, in the run's transaction. A
+    // unit gets its name with its first run.
+    const Stamp before = stampOf(working.connection(), u"main"_s, working.path());
+    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName()};
+    writeStamp(working, stamp);
+    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
+    for (const QVariant &v :
+         {QVariant(made), QVariant(datafile), QVariant(datafileIdentity), QVariant(duties), QVariant(periods),
+          QVariant(stamp.unit), QVariant(stamp.sequence), QVariant(stamp.change), QVariant(before.change)})
         facts.addBindValue(v);
     if (!facts.exec())
         throw storeErrorFrom(facts.lastError(), m_path, u"Cannot write"_s);
@@ -519,14 +687,19 @@ void RunHistory::Recorder::putInPlace()
 
 void RunHistory::Recorder::prune()
 {
-    QStringList names;
-    for (const QString &name : QDir(m_folder.historyPath()).entryList(QDir::Files, QDir::Name))
-        if (entryPattern().match(name).hasMatch())
-            names.append(name);
-    // Names sort as the runs were made.
-    for (qsizetype i = 0; i + kRunsKept < names.size(); ++i)
-        ::unlink(encoded(QDir(m_folder.historyPath()).filePath(names.at(i))).constData());
-    syncFolderOf(m_path);
+    // The run has committed; what cannot be tidied now is tidied by the next.
+    try {
+        // Each entry's facts tell which go; reading every page of every
+        // copy is the undo's business, not each run's.
+        const Listing listing = RunHistory(m_folder).listing(false);
+        for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
+            ::unlink(encoded(listing.entries.at(i).path).constData());
+        for (const Skipped &s : listing.skipped)
+            if (s.undone)
+                ::unlink(encoded(s.path).constData());
+        syncFolderOf(m_path);
+    } catch (const StoreError &) {
+    }
 }
 
 } // namespace calendrix

@@ -182,6 +182,7 @@ void tst_DraftUndo::undoFromTheMenu_data()
     QTest::newRow("after a counter edit")
         << u"UPDATE Memory SET Count = Count + 5 WHERE SoldierName = 'Baker'"_s << true
         << u"The counters of 1 soldier were changed after that run. Undoing it anyway loses those changes."_s;
+    QTest::newRow("the run's entry removed") << u"entry"_s << true << QString();
 }
 
 // Tools > Undo Last Roster Run: the run's facts in the question; after the
@@ -196,7 +197,9 @@ void tst_DraftUndo::undoFromTheMenu()
     p.dialogs.fileNames = {datafile};
     p.choose(u"MNU_Make"_s);
     QVERIFY(QFile::exists(datafile));
-    if (!change.isEmpty())
+    if (change == u"entry"_s)
+        QVERIFY(QFile::remove(RunHistory(p.unit.folder).list().entries.first().path));
+    else if (!change.isEmpty())
         execIn(p.unit.folder.workingPath(), change);
     p.choose(u"MNU_Count"_s);
     p.choose(u"MNU_Dates"_s);
@@ -207,6 +210,16 @@ void tst_DraftUndo::undoFromTheMenu()
     p.dialogs.answers = {answer};
     p.dialogs.shown.clear();
     p.choose(u"MNU_Undo"_s);
+    if (change == u"entry"_s) {
+        // Never "nothing to undo": the unit's last run is there, its entry is not.
+        QVERIFY(p.dialogs.questions.isEmpty());
+        const QStringList errors = p.dialogs.texts(Messenger::Kind::Error);
+        QVERIFY2(errors.size() == 1 &&
+                     errors.first().startsWith(u"The unit's last roster run cannot be undone"_s),
+                 qPrintable(errors.join(u'\n')));
+        QVERIFY(p.memory() == afterRun);
+        return;
+    }
     QCOMPARE(p.dialogs.questions.size(), 1);
     const QString question = p.dialogs.questions.first();
     QVERIFY2(question.contains(QDir::toNativeSeparators(datafile)) &&
@@ -225,6 +238,7 @@ void tst_DraftUndo::undoFromTheMenu()
     const QStringList said = p.dialogs.texts(Messenger::Kind::Information);
     QCOMPARE(said.size(), 1);
     QVERIFY2(said.first().startsWith(u"Undone: the roster run of "_s), qPrintable(said.first()));
+    QCOMPARE(said.first().contains(u"Those changes are lost."_s), !warning.isEmpty());
     QTRY_COMPARE(p.rowsIn(u"Edit32"_s, u"TDBGrid1"_s), 0);
     QCOMPARE(p.rowsIn(u"Assignment"_s, u"TDBGrid3"_s), 0);
 

@@ -8,6 +8,9 @@
 //                                    with suffix has succeeded.
 //   CALENDRIX_FAIL_SYNC=suffix       fsync/fdatasync of a file whose path
 //                                    ends with suffix fails with EIO.
+//   CALENDRIX_FAIL_UNLINK=suffix     unlink of a path that ends with suffix
+//                                    fails with EPERM, as in a folder made
+//                                    immutable (chattr +i).
 
 #include <cerrno>
 #include <csignal>
@@ -80,6 +83,11 @@ int link(const char *from, const char *to)
 
 int unlink(const char *path)
 {
+    const char *failing = getenv("CALENDRIX_FAIL_UNLINK");
+    if (failing && path && endsWith(path, failing)) {
+        errno = EPERM;
+        return -1;
+    }
     const int rc = REAL(unlink)(path);
     if (rc == 0)
         killIf("unlink", path);

@@ -37,6 +37,8 @@ private slots:
     void strangeFilesAreNamedAndSkipped();
     void runThatDidNotCountIsNeverOffered_data();
     void runThatDidNotCountIsNeverOffered();
+    void undoStandsWhenAFileCannotBeRemoved_data();
+    void undoStandsWhenAFileCannotBeRemoved();
     void killAtEachUndoStep_data();
     void killAtEachUndoStep();
     void killedUndosLeaveNoMix();
@@ -66,14 +68,17 @@ bool run(const QStringList &arguments)
     return o.status == 0;
 }
 
-// What the sqlite3 shell dumps: every table, row and key sequence.
+// What the sqlite3 shell dumps: every table, row and key sequence, but the
+// unit's last change, which names the unit and the run afresh in each copy.
 QString shellDump(const QString &path)
 {
     QProcess shell;
     shell.start(u"sqlite3"_s, {u"-readonly"_s, path, u".dump"_s});
     if (!shell.waitForFinished() || shell.exitCode() != 0)
         return u"<sqlite3 failed>"_s;
-    return QString::fromUtf8(shell.readAllStandardOutput());
+    QStringList lines = QString::fromUtf8(shell.readAllStandardOutput()).split(u'\n');
+    lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
+    return lines.join(u'\n');
 }
 
 QString memoryOf(const QString &unit)
@@ -313,21 +318,39 @@ void tst_RunHistory::undoRefusedAfterChanges()
     QVERIFY2(o.err.contains(u"--force"_s), qPrintable(o.err));
     QCOMPARE(shellDump(memoryOf(unit)), changed);
     QVERIFY(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)));
-    // Forced, the tables are as before that run, whatever was changed.
+    // Forced, the question and the result say what is lost; the tables are
+    // as before that run, whatever was changed.
+    const Outcome asked = runWith({u"undo"_s, u"--data"_s, unit, u"--force"_s});
+    QCOMPARE(asked.status, 4);
+    QVERIFY2(asked.err.contains(refusal + u" Undoing it anyway loses those changes."_s),
+             qPrintable(asked.err));
     const Outcome forced = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
     QCOMPARE(forced.status, 0);
+    QVERIFY2(forced.out.contains(refusal + u" Those changes are lost."_s), qPrintable(forced.out));
     QCOMPARE(shellDump(memoryOf(unit)), expected);
     QVERIFY(!QFile::exists(QDir(unit).filePath(u"b.cxr"_s)));
 }
 
-// The 21st and 22nd runs push out the oldest two; the list is newest first.
+// The 21st and 22nd runs push out the oldest two; the list is newest first,
+// even when the clock was put back before the last run.
 void tst_RunHistory::historyKeepsTwenty()
 {
     const QString unit = m_tmp.filePath(u"twenty"_s);
     copyUnit(m_start, unit);
-    for (int i = 1; i <= 22; ++i)
+    QDir history(QDir(unit).filePath(u"history"_s));
+    for (int i = 1; i <= 22; ++i) {
+        if (i == 22) {
+            int n = 0;
+            for (const QString &name : history.entryList({u"run-*.mdb"_s}, QDir::Files, QDir::Name)) {
+                const QString later = u"run-20991231-2300%1-000.mdb"_s.arg(n, 2, 10, QChar(u'0'));
+                QVERIFY(history.rename(name, later));
+                execIn(history.filePath(later),
+                       u"UPDATE run SET Made = '2099-12-31T23:00:%1.000Z'"_s.arg(n++, 2, 10, QChar(u'0')));
+            }
+        }
         QVERIFY(run(
             {u"make"_s, QDir(unit).filePath(u"r%1.cxr"_s.arg(i, 2, 10, QChar(u'0'))), u"--data"_s, unit}));
+    }
     const RunHistory::Listing listing = historyOf(unit);
     QCOMPARE(listing.skipped.size(), 0);
     QCOMPARE(listing.entries.size(), RunHistory::kRunsKept);
@@ -343,27 +366,35 @@ void tst_RunHistory::historyKeepsTwenty()
 void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind"); // what is put there
+    QTest::addColumn<QString>("kind");   // what is put there
+    QTest::addColumn<QString>("result"); // "skipped": b.cxr's run is undone all the same
 
-    QTest::newRow("a text file") << u"notes.txt"_s << u"text"_s;
-    QTest::newRow("junk under a run's name") << u"run-20991231-235959-999.mdb"_s << u"junk"_s;
+    QTest::newRow("a text file") << u"notes.txt"_s << u"text"_s << u"skipped"_s;
+    QTest::newRow("junk under a run's name") << u"run-20991231-235959-999.mdb"_s << u"junk"_s << u"skipped"_s;
     QTest::newRow("a working database without the run's facts")
-        << u"run-20991231-235959-999.mdb"_s << u"memory"_s;
+        << u"run-20991231-235959-999.mdb"_s << u"memory"_s << u"skipped"_s;
     QTest::newRow("a personnel database under a run's name")
-        << u"run-20991231-235959-999.mdb"_s << u"personnel"_s;
-    QTest::newRow("the newest run, damaged") << QString() << u"damaged"_s;
-    QTest::newRow("a folder") << u"run-20991231-235959-999.mdb"_s << u"folder"_s;
+        << u"run-20991231-235959-999.mdb"_s << u"personnel"_s << u"skipped"_s;
+    QTest::newRow("a folder") << u"run-20991231-235959-999.mdb"_s << u"folder"_s << u"skipped"_s;
+    QTest::newRow("a run of another unit sharing the folder") << QString() << u"other unit"_s << u"skipped"_s;
+    // Nothing older is ever taken back in place of the unit's last run.
+    QTest::newRow("the newest run, damaged") << QString() << u"damaged"_s << u"refused"_s;
+    QTest::newRow("the newest run, renamed") << u"b-kept.mdb"_s << u"renamed"_s << u"refused"_s;
+    QTest::newRow("the newest run, made with the clock an hour back")
+        << QString() << u"clock back"_s << u"undone"_s;
 }
 
 // A file in history/ that is no run kept, or a damaged one, is named and
-// never restored; the last sound run is the one undone.
+// never restored; only the unit's last run is ever undone.
 void tst_RunHistory::strangeFilesAreNamedAndSkipped()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
+    QFETCH(QString, result);
     const QString unit = m_tmp.filePath(u"strange"_s);
     makeTwoRuns(unit);
     const QDir history(QDir(unit).filePath(u"history"_s));
+    const QList<RunHistory::Entry> kept = historyOf(unit).entries;
     QString path = history.filePath(name);
     if (kind == u"text")
         writeFile(path, "keep the history tidy\n");
@@ -376,28 +407,84 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
     else if (kind == u"folder")
         QVERIFY(history.mkdir(name));
     else if (kind == u"damaged") {
-        path = historyOf(unit).entries.first().path;
+        path = kept.first().path;
         damageTable(path, FileKind::Working, u"Memory"_s);
+    } else if (kind == u"renamed") {
+        QVERIFY(QFile::rename(kept.first().path, path));
+    } else if (kind == u"clock back") {
+        // b.cxr's run made an hour before a.cxr's, as its name and its facts say.
+        const QDateTime back = kept.last().made.addSecs(-3600).toUTC();
+        path = history.filePath(u"run-%1.mdb"_s.arg(back.toString(u"yyyyMMdd-HHmmss-zzz"_s)));
+        QVERIFY(QFile::rename(kept.first().path, path));
+        execIn(path, u"UPDATE run SET Made = '%1'"_s.arg(back.toString(Qt::ISODateWithMs)));
+    } else if (kind == u"other unit") {
+        const QString other = m_tmp.filePath(u"other"_s);
+        copyUnit(m_start, other);
+        QVERIFY(QDir(other).rmdir(u"history"_s));
+        QVERIFY(QFile::link(history.path(), QDir(other).filePath(u"history"_s)));
+        QVERIFY(run({u"make"_s, QDir(other).filePath(u"o.cxr"_s), u"--data"_s, other}));
+        path = historyOf(other).entries.first().path.replace(other, unit);
     }
     const QByteArray bytes = readFile(path);
 
     const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
     QCOMPARE(listed.status, 0);
+    QCOMPARE(listed.out.count(u'\n'), result == u"refused"_s ? 0 : 2);
+    const Outcome undone = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
+    if (result == u"undone"_s) {
+        QCOMPARE(undone.status, 0);
+        QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+        return;
+    }
     QVERIFY2(listed.err.startsWith(u"WARNING: "_s) && listed.err.contains(QDir::toNativeSeparators(path)),
              qPrintable(listed.err));
-    QCOMPARE(listed.out.count(u'\n'), kind == u"damaged" ? 1 : 2);
-
-    const Outcome undone = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
     QVERIFY2(undone.err.contains(QDir::toNativeSeparators(path)), qPrintable(undone.err));
-    if (kind == u"damaged") {
-        // The run before it is compared with the tables that the damaged one left.
+    if (result == u"refused"_s) {
         QCOMPARE(undone.status, 1);
+        QVERIFY2(undone.err.contains(u"ERROR: The unit's last roster run cannot be undone"_s),
+                 qPrintable(undone.err));
         QCOMPARE(shellDump(memoryOf(unit)), m_afterBoth);
     } else {
         QCOMPARE(undone.status, 0);
         QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
     }
     QCOMPARE(readFile(path), bytes);
+}
+
+void tst_RunHistory::undoStandsWhenAFileCannotBeRemoved_data()
+{
+    QTest::addColumn<QString>("file"); // what cannot be removed
+
+    QTest::newRow("the run's datafile") << u"/b.cxr"_s;
+    QTest::newRow("the run's entry") << u"entry"_s;
+    QTest::newRow("the undo's record") << u"/.calendrix-undo"_s;
+}
+
+// Once the tables are committed the undo is done and said to be, with the
+// file left over named; the unit goes on as after any undo.
+void tst_RunHistory::undoStandsWhenAFileCannotBeRemoved()
+{
+    QFETCH(QString, file);
+    const QString unit = m_tmp.filePath(u"leftover"_s);
+    makeTwoRuns(unit);
+    if (file == u"entry"_s)
+        file = historyOf(unit).entries.first().path;
+    const Outcome o =
+        runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}, {u"CALENDRIX_FAIL_UNLINK="_s + file});
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.out.startsWith(u"Undone: "_s) && o.err.contains(u"could not be removed"_s) &&
+                 o.err.contains(file),
+             qPrintable(o.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(listed.status, 0);
+    QCOMPARE(listed.out.count(u'\n'), 1);
+    QVERIFY2(listed.out.contains(u"a.cxr"_s), qPrintable(listed.out));
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), m_before);
+    QVERIFY(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s})
+                .err.endsWith(u"ERROR: There is no roster run to undo.\n"_s));
 }
 
 void tst_RunHistory::runThatDidNotCountIsNeverOffered_data()
