@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -126,7 +127,9 @@ std::optional<QFont> parseFont(const QString &family, const QString &value)
         return std::nullopt;
     bool ok = false;
     const double size = words[0].toDouble(&ok);
-    if (!ok || size < 3 || size > 72)
+    // "nan" reads as a number, and every comparison with it is false: a
+    // bounds check alone lets it through.
+    if (!ok || !std::isfinite(size) || size < 3 || size > 72)
         return std::nullopt;
     QFont font(family);
     font.setPointSizeF(size);
@@ -289,7 +292,7 @@ ReportLayout ReportLayout::load(const QString &path)
         for (const QString &m : value(u"page.margins"_s).split(u',')) {
             bool ok = false;
             const double v = m.trimmed().toDouble(&ok);
-            if (!ok || v < 0 || v > 50)
+            if (!ok || !std::isfinite(v) || v < 0 || v > 50)
                 throw fault(u"page.margins"_s,
                             u"the margins must be 0 to 50 millimetres: one for all sides, or left, top, "
                             "right, bottom"_s);
