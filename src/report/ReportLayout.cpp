@@ -1,6 +1,7 @@
 #include "report/ReportLayout.h"
 
 #include "report/ReportError.h"
+#include "report/ReportFont.h"
 #include "report/ReportLimits.h"
 #include "report/TemplateValues.h"
 
@@ -131,8 +132,7 @@ std::optional<QFont> parseFont(const QString &family, const QString &value)
     // bounds check alone lets it through.
     if (!ok || !std::isfinite(size) || size < 3 || size > 72)
         return std::nullopt;
-    QFont font(family);
-    font.setPointSizeF(size);
+    QFont font = reportFont(size, family);
     for (const QString &w : words.mid(1)) {
         if (w.compare(u"bold"_s, Qt::CaseInsensitive) == 0)
             font.setBold(true);
@@ -307,7 +307,7 @@ ReportLayout ReportLayout::load(const QString &path)
                         u"the margins are one number for all sides, or four: left, top, right, bottom"_s);
     }
 
-    const QString family = value(u"fonts.family"_s, u"DejaVu Sans"_s);
+    const QString family = value(u"fonts.family"_s);
     const QHash<QString, QString> fontDefaults{{u"title"_s, u"13 bold"_s},
                                                {u"subtitle"_s, u"9"_s},
                                                {u"header"_s, u"6.5"_s},

@@ -147,6 +147,8 @@ private slots:
     void existingPdf();
     void progressOnATerminal();
     void killedPrintLeavesNothingBehind();
+    void reportsPrintInASansFont_data();
+    void reportsPrintInASansFont();
     void fullDisk_data();
     void fullDisk();
     void fileTooLarge_data();
@@ -458,6 +460,54 @@ void tst_Print::killedPrintLeavesNothingBehind()
     const Result r = runCalendrix(args);
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kill.pdf"_s});
+}
+
+// The font packages the program's package accepts, each alone on the
+// system: the reports print in a sans-serif face of it, never in whatever
+// the font database finds first.
+void tst_Print::reportsPrintInASansFont_data()
+{
+    QTest::addColumn<QString>("fonts");
+    QTest::newRow("fonts-dejavu-core") << u"/usr/share/fonts/truetype/dejavu"_s;
+    QTest::newRow("fonts-liberation2") << u"/usr/share/fonts/truetype/liberation2"_s;
+}
+
+void tst_Print::reportsPrintInASansFont()
+{
+    QFETCH(QString, fonts);
+    if (!QFileInfo(fonts).isDir())
+        QSKIP("the font package is not installed");
+    QTemporaryDir dir;
+    const QString config = dir.filePath(u"fonts.conf"_s);
+    writeFile(config, u"<?xml version=\"1.0\"?>\n<fontconfig>\n<dir>%1</dir>\n<cachedir>%2</cachedir>\n"
+                      "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n</fontconfig>\n"_s
+                          .arg(fonts, dir.filePath(u"cache"_s))
+                          .toUtf8());
+    const QByteArray earlier = qgetenv("FONTCONFIG_FILE");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(config));
+    const QString roster = dir.filePath(u"roster.pdf"_s), fairness = dir.filePath(u"fairness.pdf"_s);
+    const Result printed =
+        runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, m_small.folder(), u"--pdf"_s, roster});
+    const Result fair = runCalendrix({u"fairness"_s, u"--data"_s, m_company.folder(), u"--pdf"_s, fairness});
+    if (earlier.isNull())
+        qunsetenv("FONTCONFIG_FILE");
+    else
+        qputenv("FONTCONFIG_FILE", earlier);
+    QVERIFY2(printed.status == 0, qPrintable(printed.err));
+    QVERIFY2(fair.status == 0, qPrintable(fair.err));
+    for (const QString &pdf : {roster, fairness}) {
+        QProcess list;
+        list.start(u"pdffonts"_s, {pdf});
+        QVERIFY(list.waitForFinished());
+        // The name column after two heading lines, without the subset tag.
+        const QStringList lines =
+            QString::fromUtf8(list.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() > 2, qPrintable(pdf));
+        for (const QString &line : lines.mid(2)) {
+            const QString name = line.section(u' ', 0, 0).section(u'+', -1);
+            QVERIFY2(name.contains(u"Sans"_s) && !name.contains(u"Mono"_s), qPrintable(pdf + u": "_s + name));
+        }
+    }
 }
 
 // A file system filling up part way: the sizes that end on a boundary of
