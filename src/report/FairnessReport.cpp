@@ -1,6 +1,7 @@
 #include "report/FairnessReport.h"
 
 #include "report/PdfFile.h"
+#include "report/ReportFont.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -37,10 +38,11 @@ class Pages
 {
 public:
     Pages(QPainter &painter, QPagedPaintDevice &device, QString footer)
-        : painter(painter), device(device), m_footer(std::move(footer)), body(u"DejaVu Sans"_s, 9),
-          bold(u"DejaVu Sans"_s, 9, QFont::Bold), title(u"DejaVu Sans"_s, 15, QFont::Bold),
-          heading(u"DejaVu Sans"_s, 11, QFont::Bold), small(u"DejaVu Sans"_s, 7)
+        : painter(painter), device(device), m_footer(std::move(footer)), body(reportFont(9)),
+          bold(reportFont(9)), title(reportFont(15)), heading(reportFont(11)), small(reportFont(7))
     {
+        for (QFont *f : {&bold, &title, &heading})
+            f->setBold(true);
         line = QFontMetricsF(body, &device).height();
         mm = device.logicalDpiX() / 25.4;
     }

@@ -20,9 +20,10 @@ namespace calendrix {
 // The PDF is written beside its place and moved there only when every byte of
 // it is on the disk. Until then the file has no name (Qt opens it with
 // O_TMPFILE where the file system allows), so a print that is killed leaves
-// nothing behind. The PDF engine never looks at what a write returns, and
-// a file forgets a failed write at the next one that fits its buffer, so the
-// first failure is kept here; a short write counts as one.
+// nothing behind. The PDF engine never looks at what a write returns, so the
+// first failure is kept here. The bytes go to the disk by write(2) itself:
+// Qt's file buffer takes a short write on a filling disk for a failure with
+// no reason ("Unknown error"), where the next write would have told why.
 class PdfScratchFile : public QTemporaryFile
 {
 public:
@@ -33,18 +34,27 @@ public:
 
     QString failure() const { return m_failure; }
 
-    // Flushes, syncs and closes the file; the first failure of any write or
-    // of these, or empty.
+    // Writes what is pending, syncs and closes the file; the first failure
+    // of any write or of these, or empty.
     QString finish()
     {
-        if (m_failure.isEmpty() && !flush())
-            m_failure = errorString();
+        if (m_failure.isEmpty())
+            drain();
         if (m_failure.isEmpty() && ::fsync(handle()) != 0)
-            m_failure = QString::fromLocal8Bit(std::strerror(errno));
+            m_failure = systemReason();
         close();
         if (m_failure.isEmpty() && error() != QFileDevice::NoError)
             m_failure = errorString();
         return m_failure;
+    }
+
+    void close() override
+    {
+        // Whoever closes the file first (the PDF engine may) must not lose
+        // what is pending.
+        if (isOpen() && m_failure.isEmpty())
+            drain();
+        QTemporaryFile::close();
     }
 
     // Takes the place of target in one step: whoever looks there finds the
@@ -53,7 +63,7 @@ public:
     {
         if (std::rename(QFile::encodeName(fileName()).constData(), QFile::encodeName(target).constData()) !=
             0)
-            return QString::fromLocal8Bit(std::strerror(errno));
+            return systemReason();
         setAutoRemove(false);
         return {};
     }
@@ -78,14 +88,40 @@ public:
 protected:
     qint64 writeData(const char *data, qint64 length) override
     {
-        const qint64 written = QTemporaryFile::writeData(data, length);
-        if (written != length && m_failure.isEmpty())
-            m_failure =
-                written < 0 ? errorString() : u"only part of it could be written (is the disk full?)"_s;
-        return written;
+        if (!m_failure.isEmpty())
+            return -1;
+        m_pending.append(data, length);
+        if (m_pending.size() >= kChunk && !drain())
+            return -1;
+        return length;
     }
 
 private:
+    static QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+    // A short write is tried again for the rest, so that a full disk is
+    // told by its own errno.
+    bool drain()
+    {
+        const char *from = m_pending.constData();
+        qsizetype left = m_pending.size();
+        while (left > 0) {
+            const ssize_t written = ::write(handle(), from, size_t(left));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                m_failure = written < 0 ? systemReason() : u"the disk took no more of it"_s;
+                return false;
+            }
+            from += written;
+            left -= written;
+        }
+        m_pending.clear();
+        return true;
+    }
+
+    static constexpr qsizetype kChunk = 64 * 1024;
+    QByteArray m_pending;
     QString m_failure;
 };
 

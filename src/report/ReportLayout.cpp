@@ -1,6 +1,7 @@
 #include "report/ReportLayout.h"
 
 #include "report/ReportError.h"
+#include "report/ReportFont.h"
 #include "report/ReportLimits.h"
 #include "report/TemplateValues.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -126,10 +128,11 @@ std::optional<QFont> parseFont(const QString &family, const QString &value)
         return std::nullopt;
     bool ok = false;
     const double size = words[0].toDouble(&ok);
-    if (!ok || size < 3 || size > 72)
+    // "nan" reads as a number, and every comparison with it is false: a
+    // bounds check alone lets it through.
+    if (!ok || !std::isfinite(size) || size < 3 || size > 72)
         return std::nullopt;
-    QFont font(family);
-    font.setPointSizeF(size);
+    QFont font = reportFont(size, family);
     for (const QString &w : words.mid(1)) {
         if (w.compare(u"bold"_s, Qt::CaseInsensitive) == 0)
             font.setBold(true);
@@ -289,7 +292,7 @@ ReportLayout ReportLayout::load(const QString &path)
         for (const QString &m : value(u"page.margins"_s).split(u',')) {
             bool ok = false;
             const double v = m.trimmed().toDouble(&ok);
-            if (!ok || v < 0 || v > 50)
+            if (!ok || !std::isfinite(v) || v < 0 || v > 50)
                 throw fault(u"page.margins"_s,
                             u"the margins must be 0 to 50 millimetres: one for all sides, or left, top, "
                             "right, bottom"_s);
@@ -304,7 +307,7 @@ ReportLayout ReportLayout::load(const QString &path)
                         u"the margins are one number for all sides, or four: left, top, right, bottom"_s);
     }
 
-    const QString family = value(u"fonts.family"_s, u"DejaVu Sans"_s);
+    const QString family = value(u"fonts.family"_s);
     const QHash<QString, QString> fontDefaults{{u"title"_s, u"13 bold"_s},
                                                {u"subtitle"_s, u"9"_s},
                                                {u"header"_s, u"6.5"_s},

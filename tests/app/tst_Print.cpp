@@ -18,7 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/resource.h>
@@ -145,6 +147,8 @@ private slots:
     void existingPdf();
     void progressOnATerminal();
     void killedPrintLeavesNothingBehind();
+    void reportsPrintInASansFont_data();
+    void reportsPrintInASansFont();
     void fullDisk_data();
     void fullDisk();
     void fileTooLarge_data();
@@ -156,7 +160,7 @@ private:
     // A fresh unit folder with the empty datafile's layouts.
     bool makeSmallUnit(QTemporaryDir &dir) const;
     Unit m_small; // a unit without duties: its datafile prints in no time
-    void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const;
+    void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before, int reason) const;
     Unit m_company;
     QList<ExpectedDuty> m_duties;
 };
@@ -458,20 +462,74 @@ void tst_Print::killedPrintLeavesNothingBehind()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kill.pdf"_s});
 }
 
+// The font packages the program's package accepts, each alone on the
+// system: the reports print in a sans-serif face of it, never in whatever
+// the font database finds first.
+void tst_Print::reportsPrintInASansFont_data()
+{
+    QTest::addColumn<QString>("fonts");
+    QTest::newRow("fonts-dejavu-core") << u"/usr/share/fonts/truetype/dejavu"_s;
+    QTest::newRow("fonts-liberation2") << u"/usr/share/fonts/truetype/liberation2"_s;
+}
+
+void tst_Print::reportsPrintInASansFont()
+{
+    QFETCH(QString, fonts);
+    if (!QFileInfo(fonts).isDir())
+        QSKIP("the font package is not installed");
+    QTemporaryDir dir;
+    const QString config = dir.filePath(u"fonts.conf"_s);
+    writeFile(config, u"<?xml version=\"1.0\"?>\n<fontconfig>\n<dir>%1</dir>\n<cachedir>%2</cachedir>\n"
+                      "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n</fontconfig>\n"_s
+                          .arg(fonts, dir.filePath(u"cache"_s))
+                          .toUtf8());
+    const QByteArray earlier = qgetenv("FONTCONFIG_FILE");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(config));
+    const QString roster = dir.filePath(u"roster.pdf"_s), fairness = dir.filePath(u"fairness.pdf"_s);
+    const Result printed =
+        runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, m_small.folder(), u"--pdf"_s, roster});
+    const Result fair = runCalendrix({u"fairness"_s, u"--data"_s, m_company.folder(), u"--pdf"_s, fairness});
+    if (earlier.isNull())
+        qunsetenv("FONTCONFIG_FILE");
+    else
+        qputenv("FONTCONFIG_FILE", earlier);
+    QVERIFY2(printed.status == 0, qPrintable(printed.err));
+    QVERIFY2(fair.status == 0, qPrintable(fair.err));
+    for (const QString &pdf : {roster, fairness}) {
+        QProcess list;
+        list.start(u"pdffonts"_s, {pdf});
+        QVERIFY(list.waitForFinished());
+        // The name column after two heading lines, without the subset tag.
+        const QStringList lines =
+            QString::fromUtf8(list.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() > 2, qPrintable(pdf));
+        for (const QString &line : lines.mid(2)) {
+            const QString name = line.section(u' ', 0, 0).section(u'+', -1);
+            QVERIFY2(name.contains(u"Sans"_s) && !name.contains(u"Mono"_s), qPrintable(pdf + u": "_s + name));
+        }
+    }
+}
+
 // A file system filling up part way: the sizes that end on a boundary of
-// Qt's write buffer were once taken for a finished file.
+// Qt's write buffer were once taken for a finished file, others were told
+// as an "Unknown error" rather than by the system's reason.
 void tst_Print::fullDisk_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QByteArray>("before"); // an earlier OUT.pdf, replaced
     for (const qint64 kb : {64, 128, 256}) {
-        QTest::addRow("%lldk", kb) << kb * 1024 << QByteArray();
-        QTest::addRow("%lldk over an earlier file", kb) << kb * 1024 << QByteArray("the clerk's own file");
+        QTest::addRow("print %lldk", kb) << u"print"_s << kb * 1024 << QByteArray();
+        QTest::addRow("print %lldk over an earlier file", kb)
+            << u"print"_s << kb * 1024 << QByteArray("the clerk's own file");
     }
+    for (const qint64 kb : {8, 16, 24})
+        QTest::addRow("fairness %lldk", kb) << u"fairness"_s << kb * 1024 << QByteArray();
 }
 
 void tst_Print::fullDisk()
 {
+    QFETCH(QString, command);
     QFETCH(qint64, size);
     QFETCH(QByteArray, before);
     const SmallDisk disk(size);
@@ -483,8 +541,10 @@ void tst_Print::fullDisk()
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
     }
     const Result r = runCalendrix(
-        {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s});
-    checkNothingWritten(r, pdf, before);
+        command == u"print" ? QStringList{u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(),
+                                          u"--pdf"_s, pdf, u"--replace"_s}
+                            : QStringList{u"fairness"_s, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf});
+    checkNothingWritten(r, pdf, before, ENOSPC);
 }
 
 void tst_Print::fileTooLarge_data()
@@ -511,18 +571,21 @@ void tst_Print::fileTooLarge()
     const Result r = runCalendrix(
         {u"print"_s, m_company.datafile(), u"--data"_s, m_company.folder(), u"--pdf"_s, pdf, u"--replace"_s},
         fileSizeLimit(rlim_t(limit)));
-    checkNothingWritten(r, pdf, before);
+    checkNothingWritten(r, pdf, before, EFBIG);
     QFile::remove(pdf);
 }
 
-// A PDF that could not be written whole is an error, and neither a part of
-// it nor a scratch file is left; an earlier file stays as it was.
-void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before) const
+// A PDF that could not be written whole is an error that says why (errno
+// reason), and neither a part of it nor a scratch file is left; an earlier
+// file stays as it was.
+void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before,
+                                    int reason) const
 {
     QCOMPARE(r.status, 1);
     const QStringList errors = errorLines(r);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(QDir::toNativeSeparators(pdf)), qPrintable(r.err));
+    QVERIFY2(errors[0].contains(QString::fromLocal8Bit(std::strerror(reason))), qPrintable(r.err));
     QVERIFY2(!r.out.contains(u"wrote"_s), qPrintable(r.out));
     if (before.isEmpty())
         QVERIFY(!QFile::exists(pdf));

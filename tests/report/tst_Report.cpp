@@ -184,6 +184,10 @@ void tst_Report::brokenLayouts_data()
     QTest::newRow("margin") << head + "[page]\nmargins = -4\n" << u"line 4: the margins"_s;
     QTest::newRow("paper") << head + "[page]\npaper = b5\n" << u"line 4: the paper must be"_s;
     QTest::newRow("font") << head + "[fonts]\nbody = huge\n" << u"line 4: a font is a size"_s;
+    // "nan" reads as a number, and a bounds check alone lets it through.
+    QTest::newRow("font not a number") << head + "[fonts]\nheader = nan\n" << u"line 4: a font is a size"_s;
+    QTest::newRow("margin not a number") << head + "[page]\nmargins = 10, nan, 10, 10\n"
+                                         << u"line 4: the margins"_s;
     QTest::newRow("column") << head + "[columns]\nshow = name, dates\n"
                             << u"line 4: the roster has no column 'dates'"_s;
     QTest::newRow("mark") << head + "[marks]\nassigned = sparkling\n" << u"line 4: a mark is drawn"_s;
