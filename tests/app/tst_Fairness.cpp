@@ -92,6 +92,8 @@ class tst_Fairness : public QObject
 
 private slots:
     void tableHasOneLinePerDuty();
+    void tableShowsNamesWhole_data();
+    void tableShowsNamesWhole();
     void csvParsesBack();
     void pdfHasEveryPart();
     void statuses_data();
@@ -112,6 +114,42 @@ void tst_Fairness::tableHasOneLinePerDuty()
     QCOMPARE(columns(lines[3]), u"Radio 0 - - - -"_s);
     QCOMPARE(lines[4], u"Largest spread: Gate, North (normal 3); Gate, North (holiday 2)"_s);
     QCOMPARE(lines[5], u"Qualified, yet without any duty: none"_s);
+}
+
+void tst_Fairness::tableShowsNamesWhole_data()
+{
+    QTest::addColumn<QString>("duty");
+    QTest::addColumn<QString>("soldier");
+    QTest::addColumn<QString>("dutyShown");
+    QTest::addColumn<QString>("soldierShown");
+    QTest::newRow("tab and bell") << u"Gate\tNorth\a"_s << u"Amy"_s << u"Gate\\tNorth\\x07"_s << u"Amy"_s;
+    QTest::newRow("line breaks") << u"Gate"_s << u"Line\nTwo\rThree"_s << u"Gate"_s
+                                 << u"Line\\nTwo\\rThree"_s;
+    QTest::newRow("a written backslash") << u"A\\tB"_s << u"Amy"_s << u"A\\\\tB"_s << u"Amy"_s;
+    QTest::newRow("long names") << u"Guard of the northern perimeter, first watch"_s
+                                << u"Adams, Amy Beatrice Catherine Dorothy"_s
+                                << u"Guard of the northern perimeter, first watch"_s
+                                << u"Adams, Amy Beatrice Catherine Dorothy"_s;
+}
+
+// One line per duty, and the names as they are, whatever they hold.
+void tst_Fairness::tableShowsNamesWhole()
+{
+    QFETCH(QString, duty);
+    QFETCH(QString, soldier);
+    QFETCH(QString, dutyShown);
+    QFETCH(QString, soldierShown);
+    RosterFixture f;
+    f.duty(duty, {1});
+    f.soldier(soldier, u"C"_s, {1});
+    f.counter(soldier, u"C"_s, duty, 2, 1);
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path()});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 1 + 2);
+    QVERIFY2(lines[1].startsWith(dutyShown + u"  "_s), qPrintable(lines[1]));
+    QVERIFY2(lines[1].endsWith(u"  "_s + soldierShown), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(u"Largest spread: "_s + dutyShown + u" ("_s), qPrintable(lines[2]));
 }
 
 void tst_Fairness::csvParsesBack()
