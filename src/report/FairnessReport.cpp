@@ -44,11 +44,12 @@ QFont reportFont(int pointSize, QFont::Weight weight = QFont::Normal)
 }
 
 // Counters are whole numbers, and so are the ticks of their axis: a step of
-// 1, 2 or 5 times a power of ten, at most five steps to the axis.
-qint64 tickStep(qint64 largest)
+// 1, 2 or 5 times a power of ten, at most five steps to the axis. Reckoned in
+// double, so that no counter, however large, overflows it.
+double tickStep(double largest)
 {
-    for (qint64 power = 1;; power *= 10)
-        for (const qint64 m : {1, 2, 5})
+    for (double power = 1;; power *= 10)
+        for (const double m : {1.0, 2.0, 5.0})
             if (largest <= m * power * 5)
                 return m * power;
 }
@@ -136,8 +137,9 @@ void paintDuties(Pages &pg, const FairnessModel &model)
             if (f->soldiers > 0)
                 largest = std::max(largest, f->maximum);
     // The axis ends on a tick.
-    const qint64 step = tickStep(largest);
-    largest = (largest + step - 1) / step * step;
+    const double step = tickStep(double(largest));
+    const int ticks = int(std::ceil(double(largest) / step));
+    const double axisEnd = step * ticks;
     const QFontMetricsF fm(pg.body, &pg.device);
     double nameWidth = 0;
     for (const auto &d : model.duties())
@@ -146,17 +148,18 @@ void paintDuties(Pages &pg, const FairnessModel &model)
     const double figuresWidth = fm.horizontalAdvance(u"Holiday 9999 / 9999.5 / 9999  "_s);
     const double left = nameWidth;
     const double barWidth = pg.width() - nameWidth - figuresWidth - pg.mm * 4;
-    const double scale = barWidth / double(largest);
+    const double scale = barWidth / axisEnd;
     const double rowHeight = pg.line * 1.1;
 
     const auto axis = [&] {
         pg.painter.setFont(pg.small);
         pg.painter.setPen(Qt::gray);
-        for (qint64 v = 0; v <= largest; v += step) {
-            const double xv = left + double(v) * scale;
+        for (int i = 0; i <= ticks; ++i) {
+            const double v = step * i;
+            const double xv = left + v * scale;
             pg.painter.drawLine(QPointF(xv, pg.top + pg.line * 0.8), QPointF(xv, pg.top + pg.line));
             pg.painter.drawText(QRectF(xv - pg.mm * 10, pg.top, pg.mm * 20, pg.line * 0.8), Qt::AlignCenter,
-                                QString::number(v));
+                                QString::number(v, 'f', 0));
         }
         pg.top += pg.line;
     };
