@@ -122,11 +122,13 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         steps += csv.steps();
     const QString folder =
         targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
-    // The folders made for the calendars, deepest first.
+    // The folders made for the calendars, deepest first. They go again only
+    // when empty, so nothing of the clerk's goes with them; a folder that a
+    // failed mkpath() never made is passed over.
     QStringList madeFolders;
     const auto removeMadeFolders = [&madeFolders] {
         for (const QString &made : std::as_const(madeFolders))
-            if (!QDir().rmdir(made)) // only when empty: nothing of the clerk's goes
+            if (QFileInfo(made).isDir() && !QDir().rmdir(made))
                 break;
     };
     if (!folder.isEmpty()) {
