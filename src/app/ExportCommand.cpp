@@ -84,6 +84,7 @@ int runExport(const QStringList &arguments)
             if (unit.isOwnFile(file))
                 return failureLine(u"'%1' is a file of the unit; choose another name for the export."_s.arg(
                     QDir::toNativeSeparators(file)));
+        roster.checkTargets(targets);
         const QStringList existing = roster.existingFiles(targets);
         if (!existing.isEmpty() && !parser.isSet(replace)) {
             const QString first = QDir::toNativeSeparators(existing.constFirst());

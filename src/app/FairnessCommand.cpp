@@ -38,6 +38,34 @@ QString number(double v)
     return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
 }
 
+// A name as one run of visible characters, so that each duty keeps its one
+// line and two names never look alike: a tab, a line break or a bell would
+// break the table's line or ring the terminal, and a backslash is doubled so
+// that a written "\t" cannot pass for a tab.
+QString shown(const QString &name)
+{
+    QString text;
+    text.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == u'\\')
+            text += u"\\\\"_s;
+        else if (c == u'\t')
+            text += u"\\t"_s;
+        else if (c == u'\n')
+            text += u"\\n"_s;
+        else if (c == u'\r')
+            text += u"\\r"_s;
+        else if (c.category() == QChar::Other_Control)
+            text += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
+        else if (c.category() == QChar::Other_Format || c.category() == QChar::Separator_Line ||
+                 c.category() == QChar::Separator_Paragraph)
+            text += u"\\u%1"_s.arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            text += c;
+    }
+    return text;
+}
+
 QString counters(const QList<FairnessModel::SoldierCounter> &list)
 {
     QStringList out;
@@ -108,9 +136,10 @@ QByteArray soldiersCsv(const FairnessModel &model)
 // One line per duty, then the unit's two findings.
 void printTable(const FairnessModel &model)
 {
+    // Every name whole: duties that differ only late in their names stay apart.
     qsizetype nameWidth = 4;
     for (const auto &d : model.duties())
-        nameWidth = std::max(nameWidth, std::min<qsizetype>(d.name.size(), 30));
+        nameWidth = std::max(nameWidth, shown(d.name).size());
     const auto range = [](const FairnessModel::Figures &f) {
         return f.soldiers == 0 ? u"-"_s : u"%1/%2/%3"_s.arg(f.minimum).arg(number(f.median)).arg(f.maximum);
     };
@@ -119,8 +148,8 @@ void printTable(const FairnessModel &model)
     for (const auto &d : model.duties()) {
         QStringList next;
         for (const auto &s : d.normal.nextInLine)
-            next.append(s.name);
-        out() << d.name.leftJustified(nameWidth, u' ', true) << "  "
+            next.append(shown(s.name));
+        out() << shown(d.name).leftJustified(nameWidth) << "  "
               << QString::number(d.normal.soldiers).rightJustified(8) << "  "
               << range(d.normal).rightJustified(18) << "  "
               << (d.normal.soldiers ? QString::number(d.normal.spread()) : u"-"_s).rightJustified(6) << "  "
@@ -132,11 +161,13 @@ void printTable(const FairnessModel &model)
     for (DayClass c : {DayClass::Normal, DayClass::Holiday})
         if (const int i = model.widestDuty(c); i >= 0)
             widest.append(u"%1 (%2 %3)"_s.arg(
-                model.duties()[size_t(i)].name, c == DayClass::Holiday ? u"holiday"_s : u"normal"_s,
+                shown(model.duties()[size_t(i)].name), c == DayClass::Holiday ? u"holiday"_s : u"normal"_s,
                 QString::number(model.duties()[size_t(i)].figures(c).spread())));
     if (!widest.isEmpty())
         out() << "Largest spread: " << widest.join(u"; "_s) << "\n";
-    const QStringList idle = model.soldiersWithoutDuty();
+    QStringList idle;
+    for (const QString &name : model.soldiersWithoutDuty())
+        idle.append(shown(name));
     out() << "Qualified, yet without any duty: "
           << (idle.isEmpty() ? u"none"_s : u"%1: %2"_s.arg(idle.size()).arg(idle.join(u"; "_s))) << "\n";
     out().flush();

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <tuple>
 #include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
@@ -48,6 +50,37 @@ void givePrivateRuntimeFolder()
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
 }
 
+#ifdef CALENDRIX_WITH_GUI
+// While the window's platform opens, Qt's own messages are held back: when
+// there is no display to open, Qt ends with a fatal message of its own (and
+// a core dump) that tells the clerk to reinstall; one line of ours says what
+// is wrong instead. When the display opens, what was held is said after all.
+QtMessageHandler g_laterHandler = nullptr;
+QList<std::tuple<QtMsgType, QString, QString>> g_heldMessages;
+
+void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("calendrix: the window needs a display, and none could be opened; the other commands "
+                   "work without one (see calendrix --help)\n",
+                   stderr);
+        std::_Exit(1);
+    }
+    g_heldMessages.append({type, QString::fromUtf8(context.category), message});
+}
+
+void sayHeldMessages()
+{
+    qInstallMessageHandler(g_laterHandler);
+    for (const auto &[type, category, message] : std::as_const(g_heldMessages)) {
+        const QByteArray name = category.toUtf8();
+        const QMessageLogContext context(nullptr, 0, nullptr, name.constData());
+        qt_message_output(type, context, message);
+    }
+    g_heldMessages.clear();
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -69,7 +102,9 @@ int main(int argc, char **argv)
     if (status >= 0)
         return status;
 #ifdef CALENDRIX_WITH_GUI
+    g_laterHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication app(argc, argv);
+    sayHeldMessages();
     QApplication::setApplicationName(u"Calendrix"_s);
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
     QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));

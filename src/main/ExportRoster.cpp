@@ -91,6 +91,12 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
             return;
         }
     }
+    try {
+        roster->checkTargets(targets);
+    } catch (const Error &e) {
+        ErrorDisplay::show(parent, e, u"The roster cannot be exported."_s);
+        return;
+    }
     const QStringList existing = roster->existingFiles(targets);
     if (existing.size() == 1 &&
         !dialogs.ask(parent, u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(existing[0]))))

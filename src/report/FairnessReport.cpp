@@ -2,6 +2,7 @@
 
 #include "report/PdfFile.h"
 #include "report/ReportFont.h"
+#include "report/RosterData.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 
 #include <algorithm>
 #include <cmath>
@@ -33,16 +35,37 @@ QString number(double v)
     return QString::number(v, 'f', std::fmod(v, 1.0) == 0 ? 0 : 1);
 }
 
-// Pages of one report: a running top, a footer on every page.
+// Any letter spacing keeps the shaper from joining "fi" or "ff" into one
+// glyph, as in the rosters: names stay searchable and copyable in the PDF.
+QFont textFont(int pointSize, QFont::Weight weight = QFont::Normal)
+{
+    QFont font = reportFont(pointSize);
+    font.setWeight(weight);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    return font;
+}
+
+// Counters are whole numbers, and so are the ticks of their axis: a step of
+// 1, 2 or 5 times a power of ten, at most five steps to the axis. Reckoned in
+// double, so that no counter, however large, overflows it.
+double tickStep(double largest)
+{
+    for (double power = 1;; power *= 10)
+        for (const double m : {1.0, 2.0, 5.0})
+            if (largest <= m * power * 5)
+                return m * power;
+}
+
+// Pages of one report: a running top, a footer on every page. With no total
+// the pages are only counted: the device is measured, never painted on.
 class Pages
 {
 public:
-    Pages(QPainter &painter, QPagedPaintDevice &device, QString footer)
-        : painter(painter), device(device), m_footer(std::move(footer)), body(reportFont(9)),
-          bold(reportFont(9)), title(reportFont(15)), heading(reportFont(11)), small(reportFont(7))
+    Pages(QPainter &painter, QPagedPaintDevice &device, QString footer, int total)
+        : painter(painter), device(device), m_footer(std::move(footer)), m_total(total), body(textFont(9)),
+          bold(textFont(9, QFont::Bold)), title(textFont(15, QFont::Bold)),
+          heading(textFont(11, QFont::Bold)), small(textFont(7))
     {
-        for (QFont *f : {&bold, &title, &heading})
-            f->setBold(true);
         line = QFontMetricsF(body, &device).height();
         mm = device.logicalDpiX() / 25.4;
     }
@@ -60,7 +83,8 @@ public:
     void next()
     {
         finishPage();
-        device.newPage();
+        if (m_total > 0)
+            device.newPage();
         top = 0;
     }
     void finishPage()
@@ -70,7 +94,7 @@ public:
         painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                          m_footer);
         painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignRight | Qt::AlignVCenter,
-                         u"page %1"_s.arg(++count));
+                         u"page %1 of %2"_s.arg(++count).arg(m_total));
     }
     void text(const QFont &font, const QString &s, double height,
               int flags = Qt::AlignLeft | Qt::AlignVCenter)
@@ -84,6 +108,7 @@ public:
     QPainter &painter;
     QPagedPaintDevice &device;
     QString m_footer;
+    int m_total;
     QFont body, bold, title, heading, small;
     double line = 0, mm = 0, top = 0;
     int count = 0;
@@ -113,6 +138,10 @@ void paintDuties(Pages &pg, const FairnessModel &model)
         for (const auto *f : {&d.normal, &d.holiday})
             if (f->soldiers > 0)
                 largest = std::max(largest, f->maximum);
+    // The axis ends on a tick.
+    const double step = tickStep(double(largest));
+    const int ticks = int(std::ceil(double(largest) / step));
+    const double axisEnd = step * ticks;
     const QFontMetricsF fm(pg.body, &pg.device);
     double nameWidth = 0;
     for (const auto &d : model.duties())
@@ -121,19 +150,18 @@ void paintDuties(Pages &pg, const FairnessModel &model)
     const double figuresWidth = fm.horizontalAdvance(u"Holiday 9999 / 9999.5 / 9999  "_s);
     const double left = nameWidth;
     const double barWidth = pg.width() - nameWidth - figuresWidth - pg.mm * 4;
-    const double scale = barWidth / double(largest);
+    const double scale = barWidth / axisEnd;
     const double rowHeight = pg.line * 1.1;
 
     const auto axis = [&] {
         pg.painter.setFont(pg.small);
         pg.painter.setPen(Qt::gray);
-        const int steps = 5;
-        for (int i = 0; i <= steps; ++i) {
-            const double v = double(largest) * i / steps;
+        for (int i = 0; i <= ticks; ++i) {
+            const double v = step * i;
             const double xv = left + v * scale;
             pg.painter.drawLine(QPointF(xv, pg.top + pg.line * 0.8), QPointF(xv, pg.top + pg.line));
             pg.painter.drawText(QRectF(xv - pg.mm * 10, pg.top, pg.mm * 20, pg.line * 0.8), Qt::AlignCenter,
-                                number(std::round(v * 10) / 10));
+                                QString::number(v, 'f', 0));
         }
         pg.top += pg.line;
     };
@@ -195,9 +223,12 @@ void paintHistogram(Pages &pg, const FairnessModel &model)
             pg.line * 1.5);
     const QList<int> bars = d.normal.histogram();
     const int highest = *std::max_element(bars.begin(), bars.end());
-    const double chartHeight = std::min(pg.bottom() - pg.top - pg.line * 3, pg.width() * 0.6);
+    // The tallest bar's count stands in the line above the chart, below the
+    // subtitle.
+    const double chartTop = pg.top + pg.line;
+    const double chartHeight = std::min(pg.bottom() - chartTop - pg.line * 3, pg.width() * 0.6);
     const double barWidth = pg.width() / double(bars.size());
-    const double base = pg.top + chartHeight;
+    const double base = chartTop + chartHeight;
     pg.painter.setFont(pg.small);
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const double h = chartHeight * bars[i] / std::max(highest, 1);
@@ -259,7 +290,7 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
         pg.painter.setFont(pg.body);
         pg.painter.setPen(Qt::black);
         const QString values[] = {s->name,
-                                  s->rank,
+                                  rankName(s->rank),
                                   s->section,
                                   QString::number(s->duties),
                                   QString::number(s->normal),
@@ -312,8 +343,19 @@ QStringList FairnessReport::findings(const FairnessModel &model, int names, cons
 
 int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
+    // The footer says "page N of M": the pages are laid out once on a picture
+    // that is thrown away, to count them.
+    QPicture counted;
+    QPainter counting(&counted);
+    const int total = paintPages(counting, device, 0);
+    counting.end();
+    return paintPages(painter, device, total);
+}
+
+int FairnessReport::paintPages(QPainter &painter, QPagedPaintDevice &device, int total) const
+{
     const FairnessModel &model = *m_model;
-    Pages pg(painter, device, title() + u", printed "_s + dayText(m_printedOn));
+    Pages pg(painter, device, title() + u", printed "_s + dayText(m_printedOn), total);
     pg.text(pg.title, title(), pg.line * 2.2);
     qsizetype qualified = 0;
     for (const auto &s : model.soldiers())
@@ -321,7 +363,8 @@ int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
     QStringList summary{u"%1 soldiers (%2 qualified for a duty), %3 duties."_s.arg(model.soldiers().size())
                             .arg(qualified)
                             .arg(model.duties().size())};
-    summary += findings(model, 40, u", "_s);
+    // "Last, First" names hold a comma of their own.
+    summary += findings(model, 40, u"; "_s);
     for (const QString &s : summary) {
         const QRectF need = QFontMetricsF(pg.body, &device)
                                 .boundingRect(QRectF(0, 0, pg.width(), device.height()), Qt::TextWordWrap, s);

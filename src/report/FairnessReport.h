@@ -41,6 +41,9 @@ public:
     static QStringList findings(const FairnessModel &model, int names, const QString &separator);
 
 private:
+    // total: the number of pages, or 0 to count them without painting on device.
+    int paintPages(QPainter &painter, QPagedPaintDevice &device, int total) const;
+
     std::shared_ptr<const FairnessModel> m_model;
     QString m_unitName;
     QDate m_printedOn;

@@ -92,7 +92,7 @@ QStringList RosterExport::existingFiles(const ExportTargets &targets) const
     return existing;
 }
 
-QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch::Progress &progress) const
+void RosterExport::checkTargets(const ExportTargets &targets) const
 {
     const QStringList planned = plannedFiles(targets);
     for (qsizetype i = 0; i < planned.size(); ++i) {
@@ -104,6 +104,11 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
                 throw ReportError(
                     u"'%1' is named for two exports; choose one name for each."_s.arg(shown(planned[i])));
     }
+}
+
+QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch::Progress &progress) const
+{
+    checkTargets(targets);
 
     const CalendarExport calendars(m_data);
     const SpreadsheetExport spreadsheet(m_data);
@@ -117,14 +122,26 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         steps += csv.steps();
     const QString folder =
         targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
-    bool madeFolder = false;
+    // The folders made for the calendars, deepest first. They go again only
+    // when empty, so nothing of the clerk's goes with them; a folder that a
+    // failed mkpath() never made is passed over.
+    QStringList madeFolders;
+    const auto removeMadeFolders = [&madeFolders] {
+        for (const QString &made : std::as_const(madeFolders))
+            if (QFileInfo(made).isDir() && !QDir().rmdir(made))
+                break;
+    };
     if (!folder.isEmpty()) {
         if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
             throw ReportError(
                 u"'%1' is not a folder; calendars are written into a folder."_s.arg(shown(folder)));
-        madeFolder = !QFileInfo::exists(folder);
-        if (!QDir().mkpath(folder))
+        for (QString f = folder; !QFileInfo(f).exists() && !QFileInfo(f).isSymLink();
+             f = QFileInfo(f).absolutePath())
+            madeFolders.append(f);
+        if (!QDir().mkpath(folder)) {
+            removeMadeFolders();
             throw ReportError(u"The folder '%1' cannot be made."_s.arg(shown(folder)));
+        }
     }
 
     // The batch is gone, and its scratch files with it, before a folder made
@@ -154,8 +171,7 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
     try {
         return writeAll();
     } catch (...) {
-        if (madeFolder)
-            QDir().rmdir(folder); // only when empty: nothing of the clerk's goes
+        removeMadeFolders();
         throw;
     }
 }

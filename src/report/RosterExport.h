@@ -38,6 +38,10 @@ public:
     QStringList plannedFiles(const ExportTargets &targets) const;
     // Those of them that exist already.
     QStringList existingFiles(const ExportTargets &targets) const;
+    // Throws ReportError when a target is the datafile or two targets are one
+    // file: no answer to "Replace?" could make such an export right, so it is
+    // refused before the question.
+    void checkTargets(const ExportTargets &targets) const;
 
     // Writes the targets; returns one line per target saying what it holds.
     // Throws Error (StoreError, ReportError) when a file cannot be written,

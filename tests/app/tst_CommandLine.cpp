@@ -25,6 +25,8 @@ private slots:
     void demoScales();
     void demoRefusesAnExistingUnit();
     void demoFromTheLatestDay();
+    void windowWithoutDisplay_data();
+    void windowWithoutDisplay();
     void folderThatIsNotAUnitFolder_data();
     void folderThatIsNotAUnitFolder();
     void makeOnTheExampleUnit();
@@ -325,6 +327,41 @@ void tst_CommandLine::demoFromTheLatestDay()
         }
     }
     QCOMPARE(last, QDate(9999, 12, 31)); // the limit is the real one, not a guess
+}
+
+void tst_CommandLine::windowWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("display"); // empty: none named
+    QTest::newRow("none named") << QString();
+    QTest::newRow("one that is not there") << u":31999"_s;
+}
+
+// The window cannot open; the program says so in one line and ends, before
+// it takes the unit.
+void tst_CommandLine::windowWithoutDisplay()
+{
+#ifdef CALENDRIX_WITHOUT_WINDOW
+    QSKIP("this build has no window");
+#endif
+    QFETCH(QString, display);
+    const QTemporaryDir unit;
+    QProcessEnvironment env = childEnvironment();
+    for (const QString &name :
+         {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_SESSION_TYPE"_s})
+        env.remove(name);
+    if (!display.isEmpty())
+        env.insert(u"DISPLAY"_s, display);
+    QProcess desktop;
+    desktop.setProcessEnvironment(env);
+    desktop.start(qEnvironmentVariable("CALENDRIX_BIN"), {u"--data"_s, unit.path()});
+    QVERIFY(desktop.waitForFinished(60000));
+    QCOMPARE(desktop.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(desktop.exitCode(), 1);
+    const QString err = QString::fromUtf8(desktop.readAllStandardError());
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY2(err.contains(u"needs a display"_s) && err.contains(u"other commands"_s), qPrintable(err));
+    QCOMPARE(QDir(unit.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void tst_CommandLine::folderThatIsNotAUnitFolder_data()

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -73,15 +74,29 @@ QList<QStringList> parseCsv(const QByteArray &bytes, bool *wellFormed)
     return records;
 }
 
-QString pdfText(const QString &path)
+QString pdfText(const QString &path, const QStringList &options = {})
 {
     QProcess p;
-    p.start(u"pdftotext"_s, {path, u"-"_s});
+    p.start(u"pdftotext"_s, options + QStringList{path, u"-"_s});
     p.waitForFinished(60000);
-    // The PDF keeps the font's ligatures ("fi" as one letter).
-    return QString::fromUtf8(p.readAllStandardOutput())
-        .replace(u"\ufb01"_s, u"fi"_s)
-        .replace(u"\ufb02"_s, u"fl"_s);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct Word {
+    QString text;
+    double top, bottom;
+};
+
+// The words of one page with their boxes, as a reader of the PDF finds them.
+QList<Word> pdfWords(const QString &path, int page)
+{
+    static const QRegularExpression word(
+        uR"x(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)x"_s);
+    const QString n = QString::number(page);
+    QList<Word> words;
+    for (const auto &m : word.globalMatch(pdfText(path, {u"-bbox"_s, u"-f"_s, n, u"-l"_s, n})))
+        words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    return words;
 }
 
 } // namespace
@@ -92,8 +107,11 @@ class tst_Fairness : public QObject
 
 private slots:
     void tableHasOneLinePerDuty();
+    void tableShowsNamesWhole_data();
+    void tableShowsNamesWhole();
     void csvParsesBack();
     void pdfHasEveryPart();
+    void pdfReadsBack();
     void statuses_data();
     void statuses();
 };
@@ -112,6 +130,42 @@ void tst_Fairness::tableHasOneLinePerDuty()
     QCOMPARE(columns(lines[3]), u"Radio 0 - - - -"_s);
     QCOMPARE(lines[4], u"Largest spread: Gate, North (normal 3); Gate, North (holiday 2)"_s);
     QCOMPARE(lines[5], u"Qualified, yet without any duty: none"_s);
+}
+
+void tst_Fairness::tableShowsNamesWhole_data()
+{
+    QTest::addColumn<QString>("duty");
+    QTest::addColumn<QString>("soldier");
+    QTest::addColumn<QString>("dutyShown");
+    QTest::addColumn<QString>("soldierShown");
+    QTest::newRow("tab and bell") << u"Gate\tNorth\a"_s << u"Amy"_s << u"Gate\\tNorth\\x07"_s << u"Amy"_s;
+    QTest::newRow("line breaks") << u"Gate"_s << u"Line\nTwo\rThree"_s << u"Gate"_s
+                                 << u"Line\\nTwo\\rThree"_s;
+    QTest::newRow("a written backslash") << u"A\\tB"_s << u"Amy"_s << u"A\\\\tB"_s << u"Amy"_s;
+    QTest::newRow("long names") << u"Guard of the northern perimeter, first watch"_s
+                                << u"Adams, Amy Beatrice Catherine Dorothy"_s
+                                << u"Guard of the northern perimeter, first watch"_s
+                                << u"Adams, Amy Beatrice Catherine Dorothy"_s;
+}
+
+// One line per duty, and the names as they are, whatever they hold.
+void tst_Fairness::tableShowsNamesWhole()
+{
+    QFETCH(QString, duty);
+    QFETCH(QString, soldier);
+    QFETCH(QString, dutyShown);
+    QFETCH(QString, soldierShown);
+    RosterFixture f;
+    f.duty(duty, {1});
+    f.soldier(soldier, u"C"_s, {1});
+    f.counter(soldier, u"C"_s, duty, 2, 1);
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path()});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 1 + 2);
+    QVERIFY2(lines[1].startsWith(dutyShown + u"  "_s), qPrintable(lines[1]));
+    QVERIFY2(lines[1].endsWith(u"  "_s + soldierShown), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(u"Largest spread: "_s + dutyShown + u" ("_s), qPrintable(lines[2]));
 }
 
 void tst_Fairness::csvParsesBack()
@@ -169,6 +223,42 @@ void tst_Fairness::pdfHasEveryPart()
     // The most loaded soldier heads the table.
     const qsizetype table = text.indexOf(u"Soldiers by their total"_s);
     QVERIFY(text.indexOf(u"Clark"_s, table) < text.indexOf(u"Adams, Amy"_s, table));
+}
+
+// What other programs read in the PDF: letters as they are ("fi" is no one
+// glyph), whole-number ticks, rank abbreviations, "Last, First" names kept
+// apart, the number of pages, and the tallest bar's count below the subtitle.
+void tst_Fairness::pdfReadsBack()
+{
+    RosterFixture f;
+    f.duty(u"Gate"_s, {1});
+    for (const QString &name : {u"Fox, Sofia"_s, u"Adams, Amy"_s, u"Doe, Jane"_s, u"Roe, Rita"_s})
+        f.soldier(name, name.startsWith(u'F') ? u"C"_s : u"E"_s, {1});
+    // Doe and Roe stand at the average, 5: the histogram's tallest bar.
+    f.counter(u"Fox, Sofia"_s, u"C"_s, u"Gate"_s, 7, 0);
+    f.counter(u"Adams, Amy"_s, u"E"_s, u"Gate"_s, 3, 0);
+    const QString pdf = f.unit.path(u"fair.pdf"_s);
+    QCOMPARE(runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path(), u"--pdf"_s, pdf}).status, 0);
+
+    const QString text = pdfText(pdf, {u"-layout"_s}).simplified();
+    for (const QString &expected :
+         {u"Qualified, yet without any duty (2): Doe, Jane; Roe, Rita."_s, u"Fox, Sofia PFC"_s,
+          u"Adams, Amy CPL"_s, u"page 1 of 3"_s, u"page 3 of 3"_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" in:\n"_s + text));
+    const QRegularExpression fraction(uR"((^|\s)\d+\.\d(\s|$))"_s);
+    QVERIFY2(!text.contains(fraction), qPrintable(fraction.match(text).captured()));
+
+    // The count "2" of the tallest bar is the highest "2" on the histogram's page.
+    const QList<Word> words = pdfWords(pdf, 2);
+    double subtitle = -1, count = 1e9;
+    for (const Word &w : words) {
+        if (w.text == u"qualified;")
+            subtitle = w.bottom;
+        else if (w.text == u"2")
+            count = std::min(count, w.top);
+    }
+    QVERIFY(subtitle > 0 && count < 1e9);
+    QVERIFY2(count >= subtitle, qPrintable(u"%1 < %2"_s.arg(count).arg(subtitle)));
 }
 
 void tst_Fairness::statuses_data()

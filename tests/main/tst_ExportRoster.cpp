@@ -69,6 +69,7 @@ private slots:
     void replaceQuestion_data();
     void replaceQuestion();
     void notADatafile();
+    void unitFileRefused_data();
     void unitFileRefused();
     void olderDatafile();
 };
@@ -209,19 +210,33 @@ void tst_ExportRoster::notADatafile()
     QVERIFY(!QFileInfo::exists(w.unit.path(u"x.csv"_s)));
 }
 
-// A name chosen by mistake never takes the place of one of the unit's own files.
+void tst_ExportRoster::unitFileRefused_data()
+{
+    QTest::addColumn<QString>("target"); // "DATAFILE" stands for the datafile exported
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a file of the unit") << u"Roster.rpt"_s << u"is a file of the unit"_s;
+    QTest::newRow("the datafile") << u"DATAFILE"_s << u"is the datafile"_s;
+}
+
+// A name chosen by mistake never takes the place of one of the unit's own
+// files or of the datafile, and no "Replace?" is asked first.
 void tst_ExportRoster::unitFileRefused()
 {
+    QFETCH(QString, target);
+    QFETCH(QString, says);
     Window w;
-    const QByteArray layout = readFile(w.unit.folder.rosterLayoutPath());
-    w.dialogs.fileNames = {w.datafile(), w.unit.folder.rosterLayoutPath()};
+    const QString datafile = w.datafile();
+    const QString path = target == u"DATAFILE" ? datafile : w.unit.path(target);
+    const QByteArray before = readFile(path);
+    w.dialogs.fileNames = {datafile, path};
     w.dialogs.choices = {2};
     w.dialogs.answers = {true};
     w.exportRoster();
     QVERIFY(w.dialogs.questions.isEmpty());
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 2); // the format's choice, then the refusal
-    QVERIFY(w.dialogs.texts(Messenger::Kind::Error)[1].contains(u"is a file of the unit"_s));
-    QCOMPARE(readFile(w.unit.folder.rosterLayoutPath()), layout);
+    QVERIFY2(w.dialogs.texts(Messenger::Kind::Error)[1].contains(says),
+             qPrintable(w.dialogs.texts(Messenger::Kind::Error)[1]));
+    QCOMPARE(readFile(path), before);
 }
 
 void tst_ExportRoster::olderDatafile()
