@@ -13,8 +13,10 @@
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
 #include "store/Database.h"
+#include "store/DatafileSwap.h"
 #include "store/FolderLock.h"
 #include "store/OptionFile.h"
+#include "store/RunHistory.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
 
@@ -175,6 +177,9 @@ int checkUnitFiles(const UnitFolder &folder)
                 problems.append(e.text());
         }
     }
+    // Every run would fail on it at its end, after all its work.
+    if (const QString why = folder.historyFault(); !why.isEmpty())
+        problems.append(why);
     if (problems.isEmpty())
         return -1;
     return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
@@ -182,6 +187,43 @@ int checkUnitFiles(const UnitFolder &folder)
 }
 
 namespace {
+
+// What a killed run or undo left is settled before the unit's files are
+// checked, as the window does when it starts: until then the working
+// database's journal holds changes that only a writer may roll back, and
+// the checks, which only read, would take the file for read-only.
+int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
+{
+    try {
+        const DatafileSwap::Recovery r = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+        if (!r.text.isEmpty())
+            err() << "INFORMATION: " << r.text << "\n";
+        if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())
+            err() << "INFORMATION: " << settled << "\n";
+    } catch (const StoreError &e) {
+        if (e.file() != folder.workingPath() ||
+            (e.code() != StoreErrorCode::WrongFileKind && e.code() != StoreErrorCode::Corrupt &&
+             e.code() != StoreErrorCode::ItemNotFound && e.code() != StoreErrorCode::FileNotFound))
+            return failure(u"An earlier roster run or undo that did not finish could not be settled; "
+                           "nothing was changed.\n"_s +
+                           e.text());
+        // The repair sets the damaged working database aside or makes the
+        // missing one, and a new one cannot tell whether the run counted: its records, which name the
+        // files it kept, are set aside with it, and nothing is removed.
+        for (const QString &record : {folder.pendingRunPath(), folder.pendingUndoPath()}) {
+            if (!QFileInfo(record).isFile())
+                continue;
+            err() << "WARNING: "
+                  << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
+                     "settled without the working database; it is kept as '%2'."_s.arg(
+                         QDir::toNativeSeparators(record),
+                         QDir::toNativeSeparators(folder.keepAside(record, now)))
+                  << "\n";
+        }
+    }
+    err().flush();
+    return -1;
+}
 
 int runInit(const QStringList &arguments)
 {
@@ -199,6 +241,9 @@ int runInit(const QStringList &arguments)
     try {
         const UnitFolder folder(parser.positionalArguments().constFirst());
         if (!parser.isSet(repair)) {
+            if (const QString why = folder.historyFault(); !why.isEmpty())
+                return failure(why + u" Run '%1': it sets it aside and makes the folder anew."_s.arg(
+                                         folder.repairCommand()));
             const UnitFolder::InitResult result = folder.init();
             for (const QString &path : result.created)
                 out() << "created " << QDir::toNativeSeparators(path) << "\n";
@@ -212,6 +257,9 @@ int runInit(const QStringList &arguments)
         FolderLock lock(folder.dir());
         if (!lock.tryLock())
             return failure(lock.errorText());
+        const QDateTime now = QDateTime::currentDateTime();
+        if (const int status = settleKilledWork(folder, now); status >= 0)
+            return status;
         const auto layoutCheck = [](const QString &path) {
             try {
                 ReportLayout::load(path);
@@ -220,7 +268,7 @@ int runInit(const QStringList &arguments)
             }
             return QString();
         };
-        const UnitFolder::RepairResult result = folder.repair(QDateTime::currentDateTime(), layoutCheck);
+        const UnitFolder::RepairResult result = folder.repair(now, layoutCheck);
         for (const UnitFolder::SetAside &s : result.setAside)
             out() << "set aside " << QDir::toNativeSeparators(s.path) << " as "
                   << QFileInfo(s.aside).fileName() << ": " << QString(s.why).replace(u'\n', u' ') << "\n";

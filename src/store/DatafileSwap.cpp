@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/StoreError.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,15 +128,17 @@ void DatafileSwap::finish()
 DatafileSwap::Recovery DatafileSwap::recover(const QString &recordPath, const QString &workingPath)
 {
     Recovery result;
-    QFile file(recordPath);
-    if (!exists(recordPath))
+    const UnitFolder::Record read = UnitFolder(QFileInfo(recordPath).absolutePath()).readRecord(recordPath);
+    if (read.state == UnitFolder::Record::State::Missing)
         return result;
     result.found = true;
-    if (!file.open(QIODevice::ReadOnly))
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot read '%1': %2"_s.arg(shown(recordPath), file.errorString()), recordPath);
-    const QJsonObject record = QJsonDocument::fromJson(file.read(1 << 16)).object();
-    file.close();
+    if (read.state == UnitFolder::Record::State::NotAFile) {
+        result.text =
+            u"'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'."_s.arg(
+                shown(recordPath), read.what, shown(read.aside));
+        return result;
+    }
+    const QJsonObject record = QJsonDocument::fromJson(read.bytes).object();
     const QString target = record.value(u"target"_s).toString();
     const QString backup = record.value(u"backup"_s).toString();
     if (target.isEmpty() || !record.value(u"counterBefore"_s).isDouble()) {

@@ -1,17 +1,24 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
 namespace calendrix {
 
 // Keeps a second copy of the program from writing into the same unit folder.
+//
+// The lock is an flock(2) on the folder's .calendrix.lock, which the system
+// lets go of when its holder dies, however it dies. What the file says (the
+// holder's process and computer) is only for the message: a file that is
+// empty or unreadable, as a kill between making it and writing it leaves it,
+// is taken over as soon as no live process holds its lock. QLockFile, which
+// judged by the content, kept such a unit locked for ever.
 class FolderLock
 {
 public:
     explicit FolderLock(const QString &dir);
     ~FolderLock();
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
 
     // False when the folder is missing, is not a folder, or another running
     // copy holds it; errorText() then says which, naming the folder (and the
@@ -21,7 +28,8 @@ public:
 
 private:
     QString m_dir;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    int m_fd = -1;
     QString m_error;
 };
 

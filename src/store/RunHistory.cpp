@@ -257,15 +257,16 @@ Settled settleUndo(const UnitFolder &folder)
 {
     Settled result;
     const QString recordPath = folder.pendingUndoPath();
-    if (!exists(recordPath))
+    const UnitFolder::Record read = folder.readRecord(recordPath);
+    if (read.state == UnitFolder::Record::State::Missing)
         return result;
     result.found = true;
-    QFile file(recordPath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot read '%1': %2"_s.arg(shown(recordPath), file.errorString()), recordPath);
-    const QJsonObject record = QJsonDocument::fromJson(file.read(1 << 16)).object();
-    file.close();
+    if (read.state == UnitFolder::Record::State::NotAFile) {
+        result.text = u"'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'."_s.arg(
+            shown(recordPath), read.what, shown(read.aside));
+        return result;
+    }
+    const QJsonObject record = QJsonDocument::fromJson(read.bytes).object();
     const QString entry = record.value(u"entry"_s).toString();
     if (entry.isEmpty() || !record.value(u"counterBefore"_s).isDouble()) {
         ::unlink(encoded(recordPath).constData());
@@ -360,6 +361,8 @@ RunHistory::Listing RunHistory::list() const
 RunHistory::Listing RunHistory::listing(bool checkEach) const
 {
     Listing listing;
+    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
+        throw StoreError(StoreErrorCode::CannotOpen, fault, m_folder.historyPath());
     Stamp now;
     {
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
@@ -609,9 +612,10 @@ QString RunHistory::settle(const UnitFolder &folder)
 RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
 {
     const QDir dir(m_folder.historyPath());
-    if (!dir.exists() && !QDir().mkpath(dir.path()))
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create the folder '%1'."_s.arg(shown(dir.path())), dir.path());
+    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
+        throw StoreError(StoreErrorCode::CannotOpen, fault, dir.path());
+    if (!dir.exists() && ::mkdir(encoded(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
+        throw systemError(u"Cannot create the folder '%1'"_s.arg(shown(dir.path())), dir.path());
     // Names follow the runs' order, in UTC so that a clock put back for
     // winter time cannot reorder them; two runs within a millisecond get the next one.
     m_made = QDateTime::currentDateTimeUtc();

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/OptionFile.h"
+#include "store/ScratchFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -109,6 +111,27 @@ QString UnitFolder::historyPath() const
     return filePath(u"history"_s);
 }
 
+QString UnitFolder::historyFault() const
+{
+    const QByteArray path = QFile::encodeName(historyPath());
+    struct stat st {
+    };
+    if (::lstat(path.constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        return {};
+    QString what = typeName(st.st_mode);
+    if (S_ISLNK(st.st_mode)) {
+        // A link to a folder serves as well as the folder.
+        if (::stat(path.constData(), &st) != 0)
+            what = u"a link to nothing"_s;
+        else if (S_ISDIR(st.st_mode))
+            return {};
+        else
+            what = u"a link to %1"_s.arg(typeName(st.st_mode));
+    }
+    return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s.arg(
+        QDir::toNativeSeparators(historyPath()), what);
+}
+
 QStringList UnitFolder::ownFiles() const
 {
     QStringList files;
@@ -163,15 +186,15 @@ UnitFolder::InitResult UnitFolder::init() const
         result.created.append(db.path);
     }
 
-    if (QFileInfo(historyPath()).isDir()) {
+    if (const QString fault = historyFault(); !fault.isEmpty())
+        throw StoreError(StoreErrorCode::CannotOpen, fault, historyPath());
+    if (QFileInfo(historyPath()).isDir())
         result.kept.append(historyPath());
-    } else if (QDir().mkdir(historyPath())) {
+    else if (::mkdir(QFile::encodeName(historyPath()).constData(), 0777) == 0)
         result.created.append(historyPath());
-    } else {
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(historyPath())),
-                         historyPath());
-    }
+    else
+        throw systemError(u"Cannot create the folder '%1'"_s.arg(QDir::toNativeSeparators(historyPath())),
+                          historyPath());
 
     // Report layouts and help that every unit gets, shipped inside the program.
     QDirIterator it(u":/unit"_s, QDir::Files);
@@ -288,6 +311,60 @@ QString UnitFolder::keepAside(const QString &path, const QDateTime &now) const
     return keepAsideAs(path, asideName(path, now));
 }
 
+UnitFolder::Record UnitFolder::readRecord(const QString &path) const
+{
+    Record record;
+    const QByteArray name = QFile::encodeName(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    struct stat st {
+    };
+    if (::lstat(name.constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return record;
+        throw systemError(u"Cannot read '%1'"_s.arg(shown), path);
+    }
+    // Only a regular file is ever opened: opening a device may do something.
+    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0)
+        st.st_mode = 0;
+    int fd = -1;
+    if (S_ISREG(st.st_mode)) {
+        // Not waiting even so: a FIFO may take the name between the check and the open.
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0 && errno != ENOENT)
+            throw systemError(u"Cannot read '%1'"_s.arg(shown), path);
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    if (fd < 0) {
+        record.state = Record::State::NotAFile;
+        record.what = st.st_mode == 0 ? u"a link to nothing"_s : typeName(st.st_mode);
+        record.aside = keepAside(path, QDateTime::currentDateTime());
+        return record;
+    }
+    constexpr qsizetype limit = 1 << 16;
+    record.bytes.resize(limit);
+    qsizetype got = 0;
+    while (got < limit) {
+        const ssize_t n = ::read(fd, record.bytes.data() + got, size_t(limit - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const StoreError error = systemError(u"Cannot read '%1'"_s.arg(shown), path);
+            ::close(fd);
+            throw error;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    record.bytes.truncate(got);
+    record.state = Record::State::Read;
+    return record;
+}
+
 namespace {
 
 // Why a shipped text file (a layout, the help) under path is not usable, or
@@ -371,6 +448,8 @@ UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCh
             if (const QString why = OptionFile::fault(path); !why.isEmpty())
                 faults.append({path, why});
     }
+    if (const QString why = historyFault(); !why.isEmpty())
+        faults.append({historyPath(), why});
 
     for (const Fault &fault : faults)
         result.setAside.append({fault.path, keepAside(fault.path, now), fault.why});

@@ -34,6 +34,10 @@ public:
     QString pendingUndoPath() const;
     // The folder of the runs kept for undo (history/).
     QString historyPath() const;
+    // Why historyPath() cannot hold the runs: something that is not a
+    // folder is there (a file, a FIFO, a link to nothing). Empty when it is
+    // a folder or is not there at all, and init() makes it.
+    QString historyFault() const;
     // Every file the unit itself uses, whether there or not: its databases
     // and their journals, layouts, help, option files, lock and records.
     QStringList ownFiles() const;
@@ -78,6 +82,21 @@ public:
     QString asideName(const QString &path, const QDateTime &now) const;
     QString keepAside(const QString &path, const QDateTime &now) const;
 
+    // What is at one of the unit's records (pendingRunPath(),
+    // pendingUndoPath()). A record is a small file written in one step; what
+    // is not a regular file is no record of ours and is set aside under
+    // asideName(), so that it never stops a run, and is never opened, as a
+    // FIFO or a device would stop the reader for ever.
+    struct Record {
+        enum class State { Missing, Read, NotAFile };
+        State state = State::Missing;
+        QByteArray bytes; // Read: the first 64 KiB, which a record never exceeds
+        QString what;     // NotAFile: what was there ("a FIFO (named pipe)")
+        QString aside;    // NotAFile: where it now is
+    };
+    // Throws StoreError when the record cannot be read or set aside.
+    Record readRecord(const QString &path) const;
+
     // Why a report layout cannot be used, or an empty string; the layouts'
     // rules belong to the report engine, which the store does not know.
     using LayoutCheck = std::function<QString(const QString &path)>;
@@ -93,11 +112,12 @@ public:
         QStringList kept;    // sound; never touched
     };
     // Like init(), and every unit file (the three databases, the layouts,
-    // the help file, the option files) that fails its checks is put aside
-    // under asideName(path, now) and made anew. Missing option files stay
-    // missing, as init() leaves them. Everything is checked before anything
-    // is moved: a file that cannot be checked (locked, no permission) stops
-    // the repair with a StoreError and nothing is changed.
+    // the help file, the option files, and a history/ that is no folder)
+    // that fails its checks is put aside under asideName(path, now) and made
+    // anew. Missing option files stay missing, as init() leaves them.
+    // Everything is checked before anything is moved: a file that cannot be
+    // checked (locked, no permission) stops the repair with a StoreError and
+    // nothing is changed.
     RepairResult repair(const QDateTime &now, const LayoutCheck &layoutCheck = {}) const;
 
 private:

@@ -15,6 +15,8 @@
 #include <QSqlQuery>
 #include <QThread>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
 using namespace calendrix::test;
@@ -43,6 +45,10 @@ private slots:
     void killAtEachUndoStep();
     void killedUndosLeaveNoMix();
     void killedDraftsLeaveOnlyTheDraft();
+    void recordsThatAreNoFilesNeverStopTheUnit_data();
+    void recordsThatAreNoFilesNeverStopTheUnit();
+    void historyThatIsNoFolderIsNamed_data();
+    void historyThatIsNoFolderIsNamed();
 
 private:
     QTemporaryDir m_tmp;
@@ -650,6 +656,102 @@ void tst_RunHistory::killedDraftsLeaveOnlyTheDraft()
     }
     QVERIFY(none > 0);
     qInfo("%d drafts killed before their end, %d finished", none, made);
+}
+
+void tst_RunHistory::recordsThatAreNoFilesNeverStopTheUnit_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("FIFO as the run's record: history") << u".calendrix-run"_s << u"fifo"_s << u"history"_s;
+    QTest::newRow("FIFO as the run's record: make") << u".calendrix-run"_s << u"fifo"_s << u"make"_s;
+    QTest::newRow("FIFO as the undo's record: undo") << u".calendrix-undo"_s << u"fifo"_s << u"undo"_s;
+    QTest::newRow("folder as the undo's record: history")
+        << u".calendrix-undo"_s << u"folder"_s << u"history"_s;
+    QTest::newRow("link to nothing as the run's record: make")
+        << u".calendrix-run"_s << u"link"_s << u"make"_s;
+}
+
+// What is no regular file under a record's name is never read, which would
+// wait for ever on a FIFO; it is set aside and the command goes on.
+void tst_RunHistory::recordsThatAreNoFilesNeverStopTheUnit()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, kind);
+    QFETCH(QString, command);
+    const QString unit = m_tmp.filePath(u"records"_s);
+    makeTwoRuns(unit);
+    const QString path = QDir(unit).filePath(record);
+    if (kind == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(QFile::link(u"nowhere"_s, path));
+    QStringList arguments{command, u"--data"_s, unit};
+    if (command == u"make")
+        arguments.insert(1, QDir(unit).filePath(u"c.cxr"_s));
+    if (command == u"undo")
+        arguments.append(u"--yes"_s);
+    const Outcome o = runWith(arguments);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains(u"'%1' was "_s.arg(QDir::toNativeSeparators(path))) &&
+                 o.err.contains(u"it was set aside as"_s),
+             qPrintable(o.err));
+    QVERIFY(!QFileInfo::exists(path) && !QFileInfo(path).isSymLink());
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System;
+    QCOMPARE(QDir(unit).entryList({record + u".damaged-*"_s}, all).size(), 1);
+    QCOMPARE(historyOf(unit).entries.size(), command == u"make" ? 3 : command == u"undo" ? 1 : 2);
+}
+
+void tst_RunHistory::historyThatIsNoFolderIsNamed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a file") << u"file"_s << u"is a file, not a folder"_s;
+    QTest::newRow("a FIFO") << u"fifo"_s << u"is a FIFO (named pipe), not a folder"_s;
+    QTest::newRow("a link to nothing") << u"link"_s << u"is a link to nothing, not a folder"_s;
+}
+
+// A history/ that cannot hold the runs is named with what it is wherever it
+// matters, and the repair sets it aside like any damaged file of the unit.
+void tst_RunHistory::historyThatIsNoFolderIsNamed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    const QString unit = m_tmp.filePath(u"no-history"_s);
+    copyUnit(m_start, unit);
+    const UnitFolder folder(unit);
+    QVERIFY(QDir().rmdir(folder.historyPath()));
+    if (kind == u"file")
+        writeFile(folder.historyPath(), "notes");
+    else if (kind == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(folder.historyPath()).constData(), 0600) == 0);
+    else
+        QVERIFY(QFile::link(u"nowhere"_s, folder.historyPath()));
+    const QString why = u"'%1' %2"_s.arg(QDir::toNativeSeparators(folder.historyPath()), says);
+
+    for (const QStringList &arguments : {QStringList{u"history"_s, u"--data"_s, unit},
+                                         {u"make"_s, QDir(unit).filePath(u"c.cxr"_s), u"--data"_s, unit},
+                                         {u"init"_s, unit}}) {
+        const Outcome o = runWith(arguments);
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(why), qPrintable(o.err));
+    }
+    // The window's run, which has no such check before it.
+    try {
+        RunHistory::Recorder recorder(folder);
+        QFAIL("a run was kept where no folder is");
+    } catch (const StoreError &e) {
+        QVERIFY2(e.text().contains(why), qPrintable(e.text()));
+    }
+
+    const Outcome repaired = runWith({u"init"_s, unit, u"--repair"_s});
+    QCOMPARE(repaired.status, 0);
+    QVERIFY2(repaired.out.contains(u"set aside %1 as"_s.arg(QDir::toNativeSeparators(folder.historyPath()))),
+             qPrintable(repaired.out));
+    QVERIFY(QFileInfo(folder.historyPath()).isDir());
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No roster runs are kept.\n"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_RunHistory)

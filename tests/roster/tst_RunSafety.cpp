@@ -30,6 +30,8 @@ private slots:
     void killedRunsLeaveNothingHalfDone();
     void killAtEachStep_data();
     void killAtEachStep();
+    void repairSettlesAKilledRunFirst_data();
+    void repairSettlesAKilledRunFirst();
     void failedCommitKeepsTheOldFile_data();
     void failedCommitKeepsTheOldFile();
     void fullDiskNeverLosesTheOldFile();
@@ -246,6 +248,50 @@ void tst_RunSafety::killAtEachStep()
     // Told when the file at the target changed back.
     QCOMPARE(next.err.contains(u"did not finish"_s), !counted && killAfter.startsWith(u"rename"_s));
     QCOMPARE(leftovers(work), QStringList());
+}
+
+void tst_RunSafety::repairSettlesAKilledRunFirst_data()
+{
+    QTest::addColumn<bool>("damaged"); // the working database, after the kill
+    QTest::newRow("sound") << false;
+    QTest::newRow("damaged") << true;
+}
+
+// The journal a killed run leaves holds pages that only a writer may roll
+// back; a repair that only read would take the file for read-only. Without
+// a working database to tell whether the run counted, its record is kept.
+void tst_RunSafety::repairSettlesAKilledRunFirst()
+{
+    QFETCH(bool, damaged);
+    // A brigade's run spills pages into Memory.mdb before its commit.
+    const QString unit = m_tmp.filePath(u"brigade"_s);
+    QDir(unit).removeRecursively();
+    QVERIFY(run({u"demo"_s, unit, u"--scale"_s, u"brigade"_s, u"--seed"_s, u"1"_s}));
+    const QByteArray before = readFile(memoryOf(unit));
+    const QString target = QDir(unit).filePath(u"out.cxr"_s);
+    QVERIFY(
+        runWith({u"make"_s, target, u"--data"_s, unit}, {u"CALENDRIX_KILL_AFTER=rename:out.cxr"_s}).killed);
+    QVERIFY(readFile(memoryOf(unit)) != before);
+    if (damaged) {
+        QVERIFY(QFile::remove(memoryOf(unit) + u"-journal"_s));
+        writeFile(memoryOf(unit), "not a database");
+    }
+
+    const Outcome repaired = runWith({u"init"_s, unit, u"--repair"_s});
+    QCOMPARE(repaired.status, 0);
+    QCOMPARE(repaired.out.contains(u"set aside "_s + memoryOf(unit)), damaged);
+    const QStringList records = QDir(unit).entryList({u".calendrix-run*"_s}, QDir::Files | QDir::Hidden);
+    if (damaged) {
+        QVERIFY2(repaired.err.contains(u"is kept as"_s), qPrintable(repaired.err));
+        QCOMPARE(records.size(), 1);
+        QVERIFY(records.first().startsWith(u".calendrix-run.damaged-"_s));
+        QVERIFY(QFile::exists(target));
+        return;
+    }
+    QVERIFY2(repaired.err.contains(u"did not finish"_s), qPrintable(repaired.err));
+    QVERIFY(records.isEmpty());
+    QVERIFY(readFile(memoryOf(unit)) == before);
+    QVERIFY(!QFile::exists(target));
 }
 
 void tst_RunSafety::failedCommitKeepsTheOldFile_data()

@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,6 +41,8 @@ private slots:
     void namedOrdinalsHoldTheirFields_data();
     void namedOrdinalsHoldTheirFields();
     void secondCopyOfTheProgramIsTurnedAway();
+    void lockOfNoLiveProcessIsTakenOver_data();
+    void lockOfNoLiveProcessIsTakenOver();
     void lockOnAFolderThatIsNotThere_data();
     void lockOnAFolderThatIsNotThere();
 };
@@ -475,6 +478,41 @@ void tst_Files::secondCopyOfTheProgramIsTurnedAway()
     QVERIFY(!second.tryLock());
     QVERIFY2(second.errorText().contains(QDir::toNativeSeparators(unit.dir.path())),
              qPrintable(second.errorText()));
+    QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())),
+             qPrintable(second.errorText()));
+}
+
+void tst_Files::lockOfNoLiveProcessIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("heldByTheLiving"); // its flock held, as by a copy still starting
+    QTest::newRow("empty, left by a kill") << QByteArray() << false;
+    QTest::newRow("unreadable") << QByteArray("\0\xff\xfe\x01garbage", 12) << false;
+    QTest::newRow("of a process long gone") << QByteArray("2147483646\ncalendrix\nelsewhere\n") << false;
+    QTest::newRow("empty, being made by a live copy") << QByteArray() << true;
+}
+
+void tst_Files::lockOfNoLiveProcessIsTakenOver()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, heldByTheLiving);
+    TestUnit unit;
+    const QString path = unit.folder.lockPath();
+    writeFile(path, content);
+    QFile living(path);
+    if (heldByTheLiving) {
+        QVERIFY(living.open(QIODevice::ReadWrite));
+        QVERIFY(::flock(living.handle(), LOCK_EX | LOCK_NB) == 0);
+    }
+    FolderLock lock(unit.dir.path());
+    QCOMPARE(lock.tryLock(), !heldByTheLiving);
+    if (heldByTheLiving) {
+        QVERIFY2(lock.errorText().contains(u"in use by another program"_s), qPrintable(lock.errorText()));
+        return;
+    }
+    // The lock is really ours: no other copy gets it while we hold it.
+    FolderLock second(unit.dir.path());
+    QVERIFY(!second.tryLock());
     QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())),
              qPrintable(second.errorText()));
 }

@@ -151,6 +151,7 @@ void tst_UnitFolder::repair_data()
     QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true;
     QTest::newRow("missing option file stays missing") << u"missing"_s << u"ROSTER.INI"_s << false << false;
     QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true;
+    QTest::newRow("file as history folder") << u"text"_s << u"history"_s << true << true;
 }
 
 void tst_UnitFolder::repair()
@@ -168,6 +169,8 @@ void tst_UnitFolder::repair()
     }
     const QString path = file.isEmpty() ? QString() : unit.folder.filePath(file);
     QByteArray damagedBytes;
+    if (file == u"history")
+        QVERIFY(QDir().rmdir(path));
     if (damage == u"missing") {
         QVERIFY(QFile::remove(path));
     } else if (damage == u"empty" || damage == u"text" || damage == u"binary" || damage == u"taken" ||
@@ -223,7 +226,7 @@ void tst_UnitFolder::repair()
     }
     QCOMPARE(result.created.contains(path), created);
     if (created) {
-        QVERIFY(QFileInfo(path).isFile());
+        QVERIFY(file == u"history" ? QFileInfo(path).isDir() : QFileInfo(path).isFile());
         if (file.endsWith(u".INI"_s))
             QCOMPARE(readFile(path), OptionFile::format(0));
         else if (!file.contains(u'.') || file.endsWith(u".mdb"_s) || file.endsWith(u".tem"_s))
