@@ -74,7 +74,7 @@ QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
     QStringList files;
     if (!targets.calendarFolder.isEmpty()) {
         const QDir dir(QFileInfo(targets.calendarFolder).absoluteFilePath());
-        for (const QString &name : CalendarExport(m_data).fileNames())
+        for (const QString &name : CalendarExport(m_data, dir.path()).fileNames())
             files.append(dir.filePath(name));
     }
     for (const QString &file : {targets.spreadsheet, targets.csv})
@@ -105,7 +105,9 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
                     u"'%1' is named for two exports; choose one name for each."_s.arg(shown(planned[i])));
     }
 
-    const CalendarExport calendars(m_data);
+    const QString folder =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    const CalendarExport calendars(m_data, folder);
     const SpreadsheetExport spreadsheet(m_data);
     const CsvExport csv(m_data);
     int steps = 0;
@@ -115,8 +117,6 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         steps += spreadsheet.steps();
     if (!targets.csv.isEmpty())
         steps += csv.steps();
-    const QString folder =
-        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
     bool madeFolder = false;
     if (!folder.isEmpty()) {
         if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
@@ -134,9 +134,17 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         QStringList written;
         if (!folder.isEmpty()) {
             calendars.write(folder, batch);
-            written.append(u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
-                counted(calendars.steps(), u"calendar"_s), shown(targets.calendarFolder),
-                counted(calendars.steps() - 1, u"soldier"_s)));
+            const int cancelled = calendars.cancelledCount();
+            written.append(
+                cancelled == 0
+                    ? u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
+                          counted(calendars.calendarCount(), u"calendar"_s), shown(targets.calendarFolder),
+                          counted(calendars.calendarCount() - 1, u"soldier"_s))
+                    : u"wrote %1 into %2: all.ics and one for each of %3, with %4 that the roster no longer "
+                      "has as cancelled"_s.arg(counted(calendars.calendarCount(), u"calendar"_s),
+                                               shown(targets.calendarFolder),
+                                               counted(calendars.calendarCount() - 1, u"soldier"_s),
+                                               counted(cancelled, u"assignment"_s)));
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);
