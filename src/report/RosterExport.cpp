@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -95,14 +96,19 @@ QStringList RosterExport::existingFiles(const ExportTargets &targets) const
 QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch::Progress &progress) const
 {
     const QStringList planned = plannedFiles(targets);
-    for (qsizetype i = 0; i < planned.size(); ++i) {
-        if (samePath(planned[i], m_datafile))
+    // A brigade's calendars are hundreds of files: each is compared once by
+    // its key, not with every other.
+    QSet<QString> seen;
+    for (const QString &file : planned) {
+        if (samePath(file, m_datafile))
             throw ReportError(
-                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(planned[i])));
-        for (qsizetype j = 0; j < i; ++j)
-            if (samePath(planned[i], planned[j]))
-                throw ReportError(
-                    u"'%1' is named for two exports; choose one name for each."_s.arg(shown(planned[i])));
+                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(file)));
+        const QFileInfo info(file);
+        const QString canonical = info.exists() ? info.canonicalFilePath() : QString();
+        const QString key = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+        if (seen.contains(key))
+            throw ReportError(u"'%1' is named for two exports; choose one name for each."_s.arg(shown(file)));
+        seen.insert(key);
     }
 
     const QString folder =
