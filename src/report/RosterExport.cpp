@@ -86,9 +86,15 @@ QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
 
 QStringList RosterExport::existingFiles(const ExportTargets &targets) const
 {
+    // The calendar folder's list of what it holds is the export's own, not
+    // a file of the clerk's to ask about.
+    const QString list = targets.calendarFolder.isEmpty()
+                             ? QString()
+                             : QDir(QFileInfo(targets.calendarFolder).absoluteFilePath())
+                                   .filePath(QString::fromUtf16(CalendarExport::kManifestFile));
     QStringList existing;
     for (const QString &file : plannedFiles(targets))
-        if (QFileInfo(file).exists() || QFileInfo(file).isSymLink())
+        if (file != list && (QFileInfo(file).exists() || QFileInfo(file).isSymLink()))
             existing.append(file);
     return existing;
 }

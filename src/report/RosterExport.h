@@ -36,7 +36,8 @@ public:
 
     // Every file write() would put in place, as absolute paths.
     QStringList plannedFiles(const ExportTargets &targets) const;
-    // Those of them that exist already.
+    // Those of them that exist already, but for the calendar folder's list
+    // of what it holds.
     QStringList existingFiles(const ExportTargets &targets) const;
 
     // Writes the targets; returns one line per target saying what it holds.
