@@ -158,6 +158,28 @@ RosterData RosterData::read(const QString &path)
     return data;
 }
 
+QString RosterData::title() const
+{
+    QString organization = duties.isEmpty() ? QString() : duties.constFirst().organization;
+    QDate first, last;
+    for (const RosterDuty &duty : duties) {
+        if (duty.organization != organization)
+            organization.clear();
+        for (const RosterColumn &c : duty.columns) {
+            if (!c.start.isValid())
+                continue;
+            first = first.isValid() ? std::min(first, c.start) : c.start;
+            last = last.isValid() ? std::max(last, c.lastDay()) : c.lastDay();
+        }
+    }
+    QString title = u"Duty roster"_s;
+    if (!organization.trimmed().isEmpty())
+        title += u", "_s + organization.simplified();
+    if (first.isValid())
+        title += u", %1 to %2"_s.arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate));
+    return draft ? title + u" ("_s + draftNotice() + u')' : title;
+}
+
 int RosterData::differingCells(const RosterData &other) const
 {
     const auto cellsOf = [](const RosterDuty &duty) {

@@ -46,6 +46,10 @@ struct RosterData {
     // The draft mark does not count.
     int differingCells(const RosterData &other) const;
 
+    // What the exports call the roster: "Duty roster", the organization when
+    // every duty has the same, the days it covers, and the draft mark.
+    QString title() const;
+
     // Reads a roster datafile without ever opening it for writing. Throws
     // ReportError naming the file when it is missing, not a roster datafile
     // or damaged.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -74,7 +75,7 @@ QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
     QStringList files;
     if (!targets.calendarFolder.isEmpty()) {
         const QDir dir(QFileInfo(targets.calendarFolder).absoluteFilePath());
-        for (const QString &name : CalendarExport(m_data).fileNames())
+        for (const QString &name : CalendarExport(m_data, dir.path()).fileNames())
             files.append(dir.filePath(name));
     }
     for (const QString &file : {targets.spreadsheet, targets.csv})
@@ -85,9 +86,15 @@ QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
 
 QStringList RosterExport::existingFiles(const ExportTargets &targets) const
 {
+    // The calendar folder's list of what it holds is the export's own, not
+    // a file of the clerk's to ask about.
+    const QString list = targets.calendarFolder.isEmpty()
+                             ? QString()
+                             : QDir(QFileInfo(targets.calendarFolder).absoluteFilePath())
+                                   .filePath(QString::fromUtf16(CalendarExport::kManifestFile));
     QStringList existing;
     for (const QString &file : plannedFiles(targets))
-        if (QFileInfo(file).exists() || QFileInfo(file).isSymLink())
+        if (file != list && (QFileInfo(file).exists() || QFileInfo(file).isSymLink()))
             existing.append(file);
     return existing;
 }
@@ -95,14 +102,19 @@ QStringList RosterExport::existingFiles(const ExportTargets &targets) const
 void RosterExport::checkTargets(const ExportTargets &targets) const
 {
     const QStringList planned = plannedFiles(targets);
-    for (qsizetype i = 0; i < planned.size(); ++i) {
-        if (samePath(planned[i], m_datafile))
+    // A brigade's calendars are hundreds of files: each is compared once by
+    // its key, not with every other.
+    QSet<QString> seen;
+    for (const QString &file : planned) {
+        if (samePath(file, m_datafile))
             throw ReportError(
-                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(planned[i])));
-        for (qsizetype j = 0; j < i; ++j)
-            if (samePath(planned[i], planned[j]))
-                throw ReportError(
-                    u"'%1' is named for two exports; choose one name for each."_s.arg(shown(planned[i])));
+                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(file)));
+        const QFileInfo info(file);
+        const QString canonical = info.exists() ? info.canonicalFilePath() : QString();
+        const QString key = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+        if (seen.contains(key))
+            throw ReportError(u"'%1' is named for two exports; choose one name for each."_s.arg(shown(file)));
+        seen.insert(key);
     }
 }
 
@@ -110,7 +122,9 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
 {
     checkTargets(targets);
 
-    const CalendarExport calendars(m_data);
+    const QString folder =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    const CalendarExport calendars(m_data, folder);
     const SpreadsheetExport spreadsheet(m_data);
     const CsvExport csv(m_data);
     int steps = 0;
@@ -120,8 +134,6 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         steps += spreadsheet.steps();
     if (!targets.csv.isEmpty())
         steps += csv.steps();
-    const QString folder =
-        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
     // The folders made for the calendars, deepest first. They go again only
     // when empty, so nothing of the clerk's goes with them; a folder that a
     // failed mkpath() never made is passed over.
@@ -151,9 +163,17 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
         QStringList written;
         if (!folder.isEmpty()) {
             calendars.write(folder, batch);
-            written.append(u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
-                counted(calendars.steps(), u"calendar"_s), shown(targets.calendarFolder),
-                counted(calendars.steps() - 1, u"soldier"_s)));
+            const int cancelled = calendars.cancelledCount();
+            written.append(
+                cancelled == 0
+                    ? u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
+                          counted(calendars.calendarCount(), u"calendar"_s), shown(targets.calendarFolder),
+                          counted(calendars.calendarCount() - 1, u"soldier"_s))
+                    : u"wrote %1 into %2: all.ics and one for each of %3, with %4 that the roster no longer "
+                      "has as cancelled"_s.arg(counted(calendars.calendarCount(), u"calendar"_s),
+                                               shown(targets.calendarFolder),
+                                               counted(calendars.calendarCount() - 1, u"soldier"_s),
+                                               counted(cancelled, u"assignment"_s)));
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);

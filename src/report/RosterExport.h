@@ -36,7 +36,8 @@ public:
 
     // Every file write() would put in place, as absolute paths.
     QStringList plannedFiles(const ExportTargets &targets) const;
-    // Those of them that exist already.
+    // Those of them that exist already, but for the calendar folder's list
+    // of what it holds.
     QStringList existingFiles(const ExportTargets &targets) const;
     // Throws ReportError when a target is the datafile or two targets are one
     // file: no answer to "Replace?" could make such an export right, so it is

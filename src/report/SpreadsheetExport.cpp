@@ -46,13 +46,39 @@ QByteArray cellText(const QString &text)
     return t.toUtf8();
 }
 
-// The widest line of a text, in characters, as a column width.
-double widthOf(const QString &text)
+// The widest line of a text, in characters.
+qsizetype charactersOf(const QString &text)
 {
     qsizetype widest = 0;
     for (const QStringView line : QStringView(text).split(u'\n'))
         widest = std::max(widest, line.size());
-    return double(widest);
+    return widest;
+}
+
+// A column width for that many characters. The width is counted in the
+// digits of the workbook's font, which other programs replace by fonts of
+// their own with wider letters and capitals: a fifth more and two to spare.
+double widthFor(qsizetype characters)
+{
+    constexpr double kMaxWidth = 255; // the most a spreadsheet column holds
+    return std::min(double(characters) * 1.2 + 2, kMaxWidth);
+}
+
+// The widest a date cell's text gets in its format: "Wed 30 Sep", "2027-03-31".
+constexpr qsizetype kFirstDayCharacters = 10, kLastDayCharacters = 6, kDateCharacters = 10;
+
+// Header and footer texts take "&" as the start of a code, and hold at
+// most 255 bytes with the codes around them.
+QByteArray headerText(const QString &text)
+{
+    QString t = QString(text).replace(u'\n', u' ');
+    QByteArray bytes;
+    for (;;) {
+        bytes = cellText(QString(t).replace(u'&', u"&&"_s));
+        if (bytes.size() <= 200)
+            return bytes;
+        t = cut(t, t.size() - 1);
+    }
 }
 
 // The library prints its own diagnostics on standard error; the program
@@ -121,6 +147,22 @@ public:
         }
         m_wrap = workbook_add_format(m_book);
         format_set_text_wrap(m_wrap);
+    }
+
+    void setTitle(const QString &title)
+    {
+        const QByteArray text = cellText(title);
+        lxw_doc_properties properties{};
+        properties.title = const_cast<char *>(text.constData());
+        check(workbook_set_properties(m_book, &properties));
+    }
+
+    // Printed, every page says which roster and which sheet it is, and how
+    // many pages there are: sheets come apart on the desk.
+    void setHeaderAndFooter(lxw_worksheet *sheet, const QString &title)
+    {
+        check(worksheet_set_header(sheet, ("&L" + headerText(title) + "&R&A").constData()));
+        check(worksheet_set_footer(sheet, "&CPage &P of &N"));
     }
 
     ~Workbook()
@@ -253,6 +295,8 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
 {
     const QString scratch = batch.reserve(path);
     Workbook book(scratch, path);
+    const QString title = m_data.title();
+    book.setTitle(title);
 
     lxw_worksheet *summary = book.addSheet(QString::fromUtf16(kSummarySheet));
     const QStringList headings = {u"Duty"_s,     u"Organization"_s, u"Periods"_s,    u"First day"_s,
@@ -260,7 +304,7 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
     QList<double> summaryWidths;
     for (int col = 0; col < headings.size(); ++col) {
         book.text(summary, 0, col, headings[col], book.bold());
-        summaryWidths.append(std::max(widthOf(headings[col]), 10.0));
+        summaryWidths.append(widthFor(std::max(charactersOf(headings[col]), kDateCharacters)));
     }
     worksheet_freeze_panes(summary, 1, 1);
     // Printed from the spreadsheet program, as the roster is: landscape, the
@@ -268,6 +312,7 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
     worksheet_set_landscape(summary);
     worksheet_fit_to_pages(summary, 1, 0);
     book.check(worksheet_repeat_rows(summary, 0, 0));
+    book.setHeaderAndFooter(summary, title);
 
     QStringList dutyNames;
     for (const RosterDuty &duty : m_data.duties)
@@ -294,7 +339,7 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         book.text(sheet, 1, 0, u"Rank"_s, book.bold());
         book.text(sheet, 1, 1, u"Name"_s, book.bold());
         book.text(sheet, 2, 1, u"until"_s);
-        double rankWidth = 5, nameWidth = std::max(8.0, widthOf(duty.name));
+        qsizetype rankCharacters = charactersOf(u"Rank"_s), nameCharacters = charactersOf(u"Name"_s);
         for (int c = 0; c < duty.columns.size(); ++c) {
             const RosterColumn &column = duty.columns[c];
             book.date(sheet, 1, kFirstPeriodColumn + c, column.start, book.firstDay(column.holiday));
@@ -306,8 +351,8 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
             const QString rank = rankName(soldier.rank);
             book.text(sheet, row, 0, rank);
             book.text(sheet, row, 1, soldier.name);
-            rankWidth = std::max(rankWidth, widthOf(rank) + 1);
-            nameWidth = std::max(nameWidth, widthOf(soldier.name) + 1);
+            rankCharacters = std::max(rankCharacters, charactersOf(rank));
+            nameCharacters = std::max(nameCharacters, charactersOf(soldier.name));
             for (int c = 0; c < duty.columns.size(); ++c) {
                 const QString &mark = soldier.cells.value(c);
                 lxw_format *format = book.markFormat(duty.columns[c].holiday, mark == kAssigned);
@@ -324,14 +369,20 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         }
         worksheet_freeze_panes(sheet, kHeadingRows, kFirstPeriodColumn);
         worksheet_set_landscape(sheet);
+        // A month of periods is wider than any page: one page wide, as many
+        // long as the soldiers need, the headings and names on each.
+        worksheet_fit_to_pages(sheet, 1, 0);
         book.check(worksheet_repeat_rows(sheet, 0, kHeadingRows - 1));
         book.check(worksheet_repeat_columns(sheet, 0, kFirstPeriodColumn - 1));
-        book.check(worksheet_set_column(sheet, 0, 0, std::min(rankWidth, 12.0), nullptr));
-        book.check(worksheet_set_column(sheet, 1, 1, std::min(nameWidth, 50.0), nullptr));
+        book.setHeaderAndFooter(sheet, title);
+        // The duty's name stands in the first row and may run on into the next
+        // cells: it does not widen the rank column.
+        book.check(worksheet_set_column(sheet, 0, 0, widthFor(rankCharacters), nullptr));
+        book.check(worksheet_set_column(sheet, 1, 1, widthFor(nameCharacters), nullptr));
         if (!duty.columns.isEmpty())
-            book.check(worksheet_set_column(sheet, kFirstPeriodColumn,
-                                            lxw_col_t(kFirstPeriodColumn + duty.columns.size() - 1), 10,
-                                            nullptr));
+            book.check(worksheet_set_column(
+                sheet, kFirstPeriodColumn, lxw_col_t(kFirstPeriodColumn + duty.columns.size() - 1),
+                widthFor(std::max(kFirstDayCharacters, kLastDayCharacters)), nullptr));
 
         const int row = int(d) + 1;
         book.text(summary, row, 0, duty.name);
@@ -341,13 +392,13 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         book.date(summary, row, 4, last, book.date());
         book.number(summary, row, 5, double(duty.soldiers.size()));
         book.number(summary, row, 6, assignments);
-        summaryWidths[0] = std::max(summaryWidths[0], widthOf(duty.name) + 1);
-        summaryWidths[1] = std::max(summaryWidths[1], widthOf(duty.organization) + 1);
+        summaryWidths[0] = std::max(summaryWidths[0], widthFor(charactersOf(duty.name)));
+        summaryWidths[1] = std::max(summaryWidths[1], widthFor(charactersOf(duty.organization)));
         batch.step();
     }
     for (int col = 0; col < summaryWidths.size(); ++col)
-        book.check(worksheet_set_column(summary, lxw_col_t(col), lxw_col_t(col),
-                                        std::min(summaryWidths[col], 50.0), nullptr));
+        book.check(
+            worksheet_set_column(summary, lxw_col_t(col), lxw_col_t(col), summaryWidths[col], nullptr));
     batch.step();
     book.close();
     batch.step();

@@ -31,8 +31,13 @@ def read_ics(path):
             "start": value(start),
             "end": value(end),
             "stamp": "DTSTAMP" in e,
+            "status": str(e.get("STATUS", "")),
+            "sequence": int(e.get("SEQUENCE", -1)),
+            "modified": str(e["LAST-MODIFIED"].to_ical(), "ascii") if "LAST-MODIFIED" in e else "",
+            "transp": str(e.get("TRANSP", "")),
         })
-    return {"events": events}
+    return {"events": events, "name": str(calendar.get("NAME", "")),
+            "calname": str(calendar.get("X-WR-CALNAME", ""))}
 
 
 def read_xlsx(path):
@@ -48,9 +53,16 @@ def read_xlsx(path):
                 if fill is not None and fill.fill_type == "solid":
                     shaded.append(c - 1)
         widths = {k: v.width for k, v in ws.column_dimensions.items()}
+        setup = ws.page_setup
         sheets.append({"name": ws.title, "freeze": ws.freeze_panes, "cells": cells, "shaded": shaded,
-                       "widths": widths})
-    return {"sheets": sheets}
+                       "widths": widths, "header": ws.oddHeader.left.text or "",
+                       "footer": ws.oddFooter.center.text or "",
+                       "fitToPage": bool(ws.sheet_properties.pageSetUpPr and
+                                         ws.sheet_properties.pageSetUpPr.fitToPage),
+                       "fit": [int(setup.fitToWidth if setup.fitToWidth is not None else 1),
+                               int(setup.fitToHeight if setup.fitToHeight is not None else 1)],
+                       "landscape": setup.orientation == "landscape"})
+    return {"sheets": sheets, "title": book.properties.title or ""}
 
 
 def read_csv(path):

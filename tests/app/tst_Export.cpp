@@ -124,10 +124,13 @@ QString withoutControls(QString text)
 // An event as (summary, first day, day after the last, description), sortable.
 using EventKey = std::tuple<QString, QString, QString, QString>;
 
-EventKey expectedEvent(const Assignment &a)
+// all.ics names the soldier in the title, which a staff calendar shows; his
+// own calendar has no need to.
+EventKey expectedEvent(const Assignment &a, bool inAll)
 {
     const QString who = (rankShown(a.rank) + u' ' + withoutControls(a.name)).trimmed();
-    return {a.duty, a.first.toString(Qt::ISODate), a.shownLast().addDays(1).toString(Qt::ISODate),
+    return {inAll ? a.duty + u" \u2014 "_s + QString(who).replace(u'\n', u' ') : a.duty,
+            a.first.toString(Qt::ISODate), a.shownLast().addDays(1).toString(Qt::ISODate),
             a.organization.isEmpty() ? who : a.organization + u'\n' + who};
 }
 
@@ -208,6 +211,7 @@ const QStringList kAwkwardNames = {
     u"ALL"_s,
     u"tab\tand\u0001control"_s,
     u"semi;colon"_s,
+    u"Wolfeschlegelsteinhausenbergerdorff-Vanderhoeven, Maximilian"_s,
 };
 
 void writeAwkwardDatafile(const QString &path, bool withPeriods)
@@ -268,6 +272,7 @@ private slots:
     void calendarFileNames();
     void sheetNames();
     void uidsStable();
+    void remadeRoster();
     void draftsSayTheyAreDrafts();
     void refused_data();
     void refused();
@@ -337,13 +342,15 @@ void tst_Export::roundTrip()
 
 void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &expected)
 {
-    QList<EventKey> wanted;
+    QList<EventKey> wanted, wantedOwn;
     QMap<QString, QList<EventKey>> wantedBySoldier;
     for (const Assignment &a : expected) {
-        wanted.append(expectedEvent(a));
-        wantedBySoldier[a.name].append(expectedEvent(a));
+        wanted.append(expectedEvent(a, true));
+        wantedOwn.append(expectedEvent(a, false));
+        wantedBySoldier[a.name].append(expectedEvent(a, false));
     }
     std::sort(wanted.begin(), wanted.end());
+    std::sort(wantedOwn.begin(), wantedOwn.end());
 
     const auto keysOf = [](const QList<IcsEvent> &events) {
         QList<EventKey> keys;
@@ -367,6 +374,7 @@ void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &exp
     // One file per soldier who stands a duty, holding his events alone.
     QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden);
     QVERIFY(files.removeOne(u"all.ics"_s));
+    QVERIFY(files.removeOne(u".calendrix-calendars.json"_s));
     QCOMPARE(files.size(), wantedBySoldier.size());
     QList<EventKey> fromOwnFiles;
     for (const QString &file : files) {
@@ -381,17 +389,22 @@ void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &exp
         fromOwnFiles += own;
     }
     std::sort(fromOwnFiles.begin(), fromOwnFiles.end());
-    QCOMPARE(fromOwnFiles, wanted);
+    QCOMPARE(fromOwnFiles, wantedOwn);
 
     if (!pythonHas(u"icalendar"_s))
         return;
-    const QJsonArray events =
-        readBack(u"ics"_s, QDir(dir).filePath(u"all.ics"_s)).value(u"events"_s).toArray();
+    const QJsonObject calendar = readBack(u"ics"_s, QDir(dir).filePath(u"all.ics"_s));
+    // Named in the calendar program's list, and each duty busy time.
+    QVERIFY(calendar.value(u"name"_s).toString().startsWith(u"Duty roster"_s));
+    QCOMPARE(calendar.value(u"calname"_s), calendar.value(u"name"_s));
     QList<EventKey> byPython;
-    for (const QJsonValue &v : events) {
+    for (const QJsonValue &v : calendar.value(u"events"_s).toArray()) {
         const QJsonObject e = v.toObject();
         QVERIFY(e.value(u"allDay"_s).toBool());
         QVERIFY(e.value(u"stamp"_s).toBool());
+        QCOMPARE(e.value(u"transp"_s).toString(), u"OPAQUE"_s);
+        QCOMPARE(e.value(u"sequence"_s).toInt(), 0);
+        QVERIFY(!e.value(u"modified"_s).toString().isEmpty());
         QVERIFY(uids.contains(e.value(u"uid"_s).toString()));
         byPython.append({e.value(u"summary"_s).toString(), e.value(u"start"_s).toString(),
                          e.value(u"end"_s).toString(), e.value(u"description"_s).toString()});
@@ -402,7 +415,10 @@ void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &exp
 
 void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties)
 {
-    const QJsonArray sheets = readBack(u"xlsx"_s, path).value(u"sheets"_s).toArray();
+    const QJsonObject book = readBack(u"xlsx"_s, path);
+    QVERIFY2(book.value(u"title"_s).toString().startsWith(u"Duty roster"_s),
+             qPrintable(book.value(u"title"_s).toString()));
+    const QJsonArray sheets = book.value(u"sheets"_s).toArray();
     QCOMPARE(sheets.size(), duties.size() + 1);
     const QJsonObject summary = sheets[0].toObject();
     QCOMPARE(summary.value(u"name"_s).toString(), u"Summary"_s);
@@ -470,8 +486,18 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties
         for (const Soldier &s : duty.soldiers)
             for (const QString &line : s.name.split(u'\n'))
                 longest = std::max(longest, line.size());
-        QVERIFY(sheet.value(u"widths"_s).toObject().value(u"B"_s).toDouble() >=
-                double(std::min<qsizetype>(longest, 50)));
+        // Other programs' fonts are wider than the one widths are counted in.
+        const QJsonObject widths = sheet.value(u"widths"_s).toObject();
+        QVERIFY(widths.value(u"B"_s).toDouble() >= longest * 1.1);
+        if (!duty.starts.isEmpty())
+            QVERIFY2(widths.value(u"C"_s).toDouble() >= 12, qPrintable(name)); // "Wed 30 Sep"
+        // Printed, one page wide and numbered.
+        QVERIFY(sheet.value(u"fitToPage"_s).toBool());
+        QCOMPARE(sheet.value(u"fit"_s).toArray()[0].toInt(), 1);
+        QCOMPARE(sheet.value(u"fit"_s).toArray()[1].toInt(), 0);
+        QVERIFY(sheet.value(u"landscape"_s).toBool());
+        QCOMPARE(sheet.value(u"footer"_s).toString(), u"Page &P of &N"_s);
+        QVERIFY(sheet.value(u"header"_s).toString().startsWith(u"Duty roster"_s));
 
         const QJsonArray s = summaryRows[d + 1].toArray();
         QCOMPARE(s[0].toString(), duty.name);
@@ -528,7 +554,8 @@ void tst_Export::calendarFileNames()
 {
     const QTemporaryDir out;
     QCOMPARE(runCalendrix({u"export"_s, datafile(u"awkward"_s), u"--ics"_s, out.path()}).status, 0);
-    const QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY(files.removeOne(u".calendrix-calendars.json"_s));
     QMap<QString, QString> soldierOf; // file -> the name in its events
     for (const QString &file : files) {
         if (file == u"all.ics")
@@ -596,6 +623,58 @@ void tst_Export::uidsStable()
     const QStringList a = uids(first), b = uids(other);
     for (const QString &uid : b)
         QVERIFY(!a.contains(uid));
+}
+
+// A roster remade after a new absence: the assignments that stayed keep
+// their events as they were, those gone are published as cancelled, also
+// to a soldier left with no duty; a roster of other days cancels nothing.
+void tst_Export::remadeRoster()
+{
+    if (!pythonHas(u"icalendar"_s))
+        QSKIP("Python's icalendar is needed: run scripts/deps.sh");
+    const QTemporaryDir out;
+    const QString folder = out.filePath(u"calendars"_s);
+    // The events of one file by first day and title.
+    const auto exported = [&](const QString &name, const QList<QDate> &starts, const QStringList &able,
+                              const QStringList &baker) {
+        writeDatafile(out.filePath(name),
+                      {{u"Gate"_s,
+                        u"HQ"_s,
+                        starts,
+                        {},
+                        {{u"E"_s, u"Able"_s, {}, able}, {u"E"_s, u"Baker"_s, {}, baker}}}});
+        const Result r = runCalendrix({u"export"_s, out.filePath(name), u"--ics"_s, folder, u"--replace"_s});
+        QMap<QString, QMap<QString, QJsonObject>> files;
+        for (const QString &file : {u"all.ics"_s, u"Able.ics"_s, u"Baker.ics"_s})
+            for (const QJsonValue &v :
+                 readBack(u"ics"_s, QDir(folder).filePath(file)).value(u"events"_s).toArray())
+                files[file].insert(v[u"start"_s].toString() + u' ' + v[u"summary"_s].toString(),
+                                   v.toObject());
+        return r.status == 0 ? files : QMap<QString, QMap<QString, QJsonObject>>();
+    };
+    const QString able = u"Gate \u2014 "_s + rankShown(u"E"_s) + u" Able"_s;
+    const QString baker = u"Gate \u2014 "_s + rankShown(u"E"_s) + u" Baker"_s;
+    const QList<QDate> march = {QDate(2027, 3, 1), QDate(2027, 3, 2)};
+    const auto first = exported(u"first.cxr"_s, march, {u"/."_s, u"1"_s}, {u"1"_s, u"/."_s});
+    QCOMPARE(first.value(u"all.ics"_s).keys(),
+             QStringList({u"2027-03-01 "_s + able, u"2027-03-02 "_s + baker}));
+    const auto remade = exported(u"remade.cxr"_s, march, {u"/."_s, u"/."_s}, {u"A"_s, u"A"_s});
+    const QMap<QString, QJsonObject> all = remade.value(u"all.ics"_s);
+    QCOMPARE(all.keys(),
+             QStringList({u"2027-03-01 "_s + able, u"2027-03-02 "_s + able, u"2027-03-02 "_s + baker}));
+    const QJsonObject stayed = all.value(u"2027-03-01 "_s + able), gone = all.value(u"2027-03-02 "_s + baker);
+    QCOMPARE(stayed, first.value(u"all.ics"_s).value(u"2027-03-01 "_s + able));
+    QCOMPARE(stayed.value(u"status"_s).toString(), u"CONFIRMED"_s);
+    QCOMPARE(gone.value(u"uid"_s), first.value(u"all.ics"_s).value(u"2027-03-02 "_s + baker).value(u"uid"_s));
+    QCOMPARE(gone.value(u"status"_s).toString(), u"CANCELLED"_s);
+    QCOMPARE(gone.value(u"sequence"_s).toInt(), 1);
+    QCOMPARE(gone.value(u"transp"_s).toString(), u"TRANSPARENT"_s);
+    QCOMPARE(remade.value(u"Baker.ics"_s).size(), 1);
+    QCOMPARE(remade.value(u"Baker.ics"_s).first().value(u"status"_s).toString(), u"CANCELLED"_s);
+    QCOMPARE(remade.value(u"Able.ics"_s).size(), 2);
+
+    const auto april = exported(u"april.cxr"_s, {QDate(2027, 4, 1)}, {u"/."_s}, {u"1"_s});
+    QCOMPARE(april.value(u"all.ics"_s).keys(), QStringList({u"2027-04-01 "_s + able}));
 }
 
 // A draft counted nothing; exported, it must not pass for the roster that

@@ -167,10 +167,12 @@ void tst_ExportRoster::replaceQuestion_data()
                               << u"march.csv already exists. Replace?"_s;
     QTest::newRow("csv replaced") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s} << true
                                   << u"march.csv already exists. Replace?"_s;
-    QTest::newRow("calendars kept") << 0 << u"cal"_s << QStringList{u"cal/all.ics"_s, u"cal/Clark.ics"_s}
-                                    << false << u"2 of the calendars already exist in"_s;
-    QTest::newRow("calendars replaced") << 0 << u"cal"_s << QStringList{u"cal/all.ics"_s, u"cal/Clark.ics"_s}
-                                        << true << u"2 of the calendars already exist in"_s;
+    // The folder's list of what it holds is no calendar to count.
+    const QStringList calendars{u"cal/all.ics"_s, u"cal/Clark.ics"_s, u"cal/.calendrix-calendars.json"_s};
+    QTest::newRow("calendars kept") << 0 << u"cal"_s << calendars << false
+                                    << u"2 of the calendars already exist in"_s;
+    QTest::newRow("calendars replaced")
+        << 0 << u"cal"_s << calendars << true << u"2 of the calendars already exist in"_s;
 }
 
 void tst_ExportRoster::replaceQuestion()
