@@ -4,11 +4,27 @@
 #include "main/RecordSetModel.h"
 #include "store/StoreError.h"
 
+#include <QAbstractButton>
+#include <QShortcut>
+
 namespace calendrix {
 
 void GridCommands::addRow(DataGrid *grid)
 {
-    grid->appendRow();
+    if (grid->appendRow())
+        grid->setFocus(Qt::OtherFocusReason);
+}
+
+void GridCommands::clickAtOnceByKey(QAbstractButton *button)
+{
+    const QKeySequence key = QKeySequence::mnemonic(button->text());
+    button->setShortcut({});
+    auto *shortcut = new QShortcut(key, button);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
 }
 
 bool GridCommands::deleteRow(DataGrid *grid)
