@@ -48,9 +48,10 @@ DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
     connect(buttons[1], &QPushButton::clicked, this, [this] { deleteRow(m_dateGrid); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { updateRow(m_dateGrid); });
     connect(buttons[3], &QPushButton::clicked, this, &DatesDialog::Command18_Click);
+    // A value refused keeps the window open on it, to be put right or dropped.
     connect(buttons[4], &QPushButton::clicked, this, [this] {
-        updateRow(m_dateGrid);
-        hide();
+        if (updateRow(m_dateGrid))
+            hide();
     });
     connect(buttons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
     resize(520, 480);

@@ -241,7 +241,8 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
 
 void SetupDialog::Command3_Click()
 {
-    updateRow(m_sectionGrid);
+    if (!updateRow(m_sectionGrid))
+        return;
     if (RecordSetModel *m = m_sectionGrid->recordModel(); m && !m->submit())
         return;
     restartMessage();
@@ -257,8 +258,8 @@ void SetupDialog::restartMessage()
 
 void SetupDialog::Command9_Click()
 {
-    updateRow(m_holidayGrid);
-    hide();
+    if (updateRow(m_holidayGrid))
+        hide();
 }
 
 } // namespace calendrix

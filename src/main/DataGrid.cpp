@@ -4,6 +4,7 @@
 #include "main/ValueListDelegate.h"
 
 #include <QHeaderView>
+#include <QMetaProperty>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -77,9 +78,20 @@ void DataGrid::commitData(QWidget *editor)
     // that must not hand the same value over (and refuse it) once more.
     if (m_committing)
         return;
+    // A value refused and not changed since stays refused without being said
+    // again: a click on OK first takes the focus from the editor, and the
+    // clerk would be told twice.
+    const QMetaProperty typed = editor->metaObject()->userProperty();
+    const QVariant value = typed.isValid() ? typed.read(editor) : QVariant();
+    if (editor == m_refusedEditor && value == m_refusedValue) {
+        m_refused = true;
+        return;
+    }
     const QScopedValueRollback committing(m_committing, true);
     m_refused = false;
     QTableView::commitData(editor);
+    m_refusedEditor = m_refused ? editor : nullptr;
+    m_refusedValue = value;
 }
 
 void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableView>
 
 #include <functional>
@@ -54,6 +55,9 @@ private:
     bool m_committing = false;
     // The model refused the value last handed to it from an editor.
     bool m_refused = false;
+    // The editor and value last refused.
+    QPointer<QWidget> m_refusedEditor;
+    QVariant m_refusedValue;
     QPersistentModelIndex m_editedCell;
 };
 

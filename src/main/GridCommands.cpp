@@ -44,11 +44,12 @@ bool GridCommands::deleteRow(DataGrid *grid)
     return true;
 }
 
-void GridCommands::saveRow(DataGrid *grid)
+bool GridCommands::saveRow(DataGrid *grid)
 {
-    grid->commitPendingEdit();
+    const bool taken = grid->commitPendingEdit();
     if (grid->currentRow() >= 0)
         grid->recordModel()->saveRow(grid->currentRow());
+    return taken;
 }
 
 } // namespace calendrix

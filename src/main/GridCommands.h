@@ -25,8 +25,9 @@ public:
     // the result is false.
     static bool deleteRow(DataGrid *grid);
     // Hands what is typed in the current line to the store; with no current
-    // line only the edit is committed.
-    static void saveRow(DataGrid *grid);
+    // line only the edit is committed. False when the value in the open cell
+    // was refused: the rest of the line is saved, that cell stays open.
+    static bool saveRow(DataGrid *grid);
 };
 
 } // namespace calendrix

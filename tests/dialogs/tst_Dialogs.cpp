@@ -910,21 +910,25 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
 
 void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
 {
-    QTest::addColumn<QString>("typed"); // after Alt+A, then OK
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("name and period") << u"Adams, Daniel\t2027-02-02\t2027-02-28"_s << QStringList();
+    QTest::addColumn<QString>("typed"); // after Alt+A; then OK is clicked
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<int>("messages"); // each saying that "To" cannot be before "From"
+    QTest::newRow("name and period") << u"Adams, Daniel\t2027-02-02\t2027-02-28"_s
+                                     << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
     // The refused day stays in its cell; of the keys typed while the message
     // is up, the space closes it and the "2" is lost, as in any message box.
-    QTest::newRow("last day refused, put right")
-        << u"Adams, Daniel\t2027-02-02\t2027-02-01\t2 \b\b28"_s
-        << QStringList{u"\"To\" cannot be before \"From\": %1 was typed, and the period starts on %2."_s.arg(
-               FieldValues::dateText(QDate(2027, 2, 1)), FieldValues::dateText(QDate(2027, 2, 2)))};
+    QTest::newRow("last day refused, put right") << u"Adams, Daniel\t2027-02-02\t2027-02-01\t2 \b\b28"_s
+                                                 << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 1;
+    // OK saves the rest of the line and stays open on the refused day, said once.
+    QTest::newRow("last day refused at OK")
+        << u"Adams, Daniel\t2027-02-02\t2027-02-01"_s << u"3|Adams, Daniel|2027-02-02|<null>"_s << 1;
 }
 
 void tst_Dialogs::typingAfterAddStaysInTheNewRow()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, added);
+    QFETCH(int, messages);
     Program p;
     QStringList before;
     QWidget *dates = openOn(p, kDates, &before);
@@ -936,9 +940,13 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow()
     typeOn(typing);
     QTRY_VERIFY(typing->done);
     p.dialogs.realMessageBoxes = false;
-    p.click(dates, u"Command13"_s);
-    QCOMPARE(stored(p.unit, u"Dates"_s), before + QStringList{u"3|Adams, Daniel|2027-02-02|2027-02-28"_s});
-    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error), messages);
+    QTest::mouseClick(p.in<QPushButton>(dates, u"Command13"_s), Qt::LeftButton);
+    QCOMPARE(stored(p.unit, u"Dates"_s), before + QStringList{added});
+    const QString refusal =
+        u"\"To\" cannot be before \"From\": %1 was typed, and the period starts on %2."_s.arg(
+            FieldValues::dateText(QDate(2027, 2, 1)), FieldValues::dateText(QDate(2027, 2, 2)));
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error), QStringList(messages, refusal));
+    QCOMPARE(dates->isVisible(), added.endsWith(u"<null>"));
 }
 
 QTEST_MAIN(tst_Dialogs)
