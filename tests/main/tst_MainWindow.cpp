@@ -837,20 +837,19 @@ void tst_MainWindow::everyWayOfClosingSavesTheEdit()
         QTRY_VERIFY(file->isVisible());
         QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(w.action(u"MNU_Exit"_s)).center());
     }
+    if (stored.isEmpty()) {
+        // Told why, with the editor still holding what was typed.
+        QVERIFY(main.isVisible());
+        QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 1);
+        QVERIFY(grid->isEditing());
+    } else {
+        QTRY_VERIFY(!main.isVisible());
+    }
     RecordSet rs(w.unit.personnel(), u"AbsentDates"_s);
     QStringList after;
     for (int f = 1; f <= 4; ++f)
         after.append(rs.value(f).toString());
-    if (stored.isEmpty()) {
-        // Told why, with the editor still holding what was typed.
-        QVERIFY(main.isVisible());
-        QCOMPARE(after, before);
-        QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 1);
-        QVERIFY(grid->isEditing());
-        return;
-    }
-    QTRY_VERIFY(!main.isVisible());
-    QCOMPARE(after, QStringList(before.mid(0, column - 1)) << stored);
+    QCOMPARE(after, stored.isEmpty() ? before : QStringList(before.mid(0, column - 1)) << stored);
 }
 
 QTEST_MAIN(tst_MainWindow)
