@@ -111,8 +111,10 @@ void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
 
 bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)
 {
-    if (!commitPendingEdit())
-        return false;
+    // A value refused in the open cell is dropped (the clerk has been told)
+    // rather than the row not added: a calendar's period must not stretch
+    // the row that was current before.
+    commitPendingEdit();
     RecordSetModel *model = recordModel();
     const int row = model->addEmptyRow();
     setCurrentIndex(model->index(row, firstTypingColumn(row)));
