@@ -3,6 +3,7 @@
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/ErrorDisplay.h"
+#include "main/GridCommands.h"
 #include "main/RecordSetModel.h"
 #include "store/Fields.h"
 #include "store/RecordSources.h"
@@ -42,13 +43,15 @@ DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
     }
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(6, 1);
+    GridCommands::clickAtOnceByKey(buttons[0]);
     connect(buttons[0], &QPushButton::clicked, this, [this] { addRow(m_dateGrid); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { deleteRow(m_dateGrid); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { updateRow(m_dateGrid); });
     connect(buttons[3], &QPushButton::clicked, this, &DatesDialog::Command18_Click);
+    // A value refused keeps the window open on it, to be put right or dropped.
     connect(buttons[4], &QPushButton::clicked, this, [this] {
-        updateRow(m_dateGrid);
-        hide();
+        if (updateRow(m_dateGrid))
+            hide();
     });
     connect(buttons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
     resize(520, 480);

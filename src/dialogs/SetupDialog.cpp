@@ -3,6 +3,7 @@
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/ErrorDisplay.h"
+#include "main/GridCommands.h"
 #include "main/MonthView.h"
 #include "main/PeriodEntry.h"
 #include "main/RecordSetModel.h"
@@ -105,6 +106,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
 
     connect(ok1, &QPushButton::clicked, this, &SetupDialog::Command1_Click);
     connect(cancel1, &QPushButton::clicked, this, &ToolWindow::dismiss);
+    GridCommands::clickAtOnceByKey(sectionButtons[0]);
     connect(sectionButtons[0], &QPushButton::clicked, this, [this] { addRow(m_sectionGrid); });
     connect(sectionButtons[1], &QPushButton::clicked, this, [this] { deleteRow(m_sectionGrid); });
     connect(sectionButtons[2], &QPushButton::clicked, this, [this] { updateRow(m_sectionGrid); });
@@ -239,7 +241,8 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
 
 void SetupDialog::Command3_Click()
 {
-    updateRow(m_sectionGrid);
+    if (!updateRow(m_sectionGrid))
+        return;
     if (RecordSetModel *m = m_sectionGrid->recordModel(); m && !m->submit())
         return;
     restartMessage();
@@ -255,8 +258,8 @@ void SetupDialog::restartMessage()
 
 void SetupDialog::Command9_Click()
 {
-    updateRow(m_holidayGrid);
-    hide();
+    if (updateRow(m_holidayGrid))
+        hide();
 }
 
 } // namespace calendrix

@@ -69,9 +69,10 @@ void ToolWindow::deleteRow(DataGrid *grid)
     ErrorDisplay::guard(this, {}, [grid] { GridCommands::deleteRow(grid); });
 }
 
-void ToolWindow::updateRow(DataGrid *grid)
+bool ToolWindow::updateRow(DataGrid *grid)
 {
-    ErrorDisplay::guard(this, {}, [grid] { GridCommands::saveRow(grid); });
+    bool taken = false;
+    return ErrorDisplay::guard(this, {}, [grid, &taken] { taken = GridCommands::saveRow(grid); }) && taken;
 }
 
 } // namespace calendrix

@@ -41,8 +41,9 @@ protected:
     // Deletes the current line; with none, nothing happens and nothing is
     // said. Each of these shows a failure of the store in an "ERROR" box.
     void deleteRow(DataGrid *grid);
-    // Hands what is typed in the current line to the store.
-    void updateRow(DataGrid *grid);
+    // Hands what is typed in the current line to the store; false when
+    // something of it could not be saved (the user has been told why).
+    bool updateRow(DataGrid *grid);
     // A refusal the window words itself, shown as an "ERROR" box.
     void showError(const QString &text);
 

@@ -4,6 +4,10 @@
 #include "main/ValueListDelegate.h"
 
 #include <QHeaderView>
+#include <QMetaProperty>
+#include <QScopedValueRollback>
+
+#include <utility>
 
 namespace calendrix {
 
@@ -24,6 +28,8 @@ RecordSetModel *DataGrid::showRecords(DataControl *source, const QList<GridColum
 {
     auto *model = new RecordSetModel(source, columns, this);
     setModel(model);
+    // Set before the refusal is shown, so that the editor's closing knows of it.
+    connect(model, &RecordSetModel::failed, this, [this] { m_refused = m_committing; });
     connect(model, &RecordSetModel::failed, this, onFailure);
     for (int c = 0; c < columns.size(); ++c)
         if (columns[c].kind == GridColumn::Kind::ValueList)
@@ -38,20 +44,24 @@ RecordSetModel *DataGrid::recordModel() const
 
 QWidget *DataGrid::openEditor() const
 {
-    if (state() != QAbstractItemView::EditingState)
-        return nullptr;
-    QWidget *editor = focusWidget();
-    while (editor && editor->parentWidget() != viewport())
-        editor = editor->parentWidget();
-    return editor;
+    // Looked for among the cells, not by the focus: while a menu is open, or
+    // the window is closed from its title bar, the focus may be elsewhere
+    // with the editor still holding what was typed.
+    for (QWidget *child : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            return child;
+    return nullptr;
 }
 
-void DataGrid::commitPendingEdit()
+bool DataGrid::commitPendingEdit()
 {
-    if (QWidget *editor = openEditor()) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
+    QWidget *editor = openEditor();
+    if (!editor)
+        return true;
+    commitData(editor);
+    const bool taken = !m_refused;
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return taken;
 }
 
 void DataGrid::discardPendingEdit()
@@ -62,12 +72,52 @@ void DataGrid::discardPendingEdit()
         m->revert();
 }
 
+void DataGrid::commitData(QWidget *editor)
+{
+    // While the refusal is on the screen the editor loses the focus to it;
+    // that must not hand the same value over (and refuse it) once more.
+    if (m_committing)
+        return;
+    // A value refused and not changed since stays refused without being said
+    // again: a click on OK first takes the focus from the editor, and the
+    // clerk would be told twice.
+    const QMetaProperty typed = editor->metaObject()->userProperty();
+    const QVariant value = typed.isValid() ? typed.read(editor) : QVariant();
+    if (editor == m_refusedEditor && value == m_refusedValue) {
+        m_refused = true;
+        return;
+    }
+    const QScopedValueRollback committing(m_committing, true);
+    m_refused = false;
+    QTableView::commitData(editor);
+    m_refusedEditor = m_refused ? editor : nullptr;
+    m_refusedValue = value;
+}
+
+void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (m_committing)
+        return;
+    const bool refused = std::exchange(m_refused, false);
+    // A refused value stays in its own cell to be put right or dropped with
+    // Escape: closing it would move on (Tab wraps to the first row) and send
+    // what is typed next into another cell, or another soldier's row.
+    if (refused && hint != QAbstractItemDelegate::RevertModelCache && m_editedCell == currentIndex()) {
+        editor->setFocus();
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)
 {
+    // A value refused in the open cell is dropped (the clerk has been told)
+    // rather than the row not added: a calendar's period must not stretch
+    // the row that was current before.
     commitPendingEdit();
     RecordSetModel *model = recordModel();
     const int row = model->addEmptyRow();
-    setCurrentRow(row);
+    setCurrentIndex(model->index(row, firstTypingColumn(row)));
     scrollTo(currentIndex());
     for (const auto &[field, value] : fields)
         if (!model->setFieldValue(row, field, value) || !model->submit())
@@ -86,8 +136,16 @@ void DataGrid::setCurrentRow(int row)
         setCurrentIndex({});
         return;
     }
-    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    const int column = currentIndex().isValid() ? currentIndex().column() : firstTypingColumn(row);
     setCurrentIndex(model()->index(row, std::min(column, model()->columnCount() - 1)));
+}
+
+int DataGrid::firstTypingColumn(int row) const
+{
+    for (int c = 0; c < model()->columnCount(); ++c)
+        if (!isColumnHidden(c) && model()->flags(model()->index(row, c)).testFlag(Qt::ItemIsEditable))
+            return c;
+    return 0;
 }
 
 bool DataGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -97,7 +155,19 @@ bool DataGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event
     // to the type-ahead search, which moved the row and lost the typing.
     if (trigger == SelectedClicked && editTriggers().testFlag(SelectedClicked))
         trigger = AllEditTriggers;
-    return QTableView::edit(index, trigger, event);
+    const bool opened = QTableView::edit(index, trigger, event);
+    if (opened && state() == QAbstractItemView::EditingState)
+        m_editedCell = index;
+    return opened;
+}
+
+void DataGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    // The view opens a clicked cell's editor and then declares itself no
+    // longer editing; it is, and closing the window must save that editor.
+    if (state() != QAbstractItemView::EditingState && openEditor())
+        setState(QAbstractItemView::EditingState);
 }
 
 void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)

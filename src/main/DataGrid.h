@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableView>
 
 #include <functional>
@@ -24,16 +25,17 @@ public:
                                 const std::function<void(const QString &)> &onFailure);
     RecordSetModel *recordModel() const;
     // Hands an open cell editor's text to the model (a pending row).
-    void commitPendingEdit();
+    // False when the model refused it: the editor then stays open in its cell.
+    bool commitPendingEdit();
     // Drops what was typed and not saved: an open cell editor's text and the
     // model's pending row.
     void discardPendingEdit();
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     int currentRow() const;
-    // Appends a row, saved at once, and makes it current; then sets the given
-    // fields one by one, saving each as a clerk typing them would. False when
-    // a field could not be saved (the model has said why). Throws StoreError
-    // when the row cannot be added.
+    // Appends a row, saved at once, and makes its first column that takes
+    // typing current; then sets the given fields one by one, saving each as a
+    // clerk typing them would. False when a field could not be saved (the
+    // model has said why). Throws StoreError when the row cannot be added.
     bool appendRow(const QList<QPair<int, QVariant>> &fields = {});
     void setCurrentRow(int row);
     using QTableView::edit;
@@ -41,9 +43,22 @@ public:
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     QWidget *openEditor() const;
+    int firstTypingColumn(int row) const;
+
+    // A value is being handed to the model; its refusal is being shown.
+    bool m_committing = false;
+    // The model refused the value last handed to it from an editor.
+    bool m_refused = false;
+    // The editor and value last refused.
+    QPointer<QWidget> m_refusedEditor;
+    QVariant m_refusedValue;
+    QPersistentModelIndex m_editedCell;
 };
 
 } // namespace calendrix

@@ -4,11 +4,27 @@
 #include "main/RecordSetModel.h"
 #include "store/StoreError.h"
 
+#include <QAbstractButton>
+#include <QShortcut>
+
 namespace calendrix {
 
 void GridCommands::addRow(DataGrid *grid)
 {
-    grid->appendRow();
+    if (grid->appendRow())
+        grid->setFocus(Qt::OtherFocusReason);
+}
+
+void GridCommands::clickAtOnceByKey(QAbstractButton *button)
+{
+    const QKeySequence key = QKeySequence::mnemonic(button->text());
+    button->setShortcut({});
+    auto *shortcut = new QShortcut(key, button);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
 }
 
 bool GridCommands::deleteRow(DataGrid *grid)
@@ -28,11 +44,12 @@ bool GridCommands::deleteRow(DataGrid *grid)
     return true;
 }
 
-void GridCommands::saveRow(DataGrid *grid)
+bool GridCommands::saveRow(DataGrid *grid)
 {
-    grid->commitPendingEdit();
+    const bool taken = grid->commitPendingEdit();
     if (grid->currentRow() >= 0)
         grid->recordModel()->saveRow(grid->currentRow());
+    return taken;
 }
 
 } // namespace calendrix

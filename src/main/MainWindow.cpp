@@ -217,6 +217,7 @@ QWidget *MainWindow::buildTab(int tab)
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
 
+    GridCommands::clickAtOnceByKey(made[0]);
     if (duty) {
         connect(made[0], &QPushButton::clicked, this, &MainWindow::Command1_Click);
         connect(made[1], &QPushButton::clicked, this, &MainWindow::Command2_Click);
@@ -497,13 +498,15 @@ void MainWindow::Form_Activate()
     }
 }
 
-void MainWindow::saveEdits()
+bool MainWindow::saveEdits()
 {
+    bool taken = true;
     for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid}) {
-        grid->commitPendingEdit();
+        taken = grid->commitPendingEdit() && taken;
         if (RecordSetModel *m = grid->recordModel())
             m->submit();
     }
+    return taken;
 }
 
 void MainWindow::guarded(const QString &action, const std::function<void()> &command)
@@ -770,7 +773,12 @@ void MainWindow::setDialogHost(DialogHost *host)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A row being edited is saved, not lost; then the program ends, dialogs and all.
-    saveEdits();
+    // A value the list refused keeps the window open, its editor still holding
+    // it, to be put right or dropped with Escape.
+    if (!saveEdits()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

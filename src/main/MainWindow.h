@@ -51,8 +51,9 @@ public:
     // start, after one of the program's dialogs and after a roster run.
     void Form_Activate();
 
-    // Saves every row being edited in a list.
-    void saveEdits();
+    // Saves every row being edited in a list; false when a value typed into
+    // a cell was refused (its editor stays open, the user has been told why).
+    bool saveEdits();
 
     // The setup, counters, dates, About and help windows; their menu items
     // (and F1) work once they are handed in.

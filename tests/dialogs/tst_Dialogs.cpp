@@ -16,6 +16,7 @@
 #include "main/UserDialogs.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
+#include "store/FieldValues.h"
 #include "store/FolderLock.h"
 
 #include <QAction>
@@ -134,6 +135,8 @@ private slots:
     void failedDeleteShowsTheErrorOneWay_data();
     void failedDeleteShowsTheErrorOneWay();
     void everyWindowFitsASmallScreen();
+    void typingAfterAddStaysInTheNewRow_data();
+    void typingAfterAddStaysInTheNewRow();
 };
 
 void tst_Dialogs::oneWindowPerDialog()
@@ -525,6 +528,53 @@ QWidget *openOn(Program &p, const GridOf &where, QStringList *before)
     p.open();
     p.choose(where.menu);
     return p.window<QWidget>(where.window);
+}
+
+// Keys typed ahead as a fast typist types them: each is delivered when an
+// event loop next runs, the window's or a message box's, to whatever has the
+// focus then ("\t" is Tab, "\b" Backspace). Messages still up at the end are closed.
+struct TypeAhead {
+    QWidget *window;
+    QString keys;
+    bool done = false;
+    QList<QWidget *> pressedUnder; // the message on top when each key being delivered was pressed
+};
+
+void typeOn(const std::shared_ptr<TypeAhead> &t)
+{
+    QWidget *box = QApplication::activeModalWidget();
+    const auto later = [t] { QTimer::singleShot(0, [t] { typeOn(t); }); };
+    // One key at a time: QTest lets events run while it delivers a key, and
+    // only a message that key brought up takes the next ones meanwhile. A
+    // message just shown takes them once the window system has given it the
+    // focus; when the message goes, the focus goes back to the window typed in.
+    if (!box && !QGuiApplication::focusWindow())
+        t->window->activateWindow();
+    if ((!t->pressedUnder.isEmpty() && t->pressedUnder.last() == box) || !QGuiApplication::focusWindow() ||
+        (box && QGuiApplication::focusWindow() != box->windowHandle())) {
+        later();
+        return;
+    }
+    if (t->keys.isEmpty()) {
+        if (box) {
+            later();
+            box->close();
+        } else {
+            t->done = true;
+        }
+        return;
+    }
+    const QChar c = t->keys.front();
+    t->keys.remove(0, 1);
+    later();
+    t->pressedUnder.append(box);
+    if (c == u'\t')
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab, {}, 0);
+    else if (c == u'\b')
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Backspace, {}, 0);
+    else
+        QTest::keyClick(static_cast<QWidget *>(nullptr), c.toLatin1(), {}, 0);
+    t->pressedUnder.removeLast();
 }
 
 } // namespace
@@ -926,6 +976,47 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
         window->hide();
     }
+}
+
+void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
+{
+    QTest::addColumn<QString>("typed"); // after Alt+A; then OK is clicked
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<int>("messages"); // each saying that "To" cannot be before "From"
+    QTest::newRow("name and period") << u"Adams, Daniel\t2027-02-02\t2027-02-28"_s
+                                     << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
+    // The refused day stays in its cell; of the keys typed while the message
+    // is up, the space closes it and the "2" is lost, as in any message box.
+    QTest::newRow("last day refused, put right") << u"Adams, Daniel\t2027-02-02\t2027-02-01\t2 \b\b28"_s
+                                                 << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 1;
+    // OK saves the rest of the line and stays open on the refused day, said once.
+    QTest::newRow("last day refused at OK")
+        << u"Adams, Daniel\t2027-02-02\t2027-02-01"_s << u"3|Adams, Daniel|2027-02-02|<null>"_s << 1;
+}
+
+void tst_Dialogs::typingAfterAddStaysInTheNewRow()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, added);
+    QFETCH(int, messages);
+    Program p;
+    QStringList before;
+    QWidget *dates = openOn(p, kDates, &before);
+    QApplication::setActiveWindow(dates);
+    QVERIFY(QTest::qWaitForWindowActive(dates));
+    p.dialogs.realMessageBoxes = true;
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_A, Qt::AltModifier, 0);
+    auto typing = std::make_shared<TypeAhead>(TypeAhead{dates, typed, false, {}});
+    typeOn(typing);
+    QTRY_VERIFY(typing->done);
+    p.dialogs.realMessageBoxes = false;
+    QTest::mouseClick(p.in<QPushButton>(dates, u"Command13"_s), Qt::LeftButton);
+    QCOMPARE(stored(p.unit, u"Dates"_s), before + QStringList{added});
+    const QString refusal =
+        u"\"To\" cannot be before \"From\": %1 was typed, and the period starts on %2."_s.arg(
+            FieldValues::dateText(QDate(2027, 2, 1)), FieldValues::dateText(QDate(2027, 2, 2)));
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error), QStringList(messages, refusal));
+    QCOMPARE(dates->isVisible(), added.endsWith(u"<null>"));
 }
 
 QTEST_MAIN(tst_Dialogs)

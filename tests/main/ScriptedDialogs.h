@@ -29,7 +29,14 @@ public:
     ScriptedDialogs() { UserDialogs::setInstance(this); }
     ~ScriptedDialogs() override { UserDialogs::setInstance(nullptr); }
 
-    void inform(QWidget *, Messenger::Kind kind, const QString &text) override { shown.append({kind, text}); }
+    // Messages also come up as the real, modal boxes: for what keys typed meanwhile do.
+    bool realMessageBoxes = false;
+    void inform(QWidget *parent, Messenger::Kind kind, const QString &text) override
+    {
+        shown.append({kind, text});
+        if (realMessageBoxes)
+            WidgetDialogs().inform(parent, kind, text);
+    }
     bool ask(QWidget *, const QString &question) override
     {
         questions.append(question);

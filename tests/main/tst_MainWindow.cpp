@@ -14,8 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextCharFormat>
@@ -61,7 +64,8 @@ private slots:
     void toggleOnAFullDiskChangesNothing();
     void rosterRunFromTheMenu_data();
     void rosterRunFromTheMenu();
-    void exitSavesTheRowBeingEdited();
+    void everyWayOfClosingSavesTheEdit_data();
+    void everyWayOfClosingSavesTheEdit();
 };
 
 void tst_MainWindow::startUpBindsEverything()
@@ -777,17 +781,77 @@ void tst_MainWindow::rosterRunFromTheMenu()
     }
 }
 
-void tst_MainWindow::exitSavesTheRowBeingEdited()
+void tst_MainWindow::everyWayOfClosingSavesTheEdit_data()
 {
+    QTest::addColumn<QString>("closeBy");
+    QTest::addColumn<int>("column"); // of the absence list: 3 "To", 4 "Remark"
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("inEditor");  // still in the cell's editor, or already held by the list
+    QTest::addColumn<QString>("stored"); // empty: the window stays open
+    QTest::newRow("Exit, row held") << u"Exit"_s << 4 << u"Sick"_s << false << u"Sick"_s;
+    QTest::newRow("close()") << u"close"_s << 4 << u"Sick"_s << true << u"Sick"_s;
+    // The title bar's X and Alt+F4 reach the window as the window system's close.
+    QTest::newRow("X or Alt+F4") << u"window system"_s << 4 << u"Sick"_s << true << u"Sick"_s;
+    QTest::newRow("File > Exit clicked") << u"Exit clicked"_s << 4 << u"Sick"_s << true << u"Sick"_s;
+    QTest::newRow("refused, kept open") << u"window system"_s << 3 << u"next week"_s << true << QString();
+}
+
+void tst_MainWindow::everyWayOfClosingSavesTheEdit()
+{
+    QFETCH(QString, closeBy);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, inEditor);
+    QFETCH(QString, stored);
     Window w;
-    w.open();
-    auto *model = w.grid(1)->recordModel();
-    w.grid(1)->setCurrentRow(0);
-    QVERIFY(model->setData(model->index(0, 2), u"Battalion"_s)); // held, not yet saved
-    w.action(u"MNU_Exit"_s)->trigger();
-    QVERIFY(!w.main->isVisible());
-    RecordSet rs(w.unit.personnel(), u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
-    QCOMPARE(rs.text(2), u"Battalion"_s);
+    const QStringList before{u"Adams"_s, u"2027-04-01"_s, u"2027-04-02"_s, u"leave"_s};
+    {
+        RecordSet absences(w.unit.personnel(), u"AbsentDates"_s);
+        addRow(absences, {before[0], QDate(2027, 4, 1), QDate(2027, 4, 2), before[3]});
+    }
+    MainWindow &main = w.open();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    DataGrid *grid = w.grid(4);
+    auto *model = grid->recordModel();
+    grid->setFocus();
+    grid->setCurrentIndex(model->index(0, column));
+    if (inEditor) {
+        // A click on the cell of the current row opens its editor, as a clerk does.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(model->index(0, column)).center(), 0);
+        QTest::keyClicks(static_cast<QWidget *>(nullptr), typed, {}, 0);
+    } else {
+        QVERIFY(model->setData(model->index(0, column), typed));
+    }
+
+    if (closeBy == u"Exit") {
+        w.action(u"MNU_Exit"_s)->trigger();
+    } else if (closeBy == u"close") {
+        main.close();
+    } else if (closeBy == u"window system") {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(main.windowHandle(), &close);
+    } else {
+        auto *file = w.find<QMenu>(u"MNU_File"_s);
+        QTest::mouseClick(main.menuBar(), Qt::LeftButton, {},
+                          main.menuBar()->actionGeometry(file->menuAction()).center());
+        QTRY_VERIFY(file->isVisible());
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(w.action(u"MNU_Exit"_s)).center());
+    }
+    if (stored.isEmpty()) {
+        // Told why, with the editor still holding what was typed.
+        QVERIFY(main.isVisible());
+        QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 1);
+        QVERIFY(grid->isEditing());
+    } else {
+        QTRY_VERIFY(!main.isVisible());
+    }
+    RecordSet rs(w.unit.personnel(), u"AbsentDates"_s);
+    QStringList after;
+    for (int f = 1; f <= 4; ++f)
+        after.append(rs.value(f).toString());
+    QCOMPARE(after, stored.isEmpty() ? before : QStringList(before.mid(0, column - 1)) << stored);
 }
 
 QTEST_MAIN(tst_MainWindow)
