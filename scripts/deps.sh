@@ -14,7 +14,7 @@ packages=(
     # exporting calendars and spreadsheets, and the readers the export tests check them with
     libical-dev libxlsxwriter-dev python3-openpyxl python3-icalendar
     # checking the installed files (the "packaging" test) and the format target
-    desktop-file-utils appstream groff-base clang-format
+    desktop-file-utils appstream groff-base man-db shared-mime-info libxml2-utils dpkg-dev clang-format
 )
 
 missing=()

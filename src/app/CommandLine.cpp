@@ -40,10 +40,10 @@ namespace {
 const QStringList kCommands = {u"init"_s,   u"demo"_s, u"make"_s,    u"print"_s,
                                u"export"_s, u"undo"_s, u"history"_s, u"fairness"_s};
 
-const QString kOverview = u"Usage: calendrix [--data DIR]\n"
+const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "       calendrix COMMAND [options]\n\n"
                           "Without a command, opens the duty roster program on the unit in DIR\n"
-                          "(default: the current folder).\n\n"
+                          "(default: the current folder), and shows FILE.cxr in the print preview.\n\n"
                           "Commands:\n"
                           "  init DIR     create an empty unit in DIR (existing files are kept;\n"
                           "               with --repair, damaged ones are set aside and made anew)\n"
@@ -496,6 +496,14 @@ int runPrint(const QStringList &arguments)
     }
 }
 
+// A file manager starts the program with the file the clerk opened, which it
+// knows as a datafile by its content, not only by its extension.
+bool isDatafileArgument(const QString &argument)
+{
+    return !kCommands.contains(argument) &&
+           (argument.endsWith(u".cxr"_s, Qt::CaseInsensitive) || QFileInfo(argument).isFile());
+}
+
 } // namespace
 
 bool isConsoleCommand(const QStringList &arguments)
@@ -504,7 +512,7 @@ bool isConsoleCommand(const QStringList &arguments)
         return false;
     const QString first = arguments.at(1);
     return kCommands.contains(first) || first == u"--help" || first == u"-h" || first == u"--version" ||
-           first == u"-v" || (!first.startsWith(u'-'));
+           first == u"-v" || (!first.startsWith(u'-') && !isDatafileArgument(first));
 }
 
 bool needsFonts(const QStringList &arguments)
@@ -546,7 +554,7 @@ int run(const QStringList &arguments)
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 
-QString desktopFolder(const QStringList &arguments, int *status)
+QString desktopFolder(const QStringList &arguments, int *status, QString *datafile)
 {
     QCommandLineParser parser;
     const QCommandLineOption data(u"data"_s, u"The unit folder."_s, u"DIR"_s);
@@ -556,14 +564,27 @@ QString desktopFolder(const QStringList &arguments, int *status)
         usageError(parser.errorText());
         return {};
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        usageError(
-            u"unknown command '%1' (try calendrix --help)"_s.arg(parser.positionalArguments().constFirst()));
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty() && (files.size() > 1 || !isDatafileArgument(files.constFirst()))) {
+        usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(files.constLast()));
         return {};
     }
     QString dir;
     if ((*status = dataFolder(parser, data, &dir)) >= 0)
         return {};
+    if (!files.isEmpty()) {
+        const QFileInfo file(files.constFirst());
+        if (!file.exists()) {
+            *status = failure(u"The roster datafile '%1' does not exist."_s.arg(
+                QDir::toNativeSeparators(file.absoluteFilePath())));
+            return {};
+        }
+        *datafile = file.absoluteFilePath();
+        // A file manager starts the program in a folder of its own choosing;
+        // a datafile is most often saved in its unit's folder.
+        if (!parser.isSet(data) && !QFileInfo::exists(UnitFolder(dir).personnelPath()))
+            dir = file.absolutePath();
+    }
     // Said here, before any window: a folder that is not there is no unit
     // to open, and no sign of another program holding it.
     const QFileInfo info(dir);

@@ -18,10 +18,12 @@ bool needsFonts(const QStringList &arguments);
 
 int run(const QStringList &arguments);
 
-// The desktop program's own options: "calendrix [--data DIR]". Returns the
-// unit folder with status -1, or an empty string with the exit status after
-// printing why (2 a usage error, 1 a folder that is not there).
-QString desktopFolder(const QStringList &arguments, int *status);
+// The desktop program's own options: "calendrix [--data DIR] [FILE.cxr]".
+// Returns the unit folder with status -1, and the roster datafile to show in
+// datafile (empty when none was given); or an empty string with the exit
+// status after printing why (2 a usage error, 1 a folder or datafile that is
+// not there).
+QString desktopFolder(const QStringList &arguments, int *status, QString *datafile);
 
 } // namespace CommandLine
 } // namespace calendrix

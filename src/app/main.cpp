@@ -98,7 +98,8 @@ int main(int argc, char **argv)
         return calendrix::CommandLine::run(arguments);
     }
     int status = -1;
-    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &status);
+    QString datafile;
+    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
     if (status >= 0)
         return status;
 #ifdef CALENDRIX_WITH_GUI
@@ -117,6 +118,10 @@ int main(int argc, char **argv)
     calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));
     window.setDialogHost(new calendrix::DialogSet(&window));
     window.show();
+    // Queued, so that the preview opens over the window, not before it.
+    if (!datafile.isEmpty())
+        QMetaObject::invokeMethod(
+            &window, [&window, datafile] { window.openDatafile(datafile); }, Qt::QueuedConnection);
     return app.exec();
 #else
     Q_UNUSED(dir);

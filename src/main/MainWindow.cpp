@@ -725,6 +725,11 @@ void MainWindow::MNU_Open_Click()
     // The preset pattern coming back means nothing was chosen.
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;
+    openDatafile(path);
+}
+
+void MainWindow::openDatafile(const QString &path)
+{
     m_datafile.path = QFileInfo(path).absoluteFilePath();
     m_datafile.title = QFileInfo(path).fileName();
 

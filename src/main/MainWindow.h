@@ -55,6 +55,10 @@ public:
     // a cell was refused (its editor stays open, the user has been told why).
     bool saveEdits();
 
+    // Shows a roster datafile in the print preview, remarks first, as
+    // File > Open/Print Rosters does with the file chosen.
+    void openDatafile(const QString &path);
+
     // The setup, counters, dates, About and help windows; their menu items
     // (and F1) work once they are handed in.
     void setDialogHost(DialogHost *host);

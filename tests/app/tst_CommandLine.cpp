@@ -1,5 +1,6 @@
 #include "RunCalendrix.h"
 #include "TestUnit.h"
+#include "app/CommandLine.h"
 #include "store/FolderLock.h"
 
 #include <QCryptographicHash>
@@ -34,6 +35,8 @@ private slots:
     void makeRecordsPeriodsBesideAnUnchangedRoster();
     void makeExitStatus_data();
     void makeExitStatus();
+    void datafileOpensItsUnit_data();
+    void datafileOpensItsUnit();
 };
 
 namespace {
@@ -127,6 +130,10 @@ void tst_CommandLine::usage_data()
         << QStringList{u"history"_s, u"--data"_s, u""_s} << 2 << u"--data"_s;
     QTest::newRow("history of a missing folder")
         << QStringList{u"history"_s, u"--data"_s, u"no such unit"_s} << 1 << u"does not exist"_s;
+    QTest::newRow("desktop with a missing datafile")
+        << QStringList{u"no such roster.cxr"_s} << 1 << u"The roster datafile"_s;
+    QTest::newRow("desktop with two datafiles")
+        << QStringList{u"a.cxr"_s, u"b.cxr"_s} << 2 << u"unknown command 'b.cxr'"_s;
     QTest::newRow("undo in a missing folder")
         << QStringList{u"undo"_s, u"--data"_s, u"no such unit"_s, u"--yes"_s} << 1 << u"no such unit"_s;
 }
@@ -560,6 +567,42 @@ void tst_CommandLine::makeExitStatus()
     }
     if (status == 0 || status == 3)
         QVERIFY(Database::open(out, FileKind::Roster).isOpen());
+}
+
+// A file manager starts the program wherever it likes, with the datafile the
+// clerk opened; the window must come up on that datafile's unit.
+void tst_CommandLine::datafileOpensItsUnit_data()
+{
+    QTest::addColumn<bool>("startInOtherUnit");
+    QTest::addColumn<bool>("giveData");
+    QTest::addColumn<bool>("opensOtherUnit");
+    QTest::newRow("started outside any unit") << false << false << false;
+    QTest::newRow("started in another unit") << true << false << true;
+    QTest::newRow("--data names another unit") << false << true << true;
+}
+
+void tst_CommandLine::datafileOpensItsUnit()
+{
+    QFETCH(bool, startInOtherUnit);
+    QFETCH(bool, giveData);
+    QFETCH(bool, opensOtherUnit);
+    TestUnit unit, other;
+    QTemporaryDir elsewhere;
+    const QString datafile = unit.path(u"march.cxr"_s);
+    writeFile(datafile, "roster");
+    const QString start = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(startInOtherUnit ? other.dir.path() : elsewhere.path()));
+    QStringList arguments{u"calendrix"_s, datafile};
+    if (giveData)
+        arguments << u"--data"_s << other.dir.path();
+    int status = 0;
+    QString opened;
+    const QString dir = CommandLine::desktopFolder(arguments, &status, &opened);
+    QDir::setCurrent(start);
+    QCOMPARE(status, -1);
+    QVERIFY(!CommandLine::isConsoleCommand(arguments));
+    QCOMPARE(dir, QDir(opensOtherUnit ? other.dir.path() : unit.dir.path()).absolutePath());
+    QCOMPARE(opened, datafile);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

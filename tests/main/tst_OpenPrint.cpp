@@ -84,6 +84,7 @@ class tst_OpenPrint : public QObject
 private slots:
     void nothingChosen_data();
     void nothingChosen();
+    void remarksThenRoster_data();
     void remarksThenRoster();
     void missingRemarksLayout();
     void notADatafile();
@@ -123,13 +124,25 @@ void tst_OpenPrint::nothingChosen()
     QVERIFY(w.dialogs.shown.isEmpty());
 }
 
+void tst_OpenPrint::remarksThenRoster_data()
+{
+    QTest::addColumn<bool>("givenAtStart");
+    QTest::newRow("chosen in the dialog") << false;
+    // calendrix FILE.cxr, as a file manager starts it
+    QTest::newRow("given at start") << true;
+}
+
 void tst_OpenPrint::remarksThenRoster()
 {
+    QFETCH(bool, givenAtStart);
     Window w;
     const QString path = w.unit.path(u"march.CXR"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
-    w.openPrint();
+    if (givenAtStart)
+        w.main->openDatafile(path);
+    else
+        w.openPrint();
     QCOMPARE(w.dialogs.previewTitles,
              (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
