@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev qt6-qpa-plugins
     sqlite3 libsqlite3-dev libicu-dev
     libkainjow-mustache-dev fonts-dejavu-core fontconfig
+    # the second font package the Debian package accepts, so that the reports are checked with it too
+    fonts-liberation2
     poppler-utils
     # the Fairness window's charts (Qt Charts needs the OpenGL module's CMake files)
     qt6-charts-dev libqt6opengl6-dev
