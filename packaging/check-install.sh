@@ -94,6 +94,23 @@ done
 for option in --pdf --csv; do
     entry OPTIONS "$option " | grep -w fairness >/dev/null || fail "manual page: $option does not name fairness"
 done
+# Each font package the package accepts brings a family the reports ask for,
+# so that no alternative leaves them to whatever face the font database finds.
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+asked=$(grep -o 'u"[^"]*"_s' "$source_dir/src/report/ReportFont.cpp" | sed 's/^u"//; s/"_s$//')
+depends=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_DEPENDS "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+fonts=$(tr ',|' '\n\n' <<<"$depends" | sed 's/[[:space:]]//g; s/(.*//' | grep '^fonts-' || true)
+[ -n "$fonts" ] || fail "the package depends on no font package"
+for package in $fonts; do
+    files=$(dpkg -L "$package" 2>/dev/null | grep -E '\.(ttf|otf)$' || true)
+    if [ -z "$files" ]; then
+        fail "font package $package is not installed here, so it cannot be checked"
+        continue
+    fi
+    # shellcheck disable=SC2086
+    shipped=$(fc-scan --format '%{family[0]}\n' $files | sort -u)
+    grep -qxF -f <(echo "$asked") <<<"$shipped" || fail "$package brings none of the reports' families"
+done
 # grep reads to the end: with pipefail, one that stops early would fail the program.
 "$prefix/bin/calendrix" --help | grep "^Usage: calendrix" >/dev/null || fail "installed calendrix --help"
 exit $status
