@@ -626,14 +626,12 @@ void MainWindow::makeDatafile()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".cxr"_s;
-    m_datafile.path = QFileInfo(path).absoluteFilePath();
-    m_datafile.title = QFileInfo(path).fileName();
 
     RosterRun::Outcome outcome;
     {
         RunMessenger messenger(this);
         RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
-        outcome = run.make(m_datafile.path);
+        outcome = run.make(QFileInfo(path).absoluteFilePath());
     }
     if (!isVisible())
         show();
@@ -689,11 +687,8 @@ void MainWindow::chooseDatafile()
 
 void MainWindow::openDatafile(const QString &path)
 {
-    m_datafile.path = QFileInfo(path).absoluteFilePath();
-    m_datafile.title = QFileInfo(path).fileName();
-
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterReports reports(m_reportEngine, m_folder.dir(), m_datafile.path);
+    const RosterReports reports(m_reportEngine, m_folder.dir(), QFileInfo(path).absoluteFilePath());
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())

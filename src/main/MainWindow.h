@@ -1,7 +1,6 @@
 #pragma once
 
 #include "main/ActivationHousekeeping.h"
-#include "main/CurrentDatafile.h"
 #include "main/RunOptions.h"
 #include "main/UnitDatabases.h"
 #include "report/ReportEngine.h"
@@ -43,7 +42,6 @@ public:
     ~MainWindow() override;
 
     const RunOptions &runOptions() const { return m_options; }
-    const CurrentDatafile &currentDatafile() const { return m_datafile; }
     UnitFolder folder() const { return m_folder; }
     // The unit's open databases, shared with the dialogs.
     UnitDatabases &databases() { return m_databases; }
@@ -105,7 +103,6 @@ private:
     UnitDatabases m_databases;
     std::unique_ptr<FolderLock> m_lock;
     RunOptions m_options;
-    CurrentDatafile m_datafile;
     // Report settings stay from one printing to the next, as the engine keeps them.
     ReportEngine m_reportEngine;
     std::function<QDate()> m_today;
