@@ -85,6 +85,28 @@ inline QStringList column(RecordSet &rs, int ordinal)
     return out;
 }
 
+// The rows of a set, deleted ones left out; the cursor does not move.
+inline int rowCount(const RecordSet &rs)
+{
+    int rows = 0;
+    for (int row = 0; row < rs.storedRowCount(); ++row)
+        rows += rs.isDeletedRow(row) ? 0 : 1;
+    return rows;
+}
+
+inline int rowCount(const Database &db, const QString &source)
+{
+    return rowCount(RecordSet(db, source));
+}
+
+// Makes the last row of the set current; an empty set is left as it is.
+inline void moveToLastRow(RecordSet &rs)
+{
+    for (int row = rs.storedRowCount() - 1; row >= 0; --row)
+        if (!rs.isDeletedRow(row))
+            return rs.moveToRow(row);
+}
+
 #define EXPECT_STORE_ERROR(statement, expectedCode)                                                          \
     do {                                                                                                     \
         bool thrown_ = false;                                                                                \

@@ -82,7 +82,7 @@ CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
     connect(update, &QPushButton::clicked, this, [this] { updateRow(m_counterGrid); });
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_counterGrid); });
     connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
-    connect(m_sortButton, &QPushButton::clicked, this, &CountersDialog::Command3_Click);
+    connect(m_sortButton, &QPushButton::clicked, this, &CountersDialog::toggleOrder);
     resize(820, 520);
 }
 
@@ -91,17 +91,17 @@ void CountersDialog::showEvent(QShowEvent *event)
     // Showing the window is its first activation, whether or not the window
     // system makes it active at once.
     ToolWindow::showEvent(event);
-    Form_Activate();
+    readCounters();
 }
 
 void CountersDialog::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        readCounters();
 }
 
-void CountersDialog::Form_Activate()
+void CountersDialog::readCounters()
 {
     // A line typed and not saved with "&Update" is not carried over: the
     // re-reading must not write it either.
@@ -157,7 +157,7 @@ void CountersDialog::selectSoldier()
     m_counterGrid->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
 }
 
-void CountersDialog::Command3_Click()
+void CountersDialog::toggleOrder()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {

@@ -21,7 +21,7 @@ public:
 
     // Each time the window becomes active: the counters are read again in
     // the normal-day order.
-    void Form_Activate();
+    void readCounters();
     // Shows the window with the rows of one soldier selected, the first of
     // them current; they stay selected whenever the window is read again,
     // until it is closed.
@@ -36,7 +36,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void Command3_Click();
+    void toggleOrder();
     void selectSoldier();
 
     UnitDatabases &m_databases;

@@ -47,7 +47,7 @@ DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
     connect(buttons[0], &QPushButton::clicked, this, [this] { addRow(m_dateGrid); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { deleteRow(m_dateGrid); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { updateRow(m_dateGrid); });
-    connect(buttons[3], &QPushButton::clicked, this, &DatesDialog::Command18_Click);
+    connect(buttons[3], &QPushButton::clicked, this, &DatesDialog::sortList);
     // A value refused keeps the window open on it, to be put right or dropped.
     connect(buttons[4], &QPushButton::clicked, this, [this] {
         if (updateRow(m_dateGrid))
@@ -57,7 +57,7 @@ DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
     resize(520, 480);
 }
 
-void DatesDialog::Form_Load()
+void DatesDialog::loadRecords()
 {
     try {
         const Database db = m_databases.working();
@@ -85,7 +85,7 @@ void DatesDialog::showEvent(QShowEvent *event)
     }
 }
 
-void DatesDialog::Command18_Click()
+void DatesDialog::sortList()
 {
     m_dateGrid->commitPendingEdit();
     readList();

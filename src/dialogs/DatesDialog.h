@@ -19,11 +19,11 @@ public:
     void readList();
 
 protected:
-    void Form_Load() override;
+    void loadRecords() override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Command18_Click();
+    void sortList();
     // Every column as wide as its content and caption, the window widened
     // when they do not fit.
     void fitColumns();

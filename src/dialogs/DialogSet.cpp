@@ -27,7 +27,7 @@ template<typename T> T *DialogSet::keep(QPointer<T> &slot, const std::function<T
         slot = make();
         connect(slot.data(), &ToolWindow::hidden, m_main, [this] {
             if (m_main->isVisible())
-                m_main->Form_Activate();
+                m_main->runHousekeeping();
         });
     }
     slot->present();
@@ -85,7 +85,7 @@ void DialogSet::workingTablesReplaced()
 {
     // Hidden ones read their lists when they are shown again.
     if (m_counters && m_counters->isVisible())
-        m_counters->Form_Activate();
+        m_counters->readCounters();
     if (m_dates && m_dates->isVisible())
         m_dates->readList();
 }

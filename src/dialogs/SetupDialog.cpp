@@ -104,7 +104,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
     m_tabs->addTab(holidays, u"Holidays"_s);
     m_tabs->setCurrentIndex(1); // the first showing opens on "Comment"
 
-    connect(ok1, &QPushButton::clicked, this, &SetupDialog::Command1_Click);
+    connect(ok1, &QPushButton::clicked, this, &SetupDialog::saveTitles);
     connect(cancel1, &QPushButton::clicked, this, &ToolWindow::dismiss);
     GridCommands::clickAtOnceByKey(sectionButtons[0]);
     connect(sectionButtons[0], &QPushButton::clicked, this, [this] { addRow(m_sectionGrid); });
@@ -118,10 +118,10 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
             ErrorDisplay::show(this, e);
         }
     });
-    connect(sectionButtons[4], &QPushButton::clicked, this, &SetupDialog::Command3_Click);
+    connect(sectionButtons[4], &QPushButton::clicked, this, &SetupDialog::saveSections);
     connect(sectionButtons[5], &QPushButton::clicked, this, &ToolWindow::dismiss);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_holidayGrid); });
-    connect(ok3, &QPushButton::clicked, this, &SetupDialog::Command9_Click);
+    connect(ok3, &QPushButton::clicked, this, &SetupDialog::saveHolidays);
     connect(cancel3, &QPushButton::clicked, this, &ToolWindow::dismiss);
     // A day or a run of days picked in the calendar is a new holiday line.
     new PeriodEntry(m_holidayCalendar, m_holidayGrid, {}, [this](const std::function<void()> &change) {
@@ -154,7 +154,7 @@ void SetupDialog::showEvent(QShowEvent *event)
     }
 }
 
-void SetupDialog::Form_Load()
+void SetupDialog::loadRecords()
 {
     m_holidayCalendar->setSelectedDate(m_today());
     try {
@@ -188,7 +188,7 @@ void SetupDialog::Form_Load()
     }
 }
 
-void SetupDialog::Command1_Click()
+void SetupDialog::saveTitles()
 {
     try {
         RecordSet &titles = m_titles->recordset();
@@ -239,7 +239,7 @@ void SetupDialog::clearUntitledFlags(const std::array<bool, 15> &untitled)
     transaction.commit();
 }
 
-void SetupDialog::Command3_Click()
+void SetupDialog::saveSections()
 {
     if (!updateRow(m_sectionGrid))
         return;
@@ -256,7 +256,7 @@ void SetupDialog::restartMessage()
     emit endProgram();
 }
 
-void SetupDialog::Command9_Click()
+void SetupDialog::saveHolidays()
 {
     if (updateRow(m_holidayGrid))
         hide();

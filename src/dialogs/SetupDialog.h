@@ -28,24 +28,25 @@ signals:
     void endProgram();
 
 protected:
-    void Form_Load() override;
+    void loadRecords() override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Command1_Click();
-    void Command3_Click();
-    void Command9_Click();
+    void saveTitles();
+    void saveSections();
+    void saveHolidays();
     void clearUntitledFlags(const std::array<bool, 15> &untitled);
     void restartMessage();
 
     UnitDatabases &m_databases;
     std::function<QDate()> m_today;
     // All over the personnel database; the objectNames are the old control names.
-    DataControl *m_titles;   // Data1, Qualifications
-    DataControl *m_sections; // Data2
-    DataControl *m_holidays; // Data3
-    DataControl *m_soldiers; // Data4, walked only to clear untitled flags
-    DataControl *m_duties;   // Data5, the same
+    DataControl *m_titles;
+    DataControl *m_sections;
+    DataControl *m_holidays;
+    // Walked only to clear the flags of a qualification left untitled.
+    DataControl *m_soldiers;
+    DataControl *m_duties;
     QTabWidget *m_tabs = nullptr;
     std::array<QLineEdit *, 15> m_titleBoxes{};
     DataGrid *m_sectionGrid = nullptr;      // TDBGrid1

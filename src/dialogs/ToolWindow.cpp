@@ -31,7 +31,7 @@ void ToolWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_loaded) {
         m_loaded = true;
-        Form_Load();
+        loadRecords();
     }
 }
 

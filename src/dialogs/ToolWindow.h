@@ -28,7 +28,7 @@ signals:
 
 protected:
     // Binds the window's record sources; run once, at the first showing.
-    virtual void Form_Load() {}
+    virtual void loadRecords() {}
     // True after the first showing; later showings may read lists again.
     bool isLoaded() const { return m_loaded; }
     void showEvent(QShowEvent *event) override;

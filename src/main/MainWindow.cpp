@@ -88,7 +88,7 @@ MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> loc
 
     buildMenus();
     buildWindow();
-    Form_Load();
+    loadLists();
 }
 
 MainWindow::~MainWindow()
@@ -113,18 +113,18 @@ void MainWindow::buildMenus()
         return a;
     };
     connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
-            &MainWindow::MNU_Make_Click);
+            &MainWindow::makeDatafile);
     connect(item(file, u"MNU_Draft"_s, u"Make &Draft..."_s), &QAction::triggered, this,
-            &MainWindow::MNU_Draft_Click);
+            &MainWindow::makeDraft);
     connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
-            &MainWindow::MNU_Open_Click);
+            &MainWindow::chooseDatafile);
     connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
-            &MainWindow::MNU_Export_Click);
+            &MainWindow::exportRoster);
     // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
     file->addSeparator()->setObjectName(u"MNU_Seperator1"_s);
-    connect(item(file, u"MNU_Exit"_s, u"&Exit"_s), &QAction::triggered, this, &MainWindow::MNU_Exit_Click);
+    connect(item(file, u"MNU_Exit"_s, u"&Exit"_s), &QAction::triggered, this, &QWidget::close);
 
     QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
     tools->setObjectName(u"MNU_Tools"_s);
@@ -134,13 +134,13 @@ void MainWindow::buildMenus()
     item(assignment, u"MNU_Dates"_s, u"D&ates..."_s)->setEnabled(false);
     m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
     m_consolidateItem->setCheckable(true);
-    connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::MNU_Consolidate_Click);
+    connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::toggleConsolidate);
     m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
     m_absenceItem->setCheckable(true);
-    connect(m_absenceItem, &QAction::triggered, this, &MainWindow::MNU_Absence_Click);
+    connect(m_absenceItem, &QAction::triggered, this, &MainWindow::toggleAbsence);
     tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
     connect(item(tools, u"MNU_Undo"_s, u"&Undo Last Roster Run..."_s), &QAction::triggered, this,
-            &MainWindow::MNU_Undo_Click);
+            &MainWindow::undoLastRun);
     item(tools, u"MNU_Fairness"_s, u"&Fairness..."_s)->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
@@ -218,19 +218,11 @@ QWidget *MainWindow::buildTab(int tab)
     layout->addLayout(buttons);
 
     GridCommands::clickAtOnceByKey(made[0]);
-    if (duty) {
-        connect(made[0], &QPushButton::clicked, this, &MainWindow::Command1_Click);
-        connect(made[1], &QPushButton::clicked, this, &MainWindow::Command2_Click);
-        connect(made[2], &QPushButton::clicked, this, &MainWindow::Command3_Click);
-        connect(made[3], &QPushButton::clicked, this, &MainWindow::Command4_Click);
-        connect(remove, &QPushButton::clicked, this, &MainWindow::Command6_Click);
-    } else {
-        connect(made[0], &QPushButton::clicked, this, &MainWindow::Command7_Click);
-        connect(made[1], &QPushButton::clicked, this, &MainWindow::Command8_Click);
-        connect(made[2], &QPushButton::clicked, this, &MainWindow::Command9_Click);
-        connect(made[3], &QPushButton::clicked, this, &MainWindow::Command10_Click);
-        connect(remove, &QPushButton::clicked, this, &MainWindow::Command12_Click);
-    }
+    connect(made[0], &QPushButton::clicked, this, [this, top] { addRow(top); });
+    connect(made[1], &QPushButton::clicked, this, [this, top] { deleteRow(top); });
+    connect(made[2], &QPushButton::clicked, this, [this, top, periods] { saveRows(top, periods); });
+    connect(made[3], &QPushButton::clicked, this, duty ? &MainWindow::sortDuties : &MainWindow::sortSoldiers);
+    connect(remove, &QPushButton::clicked, this, [this, periods] { deleteRow(periods); });
     // A day picked in the calendar is a period of the current duty or soldier,
     // who stays current.
     new PeriodEntry(
@@ -258,7 +250,7 @@ void MainWindow::buildWindow()
     setCentralWidget(m_tabs);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::loadLists()
 {
     // Start-up shows what it can: a part that fails leaves its lists empty.
     bindSources();
@@ -467,11 +459,11 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_activatedOnce) {
         m_activatedOnce = true;
-        Form_Activate();
+        runHousekeeping();
     }
 }
 
-void MainWindow::Form_Activate()
+void MainWindow::runHousekeeping()
 {
     saveEdits();
     m_housekeeping.readTitles(m_titles->isBound() ? &m_titles->recordset() : nullptr);
@@ -548,40 +540,7 @@ void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
     });
 }
 
-void MainWindow::Command1_Click()
-{
-    addRow(m_dutyGrid);
-}
-void MainWindow::Command2_Click()
-{
-    deleteRow(m_dutyGrid);
-}
-void MainWindow::Command3_Click()
-{
-    saveRows(m_dutyGrid, m_scheduleGrid);
-}
-void MainWindow::Command6_Click()
-{
-    deleteRow(m_scheduleGrid);
-}
-void MainWindow::Command7_Click()
-{
-    addRow(m_soldierGrid);
-}
-void MainWindow::Command8_Click()
-{
-    deleteRow(m_soldierGrid);
-}
-void MainWindow::Command9_Click()
-{
-    saveRows(m_soldierGrid, m_absenceGrid);
-}
-void MainWindow::Command12_Click()
-{
-    deleteRow(m_absenceGrid);
-}
-
-void MainWindow::Command4_Click()
+void MainWindow::sortDuties()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
@@ -592,7 +551,7 @@ void MainWindow::Command4_Click()
     });
 }
 
-void MainWindow::Command10_Click()
+void MainWindow::sortSoldiers()
 {
     guarded(u"Cannot sort the lists."_s, [&] {
         saveEdits();
@@ -649,17 +608,17 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
     item->setChecked(flag == 1);
 }
 
-void MainWindow::MNU_Consolidate_Click()
+void MainWindow::toggleConsolidate()
 {
     toggleOption(m_consolidateItem, m_options.consolidateFlag, m_folder.consolidatePath());
 }
 
-void MainWindow::MNU_Absence_Click()
+void MainWindow::toggleAbsence()
 {
     toggleOption(m_absenceItem, m_options.absenceFlag, m_folder.absencePath());
 }
 
-void MainWindow::MNU_Make_Click()
+void MainWindow::makeDatafile()
 {
     saveEdits();
     QString path = UserDialogs::instance().saveFileName(this, datafileFilter(), u"*.cxr"_s);
@@ -667,14 +626,12 @@ void MainWindow::MNU_Make_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".cxr"_s;
-    m_datafile.path = QFileInfo(path).absoluteFilePath();
-    m_datafile.title = QFileInfo(path).fileName();
 
     RosterRun::Outcome outcome;
     {
         RunMessenger messenger(this);
         RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
-        outcome = run.make(m_datafile.path);
+        outcome = run.make(QFileInfo(path).absoluteFilePath());
     }
     if (!isVisible())
         show();
@@ -693,10 +650,10 @@ void MainWindow::afterRosterRun()
     // housekeeping must see them.
     if (m_assignmentDates->isBound())
         guarded(u"Cannot read the new assignment dates."_s, [&] { m_assignmentDates->refresh(); });
-    Form_Activate();
+    runHousekeeping();
 }
 
-void MainWindow::MNU_Draft_Click()
+void MainWindow::makeDraft()
 {
     saveEdits();
     const bool counted = DraftAndUndo(this, m_folder, m_options, m_reportEngine).makeDraft();
@@ -706,7 +663,7 @@ void MainWindow::MNU_Draft_Click()
         afterRosterRun();
 }
 
-void MainWindow::MNU_Undo_Click()
+void MainWindow::undoLastRun()
 {
     saveEdits();
     if (!DraftAndUndo(this, m_folder, m_options, m_reportEngine).undoLastRun())
@@ -717,7 +674,7 @@ void MainWindow::MNU_Undo_Click()
         m_dialogs->workingTablesReplaced();
 }
 
-void MainWindow::MNU_Open_Click()
+void MainWindow::chooseDatafile()
 {
     saveEdits();
     const QString path =
@@ -730,11 +687,8 @@ void MainWindow::MNU_Open_Click()
 
 void MainWindow::openDatafile(const QString &path)
 {
-    m_datafile.path = QFileInfo(path).absoluteFilePath();
-    m_datafile.title = QFileInfo(path).fileName();
-
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterReports reports(m_reportEngine, m_folder.dir(), m_datafile.path);
+    const RosterReports reports(m_reportEngine, m_folder.dir(), QFileInfo(path).absoluteFilePath());
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())
@@ -743,15 +697,10 @@ void MainWindow::openDatafile(const QString &path)
         UserDialogs::instance().previewReport(this, report);
 }
 
-void MainWindow::MNU_Export_Click()
+void MainWindow::exportRoster()
 {
     saveEdits();
     ExportRoster::run(this, m_folder.dir());
-}
-
-void MainWindow::MNU_Exit_Click()
-{
-    close();
 }
 
 void MainWindow::setDialogHost(DialogHost *host)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "main/ActivationHousekeeping.h"
-#include "main/CurrentDatafile.h"
 #include "main/RunOptions.h"
 #include "main/UnitDatabases.h"
 #include "report/ReportEngine.h"
@@ -43,13 +42,12 @@ public:
     ~MainWindow() override;
 
     const RunOptions &runOptions() const { return m_options; }
-    const CurrentDatafile &currentDatafile() const { return m_datafile; }
     UnitFolder folder() const { return m_folder; }
     // The unit's open databases, shared with the dialogs.
     UnitDatabases &databases() { return m_databases; }
     // The housekeeping done whenever the window becomes active again: at
     // start, after one of the program's dialogs and after a roster run.
-    void Form_Activate();
+    void runHousekeeping();
 
     // Saves every row being edited in a list; false when a value typed into
     // a cell was refused (its editor stays open, the user has been told why).
@@ -71,31 +69,23 @@ private:
     void buildWindow();
     void buildMenus();
     QWidget *buildTab(int tab);
-    void Form_Load();
+    void loadLists();
     void bindSources(bool offerHelp = true);
     void offerNewUnit(const QString &problem);
     void loadSections();
     void readOptions();
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command12_Click();
-    void MNU_Make_Click();
-    void MNU_Draft_Click();
-    void MNU_Undo_Click();
+    void sortDuties();
+    void sortSoldiers();
+    void makeDatafile();
+    void makeDraft();
+    void undoLastRun();
     void afterRosterRun();
-    void MNU_Open_Click();
-    void MNU_Export_Click();
-    void MNU_Exit_Click();
-    void MNU_Consolidate_Click();
-    void MNU_Absence_Click();
+    // Asks for a roster datafile and shows it as openDatafile does.
+    void chooseDatafile();
+    void exportRoster();
+    void toggleConsolidate();
+    void toggleAbsence();
 
     void addRow(DataGrid *grid);
     void deleteRow(DataGrid *grid);
@@ -113,20 +103,19 @@ private:
     UnitDatabases m_databases;
     std::unique_ptr<FolderLock> m_lock;
     RunOptions m_options;
-    CurrentDatafile m_datafile;
     // Report settings stay from one printing to the next, as the engine keeps them.
     ReportEngine m_reportEngine;
     std::function<QDate()> m_today;
     bool m_activatedOnce = false;
 
     // Over the personnel database; the objectNames are the old control names.
-    DataControl *m_duties;   // Data1
-    DataControl *m_soldiers; // Data2
-    DataControl *m_schedule; // Data3
-    DataControl *m_absences; // Data4
-    DataControl *m_titles;   // Data5, the qualification titles
-    DataControl *m_sections; // Data6
-    DataControl *m_holidays; // Data7
+    DataControl *m_duties;
+    DataControl *m_soldiers;
+    DataControl *m_schedule;
+    DataControl *m_absences;
+    DataControl *m_titles; // the qualification titles
+    DataControl *m_sections;
+    DataControl *m_holidays;
     // Over the working database: the periods in which soldiers are already taken.
     DataControl *m_assignmentDates; // DutyList
 

@@ -20,7 +20,6 @@ class ReportEngine
 public:
     void setLayoutFile(const QString &path) { m_layoutFile = path; }
     void setDataFile(int index, const QString &path) { m_dataFiles.insert(index, path); }
-    QString dataFile(int index) const { return m_dataFiles.value(index); }
 
     // Reads the layout and its data file and fills the layout in. Throws
     // ReportError naming the file that could not be used.

@@ -640,15 +640,6 @@ void Database::create(const QString &path, FileKind kind)
     });
 }
 
-void Database::copyDatabase(const QString &source, const QString &destination, FileKind kind)
-{
-    if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
-        throw StoreError(StoreErrorCode::DestinationExists,
-                         u"'%1' already exists."_s.arg(displayPath(destination)), destination);
-    verify(source, kind);
-    makeFile(destination, [&](const QString &scratch) { vacuumInto(source, kind, scratch, destination); });
-}
-
 void Database::copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
                         FileKind kind)
 {

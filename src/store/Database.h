@@ -40,11 +40,6 @@ public:
     // when the path exists. The file appears complete or not at all.
     static void create(const QString &path, FileKind kind);
 
-    // Copies a database file (the template to a new datafile). Fails with
-    // DestinationExists when the destination exists; never leaves a partial
-    // destination behind.
-    static void copyDatabase(const QString &source, const QString &destination, FileKind kind);
-
     // Copies a database into an empty scratch file that is later moved to
     // target (named in errors about the copy).
     static void copyInto(const QString &source, const ScratchFile &scratch, const QString &target,

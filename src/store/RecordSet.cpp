@@ -225,31 +225,14 @@ void RecordSet::requireCurrent() const
         throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
 }
 
-bool RecordSet::bof() const
-{
-    return !d || d->liveCount == 0 || (!m_atEnd && m_pos < 0);
-}
 bool RecordSet::eof() const
 {
     return !d || d->liveCount == 0 || m_atEnd;
 }
 
-bool RecordSet::hasCurrent() const
-{
-    return d && !m_atEnd && m_pos >= 0 && m_pos < int(d->rows.size()) && !d->rows[m_pos].deleted;
-}
-
 int RecordSet::nextLive(int from) const
 {
     for (int i = std::max(from, 0); i < int(d->rows.size()); ++i)
-        if (!d->rows[i].deleted)
-            return i;
-    return -1;
-}
-
-int RecordSet::previousLive(int from) const
-{
-    for (int i = std::min(from, int(d->rows.size()) - 1); i >= 0; --i)
         if (!d->rows[i].deleted)
             return i;
     return -1;
@@ -271,15 +254,6 @@ void RecordSet::moveFirst()
     m_atEnd = i < 0;
 }
 
-void RecordSet::moveLast()
-{
-    requireOpen();
-    leaveEdit();
-    const int i = previousLive(int(d->rows.size()) - 1);
-    m_pos = i;
-    m_atEnd = i < 0;
-}
-
 void RecordSet::moveNext()
 {
     requireOpen();
@@ -294,11 +268,6 @@ void RecordSet::moveNext()
     } else {
         m_pos = i;
     }
-}
-
-int RecordSet::recordCount() const
-{
-    return d ? d->liveCount : 0;
 }
 
 int RecordSet::fieldCount() const

@@ -44,14 +44,10 @@ public:
     // An independent cursor over the same rows, on the first row.
     RecordSet clone() const;
 
-    // Both are true on an empty set.
-    bool bof() const;
+    // True on an empty set.
     bool eof() const;
-    bool hasCurrent() const;
     void moveFirst();
-    void moveLast();
     void moveNext();
-    int recordCount() const;
 
     int fieldCount() const;
     QString fieldName(int ordinal) const;
@@ -86,7 +82,6 @@ private:
     int ordinalOf(const QString &field) const;
     void leaveEdit();
     int nextLive(int from) const;
-    int previousLive(int from) const;
 
     std::shared_ptr<RecordSetData> d;
     int m_pos = -1;      // stored row, -1 before the first

@@ -272,7 +272,7 @@ void tst_CommandLine::demoScales()
 
     const Database db = Database::open(UnitFolder(dir).personnelPath(), FileKind::Personnel);
     RecordSet people(db, u"SoldierRoster"_s);
-    QCOMPARE(people.recordCount(), soldiers);
+    QCOMPARE(rowCount(people), soldiers);
     QSet<QString> names;
     for (; !people.eof(); people.moveNext()) {
         names.insert(people.value(1).toString());
@@ -282,7 +282,7 @@ void tst_CommandLine::demoScales()
     QCOMPARE(names.size(), soldiers); // names identify soldiers
 
     RecordSet dutyList(db, u"DutyDates"_s);
-    QCOMPARE(dutyList.recordCount(), duties);
+    QCOMPARE(rowCount(dutyList), duties);
     QHash<QString, int> periods;
     RecordSet schedule(db, u"WorkSchedule"_s);
     for (; !schedule.eof(); schedule.moveNext()) {
@@ -294,8 +294,8 @@ void tst_CommandLine::demoScales()
         const int n = periods.value(dutyList.text(1));
         QVERIFY2(n >= 1 && n <= 36, qPrintable(dutyList.text(1)));
     }
-    QVERIFY(RecordSet(db, u"AbsentDates"_s).recordCount() > 0);
-    QVERIFY(RecordSet(db, u"Holiday"_s).recordCount() > 0);
+    QVERIFY(rowCount(db, u"AbsentDates"_s) > 0);
+    QVERIFY(rowCount(db, u"Holiday"_s) > 0);
     RecordSet titles(db, u"Qualifications"_s);
     QVERIFY(!titles.text(1).isEmpty());
     QVERIFY(titles.value(15).isNull());

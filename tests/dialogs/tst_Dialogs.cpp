@@ -217,7 +217,7 @@ void tst_Dialogs::emptyQualificationsTable()
     p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s); // nothing to save it into
     p.click(setup, u"Command1"_s);
     QCOMPARE(flags(p.unit), QStringList(4, u"100000000000000"_s));
-    QCOMPARE(RecordSet(p.unit.personnel(), u"Qualifications"_s).recordCount(), 0);
+    QCOMPARE(rowCount(p.unit.personnel(), u"Qualifications"_s), 0);
 }
 
 void tst_Dialogs::sections()
@@ -283,7 +283,7 @@ void tst_Dialogs::holidays()
     rs.moveFirst();
     QCOMPARE(rs.value(2).toDate(), QDate(2027, 7, 4));
     QCOMPARE(rs.value(3).toDate(), QDate(2027, 7, 5));
-    rs.moveLast();
+    moveToLastRow(rs);
     QCOMPARE(rs.value(2).toDate(), QDate(2027, 12, 24));
     QCOMPARE(rs.value(3).toDate(), QDate(2027, 12, 26));
     // Shown again, the list is read again in date order.
@@ -355,7 +355,7 @@ void tst_Dialogs::counters()
     QCOMPARE(sort->text(), u"Holiday"_s);
 
     sort->click();
-    counters->Form_Activate(); // back from the main window: normal order again
+    counters->readCounters(); // back from the main window: normal order again
     QCOMPARE(sort->text(), u"Holiday"_s);
     QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
 
@@ -405,7 +405,7 @@ void tst_Dialogs::dates()
     QCOMPARE(grid->currentRow(), 0);
     p.click(dates, u"Command13"_s); // OK hides
     QVERIFY(!dates->isVisible());
-    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).recordCount(), 2);
+    QCOMPARE(rowCount(p.unit.working(), u"Dates"_s), 2);
 }
 
 void tst_Dialogs::aboutTellsThisBuild()

@@ -88,7 +88,7 @@ struct Window {
         titles.setValue(k, title);
         titles.update();
         find<DataControl>(u"Data5"_s)->refresh();
-        main->Form_Activate();
+        main->runHousekeeping();
     }
 };
 

