@@ -5,6 +5,7 @@
 // Usage: bench_print_floor DATAFILE OUT.pdf
 
 #include "report/RosterData.h"
+#include "store/RankList.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -44,7 +45,7 @@ int main(int argc, char **argv)
                 newPage();
             const RosterSoldier &soldier = duty.soldiers[s];
             const double y = (s % 60 + 1) * row;
-            painter.drawText(QPointF(0, y), rankName(soldier.rank));
+            painter.drawText(QPointF(0, y), rankAbbreviation(soldier.rank));
             painter.drawText(QPointF(column * 2, y), soldier.name);
             painter.drawText(QPointF(column * 12, y), soldier.remarks);
             painter.drawText(QPointF(column * 40, y),
@@ -58,7 +59,7 @@ int main(int argc, char **argv)
                 newPage();
             const RosterSoldier &soldier = duty.soldiers[s];
             const double y = (s % 40 + 4) * row;
-            painter.drawText(QPointF(0, y), rankName(soldier.rank));
+            painter.drawText(QPointF(0, y), rankAbbreviation(soldier.rank));
             painter.drawText(QPointF(column, y), soldier.name);
             for (qsizetype c = 0; c < soldier.cells.size(); ++c)
                 if (!soldier.cells[c].isEmpty())

@@ -17,7 +17,10 @@ packages=(
     libical-dev libxlsxwriter-dev python3-openpyxl python3-icalendar
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base man-db shared-mime-info libxml2-utils dpkg-dev clang-format
+    # the locales the order of names is checked under, besides C
+    locales
 )
+locales=(de_DE.UTF-8 nb_NO.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,13 +28,26 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+missing_locales=()
+for l in "${locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || missing_locales+=("$l")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root or sudo." >&2; exit 1; }
+    command -v sudo >/dev/null || { echo "Installing ${missing[*]} ${missing_locales[*]} needs root or sudo." >&2; exit 1; }
     sudo="sudo"
 fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [ ${#missing_locales[@]} -ne 0 ]; then
+    echo "Generating the locales: ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        $sudo sed -i "s/^# *\(${l//./\\.} UTF-8\)\$/\1/" /etc/locale.gen
+    done
+    $sudo locale-gen
+fi

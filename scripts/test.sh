@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite, in one or
-# more configurations (CMake presets), printing how long each stage took.
+# Installs what is missing, checks that the tracked sources are formatted as
+# .clang-format says, builds and runs the whole test suite, in one or more
+# configurations (CMake presets), printing how long each stage took.
 #
 #   scripts/test.sh            all three, as CI runs them:
 #                                werror  the default build, warnings as errors (build-werror/)
@@ -46,8 +47,15 @@ stage() { # name, command...
     fi
 }
 
+# The tracked files only: a build folder or a scratch file is no one's to format.
+format_check() {
+    git ls-files -z 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' |
+        xargs -0 clang-format --dry-run --Werror
+}
+
 all=$(clock)
 stage "packages" scripts/deps.sh
+stage "format" format_check
 export QT_QPA_PLATFORM=offscreen
 for preset in "${presets[@]}"; do
     stage "$preset: build" scripts/build.sh "$preset"

@@ -7,6 +7,7 @@
 #include "roster/FairnessModel.h"
 #include "store/Database.h"
 #include "store/Error.h"
+#include "store/RankList.h"
 #include "store/ScratchFile.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
@@ -127,8 +128,9 @@ QByteArray soldiersCsv(const FairnessModel &model)
         QStringList dates;
         for (const auto &[from, to] : s.dates)
             dates.append(from.toString(Qt::ISODate) + u'/' + to.toString(Qt::ISODate));
-        records.append({s.name, s.rank, s.section, QString::number(s.duties), QString::number(s.normal),
-                        QString::number(s.holiday), QString::number(s.total()), dates.join(u"; "_s)});
+        records.append({s.name, rankAbbreviation(s.rank), s.section, QString::number(s.duties),
+                        QString::number(s.normal), QString::number(s.holiday), QString::number(s.total()),
+                        dates.join(u"; "_s)});
     }
     return csv(records);
 }

@@ -1,7 +1,7 @@
 #include "dialogs/SoldierTotalsModel.h"
 
-#include "dialogs/CountersDialog.h"
 #include "store/Collation.h"
+#include "store/RankList.h"
 
 #include <QLocale>
 
@@ -11,11 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-SoldierTotalsModel::SoldierTotalsModel(QObject *parent) : QAbstractTableModel(parent)
-{
-    for (const auto &[code, shown] : CountersDialog::rankList())
-        m_ranks.insert(code, shown);
-}
+SoldierTotalsModel::SoldierTotalsModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void SoldierTotalsModel::setFairness(std::shared_ptr<const FairnessModel> model)
 {
@@ -63,7 +59,7 @@ QVariant SoldierTotalsModel::data(const QModelIndex &index, int role) const
     case Name:
         return s.name;
     case Rank:
-        return m_ranks.value(s.rank, s.rank);
+        return rankAbbreviation(s.rank);
     case Section:
         return s.section;
     case Duties:

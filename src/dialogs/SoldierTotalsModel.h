@@ -3,7 +3,6 @@
 #include "roster/FairnessModel.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 
 #include <memory>
 #include <vector>
@@ -39,7 +38,6 @@ private:
     std::vector<int> m_rows; // soldier indexes in the shown order
     int m_sortColumn = Total;
     Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
-    QHash<QString, QString> m_ranks; // rank code -> shown abbreviation
 };
 
 } // namespace calendrix

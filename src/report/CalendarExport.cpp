@@ -3,6 +3,7 @@
 #include "report/ExportBatch.h"
 #include "report/RosterData.h"
 #include "store/Collation.h"
+#include "store/RankList.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -147,7 +148,7 @@ CalendarExport::CalendarExport(const RosterData &data, const QString &folder) : 
                 Event e;
                 e.uid = uid;
                 e.soldier = soldier.name;
-                e.who = (rankName(soldier.rank) + u' ' + soldier.name).trimmed();
+                e.who = (rankAbbreviation(soldier.rank) + u' ' + soldier.name).trimmed();
                 e.first = column.start;
                 e.dayAfter = column.lastDay().addDays(1);
                 e.draft = data.draft;

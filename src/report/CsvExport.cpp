@@ -2,6 +2,7 @@
 
 #include "report/ExportBatch.h"
 #include "report/RosterData.h"
+#include "store/RankList.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,7 +34,7 @@ QByteArray CsvExport::text(ExportBatch &batch) const
                 if (soldier.cells.value(c) != kAssigned)
                     continue;
                 out += field(duty.name) + u',' + field(duty.organization) + u',' +
-                       field(rankName(soldier.rank)) + u',' + field(soldier.name) + u',' +
+                       field(rankAbbreviation(soldier.rank)) + u',' + field(soldier.name) + u',' +
                        column.start.toString(Qt::ISODate) + u',' + column.lastDay().toString(Qt::ISODate) +
                        u',' + (column.holiday ? u'1' : u'0') + u"\r\n"_s;
             }

@@ -3,6 +3,7 @@
 #include "report/PdfFile.h"
 #include "report/ReportFont.h"
 #include "report/RosterData.h"
+#include "store/RankList.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -290,7 +291,7 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
         pg.painter.setFont(pg.body);
         pg.painter.setPen(Qt::black);
         const QString values[] = {s->name,
-                                  rankName(s->rank),
+                                  rankAbbreviation(s->rank),
                                   s->section,
                                   QString::number(s->duties),
                                   QString::number(s->normal),

@@ -3,6 +3,7 @@
 #include "report/RosterData.h"
 #include "report/TableText.h"
 #include "report/TemplateValues.h"
+#include "store/RankList.h"
 
 #include <QPainter>
 
@@ -82,7 +83,7 @@ QString RemarksList::cellText(const QString &key, int soldier) const
 {
     const RosterSoldier &s = m_duty.soldiers[soldier];
     if (key == u"rank")
-        return rankName(s.rank);
+        return rankAbbreviation(s.rank);
     if (key == u"name")
         return s.name;
     if (key == u"remarks")

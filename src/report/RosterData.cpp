@@ -4,7 +4,6 @@
 #include "store/Collation.h"
 #include "store/Database.h"
 #include "store/Fields.h"
-#include "store/RankList.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
 #include "store/StoreError.h"
@@ -39,17 +38,6 @@ int seniority(const QString &rank)
 QString draftNotice()
 {
     return u"DRAFT \u2014 not counted"_s;
-}
-
-QString rankName(const QString &code)
-{
-    static const QHash<QString, QString> names = [] {
-        QHash<QString, QString> n;
-        for (const auto &[c, shown] : mainRankList())
-            n.insert(c, shown.trimmed());
-        return n;
-    }();
-    return names.value(code, code);
 }
 
 RosterData RosterData::read(const QString &path)

@@ -34,9 +34,6 @@ struct RosterDuty {
 // for the roster that counts.
 QString draftNotice();
 
-// The abbreviation printed for a rank code ("SGT" for "F"); an unknown code as it is.
-QString rankName(const QString &code);
-
 struct RosterData {
     QList<RosterDuty> duties; // in the datafile's order, which is duty name order
     bool draft = false;       // made by a draft run: nothing of it was counted

@@ -3,6 +3,7 @@
 #include "report/RosterData.h"
 #include "report/TableText.h"
 #include "report/TemplateValues.h"
+#include "store/RankList.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -44,7 +45,7 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
 
     m_rankNames.reserve(duty.soldiers.size());
     for (const RosterSoldier &s : duty.soldiers) {
-        m_rankNames.append(rankName(s.rank));
+        m_rankNames.append(rankAbbreviation(s.rank));
         m_assignedCounts.append(int(s.cells.count(u"/."_s)));
     }
 

@@ -3,6 +3,7 @@
 #include "report/ExportBatch.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
+#include "store/RankList.h"
 #include "store/ScratchFile.h"
 
 #include <QDir>
@@ -348,7 +349,7 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         for (qsizetype s = 0; s < duty.soldiers.size(); ++s) {
             const RosterSoldier &soldier = duty.soldiers[s];
             const int row = kHeadingRows + int(s);
-            const QString rank = rankName(soldier.rank);
+            const QString rank = rankAbbreviation(soldier.rank);
             book.text(sheet, row, 0, rank);
             book.text(sheet, row, 1, soldier.name);
             rankCharacters = std::max(rankCharacters, charactersOf(rank));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -18,6 +19,21 @@ inline QList<QPair<QString, QString>> mainRankList()
         list.append(
             {i == 0 ? QStringLiteral("?") : QString(QChar(u'A' + i - 1)), QString::fromLatin1(shown[i])});
     return list;
+}
+
+// The abbreviation every output shows for a rank code ("PV2" for "B"), so that
+// a soldier carries the same label on the screen, on paper and in every
+// exported file; an unknown code is shown as it is. Only the counters dialog
+// keeps labels of its own.
+inline QString rankAbbreviation(const QString &code)
+{
+    static const QHash<QString, QString> abbreviations = [] {
+        QHash<QString, QString> n;
+        for (const auto &[c, shown] : mainRankList())
+            n.insert(c, shown.trimmed());
+        return n;
+    }();
+    return abbreviations.value(code, code);
 }
 
 } // namespace calendrix

@@ -2,6 +2,9 @@
 #include "roster/RosterFixture.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -99,6 +102,40 @@ QList<Word> pdfWords(const QString &path, int page)
     return words;
 }
 
+// The soldiers in the order a run under the given locale stood them in line
+// (its exported CSV, period by period), then in the order of the fairness CSV.
+QStringList namesInOrder(const QString &locale)
+{
+    RosterFixture f;
+    f.duty(u"Gate"_s, {1});
+    const QStringList names{u"Zeta"_s,          u"\u00c5berg"_s, u"\u00d6berg"_s, u"Aaron"_s,
+                            u"\u00c6r\u00f8"_s, u"Oscar"_s,      u"\u00c4ngel"_s};
+    for (int i = 0; i < names.size(); ++i) {
+        f.soldier(names[i], u"E"_s, {1});
+        f.period(u"Gate"_s, QDate(2027, 3, 1 + i), QDate(2027, 3, 1 + i));
+    }
+    const QByteArray lcAll = qgetenv("LC_ALL"), lang = qgetenv("LANG");
+    qputenv("LC_ALL", locale.toUtf8());
+    qputenv("LANG", locale.toUtf8());
+    const QString csv = f.unit.path(u"roster.csv"_s), fair = f.unit.path(u"fair.csv"_s);
+    const QString dir = f.unit.dir.path();
+    const bool ran = runCalendrix({u"make"_s, f.datafile, u"--data"_s, dir}).status == 0 &&
+                     runCalendrix({u"export"_s, f.datafile, u"--csv"_s, csv, u"--data"_s, dir}).status == 0 &&
+                     runCalendrix({u"fairness"_s, u"--data"_s, dir, u"--csv"_s, fair}).status == 0;
+    qputenv("LC_ALL", lcAll);
+    qputenv("LANG", lang);
+    if (!ran)
+        return {};
+    QStringList order;
+    bool wellFormed = false;
+    for (const QStringList &record : parseCsv(readFile(csv), &wellFormed).mid(1))
+        order.append(record.value(3));
+    for (const QStringList &record :
+         parseCsv(readFile(f.unit.path(u"fair-soldiers.csv"_s)), &wellFormed).mid(1))
+        order.append(record.value(0));
+    return order;
+}
+
 } // namespace
 
 class tst_Fairness : public QObject
@@ -114,6 +151,10 @@ private slots:
     void pdfReadsBack();
     void statuses_data();
     void statuses();
+    void rankLabelsAgree_data();
+    void rankLabelsAgree();
+    void sameOrderUnderEveryLocale_data();
+    void sameOrderUnderEveryLocale();
 };
 
 void tst_Fairness::tableHasOneLinePerDuty()
@@ -201,9 +242,9 @@ void tst_Fairness::csvParsesBack()
              (QList<QStringList>{
                  {u"Soldier"_s, u"Rank"_s, u"Section"_s, u"Duties"_s, u"Normal"_s, u"Holiday"_s, u"Total"_s,
                   u"Assignment dates"_s},
-                 {u"Adams, Amy"_s, u"C"_s, u"HQ"_s, u"2"_s, u"6"_s, u"1"_s, u"7"_s, QString()},
-                 {u"Baker \"Bud\""_s, u"E"_s, u"Line\nTwo"_s, u"1"_s, u"5"_s, u"1"_s, u"6"_s, QString()},
-                 {u"Clark"_s, u"E"_s, u"HQ"_s, u"2"_s, u"6"_s, u"3"_s, u"9"_s,
+                 {u"Adams, Amy"_s, u"PFC"_s, u"HQ"_s, u"2"_s, u"6"_s, u"1"_s, u"7"_s, QString()},
+                 {u"Baker \"Bud\""_s, u"CPL"_s, u"Line\nTwo"_s, u"1"_s, u"5"_s, u"1"_s, u"6"_s, QString()},
+                 {u"Clark"_s, u"CPL"_s, u"HQ"_s, u"2"_s, u"6"_s, u"3"_s, u"9"_s,
                   u"2027-03-01/2027-03-01; 2027-03-08/2027-03-09"_s}}));
 }
 
@@ -323,3 +364,69 @@ void tst_Fairness::statuses()
 
 QTEST_GUILESS_MAIN(tst_Fairness)
 #include "tst_Fairness.moc"
+
+void tst_Fairness::rankLabelsAgree_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("civilian") << u"?"_s << u"CIV"_s;
+    QTest::newRow("lowest") << u"A"_s << u"PV1"_s;
+    QTest::newRow("second, which the counters dialog labels otherwise") << u"B"_s << u"PV2"_s;
+    QTest::newRow("highest") << u"W"_s << u"COL"_s;
+}
+
+// A soldier carries the personnel list's abbreviation in every file made of
+// the unit, whichever output a clerk compares with another.
+void tst_Fairness::rankLabelsAgree()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, label);
+    RosterFixture f;
+    f.duty(u"Gate"_s, {1});
+    f.period(u"Gate"_s, QDate(2027, 3, 1), QDate(2027, 3, 2));
+    f.soldier(u"Amy"_s, code, {1});
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    const QString out = f.unit.path(u"out"_s);
+    QVERIFY(QDir().mkpath(out));
+    const QString csv = out + u"/roster.csv"_s, xlsx = out + u"/roster.xlsx"_s, ics = out + u"/ics"_s;
+    Result r = runCalendrix({u"export"_s, f.datafile, u"--csv"_s, csv, u"--xlsx"_s, xlsx, u"--ics"_s, ics,
+                             u"--data"_s, f.unit.dir.path()});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    r = runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path(), u"--csv"_s, out + u"/fair.csv"_s});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+
+    bool wellFormed = false;
+    QCOMPARE(parseCsv(readFile(csv), &wellFormed).value(1).value(2), label);
+    QCOMPARE(parseCsv(readFile(out + u"/fair-soldiers.csv"_s), &wellFormed).value(1).value(1), label);
+    QVERIFY2(readFile(ics + u"/all.ics"_s).contains((u"Gate \u2014 "_s + label + u" Amy"_s).toUtf8()),
+             readFile(ics + u"/all.ics"_s).constData());
+    QProcess reader;
+    reader.start(u"/usr/bin/python3"_s, {QStringLiteral(EXPORT_READER), u"xlsx"_s, xlsx});
+    QVERIFY(reader.waitForFinished(60000));
+    const QJsonArray sheets =
+        QJsonDocument::fromJson(reader.readAllStandardOutput()).object().value(u"sheets"_s).toArray();
+    QCOMPARE(sheets.at(1).toObject().value(u"cells"_s).toArray().at(3).toArray().at(0).toString(), label);
+}
+
+void tst_Fairness::sameOrderUnderEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("German") << u"de_DE.UTF-8"_s;
+    QTest::newRow("Norwegian, with \u00c5 after Z") << u"nb_NO.UTF-8"_s;
+}
+
+// Whoever stands a duty first must not depend on the language of the
+// clerk's desktop.
+void tst_Fairness::sameOrderUnderEveryLocale()
+{
+    QFETCH(QString, locale);
+    QProcess list;
+    list.start(u"locale"_s, {u"-a"_s});
+    QVERIFY(list.waitForFinished(60000));
+    QVERIFY2(QString::fromLocal8Bit(list.readAllStandardOutput())
+                 .contains(QString(locale).replace(u"UTF-8"_s, u"utf8"_s)),
+             "the locale is not generated: run scripts/deps.sh");
+    const QStringList inC = namesInOrder(u"C"_s);
+    QCOMPARE(inC.size(), 14);
+    QCOMPARE(namesInOrder(locale), inC);
+}

@@ -128,7 +128,7 @@ QStringList tableColumn(QTableView *table, int column)
 }
 
 const QStringList kDuties{u"Gate|1"_s, u"Kitchen"_s, u"Radio|3"_s};
-const QStringList kSoldiers{u"Adams C 1"_s, u"Baker E 1"_s, u"Clark E"_s};
+const QStringList kSoldiers{u"Adams B 1"_s, u"Baker E 1"_s, u"Clark E"_s};
 const QStringList kCounters{u"Adams|Gate|2|1"_s, u"Baker|Gate|6|1"_s, u"Adams|Kitchen|3|2"_s,
                             u"Baker|Kitchen|3|2"_s, u"Clark|Kitchen|4|2"_s};
 
@@ -184,8 +184,8 @@ void tst_FairnessWindow::chartsAndTable()
     QCOMPARE(tableColumn(table, 0), (QStringList{u"Adams"_s, u"Baker"_s, u"Clark"_s}));
     table->sortByColumn(4, Qt::AscendingOrder); // Normal: 5, 9, 4
     QCOMPARE(tableColumn(table, 0), (QStringList{u"Clark"_s, u"Adams"_s, u"Baker"_s}));
-    table->sortByColumn(1, Qt::DescendingOrder); // rank codes E, E, C: equals stay by name
-    QCOMPARE(tableColumn(table, 1), (QStringList{u"CPL"_s, u"CPL"_s, u"PFC"_s}));
+    table->sortByColumn(1, Qt::DescendingOrder); // rank codes E, E, B: equals stay by name
+    QCOMPARE(tableColumn(table, 1), (QStringList{u"CPL"_s, u"CPL"_s, u"PV2"_s}));
     QCOMPARE(tableColumn(table, 0), (QStringList{u"Baker"_s, u"Clark"_s, u"Adams"_s}));
 
     choice->setCurrentText(u"Radio"_s);

@@ -3,6 +3,7 @@
 #include "SmallDisk.h"
 #include "store/Fields.h"
 #include "store/FolderLock.h"
+#include "store/Layouts.h"
 #include "store/RecordSources.h"
 #include "store/ScratchFile.h"
 
@@ -68,6 +69,21 @@ void makeForeignSqliteFile(const QString &path)
     QSqlDatabase::removeDatabase(u"foreign"_s);
 }
 
+// A copy of a unit file as a later Calendrix, with a layout of its own, would leave it.
+void makeNewerFile(const QString &from, const QString &path)
+{
+    QVERIFY(QFile::copy(from, path));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1)));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"newer"_s);
+}
+
 } // namespace
 
 void tst_Files::wrongFilesAreRefusedUntouched_data()
@@ -101,6 +117,12 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
                                       << u"roster template"_s << u"template.tem"_s;
     QTest::newRow("template a folder")
         << u"folder"_s << roster << wrong << u"roster template"_s << u"template.tem"_s;
+    QTest::newRow("personnel of a newer version")
+        << u"newer personnel"_s << personnel << wrong << u"newer version"_s << u"target.mdb"_s;
+    QTest::newRow("working database of a newer version")
+        << u"newer working"_s << working << wrong << u"newer version"_s << u"target.mdb"_s;
+    QTest::newRow("datafile of a newer version")
+        << u"newer datafile"_s << roster << wrong << u"newer version"_s << u"target.cxr"_s;
 }
 
 void tst_Files::wrongFilesAreRefusedUntouched()
@@ -129,6 +151,12 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY(QFile::copy(unit.folder.personnelPath(), path));
     else if (content == u"folder")
         QVERIFY(QDir().mkdir(path));
+    else if (content == u"newer personnel")
+        makeNewerFile(unit.folder.personnelPath(), path);
+    else if (content == u"newer working")
+        makeNewerFile(unit.folder.workingPath(), path);
+    else if (content == u"newer datafile")
+        makeNewerFile(unit.folder.templatePath(), path);
     else if (content == u"fifo")
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else if (content == u"device")
