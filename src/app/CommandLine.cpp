@@ -13,12 +13,11 @@
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
 #include "store/Database.h"
-#include "store/DatafileSwap.h"
 #include "store/FolderLock.h"
 #include "store/OptionFile.h"
-#include "store/RunHistory.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
+#include "store/UnitSettling.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -194,33 +193,25 @@ namespace {
 // the checks, which only read, would take the file for read-only.
 int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
 {
-    try {
-        const DatafileSwap::Recovery r = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        if (!r.text.isEmpty())
-            err() << "INFORMATION: " << r.text << "\n";
-        if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())
-            err() << "INFORMATION: " << settled << "\n";
-    } catch (const StoreError &e) {
-        if (e.file() != folder.workingPath() ||
-            (e.code() != StoreErrorCode::WrongFileKind && e.code() != StoreErrorCode::Corrupt &&
-             e.code() != StoreErrorCode::ItemNotFound && e.code() != StoreErrorCode::FileNotFound))
-            return failure(u"An earlier roster run or undo that did not finish could not be settled; "
-                           "nothing was changed.\n"_s +
-                           e.text());
-        // The repair sets the damaged working database aside or makes the
-        // missing one, and a new one cannot tell whether the run counted: its records, which name the
-        // files it kept, are set aside with it, and nothing is removed.
-        for (const QString &record : {folder.pendingRunPath(), folder.pendingUndoPath()}) {
-            if (!QFileInfo(record).isFile())
-                continue;
-            err() << "WARNING: "
-                  << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
-                     "settled without the working database; it is kept as '%2'."_s.arg(
-                         QDir::toNativeSeparators(record),
-                         QDir::toNativeSeparators(folder.keepAside(record, now)))
-                  << "\n";
-        }
-    }
+    // The repair sets a damaged working database aside or makes a missing one.
+    UnitSettling::Options options;
+    options.repairAt = now;
+    const UnitSettling::Result settled = UnitSettling::settle(folder, options);
+    for (const QString &text : settled.texts())
+        err() << "INFORMATION: " << text << "\n";
+    if (settled.error && !settled.unusableWorking)
+        return failure(u"An earlier roster run or undo that did not finish could not be settled; "
+                       "nothing was changed.\n"_s +
+                       settled.error->text());
+    for (const UnitSettling::RecordAside &r : std::as_const(settled.recordsAside))
+        err() << "WARNING: "
+              << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
+                 "settled without the working database; it is kept as '%2'."_s.arg(
+                     QDir::toNativeSeparators(r.record), QDir::toNativeSeparators(r.aside))
+              << "\n";
+    // A record that could not be set aside.
+    if (settled.error)
+        return failure(settled.error->text());
     err().flush();
     return -1;
 }

@@ -1,11 +1,11 @@
 #include "app/HistoryCommands.h"
 
 #include "app/CommandSupport.h"
-#include "store/DatafileSwap.h"
 #include "store/FolderLock.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
+#include "store/UnitSettling.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -77,12 +77,12 @@ int runUndo(const QStringList &arguments)
         return status;
     try {
         // What a killed run or undo left is settled first: it decides what the last run is.
-        const DatafileSwap::Recovery r = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        if (!r.text.isEmpty())
-            err() << "INFORMATION: " << r.text << "\n";
-        if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())
-            err() << "INFORMATION: " << settled << "\n";
+        const UnitSettling::Result settled = UnitSettling::settle(folder);
+        for (const QString &text : settled.texts())
+            err() << "INFORMATION: " << text << "\n";
         err().flush();
+        if (settled.error)
+            throw *settled.error;
 
         const RunHistory history(folder);
         const RunHistory::Listing listing = history.list();
@@ -153,12 +153,11 @@ int runHistory(const QStringList &arguments)
         // the unit is open in the window, which settled it when it started.
         FolderLock lock(folder.dir());
         if (lock.tryLock()) {
-            const DatafileSwap::Recovery r =
-                DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-            if (!r.text.isEmpty())
-                err() << "INFORMATION: " << r.text << "\n";
-            if (const QString settled = RunHistory::settle(folder); !settled.isEmpty())
-                err() << "INFORMATION: " << settled << "\n";
+            const UnitSettling::Result settled = UnitSettling::settle(folder);
+            for (const QString &text : settled.texts())
+                err() << "INFORMATION: " << text << "\n";
+            if (settled.error)
+                throw *settled.error;
         }
         const RunHistory::Listing listing = RunHistory(folder).list();
         warnSkipped(listing);

@@ -8,9 +8,9 @@
 #include "report/RosterData.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
-#include "store/DatafileSwap.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
+#include "store/UnitSettling.h"
 
 #include <QApplication>
 #include <QDir>
@@ -142,12 +142,11 @@ bool DraftAndUndo::undoLastRun()
     UserDialogs &dialogs = UserDialogs::instance();
     try {
         // A killed run or undo is settled first: it decides what the last run is.
-        const DatafileSwap::Recovery r =
-            DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
-        if (!r.text.isEmpty())
-            dialogs.inform(m_window, Messenger::Kind::Information, r.text);
-        if (const QString settled = RunHistory::settle(m_folder); !settled.isEmpty())
-            dialogs.inform(m_window, Messenger::Kind::Information, settled);
+        const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+        for (const QString &text : settled.texts())
+            dialogs.inform(m_window, Messenger::Kind::Information, text);
+        if (settled.error)
+            throw *settled.error;
 
         const RunHistory history(m_folder);
         const RunHistory::Listing listing = history.list();

@@ -17,13 +17,12 @@
 #include "main/UserDialogs.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
-#include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/FolderLock.h"
 #include "store/OptionFile.h"
 #include "store/RankList.h"
 #include "store/RecordSources.h"
-#include "store/RunHistory.h"
+#include "store/UnitSettling.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -309,21 +308,13 @@ void MainWindow::loadLists()
 
 void MainWindow::bindSources(bool offerHelp)
 {
-    // A roster run killed before it finished is put in order before any list
-    // shows counters that it may or may not have moved.
-    try {
-        const DatafileSwap::Recovery r =
-            DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
-        if (!r.text.isEmpty())
-            UserDialogs::instance().inform(this, Messenger::Kind::Information, r.text);
-        // So is an undo: the counters shown must be those it left, or those before it.
-        if (const QString undone = RunHistory::settle(m_folder); !undone.isEmpty())
-            UserDialogs::instance().inform(this, Messenger::Kind::Information, undone);
-        ScratchFile::sweep(m_folder.dir());
-        ScratchFile::sweep(m_folder.historyPath());
-    } catch (const StoreError &e) {
-        ErrorDisplay::show(this, e);
-    }
+    // A roster run or undo killed before it finished is put in order before
+    // any list shows counters that it may or may not have moved.
+    const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+    for (const QString &text : settled.texts())
+        UserDialogs::instance().inform(this, Messenger::Kind::Information, text);
+    if (settled.error)
+        ErrorDisplay::show(this, *settled.error);
     // Each record source on its own: a missing or damaged table empties its
     // list and no other. A file that cannot be opened at all empties all of its.
     QStringList fileProblems, tableProblems;

@@ -13,6 +13,7 @@
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
 #include "store/TableAppender.h"
+#include "store/UnitSettling.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,22 +115,18 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath, Mode mode)
 
 bool RosterRun::settle(const QString &target)
 {
-    try {
-        const DatafileSwap::Recovery r =
-            DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
-        if (!r.text.isEmpty())
-            m_messenger.inform(Messenger::Kind::Information, r.text);
-        if (const QString undone = RunHistory::settle(m_folder); !undone.isEmpty())
-            m_messenger.inform(Messenger::Kind::Information, undone);
-    } catch (const StoreError &e) {
+    // A killed run may have left scratch files beside its datafile too.
+    UnitSettling::Options options;
+    options.datafileFolders = {QFileInfo(target).absolutePath()};
+    const UnitSettling::Result settled = UnitSettling::settle(m_folder, options);
+    for (const QString &text : settled.texts())
+        m_messenger.inform(Messenger::Kind::Information, text);
+    if (settled.error) {
         m_messenger.inform(Messenger::Kind::Error,
-                           u"An earlier roster run that did not finish could not be settled.\n"_s + e.text());
+                           u"An earlier roster run that did not finish could not be settled.\n"_s +
+                               settled.error->text());
         return false;
     }
-    // Scratch files of runs that were killed; those of live runs are locked.
-    ScratchFile::sweep(QFileInfo(target).absolutePath());
-    ScratchFile::sweep(m_folder.dir());
-    ScratchFile::sweep(m_folder.historyPath());
     return true;
 }
 
@@ -198,9 +195,10 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             transaction.rollback();
             // A commit that reported an error may still have reached the
             // file; the counter says which, and the files follow it.
-            const DatafileSwap::Recovery r =
-                DatafileSwap::recover(m_folder.pendingRunPath(), m_folder.workingPath());
-            if (!r.committed)
+            const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+            if (settled.error)
+                throw *settled.error;
+            if (!settled.run.committed)
                 throw;
             m_messenger.inform(Messenger::Kind::Information, e.text());
         }

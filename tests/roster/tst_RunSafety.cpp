@@ -6,6 +6,7 @@
 #include "SmallDisk.h"
 #include "store/DatafileSwap.h"
 #include "store/ScratchFile.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,6 +36,7 @@ private slots:
     void failedCommitKeepsTheOldFile_data();
     void failedCommitKeepsTheOldFile();
     void fullDiskNeverLosesTheOldFile();
+    void abandonedScratchFilesGo_data();
     void abandonedScratchFilesGo();
 
 private:
@@ -372,23 +374,40 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
           runFailures);
 }
 
-// Scratch files of a killed run go with the next run; one that a live run
-// holds stays.
+// Scratch files of a killed run go with whatever settles the unit next; one
+// that a live run holds stays. Only a run knows the folder of its datafile.
+void tst_RunSafety::abandonedScratchFilesGo_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %1: the unit, %2: the other folder
+    QTest::newRow("make") << QStringList{u"make"_s, u"%2/out.cxr"_s, u"--data"_s, u"%1"_s};
+    QTest::newRow("undo") << QStringList{u"undo"_s, u"--data"_s, u"%1"_s, u"--yes"_s};
+    QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"%1"_s};
+    QTest::newRow("init --repair") << QStringList{u"init"_s, u"%1"_s, u"--repair"_s};
+}
+
 void tst_RunSafety::abandonedScratchFilesGo()
 {
-    const QString work = m_tmp.filePath(u"scratch"_s);
+    QFETCH(QStringList, arguments);
+    const QString work = m_tmp.filePath(u"scratch-"_s + QString::fromLatin1(QTest::currentDataTag()));
     copyUnit(m_start, work);
-    const QString elsewhere = m_tmp.filePath(u"rosters"_s);
-    QDir().mkpath(elsewhere);
-    for (const QString &dir : {work, elsewhere}) {
+    const QString elsewhere = work + u"-rosters"_s;
+    const QString history = UnitFolder(work).historyPath();
+    for (const QString &dir : {work, history, elsewhere}) {
+        QDir().mkpath(dir);
         writeFile(QDir(dir).filePath(u".calendrix-dead01.tmp"_s), QByteArray(1 << 16, 'x'));
         writeFile(QDir(dir).filePath(u".calendrix-dead01.tmp-journal"_s), "journal");
         writeFile(QDir(dir).filePath(u".calendrix-dead02.tmp-journal"_s), "orphan journal");
     }
     const ScratchFile live(QDir(elsewhere).filePath(u"x.cxr"_s));
-    QVERIFY(run({u"make"_s, QDir(elsewhere).filePath(u"out.cxr"_s), u"--data"_s, work}));
+    for (QString &argument : arguments)
+        argument.replace(u"%1"_s, work).replace(u"%2"_s, elsewhere);
+    // Undo finds no run to take back here, but settles the unit first.
+    const Outcome o = runWith(arguments);
+    QVERIFY2(!o.killed && (o.status == 0 || arguments.constFirst() == u"undo"_s), qPrintable(o.err));
     QCOMPARE(leftovers(work), QStringList());
-    QCOMPARE(leftovers(elsewhere), QStringList{QFileInfo(live.path()).fileName()});
+    QCOMPARE(leftovers(history), QStringList());
+    if (arguments.constFirst() == u"make"_s)
+        QCOMPARE(leftovers(elsewhere), QStringList{QFileInfo(live.path()).fileName()});
 }
 
 QTEST_GUILESS_MAIN(tst_RunSafety)
