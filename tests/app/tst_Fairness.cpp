@@ -362,9 +362,6 @@ void tst_Fairness::statuses()
     QCOMPARE(readFile(u.f.unit.folder.workingPath()), memory);
 }
 
-QTEST_GUILESS_MAIN(tst_Fairness)
-#include "tst_Fairness.moc"
-
 void tst_Fairness::rankLabelsAgree_data()
 {
     QTest::addColumn<QString>("code");
@@ -430,3 +427,6 @@ void tst_Fairness::sameOrderUnderEveryLocale()
     QCOMPARE(inC.size(), 14);
     QCOMPARE(namesInOrder(locale), inC);
 }
+
+QTEST_GUILESS_MAIN(tst_Fairness)
+#include "tst_Fairness.moc"
