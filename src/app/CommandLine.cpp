@@ -2,6 +2,7 @@
 
 #include "app/CommandSupport.h"
 #include "app/HistoryCommands.h"
+#include "app/NoticeText.h"
 
 #include "app/DemoUnit.h"
 #include "app/ExportCommand.h"
@@ -200,9 +201,8 @@ int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
     for (const QString &text : settled.texts())
         err() << "INFORMATION: " << text << "\n";
     if (settled.error && !settled.unusableWorking)
-        return failure(u"An earlier roster run or undo that did not finish could not be settled; "
-                       "nothing was changed.\n"_s +
-                       settled.error->text());
+        return failure(
+            NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}}));
     for (const UnitSettling::RecordAside &r : std::as_const(settled.recordsAside))
         err() << "WARNING: "
               << u"'%1' names the files of a roster run or undo that did not finish and cannot be "

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "store/Notice.h"
+
+#include <QString>
+
+namespace calendrix {
+
+// The sentences of every notice the store, the run and the session raise.
+// The window shows them in message boxes and the command line prints them:
+// both say the same thing, so the words stand here once, as whole sentences
+// with placeholders, where a translator will find them.
+class NoticeText
+{
+public:
+    // The sentence, with its values filled in and file names shown natively.
+    static QString text(const Notice &notice);
+    // The title word of a message box or printed line: none, "INFORMATION",
+    // "WARNING" or "ERROR".
+    static QString title(Notice::Kind kind);
+};
+
+} // namespace calendrix
