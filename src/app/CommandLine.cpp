@@ -122,6 +122,16 @@ int failure(const QString &message)
     return 1;
 }
 
+int failure(const Error &error)
+{
+    return failure(NoticeText::text(error));
+}
+
+int failure(const Notice &notice)
+{
+    return failure(NoticeText::text(notice));
+}
+
 // Parses one command's arguments; -1 means go on, otherwise the exit status.
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax)
 {
@@ -174,7 +184,7 @@ int checkUnitFiles(const UnitFolder &folder)
             // A locked file is no fault of the file; the run says so itself.
             if (e.code() == StoreErrorCode::FileNotFound || e.code() == StoreErrorCode::WrongFileKind ||
                 e.code() == StoreErrorCode::Corrupt || e.code() == StoreErrorCode::ItemNotFound)
-                problems.append(e.text());
+                problems.append(NoticeText::text(e));
         }
     }
     // Every run would fail on it at its end, after all its work.
@@ -202,7 +212,7 @@ int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
         err() << "INFORMATION: " << text << "\n";
     if (settled.error && !settled.unusableWorking)
         return failure(
-            NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}}));
+            NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {NoticeText::text(*settled.error)}}));
     for (const UnitSettling::RecordAside &r : std::as_const(settled.recordsAside))
         err() << "WARNING: "
               << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
@@ -211,7 +221,7 @@ int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
               << "\n";
     // A record that could not be set aside.
     if (settled.error)
-        return failure(settled.error->text());
+        return failure(*settled.error);
     err().flush();
     return -1;
 }
@@ -247,29 +257,30 @@ int runInit(const QStringList &arguments)
         QDir().mkpath(folder.dir());
         FolderLock lock(folder.dir());
         if (!lock.tryLock())
-            return failure(lock.errorText());
+            return failure(lock.error());
         const QDateTime now = QDateTime::currentDateTime();
         if (const int status = settleKilledWork(folder, now); status >= 0)
             return status;
-        const auto layoutCheck = [](const QString &path) {
+        const auto layoutCheck = [](const QString &path) -> std::optional<Notice> {
             try {
                 ReportLayout::load(path);
             } catch (const ReportError &e) {
-                return e.text();
+                return e.notice();
             }
-            return QString();
+            return {};
         };
         const UnitFolder::RepairResult result = folder.repair(now, layoutCheck);
         for (const UnitFolder::SetAside &s : result.setAside)
             out() << "set aside " << QDir::toNativeSeparators(s.path) << " as "
-                  << QFileInfo(s.aside).fileName() << ": " << QString(s.why).replace(u'\n', u' ') << "\n";
+                  << QFileInfo(s.aside).fileName() << ": " << NoticeText::text(s.why).replace(u'\n', u' ')
+                  << "\n";
         for (const QString &path : result.created)
             out() << "created " << QDir::toNativeSeparators(path) << "\n";
         for (const QString &path : result.kept)
             out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
         out().flush();
     } catch (const StoreError &e) {
-        return failure(e.text());
+        return failure(e);
     }
     return 0;
 }
@@ -319,7 +330,7 @@ int runDemo(const QStringList &arguments)
               << s.absences << " absences, " << s.holidays << " holidays\n";
         out().flush();
     } catch (const StoreError &e) {
-        return failure(e.text());
+        return failure(e);
     }
     return 0;
 }
@@ -378,7 +389,7 @@ int runMake(const QStringList &arguments)
     const UnitFolder folder(dir);
     FolderLock lock(folder.dir());
     if (!lock.tryLock())
-        return failure(lock.errorText());
+        return failure(lock.error());
     if (const int status = checkUnitFiles(folder); status >= 0)
         return status;
     PrintingMessenger messenger(parser.isSet(replace));
@@ -471,7 +482,7 @@ int runPrint(const QStringList &arguments)
             progressLine.clear();
         } catch (const ReportError &e) {
             progressLine.clear();
-            return failure(e.text());
+            return failure(e);
         }
         for (const Report &r : reports.reports())
             out() << "printed " << r.title() << "\n";
@@ -481,6 +492,9 @@ int runPrint(const QStringList &arguments)
     } catch (const std::bad_alloc &) {
         return failure(
             u"Printing '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+    } catch (const Error &e) {
+        return failure(
+            u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile), NoticeText::text(e)));
     } catch (const std::exception &e) {
         return failure(u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile),
                                                             QString::fromLocal8Bit(e.what())));

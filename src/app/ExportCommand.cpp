@@ -1,6 +1,7 @@
 #include "app/ExportCommand.h"
 
 #include "app/CommandSupport.h"
+#include "app/NoticeText.h"
 
 #include "report/RosterExport.h"
 #include "store/Error.h"
@@ -106,7 +107,7 @@ int runExport(const QStringList &arguments)
             say(stdout, line);
         return 0;
     } catch (const Error &e) {
-        return failureLine(e.text());
+        return failureLine(NoticeText::text(e));
     } catch (const std::bad_alloc &) {
         return failureLine(
             u"Exporting '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));

@@ -1,6 +1,7 @@
 #include "app/FairnessCommand.h"
 
 #include "app/CommandSupport.h"
+#include "app/NoticeText.h"
 
 #include "report/FairnessReport.h"
 #include "report/ReportError.h"
@@ -260,7 +261,7 @@ int run(const QStringList &arguments)
         return 0;
     } catch (const Error &e) {
         out().flush();
-        return failure(QString(e.text()).replace(u'\n', u' '));
+        return failure(NoticeText::text(e).replace(u'\n', u' '));
     } catch (const std::bad_alloc &) {
         return failure(u"The fairness report needs more memory than there is."_s);
     }

@@ -1,6 +1,7 @@
 #include "app/HistoryCommands.h"
 
 #include "app/CommandSupport.h"
+#include "app/NoticeText.h"
 #include "store/FolderLock.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
@@ -72,7 +73,7 @@ int runUndo(const QStringList &arguments)
     const UnitFolder folder(dir);
     FolderLock lock(folder.dir());
     if (!lock.tryLock())
-        return failure(lock.errorText());
+        return failure(lock.error());
     if (const int status = checkUnitFiles(folder); status >= 0)
         return status;
     try {
@@ -115,8 +116,8 @@ int runUndo(const QStringList &arguments)
             err() << "INFORMATION: " << result.note << "\n";
         // The undo stands; what is left over is the clerk's to remove.
         for (const StoreError &e : result.leftovers)
-            err() << "WARNING: The roster run was undone, but a file could not be removed. " << e.text()
-                  << "\n";
+            err() << "WARNING: The roster run was undone, but a file could not be removed. "
+                  << NoticeText::text(e) << "\n";
         err().flush();
         out() << "Undone: " << last.description() << ".\n";
         if (!result.changes.none())
@@ -126,7 +127,7 @@ int runUndo(const QStringList &arguments)
         out().flush();
         return 0;
     } catch (const StoreError &e) {
-        return failure(u"The roster run could not be undone; nothing was changed.\n"_s + e.text());
+        return failure(u"The roster run could not be undone; nothing was changed.\n"_s + NoticeText::text(e));
     }
 }
 
@@ -174,7 +175,7 @@ int runHistory(const QStringList &arguments)
         out().flush();
         return 0;
     } catch (const StoreError &e) {
-        return failure(e.text());
+        return failure(e);
     }
 }
 

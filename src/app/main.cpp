@@ -13,13 +13,14 @@
 
 #ifdef CALENDRIX_WITH_GUI
 #include "dialogs/DialogSet.h"
+#include "main/ErrorDisplay.h"
 #include "main/MainWindow.h"
+#include "store/Error.h"
 #include "store/FolderLock.h"
 #include "store/UnitFolder.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #endif
 
 using namespace Qt::Literals::StringLiterals;
@@ -112,7 +113,7 @@ int main(int argc, char **argv)
 
     auto lock = std::make_unique<calendrix::FolderLock>(dir);
     if (!lock->tryLock()) {
-        QMessageBox::critical(nullptr, u"ERROR"_s, lock->errorText());
+        calendrix::ErrorDisplay::show(nullptr, calendrix::Error(lock->error()));
         return 1;
     }
     calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));

@@ -456,9 +456,8 @@ void FairnessWindow::writePdf(const QString &path, bool askToReplace, QWidget *p
     // The file dialog leaves both questions to us: a file of the unit is
     // never replaced, any other only when the clerk says so.
     if (m_databases.folder().isOwnFile(path)) {
-        UserDialogs::instance().inform(parent, Messenger::Kind::Error,
-                                       u"'%1' is one of the unit's own files; choose another name."_s.arg(
-                                           QDir::toNativeSeparators(path)));
+        ErrorDisplay::show(parent, u"'%1' is one of the unit's own files; choose another name."_s.arg(
+                                       QDir::toNativeSeparators(path)));
         return;
     }
     if (askToReplace && QFileInfo::exists(path) &&

@@ -1,5 +1,6 @@
 #include "main/DraftAndUndo.h"
 
+#include "app/NoticeText.h"
 #include "main/ErrorDisplay.h"
 #include "main/RunMessenger.h"
 #include "main/UserDialogs.h"
@@ -35,9 +36,8 @@ QString chosenDatafile(const QString &path, const QString &pattern)
 // No to the replace question: the old file stays, as with Make New Datafile.
 void sayDeclined(QWidget *window)
 {
-    UserDialogs::instance().inform(
-        window, Messenger::Kind::Error,
-        u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
+    ErrorDisplay::show(
+        window, u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
 }
 
 } // namespace
@@ -83,7 +83,7 @@ bool DraftAndUndo::makeDraft()
     const RosterReports reports(m_engine, m_folder.dir(), path);
     QApplication::restoreOverrideCursor();
     if (!reports.complete())
-        UserDialogs::instance().inform(m_window, Messenger::Kind::Error, reports.failureText());
+        ErrorDisplay::show(m_window, reports.failureText());
     // The roster is the second report; without its layout the draft still
     // shows what can be shown.
     if (reports.reports().isEmpty())
@@ -158,8 +158,8 @@ bool DraftAndUndo::undoLastRun()
                            why.join(u'\n') + u"\nThese files were skipped."_s);
         }
         if (listing.lastRunUnreadable) {
-            dialogs.inform(
-                m_window, Messenger::Kind::Error,
+            ErrorDisplay::show(
+                m_window,
                 u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
                 "missing or cannot be read. No earlier run is undone before it."_s.arg(
                     QDir::toNativeSeparators(m_folder.historyPath())));
@@ -201,7 +201,7 @@ bool DraftAndUndo::undoLastRun()
         if (!result.note.isEmpty())
             done += u'\n' + result.note;
         for (const StoreError &e : result.leftovers)
-            done += u"\nThe roster run was undone, but a file could not be removed. "_s + e.text();
+            done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
         dialogs.inform(m_window, Messenger::Kind::Information, done);
         return true;
     } catch (const StoreError &e) {

@@ -85,9 +85,9 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
     const UnitFolder unit(unitFolder);
     for (const QString &file : roster->plannedFiles(targets)) {
         if (unit.isOwnFile(file)) {
-            dialogs.inform(parent, Messenger::Kind::Error,
-                           u"'%1' is a file of the unit; choose another name for the export."_s.arg(
-                               QDir::toNativeSeparators(file)));
+            ErrorDisplay::show(parent,
+                               u"'%1' is a file of the unit; choose another name for the export."_s.arg(
+                                   QDir::toNativeSeparators(file)));
             return;
         }
     }
@@ -135,8 +135,8 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         return;
     } catch (const std::bad_alloc &) {
         progress.reset();
-        dialogs.inform(parent, Messenger::Kind::Error,
-                       u"Exporting %1 needs more memory than there is."_s.arg(datafile.fileName()));
+        ErrorDisplay::show(parent,
+                           u"Exporting %1 needs more memory than there is."_s.arg(datafile.fileName()));
         return;
     }
     progress.reset();

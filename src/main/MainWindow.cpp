@@ -1,5 +1,6 @@
 #include "main/MainWindow.h"
 
+#include "app/NoticeText.h"
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/DialogHost.h"
@@ -325,20 +326,20 @@ void MainWindow::bindSources(bool offerHelp)
         try {
             db = m_databases.reopen(kind, &faults);
         } catch (const StoreError &e) {
-            fileProblems.append(e.text());
+            fileProblems.append(NoticeText::text(e));
             for (const auto &[control, source] : sources)
-                control->unbind(e.text());
+                control->unbind(NoticeText::text(e));
             return;
         }
         ++filesOpen;
         for (const StoreError &fault : faults)
-            tableProblems.append(fault.text());
+            tableProblems.append(NoticeText::text(fault));
         for (const auto &[control, source] : sources) {
             try {
                 control->bind(db, source);
             } catch (const StoreError &e) {
-                if (!tableProblems.contains(e.text()))
-                    tableProblems.append(e.text());
+                if (!tableProblems.contains(NoticeText::text(e)))
+                    tableProblems.append(NoticeText::text(e));
             }
         }
     };
@@ -409,7 +410,7 @@ void MainWindow::offerNewUnit(const QString &problem)
                 return;
             auto lock = std::make_unique<FolderLock>(dir);
             if (!lock->tryLock()) {
-                showError(lock->errorText());
+                ErrorDisplay::show(this, Error(lock->error()));
                 return;
             }
             m_lock = std::move(lock);
@@ -510,7 +511,7 @@ QString MainWindow::recordName(const DataGrid *grid) const
 
 void MainWindow::showError(const QString &text)
 {
-    UserDialogs::instance().inform(this, Messenger::Kind::Error, text);
+    ErrorDisplay::show(this, text);
 }
 
 void MainWindow::addRow(DataGrid *grid)
@@ -683,7 +684,7 @@ void MainWindow::openDatafile(const QString &path)
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, reports.failureText());
+        ErrorDisplay::show(this, reports.failureText());
     for (const Report &report : reports.reports())
         UserDialogs::instance().previewReport(this, report);
 }

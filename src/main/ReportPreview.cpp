@@ -391,7 +391,7 @@ void ReportPreview::print()
     try {
         QPainter painter;
         if (!painter.begin(&m_printer)) {
-            UserDialogs::instance().inform(this, Messenger::Kind::Error, u"The printer cannot be started."_s);
+            ErrorDisplay::show(this, u"The printer cannot be started."_s);
             return;
         }
         m_report.paint(painter, m_printer, [&progress](int done, int) {
@@ -399,10 +399,9 @@ void ReportPreview::print()
             return !progress.wasCanceled();
         });
         if (!painter.end())
-            UserDialogs::instance().inform(this, Messenger::Kind::Error,
-                                           u"The printer could not finish %1."_s.arg(m_report.title()));
+            ErrorDisplay::show(this, u"The printer could not finish %1."_s.arg(m_report.title()));
     } catch (...) {
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, failureText(m_report));
+        ErrorDisplay::show(this, failureText(m_report));
     }
 }
 
@@ -422,10 +421,9 @@ void ReportPreview::writePdf(const QString &path, bool askToReplace)
     const UnitFolder unit(QFileInfo(m_report.layoutPath()).absolutePath());
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_report.datafilePath()).absoluteFilePath() ||
         unit.isOwnFile(path)) {
-        UserDialogs::instance().inform(
-            this, Messenger::Kind::Error,
-            u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
-                QDir::toNativeSeparators(path)));
+        ErrorDisplay::show(
+            this, u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
+                      QDir::toNativeSeparators(path)));
         return;
     }
     if (askToReplace && QFileInfo::exists(path) &&
@@ -442,7 +440,7 @@ void ReportPreview::writePdf(const QString &path, bool askToReplace)
                          [&progress](const Report &, int done, int) { progress.setValue(done); });
     } catch (...) {
         progress.reset();
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, failureText(m_report));
+        ErrorDisplay::show(this, failureText(m_report));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "main/UserDialogs.h"
 
+#include "main/ErrorDisplay.h"
 #include "main/ReportPreview.h"
 #include "report/Report.h"
 
@@ -143,7 +144,7 @@ void WidgetDialogs::preview(QWidget *parent, const Report &report,
     dialog.exec();
     // A layout that cannot be filled in closed the preview; said once it is gone.
     if (!dialog.failure().isEmpty())
-        inform(parent, Messenger::Kind::Error, dialog.failure());
+        ErrorDisplay::show(parent, dialog.failure());
 }
 
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)

@@ -1,5 +1,6 @@
 #include "report/RosterData.h"
 
+#include "app/NoticeText.h"
 #include "report/ReportError.h"
 #include "store/Collation.h"
 #include "store/Database.h"
@@ -118,7 +119,7 @@ RosterData RosterData::read(const QString &path)
             duty.soldiers.append(soldier);
         }
     } catch (const StoreError &e) {
-        throw ReportError(e.text());
+        throw ReportError(NoticeText::text(e));
     }
 
     for (RosterDuty &duty : data.duties) {

@@ -1,5 +1,6 @@
 #include "report/RosterReports.h"
 
+#include "app/NoticeText.h"
 #include "report/ReportError.h"
 #include "store/UnitFolder.h"
 
@@ -22,11 +23,14 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
         try {
             m_reports.append(engine.run());
         } catch (const ReportError &e) {
-            m_failures.append({what, e.text()});
+            m_failures.append({what, NoticeText::text(e)});
         } catch (const std::bad_alloc &) {
             // The checks on a layout keep it within bounds; should one still
             // ask too much, it fails alone and the program goes on.
             m_failures.append({what, u"The layout '%1' needs more memory than there is."_s.arg(layout)});
+        } catch (const Error &e) {
+            m_failures.append(
+                {what, u"The layout '%1' cannot be used: %2."_s.arg(layout, NoticeText::text(e))});
         } catch (const std::exception &e) {
             m_failures.append({what, u"The layout '%1' cannot be used: %2."_s.arg(
                                          layout, QString::fromLocal8Bit(e.what()))});

@@ -1,5 +1,7 @@
 #include "roster/RosterRun.h"
 
+#include "app/NoticeText.h"
+
 #include "roster/CounterPreparation.h"
 #include "roster/DateColumns.h"
 #include "roster/PersonnelSheet.h"
@@ -124,7 +126,7 @@ bool RosterRun::settle(const QString &target)
     if (settled.error) {
         m_messenger.inform(Messenger::Kind::Error,
                            u"An earlier roster run that did not finish could not be settled.\n"_s +
-                               settled.error->text());
+                               NoticeText::text(*settled.error));
         return false;
     }
     return true;
@@ -200,7 +202,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
                 throw *settled.error;
             if (!settled.run.committed)
                 throw;
-            m_messenger.inform(Messenger::Kind::Information, e.text());
+            m_messenger.inform(Messenger::Kind::Information, NoticeText::text(e));
         }
         swap.finish();
         history->prune();
@@ -208,9 +210,10 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             return Outcome::Stopped;
         ResultRecording(state).endRun();
         return Outcome::Finished;
-    } catch (const StoreError &e) {
+    } catch (const Error &e) {
+        // A rule fault of the records stops the run as a file fault does.
         m_messenger.inform(Messenger::Kind::Error,
-                           u"The roster could not be made; nothing was changed.\n"_s + e.text());
+                           u"The roster could not be made; nothing was changed.\n"_s + NoticeText::text(e));
         return Outcome::Failed;
     }
 }

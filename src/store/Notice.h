@@ -14,6 +14,101 @@ namespace calendrix {
 enum class NoticeCode {
     // Settling a unit after a killed roster run or undo.
     SettleFailed, // %1: the reason
+
+    // An error worded by code that does not say it with a code yet: %1 is the text.
+    ReadyText,
+
+    // A database file refused an operation. %1 is the reason, which NoticeText
+    // words from the error number (the system's own words, the first value,
+    // when the number says nothing more); %2 the file, %3 on as the code says.
+    DatabaseFailed,
+    DatabaseFailedDoing, // %3: what was being done, in the caller's words
+    CannotOpenDatabase,
+    CannotCheckDatabase,
+    CannotCreateDatabase,
+    CannotReadTableLayout, // %3: table
+    CannotReadHeaderTable,
+    CannotAddTable, // %3: table
+    CannotStartWriting,
+    CannotSaveChanges,
+    CannotPrepareStatement,
+    CannotWriteTable,   // %3: table
+    CannotReadTable,    // %3: table
+    CannotAddRow,       // %3: table
+    CannotSaveRow,      // %3: table
+    CannotDeleteRow,    // %3: table
+    CannotCopyDatabase, // %3: source, %4: destination folder
+
+    // Database files that are not what they should be; %1 is the file unless said.
+    FileIsDanglingLink,    // %2: kind
+    FileIsEmpty,           // %2: kind
+    FileIsNotDatabase,     // %2: kind
+    FileIsOtherKind,       // %2: its kind, %3: the kind wanted
+    FileIsForeignDatabase, // %2: kind
+    FileIsNoFile,          // %2: what it is, %3: kind
+    FileFromNewerVersion,
+    TableMissing,       // %1: table, %2: file
+    TableLayoutDamaged, // %2: table, %3: kind
+    HeaderRowMissing,
+    FileDamaged,              // %1: kind, %2: file, %3: the system's words
+    FileDamagedCannotCopy,    // %1: kind, %2: file, %3: the system's words
+    DatabaseFileNotFound,     // %1: kind, %2: file
+    DatabaseFileUnreadable,   // %1: kind, %2: file, %3: the system's words
+    DatabaseFileNoPermission, // %1: kind, %2: file
+    CannotReadFileHeader,
+    CannotWriteToDisk,
+    NoDatabaseOpen,
+    TransactionAlreadyOpen,
+
+    // Record sets, fields and their values.
+    TableNotInFile,      // %1: table, %2: kind, %3: file
+    TableNotInKind,      // %1: table, %2: kind
+    RecordSourceNotOpen, // %1: record source
+    AppendTableNotOpen,  // %1: table
+    NotSqliteConnection,
+    RecordSetNotOpen,
+    NoCurrentRecord,
+    RecordDeleted,
+    RecordDeletedByOther, // %1: table
+    NoFieldNumber,        // %1: table, %2: ordinal
+    NoSuchField,          // %1: table, %2: field
+    ChangeWithoutEdit,
+    UpdateWithoutEdit,
+    KeyFieldReadOnly,  // %1: field
+    InvalidFieldValue, // %1: value, %2: field
+    NotADate,          // %1: text, %2: an example date, %3: the date format
+    BadRecordSource,   // %1: the record source
+
+    // The unit folder's lock; %1 is the folder unless said.
+    UnitFolderMissing,
+    UnitNotAFolder,
+    UnitFolderNoPermission,
+    UnitFolderDiskFull,
+    LockFileIsLink,        // %1: the lock file
+    LockFileIsOther,       // %1: the lock file, %2: what it is
+    UnitFolderCannotLock,  // %2: the system's words
+    UnitOpenElsewhere,     // %2: process, %3: computer
+    UnitOpenElsewhereHere, // %2: process
+    UnitInUse,
+
+    // Faults in the unit's records that stop a roster run.
+    CounterBeyondLargest,           // %1: soldier, %2: duty, %3: the sum
+    StoredNormalCounterOutOfRange,  // %1: soldier, %2: duty, %3: the stored value
+    StoredHolidayCounterOutOfRange, // %1: soldier, %2: duty, %3: the stored value
+    PeriodWithoutFromDate,          // %1: duty
+    PeriodWithoutToDate,            // %1: duty
+    TemplateWithoutHeaderRow,
+
+    // A unit folder's own files and their repair; %1 is the file unless said.
+    CannotReadFile,      // %2: the system's words
+    CannotRenameFile,    // %2: the new name, %3: the system's words
+    CannotRenameJournal, // %2: the file it belongs beside
+    UnitFileUnreadable,  // %2: the system's words
+    UnitFileNoFile,      // %2: what it is
+    UnitFileEmpty,
+    UnitFileNotText,
+    OptionFileUnreadable, // %2: the system's words or what it is
+    OptionFileNoNumber,
 };
 
 struct Notice {

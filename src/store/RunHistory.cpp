@@ -301,7 +301,7 @@ Settled settleUndo(const UnitFolder &folder)
         result.text = u"An undo that did not finish has been completed: the counters are as they were "
                       "before the roster run it took back."_s;
         for (const StoreError &e : result.leftovers)
-            result.text += u'\n' + e.text();
+            result.text += u'\n' + e.readyText();
         unlinkOrThrow(recordPath);
         syncFolderOf(recordPath);
         return result;
@@ -411,13 +411,13 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
                 e.unit.isEmpty() != e.change.isEmpty())
-                throw StoreError(StoreErrorCode::WrongFileKind, {}, e.path);
+                throw StoreError(StoreErrorCode::WrongFileKind, QString(), e.path);
             found.append(e);
         } catch (const StoreError &error) {
             listing.skipped.append(
                 {info.filePath(),
-                 error.code() == StoreErrorCode::Corrupt && !error.text().isEmpty()
-                     ? error.text()
+                 error.code() == StoreErrorCode::Corrupt && !error.readyText().isEmpty()
+                     ? error.readyText()
                      : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
                            shown(info.filePath()))});
         }

@@ -4,6 +4,7 @@
 #include "DatafileBuilder.h"
 #include "PdfText.h"
 #include "TestUnit.h"
+#include "app/NoticeText.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
@@ -48,7 +49,7 @@ QString reportError(ReportEngine &engine)
     try {
         engine.run();
     } catch (const ReportError &e) {
-        return e.text();
+        return NoticeText::text(e);
     }
     return {};
 }
@@ -462,7 +463,7 @@ void tst_Report::unwritablePdfIsReported()
         Report::writePdf({report}, target, QPageSize(QPageSize::A4));
         QFAIL("a PDF in a missing folder was reported as written");
     } catch (const ReportError &e) {
-        QVERIFY2(e.text().contains(target), qPrintable(e.text()));
+        QVERIFY2(NoticeText::text(e).contains(target), qPrintable(NoticeText::text(e)));
     }
 }
 

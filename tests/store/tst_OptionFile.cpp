@@ -1,5 +1,6 @@
 #include "SmallDisk.h"
 #include "TestUnit.h"
+#include "app/NoticeText.h"
 #include "store/OptionFile.h"
 #include "store/StoreError.h"
 
@@ -125,7 +126,7 @@ void tst_OptionFile::unwritableFileIsReported()
         OptionFile::write(path, 1);
     } catch (const StoreError &e) {
         thrown = true;
-        QVERIFY(e.text().contains(u"ROSTER.INI"_s));
+        QVERIFY(NoticeText::text(e).contains(u"ROSTER.INI"_s));
     }
     QVERIFY(thrown);
 }
@@ -171,7 +172,7 @@ void tst_OptionFile::failedWriteKeepsTheFile()
     } catch (const StoreError &e) {
         thrown = true;
         QCOMPARE(e.number(), code);
-        QVERIFY2(e.text().contains(u"ROSTER.INI"_s) && e.text().contains(why), qPrintable(e.text()));
+        QVERIFY(NoticeText::text(e).contains(u"ROSTER.INI"_s) && NoticeText::text(e).contains(why));
     }
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
     std::signal(SIGXFSZ, oldHandler);

@@ -1,5 +1,6 @@
 #include "../TestUnit.h"
 
+#include "app/NoticeText.h"
 #include "store/OptionFile.h"
 
 #include <QCryptographicHash>
@@ -95,7 +96,7 @@ void tst_UnitFolder::unusableFiles()
     QStringList names;
     for (const UnitFolder::Unusable &u : unit.folder.unusableFiles()) {
         names.append(QFileInfo(u.path).fileName());
-        QVERIFY(!u.why.isEmpty());
+        QVERIFY(!NoticeText::text(u.why).isEmpty());
     }
     QCOMPARE(names, listed);
 }
@@ -203,8 +204,10 @@ void tst_UnitFolder::repair()
     before.remove(file);
 
     // The report engine's own check of a layout, as the command line gives it.
-    const auto layoutCheck = [](const QString &layout) {
-        return readFile(layout).contains("BROKEN") ? u"unclosed section"_s : QString();
+    const auto layoutCheck = [](const QString &layout) -> std::optional<Notice> {
+        if (readFile(layout).contains("BROKEN"))
+            return Error(0, u"unclosed section"_s).notice();
+        return {};
     };
     const UnitFolder::RepairResult result = unit.folder.repair(kNow, layoutCheck);
 
@@ -214,7 +217,7 @@ void tst_UnitFolder::repair()
         QCOMPARE(result.setAside.size(), 1);
         QCOMPARE(result.setAside.first().path, path);
         QCOMPARE(result.setAside.first().aside, aside);
-        QVERIFY(!result.setAside.first().why.isEmpty());
+        QVERIFY(!NoticeText::text(result.setAside.first().why).isEmpty());
         // What was there is kept whole under the new name.
         QMap<QString, QByteArray> now = snapshot(unit.dir.path());
         QCOMPARE(now.value(QFileInfo(aside).fileName()), damagedEntry.value(file));
