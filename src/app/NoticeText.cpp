@@ -197,6 +197,19 @@ QString sentence(NoticeCode code, int count)
         return u"'%1' cannot be read as an option file: %2"_s;
     case NoticeCode::OptionFileNoNumber:
         return u"'%1' holds no number that a switch can have"_s;
+
+    case NoticeCode::DutyBeyondColumns:
+        return u"%1 is greater than the 36 columns"_s;
+    case NoticeCode::NoQualifiedSoldier:
+        return u"No qualified soldier is available for %1 on %2"_s;
+    case NoticeCode::CannotAddPoints:
+        return u"SoldierName='%1' could not add points for %2"_s;
+    case NoticeCode::SoldierNotInDatafile:
+        return u"Could not locate %1 in output datafile"_s;
+    case NoticeCode::TooManyHolidays:
+        return u"Number of Holidays exceeds 99 maximum"_s;
+    case NoticeCode::RunFinished:
+        return u"Finished"_s;
     }
     return {};
 }

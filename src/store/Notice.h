@@ -109,6 +109,14 @@ enum class NoticeCode {
     UnitFileNotText,
     OptionFileUnreadable, // %2: the system's words or what it is
     OptionFileNoNumber,
+
+    // What the roster run tells the clerk as it goes.
+    DutyBeyondColumns,    // %1: duty
+    NoQualifiedSoldier,   // %1: duty, %2: day
+    CannotAddPoints,      // %1: soldier, %2: duty
+    SoldierNotInDatafile, // %1: soldier
+    TooManyHolidays,
+    RunFinished,
 };
 
 struct Notice {

@@ -4,7 +4,6 @@
 #include "DatafileBuilder.h"
 #include "PdfText.h"
 #include "TestUnit.h"
-#include "app/NoticeText.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"

@@ -1,7 +1,6 @@
 #include "TestUnit.h"
 
 #include "SmallDisk.h"
-#include "app/NoticeText.h"
 #include "store/Fields.h"
 #include "store/FolderLock.h"
 #include "store/Layouts.h"
@@ -459,12 +458,14 @@ void tst_Files::namedOrdinalsHoldTheirFields()
 void tst_Files::secondCopyOfTheProgramIsTurnedAway()
 {
     TestUnit unit;
-    FolderLock first(unit.dir.path());
+    const QString dir = unit.path(u"unit %1 %2"_s); // shown as it is, never filled in
+    QVERIFY(QDir().mkpath(dir));
+    FolderLock first(dir);
     QVERIFY(first.tryLock());
-    FolderLock second(unit.dir.path());
+    FolderLock second(dir);
     QVERIFY(!second.tryLock());
     const QString text = NoticeText::text(second.error());
-    QVERIFY2(text.contains(QDir::toNativeSeparators(unit.dir.path())) &&
+    QVERIFY2(text.contains(QDir::toNativeSeparators(dir)) &&
                  text.contains(QString::number(QCoreApplication::applicationPid())),
              qPrintable(text));
 }
