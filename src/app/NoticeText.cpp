@@ -259,6 +259,8 @@ QString NoticeText::text(const Notice &notice)
 {
     if (isDatabaseFailure(notice.code)) {
         Notice told = notice;
+        if (told.values.isEmpty())
+            told.values.append(QString());
         told.values[0] = databaseReason(notice.number, notice.values.value(0));
         return fill(told, sentence(notice.code, notice.count));
     }
