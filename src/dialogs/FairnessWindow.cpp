@@ -7,6 +7,7 @@
 #include "main/UserDialogs.h"
 #include "report/FairnessReport.h"
 #include "report/ReportError.h"
+#include "session/FairnessTable.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -453,23 +454,13 @@ void FairnessWindow::savePdf()
 
 void FairnessWindow::writePdf(const QString &path, bool askToReplace, QWidget *parent)
 {
-    // The file dialog leaves both questions to us: a file of the unit is
-    // never replaced, any other only when the clerk says so.
-    if (m_databases.folder().isOwnFile(path)) {
-        UserDialogs::instance().inform(parent, Messenger::Kind::Error,
-                                       u"'%1' is one of the unit's own files; choose another name."_s.arg(
-                                           QDir::toNativeSeparators(path)));
+    // The file dialog leaves both questions to us.
+    const UnitFolder unit = m_databases.folder();
+    if (!PrintDestination::mayWritePdf(parent, FairnessTable::check(unit, {path}), askToReplace))
         return;
-    }
-    if (askToReplace && QFileInfo::exists(path) &&
-        !UserDialogs::instance().ask(parent,
-                                     u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(path))))
-        return;
-    try {
-        FairnessReport(m_model, m_unitName, QDate::currentDate()).writePdf(path, QPageSize(QPageSize::A4));
-    } catch (const Error &e) {
-        ErrorDisplay::show(parent, e);
-    }
+    const OutputResult written = FairnessTable(unit, m_model, m_unitName).writePdf(path);
+    if (written.error)
+        ErrorDisplay::show(parent, *written.error);
 }
 
 } // namespace calendrix
