@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QTextStream>
 
-#include <cmath>
 #include <exception>
 #include <new>
 
@@ -29,11 +28,6 @@ using CommandLine::failure;
 using CommandLine::out;
 using CommandLine::parse;
 using CommandLine::usageError;
-
-QString number(double v)
-{
-    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
-}
 
 // A name as one run of visible characters, so that each duty keeps its one
 // line and two names never look alike: a tab, a line break or a bell would
@@ -71,7 +65,9 @@ void printTable(const FairnessModel &model)
     for (const auto &d : model.duties())
         nameWidth = std::max(nameWidth, shown(d.name).size());
     const auto range = [](const FairnessModel::Figures &f) {
-        return f.soldiers == 0 ? u"-"_s : u"%1/%2/%3"_s.arg(f.minimum).arg(number(f.median)).arg(f.maximum);
+        return f.soldiers == 0
+                   ? u"-"_s
+                   : u"%1/%2/%3"_s.arg(f.minimum).arg(FairnessReport::number(f.median)).arg(f.maximum);
     };
     out() << u"Duty"_s.leftJustified(nameWidth) << "  Soldiers  Normal min/med/max  Spread"
           << "  Holiday min/med/max  Spread  Next in line\n";

@@ -36,7 +36,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,11 +53,6 @@ constexpr int kPixelsPerDuty = 36;
 // The longest duty label under the chart, in pixels.
 constexpr int kLabelWidth = 105;
 
-QString number(double v)
-{
-    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
-}
-
 QString listOf(const QList<FairnessModel::SoldierCounter> &list)
 {
     QStringList out;
@@ -71,7 +65,7 @@ QString figuresText(const QString &kind, const FairnessModel::Figures &f)
 {
     QString text = u"<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>"_s.arg(kind)
                        .arg(f.minimum)
-                       .arg(number(f.median))
+                       .arg(FairnessReport::number(f.median))
                        .arg(QString::number(f.mean, 'f', 2))
                        .arg(f.maximum)
                        .arg(f.spread());

@@ -11,18 +11,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cmath>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
 namespace {
-
-QString number(double v)
-{
-    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
-}
 
 QString counters(const QList<FairnessModel::SoldierCounter> &list)
 {
@@ -126,9 +119,9 @@ QByteArray FairnessTable::dutiesCsv() const
                 r << QString() << QString() << QString() << QString() << QString() << QString() << QString();
                 continue;
             }
-            r << QString::number(f->minimum) << number(f->median) << QString::number(f->mean, 'f', 2)
-              << QString::number(f->maximum) << QString::number(f->spread()) << counters(f->aboveMinimum)
-              << counters(f->nextInLine);
+            r << QString::number(f->minimum) << FairnessReport::number(f->median)
+              << QString::number(f->mean, 'f', 2) << QString::number(f->maximum)
+              << QString::number(f->spread()) << counters(f->aboveMinimum) << counters(f->nextInLine);
         }
         records.append(r);
     }
