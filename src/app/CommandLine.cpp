@@ -13,6 +13,7 @@
 #include "report/ReportLayout.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
+#include "session/PdfPrinting.h"
 #include "store/Database.h"
 #include "store/FolderLock.h"
 #include "store/OptionFile.h"
@@ -106,6 +107,21 @@ private:
     bool m_shown = false;
 };
 
+// Printing tells which report and how far it has come; it cannot stop.
+class PrintProgress : public OutputProgress
+{
+public:
+    explicit PrintProgress(ProgressLine &line) : m_line(line) {}
+    bool advance(const QString &what, int done, int total) override
+    {
+        m_line.show(u"Printing %1: duty %2 of %3"_s.arg(what).arg(done).arg(total));
+        return true;
+    }
+
+private:
+    ProgressLine &m_line;
+};
+
 } // namespace
 
 int usageError(const QString &message)
@@ -159,6 +175,16 @@ int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data,
 
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right; the run would only fail on them later.
+QString logLine(const Notice &notice)
+{
+    QString line = NoticeText::text(notice);
+    if (line.endsWith(u'.'))
+        line.chop(1);
+    if (!line.isEmpty())
+        line[0] = line[0].toLower();
+    return line;
+}
+
 int checkUnitFiles(const UnitFolder &folder)
 {
     const std::pair<QString, FileKind> databases[] = {
@@ -434,14 +460,11 @@ int runPrint(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &folder); status >= 0)
         return status;
     const QFileInfo target(parser.value(pdf));
-    // The PDF must never take the place of the datafile or of a layout.
-    const bool isDatafile =
-        target.absoluteFilePath() == QFileInfo(datafile).absoluteFilePath() ||
-        (target.exists() && target.canonicalFilePath() == QFileInfo(datafile).canonicalFilePath());
-    if (isDatafile || UnitFolder(folder).isOwnFile(target.filePath()))
-        return failure(u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
-            QDir::toNativeSeparators(target.filePath())));
-    if (target.exists() && !parser.isSet(replace)) {
+    const PdfPrinting printing{UnitFolder(folder), datafile};
+    const OutputResult checked = printing.check(target.filePath());
+    if (checked.outcome == OutputResult::Outcome::Refused)
+        return failure(NoticeText::text(checked.notices.constFirst()));
+    if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
         err() << "QUESTION: " << QDir::toNativeSeparators(target.filePath())
               << " already exists. Replace? No (give --replace to replace it)\n";
         err().flush();
@@ -462,17 +485,12 @@ int runPrint(const QStringList &arguments)
         }
         if (reports.reports().isEmpty())
             return 1;
-        try {
-            Report::writePdf(reports.reports(), target.filePath(), pageSize,
-                             [&progressLine](const Report &report, int done, int all) {
-                                 progressLine.show(
-                                     u"Printing %1: duty %2 of %3"_s.arg(report.title()).arg(done).arg(all));
-                             });
-            progressLine.clear();
-        } catch (const ReportError &e) {
-            progressLine.clear();
-            return failure(e.text());
-        }
+        PrintProgress progress(progressLine);
+        const OutputResult written =
+            printing.write(reports.reports(), target.filePath(), pageSize, &progress);
+        progressLine.clear();
+        if (written.error)
+            return failure(written.error->text());
         for (const Report &r : reports.reports())
             out() << "printed " << r.title() << "\n";
         out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";

@@ -10,6 +10,7 @@ class QTextStream;
 namespace calendrix {
 
 class UnitFolder;
+struct Notice;
 
 // What every command shares: its two output streams, its two ways of ending
 // badly, and the options all of them read alike.
@@ -26,6 +27,9 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
 // The folder named by --data, or the current folder. -1 means go on,
 // otherwise the exit status after a usage error.
 int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir);
+// What a command wrote, as the line it prints: "wrote ..." where the window
+// says "Wrote ... .".
+QString logLine(const Notice &notice);
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right. -1 means go on.
 int checkUnitFiles(const UnitFolder &folder);

@@ -10,19 +10,75 @@ namespace {
 
 // The one place a sentence is chosen by how many things it tells of; a
 // translation will give each language its own plural forms here.
-[[maybe_unused]] QString plural(int count, const QString &one, const QString &many)
+QString plural(int count, const QString &one, const QString &many)
 {
     return count == 1 ? one : many;
 }
 
-// The sentence of a code, with placeholders %1, %2... in the order of the
-// notice's values and %n for its count.
-QString sentence(NoticeCode code, int count)
+// An export's calendars are all.ics and one per soldier: one sentence for
+// each way the calendars, the soldiers and the cancelled assignments count.
+QString wroteCalendars(const Notice &notice)
 {
-    Q_UNUSED(count);
-    switch (code) {
+    const int soldiers = notice.values.value(1).toInt();
+    const int cancelled = notice.values.value(2).toInt();
+    if (cancelled == 0)
+        return plural(notice.count, u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."_s,
+                      plural(soldiers,
+                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier."_s,
+                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers."_s));
+    return plural(
+        cancelled,
+        plural(
+            notice.count,
+            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignment that "
+            "the roster no longer has as cancelled."_s,
+            plural(soldiers,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment "
+                   "that the roster no longer has as cancelled."_s,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment "
+                   "that the roster no longer has as cancelled."_s)),
+        plural(
+            notice.count,
+            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignments that "
+            "the roster no longer has as cancelled."_s,
+            plural(soldiers,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments "
+                   "that the roster no longer has as cancelled."_s,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 "
+                   "assignments that the roster no longer has as cancelled."_s)));
+}
+
+// The sentence of a notice, with placeholders %1, %2... in the order of its
+// values and %n for its count.
+QString sentence(const Notice &notice)
+{
+    const int count = notice.count;
+    switch (notice.code) {
     case NoticeCode::SettleFailed:
         return u"An earlier roster run or undo that did not finish could not be settled; nothing was changed.\n%1"_s;
+    case NoticeCode::OutputIsUnitFile:
+        return u"'%1' is one of the unit's own files; choose another name."_s;
+    case NoticeCode::PdfIsDatafileOrUnitFile:
+        return u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s;
+    case NoticeCode::ExportIsUnitFile:
+        return u"'%1' is a file of the unit; choose another name for the export."_s;
+    case NoticeCode::ExportDraft:
+        return u"The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
+               "sheets say \"%2\"; the CSV has no place for it."_s;
+    case NoticeCode::ExportLastDaysUnknown:
+        return u"The roster datafile '%1' does not say on which day its periods end (it was made by an "
+               "earlier version); each assignment is exported as one day."_s;
+    case NoticeCode::ExportStopped:
+        return u"The export was stopped; nothing was written."_s;
+    case NoticeCode::ExportNeedsMemory:
+        return u"Exporting '%1' needs more memory than there is."_s;
+    case NoticeCode::ExportWroteCalendars:
+        return wroteCalendars(notice);
+    case NoticeCode::ExportWroteSpreadsheet:
+        return plural(count, u"Wrote %1: Summary and %n duty sheet."_s,
+                      u"Wrote %1: Summary and %n duty sheets."_s);
+    case NoticeCode::ExportWroteCsv:
+        return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
     }
     return {};
 }
@@ -38,7 +94,7 @@ QString shown(const QString &value)
 QString NoticeText::text(const Notice &notice)
 {
     // One pass, so that a value that itself holds "%2" stays as it is.
-    const QString pattern = sentence(notice.code, notice.count);
+    const QString pattern = sentence(notice);
     QString text;
     text.reserve(pattern.size());
     for (qsizetype i = 0; i < pattern.size(); ++i) {

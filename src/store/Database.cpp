@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ScratchFile.h"
+#include "store/SmallFile.h"
 #include "store/UnitFolder.h"
 
 #include <QDir>
@@ -330,32 +331,16 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     // that may write, and none is opened on a file not known to be ours.
     // Opened without waiting, and checked again once open: what checkFile()
     // saw may have been swapped for a FIFO or a device since.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    const SmallFile file = SmallFile::read(path, 100);
+    if (file.state == SmallFile::State::NotAFile && file.mode != 0)
+        throw wrongKind(path, kind, UnitFolder::typeName(file.mode));
+    if (file.state != SmallFile::State::Read)
         throw StoreError(StoreErrorCode::CannotOpen,
-                         u"The %1 '%2' cannot be read: %3"_s.arg(kindTitle(path, kind), displayPath(path),
-                                                                 QString::fromLocal8Bit(strerror(errno))),
+                         u"The %1 '%2' cannot be read: %3"_s.arg(
+                             kindTitle(path, kind), displayPath(path),
+                             QString::fromLocal8Bit(strerror(file.error ? file.error : ENOENT))),
                          path);
-    struct stat st {
-    };
-    QByteArray header;
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (regular) {
-        header.resize(100);
-        qsizetype got = 0;
-        while (got < header.size()) {
-            const ssize_t n = ::read(fd, header.data() + got, size_t(header.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        header.truncate(got);
-    }
-    ::close(fd);
-    if (!regular)
-        throw wrongKind(path, kind, UnitFolder::typeName(st.st_mode));
+    const QByteArray &header = file.bytes;
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         throw wrongKind(path, kind, u"not a database file"_s);
     auto bigEndian = [&](int offset) {

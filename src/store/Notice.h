@@ -14,6 +14,18 @@ namespace calendrix {
 enum class NoticeCode {
     // Settling a unit after a killed roster run or undo.
     SettleFailed, // %1: the reason
+
+    // Exporting a roster, printing to PDF, the fairness report.
+    OutputIsUnitFile,        // %1: the file named for the output
+    PdfIsDatafileOrUnitFile, // %1: the file named for the PDF
+    ExportIsUnitFile,        // %1: the file named for the export
+    ExportDraft,             // %1: the datafile, %2: what its events and sheets say
+    ExportLastDaysUnknown,   // %1: the datafile
+    ExportStopped,
+    ExportNeedsMemory,      // %1: the datafile
+    ExportWroteCalendars,   // %n calendars, %1: the folder, %2: the soldiers, %3: cancelled assignments
+    ExportWroteSpreadsheet, // %n duty sheets, %1: the file
+    ExportWroteCsv,         // %n assignments, %1: the file
 };
 
 struct Notice {

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/OptionFile.h"
 #include "store/ScratchFile.h"
+#include "store/SmallFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -314,54 +315,24 @@ QString UnitFolder::keepAside(const QString &path, const QDateTime &now) const
 UnitFolder::Record UnitFolder::readRecord(const QString &path) const
 {
     Record record;
-    const QByteArray name = QFile::encodeName(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    struct stat st {
-    };
-    if (::lstat(name.constData(), &st) != 0) {
-        if (errno == ENOENT)
-            return record;
-        throw systemError(u"Cannot read '%1'"_s.arg(shown), path);
-    }
-    // Only a regular file is ever opened: opening a device may do something.
-    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0)
-        st.st_mode = 0;
-    int fd = -1;
-    if (S_ISREG(st.st_mode)) {
-        // Not waiting even so: a FIFO may take the name between the check and the open.
-        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0 && errno != ENOENT)
-            throw systemError(u"Cannot read '%1'"_s.arg(shown), path);
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
-    if (fd < 0) {
+    // A record never exceeds 64 KiB.
+    SmallFile file = SmallFile::read(path, 1 << 16);
+    switch (file.state) {
+    case SmallFile::State::Missing:
+        break;
+    case SmallFile::State::Read:
+        record.bytes = std::move(file.bytes);
+        record.state = Record::State::Read;
+        break;
+    case SmallFile::State::NotAFile:
         record.state = Record::State::NotAFile;
-        record.what = st.st_mode == 0 ? u"a link to nothing"_s : typeName(st.st_mode);
+        record.what = file.mode == 0 ? u"a link to nothing"_s : typeName(file.mode);
         record.aside = keepAside(path, QDateTime::currentDateTime());
-        return record;
+        break;
+    case SmallFile::State::Failed:
+        errno = file.error;
+        throw systemError(u"Cannot read '%1'"_s.arg(QDir::toNativeSeparators(path)), path);
     }
-    constexpr qsizetype limit = 1 << 16;
-    record.bytes.resize(limit);
-    qsizetype got = 0;
-    while (got < limit) {
-        const ssize_t n = ::read(fd, record.bytes.data() + got, size_t(limit - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const StoreError error = systemError(u"Cannot read '%1'"_s.arg(shown), path);
-            ::close(fd);
-            throw error;
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    ::close(fd);
-    record.bytes.truncate(got);
-    record.state = Record::State::Read;
     return record;
 }
 

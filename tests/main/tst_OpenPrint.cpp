@@ -278,24 +278,22 @@ void tst_OpenPrint::previewSavesAPdf()
     ScriptedDialogs dialogs;
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
-    const QByteArray datafile = readFile(path);
     ReportPreview preview(roster(unit, path), nullptr);
     QAction *save = preview.findChild<QAction *>(u"SavePdfAction"_s);
 
-    dialogs.fileNames = {path};
-    dialogs.answers = {true};
-    save->trigger();
-    QCOMPARE(readFile(path), datafile);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 1);
-    QVERIFY(
-        dialogs.texts(Messenger::Kind::Error).first().contains(u"is the datafile or a file of the unit"_s));
-    // Nor over any other file of the unit, even with leave to replace.
-    const QByteArray working = readFile(unit.folder.workingPath());
-    dialogs.fileNames = {unit.folder.workingPath()};
-    dialogs.answers = {true};
-    save->trigger();
-    QCOMPARE(readFile(unit.folder.workingPath()), working);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 2);
+    // Never over the datafile, even through a link, nor over any other file
+    // of the unit, even with leave to replace.
+    const QString link = unit.path(u"link.pdf"_s);
+    QVERIFY(QFile::link(path, link));
+    for (const QString &file : {path, link, unit.folder.workingPath()}) {
+        const QByteArray before = readFile(file);
+        dialogs.fileNames = {file};
+        dialogs.answers = {true};
+        save->trigger();
+        QCOMPARE(readFile(file), before);
+    }
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 3);
+    QVERIFY(dialogs.texts(Messenger::Kind::Error)[1].contains(u"is the datafile or a file of the unit"_s));
     dialogs.answers.clear();
 
     const QString pdf = unit.path(u"march.pdf"_s);
@@ -320,7 +318,7 @@ void tst_OpenPrint::previewSavesAPdf()
     dialogs.printFiles = {unit.folder.personnelPath(), pdf};
     print->trigger();
     QCOMPARE(readFile(unit.folder.personnelPath()), personnel);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 3);
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 4);
     print->trigger();
     QCOMPARE(readPdf(pdf).size(), 2);
 }
