@@ -131,7 +131,6 @@ bool DraftAndUndo::undoLastRun()
     // The settled units and the skipped files are told before the question,
     // or before why there is nothing to ask about.
     bool told = false;
-    bool busy = false;
     const auto tell = [&](const UnitSession::LastRun &last) {
         if (std::exchange(told, true))
             return;
@@ -145,7 +144,17 @@ bool DraftAndUndo::undoLastRun()
                            why.join(u'\n') + u"\nThese files were skipped."_s);
         }
     };
-    try {
+    UnitSession::Undone undone;
+    {
+        // The busy pointer from Yes to the end of the undo, however it ends.
+        struct Busy {
+            bool on = false;
+            ~Busy()
+            {
+                if (on)
+                    QApplication::restoreOverrideCursor();
+            }
+        } busy;
         const auto confirm = [&](const UnitSession::LastRun &last) {
             tell(last);
             QString question =
@@ -158,63 +167,49 @@ bool DraftAndUndo::undoLastRun()
             if (!dialogs.ask(m_window, question))
                 return false;
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            busy = true;
+            busy.on = true;
             return true;
         };
-        UnitSession::Undone undone;
-        try {
-            undone = m_session.undoLastRun(UnitSession::Force::WhenAsked, confirm);
-        } catch (...) {
-            if (busy)
-                QApplication::restoreOverrideCursor();
-            throw;
-        }
-        if (busy)
-            QApplication::restoreOverrideCursor();
-        tell(undone.last);
-        if (undone.unsettled)
-            throw *undone.unsettled;
-        using Outcome = UnitSession::Undone::Outcome;
-        switch (undone.outcome) {
-        case Outcome::LastRunUnreadable:
-            dialogs.inform(
-                m_window, Messenger::Kind::Error,
-                u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
-                "missing or cannot be read. No earlier run is undone before it."_s.arg(
-                    QDir::toNativeSeparators(m_folder.historyPath())));
-            return false;
-        case Outcome::NoRun:
-            dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
-            return false;
-        case Outcome::NotConfirmed:
-        case Outcome::ChangedSince: // the question told of the changes; never refused here
-            return false;
-        case Outcome::ChangedMeanwhile:
-        case Outcome::Undone:
-            break;
-        }
-        const RunHistory::UndoResult &result = undone.result;
-        if (!result.undone) {
-            // Changed between the question and the undo.
-            dialogs.inform(m_window, Messenger::Kind::Information,
-                           result.changes.text() + u" Nothing was undone."_s);
-            return false;
-        }
-        QString done = u"Undone: %1."_s.arg(undone.last.entry->description());
-        if (!result.changes.none())
-            done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
-        if (!result.datafileNow.isEmpty())
-            done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
-        if (!result.note.isEmpty())
-            done += u'\n' + result.note;
-        for (const StoreError &e : result.leftovers)
-            done += u"\nThe roster run was undone, but a file could not be removed. "_s + e.text();
-        dialogs.inform(m_window, Messenger::Kind::Information, done);
-        return true;
-    } catch (const StoreError &e) {
-        ErrorDisplay::show(m_window, e, u"The roster run could not be undone; nothing was changed."_s);
-        return false;
+        undone = m_session.undoLastRun(UnitSession::Force::WhenAsked, confirm);
     }
+    tell(undone.last);
+    const RunHistory::UndoResult &result = undone.result;
+    using Outcome = UnitSession::Undone::Outcome;
+    switch (undone.outcome) {
+    case Outcome::Failed:
+        ErrorDisplay::show(m_window, *undone.error,
+                           u"The roster run could not be undone; nothing was changed."_s);
+        return false;
+    case Outcome::LastRunUnreadable:
+        dialogs.inform(m_window, Messenger::Kind::Error,
+                       u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
+                       "missing or cannot be read. No earlier run is undone before it."_s.arg(
+                           QDir::toNativeSeparators(m_folder.historyPath())));
+        return false;
+    case Outcome::NoRun:
+        dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
+        return false;
+    case Outcome::NotConfirmed:
+    case Outcome::ChangedSince: // the question told of the changes; never refused here
+        return false;
+    case Outcome::ChangedMeanwhile:
+        dialogs.inform(m_window, Messenger::Kind::Information,
+                       result.changes.text() + u" Nothing was undone."_s);
+        return false;
+    case Outcome::Undone:
+        break;
+    }
+    QString done = u"Undone: %1."_s.arg(undone.last.entry->description());
+    if (!result.changes.none())
+        done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
+    if (!result.datafileNow.isEmpty())
+        done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
+    if (!result.note.isEmpty())
+        done += u'\n' + result.note;
+    for (const StoreError &e : result.leftovers)
+        done += u"\nThe roster run was undone, but a file could not be removed. "_s + e.text();
+    dialogs.inform(m_window, Messenger::Kind::Information, done);
+    return true;
 }
 
 } // namespace calendrix

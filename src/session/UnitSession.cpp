@@ -87,55 +87,55 @@ UnitSession::Undone UnitSession::undoLastRun(Force force,
 {
     Undone undone;
     LastRun &last = undone.last;
-    // A killed run or undo is settled first: it decides what the last run is.
-    const Settled settled = settle();
-    last.settled = settled.notices;
-    if (settled.error) {
-        undone.unsettled = settled.error;
+    const auto outcome = [&](Undone::Outcome outcome) {
+        undone.outcome = outcome;
         return undone;
+    };
+    try {
+        // A killed run or undo is settled first: it decides what the last run is.
+        const Settled settled = settle();
+        last.settled = settled.notices;
+        if (settled.error)
+            throw *settled.error;
+        const RunHistory history(m_folder);
+        const RunHistory::Listing listing = history.list();
+        last.skipped = listing.skipped;
+        last.unreadable = listing.lastRunUnreadable;
+        if (last.unreadable)
+            return outcome(Undone::Outcome::LastRunUnreadable);
+        if (listing.entries.isEmpty())
+            return outcome(Undone::Outcome::NoRun);
+        last.entry = listing.entries.constFirst();
+        last.changesSince = history.changesSince(*last.entry);
+        if (!last.changesSince.none() && force == Force::No)
+            return outcome(Undone::Outcome::ChangedSince);
+        if (!confirm(last))
+            return outcome(Undone::Outcome::NotConfirmed);
+        undone.result = history.undo(
+            *last.entry, force == Force::Always || (force == Force::WhenAsked && !last.changesSince.none()));
+        return outcome(undone.result.undone ? Undone::Outcome::Undone : Undone::Outcome::ChangedMeanwhile);
+    } catch (const StoreError &e) {
+        undone.error = e;
+        return outcome(Undone::Outcome::Failed);
     }
-    const RunHistory history(m_folder);
-    const RunHistory::Listing listing = history.list();
-    last.skipped = listing.skipped;
-    if (listing.lastRunUnreadable) {
-        last.unreadable = true;
-        undone.outcome = Undone::Outcome::LastRunUnreadable;
-        return undone;
-    }
-    if (listing.entries.isEmpty()) {
-        undone.outcome = Undone::Outcome::NoRun;
-        return undone;
-    }
-    last.entry = listing.entries.constFirst();
-    last.changesSince = history.changesSince(*last.entry);
-    if (!last.changesSince.none() && force == Force::No) {
-        undone.outcome = Undone::Outcome::ChangedSince;
-        return undone;
-    }
-    if (!confirm(last)) {
-        undone.outcome = Undone::Outcome::NotConfirmed;
-        return undone;
-    }
-    undone.result = history.undo(*last.entry, force == Force::Always ||
-                                                  (force == Force::WhenAsked && !last.changesSince.none()));
-    undone.outcome = undone.result.undone ? Undone::Outcome::Undone : Undone::Outcome::ChangedMeanwhile;
-    return undone;
 }
 
 UnitSession::History UnitSession::history()
 {
     History history;
-    // A unit open in the window was settled when the window opened it, and
-    // only the holder of the lock may settle.
-    if (lock()) {
-        const Settled settled = settle();
-        history.settled = settled.notices;
-        if (settled.error) {
-            history.unsettled = settled.error;
-            return history;
+    try {
+        // A unit open in the window was settled when the window opened it, and
+        // only the holder of the lock may settle.
+        if (lock()) {
+            const Settled settled = settle();
+            history.settled = settled.notices;
+            if (settled.error)
+                throw *settled.error;
         }
+        history.listing = RunHistory(m_folder).list();
+    } catch (const StoreError &e) {
+        history.error = e;
     }
-    history.listing = RunHistory(m_folder).list();
     return history;
 }
 

@@ -86,27 +86,25 @@ public:
             ChangedSince,      // changed after the run, and not forced
             NotConfirmed,
             ChangedMeanwhile, // between the question and the undo; result.changes says what
+            Failed,           // error says why; nothing was changed
         };
         Outcome outcome = Outcome::NoRun;
-        LastRun last;
-        // Why settling stopped, after what last.settled tells: nothing was
-        // looked at or undone.
-        std::optional<StoreError> unsettled;
+        LastRun last; // as far as it was found out
         RunHistory::UndoResult result;
+        std::optional<StoreError> error;
     };
     // Tools > Undo Last Roster Run and the command `undo`. confirm is asked
-    // only when there is a run to undo. Throws StoreError when the history
-    // cannot be read or the undo fails; nothing is changed then.
+    // only when there is a run to undo. Never throws a StoreError: settling,
+    // reading the history or the undo that fails is in error.
     Undone undoLastRun(Force force, const std::function<bool(const LastRun &)> &confirm) const;
 
     struct History {
         Notices settled;
-        std::optional<StoreError> unsettled; // as with Undone; nothing is listed then
         RunHistory::Listing listing;
+        std::optional<StoreError> error; // why nothing is listed
     };
     // The runs kept, the last first. Settles first when the lock can be had;
-    // a unit open elsewhere was settled when it was opened. Throws StoreError
-    // when the history cannot be read.
+    // a unit open elsewhere was settled when it was opened.
     History history();
 
     struct Initialised {

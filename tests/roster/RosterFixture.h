@@ -4,7 +4,6 @@
 
 #include "TestUnit.h"
 #include "app/NoticeText.h"
-#include "roster/RosterRun.h"
 #include "session/UnitSession.h"
 
 #include <QDate>
@@ -101,9 +100,7 @@ struct RosterFixture {
 
     RosterRun::Outcome make()
     {
-        return UnitSession(unit.folder)
-            .make(messenger, datafile, RosterRun::Mode::Counted, consolidate, absence)
-            .outcome;
+        return UnitSession(unit.folder).make(messenger, datafile, {}, consolidate, absence).outcome;
     }
 
     // Cells of one sheet row, up to the last one written ("" for unwritten).
