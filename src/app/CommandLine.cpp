@@ -10,16 +10,14 @@
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
-#include "report/ReportLayout.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
 #include "session/PdfPrinting.h"
+#include "session/UnitSession.h"
 #include "store/Database.h"
-#include "store/FolderLock.h"
 #include "store/OptionFile.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
-#include "store/UnitSettling.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -173,6 +171,18 @@ int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data,
     return -1;
 }
 
+int tell(const Notices &notices)
+{
+    for (const Notice &notice : notices) {
+        if (notice.kind == Notice::Kind::Error)
+            return failure(NoticeText::text(notice));
+        err() << NoticeText::title(notice.kind) << (notice.kind == Notice::Kind::Plain ? "" : ": ")
+              << NoticeText::text(notice) << "\n";
+    }
+    err().flush();
+    return -1;
+}
+
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right; the run would only fail on them later.
 QString logLine(const Notice &notice)
@@ -214,34 +224,6 @@ int checkUnitFiles(const UnitFolder &folder)
 
 namespace {
 
-// What a killed run or undo left is settled before the unit's files are
-// checked, as the window does when it starts: until then the working
-// database's journal holds changes that only a writer may roll back, and
-// the checks, which only read, would take the file for read-only.
-int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
-{
-    // The repair sets a damaged working database aside or makes a missing one.
-    UnitSettling::Options options;
-    options.repairAt = now;
-    const UnitSettling::Result settled = UnitSettling::settle(folder, options);
-    for (const QString &text : settled.texts())
-        err() << "INFORMATION: " << text << "\n";
-    if (settled.error && !settled.unusableWorking)
-        return failure(
-            NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}}));
-    for (const UnitSettling::RecordAside &r : std::as_const(settled.recordsAside))
-        err() << "WARNING: "
-              << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
-                 "settled without the working database; it is kept as '%2'."_s.arg(
-                     QDir::toNativeSeparators(r.record), QDir::toNativeSeparators(r.aside))
-              << "\n";
-    // A record that could not be set aside.
-    if (settled.error)
-        return failure(settled.error->text());
-    err().flush();
-    return -1;
-}
-
 int runInit(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -255,48 +237,21 @@ int runInit(const QStringList &arguments)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"init needs exactly one folder: calendrix init DIR [--repair]"_s);
-    try {
-        const UnitFolder folder(parser.positionalArguments().constFirst());
-        if (!parser.isSet(repair)) {
-            if (const QString why = folder.historyFault(); !why.isEmpty())
-                return failure(why + u" Run '%1': it sets it aside and makes the folder anew."_s.arg(
-                                         folder.repairCommand()));
-            const UnitFolder::InitResult result = folder.init();
-            for (const QString &path : result.created)
-                out() << "created " << QDir::toNativeSeparators(path) << "\n";
-            for (const QString &path : result.kept)
-                out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
-            out().flush();
-            return 0;
-        }
-        // Nothing may be moved under a copy of the program that has the unit open.
-        QDir().mkpath(folder.dir());
-        FolderLock lock(folder.dir());
-        if (!lock.tryLock())
-            return failure(lock.errorText());
-        const QDateTime now = QDateTime::currentDateTime();
-        if (const int status = settleKilledWork(folder, now); status >= 0)
-            return status;
-        const auto layoutCheck = [](const QString &path) {
-            try {
-                ReportLayout::load(path);
-            } catch (const ReportError &e) {
-                return e.text();
-            }
-            return QString();
-        };
-        const UnitFolder::RepairResult result = folder.repair(now, layoutCheck);
-        for (const UnitFolder::SetAside &s : result.setAside)
-            out() << "set aside " << QDir::toNativeSeparators(s.path) << " as "
-                  << QFileInfo(s.aside).fileName() << ": " << QString(s.why).replace(u'\n', u' ') << "\n";
-        for (const QString &path : result.created)
-            out() << "created " << QDir::toNativeSeparators(path) << "\n";
-        for (const QString &path : result.kept)
-            out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
-        out().flush();
-    } catch (const StoreError &e) {
-        return failure(e.text());
-    }
+    UnitSession session{UnitFolder(parser.positionalArguments().constFirst())};
+    const UnitSession::Initialised initialised =
+        session.init(parser.isSet(repair), QDateTime::currentDateTime());
+    if (const int status = tell(initialised.notices); status >= 0)
+        return status;
+    if (initialised.error)
+        return failure(initialised.error->text());
+    for (const UnitFolder::SetAside &s : initialised.files.setAside)
+        out() << "set aside " << QDir::toNativeSeparators(s.path) << " as " << QFileInfo(s.aside).fileName()
+              << ": " << QString(s.why).replace(u'\n', u' ') << "\n";
+    for (const QString &path : initialised.files.created)
+        out() << "created " << QDir::toNativeSeparators(path) << "\n";
+    for (const QString &path : initialised.files.kept)
+        out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
+    out().flush();
     return 0;
 }
 
@@ -357,22 +312,23 @@ class PrintingMessenger : public Messenger
 public:
     explicit PrintingMessenger(bool replace) : m_replace(replace) {}
 
-    void inform(Kind kind, const QString &text) override
+    void inform(const Notice &notice) override
     {
-        if (kind == Kind::Plain) {
-            out() << text << "\n";
+        if (notice.kind == Kind::Plain) {
+            out() << NoticeText::text(notice) << "\n";
             out().flush();
             return;
         }
-        err() << title(kind) << ": " << QString(text).replace(u'\n', u' ') << "\n";
+        err() << NoticeText::title(notice.kind) << ": " << NoticeText::text(notice).replace(u'\n', u' ')
+              << "\n";
         err().flush();
     }
 
-    bool ask(const QString &question) override
+    bool ask(const Notice &question) override
     {
         if (m_replace)
             return true;
-        err() << "QUESTION: " << question << " No (give --replace to replace it)\n";
+        err() << "QUESTION: " << NoticeText::text(question) << " No (give --replace to replace it)\n";
         err().flush();
         return false;
     }
@@ -401,17 +357,20 @@ int runMake(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
 
-    const UnitFolder folder(dir);
-    FolderLock lock(folder.dir());
-    if (!lock.tryLock())
-        return failure(lock.errorText());
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    const UnitFolder &folder = session.folder();
     if (const int status = checkUnitFiles(folder); status >= 0)
         return status;
     PrintingMessenger messenger(parser.isSet(replace));
-    RosterRun run(folder, messenger, OptionFile::read(folder.consolidatePath()),
-                  OptionFile::read(folder.absencePath()));
-    switch (run.make(parser.positionalArguments().constFirst(),
-                     parser.isSet(draft) ? RosterRun::Mode::Draft : RosterRun::Mode::Counted)) {
+    // What the session says after the run is for a window: here the question's
+    // line has said No already.
+    switch (session
+                .make(messenger, parser.positionalArguments().constFirst(),
+                      parser.isSet(draft) ? RosterRun::Mode::Draft : RosterRun::Mode::Counted,
+                      OptionFile::read(folder.consolidatePath()), OptionFile::read(folder.absencePath()))
+                .outcome) {
     case RosterRun::Outcome::Finished:
         return 0;
     case RosterRun::Outcome::Stopped:

@@ -79,6 +79,39 @@ QString sentence(const Notice &notice)
                       u"Wrote %1: Summary and %n duty sheets."_s);
     case NoticeCode::ExportWroteCsv:
         return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
+    case NoticeCode::SettledText:
+    case NoticeCode::UnitLocked:
+    case NoticeCode::RunCommitReported:
+        return u"%1"_s;
+    case NoticeCode::RunNoTarget:
+        return u"No name was given for the roster datafile."_s;
+    case NoticeCode::RunOwnFile:
+        return u"'%1' is one of the unit's own files; choose another name for the roster."_s;
+    case NoticeCode::RunReplaceQuestion:
+        return u"File already exists.  Do you want to replace %1?"_s;
+    case NoticeCode::RunReplaceDeclined:
+        return u"Sorry you have encountered error number %1"_s;
+    case NoticeCode::RunSettleFailed:
+        return u"An earlier roster run that did not finish could not be settled.\n%1"_s;
+    case NoticeCode::RunFailed:
+        return u"The roster could not be made; nothing was changed.\n%1"_s;
+    case NoticeCode::RunNoCandidate:
+        return u"No qualified soldier is available for %1 on %2"_s;
+    case NoticeCode::RunNoCounterRow:
+        return u"SoldierName='%1' could not add points for %2"_s;
+    case NoticeCode::RunColumnLimit:
+        return u"%1 is greater than the 36 columns"_s;
+    case NoticeCode::RunHolidayLimit:
+        return u"Number of Holidays exceeds 99 maximum"_s;
+    case NoticeCode::RunNotInDatafile:
+        return u"Could not locate %1 in output datafile"_s;
+    case NoticeCode::RunFinished:
+        return u"Finished"_s;
+    case NoticeCode::RecordKeptAside:
+        return u"'%1' names the files of a roster run or undo that did not finish and cannot be settled "
+               "without the working database; it is kept as '%2'."_s;
+    case NoticeCode::InitNeedsRepair:
+        return u"%1 Run '%2': it sets it aside and makes the folder anew."_s;
     }
     return {};
 }

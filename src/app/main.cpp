@@ -12,10 +12,11 @@
 #include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
+#include "app/NoticeText.h"
 #include "dialogs/DialogSet.h"
 #include "main/MainWindow.h"
+#include "session/UnitSession.h"
 #include "store/FolderLock.h"
-#include "store/UnitFolder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -110,12 +111,14 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
     QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));
 
-    auto lock = std::make_unique<calendrix::FolderLock>(dir);
-    if (!lock->tryLock()) {
-        QMessageBox::critical(nullptr, u"ERROR"_s, lock->errorText());
+    calendrix::UnitSession session{calendrix::UnitFolder(dir)};
+    if (!session.lock()) {
+        const calendrix::Notice refused = session.lockRefused();
+        QMessageBox::critical(nullptr, calendrix::NoticeText::title(refused.kind),
+                              calendrix::NoticeText::text(refused));
         return 1;
     }
-    calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));
+    calendrix::MainWindow window(session.folder(), session.takeLock());
     window.setDialogHost(new calendrix::DialogSet(&window));
     window.show();
     // Queued, so that the preview opens over the window, not before it.

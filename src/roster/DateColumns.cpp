@@ -51,8 +51,8 @@ bool DateColumns::runColumns()
         for (int p : it.value()) {
             ++column;
             if (column > kColumnLimit) {
-                m_state.messenger.inform(Messenger::Kind::Error,
-                                         duty.name.toString() + u" is greater than the 36 columns"_s);
+                m_state.messenger.inform(
+                    {Notice::Kind::Error, NoticeCode::RunColumnLimit, {duty.name.toString()}});
                 return false;
             }
             const SchedulePeriod &period = m_state.schedule[p];

@@ -66,9 +66,8 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
     }
 
     if (list.open)
-        m_state.messenger.inform(Messenger::Kind::Information, u"No qualified soldier is available for "_s +
-                                                                   duty + u" on "_s +
-                                                                   start.toString(Qt::ISODate));
+        m_state.messenger.inform(
+            {Notice::Kind::Information, NoticeCode::RunNoCandidate, {duty, start.toString(Qt::ISODate)}});
 
     // Re-file the raised rows in this day class's order.
     if (!raised.empty()) {
@@ -101,8 +100,7 @@ void DutyAssignment::raiseCounter(const CandidateList &list, const QString &duty
                 row = list.positions[i].row;
     }
     if (row < 0) {
-        m_state.messenger.inform(Messenger::Kind::Error, u"SoldierName='"_s + name.toString() + u"'"_s +
-                                                             u" could not add points for "_s + duty);
+        m_state.messenger.inform({Notice::Kind::Error, NoticeCode::RunNoCounterRow, {name.toString(), duty}});
         return;
     }
     CounterRow &r = m_state.counters[row];

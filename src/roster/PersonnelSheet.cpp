@@ -45,7 +45,7 @@ bool PersonnelSheet::loadHolidays()
     const QDate zero(1899, 12, 30);
     for (const DateRange &h : m_state.holidayRows) {
         if (int(m_state.holidays.size()) == kHolidayLimit) {
-            m_state.messenger.inform(Messenger::Kind::Error, u"Number of Holidays exceeds 99 maximum"_s);
+            m_state.messenger.inform({Notice::Kind::Error, NoticeCode::RunHolidayLimit, {}});
             return false;
         }
         m_state.holidays.emplace_back(h.from.isNull() ? zero : h.from.toDate(),

@@ -22,9 +22,8 @@ void ResultRecording::recordPeriod(int column, DayClass dayClass, const Candidat
         const CounterRow &counter = m_state.counters[c.row];
         const int row = counter.sheetRow;
         if (row < 0) {
-            m_state.messenger.inform(Messenger::Kind::Error, u"Could not locate "_s +
-                                                                 counter.soldierName.toString() +
-                                                                 u" in output datafile"_s);
+            m_state.messenger.inform(
+                {Notice::Kind::Error, NoticeCode::RunNotInDatafile, {counter.soldierName.toString()}});
             continue;
         }
         SheetRow &sheetRow = m_state.sheet[row];
@@ -41,7 +40,7 @@ void ResultRecording::recordPeriod(int column, DayClass dayClass, const Candidat
 
 void ResultRecording::endRun()
 {
-    m_state.messenger.inform(Messenger::Kind::Plain, u"Finished"_s);
+    m_state.messenger.inform({Notice::Kind::Plain, NoticeCode::RunFinished, {}});
 }
 
 void ResultRecording::writeDatafile(Database &datafile, bool draft)

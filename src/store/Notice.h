@@ -26,6 +26,25 @@ enum class NoticeCode {
     ExportWroteCalendars,   // %n calendars, %1: the folder, %2: the soldiers, %3: cancelled assignments
     ExportWroteSpreadsheet, // %n duty sheets, %1: the file
     ExportWroteCsv,         // %n assignments, %1: the file
+
+    // The roster run and the unit session around it.
+    SettledText,        // %1: what settling did, in its own words until it says it as codes
+    UnitLocked,         // %1: why the unit folder cannot be taken (missing, held by another copy)
+    RunNoTarget,        //
+    RunOwnFile,         // %1: the target, one of the unit's own files
+    RunReplaceQuestion, // %1: the target's file name
+    RunReplaceDeclined, // %1: the error number
+    RunSettleFailed,    // %1: the reason
+    RunFailed,          // %1: the reason
+    RunCommitReported,  // %1: the error the commit reported, though it reached the file
+    RunNoCandidate,     // %1: the duty, %2: the period's first day (ISO)
+    RunNoCounterRow,    // %1: the soldier, %2: the duty
+    RunColumnLimit,     // %1: the duty
+    RunHolidayLimit,    //
+    RunNotInDatafile,   // %1: the soldier
+    RunFinished,        //
+    RecordKeptAside,    // %1: the record, %2: where it is kept now
+    InitNeedsRepair,    // %1: why, %2: the repair command
 };
 
 struct Notice {

@@ -242,7 +242,7 @@ void tst_RunMessages::progressStepsAsideForMessages()
         QVERIFY(!progressWindow()->isModal());
         QVERIFY(!QApplication::quitOnLastWindowClosed());
 
-        messenger.inform(Messenger::Kind::Information, u"No qualified soldier is available for Armory"_s);
+        messenger.inform({Messenger::Kind::Information, NoticeCode::RunNoCandidate, {u"Armory"_s, {}}});
         QVERIFY(reader.seen.last().visible.isEmpty());
         QVERIFY(!reader.seen.last().busyPointer);
         QVERIFY(QApplication::overrideCursor()); // busy again while the run goes on
