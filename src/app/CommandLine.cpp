@@ -198,8 +198,8 @@ int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
     UnitSettling::Options options;
     options.repairAt = now;
     const UnitSettling::Result settled = UnitSettling::settle(folder, options);
-    for (const QString &text : settled.texts())
-        err() << "INFORMATION: " << text << "\n";
+    for (const Notice &notice : settled.notices())
+        err() << "INFORMATION: " << NoticeText::text(notice) << "\n";
     if (settled.error && !settled.unusableWorking)
         return failure(
             NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}}));

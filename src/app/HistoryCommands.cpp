@@ -1,6 +1,7 @@
 #include "app/HistoryCommands.h"
 
 #include "app/CommandSupport.h"
+#include "app/NoticeText.h"
 #include "store/FolderLock.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
@@ -78,8 +79,8 @@ int runUndo(const QStringList &arguments)
     try {
         // What a killed run or undo left is settled first: it decides what the last run is.
         const UnitSettling::Result settled = UnitSettling::settle(folder);
-        for (const QString &text : settled.texts())
-            err() << "INFORMATION: " << text << "\n";
+        for (const Notice &notice : settled.notices())
+            err() << "INFORMATION: " << NoticeText::text(notice) << "\n";
         err().flush();
         if (settled.error)
             throw *settled.error;
@@ -154,8 +155,8 @@ int runHistory(const QStringList &arguments)
         FolderLock lock(folder.dir());
         if (lock.tryLock()) {
             const UnitSettling::Result settled = UnitSettling::settle(folder);
-            for (const QString &text : settled.texts())
-                err() << "INFORMATION: " << text << "\n";
+            for (const Notice &notice : settled.notices())
+                err() << "INFORMATION: " << NoticeText::text(notice) << "\n";
             if (settled.error)
                 throw *settled.error;
         }

@@ -1,5 +1,6 @@
 #include "main/DraftAndUndo.h"
 
+#include "app/NoticeText.h"
 #include "main/ErrorDisplay.h"
 #include "main/RunMessenger.h"
 #include "main/UserDialogs.h"
@@ -143,8 +144,8 @@ bool DraftAndUndo::undoLastRun()
     try {
         // A killed run or undo is settled first: it decides what the last run is.
         const UnitSettling::Result settled = UnitSettling::settle(m_folder);
-        for (const QString &text : settled.texts())
-            dialogs.inform(m_window, Messenger::Kind::Information, text);
+        for (const Notice &notice : settled.notices())
+            dialogs.inform(m_window, Messenger::Kind::Information, NoticeText::text(notice));
         if (settled.error)
             throw *settled.error;
 

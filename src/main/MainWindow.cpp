@@ -1,5 +1,6 @@
 #include "main/MainWindow.h"
 
+#include "app/NoticeText.h"
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/DialogHost.h"
@@ -311,8 +312,8 @@ void MainWindow::bindSources(bool offerHelp)
     // A roster run or undo killed before it finished is put in order before
     // any list shows counters that it may or may not have moved.
     const UnitSettling::Result settled = UnitSettling::settle(m_folder);
-    for (const QString &text : settled.texts())
-        UserDialogs::instance().inform(this, Messenger::Kind::Information, text);
+    for (const Notice &notice : settled.notices())
+        UserDialogs::instance().inform(this, Messenger::Kind::Information, NoticeText::text(notice));
     if (settled.error)
         ErrorDisplay::show(this, *settled.error);
     // Each record source on its own: a missing or damaged table empties its

@@ -1,5 +1,6 @@
 #include "roster/RosterRun.h"
 
+#include "app/NoticeText.h"
 #include "roster/CounterPreparation.h"
 #include "roster/DateColumns.h"
 #include "roster/PersonnelSheet.h"
@@ -119,8 +120,8 @@ bool RosterRun::settle(const QString &target)
     UnitSettling::Options options;
     options.datafileFolders = {QFileInfo(target).absolutePath()};
     const UnitSettling::Result settled = UnitSettling::settle(m_folder, options);
-    for (const QString &text : settled.texts())
-        m_messenger.inform(Messenger::Kind::Information, text);
+    for (const Notice &notice : settled.notices())
+        m_messenger.inform(Messenger::Kind::Information, NoticeText::text(notice));
     if (settled.error) {
         m_messenger.inform(Messenger::Kind::Error,
                            u"An earlier roster run that did not finish could not be settled.\n"_s +

@@ -14,6 +14,19 @@ namespace calendrix {
 enum class NoticeCode {
     // Settling a unit after a killed roster run or undo.
     SettleFailed, // %1: the reason
+
+    // What settling did with a recovery record (RecoveryRecord) of a killed
+    // roster run or undo.
+    RunRecordNotAFile,    // %1: the record, %2: what was there, %3: where it was set aside
+    UndoRecordNotAFile,   // the same
+    RunRecordUnreadable,  // %1: the record
+    UndoRecordUnreadable, // %1: the record
+    RunFileRestored,      // %1: the roster datafile
+    RunFileKeptAside,     // %1: the roster datafile, %2: the file it replaced
+    RunFileRemoved,       // %1: the roster datafile
+    UndoCompleted,
+    UndoCompletedWithLeftovers, // %1: what could not be removed, a line each
+    UndoAbandoned,
 };
 
 struct Notice {

@@ -3,10 +3,10 @@
 
 #include "ChildProcess.h"
 
-#include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
+#include "store/UnitSettling.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -593,8 +593,7 @@ void tst_RunHistory::killedUndosLeaveNoMix()
         QVERIFY(p.waitForFinished());
 
         // What the next start of the program does first.
-        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        RunHistory::settle(folder);
+        UnitSettling::settle(folder);
         const QString memory = shellDump(memoryOf(unit));
         const bool unchanged = memory == m_afterBoth;
         QVERIFY2(unchanged || memory == m_afterFirst, "the working database was left half-restored");

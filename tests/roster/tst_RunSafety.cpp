@@ -4,9 +4,8 @@
 #include "ChildProcess.h"
 
 #include "SmallDisk.h"
-#include "store/DatafileSwap.h"
 #include "store/ScratchFile.h"
-#include "store/UnitFolder.h"
+#include "store/UnitSettling.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -187,7 +186,7 @@ void tst_RunSafety::killedRunsLeaveNothingHalfDone()
         QVERIFY(p.waitForFinished());
 
         // What the next start of the program does first.
-        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
+        UnitSettling::settle(folder);
         const QStringList memory = dump(memoryOf(work), FileKind::Working);
         QCOMPARE(memory.first(), u"ok"_s);
         const bool unchanged = memory == m_memoryBefore;
