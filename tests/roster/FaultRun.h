@@ -46,7 +46,6 @@ inline Outcome runWith(const QStringList &arguments, const QStringList &faults =
     return o;
 }
 
-// The run finished with status 0; else says why.
 inline bool run(const QStringList &arguments)
 {
     const Outcome o = runWith(arguments);
