@@ -79,7 +79,6 @@ QString sentence(const Notice &notice)
                       u"Wrote %1: Summary and %n duty sheets."_s);
     case NoticeCode::ExportWroteCsv:
         return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
-    case NoticeCode::SettledText:
     case NoticeCode::UnitLocked:
     case NoticeCode::RunCommitReported:
         return u"%1"_s;
@@ -112,6 +111,32 @@ QString sentence(const Notice &notice)
                "without the working database; it is kept as '%2'."_s;
     case NoticeCode::InitNeedsRepair:
         return u"%1 Run '%2': it sets it aside and makes the folder anew."_s;
+    case NoticeCode::RunRecordNotAFile:
+        return u"'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'."_s;
+    case NoticeCode::UndoRecordNotAFile:
+        return u"'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'."_s;
+    case NoticeCode::RunRecordUnreadable:
+        return u"A record of an unfinished roster run, '%1', could not be read and was removed."_s;
+    case NoticeCode::UndoRecordUnreadable:
+        return u"A record of an unfinished undo, '%1', could not be read and was removed."_s;
+    case NoticeCode::RunFileRestored:
+        return u"The roster run that was replacing '%1' did not finish; the file is as it was before that "
+               "run, and so are the counters."_s;
+    case NoticeCode::RunFileKeptAside:
+        return u"The roster run that was replacing '%1' did not finish; the counters are as they were "
+               "before that run. The file it replaced is kept as '%2'."_s;
+    case NoticeCode::RunFileRemoved:
+        return u"The roster run that was making '%1' did not finish; the file was removed and the counters "
+               "are as they were before that run."_s;
+    case NoticeCode::UndoCompleted:
+        return u"An undo that did not finish has been completed: the counters are as they were before the "
+               "roster run it took back."_s;
+    case NoticeCode::UndoCompletedWithLeftovers:
+        return u"An undo that did not finish has been completed: the counters are as they were before the "
+               "roster run it took back.\n%1"_s;
+    case NoticeCode::UndoAbandoned:
+        return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
+               "were before it."_s;
     }
     return {};
 }

@@ -35,16 +35,6 @@ std::unique_ptr<FolderLock> UnitSession::takeLock()
     return std::move(m_lock);
 }
 
-Notices UnitSession::noticesOf(const UnitSettling::Result &settled)
-{
-    // Settling tells in sentences of its own for now; once it says what it
-    // did as codes, they are passed on here as they are.
-    Notices notices;
-    for (const QString &text : settled.texts())
-        notices.append({Notice::Kind::Information, NoticeCode::SettledText, {text}});
-    return notices;
-}
-
 UnitSettling::Result UnitSession::settleWith(const UnitSettling::Options &options) const
 {
     return UnitSettling::settle(m_folder, options);
@@ -55,7 +45,7 @@ UnitSession::Settled UnitSession::settle(const QStringList &datafileFolders) con
     UnitSettling::Options options;
     options.datafileFolders = datafileFolders;
     const UnitSettling::Result settled = settleWith(options);
-    return {noticesOf(settled), settled.error};
+    return {settled.notices(), settled.error};
 }
 
 UnitSession::Made UnitSession::make(Messenger &messenger, const QString &target, RosterRun::Mode mode,
@@ -168,7 +158,7 @@ UnitSession::Initialised UnitSession::init(bool repair, const QDateTime &now)
         UnitSettling::Options options;
         options.repairAt = now;
         const UnitSettling::Result settled = settleWith(options);
-        initialised.notices = noticesOf(settled);
+        initialised.notices = settled.notices();
         if (settled.error && !settled.unusableWorking)
             return refuse({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}});
         for (const UnitSettling::RecordAside &r : settled.recordsAside)

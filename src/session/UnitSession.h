@@ -120,7 +120,6 @@ public:
 
 private:
     UnitSettling::Result settleWith(const UnitSettling::Options &options) const;
-    static Notices noticesOf(const UnitSettling::Result &settled);
 
     UnitFolder m_folder;
     std::unique_ptr<FolderLock> m_lock;

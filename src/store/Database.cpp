@@ -556,16 +556,9 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
                          path);
     ScratchFile scratch(path);
     build(scratch.path());
-    if (!syncPath(scratch.path(), false))
-        throw StoreError(StoreErrorCode::IoError, u"Cannot write '%1' to the disk."_s.arg(displayPath(path)),
-                         path);
-    // rename() refuses an existing target, so a file made meanwhile is kept.
-    if (!QFile::rename(scratch.path(), path))
-        throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
-                                                 : StoreErrorCode::IoError,
-                         u"Cannot create '%1'."_s.arg(displayPath(path)), path);
-    scratch.release();
-    syncPath(target.absolutePath(), true);
+    scratch.sync();
+    // A file made meanwhile is kept.
+    scratch.putInPlace(ScratchFile::Sync::Now, ScratchFile::Replace::No);
 }
 
 // Copies source into the empty file scratch, which becomes destination.

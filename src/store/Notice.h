@@ -28,7 +28,6 @@ enum class NoticeCode {
     ExportWroteCsv,         // %n assignments, %1: the file
 
     // The roster run and the unit session around it.
-    SettledText,        // %1: what settling did, in its own words until it says it as codes
     UnitLocked,         // %1: why the unit folder cannot be taken (missing, held by another copy)
     RunNoTarget,        //
     RunOwnFile,         // %1: the target, one of the unit's own files
@@ -45,6 +44,19 @@ enum class NoticeCode {
     RunFinished,        //
     RecordKeptAside,    // %1: the record, %2: where it is kept now
     InitNeedsRepair,    // %1: why, %2: the repair command
+
+    // What settling did with a recovery record (RecoveryRecord) of a killed
+    // roster run or undo.
+    RunRecordNotAFile,    // %1: the record, %2: what was there, %3: where it was set aside
+    UndoRecordNotAFile,   // the same
+    RunRecordUnreadable,  // %1: the record
+    UndoRecordUnreadable, // %1: the record
+    RunFileRestored,      // %1: the roster datafile
+    RunFileKeptAside,     // %1: the roster datafile, %2: the file it replaced
+    RunFileRemoved,       // %1: the roster datafile
+    UndoCompleted,
+    UndoCompletedWithLeftovers, // %1: what could not be removed, a line each
+    UndoAbandoned,
 };
 
 struct Notice {

@@ -206,15 +206,15 @@ UnitFolder::InitResult UnitFolder::init() const
             result.kept.append(target);
             continue;
         }
-        const QString tmp = target + u".part"_s;
-        QFile::remove(tmp);
-        if (!QFile::copy(it.filePath(), tmp) || !QFile::rename(tmp, target)) {
-            QFile::remove(tmp);
+        QFile shipped(it.filePath());
+        if (!shipped.open(QIODevice::ReadOnly))
             throw StoreError(StoreErrorCode::IoError,
                              u"Cannot create '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
-        }
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        ScratchFile scratch(target);
+        scratch.write(shipped.readAll());
+        // Shipped read-only inside the program; the clerk may edit the copy.
+        scratch.setMode(0644);
+        scratch.putInPlace(ScratchFile::Sync::Now, ScratchFile::Replace::No);
         result.created.append(target);
     }
     return result;

@@ -3,10 +3,10 @@
 
 #include "ChildProcess.h"
 
-#include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
+#include "store/UnitSettling.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -66,14 +66,6 @@ namespace {
 
 const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
 
-bool run(const QStringList &arguments)
-{
-    const Outcome o = runWith(arguments);
-    if (o.status != 0)
-        qWarning("%s: %s", qPrintable(arguments.join(u' ')), qPrintable(o.err));
-    return o.status == 0;
-}
-
 // What the sqlite3 shell dumps: every table, row and key sequence, but the
 // unit's last change, which names the unit and the run afresh in each copy.
 QString shellDump(const QString &path)
@@ -85,11 +77,6 @@ QString shellDump(const QString &path)
     QStringList lines = QString::fromUtf8(shell.readAllStandardOutput()).split(u'\n');
     lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
     return lines.join(u'\n');
-}
-
-QString memoryOf(const QString &unit)
-{
-    return QDir(unit).filePath(u"Memory.mdb"_s);
 }
 
 void copyUnit(const QString &from, const QString &to)
@@ -136,11 +123,6 @@ void execIn(const QString &path, const QString &sql)
     const Database db = Database::open(path, FileKind::Working);
     QSqlQuery q(db.connection());
     QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
-}
-
-QStringList leftovers(const QString &dir)
-{
-    return QDir(dir).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -593,8 +575,7 @@ void tst_RunHistory::killedUndosLeaveNoMix()
         QVERIFY(p.waitForFinished());
 
         // What the next start of the program does first.
-        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        RunHistory::settle(folder);
+        UnitSettling::settle(folder);
         const QString memory = shellDump(memoryOf(unit));
         const bool unchanged = memory == m_afterBoth;
         QVERIFY2(unchanged || memory == m_afterFirst, "the working database was left half-restored");
