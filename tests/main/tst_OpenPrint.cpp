@@ -1,27 +1,20 @@
 // File > Open/Print Rosters: what is opened, in which order the reports are
 // shown, and what the clerk is told when something cannot be printed.
 
-#include "../TestUnit.h"
 #include "../report/DatafileBuilder.h"
 #include "../report/PdfText.h"
-#include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
-#include "main/MainWindow.h"
 #include "main/ReportPreview.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
-#include "store/FolderLock.h"
 
 #include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
@@ -61,20 +54,6 @@ int inkIn(const QImage &image)
     return ink;
 }
 
-struct Window {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
-    Window()
-    {
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return QDate(2027, 2, 20); });
-        main->show();
-    }
-    void openPrint() const { main->findChild<QAction *>(u"MNU_Open"_s)->trigger(); }
-};
-
 } // namespace
 
 class tst_OpenPrint : public QObject
@@ -108,15 +87,16 @@ void tst_OpenPrint::nothingChosen_data()
 void tst_OpenPrint::nothingChosen()
 {
     QFETCH(QString, answer);
-    Window w;
+    Window w(false);
+    w.open();
     const QString earlier = w.unit.path(u"earlier.cxr"_s);
     writeDatafile(earlier, {guard()});
     w.dialogs.fileNames = {earlier};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
 
     w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
     w.dialogs.previewTitles.clear();
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     QVERIFY(w.dialogs.shown.isEmpty());
 }
@@ -132,14 +112,15 @@ void tst_OpenPrint::remarksThenRoster_data()
 void tst_OpenPrint::remarksThenRoster()
 {
     QFETCH(bool, givenAtStart);
-    Window w;
+    Window w(false);
+    w.open();
     const QString path = w.unit.path(u"march.CXR"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
     if (givenAtStart)
         w.main->openDatafile(path);
     else
-        w.openPrint();
+        w.choose(u"MNU_Open"_s);
     QCOMPARE(w.dialogs.previewTitles,
              (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
@@ -155,12 +136,13 @@ void tst_OpenPrint::remarksThenRoster()
 
 void tst_OpenPrint::missingRemarksLayout()
 {
-    Window w;
+    Window w(false);
+    w.open();
     QVERIFY(QFile::remove(w.unit.folder.remarksLayoutPath()));
     const QString path = w.unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     QCOMPARE(w.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march.cxr"_s});
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
@@ -171,9 +153,10 @@ void tst_OpenPrint::missingRemarksLayout()
 
 void tst_OpenPrint::notADatafile()
 {
-    Window w;
+    Window w(false);
+    w.open();
     w.dialogs.fileNames = {w.unit.folder.workingPath()};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
@@ -394,12 +377,13 @@ void tst_OpenPrint::unusableLayout()
     QFETCH(QString, layout);
     QFETCH(QByteArray, content);
     QFETCH(QString, says);
-    Window w;
+    Window w(false);
+    w.open();
     writeFile(w.unit.path(layout), content);
     const QString path = w.unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(says), qPrintable(errors[0]));

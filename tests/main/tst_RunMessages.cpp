@@ -1,10 +1,7 @@
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 
-#include "main/DataControl.h"
 #include "main/RunMessenger.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -94,7 +91,6 @@ private slots:
     void initTestCase() { QApplication::setApplicationName(u"Calendrix"_s); }
     void messagesAreNeverCovered();
     void realBoxesAnsweredWithReturn();
-    void declinedReplaceSaysSoAndGoesOn();
     void progressStepsAsideForMessages();
 };
 
@@ -185,35 +181,6 @@ void tst_RunMessages::realBoxesAnsweredWithReturn()
                  qPrintable(u"'%1' is %2 wide"_s.arg(answered[i]).arg(widths[i])));
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::overrideCursor());
-}
-
-void tst_RunMessages::declinedReplaceSaysSoAndGoesOn()
-{
-    Window w;
-    MainWindow &main = w.open();
-    const QString target = w.unit.path(u"March.cxr"_s);
-    {
-        QFile f(target);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old roster");
-    }
-    w.dialogs.fileNames = {target, target};
-    w.dialogs.answers = {false, true};
-
-    w.action(u"MNU_Make"_s)->trigger();
-    QCOMPARE(w.dialogs.questions, QStringList{u"File already exists.  Do you want to replace March.cxr?"_s});
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error),
-             QStringList{u"Sorry you have encountered error number 3204"_s});
-    QVERIFY(main.isVisible());
-    QFile f(target);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("old roster"));
-    f.close();
-
-    // The program goes on: the next run may replace it.
-    w.action(u"MNU_Make"_s)->trigger();
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), QStringList{u"Finished"_s});
-    QVERIFY(Database::open(target, FileKind::Roster).isOpen());
 }
 
 void tst_RunMessages::progressStepsAsideForMessages()
