@@ -32,7 +32,6 @@ private slots:
     void rankAbbreviations();
     void sectionDropDown();
     void qualificationBoxesFollowTheRow();
-    void boldDays();
     void calendarGestures_data();
     void calendarGestures();
     void calendarShowsTheRunWhileDragging();
@@ -177,16 +176,6 @@ void tst_MainWindow::editingSavesWhenLeavingTheRow()
         rs.moveNext();
     QVERIFY(!rs.eof());
     QCOMPARE(rs.text(2), u"E"_s);
-    // A date column shows the date and stores it as a date.
-    auto *absences = w.grid(4)->recordModel();
-    w.find<MonthView>(u"MonthView2"_s)->selectRange(QDate(2027, 4, 1), QDate(2027, 4, 2));
-    QVERIFY(absences->setData(absences->index(0, 2), QDate(2027, 3, 30)));
-    QVERIFY(!absences->setData(absences->index(0, 3), u"not a date"_s));
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 1);
-    QVERIFY(absences->submit());
-    RecordSet stored(w.unit.personnel(), u"AbsentDates"_s);
-    QCOMPARE(stored.value(2), QVariant(QDate(2027, 3, 30)));
-    QCOMPARE(stored.value(3), QVariant(QDate(2027, 4, 2)));
 }
 
 void tst_MainWindow::rankAbbreviations()
@@ -248,16 +237,6 @@ void tst_MainWindow::qualificationBoxesFollowTheRow()
     RecordSet duties(w.unit.personnel(), u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
     duties.moveNext();
     QCOMPARE(duties.value(u"Q4"_s), QVariant(true));
-}
-
-void tst_MainWindow::boldDays()
-{
-    // Six weeks from Sunday 28 February 2027: every Saturday and Sunday.
-    const QList<bool> bold = MonthView::boldDays(QDate(2027, 2, 28), 42);
-    QCOMPARE(bold.size(), 42);
-    for (int i = 0; i < 42; ++i)
-        QCOMPARE(bold[i], i % 7 == 0 || i % 7 == 6);
-    QCOMPARE(MonthView::boldDays(QDate(2027, 3, 3), 4), (QList<bool>{false, false, false, true}));
 }
 
 namespace {
