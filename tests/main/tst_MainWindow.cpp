@@ -26,7 +26,6 @@ private slots:
     void addDeleteUpdateSort_data();
     void addDeleteUpdateSort();
     void twoAddsBothAtTheEnd();
-    void deleteOnEmptyListDoesNothing();
     void updateWithEmptyDutyListSavesThePeriod();
     void editingSavesWhenLeavingTheRow();
     void rankAbbreviations();
@@ -73,9 +72,6 @@ void tst_MainWindow::startUpBindsEverything()
     QVERIFY(w.action(u"MNU_Absence"_s)->isChecked());
     QCOMPARE(main.runOptions().absenceFlag, qint16(1));
     QVERIFY(w.dialogs.shown.isEmpty());
-    for (int n = 1; n <= 12; ++n)
-        if (n != 5 && n != 11)
-            QVERIFY2(w.find<QPushButton>(u"Command%1"_s.arg(n)), qPrintable(QString::number(n)));
 }
 
 void tst_MainWindow::addDeleteUpdateSort_data()
@@ -132,16 +128,6 @@ void tst_MainWindow::twoAddsBothAtTheEnd()
     QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s, u""_s, u""_s}));
     QCOMPARE(w.grid(1)->currentRow(), 3);
     QCOMPARE(rowCount(w.unit.personnel(), u"DutyDates"_s), 4);
-}
-
-void tst_MainWindow::deleteOnEmptyListDoesNothing()
-{
-    Window w;
-    w.open();
-    for (const QString &button : {u"Command6"_s, u"Command12"_s}) // the period lists are empty
-        w.click(button);
-    QVERIFY(w.dialogs.shown.isEmpty());
-    QCOMPARE(w.grid(2)->model()->rowCount(), 0);
 }
 
 void tst_MainWindow::updateWithEmptyDutyListSavesThePeriod()

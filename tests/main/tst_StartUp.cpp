@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include "main/MonthView.h"
-#include "store/DatafileSwap.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -40,7 +39,6 @@ private slots:
     void damagedFileIsKeptAside();
     void withoutAUnit_data();
     void withoutAUnit();
-    void interruptedRunIsSettled();
 };
 
 void tst_StartUp::oneBadTableEmptiesOnlyItsList_data()
@@ -202,36 +200,6 @@ void tst_StartUp::withoutAUnit()
             QVERIFY2(text.contains(u"There is no unit open"_s) && text.startsWith(u"Cannot "_s),
                      qPrintable(text));
     }
-}
-
-// A run killed after its datafile took the old one's name but before its
-// counters were saved: the window brings the old file back before it shows
-// the counters, and says so.
-void tst_StartUp::interruptedRunIsSettled()
-{
-    Window w;
-    const QString target = w.unit.path(u"duty.cxr"_s);
-    writeFile(target, "the roster from last week");
-    {
-        Database working = w.unit.working();
-        Transaction transaction(working);
-        ScratchFile scratch(target);
-        scratch.write("the roster that was never counted");
-        DatafileSwap swap(w.unit.folder.pendingRunPath(), target, working.changeCounter());
-        swap.putInPlace(scratch, true);
-        // No commit: the run dies here.
-    }
-    QCOMPARE(readFile(target), QByteArray("the roster that was never counted"));
-
-    w.open();
-    QCOMPARE(readFile(target), QByteArray("the roster from last week"));
-    QCOMPARE(w.dialogs.shown.size(), 1);
-    QCOMPARE(w.dialogs.shown[0].kind, Messenger::Kind::Information);
-    QVERIFY2(w.dialogs.shown[0].text.contains(u"did not finish"_s), qPrintable(w.dialogs.shown[0].text));
-    QVERIFY(!QFile::exists(w.unit.folder.pendingRunPath()));
-    const QStringList hidden =
-        QDir(w.unit.folder.dir()).entryList({u".calendrix-*"_s}, QDir::Hidden | QDir::Files);
-    QCOMPARE(hidden, QStringList());
 }
 
 QTEST_MAIN(tst_StartUp)
