@@ -28,8 +28,7 @@ private slots:
     void twoAddsBothAtTheEnd();
     void updateWithEmptyDutyListSavesThePeriod();
     void editingSavesWhenLeavingTheRow();
-    void rankAbbreviations();
-    void sectionDropDown();
+    void rankAndSectionBoxes();
     void qualificationBoxesFollowTheRow();
     void calendarGestures_data();
     void calendarGestures();
@@ -164,7 +163,7 @@ void tst_MainWindow::editingSavesWhenLeavingTheRow()
     QCOMPARE(rs.text(2), u"E"_s);
 }
 
-void tst_MainWindow::rankAbbreviations()
+void tst_MainWindow::rankAndSectionBoxes()
 {
     Window w;
     w.open();
@@ -186,16 +185,11 @@ void tst_MainWindow::rankAbbreviations()
     QVERIFY(model->submit());
     RecordSet rs(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
     QCOMPARE(rs.text(2), u"W"_s);
-}
-
-void tst_MainWindow::sectionDropDown()
-{
-    Window w;
-    w.open();
-    auto *delegate = qobject_cast<ValueListDelegate *>(w.grid(3)->itemDelegateForColumn(3));
-    QVERIFY(delegate);
-    std::unique_ptr<QWidget> editor(delegate->createEditor(w.grid(3)->viewport(), {}, {}));
-    auto *box = qobject_cast<QComboBox *>(editor.get());
+    // The section box offers the unit's sections in name order.
+    auto *sections = qobject_cast<ValueListDelegate *>(w.grid(3)->itemDelegateForColumn(3));
+    QVERIFY(sections);
+    editor.reset(sections->createEditor(w.grid(3)->viewport(), {}, {}));
+    box = qobject_cast<QComboBox *>(editor.get());
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items.append(box->itemText(i));

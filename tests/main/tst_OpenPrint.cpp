@@ -65,7 +65,6 @@ private slots:
     void nothingChosen();
     void remarksThenRoster_data();
     void remarksThenRoster();
-    void missingRemarksLayout();
     void notADatafile();
     void openDialogListsBothCases();
     void previewShowsThePages();
@@ -132,23 +131,6 @@ void tst_OpenPrint::remarksThenRoster()
              qPrintable(pages[0].text())); // Adams stands the first day
     QVERIFY(pages[1].text().contains(u"Gate Guard"_s));
     QVERIFY(w.dialogs.shown.isEmpty());
-}
-
-void tst_OpenPrint::missingRemarksLayout()
-{
-    Window w(false);
-    w.open();
-    QVERIFY(QFile::remove(w.unit.folder.remarksLayoutPath()));
-    const QString path = w.unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard()});
-    w.dialogs.fileNames = {path};
-    w.choose(u"MNU_Open"_s);
-    QCOMPARE(w.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march.cxr"_s});
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].contains(u"The remarks of '%1' could not be printed."_s.arg(path)),
-             qPrintable(errors[0]));
-    QVERIFY(errors[0].contains(u"Remarks.rpt' does not exist"_s));
 }
 
 void tst_OpenPrint::notADatafile()
@@ -358,6 +340,7 @@ void tst_OpenPrint::unusableLayout_data()
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << u"Remarks.rpt"_s << QByteArray() << u"Remarks.rpt' does not exist"_s;
     QTest::newRow("empty") << u"Roster.rpt"_s << QByteArray("\n  \n") << u"Roster.rpt' is empty"_s;
     QTest::newRow("30,000 nested sections")
         << u"Remarks.rpt"_s
@@ -379,7 +362,10 @@ void tst_OpenPrint::unusableLayout()
     QFETCH(QString, says);
     Window w(false);
     w.open();
-    writeFile(w.unit.path(layout), content);
+    if (content.isNull())
+        QVERIFY(QFile::remove(w.unit.path(layout)));
+    else
+        writeFile(w.unit.path(layout), content);
     const QString path = w.unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
@@ -387,6 +373,9 @@ void tst_OpenPrint::unusableLayout()
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(says), qPrintable(errors[0]));
+    const QString report = layout == u"Roster.rpt" ? u"roster"_s : u"remarks"_s;
+    QVERIFY2(errors[0].contains(u"The %1 of '%2' could not be printed."_s.arg(report, path)),
+             qPrintable(errors[0]));
     QCOMPARE(w.dialogs.previewTitles,
              QStringList{layout == u"Roster.rpt" ? u"Remarks \u2013 march.cxr"_s
                                                  : u"Duty roster \u2013 march.cxr"_s});
