@@ -97,22 +97,20 @@ void tst_Dialogs::oneWindowPerDialog()
 {
     Window p(false);
     p.open();
-    const QList<QPair<QString, QString>> items{{u"MNU_Setup"_s, u"Setup"_s},
-                                               {u"MNU_Count"_s, u"Edit32"_s},
-                                               {u"MNU_Dates"_s, u"Assignment"_s},
-                                               {u"MNU_About"_s, u"About"_s}};
-    const QStringList captions{u"Setup"_s, u"Assignment Counters"_s, u"Assignment Dates"_s, u"About"_s};
-    for (int i = 0; i < items.size(); ++i) {
+    // Menu item, window, caption.
+    for (const QStringList &item : {QStringList{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
+                                    {u"MNU_Count"_s, u"Edit32"_s, u"Assignment Counters"_s},
+                                    {u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
+                                    {u"MNU_About"_s, u"About"_s, u"About"_s}}) {
         for (int times = 0; times < 3; ++times)
-            p.choose(items[i].first);
-        QWidget *w = p.window(items[i].second);
-        QVERIFY2(w, qPrintable(items[i].second));
+            p.choose(item[0]);
+        QWidget *w = p.window(item[1]);
+        QVERIFY2(w, qPrintable(item[1]));
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), captions[i]);
+        QCOMPARE(w->windowTitle(), item[2]);
         // Hidden by its closing button, not destroyed: the same window comes back.
         w->hide();
-        p.choose(items[i].first);
-        QCOMPARE(p.window(items[i].second), w);
+        QCOMPARE(p.choose(item[0], item[1]), w);
         QVERIFY(w->isVisible());
     }
     // The setup dialog opens on "Comment" the first time.

@@ -28,6 +28,10 @@ using namespace Qt::Literals::StringLiterals;
 
 inline const QDate kToday(2027, 3, 10); // a Wednesday
 
+// The main window's record sources.
+inline const QStringList kSources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s,
+                                  u"Data5"_s, u"Data6"_s, u"Data7"_s, u"DutyList"_s};
+
 // A unit with two duties, three soldiers, sections, titles and periods.
 inline void fillUnit(const TestUnit &unit)
 {

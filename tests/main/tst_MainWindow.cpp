@@ -57,9 +57,7 @@ void tst_MainWindow::startUpBindsEverything()
     auto *tabs = w.find<QTabWidget>(u"SSTab1"_s);
     QCOMPARE(tabs->tabText(tabs->currentIndex()), u"Roster"_s);
     QCOMPARE(tabs->tabText(0), u"Duty"_s);
-    const QStringList sources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s,
-                              u"Data5"_s, u"Data6"_s, u"Data7"_s, u"DutyList"_s};
-    for (const QString &name : sources)
+    for (const QString &name : kSources)
         QVERIFY2(w.find<DataControl>(name)->isBound(), qPrintable(name));
     QCOMPARE(w.find<DataControl>(u"Data2"_s)->recordSource(),
              u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);

@@ -14,9 +14,6 @@ using namespace calendrix::test;
 
 namespace {
 
-const QStringList kSources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s,
-                           u"Data5"_s, u"Data6"_s, u"Data7"_s, u"DutyList"_s};
-
 QByteArray randomBytes()
 {
     QRandomGenerator random(4711);
