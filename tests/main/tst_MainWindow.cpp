@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QTextCharFormat>
 
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
 using namespace calendrix::test;
@@ -38,9 +40,8 @@ private slots:
     void housekeeping_data();
     void housekeeping();
     void togglesWriteOptionFiles();
-    void toggleThatCannotWriteChangesNothing();
-    void toggleOnAFullDiskChangesNothing_data();
-    void toggleOnAFullDiskChangesNothing();
+    void toggleThatCannotBeSavedChangesNothing_data();
+    void toggleThatCannotBeSavedChangesNothing();
     void rosterRunFromTheMenu_data();
     void rosterRunFromTheMenu();
     void everyWayOfClosingSavesTheEdit_data();
@@ -459,63 +460,58 @@ void tst_MainWindow::togglesWriteOptionFiles()
     QCOMPARE(main.runOptions().absenceFlag, qint16(1));
 }
 
-void tst_MainWindow::toggleThatCannotWriteChangesNothing()
-{
-    Window w;
-    QVERIFY(QDir().mkdir(w.unit.folder.absencePath())); // a folder where the file should be
-    MainWindow &main = w.open();
-    QAction *absence = w.action(u"MNU_Absence"_s);
-    absence->trigger();
-    QVERIFY(!absence->isChecked());
-    QCOMPARE(main.runOptions().absenceFlag, qint16(0));
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY(errors.first().contains(u"ROSTER2.INI"_s));
-}
-
-void tst_MainWindow::toggleOnAFullDiskChangesNothing_data()
+void tst_MainWindow::toggleThatCannotBeSavedChangesNothing_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("setting");
-    QTest::newRow("Consolidate") << u"MNU_Consolidate"_s << u"ROSTER.INI"_s << u"Consolidate"_s;
-    QTest::newRow("Absence") << u"MNU_Absence"_s << u"ROSTER2.INI"_s << u"Absence"_s;
+    QTest::addColumn<bool>("fullDisk"); // else a folder stands where the file should be
+    QTest::newRow("Absence, a folder in the way")
+        << u"MNU_Absence"_s << u"ROSTER2.INI"_s << u"Absence"_s << false;
+    QTest::newRow("Consolidate, full disk")
+        << u"MNU_Consolidate"_s << u"ROSTER.INI"_s << u"Consolidate"_s << true;
+    QTest::newRow("Absence, full disk") << u"MNU_Absence"_s << u"ROSTER2.INI"_s << u"Absence"_s << true;
 }
 
-void tst_MainWindow::toggleOnAFullDiskChangesNothing()
+void tst_MainWindow::toggleThatCannotBeSavedChangesNothing()
 {
     QFETCH(QString, item);
     QFETCH(QString, file);
     QFETCH(QString, setting);
-    SmallDisk disk(1024 * 1024);
-    if (!disk.isMounted())
+    QFETCH(bool, fullDisk);
+    std::optional<SmallDisk> disk;
+    if (fullDisk && !disk.emplace(1024 * 1024).isMounted())
         QSKIP("mounting a small disk is not permitted here");
-    std::unique_ptr<MainWindow> main;
-    {
-        const UnitFolder folder(disk.path());
-        folder.init();
+    const QTemporaryDir scratch;
+    const UnitFolder folder(fullDisk ? disk->path() : scratch.path());
+    folder.init();
+    if (fullDisk)
         writeFile(folder.filePath(file), " 1 \r\n");
-        ScriptedDialogs dialogs;
-        main = std::make_unique<MainWindow>(folder, std::make_unique<FolderLock>(folder.dir()),
-                                            [] { return kToday; });
-        main->show();
-        QAction *action = main->findChild<QAction *>(item);
-        QVERIFY(action->isChecked());
-        disk.fill();
+    else
+        QVERIFY(QDir().mkdir(folder.filePath(file)));
+    ScriptedDialogs dialogs;
+    auto main = std::make_unique<MainWindow>(folder, std::make_unique<FolderLock>(folder.dir()),
+                                             [] { return kToday; });
+    main->show();
+    QAction *action = main->findChild<QAction *>(item);
+    QCOMPARE(action->isChecked(), fullDisk);
+    if (fullDisk)
+        disk->fill();
 
-        action->trigger();
-        QVERIFY(action->isChecked());
+    action->trigger();
+    QCOMPARE(action->isChecked(), fullDisk);
+    if (fullDisk)
         QCOMPARE(readFile(folder.filePath(file)), QByteArray(" 1 \r\n"));
-        const QStringList errors = dialogs.texts(Messenger::Kind::Error);
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains(u"The %1 setting could not be saved"_s.arg(setting)) &&
-                     errors.first().contains(file) && errors.first().contains(u"No space left on device"_s),
-                 qPrintable(errors.first()));
-        const qint16 flag =
-            setting == u"Consolidate" ? main->runOptions().consolidateFlag : main->runOptions().absenceFlag;
-        QCOMPARE(flag, qint16(1));
-        main.reset(); // nothing of the unit may stay open on the disk
-    }
+    const QStringList errors = dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(u"The %1 setting could not be saved"_s.arg(setting)) &&
+                 errors.first().contains(file) &&
+                 (!fullDisk || errors.first().contains(u"No space left on device"_s)),
+             qPrintable(errors.first()));
+    const qint16 flag =
+        setting == u"Consolidate" ? main->runOptions().consolidateFlag : main->runOptions().absenceFlag;
+    QCOMPARE(flag, qint16(fullDisk ? 1 : 0));
+    main.reset(); // nothing of the unit may stay open on the disk
 }
 
 void tst_MainWindow::rosterRunFromTheMenu_data()
