@@ -6,6 +6,7 @@
 
 #include "ChildProcess.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,26 @@ inline Outcome runWith(const QStringList &arguments, const QStringList &faults =
     o.out = QString::fromUtf8(p.readAllStandardOutput());
     o.err = QString::fromUtf8(p.readAllStandardError());
     return o;
+}
+
+// A run that ended as it should; what went wrong is told otherwise.
+inline bool run(const QStringList &arguments)
+{
+    const Outcome o = runWith(arguments);
+    if (o.status != 0)
+        qWarning("%s: %s", qPrintable(arguments.join(u' ')), qPrintable(o.err));
+    return o.status == 0;
+}
+
+inline QString memoryOf(const QString &unit)
+{
+    return QDir(unit).filePath(QStringLiteral("Memory.mdb"));
+}
+
+// Hidden files a run leaves beside its target or in the unit folder.
+inline QStringList leftovers(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral(".calendrix-*")}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
 } // namespace calendrix::test
