@@ -111,8 +111,6 @@ private slots:
     void unusableLayout();
 
 private:
-    // A fresh unit folder with the empty datafile's layouts.
-    bool makeSmallUnit(QTemporaryDir &dir) const;
     Unit m_small; // a unit without duties: its datafile prints in no time
     void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before, int reason) const;
     Unit m_company;
@@ -460,14 +458,6 @@ void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const Q
                  qPrintable(name));
 }
 
-bool tst_Print::makeSmallUnit(QTemporaryDir &dir) const
-{
-    const QString unit = dir.filePath(u"unit"_s);
-    if (runCalendrix({u"init"_s, unit}).status != 0)
-        return false;
-    return true;
-}
-
 void tst_Print::unusableLayout_data()
 {
     QTest::addColumn<QString>("layout");
@@ -504,8 +494,8 @@ void tst_Print::unusableLayout()
     QFETCH(QString, says);
     QFETCH(int, line);
     QTemporaryDir dir;
-    QVERIFY(makeSmallUnit(dir));
     const QString unit = dir.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"init"_s, unit}).status, 0);
     const QString path = QDir(unit).filePath(layout);
     if (says == u"does not exist")
         QVERIFY(QFile::remove(path));
