@@ -1,18 +1,11 @@
 #include "FaultRun.h"
 #include "RosterFixture.h"
 
-#include "ChildProcess.h"
-
 #include "SmallDisk.h"
 #include "store/ScratchFile.h"
-#include "store/UnitSettling.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlQuery>
-#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -26,8 +19,6 @@ class tst_RunSafety : public QObject
 
 private slots:
     void initTestCase();
-    void killedRunsLeaveNothingHalfDone_data();
-    void killedRunsLeaveNothingHalfDone();
     void killAtEachStep_data();
     void killAtEachStep();
     void repairSettlesAKilledRunFirst_data();
@@ -46,8 +37,6 @@ private:
 };
 
 namespace {
-
-const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
 
 QString integrity(const Database &db)
 {
@@ -127,66 +116,6 @@ void tst_RunSafety::initTestCase()
     m_datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
     QVERIFY(m_memoryAfter != m_memoryBefore);
     QVERIFY(m_datafile != m_oldFile);
-}
-
-void tst_RunSafety::killedRunsLeaveNothingHalfDone_data()
-{
-    newOrReplacingRows();
-}
-
-void tst_RunSafety::killedRunsLeaveNothingHalfDone()
-{
-    QFETCH(bool, replace);
-    const QString reference = m_tmp.filePath(u"timing"_s);
-    copyUnit(m_start, reference);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
-    const qint64 fullRunUs = clock.nsecsElapsed() / 1000;
-
-    // The kill moments come from a seed that is printed, so that a failure can
-    // be replayed with CALENDRIX_KILL_SEED=N (the moments are fractions of the
-    // measured run time, so a replay elsewhere kills at about the same points).
-    bool seedGiven = false;
-    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
-    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
-    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
-          usedSeed, fullRunUs / 1000);
-    QRandomGenerator killMoments(usedSeed);
-
-    const QString work = m_tmp.filePath(u"work"_s);
-    const QString target = QDir(work).filePath(u"out.cxr"_s);
-    const UnitFolder folder(work);
-    int untouched = 0, finished = 0;
-    for (int i = 0; i < 60; ++i) {
-        const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
-        QProcess p;
-        p.setProcessEnvironment(childEnvironment());
-        p.start(kBinary, arguments);
-        QVERIFY(p.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullRunUs)));
-        p.kill();
-        QVERIFY(p.waitForFinished());
-
-        // What the next start of the program does first.
-        UnitSettling::settle(folder);
-        const QStringList memory = dump(memoryOf(work), FileKind::Working);
-        QCOMPARE(memory.first(), u"ok"_s);
-        const bool unchanged = memory == m_memoryBefore;
-        QVERIFY2(unchanged || memory == m_memoryAfter, "the working database was left half-written");
-        if (unchanged) {
-            if (replace)
-                QCOMPARE(dump(target, FileKind::Roster), m_oldFile);
-            else
-                QVERIFY2(!QFile::exists(target), "a roster whose assignments were never counted");
-        } else {
-            QCOMPARE(dump(target, FileKind::Roster), m_datafile);
-        }
-        unchanged ? ++untouched : ++finished;
-    }
-    // The kills fell both inside runs and after them.
-    QVERIFY(untouched > 0);
-    qInfo("%d runs killed before their end, %d finished", untouched, finished);
 }
 
 void tst_RunSafety::killAtEachStep_data()
