@@ -11,6 +11,7 @@
 #include "main/MainWindow.h"
 #include "roster/FairnessModel.h"
 #include "roster/RosterRun.h"
+#include "session/UnitSession.h"
 #include "store/FolderLock.h"
 
 #include <QAction>
@@ -29,8 +30,8 @@ namespace {
 class Quiet : public Messenger
 {
 public:
-    void inform(Kind, const QString &) override {}
-    bool ask(const QString &) override { return false; }
+    void inform(const Notice &) override {}
+    bool ask(const Notice &) override { return false; }
 };
 
 template<typename F> double bestOf(int times, F &&f)
@@ -58,8 +59,9 @@ int main(int argc, char **argv)
     options.from = QDate(2027, 3, 1);
     const DemoUnit::Summary s = DemoUnit::create(dir, options);
     Quiet quiet;
-    if (RosterRun(UnitFolder(dir), quiet, 1, 0).make(tmp.filePath(u"roster.cxr"_s)) !=
-        RosterRun::Outcome::Finished)
+    if (UnitSession(UnitFolder(dir))
+            .make(quiet, tmp.filePath(u"roster.cxr"_s), RosterRun::Mode::Counted, 1, 0)
+            .outcome != RosterRun::Outcome::Finished)
         return 1;
 
     const UnitFolder folder(dir);

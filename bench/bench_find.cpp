@@ -3,7 +3,7 @@
 //
 // Usage: QT_QPA_PLATFORM=offscreen bench_find
 
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 
 #include "main/FindBar.h"
 

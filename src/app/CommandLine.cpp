@@ -10,15 +10,14 @@
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
-#include "report/ReportLayout.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
+#include "session/PdfPrinting.h"
+#include "session/UnitSession.h"
 #include "store/Database.h"
-#include "store/FolderLock.h"
 #include "store/OptionFile.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
-#include "store/UnitSettling.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -106,6 +105,21 @@ private:
     bool m_shown = false;
 };
 
+// Printing tells which report and how far it has come; it cannot stop.
+class PrintProgress : public OutputProgress
+{
+public:
+    explicit PrintProgress(ProgressLine &line) : m_line(line) {}
+    bool advance(const QString &what, int done, int total) override
+    {
+        m_line.show(u"Printing %1: duty %2 of %3"_s.arg(what).arg(done).arg(total));
+        return true;
+    }
+
+private:
+    ProgressLine &m_line;
+};
+
 } // namespace
 
 int usageError(const QString &message)
@@ -167,8 +181,30 @@ int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data,
     return -1;
 }
 
+int tell(const Notices &notices)
+{
+    for (const Notice &notice : notices) {
+        if (notice.kind == Notice::Kind::Error)
+            return failure(NoticeText::text(notice));
+        err() << NoticeText::title(notice.kind) << (notice.kind == Notice::Kind::Plain ? "" : ": ")
+              << NoticeText::text(notice) << "\n";
+    }
+    err().flush();
+    return -1;
+}
+
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right; the run would only fail on them later.
+QString logLine(const Notice &notice)
+{
+    QString line = NoticeText::text(notice);
+    if (line.endsWith(u'.'))
+        line.chop(1);
+    if (!line.isEmpty())
+        line[0] = line[0].toLower();
+    return line;
+}
+
 int checkUnitFiles(const UnitFolder &folder)
 {
     const std::pair<QString, FileKind> databases[] = {
@@ -188,8 +224,8 @@ int checkUnitFiles(const UnitFolder &folder)
         }
     }
     // Every run would fail on it at its end, after all its work.
-    if (const QString why = folder.historyFault(); !why.isEmpty())
-        problems.append(why);
+    if (const std::optional<Notice> why = folder.historyFault())
+        problems.append(NoticeText::text(*why));
     if (problems.isEmpty())
         return -1;
     return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
@@ -197,34 +233,6 @@ int checkUnitFiles(const UnitFolder &folder)
 }
 
 namespace {
-
-// What a killed run or undo left is settled before the unit's files are
-// checked, as the window does when it starts: until then the working
-// database's journal holds changes that only a writer may roll back, and
-// the checks, which only read, would take the file for read-only.
-int settleKilledWork(const UnitFolder &folder, const QDateTime &now)
-{
-    // The repair sets a damaged working database aside or makes a missing one.
-    UnitSettling::Options options;
-    options.repairAt = now;
-    const UnitSettling::Result settled = UnitSettling::settle(folder, options);
-    for (const QString &text : settled.texts())
-        err() << "INFORMATION: " << text << "\n";
-    if (settled.error && !settled.unusableWorking)
-        return failure(
-            NoticeText::text({Notice::Kind::Error, NoticeCode::SettleFailed, {NoticeText::text(*settled.error)}}));
-    for (const UnitSettling::RecordAside &r : std::as_const(settled.recordsAside))
-        err() << "WARNING: "
-              << u"'%1' names the files of a roster run or undo that did not finish and cannot be "
-                 "settled without the working database; it is kept as '%2'."_s.arg(
-                     QDir::toNativeSeparators(r.record), QDir::toNativeSeparators(r.aside))
-              << "\n";
-    // A record that could not be set aside.
-    if (settled.error)
-        return failure(*settled.error);
-    err().flush();
-    return -1;
-}
 
 int runInit(const QStringList &arguments)
 {
@@ -239,49 +247,21 @@ int runInit(const QStringList &arguments)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
         return usageError(u"init needs exactly one folder: calendrix init DIR [--repair]"_s);
-    try {
-        const UnitFolder folder(parser.positionalArguments().constFirst());
-        if (!parser.isSet(repair)) {
-            if (const QString why = folder.historyFault(); !why.isEmpty())
-                return failure(why + u" Run '%1': it sets it aside and makes the folder anew."_s.arg(
-                                         folder.repairCommand()));
-            const UnitFolder::InitResult result = folder.init();
-            for (const QString &path : result.created)
-                out() << "created " << QDir::toNativeSeparators(path) << "\n";
-            for (const QString &path : result.kept)
-                out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
-            out().flush();
-            return 0;
-        }
-        // Nothing may be moved under a copy of the program that has the unit open.
-        QDir().mkpath(folder.dir());
-        FolderLock lock(folder.dir());
-        if (!lock.tryLock())
-            return failure(lock.error());
-        const QDateTime now = QDateTime::currentDateTime();
-        if (const int status = settleKilledWork(folder, now); status >= 0)
-            return status;
-        const auto layoutCheck = [](const QString &path) -> std::optional<Notice> {
-            try {
-                ReportLayout::load(path);
-            } catch (const ReportError &e) {
-                return e.notice();
-            }
-            return {};
-        };
-        const UnitFolder::RepairResult result = folder.repair(now, layoutCheck);
-        for (const UnitFolder::SetAside &s : result.setAside)
-            out() << "set aside " << QDir::toNativeSeparators(s.path) << " as "
-                  << QFileInfo(s.aside).fileName() << ": " << NoticeText::text(s.why).replace(u'\n', u' ')
-                  << "\n";
-        for (const QString &path : result.created)
-            out() << "created " << QDir::toNativeSeparators(path) << "\n";
-        for (const QString &path : result.kept)
-            out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
-        out().flush();
-    } catch (const StoreError &e) {
-        return failure(e);
-    }
+    UnitSession session{UnitFolder(parser.positionalArguments().constFirst())};
+    const UnitSession::Initialised initialised =
+        session.init(parser.isSet(repair), QDateTime::currentDateTime());
+    if (const int status = tell(initialised.notices); status >= 0)
+        return status;
+    if (initialised.error)
+        return failure(*initialised.error);
+    for (const UnitFolder::SetAside &s : initialised.files.setAside)
+        out() << "set aside " << QDir::toNativeSeparators(s.path) << " as " << QFileInfo(s.aside).fileName()
+              << ": " << NoticeText::text(s.why).replace(u'\n', u' ') << "\n";
+    for (const QString &path : initialised.files.created)
+        out() << "created " << QDir::toNativeSeparators(path) << "\n";
+    for (const QString &path : initialised.files.kept)
+        out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
+    out().flush();
     return 0;
 }
 
@@ -342,22 +322,23 @@ class PrintingMessenger : public Messenger
 public:
     explicit PrintingMessenger(bool replace) : m_replace(replace) {}
 
-    void inform(Kind kind, const QString &text) override
+    void inform(const Notice &notice) override
     {
-        if (kind == Kind::Plain) {
-            out() << text << "\n";
+        if (notice.kind == Kind::Plain) {
+            out() << NoticeText::text(notice) << "\n";
             out().flush();
             return;
         }
-        err() << title(kind) << ": " << QString(text).replace(u'\n', u' ') << "\n";
+        err() << NoticeText::title(notice.kind) << ": " << NoticeText::text(notice).replace(u'\n', u' ')
+              << "\n";
         err().flush();
     }
 
-    bool ask(const QString &question) override
+    bool ask(const Notice &question) override
     {
         if (m_replace)
             return true;
-        err() << "QUESTION: " << question << " No (give --replace to replace it)\n";
+        err() << "QUESTION: " << NoticeText::text(question) << " No (give --replace to replace it)\n";
         err().flush();
         return false;
     }
@@ -386,17 +367,20 @@ int runMake(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
 
-    const UnitFolder folder(dir);
-    FolderLock lock(folder.dir());
-    if (!lock.tryLock())
-        return failure(lock.error());
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    const UnitFolder &folder = session.folder();
     if (const int status = checkUnitFiles(folder); status >= 0)
         return status;
     PrintingMessenger messenger(parser.isSet(replace));
-    RosterRun run(folder, messenger, OptionFile::read(folder.consolidatePath()),
-                  OptionFile::read(folder.absencePath()));
-    switch (run.make(parser.positionalArguments().constFirst(),
-                     parser.isSet(draft) ? RosterRun::Mode::Draft : RosterRun::Mode::Counted)) {
+    // What the session says after the run is for a window: here the question's
+    // line has said No already.
+    switch (session
+                .make(messenger, parser.positionalArguments().constFirst(),
+                      parser.isSet(draft) ? RosterRun::Mode::Draft : RosterRun::Mode::Counted,
+                      OptionFile::read(folder.consolidatePath()), OptionFile::read(folder.absencePath()))
+                .outcome) {
     case RosterRun::Outcome::Finished:
         return 0;
     case RosterRun::Outcome::Stopped:
@@ -445,14 +429,11 @@ int runPrint(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &folder); status >= 0)
         return status;
     const QFileInfo target(parser.value(pdf));
-    // The PDF must never take the place of the datafile or of a layout.
-    const bool isDatafile =
-        target.absoluteFilePath() == QFileInfo(datafile).absoluteFilePath() ||
-        (target.exists() && target.canonicalFilePath() == QFileInfo(datafile).canonicalFilePath());
-    if (isDatafile || UnitFolder(folder).isOwnFile(target.filePath()))
-        return failure(u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
-            QDir::toNativeSeparators(target.filePath())));
-    if (target.exists() && !parser.isSet(replace)) {
+    const PdfPrinting printing{UnitFolder(folder), datafile};
+    const OutputResult checked = printing.check(target.filePath());
+    if (checked.outcome == OutputResult::Outcome::Refused)
+        return failure(NoticeText::text(checked.notices.constFirst()));
+    if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
         err() << "QUESTION: " << QDir::toNativeSeparators(target.filePath())
               << " already exists. Replace? No (give --replace to replace it)\n";
         err().flush();
@@ -468,22 +449,17 @@ int runPrint(const QStringList &arguments)
         const RosterReports reports(engine, folder, datafile);
         progressLine.clear();
         if (!reports.complete()) {
-            err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
+            err() << "ERROR: " << NoticeText::paragraphs(reports.failures()).replace(u'\n', u' ') << "\n";
             err().flush();
         }
         if (reports.reports().isEmpty())
             return 1;
-        try {
-            Report::writePdf(reports.reports(), target.filePath(), pageSize,
-                             [&progressLine](const Report &report, int done, int all) {
-                                 progressLine.show(
-                                     u"Printing %1: duty %2 of %3"_s.arg(report.title()).arg(done).arg(all));
-                             });
-            progressLine.clear();
-        } catch (const ReportError &e) {
-            progressLine.clear();
-            return failure(e);
-        }
+        PrintProgress progress(progressLine);
+        const OutputResult written =
+            printing.write(reports.reports(), target.filePath(), pageSize, &progress);
+        progressLine.clear();
+        if (written.error)
+            return failure(*written.error);
         for (const Report &r : reports.reports())
             out() << "printed " << r.title() << "\n";
         out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";

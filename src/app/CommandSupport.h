@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Notice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,12 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
 // The folder named by --data, or the current folder. -1 means go on,
 // otherwise the exit status after a usage error.
 int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir);
+// What a command wrote, as the line it prints: "wrote ..." where the window
+// says "Wrote ... .".
+QString logLine(const Notice &notice);
+// Prints each notice as "TITLE: sentence" on standard error; the first
+// error ends the command: its exit status, or -1 to go on when there is none.
+int tell(const Notices &notices);
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right. -1 means go on.
 int checkUnitFiles(const UnitFolder &folder);

@@ -3,7 +3,7 @@
 #include "app/CommandSupport.h"
 #include "app/NoticeText.h"
 
-#include "report/RosterExport.h"
+#include "session/ExportJob.h"
 #include "store/Error.h"
 #include "store/UnitFolder.h"
 
@@ -35,6 +35,14 @@ void say(FILE *stream, const QString &line)
 int failureLine(const QString &message)
 {
     return failure(QString(message).replace(u'\n', u' '));
+}
+
+// A refusal or a failure, on one line.
+int failed(const OutputResult &result)
+{
+    if (result.error)
+        return failureLine(NoticeText::text(*result.error));
+    return failureLine(result.notices.isEmpty() ? QString() : NoticeText::text(result.notices.constFirst()));
 }
 
 } // namespace
@@ -80,14 +88,10 @@ int runExport(const QStringList &arguments)
 
     // Whatever the datafile holds, export ends with a message, never by aborting.
     try {
-        const RosterExport roster(datafile);
-        for (const QString &file : roster.plannedFiles(targets))
-            if (unit.isOwnFile(file))
-                return failureLine(u"'%1' is a file of the unit; choose another name for the export."_s.arg(
-                    QDir::toNativeSeparators(file)));
-        roster.checkTargets(targets);
-        const QStringList existing = roster.existingFiles(targets);
-        if (!existing.isEmpty() && !parser.isSet(replace)) {
+        const ExportJob job(unit, datafile);
+        const OutputResult checked = job.check(targets);
+        if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
+            const QStringList &existing = checked.files;
             const QString first = QDir::toNativeSeparators(existing.constFirst());
             say(stderr,
                 u"QUESTION: "_s +
@@ -99,18 +103,22 @@ int runExport(const QStringList &arguments)
                                           : u"No (give --replace to replace them)"_s));
             return 4;
         }
-        if (roster.isDraft())
-            say(stderr, u"INFORMATION: "_s + roster.draftNotice());
-        if (!roster.lastDaysKnown())
-            say(stderr, u"INFORMATION: "_s + roster.lastDaysNotice());
-        for (const QString &line : roster.write(targets))
-            say(stdout, line);
+        if (checked.outcome == OutputResult::Outcome::Refused ||
+            checked.outcome == OutputResult::Outcome::Failed)
+            return failed(checked);
+        for (const Notice &note : job.notes())
+            say(stderr, NoticeText::title(note.kind) + u": "_s + NoticeText::text(note));
+        const OutputResult written = job.write(targets);
+        if (written.outcome != OutputResult::Outcome::Written)
+            return failed(written);
+        for (const Notice &wrote : written.notices)
+            say(stdout, logLine(wrote));
         return 0;
     } catch (const Error &e) {
         return failureLine(NoticeText::text(e));
     } catch (const std::bad_alloc &) {
         return failureLine(
-            u"Exporting '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+            NoticeText::text({Notice::Kind::Error, NoticeCode::ExportNeedsMemory, {datafile}}));
     } catch (const std::exception &e) {
         return failureLine(u"'%1' cannot be exported: %2."_s.arg(QDir::toNativeSeparators(datafile),
                                                                  QString::fromLocal8Bit(e.what())));

@@ -4,13 +4,8 @@
 #include "app/NoticeText.h"
 
 #include "report/FairnessReport.h"
-#include "report/ReportError.h"
-#include "roster/FairnessModel.h"
-#include "store/Database.h"
+#include "session/FairnessTable.h"
 #include "store/Error.h"
-#include "store/RankList.h"
-#include "store/ScratchFile.h"
-#include "store/StoreError.h"
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
@@ -19,7 +14,6 @@
 #include <QSet>
 #include <QTextStream>
 
-#include <cmath>
 #include <exception>
 #include <new>
 
@@ -34,11 +28,6 @@ using CommandLine::failure;
 using CommandLine::out;
 using CommandLine::parse;
 using CommandLine::usageError;
-
-QString number(double v)
-{
-    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
-}
 
 // A name as one run of visible characters, so that each duty keeps its one
 // line and two names never look alike: a tab, a line break or a bell would
@@ -68,74 +57,6 @@ QString shown(const QString &name)
     return text;
 }
 
-QString counters(const QList<FairnessModel::SoldierCounter> &list)
-{
-    QStringList out;
-    for (const auto &s : list)
-        out.append(u"%1 (%2)"_s.arg(s.name).arg(s.counter));
-    return out.join(u"; "_s);
-}
-
-// RFC 4180: fields with a comma, a quote or a line break are quoted, a quote
-// doubled; records end with CR LF.
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
-}
-
-QByteArray csv(const QList<QStringList> &records)
-{
-    QString text;
-    for (const QStringList &record : records) {
-        QStringList fields;
-        for (const QString &f : record)
-            fields.append(csvField(f));
-        text += fields.join(u',') + u"\r\n"_s;
-    }
-    return text.toUtf8();
-}
-
-QByteArray dutiesCsv(const FairnessModel &model)
-{
-    QStringList header{u"Duty"_s, u"Organization"_s, u"Soldiers"_s};
-    for (const QString &c : {u"Normal"_s, u"Holiday"_s})
-        for (const QString &f : {u"minimum"_s, u"median"_s, u"mean"_s, u"maximum"_s, u"spread"_s,
-                                 u"above minimum"_s, u"next in line"_s})
-            header.append(c + u' ' + f);
-    QList<QStringList> records{header};
-    for (const auto &d : model.duties()) {
-        QStringList r{d.name, d.organization, QString::number(d.normal.soldiers)};
-        for (const auto *f : {&d.normal, &d.holiday}) {
-            if (f->soldiers == 0) {
-                r << QString() << QString() << QString() << QString() << QString() << QString() << QString();
-                continue;
-            }
-            r << QString::number(f->minimum) << number(f->median) << QString::number(f->mean, 'f', 2)
-              << QString::number(f->maximum) << QString::number(f->spread()) << counters(f->aboveMinimum)
-              << counters(f->nextInLine);
-        }
-        records.append(r);
-    }
-    return csv(records);
-}
-
-QByteArray soldiersCsv(const FairnessModel &model)
-{
-    QList<QStringList> records{{u"Soldier"_s, u"Rank"_s, u"Section"_s, u"Duties"_s, u"Normal"_s, u"Holiday"_s,
-                                u"Total"_s, u"Assignment dates"_s}};
-    for (const auto &s : model.soldiers()) {
-        QStringList dates;
-        for (const auto &[from, to] : s.dates)
-            dates.append(from.toString(Qt::ISODate) + u'/' + to.toString(Qt::ISODate));
-        records.append({s.name, rankAbbreviation(s.rank), s.section, QString::number(s.duties),
-                        QString::number(s.normal), QString::number(s.holiday), QString::number(s.total()),
-                        dates.join(u"; "_s)});
-    }
-    return csv(records);
-}
-
 // One line per duty, then the unit's two findings.
 void printTable(const FairnessModel &model)
 {
@@ -144,7 +65,9 @@ void printTable(const FairnessModel &model)
     for (const auto &d : model.duties())
         nameWidth = std::max(nameWidth, shown(d.name).size());
     const auto range = [](const FairnessModel::Figures &f) {
-        return f.soldiers == 0 ? u"-"_s : u"%1/%2/%3"_s.arg(f.minimum).arg(number(f.median)).arg(f.maximum);
+        return f.soldiers == 0
+                   ? u"-"_s
+                   : u"%1/%2/%3"_s.arg(f.minimum).arg(FairnessReport::number(f.median)).arg(f.maximum);
     };
     out() << u"Duty"_s.leftJustified(nameWidth) << "  Soldiers  Normal min/med/max  Spread"
           << "  Holiday min/med/max  Spread  Next in line\n";
@@ -178,14 +101,6 @@ void printTable(const FairnessModel &model)
 
 } // namespace
 
-QString soldiersCsvPath(const QString &csvPath)
-{
-    const QFileInfo info(csvPath);
-    const QString stem =
-        info.suffix().compare(u"csv"_s, Qt::CaseInsensitive) == 0 ? info.completeBaseName() : info.fileName();
-    return info.dir().filePath(stem + u"-soldiers.csv"_s);
-}
-
 int run(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -215,49 +130,46 @@ int run(const QStringList &arguments)
     QStringList targets;
     if (parser.isSet(csvOption))
         targets << QFileInfo(parser.value(csvOption)).absoluteFilePath()
-                << QFileInfo(soldiersCsvPath(parser.value(csvOption))).absoluteFilePath();
+                << QFileInfo(FairnessTable::soldiersCsvPath(parser.value(csvOption))).absoluteFilePath();
     if (parser.isSet(pdf))
         targets << QFileInfo(parser.value(pdf)).absoluteFilePath();
     if (targets.size() != QSet<QString>(targets.begin(), targets.end()).size())
         return usageError(u"--csv and --pdf must name different files"_s);
-    for (const QString &t : targets)
-        if (folder.isOwnFile(t))
-            return failure(u"'%1' is one of the unit's own files; choose another name."_s.arg(
-                QDir::toNativeSeparators(t)));
     // Nothing is written unless everything may be.
-    for (const QString &t : targets) {
-        if (QFileInfo::exists(t) && !parser.isSet(replace)) {
-            err() << "QUESTION: " << QDir::toNativeSeparators(t)
-                  << " already exists. Replace? No (give --replace to replace it)\n";
-            err().flush();
-            return 4;
-        }
+    const OutputResult checked = FairnessTable::check(folder, targets);
+    if (checked.outcome == OutputResult::Outcome::Refused)
+        return failure(NoticeText::text(checked.notices.constFirst()));
+    if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
+        err() << "QUESTION: " << QDir::toNativeSeparators(checked.files.constFirst())
+              << " already exists. Replace? No (give --replace to replace it)\n";
+        err().flush();
+        return 4;
     }
 
     try {
-        const auto model = std::make_shared<const FairnessModel>(
-            FairnessModel::read(Database::openReadOnly(folder.personnelPath(), FileKind::Personnel),
-                                Database::openReadOnly(folder.workingPath(), FileKind::Working)));
+        const auto model = FairnessTable::read(folder);
         if (targets.isEmpty()) {
             printTable(*model);
             return 0;
         }
-        if (parser.isSet(csvOption)) {
-            const std::pair<QString, QByteArray> files[] = {{targets[0], dutiesCsv(*model)},
-                                                            {targets[1], soldiersCsv(*model)}};
-            for (const auto &[path, bytes] : files) {
-                ScratchFile file(path);
-                file.write(bytes);
-                file.putInPlace();
+        const FairnessTable table(folder, model, QDir(folder.dir()).dirName());
+        // What was written is told before what stopped the rest.
+        const auto told = [](const OutputResult &result) {
+            for (const QString &path : result.files)
                 out() << "wrote " << QDir::toNativeSeparators(path) << "\n";
-            }
-        }
-        if (parser.isSet(pdf)) {
-            FairnessReport(model, QDir(folder.dir()).dirName(), QDate::currentDate())
-                .writePdf(targets.constLast(), QPageSize(QPageSize::A4));
-            out() << "wrote " << QDir::toNativeSeparators(targets.constLast()) << "\n";
-        }
-        out().flush();
+            out().flush();
+            if (result.error)
+                return failure(NoticeText::text(*result.error).replace(u'\n', u' '));
+            if (result.outcome == OutputResult::Outcome::Refused)
+                return failure(NoticeText::text(result.notices.constFirst()));
+            return -1;
+        };
+        if (parser.isSet(csvOption))
+            if (const int status = told(table.writeCsv(targets[0])); status >= 0)
+                return status;
+        if (parser.isSet(pdf))
+            if (const int status = told(table.writePdf(targets.constLast())); status >= 0)
+                return status;
         return 0;
     } catch (const Error &e) {
         out().flush();

@@ -9,7 +9,4 @@ namespace calendrix::FairnessCommand {
 // target exists without --replace).
 int run(const QStringList &arguments);
 
-// Where --csv OUT.csv puts the soldiers: OUT-soldiers.csv beside it.
-QString soldiersCsvPath(const QString &csvPath);
-
 } // namespace calendrix::FairnessCommand

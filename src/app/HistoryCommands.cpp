@@ -2,11 +2,10 @@
 
 #include "app/CommandSupport.h"
 #include "app/NoticeText.h"
-#include "store/FolderLock.h"
+#include "session/UnitSession.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
-#include "store/UnitSettling.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -15,6 +14,7 @@
 
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,9 +24,9 @@ namespace {
 
 const QString kDataHelp = u"The unit folder (default: the current folder)."_s;
 
-void warnSkipped(const RunHistory::Listing &listing)
+void warnSkipped(const QList<RunHistory::Skipped> &skipped)
 {
-    for (const RunHistory::Skipped &s : listing.skipped)
+    for (const RunHistory::Skipped &s : skipped)
         err() << "WARNING: " << QString(s.why).replace(u'\n', u' ') << " It was skipped.\n";
     err().flush();
 }
@@ -70,65 +70,73 @@ int runUndo(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
 
-    const UnitFolder folder(dir);
-    FolderLock lock(folder.dir());
-    if (!lock.tryLock())
-        return failure(lock.error());
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    const UnitFolder &folder = session.folder();
     if (const int status = checkUnitFiles(folder); status >= 0)
         return status;
-    try {
-        // What a killed run or undo left is settled first: it decides what the last run is.
-        const UnitSettling::Result settled = UnitSettling::settle(folder);
-        for (const QString &text : settled.texts())
-            err() << "INFORMATION: " << text << "\n";
-        err().flush();
-        if (settled.error)
-            throw *settled.error;
-
-        const RunHistory history(folder);
-        const RunHistory::Listing listing = history.list();
-        warnSkipped(listing);
-        if (listing.lastRunUnreadable)
-            return failure(lastRunUnreadable(folder));
-        if (listing.entries.isEmpty())
-            return failure(u"There is no roster run to undo."_s);
-        const RunHistory::Entry &last = listing.entries.constFirst();
-        const RunHistory::Changes changes = history.changesSince(last);
-        if (!changes.none() && !parser.isSet(force))
-            return failure(changes.text() + u" Nothing was undone; give --force to undo that run anyway."_s);
-        QString question = u"Undo %1?"_s.arg(last.description());
-        if (!changes.none())
-            question += u' ' + changes.text() + u" Undoing it anyway loses those changes."_s;
-        if (!parser.isSet(yes)) {
-            if (!::isatty(STDIN_FILENO)) {
-                err() << "QUESTION: " << question << " No (give --yes to undo it)\n";
-                err().flush();
-                return 4;
-            }
-            if (!confirmed(question))
-                return 4;
+    // Settled and skipped files are told before the question, or before
+    // why there is nothing to ask about.
+    bool told = false;
+    const auto tellLast = [&](const UnitSession::LastRun &last) {
+        if (std::exchange(told, true))
+            return;
+        tell(last.settled);
+        warnSkipped(last.skipped);
+    };
+    const auto confirm = [&](const UnitSession::LastRun &last) {
+        tellLast(last);
+        QString question = u"Undo %1?"_s.arg(last.entry->description());
+        if (!last.changesSince.none())
+            question += u' ' + last.changesSince.text() + u" Undoing it anyway loses those changes."_s;
+        if (parser.isSet(yes))
+            return true;
+        if (!::isatty(STDIN_FILENO)) {
+            err() << "QUESTION: " << question << " No (give --yes to undo it)\n";
+            err().flush();
+            return false;
         }
-        const RunHistory::UndoResult result = history.undo(last, parser.isSet(force));
-        if (!result.undone)
-            return failure(result.changes.text() +
-                           u" Nothing was undone; give --force to undo that run anyway."_s);
-        if (!result.note.isEmpty())
-            err() << "INFORMATION: " << result.note << "\n";
-        // The undo stands; what is left over is the clerk's to remove.
-        for (const StoreError &e : result.leftovers)
-            err() << "WARNING: The roster run was undone, but a file could not be removed. "
-                  << NoticeText::text(e) << "\n";
-        err().flush();
-        out() << "Undone: " << last.description() << ".\n";
-        if (!result.changes.none())
-            out() << result.changes.text() << " Those changes are lost.\n";
-        if (!result.datafileNow.isEmpty())
-            out() << "Its datafile is kept as " << QDir::toNativeSeparators(result.datafileNow) << "\n";
-        out().flush();
-        return 0;
-    } catch (const StoreError &e) {
-        return failure(u"The roster run could not be undone; nothing was changed.\n"_s + NoticeText::text(e));
+        return confirmed(question);
+    };
+    const UnitSession::Undone undone = session.undoLastRun(
+        parser.isSet(force) ? UnitSession::Force::Always : UnitSession::Force::No, confirm);
+    tellLast(undone.last);
+    const RunHistory::UndoResult &result = undone.result;
+    using Outcome = UnitSession::Undone::Outcome;
+    switch (undone.outcome) {
+    case Outcome::Failed:
+        return failure(u"The roster run could not be undone; nothing was changed.\n"_s +
+                       NoticeText::text(*undone.error));
+    case Outcome::LastRunUnreadable:
+        return failure(lastRunUnreadable(folder));
+    case Outcome::NoRun:
+        return failure(u"There is no roster run to undo."_s);
+    case Outcome::NotConfirmed:
+        return 4;
+    case Outcome::ChangedSince:
+        return failure(undone.last.changesSince.text() +
+                       u" Nothing was undone; give --force to undo that run anyway."_s);
+    case Outcome::ChangedMeanwhile:
+        return failure(result.changes.text() +
+                       u" Nothing was undone; give --force to undo that run anyway."_s);
+    case Outcome::Undone:
+        break;
     }
+    if (!result.note.isEmpty())
+        err() << "INFORMATION: " << result.note << "\n";
+    // The undo stands; what is left over is the clerk's to remove.
+    for (const StoreError &e : result.leftovers)
+        err() << "WARNING: The roster run was undone, but a file could not be removed. "
+              << NoticeText::text(e) << "\n";
+    err().flush();
+    out() << "Undone: " << undone.last.entry->description() << ".\n";
+    if (!result.changes.none())
+        out() << result.changes.text() << " Those changes are lost.\n";
+    if (!result.datafileNow.isEmpty())
+        out() << "Its datafile is kept as " << QDir::toNativeSeparators(result.datafileNow) << "\n";
+    out().flush();
+    return 0;
 }
 
 int runHistory(const QStringList &arguments)
@@ -148,35 +156,26 @@ int runHistory(const QStringList &arguments)
         return status;
     if (!QFileInfo(dir).isDir())
         return failure(u"The unit folder '%1' does not exist."_s.arg(QDir::toNativeSeparators(dir)));
-    try {
-        const UnitFolder folder(dir);
-        // A run or undo that a kill left unfinished is settled first, unless
-        // the unit is open in the window, which settled it when it started.
-        FolderLock lock(folder.dir());
-        if (lock.tryLock()) {
-            const UnitSettling::Result settled = UnitSettling::settle(folder);
-            for (const QString &text : settled.texts())
-                err() << "INFORMATION: " << text << "\n";
-            if (settled.error)
-                throw *settled.error;
-        }
-        const RunHistory::Listing listing = RunHistory(folder).list();
-        warnSkipped(listing);
-        if (listing.lastRunUnreadable) {
-            err() << "WARNING: " << lastRunUnreadable(folder) << "\n";
-            err().flush();
-        } else if (listing.entries.isEmpty()) {
-            out() << "No roster runs are kept.\n";
-        }
-        for (const RunHistory::Entry &e : listing.entries)
-            out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  " << e.duties
-                  << (e.duties == 1 ? " duty" : " duties") << "  " << e.periods
-                  << (e.periods == 1 ? " period filled" : " periods filled") << "\n";
-        out().flush();
-        return 0;
-    } catch (const StoreError &e) {
-        return failure(e);
+    UnitSession session{UnitFolder(dir)};
+    const UnitFolder &folder = session.folder();
+    const UnitSession::History history = session.history();
+    tell(history.settled);
+    if (history.error)
+        return failure(*history.error);
+    const RunHistory::Listing &listing = history.listing;
+    warnSkipped(listing.skipped);
+    if (listing.lastRunUnreadable) {
+        err() << "WARNING: " << lastRunUnreadable(folder) << "\n";
+        err().flush();
+    } else if (listing.entries.isEmpty()) {
+        out() << "No roster runs are kept.\n";
     }
+    for (const RunHistory::Entry &e : listing.entries)
+        out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  " << e.duties
+              << (e.duties == 1 ? " duty" : " duties") << "  " << e.periods
+              << (e.periods == 1 ? " period filled" : " periods filled") << "\n";
+    out().flush();
+    return 0;
 }
 
 } // namespace calendrix::CommandLine

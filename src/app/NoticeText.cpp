@@ -13,17 +13,50 @@ namespace {
 
 // The one place a sentence is chosen by how many things it tells of; a
 // translation will give each language its own plural forms here.
-[[maybe_unused]] QString plural(int count, const QString &one, const QString &many)
+QString plural(int count, const QString &one, const QString &many)
 {
     return count == 1 ? one : many;
 }
 
-// The sentence of a code, with placeholders %1, %2... in the order of the
-// notice's values and %n for its count.
-QString sentence(NoticeCode code, int count)
+// An export's calendars are all.ics and one per soldier: one sentence for
+// each way the calendars, the soldiers and the cancelled assignments count.
+QString wroteCalendars(const Notice &notice)
 {
-    Q_UNUSED(count);
-    switch (code) {
+    const int soldiers = notice.values.value(1).toInt();
+    const int cancelled = notice.values.value(2).toInt();
+    if (cancelled == 0)
+        return plural(notice.count, u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."_s,
+                      plural(soldiers,
+                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier."_s,
+                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers."_s));
+    return plural(
+        cancelled,
+        plural(
+            notice.count,
+            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignment that "
+            "the roster no longer has as cancelled."_s,
+            plural(soldiers,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment "
+                   "that the roster no longer has as cancelled."_s,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment "
+                   "that the roster no longer has as cancelled."_s)),
+        plural(
+            notice.count,
+            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignments that "
+            "the roster no longer has as cancelled."_s,
+            plural(soldiers,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments "
+                   "that the roster no longer has as cancelled."_s,
+                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 "
+                   "assignments that the roster no longer has as cancelled."_s)));
+}
+
+// The sentence of a notice, with placeholders %1, %2... in the order of its
+// values and %n for its count.
+QString sentence(const Notice &notice)
+{
+    const int count = notice.count;
+    switch (notice.code) {
     case NoticeCode::SettleFailed:
         return u"An earlier roster run or undo that did not finish could not be settled; nothing was changed.\n%1"_s;
     case NoticeCode::ReadyText:
@@ -197,19 +230,117 @@ QString sentence(NoticeCode code, int count)
         return u"'%1' cannot be read as an option file: %2"_s;
     case NoticeCode::OptionFileNoNumber:
         return u"'%1' holds no number that a switch can have"_s;
+    case NoticeCode::HistoryNotAFolder:
+        return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s;
 
-    case NoticeCode::DutyBeyondColumns:
-        return u"%1 is greater than the 36 columns"_s;
-    case NoticeCode::NoQualifiedSoldier:
+    case NoticeCode::NeitherReportPrinted:
+        return u"Neither the remarks nor the roster of '%2' could be printed.\n%1"_s;
+    case NoticeCode::RemarksNotPrinted:
+        return u"The remarks of '%2' could not be printed.\n%1"_s;
+    case NoticeCode::RosterNotPrinted:
+        return u"The roster of '%2' could not be printed.\n%1"_s;
+    case NoticeCode::LayoutNeedsMemory:
+        return u"The layout '%1' needs more memory than there is."_s;
+    case NoticeCode::LayoutUnusable:
+        return u"The layout '%2' cannot be used: %1."_s;
+
+    case NoticeCode::CannotMakeFileBeside:
+        return u"Cannot make a file beside '%1': %2"_s;
+    case NoticeCode::NoFileBeside:
+        return u"Cannot make a file beside '%1'."_s;
+    case NoticeCode::CannotWriteFile:
+        return u"Cannot write '%1': %2"_s;
+    case NoticeCode::CannotWriteFileToDisk:
+        return u"Cannot write '%1' to the disk: %2"_s;
+    case NoticeCode::FileExists:
+        return u"'%1' already exists."_s;
+    case NoticeCode::PdfCannotWrite:
+        return u"The file '%1' cannot be written: %2."_s;
+    case NoticeCode::PdfCannotStart:
+        return u"The file '%1' cannot be written: the PDF cannot be started."_s;
+    case NoticeCode::PdfCannotFinish:
+        return u"The file '%1' cannot be written: the PDF cannot be finished."_s;
+
+    case NoticeCode::OutputIsUnitFile:
+        return u"'%1' is one of the unit's own files; choose another name."_s;
+    case NoticeCode::PdfIsDatafileOrUnitFile:
+        return u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s;
+    case NoticeCode::ExportIsUnitFile:
+        return u"'%1' is a file of the unit; choose another name for the export."_s;
+    case NoticeCode::ExportDraft:
+        return u"The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
+               "sheets say \"%2\"; the CSV has no place for it."_s;
+    case NoticeCode::ExportLastDaysUnknown:
+        return u"The roster datafile '%1' does not say on which day its periods end (it was made by an "
+               "earlier version); each assignment is exported as one day."_s;
+    case NoticeCode::ExportStopped:
+        return u"The export was stopped; nothing was written."_s;
+    case NoticeCode::ExportNeedsMemory:
+        return u"Exporting '%1' needs more memory than there is."_s;
+    case NoticeCode::ExportWroteCalendars:
+        return wroteCalendars(notice);
+    case NoticeCode::ExportWroteSpreadsheet:
+        return plural(count, u"Wrote %1: Summary and %n duty sheet."_s,
+                      u"Wrote %1: Summary and %n duty sheets."_s);
+    case NoticeCode::ExportWroteCsv:
+        return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
+    case NoticeCode::RunCommitReported:
+        return u"%1"_s;
+    case NoticeCode::RunNoTarget:
+        return u"No name was given for the roster datafile."_s;
+    case NoticeCode::RunOwnFile:
+        return u"'%1' is one of the unit's own files; choose another name for the roster."_s;
+    case NoticeCode::RunReplaceQuestion:
+        return u"File already exists.  Do you want to replace %1?"_s;
+    case NoticeCode::RunReplaceDeclined:
+        return u"Sorry you have encountered error number %1"_s;
+    case NoticeCode::RunSettleFailed:
+        return u"An earlier roster run that did not finish could not be settled.\n%1"_s;
+    case NoticeCode::RunFailed:
+        return u"The roster could not be made; nothing was changed.\n%1"_s;
+    case NoticeCode::RunNoCandidate:
         return u"No qualified soldier is available for %1 on %2"_s;
-    case NoticeCode::CannotAddPoints:
+    case NoticeCode::RunNoCounterRow:
         return u"SoldierName='%1' could not add points for %2"_s;
-    case NoticeCode::SoldierNotInDatafile:
-        return u"Could not locate %1 in output datafile"_s;
-    case NoticeCode::TooManyHolidays:
+    case NoticeCode::RunColumnLimit:
+        return u"%1 is greater than the 36 columns"_s;
+    case NoticeCode::RunHolidayLimit:
         return u"Number of Holidays exceeds 99 maximum"_s;
+    case NoticeCode::RunNotInDatafile:
+        return u"Could not locate %1 in output datafile"_s;
     case NoticeCode::RunFinished:
         return u"Finished"_s;
+    case NoticeCode::RecordKeptAside:
+        return u"'%1' names the files of a roster run or undo that did not finish and cannot be settled "
+               "without the working database; it is kept as '%2'."_s;
+    case NoticeCode::InitNeedsRepair:
+        return u"%1 Run '%2': it sets it aside and makes the folder anew."_s;
+    case NoticeCode::RunRecordNotAFile:
+        return u"'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'."_s;
+    case NoticeCode::UndoRecordNotAFile:
+        return u"'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'."_s;
+    case NoticeCode::RunRecordUnreadable:
+        return u"A record of an unfinished roster run, '%1', could not be read and was removed."_s;
+    case NoticeCode::UndoRecordUnreadable:
+        return u"A record of an unfinished undo, '%1', could not be read and was removed."_s;
+    case NoticeCode::RunFileRestored:
+        return u"The roster run that was replacing '%1' did not finish; the file is as it was before that "
+               "run, and so are the counters."_s;
+    case NoticeCode::RunFileKeptAside:
+        return u"The roster run that was replacing '%1' did not finish; the counters are as they were "
+               "before that run. The file it replaced is kept as '%2'."_s;
+    case NoticeCode::RunFileRemoved:
+        return u"The roster run that was making '%1' did not finish; the file was removed and the counters "
+               "are as they were before that run."_s;
+    case NoticeCode::UndoCompleted:
+        return u"An undo that did not finish has been completed: the counters are as they were before the "
+               "roster run it took back."_s;
+    case NoticeCode::UndoCompletedWithLeftovers:
+        return u"An undo that did not finish has been completed: the counters are as they were before the "
+               "roster run it took back.\n%1"_s;
+    case NoticeCode::UndoAbandoned:
+        return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
+               "were before it."_s;
     }
     return {};
 }
@@ -257,19 +388,36 @@ QString fill(const Notice &notice, QString pattern);
 
 QString NoticeText::text(const Notice &notice)
 {
+    if (!notice.causes.empty()) {
+        QStringList causes;
+        for (const Notice &cause : notice.causes)
+            causes.append(text(cause));
+        Notice told = notice;
+        told.causes.clear();
+        told.values.prepend(causes.join(u'\n'));
+        return text(told);
+    }
     if (isDatabaseFailure(notice.code)) {
         Notice told = notice;
         if (told.values.isEmpty())
             told.values.append(QString());
         told.values[0] = databaseReason(notice.number, notice.values.value(0));
-        return fill(told, sentence(notice.code, notice.count));
+        return fill(told, sentence(told));
     }
-    return fill(notice, sentence(notice.code, notice.count));
+    return fill(notice, sentence(notice));
 }
 
 QString NoticeText::text(const Error &error)
 {
     return text(error.notice());
+}
+
+QString NoticeText::paragraphs(const Notices &notices)
+{
+    QStringList texts;
+    for (const Notice &notice : notices)
+        texts.append(text(notice));
+    return texts.join(u"\n\n"_s);
 }
 
 namespace {

@@ -18,6 +18,8 @@ public:
     // The sentence, with its values filled in and file names shown natively.
     static QString text(const Notice &notice);
     static QString text(const Error &error);
+    // Several notices, each its own paragraph.
+    static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",
     // "WARNING" or "ERROR".
     static QString title(Notice::Kind kind);

@@ -15,9 +15,9 @@
 #include "dialogs/DialogSet.h"
 #include "main/ErrorDisplay.h"
 #include "main/MainWindow.h"
+#include "session/UnitSession.h"
 #include "store/Error.h"
 #include "store/FolderLock.h"
-#include "store/UnitFolder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -111,12 +111,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
     QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));
 
-    auto lock = std::make_unique<calendrix::FolderLock>(dir);
-    if (!lock->tryLock()) {
-        calendrix::ErrorDisplay::show(nullptr, calendrix::Error(lock->error()));
+    calendrix::UnitSession session{calendrix::UnitFolder(dir)};
+    if (!session.lock()) {
+        calendrix::ErrorDisplay::show(nullptr, calendrix::Error(session.lockRefused()));
         return 1;
     }
-    calendrix::MainWindow window(calendrix::UnitFolder(dir), std::move(lock));
+    calendrix::MainWindow window(session.folder(), session.takeLock());
     window.setDialogHost(new calendrix::DialogSet(&window));
     window.show();
     // Queued, so that the preview opens over the window, not before it.

@@ -7,6 +7,7 @@
 #include "main/UserDialogs.h"
 #include "report/FairnessReport.h"
 #include "report/ReportError.h"
+#include "session/FairnessTable.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -35,7 +36,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -53,11 +53,6 @@ constexpr int kPixelsPerDuty = 36;
 // The longest duty label under the chart, in pixels.
 constexpr int kLabelWidth = 105;
 
-QString number(double v)
-{
-    return std::fmod(v, 1.0) == 0 ? QString::number(qint64(v)) : QString::number(v, 'f', 1);
-}
-
 QString listOf(const QList<FairnessModel::SoldierCounter> &list)
 {
     QStringList out;
@@ -70,7 +65,7 @@ QString figuresText(const QString &kind, const FairnessModel::Figures &f)
 {
     QString text = u"<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>"_s.arg(kind)
                        .arg(f.minimum)
-                       .arg(number(f.median))
+                       .arg(FairnessReport::number(f.median))
                        .arg(QString::number(f.mean, 'f', 2))
                        .arg(f.maximum)
                        .arg(f.spread());
@@ -453,22 +448,13 @@ void FairnessWindow::savePdf()
 
 void FairnessWindow::writePdf(const QString &path, bool askToReplace, QWidget *parent)
 {
-    // The file dialog leaves both questions to us: a file of the unit is
-    // never replaced, any other only when the clerk says so.
-    if (m_databases.folder().isOwnFile(path)) {
-        ErrorDisplay::show(parent, u"'%1' is one of the unit's own files; choose another name."_s.arg(
-                                       QDir::toNativeSeparators(path)));
+    // The file dialog leaves both questions to us.
+    const UnitFolder unit = m_databases.folder();
+    if (!PrintDestination::mayWritePdf(parent, FairnessTable::check(unit, {path}), askToReplace))
         return;
-    }
-    if (askToReplace && QFileInfo::exists(path) &&
-        !UserDialogs::instance().ask(parent,
-                                     u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(path))))
-        return;
-    try {
-        FairnessReport(m_model, m_unitName, QDate::currentDate()).writePdf(path, QPageSize(QPageSize::A4));
-    } catch (const Error &e) {
-        ErrorDisplay::show(parent, e);
-    }
+    const OutputResult written = FairnessTable(unit, m_model, m_unitName).writePdf(path);
+    if (written.error)
+        ErrorDisplay::show(parent, *written.error);
 }
 
 } // namespace calendrix

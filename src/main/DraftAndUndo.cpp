@@ -11,13 +11,14 @@
 #include "roster/RosterRun.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
-#include "store/UnitSettling.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QWidget>
+
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,19 +34,24 @@ QString chosenDatafile(const QString &path, const QString &pattern)
     return QFileInfo(QFileInfo(path).suffix().isEmpty() ? path + u".cxr"_s : path).absoluteFilePath();
 }
 
-// No to the replace question: the old file stays, as with Make New Datafile.
-void sayDeclined(QWidget *window)
-{
-    ErrorDisplay::show(
-        window, u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
-}
-
 } // namespace
 
-DraftAndUndo::DraftAndUndo(QWidget *window, const UnitFolder &folder, const RunOptions &options,
+DraftAndUndo::DraftAndUndo(QWidget *window, const UnitSession &session, const RunOptions &options,
                            ReportEngine &engine)
-    : m_window(window), m_folder(folder), m_options(options), m_engine(engine)
+    : m_window(window), m_session(session), m_folder(session.folder()), m_options(options), m_engine(engine)
 {}
+
+UnitSession::Made DraftAndUndo::make(const QString &path, RosterRun::Mode mode)
+{
+    UnitSession::Made made;
+    {
+        RunMessenger messenger(m_window);
+        made = m_session.make(messenger, path, mode, m_options.consolidateFlag, m_options.absenceFlag);
+    }
+    for (const Notice &notice : made.notices)
+        UserDialogs::instance().inform(m_window, notice.kind, NoticeText::text(notice));
+    return made;
+}
 
 QString DraftAndUndo::countedName(const QString &draftPath)
 {
@@ -64,17 +70,8 @@ bool DraftAndUndo::makeDraft()
         UserDialogs::instance().saveFileName(m_window, datafileFilter(), u"roster-draft.cxr"_s), u"*.cxr"_s);
     if (path.isEmpty())
         return false;
-    RosterRun::Outcome outcome;
-    {
-        RunMessenger messenger(m_window);
-        RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
-        outcome = run.make(path, RosterRun::Mode::Draft);
-    }
-    if (outcome == RosterRun::Outcome::Declined) {
-        sayDeclined(m_window);
-        return false;
-    }
-    if (outcome == RosterRun::Outcome::Failed)
+    const RosterRun::Outcome outcome = make(path, RosterRun::Mode::Draft).outcome;
+    if (outcome == RosterRun::Outcome::Declined || outcome == RosterRun::Outcome::Failed)
         return false;
     // The run hid the main window; the clerk reads the draft beside the lists.
     m_window->show();
@@ -83,7 +80,7 @@ bool DraftAndUndo::makeDraft()
     const RosterReports reports(m_engine, m_folder.dir(), path);
     QApplication::restoreOverrideCursor();
     if (!reports.complete())
-        ErrorDisplay::show(m_window, reports.failureText());
+        ErrorDisplay::show(m_window, NoticeText::paragraphs(reports.failures()));
     // The roster is the second report; without its layout the draft still
     // shows what can be shown.
     if (reports.reports().isEmpty())
@@ -111,17 +108,8 @@ bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
         ErrorDisplay::show(m_window, e);
         return false;
     }
-    RosterRun::Outcome outcome;
-    {
-        RunMessenger messenger(m_window);
-        RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
-        outcome = run.make(path);
-    }
-    if (outcome == RosterRun::Outcome::Declined) {
-        sayDeclined(m_window);
-        return false;
-    }
-    if (outcome == RosterRun::Outcome::Failed)
+    const RosterRun::Outcome outcome = make(path, RosterRun::Mode::Counted).outcome;
+    if (outcome == RosterRun::Outcome::Declined || outcome == RosterRun::Outcome::Failed)
         return false;
     try {
         if (const int differing = RosterData::read(path).differingCells(draft); differing > 0)
@@ -140,74 +128,88 @@ bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
 bool DraftAndUndo::undoLastRun()
 {
     UserDialogs &dialogs = UserDialogs::instance();
-    try {
-        // A killed run or undo is settled first: it decides what the last run is.
-        const UnitSettling::Result settled = UnitSettling::settle(m_folder);
-        for (const QString &text : settled.texts())
-            dialogs.inform(m_window, Messenger::Kind::Information, text);
-        if (settled.error)
-            throw *settled.error;
-
-        const RunHistory history(m_folder);
-        const RunHistory::Listing listing = history.list();
-        if (!listing.skipped.isEmpty()) {
+    // The settled units and the skipped files are told before the question,
+    // or before why there is nothing to ask about.
+    bool told = false;
+    const auto tell = [&](const UnitSession::LastRun &last) {
+        if (std::exchange(told, true))
+            return;
+        for (const Notice &notice : last.settled)
+            dialogs.inform(m_window, notice.kind, NoticeText::text(notice));
+        if (!last.skipped.isEmpty()) {
             QStringList why;
-            for (const RunHistory::Skipped &s : listing.skipped)
+            for (const RunHistory::Skipped &s : last.skipped)
                 why.append(s.why);
             dialogs.inform(m_window, Messenger::Kind::Information,
                            why.join(u'\n') + u"\nThese files were skipped."_s);
         }
-        if (listing.lastRunUnreadable) {
-            ErrorDisplay::show(
-                m_window,
-                u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
-                "missing or cannot be read. No earlier run is undone before it."_s.arg(
-                    QDir::toNativeSeparators(m_folder.historyPath())));
-            return false;
-        }
-        if (listing.entries.isEmpty()) {
-            dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
-            return false;
-        }
-        const RunHistory::Entry &last = listing.entries.constFirst();
-        const RunHistory::Changes changes = history.changesSince(last);
-        QString question =
-            u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they were "
-            "before it, and its datafile is moved into the unit's history folder."_s.arg(last.description());
-        if (!changes.none())
-            question += u"\n\n"_s + changes.text() + u" Undoing it anyway loses those changes."_s;
-        if (!dialogs.ask(m_window, question))
-            return false;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        RunHistory::UndoResult result;
-        try {
-            result = history.undo(last, !changes.none());
-        } catch (...) {
-            QApplication::restoreOverrideCursor();
-            throw;
-        }
-        QApplication::restoreOverrideCursor();
-        if (!result.undone) {
-            // Changed between the question and the undo.
-            dialogs.inform(m_window, Messenger::Kind::Information,
-                           result.changes.text() + u" Nothing was undone."_s);
-            return false;
-        }
-        QString done = u"Undone: %1."_s.arg(last.description());
-        if (!result.changes.none())
-            done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
-        if (!result.datafileNow.isEmpty())
-            done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
-        if (!result.note.isEmpty())
-            done += u'\n' + result.note;
-        for (const StoreError &e : result.leftovers)
-            done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
-        dialogs.inform(m_window, Messenger::Kind::Information, done);
-        return true;
-    } catch (const StoreError &e) {
-        ErrorDisplay::show(m_window, e, u"The roster run could not be undone; nothing was changed."_s);
-        return false;
+    };
+    UnitSession::Undone undone;
+    {
+        // The busy pointer from Yes to the end of the undo, however it ends.
+        struct Busy {
+            bool on = false;
+            ~Busy()
+            {
+                if (on)
+                    QApplication::restoreOverrideCursor();
+            }
+        } busy;
+        const auto confirm = [&](const UnitSession::LastRun &last) {
+            tell(last);
+            QString question =
+                u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
+                "were before it, and its datafile is moved into the unit's history folder."_s.arg(
+                    last.entry->description());
+            if (!last.changesSince.none())
+                question +=
+                    u"\n\n"_s + last.changesSince.text() + u" Undoing it anyway loses those changes."_s;
+            if (!dialogs.ask(m_window, question))
+                return false;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            busy.on = true;
+            return true;
+        };
+        undone = m_session.undoLastRun(UnitSession::Force::WhenAsked, confirm);
     }
+    tell(undone.last);
+    const RunHistory::UndoResult &result = undone.result;
+    using Outcome = UnitSession::Undone::Outcome;
+    switch (undone.outcome) {
+    case Outcome::Failed:
+        ErrorDisplay::show(m_window, *undone.error,
+                           u"The roster run could not be undone; nothing was changed."_s);
+        return false;
+    case Outcome::LastRunUnreadable:
+        dialogs.inform(m_window, Messenger::Kind::Error,
+                       u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
+                       "missing or cannot be read. No earlier run is undone before it."_s.arg(
+                           QDir::toNativeSeparators(m_folder.historyPath())));
+        return false;
+    case Outcome::NoRun:
+        dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
+        return false;
+    case Outcome::NotConfirmed:
+    case Outcome::ChangedSince: // the question told of the changes; never refused here
+        return false;
+    case Outcome::ChangedMeanwhile:
+        dialogs.inform(m_window, Messenger::Kind::Information,
+                       result.changes.text() + u" Nothing was undone."_s);
+        return false;
+    case Outcome::Undone:
+        break;
+    }
+    QString done = u"Undone: %1."_s.arg(undone.last.entry->description());
+    if (!result.changes.none())
+        done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
+    if (!result.datafileNow.isEmpty())
+        done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
+    if (!result.note.isEmpty())
+        done += u'\n' + result.note;
+    for (const StoreError &e : result.leftovers)
+        done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
+    dialogs.inform(m_window, Messenger::Kind::Information, done);
+    return true;
 }
 
 } // namespace calendrix

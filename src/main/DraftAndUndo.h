@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main/RunOptions.h"
-#include "store/UnitFolder.h"
+#include "session/UnitSession.h"
 
 #include <QString>
 
@@ -11,13 +11,19 @@ namespace calendrix {
 
 class ReportEngine;
 
-// File > Make Draft and Tools > Undo Last Roster Run: the work behind the
-// two menu items, with their questions and messages. The main window only
-// refreshes its lists when the working database has changed.
+// The window's face of the session's make and undo: File > Make New
+// Datafile, Make Draft and Tools > Undo Last Roster Run, with their questions
+// and messages as boxes. The main window only refreshes its lists when the
+// working database has changed.
 class DraftAndUndo
 {
 public:
-    DraftAndUndo(QWidget *window, const UnitFolder &folder, const RunOptions &options, ReportEngine &engine);
+    DraftAndUndo(QWidget *window, const UnitSession &session, const RunOptions &options,
+                 ReportEngine &engine);
+
+    // Makes a roster into path, the run's messages shown as it goes and what
+    // the session says after it.
+    UnitSession::Made make(const QString &path, RosterRun::Mode mode);
 
     // Asks for a file, makes a draft into it and shows its roster in the
     // print preview; "Make It Count" there asks for a file and makes the
@@ -37,6 +43,7 @@ private:
     bool makeItCount(const QString &draftPath, const QString &path);
 
     QWidget *m_window;
+    const UnitSession &m_session;
     UnitFolder m_folder;
     RunOptions m_options;
     ReportEngine &m_engine;

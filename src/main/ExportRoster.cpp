@@ -1,9 +1,10 @@
 #include "main/ExportRoster.h"
 
+#include "app/NoticeText.h"
+#include "main/DialogProgress.h"
 #include "main/ErrorDisplay.h"
 #include "main/UserDialogs.h"
-#include "report/ReportError.h"
-#include "report/RosterExport.h"
+#include "session/ExportJob.h"
 #include "store/UnitFolder.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QProgressDialog>
 
 #include <memory>
-#include <new>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,6 +21,16 @@ namespace calendrix {
 namespace {
 
 const QString kTitle = u"Export Roster"_s;
+const QString kCannotExport = u"The roster cannot be exported."_s;
+
+void showFailure(QWidget *parent, const OutputResult &result)
+{
+    if (result.error)
+        ErrorDisplay::show(parent, *result.error, kCannotExport);
+    else
+        for (const Notice &notice : result.notices)
+            UserDialogs::instance().inform(parent, Messenger::Kind::Error, NoticeText::text(notice));
+}
 
 // The target of the chosen format, with its suffix; empty when cancelled.
 QString chooseTarget(QWidget *parent, ExportRoster::Format format, const QFileInfo &datafile)
@@ -57,14 +67,14 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         return;
     const QFileInfo datafile(path);
 
-    std::unique_ptr<RosterExport> roster;
+    std::unique_ptr<ExportJob> job;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        roster = std::make_unique<RosterExport>(datafile.absoluteFilePath());
+        job = std::make_unique<ExportJob>(UnitFolder(unitFolder), datafile.absoluteFilePath());
         QApplication::restoreOverrideCursor();
     } catch (const Error &e) {
         QApplication::restoreOverrideCursor();
-        ErrorDisplay::show(parent, e, u"The roster cannot be exported."_s);
+        ErrorDisplay::show(parent, e, kCannotExport);
         return;
     }
 
@@ -82,22 +92,13 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
      : format == Format::Spreadsheet ? targets.spreadsheet
                                      : targets.csv) = target;
 
-    const UnitFolder unit(unitFolder);
-    for (const QString &file : roster->plannedFiles(targets)) {
-        if (unit.isOwnFile(file)) {
-            ErrorDisplay::show(parent,
-                               u"'%1' is a file of the unit; choose another name for the export."_s.arg(
-                                   QDir::toNativeSeparators(file)));
-            return;
-        }
-    }
-    try {
-        roster->checkTargets(targets);
-    } catch (const Error &e) {
-        ErrorDisplay::show(parent, e, u"The roster cannot be exported."_s);
+    const OutputResult checked = job->check(targets);
+    if (checked.outcome == OutputResult::Outcome::Refused ||
+        checked.outcome == OutputResult::Outcome::Failed) {
+        showFailure(parent, checked);
         return;
     }
-    const QStringList existing = roster->existingFiles(targets);
+    const QStringList &existing = checked.files;
     if (existing.size() == 1 &&
         !dialogs.ask(parent, u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(existing[0]))))
         return;
@@ -105,10 +106,8 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         !dialogs.ask(parent, u"%1 of the calendars already exist in %2. Replace them?"_s.arg(existing.size())
                                  .arg(QDir::toNativeSeparators(target))))
         return;
-    if (roster->isDraft())
-        dialogs.inform(parent, Messenger::Kind::Information, roster->draftNotice());
-    if (!roster->lastDaysKnown())
-        dialogs.inform(parent, Messenger::Kind::Information, roster->lastDaysNotice());
+    for (const Notice &note : job->notes())
+        dialogs.inform(parent, Messenger::Kind::Information, NoticeText::text(note));
 
     // A brigade's calendars are thousands of files: the clerk sees how far
     // the export is and may stop it before anything is put in place.
@@ -117,33 +116,19 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
     progress.setWindowTitle(kTitle);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(700);
-    QStringList written;
-    try {
-        written = roster->write(targets, [&progress](int done, int total) {
-            progress.setMaximum(total);
-            progress.setValue(done);
-            return !progress.wasCanceled();
-        });
-    } catch (const ExportStopped &) {
-        progress.reset();
-        dialogs.inform(parent, Messenger::Kind::Information,
-                       u"The export was stopped; nothing was written."_s);
-        return;
-    } catch (const Error &e) {
-        progress.reset();
-        ErrorDisplay::show(parent, e, u"The roster cannot be exported."_s);
-        return;
-    } catch (const std::bad_alloc &) {
-        progress.reset();
-        ErrorDisplay::show(parent,
-                           u"Exporting %1 needs more memory than there is."_s.arg(datafile.fileName()));
-        return;
-    }
+    DialogProgress shown(progress);
+    const OutputResult written = job->write(targets, &shown);
     progress.reset();
-    // "wrote ..." lines as the command line prints them, as sentences.
-    for (QString &line : written)
-        line = u"W"_s + line.mid(1) + u'.';
-    dialogs.inform(parent, Messenger::Kind::Information, written.join(u'\n'));
+    if (written.outcome == OutputResult::Outcome::Written) {
+        QStringList lines;
+        for (const Notice &wrote : written.notices)
+            lines.append(NoticeText::text(wrote));
+        dialogs.inform(parent, Messenger::Kind::Information, lines.join(u'\n'));
+    } else if (written.outcome == OutputResult::Outcome::Stopped) {
+        dialogs.inform(parent, Messenger::Kind::Information, NoticeText::text(written.notices.constFirst()));
+    } else {
+        showFailure(parent, written);
+    }
 }
 
 } // namespace calendrix

@@ -13,17 +13,16 @@
 #include "main/MonthView.h"
 #include "main/PeriodEntry.h"
 #include "main/RecordSetModel.h"
-#include "main/RunMessenger.h"
 #include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
+#include "session/UnitSession.h"
 #include "store/Fields.h"
 #include "store/FolderLock.h"
 #include "store/OptionFile.h"
 #include "store/RankList.h"
 #include "store/RecordSources.h"
-#include "store/UnitSettling.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -68,8 +67,8 @@ QList<GridColumn> qualificationColumns(QualificationField field)
 
 MainWindow::MainWindow(const UnitFolder &folder, std::unique_ptr<FolderLock> lock,
                        std::function<QDate()> today, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder), m_databases(folder), m_lock(std::move(lock)),
-      m_today(std::move(today))
+    : QMainWindow(parent), m_folder(folder), m_databases(folder),
+      m_session(std::make_unique<UnitSession>(folder, std::move(lock))), m_today(std::move(today))
 {
     if (!m_today)
         m_today = [] { return QDate::currentDate(); };
@@ -311,9 +310,9 @@ void MainWindow::bindSources(bool offerHelp)
 {
     // A roster run or undo killed before it finished is put in order before
     // any list shows counters that it may or may not have moved.
-    const UnitSettling::Result settled = UnitSettling::settle(m_folder);
-    for (const QString &text : settled.texts())
-        UserDialogs::instance().inform(this, Messenger::Kind::Information, text);
+    const UnitSession::Settled settled = m_session->settle();
+    for (const Notice &notice : settled.notices)
+        UserDialogs::instance().inform(this, notice.kind, NoticeText::text(notice));
     if (settled.error)
         ErrorDisplay::show(this, *settled.error);
     // Each record source on its own: a missing or damaged table empties its
@@ -408,12 +407,12 @@ void MainWindow::offerNewUnit(const QString &problem)
             const QString dir = UserDialogs::instance().folderName(nullptr, u"Unit folder"_s, m_folder.dir());
             if (dir.isEmpty())
                 return;
-            auto lock = std::make_unique<FolderLock>(dir);
-            if (!lock->tryLock()) {
-                ErrorDisplay::show(this, Error(lock->error()));
+            auto session = std::make_unique<UnitSession>(UnitFolder(dir));
+            if (!session->lock()) {
+                showError(NoticeText::text(session->lockRefused()));
                 return;
             }
-            m_lock = std::move(lock);
+            m_session = std::move(session);
             m_folder = UnitFolder(dir);
             m_databases.setFolder(m_folder);
             bindSources();
@@ -619,20 +618,12 @@ void MainWindow::makeDatafile()
     if (QFileInfo(path).suffix().isEmpty())
         path += u".cxr"_s;
 
-    RosterRun::Outcome outcome;
-    {
-        RunMessenger messenger(this);
-        RosterRun run(m_folder, messenger, m_options.consolidateFlag, m_options.absenceFlag);
-        outcome = run.make(QFileInfo(path).absoluteFilePath());
-    }
+    const UnitSession::Made made = DraftAndUndo(this, *m_session, m_options, m_reportEngine)
+                                       .make(QFileInfo(path).absoluteFilePath(), RosterRun::Mode::Counted);
     if (!isVisible())
         show();
-    if (outcome == RosterRun::Outcome::Declined) {
-        // The old file stays as it was; the program goes on.
-        showError(
-            u"Sorry you have encountered error number %1"_s.arg(int(StoreErrorCode::DestinationExists)));
+    if (made.outcome == RosterRun::Outcome::Declined)
         return;
-    }
     afterRosterRun();
 }
 
@@ -648,7 +639,7 @@ void MainWindow::afterRosterRun()
 void MainWindow::makeDraft()
 {
     saveEdits();
-    const bool counted = DraftAndUndo(this, m_folder, m_options, m_reportEngine).makeDraft();
+    const bool counted = DraftAndUndo(this, *m_session, m_options, m_reportEngine).makeDraft();
     if (!isVisible())
         show();
     if (counted)
@@ -658,7 +649,7 @@ void MainWindow::makeDraft()
 void MainWindow::undoLastRun()
 {
     saveEdits();
-    if (!DraftAndUndo(this, m_folder, m_options, m_reportEngine).undoLastRun())
+    if (!DraftAndUndo(this, *m_session, m_options, m_reportEngine).undoLastRun())
         return;
     afterRosterRun();
     // Open Counters and Dates windows show the tables as they are now.
@@ -684,7 +675,7 @@ void MainWindow::openDatafile(const QString &path)
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())
-        ErrorDisplay::show(this, reports.failureText());
+        ErrorDisplay::show(this, NoticeText::paragraphs(reports.failures()));
     for (const Report &report : reports.reports())
         UserDialogs::instance().previewReport(this, report);
 }

@@ -27,6 +27,7 @@ class FolderLock;
 class MonthView;
 class RecordSetModel;
 class StoreError;
+class UnitSession;
 
 // The duty clerk's main window: duties and their work schedule on the "Duty"
 // tab, soldiers and their absences on the "Roster" tab, and the menus.
@@ -101,7 +102,8 @@ private:
 
     UnitFolder m_folder;
     UnitDatabases m_databases;
-    std::unique_ptr<FolderLock> m_lock;
+    // The unit as the window works on it, holding the folder's lock.
+    std::unique_ptr<UnitSession> m_session;
     RunOptions m_options;
     // Report settings stay from one printing to the next, as the engine keeps them.
     ReportEngine m_reportEngine;

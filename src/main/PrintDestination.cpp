@@ -1,6 +1,10 @@
 #include "main/PrintDestination.h"
 
+#include "app/NoticeText.h"
 #include "main/UserDialogs.h"
+#include "session/OutputResult.h"
+
+#include <QDir>
 
 #include <QPrinter>
 
@@ -19,6 +23,19 @@ PrintDestination PrintDestination::choose(QWidget *parent, QPrinter &printer, co
     printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
     return destination;
+}
+
+bool PrintDestination::mayWritePdf(QWidget *parent, const OutputResult &checked, bool askToReplace)
+{
+    UserDialogs &dialogs = UserDialogs::instance();
+    if (checked.outcome == OutputResult::Outcome::Refused) {
+        for (const Notice &notice : checked.notices)
+            dialogs.inform(parent, Messenger::Kind::Error, NoticeText::text(notice));
+        return false;
+    }
+    return checked.outcome != OutputResult::Outcome::Exists || !askToReplace ||
+           dialogs.ask(parent, u"%1 already exists. Replace?"_s.arg(
+                                   QDir::toNativeSeparators(checked.files.constFirst())));
 }
 
 } // namespace calendrix

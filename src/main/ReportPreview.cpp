@@ -1,10 +1,12 @@
 #include "main/ReportPreview.h"
 
+#include "main/DialogProgress.h"
 #include "main/ErrorDisplay.h"
 #include "main/PrintDestination.h"
 #include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "report/ReportError.h"
+#include "session/PdfPrinting.h"
 #include "store/Error.h"
 #include "store/UnitFolder.h"
 
@@ -416,28 +418,23 @@ void ReportPreview::savePdf()
 
 void ReportPreview::writePdf(const QString &path, bool askToReplace)
 {
-    // The PDF must never take the place of the datafile or of the layout.
     // The layouts are the unit's: its folder holds them.
-    const UnitFolder unit(QFileInfo(m_report.layoutPath()).absolutePath());
-    if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_report.datafilePath()).absoluteFilePath() ||
-        unit.isOwnFile(path)) {
-        ErrorDisplay::show(
-            this, u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s.arg(
-                      QDir::toNativeSeparators(path)));
-        return;
-    }
-    if (askToReplace && QFileInfo::exists(path) &&
-        !UserDialogs::instance().ask(this,
-                                     u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(path))))
+    const PdfPrinting printing(UnitFolder(QFileInfo(m_report.layoutPath()).absolutePath()),
+                               m_report.datafilePath());
+    if (!PrintDestination::mayWritePdf(this, printing.check(path), askToReplace))
         return;
     QProgressDialog progress(u"Writing %1..."_s.arg(QFileInfo(path).fileName()), QString(), 0,
                              m_report.sectionCount(), this);
     progress.setWindowTitle(u"Calendrix"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(700);
+    DialogProgress shown(progress);
     try {
-        Report::writePdf({m_report}, path, m_printer.pageLayout().pageSize(),
-                         [&progress](const Report &, int done, int) { progress.setValue(done); });
+        const OutputResult written =
+            printing.write({m_report}, path, m_printer.pageLayout().pageSize(), &shown);
+        progress.reset();
+        if (written.error)
+            ErrorDisplay::show(this, *written.error);
     } catch (...) {
         progress.reset();
         ErrorDisplay::show(this, failureText(m_report));

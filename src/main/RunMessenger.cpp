@@ -1,5 +1,6 @@
 #include "main/RunMessenger.h"
 
+#include "app/NoticeText.h"
 #include "main/UserDialogs.h"
 #include "store/FieldValues.h"
 
@@ -74,16 +75,16 @@ QWidget *RunMessenger::boxParent() const
     return m_window->isVisible() ? m_window : nullptr;
 }
 
-void RunMessenger::inform(Kind kind, const QString &text)
+void RunMessenger::inform(const Notice &notice)
 {
     const Pause pause(*this);
-    UserDialogs::instance().inform(boxParent(), kind, withShownDates(text));
+    UserDialogs::instance().inform(boxParent(), notice.kind, withShownDates(NoticeText::text(notice)));
 }
 
-bool RunMessenger::ask(const QString &question)
+bool RunMessenger::ask(const Notice &question)
 {
     const Pause pause(*this);
-    return UserDialogs::instance().ask(boxParent(), withShownDates(question));
+    return UserDialogs::instance().ask(boxParent(), withShownDates(NoticeText::text(question)));
 }
 
 void RunMessenger::started()

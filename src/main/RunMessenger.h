@@ -22,8 +22,8 @@ public:
     explicit RunMessenger(QWidget *window);
     ~RunMessenger() override;
 
-    void inform(Kind kind, const QString &text) override;
-    bool ask(const QString &question) override;
+    void inform(const Notice &notice) override;
+    bool ask(const Notice &question) override;
     void started() override;
     void progress(int done, int total) override;
 

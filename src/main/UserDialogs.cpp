@@ -1,5 +1,6 @@
 #include "main/UserDialogs.h"
 
+#include "app/NoticeText.h"
 #include "main/ErrorDisplay.h"
 #include "main/ReportPreview.h"
 #include "report/Report.h"
@@ -49,11 +50,13 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if (kind == Messenger::Kind::Information)
         icon = QMessageBox::Information;
+    else if (kind == Messenger::Kind::Warning)
+        icon = QMessageBox::Warning;
     else if (kind == Messenger::Kind::Error)
         icon = QMessageBox::Critical;
     // A plain message has no title word; the box still needs a title.
     const QString title =
-        kind == Messenger::Kind::Plain ? QApplication::applicationName() : Messenger::title(kind);
+        kind == Messenger::Kind::Plain ? QApplication::applicationName() : NoticeText::title(kind);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     giveRoom(box);
     box.exec();

@@ -34,19 +34,26 @@ void ExportBatch::makeRoomForFiles(size_t count)
     ::setrlimit(RLIMIT_NOFILE, &limit);
 }
 
+ScratchFile &ExportBatch::scratchFor(const QString &target)
+{
+    // What a killed export left in a folder goes with the next export there.
+    if (const QString folder = QFileInfo(target).absolutePath(); !m_folders.contains(folder)) {
+        ScratchFile::sweep(folder);
+        m_folders.append(folder);
+    }
+    makeRoomForFiles(m_entries.size() + 1);
+    m_entries.push_back({target, std::make_unique<ScratchFile>(target)});
+    return *m_entries.back().scratch;
+}
+
 void ExportBatch::add(const QString &target, const QByteArray &data)
 {
-    makeRoomForFiles(m_entries.size() + 1);
-    auto scratch = std::make_unique<ScratchFile>(target);
-    scratch->write(data, ScratchFile::Sync::Later);
-    m_entries.push_back({target, std::move(scratch)});
+    scratchFor(target).write(data, ScratchFile::Sync::Later);
 }
 
 QString ExportBatch::reserve(const QString &target)
 {
-    makeRoomForFiles(m_entries.size() + 1);
-    m_entries.push_back({target, std::make_unique<ScratchFile>(target)});
-    return m_entries.back().scratch->path();
+    return scratchFor(target).path();
 }
 
 void ExportBatch::step()

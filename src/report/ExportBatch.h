@@ -52,8 +52,11 @@ private:
         std::unique_ptr<ScratchFile> scratch;
     };
     void makeRoomForFiles(size_t count);
+    // A new scratch file for target, last in the batch.
+    ScratchFile &scratchFor(const QString &target);
 
     std::vector<Entry> m_entries;
+    QStringList m_folders; // swept already
     int m_total;
     int m_done = 0;
     Progress m_progress;

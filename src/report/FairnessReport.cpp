@@ -31,11 +31,6 @@ QString dayText(const QDate &date)
     return english.toString(date, u"d MMM yyyy"_s);
 }
 
-QString number(double v)
-{
-    return QString::number(v, 'f', std::fmod(v, 1.0) == 0 ? 0 : 1);
-}
-
 // Any letter spacing keeps the shaper from joining "fi" or "ff" into one
 // glyph, as in the rosters: names stay searchable and copyable in the PDF.
 QFont textFont(int pointSize, QFont::Weight weight = QFont::Normal)
@@ -193,7 +188,7 @@ void paintDuties(Pages &pg, const FairnessModel &model)
                                         ? u"no qualified soldier"_s
                                         : u"%1 %2 / %3 / %4"_s.arg(holiday ? u"Holiday"_s : u"Normal"_s)
                                               .arg(f.minimum)
-                                              .arg(number(f.median))
+                                              .arg(FairnessReport::number(f.median))
                                               .arg(f.maximum);
             pg.painter.drawText(QRectF(pg.width() - figuresWidth, pg.top, figuresWidth, rowHeight),
                                 Qt::AlignRight | Qt::AlignVCenter, figures);
@@ -218,7 +213,7 @@ void paintHistogram(Pages &pg, const FairnessModel &model)
             u"How many soldiers stand at each normal counter (%1 qualified; minimum %2, median %3, mean %4, "
             "maximum %5)."_s.arg(d.normal.soldiers)
                 .arg(d.normal.minimum)
-                .arg(number(d.normal.median))
+                .arg(FairnessReport::number(d.normal.median))
                 .arg(QString::number(d.normal.mean, 'f', 2))
                 .arg(d.normal.maximum),
             pg.line * 1.5);
@@ -306,6 +301,11 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
 }
 
 } // namespace
+
+QString FairnessReport::number(double v)
+{
+    return QString::number(v, 'f', std::fmod(v, 1.0) == 0 ? 0 : 1);
+}
 
 FairnessReport::FairnessReport(std::shared_ptr<const FairnessModel> model, QString unitName, QDate printedOn)
     : m_model(std::move(model)), m_unitName(std::move(unitName)), m_printedOn(printedOn)

@@ -35,6 +35,10 @@ public:
     // ReportError.
     void writePdf(const QString &path, const QPageSize &paper) const;
 
+    // A median as every face shows it: a whole number without a fraction,
+    // a half with one decimal.
+    static QString number(double v);
+
     // The unit-wide findings in sentences: the duties with the largest
     // spread, and who is qualified yet has no duty (at most names of them,
     // joined by separator). The window shows them as the report prints them.

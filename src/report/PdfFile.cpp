@@ -1,94 +1,56 @@
 #include "report/PdfFile.h"
 
 #include "report/ReportError.h"
+#include "store/ScratchFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-// The PDF is written beside its place and moved there only when every byte of
-// it is on the disk. Until then the file has no name (Qt opens it with
-// O_TMPFILE where the file system allows), so a print that is killed leaves
-// nothing behind. The PDF engine never looks at what a write returns, so the
-// first failure is kept here. The bytes go to the disk by write(2) itself:
-// Qt's file buffer takes a short write on a filling disk for a failure with
-// no reason ("Unknown error"), where the next write would have told why.
-class PdfScratchFile : public QTemporaryFile
+// What the PDF engine writes, on its way into a ScratchFile. The engine
+// never looks at what a write returns, so the first failure is kept here and
+// every later write refuses. The bytes go out in large pieces, each with the
+// system's own reason when the disk refuses it.
+class PdfOutput : public QIODevice
 {
 public:
-    explicit PdfScratchFile(const QString &target)
-        : QTemporaryFile(QFileInfo(target).absolutePath() + u"/."_s + QFileInfo(target).fileName() +
-                         u".XXXXXX"_s)
-    {}
+    explicit PdfOutput(const QString &target) : m_scratch(target) { open(QIODevice::WriteOnly); }
 
-    QString failure() const { return m_failure; }
+    const std::optional<StoreError> &failure() const { return m_failure; }
 
-    // Writes what is pending, syncs and closes the file; the first failure
-    // of any write or of these, or empty.
-    QString finish()
+    // Writes what is pending and puts the file in place; the first failure
+    // of any write or of these, or none.
+    const std::optional<StoreError> &finish()
     {
-        if (m_failure.isEmpty())
-            drain();
-        if (m_failure.isEmpty() && ::fsync(handle()) != 0)
-            m_failure = systemReason();
         close();
-        if (m_failure.isEmpty() && error() != QFileDevice::NoError)
-            m_failure = errorString();
+        if (!m_failure)
+            attempt([this] {
+                m_scratch.sync();
+                m_scratch.putInPlace();
+            });
         return m_failure;
     }
 
     void close() override
     {
-        // Whoever closes the file first (the PDF engine may) must not lose
+        // Whoever closes the device first (the PDF engine may) must not lose
         // what is pending.
-        if (isOpen() && m_failure.isEmpty())
+        if (isOpen())
             drain();
-        QTemporaryFile::close();
-    }
-
-    // Takes the place of target in one step: whoever looks there finds the
-    // earlier file or the new one, never a part.
-    QString moveTo(const QString &target)
-    {
-        if (std::rename(QFile::encodeName(fileName()).constData(), QFile::encodeName(target).constData()) !=
-            0)
-            return systemReason();
-        setAutoRemove(false);
-        return {};
-    }
-
-    // A scratch file is private to its owner; the PDF gets the permissions
-    // of the file it replaces, or those of any new file.
-    void takePermissionsOf(const QString &target)
-    {
-        struct stat existing {
-        };
-        mode_t mode = 0;
-        if (::stat(QFile::encodeName(target).constData(), &existing) == 0) {
-            mode = existing.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ::fchmod(handle(), mode);
+        QIODevice::close();
     }
 
 protected:
+    qint64 readData(char *, qint64) override { return -1; }
+
     qint64 writeData(const char *data, qint64 length) override
     {
-        if (!m_failure.isEmpty())
+        if (m_failure)
             return -1;
         m_pending.append(data, length);
         if (m_pending.size() >= kChunk && !drain())
@@ -97,47 +59,64 @@ protected:
     }
 
 private:
-    static QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+    template<typename Step> bool attempt(Step step)
+    {
+        try {
+            step();
+            return true;
+        } catch (const StoreError &e) {
+            m_failure = e;
+            return false;
+        }
+    }
 
-    // A short write is tried again for the rest, so that a full disk is
-    // told by its own errno.
     bool drain()
     {
-        const char *from = m_pending.constData();
-        qsizetype left = m_pending.size();
-        while (left > 0) {
-            const ssize_t written = ::write(handle(), from, size_t(left));
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                m_failure = written < 0 ? systemReason() : u"the disk took no more of it"_s;
-                return false;
-            }
-            from += written;
-            left -= written;
-        }
+        if (m_failure || m_pending.isEmpty())
+            return !m_failure;
+        const bool written = attempt([this] { m_scratch.write(m_pending, ScratchFile::Sync::Later); });
         m_pending.clear();
-        return true;
+        return written;
     }
 
     static constexpr qsizetype kChunk = 64 * 1024;
+    ScratchFile m_scratch;
     QByteArray m_pending;
-    QString m_failure;
+    std::optional<StoreError> m_failure;
 };
 
 namespace {
-ReportError cannotWrite(const QString &path, const QString &why)
+// The clerk is told the PDF's name and the system's reason; a failure that
+// has no reason of the system's (the name is taken) is told as it is.
+ReportError cannotWrite(const QString &path, const StoreError &failure)
 {
-    return ReportError(u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(path), why));
+    const Notice &why = failure.notice();
+    switch (why.code) {
+    case NoticeCode::CannotMakeFileBeside:
+    case NoticeCode::CannotWriteFile:
+    case NoticeCode::CannotWriteFileToDisk:
+        return ReportError(
+            Notice{Notice::Kind::Error, NoticeCode::PdfCannotWrite, {path, why.values.value(1)}});
+    default:
+        return ReportError(why);
+    }
+}
+
+ReportError cannotWrite(const QString &path, NoticeCode why)
+{
+    return ReportError(Notice{Notice::Kind::Error, why, {path}});
 }
 } // namespace
 
-PdfFile::PdfFile(const QString &path, const QString &title, const QPageSize &paper)
-    : m_path(path), m_file(std::make_unique<PdfScratchFile>(path))
+PdfFile::PdfFile(const QString &path, const QString &title, const QPageSize &paper) : m_path(path)
 {
-    if (!m_file->open())
-        throw cannotWrite(m_path, m_file->errorString());
-    m_file->takePermissionsOf(path);
+    // What a killed print left beside its place goes with the next print there.
+    ScratchFile::sweep(QFileInfo(path).absolutePath());
+    try {
+        m_file = std::make_unique<PdfOutput>(path);
+    } catch (const StoreError &e) {
+        throw cannotWrite(path, e);
+    }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setCreator(u"Calendrix"_s);
     m_writer->setTitle(title);
@@ -159,27 +138,25 @@ QPdfWriter &PdfFile::writer()
 QPainter &PdfFile::begin()
 {
     if (!m_painter.begin(m_writer.get()))
-        throw cannotWrite(m_path,
-                          m_file->failure().isEmpty() ? u"the PDF cannot be started"_s : m_file->failure());
+        throw m_file->failure() ? cannotWrite(m_path, *m_file->failure())
+                                : cannotWrite(m_path, NoticeCode::PdfCannotStart);
     return m_painter;
 }
 
 void PdfFile::check()
 {
-    if (!m_file->failure().isEmpty())
-        throw cannotWrite(m_path, m_file->failure());
+    if (m_file->failure())
+        throw cannotWrite(m_path, *m_file->failure());
 }
 
 void PdfFile::finish()
 {
     if (!m_painter.end())
-        throw cannotWrite(m_path,
-                          m_file->failure().isEmpty() ? u"the PDF cannot be finished"_s : m_file->failure());
+        throw m_file->failure() ? cannotWrite(m_path, *m_file->failure())
+                                : cannotWrite(m_path, NoticeCode::PdfCannotFinish);
     m_writer.reset();
-    if (const QString failure = m_file->finish(); !failure.isEmpty())
-        throw cannotWrite(m_path, failure);
-    if (const QString failure = m_file->moveTo(m_path); !failure.isEmpty())
-        throw cannotWrite(m_path, failure);
+    if (const std::optional<StoreError> &failure = m_file->finish())
+        throw cannotWrite(m_path, *failure);
 }
 
 } // namespace calendrix

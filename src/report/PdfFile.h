@@ -9,7 +9,7 @@
 
 namespace calendrix {
 
-class PdfScratchFile;
+class PdfOutput;
 
 // One PDF file being painted. It is written beside its place and moved there
 // only when every byte of it is on the disk, so the file appears complete or
@@ -34,7 +34,7 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<PdfScratchFile> m_file;
+    std::unique_ptr<PdfOutput> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
 };

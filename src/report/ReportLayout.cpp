@@ -4,12 +4,13 @@
 #include "report/ReportFont.h"
 #include "report/ReportLimits.h"
 #include "report/TemplateValues.h"
+#include "store/SmallFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -209,24 +210,20 @@ struct ReportLayout::Texts {
 
 ReportLayout ReportLayout::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        throw ReportError(u"The layout '%1' does not exist."_s.arg(path));
     // A device or a pipe would be read without end, or block.
-    if (!QFileInfo(path).isFile())
+    const SmallFile file = SmallFile::read(path, ReportLimits::kMaxLayoutBytes + 1);
+    if (file.state == SmallFile::State::Missing ||
+        (file.state == SmallFile::State::NotAFile && file.mode == 0))
+        throw ReportError(u"The layout '%1' does not exist."_s.arg(path));
+    if (file.state == SmallFile::State::NotAFile)
         throw ReportError(u"The layout '%1' is not a file."_s.arg(path));
-    const QString tooLarge =
-        u"The layout '%1' is larger than %2 MB, more than a layout may be."_s.arg(path).arg(
-            ReportLimits::kMaxLayoutBytes >> 20);
-    if (QFileInfo(path).size() > ReportLimits::kMaxLayoutBytes)
-        throw ReportError(tooLarge);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(u"The layout '%1' cannot be read: %2."_s.arg(path, file.errorString()));
-    const QByteArray bytes = file.read(ReportLimits::kMaxLayoutBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw ReportError(u"The layout '%1' cannot be read: %2."_s.arg(path, file.errorString()));
+    if (file.state == SmallFile::State::Failed)
+        throw ReportError(
+            u"The layout '%1' cannot be read: %2."_s.arg(path, QString::fromLocal8Bit(strerror(file.error))));
+    const QByteArray &bytes = file.bytes;
     if (bytes.size() > ReportLimits::kMaxLayoutBytes)
-        throw ReportError(tooLarge);
+        throw ReportError(u"The layout '%1' is larger than %2 MB, more than a layout may be."_s.arg(path).arg(
+            ReportLimits::kMaxLayoutBytes >> 20));
     QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter) || bytes.contains('\0'))
         throw ReportError(u"The layout '%1' is not a text file (UTF-8)."_s.arg(path));

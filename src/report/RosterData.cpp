@@ -1,6 +1,5 @@
 #include "report/RosterData.h"
 
-#include "app/NoticeText.h"
 #include "report/ReportError.h"
 #include "store/Collation.h"
 #include "store/Database.h"
@@ -119,7 +118,7 @@ RosterData RosterData::read(const QString &path)
             duty.soldiers.append(soldier);
         }
     } catch (const StoreError &e) {
-        throw ReportError(NoticeText::text(e));
+        throw ReportError(e.notice());
     }
 
     for (RosterDuty &duty : data.duties) {

@@ -20,12 +20,6 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// "1 calendar", "3 calendars".
-QString counted(qsizetype n, const QString &thing)
-{
-    return u"%1 %2"_s.arg(n).arg(n == 1 ? thing : thing + u's');
-}
-
 bool samePath(const QString &a, const QString &b)
 {
     const QFileInfo fa(a), fb(b);
@@ -46,19 +40,6 @@ bool RosterExport::lastDaysKnown() const
             if (!column.end.isValid())
                 return false;
     return true;
-}
-
-QString RosterExport::lastDaysNotice() const
-{
-    return u"The roster datafile '%1' does not say on which day its periods end (it was made by an "
-           "earlier version); each assignment is exported as one day."_s.arg(shown(m_datafile));
-}
-
-QString RosterExport::draftNotice() const
-{
-    return u"The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
-           "sheets say \"%2\"; the CSV has no place for it."_s.arg(shown(m_datafile),
-                                                                   calendrix::draftNotice());
 }
 
 int RosterExport::assignmentCount() const
@@ -118,7 +99,8 @@ void RosterExport::checkTargets(const ExportTargets &targets) const
     }
 }
 
-QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch::Progress &progress) const
+QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
+                                        const ExportBatch::Progress &progress) const
 {
     checkTargets(targets);
 
@@ -160,30 +142,19 @@ QStringList RosterExport::write(const ExportTargets &targets, const ExportBatch:
     // for the export is taken away again.
     const auto writeAll = [&] {
         ExportBatch batch(steps, progress);
-        QStringList written;
+        QList<ExportedFile> written;
         if (!folder.isEmpty()) {
             calendars.write(folder, batch);
-            const int cancelled = calendars.cancelledCount();
-            written.append(
-                cancelled == 0
-                    ? u"wrote %1 into %2: all.ics and one for each of %3"_s.arg(
-                          counted(calendars.calendarCount(), u"calendar"_s), shown(targets.calendarFolder),
-                          counted(calendars.calendarCount() - 1, u"soldier"_s))
-                    : u"wrote %1 into %2: all.ics and one for each of %3, with %4 that the roster no longer "
-                      "has as cancelled"_s.arg(counted(calendars.calendarCount(), u"calendar"_s),
-                                               shown(targets.calendarFolder),
-                                               counted(calendars.calendarCount() - 1, u"soldier"_s),
-                                               counted(cancelled, u"assignment"_s)));
+            written.append({ExportedFile::Kind::Calendars, targets.calendarFolder, calendars.calendarCount(),
+                            calendars.cancelledCount()});
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);
-            written.append(u"wrote %1: Summary and %2"_s.arg(shown(targets.spreadsheet),
-                                                             counted(m_data.duties.size(), u"duty sheet"_s)));
+            written.append({ExportedFile::Kind::Spreadsheet, targets.spreadsheet, int(m_data.duties.size())});
         }
         if (!targets.csv.isEmpty()) {
             csv.write(targets.csv, batch);
-            written.append(
-                u"wrote %1: %2"_s.arg(shown(targets.csv), counted(assignmentCount(), u"assignment"_s)));
+            written.append({ExportedFile::Kind::Csv, targets.csv, assignmentCount()});
         }
         batch.commit();
         return written;

@@ -15,6 +15,15 @@ struct ExportTargets {
     QString csv;            // .csv
 };
 
+// One target an export wrote, for the clerk to be told of.
+struct ExportedFile {
+    enum class Kind { Calendars, Spreadsheet, Csv };
+    Kind kind;
+    QString path;      // the calendars' folder, or the file
+    int count = 0;     // calendars, duty sheets or assignments
+    int cancelled = 0; // assignments the calendars keep as cancelled
+};
+
 // Exports one roster datafile, read once, to calendars, a spreadsheet and
 // CSV. It never writes the datafile. All targets of one write() take their
 // places together, after every file is complete.
@@ -27,11 +36,8 @@ public:
     // False for a datafile made before the last days of periods were kept:
     // each assignment is then exported as its first day alone.
     bool lastDaysKnown() const;
-    // What to tell the person once when the last days are not known.
-    QString lastDaysNotice() const;
-    // What to tell the person once when the datafile is a draft.
     bool isDraft() const { return m_data.draft; }
-    QString draftNotice() const;
+    QString datafile() const { return m_datafile; }
     int assignmentCount() const;
 
     // Every file write() would put in place, as absolute paths.
@@ -44,10 +50,11 @@ public:
     // refused before the question.
     void checkTargets(const ExportTargets &targets) const;
 
-    // Writes the targets; returns one line per target saying what it holds.
+    // Writes the targets; returns what each of them holds, in the order of
+    // ExportTargets.
     // Throws Error (StoreError, ReportError) when a file cannot be written,
     // or ExportStopped when progress says stop; nothing is put in place then.
-    QStringList write(const ExportTargets &targets, const ExportBatch::Progress &progress = {}) const;
+    QList<ExportedFile> write(const ExportTargets &targets, const ExportBatch::Progress &progress = {}) const;
 
 private:
     QString m_datafile;

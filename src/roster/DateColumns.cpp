@@ -52,7 +52,8 @@ bool DateColumns::runColumns()
         for (int p : it.value()) {
             ++column;
             if (column > kColumnLimit) {
-                m_state.tell(Messenger::Kind::Error, NoticeCode::DutyBeyondColumns, {duty.name.toString()});
+                m_state.messenger.inform(
+                    {Notice::Kind::Error, NoticeCode::RunColumnLimit, {duty.name.toString()}});
                 return false;
             }
             const SchedulePeriod &period = m_state.schedule[p];

@@ -66,8 +66,8 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
     }
 
     if (list.open)
-        m_state.tell(Messenger::Kind::Information, NoticeCode::NoQualifiedSoldier,
-                     {duty, start.toString(Qt::ISODate)});
+        m_state.messenger.inform(
+            {Notice::Kind::Information, NoticeCode::RunNoCandidate, {duty, start.toString(Qt::ISODate)}});
 
     // Re-file the raised rows in this day class's order.
     if (!raised.empty()) {
@@ -100,7 +100,7 @@ void DutyAssignment::raiseCounter(const CandidateList &list, const QString &duty
                 row = list.positions[i].row;
     }
     if (row < 0) {
-        m_state.tell(Messenger::Kind::Error, NoticeCode::CannotAddPoints, {name.toString(), duty});
+        m_state.messenger.inform({Notice::Kind::Error, NoticeCode::RunNoCounterRow, {name.toString(), duty}});
         return;
     }
     CounterRow &r = m_state.counters[row];

@@ -20,8 +20,8 @@ namespace {
 class SilentMessenger : public Messenger
 {
 public:
-    void inform(Kind, const QString &) override {}
-    bool ask(const QString &) override { return false; }
+    void inform(const Notice &) override {}
+    bool ask(const Notice &) override { return false; }
 };
 
 QString textOf(const QVariant &v)

@@ -45,7 +45,7 @@ bool PersonnelSheet::loadHolidays()
     const QDate zero(1899, 12, 30);
     for (const DateRange &h : m_state.holidayRows) {
         if (int(m_state.holidays.size()) == kHolidayLimit) {
-            m_state.tell(Messenger::Kind::Error, NoticeCode::TooManyHolidays);
+            m_state.messenger.inform({Notice::Kind::Error, NoticeCode::RunHolidayLimit, {}});
             return false;
         }
         m_state.holidays.emplace_back(h.from.isNull() ? zero : h.from.toDate(),

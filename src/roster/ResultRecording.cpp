@@ -22,8 +22,8 @@ void ResultRecording::recordPeriod(int column, DayClass dayClass, const Candidat
         const CounterRow &counter = m_state.counters[c.row];
         const int row = counter.sheetRow;
         if (row < 0) {
-            m_state.tell(Messenger::Kind::Error, NoticeCode::SoldierNotInDatafile,
-                         {counter.soldierName.toString()});
+            m_state.messenger.inform(
+                {Notice::Kind::Error, NoticeCode::RunNotInDatafile, {counter.soldierName.toString()}});
             continue;
         }
         SheetRow &sheetRow = m_state.sheet[row];
@@ -40,7 +40,7 @@ void ResultRecording::recordPeriod(int column, DayClass dayClass, const Candidat
 
 void ResultRecording::endRun()
 {
-    m_state.tell(Messenger::Kind::Plain, NoticeCode::RunFinished);
+    m_state.messenger.inform({Notice::Kind::Plain, NoticeCode::RunFinished, {}});
 }
 
 void ResultRecording::writeDatafile(Database &datafile, bool draft)

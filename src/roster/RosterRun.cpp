@@ -1,7 +1,5 @@
 #include "roster/RosterRun.h"
 
-#include "app/NoticeText.h"
-
 #include "roster/CounterPreparation.h"
 #include "roster/DateColumns.h"
 #include "roster/PersonnelSheet.h"
@@ -84,52 +82,30 @@ void saveCounters(const RunState &state, RecordSet &memory)
 } // namespace
 
 RosterRun::RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag,
-                     qint16 absenceFlag)
-    : m_folder(folder), m_messenger(messenger), m_consolidate(consolidateFlag), m_absence(absenceFlag)
+                     qint16 absenceFlag, Settle settle)
+    : m_folder(folder), m_messenger(messenger), m_consolidate(consolidateFlag), m_absence(absenceFlag),
+      m_settle(std::move(settle))
 {}
 
 RosterRun::Outcome RosterRun::make(const QString &targetPath, Mode mode)
 {
     if (targetPath.isEmpty()) {
-        m_messenger.inform(Messenger::Kind::Error, u"No name was given for the roster datafile."_s);
+        m_messenger.inform({Notice::Kind::Error, NoticeCode::RunNoTarget, {}});
         return Outcome::Failed;
     }
     const QString target = QFileInfo(targetPath).absoluteFilePath();
-    // What an earlier run left unfinished is settled first: it may change
-    // what is at the target.
-    if (!settle(target))
-        return Outcome::Failed;
     if (m_folder.isOwnFile(target)) {
-        m_messenger.inform(Messenger::Kind::Error,
-                           u"'%1' is one of the unit's own files; choose another name for the roster."_s.arg(
-                               QDir::toNativeSeparators(target)));
+        m_messenger.inform({Notice::Kind::Error, NoticeCode::RunOwnFile, {target}});
         return Outcome::Failed;
     }
     bool replace = false;
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
-        const QString title = QFileInfo(target).fileName();
-        if (!m_messenger.ask(u"File already exists.  Do you want to replace "_s + title + u"?"_s))
+        if (!m_messenger.ask(
+                {Notice::Kind::Information, NoticeCode::RunReplaceQuestion, {QFileInfo(target).fileName()}}))
             return Outcome::Declined;
         replace = true;
     }
     return run(target, replace, mode);
-}
-
-bool RosterRun::settle(const QString &target)
-{
-    // A killed run may have left scratch files beside its datafile too.
-    UnitSettling::Options options;
-    options.datafileFolders = {QFileInfo(target).absolutePath()};
-    const UnitSettling::Result settled = UnitSettling::settle(m_folder, options);
-    for (const QString &text : settled.texts())
-        m_messenger.inform(Messenger::Kind::Information, text);
-    if (settled.error) {
-        m_messenger.inform(Messenger::Kind::Error,
-                           u"An earlier roster run that did not finish could not be settled.\n"_s +
-                               NoticeText::text(*settled.error));
-        return false;
-    }
-    return true;
 }
 
 RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode)
@@ -197,12 +173,13 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             transaction.rollback();
             // A commit that reported an error may still have reached the
             // file; the counter says which, and the files follow it.
-            const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+            const UnitSettling::Result settled = m_settle();
             if (settled.error)
                 throw *settled.error;
             if (!settled.run.committed)
                 throw;
-            m_messenger.inform(Messenger::Kind::Information, NoticeText::text(e));
+            m_messenger.inform(
+                Notice::because({Notice::Kind::Information, NoticeCode::RunCommitReported, {}}, e.notice()));
         }
         swap.finish();
         history->prune();
@@ -212,8 +189,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         return Outcome::Finished;
     } catch (const Error &e) {
         // A rule fault of the records stops the run as a file fault does.
-        m_messenger.inform(Messenger::Kind::Error,
-                           u"The roster could not be made; nothing was changed.\n"_s + NoticeText::text(e));
+        m_messenger.inform(Notice::because({Notice::Kind::Error, NoticeCode::RunFailed, {}}, e.notice()));
         return Outcome::Failed;
     }
 }

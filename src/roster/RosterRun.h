@@ -2,6 +2,9 @@
 
 #include "roster/Messenger.h"
 #include "store/UnitFolder.h"
+#include "store/UnitSettling.h"
+
+#include <functional>
 
 namespace calendrix {
 
@@ -15,6 +18,9 @@ namespace calendrix {
 // new datafile with the new counters; what a kill leaves is put in order by
 // the next run or the next start of the window. A stop at the holiday or
 // column limit is no failure: what was done before it is kept.
+//
+// The run expects the unit settled (UnitSession settles it first) and says
+// everything as notices, whose words the messenger's face makes.
 class RosterRun
 {
 public:
@@ -30,21 +36,24 @@ public:
         Draft,   // the same datafile, marked as a draft; the working database is left as it was
     };
 
-    RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag, qint16 absenceFlag);
+    // Settles the unit when a commit reported an error, to learn whether it
+    // reached the file; the session hands in its own, so that settling is
+    // done one way wherever it is done.
+    using Settle = std::function<UnitSettling::Result()>;
+
+    RosterRun(const UnitFolder &folder, Messenger &messenger, qint16 consolidateFlag, qint16 absenceFlag,
+              Settle settle);
 
     Outcome make(const QString &targetPath, Mode mode = Mode::Counted);
 
 private:
-    // Finishes what an interrupted run left (see DatafileSwap) and removes
-    // scratch files no live run owns. False, with an error shown, when the
-    // unit cannot be brought back in order.
-    bool settle(const QString &target);
     Outcome run(const QString &targetPath, bool replace, Mode mode);
 
     UnitFolder m_folder;
     Messenger &m_messenger;
     qint16 m_consolidate;
     qint16 m_absence;
+    Settle m_settle;
 };
 
 } // namespace calendrix

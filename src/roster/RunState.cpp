@@ -1,15 +1,8 @@
 #include "roster/RunState.h"
 
-#include "app/NoticeText.h"
 #include "store/Collation.h"
 
 namespace calendrix {
-
-void RunState::tell(Messenger::Kind kind, NoticeCode code, const QStringList &values)
-{
-    // Until the messenger carries notices, they are worded for it here.
-    messenger.inform(kind, NoticeText::text(Notice{Notice::Kind::Plain, code, values, -1, 0}));
-}
 
 Counter counterOf(const QVariant &v)
 {

@@ -3,7 +3,6 @@
 #include "roster/Messenger.h"
 #include "store/Collation.h"
 #include "store/Fields.h"
-#include "store/Notice.h"
 
 #include <QDate>
 #include <QHash>
@@ -105,9 +104,6 @@ struct RunState {
     RunState(Messenger &m, qint16 consolidate, qint16 absence)
         : messenger(m), consolidateFlag(consolidate), absenceFlag(absence)
     {}
-
-    // What the run has to tell the clerk as it goes, said to the messenger.
-    void tell(Messenger::Kind kind, NoticeCode code, const QStringList &values = {});
 
     Messenger &messenger;
     qint16 consolidateFlag;

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ScratchFile.h"
+#include "store/SmallFile.h"
 #include "store/UnitFolder.h"
 
 #include <QDir>
@@ -311,30 +312,15 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     // that may write, and none is opened on a file not known to be ours.
     // Opened without waiting, and checked again once open: what checkFile()
     // saw may have been swapped for a FIFO or a device since.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileUnreadable,
-                         {kindTitle(path, kind), path, QString::fromLocal8Bit(strerror(errno))}, path);
-    struct stat st {
-    };
-    QByteArray header;
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (regular) {
-        header.resize(100);
-        qsizetype got = 0;
-        while (got < header.size()) {
-            const ssize_t n = ::read(fd, header.data() + got, size_t(header.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        header.truncate(got);
-    }
-    ::close(fd);
-    if (!regular)
-        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(st.st_mode)});
+    const SmallFile file = SmallFile::read(path, 100);
+    if (file.state == SmallFile::State::NotAFile && file.mode != 0)
+        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(file.mode)});
+    if (file.state != SmallFile::State::Read)
+        throw StoreError(
+            StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileUnreadable,
+            {kindTitle(path, kind), path, QString::fromLocal8Bit(strerror(file.error ? file.error : ENOENT))},
+            path);
+    const QByteArray &header = file.bytes;
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         throw wrongKind(path, kind, NoticeCode::FileIsNotDatabase);
     auto bigEndian = [&](int offset) {
@@ -555,16 +541,9 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
                          path);
     ScratchFile scratch(path);
     build(scratch.path());
-    if (!syncPath(scratch.path(), false))
-        throw StoreError(StoreErrorCode::IoError, u"Cannot write '%1' to the disk."_s.arg(displayPath(path)),
-                         path);
-    // rename() refuses an existing target, so a file made meanwhile is kept.
-    if (!QFile::rename(scratch.path(), path))
-        throw StoreError(QFileInfo::exists(path) ? StoreErrorCode::DestinationExists
-                                                 : StoreErrorCode::IoError,
-                         u"Cannot create '%1'."_s.arg(displayPath(path)), path);
-    scratch.release();
-    syncPath(target.absolutePath(), true);
+    scratch.sync();
+    // A file made meanwhile is kept.
+    scratch.putInPlace(ScratchFile::Sync::Now, ScratchFile::Replace::No);
 }
 
 // Copies source into the empty file scratch, which becomes destination.

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <vector>
+
 namespace calendrix {
 
 // What the program has to tell the clerk, without the words. The store, the
@@ -14,6 +16,48 @@ namespace calendrix {
 enum class NoticeCode {
     // Settling a unit after a killed roster run or undo.
     SettleFailed, // %1: the reason
+
+    // Exporting a roster, printing to PDF, the fairness report.
+    OutputIsUnitFile,        // %1: the file named for the output
+    PdfIsDatafileOrUnitFile, // %1: the file named for the PDF
+    ExportIsUnitFile,        // %1: the file named for the export
+    ExportDraft,             // %1: the datafile, %2: what its events and sheets say
+    ExportLastDaysUnknown,   // %1: the datafile
+    ExportStopped,
+    ExportNeedsMemory,      // %1: the datafile
+    ExportWroteCalendars,   // %n calendars, %1: the folder, %2: the soldiers, %3: cancelled assignments
+    ExportWroteSpreadsheet, // %n duty sheets, %1: the file
+    ExportWroteCsv,         // %n assignments, %1: the file
+
+    // The roster run and the unit session around it.
+    RunNoTarget,        //
+    RunOwnFile,         // %1: the target, one of the unit's own files
+    RunReplaceQuestion, // %1: the target's file name
+    RunReplaceDeclined, // %1: the error number
+    RunSettleFailed,    // %1: the reason
+    RunFailed,          // %1: the reason
+    RunCommitReported,  // %1: the error the commit reported, though it reached the file
+    RunNoCandidate,     // %1: the duty, %2: the period's first day (ISO)
+    RunNoCounterRow,    // %1: the soldier, %2: the duty
+    RunColumnLimit,     // %1: the duty
+    RunHolidayLimit,    //
+    RunNotInDatafile,   // %1: the soldier
+    RunFinished,        //
+    RecordKeptAside,    // %1: the record, %2: where it is kept now
+    InitNeedsRepair,    // %1: why, %2: the repair command
+
+    // What settling did with a recovery record (RecoveryRecord) of a killed
+    // roster run or undo.
+    RunRecordNotAFile,    // %1: the record, %2: what was there, %3: where it was set aside
+    UndoRecordNotAFile,   // the same
+    RunRecordUnreadable,  // %1: the record
+    UndoRecordUnreadable, // %1: the record
+    RunFileRestored,      // %1: the roster datafile
+    RunFileKeptAside,     // %1: the roster datafile, %2: the file it replaced
+    RunFileRemoved,       // %1: the roster datafile
+    UndoCompleted,
+    UndoCompletedWithLeftovers, // %1: what could not be removed, a line each
+    UndoAbandoned,
 
     // An error worded by code that does not say it with a code yet: %1 is the text.
     ReadyText,
@@ -109,14 +153,24 @@ enum class NoticeCode {
     UnitFileNotText,
     OptionFileUnreadable, // %2: the system's words or what it is
     OptionFileNoNumber,
+    HistoryNotAFolder, // %2: what it is
 
-    // What the roster run tells the clerk as it goes.
-    DutyBeyondColumns,    // %1: duty
-    NoQualifiedSoldier,   // %1: duty, %2: day
-    CannotAddPoints,      // %1: soldier, %2: duty
-    SoldierNotInDatafile, // %1: soldier
-    TooManyHolidays,
-    RunFinished,
+    // Printing a roster's two reports; %1 is why, the notice's cause.
+    NeitherReportPrinted, // %2: the datafile
+    RemarksNotPrinted,    // %2: the datafile
+    RosterNotPrinted,     // %2: the datafile
+    LayoutNeedsMemory,    // %1: the layout
+    LayoutUnusable,       // %2: the layout
+
+    // Putting a file in place; %1 is the file, %2 the system's words.
+    CannotMakeFileBeside,
+    NoFileBeside,
+    CannotWriteFile,
+    CannotWriteFileToDisk,
+    FileExists,
+    PdfCannotWrite,
+    PdfCannotStart,
+    PdfCannotFinish,
 };
 
 struct Notice {
@@ -136,6 +190,17 @@ struct Notice {
     int count = -1;
     // The error number told with an error ("(error 3204)"); 0 for none.
     int number = 0;
+    // What this notice reports on (the error that stopped a run, the files
+    // an undo left), worded into its sentence as %1, one a line, ahead of
+    // its own values.
+    std::vector<Notice> causes = {};
+
+    // This notice told because of another, usually an error's.
+    static Notice because(Notice notice, const Notice &cause)
+    {
+        notice.causes.push_back(cause);
+        return notice;
+    }
 };
 
 using Notices = QList<Notice>;

@@ -1,6 +1,7 @@
 #include "store/OptionFile.h"
 
 #include "store/ScratchFile.h"
+#include "store/SmallFile.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
 
@@ -11,10 +12,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -84,49 +82,26 @@ bool readStart(const QString &path, QByteArray *content, QString *why)
 {
     // Only a regular file is read, and never by waiting: a FIFO or a device
     // under the name would block the start, or the roster run, for ever.
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before {
-    };
-    if (::stat(name.constData(), &before) != 0) {
-        *why = QString::fromLocal8Bit(strerror(errno));
-        return false;
-    }
-    if (!S_ISREG(before.st_mode)) {
-        *why = UnitFolder::typeName(before.st_mode);
-        return false;
-    }
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        *why = QString::fromLocal8Bit(strerror(errno));
-        return false;
-    }
-    // The name may have been given to something else since the stat.
-    struct stat opened {
-    };
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        *why = UnitFolder::typeName(opened.st_mode);
-        ::close(fd);
-        return false;
-    }
     // One byte more than is parsed tells a number cut off at the limit.
-    content->resize(kReadLimit + 1);
-    qsizetype got = 0;
-    bool ok = true;
-    while (got < content->size()) {
-        const ssize_t n = ::read(fd, content->data() + got, size_t(content->size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            *why = QString::fromLocal8Bit(strerror(errno));
-            ok = false;
+    SmallFile file = SmallFile::read(path, kReadLimit + 1);
+    switch (file.state) {
+    case SmallFile::State::Read:
+        *content = std::move(file.bytes);
+        return true;
+    case SmallFile::State::NotAFile:
+        if (file.mode != 0) {
+            *why = UnitFolder::typeName(file.mode);
+            return false;
         }
-        if (n <= 0)
-            break;
-        got += n;
+        [[fallthrough]]; // a link to nothing is missing to a reader
+    case SmallFile::State::Missing:
+        *why = QString::fromLocal8Bit(strerror(ENOENT));
+        return false;
+    case SmallFile::State::Failed:
+        *why = QString::fromLocal8Bit(strerror(file.error));
+        return false;
     }
-    content->truncate(got);
-    ::close(fd);
-    return ok;
+    return false;
 }
 
 } // namespace

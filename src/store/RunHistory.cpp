@@ -1,5 +1,6 @@
 #include "store/RunHistory.h"
 
+#include "store/RecoveryRecord.h"
 #include "store/StoreError.h"
 
 #include <QCryptographicHash>
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
@@ -37,32 +36,6 @@ const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
 // last change. Not one of the unit's record sources; files without it are
 // those of units that have made no run since it was added.
 const QString kChangeTable = u"LastChange"_s;
-
-QByteArray encoded(const QString &path)
-{
-    return QFile::encodeName(path);
-}
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool exists(const QString &path)
-{
-    struct stat st {
-    };
-    return ::lstat(encoded(path).constData(), &st) == 0;
-}
-
-QString identityOf(const QString &path)
-{
-    struct stat st {
-    };
-    if (::lstat(encoded(path).constData(), &st) != 0)
-        return {};
-    return u"%1:%2"_s.arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
-}
 
 const QRegularExpression &entryPattern()
 {
@@ -229,17 +202,10 @@ QString soldiers(int n)
     return n == 1 ? u"1 soldier"_s : u"%1 soldiers"_s.arg(n);
 }
 
-struct Settled {
-    bool found = false;
-    bool committed = false;
-    QString text;
-    QList<StoreError> leftovers;
-};
-
 void unlinkOrThrow(const QString &path)
 {
-    if (::unlink(encoded(path).constData()) != 0 && errno != ENOENT)
-        throw systemError(u"Cannot remove '%1'"_s.arg(shown(path)), path);
+    if (::unlink(encodedPath(path).constData()) != 0 && errno != ENOENT)
+        throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(path)), path);
 }
 
 // Once an undo has committed, a name that cannot be removed changes nothing
@@ -251,76 +217,6 @@ template<typename Step> void tidy(QList<StoreError> &leftovers, Step step)
     } catch (const StoreError &e) {
         leftovers.append(e);
     }
-}
-
-Settled settleUndo(const UnitFolder &folder)
-{
-    Settled result;
-    const QString recordPath = folder.pendingUndoPath();
-    const UnitFolder::Record read = folder.readRecord(recordPath);
-    if (read.state == UnitFolder::Record::State::Missing)
-        return result;
-    result.found = true;
-    if (read.state == UnitFolder::Record::State::NotAFile) {
-        result.text = u"'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'."_s.arg(
-            shown(recordPath), read.what, shown(read.aside));
-        return result;
-    }
-    const QJsonObject record = QJsonDocument::fromJson(read.bytes).object();
-    const QString entry = record.value(u"entry"_s).toString();
-    if (entry.isEmpty() || !record.value(u"counterBefore"_s).isDouble()) {
-        ::unlink(encoded(recordPath).constData());
-        result.text = u"A record of an unfinished undo, '%1', could not be read and was removed."_s.arg(
-            shown(recordPath));
-        return result;
-    }
-    // Opening the working database rolls back what a killed undo left in its
-    // journal; only then does the counter tell whether the undo committed.
-    quint32 counter = 0;
-    {
-        Database working = Database::open(folder.workingPath(), FileKind::Working);
-        working.exec(u"SELECT count(*) FROM sqlite_master"_s, u"Cannot read"_s);
-        counter = working.changeCounter();
-    }
-    result.committed = counter != quint32(record.value(u"counterBefore"_s).toInteger());
-    const QString datafile = record.value(u"datafile"_s).toString();
-    const QString movedTo = record.value(u"movedTo"_s).toString();
-    const QString identity = record.value(u"identity"_s).toString();
-    if (result.committed) {
-        // The copy in history/ is complete before the commit; the name at
-        // the datafile's place goes, if it still is the run's file.
-        if (!movedTo.isEmpty() && exists(movedTo) && identityOf(datafile) == identity)
-            tidy(result.leftovers, [&] {
-                unlinkOrThrow(datafile);
-                syncFolderOf(datafile);
-            });
-        tidy(result.leftovers, [&] {
-            unlinkOrThrow(entry);
-            syncFolderOf(entry);
-        });
-        result.text = u"An undo that did not finish has been completed: the counters are as they were "
-                      "before the roster run it took back."_s;
-        for (const StoreError &e : result.leftovers)
-            result.text += u'\n' + e.readyText();
-        unlinkOrThrow(recordPath);
-        syncFolderOf(recordPath);
-        return result;
-    }
-    if (!movedTo.isEmpty() && exists(movedTo)) {
-        if (exists(datafile))
-            unlinkOrThrow(movedTo);
-        else if (::rename(encoded(movedTo).constData(), encoded(datafile).constData()) != 0)
-            throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shown(movedTo), shown(datafile)),
-                              datafile);
-    }
-    result.text = u"An undo that did not finish was abandoned: the counters and the roster datafile "
-                  "are as they were before it."_s;
-    syncFolderOf(entry);
-    if (!datafile.isEmpty())
-        syncFolderOf(datafile);
-    unlinkOrThrow(recordPath);
-    syncFolderOf(recordPath);
-    return result;
 }
 
 } // namespace
@@ -347,7 +243,7 @@ QString RunHistory::Entry::time() const
 QString RunHistory::Entry::description() const
 {
     return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
-        time(), shown(datafile), QString::number(duties), duties == 1 ? u"duty"_s : u"duties"_s,
+        time(), shownPath(datafile), QString::number(duties), duties == 1 ? u"duty"_s : u"duties"_s,
         QString::number(periods), periods == 1 ? u"period"_s : u"periods"_s);
 }
 
@@ -361,8 +257,8 @@ RunHistory::Listing RunHistory::list() const
 RunHistory::Listing RunHistory::listing(bool checkEach) const
 {
     Listing listing;
-    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, m_folder.historyPath());
+    if (const std::optional<Notice> fault = m_folder.historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, m_folder.historyPath());
     Stamp now;
     {
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
@@ -381,7 +277,7 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
         if (!entryPattern().match(name).hasMatch()) {
             if (!(isKeptDatafile(name) && info.isFile()))
                 listing.skipped.append({info.filePath(), u"'%1' is not a roster run kept by Calendrix."_s.arg(
-                                                             shown(info.filePath()))});
+                                                             shownPath(info.filePath()))});
             continue;
         }
         try {
@@ -419,7 +315,7 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
                  error.code() == StoreErrorCode::Corrupt && !error.readyText().isEmpty()
                      ? error.readyText()
                      : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
-                           shown(info.filePath()))});
+                           shownPath(info.filePath()))});
         }
     }
 
@@ -457,21 +353,23 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
         else
             listing.skipped.append(
                 {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
-                         "missing."_s.arg(shown(e.path))});
+                         "missing."_s.arg(shownPath(e.path))});
     }
     for (qsizetype i = 0; i < found.size(); ++i) {
         const Entry &e = found.at(i);
         if (e.change.isEmpty() || taken.contains(i))
             continue;
         if (e.unit != now.unit)
-            listing.skipped.append({e.path, u"'%1' is a roster run of another unit."_s.arg(shown(e.path))});
+            listing.skipped.append(
+                {e.path, u"'%1' is a roster run of another unit."_s.arg(shownPath(e.path))});
         else if (e.sequence >= now.sequence)
             listing.skipped.append(
-                {e.path, u"'%1' is a roster run that was already taken back."_s.arg(shown(e.path)), true});
+                {e.path, u"'%1' is a roster run that was already taken back."_s.arg(shownPath(e.path)),
+                 true});
         else
             listing.skipped.append(
                 {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
-                         "missing."_s.arg(shown(e.path))});
+                         "missing."_s.arg(shownPath(e.path))});
     }
     return listing;
 }
@@ -498,7 +396,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     if (now.change != entry.change || (!entry.unit.isEmpty() && now.unit != entry.unit))
         throw StoreError(
             StoreErrorCode::General,
-            u"'%1' is not the unit's last roster run; nothing was undone."_s.arg(shown(entry.path)),
+            u"'%1' is not the unit's last roster run; nothing was undone."_s.arg(shownPath(entry.path)),
             entry.path);
     result.changes = compare(working, entry.path);
     if (!result.changes.none() && !force)
@@ -509,50 +407,45 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     const QString identity = identityOf(entry.datafile);
     if (identity.isEmpty()) {
         result.note =
-            u"The roster datafile of that run, '%1', is no longer there."_s.arg(shown(entry.datafile));
+            u"The roster datafile of that run, '%1', is no longer there."_s.arg(shownPath(entry.datafile));
     } else if (identity != entry.datafileIdentity) {
         result.note = u"'%1' is no longer the roster datafile that run made; it stays where it is."_s.arg(
-            shown(entry.datafile));
+            shownPath(entry.datafile));
     } else {
         const QString base =
             QFileInfo(entry.path).completeBaseName() + u'-' + QFileInfo(entry.datafile).fileName();
         movedTo = QDir(m_folder.historyPath()).filePath(base);
-        for (int n = 2; exists(movedTo); ++n)
+        for (int n = 2; pathExists(movedTo); ++n)
             movedTo = QDir(m_folder.historyPath()).filePath(u"%1-%2"_s.arg(n).arg(base));
     }
 
     // Written down before anything changes, so that a kill is settled (see settle()).
-    const QJsonObject record{{u"entry"_s, entry.path},
-                             {u"datafile"_s, entry.datafile},
-                             {u"identity"_s, identity},
-                             {u"movedTo"_s, movedTo},
-                             {u"counterBefore"_s, qint64(counterBefore)}};
-    {
-        ScratchFile scratch(m_folder.pendingUndoPath());
-        scratch.write(QJsonDocument(record).toJson());
-        scratch.putInPlace();
-    }
+    RecoveryRecord record;
+    record.change = RecoveryRecord::Change::Undo;
+    record.counterBefore = counterBefore;
+    record.datafile = entry.datafile;
+    record.identity = identity;
+    record.keptAs = movedTo;
+    record.entry = entry.path;
+    record.write(m_folder.pendingUndoPath());
     try {
         if (!movedTo.isEmpty()) {
             // A second name in history/ for the same file; its own name goes
             // once the tables are committed. Across file systems, a copy.
-            if (::link(encoded(entry.datafile).constData(), encoded(movedTo).constData()) != 0) {
+            if (::link(encodedPath(entry.datafile).constData(), encodedPath(movedTo).constData()) != 0) {
                 if (errno != EXDEV)
-                    throw systemError(u"Cannot keep '%1' in '%2'"_s.arg(shown(entry.datafile),
-                                                                        shown(m_folder.historyPath())),
+                    throw systemError(u"Cannot keep '%1' in '%2'"_s.arg(shownPath(entry.datafile),
+                                                                        shownPath(m_folder.historyPath())),
                                       movedTo);
                 QFile source(entry.datafile);
                 if (!source.open(QIODevice::ReadOnly))
                     throw StoreError(
                         StoreErrorCode::CannotOpen,
-                        u"Cannot read '%1': %2"_s.arg(shown(entry.datafile), source.errorString()),
+                        u"Cannot read '%1': %2"_s.arg(shownPath(entry.datafile), source.errorString()),
                         entry.datafile);
                 ScratchFile copy(movedTo);
                 copy.write(source.readAll());
-                if (::renameat2(AT_FDCWD, encoded(copy.path()).constData(), AT_FDCWD,
-                                encoded(movedTo).constData(), RENAME_NOREPLACE) != 0)
-                    throw systemError(u"Cannot write '%1'"_s.arg(shown(movedTo)), movedTo);
-                copy.release();
+                copy.putInPlace(ScratchFile::Sync::Later, ScratchFile::Replace::No);
             }
             syncFolderOf(movedTo);
         }
@@ -577,7 +470,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     } catch (const StoreError &) {
         transaction.rollback();
         // A commit that reported an error may still have reached the file.
-        Settled settled = settleUndo(m_folder);
+        RecoveryRecord::Settled settled = settle(record, m_folder.pendingUndoPath(), m_folder.workingPath());
         if (!settled.committed)
             throw;
         result.undone = true;
@@ -595,32 +488,67 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
         syncFolderOf(entry.path);
     });
     // Left in place, the record is settled by the next use of the unit.
-    tidy(result.leftovers, [&] {
-        unlinkOrThrow(m_folder.pendingUndoPath());
-        syncFolderOf(m_folder.pendingUndoPath());
-    });
+    tidy(result.leftovers, [&] { RecoveryRecord::remove(m_folder.pendingUndoPath()); });
     result.undone = true;
     result.datafileNow = movedTo;
     return result;
 }
 
-QString RunHistory::settle(const UnitFolder &folder)
+RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const QString &recordPath,
+                                           const QString &workingPath)
 {
-    return settleUndo(folder).text;
+    RecoveryRecord::Settled result;
+    result.found = true;
+    result.committed = record.committed(workingPath);
+    const QString &datafile = record.datafile, &movedTo = record.keptAs;
+    if (result.committed) {
+        // The copy in history/ is complete before the commit; the name at
+        // the datafile's place goes, if it still is the run's file.
+        if (!movedTo.isEmpty() && pathExists(movedTo) && identityOf(datafile) == record.identity)
+            tidy(result.leftovers, [&] {
+                unlinkOrThrow(datafile);
+                syncFolderOf(datafile);
+            });
+        tidy(result.leftovers, [&] {
+            unlinkOrThrow(record.entry);
+            syncFolderOf(record.entry);
+        });
+        result.notice = {Notice::Kind::Information,
+                         result.leftovers.isEmpty() ? NoticeCode::UndoCompleted
+                                                    : NoticeCode::UndoCompletedWithLeftovers,
+                         {}};
+        for (const StoreError &e : std::as_const(result.leftovers))
+            result.notice->causes.push_back(e.notice());
+        RecoveryRecord::remove(recordPath);
+        return result;
+    }
+    if (!movedTo.isEmpty() && pathExists(movedTo)) {
+        if (pathExists(datafile))
+            unlinkOrThrow(movedTo);
+        else if (::rename(encodedPath(movedTo).constData(), encodedPath(datafile).constData()) != 0)
+            throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shownPath(movedTo), shownPath(datafile)),
+                              datafile);
+    }
+    result.notice = Notice{Notice::Kind::Information, NoticeCode::UndoAbandoned, {}};
+    syncFolderOf(record.entry);
+    if (!datafile.isEmpty())
+        syncFolderOf(datafile);
+    RecoveryRecord::remove(recordPath);
+    return result;
 }
 
 RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
 {
     const QDir dir(m_folder.historyPath());
-    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, dir.path());
-    if (!dir.exists() && ::mkdir(encoded(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
-        throw systemError(u"Cannot create the folder '%1'"_s.arg(shown(dir.path())), dir.path());
+    if (const std::optional<Notice> fault = m_folder.historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, dir.path());
+    if (!dir.exists() && ::mkdir(encodedPath(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
+        throw systemError(u"Cannot create the folder '%1'"_s.arg(shownPath(dir.path())), dir.path());
     // Names follow the runs' order, in UTC so that a clock put back for
     // winter time cannot reorder them; two runs within a millisecond get the next one.
     m_made = QDateTime::currentDateTimeUtc();
     m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
-    while (exists(m_path)) {
+    while (pathExists(m_path)) {
         m_made = m_made.addMSecs(1);
         m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     }
@@ -697,10 +625,10 @@ void RunHistory::Recorder::prune()
         // copy is the undo's business, not each run's.
         const Listing listing = RunHistory(m_folder).listing(false);
         for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
-            ::unlink(encoded(listing.entries.at(i).path).constData());
+            ::unlink(encodedPath(listing.entries.at(i).path).constData());
         for (const Skipped &s : listing.skipped)
             if (s.undone)
-                ::unlink(encoded(s.path).constData());
+                ::unlink(encodedPath(s.path).constData());
         syncFolderOf(m_path);
     } catch (const StoreError &) {
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/RecoveryRecord.h"
 #include "store/ScratchFile.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
@@ -96,11 +97,12 @@ public:
     // nothing is then changed.
     UndoResult undo(const Entry &entry, bool force) const;
 
-    // Settles an undo that a kill or a failed commit interrupted: either it
-    // is completed or nothing of it stays. Returns what was done, for the
-    // clerk; empty when there was nothing to settle. Throws StoreError when
-    // the working database cannot be read; the record then stays.
-    static QString settle(const UnitFolder &folder);
+    // Settles an undo that a kill or a failed commit interrupted, from its
+    // record at recordPath, which then goes: either it is completed or
+    // nothing of it stays. Throws StoreError when the working database
+    // cannot be read; the record then stays.
+    static RecoveryRecord::Settled settle(const RecoveryRecord &record, const QString &recordPath,
+                                          const QString &workingPath);
 
     // A run's entry, made in step with the run.
     class Recorder

@@ -24,22 +24,43 @@ const QString kPrefix = u".calendrix-"_s;
 const QString kSuffix = u".tmp"_s;
 const QString kJournal = u"-journal"_s;
 
-QByteArray encoded(const QString &path)
-{
-    return QFile::encodeName(path);
-}
-
 // True when path still names the file open at fd: a sweep may have removed
 // the name between its creation and our lock.
 bool namesFile(const QString &path, int fd)
 {
     struct stat byName {
     }, byFd{};
-    return ::lstat(encoded(path).constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 &&
+    return ::lstat(encodedPath(path).constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 &&
            byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
 }
 
 } // namespace
+
+QByteArray encodedPath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool pathExists(const QString &path)
+{
+    struct stat st {
+    };
+    return ::lstat(encodedPath(path).constData(), &st) == 0;
+}
+
+QString identityOf(const QString &path)
+{
+    struct stat st {
+    };
+    if (::lstat(encodedPath(path).constData(), &st) != 0)
+        return {};
+    return u"%1:%2"_s.arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
+}
 
 StoreError systemError(const QString &text, const QString &file)
 {
@@ -52,10 +73,17 @@ StoreError systemError(const QString &text, const QString &file)
     return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
 }
 
+StoreError systemError(NoticeCode notice, const QString &file)
+{
+    const int error = errno;
+    return StoreError(storeErrorCodeOfSystem(error), notice, {file, QString::fromLocal8Bit(strerror(error))},
+                      file);
+}
+
 void syncFolderOf(const QString &path)
 {
     const int fd =
-        ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::open(encodedPath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -79,12 +107,11 @@ ScratchFile::ScratchFile(const QString &target) : m_target(target)
         // The mode is that of any new file of the user: it becomes a database
         // people open, not a private temporary file.
         const int fd =
-            ::open(encoded(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(encodedPath(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            throw systemError(u"Cannot make a file beside '%1'"_s.arg(QDir::toNativeSeparators(target)),
-                              target);
+            throw systemError(NoticeCode::CannotMakeFileBeside, target);
         }
         if (::flock(fd, LOCK_EX) == 0 && namesFile(path, fd)) {
             m_path = path;
@@ -93,8 +120,7 @@ ScratchFile::ScratchFile(const QString &target) : m_target(target)
         }
         ::close(fd);
     }
-    throw StoreError(StoreErrorCode::CannotOpen,
-                     u"Cannot make a file beside '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
+    throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NoFileBeside, {target}, target);
 }
 
 ScratchFile::~ScratchFile()
@@ -104,15 +130,14 @@ ScratchFile::~ScratchFile()
     // Removed while still locked, so no sweep can take a new file of the
     // same name for ours.
     if (namesFile(m_path, m_fd)) {
-        ::unlink(encoded(m_path + kJournal).constData());
-        ::unlink(encoded(m_path).constData());
+        ::unlink(encodedPath(m_path + kJournal).constData());
+        ::unlink(encodedPath(m_path).constData());
     }
     ::close(m_fd);
 }
 
 void ScratchFile::write(const QByteArray &data, Sync sync)
 {
-    const QString shown = QDir::toNativeSeparators(m_target);
     qsizetype done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(m_fd, data.constData() + done, size_t(data.size() - done));
@@ -121,25 +146,57 @@ void ScratchFile::write(const QByteArray &data, Sync sync)
         if (n == 0)
             errno = ENOSPC;
         if (n <= 0)
-            throw systemError(u"Cannot write '%1'"_s.arg(shown), m_target);
+            throw systemError(NoticeCode::CannotWriteFile, m_target);
         done += n;
     }
     if (sync == Sync::Now && ::fsync(m_fd) != 0)
-        throw systemError(u"Cannot write '%1' to the disk"_s.arg(shown), m_target);
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
+}
+
+void ScratchFile::sync()
+{
+    if (::fsync(m_fd) != 0)
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
 }
 
 void ScratchFile::syncFileSystem()
 {
     if (::syncfs(m_fd) != 0)
-        throw systemError(u"Cannot write '%1' to the disk"_s.arg(QDir::toNativeSeparators(m_target)),
-                          m_target);
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
 }
 
-void ScratchFile::putInPlace(Sync sync)
+void ScratchFile::setMode(unsigned int mode)
 {
+    if (::fchmod(m_fd, mode_t(mode)) != 0)
+        throw systemError(NoticeCode::CannotWriteFile, m_target);
+}
+
+void ScratchFile::putInPlace(Sync sync, Replace replace)
+{
+    const QByteArray from = encodedPath(m_path), to = encodedPath(m_target);
+    struct stat existing {
+    };
+    // The scratch file has the mode of any new file; the clerk's settings on
+    // the file it replaces stay.
+    if (replace == Replace::Yes && ::stat(to.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::fchmod(m_fd, existing.st_mode & 07777);
     // rename(2) swaps the name in one step: readers see the old file or the new.
-    if (::rename(encoded(m_path).constData(), encoded(m_target).constData()) != 0)
-        throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
+    bool moved = false;
+    if (replace == Replace::Yes) {
+        moved = ::rename(from.constData(), to.constData()) == 0;
+    } else {
+        moved = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0;
+        // A file system without the no-replace rename: link(2) refuses an
+        // existing name as well.
+        if (!moved && (errno == EINVAL || errno == ENOSYS) && ::link(from.constData(), to.constData()) == 0) {
+            ::unlink(from.constData());
+            moved = true;
+        }
+        if (!moved && errno == EEXIST)
+            throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {m_target}, m_target);
+    }
+    if (!moved)
+        throw systemError(NoticeCode::CannotWriteFile, m_target);
     release();
     // The new name itself is only safe once the folder is on the disk.
     if (sync == Sync::Now)
@@ -177,20 +234,20 @@ QStringList ScratchFile::sweep(const QString &dir)
             const QString owner = path.chopped(kJournal.size());
             struct stat st {
             };
-            if (::lstat(encoded(owner).constData(), &st) != 0 && errno == ENOENT &&
-                ::unlink(encoded(path).constData()) == 0)
+            if (::lstat(encodedPath(owner).constData(), &st) != 0 && errno == ENOENT &&
+                ::unlink(encodedPath(path).constData()) == 0)
                 removed.append(path);
             continue;
         }
-        const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = ::open(encodedPath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             continue;
         struct stat st {
         };
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             namesFile(path, fd)) {
-            ::unlink(encoded(path + kJournal).constData());
-            if (::unlink(encoded(path).constData()) == 0)
+            ::unlink(encodedPath(path + kJournal).constData());
+            if (::unlink(encodedPath(path).constData()) == 0)
                 removed.append(path);
         }
         ::close(fd);

@@ -7,10 +7,13 @@
 
 namespace calendrix {
 
-// A hidden file ".calendrix-XXXXXX.tmp" beside a target, in which a file is
-// built before it is moved into place. Its owner holds a lock on it for as
-// long as the object lives; the lock goes with the process, so a file whose
-// lock can be taken belongs to no live run and sweep() may remove it.
+// The one way the program puts a file in place: a hidden file
+// ".calendrix-XXXXXX.tmp" made exclusively beside the target, locked,
+// written, flushed, renamed to the target and its folder flushed, so that
+// whoever looks at the target finds the earlier file or the whole new one.
+// Its owner holds a lock on it for as long as the object lives; the lock goes
+// with the process, so a file whose lock can be taken belongs to no live
+// work and sweep() may remove it: that is all a kill ever leaves.
 class ScratchFile
 {
 public:
@@ -30,12 +33,21 @@ public:
     // Writes data to the file and flushes it to the disk; throws StoreError,
     // naming the target, on any short write or failed flush.
     void write(const QByteArray &data, Sync sync = Sync::Now);
+    // Flushes the file, whoever wrote it (a library writing to path() as
+    // well); throws StoreError.
+    void sync();
     // Flushes everything written on the file system of this file, its own
     // writes among them; throws StoreError when any of them failed.
     void syncFileSystem();
-    // Moves the finished file to the target in one step, replacing what is
-    // there; throws StoreError.
-    void putInPlace(Sync sync = Sync::Now);
+    // Sets the file's permission bits, which it keeps when moved into place.
+    void setMode(unsigned int mode);
+
+    enum class Replace { Yes, No };
+    // Moves the finished file to the target in one step. A file it replaces
+    // passes on its permissions. With Replace::No a file that is at the
+    // target, or appears there meanwhile, is never replaced (DestinationExists).
+    // Throws StoreError.
+    void putInPlace(Sync sync = Sync::Now, Replace replace = Replace::Yes);
     // Device and inode of the file, which it keeps when moved into place.
     QString identity() const;
     // The file was moved into place (or is otherwise kept): leave it be.
@@ -58,8 +70,20 @@ private:
 // The error of the system call that just failed: text, then errno in words,
 // with the store's number for it (disk full, read-only, or an I/O error).
 StoreError systemError(const QString &text, const QString &file);
+// The same told as a code: the file is %1 and the system's words %2.
+StoreError systemError(NoticeCode code, const QString &file);
 
 // Flushes the folder that holds path, so that a rename in it survives a crash.
 void syncFolderOf(const QString &path);
+
+// The store's helpers for names on the disk.
+QByteArray encodedPath(const QString &path);
+// A path as the clerk's system writes it.
+QString shownPath(const QString &path);
+// True when something is at path; a link is not followed.
+bool pathExists(const QString &path);
+// "dev:ino" of what path names itself (a link is not followed); empty when
+// nothing is there. A file keeps it when it is renamed.
+QString identityOf(const QString &path);
 
 } // namespace calendrix

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/OptionFile.h"
 #include "store/ScratchFile.h"
+#include "store/SmallFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -111,7 +112,7 @@ QString UnitFolder::historyPath() const
     return filePath(u"history"_s);
 }
 
-QString UnitFolder::historyFault() const
+std::optional<Notice> UnitFolder::historyFault() const
 {
     const QByteArray path = QFile::encodeName(historyPath());
     struct stat st {
@@ -128,8 +129,7 @@ QString UnitFolder::historyFault() const
         else
             what = u"a link to %1"_s.arg(typeName(st.st_mode));
     }
-    return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s.arg(
-        QDir::toNativeSeparators(historyPath()), what);
+    return Notice{Notice::Kind::Error, NoticeCode::HistoryNotAFolder, {historyPath(), what}};
 }
 
 QStringList UnitFolder::ownFiles() const
@@ -186,8 +186,8 @@ UnitFolder::InitResult UnitFolder::init() const
         result.created.append(db.path);
     }
 
-    if (const QString fault = historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, historyPath());
+    if (const std::optional<Notice> fault = historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, historyPath());
     if (QFileInfo(historyPath()).isDir())
         result.kept.append(historyPath());
     else if (::mkdir(QFile::encodeName(historyPath()).constData(), 0777) == 0)
@@ -205,15 +205,15 @@ UnitFolder::InitResult UnitFolder::init() const
             result.kept.append(target);
             continue;
         }
-        const QString tmp = target + u".part"_s;
-        QFile::remove(tmp);
-        if (!QFile::copy(it.filePath(), tmp) || !QFile::rename(tmp, target)) {
-            QFile::remove(tmp);
+        QFile shipped(it.filePath());
+        if (!shipped.open(QIODevice::ReadOnly))
             throw StoreError(StoreErrorCode::IoError,
                              u"Cannot create '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
-        }
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        ScratchFile scratch(target);
+        scratch.write(shipped.readAll());
+        // Shipped read-only inside the program; the clerk may edit the copy.
+        scratch.setMode(0644);
+        scratch.putInPlace(ScratchFile::Sync::Now, ScratchFile::Replace::No);
         result.created.append(target);
     }
     return result;
@@ -319,53 +319,24 @@ StoreError readError(const QString &path)
 UnitFolder::Record UnitFolder::readRecord(const QString &path) const
 {
     Record record;
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {
-    };
-    if (::lstat(name.constData(), &st) != 0) {
-        if (errno == ENOENT)
-            return record;
+    // A record never exceeds 64 KiB.
+    SmallFile file = SmallFile::read(path, 1 << 16);
+    switch (file.state) {
+    case SmallFile::State::Missing:
+        break;
+    case SmallFile::State::Read:
+        record.bytes = std::move(file.bytes);
+        record.state = Record::State::Read;
+        break;
+    case SmallFile::State::NotAFile:
+        record.state = Record::State::NotAFile;
+        record.what = file.mode == 0 ? u"a link to nothing"_s : typeName(file.mode);
+        record.aside = keepAside(path, QDateTime::currentDateTime());
+        break;
+    case SmallFile::State::Failed:
+        errno = file.error;
         throw readError(path);
     }
-    // Only a regular file is ever opened: opening a device may do something.
-    if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0)
-        st.st_mode = 0;
-    int fd = -1;
-    if (S_ISREG(st.st_mode)) {
-        // Not waiting even so: a FIFO may take the name between the check and the open.
-        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0 && errno != ENOENT)
-            throw readError(path);
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
-    if (fd < 0) {
-        record.state = Record::State::NotAFile;
-        record.what = st.st_mode == 0 ? u"a link to nothing"_s : typeName(st.st_mode);
-        record.aside = keepAside(path, QDateTime::currentDateTime());
-        return record;
-    }
-    constexpr qsizetype limit = 1 << 16;
-    record.bytes.resize(limit);
-    qsizetype got = 0;
-    while (got < limit) {
-        const ssize_t n = ::read(fd, record.bytes.data() + got, size_t(limit - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const StoreError error = readError(path);
-            ::close(fd);
-            throw error;
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    ::close(fd);
-    record.bytes.truncate(got);
-    record.state = Record::State::Read;
     return record;
 }
 
@@ -453,8 +424,8 @@ UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCh
             if (const auto why = OptionFile::fault(path))
                 faults.append({path, *why});
     }
-    if (const QString why = historyFault(); !why.isEmpty())
-        faults.append({historyPath(), Error(0, why).notice()});
+    if (const std::optional<Notice> why = historyFault())
+        faults.append({historyPath(), *why});
 
     for (const Fault &fault : faults)
         result.setAside.append({fault.path, keepAside(fault.path, now), fault.why});

@@ -40,7 +40,7 @@ public:
     // Why historyPath() cannot hold the runs: something that is not a
     // folder is there (a file, a FIFO, a link to nothing). Empty when it is
     // a folder or is not there at all, and init() makes it.
-    QString historyFault() const;
+    std::optional<Notice> historyFault() const;
     // Every file the unit itself uses, whether there or not: its databases
     // and their journals, layouts, help, option files, lock and records.
     QStringList ownFiles() const;

@@ -1,5 +1,6 @@
 #include "store/UnitSettling.h"
 
+#include "store/DatafileSwap.h"
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
 
@@ -18,24 +19,54 @@ bool isUnusable(const StoreError &e, const UnitFolder &folder)
             e.code() == StoreErrorCode::ItemNotFound || e.code() == StoreErrorCode::FileNotFound);
 }
 
+// Settles the record at path, whichever change wrote it.
+RecoveryRecord::Settled settleRecord(const UnitFolder &folder, const QString &path)
+{
+    RecoveryRecord::Settled settled;
+    const RecoveryRecord::Read read = RecoveryRecord::read(folder, path);
+    const bool runPath = path == folder.pendingRunPath();
+    settled.found = read.state != RecoveryRecord::Read::State::Missing;
+    switch (read.state) {
+    case RecoveryRecord::Read::State::Missing:
+        break;
+    case RecoveryRecord::Read::State::NotAFile:
+        settled.notice = Notice{Notice::Kind::Information,
+                                runPath ? NoticeCode::RunRecordNotAFile : NoticeCode::UndoRecordNotAFile,
+                                {path, read.what, read.aside}};
+        break;
+    case RecoveryRecord::Read::State::Unreadable:
+        // Written in one step, so only another program can have spoilt it.
+        RecoveryRecord::remove(path);
+        settled.notice = Notice{Notice::Kind::Information,
+                                runPath ? NoticeCode::RunRecordUnreadable : NoticeCode::UndoRecordUnreadable,
+                                {path}};
+        break;
+    case RecoveryRecord::Read::State::Read:
+        settled = read.record.change == RecoveryRecord::Change::Run
+                      ? DatafileSwap::settle(read.record, path, folder.workingPath())
+                      : RunHistory::settle(read.record, path, folder.workingPath());
+        break;
+    }
+    return settled;
+}
+
 } // namespace
 
-QStringList UnitSettling::Result::texts() const
+Notices UnitSettling::Result::notices() const
 {
-    QStringList texts;
-    if (!run.text.isEmpty())
-        texts.append(run.text);
-    if (!undo.isEmpty())
-        texts.append(undo);
-    return texts;
+    Notices notices;
+    for (const RecoveryRecord::Settled *settled : {&run, &undo})
+        if (settled->notice)
+            notices.append(*settled->notice);
+    return notices;
 }
 
 UnitSettling::Result UnitSettling::settle(const UnitFolder &folder, const Options &options)
 {
     Result result;
     try {
-        result.run = DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        result.undo = RunHistory::settle(folder);
+        result.run = settleRecord(folder, folder.pendingRunPath());
+        result.undo = settleRecord(folder, folder.pendingUndoPath());
     } catch (const StoreError &e) {
         if (!options.repairAt || !isUnusable(e, folder)) {
             result.error = e;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/DatafileSwap.h"
+#include "store/Notice.h"
+#include "store/RecoveryRecord.h"
 #include "store/StoreError.h"
 #include "store/UnitFolder.h"
 
@@ -39,9 +40,9 @@ public:
     };
 
     struct Result {
-        DatafileSwap::Recovery run; // the datafile of an unfinished run
-        QString undo;               // what was done to an unfinished undo; empty when nothing
-        QStringList swept;          // scratch files and journals of killed work, removed
+        RecoveryRecord::Settled run;  // the datafile of an unfinished run
+        RecoveryRecord::Settled undo; // an unfinished undo
+        QStringList swept;            // scratch files and journals of killed work, removed
         // Why settling stopped after what run and undo tell: the working
         // database could not be read, a record could not be settled, or (with
         // repairAt) one could not be set aside. What was not settled stays
@@ -53,7 +54,7 @@ public:
         QList<RecordAside> recordsAside;
 
         // What was settled, for the clerk, in the order it was done.
-        QStringList texts() const;
+        Notices notices() const;
     };
 
     // Call with the unit's lock held. Never throws: a failure is in error,

@@ -36,4 +36,14 @@ inline Result runCalendrix(const QStringList &arguments, const std::function<voi
     return r;
 }
 
+// The lines of standard error that tell an error.
+inline QStringList errorLines(const Result &r)
+{
+    QStringList lines;
+    for (const QString &l : r.err.split(u'\n'))
+        if (l.startsWith(QStringLiteral("ERROR: ")))
+            lines.append(l);
+    return lines;
+}
+
 } // namespace calendrix::test

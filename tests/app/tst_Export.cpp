@@ -43,18 +43,6 @@ struct Assignment {
     QDate shownLast() const { return last.isValid() ? last : first; }
 };
 
-struct Soldier {
-    QString rank, name;
-    QStringList cells;
-};
-
-struct Duty {
-    QString name, organization;
-    QList<QDate> starts, ends;
-    QList<bool> holidays;
-    QList<Soldier> soldiers;
-};
-
 QString rankShown(const QString &code)
 {
     for (const auto &[c, shown] : mainRankList())
@@ -63,49 +51,12 @@ QString rankShown(const QString &code)
     return code;
 }
 
-QList<Duty> readDuties(const QString &path)
-{
-    QList<Duty> duties;
-    const Database db = Database::openReadOnly(path, FileKind::Roster);
-    RecordSet header(db, u"header"_s);
-    for (header.moveFirst(); !header.eof(); header.moveNext()) {
-        Duty d{header.text(1), header.text(2), {}, {}, {}, {}};
-        for (int c = 0; c < 36 && !header.text(5 + c).isEmpty(); ++c)
-            d.starts.append(QDate::fromString(header.text(5 + c), Qt::ISODate));
-        d.ends.resize(d.starts.size());
-        d.holidays.resize(d.starts.size());
-        if (!d.name.isEmpty() || !d.starts.isEmpty())
-            duties.append(d);
-    }
-    if (db.hasTable(u"periods"_s)) {
-        RecordSet periods(db, u"periods"_s);
-        for (periods.moveFirst(); !periods.eof(); periods.moveNext())
-            for (Duty &d : duties)
-                if (d.name == periods.text(1) && periods.value(2).toInt() >= 1 &&
-                    periods.value(2).toInt() <= d.ends.size())
-                    d.ends[periods.value(2).toInt() - 1] = QDate::fromString(periods.text(4), Qt::ISODate);
-    }
-    RecordSet sheet(db, u"storeage"_s);
-    for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext())
-        for (Duty &d : duties)
-            if (d.name == sheet.text(1)) {
-                Soldier s{sheet.text(3), sheet.text(2), {}};
-                for (int c = 0; c < d.starts.size(); ++c) {
-                    s.cells.append(sheet.text(5 + c));
-                    if (sheet.value(41 + c).toBool())
-                        d.holidays[c] = true;
-                }
-                d.soldiers.append(s);
-            }
-    return duties;
-}
-
-QList<Assignment> assignments(const QList<Duty> &duties)
+QList<Assignment> assignments(const QList<DatafileDuty> &duties)
 {
     QList<Assignment> out;
-    for (const Duty &d : duties)
+    for (const DatafileDuty &d : duties)
         for (int c = 0; c < d.starts.size(); ++c)
-            for (const Soldier &s : d.soldiers)
+            for (const DatafileDuty::Soldier &s : d.soldiers)
                 if (s.cells[c] == u"/.")
                     out.append(
                         {d.name, d.organization, s.rank, s.name, d.starts[c], d.ends[c], d.holidays[c]});
@@ -187,15 +138,6 @@ bool pythonHas(const QString &module)
     return QProcess::execute(kPython, {u"-c"_s, u"import "_s + module}) == 0;
 }
 
-QStringList errorLines(const Result &r)
-{
-    QStringList lines;
-    for (const QString &l : r.err.split(u'\n', Qt::SkipEmptyParts))
-        if (l.startsWith(u"ERROR: "))
-            lines.append(l);
-    return lines;
-}
-
 // Names that file systems, CSV, iCalendar and spreadsheets each treat
 // specially, in one roster.
 const QStringList kAwkwardNames = {
@@ -270,7 +212,6 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void calendarFileNames();
-    void sheetNames();
     void uidsStable();
     void remadeRoster();
     void draftsSayTheyAreDrafts();
@@ -282,7 +223,7 @@ private slots:
 private:
     QString datafile(const QString &which) const;
     void checkCalendars(const QString &dir, const QList<Assignment> &expected);
-    void checkSpreadsheet(const QString &path, const QList<Duty> &duties);
+    void checkSpreadsheet(const QString &path, const QList<DatafileDuty> &duties);
     void checkCsv(const QString &path, const QList<Assignment> &expected);
 
     QTemporaryDir m_dir;
@@ -332,7 +273,7 @@ void tst_Export::roundTrip()
     QCOMPARE(r.err.count(u"INFORMATION: "_s), lastDaysKnown ? 0 : 1);
     QCOMPARE(r.out.count(u"wrote "_s), 3);
 
-    const QList<Duty> duties = readDuties(datafile(which));
+    const QList<DatafileDuty> duties = readDatafile(datafile(which));
     const QList<Assignment> expected = assignments(duties);
     QVERIFY(expected.size() >= 6);
     checkCalendars(ics, expected);
@@ -413,7 +354,7 @@ void tst_Export::checkCalendars(const QString &dir, const QList<Assignment> &exp
     QCOMPARE(byPython, wanted);
 }
 
-void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties)
+void tst_Export::checkSpreadsheet(const QString &path, const QList<DatafileDuty> &duties)
 {
     const QJsonObject book = readBack(u"xlsx"_s, path);
     QVERIFY2(book.value(u"title"_s).toString().startsWith(u"Duty roster"_s),
@@ -430,7 +371,7 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties
 
     QSet<QString> names;
     for (qsizetype d = 0; d < duties.size(); ++d) {
-        const Duty &duty = duties[d];
+        const DatafileDuty &duty = duties[d];
         const QJsonObject sheet = sheets[d + 1].toObject();
         const QString name = sheet.value(u"name"_s).toString();
         QVERIFY2(!name.isEmpty() && name.size() <= 31, qPrintable(name));
@@ -466,7 +407,7 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties
 
         // One row per soldier, most senior first; every mark as in the datafile.
         QList<QStringList> wanted, got;
-        for (const Soldier &s : duty.soldiers)
+        for (const DatafileDuty::Soldier &s : duty.soldiers)
             wanted.append(QStringList{rankShown(s.rank), withoutControls(s.name)} + s.cells);
         QString lastRank;
         for (qsizetype i = 3; i < rows.size(); ++i) {
@@ -483,7 +424,7 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties
         QCOMPARE(got, wanted);
         // The column of names is wide enough for the longest name line.
         qsizetype longest = 0;
-        for (const Soldier &s : duty.soldiers)
+        for (const DatafileDuty::Soldier &s : duty.soldiers)
             for (const QString &line : s.name.split(u'\n'))
                 longest = std::max(longest, line.size());
         // Other programs' fonts are wider than the one widths are counted in.
@@ -515,7 +456,7 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<Duty> &duties
         }
         QCOMPARE(s[5].toInt(), duty.soldiers.size());
         int standing = 0;
-        for (const Soldier &soldier : duty.soldiers)
+        for (const DatafileDuty::Soldier &soldier : duty.soldiers)
             standing += int(soldier.cells.count(u"/."_s));
         QCOMPARE(s[6].toInt(), standing);
     }
@@ -580,26 +521,6 @@ void tst_Export::calendarFileNames()
         QVERIFY2(!folded.contains(file.toCaseFolded()), qPrintable(file));
         folded.insert(file.toCaseFolded());
     }
-}
-
-// A spreadsheet program refuses sheet names that are too long, hold certain
-// characters or repeat one another without regard to case.
-void tst_Export::sheetNames()
-{
-    const QTemporaryDir out;
-    const QString xlsx = out.filePath(u"r.xlsx"_s);
-    QCOMPARE(runCalendrix({u"export"_s, datafile(u"awkward"_s), u"--xlsx"_s, xlsx}).status, 0);
-    QStringList names;
-    for (const QJsonValue &s : readBack(u"xlsx"_s, xlsx).value(u"sheets"_s).toArray())
-        names.append(s.toObject().value(u"name"_s).toString());
-    QCOMPARE(names.size(), 6);
-    QCOMPARE(names[0], u"Summary"_s);
-    QCOMPARE(names[1], u"Gate Guard, North"_s);
-    // The two long names share their first 31 characters.
-    QCOMPARE(names[2], u"Fire Watch _Night__ 1_2_ _Main_"_s);
-    QCOMPARE(names[3], u"Fire Watch _Night__ 1_2_ _M (2)"_s);
-    QCOMPARE(names[4], u"summary (2)"_s);
-    QCOMPARE(names[5], u"Standby"_s);
 }
 
 void tst_Export::uidsStable()

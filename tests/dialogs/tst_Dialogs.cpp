@@ -1,37 +1,19 @@
-#include "../TestUnit.h"
-#include "../main/ScriptedDialogs.h"
+#include "../main/WindowFixture.h"
 
-#include "dialogs/AboutDialog.h"
 #include "dialogs/CountersDialog.h"
-#include "dialogs/DatesDialog.h"
-#include "dialogs/DialogSet.h"
-#include "dialogs/FairnessWindow.h"
-#include "dialogs/HelpWindow.h"
 #include "dialogs/SetupDialog.h"
-#include "main/DataControl.h"
-#include "main/DataGrid.h"
-#include "main/MainWindow.h"
 #include "main/MonthView.h"
-#include "main/RecordSetModel.h"
-#include "main/UserDialogs.h"
 #include "report/ReportEngine.h"
-#include "report/RosterReports.h"
 #include "store/FieldValues.h"
-#include "store/FolderLock.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
@@ -41,33 +23,6 @@ using namespace calendrix;
 using namespace calendrix::test;
 
 namespace {
-
-const QDate kToday(2027, 3, 10);
-
-struct Program {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
-    void open()
-    {
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return kToday; });
-        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
-        main->show();
-    }
-    void choose(const QString &item) { main->findChild<QAction *>(item)->trigger(); }
-    template<typename T> T *window(const QString &name) const
-    {
-        const auto all = main->findChildren<T *>(name, Qt::FindDirectChildrenOnly);
-        return all.size() == 1 ? all.first() : nullptr;
-    }
-    template<typename T> T *in(QWidget *window, const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
-    void click(QWidget *window, const QString &button) const { in<QPushButton>(window, button)->click(); }
-};
 
 void soldiersAndDutiesWithAllFlags(const TestUnit &unit)
 {
@@ -114,7 +69,6 @@ private slots:
     void oneWindowPerDialog();
     void titlesClearFlagsOfUntitledOnly_data();
     void titlesClearFlagsOfUntitledOnly();
-    void emptyQualificationsTable();
     void sections();
     void holidays();
     void cancelWritesNothing();
@@ -141,51 +95,57 @@ private slots:
 
 void tst_Dialogs::oneWindowPerDialog()
 {
-    Program p;
+    Window p(false);
     p.open();
-    const QList<QPair<QString, QString>> items{{u"MNU_Setup"_s, u"Setup"_s},
-                                               {u"MNU_Count"_s, u"Edit32"_s},
-                                               {u"MNU_Dates"_s, u"Assignment"_s},
-                                               {u"MNU_About"_s, u"About"_s}};
-    const QStringList captions{u"Setup"_s, u"Assignment Counters"_s, u"Assignment Dates"_s, u"About"_s};
-    for (int i = 0; i < items.size(); ++i) {
+    // Menu item, window, caption.
+    for (const QStringList &item : {QStringList{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
+                                    {u"MNU_Count"_s, u"Edit32"_s, u"Assignment Counters"_s},
+                                    {u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
+                                    {u"MNU_About"_s, u"About"_s, u"About"_s}}) {
         for (int times = 0; times < 3; ++times)
-            p.choose(items[i].first);
-        QWidget *w = p.window<QWidget>(items[i].second);
-        QVERIFY2(w, qPrintable(items[i].second));
+            p.choose(item[0]);
+        QWidget *w = p.window(item[1]);
+        QVERIFY2(w, qPrintable(item[1]));
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), captions[i]);
+        QCOMPARE(w->windowTitle(), item[2]);
         // Hidden by its closing button, not destroyed: the same window comes back.
         w->hide();
-        p.choose(items[i].first);
-        QCOMPARE(p.window<QWidget>(items[i].second), w);
+        QCOMPARE(p.choose(item[0], item[1]), w);
         QVERIFY(w->isVisible());
     }
     // The setup dialog opens on "Comment" the first time.
-    QCOMPARE(p.in<QTabWidget>(p.window<QWidget>(u"Setup"_s), u"SSTab1"_s)->currentIndex(), 1);
+    QCOMPARE(p.in<QTabWidget>(p.window(u"Setup"_s), u"SSTab1"_s)->currentIndex(), 1);
 }
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
 {
+    QTest::addColumn<bool>("titlesRow");     // the Qualifications table has its row
     QTest::addColumn<QStringList>("titles"); // typed into boxes 1..4; the rest left empty
     QTest::addColumn<QString>("kept");       // flags left set, Q1..Q15
     QTest::newRow("blank and empty titles")
-        << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s} << u"100100000000000"_s;
+        << true << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s} << u"100100000000000"_s;
     QTest::newRow("all titled at the start")
-        << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
+        << true << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
+    // Nothing to save a title into: it is lost, its flags kept.
+    QTest::newRow("no titles row") << false << QStringList{u"Typed"_s} << u"100000000000000"_s;
 }
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
 {
+    QFETCH(bool, titlesRow);
     QFETCH(QStringList, titles);
     QFETCH(QString, kept);
-    Program p;
+    Window p(false);
     soldiersAndDutiesWithAllFlags(p.unit);
+    if (!titlesRow)
+        RecordSet(p.unit.personnel(), u"Qualifications"_s).deleteCurrent();
     p.open();
+    QVERIFY(p.find<QCheckBox>(u"PQ_0"_s)->isHidden()); // no titles: every box hidden
     bool ended = false;
-    p.choose(u"MNU_Setup"_s);
-    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     connect(qobject_cast<SetupDialog *>(setup), &SetupDialog::endProgram, this, [&] { ended = true; });
+    for (int i = 0; i < 15; ++i)
+        QVERIFY(p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->text().isEmpty());
     for (int i = 0; i < titles.size(); ++i)
         p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->setText(titles[i]);
     QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->maxLength(), 50);
@@ -197,35 +157,18 @@ void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
     QVERIFY(!p.main->isVisible()); // the program ends
     QCOMPARE(flags(p.unit), QStringList(4, kept));
     RecordSet stored(p.unit.personnel(), u"Qualifications"_s);
-    QCOMPARE(stored.text(1), titles[0]);
-    QCOMPARE(stored.value(2).toString(), titles[1]);
-}
-
-void tst_Dialogs::emptyQualificationsTable()
-{
-    Program p;
-    soldiersAndDutiesWithAllFlags(p.unit);
-    {
-        RecordSet titles(p.unit.personnel(), u"Qualifications"_s);
-        titles.deleteCurrent();
+    QCOMPARE(rowCount(stored), titlesRow ? 1 : 0);
+    if (titlesRow) {
+        QCOMPARE(stored.text(1), titles[0]);
+        QCOMPARE(stored.value(2).toString(), titles[1]);
     }
-    p.open();
-    p.choose(u"MNU_Setup"_s);
-    QWidget *setup = p.window<QWidget>(u"Setup"_s);
-    for (int i = 0; i < 15; ++i)
-        QVERIFY(p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->text().isEmpty());
-    p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s); // nothing to save it into
-    p.click(setup, u"Command1"_s);
-    QCOMPARE(flags(p.unit), QStringList(4, u"100000000000000"_s));
-    QCOMPARE(rowCount(p.unit.personnel(), u"Qualifications"_s), 0);
 }
 
 void tst_Dialogs::sections()
 {
-    Program p;
+    Window p(false);
     p.open();
-    p.choose(u"MNU_Setup"_s);
-    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     auto *grid = p.in<DataGrid>(setup, u"TDBGrid1"_s);
     auto *model = grid->recordModel();
     p.click(setup, u"Command6"_s); // Delete on an empty list: nothing
@@ -254,14 +197,13 @@ void tst_Dialogs::sections()
 
 void tst_Dialogs::holidays()
 {
-    Program p;
+    Window p(false);
     {
         RecordSet rs(p.unit.personnel(), u"Holiday"_s);
         addRow(rs, {u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)});
     }
     p.open(); // the housekeeping removes the past holiday
-    p.choose(u"MNU_Setup"_s);
-    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     auto *grid = p.in<DataGrid>(setup, u"TDBGrid2"_s);
     auto *calendar = p.in<MonthView>(setup, u"MonthView1"_s);
     QCOMPARE(calendar->selectedDate(), kToday);
@@ -293,24 +235,11 @@ void tst_Dialogs::holidays()
 
 void tst_Dialogs::cancelWritesNothing()
 {
-    Program p;
-    {
-        RecordSet rs(p.unit.working(), u"Dates"_s);
-        addRow(rs, {u"Able"_s, QDate(2027, 4, 1), QDate(2027, 4, 2)});
-    }
+    Window p(false);
     p.open();
-    p.choose(u"MNU_Dates"_s);
-    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
-    auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
-    QVERIFY(model->setData(model->index(0, 0), u"Baker"_s));
-    p.click(dates, u"Command14"_s); // Cancel
-    QVERIFY(!dates->isVisible());
-    QCOMPARE(RecordSet(p.unit.working(), u"Dates"_s).text(1), u"Able"_s);
-
     // A title typed in the setup dialog is not saved by Cancel; it stays in
     // its box, where "OK" would save it.
-    p.choose(u"MNU_Setup"_s);
-    QWidget *setup = p.window<QWidget>(u"Setup"_s);
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s);
     p.click(setup, u"Command2"_s);
     QVERIFY(p.main->isVisible());
@@ -321,7 +250,7 @@ void tst_Dialogs::cancelWritesNothing()
 
 void tst_Dialogs::counters()
 {
-    Program p;
+    Window p(false);
     {
         RecordSet rs(p.unit.working(), u"Memory"_s);
         addRow(rs, {true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0});
@@ -329,8 +258,7 @@ void tst_Dialogs::counters()
         addRow(rs, {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1});
     }
     p.open();
-    p.choose(u"MNU_Count"_s);
-    auto *counters = qobject_cast<CountersDialog *>(p.window<QWidget>(u"Edit32"_s));
+    auto *counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
     QVERIFY(counters);
     auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
     auto *sort = p.in<QPushButton>(counters, u"Command3"_s);
@@ -378,10 +306,9 @@ void tst_Dialogs::counters()
 
 void tst_Dialogs::dates()
 {
-    Program p;
+    Window p(false);
     p.open();
-    p.choose(u"MNU_Dates"_s);
-    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
     auto *grid = p.in<DataGrid>(dates, u"TDBGrid3"_s);
     auto *model = grid->recordModel();
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
@@ -410,10 +337,9 @@ void tst_Dialogs::dates()
 
 void tst_Dialogs::aboutTellsThisBuild()
 {
-    Program p;
+    Window p(false);
     p.open();
-    p.choose(u"MNU_About"_s);
-    QWidget *about = p.window<QWidget>(u"About"_s);
+    QWidget *about = p.choose(u"MNU_About"_s, u"About"_s);
     QStringList texts;
     for (QLabel *label : about->findChildren<QLabel *>()) {
         texts.append(label->text());
@@ -429,15 +355,14 @@ void tst_Dialogs::aboutTellsThisBuild()
 
 void tst_Dialogs::f1OpensHelpFromADialog()
 {
-    Program p;
+    Window p(false);
     p.open();
-    p.choose(u"MNU_Dates"_s);
-    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
     QVERIFY(QTest::qWaitForWindowExposed(dates));
     QApplication::setActiveWindow(dates);
     dates->setFocus();
     QTest::keyClick(dates, Qt::Key_F1);
-    QWidget *help = p.window<QWidget>(u"Help"_s);
+    QWidget *help = p.window(u"Help"_s);
     QVERIFY(help);
     QTRY_VERIFY(help->isVisible());
     auto *text = p.in<QTextBrowser>(help, u"HelpText"_s);
@@ -445,7 +370,7 @@ void tst_Dialogs::f1OpensHelpFromADialog()
     // Help > Contents is F1 by another way; still one window.
     help->hide();
     p.choose(u"MNU_Contents"_s);
-    QCOMPARE(p.window<QWidget>(u"Help"_s), help);
+    QCOMPARE(p.window(u"Help"_s), help);
     QVERIFY(help->isVisible());
 
     // Without the help file the user is told where it should be.
@@ -479,26 +404,11 @@ void twoRowsEverywhere(const TestUnit &unit)
         addRow(rs, {u"Alpha"_s});
         addRow(rs, {u"Bravo"_s});
     }
-    {
-        RecordSet rs(unit.personnel(), u"Holiday"_s);
+    for (const QString &table : {u"Holiday"_s, u"WorkSchedule"_s, u"AbsentDates"_s}) {
+        RecordSet rs(unit.personnel(), table);
         addRow(rs, {u"Easter"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)});
         addRow(rs, {u"Summer"_s, QDate(2027, 8, 1), QDate(2027, 8, 1)});
     }
-}
-
-// Every stored value of a table, row by row.
-QStringList stored(const TestUnit &unit, const QString &table)
-{
-    const bool working = table == u"Memory" || table == u"Dates";
-    RecordSet rs(working ? unit.working() : unit.personnel(), table);
-    QStringList rows;
-    for (; !rs.eof(); rs.moveNext()) {
-        QStringList fields;
-        for (int f = 0; f < rs.fieldCount(); ++f)
-            fields.append(rs.value(f).isNull() ? u"<null>"_s : rs.value(f).toString());
-        rows.append(fields.join(u'|'));
-    }
-    return rows;
 }
 
 // The open cell editor of a grid, if any.
@@ -512,22 +422,27 @@ QLineEdit *cellEditor(DataGrid *grid)
 
 struct GridOf {
     QString menu, window, grid, table;
+    int nameColumn = 0;
 };
 
 const GridOf kCounters{u"MNU_Count"_s, u"Edit32"_s, u"TDBGrid1"_s, u"Memory"_s};
 const GridOf kDates{u"MNU_Dates"_s, u"Assignment"_s, u"TDBGrid3"_s, u"Dates"_s};
 const GridOf kSections{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid1"_s, u"Sections"_s};
 const GridOf kHolidays{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid2"_s, u"Holiday"_s};
+const GridOf kSchedule{QString(), u"Main"_s, u"TDBGrid2"_s, u"WorkSchedule"_s, 1};
+const GridOf kAbsences{QString(), u"Main"_s, u"TDBGrid4"_s, u"AbsentDates"_s, 1};
 
 // A unit with two lines in every table, the program open on it and the
 // dialog of the grid shown; returns the dialog.
-QWidget *openOn(Program &p, const GridOf &where, QStringList *before)
+QWidget *openOn(Window &p, const GridOf &where, QStringList *before)
 {
     twoRowsEverywhere(p.unit);
     *before = stored(p.unit, where.table);
     p.open();
+    if (where.menu.isEmpty())
+        return p.main.get();
     p.choose(where.menu);
-    return p.window<QWidget>(where.window);
+    return p.window(where.window);
 }
 
 // Keys typed ahead as a fast typist types them: each is delivered when an
@@ -608,7 +523,7 @@ void tst_Dialogs::closingDropsWhatWasNotSaved()
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(bool, inEditor);
-    Program p;
+    Window p(false);
     QStringList before;
     QWidget *dialog = openOn(p, where, &before);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -668,11 +583,10 @@ void tst_Dialogs::countersTakeOnlyTheirRange()
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(bool, taken);
-    Program p;
+    Window p(false);
     twoRowsEverywhere(p.unit);
     p.open();
-    p.choose(u"MNU_Count"_s);
-    QWidget *counters = p.window<QWidget>(u"Edit32"_s);
+    QWidget *counters = p.choose(u"MNU_Count"_s, u"Edit32"_s);
     auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
     auto *model = grid->recordModel();
     grid->setCurrentRow(0);
@@ -706,8 +620,8 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart_data()
     QTest::addColumn<int>("column");  // "From" or "To"
     QTest::addColumn<QDate>("typed"); // stored: 10 to 12 April
     QTest::addColumn<bool>("taken");
-    for (const GridOf &g : {kDates, kHolidays}) {
-        const QByteArray w = g.window.toLatin1();
+    for (const GridOf &g : {kDates, kHolidays, kSchedule, kAbsences}) {
+        const QByteArray w = (g.window + u' ' + g.grid).toLatin1();
         QTest::newRow(w + ": From after To") << g << 1 << QDate(2027, 4, 13) << false;
         QTest::newRow(w + ": To before From") << g << 2 << QDate(2027, 4, 9) << false;
         QTest::newRow(w + ": From on To") << g << 1 << QDate(2027, 4, 12) << true;
@@ -721,13 +635,13 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
     QFETCH(int, column);
     QFETCH(QDate, typed);
     QFETCH(bool, taken);
-    Program p;
+    Window p(false);
     QStringList before;
     QWidget *dialog = openOn(p, where, &before);
     auto *grid = p.in<DataGrid>(dialog, where.grid);
     auto *model = grid->recordModel();
     grid->setCurrentRow(0);
-    QCOMPARE(model->setData(model->index(0, column), typed), taken);
+    QCOMPARE(model->setData(model->index(0, where.nameColumn + column), typed), taken);
     grid->setCurrentRow(1); // leaving the line saves it
     RecordSet rs(where.table == u"Dates" ? p.unit.working() : p.unit.personnel(),
                  u"SELECT * FROM %1 ORDER BY From Asc"_s.arg(where.table));
@@ -741,17 +655,17 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
     QCOMPARE(errors.size(), 1);
     QCOMPARE(p.dialogs.shown.size(), 1);
     // The message names both columns and the day the typed one clashes with.
-    for (const QString &part : {u"\"From\""_s, u"\"To\""_s, model->index(0, 3 - column).data().toString()})
+    const QString other = model->index(0, where.nameColumn + 3 - column).data().toString();
+    for (const QString &part : {u"\"From\""_s, u"\"To\""_s, other})
         QVERIFY2(errors.first().contains(part), qPrintable(errors.first()));
 }
 
 void tst_Dialogs::datesReadAgainAtEachShowing()
 {
-    Program p;
+    Window p(false);
     twoRowsEverywhere(p.unit);
     p.open();
-    p.choose(u"MNU_Dates"_s);
-    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
     auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
     QCOMPARE(model->rowCount(), 2);
     p.click(dates, u"Command14"_s);
@@ -767,15 +681,14 @@ void tst_Dialogs::datesReadAgainAtEachShowing()
 
 void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
 {
-    Program p;
+    Window p(false);
     {
         RecordSet rs(p.unit.working(), u"Dates"_s);
         addRow(rs, {u"Montgomery-Whitfield, Alexander"_s, QDate(2027, 12, 28), QDate(2027, 12, 31)});
         addRow(rs, {u"Lee"_s, QDate(2027, 11, 30), QDate(2028, 1, 1)});
     }
     p.open();
-    p.choose(u"MNU_Dates"_s);
-    QWidget *dates = p.window<QWidget>(u"Assignment"_s);
+    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
     QVERIFY(QTest::qWaitForWindowExposed(dates));
     auto *grid = p.in<DataGrid>(dates, u"TDBGrid3"_s);
     QHeaderView *header = grid->horizontalHeader();
@@ -802,7 +715,7 @@ void tst_Dialogs::f1InModalDialogs_data()
 void tst_Dialogs::f1InModalDialogs()
 {
     QFETCH(QString, modal);
-    Program p;
+    Window p(false);
     p.open();
     QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
     WidgetDialogs real;
@@ -814,7 +727,7 @@ void tst_Dialogs::f1InModalDialogs()
             return;
         opened = QTest::qWaitForWindowExposed(dialog);
         QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
-        help = p.window<QWidget>(u"Help"_s);
+        help = p.window(u"Help"_s);
         helpShown = help && QTest::qWaitFor([&] { return help->isVisible(); });
         if (helpShown && QTest::qWaitForWindowExposed(help)) {
             // Keys through the window system, which holds them back from
@@ -869,21 +782,10 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
     QFETCH(QString, button);
     QFETCH(QString, table);
     QFETCH(QString, action);
-    Program p;
+    Window p(false);
     twoRowsEverywhere(p.unit);
     soldiersAndDutiesWithAllFlags(p.unit);
-    {
-        // The file refuses to give up a row of the table.
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"refuse"_s);
-        db.setDatabaseName(table == u"Memory" || table == u"Dates" ? p.unit.folder.workingPath()
-                                                                   : p.unit.folder.personnelPath());
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(
-            u"CREATE TRIGGER keep BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'kept'); END"_s.arg(table)));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"refuse"_s);
+    refuseDeletes(table == u"Memory" || table == u"Dates" ? p.unit.working() : p.unit.personnel(), table);
     p.open();
     const QStringList before = stored(p.unit, table);
     QWidget *w = p.main.get();
@@ -891,7 +793,7 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
         p.choose(window == u"Edit32"       ? u"MNU_Count"_s
                  : window == u"Assignment" ? u"MNU_Dates"_s
                                            : u"MNU_Setup"_s);
-        w = p.window<QWidget>(window);
+        w = p.window(window);
     } else {
         w->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(0);
         p.in<DataGrid>(w, u"TDBGrid1"_s)->setCurrentRow(0);
@@ -934,7 +836,7 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                  child.readAll().constData());
         return;
     }
-    Program p;
+    Window p(false);
     p.open();
     const auto fits = [&screen](QWidget *window) {
         QVERIFY(window);
@@ -1006,7 +908,7 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow()
     QFETCH(QString, typed);
     QFETCH(QString, added);
     QFETCH(int, messages);
-    Program p;
+    Window p(false);
     QStringList before;
     QWidget *dates = openOn(p, kDates, &before);
     QApplication::setActiveWindow(dates);

@@ -1,17 +1,10 @@
-#include "../TestUnit.h"
-#include "../main/ScriptedDialogs.h"
+#include "../main/WindowFixture.h"
+#include "../roster/FaultRun.h"
 
-#include "dialogs/DialogSet.h"
-#include "main/DataGrid.h"
 #include "main/DraftAndUndo.h"
-#include "main/MainWindow.h"
 #include "report/RosterData.h"
-#include "store/FolderLock.h"
 #include "store/RunHistory.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QProcess>
 #include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,8 +12,6 @@ using namespace calendrix;
 using namespace calendrix::test;
 
 namespace {
-
-const QDate kToday(2027, 3, 10);
 
 // Four soldiers, one duty with three weekly periods.
 void fill(const TestUnit &unit)
@@ -38,24 +29,17 @@ void fill(const TestUnit &unit)
                {u"Gate Guard"_s, QDate(2027, 3, 15).addDays(7 * week), QDate(2027, 3, 21).addDays(7 * week)});
 }
 
-struct Program {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
-    Program()
+// The unit filled and the program open on it.
+struct Program : Window {
+    Program() : Window(false)
     {
         fill(unit);
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return kToday; });
-        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
-        main->show();
+        open();
     }
-    void choose(const QString &item) { main->findChild<QAction *>(item)->trigger(); }
-    int rowsIn(const QString &window, const QString &grid) const
+    int rowsIn(const QString &name, const QString &grid) const
     {
-        const auto all = main->findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly);
-        return all.size() == 1 ? all.first()->findChild<DataGrid *>(grid)->model()->rowCount() : -1;
+        QWidget *w = window(name);
+        return w ? w->findChild<DataGrid *>(grid)->model()->rowCount() : -1;
     }
     QByteArray memory() const { return readFile(unit.folder.workingPath()); }
 };
@@ -264,31 +248,17 @@ void tst_DraftUndo::killedUndoSettledAtStart()
 {
     QFETCH(QString, killAfter);
     QFETCH(bool, undone);
-    TestUnit unit;
+    Window w(false);
+    const TestUnit &unit = w.unit;
     fill(unit);
     const QString datafile = unit.path(u"march.cxr"_s);
-    const auto calendrix = [&](const QStringList &arguments, const QString &kill) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (env.contains(u"ASAN_OPTIONS"_s))
-            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
-        if (!kill.isEmpty()) {
-            env.insert(u"LD_PRELOAD"_s, QStringLiteral(FAULT_SHIM));
-            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
-            env.insert(u"CALENDRIX_KILL_AFTER"_s, kill);
-        }
-        p.setProcessEnvironment(env);
-        p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);
-        p.waitForFinished(60000);
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    };
-    QCOMPARE(calendrix({u"make"_s, datafile, u"--data"_s, unit.dir.path()}, {}), 0);
-    QCOMPARE(calendrix({u"undo"_s, u"--data"_s, unit.dir.path(), u"--yes"_s}, killAfter), -1);
+    QCOMPARE(runWith({u"make"_s, datafile, u"--data"_s, unit.dir.path()}).status, 0);
+    QVERIFY(runWith({u"undo"_s, u"--data"_s, unit.dir.path(), u"--yes"_s},
+                    {u"CALENDRIX_KILL_AFTER="_s + killAfter})
+                .killed);
 
-    ScriptedDialogs dialogs;
-    MainWindow main(unit.folder, std::make_unique<FolderLock>(unit.dir.path()), [] { return kToday; });
-    main.show();
-    const QStringList said = dialogs.texts(Messenger::Kind::Information);
+    w.open();
+    const QStringList said = w.dialogs.texts(Messenger::Kind::Information);
     QCOMPARE(said.size(), 1);
     QVERIFY2(said.first().contains(undone ? u"has been completed"_s : u"was abandoned"_s),
              qPrintable(said.first()));

@@ -1,17 +1,9 @@
-#include "../TestUnit.h"
-#include "../main/ScriptedDialogs.h"
+#include "../main/WindowFixture.h"
 
 #include "dialogs/CountersDialog.h"
-#include "dialogs/DialogSet.h"
 #include "dialogs/FairnessWindow.h"
-#include "main/DataGrid.h"
-#include "main/MainWindow.h"
-#include "main/RecordSetModel.h"
-#include "store/FolderLock.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
-#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -21,9 +13,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
@@ -33,13 +23,8 @@ using namespace calendrix::test;
 
 namespace {
 
-const QDate kToday(2027, 3, 10);
-
-struct Program {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
+struct Program : Window {
+    Program() : Window(false) {}
     // quals per soldier: "Name Rank q..."; counters: "Name Duty Count HCount".
     void fill(const QStringList &duties, const QStringList &soldiers, const QStringList &counters)
     {
@@ -69,18 +54,11 @@ struct Program {
             addRow(m, {true, p[0], QString(), p[1], p[2].toLongLong(), p[3].toLongLong()});
         }
     }
-    FairnessWindow *open()
+    FairnessWindow *openFairness()
     {
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return kToday; });
-        main->setDialogHost(new DialogSet(main.get(), [] { return kToday; }));
-        main->show();
-        main->findChild<QAction *>(u"MNU_Fairness"_s)->trigger();
+        open();
+        choose(u"MNU_Fairness"_s);
         return main->findChild<FairnessWindow *>(u"Fairness"_s);
-    }
-    template<typename T> T *in(QWidget *window, const QString &name) const
-    {
-        return window->findChild<T *>(name);
     }
 };
 
@@ -152,7 +130,7 @@ void tst_FairnessWindow::chartsAndTable()
 {
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.open();
+    FairnessWindow *w = p.openFairness();
     QVERIFY(w);
     QTRY_VERIFY(w->isVisible());
 
@@ -222,7 +200,7 @@ void tst_FairnessWindow::histogram()
         rows.append(u"S%1|Gate|%2"_s.arg(i).arg(counters[i]));
     }
     p.fill({u"Gate"_s}, soldiers, rows);
-    FairnessWindow *w = p.open();
+    FairnessWindow *w = p.openFairness();
     QChart *chart = p.in<QChartView>(w, u"Histogram"_s)->chart();
     const QStringList shown = ::categories(chart);
     QVERIFY(shown.size() <= 40);
@@ -245,7 +223,7 @@ void tst_FairnessWindow::doubleClickShowsTheSoldiersCounters()
 {
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.open();
+    FairnessWindow *w = p.openFairness();
     auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
     table->sortByColumn(0, Qt::AscendingOrder);
     const QModelIndex baker = table->model()->index(1, 0);
@@ -271,7 +249,7 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
 {
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.open();
+    FairnessWindow *w = p.openFairness();
     auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
     QAbstractItemModelTester tester(table->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(tableColumn(table, 0).constFirst(), u"Baker"_s);
@@ -325,7 +303,7 @@ void tst_FairnessWindow::savesAPdf()
     QFETCH(bool, written);
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.open();
+    FairnessWindow *w = p.openFairness();
     const QString path = p.unit.path(target);
     const QString pdf = QFileInfo(path).suffix().isEmpty() ? path + u".pdf"_s : path;
     if (target == u"old.pdf")

@@ -1,14 +1,9 @@
 // File > Export Roster: which datafile, format and target the clerk picks,
 // what is written and what the clerk is told.
 
-#include "../TestUnit.h"
 #include "../report/DatafileBuilder.h"
-#include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
-#include "main/MainWindow.h"
-#include "store/FolderLock.h"
-
-#include <QAction>
 #include <QDir>
 #include <QMenu>
 
@@ -28,31 +23,19 @@ DutySpec guard()
              {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
 }
 
-struct Window {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
-    Window()
-    {
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return QDate(2027, 2, 20); });
-        main->show();
-    }
-    void exportRoster() const { main->findChild<QAction *>(u"MNU_Export"_s)->trigger(); }
-    QString datafile() const
-    {
-        const QString path = unit.path(u"march.cxr"_s);
-        if (QFileInfo::exists(path))
-            return path;
-        writeDatafile(path, {guard()});
-        Database db = Database::open(path, FileKind::Roster);
-        RecordSet periods(db, u"periods"_s);
-        addRow(periods, {u"Gate Guard"_s, 1, QDate(2027, 3, 1), QDate(2027, 3, 1)});
-        addRow(periods, {u"Gate Guard"_s, 2, QDate(2027, 3, 2), QDate(2027, 3, 4)});
+// A datafile of the unit with two periods, written at the first call.
+QString march(const TestUnit &unit)
+{
+    const QString path = unit.path(u"march.cxr"_s);
+    if (QFileInfo::exists(path))
         return path;
-    }
-};
+    writeDatafile(path, {guard()});
+    Database db = Database::open(path, FileKind::Roster);
+    RecordSet periods(db, u"periods"_s);
+    addRow(periods, {u"Gate Guard"_s, 1, QDate(2027, 3, 1), QDate(2027, 3, 1)});
+    addRow(periods, {u"Gate Guard"_s, 2, QDate(2027, 3, 2), QDate(2027, 3, 4)});
+    return path;
+}
 
 } // namespace
 
@@ -76,7 +59,8 @@ private slots:
 
 void tst_ExportRoster::menuItem()
 {
-    Window w;
+    Window w(false);
+    w.open();
     const QAction *item = w.main->findChild<QAction *>(u"MNU_Export"_s);
     QVERIFY(item);
     QCOMPARE(item->text(), u"&Export Roster..."_s);
@@ -101,14 +85,15 @@ void tst_ExportRoster::nothingChosen()
 {
     QFETCH(QStringList, fileNames);
     QFETCH(int, choice);
-    Window w;
-    const QString datafile = w.datafile();
+    Window w(false);
+    w.open();
+    const QString datafile = march(w.unit);
     const QStringList before = QDir(w.unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     for (QString &f : fileNames)
         f.replace(u"DATAFILE"_s, datafile).replace(u"UNIT"_s, w.unit.dir.path());
     w.dialogs.fileNames = fileNames;
     w.dialogs.choices = {choice};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     QVERIFY(w.dialogs.texts(Messenger::Kind::Information).isEmpty());
     QVERIFY(w.dialogs.questions.isEmpty());
     QCOMPARE(QDir(w.unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
@@ -138,12 +123,13 @@ void tst_ExportRoster::eachFormat()
     QFETCH(QString, target);
     QFETCH(QStringList, written);
     QFETCH(QString, told);
-    Window w;
-    const QString datafile = w.datafile();
+    Window w(false);
+    w.open();
+    const QString datafile = march(w.unit);
     const QByteArray datafileBefore = readFile(datafile);
     w.dialogs.fileNames = {datafile, w.unit.path(target)};
     w.dialogs.choices = {choice};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
     QCOMPARE(info.size(), 1);
     QVERIFY2(info[0].contains(told), qPrintable(info[0]));
@@ -182,8 +168,9 @@ void tst_ExportRoster::replaceQuestion()
     QFETCH(QStringList, existing);
     QFETCH(bool, answer);
     QFETCH(QString, question);
-    Window w;
-    const QString datafile = w.datafile();
+    Window w(false);
+    w.open();
+    const QString datafile = march(w.unit);
     if (choice == 0)
         QVERIFY(QDir(w.unit.dir.path()).mkpath(target));
     for (const QString &file : existing)
@@ -191,7 +178,7 @@ void tst_ExportRoster::replaceQuestion()
     w.dialogs.fileNames = {datafile, w.unit.path(target)};
     w.dialogs.choices = {choice};
     w.dialogs.answers = {answer};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     QCOMPARE(w.dialogs.questions.size(), 1);
     QVERIFY2(w.dialogs.questions[0].contains(question), qPrintable(w.dialogs.questions[0]));
     for (const QString &file : existing)
@@ -201,10 +188,11 @@ void tst_ExportRoster::replaceQuestion()
 
 void tst_ExportRoster::notADatafile()
 {
-    Window w;
+    Window w(false);
+    w.open();
     w.dialogs.fileNames = {w.unit.folder.workingPath(), w.unit.path(u"x.csv"_s)};
     w.dialogs.choices = {2};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].startsWith(u"The roster cannot be exported."_s), qPrintable(errors[0]));
@@ -226,14 +214,15 @@ void tst_ExportRoster::unitFileRefused()
 {
     QFETCH(QString, target);
     QFETCH(QString, says);
-    Window w;
-    const QString datafile = w.datafile();
+    Window w(false);
+    w.open();
+    const QString datafile = march(w.unit);
     const QString path = target == u"DATAFILE" ? datafile : w.unit.path(target);
     const QByteArray before = readFile(path);
     w.dialogs.fileNames = {datafile, path};
     w.dialogs.choices = {2};
     w.dialogs.answers = {true};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     QVERIFY(w.dialogs.questions.isEmpty());
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 2); // the format's choice, then the refusal
     QVERIFY2(w.dialogs.texts(Messenger::Kind::Error)[1].contains(says),
@@ -243,12 +232,13 @@ void tst_ExportRoster::unitFileRefused()
 
 void tst_ExportRoster::olderDatafile()
 {
-    Window w;
-    const QString datafile = w.datafile();
+    Window w(false);
+    w.open();
+    const QString datafile = march(w.unit);
     dropTable(datafile, FileKind::Roster, u"periods"_s);
     w.dialogs.fileNames = {datafile, w.unit.path(u"march.csv"_s)};
     w.dialogs.choices = {2};
-    w.exportRoster();
+    w.choose(u"MNU_Export"_s);
     const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
     QCOMPARE(info.size(), 2);
     QVERIFY2(info[0].contains(u"each assignment is exported as one day"_s), qPrintable(info[0]));

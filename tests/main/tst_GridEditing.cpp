@@ -1,19 +1,12 @@
-#include "MainWindowFixture.h"
-
-#include "main/DataControl.h"
-#include "main/DataGrid.h"
-#include "main/MainWindow.h"
-#include "main/RecordSetModel.h"
+#include "WindowFixture.h"
 
 #include <QAbstractItemDelegate>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
-#include <QTabWidget>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -30,16 +23,6 @@ void type(const QString &text)
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(static_cast<QWidget *>(nullptr), key, modifiers, 0);
-}
-
-// Opens the window active, with the given tab shown.
-MainWindow &openActive(Window &w, int tab)
-{
-    MainWindow &main = w.open();
-    QApplication::setActiveWindow(&main);
-    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&main);
-    w.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(tab);
-    return main;
 }
 
 QString storedName(const Window &w, const QString &table, qint64 id)
@@ -66,7 +49,7 @@ class tst_GridEditing : public QObject
 private slots:
     void typingGoesIntoTheClickedCell_data();
     void typingGoesIntoTheClickedCell();
-    void untitledQualificationColumnsHidden();
+    void untitledQualificationsHidden();
     void datesShowFourDigitYears_data();
     void datesShowFourDigitYears();
     void dropDownShowsFifteenItems();
@@ -99,7 +82,7 @@ void tst_GridEditing::typingGoesIntoTheClickedCell()
     QFETCH(QString, typed);
     QFETCH(QString, table);
     Window w;
-    openActive(w, tab);
+    w.openActive(tab);
     DataGrid *grid = w.grid(gridNumber);
     RecordSetModel *model = grid->recordModel();
     grid->setFocus();
@@ -117,7 +100,8 @@ void tst_GridEditing::typingGoesIntoTheClickedCell()
     QVERIFY(w.dialogs.shown.isEmpty());
 }
 
-void tst_GridEditing::untitledQualificationColumnsHidden()
+// The boxes of untitled qualifications and their columns are hidden, in step.
+void tst_GridEditing::untitledQualificationsHidden()
 {
     Window w; // titles: 1 "Weapons", 2 Null, 3 "", 4 "Driver", the rest Null
     w.open();
@@ -143,6 +127,8 @@ void tst_GridEditing::untitledQualificationColumnsHidden()
         QVERIFY(!grid->isColumnHidden(g.firstColumn + 3)); // Driver
         QVERIFY(grid->isColumnHidden(g.firstColumn + 14));
         QVERIFY(!grid->isColumnHidden(1));
+        QCOMPARE(w.find<QCheckBox>(g.boxes + u"0"_s)->text(), u"Weapons"_s);
+        QCOMPARE(w.find<QCheckBox>(g.boxes + u"3"_s)->text(), u"Driver"_s);
     }
     QCOMPARE(inStep(), QString());
     // Re-reading the lists keeps them hidden.
@@ -150,8 +136,9 @@ void tst_GridEditing::untitledQualificationColumnsHidden()
     w.click(u"Command10"_s);
     QCOMPARE(inStep(), QString());
     QVERIFY(w.grid(3)->isColumnHidden(5));
-    // A title given now shows its boxes and columns at the next start, not before.
+    // A title given now is known, but shows its boxes and columns at the next start, not before.
     w.giveTitleWhileOpen(2, u"Medic"_s);
+    QCOMPARE(w.find<QCheckBox>(u"PQ_1"_s)->text(), u"Medic"_s);
     QVERIFY(w.grid(3)->isColumnHidden(5));
     QCOMPARE(inStep(), QString());
     w.main.reset();
@@ -236,7 +223,7 @@ void tst_GridEditing::datesShowFourDigitYears()
 void tst_GridEditing::dropDownShowsFifteenItems()
 {
     Window w;
-    openActive(w, 1);
+    w.openActive(1);
     DataGrid *grid = w.grid(3);
     grid->setCurrentRow(0);
     const QModelIndex rank = grid->model()->index(0, 2);
@@ -280,7 +267,7 @@ void tst_GridEditing::findMovesToMatches()
     QFETCH(QString, typed);
     QFETCH(QList<int>, rows);
     Window w;
-    openActive(w, tab);
+    w.openActive(tab);
     DataGrid *grid = w.grid(tab == 0 ? 1 : 3);
     grid->setCurrentRow(start);
     grid->setFocus();
@@ -309,7 +296,7 @@ void tst_GridEditing::findNotFoundAndEscape()
         for (int i = 0; i < 400; ++i)
             addRow(soldiers, {u"Soldier %1"_s.arg(i, 4, 10, QChar(u'0')), u"E"_s});
     }
-    openActive(w, 1);
+    w.openActive(1);
     DataGrid *grid = w.grid(3);
     grid->setCurrentRow(1);
     grid->setFocus();
@@ -336,7 +323,7 @@ void tst_GridEditing::findNotFoundAndEscape()
 void tst_GridEditing::findKeepsAnEditInProgress()
 {
     Window w;
-    openActive(w, 1);
+    w.openActive(1);
     DataGrid *grid = w.grid(3);
     RecordSetModel *model = grid->recordModel();
     grid->setFocus();
@@ -357,7 +344,7 @@ void tst_GridEditing::findKeepsAnEditInProgress()
 void tst_GridEditing::findOpensThatTabsBar()
 {
     Window w;
-    openActive(w, 1);
+    w.openActive(1);
     // From the absence list of the Roster tab: the personnel list's bar.
     w.grid(4)->setFocus();
     QTRY_VERIFY(w.grid(4)->hasFocus());

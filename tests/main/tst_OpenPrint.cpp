@@ -1,27 +1,20 @@
 // File > Open/Print Rosters: what is opened, in which order the reports are
 // shown, and what the clerk is told when something cannot be printed.
 
-#include "../TestUnit.h"
 #include "../report/DatafileBuilder.h"
 #include "../report/PdfText.h"
-#include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
-#include "main/MainWindow.h"
 #include "main/ReportPreview.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
-#include "store/FolderLock.h"
 
 #include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
@@ -61,20 +54,6 @@ int inkIn(const QImage &image)
     return ink;
 }
 
-struct Window {
-    TestUnit unit;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-
-    Window()
-    {
-        main = std::make_unique<MainWindow>(unit.folder, std::make_unique<FolderLock>(unit.dir.path()),
-                                            [] { return QDate(2027, 2, 20); });
-        main->show();
-    }
-    void openPrint() const { main->findChild<QAction *>(u"MNU_Open"_s)->trigger(); }
-};
-
 } // namespace
 
 class tst_OpenPrint : public QObject
@@ -86,7 +65,6 @@ private slots:
     void nothingChosen();
     void remarksThenRoster_data();
     void remarksThenRoster();
-    void missingRemarksLayout();
     void notADatafile();
     void openDialogListsBothCases();
     void previewShowsThePages();
@@ -108,15 +86,16 @@ void tst_OpenPrint::nothingChosen_data()
 void tst_OpenPrint::nothingChosen()
 {
     QFETCH(QString, answer);
-    Window w;
+    Window w(false);
+    w.open();
     const QString earlier = w.unit.path(u"earlier.cxr"_s);
     writeDatafile(earlier, {guard()});
     w.dialogs.fileNames = {earlier};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
 
     w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
     w.dialogs.previewTitles.clear();
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     QVERIFY(w.dialogs.shown.isEmpty());
 }
@@ -132,14 +111,15 @@ void tst_OpenPrint::remarksThenRoster_data()
 void tst_OpenPrint::remarksThenRoster()
 {
     QFETCH(bool, givenAtStart);
-    Window w;
+    Window w(false);
+    w.open();
     const QString path = w.unit.path(u"march.CXR"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
     if (givenAtStart)
         w.main->openDatafile(path);
     else
-        w.openPrint();
+        w.choose(u"MNU_Open"_s);
     QCOMPARE(w.dialogs.previewTitles,
              (QStringList{u"Remarks \u2013 march.CXR"_s, u"Duty roster \u2013 march.CXR"_s}));
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
@@ -153,27 +133,12 @@ void tst_OpenPrint::remarksThenRoster()
     QVERIFY(w.dialogs.shown.isEmpty());
 }
 
-void tst_OpenPrint::missingRemarksLayout()
-{
-    Window w;
-    QVERIFY(QFile::remove(w.unit.folder.remarksLayoutPath()));
-    const QString path = w.unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard()});
-    w.dialogs.fileNames = {path};
-    w.openPrint();
-    QCOMPARE(w.dialogs.previewTitles, QStringList{u"Duty roster \u2013 march.cxr"_s});
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].contains(u"The remarks of '%1' could not be printed."_s.arg(path)),
-             qPrintable(errors[0]));
-    QVERIFY(errors[0].contains(u"Remarks.rpt' does not exist"_s));
-}
-
 void tst_OpenPrint::notADatafile()
 {
-    Window w;
+    Window w(false);
+    w.open();
     w.dialogs.fileNames = {w.unit.folder.workingPath()};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
@@ -278,24 +243,22 @@ void tst_OpenPrint::previewSavesAPdf()
     ScriptedDialogs dialogs;
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
-    const QByteArray datafile = readFile(path);
     ReportPreview preview(roster(unit, path), nullptr);
     QAction *save = preview.findChild<QAction *>(u"SavePdfAction"_s);
 
-    dialogs.fileNames = {path};
-    dialogs.answers = {true};
-    save->trigger();
-    QCOMPARE(readFile(path), datafile);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 1);
-    QVERIFY(
-        dialogs.texts(Messenger::Kind::Error).first().contains(u"is the datafile or a file of the unit"_s));
-    // Nor over any other file of the unit, even with leave to replace.
-    const QByteArray working = readFile(unit.folder.workingPath());
-    dialogs.fileNames = {unit.folder.workingPath()};
-    dialogs.answers = {true};
-    save->trigger();
-    QCOMPARE(readFile(unit.folder.workingPath()), working);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 2);
+    // Never over the datafile, even through a link, nor over any other file
+    // of the unit, even with leave to replace.
+    const QString link = unit.path(u"link.pdf"_s);
+    QVERIFY(QFile::link(path, link));
+    for (const QString &file : {path, link, unit.folder.workingPath()}) {
+        const QByteArray before = readFile(file);
+        dialogs.fileNames = {file};
+        dialogs.answers = {true};
+        save->trigger();
+        QCOMPARE(readFile(file), before);
+    }
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 3);
+    QVERIFY(dialogs.texts(Messenger::Kind::Error)[1].contains(u"is the datafile or a file of the unit"_s));
     dialogs.answers.clear();
 
     const QString pdf = unit.path(u"march.pdf"_s);
@@ -320,7 +283,7 @@ void tst_OpenPrint::previewSavesAPdf()
     dialogs.printFiles = {unit.folder.personnelPath(), pdf};
     print->trigger();
     QCOMPARE(readFile(unit.folder.personnelPath()), personnel);
-    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 3);
+    QCOMPARE(dialogs.texts(Messenger::Kind::Error).size(), 4);
     print->trigger();
     QCOMPARE(readPdf(pdf).size(), 2);
 }
@@ -375,6 +338,7 @@ void tst_OpenPrint::unusableLayout_data()
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << u"Remarks.rpt"_s << QByteArray() << u"Remarks.rpt' does not exist"_s;
     QTest::newRow("empty") << u"Roster.rpt"_s << QByteArray("\n  \n") << u"Roster.rpt' is empty"_s;
     QTest::newRow("30,000 nested sections")
         << u"Remarks.rpt"_s
@@ -394,15 +358,22 @@ void tst_OpenPrint::unusableLayout()
     QFETCH(QString, layout);
     QFETCH(QByteArray, content);
     QFETCH(QString, says);
-    Window w;
-    writeFile(w.unit.path(layout), content);
+    Window w(false);
+    w.open();
+    if (content.isNull())
+        QVERIFY(QFile::remove(w.unit.path(layout)));
+    else
+        writeFile(w.unit.path(layout), content);
     const QString path = w.unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard()});
     w.dialogs.fileNames = {path};
-    w.openPrint();
+    w.choose(u"MNU_Open"_s);
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(says), qPrintable(errors[0]));
+    const QString report = layout == u"Roster.rpt" ? u"roster"_s : u"remarks"_s;
+    QVERIFY2(errors[0].contains(u"The %1 of '%2' could not be printed."_s.arg(report, path)),
+             qPrintable(errors[0]));
     QCOMPARE(w.dialogs.previewTitles,
              QStringList{layout == u"Roster.rpt" ? u"Remarks \u2013 march.cxr"_s
                                                  : u"Duty roster \u2013 march.cxr"_s});

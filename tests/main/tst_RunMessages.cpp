@@ -1,10 +1,7 @@
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 
-#include "main/DataControl.h"
 #include "main/RunMessenger.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -45,17 +42,14 @@ struct Seen {
     bool busyPointer;
 };
 
-// Scripted answers from a person who reads the first message for a second
-// before answering it.
-class SlowReader : public ScriptedDialogs
+// Scripted answers that note what the screen looked like at each message.
+class ScreenWatch : public ScriptedDialogs
 {
 public:
     QList<Seen> seen;
     void inform(QWidget *parent, Messenger::Kind kind, const QString &text) override
     {
         ScriptedDialogs::inform(parent, kind, text);
-        if (seen.isEmpty())
-            QTest::qWait(1000);
         QWidget *modal = QApplication::activeModalWidget();
         seen.append({text, modal ? QString::fromLatin1(modal->metaObject()->className()) : QString(),
                      visibleWindows(), QApplication::overrideCursor() != nullptr});
@@ -92,36 +86,9 @@ class tst_RunMessages : public QObject
 
 private slots:
     void initTestCase() { QApplication::setApplicationName(u"Calendrix"_s); }
-    void messagesAreNeverCovered();
     void realBoxesAnsweredWithReturn();
-    void declinedReplaceSaysSoAndGoesOn();
     void progressStepsAsideForMessages();
 };
-
-void tst_RunMessages::messagesAreNeverCovered()
-{
-    Window w;
-    addUnmannedDuty(w.unit);
-    SlowReader reader;
-    MainWindow &main = w.open();
-    reader.fileNames = {w.unit.path(u"March.cxr"_s)};
-
-    w.action(u"MNU_Make"_s)->trigger();
-
-    QCOMPARE(reader.seen.size(), 3);
-    // Days as the lists show them.
-    QCOMPARE(reader.seen.first().text, u"No qualified soldier is available for Armory on 15 Mar 2027"_s);
-    QCOMPARE(reader.seen.last().text, u"Finished"_s);
-    for (const Seen &s : reader.seen) {
-        // Nothing modal over the message, nothing else on the screen, the normal pointer.
-        QVERIFY2(s.modal.isEmpty(), qPrintable(s.text + u" is covered by "_s + s.modal));
-        QVERIFY2(s.visible.isEmpty(), qPrintable(s.text + u" shown with "_s + s.visible.join(u", "_s)));
-        QVERIFY2(!s.busyPointer, qPrintable(s.text + u" shown under the busy pointer"_s));
-    }
-    QVERIFY(main.isVisible());
-    QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(visibleWindows(), QStringList{u"calendrix::MainWindow Main"_s});
-}
 
 void tst_RunMessages::realBoxesAnsweredWithReturn()
 {
@@ -177,7 +144,8 @@ void tst_RunMessages::realBoxesAnsweredWithReturn()
     QVERIFY(!quitWatch.quitAsked);
     QVERIFY2(covering.isEmpty(), qPrintable(u"boxes covered by "_s + covering.join(u", "_s)));
     QCOMPARE(answered.size(), 3);
-    QVERIFY(answered.first().startsWith(u"No qualified soldier is available for Armory"_s));
+    // Days as the lists show them.
+    QCOMPARE(answered.first(), u"No qualified soldier is available for Armory on 15 Mar 2027"_s);
     QCOMPARE(answered.last(), u"Finished"_s);
     // Room for the title beside the window's own buttons.
     for (int i = 0; i < widths.size(); ++i)
@@ -187,39 +155,9 @@ void tst_RunMessages::realBoxesAnsweredWithReturn()
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void tst_RunMessages::declinedReplaceSaysSoAndGoesOn()
-{
-    Window w;
-    MainWindow &main = w.open();
-    const QString target = w.unit.path(u"March.cxr"_s);
-    {
-        QFile f(target);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old roster");
-    }
-    w.dialogs.fileNames = {target, target};
-    w.dialogs.answers = {false, true};
-
-    w.action(u"MNU_Make"_s)->trigger();
-    QCOMPARE(w.dialogs.questions, QStringList{u"File already exists.  Do you want to replace March.cxr?"_s});
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error),
-             QStringList{u"Sorry you have encountered error number 3204"_s});
-    QVERIFY(main.isVisible());
-    QFile f(target);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("old roster"));
-    f.close();
-
-    // The program goes on: the next run may replace it.
-    w.action(u"MNU_Make"_s)->trigger();
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), QStringList{u"Finished"_s});
-    QVERIFY(Database::open(target, FileKind::Roster).isOpen());
-}
-
 void tst_RunMessages::progressStepsAsideForMessages()
 {
-    SlowReader reader;
-    reader.seen.append(Seen{}); // no reading time: this one is about the progress
+    ScreenWatch reader;
     QWidget window;
     window.setObjectName(u"Main"_s);
     window.show();
@@ -242,7 +180,7 @@ void tst_RunMessages::progressStepsAsideForMessages()
         QVERIFY(!progressWindow()->isModal());
         QVERIFY(!QApplication::quitOnLastWindowClosed());
 
-        messenger.inform(Messenger::Kind::Information, u"No qualified soldier is available for Armory"_s);
+        messenger.inform({Messenger::Kind::Information, NoticeCode::RunNoCandidate, {u"Armory"_s, {}}});
         QVERIFY(reader.seen.last().visible.isEmpty());
         QVERIFY(!reader.seen.last().busyPointer);
         QVERIFY(QApplication::overrideCursor()); // busy again while the run goes on

@@ -1,9 +1,8 @@
-#include "MainWindowFixture.h"
+#include "WindowFixture.h"
 
-#include "main/DataControl.h"
 #include "main/MonthView.h"
-#include "store/DatafileSwap.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -14,9 +13,6 @@ using namespace calendrix;
 using namespace calendrix::test;
 
 namespace {
-
-const QStringList kSources{u"Data1"_s, u"Data2"_s, u"Data3"_s, u"Data4"_s,
-                           u"Data5"_s, u"Data6"_s, u"Data7"_s, u"DutyList"_s};
 
 QByteArray randomBytes()
 {
@@ -38,9 +34,8 @@ private slots:
     void oneBadTableEmptiesOnlyItsList();
     void damagedFileIsKeptAside_data();
     void damagedFileIsKeptAside();
-    void titleNamesTheUnit();
-    void messagesNameNoControls();
-    void interruptedRunIsSettled();
+    void withoutAUnit_data();
+    void withoutAUnit();
 };
 
 void tst_StartUp::oneBadTableEmptiesOnlyItsList_data()
@@ -54,6 +49,7 @@ void tst_StartUp::oneBadTableEmptiesOnlyItsList_data()
     QTest::newRow("WorkSchedule of another layout")
         << true << u"WorkSchedule"_s << u"relayout"_s << u"Data3"_s;
     QTest::newRow("Dates missing") << false << u"Dates"_s << u"drop"_s << u"DutyList"_s;
+    QTest::newRow("Qualifications missing") << true << u"Qualifications"_s << u"drop"_s << u"Data5"_s;
 }
 
 void tst_StartUp::oneBadTableEmptiesOnlyItsList()
@@ -72,16 +68,12 @@ void tst_StartUp::oneBadTableEmptiesOnlyItsList()
         addRow(absences, {u"Adams"_s, QDate(2027, 4, 1), QDate(2027, 4, 2), u"leave"_s});
     }
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
-        db.setDatabaseName(personnelFile ? w.unit.folder.personnelPath() : w.unit.folder.workingPath());
-        QVERIFY(db.open());
-        QSqlQuery q(db);
+        const Database db = personnelFile ? w.unit.personnel() : w.unit.working();
+        QSqlQuery q(db.connection());
         QVERIFY(q.exec(u"DROP TABLE "_s + table));
         if (damage == u"relayout")
             QVERIFY(q.exec(u"CREATE TABLE %1 (Something TEXT)"_s.arg(table)));
-        db.close();
     }
-    QSqlDatabase::removeDatabase(u"damage"_s);
 
     w.open();
     for (const QString &name : kSources)
@@ -90,6 +82,8 @@ void tst_StartUp::oneBadTableEmptiesOnlyItsList()
         {1, u"Data1"_s}, {2, u"Data3"_s}, {3, u"Data2"_s}, {4, u"Data4"_s}};
     for (const auto &[grid, shown] : lists)
         QVERIFY2((w.grid(grid)->model()->rowCount() == 0) == (shown == source), qPrintable(shown));
+    // Titles that cannot be read count as untitled.
+    QCOMPARE(w.find<QCheckBox>(u"PQ_0"_s)->isHidden(), source == u"Data5");
 
     // One message at start, naming the table and what is wrong with it.
     QCOMPARE(w.dialogs.shown.size(), 1);
@@ -137,18 +131,22 @@ void tst_StartUp::damagedFileIsKeptAside()
     w.dialogs.choices = {choice};
     w.open();
 
+    QCOMPARE(w.dialogs.shown.size(), 1);
     const QString offer = w.dialogs.shown.value(0).text;
     QVERIFY2(offer.contains(file), qPrintable(offer));
+    QCOMPARE(offer.contains(u"not a database file"_s),
+             !content.isEmpty() && !content.startsWith("SQLite format 3"));
     if (!keptAs.isEmpty())
         QVERIFY2(offer.contains(keptAs), qPrintable(offer));
     if (keptAs.isEmpty()) {
+        // The stranger file stays where it is; the other file is used.
         QCOMPARE(readFile(path), content);
         QVERIFY(!w.find<DataControl>(file == u"Memory.mdb" ? u"DutyList"_s : u"Data1"_s)->isBound());
+        QVERIFY(w.find<DataControl>(file == u"Memory.mdb" ? u"Data1"_s : u"DutyList"_s)->isBound());
         QCOMPARE(w.main->windowTitle(), u"Calendrix - "_s + QDir::toNativeSeparators(w.unit.folder.dir()));
         return;
     }
     // The damaged file is kept, byte for byte, and an empty one works in its place.
-    QCOMPARE(w.dialogs.shown.size(), 1);
     QCOMPARE(readFile(w.unit.path(keptAs)), content);
     if (keptAs.endsWith(u"-2"))
         QCOMPARE(readFile(path + u".damaged-2027-03-10"_s), earlier);
@@ -156,36 +154,40 @@ void tst_StartUp::damagedFileIsKeptAside()
         QVERIFY2(w.find<DataControl>(name)->isBound(), qPrintable(name));
 }
 
-void tst_StartUp::titleNamesTheUnit()
+void tst_StartUp::withoutAUnit_data()
 {
-    {
-        Window w;
-        w.open();
-        QCOMPARE(w.main->windowTitle(), u"Calendrix - "_s + QDir::toNativeSeparators(w.unit.folder.dir()));
-    }
-    {
-        Window w(false);
-        QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
-        QVERIFY(QFile::remove(w.unit.folder.workingPath()));
-        w.dialogs.choices = {-1};
-        w.open();
-        QCOMPARE(w.main->windowTitle(), u"Calendrix"_s);
-    }
+    QTest::addColumn<int>("choice");
+    QTest::newRow("not made") << -1;
+    QTest::newRow("made") << 0;
 }
 
-void tst_StartUp::messagesNameNoControls()
+void tst_StartUp::withoutAUnit()
 {
+    QFETCH(int, choice);
     Window w(false);
     QVERIFY(QFile::remove(w.unit.folder.personnelPath()));
     QVERIFY(QFile::remove(w.unit.folder.workingPath()));
-    w.dialogs.choices = {-1};
+    w.dialogs.choices = {choice};
     w.open();
-    for (int n : {1, 2, 3, 4, 6, 7, 8, 9, 10, 12})
+    QCOMPARE(w.dialogs.shown.size(), 1); // one message, naming the files
+    QVERIFY(w.dialogs.shown.first().text.contains(u"Datafile32.mdb"_s));
+    QVERIFY(w.dialogs.shown.first().text.contains(u"Memory.mdb"_s));
+    QCOMPARE(w.find<DataControl>(u"Data1"_s)->isBound(), choice == 0);
+    QCOMPARE(QFile::exists(w.unit.folder.personnelPath()), choice == 0);
+    QVERIFY(w.main->isVisible());
+    if (choice != 0)
+        QCOMPARE(w.main->windowTitle(), u"Calendrix"_s);
+    // Without a unit the buttons say what is wrong; Delete says nothing.
+    w.click(u"Command8"_s);
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    w.click(u"Command7"_s);
+    QCOMPARE(w.dialogs.shown.size(), choice == 0 ? 1 : 2);
+    if (choice == 0)
+        return;
+    for (int n : {1, 2, 3, 4, 6, 9, 10, 12})
         w.click(u"Command%1"_s.arg(n));
     for (const QString &calendar : {u"MonthView1"_s, u"MonthView2"_s})
         emit w.find<MonthView>(calendar)->DateClick(kToday, kToday.addDays(2));
-
-    QVERIFY(w.dialogs.shown.size() > 1);
     const QRegularExpression control(u"Data\\d|TDBGrid|Command|DutyList|Memory1|MyHeader|MyStoreage"_s);
     for (qsizetype i = 0; i < w.dialogs.shown.size(); ++i) {
         const QString &text = w.dialogs.shown[i].text;
@@ -195,36 +197,6 @@ void tst_StartUp::messagesNameNoControls()
             QVERIFY2(text.contains(u"There is no unit open"_s) && text.startsWith(u"Cannot "_s),
                      qPrintable(text));
     }
-}
-
-// A run killed after its datafile took the old one's name but before its
-// counters were saved: the window brings the old file back before it shows
-// the counters, and says so.
-void tst_StartUp::interruptedRunIsSettled()
-{
-    Window w;
-    const QString target = w.unit.path(u"duty.cxr"_s);
-    writeFile(target, "the roster from last week");
-    {
-        Database working = w.unit.working();
-        Transaction transaction(working);
-        ScratchFile scratch(target);
-        scratch.write("the roster that was never counted");
-        DatafileSwap swap(w.unit.folder.pendingRunPath(), target, working.changeCounter());
-        swap.putInPlace(scratch, true);
-        // No commit: the run dies here.
-    }
-    QCOMPARE(readFile(target), QByteArray("the roster that was never counted"));
-
-    w.open();
-    QCOMPARE(readFile(target), QByteArray("the roster from last week"));
-    QCOMPARE(w.dialogs.shown.size(), 1);
-    QCOMPARE(w.dialogs.shown[0].kind, Messenger::Kind::Information);
-    QVERIFY2(w.dialogs.shown[0].text.contains(u"did not finish"_s), qPrintable(w.dialogs.shown[0].text));
-    QVERIFY(!QFile::exists(w.unit.folder.pendingRunPath()));
-    const QStringList hidden =
-        QDir(w.unit.folder.dir()).entryList({u".calendrix-*"_s}, QDir::Hidden | QDir::Files);
-    QCOMPARE(hidden, QStringList());
 }
 
 QTEST_MAIN(tst_StartUp)

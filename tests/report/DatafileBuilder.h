@@ -67,4 +67,49 @@ inline void writeDatafile(const QString &path, const QList<DutySpec> &duties,
     }
 }
 
+// What a datafile holds, read straight from its tables, as the exports and
+// prints must show it.
+struct DatafileDuty {
+    struct Soldier {
+        QString rank, name;
+        QStringList cells;
+    };
+    QString name, organization;
+    QList<QDate> starts, ends; // ends: invalid where the periods table has no row
+    QList<bool> holidays;
+    QList<Soldier> soldiers;
+};
+
+inline QList<DatafileDuty> readDatafile(const QString &path)
+{
+    QList<DatafileDuty> duties;
+    const Database db = Database::openReadOnly(path, FileKind::Roster);
+    for (RecordSet header(db, QStringLiteral("header")); !header.eof(); header.moveNext()) {
+        DatafileDuty d{header.text(1), header.text(2), {}, {}, {}, {}};
+        for (int c = 0; c < Fields::kRosterColumns && !header.text(5 + c).isEmpty(); ++c)
+            d.starts.append(QDate::fromString(header.text(5 + c), Qt::ISODate));
+        d.ends.resize(d.starts.size());
+        d.holidays.resize(d.starts.size());
+        if (!d.name.isEmpty() || !d.starts.isEmpty())
+            duties.append(d);
+    }
+    if (db.hasTable(QStringLiteral("periods")))
+        for (RecordSet periods(db, QStringLiteral("periods")); !periods.eof(); periods.moveNext())
+            for (DatafileDuty &d : duties)
+                if (const int col = periods.value(2).toInt();
+                    d.name == periods.text(1) && col >= 1 && col <= d.ends.size())
+                    d.ends[col - 1] = QDate::fromString(periods.text(4), Qt::ISODate);
+    for (RecordSet sheet(db, QStringLiteral("storeage")); !sheet.eof(); sheet.moveNext())
+        for (DatafileDuty &d : duties)
+            if (d.name == sheet.text(1)) {
+                DatafileDuty::Soldier s{sheet.text(3), sheet.text(2), {}};
+                for (int c = 0; c < d.starts.size(); ++c) {
+                    s.cells.append(sheet.text(5 + c));
+                    d.holidays[c] = d.holidays[c] || sheet.value(41 + c).toBool();
+                }
+                d.soldiers.append(s);
+            }
+    return duties;
+}
+
 } // namespace calendrix::test

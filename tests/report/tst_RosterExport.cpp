@@ -86,7 +86,7 @@ void tst_RosterExport::stopped()
 
     // Without Stop, the same export reaches its total and writes every target.
     int finalDone = 0, finalTotal = 0;
-    const QStringList written = roster.write(targets, [&](int done, int total) {
+    const auto written = roster.write(targets, [&](int done, int total) {
         finalDone = done;
         finalTotal = total;
         return true;

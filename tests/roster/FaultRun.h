@@ -6,6 +6,7 @@
 
 #include "ChildProcess.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,25 @@ inline Outcome runWith(const QStringList &arguments, const QStringList &faults =
     o.out = QString::fromUtf8(p.readAllStandardOutput());
     o.err = QString::fromUtf8(p.readAllStandardError());
     return o;
+}
+
+inline bool run(const QStringList &arguments)
+{
+    const Outcome o = runWith(arguments);
+    if (o.killed || o.status != 0)
+        qWarning("%s: %s", qPrintable(arguments.join(u' ')), qPrintable(o.err));
+    return !o.killed && o.status == 0;
+}
+
+inline QString memoryOf(const QString &unit)
+{
+    return QDir(unit).filePath(QStringLiteral("Memory.mdb"));
+}
+
+// Hidden files that work leaves beside its target or in the unit folder.
+inline QStringList leftovers(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral(".calendrix-*")}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
 } // namespace calendrix::test

@@ -2,7 +2,7 @@
 // after a chosen file operation, or makes one fail, so that tests can look
 // at what a kill or a failing disk leaves at that exact moment.
 //
-//   CALENDRIX_KILL_AFTER=op:suffix   op is rename, link or unlink; the
+//   CALENDRIX_KILL_AFTER=op:suffix   op is rename, link, unlink or fsync; the
 //                                    process gets SIGKILL right after the
 //                                    first such call whose (new) path ends
 //                                    with suffix has succeeded.
@@ -37,9 +37,9 @@ void killIf(const char *op, const char *path)
         raise(SIGKILL);
 }
 
-bool syncFails(int fd)
+// True when the path of what fd is open on (a file or a folder) ends with suffix.
+bool namedWith(int fd, const char *suffix)
 {
-    const char *suffix = getenv("CALENDRIX_FAIL_SYNC");
     char link[64], path[4096];
     if (!suffix)
         return 0;
@@ -96,16 +96,20 @@ int unlink(const char *path)
 
 int fsync(int fd)
 {
-    if (syncFails(fd)) {
+    if (namedWith(fd, getenv("CALENDRIX_FAIL_SYNC"))) {
         errno = EIO;
         return -1;
     }
-    return REAL(fsync)(fd);
+    const int rc = REAL(fsync)(fd);
+    const char *spec = getenv("CALENDRIX_KILL_AFTER");
+    if (rc == 0 && spec && strncmp(spec, "fsync:", 6) == 0 && namedWith(fd, spec + 6))
+        raise(SIGKILL);
+    return rc;
 }
 
 int fdatasync(int fd)
 {
-    if (syncFails(fd)) {
+    if (namedWith(fd, getenv("CALENDRIX_FAIL_SYNC"))) {
         errno = EIO;
         return -1;
     }

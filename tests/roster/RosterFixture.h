@@ -3,7 +3,8 @@
 // A small unit built row by row, a roster run on it, and what the run left.
 
 #include "TestUnit.h"
-#include "roster/RosterRun.h"
+#include "app/NoticeText.h"
+#include "session/UnitSession.h"
 
 #include <QDate>
 #include <QMap>
@@ -22,10 +23,10 @@ public:
     QStringList questions;
     QList<bool> answers;
 
-    void inform(Kind kind, const QString &text) override { messages.append({kind, text}); }
-    bool ask(const QString &question) override
+    void inform(const Notice &notice) override { messages.append({notice.kind, NoticeText::text(notice)}); }
+    bool ask(const Notice &question) override
     {
-        questions.append(question);
+        questions.append(NoticeText::text(question));
         return answers.isEmpty() ? false : answers.takeFirst();
     }
     QStringList texts(Kind kind) const
@@ -99,8 +100,7 @@ struct RosterFixture {
 
     RosterRun::Outcome make()
     {
-        RosterRun run(unit.folder, messenger, consolidate, absence);
-        return run.make(datafile);
+        return UnitSession(unit.folder).make(messenger, datafile, {}, consolidate, absence).outcome;
     }
 
     // Cells of one sheet row, up to the last one written ("" for unwritten).

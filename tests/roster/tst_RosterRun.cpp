@@ -29,9 +29,6 @@ private slots:
     void dayClasses_data();
     void dayClasses();
     void orderIsReadAgainForEveryPeriod();
-    void rankAndNameBreakTies();
-    void nameTieBreakOfAllLetters_data();
-    void nameTieBreakOfAllLetters();
     void candidateOrderIsTheCountersOrder_data();
     void candidateOrderIsTheCountersOrder();
     void storedCounterOutOfRange_data();
@@ -245,57 +242,6 @@ void tst_RosterRun::orderIsReadAgainForEveryPeriod()
     QCOMPARE(header.text(5), u"2027-03-01"_s);
     QCOMPARE(header.text(10), u"2027-03-07"_s);
     QVERIFY(header.value(11).isNull());
-}
-
-void tst_RosterRun::rankAndNameBreakTies()
-{
-    RosterFixture f;
-    f.duty(kGuard);
-    f.soldier(u"adams"_s, u"E"_s);
-    f.soldier(u"Adams"_s, u"E"_s);
-    f.soldier(u"Zulu"_s, u"W"_s);
-    f.soldier(u"Civil"_s, u"?"_s);
-    f.soldier(u"Victor"_s, u"V"_s);
-    for (int d = 0; d < 5; ++d)
-        f.period(kGuard, kMonday.addDays(d), kMonday.addDays(d));
-    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
-    // W before V before E; "Adams" before "adams" by character code; "?" last.
-    const QStringList order{u"Zulu"_s, u"Victor"_s, u"Adams"_s, u"adams"_s, u"Civil"_s};
-    for (int i = 0; i < order.size(); ++i)
-        QCOMPARE(f.cells(kGuard, order[i], 5).value(i), u"/."_s);
-}
-
-void tst_RosterRun::nameTieBreakOfAllLetters_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::newRow("sharp s as ss, before st") << u"Strau\u00df"_s << u"Straust"_s;
-    QTest::newRow("ss before sharp s by character code") << u"Strauss"_s << u"Strau\u00df"_s;
-    QTest::newRow("AE ligature before AF") << u"\u00c6sop"_s << u"Afton"_s;
-    QTest::newRow("AD before AE ligature") << u"Adams"_s << u"\u00c6sop"_s;
-    QTest::newRow("O with stroke before P") << u"\u00d8ster"_s << u"Pratt"_s;
-    QTest::newRow("O with stroke after O") << u"Olsen"_s << u"\u00d8ster"_s;
-    QTest::newRow("L with stroke before M") << u"\u0141ukasz"_s << u"Mann"_s;
-    QTest::newRow("O umlaut between Olsen and Pratt") << u"\u00d6zdemir"_s << u"Pratt"_s;
-    QTest::newRow("Olsen before O umlaut") << u"Olsen"_s << u"\u00d6zdemir"_s;
-    QTest::newRow("equal but for case: by character code") << u"Adams"_s << u"adams"_s;
-}
-
-// Equal counters and rank codes: the name decides who stands the duty.
-void tst_RosterRun::nameTieBreakOfAllLetters()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    RosterFixture f;
-    f.duty(kGuard);
-    for (const QString &name : {second, first}) {
-        f.soldier(name, u"E"_s);
-        f.counter(name, u"E"_s, kGuard, qint64(2));
-    }
-    f.period(kGuard, kMonday, kMonday);
-    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
-    QCOMPARE(f.cells(kGuard, first, 1), QStringList{u"/."_s});
-    QCOMPARE(f.cells(kGuard, second, 1), QStringList{u"1"_s});
 }
 
 void tst_RosterRun::candidateOrderIsTheCountersOrder_data()

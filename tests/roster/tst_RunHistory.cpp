@@ -1,20 +1,13 @@
 #include "FaultRun.h"
 #include "RosterFixture.h"
 
-#include "ChildProcess.h"
-
 #include "app/NoticeText.h"
-#include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
-#include "store/ScratchFile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlQuery>
-#include <QThread>
 
 #include <sys/stat.h>
 
@@ -44,8 +37,6 @@ private slots:
     void undoStandsWhenAFileCannotBeRemoved();
     void killAtEachUndoStep_data();
     void killAtEachUndoStep();
-    void killedUndosLeaveNoMix();
-    void killedDraftsLeaveOnlyTheDraft();
     void recordsThatAreNoFilesNeverStopTheUnit_data();
     void recordsThatAreNoFilesNeverStopTheUnit();
     void historyThatIsNoFolderIsNamed_data();
@@ -65,16 +56,6 @@ private:
 
 namespace {
 
-const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
-
-bool run(const QStringList &arguments)
-{
-    const Outcome o = runWith(arguments);
-    if (o.status != 0)
-        qWarning("%s: %s", qPrintable(arguments.join(u' ')), qPrintable(o.err));
-    return o.status == 0;
-}
-
 // What the sqlite3 shell dumps: every table, row and key sequence, but the
 // unit's last change, which names the unit and the run afresh in each copy.
 QString shellDump(const QString &path)
@@ -86,11 +67,6 @@ QString shellDump(const QString &path)
     QStringList lines = QString::fromUtf8(shell.readAllStandardOutput()).split(u'\n');
     lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
     return lines.join(u'\n');
-}
-
-QString memoryOf(const QString &unit)
-{
-    return QDir(unit).filePath(u"Memory.mdb"_s);
 }
 
 void copyUnit(const QString &from, const QString &to)
@@ -139,17 +115,12 @@ void execIn(const QString &path, const QString &sql)
     QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
 }
 
-QStringList leftovers(const QString &dir)
-{
-    return QDir(dir).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden | QDir::System);
-}
-
 } // namespace
 
 void tst_RunHistory::initTestCase()
 {
     QVERIFY(m_tmp.isValid());
-    QVERIFY(QFileInfo(kBinary).isExecutable());
+    QVERIFY(QFileInfo(qEnvironmentVariable("CALENDRIX_BIN")).isExecutable());
     m_start = m_tmp.filePath(u"start"_s);
     QVERIFY(run({u"demo"_s, m_start, u"--seed"_s, u"5"_s, u"--from"_s, u"2027-03-01"_s}));
     m_before = shellDump(memoryOf(m_start));
@@ -560,103 +531,6 @@ void tst_RunHistory::killAtEachUndoStep()
     QCOMPARE(moved.size(), undone ? 1 : 0);
     QCOMPARE(historyOf(unit).entries.size(), undone ? 1 : 2);
     QCOMPARE(leftovers(unit), QStringList());
-}
-
-// Undos killed at random moments leave the tables, the datafile and the
-// history either as before the undo or as after it, never a mix.
-void tst_RunHistory::killedUndosLeaveNoMix()
-{
-    const QString timing = m_tmp.filePath(u"timing"_s);
-    makeTwoRuns(timing);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(run({u"undo"_s, u"--data"_s, timing, u"--yes"_s}));
-    const qint64 fullUs = clock.nsecsElapsed() / 1000;
-
-    bool seedGiven = false;
-    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
-    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
-    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
-          usedSeed, fullUs / 1000);
-    QRandomGenerator killMoments(usedSeed);
-
-    const QString unit = m_tmp.filePath(u"killed"_s);
-    const UnitFolder folder(unit);
-    int before = 0, after = 0;
-    for (int i = 0; i < 40; ++i) {
-        makeTwoRuns(unit);
-        QProcess p;
-        p.setProcessEnvironment(childEnvironment());
-        p.start(kBinary, {u"undo"_s, u"--data"_s, unit, u"--yes"_s});
-        QVERIFY(p.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullUs)));
-        p.kill();
-        QVERIFY(p.waitForFinished());
-
-        // What the next start of the program does first.
-        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        RunHistory::settle(folder);
-        const QString memory = shellDump(memoryOf(unit));
-        const bool unchanged = memory == m_afterBoth;
-        QVERIFY2(unchanged || memory == m_afterFirst, "the working database was left half-restored");
-        QCOMPARE(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)), unchanged);
-        QCOMPARE(QDir(QDir(unit).filePath(u"history"_s)).entryList({u"*-b.cxr"_s}).size(), unchanged ? 0 : 1);
-        QCOMPARE(historyOf(unit).entries.size(), unchanged ? 2 : 1);
-        QVERIFY(!QFile::exists(folder.pendingUndoPath()));
-        unchanged ? ++before : ++after;
-    }
-    QVERIFY(before > 0);
-    qInfo("%d undos killed before their commit, %d after", before, after);
-}
-
-// A draft killed at any moment leaves the working database byte for byte,
-// no run kept, and at most the finished draft.
-void tst_RunHistory::killedDraftsLeaveOnlyTheDraft()
-{
-    const QString unit = m_tmp.filePath(u"drafts"_s);
-    makeTwoRuns(unit);
-    const QString draft = QDir(unit).filePath(u"draft.cxr"_s);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
-    const qint64 fullUs = clock.nsecsElapsed() / 1000;
-    QString marks;
-    const QStringList reference = rosterRows(draft, &marks);
-    const QByteArray memoryBytes = readFile(memoryOf(unit));
-
-    bool seedGiven = false;
-    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
-    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
-    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
-          usedSeed, fullUs / 1000);
-    QRandomGenerator killMoments(usedSeed);
-    int none = 0, made = 0;
-    for (int i = 0; i < 30; ++i) {
-        QFile::remove(draft);
-        QProcess p;
-        p.setProcessEnvironment(childEnvironment());
-        p.start(kBinary, {u"make"_s, draft, u"--draft"_s, u"--data"_s, unit});
-        QVERIFY(p.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullUs)));
-        p.kill();
-        QVERIFY(p.waitForFinished());
-
-        // Opening the working database rolls back what the draft left in its journal.
-        Database::open(memoryOf(unit), FileKind::Working).close();
-        ScratchFile::sweep(unit);
-        QVERIFY2(readFile(memoryOf(unit)) == memoryBytes, "a killed draft changed the working database");
-        QCOMPARE(historyOf(unit).entries.size(), 2);
-        QCOMPARE(leftovers(unit), QStringList());
-        if (QFile::exists(draft)) {
-            QString m;
-            QCOMPARE(rosterRows(draft, &m), reference);
-            ++made;
-        } else {
-            ++none;
-        }
-    }
-    QVERIFY(none > 0);
-    qInfo("%d drafts killed before their end, %d finished", none, made);
 }
 
 void tst_RunHistory::recordsThatAreNoFilesNeverStopTheUnit_data()

@@ -1,19 +1,11 @@
 #include "FaultRun.h"
 #include "RosterFixture.h"
 
-#include "ChildProcess.h"
-
 #include "SmallDisk.h"
-#include "store/DatafileSwap.h"
 #include "store/ScratchFile.h"
-#include "store/UnitFolder.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlQuery>
-#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -27,8 +19,6 @@ class tst_RunSafety : public QObject
 
 private slots:
     void initTestCase();
-    void killedRunsLeaveNothingHalfDone_data();
-    void killedRunsLeaveNothingHalfDone();
     void killAtEachStep_data();
     void killAtEachStep();
     void repairSettlesAKilledRunFirst_data();
@@ -47,20 +37,6 @@ private:
 };
 
 namespace {
-
-const QString kBinary = qEnvironmentVariable("CALENDRIX_BIN");
-
-bool run(const QStringList &arguments)
-{
-    const Outcome o = runWith(arguments);
-    return !o.killed && o.status == 0;
-}
-
-// Hidden files a run leaves beside its target or in the unit folder.
-QStringList leftovers(const QString &dir)
-{
-    return QDir(dir).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden | QDir::System);
-}
 
 QString integrity(const Database &db)
 {
@@ -95,11 +71,6 @@ void copyUnit(const QString &from, const QString &to)
     for (const QString &name :
          {u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s, u"ROSTER.INI"_s, u"ROSTER2.INI"_s})
         QVERIFY(QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)));
-}
-
-QString memoryOf(const QString &unit)
-{
-    return QDir(unit).filePath(u"Memory.mdb"_s);
 }
 
 void newOrReplacingRows()
@@ -145,66 +116,6 @@ void tst_RunSafety::initTestCase()
     m_datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
     QVERIFY(m_memoryAfter != m_memoryBefore);
     QVERIFY(m_datafile != m_oldFile);
-}
-
-void tst_RunSafety::killedRunsLeaveNothingHalfDone_data()
-{
-    newOrReplacingRows();
-}
-
-void tst_RunSafety::killedRunsLeaveNothingHalfDone()
-{
-    QFETCH(bool, replace);
-    const QString reference = m_tmp.filePath(u"timing"_s);
-    copyUnit(m_start, reference);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
-    const qint64 fullRunUs = clock.nsecsElapsed() / 1000;
-
-    // The kill moments come from a seed that is printed, so that a failure can
-    // be replayed with CALENDRIX_KILL_SEED=N (the moments are fractions of the
-    // measured run time, so a replay elsewhere kills at about the same points).
-    bool seedGiven = false;
-    const quint32 seed = qEnvironmentVariable("CALENDRIX_KILL_SEED").toUInt(&seedGiven);
-    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
-    qInfo("kill moments from seed %u (CALENDRIX_KILL_SEED=%u replays them) within 1.2 x %lld ms", usedSeed,
-          usedSeed, fullRunUs / 1000);
-    QRandomGenerator killMoments(usedSeed);
-
-    const QString work = m_tmp.filePath(u"work"_s);
-    const QString target = QDir(work).filePath(u"out.cxr"_s);
-    const UnitFolder folder(work);
-    int untouched = 0, finished = 0;
-    for (int i = 0; i < 60; ++i) {
-        const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
-        QProcess p;
-        p.setProcessEnvironment(childEnvironment());
-        p.start(kBinary, arguments);
-        QVERIFY(p.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(killMoments.bounded(1.2) * double(fullRunUs)));
-        p.kill();
-        QVERIFY(p.waitForFinished());
-
-        // What the next start of the program does first.
-        DatafileSwap::recover(folder.pendingRunPath(), folder.workingPath());
-        const QStringList memory = dump(memoryOf(work), FileKind::Working);
-        QCOMPARE(memory.first(), u"ok"_s);
-        const bool unchanged = memory == m_memoryBefore;
-        QVERIFY2(unchanged || memory == m_memoryAfter, "the working database was left half-written");
-        if (unchanged) {
-            if (replace)
-                QCOMPARE(dump(target, FileKind::Roster), m_oldFile);
-            else
-                QVERIFY2(!QFile::exists(target), "a roster whose assignments were never counted");
-        } else {
-            QCOMPARE(dump(target, FileKind::Roster), m_datafile);
-        }
-        unchanged ? ++untouched : ++finished;
-    }
-    // The kills fell both inside runs and after them.
-    QVERIFY(untouched > 0);
-    qInfo("%d runs killed before their end, %d finished", untouched, finished);
 }
 
 void tst_RunSafety::killAtEachStep_data()
@@ -374,20 +285,29 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
           runFailures);
 }
 
-// Scratch files of a killed run go with whatever settles the unit next; one
-// that a live run holds stays. Only a run knows the folder of its datafile.
+// Scratch files of killed work go with whatever settles the unit next (a PDF's
+// with the next PDF there); one that a live run holds stays. Only a run knows
+// the folder of its datafile. A file and then its name reach the disk first.
 void tst_RunSafety::abandonedScratchFilesGo_data()
 {
     QTest::addColumn<QStringList>("arguments"); // %1: the unit, %2: the other folder
-    QTest::newRow("make") << QStringList{u"make"_s, u"%2/out.cxr"_s, u"--data"_s, u"%1"_s};
-    QTest::newRow("undo") << QStringList{u"undo"_s, u"--data"_s, u"%1"_s, u"--yes"_s};
-    QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"%1"_s};
-    QTest::newRow("init --repair") << QStringList{u"init"_s, u"%1"_s, u"--repair"_s};
+    QTest::addColumn<QString>("killAfter");     // a first run of the same is killed there
+    QTest::newRow("make") << QStringList{u"make"_s, u"%2/out.cxr"_s, u"--data"_s, u"%1"_s} << QString();
+    QTest::newRow("undo") << QStringList{u"undo"_s, u"--data"_s, u"%1"_s, u"--yes"_s} << QString();
+    QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"%1"_s} << QString();
+    QTest::newRow("init --repair") << QStringList{u"init"_s, u"%1"_s, u"--repair"_s} << QString();
+    QTest::newRow("init --repair killed with a layout flushed")
+        << QStringList{u"init"_s, u"%1"_s, u"--repair"_s} << u"fsync:.tmp"_s;
+    QTest::newRow("print killed with the PDF's folder flushed")
+        << QStringList{u"print"_s, u"%1/../first.cxr"_s, u"--data"_s,   u"%1/../start"_s,
+                       u"--pdf"_s, u"%2/out.pdf"_s,      u"--replace"_s}
+        << u"fsync:-rosters"_s;
 }
 
 void tst_RunSafety::abandonedScratchFilesGo()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, killAfter);
     const QString work = m_tmp.filePath(u"scratch-"_s + QString::fromLatin1(QTest::currentDataTag()));
     copyUnit(m_start, work);
     const QString elsewhere = work + u"-rosters"_s;
@@ -401,12 +321,15 @@ void tst_RunSafety::abandonedScratchFilesGo()
     const ScratchFile live(QDir(elsewhere).filePath(u"x.cxr"_s));
     for (QString &argument : arguments)
         argument.replace(u"%1"_s, work).replace(u"%2"_s, elsewhere);
+    if (!killAfter.isEmpty())
+        QVERIFY(runWith(arguments, {u"CALENDRIX_KILL_AFTER="_s + killAfter}).killed);
     // Undo finds no run to take back here, but settles the unit first.
     const Outcome o = runWith(arguments);
     QVERIFY2(!o.killed && (o.status == 0 || arguments.constFirst() == u"undo"_s), qPrintable(o.err));
-    QCOMPARE(leftovers(work), QStringList());
-    QCOMPARE(leftovers(history), QStringList());
-    if (arguments.constFirst() == u"make"_s)
+    const bool settles = arguments.constFirst() != u"print"_s;
+    QCOMPARE(leftovers(work).isEmpty(), settles);
+    QCOMPARE(leftovers(history).isEmpty(), settles);
+    if (arguments.constFirst() == u"make"_s || !settles)
         QCOMPARE(leftovers(elsewhere), QStringList{QFileInfo(live.path()).fileName()});
 }
 

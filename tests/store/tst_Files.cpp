@@ -4,7 +4,6 @@
 #include "store/Fields.h"
 #include "store/FolderLock.h"
 #include "store/Layouts.h"
-#include "store/RecordSources.h"
 #include "store/ScratchFile.h"
 
 #include <QCoreApplication>
@@ -37,9 +36,6 @@ private slots:
     void layoutsAsTheSqliteShellSeesThem();
     void optionalTableMayBeMissing_data();
     void optionalTableMayBeMissing();
-    void namedOrdinalsHoldTheirFields_data();
-    void namedOrdinalsHoldTheirFields();
-    void secondCopyOfTheProgramIsTurnedAway();
     void lockOfNoLiveProcessIsTakenOver_data();
     void lockOfNoLiveProcessIsTakenOver();
     void lockOnAFolderThatIsNotThere_data();
@@ -380,96 +376,6 @@ void tst_Files::optionalTableMayBeMissing()
     QCOMPARE(rows.fieldCount(), Fields::Periods::fieldCount);
 }
 
-void tst_Files::namedOrdinalsHoldTheirFields_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<int>("ordinal");
-    QTest::addColumn<QString>("field");
-
-    const auto row = [](FileKind kind, const QString &table, int ordinal, const QString &field) {
-        QTest::addRow("%s.%s", qPrintable(table), qPrintable(field))
-            << int(kind) << table << ordinal << field;
-    };
-    using namespace Fields;
-    const FileKind p = FileKind::Personnel, w = FileKind::Working, r = FileKind::Roster;
-    row(p, RecordSources::kSoldierRoster, SoldierRoster::SoldierName, u"SoldierName"_s);
-    row(p, RecordSources::kSoldierRoster, SoldierRoster::SoldierRank, u"SoldierRank"_s);
-    row(p, RecordSources::kSoldierRoster, SoldierRoster::Section, u"Section"_s);
-    row(p, RecordSources::kSoldierRoster, SoldierRoster::qualification(1), u"Q1"_s);
-    row(p, RecordSources::kSoldierRoster, SoldierRoster::qualification(15), u"Q15"_s);
-    row(p, RecordSources::kDutyDates, DutyDates::DutyName, u"DutyName"_s);
-    row(p, RecordSources::kDutyDates, DutyDates::Organization, u"Organization"_s);
-    row(p, RecordSources::kDutyDates, DutyDates::qualification(15), u"Q15"_s);
-    row(p, RecordSources::kWorkSchedule, WorkSchedule::DutyName, u"DutyName"_s);
-    row(p, RecordSources::kWorkSchedule, WorkSchedule::From, u"From"_s);
-    row(p, RecordSources::kWorkSchedule, WorkSchedule::To, u"To"_s);
-    row(p, RecordSources::kAbsentDates, AbsentDates::SoldierName, u"SoldierName"_s);
-    row(p, RecordSources::kAbsentDates, AbsentDates::To, u"To"_s);
-    row(p, RecordSources::kAbsentDates, AbsentDates::Reason, u"Reason"_s);
-    row(p, RecordSources::kSections, Sections::Section, u"Section"_s);
-    row(p, RecordSources::kHoliday, Holiday::Name, u"Name"_s);
-    row(p, RecordSources::kHoliday, Holiday::From, u"From"_s);
-    row(p, RecordSources::kHoliday, Holiday::To, u"To"_s);
-    row(p, RecordSources::kQualifications, Qualifications::qualification(1), u"Q1"_s);
-    row(p, RecordSources::kQualifications, Qualifications::qualification(15), u"Q15"_s);
-    row(w, RecordSources::kMemory, Memory::Marker, u"Marker"_s);
-    row(w, RecordSources::kMemory, Memory::SoldierName, u"SoldierName"_s);
-    row(w, RecordSources::kMemory, Memory::Rank, u"Rank"_s);
-    row(w, RecordSources::kMemory, Memory::DutyName, u"DutyName"_s);
-    row(w, RecordSources::kMemory, Memory::Count, u"Count"_s);
-    row(w, RecordSources::kMemory, Memory::HCount, u"HCount"_s);
-    row(w, RecordSources::kMemory, Memory::Remarks, u"Remarks"_s);
-    row(w, RecordSources::kDates, Dates::SoldierName, u"SoldierName"_s);
-    row(w, RecordSources::kDates, Dates::From, u"From"_s);
-    row(w, RecordSources::kDates, Dates::To, u"To"_s);
-    row(w, RecordSources::kHeader, Header::DutyName, u"DutyName"_s);
-    row(r, RecordSources::kRosterHeader, RosterHeader::DutyName, u"DutyName"_s);
-    row(r, RecordSources::kRosterHeader, RosterHeader::Organization, u"Organization"_s);
-    row(r, RecordSources::kRosterHeader, RosterHeader::date(1), u"D1"_s);
-    row(r, RecordSources::kRosterHeader, RosterHeader::date(36), u"D36"_s);
-    row(r, RecordSources::kStoreage, Storeage::DutyName, u"DutyName"_s);
-    row(r, RecordSources::kStoreage, Storeage::SoldierName, u"SoldierName"_s);
-    row(r, RecordSources::kStoreage, Storeage::Rank, u"Rank"_s);
-    row(r, RecordSources::kStoreage, Storeage::Remarks, u"Remarks"_s);
-    row(r, RecordSources::kStoreage, Storeage::cell(1), u"C1"_s);
-    row(r, RecordSources::kStoreage, Storeage::cell(36), u"C36"_s);
-    row(r, RecordSources::kStoreage, Storeage::holidayFlag(1), u"H1"_s);
-    row(r, RecordSources::kStoreage, Storeage::holidayFlag(36), u"H36"_s);
-    row(r, RecordSources::kPeriods, Periods::DutyName, u"DutyName"_s);
-    row(r, RecordSources::kPeriods, Periods::Col, u"Col"_s);
-    row(r, RecordSources::kPeriods, Periods::From, u"From"_s);
-    row(r, RecordSources::kPeriods, Periods::To, u"To"_s);
-}
-
-// Code reads and writes fields by these names; each must sit where its name says.
-void tst_Files::namedOrdinalsHoldTheirFields()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, table);
-    QFETCH(int, ordinal);
-    QFETCH(QString, field);
-    const TableLayout *layout = Layouts::table(FileKind(kind), table);
-    QVERIFY(layout);
-    QVERIFY(ordinal < layout->fields.size());
-    QCOMPARE(layout->fields[ordinal].name, field);
-}
-
-void tst_Files::secondCopyOfTheProgramIsTurnedAway()
-{
-    TestUnit unit;
-    const QString dir = unit.path(u"unit %1 %2"_s); // shown as it is, never filled in
-    QVERIFY(QDir().mkpath(dir));
-    FolderLock first(dir);
-    QVERIFY(first.tryLock());
-    FolderLock second(dir);
-    QVERIFY(!second.tryLock());
-    const QString text = NoticeText::text(second.error());
-    QVERIFY2(text.contains(QDir::toNativeSeparators(dir)) &&
-                 text.contains(QString::number(QCoreApplication::applicationPid())),
-             qPrintable(text));
-}
-
 void tst_Files::lockOfNoLiveProcessIsTakenOver_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -498,10 +404,14 @@ void tst_Files::lockOfNoLiveProcessIsTakenOver()
         QVERIFY(NoticeText::text(lock.error()).contains(u"in use by another program"_s));
         return;
     }
-    // The lock is really ours: no other copy gets it while we hold it.
+    // The lock is really ours: no other copy gets it while we hold it, and
+    // is told which folder and which process.
     FolderLock second(unit.dir.path());
     QVERIFY(!second.tryLock());
-    QVERIFY(NoticeText::text(second.error()).contains(QString::number(QCoreApplication::applicationPid())));
+    const QString text = NoticeText::text(second.error());
+    QVERIFY2(text.contains(QString::number(QCoreApplication::applicationPid())) &&
+                 text.contains(QDir::toNativeSeparators(unit.dir.path())),
+             qPrintable(text));
 }
 
 void tst_Files::lockOnAFolderThatIsNotThere_data()

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "roster/Messenger.h"
+#include "roster/RosterRun.h"
+#include "store/Notice.h"
+#include "store/RunHistory.h"
+#include "store/StoreError.h"
+#include "store/UnitFolder.h"
+#include "store/UnitSettling.h"
+
+#include <QDateTime>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace calendrix {
+
+class FolderLock;
+
+// One unit folder as the window and the command line work on it: its lock,
+// settling what killed work left, and the use cases that change the unit
+// (make, undo, init and repair). Each is done here once and returns what
+// happened as an outcome and notices; the two faces only present them and
+// ask their questions in their own way.
+class UnitSession
+{
+public:
+    explicit UnitSession(const UnitFolder &folder);
+    // A folder whose lock the caller already holds.
+    UnitSession(const UnitFolder &folder, std::unique_ptr<FolderLock> lock);
+    ~UnitSession();
+    UnitSession(const UnitSession &) = delete;
+    UnitSession &operator=(const UnitSession &) = delete;
+
+    const UnitFolder &folder() const { return m_folder; }
+
+    // Takes the folder's lock, so that no second copy of the program writes
+    // into it. False when the folder is missing or another copy holds it;
+    // lockRefused() then says why.
+    bool lock();
+    bool isLocked() const { return m_lock != nullptr; }
+    Notice lockRefused() const { return m_lockRefused; }
+    // Hands the lock on (to a window that keeps it while it is open).
+    std::unique_ptr<FolderLock> takeLock();
+
+    struct Settled {
+        Notices notices; // what was settled, in the order it was done
+        // Why settling stopped; what was not settled stays for next time.
+        std::optional<StoreError> error;
+    };
+    // Puts the unit in order after a killed roster run or undo, before
+    // anything reads its counters or its runs kept. Call with the lock held.
+    Settled settle(const QStringList &datafileFolders = {}) const;
+
+    struct Made {
+        RosterRun::Outcome outcome;
+        // After the run: a window's "Sorry..." for a file not replaced. The
+        // run's own messages went to the messenger as it went.
+        Notices notices;
+    };
+    // File > Make New Datafile, Make Draft, and the command `make`: settles
+    // what an earlier run left (it may change what is at the target), then runs.
+    Made make(Messenger &messenger, const QString &target, RosterRun::Mode mode, qint16 consolidateFlag,
+              qint16 absenceFlag) const;
+
+    // What undo would take back.
+    struct LastRun {
+        Notices settled; // told before anything else
+        QList<RunHistory::Skipped> skipped;
+        bool unreadable = false; // the last run's record cannot be read: nothing earlier is offered
+        std::optional<RunHistory::Entry> entry;
+        RunHistory::Changes changesSince;
+    };
+    // What a run changed after it does to an undo.
+    enum class Force {
+        No,        // it is not undone
+        Always,    // it is undone, with whatever changes until the undo
+        WhenAsked, // the changes in the question are undone; new ones stop it
+    };
+    struct Undone {
+        enum class Outcome {
+            Undone,
+            NoRun,             // nothing kept to undo
+            LastRunUnreadable, // see LastRun::unreadable
+            ChangedSince,      // changed after the run, and not forced
+            NotConfirmed,
+            ChangedMeanwhile, // between the question and the undo; result.changes says what
+            Failed,           // error says why; nothing was changed
+        };
+        Outcome outcome = Outcome::NoRun;
+        LastRun last; // as far as it was found out
+        RunHistory::UndoResult result;
+        std::optional<StoreError> error;
+    };
+    // Tools > Undo Last Roster Run and the command `undo`. confirm is asked
+    // only when there is a run to undo. Never throws a StoreError: settling,
+    // reading the history or the undo that fails is in error.
+    Undone undoLastRun(Force force, const std::function<bool(const LastRun &)> &confirm) const;
+
+    struct History {
+        Notices settled;
+        RunHistory::Listing listing;
+        std::optional<StoreError> error; // why nothing is listed
+    };
+    // The runs kept, the last first. Settles first when the lock can be had;
+    // a unit open elsewhere was settled when it was opened.
+    History history();
+
+    struct Initialised {
+        enum class Outcome { Done, Refused, Failed };
+        Outcome outcome = Outcome::Done;
+        Notices notices;                 // in order; a refusal's reason last
+        std::optional<StoreError> error; // with Failed, when it was the store's
+        UnitFolder::RepairResult files;  // what was set aside (repair only), created, kept
+    };
+    // The command `init`, with repair: damaged files are set aside at now
+    // and made anew, after what killed work left is settled.
+    Initialised init(bool repair, const QDateTime &now);
+
+private:
+    UnitSettling::Result settleWith(const UnitSettling::Options &options) const;
+
+    UnitFolder m_folder;
+    std::unique_ptr<FolderLock> m_lock;
+    // The lock's own reason once it is refused.
+    Notice m_lockRefused{Notice::Kind::Error, NoticeCode::UnitInUse, {}};
+};
+
+} // namespace calendrix
