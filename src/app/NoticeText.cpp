@@ -260,6 +260,10 @@ QString sentence(const Notice &notice)
         return u"The file '%1' cannot be written: the PDF cannot be started."_s;
     case NoticeCode::PdfCannotFinish:
         return u"The file '%1' cannot be written: the PDF cannot be finished."_s;
+    case NoticeCode::CannotRemoveFile:
+        return u"Cannot remove '%1': %2"_s;
+    case NoticeCode::CannotCreateFolder:
+        return u"Cannot create the folder '%1': %2"_s;
 
     case NoticeCode::OutputIsUnitFile:
         return u"'%1' is one of the unit's own files; choose another name."_s;

@@ -151,8 +151,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             // Built exactly as a counted run builds it; nothing of it is kept
             // in the working database, which the transaction leaves as it was.
             if (!replace && (QFileInfo::exists(target) || QFileInfo(target).isSymLink()))
-                throw StoreError(StoreErrorCode::DestinationExists,
-                                 u"'%1' already exists."_s.arg(QDir::toNativeSeparators(target)), target);
+                throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {target}, target);
             transaction.rollback();
             scratch.putInPlace();
             if (!complete)

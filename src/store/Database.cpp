@@ -92,11 +92,6 @@ private:
     QSqlDatabase m_db;
 };
 
-QString displayPath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // What the file at path is meant to be: the unit's template is a roster file,
 // but calling it a datafile would send the clerk looking for the wrong file.
 QString kindTitle(const QString &path, FileKind kind)
@@ -537,8 +532,7 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
 {
     const QFileInfo target(path);
     if (target.exists() || target.isSymLink())
-        throw StoreError(StoreErrorCode::DestinationExists, u"'%1' already exists."_s.arg(displayPath(path)),
-                         path);
+        throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {path}, path);
     ScratchFile scratch(path);
     build(scratch.path());
     scratch.sync();

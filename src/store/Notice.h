@@ -171,6 +171,8 @@ enum class NoticeCode {
     PdfCannotWrite,
     PdfCannotStart,
     PdfCannotFinish,
+    CannotRemoveFile,
+    CannotCreateFolder,
 };
 
 struct Notice {

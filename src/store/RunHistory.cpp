@@ -205,7 +205,7 @@ QString soldiers(int n)
 void unlinkOrThrow(const QString &path)
 {
     if (::unlink(encodedPath(path).constData()) != 0 && errno != ENOENT)
-        throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(path)), path);
+        throw systemError(NoticeCode::CannotRemoveFile, path);
 }
 
 // Once an undo has committed, a name that cannot be removed changes nothing
@@ -543,7 +543,7 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
     if (const std::optional<Notice> fault = m_folder.historyFault())
         throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, dir.path());
     if (!dir.exists() && ::mkdir(encodedPath(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
-        throw systemError(u"Cannot create the folder '%1'"_s.arg(shownPath(dir.path())), dir.path());
+        throw systemError(NoticeCode::CannotCreateFolder, dir.path());
     // Names follow the runs' order, in UTC so that a clock put back for
     // winter time cannot reorder them; two runs within a millisecond get the next one.
     m_made = QDateTime::currentDateTimeUtc();

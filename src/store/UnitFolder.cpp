@@ -193,8 +193,7 @@ UnitFolder::InitResult UnitFolder::init() const
     else if (::mkdir(QFile::encodeName(historyPath()).constData(), 0777) == 0)
         result.created.append(historyPath());
     else
-        throw systemError(u"Cannot create the folder '%1'"_s.arg(QDir::toNativeSeparators(historyPath())),
-                          historyPath());
+        throw systemError(NoticeCode::CannotCreateFolder, historyPath());
 
     // Report layouts and help that every unit gets, shipped inside the program.
     QDirIterator it(u":/unit"_s, QDir::Files);
