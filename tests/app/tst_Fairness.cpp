@@ -1,3 +1,4 @@
+#include "../report/PdfText.h"
 #include "RunCalendrix.h"
 #include "roster/RosterFixture.h"
 
@@ -37,69 +38,36 @@ struct SmallUnit {
     QString dir() const { return f.unit.dir.path(); }
 };
 
-// RFC 4180 read back: quoted fields, doubled quotes, CR LF between records.
-QList<QStringList> parseCsv(const QByteArray &bytes, bool *wellFormed)
+// RFC 4180 read back: quoted fields, doubled quotes, CR LF after every
+// record. Nothing when the text is anything else (a bare line break outside
+// quotes, a last record without its CR LF).
+QList<QStringList> parseCsv(const QByteArray &bytes)
 {
+    static const QRegularExpression field(uR"(("(?:[^"]|"")*"|[^",\r\n]*)(,|\r\n))"_s);
     const QString text = QString::fromUtf8(bytes);
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    *wellFormed = text.endsWith(u"\r\n"_s);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            record.append(field);
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            record.append(field);
-            records.append(record);
-            record.clear();
-            field.clear();
-            ++i;
-        } else if (c == u'\n' || c == u'\r') {
-            *wellFormed = false; // a bare line break outside quotes
-        } else {
-            field += c;
-        }
+    QList<QStringList> records{{}};
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch m = field.match(text, at, QRegularExpression::NormalMatch,
+                                                      QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch())
+            return {};
+        const QString f = m.captured(1);
+        records.last().append(f.startsWith(u'"') ? f.mid(1, f.size() - 2).replace(u"\"\""_s, u"\""_s) : f);
+        if (m.captured(2) == u"\r\n")
+            records.append(QStringList());
+        at = m.capturedEnd();
     }
+    records.removeLast(); // what follows the last CR LF: nothing
     return records;
 }
 
-QString pdfText(const QString &path, const QStringList &options = {})
+// The words of a PDF in the order a reader finds them.
+QString pdfText(const QString &path)
 {
-    QProcess p;
-    p.start(u"pdftotext"_s, options + QStringList{path, u"-"_s});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-struct Word {
-    QString text;
-    double top, bottom;
-};
-
-// The words of one page with their boxes, as a reader of the PDF finds them.
-QList<Word> pdfWords(const QString &path, int page)
-{
-    static const QRegularExpression word(
-        uR"x(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)x"_s);
-    const QString n = QString::number(page);
-    QList<Word> words;
-    for (const auto &m : word.globalMatch(pdfText(path, {u"-bbox"_s, u"-f"_s, n, u"-l"_s, n})))
-        words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-    return words;
+    QStringList pages;
+    for (const PdfPage &page : readPdf(path))
+        pages.append(page.text());
+    return pages.join(u' ');
 }
 
 // The soldiers in the order a run under the given locale stood them in line
@@ -127,11 +95,9 @@ QStringList namesInOrder(const QString &locale)
     if (!ran)
         return {};
     QStringList order;
-    bool wellFormed = false;
-    for (const QStringList &record : parseCsv(readFile(csv), &wellFormed).mid(1))
+    for (const QStringList &record : parseCsv(readFile(csv)).mid(1))
         order.append(record.value(3));
-    for (const QStringList &record :
-         parseCsv(readFile(f.unit.path(u"fair-soldiers.csv"_s)), &wellFormed).mid(1))
+    for (const QStringList &record : parseCsv(readFile(f.unit.path(u"fair-soldiers.csv"_s))).mid(1))
         order.append(record.value(0));
     return order;
 }
@@ -217,9 +183,7 @@ void tst_Fairness::csvParsesBack()
     const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--csv"_s, csv});
     QCOMPARE(r.status, 0);
 
-    bool wellFormed = false;
-    const QList<QStringList> duties = parseCsv(readFile(csv), &wellFormed);
-    QVERIFY(wellFormed);
+    const QList<QStringList> duties = parseCsv(readFile(csv));
     QCOMPARE(duties.size(), 4);
     for (const QStringList &record : duties)
         QCOMPARE(record.size(), duties.constFirst().size());
@@ -235,10 +199,7 @@ void tst_Fairness::csvParsesBack()
     // A duty without a qualified soldier has no figures.
     QCOMPARE(duties[3].mid(0, 4), (QStringList{u"Radio"_s, u"Unit"_s, u"0"_s, QString()}));
 
-    const QList<QStringList> soldiers =
-        parseCsv(readFile(u.f.unit.path(u"out/fair-soldiers.csv"_s)), &wellFormed);
-    QVERIFY(wellFormed);
-    QCOMPARE(soldiers,
+    QCOMPARE(parseCsv(readFile(u.f.unit.path(u"out/fair-soldiers.csv"_s))),
              (QList<QStringList>{
                  {u"Soldier"_s, u"Rank"_s, u"Section"_s, u"Duties"_s, u"Normal"_s, u"Holiday"_s, u"Total"_s,
                   u"Assignment dates"_s},
@@ -281,22 +242,23 @@ void tst_Fairness::pdfReadsBack()
     const QString pdf = f.unit.path(u"fair.pdf"_s);
     QCOMPARE(runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path(), u"--pdf"_s, pdf}).status, 0);
 
-    const QString text = pdfText(pdf, {u"-layout"_s}).simplified();
-    for (const QString &expected :
-         {u"Qualified, yet without any duty (2): Doe, Jane; Roe, Rita."_s, u"Fox, Sofia PFC"_s,
-          u"Adams, Amy CPL"_s, u"page 1 of 3"_s, u"page 3 of 3"_s})
+    const QString text = pdfText(pdf);
+    for (const QString &expected : {u"Qualified, yet without any duty (2): Doe, Jane; Roe, Rita."_s,
+                                    u"page 1 of 3"_s, u"page 3 of 3"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" in:\n"_s + text));
+    const PdfPage table = readPdf(pdf).value(2);
+    QVERIFY2(table.lineOf(u"Fox,"_s).startsWith(u"Fox, Sofia PFC"_s), qPrintable(table.text()));
+    QVERIFY2(table.lineOf(u"Adams,"_s).startsWith(u"Adams, Amy CPL"_s), qPrintable(table.text()));
     const QRegularExpression fraction(uR"((^|\s)\d+\.\d(\s|$))"_s);
     QVERIFY2(!text.contains(fraction), qPrintable(fraction.match(text).captured()));
 
     // The count "2" of the tallest bar is the highest "2" on the histogram's page.
-    const QList<Word> words = pdfWords(pdf, 2);
     double subtitle = -1, count = 1e9;
-    for (const Word &w : words) {
+    for (const PdfWord &w : readPdf(pdf).value(1).words) {
         if (w.text == u"qualified;")
-            subtitle = w.bottom;
+            subtitle = w.yMax;
         else if (w.text == u"2")
-            count = std::min(count, w.top);
+            count = std::min(count, w.yMin);
     }
     QVERIFY(subtitle > 0 && count < 1e9);
     QVERIFY2(count >= subtitle, qPrintable(u"%1 < %2"_s.arg(count).arg(subtitle)));
@@ -392,9 +354,8 @@ void tst_Fairness::rankLabelsAgree()
     r = runCalendrix({u"fairness"_s, u"--data"_s, f.unit.dir.path(), u"--csv"_s, out + u"/fair.csv"_s});
     QVERIFY2(r.status == 0, qPrintable(r.err));
 
-    bool wellFormed = false;
-    QCOMPARE(parseCsv(readFile(csv), &wellFormed).value(1).value(2), label);
-    QCOMPARE(parseCsv(readFile(out + u"/fair-soldiers.csv"_s), &wellFormed).value(1).value(1), label);
+    QCOMPARE(parseCsv(readFile(csv)).value(1).value(2), label);
+    QCOMPARE(parseCsv(readFile(out + u"/fair-soldiers.csv"_s)).value(1).value(1), label);
     QVERIFY2(readFile(ics + u"/all.ics"_s).contains((u"Gate \u2014 "_s + label + u" Amy"_s).toUtf8()),
              readFile(ics + u"/all.ics"_s).constData());
     QProcess reader;

@@ -9,7 +9,6 @@
 #include "report/ReportError.h"
 #include "report/RosterReports.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
@@ -19,14 +18,6 @@ using namespace calendrix;
 using namespace calendrix::test;
 
 namespace {
-
-QByteArray digest(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 // The report of one layout over one datafile, given as data file number n.
 Report runReport(const QString &layout, const QString &datafile, int n = 0)
@@ -76,19 +67,6 @@ DutySpec wideDuty(int columns, int soldiers, int periodDays = 1)
     return d;
 }
 
-// The words on the line of the first word that reads first, left to right.
-QString lineOf(const PdfPage &page, const QString &first)
-{
-    for (const PdfWord &w : page.words)
-        if (w.text == first) {
-            QStringList words;
-            for (const PdfWord &x : page.lineAt(w.yCenter()))
-                words.append(x.text);
-            return words.join(u' ');
-        }
-    return {};
-}
-
 } // namespace
 
 class tst_Report : public QObject
@@ -136,22 +114,22 @@ void tst_Report::textsAreFilledIn()
     Report::writePdf({report}, pdf, QPageSize(QPageSize::A4));
     const QList<PdfPage> pages = readPdf(pdf);
     QCOMPARE(pages.size(), 2);
-    QCOMPARE(lineOf(pages[0], u"T"_s), u"T Guard|HQ <&>|7 Dec 2026 \u2013 4 Jan 2027|2|2"_s);
+    QCOMPARE(pages[0].lineOf(u"T"_s), u"T Guard|HQ <&>|7 Dec 2026 \u2013 4 Jan 2027|2|2"_s);
     // The day, the month and the weekday over each column; the count of days
     // on duty at the end of each row, most senior first.
-    QCOMPARE(lineOf(pages[0], u"7"_s), u"7 28 4"_s);
-    QCOMPARE(lineOf(pages[0], u"12"_s), u"12 12 1"_s);
-    QCOMPARE(lineOf(pages[0], u"N"_s), u"N Mo Mo Mo Days"_s);
-    QCOMPARE(lineOf(pages[0], u"Young,"_s), u"Young, Bob /. D 2 1"_s);
-    QCOMPARE(lineOf(pages[0], u"Zulu,"_s), u"Zulu, Amy 1 /. A 1"_s);
+    QCOMPARE(pages[0].lineOf(u"7"_s), u"7 28 4"_s);
+    QCOMPARE(pages[0].lineOf(u"12"_s), u"12 12 1"_s);
+    QCOMPARE(pages[0].lineOf(u"N"_s), u"N Mo Mo Mo Days"_s);
+    QCOMPARE(pages[0].lineOf(u"Young,"_s), u"Young, Bob /. D 2 1"_s);
+    QCOMPARE(pages[0].lineOf(u"Zulu,"_s), u"Zulu, Amy 1 /. A 1"_s);
     const auto top = [&](const QString &word) {
         return std::find_if(pages[0].words.begin(), pages[0].words.end(),
                             [&](const PdfWord &w) { return w.text == word; })
             ->yMin;
     };
     QVERIFY(top(u"Young,"_s) < top(u"Zulu,"_s));
-    QCOMPARE(lineOf(pages[0], u"F"_s), u"F roster.cxr 1/1"_s);
-    QCOMPARE(lineOf(pages[1], u"T"_s), u"T Kitchen|||2|0"_s);
+    QCOMPARE(pages[0].lineOf(u"F"_s), u"F roster.cxr 1/1"_s);
+    QCOMPARE(pages[1].lineOf(u"T"_s), u"T Kitchen|||2|0"_s);
     QVERIFY(pages[1].text().contains(u"nobody here"_s));
 }
 
@@ -275,7 +253,7 @@ void tst_Report::wrongDatafiles()
 {
     TestUnit unit;
     const QString path = unit.folder.personnelPath();
-    const QByteArray before = digest(path);
+    const QByteArray before = readFile(path);
 
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), path);
@@ -284,7 +262,7 @@ void tst_Report::wrongDatafiles()
     QVERIFY2(text.startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(path)), qPrintable(text));
     QVERIFY2(text.contains(u"a Calendrix personnel database"_s), qPrintable(text));
     // Looking is all that happened: not a byte changed, no journal left.
-    QCOMPARE(digest(path), before);
+    QCOMPARE(readFile(path), before);
     QVERIFY(!QFile::exists(path + u"-journal"_s));
 }
 
@@ -427,8 +405,8 @@ void tst_Report::remarksListTheDaysOnDuty()
     QVERIFY(!pages[0].landscape());
     QVERIFY(pages[1].landscape());
     const QString remarks = pages[0].text();
-    QCOMPARE(lineOf(pages[0], u"SGT"_s), u"SGT Okafor, Ines HQ Section 3 May 2027, 17 May 2027 2"_s);
-    QCOMPARE(lineOf(pages[0], u"PV2"_s), u"PV2 Lane, Sam 1st Platoon 10 May 2027 1"_s);
+    QCOMPARE(pages[0].lineOf(u"SGT"_s), u"SGT Okafor, Ines HQ Section 3 May 2027, 17 May 2027 2"_s);
+    QCOMPARE(pages[0].lineOf(u"PV2"_s), u"PV2 Lane, Sam 1st Platoon 10 May 2027 1"_s);
     QVERIFY2(remarks.contains(u"3 May 2027 – 17 May 2027"_s), qPrintable(remarks));
     QVERIFY(remarks.contains(u"r.cxr \u00b7 remarks"_s));
 }
