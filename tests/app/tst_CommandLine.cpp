@@ -345,17 +345,11 @@ void tst_CommandLine::folderThatIsNotAUnitFolder()
     QVERIFY(!QFile::exists(tmp.filePath(u"out.cxr"_s)));
 
     // The window is not opened on it; the program says so and ends. Before a
-    // window could wait for an answer, it must end on its own.
-    QProcess desktop;
-    desktop.setProcessEnvironment(childEnvironment());
-    desktop.start(qEnvironmentVariable("CALENDRIX_BIN"), {u"--data"_s, dir});
-    const bool ended = desktop.waitForFinished(60000);
-    if (!ended)
-        desktop.kill();
-    QVERIFY2(ended, "the program waits with a window open");
-    QCOMPARE(desktop.exitCode(), 1);
-    const QString err = QString::fromUtf8(desktop.readAllStandardError());
-    QVERIFY2(err.contains(says) && err.contains(shown), qPrintable(err));
+    // window could wait for an answer, it must end on its own (a program
+    // still waiting has no status).
+    const Result desktop = runCalendrix({u"--data"_s, dir});
+    QCOMPARE(desktop.status, 1);
+    QVERIFY2(desktop.err.contains(says) && desktop.err.contains(shown), qPrintable(desktop.err));
 }
 
 QString sqlite3(const QString &file, const QString &sql)
@@ -450,11 +444,8 @@ void tst_CommandLine::makeExitStatus()
     if (situation != u"no unit")
         QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
     const QString out = tmp.filePath(u"old.cxr"_s);
-    if (situation == u"exists" || situation == u"replace") {
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("kept");
-    }
+    if (situation == u"exists" || situation == u"replace")
+        writeFile(out, "kept");
     if (situation == u"holidays") {
         RecordSet rs(Database::open(UnitFolder(unit).personnelPath(), FileKind::Personnel), u"Holiday"_s);
         for (int i = 0; i < 100; ++i)
@@ -482,11 +473,8 @@ void tst_CommandLine::makeExitStatus()
                  qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
     }
-    if (status == 4) {
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("kept"));
-    }
+    if (status == 4)
+        QCOMPARE(readFile(out), QByteArray("kept"));
     if (status == 0 || status == 3)
         QVERIFY(Database::open(out, FileKind::Roster).isOpen());
 }

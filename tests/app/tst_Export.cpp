@@ -442,9 +442,7 @@ void tst_Export::checkSpreadsheet(const QString &path, const QList<DatafileDuty>
         QCOMPARE(s[2].toInt(), duty.starts.size());
         if (!duty.starts.isEmpty()) {
             QCOMPARE(s[3].toString(),
-                     *std::min_element(duty.starts.begin(), duty.starts.end()) == QDate()
-                         ? QString()
-                         : std::min_element(duty.starts.begin(), duty.starts.end())->toString(Qt::ISODate));
+                     std::min_element(duty.starts.begin(), duty.starts.end())->toString(Qt::ISODate));
             QDate last;
             for (int c = 0; c < duty.starts.size(); ++c)
                 last = std::max(last, duty.ends[c].isValid() ? duty.ends[c] : duty.starts[c]);

@@ -210,10 +210,7 @@ void tst_Print::notADatafile()
 void tst_Print::existingPdf()
 {
     const QString pdf = m_company.dir.filePath(u"kept.pdf"_s);
-    QFile f(pdf);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("the clerk's own file");
-    f.close();
+    writeFile(pdf, "the clerk's own file");
     QCOMPARE(runCalendrix(m_company.print(pdf)).status, 4);
     QCOMPARE(QFileInfo(pdf).size(), 20);
     // Never over the datafile or a layout, even when asked to replace.
@@ -369,10 +366,8 @@ void tst_Print::writeFails()
     if (reason == ENOSPC && !disk.emplace(size).isMounted())
         QSKIP("mounting a small file system is not permitted here");
     const QString pdf = (disk ? disk->path() : limited.path()) + u"/january.pdf"_s;
-    if (!before.isEmpty()) {
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size() && f.flush());
-    }
+    if (!before.isEmpty())
+        writeFile(pdf, before);
     const Result r = runCalendrix(
         command == u"print" ? m_company.print(pdf) << u"--replace"_s
                             : QStringList{u"fairness"_s, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf},
