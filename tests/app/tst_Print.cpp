@@ -418,12 +418,6 @@ void tst_Print::unusableLayout_data()
         << u"sections are nested more than 64 deep"_s << 5;
     QTest::newRow("an unclosed tag") << remarks << layoutWith("footer-left = {{file", 0) << u"Unclosed tag"_s
                                      << 5;
-    QTest::newRow("an unknown key") << roster << layoutWith("logo = badge.png")
-                                    << u"[texts] has no key 'logo'"_s << 5;
-    QTest::newRow("the old HTML form")
-        << remarks << QByteArray("<!DOCTYPE html>\n<html>\n<p>{{file}}</p>\n</html>\n")
-        << u"old HTML form, which this version no longer reads; run 'calendrix init DIR --repair'"_s << 1;
-    QTest::newRow("missing") << remarks << QByteArray() << u"does not exist"_s << 0;
 }
 
 // A layout that would take the machine's memory or never finish is refused
@@ -438,10 +432,7 @@ void tst_Print::unusableLayout()
     const QString unit = dir.filePath(u"unit"_s);
     QCOMPARE(runCalendrix({u"init"_s, unit}).status, 0);
     const QString path = QDir(unit).filePath(layout);
-    if (says == u"does not exist")
-        QVERIFY(QFile::remove(path));
-    else
-        writeFile(path, content);
+    writeFile(path, content);
     const QString pdf = dir.filePath(u"out.pdf"_s);
     const Result r =
         runCalendrix({u"print"_s, m_small.datafile(), u"--data"_s, unit, u"--pdf"_s, pdf}, memoryLimit());
