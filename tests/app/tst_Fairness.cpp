@@ -112,8 +112,7 @@ private slots:
     void tableHasOneLinePerDuty();
     void tableShowsNamesWhole_data();
     void tableShowsNamesWhole();
-    void csvParsesBack();
-    void pdfHasEveryPart();
+    void filesReadBack();
     void pdfReadsBack();
     void statuses_data();
     void statuses();
@@ -175,13 +174,16 @@ void tst_Fairness::tableShowsNamesWhole()
     QVERIFY2(lines[2].startsWith(u"Largest spread: "_s + dutyShown + u" ("_s), qPrintable(lines[2]));
 }
 
-void tst_Fairness::csvParsesBack()
+// The CSV files and the PDF read back.
+void tst_Fairness::filesReadBack()
 {
     SmallUnit u;
-    const QString csv = u.f.unit.path(u"out/fair.csv"_s);
+    const QString csv = u.f.unit.path(u"out/fair.csv"_s), pdf = u.f.unit.path(u"out/fair.pdf"_s);
     QVERIFY(QDir().mkpath(u.f.unit.path(u"out"_s)));
-    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--csv"_s, csv});
+    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--csv"_s, csv, u"--pdf"_s, pdf});
     QCOMPARE(r.status, 0);
+    QCOMPARE(r.out,
+             u"wrote %1\nwrote %2\nwrote %3\n"_s.arg(csv, u.f.unit.path(u"out/fair-soldiers.csv"_s), pdf));
 
     const QList<QStringList> duties = parseCsv(readFile(csv));
     QCOMPARE(duties.size(), 4);
@@ -207,15 +209,7 @@ void tst_Fairness::csvParsesBack()
                  {u"Baker \"Bud\""_s, u"CPL"_s, u"Line\nTwo"_s, u"1"_s, u"5"_s, u"1"_s, u"6"_s, QString()},
                  {u"Clark"_s, u"CPL"_s, u"HQ"_s, u"2"_s, u"6"_s, u"3"_s, u"9"_s,
                   u"2027-03-01/2027-03-01; 2027-03-08/2027-03-09"_s}}));
-}
 
-void tst_Fairness::pdfHasEveryPart()
-{
-    SmallUnit u;
-    const QString pdf = u.f.unit.path(u"fair.pdf"_s);
-    const Result r = runCalendrix({u"fairness"_s, u"--data"_s, u.dir(), u"--pdf"_s, pdf});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, u"wrote %1\n"_s.arg(pdf));
     const QString text = pdfText(pdf);
     for (const QString &expected :
          {u"Counters per duty"_s, u"Gate, North"_s, u"Normal 2 / 2 / 5"_s, u"Holiday 1 / 1 / 3"_s,
