@@ -120,8 +120,7 @@ private slots:
     void chartsAndTable();
     void histogram_data();
     void histogram();
-    void doubleClickShowsTheSoldiersCounters();
-    void refreshesAfterACounterEdit();
+    void countersEditedAndShownFromTheTable();
     void savesAPdf_data();
     void savesAPdf();
 };
@@ -219,33 +218,7 @@ void tst_FairnessWindow::histogram()
         QCOMPARE(values[i].section(u' ', 0, int(bars[i].count(u' '))), bars[i]);
 }
 
-void tst_FairnessWindow::doubleClickShowsTheSoldiersCounters()
-{
-    Program p;
-    p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.openFairness();
-    auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
-    table->sortByColumn(0, Qt::AscendingOrder);
-    const QModelIndex baker = table->model()->index(1, 0);
-    QCOMPARE(baker.data().toString(), u"Baker"_s);
-    const QRect cell = table->visualRect(baker);
-    // A double-click is a click and a second press, as from a mouse.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-
-    auto *counters = p.main->findChild<CountersDialog *>(u"Edit32"_s);
-    QVERIFY(counters);
-    QTRY_VERIFY(counters->isVisible());
-    auto *grid = counters->findChild<DataGrid *>(u"TDBGrid1"_s);
-    QStringList selected;
-    for (const QModelIndex &row : grid->selectionModel()->selectedRows(2))
-        selected.append(row.data().toString() + u' ' + row.siblingAtColumn(4).data().toString());
-    selected.sort();
-    QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
-    QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
-}
-
-void tst_FairnessWindow::refreshesAfterACounterEdit()
+void tst_FairnessWindow::countersEditedAndShownFromTheTable()
 {
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
@@ -275,6 +248,22 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
     auto *normal =
         qobject_cast<QBoxPlotSeries *>(p.in<QChartView>(w, u"DutyChart"_s)->chart()->series().first());
     QCOMPARE(boxes(normal).constFirst(), u"Gate 6/13/20"_s);
+
+    // A double-click on a soldier shows his counters there again.
+    table->sortByColumn(0, Qt::AscendingOrder);
+    const QModelIndex baker = table->model()->index(1, 0);
+    QCOMPARE(baker.data().toString(), u"Baker"_s);
+    const QRect cell = table->visualRect(baker);
+    // A double-click is a click and a second press, as from a mouse.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTRY_VERIFY(counters->isVisible());
+    QStringList selected;
+    for (const QModelIndex &row : grid->selectionModel()->selectedRows(2))
+        selected.append(row.data().toString() + u' ' + row.siblingAtColumn(4).data().toString());
+    selected.sort();
+    QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
+    QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
 }
 
 void tst_FairnessWindow::savesAPdf_data()

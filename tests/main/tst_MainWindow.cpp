@@ -27,7 +27,6 @@ private slots:
     void startUpBindsEverything();
     void addDeleteUpdateSort_data();
     void addDeleteUpdateSort();
-    void twoAddsBothAtTheEnd();
     void updateWithEmptyDutyListSavesThePeriod();
     void editingSavesWhenLeavingTheRow();
     void rankAndSectionBoxes();
@@ -114,18 +113,17 @@ void tst_MainWindow::addDeleteUpdateSort()
     grid->setCurrentRow(model->rowCount() - 1);
     w.click(u"Command%1"_s.arg(first + 1)); // Delete of the last row: no current row
     QCOMPARE(grid->currentRow(), -1);
-    QVERIFY(w.dialogs.shown.isEmpty());
-}
 
-void tst_MainWindow::twoAddsBothAtTheEnd()
-{
-    Window w;
-    w.open();
-    w.click(u"Command1"_s);
-    w.click(u"Command1"_s);
-    QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s, u""_s, u""_s}));
-    QCOMPARE(w.grid(1)->currentRow(), 3);
-    QCOMPARE(rowCount(w.unit.personnel(), u"DutyDates"_s), 4);
+    // Two Adds in a row: two empty rows, both at the end and both stored.
+    const int left = model->rowCount();
+    w.click(u"Command%1"_s.arg(first));
+    w.click(u"Command%1"_s.arg(first));
+    QCOMPARE(model->rowCount(), left + 2);
+    QCOMPARE(model->index(left, 1).data().toString(), QString());
+    QCOMPARE(model->index(left + 1, 1).data().toString(), QString());
+    QCOMPARE(grid->currentRow(), left + 1);
+    QCOMPARE(rowCount(w.unit.personnel(), tab == 0 ? u"DutyDates"_s : u"SoldierRoster"_s), left + 2);
+    QVERIFY(w.dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::updateWithEmptyDutyListSavesThePeriod()

@@ -67,7 +67,6 @@ private slots:
     void remarksThenRoster();
     void notADatafile();
     void openDialogListsBothCases();
-    void previewShowsThePages();
     void previewShowsTheFirstPageAtOnce();
     void previewSavesAPdf();
     void draftPreviewOffersMakeItCount_data();
@@ -178,30 +177,6 @@ void tst_OpenPrint::openDialogListsBothCases()
     QCOMPARE(listed, (QStringList{u"UPPER.CXR"_s, u"history"_s, u"lower.cxr"_s}));
 }
 
-void tst_OpenPrint::previewShowsThePages()
-{
-    TestUnit unit;
-    const QString path = unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
-    const Report report = roster(unit, path);
-    int pages = -1;
-    QString title;
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QTRY_VERIFY(!dialog->layingOut());
-        pages = dialog->pageCount();
-        orientation = dialog->orientation();
-        title = dialog->windowTitle();
-        dialog->reject();
-    });
-    WidgetDialogs().previewReport(nullptr, report);
-    QCOMPARE(pages, 2); // one page per duty
-    QCOMPARE(orientation, QPageLayout::Landscape);
-    QCOMPARE(title, u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
-}
-
 // A large roster is laid out while the preview is open: its first page is
 // shown before the last duty is laid out, and Stop keeps what is there.
 void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
@@ -234,8 +209,8 @@ void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
     QVERIFY(inkIn(preview.pageImage(preview.pageCount() - 1, 300)) > 100);
 }
 
-// Save as PDF writes the report as the command line would, and never in
-// place of the datafile.
+// The preview shows the pages; Save as PDF writes the report as the command
+// line would, and never in place of the datafile.
 void tst_OpenPrint::previewSavesAPdf()
 {
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
@@ -244,6 +219,11 @@ void tst_OpenPrint::previewSavesAPdf()
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
     ReportPreview preview(roster(unit, path), nullptr);
+    preview.show();
+    QTRY_VERIFY(!preview.layingOut());
+    QCOMPARE(preview.pageCount(), 2); // one page per duty
+    QCOMPARE(preview.orientation(), QPageLayout::Landscape);
+    QCOMPARE(preview.windowTitle(), u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
     QAction *save = preview.findChild<QAction *>(u"SavePdfAction"_s);
 
     // Never over the datafile, even through a link, nor over any other file
