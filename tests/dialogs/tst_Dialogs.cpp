@@ -190,8 +190,7 @@ private slots:
     void countersTakeOnlyTheirRange();
     void periodsEndOnOrAfterTheirStart_data();
     void periodsEndOnOrAfterTheirStart();
-    void datesReadAgainAtEachShowing();
-    void datesColumnsShowWholeAtDefaultSize();
+    void datesShownWholeAndReadAgain();
     void f1InModalDialogs_data();
     void f1InModalDialogs();
     void failedDeleteShowsTheErrorOneWay_data();
@@ -620,25 +619,7 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
         QVERIFY2(errors.first().contains(part), qPrintable(errors.first()));
 }
 
-void tst_Dialogs::datesReadAgainAtEachShowing()
-{
-    Window p(false);
-    QStringList before;
-    QWidget *dates = openOn(p, kDates, &before);
-    auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
-    QCOMPARE(model->rowCount(), 2);
-    p.click(dates, u"Command14"_s);
-    {
-        // As a roster run would add it.
-        RecordSet rs(p.unit.working(), u"Dates"_s);
-        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
-    }
-    p.choose(u"MNU_Dates"_s);
-    QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(model->index(0, 0).data().toString(), u"Aaron"_s);
-}
-
-void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
+void tst_Dialogs::datesShownWholeAndReadAgain()
 {
     Window p(false);
     {
@@ -662,6 +643,16 @@ void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
     QVERIFY2(total <= grid->viewport()->width(),
              qPrintable(u"%1 > %2"_s.arg(total).arg(grid->viewport()->width())));
     QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+
+    // Each showing reads the list again: a row added as a roster run adds it.
+    p.click(dates, u"Command14"_s);
+    {
+        RecordSet rs(p.unit.working(), u"Dates"_s);
+        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
+    }
+    p.choose(u"MNU_Dates"_s);
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(grid->model()->index(0, 0).data().toString(), u"Aaron"_s);
 }
 
 void tst_Dialogs::f1InModalDialogs_data()

@@ -29,8 +29,7 @@ private slots:
     void addDeleteUpdateSort();
     void updateWithEmptyDutyListSavesThePeriod();
     void editingSavesWhenLeavingTheRow();
-    void rankAndSectionBoxes();
-    void qualificationBoxesFollowTheRow();
+    void rankSectionAndQualificationBoxes();
     void calendarGestures_data();
     void calendarGestures();
     void calendarShowsTheRunWhileDragging();
@@ -160,7 +159,7 @@ void tst_MainWindow::editingSavesWhenLeavingTheRow()
     QCOMPARE(rs.text(2), u"E"_s);
 }
 
-void tst_MainWindow::rankAndSectionBoxes()
+void tst_MainWindow::rankSectionAndQualificationBoxes()
 {
     Window w;
     w.open();
@@ -192,12 +191,8 @@ void tst_MainWindow::rankAndSectionBoxes()
         items.append(box->itemText(i));
     QCOMPARE(items, (QStringList{u"1st Platoon"_s, u"2nd Platoon"_s, u"HQ"_s}));
     QCOMPARE(box->maxVisibleItems(), 15);
-}
 
-void tst_MainWindow::qualificationBoxesFollowTheRow()
-{
-    Window w;
-    w.open();
+    // The qualification boxes follow the current row and write its flags.
     DataGrid *grid = w.grid(3);
     auto *pq0 = w.find<QCheckBox>(u"PQ_0"_s);
     grid->setCurrentRow(2); // Clark holds qualification 1
@@ -205,8 +200,8 @@ void tst_MainWindow::qualificationBoxesFollowTheRow()
     grid->setCurrentRow(0); // Adams does not
     QVERIFY(!pq0->isChecked());
     pq0->click();
-    RecordSet rs(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
-    QCOMPARE(rs.value(4), QVariant(true));
+    RecordSet soldiers(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QCOMPARE(soldiers.value(4), QVariant(true));
     QCOMPARE(grid->model()->index(0, 4).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     // The duty tab's boxes write the duty's flags.
     w.grid(1)->setCurrentRow(1); // Kitchen

@@ -65,7 +65,6 @@ private slots:
     void nothingChosen();
     void remarksThenRoster_data();
     void remarksThenRoster();
-    void notADatafile();
     void openDialogListsBothCases();
     void previewShowsTheFirstPageAtOnce();
     void previewSavesAPdf();
@@ -77,14 +76,19 @@ private slots:
 
 void tst_OpenPrint::nothingChosen_data()
 {
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("cancelled") << QString();
-    QTest::newRow("the preset pattern") << u"*.CXR"_s;
+    QTest::addColumn<QString>("answer"); // WORKING: the unit's working database
+    QTest::addColumn<QString>("error");  // the start of the one message, if any
+    QTest::newRow("cancelled") << QString() << QString();
+    QTest::newRow("the preset pattern") << u"*.CXR"_s << QString();
+    QTest::newRow("not a datafile") << u"WORKING"_s << u"Neither the remarks nor the roster of '%1'"_s;
 }
 
+// Nothing is previewed; a file that is no datafile is named, and the window
+// goes on working on its own databases.
 void tst_OpenPrint::nothingChosen()
 {
     QFETCH(QString, answer);
+    QFETCH(QString, error);
     Window w(false);
     w.open();
     const QString earlier = w.unit.path(u"earlier.cxr"_s);
@@ -92,11 +96,19 @@ void tst_OpenPrint::nothingChosen()
     w.dialogs.fileNames = {earlier};
     w.choose(u"MNU_Open"_s);
 
-    w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
+    const QString working = w.unit.folder.workingPath();
+    w.dialogs.fileNames = {answer == u"WORKING" ? working : answer.isEmpty() ? answer : w.unit.path(answer)};
     w.dialogs.previewTitles.clear();
     w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
-    QVERIFY(w.dialogs.shown.isEmpty());
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(w.dialogs.shown.size(), error.isEmpty() ? 0 : 1);
+    QCOMPARE(errors.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty()) {
+        QVERIFY2(errors[0].startsWith(error.arg(working)), qPrintable(errors[0]));
+        QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
+        QVERIFY(w.main->isVisible());
+    }
 }
 
 void tst_OpenPrint::remarksThenRoster_data()
@@ -130,23 +142,6 @@ void tst_OpenPrint::remarksThenRoster()
              qPrintable(pages[0].text())); // Adams stands the first day
     QVERIFY(pages[1].text().contains(u"Gate Guard"_s));
     QVERIFY(w.dialogs.shown.isEmpty());
-}
-
-void tst_OpenPrint::notADatafile()
-{
-    Window w(false);
-    w.open();
-    w.dialogs.fileNames = {w.unit.folder.workingPath()};
-    w.choose(u"MNU_Open"_s);
-    QVERIFY(w.dialogs.previewTitles.isEmpty());
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].startsWith(
-                 u"Neither the remarks nor the roster of '%1'"_s.arg(w.unit.folder.workingPath())),
-             qPrintable(errors[0]));
-    QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
-    // The window goes on working on its own databases.
-    QVERIFY(w.main->isVisible());
 }
 
 void tst_OpenPrint::openDialogListsBothCases()
