@@ -30,7 +30,6 @@ private slots:
     void wrongFilesAreRefusedUntouched();
     void copyFromADamagedTemplateNamesIt_data();
     void copyFromADamagedTemplateNamesIt();
-    void createRefusesExistingFile();
     void initKeepsExistingFiles();
     void layoutsAsTheSqliteShellSeesThem_data();
     void layoutsAsTheSqliteShellSeesThem();
@@ -215,15 +214,6 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
     QCOMPARE(QDir(unit.dir.path()).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden), QStringList());
 }
 
-void tst_Files::createRefusesExistingFile()
-{
-    TestUnit unit;
-    const QByteArray before = fileHash(unit.folder.personnelPath());
-    EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
-                       StoreErrorCode::DestinationExists);
-    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
-}
-
 void tst_Files::initKeepsExistingFiles()
 {
     TestUnit unit;
@@ -232,6 +222,9 @@ void tst_Files::initKeepsExistingFiles()
         addRow(rs, {u"HQ"_s});
     }
     const QByteArray before = fileHash(unit.folder.personnelPath());
+    EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
+                       StoreErrorCode::DestinationExists);
+    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
     const UnitFolder::InitResult again = unit.folder.init();
     QVERIFY(again.created.isEmpty());
     QVERIFY(again.kept.contains(unit.folder.personnelPath()));
