@@ -28,26 +28,20 @@ struct Program : Window {
     // quals per soldier: "Name Rank q..."; counters: "Name Duty Count HCount".
     void fill(const QStringList &duties, const QStringList &soldiers, const QStringList &counters)
     {
-        const Database db = unit.personnel();
-        RecordSet d(db, u"DutyDates"_s);
-        for (const QString &row : duties) {
-            const QStringList p = row.split(u'|');
-            d.addNew();
-            d.setValue(1, p[0]);
-            for (const QString &k : p.mid(1))
-                d.setValue(2 + k.toInt(), true);
-            d.update();
-        }
-        RecordSet s(db, u"SoldierRoster"_s);
-        for (const QString &row : soldiers) {
-            const QStringList p = row.split(u' ');
-            s.addNew();
-            s.setValue(1, p[0]);
-            s.setValue(2, p[1]);
-            for (const QString &k : p.mid(2))
-                s.setValue(3 + k.toInt(), true);
-            s.update();
-        }
+        // The values, then "yes" for each qualification given after them.
+        const auto add = [this](const QString &table, const QStringList &p, int values, int q1) {
+            RecordSet rs(unit.personnel(), table);
+            rs.addNew();
+            for (int i = 0; i < values; ++i)
+                rs.setValue(1 + i, p[i]);
+            for (const QString &k : p.mid(values))
+                rs.setValue(q1 - 1 + k.toInt(), true);
+            rs.update();
+        };
+        for (const QString &row : duties)
+            add(u"DutyDates"_s, row.split(u'|'), 1, 3);
+        for (const QString &row : soldiers)
+            add(u"SoldierRoster"_s, row.split(u' '), 2, 4);
         RecordSet m(unit.working(), u"Memory"_s);
         for (const QString &row : counters) {
             const QStringList p = row.split(u'|');

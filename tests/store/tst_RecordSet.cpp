@@ -21,8 +21,7 @@ private slots:
     void badValuesAreRefused_data();
     void badValuesAreRefused();
     void editingRules();
-    void defaultsOfNewCounterRow();
-    void changesAreDurableAtOnce();
+    void newRowDefaultsAndDurableEdits();
     void recordSourcesOutsideTheFormAreRefused_data();
     void recordSourcesOutsideTheFormAreRefused();
 };
@@ -247,7 +246,7 @@ void tst_RecordSet::editingRules()
     EXPECT_STORE_ERROR(rs.update(), StoreErrorCode::RecordDeleted);
 }
 
-void tst_RecordSet::defaultsOfNewCounterRow()
+void tst_RecordSet::newRowDefaultsAndDurableEdits()
 {
     TestUnit unit;
     RecordSet rs(unit.working(), u"Memory"_s);
@@ -258,18 +257,14 @@ void tst_RecordSet::defaultsOfNewCounterRow()
     QVERIFY(rs.value(u"Remarks"_s).isNull());
     QCOMPARE(rs.value(u"Marker"_s), QVariant(true));
     QVERIFY(rs.key() > 0);
-}
 
-void tst_RecordSet::changesAreDurableAtOnce()
-{
-    TestUnit unit;
-    RecordSet rs(unit.personnel(), u"DutyDates"_s);
-    addRow(rs, {u"Gate Guard"_s, u"HQ"_s});
-    rs.moveFirst();
-    rs.edit();
-    rs.setValue(u"Q4"_s, true);
-    rs.update();
-    // Another connection sees it without any close or commit.
+    // An edit is seen by another connection without any close or commit.
+    RecordSet duties(unit.personnel(), u"DutyDates"_s);
+    addRow(duties, {u"Gate Guard"_s, u"HQ"_s});
+    duties.moveFirst();
+    duties.edit();
+    duties.setValue(u"Q4"_s, true);
+    duties.update();
     RecordSet other(unit.personnel(), u"DutyDates"_s);
     QCOMPARE(other.value(u"Q4"_s), QVariant(true));
     QCOMPARE(other.text(2), u"HQ"_s);
