@@ -47,7 +47,14 @@ inline void dropTable(const QString &path, FileKind kind, const QString &table)
     QVERIFY2(q.exec(QStringLiteral("DROP TABLE \"%1\"").arg(table)), qPrintable(q.lastError().text()));
 }
 
-// Adds one row with the given values at ordinals 1, 2, ...
+// Runs SQL on a working database, as another program would.
+inline void execIn(const QString &path, const QString &sql)
+{
+    const Database db = Database::open(path, FileKind::Working);
+    QSqlQuery q(db.connection());
+    QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+}
+
 // Overwrites the start of the first page of a table with junk, as a bad disk
 // block would, so that SQLite reports the file damaged when it reads there.
 inline void damageTable(const QString &path, FileKind kind, const QString &table)
@@ -67,6 +74,7 @@ inline void damageTable(const QString &path, FileKind kind, const QString &table
     QCOMPARE(f.write(QByteArray(64, '\xff')), 64);
 }
 
+// Adds one row with the given values at ordinals 1, 2, ...
 inline void addRow(RecordSet &rs, const QVariantList &values)
 {
     rs.addNew();

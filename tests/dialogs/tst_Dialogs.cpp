@@ -59,332 +59,6 @@ QStringList flags(const TestUnit &unit)
     return out;
 }
 
-} // namespace
-
-class tst_Dialogs : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void oneWindowPerDialog();
-    void titlesClearFlagsOfUntitledOnly_data();
-    void titlesClearFlagsOfUntitledOnly();
-    void sections();
-    void holidays();
-    void cancelWritesNothing();
-    void counters();
-    void dates();
-    void aboutTellsThisBuild();
-    void f1OpensHelpFromADialog();
-    void closingDropsWhatWasNotSaved_data();
-    void closingDropsWhatWasNotSaved();
-    void countersTakeOnlyTheirRange_data();
-    void countersTakeOnlyTheirRange();
-    void periodsEndOnOrAfterTheirStart_data();
-    void periodsEndOnOrAfterTheirStart();
-    void datesReadAgainAtEachShowing();
-    void datesColumnsShowWholeAtDefaultSize();
-    void f1InModalDialogs_data();
-    void f1InModalDialogs();
-    void failedDeleteShowsTheErrorOneWay_data();
-    void failedDeleteShowsTheErrorOneWay();
-    void everyWindowFitsASmallScreen();
-    void typingAfterAddStaysInTheNewRow_data();
-    void typingAfterAddStaysInTheNewRow();
-};
-
-void tst_Dialogs::oneWindowPerDialog()
-{
-    Window p(false);
-    p.open();
-    // Menu item, window, caption.
-    for (const QStringList &item : {QStringList{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
-                                    {u"MNU_Count"_s, u"Edit32"_s, u"Assignment Counters"_s},
-                                    {u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
-                                    {u"MNU_About"_s, u"About"_s, u"About"_s}}) {
-        for (int times = 0; times < 3; ++times)
-            p.choose(item[0]);
-        QWidget *w = p.window(item[1]);
-        QVERIFY2(w, qPrintable(item[1]));
-        QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), item[2]);
-        // Hidden by its closing button, not destroyed: the same window comes back.
-        w->hide();
-        QCOMPARE(p.choose(item[0], item[1]), w);
-        QVERIFY(w->isVisible());
-    }
-    // The setup dialog opens on "Comment" the first time.
-    QCOMPARE(p.in<QTabWidget>(p.window(u"Setup"_s), u"SSTab1"_s)->currentIndex(), 1);
-}
-
-void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
-{
-    QTest::addColumn<bool>("titlesRow");     // the Qualifications table has its row
-    QTest::addColumn<QStringList>("titles"); // typed into boxes 1..4; the rest left empty
-    QTest::addColumn<QString>("kept");       // flags left set, Q1..Q15
-    QTest::newRow("blank and empty titles")
-        << true << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s} << u"100100000000000"_s;
-    QTest::newRow("all titled at the start")
-        << true << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
-    // Nothing to save a title into: it is lost, its flags kept.
-    QTest::newRow("no titles row") << false << QStringList{u"Typed"_s} << u"100000000000000"_s;
-}
-
-void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
-{
-    QFETCH(bool, titlesRow);
-    QFETCH(QStringList, titles);
-    QFETCH(QString, kept);
-    Window p(false);
-    soldiersAndDutiesWithAllFlags(p.unit);
-    if (!titlesRow)
-        RecordSet(p.unit.personnel(), u"Qualifications"_s).deleteCurrent();
-    p.open();
-    QVERIFY(p.find<QCheckBox>(u"PQ_0"_s)->isHidden()); // no titles: every box hidden
-    bool ended = false;
-    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
-    connect(qobject_cast<SetupDialog *>(setup), &SetupDialog::endProgram, this, [&] { ended = true; });
-    for (int i = 0; i < 15; ++i)
-        QVERIFY(p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->text().isEmpty());
-    for (int i = 0; i < titles.size(); ++i)
-        p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->setText(titles[i]);
-    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->maxLength(), 50);
-    p.click(setup, u"Command1"_s);
-
-    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain),
-             QStringList{u"Program must be restarted for changes to take effect"_s});
-    QVERIFY(ended);
-    QVERIFY(!p.main->isVisible()); // the program ends
-    QCOMPARE(flags(p.unit), QStringList(4, kept));
-    RecordSet stored(p.unit.personnel(), u"Qualifications"_s);
-    QCOMPARE(rowCount(stored), titlesRow ? 1 : 0);
-    if (titlesRow) {
-        QCOMPARE(stored.text(1), titles[0]);
-        QCOMPARE(stored.value(2).toString(), titles[1]);
-    }
-}
-
-void tst_Dialogs::sections()
-{
-    Window p(false);
-    p.open();
-    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
-    auto *grid = p.in<DataGrid>(setup, u"TDBGrid1"_s);
-    auto *model = grid->recordModel();
-    p.click(setup, u"Command6"_s); // Delete on an empty list: nothing
-    QVERIFY(p.dialogs.shown.isEmpty());
-    for (const QString &name : {u"Zulu"_s, u"Alpha"_s}) {
-        p.click(setup, u"Command5"_s); // Add: an empty line at the end, current
-        QCOMPARE(grid->currentRow(), model->rowCount() - 1);
-        QVERIFY(model->setData(model->index(grid->currentRow(), 1), name));
-        p.click(setup, u"Command7"_s); // Update
-    }
-    QCOMPARE(model->index(1, 1).data().toString(), u"Alpha"_s);
-    p.click(setup, u"Command8"_s); // Sort
-    QCOMPARE(model->index(0, 1).data().toString(), u"Alpha"_s);
-    QCOMPARE(grid->currentRow(), 0);
-    p.click(setup, u"Command6"_s); // Delete "Alpha"
-    QCOMPARE(model->rowCount(), 1);
-    // OK stores a name still in the edit line, then ends the program.
-    p.click(setup, u"Command5"_s);
-    QVERIFY(model->setData(model->index(1, 1), u"Mike"_s));
-    p.click(setup, u"Command3"_s);
-    RecordSet rs(p.unit.personnel(), u"SELECT * FROM Sections ORDER BY Section Asc"_s);
-    QCOMPARE(column(rs, 1), (QStringList{u"Mike"_s, u"Zulu"_s}));
-    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain).size(), 1);
-    QVERIFY(!p.main->isVisible());
-}
-
-void tst_Dialogs::holidays()
-{
-    Window p(false);
-    {
-        RecordSet rs(p.unit.personnel(), u"Holiday"_s);
-        addRow(rs, {u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)});
-    }
-    p.open(); // the housekeeping removes the past holiday
-    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
-    auto *grid = p.in<DataGrid>(setup, u"TDBGrid2"_s);
-    auto *calendar = p.in<MonthView>(setup, u"MonthView1"_s);
-    QCOMPARE(calendar->selectedDate(), kToday);
-    QCOMPARE(grid->model()->rowCount(), 0);
-    p.click(setup, u"Command12"_s); // Remove on an empty list: nothing
-    QVERIFY(p.dialogs.shown.isEmpty());
-    calendar->selectRange(QDate(2027, 12, 24), QDate(2027, 12, 26));
-    calendar->selectRange(QDate(2027, 7, 4), QDate(2027, 7, 4));
-    calendar->extendRange(QDate(2027, 7, 5)); // a shift-click stretches the new line
-    QCOMPARE(grid->model()->rowCount(), 2);
-    QCOMPARE(grid->currentRow(), 1);
-    auto *model = grid->recordModel();
-    QVERIFY(model->setData(model->index(1, 0), u"Independence Day"_s));
-    p.click(setup, u"Command9"_s); // OK: saves the line and hides; the program goes on
-    QVERIFY(!setup->isVisible());
-    QVERIFY(p.main->isVisible());
-    RecordSet rs(p.unit.personnel(), u"SELECT * FROM Holiday ORDER BY From Asc"_s);
-    QCOMPARE(column(rs, 1), (QStringList{u"Independence Day"_s, u"<null>"_s}));
-    rs.moveFirst();
-    QCOMPARE(rs.value(2).toDate(), QDate(2027, 7, 4));
-    QCOMPARE(rs.value(3).toDate(), QDate(2027, 7, 5));
-    moveToLastRow(rs);
-    QCOMPARE(rs.value(2).toDate(), QDate(2027, 12, 24));
-    QCOMPARE(rs.value(3).toDate(), QDate(2027, 12, 26));
-    // Shown again, the list is read again in date order.
-    p.choose(u"MNU_Setup"_s);
-    QCOMPARE(model->index(0, 0).data().toString(), u"Independence Day"_s);
-}
-
-void tst_Dialogs::cancelWritesNothing()
-{
-    Window p(false);
-    p.open();
-    // A title typed in the setup dialog is not saved by Cancel; it stays in
-    // its box, where "OK" would save it.
-    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
-    p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s);
-    p.click(setup, u"Command2"_s);
-    QVERIFY(p.main->isVisible());
-    QVERIFY(RecordSet(p.unit.personnel(), u"Qualifications"_s).value(1).isNull());
-    p.choose(u"MNU_Setup"_s);
-    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->text(), u"Typed"_s);
-}
-
-void tst_Dialogs::counters()
-{
-    Window p(false);
-    {
-        RecordSet rs(p.unit.working(), u"Memory"_s);
-        addRow(rs, {true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0});
-        addRow(rs, {true, u"Baker"_s, u"K"_s, u"Guard"_s, 1, 5});
-        addRow(rs, {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1});
-    }
-    p.open();
-    auto *counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
-    QVERIFY(counters);
-    auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
-    auto *sort = p.in<QPushButton>(counters, u"Command3"_s);
-    auto names = [&] {
-        QStringList out;
-        for (int r = 0; r < grid->model()->rowCount(); ++r)
-            out.append(grid->model()->index(r, 2).data().toString());
-        return out;
-    };
-    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s})); // by Normal
-    QCOMPARE(sort->text(), u"Holiday"_s);
-    // This window's own rank labels.
-    QCOMPARE(grid->model()->index(2, 3).data().toString(), u"PV2"_s);
-    QCOMPARE(grid->model()->index(0, 3).data().toString(), u"CSM"_s);
-    QCOMPARE(grid->model()->index(1, 3).data().toString(), u"MAJ"_s);
-
-    sort->click();
-    QCOMPARE(names(), (QStringList{u"Able"_s, u"Clark"_s, u"Baker"_s})); // by Holiday
-    QCOMPARE(sort->text(), u"Normal"_s);
-    sort->click();
-    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
-    QCOMPARE(sort->text(), u"Holiday"_s);
-
-    sort->click();
-    counters->readCounters(); // back from the main window: normal order again
-    QCOMPARE(sort->text(), u"Holiday"_s);
-    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
-
-    // Update saves a corrected counter; Delete removes the line.
-    auto *model = grid->recordModel();
-    grid->setCurrentRow(0);
-    QVERIFY(model->setData(model->index(0, 5), 7));
-    p.click(counters, u"Command2"_s);
-    grid->setCurrentRow(2);
-    p.click(counters, u"Command4"_s);
-    QCOMPARE(grid->currentRow(), -1); // the last line gone: no current line
-    RecordSet rs(p.unit.working(), u"Memory"_s);
-    QCOMPARE(column(rs, 2), (QStringList{u"Baker"_s, u"Clark"_s}));
-    rs.moveFirst();
-    QCOMPARE(rs.value(5).toLongLong(), qint64(7));
-    p.click(counters, u"Command1"_s); // Close
-    QVERIFY(!counters->isVisible());
-    QVERIFY(p.dialogs.shown.isEmpty());
-}
-
-void tst_Dialogs::dates()
-{
-    Window p(false);
-    p.open();
-    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
-    auto *grid = p.in<DataGrid>(dates, u"TDBGrid3"_s);
-    auto *model = grid->recordModel();
-    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
-    p.click(dates, u"Command16"_s); // Delete on an empty list: nothing
-    p.click(dates, u"Command17"_s); // Update on an empty list: nothing
-    QVERIFY(p.dialogs.shown.isEmpty());
-
-    p.click(dates, u"Command15"_s); // Add on an empty table
-    QCOMPARE(model->rowCount(), 1);
-    QCOMPARE(grid->currentRow(), 0);
-    QVERIFY(model->setData(model->index(0, 0), u"Zulu"_s));
-    QVERIFY(model->setData(model->index(0, 1), QDate(2027, 5, 1)));
-    QVERIFY(model->setData(model->index(0, 2), QDate(2027, 5, 2)));
-    p.click(dates, u"Command17"_s);
-    p.click(dates, u"Command15"_s);
-    QVERIFY(model->setData(model->index(1, 0), u"Able"_s));
-    p.click(dates, u"Command17"_s);
-    QCOMPARE(model->index(1, 0).data().toString(), u"Able"_s); // last until Sort
-    p.click(dates, u"Command18"_s);
-    QCOMPARE(model->index(0, 0).data().toString(), u"Able"_s);
-    QCOMPARE(grid->currentRow(), 0);
-    p.click(dates, u"Command13"_s); // OK hides
-    QVERIFY(!dates->isVisible());
-    QCOMPARE(rowCount(p.unit.working(), u"Dates"_s), 2);
-}
-
-void tst_Dialogs::aboutTellsThisBuild()
-{
-    Window p(false);
-    p.open();
-    QWidget *about = p.choose(u"MNU_About"_s, u"About"_s);
-    QStringList texts;
-    for (QLabel *label : about->findChildren<QLabel *>()) {
-        texts.append(label->text());
-        if (label->objectName() == u"Image1" || label->objectName() == u"Picture1")
-            QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
-    }
-    QVERIFY(texts.contains(u"Calendrix"_s));
-    QVERIFY(texts.contains(
-        u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize)));
-    p.click(about, u"Command1"_s);
-    QVERIFY(!about->isVisible());
-}
-
-void tst_Dialogs::f1OpensHelpFromADialog()
-{
-    Window p(false);
-    p.open();
-    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
-    QVERIFY(QTest::qWaitForWindowExposed(dates));
-    QApplication::setActiveWindow(dates);
-    dates->setFocus();
-    QTest::keyClick(dates, Qt::Key_F1);
-    QWidget *help = p.window(u"Help"_s);
-    QVERIFY(help);
-    QTRY_VERIFY(help->isVisible());
-    auto *text = p.in<QTextBrowser>(help, u"HelpText"_s);
-    QVERIFY(text->toPlainText().contains(u"Assignment dates"_s, Qt::CaseInsensitive));
-    // Help > Contents is F1 by another way; still one window.
-    help->hide();
-    p.choose(u"MNU_Contents"_s);
-    QCOMPARE(p.window(u"Help"_s), help);
-    QVERIFY(help->isVisible());
-
-    // Without the help file the user is told where it should be.
-    QVERIFY(QFile::remove(p.unit.folder.filePath(u"Roster.hlp"_s)));
-    p.choose(u"MNU_Contents"_s);
-    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
-    const QString said = p.dialogs.texts(Messenger::Kind::Error).first();
-    QVERIFY2(said.contains(u"Roster.hlp"_s) && said.contains(p.unit.folder.repairCommand()) &&
-                 said.contains(u"--repair"_s),
-             qPrintable(said));
-}
-
-namespace {
-
 // Two rows in every list that the dialogs edit; the holidays lie after
 // "today", so that the housekeeping keeps them.
 void twoRowsEverywhere(const TestUnit &unit)
@@ -431,6 +105,7 @@ const GridOf kSections{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid1"_s, u"Sections"_s}
 const GridOf kHolidays{u"MNU_Setup"_s, u"Setup"_s, u"TDBGrid2"_s, u"Holiday"_s};
 const GridOf kSchedule{QString(), u"Main"_s, u"TDBGrid2"_s, u"WorkSchedule"_s, 1};
 const GridOf kAbsences{QString(), u"Main"_s, u"TDBGrid4"_s, u"AbsentDates"_s, 1};
+const GridOf kDuties{QString(), u"Main"_s, u"TDBGrid1"_s, u"DutyDates"_s};
 
 // A unit with two lines in every table, the program open on it and the
 // dialog of the grid shown; returns the dialog.
@@ -495,6 +170,272 @@ void typeOn(const std::shared_ptr<TypeAhead> &t)
 } // namespace
 
 Q_DECLARE_METATYPE(GridOf)
+
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void titlesClearFlagsOfUntitledOnly_data();
+    void titlesClearFlagsOfUntitledOnly();
+    void addSortDeleteOk_data();
+    void addSortDeleteOk();
+    void holidays();
+    void counters();
+    void f1OpensHelpFromADialog();
+    void closingDropsWhatWasNotSaved_data();
+    void closingDropsWhatWasNotSaved();
+    void countersTakeOnlyTheirRange_data();
+    void countersTakeOnlyTheirRange();
+    void periodsEndOnOrAfterTheirStart_data();
+    void periodsEndOnOrAfterTheirStart();
+    void datesShownWholeAndReadAgain();
+    void f1InModalDialogs_data();
+    void f1InModalDialogs();
+    void failedDeleteShowsTheErrorOneWay_data();
+    void failedDeleteShowsTheErrorOneWay();
+    void everyWindowFitsASmallScreen();
+    void typingAfterAddStaysInTheNewRow_data();
+    void typingAfterAddStaysInTheNewRow();
+};
+
+void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
+{
+    QTest::addColumn<bool>("titlesRow");     // the Qualifications table has its row
+    QTest::addColumn<QStringList>("titles"); // typed into boxes 1..4; the rest left empty
+    QTest::addColumn<QString>("kept");       // flags left set, Q1..Q15
+    QTest::newRow("blank and empty titles")
+        << true << QStringList{u"Weapons"_s, u"   "_s, u""_s, u"Driver"_s} << u"100100000000000"_s;
+    QTest::newRow("all titled at the start")
+        << true << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s} << u"111100000000000"_s;
+    // Nothing to save a title into: it is lost, its flags kept.
+    QTest::newRow("no titles row") << false << QStringList{u"Typed"_s} << u"100000000000000"_s;
+}
+
+void tst_Dialogs::titlesClearFlagsOfUntitledOnly()
+{
+    QFETCH(bool, titlesRow);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, kept);
+    Window p(false);
+    soldiersAndDutiesWithAllFlags(p.unit);
+    if (!titlesRow)
+        RecordSet(p.unit.personnel(), u"Qualifications"_s).deleteCurrent();
+    p.open();
+    QVERIFY(p.find<QCheckBox>(u"PQ_0"_s)->isHidden()); // no titles: every box hidden
+    bool ended = false;
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
+    connect(qobject_cast<SetupDialog *>(setup), &SetupDialog::endProgram, this, [&] { ended = true; });
+    for (int i = 0; i < 15; ++i)
+        QVERIFY(p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->text().isEmpty());
+    // Cancel saves no title; it stays in its box, where OK would save it.
+    p.in<QLineEdit>(setup, u"Text1_0"_s)->setText(u"Typed"_s);
+    p.click(setup, u"Command2"_s);
+    QVERIFY(p.main->isVisible());
+    if (titlesRow)
+        QVERIFY(RecordSet(p.unit.personnel(), u"Qualifications"_s).value(1).isNull());
+    p.choose(u"MNU_Setup"_s);
+    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->text(), u"Typed"_s);
+    for (int i = 0; i < titles.size(); ++i)
+        p.in<QLineEdit>(setup, u"Text1_%1"_s.arg(i))->setText(titles[i]);
+    QCOMPARE(p.in<QLineEdit>(setup, u"Text1_0"_s)->maxLength(), 50);
+    p.click(setup, u"Command1"_s);
+
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain),
+             QStringList{u"Program must be restarted for changes to take effect"_s});
+    QVERIFY(ended);
+    QVERIFY(!p.main->isVisible()); // the program ends
+    QCOMPARE(flags(p.unit), QStringList(4, kept));
+    RecordSet stored(p.unit.personnel(), u"Qualifications"_s);
+    QCOMPARE(rowCount(stored), titlesRow ? 1 : 0);
+    if (titlesRow) {
+        QCOMPARE(stored.text(1), titles[0]);
+        QCOMPARE(stored.value(2).toString(), titles[1]);
+    }
+}
+
+void tst_Dialogs::addSortDeleteOk_data()
+{
+    QTest::addColumn<GridOf>("where");
+    QTest::addColumn<int>("name");            // the name's column of the grid
+    QTest::addColumn<QStringList>("buttons"); // Add, Delete, Update, Sort, OK
+    QTest::addColumn<bool>("ends");           // OK ends the program; else it hides the window
+    QTest::newRow("sections") << kSections << 1
+                              << QStringList{u"Command5"_s, u"Command6"_s, u"Command7"_s, u"Command8"_s,
+                                             u"Command3"_s}
+                              << true;
+    QTest::newRow("assignment dates")
+        << kDates << 0
+        << QStringList{u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command13"_s}
+        << false;
+}
+
+void tst_Dialogs::addSortDeleteOk()
+{
+    QFETCH(GridOf, where);
+    QFETCH(int, name);
+    QFETCH(QStringList, buttons);
+    QFETCH(bool, ends);
+    Window p(false);
+    p.open();
+    QWidget *dialog = p.choose(where.menu, where.window);
+    auto *list = p.in<DataGrid>(dialog, where.grid);
+    auto *model = list->recordModel();
+    if (!ends)
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
+    p.click(dialog, buttons[1]); // Delete and Update on an empty list: nothing
+    p.click(dialog, buttons[2]);
+    QVERIFY(p.dialogs.shown.isEmpty());
+    for (const QString &typed : {u"Zulu"_s, u"Alpha"_s}) {
+        p.click(dialog, buttons[0]); // Add: an empty line at the end, current
+        QCOMPARE(list->currentRow(), model->rowCount() - 1);
+        QVERIFY(model->setData(model->index(list->currentRow(), name), typed));
+        if (!ends && typed == u"Zulu")
+            QVERIFY(model->setData(model->index(0, name + 1), QDate(2027, 5, 1)));
+        p.click(dialog, buttons[2]);
+    }
+    QCOMPARE(model->index(1, name).data().toString(), u"Alpha"_s); // last until Sort
+    p.click(dialog, buttons[3]);
+    QCOMPARE(model->index(0, name).data().toString(), u"Alpha"_s);
+    QCOMPARE(list->currentRow(), 0);
+    p.click(dialog, buttons[1]); // Delete "Alpha"
+    QCOMPARE(model->rowCount(), 1);
+    // OK stores a name still in the edit line.
+    p.click(dialog, buttons[0]);
+    QVERIFY(model->setData(model->index(1, name), u"Mike"_s));
+    p.click(dialog, buttons[4]);
+    RecordSet rs(where.table == u"Dates" ? p.unit.working() : p.unit.personnel(), where.table);
+    QStringList names = column(rs, 1);
+    names.sort();
+    QCOMPARE(names, (QStringList{u"Mike"_s, u"Zulu"_s}));
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain).size(), ends ? 1 : 0);
+    QCOMPARE(p.main->isVisible(), !ends);
+    QVERIFY(ends || !dialog->isVisible());
+}
+
+void tst_Dialogs::holidays()
+{
+    Window p(false);
+    {
+        RecordSet rs(p.unit.personnel(), u"Holiday"_s);
+        addRow(rs, {u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)});
+    }
+    p.open(); // the housekeeping removes the past holiday
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
+    auto *grid = p.in<DataGrid>(setup, u"TDBGrid2"_s);
+    auto *calendar = p.in<MonthView>(setup, u"MonthView1"_s);
+    QCOMPARE(calendar->selectedDate(), kToday);
+    QCOMPARE(grid->model()->rowCount(), 0);
+    p.click(setup, u"Command12"_s); // Remove on an empty list: nothing
+    QVERIFY(p.dialogs.shown.isEmpty());
+    calendar->selectRange(QDate(2027, 12, 24), QDate(2027, 12, 26));
+    calendar->selectRange(QDate(2027, 7, 4), QDate(2027, 7, 4));
+    calendar->extendRange(QDate(2027, 7, 5)); // a shift-click stretches the new line
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->currentRow(), 1);
+    auto *model = grid->recordModel();
+    QVERIFY(model->setData(model->index(1, 0), u"Independence Day"_s));
+    p.click(setup, u"Command9"_s); // OK: saves the line and hides; the program goes on
+    QVERIFY(!setup->isVisible());
+    QVERIFY(p.main->isVisible());
+    RecordSet rs(p.unit.personnel(), u"SELECT * FROM Holiday ORDER BY From Asc"_s);
+    QCOMPARE(column(rs, 1), (QStringList{u"Independence Day"_s, u"<null>"_s}));
+    rs.moveFirst();
+    QCOMPARE(rs.value(2).toDate(), QDate(2027, 7, 4));
+    QCOMPARE(rs.value(3).toDate(), QDate(2027, 7, 5));
+    moveToLastRow(rs);
+    QCOMPARE(rs.value(2).toDate(), QDate(2027, 12, 24));
+    QCOMPARE(rs.value(3).toDate(), QDate(2027, 12, 26));
+    // Shown again, the list is read again in date order.
+    p.choose(u"MNU_Setup"_s);
+    QCOMPARE(model->index(0, 0).data().toString(), u"Independence Day"_s);
+}
+
+void tst_Dialogs::counters()
+{
+    Window p(false);
+    {
+        RecordSet rs(p.unit.working(), u"Memory"_s);
+        addRow(rs, {true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0});
+        addRow(rs, {true, u"Baker"_s, u"K"_s, u"Guard"_s, 1, 5});
+        addRow(rs, {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1});
+    }
+    p.open();
+    auto *counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
+    QVERIFY(counters);
+    auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
+    auto *sort = p.in<QPushButton>(counters, u"Command3"_s);
+    auto names = [&] {
+        QStringList out;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            out.append(grid->model()->index(r, 2).data().toString());
+        return out;
+    };
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s})); // by Normal
+    QCOMPARE(sort->text(), u"Holiday"_s);
+    // This window's own rank labels.
+    QCOMPARE(grid->model()->index(2, 3).data().toString(), u"PV2"_s);
+    QCOMPARE(grid->model()->index(0, 3).data().toString(), u"CSM"_s);
+    QCOMPARE(grid->model()->index(1, 3).data().toString(), u"MAJ"_s);
+
+    sort->click();
+    QCOMPARE(names(), (QStringList{u"Able"_s, u"Clark"_s, u"Baker"_s})); // by Holiday
+    QCOMPARE(sort->text(), u"Normal"_s);
+    sort->click();
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
+    QCOMPARE(sort->text(), u"Holiday"_s);
+
+    sort->click();
+    counters->readCounters(); // back from the main window: normal order again
+    QCOMPARE(sort->text(), u"Holiday"_s);
+    QCOMPARE(names(), (QStringList{u"Baker"_s, u"Clark"_s, u"Able"_s}));
+
+    // Update saves a corrected counter; Delete removes the line.
+    auto *model = grid->recordModel();
+    grid->setCurrentRow(0);
+    QVERIFY(model->setData(model->index(0, 5), 7));
+    p.click(counters, u"Command2"_s);
+    grid->setCurrentRow(2);
+    p.click(counters, u"Command4"_s);
+    QCOMPARE(grid->currentRow(), -1); // the last line gone: no current line
+    RecordSet rs(p.unit.working(), u"Memory"_s);
+    QCOMPARE(column(rs, 2), (QStringList{u"Baker"_s, u"Clark"_s}));
+    rs.moveFirst();
+    QCOMPARE(rs.value(5).toLongLong(), qint64(7));
+    p.click(counters, u"Command1"_s); // Close
+    QVERIFY(!counters->isVisible());
+    QVERIFY(p.dialogs.shown.isEmpty());
+}
+
+void tst_Dialogs::f1OpensHelpFromADialog()
+{
+    Window p(false);
+    p.open();
+    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(dates));
+    QApplication::setActiveWindow(dates);
+    dates->setFocus();
+    QTest::keyClick(dates, Qt::Key_F1);
+    QWidget *help = p.window(u"Help"_s);
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    auto *text = p.in<QTextBrowser>(help, u"HelpText"_s);
+    QVERIFY(text->toPlainText().contains(u"Assignment dates"_s, Qt::CaseInsensitive));
+    // Help > Contents is F1 by another way; still one window.
+    help->hide();
+    p.choose(u"MNU_Contents"_s);
+    QCOMPARE(p.window(u"Help"_s), help);
+    QVERIFY(help->isVisible());
+
+    // Without the help file the user is told where it should be.
+    QVERIFY(QFile::remove(p.unit.folder.filePath(u"Roster.hlp"_s)));
+    p.choose(u"MNU_Contents"_s);
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
+    const QString said = p.dialogs.texts(Messenger::Kind::Error).first();
+    QVERIFY2(said.contains(u"Roster.hlp"_s) && said.contains(p.unit.folder.repairCommand()) &&
+                 said.contains(u"--repair"_s),
+             qPrintable(said));
+}
 
 void tst_Dialogs::closingDropsWhatWasNotSaved_data()
 {
@@ -584,14 +525,13 @@ void tst_Dialogs::countersTakeOnlyTheirRange()
     QFETCH(QString, typed);
     QFETCH(bool, taken);
     Window p(false);
-    twoRowsEverywhere(p.unit);
-    p.open();
-    QWidget *counters = p.choose(u"MNU_Count"_s, u"Edit32"_s);
+    QStringList before;
+    QWidget *counters = openOn(p, kCounters, &before);
     auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
     auto *model = grid->recordModel();
     grid->setCurrentRow(0);
     const QString name = model->index(0, 2).data().toString();
-    const QString before = model->index(0, column).data().toString();
+    const QString shown = model->index(0, column).data().toString();
     QCOMPARE(model->setData(model->index(0, column), typed), taken);
     p.click(counters, u"Command2"_s); // Update
     grid->setCurrentRow(1);
@@ -599,7 +539,7 @@ void tst_Dialogs::countersTakeOnlyTheirRange()
     RecordSet rs(p.unit.working(), u"Memory"_s);
     while (rs.text(2) != name)
         rs.moveNext();
-    QCOMPARE(rs.value(column).toString(), taken ? typed : before);
+    QCOMPARE(rs.value(column).toString(), taken ? typed : shown);
     if (taken) {
         QVERIFY(p.dialogs.shown.isEmpty());
         return;
@@ -660,26 +600,7 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
         QVERIFY2(errors.first().contains(part), qPrintable(errors.first()));
 }
 
-void tst_Dialogs::datesReadAgainAtEachShowing()
-{
-    Window p(false);
-    twoRowsEverywhere(p.unit);
-    p.open();
-    QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
-    auto *model = p.in<DataGrid>(dates, u"TDBGrid3"_s)->recordModel();
-    QCOMPARE(model->rowCount(), 2);
-    p.click(dates, u"Command14"_s);
-    {
-        // As a roster run would add it.
-        RecordSet rs(p.unit.working(), u"Dates"_s);
-        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
-    }
-    p.choose(u"MNU_Dates"_s);
-    QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(model->index(0, 0).data().toString(), u"Aaron"_s);
-}
-
-void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
+void tst_Dialogs::datesShownWholeAndReadAgain()
 {
     Window p(false);
     {
@@ -703,6 +624,16 @@ void tst_Dialogs::datesColumnsShowWholeAtDefaultSize()
     QVERIFY2(total <= grid->viewport()->width(),
              qPrintable(u"%1 > %2"_s.arg(total).arg(grid->viewport()->width())));
     QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+
+    // Each showing reads the list again: a row added as a roster run adds it.
+    p.click(dates, u"Command14"_s);
+    {
+        RecordSet rs(p.unit.working(), u"Dates"_s);
+        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
+    }
+    p.choose(u"MNU_Dates"_s);
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(grid->model()->index(0, 0).data().toString(), u"Aaron"_s);
 }
 
 void tst_Dialogs::f1InModalDialogs_data()
@@ -764,39 +695,32 @@ void tst_Dialogs::f1InModalDialogs()
 
 void tst_Dialogs::failedDeleteShowsTheErrorOneWay_data()
 {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<GridOf>("where");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("action"); // the first line, when the window says what failed
-    QTest::newRow("counters") << u"Edit32"_s << u"Command4"_s << u"Memory"_s << QString();
-    QTest::newRow("dates") << u"Assignment"_s << u"Command16"_s << u"Dates"_s << QString();
-    QTest::newRow("sections") << u"Setup"_s << u"Command6"_s << u"Sections"_s << QString();
-    QTest::newRow("holidays") << u"Setup"_s << u"Command12"_s << u"Holiday"_s << QString();
-    QTest::newRow("main window duties")
-        << u"Main"_s << u"Command2"_s << u"DutyDates"_s << u"Cannot delete the duty."_s;
+    QTest::newRow("counters") << kCounters << u"Command4"_s << QString();
+    QTest::newRow("dates") << kDates << u"Command16"_s << QString();
+    QTest::newRow("sections") << kSections << u"Command6"_s << QString();
+    QTest::newRow("holidays") << kHolidays << u"Command12"_s << QString();
+    QTest::newRow("main window duties") << kDuties << u"Command2"_s << u"Cannot delete the duty."_s;
 }
 
 void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
 {
-    QFETCH(QString, window);
+    QFETCH(GridOf, where);
     QFETCH(QString, button);
-    QFETCH(QString, table);
     QFETCH(QString, action);
+    const QString &table = where.table;
     Window p(false);
     twoRowsEverywhere(p.unit);
     soldiersAndDutiesWithAllFlags(p.unit);
     refuseDeletes(table == u"Memory" || table == u"Dates" ? p.unit.working() : p.unit.personnel(), table);
     p.open();
     const QStringList before = stored(p.unit, table);
-    QWidget *w = p.main.get();
-    if (window != u"Main") {
-        p.choose(window == u"Edit32"       ? u"MNU_Count"_s
-                 : window == u"Assignment" ? u"MNU_Dates"_s
-                                           : u"MNU_Setup"_s);
-        w = p.window(window);
-    } else {
+    QWidget *w = where.menu.isEmpty() ? p.main.get() : p.choose(where.menu, where.window);
+    if (where.menu.isEmpty()) {
         w->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(0);
-        p.in<DataGrid>(w, u"TDBGrid1"_s)->setCurrentRow(0);
+        p.in<DataGrid>(w, where.grid)->setCurrentRow(0);
     }
     p.dialogs.shown.clear();
     p.click(w, button);
@@ -855,16 +779,44 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
     };
     fits(p.main.get());
-    for (const auto &[item, name] :
-         {std::pair{u"MNU_Setup"_s, u"Setup"_s}, std::pair{u"MNU_Count"_s, u"Edit32"_s},
-          std::pair{u"MNU_Dates"_s, u"Assignment"_s}, std::pair{u"MNU_Fairness"_s, u"Fairness"_s},
-          std::pair{u"MNU_About"_s, u"About"_s}, std::pair{u"MNU_Contents"_s, u"Help"_s}}) {
-        p.choose(item);
+    // Menu item, window, caption.
+    for (const auto &[item, name, caption] :
+         {std::tuple{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
+          std::tuple{u"MNU_Count"_s, u"Edit32"_s, u"Assignment Counters"_s},
+          std::tuple{u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
+          std::tuple{u"MNU_Fairness"_s, u"Fairness"_s, QString()},
+          std::tuple{u"MNU_About"_s, u"About"_s, u"About"_s},
+          std::tuple{u"MNU_Contents"_s, u"Help"_s, QString()}}) {
+        for (int times = 0; times < 3; ++times)
+            p.choose(item);
         QWidget *window = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == name && w->isVisible())
                 window = w;
         fits(window);
+        if (!caption.isEmpty()) {
+            // One window per dialog, hidden by its closing button, not destroyed.
+            QCOMPARE(p.window(name), window);
+            QCOMPARE(window->windowTitle(), caption);
+            window->hide();
+            QCOMPARE(p.choose(item, name), window);
+            QVERIFY(window->isVisible());
+        }
+        if (name == u"Setup") // it opens on "Comment" the first time
+            QCOMPARE(p.in<QTabWidget>(window, u"SSTab1"_s)->currentIndex(), 1);
+        if (name == u"About") { // it tells this build, and its button closes it
+            QStringList texts;
+            for (QLabel *label : window->findChildren<QLabel *>()) {
+                texts.append(label->text());
+                if (label->objectName() == u"Image1" || label->objectName() == u"Picture1")
+                    QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
+            }
+            QVERIFY(texts.contains(u"Calendrix"_s));
+            QVERIFY(texts.contains(u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION))
+                                       .arg(QSysInfo::WordSize)));
+            p.click(window, u"Command1"_s);
+            QVERIFY(!window->isVisible());
+        }
         if (name == u"Fairness") {
             // A window manager may put a dialog as large as its parent with
             // its title bar above the screen: it is moved back when shown.

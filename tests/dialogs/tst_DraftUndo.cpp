@@ -44,13 +44,6 @@ struct Program : Window {
     QByteArray memory() const { return readFile(unit.folder.workingPath()); }
 };
 
-void execIn(const QString &path, const QString &sql)
-{
-    const Database db = Database::open(path, FileKind::Working);
-    QSqlQuery q(db.connection());
-    QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
-}
-
 } // namespace
 
 class tst_DraftUndo : public QObject

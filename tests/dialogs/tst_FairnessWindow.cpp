@@ -28,26 +28,20 @@ struct Program : Window {
     // quals per soldier: "Name Rank q..."; counters: "Name Duty Count HCount".
     void fill(const QStringList &duties, const QStringList &soldiers, const QStringList &counters)
     {
-        const Database db = unit.personnel();
-        RecordSet d(db, u"DutyDates"_s);
-        for (const QString &row : duties) {
-            const QStringList p = row.split(u'|');
-            d.addNew();
-            d.setValue(1, p[0]);
-            for (const QString &k : p.mid(1))
-                d.setValue(2 + k.toInt(), true);
-            d.update();
-        }
-        RecordSet s(db, u"SoldierRoster"_s);
-        for (const QString &row : soldiers) {
-            const QStringList p = row.split(u' ');
-            s.addNew();
-            s.setValue(1, p[0]);
-            s.setValue(2, p[1]);
-            for (const QString &k : p.mid(2))
-                s.setValue(3 + k.toInt(), true);
-            s.update();
-        }
+        // The values, then "yes" for each qualification given after them.
+        const auto add = [this](const QString &table, const QStringList &p, int values, int q1) {
+            RecordSet rs(unit.personnel(), table);
+            rs.addNew();
+            for (int i = 0; i < values; ++i)
+                rs.setValue(1 + i, p[i]);
+            for (const QString &k : p.mid(values))
+                rs.setValue(q1 - 1 + k.toInt(), true);
+            rs.update();
+        };
+        for (const QString &row : duties)
+            add(u"DutyDates"_s, row.split(u'|'), 1, 3);
+        for (const QString &row : soldiers)
+            add(u"SoldierRoster"_s, row.split(u' '), 2, 4);
         RecordSet m(unit.working(), u"Memory"_s);
         for (const QString &row : counters) {
             const QStringList p = row.split(u'|');
@@ -120,8 +114,7 @@ private slots:
     void chartsAndTable();
     void histogram_data();
     void histogram();
-    void doubleClickShowsTheSoldiersCounters();
-    void refreshesAfterACounterEdit();
+    void countersEditedAndShownFromTheTable();
     void savesAPdf_data();
     void savesAPdf();
 };
@@ -219,33 +212,7 @@ void tst_FairnessWindow::histogram()
         QCOMPARE(values[i].section(u' ', 0, int(bars[i].count(u' '))), bars[i]);
 }
 
-void tst_FairnessWindow::doubleClickShowsTheSoldiersCounters()
-{
-    Program p;
-    p.fill(kDuties, kSoldiers, kCounters);
-    FairnessWindow *w = p.openFairness();
-    auto *table = p.in<QTableView>(w, u"SoldierTable"_s);
-    table->sortByColumn(0, Qt::AscendingOrder);
-    const QModelIndex baker = table->model()->index(1, 0);
-    QCOMPARE(baker.data().toString(), u"Baker"_s);
-    const QRect cell = table->visualRect(baker);
-    // A double-click is a click and a second press, as from a mouse.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-
-    auto *counters = p.main->findChild<CountersDialog *>(u"Edit32"_s);
-    QVERIFY(counters);
-    QTRY_VERIFY(counters->isVisible());
-    auto *grid = counters->findChild<DataGrid *>(u"TDBGrid1"_s);
-    QStringList selected;
-    for (const QModelIndex &row : grid->selectionModel()->selectedRows(2))
-        selected.append(row.data().toString() + u' ' + row.siblingAtColumn(4).data().toString());
-    selected.sort();
-    QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
-    QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
-}
-
-void tst_FairnessWindow::refreshesAfterACounterEdit()
+void tst_FairnessWindow::countersEditedAndShownFromTheTable()
 {
     Program p;
     p.fill(kDuties, kSoldiers, kCounters);
@@ -275,6 +242,22 @@ void tst_FairnessWindow::refreshesAfterACounterEdit()
     auto *normal =
         qobject_cast<QBoxPlotSeries *>(p.in<QChartView>(w, u"DutyChart"_s)->chart()->series().first());
     QCOMPARE(boxes(normal).constFirst(), u"Gate 6/13/20"_s);
+
+    // A double-click on a soldier shows his counters there again.
+    table->sortByColumn(0, Qt::AscendingOrder);
+    const QModelIndex baker = table->model()->index(1, 0);
+    QCOMPARE(baker.data().toString(), u"Baker"_s);
+    const QRect cell = table->visualRect(baker);
+    // A double-click is a click and a second press, as from a mouse.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTRY_VERIFY(counters->isVisible());
+    QStringList selected;
+    for (const QModelIndex &row : grid->selectionModel()->selectedRows(2))
+        selected.append(row.data().toString() + u' ' + row.siblingAtColumn(4).data().toString());
+    selected.sort();
+    QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
+    QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
 }
 
 void tst_FairnessWindow::savesAPdf_data()

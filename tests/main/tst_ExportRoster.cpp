@@ -37,6 +37,16 @@ QString march(const TestUnit &unit)
     return path;
 }
 
+// Export as the clerk picks it: the datafile, the target and the format, in
+// the program open on its unit.
+void exportAs(Window &w, const QString &datafile, const QString &target, int choice, QList<bool> answers = {})
+{
+    w.dialogs.fileNames = {datafile, target};
+    w.dialogs.choices = {choice};
+    w.dialogs.answers = std::move(answers);
+    w.choose(u"MNU_Export"_s);
+}
+
 } // namespace
 
 class tst_ExportRoster : public QObject
@@ -44,31 +54,15 @@ class tst_ExportRoster : public QObject
     Q_OBJECT
 
 private slots:
-    void menuItem();
     void nothingChosen_data();
     void nothingChosen();
     void eachFormat_data();
     void eachFormat();
     void replaceQuestion_data();
     void replaceQuestion();
-    void notADatafile();
-    void unitFileRefused_data();
-    void unitFileRefused();
-    void olderDatafile();
+    void refused_data();
+    void refused();
 };
-
-void tst_ExportRoster::menuItem()
-{
-    Window w(false);
-    w.open();
-    const QAction *item = w.main->findChild<QAction *>(u"MNU_Export"_s);
-    QVERIFY(item);
-    QCOMPARE(item->text(), u"&Export Roster..."_s);
-    // Beside Open/Print, in the File menu.
-    const QList<QAction *> file = w.main->findChild<QMenu *>(u"MNU_File"_s)->actions();
-    QCOMPARE(file.indexOf(const_cast<QAction *>(item)),
-             file.indexOf(w.main->findChild<QAction *>(u"MNU_Open"_s)) + 1);
-}
 
 void tst_ExportRoster::nothingChosen_data()
 {
@@ -93,7 +87,12 @@ void tst_ExportRoster::nothingChosen()
         f.replace(u"DATAFILE"_s, datafile).replace(u"UNIT"_s, w.unit.dir.path());
     w.dialogs.fileNames = fileNames;
     w.dialogs.choices = {choice};
-    w.choose(u"MNU_Export"_s);
+    // The menu item, beside Open/Print in the File menu.
+    QAction *item = w.action(u"MNU_Export"_s);
+    QCOMPARE(item->text(), u"&Export Roster..."_s);
+    const QList<QAction *> file = w.main->findChild<QMenu *>(u"MNU_File"_s)->actions();
+    QCOMPARE(file.indexOf(item), file.indexOf(w.action(u"MNU_Open"_s)) + 1);
+    item->trigger();
     QVERIFY(w.dialogs.texts(Messenger::Kind::Information).isEmpty());
     QVERIFY(w.dialogs.questions.isEmpty());
     QCOMPARE(QDir(w.unit.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
@@ -104,17 +103,21 @@ void tst_ExportRoster::eachFormat_data()
     QTest::addColumn<int>("choice");
     QTest::addColumn<QString>("target");      // as the dialog returns it
     QTest::addColumn<QStringList>("written"); // below the unit folder
-    QTest::addColumn<QString>("told");
+    QTest::addColumn<QStringList>("told");    // one part of each message, in order
+    QTest::addColumn<bool>("periods");        // the datafile has its periods table
     QTest::newRow("calendars") << 0 << u"calendars"_s
                                << QStringList{u"calendars/Adams, Al.ics"_s, u"calendars/Clark.ics"_s,
                                               u"calendars/all.ics"_s}
-                               << u"Wrote 3 calendars into"_s;
+                               << QStringList{u"Wrote 3 calendars into"_s} << true;
     QTest::newRow("spreadsheet") << 1 << u"march.xlsx"_s << QStringList{u"march.xlsx"_s}
-                                 << u"Summary and 1 duty sheet."_s;
+                                 << QStringList{u"Summary and 1 duty sheet."_s} << true;
     QTest::newRow("spreadsheet without suffix")
-        << 1 << u"march"_s << QStringList{u"march.xlsx"_s} << u"march.xlsx: Summary"_s;
+        << 1 << u"march"_s << QStringList{u"march.xlsx"_s} << QStringList{u"march.xlsx: Summary"_s} << true;
     QTest::newRow("csv") << 2 << u"march.csv"_s << QStringList{u"march.csv"_s}
-                         << u"march.csv: 2 assignments."_s;
+                         << QStringList{u"march.csv: 2 assignments."_s} << true;
+    QTest::newRow("csv of an older datafile")
+        << 2 << u"march.csv"_s << QStringList{u"march.csv"_s}
+        << QStringList{u"each assignment is exported as one day"_s, u"Wrote "_s} << false;
 }
 
 void tst_ExportRoster::eachFormat()
@@ -122,23 +125,27 @@ void tst_ExportRoster::eachFormat()
     QFETCH(int, choice);
     QFETCH(QString, target);
     QFETCH(QStringList, written);
-    QFETCH(QString, told);
+    QFETCH(QStringList, told);
+    QFETCH(bool, periods);
     Window w(false);
     w.open();
     const QString datafile = march(w.unit);
+    if (!periods)
+        dropTable(datafile, FileKind::Roster, u"periods"_s);
     const QByteArray datafileBefore = readFile(datafile);
-    w.dialogs.fileNames = {datafile, w.unit.path(target)};
-    w.dialogs.choices = {choice};
-    w.choose(u"MNU_Export"_s);
+    exportAs(w, datafile, w.unit.path(target), choice);
     const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
-    QCOMPARE(info.size(), 1);
-    QVERIFY2(info[0].contains(told), qPrintable(info[0]));
+    QCOMPARE(info.size(), told.size());
+    for (int i = 0; i < told.size(); ++i)
+        QVERIFY2(info[i].contains(told[i]), qPrintable(info[i]));
+    if (!periods)
+        QVERIFY(info.last().startsWith(u"Wrote "_s));
     for (const QString &file : written) {
         QVERIFY2(QFileInfo(w.unit.path(file)).size() > 0, qPrintable(file));
-        QVERIFY2(info[0].contains(QFileInfo(w.unit.path(file)).absolutePath()), qPrintable(info[0]));
+        QVERIFY2(info.last().contains(QFileInfo(w.unit.path(file)).absolutePath()), qPrintable(info.last()));
     }
     QCOMPARE(readFile(datafile), datafileBefore);
-    if (choice == 2)
+    if (choice == 2 && periods)
         QCOMPARE(readFile(w.unit.path(target)).count("\r\n"), 3);
 }
 
@@ -175,10 +182,7 @@ void tst_ExportRoster::replaceQuestion()
         QVERIFY(QDir(w.unit.dir.path()).mkpath(target));
     for (const QString &file : existing)
         writeFile(w.unit.path(file), "the clerk's own");
-    w.dialogs.fileNames = {datafile, w.unit.path(target)};
-    w.dialogs.choices = {choice};
-    w.dialogs.answers = {answer};
-    w.choose(u"MNU_Export"_s);
+    exportAs(w, datafile, w.unit.path(target), choice, {answer});
     QCOMPARE(w.dialogs.questions.size(), 1);
     QVERIFY2(w.dialogs.questions[0].contains(question), qPrintable(w.dialogs.questions[0]));
     for (const QString &file : existing)
@@ -186,63 +190,41 @@ void tst_ExportRoster::replaceQuestion()
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Information).size(), answer ? 1 : 0);
 }
 
-void tst_ExportRoster::notADatafile()
+void tst_ExportRoster::refused_data()
 {
-    Window w(false);
-    w.open();
-    w.dialogs.fileNames = {w.unit.folder.workingPath(), w.unit.path(u"x.csv"_s)};
-    w.dialogs.choices = {2};
-    w.choose(u"MNU_Export"_s);
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].startsWith(u"The roster cannot be exported."_s), qPrintable(errors[0]));
-    QVERIFY2(errors[0].contains(w.unit.folder.workingPath()), qPrintable(errors[0]));
-    QVERIFY(!QFileInfo::exists(w.unit.path(u"x.csv"_s)));
+    QTest::addColumn<QString>("datafile"); // "WORKING" is the unit's working database
+    QTest::addColumn<QString>("target");   // "DATAFILE" stands for the datafile exported
+    QTest::addColumn<QString>("says");     // in the last error; the format's choice may come first
+    QTest::addColumn<int>("errors");
+    QTest::newRow("not a datafile") << u"WORKING"_s << u"x.csv"_s << u"The roster cannot be exported."_s << 1;
+    // A name chosen by mistake never takes the place of one of the unit's own
+    // files or of the datafile, and no "Replace?" is asked first.
+    QTest::newRow("a file of the unit") << u"march"_s << u"Roster.rpt"_s << u"is a file of the unit"_s << 2;
+    QTest::newRow("the datafile") << u"march"_s << u"DATAFILE"_s << u"is the datafile"_s << 2;
 }
 
-void tst_ExportRoster::unitFileRefused_data()
+void tst_ExportRoster::refused()
 {
-    QTest::addColumn<QString>("target"); // "DATAFILE" stands for the datafile exported
-    QTest::addColumn<QString>("says");
-    QTest::newRow("a file of the unit") << u"Roster.rpt"_s << u"is a file of the unit"_s;
-    QTest::newRow("the datafile") << u"DATAFILE"_s << u"is the datafile"_s;
-}
-
-// A name chosen by mistake never takes the place of one of the unit's own
-// files or of the datafile, and no "Replace?" is asked first.
-void tst_ExportRoster::unitFileRefused()
-{
+    QFETCH(QString, datafile);
     QFETCH(QString, target);
     QFETCH(QString, says);
+    QFETCH(int, errors);
     Window w(false);
     w.open();
-    const QString datafile = march(w.unit);
-    const QString path = target == u"DATAFILE" ? datafile : w.unit.path(target);
+    const QString from = datafile == u"WORKING" ? w.unit.folder.workingPath() : march(w.unit);
+    const QString path = target == u"DATAFILE" ? from : w.unit.path(target);
     const QByteArray before = readFile(path);
-    w.dialogs.fileNames = {datafile, path};
-    w.dialogs.choices = {2};
-    w.dialogs.answers = {true};
-    w.choose(u"MNU_Export"_s);
+    exportAs(w, from, path, 2, {true});
     QVERIFY(w.dialogs.questions.isEmpty());
-    QCOMPARE(w.dialogs.texts(Messenger::Kind::Error).size(), 2); // the format's choice, then the refusal
-    QVERIFY2(w.dialogs.texts(Messenger::Kind::Error)[1].contains(says),
-             qPrintable(w.dialogs.texts(Messenger::Kind::Error)[1]));
-    QCOMPARE(readFile(path), before);
-}
-
-void tst_ExportRoster::olderDatafile()
-{
-    Window w(false);
-    w.open();
-    const QString datafile = march(w.unit);
-    dropTable(datafile, FileKind::Roster, u"periods"_s);
-    w.dialogs.fileNames = {datafile, w.unit.path(u"march.csv"_s)};
-    w.dialogs.choices = {2};
-    w.choose(u"MNU_Export"_s);
-    const QStringList info = w.dialogs.texts(Messenger::Kind::Information);
-    QCOMPARE(info.size(), 2);
-    QVERIFY2(info[0].contains(u"each assignment is exported as one day"_s), qPrintable(info[0]));
-    QVERIFY(info[1].startsWith(u"Wrote "_s));
+    const QStringList said = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(said.size(), errors);
+    QVERIFY2(said.last().contains(says), qPrintable(said.last()));
+    if (errors == 1) {
+        QVERIFY2(said[0].startsWith(says) && said[0].contains(from), qPrintable(said[0]));
+        QVERIFY(!QFileInfo::exists(path));
+    } else {
+        QCOMPARE(readFile(path), before);
+    }
 }
 
 QTEST_MAIN(tst_ExportRoster)

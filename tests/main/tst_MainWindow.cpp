@@ -27,11 +27,9 @@ private slots:
     void startUpBindsEverything();
     void addDeleteUpdateSort_data();
     void addDeleteUpdateSort();
-    void twoAddsBothAtTheEnd();
     void updateWithEmptyDutyListSavesThePeriod();
     void editingSavesWhenLeavingTheRow();
-    void rankAndSectionBoxes();
-    void qualificationBoxesFollowTheRow();
+    void rankSectionAndQualificationBoxes();
     void calendarGestures_data();
     void calendarGestures();
     void calendarShowsTheRunWhileDragging();
@@ -114,18 +112,17 @@ void tst_MainWindow::addDeleteUpdateSort()
     grid->setCurrentRow(model->rowCount() - 1);
     w.click(u"Command%1"_s.arg(first + 1)); // Delete of the last row: no current row
     QCOMPARE(grid->currentRow(), -1);
-    QVERIFY(w.dialogs.shown.isEmpty());
-}
 
-void tst_MainWindow::twoAddsBothAtTheEnd()
-{
-    Window w;
-    w.open();
-    w.click(u"Command1"_s);
-    w.click(u"Command1"_s);
-    QCOMPARE(w.column(1, 1), (QStringList{u"Gate Guard"_s, u"Kitchen"_s, u""_s, u""_s}));
-    QCOMPARE(w.grid(1)->currentRow(), 3);
-    QCOMPARE(rowCount(w.unit.personnel(), u"DutyDates"_s), 4);
+    // Two Adds in a row: two empty rows, both at the end and both stored.
+    const int left = model->rowCount();
+    w.click(u"Command%1"_s.arg(first));
+    w.click(u"Command%1"_s.arg(first));
+    QCOMPARE(model->rowCount(), left + 2);
+    QCOMPARE(model->index(left, 1).data().toString(), QString());
+    QCOMPARE(model->index(left + 1, 1).data().toString(), QString());
+    QCOMPARE(grid->currentRow(), left + 1);
+    QCOMPARE(rowCount(w.unit.personnel(), tab == 0 ? u"DutyDates"_s : u"SoldierRoster"_s), left + 2);
+    QVERIFY(w.dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::updateWithEmptyDutyListSavesThePeriod()
@@ -162,7 +159,7 @@ void tst_MainWindow::editingSavesWhenLeavingTheRow()
     QCOMPARE(rs.text(2), u"E"_s);
 }
 
-void tst_MainWindow::rankAndSectionBoxes()
+void tst_MainWindow::rankSectionAndQualificationBoxes()
 {
     Window w;
     w.open();
@@ -194,12 +191,8 @@ void tst_MainWindow::rankAndSectionBoxes()
         items.append(box->itemText(i));
     QCOMPARE(items, (QStringList{u"1st Platoon"_s, u"2nd Platoon"_s, u"HQ"_s}));
     QCOMPARE(box->maxVisibleItems(), 15);
-}
 
-void tst_MainWindow::qualificationBoxesFollowTheRow()
-{
-    Window w;
-    w.open();
+    // The qualification boxes follow the current row and write its flags.
     DataGrid *grid = w.grid(3);
     auto *pq0 = w.find<QCheckBox>(u"PQ_0"_s);
     grid->setCurrentRow(2); // Clark holds qualification 1
@@ -207,8 +200,8 @@ void tst_MainWindow::qualificationBoxesFollowTheRow()
     grid->setCurrentRow(0); // Adams does not
     QVERIFY(!pq0->isChecked());
     pq0->click();
-    RecordSet rs(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
-    QCOMPARE(rs.value(4), QVariant(true));
+    RecordSet soldiers(w.unit.personnel(), u"SELECT * FROM SoldierRoster ORDER BY SoldierName Asc"_s);
+    QCOMPARE(soldiers.value(4), QVariant(true));
     QCOMPARE(grid->model()->index(0, 4).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     // The duty tab's boxes write the duty's flags.
     w.grid(1)->setCurrentRow(1); // Kitchen

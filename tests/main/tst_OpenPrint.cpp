@@ -65,9 +65,7 @@ private slots:
     void nothingChosen();
     void remarksThenRoster_data();
     void remarksThenRoster();
-    void notADatafile();
     void openDialogListsBothCases();
-    void previewShowsThePages();
     void previewShowsTheFirstPageAtOnce();
     void previewSavesAPdf();
     void draftPreviewOffersMakeItCount_data();
@@ -78,14 +76,19 @@ private slots:
 
 void tst_OpenPrint::nothingChosen_data()
 {
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("cancelled") << QString();
-    QTest::newRow("the preset pattern") << u"*.CXR"_s;
+    QTest::addColumn<QString>("answer"); // WORKING: the unit's working database
+    QTest::addColumn<QString>("error");  // the start of the one message, if any
+    QTest::newRow("cancelled") << QString() << QString();
+    QTest::newRow("the preset pattern") << u"*.CXR"_s << QString();
+    QTest::newRow("not a datafile") << u"WORKING"_s << u"Neither the remarks nor the roster of '%1'"_s;
 }
 
+// Nothing is previewed; a file that is no datafile is named, and the window
+// goes on working on its own databases.
 void tst_OpenPrint::nothingChosen()
 {
     QFETCH(QString, answer);
+    QFETCH(QString, error);
     Window w(false);
     w.open();
     const QString earlier = w.unit.path(u"earlier.cxr"_s);
@@ -93,11 +96,19 @@ void tst_OpenPrint::nothingChosen()
     w.dialogs.fileNames = {earlier};
     w.choose(u"MNU_Open"_s);
 
-    w.dialogs.fileNames = {answer.isEmpty() ? answer : w.unit.path(answer)};
+    const QString working = w.unit.folder.workingPath();
+    w.dialogs.fileNames = {answer == u"WORKING" ? working : answer.isEmpty() ? answer : w.unit.path(answer)};
     w.dialogs.previewTitles.clear();
     w.choose(u"MNU_Open"_s);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
-    QVERIFY(w.dialogs.shown.isEmpty());
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(w.dialogs.shown.size(), error.isEmpty() ? 0 : 1);
+    QCOMPARE(errors.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty()) {
+        QVERIFY2(errors[0].startsWith(error.arg(working)), qPrintable(errors[0]));
+        QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
+        QVERIFY(w.main->isVisible());
+    }
 }
 
 void tst_OpenPrint::remarksThenRoster_data()
@@ -133,23 +144,6 @@ void tst_OpenPrint::remarksThenRoster()
     QVERIFY(w.dialogs.shown.isEmpty());
 }
 
-void tst_OpenPrint::notADatafile()
-{
-    Window w(false);
-    w.open();
-    w.dialogs.fileNames = {w.unit.folder.workingPath()};
-    w.choose(u"MNU_Open"_s);
-    QVERIFY(w.dialogs.previewTitles.isEmpty());
-    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].startsWith(
-                 u"Neither the remarks nor the roster of '%1'"_s.arg(w.unit.folder.workingPath())),
-             qPrintable(errors[0]));
-    QVERIFY(errors[0].contains(u"a Calendrix working database"_s));
-    // The window goes on working on its own databases.
-    QVERIFY(w.main->isVisible());
-}
-
 void tst_OpenPrint::openDialogListsBothCases()
 {
     TestUnit unit;
@@ -176,30 +170,6 @@ void tst_OpenPrint::openDialogListsBothCases()
     listed.sort();
     // Folders are listed too: the unit's history folder is one.
     QCOMPARE(listed, (QStringList{u"UPPER.CXR"_s, u"history"_s, u"lower.cxr"_s}));
-}
-
-void tst_OpenPrint::previewShowsThePages()
-{
-    TestUnit unit;
-    const QString path = unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
-    const Report report = roster(unit, path);
-    int pages = -1;
-    QString title;
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QTRY_VERIFY(!dialog->layingOut());
-        pages = dialog->pageCount();
-        orientation = dialog->orientation();
-        title = dialog->windowTitle();
-        dialog->reject();
-    });
-    WidgetDialogs().previewReport(nullptr, report);
-    QCOMPARE(pages, 2); // one page per duty
-    QCOMPARE(orientation, QPageLayout::Landscape);
-    QCOMPARE(title, u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
 }
 
 // A large roster is laid out while the preview is open: its first page is
@@ -234,8 +204,8 @@ void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
     QVERIFY(inkIn(preview.pageImage(preview.pageCount() - 1, 300)) > 100);
 }
 
-// Save as PDF writes the report as the command line would, and never in
-// place of the datafile.
+// The preview shows the pages; Save as PDF writes the report as the command
+// line would, and never in place of the datafile.
 void tst_OpenPrint::previewSavesAPdf()
 {
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
@@ -244,6 +214,11 @@ void tst_OpenPrint::previewSavesAPdf()
     const QString path = unit.path(u"march.cxr"_s);
     writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
     ReportPreview preview(roster(unit, path), nullptr);
+    preview.show();
+    QTRY_VERIFY(!preview.layingOut());
+    QCOMPARE(preview.pageCount(), 2); // one page per duty
+    QCOMPARE(preview.orientation(), QPageLayout::Landscape);
+    QCOMPARE(preview.windowTitle(), u"Print Preview \u2013 Duty roster \u2013 march.cxr"_s);
     QAction *save = preview.findChild<QAction *>(u"SavePdfAction"_s);
 
     // Never over the datafile, even through a link, nor over any other file

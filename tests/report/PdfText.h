@@ -41,6 +41,18 @@ struct PdfPage {
                   [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
         return line;
     }
+    // The words on the line of the first word that reads first, left to right.
+    QString lineOf(const QString &first) const
+    {
+        for (const PdfWord &w : words)
+            if (w.text == first) {
+                QStringList line;
+                for (const PdfWord &x : lineAt(w.yCenter()))
+                    line.append(x.text);
+                return line.join(u' ');
+            }
+        return {};
+    }
 };
 
 inline QString decodeEntities(QString s)

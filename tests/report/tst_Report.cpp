@@ -1,5 +1,5 @@
-// The report engine: what a layout is given, what it prints and where, and
-// how a broken layout or a wrong file is told.
+// The report engine: what a layout is given, what it prints and where, how
+// a broken layout or a wrong file is told, and what is read of a datafile.
 
 #include "DatafileBuilder.h"
 #include "PdfText.h"
@@ -7,9 +7,9 @@
 #include "report/Report.h"
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
+#include "report/RosterData.h"
 #include "report/RosterReports.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
@@ -19,14 +19,6 @@ using namespace calendrix;
 using namespace calendrix::test;
 
 namespace {
-
-QByteArray digest(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 // The report of one layout over one datafile, given as data file number n.
 Report runReport(const QString &layout, const QString &datafile, int n = 0)
@@ -76,17 +68,18 @@ DutySpec wideDuty(int columns, int soldiers, int periodDays = 1)
     return d;
 }
 
-// The words on the line of the first word that reads first, left to right.
-QString lineOf(const PdfPage &page, const QString &first)
+const QDate kMonday(2027, 3, 1);
+
+// Gate Guard over three weeks, two soldiers; Kitchen over one week, one soldier.
+QList<DutySpec> drafted()
 {
-    for (const PdfWord &w : page.words)
-        if (w.text == first) {
-            QStringList words;
-            for (const PdfWord &x : page.lineAt(w.yCenter()))
-                words.append(x.text);
-            return words.join(u' ');
-        }
-    return {};
+    return {{u"Gate Guard"_s,
+             u"HQ"_s,
+             {kMonday, kMonday.addDays(7), kMonday.addDays(14)},
+             {},
+             {{u"F"_s, u"Baker"_s, u"HQ"_s, {u"/."_s, u"1"_s, u"/."_s}},
+              {u"E"_s, u"Adams"_s, u"HQ"_s, {u"1"_s, u"/."_s, u"1"_s}}}},
+            {u"Kitchen"_s, u"HQ"_s, {kMonday}, {}, {{u"E"_s, u"Adams"_s, u"HQ"_s, {u"/."_s}}}}};
 }
 
 } // namespace
@@ -108,6 +101,10 @@ private slots:
     void headerRowsRepeatOnEveryPage();
     void remarksListTheDaysOnDuty();
     void unwritablePdfIsReported();
+    void columnEnds_data();
+    void columnEnds();
+    void differingCells_data();
+    void differingCells();
 };
 
 // A layout of its own: the texts filled in from the datafile, with the
@@ -136,22 +133,22 @@ void tst_Report::textsAreFilledIn()
     Report::writePdf({report}, pdf, QPageSize(QPageSize::A4));
     const QList<PdfPage> pages = readPdf(pdf);
     QCOMPARE(pages.size(), 2);
-    QCOMPARE(lineOf(pages[0], u"T"_s), u"T Guard|HQ <&>|7 Dec 2026 \u2013 4 Jan 2027|2|2"_s);
+    QCOMPARE(pages[0].lineOf(u"T"_s), u"T Guard|HQ <&>|7 Dec 2026 \u2013 4 Jan 2027|2|2"_s);
     // The day, the month and the weekday over each column; the count of days
     // on duty at the end of each row, most senior first.
-    QCOMPARE(lineOf(pages[0], u"7"_s), u"7 28 4"_s);
-    QCOMPARE(lineOf(pages[0], u"12"_s), u"12 12 1"_s);
-    QCOMPARE(lineOf(pages[0], u"N"_s), u"N Mo Mo Mo Days"_s);
-    QCOMPARE(lineOf(pages[0], u"Young,"_s), u"Young, Bob /. D 2 1"_s);
-    QCOMPARE(lineOf(pages[0], u"Zulu,"_s), u"Zulu, Amy 1 /. A 1"_s);
+    QCOMPARE(pages[0].lineOf(u"7"_s), u"7 28 4"_s);
+    QCOMPARE(pages[0].lineOf(u"12"_s), u"12 12 1"_s);
+    QCOMPARE(pages[0].lineOf(u"N"_s), u"N Mo Mo Mo Days"_s);
+    QCOMPARE(pages[0].lineOf(u"Young,"_s), u"Young, Bob /. D 2 1"_s);
+    QCOMPARE(pages[0].lineOf(u"Zulu,"_s), u"Zulu, Amy 1 /. A 1"_s);
     const auto top = [&](const QString &word) {
         return std::find_if(pages[0].words.begin(), pages[0].words.end(),
                             [&](const PdfWord &w) { return w.text == word; })
             ->yMin;
     };
     QVERIFY(top(u"Young,"_s) < top(u"Zulu,"_s));
-    QCOMPARE(lineOf(pages[0], u"F"_s), u"F roster.cxr 1/1"_s);
-    QCOMPARE(lineOf(pages[1], u"T"_s), u"T Kitchen|||2|0"_s);
+    QCOMPARE(pages[0].lineOf(u"F"_s), u"F roster.cxr 1/1"_s);
+    QCOMPARE(pages[1].lineOf(u"T"_s), u"T Kitchen|||2|0"_s);
     QVERIFY(pages[1].text().contains(u"nobody here"_s));
 }
 
@@ -275,7 +272,7 @@ void tst_Report::wrongDatafiles()
 {
     TestUnit unit;
     const QString path = unit.folder.personnelPath();
-    const QByteArray before = digest(path);
+    const QByteArray before = readFile(path);
 
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), path);
@@ -284,7 +281,7 @@ void tst_Report::wrongDatafiles()
     QVERIFY2(text.startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(path)), qPrintable(text));
     QVERIFY2(text.contains(u"a Calendrix personnel database"_s), qPrintable(text));
     // Looking is all that happened: not a byte changed, no journal left.
-    QCOMPARE(digest(path), before);
+    QCOMPARE(readFile(path), before);
     QVERIFY(!QFile::exists(path + u"-journal"_s));
 }
 
@@ -344,24 +341,17 @@ void tst_Report::thirtySixColumnsFit()
                 marks.append(w.text);
         QCOMPARE(marks, duty.rows[s].cells);
     }
-    // Above the first row: two letters of the weekday per column, in date order.
-    const auto firstRow = std::find_if(page.words.begin(), page.words.end(),
-                                       [](const PdfWord &w) { return w.text == u"S000"_s; });
+    // Above the rows: two letters of the weekday per column, in date order.
     static const QRegularExpression weekday(u"^(Mo|Tu|We|Th|Fr|Sa|Su)$"_s);
-    QStringList weekdays;
-    QList<PdfWord> header;
-    for (const PdfWord &w : page.words)
-        if (w.yMax < firstRow->yMin && weekday.match(w.text).hasMatch())
-            header.append(w);
-    std::sort(header.begin(), header.end(),
-              [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
-    for (const PdfWord &w : header)
-        weekdays.append(w.text);
+    QStringList weekdays = page.lineOf(u"Mo"_s).split(u' ');
+    weekdays.removeIf([](const QString &w) { return !weekday.match(w).hasMatch(); });
     QString expected;
     for (const QDate &start : duty.starts)
         expected += QLocale(QLocale::English).dayName(start.dayOfWeek(), QLocale::ShortFormat).left(2);
     QCOMPARE(weekdays.join(QString()), expected);
     // Every period that is longer than a day shows its last day in the header.
+    const auto firstRow = std::find_if(page.words.begin(), page.words.end(),
+                                       [](const PdfWord &w) { return w.text == u"S000"_s; });
     static const QRegularExpression lastDay(u"^[0-9]*\u2013[0-9]+$"_s);
     int ends = 0;
     for (const PdfWord &w : page.words)
@@ -427,8 +417,8 @@ void tst_Report::remarksListTheDaysOnDuty()
     QVERIFY(!pages[0].landscape());
     QVERIFY(pages[1].landscape());
     const QString remarks = pages[0].text();
-    QCOMPARE(lineOf(pages[0], u"SGT"_s), u"SGT Okafor, Ines HQ Section 3 May 2027, 17 May 2027 2"_s);
-    QCOMPARE(lineOf(pages[0], u"PV2"_s), u"PV2 Lane, Sam 1st Platoon 10 May 2027 1"_s);
+    QCOMPARE(pages[0].lineOf(u"SGT"_s), u"SGT Okafor, Ines HQ Section 3 May 2027, 17 May 2027 2"_s);
+    QCOMPARE(pages[0].lineOf(u"PV2"_s), u"PV2 Lane, Sam 1st Platoon 10 May 2027 1"_s);
     QVERIFY2(remarks.contains(u"3 May 2027 – 17 May 2027"_s), qPrintable(remarks));
     QVERIFY(remarks.contains(u"r.cxr \u00b7 remarks"_s));
 }
@@ -447,6 +437,100 @@ void tst_Report::unwritablePdfIsReported()
         QCOMPARE(NoticeText::text(e),
                  u"The file '%1' cannot be written: No such file or directory."_s.arg(target));
     }
+}
+
+void tst_Report::columnEnds_data()
+{
+    QTest::addColumn<bool>("withPeriods");    // false: made before the periods table existed
+    QTest::addColumn<QStringList>("periods"); // "duty|column|to" rows written into periods
+    QTest::addColumn<QStringList>("ends");    // "duty:end,end" as read, "-" for an invalid end
+    QTest::newRow("old datafile") << false << QStringList{} << QStringList{u"Armory:-,-,-"_s, u"Band:-"_s};
+    QTest::newRow("day, week, across the month")
+        << true
+        << QStringList{u"Armory|1|2027-03-01"_s, u"Armory|2|2027-03-08"_s, u"Armory|3|2027-04-02"_s,
+                       u"Band|1|2027-03-01"_s}
+        << QStringList{u"Armory:2027-03-01,2027-03-08,2027-04-02"_s, u"Band:2027-03-01"_s};
+    // Rows in another order, of no duty or past a duty's columns change nothing else.
+    QTest::newRow("stray rows") << true
+                                << QStringList{u"Band|1|2027-03-05"_s, u"Nobody|1|2027-03-09"_s,
+                                               u"Band|2|2027-03-09"_s, u"Armory|2|2027-03-08"_s}
+                                << QStringList{u"Armory:-,2027-03-08,-"_s, u"Band:2027-03-05"_s};
+}
+
+void tst_Report::columnEnds()
+{
+    QFETCH(bool, withPeriods);
+    QFETCH(QStringList, periods);
+    QFETCH(QStringList, ends);
+    TestUnit unit;
+    const QString path = unit.path(u"March.cxr"_s);
+    const QList<QDate> armory{kMonday, kMonday.addDays(1), QDate(2027, 3, 29)};
+    writeDatafile(
+        path, {{u"Armory"_s, u"HQ"_s, armory, {}, {{u"E"_s, u"Able"_s, u""_s, {u"/."_s, u"1"_s, u"/."_s}}}},
+               {u"Band"_s, u"Music"_s, {kMonday}, {0}, {{u"D"_s, u"Baker"_s, u""_s, {u"/."_s}}}}});
+    if (!withPeriods)
+        dropTable(path, FileKind::Roster, u"periods"_s);
+    if (withPeriods) {
+        const Database db = Database::open(path, FileKind::Roster);
+        RecordSet rs(db, u"periods"_s);
+        for (const QString &row : periods) {
+            const QStringList v = row.split(u'|');
+            addRow(rs, {v[0], v[1].toInt(), QDate::fromString(v[2], Qt::ISODate),
+                        QDate::fromString(v[2], Qt::ISODate)});
+        }
+    }
+
+    const RosterData data = RosterData::read(path);
+    QStringList got;
+    for (const RosterDuty &duty : data.duties) {
+        QStringList days;
+        for (const RosterColumn &column : duty.columns)
+            days.append(column.end.isValid() ? column.end.toString(Qt::ISODate) : u"-"_s);
+        got.append(duty.name + u':' + days.join(u','));
+    }
+    QCOMPARE(got, ends);
+    // The starts, holidays and cells are read as before.
+    QCOMPARE(data.duties.at(0).columns.at(2).start, QDate(2027, 3, 29));
+    QCOMPARE(data.duties.at(1).columns.at(0).holiday, true);
+    QCOMPARE(data.duties.at(0).soldiers.at(0).cells, (QStringList{u"/."_s, u"1"_s, u"/."_s}));
+}
+
+void tst_Report::differingCells_data()
+{
+    QTest::addColumn<QList<DutySpec>>("counted");
+    QTest::addColumn<int>("differing");
+
+    QTest::newRow("the same") << drafted() << 0;
+    QList<DutySpec> swapped = drafted();
+    std::swap(swapped[0].rows[0].cells[1], swapped[0].rows[1].cells[1]);
+    QTest::newRow("one period to another soldier") << swapped << 2;
+    QList<DutySpec> noAdams = drafted();
+    noAdams[0].rows.removeLast();
+    QTest::newRow("a soldier less") << noAdams << 3;
+    QList<DutySpec> noKitchen = drafted();
+    noKitchen.removeLast();
+    QTest::newRow("a duty less") << noKitchen << 1;
+    QList<DutySpec> moved = drafted();
+    moved[1].starts = {kMonday.addDays(1)};
+    QTest::newRow("a period moved") << moved << 1;
+    QList<DutySpec> longer = drafted();
+    longer[1].starts.append(kMonday.addDays(7));
+    longer[1].rows[0].cells.append(u"/."_s);
+    QTest::newRow("a period more") << longer << 2;
+}
+
+// "Make It Count" tells the clerk how far the counted roster strays from the draft.
+void tst_Report::differingCells()
+{
+    QFETCH(QList<DutySpec>, counted);
+    QFETCH(int, differing);
+    TestUnit unit;
+    writeDatafile(unit.path(u"draft.cxr"_s), drafted());
+    writeDatafile(unit.path(u"counted.cxr"_s), counted);
+    const RosterData draft = RosterData::read(unit.path(u"draft.cxr"_s));
+    const RosterData real = RosterData::read(unit.path(u"counted.cxr"_s));
+    QCOMPARE(real.differingCells(draft), differing);
+    QCOMPARE(draft.differingCells(real), differing);
 }
 
 QTEST_MAIN(tst_Report)

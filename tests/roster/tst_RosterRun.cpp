@@ -36,10 +36,8 @@ private slots:
     void secondRunSeesTheFirstRunsDates();
     void qualifications_data();
     void qualifications();
-    void holidayLimit_data();
-    void holidayLimit();
-    void columnLimit_data();
-    void columnLimit();
+    void limitsStopTheRun_data();
+    void limitsStopTheRun();
     void periodsHoldEachColumnsDays_data();
     void periodsHoldEachColumnsDays();
     void dutyWithoutPeriodsOrCandidates();
@@ -424,26 +422,37 @@ void tst_RosterRun::qualifications()
     QCOMPARE(f.cells(kGuard, u"Able"_s, 1) != QStringList{u"<no row>"_s}, qualified);
 }
 
-void tst_RosterRun::holidayLimit_data()
+void tst_RosterRun::limitsStopTheRun_data()
 {
     QTest::addColumn<int>("holidays");
+    QTest::addColumn<int>("periods"); // of Armory, the first duty
     QTest::addColumn<int>("consolidate");
-    QTest::addColumn<bool>("stops");
-    QTest::newRow("99 holidays") << 99 << 1 << false;
-    QTest::newRow("100 holidays") << 100 << 1 << true;
-    QTest::newRow("100 holidays, flag clear") << 100 << 0 << false;
+    QTest::addColumn<QString>("error"); // empty: the run is not stopped
+    QTest::newRow("99 holidays") << 99 << 1 << 1 << QString();
+    QTest::newRow("100 holidays") << 100 << 1 << 1 << u"Number of Holidays exceeds 99 maximum"_s;
+    QTest::newRow("100 holidays, flag clear") << 100 << 1 << 0 << QString();
+    QTest::newRow("36 periods") << 0 << 36 << 0 << QString();
+    QTest::newRow("37 periods") << 0 << 37 << 0 << u"Armory is greater than the 36 columns"_s;
 }
 
-void tst_RosterRun::holidayLimit()
+// What came before the stop is kept: counter rows, sheet rows and the
+// columns filled; a duty after it is never reached.
+void tst_RosterRun::limitsStopTheRun()
 {
     QFETCH(int, holidays);
+    QFETCH(int, periods);
     QFETCH(int, consolidate);
-    QFETCH(bool, stops);
+    QFETCH(QString, error);
+    const bool stops = !error.isEmpty();
+    const bool beforeAny = stops && holidays > 99; // the holidays are counted before any period
     RosterFixture f;
     f.consolidate = qint16(consolidate);
-    f.duty(kGuard);
+    f.duty(u"Armory"_s);
+    f.duty(u"Zulu Watch"_s);
     f.soldier(u"Able"_s, u"D"_s);
-    f.period(kGuard, kMonday, kMonday);
+    for (int d = 0; d < periods; ++d)
+        f.period(u"Armory"_s, kMonday.addDays(d), kMonday.addDays(d));
+    f.period(u"Zulu Watch"_s, QDate(2028, 1, 3), QDate(2028, 1, 3));
     {
         Transaction t(f.personnel);
         for (int i = 0; i < holidays; ++i)
@@ -451,45 +460,19 @@ void tst_RosterRun::holidayLimit()
         t.commit();
     }
     QCOMPARE(f.make(), stops ? RosterRun::Outcome::Stopped : RosterRun::Outcome::Finished);
-    QCOMPARE(f.messenger.texts(Kind::Error),
-             stops ? QStringList{u"Number of Holidays exceeds 99 maximum"_s} : QStringList{});
+    QCOMPARE(f.messenger.texts(Kind::Error), stops ? QStringList{error} : QStringList{});
     QCOMPARE(f.messenger.texts(Kind::Plain).isEmpty(), stops);
-    // What came before the stop is kept: counter rows and sheet rows, no assignment.
-    QVERIFY(f.counters().contains(u"Able|Gate Guard"_s));
-    QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{stops ? u""_s : u"/."_s});
-    const Database db = Database::open(f.datafile, FileKind::Roster);
-    QCOMPARE(RecordSet(db, u"header"_s).text(1), stops ? QString() : kGuard);
-}
-
-void tst_RosterRun::columnLimit_data()
-{
-    QTest::addColumn<int>("periods");
-    QTest::addColumn<bool>("stops");
-    QTest::newRow("36 periods") << 36 << false;
-    QTest::newRow("37 periods") << 37 << true;
-}
-
-void tst_RosterRun::columnLimit()
-{
-    QFETCH(int, periods);
-    QFETCH(bool, stops);
-    RosterFixture f;
-    f.duty(u"Armory"_s);
-    f.duty(u"Zulu Watch"_s); // comes after: never reached when the first one stops
-    f.soldier(u"Able"_s, u"D"_s);
-    for (int d = 0; d < periods; ++d)
-        f.period(u"Armory"_s, kMonday.addDays(d), kMonday.addDays(d));
-    f.period(u"Zulu Watch"_s, QDate(2028, 1, 3), QDate(2028, 1, 3));
-    QCOMPARE(f.make(), stops ? RosterRun::Outcome::Stopped : RosterRun::Outcome::Finished);
-    QCOMPARE(f.messenger.texts(Kind::Error),
-             stops ? QStringList{u"Armory is greater than the 36 columns"_s} : QStringList{});
-    const QStringList cells = f.cells(u"Armory"_s, u"Able"_s, 36);
-    QCOMPARE(cells, QStringList(36, u"/."_s));
-    QCOMPARE(f.counters().value(u"Able|Armory"_s).first, qint64(36));
+    QVERIFY(f.counters().contains(u"Able|Armory"_s));
+    const int filled = beforeAny ? 0 : std::min(periods, 36);
+    QCOMPARE(f.cells(u"Armory"_s, u"Able"_s, std::min(periods, 36)),
+             QStringList(filled, u"/."_s) + QStringList(std::min(periods, 36) - filled, QString()));
+    QCOMPARE(f.counters().value(u"Able|Armory"_s).first, qint64(filled));
     QCOMPARE(f.cells(u"Zulu Watch"_s, u"Able"_s, 1), QStringList{stops ? u""_s : u"/."_s});
     const Database db = Database::open(f.datafile, FileKind::Roster);
     RecordSet header(db, u"header"_s);
-    QCOMPARE(header.text(40), kMonday.addDays(35).toString(Qt::ISODate));
+    QCOMPARE(header.text(1), beforeAny ? QString() : u"Armory"_s);
+    QCOMPARE(header.text(4 + std::min(periods, 36)),
+             beforeAny ? QString() : kMonday.addDays(std::min(periods, 36) - 1).toString(Qt::ISODate));
     QCOMPARE(rowCount(header), stops ? 1 : 2);
 }
 
@@ -730,7 +713,6 @@ void tst_RosterRun::failuresChangeNothing_data()
     QTest::newRow("period without a start") << u"no From"_s << u"no valid From date"_s;
     QTest::newRow("counter at its limit") << u"full counter"_s << u"32767"_s;
     QTest::newRow("no template") << u"no template"_s << u"template.tem"_s;
-    QTest::newRow("target is the unit's own file") << u"own file"_s << u"unit's own files"_s;
 }
 
 void tst_RosterRun::failuresChangeNothing()
@@ -746,8 +728,6 @@ void tst_RosterRun::failuresChangeNothing()
     f.period(u"Kitchen"_s, fault == u"no From" ? QVariant() : QVariant(kMonday), kMonday);
     if (fault == u"no template")
         QVERIFY(QFile::remove(f.unit.folder.templatePath()));
-    if (fault == u"own file")
-        f.datafile = f.unit.folder.workingPath();
     const auto countersBefore = f.counters();
 
     QCOMPARE(f.make(), RosterRun::Outcome::Failed);
@@ -757,8 +737,7 @@ void tst_RosterRun::failuresChangeNothing()
     QVERIFY(f.messenger.texts(Kind::Plain).isEmpty());
     QCOMPARE(f.counters(), countersBefore);
     QVERIFY(f.takenRows().isEmpty());
-    if (fault != u"own file")
-        QVERIFY(!QFile::exists(f.datafile));
+    QVERIFY(!QFile::exists(f.datafile));
     const QStringList left = QDir(f.unit.dir.path()).entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : left)
         QVERIFY2(!name.endsWith(u".tmp"_s) && !name.endsWith(u"-journal"_s), qPrintable(name));
@@ -767,8 +746,8 @@ void tst_RosterRun::failuresChangeNothing()
 void tst_RosterRun::unitFilesAreNeverTargets_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name :
-         {"Roster.rpt", "Remarks.rpt", "Roster.hlp", "ROSTER.INI", "ROSTER2.INI", ".calendrix.lock"})
+    for (const char *name : {"Memory.mdb", "Roster.rpt", "Remarks.rpt", "Roster.hlp", "ROSTER.INI",
+                             "ROSTER2.INI", ".calendrix.lock"})
         QTest::newRow(name) << QString::fromLatin1(name);
     // What the history folder holds is kept for undo.
     QTest::newRow("a run kept for undo") << u"history/run-20270301-080000-000.mdb"_s;
@@ -788,7 +767,9 @@ void tst_RosterRun::unitFilesAreNeverTargets()
     f.period(kGuard, kMonday, kMonday);
     f.datafile = f.unit.folder.filePath(name);
     QVERIFY(QDir().mkpath(QFileInfo(f.datafile).absolutePath()));
-    writeFile(f.datafile, "kept as it is");
+    if (!QFileInfo::exists(f.datafile))
+        writeFile(f.datafile, "kept as it is");
+    const QByteArray before = readFile(f.datafile);
     f.messenger.answers = {true};
     const auto countersBefore = f.counters();
 
@@ -796,7 +777,7 @@ void tst_RosterRun::unitFilesAreNeverTargets()
     const QStringList errors = f.messenger.texts(Kind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(u"unit's own files"_s), qPrintable(errors.first()));
-    QCOMPARE(readFile(f.datafile), QByteArray("kept as it is"));
+    QCOMPARE(readFile(f.datafile), before);
     QCOMPARE(f.counters(), countersBefore);
 }
 

@@ -108,13 +108,6 @@ QStringList rosterRows(const QString &path, QString *marks)
     return rows;
 }
 
-void execIn(const QString &path, const QString &sql)
-{
-    const Database db = Database::open(path, FileKind::Working);
-    QSqlQuery q(db.connection());
-    QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
-}
-
 } // namespace
 
 void tst_RunHistory::initTestCase()

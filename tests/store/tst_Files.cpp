@@ -30,7 +30,6 @@ private slots:
     void wrongFilesAreRefusedUntouched();
     void copyFromADamagedTemplateNamesIt_data();
     void copyFromADamagedTemplateNamesIt();
-    void createRefusesExistingFile();
     void initKeepsExistingFiles();
     void layoutsAsTheSqliteShellSeesThem_data();
     void layoutsAsTheSqliteShellSeesThem();
@@ -52,32 +51,26 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-void makeForeignSqliteFile(const QString &path)
+// One statement on a file through a plain SQLite connection, as another
+// program would run it.
+void execPlain(const QString &path, const QString &sql)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"foreign"_s);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"plain"_s);
         db.setDatabaseName(path);
         QVERIFY(db.open());
         QSqlQuery q(db);
-        QVERIFY(q.exec(u"CREATE TABLE SoldierRoster (x)"_s));
+        QVERIFY(q.exec(sql));
         db.close();
     }
-    QSqlDatabase::removeDatabase(u"foreign"_s);
+    QSqlDatabase::removeDatabase(u"plain"_s);
 }
 
 // A copy of a unit file as a later Calendrix, with a layout of its own, would leave it.
 void makeNewerFile(const QString &from, const QString &path)
 {
     QVERIFY(QFile::copy(from, path));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1)));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"newer"_s);
+    execPlain(path, u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1));
 }
 
 } // namespace
@@ -138,7 +131,7 @@ void tst_Files::wrongFilesAreRefusedUntouched()
     else if (content == u"empty")
         writeFile(path, QByteArray());
     else if (content == u"foreign")
-        makeForeignSqliteFile(path);
+        execPlain(path, u"CREATE TABLE SoldierRoster (x)"_s);
     else if (content == u"datafile")
         QVERIFY(QFile::copy(unit.folder.templatePath(), path));
     else if (content == u"working")
@@ -221,15 +214,6 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
     QCOMPARE(QDir(unit.dir.path()).entryList({u".calendrix-*"_s}, QDir::Files | QDir::Hidden), QStringList());
 }
 
-void tst_Files::createRefusesExistingFile()
-{
-    TestUnit unit;
-    const QByteArray before = fileHash(unit.folder.personnelPath());
-    EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
-                       StoreErrorCode::DestinationExists);
-    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
-}
-
 void tst_Files::initKeepsExistingFiles()
 {
     TestUnit unit;
@@ -238,6 +222,9 @@ void tst_Files::initKeepsExistingFiles()
         addRow(rs, {u"HQ"_s});
     }
     const QByteArray before = fileHash(unit.folder.personnelPath());
+    EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
+                       StoreErrorCode::DestinationExists);
+    QCOMPARE(fileHash(unit.folder.personnelPath()), before);
     const UnitFolder::InitResult again = unit.folder.init();
     QVERIFY(again.created.isEmpty());
     QVERIFY(again.kept.contains(unit.folder.personnelPath()));

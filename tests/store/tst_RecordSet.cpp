@@ -15,16 +15,13 @@ private slots:
     void emptySetHasNoCurrentRecord();
     void addedRowStaysAtEndUntilRefresh();
     void deleteThenMoveNext();
-    void deleteLastRowThenMoveNextReachesEnd();
     void cloneHasItsOwnCursor();
-    void refreshDropsClonesShare();
     void valuesRoundTrip_data();
     void valuesRoundTrip();
     void badValuesAreRefused_data();
     void badValuesAreRefused();
     void editingRules();
-    void defaultsOfNewCounterRow();
-    void changesAreDurableAtOnce();
+    void newRowDefaultsAndDurableEdits();
     void recordSourcesOutsideTheFormAreRefused_data();
     void recordSourcesOutsideTheFormAreRefused();
 };
@@ -91,18 +88,13 @@ void tst_RecordSet::deleteThenMoveNext()
     // Gone from the file as well.
     RecordSet fresh(unit.personnel(), u"Sections"_s);
     QCOMPARE(column(fresh, 1), QStringList({u"HQ"_s, u"2nd"_s, u"3rd"_s}));
-}
 
-void tst_RecordSet::deleteLastRowThenMoveNextReachesEnd()
-{
-    TestUnit unit;
-    RecordSet rs(unit.personnel(), u"Sections"_s);
-    addRow(rs, {u"only"_s});
-    rs.moveFirst();
+    // Past a deleted last row lies the end.
+    moveToLastRow(rs);
     rs.deleteCurrent();
     rs.moveNext();
     QVERIFY(rs.eof());
-    QCOMPARE(rowCount(rs), 0);
+    QCOMPARE(rowCount(rs), 2);
 }
 
 void tst_RecordSet::cloneHasItsOwnCursor()
@@ -130,20 +122,14 @@ void tst_RecordSet::cloneHasItsOwnCursor()
     rs.deleteCurrent();
     EXPECT_STORE_ERROR(c.value(1), StoreErrorCode::RecordDeleted);
     QCOMPARE(column(c, 1), QStringList({u"A"_s, u"C"_s}));
-}
 
-void tst_RecordSet::refreshDropsClonesShare()
-{
-    TestUnit unit;
-    RecordSet rs(unit.personnel(), u"Sections"_s);
-    addRow(rs, {u"A"_s});
-    RecordSet c = rs.clone();
+    // After a refresh the two no longer share: the clone walks the rows it
+    // had, and sees D after its own refresh.
     rs.refresh();
-    addRow(rs, {u"B"_s});
-    // The clone still walks the rows it had; it sees B after its own refresh.
-    QCOMPARE(column(c, 1), QStringList({u"A"_s}));
+    addRow(rs, {u"D"_s});
+    QCOMPARE(column(c, 1), QStringList({u"A"_s, u"C"_s}));
     c.refresh();
-    QCOMPARE(column(c, 1), QStringList({u"A"_s, u"B"_s}));
+    QCOMPARE(column(c, 1), QStringList({u"A"_s, u"C"_s, u"D"_s}));
 }
 
 void tst_RecordSet::valuesRoundTrip_data()
@@ -260,7 +246,7 @@ void tst_RecordSet::editingRules()
     EXPECT_STORE_ERROR(rs.update(), StoreErrorCode::RecordDeleted);
 }
 
-void tst_RecordSet::defaultsOfNewCounterRow()
+void tst_RecordSet::newRowDefaultsAndDurableEdits()
 {
     TestUnit unit;
     RecordSet rs(unit.working(), u"Memory"_s);
@@ -271,18 +257,14 @@ void tst_RecordSet::defaultsOfNewCounterRow()
     QVERIFY(rs.value(u"Remarks"_s).isNull());
     QCOMPARE(rs.value(u"Marker"_s), QVariant(true));
     QVERIFY(rs.key() > 0);
-}
 
-void tst_RecordSet::changesAreDurableAtOnce()
-{
-    TestUnit unit;
-    RecordSet rs(unit.personnel(), u"DutyDates"_s);
-    addRow(rs, {u"Gate Guard"_s, u"HQ"_s});
-    rs.moveFirst();
-    rs.edit();
-    rs.setValue(u"Q4"_s, true);
-    rs.update();
-    // Another connection sees it without any close or commit.
+    // An edit is seen by another connection without any close or commit.
+    RecordSet duties(unit.personnel(), u"DutyDates"_s);
+    addRow(duties, {u"Gate Guard"_s, u"HQ"_s});
+    duties.moveFirst();
+    duties.edit();
+    duties.setValue(u"Q4"_s, true);
+    duties.update();
     RecordSet other(unit.personnel(), u"DutyDates"_s);
     QCOMPARE(other.value(u"Q4"_s), QVariant(true));
     QCOMPARE(other.text(2), u"HQ"_s);

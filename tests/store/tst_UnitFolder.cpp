@@ -45,60 +45,11 @@ class tst_UnitFolder : public QObject
     Q_OBJECT
 
 private slots:
-    void unusableFiles_data();
-    void unusableFiles();
     void keepAsideNeverOverwrites();
     void repair_data();
     void repair();
     void repairStopsOnAFileItCannotCheck();
 };
-
-void tst_UnitFolder::unusableFiles_data()
-{
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("sound unit") << u"none"_s << QStringList{};
-    QTest::newRow("missing file") << u"missing"_s << QStringList{};
-    QTest::newRow("empty working database") << u"empty"_s << QStringList{u"Memory.mdb"_s};
-    QTest::newRow("text as personnel database") << u"text"_s << QStringList{u"Datafile32.mdb"_s};
-    QTest::newRow("working database as template") << u"kind"_s << QStringList{u"template.tem"_s};
-    // One table gone: the rest of the file still works, so it stays.
-    QTest::newRow("table missing") << u"table"_s << QStringList{};
-    QTest::newRow("template without its header row") << u"header row"_s << QStringList{u"template.tem"_s};
-    QTest::newRow("FIFO as working database") << u"fifo"_s << QStringList{u"Memory.mdb"_s};
-}
-
-void tst_UnitFolder::unusableFiles()
-{
-    QFETCH(QString, damage);
-    QFETCH(QStringList, listed);
-    TestUnit unit;
-    if (damage == u"missing")
-        QVERIFY(QFile::remove(unit.folder.workingPath()));
-    else if (damage == u"empty")
-        writeFile(unit.folder.workingPath(), {});
-    else if (damage == u"text")
-        writeFile(unit.folder.personnelPath(), "Name;Rank\r\n");
-    else if (damage == u"kind") {
-        QVERIFY(QFile::remove(unit.folder.templatePath()));
-        QVERIFY(QFile::copy(unit.folder.workingPath(), unit.folder.templatePath()));
-    } else if (damage == u"table") {
-        Database db = unit.personnel();
-        db.exec(u"DROP TABLE Holiday"_s, u"test"_s);
-    } else if (damage == u"header row") {
-        Database db = Database::open(unit.folder.templatePath(), FileKind::Roster);
-        db.exec(u"DELETE FROM header"_s, u"test"_s);
-    } else if (damage == u"fifo") {
-        QVERIFY(QFile::remove(unit.folder.workingPath()));
-        QVERIFY(::mkfifo(QFile::encodeName(unit.folder.workingPath()).constData(), 0600) == 0);
-    }
-    QStringList names;
-    for (const UnitFolder::Unusable &u : unit.folder.unusableFiles()) {
-        names.append(QFileInfo(u.path).fileName());
-        QVERIFY(!NoticeText::text(u.why).isEmpty());
-    }
-    QCOMPARE(names, listed);
-}
 
 void tst_UnitFolder::keepAsideNeverOverwrites()
 {
@@ -134,24 +85,32 @@ void tst_UnitFolder::repair_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("setAside");
     QTest::addColumn<bool>("created");
-    QTest::newRow("sound unit") << u"none"_s << u""_s << false << false;
-    QTest::newRow("missing template") << u"missing"_s << u"template.tem"_s << false << true;
-    QTest::newRow("empty working database") << u"empty"_s << u"Memory.mdb"_s << true << true;
-    QTest::newRow("text as personnel database") << u"text"_s << u"Datafile32.mdb"_s << true << true;
-    QTest::newRow("personnel database missing a table") << u"table"_s << u"Datafile32.mdb"_s << true << true;
-    QTest::newRow("FIFO as working database") << u"fifo"_s << u"Memory.mdb"_s << true << true;
-    QTest::newRow("folder as template") << u"folder"_s << u"template.tem"_s << true << true;
-    QTest::newRow("template without its header row") << u"header row"_s << u"template.tem"_s << true << true;
-    QTest::newRow("template with a damaged page") << u"page"_s << u"template.tem"_s << true << true;
-    QTest::newRow("empty layout") << u"empty"_s << u"Roster.rpt"_s << true << true;
-    QTest::newRow("layout the report engine refuses") << u"refused"_s << u"Remarks.rpt"_s << true << true;
-    QTest::newRow("help file not text") << u"binary"_s << u"Roster.hlp"_s << true << true;
-    QTest::newRow("missing help file") << u"missing"_s << u"Roster.hlp"_s << false << true;
-    QTest::newRow("FIFO as option file") << u"fifo"_s << u"ROSTER.INI"_s << true << true;
-    QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true;
-    QTest::newRow("missing option file stays missing") << u"missing"_s << u"ROSTER.INI"_s << false << false;
-    QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true;
-    QTest::newRow("file as history folder") << u"text"_s << u"history"_s << true << true;
+    // Before the repair, among the unusable files: a database that cannot be
+    // opened as its kind. One table gone leaves the rest of the file working.
+    QTest::addColumn<bool>("unusable");
+    QTest::newRow("sound unit") << u"none"_s << u""_s << false << false << false;
+    QTest::newRow("missing template") << u"missing"_s << u"template.tem"_s << false << true << false;
+    QTest::newRow("empty working database") << u"empty"_s << u"Memory.mdb"_s << true << true << true;
+    QTest::newRow("text as personnel database") << u"text"_s << u"Datafile32.mdb"_s << true << true << true;
+    QTest::newRow("working database as template") << u"kind"_s << u"template.tem"_s << true << true << true;
+    QTest::newRow("personnel database missing a table")
+        << u"table"_s << u"Datafile32.mdb"_s << true << true << false;
+    QTest::newRow("FIFO as working database") << u"fifo"_s << u"Memory.mdb"_s << true << true << true;
+    QTest::newRow("folder as template") << u"folder"_s << u"template.tem"_s << true << true << true;
+    QTest::newRow("template without its header row")
+        << u"header row"_s << u"template.tem"_s << true << true << true;
+    QTest::newRow("template with a damaged page") << u"page"_s << u"template.tem"_s << true << true << false;
+    QTest::newRow("empty layout") << u"empty"_s << u"Roster.rpt"_s << true << true << false;
+    QTest::newRow("layout the report engine refuses")
+        << u"refused"_s << u"Remarks.rpt"_s << true << true << false;
+    QTest::newRow("help file not text") << u"binary"_s << u"Roster.hlp"_s << true << true << false;
+    QTest::newRow("missing help file") << u"missing"_s << u"Roster.hlp"_s << false << true << false;
+    QTest::newRow("FIFO as option file") << u"fifo"_s << u"ROSTER.INI"_s << true << true << false;
+    QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true << false;
+    QTest::newRow("missing option file stays missing")
+        << u"missing"_s << u"ROSTER.INI"_s << false << false << false;
+    QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true << true;
+    QTest::newRow("file as history folder") << u"text"_s << u"history"_s << true << true << false;
 }
 
 void tst_UnitFolder::repair()
@@ -160,6 +119,7 @@ void tst_UnitFolder::repair()
     QFETCH(QString, file);
     QFETCH(bool, setAside);
     QFETCH(bool, created);
+    QFETCH(bool, unusable);
     TestUnit unit;
     OptionFile::write(unit.folder.consolidatePath(), 2);
     OptionFile::write(unit.folder.absencePath(), 1);
@@ -197,7 +157,16 @@ void tst_UnitFolder::repair()
         db.exec(u"DELETE FROM header"_s, u"test"_s);
     } else if (damage == u"page") {
         damageTable(path, FileKind::Roster, u"storeage"_s);
+    } else if (damage == u"kind") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(unit.folder.workingPath(), path));
     }
+    QStringList listed;
+    for (const UnitFolder::Unusable &u : unit.folder.unusableFiles()) {
+        listed.append(QFileInfo(u.path).fileName());
+        QVERIFY(!NoticeText::text(u.why).isEmpty());
+    }
+    QCOMPARE(listed, unusable ? QStringList{file} : QStringList());
     QMap<QString, QByteArray> before = snapshot(unit.dir.path());
     const QMap<QString, QByteArray> damagedEntry{{file, before.value(file)}};
     before.remove(file);
