@@ -15,7 +15,7 @@ namespace calendrix {
 // of their group; NoticeText's switch makes the compiler ask for a sentence.
 enum class NoticeCode {
     // Settling a unit after a killed roster run or undo.
-    SettleFailed, // %1: the reason
+    SettleFailed, // %1: the error, its cause
 
     // Exporting a roster, printing to PDF, the fairness report.
     OutputIsUnitFile,        // %1: the file named for the output
@@ -34,9 +34,9 @@ enum class NoticeCode {
     RunOwnFile,         // %1: the target, one of the unit's own files
     RunReplaceQuestion, // %1: the target's file name
     RunReplaceDeclined, // %1: the error number
-    RunSettleFailed,    // %1: the reason
-    RunFailed,          // %1: the reason
-    RunCommitReported,  // %1: the error the commit reported, though it reached the file
+    RunSettleFailed,    // %1: the error, its cause
+    RunFailed,          // %1: the error, its cause
+    RunCommitReported,  // %1: the error the commit reported (its cause), though it reached the file
     RunNoCandidate,     // %1: the duty, %2: the period's first day (ISO)
     RunNoCounterRow,    // %1: the soldier, %2: the duty
     RunColumnLimit,     // %1: the duty
@@ -44,7 +44,7 @@ enum class NoticeCode {
     RunNotInDatafile,   // %1: the soldier
     RunFinished,        //
     RecordKeptAside,    // %1: the record, %2: where it is kept now
-    InitNeedsRepair,    // %1: why, %2: the repair command
+    InitNeedsRepair,    // %1: why, its cause, %2: the repair command
 
     // What settling did with a recovery record (RecoveryRecord) of a killed
     // roster run or undo.
@@ -56,7 +56,7 @@ enum class NoticeCode {
     RunFileKeptAside,     // %1: the roster datafile, %2: the file it replaced
     RunFileRemoved,       // %1: the roster datafile
     UndoCompleted,
-    UndoCompletedWithLeftovers, // %1: what could not be removed, a line each
+    UndoCompletedWithLeftovers, // %1: what could not be removed, its causes
     UndoAbandoned,
 
     // An error worded by code that does not say it with a code yet: %1 is the text.

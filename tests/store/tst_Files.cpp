@@ -395,10 +395,8 @@ void tst_Files::lockOfNoLiveProcessIsTakenOver()
     // is told which folder and which process.
     FolderLock second(unit.dir.path());
     QVERIFY(!second.tryLock());
-    const QString text = NoticeText::text(second.error());
-    QVERIFY2(text.contains(QString::number(QCoreApplication::applicationPid())) &&
-                 text.contains(QDir::toNativeSeparators(unit.dir.path())),
-             qPrintable(text));
+    QVERIFY(NoticeText::text(second.error()).contains(QString::number(QCoreApplication::applicationPid())) &&
+            NoticeText::text(second.error()).contains(QDir::toNativeSeparators(unit.dir.path())));
 }
 
 void tst_Files::lockOnAFolderThatIsNotThere_data()
