@@ -2,6 +2,7 @@
 
 // A fresh unit folder per test, with its databases open.
 
+#include "app/NoticeText.h"
 #include "store/Database.h"
 #include "store/RecordSet.h"
 #include "store/UnitFolder.h"

@@ -136,6 +136,16 @@ int failure(const QString &message)
     return 1;
 }
 
+int failure(const Error &error)
+{
+    return failure(NoticeText::text(error));
+}
+
+int failure(const Notice &notice)
+{
+    return failure(NoticeText::text(notice));
+}
+
 // Parses one command's arguments; -1 means go on, otherwise the exit status.
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax)
 {
@@ -210,12 +220,12 @@ int checkUnitFiles(const UnitFolder &folder)
             // A locked file is no fault of the file; the run says so itself.
             if (e.code() == StoreErrorCode::FileNotFound || e.code() == StoreErrorCode::WrongFileKind ||
                 e.code() == StoreErrorCode::Corrupt || e.code() == StoreErrorCode::ItemNotFound)
-                problems.append(e.text());
+                problems.append(NoticeText::text(e));
         }
     }
     // Every run would fail on it at its end, after all its work.
-    if (const QString why = folder.historyFault(); !why.isEmpty())
-        problems.append(why);
+    if (const std::optional<Notice> why = folder.historyFault())
+        problems.append(NoticeText::text(*why));
     if (problems.isEmpty())
         return -1;
     return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
@@ -243,10 +253,10 @@ int runInit(const QStringList &arguments)
     if (const int status = tell(initialised.notices); status >= 0)
         return status;
     if (initialised.error)
-        return failure(initialised.error->text());
+        return failure(*initialised.error);
     for (const UnitFolder::SetAside &s : initialised.files.setAside)
         out() << "set aside " << QDir::toNativeSeparators(s.path) << " as " << QFileInfo(s.aside).fileName()
-              << ": " << QString(s.why).replace(u'\n', u' ') << "\n";
+              << ": " << NoticeText::text(s.why).replace(u'\n', u' ') << "\n";
     for (const QString &path : initialised.files.created)
         out() << "created " << QDir::toNativeSeparators(path) << "\n";
     for (const QString &path : initialised.files.kept)
@@ -300,7 +310,7 @@ int runDemo(const QStringList &arguments)
               << s.absences << " absences, " << s.holidays << " holidays\n";
         out().flush();
     } catch (const StoreError &e) {
-        return failure(e.text());
+        return failure(e);
     }
     return 0;
 }
@@ -439,7 +449,7 @@ int runPrint(const QStringList &arguments)
         const RosterReports reports(engine, folder, datafile);
         progressLine.clear();
         if (!reports.complete()) {
-            err() << "ERROR: " << QString(reports.failureText()).replace(u'\n', u' ') << "\n";
+            err() << "ERROR: " << NoticeText::paragraphs(reports.failures()).replace(u'\n', u' ') << "\n";
             err().flush();
         }
         if (reports.reports().isEmpty())
@@ -449,7 +459,7 @@ int runPrint(const QStringList &arguments)
             printing.write(reports.reports(), target.filePath(), pageSize, &progress);
         progressLine.clear();
         if (written.error)
-            return failure(written.error->text());
+            return failure(*written.error);
         for (const Report &r : reports.reports())
             out() << "printed " << r.title() << "\n";
         out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";
@@ -458,6 +468,9 @@ int runPrint(const QStringList &arguments)
     } catch (const std::bad_alloc &) {
         return failure(
             u"Printing '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+    } catch (const Error &e) {
+        return failure(
+            u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile), NoticeText::text(e)));
     } catch (const std::exception &e) {
         return failure(u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile),
                                                             QString::fromLocal8Bit(e.what())));

@@ -11,6 +11,7 @@ class QTextStream;
 
 namespace calendrix {
 
+class Error;
 class UnitFolder;
 struct Notice;
 
@@ -24,6 +25,9 @@ QTextStream &err();
 int usageError(const QString &message);
 // Prints "ERROR: message" and returns 1.
 int failure(const QString &message);
+// The same with the error's sentence (NoticeText).
+int failure(const Error &error);
+int failure(const Notice &notice);
 // Parses one command's arguments; -1 means go on, otherwise the exit status.
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax);
 // The folder named by --data, or the current folder. -1 means go on,

@@ -1,8 +1,8 @@
 #include "app/ExportCommand.h"
 
 #include "app/CommandSupport.h"
-
 #include "app/NoticeText.h"
+
 #include "session/ExportJob.h"
 #include "store/Error.h"
 #include "store/UnitFolder.h"
@@ -41,7 +41,7 @@ int failureLine(const QString &message)
 int failed(const OutputResult &result)
 {
     if (result.error)
-        return failureLine(result.error->text());
+        return failureLine(NoticeText::text(*result.error));
     return failureLine(result.notices.isEmpty() ? QString() : NoticeText::text(result.notices.constFirst()));
 }
 
@@ -115,7 +115,7 @@ int runExport(const QStringList &arguments)
             say(stdout, logLine(wrote));
         return 0;
     } catch (const Error &e) {
-        return failureLine(e.text());
+        return failureLine(NoticeText::text(e));
     } catch (const std::bad_alloc &) {
         return failureLine(
             NoticeText::text({Notice::Kind::Error, NoticeCode::ExportNeedsMemory, {datafile}}));

@@ -1,8 +1,8 @@
 #include "app/FairnessCommand.h"
 
 #include "app/CommandSupport.h"
-
 #include "app/NoticeText.h"
+
 #include "report/FairnessReport.h"
 #include "session/FairnessTable.h"
 #include "store/Error.h"
@@ -159,7 +159,7 @@ int run(const QStringList &arguments)
                 out() << "wrote " << QDir::toNativeSeparators(path) << "\n";
             out().flush();
             if (result.error)
-                return failure(QString(result.error->text()).replace(u'\n', u' '));
+                return failure(NoticeText::text(*result.error).replace(u'\n', u' '));
             if (result.outcome == OutputResult::Outcome::Refused)
                 return failure(NoticeText::text(result.notices.constFirst()));
             return -1;
@@ -173,7 +173,7 @@ int run(const QStringList &arguments)
         return 0;
     } catch (const Error &e) {
         out().flush();
-        return failure(QString(e.text()).replace(u'\n', u' '));
+        return failure(NoticeText::text(e).replace(u'\n', u' '));
     } catch (const std::bad_alloc &) {
         return failure(u"The fairness report needs more memory than there is."_s);
     }

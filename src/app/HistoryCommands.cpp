@@ -1,6 +1,7 @@
 #include "app/HistoryCommands.h"
 
 #include "app/CommandSupport.h"
+#include "app/NoticeText.h"
 #include "session/UnitSession.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
@@ -106,7 +107,7 @@ int runUndo(const QStringList &arguments)
     switch (undone.outcome) {
     case Outcome::Failed:
         return failure(u"The roster run could not be undone; nothing was changed.\n"_s +
-                       undone.error->text());
+                       NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
     case Outcome::NoRun:
@@ -126,7 +127,8 @@ int runUndo(const QStringList &arguments)
         err() << "INFORMATION: " << result.note << "\n";
     // The undo stands; what is left over is the clerk's to remove.
     for (const StoreError &e : result.leftovers)
-        err() << "WARNING: The roster run was undone, but a file could not be removed. " << e.text() << "\n";
+        err() << "WARNING: The roster run was undone, but a file could not be removed. "
+              << NoticeText::text(e) << "\n";
     err().flush();
     out() << "Undone: " << undone.last.entry->description() << ".\n";
     if (!result.changes.none())
@@ -159,7 +161,7 @@ int runHistory(const QStringList &arguments)
     const UnitSession::History history = session.history();
     tell(history.settled);
     if (history.error)
-        return failure(history.error->text());
+        return failure(*history.error);
     const RunHistory::Listing &listing = history.listing;
     warnSkipped(listing.skipped);
     if (listing.lastRunUnreadable) {

@@ -1,5 +1,8 @@
 #include "app/NoticeText.h"
 
+#include "store/Error.h"
+#include "store/StoreError.h"
+
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -56,6 +59,212 @@ QString sentence(const Notice &notice)
     switch (notice.code) {
     case NoticeCode::SettleFailed:
         return u"An earlier roster run or undo that did not finish could not be settled; nothing was changed.\n%1"_s;
+    case NoticeCode::ReadyText:
+        return u"%1"_s;
+
+    case NoticeCode::DatabaseFailed:
+        return u"%1 ('%2')"_s;
+    case NoticeCode::DatabaseFailedDoing:
+        return u"%3: %1 ('%2')"_s;
+    case NoticeCode::CannotOpenDatabase:
+        return u"Cannot open: %1 ('%2')"_s;
+    case NoticeCode::CannotCheckDatabase:
+        return u"Cannot check: %1 ('%2')"_s;
+    case NoticeCode::CannotCreateDatabase:
+        return u"Cannot create: %1 ('%2')"_s;
+    case NoticeCode::CannotReadTableLayout:
+        return u"reading the layout of %3: %1 ('%2')"_s;
+    case NoticeCode::CannotReadHeaderTable:
+        return u"reading the table header: %1 ('%2')"_s;
+    case NoticeCode::CannotAddTable:
+        return u"Cannot add the table %3: %1 ('%2')"_s;
+    case NoticeCode::CannotStartWriting:
+        return u"Cannot start writing: %1 ('%2')"_s;
+    case NoticeCode::CannotSaveChanges:
+        return u"Cannot save the changes: %1 ('%2')"_s;
+    case NoticeCode::CannotPrepareStatement:
+        return u"Cannot prepare a statement: %1 ('%2')"_s;
+    case NoticeCode::CannotWriteTable:
+        return u"Cannot write to %3: %1 ('%2')"_s;
+    case NoticeCode::CannotReadTable:
+        return u"Cannot read %3: %1 ('%2')"_s;
+    case NoticeCode::CannotAddRow:
+        return u"Cannot add a row to %3: %1 ('%2')"_s;
+    case NoticeCode::CannotSaveRow:
+        return u"Cannot save a row of %3: %1 ('%2')"_s;
+    case NoticeCode::CannotDeleteRow:
+        return u"Cannot delete a row of %3: %1 ('%2')"_s;
+    case NoticeCode::CannotCopyDatabase:
+        return u"Cannot copy '%3' into the folder '%4': %1"_s;
+
+    case NoticeCode::FileIsDanglingLink:
+        return u"'%1' is a link to a file that does not exist, not a Calendrix %2."_s;
+    case NoticeCode::FileIsEmpty:
+        return u"'%1' is an empty file, not a Calendrix %2."_s;
+    case NoticeCode::FileIsNotDatabase:
+        return u"'%1' is not a database file, not a Calendrix %2."_s;
+    case NoticeCode::FileIsOtherKind:
+        return u"'%1' is a Calendrix %2, not a Calendrix %3."_s;
+    case NoticeCode::FileIsForeignDatabase:
+        return u"'%1' is another program's database, not a Calendrix %2."_s;
+    case NoticeCode::FileIsNoFile:
+        return u"'%1' is %2, not a Calendrix %3."_s;
+    case NoticeCode::FileFromNewerVersion:
+        return u"'%1' was made by a newer version of Calendrix."_s;
+    case NoticeCode::TableMissing:
+        return u"The table %1 is missing from '%2'."_s;
+    case NoticeCode::TableLayoutDamaged:
+        return u"'%1' is damaged: its table %2 does not have the layout of a %3."_s;
+    case NoticeCode::HeaderRowMissing:
+        return u"'%1' is damaged: its table header has no row."_s;
+    case NoticeCode::FileDamaged:
+        return u"The %1 '%2' is damaged (%3)."_s;
+    case NoticeCode::FileDamagedCannotCopy:
+        return u"The %1 '%2' is damaged and cannot be copied (%3)."_s;
+    case NoticeCode::DatabaseFileNotFound:
+        return u"The %1 '%2' does not exist."_s;
+    case NoticeCode::DatabaseFileUnreadable:
+        return u"The %1 '%2' cannot be read: %3"_s;
+    case NoticeCode::DatabaseFileNoPermission:
+        return u"The %1 '%2' cannot be read (no permission)."_s;
+    case NoticeCode::CannotReadFileHeader:
+        return u"Cannot read the header of '%1'."_s;
+    case NoticeCode::CannotWriteToDisk:
+        return u"Cannot write '%1' to the disk."_s;
+    case NoticeCode::NoDatabaseOpen:
+        return u"No database is open."_s;
+    case NoticeCode::TransactionAlreadyOpen:
+        return u"A transaction is already open."_s;
+
+    case NoticeCode::TableNotInFile:
+        return u"The table '%1' is not part of a %2 ('%3')."_s;
+    case NoticeCode::TableNotInKind:
+        return u"The table '%1' is not part of a %2."_s;
+    case NoticeCode::RecordSourceNotOpen:
+        return u"Cannot open '%1': its database is not open."_s;
+    case NoticeCode::AppendTableNotOpen:
+        return u"Cannot write to '%1': its database is not open."_s;
+    case NoticeCode::NotSqliteConnection:
+        return u"The database connection is not SQLite."_s;
+    case NoticeCode::RecordSetNotOpen:
+        return u"The record set is not open."_s;
+    case NoticeCode::NoCurrentRecord:
+        return u"No current record."_s;
+    case NoticeCode::RecordDeleted:
+        return u"The record is deleted."_s;
+    case NoticeCode::RecordDeletedByOther:
+        return u"The record was deleted from %1 by someone else."_s;
+    case NoticeCode::NoFieldNumber:
+        return u"The table %1 has no field number %2."_s;
+    case NoticeCode::NoSuchField:
+        return u"The table %1 has no field '%2'."_s;
+    case NoticeCode::ChangeWithoutEdit:
+        return u"A field was changed without add-new or edit."_s;
+    case NoticeCode::UpdateWithoutEdit:
+        return u"Update without add-new or edit."_s;
+    case NoticeCode::KeyFieldReadOnly:
+        return u"The field %1 is assigned by the store and cannot be changed."_s;
+    case NoticeCode::InvalidFieldValue:
+        return u"'%1' is not a valid value for the field %2."_s;
+    case NoticeCode::NotADate:
+        return u"'%1' is not a date. Type a date as the lists show it, for example %2 (%3)."_s;
+    case NoticeCode::BadRecordSource:
+        return u"'%1' is not a table name or a query of the form "
+               "\"SELECT * FROM table ORDER BY field Asc|Desc, ...\"."_s;
+
+    case NoticeCode::UnitFolderMissing:
+        return u"The unit folder '%1' does not exist."_s;
+    case NoticeCode::UnitNotAFolder:
+        return u"'%1' is not a folder; a unit is kept in a folder."_s;
+    case NoticeCode::UnitFolderNoPermission:
+        return u"The unit folder '%1' cannot be written (no permission)."_s;
+    case NoticeCode::UnitFolderDiskFull:
+        return u"The unit folder '%1' cannot be written (is the disk full?)."_s;
+    case NoticeCode::LockFileIsLink:
+        return u"'%1' is a link; the unit's lock file must be a file of its own. Remove it, and the unit can "
+               "be opened."_s;
+    case NoticeCode::LockFileIsOther:
+        return u"'%1' is %2, not the unit's lock file. Remove it, and the unit can be opened."_s;
+    case NoticeCode::UnitFolderCannotLock:
+        return u"The unit folder '%1' cannot be locked: %2"_s;
+    case NoticeCode::UnitOpenElsewhere:
+        return u"The unit in '%1' is already open in another copy of Calendrix (process %2 on %3)."_s;
+    case NoticeCode::UnitOpenElsewhereHere:
+        return u"The unit in '%1' is already open in another copy of Calendrix (process %2 on this computer)."_s;
+    case NoticeCode::UnitInUse:
+        return u"The unit in '%1' is in use by another program."_s;
+
+    case NoticeCode::CounterBeyondLargest:
+        return u"The counter of %1 for %2 would be %3, beyond the largest counter (32767). Lower the "
+               u"counters "
+               "of this duty in Assignment Counters."_s;
+    case NoticeCode::StoredNormalCounterOutOfRange:
+        return u"The Normal counter of %1 for %2 is %3, outside the range 0\u201332767. Correct it in "
+               "Assignment Counters."_s;
+    case NoticeCode::StoredHolidayCounterOutOfRange:
+        return u"The Holiday counter of %1 for %2 is %3, outside the range 0\u201332767. Correct it in "
+               "Assignment Counters."_s;
+    case NoticeCode::PeriodWithoutFromDate:
+        return u"A work-schedule period of %1 has no valid From date; correct or remove it on the Duty tab."_s;
+    case NoticeCode::PeriodWithoutToDate:
+        return u"A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab."_s;
+    case NoticeCode::TemplateWithoutHeaderRow:
+        return u"The datafile copied from the roster template template.tem has no header row for the first "
+               "duty."_s;
+
+    case NoticeCode::CannotReadFile:
+        return u"Cannot read '%1': %2"_s;
+    case NoticeCode::CannotRenameFile:
+        return u"Cannot rename '%1' to '%2': %3"_s;
+    case NoticeCode::CannotRenameJournal:
+        return u"Cannot rename '%1' beside '%2'."_s;
+    case NoticeCode::UnitFileUnreadable:
+        return u"'%1' cannot be read: %2"_s;
+    case NoticeCode::UnitFileNoFile:
+        return u"'%1' is %2, not a file"_s;
+    case NoticeCode::UnitFileEmpty:
+        return u"'%1' is empty"_s;
+    case NoticeCode::UnitFileNotText:
+        return u"'%1' is not a text file"_s;
+    case NoticeCode::OptionFileUnreadable:
+        return u"'%1' cannot be read as an option file: %2"_s;
+    case NoticeCode::OptionFileNoNumber:
+        return u"'%1' holds no number that a switch can have"_s;
+    case NoticeCode::HistoryNotAFolder:
+        return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s;
+
+    case NoticeCode::NeitherReportPrinted:
+        return u"Neither the remarks nor the roster of '%2' could be printed.\n%1"_s;
+    case NoticeCode::RemarksNotPrinted:
+        return u"The remarks of '%2' could not be printed.\n%1"_s;
+    case NoticeCode::RosterNotPrinted:
+        return u"The roster of '%2' could not be printed.\n%1"_s;
+    case NoticeCode::LayoutNeedsMemory:
+        return u"The layout '%1' needs more memory than there is."_s;
+    case NoticeCode::LayoutUnusable:
+        return u"The layout '%2' cannot be used: %1."_s;
+
+    case NoticeCode::CannotMakeFileBeside:
+        return u"Cannot make a file beside '%1': %2"_s;
+    case NoticeCode::NoFileBeside:
+        return u"Cannot make a file beside '%1'."_s;
+    case NoticeCode::CannotWriteFile:
+        return u"Cannot write '%1': %2"_s;
+    case NoticeCode::CannotWriteFileToDisk:
+        return u"Cannot write '%1' to the disk: %2"_s;
+    case NoticeCode::FileExists:
+        return u"'%1' already exists."_s;
+    case NoticeCode::PdfCannotWrite:
+        return u"The file '%1' cannot be written: %2."_s;
+    case NoticeCode::PdfCannotStart:
+        return u"The file '%1' cannot be written: the PDF cannot be started."_s;
+    case NoticeCode::PdfCannotFinish:
+        return u"The file '%1' cannot be written: the PDF cannot be finished."_s;
+    case NoticeCode::CannotRemoveFile:
+        return u"Cannot remove '%1': %2"_s;
+    case NoticeCode::CannotCreateFolder:
+        return u"Cannot create the folder '%1': %2"_s;
+
     case NoticeCode::OutputIsUnitFile:
         return u"'%1' is one of the unit's own files; choose another name."_s;
     case NoticeCode::PdfIsDatafileOrUnitFile:
@@ -79,7 +288,6 @@ QString sentence(const Notice &notice)
                       u"Wrote %1: Summary and %n duty sheets."_s);
     case NoticeCode::ExportWroteCsv:
         return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
-    case NoticeCode::UnitLocked:
     case NoticeCode::RunCommitReported:
         return u"%1"_s;
     case NoticeCode::RunNoTarget:
@@ -141,18 +349,89 @@ QString sentence(const Notice &notice)
     return {};
 }
 
+bool isDatabaseFailure(NoticeCode code)
+{
+    return code >= NoticeCode::DatabaseFailed && code <= NoticeCode::CannotCopyDatabase;
+}
+
+// Why a database file refused an operation, told by the store's error number;
+// a number with no more to say than "general" leaves it to the system's words.
+QString databaseReason(int number, const QString &systemWords)
+{
+    switch (static_cast<StoreErrorCode>(number)) {
+    case StoreErrorCode::Locked:
+        return u"the file is locked by another program"_s;
+    case StoreErrorCode::ReadOnly:
+        return u"the file cannot be written (read-only)"_s;
+    case StoreErrorCode::IoError:
+        return u"a disk error occurred"_s;
+    case StoreErrorCode::Corrupt:
+        return u"the file is damaged"_s;
+    case StoreErrorCode::DiskFull:
+        return u"the disk is full"_s;
+    case StoreErrorCode::CannotOpen:
+        return u"the file cannot be opened"_s;
+    case StoreErrorCode::Constraint:
+        return u"the change breaks a rule of the file"_s;
+    case StoreErrorCode::WrongFileKind:
+        return u"the file is not a database"_s;
+    default:
+        return systemWords;
+    }
+}
+
 // Values that are paths are shown the way the clerk's system writes them.
 QString shown(const QString &value)
 {
     return value.startsWith(u'/') ? QDir::toNativeSeparators(value) : value;
 }
 
+QString fill(const Notice &notice, QString pattern);
+
 } // namespace
 
 QString NoticeText::text(const Notice &notice)
 {
+    if (!notice.causes.empty()) {
+        QStringList causes;
+        for (const Notice &cause : notice.causes)
+            causes.append(text(cause));
+        Notice told = notice;
+        told.causes.clear();
+        told.values.prepend(causes.join(u'\n'));
+        return text(told);
+    }
+    if (isDatabaseFailure(notice.code)) {
+        Notice told = notice;
+        if (told.values.isEmpty())
+            told.values.append(QString());
+        told.values[0] = databaseReason(notice.number, notice.values.value(0));
+        return fill(told, sentence(told));
+    }
+    return fill(notice, sentence(notice));
+}
+
+QString NoticeText::text(const Error &error)
+{
+    return text(error.notice());
+}
+
+QString NoticeText::paragraphs(const Notices &notices)
+{
+    QStringList texts;
+    for (const Notice &notice : notices)
+        texts.append(text(notice));
+    return texts.join(u"\n\n"_s);
+}
+
+namespace {
+
+QString fill(const Notice &notice, QString pattern)
+{
+    // An operation on no file in particular names none.
+    if (isDatabaseFailure(notice.code) && notice.values.value(1).isEmpty())
+        pattern.remove(u" ('%2')"_s);
     // One pass, so that a value that itself holds "%2" stays as it is.
-    const QString pattern = sentence(notice);
     QString text;
     text.reserve(pattern.size());
     for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -176,6 +455,8 @@ QString NoticeText::text(const Notice &notice)
     }
     return text;
 }
+
+} // namespace
 
 QString NoticeText::title(Notice::Kind kind)
 {

@@ -6,6 +6,8 @@
 
 namespace calendrix {
 
+class Error;
+
 // The sentences of every notice the store, the run and the session raise.
 // The window shows them in message boxes and the command line prints them:
 // both say the same thing, so the words stand here once, as whole sentences
@@ -15,6 +17,9 @@ class NoticeText
 public:
     // The sentence, with its values filled in and file names shown natively.
     static QString text(const Notice &notice);
+    static QString text(const Error &error);
+    // Several notices, each its own paragraph.
+    static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",
     // "WARNING" or "ERROR".
     static QString title(Notice::Kind kind);

@@ -12,15 +12,15 @@
 #include <unistd.h>
 
 #ifdef CALENDRIX_WITH_GUI
-#include "app/NoticeText.h"
 #include "dialogs/DialogSet.h"
+#include "main/ErrorDisplay.h"
 #include "main/MainWindow.h"
 #include "session/UnitSession.h"
+#include "store/Error.h"
 #include "store/FolderLock.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #endif
 
 using namespace Qt::Literals::StringLiterals;
@@ -113,9 +113,7 @@ int main(int argc, char **argv)
 
     calendrix::UnitSession session{calendrix::UnitFolder(dir)};
     if (!session.lock()) {
-        const calendrix::Notice refused = session.lockRefused();
-        QMessageBox::critical(nullptr, calendrix::NoticeText::title(refused.kind),
-                              calendrix::NoticeText::text(refused));
+        calendrix::ErrorDisplay::show(nullptr, calendrix::Error(session.lockRefused()));
         return 1;
     }
     calendrix::MainWindow window(session.folder(), session.takeLock());

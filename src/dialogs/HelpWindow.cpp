@@ -1,5 +1,6 @@
 #include "dialogs/HelpWindow.h"
 
+#include "main/ErrorDisplay.h"
 #include "store/UnitFolder.h"
 
 #include "main/UserDialogs.h"
@@ -51,8 +52,8 @@ bool HelpWindow::load()
         const QString why = !info.exists() ? u"it does not exist"_s
                             : !isFile      ? u"it is not a file"_s
                                            : file.errorString();
-        UserDialogs::instance().inform(
-            parentWidget(), Messenger::Kind::Error,
+        ErrorDisplay::show(
+            parentWidget(),
             u"The help file '%1' cannot be read: %2.\nRun '%3' to put a new one in its place."_s.arg(
                 QDir::toNativeSeparators(m_file), why, UnitFolder(info.absolutePath()).repairCommand()));
         return false;

@@ -56,7 +56,7 @@ void ToolWindow::dismiss()
 
 void ToolWindow::showError(const QString &text)
 {
-    UserDialogs::instance().inform(this, Messenger::Kind::Error, text);
+    ErrorDisplay::show(this, text);
 }
 
 void ToolWindow::addRow(DataGrid *grid)

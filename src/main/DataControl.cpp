@@ -1,5 +1,7 @@
 #include "main/DataControl.h"
 
+#include "app/NoticeText.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -16,7 +18,7 @@ void DataControl::bind(const Database &db, const QString &recordSource)
     try {
         refresh();
     } catch (const StoreError &e) {
-        unbind(e.text());
+        unbind(NoticeText::text(e));
         throw;
     }
 }

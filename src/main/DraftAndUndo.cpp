@@ -80,7 +80,7 @@ bool DraftAndUndo::makeDraft()
     const RosterReports reports(m_engine, m_folder.dir(), path);
     QApplication::restoreOverrideCursor();
     if (!reports.complete())
-        UserDialogs::instance().inform(m_window, Messenger::Kind::Error, reports.failureText());
+        ErrorDisplay::show(m_window, NoticeText::paragraphs(reports.failures()));
     // The roster is the second report; without its layout the draft still
     // shows what can be shown.
     if (reports.reports().isEmpty())
@@ -207,7 +207,7 @@ bool DraftAndUndo::undoLastRun()
     if (!result.note.isEmpty())
         done += u'\n' + result.note;
     for (const StoreError &e : result.leftovers)
-        done += u"\nThe roster run was undone, but a file could not be removed. "_s + e.text();
+        done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
     dialogs.inform(m_window, Messenger::Kind::Information, done);
     return true;
 }

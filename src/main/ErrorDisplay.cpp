@@ -1,5 +1,6 @@
 #include "main/ErrorDisplay.h"
 
+#include "app/NoticeText.h"
 #include "main/UserDialogs.h"
 #include "store/Error.h"
 
@@ -9,7 +10,8 @@ namespace calendrix {
 
 QString ErrorDisplay::message(const Error &error, const QString &action)
 {
-    QString text = action.isEmpty() ? error.text() : action + u'\n' + error.text();
+    const QString why = NoticeText::text(error);
+    QString text = action.isEmpty() ? why : action + u'\n' + why;
     if (error.number() != 0)
         text += u"\n(error %1)"_s.arg(error.number());
     return text;
@@ -17,7 +19,12 @@ QString ErrorDisplay::message(const Error &error, const QString &action)
 
 void ErrorDisplay::show(QWidget *parent, const Error &error, const QString &action)
 {
-    UserDialogs::instance().inform(parent, Messenger::Kind::Error, message(error, action));
+    show(parent, message(error, action));
+}
+
+void ErrorDisplay::show(QWidget *parent, const QString &text)
+{
+    UserDialogs::instance().inform(parent, Messenger::Kind::Error, text);
 }
 
 bool ErrorDisplay::guard(QWidget *parent, const QString &action, const std::function<void()> &command)

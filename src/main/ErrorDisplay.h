@@ -22,6 +22,8 @@ class ErrorDisplay
 public:
     static QString message(const Error &error, const QString &action = {});
     static void show(QWidget *parent, const Error &error, const QString &action = {});
+    // An error the window words itself (a printer that does not start).
+    static void show(QWidget *parent, const QString &text);
     // Runs a command; an error of the store or of a report stops it and is
     // shown. False when it failed.
     static bool guard(QWidget *parent, const QString &action, const std::function<void()> &command);

@@ -325,20 +325,20 @@ void MainWindow::bindSources(bool offerHelp)
         try {
             db = m_databases.reopen(kind, &faults);
         } catch (const StoreError &e) {
-            fileProblems.append(e.text());
+            fileProblems.append(NoticeText::text(e));
             for (const auto &[control, source] : sources)
-                control->unbind(e.text());
+                control->unbind(NoticeText::text(e));
             return;
         }
         ++filesOpen;
         for (const StoreError &fault : faults)
-            tableProblems.append(fault.text());
+            tableProblems.append(NoticeText::text(fault));
         for (const auto &[control, source] : sources) {
             try {
                 control->bind(db, source);
             } catch (const StoreError &e) {
-                if (!tableProblems.contains(e.text()))
-                    tableProblems.append(e.text());
+                if (!tableProblems.contains(NoticeText::text(e)))
+                    tableProblems.append(NoticeText::text(e));
             }
         }
     };
@@ -510,7 +510,7 @@ QString MainWindow::recordName(const DataGrid *grid) const
 
 void MainWindow::showError(const QString &text)
 {
-    UserDialogs::instance().inform(this, Messenger::Kind::Error, text);
+    ErrorDisplay::show(this, text);
 }
 
 void MainWindow::addRow(DataGrid *grid)
@@ -675,7 +675,7 @@ void MainWindow::openDatafile(const QString &path)
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, reports.failureText());
+        ErrorDisplay::show(this, NoticeText::paragraphs(reports.failures()));
     for (const Report &report : reports.reports())
         UserDialogs::instance().previewReport(this, report);
 }

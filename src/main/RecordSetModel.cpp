@@ -1,5 +1,6 @@
 #include "main/RecordSetModel.h"
 
+#include "app/NoticeText.h"
 #include "main/DataControl.h"
 #include "main/ErrorDisplay.h"
 #include "store/FieldValues.h"
@@ -299,7 +300,7 @@ void RecordSetModel::report(const StoreError &e)
     // A value typed that the field cannot take is the clerk's to correct: the
     // text says what was wrong, and an error number would only get in the way.
     if (e.code() == StoreErrorCode::TypeMismatch)
-        emit failed(e.text());
+        emit failed(NoticeText::text(e));
     else
         emit failed(ErrorDisplay::message(e));
 }

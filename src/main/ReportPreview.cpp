@@ -393,7 +393,7 @@ void ReportPreview::print()
     try {
         QPainter painter;
         if (!painter.begin(&m_printer)) {
-            UserDialogs::instance().inform(this, Messenger::Kind::Error, u"The printer cannot be started."_s);
+            ErrorDisplay::show(this, u"The printer cannot be started."_s);
             return;
         }
         m_report.paint(painter, m_printer, [&progress](int done, int) {
@@ -401,10 +401,9 @@ void ReportPreview::print()
             return !progress.wasCanceled();
         });
         if (!painter.end())
-            UserDialogs::instance().inform(this, Messenger::Kind::Error,
-                                           u"The printer could not finish %1."_s.arg(m_report.title()));
+            ErrorDisplay::show(this, u"The printer could not finish %1."_s.arg(m_report.title()));
     } catch (...) {
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, failureText(m_report));
+        ErrorDisplay::show(this, failureText(m_report));
     }
 }
 
@@ -435,11 +434,10 @@ void ReportPreview::writePdf(const QString &path, bool askToReplace)
             printing.write({m_report}, path, m_printer.pageLayout().pageSize(), &shown);
         progress.reset();
         if (written.error)
-            UserDialogs::instance().inform(this, Messenger::Kind::Error,
-                                           ErrorDisplay::message(*written.error));
+            ErrorDisplay::show(this, *written.error);
     } catch (...) {
         progress.reset();
-        UserDialogs::instance().inform(this, Messenger::Kind::Error, failureText(m_report));
+        ErrorDisplay::show(this, failureText(m_report));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "main/UserDialogs.h"
 
 #include "app/NoticeText.h"
+#include "main/ErrorDisplay.h"
 #include "main/ReportPreview.h"
 #include "report/Report.h"
 
@@ -146,7 +147,7 @@ void WidgetDialogs::preview(QWidget *parent, const Report &report,
     dialog.exec();
     // A layout that cannot be filled in closed the preview; said once it is gone.
     if (!dialog.failure().isEmpty())
-        inform(parent, Messenger::Kind::Error, dialog.failure());
+        ErrorDisplay::show(parent, dialog.failure());
 }
 
 QString WidgetDialogs::folderName(QWidget *parent, const QString &caption, const QString &folder)

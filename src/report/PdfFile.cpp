@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -19,14 +21,14 @@ class PdfOutput : public QIODevice
 public:
     explicit PdfOutput(const QString &target) : m_scratch(target) { open(QIODevice::WriteOnly); }
 
-    QString failure() const { return m_failure; }
+    const std::optional<StoreError> &failure() const { return m_failure; }
 
     // Writes what is pending and puts the file in place; the first failure
-    // of any write or of these, or empty.
-    QString finish()
+    // of any write or of these, or none.
+    const std::optional<StoreError> &finish()
     {
         close();
-        if (m_failure.isEmpty())
+        if (!m_failure)
             attempt([this] {
                 m_scratch.sync();
                 m_scratch.putInPlace();
@@ -48,7 +50,7 @@ protected:
 
     qint64 writeData(const char *data, qint64 length) override
     {
-        if (!m_failure.isEmpty())
+        if (m_failure)
             return -1;
         m_pending.append(data, length);
         if (m_pending.size() >= kChunk && !drain())
@@ -63,15 +65,15 @@ private:
             step();
             return true;
         } catch (const StoreError &e) {
-            m_failure = e.text();
+            m_failure = e;
             return false;
         }
     }
 
     bool drain()
     {
-        if (!m_failure.isEmpty() || m_pending.isEmpty())
-            return m_failure.isEmpty();
+        if (m_failure || m_pending.isEmpty())
+            return !m_failure;
         const bool written = attempt([this] { m_scratch.write(m_pending, ScratchFile::Sync::Later); });
         m_pending.clear();
         return written;
@@ -80,18 +82,29 @@ private:
     static constexpr qsizetype kChunk = 64 * 1024;
     ScratchFile m_scratch;
     QByteArray m_pending;
-    QString m_failure;
+    std::optional<StoreError> m_failure;
 };
 
 namespace {
-ReportError cannotWrite(const QString &why)
+// The clerk is told the PDF's name and the system's reason; a failure that
+// has no reason of the system's (the name is taken) is told as it is.
+ReportError cannotWrite(const QString &path, const StoreError &failure)
 {
-    return ReportError(why + u'.');
+    const Notice &why = failure.notice();
+    switch (why.code) {
+    case NoticeCode::CannotMakeFileBeside:
+    case NoticeCode::CannotWriteFile:
+    case NoticeCode::CannotWriteFileToDisk:
+        return ReportError(
+            Notice{Notice::Kind::Error, NoticeCode::PdfCannotWrite, {path, why.values.value(1)}});
+    default:
+        return ReportError(why);
+    }
 }
 
-ReportError cannotWrite(const QString &path, const QString &why)
+ReportError cannotWrite(const QString &path, NoticeCode why)
 {
-    return ReportError(u"The file '%1' cannot be written: %2."_s.arg(shownPath(path), why));
+    return ReportError(Notice{Notice::Kind::Error, why, {path}});
 }
 } // namespace
 
@@ -102,7 +115,7 @@ PdfFile::PdfFile(const QString &path, const QString &title, const QPageSize &pap
     try {
         m_file = std::make_unique<PdfOutput>(path);
     } catch (const StoreError &e) {
-        throw cannotWrite(e.text());
+        throw cannotWrite(path, e);
     }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setCreator(u"Calendrix"_s);
@@ -125,25 +138,25 @@ QPdfWriter &PdfFile::writer()
 QPainter &PdfFile::begin()
 {
     if (!m_painter.begin(m_writer.get()))
-        throw m_file->failure().isEmpty() ? cannotWrite(m_path, u"the PDF cannot be started"_s)
-                                          : cannotWrite(m_file->failure());
+        throw m_file->failure() ? cannotWrite(m_path, *m_file->failure())
+                                : cannotWrite(m_path, NoticeCode::PdfCannotStart);
     return m_painter;
 }
 
 void PdfFile::check()
 {
-    if (!m_file->failure().isEmpty())
-        throw cannotWrite(m_file->failure());
+    if (m_file->failure())
+        throw cannotWrite(m_path, *m_file->failure());
 }
 
 void PdfFile::finish()
 {
     if (!m_painter.end())
-        throw m_file->failure().isEmpty() ? cannotWrite(m_path, u"the PDF cannot be finished"_s)
-                                          : cannotWrite(m_file->failure());
+        throw m_file->failure() ? cannotWrite(m_path, *m_file->failure())
+                                : cannotWrite(m_path, NoticeCode::PdfCannotFinish);
     m_writer.reset();
-    if (const QString failure = m_file->finish(); !failure.isEmpty())
-        throw cannotWrite(failure);
+    if (const std::optional<StoreError> &failure = m_file->finish())
+        throw cannotWrite(m_path, *failure);
 }
 
 } // namespace calendrix

@@ -10,6 +10,15 @@ class ReportError : public Error
 {
 public:
     explicit ReportError(QString text) : Error(0, std::move(text)) {}
+    // Told without a number, whichever error it passes on.
+    explicit ReportError(Notice notice) : Error(withoutNumber(std::move(notice))) {}
+
+private:
+    static Notice withoutNumber(Notice notice)
+    {
+        notice.number = 0;
+        return notice;
+    }
 };
 
 } // namespace calendrix

@@ -118,7 +118,7 @@ RosterData RosterData::read(const QString &path)
             duty.soldiers.append(soldier);
         }
     } catch (const StoreError &e) {
-        throw ReportError(e.text());
+        throw ReportError(e.notice());
     }
 
     for (RosterDuty &duty : data.duties) {

@@ -17,40 +17,55 @@ RosterReports::RosterReports(ReportEngine &engine, const QString &folder, const 
     : m_datafile(datafile)
 {
     const UnitFolder unit(folder);
-    const auto runOne = [&](const QString &what, const QString &layout) {
+    const auto runOne = [&](NoticeCode what, const QString &layout) {
         engine.setLayoutFile(layout);
         try {
             m_reports.append(engine.run());
         } catch (const ReportError &e) {
-            m_failures.append({what, e.text()});
+            m_failures.append({what, e.notice()});
         } catch (const std::bad_alloc &) {
             // The checks on a layout keep it within bounds; should one still
             // ask too much, it fails alone and the program goes on.
-            m_failures.append({what, u"The layout '%1' needs more memory than there is."_s.arg(layout)});
+            m_failures.append({what, {Notice::Kind::Error, NoticeCode::LayoutNeedsMemory, {layout}}});
+        } catch (const Error &e) {
+            m_failures.append(
+                {what,
+                 Notice::because({Notice::Kind::Error, NoticeCode::LayoutUnusable, {layout}}, e.notice())});
         } catch (const std::exception &e) {
-            m_failures.append({what, u"The layout '%1' cannot be used: %2."_s.arg(
-                                         layout, QString::fromLocal8Bit(e.what()))});
+            m_failures.append({what,
+                               {Notice::Kind::Error,
+                                NoticeCode::LayoutUnusable,
+                                {QString::fromLocal8Bit(e.what()), layout}}});
         }
     };
     engine.setDataFile(0, datafile);
-    runOne(u"remarks"_s, unit.remarksLayoutPath());
+    runOne(NoticeCode::RemarksNotPrinted, unit.remarksLayoutPath());
     // The roster layout reads data file 1; data file 0 keeps the same path.
     engine.setDataFile(1, datafile);
-    runOne(u"roster"_s, unit.rosterLayoutPath());
+    runOne(NoticeCode::RosterNotPrinted, unit.rosterLayoutPath());
 }
 
-QString RosterReports::failureText() const
+namespace {
+
+bool sameNotice(const Notice &a, const Notice &b)
 {
-    const QString file = QDir::toNativeSeparators(m_datafile);
+    return a.code == b.code && a.values == b.values && a.number == b.number &&
+           std::equal(a.causes.begin(), a.causes.end(), b.causes.begin(), b.causes.end(), sameNotice);
+}
+
+} // namespace
+
+Notices RosterReports::failures() const
+{
     if (m_failures.isEmpty())
         return {};
-    if (m_failures.size() == 2 && m_failures[0].why == m_failures[1].why)
-        return u"Neither the remarks nor the roster of '%1' could be printed.\n%2"_s.arg(file,
-                                                                                         m_failures[0].why);
-    QStringList lines;
+    if (m_failures.size() == 2 && sameNotice(m_failures[0].why, m_failures[1].why))
+        return {Notice::because({Notice::Kind::Error, NoticeCode::NeitherReportPrinted, {m_datafile}},
+                                m_failures[0].why)};
+    Notices told;
     for (const Failure &f : m_failures)
-        lines.append(u"The %1 of '%2' could not be printed.\n%3"_s.arg(f.what, file, f.why));
-    return lines.join(u"\n\n"_s);
+        told.append(Notice::because({Notice::Kind::Error, f.what, {m_datafile}}, f.why));
+    return told;
 }
 
 } // namespace calendrix

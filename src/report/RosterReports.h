@@ -2,6 +2,7 @@
 
 #include "report/Report.h"
 #include "report/ReportEngine.h"
+#include "store/Notice.h"
 
 #include <QList>
 #include <QString>
@@ -20,14 +21,15 @@ public:
 
     const QList<Report> &reports() const { return m_reports; }
     bool complete() const { return m_failures.isEmpty(); }
-    // What could not be printed and why, naming the datafile; empty when
-    // both reports were produced.
-    QString failureText() const;
+    // What could not be printed and why, naming the datafile, one notice
+    // a report (or one for both when the same fault stopped both); empty
+    // when both reports were produced.
+    Notices failures() const;
 
 private:
     struct Failure {
-        QString what; // "remarks" or "roster"
-        QString why;
+        NoticeCode what; // the remarks or the roster not printed
+        Notice why;
     };
     QString m_datafile;
     QList<Report> m_reports;

@@ -191,7 +191,7 @@ public:
         const lxw_error error = quietly([book] { return workbook_close(book); });
         // The zip writer fails on a system call; its reason says more than the library's text.
         if (error != LXW_NO_ERROR && errno != 0)
-            throw systemError(u"Cannot write '%1'"_s.arg(QDir::toNativeSeparators(m_target)), m_target);
+            throw systemError(NoticeCode::CannotWriteFile, m_target);
         check(error);
     }
 

@@ -1,4 +1,5 @@
 #include "roster/CounterPreparation.h"
+#include "roster/RuleFault.h"
 
 #include "store/Collation.h"
 #include "store/RecordSet.h"
@@ -35,11 +36,8 @@ void checkCounterRange(qint64 value, const CounterRow &row)
 {
     // Never wrap a counter.
     if (value < 0 || value > kLargestCounter)
-        throw StoreError(StoreErrorCode::General,
-                         u"The counter of %1 for %2 would be %3, beyond the largest counter "
-                         "(32767). Lower the counters of this duty in Assignment Counters."_s
-                             .arg(textOf(row.soldierName), textOf(row.dutyName))
-                             .arg(value));
+        throw RuleFault(NoticeCode::CounterBeyondLargest,
+                        {textOf(row.soldierName), textOf(row.dutyName), QString::number(value)});
 }
 
 namespace {
@@ -50,19 +48,15 @@ namespace {
 void checkStoredCounters(const CounterRow &row)
 {
     const struct {
-        const char16_t *column; // as the Assignment Counters dialog heads it
+        NoticeCode fault; // names the column as the Assignment Counters dialog heads it
         const Counter &counter;
         const QVariant &stored;
-    } counters[] = {{u"Normal", row.count, row.storedCount},
-                    {u"Holiday", row.holidayCount, row.storedHolidayCount}};
+    } counters[] = {{NoticeCode::StoredNormalCounterOutOfRange, row.count, row.storedCount},
+                    {NoticeCode::StoredHolidayCounterOutOfRange, row.holidayCount, row.storedHolidayCount}};
     for (const auto &c : counters) {
         if (c.stored.isNull() || (c.counter && *c.counter >= 0 && *c.counter <= kLargestCounter))
             continue;
-        throw StoreError(
-            StoreErrorCode::General,
-            u"The %1 counter of %2 for %3 is %4, outside the range 0\u201332767. "
-            "Correct it in Assignment Counters."_s.arg(QStringView(c.column), textOf(row.soldierName),
-                                                       textOf(row.dutyName), c.stored.toString()));
+        throw RuleFault(c.fault, {textOf(row.soldierName), textOf(row.dutyName), c.stored.toString()});
     }
 }
 

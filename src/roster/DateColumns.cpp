@@ -2,6 +2,7 @@
 
 #include "roster/DutyAssignment.h"
 #include "roster/ResultRecording.h"
+#include "roster/RuleFault.h"
 #include "store/StoreError.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -58,11 +59,10 @@ bool DateColumns::runColumns()
             const SchedulePeriod &period = m_state.schedule[p];
             if (period.from.metaType().id() != QMetaType::QDate ||
                 period.to.metaType().id() != QMetaType::QDate)
-                throw StoreError(
-                    StoreErrorCode::General,
-                    u"A work-schedule period of %1 has no valid %2 date; correct or remove it "
-                    "on the Duty tab."_s.arg(
-                        name, period.from.metaType().id() != QMetaType::QDate ? u"From"_s : u"To"_s));
+                throw RuleFault(period.from.metaType().id() != QMetaType::QDate
+                                    ? NoticeCode::PeriodWithoutFromDate
+                                    : NoticeCode::PeriodWithoutToDate,
+                                {name});
             const QDate start = period.from.toDate();
             const QDate end = period.to.toDate();
             m_state.header.back().starts[column - 1] = start.toString(Qt::ISODate);

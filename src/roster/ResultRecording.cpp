@@ -56,9 +56,7 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
         const HeaderRow &h = m_state.header[i];
         if (i == 0) {
             if (header.eof())
-                throw StoreError(StoreErrorCode::NoCurrentRecord,
-                                 u"The datafile copied from the roster template template.tem has no "
-                                 "header row for the first duty."_s,
+                throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::TemplateWithoutHeaderRow, {},
                                  datafile.path());
             header.moveFirst();
             header.edit();

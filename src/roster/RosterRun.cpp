@@ -151,8 +151,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             // Built exactly as a counted run builds it; nothing of it is kept
             // in the working database, which the transaction leaves as it was.
             if (!replace && (QFileInfo::exists(target) || QFileInfo(target).isSymLink()))
-                throw StoreError(StoreErrorCode::DestinationExists,
-                                 u"'%1' already exists."_s.arg(QDir::toNativeSeparators(target)), target);
+                throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {target}, target);
             transaction.rollback();
             scratch.putInPlace();
             if (!complete)
@@ -178,7 +177,8 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
                 throw *settled.error;
             if (!settled.run.committed)
                 throw;
-            m_messenger.inform({Notice::Kind::Information, NoticeCode::RunCommitReported, {e.text()}});
+            m_messenger.inform(
+                Notice::because({Notice::Kind::Information, NoticeCode::RunCommitReported, {}}, e.notice()));
         }
         swap.finish();
         history->prune();
@@ -186,8 +186,9 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             return Outcome::Stopped;
         ResultRecording(state).endRun();
         return Outcome::Finished;
-    } catch (const StoreError &e) {
-        m_messenger.inform({Notice::Kind::Error, NoticeCode::RunFailed, {e.text()}});
+    } catch (const Error &e) {
+        // A rule fault of the records stops the run as a file fault does.
+        m_messenger.inform(Notice::because({Notice::Kind::Error, NoticeCode::RunFailed, {}}, e.notice()));
         return Outcome::Failed;
     }
 }

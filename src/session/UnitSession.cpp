@@ -23,7 +23,7 @@ bool UnitSession::lock()
         return true;
     auto lock = std::make_unique<FolderLock>(m_folder.dir());
     if (!lock->tryLock()) {
-        m_lockRefused.values = {lock->errorText()};
+        m_lockRefused = lock->error();
         return false;
     }
     m_lock = std::move(lock);
@@ -57,7 +57,8 @@ UnitSession::Made UnitSession::make(Messenger &messenger, const QString &target,
         for (const Notice &notice : settled.notices)
             messenger.inform(notice);
         if (settled.error) {
-            messenger.inform({Notice::Kind::Error, NoticeCode::RunSettleFailed, {settled.error->text()}});
+            messenger.inform(Notice::because({Notice::Kind::Error, NoticeCode::RunSettleFailed, {}},
+                                             settled.error->notice()));
             return {RosterRun::Outcome::Failed, {}};
         }
     }
@@ -139,9 +140,9 @@ UnitSession::Initialised UnitSession::init(bool repair, const QDateTime &now)
     };
     try {
         if (!repair) {
-            if (const QString why = m_folder.historyFault(); !why.isEmpty())
-                return refuse(
-                    {Notice::Kind::Error, NoticeCode::InitNeedsRepair, {why, m_folder.repairCommand()}});
+            if (const std::optional<Notice> why = m_folder.historyFault())
+                return refuse(Notice::because(
+                    {Notice::Kind::Error, NoticeCode::InitNeedsRepair, {m_folder.repairCommand()}}, *why));
             const UnitFolder::InitResult made = m_folder.init();
             initialised.files.created = made.created;
             initialised.files.kept = made.kept;
@@ -160,7 +161,8 @@ UnitSession::Initialised UnitSession::init(bool repair, const QDateTime &now)
         const UnitSettling::Result settled = settleWith(options);
         initialised.notices = settled.notices();
         if (settled.error && !settled.unusableWorking)
-            return refuse({Notice::Kind::Error, NoticeCode::SettleFailed, {settled.error->text()}});
+            return refuse(Notice::because({Notice::Kind::Error, NoticeCode::SettleFailed, {}},
+                                          settled.error->notice()));
         for (const UnitSettling::RecordAside &r : settled.recordsAside)
             initialised.notices.append(
                 {Notice::Kind::Warning, NoticeCode::RecordKeptAside, {r.record, r.aside}});
@@ -170,13 +172,13 @@ UnitSession::Initialised UnitSession::init(bool repair, const QDateTime &now)
             initialised.error = settled.error;
             return initialised;
         }
-        const auto layoutCheck = [](const QString &path) {
+        const auto layoutCheck = [](const QString &path) -> std::optional<Notice> {
             try {
                 ReportLayout::load(path);
             } catch (const ReportError &e) {
-                return e.text();
+                return e.notice();
             }
-            return QString();
+            return {};
         };
         initialised.files = m_folder.repair(now, layoutCheck);
     } catch (const StoreError &e) {

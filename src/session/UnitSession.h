@@ -123,7 +123,8 @@ private:
 
     UnitFolder m_folder;
     std::unique_ptr<FolderLock> m_lock;
-    Notice m_lockRefused{Notice::Kind::Error, NoticeCode::UnitLocked, {}};
+    // The lock's own reason once it is refused.
+    Notice m_lockRefused{Notice::Kind::Error, NoticeCode::UnitInUse, {}};
 };
 
 } // namespace calendrix

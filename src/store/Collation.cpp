@@ -139,8 +139,7 @@ Order orderOf(const RecordSource &source, const TableLayout &table)
             if (table.fields[i].name.compare(o.field, Qt::CaseInsensitive) == 0)
                 ordinal = i;
         if (ordinal < 0)
-            throw StoreError(StoreErrorCode::ItemNotFound,
-                             u"The table %1 has no field '%2'."_s.arg(table.name, o.field));
+            throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::NoSuchField, {table.name, o.field});
         order.append({ordinal, o.descending});
     }
     order.append({0, false});

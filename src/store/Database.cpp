@@ -92,11 +92,6 @@ private:
     QSqlDatabase m_db;
 };
 
-QString displayPath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // What the file at path is meant to be: the unit's template is a roster file,
 // but calling it a datafile would send the clerk looking for the wrong file.
 QString kindTitle(const QString &path, FileKind kind)
@@ -106,11 +101,10 @@ QString kindTitle(const QString &path, FileKind kind)
     return Layouts::kindName(kind);
 }
 
-StoreError wrongKind(const QString &path, FileKind kind, const QString &why)
+StoreError wrongKind(const QString &path, FileKind kind, NoticeCode what, const QStringList &whatValues = {})
 {
-    return StoreError(StoreErrorCode::WrongFileKind,
-                      u"'%1' is %2, not a Calendrix %3."_s.arg(displayPath(path), why, kindTitle(path, kind)),
-                      path);
+    return StoreError(StoreErrorCode::WrongFileKind, what,
+                      QStringList{path} + whatValues + QStringList{kindTitle(path, kind)}, path);
 }
 
 // The tables of the file that are missing or not laid out as ours, each with
@@ -122,7 +116,7 @@ QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QStri
     for (const TableLayout &table : Layouts::tables(kind)) {
         QSqlQuery q(db);
         if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table.name))))
-            throw storeErrorFrom(q.lastError(), path, u"reading the layout of "_s + table.name);
+            throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout, {table.name});
         int ordinal = 0;
         bool ok = true;
         while (q.next()) {
@@ -134,17 +128,12 @@ QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QStri
         if (ordinal == 0 && table.optional)
             continue;
         if (ordinal == 0)
-            faults.append({table.name, StoreError(StoreErrorCode::ItemNotFound,
-                                                  u"The table %1 is missing from '%2'."_s.arg(
-                                                      table.name, displayPath(path)),
-                                                  path)});
+            faults.append({table.name, StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableMissing,
+                                                  {table.name, path}, path)});
         else if (!ok || ordinal < table.fields.size())
             faults.append(
-                {table.name,
-                 StoreError(StoreErrorCode::WrongFileKind,
-                            u"'%1' is damaged: its table %2 does not have the layout of a %3."_s.arg(
-                                displayPath(path), table.name, kindTitle(path, kind)),
-                            path)});
+                {table.name, StoreError(StoreErrorCode::WrongFileKind, NoticeCode::TableLayoutDamaged,
+                                        {path, table.name, kindTitle(path, kind)}, path)});
     }
     return faults;
 }
@@ -155,10 +144,9 @@ void checkHeaderRow(QSqlDatabase &db, const QString &path)
 {
     QSqlQuery q(db);
     if (!q.exec(u"SELECT 1 FROM \"header\" LIMIT 1"_s))
-        throw storeErrorFrom(q.lastError(), path, u"reading the table header"_s);
+        throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadHeaderTable);
     if (!q.next())
-        throw StoreError(StoreErrorCode::Corrupt,
-                         u"'%1' is damaged: its table header has no row."_s.arg(displayPath(path)), path);
+        throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HeaderRowMissing, {path}, path);
 }
 
 void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
@@ -170,62 +158,59 @@ void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
 
 } // namespace
 
-StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what)
+StoreError storeErrorFrom(const QSqlError &error, const QString &file, NoticeCode action,
+                          const QStringList &extra)
 {
     bool ok = false;
     const int native = error.nativeErrorCode().toInt(&ok);
-    return storeErrorFromSqlite(
-        ok ? native : -1, error.databaseText().isEmpty() ? error.text() : error.databaseText(), file, what);
+    return storeErrorFromSqlite(ok ? native : -1,
+                                error.databaseText().isEmpty() ? error.text() : error.databaseText(), file,
+                                action, extra);
 }
 
-StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file,
-                                const QString &what)
+StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what)
 {
+    return what.isEmpty() ? storeErrorFrom(error, file, NoticeCode::DatabaseFailed)
+                          : storeErrorFrom(error, file, NoticeCode::DatabaseFailedDoing, {what});
+}
+
+StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file, NoticeCode action,
+                                const QStringList &extra)
+{
+    // The number tells the reasons we know; the system's own words are kept
+    // for the rest.
     const int primary = sqliteCode < 0 ? -1 : (sqliteCode & 0xff);
     StoreErrorCode code = StoreErrorCode::General;
-    QString reason;
     switch (primary) {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
         code = StoreErrorCode::Locked;
-        reason = u"the file is locked by another program"_s;
         break;
     case 8: // SQLITE_READONLY
         code = StoreErrorCode::ReadOnly;
-        reason = u"the file cannot be written (read-only)"_s;
         break;
     case 10: // SQLITE_IOERR
         code = StoreErrorCode::IoError;
-        reason = u"a disk error occurred"_s;
         break;
     case 11: // SQLITE_CORRUPT
         code = StoreErrorCode::Corrupt;
-        reason = u"the file is damaged"_s;
         break;
     case 13: // SQLITE_FULL
         code = StoreErrorCode::DiskFull;
-        reason = u"the disk is full"_s;
         break;
     case 14: // SQLITE_CANTOPEN
         code = StoreErrorCode::CannotOpen;
-        reason = u"the file cannot be opened"_s;
         break;
     case 19: // SQLITE_CONSTRAINT
         code = StoreErrorCode::Constraint;
-        reason = u"the change breaks a rule of the file"_s;
         break;
     case 26: // SQLITE_NOTADB
         code = StoreErrorCode::WrongFileKind;
-        reason = u"the file is not a database"_s;
         break;
     default:
-        reason = detail;
         break;
     }
-    QString text = what.isEmpty() ? reason : what + u": "_s + reason;
-    if (!file.isEmpty())
-        text += u" ('%1')"_s.arg(displayPath(file));
-    return StoreError(code, text, file);
+    return StoreError(code, action, QStringList{detail, file} + extra, file);
 }
 
 struct DatabaseShared {
@@ -263,7 +248,7 @@ void Database::verify(const QString &path, FileKind kind, bool tablesToo)
     verifyHeader(path, kind);
     ScopedConnection c(path, true);
     if (!c.db().isOpen())
-        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+        throw storeErrorFrom(c.db().lastError(), path, NoticeCode::CannotOpenDatabase);
     // Reading the tables' layouts still fails on a file that cannot be read.
     const auto faults = layoutFaults(c.db(), path, kind);
     if (tablesToo && !faults.isEmpty())
@@ -278,22 +263,18 @@ void Database::checkIntegrity(const QString &path, FileKind kind)
 {
     ScopedConnection c(path, true);
     if (!c.db().isOpen())
-        throw storeErrorFrom(c.db().lastError(), path, u"Cannot open"_s);
+        throw storeErrorFrom(c.db().lastError(), path, NoticeCode::CannotOpenDatabase);
     QSqlQuery q(c.db());
     if (!q.exec(u"PRAGMA quick_check(1)"_s)) {
-        const StoreError e = storeErrorFrom(q.lastError(), path, u"Cannot check"_s);
+        const StoreError e = storeErrorFrom(q.lastError(), path, NoticeCode::CannotCheckDatabase);
         if (e.code() != StoreErrorCode::Corrupt && e.code() != StoreErrorCode::WrongFileKind)
             throw e;
-        throw StoreError(StoreErrorCode::Corrupt,
-                         u"The %1 '%2' is damaged (%3)."_s.arg(kindTitle(path, kind), displayPath(path),
-                                                               q.lastError().databaseText()),
-                         path);
+        throw StoreError(StoreErrorCode::Corrupt, NoticeCode::FileDamaged,
+                         {kindTitle(path, kind), path, q.lastError().databaseText()}, path);
     }
     if (q.next() && q.value(0).toString() != u"ok")
-        throw StoreError(StoreErrorCode::Corrupt,
-                         u"The %1 '%2' is damaged (%3)."_s.arg(kindTitle(path, kind), displayPath(path),
-                                                               q.value(0).toString()),
-                         path);
+        throw StoreError(StoreErrorCode::Corrupt, NoticeCode::FileDamaged,
+                         {kindTitle(path, kind), path, q.value(0).toString()}, path);
 }
 
 void Database::checkFile(const QString &path, FileKind kind)
@@ -303,25 +284,20 @@ void Database::checkFile(const QString &path, FileKind kind)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         const int error = errno;
         if (error == ENOENT && !QFileInfo(path).isSymLink())
-            throw StoreError(StoreErrorCode::FileNotFound,
-                             u"The %1 '%2' does not exist."_s.arg(kindTitle(path, kind), displayPath(path)),
-                             path);
+            throw StoreError(StoreErrorCode::FileNotFound, NoticeCode::DatabaseFileNotFound,
+                             {kindTitle(path, kind), path}, path);
         if (error == ENOENT)
-            throw wrongKind(path, kind, u"a link to a file that does not exist"_s);
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"The %1 '%2' cannot be read: %3"_s.arg(kindTitle(path, kind), displayPath(path),
-                                                                 QString::fromLocal8Bit(strerror(error))),
-                         path);
+            throw wrongKind(path, kind, NoticeCode::FileIsDanglingLink);
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileUnreadable,
+                         {kindTitle(path, kind), path, QString::fromLocal8Bit(strerror(error))}, path);
     }
     if (!S_ISREG(st.st_mode))
-        throw wrongKind(path, kind, UnitFolder::typeName(st.st_mode));
+        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(st.st_mode)});
     if (!QFileInfo(path).isReadable())
-        throw StoreError(
-            StoreErrorCode::CannotOpen,
-            u"The %1 '%2' cannot be read (no permission)."_s.arg(kindTitle(path, kind), displayPath(path)),
-            path);
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileNoPermission,
+                         {kindTitle(path, kind), path}, path);
     if (st.st_size == 0)
-        throw wrongKind(path, kind, u"an empty file"_s);
+        throw wrongKind(path, kind, NoticeCode::FileIsEmpty);
 }
 
 void Database::verifyHeader(const QString &path, FileKind kind)
@@ -333,16 +309,15 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     // saw may have been swapped for a FIFO or a device since.
     const SmallFile file = SmallFile::read(path, 100);
     if (file.state == SmallFile::State::NotAFile && file.mode != 0)
-        throw wrongKind(path, kind, UnitFolder::typeName(file.mode));
+        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(file.mode)});
     if (file.state != SmallFile::State::Read)
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"The %1 '%2' cannot be read: %3"_s.arg(
-                             kindTitle(path, kind), displayPath(path),
-                             QString::fromLocal8Bit(strerror(file.error ? file.error : ENOENT))),
-                         path);
+        throw StoreError(
+            StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileUnreadable,
+            {kindTitle(path, kind), path, QString::fromLocal8Bit(strerror(file.error ? file.error : ENOENT))},
+            path);
     const QByteArray &header = file.bytes;
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        throw wrongKind(path, kind, u"not a database file"_s);
+        throw wrongKind(path, kind, NoticeCode::FileIsNotDatabase);
     auto bigEndian = [&](int offset) {
         return qint32((quint32(quint8(header[offset])) << 24) | (quint32(quint8(header[offset + 1])) << 16) |
                       (quint32(quint8(header[offset + 2])) << 8) | quint32(quint8(header[offset + 3])));
@@ -351,12 +326,11 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     if (appId != Layouts::applicationId(kind)) {
         for (FileKind other : {FileKind::Personnel, FileKind::Working, FileKind::Roster})
             if (appId == Layouts::applicationId(other))
-                throw wrongKind(path, kind, u"a Calendrix "_s + Layouts::kindName(other));
-        throw wrongKind(path, kind, u"another program's database"_s);
+                throw wrongKind(path, kind, NoticeCode::FileIsOtherKind, {Layouts::kindName(other)});
+        throw wrongKind(path, kind, NoticeCode::FileIsForeignDatabase);
     }
     if (bigEndian(60) > Layouts::schemaVersion())
-        throw StoreError(StoreErrorCode::WrongFileKind,
-                         u"'%1' was made by a newer version of Calendrix."_s.arg(displayPath(path)), path);
+        throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::FileFromNewerVersion, {path}, path);
 }
 
 Database Database::open(const QString &path, FileKind kind)
@@ -397,13 +371,13 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
     shared->connectionName = newConnectionName();
     shared->db = openConnection(shared->connectionName, path, readOnly);
     if (!shared->db.isOpen())
-        throw storeErrorFrom(shared->db.lastError(), path, u"Cannot open"_s);
+        throw storeErrorFrom(shared->db.lastError(), path, NoticeCode::CannotOpenDatabase);
     shared->path = QFileInfo(path).absoluteFilePath();
     shared->kind = kind;
     Database db(shared);
     if (!readOnly) {
-        db.exec(u"PRAGMA journal_mode=DELETE"_s, u"Cannot open"_s);
-        db.exec(u"PRAGMA synchronous=FULL"_s, u"Cannot open"_s);
+        db.exec(u"PRAGMA journal_mode=DELETE"_s, NoticeCode::CannotOpenDatabase);
+        db.exec(u"PRAGMA synchronous=FULL"_s, NoticeCode::CannotOpenDatabase);
     }
     if (!tablesLater)
         checkLayout(shared->db, path, kind);
@@ -416,7 +390,7 @@ bool Database::hasTable(const QString &table) const
         return false;
     QSqlQuery q(d->db);
     if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
-        throw errorFrom(q.lastError(), u"reading the layout of "_s + table);
+        throw errorFrom(q.lastError(), NoticeCode::CannotReadTableLayout, table);
     return q.next();
 }
 
@@ -424,7 +398,7 @@ void Database::addMissingTables()
 {
     for (const TableLayout &t : Layouts::tables(kind()))
         if (t.optional && !hasTable(t.name))
-            exec(Layouts::createStatement(t, u"main"_s), u"Cannot add the table "_s + t.name);
+            exec(Layouts::createStatement(t, u"main"_s), NoticeCode::CannotAddTable, t.name);
 }
 
 bool Database::isOpen() const
@@ -461,18 +435,17 @@ quint32 Database::changeCounter() const
     if (!connection ||
         sqlite3_file_control(connection, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
         !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK)
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot read the header of '%1'."_s.arg(displayPath(path())), path());
+        throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotReadFileHeader, {path()}, path());
     return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
 }
 
 void Database::beginTransaction()
 {
     if (!isOpen())
-        throw StoreError(StoreErrorCode::General, u"No database is open."_s);
+        throw StoreError(StoreErrorCode::General, NoticeCode::NoDatabaseOpen, {});
     if (d->inTransaction)
-        throw StoreError(StoreErrorCode::General, u"A transaction is already open."_s, path());
-    exec(u"BEGIN IMMEDIATE"_s, u"Cannot start writing"_s);
+        throw StoreError(StoreErrorCode::General, NoticeCode::TransactionAlreadyOpen, {}, path());
+    exec(u"BEGIN IMMEDIATE"_s, NoticeCode::CannotStartWriting);
     d->inTransaction = true;
 }
 
@@ -480,7 +453,7 @@ void Database::commit()
 {
     if (!isOpen() || !d->inTransaction)
         return;
-    exec(u"COMMIT"_s, u"Cannot save the changes"_s);
+    exec(u"COMMIT"_s, NoticeCode::CannotSaveChanges);
     d->inTransaction = false;
 }
 
@@ -510,23 +483,30 @@ QSqlQuery &Database::cachedQuery(const QString &sql)
         auto prepared = std::make_unique<QSqlQuery>(d->db);
         if (!prepared->prepare(sql)) {
             d->statements.erase(sql);
-            throw storeErrorFrom(prepared->lastError(), path(), u"Cannot prepare a statement"_s);
+            throw storeErrorFrom(prepared->lastError(), path(), NoticeCode::CannotPrepareStatement);
         }
         q = std::move(prepared);
     }
     return *q;
 }
 
-StoreError Database::errorFrom(const QSqlError &error, const QString &what) const
+StoreError Database::errorFrom(const QSqlError &error, NoticeCode action, const QString &table) const
 {
-    return storeErrorFrom(error, path(), what);
+    return storeErrorFrom(error, path(), action, table.isEmpty() ? QStringList() : QStringList{table});
+}
+
+void Database::exec(const QString &sql, NoticeCode action, const QString &table)
+{
+    QSqlQuery q(d->db);
+    if (!q.exec(sql))
+        throw errorFrom(q.lastError(), action, table);
 }
 
 void Database::exec(const QString &sql, const QString &what)
 {
     QSqlQuery q(d->db);
     if (!q.exec(sql))
-        throw errorFrom(q.lastError(), what);
+        throw storeErrorFrom(q.lastError(), path(), what);
 }
 
 void Database::attachReadOnly(const QString &path, const QString &schema)
@@ -535,7 +515,7 @@ void Database::attachReadOnly(const QString &path, const QString &schema)
     q.prepare(u"ATTACH DATABASE ? AS %1"_s.arg(quoted(schema)));
     q.addBindValue(sqliteUri(path, true));
     if (!q.exec())
-        throw storeErrorFrom(q.lastError(), path, u"Cannot open"_s);
+        throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
 }
 
 void Database::detach(const QString &schema)
@@ -552,8 +532,7 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
 {
     const QFileInfo target(path);
     if (target.exists() || target.isSymLink())
-        throw StoreError(StoreErrorCode::DestinationExists, u"'%1' already exists."_s.arg(displayPath(path)),
-                         path);
+        throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {path}, path);
     ScratchFile scratch(path);
     build(scratch.path());
     scratch.sync();
@@ -566,7 +545,7 @@ void vacuumInto(const QString &source, FileKind kind, const QString &scratch, co
 {
     ScopedConnection c(source, true);
     if (!c.db().isOpen())
-        throw storeErrorFrom(c.db().lastError(), source, u"Cannot open"_s);
+        throw storeErrorFrom(c.db().lastError(), source, NoticeCode::CannotOpenDatabase);
     QSqlQuery q(c.db());
     q.prepare(u"VACUUM INTO ?"_s);
     q.addBindValue(scratch);
@@ -576,17 +555,12 @@ void vacuumInto(const QString &source, FileKind kind, const QString &scratch, co
     // source's fault, and the name the clerk knows is the source's. A
     // failed write belongs to the destination's folder; the scratch
     // file's own name means nothing to anyone.
-    const StoreError plain = storeErrorFrom(q.lastError(), QString(), QString());
-    if (plain.code() == StoreErrorCode::Corrupt || plain.code() == StoreErrorCode::WrongFileKind)
-        throw StoreError(StoreErrorCode::Corrupt,
-                         u"The %1 '%2' is damaged and cannot be copied (%3)."_s.arg(
-                             kindTitle(source, kind), displayPath(source), q.lastError().databaseText()),
-                         source);
-    throw StoreError(
-        plain.code(),
-        u"Cannot copy '%1' into the folder '%2': %3"_s.arg(
-            displayPath(source), displayPath(QFileInfo(destination).absolutePath()), plain.text()),
-        destination);
+    const StoreError copy = storeErrorFrom(q.lastError(), destination, NoticeCode::CannotCopyDatabase,
+                                           {source, QFileInfo(destination).absolutePath()});
+    if (copy.code() == StoreErrorCode::Corrupt || copy.code() == StoreErrorCode::WrongFileKind)
+        throw StoreError(StoreErrorCode::Corrupt, NoticeCode::FileDamagedCannotCopy,
+                         {kindTitle(source, kind), source, q.lastError().databaseText()}, source);
+    throw copy;
 }
 
 } // namespace
@@ -596,11 +570,11 @@ void Database::create(const QString &path, FileKind kind)
     makeFile(path, [&](const QString &scratch) {
         ScopedConnection c(scratch, false);
         if (!c.db().isOpen())
-            throw storeErrorFrom(c.db().lastError(), path, u"Cannot create"_s);
+            throw storeErrorFrom(c.db().lastError(), path, NoticeCode::CannotCreateDatabase);
         QSqlQuery q(c.db());
         auto run = [&](const QString &sql) {
             if (!q.exec(sql))
-                throw storeErrorFrom(q.lastError(), path, u"Cannot create"_s);
+                throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotCreateDatabase);
         };
         run(u"PRAGMA journal_mode=DELETE"_s);
         run(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)));
@@ -624,8 +598,7 @@ void Database::copyInto(const QString &source, const ScratchFile &scratch, const
     verify(source, kind);
     vacuumInto(source, kind, scratch.path(), target);
     if (!syncPath(scratch.path(), false))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot write '%1' to the disk."_s.arg(displayPath(target)), target);
+        throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotWriteToDisk, {target}, target);
 }
 
 Transaction::Transaction(Database &db) : m_db(db)

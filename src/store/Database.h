@@ -87,7 +87,11 @@ public:
     // For the record-set layer.
     QSqlDatabase connection() const;
     QSqlQuery &cachedQuery(const QString &sql);
-    StoreError errorFrom(const QSqlError &error, const QString &what) const;
+    // action says what was being done (a database-failure code), table the
+    // table it was done to.
+    StoreError errorFrom(const QSqlError &error, NoticeCode action, const QString &table = {}) const;
+    void exec(const QString &sql, NoticeCode action, const QString &table = {});
+    // For code that still words what it was doing.
     void exec(const QString &sql, const QString &what);
 
 private:
@@ -114,9 +118,14 @@ private:
     bool m_done = false;
 };
 
-// Maps an SQLite error to our error numbers with a readable text.
+// Maps an SQLite error to our error numbers; action is the database-failure
+// code of what was being done, extra the values its sentence needs after the
+// file (a table, say).
+StoreError storeErrorFrom(const QSqlError &error, const QString &file, NoticeCode action,
+                          const QStringList &extra = {});
+StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file, NoticeCode action,
+                                const QStringList &extra = {});
+// For code that still words what it was doing.
 StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what);
-StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file,
-                                const QString &what);
 
 } // namespace calendrix

@@ -51,8 +51,7 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
     };
     const bool hadTarget = ::lstat(encodedPath(target).constData(), &st) == 0;
     if (hadTarget && !replace)
-        throw StoreError(StoreErrorCode::DestinationExists, u"'%1' already exists."_s.arg(shownPath(target)),
-                         target);
+        throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {target}, target);
     if (hadTarget && S_ISDIR(st.st_mode))
         throw StoreError(StoreErrorCode::DestinationExists,
                          u"'%1' is a folder; choose another name for the roster."_s.arg(shownPath(target)),
@@ -89,7 +88,7 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
     // A run that did not count is nothing to take back.
     if (!result.committed && !record.entry.isEmpty() &&
         ::unlink(encodedPath(record.entry).constData()) != 0 && errno != ENOENT)
-        throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(record.entry)), record.entry);
+        throw systemError(NoticeCode::CannotRemoveFile, record.entry);
     if (result.committed) {
         if (!backup.isEmpty())
             ::unlink(encodedPath(backup).constData());
@@ -111,7 +110,7 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
         }
     } else if (!record.identity.isEmpty() && identityOf(target) == record.identity) {
         if (::unlink(encodedPath(target).constData()) != 0)
-            throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(target)), target);
+            throw systemError(NoticeCode::CannotRemoveFile, target);
         syncFolderOf(target);
         result.notice = settledRun(NoticeCode::RunFileRemoved, {target});
     }

@@ -94,8 +94,8 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
     const bool isText = id == QMetaType::QString;
     const QString textValue = isText ? value.toString().trimmed() : QString();
     auto mismatch = [&]() {
-        return StoreError(StoreErrorCode::TypeMismatch,
-                          u"'%1' is not a valid value for the field %2."_s.arg(value.toString(), fieldName));
+        return StoreError(StoreErrorCode::TypeMismatch, NoticeCode::InvalidFieldValue,
+                          {value.toString(), fieldName});
     };
     switch (type) {
     case FieldType::Text:
@@ -153,10 +153,8 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
             const QDate date = dateFromText(textValue);
             if (!date.isValid()) {
                 const QDate example(QDate::currentDate().year(), 12, 31);
-                throw StoreError(
-                    StoreErrorCode::TypeMismatch,
-                    u"'%1' is not a date. Type a date as the lists show it, for example %2 (%3)."_s.arg(
-                        textValue, dateText(example), dateFormat()));
+                throw StoreError(StoreErrorCode::TypeMismatch, NoticeCode::NotADate,
+                                 {textValue, dateText(example), dateFormat()});
             }
             return QVariant(date);
         }

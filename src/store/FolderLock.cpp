@@ -63,23 +63,20 @@ bool FolderLock::tryLock()
 {
     if (m_fd >= 0)
         return true;
-    const QString folder = QDir::toNativeSeparators(m_dir);
+    const QString &folder = m_dir;
     // Without a folder there is no lock file to make, which is no sign of
     // another program.
     const QFileInfo info(m_dir);
     if (!info.exists()) {
-        m_error = u"The unit folder '%1' does not exist."_s.arg(folder);
-        return false;
+        return fail(NoticeCode::UnitFolderMissing, {folder});
     }
     if (!info.isDir()) {
-        m_error = u"'%1' is not a folder; a unit is kept in a folder."_s.arg(folder);
-        return false;
+        return fail(NoticeCode::UnitNotAFolder, {folder});
     }
     const auto cannotWrite = [&](int error) {
-        m_error = error == EACCES || error == EPERM || error == EROFS
-                      ? u"The unit folder '%1' cannot be written (no permission)."_s.arg(folder)
-                      : u"The unit folder '%1' cannot be written (is the disk full?)."_s.arg(folder);
-        return false;
+        return fail(error == EACCES || error == EPERM || error == EROFS ? NoticeCode::UnitFolderNoPermission
+                                                                        : NoticeCode::UnitFolderDiskFull,
+                    {folder});
     };
     const QByteArray path = QFile::encodeName(m_path);
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -89,17 +86,13 @@ bool FolderLock::tryLock()
         if (fd < 0) {
             if (errno != ELOOP)
                 return cannotWrite(errno);
-            m_error = u"'%1' is a link; the unit's lock file must be a file of its own. Remove it, and "
-                      "the unit can be opened."_s.arg(QDir::toNativeSeparators(m_path));
-            return false;
+            return fail(NoticeCode::LockFileIsLink, {m_path});
         }
         struct stat st {
         };
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
             ::close(fd);
-            m_error = u"'%1' is %2, not the unit's lock file. Remove it, and the unit can be opened."_s.arg(
-                QDir::toNativeSeparators(m_path), UnitFolder::typeName(st.st_mode));
-            return false;
+            return fail(NoticeCode::LockFileIsOther, {m_path, UnitFolder::typeName(st.st_mode)});
         }
         int locked;
         do
@@ -116,16 +109,13 @@ bool FolderLock::tryLock()
             const qint64 pid = lines.value(0).toLongLong();
             const QString host = QString::fromUtf8(lines.value(2));
             if (error != EWOULDBLOCK)
-                m_error = u"The unit folder '%1' cannot be locked: %2"_s.arg(
-                    folder, QString::fromLocal8Bit(strerror(error)));
-            else if (pid > 0)
-                m_error = u"The unit in '%1' is already open in another copy of Calendrix "
-                          "(process %2 on %3)."_s.arg(folder)
-                              .arg(pid)
-                              .arg(host.isEmpty() ? u"this computer"_s : host);
-            else
-                m_error = u"The unit in '%1' is in use by another program."_s.arg(folder);
-            return false;
+                return fail(NoticeCode::UnitFolderCannotLock,
+                            {folder, QString::fromLocal8Bit(strerror(error))});
+            if (pid > 0 && host.isEmpty())
+                return fail(NoticeCode::UnitOpenElsewhereHere, {folder, QString::number(pid)});
+            if (pid > 0)
+                return fail(NoticeCode::UnitOpenElsewhere, {folder, QString::number(pid), host});
+            return fail(NoticeCode::UnitInUse, {folder});
         }
         if (!namesFile(path, fd)) {
             ::close(fd);
@@ -145,7 +135,12 @@ bool FolderLock::tryLock()
         m_fd = fd;
         return true;
     }
-    m_error = u"The unit in '%1' is in use by another program."_s.arg(folder);
+    return fail(NoticeCode::UnitInUse, {folder});
+}
+
+bool FolderLock::fail(NoticeCode code, const QStringList &values)
+{
+    m_error = {Notice::Kind::Error, code, values, -1, 0};
     return false;
 }
 

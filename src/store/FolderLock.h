@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Notice.h"
+
 #include <QString>
 
 namespace calendrix {
@@ -21,16 +23,17 @@ public:
     FolderLock &operator=(const FolderLock &) = delete;
 
     // False when the folder is missing, is not a folder, or another running
-    // copy holds it; errorText() then says which, naming the folder (and the
+    // copy holds it; error() then says which, naming the folder (and the
     // process that holds it).
     bool tryLock();
-    QString errorText() const { return m_error; }
+    const Notice &error() const { return m_error; }
 
 private:
     QString m_dir;
     QString m_path;
     int m_fd = -1;
-    QString m_error;
+    Notice m_error;
+    bool fail(NoticeCode code, const QStringList &values);
 };
 
 } // namespace calendrix

@@ -118,14 +118,14 @@ qint16 read(const QString &path)
     return readStart(path, &content, &why) ? parse(content) : 0;
 }
 
-QString fault(const QString &path)
+std::optional<Notice> fault(const QString &path)
 {
     QByteArray content;
     QString why;
     if (!readStart(path, &content, &why))
-        return u"'%1' cannot be read as an option file: %2"_s.arg(QDir::toNativeSeparators(path), why);
+        return Notice{Notice::Kind::Error, NoticeCode::OptionFileUnreadable, {path, why}, -1, 0};
     if (!number(content))
-        return u"'%1' holds no number that a switch can have"_s.arg(QDir::toNativeSeparators(path));
+        return Notice{Notice::Kind::Error, NoticeCode::OptionFileNoNumber, {path}, -1, 0};
     return {};
 }
 

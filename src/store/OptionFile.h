@@ -1,7 +1,11 @@
 #pragma once
 
+#include "store/Notice.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace calendrix {
 
@@ -20,8 +24,8 @@ qint16 parse(const QByteArray &content);
 qint16 read(const QString &path);
 
 // Why an option file that is there cannot be a sound one (not a regular file,
-// unreadable, no number in range at its start), or an empty string.
-QString fault(const QString &path);
+// unreadable, no number in range at its start), or nothing.
+std::optional<Notice> fault(const QString &path);
 
 QByteArray format(qint16 value);
 

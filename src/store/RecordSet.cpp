@@ -67,7 +67,7 @@ struct RecordSetData {
         }
         auto q = std::make_unique<QSqlQuery>(db.connection());
         if (!q->prepare(sql))
-            throw db.errorFrom(q->lastError(), u"Cannot write to "_s + source.table);
+            throw db.errorFrom(q->lastError(), NoticeCode::CannotWriteTable, source.table);
         return *cache.emplace(dirty, std::move(q)).first->second;
     }
 
@@ -107,10 +107,8 @@ struct RecordSetData {
     {
         const TableLayout *layout = Layouts::table(db.kind(), source.table);
         if (!layout)
-            throw StoreError(StoreErrorCode::ItemNotFound,
-                             u"The table '%1' is not part of a %2 ('%3')."_s.arg(
-                                 source.table, Layouts::kindName(db.kind()), filePath()),
-                             filePath());
+            throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInFile,
+                             {source.table, Layouts::kindName(db.kind()), filePath()}, filePath());
         source.table = layout->name;
         fields.clear();
         QStringList columns;
@@ -126,14 +124,14 @@ struct RecordSetData {
             try {
                 order = Collation::orderOf(source, *layout);
             } catch (const StoreError &e) {
-                throw StoreError(e.code(), e.text(), filePath());
+                throw StoreError(e.code(), e.notice().code, e.notice().values, filePath());
             }
         }
 
         QSqlQuery q(db.connection());
         q.setForwardOnly(true);
         if (!q.exec(u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','), qualifiedTable())))
-            throw db.errorFrom(q.lastError(), u"Cannot read "_s + source.table);
+            throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, source.table);
         rows.clear();
         lastModified = -1;
         const int n = fields.size();
@@ -145,7 +143,7 @@ struct RecordSetData {
             rows.push_back(std::move(r));
         }
         if (q.lastError().isValid())
-            throw db.errorFrom(q.lastError(), u"Cannot read "_s + source.table);
+            throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, source.table);
         liveCount = int(rows.size());
         if (!order.isEmpty())
             sortRows(order);
@@ -165,8 +163,7 @@ RecordSet::RecordSet(const Database &db, const QString &source)
 void RecordSet::open(const Database &db, const QString &source)
 {
     if (!db.isOpen())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot open '%1': its database is not open."_s.arg(source));
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::RecordSourceNotOpen, {source});
     auto data = std::make_shared<RecordSetData>();
     data->db = db;
     data->sourceText = source;
@@ -213,16 +210,16 @@ RecordSet RecordSet::clone() const
 void RecordSet::requireOpen() const
 {
     if (!d)
-        throw StoreError(StoreErrorCode::CannotOpen, u"The record set is not open."_s);
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::RecordSetNotOpen, {});
 }
 
 void RecordSet::requireCurrent() const
 {
     requireOpen();
     if (m_atEnd || m_pos < 0 || m_pos >= int(d->rows.size()))
-        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+        throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::NoCurrentRecord, {}, d->filePath());
     if (d->rows[m_pos].deleted)
-        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
+        throw StoreError(StoreErrorCode::RecordDeleted, NoticeCode::RecordDeleted, {}, d->filePath());
 }
 
 bool RecordSet::eof() const
@@ -259,7 +256,7 @@ void RecordSet::moveNext()
     requireOpen();
     // From a deleted row (even the last one) the cursor may still move on.
     if (m_atEnd || (m_pos < 0 && d->liveCount == 0))
-        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+        throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::NoCurrentRecord, {}, d->filePath());
     leaveEdit();
     const int i = nextLive(m_pos + 1);
     if (i < 0) {
@@ -279,8 +276,8 @@ QString RecordSet::fieldName(int ordinal) const
 {
     requireOpen();
     if (ordinal < 0 || ordinal >= d->fields.size())
-        throw StoreError(StoreErrorCode::ItemNotFound,
-                         u"The table %1 has no field number %2."_s.arg(d->source.table).arg(ordinal));
+        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::NoFieldNumber,
+                         {d->source.table, QString::number(ordinal)});
     return d->fields[ordinal].name;
 }
 
@@ -305,8 +302,8 @@ int RecordSet::ordinalOf(const QString &field) const
     requireOpen();
     const int i = fieldOrdinal(field);
     if (i < 0)
-        throw StoreError(StoreErrorCode::ItemNotFound,
-                         u"The table %1 has no field '%2'."_s.arg(d->source.table, field), d->filePath());
+        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::NoSuchField, {d->source.table, field},
+                         d->filePath());
     return i;
 }
 
@@ -338,13 +335,10 @@ void RecordSet::setValue(int ordinal, const QVariant &value)
 {
     fieldName(ordinal);
     if (m_mode == EditMode::None)
-        throw StoreError(StoreErrorCode::UpdateWithoutEdit, u"A field was changed without add-new or edit."_s,
-                         d->filePath());
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit, NoticeCode::ChangeWithoutEdit, {}, d->filePath());
     if (d->fields[ordinal].type == FieldType::Key)
-        throw StoreError(
-            StoreErrorCode::FieldReadOnly,
-            u"The field %1 is assigned by the store and cannot be changed."_s.arg(d->fields[ordinal].name),
-            d->filePath());
+        throw StoreError(StoreErrorCode::FieldReadOnly, NoticeCode::KeyFieldReadOnly,
+                         {d->fields[ordinal].name}, d->filePath());
     m_buffer[ordinal] = FieldValues::convert(value, d->fields[ordinal].type, d->fields[ordinal].name);
     m_dirty[ordinal] = '1';
 }
@@ -382,8 +376,7 @@ void RecordSet::update()
 {
     requireOpen();
     if (m_mode == EditMode::None)
-        throw StoreError(StoreErrorCode::UpdateWithoutEdit, u"Update without add-new or edit."_s,
-                         d->filePath());
+        throw StoreError(StoreErrorCode::UpdateWithoutEdit, NoticeCode::UpdateWithoutEdit, {}, d->filePath());
     const bool anyChange = m_dirty.indexOf('1', 1) >= 0;
 
     if (m_mode == EditMode::Add) {
@@ -393,7 +386,7 @@ void RecordSet::update()
             if (m_dirty[i] == '1')
                 q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
         if (!q.exec())
-            throw d->db.errorFrom(q.lastError(), u"Cannot add a row to "_s + d->source.table);
+            throw d->db.errorFrom(q.lastError(), NoticeCode::CannotAddRow, d->source.table);
         Row r;
         r.values = std::move(m_buffer);
         r.values[0] = QVariant(q.lastInsertId().toLongLong());
@@ -408,7 +401,7 @@ void RecordSet::update()
 
     // Edit: the row may have been deleted through a clone meanwhile.
     if (m_atEnd || m_pos < 0 || d->rows[m_pos].deleted)
-        throw StoreError(StoreErrorCode::RecordDeleted, u"The record is deleted."_s, d->filePath());
+        throw StoreError(StoreErrorCode::RecordDeleted, NoticeCode::RecordDeleted, {}, d->filePath());
     if (anyChange) {
         QSqlQuery &q = d->statement(false, m_dirty);
         int bound = 0;
@@ -417,13 +410,12 @@ void RecordSet::update()
                 q.bindValue(bound++, FieldValues::toStorage(m_buffer[i], d->fields[i].type));
         q.bindValue(bound, d->rows[m_pos].values[0]);
         if (!q.exec())
-            throw d->db.errorFrom(q.lastError(), u"Cannot save a row of "_s + d->source.table);
+            throw d->db.errorFrom(q.lastError(), NoticeCode::CannotSaveRow, d->source.table);
         const int affected = q.numRowsAffected();
         q.finish();
         if (affected != 1)
-            throw StoreError(StoreErrorCode::RecordDeleted,
-                             u"The record was deleted from %1 by someone else."_s.arg(d->source.table),
-                             d->filePath());
+            throw StoreError(StoreErrorCode::RecordDeleted, NoticeCode::RecordDeletedByOther,
+                             {d->source.table}, d->filePath());
         for (int f = 1; f < d->fields.size(); ++f)
             if (m_dirty[f] == '1')
                 d->rows[m_pos].values[f] = m_buffer[f];
@@ -439,7 +431,7 @@ void RecordSet::deleteCurrent()
     QSqlQuery &q = d->db.cachedQuery(u"DELETE FROM %1 WHERE \"ID\"=?"_s.arg(d->qualifiedTable()));
     q.bindValue(0, d->rows[m_pos].values[0]);
     if (!q.exec())
-        throw d->db.errorFrom(q.lastError(), u"Cannot delete a row of "_s + d->source.table);
+        throw d->db.errorFrom(q.lastError(), NoticeCode::CannotDeleteRow, d->source.table);
     q.finish();
     d->rows[m_pos].deleted = true;
     --d->liveCount;
@@ -466,7 +458,7 @@ void RecordSet::moveToRow(int row)
 {
     requireOpen();
     if (isDeletedRow(row))
-        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s, d->filePath());
+        throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::NoCurrentRecord, {}, d->filePath());
     leaveEdit();
     m_pos = row;
     m_atEnd = false;

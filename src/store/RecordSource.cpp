@@ -19,9 +19,7 @@ QString unquoteIdentifier(const QString &s)
 
 StoreError badSource(const QString &text)
 {
-    return StoreError(StoreErrorCode::BadRecordSource,
-                      u"'%1' is not a table name or a query of the form "
-                      "\"SELECT * FROM table ORDER BY field Asc|Desc, ...\"."_s.arg(text));
+    return StoreError(StoreErrorCode::BadRecordSource, NoticeCode::BadRecordSource, {text});
 }
 
 } // namespace

@@ -109,7 +109,7 @@ RecoveryRecord::Read RecoveryRecord::read(const UnitFolder &folder, const QStrin
 void RecoveryRecord::remove(const QString &path)
 {
     if (::unlink(encodedPath(path).constData()) != 0 && errno != ENOENT)
-        throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(path)), path);
+        throw systemError(NoticeCode::CannotRemoveFile, path);
     syncFolderOf(path);
 }
 

@@ -205,7 +205,7 @@ QString soldiers(int n)
 void unlinkOrThrow(const QString &path)
 {
     if (::unlink(encodedPath(path).constData()) != 0 && errno != ENOENT)
-        throw systemError(u"Cannot remove '%1'"_s.arg(shownPath(path)), path);
+        throw systemError(NoticeCode::CannotRemoveFile, path);
 }
 
 // Once an undo has committed, a name that cannot be removed changes nothing
@@ -257,8 +257,8 @@ RunHistory::Listing RunHistory::list() const
 RunHistory::Listing RunHistory::listing(bool checkEach) const
 {
     Listing listing;
-    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, m_folder.historyPath());
+    if (const std::optional<Notice> fault = m_folder.historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, m_folder.historyPath());
     Stamp now;
     {
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
@@ -307,13 +307,13 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
                 e.unit.isEmpty() != e.change.isEmpty())
-                throw StoreError(StoreErrorCode::WrongFileKind, {}, e.path);
+                throw StoreError(StoreErrorCode::WrongFileKind, QString(), e.path);
             found.append(e);
         } catch (const StoreError &error) {
             listing.skipped.append(
                 {info.filePath(),
-                 error.code() == StoreErrorCode::Corrupt && !error.text().isEmpty()
-                     ? error.text()
+                 error.code() == StoreErrorCode::Corrupt && !error.readyText().isEmpty()
+                     ? error.readyText()
                      : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
                            shownPath(info.filePath()))});
         }
@@ -513,13 +513,12 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
             unlinkOrThrow(record.entry);
             syncFolderOf(record.entry);
         });
-        QStringList leftovers;
+        result.notice = {Notice::Kind::Information,
+                         result.leftovers.isEmpty() ? NoticeCode::UndoCompleted
+                                                    : NoticeCode::UndoCompletedWithLeftovers,
+                         {}};
         for (const StoreError &e : std::as_const(result.leftovers))
-            leftovers.append(e.text());
-        result.notice = leftovers.isEmpty() ? Notice{Notice::Kind::Information, NoticeCode::UndoCompleted, {}}
-                                            : Notice{Notice::Kind::Information,
-                                                     NoticeCode::UndoCompletedWithLeftovers,
-                                                     {leftovers.join(u'\n')}};
+            result.notice->causes.push_back(e.notice());
         RecoveryRecord::remove(recordPath);
         return result;
     }
@@ -541,10 +540,10 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
 RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
 {
     const QDir dir(m_folder.historyPath());
-    if (const QString fault = m_folder.historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, dir.path());
+    if (const std::optional<Notice> fault = m_folder.historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, dir.path());
     if (!dir.exists() && ::mkdir(encodedPath(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
-        throw systemError(u"Cannot create the folder '%1'"_s.arg(shownPath(dir.path())), dir.path());
+        throw systemError(NoticeCode::CannotCreateFolder, dir.path());
     // Names follow the runs' order, in UTC so that a clock put back for
     // winter time cannot reorder them; two runs within a millisecond get the next one.
     m_made = QDateTime::currentDateTimeUtc();

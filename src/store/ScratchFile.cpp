@@ -73,6 +73,13 @@ StoreError systemError(const QString &text, const QString &file)
     return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
 }
 
+StoreError systemError(NoticeCode notice, const QString &file)
+{
+    const int error = errno;
+    return StoreError(storeErrorCodeOfSystem(error), notice, {file, QString::fromLocal8Bit(strerror(error))},
+                      file);
+}
+
 void syncFolderOf(const QString &path)
 {
     const int fd =
@@ -104,8 +111,7 @@ ScratchFile::ScratchFile(const QString &target) : m_target(target)
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            throw systemError(u"Cannot make a file beside '%1'"_s.arg(QDir::toNativeSeparators(target)),
-                              target);
+            throw systemError(NoticeCode::CannotMakeFileBeside, target);
         }
         if (::flock(fd, LOCK_EX) == 0 && namesFile(path, fd)) {
             m_path = path;
@@ -114,8 +120,7 @@ ScratchFile::ScratchFile(const QString &target) : m_target(target)
         }
         ::close(fd);
     }
-    throw StoreError(StoreErrorCode::CannotOpen,
-                     u"Cannot make a file beside '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
+    throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NoFileBeside, {target}, target);
 }
 
 ScratchFile::~ScratchFile()
@@ -133,7 +138,6 @@ ScratchFile::~ScratchFile()
 
 void ScratchFile::write(const QByteArray &data, Sync sync)
 {
-    const QString shown = QDir::toNativeSeparators(m_target);
     qsizetype done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(m_fd, data.constData() + done, size_t(data.size() - done));
@@ -142,29 +146,29 @@ void ScratchFile::write(const QByteArray &data, Sync sync)
         if (n == 0)
             errno = ENOSPC;
         if (n <= 0)
-            throw systemError(u"Cannot write '%1'"_s.arg(shown), m_target);
+            throw systemError(NoticeCode::CannotWriteFile, m_target);
         done += n;
     }
     if (sync == Sync::Now && ::fsync(m_fd) != 0)
-        throw systemError(u"Cannot write '%1' to the disk"_s.arg(shown), m_target);
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
 }
 
 void ScratchFile::sync()
 {
     if (::fsync(m_fd) != 0)
-        throw systemError(u"Cannot write '%1' to the disk"_s.arg(shownPath(m_target)), m_target);
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
 }
 
 void ScratchFile::syncFileSystem()
 {
     if (::syncfs(m_fd) != 0)
-        throw systemError(u"Cannot write '%1' to the disk"_s.arg(shownPath(m_target)), m_target);
+        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
 }
 
 void ScratchFile::setMode(unsigned int mode)
 {
     if (::fchmod(m_fd, mode_t(mode)) != 0)
-        throw systemError(u"Cannot write '%1'"_s.arg(shownPath(m_target)), m_target);
+        throw systemError(NoticeCode::CannotWriteFile, m_target);
 }
 
 void ScratchFile::putInPlace(Sync sync, Replace replace)
@@ -189,11 +193,10 @@ void ScratchFile::putInPlace(Sync sync, Replace replace)
             moved = true;
         }
         if (!moved && errno == EEXIST)
-            throw StoreError(StoreErrorCode::DestinationExists,
-                             u"'%1' already exists."_s.arg(shownPath(m_target)), m_target);
+            throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {m_target}, m_target);
     }
     if (!moved)
-        throw systemError(u"Cannot write '%1'"_s.arg(shownPath(m_target)), m_target);
+        throw systemError(NoticeCode::CannotWriteFile, m_target);
     release();
     // The new name itself is only safe once the folder is on the disk.
     if (sync == Sync::Now)

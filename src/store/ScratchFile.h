@@ -70,6 +70,8 @@ private:
 // The error of the system call that just failed: text, then errno in words,
 // with the store's number for it (disk full, read-only, or an I/O error).
 StoreError systemError(const QString &text, const QString &file);
+// The same told as a code: the file is %1 and the system's words %2.
+StoreError systemError(NoticeCode code, const QString &file);
 
 // Flushes the folder that holds path, so that a rename in it survives a crash.
 void syncFolderOf(const QString &path);

@@ -27,10 +27,17 @@ enum class StoreErrorCode : int {
     TypeMismatch = 3421,  // a value that the field's type cannot hold
 };
 
+// The store's number for a failed system call (errno).
+StoreErrorCode storeErrorCodeOfSystem(int error);
+
 class StoreError : public Error
 {
 public:
-    StoreError(StoreErrorCode code, QString text, QString file = {});
+    // What went wrong with which values (file, table, field, the system's
+    // reason), in the order of the notice's sentence.
+    StoreError(StoreErrorCode code, NoticeCode notice, QStringList values, QString file = {});
+    // For code that still words its own errors.
+    StoreError(StoreErrorCode code, const QString &text, QString file = {});
 
     StoreErrorCode code() const { return m_code; }
     QString file() const { return m_file; }

@@ -11,10 +11,10 @@ namespace calendrix {
 
 namespace {
 
-StoreError sqliteError(sqlite3 *handle, const QString &file, const QString &what)
+StoreError sqliteError(sqlite3 *handle, const QString &file, NoticeCode action, const QString &table)
 {
     return storeErrorFromSqlite(sqlite3_extended_errcode(handle), QString::fromUtf8(sqlite3_errmsg(handle)),
-                                file, what);
+                                file, action, {table});
 }
 
 } // namespace
@@ -22,16 +22,14 @@ StoreError sqliteError(sqlite3 *handle, const QString &file, const QString &what
 TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db)
 {
     if (!db.isOpen())
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot write to '%1': its database is not open."_s.arg(table));
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::AppendTableNotOpen, {table});
     m_layout = Layouts::table(db.kind(), table);
     if (!m_layout)
-        throw StoreError(StoreErrorCode::ItemNotFound,
-                         u"The table '%1' is not part of a %2."_s.arg(table, Layouts::kindName(db.kind())),
-                         db.path());
+        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInKind,
+                         {table, Layouts::kindName(db.kind())}, db.path());
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
-        throw StoreError(StoreErrorCode::CannotOpen, u"The database connection is not SQLite."_s, db.path());
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
     QStringList names, marks;
@@ -46,7 +44,7 @@ TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db
         u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(m_layout->name, names.join(u','), marks.join(u','))
             .toUtf8();
     if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_insert, nullptr) != SQLITE_OK)
-        throw sqliteError(m_handle, db.path(), u"Cannot write to "_s + m_layout->name);
+        throw sqliteError(m_handle, db.path(), NoticeCode::CannotWriteTable, m_layout->name);
 }
 
 TableAppender::~TableAppender()
@@ -78,10 +76,10 @@ qint64 TableAppender::append(const QVariantList &values)
             rc = sqlite3_bind_int64(m_insert, i, v.toLongLong());
         }
         if (rc != SQLITE_OK)
-            throw sqliteError(m_handle, m_db.path(), u"Cannot add a row to "_s + m_layout->name);
+            throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
     }
     if (sqlite3_step(m_insert) != SQLITE_DONE) {
-        const StoreError e = sqliteError(m_handle, m_db.path(), u"Cannot add a row to "_s + m_layout->name);
+        const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
         sqlite3_reset(m_insert);
         throw e;
     }

@@ -112,7 +112,7 @@ QString UnitFolder::historyPath() const
     return filePath(u"history"_s);
 }
 
-QString UnitFolder::historyFault() const
+std::optional<Notice> UnitFolder::historyFault() const
 {
     const QByteArray path = QFile::encodeName(historyPath());
     struct stat st {
@@ -129,8 +129,7 @@ QString UnitFolder::historyFault() const
         else
             what = u"a link to %1"_s.arg(typeName(st.st_mode));
     }
-    return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s.arg(
-        QDir::toNativeSeparators(historyPath()), what);
+    return Notice{Notice::Kind::Error, NoticeCode::HistoryNotAFolder, {historyPath(), what}};
 }
 
 QStringList UnitFolder::ownFiles() const
@@ -187,15 +186,14 @@ UnitFolder::InitResult UnitFolder::init() const
         result.created.append(db.path);
     }
 
-    if (const QString fault = historyFault(); !fault.isEmpty())
-        throw StoreError(StoreErrorCode::CannotOpen, fault, historyPath());
+    if (const std::optional<Notice> fault = historyFault())
+        throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, historyPath());
     if (QFileInfo(historyPath()).isDir())
         result.kept.append(historyPath());
     else if (::mkdir(QFile::encodeName(historyPath()).constData(), 0777) == 0)
         result.created.append(historyPath());
     else
-        throw systemError(u"Cannot create the folder '%1'"_s.arg(QDir::toNativeSeparators(historyPath())),
-                          historyPath());
+        throw systemError(NoticeCode::CannotCreateFolder, historyPath());
 
     // Report layouts and help that every unit gets, shipped inside the program.
     QDirIterator it(u":/unit"_s, QDir::Files);
@@ -236,7 +234,7 @@ QList<UnitFolder::Unusable> UnitFolder::unusableFiles() const
         } catch (const StoreError &e) {
             // A locked or unreadable file is sound and must stay where it is.
             if (e.code() == StoreErrorCode::WrongFileKind || e.code() == StoreErrorCode::Corrupt)
-                out.append({path, e.text()});
+                out.append({path, e.notice()});
         }
     }
     return out;
@@ -275,18 +273,12 @@ bool renameNoReplace(const QString &from, const QString &to)
 QString keepAsideAs(const QString &path, const QString &aside)
 {
     if (!renameNoReplace(path, aside))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot rename '%1' to '%2': %3"_s.arg(QDir::toNativeSeparators(path),
-                                                                 QDir::toNativeSeparators(aside),
-                                                                 QString::fromLocal8Bit(strerror(errno))),
-                         path);
+        throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotRenameFile,
+                         {path, aside, QString::fromLocal8Bit(strerror(errno))}, path);
     // A journal left beside the name would be played into the new file made there.
     const QString journal = path + u"-journal"_s;
     if (QFileInfo::exists(journal) && !renameNoReplace(journal, aside + u"-journal"_s))
-        throw StoreError(StoreErrorCode::IoError,
-                         u"Cannot rename '%1' beside '%2'."_s.arg(QDir::toNativeSeparators(journal),
-                                                                  QDir::toNativeSeparators(aside)),
-                         journal);
+        throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotRenameJournal, {journal, aside}, journal);
     return aside;
 }
 
@@ -312,6 +304,17 @@ QString UnitFolder::keepAside(const QString &path, const QDateTime &now) const
     return keepAsideAs(path, asideName(path, now));
 }
 
+namespace {
+
+StoreError readError(const QString &path)
+{
+    const int error = errno;
+    return StoreError(storeErrorCodeOfSystem(error), NoticeCode::CannotReadFile,
+                      {path, QString::fromLocal8Bit(strerror(error))}, path);
+}
+
+} // namespace
+
 UnitFolder::Record UnitFolder::readRecord(const QString &path) const
 {
     Record record;
@@ -331,34 +334,38 @@ UnitFolder::Record UnitFolder::readRecord(const QString &path) const
         break;
     case SmallFile::State::Failed:
         errno = file.error;
-        throw systemError(u"Cannot read '%1'"_s.arg(QDir::toNativeSeparators(path)), path);
+        throw readError(path);
     }
     return record;
 }
 
 namespace {
 
-// Why a shipped text file (a layout, the help) under path is not usable, or
-// an empty string. A missing file is not checked here.
-QString textFault(const QString &path, const UnitFolder::LayoutCheck &layoutCheck)
+Notice fault(NoticeCode code, const QStringList &values)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    return {Notice::Kind::Error, code, values, -1, 0};
+}
+
+// Why a shipped text file (a layout, the help) under path is not usable, or
+// nothing. A missing file is not checked here.
+std::optional<Notice> textFault(const QString &path, const UnitFolder::LayoutCheck &layoutCheck)
+{
     struct stat st {
     };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return u"'%1' cannot be read: %2"_s.arg(shown, QString::fromLocal8Bit(strerror(errno)));
+        return fault(NoticeCode::UnitFileUnreadable, {path, QString::fromLocal8Bit(strerror(errno))});
     if (!S_ISREG(st.st_mode))
-        return u"'%1' is %2, not a file"_s.arg(shown, UnitFolder::typeName(st.st_mode));
+        return fault(NoticeCode::UnitFileNoFile, {path, UnitFolder::typeName(st.st_mode)});
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return u"'%1' cannot be read: %2"_s.arg(shown, f.errorString());
+        return fault(NoticeCode::UnitFileUnreadable, {path, f.errorString()});
     const QByteArray bytes = f.readAll();
     if (bytes.trimmed().isEmpty())
-        return u"'%1' is empty"_s.arg(shown);
+        return fault(NoticeCode::UnitFileEmpty, {path});
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
-        return u"'%1' is not a text file"_s.arg(shown);
+        return fault(NoticeCode::UnitFileNotText, {path});
     if (layoutCheck && path.endsWith(u".rpt"_s))
         return layoutCheck(path);
     return {};
@@ -375,14 +382,11 @@ UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCh
 {
     const QFileInfo folder(m_dir);
     if (folder.exists() && !folder.isDir())
-        throw StoreError(
-            StoreErrorCode::CannotOpen,
-            u"'%1' is not a folder; a unit is kept in a folder."_s.arg(QDir::toNativeSeparators(m_dir)),
-            m_dir);
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::UnitNotAFolder, {m_dir}, m_dir);
     RepairResult result;
     struct Fault {
         QString path;
-        QString why;
+        Notice why;
     };
     QList<Fault> faults;
 
@@ -403,7 +407,7 @@ UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCh
             if (e.code() != StoreErrorCode::WrongFileKind && e.code() != StoreErrorCode::Corrupt &&
                 e.code() != StoreErrorCode::ItemNotFound && e.code() != StoreErrorCode::FileNotFound)
                 throw;
-            faults.append({path, e.text()});
+            faults.append({path, e.notice()});
         }
     }
     QDirIterator shipped(u":/unit"_s, QDir::Files);
@@ -411,16 +415,16 @@ UnitFolder::RepairResult UnitFolder::repair(const QDateTime &now, const LayoutCh
         shipped.next();
         const QString path = filePath(shipped.fileName());
         if (isThere(path))
-            if (const QString why = textFault(path, layoutCheck); !why.isEmpty())
-                faults.append({path, why});
+            if (const auto why = textFault(path, layoutCheck))
+                faults.append({path, *why});
     }
     for (const QString &path : {consolidatePath(), absencePath()}) {
         if (isThere(path))
-            if (const QString why = OptionFile::fault(path); !why.isEmpty())
-                faults.append({path, why});
+            if (const auto why = OptionFile::fault(path))
+                faults.append({path, *why});
     }
-    if (const QString why = historyFault(); !why.isEmpty())
-        faults.append({historyPath(), why});
+    if (const std::optional<Notice> why = historyFault())
+        faults.append({historyPath(), *why});
 
     for (const Fault &fault : faults)
         result.setAside.append({fault.path, keepAside(fault.path, now), fault.why});

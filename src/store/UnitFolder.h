@@ -1,11 +1,14 @@
 #pragma once
 
+#include "store/Notice.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace calendrix {
 
@@ -37,7 +40,7 @@ public:
     // Why historyPath() cannot hold the runs: something that is not a
     // folder is there (a file, a FIFO, a link to nothing). Empty when it is
     // a folder or is not there at all, and init() makes it.
-    QString historyFault() const;
+    std::optional<Notice> historyFault() const;
     // Every file the unit itself uses, whether there or not: its databases
     // and their journals, layouts, help, option files, lock and records.
     QStringList ownFiles() const;
@@ -66,7 +69,7 @@ public:
     // database, empty, damaged, or a database of another kind.
     struct Unusable {
         QString path;
-        QString why;
+        Notice why;
     };
     // Missing files are not listed: init() makes them.
     QList<Unusable> unusableFiles() const;
@@ -97,14 +100,14 @@ public:
     // Throws StoreError when the record cannot be read or set aside.
     Record readRecord(const QString &path) const;
 
-    // Why a report layout cannot be used, or an empty string; the layouts'
-    // rules belong to the report engine, which the store does not know.
-    using LayoutCheck = std::function<QString(const QString &path)>;
+    // Why a report layout cannot be used, or nothing; the layouts' rules
+    // belong to the report engine, which the store does not know.
+    using LayoutCheck = std::function<std::optional<Notice>(const QString &path)>;
 
     struct SetAside {
         QString path;
         QString aside; // where the file now is
-        QString why;
+        Notice why;
     };
     struct RepairResult {
         QList<SetAside> setAside;

@@ -40,7 +40,7 @@ QString reportError(ReportEngine &engine)
     try {
         engine.run();
     } catch (const ReportError &e) {
-        return e.text();
+        return NoticeText::text(e);
     }
     return {};
 }
@@ -277,7 +277,7 @@ void tst_Report::wrongDatafiles()
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), path);
     QVERIFY(reports.reports().isEmpty());
-    const QString text = reports.failureText();
+    const QString text = NoticeText::paragraphs(reports.failures());
     QVERIFY2(text.startsWith(u"Neither the remarks nor the roster of '%1'"_s.arg(path)), qPrintable(text));
     QVERIFY2(text.contains(u"a Calendrix personnel database"_s), qPrintable(text));
     // Looking is all that happened: not a byte changed, no journal left.
@@ -409,7 +409,7 @@ void tst_Report::remarksListTheDaysOnDuty()
     writeDatafile(datafile, {d});
     ReportEngine engine;
     const RosterReports reports(engine, unit.folder.dir(), datafile);
-    QVERIFY2(reports.complete(), qPrintable(reports.failureText()));
+    QVERIFY2(reports.complete(), qPrintable(NoticeText::paragraphs(reports.failures())));
     const QString pdf = unit.path(u"r.pdf"_s);
     Report::writePdf(reports.reports(), pdf, QPageSize(QPageSize::A4));
     const QList<PdfPage> pages = readPdf(pdf);
@@ -434,7 +434,8 @@ void tst_Report::unwritablePdfIsReported()
         Report::writePdf({report}, target, QPageSize(QPageSize::A4));
         QFAIL("a PDF in a missing folder was reported as written");
     } catch (const ReportError &e) {
-        QVERIFY2(e.text().contains(target), qPrintable(e.text()));
+        QCOMPARE(NoticeText::text(e),
+                 u"The file '%1' cannot be written: No such file or directory."_s.arg(target));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "FaultRun.h"
 #include "RosterFixture.h"
 
+#include "app/NoticeText.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
 
@@ -610,7 +611,7 @@ void tst_RunHistory::historyThatIsNoFolderIsNamed()
         RunHistory::Recorder recorder(folder);
         QFAIL("a run was kept where no folder is");
     } catch (const StoreError &e) {
-        QVERIFY2(e.text().contains(why), qPrintable(e.text()));
+        QVERIFY2(NoticeText::text(e).contains(why), qPrintable(NoticeText::text(e)));
     }
 
     const Outcome repaired = runWith({u"init"_s, unit, u"--repair"_s});

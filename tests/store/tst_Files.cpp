@@ -165,8 +165,8 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QFAIL("opened a file of the wrong kind");
     } catch (const StoreError &e) {
         QCOMPARE(e.number(), code);
-        QVERIFY2(e.text().contains(QFileInfo(path).fileName()), qPrintable(e.text()));
-        QVERIFY2(e.text().contains(mentions), qPrintable(e.text()));
+        const QString text = NoticeText::text(e);
+        QVERIFY2(text.contains(QFileInfo(path).fileName()) && text.contains(mentions), qPrintable(text));
     }
     if (!special)
         QCOMPARE(fileHash(path), before);
@@ -204,10 +204,10 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
             Database::copyInto(templ, scratch, target, FileKind::Roster);
             QFAIL("copied a damaged template");
         } catch (const StoreError &e) {
-            QVERIFY2(e.text().contains(u"template.tem"_s) && e.text().contains(mentions),
-                     qPrintable(e.text()));
-            QVERIFY2(!e.text().contains(u".calendrix-"_s) && !e.text().contains(u"roster datafile"_s),
-                     qPrintable(e.text()));
+            const QString text = NoticeText::text(e);
+            QVERIFY2(text.contains(u"template.tem"_s) && text.contains(mentions), qPrintable(text));
+            QVERIFY2(!text.contains(u".calendrix-"_s) && !text.contains(u"roster datafile"_s),
+                     qPrintable(text));
         }
     }
     QVERIFY(!QFileInfo::exists(target));
@@ -342,9 +342,9 @@ void tst_Files::optionalTableMayBeMissing()
         Database::openWithFaults(path, FileKind::Roster, &faults);
         QVERIFY(faults.isEmpty());
     } catch (const StoreError &e) {
-        QVERIFY2(!sound, qPrintable(e.text()));
+        QVERIFY2(!sound, qPrintable(NoticeText::text(e)));
         QCOMPARE(e.code(), StoreErrorCode::WrongFileKind);
-        QVERIFY2(e.text().contains(u"its table periods does not have the layout"_s), qPrintable(e.text()));
+        QVERIFY(NoticeText::text(e).contains(u"its table periods does not have the layout"_s));
     }
     // Looking never adds the table: that is the run's, inside its own writing.
     QCOMPARE(fileHash(path), before);
@@ -388,16 +388,15 @@ void tst_Files::lockOfNoLiveProcessIsTakenOver()
     FolderLock lock(unit.dir.path());
     QCOMPARE(lock.tryLock(), !heldByTheLiving);
     if (heldByTheLiving) {
-        QVERIFY2(lock.errorText().contains(u"in use by another program"_s), qPrintable(lock.errorText()));
+        QVERIFY(NoticeText::text(lock.error()).contains(u"in use by another program"_s));
         return;
     }
     // The lock is really ours: no other copy gets it while we hold it, and
     // is told which folder and which process.
     FolderLock second(unit.dir.path());
     QVERIFY(!second.tryLock());
-    QVERIFY2(second.errorText().contains(QString::number(QCoreApplication::applicationPid())) &&
-                 second.errorText().contains(QDir::toNativeSeparators(unit.dir.path())),
-             qPrintable(second.errorText()));
+    QVERIFY(NoticeText::text(second.error()).contains(QString::number(QCoreApplication::applicationPid())) &&
+            NoticeText::text(second.error()).contains(QDir::toNativeSeparators(unit.dir.path())));
 }
 
 void tst_Files::lockOnAFolderThatIsNotThere_data()
@@ -426,8 +425,8 @@ void tst_Files::lockOnAFolderThatIsNotThere()
     }
     FolderLock lock(dir);
     QVERIFY(!lock.tryLock());
-    QVERIFY2(lock.errorText().contains(says) && lock.errorText().contains(QDir::toNativeSeparators(dir)),
-             qPrintable(lock.errorText()));
+    const QString text = NoticeText::text(lock.error());
+    QVERIFY2(text.contains(says) && text.contains(QDir::toNativeSeparators(dir)), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(tst_Files)

@@ -164,7 +164,7 @@ void tst_UnitFolder::repair()
     QStringList listed;
     for (const UnitFolder::Unusable &u : unit.folder.unusableFiles()) {
         listed.append(QFileInfo(u.path).fileName());
-        QVERIFY(!u.why.isEmpty());
+        QVERIFY(!NoticeText::text(u.why).isEmpty());
     }
     QCOMPARE(listed, unusable ? QStringList{file} : QStringList());
     QMap<QString, QByteArray> before = snapshot(unit.dir.path());
@@ -173,7 +173,7 @@ void tst_UnitFolder::repair()
 
     // The report engine's own check of a layout, as the command line gives it.
     const auto layoutCheck = [](const QString &layout) {
-        return readFile(layout).contains("BROKEN") ? u"unclosed section"_s : QString();
+        return readFile(layout).contains("BROKEN") ? std::optional(Error(0, u"x"_s).notice()) : std::nullopt;
     };
     const UnitFolder::RepairResult result = unit.folder.repair(kNow, layoutCheck);
 
@@ -183,7 +183,7 @@ void tst_UnitFolder::repair()
         QCOMPARE(result.setAside.size(), 1);
         QCOMPARE(result.setAside.first().path, path);
         QCOMPARE(result.setAside.first().aside, aside);
-        QVERIFY(!result.setAside.first().why.isEmpty());
+        QVERIFY(!NoticeText::text(result.setAside.first().why).isEmpty());
         // What was there is kept whole under the new name.
         QMap<QString, QByteArray> now = snapshot(unit.dir.path());
         QCOMPARE(now.value(QFileInfo(aside).fileName()), damagedEntry.value(file));
