@@ -46,12 +46,6 @@ struct Unit {
     }
 };
 
-bool makeCompany(Unit &unit)
-{
-    return runCalendrix({u"demo"_s, unit.folder(), u"--from"_s, u"2027-01-04"_s}).status == 0 &&
-           runCalendrix({u"make"_s, unit.datafile(), u"--data"_s, unit.folder()}).status == 0;
-}
-
 // Enough memory for any print, so that a layout asking for more fails at
 // once instead of taking the machine's memory. Sanitizers reserve far more
 // address space than they use, so their builds go without.
@@ -109,7 +103,6 @@ private slots:
 
 private:
     Unit m_small; // a unit without duties: its datafile prints in no time
-    void checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before, int reason) const;
     Unit m_company;
     QList<DatafileDuty> m_duties;
 };
@@ -117,7 +110,8 @@ private:
 void tst_Print::initTestCase()
 {
     QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
-    QVERIFY(makeCompany(m_company));
+    QCOMPARE(runCalendrix({u"demo"_s, m_company.folder(), u"--from"_s, u"2027-01-04"_s}).status, 0);
+    QCOMPARE(runCalendrix({u"make"_s, m_company.datafile(), u"--data"_s, m_company.folder()}).status, 0);
     m_duties = readDatafile(m_company.datafile());
     QCOMPARE(m_duties.size(), 10);
     QVERIFY(runCalendrix({u"init"_s, m_small.folder()}).status == 0);
@@ -372,15 +366,9 @@ void tst_Print::writeFails()
         command == u"print" ? m_company.print(pdf) << u"--replace"_s
                             : QStringList{u"fairness"_s, u"--data"_s, m_company.folder(), u"--pdf"_s, pdf},
         reason == EFBIG ? fileSizeLimit(rlim_t(size)) : std::function<void()>());
-    checkNothingWritten(r, pdf, before, reason);
-}
-
-// A PDF that could not be written whole is an error that says why (errno
-// reason), and neither a part of it nor a scratch file is left; an earlier
-// file stays as it was.
-void tst_Print::checkNothingWritten(const Result &r, const QString &pdf, const QByteArray &before,
-                                    int reason) const
-{
+    // A PDF that could not be written whole is an error that says why (errno
+    // reason), and neither a part of it nor a scratch file is left; an earlier
+    // file stays as it was.
     QCOMPARE(r.status, 1);
     const QStringList errors = errorLines(r);
     QCOMPARE(errors.size(), 1);
