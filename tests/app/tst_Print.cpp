@@ -90,7 +90,6 @@ private slots:
     void initTestCase();
     void companyRoster();
     void draftSaysSoOnEveryPage();
-    void notADatafile();
     void existingPdf();
     void progressOnATerminal();
     void killedPrintLeavesNothingBehind();
@@ -188,36 +187,12 @@ void tst_Print::draftSaysSoOnEveryPage()
     }
 }
 
-void tst_Print::notADatafile()
-{
-    const QString path = QDir(m_company.folder()).filePath(u"Memory.mdb"_s);
-    const QString pdf = m_company.dir.filePath(u"wrong.pdf"_s);
-    const Result r = runCalendrix(m_company.print(pdf, path));
-    QCOMPARE(r.status, 1);
-    QVERIFY2(
-        r.err.contains(u"ERROR: Neither the remarks nor the roster of '%1' could be printed."_s.arg(path)),
-        qPrintable(r.err));
-    QVERIFY2(r.err.contains(u"a Calendrix working database"_s), qPrintable(r.err));
-    QVERIFY(!QFile::exists(pdf));
-}
-
 void tst_Print::existingPdf()
 {
     const QString pdf = m_company.dir.filePath(u"kept.pdf"_s);
     writeFile(pdf, "the clerk's own file");
     QCOMPARE(runCalendrix(m_company.print(pdf)).status, 4);
     QCOMPARE(QFileInfo(pdf).size(), 20);
-    // Never over the datafile or a layout, even when asked to replace.
-    const Result over = runCalendrix(m_company.print(m_company.datafile()) << u"--replace"_s);
-    QCOMPARE(over.status, 1);
-    QVERIFY(readDatafile(m_company.datafile()).size() == 10);
-    // Nor over any other file of the unit.
-    const QString working = QDir(m_company.folder()).filePath(u"Memory.mdb"_s);
-    const QByteArray workingBefore = readFile(working);
-    const Result overUnit = runCalendrix(m_company.print(working) << u"--replace"_s);
-    QCOMPARE(overUnit.status, 1);
-    QVERIFY2(overUnit.err.contains(u"a file of the unit"_s), qPrintable(overUnit.err));
-    QCOMPARE(readFile(working), workingBefore);
     QCOMPARE(runCalendrix(m_company.print(pdf) << u"--replace"_s).status, 0);
     QVERIFY(!readPdf(pdf).isEmpty());
 }
