@@ -294,12 +294,6 @@ void tst_CommandLine::folderThatIsNotAUnitFolder()
         writeFile(dir, "not a folder");
     const QString shown = QDir::toNativeSeparators(dir);
 
-    const Result make = runCalendrix({u"make"_s, tmp.filePath(u"out.cxr"_s), u"--data"_s, dir});
-    QCOMPARE(make.status, 1);
-    QVERIFY2(make.err.contains(says) && make.err.contains(shown), qPrintable(make.err));
-    QVERIFY2(!make.err.contains(u"in use"_s), qPrintable(make.err));
-    QVERIFY(!QFile::exists(tmp.filePath(u"out.cxr"_s)));
-
     // The window is not opened on it; the program says so and ends. Before a
     // window could wait for an answer, it must end on its own (a program
     // still waiting has no status).

@@ -370,7 +370,6 @@ void tst_Print::unusableLayout_data()
 
     const QString roster = u"Roster.rpt"_s;
     const QString remarks = u"Remarks.rpt"_s;
-    QTest::newRow("empty") << roster << QByteArray() << u"is empty"_s << 0;
     QTest::newRow("only white space") << remarks << QByteArray(" \r\n\t\n   \n") << u"is empty"_s << 0;
     QTest::newRow("60 MB") << roster << layoutWith(QByteArray(60 << 20, 'x')) << u"is larger than 1 MB"_s
                            << 0;
