@@ -278,8 +278,6 @@ void tst_Fairness::statuses_data()
     QTest::newRow("one file twice") << QStringList{u"--csv"_s, u"@/f.csv"_s, u"--pdf"_s,
                                                    u"@/f-soldiers.csv"_s}
                                     << none << 2 << u"different files"_s << none;
-    QTest::newRow("unit file") << QStringList{u"--pdf"_s, u"@/Memory.mdb"_s, u"--replace"_s} << none << 1
-                               << u"one of the unit's own files"_s << none;
     QTest::newRow("no unit") << QStringList{u"--data"_s, u"@/nowhere"_s} << none << 1 << u"ERROR: "_s << none;
 }
 

@@ -1,5 +1,6 @@
 // The report engine: what a layout is given, what it prints and where, how
-// a broken layout or a wrong file is told, and what is read of a datafile.
+// a broken layout or a wrong file is told, what is read of a datafile, and
+// how an export stops part way.
 
 #include "DatafileBuilder.h"
 #include "PdfText.h"
@@ -8,10 +9,13 @@
 #include "report/ReportEngine.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
+#include "report/RosterExport.h"
 #include "report/RosterReports.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -105,6 +109,8 @@ private slots:
     void columnEnds();
     void differingCells_data();
     void differingCells();
+    void exportStopped_data();
+    void exportStopped();
 };
 
 // A layout of its own: the texts filled in from the datafile, with the
@@ -531,6 +537,66 @@ void tst_Report::differingCells()
     const RosterData real = RosterData::read(unit.path(u"counted.cxr"_s));
     QCOMPARE(real.differingCells(draft), differing);
     QCOMPARE(draft.differingCells(real), differing);
+}
+
+void tst_Report::exportStopped_data()
+{
+    QTest::addColumn<QStringList>("formats");
+    QTest::addColumn<double>("at"); // the share of the steps done when Stop is pressed
+    for (const QStringList &formats : {QStringList{u"ics"_s}, QStringList{u"xlsx"_s}, QStringList{u"csv"_s},
+                                       QStringList{u"ics"_s, u"xlsx"_s, u"csv"_s}})
+        for (const double at : {0.0, 0.5, 0.99})
+            QTest::addRow("%s at %d%%", qPrintable(formats.join(u'+')), int(at * 100)) << formats << at;
+}
+
+// Stopping an export part way, as the window's "Stop" does: nothing is put
+// in place, and no scratch file or new folder is left behind.
+void tst_Report::exportStopped()
+{
+    QFETCH(QStringList, formats);
+    QFETCH(double, at);
+    TestUnit unit;
+    const QString datafile = unit.path(u"march.cxr"_s);
+    QList<DutySpec> duties(4, wideDuty(2, 5));
+    for (int d = 0; d < duties.size(); ++d)
+        duties[d].name = u"Duty %1"_s.arg(d);
+    writeDatafile(datafile, duties);
+    const QTemporaryDir out;
+    const ExportTargets targets{formats.contains(u"ics"_s) ? out.filePath(u"calendars"_s) : QString(),
+                                formats.contains(u"xlsx"_s) ? out.filePath(u"r.xlsx"_s) : QString(),
+                                formats.contains(u"csv"_s) ? out.filePath(u"r.csv"_s) : QString()};
+    const RosterExport roster(datafile);
+    int calls = 0, lastDone = 0, lastTotal = 0;
+    bool stopped = false;
+    try {
+        roster.write(targets, [&](int done, int total) {
+            ++calls;
+            // Steps only go forward, within the total.
+            if (done < lastDone || done > total || (lastTotal && total != lastTotal))
+                return false;
+            lastDone = done;
+            lastTotal = total;
+            return done < std::max(1, int(at * total));
+        });
+    } catch (const ExportStopped &) {
+        stopped = true;
+    }
+    QVERIFY(stopped);
+    QVERIFY(calls >= 1);
+    QVERIFY(lastTotal > 1);
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+
+    // Without Stop, the same export reaches its total and writes every target.
+    int finalDone = 0, finalTotal = 0;
+    const auto written = roster.write(targets, [&](int done, int total) {
+        finalDone = done;
+        finalTotal = total;
+        return true;
+    });
+    QCOMPARE(written.size(), formats.size());
+    QCOMPARE(finalDone, finalTotal);
+    QCOMPARE(finalTotal, lastTotal);
 }
 
 QTEST_MAIN(tst_Report)
