@@ -8,6 +8,7 @@
 #include "store/UnitFolder.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,16 @@ struct TestUnit {
     Database working() const { return Database::open(folder.workingPath(), FileKind::Working); }
     QString path(const QString &name) const { return dir.filePath(name); }
 };
+
+// What the sqlite3 shell, as other tools read our files, answers to sql.
+inline QString sqliteShell(const QString &file, const QString &sql)
+{
+    QProcess p;
+    p.start(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), file, sql});
+    if (!p.waitForFinished() || p.exitCode() != 0)
+        return QStringLiteral("sqlite3 failed: ") + QString::fromUtf8(p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
 
 // Writes a file whole, as a stranger's program or a damaged disk might leave it.
 inline void writeFile(const QString &path, const QByteArray &bytes)
@@ -81,6 +92,14 @@ inline void addRow(RecordSet &rs, const QVariantList &values)
     for (int i = 0; i < values.size(); ++i)
         rs.setValue(i + 1, values[i]);
     rs.update();
+}
+
+// Adds rows to a table, as addRow does, and lets go of the table.
+inline void addRows(const Database &db, const QString &table, const QList<QVariantList> &rows)
+{
+    RecordSet rs(db, table);
+    for (const QVariantList &row : rows)
+        addRow(rs, row);
 }
 
 // The values of one field over the whole set, in cursor order.

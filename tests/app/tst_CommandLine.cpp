@@ -134,10 +134,7 @@ void tst_CommandLine::initRepairSetsDamagedFilesAside()
     for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
         QVERIFY(made.out.contains(file));
     const UnitFolder folder(dir);
-    {
-        RecordSet rs(Database::open(folder.personnelPath(), FileKind::Personnel), u"Sections"_s);
-        addRow(rs, {u"HQ"_s});
-    }
+    addRows(Database::open(folder.personnelPath(), FileKind::Personnel), u"Sections"_s, {{u"HQ"_s}});
     writeFile(folder.workingPath(), "not a database");
     writeFile(folder.filePath(u"Roster.rpt"_s), "<html><body>{{#duties}}</body></html>"); // never closed
     QVERIFY(QProcess::execute(u"mkfifo"_s, {folder.absencePath()}) == 0);
@@ -302,15 +299,6 @@ void tst_CommandLine::folderThatIsNotAUnitFolder()
     QVERIFY2(desktop.err.contains(says) && desktop.err.contains(shown), qPrintable(desktop.err));
 }
 
-QString sqlite3(const QString &file, const QString &sql)
-{
-    QProcess p;
-    p.start(u"sqlite3"_s, {u"-readonly"_s, file, sql});
-    if (!p.waitForFinished() || p.exitCode() != 0)
-        return u"sqlite3 failed: "_s + QString::fromUtf8(p.readAllStandardError());
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
 void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster_data()
 {
     QTest::addColumn<bool>("oldTemplate");
@@ -332,7 +320,7 @@ void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster()
     const QString templatePath = UnitFolder(unit).templatePath();
     if (oldTemplate)
         dropTable(templatePath, FileKind::Roster, u"periods"_s);
-    QCOMPARE(sqlite3(templatePath, u".schema periods"_s).isEmpty(), oldTemplate);
+    QCOMPARE(sqliteShell(templatePath, u".schema periods"_s).isEmpty(), oldTemplate);
     const QString out = tmp.filePath(u"March.cxr"_s);
     const Result made = runCalendrix({u"make"_s, out, u"--data"_s, unit});
     QCOMPARE(made.status, 0);
@@ -341,14 +329,14 @@ void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster()
         QVERIFY2(line.startsWith(u"INFORMATION: No qualified soldier is available for "_s), qPrintable(line));
 
     const auto dumpHash = [&](const QString &table) {
-        return QCryptographicHash::hash(sqlite3(out, u".dump "_s + table).toUtf8(),
+        return QCryptographicHash::hash(sqliteShell(out, u".dump "_s + table).toUtf8(),
                                         QCryptographicHash::Sha256)
             .toHex();
     };
     QCOMPARE(dumpHash(u"header"_s), "e2f446e2b42df759991c2709097846b4c12769ae9bf8feb1d4ffe86fed6893e3");
     QCOMPARE(dumpHash(u"storeage"_s), "3237ed287b74b71cb540c1e196cbe183606aeb5fc391b5a773c117ba70969072");
 
-    QCOMPARE(sqlite3(out, u".schema periods"_s),
+    QCOMPARE(sqliteShell(out, u".schema periods"_s),
              u"CREATE TABLE IF NOT EXISTS \"periods\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT, "
              "\"DutyName\" TEXT, \"Col\" INTEGER, \"From\" DATE, \"To\" DATE);"_s);
 }

@@ -63,26 +63,16 @@ QStringList flags(const TestUnit &unit)
 // "today", so that the housekeeping keeps them.
 void twoRowsEverywhere(const TestUnit &unit)
 {
-    {
-        RecordSet rs(unit.working(), u"Memory"_s);
-        addRow(rs, {true, u"Able"_s, u"C"_s, u"Guard"_s, 3, 1});
-        addRow(rs, {true, u"Baker"_s, u"F"_s, u"Guard"_s, 5, 2});
-    }
-    {
-        RecordSet rs(unit.working(), u"Dates"_s);
-        addRow(rs, {u"Able"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)});
-        addRow(rs, {u"Baker"_s, QDate(2027, 5, 1), QDate(2027, 5, 2)});
-    }
-    {
-        RecordSet rs(unit.personnel(), u"Sections"_s);
-        addRow(rs, {u"Alpha"_s});
-        addRow(rs, {u"Bravo"_s});
-    }
-    for (const QString &table : {u"Holiday"_s, u"WorkSchedule"_s, u"AbsentDates"_s}) {
-        RecordSet rs(unit.personnel(), table);
-        addRow(rs, {u"Easter"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)});
-        addRow(rs, {u"Summer"_s, QDate(2027, 8, 1), QDate(2027, 8, 1)});
-    }
+    addRows(unit.working(), u"Memory"_s,
+            {{true, u"Able"_s, u"C"_s, u"Guard"_s, 3, 1}, {true, u"Baker"_s, u"F"_s, u"Guard"_s, 5, 2}});
+    addRows(unit.working(), u"Dates"_s,
+            {{u"Able"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)},
+             {u"Baker"_s, QDate(2027, 5, 1), QDate(2027, 5, 2)}});
+    addRows(unit.personnel(), u"Sections"_s, {{u"Alpha"_s}, {u"Bravo"_s}});
+    for (const QString &table : {u"Holiday"_s, u"WorkSchedule"_s, u"AbsentDates"_s})
+        addRows(unit.personnel(), table,
+                {{u"Easter"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)},
+                 {u"Summer"_s, QDate(2027, 8, 1), QDate(2027, 8, 1)}});
 }
 
 // The open cell editor of a grid, if any.
@@ -316,10 +306,7 @@ void tst_Dialogs::addSortDeleteOk()
 void tst_Dialogs::holidays()
 {
     Window p(false);
-    {
-        RecordSet rs(p.unit.personnel(), u"Holiday"_s);
-        addRow(rs, {u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)});
-    }
+    addRows(p.unit.personnel(), u"Holiday"_s, {{u"Past"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)}});
     p.open(); // the housekeeping removes the past holiday
     QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     auto *grid = p.in<DataGrid>(setup, u"TDBGrid2"_s);
@@ -354,12 +341,10 @@ void tst_Dialogs::holidays()
 void tst_Dialogs::counters()
 {
     Window p(false);
-    {
-        RecordSet rs(p.unit.working(), u"Memory"_s);
-        addRow(rs, {true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0});
-        addRow(rs, {true, u"Baker"_s, u"K"_s, u"Guard"_s, 1, 5});
-        addRow(rs, {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1});
-    }
+    addRows(p.unit.working(), u"Memory"_s,
+            {{true, u"Able"_s, u"A"_s, u"Guard"_s, 3, 0},
+             {true, u"Baker"_s, u"K"_s, u"Guard"_s, 1, 5},
+             {true, u"Clark"_s, u"U"_s, u"Guard"_s, 2, 1}});
     p.open();
     auto *counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
     QVERIFY(counters);
@@ -603,11 +588,9 @@ void tst_Dialogs::periodsEndOnOrAfterTheirStart()
 void tst_Dialogs::datesShownWholeAndReadAgain()
 {
     Window p(false);
-    {
-        RecordSet rs(p.unit.working(), u"Dates"_s);
-        addRow(rs, {u"Montgomery-Whitfield, Alexander"_s, QDate(2027, 12, 28), QDate(2027, 12, 31)});
-        addRow(rs, {u"Lee"_s, QDate(2027, 11, 30), QDate(2028, 1, 1)});
-    }
+    addRows(p.unit.working(), u"Dates"_s,
+            {{u"Montgomery-Whitfield, Alexander"_s, QDate(2027, 12, 28), QDate(2027, 12, 31)},
+             {u"Lee"_s, QDate(2027, 11, 30), QDate(2028, 1, 1)}});
     p.open();
     QWidget *dates = p.choose(u"MNU_Dates"_s, u"Assignment"_s);
     QVERIFY(QTest::qWaitForWindowExposed(dates));
@@ -627,10 +610,7 @@ void tst_Dialogs::datesShownWholeAndReadAgain()
 
     // Each showing reads the list again: a row added as a roster run adds it.
     p.click(dates, u"Command14"_s);
-    {
-        RecordSet rs(p.unit.working(), u"Dates"_s);
-        addRow(rs, {u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)});
-    }
+    addRows(p.unit.working(), u"Dates"_s, {{u"Aaron"_s, QDate(2027, 6, 1), QDate(2027, 6, 1)}});
     p.choose(u"MNU_Dates"_s);
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(grid->model()->index(0, 0).data().toString(), u"Aaron"_s);

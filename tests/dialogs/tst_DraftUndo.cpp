@@ -17,8 +17,7 @@ namespace {
 void fill(const TestUnit &unit)
 {
     const Database db = unit.personnel();
-    RecordSet duties(db, u"DutyDates"_s);
-    addRow(duties, {u"Gate Guard"_s, u"HQ"_s});
+    addRows(db, u"DutyDates"_s, {{u"Gate Guard"_s, u"HQ"_s}});
     RecordSet soldiers(db, u"SoldierRoster"_s);
     for (const auto &[name, rank] : {std::pair{u"Adams"_s, u"E"_s}, std::pair{u"Baker"_s, u"F"_s},
                                      std::pair{u"Clark"_s, u"G"_s}, std::pair{u"Dixon"_s, u"E"_s}})

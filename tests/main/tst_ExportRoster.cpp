@@ -13,27 +13,16 @@ using namespace calendrix::test;
 
 namespace {
 
-DutySpec guard()
-{
-    return {u"Gate Guard"_s,
-            u"HQ"_s,
-            {QDate(2027, 3, 1), QDate(2027, 3, 2)},
-            {},
-            {{u"E"_s, u"Adams, Al"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}},
-             {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
-}
-
 // A datafile of the unit with two periods, written at the first call.
 QString march(const TestUnit &unit)
 {
     const QString path = unit.path(u"march.cxr"_s);
     if (QFileInfo::exists(path))
         return path;
-    writeDatafile(path, {guard()});
-    Database db = Database::open(path, FileKind::Roster);
-    RecordSet periods(db, u"periods"_s);
-    addRow(periods, {u"Gate Guard"_s, 1, QDate(2027, 3, 1), QDate(2027, 3, 1)});
-    addRow(periods, {u"Gate Guard"_s, 2, QDate(2027, 3, 2), QDate(2027, 3, 4)});
+    writeDatafile(path, {gateGuard()});
+    addRows(Database::open(path, FileKind::Roster), u"periods"_s,
+            {{u"Gate Guard"_s, 1, QDate(2027, 3, 1), QDate(2027, 3, 1)},
+             {u"Gate Guard"_s, 2, QDate(2027, 3, 2), QDate(2027, 3, 4)}});
     return path;
 }
 

@@ -171,11 +171,9 @@ void tst_GridEditing::datesShowFourDigitYears()
     QFETCH(QDate, storedTo);
     const LocaleGuard guard(locale);
     Window w;
-    {
-        RecordSet absences(w.unit.personnel(), u"AbsentDates"_s);
-        addRow(absences, {u"Adams"_s, QDate(2027, 12, 14), QDate(2028, 1, 2), u"leave"_s});
-        addRow(absences, {u"Baker"_s, QDate(2027, 12, 14)});
-    }
+    addRows(w.unit.personnel(), u"AbsentDates"_s,
+            {{u"Adams"_s, QDate(2027, 12, 14), QDate(2028, 1, 2), u"leave"_s},
+             {u"Baker"_s, QDate(2027, 12, 14)}});
     w.open();
     DataGrid *grid = w.grid(4);
     RecordSetModel *model = grid->recordModel();

@@ -128,10 +128,7 @@ void tst_MainWindow::addDeleteUpdateSort()
 void tst_MainWindow::updateWithEmptyDutyListSavesThePeriod()
 {
     Window w(false);
-    {
-        RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
-        addRow(rs, {u"Guard"_s, kToday, kToday});
-    }
+    addRows(w.unit.personnel(), u"WorkSchedule"_s, {{u"Guard"_s, kToday, kToday}});
     w.open();
     auto *periods = w.grid(2)->recordModel();
     w.grid(2)->setCurrentRow(0);
@@ -521,10 +518,7 @@ void tst_MainWindow::rosterRunFromTheMenu()
 {
     QFETCH(QString, situation);
     Window w;
-    {
-        RecordSet rs(w.unit.personnel(), u"WorkSchedule"_s);
-        addRow(rs, {u"Kitchen"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)});
-    }
+    addRows(w.unit.personnel(), u"WorkSchedule"_s, {{u"Kitchen"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)}});
     MainWindow &main = w.open();
     const QString target = w.unit.path(u"March.cxr"_s);
     if (situation == u"yes" || situation == u"no")
@@ -597,10 +591,8 @@ void tst_MainWindow::everyWayOfClosingSavesTheEdit()
     QFETCH(QString, stored);
     Window w;
     const QStringList before{u"Adams"_s, u"2027-04-01"_s, u"2027-04-02"_s, u"leave"_s};
-    {
-        RecordSet absences(w.unit.personnel(), u"AbsentDates"_s);
-        addRow(absences, {before[0], QDate(2027, 4, 1), QDate(2027, 4, 2), before[3]});
-    }
+    addRows(w.unit.personnel(), u"AbsentDates"_s,
+            {{before[0], QDate(2027, 4, 1), QDate(2027, 4, 2), before[3]}});
     MainWindow &main = w.openActive(1);
     DataGrid *grid = w.grid(4);
     auto *model = grid->recordModel();

@@ -26,16 +26,6 @@ using namespace calendrix::test;
 
 namespace {
 
-DutySpec guard()
-{
-    return {u"Gate Guard"_s,
-            u"HQ"_s,
-            {QDate(2027, 3, 1), QDate(2027, 3, 2)},
-            {},
-            {{u"E"_s, u"Adams"_s, u"1st Platoon"_s, {u"/."_s, u"1"_s}},
-             {u"U"_s, u"Clark"_s, u"HQ"_s, {u"1"_s, u"/."_s}}}};
-}
-
 Report roster(const TestUnit &unit, const QString &datafile)
 {
     ReportEngine engine;
@@ -92,7 +82,7 @@ void tst_OpenPrint::nothingChosen()
     Window w(false);
     w.open();
     const QString earlier = w.unit.path(u"earlier.cxr"_s);
-    writeDatafile(earlier, {guard()});
+    writeDatafile(earlier, {gateGuard()});
     w.dialogs.fileNames = {earlier};
     w.choose(u"MNU_Open"_s);
 
@@ -125,7 +115,7 @@ void tst_OpenPrint::remarksThenRoster()
     Window w(false);
     w.open();
     const QString path = w.unit.path(u"march.CXR"_s);
-    writeDatafile(path, {guard()});
+    writeDatafile(path, {gateGuard()});
     w.dialogs.fileNames = {path};
     if (givenAtStart)
         w.main->openDatafile(path);
@@ -180,7 +170,7 @@ void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
     const QString path = unit.path(u"many.cxr"_s);
     QList<DutySpec> duties;
     for (int d = 0; d < 40; ++d) {
-        DutySpec duty = guard();
+        DutySpec duty = gateGuard();
         duty.name = u"Duty %1"_s.arg(d, 2, 10, QChar(u'0'));
         duties.append(duty);
     }
@@ -212,7 +202,7 @@ void tst_OpenPrint::previewSavesAPdf()
     TestUnit unit;
     ScriptedDialogs dialogs;
     const QString path = unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
+    writeDatafile(path, {gateGuard(), DutySpec{u"Kitchen"_s, u"HQ"_s, {QDate(2027, 3, 1)}, {}, {}}});
     ReportPreview preview(roster(unit, path), nullptr);
     preview.show();
     QTRY_VERIFY(!preview.layingOut());
@@ -280,7 +270,7 @@ void tst_OpenPrint::draftPreviewOffersMakeItCount()
     QFETCH(bool, fileGiven);
     TestUnit unit;
     const QString path = unit.path(u"march-draft.cxr"_s);
-    writeDatafile(path, {guard()});
+    writeDatafile(path, {gateGuard()});
     QString pressed;
     int asked = 0;
     QTimer::singleShot(0, [&] {
@@ -340,7 +330,7 @@ void tst_OpenPrint::unusableLayout()
     else
         writeFile(w.unit.path(layout), content);
     const QString path = w.unit.path(u"march.cxr"_s);
-    writeDatafile(path, {guard()});
+    writeDatafile(path, {gateGuard()});
     w.dialogs.fileNames = {path};
     w.choose(u"MNU_Open"_s);
     const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);

@@ -17,12 +17,11 @@ namespace {
 void addUnmannedDuty(const TestUnit &unit)
 {
     const Database db = unit.personnel();
-    RecordSet duties(db, u"DutyDates"_s);
-    addRow(duties, {u"Armory"_s, u"HQ"_s, false, true}); // Q2: nobody holds it
-    RecordSet schedule(db, u"WorkSchedule"_s);
-    addRow(schedule, {u"Armory"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)});
-    addRow(schedule, {u"Armory"_s, QDate(2027, 3, 16), QDate(2027, 3, 16)});
-    addRow(schedule, {u"Kitchen"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)});
+    addRows(db, u"DutyDates"_s, {{u"Armory"_s, u"HQ"_s, false, true}}); // Q2: nobody holds it
+    addRows(db, u"WorkSchedule"_s,
+            {{u"Armory"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)},
+             {u"Armory"_s, QDate(2027, 3, 16), QDate(2027, 3, 16)},
+             {u"Kitchen"_s, QDate(2027, 3, 15), QDate(2027, 3, 15)}});
 }
 
 QStringList visibleWindows()

@@ -60,13 +60,9 @@ void tst_StartUp::oneBadTableEmptiesOnlyItsList()
     QFETCH(QString, source);
 
     Window w;
-    {
-        const Database db = w.unit.personnel();
-        RecordSet schedule(db, u"WorkSchedule"_s);
-        addRow(schedule, {u"Kitchen"_s, QDate(2027, 4, 1), QDate(2027, 4, 2)});
-        RecordSet absences(db, u"AbsentDates"_s);
-        addRow(absences, {u"Adams"_s, QDate(2027, 4, 1), QDate(2027, 4, 2), u"leave"_s});
-    }
+    addRows(w.unit.personnel(), u"WorkSchedule"_s, {{u"Kitchen"_s, QDate(2027, 4, 1), QDate(2027, 4, 2)}});
+    addRows(w.unit.personnel(), u"AbsentDates"_s,
+            {{u"Adams"_s, QDate(2027, 4, 1), QDate(2027, 4, 2), u"leave"_s}});
     {
         const Database db = personnelFile ? w.unit.personnel() : w.unit.working();
         QSqlQuery q(db.connection());

@@ -26,6 +26,24 @@ struct DutySpec {
     QList<Row> rows;
 };
 
+// Gate Guard on two days, two soldiers in turn; the comma in a name is one
+// that a CSV file must quote and a calendar file name keeps.
+inline DutySpec gateGuard()
+{
+    return {QStringLiteral("Gate Guard"),
+            QStringLiteral("HQ"),
+            {QDate(2027, 3, 1), QDate(2027, 3, 2)},
+            {},
+            {{QStringLiteral("E"),
+              QStringLiteral("Adams, Al"),
+              QStringLiteral("1st Platoon"),
+              {QStringLiteral("/."), QStringLiteral("1")}},
+             {QStringLiteral("U"),
+              QStringLiteral("Clark"),
+              QStringLiteral("HQ"),
+              {QStringLiteral("1"), QStringLiteral("/.")}}}};
+}
+
 // ends: per duty name the last days of its periods, written into periods.
 inline void writeDatafile(const QString &path, const QList<DutySpec> &duties,
                           const QHash<QString, QList<QDate>> &ends = {})

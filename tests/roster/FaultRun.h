@@ -7,9 +7,11 @@
 #include "ChildProcess.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 namespace calendrix::test {
 
@@ -63,6 +65,24 @@ inline QString memoryOf(const QString &unit)
 inline QStringList leftovers(const QString &dir)
 {
     return QDir(dir).entryList({QStringLiteral(".calendrix-*")}, QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// A copy of a unit folder in place of whatever was at to: the named files,
+// or every file and the run history.
+inline void copyUnit(const QString &from, const QString &to, const QStringList &names = {})
+{
+    QDir(to).removeRecursively();
+    QVERIFY(QDir().mkpath(QDir(to).filePath(QStringLiteral("history"))));
+    const QDir source(from);
+    QStringList files = names;
+    if (names.isEmpty()) {
+        files = source.entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name :
+             QDir(source.filePath(QStringLiteral("history"))).entryList(QDir::Files | QDir::Hidden))
+            files.append(QStringLiteral("history/") + name);
+    }
+    for (const QString &name : files)
+        QVERIFY(QFile::copy(source.filePath(name), QDir(to).filePath(name)));
 }
 
 } // namespace calendrix::test

@@ -73,29 +73,24 @@ struct RosterFixture {
     }
     void period(const QString &duty, const QVariant &from, const QVariant &to)
     {
-        RecordSet rs(personnel, QStringLiteral("WorkSchedule"));
-        addRow(rs, {duty, from, to});
+        addRows(personnel, QStringLiteral("WorkSchedule"), {{duty, from, to}});
     }
     void absent(const QString &name, QDate from, QDate to)
     {
-        RecordSet rs(personnel, QStringLiteral("AbsentDates"));
-        addRow(rs, {name, from, to, QStringLiteral("Leave")});
+        addRows(personnel, QStringLiteral("AbsentDates"), {{name, from, to, QStringLiteral("Leave")}});
     }
     void holiday(const QVariant &from, const QVariant &to)
     {
-        RecordSet rs(personnel, QStringLiteral("Holiday"));
-        addRow(rs, {QStringLiteral("Holiday"), from, to});
+        addRows(personnel, QStringLiteral("Holiday"), {{QStringLiteral("Holiday"), from, to}});
     }
     void taken(const QString &name, QDate from, QDate to)
     {
-        RecordSet rs(working, QStringLiteral("Dates"));
-        addRow(rs, {name, from, to});
+        addRows(working, QStringLiteral("Dates"), {{name, from, to}});
     }
     void counter(const QString &name, const QString &rank, const QString &duty, const QVariant &count,
                  const QVariant &holidayCount = qint64(0))
     {
-        RecordSet rs(working, QStringLiteral("Memory"));
-        addRow(rs, {true, name, rank, duty, count, holidayCount});
+        addRows(working, QStringLiteral("Memory"), {{true, name, rank, duty, count, holidayCount}});
     }
 
     RosterRun::Outcome make()

@@ -411,12 +411,9 @@ void tst_RosterRun::qualifications()
     QFETCH(QVariantList, dutyFlags);
     QFETCH(bool, qualified);
     RosterFixture f;
-    {
-        RecordSet duties(f.personnel, u"DutyDates"_s);
-        addRow(duties, {kGuard, u"Unit"_s, dutyFlags[0], dutyFlags[1]});
-        RecordSet soldiers(f.personnel, u"SoldierRoster"_s);
-        addRow(soldiers, {u"Able"_s, u"D"_s, u"HQ"_s, soldierFlags[0], soldierFlags[1]});
-    }
+    addRows(f.personnel, u"DutyDates"_s, {{kGuard, u"Unit"_s, dutyFlags[0], dutyFlags[1]}});
+    addRows(f.personnel, u"SoldierRoster"_s,
+            {{u"Able"_s, u"D"_s, u"HQ"_s, soldierFlags[0], soldierFlags[1]}});
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
     QCOMPARE(f.counters().contains(u"Able|Gate Guard"_s), qualified);
     QCOMPARE(f.cells(kGuard, u"Able"_s, 1) != QStringList{u"<no row>"_s}, qualified);
@@ -632,13 +629,7 @@ void tst_RosterRun::staleCountersAndHeadersGo()
     f.counter(u"Baker"_s, u"D"_s, kGuard, qint64(2));         // no longer qualified
     f.counter(u"Gone"_s, u"D"_s, kGuard, qint64(2));          // left the unit
     f.counter(u"Able"_s, u"C"_s, u"gate guard"_s, qint64(7)); // another duty by case
-    {
-        RecordSet headers(f.working, u"Header"_s);
-        addRow(headers, {kGuard});
-        addRow(headers, {u"Old duty"_s});
-        addRow(headers, {QVariant()});
-        addRow(headers, {u"Gate Guard "_s});
-    }
+    addRows(f.working, u"Header"_s, {{kGuard}, {u"Old duty"_s}, {QVariant()}, {u"Gate Guard "_s}});
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
     RecordSet memory(f.unit.working(), u"Memory"_s);
     QCOMPARE(rowCount(memory), 1);

@@ -6,7 +6,6 @@
 #include "store/RunHistory.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QSqlQuery>
 
 #include <sys/stat.h>
@@ -60,24 +59,9 @@ namespace {
 // unit's last change, which names the unit and the run afresh in each copy.
 QString shellDump(const QString &path)
 {
-    QProcess shell;
-    shell.start(u"sqlite3"_s, {u"-readonly"_s, path, u".dump"_s});
-    if (!shell.waitForFinished() || shell.exitCode() != 0)
-        return u"<sqlite3 failed>"_s;
-    QStringList lines = QString::fromUtf8(shell.readAllStandardOutput()).split(u'\n');
+    QStringList lines = sqliteShell(path, u".dump"_s).split(u'\n');
     lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
     return lines.join(u'\n');
-}
-
-void copyUnit(const QString &from, const QString &to)
-{
-    QDir(to).removeRecursively();
-    QVERIFY(QDir().mkpath(QDir(to).filePath(u"history"_s)));
-    const QDir source(from);
-    for (const QString &name : source.entryList(QDir::Files | QDir::Hidden))
-        QVERIFY(QFile::copy(source.filePath(name), QDir(to).filePath(name)));
-    for (const QString &name : QDir(source.filePath(u"history"_s)).entryList(QDir::Files | QDir::Hidden))
-        QVERIFY(QFile::copy(source.filePath(u"history/"_s + name), QDir(to).filePath(u"history/"_s + name)));
 }
 
 // The unit's runs kept, newest first, and the skipped files.

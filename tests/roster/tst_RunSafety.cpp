@@ -63,15 +63,10 @@ QStringList dump(const QString &path, FileKind kind)
     return lines;
 }
 
-void copyUnit(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QString &name : QDir(to).entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(QDir(to).filePath(name));
-    for (const QString &name :
-         {u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s, u"ROSTER.INI"_s, u"ROSTER2.INI"_s})
-        QVERIFY(QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)));
-}
+// The databases and option files of a unit: neither its layouts, which a
+// repair remakes, nor the history of runs made in another folder.
+const QStringList kUnitFiles{u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s, u"ROSTER.INI"_s,
+                             u"ROSTER2.INI"_s};
 
 void newOrReplacingRows()
 {
@@ -84,7 +79,7 @@ void newOrReplacingRows()
 // returns the arguments of a make into work's "out.cxr".
 QStringList makeInCopy(const QString &unit, const QString &work, bool replace, const QString &oldFile)
 {
-    copyUnit(unit, work);
+    copyUnit(unit, work, kUnitFiles);
     const QString target = QDir(work).filePath(u"out.cxr"_s);
     QFile::remove(target);
     if (replace && !QFile::copy(oldFile, target))
@@ -110,7 +105,7 @@ void tst_RunSafety::initTestCase()
     m_memoryBefore = dump(memoryOf(m_start), FileKind::Working);
 
     const QString reference = m_tmp.filePath(u"reference"_s);
-    copyUnit(m_start, reference);
+    copyUnit(m_start, reference, kUnitFiles);
     QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
     m_memoryAfter = dump(memoryOf(reference), FileKind::Working);
     m_datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
@@ -243,7 +238,7 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
     const QStringList before = dump(memoryOf(fresh), FileKind::Working);
     const QStringList emptyRoster = dump(oldFile, FileKind::Roster);
     const QString reference = m_tmp.filePath(u"fresh-reference"_s);
-    copyUnit(fresh, reference);
+    copyUnit(fresh, reference, kUnitFiles);
     QVERIFY(run({u"make"_s, QDir(reference).filePath(u"out.cxr"_s), u"--data"_s, reference}));
     const QStringList after = dump(memoryOf(reference), FileKind::Working);
     const QStringList datafile = dump(QDir(reference).filePath(u"out.cxr"_s), FileKind::Roster);
@@ -257,7 +252,7 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
     for (int freeKb = 0;; freeKb += 4) {
         QFile::remove(disk.filePath(u"filler"_s));
         QDir(work).removeRecursively();
-        copyUnit(fresh, work);
+        copyUnit(fresh, work, kUnitFiles);
         QVERIFY(QFile::copy(oldFile, target));
         disk.fill(freeKb * 1024 + 1);
 
@@ -309,7 +304,7 @@ void tst_RunSafety::abandonedScratchFilesGo()
     QFETCH(QStringList, arguments);
     QFETCH(QString, killAfter);
     const QString work = m_tmp.filePath(u"scratch-"_s + QString::fromLatin1(QTest::currentDataTag()));
-    copyUnit(m_start, work);
+    copyUnit(m_start, work, kUnitFiles);
     const QString elsewhere = work + u"-rosters"_s;
     const QString history = UnitFolder(work).historyPath();
     for (const QString &dir : {work, history, elsewhere}) {

@@ -10,7 +10,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -217,10 +216,7 @@ void tst_Files::copyFromADamagedTemplateNamesIt()
 void tst_Files::initKeepsExistingFiles()
 {
     TestUnit unit;
-    {
-        RecordSet rs(unit.personnel(), u"Sections"_s);
-        addRow(rs, {u"HQ"_s});
-    }
+    addRows(unit.personnel(), u"Sections"_s, {{u"HQ"_s}});
     const QByteArray before = fileHash(unit.folder.personnelPath());
     EXPECT_STORE_ERROR(Database::create(unit.folder.personnelPath(), FileKind::Personnel),
                        StoreErrorCode::DestinationExists);
@@ -290,13 +286,9 @@ void tst_Files::layoutsAsTheSqliteShellSeesThem()
     QFETCH(QString, table);
     QFETCH(QString, columns);
     TestUnit unit;
-    QProcess shell;
-    shell.start(u"sqlite3"_s, {u"-readonly"_s, unit.path(file),
-                               u"SELECT name || ':' || type FROM pragma_table_info('%1')"_s.arg(table)});
-    QVERIFY2(shell.waitForFinished(), "sqlite3 shell missing");
-    QCOMPARE(shell.exitCode(), 0);
-    const QString got = QString::fromUtf8(shell.readAllStandardOutput()).trimmed().split(u'\n').join(u',');
-    QCOMPARE(got, columns);
+    const QString got =
+        sqliteShell(unit.path(file), u"SELECT name || ':' || type FROM pragma_table_info('%1')"_s.arg(table));
+    QCOMPARE(got.split(u'\n').join(u','), columns);
 }
 
 void tst_Files::optionalTableMayBeMissing_data()

@@ -130,11 +130,7 @@ void tst_Ordering::order()
 
     TestUnit unit;
     const Database db = table == u"Memory" ? unit.working() : unit.personnel();
-    {
-        RecordSet writer(db, table);
-        for (const QVariantList &row : rows)
-            addRow(writer, row);
-    }
+    addRows(db, table, rows);
     RecordSet rs(db, source);
     QCOMPARE(column(rs, shown), expected);
 }
