@@ -10,7 +10,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <sys/file.h>
@@ -50,26 +49,12 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// One statement on a file through a plain SQLite connection, as another
-// program would run it.
-void execPlain(const QString &path, const QString &sql)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"plain"_s);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(sql));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"plain"_s);
-}
-
 // A copy of a unit file as a later Calendrix, with a layout of its own, would leave it.
 void makeNewerFile(const QString &from, const QString &path)
 {
     QVERIFY(QFile::copy(from, path));
-    execPlain(path, u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1));
+    QCOMPARE(sqliteShell(path, u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1), true),
+             QString());
 }
 
 } // namespace
@@ -130,7 +115,7 @@ void tst_Files::wrongFilesAreRefusedUntouched()
     else if (content == u"empty")
         writeFile(path, QByteArray());
     else if (content == u"foreign")
-        execPlain(path, u"CREATE TABLE SoldierRoster (x)"_s);
+        QCOMPARE(sqliteShell(path, u"CREATE TABLE SoldierRoster (x)"_s, true), QString());
     else if (content == u"datafile")
         QVERIFY(QFile::copy(unit.folder.templatePath(), path));
     else if (content == u"working")
