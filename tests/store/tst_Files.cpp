@@ -43,10 +43,7 @@ namespace {
 
 QByteArray fileHash(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256);
 }
 
 // A copy of a unit file as a later Calendrix, with a layout of its own, would leave it.
@@ -134,11 +131,8 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else if (content == u"device")
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    else if (content == u"truncated") {
-        QFile f(unit.folder.personnelPath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        writeFile(path, f.read(1500));
-    }
+    else if (content == u"truncated")
+        writeFile(path, readFile(unit.folder.personnelPath()).left(1500));
     // Reading a FIFO or an endless device whole cannot be done.
     const bool special = content == u"fifo" || content == u"device";
     const QByteArray before = special ? QByteArray() : fileHash(path);
