@@ -287,8 +287,7 @@ void tst_RosterRun::candidateOrderIsTheCountersOrder()
                                              "Desc, SoldierName Asc"_s
                                            : u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank "
                                              "Desc, SoldierName Asc"_s);
-        for (; !shown.eof(); shown.moveNext())
-            expected.append(shown.value(2).toString());
+        expected = column(shown, 2);
     }
 
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
