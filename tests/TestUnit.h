@@ -25,11 +25,13 @@ struct TestUnit {
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
-// What the sqlite3 shell, as other tools read our files, answers to sql.
-inline QString sqliteShell(const QString &file, const QString &sql)
+// What the sqlite3 shell, as other tools read (or, writable, change) our
+// files, answers to sql.
+inline QString sqliteShell(const QString &file, const QString &sql, bool writable = false)
 {
     QProcess p;
-    p.start(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), file, sql});
+    p.start(QStringLiteral("sqlite3"),
+            {writable ? QStringLiteral("-bail") : QStringLiteral("-readonly"), file, sql});
     if (!p.waitForFinished() || p.exitCode() != 0)
         return QStringLiteral("sqlite3 failed: ") + QString::fromUtf8(p.readAllStandardError());
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();

@@ -40,11 +40,8 @@ QByteArray folderHash(const QString &dir)
 {
     QCryptographicHash h(QCryptographicHash::Sha256);
     for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile f(QDir(dir).filePath(name));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
         h.addData(name.toUtf8());
-        h.addData(f.readAll());
+        h.addData(readFile(QDir(dir).filePath(name)));
     }
     return h.result();
 }

@@ -591,12 +591,6 @@ void tst_Export::refused_data()
     QTest::newRow("one name for two exports")
         << QStringList{u"DATAFILE"_s, u"--xlsx"_s, u"OUT/x"_s, u"--csv"_s, u"OUT/x"_s} << QString() << 1
         << u"two exports"_s;
-    // No answer to the replace question could make these right.
-    QTest::newRow("the datafile itself, not replacing")
-        << QStringList{u"DATAFILE"_s, u"--csv"_s, u"DATAFILE"_s} << QString() << 1 << u"is the datafile"_s;
-    QTest::newRow("one name for two exports, which exists")
-        << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/x.csv"_s, u"--xlsx"_s, u"OUT/x.csv"_s} << u"x.csv"_s
-        << 1 << u"two exports"_s;
     // The folders made for the calendars go with them.
     QTest::newRow("new nested folder, then a failure")
         << QStringList{u"DATAFILE"_s, u"--ics"_s, u"OUT/new/deep"_s, u"--csv"_s, u"OUT/missing/a.csv"_s}

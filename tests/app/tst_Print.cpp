@@ -90,7 +90,6 @@ private slots:
     void initTestCase();
     void companyRoster();
     void draftSaysSoOnEveryPage();
-    void existingPdf();
     void progressOnATerminal();
     void killedPrintLeavesNothingBehind();
     void reportsPrintInASansFont_data();
@@ -185,16 +184,6 @@ void tst_Print::draftSaysSoOnEveryPage()
         QVERIFY2(heights.size() == 2 && heights.first() < 0.2 && heights.last() > 0.8,
                  qPrintable(u"page %1"_s.arg(i + 1)));
     }
-}
-
-void tst_Print::existingPdf()
-{
-    const QString pdf = m_company.dir.filePath(u"kept.pdf"_s);
-    writeFile(pdf, "the clerk's own file");
-    QCOMPARE(runCalendrix(m_company.print(pdf)).status, 4);
-    QCOMPARE(QFileInfo(pdf).size(), 20);
-    QCOMPARE(runCalendrix(m_company.print(pdf) << u"--replace"_s).status, 0);
-    QVERIFY(!readPdf(pdf).isEmpty());
 }
 
 // On a terminal, print tells how far it is on one line that it rewrites and

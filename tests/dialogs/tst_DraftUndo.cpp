@@ -258,12 +258,8 @@ void tst_DraftUndo::killedUndoSettledAtStart()
     QCOMPARE(RunHistory(unit.folder).list().entries.size(), undone ? 0 : 1);
     QCOMPARE(QFileInfo::exists(unit.folder.pendingUndoPath()), false);
     // The tables are those before the run, or those the run left.
-    const auto rows = [&](const QString &table) {
-        RecordSet rs(unit.working(), table);
-        return rs.storedRowCount();
-    };
-    QCOMPARE(rows(u"Memory"_s), undone ? 0 : 4);
-    QCOMPARE(rows(u"Dates"_s), undone ? 0 : 3);
+    QCOMPARE(rowCount(unit.working(), u"Memory"_s), undone ? 0 : 4);
+    QCOMPARE(rowCount(unit.working(), u"Dates"_s), undone ? 0 : 3);
 }
 
 QTEST_MAIN(tst_DraftUndo)

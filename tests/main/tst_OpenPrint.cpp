@@ -137,10 +137,8 @@ void tst_OpenPrint::remarksThenRoster()
 void tst_OpenPrint::openDialogListsBothCases()
 {
     TestUnit unit;
-    for (const QString &name : {u"lower.cxr"_s, u"UPPER.CXR"_s, u"other.txt"_s}) {
-        QFile f(unit.path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    for (const QString &name : {u"lower.cxr"_s, u"UPPER.CXR"_s, u"other.txt"_s})
+        writeFile(unit.path(name), QByteArray());
     QStringList listed;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());

@@ -287,8 +287,7 @@ void tst_RosterRun::candidateOrderIsTheCountersOrder()
                                              "Desc, SoldierName Asc"_s
                                            : u"SELECT * FROM Memory ORDER BY DutyName Asc, Count Asc, Rank "
                                              "Desc, SoldierName Asc"_s);
-        for (; !shown.eof(); shown.moveNext())
-            expected.append(shown.value(2).toString());
+        expected = column(shown, 2);
     }
 
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
@@ -678,18 +677,12 @@ void tst_RosterRun::replaceQuestion()
     f.duty(kGuard);
     f.soldier(u"Able"_s, u"D"_s);
     f.period(kGuard, kMonday, kMonday);
-    {
-        QFile old(f.datafile);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("last month's roster");
-    }
+    writeFile(f.datafile, "last month's roster");
     QCOMPARE(f.make(), RosterRun::Outcome::Declined);
     QCOMPARE(f.messenger.questions,
              QStringList{u"File already exists.  Do you want to replace roster.cxr?"_s});
     QVERIFY(f.messenger.messages.isEmpty());
-    QFile kept(f.datafile);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("last month's roster"));
+    QCOMPARE(readFile(f.datafile), QByteArray("last month's roster"));
     QVERIFY(f.counters().isEmpty());
 
     f.messenger.answers = {true};

@@ -10,7 +10,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <sys/file.h>
@@ -44,32 +43,15 @@ namespace {
 
 QByteArray fileHash(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
-// One statement on a file through a plain SQLite connection, as another
-// program would run it.
-void execPlain(const QString &path, const QString &sql)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"plain"_s);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(sql));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"plain"_s);
+    return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256);
 }
 
 // A copy of a unit file as a later Calendrix, with a layout of its own, would leave it.
 void makeNewerFile(const QString &from, const QString &path)
 {
     QVERIFY(QFile::copy(from, path));
-    execPlain(path, u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1));
+    QCOMPARE(sqliteShell(path, u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion() + 1), true),
+             QString());
 }
 
 } // namespace
@@ -130,7 +112,7 @@ void tst_Files::wrongFilesAreRefusedUntouched()
     else if (content == u"empty")
         writeFile(path, QByteArray());
     else if (content == u"foreign")
-        execPlain(path, u"CREATE TABLE SoldierRoster (x)"_s);
+        QCOMPARE(sqliteShell(path, u"CREATE TABLE SoldierRoster (x)"_s, true), QString());
     else if (content == u"datafile")
         QVERIFY(QFile::copy(unit.folder.templatePath(), path));
     else if (content == u"working")
@@ -149,11 +131,8 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else if (content == u"device")
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    else if (content == u"truncated") {
-        QFile f(unit.folder.personnelPath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        writeFile(path, f.read(1500));
-    }
+    else if (content == u"truncated")
+        writeFile(path, readFile(unit.folder.personnelPath()).left(1500));
     // Reading a FIFO or an endless device whole cannot be done.
     const bool special = content == u"fifo" || content == u"device";
     const QByteArray before = special ? QByteArray() : fileHash(path);

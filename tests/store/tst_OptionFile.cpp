@@ -90,17 +90,11 @@ void tst_OptionFile::writeReplacesTheWholeFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"ROSTER2.INI"_s);
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(" 2 \r\nsomething longer that must go\r\n");
-    }
+    test::writeFile(path, " 2 \r\nsomething longer that must go\r\n");
     QCOMPARE(OptionFile::read(path), qint16(2));
     for (qint16 value : {qint16(1), qint16(0), qint16(-3)}) {
         OptionFile::write(path, value);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), OptionFile::format(value));
+        QCOMPARE(test::readFile(path), OptionFile::format(value));
         QCOMPARE(OptionFile::read(path), value);
     }
     QCOMPARE(OptionFile::format(1), QByteArray(" 1 \r\n"));
