@@ -272,15 +272,16 @@ int runDemo(const QStringList &arguments)
     parser.addPositionalArgument(u"DIR"_s, u"A new or empty folder for the example unit."_s);
     const QCommandLineOption scale(u"scale"_s,
                                    u"company (about 150 soldiers, 10 duties), battalion (800, 30) "
-                                   "or brigade (4000, 80)."_s,
+                                   "brigade (4000, 80) or division (20000, 80)."_s,
                                    u"SIZE"_s, u"company"_s);
     const QCommandLineOption seed(u"seed"_s, u"Seed of the example; the same seed gives the same unit."_s,
                                   u"N"_s, u"1"_s);
     const QCommandLineOption from(u"from"_s, u"First scheduled day, YYYY-MM-DD (default: tomorrow)."_s,
                                   u"DATE"_s);
     parser.addOptions({scale, seed, from});
-    if (const int status = parse(parser, arguments,
-                                 u"demo DIR [--scale company|battalion|brigade] [--seed N] [--from DATE]"_s);
+    if (const int status =
+            parse(parser, arguments,
+                  u"demo DIR [--scale company|battalion|brigade|division] [--seed N] [--from DATE]"_s);
         status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
@@ -288,7 +289,7 @@ int runDemo(const QStringList &arguments)
     DemoUnit::Options options;
     if (!DemoUnit::parseScale(parser.value(scale), &options.scale))
         return usageError(
-            u"--scale must be company, battalion or brigade, not '%1'"_s.arg(parser.value(scale)));
+            u"--scale must be company, battalion, brigade or division, not '%1'"_s.arg(parser.value(scale)));
     bool ok = false;
     options.seed = parser.value(seed).toULongLong(&ok);
     if (!ok)

@@ -102,7 +102,7 @@ const QList<DutyKind> kDutyKinds = {
 const QStringList kReasons = {u"Leave"_s, u"Training course"_s, u"Sick"_s, u"Temporary duty"_s,
                               u"Pass"_s,  u"Range detail"_s};
 
-// Sections of the unit; at battalion and brigade size each section also
+// Sections of the unit; at battalion size and above each section also
 // belongs to one of the sub-units whose membership is a qualification, so
 // that a sub-unit's duties draw on its own people.
 struct Organization {
@@ -127,8 +127,11 @@ Organization organization(DemoUnit::Scale scale)
                 o.sections.append({o.subUnits[u] + u' ' + p, u});
         return o;
     case DemoUnit::Scale::Brigade:
+    case DemoUnit::Scale::Division:
         break;
     }
+    // A division's soldiers are the brigade's five times over: the same
+    // sections and duties with more people to share them.
     o.subUnits = {u"1st Battalion"_s,     u"2nd Battalion"_s,      u"3rd Battalion"_s,
                   u"Support Battalion"_s, u"Engineer Battalion"_s, u"Brigade HQ"_s};
     for (int u = 0; u < o.subUnits.size() - 1; ++u)
@@ -180,6 +183,8 @@ UnitSize unitSize(DemoUnit::Scale scale)
         return {800, 30};
     case DemoUnit::Scale::Brigade:
         return {4000, 80};
+    case DemoUnit::Scale::Division:
+        return {20000, 80};
     }
     return {150, 10};
 }
@@ -359,7 +364,7 @@ private:
     // Periods over the coming weeks, up to 36, entered in no particular order.
     int schedulePeriods(RecordSet &schedule, const QString &name, const DutyKind &kind)
     {
-        const int periods = m_scale == DemoUnit::Scale::Brigade
+        const int periods = m_scale == DemoUnit::Scale::Brigade || m_scale == DemoUnit::Scale::Division
                                 ? kMostPeriods
                                 : m_rnd.between(kind.days == 1 ? 14 : 4, kind.days == 1 ? kMostPeriods : 8);
         QList<int> starts;
@@ -425,6 +430,8 @@ bool DemoUnit::parseScale(const QString &text, Scale *scale)
         *scale = Scale::Battalion;
     else if (text == u"brigade")
         *scale = Scale::Brigade;
+    else if (text == u"division")
+        *scale = Scale::Division;
     else
         return false;
     return true;

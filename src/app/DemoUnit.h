@@ -11,7 +11,7 @@ namespace calendrix {
 class DemoUnit
 {
 public:
-    enum class Scale { Company, Battalion, Brigade };
+    enum class Scale { Company, Battalion, Brigade, Division };
 
     struct Options {
         Scale scale = Scale::Company;
