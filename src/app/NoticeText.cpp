@@ -4,6 +4,7 @@
 #include "store/StoreError.h"
 
 #include <QDir>
+#include <QHash>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -345,13 +346,115 @@ QString sentence(const Notice &notice)
     case NoticeCode::UndoAbandoned:
         return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
                "were before it."_s;
+
+    case NoticeCode::LayoutMissing:
+        return u"The layout '%1' does not exist."_s;
+    case NoticeCode::LayoutNotAFile:
+        return u"The layout '%1' is not a file."_s;
+    case NoticeCode::LayoutUnreadable:
+        return u"The layout '%1' cannot be read: %2."_s;
+    case NoticeCode::LayoutTooLarge:
+        return u"The layout '%1' is larger than %2 MB, more than a layout may be."_s;
+    case NoticeCode::LayoutNotText:
+        return u"The layout '%1' is not a text file (UTF-8)."_s;
+    case NoticeCode::LayoutEmpty:
+        return u"The layout '%1' is empty."_s;
+    case NoticeCode::LayoutSaysNoReport:
+        return u"The layout '%1' does not say what it prints: its [layout] section needs report = roster or "
+               "report = remarks."_s;
+    case NoticeCode::LayoutTextTooLarge:
+        return u"The layout '%1' cannot be filled in: a text would be larger than %2 MB."_s;
+    case NoticeCode::LayoutCannotFillIn:
+        return u"The layout '%1' cannot be filled in: %2."_s;
+    case NoticeCode::NoLayoutSet:
+        return u"No layout is set."_s;
+    case NoticeCode::LayoutDataFileNotSet:
+        return u"The layout '%1' reads data file %2, which is not set."_s;
+    case NoticeCode::NothingToWrite:
+        return u"There is nothing to write into '%1'."_s;
+    case NoticeCode::LayoutOldForm:
+        return u"The layout '%1' has an error in line %2: this is a layout in the old HTML form, which this "
+               "version no longer reads; run 'calendrix init DIR --repair' with DIR the unit folder (%3) to "
+               "set it aside and install the new one."_s;
+    case NoticeCode::LayoutSectionBrackets:
+        return u"The layout '%1' has an error in line %2: a section name must stand in [ ]."_s;
+    case NoticeCode::LayoutNoSuchSection:
+        return u"The layout '%1' has an error in line %2: there is no section [%3]; the sections are %4."_s;
+    case NoticeCode::LayoutNotKeyValue:
+        return u"The layout '%1' has an error in line %2: '%3' is neither a [section] nor a key = value."_s;
+    case NoticeCode::LayoutKeyOutsideSection:
+        return u"The layout '%1' has an error in line %2: a key must follow a [section]."_s;
+    case NoticeCode::LayoutNoSuchKey:
+        return u"The layout '%1' has an error in line %2: [%3] has no key '%4'; its keys are %5."_s;
+    case NoticeCode::LayoutKeySetTwice:
+        return u"The layout '%1' has an error in line %2: '%3' is set twice (first in line %4)."_s;
+    case NoticeCode::LayoutBadReport:
+        return u"The layout '%1' has an error in line %2: report must be roster or remarks, not '%3'."_s;
+    case NoticeCode::LayoutBadDataFile:
+        return u"The layout '%1' has an error in line %2: the data file must be a number from 0 upwards."_s;
+    case NoticeCode::LayoutBadOrientation:
+        return u"The layout '%1' has an error in line %2: the orientation must be portrait or landscape, not "
+               "'%3'."_s;
+    case NoticeCode::LayoutBadPaper:
+        return u"The layout '%1' has an error in line %2: the paper must be default, a3, a4, a5, letter or "
+               "legal, not '%3'."_s;
+    case NoticeCode::LayoutBadMargin:
+        return u"The layout '%1' has an error in line %2: the margins must be 0 to 50 millimetres: one "
+               "for all sides, or left, top, right, bottom."_s;
+    case NoticeCode::LayoutMarginCount:
+        return u"The layout '%1' has an error in line %2: the margins are one number for all sides, or four: "
+               "left, top, right, bottom."_s;
+    case NoticeCode::LayoutBadFont:
+        return u"The layout '%1' has an error in line %2: a font is a size in points from 3 to 72, then "
+               "bold or italic if wanted, not '%3'."_s;
+    case NoticeCode::LayoutNoSuchRosterColumn:
+        return u"The layout '%1' has an error in line %2: the roster has no column '%3'; it has %4."_s;
+    case NoticeCode::LayoutNoSuchRemarksColumn:
+        return u"The layout '%1' has an error in line %2: the remarks list has no column '%3'; it has %4."_s;
+    case NoticeCode::LayoutColumnTwice:
+        return u"The layout '%1' has an error in line %2: the column '%3' is shown twice."_s;
+    case NoticeCode::LayoutNoColumn:
+        return u"The layout '%1' has an error in line %2: at least one column must be shown."_s;
+    case NoticeCode::LayoutBadMark:
+        return u"The layout '%1' has an error in line %2: a mark is drawn bold, italic, in a "
+               "colour (#606060) and on a tint (tint #e4e4e4), not '%3'."_s;
+    case NoticeCode::LayoutBadShade:
+        return u"The layout '%1' has an error in line %2: a shade is a colour (#d9d9d9) or none, not '%3'."_s;
+    case NoticeCode::LayoutNestedTooDeep:
+        return u"The layout '%1' has an error in line %2: sections are nested more than %3 deep."_s;
+    case NoticeCode::LayoutBadTag:
+        return u"The layout '%1' has an error in line %2: %3."_s;
+
+    case NoticeCode::DatafileIsFolder:
+        return u"'%1' is a folder; choose another name for the roster."_s;
+    case NoticeCode::CannotKeepReplacedFile:
+        return u"Cannot keep '%1' while it is replaced: %2"_s;
+    case NoticeCode::CannotPutBackFile:
+        return u"Cannot put '%3' back in place of '%1': %2"_s;
+    case NoticeCode::CannotCreateUnitFolder:
+        return u"Cannot create the folder '%1'."_s;
+    case NoticeCode::CannotCreateUnitFile:
+        return u"Cannot create '%1'."_s;
+    case NoticeCode::CannotReadWorkingDatabase:
+        return u"Cannot read: %1 ('%2')"_s;
+    case NoticeCode::OptionFileNoFile:
+        return u"'%1' cannot be read as an option file: %2"_s;
+    case NoticeCode::RowNotSaved:
+        return u"The row could not be saved."_s;
+    case NoticeCode::NoUnitOpen:
+        return u"There is no unit open: its files could not be opened."_s;
+    case NoticeCode::NoUnitFilesOpen:
+        return u"There is no unit open: the unit's files in %1 could not be opened."_s;
+    case NoticeCode::NoRecords:
+        return u"%1"_s;
     }
     return {};
 }
 
 bool isDatabaseFailure(NoticeCode code)
 {
-    return code >= NoticeCode::DatabaseFailed && code <= NoticeCode::CannotCopyDatabase;
+    return (code >= NoticeCode::DatabaseFailed && code <= NoticeCode::CannotCopyDatabase) ||
+           code == NoticeCode::CannotReadWorkingDatabase;
 }
 
 // Why a database file refused an operation, told by the store's error number;
@@ -380,6 +483,83 @@ QString databaseReason(int number, const QString &systemWords)
     }
 }
 
+// The words for a file's kind and for what a file system object is, which
+// the store names by key (Layouts::kindKey, UnitFolder::fileType).
+QString kindWords(const QString &key)
+{
+    if (key == u"personnel")
+        return u"personnel database"_s;
+    if (key == u"working")
+        return u"working database"_s;
+    if (key == u"template")
+        return u"roster template"_s;
+    return u"roster datafile"_s;
+}
+
+QString typeWords(const QString &key)
+{
+    if (key.startsWith(u"link:"))
+        return u"a link to %1"_s.arg(typeWords(key.mid(5)));
+    static const QHash<QString, QString> words{
+        {u"folder"_s, u"a folder"_s}, {u"fifo"_s, u"a FIFO (named pipe)"_s},
+        {u"device"_s, u"a device"_s}, {u"socket"_s, u"a socket"_s},
+        {u"file"_s, u"a file"_s},     {u"link"_s, u"a link to nothing"_s}};
+    return words.value(key, u"not a regular file"_s);
+}
+
+// Which placeholders of a notice hold a file's kind and which what a file
+// system object is.
+struct Keyed {
+    QList<int> kinds;
+    QList<int> types;
+};
+
+Keyed keyedValues(NoticeCode code)
+{
+    switch (code) {
+    case NoticeCode::FileIsDanglingLink:
+    case NoticeCode::FileIsEmpty:
+    case NoticeCode::FileIsNotDatabase:
+    case NoticeCode::FileIsForeignDatabase:
+    case NoticeCode::TableNotInFile:
+    case NoticeCode::TableNotInKind:
+        return {{2}, {}};
+    case NoticeCode::FileIsOtherKind:
+        return {{2, 3}, {}};
+    case NoticeCode::FileIsNoFile:
+        return {{3}, {2}};
+    case NoticeCode::TableLayoutDamaged:
+        return {{3}, {}};
+    case NoticeCode::FileDamaged:
+    case NoticeCode::FileDamagedCannotCopy:
+    case NoticeCode::DatabaseFileNotFound:
+    case NoticeCode::DatabaseFileUnreadable:
+    case NoticeCode::DatabaseFileNoPermission:
+        return {{1}, {}};
+    case NoticeCode::LockFileIsOther:
+    case NoticeCode::UnitFileNoFile:
+    case NoticeCode::HistoryNotAFolder:
+    case NoticeCode::RunRecordNotAFile:
+    case NoticeCode::UndoRecordNotAFile:
+    case NoticeCode::OptionFileNoFile:
+        return {{}, {2}};
+    default:
+        return {};
+    }
+}
+
+Notice worded(Notice notice)
+{
+    const Keyed keyed = keyedValues(notice.code);
+    for (int at : keyed.kinds)
+        if (at <= notice.values.size())
+            notice.values[at - 1] = kindWords(notice.values[at - 1]);
+    for (int at : keyed.types)
+        if (at <= notice.values.size())
+            notice.values[at - 1] = typeWords(notice.values[at - 1]);
+    return notice;
+}
+
 // Values that are paths are shown the way the clerk's system writes them.
 QString shown(const QString &value)
 {
@@ -390,16 +570,15 @@ QString fill(const Notice &notice, QString pattern);
 
 } // namespace
 
-QString NoticeText::text(const Notice &notice)
+QString NoticeText::text(const Notice &keyedNotice)
 {
+    Notice notice = worded(keyedNotice);
     if (!notice.causes.empty()) {
         QStringList causes;
         for (const Notice &cause : notice.causes)
             causes.append(text(cause));
-        Notice told = notice;
-        told.causes.clear();
-        told.values.prepend(causes.join(u'\n'));
-        return text(told);
+        notice.causes.clear();
+        notice.values.prepend(causes.join(u'\n'));
     }
     if (isDatabaseFailure(notice.code)) {
         Notice told = notice;

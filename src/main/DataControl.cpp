@@ -1,9 +1,5 @@
 #include "main/DataControl.h"
 
-#include "app/NoticeText.h"
-
-using namespace Qt::Literals::StringLiterals;
-
 namespace calendrix {
 
 DataControl::DataControl(const QString &name, QObject *parent) : QObject(parent)
@@ -18,12 +14,12 @@ void DataControl::bind(const Database &db, const QString &recordSource)
     try {
         refresh();
     } catch (const StoreError &e) {
-        unbind(NoticeText::text(e));
+        unbind(e.notice());
         throw;
     }
 }
 
-void DataControl::unbind(const QString &why)
+void DataControl::unbind(const Notice &why)
 {
     emit aboutToReset();
     m_recordset = RecordSet();
@@ -53,8 +49,7 @@ RecordSet &DataControl::recordset()
 {
     if (!m_recordset.isOpen())
         throw StoreError(StoreErrorCode::CannotOpen,
-                         m_whyUnbound.isEmpty() ? u"There is no unit open: its files could not be opened."_s
-                                                : m_whyUnbound);
+                         Notice::because({Notice::Kind::Error, NoticeCode::NoRecords, {}}, m_whyUnbound));
     return m_recordset;
 }
 

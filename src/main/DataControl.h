@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/Notice.h"
 #include "store/RecordSet.h"
 
 #include <QObject>
@@ -22,7 +23,7 @@ public:
     // the source stays unbound and its commands report the same failure.
     void bind(const Database &db, const QString &recordSource);
     // why: what the user is told when a command needs the records.
-    void unbind(const QString &why = {});
+    void unbind(const Notice &why = {Notice::Kind::Error, NoticeCode::NoUnitOpen, {}});
     bool isBound() const { return m_recordset.isOpen(); }
     QString recordSource() const { return m_source; }
     Database database() const { return m_db; }
@@ -45,7 +46,7 @@ private:
     Database m_db;
     QString m_source;
     RecordSet m_recordset;
-    QString m_whyUnbound;
+    Notice m_whyUnbound{Notice::Kind::Error, NoticeCode::NoUnitOpen, {}};
 };
 
 } // namespace calendrix

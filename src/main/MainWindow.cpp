@@ -327,7 +327,7 @@ void MainWindow::bindSources(bool offerHelp)
         } catch (const StoreError &e) {
             fileProblems.append(NoticeText::text(e));
             for (const auto &[control, source] : sources)
-                control->unbind(NoticeText::text(e));
+                control->unbind(e.notice());
             return;
         }
         ++filesOpen;
@@ -351,8 +351,7 @@ void MainWindow::bindSources(bool offerHelp)
                                    {m_holidays, RS::kHoliday}});
     bindFile(FileKind::Working, {{m_assignmentDates, RS::kDates}});
     if (filesOpen == 0) {
-        const QString why = u"There is no unit open: the unit's files in %1 could not be opened."_s.arg(
-            QDir::toNativeSeparators(m_folder.dir()));
+        const Notice why{Notice::Kind::Error, NoticeCode::NoUnitFilesOpen, {m_folder.dir()}};
         for (DataControl *c : {m_duties, m_soldiers, m_schedule, m_absences, m_titles, m_sections, m_holidays,
                                m_assignmentDates})
             c->unbind(why);

@@ -219,7 +219,7 @@ int RecordSetModel::addEmptyRow()
 void RecordSetModel::deleteRow(int row)
 {
     if (row < 0 || row >= rowCount())
-        throw StoreError(StoreErrorCode::NoCurrentRecord, u"No current record."_s);
+        throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::NoCurrentRecord, {});
     if (m_pendingRow == row) {
         m_pendingRow = -1;
         m_pending.clear();
@@ -240,7 +240,7 @@ void RecordSetModel::saveRow(int row)
 {
     if (m_pendingRow == row) {
         if (!submit())
-            throw StoreError(StoreErrorCode::General, u"The row could not be saved."_s);
+            throw StoreError(StoreErrorCode::General, NoticeCode::RowNotSaved, {});
         return;
     }
     submit();

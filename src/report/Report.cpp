@@ -206,7 +206,7 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
                       const ReportProgress &progress)
 {
     if (reports.isEmpty())
-        throw ReportError(u"There is nothing to write into '%1'."_s.arg(path));
+        throw ReportError(Notice{Notice::Kind::Error, NoticeCode::NothingToWrite, {path}});
     // The document's title names every report in it and the datafile.
     QStringList names;
     for (const Report &r : reports)

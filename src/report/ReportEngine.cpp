@@ -14,12 +14,13 @@ namespace calendrix {
 Report ReportEngine::run() const
 {
     if (m_layoutFile.isEmpty())
-        throw ReportError(u"No layout is set."_s);
+        throw ReportError(Notice{Notice::Kind::Error, NoticeCode::NoLayoutSet, {}});
     ReportLayout layout = ReportLayout::load(m_layoutFile);
     const QString dataPath = m_dataFiles.value(layout.dataFile());
     if (dataPath.isEmpty())
-        throw ReportError(u"The layout '%1' reads data file %2, which is not set."_s.arg(m_layoutFile)
-                              .arg(layout.dataFile()));
+        throw ReportError(Notice{Notice::Kind::Error,
+                                 NoticeCode::LayoutDataFileNotSet,
+                                 {m_layoutFile, QString::number(layout.dataFile())}});
     return Report(std::move(layout), readData(dataPath), dataPath, QDate::currentDate());
 }
 

@@ -6,7 +6,6 @@
 #include "report/TemplateValues.h"
 #include "store/SmallFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
@@ -62,9 +61,10 @@ class LayoutReader
 public:
     LayoutReader(QString path) : m_path(std::move(path)) {}
 
-    ReportError lineError(int line, const QString &what) const
+    ReportError lineError(int line, NoticeCode fault, const QStringList &values = {}) const
     {
-        return ReportError(u"The layout '%1' has an error in line %2: %3."_s.arg(m_path).arg(line).arg(what));
+        return ReportError(
+            Notice{Notice::Kind::Error, fault, QStringList{m_path, QString::number(line)} + values});
     }
 
     Entries read(const QString &text) const
@@ -81,25 +81,25 @@ public:
                 throw oldForm(line);
             if (l.startsWith(u'[')) {
                 if (!l.endsWith(u']'))
-                    throw lineError(line, u"a section name must stand in [ ]"_s);
+                    throw lineError(line, NoticeCode::LayoutSectionBrackets);
                 section = l.mid(1, l.size() - 2).trimmed().toLower();
                 if (!knownKeys().contains(section))
-                    throw lineError(line, u"there is no section [%1]; the sections are %2"_s.arg(
-                                              section, u"["_s + kSectionOrder.join(u"], ["_s) + u"]"_s));
+                    throw lineError(line, NoticeCode::LayoutNoSuchSection,
+                                    {section, u"["_s + kSectionOrder.join(u"], ["_s) + u"]"_s});
                 continue;
             }
             const qsizetype eq = l.indexOf(u'=');
             if (eq < 0)
-                throw lineError(line, u"'%1' is neither a [section] nor a key = value"_s.arg(l.left(40)));
+                throw lineError(line, NoticeCode::LayoutNotKeyValue, {l.left(40)});
             if (section.isEmpty())
-                throw lineError(line, u"a key must follow a [section]"_s);
+                throw lineError(line, NoticeCode::LayoutKeyOutsideSection);
             const QString key = l.left(eq).trimmed().toLower();
             if (!knownKeys().value(section).contains(key))
-                throw lineError(line, u"[%1] has no key '%2'; its keys are %3"_s.arg(
-                                          section, key, knownKeys().value(section).join(u", "_s)));
+                throw lineError(line, NoticeCode::LayoutNoSuchKey,
+                                {section, key, knownKeys().value(section).join(u", "_s)});
             const QString full = section + u'.' + key;
             if (const auto earlier = entries.constFind(full); earlier != entries.constEnd())
-                throw lineError(line, u"'%1' is set twice (first in line %2)"_s.arg(key).arg(earlier->line));
+                throw lineError(line, NoticeCode::LayoutKeySetTwice, {key, QString::number(earlier->line)});
             entries.insert(full, {l.mid(eq + 1).trimmed(), line});
         }
         return entries;
@@ -110,11 +110,7 @@ public:
     // this parser thinks of HTML.
     ReportError oldForm(int line) const
     {
-        return lineError(
-            line,
-            u"this is a layout in the old HTML form, which this version no longer reads; "
-            "run 'calendrix init DIR --repair' with DIR the unit folder (%1) to set it aside "
-            "and install the new one"_s.arg(QDir::toNativeSeparators(QFileInfo(m_path).absolutePath())));
+        return lineError(line, NoticeCode::LayoutOldForm, {QFileInfo(m_path).absolutePath()});
     }
 
 private:
@@ -212,34 +208,35 @@ ReportLayout ReportLayout::load(const QString &path)
 {
     // A device or a pipe would be read without end, or block.
     const SmallFile file = SmallFile::read(path, ReportLimits::kMaxLayoutBytes + 1);
+    const auto refused = [&](NoticeCode why, const QStringList &values = {}) {
+        return ReportError(Notice{Notice::Kind::Error, why, QStringList{path} + values});
+    };
     if (file.state == SmallFile::State::Missing ||
         (file.state == SmallFile::State::NotAFile && file.mode == 0))
-        throw ReportError(u"The layout '%1' does not exist."_s.arg(path));
+        throw refused(NoticeCode::LayoutMissing);
     if (file.state == SmallFile::State::NotAFile)
-        throw ReportError(u"The layout '%1' is not a file."_s.arg(path));
+        throw refused(NoticeCode::LayoutNotAFile);
     if (file.state == SmallFile::State::Failed)
-        throw ReportError(
-            u"The layout '%1' cannot be read: %2."_s.arg(path, QString::fromLocal8Bit(strerror(file.error))));
+        throw refused(NoticeCode::LayoutUnreadable, {QString::fromLocal8Bit(strerror(file.error))});
     const QByteArray &bytes = file.bytes;
     if (bytes.size() > ReportLimits::kMaxLayoutBytes)
-        throw ReportError(u"The layout '%1' is larger than %2 MB, more than a layout may be."_s.arg(path).arg(
-            ReportLimits::kMaxLayoutBytes >> 20));
+        throw refused(NoticeCode::LayoutTooLarge, {QString::number(ReportLimits::kMaxLayoutBytes >> 20)});
     QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter) || bytes.contains('\0'))
-        throw ReportError(u"The layout '%1' is not a text file (UTF-8)."_s.arg(path));
+        throw refused(NoticeCode::LayoutNotText);
     if (text.startsWith(QChar(0xfeff)))
         text.remove(0, 1);
     // It would print blank pages and say nothing.
     if (text.trimmed().isEmpty())
-        throw ReportError(u"The layout '%1' is empty."_s.arg(path));
+        throw refused(NoticeCode::LayoutEmpty);
 
     const LayoutReader reader(path);
     const Entries entries = reader.read(text);
     const auto value = [&](const QString &key, const QString &fallback = {}) {
         return entries.value(key, {fallback, 0}).value;
     };
-    const auto fault = [&](const QString &key, const QString &what) {
-        return reader.lineError(entries.value(key).line, what);
+    const auto fault = [&](const QString &key, NoticeCode what, const QStringList &values = {}) {
+        return reader.lineError(entries.value(key).line, what, values);
     };
 
     ReportLayout layout;
@@ -247,20 +244,19 @@ ReportLayout ReportLayout::load(const QString &path)
 
     const QString kind = value(u"layout.report"_s).toLower();
     if (!entries.contains(u"layout.report"_s))
-        throw ReportError(u"The layout '%1' does not say what it prints: its [layout] section needs "
-                          "report = roster or report = remarks."_s.arg(path));
+        throw refused(NoticeCode::LayoutSaysNoReport);
     if (kind == u"roster")
         layout.m_kind = Kind::Roster;
     else if (kind == u"remarks")
         layout.m_kind = Kind::Remarks;
     else
-        throw fault(u"layout.report"_s, u"report must be roster or remarks, not '%1'"_s.arg(kind));
+        throw fault(u"layout.report"_s, NoticeCode::LayoutBadReport, {kind});
 
     if (entries.contains(u"layout.datafile"_s)) {
         bool ok = false;
         layout.m_dataFile = value(u"layout.datafile"_s).toInt(&ok);
         if (!ok || layout.m_dataFile < 0)
-            throw fault(u"layout.datafile"_s, u"the data file must be a number from 0 upwards"_s);
+            throw fault(u"layout.datafile"_s, NoticeCode::LayoutBadDataFile);
     }
 
     const QString orientation = value(u"page.orientation"_s, u"portrait"_s).toLower();
@@ -269,8 +265,7 @@ ReportLayout ReportLayout::load(const QString &path)
     else if (orientation == u"portrait")
         layout.m_orientation = QPageLayout::Portrait;
     else
-        throw fault(u"page.orientation"_s,
-                    u"the orientation must be portrait or landscape, not '%1'"_s.arg(orientation));
+        throw fault(u"page.orientation"_s, NoticeCode::LayoutBadOrientation, {orientation});
 
     const QString paper = value(u"page.paper"_s, u"default"_s).toLower();
     static const QHash<QString, QPageSize::PageSizeId> papers{{u"a3"_s, QPageSize::A3},
@@ -281,8 +276,7 @@ ReportLayout ReportLayout::load(const QString &path)
     if (papers.contains(paper))
         layout.m_paper = QPageSize(papers.value(paper));
     else if (paper != u"default")
-        throw fault(u"page.paper"_s,
-                    u"the paper must be default, a3, a4, a5, letter or legal, not '%1'"_s.arg(paper));
+        throw fault(u"page.paper"_s, NoticeCode::LayoutBadPaper, {paper});
 
     if (entries.contains(u"page.margins"_s)) {
         QList<double> mm;
@@ -290,9 +284,7 @@ ReportLayout ReportLayout::load(const QString &path)
             bool ok = false;
             const double v = m.trimmed().toDouble(&ok);
             if (!ok || !std::isfinite(v) || v < 0 || v > 50)
-                throw fault(u"page.margins"_s,
-                            u"the margins must be 0 to 50 millimetres: one for all sides, or left, top, "
-                            "right, bottom"_s);
+                throw fault(u"page.margins"_s, NoticeCode::LayoutBadMargin);
             mm.append(v);
         }
         if (mm.size() == 1)
@@ -300,8 +292,7 @@ ReportLayout ReportLayout::load(const QString &path)
         else if (mm.size() == 4)
             layout.m_margins = QMarginsF(mm[0], mm[1], mm[2], mm[3]);
         else
-            throw fault(u"page.margins"_s,
-                        u"the margins are one number for all sides, or four: left, top, right, bottom"_s);
+            throw fault(u"page.margins"_s, NoticeCode::LayoutMarginCount);
     }
 
     const QString family = value(u"fonts.family"_s);
@@ -314,8 +305,7 @@ ReportLayout ReportLayout::load(const QString &path)
         const QString key = u"fonts."_s + it.key();
         const auto font = parseFont(family, value(key, it.value()));
         if (!font)
-            throw fault(key, u"a font is a size in points from 3 to 72, then bold or italic if wanted, "
-                             "not '%1'"_s.arg(value(key)));
+            throw fault(key, NoticeCode::LayoutBadFont, {value(key)});
         layout.m_fonts.insert(it.key(), *font);
     }
 
@@ -328,15 +318,15 @@ ReportLayout ReportLayout::load(const QString &path)
         const QString key = c.trimmed().toLower();
         if (!possible.contains(key))
             throw fault(u"columns.show"_s,
-                        u"the %1 has no column '%2'; it has %3"_s.arg(
-                            layout.m_kind == Kind::Roster ? u"roster"_s : u"remarks list"_s, key,
-                            possible.join(u", "_s)));
+                        layout.m_kind == Kind::Roster ? NoticeCode::LayoutNoSuchRosterColumn
+                                                      : NoticeCode::LayoutNoSuchRemarksColumn,
+                        {key, possible.join(u", "_s)});
         if (layout.shows(key))
-            throw fault(u"columns.show"_s, u"the column '%1' is shown twice"_s.arg(key));
+            throw fault(u"columns.show"_s, NoticeCode::LayoutColumnTwice, {key});
         layout.m_columns.append(key);
     }
     if (layout.m_columns.isEmpty())
-        throw fault(u"columns.show"_s, u"at least one column must be shown"_s);
+        throw fault(u"columns.show"_s, NoticeCode::LayoutNoColumn);
 
     const QHash<QString, QString> markDefaults{{u"assigned"_s, u"bold, tint #e4e4e4"_s},
                                                {u"absent"_s, u"#606060"_s},
@@ -346,8 +336,7 @@ ReportLayout ReportLayout::load(const QString &path)
         const QString key = u"marks."_s + it.key();
         const auto style = parseStyle(value(key, it.value()));
         if (!style)
-            throw fault(key, u"a mark is drawn bold, italic, in a colour (#606060) and on a tint "
-                             "(tint #e4e4e4), not '%1'"_s.arg(value(key)));
+            throw fault(key, NoticeCode::LayoutBadMark, {value(key)});
         layout.m_marks.insert(it.key(), *style);
     }
 
@@ -357,7 +346,7 @@ ReportLayout ReportLayout::load(const QString &path)
         const QString key = u"shading."_s + it.key();
         const auto color = parseColor(value(key, it.value()));
         if (!color)
-            throw fault(key, u"a shade is a colour (#d9d9d9) or none, not '%1'"_s.arg(value(key)));
+            throw fault(key, NoticeCode::LayoutBadShade, {value(key)});
         layout.m_shades.insert(it.key(), *color);
     }
 
@@ -382,10 +371,11 @@ ReportLayout ReportLayout::load(const QString &path)
             key.startsWith(u"columns.") ? headings.value(key.section(u'.', 1)) : textDefaults.value(key);
         const QString source = value(key, fallback);
         if (nestsTooDeep(source, ReportLimits::kMaxSectionDepth))
-            throw fault(key, u"sections are nested more than %1 deep"_s.arg(ReportLimits::kMaxSectionDepth));
+            throw fault(key, NoticeCode::LayoutNestedTooDeep,
+                        {QString::number(ReportLimits::kMaxSectionDepth)});
         auto compiled = std::make_shared<mustache::mustache>(source.toStdString());
         if (!compiled->is_valid())
-            throw fault(key, QString::fromStdString(compiled->error_message()));
+            throw fault(key, NoticeCode::LayoutBadTag, {QString::fromStdString(compiled->error_message())});
         layout.m_texts->compiled.insert(key, compiled);
     }
     return layout;
@@ -418,16 +408,17 @@ QString render(mustache::mustache &tmpl, const TemplateValues &values, const QSt
     std::string out;
     tmpl.render(values.values, [&](const std::string &piece) {
         if (qint64(out.size() + piece.size()) > ReportLimits::kMaxFilledInBytes)
-            throw ReportError(
-                u"The layout '%1' cannot be filled in: a text would be larger than %2 MB."_s.arg(path).arg(
-                    ReportLimits::kMaxFilledInBytes >> 20));
+            throw ReportError(Notice{Notice::Kind::Error,
+                                     NoticeCode::LayoutTextTooLarge,
+                                     {path, QString::number(ReportLimits::kMaxFilledInBytes >> 20)}});
         out += piece;
     });
     // The library reports faults found while filling in (an unknown partial,
     // for one) through its error message rather than by throwing.
     if (!tmpl.error_message().empty())
-        throw ReportError(u"The layout '%1' cannot be filled in: %2."_s.arg(
-            path, QString::fromStdString(tmpl.error_message())));
+        throw ReportError(Notice{Notice::Kind::Error,
+                                 NoticeCode::LayoutCannotFillIn,
+                                 {path, QString::fromStdString(tmpl.error_message())}});
     // Texts are printed as plain lines; the library escapes for HTML.
     QString text = QString::fromStdString(out);
     text.replace(u"&lt;"_s, u"<"_s)

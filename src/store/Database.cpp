@@ -97,8 +97,8 @@ private:
 QString kindTitle(const QString &path, FileKind kind)
 {
     if (kind == FileKind::Roster && UnitFolder::isTemplateName(path))
-        return u"roster template"_s;
-    return Layouts::kindName(kind);
+        return u"template"_s;
+    return Layouts::kindKey(kind);
 }
 
 StoreError wrongKind(const QString &path, FileKind kind, NoticeCode what, const QStringList &whatValues = {})
@@ -292,7 +292,7 @@ void Database::checkFile(const QString &path, FileKind kind)
                          {kindTitle(path, kind), path, QString::fromLocal8Bit(strerror(error))}, path);
     }
     if (!S_ISREG(st.st_mode))
-        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(st.st_mode)});
+        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::fileType(st.st_mode)});
     if (!QFileInfo(path).isReadable())
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileNoPermission,
                          {kindTitle(path, kind), path}, path);
@@ -309,7 +309,7 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     // saw may have been swapped for a FIFO or a device since.
     const SmallFile file = SmallFile::read(path, 100);
     if (file.state == SmallFile::State::NotAFile && file.mode != 0)
-        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::typeName(file.mode)});
+        throw wrongKind(path, kind, NoticeCode::FileIsNoFile, {UnitFolder::fileType(file.mode)});
     if (file.state != SmallFile::State::Read)
         throw StoreError(
             StoreErrorCode::CannotOpen, NoticeCode::DatabaseFileUnreadable,
@@ -326,7 +326,7 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     if (appId != Layouts::applicationId(kind)) {
         for (FileKind other : {FileKind::Personnel, FileKind::Working, FileKind::Roster})
             if (appId == Layouts::applicationId(other))
-                throw wrongKind(path, kind, NoticeCode::FileIsOtherKind, {Layouts::kindName(other)});
+                throw wrongKind(path, kind, NoticeCode::FileIsOtherKind, {Layouts::kindKey(other)});
         throw wrongKind(path, kind, NoticeCode::FileIsForeignDatabase);
     }
     if (bigEndian(60) > Layouts::schemaVersion())

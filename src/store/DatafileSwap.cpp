@@ -53,9 +53,7 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
     if (hadTarget && !replace)
         throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {target}, target);
     if (hadTarget && S_ISDIR(st.st_mode))
-        throw StoreError(StoreErrorCode::DestinationExists,
-                         u"'%1' is a folder; choose another name for the roster."_s.arg(shownPath(target)),
-                         target);
+        throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::DatafileIsFolder, {target}, target);
     m_record.hadDatafile = hadTarget;
     m_record.keptAs = hadTarget ? backupName(target) : QString();
     m_record.identity = finished.identity();
@@ -64,7 +62,7 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
 
     if (hadTarget && ::link(encodedPath(target).constData(), encodedPath(m_record.keptAs).constData()) != 0 &&
         ::rename(encodedPath(target).constData(), encodedPath(m_record.keptAs).constData()) != 0)
-        throw systemError(u"Cannot keep '%1' while it is replaced"_s.arg(shownPath(target)), target);
+        throw systemError(NoticeCode::CannotKeepReplacedFile, target);
     // A target that was not there is never replaced by one made meanwhile.
     finished.putInPlace(ScratchFile::Sync::Now,
                         hadTarget ? ScratchFile::Replace::Yes : ScratchFile::Replace::No);
@@ -100,9 +98,7 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
             ::unlink(encodedPath(backup).constData());
         } else if (pathExists(backup) && (now.isEmpty() || now == record.identity)) {
             if (::rename(encodedPath(backup).constData(), encodedPath(target).constData()) != 0)
-                throw systemError(
-                    u"Cannot put '%1' back in place of '%2'"_s.arg(shownPath(backup), shownPath(target)),
-                    target);
+                throw systemError(NoticeCode::CannotPutBackFile, target, {backup});
             syncFolderOf(target);
             result.notice = settledRun(NoticeCode::RunFileRestored, {target});
         } else if (pathExists(backup)) {

@@ -92,7 +92,7 @@ bool FolderLock::tryLock()
         };
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
             ::close(fd);
-            return fail(NoticeCode::LockFileIsOther, {m_path, UnitFolder::typeName(st.st_mode)});
+            return fail(NoticeCode::LockFileIsOther, {m_path, UnitFolder::fileType(st.st_mode)});
         }
         int locked;
         do

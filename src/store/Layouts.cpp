@@ -249,17 +249,17 @@ int schemaVersion()
     return 1;
 }
 
-QString kindName(FileKind kind)
+QString kindKey(FileKind kind)
 {
     switch (kind) {
     case FileKind::Personnel:
-        return u"personnel database"_s;
+        return u"personnel"_s;
     case FileKind::Working:
-        return u"working database"_s;
+        return u"working"_s;
     case FileKind::Roster:
         break;
     }
-    return u"roster datafile"_s;
+    return u"roster"_s;
 }
 
 QString sqlType(FieldType type)

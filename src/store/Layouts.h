@@ -35,8 +35,9 @@ const TableLayout *table(FileKind kind, const QString &name);
 qint32 applicationId(FileKind kind);
 int schemaVersion();
 
-// "personnel database", "working database", "roster datafile".
-QString kindName(FileKind kind);
+// The kind as a notice names it: "personnel", "working", "roster" (and
+// "template" for the unit's roster template); NoticeText words it.
+QString kindKey(FileKind kind);
 
 // The declared SQL type we give a field.
 QString sqlType(FieldType type);

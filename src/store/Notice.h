@@ -151,7 +151,7 @@ enum class NoticeCode {
     UnitFileNoFile,      // %2: what it is
     UnitFileEmpty,
     UnitFileNotText,
-    OptionFileUnreadable, // %2: the system's words or what it is
+    OptionFileUnreadable, // %2: the system's words
     OptionFileNoNumber,
     HistoryNotAFolder, // %2: what it is
 
@@ -173,6 +173,57 @@ enum class NoticeCode {
     PdfCannotFinish,
     CannotRemoveFile,
     CannotCreateFolder,
+
+    // A report layout (.rpt) and the report made with it; %1 is the layout
+    // unless said.
+    LayoutMissing,
+    LayoutNotAFile,
+    LayoutUnreadable, // %2: the system's words
+    LayoutTooLarge,   // %2: the limit in MB
+    LayoutNotText,
+    LayoutEmpty,
+    LayoutSaysNoReport,
+    LayoutTextTooLarge,   // %2: the limit in MB
+    LayoutCannotFillIn,   // %2: the template library's words
+    NoLayoutSet,          //
+    LayoutDataFileNotSet, // %2: the data file's number
+    NothingToWrite,       // %1: the file
+    // A fault in one line of a layout: %1 the layout, %2 the line.
+    LayoutOldForm,             // %3: the unit folder
+    LayoutSectionBrackets,     //
+    LayoutNoSuchSection,       // %3: the section, %4: the sections there are
+    LayoutNotKeyValue,         // %3: the line's start
+    LayoutKeyOutsideSection,   //
+    LayoutNoSuchKey,           // %3: the section, %4: the key, %5: its keys
+    LayoutKeySetTwice,         // %3: the key, %4: the line that set it first
+    LayoutBadReport,           // %3: the value
+    LayoutBadDataFile,         //
+    LayoutBadOrientation,      // %3: the value
+    LayoutBadPaper,            // %3: the value
+    LayoutBadMargin,           //
+    LayoutMarginCount,         //
+    LayoutBadFont,             // %3: the value
+    LayoutNoSuchRosterColumn,  // %3: the column, %4: the columns there are
+    LayoutNoSuchRemarksColumn, // the same
+    LayoutColumnTwice,         // %3: the column
+    LayoutNoColumn,            //
+    LayoutBadMark,             // %3: the value
+    LayoutBadShade,            // %3: the value
+    LayoutNestedTooDeep,       // %3: the depth allowed
+    LayoutBadTag,              // %3: the template library's words
+
+    // The unit folder's files and the windows' record sets.
+    DatafileIsFolder,          // %1: the target
+    CannotKeepReplacedFile,    // %1: the file, %2: the system's words
+    CannotPutBackFile,         // %1: the file, %2: the system's words, %3: the copy kept aside
+    CannotCreateUnitFolder,    // %1: the folder
+    CannotCreateUnitFile,      // %1: the file
+    CannotReadWorkingDatabase, // as DatabaseFailed
+    OptionFileNoFile,          // %1: the file, %2: what it is
+    RowNotSaved,               //
+    NoUnitOpen,                //
+    NoUnitFilesOpen,           // %1: the unit folder
+    NoRecords,                 // %1: why, its cause
 };
 
 struct Notice {
@@ -186,7 +237,9 @@ struct Notice {
     Kind kind = Kind::Information;
     NoticeCode code;
     // The sentence's placeholders %1, %2... in this order: file names as they
-    // are (the face shows them natively), numbers as text.
+    // are (the face shows them natively), numbers as text, a file's kind as
+    // Layouts::kindKey names it and a file system object as
+    // UnitFolder::fileType does.
     QStringList values;
     // For sentences that say how many (%n); -1 when the sentence counts nothing.
     int count = -1;

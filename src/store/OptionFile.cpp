@@ -77,8 +77,9 @@ std::optional<qint16> number(const QByteArray &content)
 }
 
 // The start of a regular file, read without ever waiting. Returns false with
-// why set when there is no regular file to read.
-bool readStart(const QString &path, QByteArray *content, QString *why)
+// why set when there is no regular file to read: what is there instead
+// (UnitFolder::fileType), or the system's words.
+bool readStart(const QString &path, QByteArray *content, QString *why, bool *notAFile = nullptr)
 {
     // Only a regular file is read, and never by waiting: a FIFO or a device
     // under the name would block the start, or the roster run, for ever.
@@ -90,7 +91,9 @@ bool readStart(const QString &path, QByteArray *content, QString *why)
         return true;
     case SmallFile::State::NotAFile:
         if (file.mode != 0) {
-            *why = UnitFolder::typeName(file.mode);
+            *why = UnitFolder::fileType(file.mode);
+            if (notAFile)
+                *notAFile = true;
             return false;
         }
         [[fallthrough]]; // a link to nothing is missing to a reader
@@ -122,8 +125,13 @@ std::optional<Notice> fault(const QString &path)
 {
     QByteArray content;
     QString why;
-    if (!readStart(path, &content, &why))
-        return Notice{Notice::Kind::Error, NoticeCode::OptionFileUnreadable, {path, why}, -1, 0};
+    bool notAFile = false;
+    if (!readStart(path, &content, &why, &notAFile))
+        return Notice{Notice::Kind::Error,
+                      notAFile ? NoticeCode::OptionFileNoFile : NoticeCode::OptionFileUnreadable,
+                      {path, why},
+                      -1,
+                      0};
     if (!number(content))
         return Notice{Notice::Kind::Error, NoticeCode::OptionFileNoNumber, {path}, -1, 0};
     return {};

@@ -108,7 +108,7 @@ struct RecordSetData {
         const TableLayout *layout = Layouts::table(db.kind(), source.table);
         if (!layout)
             throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInFile,
-                             {source.table, Layouts::kindName(db.kind()), filePath()}, filePath());
+                             {source.table, Layouts::kindKey(db.kind()), filePath()}, filePath());
         source.table = layout->name;
         fields.clear();
         QStringList columns;

@@ -116,7 +116,7 @@ void RecoveryRecord::remove(const QString &path)
 bool RecoveryRecord::committed(const QString &workingPath) const
 {
     Database working = Database::open(workingPath, FileKind::Working);
-    working.exec(u"SELECT count(*) FROM sqlite_master"_s, u"Cannot read"_s);
+    working.exec(u"SELECT count(*) FROM sqlite_master"_s, NoticeCode::CannotReadWorkingDatabase);
     return working.changeCounter() != counterBefore;
 }
 

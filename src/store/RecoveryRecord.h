@@ -79,7 +79,7 @@ struct RecoveryRecord::Read {
     };
     State state = State::Missing;
     RecoveryRecord record;
-    QString what;  // NotAFile: what was there ("a FIFO (named pipe)")
+    QString what;  // NotAFile: what was there (UnitFolder::fileType)
     QString aside; // NotAFile: where it now is
 };
 

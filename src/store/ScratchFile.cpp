@@ -73,11 +73,11 @@ StoreError systemError(const QString &text, const QString &file)
     return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
 }
 
-StoreError systemError(NoticeCode notice, const QString &file)
+StoreError systemError(NoticeCode notice, const QString &file, const QStringList &more)
 {
     const int error = errno;
-    return StoreError(storeErrorCodeOfSystem(error), notice, {file, QString::fromLocal8Bit(strerror(error))},
-                      file);
+    return StoreError(storeErrorCodeOfSystem(error), notice,
+                      QStringList{file, QString::fromLocal8Bit(strerror(error))} + more, file);
 }
 
 void syncFolderOf(const QString &path)

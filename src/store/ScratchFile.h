@@ -69,9 +69,10 @@ private:
 
 // The error of the system call that just failed: text, then errno in words,
 // with the store's number for it (disk full, read-only, or an I/O error).
+// Only RunHistory still words its own; this goes when it is converted.
 StoreError systemError(const QString &text, const QString &file);
-// The same told as a code: the file is %1 and the system's words %2.
-StoreError systemError(NoticeCode code, const QString &file);
+// The same told as a code: the file is %1, the system's words %2, more %3 on.
+StoreError systemError(NoticeCode code, const QString &file, const QStringList &more = {});
 
 // Flushes the folder that holds path, so that a rename in it survives a crash.
 void syncFolderOf(const QString &path);

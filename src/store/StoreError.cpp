@@ -42,6 +42,14 @@ StoreError::StoreError(StoreErrorCode code, NoticeCode notice, QStringList value
       m_file(std::move(file))
 {}
 
+StoreError::StoreError(StoreErrorCode code, Notice notice, QString file)
+    : Error([&] {
+          notice.number = static_cast<int>(code);
+          return std::move(notice);
+      }()),
+      m_code(code), m_file(std::move(file))
+{}
+
 StoreError::StoreError(StoreErrorCode code, const QString &text, QString file)
     : Error(static_cast<int>(code), text), m_code(code), m_file(std::move(file))
 {}

@@ -36,7 +36,9 @@ public:
     // What went wrong with which values (file, table, field, the system's
     // reason), in the order of the notice's sentence.
     StoreError(StoreErrorCode code, NoticeCode notice, QStringList values, QString file = {});
-    // For code that still words its own errors.
+    // A notice worked out elsewhere, told with this error's number.
+    StoreError(StoreErrorCode code, Notice notice, QString file = {});
+    // For code that still words its own errors (RunHistory); goes when it is converted.
     StoreError(StoreErrorCode code, const QString &text, QString file = {});
 
     StoreErrorCode code() const { return m_code; }

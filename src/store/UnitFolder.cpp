@@ -34,19 +34,19 @@ bool UnitFolder::isTemplateName(const QString &path)
     return QFileInfo(path).fileName() == u"template.tem";
 }
 
-QString UnitFolder::typeName(unsigned int mode)
+QString UnitFolder::fileType(unsigned int mode)
 {
     if (S_ISDIR(mode))
-        return u"a folder"_s;
+        return u"folder"_s;
     if (S_ISFIFO(mode))
-        return u"a FIFO (named pipe)"_s;
+        return u"fifo"_s;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return u"a device"_s;
+        return u"device"_s;
     if (S_ISSOCK(mode))
-        return u"a socket"_s;
+        return u"socket"_s;
     if (S_ISREG(mode))
-        return u"a file"_s;
-    return u"not a regular file"_s;
+        return u"file"_s;
+    return u"other"_s;
 }
 
 QString UnitFolder::repairCommand() const
@@ -119,15 +119,15 @@ std::optional<Notice> UnitFolder::historyFault() const
     };
     if (::lstat(path.constData(), &st) != 0 || S_ISDIR(st.st_mode))
         return {};
-    QString what = typeName(st.st_mode);
+    QString what = fileType(st.st_mode);
     if (S_ISLNK(st.st_mode)) {
         // A link to a folder serves as well as the folder.
         if (::stat(path.constData(), &st) != 0)
-            what = u"a link to nothing"_s;
+            what = u"link"_s;
         else if (S_ISDIR(st.st_mode))
             return {};
         else
-            what = u"a link to %1"_s.arg(typeName(st.st_mode));
+            what = u"link:"_s + fileType(st.st_mode);
     }
     return Notice{Notice::Kind::Error, NoticeCode::HistoryNotAFolder, {historyPath(), what}};
 }
@@ -166,8 +166,7 @@ bool UnitFolder::isOwnFile(const QString &path) const
 UnitFolder::InitResult UnitFolder::init() const
 {
     if (!QDir().mkpath(m_dir))
-        throw StoreError(StoreErrorCode::CannotOpen,
-                         u"Cannot create the folder '%1'."_s.arg(QDir::toNativeSeparators(m_dir)), m_dir);
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotCreateUnitFolder, {m_dir}, m_dir);
     InitResult result;
     const struct {
         QString path;
@@ -206,8 +205,7 @@ UnitFolder::InitResult UnitFolder::init() const
         }
         QFile shipped(it.filePath());
         if (!shipped.open(QIODevice::ReadOnly))
-            throw StoreError(StoreErrorCode::IoError,
-                             u"Cannot create '%1'."_s.arg(QDir::toNativeSeparators(target)), target);
+            throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotCreateUnitFile, {target}, target);
         ScratchFile scratch(target);
         scratch.write(shipped.readAll());
         // Shipped read-only inside the program; the clerk may edit the copy.
@@ -329,7 +327,7 @@ UnitFolder::Record UnitFolder::readRecord(const QString &path) const
         break;
     case SmallFile::State::NotAFile:
         record.state = Record::State::NotAFile;
-        record.what = file.mode == 0 ? u"a link to nothing"_s : typeName(file.mode);
+        record.what = file.mode == 0 ? u"link"_s : fileType(file.mode);
         record.aside = keepAside(path, QDateTime::currentDateTime());
         break;
     case SmallFile::State::Failed:
@@ -355,7 +353,7 @@ std::optional<Notice> textFault(const QString &path, const UnitFolder::LayoutChe
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return fault(NoticeCode::UnitFileUnreadable, {path, QString::fromLocal8Bit(strerror(errno))});
     if (!S_ISREG(st.st_mode))
-        return fault(NoticeCode::UnitFileNoFile, {path, UnitFolder::typeName(st.st_mode)});
+        return fault(NoticeCode::UnitFileNoFile, {path, UnitFolder::fileType(st.st_mode)});
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return fault(NoticeCode::UnitFileUnreadable, {path, f.errorString()});

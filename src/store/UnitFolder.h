@@ -49,10 +49,11 @@ public:
     bool isOwnFile(const QString &path) const;
     // True when path names the unit's template (template.tem), wherever it lies.
     static bool isTemplateName(const QString &path);
-    // What a file system object that is not a regular file is, in words for
-    // a message ("a folder", "a FIFO (named pipe)", "a device"), from its
-    // st_mode.
-    static QString typeName(unsigned int mode);
+    // What a file system object is, from its st_mode, as a notice names it:
+    // "folder", "fifo", "device", "socket", "file" or "other"; a link is
+    // "link" when it leads nowhere, else "link:" and what it leads to.
+    // NoticeText words them.
+    static QString fileType(unsigned int mode);
     // The command that sets this unit's damaged files right, as it is typed:
     // calendrix init DIR --repair, the folder quoted where a shell needs it.
     QString repairCommand() const;
@@ -94,7 +95,7 @@ public:
         enum class State { Missing, Read, NotAFile };
         State state = State::Missing;
         QByteArray bytes; // Read: the first 64 KiB, which a record never exceeds
-        QString what;     // NotAFile: what was there ("a FIFO (named pipe)")
+        QString what;     // NotAFile: what was there (fileType)
         QString aside;    // NotAFile: where it now is
     };
     // Throws StoreError when the record cannot be read or set aside.

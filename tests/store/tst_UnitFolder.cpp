@@ -88,29 +88,38 @@ void tst_UnitFolder::repair_data()
     // Before the repair, among the unusable files: a database that cannot be
     // opened as its kind. One table gone leaves the rest of the file working.
     QTest::addColumn<bool>("unusable");
-    QTest::newRow("sound unit") << u"none"_s << u""_s << false << false << false;
-    QTest::newRow("missing template") << u"missing"_s << u"template.tem"_s << false << true << false;
-    QTest::newRow("empty working database") << u"empty"_s << u"Memory.mdb"_s << true << true << true;
-    QTest::newRow("text as personnel database") << u"text"_s << u"Datafile32.mdb"_s << true << true << true;
-    QTest::newRow("working database as template") << u"kind"_s << u"template.tem"_s << true << true << true;
+    QTest::addColumn<QString>("told"); // in the sentence that says why it was set aside
+    QTest::newRow("sound unit") << u"none"_s << u""_s << false << false << false << u""_s;
+    QTest::newRow("missing template") << u"missing"_s << u"template.tem"_s << false << true << false << u""_s;
+    QTest::newRow("empty working database")
+        << u"empty"_s << u"Memory.mdb"_s << true << true << true << u"not a Calendrix working database"_s;
+    QTest::newRow("text as personnel database") << u"text"_s << u"Datafile32.mdb"_s << true << true << true
+                                                << u"not a Calendrix personnel database"_s;
+    QTest::newRow("working database as template") << u"kind"_s << u"template.tem"_s << true << true << true
+                                                  << u"working database, not a Calendrix roster template"_s;
     QTest::newRow("personnel database missing a table")
-        << u"table"_s << u"Datafile32.mdb"_s << true << true << false;
-    QTest::newRow("FIFO as working database") << u"fifo"_s << u"Memory.mdb"_s << true << true << true;
-    QTest::newRow("folder as template") << u"folder"_s << u"template.tem"_s << true << true << true;
+        << u"table"_s << u"Datafile32.mdb"_s << true << true << false << u""_s;
+    QTest::newRow("FIFO as working database") << u"fifo"_s << u"Memory.mdb"_s << true << true << true
+                                              << u"FIFO (named pipe), not a Calendrix working database"_s;
+    QTest::newRow("folder as template") << u"folder"_s << u"template.tem"_s << true << true << true
+                                        << u"a folder, not a Calendrix roster template"_s;
     QTest::newRow("template without its header row")
-        << u"header row"_s << u"template.tem"_s << true << true << true;
-    QTest::newRow("template with a damaged page") << u"page"_s << u"template.tem"_s << true << true << false;
-    QTest::newRow("empty layout") << u"empty"_s << u"Roster.rpt"_s << true << true << false;
+        << u"header row"_s << u"template.tem"_s << true << true << true << u""_s;
+    QTest::newRow("template with a damaged page")
+        << u"page"_s << u"template.tem"_s << true << true << false << u"roster template '"_s;
+    QTest::newRow("empty layout") << u"empty"_s << u"Roster.rpt"_s << true << true << false << u""_s;
     QTest::newRow("layout the report engine refuses")
-        << u"refused"_s << u"Remarks.rpt"_s << true << true << false;
-    QTest::newRow("help file not text") << u"binary"_s << u"Roster.hlp"_s << true << true << false;
-    QTest::newRow("missing help file") << u"missing"_s << u"Roster.hlp"_s << false << true << false;
-    QTest::newRow("FIFO as option file") << u"fifo"_s << u"ROSTER.INI"_s << true << true << false;
-    QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true << false;
+        << u"refused"_s << u"Remarks.rpt"_s << true << true << false << u""_s;
+    QTest::newRow("help file not text") << u"binary"_s << u"Roster.hlp"_s << true << true << false << u""_s;
+    QTest::newRow("missing help file") << u"missing"_s << u"Roster.hlp"_s << false << true << false << u""_s;
+    QTest::newRow("FIFO as option file")
+        << u"fifo"_s << u"ROSTER.INI"_s << true << true << false << u"option file: a FIFO (named pipe)"_s;
+    QTest::newRow("words in option file") << u"text"_s << u"ROSTER2.INI"_s << true << true << false << u""_s;
     QTest::newRow("missing option file stays missing")
-        << u"missing"_s << u"ROSTER.INI"_s << false << false << false;
-    QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true << true;
-    QTest::newRow("file as history folder") << u"text"_s << u"history"_s << true << true << false;
+        << u"missing"_s << u"ROSTER.INI"_s << false << false << false << u""_s;
+    QTest::newRow("aside name taken") << u"taken"_s << u"Memory.mdb"_s << true << true << true << u""_s;
+    QTest::newRow("file as history folder")
+        << u"text"_s << u"history"_s << true << true << false << u"a file, not a folder"_s;
 }
 
 void tst_UnitFolder::repair()
@@ -120,6 +129,7 @@ void tst_UnitFolder::repair()
     QFETCH(bool, setAside);
     QFETCH(bool, created);
     QFETCH(bool, unusable);
+    QFETCH(QString, told);
     TestUnit unit;
     OptionFile::write(unit.folder.consolidatePath(), 2);
     OptionFile::write(unit.folder.absencePath(), 1);
@@ -183,7 +193,8 @@ void tst_UnitFolder::repair()
         QCOMPARE(result.setAside.size(), 1);
         QCOMPARE(result.setAside.first().path, path);
         QCOMPARE(result.setAside.first().aside, aside);
-        QVERIFY(!NoticeText::text(result.setAside.first().why).isEmpty());
+        const QString why = NoticeText::text(result.setAside.first().why);
+        QVERIFY2(!why.isEmpty() && why.contains(told), qPrintable(why));
         // What was there is kept whole under the new name.
         QMap<QString, QByteArray> now = snapshot(unit.dir.path());
         QCOMPARE(now.value(QFileInfo(aside).fileName()), damagedEntry.value(file));
