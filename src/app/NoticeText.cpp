@@ -345,6 +345,13 @@ QString sentence(const Notice &notice)
     case NoticeCode::UndoAbandoned:
         return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
                "were before it."_s;
+
+    case NoticeCode::DatafileBadColumnDate:
+        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of column %4."_s;
+    case NoticeCode::DatafileBadLastDay:
+        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of column %4."_s;
+    case NoticeCode::DatafileReadStopped:
+        return u"Reading '%1' was stopped."_s;
     }
     return {};
 }

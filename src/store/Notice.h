@@ -173,6 +173,11 @@ enum class NoticeCode {
     PdfCannotFinish,
     CannotRemoveFile,
     CannotCreateFolder,
+
+    // Reading a roster datafile for print, export and the preview.
+    DatafileBadColumnDate, // %1: the datafile, %2: the duty, %3: the date's text, %4: the column
+    DatafileBadLastDay,    // the same, %3: the last day's text
+    DatafileReadStopped,   // %1: the datafile
 };
 
 struct Notice {
