@@ -25,6 +25,11 @@ public:
     // ReportError naming the file that could not be used.
     Report run() const;
 
+    // Takes data as what the datafile at path holds, for as long as the
+    // caller keeps it: a roster read elsewhere (off the window's thread) is
+    // not read again while the file stays as it was.
+    void useData(const QString &path, const std::shared_ptr<const RosterData> &data);
+
 private:
     // The data file the last report read, while a report still holds it:
     // the remarks and the roster of one datafile share one copy of it.
