@@ -1,6 +1,6 @@
 // Reads a roster datafile once as print, export and the preview do
-// (RosterData::read) and says how much it holds. Timed by bench_read.sh
-// beside the sqlite3 shell scanning the same cells.
+// (RosterData::read) and says how many rows and cells it holds. Timed by
+// bench_read.sh beside the sqlite3 shell scanning the same cells.
 // Usage: bench_read DATAFILE
 
 #include "report/RosterData.h"
