@@ -1,5 +1,6 @@
 #include "main/DatafileReading.h"
 
+#include "report/ReportEngine.h"
 #include "report/ReportError.h"
 #include "report/RosterData.h"
 
@@ -18,6 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 DatafileReading::DatafileReading(QWidget *parent, const QString &path)
+    : m_identity(ReportEngine::identityOf(path))
 {
     // What the two threads share. The reading thread opens its own
     // connection: a SQLite connection is used by the thread that opened it.

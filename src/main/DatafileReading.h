@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -27,9 +28,12 @@ public:
     Outcome outcome() const { return m_outcome; }
     // Shared with the reports made of it, so that they read no other copy.
     const std::shared_ptr<const RosterData> &data() const { return m_data; }
+    // The file's identity as it was before the read (ReportEngine::identityOf).
+    const QByteArray &identity() const { return m_identity; }
 
 private:
     Outcome m_outcome = Outcome::Failed;
+    QByteArray m_identity;
     std::shared_ptr<const RosterData> m_data;
 };
 

@@ -678,7 +678,7 @@ void MainWindow::openDatafile(const QString &path)
     if (reading.outcome() == DatafileReading::Outcome::Stopped)
         return;
     if (reading.outcome() == DatafileReading::Outcome::Read)
-        m_reportEngine.useData(datafile, reading.data());
+        m_reportEngine.useData(datafile, reading.identity(), reading.data());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RosterReports reports(m_reportEngine, m_folder.dir(), datafile);
     QApplication::restoreOverrideCursor();
