@@ -49,7 +49,7 @@ DatafileReading::DatafileReading(QWidget *parent, const QString &path)
     // Shown only when the read takes long enough to be noticed.
     QProgressDialog progress(u"Reading %1..."_s.arg(QFileInfo(path).fileName()), u"Stop"_s, 0, 1000, parent);
     progress.setObjectName(u"ReadProgress"_s);
-    progress.setWindowTitle(u"Calendrix"_s);
+    progress.setWindowTitle(u"Open/Print Rosters"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(200);
     progress.setAutoReset(false);
@@ -69,6 +69,8 @@ DatafileReading::DatafileReading(QWidget *parent, const QString &path)
     thread->start();
     tick.start();
     loop.exec();
+    // The loop also ends when the program does: the read is stopped, not waited out.
+    pace.stop = true;
     thread->wait();
 }
 
