@@ -53,6 +53,17 @@ public:
         const QByteArrayView bytes = reader.utf8(ordinal);
         if (bytes.isNull())
             return reader.text(ordinal);
+        // A mark is a few bytes: packed into a number, with its length, it
+        // is found without comparing strings.
+        if (bytes.size() < 8) {
+            quint64 packed = quint64(bytes.size()) << 56;
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                packed |= quint64(quint8(bytes[i])) << (8 * i);
+            const auto found = m_short.constFind(packed);
+            if (found != m_short.constEnd())
+                return found.value();
+            return m_short.insert(packed, QString::fromUtf8(bytes).trimmed()).value();
+        }
         // Looked up without a copy; kept with one.
         const auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
         if (found != m_texts.constEnd())
@@ -61,6 +72,7 @@ public:
     }
 
 private:
+    QHash<quint64, QString> m_short;
     QHash<QByteArray, QString> m_texts;
 };
 
