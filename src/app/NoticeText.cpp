@@ -447,6 +447,12 @@ QString sentence(const Notice &notice)
         return u"There is no unit open: the unit's files in %1 could not be opened."_s;
     case NoticeCode::NoRecords:
         return u"%1"_s;
+    case NoticeCode::DatafileBadColumnDate:
+        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of column %4."_s;
+    case NoticeCode::DatafileBadLastDay:
+        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of column %4."_s;
+    case NoticeCode::DatafileReadStopped:
+        return u"Reading '%1' was stopped."_s;
     }
     return {};
 }

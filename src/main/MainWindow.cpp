@@ -3,6 +3,7 @@
 #include "app/NoticeText.h"
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
+#include "main/DatafileReading.h"
 #include "main/DialogHost.h"
 #include "main/DraftAndUndo.h"
 #include "main/ErrorDisplay.h"
@@ -669,8 +670,16 @@ void MainWindow::chooseDatafile()
 
 void MainWindow::openDatafile(const QString &path)
 {
+    const QString datafile = QFileInfo(path).absoluteFilePath();
+    // Read off the window's thread; one that cannot be read is read again by
+    // the reports below, which tell why.
+    const DatafileReading reading(this, datafile);
+    if (reading.outcome() == DatafileReading::Outcome::Stopped)
+        return;
+    if (reading.outcome() == DatafileReading::Outcome::Read)
+        m_reportEngine.useData(datafile, reading.identity(), reading.data());
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterReports reports(m_reportEngine, m_folder.dir(), QFileInfo(path).absoluteFilePath());
+    const RosterReports reports(m_reportEngine, m_folder.dir(), datafile);
     QApplication::restoreOverrideCursor();
     // Said before the previews, so that a missing report is not a mystery.
     if (!reports.complete())

@@ -24,9 +24,7 @@ Report ReportEngine::run() const
     return Report(std::move(layout), readData(dataPath), dataPath, QDate::currentDate());
 }
 
-namespace {
-
-QByteArray identityOf(const QString &path)
+QByteArray ReportEngine::identityOf(const QString &path)
 {
     struct stat s {
     };
@@ -38,7 +36,11 @@ QByteArray identityOf(const QString &path)
            QByteArray::number(qint64(s.st_ctim.tv_sec)) + '.' + QByteArray::number(qint64(s.st_ctim.tv_nsec));
 }
 
-} // namespace
+void ReportEngine::useData(const QString &path, const QByteArray &identity,
+                           const std::shared_ptr<const RosterData> &data)
+{
+    m_lastRead = {path, identity, data};
+}
 
 std::shared_ptr<const RosterData> ReportEngine::readData(const QString &path) const
 {

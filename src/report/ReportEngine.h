@@ -25,6 +25,16 @@ public:
     // ReportError naming the file that could not be used.
     Report run() const;
 
+    // What tells one state of a file from another: device, inode, size and
+    // times of change; empty when the file cannot be seen.
+    static QByteArray identityOf(const QString &path);
+    // Takes data as what the datafile at path held while it had identity
+    // (taken before it was read), for as long as the caller keeps it: a
+    // roster read elsewhere (off the window's thread) is not read again
+    // while the file stays as it was.
+    void useData(const QString &path, const QByteArray &identity,
+                 const std::shared_ptr<const RosterData> &data);
+
 private:
     // The data file the last report read, while a report still holds it:
     // the remarks and the roster of one datafile share one copy of it.

@@ -4,9 +4,9 @@
 #include "store/Collation.h"
 #include "store/Database.h"
 #include "store/Fields.h"
-#include "store/RecordSet.h"
 #include "store/RecordSources.h"
 #include "store/StoreError.h"
+#include "store/TableReader.h"
 
 #include <QHash>
 
@@ -40,14 +40,58 @@ QString draftNotice()
     return u"DRAFT \u2014 not counted"_s;
 }
 
-RosterData RosterData::read(const QString &path)
+namespace {
+
+// The texts of a roster repeat: a million cells hold some hundred marks and a
+// soldier's name comes back in every duty he stands. Each distinct text is
+// made once, from the bytes as stored, and shared by every field that has it.
+class SharedTexts
+{
+public:
+    QString text(const TableReader &reader, int ordinal)
+    {
+        const QByteArrayView bytes = reader.utf8(ordinal);
+        if (bytes.isNull())
+            return reader.text(ordinal);
+        // A mark is a few bytes: packed into a number, with its length, it
+        // is found without comparing strings.
+        if (bytes.size() < 8) {
+            quint64 packed = quint64(bytes.size()) << 56;
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                packed |= quint64(quint8(bytes[i])) << (8 * i);
+            const auto found = m_short.constFind(packed);
+            if (found != m_short.constEnd())
+                return found.value();
+            return m_short.insert(packed, QString::fromUtf8(bytes).trimmed()).value();
+        }
+        // Looked up without a copy; kept with one.
+        const auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+        if (found != m_texts.constEnd())
+            return found.value();
+        return m_texts.insert(bytes.toByteArray(), QString::fromUtf8(bytes).trimmed()).value();
+    }
+
+private:
+    QHash<quint64, QString> m_short;
+    QHash<QByteArray, QString> m_texts;
+};
+
+Notice damaged(NoticeCode code, const QString &path, const QString &duty, const QString &text, int column)
+{
+    return {Notice::Kind::Error, code, {path, duty, text, QString::number(column)}};
+}
+
+} // namespace
+
+RosterData RosterData::read(const QString &path, const ReadProgress &progress)
 {
     RosterData data;
+    SharedTexts texts;
+    QHash<QString, int> dutyIndex;
     try {
         const Database db = Database::openReadOnly(path, FileKind::Roster);
-        RecordSet header(db, RecordSources::kRosterHeader);
-        QHash<QString, int> dutyIndex;
-        for (header.moveFirst(); !header.eof(); header.moveNext()) {
+        TableReader header(db, RecordSources::kRosterHeader);
+        while (header.next()) {
             RosterDuty duty;
             duty.name = header.text(H::DutyName);
             duty.organization = header.text(H::Organization);
@@ -61,9 +105,7 @@ RosterData RosterData::read(const QString &path)
                 const QDate start = QDate::fromString(text.left(10), Qt::ISODate);
                 if (!start.isValid())
                     throw ReportError(
-                        u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of "
-                        "column %4."_s.arg(path, duty.name, text)
-                            .arg(c + 1));
+                        damaged(NoticeCode::DatafileBadColumnDate, path, duty.name, text, c + 1));
                 duty.columns.append({start, {}, false});
             }
             // A template's empty first row is not a duty.
@@ -75,52 +117,47 @@ RosterData RosterData::read(const QString &path)
 
         // Datafiles made before the periods table existed give no last days.
         if (db.hasTable(RecordSources::kPeriods)) {
-            RecordSet periods(db, RecordSources::kPeriods);
-            for (periods.moveFirst(); !periods.eof(); periods.moveNext()) {
+            TableReader periods(db, RecordSources::kPeriods);
+            while (periods.next()) {
                 const auto found = dutyIndex.constFind(periods.text(P::DutyName));
                 const int c = periods.value(P::Col).toInt();
                 if (found == dutyIndex.constEnd() || c < 1 || c > data.duties[*found].columns.size())
                     continue;
                 const QVariant end = periods.value(P::To);
                 if (!end.isNull() && end.metaType().id() != QMetaType::QDate)
-                    throw ReportError(
-                        u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of "
-                        "column %4."_s.arg(path, data.duties[*found].name, end.toString())
-                            .arg(c));
+                    throw ReportError(damaged(NoticeCode::DatafileBadLastDay, path, data.duties[*found].name,
+                                              end.toString(), c));
                 data.duties[*found].columns[c - 1].end = end.toDate();
             }
         }
 
-        // A brigade's roster holds a million cells but only some hundred
-        // different marks: each cell shares the text of its mark.
-        QHash<QString, QString> marks;
-        const auto shared = [&marks](const QString &text) {
-            auto it = marks.constFind(text);
-            if (it == marks.constEnd())
-                it = marks.insert(text, text);
-            return it.value();
-        };
-        RecordSet sheet(db, RecordSources::kStoreage);
-        for (sheet.moveFirst(); !sheet.eof(); sheet.moveNext()) {
-            const auto found = dutyIndex.constFind(sheet.text(S::DutyName));
+        TableReader sheet(db, RecordSources::kStoreage);
+        const qint64 total = progress ? sheet.lastKey() : 0;
+        for (qint64 row = 0; sheet.next(); ++row) {
+            // Asked often enough to stop within a blink, seldom enough to cost nothing.
+            if (progress && row % 512 == 0 && !progress(sheet.value(S::ID).toLongLong(), total))
+                throw ReportError(Notice{Notice::Kind::Error, NoticeCode::DatafileReadStopped, {path}});
+            const auto found = dutyIndex.constFind(texts.text(sheet, S::DutyName));
             if (found == dutyIndex.constEnd())
                 continue;
             RosterDuty &duty = data.duties[*found];
-            RosterSoldier soldier;
-            soldier.rank = sheet.text(S::Rank);
-            soldier.name = sheet.text(S::SoldierName);
-            soldier.remarks = sheet.text(S::Remarks);
+            RosterSoldier &soldier = duty.soldiers.emplace_back();
+            soldier.rank = texts.text(sheet, S::Rank);
+            soldier.name = texts.text(sheet, S::SoldierName);
+            soldier.remarks = texts.text(sheet, S::Remarks);
+            soldier.cells.reserve(duty.columns.size());
             for (int c = 0; c < duty.columns.size(); ++c) {
-                soldier.cells.append(shared(sheet.text(S::cell(c + 1))));
-                if (sheet.value(S::holidayFlag(c + 1)).toBool())
+                soldier.cells.append(texts.text(sheet, S::cell(c + 1)));
+                if (sheet.yesNo(S::holidayFlag(c + 1)))
                     duty.columns[c].holiday = true;
             }
-            duty.soldiers.append(soldier);
         }
     } catch (const StoreError &e) {
         throw ReportError(e.notice());
     }
 
+    // A name stands in many duties: its sort key is made once.
+    QHash<QString, QByteArray> keys;
     for (RosterDuty &duty : data.duties) {
         struct Order {
             int seniority;
@@ -129,8 +166,13 @@ RosterData RosterData::read(const QString &path)
         };
         std::vector<Order> order;
         order.reserve(size_t(duty.soldiers.size()));
-        for (qsizetype i = 0; i < duty.soldiers.size(); ++i)
-            order.push_back({seniority(duty.soldiers[i].rank), Collation::key(duty.soldiers[i].name), i});
+        for (qsizetype i = 0; i < duty.soldiers.size(); ++i) {
+            const QString &name = duty.soldiers[i].name;
+            auto key = keys.constFind(name);
+            if (key == keys.constEnd())
+                key = keys.insert(name, Collation::key(name));
+            order.push_back({seniority(duty.soldiers[i].rank), *key, i});
+        }
         std::sort(order.begin(), order.end(), [&](const Order &a, const Order &b) {
             if (a.seniority != b.seniority)
                 return a.seniority > b.seniority;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace calendrix {
 
 // What a finished roster datafile says, per duty, ready to be laid out.
@@ -47,10 +49,14 @@ struct RosterData {
     // every duty has the same, the days it covers, and the draft mark.
     QString title() const;
 
-    // Reads a roster datafile without ever opening it for writing. Throws
-    // ReportError naming the file when it is missing, not a roster datafile
-    // or damaged.
-    static RosterData read(const QString &path);
+    // How far a read has come: done of total rows; false asks it to stop.
+    using ReadProgress = std::function<bool(qint64 done, qint64 total)>;
+
+    // Reads a roster datafile without ever opening it for writing, in one
+    // pass over each table. Throws ReportError naming the file when it is
+    // missing, not a roster datafile or damaged, or when progress asked to
+    // stop (NoticeCode::DatafileReadStopped).
+    static RosterData read(const QString &path, const ReadProgress &progress = {});
 };
 
 } // namespace calendrix

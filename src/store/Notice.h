@@ -224,6 +224,10 @@ enum class NoticeCode {
     NoUnitOpen,                //
     NoUnitFilesOpen,           // %1: the unit folder
     NoRecords,                 // %1: why, its cause
+    // Reading a roster datafile for print, export and the preview.
+    DatafileBadColumnDate, // %1: the datafile, %2: the duty, %3: the date's text, %4: the column
+    DatafileBadLastDay,    // the same, %3: the last day's text
+    DatafileReadStopped,   // %1: the datafile
 };
 
 struct Notice {

@@ -15,8 +15,10 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QToolButton>
 
@@ -57,6 +59,7 @@ private slots:
     void remarksThenRoster();
     void openDialogListsBothCases();
     void previewShowsTheFirstPageAtOnce();
+    void readingShowsProgressAndStops();
     void previewSavesAPdf();
     void draftPreviewOffersMakeItCount_data();
     void draftPreviewOffersMakeItCount();
@@ -190,6 +193,43 @@ void tst_OpenPrint::previewShowsTheFirstPageAtOnce()
     QCOMPARE(page->maximum(), preview.pageCount());
     QCOMPARE(preview.pageImage(preview.pageCount(), 300), QImage());
     QVERIFY(inkIn(preview.pageImage(preview.pageCount() - 1, 300)) > 100);
+}
+
+// A large datafile is read while the window goes on answering: how far the
+// read is comes up, and Stop ends it with nothing previewed and nothing told.
+void tst_OpenPrint::readingShowsProgressAndStops()
+{
+    Window w(false);
+    w.open();
+    const QString path = w.unit.path(u"large.cxr"_s);
+    DutySpec duty = gateGuard();
+    QStringList cells;
+    duty.starts.clear();
+    for (int c = 1; c <= Fields::kRosterColumns; ++c) {
+        duty.starts.append(QDate(2027, 3, 1).addDays(c - 1));
+        cells.append(u"C%1"_s.arg(c));
+    }
+    writeDatafile(path, {duty});
+    QVERIFY(
+        QSqlQuery(Database::open(path, FileKind::Roster).connection())
+            .exec(
+                u"WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 200000) "
+                "INSERT INTO storeage (DutyName, SoldierName, Rank, %1) SELECT 'Gate Guard', 'S' || x, 'E', "
+                "%2 FROM n"_s.arg(cells.join(u','), QStringList(cells.size(), u"'1'"_s).join(u','))));
+    w.dialogs.fileNames = {path};
+    bool stopped = false;
+    QTimer::singleShot(0, [&] {
+        QProgressDialog *progress = nullptr;
+        QTRY_VERIFY((progress = w.main->findChild<QProgressDialog *>(u"ReadProgress"_s)) &&
+                    progress->isVisible());
+        QTRY_VERIFY(progress->value() > 0);
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        stopped = true;
+    });
+    w.choose(u"MNU_Open"_s);
+    QVERIFY(stopped);
+    QVERIFY(w.dialogs.previewTitles.isEmpty());
+    QVERIFY(w.dialogs.shown.isEmpty());
 }
 
 // The preview shows the pages; Save as PDF writes the report as the command

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -100,6 +101,8 @@ private slots:
     void aReplacedDatafileIsReadAgain_data();
     void aReplacedDatafileIsReadAgain();
     void wrongDatafiles();
+    void damagedDates_data();
+    void damagedDates();
     void thirtySixColumnsFit_data();
     void thirtySixColumnsFit();
     void headerRowsRepeatOnEveryPage();
@@ -289,6 +292,34 @@ void tst_Report::wrongDatafiles()
     // Looking is all that happened: not a byte changed, no journal left.
     QCOMPARE(readFile(path), before);
     QVERIFY(!QFile::exists(path + u"-journal"_s));
+}
+
+void tst_Report::damagedDates_data()
+{
+    QTest::addColumn<QString>("sql");      // what damages the datafile
+    QTest::addColumn<QString>("sentence"); // %1: the datafile
+    QTest::newRow("a column's date")
+        << u"UPDATE header SET D2 = 'someday'"_s
+        << u"The roster datafile '%1' is damaged: duty 'Gate Guard' has 'someday' as the date of column 2."_s;
+    QTest::newRow("a column's last day")
+        << u"INSERT INTO periods (DutyName, Col, \"From\", \"To\") VALUES ('Gate Guard', 1, '2027-03-01', 'x')"_s
+        << u"The roster datafile '%1' is damaged: duty 'Gate Guard' has 'x' as the last day of column 1."_s;
+}
+
+void tst_Report::damagedDates()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, sentence);
+    TestUnit unit;
+    const QString path = unit.path(u"March.cxr"_s);
+    writeDatafile(path, {gateGuard()});
+    QVERIFY(QSqlQuery(Database::open(path, FileKind::Roster).connection()).exec(sql));
+    try {
+        RosterData::read(path);
+        QFAIL("a damaged datafile was read");
+    } catch (const ReportError &e) {
+        QCOMPARE(NoticeText::text(e), sentence.arg(path));
+    }
 }
 
 void tst_Report::thirtySixColumnsFit_data()

@@ -1,0 +1,116 @@
+#include "store/TableReader.h"
+
+#include "store/FieldValues.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+TableReader::TableReader(const Database &db, const QString &table) : m_db(db)
+{
+    if (!db.isOpen())
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::RecordSourceNotOpen, {table});
+    m_layout = Layouts::table(db.kind(), table);
+    if (!m_layout)
+        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInKind,
+                         {table, Layouts::kindName(db.kind())}, db.path());
+    db.requireUsable(m_layout->name);
+    const QVariant handle = db.connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
+    m_handle = *static_cast<sqlite3 *const *>(handle.constData());
+
+    QStringList names;
+    for (const FieldLayout &f : m_layout->fields)
+        names.append(u'"' + f.name + u'"');
+    const QByteArray sql =
+        u"SELECT %1 FROM \"%2\" ORDER BY \"ID\""_s.arg(names.join(u','), m_layout->name).toUtf8();
+    if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_select, nullptr) != SQLITE_OK)
+        throw storeErrorFromSqlite(sqlite3_extended_errcode(m_handle),
+                                   QString::fromUtf8(sqlite3_errmsg(m_handle)), db.path(),
+                                   NoticeCode::CannotReadTable, {m_layout->name});
+}
+
+TableReader::~TableReader()
+{
+    sqlite3_finalize(m_select);
+}
+
+bool TableReader::next()
+{
+    const int rc = sqlite3_step(m_select);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw storeErrorFromSqlite(sqlite3_extended_errcode(m_handle),
+                               QString::fromUtf8(sqlite3_errmsg(m_handle)), m_db.path(),
+                               NoticeCode::CannotReadTable, {m_layout->name});
+}
+
+// What the SQL module would have handed a record set for the same cell.
+QVariant TableReader::raw(int ordinal) const
+{
+    switch (sqlite3_column_type(m_select, ordinal)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(m_select, ordinal)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_select, ordinal));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(m_select, ordinal)),
+                                   sqlite3_column_bytes(m_select, ordinal)));
+    default:
+        return QVariant(QString::fromUtf8(utf8(ordinal)));
+    }
+}
+
+QVariant TableReader::value(int ordinal) const
+{
+    return FieldValues::fromStorage(raw(ordinal), m_layout->fields[ordinal].type);
+}
+
+QString TableReader::text(int ordinal) const
+{
+    if (sqlite3_column_type(m_select, ordinal) == SQLITE_TEXT)
+        return QString::fromUtf8(utf8(ordinal)).trimmed();
+    const QVariant v = value(ordinal);
+    if (v.isNull())
+        return {};
+    if (v.metaType().id() == QMetaType::QDate)
+        return v.toDate().toString(Qt::ISODate);
+    return v.toString().trimmed();
+}
+
+QByteArrayView TableReader::utf8(int ordinal) const
+{
+    if (sqlite3_column_type(m_select, ordinal) != SQLITE_TEXT)
+        return {};
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_select, ordinal));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_select, ordinal) : 0);
+}
+
+bool TableReader::yesNo(int ordinal) const
+{
+    if (sqlite3_column_type(m_select, ordinal) == SQLITE_INTEGER)
+        return sqlite3_column_int64(m_select, ordinal) != 0;
+    return value(ordinal).toBool();
+}
+
+qint64 TableReader::lastKey() const
+{
+    sqlite3_stmt *last = nullptr;
+    const QByteArray sql = u"SELECT max(\"ID\") FROM \"%1\""_s.arg(m_layout->name).toUtf8();
+    qint64 key = 0;
+    if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &last, nullptr) == SQLITE_OK &&
+        sqlite3_step(last) == SQLITE_ROW)
+        key = sqlite3_column_int64(last, 0);
+    sqlite3_finalize(last);
+    return key;
+}
+
+} // namespace calendrix
