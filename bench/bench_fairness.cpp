@@ -104,15 +104,15 @@ int main(int argc, char **argv)
         activate(&main);
         FairnessWindow *window = nullptr;
         qsizetype reads = 0;
-        open.keep(cpuOf([&] {
-                      main.findChild<QAction *>(u"MNU_Fairness"_s)->trigger();
-                      window = main.findChild<FairnessWindow *>(u"Fairness"_s);
-                      QObject::connect(window->findChild<QTableView *>(u"SoldierTable"_s)->model(),
-                                       &QAbstractItemModel::modelReset, [&reads] { ++reads; });
-                      activate(window);
-                      window->grab(); // lays out and paints every chart and the table once
-                  }),
-                  reads + 1); // the first reading comes before the counting can start
+        const double opened = cpuOf([&] {
+            main.findChild<QAction *>(u"MNU_Fairness"_s)->trigger();
+            window = main.findChild<FairnessWindow *>(u"Fairness"_s);
+            QObject::connect(window->findChild<QTableView *>(u"SoldierTable"_s)->model(),
+                             &QAbstractItemModel::modelReset, [&reads] { ++reads; });
+            activate(window);
+            window->grab(); // lays out and paints every chart and the table once
+        });
+        open.keep(opened, reads + 1); // the first reading comes before the counting can start
         for (Step *step : {&same, &changed}) {
             activate(&main);
             if (step == &changed) {
@@ -124,11 +124,11 @@ int main(int argc, char **argv)
                 memory.update();
             }
             reads = 0;
-            step->keep(cpuOf([&] {
-                           activate(window);
-                           window->grab();
-                       }),
-                       reads);
+            const double back = cpuOf([&] {
+                activate(window);
+                window->grab();
+            });
+            step->keep(back, reads);
         }
     }
     const auto line = [&](const char *what, const Step &step) {
