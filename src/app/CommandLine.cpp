@@ -193,18 +193,61 @@ int tell(const Notices &notices)
     return -1;
 }
 
-// Refuses a unit whose own databases cannot be used, with the command that
-// sets them right; the run would only fail on them later.
+// The command line logs what it wrote as a log reads: lower case, no full
+// stop. These are its own sentences; the window's stand in NoticeText.
 QString logLine(const Notice &notice)
 {
-    QString line = NoticeText::text(notice);
-    if (line.endsWith(u'.'))
-        line.chop(1);
-    if (!line.isEmpty())
-        line[0] = line[0].toLower();
-    return line;
+    const auto plural = NoticeText::plural;
+    const int soldiers = notice.values.value(1).toInt();
+    const int cancelled = notice.values.value(2).toInt();
+    switch (notice.code) {
+    case NoticeCode::ExportWroteCalendars:
+        if (cancelled == 0)
+            return NoticeText::fill(
+                notice,
+                plural(notice.count, u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers"_s,
+                       plural(soldiers,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier"_s,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers"_s)));
+        return NoticeText::fill(
+            notice,
+            plural(
+                cancelled,
+                plural(notice.count,
+                       u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
+                       "assignment that the roster no longer has as cancelled"_s,
+                       plural(soldiers,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 "
+                              "assignment that the roster no longer has as cancelled"_s,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with "
+                              "%3 assignment that the roster no longer has as cancelled"_s)),
+                plural(notice.count,
+                       u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
+                       "assignments that the roster no longer has as cancelled"_s,
+                       plural(soldiers,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 "
+                              "assignments that the roster no longer has as cancelled"_s,
+                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with "
+                              "%3 assignments that the roster no longer has as cancelled"_s))));
+    case NoticeCode::ExportWroteSpreadsheet:
+        return NoticeText::fill(notice, plural(notice.count, u"wrote %1: Summary and %n duty sheet"_s,
+                                               u"wrote %1: Summary and %n duty sheets"_s));
+    case NoticeCode::ExportWroteCsv:
+        return NoticeText::fill(
+            notice, plural(notice.count, u"wrote %1: %n assignment"_s, u"wrote %1: %n assignments"_s));
+    default:
+        break;
+    }
+    return NoticeText::text(notice);
 }
 
+QString wroteFile(const QString &path)
+{
+    return u"wrote %1"_s.arg(QDir::toNativeSeparators(path));
+}
+
+// Refuses a unit whose own databases cannot be used, with the command that
+// sets them right; the run would only fail on them later.
 int checkUnitFiles(const UnitFolder &folder)
 {
     const std::pair<QString, FileKind> databases[] = {
@@ -463,7 +506,7 @@ int runPrint(const QStringList &arguments)
             return failure(*written.error);
         for (const Report &r : reports.reports())
             out() << "printed " << r.title() << "\n";
-        out() << "wrote " << QDir::toNativeSeparators(target.filePath()) << "\n";
+        out() << wroteFile(target.filePath()) << "\n";
         out().flush();
         return reports.complete() ? 0 : 1;
     } catch (const std::bad_alloc &) {

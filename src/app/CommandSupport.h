@@ -36,6 +36,8 @@ int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data,
 // What a command wrote, as the line it prints: "wrote ..." where the window
 // says "Wrote ... .".
 QString logLine(const Notice &notice);
+// The line for one file written: "wrote PATH".
+QString wroteFile(const QString &path);
 // Prints each notice as "TITLE: sentence" on standard error; the first
 // error ends the command: its exit status, or -1 to go on when there is none.
 int tell(const Notices &notices);

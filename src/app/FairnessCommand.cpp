@@ -28,6 +28,7 @@ using CommandLine::failure;
 using CommandLine::out;
 using CommandLine::parse;
 using CommandLine::usageError;
+using CommandLine::wroteFile;
 
 // A name as one run of visible characters, so that each duty keeps its one
 // line and two names never look alike: a tab, a line break or a bell would
@@ -156,7 +157,7 @@ int run(const QStringList &arguments)
         // What was written is told before what stopped the rest.
         const auto told = [](const OutputResult &result) {
             for (const QString &path : result.files)
-                out() << "wrote " << QDir::toNativeSeparators(path) << "\n";
+                out() << wroteFile(path) << "\n";
             out().flush();
             if (result.error)
                 return failure(NoticeText::text(*result.error).replace(u'\n', u' '));

@@ -12,13 +12,6 @@ namespace calendrix {
 
 namespace {
 
-// The one place a sentence is chosen by how many things it tells of; a
-// translation will give each language its own plural forms here.
-QString plural(int count, const QString &one, const QString &many)
-{
-    return count == 1 ? one : many;
-}
-
 // An export's calendars are all.ics and one per soldier: one sentence for
 // each way the calendars, the soldiers and the cancelled assignments count.
 QString wroteCalendars(const Notice &notice)
@@ -26,30 +19,33 @@ QString wroteCalendars(const Notice &notice)
     const int soldiers = notice.values.value(1).toInt();
     const int cancelled = notice.values.value(2).toInt();
     if (cancelled == 0)
-        return plural(notice.count, u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."_s,
-                      plural(soldiers,
-                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier."_s,
-                             u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers."_s));
-    return plural(
+        return NoticeText::plural(
+            notice.count, u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."_s,
+            NoticeText::plural(soldiers,
+                               u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier."_s,
+                               u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers."_s));
+    return NoticeText::plural(
         cancelled,
-        plural(
+        NoticeText::plural(
             notice.count,
             u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignment that "
             "the roster no longer has as cancelled."_s,
-            plural(soldiers,
-                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment "
-                   "that the roster no longer has as cancelled."_s,
-                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment "
-                   "that the roster no longer has as cancelled."_s)),
-        plural(
+            NoticeText::plural(
+                soldiers,
+                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment "
+                "that the roster no longer has as cancelled."_s,
+                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment "
+                "that the roster no longer has as cancelled."_s)),
+        NoticeText::plural(
             notice.count,
             u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignments that "
             "the roster no longer has as cancelled."_s,
-            plural(soldiers,
-                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments "
-                   "that the roster no longer has as cancelled."_s,
-                   u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 "
-                   "assignments that the roster no longer has as cancelled."_s)));
+            NoticeText::plural(
+                soldiers,
+                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments "
+                "that the roster no longer has as cancelled."_s,
+                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 "
+                "assignments that the roster no longer has as cancelled."_s)));
 }
 
 // The sentence of a notice, with placeholders %1, %2... in the order of its
@@ -285,10 +281,10 @@ QString sentence(const Notice &notice)
     case NoticeCode::ExportWroteCalendars:
         return wroteCalendars(notice);
     case NoticeCode::ExportWroteSpreadsheet:
-        return plural(count, u"Wrote %1: Summary and %n duty sheet."_s,
-                      u"Wrote %1: Summary and %n duty sheets."_s);
+        return NoticeText::plural(count, u"Wrote %1: Summary and %n duty sheet."_s,
+                                  u"Wrote %1: Summary and %n duty sheets."_s);
     case NoticeCode::ExportWroteCsv:
-        return plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
+        return NoticeText::plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
     case NoticeCode::RunCommitReported:
         return u"%1"_s;
     case NoticeCode::RunNoTarget:
@@ -572,9 +568,12 @@ QString shown(const QString &value)
     return value.startsWith(u'/') ? QDir::toNativeSeparators(value) : value;
 }
 
-QString fill(const Notice &notice, QString pattern);
-
 } // namespace
+
+QString NoticeText::plural(int count, const QString &one, const QString &many)
+{
+    return count == 1 ? one : many;
+}
 
 QString NoticeText::text(const Notice &keyedNotice)
 {
@@ -591,9 +590,9 @@ QString NoticeText::text(const Notice &keyedNotice)
         if (told.values.isEmpty())
             told.values.append(QString());
         told.values[0] = databaseReason(notice.number, notice.values.value(0));
-        return fill(told, sentence(told));
+        return NoticeText::fill(told, sentence(told));
     }
-    return fill(notice, sentence(notice));
+    return NoticeText::fill(notice, sentence(notice));
 }
 
 QString NoticeText::text(const Error &error)
@@ -609,9 +608,7 @@ QString NoticeText::paragraphs(const Notices &notices)
     return texts.join(u"\n\n"_s);
 }
 
-namespace {
-
-QString fill(const Notice &notice, QString pattern)
+QString NoticeText::fill(const Notice &notice, QString pattern)
 {
     // An operation on no file in particular names none.
     if (isDatabaseFailure(notice.code) && notice.values.value(1).isEmpty())
@@ -640,8 +637,6 @@ QString fill(const Notice &notice, QString pattern)
     }
     return text;
 }
-
-} // namespace
 
 QString NoticeText::title(Notice::Kind kind)
 {

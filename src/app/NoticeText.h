@@ -23,6 +23,12 @@ public:
     // The title word of a message box or printed line: none, "INFORMATION",
     // "WARNING" or "ERROR".
     static QString title(Notice::Kind kind);
+    // The one place a sentence is chosen by how many things it tells of; a
+    // translation will give each language its own plural forms here.
+    static QString plural(int count, const QString &one, const QString &many);
+    // A channel's own sentence for a notice, its %1.. and %n filled in as
+    // text() fills its own.
+    static QString fill(const Notice &notice, QString pattern);
 };
 
 } // namespace calendrix

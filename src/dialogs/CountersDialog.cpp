@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -91,14 +93,28 @@ void CountersDialog::showEvent(QShowEvent *event)
     // Showing the window is its first activation, whether or not the window
     // system makes it active at once.
     ToolWindow::showEvent(event);
+    try {
+        m_readAtShow = m_databases.working().version();
+    } catch (const StoreError &) {
+        m_readAtShow.reset(); // the activation reads and says why
+    }
     readCounters();
 }
 
 void CountersDialog::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        readCounters();
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    const std::optional<Database::Version> readAtShow = std::exchange(m_readAtShow, std::nullopt);
+    if (!isActiveWindow())
+        return;
+    try {
+        if (readAtShow && m_databases.working().version() == *readAtShow)
+            return;
+    } catch (const StoreError &) {
+    }
+    readCounters();
 }
 
 void CountersDialog::readCounters()

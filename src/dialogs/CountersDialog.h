@@ -3,6 +3,8 @@
 #include "dialogs/ToolWindow.h"
 #include "main/UnitDatabases.h"
 
+#include <optional>
+
 class QPushButton;
 
 namespace calendrix {
@@ -42,6 +44,9 @@ private:
     UnitDatabases &m_databases;
     int m_sortState = 0; // 0 normal-day order, 1 holiday order
     QString m_soldier;   // whose rows are selected; empty for none
+    // What the read at showing read, until the window's first activation,
+    // which that read stands for unless the file changed in between.
+    std::optional<Database::Version> m_readAtShow;
     DataControl *m_counters;
     DataGrid *m_counterGrid;
     QPushButton *m_sortButton;

@@ -222,7 +222,7 @@ FairnessWindow::~FairnessWindow() = default;
 void FairnessWindow::showEvent(QShowEvent *event)
 {
     ToolWindow::showEvent(event);
-    refresh();
+    refreshIfChanged();
 }
 
 void FairnessWindow::changeEvent(QEvent *event)
@@ -230,14 +230,30 @@ void FairnessWindow::changeEvent(QEvent *event)
     ToolWindow::changeEvent(event);
     // Back from a run or from Assignment Counters: the counters may have moved.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
-        refresh();
+        refreshIfChanged();
+}
+
+void FairnessWindow::refreshIfChanged()
+{
+    try {
+        if (m_readVersion &&
+            FairnessTable::version(m_databases.personnel(), m_databases.working()) == *m_readVersion)
+            return;
+    } catch (const Error &) {
+        // The reading says why.
+    }
+    refresh();
 }
 
 void FairnessWindow::refresh()
 {
+    m_readVersion.reset();
     try {
-        m_model = std::make_shared<const FairnessModel>(
-            FairnessModel::read(m_databases.personnel(), m_databases.working()));
+        const Database personnel = m_databases.personnel();
+        const Database working = m_databases.working();
+        // Taken first: a change made while the figures are read is read next time.
+        m_readVersion = FairnessTable::version(personnel, working);
+        m_model = FairnessTable::read(personnel, working);
     } catch (const Error &e) {
         m_model = std::make_shared<const FairnessModel>();
         showDutyChart();

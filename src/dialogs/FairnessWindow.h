@@ -3,9 +3,11 @@
 #include "dialogs/ToolWindow.h"
 #include "main/UnitDatabases.h"
 #include "roster/FairnessModel.h"
+#include "session/FairnessTable.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QChart;
 class QChartView;
@@ -18,8 +20,9 @@ namespace calendrix {
 // "Fairness": how evenly the duties fall, at a glance. A range chart of every
 // duty's counters (normal and holiday), a histogram of one chosen duty's
 // counters with its figures, and the soldiers with their totals; a
-// double-click on a soldier shows his counter rows. Read again whenever the
-// window becomes active, so it follows runs and counter edits.
+// double-click on a soldier shows his counter rows. Whenever the window
+// becomes active, read again if the databases changed, so it follows runs
+// and counter edits; a division takes more than a second to read.
 class SoldierTotalsModel;
 
 class FairnessWindow : public ToolWindow
@@ -35,6 +38,8 @@ public:
     // Reads the unit again and redraws every part; a failure empties the
     // window and is shown once.
     void refresh();
+    // The same, unless nothing changed since the last reading.
+    void refreshIfChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -53,6 +58,7 @@ private:
     QString m_unitName;
     std::function<void(const QString &)> m_showCounters;
     std::shared_ptr<const FairnessModel> m_model;
+    std::optional<FairnessTable::Version> m_readVersion; // of what m_model shows
     QLabel *m_summary;
     QChartView *m_dutyChart;
     QComboBox *m_dutyChoice;

@@ -115,10 +115,12 @@ bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
         if (const int differing = RosterData::read(path).differingCells(draft); differing > 0)
             UserDialogs::instance().inform(
                 m_window, Messenger::Kind::Information,
-                u"The roster that counts, '%1', differs from the draft in %2 %3: the unit's data changed "
-                "after the draft was made."_s.arg(QDir::toNativeSeparators(path))
-                    .arg(differing)
-                    .arg(differing == 1 ? u"cell"_s : u"cells"_s));
+                NoticeText::plural(differing,
+                                   u"The roster that counts, '%1', differs from the draft in %2 cell: the "
+                                   "unit's data changed after the draft was made."_s,
+                                   u"The roster that counts, '%1', differs from the draft in %2 cells: the "
+                                   "unit's data changed after the draft was made."_s)
+                    .arg(QDir::toNativeSeparators(path), QString::number(differing)));
     } catch (const ReportError &e) {
         ErrorDisplay::show(m_window, e);
     }

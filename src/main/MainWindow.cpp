@@ -399,9 +399,11 @@ void MainWindow::offerNewUnit(const QString &problem)
         UserDialogs::instance().choose(nullptr, u"ERROR"_s, text, {create, u"Choose Folder..."_s});
     try {
         if (choice == 0) {
-            for (const UnitFolder::Unusable &u : unusable)
-                m_folder.keepAside(u.path, today);
-            m_folder.init();
+            const UnitSession::Initialised made = m_session->init(unusable, today);
+            if (made.error) {
+                ErrorDisplay::show(nullptr, *made.error);
+                return;
+            }
             bindSources(false);
         } else if (choice == 1) {
             const QString dir = UserDialogs::instance().folderName(nullptr, u"Unit folder"_s, m_folder.dir());

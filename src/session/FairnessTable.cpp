@@ -42,9 +42,18 @@ QByteArray csv(const QList<QStringList> &records)
 
 std::shared_ptr<const FairnessModel> FairnessTable::read(const UnitFolder &unit)
 {
-    return std::make_shared<const FairnessModel>(
-        FairnessModel::read(Database::openReadOnly(unit.personnelPath(), FileKind::Personnel),
-                            Database::openReadOnly(unit.workingPath(), FileKind::Working)));
+    return read(Database::openReadOnly(unit.personnelPath(), FileKind::Personnel),
+                Database::openReadOnly(unit.workingPath(), FileKind::Working));
+}
+
+std::shared_ptr<const FairnessModel> FairnessTable::read(const Database &personnel, const Database &working)
+{
+    return std::make_shared<const FairnessModel>(FairnessModel::read(personnel, working));
+}
+
+FairnessTable::Version FairnessTable::version(const Database &personnel, const Database &working)
+{
+    return {personnel.version(), working.version()};
 }
 
 FairnessTable::FairnessTable(const UnitFolder &unit, std::shared_ptr<const FairnessModel> model,

@@ -2,6 +2,7 @@
 
 #include "roster/FairnessModel.h"
 #include "session/OutputResult.h"
+#include "store/Database.h"
 #include "store/UnitFolder.h"
 
 #include <QByteArray>
@@ -18,6 +19,12 @@ class FairnessTable
 public:
     // Reads the unit's counters; throws Error naming the file that cannot be read.
     static std::shared_ptr<const FairnessModel> read(const UnitFolder &unit);
+    // The same from the unit's databases already open (the window's).
+    static std::shared_ptr<const FairnessModel> read(const Database &personnel, const Database &working);
+    // What a reading depends on: while it stays the same, reading again
+    // would find the same figures. Throws StoreError.
+    using Version = std::pair<Database::Version, Database::Version>;
+    static Version version(const Database &personnel, const Database &working);
 
     // unitName: the name the report's title gives the unit.
     FairnessTable(const UnitFolder &unit, std::shared_ptr<const FairnessModel> model, QString unitName);

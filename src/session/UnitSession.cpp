@@ -188,4 +188,21 @@ UnitSession::Initialised UnitSession::init(bool repair, const QDateTime &now)
     return initialised;
 }
 
+UnitSession::Initialised UnitSession::init(const QList<UnitFolder::Unusable> &keepAside,
+                                           const QDate &today) const
+{
+    Initialised initialised;
+    try {
+        for (const UnitFolder::Unusable &u : keepAside)
+            initialised.files.setAside.append({u.path, m_folder.keepAside(u.path, today), u.why});
+        const UnitFolder::InitResult made = m_folder.init();
+        initialised.files.created = made.created;
+        initialised.files.kept = made.kept;
+    } catch (const StoreError &e) {
+        initialised.outcome = Initialised::Outcome::Failed;
+        initialised.error = e;
+    }
+    return initialised;
+}
+
 } // namespace calendrix

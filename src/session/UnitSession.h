@@ -117,6 +117,11 @@ public:
     // The command `init`, with repair: damaged files are set aside at now
     // and made anew, after what killed work left is settled.
     Initialised init(bool repair, const QDateTime &now);
+    // The window's offer for a unit it cannot open: the damaged databases
+    // the clerk was shown (UnitFolder::unusableFiles()) are kept aside under
+    // the day's name, and what is missing is made. Done, or Failed with
+    // what was done until then.
+    Initialised init(const QList<UnitFolder::Unusable> &keepAside, const QDate &today) const;
 
 private:
     UnitSettling::Result settleWith(const UnitSettling::Options &options) const;

@@ -5,6 +5,7 @@
 #include "store/UnitFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDriver>
@@ -279,8 +280,7 @@ void Database::checkIntegrity(const QString &path, FileKind kind)
 
 void Database::checkFile(const QString &path, FileKind kind)
 {
-    struct stat st {
-    };
+    struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         const int error = errno;
         if (error == ENOENT && !QFileInfo(path).isSymLink())
@@ -437,6 +437,19 @@ quint32 Database::changeCounter() const
         !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK)
         throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotReadFileHeader, {path()}, path());
     return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
+}
+
+Database::Version Database::version() const
+{
+    Version v{path(), changeCounter()};
+    // stat, not open: closing a descriptor of our own would drop SQLite's locks.
+    struct stat st = {};
+    if (::stat(QFile::encodeName(v.path).constData(), &st) == 0) {
+        v.device = quint64(st.st_dev);
+        v.inode = quint64(st.st_ino);
+        v.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return v;
 }
 
 void Database::beginTransaction()

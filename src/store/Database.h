@@ -60,6 +60,20 @@ public:
     // before one's own commit.
     quint32 changeCounter() const;
 
+    // One state of the file, for a reader that reads again only after a
+    // change: any commit moves the change counter (the journal mode is
+    // DELETE), and a file put in the place of this one has another identity.
+    struct Version {
+        QString path;
+        quint32 changes = 0;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 modified = 0; // ns
+        bool operator==(const Version &) const = default;
+    };
+    // Throws StoreError when the header cannot be read.
+    Version version() const;
+
     // False for an optional table that the file, made before the table
     // existed, lacks.
     bool hasTable(const QString &table) const;

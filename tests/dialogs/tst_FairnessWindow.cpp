@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -115,6 +116,8 @@ private slots:
     void histogram_data();
     void histogram();
     void countersEditedAndShownFromTheTable();
+    void readsWhatChanged_data();
+    void readsWhatChanged();
     void savesAPdf_data();
     void savesAPdf();
 };
@@ -258,6 +261,50 @@ void tst_FairnessWindow::countersEditedAndShownFromTheTable()
     selected.sort();
     QCOMPARE(selected, (QStringList{u"Baker Gate"_s, u"Baker Kitchen"_s}));
     QCOMPARE(grid->model()->index(grid->currentRow(), 2).data().toString(), u"Baker"_s);
+}
+
+void tst_FairnessWindow::readsWhatChanged_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("changed"); // by another program while the window was not active
+    QTest::addColumn<int>("reads");    // when the window is active again
+    QTest::newRow("fairness") << u"MNU_Fairness"_s << u"SoldierTable"_s << false << 0;
+    QTest::newRow("fairness, changed") << u"MNU_Fairness"_s << u"SoldierTable"_s << true << 1;
+    // Assignment Counters reads on every activation.
+    QTest::newRow("counters") << u"MNU_Count"_s << u"TDBGrid1"_s << false << 1;
+}
+
+// A showing is read once, and a return of focus to Fairness reads only what
+// changed: a division takes more than a second to read.
+void tst_FairnessWindow::readsWhatChanged()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, table);
+    QFETCH(bool, changed);
+    QFETCH(int, reads);
+    Program p;
+    p.fill(kDuties, kSoldiers, kCounters);
+    p.openActive(0);
+    // Read as it is shown; its activation comes after.
+    QWidget *w = p.choose(menu, menu == u"MNU_Fairness"_s ? u"Fairness"_s : u"Edit32"_s);
+    QSignalSpy read(p.in<QAbstractItemView>(w, table)->model(), &QAbstractItemModel::modelReset);
+    QTRY_VERIFY(w->isActiveWindow());
+    QCOMPARE(read.size(), 0);
+
+    QApplication::setActiveWindow(p.main.get());
+    QTRY_VERIFY(!w->isActiveWindow());
+    if (changed)
+        QCOMPARE(
+            sqliteShell(p.unit.folder.workingPath(),
+                        u"UPDATE Memory SET Count = 20 WHERE SoldierName = 'Adams' AND DutyName = 'Gate'"_s,
+                        true),
+            QString());
+    w->activateWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    QCOMPARE(read.size(), reads);
+    if (changed)
+        QCOMPARE(tableColumn(p.in<QTableView>(w, table), 6).constFirst(), u"26"_s);
 }
 
 void tst_FairnessWindow::savesAPdf_data()
