@@ -16,7 +16,7 @@ TableReader::TableReader(const Database &db, const QString &table) : m_db(db)
     m_layout = Layouts::table(db.kind(), table);
     if (!m_layout)
         throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInKind,
-                         {table, Layouts::kindName(db.kind())}, db.path());
+                         {table, Layouts::kindKey(db.kind())}, db.path());
     db.requireUsable(m_layout->name);
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
