@@ -345,6 +345,11 @@ QString sentence(const Notice &notice)
     case NoticeCode::UndoAbandoned:
         return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
                "were before it."_s;
+
+    case NoticeCode::FileHeldByProgram:
+        return u"'%1' is in use by another program, %3 (process %2); close it there and try again."_s;
+    case NoticeCode::FileHeldByProcess:
+        return u"'%1' is in use by another program (process %2); close it there and try again."_s;
     }
     return {};
 }

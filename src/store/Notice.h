@@ -173,6 +173,11 @@ enum class NoticeCode {
     PdfCannotFinish,
     CannotRemoveFile,
     CannotCreateFolder,
+
+    // A database file that another program holds locked; %1: the file, %2:
+    // its process.
+    FileHeldByProgram, // %3: the program's name
+    FileHeldByProcess,
 };
 
 struct Notice {
