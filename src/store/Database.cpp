@@ -86,12 +86,14 @@ QByteArray linkTarget(const QByteArray &link)
     return n > 0 ? QByteArray(target, n) : QByteArray();
 }
 
-// Another process's lock on SQLite's lock bytes of a file (the pending byte
-// at 1 GiB, the reserved byte and the shared range after it, whatever the
-// file's size), as the system lists them. Only a writer's lock keeps readers
-// out; a second copy of this program holds its locks only for its own short
-// work. The list is read rather than asked of a descriptor: closing any
-// descriptor of the file would drop SQLite's own locks on it.
+// The process, other than a copy of this program, that holds a lock on
+// SQLite's lock bytes of a file (the pending byte at 1 GiB, the reserved byte
+// and the shared range after it, whatever the file's size), as the system
+// lists them; with writersOnly, only a writer in the middle of its change
+// counts, not a reader. Copies of this program are left to the folder lock,
+// which names them in its own words. The list is read rather than asked of a
+// descriptor (F_GETLK): closing any descriptor of the file would drop
+// SQLite's own locks on it.
 std::optional<LockHolder> lockHolder(const QString &path, bool writersOnly)
 {
     struct stat st {
