@@ -449,6 +449,10 @@ QString sentence(const Notice &notice)
         return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of column %4."_s;
     case NoticeCode::DatafileReadStopped:
         return u"Reading '%1' was stopped."_s;
+    case NoticeCode::FileHeldByProgram:
+        return u"'%1' is in use by another program, %3 (process %2); close it there and try again."_s;
+    case NoticeCode::FileHeldByProcess:
+        return u"'%1' is in use by another program (process %2); close it there and try again."_s;
     }
     return {};
 }

@@ -19,9 +19,13 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <iterator>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -63,13 +67,103 @@ bool syncPath(const QString &path, bool directory)
     return ok;
 }
 
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
+    return qstrcmp(handle.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3 *const *>(handle.constData())
+                                                       : nullptr;
+}
+
+struct LockHolder {
+    qint64 pid = 0;
+    QString program; // empty when the system does not tell it
+};
+
+QByteArray linkTarget(const QByteArray &link)
+{
+    char target[4096];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target);
+    return n > 0 ? QByteArray(target, n) : QByteArray();
+}
+
+// The process, other than a copy of this program, that holds a lock on
+// SQLite's lock bytes of a file (the pending byte at 1 GiB, the reserved byte
+// and the shared range after it, whatever the file's size), as the system
+// lists them; with writersOnly, only a writer in the middle of its change
+// counts, not a reader. Copies of this program are left to the folder lock,
+// which names them in its own words. The list is read rather than asked of a
+// descriptor (F_GETLK): closing any descriptor of the file would drop
+// SQLite's own locks on it.
+std::optional<LockHolder> lockHolder(const QString &path, bool writersOnly)
+{
+    struct stat st {
+    };
+    QFile locks(u"/proc/locks"_s);
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !locks.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray file = QByteArray::number(major(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                            QByteArray::number(minor(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                            QByteArray::number(static_cast<qulonglong>(st.st_ino));
+    constexpr qint64 pendingByte = 0x40000000;
+    constexpr qint64 lockBytes = 512;
+    const QByteArray self = linkTarget("/proc/self/exe");
+    // "1: POSIX  ADVISORY  WRITE 4242 fe:00:1234 1073741824 1073742335"; a
+    // process waiting for a lock has "->" before POSIX and holds nothing.
+    for (const QByteArray &line : locks.readAll().split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        if (f.size() < 8 || f[1] != "POSIX" || f[5] != file || (writersOnly && f[3] != "WRITE"))
+            continue;
+        const qint64 start = f[6].toLongLong();
+        const qint64 end = f[7] == "EOF" ? std::numeric_limits<qint64>::max() : f[7].toLongLong();
+        const qint64 pid = f[4].toLongLong();
+        const QByteArray proc = "/proc/" + f[4];
+        if (end < pendingByte || start >= pendingByte + lockBytes || pid <= 0 || pid == ::getpid() ||
+            (!self.isEmpty() && linkTarget(proc + "/exe") == self))
+            continue;
+        QFile comm(QString::fromLatin1(proc + "/comm"));
+        return LockHolder{pid, comm.open(QIODevice::ReadOnly)
+                                   ? QString::fromLocal8Bit(comm.readAll().trimmed())
+                                   : QString()};
+    }
+    return std::nullopt;
+}
+
+// SQLite's own busy timeout (5 s), except that a file another program still
+// holds for writing after a tenth of a second is refused: such a hold lasts as
+// long as that program pleases, while another program's commit, a reader's
+// lock or our own is over in a moment.
+int waitUnlessHeld(void *connection, int attempt)
+{
+    constexpr int delays[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int count = int(std::size(delays));
+    int waited = 0;
+    for (int i = 0; i < std::min(attempt, count); ++i)
+        waited += delays[i];
+    waited += std::max(0, attempt - count) * delays[count - 1];
+    if (waited >= 5000)
+        return 0;
+    if (waited >= 100) {
+        auto *db = static_cast<sqlite3 *>(connection);
+        for (int i = 0; const char *schema = sqlite3_db_name(db, i); ++i) {
+            const char *file = sqlite3_db_filename(db, schema);
+            if (file && *file && lockHolder(QFile::decodeName(file), true))
+                return 0;
+        }
+    }
+    sqlite3_sleep(delays[std::min(attempt, count - 1)]);
+    return 1;
+}
+
 // Opens a raw connection; the caller owns removing it.
 QSqlDatabase openConnection(const QString &name, const QString &path, bool readOnly)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
     db.setDatabaseName(sqliteUri(path, readOnly));
     db.setConnectOptions(readOnly ? u"QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"_s : u"QSQLITE_OPEN_URI"_s);
-    db.open();
+    if (db.open()) {
+        if (sqlite3 *handle = sqliteHandle(db))
+            sqlite3_busy_handler(handle, waitUnlessHeld, handle);
+    }
     return db;
 }
 
@@ -210,6 +304,15 @@ StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QSt
         break;
     default:
         break;
+    }
+    // Named while it still holds the file: writers refused at once, readers
+    // when the wait for them ran out.
+    if (primary == 5) {
+        if (const std::optional<LockHolder> holder = lockHolder(file, false))
+            return StoreError(code,
+                              holder->program.isEmpty() ? NoticeCode::FileHeldByProcess
+                                                        : NoticeCode::FileHeldByProgram,
+                              {file, QString::number(holder->pid), holder->program}, file);
     }
     return StoreError(code, action, QStringList{detail, file} + extra, file);
 }
@@ -425,10 +528,7 @@ quint32 Database::changeCounter() const
 {
     // Read through SQLite's own handle on the file: opening and closing a
     // second descriptor would drop the locks SQLite holds on it.
-    const QVariant handle = isOpen() ? d->db.driver()->handle() : QVariant();
-    sqlite3 *const connection = qstrcmp(handle.typeName(), "sqlite3*") == 0
-                                    ? *static_cast<sqlite3 *const *>(handle.constData())
-                                    : nullptr;
+    sqlite3 *const connection = isOpen() ? sqliteHandle(d->db) : nullptr;
     sqlite3_file *file = nullptr;
     unsigned char bytes[4] = {};
     // The counter is bytes 24 to 27 of the file's header, big-endian.

@@ -228,6 +228,10 @@ enum class NoticeCode {
     DatafileBadColumnDate, // %1: the datafile, %2: the duty, %3: the date's text, %4: the column
     DatafileBadLastDay,    // the same, %3: the last day's text
     DatafileReadStopped,   // %1: the datafile
+    // A database file that another program holds locked; %1: the file, %2:
+    // its process.
+    FileHeldByProgram, // %3: the program's name
+    FileHeldByProcess,
 };
 
 struct Notice {

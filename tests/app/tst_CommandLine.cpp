@@ -349,6 +349,8 @@ void tst_CommandLine::makeExitStatus_data()
     QTest::newRow("holiday limit") << u"holidays"_s << 3 << u"ERROR: Number of Holidays exceeds 99 maximum"_s;
     QTest::newRow("template without its header row") << u"template"_s << 1 << u"--repair"_s;
     QTest::newRow("unit open in another copy") << u"locked"_s << 1 << u"is already open in another copy"_s;
+    QTest::newRow("unit held by another program")
+        << u"held"_s << 1 << u"in use by another program, sqlite3"_s;
     QTest::newRow("no datafile named") << u"usage"_s << 2 << u"make OUT.cxr"_s;
 }
 
@@ -375,6 +377,13 @@ void tst_CommandLine::makeExitStatus()
     FolderLock otherCopy(unit);
     if (situation == u"locked")
         QVERIFY(otherCopy.tryLock());
+    QProcess holder; // another program in the middle of a change to the unit
+    if (situation == u"held") {
+        holder.start(u"sqlite3"_s, {UnitFolder(unit).personnelPath()});
+        holder.write("BEGIN EXCLUSIVE; SELECT 'held';\n");
+        QVERIFY(holder.waitForReadyRead());
+        says += u" (process %1)"_s.arg(holder.processId());
+    }
     QStringList args{u"make"_s};
     if (situation != u"usage")
         args.append(out);
@@ -392,6 +401,8 @@ void tst_CommandLine::makeExitStatus()
     }
     if (status == 4)
         QCOMPARE(readFile(out), QByteArray("kept"));
+    holder.closeWriteChannel();
+    holder.waitForFinished();
     if (status == 0 || status == 3)
         QVERIFY(Database::open(out, FileKind::Roster).isOpen());
 }
