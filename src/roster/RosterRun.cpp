@@ -43,10 +43,9 @@ void saveCounters(const RunState &state, RecordSet &memory)
         if (r.slot < 0) {
             // The store gives the key. A null but valid value writes Null
             // rather than the default.
-            QVariantList row{QVariant()};
             for (int f = Marker; f < fieldCount; ++f)
-                row.append(values[f].isNull() ? QVariant(QMetaType::fromType<QString>()) : values[f]);
-            added.append(row);
+                added.setValue(f, values[f].isNull() ? QVariant(QMetaType::fromType<QString>()) : values[f]);
+            added.addRow();
             continue;
         }
         if (r.deleted) {
@@ -128,9 +127,9 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         RunState state(m_messenger, m_consolidate, m_absence);
         readPersonnel(state, personnel);
         RecordSet memory(working, RecordSources::kMemory);
-        RecordSet dates(working, RecordSources::kDates);
         RecordSet headers(working, RecordSources::kHeader);
-        readCounters(state, memory, dates);
+        readCounters(state, memory);
+        readTakenDates(state, working, true);
 
         CounterPreparation(state).prepareCounters(headers);
         PersonnelSheet sheet(state);
