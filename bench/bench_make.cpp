@@ -268,7 +268,7 @@ int main(int argc, char **argv)
                    .arg(make, 9, 'f', 3)
                    .arg(median(peaks) / 1024.0, 8, 'f', 1)
                    .arg(floorSeconds, 8, 'f', 3)
-                   .arg(make / floorSeconds, 8, 'f', 1);
+                   .arg(make / floorSeconds, 8, 'f', 2);
         out.flush();
     }
     if (runs < 2 || runsScale.isEmpty())

@@ -32,19 +32,23 @@ void saveCounters(const RunState &state, RecordSet &memory)
     const Database db = memory.database();
     TableAppender added(db, RecordSources::kMemory);
     for (const CounterRow &r : state.counters) {
-        QVariant values[fieldCount];
-        values[Marker] = r.marker;
-        values[SoldierName] = r.soldierName;
-        values[Rank] = r.rank;
-        values[DutyName] = r.dutyName;
-        values[Count] = counterValue(r.count);
-        values[HCount] = counterValue(r.holidayCount);
-        values[Remarks] = r.remarks;
+        // Pointed to, not copied: a division has over a hundred thousand rows.
+        const QVariant marker(r.marker), count = counterValue(r.count),
+                                         holidayCount = counterValue(r.holidayCount);
+        const QVariant *values[fieldCount] = {};
+        values[Marker] = &marker;
+        values[SoldierName] = &r.soldierName;
+        values[Rank] = &r.rank;
+        values[DutyName] = &r.dutyName;
+        values[Count] = &count;
+        values[HCount] = &holidayCount;
+        values[Remarks] = &r.remarks;
         if (r.slot < 0) {
             // The store gives the key. A null but valid value writes Null
             // rather than the default.
             for (int f = Marker; f < fieldCount; ++f)
-                added.setValue(f, values[f].isNull() ? QVariant(QMetaType::fromType<QString>()) : values[f]);
+                added.setValue(f,
+                               values[f]->isNull() ? QVariant(QMetaType::fromType<QString>()) : *values[f]);
             added.addRow();
             continue;
         }
@@ -55,15 +59,15 @@ void saveCounters(const RunState &state, RecordSet &memory)
         }
         bool editing = false;
         for (int f = Marker; f < fieldCount; ++f) {
-            const QVariant old = memory.valueAt(r.slot, f);
-            if (old.isNull() == values[f].isNull() && (old.isNull() || old == values[f]))
+            const QVariant &old = memory.valueAt(r.slot, f);
+            if (old.isNull() == values[f]->isNull() && (old.isNull() || old == *values[f]))
                 continue;
             if (!editing) {
                 memory.moveToRow(r.slot);
                 memory.edit();
                 editing = true;
             }
-            memory.setValue(f, values[f]);
+            memory.setValue(f, *values[f]);
         }
         if (editing)
             memory.update();
