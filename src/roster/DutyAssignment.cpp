@@ -34,7 +34,7 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
     if (const std::vector<int> *order = m_state.candidatesOf(duty, dayClass)) {
         list.positions.reserve(order->size());
         for (int row : *order)
-            list.positions.push_back({row, QString()});
+            list.positions.push_back({row, Mark::None});
     }
     list.freeCount = int(list.positions.size());
     list.open = true;
@@ -45,17 +45,17 @@ CandidateList DutyAssignment::fillPeriod(const QString &duty, const QDate &start
         Candidate &c = list.positions[i];
         const CounterRow &row = m_state.counters[c.row];
         if (overlapsAny(m_state.absencesOf, row.person, start, end)) {
-            c.mark = u"A"_s;
+            c.mark = Mark::Absent;
             if (absencePoints) {
                 if (list.open)
                     raiseCounter(list, duty, i, dayClass, raised);
                 --list.freeCount;
             }
         } else if (overlapsAny(m_state.takenOf, row.person, start, end)) {
-            c.mark = u"D"_s;
+            c.mark = Mark::Busy;
             --list.freeCount;
         } else if (list.open) {
-            c.mark = u"/."_s;
+            c.mark = Mark::Assigned;
             --list.freeCount;
             raiseCounter(list, duty, i, dayClass, raised);
             m_state.newDates.push_back({row.soldierName, period.from, period.to});

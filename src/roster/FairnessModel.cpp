@@ -94,9 +94,9 @@ FairnessModel FairnessModel::read(const Database &personnel, const Database &wor
     readPersonnel(state, personnel);
     {
         RecordSet memory(working, RecordSources::kMemory);
-        RecordSet dates(working, RecordSources::kDates);
-        readCounters(state, memory, dates);
+        readCounters(state, memory);
     }
+    readTakenDates(state, working, false);
     CounterPreparation(state).prepareCounterRows();
 
     FairnessModel model;

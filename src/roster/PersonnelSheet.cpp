@@ -9,29 +9,26 @@ void PersonnelSheet::writeSheetRows()
     m_state.sheet.clear();
     // The first sheet row of each trimmed name and duty.
     QHash<QString, int> sheetRows;
-    auto key = [](const QString &name, const QString &duty) { return name + QChar(0x1f) + duty; };
+    sheetRows.reserve(qsizetype(m_state.byDuty.size()));
     m_state.sheet.reserve(m_state.byDuty.size());
     for (int i : m_state.byDuty) {
-        const CounterRow &r = m_state.counters[i];
+        CounterRow &r = m_state.counters[i];
         SheetRow row;
         row.dutyName = trimmed(r.dutyName);
         row.soldierName = trimmed(r.soldierName);
         row.rank = trimmed(r.rank);
         row.remarks = trimmed(r.remarks);
-        m_state.sheet.push_back(row);
+        const int at = int(m_state.sheet.size());
+        // A counter row's cells go to the first sheet row of the same trimmed
+        // name and duty.
         if (!row.soldierName.isNull() && !row.dutyName.isNull()) {
-            const QString k = key(row.soldierName.toString(), row.dutyName.toString());
-            if (!sheetRows.contains(k))
-                sheetRows.insert(k, int(m_state.sheet.size()) - 1);
+            const QString key = row.soldierName.toString() + QChar(0x1f) + row.dutyName.toString();
+            auto first = sheetRows.constFind(key);
+            if (first == sheetRows.cend())
+                first = sheetRows.insert(key, at);
+            r.sheetRow = first.value();
         }
-    }
-    // Where each counter row's cells go: the first sheet row of the same
-    // trimmed name and duty.
-    for (int i : m_state.byDuty) {
-        CounterRow &r = m_state.counters[i];
-        if (!r.soldierName.isNull() && !r.dutyName.isNull())
-            r.sheetRow =
-                sheetRows.value(key(r.soldierName.toString().trimmed(), r.dutyName.toString().trimmed()), -1);
+        m_state.sheet.push_back(std::move(row));
     }
 }
 

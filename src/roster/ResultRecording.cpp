@@ -10,12 +10,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
+namespace {
+
+const QByteArray &numberText(std::vector<QByteArray> &numbers, int n)
+{
+    while (int(numbers.size()) <= n)
+        numbers.push_back(QByteArray::number(qsizetype(numbers.size())));
+    return numbers[size_t(n)];
+}
+
+} // namespace
+
 void ResultRecording::recordPeriod(int column, DayClass dayClass, const CandidateList &list)
 {
     int freeCount = list.freeCount;
-    // Standing numbers are made once and shared by every cell that shows them.
-    while (int(m_numbers.size()) <= freeCount)
-        m_numbers.push_back(QString::number(m_numbers.size()));
     for (const Candidate &c : list.positions) {
         // The sheet holds names trimmed, so a name stored with blanks around
         // it was matched trimmed too (writeSheetRows).
@@ -28,11 +36,11 @@ void ResultRecording::recordPeriod(int column, DayClass dayClass, const Candidat
         }
         SheetRow &sheetRow = m_state.sheet[row];
         if (dayClass == DayClass::Holiday)
-            sheetRow.holiday[column - 1] = true;
-        if (!c.mark.isEmpty()) {
-            sheetRow.cells[column - 1] = c.mark;
+            sheetRow.holiday.set(size_t(column - 1));
+        if (c.mark != Mark::None) {
+            sheetRow.cells[column - 1] = Cell::of(c.mark);
         } else {
-            sheetRow.cells[column - 1] = freeCount >= 0 ? m_numbers[freeCount] : QString::number(freeCount);
+            sheetRow.cells[column - 1] = Cell::standing(freeCount);
             --freeCount;
         }
     }
@@ -74,21 +82,31 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
     }
 
     TableAppender sheet(datafile, RecordSources::kStoreage);
-    QVariantList values(S::fieldCount);
+    // A roster's cells hold a few hundred different texts: each is encoded
+    // once and handed to every cell that shows it.
+    const QByteArray marks[] = {{}, "/.", "A", "D"};
+    std::vector<QByteArray> numbers;
     for (const SheetRow &r : m_state.sheet) {
-        // Invalid values leave the template's defaults (Null).
-        values.fill(QVariant());
-        values[S::DutyName] = r.dutyName;
-        values[S::SoldierName] = r.soldierName;
-        values[S::Rank] = r.rank;
-        values[S::Remarks] = r.remarks;
+        // Null values leave the template's defaults (Null).
+        const QVariant *names[] = {&r.dutyName, &r.soldierName, &r.rank, &r.remarks};
+        const int ordinals[] = {S::DutyName, S::SoldierName, S::Rank, S::Remarks};
+        for (int i = 0; i < 4; ++i)
+            if (!names[i]->isNull())
+                sheet.setText(ordinals[i], names[i]->toString());
         for (int c = 0; c < kColumnLimit; ++c) {
-            if (!r.cells[c].isNull())
-                values[S::cell(c + 1)] = r.cells[c];
-            if (r.holiday[c])
-                values[S::holidayFlag(c + 1)] = true;
+            const Cell cell = r.cells[c];
+            if (!cell.isNone()) {
+                if (cell.mark() != Mark::None)
+                    sheet.setUtf8(S::cell(c + 1), marks[int(cell.mark())]);
+                else if (cell.standing() >= 0)
+                    sheet.setUtf8(S::cell(c + 1), numberText(numbers, cell.standing()));
+                else
+                    sheet.setText(S::cell(c + 1), QString::number(cell.standing()));
+            }
+            if (r.holiday[size_t(c)])
+                sheet.setInteger(S::holidayFlag(c + 1), 1);
         }
-        sheet.append(values);
+        sheet.addRow();
     }
 
     // The header gives each column's first day only; its last day lives here.

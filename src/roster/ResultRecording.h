@@ -24,7 +24,6 @@ public:
 
 private:
     RunState &m_state;
-    std::vector<QString> m_numbers;
 };
 
 } // namespace calendrix

@@ -32,21 +32,24 @@ void saveCounters(const RunState &state, RecordSet &memory)
     const Database db = memory.database();
     TableAppender added(db, RecordSources::kMemory);
     for (const CounterRow &r : state.counters) {
-        QVariant values[fieldCount];
-        values[Marker] = r.marker;
-        values[SoldierName] = r.soldierName;
-        values[Rank] = r.rank;
-        values[DutyName] = r.dutyName;
-        values[Count] = counterValue(r.count);
-        values[HCount] = counterValue(r.holidayCount);
-        values[Remarks] = r.remarks;
+        // Pointed to, not copied: a division has over a hundred thousand rows.
+        const QVariant marker(r.marker), count = counterValue(r.count),
+                                         holidayCount = counterValue(r.holidayCount);
+        const QVariant *values[fieldCount] = {};
+        values[Marker] = &marker;
+        values[SoldierName] = &r.soldierName;
+        values[Rank] = &r.rank;
+        values[DutyName] = &r.dutyName;
+        values[Count] = &count;
+        values[HCount] = &holidayCount;
+        values[Remarks] = &r.remarks;
         if (r.slot < 0) {
             // The store gives the key. A null but valid value writes Null
             // rather than the default.
-            QVariantList row{QVariant()};
             for (int f = Marker; f < fieldCount; ++f)
-                row.append(values[f].isNull() ? QVariant(QMetaType::fromType<QString>()) : values[f]);
-            added.append(row);
+                added.setValue(f,
+                               values[f]->isNull() ? QVariant(QMetaType::fromType<QString>()) : *values[f]);
+            added.addRow();
             continue;
         }
         if (r.deleted) {
@@ -56,15 +59,15 @@ void saveCounters(const RunState &state, RecordSet &memory)
         }
         bool editing = false;
         for (int f = Marker; f < fieldCount; ++f) {
-            const QVariant old = memory.valueAt(r.slot, f);
-            if (old.isNull() == values[f].isNull() && (old.isNull() || old == values[f]))
+            const QVariant &old = memory.valueAt(r.slot, f);
+            if (old.isNull() == values[f]->isNull() && (old.isNull() || old == *values[f]))
                 continue;
             if (!editing) {
                 memory.moveToRow(r.slot);
                 memory.edit();
                 editing = true;
             }
-            memory.setValue(f, values[f]);
+            memory.setValue(f, *values[f]);
         }
         if (editing)
             memory.update();
@@ -128,9 +131,9 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         RunState state(m_messenger, m_consolidate, m_absence);
         readPersonnel(state, personnel);
         RecordSet memory(working, RecordSources::kMemory);
-        RecordSet dates(working, RecordSources::kDates);
         RecordSet headers(working, RecordSources::kHeader);
-        readCounters(state, memory, dates);
+        readCounters(state, memory);
+        readTakenDates(state, working, true);
 
         CounterPreparation(state).prepareCounters(headers);
         PersonnelSheet sheet(state);

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Fields.h"
+#include "store/RangeRows.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
 
@@ -58,7 +59,7 @@ void readPersonnel(RunState &state, const Database &personnel)
             {asDate(holidays.value(F::Holiday::From)), asDate(holidays.value(F::Holiday::To))});
 }
 
-void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
+void readCounters(RunState &state, RecordSet &memory)
 {
     using namespace Fields::Memory;
     state.counters.reserve(size_t(memory.storedRowCount()));
@@ -79,10 +80,33 @@ void readCounters(RunState &state, RecordSet &memory, RecordSet &dates)
         r.person = state.personIndex(r.soldierName);
         state.counters.push_back(r);
     }
-    for (; !dates.eof(); dates.moveNext())
-        if (const int person = state.personIndex(dates.value(Fields::Dates::SoldierName)); person >= 0)
-            state.takenOf[person].push_back(
-                {asDate(dates.value(Fields::Dates::From)), asDate(dates.value(Fields::Dates::To))});
+}
+
+void readTakenDates(RunState &state, const Database &working, bool forRun)
+{
+    using namespace Fields::Dates;
+    QDate first(1, 1, 1), last(9999, 12, 31);
+    if (forRun) {
+        // A date overlaps a period when it starts by the period's last day
+        // and ends on or after its first: so none before the earliest first
+        // day or after the latest last day ever can.
+        first = last = QDate();
+        for (const SchedulePeriod &p : state.schedule) {
+            if (p.from.metaType().id() != QMetaType::QDate || p.to.metaType().id() != QMetaType::QDate)
+                continue; // never filled: the run stops at it, or no duty takes it
+            if (!first.isValid() || p.from.toDate() < first)
+                first = p.from.toDate();
+            if (!last.isValid() || p.to.toDate() > last)
+                last = p.to.toDate();
+        }
+        if (!first.isValid())
+            return;
+    }
+    const QList<QVariantList> rows =
+        RangeRows::overlapping(working, RecordSources::kDates, From, To, first, last);
+    for (const QVariantList &row : rows)
+        if (const int person = state.personIndex(row[SoldierName]); person >= 0)
+            state.takenOf[person].push_back({row[From], row[To]});
 }
 
 } // namespace calendrix

@@ -12,8 +12,11 @@ class RecordSet;
 
 // Duties, soldiers, the work schedule, absences and holidays.
 void readPersonnel(RunState &state, const Database &personnel);
-// The counter rows of memory (the whole Memory table) and the assignment
-// dates of dates (the Dates table), as the file holds them.
-void readCounters(RunState &state, RecordSet &memory, RecordSet &dates);
+// The counter rows of memory (the whole Memory table), as the file holds them.
+void readCounters(RunState &state, RecordSet &memory);
+// The assignment dates of the working database's Dates table: with
+// forRun, only those that can overlap a period of the schedule read by
+// readPersonnel, as no other can mark a soldier busy in this run.
+void readTakenDates(RunState &state, const Database &working, bool forRun);
 
 } // namespace calendrix

@@ -10,6 +10,8 @@
 #include <QVariant>
 
 #include <array>
+#include <bitset>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -73,15 +75,40 @@ struct HeaderRow {
     std::array<QDate, kColumnLimit> ends;      // each period's last day; invalid past the last column
 };
 
+// What a period puts before a candidate: assigned ("/."), absent ("A"), on
+// another duty already ("D"), or nothing, when the cell shows the candidate's
+// standing.
+enum class Mark : quint8 { None, Assigned, Absent, Busy };
+
+// A sheet cell: a standing number (below zero when more candidates were busy
+// than free), a mark, or none (the cell keeps its default). Compact, as a
+// division's roster has a hundred thousand rows of 36 cells.
+class Cell
+{
+public:
+    Cell() = default;
+    static Cell of(Mark mark) { return Cell(kNone + int(mark)); }
+    static Cell standing(int number) { return Cell(number); }
+    bool isNone() const { return m_value == kNone; }
+    // The mark, or Mark::None for a standing number.
+    Mark mark() const { return m_value > kNone && m_value <= kNone + 3 ? Mark(m_value - kNone) : Mark::None; }
+    int standing() const { return m_value; }
+
+private:
+    static constexpr qint32 kNone = std::numeric_limits<qint32>::min();
+    explicit Cell(qint32 value) : m_value(value) {}
+    qint32 m_value = kNone;
+};
+
 struct SheetRow {
     QVariant dutyName, soldierName, rank, remarks; // trimmed, or Null
-    std::array<QString, kColumnLimit> cells;       // null: the cell keeps its default
-    std::array<bool, kColumnLimit> holiday{};
+    std::array<Cell, kColumnLimit> cells;
+    std::bitset<kColumnLimit> holiday;
 };
 
 struct Candidate {
-    int row;      // index into RunState::counters
-    QString mark; // "/.", "A", "D" or empty
+    int row; // index into RunState::counters
+    Mark mark = Mark::None;
 };
 
 struct CandidateList {

@@ -447,10 +447,12 @@ bool RecordSet::isDeletedRow(int row) const
     return !d || row < 0 || row >= int(d->rows.size()) || d->rows[row].deleted;
 }
 
-QVariant RecordSet::valueAt(int row, int ordinal) const
+const QVariant &RecordSet::valueAt(int row, int ordinal) const
 {
+    // A reference, as the run compares every counter row's fields with it.
+    static const QVariant null;
     if (isDeletedRow(row) || ordinal < 0 || ordinal >= d->fields.size())
-        return {};
+        return null;
     return d->rows[row].values[ordinal];
 }
 

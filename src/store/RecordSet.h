@@ -72,7 +72,7 @@ public:
     // views that show the set as a list and for passes over all rows.
     int storedRowCount() const;
     bool isDeletedRow(int row) const;
-    QVariant valueAt(int row, int ordinal) const; // Null for a deleted row
+    const QVariant &valueAt(int row, int ordinal) const; // Null for a deleted row
     void moveToRow(int row);
     int lastModifiedRow() const; // -1 when nothing was added or saved
 

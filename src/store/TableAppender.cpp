@@ -32,13 +32,23 @@ TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
+    const int n = int(m_layout->fields.size());
     QStringList names, marks;
-    for (int i = 1; i < m_layout->fields.size(); ++i) {
+    m_defaults.append(QVariant());
+    m_defaultText.resize(size_t(n));
+    m_set.assign(size_t(n), 0);
+    m_text.resize(size_t(n));
+    for (int i = 1; i < n; ++i) {
         const FieldLayout &f = m_layout->fields[i];
         names.append(u'"' + f.name + u'"');
         marks.append(u"?"_s);
-        m_defaults.append(f.defaultValue.isEmpty() ? QVariant()
-                                                   : FieldValues::fromStorage(f.defaultValue, f.type));
+        const QVariant stored =
+            f.defaultValue.isEmpty()
+                ? QVariant()
+                : FieldValues::toStorage(FieldValues::fromStorage(f.defaultValue, f.type), f.type);
+        m_defaults.append(stored);
+        if (stored.metaType().id() == QMetaType::QString)
+            m_defaultText[size_t(i)] = stored.toString().toUtf8();
     }
     const QByteArray sql =
         u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(m_layout->name, names.join(u','), marks.join(u','))
@@ -52,32 +62,78 @@ TableAppender::~TableAppender()
     sqlite3_finalize(m_insert);
 }
 
-qint64 TableAppender::append(const QVariantList &values)
+void TableAppender::check(int rc)
 {
-    sqlite3_reset(m_insert);
-    for (int i = 1; i < m_layout->fields.size(); ++i) {
-        const FieldLayout &f = m_layout->fields[i];
-        const QVariant &given = i < values.size() ? values[i] : m_defaults[i - 1];
-        // Text handed over as text needs no conversion: the common case by far.
-        const bool asIs = f.type == FieldType::Text && given.metaType().id() == QMetaType::QString;
-        const QVariant v =
-            asIs ? given
-                 : FieldValues::toStorage(given.isValid() ? FieldValues::convert(given, f.type, f.name)
-                                                          : m_defaults[i - 1],
-                                          f.type);
-        int rc = SQLITE_OK;
-        if (v.isNull()) {
-            rc = sqlite3_bind_null(m_insert, i);
-        } else if (v.metaType().id() == QMetaType::QString) {
-            const QString *text = static_cast<const QString *>(v.constData());
-            rc = sqlite3_bind_text16(m_insert, i, text->utf16(), int(text->size() * sizeof(char16_t)),
-                                     SQLITE_TRANSIENT);
-        } else {
-            rc = sqlite3_bind_int64(m_insert, i, v.toLongLong());
-        }
-        if (rc != SQLITE_OK)
-            throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
+    if (rc != SQLITE_OK)
+        throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
+}
+
+void TableAppender::setText(int ordinal, QStringView text)
+{
+    // Encoded into a buffer kept per field, so that a row costs no allocation.
+    QByteArray &buffer = m_text[size_t(ordinal)];
+    buffer.resize(m_utf8.requiredSpace(text.size()));
+    const qsizetype size = m_utf8.appendToBuffer(buffer.data(), text) - buffer.data();
+    // Empty text is text, never Null.
+    check(sqlite3_bind_text(m_insert, ordinal, size ? buffer.constData() : "", int(size), SQLITE_STATIC));
+    m_set[size_t(ordinal)] = 1;
+}
+
+void TableAppender::setUtf8(int ordinal, const QByteArray &utf8)
+{
+    check(sqlite3_bind_text(m_insert, ordinal, utf8.constData(), int(utf8.size()), SQLITE_STATIC));
+    m_set[size_t(ordinal)] = 1;
+}
+
+void TableAppender::setInteger(int ordinal, qint64 value)
+{
+    check(sqlite3_bind_int64(m_insert, ordinal, value));
+    m_set[size_t(ordinal)] = 1;
+}
+
+void TableAppender::setValue(int ordinal, const QVariant &value)
+{
+    if (!value.isValid())
+        return;
+    const FieldLayout &f = m_layout->fields[ordinal];
+    if (value.isNull()) {
+        check(sqlite3_bind_null(m_insert, ordinal));
+        m_set[size_t(ordinal)] = 1;
+        return;
     }
+    // Text handed over as text needs no conversion: the common case by far.
+    if (f.type == FieldType::Text && value.metaType().id() == QMetaType::QString) {
+        setText(ordinal, *static_cast<const QString *>(value.constData()));
+        return;
+    }
+    const QVariant v = FieldValues::toStorage(FieldValues::convert(value, f.type, f.name), f.type);
+    if (v.isNull()) {
+        check(sqlite3_bind_null(m_insert, ordinal));
+        m_set[size_t(ordinal)] = 1;
+    } else if (v.metaType().id() == QMetaType::QString) {
+        setText(ordinal, *static_cast<const QString *>(v.constData()));
+    } else {
+        setInteger(ordinal, v.toLongLong());
+    }
+}
+
+void TableAppender::bindDefault(int ordinal)
+{
+    const QVariant &d = m_defaults[ordinal];
+    if (d.isNull())
+        check(sqlite3_bind_null(m_insert, ordinal));
+    else if (d.metaType().id() == QMetaType::QString)
+        setUtf8(ordinal, m_defaultText[size_t(ordinal)]);
+    else
+        check(sqlite3_bind_int64(m_insert, ordinal, d.toLongLong()));
+}
+
+qint64 TableAppender::addRow()
+{
+    for (int i = 1; i < int(m_set.size()); ++i)
+        if (!m_set[size_t(i)])
+            bindDefault(i);
+    std::fill(m_set.begin(), m_set.end(), 0);
     if (sqlite3_step(m_insert) != SQLITE_DONE) {
         const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
         sqlite3_reset(m_insert);
@@ -86,6 +142,14 @@ qint64 TableAppender::append(const QVariantList &values)
     const qint64 key = sqlite3_last_insert_rowid(m_handle);
     sqlite3_reset(m_insert);
     return key;
+}
+
+qint64 TableAppender::append(const QVariantList &values)
+{
+    std::fill(m_set.begin(), m_set.end(), 0);
+    for (int i = 1; i < int(values.size()) && i < int(m_set.size()); ++i)
+        setValue(i, values[i]);
+    return addRow();
 }
 
 } // namespace calendrix

@@ -1,0 +1,54 @@
+#include "store/RangeRows.h"
+
+#include "store/FieldValues.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix::RangeRows {
+
+QList<QVariantList> overlapping(const Database &db, const QString &table, int from, int to,
+                                const QDate &first, const QDate &last)
+{
+    const TableLayout *layout = Layouts::table(db.kind(), table);
+    if (!layout)
+        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInFile,
+                         {table, Layouts::kindName(db.kind()), db.path()}, db.path());
+    db.requireUsable(layout->name);
+    QStringList columns;
+    for (const FieldLayout &f : layout->fields)
+        columns.append(u'"' + f.name + u'"');
+    // SQLite leaves out only the rows whose day is written the way we write
+    // it (ISO, where text order is date order) and lies wholly outside; a day
+    // written any other way is read and judged below as the record set would.
+    const QString iso = u"GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'"_s;
+    const QString sql = u"SELECT %1 FROM \"%2\" WHERE NOT ((%3 %5 AND substr(%3, 1, 10) < :first) OR "
+                        u"(%4 %5 AND substr(%4, 1, 10) > :last)) ORDER BY \"ID\""_s.arg(
+                            columns.join(u','), layout->name, columns[to], columns[from], iso);
+    QSqlQuery q(db.connection());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, layout->name);
+    q.bindValue(u":first"_s, first.toString(Qt::ISODate));
+    q.bindValue(u":last"_s, last.toString(Qt::ISODate));
+    if (!q.exec())
+        throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, layout->name);
+    QList<QVariantList> rows;
+    const int n = int(layout->fields.size());
+    while (q.next()) {
+        QVariantList values;
+        values.reserve(n);
+        for (int i = 0; i < n; ++i)
+            values.append(FieldValues::fromStorage(q.value(i), layout->fields[i].type));
+        const QVariant &f = values[from];
+        const QVariant &t = values[to];
+        if (f.metaType().id() != QMetaType::QDate || t.metaType().id() != QMetaType::QDate)
+            continue;
+        if (f.toDate() <= last && t.toDate() >= first)
+            rows.append(values);
+    }
+    if (q.lastError().isValid())
+        throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, layout->name);
+    return rows;
+}
+
+} // namespace calendrix::RangeRows
