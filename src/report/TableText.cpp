@@ -63,12 +63,17 @@ double TableText::width(const QString &text)
     return advance(text, mark(text));
 }
 
-void TableText::draw(const QString &text, Mark *mark, double left, double baseline)
+void TableText::usePen()
 {
     if (m_color != m_painterColor) {
         m_painter->setPen(QPen(m_color, 0));
         m_painterColor = m_color;
     }
+}
+
+void TableText::draw(const QString &text, Mark *mark, double left, double baseline)
+{
+    usePen();
     if (!mark) {
         if (m_painterFont != m_current) {
             m_painter->setFont(current().font);
@@ -112,10 +117,25 @@ void TableText::drawCentred(const QString &text, double centre, double baseline)
 void TableText::drawElided(const QString &text, double left, double baseline, double width)
 {
     Mark *m = mark(text);
-    if (advance(text, m) <= width)
-        draw(text, m, left, baseline);
-    else
+    if (m) {
+        if (m->width <= width)
+            draw(text, m, left, baseline);
+        else
+            drawLeft(current().metrics.elidedText(text, Qt::ElideRight, width), left, baseline);
+        return;
+    }
+    // A name is shaped once to be measured and drawn: the layout keeps the
+    // characters, so a ligature in it stays searchable in the PDF.
+    QTextLayout layout(text, current().font, m_painter->device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (line.horizontalAdvance() > width) {
         drawLeft(current().metrics.elidedText(text, Qt::ElideRight, width), left, baseline);
+        return;
+    }
+    usePen();
+    layout.draw(m_painter, QPointF(left, baseline - line.ascent()));
 }
 
 } // namespace calendrix

@@ -54,6 +54,7 @@ private:
     // are measured once each and would only fill the cache.
     Mark *mark(const QString &text);
     double advance(const QString &text, const Mark *mark);
+    void usePen();
     void draw(const QString &text, Mark *mark, double left, double baseline);
 
     QPainter *m_painter = nullptr;
