@@ -1,7 +1,6 @@
 #include "report/RemarksList.h"
 
 #include "report/RosterData.h"
-#include "report/TableText.h"
 #include "report/TemplateValues.h"
 #include "store/RankList.h"
 
@@ -14,10 +13,12 @@ namespace calendrix {
 RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, const TemplateValues &values,
                          const QPaintDevice &device, const QRectF &area)
     : m_layout(layout), m_duty(duty), m_area(area), m_body(layout.font(u"body"_s)),
-      m_header(layout.font(u"header"_s)), m_bodyMetrics(m_body, &device), m_headerMetrics(m_header, &device)
+      m_header(layout.font(u"header"_s)), m_bodyMetrics(m_body, &device), m_headerMetrics(m_header, &device),
+      m_headingText(m_header, m_headerMetrics), m_text(m_body, m_bodyMetrics)
 {
     m_header.setBold(true);
     m_headerMetrics = QFontMetricsF(m_header, &device);
+    m_headingText = TableText(m_header, m_headerMetrics);
     m_pad = m_bodyMetrics.height() * 0.3;
     for (const RosterSoldier &s : duty.soldiers) {
         QStringList days;
@@ -107,7 +108,8 @@ void RemarksList::paintPage(QPainter &painter, int page) const
         painter.fillRect(QRectF(m_area.left(), m_area.top(), right - m_area.left(), m_headerHeight),
                          headerShade);
 
-    TableText heading(painter, m_header, m_headerMetrics);
+    TableText &heading = m_headingText;
+    heading.begin(painter);
     const double headerBaseline = m_area.top() + m_pad / 2 + m_headerMetrics.ascent();
     for (const Column &c : m_columns) {
         if (c.key == u"count")
@@ -116,7 +118,8 @@ void RemarksList::paintPage(QPainter &painter, int page) const
             heading.drawElided(c.heading, c.left + m_pad, headerBaseline, c.width - 2 * m_pad);
     }
 
-    TableText text(painter, m_body, m_bodyMetrics);
+    TableText &text = m_text;
+    text.begin(painter);
     QList<QLineF> rules{QLineF(m_area.left(), m_area.top(), right, m_area.top())};
     double top = m_area.top() + m_headerHeight;
     rules.append(QLineF(m_area.left(), top, right, top));

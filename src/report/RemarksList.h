@@ -2,6 +2,7 @@
 
 #include "report/PagedTable.h"
 #include "report/ReportLayout.h"
+#include "report/TableText.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -40,6 +41,7 @@ private:
     QRectF m_area;
     QFont m_body, m_header;
     QFontMetricsF m_bodyMetrics, m_headerMetrics;
+    mutable TableText m_headingText, m_text;
     QList<Column> m_columns;
     QStringList m_dates; // per soldier
     QList<int> m_counts;

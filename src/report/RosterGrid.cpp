@@ -1,7 +1,6 @@
 #include "report/RosterGrid.h"
 
 #include "report/RosterData.h"
-#include "report/TableText.h"
 #include "report/TemplateValues.h"
 #include "store/RankList.h"
 
@@ -36,7 +35,7 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
                        const QPaintDevice &device, const QRectF &area)
     : m_layout(layout), m_duty(duty), m_area(area), m_body(layout.font(u"body"_s)),
       m_bold(layout.font(u"body"_s)), m_header(layout.font(u"header"_s)), m_bodyMetrics(m_body, &device),
-      m_boldMetrics(m_bold, &device), m_headerMetrics(m_header, &device)
+      m_boldMetrics(m_bold, &device), m_headerMetrics(m_header, &device), m_text(m_body, m_bodyMetrics)
 {
     m_bold.setBold(true);
     m_boldMetrics = QFontMetricsF(m_bold, &device);
@@ -203,7 +202,8 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
 
     const ReportLayout::Style styles[] = {m_layout.markStyle(u"assigned"_s), m_layout.markStyle(u"absent"_s),
                                           m_layout.markStyle(u"busy"_s), m_layout.markStyle(u"standing"_s)};
-    TableText text(painter, m_body, m_bodyMetrics);
+    TableText &text = m_text;
+    text.begin(painter);
     const double ascent = m_bodyMetrics.ascent();
     for (int s = first; s < last; ++s) {
         const double top = bodyTop + (s - first) * m_rowHeight;

@@ -2,6 +2,7 @@
 
 #include "report/PagedTable.h"
 #include "report/ReportLayout.h"
+#include "report/TableText.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -47,6 +48,7 @@ private:
     QRectF m_area;
     QFont m_body, m_bold, m_header;
     QFontMetricsF m_bodyMetrics, m_boldMetrics, m_headerMetrics;
+    mutable TableText m_text;
     QList<Column> m_columns;
     QStringList m_rankNames; // one per soldier
     QList<int> m_assignedCounts;

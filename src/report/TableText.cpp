@@ -1,75 +1,141 @@
 #include "report/TableText.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace calendrix {
 
-TableText::TableText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics) : m_painter(painter)
+TableText::TableText(const QFont &font, const QFontMetricsF &metrics)
 {
     m_variants[0].emplace(Variant{font, metrics, {}});
-    m_current = &*m_variants[0];
-    m_painter.setFont(font);
-    m_painter.setPen(QPen(m_color, 0));
 }
 
-TableText::Variant &TableText::variant(bool bold, bool italic)
+void TableText::begin(QPainter &painter)
 {
-    const int key = int(bold) + 2 * int(italic);
-    if (!m_variants[key]) {
-        QFont font = m_variants[0]->font;
-        font.setBold(bold);
-        font.setItalic(italic);
-        m_variants[key].emplace(Variant{font, QFontMetricsF(font, m_painter.device()), {}});
+    m_painter = &painter;
+    // Glyphs take their size from the device's resolution; a page painted
+    // at another one must be shaped anew.
+    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 0;
+    if (dpi != m_dpi) {
+        m_dpi = dpi;
+        for (std::optional<Variant> &v : m_variants)
+            if (v)
+                v->marks.clear();
     }
-    return *m_variants[key];
+    m_current = 0;
+    m_color = Qt::black;
+    m_painter->setFont(current().font);
+    m_painterFont = m_current;
+    m_painter->setPen(QPen(m_color, 0));
+    m_painterColor = m_color;
 }
 
 void TableText::setStyle(const ReportLayout::Style &style)
 {
-    Variant *next = &variant(style.bold, style.italic);
-    if (next != m_current) {
-        m_current = next;
-        m_painter.setFont(next->font);
+    m_current = int(style.bold) + 2 * int(style.italic);
+    if (!m_variants[m_current]) {
+        QFont font = m_variants[0]->font;
+        font.setBold(style.bold);
+        font.setItalic(style.italic);
+        m_variants[m_current].emplace(Variant{font, QFontMetricsF(font, m_painter->device()), {}});
     }
-    if (style.color != m_color) {
-        m_color = style.color;
-        m_painter.setPen(QPen(m_color, 0));
-    }
+    m_color = style.color;
+}
+
+TableText::Mark *TableText::mark(const QString &text)
+{
+    if (text.size() > 4)
+        return nullptr;
+    auto found = current().marks.find(text);
+    if (found == current().marks.end())
+        found = current().marks.insert(text, Mark{current().metrics.horizontalAdvance(text), 0, {}});
+    return &*found;
+}
+
+double TableText::advance(const QString &text, const Mark *mark)
+{
+    return mark ? mark->width : current().metrics.horizontalAdvance(text);
 }
 
 double TableText::width(const QString &text)
 {
-    auto found = m_current->widths.constFind(text);
-    if (found != m_current->widths.constEnd())
-        return *found;
-    const double w = m_current->metrics.horizontalAdvance(text);
-    // Names are measured once each; only the short marks recur.
-    if (text.size() <= 4)
-        m_current->widths.insert(text, w);
-    return w;
+    return advance(text, mark(text));
+}
+
+void TableText::usePen()
+{
+    if (m_color != m_painterColor) {
+        m_painter->setPen(QPen(m_color, 0));
+        m_painterColor = m_color;
+    }
+}
+
+void TableText::draw(const QString &text, Mark *mark, double left, double baseline)
+{
+    usePen();
+    if (!mark) {
+        if (m_painterFont != m_current) {
+            m_painter->setFont(current().font);
+            m_painterFont = m_current;
+        }
+        m_painter->drawText(QPointF(left, baseline), text);
+        return;
+    }
+    if (mark->glyphs.isEmpty()) {
+        // Shaped as a plain text call would shape it, so that the glyphs
+        // stand exactly where they stood.
+        QTextLayout layout(text, current().font, m_painter->device());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        mark->ascent = line.ascent();
+        mark->glyphs = layout.glyphRuns();
+    }
+    const QPointF origin(left, baseline - mark->ascent);
+    for (const QGlyphRun &run : std::as_const(mark->glyphs))
+        m_painter->drawGlyphRun(origin, run);
 }
 
 void TableText::drawLeft(const QString &text, double left, double baseline)
 {
-    m_painter.drawText(QPointF(left, baseline), text);
+    draw(text, mark(text), left, baseline);
 }
 
 void TableText::drawRight(const QString &text, double right, double baseline)
 {
-    m_painter.drawText(QPointF(right - width(text), baseline), text);
+    Mark *m = mark(text);
+    draw(text, m, right - advance(text, m), baseline);
 }
 
 void TableText::drawCentred(const QString &text, double centre, double baseline)
 {
-    m_painter.drawText(QPointF(centre - width(text) / 2, baseline), text);
+    Mark *m = mark(text);
+    draw(text, m, centre - advance(text, m) / 2, baseline);
 }
 
 void TableText::drawElided(const QString &text, double left, double baseline, double width)
 {
-    if (this->width(text) <= width)
-        drawLeft(text, left, baseline);
-    else
-        drawLeft(m_current->metrics.elidedText(text, Qt::ElideRight, width), left, baseline);
+    Mark *m = mark(text);
+    if (m) {
+        if (m->width <= width)
+            draw(text, m, left, baseline);
+        else
+            drawLeft(current().metrics.elidedText(text, Qt::ElideRight, width), left, baseline);
+        return;
+    }
+    // A name is shaped once to be measured and drawn: the layout keeps the
+    // characters, so a ligature in it stays searchable in the PDF.
+    QTextLayout layout(text, current().font, m_painter->device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (line.horizontalAdvance() > width) {
+        drawLeft(current().metrics.elidedText(text, Qt::ElideRight, width), left, baseline);
+        return;
+    }
+    usePen();
+    layout.draw(m_painter, QPointF(left, baseline - line.ascent()));
 }
 
 } // namespace calendrix

@@ -4,7 +4,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -14,16 +16,18 @@ class QPainter;
 
 namespace calendrix {
 
-// The text of table cells, drawn at a baseline with one plain text call each.
-// A roster repeats a few short marks tens of thousands of times, so their
-// widths are measured once per font.
+// The text of table cells, drawn at a baseline. A roster repeats a few
+// hundred short marks across a million cells, so each is measured and
+// shaped once per font and its glyphs are drawn again wherever it stands;
+// a table keeps one TableText for all its pages.
 class TableText
 {
 public:
-    TableText(QPainter &painter, const QFont &font, const QFontMetricsF &metrics);
+    TableText(const QFont &font, const QFontMetricsF &metrics);
 
-    // Bold, italic and colour of what follows; the default style is the
-    // plain font in black.
+    // Paints what follows with painter, in the default style: the plain
+    // font in black.
+    void begin(QPainter &painter);
     void setStyle(const ReportLayout::Style &style);
 
     void drawLeft(const QString &text, double left, double baseline);
@@ -35,17 +39,32 @@ public:
     double width(const QString &text);
 
 private:
+    struct Mark {
+        double width = 0;
+        double ascent = 0;       // of the line the glyphs were laid out on
+        QList<QGlyphRun> glyphs; // empty until the mark is first drawn
+    };
     struct Variant {
         QFont font;
         QFontMetricsF metrics;
-        QHash<QString, double> widths;
+        QHash<QString, Mark> marks;
     };
-    Variant &variant(bool bold, bool italic);
+    Variant &current() { return *m_variants[m_current]; }
+    // The measured mark of a short text, or nullptr for a longer one: names
+    // are measured once each and would only fill the cache.
+    Mark *mark(const QString &text);
+    double advance(const QString &text, const Mark *mark);
+    void usePen();
+    void draw(const QString &text, Mark *mark, double left, double baseline);
 
-    QPainter &m_painter;
+    QPainter *m_painter = nullptr;
     std::array<std::optional<Variant>, 4> m_variants; // by bold + 2 * italic
-    Variant *m_current = nullptr;
+    int m_current = 0;
     QColor m_color = Qt::black;
+    // What the painter holds: a plain text call needs the font, glyphs only the pen.
+    int m_painterFont = -1;
+    QColor m_painterColor;
+    int m_dpi = 0; // of the device the glyphs were shaped for
 };
 
 } // namespace calendrix
