@@ -72,6 +72,8 @@ private:
 StoreError systemError(const QString &text, const QString &file);
 // The same told as a code: the file is %1 and the system's words %2.
 StoreError systemError(NoticeCode code, const QString &file);
+// The same with values of its own ahead of the system's words.
+StoreError systemError(NoticeCode code, QStringList values, const QString &file);
 
 // Flushes the folder that holds path, so that a rename in it survives a crash.
 void syncFolderOf(const QString &path);
