@@ -700,6 +700,7 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
         const QString last = listing.entries.constFirst().path;
         try {
             Database::checkIntegrity(last, FileKind::Working);
+            listing.entries.first().checked = true;
         } catch (const StoreError &error) {
             notEntries.append({last, unreadable(last, error)});
             found.removeIf([&](const Entry &e) { return e.path == last; });
@@ -722,7 +723,8 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
 {
     UndoResult result;
     // A damaged entry is never restored.
-    Database::checkIntegrity(entry.path, FileKind::Working);
+    if (!entry.checked)
+        Database::checkIntegrity(entry.path, FileKind::Working);
     Database working = Database::open(m_folder.workingPath(), FileKind::Working);
     Attached attached(working, entry.path);
     Transaction transaction(working);

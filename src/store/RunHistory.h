@@ -54,6 +54,8 @@ public:
         // The entry holds the whole tables as they were before its run: one
         // of the first format, or the newest.
         bool whole = true;
+        // Every page was read sound by list(): the undo need not read them again.
+        bool checked = false;
 
         // "2026-12-06 19:11:06"
         QString time() const;
