@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The run history's cost on the example units after three counted runs: the
+# The run history's cost on the example units after four counted runs: the
 # size of the newest entry (which keeps the whole tables until the next run)
-# and of an older one (only what its run changed), the history folder, and
+# and of the older ones, oldest first (only what their runs changed: the
+# second run of a unit changes most counter rows), the history folder, and
 # the processor time (user + system, median of three) of "calendrix history"
 # and "calendrix undo", beside the floor measured in the same run: the
 # sqlite3 shell restoring the rows the newest run changed from its entry, in
@@ -32,24 +33,24 @@ restoreSql() {
     local entry=$1
     printf "ATTACH '%s' AS kept;\nBEGIN;\n" "$entry"
     for t in Memory Dates Header; do
-        printf 'DELETE FROM main."%s" WHERE ID IN (SELECT t.ID FROM kept.changed c JOIN main."%s" t ON t.ID BETWEEN c.First AND c.Last WHERE c.Tbl = '"'"'%s'"'"');\n' "$t" "$t" "$t"
+        printf 'DELETE FROM main."%s" WHERE ID IN (SELECT t.ID FROM kept.changed c CROSS JOIN main."%s" t ON t.ID BETWEEN c.First AND c.Last WHERE c.Tbl = '"'"'%s'"'"');\n' "$t" "$t" "$t"
         printf 'INSERT OR REPLACE INTO main."%s" SELECT * FROM kept."before_%s";\n' "$t" "$t"
     done
     printf "DELETE FROM main.sqlite_sequence WHERE name IN ('Memory', 'Dates', 'Header');\n"
     printf "INSERT INTO main.sqlite_sequence SELECT * FROM kept.sequences;\nCOMMIT;\n"
 }
 
-printf '%-9s %9s %9s %9s %8s %8s %8s %7s\n' scale newestKB olderKB folderKB historyS undoS floorS ratio
+printf '%-9s %9s %20s %9s %8s %8s %8s %7s\n' scale newestKB olderKB folderKB historyS undoS floorS ratio
 for scale in $scales; do
     unit=$work/$scale
     "$bin" demo "$unit" --scale "$scale" --seed 1 --from 2027-01-04 >/dev/null
-    for r in 1 2 3; do
+    for r in 1 2 3 4; do
         "$bin" make "$unit/r$r.cxr" --data "$unit" >/dev/null
     done
     newest=$(ls "$unit/history"/run-*.mdb | sort | tail -1)
-    older=$(ls "$unit/history"/run-*.mdb | sort | head -1)
     newestKb=$(($(stat -c %s "$newest") / 1024))
-    olderKb=$(($(stat -c %s "$older") / 1024))
+    olderKb=$(ls "$unit/history"/run-*.mdb | sort | head -n -1 | xargs stat -c %s |
+        awk '{ printf "%s%d", (NR > 1 ? "," : ""), $1 / 1024 }')
     folderKb=$(du -sk "$unit/history" | cut -f1)
     noop() { :; }
     historyS=$(median noop "$bin" history --data "$unit")
@@ -61,6 +62,6 @@ for scale in $scales; do
     restoreSql "$work/copy/history/$(basename "$newest")" >"$work/restore.sql"
     floorS=$(median fresh sqlite3 "$work/copy/Memory.mdb" ".read $work/restore.sql")
     ratio=$(awk -v a="$undoS" -v b="$floorS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-    printf '%-9s %9s %9s %9s %8s %8s %8s %7s\n' "$scale" "$newestKb" "$olderKb" "$folderKb" "$historyS" \
+    printf '%-9s %9s %20s %9s %8s %8s %8s %7s\n' "$scale" "$newestKb" "$olderKb" "$folderKb" "$historyS" \
         "$undoS" "$floorS" "$ratio"
 done

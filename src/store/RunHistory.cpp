@@ -795,7 +795,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
             // removed come back as they were.
             for (const QString &table : keptTables()) {
                 working.exec(
-                    u"DELETE FROM main.\"%1\" WHERE ID IN (SELECT t.ID FROM %2.%3 c JOIN main.\"%1\" t "
+                    u"DELETE FROM main.\"%1\" WHERE ID IN (SELECT t.ID FROM %2.%3 c CROSS JOIN main.\"%1\" t "
                     "ON t.ID BETWEEN c.First AND c.Last WHERE c.Tbl = '%1')"_s.arg(table, kEntrySchema,
                                                                                    kRangesTable),
                     NoticeCode::HistoryCannotRestore);
