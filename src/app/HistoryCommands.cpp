@@ -27,7 +27,7 @@ const QString kDataHelp = u"The unit folder (default: the current folder)."_s;
 void warnSkipped(const QList<RunHistory::Skipped> &skipped)
 {
     for (const RunHistory::Skipped &s : skipped)
-        err() << "WARNING: " << QString(s.why).replace(u'\n', u' ') << " It was skipped.\n";
+        err() << "WARNING: " << NoticeText::text(s.why).replace(u'\n', u' ') << " It was skipped.\n";
     err().flush();
 }
 
@@ -39,6 +39,11 @@ bool confirmed(const QString &question)
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
     return answer == u"y"_s || answer == u"yes"_s;
+}
+
+QString description(const RunHistory::Entry &e)
+{
+    return NoticeText::runDescription(e.time(), e.datafile, e.duties, e.periods);
 }
 
 QString lastRunUnreadable(const UnitFolder &folder)
@@ -87,9 +92,10 @@ int runUndo(const QStringList &arguments)
     };
     const auto confirm = [&](const UnitSession::LastRun &last) {
         tellLast(last);
-        QString question = u"Undo %1?"_s.arg(last.entry->description());
+        QString question = u"Undo %1?"_s.arg(description(*last.entry));
         if (!last.changesSince.none())
-            question += u' ' + last.changesSince.text() + u" Undoing it anyway loses those changes."_s;
+            question += u' ' + NoticeText::text(last.changesSince.notice()) +
+                        u" Undoing it anyway loses those changes."_s;
         if (parser.isSet(yes))
             return true;
         if (!::isatty(STDIN_FILENO)) {
@@ -115,24 +121,24 @@ int runUndo(const QStringList &arguments)
     case Outcome::NotConfirmed:
         return 4;
     case Outcome::ChangedSince:
-        return failure(undone.last.changesSince.text() +
+        return failure(NoticeText::text(undone.last.changesSince.notice()) +
                        u" Nothing was undone; give --force to undo that run anyway."_s);
     case Outcome::ChangedMeanwhile:
-        return failure(result.changes.text() +
+        return failure(NoticeText::text(result.changes.notice()) +
                        u" Nothing was undone; give --force to undo that run anyway."_s);
     case Outcome::Undone:
         break;
     }
-    if (!result.note.isEmpty())
-        err() << "INFORMATION: " << result.note << "\n";
+    if (result.note)
+        err() << "INFORMATION: " << NoticeText::text(*result.note) << "\n";
     // The undo stands; what is left over is the clerk's to remove.
     for (const StoreError &e : result.leftovers)
         err() << "WARNING: The roster run was undone, but a file could not be removed. "
               << NoticeText::text(e) << "\n";
     err().flush();
-    out() << "Undone: " << undone.last.entry->description() << ".\n";
+    out() << "Undone: " << description(*undone.last.entry) << ".\n";
     if (!result.changes.none())
-        out() << result.changes.text() << " Those changes are lost.\n";
+        out() << NoticeText::text(result.changes.notice()) << " Those changes are lost.\n";
     if (!result.datafileNow.isEmpty())
         out() << "Its datafile is kept as " << QDir::toNativeSeparators(result.datafileNow) << "\n";
     out().flush();

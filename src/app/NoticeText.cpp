@@ -453,6 +453,57 @@ QString sentence(const Notice &notice)
         return u"'%1' is in use by another program, %3 (process %2); close it there and try again."_s;
     case NoticeCode::FileHeldByProcess:
         return u"'%1' is in use by another program (process %2); close it there and try again."_s;
+    case NoticeCode::HistoryNotAnEntry:
+        return u"'%1' is not a roster run kept by Calendrix."_s;
+    case NoticeCode::HistoryEntryUnreadable:
+        return u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s;
+    case NoticeCode::HistoryEntryOfOtherUnit:
+        return u"'%1' is a roster run of another unit."_s;
+    case NoticeCode::HistoryEntryTakenBack:
+        return u"'%1' is a roster run that was already taken back."_s;
+    case NoticeCode::HistoryEntryLaterMissing:
+        return u"'%1' is a roster run that can no longer be taken back: a later run of the unit is missing."_s;
+    case NoticeCode::UndoNotLastRun:
+        return u"'%1' is not the unit's last roster run; nothing was undone."_s;
+    case NoticeCode::UndoCountersChanged:
+        return plural(notice.count, u"The counters of %n soldier were changed after that run."_s,
+                      u"The counters of %n soldiers were changed after that run."_s);
+    case NoticeCode::UndoDatesChanged:
+        return plural(notice.count, u"The assignment dates of %n soldier were changed after that run."_s,
+                      u"The assignment dates of %n soldiers were changed after that run."_s);
+    case NoticeCode::UndoCountersAndDatesChanged: {
+        const int dates = notice.values.value(1).toInt();
+        return plural(
+            notice.values.value(0).toInt(),
+            plural(dates,
+                   u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
+                   "after that run."_s,
+                   u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
+                   "after that run."_s),
+            plural(dates,
+                   u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
+                   "after that run."_s,
+                   u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
+                   "changed after that run."_s));
+    }
+    case NoticeCode::UndoDatafileGone:
+        return u"The roster datafile of that run, '%1', is no longer there."_s;
+    case NoticeCode::UndoDatafileReplaced:
+        return u"'%1' is no longer the roster datafile that run made; it stays where it is."_s;
+    case NoticeCode::UndoCannotKeepDatafile:
+        return u"Cannot keep '%1' in '%2': %3"_s;
+    case NoticeCode::UndoCannotPutBack:
+        return u"Cannot put '%1' back as '%2': %3"_s;
+    case NoticeCode::HistoryCannotRead:
+        return u"Cannot read: %1 ('%2')"_s;
+    case NoticeCode::HistoryCannotWrite:
+        return u"Cannot write: %1 ('%2')"_s;
+    case NoticeCode::HistoryCannotRestore:
+        return u"Cannot restore: %1 ('%2')"_s;
+    case NoticeCode::HistoryCannotReadCounters:
+        return u"Cannot read the counters of: %1 ('%2')"_s;
+    case NoticeCode::HistoryCannotReadDates:
+        return u"Cannot read the assignment dates of: %1 ('%2')"_s;
     }
     return {};
 }
@@ -460,7 +511,8 @@ QString sentence(const Notice &notice)
 bool isDatabaseFailure(NoticeCode code)
 {
     return (code >= NoticeCode::DatabaseFailed && code <= NoticeCode::CannotCopyDatabase) ||
-           code == NoticeCode::CannotReadWorkingDatabase;
+           code == NoticeCode::CannotReadWorkingDatabase ||
+           (code >= NoticeCode::HistoryCannotRead && code <= NoticeCode::HistoryCannotReadDates);
 }
 
 // Why a database file refused an operation, told by the store's error number;
@@ -602,6 +654,13 @@ QString NoticeText::text(const Notice &keyedNotice)
 QString NoticeText::text(const Error &error)
 {
     return text(error.notice());
+}
+
+QString NoticeText::runDescription(const QString &time, const QString &datafile, int duties, int periods)
+{
+    return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
+        time, shown(datafile), QString::number(duties), plural(duties, u"duty"_s, u"duties"_s),
+        QString::number(periods), plural(periods, u"period"_s, u"periods"_s));
 }
 
 QString NoticeText::paragraphs(const Notices &notices)

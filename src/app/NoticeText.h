@@ -18,6 +18,9 @@ public:
     // The sentence, with its values filled in and file names shown natively.
     static QString text(const Notice &notice);
     static QString text(const Error &error);
+    // "the roster run of 2026-12-06 19:11:06, which made '/unit/march.cxr'
+    // (10 duties, 235 periods filled)", told in a question or an answer.
+    static QString runDescription(const QString &time, const QString &datafile, int duties, int periods);
     // Several notices, each its own paragraph.
     static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",

@@ -34,6 +34,11 @@ QString chosenDatafile(const QString &path, const QString &pattern)
     return QFileInfo(QFileInfo(path).suffix().isEmpty() ? path + u".cxr"_s : path).absoluteFilePath();
 }
 
+QString description(const RunHistory::Entry &e)
+{
+    return NoticeText::runDescription(e.time(), e.datafile, e.duties, e.periods);
+}
+
 } // namespace
 
 DraftAndUndo::DraftAndUndo(QWidget *window, const UnitSession &session, const RunOptions &options,
@@ -141,7 +146,7 @@ bool DraftAndUndo::undoLastRun()
         if (!last.skipped.isEmpty()) {
             QStringList why;
             for (const RunHistory::Skipped &s : last.skipped)
-                why.append(s.why);
+                why.append(NoticeText::text(s.why));
             dialogs.inform(m_window, Messenger::Kind::Information,
                            why.join(u'\n') + u"\nThese files were skipped."_s);
         }
@@ -162,10 +167,10 @@ bool DraftAndUndo::undoLastRun()
             QString question =
                 u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
                 "were before it, and its datafile is moved into the unit's history folder."_s.arg(
-                    last.entry->description());
+                    description(*last.entry));
             if (!last.changesSince.none())
-                question +=
-                    u"\n\n"_s + last.changesSince.text() + u" Undoing it anyway loses those changes."_s;
+                question += u"\n\n"_s + NoticeText::text(last.changesSince.notice()) +
+                            u" Undoing it anyway loses those changes."_s;
             if (!dialogs.ask(m_window, question))
                 return false;
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -196,18 +201,18 @@ bool DraftAndUndo::undoLastRun()
         return false;
     case Outcome::ChangedMeanwhile:
         dialogs.inform(m_window, Messenger::Kind::Information,
-                       result.changes.text() + u" Nothing was undone."_s);
+                       NoticeText::text(result.changes.notice()) + u" Nothing was undone."_s);
         return false;
     case Outcome::Undone:
         break;
     }
-    QString done = u"Undone: %1."_s.arg(undone.last.entry->description());
+    QString done = u"Undone: %1."_s.arg(description(*undone.last.entry));
     if (!result.changes.none())
-        done += u'\n' + result.changes.text() + u" Those changes are lost."_s;
+        done += u'\n' + NoticeText::text(result.changes.notice()) + u" Those changes are lost."_s;
     if (!result.datafileNow.isEmpty())
         done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
-    if (!result.note.isEmpty())
-        done += u'\n' + result.note;
+    if (result.note)
+        done += u'\n' + NoticeText::text(*result.note);
     for (const StoreError &e : result.leftovers)
         done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
     dialogs.inform(m_window, Messenger::Kind::Information, done);

@@ -162,7 +162,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
             ResultRecording(state).endRun();
             return Outcome::Finished;
         }
-        history->complete(working, target, scratch.identity(), int(state.header.size()),
+        history->complete(working, counterBefore, target, scratch.identity(), int(state.header.size()),
                           int(state.newDates.size()));
         // From here the datafile and the counters go together: the old file
         // at the target stays until the counters are committed.

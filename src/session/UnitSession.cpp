@@ -103,7 +103,8 @@ UnitSession::Undone UnitSession::undoLastRun(Force force,
         if (!confirm(last))
             return outcome(Undone::Outcome::NotConfirmed);
         undone.result = history.undo(
-            *last.entry, force == Force::Always || (force == Force::WhenAsked && !last.changesSince.none()));
+            *last.entry, force == Force::Always || (force == Force::WhenAsked && !last.changesSince.none()),
+            last.changesSince);
         return outcome(undone.result.undone ? Undone::Outcome::Undone : Undone::Outcome::ChangedMeanwhile);
     } catch (const StoreError &e) {
         undone.error = e;

@@ -552,6 +552,14 @@ Database::Version Database::version() const
     return v;
 }
 
+bool Database::countsCommits() const
+{
+    QSqlQuery q(d->db);
+    if (!q.exec(u"PRAGMA main.journal_mode"_s) || !q.next())
+        throw errorFrom(q.lastError(), NoticeCode::CannotOpenDatabase);
+    return q.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) != 0;
+}
+
 void Database::beginTransaction()
 {
     if (!isOpen())
@@ -703,6 +711,24 @@ void Database::create(const QString &path, FileKind kind)
             run(u"INSERT INTO \"header\" DEFAULT VALUES"_s);
         run(u"COMMIT"_s);
     });
+}
+
+Database Database::openScratch(const ScratchFile &scratch, FileKind kind)
+{
+    auto shared = std::make_shared<DatabaseShared>();
+    shared->connectionName = newConnectionName();
+    shared->db = openConnection(shared->connectionName, scratch.path(), false);
+    if (!shared->db.isOpen())
+        throw storeErrorFrom(shared->db.lastError(), scratch.path(), NoticeCode::CannotCreateDatabase);
+    shared->path = QFileInfo(scratch.path()).absoluteFilePath();
+    shared->kind = kind;
+    Database db(shared);
+    db.exec(u"PRAGMA journal_mode=DELETE"_s, NoticeCode::CannotCreateDatabase);
+    db.exec(u"PRAGMA synchronous=FULL"_s, NoticeCode::CannotCreateDatabase);
+    db.exec(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)),
+            NoticeCode::CannotCreateDatabase);
+    db.exec(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion()), NoticeCode::CannotCreateDatabase);
+    return db;
 }
 
 void Database::copyInto(const QString &source, const ScratchFile &scratch, const QString &target,

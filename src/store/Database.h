@@ -45,6 +45,10 @@ public:
     static void copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
                          FileKind kind);
 
+    // Opens an empty scratch file for writing as a new file of the given kind
+    // with no tables yet: the caller makes those it holds.
+    static Database openScratch(const ScratchFile &scratch, FileKind kind);
+
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
     // With tablesToo false it passes a file whose tables alone are missing or
@@ -59,6 +63,9 @@ public:
     // transaction (or with the file's writers kept out) to know what it was
     // before one's own commit.
     quint32 changeCounter() const;
+    // False when the file is in WAL mode, whose commits leave the change
+    // counter as it is: then it tells nothing.
+    bool countsCommits() const;
 
     // One state of the file, for a reader that reads again only after a
     // change: any commit moves the change counter (the journal mode is

@@ -232,6 +232,26 @@ enum class NoticeCode {
     // its process.
     FileHeldByProgram, // %3: the program's name
     FileHeldByProcess,
+    // The run history: what its listing skips, what an undo found and did.
+    HistoryNotAnEntry,           // %1: the file
+    HistoryEntryUnreadable,      // %1: the file
+    HistoryEntryOfOtherUnit,     // %1: the entry
+    HistoryEntryTakenBack,       // %1: the entry
+    HistoryEntryLaterMissing,    // %1: the entry
+    UndoNotLastRun,              // %1: the entry
+    UndoCountersChanged,         // %n soldiers
+    UndoDatesChanged,            // %n soldiers
+    UndoCountersAndDatesChanged, // %1: soldiers whose counters, %2: soldiers whose dates changed
+    UndoDatafileGone,            // %1: the datafile
+    UndoDatafileReplaced,        // %1: the datafile
+    UndoCannotKeepDatafile,      // %1: the datafile, %2: the history folder, %3: the system's words
+    UndoCannotPutBack,           // %1: the datafile's copy, %2: the datafile, %3: the system's words
+    // As the database failures above: %1 the reason, %2 the file.
+    HistoryCannotRead,
+    HistoryCannotWrite,
+    HistoryCannotRestore,
+    HistoryCannotReadCounters,
+    HistoryCannotReadDates,
 };
 
 struct Notice {

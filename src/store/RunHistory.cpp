@@ -1,18 +1,22 @@
 #include "store/RunHistory.h"
 
+#include "store/RecordSources.h"
 #include "store/RecoveryRecord.h"
 #include "store/StoreError.h"
 
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,21 +30,41 @@ namespace calendrix {
 
 namespace {
 
-// The entries' own tables, beside the copies of Memory, Dates and Header.
+// The entries' own tables: the run's facts in all, and beside them either the
+// copies of Memory, Dates and Header with digests of what the run left (the
+// first format), or the rows the run changed with the keys it changed and
+// added and the proof of what it left (the second).
 const QString kFactsTable = u"run"_s;
 const QString kCountersTable = u"countersAfter"_s;
 const QString kDatesTable = u"datesAfter"_s;
+const QString kRangesTable = u"changed"_s;
+const QString kSequencesTable = u"sequences"_s;
+const QString kProofTable = u"proof"_s;
+constexpr int kFormat = 2;
 const QString kEntrySchema = u"kept"_s;
 const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
-// In the working database (and so in each entry's copy of it): the unit's
-// last change. Not one of the unit's record sources; files without it are
-// those of units that have made no run since it was added.
+// In the working database (and so in each first-format entry's copy of it):
+// the unit's last change. Not one of the unit's record sources; files
+// without it are those of units that have made no run since it was added.
 const QString kChangeTable = u"LastChange"_s;
+
+const QStringList &keptTables()
+{
+    static const QStringList tables{RecordSources::kMemory, RecordSources::kDates, RecordSources::kHeader};
+    return tables;
+}
 
 const QRegularExpression &entryPattern()
 {
     static const QRegularExpression p(u"^run-(\\d{8}-\\d{6}-\\d{3})\\.mdb$"_s);
     return p;
+}
+
+// In a second-format entry, the rows of table that the run changed, as
+// they were before it.
+QString beforeTable(const QString &table)
+{
+    return u"before_"_s + table;
 }
 
 // A datafile that an undo moved into history/: "run-<time>-<its name>.cxr".
@@ -50,38 +74,47 @@ bool isKeptDatafile(const QString &name)
     return p.match(name).hasMatch();
 }
 
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, const QString &what)
+QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, NoticeCode what)
 {
     QSqlQuery q(db);
+    q.setForwardOnly(true);
     if (!q.exec(sql))
         throw storeErrorFrom(q.lastError(), file, what);
     return q;
 }
 
-// The unit's last change, as the working database (main) or an entry's copy
-// of it says.
+void execPrepared(QSqlQuery &q, const QString &file, NoticeCode what)
+{
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), file, what);
+}
+
+// The unit's last change, as the working database says.
 struct Stamp {
     QString unit;
     qint64 sequence = 0;
     QString change;
+    // The working database's change counter while its counters and dates
+    // were still as the change left them; -1 when that is not known.
+    qint64 counter = -1;
 };
 
-Stamp stampOf(const QSqlDatabase &db, const QString &schema, const QString &file)
+Stamp stampOf(const QSqlDatabase &db, const QString &file)
 {
     Stamp stamp;
-    QSqlQuery exists =
-        run(db,
-            u"SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name = '%2'"_s.arg(schema,
-                                                                                                kChangeTable),
-            file, u"Cannot read"_s);
+    QSqlQuery exists = run(
+        db,
+        u"SELECT count(*) FROM main.sqlite_master WHERE type = 'table' AND name = '%1'"_s.arg(kChangeTable),
+        file, NoticeCode::HistoryCannotRead);
     if (!exists.next() || exists.value(0).toInt() == 0)
         return stamp;
-    QSqlQuery q = run(db, u"SELECT Unit, Sequence, Change FROM %1.%2"_s.arg(schema, kChangeTable), file,
-                      u"Cannot read"_s);
+    QSqlQuery q = run(db, u"SELECT * FROM main.%1"_s.arg(kChangeTable), file, NoticeCode::HistoryCannotRead);
     if (q.next()) {
         stamp.unit = q.value(0).toString();
         stamp.sequence = q.value(1).toLongLong();
         stamp.change = q.value(2).toString();
+        if (q.record().count() > 3 && !q.value(3).isNull())
+            stamp.counter = q.value(3).toLongLong();
     }
     return stamp;
 }
@@ -90,16 +123,27 @@ Stamp stampOf(const QSqlDatabase &db, const QString &schema, const QString &file
 void writeStamp(Database &working, const Stamp &stamp)
 {
     working.exec(
-        u"CREATE TABLE IF NOT EXISTS main.%1 (Unit TEXT, Sequence INTEGER, Change TEXT)"_s.arg(kChangeTable),
-        u"Cannot write"_s);
-    working.exec(u"DELETE FROM main.%1"_s.arg(kChangeTable), u"Cannot write"_s);
+        u"CREATE TABLE IF NOT EXISTS main.%1 (Unit TEXT, Sequence INTEGER, Change TEXT, Counter INTEGER)"_s
+            .arg(kChangeTable),
+        NoticeCode::HistoryCannotWrite);
+    // Units whose table predates the counter.
+    QSqlQuery columns = run(working.connection(), u"PRAGMA main.table_info(%1)"_s.arg(kChangeTable),
+                            working.path(), NoticeCode::HistoryCannotRead);
+    int count = 0;
+    while (columns.next())
+        ++count;
+    if (count < 4)
+        working.exec(u"ALTER TABLE main.%1 ADD COLUMN Counter INTEGER"_s.arg(kChangeTable),
+                     NoticeCode::HistoryCannotWrite);
+    working.exec(u"DELETE FROM main.%1"_s.arg(kChangeTable), NoticeCode::HistoryCannotWrite);
     QSqlQuery q(working.connection());
-    q.prepare(u"INSERT INTO main.%1 VALUES (?, ?, ?)"_s.arg(kChangeTable));
+    q.prepare(
+        u"INSERT INTO main.%1 (Unit, Sequence, Change, Counter) VALUES (?, ?, ?, ?)"_s.arg(kChangeTable));
     q.addBindValue(stamp.unit);
     q.addBindValue(stamp.sequence);
     q.addBindValue(stamp.change);
-    if (!q.exec())
-        throw storeErrorFrom(q.lastError(), working.path(), u"Cannot write"_s);
+    q.addBindValue(stamp.counter >= 0 ? QVariant(stamp.counter) : QVariant(QMetaType::fromType<qint64>()));
+    execPrepared(q, working.path(), NoticeCode::HistoryCannotWrite);
 }
 
 QString newName()
@@ -112,6 +156,27 @@ QString textOf(const QVariant &v)
     return v.isNull() ? u"\u0001"_s : v.toString();
 }
 
+quint64 hashOf(const QByteArray &bytes)
+{
+    return qFromBigEndian<quint64>(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).constData());
+}
+
+template<typename Map> int differing(const Map &a, const Map &b)
+{
+    QSet<typename Map::key_type> keys;
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        keys.insert(it.key());
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        keys.insert(it.key());
+    int n = 0;
+    for (const auto &k : keys)
+        if (a.value(k) != b.value(k))
+            ++n;
+    return n;
+}
+
+// --- Entries of the first format: whole tables and per-soldier digests.
+
 // Per soldier, a digest of his counter rows in key order: duty, count,
 // holiday count. What the clerk corrects in the Counters dialog shows here.
 QHash<QString, QByteArray> counterDigests(const QSqlDatabase &db, const QString &schema, const QString &file)
@@ -119,7 +184,7 @@ QHash<QString, QByteArray> counterDigests(const QSqlDatabase &db, const QString 
     QHash<QString, QByteArray> rows;
     QSqlQuery q =
         run(db, u"SELECT SoldierName, DutyName, Count, HCount FROM %1.\"Memory\" ORDER BY ID"_s.arg(schema),
-            file, u"Cannot read the counters of"_s);
+            file, NoticeCode::HistoryCannotReadCounters);
     while (q.next()) {
         QByteArray &row = rows[q.value(0).toString()];
         for (int i = 1; i < 4; ++i)
@@ -138,7 +203,7 @@ QHash<QString, QStringList> currentDates(const QSqlDatabase &db, const QString &
 {
     const QString day = today.toString(Qt::ISODate);
     QHash<QString, QStringList> out;
-    QSqlQuery q = run(db, sql, file, u"Cannot read the assignment dates of"_s);
+    QSqlQuery q = run(db, sql, file, NoticeCode::HistoryCannotReadDates);
     while (q.next()) {
         const QVariant to = q.value(2);
         if (!to.isNull() && !to.toString().isEmpty() && to.toString().left(10) < day)
@@ -150,23 +215,9 @@ QHash<QString, QStringList> currentDates(const QSqlDatabase &db, const QString &
     return out;
 }
 
-template<typename Map> int differing(const Map &a, const Map &b)
-{
-    QSet<QString> keys;
-    for (auto it = a.cbegin(); it != a.cend(); ++it)
-        keys.insert(it.key());
-    for (auto it = b.cbegin(); it != b.cend(); ++it)
-        keys.insert(it.key());
-    int n = 0;
-    for (const QString &k : keys)
-        if (a.value(k) != b.value(k))
-            ++n;
-    return n;
-}
-
 // Compares the working database (main) with what the run left, as the
-// entry attached as kEntrySchema says.
-RunHistory::Changes compare(const Database &working, const QString &entryPath)
+// first-format entry attached as kEntrySchema says.
+RunHistory::Changes compareWholeCopy(const Database &working, const QString &entryPath)
 {
     const QSqlDatabase db = working.connection();
     const QString file = working.path();
@@ -174,7 +225,7 @@ RunHistory::Changes compare(const Database &working, const QString &entryPath)
     RunHistory::Changes changes;
     QHash<QString, QByteArray> after;
     QSqlQuery q = run(db, u"SELECT SoldierName, Digest FROM %1.%2"_s.arg(kEntrySchema, kCountersTable),
-                      entryPath, u"Cannot read"_s);
+                      entryPath, NoticeCode::HistoryCannotRead);
     while (q.next())
         after.insert(q.value(0).toString(), q.value(1).toByteArray());
     changes.counterSoldiers = differing(after, counterDigests(db, u"main"_s, file));
@@ -184,23 +235,243 @@ RunHistory::Changes compare(const Database &working, const QString &entryPath)
     return changes;
 }
 
+// --- Entries of the second format.
+
+// What an undo compares, as the run left the tables and as they are now. Per
+// soldier (by a hash of his name): a digest of his counter rows (duty, count,
+// holiday count in key order) and a sum over his assignment dates that had
+// not passed on the run's day. Per last day of an assignment (empty for
+// none), how many and their sum: that alone can leave out what has passed
+// since, as the housekeeping removes it, and so decides whether the dates
+// were changed; the soldiers' sums count them.
+struct Proof {
+    QHash<quint64, quint32> counters;
+    QHash<quint64, quint32> dates;
+    QMap<QString, QPair<qint64, quint64>> days;
+    QByteArray allCounters; // every counter row in key order
+    QByteArray allRows;     // every row of the three tables, every column
+};
+
+Proof proofOf(const QSqlDatabase &db, const QString &file, const QString &cut)
+{
+    Proof proof;
+    QHash<QString, QByteArray> rows;
+    QCryptographicHash all(QCryptographicHash::Sha256);
+    QSqlQuery q = run(db, u"SELECT SoldierName, DutyName, Count, HCount FROM main.\"Memory\" ORDER BY ID"_s,
+                      file, NoticeCode::HistoryCannotReadCounters);
+    while (q.next()) {
+        QByteArray row;
+        for (int i = 1; i < 4; ++i)
+            row += textOf(q.value(i)).toUtf8() + '\x1f';
+        row += '\x1e';
+        rows[q.value(0).toString()] += row;
+        all.addData(textOf(q.value(0)).toUtf8() + '\x1f' + row);
+    }
+    proof.allCounters = all.result();
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        proof.counters.insert(hashOf(it.key().toUtf8()), quint32(hashOf(it.value())) | 1u);
+    QSqlQuery d = run(db, u"SELECT SoldierName, \"From\", \"To\" FROM main.\"Dates\""_s, file,
+                      NoticeCode::HistoryCannotReadDates);
+    while (d.next()) {
+        const QVariant to = d.value(2);
+        const QString day = to.isNull() ? QString() : to.toString().left(10);
+        if (!day.isEmpty() && day < cut)
+            continue;
+        const QString name = d.value(0).toString();
+        const quint64 h =
+            hashOf((textOf(d.value(0)) + u'\x1f' + textOf(d.value(1)) + u'\x1f' + textOf(to)).toUtf8());
+        proof.dates[hashOf(name.toUtf8())] += quint32(h);
+        QPair<qint64, quint64> &sum = proof.days[day];
+        ++sum.first;
+        sum.second += h;
+    }
+    QCryptographicHash rowsDigest(QCryptographicHash::Sha256);
+    for (const QString &table : keptTables()) {
+        QSqlQuery t = run(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
+                          NoticeCode::HistoryCannotRead);
+        const int columns = t.record().count();
+        rowsDigest.addData(table.toUtf8() + '\x1d');
+        while (t.next()) {
+            for (int i = 0; i < columns; ++i) {
+                const QVariant v = t.value(i);
+                rowsDigest.addData(QByteArray::number(v.typeId()) + ':' + textOf(v).toUtf8() + '\x1f');
+            }
+            rowsDigest.addData("\x1e");
+        }
+    }
+    proof.allRows = rowsDigest.result();
+    return proof;
+}
+
+QDataStream &operator<<(QDataStream &s, const Proof &p)
+{
+    return s << p.counters << p.dates << p.days << p.allCounters << p.allRows;
+}
+
+QDataStream &operator>>(QDataStream &s, Proof &p)
+{
+    return s >> p.counters >> p.dates >> p.days >> p.allCounters >> p.allRows;
+}
+
+QByteArray packed(const Proof &proof)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_6_0);
+    s << proof;
+    return bytes;
+}
+
+// The dates that have not passed on day.
+QMap<QString, QPair<qint64, quint64>> daysFrom(const QMap<QString, QPair<qint64, quint64>> &days,
+                                               const QString &day)
+{
+    QMap<QString, QPair<qint64, quint64>> out;
+    for (auto it = days.cbegin(); it != days.cend(); ++it)
+        if (it.key().isEmpty() || it.key() >= day)
+            out.insert(it.key(), it.value());
+    return out;
+}
+
+// Compares the working database (main) with what the run left, as the
+// second-format entry attached as kEntrySchema proves.
+RunHistory::Changes compareProof(const Database &working, const QString &entryPath)
+{
+    QSqlQuery q =
+        run(working.connection(),
+            u"SELECT p.Proof, r.Day FROM %1.%2 p, %1.%3 r"_s.arg(kEntrySchema, kProofTable, kFactsTable),
+            entryPath, NoticeCode::HistoryCannotRead);
+    Proof left;
+    QString runDay;
+    if (q.next()) {
+        QDataStream s(q.value(0).toByteArray());
+        s.setVersion(QDataStream::Qt_6_0);
+        s >> left;
+        if (s.status() != QDataStream::Ok)
+            throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entryPath},
+                             entryPath);
+        runDay = q.value(1).toString();
+    }
+    const Proof now = proofOf(working.connection(), working.path(), runDay);
+    RunHistory::Changes changes;
+    changes.counterSoldiers = differing(left.counters, now.counters);
+    if (changes.counterSoldiers == 0 && left.allCounters != now.allCounters)
+        changes.counterSoldiers = 1;
+    // A clock put back to before the run's day cannot bring back what the run
+    // did not see.
+    const QString today = std::max(QDate::currentDate().toString(Qt::ISODate), runDay);
+    if (daysFrom(left.days, today) != daysFrom(now.days, today))
+        changes.dateSoldiers = std::max(1, differing(left.dates, now.dates));
+    changes.asLeft = left.allRows == now.allRows;
+    return changes;
+}
+
+// Changes since the unit's last change, which entry keeps: none when nothing
+// has written to the working database since the change left its counters and
+// dates as the entry says, else as they compare.
+RunHistory::Changes changesAgainst(const Database &working, const RunHistory::Entry &entry, const Stamp &now)
+{
+    RunHistory::Changes changes;
+    const bool counts = working.countsCommits();
+    const quint32 counter = working.changeCounter();
+    if (entry.format >= kFormat && counts && now.counter >= 0 && quint32(now.counter) == counter &&
+        now.change == entry.change) {
+        changes.atCounter = counter;
+        changes.asLeft = true;
+        return changes;
+    }
+    changes =
+        entry.format >= kFormat ? compareProof(working, entry.path) : compareWholeCopy(working, entry.path);
+    changes.atCounter = counts ? counter : -1;
+    return changes;
+}
+
+bool sameRow(const QSqlQuery &a, const QSqlQuery &b, int columns)
+{
+    for (int i = 1; i < columns; ++i) {
+        const QVariant x = a.value(i), y = b.value(i);
+        if (x.isNull() != y.isNull() || (!x.isNull() && (x.typeId() != y.typeId() || x != y)))
+            return false;
+    }
+    return true;
+}
+
+// Keeps in entry the rows of table that the run changed or removed, as they
+// were before it, and the keys of the rows it changed or added as ranges,
+// comparing the copy before the run with the working database in the run's
+// transaction, both in key order.
+void keepChanged(const Database &before, const Database &working, Database &entry, const QString &table)
+{
+    const QString select = u"SELECT \"ID\", * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table);
+    QSqlQuery b = run(before.connection(), select, before.path(), NoticeCode::HistoryCannotRead);
+    QSqlQuery a = run(working.connection(), select, working.path(), NoticeCode::HistoryCannotRead);
+    const int columns = b.record().count();
+    QSqlQuery keep(entry.connection());
+    keep.prepare(u"INSERT INTO main.\"%1\" VALUES (%2)"_s.arg(
+        beforeTable(table), QStringList(columns - 1, u"?"_s).join(u", "_s)));
+    QSqlQuery range(entry.connection());
+    range.prepare(u"INSERT INTO main.%1 VALUES (?, ?, ?)"_s.arg(kRangesTable));
+    qint64 first = -1, last = -1;
+    const auto endRange = [&] {
+        if (first < 0)
+            return;
+        range.bindValue(0, table);
+        range.bindValue(1, first);
+        range.bindValue(2, last);
+        execPrepared(range, entry.path(), NoticeCode::HistoryCannotWrite);
+        first = -1;
+    };
+    const auto keepBefore = [&] {
+        for (int i = 1; i < columns; ++i)
+            keep.bindValue(i - 1, b.value(i));
+        execPrepared(keep, entry.path(), NoticeCode::HistoryCannotWrite);
+    };
+    const auto mark = [&](qint64 id) {
+        if (first < 0)
+            first = id;
+        last = id;
+    };
+    bool hasBefore = b.next(), hasAfter = a.next();
+    while (hasBefore || hasAfter) {
+        const qint64 idBefore = hasBefore ? b.value(0).toLongLong() : 0;
+        const qint64 idAfter = hasAfter ? a.value(0).toLongLong() : 0;
+        if (hasBefore && (!hasAfter || idBefore < idAfter)) { // removed by the run
+            keepBefore();
+            hasBefore = b.next();
+        } else if (!hasBefore || idAfter < idBefore) { // added by the run
+            mark(idAfter);
+            hasAfter = a.next();
+        } else {
+            if (sameRow(a, b, columns)) {
+                endRange();
+            } else {
+                keepBefore();
+                mark(idAfter);
+            }
+            hasBefore = b.next();
+            hasAfter = a.next();
+        }
+    }
+    endRange();
+}
+
 // Detaches the entry however the undo ends.
 class Attached
 {
 public:
-    Attached(Database &db, const QString &path) : m_db(db) { m_db.attachReadOnly(path, kEntrySchema); }
-    ~Attached() { m_db.detach(kEntrySchema); }
+    Attached(Database &db, const QString &path, const QString &schema = kEntrySchema)
+        : m_db(db), m_schema(schema)
+    {
+        m_db.attachReadOnly(path, m_schema);
+    }
+    ~Attached() { m_db.detach(m_schema); }
     Attached(const Attached &) = delete;
     Attached &operator=(const Attached &) = delete;
 
 private:
     Database &m_db;
+    QString m_schema;
 };
-
-QString soldiers(int n)
-{
-    return n == 1 ? u"1 soldier"_s : u"%1 soldiers"_s.arg(n);
-}
 
 void unlinkOrThrow(const QString &path)
 {
@@ -219,32 +490,76 @@ template<typename Step> void tidy(QList<StoreError> &leftovers, Step step)
     }
 }
 
+// Rewrites a second-format entry without the whole tables it kept while its
+// run was the newest; one without them is left as it is. A kill leaves the
+// entry whole, for the next run to slim.
+void slim(const QString &path)
+{
+    QStringList tables;
+    {
+        const Database fat = Database::openReadOnly(path, FileKind::Working);
+        QSqlQuery q = run(fat.connection(), u"SELECT name FROM main.sqlite_master WHERE type = 'table'"_s,
+                          path, NoticeCode::HistoryCannotRead);
+        while (q.next()) {
+            const QString name = q.value(0).toString();
+            if (name == kFactsTable || name == kRangesTable || name == kSequencesTable ||
+                name == kProofTable || name.startsWith(beforeTable(QString())) || keptTables().contains(name))
+                tables.append(name);
+        }
+    }
+    ScratchFile scratch(path);
+    Database lean = Database::openScratch(scratch, FileKind::Working);
+    {
+        Attached attached(lean, path, u"fat"_s);
+        Transaction write(lean);
+        for (const QString &table : std::as_const(tables)) {
+            QSqlQuery layout =
+                run(lean.connection(),
+                    u"SELECT sql FROM fat.sqlite_master WHERE type = 'table' AND name = '%1'"_s.arg(table),
+                    path, NoticeCode::HistoryCannotRead);
+            if (!layout.next())
+                return;
+            lean.exec(layout.value(0).toString(), NoticeCode::HistoryCannotWrite);
+            // The unit's tables stay, empty, as the file's kind has them.
+            if (!keptTables().contains(table))
+                lean.exec(u"INSERT INTO main.\"%1\" SELECT * FROM fat.\"%1\""_s.arg(table),
+                          NoticeCode::HistoryCannotWrite);
+        }
+        lean.exec(u"UPDATE main.%1 SET Whole = 0"_s.arg(kFactsTable), NoticeCode::HistoryCannotWrite);
+        write.commit();
+    }
+    scratch.putInPlace();
+}
+
+// The datafiles of runs taken back beyond the last kRunsKept; names sort as
+// the runs were made.
+void pruneKeptDatafiles(const QString &historyPath)
+{
+    const QDir dir(historyPath);
+    QStringList kept;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed))
+        if (isKeptDatafile(name))
+            kept.append(name);
+    for (qsizetype i = RunHistory::kRunsKept; i < kept.size(); ++i)
+        ::unlink(encodedPath(dir.filePath(kept.at(i))).constData());
+}
+
 } // namespace
 
-QString RunHistory::Changes::text() const
+Notice RunHistory::Changes::notice() const
 {
-    QStringList parts;
+    if (counterSoldiers > 0 && dateSoldiers > 0)
+        return {Notice::Kind::Information,
+                NoticeCode::UndoCountersAndDatesChanged,
+                {QString::number(counterSoldiers), QString::number(dateSoldiers)}};
     if (counterSoldiers > 0)
-        parts.append(u"the counters of "_s + soldiers(counterSoldiers));
-    if (dateSoldiers > 0)
-        parts.append(u"the assignment dates of "_s + soldiers(dateSoldiers));
-    if (parts.isEmpty())
-        return {};
-    QString text = parts.join(u" and "_s);
-    text[0] = text[0].toUpper();
-    return text + u" were changed after that run."_s;
+        return {Notice::Kind::Information, NoticeCode::UndoCountersChanged, {}, counterSoldiers};
+    return {Notice::Kind::Information, NoticeCode::UndoDatesChanged, {}, dateSoldiers};
 }
 
 QString RunHistory::Entry::time() const
 {
     return made.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
-}
-
-QString RunHistory::Entry::description() const
-{
-    return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
-        time(), shownPath(datafile), QString::number(duties), duties == 1 ? u"duty"_s : u"duties"_s,
-        QString::number(periods), periods == 1 ? u"period"_s : u"periods"_s);
 }
 
 RunHistory::RunHistory(const UnitFolder &folder) : m_folder(folder) {}
@@ -254,7 +569,7 @@ RunHistory::Listing RunHistory::list() const
     return listing(true);
 }
 
-RunHistory::Listing RunHistory::listing(bool checkEach) const
+RunHistory::Listing RunHistory::listing(bool checkLast) const
 {
     Listing listing;
     if (const std::optional<Notice> fault = m_folder.historyFault())
@@ -262,9 +577,13 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
     Stamp now;
     {
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
-        now = stampOf(working.connection(), u"main"_s, working.path());
+        now = stampOf(working.connection(), working.path());
     }
+    const auto unreadable = [](const QString &path, const StoreError &) {
+        return Notice{Notice::Kind::Warning, NoticeCode::HistoryEntryUnreadable, {path}};
+    };
     QList<Entry> found;
+    QList<Skipped> notEntries;
     const QDir dir(m_folder.historyPath());
     const QFileInfoList files =
         dir.exists() ? dir.entryInfoList(
@@ -276,20 +595,17 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
             continue; // a scratch file of a live or killed run
         if (!entryPattern().match(name).hasMatch()) {
             if (!(isKeptDatafile(name) && info.isFile()))
-                listing.skipped.append({info.filePath(), u"'%1' is not a roster run kept by Calendrix."_s.arg(
-                                                             shownPath(info.filePath()))});
+                notEntries.append(
+                    {info.filePath(),
+                     {Notice::Kind::Warning, NoticeCode::HistoryNotAnEntry, {info.filePath()}}});
             continue;
         }
+        // Each entry's facts; reading every page is for the one an undo takes.
         try {
             Database::verify(info.filePath(), FileKind::Working);
-            if (checkEach)
-                Database::checkIntegrity(info.filePath(), FileKind::Working);
             const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
-            for (const QString &table : {kCountersTable, kDatesTable})
-                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
-                    u"Cannot read"_s);
             QSqlQuery q = run(db.connection(), u"SELECT * FROM %1"_s.arg(kFactsTable), info.filePath(),
-                              u"Cannot read"_s);
+                              NoticeCode::HistoryCannotRead);
             Entry e;
             e.path = info.filePath();
             if (q.next()) {
@@ -304,72 +620,92 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
                     e.change = q.value(7).toString();
                     e.parent = q.value(8).toString();
                 }
+                if (q.record().count() >= 10)
+                    e.format = q.value(9).toInt();
+                e.whole = e.format < kFormat || (q.record().count() >= 13 && q.value(12).toInt() == 1);
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
-                e.unit.isEmpty() != e.change.isEmpty())
-                throw StoreError(StoreErrorCode::WrongFileKind, QString(), e.path);
+                e.unit.isEmpty() != e.change.isEmpty() || e.format < 1 || e.format > kFormat)
+                throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::HistoryEntryUnreadable, {e.path},
+                                 e.path);
+            const QStringList tables = e.format >= kFormat
+                                           ? QStringList{kRangesTable, kSequencesTable, kProofTable}
+                                           : QStringList{kCountersTable, kDatesTable};
+            for (const QString &table : tables)
+                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
+                    NoticeCode::HistoryCannotRead);
             found.append(e);
         } catch (const StoreError &error) {
-            listing.skipped.append(
-                {info.filePath(),
-                 error.code() == StoreErrorCode::Corrupt && !error.readyText().isEmpty()
-                     ? error.readyText()
-                     : u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s.arg(
-                           shownPath(info.filePath()))});
+            notEntries.append({info.filePath(), unreadable(info.filePath(), error)});
         }
     }
 
     // From the unit's last change back, each entry naming the change before
     // its own.
-    QHash<QString, qsizetype> byChange;
-    for (qsizetype i = 0; i < found.size(); ++i)
-        if (!found.at(i).change.isEmpty() && found.at(i).unit == now.unit)
-            byChange.insert(found.at(i).change, i);
-    QSet<qsizetype> taken;
-    QString next = now.change;
-    while (!next.isEmpty()) {
-        const auto it = byChange.constFind(next);
-        if (it == byChange.cend() || taken.contains(*it)) {
-            listing.lastRunUnreadable = listing.entries.isEmpty();
-            break;
+    const auto chain = [&] {
+        listing.entries.clear();
+        listing.skipped = notEntries;
+        listing.lastRunUnreadable = false;
+        QHash<QString, qsizetype> byChange;
+        for (qsizetype i = 0; i < found.size(); ++i)
+            if (!found.at(i).change.isEmpty() && found.at(i).unit == now.unit)
+                byChange.insert(found.at(i).change, i);
+        QSet<qsizetype> taken;
+        QString next = now.change;
+        while (!next.isEmpty()) {
+            const auto it = byChange.constFind(next);
+            if (it == byChange.cend() || taken.contains(*it)) {
+                listing.lastRunUnreadable = listing.entries.isEmpty();
+                break;
+            }
+            taken.insert(*it);
+            listing.entries.append(found.at(*it));
+            next = found.at(*it).parent;
         }
-        taken.insert(*it);
-        listing.entries.append(found.at(*it));
-        next = found.at(*it).parent;
-    }
-    // Before the first run that named its change come those of older
-    // versions, which only their times order.
-    QList<Entry> older;
-    for (const Entry &e : found)
-        if (e.change.isEmpty())
-            older.append(e);
-    std::sort(older.begin(), older.end(), [](const Entry &a, const Entry &b) {
-        return a.made != b.made ? a.made > b.made : a.path > b.path;
-    });
-    const bool olderReached = next.isEmpty();
-    for (const Entry &e : std::as_const(older)) {
-        if (olderReached)
-            listing.entries.append(e);
-        else
-            listing.skipped.append(
-                {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
-                         "missing."_s.arg(shownPath(e.path))});
-    }
-    for (qsizetype i = 0; i < found.size(); ++i) {
-        const Entry &e = found.at(i);
-        if (e.change.isEmpty() || taken.contains(i))
-            continue;
-        if (e.unit != now.unit)
-            listing.skipped.append(
-                {e.path, u"'%1' is a roster run of another unit."_s.arg(shownPath(e.path))});
-        else if (e.sequence >= now.sequence)
-            listing.skipped.append(
-                {e.path, u"'%1' is a roster run that was already taken back."_s.arg(shownPath(e.path)),
-                 true});
-        else
-            listing.skipped.append(
-                {e.path, u"'%1' is a roster run that can no longer be taken back: a later run of the unit is "
-                         "missing."_s.arg(shownPath(e.path))});
+        const auto skip = [&](const Entry &e, NoticeCode why, bool undone = false) {
+            listing.skipped.append({e.path, {Notice::Kind::Warning, why, {e.path}}, undone});
+        };
+        // Before the first run that named its change come those of older
+        // versions, which only their times order.
+        QList<Entry> older;
+        for (const Entry &e : std::as_const(found))
+            if (e.change.isEmpty())
+                older.append(e);
+        std::sort(older.begin(), older.end(), [](const Entry &a, const Entry &b) {
+            return a.made != b.made ? a.made > b.made : a.path > b.path;
+        });
+        const bool olderReached = next.isEmpty();
+        for (const Entry &e : std::as_const(older)) {
+            if (olderReached)
+                listing.entries.append(e);
+            else
+                skip(e, NoticeCode::HistoryEntryLaterMissing);
+        }
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const Entry &e = found.at(i);
+            if (e.change.isEmpty() || taken.contains(i))
+                continue;
+            if (e.unit != now.unit)
+                skip(e, NoticeCode::HistoryEntryOfOtherUnit);
+            else if (e.sequence >= now.sequence)
+                skip(e, NoticeCode::HistoryEntryTakenBack, true);
+            else
+                skip(e, NoticeCode::HistoryEntryLaterMissing);
+        }
+    };
+    chain();
+    // Only the unit's last change can be taken back: a damaged entry of it
+    // stops the undo, and the ones before it wait for it.
+    if (checkLast && !listing.entries.isEmpty()) {
+        const QString last = listing.entries.constFirst().path;
+        try {
+            Database::checkIntegrity(last, FileKind::Working);
+            listing.entries.first().checked = true;
+        } catch (const StoreError &error) {
+            notEntries.append({last, unreadable(last, error)});
+            found.removeIf([&](const Entry &e) { return e.path == last; });
+            chain();
+        }
     }
     return listing;
 }
@@ -377,40 +713,47 @@ RunHistory::Listing RunHistory::listing(bool checkEach) const
 RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
 {
     Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
+    const Stamp now = stampOf(working.connection(), working.path());
     Attached attached(working, entry.path);
-    return compare(working, entry.path);
+    return changesAgainst(working, entry, now);
 }
 
-RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
+RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
+                                        const std::optional<Changes> &seen) const
 {
     UndoResult result;
-    // A damaged copy is never restored.
-    Database::checkIntegrity(entry.path, FileKind::Working);
+    // A damaged entry is never restored.
+    if (!entry.checked)
+        Database::checkIntegrity(entry.path, FileKind::Working);
     Database working = Database::open(m_folder.workingPath(), FileKind::Working);
     Attached attached(working, entry.path);
     Transaction transaction(working);
     const quint32 counterBefore = working.changeCounter();
     // Checked where it is changed, under the write lock: only the unit's last
     // change is ever taken back.
-    const Stamp now = stampOf(working.connection(), u"main"_s, working.path());
+    const Stamp now = stampOf(working.connection(), working.path());
     if (now.change != entry.change || (!entry.unit.isEmpty() && now.unit != entry.unit))
-        throw StoreError(
-            StoreErrorCode::General,
-            u"'%1' is not the unit's last roster run; nothing was undone."_s.arg(shownPath(entry.path)),
-            entry.path);
-    result.changes = compare(working, entry.path);
+        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
+    // What the question was asked with still holds when nothing has
+    // written to the file since.
+    result.changes =
+        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
+            ? *seen
+            : changesAgainst(working, entry, now);
     if (!result.changes.none() && !force)
         return result;
+    // Rows changed since that the run did not touch come back from the
+    // whole tables that the newest entry keeps too; else only what the run
+    // changed goes back.
+    const bool whole = entry.format < kFormat || (entry.whole && !result.changes.asLeft);
 
     // The datafile goes into history/ only if it is still the file the run made.
     QString movedTo;
     const QString identity = identityOf(entry.datafile);
     if (identity.isEmpty()) {
-        result.note =
-            u"The roster datafile of that run, '%1', is no longer there."_s.arg(shownPath(entry.datafile));
+        result.note = Notice{Notice::Kind::Information, NoticeCode::UndoDatafileGone, {entry.datafile}};
     } else if (identity != entry.datafileIdentity) {
-        result.note = u"'%1' is no longer the roster datafile that run made; it stays where it is."_s.arg(
-            shownPath(entry.datafile));
+        result.note = Notice{Notice::Kind::Information, NoticeCode::UndoDatafileReplaced, {entry.datafile}};
     } else {
         const QString base =
             QFileInfo(entry.path).completeBaseName() + u'-' + QFileInfo(entry.datafile).fileName();
@@ -434,38 +777,61 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
             // once the tables are committed. Across file systems, a copy.
             if (::link(encodedPath(entry.datafile).constData(), encodedPath(movedTo).constData()) != 0) {
                 if (errno != EXDEV)
-                    throw systemError(u"Cannot keep '%1' in '%2'"_s.arg(shownPath(entry.datafile),
-                                                                        shownPath(m_folder.historyPath())),
-                                      movedTo);
+                    throw systemError(NoticeCode::UndoCannotKeepDatafile,
+                                      {entry.datafile, m_folder.historyPath()}, movedTo);
                 QFile source(entry.datafile);
                 if (!source.open(QIODevice::ReadOnly))
-                    throw StoreError(
-                        StoreErrorCode::CannotOpen,
-                        u"Cannot read '%1': %2"_s.arg(shownPath(entry.datafile), source.errorString()),
-                        entry.datafile);
+                    throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotReadFile,
+                                     {entry.datafile, source.errorString()}, entry.datafile);
                 ScratchFile copy(movedTo);
                 copy.write(source.readAll());
                 copy.putInPlace(ScratchFile::Sync::Later, ScratchFile::Replace::No);
             }
             syncFolderOf(movedTo);
         }
-        for (const QString &table : {u"Memory"_s, u"Dates"_s, u"Header"_s}) {
-            working.exec(u"DELETE FROM main.\"%1\""_s.arg(table), u"Cannot restore"_s);
-            working.exec(u"INSERT INTO main.\"%1\" SELECT * FROM %2.\"%1\""_s.arg(table, kEntrySchema),
-                         u"Cannot restore"_s);
+        const QString tables = u"('Memory', 'Dates', 'Header')"_s;
+        if (!whole) {
+            // The rows the run changed or added go, those it changed or
+            // removed come back as they were.
+            for (const QString &table : keptTables()) {
+                working.exec(
+                    u"DELETE FROM main.\"%1\" WHERE ID IN (SELECT t.ID FROM %2.%3 c CROSS JOIN main.\"%1\" t "
+                    "ON t.ID BETWEEN c.First AND c.Last WHERE c.Tbl = '%1')"_s.arg(table, kEntrySchema,
+                                                                                   kRangesTable),
+                    NoticeCode::HistoryCannotRestore);
+                working.exec(u"INSERT OR REPLACE INTO main.\"%1\" SELECT * FROM %2.\"%3\""_s.arg(
+                                 table, kEntrySchema, beforeTable(table)),
+                             NoticeCode::HistoryCannotRestore);
+            }
+        } else {
+            for (const QString &table : keptTables()) {
+                working.exec(u"DELETE FROM main.\"%1\""_s.arg(table), NoticeCode::HistoryCannotRestore);
+                working.exec(u"INSERT INTO main.\"%1\" SELECT * FROM %2.\"%1\""_s.arg(table, kEntrySchema),
+                             NoticeCode::HistoryCannotRestore);
+            }
         }
         // The keys the tables will give next come back too.
-        const QString tables = u"('Memory', 'Dates', 'Header')"_s;
-        working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables, u"Cannot restore"_s);
-        working.exec(
-            u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.sqlite_sequence WHERE name IN "_s.arg(
-                kEntrySchema) +
-                tables,
-            u"Cannot restore"_s);
+        working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables,
+                     NoticeCode::HistoryCannotRestore);
+        working.exec(u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.%2 WHERE name IN "_s.arg(
+                         kEntrySchema, whole ? u"sqlite_sequence"_s : kSequencesTable) +
+                         tables,
+                     NoticeCode::HistoryCannotRestore);
         // The unit's last change becomes the one before the run; an entry of
-        // an older version leaves the unit without one, as it found it.
-        if (!entry.change.isEmpty())
-            writeStamp(working, {entry.unit, entry.sequence - 1, entry.parent});
+        // an older version leaves the unit without one, as it found it. The
+        // tables are as that change left them when nothing had changed them
+        // either side of the run.
+        if (!entry.change.isEmpty()) {
+            Stamp parent{entry.unit, entry.sequence - 1, entry.parent};
+            if (entry.format >= kFormat && (result.changes.asLeft || whole)) {
+                QSqlQuery untouched =
+                    run(working.connection(), u"SELECT Untouched FROM %1.%2"_s.arg(kEntrySchema, kFactsTable),
+                        entry.path, NoticeCode::HistoryCannotRead);
+                if (untouched.next() && untouched.value(0).toInt() == 1)
+                    parent.counter = qint64(counterBefore) + 1;
+            }
+            writeStamp(working, parent);
+        }
         transaction.commit();
     } catch (const StoreError &) {
         transaction.rollback();
@@ -489,6 +855,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force) const
     });
     // Left in place, the record is settled by the next use of the unit.
     tidy(result.leftovers, [&] { RecoveryRecord::remove(m_folder.pendingUndoPath()); });
+    pruneKeptDatafiles(m_folder.historyPath());
     result.undone = true;
     result.datafileNow = movedTo;
     return result;
@@ -526,8 +893,7 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
         if (pathExists(datafile))
             unlinkOrThrow(movedTo);
         else if (::rename(encodedPath(movedTo).constData(), encodedPath(datafile).constData()) != 0)
-            throw systemError(u"Cannot put '%1' back as '%2'"_s.arg(shownPath(movedTo), shownPath(datafile)),
-                              datafile);
+            throw systemError(NoticeCode::UndoCannotPutBack, {movedTo, datafile}, datafile);
     }
     result.notice = Notice{Notice::Kind::Information, NoticeCode::UndoAbandoned, {}};
     syncFolderOf(record.entry);
@@ -554,61 +920,62 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
     }
     m_scratch = std::make_unique<ScratchFile>(m_path);
     // A connection of its own reads the file as committed: the run holds
-    // the write lock but has changed nothing yet.
+    // the write lock but has changed nothing yet. The copy tells what the
+    // run changes and is kept whole while the run is the unit's newest.
     Database::copyInto(m_folder.workingPath(), *m_scratch, m_path, FileKind::Working);
 }
 
 RunHistory::Recorder::~Recorder() = default;
 
-void RunHistory::Recorder::complete(Database &working, const QString &datafile,
+void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, const QString &datafile,
                                     const QString &datafileIdentity, int duties, int periods)
 {
     const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
                              .toString(Qt::ISODateWithMs);
-    Database entry = Database::open(m_scratch->path(), FileKind::Working);
-    Transaction write(entry);
-    const QSqlDatabase db = entry.connection();
-    entry.exec(u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
-               "Periods INTEGER, Unit TEXT, Sequence INTEGER, Change TEXT, Parent TEXT)"_s.arg(kFactsTable),
-               u"Cannot write"_s);
-    entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, Digest TEXT)"_s.arg(kCountersTable), u"Cannot write"_s);
-    entry.exec(u"CREATE TABLE %1 (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s.arg(kDatesTable),
-               u"Cannot write"_s);
-    QSqlQuery facts(db);
-    // The run becomes the unit's last change, in the run's transaction. A
-    // unit gets its name with its first run.
-    const Stamp before = stampOf(working.connection(), u"main"_s, working.path());
-    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName()};
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    // The run becomes the unit's last change, in the run's transaction, which
+    // moves the change counter on by one. A unit gets its name with its first run.
+    const Stamp before = stampOf(working.connection(), working.path());
+    const bool counts = working.countsCommits();
+    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(),
+                      counts ? qint64(counterBefore) + 1 : -1};
+    const bool untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
     writeStamp(working, stamp);
-    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
+
+    Database entry = Database::openScratch(*m_scratch, FileKind::Working);
+    Transaction write(entry);
+    entry.exec(u"CREATE TABLE %1 (Tbl TEXT, First INTEGER, Last INTEGER)"_s.arg(kRangesTable),
+               NoticeCode::HistoryCannotWrite);
+    for (const QString &table : keptTables()) {
+        // Laid out as the unit's own table, whatever columns it has.
+        entry.exec(
+            u"CREATE TABLE main.\"%1\" AS SELECT * FROM main.\"%2\" WHERE 0"_s.arg(beforeTable(table), table),
+            NoticeCode::HistoryCannotWrite);
+        keepChanged(entry, working, entry, table);
+    }
+    entry.exec(u"CREATE TABLE %1 AS SELECT name, seq FROM main.sqlite_sequence WHERE name IN "
+               "('Memory', 'Dates', 'Header')"_s.arg(kSequencesTable),
+               NoticeCode::HistoryCannotWrite);
+
+    entry.exec(
+        u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
+        "Periods INTEGER, Unit TEXT, Sequence INTEGER, Change TEXT, Parent TEXT, Format INTEGER, Day TEXT, "
+        "Untouched INTEGER, Whole INTEGER)"_s.arg(kFactsTable),
+        NoticeCode::HistoryCannotWrite);
+    QSqlQuery facts(entry.connection());
+    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
     for (const QVariant &v :
          {QVariant(made), QVariant(datafile), QVariant(datafileIdentity), QVariant(duties), QVariant(periods),
-          QVariant(stamp.unit), QVariant(stamp.sequence), QVariant(stamp.change), QVariant(before.change)})
+          QVariant(stamp.unit), QVariant(stamp.sequence), QVariant(stamp.change), QVariant(before.change),
+          QVariant(kFormat), QVariant(day), QVariant(untouched ? 1 : 0), QVariant(1)})
         facts.addBindValue(v);
-    if (!facts.exec())
-        throw storeErrorFrom(facts.lastError(), m_path, u"Cannot write"_s);
+    execPrepared(facts, m_path, NoticeCode::HistoryCannotWrite);
 
-    const QHash<QString, QByteArray> digests =
-        counterDigests(working.connection(), u"main"_s, working.path());
-    QSqlQuery counter(db);
-    counter.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kCountersTable));
-    for (auto it = digests.cbegin(); it != digests.cend(); ++it) {
-        counter.bindValue(0, it.key());
-        counter.bindValue(1, QString::fromLatin1(it.value()));
-        if (!counter.exec())
-            throw storeErrorFrom(counter.lastError(), m_path, u"Cannot write"_s);
-    }
-    QSqlQuery dates =
-        run(working.connection(), u"SELECT SoldierName, \"From\", \"To\" FROM \"Dates\" ORDER BY ID"_s,
-            working.path(), u"Cannot read the assignment dates of"_s);
-    QSqlQuery date(db);
-    date.prepare(u"INSERT INTO %1 VALUES (?, ?, ?)"_s.arg(kDatesTable));
-    while (dates.next()) {
-        for (int i = 0; i < 3; ++i)
-            date.bindValue(i, dates.value(i));
-        if (!date.exec())
-            throw storeErrorFrom(date.lastError(), m_path, u"Cannot write"_s);
-    }
+    entry.exec(u"CREATE TABLE %1 (Proof BLOB)"_s.arg(kProofTable), NoticeCode::HistoryCannotWrite);
+    QSqlQuery proof(entry.connection());
+    proof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
+    proof.addBindValue(packed(proofOf(working.connection(), working.path(), day)));
+    execPrepared(proof, m_path, NoticeCode::HistoryCannotWrite);
     write.commit();
 }
 
@@ -621,14 +988,17 @@ void RunHistory::Recorder::prune()
 {
     // The run has committed; what cannot be tidied now is tidied by the next.
     try {
-        // Each entry's facts tell which go; reading every page of every
-        // copy is the undo's business, not each run's.
         const Listing listing = RunHistory(m_folder).listing(false);
         for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
             ::unlink(encodedPath(listing.entries.at(i).path).constData());
         for (const Skipped &s : listing.skipped)
             if (s.undone)
                 ::unlink(encodedPath(s.path).constData());
+        pruneKeptDatafiles(m_folder.historyPath());
+        // Only the newest run keeps the whole tables.
+        for (qsizetype i = 1; i < std::min<qsizetype>(kRunsKept, listing.entries.size()); ++i)
+            if (listing.entries.at(i).format >= kFormat && listing.entries.at(i).whole)
+                slim(listing.entries.at(i).path);
         syncFolderOf(m_path);
     } catch (const StoreError &) {
     }

@@ -11,19 +11,26 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace calendrix {
 
 // The roster runs that can be taken back. Each of the last kRunsKept runs
-// leaves a file in the unit's history/ folder: the three tables of the
-// working database as they were just before the run, what the run left in
-// the counters and assignment dates (so that a later change by hand can be
-// told), and what it made. The working database names the unit's last change
-// (a run) and each entry the change before its own, so the runs are taken
-// back in the order the unit made them, whatever the clock or the file names
-// say, and never one of another unit whose history shares the folder. An undo puts the tables back in one
-// transaction and moves the run's datafile into history/; like the run's datafile swap it writes down what it
-// is about to do, so that a kill at any moment is settled by the next run, undo or start of the window.
+// leaves a file in the unit's history/ folder: the rows of the working
+// database's three tables that the run changed, as they were before it, the
+// keys of the rows it changed or added, digests of what it left in the
+// counters and assignment dates (so that a later change by hand can be
+// told), and what it made. Entries of earlier versions hold the whole tables
+// instead; they are read and undone as they always were. The newest entry
+// alone keeps the whole tables as they were before its run too, for an undo
+// that finds other rows changed since (forced, or past dates removed): it
+// puts back every row as the run found it, as the whole copies did. The next
+// run rewrites it without them. The working database names the unit's
+// last change (a run) and each entry the change before its own, so the runs are taken back in the order the
+// unit made them, whatever the clock or the file names say, and never one of another unit whose history
+// shares the folder. An undo puts the tables back in one transaction and moves the run's datafile into
+// history/; like the run's datafile swap it writes down what it is about to do, so that a kill at any moment
+// is settled by the next run, undo or start of the window.
 class RunHistory
 {
 public:
@@ -41,17 +48,22 @@ public:
         QString change; // the run, as the unit's last change names it
         QString parent; // the unit's last change before the run; empty for none
         qint64 sequence = 0;
+        // 1: the whole tables as they were before the run (earlier versions);
+        // 2: only the rows the run changed.
+        int format = 1;
+        // The entry holds the whole tables as they were before its run: one
+        // of the first format, or the newest.
+        bool whole = true;
+        // Every page was read sound by list(): the undo need not read them again.
+        bool checked = false;
 
         // "2026-12-06 19:11:06"
         QString time() const;
-        // "the roster run of 2026-12-06 19:11:06, which made '/unit/march.cxr'
-        // (10 duties, 235 periods filled)"
-        QString description() const;
     };
     // A file in history/ that is no run kept, or a damaged one: never restored.
     struct Skipped {
         QString path;
-        QString why;
+        Notice why;
         bool undone = false; // a run of this unit already taken back, which the next run removes
     };
     struct Listing {
@@ -66,17 +78,24 @@ public:
     struct Changes {
         int counterSoldiers = 0;
         int dateSoldiers = 0;
+        // The working database's change counter they were told at; -1 when
+        // it does not count commits. Equal under the write lock, they still hold.
+        qint64 atCounter = -1;
+        // Every row of the three tables is as the run left it, the columns
+        // that are not compared too: restoring what the run changed gives
+        // the tables as they were before it.
+        bool asLeft = false;
         bool none() const { return counterSoldiers == 0 && dateSoldiers == 0; }
         // "The counters of 3 soldiers and the assignment dates of 1 soldier
         // were changed after that run."
-        QString text() const;
+        Notice notice() const;
     };
 
     struct UndoResult {
         bool undone = false;
-        Changes changes;     // what refused the undo, or what --force went past
-        QString datafileNow; // where the run's datafile is kept now; empty when it was not moved
-        QString note;        // why the datafile was not moved; empty when it was
+        Changes changes;            // what refused the undo, or what --force went past
+        QString datafileNow;        // where the run's datafile is kept now; empty when it was not moved
+        std::optional<Notice> note; // why the datafile was not moved
         // What could not be removed once the tables were committed; the undo stands.
         QList<StoreError> leftovers;
     };
@@ -92,10 +111,11 @@ public:
     // Restores the working database's tables to entry's copy and moves its
     // datafile into history/, all or nothing. Refuses (undone false) when
     // the counters or dates were changed since and force is false; throws
-    // when entry is not the unit's last change. Call only
-    // with the unit's lock held and with settle() done. Throws StoreError;
-    // nothing is then changed.
-    UndoResult undo(const Entry &entry, bool force) const;
+    // when entry is not the unit's last change. Changes told by
+    // changesSince() are not compared again while nothing has written to the
+    // working database since. Call only with the unit's lock held and with
+    // settle() done. Throws StoreError; nothing is then changed.
+    UndoResult undo(const Entry &entry, bool force, const std::optional<Changes> &seen = {}) const;
 
     // Settles an undo that a kill or a failed commit interrupted, from its
     // record at recordPath, which then goes: either it is completed or
@@ -108,8 +128,9 @@ public:
     class Recorder
     {
     public:
-        // Copies the working database as committed now: call inside the run's
-        // transaction, before the run changes anything.
+        // Copies the working database as committed now, to tell what the run
+        // changes and to keep while it is the newest: call inside the run's transaction, before the run
+        // changes anything.
         explicit Recorder(const UnitFolder &folder);
         ~Recorder();
         Recorder(const Recorder &) = delete;
@@ -118,16 +139,19 @@ public:
         // The name the entry will have; the datafile swap's record names it,
         // so that an entry whose run did not commit is removed with the run.
         QString path() const { return m_path; }
-        // Adds what the run leaves in the tables (read through working, in
+        // Keeps what the run changed in the tables (read through working, in
         // the run's transaction) and what it made, and makes the run the
-        // unit's last change.
-        void complete(Database &working, const QString &datafile, const QString &datafileIdentity, int duties,
-                      int periods);
+        // unit's last change. counterBefore: the working database's change
+        // counter when the run's transaction began.
+        void complete(Database &working, quint32 counterBefore, const QString &datafile,
+                      const QString &datafileIdentity, int duties, int periods);
         // Gives the entry its name. Call once the swap's record is written
         // and before the commit.
         void putInPlace();
         // After the commit: removes the runs beyond the last kRunsKept and
-        // those already taken back, never another unit's.
+        // those already taken back, never another unit's, and the datafiles
+        // of runs taken back beyond the last kRunsKept; the run before this
+        // one keeps only what it changed.
         void prune();
 
     private:
@@ -138,8 +162,9 @@ public:
     };
 
 private:
-    // checkEach: every page of every entry read, as an undo needs.
-    Listing listing(bool checkEach) const;
+    // checkLast: every page of the entry of the unit's last change read, as
+    // an undo needs; the others are listed from their facts.
+    Listing listing(bool checkLast) const;
 
     UnitFolder m_folder;
 };

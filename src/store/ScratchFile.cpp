@@ -80,6 +80,13 @@ StoreError systemError(NoticeCode notice, const QString &file, const QStringList
                       QStringList{file, QString::fromLocal8Bit(strerror(error))} + more, file);
 }
 
+StoreError systemError(NoticeCode notice, QStringList values, const QString &file)
+{
+    const int error = errno;
+    values.append(QString::fromLocal8Bit(strerror(error)));
+    return StoreError(storeErrorCodeOfSystem(error), notice, values, file);
+}
+
 void syncFolderOf(const QString &path)
 {
     const int fd =

@@ -73,6 +73,8 @@ private:
 StoreError systemError(const QString &text, const QString &file);
 // The same told as a code: the file is %1, the system's words %2, more %3 on.
 StoreError systemError(NoticeCode code, const QString &file, const QStringList &more = {});
+// The same with values of its own ahead of the system's words.
+StoreError systemError(NoticeCode code, QStringList values, const QString &file);
 
 // Flushes the folder that holds path, so that a rename in it survives a crash.
 void syncFolderOf(const QString &path);

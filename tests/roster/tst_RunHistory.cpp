@@ -182,6 +182,9 @@ void tst_RunHistory::undoGoesBackRunByRun()
     QCOMPARE(listed.status, 0);
     const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
+    // Only the newest entry keeps the unit's whole tables; the older what its run changed.
+    const QList<RunHistory::Entry> kept = historyOf(unit).entries;
+    QVERIFY(QFileInfo(kept.last().path).size() * 2 < QFileInfo(kept.first().path).size());
     QVERIFY2(lines.at(0).contains(b) && lines.at(1).contains(a), qPrintable(listed.out));
     QVERIFY2(lines.at(0).contains(u"10 duties"_s) && lines.at(0).contains(u"periods filled"_s),
              qPrintable(lines.at(0)));
@@ -337,6 +340,8 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
     QTest::newRow("the newest run, renamed") << u"b-kept.mdb"_s << u"renamed"_s << u"refused"_s;
     QTest::newRow("the newest run, made with the clock an hour back")
         << QString() << u"clock back"_s << u"undone"_s;
+    // An entry of an earlier version: the whole tables, digests of what the run left.
+    QTest::newRow("the newest run, kept by an earlier version") << QString() << u"earlier"_s << u"undone"_s;
 }
 
 // A file in history/ that is no run kept, or a damaged one, is named and
@@ -372,6 +377,18 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
         path = history.filePath(u"run-%1.mdb"_s.arg(back.toString(u"yyyyMMdd-HHmmss-zzz"_s)));
         QVERIFY(QFile::rename(kept.first().path, path));
         execIn(path, u"UPDATE run SET Made = '%1'"_s.arg(back.toString(Qt::ISODateWithMs)));
+    } else if (kind == u"earlier") {
+        path = kept.first().path;
+        for (const QString &sql : {u"DROP TABLE before_Memory; DROP TABLE before_Dates; DROP TABLE "
+                                   u"before_Header; DROP TABLE changed; "
+                                   "DROP TABLE sequences; DROP TABLE proof; CREATE TABLE countersAfter "
+                                   "(SoldierName TEXT, Digest TEXT); "
+                                   "CREATE TABLE datesAfter (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s,
+                                   u"ALTER TABLE run DROP COLUMN Format; ALTER TABLE run DROP COLUMN Day; "
+                                   u"ALTER TABLE run DROP COLUMN "
+                                   "Untouched; ALTER TABLE run DROP COLUMN Whole"_s})
+            for (const QString &statement : sql.split(u"; "_s))
+                execIn(path, statement);
     } else if (kind == u"other unit") {
         const QString other = m_tmp.filePath(u"other"_s);
         copyUnit(m_start, other);
