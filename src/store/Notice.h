@@ -173,6 +173,13 @@ enum class NoticeCode {
     PdfCannotFinish,
     CannotRemoveFile,
     CannotCreateFolder,
+
+    // The files an export is to write; %1 is the file or folder named for it.
+    ExportIsDatafile,
+    ExportNamedTwice,
+    ExportFolderIsFile,
+    ExportCannotMakeFolder,
+    ExportCannotWriteSpreadsheet, // %2: the spreadsheet library's reason
 };
 
 struct Notice {
