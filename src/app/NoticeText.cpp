@@ -504,6 +504,16 @@ QString sentence(const Notice &notice)
         return u"Cannot read the counters of: %1 ('%2')"_s;
     case NoticeCode::HistoryCannotReadDates:
         return u"Cannot read the assignment dates of: %1 ('%2')"_s;
+    case NoticeCode::ExportIsDatafile:
+        return u"'%1' is the datafile; choose another name for the export."_s;
+    case NoticeCode::ExportNamedTwice:
+        return u"'%1' is named for two exports; choose one name for each."_s;
+    case NoticeCode::ExportFolderIsFile:
+        return u"'%1' is not a folder; calendars are written into a folder."_s;
+    case NoticeCode::ExportCannotMakeFolder:
+        return u"The folder '%1' cannot be made."_s;
+    case NoticeCode::ExportCannotWriteSpreadsheet:
+        return u"The file '%1' cannot be written: %2."_s;
     }
     return {};
 }

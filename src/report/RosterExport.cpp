@@ -6,8 +6,12 @@
 #include "report/SpreadsheetExport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,23 +19,113 @@ namespace calendrix {
 
 namespace {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
+// Which file a name reaches on the disk, and when it last changed; none
+// when nothing is there yet.
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    qint64 changed = 0; // nanoseconds
 
-bool samePath(const QString &a, const QString &b)
+    static FileIdentity of(const QString &path)
+    {
+        struct stat info {
+        };
+        if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return {};
+        return {true, info.st_dev, info.st_ino, info.st_size,
+                qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+    }
+    bool sameFile(const FileIdentity &other) const
+    {
+        return exists && other.exists && device == other.device && inode == other.inode;
+    }
+    QByteArray fileKey() const
+    {
+        return QByteArray::number(quint64(device)) + ':' + QByteArray::number(quint64(inode));
+    }
+    bool operator==(const FileIdentity &) const = default;
+};
+
+// Where names of files go on the disk, for telling two names of one file
+// apart: the folder as the system resolves it (links, "..", the part of it
+// still to be made) and the file's own name. The folder is asked once, not
+// for each of a brigade's calendars.
+class DiskNames
 {
-    const QFileInfo fa(a), fb(b);
-    return fa.absoluteFilePath() == fb.absoluteFilePath() ||
-           (fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath());
-}
+public:
+    QString of(const QString &file)
+    {
+        const QFileInfo info(file);
+        const QString folder = info.absolutePath();
+        auto it = m_folders.constFind(folder);
+        if (it == m_folders.cend())
+            it = m_folders.insert(folder, resolved(folder));
+        return *it + u'/' + info.fileName();
+    }
+
+private:
+    static QString resolved(const QString &folder)
+    {
+        QString rest;
+        for (QString f = folder;;) {
+            const QFileInfo info(f);
+            if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty())
+                return canonical == u"/"_s && !rest.isEmpty() ? rest : canonical + rest;
+            if (info.isRoot() || info.absolutePath() == f)
+                return folder;
+            rest = u'/' + info.fileName() + rest;
+            f = info.absolutePath();
+        }
+    }
+
+    QHash<QString, QString> m_folders;
+};
 
 } // namespace
+
+struct RosterExport::Plan {
+    ExportTargets targets;
+    // Planned from the list of an earlier export in their folder; a list
+    // that changed since (another export there) plans them anew.
+    std::unique_ptr<CalendarExport> calendars;
+    QString manifest;
+    FileIdentity manifestIdentity;
+    QStringList files;
+};
 
 RosterExport::RosterExport(const QString &datafile)
     : m_datafile(QFileInfo(datafile).absoluteFilePath()), m_data(RosterData::read(m_datafile))
 {}
+
+RosterExport::~RosterExport() = default;
+
+const RosterExport::Plan &RosterExport::plan(const ExportTargets &targets) const
+{
+    const QString folder =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    const QString manifest = folder.isEmpty()
+                                 ? QString()
+                                 : QDir(folder).filePath(QString::fromUtf16(CalendarExport::kManifestFile));
+    if (m_plan && m_plan->targets == targets && m_plan->manifestIdentity == FileIdentity::of(manifest))
+        return *m_plan;
+    auto p = std::make_unique<Plan>();
+    p->targets = targets;
+    p->manifest = manifest;
+    p->manifestIdentity = FileIdentity::of(manifest);
+    if (!folder.isEmpty()) {
+        p->calendars = std::make_unique<CalendarExport>(m_data, folder);
+        const QDir dir(folder);
+        for (const QString &name : p->calendars->fileNames())
+            p->files.append(dir.filePath(name));
+    }
+    for (const QString &file : {targets.spreadsheet, targets.csv})
+        if (!file.isEmpty())
+            p->files.append(QFileInfo(file).absoluteFilePath());
+    m_plan = std::move(p);
+    return *m_plan;
+}
 
 bool RosterExport::lastDaysKnown() const
 {
@@ -53,49 +147,42 @@ int RosterExport::assignmentCount() const
 
 QStringList RosterExport::plannedFiles(const ExportTargets &targets) const
 {
-    QStringList files;
-    if (!targets.calendarFolder.isEmpty()) {
-        const QDir dir(QFileInfo(targets.calendarFolder).absoluteFilePath());
-        for (const QString &name : CalendarExport(m_data, dir.path()).fileNames())
-            files.append(dir.filePath(name));
-    }
-    for (const QString &file : {targets.spreadsheet, targets.csv})
-        if (!file.isEmpty())
-            files.append(QFileInfo(file).absoluteFilePath());
-    return files;
+    return plan(targets).files;
 }
 
 QStringList RosterExport::existingFiles(const ExportTargets &targets) const
 {
     // The calendar folder's list of what it holds is the export's own, not
     // a file of the clerk's to ask about.
-    const QString list = targets.calendarFolder.isEmpty()
-                             ? QString()
-                             : QDir(QFileInfo(targets.calendarFolder).absoluteFilePath())
-                                   .filePath(QString::fromUtf16(CalendarExport::kManifestFile));
+    const Plan &p = plan(targets);
     QStringList existing;
-    for (const QString &file : plannedFiles(targets))
-        if (file != list && (QFileInfo(file).exists() || QFileInfo(file).isSymLink()))
+    for (const QString &file : p.files)
+        if (file != p.manifest && (QFileInfo::exists(file) || QFileInfo(file).isSymLink()))
             existing.append(file);
     return existing;
 }
 
 void RosterExport::checkTargets(const ExportTargets &targets) const
 {
-    const QStringList planned = plannedFiles(targets);
-    // A brigade's calendars are hundreds of files: each is compared once by
-    // its key, not with every other.
-    QSet<QString> seen;
-    for (const QString &file : planned) {
-        if (samePath(file, m_datafile))
-            throw ReportError(
-                u"'%1' is the datafile; choose another name for the export."_s.arg(shown(file)));
-        const QFileInfo info(file);
-        const QString canonical = info.exists() ? info.canonicalFilePath() : QString();
-        const QString key = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-        if (seen.contains(key))
-            throw ReportError(u"'%1' is named for two exports; choose one name for each."_s.arg(shown(file)));
-        seen.insert(key);
+    DiskNames names;
+    const QString datafile = names.of(m_datafile);
+    const FileIdentity datafileIdentity = FileIdentity::of(m_datafile);
+    // Two names of one file: the same name without regard to case (a file
+    // system that does not tell case apart holds one file for both), or, for
+    // files that exist, the same file by another path or link.
+    QSet<QString> seenNames;
+    QSet<QByteArray> seenFiles;
+    for (const QString &file : plan(targets).files) {
+        const QString name = names.of(file);
+        const FileIdentity identity = FileIdentity::of(file);
+        if (name == datafile || identity.sameFile(datafileIdentity))
+            throw ReportError(Notice{Notice::Kind::Error, NoticeCode::ExportIsDatafile, {file}});
+        const QString folded = name.toCaseFolded();
+        if (seenNames.contains(folded) || (identity.exists && seenFiles.contains(identity.fileKey())))
+            throw ReportError(Notice{Notice::Kind::Error, NoticeCode::ExportNamedTwice, {file}});
+        seenNames.insert(folded);
+        if (identity.exists)
+            seenFiles.insert(identity.fileKey());
     }
 }
 
@@ -106,12 +193,12 @@ QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
 
     const QString folder =
         targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
-    const CalendarExport calendars(m_data, folder);
+    const Plan &planned = plan(targets);
     const SpreadsheetExport spreadsheet(m_data);
     const CsvExport csv(m_data);
     int steps = 0;
     if (!targets.calendarFolder.isEmpty())
-        steps += calendars.steps();
+        steps += planned.calendars->steps();
     if (!targets.spreadsheet.isEmpty())
         steps += spreadsheet.steps();
     if (!targets.csv.isEmpty())
@@ -127,14 +214,13 @@ QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
     };
     if (!folder.isEmpty()) {
         if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
-            throw ReportError(
-                u"'%1' is not a folder; calendars are written into a folder."_s.arg(shown(folder)));
+            throw ReportError(Notice{Notice::Kind::Error, NoticeCode::ExportFolderIsFile, {folder}});
         for (QString f = folder; !QFileInfo(f).exists() && !QFileInfo(f).isSymLink();
              f = QFileInfo(f).absolutePath())
             madeFolders.append(f);
         if (!QDir().mkpath(folder)) {
             removeMadeFolders();
-            throw ReportError(u"The folder '%1' cannot be made."_s.arg(shown(folder)));
+            throw ReportError(Notice{Notice::Kind::Error, NoticeCode::ExportCannotMakeFolder, {folder}});
         }
     }
 
@@ -144,9 +230,9 @@ QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
         ExportBatch batch(steps, progress);
         QList<ExportedFile> written;
         if (!folder.isEmpty()) {
-            calendars.write(folder, batch);
-            written.append({ExportedFile::Kind::Calendars, targets.calendarFolder, calendars.calendarCount(),
-                            calendars.cancelledCount()});
+            planned.calendars->write(folder, batch);
+            written.append({ExportedFile::Kind::Calendars, targets.calendarFolder,
+                            planned.calendars->calendarCount(), planned.calendars->cancelledCount()});
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);

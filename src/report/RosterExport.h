@@ -6,13 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace calendrix {
+
+class CalendarExport;
 
 // Where one export puts a roster; an empty entry is not written.
 struct ExportTargets {
     QString calendarFolder; // all.ics and one .ics per soldier
     QString spreadsheet;    // .xlsx
     QString csv;            // .csv
+
+    bool operator==(const ExportTargets &) const = default;
 };
 
 // One target an export wrote, for the clerk to be told of.
@@ -32,6 +38,7 @@ class RosterExport
 public:
     // Throws ReportError naming the datafile when it cannot be read.
     explicit RosterExport(const QString &datafile);
+    ~RosterExport();
 
     // False for a datafile made before the last days of periods were kept:
     // each assignment is then exported as its first day alone.
@@ -57,8 +64,15 @@ public:
     QList<ExportedFile> write(const ExportTargets &targets, const ExportBatch::Progress &progress = {}) const;
 
 private:
+    // What one set of targets comes to: the check, the question about files
+    // that exist and the write each ask, and a brigade's calendars take
+    // seconds to plan.
+    struct Plan;
+    const Plan &plan(const ExportTargets &targets) const;
+
     QString m_datafile;
     RosterData m_data;
+    mutable std::unique_ptr<Plan> m_plan;
 };
 
 } // namespace calendrix

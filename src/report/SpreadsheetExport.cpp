@@ -6,7 +6,6 @@
 #include "store/RankList.h"
 #include "store/ScratchFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 
@@ -207,7 +206,7 @@ public:
         if (why.endsWith(u'.'))
             why.chop(1);
         throw ReportError(
-            u"The file '%1' cannot be written: %2."_s.arg(QDir::toNativeSeparators(m_target), why));
+            Notice{Notice::Kind::Error, NoticeCode::ExportCannotWriteSpreadsheet, {m_target, why}});
     }
 
     void text(lxw_worksheet *sheet, int row, int col, const QString &value, lxw_format *format = nullptr)

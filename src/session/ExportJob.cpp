@@ -3,6 +3,8 @@
 #include "report/RosterData.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 #include <new>
 
@@ -12,10 +14,59 @@ namespace calendrix {
 
 ExportJob::ExportJob(const UnitFolder &unit, const QString &datafile) : m_unit(unit), m_roster(datafile) {}
 
+namespace {
+
+// The folders that can hold a file of the unit, by the path given and the
+// path the system resolves, so that a brigade's calendars are each looked
+// at once, not resolved against every file of the unit.
+class UnitFolders
+{
+public:
+    explicit UnitFolders(const UnitFolder &unit) : m_history(QFileInfo(unit.historyPath()))
+    {
+        for (const QString &own : unit.ownFiles()) {
+            const QFileInfo folder(QFileInfo(own).absolutePath());
+            m_folders.insert(folder.absoluteFilePath());
+            if (const QString canonical = folder.canonicalFilePath(); !canonical.isEmpty())
+                m_folders.insert(canonical);
+        }
+    }
+
+    bool mayHoldOwnFiles(const QString &file)
+    {
+        const QString folder = QFileInfo(file).absolutePath();
+        auto it = m_seen.constFind(folder);
+        if (it == m_seen.cend())
+            it = m_seen.insert(folder, holds(folder));
+        return *it;
+    }
+
+private:
+    bool holds(const QString &folder) const
+    {
+        const QString history = m_history.absoluteFilePath();
+        const QString canonicalHistory = m_history.canonicalFilePath();
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        const auto within = [](const QString &f, const QString &h) {
+            return !f.isEmpty() && !h.isEmpty() && (f == h || f.startsWith(h + u'/'));
+        };
+        return m_folders.contains(folder) || (!canonical.isEmpty() && m_folders.contains(canonical)) ||
+               within(folder, history) || within(canonical, canonicalHistory);
+    }
+
+    QFileInfo m_history;
+    QSet<QString> m_folders;
+    QHash<QString, bool> m_seen;
+};
+
+} // namespace
+
 OutputResult ExportJob::check(const ExportTargets &targets) const
 {
+    // Elsewhere only a link can reach a file of the unit.
+    UnitFolders unitFolders(m_unit);
     for (const QString &file : m_roster.plannedFiles(targets))
-        if (m_unit.isOwnFile(file))
+        if ((unitFolders.mayHoldOwnFiles(file) || QFileInfo(file).isSymLink()) && m_unit.isOwnFile(file))
             return {OutputResult::Outcome::Refused,
                     {},
                     {{Notice::Kind::Error, NoticeCode::ExportIsUnitFile, {file}}},

@@ -252,6 +252,12 @@ enum class NoticeCode {
     HistoryCannotRestore,
     HistoryCannotReadCounters,
     HistoryCannotReadDates,
+    // The files an export is to write; %1 is the file or folder named for it.
+    ExportIsDatafile,
+    ExportNamedTwice,
+    ExportFolderIsFile,
+    ExportCannotMakeFolder,
+    ExportCannotWriteSpreadsheet, // %2: the spreadsheet library's reason
 };
 
 struct Notice {

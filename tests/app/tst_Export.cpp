@@ -591,6 +591,10 @@ void tst_Export::refused_data()
     QTest::newRow("one name for two exports")
         << QStringList{u"DATAFILE"_s, u"--xlsx"_s, u"OUT/x"_s, u"--csv"_s, u"OUT/x"_s} << QString() << 1
         << u"two exports"_s;
+    // Many disks that calendars and spreadsheets are carried on do not tell case apart.
+    QTest::newRow("one name in two cases")
+        << QStringList{u"DATAFILE"_s, u"--xlsx"_s, u"OUT/x.csv"_s, u"--csv"_s, u"OUT/X.CSV"_s} << QString()
+        << 1 << u"two exports"_s;
     // The folders made for the calendars go with them.
     QTest::newRow("new nested folder, then a failure")
         << QStringList{u"DATAFILE"_s, u"--ics"_s, u"OUT/new/deep"_s, u"--csv"_s, u"OUT/missing/a.csv"_s}
