@@ -466,25 +466,28 @@ QString sentence(const Notice &notice)
     case NoticeCode::UndoNotLastRun:
         return u"'%1' is not the unit's last roster run; nothing was undone."_s;
     case NoticeCode::UndoCountersChanged:
-        return plural(notice.count, u"The counters of %n soldier were changed after that run."_s,
-                      u"The counters of %n soldiers were changed after that run."_s);
+        return NoticeText::plural(notice.count, u"The counters of %n soldier were changed after that run."_s,
+                                  u"The counters of %n soldiers were changed after that run."_s);
     case NoticeCode::UndoDatesChanged:
-        return plural(notice.count, u"The assignment dates of %n soldier were changed after that run."_s,
-                      u"The assignment dates of %n soldiers were changed after that run."_s);
+        return NoticeText::plural(notice.count,
+                                  u"The assignment dates of %n soldier were changed after that run."_s,
+                                  u"The assignment dates of %n soldiers were changed after that run."_s);
     case NoticeCode::UndoCountersAndDatesChanged: {
         const int dates = notice.values.value(1).toInt();
-        return plural(
+        return NoticeText::plural(
             notice.values.value(0).toInt(),
-            plural(dates,
-                   u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
-                   "after that run."_s,
-                   u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
-                   "after that run."_s),
-            plural(dates,
-                   u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
-                   "after that run."_s,
-                   u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
-                   "changed after that run."_s));
+            NoticeText::plural(
+                dates,
+                u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
+                "after that run."_s,
+                u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
+                "after that run."_s),
+            NoticeText::plural(
+                dates,
+                u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
+                "after that run."_s,
+                u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
+                "changed after that run."_s));
     }
     case NoticeCode::UndoDatafileGone:
         return u"The roster datafile of that run, '%1', is no longer there."_s;
@@ -669,8 +672,8 @@ QString NoticeText::text(const Error &error)
 QString NoticeText::runDescription(const QString &time, const QString &datafile, int duties, int periods)
 {
     return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
-        time, shown(datafile), QString::number(duties), plural(duties, u"duty"_s, u"duties"_s),
-        QString::number(periods), plural(periods, u"period"_s, u"periods"_s));
+        time, shown(datafile), QString::number(duties), NoticeText::plural(duties, u"duty"_s, u"duties"_s),
+        QString::number(periods), NoticeText::plural(periods, u"period"_s, u"periods"_s));
 }
 
 QString NoticeText::paragraphs(const Notices &notices)

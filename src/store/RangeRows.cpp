@@ -12,7 +12,7 @@ QList<QVariantList> overlapping(const Database &db, const QString &table, int fr
     const TableLayout *layout = Layouts::table(db.kind(), table);
     if (!layout)
         throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInFile,
-                         {table, Layouts::kindName(db.kind()), db.path()}, db.path());
+                         {table, Layouts::kindKey(db.kind()), db.path()}, db.path());
     db.requireUsable(layout->name);
     QStringList columns;
     for (const FieldLayout &f : layout->fields)
