@@ -192,20 +192,16 @@ UnitSize unitSize(DemoUnit::Scale scale)
 void checkStart(QDate from)
 {
     if (from > DemoUnit::latestStart())
-        throw StoreError(StoreErrorCode::General,
-                         u"The example unit cannot start after %1: its periods would run past %2."_s.arg(
-                             DemoUnit::latestStart().toString(Qt::ISODate), kLastDay.toString(Qt::ISODate)));
+        throw StoreError(StoreErrorCode::General, NoticeCode::DemoStartTooLate,
+                         {DemoUnit::latestStart().toString(Qt::ISODate), kLastDay.toString(Qt::ISODate)});
 }
 
 void checkFolderIsNew(const UnitFolder &folder)
 {
     for (const QString &path : {folder.personnelPath(), folder.workingPath(), folder.templatePath()})
         if (QFileInfo::exists(path))
-            throw StoreError(
-                StoreErrorCode::DestinationExists,
-                u"'%1' already holds a unit; the example unit needs a new or empty folder."_s.arg(
-                    folder.dir()),
-                path);
+            throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::DemoFolderHoldsUnit,
+                             {folder.dir()}, path);
 }
 
 // Writes the example unit's records into the personnel file, one table after

@@ -56,8 +56,6 @@ QString sentence(const Notice &notice)
     switch (notice.code) {
     case NoticeCode::SettleFailed:
         return u"An earlier roster run or undo that did not finish could not be settled; nothing was changed.\n%1"_s;
-    case NoticeCode::ReadyText:
-        return u"%1"_s;
 
     case NoticeCode::DatabaseFailed:
         return u"%1 ('%2')"_s;
@@ -517,6 +515,10 @@ QString sentence(const Notice &notice)
         return u"The folder '%1' cannot be made."_s;
     case NoticeCode::ExportCannotWriteSpreadsheet:
         return u"The file '%1' cannot be written: %2."_s;
+    case NoticeCode::DemoStartTooLate:
+        return u"The example unit cannot start after %1: its periods would run past %2."_s;
+    case NoticeCode::DemoFolderHoldsUnit:
+        return u"'%1' already holds a unit; the example unit needs a new or empty folder."_s;
     }
     return {};
 }

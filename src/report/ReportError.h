@@ -9,9 +9,6 @@ namespace calendrix {
 class ReportError : public Error
 {
 public:
-    // Only the export and roster-data code still word their own errors; this
-    // goes when they are converted.
-    explicit ReportError(QString text) : Error(0, std::move(text)) {}
     // Told without a number, whichever error it passes on.
     explicit ReportError(Notice notice) : Error(withoutNumber(std::move(notice))) {}
 

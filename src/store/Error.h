@@ -18,18 +18,9 @@ class Error : public std::exception
 {
 public:
     explicit Error(Notice notice);
-    // For code that still words its own errors: the text is shown as it is.
-    Error(int number, const QString &text);
 
     int number() const { return m_notice.number; }
     const Notice &notice() const { return m_notice; }
-    // The words of an error raised by code that still words its own errors;
-    // empty for one told as a code. Only for store code not converted yet,
-    // which cannot reach NoticeText.
-    QString readyText() const
-    {
-        return m_notice.code == NoticeCode::ReadyText ? m_notice.values.value(0) : QString();
-    }
     // Code and values for a log or a debugger; a person is shown NoticeText's
     // sentence instead.
     const char *what() const noexcept override { return m_what.constData(); }

@@ -59,9 +59,6 @@ enum class NoticeCode {
     UndoCompletedWithLeftovers, // %1: what could not be removed, its causes
     UndoAbandoned,
 
-    // An error worded by code that does not say it with a code yet: %1 is the text.
-    ReadyText,
-
     // A database file refused an operation. %1 is the reason, which NoticeText
     // words from the error number (the system's own words, the first value,
     // when the number says nothing more); %2 the file, %3 on as the code says.
@@ -258,6 +255,10 @@ enum class NoticeCode {
     ExportFolderIsFile,
     ExportCannotMakeFolder,
     ExportCannotWriteSpreadsheet, // %2: the spreadsheet library's reason
+
+    // The example unit (calendrix demo).
+    DemoStartTooLate,    // %1: the latest first day, %2: the last day its periods may reach
+    DemoFolderHoldsUnit, // %1: the folder
 };
 
 struct Notice {

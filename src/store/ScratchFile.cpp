@@ -62,17 +62,6 @@ QString identityOf(const QString &path)
     return u"%1:%2"_s.arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
 }
 
-StoreError systemError(const QString &text, const QString &file)
-{
-    const int error = errno;
-    StoreErrorCode code = StoreErrorCode::IoError;
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        code = StoreErrorCode::DiskFull;
-    else if (error == EROFS || error == EACCES || error == EPERM)
-        code = StoreErrorCode::ReadOnly;
-    return StoreError(code, text + u": "_s + QString::fromLocal8Bit(strerror(error)), file);
-}
-
 StoreError systemError(NoticeCode notice, const QString &file, const QStringList &more)
 {
     const int error = errno;

@@ -67,11 +67,9 @@ private:
     int m_fd = -1;
 };
 
-// The error of the system call that just failed: text, then errno in words,
-// with the store's number for it (disk full, read-only, or an I/O error).
-// Only RunHistory still words its own; this goes when it is converted.
-StoreError systemError(const QString &text, const QString &file);
-// The same told as a code: the file is %1, the system's words %2, more %3 on.
+// The error of the system call that just failed, told as a code with the
+// store's number for it (disk full, read-only, or an I/O error): the file is
+// %1, the system's words %2, more %3 on.
 StoreError systemError(NoticeCode code, const QString &file, const QStringList &more = {});
 // The same with values of its own ahead of the system's words.
 StoreError systemError(NoticeCode code, QStringList values, const QString &file);

@@ -35,7 +35,6 @@ Error::Error(Notice notice)
                                               .toUtf8())
 {}
 
-Error::Error(int number, const QString &text) : Error(errorNotice(number, NoticeCode::ReadyText, {text})) {}
 
 StoreError::StoreError(StoreErrorCode code, NoticeCode notice, QStringList values, QString file)
     : Error(errorNotice(static_cast<int>(code), notice, std::move(values))), m_code(code),
@@ -48,10 +47,6 @@ StoreError::StoreError(StoreErrorCode code, Notice notice, QString file)
           return std::move(notice);
       }()),
       m_code(code), m_file(std::move(file))
-{}
-
-StoreError::StoreError(StoreErrorCode code, const QString &text, QString file)
-    : Error(static_cast<int>(code), text), m_code(code), m_file(std::move(file))
 {}
 
 } // namespace calendrix

@@ -38,8 +38,6 @@ public:
     StoreError(StoreErrorCode code, NoticeCode notice, QStringList values, QString file = {});
     // A notice worked out elsewhere, told with this error's number.
     StoreError(StoreErrorCode code, Notice notice, QString file = {});
-    // For code that still words its own errors (RunHistory); goes when it is converted.
-    StoreError(StoreErrorCode code, const QString &text, QString file = {});
 
     StoreErrorCode code() const { return m_code; }
     QString file() const { return m_file; }

@@ -183,7 +183,9 @@ void tst_UnitFolder::repair()
 
     // The report engine's own check of a layout, as the command line gives it.
     const auto layoutCheck = [](const QString &layout) {
-        return readFile(layout).contains("BROKEN") ? std::optional(Error(0, u"x"_s).notice()) : std::nullopt;
+        return readFile(layout).contains("BROKEN")
+                   ? std::optional(Notice{Notice::Kind::Error, NoticeCode::LayoutEmpty, {layout}})
+                   : std::nullopt;
     };
     const UnitFolder::RepairResult result = unit.folder.repair(kNow, layoutCheck);
 
