@@ -109,7 +109,11 @@ class Workbook
 public:
     Workbook(const QString &scratch, const QString &target) : m_target(target)
     {
+        // A division's roster is millions of cells: each row goes to a
+        // temporary file as soon as the next one starts, so the cells are
+        // written row by row, top to bottom, on every sheet.
         lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
         m_book = workbook_new_opt(QFile::encodeName(scratch).constData(), &options);
         if (!m_book)
             fail(LXW_ERROR_CREATING_XLSX_FILE);
@@ -338,13 +342,14 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
                                                 : duty.organization + u" \u00b7 "_s + draftNotice());
         book.text(sheet, 1, 0, u"Rank"_s, book.bold());
         book.text(sheet, 1, 1, u"Name"_s, book.bold());
-        book.text(sheet, 2, 1, u"until"_s);
         qsizetype rankCharacters = charactersOf(u"Rank"_s), nameCharacters = charactersOf(u"Name"_s);
-        for (int c = 0; c < duty.columns.size(); ++c) {
-            const RosterColumn &column = duty.columns[c];
-            book.date(sheet, 1, kFirstPeriodColumn + c, column.start, book.firstDay(column.holiday));
-            book.date(sheet, 2, kFirstPeriodColumn + c, column.end, book.lastDay(column.holiday));
-        }
+        for (int c = 0; c < duty.columns.size(); ++c)
+            book.date(sheet, 1, kFirstPeriodColumn + c, duty.columns[c].start,
+                      book.firstDay(duty.columns[c].holiday));
+        book.text(sheet, 2, 1, u"until"_s);
+        for (int c = 0; c < duty.columns.size(); ++c)
+            book.date(sheet, 2, kFirstPeriodColumn + c, duty.columns[c].end,
+                      book.lastDay(duty.columns[c].holiday));
         for (qsizetype s = 0; s < duty.soldiers.size(); ++s) {
             const RosterSoldier &soldier = duty.soldiers[s];
             const int row = kHeadingRows + int(s);
