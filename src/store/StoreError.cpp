@@ -35,7 +35,6 @@ Error::Error(Notice notice)
                                               .toUtf8())
 {}
 
-
 StoreError::StoreError(StoreErrorCode code, NoticeCode notice, QStringList values, QString file)
     : Error(errorNotice(static_cast<int>(code), notice, std::move(values))), m_code(code),
       m_file(std::move(file))
