@@ -50,6 +50,8 @@ DatafileReading::DatafileReading(QWidget *parent, const QString &path)
     QProgressDialog progress(u"Reading %1..."_s.arg(QFileInfo(path).fileName()), u"Stop"_s, 0, 1000, parent);
     progress.setObjectName(u"ReadProgress"_s);
     progress.setWindowTitle(u"Open/Print Rosters"_s);
+    // Wide enough for the title bar to show the whole caption.
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 2 + 160);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(200);
     progress.setAutoReset(false);
