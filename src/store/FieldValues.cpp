@@ -182,4 +182,13 @@ QString dateText(const QDate &date)
     return QLocale().toString(date, dateFormat());
 }
 
+QString text(const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    if (value.metaType().id() == QMetaType::QDate)
+        return value.toDate().toString(Qt::ISODate);
+    return value.toString().trimmed();
+}
+
 } // namespace calendrix::FieldValues

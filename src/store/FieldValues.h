@@ -23,5 +23,9 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
 QString dateFormat();
 QString dateText(const QDate &date);
 
+// A value held in memory as the text the run and the reports compare: a date
+// as ISO, anything else trimmed; Null as empty.
+QString text(const QVariant &value);
+
 } // namespace FieldValues
 } // namespace calendrix

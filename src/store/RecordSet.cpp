@@ -323,12 +323,7 @@ QVariant RecordSet::value(const QString &field) const
 
 QString RecordSet::text(int ordinal) const
 {
-    const QVariant v = value(ordinal);
-    if (v.isNull())
-        return {};
-    if (v.metaType().id() == QMetaType::QDate)
-        return v.toDate().toString(Qt::ISODate);
-    return v.toString().trimmed();
+    return FieldValues::text(value(ordinal));
 }
 
 void RecordSet::setValue(int ordinal, const QVariant &value)

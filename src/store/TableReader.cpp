@@ -78,12 +78,7 @@ QString TableReader::text(int ordinal) const
 {
     if (sqlite3_column_type(m_select, ordinal) == SQLITE_TEXT)
         return QString::fromUtf8(utf8(ordinal)).trimmed();
-    const QVariant v = value(ordinal);
-    if (v.isNull())
-        return {};
-    if (v.metaType().id() == QMetaType::QDate)
-        return v.toDate().toString(Qt::ISODate);
-    return v.toString().trimmed();
+    return FieldValues::text(value(ordinal));
 }
 
 QByteArrayView TableReader::utf8(int ordinal) const
