@@ -93,14 +93,16 @@ int runExport(const QStringList &arguments)
         if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
             const QStringList &existing = checked.files;
             const QString first = QDir::toNativeSeparators(existing.constFirst());
-            say(stderr,
-                u"QUESTION: "_s +
-                    (existing.size() == 1
-                         ? u"%1 already exists. Replace? "_s.arg(first)
-                         : u"%1 and %2 more files of the export already exist. Replace them? "_s.arg(first)
-                               .arg(existing.size() - 1)) +
-                    (existing.size() == 1 ? u"No (give --replace to replace it)"_s
-                                          : u"No (give --replace to replace them)"_s));
+            const qsizetype more = existing.size() - 1;
+            const QString question =
+                more == 0 ? u"%1 already exists. Replace? No (give --replace to replace it)"_s.arg(first)
+                          : NoticeText::plural(int(more),
+                                               u"%1 and %2 more file of the export already exist. Replace "
+                                               "them? No (give --replace to replace them)"_s,
+                                               u"%1 and %2 more files of the export already exist. Replace "
+                                               "them? No (give --replace to replace them)"_s)
+                                .arg(first, QString::number(more));
+            say(stderr, u"QUESTION: "_s + question);
             return 4;
         }
         if (checked.outcome == OutputResult::Outcome::Refused ||

@@ -560,7 +560,7 @@ void tst_Export::draftsSayTheyAreDrafts()
 void tst_Export::refused_data()
 {
     QTest::addColumn<QStringList>("arguments"); // DATAFILE, OUT stand for the paths
-    QTest::addColumn<QString>("existing");      // a file made beforehand under OUT
+    QTest::addColumn<QString>("existing");      // files made beforehand under OUT, comma-separated
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
 
@@ -583,6 +583,10 @@ void tst_Export::refused_data()
     QTest::newRow("xlsx exists, csv new")
         << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/new.csv"_s, u"--xlsx"_s, u"OUT/a.xlsx"_s}
         << u"a.xlsx"_s << 4 << u"a.xlsx already exists"_s;
+    QTest::newRow("two exist") << QStringList{u"DATAFILE"_s, u"--csv"_s, u"OUT/a.csv"_s, u"--xlsx"_s,
+                                              u"OUT/a.xlsx"_s}
+                               << u"a.csv,a.xlsx"_s << 4
+                               << u"and 1 more file of the export already exist. Replace them?"_s;
     QTest::newRow("a calendar exists") << QStringList{u"DATAFILE"_s, u"--ics"_s, u"OUT"_s} << u"all.ics"_s
                                        << 4 << u"all.ics already exists"_s;
     QTest::newRow("the datafile itself")
@@ -616,8 +620,9 @@ void tst_Export::refused()
     QFETCH(QString, message);
     const QTemporaryDir out;
     const QByteArray before = "the clerk's own file";
-    if (!existing.isEmpty())
-        writeFile(out.filePath(existing), before);
+    const QStringList existingFiles = existing.split(u',', Qt::SkipEmptyParts);
+    for (const QString &file : existingFiles)
+        writeFile(out.filePath(file), before);
     const QString copy = out.filePath(u"datafile.cxr"_s);
     QVERIFY(QFile::copy(datafile(u"company"_s), copy));
     const QByteArray datafileBefore = readFile(copy);
@@ -630,9 +635,9 @@ void tst_Export::refused()
     QCOMPARE(r.err.count(u'\n'), 1);
     QCOMPARE(readFile(copy), datafileBefore);
     QStringList expectedFiles{u"datafile.cxr"_s};
-    if (!existing.isEmpty()) {
-        QCOMPARE(readFile(out.filePath(existing)), before);
-        expectedFiles.append(existing);
+    for (const QString &file : existingFiles) {
+        QCOMPARE(readFile(out.filePath(file)), before);
+        expectedFiles.append(file);
     }
     expectedFiles.sort();
     QCOMPARE(QDir(out.path())
