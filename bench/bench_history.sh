@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The run history's cost on the example units after four counted runs: the
-# size of the newest entry (which keeps the whole tables until the next run)
-# and of the older ones, oldest first (only what their runs changed: the
-# second run of a unit changes most counter rows), the history folder, and
-# the processor time (user + system, median of three) of "calendrix history"
-# and "calendrix undo", beside the floor measured in the same run: the
-# sqlite3 shell restoring the rows the newest run changed from its entry, in
-# one transaction. Each undo and floor runs on a fresh copy of the unit.
+# size of the newest entry and of the older ones, oldest first (the first run
+# adds every counter row, the second changes most of them), the history
+# folder, and the processor time (user + system, median of three) of
+# "calendrix history" and "calendrix undo", beside the floor measured in the
+# same run: the sqlite3 shell restoring the rows the newest run changed, in
+# one transaction, from a file of its own that holds them as tables. Each
+# undo and floor runs on a fresh copy of the unit.
 # Usage: bench/bench_history.sh [build] [scales...]
 set -euo pipefail
 build=${1:-build}
@@ -23,17 +23,35 @@ median() {
     local t=()
     for _ in 1 2 3; do
         "$prepare"
-        /usr/bin/time -f '%U %S' -o "$work/time" "$@" >/dev/null 2>&1
+        # bash's own time gives milliseconds, where GNU time gives hundredths.
+        local TIMEFORMAT='%3U %3S'
+        { time "$@" >/dev/null 2>&1; } 2>"$work/time"
         t+=("$(awk '{ printf "%.3f", $1 + $2 }' "$work/time")")
     done
     printf '%s\n' "${t[@]}" | sort -n | sed -n 2p
+}
+
+# The floor's own record of what the newest run changed, made by the sqlite3
+# shell from the working database before and after that run: the rows it
+# changed or removed as they were, and the keys of the rows it changed or added.
+floorEntry() {
+    local before=$1 after=$2 out=$3
+    rm -f "$out"
+    {
+        printf "ATTACH '%s' AS b;\nATTACH '%s' AS a;\n" "$before" "$after"
+        for t in Memory Dates Header; do
+            printf 'CREATE TABLE "before_%s" AS SELECT * FROM b."%s" EXCEPT SELECT * FROM a."%s";\n' "$t" "$t" "$t"
+            printf 'CREATE TABLE "keys_%s" AS SELECT ID FROM (SELECT * FROM a."%s" EXCEPT SELECT * FROM b."%s");\n' "$t" "$t" "$t"
+        done
+        printf "CREATE TABLE sequences AS SELECT * FROM b.sqlite_sequence WHERE name IN ('Memory', 'Dates', 'Header');\n"
+    } | sqlite3 "$out"
 }
 
 restoreSql() {
     local entry=$1
     printf "ATTACH '%s' AS kept;\nBEGIN;\n" "$entry"
     for t in Memory Dates Header; do
-        printf 'DELETE FROM main."%s" WHERE ID IN (SELECT t.ID FROM kept.changed c CROSS JOIN main."%s" t ON t.ID BETWEEN c.First AND c.Last WHERE c.Tbl = '"'"'%s'"'"');\n' "$t" "$t" "$t"
+        printf 'DELETE FROM main."%s" WHERE ID IN (SELECT ID FROM kept."keys_%s");\n' "$t" "$t"
         printf 'INSERT OR REPLACE INTO main."%s" SELECT * FROM kept."before_%s";\n' "$t" "$t"
     done
     printf "DELETE FROM main.sqlite_sequence WHERE name IN ('Memory', 'Dates', 'Header');\n"
@@ -45,8 +63,10 @@ for scale in $scales; do
     unit=$work/$scale
     "$bin" demo "$unit" --scale "$scale" --seed 1 --from 2027-01-04 >/dev/null
     for r in 1 2 3 4; do
+        [ "$r" = 4 ] && cp "$unit/Memory.mdb" "$work/before.mdb"
         "$bin" make "$unit/r$r.cxr" --data "$unit" >/dev/null
     done
+    floorEntry "$work/before.mdb" "$unit/Memory.mdb" "$work/floor.mdb"
     newest=$(ls "$unit/history"/run-*.mdb | sort | tail -1)
     newestKb=$(($(stat -c %s "$newest") / 1024))
     olderKb=$(ls "$unit/history"/run-*.mdb | sort | head -n -1 | xargs stat -c %s |
@@ -59,7 +79,7 @@ for scale in $scales; do
         cp -a "$unit" "$work/copy"
     }
     undoS=$(median fresh "$bin" undo --yes --data "$work/copy")
-    restoreSql "$work/copy/history/$(basename "$newest")" >"$work/restore.sql"
+    restoreSql "$work/floor.mdb" >"$work/restore.sql"
     floorS=$(median fresh sqlite3 "$work/copy/Memory.mdb" ".read $work/restore.sql")
     ratio=$(awk -v a="$undoS" -v b="$floorS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
     printf '%-9s %9s %20s %9s %8s %8s %8s %7s\n' "$scale" "$newestKb" "$olderKb" "$folderKb" "$historyS" \

@@ -121,11 +121,11 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         Transaction transaction(working);
         const quint32 counterBefore = working.changeCounter();
         const bool draft = mode == Mode::Draft;
-        // The tables as they are before the run, for undo; read before the
-        // run writes anything, while the file is still as committed.
+        // What the run changes in the tables, for undo: watched from before
+        // the run writes anything.
         std::unique_ptr<RunHistory::Recorder> history;
         if (!draft)
-            history = std::make_unique<RunHistory::Recorder>(m_folder);
+            history = std::make_unique<RunHistory::Recorder>(m_folder, working);
         const Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
 
         RunState state(m_messenger, m_consolidate, m_absence);

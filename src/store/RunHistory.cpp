@@ -2,6 +2,7 @@
 
 #include "store/RecordSources.h"
 #include "store/RecoveryRecord.h"
+#include "store/RowChanges.h"
 #include "store/StoreError.h"
 
 #include <QCryptographicHash>
@@ -13,6 +14,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
@@ -24,6 +26,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sqlite3.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -32,15 +36,19 @@ namespace {
 
 // The entries' own tables: the run's facts in all, and beside them either the
 // copies of Memory, Dates and Header with digests of what the run left (the
-// first format), or the rows the run changed with the keys it changed and
-// added and the proof of what it left (the second).
+// first format); or the proof of what the run left with, as rows, the rows
+// it changed and the keys it changed and added (the second); or packed
+// (RowChanges) the rows it added, removed and changed (the third, written now).
 const QString kFactsTable = u"run"_s;
 const QString kCountersTable = u"countersAfter"_s;
 const QString kDatesTable = u"datesAfter"_s;
 const QString kRangesTable = u"changed"_s;
+const QString kChangesTable = u"changes"_s;
 const QString kSequencesTable = u"sequences"_s;
 const QString kProofTable = u"proof"_s;
-constexpr int kFormat = 2;
+// The first format that keeps a proof of what its run left.
+constexpr int kProofFormat = 2;
+constexpr int kFormat = 3;
 const QString kEntrySchema = u"kept"_s;
 const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
 // In the working database (and so in each first-format entry's copy of it):
@@ -252,51 +260,193 @@ struct Proof {
     QByteArray allRows;     // every row of the three tables, every column
 };
 
-Proof proofOf(const QSqlDatabase &db, const QString &file, const QString &cut)
+// A statement read straight from SQLite: the proof reads every row of the
+// three tables, and the values' bytes are all it needs.
+class Rows
 {
+public:
+    Rows(sqlite3 *db, const QString &sql, const QString &file, NoticeCode what)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
+            throw storeErrorFromSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)),
+                                       file, what);
+        m_db = db;
+        m_file = file;
+        m_what = what;
+    }
+    ~Rows() { sqlite3_finalize(m_stmt); }
+    Rows(const Rows &) = delete;
+    Rows &operator=(const Rows &) = delete;
+
+    bool next()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throw storeErrorFromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
+        return false;
+    }
+    int columns() const { return sqlite3_column_count(m_stmt); }
+    bool isNull(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
+    // The value as text (a null as nothing), as the Qt driver's value gives it:
+    // what the proofs of earlier versions were made of.
+    QByteArrayView text(int i) const
+    {
+        const int type = sqlite3_column_type(m_stmt, i);
+        if (type == SQLITE_FLOAT) {
+            m_other = QString::number(sqlite3_column_double(m_stmt, i), 'g', QLocale::FloatingPointShortest)
+                          .toUtf8();
+            return m_other;
+        }
+        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+        const QByteArrayView view(bytes, bytes ? sqlite3_column_bytes(m_stmt, i) : 0);
+        // Bytes that are no UTF-8 are read as the driver reads them, with
+        // replacement characters.
+        if (type == SQLITE_BLOB) {
+            m_other = QString::fromUtf8(view).toUtf8();
+            return m_other;
+        }
+        if (type == SQLITE_TEXT && !view.isValidUtf8()) {
+            m_other = QString(reinterpret_cast<const QChar *>(sqlite3_column_text16(m_stmt, i)),
+                              sqlite3_column_bytes16(m_stmt, i) / qsizetype(sizeof(QChar)))
+                          .toUtf8();
+            return m_other;
+        }
+        return view;
+    }
+    // What textOf() makes of the value: its text, or \u0001 for a null.
+    void appendText(QByteArray &out, int i) const
+    {
+        if (isNull(i))
+            out += '\x01';
+        else
+            out += text(i);
+    }
+    // The type the Qt driver gives the value, as its number in text.
+    const char *typeId(int i) const
+    {
+        static_assert(QMetaType::LongLong == 4 && QMetaType::Double == 6 && QMetaType::QString == 10 &&
+                      QMetaType::QByteArray == 12);
+        switch (sqlite3_column_type(m_stmt, i)) {
+        case SQLITE_INTEGER:
+            return "4:";
+        case SQLITE_FLOAT:
+            return "6:";
+        case SQLITE_BLOB:
+            return "12:";
+        default:
+            return "10:";
+        }
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
+    QString m_file;
+    NoticeCode m_what{};
+    mutable QByteArray m_other;
+};
+
+sqlite3 *handleOf(const QSqlDatabase &db, const QString &file)
+{
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, file);
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+// Feeds a digest in large pieces: most of what it digests comes in values of a few bytes.
+class Digest
+{
+public:
+    QByteArray &buffer() { return m_buffer; }
+    void flushIfFull()
+    {
+        if (m_buffer.size() >= kPiece)
+            flush();
+    }
+    QByteArray result()
+    {
+        flush();
+        return m_hash.result();
+    }
+
+private:
+    static constexpr qsizetype kPiece = 1 << 16;
+    void flush()
+    {
+        m_hash.addData(m_buffer);
+        m_buffer.clear();
+    }
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    QByteArray m_buffer;
+};
+
+Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString &cut)
+{
+    sqlite3 *db = handleOf(connection, file);
     Proof proof;
-    QHash<QString, QByteArray> rows;
-    QCryptographicHash all(QCryptographicHash::Sha256);
-    QSqlQuery q = run(db, u"SELECT SoldierName, DutyName, Count, HCount FROM main.\"Memory\" ORDER BY ID"_s,
-                      file, NoticeCode::HistoryCannotReadCounters);
-    while (q.next()) {
+    QHash<QByteArray, QByteArray> rows;
+    Digest all;
+    {
+        Rows q(db, u"SELECT SoldierName, DutyName, Count, HCount FROM main.\"Memory\" ORDER BY ID"_s, file,
+               NoticeCode::HistoryCannotReadCounters);
         QByteArray row;
-        for (int i = 1; i < 4; ++i)
-            row += textOf(q.value(i)).toUtf8() + '\x1f';
-        row += '\x1e';
-        rows[q.value(0).toString()] += row;
-        all.addData(textOf(q.value(0)).toUtf8() + '\x1f' + row);
+        while (q.next()) {
+            row.clear();
+            for (int i = 1; i < 4; ++i) {
+                q.appendText(row, i);
+                row += '\x1f';
+            }
+            row += '\x1e';
+            rows[q.text(0).toByteArray()] += row;
+            q.appendText(all.buffer(), 0);
+            all.buffer() += '\x1f';
+            all.buffer() += row;
+            all.flushIfFull();
+        }
     }
     proof.allCounters = all.result();
     for (auto it = rows.cbegin(); it != rows.cend(); ++it)
-        proof.counters.insert(hashOf(it.key().toUtf8()), quint32(hashOf(it.value())) | 1u);
-    QSqlQuery d = run(db, u"SELECT SoldierName, \"From\", \"To\" FROM main.\"Dates\""_s, file,
-                      NoticeCode::HistoryCannotReadDates);
-    while (d.next()) {
-        const QVariant to = d.value(2);
-        const QString day = to.isNull() ? QString() : to.toString().left(10);
-        if (!day.isEmpty() && day < cut)
-            continue;
-        const QString name = d.value(0).toString();
-        const quint64 h =
-            hashOf((textOf(d.value(0)) + u'\x1f' + textOf(d.value(1)) + u'\x1f' + textOf(to)).toUtf8());
-        proof.dates[hashOf(name.toUtf8())] += quint32(h);
-        QPair<qint64, quint64> &sum = proof.days[day];
-        ++sum.first;
-        sum.second += h;
+        proof.counters.insert(hashOf(it.key()), quint32(hashOf(it.value())) | 1u);
+    {
+        Rows d(db, u"SELECT SoldierName, \"From\", \"To\" FROM main.\"Dates\""_s, file,
+               NoticeCode::HistoryCannotReadDates);
+        QByteArray row;
+        while (d.next()) {
+            const QString day = d.isNull(2) ? QString() : QString::fromUtf8(d.text(2)).left(10);
+            if (!day.isEmpty() && day < cut)
+                continue;
+            row.clear();
+            for (int i = 0; i < 3; ++i) {
+                d.appendText(row, i);
+                if (i < 2)
+                    row += '\x1f';
+            }
+            const quint64 h = hashOf(row);
+            proof.dates[hashOf(d.text(0).toByteArray())] += quint32(h);
+            QPair<qint64, quint64> &sum = proof.days[day];
+            ++sum.first;
+            sum.second += h;
+        }
     }
-    QCryptographicHash rowsDigest(QCryptographicHash::Sha256);
+    Digest rowsDigest;
+    QByteArray &out = rowsDigest.buffer();
     for (const QString &table : keptTables()) {
-        QSqlQuery t = run(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
-                          NoticeCode::HistoryCannotRead);
-        const int columns = t.record().count();
-        rowsDigest.addData(table.toUtf8() + '\x1d');
+        Rows t(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
+               NoticeCode::HistoryCannotRead);
+        const int columns = t.columns();
+        out += table.toUtf8() + '\x1d';
         while (t.next()) {
             for (int i = 0; i < columns; ++i) {
-                const QVariant v = t.value(i);
-                rowsDigest.addData(QByteArray::number(v.typeId()) + ':' + textOf(v).toUtf8() + '\x1f');
+                out += t.typeId(i);
+                t.appendText(out, i);
+                out += '\x1f';
             }
-            rowsDigest.addData("\x1e");
+            out += '\x1e';
+            rowsDigest.flushIfFull();
         }
     }
     proof.allRows = rowsDigest.result();
@@ -374,85 +524,16 @@ RunHistory::Changes changesAgainst(const Database &working, const RunHistory::En
     RunHistory::Changes changes;
     const bool counts = working.countsCommits();
     const quint32 counter = working.changeCounter();
-    if (entry.format >= kFormat && counts && now.counter >= 0 && quint32(now.counter) == counter &&
+    if (entry.format >= kProofFormat && counts && now.counter >= 0 && quint32(now.counter) == counter &&
         now.change == entry.change) {
         changes.atCounter = counter;
         changes.asLeft = true;
         return changes;
     }
-    changes =
-        entry.format >= kFormat ? compareProof(working, entry.path) : compareWholeCopy(working, entry.path);
+    changes = entry.format >= kProofFormat ? compareProof(working, entry.path)
+                                           : compareWholeCopy(working, entry.path);
     changes.atCounter = counts ? counter : -1;
     return changes;
-}
-
-bool sameRow(const QSqlQuery &a, const QSqlQuery &b, int columns)
-{
-    for (int i = 1; i < columns; ++i) {
-        const QVariant x = a.value(i), y = b.value(i);
-        if (x.isNull() != y.isNull() || (!x.isNull() && (x.typeId() != y.typeId() || x != y)))
-            return false;
-    }
-    return true;
-}
-
-// Keeps in entry the rows of table that the run changed or removed, as they
-// were before it, and the keys of the rows it changed or added as ranges,
-// comparing the copy before the run with the working database in the run's
-// transaction, both in key order.
-void keepChanged(const Database &before, const Database &working, Database &entry, const QString &table)
-{
-    const QString select = u"SELECT \"ID\", * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table);
-    QSqlQuery b = run(before.connection(), select, before.path(), NoticeCode::HistoryCannotRead);
-    QSqlQuery a = run(working.connection(), select, working.path(), NoticeCode::HistoryCannotRead);
-    const int columns = b.record().count();
-    QSqlQuery keep(entry.connection());
-    keep.prepare(u"INSERT INTO main.\"%1\" VALUES (%2)"_s.arg(
-        beforeTable(table), QStringList(columns - 1, u"?"_s).join(u", "_s)));
-    QSqlQuery range(entry.connection());
-    range.prepare(u"INSERT INTO main.%1 VALUES (?, ?, ?)"_s.arg(kRangesTable));
-    qint64 first = -1, last = -1;
-    const auto endRange = [&] {
-        if (first < 0)
-            return;
-        range.bindValue(0, table);
-        range.bindValue(1, first);
-        range.bindValue(2, last);
-        execPrepared(range, entry.path(), NoticeCode::HistoryCannotWrite);
-        first = -1;
-    };
-    const auto keepBefore = [&] {
-        for (int i = 1; i < columns; ++i)
-            keep.bindValue(i - 1, b.value(i));
-        execPrepared(keep, entry.path(), NoticeCode::HistoryCannotWrite);
-    };
-    const auto mark = [&](qint64 id) {
-        if (first < 0)
-            first = id;
-        last = id;
-    };
-    bool hasBefore = b.next(), hasAfter = a.next();
-    while (hasBefore || hasAfter) {
-        const qint64 idBefore = hasBefore ? b.value(0).toLongLong() : 0;
-        const qint64 idAfter = hasAfter ? a.value(0).toLongLong() : 0;
-        if (hasBefore && (!hasAfter || idBefore < idAfter)) { // removed by the run
-            keepBefore();
-            hasBefore = b.next();
-        } else if (!hasBefore || idAfter < idBefore) { // added by the run
-            mark(idAfter);
-            hasAfter = a.next();
-        } else {
-            if (sameRow(a, b, columns)) {
-                endRange();
-            } else {
-                keepBefore();
-                mark(idAfter);
-            }
-            hasBefore = b.next();
-            hasAfter = a.next();
-        }
-    }
-    endRange();
 }
 
 // Detaches the entry however the undo ends.
@@ -622,14 +703,15 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
                 }
                 if (q.record().count() >= 10)
                     e.format = q.value(9).toInt();
-                e.whole = e.format < kFormat || (q.record().count() >= 13 && q.value(12).toInt() == 1);
+                e.whole = e.format < kProofFormat || (q.record().count() >= 13 && q.value(12).toInt() == 1);
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
                 e.unit.isEmpty() != e.change.isEmpty() || e.format < 1 || e.format > kFormat)
                 throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::HistoryEntryUnreadable, {e.path},
                                  e.path);
-            const QStringList tables = e.format >= kFormat
-                                           ? QStringList{kRangesTable, kSequencesTable, kProofTable}
+            const QStringList tables =
+                e.format >= kFormat        ? QStringList{kChangesTable, kSequencesTable, kProofTable}
+                : e.format >= kProofFormat ? QStringList{kRangesTable, kSequencesTable, kProofTable}
                                            : QStringList{kCountersTable, kDatesTable};
             for (const QString &table : tables)
                 run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
@@ -745,7 +827,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
     // Rows changed since that the run did not touch come back from the
     // whole tables that the newest entry keeps too; else only what the run
     // changed goes back.
-    const bool whole = entry.format < kFormat || (entry.whole && !result.changes.asLeft);
+    const bool whole = entry.format < kProofFormat || (entry.whole && !result.changes.asLeft);
 
     // The datafile goes into history/ only if it is still the file the run made.
     QString movedTo;
@@ -790,7 +872,15 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
             syncFolderOf(movedTo);
         }
         const QString tables = u"('Memory', 'Dates', 'Header')"_s;
-        if (!whole) {
+        if (entry.format >= kFormat) {
+            QSqlQuery packed =
+                run(working.connection(), u"SELECT Changes FROM %1.%2"_s.arg(kEntrySchema, kChangesTable),
+                    entry.path, NoticeCode::HistoryCannotRead);
+            if (!packed.next())
+                throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entry.path},
+                                 entry.path);
+            RowChanges::restore(working, packed.value(0).toByteArray(), entry.path);
+        } else if (!whole) {
             // The rows the run changed or added go, those it changed or
             // removed come back as they were.
             for (const QString &table : keptTables()) {
@@ -823,7 +913,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
         // either side of the run.
         if (!entry.change.isEmpty()) {
             Stamp parent{entry.unit, entry.sequence - 1, entry.parent};
-            if (entry.format >= kFormat && (result.changes.asLeft || whole)) {
+            if (entry.format >= kProofFormat && (result.changes.asLeft || whole)) {
                 QSqlQuery untouched =
                     run(working.connection(), u"SELECT Untouched FROM %1.%2"_s.arg(kEntrySchema, kFactsTable),
                         entry.path, NoticeCode::HistoryCannotRead);
@@ -903,7 +993,7 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
     return result;
 }
 
-RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
+RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &working) : m_folder(folder)
 {
     const QDir dir(m_folder.historyPath());
     if (const std::optional<Notice> fault = m_folder.historyFault())
@@ -919,10 +1009,15 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder) : m_folder(folder)
         m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     }
     m_scratch = std::make_unique<ScratchFile>(m_path);
-    // A connection of its own reads the file as committed: the run holds
-    // the write lock but has changed nothing yet. The copy tells what the
-    // run changes and is kept whole while the run is the unit's newest.
-    Database::copyInto(m_folder.workingPath(), *m_scratch, m_path, FileKind::Working);
+    // The keys the tables would give next, and from here every row the run
+    // adds, removes or changes.
+    QSqlQuery q =
+        run(working.connection(),
+            u"SELECT name, seq FROM main.sqlite_sequence WHERE name IN ('Memory', 'Dates', 'Header')"_s,
+            working.path(), NoticeCode::HistoryCannotRead);
+    while (q.next())
+        m_sequences.append({q.value(0).toString(), q.value(1).toLongLong()});
+    m_changes = std::make_unique<RowChanges>(working, keptTables());
 }
 
 RunHistory::Recorder::~Recorder() = default;
@@ -942,20 +1037,36 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     const bool untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
     writeStamp(working, stamp);
 
+    const QByteArray changes = m_changes->packed();
+    m_changes.reset();
+    QStringList layouts;
+    {
+        QSqlQuery q = run(working.connection(),
+                          u"SELECT sql FROM main.sqlite_master WHERE type = 'table' AND name IN "
+                          "('Memory', 'Dates', 'Header') ORDER BY name"_s,
+                          working.path(), NoticeCode::HistoryCannotRead);
+        while (q.next())
+            layouts.append(q.value(0).toString());
+    }
+
     Database entry = Database::openScratch(*m_scratch, FileKind::Working);
     Transaction write(entry);
-    entry.exec(u"CREATE TABLE %1 (Tbl TEXT, First INTEGER, Last INTEGER)"_s.arg(kRangesTable),
-               NoticeCode::HistoryCannotWrite);
-    for (const QString &table : keptTables()) {
-        // Laid out as the unit's own table, whatever columns it has.
-        entry.exec(
-            u"CREATE TABLE main.\"%1\" AS SELECT * FROM main.\"%2\" WHERE 0"_s.arg(beforeTable(table), table),
-            NoticeCode::HistoryCannotWrite);
-        keepChanged(entry, working, entry, table);
+    // The unit's tables, empty, so that the entry is of the working database's kind.
+    for (const QString &layout : std::as_const(layouts))
+        entry.exec(layout, NoticeCode::HistoryCannotWrite);
+    entry.exec(u"CREATE TABLE %1 (Changes BLOB)"_s.arg(kChangesTable), NoticeCode::HistoryCannotWrite);
+    QSqlQuery keep(entry.connection());
+    keep.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kChangesTable));
+    keep.addBindValue(changes);
+    execPrepared(keep, m_path, NoticeCode::HistoryCannotWrite);
+    entry.exec(u"CREATE TABLE %1 (name, seq)"_s.arg(kSequencesTable), NoticeCode::HistoryCannotWrite);
+    QSqlQuery sequence(entry.connection());
+    sequence.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kSequencesTable));
+    for (const auto &[table, seq] : std::as_const(m_sequences)) {
+        sequence.bindValue(0, table);
+        sequence.bindValue(1, seq);
+        execPrepared(sequence, m_path, NoticeCode::HistoryCannotWrite);
     }
-    entry.exec(u"CREATE TABLE %1 AS SELECT name, seq FROM main.sqlite_sequence WHERE name IN "
-               "('Memory', 'Dates', 'Header')"_s.arg(kSequencesTable),
-               NoticeCode::HistoryCannotWrite);
 
     entry.exec(
         u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
@@ -967,7 +1078,7 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     for (const QVariant &v :
          {QVariant(made), QVariant(datafile), QVariant(datafileIdentity), QVariant(duties), QVariant(periods),
           QVariant(stamp.unit), QVariant(stamp.sequence), QVariant(stamp.change), QVariant(before.change),
-          QVariant(kFormat), QVariant(day), QVariant(untouched ? 1 : 0), QVariant(1)})
+          QVariant(kFormat), QVariant(day), QVariant(untouched ? 1 : 0), QVariant(0)})
         facts.addBindValue(v);
     execPrepared(facts, m_path, NoticeCode::HistoryCannotWrite);
 
@@ -995,9 +1106,9 @@ void RunHistory::Recorder::prune()
             if (s.undone)
                 ::unlink(encodedPath(s.path).constData());
         pruneKeptDatafiles(m_folder.historyPath());
-        // Only the newest run keeps the whole tables.
+        // Entries of the second format kept the whole tables while their run was the newest.
         for (qsizetype i = 1; i < std::min<qsizetype>(kRunsKept, listing.entries.size()); ++i)
-            if (listing.entries.at(i).format >= kFormat && listing.entries.at(i).whole)
+            if (listing.entries.at(i).format == kProofFormat && listing.entries.at(i).whole)
                 slim(listing.entries.at(i).path);
         syncFolderOf(m_path);
     } catch (const StoreError &) {

@@ -15,17 +15,16 @@
 
 namespace calendrix {
 
+class RowChanges;
+
 // The roster runs that can be taken back. Each of the last kRunsKept runs
-// leaves a file in the unit's history/ folder: the rows of the working
-// database's three tables that the run changed, as they were before it, the
-// keys of the rows it changed or added, digests of what it left in the
-// counters and assignment dates (so that a later change by hand can be
-// told), and what it made. Entries of earlier versions hold the whole tables
-// instead; they are read and undone as they always were. The newest entry
-// alone keeps the whole tables as they were before its run too, for an undo
-// that finds other rows changed since (forced, or past dates removed): it
-// puts back every row as the run found it, as the whole copies did. The next
-// run rewrites it without them. The working database names the unit's
+// leaves a file in the unit's history/ folder: what the run changed in the
+// working database's three tables (RowChanges: the keys of the rows it
+// added, the rows it removed, the columns it changed as they were before
+// it), digests of what it left in the counters and assignment dates (so that
+// a later change by hand can be told), and what it made. Entries of earlier
+// versions hold the whole tables, or the changed rows as tables; they are
+// read and undone as they always were. The working database names the unit's
 // last change (a run) and each entry the change before its own, so the runs are taken back in the order the
 // unit made them, whatever the clock or the file names say, and never one of another unit whose history
 // shares the folder. An undo puts the tables back in one transaction and moves the run's datafile into
@@ -48,11 +47,11 @@ public:
         QString change; // the run, as the unit's last change names it
         QString parent; // the unit's last change before the run; empty for none
         qint64 sequence = 0;
-        // 1: the whole tables as they were before the run (earlier versions);
-        // 2: only the rows the run changed.
+        // 1: the whole tables as they were before the run; 2: the rows the
+        // run changed, as tables (earlier versions); 3: what the run changed, packed.
         int format = 1;
         // The entry holds the whole tables as they were before its run: one
-        // of the first format, or the newest.
+        // of the first format, or the newest of the second.
         bool whole = true;
         // Every page was read sound by list(): the undo need not read them again.
         bool checked = false;
@@ -128,10 +127,10 @@ public:
     class Recorder
     {
     public:
-        // Copies the working database as committed now, to tell what the run
-        // changes and to keep while it is the newest: call inside the run's transaction, before the run
-        // changes anything.
-        explicit Recorder(const UnitFolder &folder);
+        // Watches what the run changes through working: call inside the
+        // run's transaction, before the run changes anything, and keep
+        // working open until complete().
+        Recorder(const UnitFolder &folder, const Database &working);
         ~Recorder();
         Recorder(const Recorder &) = delete;
         Recorder &operator=(const Recorder &) = delete;
@@ -150,8 +149,8 @@ public:
         void putInPlace();
         // After the commit: removes the runs beyond the last kRunsKept and
         // those already taken back, never another unit's, and the datafiles
-        // of runs taken back beyond the last kRunsKept; the run before this
-        // one keeps only what it changed.
+        // of runs taken back beyond the last kRunsKept; an entry of an
+        // earlier version that kept the whole tables keeps only what its run changed.
         void prune();
 
     private:
@@ -159,6 +158,8 @@ public:
         QDateTime m_made;
         QString m_path;
         std::unique_ptr<ScratchFile> m_scratch;
+        QList<QPair<QString, qint64>> m_sequences; // sqlite_sequence before the run
+        std::unique_ptr<RowChanges> m_changes;
     };
 
 private:

@@ -25,6 +25,7 @@ private slots:
     void draftGivesTheCountedRunsCells_data();
     void draftGivesTheCountedRunsCells();
     void undoGoesBackRunByRun();
+    void undoBringsBackWhatTheRunRemoved();
     void undoRefusedAfterChanges_data();
     void undoRefusedAfterChanges();
     void historyKeepsTwenty();
@@ -50,6 +51,7 @@ private:
     void makeTwoRuns(const QString &unit);
     QString m_before;     // dump of m_start's Memory.mdb
     QString m_afterFirst; // ... after a.cxr
+    QString m_firstFile;  // a copy of that Memory.mdb
     QString m_afterBoth;  // ... after b.cxr
 };
 
@@ -105,6 +107,8 @@ void tst_RunHistory::initTestCase()
     copyUnit(m_start, m_twoRuns);
     QVERIFY(run({u"make"_s, QDir(m_twoRuns).filePath(u"a.cxr"_s), u"--data"_s, m_twoRuns}));
     m_afterFirst = shellDump(memoryOf(m_twoRuns));
+    m_firstFile = m_tmp.filePath(u"first.mdb"_s);
+    QVERIFY(QFile::copy(memoryOf(m_twoRuns), m_firstFile));
     QVERIFY(run({u"make"_s, QDir(m_twoRuns).filePath(u"b.cxr"_s), u"--data"_s, m_twoRuns}));
     m_afterBoth = shellDump(memoryOf(m_twoRuns));
     QVERIFY(m_before != m_afterFirst && m_afterFirst != m_afterBoth);
@@ -182,9 +186,9 @@ void tst_RunHistory::undoGoesBackRunByRun()
     QCOMPARE(listed.status, 0);
     const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
-    // Only the newest entry keeps the unit's whole tables; the older what its run changed.
-    const QList<RunHistory::Entry> kept = historyOf(unit).entries;
-    QVERIFY(QFileInfo(kept.last().path).size() * 2 < QFileInfo(kept.first().path).size());
+    // Each entry keeps only what its run changed, though b.cxr's changed every counter row.
+    for (const RunHistory::Entry &entry : historyOf(unit).entries)
+        QVERIFY(QFileInfo(entry.path).size() * 2 < QFileInfo(memoryOf(unit)).size());
     QVERIFY2(lines.at(0).contains(b) && lines.at(1).contains(a), qPrintable(listed.out));
     QVERIFY2(lines.at(0).contains(u"10 duties"_s) && lines.at(0).contains(u"periods filled"_s),
              qPrintable(lines.at(0)));
@@ -214,51 +218,88 @@ void tst_RunHistory::undoGoesBackRunByRun()
     QCOMPARE(leftovers(unit), QStringList());
 }
 
+// A counter row of a soldier who left and the header of a duty no longer
+// kept: the run removes them, and its undo brings them back as they were.
+void tst_RunHistory::undoBringsBackWhatTheRunRemoved()
+{
+    const QString unit = m_tmp.filePath(u"removed"_s);
+    copyUnit(m_twoRuns, unit);
+    execIn(memoryOf(unit),
+           u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount, Remarks) "
+           "VALUES (1, 'Gone, Gary', 'E', 'Gate', 7, 2, 'left in May')"_s);
+    execIn(memoryOf(unit), u"INSERT INTO Header (DutyName) VALUES ('Old Duty')"_s);
+    const QString before = shellDump(memoryOf(unit));
+    QVERIFY(run({u"make"_s, QDir(unit).filePath(u"c.cxr"_s), u"--data"_s, unit}));
+    QCOMPARE(sqliteShell(memoryOf(unit), u"SELECT count(*) FROM Memory WHERE SoldierName = 'Gone, Gary'; "
+                                         "SELECT count(*) FROM Header WHERE DutyName = 'Old Duty'"_s),
+             u"0\n0"_s);
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
+    QCOMPARE(shellDump(memoryOf(unit)), before);
+}
+
 void tst_RunHistory::undoRefusedAfterChanges_data()
 {
     QTest::addColumn<QString>("change");  // SQL on Memory.mdb after the runs
     QTest::addColumn<QString>("refusal"); // empty: the undo goes ahead
+    // What of the change stays after the undo: the undo puts back what the
+    // second run changed, columns and rows it did not touch keep a change by hand.
+    QTest::addColumn<QString>("kept");
 
+    // The second run raises the counters of rows 1 to 3 and the holiday
+    // counters of the last two rows, and adds the last assignment date.
     QTest::newRow("one counter") << u"UPDATE Memory SET Count = Count + 1 WHERE ID = 1"_s
-                                 << u"The counters of 1 soldier were changed after that run."_s;
+                                 << u"The counters of 1 soldier were changed after that run."_s << QString();
     QTest::newRow("a holiday counter")
         << u"UPDATE Memory SET HCount = HCount + 2 WHERE ID IN (SELECT ID FROM Memory ORDER BY ID DESC LIMIT 3)"_s
-        << u"The counters of 3 soldiers were changed after that run."_s;
-    QTest::newRow("a counter row deleted") << u"DELETE FROM Memory WHERE ID = 2"_s
-                                           << u"The counters of 1 soldier were changed after that run."_s;
+        << u"The counters of 3 soldiers were changed after that run."_s
+        << u"UPDATE Memory SET HCount = HCount + 2 WHERE ID = (SELECT max(ID) - 2 FROM Memory)"_s;
+    QTest::newRow("a counter row deleted")
+        << u"DELETE FROM Memory WHERE ID = 2"_s << u"The counters of 1 soldier were changed after that run."_s
+        << u"DELETE FROM Memory WHERE ID = 2"_s;
     QTest::newRow("an assignment date removed")
         << u"DELETE FROM Dates WHERE ID = (SELECT max(ID) FROM Dates)"_s
-        << u"The assignment dates of 1 soldier were changed after that run."_s;
+        << u"The assignment dates of 1 soldier were changed after that run."_s << QString();
     QTest::newRow("counters and dates")
         << u"UPDATE Memory SET Count = 0 WHERE ID IN (1, 2, 3); "
            "UPDATE Dates SET \"To\" = '2099-01-01' WHERE ID = (SELECT min(ID) FROM Dates)"_s
-        << u"The counters of 3 soldiers and the assignment dates of 1 soldier were changed after that run."_s;
+        << u"The counters of 3 soldiers and the assignment dates of 1 soldier were changed after that run."_s
+        << u"UPDATE Dates SET \"To\" = '2099-01-01' WHERE ID = 1"_s;
     // The window's housekeeping removes dates that have passed; that is no
     // change by hand.
     QTest::newRow("past dates removed by the housekeeping")
-        << u"UPDATE Dates SET \"From\" = '2020-01-01', \"To\" = '2020-01-02' WHERE ID = 1"_s << QString();
+        << u"UPDATE Dates SET \"From\" = '2020-01-01', \"To\" = '2020-01-02' WHERE ID = 1"_s << QString()
+        << u"DELETE FROM Dates WHERE \"To\" < '2021-01-01'"_s;
     QTest::newRow("a remark edited") << u"UPDATE Memory SET Remarks = 'moved to HQ' WHERE ID = 4"_s
-                                     << QString();
+                                     << QString()
+                                     << u"UPDATE Memory SET Remarks = 'moved to HQ' WHERE ID = 4"_s;
 }
 
 void tst_RunHistory::undoRefusedAfterChanges()
 {
     QFETCH(QString, change);
     QFETCH(QString, refusal);
+    QFETCH(QString, kept);
     const QString unit = m_tmp.filePath(u"changed"_s);
-    QString expected = m_afterFirst; // after the undo
+    // The tables after the undo: as the undone run found them, with what stays of the change.
+    const QString expectedFile = m_tmp.filePath(u"expected.mdb"_s);
+    QFile::remove(expectedFile);
+    QVERIFY(QFile::copy(m_firstFile, expectedFile));
     if (change.contains(u"2020"_s)) {
         // A date that has passed, there before a run, which the housekeeping
         // removes after it.
         copyUnit(m_start, unit);
         execIn(memoryOf(unit), u"INSERT INTO Dates (SoldierName, \"From\", \"To\") SELECT SoldierName, "
                                "'2020-01-01', '2020-01-02' FROM (SELECT 'Past, Peter' AS SoldierName)"_s);
-        expected = shellDump(memoryOf(unit));
+        QFile::remove(expectedFile);
+        QVERIFY(QFile::copy(memoryOf(unit), expectedFile));
         QVERIFY(run({u"make"_s, QDir(unit).filePath(u"b.cxr"_s), u"--data"_s, unit}));
         change = u"DELETE FROM Dates WHERE \"To\" < '2021-01-01'"_s;
     } else {
         makeTwoRuns(unit);
     }
+    if (!kept.isEmpty())
+        execIn(expectedFile, kept);
+    const QString expected = shellDump(expectedFile);
     const QString beforeChange = shellDump(memoryOf(unit));
     for (const QString &sql : change.split(u"; "_s))
         execIn(memoryOf(unit), sql);
@@ -276,8 +317,8 @@ void tst_RunHistory::undoRefusedAfterChanges()
     QVERIFY2(o.err.contains(u"--force"_s), qPrintable(o.err));
     QCOMPARE(shellDump(memoryOf(unit)), changed);
     QVERIFY(QFile::exists(QDir(unit).filePath(u"b.cxr"_s)));
-    // Forced, the question and the result say what is lost; the tables are
-    // as before that run, whatever was changed.
+    // Forced, the question and the result say what is lost; what the run
+    // changed is as before it.
     const Outcome asked = runWith({u"undo"_s, u"--data"_s, unit, u"--force"_s});
     QCOMPARE(asked.status, 4);
     QVERIFY2(asked.err.contains(refusal + u" Undoing it anyway loses those changes."_s),
@@ -378,9 +419,17 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
         QVERIFY(QFile::rename(kept.first().path, path));
         execIn(path, u"UPDATE run SET Made = '%1'"_s.arg(back.toString(Qt::ISODateWithMs)));
     } else if (kind == u"earlier") {
+        // The tables as the run found them, and the facts of that version.
         path = kept.first().path;
-        for (const QString &sql : {u"DROP TABLE before_Memory; DROP TABLE before_Dates; DROP TABLE "
-                                   u"before_Header; DROP TABLE changed; "
+        QCOMPARE(
+            sqliteShell(path,
+                        u"ATTACH '%1' AS f; INSERT INTO Memory SELECT * FROM f.Memory; INSERT INTO Dates "
+                        "SELECT * FROM f.Dates; INSERT INTO Header SELECT * FROM f.Header; DELETE FROM "
+                        "sqlite_sequence; INSERT INTO sqlite_sequence SELECT * FROM f.sqlite_sequence;"_s.arg(
+                            m_firstFile),
+                        true),
+            QString());
+        for (const QString &sql : {u"DROP TABLE changes; "
                                    "DROP TABLE sequences; DROP TABLE proof; CREATE TABLE countersAfter "
                                    "(SoldierName TEXT, Digest TEXT); "
                                    "CREATE TABLE datesAfter (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s,
@@ -609,7 +658,8 @@ void tst_RunHistory::historyThatIsNoFolderIsNamed()
     }
     // The window's run, which has no such check before it.
     try {
-        RunHistory::Recorder recorder(folder);
+        const Database working = Database::open(folder.workingPath(), FileKind::Working);
+        RunHistory::Recorder recorder(folder, working);
         QFAIL("a run was kept where no folder is");
     } catch (const StoreError &e) {
         QVERIFY2(NoticeText::text(e).contains(why), qPrintable(NoticeText::text(e)));
