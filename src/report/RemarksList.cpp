@@ -142,6 +142,8 @@ void RemarksList::paintPage(QPainter &painter, int page) const
     for (const Column &c : m_columns)
         rules.append(QLineF(c.left, m_area.top(), c.left, top));
     rules.append(QLineF(right, m_area.top(), right, top));
+    heading.finish();
+    text.finish();
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));
     painter.drawLines(rules);

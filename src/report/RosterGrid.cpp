@@ -234,6 +234,7 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
             text.setStyle({});
         }
     }
+    text.finish();
 
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));
