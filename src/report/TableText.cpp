@@ -16,11 +16,11 @@ TableText::TableText(const QFont &font, const QFontMetricsF &metrics)
 void TableText::begin(QPainter &painter)
 {
     m_painter = &painter;
-    // Glyphs take their size from the device's resolution; a page painted
-    // at another one must be shaped anew.
-    // What a page left ungathered would be lost with it.
+    // Glyphs a page left ungathered went with it: its table forgot finish().
     Q_ASSERT(m_gathered.isEmpty());
     m_gathered.clear();
+    // Glyphs take their size from the device's resolution; a page painted
+    // at another one must be shaped anew.
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 0;
     if (dpi != m_dpi) {
         m_dpi = dpi;

@@ -21,8 +21,8 @@ namespace calendrix {
 // shaped once per font and its glyphs are drawn again wherever it stands;
 // a table keeps one TableText for all its pages. The glyphs of the marks
 // are gathered and drawn by finish() as one run per font and colour: a PDF
-// then holds one text object for them instead of one a cell, which is
-// what writing and compressing a page cost most.
+// then holds one text object for them instead of one a cell, and those
+// objects were most of what writing and compressing a page cost.
 class TableText
 {
 public:
