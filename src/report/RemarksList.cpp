@@ -37,7 +37,7 @@ RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, con
         if (key != u"dates") {
             double natural = m_headerMetrics.horizontalAdvance(c.heading);
             for (int s = 0; s < duty.soldiers.size(); ++s)
-                natural = std::max(natural, m_bodyMetrics.horizontalAdvance(cellText(key, s)));
+                natural = std::max(natural, m_text.width(cellText(key, s)));
             c.width = std::min(natural + 2 * m_pad, area.width() * (key == u"name" ? 0.35 : 0.25));
             fixed += c.width;
         }
@@ -63,8 +63,8 @@ RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, con
     m_pageStarts.append(0);
     for (int s = 0; s < duty.soldiers.size(); ++s) {
         double height = line + m_pad;
-        if (dates != m_columns.end() &&
-            m_bodyMetrics.horizontalAdvance(m_dates[s]) > dates->width - 2 * m_pad)
+        m_wraps.append(dates != m_columns.end() && m_text.width(m_dates[s]) > dates->width - 2 * m_pad);
+        if (m_wraps.constLast())
             height =
                 m_bodyMetrics
                     .boundingRect(QRectF(0, 0, dates->width - 2 * m_pad, 1e6), Qt::TextWordWrap, m_dates[s])
@@ -129,7 +129,7 @@ void RemarksList::paintPage(QPainter &painter, int page) const
             const QString cell = cellText(c.key, s);
             if (c.key == u"count")
                 text.drawRight(cell, c.left + c.width - m_pad, baseline);
-            else if (c.key == u"dates" && text.width(cell) > c.width - 2 * m_pad)
+            else if (c.key == u"dates" && m_wraps[s])
                 painter.drawText(
                     QRectF(c.left + m_pad, top + m_pad / 2, c.width - 2 * m_pad, m_rowHeights[s]),
                     Qt::TextWordWrap, cell);
@@ -142,6 +142,8 @@ void RemarksList::paintPage(QPainter &painter, int page) const
     for (const Column &c : m_columns)
         rules.append(QLineF(c.left, m_area.top(), c.left, top));
     rules.append(QLineF(right, m_area.top(), right, top));
+    heading.finish();
+    text.finish();
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));
     painter.drawLines(rules);

@@ -46,6 +46,7 @@ private:
     QStringList m_dates; // per soldier
     QList<int> m_counts;
     QList<double> m_rowHeights;
+    QList<bool> m_wraps;     // the days wrap: wider than their column
     QList<int> m_pageStarts; // first row of each page
     double m_pad = 0, m_headerHeight = 0;
 };

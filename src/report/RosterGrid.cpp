@@ -56,7 +56,7 @@ RosterGrid::RosterGrid(const ReportLayout &layout, const RosterDuty &duty, const
         Column c{key, layout.heading(key, values), 0, 0, -1};
         double natural = m_headerMetrics.horizontalAdvance(c.heading);
         for (int s = 0; s < duty.soldiers.size(); ++s)
-            natural = std::max(natural, m_bodyMetrics.horizontalAdvance(cellText(c, s)));
+            natural = std::max(natural, m_text.width(cellText(c, s)));
         c.width = natural + 2 * m_pad;
         if (key == u"name")
             nameNatural = c.width;
@@ -234,6 +234,7 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
             text.setStyle({});
         }
     }
+    text.finish();
 
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace calendrix {
 
 TableText::TableText(const QFont &font, const QFontMetricsF &metrics)
@@ -14,14 +16,20 @@ TableText::TableText(const QFont &font, const QFontMetricsF &metrics)
 void TableText::begin(QPainter &painter)
 {
     m_painter = &painter;
+    // Glyphs a page left ungathered went with it: its table forgot finish().
+    Q_ASSERT(m_gathered.isEmpty());
+    m_gathered.clear();
     // Glyphs take their size from the device's resolution; a page painted
     // at another one must be shaped anew.
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 0;
     if (dpi != m_dpi) {
         m_dpi = dpi;
         for (std::optional<Variant> &v : m_variants)
-            if (v)
+            if (v) {
                 v->marks.clear();
+                if (painter.device())
+                    v->font = QFont(v->font, painter.device());
+            }
     }
     m_current = 0;
     m_color = Qt::black;
@@ -94,7 +102,40 @@ void TableText::draw(const QString &text, Mark *mark, double left, double baseli
     }
     const QPointF origin(left, baseline - mark->ascent);
     for (const QGlyphRun &run : std::as_const(mark->glyphs))
-        m_painter->drawGlyphRun(origin, run);
+        gather(run, origin);
+}
+
+void TableText::gather(const QGlyphRun &run, const QPointF &origin)
+{
+    auto into = std::find_if(m_gathered.begin(), m_gathered.end(), [&](const Gathered &g) {
+        return g.color == m_color && g.run.flags() == run.flags() && g.run.rawFont() == run.rawFont();
+    });
+    if (into == m_gathered.end()) {
+        Gathered g{m_color, {}, {}, {}};
+        g.run.setRawFont(run.rawFont());
+        g.run.setFlags(run.flags());
+        into = m_gathered.insert(m_gathered.end(), std::move(g));
+    }
+    into->glyphs.append(run.glyphIndexes());
+    const QList<QPointF> positions = run.positions();
+    for (const QPointF &p : positions)
+        into->positions.append(origin + p);
+}
+
+void TableText::finish()
+{
+    if (m_gathered.isEmpty())
+        return;
+    const QColor color = m_color;
+    for (Gathered &g : m_gathered) {
+        m_color = g.color;
+        usePen();
+        g.run.setGlyphIndexes(g.glyphs);
+        g.run.setPositions(g.positions);
+        m_painter->drawGlyphRun(QPointF(), g.run);
+    }
+    m_color = color;
+    m_gathered.clear();
 }
 
 void TableText::drawLeft(const QString &text, double left, double baseline)

@@ -19,7 +19,10 @@ namespace calendrix {
 // The text of table cells, drawn at a baseline. A roster repeats a few
 // hundred short marks across a million cells, so each is measured and
 // shaped once per font and its glyphs are drawn again wherever it stands;
-// a table keeps one TableText for all its pages.
+// a table keeps one TableText for all its pages. The glyphs of the marks
+// are gathered and drawn by finish() as one run per font and colour: a PDF
+// then holds one text object for them instead of one a cell, and those
+// objects were most of what writing and compressing a page cost.
 class TableText
 {
 public:
@@ -28,6 +31,9 @@ public:
     // Paints what follows with painter, in the default style: the plain
     // font in black.
     void begin(QPainter &painter);
+    // Draws the gathered marks; before anything that must cover them, and
+    // before the page ends.
+    void finish();
     void setStyle(const ReportLayout::Style &style);
 
     void drawLeft(const QString &text, double left, double baseline);
@@ -45,7 +51,7 @@ private:
         QList<QGlyphRun> glyphs; // empty until the mark is first drawn
     };
     struct Variant {
-        QFont font;
+        QFont font; // at the resolution of the device, so that its engines are found once
         QFontMetricsF metrics;
         QHash<QString, Mark> marks;
     };
@@ -56,6 +62,14 @@ private:
     double advance(const QString &text, const Mark *mark);
     void usePen();
     void draw(const QString &text, Mark *mark, double left, double baseline);
+    // Glyphs waiting for finish(), one run per font, flags and colour.
+    struct Gathered {
+        QColor color;
+        QGlyphRun run;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    void gather(const QGlyphRun &run, const QPointF &origin);
 
     QPainter *m_painter = nullptr;
     std::array<std::optional<Variant>, 4> m_variants; // by bold + 2 * italic
@@ -65,6 +79,7 @@ private:
     int m_painterFont = -1;
     QColor m_painterColor;
     int m_dpi = 0; // of the device the glyphs were shaped for
+    QList<Gathered> m_gathered;
 };
 
 } // namespace calendrix
