@@ -164,9 +164,9 @@ QString textOf(const QVariant &v)
     return v.isNull() ? u"\u0001"_s : v.toString();
 }
 
-quint64 hashOf(const QByteArray &bytes)
+quint64 hashOf(const QByteArray &bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256)
 {
-    return qFromBigEndian<quint64>(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).constData());
+    return qFromBigEndian<quint64>(QCryptographicHash::hash(bytes, algorithm).constData());
 }
 
 template<typename Map> int differing(const Map &a, const Map &b)
@@ -289,6 +289,14 @@ public:
         return false;
     }
     int columns() const { return sqlite3_column_count(m_stmt); }
+    // The column of that name, as SQL finds it; -1 for none.
+    int column(const QString &name) const
+    {
+        for (int i = 0; i < columns(); ++i)
+            if (QString::fromUtf8(sqlite3_column_name(m_stmt, i)).compare(name, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
     bool isNull(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
     // The value as text (a null as nothing), as the Qt driver's value gives it:
     // what the proofs of earlier versions were made of.
@@ -361,6 +369,7 @@ sqlite3 *handleOf(const QSqlDatabase &db, const QString &file)
 class Digest
 {
 public:
+    explicit Digest(QCryptographicHash::Algorithm algorithm) : m_hash(algorithm) {}
     QByteArray &buffer() { return m_buffer; }
     void flushIfFull()
     {
@@ -380,74 +389,98 @@ private:
         m_hash.addData(m_buffer);
         m_buffer.clear();
     }
-    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    QCryptographicHash m_hash;
     QByteArray m_buffer;
 };
 
-Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString &cut)
+// The digest of the proofs an entry of format keeps: the second format's
+// SHA-256; BLAKE2b, four times as fast here, from the third on.
+QCryptographicHash::Algorithm proofDigest(int format)
 {
+    return format >= kFormat ? QCryptographicHash::Blake2b_256 : QCryptographicHash::Sha256;
+}
+
+Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString &cut, int format)
+{
+    const QCryptographicHash::Algorithm algorithm = proofDigest(format);
     sqlite3 *db = handleOf(connection, file);
     Proof proof;
-    QHash<QByteArray, QByteArray> rows;
-    Digest all;
+    // One pass over each table: every row and column for the digest of all
+    // rows, and from the same rows the counters and the dates.
+    Digest rowsDigest(algorithm), all(algorithm);
+    QByteArray &out = rowsDigest.buffer();
+    const auto digestRow = [&](const Rows &t) {
+        for (int i = 0; i < t.columns(); ++i) {
+            out += t.typeId(i);
+            t.appendText(out, i);
+            out += '\x1f';
+        }
+        out += '\x1e';
+        rowsDigest.flushIfFull();
+    };
+    const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
+        auto rows =
+            std::make_unique<Rows>(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file, what);
+        std::vector<int> columns;
+        for (const QString &name : named) {
+            columns.push_back(rows->column(name));
+            if (columns.back() < 0)
+                throw storeErrorFromSqlite(SQLITE_ERROR, u"no such column: %1"_s.arg(name), file, what);
+        }
+        out += table.toUtf8() + '\x1d';
+        return std::pair(std::move(rows), columns);
+    };
+
+    QHash<QByteArray, QByteArray> counters;
     {
-        Rows q(db, u"SELECT SoldierName, DutyName, Count, HCount FROM main.\"Memory\" ORDER BY ID"_s, file,
-               NoticeCode::HistoryCannotReadCounters);
+        const auto [q, c] =
+            select(RecordSources::kMemory, {u"SoldierName"_s, u"DutyName"_s, u"Count"_s, u"HCount"_s},
+                   NoticeCode::HistoryCannotReadCounters);
         QByteArray row;
-        while (q.next()) {
+        while (q->next()) {
             row.clear();
             for (int i = 1; i < 4; ++i) {
-                q.appendText(row, i);
+                q->appendText(row, c[size_t(i)]);
                 row += '\x1f';
             }
             row += '\x1e';
-            rows[q.text(0).toByteArray()] += row;
-            q.appendText(all.buffer(), 0);
+            counters[q->text(c[0]).toByteArray()] += row;
+            q->appendText(all.buffer(), c[0]);
             all.buffer() += '\x1f';
             all.buffer() += row;
             all.flushIfFull();
+            digestRow(*q);
         }
     }
     proof.allCounters = all.result();
-    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
-        proof.counters.insert(hashOf(it.key()), quint32(hashOf(it.value())) | 1u);
+    for (auto it = counters.cbegin(); it != counters.cend(); ++it)
+        proof.counters.insert(hashOf(it.key(), algorithm), quint32(hashOf(it.value(), algorithm)) | 1u);
     {
-        Rows d(db, u"SELECT SoldierName, \"From\", \"To\" FROM main.\"Dates\""_s, file,
-               NoticeCode::HistoryCannotReadDates);
+        const auto [d, c] = select(RecordSources::kDates, {u"SoldierName"_s, u"From"_s, u"To"_s},
+                                   NoticeCode::HistoryCannotReadDates);
         QByteArray row;
-        while (d.next()) {
-            const QString day = d.isNull(2) ? QString() : QString::fromUtf8(d.text(2)).left(10);
+        while (d->next()) {
+            digestRow(*d);
+            const QString day = d->isNull(c[2]) ? QString() : QString::fromUtf8(d->text(c[2])).left(10);
             if (!day.isEmpty() && day < cut)
                 continue;
             row.clear();
             for (int i = 0; i < 3; ++i) {
-                d.appendText(row, i);
+                d->appendText(row, c[size_t(i)]);
                 if (i < 2)
                     row += '\x1f';
             }
-            const quint64 h = hashOf(row);
-            proof.dates[hashOf(d.text(0).toByteArray())] += quint32(h);
+            const quint64 h = hashOf(row, algorithm);
+            proof.dates[hashOf(d->text(c[0]).toByteArray(), algorithm)] += quint32(h);
             QPair<qint64, quint64> &sum = proof.days[day];
             ++sum.first;
             sum.second += h;
         }
     }
-    Digest rowsDigest;
-    QByteArray &out = rowsDigest.buffer();
-    for (const QString &table : keptTables()) {
-        Rows t(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
-               NoticeCode::HistoryCannotRead);
-        const int columns = t.columns();
-        out += table.toUtf8() + '\x1d';
-        while (t.next()) {
-            for (int i = 0; i < columns; ++i) {
-                out += t.typeId(i);
-                t.appendText(out, i);
-                out += '\x1f';
-            }
-            out += '\x1e';
-            rowsDigest.flushIfFull();
-        }
+    {
+        const auto [h, c] = select(RecordSources::kHeader, {}, NoticeCode::HistoryCannotRead);
+        while (h->next())
+            digestRow(*h);
     }
     proof.allRows = rowsDigest.result();
     return proof;
@@ -485,7 +518,7 @@ QMap<QString, QPair<qint64, quint64>> daysFrom(const QMap<QString, QPair<qint64,
 
 // Compares the working database (main) with what the run left, as the
 // second-format entry attached as kEntrySchema proves.
-RunHistory::Changes compareProof(const Database &working, const QString &entryPath)
+RunHistory::Changes compareProof(const Database &working, const QString &entryPath, int format)
 {
     QSqlQuery q =
         run(working.connection(),
@@ -502,7 +535,7 @@ RunHistory::Changes compareProof(const Database &working, const QString &entryPa
                              entryPath);
         runDay = q.value(1).toString();
     }
-    const Proof now = proofOf(working.connection(), working.path(), runDay);
+    const Proof now = proofOf(working.connection(), working.path(), runDay, format);
     RunHistory::Changes changes;
     changes.counterSoldiers = differing(left.counters, now.counters);
     if (changes.counterSoldiers == 0 && left.allCounters != now.allCounters)
@@ -530,7 +563,7 @@ RunHistory::Changes changesAgainst(const Database &working, const RunHistory::En
         changes.asLeft = true;
         return changes;
     }
-    changes = entry.format >= kProofFormat ? compareProof(working, entry.path)
+    changes = entry.format >= kProofFormat ? compareProof(working, entry.path, entry.format)
                                            : compareWholeCopy(working, entry.path);
     changes.atCounter = counts ? counter : -1;
     return changes;
@@ -1085,7 +1118,7 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     entry.exec(u"CREATE TABLE %1 (Proof BLOB)"_s.arg(kProofTable), NoticeCode::HistoryCannotWrite);
     QSqlQuery proof(entry.connection());
     proof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
-    proof.addBindValue(packed(proofOf(working.connection(), working.path(), day)));
+    proof.addBindValue(packed(proofOf(working.connection(), working.path(), day, kFormat)));
     execPrepared(proof, m_path, NoticeCode::HistoryCannotWrite);
     write.commit();
 }

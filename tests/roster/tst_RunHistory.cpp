@@ -383,6 +383,8 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
         << QString() << u"clock back"_s << u"undone"_s;
     // An entry of an earlier version: the whole tables, digests of what the run left.
     QTest::newRow("the newest run, kept by an earlier version") << QString() << u"earlier"_s << u"undone"_s;
+    // The version before: the rows the run changed as tables, and the keys it changed or added.
+    QTest::newRow("the newest run, kept as tables") << QString() << u"tables"_s << u"undone"_s;
 }
 
 // A file in history/ that is no run kept, or a damaged one, is named and
@@ -438,6 +440,16 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
                                    "Untouched; ALTER TABLE run DROP COLUMN Whole"_s})
             for (const QString &statement : sql.split(u"; "_s))
                 execIn(path, statement);
+    } else if (kind == u"tables") {
+        path = kept.first().path;
+        QString sql = u"ATTACH '%1' AS f; ATTACH '%2' AS w; DROP TABLE changes; UPDATE run SET Format = 2; "
+                      "CREATE TABLE changed (Tbl TEXT, First INTEGER, Last INTEGER); "_s.arg(m_firstFile,
+                                                                                             memoryOf(unit));
+        for (const QString &t : {u"Memory"_s, u"Dates"_s, u"Header"_s})
+            sql +=
+                u"CREATE TABLE before_%1 AS SELECT * FROM f.%1 EXCEPT SELECT * FROM w.%1; INSERT INTO "
+                "changed SELECT '%1', ID, ID FROM (SELECT * FROM w.%1 EXCEPT SELECT * FROM f.%1); "_s.arg(t);
+        QCOMPARE(sqliteShell(path, sql, true), QString());
     } else if (kind == u"other unit") {
         const QString other = m_tmp.filePath(u"other"_s);
         copyUnit(m_start, other);
