@@ -15,6 +15,9 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev
     # exporting calendars and spreadsheets, and the readers the export tests check them with
     libical-dev libxlsxwriter-dev python3-openpyxl python3-icalendar
+    # importing soldiers, absences and schedules from CSV and spreadsheet files, and the
+    # fuzzing of those readers (clang's libFuzzer)
+    libcsv-dev libminizip-dev clang libclang-rt-14-dev
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base man-db shared-mime-info libxml2-utils dpkg-dev clang-format
     # the locales the order of names is checked under, besides C
