@@ -519,6 +519,34 @@ QString sentence(const Notice &notice)
         return u"The example unit cannot start after %1: its periods would run past %2."_s;
     case NoticeCode::DemoFolderHoldsUnit:
         return u"'%1' already holds a unit; the example unit needs a new or empty folder."_s;
+    case NoticeCode::ImportUnknownColumn:
+        return u"The column '%1' is neither a field nor the title of a qualification in Setup."_s;
+    case NoticeCode::ImportMissingColumn:
+        return u"The file has no column '%1'."_s;
+    case NoticeCode::ImportEmptyName:
+        return u"The name is empty."_s;
+    case NoticeCode::ImportNameTooLong:
+        return u"The name '%1' is longer than %2 characters."_s;
+    case NoticeCode::ImportNameTwice:
+        return u"'%1' is in the file twice; the first is on line %2."_s;
+    case NoticeCode::ImportUnknownRank:
+        return u"'%1' is not a rank: give its abbreviation, such as PV2, or its code, such as B."_s;
+    case NoticeCode::ImportNotYesNo:
+        return u"'%1' in the column '%2' is neither yes nor no."_s;
+    case NoticeCode::ImportNotADate:
+        return u"'%1' in the column '%2' is not a date."_s;
+    case NoticeCode::ImportToBeforeFrom:
+        return u"The last day, %2, comes before the first day, %1."_s;
+    case NoticeCode::ImportSoldierExists:
+        return u"The soldier '%1' is already in the unit."_s;
+    case NoticeCode::ImportUnknownSoldier:
+        return u"There is no soldier '%1' in the unit."_s;
+    case NoticeCode::ImportUnknownDuty:
+        return u"There is no duty '%1' in the unit."_s;
+    case NoticeCode::ImportOverlapsAbsence:
+        return u"'%1' is already absent on some of the days from %2 to %3; the row is left out."_s;
+    case NoticeCode::ImportOverlapsHoliday:
+        return u"A holiday already falls on some of the days from %2 to %3; '%1' is left out."_s;
     }
     return {};
 }

@@ -259,6 +259,22 @@ enum class NoticeCode {
     // The example unit (calendrix demo).
     DemoStartTooLate,    // %1: the latest first day, %2: the last day its periods may reach
     DemoFolderHoldsUnit, // %1: the folder
+
+    // Why a row of a file to import is refused or left out.
+    ImportUnknownColumn, // %1: the column's title
+    ImportMissingColumn, // %1: the column the file lacks
+    ImportEmptyName,
+    ImportNameTooLong,     // %1: the name, %2: the most characters
+    ImportNameTwice,       // %1: the name, %2: the line it was first on
+    ImportUnknownRank,     // %1: the rank as the file has it
+    ImportNotYesNo,        // %1: the value, %2: the column
+    ImportNotADate,        // %1: the value, %2: the column
+    ImportToBeforeFrom,    // %1: the first day, %2: the last day
+    ImportSoldierExists,   // %1: the name
+    ImportUnknownSoldier,  // %1: the name
+    ImportUnknownDuty,     // %1: the duty
+    ImportOverlapsAbsence, // %1: the name, %2 and %3: the days
+    ImportOverlapsHoliday, // %1: the holiday's name, %2 and %3: the days
 };
 
 struct Notice {

@@ -1,0 +1,166 @@
+#include "TestUnit.h"
+
+#include "session/PersonnelImport.h"
+#include "store/Fields.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+
+#include <QTest>
+
+using namespace calendrix;
+using namespace calendrix::test;
+using namespace Qt::Literals::StringLiterals;
+
+using Kind = PersonnelImport::Kind;
+using Action = PersonnelImport::Row::Action;
+
+Q_DECLARE_METATYPE(calendrix::PersonnelImport::Kind)
+
+class tst_PersonnelImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plan_data();
+    void plan();
+    void applyAddsAndUpdates();
+
+private:
+    // A unit with Adams (SPC, HQ, a driver), the duty Gate Guard, Adams
+    // absent 1-5 March 2027 and New Year's Day.
+    void fill(const TestUnit &unit);
+};
+
+namespace {
+
+// Lines of cells parted by '|', the first the header, as a file's reader gives them.
+SheetTable tableOf(const QString &text)
+{
+    SheetTable table;
+    int line = 0;
+    for (const QString &l : text.split(u'\n')) {
+        SheetTable::Row row{++line, {}};
+        for (const QString &text : l.split(u'|')) {
+            SheetCell cell;
+            cell.kind = text.isEmpty() ? SheetCell::Kind::Empty : SheetCell::Kind::Text;
+            cell.text = text;
+            row.cells.append(cell);
+        }
+        table.rows.append(row);
+    }
+    return table;
+}
+
+QString said(int line, Action action, std::optional<NoticeCode> code = std::nullopt)
+{
+    static const char *const names[] = {"refuse", "add", "update", "unchanged", "overlap"};
+    return u"%1 %2%3"_s.arg(line).arg(QLatin1String(names[int(action)]),
+                                      code ? u" "_s + QString::number(int(*code)) : QString());
+}
+
+} // namespace
+
+void tst_PersonnelImport::fill(const TestUnit &unit)
+{
+    const Database db = unit.personnel();
+    addRows(db, RecordSources::kSoldierRoster, {{u"Adams"_s, u"D"_s, u"HQ"_s, true}});
+    addRows(db, RecordSources::kSections, {{u"HQ"_s}});
+    addRows(db, RecordSources::kDutyDates, {{u"Gate Guard"_s, u"HQ"_s}});
+    addRows(db, RecordSources::kAbsentDates,
+            {{u"Adams"_s, QDate(2027, 3, 1), QDate(2027, 3, 5), u"leave"_s}});
+    addRows(db, RecordSources::kHoliday, {{u"New Year"_s, QDate(2027, 1, 1), QDate(2027, 1, 1)}});
+    QCOMPARE(sqliteShell(unit.folder.personnelPath(),
+                         u"INSERT INTO Qualifications (Q1) SELECT 'x' WHERE NOT EXISTS (SELECT 1 FROM "
+                         "Qualifications); UPDATE Qualifications SET Q1 = 'Driver'"_s,
+                         true),
+             QString());
+}
+
+void tst_PersonnelImport::plan_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("update");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected"); // refused rows first
+
+    const QString longName(PersonnelImport::kLongestName + 1, u'x');
+    QTest::newRow("soldiers: added, by any header spelling")
+        << Kind::Soldiers << false
+        << u"Soldier Name|RANK|platoon|driver|q2\nBaker|PV2|1st|x|no\nClark|G||yes|"_s
+        << QStringList{said(2, Action::Add), said(3, Action::Add)};
+    QTest::newRow("soldiers: every refusal")
+        << Kind::Soldiers << false
+        << (u"Name|Rank|Driver\n|E|x\n"_s + longName +
+            u"|E|x\nBaker|E|x\nBaker|E|x\nClark|General|x\nDixon|E|maybe\nAdams|E|x"_s)
+        << QStringList{said(2, Action::Refuse, NoticeCode::ImportEmptyName),
+                       said(3, Action::Refuse, NoticeCode::ImportNameTooLong),
+                       said(5, Action::Refuse, NoticeCode::ImportNameTwice),
+                       said(6, Action::Refuse, NoticeCode::ImportUnknownRank),
+                       said(7, Action::Refuse, NoticeCode::ImportNotYesNo),
+                       said(8, Action::Refuse, NoticeCode::ImportSoldierExists),
+                       said(4, Action::Add)};
+    QTest::newRow("soldiers: a column nobody knows, none for the name")
+        << Kind::Soldiers << false << u"Rank|Shoe size\nE|44"_s
+        << QStringList{said(1, Action::Refuse, NoticeCode::ImportUnknownColumn),
+                       said(1, Action::Refuse, NoticeCode::ImportMissingColumn)};
+    QTest::newRow("soldiers: updated only when asked")
+        << Kind::Soldiers << true << u"Name|Rank|Section|Driver\nAdams|SPC|HQ|x\nAdams |CPL|HQ|x"_s
+        << QStringList{said(3, Action::Refuse, NoticeCode::ImportNameTwice), said(2, Action::Unchanged)};
+    QTest::newRow("soldiers: a new rank is an update")
+        << Kind::Soldiers << true << u"Name|Rank\nAdams|CPL"_s << QStringList{said(2, Action::Update)};
+    QTest::newRow("absences") << Kind::Absences << false
+                              << u"Soldier|From|To|Reason\nAdams|2027-03-04|2027-03-08|course\nAdams|2027-04-"
+                                 u"01||\nNobody|2027-04-01|"
+                                 "2027-04-02|\nAdams|soon|2027-04-02|\nAdams|2027-04-09|2027-04-02|"_s
+                              << QStringList{said(4, Action::Refuse, NoticeCode::ImportUnknownSoldier),
+                                             said(5, Action::Refuse, NoticeCode::ImportNotADate),
+                                             said(6, Action::Refuse, NoticeCode::ImportToBeforeFrom),
+                                             said(2, Action::Overlap, NoticeCode::ImportOverlapsAbsence),
+                                             said(3, Action::Add)};
+    QTest::newRow("holidays, one overlapping another in the file")
+        << Kind::Holidays << false
+        << u"Summary|From|To\nNew Year|2027-01-01|2027-01-01\nEaster|2027-03-26|2027-03-29\nEaster "
+           "Monday|2027-03-29|"_s
+        << QStringList{said(2, Action::Overlap, NoticeCode::ImportOverlapsHoliday), said(3, Action::Add),
+                       said(4, Action::Overlap, NoticeCode::ImportOverlapsHoliday)};
+    QTest::newRow("schedule")
+        << Kind::Schedule << false
+        << u"Duty|From|To\nGate Guard|2027-05-03|2027-05-09\nKitchen|2027-05-03|2027-05-09"_s
+        << QStringList{said(3, Action::Refuse, NoticeCode::ImportUnknownDuty), said(2, Action::Add)};
+}
+
+void tst_PersonnelImport::plan()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, update);
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    TestUnit unit;
+    fill(unit);
+    const PersonnelImport::Plan plan = PersonnelImport::plan(unit.personnel(), kind, tableOf(file), update);
+    QStringList actual;
+    for (const PersonnelImport::Row &row : plan.rows)
+        actual.append(said(row.line, row.action, row.why ? std::optional(row.why->code) : std::nullopt));
+    QCOMPARE(actual, expected);
+}
+
+// What a plan says is what the database then holds: a soldier added with the
+// qualification of his column, a new section in Setup's list, a rank updated.
+void tst_PersonnelImport::applyAddsAndUpdates()
+{
+    TestUnit unit;
+    fill(unit);
+    const PersonnelImport::Plan plan =
+        PersonnelImport::plan(unit.personnel(), Kind::Soldiers,
+                              tableOf(u"Name|Rank|Section|Driver\nAdams|CPL|HQ|x\nBaker|PV2|Band|"_s), true);
+    QVERIFY(plan.canImport());
+    QCOMPARE(plan.newSections, QStringList{u"Band"_s});
+    PersonnelImport::apply(unit.personnel(), plan);
+    QCOMPARE(sqliteShell(unit.folder.personnelPath(),
+                         u"SELECT SoldierName, SoldierRank, Section, Q1 FROM SoldierRoster ORDER BY ID; "
+                         "SELECT Section FROM Sections ORDER BY ID"_s),
+             u"Adams|E|HQ|1\nBaker|B|Band|0\nHQ\nBand"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_PersonnelImport)
+#include "tst_PersonnelImport.moc"
