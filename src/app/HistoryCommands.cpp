@@ -43,7 +43,7 @@ bool confirmed(const QString &question)
 
 QString description(const RunHistory::Entry &e)
 {
-    return NoticeText::runDescription(e.time(), e.datafile, e.duties, e.periods);
+    return NoticeText::changeDescription(e);
 }
 
 QString lastRunUnreadable(const UnitFolder &folder)
@@ -176,10 +176,16 @@ int runHistory(const QStringList &arguments)
     } else if (listing.entries.isEmpty()) {
         out() << "No roster runs are kept.\n";
     }
-    for (const RunHistory::Entry &e : listing.entries)
-        out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  " << e.duties
-              << (e.duties == 1 ? " duty" : " duties") << "  " << e.periods
-              << (e.periods == 1 ? " period filled" : " periods filled") << "\n";
+    for (const RunHistory::Entry &e : listing.entries) {
+        out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
+        if (e.isImport())
+            out() << "import of " << (e.kind == u"schedule"_s ? u"work schedules"_s : e.kind) << ": "
+                  << e.added << " added"
+                  << (e.kind == u"soldiers"_s ? u", %1 updated"_s.arg(e.updated) : QString()) << "\n";
+        else
+            out() << e.duties << (e.duties == 1 ? " duty" : " duties") << "  " << e.periods
+                  << (e.periods == 1 ? " period filled" : " periods filled") << "\n";
+    }
     out().flush();
     return 0;
 }

@@ -547,6 +547,8 @@ QString sentence(const Notice &notice)
         return u"'%1' is already absent on some of the days from %2 to %3; the row is left out."_s;
     case NoticeCode::ImportOverlapsHoliday:
         return u"A holiday already falls on some of the days from %2 to %3; '%1' is left out."_s;
+    case NoticeCode::UndoPersonnelChanged:
+        return u"The soldiers, absences, holidays or work schedules were changed after that import."_s;
     }
     return {};
 }
@@ -704,6 +706,21 @@ QString NoticeText::runDescription(const QString &time, const QString &datafile,
     return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
         time, shown(datafile), QString::number(duties), NoticeText::plural(duties, u"duty"_s, u"duties"_s),
         QString::number(periods), NoticeText::plural(periods, u"period"_s, u"periods"_s));
+}
+
+QString NoticeText::changeDescription(const RunHistory::Entry &e)
+{
+    if (!e.isImport())
+        return runDescription(e.time(), e.datafile, e.duties, e.periods);
+    const QString time = e.time(), file = shown(e.datafile), added = QString::number(e.added);
+    if (e.kind == u"soldiers"_s)
+        return u"the import of soldiers of %1 from '%2' (%3 added, %4 updated)"_s.arg(
+            time, file, added, QString::number(e.updated));
+    if (e.kind == u"absences"_s)
+        return u"the import of absences of %1 from '%2' (%3 added)"_s.arg(time, file, added);
+    if (e.kind == u"holidays"_s)
+        return u"the import of holidays of %1 from '%2' (%3 added)"_s.arg(time, file, added);
+    return u"the import of work schedules of %1 from '%2' (%3 added)"_s.arg(time, file, added);
 }
 
 QString NoticeText::paragraphs(const Notices &notices)

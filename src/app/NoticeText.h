@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Notice.h"
+#include "store/RunHistory.h"
 
 #include <QString>
 
@@ -21,6 +22,9 @@ public:
     // "the roster run of 2026-12-06 19:11:06, which made '/unit/march.cxr'
     // (10 duties, 235 periods filled)", told in a question or an answer.
     static QString runDescription(const QString &time, const QString &datafile, int duties, int periods);
+    // The same for any change kept: a run as above, or "the import of
+    // soldiers of 2026-12-06 19:11:06 from '/unit/roster.csv' (12 added, 3 updated)".
+    static QString changeDescription(const RunHistory::Entry &entry);
     // Several notices, each its own paragraph.
     static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",

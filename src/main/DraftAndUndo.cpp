@@ -36,7 +36,7 @@ QString chosenDatafile(const QString &path, const QString &pattern)
 
 QString description(const RunHistory::Entry &e)
 {
-    return NoticeText::runDescription(e.time(), e.datafile, e.duties, e.periods);
+    return NoticeText::changeDescription(e);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "report/ReportError.h"
 #include "report/ReportLayout.h"
 #include "store/FolderLock.h"
+#include "store/RecordSources.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -110,6 +111,64 @@ UnitSession::Undone UnitSession::undoLastRun(Force force,
         undone.error = e;
         return outcome(Undone::Outcome::Failed);
     }
+}
+
+namespace {
+
+// The personnel tables an import of kind writes, and its name in the history.
+QStringList importedTables(PersonnelImport::Kind kind)
+{
+    switch (kind) {
+    case PersonnelImport::Kind::Soldiers:
+        return {RecordSources::kSoldierRoster, RecordSources::kSections};
+    case PersonnelImport::Kind::Absences:
+        return {RecordSources::kAbsentDates};
+    case PersonnelImport::Kind::Holidays:
+        return {RecordSources::kHoliday};
+    case PersonnelImport::Kind::Schedule:
+        break;
+    }
+    return {RecordSources::kWorkSchedule};
+}
+
+QString importKey(PersonnelImport::Kind kind)
+{
+    static const QString keys[] = {QStringLiteral("soldiers"), QStringLiteral("absences"),
+                                   QStringLiteral("holidays"), QStringLiteral("schedule")};
+    return keys[int(kind)];
+}
+
+} // namespace
+
+UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QString &source,
+                                               PersonnelImport::Kind kind, bool update, bool dryRun) const
+{
+    using Action = PersonnelImport::Row::Action;
+    Imported result;
+    try {
+        if (dryRun) {
+            result.plan = PersonnelImport::plan(
+                Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel), kind, table, update);
+            return result;
+        }
+        Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
+        personnel.attach(m_folder.workingPath(), RunHistory::kUnitSchema, FileKind::Working);
+        Transaction transaction(personnel);
+        result.plan = PersonnelImport::plan(personnel, kind, table, update);
+        const int added = result.plan.count(Action::Add), updated = result.plan.count(Action::Update);
+        if (!result.plan.canImport() || added + updated == 0)
+            return result;
+        RunHistory::Recorder history(m_folder, personnel, importedTables(kind));
+        PersonnelImport::apply(personnel, result.plan);
+        history.completeImport(personnel, importKey(kind), source, added, updated);
+        history.putInPlace();
+        transaction.commit();
+        result.imported = true;
+        history.prune();
+    } catch (const StoreError &e) {
+        result.error = e;
+    }
+    return result;
 }
 
 UnitSession::History UnitSession::history()

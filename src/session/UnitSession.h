@@ -2,6 +2,7 @@
 
 #include "roster/Messenger.h"
 #include "roster/RosterRun.h"
+#include "session/PersonnelImport.h"
 #include "store/Notice.h"
 #include "store/RunHistory.h"
 #include "store/StoreError.h"
@@ -106,6 +107,20 @@ public:
     // The runs kept, the last first. Settles first when the lock can be had;
     // a unit open elsewhere was settled when it was opened.
     History history();
+
+    struct Imported {
+        PersonnelImport::Plan plan;
+        bool imported = false;           // committed and kept in the history
+        std::optional<StoreError> error; // why the file was not read or imported
+    };
+    // The command `import` and File > Import: plans table (the rows of the
+    // file source, already read) against the personnel database and, unless
+    // dryRun or a row is refused, imports it in one transaction, kept in the
+    // history as the unit's last change so that undo takes it back. The plan
+    // is made again under the write lock, so it is what is imported. Call
+    // with the lock held. Never throws a StoreError.
+    Imported importTable(const SheetTable &table, const QString &source, PersonnelImport::Kind kind,
+                         bool update, bool dryRun) const;
 
     struct Initialised {
         enum class Outcome { Done, Refused, Failed };

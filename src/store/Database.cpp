@@ -639,6 +639,18 @@ void Database::attachReadOnly(const QString &path, const QString &schema)
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
 }
 
+void Database::attach(const QString &path, const QString &schema, FileKind kind)
+{
+    verify(path, kind);
+    QSqlQuery q(d->db);
+    q.prepare(u"ATTACH DATABASE ? AS %1"_s.arg(quoted(schema)));
+    q.addBindValue(sqliteUri(path, false));
+    if (!q.exec())
+        throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
+    exec(u"PRAGMA %1.journal_mode=DELETE"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
+    exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
+}
+
 void Database::detach(const QString &schema)
 {
     QSqlQuery q(d->db);

@@ -91,6 +91,10 @@ public:
     // Makes another database file readable on this connection as schema,
     // never writable; outside a transaction.
     void attachReadOnly(const QString &path, const QString &schema);
+    // Makes another of our files writable on this connection as schema, so
+    // that one transaction changes both files or neither; outside a
+    // transaction. Throws StoreError when the file is not of kind.
+    void attach(const QString &path, const QString &schema, FileKind kind);
     void detach(const QString &schema);
 
     bool isOpen() const;

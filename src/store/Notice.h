@@ -275,6 +275,7 @@ enum class NoticeCode {
     ImportUnknownDuty,     // %1: the duty
     ImportOverlapsAbsence, // %1: the name, %2 and %3: the days
     ImportOverlapsHoliday, // %1: the holiday's name, %2 and %3: the days
+    UndoPersonnelChanged,
 };
 
 struct Notice {

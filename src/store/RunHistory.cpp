@@ -107,16 +107,18 @@ struct Stamp {
     qint64 counter = -1;
 };
 
-Stamp stampOf(const QSqlDatabase &db, const QString &file)
+Stamp stampOf(const QSqlDatabase &db, const QString &file, const QString &schema = u"main"_s)
 {
     Stamp stamp;
-    QSqlQuery exists = run(
-        db,
-        u"SELECT count(*) FROM main.sqlite_master WHERE type = 'table' AND name = '%1'"_s.arg(kChangeTable),
-        file, NoticeCode::HistoryCannotRead);
+    QSqlQuery exists =
+        run(db,
+            u"SELECT count(*) FROM %2.sqlite_master WHERE type = 'table' AND name = '%1'"_s.arg(kChangeTable,
+                                                                                                schema),
+            file, NoticeCode::HistoryCannotRead);
     if (!exists.next() || exists.value(0).toInt() == 0)
         return stamp;
-    QSqlQuery q = run(db, u"SELECT * FROM main.%1"_s.arg(kChangeTable), file, NoticeCode::HistoryCannotRead);
+    QSqlQuery q =
+        run(db, u"SELECT * FROM %2.%1"_s.arg(kChangeTable, schema), file, NoticeCode::HistoryCannotRead);
     if (q.next()) {
         stamp.unit = q.value(0).toString();
         stamp.sequence = q.value(1).toLongLong();
@@ -128,25 +130,25 @@ Stamp stampOf(const QSqlDatabase &db, const QString &file)
 }
 
 // Inside the caller's transaction.
-void writeStamp(Database &working, const Stamp &stamp)
+void writeStamp(Database &working, const Stamp &stamp, const QString &schema = u"main"_s)
 {
     working.exec(
-        u"CREATE TABLE IF NOT EXISTS main.%1 (Unit TEXT, Sequence INTEGER, Change TEXT, Counter INTEGER)"_s
-            .arg(kChangeTable),
+        u"CREATE TABLE IF NOT EXISTS %2.%1 (Unit TEXT, Sequence INTEGER, Change TEXT, Counter INTEGER)"_s.arg(
+            kChangeTable, schema),
         NoticeCode::HistoryCannotWrite);
     // Units whose table predates the counter.
-    QSqlQuery columns = run(working.connection(), u"PRAGMA main.table_info(%1)"_s.arg(kChangeTable),
+    QSqlQuery columns = run(working.connection(), u"PRAGMA %2.table_info(%1)"_s.arg(kChangeTable, schema),
                             working.path(), NoticeCode::HistoryCannotRead);
     int count = 0;
     while (columns.next())
         ++count;
     if (count < 4)
-        working.exec(u"ALTER TABLE main.%1 ADD COLUMN Counter INTEGER"_s.arg(kChangeTable),
+        working.exec(u"ALTER TABLE %2.%1 ADD COLUMN Counter INTEGER"_s.arg(kChangeTable, schema),
                      NoticeCode::HistoryCannotWrite);
-    working.exec(u"DELETE FROM main.%1"_s.arg(kChangeTable), NoticeCode::HistoryCannotWrite);
+    working.exec(u"DELETE FROM %2.%1"_s.arg(kChangeTable, schema), NoticeCode::HistoryCannotWrite);
     QSqlQuery q(working.connection());
-    q.prepare(
-        u"INSERT INTO main.%1 (Unit, Sequence, Change, Counter) VALUES (?, ?, ?, ?)"_s.arg(kChangeTable));
+    q.prepare(u"INSERT INTO %2.%1 (Unit, Sequence, Change, Counter) VALUES (?, ?, ?, ?)"_s.arg(kChangeTable,
+                                                                                               schema));
     q.addBindValue(stamp.unit);
     q.addBindValue(stamp.sequence);
     q.addBindValue(stamp.change);
@@ -486,6 +488,29 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     return proof;
 }
 
+// What the undo of an import compares: every row and column of the tables it changed.
+QByteArray rowsProof(const QSqlDatabase &connection, const QString &file, const QStringList &tables)
+{
+    sqlite3 *db = handleOf(connection, file);
+    Digest digest(proofDigest(kFormat));
+    QByteArray &out = digest.buffer();
+    for (const QString &table : tables) {
+        Rows t(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
+               NoticeCode::HistoryCannotRead);
+        out += table.toUtf8() + '\x1d';
+        while (t.next()) {
+            for (int i = 0; i < t.columns(); ++i) {
+                out += t.typeId(i);
+                t.appendText(out, i);
+                out += '\x1f';
+            }
+            out += '\x1e';
+            digest.flushIfFull();
+        }
+    }
+    return digest.result();
+}
+
 QDataStream &operator<<(QDataStream &s, const Proof &p)
 {
     return s << p.counters << p.dates << p.days << p.allCounters << p.allRows;
@@ -546,6 +571,36 @@ RunHistory::Changes compareProof(const Database &working, const QString &entryPa
     if (daysFrom(left.days, today) != daysFrom(now.days, today))
         changes.dateSoldiers = std::max(1, differing(left.dates, now.dates));
     changes.asLeft = left.allRows == now.allRows;
+    return changes;
+}
+
+// Changes since an import that entry keeps, in the personnel database: none
+// when nothing has written to it since, else as every row compares.
+RunHistory::Changes importChanges(const Database &personnel, const RunHistory::Entry &entry)
+{
+    RunHistory::Changes changes;
+    const bool counts = personnel.countsCommits();
+    const quint32 counter = personnel.changeCounter();
+    changes.atCounter = counts ? counter : -1;
+    if (counts && entry.personnelCounter >= 0 && quint32(entry.personnelCounter) == counter) {
+        changes.asLeft = true;
+        return changes;
+    }
+    QByteArray left;
+    QStringList tables;
+    {
+        const Database kept = Database::openReadOnly(entry.path, FileKind::Working);
+        QSqlQuery p = run(kept.connection(), u"SELECT Proof FROM %1"_s.arg(kProofTable), entry.path,
+                          NoticeCode::HistoryCannotRead);
+        if (p.next())
+            left = p.value(0).toByteArray();
+        QSqlQuery t = run(kept.connection(), u"SELECT name FROM %1"_s.arg(kSequencesTable), entry.path,
+                          NoticeCode::HistoryCannotRead);
+        while (t.next())
+            tables.append(t.value(0).toString());
+    }
+    changes.personnel = rowsProof(personnel.connection(), personnel.path(), tables) != left;
+    changes.asLeft = !changes.personnel;
     return changes;
 }
 
@@ -662,6 +717,8 @@ void pruneKeptDatafiles(const QString &historyPath)
 
 Notice RunHistory::Changes::notice() const
 {
+    if (personnel)
+        return {Notice::Kind::Information, NoticeCode::UndoPersonnelChanged, {}};
     if (counterSoldiers > 0 && dateSoldiers > 0)
         return {Notice::Kind::Information,
                 NoticeCode::UndoCountersAndDatesChanged,
@@ -737,6 +794,12 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
                 if (q.record().count() >= 10)
                     e.format = q.value(9).toInt();
                 e.whole = e.format < kProofFormat || (q.record().count() >= 13 && q.value(12).toInt() == 1);
+                if (q.record().count() >= 17) {
+                    e.kind = q.value(13).toString();
+                    e.added = q.value(14).toInt();
+                    e.updated = q.value(15).toInt();
+                    e.personnelCounter = q.value(16).isNull() ? -1 : q.value(16).toLongLong();
+                }
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
                 e.unit.isEmpty() != e.change.isEmpty() || e.format < 1 || e.format > kFormat)
@@ -827,6 +890,8 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
 
 RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
 {
+    if (entry.isImport())
+        return importChanges(Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel), entry);
     Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
     const Stamp now = stampOf(working.connection(), working.path());
     Attached attached(working, entry.path);
@@ -836,6 +901,8 @@ RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
 RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
                                         const std::optional<Changes> &seen) const
 {
+    if (entry.isImport())
+        return undoImport(entry, force, seen);
     UndoResult result;
     // A damaged entry is never restored.
     if (!entry.checked)
@@ -984,6 +1051,76 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
     return result;
 }
 
+// An import is taken back in one transaction on the personnel database with
+// the working database attached, which holds the unit's last change: both
+// files change or neither, so a kill needs no record to settle it. An entry
+// left after the commit names a change the unit no longer has, and goes with
+// the next run's or import's tidying.
+RunHistory::UndoResult RunHistory::undoImport(const Entry &entry, bool force,
+                                              const std::optional<Changes> &seen) const
+{
+    UndoResult result;
+    if (!entry.checked)
+        Database::checkIntegrity(entry.path, FileKind::Working);
+    QByteArray changes;
+    QList<QPair<QString, QVariant>> sequences;
+    {
+        const Database kept = Database::openReadOnly(entry.path, FileKind::Working);
+        QSqlQuery c = run(kept.connection(), u"SELECT Changes FROM %1"_s.arg(kChangesTable), entry.path,
+                          NoticeCode::HistoryCannotRead);
+        if (!c.next())
+            throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entry.path},
+                             entry.path);
+        changes = c.value(0).toByteArray();
+        QSqlQuery q = run(kept.connection(), u"SELECT name, seq FROM %1"_s.arg(kSequencesTable), entry.path,
+                          NoticeCode::HistoryCannotRead);
+        while (q.next())
+            sequences.append({q.value(0).toString(), q.value(1)});
+    }
+    Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
+    personnel.attach(m_folder.workingPath(), kUnitSchema, FileKind::Working);
+    Transaction transaction(personnel);
+    const Stamp now = stampOf(personnel.connection(), m_folder.workingPath(), kUnitSchema);
+    if (now.change != entry.change || now.unit != entry.unit)
+        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
+    const quint32 counter = personnel.changeCounter();
+    result.changes =
+        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counter && personnel.countsCommits()
+            ? *seen
+            : importChanges(personnel, entry);
+    if (!result.changes.none() && !force)
+        return result;
+    RowChanges::restore(personnel, changes, entry.path);
+    // Each table's next key as it was, its row kept in its place.
+    QSqlQuery forget(personnel.connection()), set(personnel.connection()), put(personnel.connection());
+    forget.prepare(u"DELETE FROM main.sqlite_sequence WHERE name = ?"_s);
+    set.prepare(u"UPDATE main.sqlite_sequence SET seq = ? WHERE name = ?"_s);
+    put.prepare(u"INSERT INTO main.sqlite_sequence (name, seq) VALUES (?, ?)"_s);
+    for (const auto &[table, seq] : std::as_const(sequences)) {
+        if (seq.isNull()) {
+            forget.addBindValue(table);
+            execPrepared(forget, personnel.path(), NoticeCode::HistoryCannotRestore);
+            continue;
+        }
+        set.addBindValue(seq);
+        set.addBindValue(table);
+        execPrepared(set, personnel.path(), NoticeCode::HistoryCannotRestore);
+        if (set.numRowsAffected() > 0)
+            continue;
+        put.addBindValue(table);
+        put.addBindValue(seq);
+        execPrepared(put, personnel.path(), NoticeCode::HistoryCannotRestore);
+    }
+    writeStamp(personnel, {entry.unit, entry.sequence - 1, entry.parent}, kUnitSchema);
+    transaction.commit();
+    result.undone = true;
+    tidy(result.leftovers, [&] {
+        unlinkOrThrow(entry.path);
+        syncFolderOf(entry.path);
+    });
+    return result;
+}
+
 RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const QString &recordPath,
                                            const QString &workingPath)
 {
@@ -1028,13 +1165,26 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
 
 RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &working) : m_folder(folder)
 {
+    start(working, keptTables());
+}
+
+RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &personnel, const QStringList &tables)
+    : m_folder(folder)
+{
+    start(personnel, tables);
+}
+
+RunHistory::Recorder::~Recorder() = default;
+
+void RunHistory::Recorder::start(const Database &db, const QStringList &tables)
+{
     const QDir dir(m_folder.historyPath());
     if (const std::optional<Notice> fault = m_folder.historyFault())
         throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, dir.path());
     if (!dir.exists() && ::mkdir(encodedPath(dir.path()).constData(), 0777) != 0 && errno != EEXIST)
         throw systemError(NoticeCode::CannotCreateFolder, dir.path());
-    // Names follow the runs' order, in UTC so that a clock put back for
-    // winter time cannot reorder them; two runs within a millisecond get the next one.
+    // Names follow the changes' order, in UTC so that a clock put back for
+    // winter time cannot reorder them; two within a millisecond get the next one.
     m_made = QDateTime::currentDateTimeUtc();
     m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     while (pathExists(m_path)) {
@@ -1042,42 +1192,92 @@ RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &working
         m_path = dir.filePath(u"run-%1.mdb"_s.arg(m_made.toString(kTimeFormat)));
     }
     m_scratch = std::make_unique<ScratchFile>(m_path);
-    // The keys the tables would give next, and from here every row the run
-    // adds, removes or changes.
-    QSqlQuery q =
-        run(working.connection(),
-            u"SELECT name, seq FROM main.sqlite_sequence WHERE name IN ('Memory', 'Dates', 'Header')"_s,
-            working.path(), NoticeCode::HistoryCannotRead);
+    // The keys the tables would give next, and from here every row the
+    // change adds, removes or changes.
+    m_tables = tables;
+    QHash<QString, qint64> sequences;
+    QSqlQuery q = run(db.connection(), u"SELECT name, seq FROM main.sqlite_sequence"_s, db.path(),
+                      NoticeCode::HistoryCannotRead);
     while (q.next())
-        m_sequences.append({q.value(0).toString(), q.value(1).toLongLong()});
-    m_changes = std::make_unique<RowChanges>(working, keptTables());
+        sequences.insert(q.value(0).toString(), q.value(1).toLongLong());
+    for (const QString &table : tables)
+        m_sequences.append(
+            {table, sequences.contains(table) ? QVariant(sequences.value(table)) : QVariant()});
+    m_changes = std::make_unique<RowChanges>(db, tables);
 }
 
-RunHistory::Recorder::~Recorder() = default;
+struct RunHistory::Recorder::Facts {
+    QString datafile, datafileIdentity;
+    int duties = 0, periods = 0;
+    QString unit, change, parent;
+    qint64 sequence = 0;
+    bool untouched = false;
+    QString kind = u"run"_s;
+    int added = 0, updated = 0;
+    qint64 personnelCounter = -1;
+};
 
 void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, const QString &datafile,
                                     const QString &datafileIdentity, int duties, int periods)
 {
-    const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
-                             .toString(Qt::ISODateWithMs);
-    const QString day = QDate::currentDate().toString(Qt::ISODate);
     // The run becomes the unit's last change, in the run's transaction, which
     // moves the change counter on by one. A unit gets its name with its first run.
     const Stamp before = stampOf(working.connection(), working.path());
     const bool counts = working.countsCommits();
     const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(),
                       counts ? qint64(counterBefore) + 1 : -1};
-    const bool untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
     writeStamp(working, stamp);
+    Facts facts;
+    facts.datafile = datafile;
+    facts.datafileIdentity = datafileIdentity;
+    facts.duties = duties;
+    facts.periods = periods;
+    facts.unit = stamp.unit;
+    facts.sequence = stamp.sequence;
+    facts.change = stamp.change;
+    facts.parent = before.change;
+    facts.untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
+}
 
+void RunHistory::Recorder::completeImport(Database &personnel, const QString &kind, const QString &file,
+                                          int added, int updated)
+{
+    // The working database, attached, holds the unit's last change; its
+    // counters and dates are not what an import changes, so the fast way of
+    // telling a later change by hand is the personnel database's counter.
+    const Stamp before = stampOf(personnel.connection(), m_folder.workingPath(), kUnitSchema);
+    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(), -1};
+    writeStamp(personnel, stamp, kUnitSchema);
+    Facts facts;
+    facts.datafile = file;
+    facts.unit = stamp.unit;
+    facts.sequence = stamp.sequence;
+    facts.change = stamp.change;
+    facts.parent = before.change;
+    facts.kind = kind;
+    facts.added = added;
+    facts.updated = updated;
+    if (personnel.countsCommits())
+        facts.personnelCounter = qint64(personnel.changeCounter()) + 1;
+    write(personnel, kUnitSchema, facts, rowsProof(personnel.connection(), personnel.path(), m_tables));
+}
+
+void RunHistory::Recorder::write(const Database &changed, const QString &unitSchema, const Facts &facts,
+                                 const QByteArray &proof)
+{
+    const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
+                             .toString(Qt::ISODateWithMs);
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
     const QByteArray changes = m_changes->packed();
     m_changes.reset();
     QStringList layouts;
     {
-        QSqlQuery q = run(working.connection(),
-                          u"SELECT sql FROM main.sqlite_master WHERE type = 'table' AND name IN "
-                          "('Memory', 'Dates', 'Header') ORDER BY name"_s,
-                          working.path(), NoticeCode::HistoryCannotRead);
+        QSqlQuery q = run(changed.connection(),
+                          u"SELECT sql FROM %1.sqlite_master WHERE type = 'table' AND name IN "
+                          "('Memory', 'Dates', 'Header') ORDER BY name"_s.arg(unitSchema),
+                          changed.path(), NoticeCode::HistoryCannotRead);
         while (q.next())
             layouts.append(q.value(0).toString());
     }
@@ -1092,10 +1292,14 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     keep.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kChangesTable));
     keep.addBindValue(changes);
     execPrepared(keep, m_path, NoticeCode::HistoryCannotWrite);
+    // The tables watched, with the key each would give next; none where the
+    // table has given none yet.
     entry.exec(u"CREATE TABLE %1 (name, seq)"_s.arg(kSequencesTable), NoticeCode::HistoryCannotWrite);
     QSqlQuery sequence(entry.connection());
     sequence.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kSequencesTable));
     for (const auto &[table, seq] : std::as_const(m_sequences)) {
+        if (seq.isNull() && facts.kind == u"run"_s)
+            continue; // a run's undo knows its three tables
         sequence.bindValue(0, table);
         sequence.bindValue(1, seq);
         execPrepared(sequence, m_path, NoticeCode::HistoryCannotWrite);
@@ -1104,22 +1308,26 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     entry.exec(
         u"CREATE TABLE %1 (Made TEXT, Datafile TEXT, DatafileIdentity TEXT, Duties INTEGER, "
         "Periods INTEGER, Unit TEXT, Sequence INTEGER, Change TEXT, Parent TEXT, Format INTEGER, Day TEXT, "
-        "Untouched INTEGER, Whole INTEGER)"_s.arg(kFactsTable),
+        "Untouched INTEGER, Whole INTEGER, Kind TEXT, Added INTEGER, Updated INTEGER, "
+        "PersonnelCounter INTEGER)"_s.arg(kFactsTable),
         NoticeCode::HistoryCannotWrite);
-    QSqlQuery facts(entry.connection());
-    facts.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
+    QSqlQuery row(entry.connection());
+    row.prepare(
+        u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
     for (const QVariant &v :
-         {QVariant(made), QVariant(datafile), QVariant(datafileIdentity), QVariant(duties), QVariant(periods),
-          QVariant(stamp.unit), QVariant(stamp.sequence), QVariant(stamp.change), QVariant(before.change),
-          QVariant(kFormat), QVariant(day), QVariant(untouched ? 1 : 0), QVariant(0)})
-        facts.addBindValue(v);
-    execPrepared(facts, m_path, NoticeCode::HistoryCannotWrite);
+         {QVariant(made), QVariant(facts.datafile), QVariant(facts.datafileIdentity), QVariant(facts.duties),
+          QVariant(facts.periods), QVariant(facts.unit), QVariant(facts.sequence), QVariant(facts.change),
+          QVariant(facts.parent), QVariant(kFormat), QVariant(day), QVariant(facts.untouched ? 1 : 0),
+          QVariant(0), QVariant(facts.kind), QVariant(facts.added), QVariant(facts.updated),
+          facts.personnelCounter >= 0 ? QVariant(facts.personnelCounter) : QVariant()})
+        row.addBindValue(v);
+    execPrepared(row, m_path, NoticeCode::HistoryCannotWrite);
 
     entry.exec(u"CREATE TABLE %1 (Proof BLOB)"_s.arg(kProofTable), NoticeCode::HistoryCannotWrite);
-    QSqlQuery proof(entry.connection());
-    proof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
-    proof.addBindValue(packed(proofOf(working.connection(), working.path(), day, kFormat)));
-    execPrepared(proof, m_path, NoticeCode::HistoryCannotWrite);
+    QSqlQuery keepProof(entry.connection());
+    keepProof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
+    keepProof.addBindValue(proof);
+    execPrepared(keepProof, m_path, NoticeCode::HistoryCannotWrite);
     write.commit();
 }
 

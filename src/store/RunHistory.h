@@ -38,7 +38,9 @@ public:
     struct Entry {
         QString path;
         QDateTime made;
-        QString datafile;
+        // What the change was: "run", or an import: "soldiers", "absences", "holidays" or "schedule".
+        QString kind = QStringLiteral("run");
+        QString datafile;         // an import's: the file imported
         QString datafileIdentity; // "dev:ino" of the file the run made
         int duties = 0;
         int periods = 0; // periods filled
@@ -55,6 +57,11 @@ public:
         bool whole = true;
         // Every page was read sound by list(): the undo need not read them again.
         bool checked = false;
+        int added = 0, updated = 0; // an import's rows
+        // An import: the personnel database's change counter it left; -1 when not known.
+        qint64 personnelCounter = -1;
+
+        bool isImport() const { return kind != QLatin1String("run"); }
 
         // "2026-12-06 19:11:06"
         QString time() const;
@@ -84,7 +91,9 @@ public:
         // that are not compared too: restoring what the run changed gives
         // the tables as they were before it.
         bool asLeft = false;
-        bool none() const { return counterSoldiers == 0 && dateSoldiers == 0; }
+        // An import: the tables it changed were changed since.
+        bool personnel = false;
+        bool none() const { return counterSoldiers == 0 && dateSoldiers == 0 && !personnel; }
         // "The counters of 3 soldiers and the assignment dates of 1 soldier
         // were changed after that run."
         Notice notice() const;
@@ -100,6 +109,11 @@ public:
     };
 
     explicit RunHistory(const UnitFolder &folder);
+
+    // The schema under which an import attaches the working database to its
+    // connection on the personnel database, so that the unit's last change
+    // is written in the import's transaction.
+    static inline const QString kUnitSchema = QStringLiteral("unit");
 
     // Every file in history/ read: the runs that can be taken back and the
     // files that cannot. Never throws for a bad file; throws StoreError when
@@ -131,6 +145,9 @@ public:
         // run's transaction, before the run changes anything, and keep
         // working open until complete().
         Recorder(const UnitFolder &folder, const Database &working);
+        // Watches what an import changes in tables of the personnel
+        // database, with the working database attached as kUnitSchema.
+        Recorder(const UnitFolder &folder, const Database &personnel, const QStringList &tables);
         ~Recorder();
         Recorder(const Recorder &) = delete;
         Recorder &operator=(const Recorder &) = delete;
@@ -144,6 +161,9 @@ public:
         // counter when the run's transaction began.
         void complete(Database &working, quint32 counterBefore, const QString &datafile,
                       const QString &datafileIdentity, int duties, int periods);
+        // Keeps what an import of kind from file changed and makes it the unit's last change.
+        void completeImport(Database &personnel, const QString &kind, const QString &file, int added,
+                            int updated);
         // Gives the entry its name. Call once the swap's record is written
         // and before the commit.
         void putInPlace();
@@ -154,11 +174,17 @@ public:
         void prune();
 
     private:
+        struct Facts;
+        void start(const Database &db, const QStringList &tables);
+        void write(const Database &changed, const QString &unitSchema, const Facts &facts,
+                   const QByteArray &proof);
+
         UnitFolder m_folder;
         QDateTime m_made;
         QString m_path;
         std::unique_ptr<ScratchFile> m_scratch;
-        QList<QPair<QString, qint64>> m_sequences; // sqlite_sequence before the run
+        QStringList m_tables;
+        QList<QPair<QString, QVariant>> m_sequences; // sqlite_sequence before the change; Null for none
         std::unique_ptr<RowChanges> m_changes;
     };
 
@@ -166,6 +192,7 @@ private:
     // checkLast: every page of the entry of the unit's last change read, as
     // an undo needs; the others are listed from their facts.
     Listing listing(bool checkLast) const;
+    UndoResult undoImport(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
 
     UnitFolder m_folder;
 };

@@ -431,13 +431,17 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
                             m_firstFile),
                         true),
             QString());
-        for (const QString &sql : {u"DROP TABLE changes; "
-                                   "DROP TABLE sequences; DROP TABLE proof; CREATE TABLE countersAfter "
-                                   "(SoldierName TEXT, Digest TEXT); "
-                                   "CREATE TABLE datesAfter (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s,
-                                   u"ALTER TABLE run DROP COLUMN Format; ALTER TABLE run DROP COLUMN Day; "
-                                   u"ALTER TABLE run DROP COLUMN "
-                                   "Untouched; ALTER TABLE run DROP COLUMN Whole"_s})
+        for (const QString &sql :
+             {u"DROP TABLE changes; "
+              "DROP TABLE sequences; DROP TABLE proof; CREATE TABLE countersAfter "
+              "(SoldierName TEXT, Digest TEXT); "
+              "CREATE TABLE datesAfter (SoldierName TEXT, \"From\" TEXT, \"To\" TEXT)"_s,
+              u"ALTER TABLE run DROP COLUMN Format; ALTER TABLE run DROP COLUMN Day; "
+              u"ALTER TABLE run DROP COLUMN "
+              "Untouched; ALTER TABLE run DROP COLUMN Whole; ALTER TABLE run DROP COLUMN Kind; ALTER TABLE "
+              "run "
+              "DROP COLUMN Added; ALTER TABLE run DROP COLUMN Updated; ALTER TABLE run DROP "
+              "COLUMN PersonnelCounter"_s})
             for (const QString &statement : sql.split(u"; "_s))
                 execIn(path, statement);
     } else if (kind == u"tables") {

@@ -1,6 +1,7 @@
 #include "TestUnit.h"
 
 #include "session/PersonnelImport.h"
+#include "session/UnitSession.h"
 #include "store/Fields.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
@@ -24,6 +25,7 @@ private slots:
     void plan_data();
     void plan();
     void applyAddsAndUpdates();
+    void importIsKeptAndUndone();
 
 private:
     // A unit with Adams (SPC, HQ, a driver), the duty Gate Guard, Adams
@@ -160,6 +162,47 @@ void tst_PersonnelImport::applyAddsAndUpdates()
                          u"SELECT SoldierName, SoldierRank, Section, Q1 FROM SoldierRoster ORDER BY ID; "
                          "SELECT Section FROM Sections ORDER BY ID"_s),
              u"Adams|E|HQ|1\nBaker|B|Band|0\nHQ\nBand"_s);
+}
+
+// An import is the unit's last change: listed, taken back to the byte of
+// every row, refused when the personnel data changed since unless forced,
+// and a dry run or a refused row changes nothing.
+void tst_PersonnelImport::importIsKeptAndUndone()
+{
+    TestUnit unit;
+    fill(unit);
+    UnitSession session(unit.folder);
+    QVERIFY(session.lock());
+    const QString personnel = unit.folder.personnelPath();
+    const QString before = sqliteShell(personnel, u".dump"_s);
+    const SheetTable soldiers = tableOf(u"Name|Rank|Section\nAdams|CPL|HQ\nBaker|PV2|Band"_s);
+    QVERIFY(!session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, true).imported);
+    QVERIFY(
+        !session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, false, false).imported); // Adams exists
+    QCOMPARE(sqliteShell(personnel, u".dump"_s), before);
+
+    const UnitSession::Imported imported =
+        session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, false);
+    QVERIFY2(imported.imported && !imported.error, imported.error ? imported.error->what() : "");
+    const QList<RunHistory::Entry> kept = session.history().listing.entries;
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept.first().kind, u"soldiers"_s);
+    QCOMPARE(QPair(kept.first().added, kept.first().updated), QPair(1, 1));
+    const auto yes = [](const UnitSession::LastRun &) { return true; };
+    QCOMPARE(session.undoLastRun(UnitSession::Force::No, yes).outcome, UnitSession::Undone::Outcome::Undone);
+    QCOMPARE(sqliteShell(personnel, u".dump"_s), before);
+
+    QVERIFY(session
+                .importTable(tableOf(u"Holiday|From\nMay Day|2027-05-01"_s), u"h.csv"_s, Kind::Holidays,
+                             false, false)
+                .imported);
+    QCOMPARE(sqliteShell(personnel, u"UPDATE Holiday SET Name = 'Labour Day' WHERE Name = 'May Day'"_s, true),
+             QString());
+    QCOMPARE(session.undoLastRun(UnitSession::Force::No, yes).outcome,
+             UnitSession::Undone::Outcome::ChangedSince);
+    QCOMPARE(session.undoLastRun(UnitSession::Force::Always, yes).outcome,
+             UnitSession::Undone::Outcome::Undone);
+    QCOMPARE(sqliteShell(personnel, u".dump"_s), before);
 }
 
 QTEST_GUILESS_MAIN(tst_PersonnelImport)
