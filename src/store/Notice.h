@@ -259,6 +259,22 @@ enum class NoticeCode {
     // The example unit (calendrix demo).
     DemoStartTooLate,    // %1: the latest first day, %2: the last day its periods may reach
     DemoFolderHoldsUnit, // %1: the folder
+
+    // Reading other programs' files: workbooks (XlsxReader). %1 is the file,
+    // %2 the part of it (a path inside the zip) or the sheet.
+    WorkbookNotAZip,
+    WorkbookWithoutWorkbook,
+    WorkbookWithoutSheets,
+    WorkbookSheetNotFound, // %2: the sheet asked for, %3: the workbook's sheets, quoted, comma-separated
+    WorkbookPartMissing,
+    WorkbookPartTooLarge, // %3: the bound in MB
+    WorkbookPartTooDense,
+    WorkbookPartDamaged, // cannot be unpacked
+    WorkbookPartWithDtd,
+    WorkbookPartMalformed, // %3: the line, %4: the XML parser's words
+    WorkbookCellOutside,   // %2: the sheet, %3: the cell, %4: the last cell a sheet can have
+    WorkbookTooManyCells,  // %2: the sheet, %3: the bound
+    WorkbookBadCell,       // %2: the sheet, %3: the cell, %4: what it holds
 };
 
 struct Notice {
