@@ -351,9 +351,6 @@ public:
             while (xml.nextStart(u"row"))
                 if (xml.xml().name() == u"c")
                     column = readCell(xml, column + 1);
-            QList<SheetCell> &cells = m_table.rows.last().cells;
-            while (!cells.isEmpty() && cells.last().isEmpty())
-                cells.removeLast();
         }
         while (!m_table.rows.isEmpty() && m_table.rows.last().cells.isEmpty())
             m_table.rows.removeLast();
@@ -391,7 +388,7 @@ private:
         if (!hasValue)
             return column;
         setValue(cell, type, style, reference);
-        if (cell.isEmpty())
+        if (cell.isEmpty()) // blanks too: a row ends at its last cell that holds something
             return column;
         QList<SheetCell> &cells = m_table.rows.last().cells;
         if (column < cells.size()) {

@@ -101,6 +101,13 @@ elif kind == 'declared1g':  # a small sheet whose headers claim 1 GB
                 struct.pack_into('<I', data, i + size_at, 1 << 30)
             i = data.find(sig, i + 4)
     open(out, 'wb').write(data)
+elif kind == 'stored':  # parts left unpacked, so that a fuzzer's changes reach the XML
+    book(out)
+    with zipfile.ZipFile(out) as z:
+        items = [(i.filename, z.read(i)) for i in z.infolist() if not i.filename.startswith(('docProps', 'xl/theme'))]
+    with zipfile.ZipFile(out, 'w', zipfile.ZIP_STORED) as z:
+        for name, content in items:
+            z.writestr(name, content)
 elif kind == 'junk':
     open(out, 'wb').write(bytes(range(256)) * 16)
 elif kind == 'noworkbook':
