@@ -84,7 +84,7 @@ public:
     // the element named `within`.
     bool nextStart(QStringView within = {})
     {
-        while (!m_xml.atEnd()) {
+        while (!m_xml.atEnd() && !m_xml.hasError()) {
             switch (m_xml.readNext()) {
             case QXmlStreamReader::DTD:
                 fail(StoreErrorCode::WrongFileKind, NoticeCode::WorkbookPartWithDtd, m_path, {m_part});
@@ -367,7 +367,9 @@ private:
             checkInside(row, at, reference.left(20));
             column = at;
         } else {
-            checkInside(m_row, column, columnName(int(qMin<qint64>(column, XlsxReader::kColumnLimit))));
+            checkInside(m_row, column,
+                        columnName(int(qMin<qint64>(column, XlsxReader::kColumnLimit))) +
+                            QString::number(m_row + 1));
             reference = columnName(int(column)) + QString::number(m_row + 1);
         }
         const QString type = xml.attribute(u"t"_s);
