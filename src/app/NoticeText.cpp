@@ -520,6 +520,8 @@ QString sentence(const Notice &notice)
     case NoticeCode::DemoFolderHoldsUnit:
         return u"'%1' already holds a unit; the example unit needs a new or empty folder."_s;
 
+    case NoticeCode::WorkbookNotAFile:
+        return u"'%1' is not a file; a workbook (.xlsx) is read from a file."_s;
     case NoticeCode::WorkbookNotAZip:
         return u"'%1' is not a workbook (.xlsx): it is not a zip archive."_s;
     case NoticeCode::WorkbookWithoutWorkbook:

@@ -262,6 +262,7 @@ enum class NoticeCode {
 
     // Reading other programs' files: workbooks (XlsxReader). %1 is the file,
     // %2 the part of it (a path inside the zip) or the sheet.
+    WorkbookNotAFile, // a folder, a pipe, a device
     WorkbookNotAZip,
     WorkbookWithoutWorkbook,
     WorkbookWithoutSheets,

@@ -1,5 +1,6 @@
 #include "store/XlsxReader.h"
 
+#include "store/SmallFile.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -11,7 +12,9 @@
 #include <minizip/unzip.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -128,11 +131,15 @@ class Package
 public:
     explicit Package(const QString &path) : m_path(path)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw StoreError(file.exists() ? StoreErrorCode::CannotOpen : StoreErrorCode::FileNotFound,
-                             NoticeCode::CannotReadFile, {path, file.errorString()}, path);
-        file.close();
+        // A pipe or a device would block minizip's open, or never end.
+        const SmallFile file = SmallFile::read(path, 0);
+        if (file.state == SmallFile::State::NotAFile && file.mode != 0)
+            fail(StoreErrorCode::WrongFileKind, NoticeCode::WorkbookNotAFile, path);
+        if (file.state != SmallFile::State::Read) {
+            const int error = file.state == SmallFile::State::Failed ? file.error : ENOENT;
+            throw StoreError(storeErrorCodeOfSystem(error), NoticeCode::CannotReadFile,
+                             {path, QString::fromLocal8Bit(strerror(error))}, path);
+        }
         m_zip = unzOpen64(QFile::encodeName(path).constData());
         if (!m_zip)
             fail(StoreErrorCode::WrongFileKind, NoticeCode::WorkbookNotAZip, path);

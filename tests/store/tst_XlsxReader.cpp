@@ -105,6 +105,7 @@ void tst_XlsxReader::refuse_data()
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<NoticeCode>("code");
     QTest::newRow("no such sheet") << u"values"_s << u"Duties"_s << NoticeCode::WorkbookSheetNotFound;
+    QTest::newRow("pipe") << u"fifo"_s << QString() << NoticeCode::WorkbookNotAFile;
     QTest::newRow("binary junk") << u"junk"_s << QString() << NoticeCode::WorkbookNotAZip;
     QTest::newRow("zip without workbook")
         << u"noworkbook"_s << QString() << NoticeCode::WorkbookWithoutWorkbook;

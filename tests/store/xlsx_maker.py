@@ -3,6 +3,7 @@
 Sound ones come from openpyxl, so that our reader is held to another
 program's files; damaged and hostile ones are that, edited with zipfile."""
 import datetime as dt
+import os
 import struct
 import sys
 import zipfile
@@ -108,6 +109,8 @@ elif kind == 'stored':  # parts left unpacked, so that a fuzzer's changes reach 
     with zipfile.ZipFile(out, 'w', zipfile.ZIP_STORED) as z:
         for name, content in items:
             z.writestr(name, content)
+elif kind == 'fifo':
+    os.mkfifo(out)
 elif kind == 'junk':
     open(out, 'wb').write(bytes(range(256)) * 16)
 elif kind == 'noworkbook':
