@@ -114,6 +114,8 @@ void tst_XlsxReader::refuse_data()
     QTest::newRow("packed densely") << u"dense"_s << QString() << NoticeCode::WorkbookPartTooDense;
     QTest::newRow("external entity") << u"dtd"_s << QString() << NoticeCode::WorkbookPartWithDtd;
     QTest::newRow("column 10^6") << u"column1e6"_s << QString() << NoticeCode::WorkbookCellOutside;
+    QTest::newRow("rows reaching the last column")
+        << u"widerows"_s << QString() << NoticeCode::WorkbookTooManyCells;
     QTest::newRow("malformed XML") << u"malformed"_s << QString() << NoticeCode::WorkbookPartMalformed;
     QTest::newRow("number not a number") << u"badnumber"_s << QString() << NoticeCode::WorkbookBadCell;
 }

@@ -75,6 +75,9 @@ elif kind == 'column1e6':
         n, r = divmod(n - 1, 26)
         col = chr(65 + r) + col
     replace(out, SHEET, sheet(f'<row r="1"><c r="{col}1"><v>1</v></c></row>'))
+elif kind == 'widerows':  # each row's one cell in the last column: the gaps before it are held
+    book(out)
+    replace(out, SHEET, sheet(''.join(f'<row r="{r}"><c r="XFD{r}"><v>1</v></c></row>' for r in range(1, 400))))
 elif kind == 'dtd':
     book(out)
     replace(out, 'xl/workbook.xml', '<?xml version="1.0"?><!DOCTYPE w [<!ENTITY e SYSTEM "file:///etc/passwd">]>'
