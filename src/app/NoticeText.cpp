@@ -549,6 +549,39 @@ QString sentence(const Notice &notice)
         return u"A holiday already falls on some of the days from %2 to %3; '%1' is left out."_s;
     case NoticeCode::UndoPersonnelChanged:
         return u"The soldiers, absences, holidays or work schedules were changed after that import."_s;
+
+    case NoticeCode::WorkbookNotAFile:
+        return u"'%1' is not a file; a workbook (.xlsx) is read from a file."_s;
+    case NoticeCode::WorkbookNotAZip:
+        return u"'%1' is not a workbook (.xlsx): it is not a zip archive."_s;
+    case NoticeCode::WorkbookWithoutWorkbook:
+        return u"'%1' is not a workbook (.xlsx): it holds no workbook part."_s;
+    case NoticeCode::WorkbookWithoutSheets:
+        return u"The workbook '%1' has no sheet."_s;
+    case NoticeCode::WorkbookSheetNotFound:
+        return u"The workbook '%1' has no sheet named '%2'; its sheets are %3."_s;
+    case NoticeCode::WorkbookPartMissing:
+        return u"The workbook '%1' is damaged: its part %2 is missing."_s;
+    case NoticeCode::WorkbookPartTooLarge:
+        return u"The workbook '%1' cannot be read: its part %2 unpacks to more than %3 MB."_s;
+    case NoticeCode::WorkbookPartTooDense:
+        return u"The workbook '%1' cannot be read: its part %2 is packed far more densely than a "
+               "workbook's data can be."_s;
+    case NoticeCode::WorkbookPartDamaged:
+        return u"The workbook '%1' is damaged: its part %2 cannot be unpacked."_s;
+    case NoticeCode::WorkbookPartWithDtd:
+        return u"The workbook '%1' cannot be read: its part %2 declares a document type, which a "
+               "workbook never does."_s;
+    case NoticeCode::WorkbookPartMalformed:
+        return u"The workbook '%1' is damaged: its part %2 is not well-formed XML at line %3: %4"_s;
+    case NoticeCode::WorkbookCellOutside:
+        return u"The workbook '%1' cannot be read: cell %3 of sheet '%2' lies outside the largest sheet, "
+               "which ends at %4."_s;
+    case NoticeCode::WorkbookTooManyCells:
+        return u"The workbook '%1' cannot be read: sheet '%2' holds more than %3 cells."_s;
+    case NoticeCode::WorkbookBadCell:
+        return u"The workbook '%1' is damaged: cell %3 of sheet '%2' holds '%4', which is not a value of "
+               "its type."_s;
     }
     return {};
 }

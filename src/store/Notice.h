@@ -276,6 +276,23 @@ enum class NoticeCode {
     ImportOverlapsAbsence, // %1: the name, %2 and %3: the days
     ImportOverlapsHoliday, // %1: the holiday's name, %2 and %3: the days
     UndoPersonnelChanged,
+
+    // Reading other programs' files: workbooks (XlsxReader). %1 is the file,
+    // %2 the part of it (a path inside the zip) or the sheet.
+    WorkbookNotAFile, // a folder, a pipe, a device
+    WorkbookNotAZip,
+    WorkbookWithoutWorkbook,
+    WorkbookWithoutSheets,
+    WorkbookSheetNotFound, // %2: the sheet asked for, %3: the workbook's sheets, quoted, comma-separated
+    WorkbookPartMissing,
+    WorkbookPartTooLarge, // %3: the bound in MB
+    WorkbookPartTooDense,
+    WorkbookPartDamaged, // cannot be unpacked
+    WorkbookPartWithDtd,
+    WorkbookPartMalformed, // %3: the line, %4: the XML parser's words
+    WorkbookCellOutside,   // %2: the sheet, %3: the cell, %4: the last cell a sheet can have
+    WorkbookTooManyCells,  // %2: the sheet, %3: the bound
+    WorkbookBadCell,       // %2: the sheet, %3: the cell, %4: what it holds
 };
 
 struct Notice {
