@@ -259,6 +259,16 @@ enum class NoticeCode {
     // The example unit (calendrix demo).
     DemoStartTooLate,    // %1: the latest first day, %2: the last day its periods may reach
     DemoFolderHoldsUnit, // %1: the folder
+
+    // Reading other programs' files: CSV and iCalendar. %1 is the file.
+    ForeignCannotRead,      // %2: the system's words
+    ForeignTooLarge,        // %2: the largest file read, in MB
+    ForeignNotText,         // %2: the line of the first binary byte
+    CsvTooManyColumns,      // %2: the line, %3: the most columns read
+    CsvTooManyCells,        // %2: the line, %3: the most cells read
+    CsvUnclosedQuote,       // %2: the line the row with the open quote begins on
+    CalendarNotCalendar,    //
+    CalendarTooManyRepeats, // %2: the most occurrences read
 };
 
 struct Notice {

@@ -1,0 +1,146 @@
+#include "store/HolidayCalendar.h"
+
+#include "store/ForeignText.h"
+#include "store/StoreError.h"
+
+#include <libical/ical.h>
+
+#include <memory>
+#include <set>
+
+namespace calendrix {
+
+namespace {
+
+struct FreeComponent {
+    void operator()(icalcomponent *c) const { icalcomponent_free(c); }
+};
+struct FreeIterator {
+    void operator()(icalrecur_iterator *i) const { icalrecur_iterator_free(i); }
+};
+
+QDate dateOf(const icaltimetype &t)
+{
+    return icaltime_is_null_time(t) ? QDate() : QDate(t.year, t.month, t.day);
+}
+
+// How many days after its first the event's last day is: DTEND is the day
+// after the last; a DURATION counts from the start; neither makes one day.
+qint64 lastDayOffset(icalcomponent *event, const QDate &from)
+{
+    if (icalproperty *end = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
+        const QDate day = dateOf(icalproperty_get_dtend(end));
+        return day.isValid() ? std::max<qint64>(0, from.daysTo(day) - 1) : 0;
+    }
+    if (icalproperty *duration = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
+        const icaldurationtype d = icalproperty_get_duration(duration);
+        const qint64 days = qint64(d.weeks) * 7 + d.days;
+        return d.is_neg ? 0 : std::max<qint64>(0, days - 1);
+    }
+    return 0;
+}
+
+// The days an event's repetitions skip (EXDATE).
+std::set<QDate> exceptionsOf(icalcomponent *event)
+{
+    std::set<QDate> days;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        days.insert(dateOf(icalproperty_get_exdate(p)));
+    return days;
+}
+
+class Reading
+{
+public:
+    Reading(QString path, QDate today, int years)
+        : m_path(std::move(path)), m_today(today), m_until(today.addYears(std::max(years, 0)))
+    {}
+
+    void readEvent(icalcomponent *event, int index)
+    {
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        const QDate from = dateOf(start);
+        if (!from.isValid())
+            return; // no start: nothing to put in the holidays
+        if (!start.is_date) {
+            ++m_file.skippedTimed;
+            return;
+        }
+        const qint64 last = lastDayOffset(event, from);
+        const char *summary = icalcomponent_get_summary(event);
+        const QString name = QString::fromUtf8(summary ? summary : "").trimmed();
+        icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+        if (!rule) {
+            take(name, from, from.addDays(last), index);
+            return;
+        }
+        const std::set<QDate> exceptions = exceptionsOf(event);
+        const int before = int(m_file.holidays.size());
+        std::unique_ptr<icalrecur_iterator, FreeIterator> it(
+            icalrecur_iterator_new(icalproperty_get_rrule(rule), start));
+        bool past = false;
+        for (icaltimetype t = it ? icalrecur_iterator_next(it.get()) : icaltime_null_time();
+             !icaltime_is_null_time(t); t = icalrecur_iterator_next(it.get())) {
+            if (++m_occurrences > HolidayCalendar::kMaxOccurrences)
+                throw StoreError(StoreErrorCode::General, NoticeCode::CalendarTooManyRepeats,
+                                 {m_path, QString::number(HolidayCalendar::kMaxOccurrences)}, m_path);
+            const QDate day = dateOf(t);
+            if (!day.isValid() || day >= m_until)
+                break;
+            if (exceptions.count(day))
+                continue;
+            if (day.addDays(last) < m_today)
+                past = true;
+            else
+                m_file.holidays.append({name, day, day.addDays(last), index});
+        }
+        if (past && m_file.holidays.size() == before)
+            ++m_file.skippedPast;
+    }
+
+    HolidayFile take() { return std::move(m_file); }
+
+private:
+    void take(const QString &name, const QDate &from, const QDate &to, int index)
+    {
+        if (to < m_today)
+            ++m_file.skippedPast;
+        else
+            m_file.holidays.append({name, from, to, index});
+    }
+
+    QString m_path;
+    QDate m_today, m_until;
+    qint64 m_occurrences = 0;
+    HolidayFile m_file;
+};
+
+} // namespace
+
+HolidayFile HolidayCalendar::read(const QString &path, const QDate &today, int years)
+{
+    const QByteArray text = ForeignText::read(path);
+    std::unique_ptr<icalcomponent, FreeComponent> root(icalparser_parse_string(text.constData()));
+    // Several calendars in one file come inside a root of libical's own.
+    std::vector<icalcomponent *> calendars;
+    const icalcomponent_kind kind = root ? icalcomponent_isa(root.get()) : ICAL_NO_COMPONENT;
+    if (kind == ICAL_VCALENDAR_COMPONENT)
+        calendars.push_back(root.get());
+    else if (kind == ICAL_XROOT_COMPONENT)
+        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            calendars.push_back(c);
+    if (calendars.empty())
+        throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::CalendarNotCalendar, {path}, path);
+
+    Reading reading(path, today, years);
+    int index = 0;
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            reading.readEvent(event, ++index);
+    return reading.take();
+}
+
+} // namespace calendrix
