@@ -14,7 +14,7 @@ class CsvReader
 {
 public:
     static constexpr int kMaxColumns = 1000;
-    static constexpr qsizetype kMaxCells = 4'000'000;
+    static constexpr qsizetype kMaxCells = 2'000'000;
 
     // Throws StoreError when the file cannot be read, is too large, is not
     // text, has too many columns or cells, or ends inside a quoted field.

@@ -21,7 +21,7 @@ bool isBinary(char c)
 
 } // namespace
 
-QByteArray ForeignText::read(const QString &path)
+QByteArray ForeignText::read(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -32,16 +32,16 @@ QByteArray ForeignText::read(const QString &path)
     }
     const auto tooLarge = [&] {
         return StoreError(StoreErrorCode::General, NoticeCode::ForeignTooLarge,
-                          {path, QString::number(kMaxBytes / (1024 * 1024))}, path);
+                          {path, QString::number(maxBytes / (1024 * 1024))}, path);
     };
-    if (!file.isSequential() && file.size() > kMaxBytes)
+    if (!file.isSequential() && file.size() > maxBytes)
         throw tooLarge();
     // In pieces, as a pipe or a special file says no size.
     QByteArray bytes;
     std::array<char, 64 * 1024> piece;
     qint64 got = 0;
     while ((got = file.read(piece.data(), piece.size())) > 0) {
-        if (bytes.size() + got > kMaxBytes)
+        if (bytes.size() + got > maxBytes)
             throw tooLarge();
         bytes.append(piece.data(), got);
     }

@@ -14,8 +14,9 @@ public:
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
     // Throws StoreError when the file cannot be read, is larger than
-    // kMaxBytes or holds control bytes no text holds (binary data, UTF-16).
-    static QByteArray read(const QString &path);
+    // maxBytes (whole MB) or holds control bytes no text holds (binary data,
+    // UTF-16).
+    static QByteArray read(const QString &path, qint64 maxBytes = kMaxBytes);
 };
 
 } // namespace calendrix

@@ -120,7 +120,7 @@ private:
 
 HolidayFile HolidayCalendar::read(const QString &path, const QDate &today, int years)
 {
-    const QByteArray text = ForeignText::read(path);
+    const QByteArray text = ForeignText::read(path, kMaxBytes);
     std::unique_ptr<icalcomponent, FreeComponent> root(icalparser_parse_string(text.constData()));
     // Several calendars in one file come inside a root of libical's own.
     std::vector<icalcomponent *> calendars;

@@ -24,6 +24,9 @@ struct HolidayFile {
 class HolidayCalendar
 {
 public:
+    // libical holds a calendar in some twenty times its size; a calendar of
+    // holidays is small.
+    static constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
     // Occurrences of repeating events read in all, past ones included, so
     // that a rule repeating daily since long ago cannot hold the reading up.
     static constexpr int kMaxOccurrences = 100'000;
