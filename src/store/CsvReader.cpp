@@ -46,21 +46,33 @@ QByteArray utf8FromWindows1252(QByteArrayView bytes, const QString &path)
     return text.toUtf8();
 }
 
-// The separator the header line uses most, outside quotes; 0 for none.
+// The separator the header line (the first that is not blank) uses most,
+// outside quotes; 0 for none. As the parser, it takes a quote for quoting
+// only at the start of a field: "5" screen" is a field of its own.
 char separatorOf(QByteArrayView text)
 {
     int commas = 0, semicolons = 0, tabs = 0;
-    bool quoted = false;
-    for (const char c : text) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && (c == '\n' || c == '\r'))
-            break;
-        else if (!quoted) {
-            commas += c == ',';
-            semicolons += c == ';';
-            tabs += c == '\t';
+    bool quoted = false, fieldStart = true, lineHasText = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                ++i;
+            else if (c == '"')
+                quoted = false;
+            continue;
         }
+        if (c == '\n' || c == '\r') {
+            if (lineHasText)
+                break;
+            continue;
+        }
+        quoted = c == '"' && fieldStart;
+        commas += c == ',';
+        semicolons += c == ';';
+        tabs += c == '\t';
+        fieldStart = c == ',' || c == ';' || c == '\t' || (fieldStart && c == ' ');
+        lineHasText = lineHasText || (c != ' ' && c != '\t');
     }
     if (commas == 0 && semicolons == 0 && tabs == 0)
         return 0;

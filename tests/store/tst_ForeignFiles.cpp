@@ -55,6 +55,9 @@ void tst_ForeignFiles::csvDialects_data()
     QTest::newRow("trailing empties and blank lines")
         << "a,b,c\n1,,\n\n,2\n,,\n\n"_ba << u"utf-8"_s << u","_s << u"1:a|b|c/2:1/4:|2"_s;
     QTest::newRow("CR line ends") << "a;b\r1;2\r"_ba << u"utf-8"_s << u";"_s << u"1:a|b/2:1|2"_s;
+    QTest::newRow("blank lines first, stray quote")
+        << "\r\n\nName, first;Screen 5\" wide;b;c\n1;2\n"_ba << u"utf-8"_s << u";"_s
+        << u"3:Name, first|Screen 5\" wide|b|c/4:1|2"_s;
     QTest::newRow("one column") << "Name\nSmith, John\n"_ba << u"utf-8"_s << QString()
                                 << u"1:Name/2:Smith, John"_s;
 }
