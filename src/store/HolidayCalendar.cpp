@@ -5,6 +5,7 @@
 
 #include <libical/ical.h>
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -40,14 +41,10 @@ qint64 lastDayOffset(icalcomponent *event, const QDate &from)
     return 0;
 }
 
-// The days an event's repetitions skip (EXDATE).
-std::set<QDate> exceptionsOf(icalcomponent *event)
+QString uidOf(icalcomponent *event)
 {
-    std::set<QDate> days;
-    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
-        days.insert(dateOf(icalproperty_get_exdate(p)));
-    return days;
+    const char *uid = icalcomponent_get_uid(event);
+    return QString::fromUtf8(uid ? uid : "");
 }
 
 class Reading
@@ -57,8 +54,19 @@ public:
         : m_path(std::move(path)), m_today(today), m_until(today.addYears(std::max(years, 0)))
     {}
 
+    // An occurrence of a repeating event that was moved or cancelled is an
+    // event of its own (same UID, RECURRENCE-ID its first day): the
+    // repetition leaves that day out.
+    void noteMoved(icalcomponent *event)
+    {
+        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+            m_leftOut[uidOf(event)].insert(dateOf(icalcomponent_get_recurrenceid(event)));
+    }
+
     void readEvent(icalcomponent *event, int index)
     {
+        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+            return;
         const icaltimetype start = icalcomponent_get_dtstart(event);
         const QDate from = dateOf(start);
         if (!from.isValid())
@@ -71,11 +79,14 @@ public:
         const char *summary = icalcomponent_get_summary(event);
         const QString name = QString::fromUtf8(summary ? summary : "").trimmed();
         icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
-        if (!rule) {
+        if (!rule || icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
             take(name, from, from.addDays(last), index);
             return;
         }
-        const std::set<QDate> exceptions = exceptionsOf(event);
+        std::set<QDate> &leftOut = m_leftOut[uidOf(event)];
+        for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+            leftOut.insert(dateOf(icalproperty_get_exdate(p)));
         const int before = int(m_file.holidays.size());
         std::unique_ptr<icalrecur_iterator, FreeIterator> it(
             icalrecur_iterator_new(icalproperty_get_rrule(rule), start));
@@ -88,7 +99,7 @@ public:
             const QDate day = dateOf(t);
             if (!day.isValid() || day >= m_until)
                 break;
-            if (exceptions.count(day))
+            if (leftOut.count(day))
                 continue;
             if (day.addDays(last) < m_today)
                 past = true;
@@ -113,6 +124,7 @@ private:
     QString m_path;
     QDate m_today, m_until;
     qint64 m_occurrences = 0;
+    std::map<QString, std::set<QDate>> m_leftOut; // by UID
     HolidayFile m_file;
 };
 
@@ -135,6 +147,10 @@ HolidayFile HolidayCalendar::read(const QString &path, const QDate &today, int y
         throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::CalendarNotCalendar, {path}, path);
 
     Reading reading(path, today, years);
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            reading.noteMoved(event);
     int index = 0;
     for (icalcomponent *calendar : calendars)
         for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
