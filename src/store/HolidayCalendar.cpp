@@ -59,7 +59,7 @@ public:
     // repetition leaves that day out.
     void noteMoved(icalcomponent *event)
     {
-        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY) && !uidOf(event).isEmpty())
             m_leftOut[uidOf(event)].insert(dateOf(icalcomponent_get_recurrenceid(event)));
     }
 
@@ -83,7 +83,9 @@ public:
             take(name, from, from.addDays(last), index);
             return;
         }
-        std::set<QDate> &leftOut = m_leftOut[uidOf(event)];
+        std::set<QDate> own; // an event without a UID shares its days with none
+        const QString uid = uidOf(event);
+        std::set<QDate> &leftOut = uid.isEmpty() ? own : m_leftOut[uid];
         for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
              p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
             leftOut.insert(dateOf(icalproperty_get_exdate(p)));
