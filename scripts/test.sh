@@ -3,12 +3,14 @@
 # .clang-format says, builds and runs the whole test suite, in one or more
 # configurations (CMake presets), printing how long each stage took.
 #
-#   scripts/test.sh            all three, as CI runs them:
+#   scripts/test.sh            all four, as CI runs them:
 #                                werror  the default build, warnings as errors (build-werror/)
 #                                asan    AddressSanitizer + UBSan, leaks checked (build-asan/)
 #                                nogui   without Qt Widgets, warnings as errors (build-nogui/)
+#                                fuzz    the file readers' libFuzzer targets (clang, build-fuzz/),
+#                                        each run for 30 s from its seed corpus in tests/fuzz/
 #   scripts/test.sh --default  only the default build (build/)
-#   scripts/test.sh --werror | --asan | --nogui
+#   scripts/test.sh --werror | --asan | --nogui | --fuzz
 #                              only that one; several may be given
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +18,7 @@ cd "$(dirname "$0")/.."
 presets=()
 for arg in "$@"; do
     case "$arg" in
-        --default | --werror | --asan | --nogui) presets+=("${arg#--}") ;;
+        --default | --werror | --asan | --nogui | --fuzz) presets+=("${arg#--}") ;;
         -h | --help)
             sed -n '2,/^set -/p' "$0" | sed '$d; s/^# \{0,1\}//'
             exit 0
@@ -27,7 +29,7 @@ for arg in "$@"; do
             ;;
     esac
 done
-[ ${#presets[@]} -eq 0 ] && presets=(werror asan nogui)
+[ ${#presets[@]} -eq 0 ] && presets=(werror asan nogui fuzz)
 
 clock() { date +%s; }
 took() { # start
@@ -53,11 +55,47 @@ format_check() {
         xargs -0 clang-format --dry-run --Werror
 }
 
+# Only the fuzz targets and the libraries they need; each runs on a copy of
+# its seed corpus (libFuzzer adds the inputs it finds) and fails on a crash,
+# a leak, an input taking over 10 s or a use of over 1 GB.
+fuzz_targets() {
+    local source
+    for source in tests/fuzz/fuzz_*.cpp; do
+        source=${source##*/}
+        echo "${source%.cpp}"
+    done
+}
+fuzz_build() {
+    cmake --preset fuzz >/dev/null
+    # shellcheck disable=SC2046
+    cmake --build --preset fuzz --target $(fuzz_targets)
+}
+fuzz_run() {
+    local target kind corpus
+    for target in $(fuzz_targets); do
+        kind=${target#fuzz_}
+        corpus=build-fuzz/corpus/$kind
+        rm -rf "$corpus" && mkdir -p "$corpus" && cp tests/fuzz/"$kind"/* "$corpus"/
+        if ! build-fuzz/tests/fuzz/"$target" -max_total_time=30 -rss_limit_mb=1024 -timeout=10 \
+            -artifact_prefix=build-fuzz/"$target"- -print_final_stats=1 "$corpus" >build-fuzz/"$target".log 2>&1; then
+            tail -n 60 build-fuzz/"$target".log
+            echo "$target failed: the input is build-fuzz/$target-*, the whole log build-fuzz/$target.log"
+            return 1
+        fi
+        echo "$target: $(grep -E '^Done' build-fuzz/"$target".log)"
+    done
+}
+
 all=$(clock)
 stage "packages" scripts/deps.sh
 stage "format" format_check
 export QT_QPA_PLATFORM=offscreen
 for preset in "${presets[@]}"; do
+    if [ "$preset" = fuzz ]; then
+        stage "fuzz: build" fuzz_build
+        stage "fuzz: runs" fuzz_run
+        continue
+    fi
     stage "$preset: build" scripts/build.sh "$preset"
     stage "$preset: tests" ctest --preset "$preset"
 done

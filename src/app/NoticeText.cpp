@@ -582,6 +582,23 @@ QString sentence(const Notice &notice)
     case NoticeCode::WorkbookBadCell:
         return u"The workbook '%1' is damaged: cell %3 of sheet '%2' holds '%4', which is not a value of "
                "its type."_s;
+
+    case NoticeCode::ForeignCannotRead:
+        return u"'%1' cannot be read: %2."_s;
+    case NoticeCode::ForeignTooLarge:
+        return u"'%1' is too large to read: files of up to %2 MB are read."_s;
+    case NoticeCode::ForeignNotText:
+        return u"'%1' is not a text file: it holds binary data at line %2."_s;
+    case NoticeCode::CsvTooManyColumns:
+        return u"Line %2 of '%1' has more than %3 columns."_s;
+    case NoticeCode::CsvTooManyCells:
+        return u"'%1' holds more than %3 cells (the last read at line %2); split it into smaller files."_s;
+    case NoticeCode::CsvUnclosedQuote:
+        return u"'%1' ends inside quotes: a quoted field of the row at line %2 is never closed."_s;
+    case NoticeCode::CalendarNotCalendar:
+        return u"'%1' is not a calendar (iCalendar file)."_s;
+    case NoticeCode::CalendarTooManyRepeats:
+        return u"The events of '%1' repeat more than %2 times in all; it cannot be read."_s;
     }
     return {};
 }

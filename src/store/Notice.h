@@ -293,6 +293,16 @@ enum class NoticeCode {
     WorkbookCellOutside,   // %2: the sheet, %3: the cell, %4: the last cell a sheet can have
     WorkbookTooManyCells,  // %2: the sheet, %3: the bound
     WorkbookBadCell,       // %2: the sheet, %3: the cell, %4: what it holds
+
+    // Reading other programs' files: CSV and iCalendar. %1 is the file.
+    ForeignCannotRead,      // %2: the system's words
+    ForeignTooLarge,        // %2: the largest file read, in MB
+    ForeignNotText,         // %2: the line of the first binary byte
+    CsvTooManyColumns,      // %2: the line, %3: the most columns read
+    CsvTooManyCells,        // %2: the line, %3: the most cells read
+    CsvUnclosedQuote,       // %2: the line the row with the open quote begins on
+    CalendarNotCalendar,    //
+    CalendarTooManyRepeats, // %2: the most occurrences read
 };
 
 struct Notice {
