@@ -2,6 +2,7 @@
 
 #include "app/CommandSupport.h"
 #include "app/HistoryCommands.h"
+#include "app/ImportCommand.h"
 #include "app/NoticeText.h"
 
 #include "app/DemoUnit.h"
@@ -36,8 +37,8 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s,   u"demo"_s, u"make"_s,    u"print"_s,
-                               u"export"_s, u"undo"_s, u"history"_s, u"fairness"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,     u"print"_s, u"export"_s,
+                               u"undo"_s, u"history"_s, u"fairness"_s, u"import"_s};
 
 const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "       calendrix COMMAND [options]\n\n"
@@ -50,8 +51,10 @@ const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
                           "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
                           "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n"
-                          "  undo         take back the last roster run (--data DIR)\n"
-                          "  history      list the roster runs that can be taken back\n"
+                          "  import FILE  import soldiers, absences, holidays or work schedules from\n"
+                          "               CSV, a workbook (.xlsx) or a calendar (.ics)\n"
+                          "  undo         take back the last roster run or import (--data DIR)\n"
+                          "  history      list the roster runs and imports that can be taken back\n"
                           "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command;\n"
                           "'calendrix --version' prints the version.\n"_s;
@@ -574,6 +577,8 @@ int run(const QStringList &arguments)
         return runUndo(rest);
     if (command == u"history")
         return runHistory(rest);
+    if (command == u"import")
+        return runImport(rest);
     if (command == u"fairness")
         return FairnessCommand::run(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));

@@ -286,13 +286,10 @@ PersonnelImport::Plan Planner::soldiers(bool update)
             else if (!rank.isEmpty())
                 wrong = refusal(row.line, NoticeCode::ImportUnknownRank, {rank});
         }
+        QString section;
         if (c[u"section"_s] >= 0) {
-            const QString section = textOf(cell(row, c[u"section"_s]));
+            section = textOf(cell(row, c[u"section"_s]));
             values[Section] = section.isEmpty() ? QVariant() : QVariant(section);
-            if (!section.isEmpty() && !sections.contains(section)) {
-                sections.insert(section);
-                plan.newSections.append(section);
-            }
         }
         for (const auto &[column, k] : c.qualifications) {
             const std::optional<bool> yes = yesNoOf(cell(row, column));
@@ -301,14 +298,19 @@ PersonnelImport::Plan Planner::soldiers(bool update)
                                 {textOf(cell(row, column)), c.titles.value(column)});
             values[qualification(k)] = yes.value_or(false);
         }
+        if (!wrong && existing != known.cend() && !update)
+            wrong = refusal(row.line, NoticeCode::ImportSoldierExists, {name});
         if (wrong) {
             plan.rows.append(*wrong);
             continue;
         }
+        // A section the file brings goes into Setup's list with the first soldier it has.
+        if (!section.isEmpty() && !sections.contains(section)) {
+            sections.insert(section);
+            plan.newSections.append(section);
+        }
         if (existing == known.cend()) {
             plan.rows.append({row.line, Action::Add, values, 0, std::nullopt});
-        } else if (!update) {
-            plan.rows.append(refusal(row.line, NoticeCode::ImportSoldierExists, {name}));
         } else {
             const bool same = std::equal(values.cbegin(), values.cend(), existing->values.cbegin(),
                                          [](const QVariant &a, const QVariant &b) {

@@ -65,6 +65,13 @@ UnitSettling::Result UnitSettling::settle(const UnitFolder &folder, const Option
 {
     Result result;
     try {
+        // A journal left beside a database is played back, or dropped when it
+        // belongs to a transaction across both files that committed (an
+        // import), only by a connection that may write: a reader would be refused.
+        for (const auto &[path, kind] : {std::pair{folder.workingPath(), FileKind::Working},
+                                         std::pair{folder.personnelPath(), FileKind::Personnel}})
+            if (QFileInfo::exists(path + QStringLiteral("-journal")))
+                Database::open(path, kind);
         result.run = settleRecord(folder, folder.pendingRunPath());
         result.undo = settleRecord(folder, folder.pendingUndoPath());
     } catch (const StoreError &e) {

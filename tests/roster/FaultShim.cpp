@@ -2,7 +2,8 @@
 // after a chosen file operation, or makes one fail, so that tests can look
 // at what a kill or a failing disk leaves at that exact moment.
 //
-//   CALENDRIX_KILL_AFTER=op:suffix   op is rename, link, unlink or fsync; the
+//   CALENDRIX_KILL_AFTER=op:suffix   op is rename, link, unlink or fsync (which
+//                                    stands for fdatasync too); the
 //                                    process gets SIGKILL right after the
 //                                    first such call whose (new) path ends
 //                                    with suffix has succeeded.
@@ -113,7 +114,11 @@ int fdatasync(int fd)
         errno = EIO;
         return -1;
     }
-    return REAL(fdatasync)(fd);
+    const int rc = REAL(fdatasync)(fd);
+    const char *spec = getenv("CALENDRIX_KILL_AFTER");
+    if (rc == 0 && spec && strncmp(spec, "fsync:", 6) == 0 && namedWith(fd, spec + 6))
+        raise(SIGKILL);
+    return rc;
 }
 
 } // extern "C"

@@ -1,0 +1,224 @@
+#include "app/ImportCommand.h"
+
+#include "app/CommandSupport.h"
+#include "app/NoticeText.h"
+#include "session/PersonnelImport.h"
+#include "session/UnitSession.h"
+#include "store/CsvReader.h"
+#include "store/HolidayCalendar.h"
+#include "store/StoreError.h"
+#include "store/XlsxReader.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix::CommandLine {
+
+namespace {
+
+const QString kSyntax = u"import FILE (--soldiers | --absences | --holidays | --schedule) [--data DIR] "
+                        "[--update] [--dry-run] [--sheet NAME] [--years N]"_s;
+
+using Kind = PersonnelImport::Kind;
+using Action = PersonnelImport::Row::Action;
+
+// A calendar's holidays as the table a CSV file of them would give.
+SheetTable holidayTable(const QString &path, const HolidayFile &file)
+{
+    SheetTable table;
+    table.path = path;
+    const auto text = [](const QString &value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Text;
+        cell.text = value;
+        return cell;
+    };
+    const auto date = [](const QDate &value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Date;
+        cell.date = value;
+        return cell;
+    };
+    table.rows.append({0, {text(u"Name"_s), text(u"From"_s), text(u"To"_s)}});
+    for (const HolidayEntry &h : file.holidays)
+        table.rows.append({h.event, {text(h.name), date(h.from), date(h.to)}});
+    return table;
+}
+
+QString encodingName(const QString &key)
+{
+    if (key == u"utf-8-bom"_s)
+        return u"UTF-8 with a byte-order mark"_s;
+    if (key == u"windows-1252"_s)
+        return u"Windows-1252"_s;
+    return u"UTF-8"_s;
+}
+
+QString separatorName(const QString &separator)
+{
+    if (separator == u"\t"_s)
+        return u"tabs"_s;
+    if (separator == u";"_s)
+        return u"semicolons"_s;
+    if (separator == u","_s)
+        return u"commas"_s;
+    return u"nothing (one column)"_s;
+}
+
+// "line 4" of a text file, "row 4" of a sheet, "event 4" of a calendar.
+QString place(const SheetTable &table, bool calendar, int line)
+{
+    if (line == 0)
+        return u"the file"_s;
+    if (calendar)
+        return u"event %1"_s.arg(line);
+    return (table.sheet.isEmpty() ? u"line %1"_s : u"row %1"_s).arg(line);
+}
+
+QString actionName(Action action)
+{
+    switch (action) {
+    case Action::Refuse:
+        return u"REFUSED"_s;
+    case Action::Add:
+        return u"add"_s;
+    case Action::Update:
+        return u"update"_s;
+    case Action::Unchanged:
+        return u"unchanged"_s;
+    case Action::Overlap:
+        break;
+    }
+    return u"left out"_s;
+}
+
+} // namespace
+
+int runImport(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Import soldiers, absences, holidays or work schedules from a CSV file, a workbook (.xlsx) or, for "
+        "holidays, a calendar (.ics). Columns are found by their titles: soldiers Name, Rank, Section and "
+        "one per qualification (its title in Setup, or Q1 to Q15); absences Name, From, To, Reason; "
+        "holidays Name, From, To; work schedules Duty, From, To. Nothing is imported while a row is refused, "
+        "and an import is taken back by 'calendrix undo'."_s);
+    parser.addPositionalArgument(u"FILE"_s, u"The file to import; it is only read."_s);
+    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
+    const QCommandLineOption soldiers(u"soldiers"_s, u"The file lists soldiers."_s);
+    const QCommandLineOption absences(u"absences"_s, u"The file lists absences."_s);
+    const QCommandLineOption holidays(u"holidays"_s, u"The file lists holidays."_s);
+    const QCommandLineOption schedule(u"schedule"_s, u"The file lists work schedules."_s);
+    const QCommandLineOption update(u"update"_s, u"Update soldiers already in the unit."_s);
+    const QCommandLineOption dryRun(u"dry-run"_s, u"Say what would be imported; change nothing."_s);
+    const QCommandLineOption sheet(u"sheet"_s, u"The workbook's sheet to read (default: the first)."_s,
+                                   u"NAME"_s);
+    const QCommandLineOption years(
+        u"years"_s, u"A calendar's repeating holidays are taken for N years (default 2)."_s, u"N"_s, u"2"_s);
+    parser.addOptions({data, soldiers, absences, holidays, schedule, update, dryRun, sheet, years});
+    if (const int status = parse(parser, arguments, kSyntax); status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"give one file to import: calendrix "_s + kSyntax);
+    const QList<std::pair<const QCommandLineOption *, Kind>> kinds{{&soldiers, Kind::Soldiers},
+                                                                   {&absences, Kind::Absences},
+                                                                   {&holidays, Kind::Holidays},
+                                                                   {&schedule, Kind::Schedule}};
+    std::optional<Kind> kind;
+    for (const auto &[option, k] : kinds) {
+        if (!parser.isSet(*option))
+            continue;
+        if (kind)
+            return usageError(u"give one of --soldiers, --absences, --holidays and --schedule"_s);
+        kind = k;
+    }
+    if (!kind)
+        return usageError(u"say what the file lists: --soldiers, --absences, --holidays or --schedule"_s);
+    bool yearsRead = false;
+    const int yearCount = parser.value(years).toInt(&yearsRead);
+    if (!yearsRead || yearCount < 1 || yearCount > 50)
+        return usageError(u"--years takes a number of years from 1 to 50"_s);
+    const QString file = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    const bool calendar = suffix == u"ics"_s;
+    if (calendar && *kind != Kind::Holidays)
+        return usageError(u"a calendar (.ics) holds holidays: give --holidays"_s);
+    QString dir;
+    if (const int status = dataFolder(parser, data, &dir); status >= 0)
+        return status;
+
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+        return status;
+    const UnitSession::Settled settled = session.settle();
+    if (const int status = tell(settled.notices); status >= 0)
+        return status;
+    if (settled.error)
+        return failure(*settled.error);
+
+    SheetTable table;
+    try {
+        if (calendar) {
+            const HolidayFile holidays = HolidayCalendar::read(file, QDate::currentDate(), yearCount);
+            table = holidayTable(file, holidays);
+            if (holidays.skippedTimed + holidays.skippedPast > 0)
+                err() << "INFORMATION: " << holidays.skippedTimed << " events with a time of day and "
+                      << holidays.skippedPast << " that ended before today were skipped.\n";
+        } else if (suffix == u"xlsx"_s) {
+            table = XlsxReader::read(file, parser.value(sheet));
+            err() << "INFORMATION: Read the sheet '" << table.sheet << "'.\n";
+        } else {
+            table = CsvReader::read(file);
+            err() << "INFORMATION: Read as " << encodingName(table.encoding) << " text, separated by "
+                  << separatorName(table.separator) << ".\n";
+        }
+    } catch (const StoreError &e) {
+        return failure(e);
+    }
+    err().flush();
+
+    const UnitSession::Imported imported =
+        session.importTable(table, file, *kind, parser.isSet(update), parser.isSet(dryRun));
+    if (imported.error)
+        return failure(u"Nothing was imported.\n"_s + NoticeText::text(*imported.error));
+    const PersonnelImport::Plan &plan = imported.plan;
+    for (const PersonnelImport::Row &row : plan.rows) {
+        const bool told = row.action == Action::Refuse || row.action == Action::Overlap;
+        if (!told && !parser.isSet(dryRun))
+            continue;
+        QTextStream &stream = told ? err() : out();
+        stream << place(table, calendar, row.line) << ": " << actionName(row.action);
+        if (row.why)
+            stream << ": " << NoticeText::text(*row.why);
+        else if (row.values.size() > 1)
+            stream << " " << row.values[1].toString();
+        stream << "\n";
+    }
+    err().flush();
+    const int refused = plan.count(Action::Refuse);
+    out() << plan.count(Action::Add) << " to add, " << plan.count(Action::Update) << " to update, "
+          << plan.count(Action::Unchanged) << " unchanged, " << plan.count(Action::Overlap) << " left out, "
+          << refused << " refused.\n";
+    for (const QString &section : plan.newSections)
+        out() << "The section '" << section << "' is new; it " << (imported.imported ? "was" : "would be")
+              << " added to Setup's list.\n";
+    out().flush();
+    if (refused > 0) {
+        err() << "ERROR: Nothing was imported: mend the refused rows and import the file again.\n";
+        err().flush();
+        return 5;
+    }
+    if (parser.isSet(dryRun))
+        return 0;
+    out() << (imported.imported ? "Imported; 'calendrix undo' takes it back.\n" : "Nothing to import.\n");
+    out().flush();
+    return 0;
+}
+
+} // namespace calendrix::CommandLine

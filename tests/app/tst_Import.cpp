@@ -1,0 +1,153 @@
+#include "TestUnit.h"
+#include "roster/FaultRun.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace calendrix;
+using namespace calendrix::test;
+using namespace Qt::Literals::StringLiterals;
+
+// calendrix import on files that other programs wrote: a CSV file in
+// Windows-1252, workbooks from openpyxl, a calendar from python's icalendar.
+class tst_Import : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importsWhatOtherProgramsWrote();
+    void usage_data();
+    void usage();
+    void killedImportIsAllOrNothing_data();
+    void killedImportIsAllOrNothing();
+};
+
+namespace {
+
+// A file written by import_files.py; empty when python could not write it.
+QString written(const QTemporaryDir &dir, const QString &kind, const QStringList &more = {})
+{
+    const QString path = dir.filePath(kind);
+    QProcess python;
+    python.start(u"/usr/bin/python3"_s, QStringList{QStringLiteral(IMPORT_FILES), kind, path} + more);
+    if (!python.waitForFinished() || python.exitCode() != 0) {
+        qWarning("%s", python.readAllStandardError().constData());
+        return {};
+    }
+    return path;
+}
+
+QString dumpOf(const TestUnit &unit)
+{
+    return sqliteShell(unit.folder.personnelPath(), u".dump"_s);
+}
+
+QString rows(const TestUnit &unit, const QString &sql, bool write = false)
+{
+    return sqliteShell(unit.folder.personnelPath(), sql, write);
+}
+
+} // namespace
+
+void tst_Import::importsWhatOtherProgramsWrote()
+{
+    TestUnit unit;
+    const QString data = unit.dir.path();
+    QCOMPARE(rows(unit,
+                  u"INSERT INTO Qualifications (Q1) SELECT 'x' WHERE NOT EXISTS (SELECT 1 FROM "
+                  "Qualifications); UPDATE Qualifications SET Q1 = 'Driver'"_s,
+                  true),
+             QString());
+    const QString start = dumpOf(unit);
+
+    writeFile(unit.path(u"list.csv"_s), "Name;Rank;Section\r\nM\xfcller, Hans;PFC;HQ\r\n");
+    Outcome o = runWith({u"import"_s, unit.path(u"list.csv"_s), u"--soldiers"_s, u"--data"_s, data});
+    QVERIFY2(o.status == 0 && o.err.contains(u"Windows-1252"_s) && o.err.contains(u"semicolons"_s),
+             qPrintable(o.err));
+    QCOMPARE(rows(unit, u"SELECT SoldierName, SoldierRank FROM SoldierRoster"_s), u"M\u00fcller, Hans|C"_s);
+
+    const QString book = written(unit.dir, u"soldiers.xlsx"_s);
+    QVERIFY(!book.isEmpty());
+    o = runWith({u"import"_s, book, u"--soldiers"_s, u"--data"_s, data});
+    QVERIFY2(o.status == 0 && o.out.contains(u"2 to add"_s), qPrintable(o.out + o.err));
+    QCOMPARE(rows(unit, u"SELECT SoldierName, SoldierRank, Section, Q1, Q2 FROM SoldierRoster ORDER BY ID"_s),
+             u"M\u00fcller, Hans|C|HQ|0|0\nYoung, Ann|D|1st|1|0\nZane, Bo|B|2nd|1|0"_s);
+
+    // One row goes backwards: nothing is imported, and a dry run never writes.
+    const QString absences = written(unit.dir, u"absences.xlsx"_s, {u"Young, Ann"_s});
+    const QByteArray personnel = readFile(unit.folder.personnelPath());
+    for (const QString &dry : {u"--dry-run"_s, QString()}) {
+        o = runWith(QStringList{u"import"_s, absences, u"--absences"_s, u"--data"_s, data} +
+                    (dry.isEmpty() ? QStringList() : QStringList{dry}));
+        QCOMPARE(o.status, 5);
+        QVERIFY2(o.err.contains(u"row 3: REFUSED: The last day"_s), qPrintable(o.err));
+        QCOMPARE(readFile(unit.folder.personnelPath()), personnel);
+    }
+
+    const QString calendar = written(unit.dir, u"holidays.ics"_s);
+    o = runWith({u"import"_s, calendar, u"--holidays"_s, u"--data"_s, data});
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    const int year = QDate::currentDate().year();
+    QCOMPARE(rows(unit, u"SELECT Name, \"From\", \"To\" FROM Holiday ORDER BY \"From\""_s),
+             u"Unit Day|%1-01-01|%1-01-01\nFounders Day|%1-03-14|%1-03-14\nSummer "
+             "Break|%1-07-01|%1-07-03\nUnit Day|%2-01-01|%2-01-01"_s.arg(year + 1)
+                 .arg(year + 2));
+
+    // Three imports kept, the last first; undone one by one to the unit as it was.
+    o = runWith({u"history"_s, u"--data"_s, data});
+    QCOMPARE(o.out.count(u"import of"_s), 3);
+    QVERIFY2(o.out.startsWith(u"%1"_s.arg(year)) && o.out.section(u'\n', 0, 0).contains(u"holidays"_s),
+             qPrintable(o.out));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data}).status, 0);
+    QCOMPARE(dumpOf(unit), start);
+}
+
+void tst_Import::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no kind") << QStringList{u"import"_s, u"a.csv"_s};
+    QTest::newRow("two kinds") << QStringList{u"import"_s, u"a.csv"_s, u"--soldiers"_s, u"--schedule"_s};
+    QTest::newRow("a calendar of soldiers") << QStringList{u"import"_s, u"a.ics"_s, u"--soldiers"_s};
+    QTest::newRow("years out of range")
+        << QStringList{u"import"_s, u"a.ics"_s, u"--holidays"_s, u"--years"_s, u"0"_s};
+}
+
+void tst_Import::usage()
+{
+    QFETCH(QStringList, arguments);
+    QCOMPARE(runWith(arguments).status, 2);
+}
+
+void tst_Import::killedImportIsAllOrNothing_data()
+{
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("the history entry in place") << u"rename:.mdb"_s << false;
+    QTest::newRow("the journal on the disk") << u"fsync:Datafile32.mdb-journal"_s << false;
+    QTest::newRow("committed") << u"unlink:Datafile32.mdb-journal"_s << true;
+}
+
+// Killed at each step of its one transaction, an import is in the unit
+// whole, and undoable, or not at all.
+void tst_Import::killedImportIsAllOrNothing()
+{
+    QFETCH(QString, killAfter);
+    QFETCH(bool, imported);
+    TestUnit unit;
+    const QString data = unit.dir.path();
+    const QString before = dumpOf(unit);
+    writeFile(unit.path(u"list.csv"_s), "Name,Rank\nAdams,SPC\nBaker,PV2\n");
+    const QStringList arguments{u"import"_s, unit.path(u"list.csv"_s), u"--soldiers"_s, u"--data"_s, data};
+    QVERIFY(runWith(arguments, {u"CALENDRIX_KILL_AFTER="_s + killAfter}).killed);
+    QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s), imported ? u"2"_s : u"0"_s);
+    const Outcome undone = runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data});
+    QCOMPARE(undone.status, imported ? 0 : 1);
+    QCOMPARE(dumpOf(unit), before);
+    // The unit goes on: the same import once more.
+    QCOMPARE(runWith(arguments).status, 0);
+    QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s), u"2"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_Import)
+#include "tst_Import.moc"
