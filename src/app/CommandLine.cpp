@@ -37,8 +37,8 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,     u"print"_s, u"export"_s,
-                               u"undo"_s, u"history"_s, u"fairness"_s, u"import"_s};
+const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,     u"print"_s,  u"export"_s,
+                               u"undo"_s, u"history"_s, u"fairness"_s, u"import"_s, u"export-personnel"_s};
 
 const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "       calendrix COMMAND [options]\n\n"
@@ -53,6 +53,8 @@ const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n"
                           "  import FILE  import soldiers, absences, holidays or work schedules from\n"
                           "               CSV, a workbook (.xlsx) or a calendar (.ics)\n"
+                          "  export-personnel OUT.csv|OUT.xlsx\n"
+                          "               write the soldiers with the columns import reads\n"
                           "  undo         take back the last roster run or import (--data DIR)\n"
                           "  history      list the roster runs and imports that can be taken back\n"
                           "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
@@ -579,6 +581,8 @@ int run(const QStringList &arguments)
         return runHistory(rest);
     if (command == u"import")
         return runImport(rest);
+    if (command == u"export-personnel")
+        return runExportPersonnel(rest);
     if (command == u"fairness")
         return FairnessCommand::run(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));

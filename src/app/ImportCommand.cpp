@@ -221,4 +221,48 @@ int runImport(const QStringList &arguments)
     return 0;
 }
 
+int runExportPersonnel(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Write the unit's soldiers into a CSV file or a workbook (.xlsx) with the columns that 'calendrix "
+        "import --soldiers' reads: edited in a spreadsheet program, the file is imported back with --update."_s);
+    parser.addPositionalArgument(u"OUT"_s, u"The file to write: OUT.csv or OUT.xlsx."_s);
+    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
+    const QCommandLineOption replace(u"replace"_s, u"Write over OUT when it exists."_s);
+    parser.addOptions({data, replace});
+    const QString syntax = u"export-personnel OUT.csv|OUT.xlsx [--data DIR] [--replace]"_s;
+    if (const int status = parse(parser, arguments, syntax); status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(u"give one file to write: calendrix "_s + syntax);
+    const QString target = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (suffix != u"csv"_s && suffix != u"xlsx"_s)
+        return usageError(u"the file to write ends in .csv or .xlsx"_s);
+    QString dir;
+    if (const int status = dataFolder(parser, data, &dir); status >= 0)
+        return status;
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+        return status;
+    if (session.folder().isOwnFile(target))
+        return failure(u"'%1' is one of the unit's own files; choose another file to write."_s.arg(
+            QDir::toNativeSeparators(target)));
+    if ((QFileInfo::exists(target) || QFileInfo(target).isSymLink()) && !parser.isSet(replace)) {
+        err() << "ERROR: '" << QDir::toNativeSeparators(target)
+              << "' exists; give --replace to write over it.\n";
+        err().flush();
+        return 4;
+    }
+    const std::optional<StoreError> error = session.exportSoldiers(target);
+    if (error)
+        return failure(*error);
+    out() << wroteFile(target) << "\n";
+    out().flush();
+    return 0;
+}
+
 } // namespace calendrix::CommandLine

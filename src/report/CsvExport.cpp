@@ -12,6 +12,18 @@ namespace {
 const QString kAssigned = u"/."_s;
 }
 
+QByteArray CsvExport::table(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        QStringList fields;
+        for (const QString &value : row)
+            fields.append(field(value));
+        text += fields.join(u',') + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
 QString CsvExport::field(const QString &value)
 {
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))

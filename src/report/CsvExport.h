@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace calendrix {
 
@@ -23,6 +25,8 @@ public:
     // One field as RFC 4180 wants it: quoted when it holds a comma, a quote
     // or a line break, with its quotes doubled.
     static QString field(const QString &value);
+    // A plain table, a record a line, as write() writes a roster.
+    static QByteArray table(const QList<QStringList> &rows);
 
 private:
     const RosterData &m_data;

@@ -295,6 +295,20 @@ int SpreadsheetExport::steps() const
     return int(m_data.duties.size()) + 2;
 }
 
+void SpreadsheetExport::writeTable(const QString &path, const QString &sheetName,
+                                   const QList<QStringList> &rows, ExportBatch &batch)
+{
+    const QString scratch = batch.reserve(path);
+    Workbook book(scratch, path);
+    lxw_worksheet *sheet = book.addSheet(sheetName);
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        for (qsizetype c = 0; c < rows[r].size(); ++c)
+            book.text(sheet, int(r), int(c), rows[r][c], r == 0 ? book.bold() : nullptr);
+    worksheet_freeze_panes(sheet, 1, 1);
+    book.close();
+    batch.step();
+}
+
 void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
 {
     const QString scratch = batch.reserve(path);

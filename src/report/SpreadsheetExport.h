@@ -31,6 +31,11 @@ public:
     // regard to case, and never "Summary" or "History".
     static QStringList sheetNames(const QStringList &duties);
 
+    // A plain table as a workbook of one sheet, its first row in bold and
+    // frozen: for lists such as the unit's soldiers, which the import reads back.
+    static void writeTable(const QString &path, const QString &sheet, const QList<QStringList> &rows,
+                           ExportBatch &batch);
+
 private:
     const RosterData &m_data;
 };

@@ -241,8 +241,11 @@ PersonnelImport::Plan Planner::soldiers(bool update)
         RecordSet roster(m_db, RecordSources::kSoldierRoster);
         for (; !roster.eof(); roster.moveNext()) {
             QList<QVariant> values;
+            // A yes/no never set is no, as the file says it.
             for (int i = 0; i < fieldCount; ++i)
-                values.append(i == ID ? QVariant() : roster.value(i));
+                values.append(i == ID                               ? QVariant()
+                              : i >= Q1 && roster.value(i).isNull() ? QVariant(false)
+                                                                    : roster.value(i));
             known.insert(roster.text(SoldierName), {roster.key(), values});
         }
     }
@@ -443,6 +446,31 @@ PersonnelImport::Plan PersonnelImport::plan(const Database &personnel, Kind kind
     std::stable_partition(plan.rows.begin(), plan.rows.end(),
                           [](const Row &r) { return r.action == Row::Action::Refuse; });
     return plan;
+}
+
+QList<QStringList> PersonnelImport::soldierRows(const Database &personnel)
+{
+    using namespace Fields::SoldierRoster;
+    QStringList header{u"Name"_s, u"Rank"_s, u"Section"_s};
+    {
+        RecordSet setup(personnel, RecordSources::kQualifications);
+        for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+            const QString title =
+                setup.eof() ? QString() : setup.text(Fields::Qualifications::qualification(k));
+            header.append(title.isEmpty() ? u"Q"_s + QString::number(k) : title);
+        }
+    }
+    QList<QStringList> rows{header};
+    RecordSet roster(personnel, RecordSources::kSoldierRoster);
+    for (; !roster.eof(); roster.moveNext()) {
+        const QString rank = roster.text(SoldierRank);
+        QStringList row{roster.text(SoldierName), rank.isEmpty() ? QString() : rankAbbreviation(rank),
+                        roster.text(Section)};
+        for (int k = 1; k <= Fields::kQualificationCount; ++k)
+            row.append(roster.value(qualification(k)).toBool() ? u"x"_s : QString());
+        rows.append(row);
+    }
+    return rows;
 }
 
 void PersonnelImport::apply(const Database &personnel, const Plan &plan)

@@ -52,6 +52,12 @@ public:
     static Plan plan(const Database &personnel, Kind kind, const SheetTable &table, bool update);
     static void apply(const Database &personnel, const Plan &plan);
 
+    // The unit's soldiers with the columns an import of soldiers reads: Name,
+    // Rank (its abbreviation), Section and one per qualification (its title
+    // in Setup, else Q1...), "x" for yes; the header first. Imported back with
+    // updating, it changes nothing.
+    static QList<QStringList> soldierRows(const Database &personnel);
+
     // The longest name a soldier, duty or holiday may have.
     static constexpr int kLongestName = 50;
 };

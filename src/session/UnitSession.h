@@ -122,6 +122,12 @@ public:
     Imported importTable(const SheetTable &table, const QString &source, PersonnelImport::Kind kind,
                          bool update, bool dryRun) const;
 
+    // The command `export-personnel`: the soldiers, as PersonnelImport::soldierRows
+    // gives them, into target (.csv or .xlsx), written beside it and put in
+    // place whole. The caller has refused the unit's own files and asked
+    // about one that exists. Never throws a StoreError.
+    std::optional<StoreError> exportSoldiers(const QString &target) const;
+
     struct Initialised {
         enum class Outcome { Done, Refused, Failed };
         Outcome outcome = Outcome::Done;

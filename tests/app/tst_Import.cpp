@@ -93,6 +93,19 @@ void tst_Import::importsWhatOtherProgramsWrote()
              "Break|%1-07-01|%1-07-03\nUnit Day|%2-01-01|%2-01-01"_s.arg(year + 1)
                  .arg(year + 2));
 
+    // The way back: the soldiers written out and imported again change nothing;
+    // never over a file of the unit, nor over one that exists unasked.
+    for (const QString &name : {u"out.csv"_s, u"out.xlsx"_s}) {
+        QCOMPARE(runWith({u"export-personnel"_s, unit.path(name), u"--data"_s, data}).status, 0);
+        o = runWith({u"import"_s, unit.path(name), u"--soldiers"_s, u"--update"_s, u"--data"_s, data});
+        QVERIFY2(o.out.contains(u"0 to add, 0 to update, 3 unchanged"_s), qPrintable(o.out + o.err));
+        QCOMPARE(runWith({u"export-personnel"_s, unit.path(name), u"--data"_s, data}).status, 4);
+    }
+    QCOMPARE(runWith({u"export-personnel"_s, unit.folder.historyPath() + u"/out.csv"_s, u"--data"_s, data,
+                      u"--replace"_s})
+                 .status,
+             1);
+
     // Three imports kept, the last first; undone one by one to the unit as it was.
     o = runWith({u"history"_s, u"--data"_s, data});
     QCOMPARE(o.out.count(u"import of"_s), 3);
