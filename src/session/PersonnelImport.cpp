@@ -161,6 +161,17 @@ Row refusal(int line, NoticeCode code, const QStringList &values)
     return {line, Action::Refuse, {}, 0, Notice{Notice::Kind::Error, code, values}};
 }
 
+// Why a name cannot be a soldier's, a holiday's or a duty's: empty, or too long.
+std::optional<Row> nameRefusal(int line, const QString &name)
+{
+    if (name.isEmpty())
+        return refusal(line, NoticeCode::ImportEmptyName, {});
+    if (name.size() > PersonnelImport::kLongestName)
+        return refusal(line, NoticeCode::ImportNameTooLong,
+                       {name, QString::number(PersonnelImport::kLongestName)});
+    return std::nullopt;
+}
+
 class Planner
 {
 public:
@@ -260,13 +271,8 @@ PersonnelImport::Plan Planner::soldiers(bool update)
     for (qsizetype r = 1; r < m_table.rows.size(); ++r) {
         const SheetTable::Row &row = m_table.rows[r];
         const QString name = textOf(cell(row, c[u"name"_s]));
-        if (name.isEmpty()) {
-            plan.rows.append(refusal(row.line, NoticeCode::ImportEmptyName, {}));
-            continue;
-        }
-        if (name.size() > PersonnelImport::kLongestName) {
-            plan.rows.append(refusal(row.line, NoticeCode::ImportNameTooLong,
-                                     {name, QString::number(PersonnelImport::kLongestName)}));
+        if (const std::optional<Row> wrong = nameRefusal(row.line, name)) {
+            plan.rows.append(*wrong);
             continue;
         }
         if (const auto first = seen.constFind(name); first != seen.cend()) {
@@ -384,13 +390,8 @@ PersonnelImport::Plan Planner::dated(PersonnelImport::Kind kind)
     for (qsizetype r = 1; r < m_table.rows.size(); ++r) {
         const SheetTable::Row &row = m_table.rows[r];
         const QString name = textOf(cell(row, c[u"name"_s]));
-        if (name.isEmpty()) {
-            plan.rows.append(refusal(row.line, NoticeCode::ImportEmptyName, {}));
-            continue;
-        }
-        if (name.size() > PersonnelImport::kLongestName) {
-            plan.rows.append(refusal(row.line, NoticeCode::ImportNameTooLong,
-                                     {name, QString::number(PersonnelImport::kLongestName)}));
+        if (const std::optional<Row> wrong = nameRefusal(row.line, name)) {
+            plan.rows.append(*wrong);
             continue;
         }
         if ((absences || schedule) && !names.contains(name)) {
