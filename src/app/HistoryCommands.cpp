@@ -110,9 +110,13 @@ int runUndo(const QStringList &arguments)
     tellLast(undone.last);
     const RunHistory::UndoResult &result = undone.result;
     using Outcome = UnitSession::Undone::Outcome;
+    const bool isImport = undone.last.entry && undone.last.entry->isImport();
+    const QString forceHint = isImport ? u" Nothing was undone; give --force to undo that import anyway."_s
+                                       : u" Nothing was undone; give --force to undo that run anyway."_s;
     switch (undone.outcome) {
     case Outcome::Failed:
-        return failure(u"The roster run could not be undone; nothing was changed.\n"_s +
+        return failure((isImport ? u"The import could not be undone; nothing was changed.\n"_s
+                                 : u"The roster run could not be undone; nothing was changed.\n"_s) +
                        NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
@@ -121,11 +125,9 @@ int runUndo(const QStringList &arguments)
     case Outcome::NotConfirmed:
         return 4;
     case Outcome::ChangedSince:
-        return failure(NoticeText::text(undone.last.changesSince.notice()) +
-                       u" Nothing was undone; give --force to undo that run anyway."_s);
+        return failure(NoticeText::text(undone.last.changesSince.notice()) + forceHint);
     case Outcome::ChangedMeanwhile:
-        return failure(NoticeText::text(result.changes.notice()) +
-                       u" Nothing was undone; give --force to undo that run anyway."_s);
+        return failure(NoticeText::text(result.changes.notice()) + forceHint);
     case Outcome::Undone:
         break;
     }
@@ -133,7 +135,8 @@ int runUndo(const QStringList &arguments)
         err() << "INFORMATION: " << NoticeText::text(*result.note) << "\n";
     // The undo stands; what is left over is the clerk's to remove.
     for (const StoreError &e : result.leftovers)
-        err() << "WARNING: The roster run was undone, but a file could not be removed. "
+        err() << (isImport ? "WARNING: The import was undone, but a file could not be removed. "
+                           : "WARNING: The roster run was undone, but a file could not be removed. ")
               << NoticeText::text(e) << "\n";
     err().flush();
     out() << "Undone: " << description(*undone.last.entry) << ".\n";
