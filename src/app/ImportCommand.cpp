@@ -4,10 +4,7 @@
 #include "app/NoticeText.h"
 #include "session/PersonnelImport.h"
 #include "session/UnitSession.h"
-#include "store/CsvReader.h"
-#include "store/HolidayCalendar.h"
 #include "store/StoreError.h"
-#include "store/XlsxReader.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -25,29 +22,6 @@ const QString kSyntax = u"import FILE (--soldiers | --absences | --holidays | --
 
 using Kind = PersonnelImport::Kind;
 using Action = PersonnelImport::Row::Action;
-
-// A calendar's holidays as the table a CSV file of them would give.
-SheetTable holidayTable(const QString &path, const HolidayFile &file)
-{
-    SheetTable table;
-    table.path = path;
-    const auto text = [](const QString &value) {
-        SheetCell cell;
-        cell.kind = SheetCell::Kind::Text;
-        cell.text = value;
-        return cell;
-    };
-    const auto date = [](const QDate &value) {
-        SheetCell cell;
-        cell.kind = SheetCell::Kind::Date;
-        cell.date = value;
-        return cell;
-    };
-    table.rows.append({0, {text(u"Name"_s), text(u"From"_s), text(u"To"_s)}});
-    for (const HolidayEntry &h : file.holidays)
-        table.rows.append({h.event, {text(h.name), date(h.from), date(h.to)}});
-    return table;
-}
 
 QString encodingName(const QString &key)
 {
@@ -162,24 +136,20 @@ int runImport(const QStringList &arguments)
     if (settled.error)
         return failure(*settled.error);
 
-    SheetTable table;
-    try {
-        if (calendar) {
-            const HolidayFile holidays = HolidayCalendar::read(file, QDate::currentDate(), yearCount);
-            table = holidayTable(file, holidays);
-            if (holidays.skippedTimed + holidays.skippedPast > 0)
-                err() << "INFORMATION: " << holidays.skippedTimed << " events with a time of day and "
-                      << holidays.skippedPast << " that ended before today were skipped.\n";
-        } else if (suffix == u"xlsx"_s) {
-            table = XlsxReader::read(file, parser.value(sheet));
-            err() << "INFORMATION: Read the sheet '" << table.sheet << "'.\n";
-        } else {
-            table = CsvReader::read(file);
-            err() << "INFORMATION: Read as " << encodingName(table.encoding) << " text, separated by "
-                  << separatorName(table.separator) << ".\n";
-        }
-    } catch (const StoreError &e) {
-        return failure(e);
+    const UnitSession::ImportFile read =
+        UnitSession::readImportFile(file, *kind, parser.value(sheet), yearCount, QDate::currentDate());
+    if (read.error)
+        return failure(*read.error);
+    const SheetTable &table = read.table;
+    if (calendar) {
+        if (read.skippedTimed + read.skippedPast > 0)
+            err() << "INFORMATION: " << read.skippedTimed << " events with a time of day and "
+                  << read.skippedPast << " that ended before today were skipped.\n";
+    } else if (!table.sheet.isEmpty()) {
+        err() << "INFORMATION: Read the sheet '" << table.sheet << "'.\n";
+    } else {
+        err() << "INFORMATION: Read as " << encodingName(table.encoding) << " text, separated by "
+              << separatorName(table.separator) << ".\n";
     }
     err().flush();
 

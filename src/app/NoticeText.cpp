@@ -599,6 +599,9 @@ QString sentence(const Notice &notice)
         return u"'%1' is not a calendar (iCalendar file)."_s;
     case NoticeCode::CalendarTooManyRepeats:
         return u"The events of '%1' repeat more than %2 times in all; it cannot be read."_s;
+
+    case NoticeCode::ImportCalendarNotHolidays:
+        return u"'%1' is a calendar: only holidays are imported from a calendar (.ics)."_s;
     }
     return {};
 }

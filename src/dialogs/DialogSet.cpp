@@ -5,9 +5,11 @@
 #include "dialogs/DatesDialog.h"
 #include "dialogs/FairnessWindow.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MainWindow.h"
 
+#include <QApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -75,10 +77,23 @@ void DialogSet::showAbout()
 
 void DialogSet::showHelp()
 {
+    const QWidget *front =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    const QString topic = front ? front->property("helpTopic").toString() : QString();
     if (!m_help)
         m_help = new HelpWindow(m_main->folder().helpPath(), m_main);
-    if (m_help->load())
+    if (m_help->load()) {
         m_help->present();
+        m_help->showTopic(topic);
+    }
+}
+
+void DialogSet::showImport(const UnitSession &session, std::function<void()> imported)
+{
+    auto *dialog = new ImportDialog(session, m_today, std::move(imported), m_main);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
 }
 
 void DialogSet::workingTablesReplaced()

@@ -35,6 +35,7 @@ public:
     void showFairness() override;
     void showAbout() override;
     void showHelp() override;
+    void showImport(const UnitSession &session, std::function<void()> imported) override;
     void workingTablesReplaced() override;
 
 private:

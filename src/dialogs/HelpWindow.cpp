@@ -42,6 +42,14 @@ void HelpWindow::present()
     m_browser->setFocus();
 }
 
+void HelpWindow::showTopic(const QString &topic)
+{
+    if (topic.isEmpty())
+        m_browser->moveCursor(QTextCursor::Start);
+    else
+        m_browser->scrollToAnchor(topic);
+}
+
 bool HelpWindow::load()
 {
     QFile file(m_file);

@@ -16,6 +16,8 @@ public:
 
     // Reads the file again; false (and a message) when it cannot be read.
     bool load();
+    // Scrolls to the topic's anchor; the top for none.
+    void showTopic(const QString &topic);
     // Shown over a modal dialog, the help still takes keys and clicks, and
     // the dialog stays open under it.
     void present() override;

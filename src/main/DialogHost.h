@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 namespace calendrix {
+
+class UnitSession;
 
 // The windows the main window opens from its menus. They live in their own
 // library, which builds on this one; the program hands them in.
@@ -13,7 +17,11 @@ public:
     virtual void showDates() = 0;
     virtual void showFairness() = 0;
     virtual void showAbout() = 0;
+    // The help, at the topic of the window in front when it has one.
     virtual void showHelp() = 0;
+    // File > Import, over the main window; imported is called once an import
+    // has changed the personnel database.
+    virtual void showImport(const UnitSession &session, std::function<void()> imported) = 0;
     // The working database's tables were put back by an undo: windows that
     // show them read them again.
     virtual void workingTablesReplaced() = 0;

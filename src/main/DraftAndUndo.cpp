@@ -165,9 +165,12 @@ bool DraftAndUndo::undoLastRun()
         const auto confirm = [&](const UnitSession::LastRun &last) {
             tell(last);
             QString question =
-                u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
-                "were before it, and its datafile is moved into the unit's history folder."_s.arg(
-                    description(*last.entry));
+                last.entry->isImport()
+                    ? u"Undo %1?\n\nThe rows it added are deleted and the soldiers it updated become "
+                      "what they were before it."_s.arg(description(*last.entry))
+                    : u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
+                      "were before it, and its datafile is moved into the unit's history folder."_s.arg(
+                          description(*last.entry));
             if (!last.changesSince.none())
                 question += u"\n\n"_s + NoticeText::text(last.changesSince.notice()) +
                             u" Undoing it anyway loses those changes."_s;

@@ -120,6 +120,7 @@ void MainWindow::buildMenus()
             &MainWindow::chooseDatafile);
     connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
             &MainWindow::exportRoster);
+    item(file, u"MNU_Import"_s, u"&Import..."_s)->setEnabled(false);
     // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
@@ -653,6 +654,8 @@ void MainWindow::undoLastRun()
     saveEdits();
     if (!DraftAndUndo(this, *m_session, m_options, m_reportEngine).undoLastRun())
         return;
+    // The run taken back may have been an import.
+    reloadPersonnel();
     afterRosterRun();
     // Open Counters and Dates windows show the tables as they are now.
     if (m_dialogs)
@@ -696,6 +699,26 @@ void MainWindow::exportRoster()
     ExportRoster::run(this, m_folder.dir());
 }
 
+void MainWindow::importPersonnel()
+{
+    // An import writes through a connection of its own: what the lists hold
+    // is saved first, and a value the list refused keeps the import back.
+    if (!saveEdits())
+        return;
+    m_dialogs->showImport(*m_session, [this] { reloadPersonnel(); });
+}
+
+void MainWindow::reloadPersonnel()
+{
+    guarded(u"Cannot read the lists again."_s, [&] {
+        for (DataControl *source : {m_duties, m_soldiers, m_schedule, m_absences, m_sections, m_holidays})
+            if (source->isBound())
+                source->refresh();
+    });
+    for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid})
+        grid->setCurrentRow(0);
+}
+
 void MainWindow::setDialogHost(DialogHost *host)
 {
     m_dialogs = host;
@@ -714,6 +737,9 @@ void MainWindow::setDialogHost(DialogHost *host)
             (m_dialogs->*show)();
         });
     }
+    QAction *import = findChild<QAction *>(u"MNU_Import"_s);
+    import->setEnabled(true);
+    connect(import, &QAction::triggered, this, &MainWindow::importPersonnel);
     new HelpKey([this] { m_dialogs->showHelp(); }, this);
 }
 

@@ -85,6 +85,9 @@ private:
     // Asks for a roster datafile and shows it as openDatafile does.
     void chooseDatafile();
     void exportRoster();
+    // File > Import; the lists read the personnel database again after it.
+    void importPersonnel();
+    void reloadPersonnel();
     void toggleConsolidate();
     void toggleAbsence();
 

@@ -5,8 +5,11 @@
 #include "report/ReportError.h"
 #include "report/ReportLayout.h"
 #include "report/SpreadsheetExport.h"
+#include "store/CsvReader.h"
 #include "store/FolderLock.h"
+#include "store/HolidayCalendar.h"
 #include "store/RecordSources.h"
+#include "store/XlsxReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,6 +145,60 @@ QString importKey(PersonnelImport::Kind kind)
 }
 
 } // namespace
+
+namespace {
+
+// A calendar's holidays as the table a CSV file of them would give.
+SheetTable holidayTable(const QString &path, const HolidayFile &file)
+{
+    SheetTable table;
+    table.path = path;
+    const auto text = [](const QString &value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Text;
+        cell.text = value;
+        return cell;
+    };
+    const auto date = [](const QDate &value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Date;
+        cell.date = value;
+        return cell;
+    };
+    table.rows.append(
+        {0, {text(QStringLiteral("Name")), text(QStringLiteral("From")), text(QStringLiteral("To"))}});
+    for (const HolidayEntry &h : file.holidays)
+        table.rows.append({h.event, {text(h.name), date(h.from), date(h.to)}});
+    return table;
+}
+
+} // namespace
+
+UnitSession::ImportFile UnitSession::readImportFile(const QString &path, PersonnelImport::Kind kind,
+                                                    const QString &sheet, int years, const QDate &today)
+{
+    ImportFile file;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    file.calendar = suffix == QStringLiteral("ics");
+    try {
+        if (file.calendar) {
+            if (kind != PersonnelImport::Kind::Holidays)
+                throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::ImportCalendarNotHolidays, {path},
+                                 path);
+            const HolidayFile holidays = HolidayCalendar::read(path, today, years);
+            file.table = holidayTable(path, holidays);
+            file.skippedTimed = holidays.skippedTimed;
+            file.skippedPast = holidays.skippedPast;
+        } else if (suffix == QStringLiteral("xlsx")) {
+            file.table = XlsxReader::read(path, sheet);
+        } else {
+            file.table = CsvReader::read(path);
+        }
+    } catch (const StoreError &e) {
+        file.error = e;
+    }
+    return file;
+}
 
 UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QString &source,
                                                PersonnelImport::Kind kind, bool update, bool dryRun) const

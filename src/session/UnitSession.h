@@ -108,6 +108,18 @@ public:
     // a unit open elsewhere was settled when it was opened.
     History history();
 
+    struct ImportFile {
+        SheetTable table; // how it was read is in its encoding, separator and sheet
+        bool calendar = false;
+        int skippedTimed = 0, skippedPast = 0; // a calendar's events that are no holidays
+        std::optional<StoreError> error;       // why nothing was read
+    };
+    // The file an import of kind reads, by its suffix: a workbook (.xlsx),
+    // its first sheet or the one named; a calendar (.ics), holidays only,
+    // repeating ones for years years from today; CSV else. Never throws.
+    static ImportFile readImportFile(const QString &path, PersonnelImport::Kind kind, const QString &sheet,
+                                     int years, const QDate &today);
+
     struct Imported {
         PersonnelImport::Plan plan;
         bool imported = false;           // committed and kept in the history

@@ -303,6 +303,9 @@ enum class NoticeCode {
     CsvUnclosedQuote,       // %2: the line the row with the open quote begins on
     CalendarNotCalendar,    //
     CalendarTooManyRepeats, // %2: the most occurrences read
+
+    // Choosing a file to import.
+    ImportCalendarNotHolidays, // %1: the file
 };
 
 struct Notice {

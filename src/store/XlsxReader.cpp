@@ -475,38 +475,61 @@ struct Sheet {
     QString relation;
 };
 
-} // namespace
-
-SheetTable XlsxReader::read(const QString &path, const QString &sheet)
-{
-    Package zip(path);
-    // The workbook part is where the package's relationships say; writers
-    // all put it at xl/workbook.xml, which is where one without them is sought.
-    QString workbook = u"xl/workbook.xml"_s;
-    if (zip.has(u"_rels/.rels"_s))
-        workbook = partOfType(readRelations(zip, {}), u"officeDocument");
-    if (workbook.isEmpty() || !zip.has(workbook))
-        fail(StoreErrorCode::WrongFileKind, NoticeCode::WorkbookWithoutWorkbook, path);
-
+struct Workbook {
+    QString part; // where the package keeps it
     QList<Sheet> sheets;
     bool system1904 = false;
-    zip.read(workbook, kOtherPartLimit, [&](PartXml &xml) {
+};
+
+Workbook readWorkbook(Package &zip, const QString &path)
+{
+    Workbook book;
+    // The workbook part is where the package's relationships say; writers
+    // all put it at xl/workbook.xml, which is where one without them is sought.
+    book.part = u"xl/workbook.xml"_s;
+    if (zip.has(u"_rels/.rels"_s))
+        book.part = partOfType(readRelations(zip, {}), u"officeDocument");
+    if (book.part.isEmpty() || !zip.has(book.part))
+        fail(StoreErrorCode::WrongFileKind, NoticeCode::WorkbookWithoutWorkbook, path);
+
+    zip.read(book.part, kOtherPartLimit, [&](PartXml &xml) {
         while (xml.nextStart()) {
             if (xml.xml().name() == u"workbookPr") {
                 const QString value = xml.attribute(u"date1904"_s);
-                system1904 = value == u"1" || value == u"true";
+                book.system1904 = value == u"1" || value == u"true";
             } else if (xml.xml().name() == u"sheet") {
                 Sheet found{xml.attribute(u"name"_s), {}};
                 // r:id, whichever the prefix and namespace (transitional or strict)
                 for (const QXmlStreamAttribute &attribute : xml.xml().attributes())
                     if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
                         found.relation = attribute.value().toString();
-                sheets.append(found);
+                book.sheets.append(found);
             }
         }
     });
-    if (sheets.isEmpty())
+    if (book.sheets.isEmpty())
         fail(StoreErrorCode::ItemNotFound, NoticeCode::WorkbookWithoutSheets, path);
+    return book;
+}
+
+} // namespace
+
+QStringList XlsxReader::sheetNames(const QString &path)
+{
+    Package zip(path);
+    QStringList names;
+    for (const Sheet &s : readWorkbook(zip, path).sheets)
+        names.append(s.name);
+    return names;
+}
+
+SheetTable XlsxReader::read(const QString &path, const QString &sheet)
+{
+    Package zip(path);
+    const Workbook book = readWorkbook(zip, path);
+    const QString &workbook = book.part;
+    const QList<Sheet> &sheets = book.sheets;
+    const bool system1904 = book.system1904;
     auto chosen = sheets.cbegin();
     if (!sheet.isEmpty()) {
         chosen =

@@ -2,6 +2,8 @@
 
 #include "store/SheetTable.h"
 
+#include <QStringList>
+
 namespace calendrix {
 
 // Reads one sheet of a workbook that another program wrote (.xlsx, a zip of
@@ -14,6 +16,9 @@ class XlsxReader
 public:
     // The first sheet in the workbook's order, or the one named.
     static SheetTable read(const QString &path, const QString &sheet = {});
+    // The workbook's sheets in its order, for a choice of one. Throws
+    // StoreError as read() does for a file that is no workbook.
+    static QStringList sheetNames(const QString &path);
 
     // A sheet part may unpack to this much, any other part to a quarter of it.
     static constexpr qint64 kSheetPartLimit = qint64(256) << 20;

@@ -5,7 +5,9 @@
 #include "report/RosterData.h"
 #include "store/RunHistory.h"
 
+#include <QComboBox>
 #include <QSqlQuery>
+#include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -57,6 +59,8 @@ private slots:
     void draftFromTheMenu();
     void undoFromTheMenu_data();
     void undoFromTheMenu();
+    void importFromTheMenu_data();
+    void importFromTheMenu();
     void killedUndoSettledAtStart_data();
     void killedUndoSettledAtStart();
 };
@@ -224,6 +228,78 @@ void tst_DraftUndo::undoFromTheMenu()
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Information),
              QStringList{u"There is no roster run to undo."_s});
     QCOMPARE(p.dialogs.questions.size(), 1);
+}
+
+void tst_DraftUndo::importFromTheMenu_data()
+{
+    QTest::addColumn<int>("kind");        // as File > Import lists them
+    QTest::addColumn<QString>("refused"); // a file with a refused row second
+    QTest::addColumn<QString>("why");
+    QTest::addColumn<QString>("clean");
+    QTest::addColumn<QString>("list"); // the main window's list that shows what is imported
+
+    QTest::newRow("soldiers") << 0 << u"Name,Rank\nEvans,PV1\nAdams,PV2\n"_s << u"Adams"_s
+                              << u"Name,Rank\nEvans,PV1\n"_s << u"TDBGrid3"_s;
+    QTest::newRow("absences") << 1 << u"Name,From,To\nAdams,2027-04-01,2027-04-02\nEvans,2027-04-01,\n"_s
+                              << u"Evans"_s << u"Name;From;To\nAdams;2027-04-01;2027-04-02\n"_s
+                              << u"TDBGrid4"_s;
+    QTest::newRow("holidays") << 2
+                              << u"Name,From,To\nEaster,2027-03-28,2027-03-29\nMay,2027-05-02,2027-05-01\n"_s
+                              << u"2027"_s << u"Name,From,To\nEaster,2027-03-28,2027-03-29\n"_s << u"Data7"_s;
+    QTest::newRow("schedule") << 3
+                              << u"Duty,From,To\nGate Guard,2027-05-03,2027-05-09\nKitchen,2027-05-03,\n"_s
+                              << u"Kitchen"_s << u"Duty,From,To\nGate Guard,2027-05-03,2027-05-09\n"_s
+                              << u"TDBGrid2"_s;
+}
+
+// File > Import: the refused row first with why and Import held back; a clean
+// file imported into the lists the window shows, and Tools > Undo takes it back.
+void tst_DraftUndo::importFromTheMenu()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, refused);
+    QFETCH(QString, why);
+    QFETCH(QString, clean);
+    QFETCH(QString, list);
+    Program p;
+    const auto rows = [&] {
+        if (auto *source = p.main->findChild<DataControl *>(list))
+            return source->recordset().storedRowCount();
+        return p.find<DataGrid>(list)->model()->rowCount();
+    };
+    const int before = rows();
+    QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
+    QVERIFY(dialog);
+    p.in<QComboBox>(dialog, u"ImportKind"_s)->setCurrentIndex(kind);
+    auto *import = p.in<QPushButton>(dialog, u"ImportButton"_s);
+    const auto choose = [&](const QString &path) {
+        p.dialogs.fileNames = {path};
+        p.click(dialog, u"ImportChoose"_s);
+        return p.in<QTableView>(dialog, u"ImportPreview"_s)->model();
+    };
+    choose(p.unit.folder.personnelPath());
+    QVERIFY(p.dialogs.texts(Messenger::Kind::Error).value(0).contains(u"one of the unit's own files"_s));
+    writeFile(p.unit.path(u"list.csv"_s), refused.toUtf8());
+    const QAbstractItemModel *preview = choose(p.unit.path(u"list.csv"_s));
+    QCOMPARE(preview->rowCount(), 2);
+    QCOMPARE(preview->index(0, 1).data().toString(), u"Refused"_s);
+    QVERIFY2(preview->index(0, 5).data().toString().contains(why),
+             qPrintable(preview->index(0, 5).data().toString()));
+    QCOMPARE(preview->index(1, 1).data().toString(), u"To add"_s);
+    QVERIFY(!import->isEnabled());
+
+    writeFile(p.unit.path(u"list.csv"_s), clean.toUtf8());
+    choose(p.unit.path(u"list.csv"_s));
+    QVERIFY(import->isEnabled());
+    import->click();
+    QTRY_VERIFY(!p.window(u"ImportDialog"_s));
+    QVERIFY(p.dialogs.texts(Messenger::Kind::Information).value(0).contains(u"were imported"_s));
+    QCOMPARE(rows(), before + 1);
+
+    p.dialogs.answers = {true};
+    p.choose(u"MNU_Undo"_s);
+    QVERIFY(p.dialogs.questions.value(0).startsWith(u"Undo the import"_s));
+    QCOMPARE(rows(), before);
 }
 
 void tst_DraftUndo::killedUndoSettledAtStart_data()

@@ -1,0 +1,371 @@
+#include "dialogs/ImportDialog.h"
+
+#include "app/NoticeText.h"
+#include "main/ErrorDisplay.h"
+#include "main/ScreenFit.h"
+#include "main/UserDialogs.h"
+#include "store/Fields.h"
+#include "store/RankList.h"
+#include "store/XlsxReader.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace {
+
+using Kind = PersonnelImport::Kind;
+using Action = PersonnelImport::Row::Action;
+namespace F = Fields;
+
+// The order of the preview: what stops the import first, then what it leaves out.
+int rank(Action action)
+{
+    return action == Action::Refuse ? 0 : action == Action::Overlap ? 1 : 2;
+}
+
+QString actionText(Action action)
+{
+    switch (action) {
+    case Action::Refuse:
+        return u"Refused"_s;
+    case Action::Overlap:
+        return u"Left out"_s;
+    case Action::Add:
+        return u"To add"_s;
+    case Action::Update:
+        return u"To update"_s;
+    case Action::Unchanged:
+        break;
+    }
+    return u"Unchanged"_s;
+}
+
+// How a CSV file was read, for the clerk to see when a file reads wrongly.
+QString readingText(const UnitSession::ImportFile &file)
+{
+    const SheetTable &table = file.table;
+    if (file.calendar)
+        return NoticeText::plural(file.skippedTimed + file.skippedPast,
+                                  u"%1 event with a time of day or ended before today was skipped."_s,
+                                  u"%1 events with a time of day or ended before today were skipped."_s)
+            .arg(file.skippedTimed + file.skippedPast);
+    if (!table.sheet.isEmpty())
+        return u"The sheet '%1' was read."_s.arg(table.sheet);
+    QString text = table.encoding == u"utf-8-bom"_s
+                       ? u"The file was read as UTF-8 text with a byte-order mark."_s
+                   : table.encoding == u"windows-1252"_s ? u"The file was read as Windows-1252 text."_s
+                                                         : u"The file was read as UTF-8 text."_s;
+    text += u' ';
+    if (table.separator == u"\t"_s)
+        text += u"Its columns are separated by tabs."_s;
+    else if (table.separator == u";"_s)
+        text += u"Its columns are separated by semicolons."_s;
+    else if (table.separator == u","_s)
+        text += u"Its columns are separated by commas."_s;
+    else
+        text += u"It has one column."_s;
+    return text;
+}
+
+QString importedText(Kind kind, const QString &file, int added, int updated)
+{
+    QString text;
+    switch (kind) {
+    case Kind::Soldiers:
+        text = u"The soldiers of '%1' were imported: %2 added, %3 updated."_s;
+        break;
+    case Kind::Absences:
+        text = u"The absences of '%1' were imported: %2 added."_s;
+        break;
+    case Kind::Holidays:
+        text = u"The holidays of '%1' were imported: %2 added."_s;
+        break;
+    case Kind::Schedule:
+        text = u"The work-schedule periods of '%1' were imported: %2 added."_s;
+        break;
+    }
+    text = text.arg(QDir::toNativeSeparators(file), QString::number(added));
+    if (kind == Kind::Soldiers)
+        text = text.arg(updated);
+    return text + u"\nTools > Undo Last Roster Run takes the import back."_s;
+}
+
+} // namespace
+
+void ImportPreviewModel::setPlan(const PersonnelImport::Plan &plan, const QString &where)
+{
+    beginResetModel();
+    m_kind = plan.kind;
+    m_where = where;
+    m_rows = plan.rows;
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [](const PersonnelImport::Row &a, const PersonnelImport::Row &b) {
+                         return rank(a.action) < rank(b.action);
+                     });
+    endResetModel();
+}
+
+int ImportPreviewModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ImportPreviewModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 6;
+}
+
+QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const PersonnelImport::Row &row = m_rows[index.row()];
+    // Every kind keeps its name at the same ordinal, and its days (a
+    // soldier: rank and section) after it.
+    const auto value = [&](int field) {
+        const QVariant v = row.values.value(field);
+        if (v.typeId() == QMetaType::QDate)
+            return QLocale().toString(v.toDate(), QLocale::ShortFormat);
+        if (m_kind == Kind::Soldiers && field == F::SoldierRoster::SoldierRank)
+            return rankAbbreviation(v.toString());
+        return v.toString();
+    };
+    switch (index.column()) {
+    case 0:
+        return row.line > 0 ? QVariant(row.line) : QVariant();
+    case 1:
+        return actionText(row.action);
+    case 2:
+        return value(F::SoldierRoster::SoldierName);
+    case 3:
+        return value(m_kind == Kind::Soldiers ? int(F::SoldierRoster::SoldierRank)
+                                              : int(F::AbsentDates::From));
+    case 4:
+        return value(m_kind == Kind::Soldiers ? int(F::SoldierRoster::Section) : int(F::AbsentDates::To));
+    default:
+        return row.why ? NoticeText::text(*row.why) : QString();
+    }
+}
+
+QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const bool soldiers = m_kind == Kind::Soldiers;
+    const QString name = m_kind == Kind::Schedule ? u"Duty"_s : u"Name"_s;
+    const QString captions[] = {
+        m_where, u"Import"_s, name, soldiers ? u"Rank"_s : u"From"_s, soldiers ? u"Section"_s : u"To"_s,
+        u"Why"_s};
+    return captions[section];
+}
+
+ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> today,
+                           std::function<void()> imported, QWidget *parent)
+    : QDialog(parent), m_session(session), m_today(std::move(today)), m_imported(std::move(imported)),
+      m_kind(new QComboBox(this)), m_fileName(new QLineEdit(this)), m_sheet(new QComboBox(this)),
+      m_update(new QCheckBox(u"&Update soldiers already in the unit"_s, this)), m_read(new QLabel(this)),
+      m_view(new QTableView(this)), m_model(new ImportPreviewModel(this)), m_counts(new QLabel(this)),
+      m_importButton(new QPushButton(u"&Import"_s, this))
+{
+    setObjectName(u"ImportDialog"_s);
+    setWindowTitle(u"Import"_s);
+    // F1 here opens the help at its topic.
+    setProperty("helpTopic", u"import"_s);
+    m_kind->setObjectName(u"ImportKind"_s);
+    m_kind->addItems({u"Soldiers"_s, u"Absences"_s, u"Holidays"_s, u"Work schedules"_s});
+    m_fileName->setObjectName(u"ImportFile"_s);
+    m_fileName->setReadOnly(true);
+    auto *browse = new QPushButton(u"&Choose File..."_s, this);
+    browse->setObjectName(u"ImportChoose"_s);
+    m_sheet->setObjectName(u"ImportSheet"_s);
+    m_sheet->setEnabled(false);
+    m_update->setObjectName(u"ImportUpdate"_s);
+    m_read->setObjectName(u"ImportRead"_s);
+    m_read->setWordWrap(true);
+    m_view->setObjectName(u"ImportPreview"_s);
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_counts->setObjectName(u"ImportCounts"_s);
+    m_counts->setWordWrap(true);
+    m_importButton->setObjectName(u"ImportButton"_s);
+    m_importButton->setEnabled(false);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_importButton, QDialogButtonBox::AcceptRole);
+    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(u"CloseButton"_s);
+    m_importButton->setAutoDefault(false);
+    close->setAutoDefault(false);
+
+    auto *file = new QHBoxLayout;
+    file->addWidget(m_fileName, 1);
+    file->addWidget(browse);
+    auto *form = new QFormLayout;
+    form->addRow(u"&What the file lists:"_s, m_kind);
+    form->addRow(u"&File:"_s, file);
+    form->addRow(u"&Sheet:"_s, m_sheet);
+    form->addRow(QString(), m_update);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_read);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_counts);
+    layout->addWidget(buttons);
+    resizeWithinScreen(this, QSize(860, 600));
+
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &ImportDialog::kindChanged);
+    connect(browse, &QPushButton::clicked, this, &ImportDialog::chooseFile);
+    connect(m_sheet, &QComboBox::currentIndexChanged, this, &ImportDialog::preview);
+    connect(m_update, &QCheckBox::toggled, this, &ImportDialog::preview);
+    connect(m_importButton, &QPushButton::clicked, this, &ImportDialog::import);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    kindChanged();
+}
+
+PersonnelImport::Kind ImportDialog::kind() const
+{
+    return Kind(m_kind->currentIndex());
+}
+
+void ImportDialog::kindChanged()
+{
+    m_update->setEnabled(kind() == Kind::Soldiers);
+    if (kind() != Kind::Soldiers)
+        m_update->setChecked(false);
+    preview();
+}
+
+void ImportDialog::chooseFile()
+{
+    const QString filter =
+        kind() == Kind::Holidays
+            ? u"Lists and calendars (*.csv *.txt *.xlsx *.ics);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;"
+              "Calendars (*.ics);;All files (*)"_s
+            : u"Lists (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;All files (*)"_s;
+    const QString chosen = UserDialogs::instance().openFileName(
+        this, filter, QString(), m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath());
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    // Reading the unit's own databases as a list would only confuse; one
+    // of them is never what the clerk meant.
+    if (m_session.folder().isOwnFile(path)) {
+        ErrorDisplay::show(this, u"'%1' is one of the unit's own files. Choose a file that another program "
+                                 "wrote."_s.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    m_path = path;
+    m_fileName->setText(QDir::toNativeSeparators(path));
+    readSheets();
+    preview();
+}
+
+void ImportDialog::readSheets()
+{
+    const QSignalBlocker block(m_sheet);
+    m_sheet->clear();
+    const bool workbook = QFileInfo(m_path).suffix().compare(u"xlsx"_s, Qt::CaseInsensitive) == 0;
+    m_sheet->setEnabled(workbook);
+    if (!workbook)
+        return;
+    try {
+        m_sheet->addItems(XlsxReader::sheetNames(m_path));
+    } catch (const StoreError &) {
+        // Reading the sheet says why, below the file's name.
+    }
+}
+
+void ImportDialog::preview()
+{
+    m_importButton->setEnabled(false);
+    if (m_path.isEmpty()) {
+        m_read->setText(u"Choose the file to import."_s);
+        m_model->setPlan({kind(), {}, {}, {}}, u"Line"_s);
+        m_counts->clear();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_file = UnitSession::readImportFile(m_path, kind(), m_sheet->currentText(), 2, m_today());
+    std::optional<UnitSession::Imported> planned;
+    if (!m_file.error)
+        planned = m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), true);
+    QApplication::restoreOverrideCursor();
+    const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
+    if (error) {
+        m_read->setText(NoticeText::text(*error) + u"\nNothing can be imported from this file."_s);
+        m_model->setPlan({kind(), {}, {}, {}}, u"Line"_s);
+        m_counts->clear();
+        return;
+    }
+    m_read->setText(readingText(m_file));
+    showPlan(planned->plan);
+}
+
+void ImportDialog::showPlan(const PersonnelImport::Plan &plan)
+{
+    m_model->setPlan(plan, m_file.calendar                ? u"Event"_s
+                           : m_file.table.sheet.isEmpty() ? u"Line"_s
+                                                          : u"Row"_s);
+    m_view->resizeColumnsToContents();
+    const int refused = plan.count(Action::Refuse);
+    QString counts = u"%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused."_s.arg(
+        QString::number(plan.count(Action::Add)), QString::number(plan.count(Action::Update)),
+        QString::number(plan.count(Action::Unchanged)), QString::number(plan.count(Action::Overlap)),
+        QString::number(refused));
+    if (refused > 0)
+        counts += u"\nNothing can be imported while a row is refused: mend the file and choose it again."_s;
+    for (const QString &section : plan.newSections)
+        counts += u"\nThe section '%1' is new; it will be added to Setup's list."_s.arg(section);
+    m_counts->setText(counts);
+    m_importButton->setEnabled(plan.canImport() && plan.count(Action::Add) + plan.count(Action::Update) > 0);
+}
+
+void ImportDialog::import()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const UnitSession::Imported imported =
+        m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), false);
+    QApplication::restoreOverrideCursor();
+    if (imported.error) {
+        ErrorDisplay::show(this, *imported.error, u"Nothing was imported."_s);
+        return;
+    }
+    if (!imported.imported) {
+        // The unit changed since the preview: it shows why now.
+        showPlan(imported.plan);
+        UserDialogs::instance().inform(this, Messenger::Kind::Information,
+                                       u"The unit changed since the preview; nothing was imported. The "
+                                       "preview shows the file as it would be imported now."_s);
+        return;
+    }
+    const PersonnelImport::Plan &plan = imported.plan;
+    if (m_imported)
+        m_imported();
+    UserDialogs::instance().inform(
+        this, Messenger::Kind::Information,
+        importedText(kind(), m_path, plan.count(Action::Add), plan.count(Action::Update)));
+    accept();
+}
+
+} // namespace calendrix
