@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTextBrowser>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -270,6 +271,12 @@ void tst_DraftUndo::importFromTheMenu()
     const int before = rows();
     QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
     QVERIFY(dialog);
+    // F1 opens the help at importing.
+    QTest::keyClick(dialog, Qt::Key_F1);
+    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
+    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
+    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
+            help->toPlainText().indexOf(u"22. Importing"_s));
     p.in<QComboBox>(dialog, u"ImportKind"_s)->setCurrentIndex(kind);
     auto *import = p.in<QPushButton>(dialog, u"ImportButton"_s);
     const auto choose = [&](const QString &path) {
