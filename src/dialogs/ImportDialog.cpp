@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,7 +112,8 @@ QString importedText(Kind kind, const QString &file, int added, int updated)
 
 } // namespace
 
-void ImportPreviewModel::setPlan(const PersonnelImport::Plan &plan, const QString &where)
+void ImportPreviewModel::setPlan(const PersonnelImport::Plan &plan, const SheetTable &table,
+                                 const QString &where)
 {
     beginResetModel();
     m_kind = plan.kind;
@@ -121,6 +123,24 @@ void ImportPreviewModel::setPlan(const PersonnelImport::Plan &plan, const QStrin
                      [](const PersonnelImport::Row &a, const PersonnelImport::Row &b) {
                          return rank(a.action) < rank(b.action);
                      });
+    // A refused row carries no values: the clerk finds it by what the file holds.
+    QHash<int, QString> lines;
+    for (const PersonnelImport::Row &row : std::as_const(m_rows))
+        if (row.values.isEmpty())
+            lines.insert(row.line, QString());
+    for (const SheetTable::Row &row : table.rows) {
+        if (!lines.contains(row.line))
+            continue;
+        QStringList cells;
+        for (const SheetCell &cell : row.cells)
+            cells.append(cell.kind == SheetCell::Kind::Date
+                             ? QLocale().toString(cell.date, QLocale::ShortFormat)
+                             : cell.text);
+        lines.insert(row.line, cells.join(u"; "_s));
+    }
+    m_asInFile.clear();
+    for (const PersonnelImport::Row &row : std::as_const(m_rows))
+        m_asInFile.append(row.values.isEmpty() ? lines.value(row.line) : QString());
     endResetModel();
 }
 
@@ -136,7 +156,9 @@ int ImportPreviewModel::columnCount(const QModelIndex &parent) const
 
 QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    // Why, in full where the column cuts it short.
+    const bool tip = role == Qt::ToolTipRole && index.column() == 5;
+    if ((role != Qt::DisplayRole && !tip) || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const PersonnelImport::Row &row = m_rows[index.row()];
     // Every kind keeps its name at the same ordinal, and its days (a
@@ -155,7 +177,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
     case 1:
         return actionText(row.action);
     case 2:
-        return value(F::SoldierRoster::SoldierName);
+        return row.values.isEmpty() ? m_asInFile[index.row()] : value(F::SoldierRoster::SoldierName);
     case 3:
         return value(m_kind == Kind::Soldiers ? int(F::SoldierRoster::SoldierRank)
                                               : int(F::AbsentDates::From));
@@ -173,7 +195,7 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
     const bool soldiers = m_kind == Kind::Soldiers;
     const QString name = m_kind == Kind::Schedule ? u"Duty"_s : u"Name"_s;
     const QString captions[] = {
-        m_where, u"Import"_s, name, soldiers ? u"Rank"_s : u"From"_s, soldiers ? u"Section"_s : u"To"_s,
+        m_where, u"What happens"_s, name, soldiers ? u"Rank"_s : u"From"_s, soldiers ? u"Section"_s : u"To"_s,
         u"Why"_s};
     return captions[section];
 }
@@ -206,6 +228,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_counts->setObjectName(u"ImportCounts"_s);
     m_counts->setWordWrap(true);
@@ -223,7 +246,9 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     file->addWidget(browse);
     auto *form = new QFormLayout;
     form->addRow(u"&What the file lists:"_s, m_kind);
-    form->addRow(u"&File:"_s, file);
+    auto *fileLabel = new QLabel(u"&File:"_s, this);
+    fileLabel->setBuddy(browse);
+    form->addRow(fileLabel, file);
     form->addRow(u"&Sheet:"_s, m_sheet);
     form->addRow(QString(), m_update);
     auto *layout = new QVBoxLayout(this);
@@ -301,7 +326,7 @@ void ImportDialog::preview()
     m_importButton->setEnabled(false);
     if (m_path.isEmpty()) {
         m_read->setText(u"Choose the file to import."_s);
-        m_model->setPlan({kind(), {}, {}, {}}, u"Line"_s);
+        m_model->setPlan({kind(), {}, {}, {}}, {}, u"Line"_s);
         m_counts->clear();
         return;
     }
@@ -314,7 +339,7 @@ void ImportDialog::preview()
     const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
     if (error) {
         m_read->setText(NoticeText::text(*error) + u"\nNothing can be imported from this file."_s);
-        m_model->setPlan({kind(), {}, {}, {}}, u"Line"_s);
+        m_model->setPlan({kind(), {}, {}, {}}, {}, u"Line"_s);
         m_counts->clear();
         return;
     }
@@ -324,9 +349,10 @@ void ImportDialog::preview()
 
 void ImportDialog::showPlan(const PersonnelImport::Plan &plan)
 {
-    m_model->setPlan(plan, m_file.calendar                ? u"Event"_s
-                           : m_file.table.sheet.isEmpty() ? u"Line"_s
-                                                          : u"Row"_s);
+    m_model->setPlan(plan, m_file.table,
+                     m_file.calendar                ? u"Event"_s
+                     : m_file.table.sheet.isEmpty() ? u"Line"_s
+                                                    : u"Row"_s);
     m_view->resizeColumnsToContents();
     const int refused = plan.count(Action::Refuse);
     QString counts = u"%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused."_s.arg(

@@ -26,8 +26,9 @@ class ImportPreviewModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // where: the header of the first column ("Line", "Row", "Event").
-    void setPlan(const PersonnelImport::Plan &plan, const QString &where);
+    // where: the header of the first column ("Line", "Row", "Event"); table:
+    // the file's rows, shown as they are for rows the plan could not read.
+    void setPlan(const PersonnelImport::Plan &plan, const SheetTable &table, const QString &where);
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -35,6 +36,7 @@ public:
 
 private:
     QList<PersonnelImport::Row> m_rows;
+    QList<QString> m_asInFile; // by m_rows' order
     PersonnelImport::Kind m_kind = PersonnelImport::Kind::Soldiers;
     QString m_where;
 };
