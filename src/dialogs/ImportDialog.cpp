@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -215,7 +216,10 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_kind->setObjectName(u"ImportKind"_s);
     m_kind->addItems({u"Soldiers"_s, u"Absences"_s, u"Holidays"_s, u"Work schedules"_s});
     m_fileName->setObjectName(u"ImportFile"_s);
-    m_fileName->setReadOnly(true);
+    // A path typed or pasted is taken as a chosen one, once the field is left
+    // or Return pressed there; Return never reaches the dialog's default button.
+    connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
+    m_fileName->installEventFilter(this);
     auto *browse = new QPushButton(u"&Choose File..."_s, this);
     browse->setObjectName(u"ImportChoose"_s);
     m_sheet->setObjectName(u"ImportSheet"_s);
@@ -290,14 +294,38 @@ void ImportDialog::chooseFile()
             : u"Lists (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;All files (*)"_s;
     const QString chosen = UserDialogs::instance().openFileName(
         this, filter, QString(), m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath());
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        usePath(chosen);
+}
+
+void ImportDialog::useTypedPath()
+{
+    const QString typed = m_fileName->text().trimmed();
+    if (!typed.isEmpty() && QFileInfo(typed).absoluteFilePath() != m_path)
+        usePath(typed);
+}
+
+bool ImportDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_fileName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            useTypedPath();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ImportDialog::usePath(const QString &chosen)
+{
     const QString path = QFileInfo(chosen).absoluteFilePath();
     // Reading the unit's own databases as a list would only confuse; one
     // of them is never what the clerk meant.
     if (m_session.folder().isOwnFile(path)) {
         ErrorDisplay::show(this, u"'%1' is one of the unit's own files. Choose a file that another program "
                                  "wrote."_s.arg(QDir::toNativeSeparators(path)));
+        m_fileName->setText(QDir::toNativeSeparators(m_path));
         return;
     }
     m_path = path;

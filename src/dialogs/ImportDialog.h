@@ -53,10 +53,15 @@ public:
     ImportDialog(const UnitSession &session, std::function<QDate()> today, std::function<void()> imported,
                  QWidget *parent);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     PersonnelImport::Kind kind() const;
     void kindChanged();
     void chooseFile();
+    void usePath(const QString &chosen);
+    void useTypedPath();
     void readSheets();
     // Reads the file and plans its import again: what the preview shows is
     // what Import does, as long as the unit does not change meanwhile.
