@@ -97,7 +97,8 @@ inline constexpr char16_t kDraftMark[] = u"DRAFT";
 
 namespace Storeage {
 enum : int { ID, DutyName, SoldierName, Rank, Remarks, C1, H1 = C1 + kRosterColumns };
-// Cell of column c: "/.", "A", "D" or a standing number.
+// Cell of column c: "/.", "A", "D", a standing number, or after a change
+// on the made roster kReplacedMark or kSwappedMark.
 constexpr int cell(int c)
 {
     return C1 + c - 1;
@@ -108,6 +109,12 @@ constexpr int holidayFlag(int c)
     return H1 + c - 1;
 }
 constexpr int fieldCount = H1 + kRosterColumns;
+// The cell of a soldier taken off a period he stood, for another soldier
+// ("A" instead when he is absent then) ...
+inline constexpr char16_t kAssignedMark[] = u"/.";
+inline constexpr char16_t kReplacedMark[] = u"R";
+// ... or given to another soldier in exchange for one of that soldier's periods.
+inline constexpr char16_t kSwappedMark[] = u"S";
 } // namespace Storeage
 
 // One row per date column the run made: the column's first and last day. A
@@ -117,6 +124,18 @@ namespace Periods {
 enum : int { ID, DutyName, Col, From, To };
 constexpr int fieldCount = To + 1;
 } // namespace Periods
+
+// One row per period changed on a made roster, in the order they were made:
+// when (date and time, ISO 8601), "replace" or "swap", the duty and column,
+// the soldier taken off and the one put on, and the clerk's reason. A swap
+// writes one row for each of its two periods. Datafiles that were never
+// changed have no such table.
+namespace Changes {
+enum : int { ID, Made, Kind, DutyName, Col, SoldierOff, SoldierOn, Reason };
+constexpr int fieldCount = Reason + 1;
+inline constexpr char16_t kReplace[] = u"replace";
+inline constexpr char16_t kSwap[] = u"swap";
+} // namespace Changes
 
 static_assert(RosterHeader::date(1) == Storeage::cell(1) && RosterHeader::fieldCount == Storeage::H1,
               "a header row's dates and a storeage row's cells share their ordinals");

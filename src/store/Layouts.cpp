@@ -201,6 +201,21 @@ QList<TableLayout> rosterTables()
                       .done(fieldCount),
                   true});
     }
+    {
+        using namespace Fields::Changes;
+        t.append({RecordSources::kChanges,
+                  FieldList()
+                      .at(ID, key())
+                      .at(Made, text(u"Made"_s))
+                      .at(Kind, text(u"Kind"_s))
+                      .at(DutyName, text(u"DutyName"_s))
+                      .at(Col, integer(u"Col"_s))
+                      .at(SoldierOff, text(u"SoldierOff"_s))
+                      .at(SoldierOn, text(u"SoldierOn"_s))
+                      .at(Reason, text(u"Reason"_s))
+                      .done(fieldCount),
+                  true});
+    }
     return t;
 }
 

@@ -18,10 +18,12 @@ inline const QString kQualifications = QStringLiteral("Qualifications");
 inline const QString kMemory = QStringLiteral("Memory");
 inline const QString kDates = QStringLiteral("Dates");
 inline const QString kHeader = QStringLiteral("Header");
-// The tables of a roster datafile; periods is missing from older ones.
+// The tables of a roster datafile; periods is missing from older ones, changes
+// from those never changed after their run.
 inline const QString kRosterHeader = QStringLiteral("header");
 inline const QString kStoreage = QStringLiteral("storeage");
 inline const QString kPeriods = QStringLiteral("periods");
+inline const QString kChanges = QStringLiteral("changes");
 
 // Personnel database.
 inline const QString kSoldiersByName = QStringLiteral("SELECT * FROM SoldierRoster ORDER BY SoldierName Asc");
