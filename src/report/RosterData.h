@@ -22,7 +22,7 @@ struct RosterSoldier {
     QString rank; // rank code, "?" to "W"
     QString name;
     QString remarks;
-    QList<QString> cells; // one per column of the duty: "/.", "A", "D", a number or empty
+    QList<QString> cells; // one per column of the duty: "/.", "A", "D", "R", "S", a number or empty
 };
 
 // A period handed to another soldier after the run, as the datafile's
