@@ -201,7 +201,7 @@ void RemarksList::paintPage(QPainter &painter, int page) const
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));
     painter.drawLines(rules);
-    paintChanges(painter, first, end, top + m_pad);
+    paintChanges(painter, first, end, top);
 }
 
 } // namespace calendrix
