@@ -181,7 +181,15 @@ int runHistory(const QStringList &arguments)
     }
     for (const RunHistory::Entry &e : listing.entries) {
         out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
-        if (e.isImport())
+        if (e.isRosterChange())
+            out() << e.kind << " on duty '" << e.duty << "': "
+                  << (e.kind == u"swap"_s
+                          ? u"%1 and %2 trade periods %3 and %4"_s.arg(e.soldierOff, e.soldierOn)
+                                .arg(e.column)
+                                .arg(e.otherColumn)
+                          : u"period %1, %2 by %3"_s.arg(e.column).arg(e.soldierOff, e.soldierOn))
+                  << "\n";
+        else if (e.isImport())
             out() << "import of " << (e.kind == u"schedule"_s ? u"work schedules"_s : e.kind) << ": "
                   << e.added << " added"
                   << (e.kind == u"soldiers"_s ? u", %1 updated"_s.arg(e.updated) : QString()) << "\n";
