@@ -72,8 +72,12 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
 void DatafileSwap::putBack(const QString &ready)
 {
     // A hidden second name beside the target first, which the rename then
-    // moves into the target's place in one step.
-    const QString beside = backupName(m_record.datafile);
+    // moves into the target's place in one step; named as a scratch file, so
+    // that what a kill leaves of it is swept.
+    QString beside;
+    do
+        beside = QFileInfo(m_record.datafile).absoluteDir().filePath(ScratchFile::hiddenName(u".tmp"_s));
+    while (pathExists(beside));
     if (::link(encodedPath(ready).constData(), encodedPath(beside).constData()) != 0) {
         if (errno != EXDEV)
             throw systemError(NoticeCode::CannotKeepReplacedFile, ready);

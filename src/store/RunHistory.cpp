@@ -1486,8 +1486,8 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     QSqlQuery sequence(entry.connection());
     sequence.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kSequencesTable));
     for (const auto &[table, seq] : std::as_const(m_sequences)) {
-        if (seq.isNull() && facts.kind == u"run"_s)
-            continue; // a run's undo knows its three tables
+        if (seq.isNull() && (facts.kind == u"run"_s || facts.roster))
+            continue; // a run's undo knows its three tables, as a replace's or swap's does
         sequence.bindValue(0, table);
         sequence.bindValue(1, seq);
         execPrepared(sequence, m_path, NoticeCode::HistoryCannotWrite);
