@@ -24,6 +24,7 @@ private slots:
     void refusalsChangeNothing();
     void killAtEachStep_data();
     void killAtEachStep();
+    void draftChangesOnlyItsDatafile();
 
 private:
     QTemporaryDir m_tmp;
@@ -270,6 +271,20 @@ void tst_RosterChange::killAtEachStep()
     QCOMPARE(state(unit), done ? after : before);
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), done == undo ? 1 : 2);
     QCOMPARE(leftovers(unit), QStringList());
+}
+
+// A draft counted nothing: its change touches neither counters nor history.
+void tst_RosterChange::draftChangesOnlyItsDatafile()
+{
+    const QString unit = m_tmp.filePath(u"draft"_s), draft = QDir(unit).filePath(u"d.cxr"_s);
+    copyUnit(m_made, unit);
+    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    const QByteArray memory = readFile(memoryOf(unit));
+    QVERIFY(run(
+        {u"replace"_s, draft, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s, unit}));
+    QCOMPARE(readFile(memoryOf(unit)), memory);
+    QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
+    QCOMPARE(sqliteShell(draft, u"SELECT Kind, Col FROM changes"_s), u"replace|3"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterChange)
