@@ -122,8 +122,16 @@ int runCandidates(const QStringList &arguments)
     Target t;
     if (const int status = readTarget(parser, o, syntax, true, &t); status >= 0)
         return status;
-    const RosterChange::Candidates c =
-        RosterChange(UnitFolder(t.dir)).candidates(t.datafile, t.duty, t.which);
+    // What a killed run or change left is settled first when the unit is not
+    // open elsewhere; open, it was settled when it was opened.
+    UnitSession session{UnitFolder(t.dir)};
+    if (session.lock()) {
+        const UnitSession::Settled settled = session.settle({QFileInfo(t.datafile).absolutePath()});
+        tell(settled.notices);
+        if (settled.error)
+            return failure(*settled.error);
+    }
+    const RosterChange::Candidates c = RosterChange(session.folder()).candidates(t.datafile, t.duty, t.which);
     if (c.error)
         return failure(*c.error);
     if (c.refused) {

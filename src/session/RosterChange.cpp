@@ -10,15 +10,19 @@
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
 #include "store/TableAppender.h"
+#include "store/TableReader.h"
 #include "store/UnitSettling.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -79,6 +83,7 @@ struct Unit {
     RunState state{messenger, 0, 0};
     RecordSet memory;
     QHash<QString, int> soldierOf; // trimmed name -> state.soldiers
+    QHash<QString, int> counterOf; // trimmed duty and soldier -> the first of their counter rows
 
     Unit(const Database &personnel, const Database &working)
     {
@@ -88,15 +93,15 @@ struct Unit {
         readTakenDates(state, working, false);
         for (int i = 0; i < int(state.soldiers.size()); ++i)
             soldierOf.insert(textOf(state.soldiers[i].name), i);
+        for (int i = int(state.counters.size()) - 1; i >= 0; --i)
+            counterOf.insert(key(textOf(state.counters[i].soldierName), textOf(state.counters[i].dutyName)),
+                             i);
     }
+    static QString key(const QString &soldier, const QString &duty) { return duty + u'\n' + soldier; }
     // The counter row of soldier and duty the run would find: the first in the table.
     int counterRow(const QString &soldier, const QString &duty) const
     {
-        for (int i = 0; i < int(state.counters.size()); ++i)
-            if (textOf(state.counters[i].soldierName) == soldier &&
-                textOf(state.counters[i].dutyName) == duty)
-                return i;
-        return -1;
+        return counterOf.value(key(soldier, duty), -1);
     }
 };
 
@@ -105,8 +110,14 @@ struct Unit {
 struct Roster {
     bool draft = false;
     QHash<QString, std::array<QPair<QDate, QDate>, kColumnLimit>> periods; // by trimmed duty
-    RecordSet storeage;
-    QHash<QString, QHash<QString, int>> rowOf; // duty -> soldier -> storeage row
+    // What the change needs of each storeage row; a division's roster is too
+    // large to hold whole.
+    struct Row {
+        qint64 key = 0;
+        std::bitset<kColumnLimit> assigned, holiday;
+    };
+    std::vector<Row> rows;
+    QHash<QString, QHash<QString, int>> rowOf; // duty -> soldier -> rows
     struct Assignment {
         QString duty;
         int column;
@@ -151,30 +162,40 @@ struct Roster {
                     to = from;
             }
         }
-        storeage.open(datafile, RecordSources::kStoreage);
-        for (int slot = 0; slot < storeage.storedRowCount(); ++slot) {
-            const QString duty = textOf(storeage.valueAt(slot, S::DutyName));
-            const QString soldier = textOf(storeage.valueAt(slot, S::SoldierName));
+        TableReader storeage(datafile, RecordSources::kStoreage);
+        while (storeage.next()) {
+            const QString soldier = storeage.text(S::SoldierName);
             if (soldier.isEmpty())
                 continue;
-            rowOf[duty].insert(soldier, slot);
+            const QString duty = storeage.text(S::DutyName);
+            Row row;
+            row.key = storeage.value(S::ID).toLongLong();
+            for (int c = 1; c <= kColumnLimit; ++c) {
+                row.holiday[c - 1] = storeage.yesNo(S::holidayFlag(c));
+                const QByteArrayView cell = storeage.utf8(S::cell(c));
+                row.assigned[c - 1] = !cell.isNull() && QByteArrayView(cell).trimmed() == "/.";
+            }
+            rowOf[duty].insert(soldier, int(rows.size()));
+            rows.push_back(row);
             const auto columns = periods.constFind(duty);
             if (columns == periods.cend())
                 continue;
             for (int c = 1; c <= kColumnLimit; ++c)
-                if (cell(slot, c) == QString::fromUtf16(S::kAssignedMark) &&
-                    (*columns)[c - 1].first.isValid())
+                if (row.assigned[c - 1] && (*columns)[c - 1].first.isValid())
                     assignmentsOf[soldier].append(
                         {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second});
         }
     }
-    QString cell(int slot, int column) const { return textOf(storeage.valueAt(slot, S::cell(column))); }
-    void setCell(int slot, int column, const char16_t *mark)
+    // Writes mark into a cell of the scratch copy, inside its transaction.
+    void setCell(Database &datafile, int row, int column, const char16_t *mark)
     {
-        storeage.moveToRow(slot);
-        storeage.edit();
-        storeage.setValue(S::cell(column), QString::fromUtf16(mark));
-        storeage.update();
+        static const TableLayout *layout = Layouts::table(FileKind::Roster, RecordSources::kStoreage);
+        QSqlQuery &q = datafile.cachedQuery(u"UPDATE \"%1\" SET \"%2\" = ? WHERE ID = ?"_s.arg(
+            layout->name, layout->fields[S::cell(column)].name));
+        q.bindValue(0, QString::fromUtf16(mark));
+        q.bindValue(1, rows[size_t(row)].key);
+        if (!q.exec())
+            throw datafile.errorFrom(q.lastError(), NoticeCode::CannotSaveRow, layout->name);
     }
 
     RosterChange::Period period(const QString &datafile, const QString &duty,
@@ -196,9 +217,9 @@ struct Roster {
                                   {duty, which.column > 0 ? QString::number(which.column) : day(which.day)})};
         // The day class the run gave the period, which it wrote into every row of the duty.
         for (auto it = rowOf.value(duty).cbegin(); it != rowOf.value(duty).cend(); ++it) {
-            if (storeage.valueAt(it.value(), S::holidayFlag(p.column)).toBool())
+            if (rows[size_t(it.value())].holiday[size_t(p.column - 1)])
                 p.dayClass = DayClass::Holiday;
-            if (cell(it.value(), p.column) == QString::fromUtf16(S::kAssignedMark))
+            if (rows[size_t(it.value())].assigned[size_t(p.column - 1)])
                 p.standing = it.key();
         }
         return p;
@@ -447,8 +468,8 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
                 const std::optional<Notice> why = busyOf(unit, roster, off[i], taken, p.column);
                 offMark = why && why->code == NoticeCode::ChangeAbsent ? u"A" : S::kReplacedMark;
             }
-            roster.setCell(rows.value(off[i]), p.column, offMark);
-            roster.setCell(rows.value(on[i]), p.column, S::kAssignedMark);
+            roster.setCell(file, rows.value(off[i]), p.column, offMark);
+            roster.setCell(file, rows.value(on[i]), p.column, S::kAssignedMark);
             namespace C = Fields::Changes;
             QVariantList row(C::fieldCount);
             row[C::Made] = made;
