@@ -111,12 +111,15 @@ int runUndo(const QStringList &arguments)
     const RunHistory::UndoResult &result = undone.result;
     using Outcome = UnitSession::Undone::Outcome;
     const bool isImport = undone.last.entry && undone.last.entry->isImport();
-    const QString forceHint = isImport ? u" Nothing was undone; give --force to undo that import anyway."_s
-                                       : u" Nothing was undone; give --force to undo that run anyway."_s;
+    const bool isChange = undone.last.entry && undone.last.entry->isRosterChange();
+    const QString forceHint = isImport   ? u" Nothing was undone; give --force to undo that import anyway."_s
+                              : isChange ? u" Nothing was undone; give --force to undo that change anyway."_s
+                                         : u" Nothing was undone; give --force to undo that run anyway."_s;
     switch (undone.outcome) {
     case Outcome::Failed:
-        return failure((isImport ? u"The import could not be undone; nothing was changed.\n"_s
-                                 : u"The roster run could not be undone; nothing was changed.\n"_s) +
+        return failure((isImport   ? u"The import could not be undone; nothing was changed.\n"_s
+                        : isChange ? u"The change could not be undone; nothing was changed.\n"_s
+                                   : u"The roster run could not be undone; nothing was changed.\n"_s) +
                        NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));

@@ -123,6 +123,15 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         QCOMPARE(datesOf(off), u"0"_s);
         QVERIFY(readFile(QDir(unit).filePath(u"r1.cxr"_s)) != file);
     }
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QVERIFY2(listed.out.contains(u"replace on duty 'Gate Guard': period 14, "_s), qPrintable(listed.out));
+    // A datafile changed since its last change is no longer what the undo would put back.
+    const QByteArray changed = readFile(QDir(unit).filePath(u"r1.cxr"_s));
+    sqliteShell(QDir(unit).filePath(u"r1.cxr"_s), u"UPDATE storeage SET Remarks = 'x' WHERE ID = 1"_s, true);
+    const Outcome refused = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(u"was changed after that change"_s), qPrintable(refused.err));
+    writeFile(QDir(unit).filePath(u"r1.cxr"_s), changed);
     while (!before.isEmpty()) {
         QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
         QCOMPARE(state(unit), before.takeLast());
