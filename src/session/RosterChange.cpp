@@ -399,7 +399,12 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         Database::copyInto(datafile, scratch, datafile, FileKind::Roster);
         Database file = Database::open(scratch.path(), FileKind::Roster);
         Transaction write(file);
-        file.addMissingTables();
+        // A datafile never changed before gets its changes table; nothing else
+        // of an older datafile's layout changes.
+        if (!file.hasTable(RecordSources::kChanges))
+            file.exec(Layouts::createStatement(*Layouts::table(FileKind::Roster, RecordSources::kChanges),
+                                               u"main"_s),
+                      NoticeCode::CannotAddTable, RecordSources::kChanges);
 
         // The working database is locked for writing from here, so that the
         // counters read are those changed. A draft's change leaves it as it was.

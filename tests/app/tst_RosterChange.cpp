@@ -283,17 +283,21 @@ void tst_RosterChange::killAtEachStep()
 }
 
 // A draft counted nothing: its change touches neither counters nor history.
+// An older datafile gets the changes table and nothing else.
 void tst_RosterChange::draftChangesOnlyItsDatafile()
 {
     const QString unit = m_tmp.filePath(u"draft"_s), draft = QDir(unit).filePath(u"d.cxr"_s);
     copyUnit(m_made, unit);
     QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    // As a datafile of a version before the periods and changes tables.
+    sqliteShell(draft, u"DROP TABLE periods; DROP TABLE changes"_s, true);
     const QByteArray memory = readFile(memoryOf(unit));
     QVERIFY(run(
         {u"replace"_s, draft, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s, unit}));
     QCOMPARE(readFile(memoryOf(unit)), memory);
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
     QCOMPARE(sqliteShell(draft, u"SELECT Kind, Col FROM changes"_s), u"replace|3"_s);
+    QCOMPARE(sqliteShell(draft, u".tables"_s).simplified(), u"changes header storeage"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterChange)
