@@ -631,6 +631,13 @@ QString sentence(const Notice &notice)
         return u"The roster datafile could not be changed; nothing was changed.\n%1"_s;
     case NoticeCode::UndoDatafileChanged:
         return u"The roster datafile '%1' was changed after that change."_s;
+    case NoticeCode::ChangeFileRestored:
+        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the file is as it "
+               "was before it, and so are the counters."_s;
+    case NoticeCode::ChangeFileKeptAside:
+        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the counters are "
+               u"as "
+               "they were before it. The file it replaced is kept as '%2'."_s;
     case NoticeCode::UndoKeptDatafileMissing:
         return u"The roster datafile as it was before the change, '%1', is missing; the change cannot be "
                "undone."_s;

@@ -542,6 +542,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         history->completeRosterChange(working, counterBefore, datafile, scratch.identity(), facts);
         // From here the datafile and the counters go together, as a run's.
         DatafileSwap swap(m_folder.pendingRunPath(), datafile, counterBefore, history->path());
+        swap.forRosterChange();
         try {
             swap.putInPlace(scratch, true);
             history->putInPlace();

@@ -140,9 +140,12 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
             if (::rename(encodedPath(backup).constData(), encodedPath(target).constData()) != 0)
                 throw systemError(NoticeCode::CannotPutBackFile, target, {backup});
             syncFolderOf(target);
-            result.notice = settledRun(NoticeCode::RunFileRestored, {target});
+            result.notice = settledRun(
+                record.rosterChange ? NoticeCode::ChangeFileRestored : NoticeCode::RunFileRestored, {target});
         } else if (pathExists(backup)) {
-            result.notice = settledRun(NoticeCode::RunFileKeptAside, {target, backup});
+            result.notice = settledRun(record.rosterChange ? NoticeCode::ChangeFileKeptAside
+                                                           : NoticeCode::RunFileKeptAside,
+                                       {target, backup});
         }
     } else if (!record.identity.isEmpty() && identityOf(target) == record.identity) {
         if (::unlink(encodedPath(target).constData()) != 0)

@@ -323,6 +323,8 @@ enum class NoticeCode {
     ChangeFailed,            // %1: why (a cause)
     UndoDatafileChanged,     // %1: the datafile
     UndoKeptDatafileMissing, // %1: the datafile as it was, kept in history/
+    ChangeFileRestored,      // %1: the datafile
+    ChangeFileKeptAside,     // %1: the datafile, %2: the file it replaced, kept
 };
 
 struct Notice {

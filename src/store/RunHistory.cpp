@@ -1219,6 +1219,7 @@ RunHistory::UndoResult RunHistory::undoRosterChange(const Entry &entry, bool for
         return result;
 
     DatafileSwap swap(m_folder.pendingRunPath(), entry.datafile, counterBefore);
+    swap.forRosterChange();
     try {
         QSqlQuery packed =
             run(working.connection(), u"SELECT Changes FROM %1.%2"_s.arg(kEntrySchema, kChangesTable),

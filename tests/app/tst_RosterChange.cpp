@@ -276,7 +276,10 @@ void tst_RosterChange::killAtEachStep()
     const QStringList command = undo ? QStringList{u"undo"_s, u"--data"_s, unit, u"--yes"_s} : replace;
     const Outcome killed = runWith(command, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
     QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
-    QVERIFY(run({u"history"_s, u"--data"_s, unit}));
+    const Outcome next = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(next.status, 0);
+    QCOMPARE(next.err.contains(u"The replace or swap, or its undo, that was changing"_s),
+             !done && killAfter == u"rename:r1.cxr"_s);
     QCOMPARE(state(unit), done ? after : before);
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), done == undo ? 1 : 2);
     QCOMPARE(leftovers(unit), QStringList());
