@@ -1,6 +1,7 @@
 #include "TestUnit.h"
 #include "roster/FaultRun.h"
 #include "session/RosterChange.h"
+#include "store/RecordSources.h"
 
 #include <QDir>
 
@@ -17,6 +18,7 @@ class tst_RosterChange : public QObject
 
 private slots:
     void initTestCase();
+    void nextTakesTheFirstFreeAndUndoRestores_data();
     void nextTakesTheFirstFreeAndUndoRestores();
     void swapMovesCountersOnlyAcrossDayClasses_data();
     void swapMovesCountersOnlyAcrossDayClasses();
@@ -28,8 +30,7 @@ private slots:
 
 private:
     QTemporaryDir m_tmp;
-    QString m_start; // a demo unit
-    QString m_made;  // the same with r1.cxr made
+    QString m_made; // a demo unit with r1.cxr made
 };
 
 namespace {
@@ -76,26 +77,46 @@ qint64 counterOf(const RosterChange::Candidates &c, const QString &soldier, DayC
 void tst_RosterChange::initTestCase()
 {
     QVERIFY(m_tmp.isValid());
-    m_start = m_tmp.filePath(u"start"_s);
     m_made = m_tmp.filePath(u"made"_s);
     QVERIFY(run(
-        {u"demo"_s, m_start, u"--scale"_s, u"company"_s, u"--seed"_s, u"3"_s, u"--from"_s, u"2027-01-04"_s}));
-    copyUnit(m_start, m_made);
+        {u"demo"_s, m_made, u"--scale"_s, u"company"_s, u"--seed"_s, u"3"_s, u"--from"_s, u"2027-01-04"_s}));
     QVERIFY(run({u"make"_s, QDir(m_made).filePath(u"r1.cxr"_s), u"--data"_s, m_made}));
 }
 
 // Several replaces in a row, each giving the period to the first free soldier
 // of a fresh candidate list; then undone one by one, each bringing back the
 // tables and the datafile exactly as they were before it.
+void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores_data()
+{
+    QTest::addColumn<QString>("seed");
+    QTest::newRow("demo unit 3") << u"3"_s;
+    QTest::newRow("demo unit 8") << u"8"_s;
+}
+
 void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
 {
+    QFETCH(QString, seed);
     const QString unit = m_tmp.filePath(u"next"_s);
-    copyUnit(m_start, unit);
+    QDir(unit).removeRecursively();
+    QVERIFY(
+        run({u"demo"_s, unit, u"--scale"_s, u"company"_s, u"--seed"_s, seed, u"--from"_s, u"2027-01-04"_s}));
     QVERIFY(run({u"make"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--data"_s, unit}));
     QStringList before;
     for (int column : {3, 9, 3, 6, 14}) {
         const RosterChange::Candidates was = candidates(unit, column);
         QVERIFY(!was.refused && !was.error);
+        // The order is the counter table's own for the day class, as the store sorts it.
+        QStringList names, ordered;
+        for (const RosterChange::Candidate &r : was.rows)
+            names.append(r.soldier);
+        RecordSet counters(Database::openReadOnly(memoryOf(unit), FileKind::Working),
+                           was.period.dayClass == DayClass::Holiday ? RecordSources::kCountersByHolidayCount
+                                                                    : RecordSources::kCountersByNormalCount);
+        for (; !counters.eof(); counters.moveNext())
+            if (counters.text(Fields::Memory::DutyName) == kDuty &&
+                names.contains(counters.text(Fields::Memory::SoldierName)))
+                ordered.append(counters.text(Fields::Memory::SoldierName));
+        QCOMPARE(names, ordered);
         const auto first =
             std::find_if(was.rows.cbegin(), was.rows.cend(), [](const auto &r) { return r.isFree(); });
         QVERIFY(first != was.rows.cend());
@@ -103,8 +124,12 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         const DayClass dayClass = was.period.dayClass;
         before.append(state(unit));
         const QByteArray file = readFile(QDir(unit).filePath(u"r1.cxr"_s));
-        const Outcome o = runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
-                                   u"--period"_s, QString::number(column), u"--next"_s, u"--data"_s, unit});
+        // The period by its column, or by its last day.
+        const Outcome o =
+            runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
+                     column % 3 == 0 ? u"--period"_s : u"--day"_s,
+                     column % 3 == 0 ? QString::number(column) : was.period.to.toString(Qt::ISODate),
+                     u"--next"_s, u"--data"_s, unit});
         QVERIFY2(o.status == 0, qPrintable(o.err));
         const RosterChange::Candidates now = candidates(unit, column);
         QCOMPARE(now.period.standing, on);
