@@ -271,9 +271,9 @@ std::optional<Notice> busyOf(const Unit &unit, const Roster &roster, const QStri
 }
 
 // The qualified soldiers of the period's duty who have a row on the roster,
-// with their counter rows, in the run's order for the period's day class.
-QList<QPair<int, RosterChange::Candidate>> candidateList(Unit &unit, const Roster &roster,
-                                                         const RosterChange::Period &period)
+// in the run's order for the period's day class.
+QList<RosterChange::Candidate> candidateList(Unit &unit, const Roster &roster,
+                                             const RosterChange::Period &period)
 {
     RunState &s = unit.state;
     const Duty *duty = nullptr;
@@ -300,7 +300,7 @@ QList<QPair<int, RosterChange::Candidate>> candidateList(Unit &unit, const Roste
     std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
         return CounterPreparation::candidateBefore(s.counters[a], s.counters[b], period.dayClass);
     });
-    QList<QPair<int, RosterChange::Candidate>> list;
+    QList<RosterChange::Candidate> list;
     for (int i : rows) {
         const CounterRow &row = s.counters[i];
         RosterChange::Candidate c;
@@ -311,7 +311,7 @@ QList<QPair<int, RosterChange::Candidate>> candidateList(Unit &unit, const Roste
         c.standing = c.soldier == period.standing;
         if (!c.standing)
             c.busy = busyOf(unit, roster, c.soldier, period);
-        list.append({i, c});
+        list.append(c);
     }
     return list;
 }
@@ -346,8 +346,7 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         const Roster roster(file, unit.state);
         result.draft = roster.draft;
         result.period = roster.period(datafile, duty.trimmed(), which);
-        for (const auto &line : candidateList(unit, roster, result.period))
-            result.rows.append(line.second);
+        result.rows = candidateList(unit, roster, result.period);
     } catch (const Refused &r) {
         result.refused = r.notice;
     } catch (const StoreError &e) {
@@ -442,8 +441,8 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
             on = {b, a};
         } else {
             const auto list = candidateList(unit, roster, periods[0]);
-            const auto found = std::find_if(list.cbegin(), list.cend(), [&](const auto &line) {
-                return request.by.isEmpty() ? line.second.isFree() : line.second.soldier == request.by;
+            const auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
+                return request.by.isEmpty() ? c.isFree() : c.soldier == request.by;
             });
             const Period &p = periods[0];
             if (found == list.cend())
@@ -451,13 +450,13 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
                     request.by.isEmpty()
                         ? refusal(NoticeCode::ChangeNoFreeCandidate, {p.duty, day(p.from), day(p.to)})
                         : refusal(NoticeCode::ChangeNotQualified, {request.by, p.duty})};
-            if (found->second.standing)
-                throw Refused{refusal(NoticeCode::ChangeAlreadyStanding, {found->second.soldier})};
-            if (found->second.busy)
-                throw Refused{Notice::because(refusal(NoticeCode::ChangeNotFree, {found->second.soldier}),
-                                              *found->second.busy)};
+            if (found->standing)
+                throw Refused{refusal(NoticeCode::ChangeAlreadyStanding, {found->soldier})};
+            if (found->busy)
+                throw Refused{
+                    Notice::because(refusal(NoticeCode::ChangeNotFree, {found->soldier}), *found->busy)};
             off = {p.standing};
-            on = {found->second.soldier};
+            on = {found->soldier};
         }
 
         // The roster's cells and its record of the change.
