@@ -638,6 +638,8 @@ QString sentence(const Notice &notice)
         return u"The replace or swap, or its undo, that was changing '%1' did not finish; the counters are "
                u"as "
                "they were before it. The file it replaced is kept as '%2'."_s;
+    case NoticeCode::ChangeOwnFile:
+        return u"'%1' is one of the unit's own files, not a roster datafile to change."_s;
     case NoticeCode::UndoKeptDatafileMissing:
         return u"The roster datafile as it was before the change, '%1', is missing; the change cannot be "
                "undone."_s;

@@ -385,6 +385,9 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
     Changed result;
     const QString datafile = QFileInfo(path).absoluteFilePath();
     try {
+        // Never a layout, a database of the unit or a datafile kept in its history.
+        if (m_folder.isOwnFile(datafile))
+            throw Refused{refusal(NoticeCode::ChangeOwnFile, {datafile})};
         // A killed run or change may have left the datafile's folder as well as the unit's.
         UnitSettling::Options options;
         options.datafileFolders = {QFileInfo(datafile).absolutePath()};

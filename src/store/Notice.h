@@ -325,6 +325,7 @@ enum class NoticeCode {
     UndoKeptDatafileMissing, // %1: the datafile as it was, kept in history/
     ChangeFileRestored,      // %1: the datafile
     ChangeFileKeptAside,     // %1: the datafile, %2: the file it replaced, kept
+    ChangeOwnFile,           // %1: the file
 };
 
 struct Notice {

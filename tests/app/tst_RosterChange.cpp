@@ -225,6 +225,7 @@ void tst_RosterChange::refusalsChangeNothing_data()
     QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty;
     QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod;
     QTest::newRow("a period nobody stands") << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands;
+    QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile;
     QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod;
     QTest::newRow("swap with a period nobody stands")
         << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands;
@@ -239,7 +240,8 @@ void tst_RosterChange::refusalsChangeNothing()
     QFETCH(NoticeCode, code);
     const QString unit = m_tmp.filePath(u"refused"_s);
     copyUnit(m_made, unit);
-    const QString file = QDir(unit).filePath(u"r1.cxr"_s);
+    const QString file =
+        QDir(unit).filePath(code == NoticeCode::ChangeOwnFile ? u"template.tem"_s : u"r1.cxr"_s);
     // Period 2 as a roster whose soldier's cell was cleared shows it.
     sqliteShell(file, u"UPDATE storeage SET C2 = '0' WHERE C2 = '/.' AND DutyName = '%1'"_s.arg(kDuty), true);
     const RosterChange::Candidates c = candidates(unit, 3);
