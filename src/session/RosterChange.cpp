@@ -470,9 +470,9 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
             const Period &p = periods[i];
             const char16_t *offMark = S::kSwappedMark;
             if (!request.swap) {
-                Period taken = p;
-                taken.standing.clear();
-                const std::optional<Notice> why = busyOf(unit, roster, off[i], taken, p.column);
+                // Absence is tested first, so an absent soldier is told as such;
+                // his cell then shows the run's absence mark.
+                const std::optional<Notice> why = busyOf(unit, roster, off[i], p, p.column);
                 offMark = why && why->code == NoticeCode::ChangeAbsent ? u"A" : S::kReplacedMark;
             }
             roster.setCell(file, rows.value(off[i]), p.column, offMark);

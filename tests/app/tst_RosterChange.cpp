@@ -321,6 +321,14 @@ void tst_RosterChange::draftChangesOnlyItsDatafile()
     QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
     // As a datafile of a version before the periods and changes tables.
     sqliteShell(draft, u"DROP TABLE periods; DROP TABLE changes"_s, true);
+    // The soldier who stands it has fallen sick since: his cell shows him absent.
+    const QString sick = sqliteShell(
+        draft, u"SELECT SoldierName FROM storeage WHERE DutyName = '%1' AND C3 = '/.'"_s.arg(kDuty));
+    sqliteShell(
+        QDir(unit).filePath(u"Datafile32.mdb"_s),
+        u"INSERT INTO AbsentDates (SoldierName, \"From\", \"To\") VALUES ('%1', '2027-01-01', '2027-01-31')"_s
+            .arg(sick),
+        true);
     const QByteArray memory = readFile(memoryOf(unit));
     QVERIFY(run(
         {u"replace"_s, draft, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s, unit}));
@@ -328,6 +336,9 @@ void tst_RosterChange::draftChangesOnlyItsDatafile()
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
     QCOMPARE(sqliteShell(draft, u"SELECT Kind, Col FROM changes"_s), u"replace|3"_s);
     QCOMPARE(sqliteShell(draft, u".tables"_s).simplified(), u"changes header storeage"_s);
+    QCOMPARE(sqliteShell(draft, u"SELECT C3 FROM storeage WHERE SoldierName = '%1' AND DutyName = '%2'"_s.arg(
+                                    sick, kDuty)),
+             u"A"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterChange)
