@@ -102,6 +102,7 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         run({u"demo"_s, unit, u"--scale"_s, u"company"_s, u"--seed"_s, seed, u"--from"_s, u"2027-01-04"_s}));
     QVERIFY(run({u"make"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--data"_s, unit}));
     QStringList before;
+    QList<QByteArray> files;
     for (int column : {3, 9, 3, 6, 14}) {
         const RosterChange::Candidates was = candidates(unit, column);
         QVERIFY(!was.refused && !was.error);
@@ -124,6 +125,7 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         const DayClass dayClass = was.period.dayClass;
         before.append(state(unit));
         const QByteArray file = readFile(QDir(unit).filePath(u"r1.cxr"_s));
+        files.append(file);
         // The period by its column, or by its last day.
         const Outcome o =
             runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
@@ -160,6 +162,7 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
     while (!before.isEmpty()) {
         QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
         QCOMPARE(state(unit), before.takeLast());
+        QCOMPARE(readFile(QDir(unit).filePath(u"r1.cxr"_s)), files.takeLast());
     }
     // The run is the last change again, with its own datafile: its undo moves it away.
     QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
@@ -214,7 +217,8 @@ void tst_RosterChange::refusalsChangeNothing_data()
 {
     QTest::addColumn<QString>("duty");
     QTest::addColumn<int>("column");
-    QTest::addColumn<int>("other");  // a swap's other period; 0 for a replace
+    // A swap's other period; 0 for a replace, -1 for one the soldier of column is busy in.
+    QTest::addColumn<int>("other");
     QTest::addColumn<QString>("by"); // a soldier whose state is this code, or a name
     QTest::addColumn<NoticeCode>("code");
 
@@ -226,6 +230,8 @@ void tst_RosterChange::refusalsChangeNothing_data()
     QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod;
     QTest::newRow("a period nobody stands") << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands;
     QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile;
+    QTest::newRow("swap with a period its soldier is on another duty in")
+        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree;
     QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod;
     QTest::newRow("swap with a period nobody stands")
         << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands;
@@ -254,6 +260,13 @@ void tst_RosterChange::refusalsChangeNothing()
         QVERIFY(r != c.rows.cend());
         by = r->soldier;
     }
+    for (int q = 1; q <= 36 && other < 0; ++q) {
+        const RosterChange::Candidates cq = candidates(unit, q);
+        const RosterChange::Candidate *r = rowOf(cq, c.period.standing);
+        if (!cq.refused && r && r->busy && r->busy->code == NoticeCode::ChangeOnDuty)
+            other = q;
+    }
+    QVERIFY(other >= 0);
     const QString before = state(unit);
     const RosterChange change{UnitFolder(unit)};
     const RosterChange::Changed refused = other > 0 ? change.swap(file, duty, column, other, {})
