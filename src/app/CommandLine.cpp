@@ -4,6 +4,7 @@
 #include "app/HistoryCommands.h"
 #include "app/ImportCommand.h"
 #include "app/NoticeText.h"
+#include "app/RosterCommands.h"
 
 #include "app/DemoUnit.h"
 #include "app/ExportCommand.h"
@@ -37,8 +38,10 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QStringList kCommands = {u"init"_s, u"demo"_s,    u"make"_s,     u"print"_s,  u"export"_s,
-                               u"undo"_s, u"history"_s, u"fairness"_s, u"import"_s, u"export-personnel"_s};
+const QStringList kCommands = {
+    u"init"_s,       u"demo"_s,    u"make"_s,     u"print"_s,  u"export"_s,
+    u"undo"_s,       u"history"_s, u"fairness"_s, u"import"_s, u"export-personnel"_s,
+    u"candidates"_s, u"replace"_s, u"swap"_s};
 
 const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "       calendrix COMMAND [options]\n\n"
@@ -55,8 +58,13 @@ const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
                           "               CSV, a workbook (.xlsx) or a calendar (.ics)\n"
                           "  export-personnel OUT.csv|OUT.xlsx\n"
                           "               write the soldiers with the columns import reads\n"
-                          "  undo         take back the last roster run or import (--data DIR)\n"
-                          "  history      list the roster runs and imports that can be taken back\n"
+                          "  candidates F.cxr\n"
+                          "               who could stand a period of a duty, in the run's order\n"
+                          "  replace F.cxr\n"
+                          "               give a period to another soldier (--next or --by NAME)\n"
+                          "  swap F.cxr   two soldiers of a duty trade their periods\n"
+                          "  undo         take back the last roster run, import, replace or swap\n"
+                          "  history      list the changes that can be taken back\n"
                           "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
                           "Run 'calendrix COMMAND --help' for the options of a command;\n"
                           "'calendrix --version' prints the version.\n"_s;
@@ -585,6 +593,12 @@ int run(const QStringList &arguments)
         return runExportPersonnel(rest);
     if (command == u"fairness")
         return FairnessCommand::run(rest);
+    if (command == u"candidates")
+        return runCandidates(rest);
+    if (command == u"replace")
+        return runReplace(rest);
+    if (command == u"swap")
+        return runSwap(rest);
     return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
 }
 

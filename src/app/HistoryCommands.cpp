@@ -111,12 +111,15 @@ int runUndo(const QStringList &arguments)
     const RunHistory::UndoResult &result = undone.result;
     using Outcome = UnitSession::Undone::Outcome;
     const bool isImport = undone.last.entry && undone.last.entry->isImport();
-    const QString forceHint = isImport ? u" Nothing was undone; give --force to undo that import anyway."_s
-                                       : u" Nothing was undone; give --force to undo that run anyway."_s;
+    const bool isChange = undone.last.entry && undone.last.entry->isRosterChange();
+    const QString forceHint = isImport   ? u" Nothing was undone; give --force to undo that import anyway."_s
+                              : isChange ? u" Nothing was undone; give --force to undo that change anyway."_s
+                                         : u" Nothing was undone; give --force to undo that run anyway."_s;
     switch (undone.outcome) {
     case Outcome::Failed:
-        return failure((isImport ? u"The import could not be undone; nothing was changed.\n"_s
-                                 : u"The roster run could not be undone; nothing was changed.\n"_s) +
+        return failure((isImport   ? u"The import could not be undone; nothing was changed.\n"_s
+                        : isChange ? u"The change could not be undone; nothing was changed.\n"_s
+                                   : u"The roster run could not be undone; nothing was changed.\n"_s) +
                        NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
@@ -181,7 +184,15 @@ int runHistory(const QStringList &arguments)
     }
     for (const RunHistory::Entry &e : listing.entries) {
         out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
-        if (e.isImport())
+        if (e.isRosterChange())
+            out() << e.kind << " on duty '" << e.duty << "': "
+                  << (e.kind == u"swap"_s
+                          ? u"%1 and %2 trade periods %3 and %4"_s.arg(e.soldierOff, e.soldierOn)
+                                .arg(e.column)
+                                .arg(e.otherColumn)
+                          : u"period %1, %2 by %3"_s.arg(e.column).arg(e.soldierOff, e.soldierOn))
+                  << "\n";
+        else if (e.isImport())
             out() << "import of " << (e.kind == u"schedule"_s ? u"work schedules"_s : e.kind) << ": "
                   << e.added << " added"
                   << (e.kind == u"soldiers"_s ? u", %1 updated"_s.arg(e.updated) : QString()) << "\n";

@@ -604,6 +604,47 @@ QString sentence(const Notice &notice)
 
     case NoticeCode::ImportCalendarNotHolidays:
         return u"'%1' is a calendar: only holidays are imported from a calendar (.ics)."_s;
+
+    case NoticeCode::ChangeAbsent:
+        return u"Absent from %1 to %2."_s;
+    case NoticeCode::ChangeOnDuty:
+        return u"On duty %1 from %2 to %3."_s;
+    case NoticeCode::ChangeOnOtherRoster:
+        return u"On a duty of another roster from %1 to %2."_s;
+    case NoticeCode::ChangeSameDuty:
+        return u"Already on this duty in an overlapping period, from %1 to %2."_s;
+    case NoticeCode::ChangeUnknownDuty:
+        return u"The roster datafile '%2' has no duty '%1'."_s;
+    case NoticeCode::ChangeUnknownPeriod:
+        return u"Duty '%1' has no period %2 on this roster."_s;
+    case NoticeCode::ChangeNobodyStands:
+        return u"Nobody stands duty '%1' from %2 to %3."_s;
+    case NoticeCode::ChangeNotQualified:
+        return u"%1 is not qualified for duty '%2', or has no row for it on this roster."_s;
+    case NoticeCode::ChangeNotFree:
+        return u"%2 cannot take that period. %1"_s;
+    case NoticeCode::ChangeNoFreeCandidate:
+        return u"No qualified soldier is free for duty '%1' from %2 to %3."_s;
+    case NoticeCode::ChangeAlreadyStanding:
+        return u"%1 already stands that period."_s;
+    case NoticeCode::ChangeSamePeriod:
+        return u"A period of duty '%1' cannot be swapped with itself."_s;
+    case NoticeCode::ChangeFailed:
+        return u"The roster datafile could not be changed; nothing was changed.\n%1"_s;
+    case NoticeCode::UndoDatafileChanged:
+        return u"The roster datafile '%1' was changed after that change."_s;
+    case NoticeCode::ChangeFileRestored:
+        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the file is as it "
+               "was before it, and so are the counters."_s;
+    case NoticeCode::ChangeFileKeptAside:
+        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the counters are "
+               u"as "
+               "they were before it. The file it replaced is kept as '%2'."_s;
+    case NoticeCode::ChangeOwnFile:
+        return u"'%1' is one of the unit's own files, not a roster datafile to change."_s;
+    case NoticeCode::UndoKeptDatafileMissing:
+        return u"The roster datafile as it was before the change, '%1', is missing; the change cannot be "
+               "undone."_s;
     }
     return {};
 }
@@ -765,6 +806,13 @@ QString NoticeText::runDescription(const QString &time, const QString &datafile,
 
 QString NoticeText::changeDescription(const RunHistory::Entry &e)
 {
+    if (e.kind == u"replace"_s)
+        return u"the replace of %1 in '%2': %3 by %4 on duty '%5', period %6"_s.arg(
+            e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, e.duty, QString::number(e.column));
+    if (e.kind == u"swap"_s)
+        return u"the swap of %1 in '%2': %3 and %4 trade periods %5 and %6 of duty '%7'"_s.arg(
+            e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, QString::number(e.column),
+            QString::number(e.otherColumn), e.duty);
     if (!e.isImport())
         return runDescription(e.time(), e.datafile, e.duties, e.periods);
     const QString time = e.time(), file = shown(e.datafile), added = QString::number(e.added);

@@ -168,6 +168,9 @@ bool DraftAndUndo::undoLastRun()
                 last.entry->isImport()
                     ? u"Undo %1?\n\nThe rows it added are deleted and the soldiers it updated become "
                       "what they were before it."_s.arg(description(*last.entry))
+                : last.entry->isRosterChange()
+                    ? u"Undo %1?\n\nThe counters and assignment dates become what they were before it, "
+                      "and so does its roster datafile."_s.arg(description(*last.entry))
                     : u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
                       "were before it, and its datafile is moved into the unit's history folder."_s.arg(
                           description(*last.entry));

@@ -22,15 +22,15 @@ QString textOf(const QVariant &v)
     return v.isNull() ? QString() : v.toString();
 }
 
-bool qualified(const Soldier &s, const Duty &d)
+} // namespace
+
+bool CounterPreparation::qualified(const Soldier &s, const Duty &d)
 {
     for (int k = 0; k < kQualificationCount; ++k)
         if (d.requires_[k] && !s.holds[k])
             return false;
     return true;
 }
-
-} // namespace
 
 void checkCounterRange(qint64 value, const CounterRow &row)
 {

@@ -24,6 +24,8 @@ public:
     // comes first. It is the order in which the Assignment Counters dialog
     // shows the rows, made by the same comparison.
     static bool candidateBefore(const CounterRow &a, const CounterRow &b, DayClass dayClass);
+    // The soldier holds every qualification the duty asks for.
+    static bool qualified(const Soldier &s, const Duty &d);
     // The counter table's order for a day class, as a record source.
     static QString candidateSource(DayClass dayClass);
 

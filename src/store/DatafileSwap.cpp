@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -68,6 +69,45 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
                         hadTarget ? ScratchFile::Replace::Yes : ScratchFile::Replace::No);
 }
 
+void DatafileSwap::putBack(const QString &ready)
+{
+    // A hidden second name beside the target first, which the rename then
+    // moves into the target's place in one step; named as a scratch file, so
+    // that what a kill leaves of it is swept.
+    QString beside;
+    do
+        beside = QFileInfo(m_record.datafile).absoluteDir().filePath(ScratchFile::hiddenName(u".tmp"_s));
+    while (pathExists(beside));
+    if (::link(encodedPath(ready).constData(), encodedPath(beside).constData()) != 0) {
+        if (errno != EXDEV)
+            throw systemError(NoticeCode::CannotKeepReplacedFile, ready);
+        QFile source(ready);
+        if (!source.open(QIODevice::ReadOnly))
+            throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotReadFile,
+                             {ready, source.errorString()}, ready);
+        ScratchFile copy(m_record.datafile);
+        copy.write(source.readAll());
+        putInPlace(copy, true);
+        return;
+    }
+    const QString &target = m_record.datafile;
+    m_record.hadDatafile = pathExists(target);
+    m_record.keptAs = m_record.hadDatafile ? backupName(target) : QString();
+    m_record.identity = identityOf(beside);
+    try {
+        m_record.write(m_recordPath);
+        if (m_record.hadDatafile &&
+            ::link(encodedPath(target).constData(), encodedPath(m_record.keptAs).constData()) != 0)
+            throw systemError(NoticeCode::CannotKeepReplacedFile, target);
+        if (::rename(encodedPath(beside).constData(), encodedPath(target).constData()) != 0)
+            throw systemError(NoticeCode::CannotPutBackFile, target, {beside});
+    } catch (const StoreError &) {
+        ::unlink(encodedPath(beside).constData());
+        throw;
+    }
+    syncFolderOf(target);
+}
+
 void DatafileSwap::finish()
 {
     if (!m_record.keptAs.isEmpty())
@@ -100,9 +140,12 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
             if (::rename(encodedPath(backup).constData(), encodedPath(target).constData()) != 0)
                 throw systemError(NoticeCode::CannotPutBackFile, target, {backup});
             syncFolderOf(target);
-            result.notice = settledRun(NoticeCode::RunFileRestored, {target});
+            result.notice = settledRun(
+                record.rosterChange ? NoticeCode::ChangeFileRestored : NoticeCode::RunFileRestored, {target});
         } else if (pathExists(backup)) {
-            result.notice = settledRun(NoticeCode::RunFileKeptAside, {target, backup});
+            result.notice = settledRun(record.rosterChange ? NoticeCode::ChangeFileKeptAside
+                                                           : NoticeCode::RunFileKeptAside,
+                                       {target, backup});
         }
     } else if (!record.identity.isEmpty() && identityOf(target) == record.identity) {
         if (::unlink(encodedPath(target).constData()) != 0)

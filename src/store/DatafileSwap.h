@@ -29,6 +29,13 @@ public:
     // has appeared at the target is never replaced. Throws StoreError; the
     // caller then settles the unit (UnitSettling).
     void putInPlace(ScratchFile &finished, bool replace);
+    // The datafile is put in place by a replace or swap, or the undo of one,
+    // which a kill is told as.
+    void forRosterChange() { m_record.rosterChange = true; }
+    // The same for a file that is already complete, such as a datafile kept
+    // in history/, which keeps that name too: the target gets a second name
+    // of it (across file systems, a copy). Throws StoreError.
+    void putBack(const QString &ready);
     // The working database has committed: the old file and the record go.
     void finish();
 

@@ -307,6 +307,26 @@ enum class NoticeCode {
 
     // Choosing a file to import.
     ImportCalendarNotHolidays, // %1: the file
+
+    // Replacing and swapping soldiers on a made roster.
+    ChangeAbsent,            // %1, %2: the absence's first and last day
+    ChangeOnDuty,            // %1: the other duty, %2, %3: its period's first and last day
+    ChangeOnOtherRoster,     // %1, %2: an assignment's first and last day, of another roster
+    ChangeSameDuty,          // %1, %2: the overlapping period's first and last day
+    ChangeUnknownDuty,       // %1: the duty, %2: the datafile
+    ChangeUnknownPeriod,     // %1: the duty, %2: the period asked for (a number or a day)
+    ChangeNobodyStands,      // %1: the duty, %2, %3: the period's first and last day
+    ChangeNotQualified,      // %1: the soldier, %2: the duty
+    ChangeNotFree,           // %1: why (a cause), %2: the soldier
+    ChangeNoFreeCandidate,   // %1: the duty, %2, %3: the period's first and last day
+    ChangeAlreadyStanding,   // %1: the soldier
+    ChangeSamePeriod,        // %1: the duty
+    ChangeFailed,            // %1: why (a cause)
+    UndoDatafileChanged,     // %1: the datafile
+    UndoKeptDatafileMissing, // %1: the datafile as it was, kept in history/
+    ChangeFileRestored,      // %1: the datafile
+    ChangeFileKeptAside,     // %1: the datafile, %2: the file it replaced, kept
+    ChangeOwnFile,           // %1: the file
 };
 
 struct Notice {

@@ -60,6 +60,7 @@ std::optional<RecoveryRecord> parse(const QByteArray &bytes)
         r->keptAs = o.value(u"keptAs"_s).toString();
         r->hadDatafile = o.value(u"hadDatafile"_s).toBool();
         r->entry = o.value(u"entry"_s).toString();
+        r->rosterChange = o.value(u"rosterChange"_s).toBool();
     }
     // A run always names its datafile, an undo the entry it takes back.
     if (!r || (r->change == RecoveryRecord::Change::Run ? r->datafile : r->entry).isEmpty())
@@ -78,7 +79,8 @@ void RecoveryRecord::write(const QString &path) const
                         {u"identity"_s, identity},
                         {u"keptAs"_s, keptAs},
                         {u"hadDatafile"_s, hadDatafile},
-                        {u"entry"_s, entry}};
+                        {u"entry"_s, entry},
+                        {u"rosterChange"_s, rosterChange}};
     ScratchFile scratch(path);
     scratch.write(QJsonDocument(o).toJson());
     scratch.putInPlace();

@@ -22,7 +22,7 @@ class UnitFolder;
 // The file is a small JSON object, written in one step (ScratchFile):
 //   {"format": 2, "change": "run" | "undo", "counterBefore": N,
 //    "datafile": ..., "identity": ..., "keptAs": ..., "hadDatafile": ...,
-//    "entry": ...}
+//    "entry": ..., "rosterChange": ...}
 // Records of the first format, which named the same things in other words,
 // are read as well.
 struct RecoveryRecord {
@@ -45,6 +45,9 @@ struct RecoveryRecord {
     // The run's entry in history/, which goes when the run did not count;
     // the undo's, which goes when the undo did.
     QString entry;
+    // Run: a replace or swap on a made roster, or the undo of one, puts the
+    // datafile in place rather than a roster run.
+    bool rosterChange = false;
 
     // Puts the record at path in one step; throws StoreError.
     void write(const QString &path) const;

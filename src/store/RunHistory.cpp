@@ -1,9 +1,11 @@
 #include "store/RunHistory.h"
 
+#include "store/DatafileSwap.h"
 #include "store/RecordSources.h"
 #include "store/RecoveryRecord.h"
 #include "store/RowChanges.h"
 #include "store/StoreError.h"
+#include "store/UnitSettling.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -46,6 +48,8 @@ const QString kRangesTable = u"changed"_s;
 const QString kChangesTable = u"changes"_s;
 const QString kSequencesTable = u"sequences"_s;
 const QString kProofTable = u"proof"_s;
+// A replace's or swap's: what it changed on the roster, as Entry tells it.
+const QString kRosterTable = u"roster"_s;
 // The first format that keeps a proof of what its run left.
 constexpr int kProofFormat = 2;
 constexpr int kFormat = 3;
@@ -700,15 +704,42 @@ void slim(const QString &path)
     scratch.putInPlace();
 }
 
+const QString kKeptSuffix = u"-before.cxr"_s;
+
+// The entry whose change keeps the datafile named name as it was before
+// the change; empty when it is a run's datafile taken back.
+QString entryOfKept(const QString &name)
+{
+    static const QRegularExpression p(u"^(run-\\d{8}-\\d{6}-\\d{3})-before\\.cxr$"_s);
+    const QRegularExpressionMatch m = p.match(name);
+    return m.hasMatch() ? m.captured(1) + u".mdb"_s : QString();
+}
+
+// A replace or swap: its datafile, when it is no longer as the change left it.
+void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entry)
+{
+    if (entry.isRosterChange() && RunHistory::digestOf(entry.datafile) != entry.datafileDigest)
+        changes.datafileChanged = entry.datafile;
+}
+
 // The datafiles of runs taken back beyond the last kRunsKept; names sort as
 // the runs were made.
 void pruneKeptDatafiles(const QString &historyPath)
 {
     const QDir dir(historyPath);
     QStringList kept;
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed))
-        if (isKeptDatafile(name))
-            kept.append(name);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed)) {
+        if (!isKeptDatafile(name))
+            continue;
+        // The datafile of a replace or swap goes with its entry, or, when a
+        // kill left it without one, here.
+        if (const QString entry = entryOfKept(name); !entry.isEmpty()) {
+            if (!pathExists(dir.filePath(entry)))
+                ::unlink(encodedPath(dir.filePath(name)).constData());
+            continue;
+        }
+        kept.append(name);
+    }
     for (qsizetype i = RunHistory::kRunsKept; i < kept.size(); ++i)
         ::unlink(encodedPath(dir.filePath(kept.at(i))).constData());
 }
@@ -717,6 +748,8 @@ void pruneKeptDatafiles(const QString &historyPath)
 
 Notice RunHistory::Changes::notice() const
 {
+    if (!datafileChanged.isEmpty() && counterSoldiers == 0 && dateSoldiers == 0)
+        return {Notice::Kind::Information, NoticeCode::UndoDatafileChanged, {datafileChanged}};
     if (personnel)
         return {Notice::Kind::Information, NoticeCode::UndoPersonnelChanged, {}};
     if (counterSoldiers > 0 && dateSoldiers > 0)
@@ -734,6 +767,23 @@ QString RunHistory::Entry::time() const
 }
 
 RunHistory::RunHistory(const UnitFolder &folder) : m_folder(folder) {}
+
+QString RunHistory::keptDatafileOf(const QString &entryPath)
+{
+    const QFileInfo entry(entryPath);
+    return entry.dir().filePath(entry.completeBaseName() + kKeptSuffix);
+}
+
+QString RunHistory::digestOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    if (!hash.addData(&file))
+        return {};
+    return QString::fromLatin1(hash.result().toHex());
+}
 
 RunHistory::Listing RunHistory::list() const
 {
@@ -805,6 +855,19 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
                 e.unit.isEmpty() != e.change.isEmpty() || e.format < 1 || e.format > kFormat)
                 throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::HistoryEntryUnreadable, {e.path},
                                  e.path);
+            if (e.isRosterChange()) {
+                QSqlQuery r = run(db.connection(), u"SELECT * FROM %1"_s.arg(kRosterTable), info.filePath(),
+                                  NoticeCode::HistoryCannotRead);
+                if (!r.next())
+                    throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::HistoryEntryUnreadable,
+                                     {e.path}, e.path);
+                e.duty = r.value(0).toString();
+                e.column = r.value(1).toInt();
+                e.otherColumn = r.value(2).toInt();
+                e.soldierOff = r.value(3).toString();
+                e.soldierOn = r.value(4).toString();
+                e.datafileDigest = r.value(5).toString();
+            }
             const QStringList tables =
                 e.format >= kFormat        ? QStringList{kChangesTable, kSequencesTable, kProofTable}
                 : e.format >= kProofFormat ? QStringList{kRangesTable, kSequencesTable, kProofTable}
@@ -895,7 +958,9 @@ RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
     Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
     const Stamp now = stampOf(working.connection(), working.path());
     Attached attached(working, entry.path);
-    return changesAgainst(working, entry, now);
+    Changes changes = changesAgainst(working, entry, now);
+    compareDatafile(changes, entry);
+    return changes;
 }
 
 RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
@@ -903,6 +968,8 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
 {
     if (entry.isImport())
         return undoImport(entry, force, seen);
+    if (entry.isRosterChange())
+        return undoRosterChange(entry, force, seen);
     UndoResult result;
     // A damaged entry is never restored.
     if (!entry.checked)
@@ -1121,6 +1188,84 @@ RunHistory::UndoResult RunHistory::undoImport(const Entry &entry, bool force,
     return result;
 }
 
+// A replace or swap is taken back as a run makes its datafile: the tables
+// in one transaction on the working database, the datafile as it was before
+// the change (kept in history/) put in place through the same swap and
+// record, so that a kill leaves the change or its undo whole.
+RunHistory::UndoResult RunHistory::undoRosterChange(const Entry &entry, bool force,
+                                                    const std::optional<Changes> &seen) const
+{
+    UndoResult result;
+    if (!entry.checked)
+        Database::checkIntegrity(entry.path, FileKind::Working);
+    const QString kept = keptDatafileOf(entry.path);
+    if (!pathExists(kept))
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::UndoKeptDatafileMissing, {kept}, kept);
+    Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+    Attached attached(working, entry.path);
+    Transaction transaction(working);
+    const quint32 counterBefore = working.changeCounter();
+    const Stamp now = stampOf(working.connection(), working.path());
+    if (now.change != entry.change || now.unit != entry.unit)
+        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
+    result.changes =
+        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
+            ? *seen
+            : changesAgainst(working, entry, now);
+    // The datafile is compared again: nothing in the working database tells its changes.
+    result.changes.datafileChanged.clear();
+    compareDatafile(result.changes, entry);
+    if (!result.changes.none() && !force)
+        return result;
+
+    DatafileSwap swap(m_folder.pendingRunPath(), entry.datafile, counterBefore);
+    swap.forRosterChange();
+    try {
+        QSqlQuery packed =
+            run(working.connection(), u"SELECT Changes FROM %1.%2"_s.arg(kEntrySchema, kChangesTable),
+                entry.path, NoticeCode::HistoryCannotRead);
+        if (!packed.next())
+            throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entry.path},
+                             entry.path);
+        RowChanges::restore(working, packed.value(0).toByteArray(), entry.path);
+        const QString tables = u"('Memory', 'Dates', 'Header')"_s;
+        working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables,
+                     NoticeCode::HistoryCannotRestore);
+        working.exec(u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.%2 WHERE name IN "_s.arg(
+                         kEntrySchema, kSequencesTable) +
+                         tables,
+                     NoticeCode::HistoryCannotRestore);
+        Stamp parent{entry.unit, entry.sequence - 1, entry.parent};
+        if (result.changes.asLeft) {
+            QSqlQuery untouched =
+                run(working.connection(), u"SELECT Untouched FROM %1.%2"_s.arg(kEntrySchema, kFactsTable),
+                    entry.path, NoticeCode::HistoryCannotRead);
+            if (untouched.next() && untouched.value(0).toInt() == 1)
+                parent.counter = qint64(counterBefore) + 1;
+        }
+        writeStamp(working, parent);
+        swap.putBack(kept);
+        transaction.commit();
+    } catch (const StoreError &) {
+        transaction.rollback();
+        // A commit that reported an error may still have reached the file;
+        // the counter says which, and the datafile follows it.
+        const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+        if (settled.error)
+            throw *settled.error;
+        if (!settled.run.committed)
+            throw;
+    }
+    swap.finish();
+    result.undone = true;
+    tidy(result.leftovers, [&] {
+        unlinkOrThrow(entry.path);
+        unlinkOrThrow(kept);
+        syncFolderOf(entry.path);
+    });
+    return result;
+}
+
 RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const QString &recordPath,
                                            const QString &workingPath)
 {
@@ -1209,6 +1354,7 @@ void RunHistory::Recorder::start(const Database &db, const QStringList &tables)
 struct RunHistory::Recorder::Facts {
     QString datafile, datafileIdentity;
     int duties = 0, periods = 0;
+    std::optional<RosterFacts> roster;
     QString unit, change, parent;
     qint64 sequence = 0;
     bool untouched = false;
@@ -1239,6 +1385,49 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     facts.untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
     write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
+}
+
+void RunHistory::Recorder::completeRosterChange(Database &working, quint32 counterBefore,
+                                                const QString &datafile, const QString &datafileIdentity,
+                                                const RosterFacts &roster)
+{
+    const Stamp before = stampOf(working.connection(), working.path());
+    const bool counts = working.countsCommits();
+    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(),
+                      counts ? qint64(counterBefore) + 1 : -1};
+    writeStamp(working, stamp);
+    Facts facts;
+    facts.datafile = datafile;
+    facts.datafileIdentity = datafileIdentity;
+    facts.duties = 1;
+    facts.periods = roster.otherColumn > 0 ? 2 : 1;
+    facts.unit = stamp.unit;
+    facts.sequence = stamp.sequence;
+    facts.change = stamp.change;
+    facts.parent = before.change;
+    facts.untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
+    facts.kind = roster.kind;
+    facts.roster = roster;
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
+
+    // The datafile as it was, for the undo: a second name of the same file,
+    // which the change's own file then replaces at its place. Across file
+    // systems, a copy.
+    const QString kept = keptDatafileOf(m_path);
+    ::unlink(encodedPath(kept).constData());
+    if (::link(encodedPath(datafile).constData(), encodedPath(kept).constData()) != 0) {
+        if (errno != EXDEV)
+            throw systemError(NoticeCode::UndoCannotKeepDatafile, {datafile, m_folder.historyPath()}, kept);
+        QFile source(datafile);
+        if (!source.open(QIODevice::ReadOnly))
+            throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotReadFile,
+                             {datafile, source.errorString()}, datafile);
+        ScratchFile copy(kept);
+        copy.write(source.readAll());
+        copy.putInPlace();
+    }
+    syncFolderOf(kept);
 }
 
 void RunHistory::Recorder::completeImport(Database &personnel, const QString &kind, const QString &file,
@@ -1298,8 +1487,8 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     QSqlQuery sequence(entry.connection());
     sequence.prepare(u"INSERT INTO %1 VALUES (?, ?)"_s.arg(kSequencesTable));
     for (const auto &[table, seq] : std::as_const(m_sequences)) {
-        if (seq.isNull() && facts.kind == u"run"_s)
-            continue; // a run's undo knows its three tables
+        if (seq.isNull() && (facts.kind == u"run"_s || facts.roster))
+            continue; // a run's undo knows its three tables, as a replace's or swap's does
         sequence.bindValue(0, table);
         sequence.bindValue(1, seq);
         execPrepared(sequence, m_path, NoticeCode::HistoryCannotWrite);
@@ -1328,6 +1517,17 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     keepProof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
     keepProof.addBindValue(proof);
     execPrepared(keepProof, m_path, NoticeCode::HistoryCannotWrite);
+    if (const std::optional<RosterFacts> &r = facts.roster) {
+        entry.exec(u"CREATE TABLE %1 (Duty TEXT, Col INTEGER, OtherCol INTEGER, SoldierOff TEXT, "
+                   "SoldierOn TEXT, Digest TEXT)"_s.arg(kRosterTable),
+                   NoticeCode::HistoryCannotWrite);
+        QSqlQuery roster(entry.connection());
+        roster.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?)"_s.arg(kRosterTable));
+        for (const QVariant &v : {QVariant(r->duty), QVariant(r->column), QVariant(r->otherColumn),
+                                  QVariant(r->soldierOff), QVariant(r->soldierOn), QVariant(r->digest)})
+            roster.addBindValue(v);
+        execPrepared(roster, m_path, NoticeCode::HistoryCannotWrite);
+    }
     write.commit();
 }
 
@@ -1341,11 +1541,15 @@ void RunHistory::Recorder::prune()
     // The run has committed; what cannot be tidied now is tidied by the next.
     try {
         const Listing listing = RunHistory(m_folder).listing(false);
-        for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
+        for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i) {
             ::unlink(encodedPath(listing.entries.at(i).path).constData());
+            ::unlink(encodedPath(keptDatafileOf(listing.entries.at(i).path)).constData());
+        }
         for (const Skipped &s : listing.skipped)
-            if (s.undone)
+            if (s.undone) {
                 ::unlink(encodedPath(s.path).constData());
+                ::unlink(encodedPath(keptDatafileOf(s.path)).constData());
+            }
         pruneKeptDatafiles(m_folder.historyPath());
         // Entries of the second format kept the whole tables while their run was the newest.
         for (qsizetype i = 1; i < std::min<qsizetype>(kRunsKept, listing.entries.size()); ++i)

@@ -38,7 +38,8 @@ public:
     struct Entry {
         QString path;
         QDateTime made;
-        // What the change was: "run", or an import: "soldiers", "absences", "holidays" or "schedule".
+        // What the change was: "run", an import: "soldiers", "absences", "holidays" or "schedule",
+        // or a change on a made roster: "replace" or "swap".
         QString kind = QStringLiteral("run");
         QString datafile;         // an import's: the file imported
         QString datafileIdentity; // "dev:ino" of the file the run made
@@ -61,7 +62,18 @@ public:
         // An import: the personnel database's change counter it left; -1 when not known.
         qint64 personnelCounter = -1;
 
-        bool isImport() const { return kind != QLatin1String("run"); }
+        // A replace or swap: the duty, its column (and a swap's other one),
+        // the soldier taken off (a swap: the first period's) and the one put on.
+        QString duty;
+        int column = 0, otherColumn = 0;
+        QString soldierOff, soldierOn;
+        QString datafileDigest; // of the datafile as the change left it
+
+        bool isRosterChange() const
+        {
+            return kind == QLatin1String("replace") || kind == QLatin1String("swap");
+        }
+        bool isImport() const { return kind != QLatin1String("run") && !isRosterChange(); }
 
         // "2026-12-06 19:11:06"
         QString time() const;
@@ -93,7 +105,12 @@ public:
         bool asLeft = false;
         // An import: the tables it changed were changed since.
         bool personnel = false;
-        bool none() const { return counterSoldiers == 0 && dateSoldiers == 0 && !personnel; }
+        // A replace or swap: its datafile, when it is no longer as the change left it.
+        QString datafileChanged;
+        bool none() const
+        {
+            return counterSoldiers == 0 && dateSoldiers == 0 && !personnel && datafileChanged.isEmpty();
+        }
         // "The counters of 3 soldiers and the assignment dates of 1 soldier
         // were changed after that run."
         Notice notice() const;
@@ -137,6 +154,12 @@ public:
     static RecoveryRecord::Settled settle(const RecoveryRecord &record, const QString &recordPath,
                                           const QString &workingPath);
 
+    // Where a replace or swap whose entry is at entryPath keeps the datafile
+    // as it was before the change, for its undo to put back.
+    static QString keptDatafileOf(const QString &entryPath);
+    // A digest of the file's bytes; empty when it cannot be read.
+    static QString digestOf(const QString &path);
+
     // A run's entry, made in step with the run.
     class Recorder
     {
@@ -164,6 +187,19 @@ public:
         // Keeps what an import of kind from file changed and makes it the unit's last change.
         void completeImport(Database &personnel, const QString &kind, const QString &file, int added,
                             int updated);
+        // A replace or swap on a made roster, as Entry tells it.
+        struct RosterFacts {
+            QString kind, duty;
+            int column = 0, otherColumn = 0;
+            QString soldierOff, soldierOn;
+            QString digest; // of the changed datafile
+        };
+        // Keeps what a replace or swap changed in the tables, makes it the
+        // unit's last change, and keeps the datafile as it is now (before
+        // the change) at keptDatafileOf(path()). Call before the changed
+        // datafile is put in place.
+        void completeRosterChange(Database &working, quint32 counterBefore, const QString &datafile,
+                                  const QString &datafileIdentity, const RosterFacts &facts);
         // Gives the entry its name. Call once the swap's record is written
         // and before the commit.
         void putInPlace();
@@ -193,6 +229,7 @@ private:
     // an undo needs; the others are listed from their facts.
     Listing listing(bool checkLast) const;
     UndoResult undoImport(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
+    UndoResult undoRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
 
     UnitFolder m_folder;
 };

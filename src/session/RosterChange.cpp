@@ -1,0 +1,576 @@
+#include "session/RosterChange.h"
+
+#include "roster/CounterPreparation.h"
+#include "roster/RunInput.h"
+#include "store/Database.h"
+#include "store/DatafileSwap.h"
+#include "store/Fields.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
+#include "store/RunHistory.h"
+#include "store/ScratchFile.h"
+#include "store/TableAppender.h"
+#include "store/TableReader.h"
+#include "store/UnitSettling.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace calendrix {
+
+namespace S = Fields::Storeage;
+
+struct RosterChange::Request {
+    bool swap = false;
+    QString duty;
+    Which which;
+    QString by; // replace: the soldier put on; empty for the first free candidate
+    int otherColumn = 0;
+    QString reason;
+};
+
+namespace {
+
+class Silent : public Messenger
+{
+public:
+    void inform(const Notice &) override {}
+    bool ask(const Notice &) override { return false; }
+};
+
+QString textOf(const QVariant &v)
+{
+    return v.isNull() ? QString() : v.toString().trimmed();
+}
+
+QDate dateOf(const QVariant &v)
+{
+    if (v.metaType().id() == QMetaType::QDate)
+        return v.toDate();
+    return QDate::fromString(v.toString().left(10), Qt::ISODate);
+}
+
+QString day(const QDate &d)
+{
+    return d.toString(Qt::ISODate);
+}
+
+Notice refusal(NoticeCode code, QStringList values)
+{
+    return {Notice::Kind::Error, code, std::move(values)};
+}
+
+// A refusal where the change stops; what was read or begun is let go.
+struct Refused {
+    Notice notice;
+};
+
+// The unit as the run reads it: personnel, counters as they stand, and the
+// assignment dates.
+struct Unit {
+    Silent messenger;
+    RunState state{messenger, 0, 0};
+    RecordSet memory;
+    QHash<QString, int> soldierOf; // trimmed name -> state.soldiers
+    QHash<QString, int> counterOf; // trimmed duty and soldier -> the first of their counter rows
+
+    Unit(const Database &personnel, const Database &working)
+    {
+        readPersonnel(state, personnel);
+        memory.open(working, RecordSources::kMemory);
+        readCounters(state, memory);
+        readTakenDates(state, working, false);
+        for (int i = 0; i < int(state.soldiers.size()); ++i)
+            soldierOf.insert(textOf(state.soldiers[i].name), i);
+        for (int i = int(state.counters.size()) - 1; i >= 0; --i)
+            counterOf.insert(key(textOf(state.counters[i].soldierName), textOf(state.counters[i].dutyName)),
+                             i);
+    }
+    static QString key(const QString &soldier, const QString &duty) { return duty + u'\n' + soldier; }
+    // The counter row of soldier and duty the run would find: the first in the table.
+    int counterRow(const QString &soldier, const QString &duty) const
+    {
+        return counterOf.value(key(soldier, duty), -1);
+    }
+};
+
+// What a datafile holds: each duty's periods, the rows of its soldiers, and
+// every period a soldier stands on it.
+struct Roster {
+    bool draft = false;
+    QHash<QString, std::array<QPair<QDate, QDate>, kColumnLimit>> periods; // by trimmed duty
+    // What the change needs of each storeage row; a division's roster is too
+    // large to hold whole.
+    struct Row {
+        qint64 key = 0;
+        std::bitset<kColumnLimit> assigned, holiday;
+    };
+    std::vector<Row> rows;
+    QHash<QString, QHash<QString, int>> rowOf; // duty -> soldier -> rows
+    struct Assignment {
+        QString duty;
+        int column;
+        QDate from, to;
+    };
+    QHash<QString, QList<Assignment>> assignmentsOf; // by soldier
+
+    Roster(const Database &datafile, const RunState &unit)
+    {
+        namespace H = Fields::RosterHeader;
+        RecordSet header(datafile, RecordSources::kRosterHeader);
+        for (; !header.eof(); header.moveNext()) {
+            if (textOf(header.value(H::Spare3)) == QString::fromUtf16(H::kDraftMark))
+                draft = true;
+            auto &columns = periods[textOf(header.value(H::DutyName))];
+            for (int c = 1; c <= kColumnLimit; ++c)
+                columns[c - 1].first = dateOf(header.value(H::date(c)));
+        }
+        // The last days: the periods table, or for a datafile made before it
+        // the work schedule's period that starts on that day.
+        QSet<QString> ended;
+        if (datafile.hasTable(RecordSources::kPeriods)) {
+            namespace P = Fields::Periods;
+            RecordSet rows(datafile, RecordSources::kPeriods);
+            for (; !rows.eof(); rows.moveNext()) {
+                const QString duty = textOf(rows.value(P::DutyName));
+                const int c = rows.value(P::Col).toInt();
+                if (periods.contains(duty) && c >= 1 && c <= kColumnLimit) {
+                    periods[duty][c - 1].second = dateOf(rows.value(P::To));
+                    ended.insert(duty);
+                }
+            }
+        }
+        for (auto it = periods.begin(); it != periods.end(); ++it) {
+            for (auto &[from, to] : it.value()) {
+                if (!from.isValid() || to.isValid())
+                    continue;
+                for (const SchedulePeriod &p : unit.schedule)
+                    if (textOf(p.dutyName) == it.key() && dateOf(p.from) == from)
+                        to = dateOf(p.to);
+                if (!to.isValid())
+                    to = from;
+            }
+        }
+        TableReader storeage(datafile, RecordSources::kStoreage);
+        while (storeage.next()) {
+            const QString soldier = storeage.text(S::SoldierName);
+            if (soldier.isEmpty())
+                continue;
+            const QString duty = storeage.text(S::DutyName);
+            Row row;
+            row.key = storeage.value(S::ID).toLongLong();
+            for (int c = 1; c <= kColumnLimit; ++c) {
+                row.holiday[c - 1] = storeage.yesNo(S::holidayFlag(c));
+                const QByteArrayView cell = storeage.utf8(S::cell(c));
+                row.assigned[c - 1] = !cell.isNull() && QByteArrayView(cell).trimmed() == "/.";
+            }
+            rowOf[duty].insert(soldier, int(rows.size()));
+            rows.push_back(row);
+            const auto columns = periods.constFind(duty);
+            if (columns == periods.cend())
+                continue;
+            for (int c = 1; c <= kColumnLimit; ++c)
+                if (row.assigned[c - 1] && (*columns)[c - 1].first.isValid())
+                    assignmentsOf[soldier].append(
+                        {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second});
+        }
+    }
+    // Writes mark into a cell of the scratch copy, inside its transaction.
+    void setCell(Database &datafile, int row, int column, const char16_t *mark)
+    {
+        static const TableLayout *layout = Layouts::table(FileKind::Roster, RecordSources::kStoreage);
+        QSqlQuery &q = datafile.cachedQuery(u"UPDATE \"%1\" SET \"%2\" = ? WHERE ID = ?"_s.arg(
+            layout->name, layout->fields[S::cell(column)].name));
+        q.bindValue(0, QString::fromUtf16(mark));
+        q.bindValue(1, rows[size_t(row)].key);
+        if (!q.exec())
+            throw datafile.errorFrom(q.lastError(), NoticeCode::CannotSaveRow, layout->name);
+    }
+
+    RosterChange::Period period(const QString &datafile, const QString &duty,
+                                const RosterChange::Which &which) const
+    {
+        const auto columns = periods.constFind(duty);
+        if (columns == periods.cend())
+            throw Refused{refusal(NoticeCode::ChangeUnknownDuty, {duty, datafile})};
+        RosterChange::Period p;
+        p.duty = duty;
+        for (int c = 1; c <= kColumnLimit && p.column == 0; ++c) {
+            const auto &[from, to] = (*columns)[c - 1];
+            if (from.isValid() &&
+                (which.column > 0 ? c == which.column : from <= which.day && which.day <= to))
+                p = {duty, c, from, to, DayClass::Normal, {}};
+        }
+        if (p.column == 0)
+            throw Refused{refusal(NoticeCode::ChangeUnknownPeriod,
+                                  {duty, which.column > 0 ? QString::number(which.column) : day(which.day)})};
+        // The day class the run gave the period, which it wrote into every row of the duty.
+        for (auto it = rowOf.value(duty).cbegin(); it != rowOf.value(duty).cend(); ++it) {
+            if (rows[size_t(it.value())].holiday[size_t(p.column - 1)])
+                p.dayClass = DayClass::Holiday;
+            if (rows[size_t(it.value())].assigned[size_t(p.column - 1)])
+                p.standing = it.key();
+        }
+        return p;
+    }
+};
+
+bool overlaps(const QDate &from, const QDate &to, const QDate &first, const QDate &last)
+{
+    return from.isValid() && to.isValid() && from <= last && to >= first;
+}
+
+// Why soldier cannot take period: absent then, or on a duty then; none when
+// he is free. A period he gives away in the same change (a swap's) does not count.
+std::optional<Notice> busyOf(const Unit &unit, const Roster &roster, const QString &soldier,
+                             const RosterChange::Period &period, int givenAway = 0)
+{
+    const RunState &s = unit.state;
+    const int counter = unit.counterRow(soldier, period.duty);
+    const int person = counter >= 0 ? s.counters[counter].person : -1;
+    if (person >= 0)
+        for (const DateRange &r : s.absencesOf[person])
+            if (overlaps(dateOf(r.from), dateOf(r.to), period.from, period.to))
+                return refusal(NoticeCode::ChangeAbsent, {day(dateOf(r.from)), day(dateOf(r.to))});
+    QPair<QDate, QDate> given;
+    for (const Roster::Assignment &a : roster.assignmentsOf.value(soldier)) {
+        if (a.duty == period.duty && a.column == givenAway) {
+            given = {a.from, a.to};
+            continue;
+        }
+        if (!overlaps(a.from, a.to, period.from, period.to))
+            continue;
+        if (a.duty == period.duty)
+            return refusal(NoticeCode::ChangeSameDuty, {day(a.from), day(a.to)});
+        return refusal(NoticeCode::ChangeOnDuty, {a.duty, day(a.from), day(a.to)});
+    }
+    if (person >= 0) {
+        bool givenSkipped = false;
+        for (const DateRange &r : s.takenOf[person]) {
+            const QDate from = dateOf(r.from), to = dateOf(r.to);
+            if (!givenSkipped && given.first.isValid() && from == given.first && to == given.second) {
+                givenSkipped = true;
+                continue;
+            }
+            if (overlaps(from, to, period.from, period.to))
+                return refusal(NoticeCode::ChangeOnOtherRoster, {day(from), day(to)});
+        }
+    }
+    return std::nullopt;
+}
+
+// The qualified soldiers of the period's duty who have a row on the roster,
+// in the run's order for the period's day class.
+QList<RosterChange::Candidate> candidateList(Unit &unit, const Roster &roster,
+                                             const RosterChange::Period &period)
+{
+    RunState &s = unit.state;
+    const Duty *duty = nullptr;
+    for (const Duty &d : s.duties)
+        if (textOf(d.name) == period.duty)
+            duty = &d;
+    std::vector<int> rows;
+    QSet<QString> seen;
+    const QHash<QString, int> onRoster = roster.rowOf.value(period.duty);
+    for (int i = 0; i < int(s.counters.size()); ++i) {
+        CounterRow &row = s.counters[i];
+        const QString name = textOf(row.soldierName);
+        if (textOf(row.dutyName) != period.duty || seen.contains(name) || !onRoster.contains(name))
+            continue;
+        const auto soldier = unit.soldierOf.constFind(name);
+        if (soldier == unit.soldierOf.cend() ||
+            (duty && !CounterPreparation::qualified(s.soldiers[*soldier], *duty)))
+            continue;
+        seen.insert(name);
+        // Ranked as the personnel has him now, as the run ranks him.
+        row.setRank(s.soldiers[*soldier].rank, s.sortKeys);
+        rows.push_back(i);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        return CounterPreparation::candidateBefore(s.counters[a], s.counters[b], period.dayClass);
+    });
+    QList<RosterChange::Candidate> list;
+    for (int i : rows) {
+        const CounterRow &row = s.counters[i];
+        RosterChange::Candidate c;
+        c.soldier = textOf(row.soldierName);
+        c.rank = textOf(row.rank);
+        c.count = row.count;
+        c.holidayCount = row.holidayCount;
+        c.standing = c.soldier == period.standing;
+        if (!c.standing)
+            c.busy = busyOf(unit, roster, c.soldier, period);
+        list.append(c);
+    }
+    return list;
+}
+
+// Moves a counter of the soldier's row by one; a counter at 0 or empty
+// (cleared by hand) is not taken below what it is.
+void moveCounter(RunState &s, int row, DayClass dayClass, int by, QSet<int> &touched)
+{
+    if (row < 0)
+        return;
+    CounterRow &r = s.counters[row];
+    const Counter now = r.counter(dayClass);
+    if (by < 0 && now.value_or(0) <= 0)
+        return;
+    const qint64 value = now.value_or(0) + by;
+    checkCounterRange(value, r);
+    r.setCounter(dayClass, value);
+    touched.insert(row);
+}
+
+} // namespace
+
+RosterChange::Candidates RosterChange::candidates(const QString &datafile, const QString &duty,
+                                                  const Which &which) const
+{
+    Candidates result;
+    try {
+        const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
+        const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
+        const Database file = Database::openReadOnly(datafile, FileKind::Roster);
+        Unit unit(personnel, working);
+        const Roster roster(file, unit.state);
+        result.draft = roster.draft;
+        result.period = roster.period(datafile, duty.trimmed(), which);
+        result.rows = candidateList(unit, roster, result.period);
+    } catch (const Refused &r) {
+        result.refused = r.notice;
+    } catch (const StoreError &e) {
+        result.error = e;
+    } catch (const Error &e) {
+        result.refused = e.notice();
+    }
+    return result;
+}
+
+RosterChange::Changed RosterChange::replace(const QString &datafile, const QString &duty, const Which &which,
+                                            const QString &by, const QString &reason) const
+{
+    Request request;
+    request.duty = duty.trimmed();
+    request.which = which;
+    request.by = by.trimmed();
+    request.reason = reason;
+    return change(datafile, request);
+}
+
+RosterChange::Changed RosterChange::swap(const QString &datafile, const QString &duty, int column,
+                                         int otherColumn, const QString &reason) const
+{
+    Request request;
+    request.swap = true;
+    request.duty = duty.trimmed();
+    request.which.column = column;
+    request.otherColumn = otherColumn;
+    request.reason = reason;
+    return change(datafile, request);
+}
+
+RosterChange::Changed RosterChange::change(const QString &path, const Request &request) const
+{
+    Changed result;
+    const QString datafile = QFileInfo(path).absoluteFilePath();
+    try {
+        // Never a layout, a database of the unit or a datafile kept in its history.
+        if (m_folder.isOwnFile(datafile))
+            throw Refused{refusal(NoticeCode::ChangeOwnFile, {datafile})};
+        // A killed run or change may have left the datafile's folder as well as the unit's.
+        UnitSettling::Options options;
+        options.datafileFolders = {QFileInfo(datafile).absolutePath()};
+        const UnitSettling::Result settled = UnitSettling::settle(m_folder, options);
+        result.settled = settled.notices();
+        if (settled.error)
+            throw *settled.error;
+
+        // The change is made on a copy, which takes the datafile's place whole.
+        ScratchFile scratch(datafile);
+        Database::copyInto(datafile, scratch, datafile, FileKind::Roster);
+        Database file = Database::open(scratch.path(), FileKind::Roster);
+        Transaction write(file);
+        // A datafile never changed before gets its changes table; nothing else
+        // of an older datafile's layout changes.
+        if (!file.hasTable(RecordSources::kChanges))
+            file.exec(Layouts::createStatement(*Layouts::table(FileKind::Roster, RecordSources::kChanges),
+                                               u"main"_s),
+                      NoticeCode::CannotAddTable, RecordSources::kChanges);
+
+        // The working database is locked for writing from here, so that the
+        // counters read are those changed. A draft's change leaves it as it was.
+        Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+        Transaction transaction(working);
+        const quint32 counterBefore = working.changeCounter();
+        const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
+        Unit unit(personnel, working);
+        Roster roster(file, unit.state);
+        result.draft = roster.draft;
+        std::unique_ptr<RunHistory::Recorder> history;
+        if (!roster.draft)
+            history = std::make_unique<RunHistory::Recorder>(m_folder, working);
+
+        QList<Period> periods{roster.period(datafile, request.duty, request.which)};
+        QStringList off, on;
+        if (request.swap) {
+            periods.append(roster.period(datafile, request.duty, {request.otherColumn, {}}));
+            if (periods[0].column == periods[1].column)
+                throw Refused{refusal(NoticeCode::ChangeSamePeriod, {request.duty})};
+        }
+        for (const Period &p : std::as_const(periods))
+            if (p.standing.isEmpty())
+                throw Refused{refusal(NoticeCode::ChangeNobodyStands, {p.duty, day(p.from), day(p.to)})};
+        if (request.swap) {
+            const QString &a = periods[0].standing, &b = periods[1].standing;
+            if (a == b)
+                throw Refused{refusal(NoticeCode::ChangeAlreadyStanding, {a})};
+            // Each must be free on the other's days, his own period given away.
+            for (const auto &[who, takes, gives] : {std::tuple{a, 1, 0}, std::tuple{b, 0, 1}})
+                if (const std::optional<Notice> why =
+                        busyOf(unit, roster, who, periods[takes], periods[gives].column))
+                    throw Refused{Notice::because(refusal(NoticeCode::ChangeNotFree, {who}), *why)};
+            off = {a, b};
+            on = {b, a};
+        } else {
+            const auto list = candidateList(unit, roster, periods[0]);
+            const auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
+                return request.by.isEmpty() ? c.isFree() : c.soldier == request.by;
+            });
+            const Period &p = periods[0];
+            if (found == list.cend())
+                throw Refused{
+                    request.by.isEmpty()
+                        ? refusal(NoticeCode::ChangeNoFreeCandidate, {p.duty, day(p.from), day(p.to)})
+                        : refusal(NoticeCode::ChangeNotQualified, {request.by, p.duty})};
+            if (found->standing)
+                throw Refused{refusal(NoticeCode::ChangeAlreadyStanding, {found->soldier})};
+            if (found->busy)
+                throw Refused{
+                    Notice::because(refusal(NoticeCode::ChangeNotFree, {found->soldier}), *found->busy)};
+            off = {p.standing};
+            on = {found->soldier};
+        }
+
+        // The roster's cells and its record of the change.
+        const QHash<QString, int> rows = roster.rowOf.value(request.duty);
+        const QString made = QDateTime::currentDateTime().toString(Qt::ISODate);
+        TableAppender changes(file, RecordSources::kChanges);
+        for (qsizetype i = 0; i < periods.size(); ++i) {
+            const Period &p = periods[i];
+            const char16_t *offMark = S::kSwappedMark;
+            if (!request.swap) {
+                // Absence is tested first, so an absent soldier is told as such;
+                // his cell then shows the run's absence mark.
+                const std::optional<Notice> why = busyOf(unit, roster, off[i], p, p.column);
+                offMark = why && why->code == NoticeCode::ChangeAbsent ? u"A" : S::kReplacedMark;
+            }
+            roster.setCell(file, rows.value(off[i]), p.column, offMark);
+            roster.setCell(file, rows.value(on[i]), p.column, S::kAssignedMark);
+            namespace C = Fields::Changes;
+            QVariantList row(C::fieldCount);
+            row[C::Made] = made;
+            row[C::Kind] = QString::fromUtf16(request.swap ? C::kSwap : C::kReplace);
+            row[C::DutyName] = p.duty;
+            row[C::Col] = p.column;
+            row[C::SoldierOff] = off[i];
+            row[C::SoldierOn] = on[i];
+            row[C::Reason] = request.reason.isEmpty() ? QVariant() : QVariant(request.reason);
+            changes.append(row);
+        }
+        write.commit();
+        file.close();
+        result.periods = periods;
+        for (qsizetype i = 0; i < periods.size(); ++i)
+            result.periods[i].standing = on[i];
+        result.soldiersOff = off;
+        if (roster.draft) {
+            scratch.putInPlace();
+            return result;
+        }
+
+        // The counters and assignment dates follow: per period, one off and one on.
+        RunState &s = unit.state;
+        QSet<int> touched;
+        RecordSet dates(working, RecordSources::kDates);
+        TableAppender added(working, RecordSources::kDates);
+        for (qsizetype i = 0; i < periods.size(); ++i) {
+            const Period &p = periods[i];
+            moveCounter(s, unit.counterRow(off[i], p.duty), p.dayClass, -1, touched);
+            const int onRow = unit.counterRow(on[i], p.duty);
+            moveCounter(s, onRow, p.dayClass, +1, touched);
+            for (int slot = 0; slot < dates.storedRowCount(); ++slot) {
+                if (dates.isDeletedRow(slot) ||
+                    textOf(dates.valueAt(slot, Fields::Dates::SoldierName)) != off[i] ||
+                    dateOf(dates.valueAt(slot, Fields::Dates::From)) != p.from ||
+                    dateOf(dates.valueAt(slot, Fields::Dates::To)) != p.to)
+                    continue;
+                dates.moveToRow(slot);
+                dates.deleteCurrent();
+                break;
+            }
+            QVariantList row(Fields::Dates::fieldCount);
+            row[Fields::Dates::SoldierName] = onRow >= 0 ? s.counters[onRow].soldierName : QVariant(on[i]);
+            row[Fields::Dates::From] = p.from;
+            row[Fields::Dates::To] = p.to;
+            added.append(row);
+        }
+        for (int row : std::as_const(touched)) {
+            unit.memory.moveToRow(s.counters[row].slot);
+            unit.memory.edit();
+            unit.memory.setValue(Fields::Memory::Count, counterValue(s.counters[row].count));
+            unit.memory.setValue(Fields::Memory::HCount, counterValue(s.counters[row].holidayCount));
+            unit.memory.update();
+        }
+
+        RunHistory::Recorder::RosterFacts facts;
+        facts.kind = QString::fromUtf16(request.swap ? Fields::Changes::kSwap : Fields::Changes::kReplace);
+        facts.duty = request.duty;
+        facts.column = periods[0].column;
+        facts.otherColumn = request.swap ? periods[1].column : 0;
+        facts.soldierOff = off[0];
+        facts.soldierOn = on[0];
+        facts.digest = RunHistory::digestOf(scratch.path());
+        history->completeRosterChange(working, counterBefore, datafile, scratch.identity(), facts);
+        // From here the datafile and the counters go together, as a run's.
+        DatafileSwap swap(m_folder.pendingRunPath(), datafile, counterBefore, history->path());
+        swap.forRosterChange();
+        try {
+            swap.putInPlace(scratch, true);
+            history->putInPlace();
+            transaction.commit();
+        } catch (const StoreError &) {
+            transaction.rollback();
+            const UnitSettling::Result after = UnitSettling::settle(m_folder, options);
+            if (after.error)
+                throw *after.error;
+            if (!after.run.committed)
+                throw;
+        }
+        swap.finish();
+        history->prune();
+    } catch (const Refused &r) {
+        result.outcome = Changed::Outcome::Refused;
+        result.refused = r.notice;
+    } catch (const StoreError &e) {
+        result.outcome = Changed::Outcome::Failed;
+        result.error = e;
+    } catch (const Error &e) {
+        // A counter that another program left beyond what a counter holds.
+        result.outcome = Changed::Outcome::Refused;
+        result.refused = e.notice();
+    }
+    return result;
+}
+
+} // namespace calendrix

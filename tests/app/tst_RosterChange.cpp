@@ -1,0 +1,358 @@
+#include "TestUnit.h"
+#include "roster/FaultRun.h"
+#include "session/RosterChange.h"
+#include "store/RecordSources.h"
+
+#include <QDir>
+
+using namespace calendrix;
+using namespace calendrix::test;
+using namespace Qt::Literals::StringLiterals;
+
+// Replace and swap on a made roster: the counters, dates and cells follow
+// the candidate order exactly, refusals change nothing, undo and kills leave
+// before or after.
+class tst_RosterChange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void nextTakesTheFirstFreeAndUndoRestores_data();
+    void nextTakesTheFirstFreeAndUndoRestores();
+    void swapMovesCountersOnlyAcrossDayClasses_data();
+    void swapMovesCountersOnlyAcrossDayClasses();
+    void refusalsChangeNothing_data();
+    void refusalsChangeNothing();
+    void killAtEachStep_data();
+    void killAtEachStep();
+    void draftChangesOnlyItsDatafile();
+
+private:
+    QTemporaryDir m_tmp;
+    QString m_made; // a demo unit with r1.cxr made
+};
+
+namespace {
+
+const QString kDuty = u"Gate Guard"_s;
+
+// The working database's rows (the unit's last change left out) and the datafile's cells.
+QString state(const QString &unit)
+{
+    QStringList lines = sqliteShell(memoryOf(unit), u".dump"_s).split(u'\n');
+    lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
+    return lines.join(u'\n') + sqliteShell(QDir(unit).filePath(u"r1.cxr"_s), u"SELECT * FROM storeage"_s);
+}
+
+QString cell(const QString &unit, const QString &soldier, int column)
+{
+    return sqliteShell(
+        QDir(unit).filePath(u"r1.cxr"_s),
+        u"SELECT C%1 FROM storeage WHERE DutyName = '%2' AND SoldierName = '%3'"_s.arg(column).arg(
+            kDuty, QString(soldier).replace(u'\'', u"''"_s)));
+}
+
+RosterChange::Candidates candidates(const QString &unit, int column)
+{
+    return RosterChange(UnitFolder(unit)).candidates(QDir(unit).filePath(u"r1.cxr"_s), kDuty, {column, {}});
+}
+
+const RosterChange::Candidate *rowOf(const RosterChange::Candidates &c, const QString &soldier)
+{
+    for (const RosterChange::Candidate &r : c.rows)
+        if (r.soldier == soldier)
+            return &r;
+    return nullptr;
+}
+
+qint64 counterOf(const RosterChange::Candidates &c, const QString &soldier, DayClass dayClass)
+{
+    const RosterChange::Candidate *r = rowOf(c, soldier);
+    return r ? (dayClass == DayClass::Holiday ? r->holidayCount : r->count).value_or(0) : -1;
+}
+
+} // namespace
+
+void tst_RosterChange::initTestCase()
+{
+    QVERIFY(m_tmp.isValid());
+    m_made = m_tmp.filePath(u"made"_s);
+    QVERIFY(run(
+        {u"demo"_s, m_made, u"--scale"_s, u"company"_s, u"--seed"_s, u"3"_s, u"--from"_s, u"2027-01-04"_s}));
+    QVERIFY(run({u"make"_s, QDir(m_made).filePath(u"r1.cxr"_s), u"--data"_s, m_made}));
+}
+
+// Several replaces in a row, each giving the period to the first free soldier
+// of a fresh candidate list; then undone one by one, each bringing back the
+// tables and the datafile exactly as they were before it.
+void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores_data()
+{
+    QTest::addColumn<QString>("seed");
+    QTest::newRow("demo unit 3") << u"3"_s;
+    QTest::newRow("demo unit 8") << u"8"_s;
+}
+
+void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
+{
+    QFETCH(QString, seed);
+    const QString unit = m_tmp.filePath(u"next"_s);
+    QDir(unit).removeRecursively();
+    QVERIFY(
+        run({u"demo"_s, unit, u"--scale"_s, u"company"_s, u"--seed"_s, seed, u"--from"_s, u"2027-01-04"_s}));
+    QVERIFY(run({u"make"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--data"_s, unit}));
+    QStringList before;
+    QList<QByteArray> files;
+    for (int column : {3, 9, 3, 6, 14}) {
+        const RosterChange::Candidates was = candidates(unit, column);
+        QVERIFY(!was.refused && !was.error);
+        // The order is the counter table's own for the day class, as the store sorts it.
+        QStringList names, ordered;
+        for (const RosterChange::Candidate &r : was.rows)
+            names.append(r.soldier);
+        RecordSet counters(Database::openReadOnly(memoryOf(unit), FileKind::Working),
+                           was.period.dayClass == DayClass::Holiday ? RecordSources::kCountersByHolidayCount
+                                                                    : RecordSources::kCountersByNormalCount);
+        for (; !counters.eof(); counters.moveNext())
+            if (counters.text(Fields::Memory::DutyName) == kDuty &&
+                names.contains(counters.text(Fields::Memory::SoldierName)))
+                ordered.append(counters.text(Fields::Memory::SoldierName));
+        QCOMPARE(names, ordered);
+        const auto first =
+            std::find_if(was.rows.cbegin(), was.rows.cend(), [](const auto &r) { return r.isFree(); });
+        QVERIFY(first != was.rows.cend());
+        const QString off = was.period.standing, on = first->soldier;
+        const DayClass dayClass = was.period.dayClass;
+        before.append(state(unit));
+        const QByteArray file = readFile(QDir(unit).filePath(u"r1.cxr"_s));
+        files.append(file);
+        // The period by its column, or by its last day.
+        const Outcome o =
+            runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
+                     column % 3 == 0 ? u"--period"_s : u"--day"_s,
+                     column % 3 == 0 ? QString::number(column) : was.period.to.toString(Qt::ISODate),
+                     u"--next"_s, u"--data"_s, unit});
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        const RosterChange::Candidates now = candidates(unit, column);
+        QCOMPARE(now.period.standing, on);
+        QCOMPARE(counterOf(now, on, dayClass), counterOf(was, on, dayClass) + 1);
+        QCOMPARE(counterOf(now, off, dayClass), std::max<qint64>(0, counterOf(was, off, dayClass) - 1));
+        QCOMPARE(cell(unit, on, column), u"/."_s);
+        QVERIFY(cell(unit, off, column) == u"R"_s || cell(unit, off, column) == u"A"_s);
+        const QString day = was.period.from.toString(Qt::ISODate), last = was.period.to.toString(Qt::ISODate);
+        const auto datesOf = [&](const QString &who) {
+            return sqliteShell(
+                memoryOf(unit),
+                u"SELECT count(*) FROM Dates WHERE SoldierName = '%1' AND \"From\" = "
+                "'%2' AND \"To\" = '%3'"_s.arg(QString(who).replace(u'\'', u"''"_s), day, last));
+        };
+        QCOMPARE(datesOf(on), u"1"_s);
+        QCOMPARE(datesOf(off), u"0"_s);
+        QVERIFY(readFile(QDir(unit).filePath(u"r1.cxr"_s)) != file);
+    }
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QVERIFY2(listed.out.contains(u"replace on duty 'Gate Guard': period 14, "_s), qPrintable(listed.out));
+    // A datafile changed since its last change is no longer what the undo would put back.
+    const QByteArray changed = readFile(QDir(unit).filePath(u"r1.cxr"_s));
+    sqliteShell(QDir(unit).filePath(u"r1.cxr"_s), u"UPDATE storeage SET Remarks = 'x' WHERE ID = 1"_s, true);
+    const Outcome refused = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(u"was changed after that change"_s), qPrintable(refused.err));
+    writeFile(QDir(unit).filePath(u"r1.cxr"_s), changed);
+    while (!before.isEmpty()) {
+        QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
+        QCOMPARE(state(unit), before.takeLast());
+        QCOMPARE(readFile(QDir(unit).filePath(u"r1.cxr"_s)), files.takeLast());
+    }
+    // The run is the last change again, with its own datafile: its undo moves it away.
+    QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
+    QVERIFY(!QFile::exists(QDir(unit).filePath(u"r1.cxr"_s)));
+}
+
+void tst_RosterChange::swapMovesCountersOnlyAcrossDayClasses_data()
+{
+    QTest::addColumn<bool>("across");
+    QTest::newRow("within one day class") << false;
+    QTest::newRow("across day classes") << true;
+}
+
+void tst_RosterChange::swapMovesCountersOnlyAcrossDayClasses()
+{
+    QFETCH(bool, across);
+    const QString unit = m_tmp.filePath(u"swap"_s);
+    copyUnit(m_made, unit);
+    const RosterChange change{UnitFolder(unit)};
+    const QString file = QDir(unit).filePath(u"r1.cxr"_s);
+    QList<RosterChange::Candidates> periods;
+    for (int p = 1; p <= 36 && !candidates(unit, p).refused; ++p)
+        periods.append(candidates(unit, p));
+    // The first two periods of the kind asked for whose soldiers may trade them.
+    for (int p = 1; p <= periods.size(); ++p) {
+        for (int q = p + 1; q <= periods.size(); ++q) {
+            const RosterChange::Candidates &a = periods[p - 1], &b = periods[q - 1];
+            if ((a.period.dayClass != b.period.dayClass) != across)
+                continue;
+            const RosterChange::Changed swapped = change.swap(file, kDuty, p, q, u"trade"_s);
+            if (swapped.outcome == RosterChange::Changed::Outcome::Refused)
+                continue;
+            QCOMPARE(swapped.outcome, RosterChange::Changed::Outcome::Done);
+            const QString x = a.period.standing, y = b.period.standing;
+            const RosterChange::Candidates after = candidates(unit, p);
+            QCOMPARE(after.period.standing, y);
+            QCOMPARE(cell(unit, x, p), u"S"_s);
+            QCOMPARE(cell(unit, x, q), u"/."_s);
+            for (const auto &[who, gave, took] : {std::tuple{x, a, b}, std::tuple{y, b, a}})
+                for (DayClass c : {DayClass::Normal, DayClass::Holiday})
+                    QCOMPARE(counterOf(after, who, c), counterOf(a, who, c) - (gave.period.dayClass == c) +
+                                                           (took.period.dayClass == c));
+            QCOMPARE(sqliteShell(file, u"SELECT Kind, Col, SoldierOff, SoldierOn, Reason FROM changes"_s),
+                     u"swap|%1|%2|%3|trade\nswap|%4|%3|%2|trade"_s.arg(p).arg(x, y).arg(q));
+            return;
+        }
+    }
+    QFAIL("no two periods could be swapped");
+}
+
+void tst_RosterChange::refusalsChangeNothing_data()
+{
+    QTest::addColumn<QString>("duty");
+    QTest::addColumn<int>("column");
+    // A swap's other period; 0 for a replace, -1 for one the soldier of column is busy in.
+    QTest::addColumn<int>("other");
+    QTest::addColumn<QString>("by"); // a soldier whose state is this code, or a name
+    QTest::addColumn<NoticeCode>("code");
+
+    QTest::newRow("not qualified") << kDuty << 3 << 0 << u"Nobody, Known"_s << NoticeCode::ChangeNotQualified;
+    QTest::newRow("absent") << kDuty << 3 << 0 << u"absent"_s << NoticeCode::ChangeNotFree;
+    QTest::newRow("busy") << kDuty << 3 << 0 << u"busy"_s << NoticeCode::ChangeNotFree;
+    QTest::newRow("already stands it") << kDuty << 3 << 0 << u"stands"_s << NoticeCode::ChangeAlreadyStanding;
+    QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty;
+    QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod;
+    QTest::newRow("a period nobody stands") << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands;
+    QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile;
+    QTest::newRow("swap with a period its soldier is on another duty in")
+        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree;
+    QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod;
+    QTest::newRow("swap with a period nobody stands")
+        << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands;
+}
+
+void tst_RosterChange::refusalsChangeNothing()
+{
+    QFETCH(QString, duty);
+    QFETCH(int, column);
+    QFETCH(int, other);
+    QFETCH(QString, by);
+    QFETCH(NoticeCode, code);
+    const QString unit = m_tmp.filePath(u"refused"_s);
+    copyUnit(m_made, unit);
+    const QString file =
+        QDir(unit).filePath(code == NoticeCode::ChangeOwnFile ? u"template.tem"_s : u"r1.cxr"_s);
+    // Period 2 as a roster whose soldier's cell was cleared shows it.
+    sqliteShell(file, u"UPDATE storeage SET C2 = '0' WHERE C2 = '/.' AND DutyName = '%1'"_s.arg(kDuty), true);
+    const RosterChange::Candidates c = candidates(unit, 3);
+    const QHash<QString, std::function<bool(const RosterChange::Candidate &)>> picks{
+        {u"absent"_s, [](const auto &r) { return r.busy && r.busy->code == NoticeCode::ChangeAbsent; }},
+        {u"busy"_s, [](const auto &r) { return r.busy && r.busy->code == NoticeCode::ChangeOnDuty; }},
+        {u"stands"_s, [](const auto &r) { return r.standing; }}};
+    if (picks.contains(by)) {
+        const auto r = std::find_if(c.rows.cbegin(), c.rows.cend(), picks.value(by));
+        QVERIFY(r != c.rows.cend());
+        by = r->soldier;
+    }
+    for (int q = 1; q <= 36 && other < 0; ++q) {
+        const RosterChange::Candidates cq = candidates(unit, q);
+        const RosterChange::Candidate *r = rowOf(cq, c.period.standing);
+        if (!cq.refused && r && r->busy && r->busy->code == NoticeCode::ChangeOnDuty)
+            other = q;
+    }
+    QVERIFY(other >= 0);
+    const QString before = state(unit);
+    const RosterChange change{UnitFolder(unit)};
+    const RosterChange::Changed refused = other > 0 ? change.swap(file, duty, column, other, {})
+                                                    : change.replace(file, duty, {column, {}}, by, {});
+    QCOMPARE(refused.outcome, RosterChange::Changed::Outcome::Refused);
+    QCOMPARE(refused.refused->code, code);
+    QCOMPARE(state(unit), before);
+    QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
+    QCOMPARE(leftovers(unit), QStringList());
+}
+
+void tst_RosterChange::killAtEachStep_data()
+{
+    QTest::addColumn<bool>("undo");
+    QTest::addColumn<QString>("killAfter");
+    QTest::addColumn<bool>("done");
+
+    QTest::newRow("replace: after the record") << false << u"rename:.calendrix-run"_s << false;
+    QTest::newRow("replace: after the old datafile is kept") << false << u"link:-before.cxr"_s << false;
+    QTest::newRow("replace: after the new datafile takes the name") << false << u"rename:r1.cxr"_s << false;
+    QTest::newRow("replace: after the commit") << false << u"unlink:Memory.mdb-journal"_s << true;
+    QTest::newRow("undo: after the record") << true << u"rename:.calendrix-run"_s << false;
+    QTest::newRow("undo: after the old datafile takes the name") << true << u"rename:r1.cxr"_s << false;
+    QTest::newRow("undo: after the commit") << true << u"unlink:Memory.mdb-journal"_s << true;
+}
+
+// Killed right after each step; the next use of the unit settles it to
+// before or after, never between.
+void tst_RosterChange::killAtEachStep()
+{
+    QFETCH(bool, undo);
+    QFETCH(QString, killAfter);
+    QFETCH(bool, done);
+    const QString unit = m_tmp.filePath(u"kill"_s);
+    copyUnit(m_made, unit);
+    const QStringList replace{u"replace"_s,  QDir(unit).filePath(u"r1.cxr"_s),
+                              u"--duty"_s,   kDuty,
+                              u"--period"_s, u"3"_s,
+                              u"--next"_s,   u"--data"_s,
+                              unit};
+    const QString made = state(unit);
+    QVERIFY(run(replace));
+    const QString replaced = state(unit);
+    if (!undo)
+        QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
+    const QString before = undo ? replaced : made, after = undo ? made : replaced;
+    const QStringList command = undo ? QStringList{u"undo"_s, u"--data"_s, unit, u"--yes"_s} : replace;
+    const Outcome killed = runWith(command, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
+    QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
+    const Outcome next = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(next.status, 0);
+    QCOMPARE(next.err.contains(u"The replace or swap, or its undo, that was changing"_s),
+             !done && killAfter == u"rename:r1.cxr"_s);
+    QCOMPARE(state(unit), done ? after : before);
+    QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), done == undo ? 1 : 2);
+    QCOMPARE(leftovers(unit), QStringList());
+}
+
+// A draft counted nothing: its change touches neither counters nor history.
+// An older datafile gets the changes table and nothing else.
+void tst_RosterChange::draftChangesOnlyItsDatafile()
+{
+    const QString unit = m_tmp.filePath(u"draft"_s), draft = QDir(unit).filePath(u"d.cxr"_s);
+    copyUnit(m_made, unit);
+    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    // As a datafile of a version before the periods and changes tables.
+    sqliteShell(draft, u"DROP TABLE periods; DROP TABLE changes"_s, true);
+    // The soldier who stands it has fallen sick since: his cell shows him absent.
+    const QString sick = sqliteShell(
+        draft, u"SELECT SoldierName FROM storeage WHERE DutyName = '%1' AND C3 = '/.'"_s.arg(kDuty));
+    sqliteShell(
+        QDir(unit).filePath(u"Datafile32.mdb"_s),
+        u"INSERT INTO AbsentDates (SoldierName, \"From\", \"To\") VALUES ('%1', '2027-01-01', '2027-01-31')"_s
+            .arg(sick),
+        true);
+    const QByteArray memory = readFile(memoryOf(unit));
+    QVERIFY(run(
+        {u"replace"_s, draft, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s, unit}));
+    QCOMPARE(readFile(memoryOf(unit)), memory);
+    QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
+    QCOMPARE(sqliteShell(draft, u"SELECT Kind, Col FROM changes"_s), u"replace|3"_s);
+    QCOMPARE(sqliteShell(draft, u".tables"_s).simplified(), u"changes header storeage"_s);
+    QCOMPARE(sqliteShell(draft, u"SELECT C3 FROM storeage WHERE SoldierName = '%1' AND DutyName = '%2'"_s.arg(
+                                    sick, kDuty)),
+             u"A"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_RosterChange)
+#include "tst_RosterChange.moc"
