@@ -64,7 +64,7 @@ QString actionName(Action action)
         return u"update"_s;
     case Action::Unchanged:
         return u"unchanged"_s;
-    case Action::Overlap:
+    case Action::LeftOut:
         break;
     }
     return u"left out"_s;
@@ -136,8 +136,9 @@ int runImport(const QStringList &arguments)
     if (settled.error)
         return failure(*settled.error);
 
+    const QDate today = QDate::currentDate();
     const UnitSession::ImportFile read =
-        UnitSession::readImportFile(file, *kind, parser.value(sheet), yearCount, QDate::currentDate());
+        UnitSession::readImportFile(file, *kind, parser.value(sheet), yearCount, today);
     if (read.error)
         return failure(*read.error);
     const SheetTable &table = read.table;
@@ -154,12 +155,12 @@ int runImport(const QStringList &arguments)
     err().flush();
 
     const UnitSession::Imported imported =
-        session.importTable(table, file, *kind, parser.isSet(update), parser.isSet(dryRun));
+        session.importTable(table, file, *kind, parser.isSet(update), parser.isSet(dryRun), today);
     if (imported.error)
         return failure(u"Nothing was imported.\n"_s + NoticeText::text(*imported.error));
     const PersonnelImport::Plan &plan = imported.plan;
     for (const PersonnelImport::Row &row : plan.rows) {
-        const bool told = row.action == Action::Refuse || row.action == Action::Overlap;
+        const bool told = row.action == Action::Refuse || row.action == Action::LeftOut;
         if (!told && !parser.isSet(dryRun))
             continue;
         QTextStream &stream = told ? err() : out();
@@ -173,7 +174,7 @@ int runImport(const QStringList &arguments)
     err().flush();
     const int refused = plan.count(Action::Refuse);
     out() << plan.count(Action::Add) << " to add, " << plan.count(Action::Update) << " to update, "
-          << plan.count(Action::Unchanged) << " unchanged, " << plan.count(Action::Overlap) << " left out, "
+          << plan.count(Action::Unchanged) << " unchanged, " << plan.count(Action::LeftOut) << " left out, "
           << refused << " refused.\n";
     for (const QString &section : plan.newSections)
         out() << "The section '" << section << "' is new; it " << (imported.imported ? "was" : "would be")

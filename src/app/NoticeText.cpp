@@ -547,6 +547,8 @@ QString sentence(const Notice &notice)
         return u"'%1' is already absent on some of the days from %2 to %3; the row is left out."_s;
     case NoticeCode::ImportOverlapsHoliday:
         return u"A holiday already falls on some of the days from %2 to %3; '%1' is left out."_s;
+    case NoticeCode::ImportEndedBeforeToday:
+        return u"'%1' from %2 to %3 ended before today; the row is left out."_s;
     case NoticeCode::UndoPersonnelChanged:
         return u"The soldiers, absences, holidays or work schedules were changed after that import."_s;
 

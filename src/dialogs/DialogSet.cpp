@@ -105,4 +105,10 @@ void DialogSet::workingTablesReplaced()
         m_dates->readList();
 }
 
+void DialogSet::personnelChanged()
+{
+    if (m_setup)
+        m_setup->personnelChanged();
+}
+
 } // namespace calendrix

@@ -37,6 +37,7 @@ public:
     void showHelp() override;
     void showImport(const UnitSession &session, std::function<void()> imported) override;
     void workingTablesReplaced() override;
+    void personnelChanged() override;
 
 private:
     CountersDialog *counters();

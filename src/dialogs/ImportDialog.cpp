@@ -41,7 +41,7 @@ namespace F = Fields;
 // The order of the preview: what stops the import first, then what it leaves out.
 int rank(Action action)
 {
-    return action == Action::Refuse ? 0 : action == Action::Overlap ? 1 : 2;
+    return action == Action::Refuse ? 0 : action == Action::LeftOut ? 1 : 2;
 }
 
 QString actionText(Action action)
@@ -49,7 +49,7 @@ QString actionText(Action action)
     switch (action) {
     case Action::Refuse:
         return u"Refused"_s;
-    case Action::Overlap:
+    case Action::LeftOut:
         return u"Left out"_s;
     case Action::Add:
         return u"To add"_s;
@@ -362,7 +362,7 @@ void ImportDialog::preview()
     m_file = UnitSession::readImportFile(m_path, kind(), m_sheet->currentText(), 2, m_today());
     std::optional<UnitSession::Imported> planned;
     if (!m_file.error)
-        planned = m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), true);
+        planned = m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), true, m_today());
     QApplication::restoreOverrideCursor();
     const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
     if (error) {
@@ -385,7 +385,7 @@ void ImportDialog::showPlan(const PersonnelImport::Plan &plan)
     const int refused = plan.count(Action::Refuse);
     QString counts = u"%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused."_s.arg(
         QString::number(plan.count(Action::Add)), QString::number(plan.count(Action::Update)),
-        QString::number(plan.count(Action::Unchanged)), QString::number(plan.count(Action::Overlap)),
+        QString::number(plan.count(Action::Unchanged)), QString::number(plan.count(Action::LeftOut)),
         QString::number(refused));
     if (refused > 0)
         counts += u"\nNothing can be imported while a row is refused: mend the file and choose it again."_s;
@@ -399,7 +399,7 @@ void ImportDialog::import()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const UnitSession::Imported imported =
-        m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), false);
+        m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), false, m_today());
     QApplication::restoreOverrideCursor();
     if (imported.error) {
         ErrorDisplay::show(this, *imported.error, u"Nothing was imported."_s);

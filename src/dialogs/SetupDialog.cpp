@@ -143,8 +143,22 @@ void SetupDialog::showEvent(QShowEvent *event)
     // Both lists are read again at every showing: the holidays show what the
     // main window's housekeeping left, and nothing typed and not saved
     // before the dialog was closed comes back to be written later.
+    readLists(false);
+}
+
+void SetupDialog::personnelChanged()
+{
+    if (isLoaded() && isVisible())
+        readLists(true);
+}
+
+void SetupDialog::readLists(bool keepTyping)
+{
     for (const auto &[grid, source, query] : {std::tuple{m_sectionGrid, m_sections, kSectionQuery},
                                               std::tuple{m_holidayGrid, m_holidays, kHolidayQuery}}) {
+        const RecordSetModel *model = grid->recordModel();
+        if (keepTyping && (grid->isEditing() || (model && model->hasPendingEdits())))
+            continue;
         grid->discardPendingEdit();
         try {
             source->setRecordSource(query);

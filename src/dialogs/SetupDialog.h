@@ -22,6 +22,9 @@ class SetupDialog : public ToolWindow
 
 public:
     SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent = nullptr);
+    // An import changed the sections or holidays: an open dialog shows them,
+    // save a list the clerk is typing into.
+    void personnelChanged();
 
 signals:
     // Titles or sections were saved: the program must start again to use them.
@@ -32,6 +35,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void readLists(bool keepTyping);
     void saveTitles();
     void saveSections();
     void saveHolidays();

@@ -37,6 +37,19 @@ RecordSetModel *DataGrid::showRecords(DataControl *source, const QList<GridColum
     return model;
 }
 
+void DataGrid::setValueList(int field, const QList<QPair<QString, QString>> &values)
+{
+    RecordSetModel *model = recordModel();
+    const int c = model ? model->columnOfField(field) : -1;
+    if (c < 0 || model->column(c).kind != GridColumn::Kind::ValueList)
+        return;
+    model->setValueList(c, values);
+    QAbstractItemDelegate *old = itemDelegateForColumn(c);
+    setItemDelegateForColumn(c, new ValueListDelegate(values, this));
+    if (old)
+        old->deleteLater();
+}
+
 RecordSetModel *DataGrid::recordModel() const
 {
     return qobject_cast<RecordSetModel *>(model());

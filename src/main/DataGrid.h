@@ -24,6 +24,8 @@ public:
     RecordSetModel *showRecords(DataControl *source, const QList<GridColumn> &columns,
                                 const std::function<void(const QString &)> &onFailure);
     RecordSetModel *recordModel() const;
+    // The drop-down of field's value-list column offers values from the next edit on.
+    void setValueList(int field, const QList<QPair<QString, QString>> &values);
     // Hands an open cell editor's text to the model (a pending row).
     // False when the model refused it: the editor then stays open in its cell.
     bool commitPendingEdit();

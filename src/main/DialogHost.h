@@ -25,6 +25,9 @@ public:
     // The working database's tables were put back by an undo: windows that
     // show them read them again.
     virtual void workingTablesReplaced() = 0;
+    // An import changed the personnel database: open windows that show its
+    // lists read them again.
+    virtual void personnelChanged() = 0;
 };
 
 } // namespace calendrix

@@ -427,7 +427,8 @@ void MainWindow::offerNewUnit(const QString &problem)
 
 void MainWindow::loadSections()
 {
-    // Built once per start: sections added later appear after a restart.
+    // Built at the start and after an import; sections added in Setup appear
+    // after a restart, which its OK asks for.
     m_sectionChoices.clear();
     if (!m_sections->isBound())
         return;
@@ -717,6 +718,11 @@ void MainWindow::reloadPersonnel()
     });
     for (DataGrid *grid : {m_dutyGrid, m_scheduleGrid, m_soldierGrid, m_absenceGrid})
         grid->setCurrentRow(0);
+    // Sections the import added are offered at once.
+    loadSections();
+    m_soldierGrid->setValueList(F::SoldierRoster::Section, m_sectionChoices);
+    if (m_dialogs)
+        m_dialogs->personnelChanged();
 }
 
 void MainWindow::setDialogHost(DialogHost *host)

@@ -53,6 +53,13 @@ int RecordSetModel::columnOfField(int field) const
     return -1;
 }
 
+void RecordSetModel::setValueList(int column, const QList<QPair<QString, QString>> &values)
+{
+    m_columns[column].values = values;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+}
+
 QVariant RecordSetModel::fieldValue(int row, int field) const
 {
     if (row < 0 || row >= rowCount() || !m_source->isBound())

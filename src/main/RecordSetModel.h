@@ -55,6 +55,8 @@ public:
     bool hasPendingEdits() const { return m_pendingRow >= 0; }
     const GridColumn &column(int c) const { return m_columns[c]; }
     int columnOfField(int field) const;
+    // A value-list column offers values from now on.
+    void setValueList(int column, const QList<QPair<QString, QString>> &values);
 
     // The value of a field of a row, held changes included.
     QVariant fieldValue(int row, int field) const;

@@ -78,6 +78,54 @@ RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, con
         m_rowHeights.append(height);
         used += height;
     }
+
+    for (const RosterChange &change : duty.changes)
+        if (const QString line = layout.text(u"change"_s, values.withChange(duty, change)); !line.isEmpty())
+            m_changes.append(line);
+    if (m_changes.isEmpty())
+        return;
+    m_changesHeading = layout.text(u"changes"_s, values);
+    const double width =
+        std::max(1.0, m_columns.constLast().left + m_columns.constLast().width - area.left() - 2 * m_pad);
+    const double room = area.height() - m_headerHeight;
+    const auto wrapped = [&](const QString &text) {
+        const double h =
+            m_bodyMetrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text).height();
+        return std::min(h + m_pad / 2, room);
+    };
+    const double headingHeight = m_changesHeading.isEmpty() ? 0 : m_headerMetrics.height() + 2 * m_pad;
+    for (qsizetype i = -1; i < m_changes.size(); ++i) {
+        double height = i < 0 ? headingHeight : wrapped(m_changes[i]);
+        // The heading goes over with its first line.
+        const double needed = i < 0 ? height + wrapped(m_changes[0]) : height;
+        if (used > 0 && used + needed > room) {
+            m_pageStarts.append(int(m_rowHeights.size()));
+            used = 0;
+        }
+        m_rowHeights.append(height);
+        used += height;
+    }
+}
+
+// The heading row (of no height when the layout leaves the heading out),
+// then the changes, across the width of the table.
+void RemarksList::paintChanges(QPainter &painter, int first, int last, double top) const
+{
+    const int soldiers = int(m_duty.soldiers.size());
+    const double left = m_area.left() + m_pad;
+    const double width = m_columns.constLast().left + m_columns.constLast().width - left - m_pad;
+    painter.setPen(QPen(Qt::black, 0));
+    for (int r = std::max(first, soldiers); r < last; ++r) {
+        if (r == soldiers) {
+            painter.setFont(m_header);
+            painter.drawText(QPointF(left, top + 1.5 * m_pad + m_headerMetrics.ascent()), m_changesHeading);
+        } else {
+            painter.setFont(m_body);
+            painter.drawText(QRectF(left, top, width, m_rowHeights[r]), Qt::TextWordWrap,
+                             m_changes[r - soldiers - 1]);
+        }
+        top += m_rowHeights[r];
+    }
 }
 
 QString RemarksList::cellText(const QString &key, int soldier) const
@@ -101,7 +149,13 @@ void RemarksList::paintPage(QPainter &painter, int page) const
     if (m_columns.isEmpty())
         return;
     const int first = m_pageStarts.value(page);
-    const int last = page + 1 < m_pageStarts.size() ? m_pageStarts[page + 1] : int(m_duty.soldiers.size());
+    const int end = page + 1 < m_pageStarts.size() ? m_pageStarts[page + 1] : int(m_rowHeights.size());
+    const int last = std::min(end, int(m_duty.soldiers.size()));
+    // A page of changes alone has no use for the table's header.
+    if (first >= last) {
+        paintChanges(painter, first, end, m_area.top());
+        return;
+    }
     const double right = m_columns.constLast().left + m_columns.constLast().width;
     const QColor headerShade = m_layout.shade(u"header"_s);
     if (headerShade.isValid())
@@ -147,6 +201,7 @@ void RemarksList::paintPage(QPainter &painter, int page) const
     painter.setPen(
         QPen(m_layout.shade(u"lines"_s).isValid() ? m_layout.shade(u"lines"_s) : QColor(Qt::black), 0));
     painter.drawLines(rules);
+    paintChanges(painter, first, end, top);
 }
 
 } // namespace calendrix

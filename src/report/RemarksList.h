@@ -17,8 +17,9 @@ struct RosterDuty;
 struct TemplateValues;
 
 // The remarks of one duty: per soldier his rank, name, remarks, the days he
-// stands the duty (with the year) and how many. The days may take several
-// lines; rows are measured once and then broken into pages.
+// stands the duty (with the year) and how many, then the periods changed
+// after the run, one line each under a heading. The days and the changes
+// may take several lines; rows are measured once and then broken into pages.
 class RemarksList : public PagedTable
 {
 public:
@@ -35,6 +36,7 @@ private:
         double left = 0, width = 0;
     };
     QString cellText(const QString &key, int soldier) const;
+    void paintChanges(QPainter &painter, int first, int last, double top) const;
 
     const ReportLayout &m_layout;
     const RosterDuty &m_duty;
@@ -45,6 +47,8 @@ private:
     QList<Column> m_columns;
     QStringList m_dates; // per soldier
     QList<int> m_counts;
+    QStringList m_changes;    // a line per change, after the soldiers' rows
+    QString m_changesHeading; // the first row after the soldiers' when there are changes
     QList<double> m_rowHeights;
     QList<bool> m_wraps;     // the days wrap: wider than their column
     QList<int> m_pageStarts; // first row of each page

@@ -24,7 +24,8 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
       m_printedOn(printedOn)
 {
     const TemplateValues values = sectionValues(0);
-    for (const QString &text : {u"title"_s, u"subtitle"_s, u"footer-left"_s, u"footer-right"_s, u"legend"_s})
+    for (const QString &text : {u"title"_s, u"subtitle"_s, u"footer-left"_s, u"footer-right"_s, u"legend"_s,
+                                u"changed"_s, u"changes"_s, u"change"_s})
         m_layout.text(text, values);
     for (const QString &column : m_layout.columns())
         m_layout.heading(column, values);
@@ -91,8 +92,8 @@ struct Report::Section::Parts {
     bool draft = false;
     QFont titleFont, subtitleFont, footerFont;
     QFontMetricsF titleMetrics, subtitleMetrics, footerMetrics;
-    double width = 0, footerTop = 0, legendTop = 0;
-    QString title, subtitle, legend;
+    double width = 0, footerTop = 0, legendTop = 0, changedTop = 0;
+    QString title, subtitle, legend, changed;
     QRectF area;
     std::unique_ptr<PagedTable> table;
 };
@@ -125,7 +126,12 @@ Report::Section Report::layOut(int section, const QPaintDevice &device) const
     top += p.subtitleMetrics.height() * 0.5;
     p.footerTop = device.height() - p.footerMetrics.height() * 1.3;
     p.legendTop = p.legend.isEmpty() ? p.footerTop : p.footerTop - p.footerMetrics.height() * 1.2;
-    p.area = QRectF(0, top, p.width, std::max(p.legendTop - p.footerMetrics.height() * 0.4 - top, 1.0));
+    // The remarks list tells the changes one by one; the roster, whose
+    // marks they altered, says that there are some.
+    if (duty && m_layout.kind() == ReportLayout::Kind::Roster && duty->changedPeriods() > 0)
+        p.changed = m_layout.text(u"changed"_s, p.values);
+    p.changedTop = p.changed.isEmpty() ? p.legendTop : p.legendTop - p.footerMetrics.height() * 1.2;
+    p.area = QRectF(0, top, p.width, std::max(p.changedTop - p.footerMetrics.height() * 0.4 - top, 1.0));
     if (duty && !duty->soldiers.isEmpty()) {
         if (m_layout.kind() == ReportLayout::Kind::Roster)
             p.table = std::make_unique<RosterGrid>(m_layout, *duty, p.values, device, p.area);
@@ -171,6 +177,9 @@ void Report::Section::paintPage(QPainter &painter, int page) const
     if (!p.legend.isEmpty())
         painter.drawText(QPointF(0, p.legendTop + p.footerMetrics.ascent()),
                          p.footerMetrics.elidedText(p.legend, Qt::ElideRight, p.width));
+    if (!p.changed.isEmpty())
+        painter.drawText(QPointF(0, p.changedTop + p.footerMetrics.ascent()),
+                         p.footerMetrics.elidedText(p.changed, Qt::ElideRight, p.width));
     const double rule = p.footerTop - p.footerMetrics.height() * 0.3;
     painter.drawLine(QPointF(0, rule), QPointF(p.width, rule));
     const QString left = marked(p.layout.text(u"footer-left"_s, values), p.draft);

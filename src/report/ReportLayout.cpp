@@ -29,9 +29,9 @@ const QHash<QString, QStringList> &knownKeys()
         {u"fonts"_s, {u"family"_s, u"title"_s, u"subtitle"_s, u"header"_s, u"body"_s, u"footer"_s}},
         {u"texts"_s,
          {u"title"_s, u"subtitle"_s, u"footer-left"_s, u"footer-right"_s, u"legend"_s, u"no-soldiers"_s,
-          u"no-duties"_s}},
+          u"no-duties"_s, u"changed"_s, u"changes"_s, u"change"_s}},
         {u"columns"_s, {u"show"_s, u"rank"_s, u"name"_s, u"remarks"_s, u"periods"_s, u"dates"_s, u"count"_s}},
-        {u"marks"_s, {u"assigned"_s, u"absent"_s, u"busy"_s, u"standing"_s}},
+        {u"marks"_s, {u"assigned"_s, u"absent"_s, u"busy"_s, u"standing"_s, u"replaced"_s, u"swapped"_s}},
         {u"shading"_s, {u"holiday"_s, u"header"_s, u"lines"_s}},
     };
     return keys;
@@ -331,7 +331,9 @@ ReportLayout ReportLayout::load(const QString &path)
     const QHash<QString, QString> markDefaults{{u"assigned"_s, u"bold, tint #e4e4e4"_s},
                                                {u"absent"_s, u"#606060"_s},
                                                {u"busy"_s, u"#606060"_s},
-                                               {u"standing"_s, u"black"_s}};
+                                               {u"standing"_s, u"black"_s},
+                                               {u"replaced"_s, u"italic, #606060"_s},
+                                               {u"swapped"_s, u"italic, #606060"_s}};
     for (auto it = markDefaults.constBegin(); it != markDefaults.constEnd(); ++it) {
         const QString key = u"marks."_s + it.key();
         const auto style = parseStyle(value(key, it.value()));
@@ -360,6 +362,14 @@ ReportLayout ReportLayout::load(const QString &path)
         {u"texts.footer-right"_s, u"{{duty}} \u00b7 page {{page}} of {{pages}}"_s},
         {u"texts.no-soldiers"_s, u"No soldier is qualified for this duty."_s},
         {u"texts.no-duties"_s, u"This datafile holds no duties."_s},
+        // A layout older than changes after the run has no word for their
+        // marks in its legend: this line explains them.
+        {u"texts.changed"_s, u"Changed after the run in {{changedPeriods}} of its periods (R replaced, S "
+                             u"swapped); see the remarks list."_s},
+        {u"texts.changes"_s, u"Changed after the run"_s},
+        {u"texts.change"_s,
+         u"{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}"
+         u"{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} \u2014 {{reason}}{{/reason}}"_s},
     };
     QStringList textKeys = knownKeys().value(u"texts"_s);
     for (QString &k : textKeys)

@@ -52,8 +52,9 @@ public:
     // periods (the roster's dates), dates (the remarks' days on duty), count.
     const QStringList &columns() const { return m_columns; }
     bool shows(const QString &column) const;
-    Style markStyle(const QString &mark) const; // assigned, absent, busy, standing
-    QColor shade(const QString &what) const;    // holiday, header, lines
+    // assigned, absent, busy, standing, replaced, swapped
+    Style markStyle(const QString &mark) const;
+    QColor shade(const QString &what) const; // holiday, header, lines
     // A text of the layout with its tags filled in; the empty text when the
     // layout leaves it out. Throws ReportError.
     QString text(const QString &name, const TemplateValues &values) const;

@@ -22,6 +22,7 @@ namespace {
 namespace H = Fields::RosterHeader;
 namespace S = Fields::Storeage;
 namespace P = Fields::Periods;
+namespace Ch = Fields::Changes;
 
 // The rank codes run from "?" (civilian) through "A" up to "W"; a senior
 // soldier is listed first, as on the board.
@@ -131,6 +132,20 @@ RosterData RosterData::read(const QString &path, const ReadProgress &progress)
             }
         }
 
+        // Only a roster changed after its run has this table.
+        if (db.hasTable(RecordSources::kChanges)) {
+            TableReader changes(db, RecordSources::kChanges);
+            while (changes.next()) {
+                const auto found = dutyIndex.constFind(changes.text(Ch::DutyName));
+                const int c = changes.value(Ch::Col).toInt();
+                if (found == dutyIndex.constEnd() || c < 1 || c > data.duties[*found].columns.size())
+                    continue;
+                data.duties[*found].changes.append(
+                    {changes.text(Ch::Made), changes.text(Ch::Kind) == QString::fromUtf16(Ch::kSwap), c - 1,
+                     changes.text(Ch::SoldierOff), changes.text(Ch::SoldierOn), changes.text(Ch::Reason)});
+            }
+        }
+
         TableReader sheet(db, RecordSources::kStoreage);
         const qint64 total = progress ? sheet.lastKey() : 0;
         for (qint64 row = 0; sheet.next(); ++row) {
@@ -186,6 +201,20 @@ RosterData RosterData::read(const QString &path, const ReadProgress &progress)
         duty.soldiers = std::move(sorted);
     }
     return data;
+}
+
+int RosterDuty::changedPeriods() const
+{
+    static const QString replaced = QString::fromUtf16(S::kReplacedMark);
+    static const QString swapped = QString::fromUtf16(S::kSwappedMark);
+    QList<bool> changed(columns.size(), false);
+    for (const RosterChange &c : changes)
+        changed[c.column] = true;
+    for (const RosterSoldier &s : soldiers)
+        for (qsizetype c = 0; c < std::min(s.cells.size(), columns.size()); ++c)
+            if (s.cells[c] == replaced || s.cells[c] == swapped)
+                changed[c] = true;
+    return int(changed.count(true));
 }
 
 QString RosterData::title() const

@@ -22,7 +22,17 @@ struct RosterSoldier {
     QString rank; // rank code, "?" to "W"
     QString name;
     QString remarks;
-    QList<QString> cells; // one per column of the duty: "/.", "A", "D", a number or empty
+    QList<QString> cells; // one per column of the duty: "/.", "A", "D", "R", "S", a number or empty
+};
+
+// A period handed to another soldier after the run, as the datafile's
+// changes table records it: his cell became "/." and the cell of the one
+// taken off "R" (replaced), "S" (swapped) or "A".
+struct RosterChange {
+    QString made; // ISO date and time, as recorded
+    bool swap = false;
+    int column = 0; // index into the duty's columns
+    QString soldierOff, soldierOn, reason;
 };
 
 struct RosterDuty {
@@ -30,6 +40,11 @@ struct RosterDuty {
     QString organization;
     QList<RosterColumn> columns;
     QList<RosterSoldier> soldiers; // most senior first, then by name
+    QList<RosterChange> changes;   // in the order they were made
+
+    // How many of the duty's periods were changed after the run: those the
+    // changes table names and those with a cell marked replaced or swapped.
+    int changedPeriods() const;
 };
 
 // What a draft's printed reports and exports carry, so that it never passes

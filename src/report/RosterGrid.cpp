@@ -2,6 +2,7 @@
 
 #include "report/RosterData.h"
 #include "report/TemplateValues.h"
+#include "store/Fields.h"
 #include "store/RankList.h"
 
 #include <QLocale>
@@ -200,8 +201,12 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
                 painter.fillRect(QRectF(c.left, bodyTop, c.width, bottom - bodyTop), holidayShade);
     paintHeader(painter);
 
-    const ReportLayout::Style styles[] = {m_layout.markStyle(u"assigned"_s), m_layout.markStyle(u"absent"_s),
-                                          m_layout.markStyle(u"busy"_s), m_layout.markStyle(u"standing"_s)};
+    const ReportLayout::Style styles[] = {
+        m_layout.markStyle(u"assigned"_s), m_layout.markStyle(u"absent"_s),
+        m_layout.markStyle(u"busy"_s),     m_layout.markStyle(u"replaced"_s),
+        m_layout.markStyle(u"swapped"_s),  m_layout.markStyle(u"standing"_s)};
+    const QString replaced = QString::fromUtf16(Fields::Storeage::kReplacedMark);
+    const QString swapped = QString::fromUtf16(Fields::Storeage::kSwappedMark);
     TableText &text = m_text;
     text.begin(painter);
     const double ascent = m_bodyMetrics.ascent();
@@ -219,7 +224,12 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
                     text.drawElided(cell, c.left + m_pad, baseline, c.width - 2 * m_pad);
                 continue;
             }
-            const int kind = cell == u"/." ? 0 : cell == u"A" ? 1 : cell == u"D" ? 2 : 3;
+            const int kind = cell == u"/."      ? 0
+                             : cell == u"A"     ? 1
+                             : cell == u"D"     ? 2
+                             : cell == replaced ? 3
+                             : cell == swapped  ? 4
+                                                : 5;
             const ReportLayout::Style &style = styles[kind];
             if (style.tint.isValid())
                 painter.fillRect(
@@ -227,7 +237,7 @@ void RosterGrid::paintPage(QPainter &painter, int page) const
                     style.tint);
             text.setStyle(style);
             // Standing numbers line up on their last digit; marks stand in the middle.
-            if (kind == 3)
+            if (kind == 5)
                 text.drawRight(cell, c.left + c.width - m_pad, baseline);
             else
                 text.drawCentred(cell, c.left + c.width / 2, baseline);

@@ -2,6 +2,7 @@
 
 #include "report/RosterData.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -41,6 +42,7 @@ TemplateValues TemplateValues::forDuty(const RosterData &roster, int duty, const
         v.set("organization", utf8(d.organization));
         v.set("soldierCount", std::to_string(d.soldiers.size()));
         v.set("columnCount", std::to_string(d.columns.size()));
+        v.set("changedPeriods", std::to_string(d.changedPeriods()));
         if (!d.columns.isEmpty()) {
             const QDate from = d.columns.constFirst().start;
             const RosterColumn &last = d.columns.constLast();
@@ -53,6 +55,25 @@ TemplateValues TemplateValues::forDuty(const RosterData &roster, int duty, const
         }
     }
     return TemplateValues{v};
+}
+
+TemplateValues TemplateValues::withChange(const RosterDuty &duty, const RosterChange &change) const
+{
+    TemplateValues v = *this;
+    // Recorded to the second; the minute is what a clerk looks for.
+    const QDateTime made = QDateTime::fromString(change.made, Qt::ISODate);
+    v.values.set("made", utf8(made.isValid() ? printedDate(made.date()) + u' ' + made.toString(u"HH:mm"_s)
+                                             : change.made));
+    const RosterColumn &column = duty.columns[change.column];
+    v.values.set("period", utf8(column.lastDay() == column.start ? printedDate(column.start)
+                                                                 : printedDate(column.start) + u" \u2013 "_s +
+                                                                       printedDate(column.lastDay())));
+    v.values.set("off", utf8(change.soldierOff));
+    v.values.set("on", utf8(change.soldierOn));
+    if (!change.reason.isEmpty())
+        v.values.set("reason", utf8(change.reason));
+    v.values.set(change.swap ? "swap" : "replace", mustache::data(true));
+    return v;
 }
 
 void TemplateValues::setPage(int page, int pages)

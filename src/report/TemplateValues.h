@@ -7,14 +7,17 @@
 
 namespace calendrix {
 
+struct RosterChange;
 struct RosterData;
+struct RosterDuty;
 
 // What the texts of a layout (title, footer, headings...) can name, for one
 // duty: file (the datafile's name), path, printed (the day of printing),
 // dutyCount, duty, organization, from and to (the first and the last day of
 // the duty's periods, with the year), dateRange ("7 Dec 2026 – 4 Jan 2027"),
-// soldierCount and columnCount; on each page also page and pages (within the
-// duty). The grid and the list themselves are laid out by the engine.
+// soldierCount, columnCount and changedPeriods (how many periods were changed
+// after the run); on each page also page and pages (within the duty). The
+// grid and the list themselves are laid out by the engine.
 struct TemplateValues {
     kainjow::mustache::data values;
 
@@ -22,6 +25,10 @@ struct TemplateValues {
     static TemplateValues forDuty(const RosterData &roster, int duty, const QString &path,
                                   const QDate &printedOn);
     void setPage(int page, int pages);
+    // For a line of the remarks list about one change: made (its day and
+    // time), period (the period's day or days), off, on, reason (set only
+    // when given), and replace or swap, set for the kind it is.
+    TemplateValues withChange(const RosterDuty &duty, const RosterChange &change) const;
 };
 
 // Dates as the unit reads them wherever the program runs: "7 Dec 2026".

@@ -178,7 +178,7 @@ public:
     Planner(const Database &personnel, const SheetTable &table) : m_db(personnel), m_table(table) {}
 
     PersonnelImport::Plan soldiers(bool update);
-    PersonnelImport::Plan dated(PersonnelImport::Kind kind);
+    PersonnelImport::Plan dated(PersonnelImport::Kind kind, const QDate &today);
 
 private:
     const SheetCell &cell(const SheetTable::Row &row, int column) const
@@ -332,7 +332,7 @@ PersonnelImport::Plan Planner::soldiers(bool update)
     return plan;
 }
 
-PersonnelImport::Plan Planner::dated(PersonnelImport::Kind kind)
+PersonnelImport::Plan Planner::dated(PersonnelImport::Kind kind, const QDate &today)
 {
     PersonnelImport::Plan plan;
     plan.kind = kind;
@@ -413,12 +413,19 @@ PersonnelImport::Plan Planner::dated(PersonnelImport::Kind kind)
                           : QVariant()};
         else
             values = {QVariant(), name, from, to};
+        if (to < today) {
+            plan.rows.append({row.line, Action::LeftOut, values, 0,
+                              Notice{Notice::Kind::Warning,
+                                     NoticeCode::ImportEndedBeforeToday,
+                                     {name, from.toString(Qt::ISODate), to.toString(Qt::ISODate)}}});
+            continue;
+        }
         const bool overlap = std::any_of(existing.cbegin(), existing.cend(), [&](const Existing &e) {
             return (!absences || e.name == name) && overlaps(from, to, e.from, e.to);
         });
         if (overlap) {
             plan.rows.append(
-                {row.line, Action::Overlap, values, 0,
+                {row.line, Action::LeftOut, values, 0,
                  Notice{Notice::Kind::Warning,
                         absences ? NoticeCode::ImportOverlapsAbsence : NoticeCode::ImportOverlapsHoliday,
                         {name, from.toString(Qt::ISODate), to.toString(Qt::ISODate)}}});
@@ -439,10 +446,10 @@ int PersonnelImport::Plan::count(Row::Action action) const
 }
 
 PersonnelImport::Plan PersonnelImport::plan(const Database &personnel, Kind kind, const SheetTable &table,
-                                            bool update)
+                                            bool update, const QDate &today)
 {
     Planner planner(personnel, table);
-    Plan plan = kind == Kind::Soldiers ? planner.soldiers(update) : planner.dated(kind);
+    Plan plan = kind == Kind::Soldiers ? planner.soldiers(update) : planner.dated(kind, today);
     // The refused rows first, as the clerk mends them first.
     std::stable_partition(plan.rows.begin(), plan.rows.end(),
                           [](const Row &r) { return r.action == Row::Action::Refuse; });

@@ -28,14 +28,17 @@ public:
             Add,       // a new soldier, absence, holiday or period
             Update,    // a soldier already there, imported with updating
             Unchanged, // a soldier already there, as the file has him
-            Overlap,   // an absence or holiday that overlaps one already there: left out, reported
+            // An absence or holiday that overlaps one already there, or an absence,
+            // holiday or period that ended before today (the window removes
+            // such rows, which would then stop an undo): left out, reported.
+            LeftOut,
         };
         int line = 0; // where the row stands in the file (0: the file as a whole)
         Action action = Action::Refuse;
         // The row as it will be stored, by the table's field ordinals (the key left Null).
         QList<QVariant> values;
         qint64 key = 0;            // Update: the soldier's row
-        std::optional<Notice> why; // Refuse and Overlap
+        std::optional<Notice> why; // Refuse and LeftOut
     };
 
     struct Plan {
@@ -48,8 +51,10 @@ public:
         bool canImport() const { return count(Row::Action::Refuse) == 0; }
     };
 
-    // Soldiers already in the unit are updated when update is true, refused else.
-    static Plan plan(const Database &personnel, Kind kind, const SheetTable &table, bool update);
+    // Soldiers already in the unit are updated when update is true, refused
+    // else. Rows with a last day before today are left out.
+    static Plan plan(const Database &personnel, Kind kind, const SheetTable &table, bool update,
+                     const QDate &today);
     static void apply(const Database &personnel, const Plan &plan);
 
     // The unit's soldiers with the columns an import of soldiers reads: Name,

@@ -201,20 +201,22 @@ UnitSession::ImportFile UnitSession::readImportFile(const QString &path, Personn
 }
 
 UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QString &source,
-                                               PersonnelImport::Kind kind, bool update, bool dryRun) const
+                                               PersonnelImport::Kind kind, bool update, bool dryRun,
+                                               const QDate &today) const
 {
     using Action = PersonnelImport::Row::Action;
     Imported result;
     try {
         if (dryRun) {
-            result.plan = PersonnelImport::plan(
-                Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel), kind, table, update);
+            result.plan =
+                PersonnelImport::plan(Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel),
+                                      kind, table, update, today);
             return result;
         }
         Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
         personnel.attach(m_folder.workingPath(), RunHistory::kUnitSchema, FileKind::Working);
         Transaction transaction(personnel);
-        result.plan = PersonnelImport::plan(personnel, kind, table, update);
+        result.plan = PersonnelImport::plan(personnel, kind, table, update, today);
         const int added = result.plan.count(Action::Add), updated = result.plan.count(Action::Update);
         if (!result.plan.canImport() || added + updated == 0)
             return result;

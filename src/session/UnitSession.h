@@ -129,10 +129,11 @@ public:
     // file source, already read) against the personnel database and, unless
     // dryRun or a row is refused, imports it in one transaction, kept in the
     // history as the unit's last change so that undo takes it back. The plan
-    // is made again under the write lock, so it is what is imported. Call
+    // is made again under the write lock, so it is what is imported; rows that
+    // ended before today are left out. Call
     // with the lock held. Never throws a StoreError.
     Imported importTable(const SheetTable &table, const QString &source, PersonnelImport::Kind kind,
-                         bool update, bool dryRun) const;
+                         bool update, bool dryRun, const QDate &today) const;
 
     // The command `export-personnel`: the soldiers, as PersonnelImport::soldierRows
     // gives them, into target (.csv or .xlsx), written beside it and put in

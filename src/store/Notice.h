@@ -264,17 +264,18 @@ enum class NoticeCode {
     ImportUnknownColumn, // %1: the column's title
     ImportMissingColumn, // %1: the column the file lacks
     ImportEmptyName,
-    ImportNameTooLong,     // %1: the name, %2: the most characters
-    ImportNameTwice,       // %1: the name, %2: the line it was first on
-    ImportUnknownRank,     // %1: the rank as the file has it
-    ImportNotYesNo,        // %1: the value, %2: the column
-    ImportNotADate,        // %1: the value, %2: the column
-    ImportToBeforeFrom,    // %1: the first day, %2: the last day
-    ImportSoldierExists,   // %1: the name
-    ImportUnknownSoldier,  // %1: the name
-    ImportUnknownDuty,     // %1: the duty
-    ImportOverlapsAbsence, // %1: the name, %2 and %3: the days
-    ImportOverlapsHoliday, // %1: the holiday's name, %2 and %3: the days
+    ImportNameTooLong,      // %1: the name, %2: the most characters
+    ImportNameTwice,        // %1: the name, %2: the line it was first on
+    ImportUnknownRank,      // %1: the rank as the file has it
+    ImportNotYesNo,         // %1: the value, %2: the column
+    ImportNotADate,         // %1: the value, %2: the column
+    ImportToBeforeFrom,     // %1: the first day, %2: the last day
+    ImportSoldierExists,    // %1: the name
+    ImportUnknownSoldier,   // %1: the name
+    ImportUnknownDuty,      // %1: the duty
+    ImportOverlapsAbsence,  // %1: the name, %2 and %3: the days
+    ImportOverlapsHoliday,  // %1: the holiday's name, %2 and %3: the days
+    ImportEndedBeforeToday, // %1: the soldier, holiday or duty, %2 and %3: the days
     UndoPersonnelChanged,
 
     // Reading other programs' files: workbooks (XlsxReader). %1 is the file,

@@ -98,6 +98,8 @@ private slots:
     void writeFails();
     void unusableLayout_data();
     void unusableLayout();
+    void changedRoster_data();
+    void changedRoster();
 
 private:
     Unit m_small; // a unit without duties: its datafile prints in no time
@@ -402,6 +404,63 @@ void tst_Print::unusableLayout()
     QVERIFY(!pages.isEmpty());
     for (const PdfPage &p : pages)
         QCOMPARE(p.landscape(), layout == u"Remarks.rpt");
+}
+
+void tst_Print::changedRoster_data()
+{
+    QTest::addColumn<bool>("earlierLayouts"); // without the keys for changes after the run
+    QTest::addColumn<QString>("explained");
+    QTest::newRow("shipped layouts") << false << u"holiday \u00b7 R replaced \u00b7 S swapped"_s;
+    QTest::newRow("layouts of an earlier version") << true << u"periods (R replaced, S swapped); see"_s;
+}
+
+// A period handed to another soldier after the run: a line under the grid
+// that explains the marks, and the change with its reason in the remarks.
+void tst_Print::changedRoster()
+{
+    QFETCH(bool, earlierLayouts);
+    QFETCH(QString, explained);
+    QTemporaryDir dir;
+    const QString unit = dir.filePath(u"unit"_s), datafile = dir.filePath(u"changed.cxr"_s);
+    QCOMPARE(runCalendrix({u"init"_s, unit}).status, 0);
+    for (const QString &name : {u"Roster.rpt"_s, u"Remarks.rpt"_s}) {
+        QByteArray layout = readFile(QDir(unit).filePath(name));
+        if (earlierLayouts) {
+            QList<QByteArray> lines =
+                layout.replace(" \u00b7 R replaced \u00b7 S swapped"_ba, {}).split('\n');
+            lines.removeIf([](const QByteArray &l) {
+                return l.startsWith("change") || l.startsWith("replaced") || l.startsWith("swapped");
+            });
+            layout = lines.join('\n');
+        }
+        writeFile(QDir(unit).filePath(name), layout);
+    }
+    QVERIFY(QFile::copy(m_company.datafile(), datafile));
+    const DatafileDuty &duty = m_duties.constFirst();
+    QString off, on;
+    for (const DatafileDuty::Soldier &s : duty.soldiers)
+        (s.cells[0] == u"/." ? off : on) = s.name;
+    Database db = Database::open(datafile, FileKind::Roster);
+    db.exec(u"UPDATE storeage SET C1 = CASE SoldierName WHEN '%1' THEN 'R' ELSE '/.' END "
+            "WHERE DutyName = '%3' AND SoldierName IN ('%1', '%2')"_s.arg(off, on, duty.name),
+            u"change"_s);
+    db.exec(u"INSERT INTO changes (Made, Kind, DutyName, Col, SoldierOff, SoldierOn, Reason) VALUES "
+            "('2027-01-05T14:03:00', 'replace', '%3', 1, '%1', '%2', 'Fever, sent home')"_s.arg(off, on,
+                                                                                                duty.name),
+            u"change"_s);
+    db.close();
+    const Result r =
+        runCalendrix({u"print"_s, datafile, u"--data"_s, unit, u"--pdf"_s, m_company.pdf(), u"--replace"_s});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QString remarks, roster;
+    for (const PdfPage &page : readPdf(m_company.pdf()))
+        (page.landscape() ? roster : remarks) += page.text() + u' ';
+    QVERIFY(roster.contains(u"Changed after the run in 1 of its periods"_s));
+    QVERIFY2(roster.contains(explained), qPrintable(roster.right(400)));
+    QVERIFY2(
+        remarks.contains(u"Changed after the run 4 Jan 2027: %1 instead of %2 (replaced on 5 Jan 2027 14:03) "
+                         "\u2014 Fever, sent home"_s.arg(on, off)),
+        qPrintable(remarks.left(2000)));
 }
 
 QTEST_MAIN(tst_Print)

@@ -3,6 +3,7 @@
 
 #include "main/DraftAndUndo.h"
 #include "report/RosterData.h"
+#include "store/Fields.h"
 #include "store/RunHistory.h"
 
 #include <QComboBox>
@@ -241,7 +242,7 @@ void tst_DraftUndo::importFromTheMenu_data()
     QTest::addColumn<QString>("list"); // the main window's list that shows what is imported
 
     QTest::newRow("soldiers") << 0 << u"Name,Rank\nEvans,PV1\nAdams,PV2\n"_s << u"Adams"_s
-                              << u"Name,Rank\nEvans,PV1\n"_s << u"TDBGrid3"_s;
+                              << u"Name,Rank,Section\nEvans,PV1,Band\n"_s << u"TDBGrid3"_s;
     QTest::newRow("absences") << 1 << u"Name,From,To\nAdams,2027-04-01,2027-04-02\nEvans,2027-04-01,\n"_s
                               << u"Evans"_s << u"Name;From;To\nAdams;2027-04-01;2027-04-02\n"_s
                               << u"TDBGrid4"_s;
@@ -270,6 +271,7 @@ void tst_DraftUndo::importFromTheMenu()
         return p.find<DataGrid>(list)->model()->rowCount();
     };
     const int before = rows();
+    QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
     QVERIFY(dialog);
     // F1 opens the help at importing.
@@ -312,11 +314,26 @@ void tst_DraftUndo::importFromTheMenu()
     QTRY_VERIFY(!p.window(u"ImportDialog"_s));
     QVERIFY(p.dialogs.texts(Messenger::Kind::Information).value(0).contains(u"were imported"_s));
     QCOMPARE(rows(), before + 1);
+    // A section the import added is offered at once, in the soldiers' list and the open Setup.
+    const auto offered = [&] {
+        auto *grid = p.find<DataGrid>(u"TDBGrid3"_s);
+        const QModelIndex cell =
+            grid->model()->index(0, grid->recordModel()->columnOfField(Fields::SoldierRoster::Section));
+        std::unique_ptr<QWidget> editor(
+            grid->itemDelegateForColumn(cell.column())->createEditor(grid->viewport(), {}, cell));
+        auto *box = qobject_cast<QComboBox *>(editor.get());
+        const QAbstractItemModel *sections = p.in<DataGrid>(setup, u"TDBGrid1"_s)->model();
+        const bool inSetup = !sections->match(sections->index(0, 1), Qt::DisplayRole, u"Band"_s).isEmpty();
+        return box && box->findText(u"Band"_s) >= 0 && inSetup;
+    };
+    QCOMPARE(offered(), kind == 0);
 
     p.dialogs.answers = {true};
     p.choose(u"MNU_Undo"_s);
     QVERIFY(p.dialogs.questions.value(0).startsWith(u"Undo the import"_s));
     QCOMPARE(rows(), before);
+    QVERIFY(!offered());
+    QVERIFY(setup->isVisible());
 }
 
 void tst_DraftUndo::killedUndoSettledAtStart_data()

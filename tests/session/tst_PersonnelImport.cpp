@@ -35,6 +35,9 @@ private:
 
 namespace {
 
+// The day the tests import on: the rows of 2027 lie ahead, those of 2026 are over.
+const QDate kToday(2027, 1, 1);
+
 // Lines of cells parted by '|', the first the header, as a file's reader gives them.
 SheetTable tableOf(const QString &text)
 {
@@ -117,18 +120,20 @@ void tst_PersonnelImport::plan_data()
                               << QStringList{said(4, Action::Refuse, NoticeCode::ImportUnknownSoldier),
                                              said(5, Action::Refuse, NoticeCode::ImportNotADate),
                                              said(6, Action::Refuse, NoticeCode::ImportToBeforeFrom),
-                                             said(2, Action::Overlap, NoticeCode::ImportOverlapsAbsence),
+                                             said(2, Action::LeftOut, NoticeCode::ImportOverlapsAbsence),
                                              said(3, Action::Add)};
     QTest::newRow("holidays, one overlapping another in the file")
         << Kind::Holidays << false
         << u"Summary|From|To\nNew Year|2027-01-01|2027-01-01\nEaster|2027-03-26|2027-03-29\nEaster "
            "Monday|2027-03-29|"_s
-        << QStringList{said(2, Action::Overlap, NoticeCode::ImportOverlapsHoliday), said(3, Action::Add),
-                       said(4, Action::Overlap, NoticeCode::ImportOverlapsHoliday)};
+        << QStringList{said(2, Action::LeftOut, NoticeCode::ImportOverlapsHoliday), said(3, Action::Add),
+                       said(4, Action::LeftOut, NoticeCode::ImportOverlapsHoliday)};
     QTest::newRow("schedule")
         << Kind::Schedule << false
-        << u"Duty|From|To\nGate Guard|2027-05-03|2027-05-09\nKitchen|2027-05-03|2027-05-09"_s
-        << QStringList{said(3, Action::Refuse, NoticeCode::ImportUnknownDuty), said(2, Action::Add)};
+        << u"Duty|From|To\nGate Guard|2027-05-03|2027-05-09\nKitchen|2027-05-03|2027-05-09\nGate "
+           "Guard|2026-12-01|2026-12-31"_s
+        << QStringList{said(3, Action::Refuse, NoticeCode::ImportUnknownDuty), said(2, Action::Add),
+                       said(4, Action::LeftOut, NoticeCode::ImportEndedBeforeToday)};
 }
 
 void tst_PersonnelImport::plan()
@@ -139,7 +144,8 @@ void tst_PersonnelImport::plan()
     QFETCH(QStringList, expected);
     TestUnit unit;
     fill(unit);
-    const PersonnelImport::Plan plan = PersonnelImport::plan(unit.personnel(), kind, tableOf(file), update);
+    const PersonnelImport::Plan plan =
+        PersonnelImport::plan(unit.personnel(), kind, tableOf(file), update, kToday);
     QStringList actual;
     for (const PersonnelImport::Row &row : plan.rows)
         actual.append(said(row.line, row.action, row.why ? std::optional(row.why->code) : std::nullopt));
@@ -152,9 +158,9 @@ void tst_PersonnelImport::applyAddsAndUpdates()
 {
     TestUnit unit;
     fill(unit);
-    const PersonnelImport::Plan plan =
-        PersonnelImport::plan(unit.personnel(), Kind::Soldiers,
-                              tableOf(u"Name|Rank|Section|Driver\nAdams|CPL|HQ|x\nBaker|PV2|Band|"_s), true);
+    const PersonnelImport::Plan plan = PersonnelImport::plan(
+        unit.personnel(), Kind::Soldiers,
+        tableOf(u"Name|Rank|Section|Driver\nAdams|CPL|HQ|x\nBaker|PV2|Band|"_s), true, kToday);
     QVERIFY(plan.canImport());
     QCOMPARE(plan.newSections, QStringList{u"Band"_s});
     PersonnelImport::apply(unit.personnel(), plan);
@@ -176,13 +182,13 @@ void tst_PersonnelImport::importIsKeptAndUndone()
     const QString personnel = unit.folder.personnelPath();
     const QString before = sqliteShell(personnel, u".dump"_s);
     const SheetTable soldiers = tableOf(u"Name|Rank|Section\nAdams|CPL|HQ\nBaker|PV2|Band"_s);
-    QVERIFY(!session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, true).imported);
-    QVERIFY(
-        !session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, false, false).imported); // Adams exists
+    QVERIFY(!session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, true, kToday).imported);
+    QVERIFY(!session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, false, false, kToday)
+                 .imported); // Adams exists
     QCOMPARE(sqliteShell(personnel, u".dump"_s), before);
 
     const UnitSession::Imported imported =
-        session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, false);
+        session.importTable(soldiers, u"a.csv"_s, Kind::Soldiers, true, false, kToday);
     QVERIFY2(imported.imported && !imported.error, imported.error ? imported.error->what() : "");
     const QList<RunHistory::Entry> kept = session.history().listing.entries;
     QCOMPARE(kept.size(), 1);
@@ -194,7 +200,7 @@ void tst_PersonnelImport::importIsKeptAndUndone()
 
     QVERIFY(session
                 .importTable(tableOf(u"Holiday|From\nMay Day|2027-05-01"_s), u"h.csv"_s, Kind::Holidays,
-                             false, false)
+                             false, false, kToday)
                 .imported);
     QCOMPARE(sqliteShell(personnel, u"UPDATE Holiday SET Name = 'Labour Day' WHERE Name = 'May Day'"_s, true),
              QString());
