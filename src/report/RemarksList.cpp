@@ -79,7 +79,7 @@ RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, con
         used += height;
     }
 
-    for (const RosterChange &change : duty.changes)
+    for (const RosterCellChange &change : duty.changes)
         if (const QString line = layout.text(u"change"_s, values.withChange(duty, change)); !line.isEmpty())
             m_changes.append(line);
     if (m_changes.isEmpty())

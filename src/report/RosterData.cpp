@@ -208,7 +208,7 @@ int RosterDuty::changedPeriods() const
     static const QString replaced = QString::fromUtf16(S::kReplacedMark);
     static const QString swapped = QString::fromUtf16(S::kSwappedMark);
     QList<bool> changed(columns.size(), false);
-    for (const RosterChange &c : changes)
+    for (const RosterCellChange &c : changes)
         changed[c.column] = true;
     for (const RosterSoldier &s : soldiers)
         for (qsizetype c = 0; c < std::min(s.cells.size(), columns.size()); ++c)

@@ -28,7 +28,7 @@ struct RosterSoldier {
 // A period handed to another soldier after the run, as the datafile's
 // changes table records it: his cell became "/." and the cell of the one
 // taken off "R" (replaced), "S" (swapped) or "A".
-struct RosterChange {
+struct RosterCellChange {
     QString made; // ISO date and time, as recorded
     bool swap = false;
     int column = 0; // index into the duty's columns
@@ -39,8 +39,8 @@ struct RosterDuty {
     QString name;
     QString organization;
     QList<RosterColumn> columns;
-    QList<RosterSoldier> soldiers; // most senior first, then by name
-    QList<RosterChange> changes;   // in the order they were made
+    QList<RosterSoldier> soldiers;   // most senior first, then by name
+    QList<RosterCellChange> changes; // in the order they were made
 
     // How many of the duty's periods were changed after the run: those the
     // changes table names and those with a cell marked replaced or swapped.

@@ -57,7 +57,7 @@ TemplateValues TemplateValues::forDuty(const RosterData &roster, int duty, const
     return TemplateValues{v};
 }
 
-TemplateValues TemplateValues::withChange(const RosterDuty &duty, const RosterChange &change) const
+TemplateValues TemplateValues::withChange(const RosterDuty &duty, const RosterCellChange &change) const
 {
     TemplateValues v = *this;
     // Recorded to the second; the minute is what a clerk looks for.

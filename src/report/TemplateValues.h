@@ -7,7 +7,7 @@
 
 namespace calendrix {
 
-struct RosterChange;
+struct RosterCellChange;
 struct RosterData;
 struct RosterDuty;
 
@@ -28,7 +28,7 @@ struct TemplateValues {
     // For a line of the remarks list about one change: made (its day and
     // time), period (the period's day or days), off, on, reason (set only
     // when given), and replace or swap, set for the kind it is.
-    TemplateValues withChange(const RosterDuty &duty, const RosterChange &change) const;
+    TemplateValues withChange(const RosterDuty &duty, const RosterCellChange &change) const;
 };
 
 // Dates as the unit reads them wherever the program runs: "7 Dec 2026".
