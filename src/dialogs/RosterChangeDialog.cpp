@@ -144,7 +144,7 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
                                    column.holiday ? DayClass::Holiday : DayClass::Normal,
                                    {}};
             for (const RosterSoldier &s : duty.soldiers)
-                if (c < s.cells.size() && s.cells[c] == QLatin1String(Fields::Storeage::kAssignedMark))
+                if (c < s.cells.size() && s.cells[c] == QStringView(Fields::Storeage::kAssignedMark))
                     p.standing = s.name;
             periods.append(p);
         }
