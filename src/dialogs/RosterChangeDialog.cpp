@@ -118,6 +118,7 @@ Step step(QWidget *parent, const QString &name, const QString &title, const QStr
     });
     layout->addWidget(buttons);
     follow();
+    list->setFocus();
     resizeWithinScreen(d, {640, 420});
     return {d, list, reason};
 }
@@ -201,6 +202,7 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
         menu.exec(m_list->viewport()->mapToGlobal(at));
     });
     showDuty();
+    m_list->setFocus();
     resizeWithinScreen(this, {720, 560});
 }
 
@@ -214,7 +216,8 @@ void RosterChangeDialog::showDuty()
     for (const RosterChange::Period &p : m_periods[d])
         appendRow(m_list, {QString::number(p.column), daysText(p), dayClassText(p.dayClass),
                            p.standing.isEmpty() ? u"—"_s : p.standing});
-    m_list->resizeColumnsToContents();
+    for (int c = 0; c + 1 < m_list->columnCount(); ++c)
+        m_list->resizeColumnToContents(c);
     m_list->selectRow(std::clamp(keep, 0, m_list->rowCount() - 1));
 }
 
@@ -321,6 +324,7 @@ void RosterChangeDialog::changed(const RosterChange::Changed &done)
             m_periods[d][after.column - 1].standing = after.standing;
     }
     showDuty();
+    m_list->setFocus();
     if (m_changed)
         m_changed();
 }
