@@ -132,6 +132,7 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
       m_changed(std::move(changed))
 {
     setObjectName(u"RosterChangeDialog"_s);
+    setProperty("helpTopic", u"change"_s);
     setWindowTitle(u"Change Roster – %1"_s.arg(QFileInfo(datafile).fileName()));
     for (const RosterDuty &duty : roster.duties) {
         m_duties.append(duty.name);

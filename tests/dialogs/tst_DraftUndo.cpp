@@ -352,6 +352,11 @@ void tst_DraftUndo::changeFromTheMenu()
     p.dialogs.fileNames = {datafile};
     QWidget *dialog = p.choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
     QVERIFY(dialog);
+    QTest::keyClick(dialog, Qt::Key_F1);
+    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
+    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
+    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
+            help->toPlainText().indexOf(u"23. When a soldier"_s));
     auto *periods = p.in<QTableWidget>(dialog, u"ChangePeriods"_s);
     const auto stands = [&](int row) { return periods->item(row, 3)->text(); };
     QCOMPARE(periods->rowCount(), 3);
