@@ -6,6 +6,7 @@
 #include "dialogs/FairnessWindow.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/ImportDialog.h"
+#include "dialogs/RosterChangeDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MainWindow.h"
 
@@ -91,6 +92,15 @@ void DialogSet::showHelp()
 void DialogSet::showImport(const UnitSession &session, std::function<void()> imported)
 {
     auto *dialog = new ImportDialog(session, m_today, std::move(imported), m_main);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+void DialogSet::showRosterChange(const QString &datafile, const RosterData &roster,
+                                 std::function<void()> changed)
+{
+    auto *dialog = new RosterChangeDialog(m_main->folder(), datafile, roster, std::move(changed), m_main);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();

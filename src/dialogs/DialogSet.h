@@ -36,6 +36,8 @@ public:
     void showAbout() override;
     void showHelp() override;
     void showImport(const UnitSession &session, std::function<void()> imported) override;
+    void showRosterChange(const QString &datafile, const RosterData &roster,
+                          std::function<void()> changed) override;
     void workingTablesReplaced() override;
     void personnelChanged() override;
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace calendrix {
 
 class UnitSession;
+struct RosterData;
 
 // The windows the main window opens from its menus. They live in their own
 // library, which builds on this one; the program hands them in.
@@ -22,6 +25,10 @@ public:
     // File > Import, over the main window; imported is called once an import
     // has changed the personnel database.
     virtual void showImport(const UnitSession &session, std::function<void()> imported) = 0;
+    // File > Change Roster, for datafile as read into roster; changed is
+    // called after each change made.
+    virtual void showRosterChange(const QString &datafile, const RosterData &roster,
+                                  std::function<void()> changed) = 0;
     // The working database's tables were put back by an undo: windows that
     // show them read them again.
     virtual void workingTablesReplaced() = 0;

@@ -16,6 +16,7 @@
 #include "main/RecordSetModel.h"
 #include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
+#include "report/RosterData.h"
 #include "report/RosterReports.h"
 #include "roster/RosterRun.h"
 #include "session/UnitSession.h"
@@ -121,6 +122,7 @@ void MainWindow::buildMenus()
     connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
             &MainWindow::exportRoster);
     item(file, u"MNU_Import"_s, u"&Import..."_s)->setEnabled(false);
+    item(file, u"MNU_Change"_s, u"&Change Roster..."_s)->setEnabled(false);
     // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
@@ -709,6 +711,28 @@ void MainWindow::importPersonnel()
     m_dialogs->showImport(*m_session, [this] { reloadPersonnel(); });
 }
 
+void MainWindow::changeRoster()
+{
+    saveEdits();
+    const QString path =
+        UserDialogs::instance().openFileName(this, datafileFilter(), u"*.CXR"_s, m_folder.dir());
+    if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
+        return;
+    const QString datafile = QFileInfo(path).absoluteFilePath();
+    const DatafileReading reading(this, datafile);
+    if (reading.outcome() == DatafileReading::Outcome::Stopped)
+        return;
+    if (reading.outcome() != DatafileReading::Outcome::Read) {
+        // Read again where it is shown, which says why it cannot be.
+        guarded(u"Cannot change the roster."_s, [&] { RosterData::read(datafile); });
+        return;
+    }
+    m_dialogs->showRosterChange(datafile, *reading.data(), [this] {
+        afterRosterRun();
+        m_dialogs->workingTablesReplaced();
+    });
+}
+
 void MainWindow::reloadPersonnel()
 {
     guarded(u"Cannot read the lists again."_s, [&] {
@@ -746,6 +770,9 @@ void MainWindow::setDialogHost(DialogHost *host)
     QAction *import = findChild<QAction *>(u"MNU_Import"_s);
     import->setEnabled(true);
     connect(import, &QAction::triggered, this, &MainWindow::importPersonnel);
+    QAction *change = findChild<QAction *>(u"MNU_Change"_s);
+    change->setEnabled(true);
+    connect(change, &QAction::triggered, this, &MainWindow::changeRoster);
     new HelpKey([this] { m_dialogs->showHelp(); }, this);
 }
 

@@ -87,6 +87,7 @@ private:
     void exportRoster();
     // File > Import; the lists read the personnel database again after it.
     void importPersonnel();
+    void changeRoster();
     void reloadPersonnel();
     void toggleConsolidate();
     void toggleAbsence();

@@ -3,13 +3,16 @@
 
 #include "main/DraftAndUndo.h"
 #include "report/RosterData.h"
+#include "session/RosterChange.h"
 #include "store/Fields.h"
 #include "store/RunHistory.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextBrowser>
 
 using namespace Qt::Literals::StringLiterals;
@@ -64,6 +67,7 @@ private slots:
     void undoFromTheMenu();
     void importFromTheMenu_data();
     void importFromTheMenu();
+    void changeFromTheMenu();
     void killedUndoSettledAtStart_data();
     void killedUndoSettledAtStart();
 };
@@ -334,6 +338,68 @@ void tst_DraftUndo::importFromTheMenu()
     QCOMPARE(rows(), before);
     QVERIFY(!offered());
     QVERIFY(setup->isVisible());
+}
+
+// File > Change Roster: the replace picks the first free soldier in fair
+// order, the swap trades two periods, the list shows each change at once,
+// and Tools > Undo takes the last one back.
+void tst_DraftUndo::changeFromTheMenu()
+{
+    Program p;
+    const QString datafile = p.unit.path(u"march.cxr"_s);
+    p.dialogs.fileNames = {datafile};
+    p.choose(u"MNU_Make"_s);
+    p.dialogs.fileNames = {datafile};
+    QWidget *dialog = p.choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
+    QVERIFY(dialog);
+    QTest::keyClick(dialog, Qt::Key_F1);
+    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
+    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
+    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
+            help->toPlainText().indexOf(u"23. When a soldier"_s));
+    auto *periods = p.in<QTableWidget>(dialog, u"ChangePeriods"_s);
+    const auto stands = [&](int row) { return periods->item(row, 3)->text(); };
+    QCOMPARE(periods->rowCount(), 3);
+    const QStringList before{stands(0), stands(1), stands(2)};
+
+    periods->selectRow(0);
+    p.click(dialog, u"ChangeReplace"_s);
+    QDialog *replace = dialog->findChild<QDialog *>(u"Replace"_s);
+    QTRY_VERIFY(replace && replace->isVisible());
+    const RosterChange::Candidates fair =
+        RosterChange(p.unit.folder).candidates(datafile, u"Gate Guard"_s, {1, {}});
+    const auto firstFree =
+        std::find_if(fair.rows.cbegin(), fair.rows.cend(), [](const auto &c) { return c.isFree(); });
+    QVERIFY(firstFree != fair.rows.cend());
+    auto *candidates = p.in<QTableWidget>(replace, u"ReplaceList"_s);
+    QCOMPARE(candidates->rowCount(), fair.rows.size());
+    QCOMPARE(candidates->item(candidates->currentRow(), 0)->text(), firstFree->soldier);
+    QTest::keyClicks(p.in<QLineEdit>(replace, u"ReplaceReason"_s), u"sick"_s);
+    p.click(replace, u"ReplaceDo"_s);
+    QTRY_COMPARE(stands(0), firstFree->soldier);
+    QCOMPARE(sqliteShell(datafile, u"SELECT Kind, Col, SoldierOff, SoldierOn, Reason FROM changes"_s),
+             u"replace|1|%1|%2|sick"_s.arg(before[0], firstFree->soldier));
+
+    const QStringList beforeSwap{stands(0), stands(1), stands(2)};
+    periods->selectRow(1);
+    p.click(dialog, u"ChangeSwap"_s);
+    QDialog *swap = dialog->findChild<QDialog *>(u"Swap"_s);
+    QTRY_VERIFY(swap && swap->isVisible());
+    auto *others = p.in<QTableWidget>(swap, u"SwapList"_s);
+    QVERIFY(others->rowCount() > 0);
+    const int other = others->item(0, 0)->text().toInt();
+    others->selectRow(0);
+    p.click(swap, u"SwapDo"_s);
+    QTRY_COMPARE(stands(1), beforeSwap[other - 1]);
+    QCOMPARE(stands(other - 1), beforeSwap[1]);
+
+    p.click(dialog, u"ChangeClose"_s);
+    QTRY_VERIFY(!p.window(u"RosterChangeDialog"_s));
+    p.dialogs.answers = {true};
+    p.choose(u"MNU_Undo"_s);
+    QVERIFY2(p.dialogs.questions.value(0).startsWith(u"Undo the swap"_s),
+             qPrintable(p.dialogs.questions.value(0)));
+    QCOMPARE(sqliteShell(datafile, u"SELECT count(*) FROM changes"_s), u"1"_s);
 }
 
 void tst_DraftUndo::killedUndoSettledAtStart_data()
