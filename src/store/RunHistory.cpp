@@ -1363,11 +1363,12 @@ struct RunHistory::Recorder::Facts {
     qint64 personnelCounter = -1;
 };
 
-void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, const QString &datafile,
-                                    const QString &datafileIdentity, int duties, int periods)
+RunHistory::Recorder::Facts RunHistory::Recorder::stamp(Database &working, quint32 counterBefore,
+                                                        const QString &datafile,
+                                                        const QString &datafileIdentity)
 {
-    // The run becomes the unit's last change, in the run's transaction, which
-    // moves the change counter on by one. A unit gets its name with its first run.
+    // The change becomes the unit's last, in the change's transaction, which
+    // moves the change counter on by one. A unit gets its name with its first change.
     const Stamp before = stampOf(working.connection(), working.path());
     const bool counts = working.countsCommits();
     const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(),
@@ -1376,13 +1377,20 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     Facts facts;
     facts.datafile = datafile;
     facts.datafileIdentity = datafileIdentity;
-    facts.duties = duties;
-    facts.periods = periods;
     facts.unit = stamp.unit;
     facts.sequence = stamp.sequence;
     facts.change = stamp.change;
     facts.parent = before.change;
     facts.untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
+    return facts;
+}
+
+void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, const QString &datafile,
+                                    const QString &datafileIdentity, int duties, int periods)
+{
+    Facts facts = stamp(working, counterBefore, datafile, datafileIdentity);
+    facts.duties = duties;
+    facts.periods = periods;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
     write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
 }
@@ -1391,21 +1399,9 @@ void RunHistory::Recorder::completeRosterChange(Database &working, quint32 count
                                                 const QString &datafile, const QString &datafileIdentity,
                                                 const RosterFacts &roster)
 {
-    const Stamp before = stampOf(working.connection(), working.path());
-    const bool counts = working.countsCommits();
-    const Stamp stamp{before.unit.isEmpty() ? newName() : before.unit, before.sequence + 1, newName(),
-                      counts ? qint64(counterBefore) + 1 : -1};
-    writeStamp(working, stamp);
-    Facts facts;
-    facts.datafile = datafile;
-    facts.datafileIdentity = datafileIdentity;
+    Facts facts = stamp(working, counterBefore, datafile, datafileIdentity);
     facts.duties = 1;
     facts.periods = roster.otherColumn > 0 ? 2 : 1;
-    facts.unit = stamp.unit;
-    facts.sequence = stamp.sequence;
-    facts.change = stamp.change;
-    facts.parent = before.change;
-    facts.untouched = counts && before.counter >= 0 && quint32(before.counter) == counterBefore;
     facts.kind = roster.kind;
     facts.roster = roster;
     const QString day = QDate::currentDate().toString(Qt::ISODate);

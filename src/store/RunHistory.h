@@ -212,6 +212,9 @@ public:
     private:
         struct Facts;
         void start(const Database &db, const QStringList &tables);
+        // Makes the change the unit's last, in its transaction: its facts so far.
+        Facts stamp(Database &working, quint32 counterBefore, const QString &datafile,
+                    const QString &datafileIdentity);
         void write(const Database &changed, const QString &unitSchema, const Facts &facts,
                    const QByteArray &proof);
 
