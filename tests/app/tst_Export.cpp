@@ -206,6 +206,7 @@ private slots:
     void roundTrip();
     void remadeRoster_data();
     void remadeRoster();
+    void replacedThenExportedAgain();
     void draftsSayTheyAreDrafts();
     void refused_data();
     void refused();
@@ -539,6 +540,51 @@ void tst_Export::remadeRoster()
     QCOMPARE(april.value(u"all.ics"_s).keys(), QStringList({u"2027-04-01 "_s + able}));
     // Another roster's events are other events.
     QVERIFY(april.value(u"all.ics"_s).first().value(u"uid"_s) != stayed.value(u"uid"_s));
+}
+
+// The real replace, then the export into the folder of the first: every
+// event that stayed keeps its uid and sequence, the soldier taken off has his
+// event published as cancelled, and the one put on a new event.
+void tst_Export::replacedThenExportedAgain()
+{
+    if (!pythonHas(u"icalendar"_s))
+        QSKIP("Python's icalendar is needed: run scripts/deps.sh");
+    const QTemporaryDir out;
+    const QString unit = out.filePath(u"unit"_s), roster = out.filePath(u"unit/r.cxr"_s),
+                  folder = out.filePath(u"calendars"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-01-04"_s}).status, 0);
+    QCOMPARE(runCalendrix({u"make"_s, roster, u"--data"_s, unit}).status, 0);
+    const auto events = [&] {
+        QMap<QString, QJsonObject> byUid;
+        const Result r =
+            runCalendrix({u"export"_s, roster, u"--ics"_s, folder, u"--replace"_s, u"--data"_s, unit});
+        for (const QJsonValue &v :
+             readBack(u"ics"_s, QDir(folder).filePath(u"all.ics"_s)).value(u"events"_s).toArray())
+            byUid.insert(v[u"uid"_s].toString(), v.toObject());
+        return r.status == 0 ? byUid : QMap<QString, QJsonObject>();
+    };
+    const QMap<QString, QJsonObject> before = events();
+    QVERIFY(!before.isEmpty());
+    const Result replaced = runCalendrix({u"replace"_s, roster, u"--duty"_s, u"Charge of Quarters"_s,
+                                          u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s, unit});
+    QVERIFY2(replaced.status == 0, qPrintable(replaced.err));
+    const QMap<QString, QJsonObject> after = events();
+    QStringList cancelled, added;
+    for (auto e = after.cbegin(); e != after.cend(); ++e) {
+        if (!before.contains(e.key()))
+            added.append(e.key());
+        else if (e.value() != before.value(e.key()))
+            cancelled.append(e.key());
+    }
+    QCOMPARE(after.size(), before.size() + 1);
+    QCOMPARE(added.size(), 1);
+    QCOMPARE(cancelled.size(), 1);
+    const QJsonObject gone = after.value(cancelled.first()), come = after.value(added.first());
+    QCOMPARE(gone.value(u"status"_s).toString(), u"CANCELLED"_s);
+    QCOMPARE(gone.value(u"sequence"_s).toInt(),
+             before.value(cancelled.first()).value(u"sequence"_s).toInt() + 1);
+    QCOMPARE(come.value(u"start"_s), gone.value(u"start"_s));
+    QVERIFY(come.value(u"summary"_s) != gone.value(u"summary"_s));
 }
 
 // A draft counted nothing; exported, it must not pass for the roster that
