@@ -4,6 +4,7 @@
 #include "app/NoticeText.h"
 #include "session/RosterChange.h"
 #include "session/UnitSession.h"
+#include "store/RankList.h"
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
@@ -141,8 +142,8 @@ int runCandidates(const QStringList &arguments)
     out() << periodText(c.period) << (c.draft ? ", a draft" : "") << "\n";
     out() << "Soldier\tRank\tCount\tHCount\tState\n";
     for (const RosterChange::Candidate &r : c.rows)
-        out() << r.soldier << '\t' << r.rank << '\t' << counterText(r.count) << '\t'
-              << counterText(r.holidayCount) << '\t'
+        out() << r.soldier << '\t' << (r.rank.isEmpty() ? QString() : rankAbbreviation(r.rank)) << '\t'
+              << counterText(r.count) << '\t' << counterText(r.holidayCount) << '\t'
               << (r.standing ? u"stands it"_s
                   : r.busy   ? NoticeText::text(*r.busy)
                              : u"free"_s)

@@ -1,6 +1,7 @@
 #include "TestUnit.h"
 #include "roster/FaultRun.h"
 #include "session/RosterChange.h"
+#include "store/RankList.h"
 #include "store/RecordSources.h"
 
 #include <QDir>
@@ -118,6 +119,13 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
                 names.contains(counters.text(Fields::Memory::SoldierName)))
                 ordered.append(counters.text(Fields::Memory::SoldierName));
         QCOMPARE(names, ordered);
+        // The command lists the same order, ranks as the personnel list shows them.
+        const QStringList listed = runWith({u"candidates"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s,
+                                            kDuty, u"--period"_s, QString::number(column), u"--data"_s, unit})
+                                       .out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(listed.size(), was.rows.size() + 2);
+        QVERIFY(
+            listed[2].startsWith(was.rows[0].soldier + u'\t' + rankAbbreviation(was.rows[0].rank) + u'\t'));
         const auto first =
             std::find_if(was.rows.cbegin(), was.rows.cend(), [](const auto &r) { return r.isFree(); });
         QVERIFY(first != was.rows.cend());
