@@ -487,6 +487,31 @@ QString sentence(const Notice &notice)
                 u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
                 "changed after that run."_s));
     }
+    case NoticeCode::UndoCountersChangedAfterChange:
+        return NoticeText::plural(notice.count,
+                                  u"The counters of %n soldier were changed after that replace or swap."_s,
+                                  u"The counters of %n soldiers were changed after that replace or swap."_s);
+    case NoticeCode::UndoDatesChangedAfterChange:
+        return NoticeText::plural(
+            notice.count, u"The assignment dates of %n soldier were changed after that replace or swap."_s,
+            u"The assignment dates of %n soldiers were changed after that replace or swap."_s);
+    case NoticeCode::UndoCountersAndDatesChangedAfterChange: {
+        const int dates = notice.values.value(1).toInt();
+        return NoticeText::plural(
+            notice.values.value(0).toInt(),
+            NoticeText::plural(
+                dates,
+                u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
+                "after that replace or swap."_s,
+                u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
+                "after that replace or swap."_s),
+            NoticeText::plural(
+                dates,
+                u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
+                "after that replace or swap."_s,
+                u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
+                "changed after that replace or swap."_s));
+    }
     case NoticeCode::UndoDatafileGone:
         return u"The roster datafile of that run, '%1', is no longer there."_s;
     case NoticeCode::UndoDatafileReplaced:

@@ -327,6 +327,11 @@ enum class NoticeCode {
     ChangeFileRestored,      // %1: the datafile
     ChangeFileKeptAside,     // %1: the datafile, %2: the file it replaced, kept
     ChangeOwnFile,           // %1: the file
+
+    // What changed after a replace or swap, as the Undo*Changed of a run.
+    UndoCountersChangedAfterChange,         // %n soldiers
+    UndoDatesChangedAfterChange,            // %n soldiers
+    UndoCountersAndDatesChangedAfterChange, // %1: soldiers whose counters, %2: soldiers whose dates changed
 };
 
 struct Notice {

@@ -718,7 +718,10 @@ QString entryOfKept(const QString &name)
 // A replace or swap: its datafile, when it is no longer as the change left it.
 void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entry)
 {
-    if (entry.isRosterChange() && RunHistory::digestOf(entry.datafile) != entry.datafileDigest)
+    if (!entry.isRosterChange())
+        return;
+    changes.afterRosterChange = true;
+    if (RunHistory::digestOf(entry.datafile) != entry.datafileDigest)
         changes.datafileChanged = entry.datafile;
 }
 
@@ -752,13 +755,21 @@ Notice RunHistory::Changes::notice() const
         return {Notice::Kind::Information, NoticeCode::UndoDatafileChanged, {datafileChanged}};
     if (personnel)
         return {Notice::Kind::Information, NoticeCode::UndoPersonnelChanged, {}};
+    const bool change = afterRosterChange;
     if (counterSoldiers > 0 && dateSoldiers > 0)
         return {Notice::Kind::Information,
-                NoticeCode::UndoCountersAndDatesChanged,
+                change ? NoticeCode::UndoCountersAndDatesChangedAfterChange
+                       : NoticeCode::UndoCountersAndDatesChanged,
                 {QString::number(counterSoldiers), QString::number(dateSoldiers)}};
     if (counterSoldiers > 0)
-        return {Notice::Kind::Information, NoticeCode::UndoCountersChanged, {}, counterSoldiers};
-    return {Notice::Kind::Information, NoticeCode::UndoDatesChanged, {}, dateSoldiers};
+        return {Notice::Kind::Information,
+                change ? NoticeCode::UndoCountersChangedAfterChange : NoticeCode::UndoCountersChanged,
+                {},
+                counterSoldiers};
+    return {Notice::Kind::Information,
+            change ? NoticeCode::UndoDatesChangedAfterChange : NoticeCode::UndoDatesChanged,
+            {},
+            dateSoldiers};
 }
 
 QString RunHistory::Entry::time() const

@@ -107,6 +107,7 @@ public:
         bool personnel = false;
         // A replace or swap: its datafile, when it is no longer as the change left it.
         QString datafileChanged;
+        bool afterRosterChange = false; // told of a replace or swap, not of a run
         bool none() const
         {
             return counterSoldiers == 0 && dateSoldiers == 0 && !personnel && datafileChanged.isEmpty();

@@ -167,6 +167,13 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
     QCOMPARE(refused.status, 1);
     QVERIFY2(refused.err.contains(u"was changed after that change"_s), qPrintable(refused.err));
     writeFile(QDir(unit).filePath(u"r1.cxr"_s), changed);
+    // So are counters changed by hand, told as changed after the replace, not a run.
+    const QByteArray memory = readFile(memoryOf(unit));
+    sqliteShell(memoryOf(unit), u"UPDATE Memory SET Count = Count + 5 WHERE ID = 1"_s, true);
+    const Outcome counted = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QVERIFY2(counted.status == 1 && counted.err.contains(u"were changed after that replace or swap."_s),
+             qPrintable(counted.err));
+    writeFile(memoryOf(unit), memory);
     while (!before.isEmpty()) {
         QVERIFY(run({u"undo"_s, u"--data"_s, unit, u"--yes"_s}));
         QCOMPARE(state(unit), before.takeLast());
