@@ -189,7 +189,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
 
     auto *print = new QPushButton(u"&Print..."_s);
     print->setObjectName(u"PrintButton"_s);
-    auto *pdf = new QPushButton(u"Save &PDF..."_s);
+    auto *pdf = new QPushButton(u"&Save PDF..."_s);
     pdf->setObjectName(u"PdfButton"_s);
     auto *close = new QPushButton(u"&Close"_s);
     close->setObjectName(u"CloseButton"_s);

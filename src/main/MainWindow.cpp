@@ -118,7 +118,7 @@ void MainWindow::buildMenus()
             &MainWindow::makeDraft);
     connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
             &MainWindow::chooseDatafile);
-    connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Export"_s, u"E&xport Roster..."_s), &QAction::triggered, this,
             &MainWindow::exportRoster);
     item(file, u"MNU_Import"_s, u"&Import..."_s)->setEnabled(false);
     // The dialogs' items work once the dialogs are handed in.
@@ -136,7 +136,7 @@ void MainWindow::buildMenus()
     m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
     m_consolidateItem->setCheckable(true);
     connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::toggleConsolidate);
-    m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
+    m_absenceItem = item(tools, u"MNU_Absence"_s, u"A&bsence"_s);
     m_absenceItem->setCheckable(true);
     connect(m_absenceItem, &QAction::triggered, this, &MainWindow::toggleAbsence);
     tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
