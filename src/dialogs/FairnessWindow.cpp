@@ -136,6 +136,8 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     choiceLabel->setBuddy(m_dutyChoice);
     m_histogram = new QChartView(newChart());
     m_histogram->setObjectName(u"Histogram"_s);
+    // Below this height the chart draws its axes' labels as a lone "...".
+    m_histogram->setMinimumHeight(190);
     m_dutyFigures = new QLabel;
     m_dutyFigures->setObjectName(u"DutyFigures"_s);
     m_dutyFigures->setWordWrap(true);
@@ -149,7 +151,13 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     choiceRow->addWidget(m_dutyChoice, 1);
     dutyLayout->addLayout(choiceRow);
     dutyLayout->addWidget(m_histogram, 3);
-    dutyLayout->addWidget(m_dutyFigures, 2);
+    // The figures scroll rather than squeeze the histogram on a small screen.
+    auto *figuresScroll = new QScrollArea;
+    figuresScroll->setWidget(m_dutyFigures);
+    figuresScroll->setWidgetResizable(true);
+    figuresScroll->setFrameShape(QFrame::NoFrame);
+    figuresScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dutyLayout->addWidget(figuresScroll, 2);
 
     m_soldiers = new SoldierTotalsModel(this);
     m_soldierTable = new QTableView;
@@ -164,6 +172,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     // One line per soldier, however long his section: rows of one height
     // also spare the table measuring 4,000 of them.
     m_soldierTable->setWordWrap(false);
+    m_soldierTable->setTextElideMode(Qt::ElideMiddle);
     m_soldierTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_soldierTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int digit = fontMetrics().horizontalAdvance(u'0');
@@ -357,7 +366,9 @@ void FairnessWindow::showDuty(int index)
         return;
     }
     const FairnessModel::DutyFairness &d = m_model->duties()[size_t(index)];
-    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(d.name));
+    // The chart would cut a long name off at its end; the Duty box above holds it whole.
+    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(
+        QFontMetrics(chart->titleFont()).elidedText(d.name, Qt::ElideMiddle, kLabelWidth * 2)));
     if (d.normal.soldiers == 0) {
         m_dutyFigures->setText(u"No soldier is qualified for %1."_s.arg(d.name.toHtmlEscaped()));
         return;

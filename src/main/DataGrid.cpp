@@ -4,9 +4,11 @@
 #include "main/ValueListDelegate.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMetaProperty>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 #include <utility>
 
@@ -22,6 +24,32 @@ DataGrid::DataGrid(const QString &name, QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
+    // Names of one kind differ least in the middle ("Guard, North Gate ...").
+    setTextElideMode(Qt::ElideMiddle);
+}
+
+int DataGrid::sizeHintForColumn(int column) const
+{
+    // A very long duty or soldier name would push the columns after it out
+    // of view; it shows shortened, and whole in its tool tip.
+    constexpr int kWidestColumnInCharacters = 32;
+    return std::min(QTableView::sizeHintForColumn(column),
+                    kWidestColumnInCharacters * fontMetrics().averageCharWidth());
+}
+
+bool DataGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        // Only a shortened text has a tool tip: the whole of it.
+        if (index.isValid() && index.data(Qt::ToolTipRole).isNull() &&
+            sizeHintForIndex(index).width() > columnWidth(index.column())) {
+            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport());
+            return true;
+        }
+    }
+    return QTableView::viewportEvent(event);
 }
 
 RecordSetModel *DataGrid::showRecords(DataControl *source, const QList<GridColumn> &columns,

@@ -52,6 +52,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    int sizeHintForColumn(int column) const override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     QWidget *openEditor() const;

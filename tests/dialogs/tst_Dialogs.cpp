@@ -17,6 +17,7 @@
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -187,6 +188,8 @@ private slots:
     void everyWindowFitsASmallScreen();
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
+    void longNamesLeaveTheOtherColumnsInView_data();
+    void longNamesLeaveTheOtherColumnsInView();
 };
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
@@ -858,6 +861,46 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow()
             FieldValues::dateText(QDate(2027, 2, 1)), FieldValues::dateText(QDate(2027, 2, 2)));
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Error), QStringList(messages, refusal));
     QCOMPARE(dates->isVisible(), added.endsWith(u"<null>"));
+}
+
+// An 82-character duty and a 70-character soldier show shortened, whole in
+// their tool tips, and the columns after them stay in view.
+void tst_Dialogs::longNamesLeaveTheOtherColumnsInView_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("longColumn");
+    QTest::addColumn<int>("lastColumn");
+    QTest::newRow("counters") << u"MNU_Count"_s << u"TDBGrid1"_s << 4 << 6;
+    QTest::newRow("work schedule") << QString() << u"TDBGrid2"_s << 1 << 3;
+}
+
+void tst_Dialogs::longNamesLeaveTheOtherColumnsInView()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, grid);
+    QFETCH(int, longColumn);
+    QFETCH(int, lastColumn);
+    const QString duty =
+        u"Guard of the North Gate of the Battalion's Motor Pool, Nights and Holidays, Bloc C"_s;
+    QCOMPARE(duty.size(), 82);
+    Window p(false);
+    addRows(p.unit.working(), u"Memory"_s, {{true, QString(70, u'S'), u"C"_s, duty, 3, 1}});
+    addRows(p.unit.personnel(), u"WorkSchedule"_s, {{duty, QDate(2027, 4, 10), QDate(2027, 4, 12)}});
+    p.open();
+    QWidget *window = menu.isEmpty() ? p.main.get() : p.choose(menu, u"Edit32"_s);
+    if (menu.isEmpty())
+        p.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+    auto *view = p.in<DataGrid>(window, grid);
+    QTRY_VERIFY(view->isVisible());
+    QCOMPARE(view->model()->index(0, longColumn).data().toString(), duty);
+    const int right = view->columnViewportPosition(lastColumn) + view->columnWidth(lastColumn);
+    QVERIFY2(right <= view->viewport()->width(),
+             qPrintable(u"%1 > %2"_s.arg(right).arg(view->viewport()->width())));
+    const QRect cell = view->visualRect(view->model()->index(0, longColumn));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), view->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), duty);
 }
 
 QTEST_MAIN(tst_Dialogs)

@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
@@ -120,6 +121,7 @@ private slots:
     void readsWhatChanged();
     void savesAPdf_data();
     void savesAPdf();
+    void longDutyNamesStayReadable();
 };
 
 void tst_FairnessWindow::chartsAndTable()
@@ -360,6 +362,38 @@ void tst_FairnessWindow::savesAPdf()
         QCOMPARE(readFile(pdf), before);
     QCOMPARE(p.dialogs.questions.size(), (target == u"old.pdf" && !print) ? 1 : 0);
     QCOMPARE(p.dialogs.shown.size(), target.endsWith(u"mdb"_s) || target.endsWith(u"hlp"_s) ? 1 : 0);
+}
+
+// An 82-character duty still shows as words under the duty chart, and the
+// histogram's counters as figures, not as a lone "...".
+void tst_FairnessWindow::longDutyNamesStayReadable()
+{
+    const QString gate =
+        u"Guard of the North Gate of the Battalion's Motor Pool, Nights and Holidays, Block"_s;
+    Program p;
+    p.fill({gate + u" A|1"_s, gate + u" B|1"_s}, {u"Adams B 1"_s, u"Baker E 1"_s},
+           {u"Adams|"_s + gate + u" A|2|1"_s, u"Baker|"_s + gate + u" A|6|1"_s});
+    FairnessWindow *w = p.openFairness();
+    QVERIFY(w);
+    QTRY_VERIFY(w->isVisible());
+    for (const QString &chart : {u"DutyChart"_s, u"Histogram"_s}) {
+        auto *view = p.in<QChartView>(w, chart);
+        QStringList shown;
+        const auto texts = [&] {
+            shown.clear();
+            for (QGraphicsItem *item : view->scene()->items())
+                if (auto *text = dynamic_cast<QGraphicsTextItem *>(item); text && text->isVisible())
+                    shown.append(text->toPlainText());
+            return shown.join(u""_s);
+        };
+        QTRY_VERIFY(!texts().isEmpty());
+        const QStringList labels = ::categories(view->chart());
+        QVERIFY(!labels.isEmpty());
+        for (const QString &label : labels) {
+            QVERIFY2(label.size() < gate.size(), qPrintable(label));
+            QVERIFY2(shown.contains(label), qPrintable(chart + u": "_s + shown.join(u" / "_s)));
+        }
+    }
 }
 
 QTEST_MAIN(tst_FairnessWindow)
