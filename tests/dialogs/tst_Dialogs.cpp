@@ -188,7 +188,6 @@ private slots:
     void everyWindowFitsASmallScreen();
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
-    void longNamesLeaveTheOtherColumnsInView_data();
     void longNamesLeaveTheOtherColumnsInView();
 };
 
@@ -829,6 +828,9 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
     QTest::addColumn<int>("messages"); // each saying that "To" cannot be before "From"
     QTest::newRow("name and period") << u"Adams, Daniel\t2027-02-02\t2027-02-28"_s
                                      << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
+    // The Tab that goes from the button into the list leaves the new row's first cell current.
+    QTest::newRow("Tab, name and period")
+        << u"\tAdams, Daniel\t2027-02-02\t2027-02-28"_s << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
     // The refused day stays in its cell; of the keys typed while the message
     // is up, the space closes it and the "2" is lost, as in any message box.
     QTest::newRow("last day refused, put right") << u"Adams, Daniel\t2027-02-02\t2027-02-01\t2 \b\b28"_s
@@ -863,44 +865,29 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow()
     QCOMPARE(dates->isVisible(), added.endsWith(u"<null>"));
 }
 
-// An 82-character duty and a 70-character soldier show shortened, whole in
-// their tool tips, and the columns after them stay in view.
-void tst_Dialogs::longNamesLeaveTheOtherColumnsInView_data()
-{
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<int>("longColumn");
-    QTest::addColumn<int>("lastColumn");
-    QTest::newRow("counters") << u"MNU_Count"_s << u"TDBGrid1"_s << 4 << 6;
-    QTest::newRow("work schedule") << QString() << u"TDBGrid2"_s << 1 << 3;
-}
-
+// An 82-character duty shows shortened, whole in its tool tip, and the columns
+// after it stay in view: Normal and Holiday in Counters, From and To in the
+// work schedule.
 void tst_Dialogs::longNamesLeaveTheOtherColumnsInView()
 {
-    QFETCH(QString, menu);
-    QFETCH(QString, grid);
-    QFETCH(int, longColumn);
-    QFETCH(int, lastColumn);
     const QString duty =
         u"Guard of the North Gate of the Battalion's Motor Pool, Nights and Holidays, Bloc C"_s;
-    QCOMPARE(duty.size(), 82);
     Window p(false);
     addRows(p.unit.working(), u"Memory"_s, {{true, QString(70, u'S'), u"C"_s, duty, 3, 1}});
     addRows(p.unit.personnel(), u"WorkSchedule"_s, {{duty, QDate(2027, 4, 10), QDate(2027, 4, 12)}});
     p.open();
-    QWidget *window = menu.isEmpty() ? p.main.get() : p.choose(menu, u"Edit32"_s);
-    if (menu.isEmpty())
-        p.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
-    auto *view = p.in<DataGrid>(window, grid);
-    QTRY_VERIFY(view->isVisible());
-    QCOMPARE(view->model()->index(0, longColumn).data().toString(), duty);
-    const int right = view->columnViewportPosition(lastColumn) + view->columnWidth(lastColumn);
-    QVERIFY2(right <= view->viewport()->width(),
-             qPrintable(u"%1 > %2"_s.arg(right).arg(view->viewport()->width())));
-    const QRect cell = view->visualRect(view->model()->index(0, longColumn));
-    QHelpEvent help(QEvent::ToolTip, cell.center(), view->viewport()->mapToGlobal(cell.center()));
-    QApplication::sendEvent(view->viewport(), &help);
-    QTRY_COMPARE(QToolTip::text(), duty);
+    p.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+    DataGrid *counters = p.in<DataGrid>(p.choose(u"MNU_Count"_s, u"Edit32"_s), u"TDBGrid1"_s);
+    for (const auto &[view, longColumn, lastColumn] :
+         {std::tuple{counters, 4, 6}, std::tuple{p.grid(2), 1, 3}}) {
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(view->columnViewportPosition(lastColumn) + view->columnWidth(lastColumn) <=
+                view->viewport()->width());
+        const QPoint at = view->visualRect(view->model()->index(0, longColumn)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), duty);
+    }
 }
 
 QTEST_MAIN(tst_Dialogs)

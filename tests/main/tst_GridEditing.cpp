@@ -51,8 +51,6 @@ private slots:
     void typingGoesIntoTheClickedCell();
     void tabLeavesTheListAtItsEnds_data();
     void tabLeavesTheListAtItsEnds();
-    void typingAfterAddGoesIntoTheNewRow_data();
-    void typingAfterAddGoesIntoTheNewRow();
     void untitledQualificationsHidden();
     void datesShowFourDigitYears_data();
     void datesShowFourDigitYears();
@@ -107,75 +105,47 @@ void tst_GridEditing::typingGoesIntoTheClickedCell()
 // first cell; Ctrl+Tab and Ctrl+Shift+Tab leave it at once, typing or not.
 void tst_GridEditing::tabLeavesTheListAtItsEnds_data()
 {
-    QTest::addColumn<int>("row"); // -1: the last
-    QTest::addColumn<bool>("lastCell");
+    QTest::addColumn<int>("cell"); // 0: the first, 1: the rank of the first row, 2: the last
     QTest::addColumn<bool>("typing");
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<bool>("leaves");
-    const Qt::Key tab = Qt::Key_Tab, backtab = Qt::Key_Backtab;
-    const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
-    QTest::newRow("Tab") << 0 << false << false << tab << none << false;
-    QTest::newRow("Tab, typing") << 0 << false << true << tab << none << false;
-    QTest::newRow("Tab in the last cell") << -1 << true << false << tab << none << true;
-    QTest::newRow("Shift+Tab") << 1 << false << false << backtab << shift << false;
-    QTest::newRow("Shift+Tab, typing") << 0 << false << true << backtab << shift << false;
-    QTest::newRow("Shift+Tab in the first cell") << 0 << false << false << backtab << shift << true;
-    QTest::newRow("Ctrl+Tab") << 0 << false << false << tab << ctrl << true;
-    QTest::newRow("Ctrl+Tab, typing") << 0 << false << true << tab << ctrl << true;
-    QTest::newRow("Ctrl+Shift+Tab") << -1 << true << false << backtab << (ctrl | shift) << true;
+    const QKeyCombination shiftTab = Qt::SHIFT | Qt::Key_Backtab;
+    const QKeyCombination ctrlShiftTab = Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab;
+    const QKeyCombination ctrlTab = Qt::CTRL | Qt::Key_Tab;
+    QTest::newRow("Tab") << 1 << false << QKeyCombination(Qt::Key_Tab) << false;
+    QTest::newRow("Tab, typing") << 1 << true << QKeyCombination(Qt::Key_Tab) << false;
+    QTest::newRow("Tab in the last cell") << 2 << false << QKeyCombination(Qt::Key_Tab) << true;
+    QTest::newRow("Shift+Tab, typing") << 1 << true << shiftTab << false;
+    QTest::newRow("Shift+Tab in the first cell") << 0 << false << shiftTab << true;
+    QTest::newRow("Ctrl+Tab") << 1 << false << ctrlTab << true;
+    QTest::newRow("Ctrl+Tab, typing") << 1 << true << ctrlTab << true;
+    QTest::newRow("Ctrl+Shift+Tab") << 2 << false << ctrlShiftTab << true;
 }
 
 void tst_GridEditing::tabLeavesTheListAtItsEnds()
 {
-    QFETCH(int, row);
-    QFETCH(bool, lastCell);
+    QFETCH(int, cell);
     QFETCH(bool, typing);
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QKeyCombination, keys);
     QFETCH(bool, leaves);
     Window w;
     w.openActive(1);
     DataGrid *grid = w.grid(3);
     QAbstractItemModel *model = grid->model();
-    int column = 0;
-    if (lastCell)
-        for (int c = 0; c < model->columnCount(); ++c)
-            column = grid->isColumnHidden(c) ? column : c;
+    int last = 0;
+    for (int c = 0; c < model->columnCount(); ++c)
+        last = grid->isColumnHidden(c) ? last : c;
+    const QModelIndex start =
+        cell < 2 ? model->index(0, cell * 2) : model->index(model->rowCount() - 1, last);
     grid->setFocus();
-    // Typing starts in the rank, between the name and the comment.
-    const QModelIndex start = model->index(row < 0 ? model->rowCount() - 1 : row, typing ? 2 : column);
     grid->setCurrentIndex(start);
     if (typing)
         grid->edit(start);
-    press(key, modifiers);
+    press(keys.key(), keys.keyboardModifiers());
     const QWidget *focus = QApplication::focusWidget();
     QCOMPARE(focus && (focus == grid || grid->isAncestorOf(focus)), !leaves);
     QCOMPARE(grid->currentIndex() == start, leaves);
     QCOMPARE(grid->isEditing(), typing && !leaves);
-}
-
-void tst_GridEditing::typingAfterAddGoesIntoTheNewRow_data()
-{
-    QTest::addColumn<bool>("thenTab");
-    QTest::newRow("Alt+A") << false;
-    QTest::newRow("Alt+A, Tab") << true;
-}
-
-void tst_GridEditing::typingAfterAddGoesIntoTheNewRow()
-{
-    QFETCH(bool, thenTab);
-    Window w;
-    w.openActive(1);
-    DataGrid *grid = w.grid(3);
-    press(Qt::Key_A, Qt::AltModifier);
-    if (thenTab)
-        press(Qt::Key_Tab);
-    type(u"Zed"_s);
-    press(Qt::Key_Return);
-    const int row = grid->model()->rowCount() - 1;
-    QCOMPARE(w.column(3, 1).value(row), u"Zed"_s);
-    QCOMPARE(grid->currentRow(), row);
 }
 
 // The boxes of untitled qualifications and their columns are hidden, in step.
