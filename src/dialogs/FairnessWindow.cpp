@@ -9,6 +9,7 @@
 #include "report/ReportError.h"
 #include "session/FairnessTable.h"
 
+#include <QAbstractScrollArea>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -123,7 +124,10 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_dutyChart->setObjectName(u"DutyChart"_s);
     m_dutyChart->setRenderHint(QPainter::Antialiasing);
     m_dutyChart->setMinimumHeight(360);
+    // Keys scroll the area that holds the chart; the chart itself takes none.
+    m_dutyChart->setFocusPolicy(Qt::NoFocus);
     auto *dutyScroll = new QScrollArea;
+    dutyScroll->setAccessibleName(u"Counters per duty"_s);
     dutyScroll->setWidget(m_dutyChart);
     dutyScroll->setWidgetResizable(true);
     dutyScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,6 +140,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     choiceLabel->setBuddy(m_dutyChoice);
     m_histogram = new QChartView(newChart());
     m_histogram->setObjectName(u"Histogram"_s);
+    m_histogram->setAccessibleName(u"Soldiers at each counter"_s);
     // Below this height the chart draws its axes' labels as a lone "...".
     m_histogram->setMinimumHeight(190);
     m_dutyFigures = new QLabel;
@@ -153,6 +158,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     dutyLayout->addWidget(m_histogram, 3);
     // The figures scroll rather than squeeze the histogram on a small screen.
     auto *figuresScroll = new QScrollArea;
+    figuresScroll->setAccessibleName(u"Figures of the duty"_s);
     figuresScroll->setWidget(m_dutyFigures);
     figuresScroll->setWidgetResizable(true);
     figuresScroll->setFrameShape(QFrame::NoFrame);
@@ -162,6 +168,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_soldiers = new SoldierTotalsModel(this);
     m_soldierTable = new QTableView;
     m_soldierTable->setObjectName(u"SoldierTable"_s);
+    m_soldierTable->setAccessibleName(u"Soldiers' counters"_s);
     m_soldierTable->setModel(m_soldiers);
     m_soldierTable->setSortingEnabled(true);
     m_soldierTable->sortByColumn(SoldierTotalsModel::Total, Qt::DescendingOrder);
@@ -424,6 +431,9 @@ void FairnessWindow::printReport()
     dialog.setObjectName(u"PrintPreview"_s);
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
     auto *view = new QPrintPreviewWidget(&printer, &dialog);
+    // The pages themselves take the focus.
+    for (auto *pages : view->findChildren<QAbstractScrollArea *>())
+        pages->setAccessibleName(u"Pages"_s);
     view->setObjectName(u"PageView"_s);
     connect(view, &QPrintPreviewWidget::paintRequested, &dialog, [&report](QPrinter *target) {
         QPainter painter(target);

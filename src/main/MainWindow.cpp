@@ -159,6 +159,8 @@ QWidget *MainWindow::buildTab(int tab)
 
     DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
     DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
+    top->setAccessibleName(duty ? u"Duties"_s : u"Soldiers"_s);
+    periods->setAccessibleName(duty ? u"Work schedule"_s : u"Absences"_s);
     (duty ? m_dutyGrid : m_soldierGrid) = top;
     (duty ? m_scheduleGrid : m_absenceGrid) = periods;
 
@@ -245,6 +247,7 @@ void MainWindow::buildWindow()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"SSTab1"_s);
+    m_tabs->setAccessibleName(u"Duties and soldiers"_s);
     m_tabs->addTab(buildTab(0), u"Duty"_s);
     m_tabs->addTab(buildTab(1), u"Roster"_s);
     m_tabs->setCurrentIndex(1);

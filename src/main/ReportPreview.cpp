@@ -76,6 +76,7 @@ public:
         : m_preview(preview), m_pageSize(pageSize), m_cache(kCachedKilobytes)
     {
         setObjectName(u"PageView"_s);
+        setAccessibleName(u"Pages"_s);
         viewport()->setBackgroundRole(QPalette::Dark);
         viewport()->setAutoFillBackground(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -233,9 +234,11 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     // Qt has no standard keys for these: Alt and the caption's letter.
     QAction *fitWidth =
         tools->addAction(u"Fit &Width"_s, this, [this] { m_view->setFit(PageView::Fit::Width); });
+    fitWidth->setObjectName(u"FitWidth"_s);
     fitWidth->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
     QAction *wholePage =
         tools->addAction(u"Whole P&age"_s, this, [this] { m_view->setFit(PageView::Fit::Page); });
+    wholePage->setObjectName(u"WholePage"_s);
     wholePage->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
     tools->addSeparator();
 
@@ -293,8 +296,11 @@ void ReportPreview::showEvent(QShowEvent *event)
     QList<QWidget *> order;
     for (QAction *action : m_tools->actions()) {
         QWidget *tool = m_tools->widgetForAction(action);
-        if (auto *button = qobject_cast<QToolButton *>(tool))
+        if (auto *button = qobject_cast<QToolButton *>(tool)) {
             button->setFocusPolicy(Qt::TabFocus);
+            if (button->objectName().isEmpty() && !action->objectName().isEmpty())
+                button->setObjectName(action->objectName() + u"Button"_s);
+        }
         if (tool && tool->focusPolicy() & Qt::TabFocus)
             order.append(tool);
     }
