@@ -48,6 +48,7 @@ CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
 {
     m_counters = new DataControl(u"Data1"_s, this);
     m_counterGrid = new DataGrid(u"TDBGrid1"_s, this);
+    m_counterGrid->setAccessibleName(u"Assignment counters"_s);
     m_counterGrid->showRecords(m_counters,
                                {{F::Memory::ID, u"ID"_s},
                                 {F::Memory::Marker, u"Marker"_s, GridColumn::Kind::Check},

@@ -28,6 +28,7 @@ DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
 {
     m_dates = new DataControl(u"Data1"_s, this);
     m_dateGrid = new DataGrid(u"TDBGrid3"_s, this);
+    m_dateGrid->setAccessibleName(u"Assignment dates"_s);
     auto *layout = new QGridLayout(this);
     layout->addWidget(m_dateGrid, 0, 0, 7, 1);
     const QStringList names{u"Command15"_s, u"Command16"_s, u"Command17"_s,

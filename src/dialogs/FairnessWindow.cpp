@@ -9,6 +9,7 @@
 #include "report/ReportError.h"
 #include "session/FairnessTable.h"
 
+#include <QAbstractScrollArea>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -123,7 +124,10 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_dutyChart->setObjectName(u"DutyChart"_s);
     m_dutyChart->setRenderHint(QPainter::Antialiasing);
     m_dutyChart->setMinimumHeight(360);
+    // Keys scroll the area that holds the chart; the chart itself takes none.
+    m_dutyChart->setFocusPolicy(Qt::NoFocus);
     auto *dutyScroll = new QScrollArea;
+    dutyScroll->setAccessibleName(u"Counters per duty"_s);
     dutyScroll->setWidget(m_dutyChart);
     dutyScroll->setWidgetResizable(true);
     dutyScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,6 +140,9 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     choiceLabel->setBuddy(m_dutyChoice);
     m_histogram = new QChartView(newChart());
     m_histogram->setObjectName(u"Histogram"_s);
+    m_histogram->setAccessibleName(u"Soldiers at each counter"_s);
+    // Below this height the chart draws its axes' labels as a lone "...".
+    m_histogram->setMinimumHeight(190);
     m_dutyFigures = new QLabel;
     m_dutyFigures->setObjectName(u"DutyFigures"_s);
     m_dutyFigures->setWordWrap(true);
@@ -149,11 +156,19 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     choiceRow->addWidget(m_dutyChoice, 1);
     dutyLayout->addLayout(choiceRow);
     dutyLayout->addWidget(m_histogram, 3);
-    dutyLayout->addWidget(m_dutyFigures, 2);
+    // The figures scroll rather than squeeze the histogram on a small screen.
+    auto *figuresScroll = new QScrollArea;
+    figuresScroll->setAccessibleName(u"Figures of the duty"_s);
+    figuresScroll->setWidget(m_dutyFigures);
+    figuresScroll->setWidgetResizable(true);
+    figuresScroll->setFrameShape(QFrame::NoFrame);
+    figuresScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dutyLayout->addWidget(figuresScroll, 2);
 
     m_soldiers = new SoldierTotalsModel(this);
     m_soldierTable = new QTableView;
     m_soldierTable->setObjectName(u"SoldierTable"_s);
+    m_soldierTable->setAccessibleName(u"Soldiers' counters"_s);
     m_soldierTable->setModel(m_soldiers);
     m_soldierTable->setSortingEnabled(true);
     m_soldierTable->sortByColumn(SoldierTotalsModel::Total, Qt::DescendingOrder);
@@ -164,6 +179,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     // One line per soldier, however long his section: rows of one height
     // also spare the table measuring 4,000 of them.
     m_soldierTable->setWordWrap(false);
+    m_soldierTable->setTextElideMode(Qt::ElideMiddle);
     m_soldierTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_soldierTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int digit = fontMetrics().horizontalAdvance(u'0');
@@ -189,7 +205,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
 
     auto *print = new QPushButton(u"&Print..."_s);
     print->setObjectName(u"PrintButton"_s);
-    auto *pdf = new QPushButton(u"Save &PDF..."_s);
+    auto *pdf = new QPushButton(u"&Save PDF..."_s);
     pdf->setObjectName(u"PdfButton"_s);
     auto *close = new QPushButton(u"&Close"_s);
     close->setObjectName(u"CloseButton"_s);
@@ -357,7 +373,9 @@ void FairnessWindow::showDuty(int index)
         return;
     }
     const FairnessModel::DutyFairness &d = m_model->duties()[size_t(index)];
-    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(d.name));
+    // The chart would cut a long name off at its end; the Duty box above holds it whole.
+    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(
+        QFontMetrics(chart->titleFont()).elidedText(d.name, Qt::ElideMiddle, kLabelWidth * 2)));
     if (d.normal.soldiers == 0) {
         m_dutyFigures->setText(u"No soldier is qualified for %1."_s.arg(d.name.toHtmlEscaped()));
         return;
@@ -413,6 +431,9 @@ void FairnessWindow::printReport()
     dialog.setObjectName(u"PrintPreview"_s);
     dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
     auto *view = new QPrintPreviewWidget(&printer, &dialog);
+    // The pages themselves take the focus.
+    for (auto *pages : view->findChildren<QAbstractScrollArea *>())
+        pages->setAccessibleName(u"Pages"_s);
     view->setObjectName(u"PageView"_s);
     connect(view, &QPrintPreviewWidget::paintRequested, &dialog, [&report](QPrinter *target) {
         QPainter painter(target);

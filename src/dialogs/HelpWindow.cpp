@@ -21,6 +21,7 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     : ToolWindow(u"Help"_s, u"Calendrix Help"_s, parent), m_file(helpFile), m_browser(new QTextBrowser(this))
 {
     m_browser->setObjectName(u"HelpText"_s);
+    m_browser->setAccessibleName(u"Help text"_s);
     m_browser->setOpenLinks(true);
     (new QVBoxLayout(this))->addWidget(m_browser);
     resize(760, 640);

@@ -220,7 +220,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     // or Return pressed there; Return never reaches the dialog's default button.
     connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
     m_fileName->installEventFilter(this);
-    auto *browse = new QPushButton(u"&Choose File..."_s, this);
+    auto *browse = new QPushButton(u"C&hoose File..."_s, this);
     browse->setObjectName(u"ImportChoose"_s);
     m_sheet->setObjectName(u"ImportSheet"_s);
     m_sheet->setEnabled(false);

@@ -52,6 +52,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"SSTab1"_s);
+    m_tabs->setAccessibleName(u"Setup pages"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
 
@@ -62,6 +63,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
         m_titleBoxes[i] = new QLineEdit(titles);
         m_titleBoxes[i]->setObjectName(u"Text1_%1"_s.arg(i));
         m_titleBoxes[i]->setMaxLength(50);
+        m_titleBoxes[i]->setAccessibleName(u"Qualification %1"_s.arg(i + 1));
         titlesLayout->addWidget(m_titleBoxes[i], i, 0);
     }
     auto *ok1 = button(titles, u"Command1"_s, u"OK"_s);
@@ -75,6 +77,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
     auto *sections = new QWidget;
     auto *sectionsLayout = new QGridLayout(sections);
     m_sectionGrid = new DataGrid(u"TDBGrid1"_s, sections);
+    m_sectionGrid->setAccessibleName(u"Sections"_s);
     sectionsLayout->addWidget(m_sectionGrid, 0, 0, 7, 1);
     const QStringList names{u"Command5"_s, u"Command6"_s, u"Command7"_s,
                             u"Command8"_s, u"Command3"_s, u"Command4"_s};
@@ -92,6 +95,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
     auto *holidaysLayout = new QGridLayout(holidays);
     m_holidayCalendar = new MonthView(u"MonthView1"_s, holidays);
     m_holidayGrid = new DataGrid(u"TDBGrid2"_s, holidays);
+    m_holidayGrid->setAccessibleName(u"Holidays"_s);
     auto *remove = button(holidays, u"Command12"_s, u"&Remove"_s);
     auto *ok3 = button(holidays, u"Command9"_s, u"OK"_s);
     auto *cancel3 = button(holidays, u"Command10"_s, u"Cancel"_s);

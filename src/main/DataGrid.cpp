@@ -4,8 +4,11 @@
 #include "main/ValueListDelegate.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMetaProperty>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 #include <utility>
 
@@ -21,6 +24,32 @@ DataGrid::DataGrid(const QString &name, QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
+    // Names of one kind differ least in the middle ("Guard, North Gate ...").
+    setTextElideMode(Qt::ElideMiddle);
+}
+
+int DataGrid::sizeHintForColumn(int column) const
+{
+    // A very long duty or soldier name would push the columns after it out
+    // of view; it shows shortened, and whole in its tool tip.
+    constexpr int kWidestColumnInCharacters = 32;
+    return std::min(QTableView::sizeHintForColumn(column),
+                    kWidestColumnInCharacters * fontMetrics().averageCharWidth());
+}
+
+bool DataGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        // Only a shortened text has a tool tip: the whole of it.
+        if (index.isValid() && index.data(Qt::ToolTipRole).isNull() &&
+            sizeHintForIndex(index).width() > columnWidth(index.column())) {
+            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport());
+            return true;
+        }
+    }
+    return QTableView::viewportEvent(event);
 }
 
 RecordSetModel *DataGrid::showRecords(DataControl *source, const QList<GridColumn> &columns,
@@ -113,13 +142,91 @@ void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
         return;
     const bool refused = std::exchange(m_refused, false);
     // A refused value stays in its own cell to be put right or dropped with
-    // Escape: closing it would move on (Tab wraps to the first row) and send
-    // what is typed next into another cell, or another soldier's row.
+    // Escape: closing it would move on (Tab to the next cell or out of the
+    // list) and send what is typed next into another cell or elsewhere.
     if (refused && hint != QAbstractItemDelegate::RevertModelCache && m_editedCell == currentIndex()) {
         editor->setFocus();
         return;
     }
-    QTableView::closeEditor(editor, hint);
+    // Tab in the last cell (Shift+Tab in the first) closes the editor and
+    // goes on to the next control rather than round to the other end.
+    const bool onward = hint == QAbstractItemDelegate::EditNextItem;
+    const bool leaving = (onward || hint == QAbstractItemDelegate::EditPreviousItem) &&
+                         !moveCursor(onward ? MoveNext : MovePrevious, Qt::NoModifier).isValid();
+    QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+    if (leaving)
+        leave(onward);
+}
+
+QModelIndex DataGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex to = QTableView::moveCursor(action, modifiers);
+    const QModelIndex from = currentIndex();
+    if (!from.isValid() || !to.isValid() || (action != MoveNext && action != MovePrevious))
+        return to;
+    // The view wraps round from the last cell to the first: the clerk would
+    // never get out of the list with Tab.
+    const QHeaderView *columns = horizontalHeader();
+    const std::pair fromCell(from.row(), columns->visualIndex(from.column()));
+    const std::pair toCell(to.row(), columns->visualIndex(to.column()));
+    const bool wrapped = action == MoveNext ? toCell <= fromCell : toCell >= fromCell;
+    return wrapped ? QModelIndex() : to;
+}
+
+bool DataGrid::focusNextPrevChild(bool next)
+{
+    // A clerk at the keyboard goes from Add into the list with Tab, and
+    // means the new row's first cell, which already has the focus.
+    if (next && m_addedCell.isValid() && m_addedCell == currentIndex() && !openEditor()) {
+        m_addedCell = QPersistentModelIndex();
+        edit(currentIndex());
+        return true;
+    }
+    if (tabKeyNavigation() && !moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier).isValid()) {
+        leave(next);
+        return true;
+    }
+    return QTableView::focusNextPrevChild(next);
+}
+
+bool DataGrid::isLeavingKey(const QEvent *event, bool *next) const
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (!key->modifiers().testFlag(Qt::ControlModifier) || key->modifiers().testFlag(Qt::AltModifier) ||
+        (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
+        return false;
+    *next = key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
+    return true;
+}
+
+void DataGrid::leave(bool next)
+{
+    // The view's own turn would move the current cell instead.
+    QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void DataGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (bool next = false; isLeavingKey(event, &next)) {
+        leave(next);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool DataGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    // Seen before the cell's delegate, which takes every Tab as a move to
+    // the next cell. A refused value keeps the clerk in its cell.
+    if (bool next = false; watched == openEditor() && isLeavingKey(event, &next)) {
+        if (commitPendingEdit())
+            leave(next);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)
@@ -131,6 +238,7 @@ bool DataGrid::appendRow(const QList<QPair<int, QVariant>> &fields)
     RecordSetModel *model = recordModel();
     const int row = model->addEmptyRow();
     setCurrentIndex(model->index(row, firstTypingColumn(row)));
+    m_addedCell = currentIndex();
     scrollTo(currentIndex());
     for (const auto &[field, value] : fields)
         if (!model->setFieldValue(row, field, value) || !model->submit())
@@ -169,8 +277,12 @@ bool DataGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event
     if (trigger == SelectedClicked && editTriggers().testFlag(SelectedClicked))
         trigger = AllEditTriggers;
     const bool opened = QTableView::edit(index, trigger, event);
-    if (opened && state() == QAbstractItemView::EditingState)
+    if (opened && state() == QAbstractItemView::EditingState) {
         m_editedCell = index;
+        m_addedCell = QPersistentModelIndex();
+        if (QWidget *editor = openEditor())
+            editor->installEventFilter(this);
+    }
     return opened;
 }
 
@@ -185,6 +297,8 @@ void DataGrid::mouseReleaseEvent(QMouseEvent *event)
 
 void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
+    if (current != m_addedCell)
+        m_addedCell = QPersistentModelIndex();
     // Leaving a row saves it.
     if (previous.isValid() && current.row() != previous.row())
         if (RecordSetModel *m = recordModel())

@@ -48,10 +48,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void commitData(QWidget *editor) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    int sizeHintForColumn(int column) const override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     QWidget *openEditor() const;
     int firstTypingColumn(int row) const;
+    // Ctrl+Tab and Ctrl+Shift+Tab: the focus goes to the next or previous
+    // control, whether or not a cell is being typed in.
+    bool isLeavingKey(const QEvent *event, bool *next) const;
+    void leave(bool next);
 
     // A value is being handed to the model; its refusal is being shown.
     bool m_committing = false;
@@ -61,6 +71,8 @@ private:
     QPointer<QWidget> m_refusedEditor;
     QVariant m_refusedValue;
     QPersistentModelIndex m_editedCell;
+    // The first cell of a row just added, until the clerk types or moves.
+    QPersistentModelIndex m_addedCell;
 };
 
 } // namespace calendrix

@@ -119,7 +119,7 @@ void MainWindow::buildMenus()
             &MainWindow::makeDraft);
     connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
             &MainWindow::chooseDatafile);
-    connect(item(file, u"MNU_Export"_s, u"&Export Roster..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Export"_s, u"E&xport Roster..."_s), &QAction::triggered, this,
             &MainWindow::exportRoster);
     item(file, u"MNU_Import"_s, u"&Import..."_s)->setEnabled(false);
     item(file, u"MNU_Change"_s, u"&Change Roster..."_s)->setEnabled(false);
@@ -138,7 +138,7 @@ void MainWindow::buildMenus()
     m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
     m_consolidateItem->setCheckable(true);
     connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::toggleConsolidate);
-    m_absenceItem = item(tools, u"MNU_Absence"_s, u"&Absence"_s);
+    m_absenceItem = item(tools, u"MNU_Absence"_s, u"A&bsence"_s);
     m_absenceItem->setCheckable(true);
     connect(m_absenceItem, &QAction::triggered, this, &MainWindow::toggleAbsence);
     tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
@@ -161,6 +161,8 @@ QWidget *MainWindow::buildTab(int tab)
 
     DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
     DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
+    top->setAccessibleName(duty ? u"Duties"_s : u"Soldiers"_s);
+    periods->setAccessibleName(duty ? u"Work schedule"_s : u"Absences"_s);
     (duty ? m_dutyGrid : m_soldierGrid) = top;
     (duty ? m_scheduleGrid : m_absenceGrid) = periods;
 
@@ -247,6 +249,7 @@ void MainWindow::buildWindow()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"SSTab1"_s);
+    m_tabs->setAccessibleName(u"Duties and soldiers"_s);
     m_tabs->addTab(buildTab(0), u"Duty"_s);
     m_tabs->addTab(buildTab(1), u"Roster"_s);
     m_tabs->setCurrentIndex(1);

@@ -22,6 +22,8 @@ MonthView::MonthView(const QString &name, QWidget *parent) : QCalendarWidget(par
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_view = findChild<QAbstractItemView *>();
     if (m_view) {
+        // The days take the focus, not the calendar: they carry the name.
+        m_view->setAccessibleName(u"Calendar"_s);
         m_view->installEventFilter(this);
         m_view->viewport()->installEventFilter(this);
     }

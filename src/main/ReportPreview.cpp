@@ -28,6 +28,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -75,6 +76,7 @@ public:
         : m_preview(preview), m_pageSize(pageSize), m_cache(kCachedKilobytes)
     {
         setObjectName(u"PageView"_s);
+        setAccessibleName(u"Pages"_s);
         viewport()->setBackgroundRole(QPalette::Dark);
         viewport()->setAutoFillBackground(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -229,8 +231,15 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     QAction *zoomOut = tools->addAction(u"Zoom &Out"_s, this, [this] { m_view->zoomBy(0.8); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    tools->addAction(u"Fit &Width"_s, this, [this] { m_view->setFit(PageView::Fit::Width); });
-    tools->addAction(u"Whole P&age"_s, this, [this] { m_view->setFit(PageView::Fit::Page); });
+    // Qt has no standard keys for these: Alt and the caption's letter.
+    QAction *fitWidth =
+        tools->addAction(u"Fit &Width"_s, this, [this] { m_view->setFit(PageView::Fit::Width); });
+    fitWidth->setObjectName(u"FitWidth"_s);
+    fitWidth->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
+    QAction *wholePage =
+        tools->addAction(u"Whole P&age"_s, this, [this] { m_view->setFit(PageView::Fit::Page); });
+    wholePage->setObjectName(u"WholePage"_s);
+    wholePage->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
     tools->addSeparator();
 
     tools->addWidget(new QLabel(u" Page "_s, tools));
@@ -278,6 +287,31 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
 }
 
 ReportPreview::~ReportPreview() = default;
+
+void ReportPreview::showEvent(QShowEvent *event)
+{
+    // The tool bar's buttons take no focus of their own, and a caller's come
+    // last in the focus chain: Tab goes along the tool bar (callers' tools
+    // too), then to the pages and the buttons under them, in reading order.
+    QList<QWidget *> order;
+    for (QAction *action : m_tools->actions()) {
+        QWidget *tool = m_tools->widgetForAction(action);
+        if (auto *button = qobject_cast<QToolButton *>(tool)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            if (button->objectName().isEmpty() && !action->objectName().isEmpty())
+                button->setObjectName(action->objectName() + u"Button"_s);
+        }
+        if (tool && tool->focusPolicy() & Qt::TabFocus)
+            order.append(tool);
+    }
+    order.append(m_view);
+    order.append(m_stopButton);
+    for (QAbstractButton *button : findChild<QDialogButtonBox *>()->buttons())
+        order.append(button);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    QDialog::showEvent(event);
+}
 
 void ReportPreview::layOutNext()
 {

@@ -48,6 +48,9 @@ public:
 signals:
     void pagesAdded();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     struct PageRef {
         int section = 0;

@@ -121,8 +121,9 @@ bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report,
     bool count = false;
     preview(parent, report, [&count, &readyToCount](ReportPreview &dialog) {
         QToolBar *bar = dialog.toolBar();
-        QAction *action = new QAction(u"Make It Count"_s, &dialog);
+        QAction *action = new QAction(u"&Make It Count"_s, &dialog);
         action->setObjectName(u"MakeItCount"_s);
+        action->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
         action->setToolTip(u"Make this roster again as one that counts, into a file of your choice"_s);
         QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog, &readyToCount] {
             if (!readyToCount(&dialog))

@@ -6,6 +6,7 @@
 #include "report/ReportEngine.h"
 #include "store/FieldValues.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -73,6 +75,15 @@ void twoRowsEverywhere(const TestUnit &unit)
         addRows(unit.personnel(), table,
                 {{u"Easter"_s, QDate(2027, 4, 10), QDate(2027, 4, 12)},
                  {u"Summer"_s, QDate(2027, 8, 1), QDate(2027, 8, 1)}});
+}
+
+bool uniqueMnemonics(const QStringList &texts)
+{
+    QStringList keys;
+    for (const QString &text : texts)
+        keys.append(QKeySequence::mnemonic(text).toString());
+    keys.removeAll(QString());
+    return QSet<QString>(keys.begin(), keys.end()).size() == keys.size();
 }
 
 // The open cell editor of a grid, if any.
@@ -187,6 +198,7 @@ private slots:
     void everyWindowFitsASmallScreen();
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
+    void longNamesLeaveTheOtherColumnsInView();
 };
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
@@ -751,6 +763,22 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                                        .arg(window->frameGeometry().y())
                                        .arg(window->frameGeometry().width())
                                        .arg(window->frameGeometry().height())));
+        // Tab reaches every control that takes the focus, each has a name, no two share a mnemonic.
+        QSet<const QWidget *> chain;
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+            chain.insert(w);
+        QStringList texts;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->isVisibleTo(window) && w->window() == window && w->focusPolicy() & Qt::TabFocus &&
+                !w->focusProxy())
+                QVERIFY2(chain.contains(w) &&
+                             !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(name + u": "_s + QString::fromLatin1(w->metaObject()->className())));
+            const auto *label = qobject_cast<QLabel *>(w);
+            if (w->isVisibleTo(window) && (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())))
+                texts.append(w->property("text").toString());
+        }
+        QVERIFY2(uniqueMnemonics(texts), qPrintable(name));
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisibleTo(window) || button->window() != window)
                 continue;
@@ -759,6 +787,12 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
     };
     fits(p.main.get());
+    for (const QWidget *menu : p.main->findChildren<QWidget *>()) { // the menus hold the actions
+        QStringList texts;
+        for (const QAction *item : menu->actions())
+            texts.append(item->text());
+        QVERIFY2(uniqueMnemonics(texts), qPrintable(menu->objectName()));
+    }
     // Menu item, window, caption.
     for (const auto &[item, name, caption] :
          {std::tuple{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
@@ -826,6 +860,9 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
     QTest::addColumn<int>("messages"); // each saying that "To" cannot be before "From"
     QTest::newRow("name and period") << u"Adams, Daniel\t2027-02-02\t2027-02-28"_s
                                      << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
+    // The Tab that goes from the button into the list leaves the new row's first cell current.
+    QTest::newRow("Tab, name and period")
+        << u"\tAdams, Daniel\t2027-02-02\t2027-02-28"_s << u"3|Adams, Daniel|2027-02-02|2027-02-28"_s << 0;
     // The refused day stays in its cell; of the keys typed while the message
     // is up, the space closes it and the "2" is lost, as in any message box.
     QTest::newRow("last day refused, put right") << u"Adams, Daniel\t2027-02-02\t2027-02-01\t2 \b\b28"_s
@@ -858,6 +895,28 @@ void tst_Dialogs::typingAfterAddStaysInTheNewRow()
             FieldValues::dateText(QDate(2027, 2, 1)), FieldValues::dateText(QDate(2027, 2, 2)));
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Error), QStringList(messages, refusal));
     QCOMPARE(dates->isVisible(), added.endsWith(u"<null>"));
+}
+
+// An 82-character duty shows whole in its tool tip, and Holiday (Counters) and To stay in view.
+void tst_Dialogs::longNamesLeaveTheOtherColumnsInView()
+{
+    const QString duty =
+        u"Guard of the North Gate of the Battalion's Motor Pool, Nights and Holidays, Bloc C"_s;
+    Window p(false);
+    addRows(p.unit.working(), u"Memory"_s, {{true, QString(70, u'S'), u"C"_s, duty, 3, 1}});
+    addRows(p.unit.personnel(), u"WorkSchedule"_s, {{duty, QDate(2027, 4, 10), QDate(2027, 4, 12)}});
+    p.open();
+    p.find<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+    DataGrid *counters = p.in<DataGrid>(p.choose(u"MNU_Count"_s, u"Edit32"_s), u"TDBGrid1"_s);
+    for (const auto &[view, longColumn, lastColumn] :
+         {std::tuple{counters, 4, 6}, std::tuple{p.grid(2), 1, 3}}) {
+        QVERIFY(view->columnViewportPosition(lastColumn) + view->columnWidth(lastColumn) <=
+                view->viewport()->width());
+        const QPoint at = view->visualRect(view->model()->index(0, longColumn)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), duty);
+    }
 }
 
 QTEST_MAIN(tst_Dialogs)

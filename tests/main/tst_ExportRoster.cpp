@@ -78,7 +78,7 @@ void tst_ExportRoster::nothingChosen()
     w.dialogs.choices = {choice};
     // The menu item, beside Open/Print in the File menu.
     QAction *item = w.action(u"MNU_Export"_s);
-    QCOMPARE(item->text(), u"&Export Roster..."_s);
+    QCOMPARE(item->text(), u"E&xport Roster..."_s);
     const QList<QAction *> file = w.main->findChild<QMenu *>(u"MNU_File"_s)->actions();
     QCOMPARE(file.indexOf(item), file.indexOf(w.action(u"MNU_Open"_s)) + 1);
     item->trigger();

@@ -49,6 +49,8 @@ class tst_GridEditing : public QObject
 private slots:
     void typingGoesIntoTheClickedCell_data();
     void typingGoesIntoTheClickedCell();
+    void tabLeavesTheListAtItsEnds_data();
+    void tabLeavesTheListAtItsEnds();
     void untitledQualificationsHidden();
     void datesShowFourDigitYears_data();
     void datesShowFourDigitYears();
@@ -97,6 +99,35 @@ void tst_GridEditing::typingGoesIntoTheClickedCell()
     QCOMPARE(grid->currentRow(), row);
     QCOMPARE(model->index(row, 1).data().toString(), typed);
     QVERIFY(w.dialogs.shown.isEmpty());
+}
+
+// Tab leaves the list past its last cell, Shift+Tab before its first, Ctrl+Tab at once.
+void tst_GridEditing::tabLeavesTheListAtItsEnds_data()
+{
+    QTest::addColumn<int>("cell"); // 0: the first, 1: the rank of the first row (typing), 2: the last
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::newRow("Tab in the last cell") << 2 << QKeyCombination(Qt::Key_Tab);
+    QTest::newRow("Shift+Tab in the first cell") << 0 << (Qt::SHIFT | Qt::Key_Backtab);
+    QTest::newRow("Ctrl+Tab, typing") << 1 << (Qt::CTRL | Qt::Key_Tab);
+    QTest::newRow("Ctrl+Shift+Tab, typing") << 1 << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab);
+}
+
+void tst_GridEditing::tabLeavesTheListAtItsEnds()
+{
+    QFETCH(int, cell);
+    QFETCH(QKeyCombination, keys);
+    Window w;
+    w.openActive(1);
+    DataGrid *grid = w.grid(3);
+    const QModelIndex start = grid->model()->index(cell < 2 ? 0 : 2, cell < 2 ? cell * 2 : 7); // Q4, "Driver"
+    grid->setFocus();
+    grid->setCurrentIndex(start);
+    if (cell == 1)
+        grid->edit(start);
+    press(keys.key(), keys.keyboardModifiers());
+    QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()) && !grid->hasFocus());
+    QCOMPARE(grid->currentIndex(), QModelIndex(start));
+    QVERIFY(!grid->isEditing());
 }
 
 // The boxes of untitled qualifications and their columns are hidden, in step.
