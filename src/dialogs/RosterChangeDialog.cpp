@@ -44,11 +44,12 @@ QString counterText(const Counter &c)
     return c ? QString::number(*c) : QString();
 }
 
-QTableWidget *table(const QString &name, const QStringList &headings, QWidget *parent)
+QTableWidget *table(const QString &name, const QString &accessibleName, const QStringList &headings,
+                    QWidget *parent)
 {
     auto *t = new QTableWidget(0, int(headings.size()), parent);
     t->setObjectName(name);
-    t->setAccessibleName(name);
+    t->setAccessibleName(accessibleName);
     t->setHorizontalHeaderLabels(headings);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -82,7 +83,7 @@ struct Step {
 };
 
 Step step(QWidget *parent, const QString &name, const QString &title, const QString &question,
-          const QStringList &headings, const QString &doText)
+          const QString &listName, const QStringList &headings, const QString &doText)
 {
     auto *d = new QDialog(parent);
     d->setObjectName(name);
@@ -93,7 +94,7 @@ Step step(QWidget *parent, const QString &name, const QString &title, const QStr
     auto *label = new QLabel(question, d);
     label->setWordWrap(true);
     layout->addWidget(label);
-    QTableWidget *list = table(name + u"List"_s, headings, d);
+    QTableWidget *list = table(name + u"List"_s, listName, headings, d);
     layout->addWidget(list, 1);
     auto *form = new QFormLayout;
     auto *reason = new QLineEdit(d);
@@ -170,7 +171,7 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
     dutyRow->addWidget(dutyLabel);
     dutyRow->addWidget(m_duty, 1);
     layout->addLayout(dutyRow);
-    m_list = table(u"ChangePeriods"_s, {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, this);
+    m_list = table(u"ChangePeriods"_s, u"Periods"_s, {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, this);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_list, 1);
 
@@ -246,11 +247,12 @@ void RosterChangeDialog::replaceSelected()
                            found.error ? NoticeText::text(*found.error) : NoticeText::text(*found.refused));
         return;
     }
-    Step s = step(this, u"Replace"_s, u"Replace"_s,
-                  u"Who stands %1 on %2 instead of %3? The soldiers are listed in the order the roster run "
-                  "would take them now; the first free one is picked."_s.arg(period.duty, daysText(period),
-                                                                             period.standing),
-                  {u"Soldier"_s, u"Rank"_s, u"Normal"_s, u"Holiday"_s, u"Free"_s}, u"Replace"_s);
+    Step s =
+        step(this, u"Replace"_s, u"Replace"_s,
+             u"Who stands %1 on %2 instead of %3? The soldiers are listed in the order the roster run "
+             "would take them now; the first free one is picked."_s.arg(period.duty, daysText(period),
+                                                                        period.standing),
+             u"Candidates"_s, {u"Soldier"_s, u"Rank"_s, u"Normal"_s, u"Holiday"_s, u"Free"_s}, u"Replace"_s);
     int first = -1;
     for (const RosterChange::Candidate &c : found.rows) {
         const QString free = c.standing ? u"Stands this period"_s
@@ -287,7 +289,7 @@ void RosterChangeDialog::swapSelected()
         this, u"Swap"_s, u"Swap"_s,
         u"With which period of %1 does %2 trade %3? Each soldier must be free on the other's days."_s.arg(
             period.duty, period.standing, daysText(period)),
-        {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, u"Swap"_s);
+        u"Periods to trade with"_s, {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, u"Swap"_s);
     QList<int> columns;
     for (const RosterChange::Period &other : m_periods[m_duty->currentIndex()]) {
         if (other.column == period.column || other.standing.isEmpty() || other.standing == period.standing)
