@@ -3,10 +3,10 @@
 #include "roster/CounterPreparation.h"
 #include "roster/RunInput.h"
 #include "store/Database.h"
-#include "store/DatafileSwap.h"
 #include "store/Fields.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
+#include "store/RecoveryRecord.h"
 #include "store/RunHistory.h"
 #include "store/ScratchFile.h"
 #include "store/TableAppender.h"
@@ -186,16 +186,16 @@ struct Roster {
                         {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second});
         }
     }
-    // Writes mark into a cell of the scratch copy, inside its transaction.
-    void setCell(Database &datafile, int row, int column, const char16_t *mark)
+    // Writes mark into a cell of the datafile, attached to working, inside its transaction.
+    void setCell(Database &working, int row, int column, const char16_t *mark)
     {
         static const TableLayout *layout = Layouts::table(FileKind::Roster, RecordSources::kStoreage);
-        QSqlQuery &q = datafile.cachedQuery(u"UPDATE \"%1\" SET \"%2\" = ? WHERE ID = ?"_s.arg(
-            layout->name, layout->fields[S::cell(column)].name));
+        QSqlQuery &q = working.cachedQuery(u"UPDATE %1.\"%2\" SET \"%3\" = ? WHERE ID = ?"_s.arg(
+            RunHistory::kDatafileSchema, layout->name, layout->fields[S::cell(column)].name));
         q.bindValue(0, QString::fromUtf16(mark));
         q.bindValue(1, rows[size_t(row)].key);
         if (!q.exec())
-            throw datafile.errorFrom(q.lastError(), NoticeCode::CannotSaveRow, layout->name);
+            throw working.errorFrom(q.lastError(), NoticeCode::CannotSaveRow, layout->name);
     }
 
     RosterChange::Period period(const QString &datafile, const QString &duty,
@@ -396,30 +396,36 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         if (settled.error)
             throw *settled.error;
 
-        // The change is made on a copy, which takes the datafile's place whole.
-        ScratchFile scratch(datafile);
-        Database::copyInto(datafile, scratch, datafile, FileKind::Roster);
-        Database file = Database::open(scratch.path(), FileKind::Roster);
-        Transaction write(file);
-        // A datafile never changed before gets its changes table; nothing else
-        // of an older datafile's layout changes.
-        if (!file.hasTable(RecordSources::kChanges))
+        // The change is made in place, in one transaction on the working
+        // database with the datafile attached, which SQLite commits to both
+        // files or to neither; a draft's leaves the working database as it was.
+        Database file = Database::open(datafile, FileKind::Roster);
+        // A datafile never changed before gets its changes table, committed
+        // on its own: nothing else of an older datafile's layout changes.
+        if (!file.hasTable(RecordSources::kChanges)) {
+            Transaction add(file);
             file.exec(Layouts::createStatement(*Layouts::table(FileKind::Roster, RecordSources::kChanges),
                                                u"main"_s),
                       NoticeCode::CannotAddTable, RecordSources::kChanges);
-
-        // The working database is locked for writing from here, so that the
-        // counters read are those changed. A draft's change leaves it as it was.
+            add.commit();
+        }
         Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+        working.attach(datafile, RunHistory::kDatafileSchema, FileKind::Roster);
+        // Locked for writing from here, so that the counters read are those changed.
         Transaction transaction(working);
         const quint32 counterBefore = working.changeCounter();
+        const quint32 datafileCounterBefore = working.changeCounter(RunHistory::kDatafileSchema);
         const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
         Unit unit(personnel, working);
         Roster roster(file, unit.state);
+        // Its own connection reads no more: the commit needs the file alone.
+        file.close();
         result.draft = roster.draft;
         std::unique_ptr<RunHistory::Recorder> history;
-        if (!roster.draft)
+        if (!roster.draft) {
             history = std::make_unique<RunHistory::Recorder>(m_folder, working);
+            history->watchDatafile(working);
+        }
 
         QList<Period> periods{roster.period(datafile, request.duty, request.which)};
         QStringList off, on;
@@ -465,7 +471,10 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         // The roster's cells and its record of the change.
         const QHash<QString, int> rows = roster.rowOf.value(request.duty);
         const QString made = QDateTime::currentDateTime().toString(Qt::ISODate);
-        TableAppender changes(file, RecordSources::kChanges);
+        namespace C = Fields::Changes;
+        QSqlQuery &keep = working.cachedQuery(
+            u"INSERT INTO %1.\"%2\" (Made, Kind, DutyName, Col, SoldierOff, SoldierOn, Reason) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?)"_s.arg(RunHistory::kDatafileSchema, RecordSources::kChanges));
         for (qsizetype i = 0; i < periods.size(); ++i) {
             const Period &p = periods[i];
             const char16_t *offMark = S::kSwappedMark;
@@ -475,79 +484,86 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
                 const std::optional<Notice> why = busyOf(unit, roster, off[i], p, p.column);
                 offMark = why && why->code == NoticeCode::ChangeAbsent ? u"A" : S::kReplacedMark;
             }
-            roster.setCell(file, rows.value(off[i]), p.column, offMark);
-            roster.setCell(file, rows.value(on[i]), p.column, S::kAssignedMark);
-            namespace C = Fields::Changes;
-            QVariantList row(C::fieldCount);
-            row[C::Made] = made;
-            row[C::Kind] = QString::fromUtf16(request.swap ? C::kSwap : C::kReplace);
-            row[C::DutyName] = p.duty;
-            row[C::Col] = p.column;
-            row[C::SoldierOff] = off[i];
-            row[C::SoldierOn] = on[i];
-            row[C::Reason] = request.reason.isEmpty() ? QVariant() : QVariant(request.reason);
-            changes.append(row);
+            roster.setCell(working, rows.value(off[i]), p.column, offMark);
+            roster.setCell(working, rows.value(on[i]), p.column, S::kAssignedMark);
+            const QVariantList row{made,
+                                   QString::fromUtf16(request.swap ? C::kSwap : C::kReplace),
+                                   p.duty,
+                                   p.column,
+                                   off[i],
+                                   on[i],
+                                   request.reason.isEmpty() ? QVariant() : QVariant(request.reason)};
+            for (qsizetype v = 0; v < row.size(); ++v)
+                keep.bindValue(int(v), row.at(v));
+            if (!keep.exec())
+                throw working.errorFrom(keep.lastError(), NoticeCode::CannotSaveRow, RecordSources::kChanges);
         }
-        write.commit();
-        file.close();
         result.periods = periods;
         for (qsizetype i = 0; i < periods.size(); ++i)
             result.periods[i].standing = on[i];
         result.soldiersOff = off;
-        if (roster.draft) {
-            scratch.putInPlace();
-            return result;
-        }
 
         // The counters and assignment dates follow: per period, one off and one on.
-        RunState &s = unit.state;
-        QSet<int> touched;
-        RecordSet dates(working, RecordSources::kDates);
-        TableAppender added(working, RecordSources::kDates);
-        for (qsizetype i = 0; i < periods.size(); ++i) {
-            const Period &p = periods[i];
-            moveCounter(s, unit.counterRow(off[i], p.duty), p.dayClass, -1, touched);
-            const int onRow = unit.counterRow(on[i], p.duty);
-            moveCounter(s, onRow, p.dayClass, +1, touched);
-            for (int slot = 0; slot < dates.storedRowCount(); ++slot) {
-                if (dates.isDeletedRow(slot) ||
-                    textOf(dates.valueAt(slot, Fields::Dates::SoldierName)) != off[i] ||
-                    dateOf(dates.valueAt(slot, Fields::Dates::From)) != p.from ||
-                    dateOf(dates.valueAt(slot, Fields::Dates::To)) != p.to)
-                    continue;
-                dates.moveToRow(slot);
-                dates.deleteCurrent();
-                break;
+        if (!roster.draft) {
+            RunState &s = unit.state;
+            QSet<int> touched;
+            RecordSet dates(working, RecordSources::kDates);
+            TableAppender added(working, RecordSources::kDates);
+            for (qsizetype i = 0; i < periods.size(); ++i) {
+                const Period &p = periods[i];
+                moveCounter(s, unit.counterRow(off[i], p.duty), p.dayClass, -1, touched);
+                const int onRow = unit.counterRow(on[i], p.duty);
+                moveCounter(s, onRow, p.dayClass, +1, touched);
+                for (int slot = 0; slot < dates.storedRowCount(); ++slot) {
+                    if (dates.isDeletedRow(slot) ||
+                        textOf(dates.valueAt(slot, Fields::Dates::SoldierName)) != off[i] ||
+                        dateOf(dates.valueAt(slot, Fields::Dates::From)) != p.from ||
+                        dateOf(dates.valueAt(slot, Fields::Dates::To)) != p.to)
+                        continue;
+                    dates.moveToRow(slot);
+                    dates.deleteCurrent();
+                    break;
+                }
+                QVariantList row(Fields::Dates::fieldCount);
+                row[Fields::Dates::SoldierName] =
+                    onRow >= 0 ? s.counters[onRow].soldierName : QVariant(on[i]);
+                row[Fields::Dates::From] = p.from;
+                row[Fields::Dates::To] = p.to;
+                added.append(row);
             }
-            QVariantList row(Fields::Dates::fieldCount);
-            row[Fields::Dates::SoldierName] = onRow >= 0 ? s.counters[onRow].soldierName : QVariant(on[i]);
-            row[Fields::Dates::From] = p.from;
-            row[Fields::Dates::To] = p.to;
-            added.append(row);
-        }
-        for (int row : std::as_const(touched)) {
-            unit.memory.moveToRow(s.counters[row].slot);
-            unit.memory.edit();
-            unit.memory.setValue(Fields::Memory::Count, counterValue(s.counters[row].count));
-            unit.memory.setValue(Fields::Memory::HCount, counterValue(s.counters[row].holidayCount));
-            unit.memory.update();
+            for (int row : std::as_const(touched)) {
+                unit.memory.moveToRow(s.counters[row].slot);
+                unit.memory.edit();
+                unit.memory.setValue(Fields::Memory::Count, counterValue(s.counters[row].count));
+                unit.memory.setValue(Fields::Memory::HCount, counterValue(s.counters[row].holidayCount));
+                unit.memory.update();
+            }
         }
 
-        RunHistory::Recorder::RosterFacts facts;
-        facts.kind = QString::fromUtf16(request.swap ? Fields::Changes::kSwap : Fields::Changes::kReplace);
-        facts.duty = request.duty;
-        facts.column = periods[0].column;
-        facts.otherColumn = request.swap ? periods[1].column : 0;
-        facts.soldierOff = off[0];
-        facts.soldierOn = on[0];
-        facts.digest = RunHistory::digestOf(scratch.path());
-        history->completeRosterChange(working, counterBefore, datafile, scratch.identity(), facts);
-        // From here the datafile and the counters go together, as a run's.
-        DatafileSwap swap(m_folder.pendingRunPath(), datafile, counterBefore, history->path());
-        swap.forRosterChange();
+        RecoveryRecord record;
+        record.counterBefore = counterBefore;
+        record.datafile = datafile;
+        record.identity = identityOf(datafile);
+        record.rosterChange = true;
+        record.datafileCounterBefore = datafileCounterBefore;
+        if (history) {
+            RunHistory::Recorder::RosterFacts facts;
+            facts.kind =
+                QString::fromUtf16(request.swap ? Fields::Changes::kSwap : Fields::Changes::kReplace);
+            facts.duty = request.duty;
+            facts.column = periods[0].column;
+            facts.otherColumn = request.swap ? periods[1].column : 0;
+            facts.soldierOff = off[0];
+            facts.soldierOn = on[0];
+            history->completeRosterChange(working, counterBefore, datafile, record.identity, facts);
+            record.entry = history->path();
+        }
+        // Written before the commit: whoever comes after a kill rolls back
+        // what it left of the datafile's journal before anyone reads the file.
+        record.write(m_folder.pendingRunPath());
         try {
-            swap.putInPlace(scratch, true);
-            history->putInPlace();
+            if (history)
+                history->putInPlace();
             transaction.commit();
         } catch (const StoreError &) {
             transaction.rollback();
@@ -557,8 +573,9 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
             if (!after.run.committed)
                 throw;
         }
-        swap.finish();
-        history->prune();
+        RecoveryRecord::remove(m_folder.pendingRunPath());
+        if (history)
+            history->prune();
     } catch (const Refused &r) {
         result.outcome = Changed::Outcome::Refused;
         result.refused = r.notice;

@@ -524,7 +524,7 @@ FileKind Database::kind() const
     return d ? d->kind : FileKind::Personnel;
 }
 
-quint32 Database::changeCounter() const
+quint32 Database::changeCounter(const QString &schema) const
 {
     // Read through SQLite's own handle on the file: opening and closing a
     // second descriptor would drop the locks SQLite holds on it.
@@ -533,8 +533,9 @@ quint32 Database::changeCounter() const
     unsigned char bytes[4] = {};
     // The counter is bytes 24 to 27 of the file's header, big-endian.
     if (!connection ||
-        sqlite3_file_control(connection, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK)
+        sqlite3_file_control(connection, schema.toUtf8().constData(), SQLITE_FCNTL_FILE_POINTER, &file) !=
+            SQLITE_OK ||
+        !file || !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK)
         throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotReadFileHeader, {path()}, path());
     return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
 }

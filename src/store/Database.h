@@ -58,11 +58,11 @@ public:
     // naming it, when one is damaged. Never writes.
     static void checkIntegrity(const QString &path, FileKind kind);
 
-    // SQLite's file change counter of the main file: every commit that
-    // changes the file moves it on, a rollback leaves it. Read it inside a
-    // transaction (or with the file's writers kept out) to know what it was
-    // before one's own commit.
-    quint32 changeCounter() const;
+    // SQLite's file change counter of the main file (or of the database
+    // attached as schema): every commit that changes the file moves it on, a
+    // rollback leaves it. Read it inside a transaction (or with the file's
+    // writers kept out) to know what it was before one's own commit.
+    quint32 changeCounter(const QString &schema = QStringLiteral("main")) const;
     // False when the file is in WAL mode, whose commits leave the change
     // counter as it is: then it tells nothing.
     bool countsCommits() const;

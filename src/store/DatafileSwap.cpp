@@ -127,6 +127,13 @@ RecoveryRecord::Settled DatafileSwap::settle(const RecoveryRecord &record, const
     if (!result.committed && !record.entry.isEmpty() &&
         ::unlink(encodedPath(record.entry).constData()) != 0 && errno != ENOENT)
         throw systemError(NoticeCode::CannotRemoveFile, record.entry);
+    if (record.inPlace()) {
+        // Changed in place: what did not commit was rolled back in the file itself.
+        if (!result.committed)
+            result.notice = settledRun(NoticeCode::ChangeFileRestored, {target});
+        RecoveryRecord::remove(recordPath);
+        return result;
+    }
     if (result.committed) {
         if (!backup.isEmpty())
             ::unlink(encodedPath(backup).constData());

@@ -61,6 +61,7 @@ std::optional<RecoveryRecord> parse(const QByteArray &bytes)
         r->hadDatafile = o.value(u"hadDatafile"_s).toBool();
         r->entry = o.value(u"entry"_s).toString();
         r->rosterChange = o.value(u"rosterChange"_s).toBool();
+        r->datafileCounterBefore = o.value(u"datafileCounterBefore"_s).toInteger(-1);
     }
     // A run always names its datafile, an undo the entry it takes back.
     if (!r || (r->change == RecoveryRecord::Change::Run ? r->datafile : r->entry).isEmpty())
@@ -72,15 +73,17 @@ std::optional<RecoveryRecord> parse(const QByteArray &bytes)
 
 void RecoveryRecord::write(const QString &path) const
 {
-    const QJsonObject o{{u"format"_s, kFormat},
-                        {u"change"_s, change == Change::Run ? u"run"_s : u"undo"_s},
-                        {u"counterBefore"_s, qint64(counterBefore)},
-                        {u"datafile"_s, datafile},
-                        {u"identity"_s, identity},
-                        {u"keptAs"_s, keptAs},
-                        {u"hadDatafile"_s, hadDatafile},
-                        {u"entry"_s, entry},
-                        {u"rosterChange"_s, rosterChange}};
+    QJsonObject o{{u"format"_s, kFormat},
+                  {u"change"_s, change == Change::Run ? u"run"_s : u"undo"_s},
+                  {u"counterBefore"_s, qint64(counterBefore)},
+                  {u"datafile"_s, datafile},
+                  {u"identity"_s, identity},
+                  {u"keptAs"_s, keptAs},
+                  {u"hadDatafile"_s, hadDatafile},
+                  {u"entry"_s, entry},
+                  {u"rosterChange"_s, rosterChange}};
+    if (inPlace())
+        o.insert(u"datafileCounterBefore"_s, datafileCounterBefore);
     ScratchFile scratch(path);
     scratch.write(QJsonDocument(o).toJson());
     scratch.putInPlace();
@@ -119,7 +122,17 @@ bool RecoveryRecord::committed(const QString &workingPath) const
 {
     Database working = Database::open(workingPath, FileKind::Working);
     working.exec(u"SELECT count(*) FROM sqlite_master"_s, NoticeCode::CannotReadWorkingDatabase);
-    return working.changeCounter() != counterBefore;
+    const bool counters = working.changeCounter() != counterBefore;
+    if (!inPlace() || identityOf(datafile) != identity)
+        return counters;
+    // One commit covered both files, so the datafile tells as well as the
+    // counters, and it alone tells for a draft, whose change left the
+    // counters. Opened for writing, so that what a kill left of its journal
+    // is rolled back or dropped now, as the working database's was, and
+    // never stops a later reader.
+    Database file = Database::open(datafile, FileKind::Roster);
+    file.exec(u"SELECT count(*) FROM sqlite_master"_s, NoticeCode::CannotOpenDatabase);
+    return file.changeCounter() != quint32(datafileCounterBefore);
 }
 
 } // namespace calendrix

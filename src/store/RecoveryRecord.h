@@ -22,7 +22,7 @@ class UnitFolder;
 // The file is a small JSON object, written in one step (ScratchFile):
 //   {"format": 2, "change": "run" | "undo", "counterBefore": N,
 //    "datafile": ..., "identity": ..., "keptAs": ..., "hadDatafile": ...,
-//    "entry": ..., "rosterChange": ...}
+//    "entry": ..., "rosterChange": ..., "datafileCounterBefore": N}
 // Records of the first format, which named the same things in other words,
 // are read as well.
 struct RecoveryRecord {
@@ -48,6 +48,14 @@ struct RecoveryRecord {
     // Run: a replace or swap on a made roster, or the undo of one, puts the
     // datafile in place rather than a roster run.
     bool rosterChange = false;
+    // A replace or swap, or its undo, that changes the datafile in place, in
+    // the working database's transaction (the datafile attached): the
+    // datafile's own change counter before the commit, which tells whether it
+    // came; -1 for a change that puts a whole file in place.
+    qint64 datafileCounterBefore = -1;
+    // The datafile changed in place: a kill may have left its journal, which
+    // only a connection that may write can roll back or drop.
+    bool inPlace() const { return datafileCounterBefore >= 0; }
 
     // Puts the record at path in one step; throws StoreError.
     void write(const QString &path) const;

@@ -141,19 +141,20 @@ struct RowChanges::Watch {
     QHash<QString, QStringList> columns;
 };
 
-RowChanges::RowChanges(const Database &db, const QStringList &tables) : m_watch(std::make_unique<Watch>())
+RowChanges::RowChanges(const Database &db, const QStringList &tables, const QString &schema)
+    : m_watch(std::make_unique<Watch>())
 {
     m_watch->db = handleOf(db);
     m_watch->path = db.path();
     for (const QString &table : tables) {
         QSqlQuery q(db.connection());
-        if (!q.exec(u"PRAGMA main.table_info(%1)"_s.arg(quoted(table))))
+        if (!q.exec(u"PRAGMA %1.table_info(%2)"_s.arg(quoted(schema), quoted(table))))
             throw storeErrorFrom(q.lastError(), db.path(), NoticeCode::HistoryCannotRead);
         QStringList &names = m_watch->columns[table];
         while (q.next())
             names.append(q.value(1).toString());
     }
-    int rc = sqlite3session_create(m_watch->db, "main", &m_watch->session);
+    int rc = sqlite3session_create(m_watch->db, schema.toUtf8().constData(), &m_watch->session);
     for (qsizetype i = 0; rc == SQLITE_OK && i < tables.size(); ++i)
         rc = sqlite3session_attach(m_watch->session, tables.at(i).toUtf8().constData());
     if (rc != SQLITE_OK)
@@ -259,7 +260,8 @@ QByteArray RowChanges::packed() const
     return qCompress(bytes, kCompression);
 }
 
-void RowChanges::restore(const Database &db, const QByteArray &packed, const QString &source)
+void RowChanges::restore(const Database &db, const QByteArray &packed, const QString &source,
+                         const QString &schema)
 {
     const auto corrupt = [&] {
         return StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {source}, source);
@@ -283,7 +285,7 @@ void RowChanges::restore(const Database &db, const QByteArray &packed, const QSt
         s >> table >> columns >> key >> ranges;
         if (s.status() != QDataStream::Ok || key >= columns.size())
             throw corrupt();
-        const QString id = quoted(columns.at(key)), name = u"main."_s + quoted(table);
+        const QString id = quoted(columns.at(key)), name = quoted(schema) + u'.' + quoted(table);
         Statement remove(handle, u"DELETE FROM %1 WHERE %2 BETWEEN ?1 AND ?2"_s.arg(name, id), db.path());
         for (quint32 i = 0; i < ranges && s.status() == QDataStream::Ok; ++i) {
             qint64 first = 0, last = 0;

@@ -21,9 +21,10 @@ namespace calendrix {
 class RowChanges
 {
 public:
-    // Starts watching tables on db's connection; call before anything of
-    // the transaction changes them. Throws StoreError.
-    RowChanges(const Database &db, const QStringList &tables);
+    // Starts watching tables of schema (main, or a database attached under
+    // that name) on db's connection; call before anything of the transaction
+    // changes them. Throws StoreError.
+    RowChanges(const Database &db, const QStringList &tables, const QString &schema = QStringLiteral("main"));
     ~RowChanges();
     RowChanges(const RowChanges &) = delete;
     RowChanges &operator=(const RowChanges &) = delete;
@@ -38,7 +39,8 @@ public:
     // change did not touch keeps that column. Throws StoreError: Corrupt
     // (naming source) when packed cannot be read, HistoryCannotRestore when
     // a row cannot be written.
-    static void restore(const Database &db, const QByteArray &packed, const QString &source);
+    static void restore(const Database &db, const QByteArray &packed, const QString &source,
+                        const QString &schema = QStringLiteral("main"));
 
 private:
     struct Watch;

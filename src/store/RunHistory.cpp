@@ -637,6 +637,12 @@ public:
     {
         m_db.attachReadOnly(path, m_schema);
     }
+    // Attached for writing, as a file of kind.
+    Attached(Database &db, const QString &path, const QString &schema, FileKind kind)
+        : m_db(db), m_schema(schema)
+    {
+        m_db.attach(path, m_schema, kind);
+    }
     ~Attached() { m_db.detach(m_schema); }
     Attached(const Attached &) = delete;
     Attached &operator=(const Attached &) = delete;
@@ -715,13 +721,62 @@ QString entryOfKept(const QString &name)
     return m.hasMatch() ? m.captured(1) + u".mdb"_s : QString();
 }
 
-// A replace or swap: its datafile, when it is no longer as the change left it.
-void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entry)
+// What a replace or swap on duty left in the datafile open as schema on
+// connection, and what its undo puts back: the duty's rows and the record of
+// changes. Another duty's rows, changed since, neither stop nor suffer the undo.
+QString datafileRowsOf(const QSqlDatabase &connection, const QString &schema, const QString &duty,
+                       const QString &path)
+{
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    QSqlQuery q(connection);
+    q.setForwardOnly(true);
+    for (const QString &select :
+         {u"SELECT * FROM %1.\"%2\" WHERE DutyName = ? ORDER BY ID"_s.arg(schema, RecordSources::kStoreage),
+          u"SELECT * FROM %1.\"%2\" ORDER BY ID"_s.arg(schema, RecordSources::kChanges)}) {
+        q.prepare(select);
+        if (select.contains(u'?'))
+            q.addBindValue(duty);
+        if (!q.exec())
+            throw storeErrorFrom(q.lastError(), path, NoticeCode::HistoryCannotRead);
+        while (q.next()) {
+            const int columns = q.record().count();
+            for (int i = 0; i < columns; ++i) {
+                const QVariant v = q.value(i);
+                const QByteArray bytes = v.isNull() ? QByteArray("\x01null") : v.toString().toUtf8();
+                hash.addData(QByteArray::number(bytes.size()) + ':');
+                hash.addData(bytes);
+            }
+            hash.addData(QByteArrayView("\n"));
+        }
+        hash.addData(QByteArrayView("\x02"));
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+// A replace or swap: its datafile, when it is no longer as the change left
+// it. rowsNow: datafileRowsOf() the datafile, read where it is attached.
+void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entry,
+                     std::optional<QString> rowsNow = {})
 {
     if (!entry.isRosterChange())
         return;
     changes.afterRosterChange = true;
-    if (RunHistory::digestOf(entry.datafile) != entry.datafileDigest)
+    if (entry.keepsDatafile()) {
+        if (RunHistory::digestOf(entry.datafile) != entry.datafileDigest)
+            changes.datafileChanged = entry.datafile;
+        return;
+    }
+    // Changed in place: the same file, its rows as the change left them.
+    bool same = identityOf(entry.datafile) == entry.datafileIdentity;
+    if (same && !rowsNow) {
+        try {
+            const Database file = Database::openReadOnly(entry.datafile, FileKind::Roster);
+            rowsNow = datafileRowsOf(file.connection(), u"main"_s, entry.duty, entry.datafile);
+        } catch (const StoreError &) {
+            same = false;
+        }
+    }
+    if (!same || *rowsNow != entry.datafileRows)
         changes.datafileChanged = entry.datafile;
 }
 
@@ -878,6 +933,11 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
                 e.soldierOff = r.value(3).toString();
                 e.soldierOn = r.value(4).toString();
                 e.datafileDigest = r.value(5).toString();
+                if (r.record().count() >= 8)
+                    e.datafileRows = r.value(6).toString();
+                if (!e.keepsDatafile() && e.datafileRows.isEmpty())
+                    throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::HistoryEntryUnreadable,
+                                     {e.path}, e.path);
             }
             const QStringList tables =
                 e.format >= kFormat        ? QStringList{kChangesTable, kSequencesTable, kProofTable}
@@ -980,7 +1040,8 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
     if (entry.isImport())
         return undoImport(entry, force, seen);
     if (entry.isRosterChange())
-        return undoRosterChange(entry, force, seen);
+        return entry.keepsDatafile() ? undoKeptRosterChange(entry, force, seen)
+                                     : undoRosterChange(entry, force, seen);
     UndoResult result;
     // A damaged entry is never restored.
     if (!entry.checked)
@@ -1199,12 +1260,123 @@ RunHistory::UndoResult RunHistory::undoImport(const Entry &entry, bool force,
     return result;
 }
 
-// A replace or swap is taken back as a run makes its datafile: the tables
-// in one transaction on the working database, the datafile as it was before
-// the change (kept in history/) put in place through the same swap and
-// record, so that a kill leaves the change or its undo whole.
+namespace {
+
+// After a replace's or swap's rows are put back: the keys its tables give
+// next, and the change before it as the unit's last, with the counter the
+// commit will leave when nothing else was changed.
+void restoreKeysAndLastChange(Database &working, const RunHistory::Entry &entry,
+                              const RunHistory::Changes &changes, quint32 counterBefore)
+{
+    const QString tables = u"('Memory', 'Dates', 'Header')"_s;
+    working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables,
+                 NoticeCode::HistoryCannotRestore);
+    working.exec(u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.%2 WHERE name IN "_s.arg(
+                     kEntrySchema, kSequencesTable) +
+                     tables,
+                 NoticeCode::HistoryCannotRestore);
+    Stamp parent{entry.unit, entry.sequence - 1, entry.parent};
+    if (changes.asLeft) {
+        QSqlQuery untouched =
+            run(working.connection(), u"SELECT Untouched FROM %1.%2"_s.arg(kEntrySchema, kFactsTable),
+                entry.path, NoticeCode::HistoryCannotRead);
+        if (untouched.next() && untouched.value(0).toInt() == 1)
+            parent.counter = qint64(counterBefore) + 1;
+    }
+    writeStamp(working, parent);
+}
+
+} // namespace
+
+// A replace or swap is taken back as it was made: the tables and the
+// datafile's rows in one transaction on the working database with the
+// datafile attached, which SQLite commits to both files or to neither. The
+// record names the datafile, so that whoever comes next rolls back what a
+// kill left of its journal before anyone reads it.
 RunHistory::UndoResult RunHistory::undoRosterChange(const Entry &entry, bool force,
                                                     const std::optional<Changes> &seen) const
+{
+    UndoResult result;
+    if (!entry.checked)
+        Database::checkIntegrity(entry.path, FileKind::Working);
+    Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+    // A datafile gone or replaced since is not written: a forced undo takes back the counters alone.
+    const bool datafileThere = identityOf(entry.datafile) == entry.datafileIdentity;
+    std::optional<Attached> datafile;
+    if (datafileThere)
+        datafile.emplace(working, entry.datafile, kDatafileSchema, FileKind::Roster);
+    Attached attached(working, entry.path);
+    Transaction transaction(working);
+    const quint32 counterBefore = working.changeCounter();
+    const Stamp now = stampOf(working.connection(), working.path());
+    if (now.change != entry.change || now.unit != entry.unit)
+        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
+    result.changes =
+        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
+            ? *seen
+            : changesAgainst(working, entry, now);
+    // The datafile is compared again: nothing in the working database tells its changes.
+    result.changes.datafileChanged.clear();
+    std::optional<quint32> datafileCounter;
+    std::optional<QString> datafileRows;
+    if (datafileThere) {
+        datafileCounter = working.changeCounter(kDatafileSchema);
+        datafileRows = datafileRowsOf(working.connection(), kDatafileSchema, entry.duty, entry.datafile);
+    }
+    compareDatafile(result.changes, entry, datafileRows);
+    if (!result.changes.none() && !force)
+        return result;
+
+    RecoveryRecord record;
+    record.change = RecoveryRecord::Change::Undo;
+    record.counterBefore = counterBefore;
+    record.datafile = entry.datafile;
+    record.identity = entry.datafileIdentity;
+    record.entry = entry.path;
+    record.rosterChange = true;
+    if (datafileCounter)
+        record.datafileCounterBefore = *datafileCounter;
+    try {
+        QSqlQuery packed =
+            run(working.connection(), u"SELECT Changes FROM %1.%2"_s.arg(kEntrySchema, kChangesTable),
+                entry.path, NoticeCode::HistoryCannotRead);
+        QSqlQuery rows =
+            run(working.connection(), u"SELECT DatafileChanges FROM %1.%2"_s.arg(kEntrySchema, kRosterTable),
+                entry.path, NoticeCode::HistoryCannotRead);
+        if (!packed.next() || !rows.next())
+            throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entry.path},
+                             entry.path);
+        RowChanges::restore(working, packed.value(0).toByteArray(), entry.path);
+        if (datafileThere)
+            RowChanges::restore(working, rows.value(0).toByteArray(), entry.path, kDatafileSchema);
+        restoreKeysAndLastChange(working, entry, result.changes, counterBefore);
+        record.write(m_folder.pendingUndoPath());
+        transaction.commit();
+    } catch (const StoreError &) {
+        transaction.rollback();
+        // A commit that reported an error may still have reached the files.
+        const UnitSettling::Result settled = UnitSettling::settle(m_folder);
+        if (settled.error)
+            throw *settled.error;
+        if (!settled.undo.committed)
+            throw;
+    }
+    RecoveryRecord::remove(m_folder.pendingUndoPath());
+    result.undone = true;
+    tidy(result.leftovers, [&] {
+        unlinkOrThrow(entry.path);
+        syncFolderOf(entry.path);
+    });
+    return result;
+}
+
+// A replace or swap of the version that kept the whole datafile before the
+// change is taken back as a run makes its datafile: the tables in one
+// transaction on the working database, the datafile kept in history/ put in
+// place through the same swap and record, so that a kill leaves the change
+// or its undo whole.
+RunHistory::UndoResult RunHistory::undoKeptRosterChange(const Entry &entry, bool force,
+                                                        const std::optional<Changes> &seen) const
 {
     UndoResult result;
     if (!entry.checked)
@@ -1239,22 +1411,7 @@ RunHistory::UndoResult RunHistory::undoRosterChange(const Entry &entry, bool for
             throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entry.path},
                              entry.path);
         RowChanges::restore(working, packed.value(0).toByteArray(), entry.path);
-        const QString tables = u"('Memory', 'Dates', 'Header')"_s;
-        working.exec(u"DELETE FROM main.sqlite_sequence WHERE name IN "_s + tables,
-                     NoticeCode::HistoryCannotRestore);
-        working.exec(u"INSERT INTO main.sqlite_sequence SELECT * FROM %1.%2 WHERE name IN "_s.arg(
-                         kEntrySchema, kSequencesTable) +
-                         tables,
-                     NoticeCode::HistoryCannotRestore);
-        Stamp parent{entry.unit, entry.sequence - 1, entry.parent};
-        if (result.changes.asLeft) {
-            QSqlQuery untouched =
-                run(working.connection(), u"SELECT Untouched FROM %1.%2"_s.arg(kEntrySchema, kFactsTable),
-                    entry.path, NoticeCode::HistoryCannotRead);
-            if (untouched.next() && untouched.value(0).toInt() == 1)
-                parent.counter = qint64(counterBefore) + 1;
-        }
-        writeStamp(working, parent);
+        restoreKeysAndLastChange(working, entry, result.changes, counterBefore);
         swap.putBack(kept);
         transaction.commit();
     } catch (const StoreError &) {
@@ -1406,6 +1563,12 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
 }
 
+void RunHistory::Recorder::watchDatafile(const Database &working)
+{
+    m_datafileChanges = std::make_unique<RowChanges>(
+        working, QStringList{RecordSources::kStoreage, RecordSources::kChanges}, kDatafileSchema);
+}
+
 void RunHistory::Recorder::completeRosterChange(Database &working, quint32 counterBefore,
                                                 const QString &datafile, const QString &datafileIdentity,
                                                 const RosterFacts &roster)
@@ -1417,24 +1580,6 @@ void RunHistory::Recorder::completeRosterChange(Database &working, quint32 count
     facts.roster = roster;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
     write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
-
-    // The datafile as it was, for the undo: a second name of the same file,
-    // which the change's own file then replaces at its place. Across file
-    // systems, a copy.
-    const QString kept = keptDatafileOf(m_path);
-    ::unlink(encodedPath(kept).constData());
-    if (::link(encodedPath(datafile).constData(), encodedPath(kept).constData()) != 0) {
-        if (errno != EXDEV)
-            throw systemError(NoticeCode::UndoCannotKeepDatafile, {datafile, m_folder.historyPath()}, kept);
-        QFile source(datafile);
-        if (!source.open(QIODevice::ReadOnly))
-            throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotReadFile,
-                             {datafile, source.errorString()}, datafile);
-        ScratchFile copy(kept);
-        copy.write(source.readAll());
-        copy.putInPlace();
-    }
-    syncFolderOf(kept);
 }
 
 void RunHistory::Recorder::completeImport(Database &personnel, const QString &kind, const QString &file,
@@ -1468,6 +1613,14 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     const QString day = QDate::currentDate().toString(Qt::ISODate);
     const QByteArray changes = m_changes->packed();
     m_changes.reset();
+    QByteArray datafileChanges;
+    QString datafileRows;
+    if (m_datafileChanges) {
+        datafileChanges = m_datafileChanges->packed();
+        m_datafileChanges.reset();
+        datafileRows =
+            datafileRowsOf(changed.connection(), kDatafileSchema, facts.roster->duty, facts.datafile);
+    }
     QStringList layouts;
     {
         QSqlQuery q = run(changed.connection(),
@@ -1525,13 +1678,17 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     keepProof.addBindValue(proof);
     execPrepared(keepProof, m_path, NoticeCode::HistoryCannotWrite);
     if (const std::optional<RosterFacts> &r = facts.roster) {
-        entry.exec(u"CREATE TABLE %1 (Duty TEXT, Col INTEGER, OtherCol INTEGER, SoldierOff TEXT, "
-                   "SoldierOn TEXT, Digest TEXT)"_s.arg(kRosterTable),
-                   NoticeCode::HistoryCannotWrite);
+        // Digest: the earlier version's, which kept the whole datafile; now
+        // what the change leaves of the duty's rows and the rows it changed.
+        entry.exec(
+            u"CREATE TABLE %1 (Duty TEXT, Col INTEGER, OtherCol INTEGER, SoldierOff TEXT, "
+            "SoldierOn TEXT, Digest TEXT, DatafileRows TEXT, DatafileChanges BLOB)"_s.arg(kRosterTable),
+            NoticeCode::HistoryCannotWrite);
         QSqlQuery roster(entry.connection());
-        roster.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?)"_s.arg(kRosterTable));
-        for (const QVariant &v : {QVariant(r->duty), QVariant(r->column), QVariant(r->otherColumn),
-                                  QVariant(r->soldierOff), QVariant(r->soldierOn), QVariant(r->digest)})
+        roster.prepare(u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kRosterTable));
+        for (const QVariant &v :
+             {QVariant(r->duty), QVariant(r->column), QVariant(r->otherColumn), QVariant(r->soldierOff),
+              QVariant(r->soldierOn), QVariant(), QVariant(datafileRows), QVariant(datafileChanges)})
             roster.addBindValue(v);
         execPrepared(roster, m_path, NoticeCode::HistoryCannotWrite);
     }

@@ -67,7 +67,14 @@ public:
         QString duty;
         int column = 0, otherColumn = 0;
         QString soldierOff, soldierOn;
-        QString datafileDigest; // of the datafile as the change left it
+        // What tells that the datafile is still as the change left it: a
+        // digest of its duty's rows and its record of changes, which are all
+        // that its undo puts back (the datafile is changed in place, and the
+        // entry holds what changed in it); or, in entries of the version that
+        // kept the whole datafile before the change, a digest of the file.
+        QString datafileRows;
+        QString datafileDigest;
+        bool keepsDatafile() const { return !datafileDigest.isEmpty(); }
 
         bool isRosterChange() const
         {
@@ -132,6 +139,10 @@ public:
     // connection on the personnel database, so that the unit's last change
     // is written in the import's transaction.
     static inline const QString kUnitSchema = QStringLiteral("unit");
+    // The schema under which a replace or swap, and its undo, attach the
+    // roster datafile to the working database's connection, so that the
+    // datafile and the counters change in one transaction.
+    static inline const QString kDatafileSchema = QStringLiteral("roster");
 
     // Every file in history/ read: the runs that can be taken back and the
     // files that cannot. Never throws for a bad file; throws StoreError when
@@ -155,8 +166,9 @@ public:
     static RecoveryRecord::Settled settle(const RecoveryRecord &record, const QString &recordPath,
                                           const QString &workingPath);
 
-    // Where a replace or swap whose entry is at entryPath keeps the datafile
-    // as it was before the change, for its undo to put back.
+    // Where a replace or swap of the earlier version whose entry is at
+    // entryPath keeps the datafile as it was before the change, for its undo
+    // to put back.
     static QString keptDatafileOf(const QString &entryPath);
     // A digest of the file's bytes; empty when it cannot be read.
     static QString digestOf(const QString &path);
@@ -193,12 +205,13 @@ public:
             QString kind, duty;
             int column = 0, otherColumn = 0;
             QString soldierOff, soldierOn;
-            QString digest; // of the changed datafile
         };
-        // Keeps what a replace or swap changed in the tables, makes it the
-        // unit's last change, and keeps the datafile as it is now (before
-        // the change) at keptDatafileOf(path()). Call before the changed
-        // datafile is put in place.
+        // Watches what a replace or swap changes in the roster datafile,
+        // attached to working as kDatafileSchema; call before it changes anything.
+        void watchDatafile(const Database &working);
+        // Keeps what a replace or swap changed in the tables and in the
+        // datafile, and makes it the unit's last change. Call with
+        // watchDatafile() done, before the commit.
         void completeRosterChange(Database &working, quint32 counterBefore, const QString &datafile,
                                   const QString &datafileIdentity, const RosterFacts &facts);
         // Gives the entry its name. Call once the swap's record is written
@@ -226,6 +239,7 @@ public:
         QStringList m_tables;
         QList<QPair<QString, QVariant>> m_sequences; // sqlite_sequence before the change; Null for none
         std::unique_ptr<RowChanges> m_changes;
+        std::unique_ptr<RowChanges> m_datafileChanges;
     };
 
 private:
@@ -234,6 +248,7 @@ private:
     Listing listing(bool checkLast) const;
     UndoResult undoImport(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
     UndoResult undoRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
+    UndoResult undoKeptRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
 
     UnitFolder m_folder;
 };
