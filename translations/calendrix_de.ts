@@ -1050,7 +1050,7 @@ Befehle:
     <message>
         <location line="+2"/>
         <source>Next in line</source>
-        <translation>Als Nächste an der Reihe</translation>
+        <translation>Nächste an der Reihe</translation>
     </message>
     <message>
         <location line="+21"/>
