@@ -1183,8 +1183,9 @@ Befehle:
 %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Cannot open: %1 (&apos;%2&apos;)</source>
+        <extracomment>%1 is why (such as &quot;the disk is full&quot;), %2 the file; keep &quot; (&apos;%2&apos;)&quot; as it is</extracomment>
         <translation>Öffnen nicht möglich: %1 (&apos;%2&apos;)</translation>
     </message>
     <message>
@@ -1258,33 +1259,39 @@ Befehle:
         <translation>&apos;%3&apos; kann nicht in den Ordner &apos;%4&apos; kopiert werden: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is a link to a file that does not exist, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist eine Verknüpfung auf eine nicht vorhandene Datei, keine %2 von Calendrix.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is an empty file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist eine leere Datei, keine %2 von Calendrix.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is not a database file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist keine Datenbankdatei, keine %2 von Calendrix.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is a Calendrix %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a file, %2 and %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist eine %2 von Calendrix, keine %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is another program&apos;s database, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist die Datenbank eines anderen Programms, keine %2 von Calendrix.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist %2, keine %3 von Calendrix.</translation>
     </message>
     <message>
@@ -1298,8 +1305,9 @@ Befehle:
         <translation>In &apos;%2&apos; fehlt die Tabelle %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is damaged: its table %2 does not have the layout of a %3.</source>
+        <extracomment>%1 is a file, %2 a table, %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; ist beschädigt: ihre Tabelle %2 hat nicht den Aufbau einer %3.</translation>
     </message>
     <message>
@@ -1308,28 +1316,33 @@ Befehle:
         <translation>&apos;%1&apos; ist beschädigt: ihr Tabellenkopf hat keine Zeile.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; is damaged (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
         <translation>Die %1 &apos;%2&apos; ist beschädigt (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; is damaged and cannot be copied (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
         <translation>Die %1 &apos;%2&apos; ist beschädigt und kann nicht kopiert werden (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; does not exist.</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
         <translation>Die %1 &apos;%2&apos; ist nicht vorhanden.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; cannot be read: %3</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 the system&apos;s reason</extracomment>
         <translation>Die %1 &apos;%2&apos; kann nicht gelesen werden: %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; cannot be read (no permission).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
         <translation>Die %1 &apos;%2&apos; kann nicht gelesen werden (keine Berechtigung).</translation>
     </message>
     <message>
@@ -1353,13 +1366,15 @@ Befehle:
         <translation>Eine Transaktion ist bereits offen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The table &apos;%1&apos; is not part of a %2 (&apos;%3&apos;).</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %3 the file</extracomment>
         <translation>Die Tabelle &apos;%1&apos; gehört nicht zu einer %2 (&apos;%3&apos;).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The table &apos;%1&apos; is not part of a %2.</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>Die Tabelle &apos;%1&apos; gehört nicht zu einer %2.</translation>
     </message>
     <message>
@@ -1428,8 +1443,9 @@ Befehle:
         <translation>&apos;%1&apos; ist kein gültiger Wert für das Feld %2.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is not a date. Type a date as the lists show it, for example %2 (%3).</source>
+        <extracomment>%2 is an example date as the lists show it, %3 its pattern</extracomment>
         <translation>&apos;%1&apos; ist kein Datum. Geben Sie ein Datum so ein, wie die Listen es zeigen, zum Beispiel %2 (%3).</translation>
     </message>
     <message>
@@ -1463,8 +1479,9 @@ Befehle:
         <translation>&apos;%1&apos; ist eine Verknüpfung; die Sperrdatei der Einheit muss eine eigene Datei sein. Entfernen Sie sie, dann kann die Einheit geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&apos;%1&apos; is %2, not the unit&apos;s lock file. Remove it, and the unit can be opened.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; ist %2, nicht die Sperrdatei der Einheit. Entfernen Sie es, dann kann die Einheit geöffnet werden.</translation>
     </message>
     <message>
@@ -1538,8 +1555,9 @@ Befehle:
         <translation>&apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is %2, not a file</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; ist %2, keine Datei</translation>
     </message>
     <message>
@@ -1554,18 +1572,19 @@ Befehle:
     </message>
     <message>
         <location line="+2"/>
-        <location line="+287"/>
+        <location line="+296"/>
         <source>&apos;%1&apos; cannot be read as an option file: %2</source>
         <translation>&apos;%1&apos; kann nicht als Optionsdatei gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="-285"/>
+        <location line="-294"/>
         <source>&apos;%1&apos; holds no number that a switch can have</source>
         <translation>&apos;%1&apos; enthält keine Zahl, die ein Schalter haben kann</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is %2, not a folder, so no roster run can be kept there for undo.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; ist %2, kein Ordner, daher kann dort keine Dienstplanerstellung zum Rückgängigmachen aufbewahrt werden.</translation>
     </message>
     <message>
@@ -1626,12 +1645,12 @@ Befehle:
     </message>
     <message>
         <location line="+2"/>
-        <location line="+387"/>
+        <location line="+395"/>
         <source>The file &apos;%1&apos; cannot be written: %2.</source>
         <translation>Die Datei &apos;%1&apos; kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location line="-385"/>
+        <location line="-393"/>
         <source>The file &apos;%1&apos; cannot be written: the PDF cannot be started.</source>
         <translation>Die Datei &apos;%1&apos; kann nicht geschrieben werden: das PDF kann nicht begonnen werden.</translation>
     </message>
@@ -1738,13 +1757,15 @@ Befehle:
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>No qualified soldier is available for %1 on %2</source>
+        <extracomment>%1 is a duty, %2 the first day of its period</extracomment>
         <translation>Kein befähigter Soldat ist für %1 am %2 verfügbar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>SoldierName=&apos;%1&apos; could not add points for %2</source>
+        <extracomment>%1 is a soldier, %2 a duty; SoldierName is a field name and stays</extracomment>
         <translation>SoldierName=&apos;%1&apos;: für %2 konnten keine Punkte gezählt werden</translation>
     </message>
     <message>
@@ -1773,18 +1794,21 @@ Befehle:
         <translation>&apos;%1&apos; nennt die Dateien einer nicht abgeschlossenen Dienstplanerstellung oder Rücknahme, die ohne die Arbeitsdatenbank nicht bereinigt werden kann; sie wird als &apos;%2&apos; aufbewahrt.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 Run &apos;%2&apos;: it sets it aside and makes the folder anew.</source>
+        <extracomment>%1 says why (whole sentences), %2 is the repair command</extracomment>
         <translation>%1 Führen Sie &apos;%2&apos; aus: Es legt sie beiseite und erstellt den Ordner neu.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; was %2, not a record of an unfinished roster run; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
         <translation>&apos;%1&apos; war %2, keine Aufzeichnung einer nicht abgeschlossenen Dienstplanerstellung; es wurde als &apos;%3&apos; beiseitegelegt.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; was %2, not a record of an unfinished undo; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
         <translation>&apos;%1&apos; war %2, keine Aufzeichnung einer nicht abgeschlossenen Rücknahme; es wurde als &apos;%3&apos; beiseitegelegt.</translation>
     </message>
     <message>
@@ -2010,8 +2034,9 @@ Befehle:
         <translation>&apos;%1&apos; kann während des Ersetzens nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Cannot put &apos;%3&apos; back in place of &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason, %3 the file kept aside</extracomment>
         <translation>&apos;%3&apos; kann nicht an die Stelle von &apos;%1&apos; zurückgelegt werden: %2</translation>
     </message>
     <message>
@@ -2474,8 +2499,9 @@ Befehle:
         <translation>%1 ist für den Dienst &apos;%2&apos; nicht befähigt oder hat dafür keine Zeile in diesem Dienstplan.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%2 cannot take that period. %1</source>
+        <extracomment>%1 says why (a whole sentence), %2 is the soldier</extracomment>
         <translation>%2 kann diesen Zeitraum nicht übernehmen. %1</translation>
     </message>
     <message>

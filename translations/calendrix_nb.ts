@@ -1183,8 +1183,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
 %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Cannot open: %1 (&apos;%2&apos;)</source>
+        <extracomment>%1 is why (such as &quot;the disk is full&quot;), %2 the file; keep &quot; (&apos;%2&apos;)&quot; as it is</extracomment>
         <translation>Kan ikke åpne: %1 (&apos;%2&apos;)</translation>
     </message>
     <message>
@@ -1258,33 +1259,39 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Kan ikke kopiere &apos;%3&apos; til mappen &apos;%4&apos;: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is a link to a file that does not exist, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er en lenke til en fil som ikke finnes, ikke en %2 fra Calendrix.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is an empty file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er en tom fil, ikke en %2 fra Calendrix.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is not a database file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er ikke en databasefil, ikke en %2 fra Calendrix.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is a Calendrix %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a file, %2 and %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er en %2 fra Calendrix, ikke en %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is another program&apos;s database, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er et annet programs database, ikke en %2 fra Calendrix.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; is %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er %2, ikke en %3 fra Calendrix.</translation>
     </message>
     <message>
@@ -1298,8 +1305,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Tabellen %1 mangler i &apos;%2&apos;.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&apos;%1&apos; is damaged: its table %2 does not have the layout of a %3.</source>
+        <extracomment>%1 is a file, %2 a table, %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>&apos;%1&apos; er skadet: tabellen %2 har ikke oppbyggingen til en %3.</translation>
     </message>
     <message>
@@ -1308,28 +1316,33 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>&apos;%1&apos; er skadet: tabellhodet har ingen rad.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; is damaged (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
         <translation>Filen &apos;%2&apos; (%1) er skadet (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; is damaged and cannot be copied (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
         <translation>Filen &apos;%2&apos; (%1) er skadet og kan ikke kopieres (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; does not exist.</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
         <translation>Filen &apos;%2&apos; (%1) finnes ikke.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; cannot be read: %3</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 the system&apos;s reason</extracomment>
         <translation>Filen &apos;%2&apos; (%1) kan ikke leses: %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The %1 &apos;%2&apos; cannot be read (no permission).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
         <translation>Filen &apos;%2&apos; (%1) kan ikke leses (ingen tilgang).</translation>
     </message>
     <message>
@@ -1353,13 +1366,15 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>En transaksjon er allerede åpen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The table &apos;%1&apos; is not part of a %2 (&apos;%3&apos;).</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %3 the file</extracomment>
         <translation>Tabellen &apos;%1&apos; hører ikke til en %2 (&apos;%3&apos;).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The table &apos;%1&apos; is not part of a %2.</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
         <translation>Tabellen &apos;%1&apos; hører ikke til en %2.</translation>
     </message>
     <message>
@@ -1428,8 +1443,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>&apos;%1&apos; er ikke en gyldig verdi for feltet %2.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is not a date. Type a date as the lists show it, for example %2 (%3).</source>
+        <extracomment>%2 is an example date as the lists show it, %3 its pattern</extracomment>
         <translation>&apos;%1&apos; er ikke en dato. Skriv en dato slik listene viser den, for eksempel %2 (%3).</translation>
     </message>
     <message>
@@ -1463,8 +1479,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>&apos;%1&apos; er en lenke; avdelingens låsefil må være en egen fil. Fjern den, så kan avdelingen åpnes.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&apos;%1&apos; is %2, not the unit&apos;s lock file. Remove it, and the unit can be opened.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; er %2, ikke avdelingens låsefil. Fjern den, så kan avdelingen åpnes.</translation>
     </message>
     <message>
@@ -1538,8 +1555,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>&apos;%1&apos; kan ikke leses: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is %2, not a file</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; er %2, ikke en fil</translation>
     </message>
     <message>
@@ -1554,18 +1572,19 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     </message>
     <message>
         <location line="+2"/>
-        <location line="+287"/>
+        <location line="+296"/>
         <source>&apos;%1&apos; cannot be read as an option file: %2</source>
         <translation>&apos;%1&apos; kan ikke leses som en valgfil: %2</translation>
     </message>
     <message>
-        <location line="-285"/>
+        <location line="-294"/>
         <source>&apos;%1&apos; holds no number that a switch can have</source>
         <translation>&apos;%1&apos; inneholder ikke noe tall som en bryter kan ha</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;%1&apos; is %2, not a folder, so no roster run can be kept there for undo.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; er %2, ikke en mappe, så ingen vaktlistekjøring kan lagres der for angring.</translation>
     </message>
     <message>
@@ -1626,12 +1645,12 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     </message>
     <message>
         <location line="+2"/>
-        <location line="+387"/>
+        <location line="+395"/>
         <source>The file &apos;%1&apos; cannot be written: %2.</source>
         <translation>Filen &apos;%1&apos; kan ikke skrives: %2.</translation>
     </message>
     <message>
-        <location line="-385"/>
+        <location line="-393"/>
         <source>The file &apos;%1&apos; cannot be written: the PDF cannot be started.</source>
         <translation>Filen &apos;%1&apos; kan ikke skrives: PDF-en kan ikke startes.</translation>
     </message>
@@ -1738,13 +1757,15 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>No qualified soldier is available for %1 on %2</source>
+        <extracomment>%1 is a duty, %2 the first day of its period</extracomment>
         <translation>Ingen kvalifisert soldat er tilgjengelig for %1 den %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>SoldierName=&apos;%1&apos; could not add points for %2</source>
+        <extracomment>%1 is a soldier, %2 a duty; SoldierName is a field name and stays</extracomment>
         <translation>SoldierName=&apos;%1&apos;: kunne ikke legge til poeng for %2</translation>
     </message>
     <message>
@@ -1773,18 +1794,21 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>&apos;%1&apos; viser til filene fra en vaktlistekjøring eller angring som ikke ble fullført og ikke kan ryddes opp uten arbeidsdatabasen; den er beholdt som &apos;%2&apos;.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 Run &apos;%2&apos;: it sets it aside and makes the folder anew.</source>
+        <extracomment>%1 says why (whole sentences), %2 is the repair command</extracomment>
         <translation>%1 Kjør &apos;%2&apos;: den legger den til side og lager mappen på nytt.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; was %2, not a record of an unfinished roster run; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
         <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig vaktlistekjøring; den ble lagt til side som &apos;%3&apos;.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&apos;%1&apos; was %2, not a record of an unfinished undo; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
         <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig angring; den ble lagt til side som &apos;%3&apos;.</translation>
     </message>
     <message>
@@ -2010,8 +2034,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Kan ikke beholde &apos;%1&apos; mens den erstattes: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Cannot put &apos;%3&apos; back in place of &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason, %3 the file kept aside</extracomment>
         <translation>Kan ikke legge &apos;%3&apos; tilbake i stedet for &apos;%1&apos;: %2</translation>
     </message>
     <message>
@@ -2474,8 +2499,9 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>%1 er ikke kvalifisert for vakten &apos;%2&apos;, eller har ingen rad for den i denne vaktlisten.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%2 cannot take that period. %1</source>
+        <extracomment>%1 says why (a whole sentence), %2 is the soldier</extracomment>
         <translation>%2 kan ikke ta den perioden. %1</translation>
     </message>
     <message>

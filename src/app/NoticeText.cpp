@@ -85,6 +85,7 @@ QString sentence(const Notice &notice)
     case NoticeCode::DatabaseFailedDoing:
         return u"%3: %1 ('%2')"_s;
     case NoticeCode::CannotOpenDatabase:
+        //: %1 is why (such as "the disk is full"), %2 the file; keep " ('%2')" as it is
         return QCoreApplication::translate("NoticeText", "Cannot open: %1 ('%2')");
     case NoticeCode::CannotCheckDatabase:
         return QCoreApplication::translate("NoticeText", "Cannot check: %1 ('%2')");
@@ -116,37 +117,61 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText", "Cannot copy '%3' into the folder '%4': %1");
 
     case NoticeCode::FileIsDanglingLink:
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
         return QCoreApplication::translate(
             "NoticeText", "'%1' is a link to a file that does not exist, not a Calendrix %2.");
     case NoticeCode::FileIsEmpty:
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
         return QCoreApplication::translate("NoticeText", "'%1' is an empty file, not a Calendrix %2.");
     case NoticeCode::FileIsNotDatabase:
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
         return QCoreApplication::translate("NoticeText", "'%1' is not a database file, not a Calendrix %2.");
     case NoticeCode::FileIsOtherKind:
+        //: %1 is a file, %2 and %3 a file's kind: "personnel database", "working database", "roster template"
+        //: or "roster datafile"
         return QCoreApplication::translate("NoticeText", "'%1' is a Calendrix %2, not a Calendrix %3.");
     case NoticeCode::FileIsForeignDatabase:
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
         return QCoreApplication::translate("NoticeText",
                                            "'%1' is another program's database, not a Calendrix %2.");
     case NoticeCode::FileIsNoFile:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 a file's kind:
+        //: "personnel database", "working database", "roster template" or "roster datafile"
         return QCoreApplication::translate("NoticeText", "'%1' is %2, not a Calendrix %3.");
     case NoticeCode::FileFromNewerVersion:
         return QCoreApplication::translate("NoticeText", "'%1' was made by a newer version of Calendrix.");
     case NoticeCode::TableMissing:
         return QCoreApplication::translate("NoticeText", "The table %1 is missing from '%2'.");
     case NoticeCode::TableLayoutDamaged:
+        //: %1 is a file, %2 a table, %3 a file's kind: "personnel database", "working database", "roster
+        //: template" or "roster datafile"
         return QCoreApplication::translate("NoticeText",
                                            "'%1' is damaged: its table %2 does not have the layout of a %3.");
     case NoticeCode::HeaderRowMissing:
         return QCoreApplication::translate("NoticeText", "'%1' is damaged: its table header has no row.");
     case NoticeCode::FileDamaged:
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 what is wrong
         return QCoreApplication::translate("NoticeText", "The %1 '%2' is damaged (%3).");
     case NoticeCode::FileDamagedCannotCopy:
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 what is wrong
         return QCoreApplication::translate("NoticeText", "The %1 '%2' is damaged and cannot be copied (%3).");
     case NoticeCode::DatabaseFileNotFound:
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file
         return QCoreApplication::translate("NoticeText", "The %1 '%2' does not exist.");
     case NoticeCode::DatabaseFileUnreadable:
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 the system's reason
         return QCoreApplication::translate("NoticeText", "The %1 '%2' cannot be read: %3");
     case NoticeCode::DatabaseFileNoPermission:
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file
         return QCoreApplication::translate("NoticeText", "The %1 '%2' cannot be read (no permission).");
     case NoticeCode::CannotReadFileHeader:
         return QCoreApplication::translate("NoticeText", "Cannot read the header of '%1'.");
@@ -158,8 +183,12 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText", "A transaction is already open.");
 
     case NoticeCode::TableNotInFile:
+        //: %1 is a table, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile", %3 the file
         return QCoreApplication::translate("NoticeText", "The table '%1' is not part of a %2 ('%3').");
     case NoticeCode::TableNotInKind:
+        //: %1 is a table, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
         return QCoreApplication::translate("NoticeText", "The table '%1' is not part of a %2.");
     case NoticeCode::RecordSourceNotOpen:
         return QCoreApplication::translate("NoticeText", "Cannot open '%1': its database is not open.");
@@ -189,6 +218,7 @@ QString sentence(const Notice &notice)
     case NoticeCode::InvalidFieldValue:
         return QCoreApplication::translate("NoticeText", "'%1' is not a valid value for the field %2.");
     case NoticeCode::NotADate:
+        //: %2 is an example date as the lists show it, %3 its pattern
         return QCoreApplication::translate(
             "NoticeText", "'%1' is not a date. Type a date as the lists show it, for example %2 (%3).");
     case NoticeCode::BadRecordSource:
@@ -212,6 +242,7 @@ QString sentence(const Notice &notice)
             "'%1' is a link; the unit's lock file must be a file of its own. Remove it, and the unit can "
             "be opened.");
     case NoticeCode::LockFileIsOther:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
         return QCoreApplication::translate(
             "NoticeText", "'%1' is %2, not the unit's lock file. Remove it, and the unit can be opened.");
     case NoticeCode::UnitFolderCannotLock:
@@ -264,6 +295,7 @@ QString sentence(const Notice &notice)
     case NoticeCode::UnitFileUnreadable:
         return QCoreApplication::translate("NoticeText", "'%1' cannot be read: %2");
     case NoticeCode::UnitFileNoFile:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
         return QCoreApplication::translate("NoticeText", "'%1' is %2, not a file");
     case NoticeCode::UnitFileEmpty:
         return QCoreApplication::translate("NoticeText", "'%1' is empty");
@@ -274,6 +306,7 @@ QString sentence(const Notice &notice)
     case NoticeCode::OptionFileNoNumber:
         return QCoreApplication::translate("NoticeText", "'%1' holds no number that a switch can have");
     case NoticeCode::HistoryNotAFolder:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
         return QCoreApplication::translate(
             "NoticeText", "'%1' is %2, not a folder, so no roster run can be kept there for undo.");
 
@@ -364,8 +397,10 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText",
                                            "The roster could not be made; nothing was changed.\n%1");
     case NoticeCode::RunNoCandidate:
+        //: %1 is a duty, %2 the first day of its period
         return QCoreApplication::translate("NoticeText", "No qualified soldier is available for %1 on %2");
     case NoticeCode::RunNoCounterRow:
+        //: %1 is a soldier, %2 a duty; SoldierName is a field name and stays
         return QCoreApplication::translate("NoticeText", "SoldierName='%1' could not add points for %2");
     case NoticeCode::RunColumnLimit:
         return QCoreApplication::translate("NoticeText", "%1 is greater than the 36 columns");
@@ -381,12 +416,17 @@ QString sentence(const Notice &notice)
             "'%1' names the files of a roster run or undo that did not finish and cannot be settled "
             "without the working database; it is kept as '%2'.");
     case NoticeCode::InitNeedsRepair:
+        //: %1 says why (whole sentences), %2 is the repair command
         return QCoreApplication::translate("NoticeText",
                                            "%1 Run '%2': it sets it aside and makes the folder anew.");
     case NoticeCode::RunRecordNotAFile:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 where it was set
+        //: aside
         return QCoreApplication::translate(
             "NoticeText", "'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'.");
     case NoticeCode::UndoRecordNotAFile:
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 where it was set
+        //: aside
         return QCoreApplication::translate(
             "NoticeText", "'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'.");
     case NoticeCode::RunRecordUnreadable:
@@ -549,6 +589,7 @@ QString sentence(const Notice &notice)
     case NoticeCode::CannotKeepReplacedFile:
         return QCoreApplication::translate("NoticeText", "Cannot keep '%1' while it is replaced: %2");
     case NoticeCode::CannotPutBackFile:
+        //: %1 is the file, %2 the system's reason, %3 the file kept aside
         return QCoreApplication::translate("NoticeText", "Cannot put '%3' back in place of '%1': %2");
     case NoticeCode::CannotCreateUnitFolder:
         return QCoreApplication::translate("NoticeText", "Cannot create the folder '%1'.");
@@ -829,6 +870,7 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate(
             "NoticeText", "%1 is not qualified for duty '%2', or has no row for it on this roster.");
     case NoticeCode::ChangeNotFree:
+        //: %1 says why (a whole sentence), %2 is the soldier
         return QCoreApplication::translate("NoticeText", "%2 cannot take that period. %1");
     case NoticeCode::ChangeNoFreeCandidate:
         return QCoreApplication::translate("NoticeText",
