@@ -22,6 +22,7 @@
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -43,31 +44,36 @@ const QStringList kCommands = {
     u"undo"_s,       u"history"_s, u"fairness"_s, u"import"_s, u"export-personnel"_s,
     u"candidates"_s, u"replace"_s, u"swap"_s};
 
-const QString kOverview = u"Usage: calendrix [--data DIR] [FILE.cxr]\n"
-                          "       calendrix COMMAND [options]\n\n"
-                          "Without a command, opens the duty roster program on the unit in DIR\n"
-                          "(default: the current folder), and shows FILE.cxr in the print preview.\n\n"
-                          "Commands:\n"
-                          "  init DIR     create an empty unit in DIR (existing files are kept;\n"
-                          "               with --repair, damaged ones are set aside and made anew)\n"
-                          "  demo DIR     create an example unit in DIR\n"
-                          "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
-                          "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
-                          "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n"
-                          "  import FILE  import soldiers, absences, holidays or work schedules from\n"
-                          "               CSV, a workbook (.xlsx) or a calendar (.ics)\n"
-                          "  export-personnel OUT.csv|OUT.xlsx\n"
-                          "               write the soldiers with the columns import reads\n"
-                          "  candidates F.cxr\n"
-                          "               who could stand a period of a duty, in the run's order\n"
-                          "  replace F.cxr\n"
-                          "               give a period to another soldier (--next or --by NAME)\n"
-                          "  swap F.cxr   two soldiers of a duty trade their periods\n"
-                          "  undo         take back the last roster run, import, replace or swap\n"
-                          "  history      list the changes that can be taken back\n"
-                          "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
-                          "Run 'calendrix COMMAND --help' for the options of a command;\n"
-                          "'calendrix --version' prints the version.\n"_s;
+// Read where it is printed, so that the language chosen at start applies.
+QString overview()
+{
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: calendrix [--data DIR] [FILE.cxr]\n"
+                       "       calendrix COMMAND [options]\n\n"
+                       "Without a command, opens the duty roster program on the unit in DIR\n"
+                       "(default: the current folder), and shows FILE.cxr in the print preview.\n\n"
+                       "Commands:\n"
+                       "  init DIR     create an empty unit in DIR (existing files are kept;\n"
+                       "               with --repair, damaged ones are set aside and made anew)\n"
+                       "  demo DIR     create an example unit in DIR\n"
+                       "  make OUT.cxr make a roster datafile from the unit (--data DIR)\n"
+                       "  print F.cxr  print a roster datafile's remarks and roster to PDF\n"
+                       "  export F.cxr export a roster datafile as calendars, a spreadsheet or CSV\n"
+                       "  import FILE  import soldiers, absences, holidays or work schedules from\n"
+                       "               CSV, a workbook (.xlsx) or a calendar (.ics)\n"
+                       "  export-personnel OUT.csv|OUT.xlsx\n"
+                       "               write the soldiers with the columns import reads\n"
+                       "  candidates F.cxr\n"
+                       "               who could stand a period of a duty, in the run's order\n"
+                       "  replace F.cxr\n"
+                       "               give a period to another soldier (--next or --by NAME)\n"
+                       "  swap F.cxr   two soldiers of a duty trade their periods\n"
+                       "  undo         take back the last roster run, import, replace or swap\n"
+                       "  history      list the changes that can be taken back\n"
+                       "  fairness     how evenly the duties fall: a table, CSV or a PDF with charts\n\n"
+                       "Run 'calendrix COMMAND --help' for the options of a command;\n"
+                       "'calendrix --version' prints the version.\n");
+}
 
 } // namespace
 
@@ -125,7 +131,10 @@ public:
     explicit PrintProgress(ProgressLine &line) : m_line(line) {}
     bool advance(const QString &what, int done, int total) override
     {
-        m_line.show(u"Printing %1: duty %2 of %3"_s.arg(what).arg(done).arg(total));
+        m_line.show(QCoreApplication::translate("CommandLine", "Printing %1: duty %2 of %3")
+                        .arg(what)
+                        .arg(done)
+                        .arg(total));
         return true;
     }
 
@@ -144,7 +153,7 @@ int usageError(const QString &message)
 
 int failure(const QString &message)
 {
-    err() << "ERROR: " << message << "\n";
+    err() << NoticeText::title(Notice::Kind::Error) << ": " << message << "\n";
     err().flush();
     return 1;
 }
@@ -163,16 +172,19 @@ int failure(const Notice &notice)
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax)
 {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s},
+                                  QCoreApplication::translate("CommandLine", "Show this help."));
     parser.addOption(help);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
-        out() << "Usage: calendrix " << syntax << "\n\n";
+        out() << QCoreApplication::translate("CommandLine", "Usage: calendrix %1").arg(syntax) << "\n\n";
         if (!parser.applicationDescription().isEmpty())
             out() << parser.applicationDescription() << "\n\n";
         const QString text = parser.helpText();
-        out() << text.mid(text.indexOf(u"Options:"_s));
+        // Qt's own heading, in the language of Qt's translation if one is loaded.
+        const char *qtContext = "QCommandLineParser";
+        out() << text.mid(text.indexOf(QCoreApplication::translate(qtContext, "Options:")));
         out().flush();
         return 0;
     }
@@ -189,7 +201,7 @@ int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data,
     }
     // An empty name would quietly mean the current folder.
     if (parser.value(data).isEmpty())
-        return usageError(u"--data needs a folder: --data DIR"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "--data needs a folder: --data DIR"));
     *dir = QDir(parser.value(data)).absolutePath();
     return -1;
 }
@@ -210,44 +222,69 @@ int tell(const Notices &notices)
 // stop. These are its own sentences; the window's stand in NoticeText.
 QString logLine(const Notice &notice)
 {
-    const auto plural = NoticeText::plural;
+    const int n = notice.count;
     const int soldiers = notice.values.value(1).toInt();
     const int cancelled = notice.values.value(2).toInt();
+    const auto counted = [&](const char *one, const char *many) {
+        return NoticeText::fill(notice, NoticeText::counted("CommandLine", n, one, many));
+    };
     switch (notice.code) {
-    case NoticeCode::ExportWroteCalendars:
+    case NoticeCode::ExportWroteCalendars: {
+        // %n counts the calendars; the soldiers and the cancelled
+        // assignments each choose their own sentence.
+        const char *one =
+            cancelled == 0   ? "wrote %n calendar into %1: all.ics and one for each of %2 soldiers"
+            : cancelled == 1 ? "wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
+                               "assignment that the roster no longer has as cancelled"
+                             : "wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
+                               "assignments that the roster no longer has as cancelled";
         if (cancelled == 0)
-            return NoticeText::fill(
-                notice,
-                plural(notice.count, u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers"_s,
-                       plural(soldiers,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier"_s,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers"_s)));
-        return NoticeText::fill(
-            notice,
-            plural(
-                cancelled,
-                plural(notice.count,
-                       u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
-                       "assignment that the roster no longer has as cancelled"_s,
-                       plural(soldiers,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 "
-                              "assignment that the roster no longer has as cancelled"_s,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with "
-                              "%3 assignment that the roster no longer has as cancelled"_s)),
-                plural(notice.count,
-                       u"wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 "
-                       "assignments that the roster no longer has as cancelled"_s,
-                       plural(soldiers,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 "
-                              "assignments that the roster no longer has as cancelled"_s,
-                              u"wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with "
-                              "%3 assignments that the roster no longer has as cancelled"_s))));
+            return soldiers == 1
+                       ? counted(one,
+                                 //: %1 is a folder, %2 a number of soldiers (here 1)
+                                 QT_TRANSLATE_N_NOOP("CommandLine", "wrote %n calendars into %1: all.ics and "
+                                                                    "one for each of %2 soldier"))
+                       : counted(one,
+                                 //: %1 is a folder, %2 a number of soldiers
+                                 QT_TRANSLATE_N_NOOP("CommandLine", "wrote %n calendars into %1: all.ics and "
+                                                                    "one for each of %2 soldiers"));
+        if (cancelled == 1)
+            return soldiers == 1
+                       ? counted(
+                             one,
+                             //: %1 is a folder, %2 a number of soldiers (here 1), %3 of assignments (here 1)
+                             QT_TRANSLATE_N_NOOP(
+                                 "CommandLine",
+                                 "wrote %n calendars into %1: all.ics and one for each of %2 "
+                                 "soldier, with %3 assignment that the roster no longer has as "
+                                 "cancelled"))
+                       : counted(one,
+                                 //: %1 is a folder, %2 a number of soldiers, %3 of assignments (here 1)
+                                 QT_TRANSLATE_N_NOOP(
+                                     "CommandLine",
+                                     "wrote %n calendars into %1: all.ics and one for each of %2 "
+                                     "soldiers, with %3 assignment that the roster no longer has as "
+                                     "cancelled"));
+        return soldiers == 1
+                   ? counted(one,
+                             //: %1 is a folder, %2 a number of soldiers (here 1), %3 of assignments
+                             QT_TRANSLATE_N_NOOP("CommandLine",
+                                                 "wrote %n calendars into %1: all.ics and one for each "
+                                                 "of %2 soldier, with %3 assignments that the roster no "
+                                                 "longer has as cancelled"))
+                   : counted(one,
+                             //: %1 is a folder, %2 a number of soldiers, %3 of assignments
+                             QT_TRANSLATE_N_NOOP("CommandLine",
+                                                 "wrote %n calendars into %1: all.ics and one for each "
+                                                 "of %2 soldiers, with %3 assignments that the roster "
+                                                 "no longer has as cancelled"));
+    }
     case NoticeCode::ExportWroteSpreadsheet:
-        return NoticeText::fill(notice, plural(notice.count, u"wrote %1: Summary and %n duty sheet"_s,
-                                               u"wrote %1: Summary and %n duty sheets"_s));
+        return counted("wrote %1: Summary and %n duty sheet",
+                       QT_TRANSLATE_N_NOOP("CommandLine", "wrote %1: Summary and %n duty sheets"));
     case NoticeCode::ExportWroteCsv:
-        return NoticeText::fill(
-            notice, plural(notice.count, u"wrote %1: %n assignment"_s, u"wrote %1: %n assignments"_s));
+        return counted("wrote %1: %n assignment",
+                       QT_TRANSLATE_N_NOOP("CommandLine", "wrote %1: %n assignments"));
     default:
         break;
     }
@@ -256,7 +293,7 @@ QString logLine(const Notice &notice)
 
 QString wroteFile(const QString &path)
 {
-    return u"wrote %1"_s.arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("CommandLine", "wrote %1").arg(QDir::toNativeSeparators(path));
 }
 
 // Refuses a unit whose own databases cannot be used, with the command that
@@ -284,8 +321,9 @@ int checkUnitFiles(const UnitFolder &folder)
         problems.append(NoticeText::text(*why));
     if (problems.isEmpty())
         return -1;
-    return failure(problems.join(u' ') + u" Run '%1': it sets damaged files aside and makes them anew."_s.arg(
-                                             folder.repairCommand()));
+    return failure(QCoreApplication::translate(
+                       "CommandLine", "%1 Run '%2': it sets damaged files aside and makes them anew.")
+                       .arg(problems.join(u' '), folder.repairCommand()));
 }
 
 namespace {
@@ -293,11 +331,15 @@ namespace {
 int runInit(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Create an empty unit."_s);
-    parser.addPositionalArgument(u"DIR"_s, u"The unit folder; created when missing."_s);
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Create an empty unit."));
+    parser.addPositionalArgument(
+        u"DIR"_s, QCoreApplication::translate("CommandLine", "The unit folder; created when missing."));
     const QCommandLineOption repair(
-        u"repair"_s, u"Set every unit file that is missing or damaged aside as NAME.damaged-YYYYMMDD-HHMMSS "
-                     "and make it anew; sound files are not touched."_s);
+        u"repair"_s,
+        QCoreApplication::translate(
+            "CommandLine",
+            "Set every unit file that is missing or damaged aside as NAME.damaged-YYYYMMDD-HHMMSS "
+            "and make it anew; sound files are not touched."));
     parser.addOption(repair);
     if (const int status = parse(parser, arguments, u"init DIR [--repair]"_s); status >= 0)
         return status;
@@ -311,12 +353,17 @@ int runInit(const QStringList &arguments)
     if (initialised.error)
         return failure(*initialised.error);
     for (const UnitFolder::SetAside &s : initialised.files.setAside)
-        out() << "set aside " << QDir::toNativeSeparators(s.path) << " as " << QFileInfo(s.aside).fileName()
-              << ": " << NoticeText::text(s.why).replace(u'\n', u' ') << "\n";
+        out() << QCoreApplication::translate("CommandLine", "set aside %1 as %2: %3")
+                     .arg(QDir::toNativeSeparators(s.path), QFileInfo(s.aside).fileName(),
+                          NoticeText::text(s.why).replace(u'\n', u' '))
+              << "\n";
     for (const QString &path : initialised.files.created)
-        out() << "created " << QDir::toNativeSeparators(path) << "\n";
+        out() << QCoreApplication::translate("CommandLine", "created %1").arg(QDir::toNativeSeparators(path))
+              << "\n";
     for (const QString &path : initialised.files.kept)
-        out() << "kept    " << QDir::toNativeSeparators(path) << "\n";
+        //: the spaces line the names up under those of "created %1"
+        out() << QCoreApplication::translate("CommandLine", "kept    %1").arg(QDir::toNativeSeparators(path))
+              << "\n";
     out().flush();
     return 0;
 }
@@ -324,16 +371,23 @@ int runInit(const QStringList &arguments)
 int runDemo(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Create an example unit."_s);
-    parser.addPositionalArgument(u"DIR"_s, u"A new or empty folder for the example unit."_s);
-    const QCommandLineOption scale(u"scale"_s,
-                                   u"company (about 150 soldiers, 10 duties), battalion (800, 30) "
-                                   "brigade (4000, 80) or division (20000, 80)."_s,
-                                   u"SIZE"_s, u"company"_s);
-    const QCommandLineOption seed(u"seed"_s, u"Seed of the example; the same seed gives the same unit."_s,
-                                  u"N"_s, u"1"_s);
-    const QCommandLineOption from(u"from"_s, u"First scheduled day, YYYY-MM-DD (default: tomorrow)."_s,
-                                  u"DATE"_s);
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Create an example unit."));
+    parser.addPositionalArgument(
+        u"DIR"_s, QCoreApplication::translate("CommandLine", "A new or empty folder for the example unit."));
+    const QCommandLineOption scale(
+        u"scale"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "company (about 150 soldiers, 10 duties), battalion (800, 30) "
+                                    "brigade (4000, 80) or division (20000, 80)."),
+        u"SIZE"_s, u"company"_s);
+    const QCommandLineOption seed(
+        u"seed"_s,
+        QCoreApplication::translate("CommandLine", "Seed of the example; the same seed gives the same unit."),
+        u"N"_s, u"1"_s);
+    const QCommandLineOption from(
+        u"from"_s,
+        QCoreApplication::translate("CommandLine", "First scheduled day, YYYY-MM-DD (default: tomorrow)."),
+        u"DATE"_s);
     parser.addOptions({scale, seed, from});
     if (const int status =
             parse(parser, arguments,
@@ -341,30 +395,47 @@ int runDemo(const QStringList &arguments)
         status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
-        return usageError(u"demo needs exactly one folder: calendrix demo DIR"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "demo needs exactly one folder: calendrix demo DIR"));
     DemoUnit::Options options;
     if (!DemoUnit::parseScale(parser.value(scale), &options.scale))
         return usageError(
-            u"--scale must be company, battalion, brigade or division, not '%1'"_s.arg(parser.value(scale)));
+            QCoreApplication::translate("CommandLine",
+                                        "--scale must be company, battalion, brigade or division, not '%1'")
+                .arg(parser.value(scale)));
     bool ok = false;
     options.seed = parser.value(seed).toULongLong(&ok);
     if (!ok)
-        return usageError(u"--seed must be a whole number, not '%1'"_s.arg(parser.value(seed)));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--seed must be a whole number, not '%1'")
+                .arg(parser.value(seed)));
     if (parser.isSet(from)) {
         options.from = QDate::fromString(parser.value(from), Qt::ISODate);
         if (!options.from.isValid())
-            return usageError(u"--from must be a date YYYY-MM-DD, not '%1'"_s.arg(parser.value(from)));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--from must be a date YYYY-MM-DD, not '%1'")
+                    .arg(parser.value(from)));
         if (options.from > DemoUnit::latestStart())
-            return usageError(u"--from must be %1 or earlier, so that every duty's 36 periods end by "
-                              "9999-12-31, not '%2'"_s.arg(DemoUnit::latestStart().toString(Qt::ISODate),
-                                                           parser.value(from)));
+            return usageError(QCoreApplication::translate(
+                                  "CommandLine",
+                                  "--from must be %1 or earlier, so that every duty's 36 periods end by "
+                                  "9999-12-31, not '%2'")
+                                  .arg(DemoUnit::latestStart().toString(Qt::ISODate), parser.value(from)));
     }
     try {
         const QString dir = parser.positionalArguments().constFirst();
         const DemoUnit::Summary s = DemoUnit::create(dir, options);
-        out() << "Example unit in " << QDir::toNativeSeparators(QDir(dir).absolutePath()) << ": "
-              << s.soldiers << " soldiers, " << s.duties << " duties, " << s.periods << " periods, "
-              << s.absences << " absences, " << s.holidays << " holidays\n";
+        //: %1 is the folder; an example unit always has many of each
+        out() << QCoreApplication::translate(
+                     "CommandLine",
+                     "Example unit in %1: %2 soldiers, %3 duties, %4 periods, %5 absences, %6 holidays")
+                     .arg(QDir::toNativeSeparators(QDir(dir).absolutePath()))
+                     .arg(s.soldiers)
+                     .arg(s.duties)
+                     .arg(s.periods)
+                     .arg(s.absences)
+                     .arg(s.holidays)
+              << "\n";
         out().flush();
     } catch (const StoreError &e) {
         return failure(e);
@@ -395,7 +466,10 @@ public:
     {
         if (m_replace)
             return true;
-        err() << "QUESTION: " << NoticeText::text(question) << " No (give --replace to replace it)\n";
+        //: %1 asks whether to replace a file; the command line answers it
+        err() << QCoreApplication::translate("CommandLine", "QUESTION: %1 No (give --replace to replace it)")
+                     .arg(NoticeText::text(question))
+              << "\n";
         err().flush();
         return false;
     }
@@ -407,13 +481,21 @@ private:
 int runMake(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Make a roster datafile from the unit, as File > Make New "
-                                     "Datafile does."_s);
-    parser.addPositionalArgument(u"OUT.cxr"_s, u"The roster datafile to make."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
-    const QCommandLineOption replace(u"replace"_s, u"Replace OUT.cxr when it exists."_s);
-    const QCommandLineOption draft(u"draft"_s, u"Make a draft: the same roster, marked as a draft, with "
-                                               "the counters and assignment dates left as they are."_s);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Make a roster datafile from the unit, as File > Make New "
+                                                   "Datafile does."));
+    parser.addPositionalArgument(u"OUT.cxr"_s,
+                                 QCoreApplication::translate("CommandLine", "The roster datafile to make."));
+    const QCommandLineOption data(
+        u"data"_s,
+        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+        u"DIR"_s);
+    const QCommandLineOption replace(
+        u"replace"_s, QCoreApplication::translate("CommandLine", "Replace OUT.cxr when it exists."));
+    const QCommandLineOption draft(
+        u"draft"_s,
+        QCoreApplication::translate("CommandLine", "Make a draft: the same roster, marked as a draft, with "
+                                                   "the counters and assignment dates left as they are."));
     parser.addOptions({data, replace, draft});
     if (const int status = parse(parser, arguments, u"make OUT.cxr [--draft] [--data DIR] [--replace]"_s);
         status >= 0)
@@ -453,16 +535,24 @@ int runMake(const QStringList &arguments)
 int runPrint(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Print a roster datafile's remarks and roster into one PDF file, with the "
-        "unit's layouts Remarks.rpt and Roster.rpt, as File > Open/Print Rosters "
-        "does."_s);
-    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to print."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Print a roster datafile's remarks and roster into one PDF file, with the "
+                       "unit's layouts Remarks.rpt and Roster.rpt, as File > Open/Print Rosters "
+                       "does."));
+    parser.addPositionalArgument(u"FILE.cxr"_s,
+                                 QCoreApplication::translate("CommandLine", "The roster datafile to print."));
     const QCommandLineOption data(
-        u"data"_s, u"The unit folder with the layouts (default: the current folder)."_s, u"DIR"_s);
-    const QCommandLineOption pdf(u"pdf"_s, u"The PDF file to write."_s, u"OUT.pdf"_s);
-    const QCommandLineOption paper(u"paper"_s, u"a4 (default) or letter."_s, u"SIZE"_s, u"a4"_s);
-    const QCommandLineOption replace(u"replace"_s, u"Replace OUT.pdf when it exists."_s);
+        u"data"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "The unit folder with the layouts (default: the current folder)."),
+        u"DIR"_s);
+    const QCommandLineOption pdf(
+        u"pdf"_s, QCoreApplication::translate("CommandLine", "The PDF file to write."), u"OUT.pdf"_s);
+    const QCommandLineOption paper(u"paper"_s,
+                                   QCoreApplication::translate("CommandLine", "a4 (default) or letter."),
+                                   u"SIZE"_s, u"a4"_s);
+    const QCommandLineOption replace(
+        u"replace"_s, QCoreApplication::translate("CommandLine", "Replace OUT.pdf when it exists."));
     parser.addOptions({data, pdf, paper, replace});
     if (const int status =
             parse(parser, arguments,
@@ -470,16 +560,19 @@ int runPrint(const QStringList &arguments)
         status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
-        return usageError(u"print needs exactly one datafile: calendrix print FILE.cxr --pdf OUT.pdf"_s);
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "print needs exactly one datafile: calendrix print FILE.cxr --pdf OUT.pdf"));
     if (!parser.isSet(pdf) || parser.value(pdf).isEmpty())
-        return usageError(u"print needs the file to write: --pdf OUT.pdf"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "print needs the file to write: --pdf OUT.pdf"));
     QPageSize pageSize;
     if (parser.value(paper).compare(u"a4"_s, Qt::CaseInsensitive) == 0)
         pageSize = QPageSize(QPageSize::A4);
     else if (parser.value(paper).compare(u"letter"_s, Qt::CaseInsensitive) == 0)
         pageSize = QPageSize(QPageSize::Letter);
     else
-        return usageError(u"--paper must be a4 or letter, not '%1'"_s.arg(parser.value(paper)));
+        return usageError(QCoreApplication::translate("CommandLine", "--paper must be a4 or letter, not '%1'")
+                              .arg(parser.value(paper)));
 
     const QString datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     QString folder;
@@ -491,8 +584,10 @@ int runPrint(const QStringList &arguments)
     if (checked.outcome == OutputResult::Outcome::Refused)
         return failure(NoticeText::text(checked.notices.constFirst()));
     if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
-        err() << "QUESTION: " << QDir::toNativeSeparators(target.filePath())
-              << " already exists. Replace? No (give --replace to replace it)\n";
+        err() << QCoreApplication::translate(
+                     "CommandLine", "QUESTION: %1 already exists. Replace? No (give --replace to replace it)")
+                     .arg(QDir::toNativeSeparators(target.filePath()))
+              << "\n";
         err().flush();
         return 4;
     }
@@ -501,12 +596,14 @@ int runPrint(const QStringList &arguments)
     // never by aborting.
     try {
         ProgressLine progressLine;
-        progressLine.show(u"Reading %1..."_s.arg(QFileInfo(datafile).fileName()));
+        progressLine.show(
+            QCoreApplication::translate("CommandLine", "Reading %1...").arg(QFileInfo(datafile).fileName()));
         ReportEngine engine;
         const RosterReports reports(engine, folder, datafile);
         progressLine.clear();
         if (!reports.complete()) {
-            err() << "ERROR: " << NoticeText::paragraphs(reports.failures()).replace(u'\n', u' ') << "\n";
+            err() << NoticeText::title(Notice::Kind::Error) << ": "
+                  << NoticeText::paragraphs(reports.failures()).replace(u'\n', u' ') << "\n";
             err().flush();
         }
         if (reports.reports().isEmpty())
@@ -518,19 +615,20 @@ int runPrint(const QStringList &arguments)
         if (written.error)
             return failure(*written.error);
         for (const Report &r : reports.reports())
-            out() << "printed " << r.title() << "\n";
+            out() << QCoreApplication::translate("CommandLine", "printed %1").arg(r.title()) << "\n";
         out() << wroteFile(target.filePath()) << "\n";
         out().flush();
         return reports.complete() ? 0 : 1;
     } catch (const std::bad_alloc &) {
         return failure(
-            u"Printing '%1' needs more memory than there is."_s.arg(QDir::toNativeSeparators(datafile)));
+            QCoreApplication::translate("CommandLine", "Printing '%1' needs more memory than there is.")
+                .arg(QDir::toNativeSeparators(datafile)));
     } catch (const Error &e) {
-        return failure(
-            u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile), NoticeText::text(e)));
+        return failure(QCoreApplication::translate("CommandLine", "'%1' cannot be printed: %2.")
+                           .arg(QDir::toNativeSeparators(datafile), NoticeText::text(e)));
     } catch (const std::exception &e) {
-        return failure(u"'%1' cannot be printed: %2."_s.arg(QDir::toNativeSeparators(datafile),
-                                                            QString::fromLocal8Bit(e.what())));
+        return failure(QCoreApplication::translate("CommandLine", "'%1' cannot be printed: %2.")
+                           .arg(QDir::toNativeSeparators(datafile), QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -562,7 +660,7 @@ int run(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
     if (command == u"--help" || command == u"-h") {
-        out() << kOverview;
+        out() << overview();
         out().flush();
         return 0;
     }
@@ -599,13 +697,16 @@ int run(const QStringList &arguments)
         return runReplace(rest);
     if (command == u"swap")
         return runSwap(rest);
-    return usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(command));
+    return usageError(
+        QCoreApplication::translate("CommandLine", "unknown command '%1' (try calendrix --help)")
+            .arg(command));
 }
 
 QString desktopFolder(const QStringList &arguments, int *status, QString *datafile)
 {
     QCommandLineParser parser;
-    const QCommandLineOption data(u"data"_s, u"The unit folder."_s, u"DIR"_s);
+    const QCommandLineOption data(u"data"_s, QCoreApplication::translate("CommandLine", "The unit folder."),
+                                  u"DIR"_s);
     parser.addOption(data);
     *status = 2;
     if (!parser.parse(arguments)) {
@@ -614,7 +715,8 @@ QString desktopFolder(const QStringList &arguments, int *status, QString *datafi
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() && (files.size() > 1 || !isDatafileArgument(files.constFirst()))) {
-        usageError(u"unknown command '%1' (try calendrix --help)"_s.arg(files.constLast()));
+        usageError(QCoreApplication::translate("CommandLine", "unknown command '%1' (try calendrix --help)")
+                       .arg(files.constLast()));
         return {};
     }
     QString dir;
@@ -623,8 +725,9 @@ QString desktopFolder(const QStringList &arguments, int *status, QString *datafi
     if (!files.isEmpty()) {
         const QFileInfo file(files.constFirst());
         if (!file.exists()) {
-            *status = failure(u"The roster datafile '%1' does not exist."_s.arg(
-                QDir::toNativeSeparators(file.absoluteFilePath())));
+            *status =
+                failure(QCoreApplication::translate("CommandLine", "The roster datafile '%1' does not exist.")
+                            .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
             return {};
         }
         *datafile = file.absoluteFilePath();
@@ -637,10 +740,13 @@ QString desktopFolder(const QStringList &arguments, int *status, QString *datafi
     // to open, and no sign of another program holding it.
     const QFileInfo info(dir);
     if (!info.exists() || !info.isDir()) {
-        *status = failure(
-            !info.exists()
-                ? u"The unit folder '%1' does not exist."_s.arg(QDir::toNativeSeparators(dir))
-                : u"'%1' is not a folder; a unit is kept in a folder."_s.arg(QDir::toNativeSeparators(dir)));
+        *status =
+            failure(!info.exists()
+                        ? QCoreApplication::translate("CommandLine", "The unit folder '%1' does not exist.")
+                              .arg(QDir::toNativeSeparators(dir))
+                        : QCoreApplication::translate("CommandLine",
+                                                      "'%1' is not a folder; a unit is kept in a folder.")
+                              .arg(QDir::toNativeSeparators(dir)));
         return {};
     }
     *status = -1;

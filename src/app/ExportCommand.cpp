@@ -8,6 +8,7 @@
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -50,37 +51,54 @@ int failed(const OutputResult &result)
 int runExport(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Export a roster datafile as calendars (iCalendar), a spreadsheet (xlsx) or CSV, as File > "
-        "Export Roster does. Give one or more of --ics, --xlsx and --csv."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Export a roster datafile as calendars (iCalendar), a spreadsheet (xlsx) or CSV, as File > "
+        "Export Roster does. Give one or more of --ics, --xlsx and --csv."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile to export; it is only read."_s);
+    parser.addPositionalArgument(
+        u"FILE.cxr"_s,
+        QCoreApplication::translate("CommandLine", "The roster datafile to export; it is only read."));
     const QCommandLineOption data(
         u"data"_s,
-        u"The unit folder, whose own files are never written over (default: the current folder)."_s,
+        QCoreApplication::translate(
+            "CommandLine",
+            "The unit folder, whose own files are never written over (default: the current folder)."),
         u"DIR"_s);
-    const QCommandLineOption replace(u"replace"_s, u"Replace files of the export that exist."_s);
-    const QCommandLineOption ics(u"ics"_s,
-                                 u"A folder for calendars: all.ics with every assignment and one .ics "
-                                 "file per soldier who stands a duty; made when missing."_s,
-                                 u"DIR"_s);
-    const QCommandLineOption xlsx(u"xlsx"_s, u"A spreadsheet: a summary and one sheet per duty."_s,
-                                  u"OUT.xlsx"_s);
-    const QCommandLineOption csv(u"csv"_s, u"Comma-separated values, one row per assignment."_s,
-                                 u"OUT.csv"_s);
+    const QCommandLineOption replace(
+        u"replace"_s, QCoreApplication::translate("CommandLine", "Replace files of the export that exist."));
+    const QCommandLineOption ics(
+        u"ics"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "A folder for calendars: all.ics with every assignment and one .ics "
+                                    "file per soldier who stands a duty; made when missing."),
+        u"DIR"_s);
+    const QCommandLineOption xlsx(
+        u"xlsx"_s,
+        QCoreApplication::translate("CommandLine", "A spreadsheet: a summary and one sheet per duty."),
+        u"OUT.xlsx"_s);
+    const QCommandLineOption csv(
+        u"csv"_s,
+        QCoreApplication::translate("CommandLine", "Comma-separated values, one row per assignment."),
+        u"OUT.csv"_s);
     parser.addOptions({data, replace, ics, xlsx, csv});
     if (const int status = parse(parser, arguments, kSyntax); status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
-        return usageError(u"export needs exactly one datafile: calendrix "_s + kSyntax);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "export needs exactly one datafile: calendrix %1")
+                .arg(kSyntax));
     for (const QCommandLineOption &o : {data, ics, xlsx, csv}) {
         if (parser.values(o).size() > 1)
-            return usageError(u"--%1 may be given once"_s.arg(o.names().constFirst()));
+            return usageError(QCoreApplication::translate("CommandLine", "--%1 may be given once")
+                                  .arg(o.names().constFirst()));
         if (parser.isSet(o) && parser.value(o).isEmpty())
-            return usageError(u"--%1 needs a name: --%1 %2"_s.arg(o.names().constFirst(), o.valueName()));
+            return usageError(QCoreApplication::translate("CommandLine", "--%1 needs a name: --%1 %2")
+                                  .arg(o.names().constFirst(), o.valueName()));
     }
     if (!parser.isSet(ics) && !parser.isSet(xlsx) && !parser.isSet(csv))
-        return usageError(u"export needs at least one of --ics DIR, --xlsx OUT.xlsx and --csv OUT.csv"_s);
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "export needs at least one of --ics DIR, --xlsx OUT.xlsx and --csv OUT.csv"));
 
     const QString datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     const UnitFolder unit(parser.isSet(data) ? QDir(parser.value(data)).absolutePath() : QDir::currentPath());
@@ -95,14 +113,20 @@ int runExport(const QStringList &arguments)
             const QString first = QDir::toNativeSeparators(existing.constFirst());
             const qsizetype more = existing.size() - 1;
             const QString question =
-                more == 0 ? u"%1 already exists. Replace? No (give --replace to replace it)"_s.arg(first)
-                          : NoticeText::plural(int(more),
-                                               u"%1 and %2 more file of the export already exist. Replace "
-                                               "them? No (give --replace to replace them)"_s,
-                                               u"%1 and %2 more files of the export already exist. Replace "
-                                               "them? No (give --replace to replace them)"_s)
-                                .arg(first, QString::number(more));
-            say(stderr, u"QUESTION: "_s + question);
+                more == 0
+                    ? QCoreApplication::translate(
+                          "CommandLine", "%1 already exists. Replace? No (give --replace to replace it)")
+                          .arg(first)
+                    : NoticeText::counted("CommandLine", int(more),
+                                          "%1 and %n more file of the export already exist. Replace them? "
+                                          "No (give --replace to replace them)",
+                                          //: %1 is a file
+                                          QT_TRANSLATE_N_NOOP("CommandLine",
+                                                              "%1 and %n more files of the export already "
+                                                              "exist. Replace them? No (give --replace to "
+                                                              "replace them)"))
+                          .arg(first);
+            say(stderr, QCoreApplication::translate("CommandLine", "QUESTION: %1").arg(question));
             return 4;
         }
         if (checked.outcome == OutputResult::Outcome::Refused ||
@@ -122,8 +146,8 @@ int runExport(const QStringList &arguments)
         return failureLine(
             NoticeText::text({Notice::Kind::Error, NoticeCode::ExportNeedsMemory, {datafile}}));
     } catch (const std::exception &e) {
-        return failureLine(u"'%1' cannot be exported: %2."_s.arg(QDir::toNativeSeparators(datafile),
-                                                                 QString::fromLocal8Bit(e.what())));
+        return failureLine(QCoreApplication::translate("CommandLine", "'%1' cannot be exported: %2.")
+                               .arg(QDir::toNativeSeparators(datafile), QString::fromLocal8Bit(e.what())));
     }
 }
 

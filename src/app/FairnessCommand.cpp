@@ -9,6 +9,7 @@
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -62,7 +63,8 @@ QString shown(const QString &name)
 void printTable(const FairnessModel &model)
 {
     // Every name whole: duties that differ only late in their names stay apart.
-    qsizetype nameWidth = 4;
+    const QString duty = QCoreApplication::translate("CommandLine", "Duty");
+    qsizetype nameWidth = duty.size();
     for (const auto &d : model.duties())
         nameWidth = std::max(nameWidth, shown(d.name).size());
     const auto range = [](const FairnessModel::Figures &f) {
@@ -70,33 +72,50 @@ void printTable(const FairnessModel &model)
                    ? u"-"_s
                    : u"%1/%2/%3"_s.arg(f.minimum).arg(FairnessReport::number(f.median)).arg(f.maximum);
     };
-    out() << u"Duty"_s.leftJustified(nameWidth) << "  Soldiers  Normal min/med/max  Spread"
-          << "  Holiday min/med/max  Spread  Next in line\n";
+    // Each column is as wide as its heading, in whatever language it is.
+    //: headings of the fairness table; the figures are lined up under them
+    const QString soldiers = QCoreApplication::translate("CommandLine", "Soldiers");
+    const QString normal = QCoreApplication::translate("CommandLine", "Normal min/med/max");
+    const QString spread = QCoreApplication::translate("CommandLine", "Spread");
+    const QString holiday = QCoreApplication::translate("CommandLine", "Holiday min/med/max");
+    out() << duty.leftJustified(nameWidth) << "  " << soldiers << "  " << normal << "  " << spread << "  "
+          << holiday << "  " << spread << "  " << QCoreApplication::translate("CommandLine", "Next in line")
+          << "\n";
     for (const auto &d : model.duties()) {
         QStringList next;
         for (const auto &s : d.normal.nextInLine)
             next.append(shown(s.name));
-        out() << shown(d.name).leftJustified(nameWidth) << "  "
-              << QString::number(d.normal.soldiers).rightJustified(8) << "  "
-              << range(d.normal).rightJustified(18) << "  "
-              << (d.normal.soldiers ? QString::number(d.normal.spread()) : u"-"_s).rightJustified(6) << "  "
-              << range(d.holiday).rightJustified(19) << "  "
-              << (d.holiday.soldiers ? QString::number(d.holiday.spread()) : u"-"_s).rightJustified(6) << "  "
-              << next.join(u"; "_s) << "\n";
+        out()
+            << shown(d.name).leftJustified(nameWidth) << "  "
+            << QString::number(d.normal.soldiers).rightJustified(soldiers.size()) << "  "
+            << range(d.normal).rightJustified(normal.size()) << "  "
+            << (d.normal.soldiers ? QString::number(d.normal.spread()) : u"-"_s).rightJustified(spread.size())
+            << "  " << range(d.holiday).rightJustified(holiday.size()) << "  "
+            << (d.holiday.soldiers ? QString::number(d.holiday.spread()) : u"-"_s)
+                   .rightJustified(spread.size())
+            << "  " << next.join(u"; "_s) << "\n";
     }
     QStringList widest;
     for (DayClass c : {DayClass::Normal, DayClass::Holiday})
         if (const int i = model.widestDuty(c); i >= 0)
-            widest.append(u"%1 (%2 %3)"_s.arg(
-                shown(model.duties()[size_t(i)].name), c == DayClass::Holiday ? u"holiday"_s : u"normal"_s,
-                QString::number(model.duties()[size_t(i)].figures(c).spread())));
+            //: %1 is a duty, %2 the spread of its counters
+            widest.append((c == DayClass::Holiday
+                               ? QCoreApplication::translate("CommandLine", "%1 (holiday %2)")
+                               : QCoreApplication::translate("CommandLine", "%1 (normal %2)"))
+                              .arg(shown(model.duties()[size_t(i)].name),
+                                   QString::number(model.duties()[size_t(i)].figures(c).spread())));
     if (!widest.isEmpty())
-        out() << "Largest spread: " << widest.join(u"; "_s) << "\n";
+        out() << QCoreApplication::translate("CommandLine", "Largest spread: %1").arg(widest.join(u"; "_s))
+              << "\n";
     QStringList idle;
     for (const QString &name : model.soldiersWithoutDuty())
         idle.append(shown(name));
-    out() << "Qualified, yet without any duty: "
-          << (idle.isEmpty() ? u"none"_s : u"%1: %2"_s.arg(idle.size()).arg(idle.join(u"; "_s))) << "\n";
+    out() << (idle.isEmpty()
+                  ? QCoreApplication::translate("CommandLine", "Qualified, yet without any duty: none")
+                  //: %1 is how many soldiers, %2 their names
+                  : QCoreApplication::translate("CommandLine", "Qualified, yet without any duty: %1: %2")
+                        .arg(QString::number(idle.size()), idle.join(u"; "_s)))
+          << "\n";
     out().flush();
 }
 
@@ -105,26 +124,38 @@ void printTable(const FairnessModel &model)
 int run(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Show how evenly the duties fall: per duty the qualified soldiers, the lowest, median and "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Show how evenly the duties fall: per duty the qualified soldiers, the lowest, median and "
         "highest counter, normal and holiday, and who is next in line; per soldier the totals. "
-        "Without --csv or --pdf a table goes to standard output."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
+        "Without --csv or --pdf a table goes to standard output."));
+    const QCommandLineOption data(
+        u"data"_s,
+        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+        u"DIR"_s);
     const QCommandLineOption csvOption(
-        u"csv"_s, u"Write the duties into OUT.csv and the soldiers into OUT-soldiers.csv."_s, u"OUT.csv"_s);
-    const QCommandLineOption pdf(u"pdf"_s, u"Write the fairness report with its charts into OUT.pdf."_s,
-                                 u"OUT.pdf"_s);
-    const QCommandLineOption replace(u"replace"_s, u"Replace files that exist."_s);
+        u"csv"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "Write the duties into OUT.csv and the soldiers into OUT-soldiers.csv."),
+        u"OUT.csv"_s);
+    const QCommandLineOption pdf(
+        u"pdf"_s,
+        QCoreApplication::translate("CommandLine", "Write the fairness report with its charts into OUT.pdf."),
+        u"OUT.pdf"_s);
+    const QCommandLineOption replace(u"replace"_s,
+                                     QCoreApplication::translate("CommandLine", "Replace files that exist."));
     parser.addOptions({data, csvOption, pdf, replace});
     if (const int status =
             parse(parser, arguments, u"fairness [--data DIR] [--csv OUT.csv] [--pdf OUT.pdf] [--replace]"_s);
         status >= 0)
         return status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(u"fairness takes no file name; give --csv OUT.csv or --pdf OUT.pdf"_s);
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "fairness takes no file name; give --csv OUT.csv or --pdf OUT.pdf"));
     for (const QCommandLineOption *o : {&data, &csvOption, &pdf})
         if (parser.isSet(*o) && parser.value(*o).isEmpty())
-            return usageError(u"--%1 needs a name"_s.arg(o->names().constFirst()));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--%1 needs a name").arg(o->names().constFirst()));
     const UnitFolder folder(parser.isSet(data) ? QDir(parser.value(data)).absolutePath()
                                                : QDir::currentPath());
 
@@ -135,14 +166,17 @@ int run(const QStringList &arguments)
     if (parser.isSet(pdf))
         targets << QFileInfo(parser.value(pdf)).absoluteFilePath();
     if (targets.size() != QSet<QString>(targets.begin(), targets.end()).size())
-        return usageError(u"--csv and --pdf must name different files"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--csv and --pdf must name different files"));
     // Nothing is written unless everything may be.
     const OutputResult checked = FairnessTable::check(folder, targets);
     if (checked.outcome == OutputResult::Outcome::Refused)
         return failure(NoticeText::text(checked.notices.constFirst()));
     if (checked.outcome == OutputResult::Outcome::Exists && !parser.isSet(replace)) {
-        err() << "QUESTION: " << QDir::toNativeSeparators(checked.files.constFirst())
-              << " already exists. Replace? No (give --replace to replace it)\n";
+        err() << QCoreApplication::translate(
+                     "CommandLine", "QUESTION: %1 already exists. Replace? No (give --replace to replace it)")
+                     .arg(QDir::toNativeSeparators(checked.files.constFirst()))
+              << "\n";
         err().flush();
         return 4;
     }
@@ -176,7 +210,8 @@ int run(const QStringList &arguments)
         out().flush();
         return failure(NoticeText::text(e).replace(u'\n', u' '));
     } catch (const std::bad_alloc &) {
-        return failure(u"The fairness report needs more memory than there is."_s);
+        return failure(QCoreApplication::translate("CommandLine",
+                                                   "The fairness report needs more memory than there is."));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -22,23 +23,35 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QString kDataHelp = u"The unit folder (default: the current folder)."_s;
+QString dataHelp()
+{
+    return QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder).");
+}
 
 void warnSkipped(const QList<RunHistory::Skipped> &skipped)
 {
     for (const RunHistory::Skipped &s : skipped)
-        err() << "WARNING: " << NoticeText::text(s.why).replace(u'\n', u' ') << " It was skipped.\n";
+        err() << NoticeText::title(Notice::Kind::Warning) << ": "
+              << QCoreApplication::translate("CommandLine", "%1 It was skipped.")
+                     .arg(NoticeText::text(s.why).replace(u'\n', u' '))
+              << "\n";
     err().flush();
 }
 
-// Asks on the terminal; anything but y or yes is No.
+// Asks on the terminal; anything but y or yes, or the language's own, is No.
 bool confirmed(const QString &question)
 {
-    err() << "QUESTION: " << question << " [y/N] ";
+    //: y and yes are the answers read as Yes, whatever the language
+    err() << QCoreApplication::translate("CommandLine", "QUESTION: %1 [y/N] ").arg(question);
     err().flush();
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
-    return answer == u"y"_s || answer == u"yes"_s;
+    // The English answers stay good in every language, for scripts and habits.
+    return answer == u"y"_s || answer == u"yes"_s ||
+           //: the short answer Yes to a question that shows [y/N]; in lower case
+           answer == QCoreApplication::translate("CommandLine", "y") ||
+           //: the answer Yes, in lower case
+           answer == QCoreApplication::translate("CommandLine", "yes");
 }
 
 QString description(const RunHistory::Entry &e)
@@ -48,9 +61,11 @@ QString description(const RunHistory::Entry &e)
 
 QString lastRunUnreadable(const UnitFolder &folder)
 {
-    return u"The unit's last roster run cannot be undone: its file in the history folder '%1' is missing "
-           "or cannot be read. No earlier run is undone before it."_s.arg(
-               QDir::toNativeSeparators(folder.historyPath()));
+    return QCoreApplication::translate(
+               "CommandLine",
+               "The unit's last roster run cannot be undone: its file in the history folder '%1' is missing "
+               "or cannot be read. No earlier run is undone before it.")
+        .arg(QDir::toNativeSeparators(folder.historyPath()));
 }
 
 } // namespace
@@ -58,14 +73,17 @@ QString lastRunUnreadable(const UnitFolder &folder)
 int runUndo(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Take back the last roster run kept in the unit's history folder, as Tools > Undo Last Roster "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Take back the last roster run kept in the unit's history folder, as Tools > Undo Last Roster "
         "Run does: the counters, assignment dates and duty headers become what they were before it, "
-        "and its datafile is moved into the history folder."_s);
-    const QCommandLineOption data(u"data"_s, kDataHelp, u"DIR"_s);
-    const QCommandLineOption yes(u"yes"_s, u"Do not ask."_s);
+        "and its datafile is moved into the history folder."));
+    const QCommandLineOption data(u"data"_s, dataHelp(), u"DIR"_s);
+    const QCommandLineOption yes(u"yes"_s, QCoreApplication::translate("CommandLine", "Do not ask."));
     const QCommandLineOption force(
-        u"force"_s, u"Undo even when counters or assignment dates were changed after the run."_s);
+        u"force"_s,
+        QCoreApplication::translate(
+            "CommandLine", "Undo even when counters or assignment dates were changed after the run."));
     parser.addOptions({data, yes, force});
     if (const int status = parse(parser, arguments, u"undo [--data DIR] [--yes] [--force]"_s); status >= 0)
         return status;
@@ -92,14 +110,19 @@ int runUndo(const QStringList &arguments)
     };
     const auto confirm = [&](const UnitSession::LastRun &last) {
         tellLast(last);
-        QString question = u"Undo %1?"_s.arg(description(*last.entry));
+        QString question =
+            QCoreApplication::translate("CommandLine", "Undo %1?").arg(description(*last.entry));
         if (!last.changesSince.none())
-            question += u' ' + NoticeText::text(last.changesSince.notice()) +
-                        u" Undoing it anyway loses those changes."_s;
+            //: %1 is the question, %2 what was changed since
+            question =
+                QCoreApplication::translate("CommandLine", "%1 %2 Undoing it anyway loses those changes.")
+                    .arg(question, NoticeText::text(last.changesSince.notice()));
         if (parser.isSet(yes))
             return true;
         if (!::isatty(STDIN_FILENO)) {
-            err() << "QUESTION: " << question << " No (give --yes to undo it)\n";
+            err() << QCoreApplication::translate("CommandLine", "QUESTION: %1 No (give --yes to undo it)")
+                         .arg(question)
+                  << "\n";
             err().flush();
             return false;
         }
@@ -112,41 +135,62 @@ int runUndo(const QStringList &arguments)
     using Outcome = UnitSession::Undone::Outcome;
     const bool isImport = undone.last.entry && undone.last.entry->isImport();
     const bool isChange = undone.last.entry && undone.last.entry->isRosterChange();
-    const QString forceHint = isImport   ? u" Nothing was undone; give --force to undo that import anyway."_s
-                              : isChange ? u" Nothing was undone; give --force to undo that change anyway."_s
-                                         : u" Nothing was undone; give --force to undo that run anyway."_s;
+    //: %1 says what was changed since
+    const QString forceHint =
+        isImport ? QCoreApplication::translate(
+                       "CommandLine", "%1 Nothing was undone; give --force to undo that import anyway.")
+        : isChange
+            ? QCoreApplication::translate("CommandLine",
+                                          "%1 Nothing was undone; give --force to undo that change anyway.")
+            : QCoreApplication::translate("CommandLine",
+                                          "%1 Nothing was undone; give --force to undo that run anyway.");
     switch (undone.outcome) {
     case Outcome::Failed:
-        return failure((isImport   ? u"The import could not be undone; nothing was changed.\n"_s
-                        : isChange ? u"The change could not be undone; nothing was changed.\n"_s
-                                   : u"The roster run could not be undone; nothing was changed.\n"_s) +
-                       NoticeText::text(*undone.error));
+        return failure(
+            (isImport ? QCoreApplication::translate(
+                            "CommandLine", "The import could not be undone; nothing was changed.\n%1")
+             : isChange ? QCoreApplication::translate(
+                              "CommandLine", "The change could not be undone; nothing was changed.\n%1")
+                        : QCoreApplication::translate(
+                              "CommandLine", "The roster run could not be undone; nothing was changed.\n%1"))
+                .arg(NoticeText::text(*undone.error)));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
     case Outcome::NoRun:
-        return failure(u"There is no roster run to undo."_s);
+        return failure(QCoreApplication::translate("CommandLine", "There is no roster run to undo."));
     case Outcome::NotConfirmed:
         return 4;
     case Outcome::ChangedSince:
-        return failure(NoticeText::text(undone.last.changesSince.notice()) + forceHint);
+        return failure(forceHint.arg(NoticeText::text(undone.last.changesSince.notice())));
     case Outcome::ChangedMeanwhile:
-        return failure(NoticeText::text(result.changes.notice()) + forceHint);
+        return failure(forceHint.arg(NoticeText::text(result.changes.notice())));
     case Outcome::Undone:
         break;
     }
     if (result.note)
-        err() << "INFORMATION: " << NoticeText::text(*result.note) << "\n";
+        err() << NoticeText::title(Notice::Kind::Information) << ": " << NoticeText::text(*result.note)
+              << "\n";
     // The undo stands; what is left over is the clerk's to remove.
     for (const StoreError &e : result.leftovers)
-        err() << (isImport ? "WARNING: The import was undone, but a file could not be removed. "
-                           : "WARNING: The roster run was undone, but a file could not be removed. ")
-              << NoticeText::text(e) << "\n";
+        err() << NoticeText::title(Notice::Kind::Warning) << ": "
+              << (isImport
+                      ? QCoreApplication::translate(
+                            "CommandLine", "The import was undone, but a file could not be removed. %1")
+                      : QCoreApplication::translate(
+                            "CommandLine", "The roster run was undone, but a file could not be removed. %1"))
+                     .arg(NoticeText::text(e))
+              << "\n";
     err().flush();
-    out() << "Undone: " << description(*undone.last.entry) << ".\n";
+    out() << QCoreApplication::translate("CommandLine", "Undone: %1.").arg(description(*undone.last.entry))
+          << "\n";
     if (!result.changes.none())
-        out() << NoticeText::text(result.changes.notice()) << " Those changes are lost.\n";
+        out() << QCoreApplication::translate("CommandLine", "%1 Those changes are lost.")
+                     .arg(NoticeText::text(result.changes.notice()))
+              << "\n";
     if (!result.datafileNow.isEmpty())
-        out() << "Its datafile is kept as " << QDir::toNativeSeparators(result.datafileNow) << "\n";
+        out() << QCoreApplication::translate("CommandLine", "Its datafile is kept as %1")
+                     .arg(QDir::toNativeSeparators(result.datafileNow))
+              << "\n";
     out().flush();
     return 0;
 }
@@ -154,10 +198,10 @@ int runUndo(const QStringList &arguments)
 int runHistory(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"List the roster runs that can be taken back, the unit's last run first: "
-        "time, datafile, duties and periods filled."_s);
-    const QCommandLineOption data(u"data"_s, kDataHelp, u"DIR"_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "List the roster runs that can be taken back, the unit's last run first: "
+                       "time, datafile, duties and periods filled."));
+    const QCommandLineOption data(u"data"_s, dataHelp(), u"DIR"_s);
     parser.addOption(data);
     if (const int status = parse(parser, arguments, u"history [--data DIR]"_s); status >= 0)
         return status;
@@ -167,7 +211,8 @@ int runHistory(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
     if (!QFileInfo(dir).isDir())
-        return failure(u"The unit folder '%1' does not exist."_s.arg(QDir::toNativeSeparators(dir)));
+        return failure(QCoreApplication::translate("CommandLine", "The unit folder '%1' does not exist.")
+                           .arg(QDir::toNativeSeparators(dir)));
     UnitSession session{UnitFolder(dir)};
     const UnitFolder &folder = session.folder();
     const UnitSession::History history = session.history();
@@ -177,28 +222,42 @@ int runHistory(const QStringList &arguments)
     const RunHistory::Listing &listing = history.listing;
     warnSkipped(listing.skipped);
     if (listing.lastRunUnreadable) {
-        err() << "WARNING: " << lastRunUnreadable(folder) << "\n";
+        err() << NoticeText::title(Notice::Kind::Warning) << ": " << lastRunUnreadable(folder) << "\n";
         err().flush();
     } else if (listing.entries.isEmpty()) {
-        out() << "No roster runs are kept.\n";
+        out() << QCoreApplication::translate("CommandLine", "No roster runs are kept.") << "\n";
     }
     for (const RunHistory::Entry &e : listing.entries) {
         out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
-        if (e.isRosterChange())
-            out() << e.kind << " on duty '" << e.duty << "': "
-                  << (e.kind == u"swap"_s
-                          ? u"%1 and %2 trade periods %3 and %4"_s.arg(e.soldierOff, e.soldierOn)
-                                .arg(e.column)
-                                .arg(e.otherColumn)
-                          : u"period %1, %2 by %3"_s.arg(e.column).arg(e.soldierOff, e.soldierOn))
-                  << "\n";
+        if (e.kind == u"swap"_s)
+            //: %1 is a duty, %2 and %3 soldiers, %4 and %5 the periods' columns on the roster
+            out() << QCoreApplication::translate("CommandLine",
+                                                 "swap on duty '%1': %2 and %3 trade periods %4 and %5")
+                         .arg(e.duty, e.soldierOff, e.soldierOn, QString::number(e.column),
+                              QString::number(e.otherColumn));
+        else if (e.isRosterChange())
+            //: %1 is a duty, %2 the period's column, %3 the soldier taken off it, %4 the one who took it
+            out() << QCoreApplication::translate("CommandLine", "replace on duty '%1': period %2, %3 by %4")
+                         .arg(e.duty, QString::number(e.column), e.soldierOff, e.soldierOn);
+        else if (e.kind == u"soldiers"_s)
+            out() << QCoreApplication::translate("CommandLine", "import of soldiers: %1 added, %2 updated")
+                         .arg(e.added)
+                         .arg(e.updated);
+        else if (e.kind == u"absences"_s)
+            out() << QCoreApplication::translate("CommandLine", "import of absences: %1 added").arg(e.added);
+        else if (e.kind == u"holidays"_s)
+            out() << QCoreApplication::translate("CommandLine", "import of holidays: %1 added").arg(e.added);
         else if (e.isImport())
-            out() << "import of " << (e.kind == u"schedule"_s ? u"work schedules"_s : e.kind) << ": "
-                  << e.added << " added"
-                  << (e.kind == u"soldiers"_s ? u", %1 updated"_s.arg(e.updated) : QString()) << "\n";
+            out() << QCoreApplication::translate("CommandLine", "import of work schedules: %1 added")
+                         .arg(e.added);
         else
-            out() << e.duties << (e.duties == 1 ? " duty" : " duties") << "  " << e.periods
-                  << (e.periods == 1 ? " period filled" : " periods filled") << "\n";
+            // Two columns, as the listing's other columns stand apart.
+            out() << NoticeText::counted("CommandLine", e.duties, "%n duty",
+                                         QT_TRANSLATE_N_NOOP("CommandLine", "%n duties"))
+                  << "  "
+                  << NoticeText::counted("CommandLine", e.periods, "%n period filled",
+                                         QT_TRANSLATE_N_NOOP("CommandLine", "%n periods filled"));
+        out() << "\n";
     }
     out().flush();
     return 0;

@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -26,7 +27,7 @@ using Action = PersonnelImport::Row::Action;
 QString encodingName(const QString &key)
 {
     if (key == u"utf-8-bom"_s)
-        return u"UTF-8 with a byte-order mark"_s;
+        return QCoreApplication::translate("CommandLine", "UTF-8 with a byte-order mark");
     if (key == u"windows-1252"_s)
         return u"Windows-1252"_s;
     return u"UTF-8"_s;
@@ -35,39 +36,41 @@ QString encodingName(const QString &key)
 QString separatorName(const QString &separator)
 {
     if (separator == u"\t"_s)
-        return u"tabs"_s;
+        return QCoreApplication::translate("CommandLine", "tabs");
     if (separator == u";"_s)
-        return u"semicolons"_s;
+        return QCoreApplication::translate("CommandLine", "semicolons");
     if (separator == u","_s)
-        return u"commas"_s;
-    return u"nothing (one column)"_s;
+        return QCoreApplication::translate("CommandLine", "commas");
+    return QCoreApplication::translate("CommandLine", "nothing (one column)");
 }
 
 // "line 4" of a text file, "row 4" of a sheet, "event 4" of a calendar.
 QString place(const SheetTable &table, bool calendar, int line)
 {
     if (line == 0)
-        return u"the file"_s;
+        return QCoreApplication::translate("CommandLine", "the file");
     if (calendar)
-        return u"event %1"_s.arg(line);
-    return (table.sheet.isEmpty() ? u"line %1"_s : u"row %1"_s).arg(line);
+        return QCoreApplication::translate("CommandLine", "event %1").arg(line);
+    return (table.sheet.isEmpty() ? QCoreApplication::translate("CommandLine", "line %1")
+                                  : QCoreApplication::translate("CommandLine", "row %1"))
+        .arg(line);
 }
 
 QString actionName(Action action)
 {
     switch (action) {
     case Action::Refuse:
-        return u"REFUSED"_s;
+        return QCoreApplication::translate("CommandLine", "REFUSED");
     case Action::Add:
-        return u"add"_s;
+        return QCoreApplication::translate("CommandLine", "add");
     case Action::Update:
-        return u"update"_s;
+        return QCoreApplication::translate("CommandLine", "update");
     case Action::Unchanged:
-        return u"unchanged"_s;
+        return QCoreApplication::translate("CommandLine", "unchanged");
     case Action::LeftOut:
         break;
     }
-    return u"left out"_s;
+    return QCoreApplication::translate("CommandLine", "left out");
 }
 
 } // namespace
@@ -75,29 +78,48 @@ QString actionName(Action action)
 int runImport(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Import soldiers, absences, holidays or work schedules from a CSV file, a workbook (.xlsx) or, for "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Import soldiers, absences, holidays or work schedules from a CSV file, a workbook (.xlsx) or, for "
         "holidays, a calendar (.ics). Columns are found by their titles: soldiers Name, Rank, Section and "
         "one per qualification (its title in Setup, or Q1 to Q15); absences Name, From, To, Reason; "
         "holidays Name, From, To; work schedules Duty, From, To. Nothing is imported while a row is refused, "
-        "and an import is taken back by 'calendrix undo'."_s);
-    parser.addPositionalArgument(u"FILE"_s, u"The file to import; it is only read."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
-    const QCommandLineOption soldiers(u"soldiers"_s, u"The file lists soldiers."_s);
-    const QCommandLineOption absences(u"absences"_s, u"The file lists absences."_s);
-    const QCommandLineOption holidays(u"holidays"_s, u"The file lists holidays."_s);
-    const QCommandLineOption schedule(u"schedule"_s, u"The file lists work schedules."_s);
-    const QCommandLineOption update(u"update"_s, u"Update soldiers already in the unit."_s);
-    const QCommandLineOption dryRun(u"dry-run"_s, u"Say what would be imported; change nothing."_s);
-    const QCommandLineOption sheet(u"sheet"_s, u"The workbook's sheet to read (default: the first)."_s,
-                                   u"NAME"_s);
+        "and an import is taken back by 'calendrix undo'."));
+    parser.addPositionalArgument(
+        u"FILE"_s, QCoreApplication::translate("CommandLine", "The file to import; it is only read."));
+    const QCommandLineOption data(
+        u"data"_s,
+        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+        u"DIR"_s);
+    const QCommandLineOption soldiers(u"soldiers"_s,
+                                      QCoreApplication::translate("CommandLine", "The file lists soldiers."));
+    const QCommandLineOption absences(u"absences"_s,
+                                      QCoreApplication::translate("CommandLine", "The file lists absences."));
+    const QCommandLineOption holidays(u"holidays"_s,
+                                      QCoreApplication::translate("CommandLine", "The file lists holidays."));
+    const QCommandLineOption schedule(
+        u"schedule"_s, QCoreApplication::translate("CommandLine", "The file lists work schedules."));
+    const QCommandLineOption update(
+        QCoreApplication::translate("CommandLine", "update"),
+        QCoreApplication::translate("CommandLine", "Update soldiers already in the unit."));
+    const QCommandLineOption dryRun(
+        u"dry-run"_s,
+        QCoreApplication::translate("CommandLine", "Say what would be imported; change nothing."));
+    const QCommandLineOption sheet(
+        u"sheet"_s,
+        QCoreApplication::translate("CommandLine", "The workbook's sheet to read (default: the first)."),
+        u"NAME"_s);
     const QCommandLineOption years(
-        u"years"_s, u"A calendar's repeating holidays are taken for N years (default 2)."_s, u"N"_s, u"2"_s);
+        u"years"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "A calendar's repeating holidays are taken for N years (default 2)."),
+        u"N"_s, u"2"_s);
     parser.addOptions({data, soldiers, absences, holidays, schedule, update, dryRun, sheet, years});
     if (const int status = parse(parser, arguments, kSyntax); status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1)
-        return usageError(u"give one file to import: calendrix "_s + kSyntax);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "give one file to import: calendrix %1").arg(kSyntax));
     const QList<std::pair<const QCommandLineOption *, Kind>> kinds{{&soldiers, Kind::Soldiers},
                                                                    {&absences, Kind::Absences},
                                                                    {&holidays, Kind::Holidays},
@@ -107,20 +129,24 @@ int runImport(const QStringList &arguments)
         if (!parser.isSet(*option))
             continue;
         if (kind)
-            return usageError(u"give one of --soldiers, --absences, --holidays and --schedule"_s);
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "give one of --soldiers, --absences, --holidays and --schedule"));
         kind = k;
     }
     if (!kind)
-        return usageError(u"say what the file lists: --soldiers, --absences, --holidays or --schedule"_s);
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "say what the file lists: --soldiers, --absences, --holidays or --schedule"));
     bool yearsRead = false;
     const int yearCount = parser.value(years).toInt(&yearsRead);
     if (!yearsRead || yearCount < 1 || yearCount > 50)
-        return usageError(u"--years takes a number of years from 1 to 50"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--years takes a number of years from 1 to 50"));
     const QString file = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     const QString suffix = QFileInfo(file).suffix().toLower();
     const bool calendar = suffix == u"ics"_s;
     if (calendar && *kind != Kind::Holidays)
-        return usageError(u"a calendar (.ics) holds holidays: give --holidays"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "a calendar (.ics) holds holidays: give --holidays"));
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
@@ -144,20 +170,31 @@ int runImport(const QStringList &arguments)
     const SheetTable &table = read.table;
     if (calendar) {
         if (read.skippedTimed + read.skippedPast > 0)
-            err() << "INFORMATION: " << read.skippedTimed << " events with a time of day and "
-                  << read.skippedPast << " that ended before today were skipped.\n";
+            err() << NoticeText::title(Notice::Kind::Information) << ": "
+                  << QCoreApplication::translate(
+                         "CommandLine",
+                         "%1 events with a time of day and %2 that ended before today were skipped.")
+                         .arg(read.skippedTimed)
+                         .arg(read.skippedPast)
+                  << "\n";
     } else if (!table.sheet.isEmpty()) {
-        err() << "INFORMATION: Read the sheet '" << table.sheet << "'.\n";
+        err() << NoticeText::title(Notice::Kind::Information) << ": "
+              << QCoreApplication::translate("CommandLine", "Read the sheet '%1'.").arg(table.sheet) << "\n";
     } else {
-        err() << "INFORMATION: Read as " << encodingName(table.encoding) << " text, separated by "
-              << separatorName(table.separator) << ".\n";
+        //: %1 is an encoding such as UTF-8, %2 what separates the columns: tabs, semicolons, commas or
+        //: nothing
+        err() << NoticeText::title(Notice::Kind::Information) << ": "
+              << QCoreApplication::translate("CommandLine", "Read as %1 text, separated by %2.")
+                     .arg(encodingName(table.encoding), separatorName(table.separator))
+              << "\n";
     }
     err().flush();
 
     const UnitSession::Imported imported =
         session.importTable(table, file, *kind, parser.isSet(update), parser.isSet(dryRun), today);
     if (imported.error)
-        return failure(u"Nothing was imported.\n"_s + NoticeText::text(*imported.error));
+        return failure(QCoreApplication::translate("CommandLine", "Nothing was imported.\n%1")
+                           .arg(NoticeText::text(*imported.error)));
     const PersonnelImport::Plan &plan = imported.plan;
     for (const PersonnelImport::Row &row : plan.rows) {
         const bool told = row.action == Action::Refuse || row.action == Action::LeftOut;
@@ -173,15 +210,28 @@ int runImport(const QStringList &arguments)
     }
     err().flush();
     const int refused = plan.count(Action::Refuse);
-    out() << plan.count(Action::Add) << " to add, " << plan.count(Action::Update) << " to update, "
-          << plan.count(Action::Unchanged) << " unchanged, " << plan.count(Action::LeftOut) << " left out, "
-          << refused << " refused.\n";
+    out() << QCoreApplication::translate("CommandLine",
+                                         "%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused.")
+                 .arg(plan.count(Action::Add))
+                 .arg(plan.count(Action::Update))
+                 .arg(plan.count(Action::Unchanged))
+                 .arg(plan.count(Action::LeftOut))
+                 .arg(refused)
+          << "\n";
     for (const QString &section : plan.newSections)
-        out() << "The section '" << section << "' is new; it " << (imported.imported ? "was" : "would be")
-              << " added to Setup's list.\n";
+        out() << (imported.imported
+                      ? QCoreApplication::translate("CommandLine",
+                                                    "The section '%1' is new; it was added to Setup's list.")
+                      : QCoreApplication::translate(
+                            "CommandLine", "The section '%1' is new; it would be added to Setup's list."))
+                     .arg(section)
+              << "\n";
     out().flush();
     if (refused > 0) {
-        err() << "ERROR: Nothing was imported: mend the refused rows and import the file again.\n";
+        err() << NoticeText::title(Notice::Kind::Error) << ": "
+              << QCoreApplication::translate(
+                     "CommandLine", "Nothing was imported: mend the refused rows and import the file again.")
+              << "\n";
         err().flush();
         return 5;
     }
@@ -195,22 +245,31 @@ int runImport(const QStringList &arguments)
 int runExportPersonnel(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Write the unit's soldiers into a CSV file or a workbook (.xlsx) with the columns that 'calendrix "
-        "import --soldiers' reads: edited in a spreadsheet program, the file is imported back with --update."_s);
-    parser.addPositionalArgument(u"OUT"_s, u"The file to write: OUT.csv or OUT.xlsx."_s);
-    const QCommandLineOption data(u"data"_s, u"The unit folder (default: the current folder)."_s, u"DIR"_s);
-    const QCommandLineOption replace(u"replace"_s, u"Write over OUT when it exists."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Write the unit's soldiers into a CSV file or a workbook (.xlsx) with the columns that 'calendrix "
+        "import --soldiers' reads: edited in a spreadsheet program, the file is imported back with "
+        "--update."));
+    parser.addPositionalArgument(
+        u"OUT"_s, QCoreApplication::translate("CommandLine", "The file to write: OUT.csv or OUT.xlsx."));
+    const QCommandLineOption data(
+        u"data"_s,
+        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+        u"DIR"_s);
+    const QCommandLineOption replace(
+        u"replace"_s, QCoreApplication::translate("CommandLine", "Write over OUT when it exists."));
     parser.addOptions({data, replace});
     const QString syntax = u"export-personnel OUT.csv|OUT.xlsx [--data DIR] [--replace]"_s;
     if (const int status = parse(parser, arguments, syntax); status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1)
-        return usageError(u"give one file to write: calendrix "_s + syntax);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "give one file to write: calendrix %1").arg(syntax));
     const QString target = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     const QString suffix = QFileInfo(target).suffix().toLower();
     if (suffix != u"csv"_s && suffix != u"xlsx"_s)
-        return usageError(u"the file to write ends in .csv or .xlsx"_s);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "the file to write ends in .csv or .xlsx"));
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
@@ -220,11 +279,15 @@ int runExportPersonnel(const QStringList &arguments)
     if (const int status = checkUnitFiles(session.folder()); status >= 0)
         return status;
     if (session.folder().isOwnFile(target))
-        return failure(u"'%1' is one of the unit's own files; choose another file to write."_s.arg(
-            QDir::toNativeSeparators(target)));
+        return failure(
+            QCoreApplication::translate("CommandLine",
+                                        "'%1' is one of the unit's own files; choose another file to write.")
+                .arg(QDir::toNativeSeparators(target)));
     if ((QFileInfo::exists(target) || QFileInfo(target).isSymLink()) && !parser.isSet(replace)) {
-        err() << "ERROR: '" << QDir::toNativeSeparators(target)
-              << "' exists; give --replace to write over it.\n";
+        err() << NoticeText::title(Notice::Kind::Error) << ": "
+              << QCoreApplication::translate("CommandLine", "'%1' exists; give --replace to write over it.")
+                     .arg(QDir::toNativeSeparators(target))
+              << "\n";
         err().flush();
         return 4;
     }

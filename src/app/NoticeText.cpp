@@ -3,6 +3,7 @@
 #include "store/Error.h"
 #include "store/StoreError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 
@@ -12,40 +13,61 @@ namespace calendrix {
 
 namespace {
 
-// An export's calendars are all.ics and one per soldier: one sentence for
-// each way the calendars, the soldiers and the cancelled assignments count.
+// An export's calendars are all.ics and one per soldier. The calendars are
+// counted by %n; the soldiers and the cancelled assignments each choose
+// their own sentence, so that no count is glued to its noun.
 QString wroteCalendars(const Notice &notice)
 {
     const int soldiers = notice.values.value(1).toInt();
     const int cancelled = notice.values.value(2).toInt();
+    const int n = notice.count;
+    // English says "one for each of 1 soldiers" when it wrote one calendar.
+    const char *one = cancelled == 0 ? "Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."
+                      : cancelled == 1
+                          ? "Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, "
+                            "with %3 assignment that the roster no longer has as cancelled."
+                          : "Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, "
+                            "with %3 assignments that the roster no longer has as cancelled.";
     if (cancelled == 0)
-        return NoticeText::plural(
-            notice.count, u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers."_s,
-            NoticeText::plural(soldiers,
-                               u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier."_s,
-                               u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers."_s));
-    return NoticeText::plural(
-        cancelled,
-        NoticeText::plural(
-            notice.count,
-            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignment that "
-            "the roster no longer has as cancelled."_s,
-            NoticeText::plural(
-                soldiers,
-                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment "
-                "that the roster no longer has as cancelled."_s,
-                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment "
-                "that the roster no longer has as cancelled."_s)),
-        NoticeText::plural(
-            notice.count,
-            u"Wrote %n calendar into %1: all.ics and one for each of %2 soldiers, with %3 assignments that "
-            "the roster no longer has as cancelled."_s,
-            NoticeText::plural(
-                soldiers,
-                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments "
-                "that the roster no longer has as cancelled."_s,
-                u"Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 "
-                "assignments that the roster no longer has as cancelled."_s)));
+        return soldiers == 1 ? NoticeText::counted("NoticeText", n, one,
+                                                   //: %1 is a folder, %2 a number of soldiers (here 1)
+                                                   QT_TRANSLATE_N_NOOP("NoticeText",
+                                                                       "Wrote %n calendars into %1: all.ics "
+                                                                       "and one for each of %2 soldier."))
+                             : NoticeText::counted("NoticeText", n, one,
+                                                   //: %1 is a folder, %2 a number of soldiers
+                                                   QT_TRANSLATE_N_NOOP("NoticeText",
+                                                                       "Wrote %n calendars into %1: all.ics "
+                                                                       "and one for each of %2 soldiers."));
+    if (cancelled == 1)
+        return soldiers == 1
+                   ? NoticeText::counted(
+                         "NoticeText", n, one,
+                         //: %1 is a folder, %2 a number of soldiers (here 1), %3 of assignments (here 1)
+                         QT_TRANSLATE_N_NOOP(
+                             "NoticeText",
+                             "Wrote %n calendars into %1: all.ics and one for each of %2 soldier, "
+                             "with %3 assignment that the roster no longer has as cancelled."))
+                   : NoticeText::counted(
+                         "NoticeText", n, one,
+                         //: %1 is a folder, %2 a number of soldiers, %3 of assignments (here 1)
+                         QT_TRANSLATE_N_NOOP(
+                             "NoticeText",
+                             "Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, "
+                             "with %3 assignment that the roster no longer has as cancelled."));
+    return soldiers == 1
+               ? NoticeText::counted(
+                     "NoticeText", n, one,
+                     //: %1 is a folder, %2 a number of soldiers (here 1), %3 of assignments
+                     QT_TRANSLATE_N_NOOP(
+                         "NoticeText", "Wrote %n calendars into %1: all.ics and one for each of %2 soldier, "
+                                       "with %3 assignments that the roster no longer has as cancelled."))
+               : NoticeText::counted(
+                     "NoticeText", n, one,
+                     //: %1 is a folder, %2 a number of soldiers, %3 of assignments
+                     QT_TRANSLATE_N_NOOP(
+                         "NoticeText", "Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, "
+                                       "with %3 assignments that the roster no longer has as cancelled."));
 }
 
 // The sentence of a notice, with placeholders %1, %2... in the order of its
@@ -55,621 +77,834 @@ QString sentence(const Notice &notice)
     const int count = notice.count;
     switch (notice.code) {
     case NoticeCode::SettleFailed:
-        return u"An earlier roster run or undo that did not finish could not be settled; nothing was changed.\n%1"_s;
+        return QCoreApplication::translate("NoticeText", "An earlier roster run or undo that did not finish "
+                                                         "could not be settled; nothing was changed.\n%1");
 
     case NoticeCode::DatabaseFailed:
         return u"%1 ('%2')"_s;
     case NoticeCode::DatabaseFailedDoing:
         return u"%3: %1 ('%2')"_s;
     case NoticeCode::CannotOpenDatabase:
-        return u"Cannot open: %1 ('%2')"_s;
+        //: %1 is why (such as "the disk is full"), %2 the file; keep " ('%2')" as it is
+        return QCoreApplication::translate("NoticeText", "Cannot open: %1 ('%2')");
     case NoticeCode::CannotCheckDatabase:
-        return u"Cannot check: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot check: %1 ('%2')");
     case NoticeCode::CannotCreateDatabase:
-        return u"Cannot create: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot create: %1 ('%2')");
     case NoticeCode::CannotReadTableLayout:
-        return u"reading the layout of %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "reading the layout of %3: %1 ('%2')");
     case NoticeCode::CannotReadHeaderTable:
-        return u"reading the table header: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "reading the table header: %1 ('%2')");
     case NoticeCode::CannotAddTable:
-        return u"Cannot add the table %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot add the table %3: %1 ('%2')");
     case NoticeCode::CannotStartWriting:
-        return u"Cannot start writing: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot start writing: %1 ('%2')");
     case NoticeCode::CannotSaveChanges:
-        return u"Cannot save the changes: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot save the changes: %1 ('%2')");
     case NoticeCode::CannotPrepareStatement:
-        return u"Cannot prepare a statement: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot prepare a statement: %1 ('%2')");
     case NoticeCode::CannotWriteTable:
-        return u"Cannot write to %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write to %3: %1 ('%2')");
     case NoticeCode::CannotReadTable:
-        return u"Cannot read %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read %3: %1 ('%2')");
     case NoticeCode::CannotAddRow:
-        return u"Cannot add a row to %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot add a row to %3: %1 ('%2')");
     case NoticeCode::CannotSaveRow:
-        return u"Cannot save a row of %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot save a row of %3: %1 ('%2')");
     case NoticeCode::CannotDeleteRow:
-        return u"Cannot delete a row of %3: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot delete a row of %3: %1 ('%2')");
     case NoticeCode::CannotCopyDatabase:
-        return u"Cannot copy '%3' into the folder '%4': %1"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot copy '%3' into the folder '%4': %1");
 
     case NoticeCode::FileIsDanglingLink:
-        return u"'%1' is a link to a file that does not exist, not a Calendrix %2."_s;
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is a link to a file that does not exist, not a Calendrix %2.");
     case NoticeCode::FileIsEmpty:
-        return u"'%1' is an empty file, not a Calendrix %2."_s;
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
+        return QCoreApplication::translate("NoticeText", "'%1' is an empty file, not a Calendrix %2.");
     case NoticeCode::FileIsNotDatabase:
-        return u"'%1' is not a database file, not a Calendrix %2."_s;
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
+        return QCoreApplication::translate("NoticeText", "'%1' is not a database file, not a Calendrix %2.");
     case NoticeCode::FileIsOtherKind:
-        return u"'%1' is a Calendrix %2, not a Calendrix %3."_s;
+        //: %1 is a file, %2 and %3 a file's kind: "personnel database", "working database", "roster template"
+        //: or "roster datafile"
+        return QCoreApplication::translate("NoticeText", "'%1' is a Calendrix %2, not a Calendrix %3.");
     case NoticeCode::FileIsForeignDatabase:
-        return u"'%1' is another program's database, not a Calendrix %2."_s;
+        //: %1 is a file, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is another program's database, not a Calendrix %2.");
     case NoticeCode::FileIsNoFile:
-        return u"'%1' is %2, not a Calendrix %3."_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 a file's kind:
+        //: "personnel database", "working database", "roster template" or "roster datafile"
+        return QCoreApplication::translate("NoticeText", "'%1' is %2, not a Calendrix %3.");
     case NoticeCode::FileFromNewerVersion:
-        return u"'%1' was made by a newer version of Calendrix."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' was made by a newer version of Calendrix.");
     case NoticeCode::TableMissing:
-        return u"The table %1 is missing from '%2'."_s;
+        return QCoreApplication::translate("NoticeText", "The table %1 is missing from '%2'.");
     case NoticeCode::TableLayoutDamaged:
-        return u"'%1' is damaged: its table %2 does not have the layout of a %3."_s;
+        //: %1 is a file, %2 a table, %3 a file's kind: "personnel database", "working database", "roster
+        //: template" or "roster datafile"
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is damaged: its table %2 does not have the layout of a %3.");
     case NoticeCode::HeaderRowMissing:
-        return u"'%1' is damaged: its table header has no row."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is damaged: its table header has no row.");
     case NoticeCode::FileDamaged:
-        return u"The %1 '%2' is damaged (%3)."_s;
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 what is wrong
+        return QCoreApplication::translate("NoticeText", "The %1 '%2' is damaged (%3).");
     case NoticeCode::FileDamagedCannotCopy:
-        return u"The %1 '%2' is damaged and cannot be copied (%3)."_s;
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 what is wrong
+        return QCoreApplication::translate("NoticeText", "The %1 '%2' is damaged and cannot be copied (%3).");
     case NoticeCode::DatabaseFileNotFound:
-        return u"The %1 '%2' does not exist."_s;
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file
+        return QCoreApplication::translate("NoticeText", "The %1 '%2' does not exist.");
     case NoticeCode::DatabaseFileUnreadable:
-        return u"The %1 '%2' cannot be read: %3"_s;
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file, %3 the system's reason
+        return QCoreApplication::translate("NoticeText", "The %1 '%2' cannot be read: %3");
     case NoticeCode::DatabaseFileNoPermission:
-        return u"The %1 '%2' cannot be read (no permission)."_s;
+        //: %1 is a file's kind: "personnel database", "working database", "roster template" or "roster
+        //: datafile", %2 the file
+        return QCoreApplication::translate("NoticeText", "The %1 '%2' cannot be read (no permission).");
     case NoticeCode::CannotReadFileHeader:
-        return u"Cannot read the header of '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read the header of '%1'.");
     case NoticeCode::CannotWriteToDisk:
-        return u"Cannot write '%1' to the disk."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write '%1' to the disk.");
     case NoticeCode::NoDatabaseOpen:
-        return u"No database is open."_s;
+        return QCoreApplication::translate("NoticeText", "No database is open.");
     case NoticeCode::TransactionAlreadyOpen:
-        return u"A transaction is already open."_s;
+        return QCoreApplication::translate("NoticeText", "A transaction is already open.");
 
     case NoticeCode::TableNotInFile:
-        return u"The table '%1' is not part of a %2 ('%3')."_s;
+        //: %1 is a table, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile", %3 the file
+        return QCoreApplication::translate("NoticeText", "The table '%1' is not part of a %2 ('%3').");
     case NoticeCode::TableNotInKind:
-        return u"The table '%1' is not part of a %2."_s;
+        //: %1 is a table, %2 a file's kind: "personnel database", "working database", "roster template" or
+        //: "roster datafile"
+        return QCoreApplication::translate("NoticeText", "The table '%1' is not part of a %2.");
     case NoticeCode::RecordSourceNotOpen:
-        return u"Cannot open '%1': its database is not open."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot open '%1': its database is not open.");
     case NoticeCode::AppendTableNotOpen:
-        return u"Cannot write to '%1': its database is not open."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write to '%1': its database is not open.");
     case NoticeCode::NotSqliteConnection:
-        return u"The database connection is not SQLite."_s;
+        return QCoreApplication::translate("NoticeText", "The database connection is not SQLite.");
     case NoticeCode::RecordSetNotOpen:
-        return u"The record set is not open."_s;
+        return QCoreApplication::translate("NoticeText", "The record set is not open.");
     case NoticeCode::NoCurrentRecord:
-        return u"No current record."_s;
+        return QCoreApplication::translate("NoticeText", "No current record.");
     case NoticeCode::RecordDeleted:
-        return u"The record is deleted."_s;
+        return QCoreApplication::translate("NoticeText", "The record is deleted.");
     case NoticeCode::RecordDeletedByOther:
-        return u"The record was deleted from %1 by someone else."_s;
+        return QCoreApplication::translate("NoticeText", "The record was deleted from %1 by someone else.");
     case NoticeCode::NoFieldNumber:
-        return u"The table %1 has no field number %2."_s;
+        return QCoreApplication::translate("NoticeText", "The table %1 has no field number %2.");
     case NoticeCode::NoSuchField:
-        return u"The table %1 has no field '%2'."_s;
+        return QCoreApplication::translate("NoticeText", "The table %1 has no field '%2'.");
     case NoticeCode::ChangeWithoutEdit:
-        return u"A field was changed without add-new or edit."_s;
+        return QCoreApplication::translate("NoticeText", "A field was changed without add-new or edit.");
     case NoticeCode::UpdateWithoutEdit:
-        return u"Update without add-new or edit."_s;
+        return QCoreApplication::translate("NoticeText", "Update without add-new or edit.");
     case NoticeCode::KeyFieldReadOnly:
-        return u"The field %1 is assigned by the store and cannot be changed."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The field %1 is assigned by the store and cannot be changed.");
     case NoticeCode::InvalidFieldValue:
-        return u"'%1' is not a valid value for the field %2."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is not a valid value for the field %2.");
     case NoticeCode::NotADate:
-        return u"'%1' is not a date. Type a date as the lists show it, for example %2 (%3)."_s;
+        //: %2 is an example date as the lists show it, %3 its pattern
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is not a date. Type a date as the lists show it, for example %2 (%3).");
     case NoticeCode::BadRecordSource:
-        return u"'%1' is not a table name or a query of the form "
-               "\"SELECT * FROM table ORDER BY field Asc|Desc, ...\"."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a table name or a query of the form "
+                                           "\"SELECT * FROM table ORDER BY field Asc|Desc, ...\".");
 
     case NoticeCode::UnitFolderMissing:
-        return u"The unit folder '%1' does not exist."_s;
+        return QCoreApplication::translate("NoticeText", "The unit folder '%1' does not exist.");
     case NoticeCode::UnitNotAFolder:
-        return u"'%1' is not a folder; a unit is kept in a folder."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is not a folder; a unit is kept in a folder.");
     case NoticeCode::UnitFolderNoPermission:
-        return u"The unit folder '%1' cannot be written (no permission)."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The unit folder '%1' cannot be written (no permission).");
     case NoticeCode::UnitFolderDiskFull:
-        return u"The unit folder '%1' cannot be written (is the disk full?)."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The unit folder '%1' cannot be written (is the disk full?).");
     case NoticeCode::LockFileIsLink:
-        return u"'%1' is a link; the unit's lock file must be a file of its own. Remove it, and the unit can "
-               "be opened."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' is a link; the unit's lock file must be a file of its own. Remove it, and the unit can "
+            "be opened.");
     case NoticeCode::LockFileIsOther:
-        return u"'%1' is %2, not the unit's lock file. Remove it, and the unit can be opened."_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is %2, not the unit's lock file. Remove it, and the unit can be opened.");
     case NoticeCode::UnitFolderCannotLock:
-        return u"The unit folder '%1' cannot be locked: %2"_s;
+        return QCoreApplication::translate("NoticeText", "The unit folder '%1' cannot be locked: %2");
     case NoticeCode::UnitOpenElsewhere:
-        return u"The unit in '%1' is already open in another copy of Calendrix (process %2 on %3)."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The unit in '%1' is already open in another copy of Calendrix (process %2 on %3).");
     case NoticeCode::UnitOpenElsewhereHere:
-        return u"The unit in '%1' is already open in another copy of Calendrix (process %2 on this computer)."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The unit in '%1' is already open in another copy of Calendrix (process %2 on this computer).");
     case NoticeCode::UnitInUse:
-        return u"The unit in '%1' is in use by another program."_s;
+        return QCoreApplication::translate("NoticeText", "The unit in '%1' is in use by another program.");
 
     case NoticeCode::CounterBeyondLargest:
-        return u"The counter of %1 for %2 would be %3, beyond the largest counter (32767). Lower the "
-               u"counters "
-               "of this duty in Assignment Counters."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The counter of %1 for %2 would be %3, beyond the largest counter (32767). Lower the "
+            "counters "
+            "of this duty in Assignment Counters.");
     case NoticeCode::StoredNormalCounterOutOfRange:
-        return u"The Normal counter of %1 for %2 is %3, outside the range 0\u201332767. Correct it in "
-               "Assignment Counters."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The Normal counter of %1 for %2 is %3, outside the range 0–32767. Correct it in "
+                          "Assignment Counters.");
     case NoticeCode::StoredHolidayCounterOutOfRange:
-        return u"The Holiday counter of %1 for %2 is %3, outside the range 0\u201332767. Correct it in "
-               "Assignment Counters."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The Holiday counter of %1 for %2 is %3, outside the range 0–32767. Correct it in "
+                          "Assignment Counters.");
     case NoticeCode::PeriodWithoutFromDate:
-        return u"A work-schedule period of %1 has no valid From date; correct or remove it on the Duty tab."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "A work-schedule period of %1 has no valid From date; correct or remove it on the Duty tab.");
     case NoticeCode::PeriodWithoutToDate:
-        return u"A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab.");
     case NoticeCode::TemplateWithoutHeaderRow:
-        return u"The datafile copied from the roster template template.tem has no header row for the first "
-               "duty."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The datafile copied from the roster template template.tem has no header row for the first "
+            "duty.");
 
     case NoticeCode::CannotReadFile:
-        return u"Cannot read '%1': %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read '%1': %2");
     case NoticeCode::CannotRenameFile:
-        return u"Cannot rename '%1' to '%2': %3"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot rename '%1' to '%2': %3");
     case NoticeCode::CannotRenameJournal:
-        return u"Cannot rename '%1' beside '%2'."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot rename '%1' beside '%2'.");
     case NoticeCode::UnitFileUnreadable:
-        return u"'%1' cannot be read: %2"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' cannot be read: %2");
     case NoticeCode::UnitFileNoFile:
-        return u"'%1' is %2, not a file"_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
+        return QCoreApplication::translate("NoticeText", "'%1' is %2, not a file");
     case NoticeCode::UnitFileEmpty:
-        return u"'%1' is empty"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is empty");
     case NoticeCode::UnitFileNotText:
-        return u"'%1' is not a text file"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is not a text file");
     case NoticeCode::OptionFileUnreadable:
-        return u"'%1' cannot be read as an option file: %2"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' cannot be read as an option file: %2");
     case NoticeCode::OptionFileNoNumber:
-        return u"'%1' holds no number that a switch can have"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' holds no number that a switch can have");
     case NoticeCode::HistoryNotAFolder:
-        return u"'%1' is %2, not a folder, so no roster run can be kept there for undo."_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is %2, not a folder, so no roster run can be kept there for undo.");
 
     case NoticeCode::NeitherReportPrinted:
-        return u"Neither the remarks nor the roster of '%2' could be printed.\n%1"_s;
+        return QCoreApplication::translate(
+            "NoticeText", "Neither the remarks nor the roster of '%2' could be printed.\n%1");
     case NoticeCode::RemarksNotPrinted:
-        return u"The remarks of '%2' could not be printed.\n%1"_s;
+        return QCoreApplication::translate("NoticeText", "The remarks of '%2' could not be printed.\n%1");
     case NoticeCode::RosterNotPrinted:
-        return u"The roster of '%2' could not be printed.\n%1"_s;
+        return QCoreApplication::translate("NoticeText", "The roster of '%2' could not be printed.\n%1");
     case NoticeCode::LayoutNeedsMemory:
-        return u"The layout '%1' needs more memory than there is."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' needs more memory than there is.");
     case NoticeCode::LayoutUnusable:
-        return u"The layout '%2' cannot be used: %1."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%2' cannot be used: %1.");
 
     case NoticeCode::CannotMakeFileBeside:
-        return u"Cannot make a file beside '%1': %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot make a file beside '%1': %2");
     case NoticeCode::NoFileBeside:
-        return u"Cannot make a file beside '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot make a file beside '%1'.");
     case NoticeCode::CannotWriteFile:
-        return u"Cannot write '%1': %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write '%1': %2");
     case NoticeCode::CannotWriteFileToDisk:
-        return u"Cannot write '%1' to the disk: %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write '%1' to the disk: %2");
     case NoticeCode::FileExists:
-        return u"'%1' already exists."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' already exists.");
     case NoticeCode::PdfCannotWrite:
-        return u"The file '%1' cannot be written: %2."_s;
+        return QCoreApplication::translate("NoticeText", "The file '%1' cannot be written: %2.");
     case NoticeCode::PdfCannotStart:
-        return u"The file '%1' cannot be written: the PDF cannot be started."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The file '%1' cannot be written: the PDF cannot be started.");
     case NoticeCode::PdfCannotFinish:
-        return u"The file '%1' cannot be written: the PDF cannot be finished."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The file '%1' cannot be written: the PDF cannot be finished.");
     case NoticeCode::CannotRemoveFile:
-        return u"Cannot remove '%1': %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot remove '%1': %2");
     case NoticeCode::CannotCreateFolder:
-        return u"Cannot create the folder '%1': %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot create the folder '%1': %2");
 
     case NoticeCode::OutputIsUnitFile:
-        return u"'%1' is one of the unit's own files; choose another name."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is one of the unit's own files; choose another name.");
     case NoticeCode::PdfIsDatafileOrUnitFile:
-        return u"'%1' is the datafile or a file of the unit; choose another name for the PDF."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is the datafile or a file of the unit; choose another name for the PDF.");
     case NoticeCode::ExportIsUnitFile:
-        return u"'%1' is a file of the unit; choose another name for the export."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is a file of the unit; choose another name for the export.");
     case NoticeCode::ExportDraft:
-        return u"The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
-               "sheets say \"%2\"; the CSV has no place for it."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile '%1' is a draft: nothing in it was counted. Its calendar events and "
+            "sheets say \"%2\"; the CSV has no place for it.");
     case NoticeCode::ExportLastDaysUnknown:
-        return u"The roster datafile '%1' does not say on which day its periods end (it was made by an "
-               "earlier version); each assignment is exported as one day."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile '%1' does not say on which day its periods end (it was made by an "
+            "earlier version); each assignment is exported as one day.");
     case NoticeCode::ExportStopped:
-        return u"The export was stopped; nothing was written."_s;
+        return QCoreApplication::translate("NoticeText", "The export was stopped; nothing was written.");
     case NoticeCode::ExportNeedsMemory:
-        return u"Exporting '%1' needs more memory than there is."_s;
+        return QCoreApplication::translate("NoticeText", "Exporting '%1' needs more memory than there is.");
     case NoticeCode::ExportWroteCalendars:
         return wroteCalendars(notice);
     case NoticeCode::ExportWroteSpreadsheet:
-        return NoticeText::plural(count, u"Wrote %1: Summary and %n duty sheet."_s,
-                                  u"Wrote %1: Summary and %n duty sheets."_s);
+        //: %1 is the workbook written
+        return NoticeText::counted(
+            "NoticeText", count, "Wrote %1: Summary and %n duty sheet.",
+            QT_TRANSLATE_N_NOOP("NoticeText", "Wrote %1: Summary and %n duty sheets."));
     case NoticeCode::ExportWroteCsv:
-        return NoticeText::plural(count, u"Wrote %1: %n assignment."_s, u"Wrote %1: %n assignments."_s);
+        //: %1 is the CSV file written
+        return NoticeText::counted("NoticeText", count, "Wrote %1: %n assignment.",
+                                   QT_TRANSLATE_N_NOOP("NoticeText", "Wrote %1: %n assignments."));
     case NoticeCode::RunCommitReported:
         return u"%1"_s;
     case NoticeCode::RunNoTarget:
-        return u"No name was given for the roster datafile."_s;
+        return QCoreApplication::translate("NoticeText", "No name was given for the roster datafile.");
     case NoticeCode::RunOwnFile:
-        return u"'%1' is one of the unit's own files; choose another name for the roster."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is one of the unit's own files; choose another name for the roster.");
     case NoticeCode::RunReplaceQuestion:
-        return u"File already exists.  Do you want to replace %1?"_s;
+        return QCoreApplication::translate("NoticeText", "File already exists.  Do you want to replace %1?");
     case NoticeCode::RunReplaceDeclined:
-        return u"Sorry you have encountered error number %1"_s;
+        return QCoreApplication::translate("NoticeText", "Sorry you have encountered error number %1");
     case NoticeCode::RunSettleFailed:
-        return u"An earlier roster run that did not finish could not be settled.\n%1"_s;
+        return QCoreApplication::translate(
+            "NoticeText", "An earlier roster run that did not finish could not be settled.\n%1");
     case NoticeCode::RunFailed:
-        return u"The roster could not be made; nothing was changed.\n%1"_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The roster could not be made; nothing was changed.\n%1");
     case NoticeCode::RunNoCandidate:
-        return u"No qualified soldier is available for %1 on %2"_s;
+        //: %1 is a duty, %2 the first day of its period
+        return QCoreApplication::translate("NoticeText", "No qualified soldier is available for %1 on %2");
     case NoticeCode::RunNoCounterRow:
-        return u"SoldierName='%1' could not add points for %2"_s;
+        //: %1 is a soldier, %2 a duty; SoldierName is a field name and stays
+        return QCoreApplication::translate("NoticeText", "SoldierName='%1' could not add points for %2");
     case NoticeCode::RunColumnLimit:
-        return u"%1 is greater than the 36 columns"_s;
+        return QCoreApplication::translate("NoticeText", "%1 is greater than the 36 columns");
     case NoticeCode::RunHolidayLimit:
-        return u"Number of Holidays exceeds 99 maximum"_s;
+        return QCoreApplication::translate("NoticeText", "Number of Holidays exceeds 99 maximum");
     case NoticeCode::RunNotInDatafile:
-        return u"Could not locate %1 in output datafile"_s;
+        return QCoreApplication::translate("NoticeText", "Could not locate %1 in output datafile");
     case NoticeCode::RunFinished:
-        return u"Finished"_s;
+        return QCoreApplication::translate("NoticeText", "Finished");
     case NoticeCode::RecordKeptAside:
-        return u"'%1' names the files of a roster run or undo that did not finish and cannot be settled "
-               "without the working database; it is kept as '%2'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' names the files of a roster run or undo that did not finish and cannot be settled "
+            "without the working database; it is kept as '%2'.");
     case NoticeCode::InitNeedsRepair:
-        return u"%1 Run '%2': it sets it aside and makes the folder anew."_s;
+        //: %1 says why (whole sentences), %2 is the repair command
+        return QCoreApplication::translate("NoticeText",
+                                           "%1 Run '%2': it sets it aside and makes the folder anew.");
     case NoticeCode::RunRecordNotAFile:
-        return u"'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'."_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 where it was set
+        //: aside
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' was %2, not a record of an unfinished roster run; it was set aside as '%3'.");
     case NoticeCode::UndoRecordNotAFile:
-        return u"'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'."_s;
+        //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"..., %3 where it was set
+        //: aside
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' was %2, not a record of an unfinished undo; it was set aside as '%3'.");
     case NoticeCode::RunRecordUnreadable:
-        return u"A record of an unfinished roster run, '%1', could not be read and was removed."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "A record of an unfinished roster run, '%1', could not be read and was removed.");
     case NoticeCode::UndoRecordUnreadable:
-        return u"A record of an unfinished undo, '%1', could not be read and was removed."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "A record of an unfinished undo, '%1', could not be read and was removed.");
     case NoticeCode::RunFileRestored:
-        return u"The roster run that was replacing '%1' did not finish; the file is as it was before that "
-               "run, and so are the counters."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster run that was replacing '%1' did not finish; the file is as it was before that "
+            "run, and so are the counters.");
     case NoticeCode::RunFileKeptAside:
-        return u"The roster run that was replacing '%1' did not finish; the counters are as they were "
-               "before that run. The file it replaced is kept as '%2'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster run that was replacing '%1' did not finish; the counters are as they were "
+            "before that run. The file it replaced is kept as '%2'.");
     case NoticeCode::RunFileRemoved:
-        return u"The roster run that was making '%1' did not finish; the file was removed and the counters "
-               "are as they were before that run."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster run that was making '%1' did not finish; the file was removed and the counters "
+            "are as they were before that run.");
     case NoticeCode::UndoCompleted:
-        return u"An undo that did not finish has been completed: the counters are as they were before the "
-               "roster run it took back."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "An undo that did not finish has been completed: the counters are as they were before the "
+            "roster run it took back.");
     case NoticeCode::UndoCompletedWithLeftovers:
-        return u"An undo that did not finish has been completed: the counters are as they were before the "
-               "roster run it took back.\n%1"_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "An undo that did not finish has been completed: the counters are as they were before the "
+            "roster run it took back.\n%1");
     case NoticeCode::UndoAbandoned:
-        return u"An undo that did not finish was abandoned: the counters and the roster datafile are as they "
-               "were before it."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "An undo that did not finish was abandoned: the counters and the roster datafile are as they "
+            "were before it.");
 
     case NoticeCode::LayoutMissing:
-        return u"The layout '%1' does not exist."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' does not exist.");
     case NoticeCode::LayoutNotAFile:
-        return u"The layout '%1' is not a file."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' is not a file.");
     case NoticeCode::LayoutUnreadable:
-        return u"The layout '%1' cannot be read: %2."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' cannot be read: %2.");
     case NoticeCode::LayoutTooLarge:
-        return u"The layout '%1' is larger than %2 MB, more than a layout may be."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' is larger than %2 MB, more than a layout may be.");
     case NoticeCode::LayoutNotText:
-        return u"The layout '%1' is not a text file (UTF-8)."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' is not a text file (UTF-8).");
     case NoticeCode::LayoutEmpty:
-        return u"The layout '%1' is empty."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' is empty.");
     case NoticeCode::LayoutSaysNoReport:
-        return u"The layout '%1' does not say what it prints: its [layout] section needs report = roster or "
-               "report = remarks."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' does not say what it prints: its [layout] section needs report = roster or "
+            "report = remarks.");
     case NoticeCode::LayoutTextTooLarge:
-        return u"The layout '%1' cannot be filled in: a text would be larger than %2 MB."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' cannot be filled in: a text would be larger than %2 MB.");
     case NoticeCode::LayoutCannotFillIn:
-        return u"The layout '%1' cannot be filled in: %2."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' cannot be filled in: %2.");
     case NoticeCode::NoLayoutSet:
-        return u"No layout is set."_s;
+        return QCoreApplication::translate("NoticeText", "No layout is set.");
     case NoticeCode::LayoutDataFileNotSet:
-        return u"The layout '%1' reads data file %2, which is not set."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The layout '%1' reads data file %2, which is not set.");
     case NoticeCode::NothingToWrite:
-        return u"There is nothing to write into '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "There is nothing to write into '%1'.");
     case NoticeCode::LayoutOldForm:
-        return u"The layout '%1' has an error in line %2: this is a layout in the old HTML form, which this "
-               "version no longer reads; run 'calendrix init DIR --repair' with DIR the unit folder (%3) to "
-               "set it aside and install the new one."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: this is a layout in the old HTML form, which this "
+            "version no longer reads; run 'calendrix init DIR --repair' with DIR the unit folder (%3) to "
+            "set it aside and install the new one.");
     case NoticeCode::LayoutSectionBrackets:
-        return u"The layout '%1' has an error in line %2: a section name must stand in [ ]."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: a section name must stand in [ ].");
     case NoticeCode::LayoutNoSuchSection:
-        return u"The layout '%1' has an error in line %2: there is no section [%3]; the sections are %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: there is no section [%3]; the sections are %4.");
     case NoticeCode::LayoutNotKeyValue:
-        return u"The layout '%1' has an error in line %2: '%3' is neither a [section] nor a key = value."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: '%3' is neither a [section] nor a key = value.");
     case NoticeCode::LayoutKeyOutsideSection:
-        return u"The layout '%1' has an error in line %2: a key must follow a [section]."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: a key must follow a [section].");
     case NoticeCode::LayoutNoSuchKey:
-        return u"The layout '%1' has an error in line %2: [%3] has no key '%4'; its keys are %5."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: [%3] has no key '%4'; its keys are %5.");
     case NoticeCode::LayoutKeySetTwice:
-        return u"The layout '%1' has an error in line %2: '%3' is set twice (first in line %4)."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: '%3' is set twice (first in line %4).");
     case NoticeCode::LayoutBadReport:
-        return u"The layout '%1' has an error in line %2: report must be roster or remarks, not '%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: report must be roster or remarks, not '%3'.");
     case NoticeCode::LayoutBadDataFile:
-        return u"The layout '%1' has an error in line %2: the data file must be a number from 0 upwards."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the data file must be a number from 0 upwards.");
     case NoticeCode::LayoutBadOrientation:
-        return u"The layout '%1' has an error in line %2: the orientation must be portrait or landscape, not "
-               "'%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the orientation must be portrait or landscape, not "
+            "'%3'.");
     case NoticeCode::LayoutBadPaper:
-        return u"The layout '%1' has an error in line %2: the paper must be default, a3, a4, a5, letter or "
-               "legal, not '%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the paper must be default, a3, a4, a5, letter or "
+            "legal, not '%3'.");
     case NoticeCode::LayoutBadMargin:
-        return u"The layout '%1' has an error in line %2: the margins must be 0 to 50 millimetres: one "
-               "for all sides, or left, top, right, bottom."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the margins must be 0 to 50 millimetres: one "
+            "for all sides, or left, top, right, bottom.");
     case NoticeCode::LayoutMarginCount:
-        return u"The layout '%1' has an error in line %2: the margins are one number for all sides, or four: "
-               "left, top, right, bottom."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the margins are one number for all sides, or four: "
+            "left, top, right, bottom.");
     case NoticeCode::LayoutBadFont:
-        return u"The layout '%1' has an error in line %2: a font is a size in points from 3 to 72, then "
-               "bold or italic if wanted, not '%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: a font is a size in points from 3 to 72, then "
+            "bold or italic if wanted, not '%3'.");
     case NoticeCode::LayoutNoSuchRosterColumn:
-        return u"The layout '%1' has an error in line %2: the roster has no column '%3'; it has %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the roster has no column '%3'; it has %4.");
     case NoticeCode::LayoutNoSuchRemarksColumn:
-        return u"The layout '%1' has an error in line %2: the remarks list has no column '%3'; it has %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: the remarks list has no column '%3'; it has %4.");
     case NoticeCode::LayoutColumnTwice:
-        return u"The layout '%1' has an error in line %2: the column '%3' is shown twice."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: the column '%3' is shown twice.");
     case NoticeCode::LayoutNoColumn:
-        return u"The layout '%1' has an error in line %2: at least one column must be shown."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: at least one column must be shown.");
     case NoticeCode::LayoutBadMark:
-        return u"The layout '%1' has an error in line %2: a mark is drawn bold, italic, in a "
-               "colour (#606060) and on a tint (tint #e4e4e4), not '%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: a mark is drawn bold, italic, in a "
+                          "colour (#606060) and on a tint (tint #e4e4e4), not '%3'.");
     case NoticeCode::LayoutBadShade:
-        return u"The layout '%1' has an error in line %2: a shade is a colour (#d9d9d9) or none, not '%3'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The layout '%1' has an error in line %2: a shade is a colour (#d9d9d9) or none, not '%3'.");
     case NoticeCode::LayoutNestedTooDeep:
-        return u"The layout '%1' has an error in line %2: sections are nested more than %3 deep."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The layout '%1' has an error in line %2: sections are nested more than %3 deep.");
     case NoticeCode::LayoutBadTag:
-        return u"The layout '%1' has an error in line %2: %3."_s;
+        return QCoreApplication::translate("NoticeText", "The layout '%1' has an error in line %2: %3.");
 
     case NoticeCode::DatafileIsFolder:
-        return u"'%1' is a folder; choose another name for the roster."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is a folder; choose another name for the roster.");
     case NoticeCode::CannotKeepReplacedFile:
-        return u"Cannot keep '%1' while it is replaced: %2"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot keep '%1' while it is replaced: %2");
     case NoticeCode::CannotPutBackFile:
-        return u"Cannot put '%3' back in place of '%1': %2"_s;
+        //: %1 is the file, %2 the system's reason, %3 the file kept aside
+        return QCoreApplication::translate("NoticeText", "Cannot put '%3' back in place of '%1': %2");
     case NoticeCode::CannotCreateUnitFolder:
-        return u"Cannot create the folder '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot create the folder '%1'.");
     case NoticeCode::CannotCreateUnitFile:
-        return u"Cannot create '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "Cannot create '%1'.");
     case NoticeCode::CannotReadWorkingDatabase:
-        return u"Cannot read: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read: %1 ('%2')");
     case NoticeCode::OptionFileNoFile:
-        return u"'%1' cannot be read as an option file: %2"_s;
+        return QCoreApplication::translate("NoticeText", "'%1' cannot be read as an option file: %2");
     case NoticeCode::RowNotSaved:
-        return u"The row could not be saved."_s;
+        return QCoreApplication::translate("NoticeText", "The row could not be saved.");
     case NoticeCode::NoUnitOpen:
-        return u"There is no unit open: its files could not be opened."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "There is no unit open: its files could not be opened.");
     case NoticeCode::NoUnitFilesOpen:
-        return u"There is no unit open: the unit's files in %1 could not be opened."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "There is no unit open: the unit's files in %1 could not be opened.");
     case NoticeCode::NoRecords:
         return u"%1"_s;
     case NoticeCode::DatafileBadColumnDate:
-        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of column %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile '%1' is damaged: duty '%2' has '%3' as the date of column %4.");
     case NoticeCode::DatafileBadLastDay:
-        return u"The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of column %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile '%1' is damaged: duty '%2' has '%3' as the last day of column %4.");
     case NoticeCode::DatafileReadStopped:
-        return u"Reading '%1' was stopped."_s;
+        return QCoreApplication::translate("NoticeText", "Reading '%1' was stopped.");
     case NoticeCode::FileHeldByProgram:
-        return u"'%1' is in use by another program, %3 (process %2); close it there and try again."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' is in use by another program, %3 (process %2); close it there and try again.");
     case NoticeCode::FileHeldByProcess:
-        return u"'%1' is in use by another program (process %2); close it there and try again."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is in use by another program (process %2); close it there and try again.");
     case NoticeCode::HistoryNotAnEntry:
-        return u"'%1' is not a roster run kept by Calendrix."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is not a roster run kept by Calendrix.");
     case NoticeCode::HistoryEntryUnreadable:
-        return u"'%1' is not a roster run kept by Calendrix, or it is damaged."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a roster run kept by Calendrix, or it is damaged.");
     case NoticeCode::HistoryEntryOfOtherUnit:
-        return u"'%1' is a roster run of another unit."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is a roster run of another unit.");
     case NoticeCode::HistoryEntryTakenBack:
-        return u"'%1' is a roster run that was already taken back."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is a roster run that was already taken back.");
     case NoticeCode::HistoryEntryLaterMissing:
-        return u"'%1' is a roster run that can no longer be taken back: a later run of the unit is missing."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' is a roster run that can no longer be taken back: a later run of the unit is missing.");
     case NoticeCode::UndoNotLastRun:
-        return u"'%1' is not the unit's last roster run; nothing was undone."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not the unit's last roster run; nothing was undone.");
     case NoticeCode::UndoCountersChanged:
-        return NoticeText::plural(notice.count, u"The counters of %n soldier were changed after that run."_s,
-                                  u"The counters of %n soldiers were changed after that run."_s);
+        return NoticeText::counted(
+            "NoticeText", count, "The counters of %n soldier were changed after that run.",
+            QT_TRANSLATE_N_NOOP("NoticeText", "The counters of %n soldiers were changed after that run."));
     case NoticeCode::UndoDatesChanged:
-        return NoticeText::plural(notice.count,
-                                  u"The assignment dates of %n soldier were changed after that run."_s,
-                                  u"The assignment dates of %n soldiers were changed after that run."_s);
-    case NoticeCode::UndoCountersAndDatesChanged: {
-        const int dates = notice.values.value(1).toInt();
-        return NoticeText::plural(
-            notice.values.value(0).toInt(),
-            NoticeText::plural(
-                dates,
-                u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
-                "after that run."_s,
-                u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
-                "after that run."_s),
-            NoticeText::plural(
-                dates,
-                u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
-                "after that run."_s,
-                u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
-                "changed after that run."_s));
-    }
+        return NoticeText::counted(
+            "NoticeText", count, "The assignment dates of %n soldier were changed after that run.",
+            QT_TRANSLATE_N_NOOP("NoticeText",
+                                "The assignment dates of %n soldiers were changed after that run."));
+    case NoticeCode::UndoCountersAndDatesChanged:
+        // %n counts the soldiers whose counters changed; the dates' count
+        // chooses between the two sentences.
+        if (notice.values.value(1).toInt() == 1)
+            return NoticeText::counted(
+                "NoticeText", notice.values.value(0).toInt(),
+                "The counters of %n soldier and the assignment dates of %2 soldier were changed after that "
+                "run.",
+                //: %2 is a number of soldiers (here 1)
+                QT_TRANSLATE_N_NOOP("NoticeText",
+                                    "The counters of %n soldiers and the assignment dates of %2 "
+                                    "soldier were changed after that run."));
+        return NoticeText::counted(
+            "NoticeText", notice.values.value(0).toInt(),
+            "The counters of %n soldier and the assignment dates of %2 soldiers were changed after that run.",
+            //: %2 is a number of soldiers
+            QT_TRANSLATE_N_NOOP("NoticeText", "The counters of %n soldiers and the assignment dates of %2 "
+                                              "soldiers were changed after that run."));
     case NoticeCode::UndoCountersChangedAfterChange:
-        return NoticeText::plural(notice.count,
-                                  u"The counters of %n soldier were changed after that replace or swap."_s,
-                                  u"The counters of %n soldiers were changed after that replace or swap."_s);
+        return NoticeText::counted(
+            "NoticeText", count, "The counters of %n soldier were changed after that replace or swap.",
+            QT_TRANSLATE_N_NOOP("NoticeText",
+                                "The counters of %n soldiers were changed after that replace or swap."));
     case NoticeCode::UndoDatesChangedAfterChange:
-        return NoticeText::plural(
-            notice.count, u"The assignment dates of %n soldier were changed after that replace or swap."_s,
-            u"The assignment dates of %n soldiers were changed after that replace or swap."_s);
-    case NoticeCode::UndoCountersAndDatesChangedAfterChange: {
-        const int dates = notice.values.value(1).toInt();
-        return NoticeText::plural(
-            notice.values.value(0).toInt(),
-            NoticeText::plural(
-                dates,
-                u"The counters of %1 soldier and the assignment dates of %2 soldier were changed "
-                "after that replace or swap."_s,
-                u"The counters of %1 soldier and the assignment dates of %2 soldiers were changed "
-                "after that replace or swap."_s),
-            NoticeText::plural(
-                dates,
-                u"The counters of %1 soldiers and the assignment dates of %2 soldier were changed "
-                "after that replace or swap."_s,
-                u"The counters of %1 soldiers and the assignment dates of %2 soldiers were "
-                "changed after that replace or swap."_s));
-    }
+        return NoticeText::counted(
+            "NoticeText", count,
+            "The assignment dates of %n soldier were changed after that replace or swap.",
+            QT_TRANSLATE_N_NOOP("NoticeText", "The assignment dates of %n soldiers were "
+                                              "changed after that replace or swap."));
+    case NoticeCode::UndoCountersAndDatesChangedAfterChange:
+        if (notice.values.value(1).toInt() == 1)
+            return NoticeText::counted(
+                "NoticeText", notice.values.value(0).toInt(),
+                "The counters of %n soldier and the assignment dates of %2 soldier were "
+                "changed after that replace or swap.",
+                //: %2 is a number of soldiers (here 1)
+                QT_TRANSLATE_N_NOOP("NoticeText", "The counters of %n soldiers and the assignment dates "
+                                                  "of %2 soldier were changed after that replace or swap."));
+        return NoticeText::counted(
+            "NoticeText", notice.values.value(0).toInt(),
+            "The counters of %n soldier and the assignment dates of %2 soldiers were "
+            "changed after that replace or swap.",
+            //: %2 is a number of soldiers
+            QT_TRANSLATE_N_NOOP("NoticeText", "The counters of %n soldiers and the assignment dates of "
+                                              "%2 soldiers were changed after that replace or swap."));
     case NoticeCode::UndoDatafileGone:
-        return u"The roster datafile of that run, '%1', is no longer there."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The roster datafile of that run, '%1', is no longer there.");
     case NoticeCode::UndoDatafileReplaced:
-        return u"'%1' is no longer the roster datafile that run made; it stays where it is."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is no longer the roster datafile that run made; it stays where it is.");
     case NoticeCode::UndoCannotKeepDatafile:
-        return u"Cannot keep '%1' in '%2': %3"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot keep '%1' in '%2': %3");
     case NoticeCode::UndoCannotPutBack:
-        return u"Cannot put '%1' back as '%2': %3"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot put '%1' back as '%2': %3");
     case NoticeCode::HistoryCannotRead:
-        return u"Cannot read: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read: %1 ('%2')");
     case NoticeCode::HistoryCannotWrite:
-        return u"Cannot write: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot write: %1 ('%2')");
     case NoticeCode::HistoryCannotRestore:
-        return u"Cannot restore: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot restore: %1 ('%2')");
     case NoticeCode::HistoryCannotReadCounters:
-        return u"Cannot read the counters of: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read the counters of: %1 ('%2')");
     case NoticeCode::HistoryCannotReadDates:
-        return u"Cannot read the assignment dates of: %1 ('%2')"_s;
+        return QCoreApplication::translate("NoticeText", "Cannot read the assignment dates of: %1 ('%2')");
     case NoticeCode::ExportIsDatafile:
-        return u"'%1' is the datafile; choose another name for the export."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is the datafile; choose another name for the export.");
     case NoticeCode::ExportNamedTwice:
-        return u"'%1' is named for two exports; choose one name for each."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is named for two exports; choose one name for each.");
     case NoticeCode::ExportFolderIsFile:
-        return u"'%1' is not a folder; calendars are written into a folder."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a folder; calendars are written into a folder.");
     case NoticeCode::ExportCannotMakeFolder:
-        return u"The folder '%1' cannot be made."_s;
+        return QCoreApplication::translate("NoticeText", "The folder '%1' cannot be made.");
     case NoticeCode::ExportCannotWriteSpreadsheet:
-        return u"The file '%1' cannot be written: %2."_s;
+        return QCoreApplication::translate("NoticeText", "The file '%1' cannot be written: %2.");
     case NoticeCode::DemoStartTooLate:
-        return u"The example unit cannot start after %1: its periods would run past %2."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The example unit cannot start after %1: its periods would run past %2.");
     case NoticeCode::DemoFolderHoldsUnit:
-        return u"'%1' already holds a unit; the example unit needs a new or empty folder."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' already holds a unit; the example unit needs a new or empty folder.");
     case NoticeCode::ImportUnknownColumn:
-        return u"The column '%1' is neither a field nor the title of a qualification in Setup."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The column '%1' is neither a field nor the title of a qualification in Setup.");
     case NoticeCode::ImportMissingColumn:
-        return u"The file has no column '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "The file has no column '%1'.");
     case NoticeCode::ImportEmptyName:
-        return u"The name is empty."_s;
+        return QCoreApplication::translate("NoticeText", "The name is empty.");
     case NoticeCode::ImportNameTooLong:
-        return u"The name '%1' is longer than %2 characters."_s;
+        return QCoreApplication::translate("NoticeText", "The name '%1' is longer than %2 characters.");
     case NoticeCode::ImportNameTwice:
-        return u"'%1' is in the file twice; the first is on line %2."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is in the file twice; the first is on line %2.");
     case NoticeCode::ImportUnknownRank:
-        return u"'%1' is not a rank: give its abbreviation, such as PV2, or its code, such as B."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is not a rank: give its abbreviation, such as PV2, or its code, such as B.");
     case NoticeCode::ImportNotYesNo:
-        return u"'%1' in the column '%2' is neither yes nor no."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' in the column '%2' is neither yes nor no.");
     case NoticeCode::ImportNotADate:
-        return u"'%1' in the column '%2' is not a date."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' in the column '%2' is not a date.");
     case NoticeCode::ImportToBeforeFrom:
-        return u"The last day, %2, comes before the first day, %1."_s;
+        return QCoreApplication::translate("NoticeText", "The last day, %2, comes before the first day, %1.");
     case NoticeCode::ImportSoldierExists:
-        return u"The soldier '%1' is already in the unit."_s;
+        return QCoreApplication::translate("NoticeText", "The soldier '%1' is already in the unit.");
     case NoticeCode::ImportUnknownSoldier:
-        return u"There is no soldier '%1' in the unit."_s;
+        return QCoreApplication::translate("NoticeText", "There is no soldier '%1' in the unit.");
     case NoticeCode::ImportUnknownDuty:
-        return u"There is no duty '%1' in the unit."_s;
+        return QCoreApplication::translate("NoticeText", "There is no duty '%1' in the unit.");
     case NoticeCode::ImportOverlapsAbsence:
-        return u"'%1' is already absent on some of the days from %2 to %3; the row is left out."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is already absent on some of the days from %2 to %3; the row is left out.");
     case NoticeCode::ImportOverlapsHoliday:
-        return u"A holiday already falls on some of the days from %2 to %3; '%1' is left out."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "A holiday already falls on some of the days from %2 to %3; '%1' is left out.");
     case NoticeCode::ImportEndedBeforeToday:
-        return u"'%1' from %2 to %3 ended before today; the row is left out."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' from %2 to %3 ended before today; the row is left out.");
     case NoticeCode::UndoPersonnelChanged:
-        return u"The soldiers, absences, holidays or work schedules were changed after that import."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The soldiers, absences, holidays or work schedules were changed after that import.");
 
     case NoticeCode::WorkbookNotAFile:
-        return u"'%1' is not a file; a workbook (.xlsx) is read from a file."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a file; a workbook (.xlsx) is read from a file.");
     case NoticeCode::WorkbookNotAZip:
-        return u"'%1' is not a workbook (.xlsx): it is not a zip archive."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a workbook (.xlsx): it is not a zip archive.");
     case NoticeCode::WorkbookWithoutWorkbook:
-        return u"'%1' is not a workbook (.xlsx): it holds no workbook part."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a workbook (.xlsx): it holds no workbook part.");
     case NoticeCode::WorkbookWithoutSheets:
-        return u"The workbook '%1' has no sheet."_s;
+        return QCoreApplication::translate("NoticeText", "The workbook '%1' has no sheet.");
     case NoticeCode::WorkbookSheetNotFound:
-        return u"The workbook '%1' has no sheet named '%2'; its sheets are %3."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The workbook '%1' has no sheet named '%2'; its sheets are %3.");
     case NoticeCode::WorkbookPartMissing:
-        return u"The workbook '%1' is damaged: its part %2 is missing."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The workbook '%1' is damaged: its part %2 is missing.");
     case NoticeCode::WorkbookPartTooLarge:
-        return u"The workbook '%1' cannot be read: its part %2 unpacks to more than %3 MB."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The workbook '%1' cannot be read: its part %2 unpacks to more than %3 MB.");
     case NoticeCode::WorkbookPartTooDense:
-        return u"The workbook '%1' cannot be read: its part %2 is packed far more densely than a "
-               "workbook's data can be."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The workbook '%1' cannot be read: its part %2 is packed far more densely than a "
+                          "workbook's data can be.");
     case NoticeCode::WorkbookPartDamaged:
-        return u"The workbook '%1' is damaged: its part %2 cannot be unpacked."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The workbook '%1' is damaged: its part %2 cannot be unpacked.");
     case NoticeCode::WorkbookPartWithDtd:
-        return u"The workbook '%1' cannot be read: its part %2 declares a document type, which a "
-               "workbook never does."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The workbook '%1' cannot be read: its part %2 declares a document type, which a "
+                          "workbook never does.");
     case NoticeCode::WorkbookPartMalformed:
-        return u"The workbook '%1' is damaged: its part %2 is not well-formed XML at line %3: %4"_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The workbook '%1' is damaged: its part %2 is not well-formed XML at line %3: %4");
     case NoticeCode::WorkbookCellOutside:
-        return u"The workbook '%1' cannot be read: cell %3 of sheet '%2' lies outside the largest sheet, "
-               "which ends at %4."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The workbook '%1' cannot be read: cell %3 of sheet '%2' lies outside the largest sheet, "
+            "which ends at %4.");
     case NoticeCode::WorkbookTooManyCells:
-        return u"The workbook '%1' cannot be read: sheet '%2' holds more than %3 cells."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The workbook '%1' cannot be read: sheet '%2' holds more than %3 cells.");
     case NoticeCode::WorkbookBadCell:
-        return u"The workbook '%1' is damaged: cell %3 of sheet '%2' holds '%4', which is not a value of "
-               "its type."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The workbook '%1' is damaged: cell %3 of sheet '%2' holds '%4', which is not a value of "
+            "its type.");
 
     case NoticeCode::ForeignCannotRead:
-        return u"'%1' cannot be read: %2."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' cannot be read: %2.");
     case NoticeCode::ForeignTooLarge:
-        return u"'%1' is too large to read: files of up to %2 MB are read."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is too large to read: files of up to %2 MB are read.");
     case NoticeCode::ForeignNotText:
-        return u"'%1' is not a text file: it holds binary data at line %2."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is not a text file: it holds binary data at line %2.");
     case NoticeCode::CsvTooManyColumns:
-        return u"Line %2 of '%1' has more than %3 columns."_s;
+        return QCoreApplication::translate("NoticeText", "Line %2 of '%1' has more than %3 columns.");
     case NoticeCode::CsvTooManyCells:
-        return u"'%1' holds more than %3 cells (the last read at line %2); split it into smaller files."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' holds more than %3 cells (the last read at line %2); split it into smaller files.");
     case NoticeCode::CsvUnclosedQuote:
-        return u"'%1' ends inside quotes: a quoted field of the row at line %2 is never closed."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' ends inside quotes: a quoted field of the row at line %2 is never closed.");
     case NoticeCode::CalendarNotCalendar:
-        return u"'%1' is not a calendar (iCalendar file)."_s;
+        return QCoreApplication::translate("NoticeText", "'%1' is not a calendar (iCalendar file).");
     case NoticeCode::CalendarTooManyRepeats:
-        return u"The events of '%1' repeat more than %2 times in all; it cannot be read."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The events of '%1' repeat more than %2 times in all; it cannot be read.");
 
     case NoticeCode::ImportCalendarNotHolidays:
-        return u"'%1' is a calendar: only holidays are imported from a calendar (.ics)."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is a calendar: only holidays are imported from a calendar (.ics).");
 
     case NoticeCode::ChangeAbsent:
-        return u"Absent from %1 to %2."_s;
+        return QCoreApplication::translate("NoticeText", "Absent from %1 to %2.");
     case NoticeCode::ChangeOnDuty:
-        return u"On duty %1 from %2 to %3."_s;
+        return QCoreApplication::translate("NoticeText", "On duty %1 from %2 to %3.");
     case NoticeCode::ChangeOnOtherRoster:
-        return u"On a duty of another roster from %1 to %2."_s;
+        return QCoreApplication::translate("NoticeText", "On a duty of another roster from %1 to %2.");
     case NoticeCode::ChangeSameDuty:
-        return u"Already on this duty in an overlapping period, from %1 to %2."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "Already on this duty in an overlapping period, from %1 to %2.");
     case NoticeCode::ChangeUnknownDuty:
-        return u"The roster datafile '%2' has no duty '%1'."_s;
+        return QCoreApplication::translate("NoticeText", "The roster datafile '%2' has no duty '%1'.");
     case NoticeCode::ChangeUnknownPeriod:
-        return u"Duty '%1' has no period %2 on this roster."_s;
+        return QCoreApplication::translate("NoticeText", "Duty '%1' has no period %2 on this roster.");
     case NoticeCode::ChangeNobodyStands:
-        return u"Nobody stands duty '%1' from %2 to %3."_s;
+        return QCoreApplication::translate("NoticeText", "Nobody stands duty '%1' from %2 to %3.");
     case NoticeCode::ChangeNotQualified:
-        return u"%1 is not qualified for duty '%2', or has no row for it on this roster."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "%1 is not qualified for duty '%2', or has no row for it on this roster.");
     case NoticeCode::ChangeNotFree:
-        return u"%2 cannot take that period. %1"_s;
+        //: %1 says why (a whole sentence), %2 is the soldier
+        return QCoreApplication::translate("NoticeText", "%2 cannot take that period. %1");
     case NoticeCode::ChangeNoFreeCandidate:
-        return u"No qualified soldier is free for duty '%1' from %2 to %3."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "No qualified soldier is free for duty '%1' from %2 to %3.");
     case NoticeCode::ChangeAlreadyStanding:
-        return u"%1 already stands that period."_s;
+        return QCoreApplication::translate("NoticeText", "%1 already stands that period.");
     case NoticeCode::ChangeSamePeriod:
-        return u"A period of duty '%1' cannot be swapped with itself."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "A period of duty '%1' cannot be swapped with itself.");
     case NoticeCode::ChangeFailed:
-        return u"The roster datafile could not be changed; nothing was changed.\n%1"_s;
+        return QCoreApplication::translate(
+            "NoticeText", "The roster datafile could not be changed; nothing was changed.\n%1");
     case NoticeCode::UndoDatafileChanged:
-        return u"The roster datafile '%1' was changed after that change."_s;
+        return QCoreApplication::translate("NoticeText",
+                                           "The roster datafile '%1' was changed after that change.");
     case NoticeCode::ChangeFileRestored:
-        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the file is as it "
-               "was before it, and so are the counters."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The replace or swap, or its undo, that was changing '%1' did not finish; the file is as it "
+            "was before it, and so are the counters.");
     case NoticeCode::ChangeFileKeptAside:
-        return u"The replace or swap, or its undo, that was changing '%1' did not finish; the counters are "
-               u"as "
-               "they were before it. The file it replaced is kept as '%2'."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The replace or swap, or its undo, that was changing '%1' did not finish; the counters are "
+            "as "
+            "they were before it. The file it replaced is kept as '%2'.");
     case NoticeCode::ChangeOwnFile:
-        return u"'%1' is one of the unit's own files, not a roster datafile to change."_s;
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is one of the unit's own files, not a roster datafile to change.");
     case NoticeCode::UndoKeptDatafileMissing:
-        return u"The roster datafile as it was before the change, '%1', is missing; the change cannot be "
-               "undone."_s;
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile as it was before the change, '%1', is missing; the change cannot be "
+            "undone.");
     }
     return {};
 }
@@ -687,21 +922,21 @@ QString databaseReason(int number, const QString &systemWords)
 {
     switch (static_cast<StoreErrorCode>(number)) {
     case StoreErrorCode::Locked:
-        return u"the file is locked by another program"_s;
+        return QCoreApplication::translate("NoticeText", "the file is locked by another program");
     case StoreErrorCode::ReadOnly:
-        return u"the file cannot be written (read-only)"_s;
+        return QCoreApplication::translate("NoticeText", "the file cannot be written (read-only)");
     case StoreErrorCode::IoError:
-        return u"a disk error occurred"_s;
+        return QCoreApplication::translate("NoticeText", "a disk error occurred");
     case StoreErrorCode::Corrupt:
-        return u"the file is damaged"_s;
+        return QCoreApplication::translate("NoticeText", "the file is damaged");
     case StoreErrorCode::DiskFull:
-        return u"the disk is full"_s;
+        return QCoreApplication::translate("NoticeText", "the disk is full");
     case StoreErrorCode::CannotOpen:
-        return u"the file cannot be opened"_s;
+        return QCoreApplication::translate("NoticeText", "the file cannot be opened");
     case StoreErrorCode::Constraint:
-        return u"the change breaks a rule of the file"_s;
+        return QCoreApplication::translate("NoticeText", "the change breaks a rule of the file");
     case StoreErrorCode::WrongFileKind:
-        return u"the file is not a database"_s;
+        return QCoreApplication::translate("NoticeText", "the file is not a database");
     default:
         return systemWords;
     }
@@ -712,23 +947,26 @@ QString databaseReason(int number, const QString &systemWords)
 QString kindWords(const QString &key)
 {
     if (key == u"personnel")
-        return u"personnel database"_s;
+        return QCoreApplication::translate("NoticeText", "personnel database");
     if (key == u"working")
-        return u"working database"_s;
+        return QCoreApplication::translate("NoticeText", "working database");
     if (key == u"template")
-        return u"roster template"_s;
-    return u"roster datafile"_s;
+        return QCoreApplication::translate("NoticeText", "roster template");
+    return QCoreApplication::translate("NoticeText", "roster datafile");
 }
 
 QString typeWords(const QString &key)
 {
     if (key.startsWith(u"link:"))
-        return u"a link to %1"_s.arg(typeWords(key.mid(5)));
+        return QCoreApplication::translate("NoticeText", "a link to %1").arg(typeWords(key.mid(5)));
     static const QHash<QString, QString> words{
-        {u"folder"_s, u"a folder"_s}, {u"fifo"_s, u"a FIFO (named pipe)"_s},
-        {u"device"_s, u"a device"_s}, {u"socket"_s, u"a socket"_s},
-        {u"file"_s, u"a file"_s},     {u"link"_s, u"a link to nothing"_s}};
-    return words.value(key, u"not a regular file"_s);
+        {u"folder"_s, QCoreApplication::translate("NoticeText", "a folder")},
+        {u"fifo"_s, QCoreApplication::translate("NoticeText", "a FIFO (named pipe)")},
+        {u"device"_s, QCoreApplication::translate("NoticeText", "a device")},
+        {u"socket"_s, QCoreApplication::translate("NoticeText", "a socket")},
+        {u"file"_s, QCoreApplication::translate("NoticeText", "a file")},
+        {u"link"_s, QCoreApplication::translate("NoticeText", "a link to nothing")}};
+    return words.value(key, QCoreApplication::translate("NoticeText", "not a regular file"));
 }
 
 // Which placeholders of a notice hold a file's kind and which what a file
@@ -797,6 +1035,16 @@ QString NoticeText::plural(int count, const QString &one, const QString &many)
     return count == 1 ? one : many;
 }
 
+QString NoticeText::counted(const char *context, int n, const char *one, const char *many)
+{
+    const QString number = QString::number(n);
+    const QString translated = QCoreApplication::translate(context, many, nullptr, n);
+    // Untranslated, Qt hands back the message itself, whatever n is.
+    if (translated != QString::fromUtf8(many).replace(u"%n"_s, number))
+        return translated;
+    return QString::fromUtf8(n == 1 ? one : many).replace(u"%n"_s, number);
+}
+
 QString NoticeText::text(const Notice &keyedNotice)
 {
     Notice notice = worded(keyedNotice);
@@ -824,31 +1072,49 @@ QString NoticeText::text(const Error &error)
 
 QString NoticeText::runDescription(const QString &time, const QString &datafile, int duties, int periods)
 {
-    return u"the roster run of %1, which made '%2' (%3 %4, %5 %6 filled)"_s.arg(
-        time, shown(datafile), QString::number(duties), NoticeText::plural(duties, u"duty"_s, u"duties"_s),
-        QString::number(periods), NoticeText::plural(periods, u"period"_s, u"periods"_s));
+    // %n counts the duties; the periods' count chooses between the two sentences.
+    const QString text =
+        periods == 1
+            ? counted(
+                  "NoticeText", duties, "the roster run of %1, which made '%2' (%n duty, %3 period filled)",
+                  //: %1 is a date and time, %2 a datafile, %3 a number of periods (here 1)
+                  QT_TRANSLATE_N_NOOP("NoticeText",
+                                      "the roster run of %1, which made '%2' (%n duties, %3 period filled)"))
+            : counted(
+                  "NoticeText", duties, "the roster run of %1, which made '%2' (%n duty, %3 periods filled)",
+                  //: %1 is a date and time, %2 a datafile, %3 a number of periods
+                  QT_TRANSLATE_N_NOOP(
+                      "NoticeText", "the roster run of %1, which made '%2' (%n duties, %3 periods filled)"));
+    return text.arg(time, shown(datafile), QString::number(periods));
 }
 
 QString NoticeText::changeDescription(const RunHistory::Entry &e)
 {
     if (e.kind == u"replace"_s)
-        return u"the replace of %1 in '%2': %3 by %4 on duty '%5', period %6"_s.arg(
-            e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, e.duty, QString::number(e.column));
+        return QCoreApplication::translate("NoticeText",
+                                           "the replace of %1 in '%2': %3 by %4 on duty '%5', period %6")
+            .arg(e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, e.duty, QString::number(e.column));
     if (e.kind == u"swap"_s)
-        return u"the swap of %1 in '%2': %3 and %4 trade periods %5 and %6 of duty '%7'"_s.arg(
-            e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, QString::number(e.column),
-            QString::number(e.otherColumn), e.duty);
+        return QCoreApplication::translate(
+                   "NoticeText", "the swap of %1 in '%2': %3 and %4 trade periods %5 and %6 of duty '%7'")
+            .arg(e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, QString::number(e.column),
+                 QString::number(e.otherColumn), e.duty);
     if (!e.isImport())
         return runDescription(e.time(), e.datafile, e.duties, e.periods);
     const QString time = e.time(), file = shown(e.datafile), added = QString::number(e.added);
     if (e.kind == u"soldiers"_s)
-        return u"the import of soldiers of %1 from '%2' (%3 added, %4 updated)"_s.arg(
-            time, file, added, QString::number(e.updated));
+        return QCoreApplication::translate("NoticeText",
+                                           "the import of soldiers of %1 from '%2' (%3 added, %4 updated)")
+            .arg(time, file, added, QString::number(e.updated));
     if (e.kind == u"absences"_s)
-        return u"the import of absences of %1 from '%2' (%3 added)"_s.arg(time, file, added);
+        return QCoreApplication::translate("NoticeText", "the import of absences of %1 from '%2' (%3 added)")
+            .arg(time, file, added);
     if (e.kind == u"holidays"_s)
-        return u"the import of holidays of %1 from '%2' (%3 added)"_s.arg(time, file, added);
-    return u"the import of work schedules of %1 from '%2' (%3 added)"_s.arg(time, file, added);
+        return QCoreApplication::translate("NoticeText", "the import of holidays of %1 from '%2' (%3 added)")
+            .arg(time, file, added);
+    return QCoreApplication::translate("NoticeText",
+                                       "the import of work schedules of %1 from '%2' (%3 added)")
+        .arg(time, file, added);
 }
 
 QString NoticeText::paragraphs(const Notices &notices)
@@ -893,11 +1159,11 @@ QString NoticeText::title(Notice::Kind kind)
 {
     switch (kind) {
     case Notice::Kind::Information:
-        return u"INFORMATION"_s;
+        return QCoreApplication::translate("NoticeText", "INFORMATION");
     case Notice::Kind::Warning:
-        return u"WARNING"_s;
+        return QCoreApplication::translate("NoticeText", "WARNING");
     case Notice::Kind::Error:
-        return u"ERROR"_s;
+        return QCoreApplication::translate("NoticeText", "ERROR");
     case Notice::Kind::Plain:
         break;
     }

@@ -30,9 +30,14 @@ public:
     // The title word of a message box or printed line: none, "INFORMATION",
     // "WARNING" or "ERROR".
     static QString title(Notice::Kind kind);
-    // The one place a sentence is chosen by how many things it tells of; a
-    // translation will give each language its own plural forms here.
+    // English only: the window's two sentences that still pick their form
+    // by hand. Translated sentences use counted().
     static QString plural(int count, const QString &one, const QString &many);
+    // A sentence that counts n things, its %n filled in: many is the
+    // message (marked with QT_TRANSLATE_N_NOOP) whose translation gives each
+    // language its own plural forms; with no translation, English picks one
+    // or many.
+    static QString counted(const char *context, int n, const char *one, const char *many);
     // A channel's own sentence for a notice, its %1.. and %n filled in as
     // text() fills its own.
     static QString fill(const Notice &notice, QString pattern);

@@ -8,6 +8,7 @@
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -18,8 +19,6 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-const QString kDataHelp = u"The unit folder (default: the current folder)."_s;
-
 // What every one of these commands reads alike: the datafile, the duty, the
 // period (by its number or a day in it) and the unit folder.
 struct Target {
@@ -28,11 +27,22 @@ struct Target {
 };
 
 struct Options {
-    QCommandLineOption data{u"data"_s, kDataHelp, u"DIR"_s};
-    QCommandLineOption duty{u"duty"_s, u"The duty, as the roster names it."_s, u"NAME"_s};
-    QCommandLineOption period{u"period"_s, u"The period: its column on the roster, from 1."_s, u"N"_s};
-    QCommandLineOption day{u"day"_s, u"The period that holds this day (YYYY-MM-DD)."_s, u"DATE"_s};
-    QCommandLineOption reason{u"reason"_s, u"Why, as the roster's remarks will tell it."_s, u"TEXT"_s};
+    QCommandLineOption data{
+        u"data"_s,
+        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+        u"DIR"_s};
+    QCommandLineOption duty{u"duty"_s,
+                            QCoreApplication::translate("CommandLine", "The duty, as the roster names it."),
+                            u"NAME"_s};
+    QCommandLineOption period{
+        u"period"_s,
+        QCoreApplication::translate("CommandLine", "The period: its column on the roster, from 1."), u"N"_s};
+    QCommandLineOption day{
+        u"day"_s, QCoreApplication::translate("CommandLine", "The period that holds this day (YYYY-MM-DD)."),
+        u"DATE"_s};
+    QCommandLineOption reason{
+        u"reason"_s, QCoreApplication::translate("CommandLine", "Why, as the roster's remarks will tell it."),
+        u"TEXT"_s};
 };
 
 // -1 to go on, else the exit status.
@@ -40,29 +50,33 @@ int readTarget(QCommandLineParser &parser, const Options &o, const QString &synt
                Target *t)
 {
     if (parser.positionalArguments().size() != 1)
-        return usageError(u"give one roster datafile: calendrix "_s + syntax);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "give one roster datafile: calendrix %1").arg(syntax));
     t->datafile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     t->duty = parser.value(o.duty).trimmed();
     if (t->duty.isEmpty())
-        return usageError(u"give the duty: --duty NAME"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "give the duty: --duty NAME"));
     if (parser.isSet(o.period) == (dayAllowed && parser.isSet(o.day)))
-        return usageError(dayAllowed ? u"give the period either by --period N or by --day DATE"_s
-                                     : u"give the period: --period N"_s);
+        return usageError(dayAllowed
+                              ? QCoreApplication::translate(
+                                    "CommandLine", "give the period either by --period N or by --day DATE")
+                              : QCoreApplication::translate("CommandLine", "give the period: --period N"));
     if (parser.isSet(o.period)) {
         bool ok = false;
         t->which.column = parser.value(o.period).toInt(&ok);
         if (!ok || t->which.column < 1)
-            return usageError(u"--period takes a column number from 1"_s);
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--period takes a column number from 1"));
     } else {
         t->which.day = QDate::fromString(parser.value(o.day), Qt::ISODate);
         if (!t->which.day.isValid())
-            return usageError(u"--day takes a date as YYYY-MM-DD"_s);
+            return usageError(QCoreApplication::translate("CommandLine", "--day takes a date as YYYY-MM-DD"));
     }
     if (const int status = dataFolder(parser, o.data, &t->dir); status >= 0)
         return status;
     if (!QFileInfo::exists(t->datafile))
-        return failure(
-            u"The roster datafile '%1' does not exist."_s.arg(QDir::toNativeSeparators(t->datafile)));
+        return failure(QCoreApplication::translate("CommandLine", "The roster datafile '%1' does not exist.")
+                           .arg(QDir::toNativeSeparators(t->datafile)));
     return -1;
 }
 
@@ -73,9 +87,10 @@ QString counterText(const Counter &c)
 
 QString periodText(const RosterChange::Period &p)
 {
-    return u"duty '%1', period %2 (%3 to %4, %5)"_s.arg(
-        p.duty, QString::number(p.column), p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate),
-        p.dayClass == DayClass::Holiday ? u"holiday"_s : u"normal day"_s);
+    return QCoreApplication::translate("CommandLine", "duty '%1', period %2 (%3 to %4, %5)")
+        .arg(p.duty, QString::number(p.column), p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate),
+             p.dayClass == DayClass::Holiday ? QCoreApplication::translate("CommandLine", "holiday")
+                                             : QCoreApplication::translate("CommandLine", "normal day"));
 }
 
 // Locks and checks the unit, makes the change and tells what came of it.
@@ -97,10 +112,16 @@ int change(const Target &t, const std::function<RosterChange::Changed(const Rost
         return 5;
     }
     for (qsizetype i = 0; i < changed.periods.size(); ++i)
-        out() << periodText(changed.periods[i]) << ": " << changed.soldiersOff[i] << " off, "
-              << changed.periods[i].standing << " on\n";
-    out() << (changed.draft ? "Changed the draft; its counters are not kept, and no undo takes it back.\n"
-                            : "Changed; 'calendrix undo' takes it back.\n");
+        //: %1 is a duty's period, %2 the soldier taken off it, %3 the one who stands it now
+        out() << QCoreApplication::translate("CommandLine", "%1: %2 off, %3 on")
+                     .arg(periodText(changed.periods[i]), changed.soldiersOff[i], changed.periods[i].standing)
+              << "\n";
+    out() << (changed.draft
+                  ? QCoreApplication::translate(
+                        "CommandLine",
+                        "Changed the draft; its counters are not kept, and no undo takes it back.")
+                  : QCoreApplication::translate("CommandLine", "Changed; 'calendrix undo' takes it back."))
+          << "\n";
     out().flush();
     return 0;
 }
@@ -110,11 +131,13 @@ int change(const Target &t, const std::function<RosterChange::Changed(const Rost
 int runCandidates(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"List the soldiers qualified for a period of a duty on a roster, in the order the roster run "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "List the soldiers qualified for a period of a duty on a roster, in the order the roster run "
         "would take them as the counters stand now: lowest counter of the period's day class, then the "
-        "highest rank, then the name. Each line tells whether the soldier is free, and if not, why."_s);
-    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile."_s);
+        "highest rank, then the name. Each line tells whether the soldier is free, and if not, why."));
+    parser.addPositionalArgument(u"FILE.cxr"_s,
+                                 QCoreApplication::translate("CommandLine", "The roster datafile."));
     const Options o;
     parser.addOptions({o.data, o.duty, o.period, o.day});
     const QString syntax = u"candidates FILE.cxr --duty NAME (--period N | --day DATE) [--data DIR]"_s;
@@ -139,14 +162,18 @@ int runCandidates(const QStringList &arguments)
         failure(NoticeText::text(*c.refused));
         return 5;
     }
-    out() << periodText(c.period) << (c.draft ? ", a draft" : "") << "\n";
-    out() << "Soldier\tRank\tCount\tHCount\tState\n";
+    out() << (c.draft ? QCoreApplication::translate("CommandLine", "%1, a draft").arg(periodText(c.period))
+                      : periodText(c.period))
+          << "\n";
+    //: the headings of a table whose columns are separated by tabs: the soldier, his rank, his normal
+    //: and his holiday counter, and whether he is free
+    out() << QCoreApplication::translate("CommandLine", "Soldier\tRank\tCount\tHCount\tState") << "\n";
     for (const RosterChange::Candidate &r : c.rows)
         out() << r.soldier << '\t' << (r.rank.isEmpty() ? QString() : rankAbbreviation(r.rank)) << '\t'
               << counterText(r.count) << '\t' << counterText(r.holidayCount) << '\t'
-              << (r.standing ? u"stands it"_s
+              << (r.standing ? QCoreApplication::translate("CommandLine", "stands it")
                   : r.busy   ? NoticeText::text(*r.busy)
-                             : u"free"_s)
+                             : QCoreApplication::translate("CommandLine", "free"))
               << "\n";
     out().flush();
     return 0;
@@ -155,14 +182,19 @@ int runCandidates(const QStringList &arguments)
 int runReplace(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Take the soldier who stands a period of a duty off it and give it to the first free candidate "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Take the soldier who stands a period of a duty off it and give it to the first free candidate "
         "(--next) or to the soldier named (--by). His counter of the period's day class goes down by one, "
-        "the other's up by one, and the assignment dates and the roster follow."_s);
-    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile."_s);
+        "the other's up by one, and the assignment dates and the roster follow."));
+    parser.addPositionalArgument(u"FILE.cxr"_s,
+                                 QCoreApplication::translate("CommandLine", "The roster datafile."));
     const Options o;
-    const QCommandLineOption next(u"next"_s, u"Give the period to the first free candidate."_s);
-    const QCommandLineOption by(u"by"_s, u"Give the period to this soldier."_s, u"NAME"_s);
+    const QCommandLineOption next(
+        u"next"_s,
+        QCoreApplication::translate("CommandLine", "Give the period to the first free candidate."));
+    const QCommandLineOption by(
+        u"by"_s, QCoreApplication::translate("CommandLine", "Give the period to this soldier."), u"NAME"_s);
     parser.addOptions({o.data, o.duty, o.period, o.day, next, by, o.reason});
     const QString syntax =
         u"replace FILE.cxr --duty NAME (--period N | --day DATE) (--next | --by NAME) [--reason TEXT] "
@@ -173,7 +205,7 @@ int runReplace(const QStringList &arguments)
     if (const int status = readTarget(parser, o, syntax, true, &t); status >= 0)
         return status;
     if (parser.isSet(next) == parser.isSet(by) || (parser.isSet(by) && parser.value(by).trimmed().isEmpty()))
-        return usageError(u"give either --next or --by NAME"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "give either --next or --by NAME"));
     return change(t, [&](const RosterChange &c) {
         return c.replace(t.datafile, t.duty, t.which, parser.isSet(by) ? parser.value(by) : QString(),
                          parser.value(o.reason));
@@ -183,12 +215,16 @@ int runReplace(const QStringList &arguments)
 int runSwap(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"The soldiers of two periods of a duty trade them. Their counters change only where the two "
-        "periods' day classes differ."_s);
-    parser.addPositionalArgument(u"FILE.cxr"_s, u"The roster datafile."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "The soldiers of two periods of a duty trade them. Their counters change only where the two "
+        "periods' day classes differ."));
+    parser.addPositionalArgument(u"FILE.cxr"_s,
+                                 QCoreApplication::translate("CommandLine", "The roster datafile."));
     const Options o;
-    const QCommandLineOption with(u"with-period"_s, u"The other period: its column on the roster."_s, u"M"_s);
+    const QCommandLineOption with(
+        u"with-period"_s,
+        QCoreApplication::translate("CommandLine", "The other period: its column on the roster."), u"M"_s);
     parser.addOptions({o.data, o.duty, o.period, with, o.reason});
     const QString syntax =
         u"swap FILE.cxr --duty NAME --period N --with-period M [--reason TEXT] [--data DIR]"_s;
@@ -200,7 +236,8 @@ int runSwap(const QStringList &arguments)
     bool ok = false;
     const int other = parser.value(with).toInt(&ok);
     if (!ok || other < 1)
-        return usageError(u"give the other period: --with-period M, a column number from 1"_s);
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "give the other period: --with-period M, a column number from 1"));
     return change(t, [&](const RosterChange &c) {
         return c.swap(t.datafile, t.duty, t.which.column, other, parser.value(o.reason));
     });

@@ -1,11 +1,13 @@
 #include "RunCalendrix.h"
 #include "TestUnit.h"
 #include "app/CommandLine.h"
+#include "app/NoticeText.h"
 #include "store/FolderLock.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
+#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -32,7 +34,11 @@ private slots:
     void makeExitStatus();
     void datafileOpensItsUnit_data();
     void datafileOpensItsUnit();
+    void noticesInGerman_data();
+    void noticesInGerman();
 };
+
+Q_DECLARE_METATYPE(calendrix::Notice)
 
 namespace {
 
@@ -441,6 +447,59 @@ void tst_CommandLine::datafileOpensItsUnit()
     QVERIFY(!CommandLine::isConsoleCommand(arguments));
     QCOMPARE(dir, QDir(opensOtherUnit ? other.dir.path() : unit.dir.path()).absolutePath());
     QCOMPARE(opened, datafile);
+}
+
+void tst_CommandLine::noticesInGerman_data()
+{
+    QTest::addColumn<Notice>("notice");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    const auto wroteCsv = [](int n) {
+        return Notice{Notice::Kind::Information, NoticeCode::ExportWroteCsv, {u"/u/r.csv"_s}, n};
+    };
+    QTest::newRow("one") << wroteCsv(1) << u"Wrote /u/r.csv: 1 assignment."_s
+                         << u"/u/r.csv geschrieben: 1 Einteilung."_s;
+    QTest::newRow("three") << wroteCsv(3) << u"Wrote /u/r.csv: 3 assignments."_s
+                           << u"/u/r.csv geschrieben: 3 Einteilungen."_s;
+    QTest::newRow("two counts")
+        << Notice{Notice::Kind::Error, NoticeCode::UndoCountersAndDatesChanged, {u"1"_s, u"4"_s}}
+        << u"The counters of 1 soldier and the assignment dates of 4 soldiers were changed "
+           "after that run."_s
+        << u"Die Zähler von 1 Soldaten und die Einteilungsdaten von 4 Soldaten wurden nach "
+           "dieser Erstellung geändert."_s;
+    QTest::newRow("placeholders out of order")
+        << Notice{Notice::Kind::Warning,
+                  NoticeCode::ImportOverlapsHoliday,
+                  {u"Easter"_s, u"2027-03-26"_s, u"2027-03-29"_s}}
+        << u"A holiday already falls on some of the days from 2027-03-26 to 2027-03-29; 'Easter' is left out."_s
+        << u"Auf einige der Tage von 2027-03-26 bis 2027-03-29 fällt bereits ein Feiertag; 'Easter' wird ausgelassen."_s;
+    QTest::newRow("file kind")
+        << Notice{Notice::Kind::Error, NoticeCode::FileIsEmpty, {u"/u/p.dat"_s, u"personnel"_s}}
+        << u"'/u/p.dat' is an empty file, not a Calendrix personnel database."_s
+        << u"'/u/p.dat' ist eine leere Datei, keine Personaldatenbank von Calendrix."_s;
+    QTest::newRow("cause")
+        << Notice::because(
+               {Notice::Kind::Error, NoticeCode::RunFailed, {}},
+               {Notice::Kind::Error, NoticeCode::CannotWriteFileToDisk, {u"/u/r.cxr"_s, u"%1 full"_s}})
+        << u"The roster could not be made; nothing was changed.\nCannot write '/u/r.cxr' to the disk: %1 full"_s
+        << u"Der Dienstplan konnte nicht erstellt werden; nichts wurde geändert.\n'/u/r.cxr' kann nicht auf "
+           u"den "
+           "Datenträger geschrieben werden: %1 full"_s;
+}
+
+void tst_CommandLine::noticesInGerman()
+{
+    QFETCH(Notice, notice);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    QCOMPARE(NoticeText::text(notice), english);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(GERMAN_QM)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString translated = NoticeText::text(notice);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated, german);
+    QCOMPARE(NoticeText::text(notice), english);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
