@@ -4,6 +4,7 @@
 #include "main/DataGrid.h"
 #include "main/ErrorDisplay.h"
 #include "main/RecordSetModel.h"
+#include "main/ScreenFit.h"
 #include "store/Fields.h"
 #include "store/RecordSources.h"
 
@@ -86,7 +87,7 @@ CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_counterGrid); });
     connect(close, &QPushButton::clicked, this, &ToolWindow::dismiss);
     connect(m_sortButton, &QPushButton::clicked, this, &CountersDialog::toggleOrder);
-    resize(820, 520);
+    resizeWithinScreen(this, QSize(820, 520));
 }
 
 void CountersDialog::showEvent(QShowEvent *event)

@@ -219,7 +219,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
-    layout->addWidget(split, 1);
+    layout->addWidget(scrollWhenSmall(split), 1);
     layout->addLayout(buttons);
 
     connect(m_dutyChoice, &QComboBox::currentIndexChanged, this, &FairnessWindow::showDuty);

@@ -1,6 +1,7 @@
 #include "dialogs/HelpWindow.h"
 
 #include "main/ErrorDisplay.h"
+#include "main/ScreenFit.h"
 #include "store/UnitFolder.h"
 
 #include "main/UserDialogs.h"
@@ -24,7 +25,7 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_browser->setAccessibleName(u"Help text"_s);
     m_browser->setOpenLinks(true);
     (new QVBoxLayout(this))->addWidget(m_browser);
-    resize(760, 640);
+    resizeWithinScreen(this, QSize(760, 640));
 }
 
 void HelpWindow::present()

@@ -7,6 +7,7 @@
 #include "main/MonthView.h"
 #include "main/PeriodEntry.h"
 #include "main/RecordSetModel.h"
+#include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "store/Fields.h"
 #include "store/RecordSources.h"
@@ -135,7 +136,8 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
             ErrorDisplay::show(this, e);
         }
     });
-    resize(640, 560);
+    scrollPagesWhenSmall(m_tabs);
+    resizeWithinScreen(this, QSize(640, 560));
 }
 
 void SetupDialog::showEvent(QShowEvent *event)

@@ -36,6 +36,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -214,9 +215,11 @@ QWidget *MainWindow::buildTab(int tab)
     listLayout->addWidget(top);
     listLayout->addWidget(new FindBar(duty ? u"FindBar1"_s : u"FindBar3"_s, top, 1, page, list));
     split->addWidget(list);
-    auto *lowerWidget = new QWidget(split);
+    // The qualifications and the calendar scroll under the list when the
+    // screen is small or the text large, so that the list and the buttons stay in view.
+    auto *lowerWidget = new QWidget;
     lowerWidget->setLayout(lower);
-    split->addWidget(lowerWidget);
+    split->addWidget(scrollWhenSmall(lowerWidget));
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 4);
     layout->addWidget(split, 1);

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -87,6 +89,28 @@ void resizeWithinScreen(QWidget *window, QSize wanted)
     if (std::none_of(children.begin(), children.end(),
                      [](const QObject *child) { return dynamic_cast<const OnScreenKeeper *>(child); }))
         new OnScreenKeeper(window);
+}
+
+QScrollArea *scrollWhenSmall(QWidget *content)
+{
+    auto *area = new QScrollArea;
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
+}
+
+void scrollPagesWhenSmall(QTabWidget *tabs)
+{
+    const int current = tabs->currentIndex();
+    for (int i = 0; i < tabs->count(); ++i) {
+        QWidget *page = tabs->widget(i);
+        const QString text = tabs->tabText(i);
+        tabs->removeTab(i);
+        tabs->insertTab(i, scrollWhenSmall(page), text);
+    }
+    tabs->setCurrentIndex(current);
 }
 
 } // namespace calendrix

@@ -195,6 +195,7 @@ private slots:
     void f1InModalDialogs();
     void failedDeleteShowsTheErrorOneWay_data();
     void failedDeleteShowsTheErrorOneWay();
+    void everyWindowFitsASmallScreen_data();
     void everyWindowFitsASmallScreen();
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
@@ -467,7 +468,9 @@ void tst_Dialogs::closingDropsWhatWasNotSaved()
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     auto *grid = p.in<DataGrid>(dialog, where.grid);
     if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
-        tabs->setCurrentWidget(grid->parentWidget());
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(grid))
+                tabs->setCurrentIndex(i);
     auto *model = grid->recordModel();
     const QModelIndex cell = model->index(0, column);
     const QString shown = cell.data().toString();
@@ -734,19 +737,36 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
 // On a 1024x768 screen every window, frame included, lies on the screen and
 // shows each of its buttons whole. The test runs again in a program of its
 // own whose screen has that size.
+void tst_Dialogs::everyWindowFitsASmallScreen_data()
+{
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR: text and controls that much larger
+    QTest::newRow("1024x768") << QSize(1024, 768) << u"1"_s;
+    QTest::newRow("1366x768 at 150 %") << QSize(1366, 768) << u"1.5"_s;
+}
+
 void tst_Dialogs::everyWindowFitsASmallScreen()
 {
+    QFETCH(QSize, pixels);
+    QFETCH(QString, scale);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    if (screen.size() != QSize(1024, 768)) {
+    // Each screen in a process of its own, started on it.
+    if (qEnvironmentVariable("CALENDRIX_TEST_SCREEN") != QString::fromUtf8(QTest::currentDataTag())) {
         QTemporaryFile config;
         QVERIFY(config.open());
-        config.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 768}]})");
+        config.write(QByteArrayLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": )") +
+                     QByteArray::number(pixels.width()) +
+                     ", \"height\": " + QByteArray::number(pixels.height()) + "}]}");
         config.close();
         QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"CALENDRIX_TEST_SCREEN"_s, QString::fromUtf8(QTest::currentDataTag()));
+        env.insert(u"QT_SCALE_FACTOR"_s, scale);
+        child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(),
-                    {u"everyWindowFitsASmallScreen"_s, u"-platform"_s,
-                     u"offscreen:configfile="_s + config.fileName()});
+                    {u"everyWindowFitsASmallScreen:"_s + QString::fromUtf8(QTest::currentDataTag()),
+                     u"-platform"_s, u"offscreen:configfile="_s + config.fileName()});
         QVERIFY(child.waitForFinished(120000));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                  child.readAll().constData());
