@@ -216,6 +216,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_kind->setObjectName(u"ImportKind"_s);
     m_kind->addItems({u"Soldiers"_s, u"Absences"_s, u"Holidays"_s, u"Work schedules"_s});
     m_fileName->setObjectName(u"ImportFile"_s);
+    m_fileName->setAccessibleName(tr("File to import"));
     // A path typed or pasted is taken as a chosen one, once the field is left
     // or Return pressed there; Return never reaches the dialog's default button.
     connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
@@ -228,6 +229,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_read->setObjectName(u"ImportRead"_s);
     m_read->setWordWrap(true);
     m_view->setObjectName(u"ImportPreview"_s);
+    m_view->setAccessibleName(tr("Rows of the file as they will be imported"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setWordWrap(false);

@@ -5,6 +5,7 @@
 #include "main/GridCommands.h"
 #include "main/UserDialogs.h"
 
+#include <QApplication>
 #include <QHideEvent>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,6 +30,8 @@ void ToolWindow::present()
 void ToolWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() != this)
+        m_returnTo = focus;
     if (!m_loaded) {
         m_loaded = true;
         loadRecords();
@@ -38,6 +41,12 @@ void ToolWindow::showEvent(QShowEvent *event)
 void ToolWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
+    // Unless the clerk has gone to another window meanwhile.
+    const QWidget *focus = QApplication::focusWidget();
+    if (m_returnTo && m_returnTo->isVisible() && (!focus || focus->window() == this)) {
+        m_returnTo->window()->activateWindow();
+        m_returnTo->setFocus(Qt::ActiveWindowFocusReason);
+    }
     if (!event->spontaneous())
         emit hidden();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 namespace calendrix {
 
@@ -49,6 +50,9 @@ protected:
 
 private:
     bool m_loaded = false;
+    // Where the keyboard was when the window was shown; it goes back there
+    // when the window hides, whatever the window manager activates.
+    QPointer<QWidget> m_returnTo;
 };
 
 } // namespace calendrix

@@ -200,6 +200,8 @@ private slots:
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
     void longNamesLeaveTheOtherColumnsInView();
+    void focusComesBackAfterADialog_data();
+    void focusComesBackAfterADialog();
 };
 
 void tst_Dialogs::titlesClearFlagsOfUntitledOnly_data()
@@ -784,21 +786,8 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                                        .arg(window->frameGeometry().width())
                                        .arg(window->frameGeometry().height())));
         // Tab reaches every control that takes the focus, each has a name, no two share a mnemonic.
-        QSet<const QWidget *> chain;
-        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-            chain.insert(w);
-        QStringList texts;
-        for (QWidget *w : window->findChildren<QWidget *>()) {
-            if (w->isVisibleTo(window) && w->window() == window && w->focusPolicy() & Qt::TabFocus &&
-                !w->focusProxy())
-                QVERIFY2(chain.contains(w) &&
-                             !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
-                         qPrintable(name + u": "_s + QString::fromLatin1(w->metaObject()->className())));
-            const auto *label = qobject_cast<QLabel *>(w);
-            if (w->isVisibleTo(window) && (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())))
-                texts.append(w->property("text").toString());
-        }
-        QVERIFY2(uniqueMnemonics(texts), qPrintable(name));
+        const QString problems = accessProblems(window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisibleTo(window) || button->window() != window)
                 continue;
@@ -937,6 +926,42 @@ void tst_Dialogs::longNamesLeaveTheOtherColumnsInView()
         QApplication::sendEvent(view->viewport(), &help);
         QTRY_COMPARE(QToolTip::text(), duty);
     }
+}
+
+void tst_Dialogs::focusComesBackAfterADialog_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("closeBy"); // a button, or "Escape"
+    QTest::newRow("Setup, Cancel") << u"MNU_Setup"_s << u"Setup"_s << u"Command4"_s;
+    QTest::newRow("Counters, Escape") << u"MNU_Count"_s << u"Edit32"_s << u"Escape"_s;
+    QTest::newRow("Dates, Cancel") << u"MNU_Dates"_s << u"Assignment"_s << u"Command14"_s;
+    QTest::newRow("Fairness, Close") << u"MNU_Fairness"_s << u"Fairness"_s << u"CloseButton"_s;
+    QTest::newRow("About, OK") << u"MNU_About"_s << u"About"_s << u"Command1"_s;
+}
+
+// Typing goes where it went before the dialog: the control the clerk left.
+void tst_Dialogs::focusComesBackAfterADialog()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, name);
+    QFETCH(QString, closeBy);
+    Window p(false);
+    p.open();
+    QApplication::setActiveWindow(p.main.get());
+    DataGrid *absences = p.grid(4);
+    absences->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), absences);
+    QWidget *dialog = p.choose(item, name);
+    QVERIFY(dialog);
+    QApplication::setActiveWindow(dialog);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    if (closeBy == u"Escape")
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else
+        p.click(dialog, closeBy);
+    QTRY_VERIFY(!dialog->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), absences);
 }
 
 QTEST_MAIN(tst_Dialogs)

@@ -278,6 +278,8 @@ void tst_DraftUndo::importFromTheMenu()
     QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
     QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(accessProblems(dialog), QString());
     // F1 opens the help at importing.
     QTest::keyClick(dialog, Qt::Key_F1);
     QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
@@ -352,6 +354,8 @@ void tst_DraftUndo::changeFromTheMenu()
     p.dialogs.fileNames = {datafile};
     QWidget *dialog = p.choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
     QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(accessProblems(dialog), QString());
     QTest::keyClick(dialog, Qt::Key_F1);
     QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
     auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);

@@ -13,8 +13,12 @@
 #include "main/RecordSetModel.h"
 #include "store/FolderLock.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -52,6 +56,34 @@ inline void fillUnit(const TestUnit &unit)
     titles.setValue(3, u""_s);
     titles.setValue(4, u"Driver"_s);
     titles.update();
+}
+
+// What keeps a keyboard or screen reader user from a window: a control that
+// takes the focus but has no accessible name or that Tab never reaches, and
+// two buttons or labelled controls sharing a mnemonic. Empty when none.
+inline QString accessProblems(QWidget *window)
+{
+    QSet<const QWidget *> chain;
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        chain.insert(w);
+    QStringList problems, keys;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->window() != window)
+            continue;
+        if (w->focusPolicy() & Qt::TabFocus && !w->focusProxy() &&
+            (!chain.contains(w) ||
+             QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty()))
+            problems.append(
+                u"%1 %2"_s.arg(QString::fromLatin1(w->metaObject()->className()), w->objectName()));
+        const auto *label = qobject_cast<QLabel *>(w);
+        if (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())) {
+            const QString key = QKeySequence::mnemonic(w->property("text").toString()).toString();
+            if (!key.isEmpty() && keys.contains(key))
+                problems.append(u"mnemonic "_s + key);
+            keys.append(key);
+        }
+    }
+    return problems.isEmpty() ? QString() : window->objectName() + u": "_s + problems.join(u", "_s);
 }
 
 // Every stored value of a table, row by row.
