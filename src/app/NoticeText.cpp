@@ -4,8 +4,10 @@
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -1022,10 +1024,24 @@ Notice worded(Notice notice)
     return notice;
 }
 
-// Values that are paths are shown the way the clerk's system writes them.
+// Values that are paths are shown the way the clerk's system writes them,
+// and days the way his language writes them, the year in full; in English
+// they stay in the program's own form, 2027-03-26, which the clerks know.
 QString shown(const QString &value)
 {
-    return value.startsWith(u'/') ? QDir::toNativeSeparators(value) : value;
+    if (value.startsWith(u'/'))
+        return QDir::toNativeSeparators(value);
+    const QLocale locale;
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C || value.size() != 10 ||
+        value[4] != u'-' || value[7] != u'-')
+        return value;
+    const QDate day = QDate::fromString(value, Qt::ISODate);
+    if (!day.isValid())
+        return value;
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"_s))
+        format.replace(u"yy"_s, u"yyyy"_s);
+    return locale.toString(day, format);
 }
 
 } // namespace

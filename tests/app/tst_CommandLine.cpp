@@ -472,7 +472,7 @@ void tst_CommandLine::noticesInGerman_data()
                   NoticeCode::ImportOverlapsHoliday,
                   {u"Easter"_s, u"2027-03-26"_s, u"2027-03-29"_s}}
         << u"A holiday already falls on some of the days from 2027-03-26 to 2027-03-29; 'Easter' is left out."_s
-        << u"Auf einige der Tage von 2027-03-26 bis 2027-03-29 fällt bereits ein Feiertag; 'Easter' wird ausgelassen."_s;
+        << u"Auf einige der Tage von 26.03.2027 bis 29.03.2027 fällt bereits ein Feiertag; 'Easter' wird ausgelassen."_s;
     QTest::newRow("file kind")
         << Notice{Notice::Kind::Error, NoticeCode::FileIsEmpty, {u"/u/p.dat"_s, u"personnel"_s}}
         << u"'/u/p.dat' is an empty file, not a Calendrix personnel database."_s
@@ -496,7 +496,10 @@ void tst_CommandLine::noticesInGerman()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(GERMAN_QM)));
     QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString translated = NoticeText::text(notice);
+    QLocale::setDefault(before);
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(translated, german);
     QCOMPARE(NoticeText::text(notice), english);
