@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,31 +83,72 @@ void sayHeldMessages()
 }
 #endif
 
+// The language asked for with --lang, taken out of the arguments before
+// the commands read them.
+struct LanguageOption {
+    QString code;
+    bool unknown = false;
+    QString value;
+};
+
+// Speaks the language chosen, once the application exists (its
+// translators belong to it). Returns 2 after a usage error, else -1.
+int speak(const LanguageOption &option)
+{
+    using namespace calendrix;
+    Language::install(Language::choose(
+        option.code, Language::remembered(),
+        Language::fromEnvironment([](const char *name) { return qEnvironmentVariable(name); })));
+    if (!option.unknown)
+        return -1;
+    const QString message =
+        u"calendrix: "_s +
+        QCoreApplication::translate("Language", "--lang must be de, nb or en, not '%1'").arg(option.value) +
+        u'\n';
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = argumentList(argc, argv);
+    QStringList arguments = argumentList(argc, argv);
+    LanguageOption language;
+    language.code = calendrix::Language::takeOption(arguments, &language.unknown, &language.value);
     if (calendrix::CommandLine::isConsoleCommand(arguments)) {
         if (calendrix::CommandLine::needsFonts(arguments)) {
             // Printing lays out text, which needs fonts but never a screen.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             givePrivateRuntimeFolder();
             QGuiApplication app(argc, argv);
+            if (const int status = speak(language); status >= 0)
+                return status;
             return calendrix::CommandLine::run(arguments);
         }
         QCoreApplication app(argc, argv);
+        if (const int status = speak(language); status >= 0)
+            return status;
         return calendrix::CommandLine::run(arguments);
     }
     int status = -1;
     QString datafile;
-    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
+    QString dir;
+    {
+        // The options are checked before any display is opened, and their
+        // messages are said in the clerk's language already.
+        QCoreApplication app(argc, argv);
+        if ((status = speak(language)) >= 0)
+            return status;
+        dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
+    }
     if (status >= 0)
         return status;
 #ifdef CALENDRIX_WITH_GUI
     g_laterHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication app(argc, argv);
     sayHeldMessages();
+    speak(language);
     QApplication::setApplicationName(u"Calendrix"_s);
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
     QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));
