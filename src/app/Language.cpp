@@ -14,6 +14,9 @@ namespace calendrix::Language {
 namespace {
 
 QString g_current = u"en"_s;
+// Not the application's children: the options are read under an application
+// of their own that is gone before the window's is made.
+QList<QTranslator *> g_installed;
 
 // "de_DE.UTF-8", "nb_NO@euro", "de" -> the code we speak, or empty. Norway
 // writes two languages; a Nynorsk desktop ("nn") or the old "no" reads
@@ -33,9 +36,9 @@ QSettings userSettings()
 
 void installTranslator(const QString &name, const QString &folder)
 {
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(name, folder))
-        QCoreApplication::installTranslator(translator);
+    auto *translator = new QTranslator;
+    if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
+        g_installed.append(translator);
     else
         delete translator;
 }
@@ -130,6 +133,11 @@ bool remember(const QString &code)
 
 void install(const QString &code)
 {
+    for (QTranslator *translator : std::as_const(g_installed)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    g_installed.clear();
     g_current = codes().contains(code) ? code : u"en"_s;
     const QLocale system = QLocale::system();
     const bool systemSpeaksIt = g_current == u"en"

@@ -41,8 +41,8 @@ bool remember(const QString &code);
 
 // Installs the translations of the program and of Qt for code and makes its
 // locale the default (the desktop's own locale is kept when it is of the
-// same language, with its country's ways). Called once, before anything
-// speaks.
+// same language, with its country's ways). Called before anything speaks;
+// a second call puts the first one's translations away.
 void install(const QString &code);
 
 // The language installed, "en" before install().

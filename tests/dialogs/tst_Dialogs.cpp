@@ -1,5 +1,7 @@
 #include "../main/WindowFixture.h"
 
+#include "app/Language.h"
+
 #include "dialogs/CountersDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MonthView.h"
@@ -19,6 +21,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
+#include <QXmlStreamReader>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -84,6 +87,27 @@ bool uniqueMnemonics(const QStringList &texts)
         keys.append(QKeySequence::mnemonic(text).toString());
     keys.removeAll(QString());
     return QSet<QString>(keys.begin(), keys.end()).size() == keys.size();
+}
+
+// The English texts of a translation that it gives in other words: shown
+// in that language, each is a text left untranslated.
+QSet<QString> translatedSources(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QSet<QString> out;
+    QString source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation" &&
+                 xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
+            out.insert(source);
+    }
+    return out;
 }
 
 // The open cell editor of a grid, if any.
@@ -195,6 +219,7 @@ private slots:
     void f1InModalDialogs();
     void failedDeleteShowsTheErrorOneWay_data();
     void failedDeleteShowsTheErrorOneWay();
+    void everyWindowFitsASmallScreen_data();
     void everyWindowFitsASmallScreen();
     void typingAfterAddStaysInTheNewRow_data();
     void typingAfterAddStaysInTheNewRow();
@@ -734,8 +759,18 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
 // On a 1024x768 screen every window, frame included, lies on the screen and
 // shows each of its buttons whole. The test runs again in a program of its
 // own whose screen has that size.
+void tst_Dialogs::everyWindowFitsASmallScreen_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << u"en"_s;
+    // German words are the longest; and no English text is left in sight.
+    QTest::newRow("de") << u"de"_s;
+    QTest::newRow("nb") << u"nb"_s;
+}
+
 void tst_Dialogs::everyWindowFitsASmallScreen()
 {
+    QFETCH(QString, language);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     if (screen.size() != QSize(1024, 768)) {
         QTemporaryFile config;
@@ -745,16 +780,27 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         QProcess child;
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(),
-                    {u"everyWindowFitsASmallScreen"_s, u"-platform"_s,
+                    {u"everyWindowFitsASmallScreen:"_s + language, u"-platform"_s,
                      u"offscreen:configfile="_s + config.fileName()});
         QVERIFY(child.waitForFinished(120000));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                  child.readAll().constData());
         return;
     }
+    Language::install(language);
+    const auto english =
+        language == u"en"
+            ? QSet<QString>()
+            : translatedSources(QStringLiteral(TRANSLATIONS "/calendrix_") + language + u".ts"_s);
+    // The translation is built into the program.
+    QVERIFY(language == u"en" || (english.size() > 100 &&
+                                  QCoreApplication::translate("calendrix::MainWindow", "&File") != u"&File"));
+    const auto speaks = [&english](const QString &text, const QObject *where) {
+        QVERIFY2(!english.contains(text), qPrintable(where->objectName() + u": "_s + text));
+    };
     Window p(false);
     p.open();
-    const auto fits = [&screen](QWidget *window) {
+    const auto fits = [&screen, &speaks](QWidget *window) {
         QVERIFY(window);
         QTRY_VERIFY(window->isVisible());
         const QString name = window->objectName();
@@ -777,7 +823,19 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
             const auto *label = qobject_cast<QLabel *>(w);
             if (w->isVisibleTo(window) && (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())))
                 texts.append(w->property("text").toString());
+            if (!w->isVisibleTo(window))
+                continue;
+            for (const char *shown : {"text", "title", "placeholderText", "toolTip", "accessibleName"})
+                if (!qobject_cast<QLineEdit *>(w) || qstrcmp(shown, "text") != 0)
+                    speaks(w->property(shown).toString(), w);
+            if (const auto *tabs = qobject_cast<QTabWidget *>(w))
+                for (int i = 0; i < tabs->count(); ++i)
+                    speaks(tabs->tabText(i), w);
+            if (const auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model())
+                for (int i = 0; i < view->model()->columnCount(); ++i)
+                    speaks(view->model()->headerData(i, Qt::Horizontal).toString(), w);
         }
+        speaks(window->windowTitle(), window);
         QVERIFY2(uniqueMnemonics(texts), qPrintable(name));
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisibleTo(window) || button->window() != window)
@@ -789,8 +847,10 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
     fits(p.main.get());
     for (const QWidget *menu : p.main->findChildren<QWidget *>()) { // the menus hold the actions
         QStringList texts;
-        for (const QAction *item : menu->actions())
+        for (const QAction *item : menu->actions()) {
             texts.append(item->text());
+            speaks(item->text(), menu);
+        }
         QVERIFY2(uniqueMnemonics(texts), qPrintable(menu->objectName()));
     }
     // Menu item, window, caption.
@@ -811,7 +871,8 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         if (!caption.isEmpty()) {
             // One window per dialog, hidden by its closing button, not destroyed.
             QCOMPARE(p.window(name), window);
-            QCOMPARE(window->windowTitle(), caption);
+            if (language == u"en")
+                QCOMPARE(window->windowTitle(), caption);
             window->hide();
             QCOMPARE(p.choose(item, name), window);
             QVERIFY(window->isVisible());
@@ -826,8 +887,10 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                     QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
             }
             QVERIFY(texts.contains(u"Calendrix"_s));
-            QVERIFY(texts.contains(u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION))
-                                       .arg(QSysInfo::WordSize)));
+            QVERIFY(texts.contains(
+                QCoreApplication::translate("calendrix::AboutDialog", "Version %1, %2-bit edition")
+                    .arg(QStringLiteral(CALENDRIX_VERSION))
+                    .arg(QSysInfo::WordSize)));
             p.click(window, u"Command1"_s);
             QVERIFY(!window->isVisible());
         }
@@ -851,6 +914,7 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
         window->hide();
     }
+    Language::install(u"en"_s);
 }
 
 void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
