@@ -692,6 +692,14 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>The unit changed since the preview; nothing was imported. The preview shows the file as it would be imported now.</source>
         <translation>Die Einheit wurde seit der Vorschau geändert; es wurde nichts importiert. Die Vorschau zeigt die Datei so, wie sie jetzt importiert würde.</translation>
     </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>What the import would do</source>
+        <translation>Was der Import bewirken würde</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::ImportPreviewModel</name>

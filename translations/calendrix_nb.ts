@@ -692,6 +692,14 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>The unit changed since the preview; nothing was imported. The preview shows the file as it would be imported now.</source>
         <translation>Avdelingen er endret siden forhåndsvisningen; ingenting ble importert. Forhåndsvisningen viser filen slik den ville blitt importert nå.</translation>
     </message>
+    <message>
+        <source>File name</source>
+        <translation>Filnavn</translation>
+    </message>
+    <message>
+        <source>What the import would do</source>
+        <translation>Hva importen ville gjøre</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::ImportPreviewModel</name>

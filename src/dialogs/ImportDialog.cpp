@@ -221,6 +221,8 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_kind->setObjectName(u"ImportKind"_s);
     m_kind->addItems({tr("Soldiers"), tr("Absences"), tr("Holidays"), tr("Work schedules")});
     m_fileName->setObjectName(u"ImportFile"_s);
+    // Its label names the button beside it, which chooses the file.
+    m_fileName->setAccessibleName(tr("File name"));
     // A path typed or pasted is taken as a chosen one, once the field is left
     // or Return pressed there; Return never reaches the dialog's default button.
     connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
@@ -233,6 +235,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_read->setObjectName(u"ImportRead"_s);
     m_read->setWordWrap(true);
     m_view->setObjectName(u"ImportPreview"_s);
+    m_view->setAccessibleName(tr("What the import would do"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setWordWrap(false);

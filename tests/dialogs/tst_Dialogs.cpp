@@ -860,7 +860,8 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
           std::tuple{u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
           std::tuple{u"MNU_Fairness"_s, u"Fairness"_s, QString()},
           std::tuple{u"MNU_About"_s, u"About"_s, u"About"_s},
-          std::tuple{u"MNU_Contents"_s, u"Help"_s, QString()}}) {
+          std::tuple{u"MNU_Contents"_s, u"Help"_s, QString()},
+          std::tuple{u"MNU_Import"_s, u"ImportDialog"_s, QString()}}) {
         for (int times = 0; times < 3; ++times)
             p.choose(item);
         QWidget *window = nullptr;
