@@ -232,20 +232,22 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     QAction *zoomOut = tools->addAction(tr("Zoom &Out"), this, [this] { m_view->zoomBy(0.8); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    // Qt has no standard keys for these: Alt and the caption's letter.
+    // Qt has no standard keys for these: Alt and the caption's letter, in
+    // the language shown.
     QAction *fitWidth =
         tools->addAction(tr("Fit &Width"), this, [this] { m_view->setFit(PageView::Fit::Width); });
     fitWidth->setObjectName(u"FitWidth"_s);
-    fitWidth->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
+    fitWidth->setShortcut(QKeySequence::mnemonic(fitWidth->text()));
     QAction *wholePage =
         tools->addAction(tr("Whole P&age"), this, [this] { m_view->setFit(PageView::Fit::Page); });
     wholePage->setObjectName(u"WholePage"_s);
-    wholePage->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+    wholePage->setShortcut(QKeySequence::mnemonic(wholePage->text()));
     tools->addSeparator();
 
     tools->addWidget(new QLabel(u' ' + tr("Page") + u' ', tools));
     m_pageBox = new QSpinBox(tools);
     m_pageBox->setObjectName(u"PageNumber"_s);
+    m_pageBox->setAccessibleName(tr("Page"));
     m_pageBox->setRange(1, 1);
     m_pageBox->setKeyboardTracking(false);
     tools->addWidget(m_pageBox);

@@ -123,7 +123,7 @@ bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report,
         QToolBar *bar = dialog.toolBar();
         QAction *action = new QAction(tr("&Make It Count"), &dialog);
         action->setObjectName(u"MakeItCount"_s);
-        action->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
+        action->setShortcut(QKeySequence::mnemonic(action->text()));
         action->setToolTip(tr("Make this roster again as one that counts, into a file of your choice"));
         QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog, &readyToCount] {
             if (!readyToCount(&dialog))

@@ -5,6 +5,7 @@
 #include "dialogs/CountersDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MonthView.h"
+#include "main/ReportPreview.h"
 #include "report/ReportEngine.h"
 #include "store/FieldValues.h"
 
@@ -17,6 +18,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
@@ -915,6 +917,26 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
         window->hide();
     }
+    // A made roster's windows: Change Roster with its Replace step, and the print preview.
+    fillUnit(p.unit);
+    addRows(p.unit.personnel(), u"WorkSchedule"_s, {{u"Gate Guard"_s, p.today, p.today}});
+    const QString datafile = p.unit.path(u"march.cxr"_s);
+    for (const QString &item : {u"MNU_Make"_s, u"MNU_Change"_s}) {
+        p.dialogs.fileNames = {datafile};
+        p.choose(item);
+    }
+    QWidget *change = p.window(u"RosterChangeDialog"_s);
+    fits(change);
+    p.in<QTableWidget>(change, u"ChangePeriods"_s)->selectRow(0);
+    p.click(change, u"ChangeReplace"_s);
+    fits(change->findChild<QDialog *>(u"Replace"_s));
+    change->close();
+    p.dialogs.fileNames = {datafile};
+    p.choose(u"MNU_Open"_s);
+    QCOMPARE(p.dialogs.previews.size(), 2);
+    ReportPreview preview(p.dialogs.previews.constLast(), p.main.get());
+    preview.show();
+    fits(&preview);
     Language::install(u"en"_s);
 }
 
