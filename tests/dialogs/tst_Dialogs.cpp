@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
@@ -854,6 +855,13 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
             speaks(item->text(), menu);
         }
         QVERIFY2(uniqueMnemonics(texts), qPrintable(menu->objectName()));
+    }
+    if (language == u"de") { // the choice is kept per user, for the next start
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        p.choose(u"MNU_Language_nb"_s);
+        QCOMPARE(Language::remembered(), u"nb"_s);
+        QCOMPARE(p.dialogs.texts(Messenger::Kind::Information).size(), 1);
     }
     // Menu item, window, caption.
     for (const auto &[item, name, caption] :
