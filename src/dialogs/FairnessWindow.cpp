@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,6 +38,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -67,8 +69,8 @@ QString figuresText(const QString &kind, const FairnessModel::Figures &f)
     QString text = FairnessWindow::tr("<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>")
                        .arg(kind)
                        .arg(f.minimum)
-                       .arg(FairnessReport::number(f.median))
-                       .arg(QString::number(f.mean, 'f', 2))
+                       .arg(QLocale().toString(f.median, 'f', std::fmod(f.median, 1.0) == 0 ? 0 : 1))
+                       .arg(QLocale().toString(f.mean, 'f', 2))
                        .arg(f.maximum)
                        .arg(f.spread());
     if (!f.aboveMinimum.isEmpty())
