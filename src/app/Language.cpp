@@ -131,7 +131,7 @@ bool remember(const QString &code)
     return settings.status() == QSettings::NoError;
 }
 
-void install(const QString &code)
+void install(const QString &code, Ways ways)
 {
     for (QTranslator *translator : std::as_const(g_installed)) {
         QCoreApplication::removeTranslator(translator);
@@ -143,8 +143,9 @@ void install(const QString &code)
     const bool systemSpeaksIt = g_current == u"en"
                                     ? system.language() == QLocale::English || system.language() == QLocale::C
                                     : QLocale(g_current).language() == system.language();
-    // The desktop's own locale keeps its country's ways (de_AT, en_GB).
-    QLocale::setDefault(systemSpeaksIt ? system : QLocale(g_current));
+    // The desktop's own locale keeps its country's ways (de_AT, en_GB), and
+    // so does a desktop whose LANGUAGE asks only for other words.
+    QLocale::setDefault(systemSpeaksIt || ways == Ways::Desktop ? system : QLocale(g_current));
     if (g_current == u"en")
         return;
     installTranslator(u":/i18n/calendrix_"_s + g_current, {});

@@ -39,11 +39,16 @@ QString remembered();
 // Keeps the choice for the next start; false when it could not be written.
 bool remember(const QString &code);
 
-// Installs the translations of the program and of Qt for code and makes its
-// locale the default (the desktop's own locale is kept when it is of the
-// same language, with its country's ways). Called before anything speaks;
-// a second call puts the first one's translations away.
-void install(const QString &code);
+// How dates and numbers are written: as the desktop's locale writes them
+// (the language was the desktop's own choice), or as the language installed
+// writes them (--lang or the clerk's choice overrode the desktop; a desktop
+// locale of that same language is still kept, with its country's ways).
+enum class Ways { Desktop, OfLanguage };
+
+// Installs the translations of the program and of Qt for code and sets the
+// default locale as ways says. Called before anything speaks; a second call
+// puts the first one's translations away.
+void install(const QString &code, Ways ways = Ways::OfLanguage);
 
 // The language installed, "en" before install().
 QString current();

@@ -96,9 +96,13 @@ struct LanguageOption {
 int speak(const LanguageOption &option)
 {
     using namespace calendrix;
-    Language::install(Language::choose(
-        option.code, Language::remembered(),
-        Language::fromEnvironment([](const char *name) { return qEnvironmentVariable(name); })));
+    const QString remembered = Language::remembered();
+    const bool overridden = Language::codes().contains(option.code) || Language::codes().contains(remembered);
+    Language::install(
+        Language::choose(option.code, remembered, Language::fromEnvironment([](const char *name) {
+                             return qEnvironmentVariable(name);
+                         })),
+        overridden ? Language::Ways::OfLanguage : Language::Ways::Desktop);
     if (!option.unknown)
         return -1;
     const QString message =

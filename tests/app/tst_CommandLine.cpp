@@ -6,6 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocale>
 #include <QProcess>
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,6 +22,8 @@ private slots:
     void usage();
     void languageChoice_data();
     void languageChoice();
+    void languageWays_data();
+    void languageWays();
     void initRepairSetsDamagedFilesAside();
     void demoScales_data();
     void demoScales();
@@ -168,6 +171,28 @@ void tst_CommandLine::languageChoice()
     const QString desktop = Language::fromEnvironment(
         [&variables](const char *name) { return variables.value(QString::fromLatin1(name)); });
     QCOMPARE(Language::choose(option, remembered, desktop), expected);
+}
+
+void tst_CommandLine::languageWays_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("desktopWays");
+    QTest::addColumn<QLocale::Language>("dates");
+    QTest::newRow("German chosen") << u"de"_s << false << QLocale::German;
+    QTest::newRow("Bokmål chosen") << u"nb"_s << false << QLocale::NorwegianBokmal;
+    // LANGUAGE asks for the words only; dates stay as the desktop writes them.
+    QTest::newRow("German from the desktop") << u"de"_s << true << QLocale::system().language();
+}
+
+void tst_CommandLine::languageWays()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, desktopWays);
+    QFETCH(QLocale::Language, dates);
+    Language::install(code, desktopWays ? Language::Ways::Desktop : Language::Ways::OfLanguage);
+    const QLocale::Language shown = QLocale().language();
+    Language::install(u"en"_s, Language::Ways::Desktop);
+    QCOMPARE(shown, dates);
 }
 
 void tst_CommandLine::initRepairSetsDamagedFilesAside()
