@@ -162,6 +162,10 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>--lang must be de, nb or en, not &apos;%1&apos;</source>
         <translation>--lang muss de, nb oder en sein, nicht „%1“</translation>
     </message>
+    <message>
+        <source>the window needs a display, and none could be opened; the other commands work without one (see calendrix --help)</source>
+        <translation>Das Programmfenster braucht einen Bildschirm, und es konnte keiner geöffnet werden; die übrigen Befehle arbeiten ohne (siehe calendrix --help)</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -162,6 +162,10 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>--lang must be de, nb or en, not &apos;%1&apos;</source>
         <translation>--lang må være de, nb eller en, ikke «%1»</translation>
     </message>
+    <message>
+        <source>the window needs a display, and none could be opened; the other commands work without one (see calendrix --help)</source>
+        <translation>Programvinduet trenger en skjerm, og ingen kunne åpnes; de andre kommandoene virker uten (se calendrix --help)</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

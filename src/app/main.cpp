@@ -60,12 +60,14 @@ void givePrivateRuntimeFolder()
 QtMessageHandler g_laterHandler = nullptr;
 QList<std::tuple<QtMsgType, QString, QString>> g_heldMessages;
 
+// Made while the options are read: no translation is at hand while the
+// window's application is being made.
+QByteArray g_noDisplay;
+
 void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("calendrix: the window needs a display, and none could be opened; the other commands "
-                   "work without one (see calendrix --help)\n",
-                   stderr);
+        std::fputs(g_noDisplay.constData(), stderr);
         std::_Exit(1);
     }
     g_heldMessages.append({type, QString::fromUtf8(context.category), message});
@@ -145,6 +147,15 @@ int main(int argc, char **argv)
         if ((status = speak(language)) >= 0)
             return status;
         dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
+#ifdef CALENDRIX_WITH_GUI
+        g_noDisplay =
+            (u"calendrix: "_s +
+             QCoreApplication::translate("Language", "the window needs a display, and none could be "
+                                                     "opened; the other commands work without one "
+                                                     "(see calendrix --help)") +
+             u'\n')
+                .toLocal8Bit();
+#endif
     }
     if (status >= 0)
         return status;
