@@ -25,7 +25,8 @@ for f in bin/calendrix \
     share/man/man1/calendrix.1.gz \
     share/mime/packages/calendrix.xml \
     share/doc/calendrix/copyright share/doc/calendrix/changelog.gz \
-    share/calendrix/Roster.rpt share/calendrix/Remarks.rpt share/calendrix/Roster.hlp; do
+    share/calendrix/Roster.rpt share/calendrix/Remarks.rpt share/calendrix/Roster.hlp \
+    share/calendrix/Roster.de.hlp; do
     [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
 

@@ -20,6 +20,8 @@ packages=(
     libcsv-dev libminizip-dev clang libclang-rt-14-dev
     # checking the installed files (the "packaging" test) and the format target
     desktop-file-utils appstream groff-base man-db shared-mime-info libxml2-utils dpkg-dev clang-format
+    # the translations: lupdate and lrelease, their CMake functions, and Qt's own texts in German and Norwegian
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # the locales the order of names is checked under, besides C
     locales
 )

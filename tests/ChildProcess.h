@@ -2,6 +2,7 @@
 
 // The environment of the program when a test starts it as a user would.
 
+#include <QDir>
 #include <QProcessEnvironment>
 
 namespace calendrix::test {
@@ -14,6 +15,12 @@ namespace calendrix::test {
 inline QProcessEnvironment childEnvironment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The tests read the program's English texts, whatever the desktop
+    // speaks or the language the tester chose in the window; a test that
+    // wants another says --lang.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+               QDir::tempPath() + QStringLiteral("/calendrix-tests-config"));
     if (env.contains(QStringLiteral("ASAN_OPTIONS")))
         env.insert(QStringLiteral("ASAN_OPTIONS"),
                    env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,12 +60,14 @@ void givePrivateRuntimeFolder()
 QtMessageHandler g_laterHandler = nullptr;
 QList<std::tuple<QtMsgType, QString, QString>> g_heldMessages;
 
+// Made while the options are read: no translation is at hand while the
+// window's application is being made.
+QByteArray g_noDisplay;
+
 void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("calendrix: the window needs a display, and none could be opened; the other commands "
-                   "work without one (see calendrix --help)\n",
-                   stderr);
+        std::fputs(g_noDisplay.constData(), stderr);
         std::_Exit(1);
     }
     g_heldMessages.append({type, QString::fromUtf8(context.category), message});
@@ -82,31 +85,85 @@ void sayHeldMessages()
 }
 #endif
 
+// The language asked for with --lang, taken out of the arguments before
+// the commands read them.
+struct LanguageOption {
+    QString code;
+    bool unknown = false;
+    QString value;
+};
+
+// Speaks the language chosen, once the application exists (its
+// translators belong to it). Returns 2 after a usage error, else -1.
+int speak(const LanguageOption &option)
+{
+    using namespace calendrix;
+    const QString remembered = Language::remembered();
+    const bool overridden = Language::codes().contains(option.code) || Language::codes().contains(remembered);
+    Language::install(
+        Language::choose(option.code, remembered, Language::fromEnvironment([](const char *name) {
+                             return qEnvironmentVariable(name);
+                         })),
+        overridden ? Language::Ways::OfLanguage : Language::Ways::Desktop);
+    if (!option.unknown)
+        return -1;
+    const QString message =
+        u"calendrix: "_s +
+        QCoreApplication::translate("Language", "--lang must be de, nb or en, not '%1'").arg(option.value) +
+        u'\n';
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = argumentList(argc, argv);
+    QStringList arguments = argumentList(argc, argv);
+    LanguageOption language;
+    language.code = calendrix::Language::takeOption(arguments, &language.unknown, &language.value);
     if (calendrix::CommandLine::isConsoleCommand(arguments)) {
         if (calendrix::CommandLine::needsFonts(arguments)) {
             // Printing lays out text, which needs fonts but never a screen.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             givePrivateRuntimeFolder();
             QGuiApplication app(argc, argv);
+            if (const int status = speak(language); status >= 0)
+                return status;
             return calendrix::CommandLine::run(arguments);
         }
         QCoreApplication app(argc, argv);
+        if (const int status = speak(language); status >= 0)
+            return status;
         return calendrix::CommandLine::run(arguments);
     }
     int status = -1;
     QString datafile;
-    const QString dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
+    QString dir;
+    {
+        // The options are checked before any display is opened, and their
+        // messages are said in the clerk's language already.
+        QCoreApplication app(argc, argv);
+        if ((status = speak(language)) >= 0)
+            return status;
+        dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
+#ifdef CALENDRIX_WITH_GUI
+        g_noDisplay =
+            (u"calendrix: "_s +
+             QCoreApplication::translate("Language", "the window needs a display, and none could be "
+                                                     "opened; the other commands work without one "
+                                                     "(see calendrix --help)") +
+             u'\n')
+                .toLocal8Bit();
+#endif
+    }
     if (status >= 0)
         return status;
 #ifdef CALENDRIX_WITH_GUI
     g_laterHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication app(argc, argv);
     sayHeldMessages();
+    speak(language);
     QApplication::setApplicationName(u"Calendrix"_s);
     QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
     QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));

@@ -11,10 +11,10 @@ namespace calendrix {
 
 QString AboutDialog::versionLine()
 {
-    return u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize);
+    return tr("Version %1, %2-bit edition").arg(QStringLiteral(CALENDRIX_VERSION)).arg(QSysInfo::WordSize);
 }
 
-AboutDialog::AboutDialog(QWidget *parent) : ToolWindow(u"About"_s, u"About"_s, parent)
+AboutDialog::AboutDialog(QWidget *parent) : ToolWindow(u"About"_s, tr("About"), parent)
 {
     auto *icon = new QLabel(this);
     icon->setObjectName(u"Image1"_s);
@@ -30,7 +30,7 @@ AboutDialog::AboutDialog(QWidget *parent) : ToolWindow(u"About"_s, u"About"_s, p
     auto *logo = new QLabel(this);
     logo->setObjectName(u"Picture1"_s);
     logo->setPixmap(QPixmap(u":/images/logo.png"_s));
-    auto *ok = new QPushButton(u"OK"_s, this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"Command1"_s);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);

@@ -45,30 +45,31 @@ QList<QPair<QString, QString>> CountersDialog::rankList()
 }
 
 CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
-    : ToolWindow(u"Edit32"_s, u"Assignment Counters"_s, parent), m_databases(databases)
+    : ToolWindow(u"Edit32"_s, tr("Assignment Counters"), parent), m_databases(databases)
 {
     m_counters = new DataControl(u"Data1"_s, this);
     m_counterGrid = new DataGrid(u"TDBGrid1"_s, this);
-    m_counterGrid->setAccessibleName(u"Assignment counters"_s);
-    m_counterGrid->showRecords(m_counters,
-                               {{F::Memory::ID, u"ID"_s},
-                                {F::Memory::Marker, u"Marker"_s, GridColumn::Kind::Check},
-                                {F::Memory::SoldierName, u"Name"_s},
-                                {F::Memory::Rank, u"Rank"_s, GridColumn::Kind::ValueList, rankList()},
-                                {F::Memory::DutyName, u"Duty"_s},
-                                {.field = F::Memory::Count, .caption = u"Normal"_s, .range = kCounterRange},
-                                {.field = F::Memory::HCount, .caption = u"Holiday"_s, .range = kCounterRange},
-                                {F::Memory::Remarks, u"Comment"_s}},
-                               [this](const QString &text) { showError(text); });
+    m_counterGrid->setAccessibleName(tr("Assignment counters"));
+    m_counterGrid->showRecords(
+        m_counters,
+        {{F::Memory::ID, tr("ID")},
+         {F::Memory::Marker, tr("Marker"), GridColumn::Kind::Check},
+         {F::Memory::SoldierName, tr("Name")},
+         {F::Memory::Rank, tr("Rank"), GridColumn::Kind::ValueList, rankList()},
+         {F::Memory::DutyName, tr("Duty")},
+         {.field = F::Memory::Count, .caption = tr("Normal"), .range = kCounterRange},
+         {.field = F::Memory::HCount, .caption = tr("Holiday"), .range = kCounterRange},
+         {F::Memory::Remarks, tr("Comment")}},
+        [this](const QString &text) { showError(text); });
 
-    auto *update = new QPushButton(u"&Update"_s, this);
+    auto *update = new QPushButton(tr("&Update"), this);
     update->setObjectName(u"Command2"_s);
-    auto *remove = new QPushButton(u"&Delete"_s, this);
+    auto *remove = new QPushButton(tr("&Delete"), this);
     remove->setObjectName(u"Command4"_s);
-    auto *close = new QPushButton(u"&Close"_s, this);
+    auto *close = new QPushButton(tr("&Close"), this);
     close->setObjectName(u"Command1"_s);
-    auto *sortFrame = new QGroupBox(u"Sort by"_s, this);
-    m_sortButton = new QPushButton(u"Holiday"_s, sortFrame);
+    auto *sortFrame = new QGroupBox(tr("Sort by"), this);
+    m_sortButton = new QPushButton(tr("Holiday"), sortFrame);
     m_sortButton->setObjectName(u"Command3"_s);
     (new QVBoxLayout(sortFrame))->addWidget(m_sortButton);
     for (QPushButton *b : {update, remove, close, m_sortButton})
@@ -131,7 +132,7 @@ void CountersDialog::readCounters()
         m_counters->unbind();
         ErrorDisplay::show(this, e);
     }
-    m_sortButton->setText(u"Holiday"_s);
+    m_sortButton->setText(tr("Holiday"));
     m_sortState = 0;
     m_counterGrid->setCurrentRow(0);
     m_counterGrid->resizeColumnsToContents();
@@ -180,7 +181,7 @@ void CountersDialog::toggleOrder()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         m_counters->setRecordSource(m_sortState == 0 ? kHolidayOrder : kNormalOrder);
-        m_sortButton->setText(m_sortState == 0 ? u"Normal"_s : u"Holiday"_s);
+        m_sortButton->setText(m_sortState == 0 ? tr("Normal") : tr("Holiday"));
         m_sortState = m_sortState < 1 ? m_sortState + 1 : 0;
         m_counterGrid->setCurrentRow(0);
     } catch (const StoreError &e) {

@@ -24,16 +24,16 @@ const QString &kDatesQuery = RecordSources::kDatesByName;
 } // namespace
 
 DatesDialog::DatesDialog(UnitDatabases &databases, QWidget *parent)
-    : ToolWindow(u"Assignment"_s, u"Assignment Dates"_s, parent), m_databases(databases)
+    : ToolWindow(u"Assignment"_s, tr("Assignment Dates"), parent), m_databases(databases)
 {
     m_dates = new DataControl(u"Data1"_s, this);
     m_dateGrid = new DataGrid(u"TDBGrid3"_s, this);
-    m_dateGrid->setAccessibleName(u"Assignment dates"_s);
+    m_dateGrid->setAccessibleName(tr("Assignment dates"));
     auto *layout = new QGridLayout(this);
     layout->addWidget(m_dateGrid, 0, 0, 7, 1);
     const QStringList names{u"Command15"_s, u"Command16"_s, u"Command17"_s,
                             u"Command18"_s, u"Command13"_s, u"Command14"_s};
-    const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
+    const QStringList captions{tr("&Add"), tr("&Delete"), tr("&Update"), tr("&Sort"), tr("OK"), tr("Cancel")};
     QList<QPushButton *> buttons;
     for (int i = 0; i < names.size(); ++i) {
         auto *b = new QPushButton(captions[i], this);
@@ -67,7 +67,8 @@ void DatesDialog::loadRecords()
         ErrorDisplay::show(this, e);
     }
     RecordSetModel *model = m_dateGrid->showRecords(
-        m_dates, {{F::Dates::SoldierName, u"Name"_s}, {F::Dates::From, u"From"_s}, {F::Dates::To, u"To"_s}},
+        m_dates,
+        {{F::Dates::SoldierName, tr("Name")}, {F::Dates::From, tr("From")}, {F::Dates::To, tr("To")}},
         [this](const QString &text) { showError(text); });
     model->requirePeriodOrder(F::Dates::From, F::Dates::To);
     m_dateGrid->setCurrentRow(0);

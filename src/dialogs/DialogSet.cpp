@@ -1,5 +1,7 @@
 #include "dialogs/DialogSet.h"
 
+#include "app/Language.h"
+
 #include "dialogs/AboutDialog.h"
 #include "dialogs/CountersDialog.h"
 #include "dialogs/DatesDialog.h"
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -76,13 +79,21 @@ void DialogSet::showAbout()
     keep<AboutDialog>(m_about, [this] { return new AboutDialog(m_main); });
 }
 
+// The help in the language the window speaks; a unit made before that help
+// was shipped has only the English one until "calendrix init" adds it.
+QString DialogSet::helpFile() const
+{
+    const QString own = m_main->folder().helpPath(Language::current());
+    return QFileInfo::exists(own) ? own : m_main->folder().helpPath();
+}
+
 void DialogSet::showHelp()
 {
     const QWidget *front =
         QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
     const QString topic = front ? front->property("helpTopic").toString() : QString();
     if (!m_help)
-        m_help = new HelpWindow(m_main->folder().helpPath(), m_main);
+        m_help = new HelpWindow(helpFile(), m_main);
     if (m_help->load()) {
         m_help->present();
         m_help->showTopic(topic);

@@ -43,6 +43,7 @@ public:
 
 private:
     CountersDialog *counters();
+    QString helpFile() const;
     template<typename T> T *keep(QPointer<T> &slot, const std::function<T *()> &make);
 
     MainWindow *m_main;

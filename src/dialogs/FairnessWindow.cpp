@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,6 +38,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -64,15 +66,16 @@ QString listOf(const QList<FairnessModel::SoldierCounter> &list)
 
 QString figuresText(const QString &kind, const FairnessModel::Figures &f)
 {
-    QString text = u"<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>"_s.arg(kind)
+    QString text = FairnessWindow::tr("<b>%1</b>: minimum %2, median %3, mean %4, maximum %5, spread %6.<br>")
+                       .arg(kind)
                        .arg(f.minimum)
-                       .arg(FairnessReport::number(f.median))
-                       .arg(QString::number(f.mean, 'f', 2))
+                       .arg(QLocale().toString(f.median, 'f', std::fmod(f.median, 1.0) == 0 ? 0 : 1))
+                       .arg(QLocale().toString(f.mean, 'f', 2))
                        .arg(f.maximum)
                        .arg(f.spread());
     if (!f.aboveMinimum.isEmpty())
-        text += u"More than one above the minimum: %1.<br>"_s.arg(listOf(f.aboveMinimum));
-    text += u"Next in line: %1.<br>"_s.arg(listOf(f.nextInLine));
+        text += FairnessWindow::tr("More than one above the minimum: %1.<br>").arg(listOf(f.aboveMinimum));
+    text += FairnessWindow::tr("Next in line: %1.<br>").arg(listOf(f.nextInLine));
     return text;
 }
 
@@ -113,7 +116,7 @@ QValueAxis *countAxis(qint64 top)
 
 FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
                                std::function<void(const QString &)> showCounters, QWidget *parent)
-    : ToolWindow(u"Fairness"_s, u"Fairness"_s, parent), m_databases(databases),
+    : ToolWindow(u"Fairness"_s, tr("Fairness"), parent), m_databases(databases),
       m_unitName(std::move(unitName)), m_showCounters(std::move(showCounters))
 {
     m_summary = new QLabel(this);
@@ -127,7 +130,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     // Keys scroll the area that holds the chart; the chart itself takes none.
     m_dutyChart->setFocusPolicy(Qt::NoFocus);
     auto *dutyScroll = new QScrollArea;
-    dutyScroll->setAccessibleName(u"Counters per duty"_s);
+    dutyScroll->setAccessibleName(tr("Counters per duty"));
     dutyScroll->setWidget(m_dutyChart);
     dutyScroll->setWidgetResizable(true);
     dutyScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,11 +139,11 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
 
     m_dutyChoice = new QComboBox;
     m_dutyChoice->setObjectName(u"DutyChoice"_s);
-    auto *choiceLabel = new QLabel(u"D&uty:"_s);
+    auto *choiceLabel = new QLabel(tr("D&uty:"));
     choiceLabel->setBuddy(m_dutyChoice);
     m_histogram = new QChartView(newChart());
     m_histogram->setObjectName(u"Histogram"_s);
-    m_histogram->setAccessibleName(u"Soldiers at each counter"_s);
+    m_histogram->setAccessibleName(tr("Soldiers at each counter"));
     // Below this height the chart draws its axes' labels as a lone "...".
     m_histogram->setMinimumHeight(190);
     m_dutyFigures = new QLabel;
@@ -158,7 +161,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     dutyLayout->addWidget(m_histogram, 3);
     // The figures scroll rather than squeeze the histogram on a small screen.
     auto *figuresScroll = new QScrollArea;
-    figuresScroll->setAccessibleName(u"Figures of the duty"_s);
+    figuresScroll->setAccessibleName(tr("Figures of the duty"));
     figuresScroll->setWidget(m_dutyFigures);
     figuresScroll->setWidgetResizable(true);
     figuresScroll->setFrameShape(QFrame::NoFrame);
@@ -168,7 +171,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_soldiers = new SoldierTotalsModel(this);
     m_soldierTable = new QTableView;
     m_soldierTable->setObjectName(u"SoldierTable"_s);
-    m_soldierTable->setAccessibleName(u"Soldiers' counters"_s);
+    m_soldierTable->setAccessibleName(tr("Soldiers' counters"));
     m_soldierTable->setModel(m_soldiers);
     m_soldierTable->setSortingEnabled(true);
     m_soldierTable->sortByColumn(SoldierTotalsModel::Total, Qt::DescendingOrder);
@@ -190,7 +193,7 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
           std::pair{SoldierTotalsModel::Total, 7}})
         m_soldierTable->setColumnWidth(column, width * digit);
     m_soldierTable->horizontalHeader()->setStretchLastSection(true);
-    m_soldierTable->setToolTip(u"Double-click a soldier to see his counters."_s);
+    m_soldierTable->setToolTip(tr("Double-click a soldier to see his counters."));
 
     auto *lower = new QSplitter(Qt::Horizontal);
     lower->addWidget(dutyPane);
@@ -203,11 +206,11 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
 
-    auto *print = new QPushButton(u"&Print..."_s);
+    auto *print = new QPushButton(tr("&Print..."));
     print->setObjectName(u"PrintButton"_s);
-    auto *pdf = new QPushButton(u"&Save PDF..."_s);
+    auto *pdf = new QPushButton(tr("&Save PDF..."));
     pdf->setObjectName(u"PdfButton"_s);
-    auto *close = new QPushButton(u"&Close"_s);
+    auto *close = new QPushButton(tr("&Close"));
     close->setObjectName(u"CloseButton"_s);
     for (QPushButton *b : {print, pdf, close})
         b->setAutoDefault(false);
@@ -289,7 +292,8 @@ void FairnessWindow::showDutyChart()
     const FairnessModel &model = *m_model;
     QChart *chart = m_dutyChart->chart();
     clearChart(chart);
-    chart->setTitle(u"Counters per duty (whiskers: lowest to highest; box: the middle half; line: median)"_s);
+    chart->setTitle(
+        tr("Counters per duty (whiskers: lowest to highest; box: the middle half; line: median)"));
     // Duty names are long: upright, in a smaller type, shortened in the
     // middle, where names of one kind differ least; the full name and the
     // figures show when the pointer rests on a box.
@@ -302,10 +306,10 @@ void FairnessWindow::showDutyChart()
 
     QStringList categories;
     auto *normal = new QBoxPlotSeries;
-    normal->setName(u"Normal"_s);
+    normal->setName(tr("Normal"));
     normal->setBrush(kNormalColour);
     auto *holiday = new QBoxPlotSeries;
-    holiday->setName(u"Holiday"_s);
+    holiday->setName(tr("Holiday"));
     holiday->setBrush(kHolidayColour);
     qint64 largest = 1;
     // A duty without a qualified soldier has no counters to draw.
@@ -329,14 +333,15 @@ void FairnessWindow::showDutyChart()
         connect(series, &QBoxPlotSeries::hovered, m_dutyChart, [this, series](bool inside, QBoxSet *box) {
             QString tip;
             if (inside)
-                tip = u"%1, %2: lowest %3, median %4, highest %5"_s.arg(box->label(), series->name())
+                tip = tr("%1, %2: lowest %3, median %4, highest %5")
+                          .arg(box->label(), series->name())
                           .arg(box->at(QBoxSet::LowerExtreme))
                           .arg(box->at(QBoxSet::Median))
                           .arg(box->at(QBoxSet::UpperExtreme));
             m_dutyChart->setToolTip(tip);
         });
     QValueAxis *y = countAxis(largest + 1);
-    y->setTitleText(u"Counter"_s);
+    y->setTitleText(tr("Counter"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries *s : chart->series()) {
@@ -374,10 +379,11 @@ void FairnessWindow::showDuty(int index)
     }
     const FairnessModel::DutyFairness &d = m_model->duties()[size_t(index)];
     // The chart would cut a long name off at its end; the Duty box above holds it whole.
-    chart->setTitle(u"How many soldiers stand at each counter: %1"_s.arg(
-        QFontMetrics(chart->titleFont()).elidedText(d.name, Qt::ElideMiddle, kLabelWidth * 2)));
+    chart->setTitle(
+        tr("How many soldiers stand at each counter: %1")
+            .arg(QFontMetrics(chart->titleFont()).elidedText(d.name, Qt::ElideMiddle, kLabelWidth * 2)));
     if (d.normal.soldiers == 0) {
-        m_dutyFigures->setText(u"No soldier is qualified for %1."_s.arg(d.name.toHtmlEscaped()));
+        m_dutyFigures->setText(tr("No soldier is qualified for %1.").arg(d.name.toHtmlEscaped()));
         return;
     }
     const qint64 low = std::min(d.normal.minimum, d.holiday.minimum);
@@ -393,8 +399,8 @@ void FairnessWindow::showDuty(int index)
     }
     auto *series = new QBarSeries;
     qint64 tallest = 1;
-    for (auto [name, f, colour] : {std::tuple{u"Normal"_s, &d.normal, kNormalColour},
-                                   std::tuple{u"Holiday"_s, &d.holiday, kHolidayColour}}) {
+    for (auto [name, f, colour] : {std::tuple{tr("Normal"), &d.normal, kNormalColour},
+                                   std::tuple{tr("Holiday"), &d.holiday, kHolidayColour}}) {
         QList<qreal> counts(bars, 0);
         for (qint64 v : f->counters)
             counts[int((v - low) / width)] += 1;
@@ -407,16 +413,16 @@ void FairnessWindow::showDuty(int index)
     chart->addSeries(series);
     auto *x = new QBarCategoryAxis;
     x->append(categories);
-    x->setTitleText(u"Counter"_s);
+    x->setTitleText(tr("Counter"));
     QValueAxis *y = countAxis(tallest);
-    y->setTitleText(u"Soldiers"_s);
+    y->setTitleText(tr("Soldiers"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
 
-    m_dutyFigures->setText(u"%1 qualified.<br>"_s.arg(d.normal.soldiers) +
-                           figuresText(u"Normal"_s, d.normal) + figuresText(u"Holiday"_s, d.holiday));
+    m_dutyFigures->setText(tr("%n qualified.<br>", nullptr, d.normal.soldiers) +
+                           figuresText(tr("Normal"), d.normal) + figuresText(tr("Holiday"), d.holiday));
 }
 
 void FairnessWindow::printReport()
@@ -429,18 +435,18 @@ void FairnessWindow::printReport()
     // send a print into a file through writePdf like Save PDF.
     QDialog dialog(this);
     dialog.setObjectName(u"PrintPreview"_s);
-    dialog.setWindowTitle(u"Print Preview \u2013 "_s + report.title());
+    dialog.setWindowTitle(tr("Print Preview \u2013 %1").arg(report.title()));
     auto *view = new QPrintPreviewWidget(&printer, &dialog);
     // The pages themselves take the focus.
     for (auto *pages : view->findChildren<QAbstractScrollArea *>())
-        pages->setAccessibleName(u"Pages"_s);
+        pages->setAccessibleName(tr("Pages"));
     view->setObjectName(u"PageView"_s);
     connect(view, &QPrintPreviewWidget::paintRequested, &dialog, [&report](QPrinter *target) {
         QPainter painter(target);
         report.paint(painter, *target);
     });
     auto *tools = new QToolBar(&dialog);
-    QAction *printAction = tools->addAction(u"&Print..."_s, &dialog, [&] {
+    QAction *printAction = tools->addAction(tr("&Print..."), &dialog, [&] {
         const PrintDestination destination = PrintDestination::choose(&dialog, printer, report.title());
         if (destination.kind == PrintDestination::Kind::File) {
             // The print dialog asked before it let a file be replaced.
@@ -448,21 +454,21 @@ void FairnessWindow::printReport()
         } else if (destination.kind == PrintDestination::Kind::Printer) {
             QPainter painter;
             if (!painter.begin(&printer)) {
-                showError(u"The printer cannot be started."_s);
+                showError(tr("The printer cannot be started."));
                 return;
             }
             report.paint(painter, printer);
             if (!painter.end())
-                showError(u"The printer could not finish %1."_s.arg(report.title()));
+                showError(tr("The printer could not finish %1.").arg(report.title()));
         }
     });
     printAction->setObjectName(u"PrintAction"_s);
     printAction->setShortcut(QKeySequence::Print);
     tools->addSeparator();
-    tools->addAction(u"Zoom &In"_s, view, [view] { view->zoomIn(); })->setShortcut(QKeySequence::ZoomIn);
-    tools->addAction(u"Zoom &Out"_s, view, [view] { view->zoomOut(); })->setShortcut(QKeySequence::ZoomOut);
-    tools->addAction(u"Fit &Width"_s, view, &QPrintPreviewWidget::fitToWidth);
-    tools->addAction(u"Whole P&age"_s, view, &QPrintPreviewWidget::fitInView);
+    tools->addAction(tr("Zoom &In"), view, [view] { view->zoomIn(); })->setShortcut(QKeySequence::ZoomIn);
+    tools->addAction(tr("Zoom &Out"), view, [view] { view->zoomOut(); })->setShortcut(QKeySequence::ZoomOut);
+    tools->addAction(tr("Fit &Width"), view, &QPrintPreviewWidget::fitToWidth);
+    tools->addAction(tr("Whole P&age"), view, &QPrintPreviewWidget::fitInView);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
@@ -475,7 +481,7 @@ void FairnessWindow::printReport()
 
 void FairnessWindow::savePdf()
 {
-    QString path = UserDialogs::instance().saveFileName(this, u"PDF files (*.pdf)"_s, u"fairness.pdf"_s);
+    QString path = UserDialogs::instance().saveFileName(this, tr("PDF files (*.pdf)"), u"fairness.pdf"_s);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -19,10 +19,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
-    : ToolWindow(u"Help"_s, u"Calendrix Help"_s, parent), m_file(helpFile), m_browser(new QTextBrowser(this))
+    : ToolWindow(u"Help"_s, tr("Calendrix Help"), parent), m_file(helpFile), m_browser(new QTextBrowser(this))
 {
     m_browser->setObjectName(u"HelpText"_s);
-    m_browser->setAccessibleName(u"Help text"_s);
+    m_browser->setAccessibleName(tr("Help text"));
     m_browser->setOpenLinks(true);
     (new QVBoxLayout(this))->addWidget(m_browser);
     resizeWithinScreen(this, QSize(760, 640));
@@ -59,13 +59,20 @@ bool HelpWindow::load()
     // Only a file is opened: a FIFO under the name would never answer.
     const bool isFile = info.isFile();
     if (!isFile || !file.open(QIODevice::ReadOnly)) {
-        const QString why = !info.exists() ? u"it does not exist"_s
-                            : !isFile      ? u"it is not a file"_s
-                                           : file.errorString();
+        const QString path = QDir::toNativeSeparators(m_file);
+        const QString repair = UnitFolder(info.absolutePath()).repairCommand();
         ErrorDisplay::show(
             parentWidget(),
-            u"The help file '%1' cannot be read: %2.\nRun '%3' to put a new one in its place."_s.arg(
-                QDir::toNativeSeparators(m_file), why, UnitFolder(info.absolutePath()).repairCommand()));
+            !info.exists() ? tr("The help file '%1' cannot be read: it does not exist.\nRun '%2' to put a "
+                                "new one in its "
+                                "place.")
+                                 .arg(path, repair)
+            : !isFile
+                ? tr("The help file '%1' cannot be read: it is not a file.\nRun '%2' to put a new one in "
+                     "its place.")
+                      .arg(path, repair)
+                : tr("The help file '%1' cannot be read: %2.\nRun '%3' to put a new one in its place.")
+                      .arg(path, file.errorString(), repair));
         return false;
     }
     m_browser->setHtml(QString::fromUtf8(file.readAll()));

@@ -48,17 +48,17 @@ QString actionText(Action action)
 {
     switch (action) {
     case Action::Refuse:
-        return u"Refused"_s;
+        return ImportDialog::tr("Refused");
     case Action::LeftOut:
-        return u"Left out"_s;
+        return ImportDialog::tr("Left out");
     case Action::Add:
-        return u"To add"_s;
+        return ImportDialog::tr("To add");
     case Action::Update:
-        return u"To update"_s;
+        return ImportDialog::tr("To update");
     case Action::Unchanged:
         break;
     }
-    return u"Unchanged"_s;
+    return ImportDialog::tr("Unchanged");
 }
 
 // How a CSV file was read, for the clerk to see when a file reads wrongly.
@@ -66,25 +66,27 @@ QString readingText(const UnitSession::ImportFile &file)
 {
     const SheetTable &table = file.table;
     if (file.calendar)
-        return NoticeText::plural(file.skippedTimed + file.skippedPast,
-                                  u"%1 event with a time of day or ended before today was skipped."_s,
-                                  u"%1 events with a time of day or ended before today were skipped."_s)
+        return NoticeText::plural(
+                   file.skippedTimed + file.skippedPast,
+                   ImportDialog::tr("%1 event with a time of day or ended before today was skipped."),
+                   ImportDialog::tr("%1 events with a time of day or ended before today were skipped."))
             .arg(file.skippedTimed + file.skippedPast);
     if (!table.sheet.isEmpty())
-        return u"The sheet '%1' was read."_s.arg(table.sheet);
+        return ImportDialog::tr("The sheet '%1' was read.").arg(table.sheet);
     QString text = table.encoding == u"utf-8-bom"_s
-                       ? u"The file was read as UTF-8 text with a byte-order mark."_s
-                   : table.encoding == u"windows-1252"_s ? u"The file was read as Windows-1252 text."_s
-                                                         : u"The file was read as UTF-8 text."_s;
+                       ? ImportDialog::tr("The file was read as UTF-8 text with a byte-order mark.")
+                   : table.encoding == u"windows-1252"_s
+                       ? ImportDialog::tr("The file was read as Windows-1252 text.")
+                       : ImportDialog::tr("The file was read as UTF-8 text.");
     text += u' ';
     if (table.separator == u"\t"_s)
-        text += u"Its columns are separated by tabs."_s;
+        text += ImportDialog::tr("Its columns are separated by tabs.");
     else if (table.separator == u";"_s)
-        text += u"Its columns are separated by semicolons."_s;
+        text += ImportDialog::tr("Its columns are separated by semicolons.");
     else if (table.separator == u","_s)
-        text += u"Its columns are separated by commas."_s;
+        text += ImportDialog::tr("Its columns are separated by commas.");
     else
-        text += u"It has one column."_s;
+        text += ImportDialog::tr("It has one column.");
     return text;
 }
 
@@ -93,22 +95,22 @@ QString importedText(Kind kind, const QString &file, int added, int updated)
     QString text;
     switch (kind) {
     case Kind::Soldiers:
-        text = u"The soldiers of '%1' were imported: %2 added, %3 updated."_s;
+        text = ImportDialog::tr("The soldiers of '%1' were imported: %2 added, %3 updated.");
         break;
     case Kind::Absences:
-        text = u"The absences of '%1' were imported: %2 added."_s;
+        text = ImportDialog::tr("The absences of '%1' were imported: %2 added.");
         break;
     case Kind::Holidays:
-        text = u"The holidays of '%1' were imported: %2 added."_s;
+        text = ImportDialog::tr("The holidays of '%1' were imported: %2 added.");
         break;
     case Kind::Schedule:
-        text = u"The work-schedule periods of '%1' were imported: %2 added."_s;
+        text = ImportDialog::tr("The work-schedule periods of '%1' were imported: %2 added.");
         break;
     }
     text = text.arg(QDir::toNativeSeparators(file), QString::number(added));
     if (kind == Kind::Soldiers)
         text = text.arg(updated);
-    return text + u"\nTools > Undo Last Roster Run takes the import back."_s;
+    return text + u'\n' + ImportDialog::tr("Tools > Undo Last Roster Run takes the import back.");
 }
 
 } // namespace
@@ -194,10 +196,13 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6)
         return QAbstractTableModel::headerData(section, orientation, role);
     const bool soldiers = m_kind == Kind::Soldiers;
-    const QString name = m_kind == Kind::Schedule ? u"Duty"_s : u"Name"_s;
-    const QString captions[] = {
-        m_where, u"What happens"_s, name, soldiers ? u"Rank"_s : u"From"_s, soldiers ? u"Section"_s : u"To"_s,
-        u"Why"_s};
+    const QString name = m_kind == Kind::Schedule ? tr("Duty") : tr("Name");
+    const QString captions[] = {m_where,
+                                tr("What happens"),
+                                name,
+                                soldiers ? tr("Rank") : tr("From"),
+                                soldiers ? tr("Section") : tr("To"),
+                                tr("Why")};
     return captions[section];
 }
 
@@ -205,23 +210,24 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
                            std::function<void()> imported, QWidget *parent)
     : QDialog(parent), m_session(session), m_today(std::move(today)), m_imported(std::move(imported)),
       m_kind(new QComboBox(this)), m_fileName(new QLineEdit(this)), m_sheet(new QComboBox(this)),
-      m_update(new QCheckBox(u"&Update soldiers already in the unit"_s, this)), m_read(new QLabel(this)),
+      m_update(new QCheckBox(tr("&Update soldiers already in the unit"), this)), m_read(new QLabel(this)),
       m_view(new QTableView(this)), m_model(new ImportPreviewModel(this)), m_counts(new QLabel(this)),
-      m_importButton(new QPushButton(u"&Import"_s, this))
+      m_importButton(new QPushButton(tr("&Import"), this))
 {
     setObjectName(u"ImportDialog"_s);
-    setWindowTitle(u"Import"_s);
+    setWindowTitle(tr("Import"));
     // F1 here opens the help at its topic.
     setProperty("helpTopic", u"import"_s);
     m_kind->setObjectName(u"ImportKind"_s);
-    m_kind->addItems({u"Soldiers"_s, u"Absences"_s, u"Holidays"_s, u"Work schedules"_s});
+    m_kind->addItems({tr("Soldiers"), tr("Absences"), tr("Holidays"), tr("Work schedules")});
     m_fileName->setObjectName(u"ImportFile"_s);
-    m_fileName->setAccessibleName(tr("File to import"));
+    // Its label names the button beside it, which chooses the file.
+    m_fileName->setAccessibleName(tr("File name"));
     // A path typed or pasted is taken as a chosen one, once the field is left
     // or Return pressed there; Return never reaches the dialog's default button.
     connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
     m_fileName->installEventFilter(this);
-    auto *browse = new QPushButton(u"C&hoose File..."_s, this);
+    auto *browse = new QPushButton(tr("C&hoose File..."), this);
     browse->setObjectName(u"ImportChoose"_s);
     m_sheet->setObjectName(u"ImportSheet"_s);
     m_sheet->setEnabled(false);
@@ -229,7 +235,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_read->setObjectName(u"ImportRead"_s);
     m_read->setWordWrap(true);
     m_view->setObjectName(u"ImportPreview"_s);
-    m_view->setAccessibleName(tr("Rows of the file as they will be imported"));
+    m_view->setAccessibleName(tr("What the import would do"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setWordWrap(false);
@@ -251,11 +257,11 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     file->addWidget(m_fileName, 1);
     file->addWidget(browse);
     auto *form = new QFormLayout;
-    form->addRow(u"&What the file lists:"_s, m_kind);
-    auto *fileLabel = new QLabel(u"&File:"_s, this);
+    form->addRow(tr("&What the file lists:"), m_kind);
+    auto *fileLabel = new QLabel(tr("&File:"), this);
     fileLabel->setBuddy(browse);
     form->addRow(fileLabel, file);
-    form->addRow(u"&Sheet:"_s, m_sheet);
+    form->addRow(tr("&Sheet:"), m_sheet);
     form->addRow(QString(), m_update);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -291,9 +297,10 @@ void ImportDialog::chooseFile()
 {
     const QString filter =
         kind() == Kind::Holidays
-            ? u"Lists and calendars (*.csv *.txt *.xlsx *.ics);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;"
-              "Calendars (*.ics);;All files (*)"_s
-            : u"Lists (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;All files (*)"_s;
+            ? tr("Lists and calendars (*.csv *.txt *.xlsx *.ics);;CSV files (*.csv *.txt);;Workbooks "
+                 "(*.xlsx);;"
+                 "Calendars (*.ics);;All files (*)")
+            : tr("Lists (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx);;All files (*)");
     const QString chosen = UserDialogs::instance().openFileName(
         this, filter, QString(), m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath());
     if (!chosen.isEmpty())
@@ -325,8 +332,9 @@ void ImportDialog::usePath(const QString &chosen)
     // Reading the unit's own databases as a list would only confuse; one
     // of them is never what the clerk meant.
     if (m_session.folder().isOwnFile(path)) {
-        ErrorDisplay::show(this, u"'%1' is one of the unit's own files. Choose a file that another program "
-                                 "wrote."_s.arg(QDir::toNativeSeparators(path)));
+        ErrorDisplay::show(this, tr("'%1' is one of the unit's own files. Choose a file that another program "
+                                    "wrote.")
+                                     .arg(QDir::toNativeSeparators(path)));
         m_fileName->setText(QDir::toNativeSeparators(m_path));
         return;
     }
@@ -355,8 +363,8 @@ void ImportDialog::preview()
 {
     m_importButton->setEnabled(false);
     if (m_path.isEmpty()) {
-        m_read->setText(u"Choose the file to import."_s);
-        m_model->setPlan({kind(), {}, {}, {}}, {}, u"Line"_s);
+        m_read->setText(tr("Choose the file to import."));
+        m_model->setPlan({kind(), {}, {}, {}}, {}, tr("Line"));
         m_counts->clear();
         return;
     }
@@ -368,8 +376,8 @@ void ImportDialog::preview()
     QApplication::restoreOverrideCursor();
     const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
     if (error) {
-        m_read->setText(NoticeText::text(*error) + u"\nNothing can be imported from this file."_s);
-        m_model->setPlan({kind(), {}, {}, {}}, {}, u"Line"_s);
+        m_read->setText(NoticeText::text(*error) + u'\n' + tr("Nothing can be imported from this file."));
+        m_model->setPlan({kind(), {}, {}, {}}, {}, tr("Line"));
         m_counts->clear();
         return;
     }
@@ -380,19 +388,21 @@ void ImportDialog::preview()
 void ImportDialog::showPlan(const PersonnelImport::Plan &plan)
 {
     m_model->setPlan(plan, m_file.table,
-                     m_file.calendar                ? u"Event"_s
-                     : m_file.table.sheet.isEmpty() ? u"Line"_s
-                                                    : u"Row"_s);
+                     m_file.calendar                ? tr("Event")
+                     : m_file.table.sheet.isEmpty() ? tr("Line")
+                                                    : tr("Row"));
     m_view->resizeColumnsToContents();
     const int refused = plan.count(Action::Refuse);
-    QString counts = u"%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused."_s.arg(
-        QString::number(plan.count(Action::Add)), QString::number(plan.count(Action::Update)),
-        QString::number(plan.count(Action::Unchanged)), QString::number(plan.count(Action::LeftOut)),
-        QString::number(refused));
+    QString counts =
+        tr("%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused.")
+            .arg(QString::number(plan.count(Action::Add)), QString::number(plan.count(Action::Update)),
+                 QString::number(plan.count(Action::Unchanged)), QString::number(plan.count(Action::LeftOut)),
+                 QString::number(refused));
     if (refused > 0)
-        counts += u"\nNothing can be imported while a row is refused: mend the file and choose it again."_s;
+        counts +=
+            u'\n' + tr("Nothing can be imported while a row is refused: mend the file and choose it again.");
     for (const QString &section : plan.newSections)
-        counts += u"\nThe section '%1' is new; it will be added to Setup's list."_s.arg(section);
+        counts += u'\n' + tr("The section '%1' is new; it will be added to Setup's list.").arg(section);
     m_counts->setText(counts);
     m_importButton->setEnabled(plan.canImport() && plan.count(Action::Add) + plan.count(Action::Update) > 0);
 }
@@ -404,15 +414,15 @@ void ImportDialog::import()
         m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), false, m_today());
     QApplication::restoreOverrideCursor();
     if (imported.error) {
-        ErrorDisplay::show(this, *imported.error, u"Nothing was imported."_s);
+        ErrorDisplay::show(this, *imported.error, tr("Nothing was imported."));
         return;
     }
     if (!imported.imported) {
         // The unit changed since the preview: it shows why now.
         showPlan(imported.plan);
         UserDialogs::instance().inform(this, Messenger::Kind::Information,
-                                       u"The unit changed since the preview; nothing was imported. The "
-                                       "preview shows the file as it would be imported now."_s);
+                                       tr("The unit changed since the preview; nothing was imported. The "
+                                          "preview shows the file as it would be imported now."));
         return;
     }
     const PersonnelImport::Plan &plan = imported.plan;

@@ -36,7 +36,7 @@ QString daysText(const RosterChange::Period &p)
 
 QString dayClassText(DayClass c)
 {
-    return c == DayClass::Holiday ? u"Holiday"_s : u"Normal"_s;
+    return c == DayClass::Holiday ? RosterChangeDialog::tr("Holiday") : RosterChangeDialog::tr("Normal");
 }
 
 QString counterText(const Counter &c)
@@ -100,7 +100,7 @@ Step step(QWidget *parent, const QString &name, const QString &title, const QStr
     auto *reason = new QLineEdit(d);
     reason->setObjectName(name + u"Reason"_s);
     reason->setMaxLength(200);
-    auto *reasonLabel = new QLabel(u"&Reason:"_s, d);
+    auto *reasonLabel = new QLabel(RosterChangeDialog::tr("&Reason:"), d);
     reasonLabel->setBuddy(reason);
     form->addRow(reasonLabel, reason);
     layout->addLayout(form);
@@ -134,7 +134,7 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
 {
     setObjectName(u"RosterChangeDialog"_s);
     setProperty("helpTopic", u"change"_s);
-    setWindowTitle(u"Change Roster – %1"_s.arg(QFileInfo(datafile).fileName()));
+    setWindowTitle(tr("Change Roster – %1").arg(QFileInfo(datafile).fileName()));
     for (const RosterDuty &duty : roster.duties) {
         m_duties.append(duty.name);
         QList<RosterChange::Period> periods;
@@ -158,27 +158,28 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
     m_heading->setText(
-        m_draft ? u"This roster is a draft: a change is made to its datafile only, and no counter changes."_s
-                : u"Pick the period whose soldier cannot stand it. A replace or swap changes the counters "
-                  "as the roster run would have, and Tools > Undo takes the last change back."_s);
+        m_draft ? tr("This roster is a draft: a change is made to its datafile only, and no counter changes.")
+                : tr("Pick the period whose soldier cannot stand it. A replace or swap changes the counters "
+                     "as the roster run would have, and Tools > Undo takes the last change back."));
     layout->addWidget(m_heading);
     auto *dutyRow = new QHBoxLayout;
     m_duty = new QComboBox(this);
     m_duty->setObjectName(u"ChangeDuty"_s);
     m_duty->addItems(m_duties);
-    auto *dutyLabel = new QLabel(u"&Duty:"_s, this);
+    auto *dutyLabel = new QLabel(tr("&Duty:"), this);
     dutyLabel->setBuddy(m_duty);
     dutyRow->addWidget(dutyLabel);
     dutyRow->addWidget(m_duty, 1);
     layout->addLayout(dutyRow);
-    m_list = table(u"ChangePeriods"_s, u"Periods"_s, {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, this);
+    m_list =
+        table(u"ChangePeriods"_s, tr("Periods"), {tr("Period"), tr("Days"), tr("Day"), tr("Stands")}, this);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_list, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_replace = buttons->addButton(u"&Replace..."_s, QDialogButtonBox::ActionRole);
+    m_replace = buttons->addButton(tr("&Replace..."), QDialogButtonBox::ActionRole);
     m_replace->setObjectName(u"ChangeReplace"_s);
-    m_swap = buttons->addButton(u"S&wap..."_s, QDialogButtonBox::ActionRole);
+    m_swap = buttons->addButton(tr("S&wap..."), QDialogButtonBox::ActionRole);
     m_swap->setObjectName(u"ChangeSwap"_s);
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(u"ChangeClose"_s);
@@ -198,9 +199,9 @@ RosterChangeDialog::RosterChangeDialog(const UnitFolder &folder, const QString &
         if (!p || p->standing.isEmpty())
             return;
         QMenu menu(this);
-        connect(menu.addAction(u"&Replace..."_s), &QAction::triggered, this,
+        connect(menu.addAction(tr("&Replace...")), &QAction::triggered, this,
                 &RosterChangeDialog::replaceSelected);
-        connect(menu.addAction(u"S&wap..."_s), &QAction::triggered, this, &RosterChangeDialog::swapSelected);
+        connect(menu.addAction(tr("S&wap...")), &QAction::triggered, this, &RosterChangeDialog::swapSelected);
         menu.exec(m_list->viewport()->mapToGlobal(at));
     });
     showDuty();
@@ -247,17 +248,17 @@ void RosterChangeDialog::replaceSelected()
                            found.error ? NoticeText::text(*found.error) : NoticeText::text(*found.refused));
         return;
     }
-    Step s =
-        step(this, u"Replace"_s, u"Replace"_s,
-             u"Who stands %1 on %2 instead of %3? The soldiers are listed in the order the roster run "
-             "would take them now; the first free one is picked."_s.arg(period.duty, daysText(period),
-                                                                        period.standing),
-             u"Candidates"_s, {u"Soldier"_s, u"Rank"_s, u"Normal"_s, u"Holiday"_s, u"Free"_s}, u"Replace"_s);
+    Step s = step(this, u"Replace"_s, tr("Replace"),
+                  tr("Who stands %1 on %2 instead of %3? The soldiers are listed in the order the roster run "
+                     "would take them now; the first free one is picked.")
+                      .arg(period.duty, daysText(period), period.standing),
+                  tr("Candidates"), {tr("Soldier"), tr("Rank"), tr("Normal"), tr("Holiday"), tr("Free")},
+                  tr("Replace"));
     int first = -1;
     for (const RosterChange::Candidate &c : found.rows) {
-        const QString free = c.standing ? u"Stands this period"_s
+        const QString free = c.standing ? tr("Stands this period")
                              : c.busy   ? NoticeText::text(*c.busy)
-                                        : u"Free"_s;
+                                        : tr("Free");
         if (first < 0 && c.isFree())
             first = s.list->rowCount();
         appendRow(s.list,
@@ -285,11 +286,11 @@ void RosterChangeDialog::swapSelected()
     if (!p || p->standing.isEmpty())
         return;
     const RosterChange::Period period = *p;
-    Step s = step(
-        this, u"Swap"_s, u"Swap"_s,
-        u"With which period of %1 does %2 trade %3? Each soldier must be free on the other's days."_s.arg(
-            period.duty, period.standing, daysText(period)),
-        u"Periods to trade with"_s, {u"Period"_s, u"Days"_s, u"Day"_s, u"Stands"_s}, u"Swap"_s);
+    Step s =
+        step(this, u"Swap"_s, tr("Swap"),
+             tr("With which period of %1 does %2 trade %3? Each soldier must be free on the other's days.")
+                 .arg(period.duty, period.standing, daysText(period)),
+             tr("Periods to trade with"), {tr("Period"), tr("Days"), tr("Day"), tr("Stands")}, tr("Swap"));
     QList<int> columns;
     for (const RosterChange::Period &other : m_periods[m_duty->currentIndex()]) {
         if (other.column == period.column || other.standing.isEmpty() || other.standing == period.standing)
@@ -313,12 +314,12 @@ void RosterChangeDialog::swapSelected()
 void RosterChangeDialog::changed(const RosterChange::Changed &done)
 {
     if (done.error) {
-        ErrorDisplay::show(this, *done.error, u"The roster was not changed."_s);
+        ErrorDisplay::show(this, *done.error, tr("The roster was not changed."));
         return;
     }
     if (done.outcome != RosterChange::Changed::Outcome::Done) {
-        ErrorDisplay::show(this, u"The roster was not changed. %1"_s.arg(
-                                     done.refused ? NoticeText::text(*done.refused) : QString()));
+        ErrorDisplay::show(this, tr("The roster was not changed. %1")
+                                     .arg(done.refused ? NoticeText::text(*done.refused) : QString()));
         return;
     }
     for (const RosterChange::Period &after : done.periods) {

@@ -43,7 +43,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 } // namespace
 
 SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today, QWidget *parent)
-    : ToolWindow(u"Setup"_s, u"Setup"_s, parent), m_databases(databases), m_today(std::move(today))
+    : ToolWindow(u"Setup"_s, tr("Setup"), parent), m_databases(databases), m_today(std::move(today))
 {
     m_titles = new DataControl(u"Data1"_s, this);
     m_sections = new DataControl(u"Data2"_s, this);
@@ -53,7 +53,7 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"SSTab1"_s);
-    m_tabs->setAccessibleName(u"Setup pages"_s);
+    m_tabs->setAccessibleName(tr("Setup pages"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
 
@@ -64,49 +64,49 @@ SetupDialog::SetupDialog(UnitDatabases &databases, std::function<QDate()> today,
         m_titleBoxes[i] = new QLineEdit(titles);
         m_titleBoxes[i]->setObjectName(u"Text1_%1"_s.arg(i));
         m_titleBoxes[i]->setMaxLength(50);
-        m_titleBoxes[i]->setAccessibleName(u"Qualification %1"_s.arg(i + 1));
+        m_titleBoxes[i]->setAccessibleName(tr("Qualification %1").arg(i + 1));
         titlesLayout->addWidget(m_titleBoxes[i], i, 0);
     }
-    auto *ok1 = button(titles, u"Command1"_s, u"OK"_s);
-    auto *cancel1 = button(titles, u"Command2"_s, u"Cancel"_s);
+    auto *ok1 = button(titles, u"Command1"_s, tr("OK"));
+    auto *cancel1 = button(titles, u"Command2"_s, tr("Cancel"));
     titlesLayout->addWidget(ok1, 0, 1);
     titlesLayout->addWidget(cancel1, 1, 1);
     titlesLayout->setColumnStretch(0, 1);
-    m_tabs->addTab(titles, u"Qualifications"_s);
+    m_tabs->addTab(titles, tr("Qualifications"));
 
     // Comment: the section names.
     auto *sections = new QWidget;
     auto *sectionsLayout = new QGridLayout(sections);
     m_sectionGrid = new DataGrid(u"TDBGrid1"_s, sections);
-    m_sectionGrid->setAccessibleName(u"Sections"_s);
+    m_sectionGrid->setAccessibleName(tr("Sections"));
     sectionsLayout->addWidget(m_sectionGrid, 0, 0, 7, 1);
     const QStringList names{u"Command5"_s, u"Command6"_s, u"Command7"_s,
                             u"Command8"_s, u"Command3"_s, u"Command4"_s};
-    const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s, u"OK"_s, u"Cancel"_s};
+    const QStringList captions{tr("&Add"), tr("&Delete"), tr("&Update"), tr("&Sort"), tr("OK"), tr("Cancel")};
     QList<QPushButton *> sectionButtons;
     for (int i = 0; i < names.size(); ++i) {
         sectionButtons.append(button(sections, names[i], captions[i]));
         sectionsLayout->addWidget(sectionButtons.last(), i, 1);
     }
     sectionsLayout->setRowStretch(6, 1);
-    m_tabs->addTab(sections, u"Comment"_s);
+    m_tabs->addTab(sections, tr("Comment"));
 
     // Holidays: added by the calendar only.
     auto *holidays = new QWidget;
     auto *holidaysLayout = new QGridLayout(holidays);
     m_holidayCalendar = new MonthView(u"MonthView1"_s, holidays);
     m_holidayGrid = new DataGrid(u"TDBGrid2"_s, holidays);
-    m_holidayGrid->setAccessibleName(u"Holidays"_s);
-    auto *remove = button(holidays, u"Command12"_s, u"&Remove"_s);
-    auto *ok3 = button(holidays, u"Command9"_s, u"OK"_s);
-    auto *cancel3 = button(holidays, u"Command10"_s, u"Cancel"_s);
+    m_holidayGrid->setAccessibleName(tr("Holidays"));
+    auto *remove = button(holidays, u"Command12"_s, tr("&Remove"));
+    auto *ok3 = button(holidays, u"Command9"_s, tr("OK"));
+    auto *cancel3 = button(holidays, u"Command10"_s, tr("Cancel"));
     holidaysLayout->addWidget(m_holidayCalendar, 0, 0);
     holidaysLayout->addWidget(m_holidayGrid, 1, 0, 4, 1);
     holidaysLayout->addWidget(remove, 0, 1, Qt::AlignTop);
     holidaysLayout->addWidget(ok3, 1, 1);
     holidaysLayout->addWidget(cancel3, 2, 1);
     holidaysLayout->setRowStretch(4, 1);
-    m_tabs->addTab(holidays, u"Holidays"_s);
+    m_tabs->addTab(holidays, tr("Holidays"));
     m_tabs->setCurrentIndex(1); // the first showing opens on "Comment"
 
     connect(ok1, &QPushButton::clicked, this, &SetupDialog::saveTitles);
@@ -192,9 +192,9 @@ void SetupDialog::loadRecords()
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->setCurrentRow(0);
     };
-    model(m_sectionGrid, m_sections, {{F::Sections::ID, u"ID"_s}, {F::Sections::Section, u"Comment"_s}});
+    model(m_sectionGrid, m_sections, {{F::Sections::ID, tr("ID")}, {F::Sections::Section, tr("Comment")}});
     model(m_holidayGrid, m_holidays,
-          {{F::Holiday::Name, u"Title"_s}, {F::Holiday::From, u"From"_s}, {F::Holiday::To, u"To"_s}});
+          {{F::Holiday::Name, tr("Title")}, {F::Holiday::From, tr("From")}, {F::Holiday::To, tr("To")}});
     if (RecordSetModel *holidays = m_holidayGrid->recordModel())
         holidays->requirePeriodOrder(F::Holiday::From, F::Holiday::To);
     m_holidayGrid->setColumnWidth(0, 220);
@@ -271,7 +271,7 @@ void SetupDialog::saveSections()
 void SetupDialog::restartMessage()
 {
     UserDialogs::instance().inform(this, Messenger::Kind::Plain,
-                                   u"Program must be restarted for changes to take effect"_s);
+                                   tr("Program must be restarted for changes to take effect"));
     hide();
     emit endProgram();
 }

@@ -89,8 +89,8 @@ QVariant SoldierTotalsModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList captions{u"Name"_s,   u"Rank"_s,    u"Section"_s, u"Duties"_s,
-                                      u"Normal"_s, u"Holiday"_s, u"Total"_s,   u"Assignment dates"_s};
+    static const QStringList captions{tr("Name"),   tr("Rank"),    tr("Section"), tr("Duties"),
+                                      tr("Normal"), tr("Holiday"), tr("Total"),   tr("Assignment dates")};
     return captions.value(section);
 }
 

@@ -47,9 +47,10 @@ DatafileReading::DatafileReading(QWidget *parent, const QString &path)
     const std::unique_ptr<QThread> thread(QThread::create(read));
 
     // Shown only when the read takes long enough to be noticed.
-    QProgressDialog progress(u"Reading %1..."_s.arg(QFileInfo(path).fileName()), u"Stop"_s, 0, 1000, parent);
+    QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()), tr("Stop"), 0, 1000,
+                             parent);
     progress.setObjectName(u"ReadProgress"_s);
-    progress.setWindowTitle(u"Open/Print Rosters"_s);
+    progress.setWindowTitle(tr("Open/Print Rosters"));
     // Wide enough for the title bar to show the whole caption.
     progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 2 + 160);
     progress.setWindowModality(Qt::WindowModal);

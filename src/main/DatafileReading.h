@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,8 @@ struct RosterData;
 // far the read is, and its "Stop" ends the read.
 class DatafileReading
 {
+    Q_DECLARE_TR_FUNCTIONS(DatafileReading)
+
 public:
     enum class Outcome {
         Read,    // data holds the roster

@@ -121,10 +121,10 @@ bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
             UserDialogs::instance().inform(
                 m_window, Messenger::Kind::Information,
                 NoticeText::plural(differing,
-                                   u"The roster that counts, '%1', differs from the draft in %2 cell: the "
-                                   "unit's data changed after the draft was made."_s,
-                                   u"The roster that counts, '%1', differs from the draft in %2 cells: the "
-                                   "unit's data changed after the draft was made."_s)
+                                   tr("The roster that counts, '%1', differs from the draft in %2 cell: the "
+                                      "unit's data changed after the draft was made."),
+                                   tr("The roster that counts, '%1', differs from the draft in %2 cells: the "
+                                      "unit's data changed after the draft was made."))
                     .arg(QDir::toNativeSeparators(path), QString::number(differing)));
     } catch (const ReportError &e) {
         ErrorDisplay::show(m_window, e);
@@ -148,7 +148,7 @@ bool DraftAndUndo::undoLastRun()
             for (const RunHistory::Skipped &s : last.skipped)
                 why.append(NoticeText::text(s.why));
             dialogs.inform(m_window, Messenger::Kind::Information,
-                           why.join(u'\n') + u"\nThese files were skipped."_s);
+                           why.join(u'\n') + u'\n' + tr("These files were skipped."));
         }
     };
     UnitSession::Undone undone;
@@ -166,17 +166,19 @@ bool DraftAndUndo::undoLastRun()
             tell(last);
             QString question =
                 last.entry->isImport()
-                    ? u"Undo %1?\n\nThe rows it added are deleted and the soldiers it updated become "
-                      "what they were before it."_s.arg(description(*last.entry))
+                    ? tr("Undo %1?\n\nThe rows it added are deleted and the soldiers it updated become "
+                         "what they were before it.")
+                          .arg(description(*last.entry))
                 : last.entry->isRosterChange()
-                    ? u"Undo %1?\n\nThe counters and assignment dates become what they were before it, "
-                      "and so does its roster datafile."_s.arg(description(*last.entry))
-                    : u"Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
-                      "were before it, and its datafile is moved into the unit's history folder."_s.arg(
-                          description(*last.entry));
+                    ? tr("Undo %1?\n\nThe counters and assignment dates become what they were before it, "
+                         "and so does its roster datafile.")
+                          .arg(description(*last.entry))
+                    : tr("Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
+                         "were before it, and its datafile is moved into the unit's history folder.")
+                          .arg(description(*last.entry));
             if (!last.changesSince.none())
-                question += u"\n\n"_s + NoticeText::text(last.changesSince.notice()) +
-                            u" Undoing it anyway loses those changes."_s;
+                question += u"\n\n"_s + NoticeText::text(last.changesSince.notice()) + u' ' +
+                            tr("Undoing it anyway loses those changes.");
             if (!dialogs.ask(m_window, question))
                 return false;
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -191,36 +193,38 @@ bool DraftAndUndo::undoLastRun()
     switch (undone.outcome) {
     case Outcome::Failed:
         ErrorDisplay::show(m_window, *undone.error,
-                           u"The roster run could not be undone; nothing was changed."_s);
+                           tr("The roster run could not be undone; nothing was changed."));
         return false;
     case Outcome::LastRunUnreadable:
-        dialogs.inform(m_window, Messenger::Kind::Error,
-                       u"The unit's last roster run cannot be undone: its file in the history folder '%1' is "
-                       "missing or cannot be read. No earlier run is undone before it."_s.arg(
-                           QDir::toNativeSeparators(m_folder.historyPath())));
+        dialogs.inform(
+            m_window, Messenger::Kind::Error,
+            tr("The unit's last roster run cannot be undone: its file in the history folder '%1' is "
+               "missing or cannot be read. No earlier run is undone before it.")
+                .arg(QDir::toNativeSeparators(m_folder.historyPath())));
         return false;
     case Outcome::NoRun:
-        dialogs.inform(m_window, Messenger::Kind::Information, u"There is no roster run to undo."_s);
+        dialogs.inform(m_window, Messenger::Kind::Information, tr("There is no roster run to undo."));
         return false;
     case Outcome::NotConfirmed:
     case Outcome::ChangedSince: // the question told of the changes; never refused here
         return false;
     case Outcome::ChangedMeanwhile:
         dialogs.inform(m_window, Messenger::Kind::Information,
-                       NoticeText::text(result.changes.notice()) + u" Nothing was undone."_s);
+                       NoticeText::text(result.changes.notice()) + u' ' + tr("Nothing was undone."));
         return false;
     case Outcome::Undone:
         break;
     }
-    QString done = u"Undone: %1."_s.arg(description(*undone.last.entry));
+    QString done = tr("Undone: %1.").arg(description(*undone.last.entry));
     if (!result.changes.none())
-        done += u'\n' + NoticeText::text(result.changes.notice()) + u" Those changes are lost."_s;
+        done += u'\n' + NoticeText::text(result.changes.notice()) + u' ' + tr("Those changes are lost.");
     if (!result.datafileNow.isEmpty())
-        done += u"\nIts datafile is kept as '%1'."_s.arg(QDir::toNativeSeparators(result.datafileNow));
+        done += u'\n' + tr("Its datafile is kept as '%1'.").arg(QDir::toNativeSeparators(result.datafileNow));
     if (result.note)
         done += u'\n' + NoticeText::text(*result.note);
     for (const StoreError &e : result.leftovers)
-        done += u"\nThe roster run was undone, but a file could not be removed. "_s + NoticeText::text(e);
+        done += u'\n' + tr("The roster run was undone, but a file could not be removed.") + u' ' +
+                NoticeText::text(e);
     dialogs.inform(m_window, Messenger::Kind::Information, done);
     return true;
 }

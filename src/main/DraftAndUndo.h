@@ -3,6 +3,7 @@
 #include "main/RunOptions.h"
 #include "session/UnitSession.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -17,6 +18,8 @@ class ReportEngine;
 // working database has changed.
 class DraftAndUndo
 {
+    Q_DECLARE_TR_FUNCTIONS(DraftAndUndo)
+
 public:
     DraftAndUndo(QWidget *window, const UnitSession &session, const RunOptions &options,
                  ReportEngine &engine);

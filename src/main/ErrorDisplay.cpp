@@ -13,7 +13,7 @@ QString ErrorDisplay::message(const Error &error, const QString &action)
     const QString why = NoticeText::text(error);
     QString text = action.isEmpty() ? why : action + u'\n' + why;
     if (error.number() != 0)
-        text += u"\n(error %1)"_s.arg(error.number());
+        text += u'\n' + tr("(error %1)").arg(error.number());
     return text;
 }
 

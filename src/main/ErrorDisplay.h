@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,8 @@ class Error;
 //     (error 3027)
 class ErrorDisplay
 {
+    Q_DECLARE_TR_FUNCTIONS(ErrorDisplay)
+
 public:
     static QString message(const Error &error, const QString &action = {});
     static void show(QWidget *parent, const Error &error, const QString &action = {});

@@ -20,13 +20,20 @@ namespace calendrix {
 
 namespace {
 
-const QString kTitle = u"Export Roster"_s;
-const QString kCannotExport = u"The roster cannot be exported."_s;
+// Made when shown, not at start: the translation is installed by then.
+QString title()
+{
+    return ExportRoster::tr("Export Roster");
+}
+QString cannotExport()
+{
+    return ExportRoster::tr("The roster cannot be exported.");
+}
 
 void showFailure(QWidget *parent, const OutputResult &result)
 {
     if (result.error)
-        ErrorDisplay::show(parent, *result.error, kCannotExport);
+        ErrorDisplay::show(parent, *result.error, cannotExport());
     else
         for (const Notice &notice : result.notices)
             UserDialogs::instance().inform(parent, Messenger::Kind::Error, NoticeText::text(notice));
@@ -41,14 +48,16 @@ QString chooseTarget(QWidget *parent, ExportRoster::Format format, const QFileIn
     QString suffix;
     switch (format) {
     case ExportRoster::Format::Calendars:
-        return dialogs.folderName(parent, u"Folder for the calendars"_s, datafile.absolutePath());
+        return dialogs.folderName(parent, ExportRoster::tr("Folder for the calendars"),
+                                  datafile.absolutePath());
     case ExportRoster::Format::Spreadsheet:
         suffix = u".xlsx"_s;
-        path = dialogs.saveFileName(parent, u"Spreadsheets (*.xlsx)"_s, base + suffix);
+        path = dialogs.saveFileName(parent, ExportRoster::tr("Spreadsheets (*.xlsx)"), base + suffix);
         break;
     case ExportRoster::Format::Csv:
         suffix = u".csv"_s;
-        path = dialogs.saveFileName(parent, u"Comma-separated values (*.csv)"_s, base + suffix);
+        path =
+            dialogs.saveFileName(parent, ExportRoster::tr("Comma-separated values (*.csv)"), base + suffix);
         break;
     }
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
@@ -74,13 +83,13 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         QApplication::restoreOverrideCursor();
     } catch (const Error &e) {
         QApplication::restoreOverrideCursor();
-        ErrorDisplay::show(parent, e, kCannotExport);
+        ErrorDisplay::show(parent, e, cannotExport());
         return;
     }
 
     const int chosen =
-        dialogs.choose(parent, kTitle, u"Export %1 as:"_s.arg(datafile.fileName()),
-                       {u"&Calendars (.ics)..."_s, u"&Spreadsheet (.xlsx)..."_s, u"CS&V (.csv)..."_s});
+        dialogs.choose(parent, title(), tr("Export %1 as:").arg(datafile.fileName()),
+                       {tr("&Calendars (.ics)..."), tr("&Spreadsheet (.xlsx)..."), tr("CS&V (.csv)...")});
     if (chosen < 0 || chosen > 2)
         return;
     const Format format = Format(chosen);
@@ -100,10 +109,11 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
     }
     const QStringList &existing = checked.files;
     if (existing.size() == 1 &&
-        !dialogs.ask(parent, u"%1 already exists. Replace?"_s.arg(QDir::toNativeSeparators(existing[0]))))
+        !dialogs.ask(parent, tr("%1 already exists. Replace?").arg(QDir::toNativeSeparators(existing[0]))))
         return;
     if (existing.size() > 1 &&
-        !dialogs.ask(parent, u"%1 of the calendars already exist in %2. Replace them?"_s.arg(existing.size())
+        !dialogs.ask(parent, tr("%n of the calendars already exist in %1. Replace them?", nullptr,
+                                int(existing.size()))
                                  .arg(QDir::toNativeSeparators(target))))
         return;
     for (const Notice &note : job->notes())
@@ -111,9 +121,9 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
 
     // A brigade's calendars are thousands of files: the clerk sees how far
     // the export is and may stop it before anything is put in place.
-    QProgressDialog progress(u"Exporting %1..."_s.arg(datafile.fileName()), u"Stop"_s, 0, 1, parent);
+    QProgressDialog progress(tr("Exporting %1...").arg(datafile.fileName()), tr("Stop"), 0, 1, parent);
     progress.setObjectName(u"ExportProgress"_s);
-    progress.setWindowTitle(kTitle);
+    progress.setWindowTitle(title());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(700);
     DialogProgress shown(progress);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,8 @@ namespace calendrix {
 // ends with a message that says what was written.
 class ExportRoster
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportRoster)
+
 public:
     // The formats offered, in the order of the buttons.
     enum class Format { Calendars, Spreadsheet, Csv };

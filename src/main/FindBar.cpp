@@ -18,22 +18,22 @@ FindBar::FindBar(const QString &name, DataGrid *grid, int column, QWidget *scope
     setObjectName(name);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
-    auto *caption = new QLabel(u"Find:"_s, this);
+    auto *caption = new QLabel(tr("Find:"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(u"FindText"_s);
     m_text->setClearButtonEnabled(true);
-    m_text->setPlaceholderText(u"Part of a name"_s);
+    m_text->setPlaceholderText(tr("Part of a name"));
     caption->setBuddy(m_text);
     m_status = new QLabel(this);
     m_status->setObjectName(u"FindStatus"_s);
     auto *next = new QToolButton(this);
     next->setObjectName(u"FindNext"_s);
-    next->setText(u"Next"_s);
-    next->setToolTip(u"Find the next name (Return, F3)"_s);
+    next->setText(tr("Next"));
+    next->setToolTip(tr("Find the next name (Return, F3)"));
     auto *closeButton = new QToolButton(this);
     closeButton->setObjectName(u"FindClose"_s);
-    closeButton->setText(u"Close"_s);
-    closeButton->setToolTip(u"Close the find box (Escape)"_s);
+    closeButton->setText(tr("Close"));
+    closeButton->setToolTip(tr("Close the find box (Escape)"));
     layout->addWidget(caption);
     layout->addWidget(m_text, 1);
     layout->addWidget(next);
@@ -105,7 +105,7 @@ void FindBar::find(bool includeCurrent)
             return;
         }
     }
-    m_status->setText(u"Not found"_s);
+    m_status->setText(tr("Not found"));
 }
 
 } // namespace calendrix

@@ -1,5 +1,6 @@
 #include "main/MainWindow.h"
 
+#include "app/Language.h"
 #include "app/NoticeText.h"
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
@@ -26,6 +27,7 @@
 #include "store/RankList.h"
 #include "store/RecordSources.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -107,51 +109,63 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(u"&File"_s);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(u"MNU_File"_s);
     auto item = [this](QMenu *menu, const QString &name, const QString &caption) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(name);
         return a;
     };
-    connect(item(file, u"MNU_Make"_s, u"&Make New Datafile..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Make"_s, tr("&Make New Datafile...")), &QAction::triggered, this,
             &MainWindow::makeDatafile);
-    connect(item(file, u"MNU_Draft"_s, u"Make &Draft..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Draft"_s, tr("Make &Draft...")), &QAction::triggered, this,
             &MainWindow::makeDraft);
-    connect(item(file, u"MNU_Open"_s, u"&Open/Print Rosters..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Open"_s, tr("&Open/Print Rosters...")), &QAction::triggered, this,
             &MainWindow::chooseDatafile);
-    connect(item(file, u"MNU_Export"_s, u"E&xport Roster..."_s), &QAction::triggered, this,
+    connect(item(file, u"MNU_Export"_s, tr("E&xport Roster...")), &QAction::triggered, this,
             &MainWindow::exportRoster);
-    item(file, u"MNU_Import"_s, u"&Import..."_s)->setEnabled(false);
-    item(file, u"MNU_Change"_s, u"&Change Roster..."_s)->setEnabled(false);
+    item(file, u"MNU_Import"_s, tr("&Import..."))->setEnabled(false);
+    item(file, u"MNU_Change"_s, tr("&Change Roster..."))->setEnabled(false);
     // The dialogs' items work once the dialogs are handed in.
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
-    item(file, u"MNU_Setup"_s, u"&Setup..."_s)->setEnabled(false);
+    item(file, u"MNU_Setup"_s, tr("&Setup..."))->setEnabled(false);
     file->addSeparator()->setObjectName(u"MNU_Seperator1"_s);
-    connect(item(file, u"MNU_Exit"_s, u"&Exit"_s), &QAction::triggered, this, &QWidget::close);
+    connect(item(file, u"MNU_Exit"_s, tr("&Exit")), &QAction::triggered, this, &QWidget::close);
 
-    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
+    QMenu *tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(u"MNU_Tools"_s);
-    QMenu *assignment = tools->addMenu(u"&Assignment"_s);
+    QMenu *assignment = tools->addMenu(tr("&Assignment"));
     assignment->setObjectName(u"MNU_Assignment"_s);
-    item(assignment, u"MNU_Count"_s, u"C&ounters..."_s)->setEnabled(false);
-    item(assignment, u"MNU_Dates"_s, u"D&ates..."_s)->setEnabled(false);
-    m_consolidateItem = item(tools, u"MNU_Consolidate"_s, u"&Consolidate"_s);
+    item(assignment, u"MNU_Count"_s, tr("C&ounters..."))->setEnabled(false);
+    item(assignment, u"MNU_Dates"_s, tr("D&ates..."))->setEnabled(false);
+    m_consolidateItem = item(tools, u"MNU_Consolidate"_s, tr("&Consolidate"));
     m_consolidateItem->setCheckable(true);
     connect(m_consolidateItem, &QAction::triggered, this, &MainWindow::toggleConsolidate);
-    m_absenceItem = item(tools, u"MNU_Absence"_s, u"A&bsence"_s);
+    m_absenceItem = item(tools, u"MNU_Absence"_s, tr("A&bsence"));
     m_absenceItem->setCheckable(true);
     connect(m_absenceItem, &QAction::triggered, this, &MainWindow::toggleAbsence);
     tools->addSeparator()->setObjectName(u"MNU_Sep3"_s);
-    connect(item(tools, u"MNU_Undo"_s, u"&Undo Last Roster Run..."_s), &QAction::triggered, this,
+    connect(item(tools, u"MNU_Undo"_s, tr("&Undo Last Roster Run...")), &QAction::triggered, this,
             &MainWindow::undoLastRun);
-    item(tools, u"MNU_Fairness"_s, u"&Fairness..."_s)->setEnabled(false);
+    item(tools, u"MNU_Fairness"_s, tr("&Fairness..."))->setEnabled(false);
 
-    QMenu *help = menuBar()->addMenu(u"&Help"_s);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"MNU_Help"_s);
-    item(help, u"MNU_Contents"_s, u"&Contents..."_s)->setEnabled(false);
+    item(help, u"MNU_Contents"_s, tr("&Contents..."))->setEnabled(false);
     help->addSeparator()->setObjectName(u"MNU_Seperator12"_s);
-    item(help, u"MNU_About"_s, u"A&bout..."_s)->setEnabled(false);
+    QMenu *language = help->addMenu(tr("&Language"));
+    language->setObjectName(u"MNU_Language"_s);
+    auto *languages = new QActionGroup(language);
+    for (const QString &code : Language::codes()) {
+        // Each language is named in itself, so that a clerk who cannot read
+        // the window's language still finds their own.
+        QAction *choice = item(language, u"MNU_Language_"_s + code, u"&"_s + Language::nativeName(code));
+        choice->setCheckable(true);
+        choice->setChecked(code == Language::current());
+        languages->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    }
+    item(help, u"MNU_About"_s, tr("A&bout..."))->setEnabled(false);
 }
 
 QWidget *MainWindow::buildTab(int tab)
@@ -162,13 +176,13 @@ QWidget *MainWindow::buildTab(int tab)
 
     DataGrid *top = new DataGrid(duty ? u"TDBGrid1"_s : u"TDBGrid3"_s, page);
     DataGrid *periods = new DataGrid(duty ? u"TDBGrid2"_s : u"TDBGrid4"_s, page);
-    top->setAccessibleName(duty ? u"Duties"_s : u"Soldiers"_s);
-    periods->setAccessibleName(duty ? u"Work schedule"_s : u"Absences"_s);
+    top->setAccessibleName(duty ? tr("Duties") : tr("Soldiers"));
+    periods->setAccessibleName(duty ? tr("Work schedule") : tr("Absences"));
     (duty ? m_dutyGrid : m_soldierGrid) = top;
     (duty ? m_scheduleGrid : m_absenceGrid) = periods;
 
     auto *lower = new QHBoxLayout;
-    auto *qualifications = new QGroupBox(u"Qualifications:"_s, page);
+    auto *qualifications = new QGroupBox(tr("Qualifications:"), page);
     qualifications->setObjectName(duty ? u"FrameDQ"_s : u"FramePQ"_s);
     auto *boxes = new QVBoxLayout(qualifications);
     for (int i = 0; i < 15; ++i) {
@@ -182,11 +196,11 @@ QWidget *MainWindow::buildTab(int tab)
     boxes->addStretch();
     lower->addWidget(qualifications);
 
-    auto *frame = new QGroupBox(duty ? u"Work Schedule:"_s : u"Personnel Absence:"_s, page);
+    auto *frame = new QGroupBox(duty ? tr("Work Schedule:") : tr("Personnel Absence:"), page);
     auto *frameLayout = new QGridLayout(frame);
     MonthView *calendar = new MonthView(duty ? u"MonthView1"_s : u"MonthView2"_s, frame);
     (duty ? m_scheduleCalendar : m_absenceCalendar) = calendar;
-    auto *remove = new QPushButton(u"&Remove"_s, frame);
+    auto *remove = new QPushButton(tr("&Remove"), frame);
     remove->setObjectName(duty ? u"Command6"_s : u"Command12"_s);
     frameLayout->addWidget(calendar, 0, 0);
     frameLayout->addWidget(remove, 0, 1, Qt::AlignTop);
@@ -196,7 +210,7 @@ QWidget *MainWindow::buildTab(int tab)
 
     auto *buttons = new QHBoxLayout;
     const int first = duty ? 1 : 7;
-    const QStringList captions{u"&Add"_s, u"&Delete"_s, u"&Update"_s, u"&Sort"_s};
+    const QStringList captions{tr("&Add"), tr("&Delete"), tr("&Update"), tr("&Sort")};
     QList<QPushButton *> made;
     for (int i = 0; i < 4; ++i) {
         auto *b = new QPushButton(captions[i], page);
@@ -243,7 +257,7 @@ QWidget *MainWindow::buildTab(int tab)
                 {periodName, top->recordModel()->fieldValue(top->currentRow(), name)}};
         },
         [this, periods](const std::function<void()> &change) {
-            guarded(u"Cannot add the %1."_s.arg(recordName(periods)), change);
+            guarded(cannotText(periods, RowChange::AddPeriod), change);
         });
     return page;
 }
@@ -252,9 +266,9 @@ void MainWindow::buildWindow()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"SSTab1"_s);
-    m_tabs->setAccessibleName(u"Duties and soldiers"_s);
-    m_tabs->addTab(buildTab(0), u"Duty"_s);
-    m_tabs->addTab(buildTab(1), u"Roster"_s);
+    m_tabs->setAccessibleName(tr("Duties and soldiers"));
+    m_tabs->addTab(buildTab(0), tr("Duty"));
+    m_tabs->addTab(buildTab(1), tr("Roster"));
     m_tabs->setCurrentIndex(1);
     setCentralWidget(m_tabs);
 }
@@ -274,28 +288,28 @@ void MainWindow::loadLists()
         grid->resizeColumnsToContents();
     };
     models(m_dutyGrid, m_duties,
-           QList<GridColumn>{{F::DutyDates::ID, u"ID"_s},
-                             {F::DutyDates::DutyName, u"Nature of Duty"_s},
-                             {F::DutyDates::Organization, u"Organization"_s}} +
+           QList<GridColumn>{{F::DutyDates::ID, tr("ID")},
+                             {F::DutyDates::DutyName, tr("Nature of Duty")},
+                             {F::DutyDates::Organization, tr("Organization")}} +
                qualificationColumns(qualificationField(0)));
     models(m_scheduleGrid, m_schedule,
-           {{F::WorkSchedule::ID, u"ID"_s},
-            {F::WorkSchedule::DutyName, u"Duty"_s},
-            {F::WorkSchedule::From, u"From"_s},
-            {F::WorkSchedule::To, u"To"_s}});
+           {{F::WorkSchedule::ID, tr("ID")},
+            {F::WorkSchedule::DutyName, tr("Duty")},
+            {F::WorkSchedule::From, tr("From")},
+            {F::WorkSchedule::To, tr("To")}});
     models(m_soldierGrid, m_soldiers,
            QList<GridColumn>{
-               {F::SoldierRoster::ID, u"ID"_s},
-               {F::SoldierRoster::SoldierName, u"Name"_s},
-               {F::SoldierRoster::SoldierRank, u"Rank"_s, GridColumn::Kind::ValueList, mainRankList()},
-               {F::SoldierRoster::Section, u"Comment"_s, GridColumn::Kind::ValueList, m_sectionChoices}} +
+               {F::SoldierRoster::ID, tr("ID")},
+               {F::SoldierRoster::SoldierName, tr("Name")},
+               {F::SoldierRoster::SoldierRank, tr("Rank"), GridColumn::Kind::ValueList, mainRankList()},
+               {F::SoldierRoster::Section, tr("Comment"), GridColumn::Kind::ValueList, m_sectionChoices}} +
                qualificationColumns(qualificationField(1)));
     models(m_absenceGrid, m_absences,
-           {{F::AbsentDates::ID, u"ID"_s},
-            {F::AbsentDates::SoldierName, u"Name"_s},
-            {F::AbsentDates::From, u"From"_s},
-            {F::AbsentDates::To, u"To"_s},
-            {F::AbsentDates::Reason, u"Remark"_s}});
+           {{F::AbsentDates::ID, tr("ID")},
+            {F::AbsentDates::SoldierName, tr("Name")},
+            {F::AbsentDates::From, tr("From")},
+            {F::AbsentDates::To, tr("To")},
+            {F::AbsentDates::Reason, tr("Remark")}});
     m_dutyGrid->setColumnWidth(1, 220);
     m_soldierGrid->setColumnWidth(1, 220);
     // A period that ends before it begins would never be rostered as meant.
@@ -366,7 +380,7 @@ void MainWindow::bindSources(bool offerHelp)
                                m_assignmentDates})
             c->unbind(why);
     }
-    setWindowTitle(filesOpen > 0 ? u"Calendrix - "_s + QDir::toNativeSeparators(m_folder.dir())
+    setWindowTitle(filesOpen > 0 ? tr("Calendrix - %1").arg(QDir::toNativeSeparators(m_folder.dir()))
                                  : u"Calendrix"_s);
 
     if (!fileProblems.isEmpty()) {
@@ -376,9 +390,9 @@ void MainWindow::bindSources(bool offerHelp)
         else
             showError(problem);
     } else if (!tableProblems.isEmpty()) {
-        showError(tableProblems.join(u"\n"_s) +
-                  u"\n\nThe lists of the other tables are shown; the roster cannot be made until this "
-                  "is put right."_s);
+        showError(tableProblems.join(u"\n"_s) + u"\n\n"_s +
+                  tr("The lists of the other tables are shown; the roster cannot be made until this "
+                     "is put right."));
     }
 }
 
@@ -388,24 +402,25 @@ void MainWindow::offerNewUnit(const QString &problem)
     const QDate today = m_today();
     const QList<UnitFolder::Unusable> unusable = m_folder.unusableFiles();
     QString text = problem + u"\n\n"_s;
-    QString create = u"Create Empty Unit"_s;
+    QString create = tr("Create Empty Unit");
     if (unusable.isEmpty()) {
-        text += u"Create an empty unit in %1, or choose another folder?"_s.arg(folder);
+        text += tr("Create an empty unit in %1, or choose another folder?").arg(folder);
     } else {
         QStringList kept;
         for (const UnitFolder::Unusable &u : unusable)
-            kept.append(u"%1 as %2"_s.arg(QFileInfo(u.path).fileName(),
-                                          QFileInfo(m_folder.asideName(u.path, today)).fileName()));
+            kept.append(tr("%1 as %2")
+                            .arg(QFileInfo(u.path).fileName(),
+                                 QFileInfo(m_folder.asideName(u.path, today)).fileName()));
         text += (unusable.size() == 1
-                     ? u"Keep the damaged file under a new name beside it (%1) and create an empty one in "
-                       "its place, or choose another folder? Nothing is deleted."_s
-                     : u"Keep the damaged files under new names beside them (%1) and create empty ones in "
-                       "their place, or choose another folder? Nothing is deleted."_s)
+                     ? tr("Keep the damaged file under a new name beside it (%1) and create an empty one in "
+                          "its place, or choose another folder? Nothing is deleted.")
+                     : tr("Keep the damaged files under new names beside them (%1) and create empty ones in "
+                          "their place, or choose another folder? Nothing is deleted."))
                     .arg(kept.join(u", "_s));
-        create = u"Keep Aside and Create Empty Unit"_s;
+        create = tr("Keep Aside and Create Empty Unit");
     }
     const int choice =
-        UserDialogs::instance().choose(nullptr, u"ERROR"_s, text, {create, u"Choose Folder..."_s});
+        UserDialogs::instance().choose(nullptr, tr("ERROR"), text, {create, tr("Choose Folder...")});
     try {
         if (choice == 0) {
             const UnitSession::Initialised made = m_session->init(unusable, today);
@@ -415,7 +430,8 @@ void MainWindow::offerNewUnit(const QString &problem)
             }
             bindSources(false);
         } else if (choice == 1) {
-            const QString dir = UserDialogs::instance().folderName(nullptr, u"Unit folder"_s, m_folder.dir());
+            const QString dir =
+                UserDialogs::instance().folderName(nullptr, tr("Unit folder"), m_folder.dir());
             if (dir.isEmpty())
                 return;
             auto session = std::make_unique<UnitSession>(UnitFolder(dir));
@@ -509,15 +525,23 @@ void MainWindow::guarded(const QString &action, const std::function<void()> &com
     ErrorDisplay::guard(this, action, command);
 }
 
-QString MainWindow::recordName(const DataGrid *grid) const
+QString MainWindow::cannotText(const DataGrid *grid, RowChange change) const
 {
-    if (grid == m_dutyGrid)
-        return u"duty"_s;
-    if (grid == m_scheduleGrid)
-        return u"work-schedule period"_s;
-    if (grid == m_soldierGrid)
-        return u"soldier"_s;
-    return u"absence"_s;
+    // Whole sentences, one for each list, for languages whose article and
+    // noun agree.
+    const bool duty = grid == m_dutyGrid || grid == m_scheduleGrid;
+    const bool top = grid == m_dutyGrid || grid == m_soldierGrid;
+    switch (change) {
+    case RowChange::Add:
+        return duty ? tr("Cannot add a duty.") : tr("Cannot add a soldier.");
+    case RowChange::AddPeriod:
+        return duty ? tr("Cannot add the work-schedule period.") : tr("Cannot add the absence.");
+    case RowChange::Delete:
+        break;
+    }
+    if (top)
+        return duty ? tr("Cannot delete the duty.") : tr("Cannot delete the soldier.");
+    return duty ? tr("Cannot delete the work-schedule period.") : tr("Cannot delete the absence.");
 }
 
 void MainWindow::showError(const QString &text)
@@ -527,17 +551,17 @@ void MainWindow::showError(const QString &text)
 
 void MainWindow::addRow(DataGrid *grid)
 {
-    guarded(u"Cannot add a %1."_s.arg(recordName(grid)), [&] { GridCommands::addRow(grid); });
+    guarded(cannotText(grid, RowChange::Add), [&] { GridCommands::addRow(grid); });
 }
 
 void MainWindow::deleteRow(DataGrid *grid)
 {
-    guarded(u"Cannot delete the %1."_s.arg(recordName(grid)), [&] { GridCommands::deleteRow(grid); });
+    guarded(cannotText(grid, RowChange::Delete), [&] { GridCommands::deleteRow(grid); });
 }
 
 void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 {
-    guarded(u"Cannot save the changes."_s, [&] {
+    guarded(tr("Cannot save the changes."), [&] {
         for (DataGrid *grid : {top, periods})
             GridCommands::saveRow(grid);
     });
@@ -545,7 +569,7 @@ void MainWindow::saveRows(DataGrid *top, DataGrid *periods)
 
 void MainWindow::sortDuties()
 {
-    guarded(u"Cannot sort the lists."_s, [&] {
+    guarded(tr("Cannot sort the lists."), [&] {
         saveEdits();
         m_duties->setRecordSource(RS::kDutiesByName);
         m_schedule->setRecordSource(RS::kScheduleByDuty);
@@ -556,7 +580,7 @@ void MainWindow::sortDuties()
 
 void MainWindow::sortSoldiers()
 {
-    guarded(u"Cannot sort the lists."_s, [&] {
+    guarded(tr("Cannot sort the lists."), [&] {
         saveEdits();
         m_soldiers->setRecordSource(RS::kSoldiersByName);
         m_absences->setRecordSource(RS::kAbsencesByName);
@@ -603,8 +627,8 @@ void MainWindow::toggleOption(QAction *item, qint16 &flag, const QString &path)
         // The switch stays as it was, check mark, flag and file.
         item->setChecked(flag == 1);
         ErrorDisplay::show(this, e,
-                           u"The %1 setting could not be saved, so it stays as it was."_s.arg(
-                               QString(item->text()).remove(u'&')));
+                           tr("The %1 setting could not be saved, so it stays as it was.")
+                               .arg(QString(item->text()).remove(u'&')));
         return;
     }
     flag = value;
@@ -644,7 +668,7 @@ void MainWindow::afterRosterRun()
     // The run added assignment dates (an undo took some away); the
     // housekeeping must see them.
     if (m_assignmentDates->isBound())
-        guarded(u"Cannot read the new assignment dates."_s, [&] { m_assignmentDates->refresh(); });
+        guarded(tr("Cannot read the new assignment dates."), [&] { m_assignmentDates->refresh(); });
     runHousekeeping();
 }
 
@@ -730,7 +754,7 @@ void MainWindow::changeRoster()
         return;
     if (reading.outcome() != DatafileReading::Outcome::Read) {
         // Read again where it is shown, which says why it cannot be.
-        guarded(u"Cannot change the roster."_s, [&] { RosterData::read(datafile); });
+        guarded(tr("Cannot change the roster."), [&] { RosterData::read(datafile); });
         return;
     }
     m_dialogs->showRosterChange(datafile, *reading.data(), [this] {
@@ -741,7 +765,7 @@ void MainWindow::changeRoster()
 
 void MainWindow::reloadPersonnel()
 {
-    guarded(u"Cannot read the lists again."_s, [&] {
+    guarded(tr("Cannot read the lists again."), [&] {
         for (DataControl *source : {m_duties, m_soldiers, m_schedule, m_absences, m_sections, m_holidays})
             if (source->isBound())
                 source->refresh();
@@ -780,6 +804,18 @@ void MainWindow::setDialogHost(DialogHost *host)
     change->setEnabled(true);
     connect(change, &QAction::triggered, this, &MainWindow::changeRoster);
     new HelpKey([this] { m_dialogs->showHelp(); }, this);
+}
+
+void MainWindow::chooseLanguage(const QString &code)
+{
+    if (!Language::remember(code)) {
+        ErrorDisplay::show(
+            this, tr("Your choice of language cannot be kept: the settings file cannot be written."));
+        return;
+    }
+    UserDialogs::instance().inform(
+        this, Messenger::Kind::Information,
+        tr("Calendrix will speak %1 from its next start.").arg(Language::nativeName(code)));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

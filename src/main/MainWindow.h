@@ -91,6 +91,7 @@ private:
     void reloadPersonnel();
     void toggleConsolidate();
     void toggleAbsence();
+    void chooseLanguage(const QString &code);
 
     void addRow(DataGrid *grid);
     void deleteRow(DataGrid *grid);
@@ -101,7 +102,8 @@ private:
     // Runs a command; a store failure is shown as an "ERROR" box that says
     // what the user tried (action) and why it could not be done.
     void guarded(const QString &action, const std::function<void()> &command);
-    QString recordName(const DataGrid *grid) const;
+    enum class RowChange { Add, AddPeriod, Delete };
+    QString cannotText(const DataGrid *grid, RowChange change) const;
     void showError(const QString &text);
 
     UnitFolder m_folder;

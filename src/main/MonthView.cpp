@@ -23,7 +23,7 @@ MonthView::MonthView(const QString &name, QWidget *parent) : QCalendarWidget(par
     m_view = findChild<QAbstractItemView *>();
     if (m_view) {
         // The days take the focus, not the calendar: they carry the name.
-        m_view->setAccessibleName(u"Calendar"_s);
+        m_view->setAccessibleName(tr("Calendar"));
         m_view->installEventFilter(this);
         m_view->viewport()->installEventFilter(this);
     }
@@ -94,7 +94,8 @@ bool MonthView::clip(const QDate &anchor, QDate &first, QDate &last)
     const QLocale locale;
     UserDialogs::instance().inform(
         this, Messenger::Kind::Information,
-        u"At most %1 days can be taken at once. The period runs from %2 to %3."_s.arg(kMaxSelectionDays)
+        tr("At most %1 days can be taken at once. The period runs from %2 to %3.")
+            .arg(kMaxSelectionDays)
             .arg(locale.toString(first, QLocale::LongFormat), locale.toString(last, QLocale::LongFormat)));
     return false;
 }

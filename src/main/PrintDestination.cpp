@@ -14,7 +14,7 @@ namespace calendrix {
 
 PrintDestination PrintDestination::choose(QWidget *parent, QPrinter &printer, const QString &title)
 {
-    if (!UserDialogs::instance().choosePrinter(parent, printer, u"Print \u2013 "_s + title))
+    if (!UserDialogs::instance().choosePrinter(parent, printer, tr("Print \u2013 %1").arg(title)))
         return {};
     if (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())
         return {Kind::Printer, {}};
@@ -34,8 +34,9 @@ bool PrintDestination::mayWritePdf(QWidget *parent, const OutputResult &checked,
         return false;
     }
     return checked.outcome != OutputResult::Outcome::Exists || !askToReplace ||
-           dialogs.ask(parent, u"%1 already exists. Replace?"_s.arg(
-                                   QDir::toNativeSeparators(checked.files.constFirst())));
+           dialogs.ask(
+               parent,
+               tr("%1 already exists. Replace?").arg(QDir::toNativeSeparators(checked.files.constFirst())));
 }
 
 } // namespace calendrix

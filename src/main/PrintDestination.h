@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QPrinter;
@@ -15,6 +16,9 @@ struct OutputResult;
 // into a file leaves the printer without it and goes, like Save as PDF,
 // through the window's own checked PDF writing.
 struct PrintDestination {
+    Q_DECLARE_TR_FUNCTIONS(PrintDestination)
+
+public:
     enum class Kind { Cancelled, Printer, File };
 
     Kind kind = Kind::Cancelled;

@@ -277,9 +277,9 @@ QString RecordSetModel::refusal(int row, int field, const QVariant &typed, const
         const auto [low, high] = *m_columns[c].range;
         const qint64 n = value.toLongLong();
         if (n < low || n > high)
-            return u"\"%1\" takes a whole number from %2 to %3; %4 was typed."_s.arg(
-                m_columns[c].caption, QString::number(low), QString::number(high),
-                typed.toString().trimmed());
+            return tr("\"%1\" takes a whole number from %2 to %3; %4 was typed.")
+                .arg(m_columns[c].caption, QString::number(low), QString::number(high),
+                     typed.toString().trimmed());
     }
     if (m_period && (field == m_period->first || field == m_period->second) &&
         value.metaType().id() == QMetaType::QDate) {
@@ -295,8 +295,8 @@ QString RecordSetModel::refusal(int row, int field, const QVariant &typed, const
         const int otherColumn = columnOfField(otherField);
         const QVariant otherShown = otherColumn >= 0 ? shown(m_columns[otherColumn], other) : other;
         const QVariant typedShown = c >= 0 ? shown(m_columns[c], value) : value;
-        return (first ? u"\"%1\" cannot be after \"%2\": %3 was typed, and the period ends on %4."_s
-                      : u"\"%1\" cannot be before \"%2\": %3 was typed, and the period starts on %4."_s)
+        return (first ? tr("\"%1\" cannot be after \"%2\": %3 was typed, and the period ends on %4.")
+                      : tr("\"%1\" cannot be before \"%2\": %3 was typed, and the period starts on %4."))
             .arg(captionOf(field), captionOf(otherField), typedShown.toString(), otherShown.toString());
     }
     return {};

@@ -54,12 +54,13 @@ QString failureText(const Report &report)
     } catch (const Error &e) {
         return ErrorDisplay::message(e);
     } catch (const std::bad_alloc &) {
-        return u"The layout '%1' needs more memory than there is."_s.arg(report.layoutPath());
+        return calendrix::ReportPreview::tr("The layout '%1' needs more memory than there is.")
+            .arg(report.layoutPath());
     } catch (const std::exception &e) {
-        return u"The layout '%1' cannot be used: %2."_s.arg(report.layoutPath(),
-                                                            QString::fromLocal8Bit(e.what()));
+        return calendrix::ReportPreview::tr("The layout '%1' cannot be used: %2.")
+            .arg(report.layoutPath(), QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        return u"The layout '%1' cannot be used."_s.arg(report.layoutPath());
+        return calendrix::ReportPreview::tr("The layout '%1' cannot be used.").arg(report.layoutPath());
     }
 }
 
@@ -76,7 +77,7 @@ public:
         : m_preview(preview), m_pageSize(pageSize), m_cache(kCachedKilobytes)
     {
         setObjectName(u"PageView"_s);
-        setAccessibleName(u"Pages"_s);
+        setAccessibleName(calendrix::ReportPreview::tr("Pages"));
         viewport()->setBackgroundRole(QPalette::Dark);
         viewport()->setAutoFillBackground(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -211,40 +212,42 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
     : QDialog(parent), m_report(report), m_printer(QPrinter::HighResolution)
 {
     setObjectName(u"PrintPreview"_s);
-    setWindowTitle(u"Print Preview \u2013 "_s + report.title());
+    setWindowTitle(tr("Print Preview \u2013 %1").arg(report.title()));
     m_printer.setDocName(report.title());
     report.applyPageSetup(m_printer);
 
     auto *tools = m_tools = new QToolBar(this);
     tools->setObjectName(u"PreviewTools"_s);
-    QAction *printAction = tools->addAction(u"&Print..."_s, this, &ReportPreview::print);
+    QAction *printAction = tools->addAction(tr("&Print..."), this, &ReportPreview::print);
     printAction->setObjectName(u"PrintAction"_s);
     printAction->setShortcut(QKeySequence::Print);
-    QAction *pdfAction = tools->addAction(u"&Save as PDF..."_s, this, &ReportPreview::savePdf);
+    QAction *pdfAction = tools->addAction(tr("&Save as PDF..."), this, &ReportPreview::savePdf);
     pdfAction->setObjectName(u"SavePdfAction"_s);
     pdfAction->setShortcut(QKeySequence::Save);
     tools->addSeparator();
 
     const QSizeF sheet = m_printer.pageLayout().fullRectPixels(m_printer.resolution()).size();
     m_view = new PageView(this, sheet);
-    QAction *zoomIn = tools->addAction(u"Zoom &In"_s, this, [this] { m_view->zoomBy(1.25); });
+    QAction *zoomIn = tools->addAction(tr("Zoom &In"), this, [this] { m_view->zoomBy(1.25); });
     zoomIn->setShortcut(QKeySequence::ZoomIn);
-    QAction *zoomOut = tools->addAction(u"Zoom &Out"_s, this, [this] { m_view->zoomBy(0.8); });
+    QAction *zoomOut = tools->addAction(tr("Zoom &Out"), this, [this] { m_view->zoomBy(0.8); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    // Qt has no standard keys for these: Alt and the caption's letter.
+    // Qt has no standard keys for these: Alt and the caption's letter, in
+    // the language shown.
     QAction *fitWidth =
-        tools->addAction(u"Fit &Width"_s, this, [this] { m_view->setFit(PageView::Fit::Width); });
+        tools->addAction(tr("Fit &Width"), this, [this] { m_view->setFit(PageView::Fit::Width); });
     fitWidth->setObjectName(u"FitWidth"_s);
-    fitWidth->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
+    fitWidth->setShortcut(QKeySequence::mnemonic(fitWidth->text()));
     QAction *wholePage =
-        tools->addAction(u"Whole P&age"_s, this, [this] { m_view->setFit(PageView::Fit::Page); });
+        tools->addAction(tr("Whole P&age"), this, [this] { m_view->setFit(PageView::Fit::Page); });
     wholePage->setObjectName(u"WholePage"_s);
-    wholePage->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+    wholePage->setShortcut(QKeySequence::mnemonic(wholePage->text()));
     tools->addSeparator();
 
-    tools->addWidget(new QLabel(u" Page "_s, tools));
+    tools->addWidget(new QLabel(u' ' + tr("Page") + u' ', tools));
     m_pageBox = new QSpinBox(tools);
     m_pageBox->setObjectName(u"PageNumber"_s);
+    m_pageBox->setAccessibleName(tr("Page"));
     m_pageBox->setRange(1, 1);
     m_pageBox->setKeyboardTracking(false);
     tools->addWidget(m_pageBox);
@@ -261,7 +264,7 @@ ReportPreview::ReportPreview(const Report &report, QWidget *parent)
 
     m_status = new QLabel(this);
     m_status->setObjectName(u"LayoutStatus"_s);
-    m_stopButton = new QPushButton(u"Stop"_s, this);
+    m_stopButton = new QPushButton(tr("Stop"), this);
     m_stopButton->setObjectName(u"StopLayout"_s);
     connect(m_stopButton, &QPushButton::clicked, this, &ReportPreview::stop);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -348,15 +351,16 @@ void ReportPreview::stop()
 void ReportPreview::updateStatus()
 {
     m_pageBox->setMaximum(std::max(1, pageCount()));
-    m_pageCountLabel->setText(u" of %1 "_s.arg(pageCount()));
+    m_pageCountLabel->setText(u' ' + tr("of %1").arg(pageCount()) + u' ');
     const int sections = m_report.sectionCount();
     if (layingOut()) {
-        m_status->setText(u"Laying out duty %1 of %2..."_s.arg(m_nextSection + 1).arg(sections));
+        m_status->setText(tr("Laying out duty %1 of %2...").arg(m_nextSection + 1).arg(sections));
     } else if (m_stopped && m_nextSection < sections) {
         m_status->setText(
-            u"Stopped after %1 of %2 duties: %3 pages."_s.arg(m_nextSection).arg(sections).arg(pageCount()));
+            tr("Stopped after %1 of %2 duties: %3 pages.").arg(m_nextSection).arg(sections).arg(pageCount()));
     } else {
-        m_status->setText(pageCount() == 1 ? u"1 page."_s : u"%1 pages."_s.arg(pageCount()));
+        // English keeps its "1 page."; other languages choose their forms by %n.
+        m_status->setText(pageCount() == 1 ? tr("1 page.") : tr("%n pages.", nullptr, pageCount()));
     }
     m_stopButton->setVisible(layingOut());
 }
@@ -419,15 +423,15 @@ void ReportPreview::print()
         writePdf(destination.file, false);
         return;
     }
-    QProgressDialog progress(u"Printing %1..."_s.arg(m_report.title()), u"Stop"_s, 0, m_report.sectionCount(),
-                             this);
+    QProgressDialog progress(tr("Printing %1...").arg(m_report.title()), tr("Stop"), 0,
+                             m_report.sectionCount(), this);
     progress.setWindowTitle(u"Calendrix"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(700);
     try {
         QPainter painter;
         if (!painter.begin(&m_printer)) {
-            ErrorDisplay::show(this, u"The printer cannot be started."_s);
+            ErrorDisplay::show(this, tr("The printer cannot be started."));
             return;
         }
         m_report.paint(painter, m_printer, [&progress](int done, int) {
@@ -435,7 +439,7 @@ void ReportPreview::print()
             return !progress.wasCanceled();
         });
         if (!painter.end())
-            ErrorDisplay::show(this, u"The printer could not finish %1."_s.arg(m_report.title()));
+            ErrorDisplay::show(this, tr("The printer could not finish %1.").arg(m_report.title()));
     } catch (...) {
         ErrorDisplay::show(this, failureText(m_report));
     }
@@ -445,7 +449,7 @@ void ReportPreview::savePdf()
 {
     const QFileInfo datafile(m_report.datafileName());
     const QString initial = datafile.completeBaseName() + u" - "_s + m_report.name() + u".pdf"_s;
-    const QString path = UserDialogs::instance().saveFileName(this, u"PDF files (*.pdf)"_s, initial);
+    const QString path = UserDialogs::instance().saveFileName(this, tr("PDF files (*.pdf)"), initial);
     if (!path.isEmpty())
         writePdf(path, true);
 }
@@ -457,7 +461,7 @@ void ReportPreview::writePdf(const QString &path, bool askToReplace)
                                m_report.datafilePath());
     if (!PrintDestination::mayWritePdf(this, printing.check(path), askToReplace))
         return;
-    QProgressDialog progress(u"Writing %1..."_s.arg(QFileInfo(path).fileName()), QString(), 0,
+    QProgressDialog progress(tr("Writing %1...").arg(QFileInfo(path).fileName()), QString(), 0,
                              m_report.sectionCount(), this);
     progress.setWindowTitle(u"Calendrix"_s);
     progress.setWindowModality(Qt::WindowModal);

@@ -110,7 +110,7 @@ void RunMessenger::progress(int done, int total)
         m_progressWindow->setObjectName(u"RunProgress"_s);
         m_progressWindow->setWindowTitle(u"Calendrix"_s);
         auto *layout = new QVBoxLayout(m_progressWindow.get());
-        layout->addWidget(new QLabel(u"Making the roster..."_s, m_progressWindow.get()));
+        layout->addWidget(new QLabel(tr("Making the roster..."), m_progressWindow.get()));
         m_bar = new QProgressBar(m_progressWindow.get());
         layout->addWidget(m_bar);
         m_progressWindow->setMinimumWidth(320);

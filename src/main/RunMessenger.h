@@ -2,6 +2,7 @@
 
 #include "roster/Messenger.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <memory>
@@ -18,6 +19,8 @@ namespace calendrix {
 // so it takes the mouse and Return at once.
 class RunMessenger : public Messenger
 {
+    Q_DECLARE_TR_FUNCTIONS(RunMessenger)
+
 public:
     explicit RunMessenger(QWidget *window);
     ~RunMessenger() override;

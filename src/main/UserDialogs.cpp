@@ -64,7 +64,7 @@ void WidgetDialogs::inform(QWidget *parent, Messenger::Kind kind, const QString 
 
 bool WidgetDialogs::ask(QWidget *parent, const QString &question)
 {
-    QMessageBox box(QMessageBox::Question, u"QUESTION"_s, question, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, tr("QUESTION"), question, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(QMessageBox::No);
     giveRoom(box);
@@ -121,10 +121,10 @@ bool WidgetDialogs::previewDraft(QWidget *parent, const Report &report,
     bool count = false;
     preview(parent, report, [&count, &readyToCount](ReportPreview &dialog) {
         QToolBar *bar = dialog.toolBar();
-        QAction *action = new QAction(u"&Make It Count"_s, &dialog);
+        QAction *action = new QAction(tr("&Make It Count"), &dialog);
         action->setObjectName(u"MakeItCount"_s);
-        action->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
-        action->setToolTip(u"Make this roster again as one that counts, into a file of your choice"_s);
+        action->setShortcut(QKeySequence::mnemonic(action->text()));
+        action->setToolTip(tr("Make this roster again as one that counts, into a file of your choice"));
         QObject::connect(action, &QAction::triggered, &dialog, [&count, &dialog, &readyToCount] {
             if (!readyToCount(&dialog))
                 return;

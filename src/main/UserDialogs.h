@@ -2,6 +2,7 @@
 
 #include "roster/Messenger.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,7 @@ class Report;
 // The file dialogs' filter for roster datafiles.
 inline QString datafileFilter()
 {
-    return QStringLiteral("Calendrix datafiles (*.cxr)");
+    return QCoreApplication::translate("UserDialogs", "Calendrix datafiles (*.cxr)");
 }
 
 // Every modal question the windows put to the user: message boxes and file
@@ -63,6 +64,8 @@ public:
 // The real ones: QMessageBox and QFileDialog.
 class WidgetDialogs : public UserDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(WidgetDialogs)
+
 public:
     void inform(QWidget *parent, Messenger::Kind kind, const QString &text) override;
     bool ask(QWidget *parent, const QString &question) override;

@@ -91,6 +91,10 @@ QString UnitFolder::helpPath() const
 {
     return filePath(u"Roster.hlp"_s);
 }
+QString UnitFolder::helpPath(const QString &language) const
+{
+    return language == u"en" ? helpPath() : filePath(u"Roster.%1.hlp"_s.arg(language));
+}
 
 QString UnitFolder::lockPath() const
 {
@@ -138,7 +142,7 @@ QStringList UnitFolder::ownFiles() const
     for (const QString &db : {personnelPath(), workingPath(), templatePath()})
         files << db << db + u"-journal"_s;
     files << consolidatePath() << absencePath() << rosterLayoutPath() << remarksLayoutPath() << helpPath()
-          << lockPath() << pendingRunPath() << pendingUndoPath();
+          << helpPath(u"de"_s) << lockPath() << pendingRunPath() << pendingUndoPath();
     return files;
 }
 

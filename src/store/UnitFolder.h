@@ -27,7 +27,9 @@ public:
     QString rosterLayoutPath() const;  // Roster.rpt
     QString remarksLayoutPath() const; // Remarks.rpt
     QString helpPath() const;          // Roster.hlp
-    QString lockPath() const;          // .calendrix.lock
+    // The help in another language ("de": Roster.de.hlp); helpPath() for English.
+    QString helpPath(const QString &language) const;
+    QString lockPath() const; // .calendrix.lock
     QString filePath(const QString &name) const;
     // Where a roster run notes what it is about to do to its datafile until
     // its counters are committed (see DatafileSwap).

@@ -1,11 +1,13 @@
 #include "RunCalendrix.h"
 #include "TestUnit.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/NoticeText.h"
 #include "store/FolderLock.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocale>
 #include <QProcess>
 #include <QTranslator>
 
@@ -20,6 +22,10 @@ class tst_CommandLine : public QObject
 private slots:
     void usage_data();
     void usage();
+    void languageChoice_data();
+    void languageChoice();
+    void languageWays_data();
+    void languageWays();
     void initRepairSetsDamagedFilesAside();
     void demoScales_data();
     void demoScales();
@@ -108,6 +114,13 @@ void tst_CommandLine::usage_data()
         << QStringList{u"no such roster.cxr"_s} << 1 << u"The roster datafile"_s;
     QTest::newRow("desktop with two datafiles")
         << QStringList{u"a.cxr"_s, u"b.cxr"_s} << 2 << u"unknown command 'b.cxr'"_s;
+    QTest::newRow("unknown language")
+        << QStringList{u"--lang"_s, u"fr"_s, u"--help"_s} << 2 << u"--lang must be de, nb or en, not 'fr'"_s;
+    QTest::newRow("language without a value")
+        << QStringList{u"init"_s, u"x"_s, u"--lang"_s} << 2 << u"--lang"_s;
+    // Taken out before the command reads its options, wherever it stands.
+    QTest::newRow("language before a command")
+        << QStringList{u"--lang=en"_s, u"init"_s, u"--help"_s} << 0 << u"--repair"_s;
     QTest::newRow("undo in a missing folder")
         << QStringList{u"undo"_s, u"--data"_s, u"no such unit"_s, u"--yes"_s} << 1 << u"no such unit"_s;
 }
@@ -126,15 +139,78 @@ void tst_CommandLine::usage()
     QVERIFY(!QFile::exists(u"x"_s));
 }
 
+void tst_CommandLine::languageChoice_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing known") << u""_s << u""_s << u""_s << u"en"_s;
+    QTest::newRow("LANG") << u""_s << u""_s << u"LANG=de_DE.UTF-8"_s << u"de"_s;
+    QTest::newRow("LC_MESSAGES before LANG")
+        << u""_s << u""_s << u"LC_MESSAGES=nb_NO.UTF-8 LANG=de_DE.UTF-8"_s << u"nb"_s;
+    QTest::newRow("LC_ALL before LC_MESSAGES")
+        << u""_s << u""_s << u"LC_ALL=de_DE@euro LC_MESSAGES=nb_NO"_s << u"de"_s;
+    QTest::newRow("LANGUAGE before LC_ALL")
+        << u""_s << u""_s << u"LANGUAGE=nb:de LC_ALL=de_DE.UTF-8"_s << u"nb"_s;
+    QTest::newRow("LANGUAGE passes over a language not spoken")
+        << u""_s << u""_s << u"LANGUAGE=fr:de LANG=en_US.UTF-8"_s << u"de"_s;
+    QTest::newRow("LANGUAGE of languages not spoken")
+        << u""_s << u""_s << u"LANGUAGE=fr:sv LANG=de_DE.UTF-8"_s << u"en"_s;
+    QTest::newRow("LANGUAGE not read in the C locale")
+        << u""_s << u""_s << u"LANGUAGE=de LANG=C.UTF-8"_s << u"en"_s;
+    QTest::newRow("Nynorsk desktop reads Bokmål") << u""_s << u""_s << u"LANG=nn_NO.UTF-8"_s << u"nb"_s;
+    QTest::newRow("remembered before the desktop") << u""_s << u"de"_s << u"LANG=nb_NO.UTF-8"_s << u"de"_s;
+    QTest::newRow("--lang before the remembered") << u"en"_s << u"de"_s << u"LANG=nb_NO.UTF-8"_s << u"en"_s;
+    QTest::newRow("remembered language not spoken") << u""_s << u"fr"_s << u"LANG=nb_NO.UTF-8"_s << u"nb"_s;
+}
+
+void tst_CommandLine::languageChoice()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, remembered);
+    QFETCH(QString, environment);
+    QFETCH(QString, expected);
+    QHash<QString, QString> variables;
+    for (const QString &pair : environment.split(u' ', Qt::SkipEmptyParts))
+        variables.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    const QString desktop = Language::fromEnvironment(
+        [&variables](const char *name) { return variables.value(QString::fromLatin1(name)); });
+    QCOMPARE(Language::choose(option, remembered, desktop), expected);
+}
+
+void tst_CommandLine::languageWays_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("desktopWays");
+    QTest::addColumn<QLocale::Language>("dates");
+    QTest::newRow("German chosen") << u"de"_s << false << QLocale::German;
+    QTest::newRow("Bokmål chosen") << u"nb"_s << false << QLocale::NorwegianBokmal;
+    // LANGUAGE asks for the words only; dates stay as the desktop writes them.
+    QTest::newRow("German from the desktop") << u"de"_s << true << QLocale::system().language();
+}
+
+void tst_CommandLine::languageWays()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, desktopWays);
+    QFETCH(QLocale::Language, dates);
+    Language::install(code, desktopWays ? Language::Ways::Desktop : Language::Ways::OfLanguage);
+    const QLocale::Language shown = QLocale().language();
+    Language::install(u"en"_s, Language::Ways::Desktop);
+    QCOMPARE(shown, dates);
+}
+
 void tst_CommandLine::initRepairSetsDamagedFilesAside()
 {
     QTemporaryDir tmp;
     const QString dir = tmp.filePath(u"unit"_s);
     const Result made = runCalendrix({u"init"_s, dir});
     QCOMPARE(made.status, 0);
-    // three databases, the history folder, the help file and two layouts
-    QCOMPARE(made.out.count(u"created"_s), 7);
-    for (const QString &file : {u"Roster.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
+    // three databases, the history folder, the help files and two layouts
+    QCOMPARE(made.out.count(u"created"_s), 8);
+    for (const QString &file :
+         {u"Roster.hlp"_s, u"Roster.de.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
         QVERIFY(made.out.contains(file));
     const UnitFolder folder(dir);
     addRows(Database::open(folder.personnelPath(), FileKind::Personnel), u"Sections"_s, {{u"HQ"_s}});

@@ -1,8 +1,11 @@
 #include "../main/WindowFixture.h"
 
+#include "app/Language.h"
+
 #include "dialogs/CountersDialog.h"
 #include "dialogs/SetupDialog.h"
 #include "main/MonthView.h"
+#include "main/ReportPreview.h"
 #include "report/ReportEngine.h"
 #include "store/FieldValues.h"
 
@@ -15,10 +18,13 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
+#include <QXmlStreamReader>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -84,6 +90,27 @@ bool uniqueMnemonics(const QStringList &texts)
         keys.append(QKeySequence::mnemonic(text).toString());
     keys.removeAll(QString());
     return QSet<QString>(keys.begin(), keys.end()).size() == keys.size();
+}
+
+// The English texts of a translation that it gives in other words: shown
+// in that language, each is a text left untranslated.
+QSet<QString> translatedSources(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QSet<QString> out;
+    QString source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation" &&
+                 xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
+            out.insert(source);
+    }
+    return out;
 }
 
 // The open cell editor of a grid, if any.
@@ -736,21 +763,28 @@ void tst_Dialogs::failedDeleteShowsTheErrorOneWay()
         QCOMPARE(lines.first(), action);
 }
 
-// On a 1024x768 screen every window, frame included, lies on the screen and
-// shows each of its buttons whole. The test runs again in a program of its
-// own whose screen has that size.
+// On a 1024x768 screen, and on a 1366x768 one at 150 % text size, every
+// window, frame included, lies on the screen and shows each of its buttons
+// whole, in each language. Each row runs again in a program of its own whose
+// screen has that size.
 void tst_Dialogs::everyWindowFitsASmallScreen_data()
 {
     QTest::addColumn<QSize>("pixels");
     QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR: text and controls that much larger
-    QTest::newRow("1024x768") << QSize(1024, 768) << u"1"_s;
-    QTest::newRow("1366x768 at 150 %") << QSize(1366, 768) << u"1.5"_s;
+    QTest::addColumn<QString>("language");
+    QTest::newRow("1024x768, en") << QSize(1024, 768) << u"1"_s << u"en"_s;
+    // German words are the longest; and no English text is left in sight.
+    QTest::newRow("1024x768, de") << QSize(1024, 768) << u"1"_s << u"de"_s;
+    QTest::newRow("1024x768, nb") << QSize(1024, 768) << u"1"_s << u"nb"_s;
+    QTest::newRow("1366x768 at 150 %, en") << QSize(1366, 768) << u"1.5"_s << u"en"_s;
+    QTest::newRow("1366x768 at 150 %, de") << QSize(1366, 768) << u"1.5"_s << u"de"_s;
 }
 
 void tst_Dialogs::everyWindowFitsASmallScreen()
 {
     QFETCH(QSize, pixels);
     QFETCH(QString, scale);
+    QFETCH(QString, language);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // Each screen in a process of its own, started on it.
     if (qEnvironmentVariable("CALENDRIX_TEST_SCREEN") != QString::fromUtf8(QTest::currentDataTag())) {
@@ -774,9 +808,20 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                  child.readAll().constData());
         return;
     }
+    Language::install(language);
+    const auto english =
+        language == u"en"
+            ? QSet<QString>()
+            : translatedSources(QStringLiteral(TRANSLATIONS "/calendrix_") + language + u".ts"_s);
+    // The translation is built into the program.
+    QVERIFY(language == u"en" || (english.size() > 100 &&
+                                  QCoreApplication::translate("calendrix::MainWindow", "&File") != u"&File"));
+    const auto speaks = [&english](const QString &text, const QObject *where) {
+        QVERIFY2(!english.contains(text), qPrintable(where->objectName() + u": "_s + text));
+    };
     Window p(false);
     p.open();
-    const auto fits = [&screen](QWidget *window) {
+    const auto fits = [&screen, &speaks](QWidget *window) {
         QVERIFY(window);
         QTRY_VERIFY(window->isVisible());
         const QString name = window->objectName();
@@ -788,6 +833,20 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         // Tab reaches every control that takes the focus, each has a name, no two share a mnemonic.
         const QString problems = accessProblems(window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(window) || w->window() != window)
+                continue;
+            for (const char *shown : {"text", "title", "placeholderText", "toolTip", "accessibleName"})
+                if (!qobject_cast<QLineEdit *>(w) || qstrcmp(shown, "text") != 0)
+                    speaks(w->property(shown).toString(), w);
+            if (const auto *tabs = qobject_cast<QTabWidget *>(w))
+                for (int i = 0; i < tabs->count(); ++i)
+                    speaks(tabs->tabText(i), w);
+            if (const auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model())
+                for (int i = 0; i < view->model()->columnCount(); ++i)
+                    speaks(view->model()->headerData(i, Qt::Horizontal).toString(), w);
+        }
+        speaks(window->windowTitle(), window);
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisibleTo(window) || button->window() != window)
                 continue;
@@ -798,10 +857,21 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
     fits(p.main.get());
     for (const QWidget *menu : p.main->findChildren<QWidget *>()) { // the menus hold the actions
         QStringList texts;
-        for (const QAction *item : menu->actions())
+        for (const QAction *item : menu->actions()) {
             texts.append(item->text());
+            speaks(item->text(), menu);
+        }
         QVERIFY2(uniqueMnemonics(texts), qPrintable(menu->objectName()));
     }
+    if (language == u"de") { // the choice is kept per user, for the next start
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        p.choose(u"MNU_Language_nb"_s);
+        QCOMPARE(Language::remembered(), u"nb"_s);
+        QCOMPARE(p.dialogs.texts(Messenger::Kind::Information).size(), 1);
+    }
+    p.choose(u"MNU_Undo"_s); // a message box of the window's own: nothing to undo
+    speaks(p.dialogs.texts(Messenger::Kind::Information).constLast(), p.main.get());
     // Menu item, window, caption.
     for (const auto &[item, name, caption] :
          {std::tuple{u"MNU_Setup"_s, u"Setup"_s, u"Setup"_s},
@@ -809,7 +879,8 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
           std::tuple{u"MNU_Dates"_s, u"Assignment"_s, u"Assignment Dates"_s},
           std::tuple{u"MNU_Fairness"_s, u"Fairness"_s, QString()},
           std::tuple{u"MNU_About"_s, u"About"_s, u"About"_s},
-          std::tuple{u"MNU_Contents"_s, u"Help"_s, QString()}}) {
+          std::tuple{u"MNU_Contents"_s, u"Help"_s, QString()},
+          std::tuple{u"MNU_Import"_s, u"ImportDialog"_s, QString()}}) {
         for (int times = 0; times < 3; ++times)
             p.choose(item);
         QWidget *window = nullptr;
@@ -820,7 +891,8 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         if (!caption.isEmpty()) {
             // One window per dialog, hidden by its closing button, not destroyed.
             QCOMPARE(p.window(name), window);
-            QCOMPARE(window->windowTitle(), caption);
+            if (language == u"en")
+                QCOMPARE(window->windowTitle(), caption);
             window->hide();
             QCOMPARE(p.choose(item, name), window);
             QVERIFY(window->isVisible());
@@ -835,8 +907,10 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                     QVERIFY2(!label->pixmap().isNull(), qPrintable(label->objectName()));
             }
             QVERIFY(texts.contains(u"Calendrix"_s));
-            QVERIFY(texts.contains(u"Version %1, %2-bit edition"_s.arg(QStringLiteral(CALENDRIX_VERSION))
-                                       .arg(QSysInfo::WordSize)));
+            QVERIFY(texts.contains(
+                QCoreApplication::translate("calendrix::AboutDialog", "Version %1, %2-bit edition")
+                    .arg(QStringLiteral(CALENDRIX_VERSION))
+                    .arg(QSysInfo::WordSize)));
             p.click(window, u"Command1"_s);
             QVERIFY(!window->isVisible());
         }
@@ -860,6 +934,27 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
         window->hide();
     }
+    // A made roster's windows: Change Roster with its Replace step, and the print preview.
+    fillUnit(p.unit);
+    addRows(p.unit.personnel(), u"WorkSchedule"_s, {{u"Gate Guard"_s, p.today, p.today}});
+    const QString datafile = p.unit.path(u"march.cxr"_s);
+    for (const QString &item : {u"MNU_Make"_s, u"MNU_Change"_s}) {
+        p.dialogs.fileNames = {datafile};
+        p.choose(item);
+    }
+    QWidget *change = p.window(u"RosterChangeDialog"_s);
+    fits(change);
+    p.in<QTableWidget>(change, u"ChangePeriods"_s)->selectRow(0);
+    p.click(change, u"ChangeReplace"_s);
+    fits(change->findChild<QDialog *>(u"Replace"_s));
+    change->close();
+    p.dialogs.fileNames = {datafile};
+    p.choose(u"MNU_Open"_s);
+    QCOMPARE(p.dialogs.previews.size(), 2);
+    ReportPreview preview(p.dialogs.previews.constLast(), p.main.get());
+    preview.show();
+    fits(&preview);
+    Language::install(u"en"_s);
 }
 
 void tst_Dialogs::typingAfterAddStaysInTheNewRow_data()
