@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <location filename="../src/report/CalendarExport.cpp" line="+158"/>
+        <source>%1 (%2)</source>
+        <comment>A duty, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 — %2 (%3)</source>
+        <comment>A duty, who stands it, the draft notice</comment>
+        <translation>%1 — %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 — %2</source>
+        <comment>A duty, then who stands it</comment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+163"/>
+        <source>Duties of %1</source>
+        <comment>A soldier&apos;s rank and name</comment>
+        <translation>Dienste von %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+50"/>
@@ -269,11 +296,11 @@ Befehle:
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/app/RosterCommands.cpp" line="+32"/>
+        <location filename="../src/app/FairnessCommand.cpp" line="+134"/>
         <location filename="../src/app/HistoryCommands.cpp" line="+28"/>
         <location filename="../src/app/ImportCommand.cpp" line="+92"/>
         <location line="+165"/>
-        <location filename="../src/app/FairnessCommand.cpp" line="+134"/>
+        <location filename="../src/app/RosterCommands.cpp" line="+32"/>
         <source>The unit folder (default: the current folder).</source>
         <translation>Der Ordner der Einheit (Vorgabe: der aktuelle Ordner).</translation>
     </message>
@@ -1117,6 +1144,143 @@ Befehle:
         <location line="+43"/>
         <source>The fairness report needs more memory than there is.</source>
         <translation>Der Gerechtigkeitsbericht braucht mehr Speicher, als vorhanden ist.</translation>
+    </message>
+</context>
+<context>
+    <name>FairnessReport</name>
+    <message>
+        <location filename="../src/report/FairnessReport.cpp" line="+40"/>
+        <source>Holiday %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Feiertag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Werktag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>Counters per duty</source>
+        <translation>Zähler je Dienst</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+109"/>
+        <source>Normal</source>
+        <translation>Werktag</translation>
+    </message>
+    <message>
+        <location line="-106"/>
+        <source>Holiday   line: minimum to maximum, box: middle half, bar: median</source>
+        <translation>Feiertag   Linie: Minimum bis Maximum, Kasten: mittlere Hälfte, Strich: Median</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>no qualified soldier</source>
+        <translation>kein befähigter Soldat</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Largest spread: %1</source>
+        <translation>Größte Spanne: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How many soldiers stand at each normal counter (%L1 qualified; minimum %L2, median %3, mean %4, maximum %L5).</source>
+        <translation>Wie viele Soldaten auf jedem Werktagszähler stehen (%L1 befähigt; Minimum %L2, Median %3, Mittelwert %4, Maximum %L5).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+36"/>
+        <source>Counters %L1 to %L2 from left to right; the highest bar is %Ln soldiers.</source>
+        <translation>
+            <numerusform>Zähler %L1 bis %L2 von links nach rechts; der höchste Balken ist %Ln Soldat.</numerusform>
+            <numerusform>Zähler %L1 bis %L2 von links nach rechts; der höchste Balken sind %Ln Soldaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Soldiers by their total</source>
+        <translation>Soldaten nach ihrer Summe</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rank</source>
+        <translation>Dienstgrad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Section</source>
+        <translation>Teileinheit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duties</source>
+        <translation>Dienste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Fairness – %1</source>
+        <comment>The unit&apos;s name</comment>
+        <translation>Dienstgerechtigkeit – %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Largest spread of holiday counters: %1 (%L2).</source>
+        <translation>Größte Spanne der Feiertagszähler: %1 (%L2).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Largest spread of normal counters: %1 (%L2).</source>
+        <translation>Größte Spanne der Werktagszähler: %1 (%L2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every qualified soldier has stood a duty since his counters began.</source>
+        <translation>Jeder befähigte Soldat hat seit Beginn seiner Zähler einen Dienst geleistet.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Qualified, yet without any duty (%Ln): %1.</source>
+        <translation>
+            <numerusform>Befähigt, aber ohne jeden Dienst (%Ln): %1.</numerusform>
+            <numerusform>Befähigt, aber ohne jeden Dienst (%Ln): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1, printed %2</source>
+        <comment>The report&apos;s title, then the day it was printed</comment>
+        <translation>%1, gedruckt am %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%Ln soldiers (%L1 qualified for a duty), %L2 duties.</source>
+        <translation>
+            <numerusform>%Ln Soldat (%L1 für einen Dienst befähigt), %L2 Dienste.</numerusform>
+            <numerusform>%Ln Soldaten (%L1 für einen Dienst befähigt), %L2 Dienste.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2713,6 +2877,213 @@ Befehle:
         <location line="+2"/>
         <source>ERROR</source>
         <translation>FEHLER</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <location filename="../src/report/Report.cpp" line="+34"/>
+        <location filename="../src/report/RosterData.cpp" line="+243"/>
+        <source>Duty roster</source>
+        <translation>Dienstplan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 · %2</source>
+        <comment>A title or footer, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+181"/>
+        <source>%1 – %2</source>
+        <comment>The reports, then the datafile they print</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>%1 and %2</source>
+        <comment>Two reports printed in one file</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../src/report/RosterData.cpp" line="-200"/>
+        <source>DRAFT — not counted</source>
+        <comment>Printed on every page of a draft roster, whose duties were not counted</comment>
+        <translation>ENTWURF — nicht angerechnet</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>Duty roster, %1 to %2</source>
+        <translation>Dienstplan, %1 bis %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Duty roster, %1, %2 to %3</source>
+        <translation>Dienstplan, %1, %2 bis %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duty roster, %1</source>
+        <translation>Dienstplan, %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <comment>A roster&apos;s title, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/report/TemplateValues.cpp" line="+30"/>
+        <source>d MMM yyyy</source>
+        <comment>How a date is printed on the reports: a QDate format, e.g. d. MMM yyyy. MMM is the short month name of the language.</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <location filename="../src/report/ReportLayout.cpp" line="+321"/>
+        <source>Rank</source>
+        <translation>Dienstgrad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>On duty</source>
+        <translation>Im Dienst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>{{file}} · printed {{printed}}</source>
+        <extracomment>The {{tags}} are filled in when printing: keep them as they are.</extracomment>
+        <translation>{{file}} · gedruckt am {{printed}}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{{duty}} · page {{page}} of {{pages}}</source>
+        <translation>{{duty}} · Seite {{page}} von {{pages}}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No soldier is qualified for this duty.</source>
+        <translation>Kein Soldat ist für diesen Dienst befähigt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This datafile holds no duties.</source>
+        <translation>Diese Dienstplandatei enthält keine Dienste.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Changed after the run in {{changedPeriods}} of its periods (R replaced, S swapped); see the remarks list.</source>
+        <translation>Nach der Einteilung in {{changedPeriods}} seiner Zeiträume geändert (R ersetzt, S getauscht); siehe Bemerkungsliste.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Changed after the run</source>
+        <translation>Nach der Einteilung geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} — {{reason}}{{/reason}}</source>
+        <translation>{{period}}: {{on}} statt {{off}} ({{#replace}}ersetzt{{/replace}}{{#swap}}getauscht{{/swap}} am {{made}}){{#reason}} — {{reason}}{{/reason}}</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetExport</name>
+    <message>
+        <location filename="../src/report/SpreadsheetExport.cpp" line="+172"/>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>Summary</source>
+        <comment>The name of the first sheet; at most 31 characters</comment>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Duty</source>
+        <comment>The name of a sheet whose duty has no name</comment>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Duty</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Organization</source>
+        <translation>Organisationselement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Periods</source>
+        <translation>Zeiträume</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soldiers</source>
+        <translation>Soldaten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assignments</source>
+        <translation>Einteilungen</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 · %2</source>
+        <comment>The organization, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rank</source>
+        <translation>Dienstgrad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>until</source>
+        <comment>Beside the last days of the periods</comment>
+        <translation>bis</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <location filename="../src/report/CalendarExport.cpp" line="+158"/>
+        <source>%1 (%2)</source>
+        <comment>A duty, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 — %2 (%3)</source>
+        <comment>A duty, who stands it, the draft notice</comment>
+        <translation>%1 — %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 — %2</source>
+        <comment>A duty, then who stands it</comment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+163"/>
+        <source>Duties of %1</source>
+        <comment>A soldier&apos;s rank and name</comment>
+        <translation>Vakter for %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+50"/>
@@ -269,11 +296,11 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/app/RosterCommands.cpp" line="+32"/>
+        <location filename="../src/app/FairnessCommand.cpp" line="+134"/>
         <location filename="../src/app/HistoryCommands.cpp" line="+28"/>
         <location filename="../src/app/ImportCommand.cpp" line="+92"/>
         <location line="+165"/>
-        <location filename="../src/app/FairnessCommand.cpp" line="+134"/>
+        <location filename="../src/app/RosterCommands.cpp" line="+32"/>
         <source>The unit folder (default: the current folder).</source>
         <translation>Avdelingens mappe (standard: gjeldende mappe).</translation>
     </message>
@@ -1117,6 +1144,143 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <location line="+43"/>
         <source>The fairness report needs more memory than there is.</source>
         <translation>Rettferdighetsrapporten krever mer minne enn det finnes.</translation>
+    </message>
+</context>
+<context>
+    <name>FairnessReport</name>
+    <message>
+        <location filename="../src/report/FairnessReport.cpp" line="+40"/>
+        <source>Holiday %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Helligdag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Hverdag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>page %1 of %2</source>
+        <translation>side %1 av %2</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>Counters per duty</source>
+        <translation>Tellere per vakt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+109"/>
+        <source>Normal</source>
+        <translation>Hverdag</translation>
+    </message>
+    <message>
+        <location line="-106"/>
+        <source>Holiday   line: minimum to maximum, box: middle half, bar: median</source>
+        <translation>Helligdag   linje: minimum til maksimum, boks: midtre halvdel, strek: median</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>no qualified soldier</source>
+        <translation>ingen kvalifisert soldat</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Largest spread: %1</source>
+        <translation>Største spredning: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How many soldiers stand at each normal counter (%L1 qualified; minimum %L2, median %3, mean %4, maximum %L5).</source>
+        <translation>Hvor mange soldater som står på hver hverdagsteller (%L1 kvalifisert; minimum %L2, median %3, gjennomsnitt %4, maksimum %L5).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+36"/>
+        <source>Counters %L1 to %L2 from left to right; the highest bar is %Ln soldiers.</source>
+        <translation>
+            <numerusform>Tellere %L1 til %L2 fra venstre mot høyre; den høyeste søylen er %Ln soldat.</numerusform>
+            <numerusform>Tellere %L1 til %L2 fra venstre mot høyre; den høyeste søylen er %Ln soldater.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Soldiers by their total</source>
+        <translation>Soldater etter sum</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rank</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Section</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duties</source>
+        <translation>Vakter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holiday</source>
+        <translation>Helligdag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Fairness – %1</source>
+        <comment>The unit&apos;s name</comment>
+        <translation>Rettferdig fordeling – %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Largest spread of holiday counters: %1 (%L2).</source>
+        <translation>Største spredning i helligdagstellerne: %1 (%L2).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Largest spread of normal counters: %1 (%L2).</source>
+        <translation>Største spredning i hverdagstellerne: %1 (%L2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every qualified soldier has stood a duty since his counters began.</source>
+        <translation>Hver kvalifiserte soldat har gått en vakt siden tellerne hans startet.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Qualified, yet without any duty (%Ln): %1.</source>
+        <translation>
+            <numerusform>Kvalifisert, men uten noen vakt (%Ln): %1.</numerusform>
+            <numerusform>Kvalifisert, men uten noen vakt (%Ln): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1, printed %2</source>
+        <comment>The report&apos;s title, then the day it was printed</comment>
+        <translation>%1, skrevet ut %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%Ln soldiers (%L1 qualified for a duty), %L2 duties.</source>
+        <translation>
+            <numerusform>%Ln soldat (%L1 kvalifisert for en vakt), %L2 vakter.</numerusform>
+            <numerusform>%Ln soldater (%L1 kvalifisert for en vakt), %L2 vakter.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2713,6 +2877,213 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <location line="+2"/>
         <source>ERROR</source>
         <translation>FEIL</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <location filename="../src/report/Report.cpp" line="+34"/>
+        <location filename="../src/report/RosterData.cpp" line="+243"/>
+        <source>Duty roster</source>
+        <translation>Vaktliste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation>Merknader</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 · %2</source>
+        <comment>A title or footer, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+181"/>
+        <source>%1 – %2</source>
+        <comment>The reports, then the datafile they print</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>%1 and %2</source>
+        <comment>Two reports printed in one file</comment>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <location filename="../src/report/RosterData.cpp" line="-200"/>
+        <source>DRAFT — not counted</source>
+        <comment>Printed on every page of a draft roster, whose duties were not counted</comment>
+        <translation>UTKAST — ikke medregnet</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>Duty roster, %1 to %2</source>
+        <translation>Vaktliste, %1 til %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Duty roster, %1, %2 to %3</source>
+        <translation>Vaktliste, %1, %2 til %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duty roster, %1</source>
+        <translation>Vaktliste, %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <comment>A roster&apos;s title, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/report/TemplateValues.cpp" line="+30"/>
+        <source>d MMM yyyy</source>
+        <comment>How a date is printed on the reports: a QDate format, e.g. d. MMM yyyy. MMM is the short month name of the language.</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <location filename="../src/report/ReportLayout.cpp" line="+321"/>
+        <source>Rank</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation>Merknader</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>On duty</source>
+        <translation>På vakt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days</source>
+        <translation>Dager</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>{{file}} · printed {{printed}}</source>
+        <extracomment>The {{tags}} are filled in when printing: keep them as they are.</extracomment>
+        <translation>{{file}} · skrevet ut {{printed}}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{{duty}} · page {{page}} of {{pages}}</source>
+        <translation>{{duty}} · side {{page}} av {{pages}}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No soldier is qualified for this duty.</source>
+        <translation>Ingen soldat er kvalifisert for denne vakten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This datafile holds no duties.</source>
+        <translation>Denne vaktlistefilen inneholder ingen vakter.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Changed after the run in {{changedPeriods}} of its periods (R replaced, S swapped); see the remarks list.</source>
+        <translation>Endret etter kjøringen i {{changedPeriods}} av periodene (R erstattet, S byttet); se merknadslisten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Changed after the run</source>
+        <translation>Endret etter kjøringen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} — {{reason}}{{/reason}}</source>
+        <translation>{{period}}: {{on}} i stedet for {{off}} ({{#replace}}erstattet{{/replace}}{{#swap}}byttet{{/swap}} {{made}}){{#reason}} — {{reason}}{{/reason}}</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetExport</name>
+    <message>
+        <location filename="../src/report/SpreadsheetExport.cpp" line="+172"/>
+        <source>Page %1 of %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>Summary</source>
+        <comment>The name of the first sheet; at most 31 characters</comment>
+        <translation>Oversikt</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Duty</source>
+        <comment>The name of a sheet whose duty has no name</comment>
+        <translation>Vakt</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Duty</source>
+        <translation>Vakt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Organization</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Periods</source>
+        <translation>Perioder</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First day</source>
+        <translation>Første dag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last day</source>
+        <translation>Siste dag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soldiers</source>
+        <translation>Soldater</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assignments</source>
+        <translation>Tildelinger</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 · %2</source>
+        <comment>The organization, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rank</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>until</source>
+        <comment>Beside the last days of the periods</comment>
+        <translation>til</translation>
     </message>
 </context>
 </TS>
