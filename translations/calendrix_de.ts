@@ -2939,7 +2939,7 @@ Befehle:
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/report/TemplateValues.cpp" line="+30"/>
+        <location filename="../src/report/TemplateValues.cpp" line="+29"/>
         <source>d MMM yyyy</source>
         <comment>How a date is printed on the reports: a QDate format, e.g. d. MMM yyyy. MMM is the short month name of the language.</comment>
         <translation>d. MMM yyyy</translation>
