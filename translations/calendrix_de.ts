@@ -1172,12 +1172,12 @@ Befehle:
     </message>
     <message>
         <location line="+6"/>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Normal</source>
         <translation>Werktag</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-107"/>
         <source>Holiday   line: minimum to maximum, box: middle half, bar: median</source>
         <translation>Feiertag   Linie: Minimum bis Maximum, Kasten: mittlere Hälfte, Strich: Median</translation>
     </message>
@@ -1217,10 +1217,17 @@ Befehle:
     <message>
         <location line="+1"/>
         <source>Rank</source>
-        <translation>Dienstgrad</translation>
+        <comment>Heading of a narrow column</comment>
+        <translation>DG</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>Holiday</source>
+        <comment>Heading of a narrow column</comment>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Section</source>
         <translation>Teileinheit</translation>
     </message>
@@ -1230,17 +1237,12 @@ Befehle:
         <translation>Dienste</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Holiday</source>
-        <translation>Feiertag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Total</source>
         <translation>Summe</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>Fairness – %1</source>
         <comment>The unit&apos;s name</comment>
         <translation>Dienstgerechtigkeit – %1</translation>

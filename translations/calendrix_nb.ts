@@ -1172,12 +1172,12 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     </message>
     <message>
         <location line="+6"/>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Normal</source>
         <translation>Hverdag</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-107"/>
         <source>Holiday   line: minimum to maximum, box: middle half, bar: median</source>
         <translation>Helligdag   linje: minimum til maksimum, boks: midtre halvdel, strek: median</translation>
     </message>
@@ -1217,10 +1217,17 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <location line="+1"/>
         <source>Rank</source>
+        <comment>Heading of a narrow column</comment>
         <translation>Grad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>Holiday</source>
+        <comment>Heading of a narrow column</comment>
+        <translation>Helligd.</translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Section</source>
         <translation>Lag</translation>
     </message>
@@ -1230,17 +1237,12 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Vakter</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Holiday</source>
-        <translation>Helligdag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Total</source>
         <translation>Sum</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>Fairness – %1</source>
         <comment>The unit&apos;s name</comment>
         <translation>Rettferdig fordeling – %1</translation>

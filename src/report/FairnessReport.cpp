@@ -290,18 +290,26 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
         int align;
     } columns[] = {
         {QCoreApplication::translate("FairnessReport", "Name"), 0, w * 0.36, Qt::AlignLeft},
-        {QCoreApplication::translate("FairnessReport", "Rank"), w * 0.37, w * 0.06, Qt::AlignLeft},
+        {QCoreApplication::translate("FairnessReport", "Rank", "Heading of a narrow column"), w * 0.37,
+         w * 0.06, Qt::AlignLeft},
         {QCoreApplication::translate("FairnessReport", "Section"), w * 0.44, w * 0.2, Qt::AlignLeft},
         {QCoreApplication::translate("FairnessReport", "Duties"), w * 0.64, w * 0.08, Qt::AlignRight},
         {QCoreApplication::translate("FairnessReport", "Normal"), w * 0.73, w * 0.08, Qt::AlignRight},
-        {QCoreApplication::translate("FairnessReport", "Holiday"), w * 0.82, w * 0.08, Qt::AlignRight},
+        {QCoreApplication::translate("FairnessReport", "Holiday", "Heading of a narrow column"), w * 0.82,
+         w * 0.08, Qt::AlignRight},
         {QCoreApplication::translate("FairnessReport", "Total"), w * 0.91, w * 0.09, Qt::AlignRight}};
+    // A heading that a language makes wider than its column may take the
+    // gap beside it, and is cut short rather than printed over the next one.
+    const QFontMetricsF boldMetrics(pg.bold, &pg.device);
     const auto header = [&] {
         pg.painter.setFont(pg.bold);
         pg.painter.setPen(Qt::black);
-        for (const auto &c : columns)
-            pg.painter.drawText(QRectF(c.left, pg.top, c.width, pg.line), c.align | Qt::AlignVCenter,
-                                c.caption);
+        for (const auto &c : columns) {
+            const double room = c.width + w * 0.01;
+            pg.painter.drawText(
+                QRectF(c.align == Qt::AlignRight ? c.left + c.width - room : c.left, pg.top, room, pg.line),
+                c.align | Qt::AlignVCenter, boldMetrics.elidedText(c.caption, Qt::ElideRight, room));
+        }
         pg.top += pg.line;
         pg.painter.drawLine(QPointF(0, pg.top), QPointF(w, pg.top));
     };
