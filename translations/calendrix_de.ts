@@ -1229,7 +1229,7 @@ Befehle:
     <message>
         <location line="-3"/>
         <source>Section</source>
-        <translation>Teileinheit</translation>
+        <translation>Zug</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1242,7 +1242,7 @@ Befehle:
         <translation>Summe</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+51"/>
         <source>Fairness – %1</source>
         <comment>The unit&apos;s name</comment>
         <translation>Dienstgerechtigkeit – %1</translation>
@@ -2998,12 +2998,12 @@ Befehle:
     <message>
         <location line="+4"/>
         <source>Changed after the run in {{changedPeriods}} of its periods (R replaced, S swapped); see the remarks list.</source>
-        <translation>Nach der Einteilung in {{changedPeriods}} seiner Zeiträume geändert (R ersetzt, S getauscht); siehe Bemerkungsliste.</translation>
+        <translation>Nach der Erstellung in {{changedPeriods}} seiner Zeiträume geändert (R ersetzt, S getauscht); siehe Bemerkungsliste.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Changed after the run</source>
-        <translation>Nach der Einteilung geändert</translation>
+        <translation>Nach der Erstellung geändert</translation>
     </message>
     <message>
         <location line="+2"/>

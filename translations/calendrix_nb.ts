@@ -1229,7 +1229,7 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <location line="-3"/>
         <source>Section</source>
-        <translation>Lag</translation>
+        <translation>Tropp</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1242,7 +1242,7 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Sum</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+51"/>
         <source>Fairness – %1</source>
         <comment>The unit&apos;s name</comment>
         <translation>Rettferdig fordeling – %1</translation>
