@@ -2,9 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>A duty, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 — %2 (%3)</source>
+        <comment>A duty, who stands it, the draft notice</comment>
+        <translation>%1 — %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>A duty, then who stands it</comment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Duties of %1</source>
+        <comment>A soldier&apos;s rank and name</comment>
+        <translation>Vakter for %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+50"/>
         <source>Usage: calendrix [--data DIR] [FILE.cxr]
        calendrix COMMAND [options]
 
@@ -65,27 +87,22 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
 </translation>
     </message>
     <message>
-        <location line="+84"/>
         <source>Printing %1: duty %2 of %3</source>
         <translation>Skriver ut %1: vakt %2 av %3</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Show this help.</source>
         <translation>Vis denne hjelpen.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Usage: calendrix %1</source>
         <translation>Bruk: calendrix %1</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>--data needs a folder: --data DIR</source>
         <translation>--data krever en mappe: --data DIR</translation>
     </message>
     <message numerus="yes">
-        <location line="+41"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldier</source>
         <extracomment>%1 is a folder, %2 a number of soldiers (here 1)</extracomment>
         <translation>
@@ -94,7 +111,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldiers</source>
         <extracomment>%1 is a folder, %2 a number of soldiers</extracomment>
         <translation>
@@ -103,7 +119,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment that the roster no longer has as cancelled</source>
         <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments (here 1)</extracomment>
         <translation>
@@ -112,7 +127,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment that the roster no longer has as cancelled</source>
         <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments (here 1)</extracomment>
         <translation>
@@ -121,7 +135,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments that the roster no longer has as cancelled</source>
         <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments</extracomment>
         <translation>
@@ -130,7 +143,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
         <source>wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignments that the roster no longer has as cancelled</source>
         <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments</extracomment>
         <translation>
@@ -139,7 +151,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
         <source>wrote %1: Summary and %n duty sheets</source>
         <translation>
             <numerusform>skrev %1: Oversikt og %n vaktark</numerusform>
@@ -147,7 +158,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
         <source>wrote %1: %n assignments</source>
         <translation>
             <numerusform>skrev %1: %n tildeling</numerusform>
@@ -155,555 +165,438 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>wrote %1</source>
         <translation>skrev %1</translation>
     </message>
     <message>
-        <location line="+28"/>
         <source>%1 Run &apos;%2&apos;: it sets damaged files aside and makes them anew.</source>
         <translation>%1 Kjør &apos;%2&apos;: den legger skadde filer til side og lager dem på nytt.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Create an empty unit.</source>
         <translation>Opprett en tom avdeling.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The unit folder; created when missing.</source>
         <translation>Avdelingens mappe; opprettes hvis den mangler.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Set every unit file that is missing or damaged aside as NAME.damaged-YYYYMMDD-HHMMSS and make it anew; sound files are not touched.</source>
         <translation>Legg hver fil i avdelingen som mangler eller er skadet, til side som NAME.damaged-YYYYMMDD-HHMMSS og lag den på nytt; hele filer røres ikke.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>set aside %1 as %2: %3</source>
         <translation>la %1 til side som %2: %3</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>created %1</source>
         <translation>opprettet %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>kept    %1</source>
         <extracomment>the spaces line the names up under those of &quot;created %1&quot;</extracomment>
         <translation>beholdt   %1</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Create an example unit.</source>
         <translation>Opprett en eksempelavdeling.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A new or empty folder for the example unit.</source>
         <translation>En ny eller tom mappe for eksempelavdelingen.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>company (about 150 soldiers, 10 duties), battalion (800, 30) brigade (4000, 80) or division (20000, 80).</source>
         <translation>company (kompani, om lag 150 soldater, 10 vakter), battalion (bataljon, 800, 30), brigade (brigade, 4000, 80) eller division (divisjon, 20000, 80).</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Seed of the example; the same seed gives the same unit.</source>
         <translation>Startverdi for eksempelet; samme startverdi gir samme avdeling.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>First scheduled day, YYYY-MM-DD (default: tomorrow).</source>
         <translation>Første planlagte dag, ÅÅÅÅ-MM-DD (standard: i morgen).</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>demo needs exactly one folder: calendrix demo DIR</source>
         <translation>demo krever nøyaktig én mappe: calendrix demo DIR</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>--scale must be company, battalion, brigade or division, not &apos;%1&apos;</source>
         <translation>--scale må være company, battalion, brigade eller division, ikke &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>--seed must be a whole number, not &apos;%1&apos;</source>
         <translation>--seed må være et heltall, ikke &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--from must be a date YYYY-MM-DD, not &apos;%1&apos;</source>
         <translation>--from må være en dato ÅÅÅÅ-MM-DD, ikke &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>--from must be %1 or earlier, so that every duty&apos;s 36 periods end by 9999-12-31, not &apos;%2&apos;</source>
         <translation>--from må være %1 eller tidligere, slik at hver vakts 36 perioder slutter innen 9999-12-31, ikke &apos;%2&apos;</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Example unit in %1: %2 soldiers, %3 duties, %4 periods, %5 absences, %6 holidays</source>
         <extracomment>%1 is the folder; an example unit always has many of each</extracomment>
         <translation>Eksempelavdeling i %1: %2 soldater, %3 vakter, %4 perioder, %5 fravær, %6 helligdager</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>QUESTION: %1 No (give --replace to replace it)</source>
         <extracomment>%1 asks whether to replace a file; the command line answers it</extracomment>
         <translation>SPØRSMÅL: %1 Nei (gi --replace for å erstatte den)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Make a roster datafile from the unit, as File &gt; Make New Datafile does.</source>
         <translation>Lag en vaktlistefil fra avdelingen, slik Fil &gt; Lag ny vaktlistefil gjør.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The roster datafile to make.</source>
         <translation>Vaktlistefilen som skal lages.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/RosterCommands.cpp" line="+32"/>
-        <location filename="../src/app/HistoryCommands.cpp" line="+28"/>
-        <location filename="../src/app/ImportCommand.cpp" line="+92"/>
-        <location line="+165"/>
-        <location filename="../src/app/FairnessCommand.cpp" line="+134"/>
         <source>The unit folder (default: the current folder).</source>
         <translation>Avdelingens mappe (standard: gjeldende mappe).</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Replace OUT.cxr when it exists.</source>
         <translation>Erstatt OUT.cxr hvis den finnes.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Make a draft: the same roster, marked as a draft, with the counters and assignment dates left as they are.</source>
         <translation>Lag et utkast: den samme vaktlisten, merket som utkast, med tellere og tildelingsdatoer uendret.</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Print a roster datafile&apos;s remarks and roster into one PDF file, with the unit&apos;s layouts Remarks.rpt and Roster.rpt, as File &gt; Open/Print Rosters does.</source>
         <translation>Skriv ut merknadene og vaktlisten i en vaktlistefil til én PDF-fil, med avdelingens oppsett Remarks.rpt og Roster.rpt, slik Fil &gt; Åpne/skriv ut vaktlister gjør.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The roster datafile to print.</source>
         <translation>Vaktlistefilen som skal skrives ut.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The unit folder with the layouts (default: the current folder).</source>
         <translation>Avdelingens mappe med oppsettene (standard: gjeldende mappe).</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The PDF file to write.</source>
         <translation>PDF-filen som skal skrives.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>a4 (default) or letter.</source>
         <translation>a4 (standard) eller letter.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Replace OUT.pdf when it exists.</source>
         <translation>Erstatt OUT.pdf hvis den finnes.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>print needs exactly one datafile: calendrix print FILE.cxr --pdf OUT.pdf</source>
         <translation>print krever nøyaktig én vaktlistefil: calendrix print FILE.cxr --pdf OUT.pdf</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>print needs the file to write: --pdf OUT.pdf</source>
         <translation>print krever filen som skal skrives: --pdf OUT.pdf</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
         <translation>--paper må være a4 eller letter, ikke &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location filename="../src/app/FairnessCommand.cpp" line="+42"/>
         <source>QUESTION: %1 already exists. Replace? No (give --replace to replace it)</source>
         <translation>SPØRSMÅL: %1 finnes allerede. Erstatte? Nei (gi --replace for å erstatte den)</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Reading %1...</source>
         <translation>Leser %1...</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>printed %1</source>
         <translation>skrev ut %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Printing &apos;%1&apos; needs more memory than there is.</source>
         <translation>Utskrift av &apos;%1&apos; krever mer minne enn det finnes.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
         <source>&apos;%1&apos; cannot be printed: %2.</source>
         <translation>&apos;%1&apos; kan ikke skrives ut: %2.</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+17"/>
         <source>unknown command &apos;%1&apos; (try calendrix --help)</source>
         <translation>ukjent kommando &apos;%1&apos; (prøv calendrix --help)</translation>
     </message>
     <message>
-        <location line="-10"/>
         <source>The unit folder.</source>
         <translation>Avdelingens mappe.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location filename="../src/app/RosterCommands.cpp" line="+46"/>
         <source>The roster datafile &apos;%1&apos; does not exist.</source>
         <translation>Vaktlistefilen &apos;%1&apos; finnes ikke.</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location filename="../src/app/HistoryCommands.cpp" line="+186"/>
         <source>The unit folder &apos;%1&apos; does not exist.</source>
         <translation>Avdelingsmappen &apos;%1&apos; finnes ikke.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&apos;%1&apos; is not a folder; a unit is kept in a folder.</source>
         <translation>&apos;%1&apos; er ikke en mappe; en avdeling lagres i en mappe.</translation>
     </message>
     <message>
-        <location filename="../src/app/RosterCommands.cpp" line="-43"/>
         <source>The duty, as the roster names it.</source>
         <translation>Vakten, slik vaktlisten kaller den.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The period: its column on the roster, from 1.</source>
         <translation>Perioden: dens kolonne i vaktlisten, fra 1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The period that holds this day (YYYY-MM-DD).</source>
         <translation>Perioden som inneholder denne dagen (ÅÅÅÅ-MM-DD).</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Why, as the roster&apos;s remarks will tell it.</source>
         <translation>Hvorfor, slik vaktlistens merknader vil si det.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>give one roster datafile: calendrix %1</source>
         <translation>oppgi én vaktlistefil: calendrix %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>give the duty: --duty NAME</source>
         <translation>oppgi vakten: --duty NAME</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>give the period either by --period N or by --day DATE</source>
         <translation>oppgi perioden enten med --period N eller med --day DATE</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>give the period: --period N</source>
         <translation>oppgi perioden: --period N</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--period takes a column number from 1</source>
         <translation>--period tar et kolonnenummer fra 1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>--day takes a date as YYYY-MM-DD</source>
         <translation>--day tar en dato som ÅÅÅÅ-MM-DD</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>duty &apos;%1&apos;, period %2 (%3 to %4, %5)</source>
         <translation>vakt &apos;%1&apos;, periode %2 (%3 til %4, %5)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>holiday</source>
         <translation>helligdag</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>normal day</source>
         <translation>vanlig dag</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>%1: %2 off, %3 on</source>
         <extracomment>%1 is a duty&apos;s period, %2 the soldier taken off it, %3 the one who stands it now</extracomment>
         <translation>%1: %2 av, %3 på</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Changed the draft; its counters are not kept, and no undo takes it back.</source>
         <translation>Utkastet er endret; tellerne føres ikke, og ingen angring tar det tilbake.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Changed; &apos;calendrix undo&apos; takes it back.</source>
         <translation>Endret; &apos;calendrix undo&apos; tar det tilbake.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>List the soldiers qualified for a period of a duty on a roster, in the order the roster run would take them as the counters stand now: lowest counter of the period&apos;s day class, then the highest rank, then the name. Each line tells whether the soldier is free, and if not, why.</source>
         <translation>List soldatene som er kvalifisert for en periode av en vakt i en vaktliste, i den rekkefølgen vaktlistekjøringen ville tatt dem slik tellerne står nå: laveste teller for periodens dagtype, så høyeste grad, så navnet. Hver linje sier om soldaten er ledig, og hvis ikke, hvorfor.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+51"/>
-        <location line="+32"/>
         <source>The roster datafile.</source>
         <translation>Vaktlistefilen.</translation>
     </message>
     <message>
-        <location line="-58"/>
         <source>%1, a draft</source>
         <translation>%1, et utkast</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Soldier	Rank	Count	HCount	State</source>
         <extracomment>the headings of a table whose columns are separated by tabs: the soldier, his rank, his normal and his holiday counter, and whether he is free</extracomment>
         <translation>Soldat	Grad	Teller	HTeller	Status</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>stands it</source>
         <translation>har den</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>free</source>
         <translation>ledig</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Take the soldier who stands a period of a duty off it and give it to the first free candidate (--next) or to the soldier named (--by). His counter of the period&apos;s day class goes down by one, the other&apos;s up by one, and the assignment dates and the roster follow.</source>
         <translation>Ta soldaten som har en periode av en vakt, av den og gi den til den første ledige kandidaten (--next) eller til soldaten som nevnes (--by). Hans teller for periodens dagtype går ned med én, den andres opp med én, og tildelingsdatoene og vaktlisten følger.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Give the period to the first free candidate.</source>
         <translation>Gi perioden til den første ledige kandidaten.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Give the period to this soldier.</source>
         <translation>Gi perioden til denne soldaten.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>give either --next or --by NAME</source>
         <translation>oppgi enten --next eller --by NAME</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The soldiers of two periods of a duty trade them. Their counters change only where the two periods&apos; day classes differ.</source>
         <translation>Soldatene i to perioder av en vakt bytter dem. Tellerne deres endres bare der de to periodenes dagtyper er ulike.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The other period: its column on the roster.</source>
         <translation>Den andre perioden: dens kolonne i vaktlisten.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>give the other period: --with-period M, a column number from 1</source>
         <translation>oppgi den andre perioden: --with-period M, et kolonnenummer fra 1</translation>
     </message>
     <message>
-        <location filename="../src/app/HistoryCommands.cpp" line="-179"/>
         <source>%1 It was skipped.</source>
         <translation>%1 Den ble hoppet over.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>QUESTION: %1 [y/N] </source>
         <extracomment>y and yes are the answers read as Yes, whatever the language</extracomment>
         <translation>SPØRSMÅL: %1 [j/N] </translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>y</source>
         <translation>j</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
         <translation>Avdelingens siste vaktlistekjøring kan ikke angres: filen i historikkmappen &apos;%1&apos; mangler eller kan ikke leses. Ingen tidligere kjøring angres før den.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Take back the last roster run kept in the unit&apos;s history folder, as Tools &gt; Undo Last Roster Run does: the counters, assignment dates and duty headers become what they were before it, and its datafile is moved into the history folder.</source>
         <translation>Ta tilbake den siste vaktlistekjøringen i avdelingens historikkmappe, slik Verktøy &gt; Angre siste vaktlistekjøring gjør: tellere, tildelingsdatoer og vakthoder blir som de var før den, og vaktlistefilen flyttes til historikkmappen.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Do not ask.</source>
         <translation>Ikke spør.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo even when counters or assignment dates were changed after the run.</source>
         <translation>Angre selv om tellere eller tildelingsdatoer ble endret etter kjøringen.</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>Undo %1?</source>
         <translation>Angre %1?</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 %2 Undoing it anyway loses those changes.</source>
         <extracomment>%1 is the question, %2 what was changed since</extracomment>
         <translation>%1 %2 Angres det likevel, går disse endringene tapt.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>QUESTION: %1 No (give --yes to undo it)</source>
         <translation>SPØRSMÅL: %1 Nei (gi --yes for å angre)</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>%1 Nothing was undone; give --force to undo that import anyway.</source>
         <extracomment>%1 says what was changed since</extracomment>
         <translation>%1 Ingenting ble angret; gi --force for å angre importen likevel.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 Nothing was undone; give --force to undo that change anyway.</source>
         <translation>%1 Ingenting ble angret; gi --force for å angre endringen likevel.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 Nothing was undone; give --force to undo that run anyway.</source>
         <translation>%1 Ingenting ble angret; gi --force for å angre kjøringen likevel.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The import could not be undone; nothing was changed.
 %1</source>
         <translation>Importen kunne ikke angres; ingenting ble endret.
 %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The change could not be undone; nothing was changed.
 %1</source>
         <translation>Endringen kunne ikke angres; ingenting ble endret.
 %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The roster run could not be undone; nothing was changed.
 %1</source>
         <translation>Vaktlistekjøringen kunne ikke angres; ingenting ble endret.
 %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>There is no roster run to undo.</source>
         <translation>Det finnes ingen vaktlistekjøring å angre.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>The import was undone, but a file could not be removed. %1</source>
         <translation>Importen ble angret, men en fil kunne ikke fjernes. %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The roster run was undone, but a file could not be removed. %1</source>
         <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes. %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Undone: %1.</source>
         <translation>Angret: %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 Those changes are lost.</source>
         <translation>%1 Disse endringene er tapt.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Its datafile is kept as %1</source>
         <translation>Vaktlistefilen er beholdt som %1</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>List the roster runs that can be taken back, the unit&apos;s last run first: time, datafile, duties and periods filled.</source>
         <translation>List vaktlistekjøringene som kan tas tilbake, avdelingens siste kjøring først: tid, vaktlistefil, vakter og besatte perioder.</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>No roster runs are kept.</source>
         <translation>Ingen vaktlistekjøringer er lagret.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>swap on duty &apos;%1&apos;: %2 and %3 trade periods %4 and %5</source>
         <extracomment>%1 is a duty, %2 and %3 soldiers, %4 and %5 the periods&apos; columns on the roster</extracomment>
         <translation>bytte i vakt &apos;%1&apos;: %2 og %3 bytter periode %4 og %5</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>replace on duty &apos;%1&apos;: period %2, %3 by %4</source>
         <extracomment>%1 is a duty, %2 the period&apos;s column, %3 the soldier taken off it, %4 the one who took it</extracomment>
         <translation>erstatning i vakt &apos;%1&apos;: periode %2, %3 med %4</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>import of soldiers: %1 added, %2 updated</source>
         <translation>import av soldater: %1 lagt til, %2 oppdatert</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>import of absences: %1 added</source>
         <translation>import av fravær: %1 lagt til</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>import of holidays: %1 added</source>
         <translation>import av helligdager: %1 lagt til</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>import of work schedules: %1 added</source>
         <translation>import av arbeidsplaner: %1 lagt til</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
         <source>%n duties</source>
         <translation>
             <numerusform>%n vakt</numerusform>
@@ -711,7 +604,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
         <source>%n periods filled</source>
         <translation>
             <numerusform>%n periode besatt</numerusform>
@@ -719,291 +611,233 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message>
-        <location filename="../src/app/ImportCommand.cpp" line="-227"/>
         <source>UTF-8 with a byte-order mark</source>
         <translation>UTF-8 med byte-rekkefølgemerke</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>tabs</source>
         <translation>tabulatorer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>semicolons</source>
         <translation>semikolon</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>commas</source>
         <translation>komma</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>nothing (one column)</source>
         <translation>ingenting (én kolonne)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>the file</source>
         <translation>filen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>event %1</source>
         <translation>hendelse %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>line %1</source>
         <translation>linje %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>row %1</source>
         <translation>rad %1</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>REFUSED</source>
         <translation>AVVIST</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>add</source>
         <translation>legg til</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+36"/>
         <source>update</source>
         <translation>oppdater</translation>
     </message>
     <message>
-        <location line="-34"/>
         <source>unchanged</source>
         <translation>uendret</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>left out</source>
         <translation>utelatt</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Import soldiers, absences, holidays or work schedules from a CSV file, a workbook (.xlsx) or, for holidays, a calendar (.ics). Columns are found by their titles: soldiers Name, Rank, Section and one per qualification (its title in Setup, or Q1 to Q15); absences Name, From, To, Reason; holidays Name, From, To; work schedules Duty, From, To. Nothing is imported while a row is refused, and an import is taken back by &apos;calendrix undo&apos;.</source>
         <translation>Importer soldater, fravær, helligdager eller arbeidsplaner fra en CSV-fil, en arbeidsbok (.xlsx) eller, for helligdager, en kalender (.ics). Kolonnene finnes ved overskriftene, som forblir engelske: soldater Name, Rank, Section og én per kvalifikasjon (tittelen i Oppsett, eller Q1 til Q15); fravær Name, From, To, Reason; helligdager Name, From, To; arbeidsplaner Duty, From, To. Ingenting importeres så lenge en rad avvises, og en import tas tilbake med &apos;calendrix undo&apos;.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The file to import; it is only read.</source>
         <translation>Filen som skal importeres; den blir bare lest.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>The file lists soldiers.</source>
         <translation>Filen lister soldater.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The file lists absences.</source>
         <translation>Filen lister fravær.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The file lists holidays.</source>
         <translation>Filen lister helligdager.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The file lists work schedules.</source>
         <translation>Filen lister arbeidsplaner.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Update soldiers already in the unit.</source>
         <translation>Oppdater soldater som allerede er i avdelingen.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Say what would be imported; change nothing.</source>
         <translation>Si hva som ville blitt importert; endre ingenting.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The workbook&apos;s sheet to read (default: the first).</source>
         <translation>Arket i arbeidsboken som skal leses (standard: det første).</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>A calendar&apos;s repeating holidays are taken for N years (default 2).</source>
         <translation>En kalenders gjentakende helligdager tas med for N år (standard 2).</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>give one file to import: calendrix %1</source>
         <translation>oppgi én fil som skal importeres: calendrix %1</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>give one of --soldiers, --absences, --holidays and --schedule</source>
         <translation>oppgi én av --soldiers, --absences, --holidays og --schedule</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>say what the file lists: --soldiers, --absences, --holidays or --schedule</source>
         <translation>si hva filen lister: --soldiers, --absences, --holidays eller --schedule</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--years takes a number of years from 1 to 50</source>
         <translation>--years tar et antall år fra 1 til 50</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a calendar (.ics) holds holidays: give --holidays</source>
         <translation>en kalender (.ics) inneholder helligdager: gi --holidays</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>%1 events with a time of day and %2 that ended before today were skipped.</source>
         <translation>%1 hendelser med klokkeslett og %2 som sluttet før i dag, ble hoppet over.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Read the sheet &apos;%1&apos;.</source>
         <translation>Leste arket &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Read as %1 text, separated by %2.</source>
         <extracomment>%1 is an encoding such as UTF-8, %2 what separates the columns: tabs, semicolons, commas or nothing</extracomment>
         <translation>Lest som %1-tekst, skilt med %2.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Nothing was imported.
 %1</source>
         <translation>Ingenting ble importert.
 %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>%1 to add, %2 to update, %3 unchanged, %4 left out, %5 refused.</source>
         <translation>%1 å legge til, %2 å oppdatere, %3 uendret, %4 utelatt, %5 avvist.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The section &apos;%1&apos; is new; it was added to Setup&apos;s list.</source>
         <translation>Troppen &apos;%1&apos; er ny; den ble lagt til i listen i Oppsett.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The section &apos;%1&apos; is new; it would be added to Setup&apos;s list.</source>
         <translation>Troppen &apos;%1&apos; er ny; den ville blitt lagt til i listen i Oppsett.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Nothing was imported: mend the refused rows and import the file again.</source>
         <translation>Ingenting ble importert: rett de avviste radene og importer filen på nytt.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Write the unit&apos;s soldiers into a CSV file or a workbook (.xlsx) with the columns that &apos;calendrix import --soldiers&apos; reads: edited in a spreadsheet program, the file is imported back with --update.</source>
         <translation>Skriv avdelingens soldater til en CSV-fil eller en arbeidsbok (.xlsx) med kolonnene som &apos;calendrix import --soldiers&apos; leser: redigert i et regneark, importeres filen tilbake med --update.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>The file to write: OUT.csv or OUT.xlsx.</source>
         <translation>Filen som skal skrives: OUT.csv eller OUT.xlsx.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Write over OUT when it exists.</source>
         <translation>Skriv over OUT hvis den finnes.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>give one file to write: calendrix %1</source>
         <translation>oppgi én fil som skal skrives: calendrix %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file to write ends in .csv or .xlsx</source>
         <translation>filen som skal skrives, ender på .csv eller .xlsx</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&apos;%1&apos; is one of the unit&apos;s own files; choose another file to write.</source>
         <translation>&apos;%1&apos; er en av avdelingens egne filer; velg en annen fil å skrive.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&apos;%1&apos; exists; give --replace to write over it.</source>
         <translation>&apos;%1&apos; finnes; gi --replace for å skrive over den.</translation>
     </message>
     <message>
-        <location filename="../src/app/ExportCommand.cpp" line="+54"/>
         <source>Export a roster datafile as calendars (iCalendar), a spreadsheet (xlsx) or CSV, as File &gt; Export Roster does. Give one or more of --ics, --xlsx and --csv.</source>
         <translation>Eksporter en vaktlistefil som kalendere (iCalendar), et regneark (xlsx) eller CSV, slik Fil &gt; Eksporter vaktliste gjør. Gi én eller flere av --ics, --xlsx og --csv.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The roster datafile to export; it is only read.</source>
         <translation>Vaktlistefilen som skal eksporteres; den blir bare lest.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The unit folder, whose own files are never written over (default: the current folder).</source>
         <translation>Avdelingens mappe, der egne filer aldri skrives over (standard: gjeldende mappe).</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Replace files of the export that exist.</source>
         <translation>Erstatt eksportfiler som finnes.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A folder for calendars: all.ics with every assignment and one .ics file per soldier who stands a duty; made when missing.</source>
         <translation>En mappe for kalendere: all.ics med alle tildelinger og én .ics-fil per soldat som har en vakt; opprettes hvis den mangler.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A spreadsheet: a summary and one sheet per duty.</source>
         <translation>Et regneark: en oversikt og ett ark per vakt.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Comma-separated values, one row per assignment.</source>
         <translation>Kommaseparerte verdier, én rad per tildeling.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>export needs exactly one datafile: calendrix %1</source>
         <translation>export krever nøyaktig én vaktlistefil: calendrix %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>--%1 may be given once</source>
         <translation>--%1 kan bare gis én gang</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>--%1 needs a name: --%1 %2</source>
         <translation>--%1 krever et navn: --%1 %2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>export needs at least one of --ics DIR, --xlsx OUT.xlsx and --csv OUT.csv</source>
         <translation>export krever minst én av --ics DIR, --xlsx OUT.xlsx og --csv OUT.csv</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>%1 already exists. Replace? No (give --replace to replace it)</source>
         <translation>%1 finnes allerede. Erstatte? Nei (gi --replace for å erstatte den)</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
         <source>%1 and %n more files of the export already exist. Replace them? No (give --replace to replace them)</source>
         <extracomment>%1 is a file</extracomment>
         <translation>
@@ -1012,1707 +846,90 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>QUESTION: %1</source>
         <translation>SPØRSMÅL: %1</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>&apos;%1&apos; cannot be exported: %2.</source>
         <translation>&apos;%1&apos; kan ikke eksporteres: %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/FairnessCommand.cpp" line="-110"/>
         <source>Duty</source>
         <translation>Vakt</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Soldiers</source>
         <extracomment>headings of the fairness table; the figures are lined up under them</extracomment>
         <translation>Soldater</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Normal min/med/max</source>
         <translation>Vanlig min/med/maks</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Spread</source>
         <translation>Spenn</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Holiday min/med/max</source>
         <translation>Helligdag min/med/maks</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Next in line</source>
         <translation>Neste i køen</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>%1 (holiday %2)</source>
         <extracomment>%1 is a duty, %2 the spread of its counters</extracomment>
         <translation>%1 (helligdag %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 (normal %2)</source>
         <translation>%1 (vanlig %2)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Largest spread: %1</source>
         <translation>Største spenn: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Qualified, yet without any duty: none</source>
         <translation>Kvalifisert, men uten noen vakt: ingen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Qualified, yet without any duty: %1: %2</source>
         <translation>Kvalifisert, men uten noen vakt: %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Show how evenly the duties fall: per duty the qualified soldiers, the lowest, median and highest counter, normal and holiday, and who is next in line; per soldier the totals. Without --csv or --pdf a table goes to standard output.</source>
         <translation>Vis hvor jevnt vaktene fordeles: per vakt de kvalifiserte soldatene, laveste, median og høyeste teller, vanlig og helligdag, og hvem som står for tur; per soldat summene. Uten --csv eller --pdf skrives en tabell til standard utdata.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Write the duties into OUT.csv and the soldiers into OUT-soldiers.csv.</source>
         <translation>Skriv vaktene til OUT.csv og soldatene til OUT-soldiers.csv.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Write the fairness report with its charts into OUT.pdf.</source>
         <translation>Skriv rettferdighetsrapporten med diagrammene til OUT.pdf.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Replace files that exist.</source>
         <translation>Erstatt filer som finnes.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>fairness takes no file name; give --csv OUT.csv or --pdf OUT.pdf</source>
         <translation>fairness tar ikke noe filnavn; gi --csv OUT.csv eller --pdf OUT.pdf</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>--%1 needs a name</source>
         <translation>--%1 krever et navn</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>--csv and --pdf must name different files</source>
         <translation>--csv og --pdf må angi forskjellige filer</translation>
     </message>
     <message>
-        <location line="+43"/>
         <source>The fairness report needs more memory than there is.</source>
         <translation>Rettferdighetsrapporten krever mer minne enn det finnes.</translation>
-    </message>
-</context>
-<context>
-    <name>NoticeText</name>
-    <message numerus="yes">
-        <location filename="../src/app/NoticeText.cpp" line="+34"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers (here 1)</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+5"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+8"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment that the roster no longer has as cancelled.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments (here 1)</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+7"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment that the roster no longer has as cancelled.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments (here 1)</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+8"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments that the roster no longer has as cancelled.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+6"/>
-        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignments that the roster no longer has as cancelled.</source>
-        <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments</extracomment>
-        <translation>
-            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
-            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>An earlier roster run or undo that did not finish could not be settled; nothing was changed.
-%1</source>
-        <translation>En tidligere vaktlistekjøring eller angring som ikke ble fullført, kunne ikke ryddes opp; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Cannot open: %1 (&apos;%2&apos;)</source>
-        <extracomment>%1 is why (such as &quot;the disk is full&quot;), %2 the file; keep &quot; (&apos;%2&apos;)&quot; as it is</extracomment>
-        <translation>Kan ikke åpne: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot check: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke kontrollere: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot create: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke opprette: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>reading the layout of %3: %1 (&apos;%2&apos;)</source>
-        <translation>ved lesing av oppbyggingen av %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>reading the table header: %1 (&apos;%2&apos;)</source>
-        <translation>ved lesing av tabellhodet: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot add the table %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke legge til tabellen %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot start writing: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke begynne å skrive: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot save the changes: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lagre endringene: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot prepare a statement: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke forberede en setning: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot write to %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke skrive til %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot read %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lese %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot add a row to %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke legge til en rad i %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot save a row of %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lagre en rad i %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot delete a row of %3: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke slette en rad i %3: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot copy &apos;%3&apos; into the folder &apos;%4&apos;: %1</source>
-        <translation>Kan ikke kopiere &apos;%3&apos; til mappen &apos;%4&apos;: %1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; is a link to a file that does not exist, not a Calendrix %2.</source>
-        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er en lenke til en fil som ikke finnes, ikke en %2 fra Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; is an empty file, not a Calendrix %2.</source>
-        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er en tom fil, ikke en %2 fra Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is not a database file, not a Calendrix %2.</source>
-        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er ikke en databasefil, ikke en %2 fra Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is a Calendrix %2, not a Calendrix %3.</source>
-        <extracomment>%1 is a file, %2 and %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er en %2 fra Calendrix, ikke en %3.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is another program&apos;s database, not a Calendrix %2.</source>
-        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er et annet programs database, ikke en %2 fra Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; is %2, not a Calendrix %3.</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er %2, ikke en %3 fra Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; was made by a newer version of Calendrix.</source>
-        <translation>&apos;%1&apos; ble laget av en nyere versjon av Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The table %1 is missing from &apos;%2&apos;.</source>
-        <translation>Tabellen %1 mangler i &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is damaged: its table %2 does not have the layout of a %3.</source>
-        <extracomment>%1 is a file, %2 a table, %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>&apos;%1&apos; er skadet: tabellen %2 har ikke oppbyggingen til en %3.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is damaged: its table header has no row.</source>
-        <translation>&apos;%1&apos; er skadet: tabellhodet har ingen rad.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The %1 &apos;%2&apos; is damaged (%3).</source>
-        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
-        <translation>Filen &apos;%2&apos; (%1) er skadet (%3).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The %1 &apos;%2&apos; is damaged and cannot be copied (%3).</source>
-        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
-        <translation>Filen &apos;%2&apos; (%1) er skadet og kan ikke kopieres (%3).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The %1 &apos;%2&apos; does not exist.</source>
-        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
-        <translation>Filen &apos;%2&apos; (%1) finnes ikke.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The %1 &apos;%2&apos; cannot be read: %3</source>
-        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 the system&apos;s reason</extracomment>
-        <translation>Filen &apos;%2&apos; (%1) kan ikke leses: %3</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The %1 &apos;%2&apos; cannot be read (no permission).</source>
-        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
-        <translation>Filen &apos;%2&apos; (%1) kan ikke leses (ingen tilgang).</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot read the header of &apos;%1&apos;.</source>
-        <translation>Kan ikke lese hodet til &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot write &apos;%1&apos; to the disk.</source>
-        <translation>Kan ikke skrive &apos;%1&apos; til disken.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No database is open.</source>
-        <translation>Ingen database er åpen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>A transaction is already open.</source>
-        <translation>En transaksjon er allerede åpen.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The table &apos;%1&apos; is not part of a %2 (&apos;%3&apos;).</source>
-        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %3 the file</extracomment>
-        <translation>Tabellen &apos;%1&apos; hører ikke til en %2 (&apos;%3&apos;).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The table &apos;%1&apos; is not part of a %2.</source>
-        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
-        <translation>Tabellen &apos;%1&apos; hører ikke til en %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open &apos;%1&apos;: its database is not open.</source>
-        <translation>Kan ikke åpne &apos;%1&apos;: databasen er ikke åpen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot write to &apos;%1&apos;: its database is not open.</source>
-        <translation>Kan ikke skrive til &apos;%1&apos;: databasen er ikke åpen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The database connection is not SQLite.</source>
-        <translation>Databasetilkoblingen er ikke SQLite.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The record set is not open.</source>
-        <translation>Postsettet er ikke åpent.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No current record.</source>
-        <translation>Ingen gjeldende post.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The record is deleted.</source>
-        <translation>Posten er slettet.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The record was deleted from %1 by someone else.</source>
-        <translation>Posten ble slettet fra %1 av noen andre.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The table %1 has no field number %2.</source>
-        <translation>Tabellen %1 har ikke felt nummer %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The table %1 has no field &apos;%2&apos;.</source>
-        <translation>Tabellen %1 har ikke feltet &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>A field was changed without add-new or edit.</source>
-        <translation>Et felt ble endret uten ny post eller redigering.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Update without add-new or edit.</source>
-        <translation>Oppdatering uten ny post eller redigering.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The field %1 is assigned by the store and cannot be changed.</source>
-        <translation>Feltet %1 tildeles av lageret og kan ikke endres.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a valid value for the field %2.</source>
-        <translation>&apos;%1&apos; er ikke en gyldig verdi for feltet %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a date. Type a date as the lists show it, for example %2 (%3).</source>
-        <extracomment>%2 is an example date as the lists show it, %3 its pattern</extracomment>
-        <translation>&apos;%1&apos; er ikke en dato. Skriv en dato slik listene viser den, for eksempel %2 (%3).</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a table name or a query of the form &quot;SELECT * FROM table ORDER BY field Asc|Desc, ...&quot;.</source>
-        <translation>&apos;%1&apos; er ikke et tabellnavn eller en spørring på formen &quot;SELECT * FROM table ORDER BY field Asc|Desc, ...&quot;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The unit folder &apos;%1&apos; does not exist.</source>
-        <translation>Avdelingsmappen &apos;%1&apos; finnes ikke.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is not a folder; a unit is kept in a folder.</source>
-        <translation>&apos;%1&apos; er ikke en mappe; en avdeling lagres i en mappe.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The unit folder &apos;%1&apos; cannot be written (no permission).</source>
-        <translation>Avdelingsmappen &apos;%1&apos; kan ikke skrives til (ingen tilgang).</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The unit folder &apos;%1&apos; cannot be written (is the disk full?).</source>
-        <translation>Avdelingsmappen &apos;%1&apos; kan ikke skrives til (er disken full?).</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is a link; the unit&apos;s lock file must be a file of its own. Remove it, and the unit can be opened.</source>
-        <translation>&apos;%1&apos; er en lenke; avdelingens låsefil må være en egen fil. Fjern den, så kan avdelingen åpnes.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&apos;%1&apos; is %2, not the unit&apos;s lock file. Remove it, and the unit can be opened.</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
-        <translation>&apos;%1&apos; er %2, ikke avdelingens låsefil. Fjern den, så kan avdelingen åpnes.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The unit folder &apos;%1&apos; cannot be locked: %2</source>
-        <translation>Avdelingsmappen &apos;%1&apos; kan ikke låses: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The unit in &apos;%1&apos; is already open in another copy of Calendrix (process %2 on %3).</source>
-        <translation>Avdelingen i &apos;%1&apos; er allerede åpen i en annen kopi av Calendrix (prosess %2 på %3).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The unit in &apos;%1&apos; is already open in another copy of Calendrix (process %2 on this computer).</source>
-        <translation>Avdelingen i &apos;%1&apos; er allerede åpen i en annen kopi av Calendrix (prosess %2 på denne datamaskinen).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The unit in &apos;%1&apos; is in use by another program.</source>
-        <translation>Avdelingen i &apos;%1&apos; brukes av et annet program.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The counter of %1 for %2 would be %3, beyond the largest counter (32767). Lower the counters of this duty in Assignment Counters.</source>
-        <translation>Telleren til %1 for %2 ville blitt %3, over den største telleren (32767). Senk tellerne for denne vakten under Tildelingstellere.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The Normal counter of %1 for %2 is %3, outside the range 0–32767. Correct it in Assignment Counters.</source>
-        <translation>Den vanlige telleren til %1 for %2 er %3, utenfor området 0–32767. Rett den under Tildelingstellere.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The Holiday counter of %1 for %2 is %3, outside the range 0–32767. Correct it in Assignment Counters.</source>
-        <translation>Helligdagstelleren til %1 for %2 er %3, utenfor området 0–32767. Rett den under Tildelingstellere.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>A work-schedule period of %1 has no valid From date; correct or remove it on the Duty tab.</source>
-        <translation>En periode i arbeidsplanen for %1 har ingen gyldig Fra-dato; rett eller fjern den i fanen Vakt.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab.</source>
-        <translation>En periode i arbeidsplanen for %1 har ingen gyldig Til-dato; rett eller fjern den i fanen Vakt.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The datafile copied from the roster template template.tem has no header row for the first duty.</source>
-        <translation>Vaktlistefilen som ble kopiert fra vaktlistemalen template.tem, har ingen hoderad for den første vakten.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Cannot read &apos;%1&apos;: %2</source>
-        <translation>Kan ikke lese &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot rename &apos;%1&apos; to &apos;%2&apos;: %3</source>
-        <translation>Kan ikke gi &apos;%1&apos; nytt navn til &apos;%2&apos;: %3</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot rename &apos;%1&apos; beside &apos;%2&apos;.</source>
-        <translation>Kan ikke gi &apos;%1&apos; nytt navn ved siden av &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; cannot be read: %2</source>
-        <translation>&apos;%1&apos; kan ikke leses: %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is %2, not a file</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
-        <translation>&apos;%1&apos; er %2, ikke en fil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is empty</source>
-        <translation>&apos;%1&apos; er tom</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is not a text file</source>
-        <translation>&apos;%1&apos; er ikke en tekstfil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+296"/>
-        <source>&apos;%1&apos; cannot be read as an option file: %2</source>
-        <translation>&apos;%1&apos; kan ikke leses som en valgfil: %2</translation>
-    </message>
-    <message>
-        <location line="-294"/>
-        <source>&apos;%1&apos; holds no number that a switch can have</source>
-        <translation>&apos;%1&apos; inneholder ikke noe tall som en bryter kan ha</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is %2, not a folder, so no roster run can be kept there for undo.</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
-        <translation>&apos;%1&apos; er %2, ikke en mappe, så ingen vaktlistekjøring kan lagres der for angring.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Neither the remarks nor the roster of &apos;%2&apos; could be printed.
-%1</source>
-        <translation>Verken merknadene eller vaktlisten i &apos;%2&apos; kunne skrives ut.
-%1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The remarks of &apos;%2&apos; could not be printed.
-%1</source>
-        <translation>Merknadene i &apos;%2&apos; kunne ikke skrives ut.
-%1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The roster of &apos;%2&apos; could not be printed.
-%1</source>
-        <translation>Vaktlisten i &apos;%2&apos; kunne ikke skrives ut.
-%1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; needs more memory than there is.</source>
-        <translation>Oppsettet &apos;%1&apos; krever mer minne enn det finnes.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%2&apos; cannot be used: %1.</source>
-        <translation>Oppsettet &apos;%2&apos; kan ikke brukes: %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Cannot make a file beside &apos;%1&apos;: %2</source>
-        <translation>Kan ikke lage en fil ved siden av &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot make a file beside &apos;%1&apos;.</source>
-        <translation>Kan ikke lage en fil ved siden av &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot write &apos;%1&apos;: %2</source>
-        <translation>Kan ikke skrive &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot write &apos;%1&apos; to the disk: %2</source>
-        <translation>Kan ikke skrive &apos;%1&apos; til disken: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; already exists.</source>
-        <translation>&apos;%1&apos; finnes allerede.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+395"/>
-        <source>The file &apos;%1&apos; cannot be written: %2.</source>
-        <translation>Filen &apos;%1&apos; kan ikke skrives: %2.</translation>
-    </message>
-    <message>
-        <location line="-393"/>
-        <source>The file &apos;%1&apos; cannot be written: the PDF cannot be started.</source>
-        <translation>Filen &apos;%1&apos; kan ikke skrives: PDF-en kan ikke startes.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The file &apos;%1&apos; cannot be written: the PDF cannot be finished.</source>
-        <translation>Filen &apos;%1&apos; kan ikke skrives: PDF-en kan ikke fullføres.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Cannot remove &apos;%1&apos;: %2</source>
-        <translation>Kan ikke fjerne &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot create the folder &apos;%1&apos;: %2</source>
-        <translation>Kan ikke opprette mappen &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is one of the unit&apos;s own files; choose another name.</source>
-        <translation>&apos;%1&apos; er en av avdelingens egne filer; velg et annet navn.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is the datafile or a file of the unit; choose another name for the PDF.</source>
-        <translation>&apos;%1&apos; er vaktlistefilen eller en fil i avdelingen; velg et annet navn for PDF-en.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is a file of the unit; choose another name for the export.</source>
-        <translation>&apos;%1&apos; er en fil i avdelingen; velg et annet navn for eksporten.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile &apos;%1&apos; is a draft: nothing in it was counted. Its calendar events and sheets say &quot;%2&quot;; the CSV has no place for it.</source>
-        <translation>Vaktlistefilen &apos;%1&apos; er et utkast: ingenting i den ble telt. Kalenderhendelsene og arkene sier &quot;%2&quot;; CSV-filen har ikke plass til det.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The roster datafile &apos;%1&apos; does not say on which day its periods end (it was made by an earlier version); each assignment is exported as one day.</source>
-        <translation>Vaktlistefilen &apos;%1&apos; sier ikke hvilken dag periodene slutter (den ble laget av en tidligere versjon); hver tildeling eksporteres som én dag.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The export was stopped; nothing was written.</source>
-        <translation>Eksporten ble stoppet; ingenting ble skrevet.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Exporting &apos;%1&apos; needs more memory than there is.</source>
-        <translation>Eksport av &apos;%1&apos; krever mer minne enn det finnes.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+7"/>
-        <source>Wrote %1: Summary and %n duty sheets.</source>
-        <extracomment>%1 is the workbook written</extracomment>
-        <translation>
-            <numerusform>Skrev %1: Oversikt og %n vaktark.</numerusform>
-            <numerusform>Skrev %1: Oversikt og %n vaktark.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+4"/>
-        <source>Wrote %1: %n assignments.</source>
-        <extracomment>%1 is the CSV file written</extracomment>
-        <translation>
-            <numerusform>Skrev %1: %n tildeling.</numerusform>
-            <numerusform>Skrev %1: %n tildelinger.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>No name was given for the roster datafile.</source>
-        <translation>Det ble ikke gitt noe navn på vaktlistefilen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is one of the unit&apos;s own files; choose another name for the roster.</source>
-        <translation>&apos;%1&apos; er en av avdelingens egne filer; velg et annet navn for vaktlisten.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>File already exists.  Do you want to replace %1?</source>
-        <translation>Filen finnes allerede.  Vil du erstatte %1?</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Sorry you have encountered error number %1</source>
-        <translation>Beklager, feil nummer %1 har oppstått</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>An earlier roster run that did not finish could not be settled.
-%1</source>
-        <translation>En tidligere vaktlistekjøring som ikke ble fullført, kunne ikke ryddes opp.
-%1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster could not be made; nothing was changed.
-%1</source>
-        <translation>Vaktlisten kunne ikke lages; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>No qualified soldier is available for %1 on %2</source>
-        <extracomment>%1 is a duty, %2 the first day of its period</extracomment>
-        <translation>Ingen kvalifisert soldat er tilgjengelig for %1 den %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>SoldierName=&apos;%1&apos; could not add points for %2</source>
-        <extracomment>%1 is a soldier, %2 a duty; SoldierName is a field name and stays</extracomment>
-        <translation>SoldierName=&apos;%1&apos;: kunne ikke legge til poeng for %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 is greater than the 36 columns</source>
-        <translation>%1 er større enn de 36 kolonnene</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Number of Holidays exceeds 99 maximum</source>
-        <translation>Antall helligdager overstiger maksimum på 99</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Could not locate %1 in output datafile</source>
-        <translation>Fant ikke %1 i den lagde vaktlistefilen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Finished</source>
-        <translation>Ferdig</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; names the files of a roster run or undo that did not finish and cannot be settled without the working database; it is kept as &apos;%2&apos;.</source>
-        <translation>&apos;%1&apos; viser til filene fra en vaktlistekjøring eller angring som ikke ble fullført og ikke kan ryddes opp uten arbeidsdatabasen; den er beholdt som &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 Run &apos;%2&apos;: it sets it aside and makes the folder anew.</source>
-        <extracomment>%1 says why (whole sentences), %2 is the repair command</extracomment>
-        <translation>%1 Kjør &apos;%2&apos;: den legger den til side og lager mappen på nytt.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; was %2, not a record of an unfinished roster run; it was set aside as &apos;%3&apos;.</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
-        <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig vaktlistekjøring; den ble lagt til side som &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; was %2, not a record of an unfinished undo; it was set aside as &apos;%3&apos;.</source>
-        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
-        <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig angring; den ble lagt til side som &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>A record of an unfinished roster run, &apos;%1&apos;, could not be read and was removed.</source>
-        <translation>En oppføring av en uferdig vaktlistekjøring, &apos;%1&apos;, kunne ikke leses og ble fjernet.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>A record of an unfinished undo, &apos;%1&apos;, could not be read and was removed.</source>
-        <translation>En oppføring av en uferdig angring, &apos;%1&apos;, kunne ikke leses og ble fjernet.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster run that was replacing &apos;%1&apos; did not finish; the file is as it was before that run, and so are the counters.</source>
-        <translation>Vaktlistekjøringen som erstattet &apos;%1&apos;, ble ikke fullført; filen er som før kjøringen, og det samme er tellerne.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The roster run that was replacing &apos;%1&apos; did not finish; the counters are as they were before that run. The file it replaced is kept as &apos;%2&apos;.</source>
-        <translation>Vaktlistekjøringen som erstattet &apos;%1&apos;, ble ikke fullført; tellerne er som før kjøringen. Filen den erstattet, er beholdt som &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The roster run that was making &apos;%1&apos; did not finish; the file was removed and the counters are as they were before that run.</source>
-        <translation>Vaktlistekjøringen som lagde &apos;%1&apos;, ble ikke fullført; filen ble fjernet, og tellerne er som før kjøringen.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>An undo that did not finish has been completed: the counters are as they were before the roster run it took back.</source>
-        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før vaktlistekjøringen den tok tilbake.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>An undo that did not finish has been completed: the counters are as they were before the roster run it took back.
-%1</source>
-        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før vaktlistekjøringen den tok tilbake.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>An undo that did not finish was abandoned: the counters and the roster datafile are as they were before it.</source>
-        <translation>En angring som ikke ble fullført, ble forkastet: tellerne og vaktlistefilen er som før den.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The layout &apos;%1&apos; does not exist.</source>
-        <translation>Oppsettet &apos;%1&apos; finnes ikke.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; is not a file.</source>
-        <translation>Oppsettet &apos;%1&apos; er ikke en fil.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; cannot be read: %2.</source>
-        <translation>Oppsettet &apos;%1&apos; kan ikke leses: %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; is larger than %2 MB, more than a layout may be.</source>
-        <translation>Oppsettet &apos;%1&apos; er større enn %2 MB, mer enn et oppsett kan være.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; is not a text file (UTF-8).</source>
-        <translation>Oppsettet &apos;%1&apos; er ikke en tekstfil (UTF-8).</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; is empty.</source>
-        <translation>Oppsettet &apos;%1&apos; er tomt.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; does not say what it prints: its [layout] section needs report = roster or report = remarks.</source>
-        <translation>Oppsettet &apos;%1&apos; sier ikke hva det skriver ut: seksjonen [layout] trenger report = roster eller report = remarks.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; cannot be filled in: a text would be larger than %2 MB.</source>
-        <translation>Oppsettet &apos;%1&apos; kan ikke fylles ut: en tekst ville blitt større enn %2 MB.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; cannot be filled in: %2.</source>
-        <translation>Oppsettet &apos;%1&apos; kan ikke fylles ut: %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No layout is set.</source>
-        <translation>Ingen oppsett er angitt.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; reads data file %2, which is not set.</source>
-        <translation>Oppsettet &apos;%1&apos; leser datafil %2, som ikke er angitt.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>There is nothing to write into &apos;%1&apos;.</source>
-        <translation>Det er ingenting å skrive til &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: this is a layout in the old HTML form, which this version no longer reads; run &apos;calendrix init DIR --repair&apos; with DIR the unit folder (%3) to set it aside and install the new one.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: dette er et oppsett i den gamle HTML-formen, som denne versjonen ikke lenger leser; kjør &apos;calendrix init DIR --repair&apos; med DIR som avdelingsmappen (%3) for å legge det til side og installere det nye.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: a section name must stand in [ ].</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: et seksjonsnavn må stå i [ ].</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: there is no section [%3]; the sections are %4.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: det finnes ingen seksjon [%3]; seksjonene er %4.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: &apos;%3&apos; is neither a [section] nor a key = value.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: &apos;%3&apos; er verken en [seksjon] eller en nøkkel = verdi.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: a key must follow a [section].</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en nøkkel må følge etter en [seksjon].</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: [%3] has no key &apos;%4&apos;; its keys are %5.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: [%3] har ingen nøkkel &apos;%4&apos;; nøklene er %5.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: &apos;%3&apos; is set twice (first in line %4).</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: &apos;%3&apos; er satt to ganger (først i linje %4).</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: report must be roster or remarks, not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: report må være roster eller remarks, ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the data file must be a number from 0 upwards.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: datafilen må være et tall fra 0 og oppover.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the orientation must be portrait or landscape, not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: retningen må være portrait eller landscape, ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the paper must be default, a3, a4, a5, letter or legal, not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: papiret må være default, a3, a4, a5, letter eller legal, ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the margins must be 0 to 50 millimetres: one for all sides, or left, top, right, bottom.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: margene må være 0 til 50 millimeter: én for alle sider, eller venstre, topp, høyre, bunn.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the margins are one number for all sides, or four: left, top, right, bottom.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: margene er ett tall for alle sider, eller fire: venstre, topp, høyre, bunn.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: a font is a size in points from 3 to 72, then bold or italic if wanted, not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en skrift er en størrelse i punkter fra 3 til 72, deretter bold eller italic om ønsket, ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the roster has no column &apos;%3&apos;; it has %4.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: vaktlisten har ingen kolonne &apos;%3&apos;; den har %4.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the remarks list has no column &apos;%3&apos;; it has %4.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: merknadslisten har ingen kolonne &apos;%3&apos;; den har %4.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: the column &apos;%3&apos; is shown twice.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: kolonnen &apos;%3&apos; vises to ganger.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: at least one column must be shown.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: minst én kolonne må vises.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: a mark is drawn bold, italic, in a colour (#606060) and on a tint (tint #e4e4e4), not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: et merke tegnes bold, italic, i en farge (#606060) og på en bakgrunnstone (tint #e4e4e4), ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: a shade is a colour (#d9d9d9) or none, not &apos;%3&apos;.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en skygge er en farge (#d9d9d9) eller none, ikke &apos;%3&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: sections are nested more than %3 deep.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: seksjonene er nøstet mer enn %3 nivåer dypt.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The layout &apos;%1&apos; has an error in line %2: %3.</source>
-        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: %3.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is a folder; choose another name for the roster.</source>
-        <translation>&apos;%1&apos; er en mappe; velg et annet navn for vaktlisten.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Cannot keep &apos;%1&apos; while it is replaced: %2</source>
-        <translation>Kan ikke beholde &apos;%1&apos; mens den erstattes: %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Cannot put &apos;%3&apos; back in place of &apos;%1&apos;: %2</source>
-        <extracomment>%1 is the file, %2 the system&apos;s reason, %3 the file kept aside</extracomment>
-        <translation>Kan ikke legge &apos;%3&apos; tilbake i stedet for &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot create the folder &apos;%1&apos;.</source>
-        <translation>Kan ikke opprette mappen &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot create &apos;%1&apos;.</source>
-        <translation>Kan ikke opprette &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+111"/>
-        <source>Cannot read: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lese: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>The row could not be saved.</source>
-        <translation>Raden kunne ikke lagres.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>There is no unit open: its files could not be opened.</source>
-        <translation>Ingen avdeling er åpen: filene kunne ikke åpnes.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>There is no unit open: the unit&apos;s files in %1 could not be opened.</source>
-        <translation>Ingen avdeling er åpen: avdelingens filer i %1 kunne ikke åpnes.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The roster datafile &apos;%1&apos; is damaged: duty &apos;%2&apos; has &apos;%3&apos; as the date of column %4.</source>
-        <translation>Vaktlistefilen &apos;%1&apos; er skadet: vakt &apos;%2&apos; har &apos;%3&apos; som dato for kolonne %4.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The roster datafile &apos;%1&apos; is damaged: duty &apos;%2&apos; has &apos;%3&apos; as the last day of column %4.</source>
-        <translation>Vaktlistefilen &apos;%1&apos; er skadet: vakt &apos;%2&apos; har &apos;%3&apos; som siste dag for kolonne %4.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Reading &apos;%1&apos; was stopped.</source>
-        <translation>Lesingen av &apos;%1&apos; ble stoppet.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is in use by another program, %3 (process %2); close it there and try again.</source>
-        <translation>&apos;%1&apos; brukes av et annet program, %3 (prosess %2); lukk den der og prøv igjen.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is in use by another program (process %2); close it there and try again.</source>
-        <translation>&apos;%1&apos; brukes av et annet program (prosess %2); lukk den der og prøv igjen.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix.</source>
-        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix, or it is damaged.</source>
-        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix, eller den er skadet.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is a roster run of another unit.</source>
-        <translation>&apos;%1&apos; er en vaktlistekjøring fra en annen avdeling.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is a roster run that was already taken back.</source>
-        <translation>&apos;%1&apos; er en vaktlistekjøring som allerede er tatt tilbake.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later run of the unit is missing.</source>
-        <translation>&apos;%1&apos; er en vaktlistekjøring som ikke lenger kan tas tilbake: en senere kjøring i avdelingen mangler.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is not the unit&apos;s last roster run; nothing was undone.</source>
-        <translation>&apos;%1&apos; er ikke avdelingens siste vaktlistekjøring; ingenting ble angret.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+5"/>
-        <source>The counters of %n soldiers were changed after that run.</source>
-        <translation>
-            <numerusform>Tellerne til %n soldat ble endret etter den kjøringen.</numerusform>
-            <numerusform>Tellerne til %n soldater ble endret etter den kjøringen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+4"/>
-        <source>The assignment dates of %n soldiers were changed after that run.</source>
-        <translation>
-            <numerusform>Tildelingsdatoene til %n soldat ble endret etter den kjøringen.</numerusform>
-            <numerusform>Tildelingsdatoene til %n soldater ble endret etter den kjøringen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+11"/>
-        <source>The counters of %n soldiers and the assignment dates of %2 soldier were changed after that run.</source>
-        <extracomment>%2 is a number of soldiers (here 1)</extracomment>
-        <translation>
-            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldat ble endret etter den kjøringen.</numerusform>
-            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldat ble endret etter den kjøringen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+7"/>
-        <source>The counters of %n soldiers and the assignment dates of %2 soldiers were changed after that run.</source>
-        <extracomment>%2 is a number of soldiers</extracomment>
-        <translation>
-            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldater ble endret etter den kjøringen.</numerusform>
-            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldater ble endret etter den kjøringen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+5"/>
-        <source>The counters of %n soldiers were changed after that replace or swap.</source>
-        <translation>
-            <numerusform>Tellerne til %n soldat ble endret etter den erstatningen eller byttet.</numerusform>
-            <numerusform>Tellerne til %n soldater ble endret etter den erstatningen eller byttet.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+6"/>
-        <source>The assignment dates of %n soldiers were changed after that replace or swap.</source>
-        <translation>
-            <numerusform>Tildelingsdatoene til %n soldat ble endret etter den erstatningen eller byttet.</numerusform>
-            <numerusform>Tildelingsdatoene til %n soldater ble endret etter den erstatningen eller byttet.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>The counters of %n soldiers and the assignment dates of %2 soldier were changed after that replace or swap.</source>
-        <extracomment>%2 is a number of soldiers (here 1)</extracomment>
-        <translation>
-            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldat ble endret etter den erstatningen eller byttet.</numerusform>
-            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldat ble endret etter den erstatningen eller byttet.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+7"/>
-        <source>The counters of %n soldiers and the assignment dates of %2 soldiers were changed after that replace or swap.</source>
-        <extracomment>%2 is a number of soldiers</extracomment>
-        <translation>
-            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldater ble endret etter den erstatningen eller byttet.</numerusform>
-            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldater ble endret etter den erstatningen eller byttet.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile of that run, &apos;%1&apos;, is no longer there.</source>
-        <translation>Vaktlistefilen fra den kjøringen, &apos;%1&apos;, finnes ikke lenger.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is no longer the roster datafile that run made; it stays where it is.</source>
-        <translation>&apos;%1&apos; er ikke lenger vaktlistefilen den kjøringen lagde; den blir der den er.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Cannot keep &apos;%1&apos; in &apos;%2&apos;: %3</source>
-        <translation>Kan ikke beholde &apos;%1&apos; i &apos;%2&apos;: %3</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot put &apos;%1&apos; back as &apos;%2&apos;: %3</source>
-        <translation>Kan ikke legge &apos;%1&apos; tilbake som &apos;%2&apos;: %3</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Cannot write: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke skrive: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot restore: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke gjenopprette: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot read the counters of: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lese tellerne: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot read the assignment dates of: %1 (&apos;%2&apos;)</source>
-        <translation>Kan ikke lese tildelingsdatoene: %1 (&apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is the datafile; choose another name for the export.</source>
-        <translation>&apos;%1&apos; er vaktlistefilen; velg et annet navn for eksporten.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is named for two exports; choose one name for each.</source>
-        <translation>&apos;%1&apos; er angitt for to eksporter; velg ett navn for hver.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a folder; calendars are written into a folder.</source>
-        <translation>&apos;%1&apos; er ikke en mappe; kalendere skrives til en mappe.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The folder &apos;%1&apos; cannot be made.</source>
-        <translation>Mappen &apos;%1&apos; kan ikke lages.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The example unit cannot start after %1: its periods would run past %2.</source>
-        <translation>Eksempelavdelingen kan ikke starte etter %1: periodene ville gått forbi %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; already holds a unit; the example unit needs a new or empty folder.</source>
-        <translation>&apos;%1&apos; inneholder allerede en avdeling; eksempelavdelingen trenger en ny eller tom mappe.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The column &apos;%1&apos; is neither a field nor the title of a qualification in Setup.</source>
-        <translation>Kolonnen &apos;%1&apos; er verken et felt eller tittelen på en kvalifikasjon i Oppsett.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The file has no column &apos;%1&apos;.</source>
-        <translation>Filen har ingen kolonne &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The name is empty.</source>
-        <translation>Navnet er tomt.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The name &apos;%1&apos; is longer than %2 characters.</source>
-        <translation>Navnet &apos;%1&apos; er lengre enn %2 tegn.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is in the file twice; the first is on line %2.</source>
-        <translation>&apos;%1&apos; står to ganger i filen; den første er på linje %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a rank: give its abbreviation, such as PV2, or its code, such as B.</source>
-        <translation>&apos;%1&apos; er ikke en grad: oppgi forkortelsen, som PV2, eller koden, som B.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; in the column &apos;%2&apos; is neither yes nor no.</source>
-        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er verken ja eller nei.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date.</source>
-        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er ikke en dato.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The last day, %2, comes before the first day, %1.</source>
-        <translation>Den siste dagen, %2, kommer før den første dagen, %1.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The soldier &apos;%1&apos; is already in the unit.</source>
-        <translation>Soldaten &apos;%1&apos; er allerede i avdelingen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>There is no soldier &apos;%1&apos; in the unit.</source>
-        <translation>Det finnes ingen soldat &apos;%1&apos; i avdelingen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>There is no duty &apos;%1&apos; in the unit.</source>
-        <translation>Det finnes ingen vakt &apos;%1&apos; i avdelingen.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is already absent on some of the days from %2 to %3; the row is left out.</source>
-        <translation>&apos;%1&apos; er allerede fraværende noen av dagene fra %2 til %3; raden utelates.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>A holiday already falls on some of the days from %2 to %3; &apos;%1&apos; is left out.</source>
-        <translation>En helligdag faller allerede på noen av dagene fra %2 til %3; &apos;%1&apos; utelates.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; from %2 to %3 ended before today; the row is left out.</source>
-        <translation>&apos;%1&apos; fra %2 til %3 sluttet før i dag; raden utelates.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The soldiers, absences, holidays or work schedules were changed after that import.</source>
-        <translation>Soldatene, fraværene, helligdagene eller arbeidsplanene ble endret etter den importen.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&apos;%1&apos; is not a file; a workbook (.xlsx) is read from a file.</source>
-        <translation>&apos;%1&apos; er ikke en fil; en arbeidsbok (.xlsx) leses fra en fil.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a workbook (.xlsx): it is not a zip archive.</source>
-        <translation>&apos;%1&apos; er ikke en arbeidsbok (.xlsx): den er ikke et zip-arkiv.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a workbook (.xlsx): it holds no workbook part.</source>
-        <translation>&apos;%1&apos; er ikke en arbeidsbok (.xlsx): den inneholder ingen arbeidsbokdel.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; has no sheet.</source>
-        <translation>Arbeidsboken &apos;%1&apos; har ingen ark.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The workbook &apos;%1&apos; has no sheet named &apos;%2&apos;; its sheets are %3.</source>
-        <translation>Arbeidsboken &apos;%1&apos; har ikke noe ark med navnet &apos;%2&apos;; arkene er %3.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; is damaged: its part %2 is missing.</source>
-        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 mangler.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; cannot be read: its part %2 unpacks to more than %3 MB.</source>
-        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 pakkes ut til mer enn %3 MB.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; cannot be read: its part %2 is packed far more densely than a workbook&apos;s data can be.</source>
-        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 er pakket langt tettere enn data i en arbeidsbok kan være.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The workbook &apos;%1&apos; is damaged: its part %2 cannot be unpacked.</source>
-        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 kan ikke pakkes ut.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; cannot be read: its part %2 declares a document type, which a workbook never does.</source>
-        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 erklærer en dokumenttype, noe en arbeidsbok aldri gjør.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The workbook &apos;%1&apos; is damaged: its part %2 is not well-formed XML at line %3: %4</source>
-        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 er ikke velformet XML på linje %3: %4</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; cannot be read: cell %3 of sheet &apos;%2&apos; lies outside the largest sheet, which ends at %4.</source>
-        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: celle %3 i arket &apos;%2&apos; ligger utenfor det største arket, som slutter ved %4.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The workbook &apos;%1&apos; cannot be read: sheet &apos;%2&apos; holds more than %3 cells.</source>
-        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: arket &apos;%2&apos; inneholder mer enn %3 celler.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The workbook &apos;%1&apos; is damaged: cell %3 of sheet &apos;%2&apos; holds &apos;%4&apos;, which is not a value of its type.</source>
-        <translation>Arbeidsboken &apos;%1&apos; er skadet: celle %3 i arket &apos;%2&apos; inneholder &apos;%4&apos;, som ikke er en verdi av sin type.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&apos;%1&apos; cannot be read: %2.</source>
-        <translation>&apos;%1&apos; kan ikke leses: %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; is too large to read: files of up to %2 MB are read.</source>
-        <translation>&apos;%1&apos; er for stor til å leses: filer på opptil %2 MB leses.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a text file: it holds binary data at line %2.</source>
-        <translation>&apos;%1&apos; er ikke en tekstfil: den inneholder binære data på linje %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Line %2 of &apos;%1&apos; has more than %3 columns.</source>
-        <translation>Linje %2 i &apos;%1&apos; har mer enn %3 kolonner.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&apos;%1&apos; holds more than %3 cells (the last read at line %2); split it into smaller files.</source>
-        <translation>&apos;%1&apos; inneholder mer enn %3 celler (den siste lest på linje %2); del den i mindre filer.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; ends inside quotes: a quoted field of the row at line %2 is never closed.</source>
-        <translation>&apos;%1&apos; slutter inne i anførselstegn: et felt i anførselstegn i raden på linje %2 lukkes aldri.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&apos;%1&apos; is not a calendar (iCalendar file).</source>
-        <translation>&apos;%1&apos; er ikke en kalender (iCalendar-fil).</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The events of &apos;%1&apos; repeat more than %2 times in all; it cannot be read.</source>
-        <translation>Hendelsene i &apos;%1&apos; gjentas mer enn %2 ganger i alt; den kan ikke leses.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&apos;%1&apos; is a calendar: only holidays are imported from a calendar (.ics).</source>
-        <translation>&apos;%1&apos; er en kalender: bare helligdager importeres fra en kalender (.ics).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Absent from %1 to %2.</source>
-        <translation>Fraværende fra %1 til %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>On duty %1 from %2 to %3.</source>
-        <translation>På vakt %1 fra %2 til %3.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>On a duty of another roster from %1 to %2.</source>
-        <translation>På en vakt i en annen vaktliste fra %1 til %2.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Already on this duty in an overlapping period, from %1 to %2.</source>
-        <translation>Allerede på denne vakten i en overlappende periode, fra %1 til %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile &apos;%2&apos; has no duty &apos;%1&apos;.</source>
-        <translation>Vaktlistefilen &apos;%2&apos; har ingen vakt &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Duty &apos;%1&apos; has no period %2 on this roster.</source>
-        <translation>Vakten &apos;%1&apos; har ingen periode %2 i denne vaktlisten.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Nobody stands duty &apos;%1&apos; from %2 to %3.</source>
-        <translation>Ingen har vakten &apos;%1&apos; fra %2 til %3.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 is not qualified for duty &apos;%2&apos;, or has no row for it on this roster.</source>
-        <translation>%1 er ikke kvalifisert for vakten &apos;%2&apos;, eller har ingen rad for den i denne vaktlisten.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%2 cannot take that period. %1</source>
-        <extracomment>%1 says why (a whole sentence), %2 is the soldier</extracomment>
-        <translation>%2 kan ikke ta den perioden. %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No qualified soldier is free for duty &apos;%1&apos; from %2 to %3.</source>
-        <translation>Ingen kvalifisert soldat er ledig for vakten &apos;%1&apos; fra %2 til %3.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 already stands that period.</source>
-        <translation>%1 har allerede den perioden.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>A period of duty &apos;%1&apos; cannot be swapped with itself.</source>
-        <translation>En periode av vakten &apos;%1&apos; kan ikke byttes med seg selv.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile could not be changed; nothing was changed.
-%1</source>
-        <translation>Vaktlistefilen kunne ikke endres; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile &apos;%1&apos; was changed after that change.</source>
-        <translation>Vaktlistefilen &apos;%1&apos; ble endret etter den endringen.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The replace or swap, or its undo, that was changing &apos;%1&apos; did not finish; the file is as it was before it, and so are the counters.</source>
-        <translation>Erstatningen eller byttet, eller angringen av den, som endret &apos;%1&apos;, ble ikke fullført; filen er som før, og det samme er tellerne.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The replace or swap, or its undo, that was changing &apos;%1&apos; did not finish; the counters are as they were before it. The file it replaced is kept as &apos;%2&apos;.</source>
-        <translation>Erstatningen eller byttet, eller angringen av den, som endret &apos;%1&apos;, ble ikke fullført; tellerne er som før. Filen den erstattet, er beholdt som &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&apos;%1&apos; is one of the unit&apos;s own files, not a roster datafile to change.</source>
-        <translation>&apos;%1&apos; er en av avdelingens egne filer, ikke en vaktlistefil som kan endres.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The roster datafile as it was before the change, &apos;%1&apos;, is missing; the change cannot be undone.</source>
-        <translation>Vaktlistefilen slik den var før endringen, &apos;%1&apos;, mangler; endringen kan ikke angres.</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>the file is locked by another program</source>
-        <translation>filen er låst av et annet program</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the file cannot be written (read-only)</source>
-        <translation>filen kan ikke skrives (skrivebeskyttet)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>a disk error occurred</source>
-        <translation>det oppstod en diskfeil</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the file is damaged</source>
-        <translation>filen er skadet</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the disk is full</source>
-        <translation>disken er full</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the file cannot be opened</source>
-        <translation>filen kan ikke åpnes</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the change breaks a rule of the file</source>
-        <translation>endringen bryter en regel i filen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the file is not a database</source>
-        <translation>filen er ikke en database</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>personnel database</source>
-        <translation>personaldatabase</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>working database</source>
-        <translation>arbeidsdatabase</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>roster template</source>
-        <translation>vaktlistemal</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>roster datafile</source>
-        <translation>vaktlistefil</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>a link to %1</source>
-        <translation>en lenke til %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>a folder</source>
-        <translation>en mappe</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a FIFO (named pipe)</source>
-        <translation>en FIFO (navngitt rør)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a device</source>
-        <translation>en enhet</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a socket</source>
-        <translation>en socket</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a file</source>
-        <translation>en fil</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a link to nothing</source>
-        <translation>en lenke til ingenting</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>not a regular file</source>
-        <translation>ikke en vanlig fil</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+112"/>
-        <source>the roster run of %1, which made &apos;%2&apos; (%n duties, %3 period filled)</source>
-        <extracomment>%1 is a date and time, %2 a datafile, %3 a number of periods (here 1)</extracomment>
-        <translation>
-            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakt, %3 periode besatt)</numerusform>
-            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakter, %3 periode besatt)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+5"/>
-        <source>the roster run of %1, which made &apos;%2&apos; (%n duties, %3 periods filled)</source>
-        <extracomment>%1 is a date and time, %2 a datafile, %3 a number of periods</extracomment>
-        <translation>
-            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakt, %3 perioder besatt)</numerusform>
-            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakter, %3 perioder besatt)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the replace of %1 in &apos;%2&apos;: %3 by %4 on duty &apos;%5&apos;, period %6</source>
-        <translation>erstatningen %1 i &apos;%2&apos;: %3 med %4 i vakt &apos;%5&apos;, periode %6</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the swap of %1 in &apos;%2&apos;: %3 and %4 trade periods %5 and %6 of duty &apos;%7&apos;</source>
-        <translation>byttet %1 i &apos;%2&apos;: %3 og %4 bytter periode %5 og %6 av vakt &apos;%7&apos;</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the import of soldiers of %1 from &apos;%2&apos; (%3 added, %4 updated)</source>
-        <translation>importen av soldater %1 fra &apos;%2&apos; (%3 lagt til, %4 oppdatert)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the import of absences of %1 from &apos;%2&apos; (%3 added)</source>
-        <translation>importen av fravær %1 fra &apos;%2&apos; (%3 lagt til)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>the import of holidays of %1 from &apos;%2&apos; (%3 added)</source>
-        <translation>importen av helligdager %1 fra &apos;%2&apos; (%3 lagt til)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the import of work schedules of %1 from &apos;%2&apos; (%3 added)</source>
-        <translation>importen av arbeidsplaner %1 fra &apos;%2&apos; (%3 lagt til)</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>INFORMATION</source>
-        <translation>INFORMASJON</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>WARNING</source>
-        <translation>ADVARSEL</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>ERROR</source>
-        <translation>FEIL</translation>
     </message>
 </context>
 <context>
@@ -2871,6 +1088,120 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
     </message>
 </context>
 <context>
+    <name>FairnessReport</name>
+    <message>
+        <source>Holiday %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Helligdag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <source>Normal %L1 / %2 / %L3</source>
+        <comment>Lowest, median and highest counter</comment>
+        <translation>Hverdag %L1 / %2 / %L3</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>side %1 av %2</translation>
+    </message>
+    <message>
+        <source>Counters per duty</source>
+        <translation>Tellere per vakt</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Vanlig</translation>
+    </message>
+    <message>
+        <source>Holiday   line: minimum to maximum, box: middle half, bar: median</source>
+        <translation>Helligdag   linje: minimum til maksimum, boks: midtre halvdel, strek: median</translation>
+    </message>
+    <message>
+        <source>no qualified soldier</source>
+        <translation>ingen kvalifisert soldat</translation>
+    </message>
+    <message>
+        <source>Largest spread: %1</source>
+        <translation>Største spredning: %1</translation>
+    </message>
+    <message>
+        <source>How many soldiers stand at each normal counter (%L1 qualified; minimum %L2, median %3, mean %4, maximum %L5).</source>
+        <translation>Hvor mange soldater som står på hver hverdagsteller (%L1 kvalifisert; minimum %L2, median %3, gjennomsnitt %4, maksimum %L5).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counters %L1 to %L2 from left to right; the highest bar is %Ln soldiers.</source>
+        <translation>
+            <numerusform>Tellere %L1 til %L2 fra venstre mot høyre; den høyeste søylen er %Ln soldat.</numerusform>
+            <numerusform>Tellere %L1 til %L2 fra venstre mot høyre; den høyeste søylen er %Ln soldater.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Soldiers by their total</source>
+        <translation>Soldater etter sum</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <comment>Heading of a narrow column</comment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Tropp</translation>
+    </message>
+    <message>
+        <source>Duties</source>
+        <translation>Vakter</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <comment>Heading of a narrow column</comment>
+        <translation>Helligd.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>Fairness – %1</source>
+        <comment>The unit&apos;s name</comment>
+        <translation>Rettferdig fordeling – %1</translation>
+    </message>
+    <message>
+        <source>Largest spread of holiday counters: %1 (%L2).</source>
+        <translation>Største spredning i helligdagstellerne: %1 (%L2).</translation>
+    </message>
+    <message>
+        <source>Largest spread of normal counters: %1 (%L2).</source>
+        <translation>Største spredning i hverdagstellerne: %1 (%L2).</translation>
+    </message>
+    <message>
+        <source>Every qualified soldier has stood a duty since his counters began.</source>
+        <translation>Hver kvalifiserte soldat har gått en vakt siden tellerne hans startet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Qualified, yet without any duty (%Ln): %1.</source>
+        <translation>
+            <numerusform>Kvalifisert, men uten noen vakt (%Ln): %1.</numerusform>
+            <numerusform>Kvalifisert, men uten noen vakt (%Ln): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, printed %2</source>
+        <comment>The report&apos;s title, then the day it was printed</comment>
+        <translation>%1, skrevet ut %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln soldiers (%L1 qualified for a duty), %L2 duties.</source>
+        <translation>
+            <numerusform>%Ln soldat (%L1 kvalifisert for en vakt), %L2 vakter.</numerusform>
+            <numerusform>%Ln soldater (%L1 kvalifisert for en vakt), %L2 vakter.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>--lang must be de, nb or en, not &apos;%1&apos;</source>
@@ -2879,6 +1210,1303 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
     <message>
         <source>the window needs a display, and none could be opened; the other commands work without one (see calendrix --help)</source>
         <translation>Programvinduet trenger en skjerm, og ingen kunne åpnes; de andre kommandoene virker uten (se calendrix --help)</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeText</name>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers (here 1)</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignment that the roster no longer has as cancelled.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments (here 1)</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignment that the roster no longer has as cancelled.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments (here 1)</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater, med %3 tildeling som vaktlisten ikke lenger har, som avlyst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldier, with %3 assignments that the roster no longer has as cancelled.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers (here 1), %3 of assignments</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldat, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldat, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n calendars into %1: all.ics and one for each of %2 soldiers, with %3 assignments that the roster no longer has as cancelled.</source>
+        <extracomment>%1 is a folder, %2 a number of soldiers, %3 of assignments</extracomment>
+        <translation>
+            <numerusform>Skrev %n kalender i %1: all.ics og én for hver av %2 soldater, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
+            <numerusform>Skrev %n kalendere i %1: all.ics og én for hver av %2 soldater, med %3 tildelinger som vaktlisten ikke lenger har, som avlyst.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An earlier roster run or undo that did not finish could not be settled; nothing was changed.
+%1</source>
+        <translation>En tidligere vaktlistekjøring eller angring som ikke ble fullført, kunne ikke ryddes opp; ingenting ble endret.
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot open: %1 (&apos;%2&apos;)</source>
+        <extracomment>%1 is why (such as &quot;the disk is full&quot;), %2 the file; keep &quot; (&apos;%2&apos;)&quot; as it is</extracomment>
+        <translation>Kan ikke åpne: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot check: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke kontrollere: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot create: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke opprette: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>reading the layout of %3: %1 (&apos;%2&apos;)</source>
+        <translation>ved lesing av oppbyggingen av %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>reading the table header: %1 (&apos;%2&apos;)</source>
+        <translation>ved lesing av tabellhodet: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot add the table %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke legge til tabellen %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot start writing: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke begynne å skrive: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot save the changes: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lagre endringene: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot prepare a statement: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke forberede en setning: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot write to %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke skrive til %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot read %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lese %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot add a row to %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke legge til en rad i %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot save a row of %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lagre en rad i %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot delete a row of %3: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke slette en rad i %3: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot copy &apos;%3&apos; into the folder &apos;%4&apos;: %1</source>
+        <translation>Kan ikke kopiere &apos;%3&apos; til mappen &apos;%4&apos;: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link to a file that does not exist, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er en lenke til en fil som ikke finnes, ikke en %2 fra Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an empty file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er en tom fil, ikke en %2 fra Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a database file, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er ikke en databasefil, ikke en %2 fra Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a Calendrix %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a file, %2 and %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er en %2 fra Calendrix, ikke en %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is another program&apos;s database, not a Calendrix %2.</source>
+        <extracomment>%1 is a file, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er et annet programs database, ikke en %2 fra Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a Calendrix %3.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er %2, ikke en %3 fra Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was made by a newer version of Calendrix.</source>
+        <translation>&apos;%1&apos; ble laget av en nyere versjon av Calendrix.</translation>
+    </message>
+    <message>
+        <source>The table %1 is missing from &apos;%2&apos;.</source>
+        <translation>Tabellen %1 mangler i &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: its table %2 does not have the layout of a %3.</source>
+        <extracomment>%1 is a file, %2 a table, %3 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>&apos;%1&apos; er skadet: tabellen %2 har ikke oppbyggingen til en %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: its table header has no row.</source>
+        <translation>&apos;%1&apos; er skadet: tabellhodet har ingen rad.</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; is damaged (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
+        <translation>Filen &apos;%2&apos; (%1) er skadet (%3).</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; is damaged and cannot be copied (%3).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 what is wrong</extracomment>
+        <translation>Filen &apos;%2&apos; (%1) er skadet og kan ikke kopieres (%3).</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; does not exist.</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
+        <translation>Filen &apos;%2&apos; (%1) finnes ikke.</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; cannot be read: %3</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file, %3 the system&apos;s reason</extracomment>
+        <translation>Filen &apos;%2&apos; (%1) kan ikke leses: %3</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; cannot be read (no permission).</source>
+        <extracomment>%1 is a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %2 the file</extracomment>
+        <translation>Filen &apos;%2&apos; (%1) kan ikke leses (ingen tilgang).</translation>
+    </message>
+    <message>
+        <source>Cannot read the header of &apos;%1&apos;.</source>
+        <translation>Kan ikke lese hodet til &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos; to the disk.</source>
+        <translation>Kan ikke skrive &apos;%1&apos; til disken.</translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
+        <translation>Ingen database er åpen.</translation>
+    </message>
+    <message>
+        <source>A transaction is already open.</source>
+        <translation>En transaksjon er allerede åpen.</translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; is not part of a %2 (&apos;%3&apos;).</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;, %3 the file</extracomment>
+        <translation>Tabellen &apos;%1&apos; hører ikke til en %2 (&apos;%3&apos;).</translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; is not part of a %2.</source>
+        <extracomment>%1 is a table, %2 a file&apos;s kind: &quot;personnel database&quot;, &quot;working database&quot;, &quot;roster template&quot; or &quot;roster datafile&quot;</extracomment>
+        <translation>Tabellen &apos;%1&apos; hører ikke til en %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos;: its database is not open.</source>
+        <translation>Kan ikke åpne &apos;%1&apos;: databasen er ikke åpen.</translation>
+    </message>
+    <message>
+        <source>Cannot write to &apos;%1&apos;: its database is not open.</source>
+        <translation>Kan ikke skrive til &apos;%1&apos;: databasen er ikke åpen.</translation>
+    </message>
+    <message>
+        <source>The database connection is not SQLite.</source>
+        <translation>Databasetilkoblingen er ikke SQLite.</translation>
+    </message>
+    <message>
+        <source>The record set is not open.</source>
+        <translation>Postsettet er ikke åpent.</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>Ingen gjeldende post.</translation>
+    </message>
+    <message>
+        <source>The record is deleted.</source>
+        <translation>Posten er slettet.</translation>
+    </message>
+    <message>
+        <source>The record was deleted from %1 by someone else.</source>
+        <translation>Posten ble slettet fra %1 av noen andre.</translation>
+    </message>
+    <message>
+        <source>The table %1 has no field number %2.</source>
+        <translation>Tabellen %1 har ikke felt nummer %2.</translation>
+    </message>
+    <message>
+        <source>The table %1 has no field &apos;%2&apos;.</source>
+        <translation>Tabellen %1 har ikke feltet &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>A field was changed without add-new or edit.</source>
+        <translation>Et felt ble endret uten ny post eller redigering.</translation>
+    </message>
+    <message>
+        <source>Update without add-new or edit.</source>
+        <translation>Oppdatering uten ny post eller redigering.</translation>
+    </message>
+    <message>
+        <source>The field %1 is assigned by the store and cannot be changed.</source>
+        <translation>Feltet %1 tildeles av lageret og kan ikke endres.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for the field %2.</source>
+        <translation>&apos;%1&apos; er ikke en gyldig verdi for feltet %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a date. Type a date as the lists show it, for example %2 (%3).</source>
+        <extracomment>%2 is an example date as the lists show it, %3 its pattern</extracomment>
+        <translation>&apos;%1&apos; er ikke en dato. Skriv en dato slik listene viser den, for eksempel %2 (%3).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a table name or a query of the form &quot;SELECT * FROM table ORDER BY field Asc|Desc, ...&quot;.</source>
+        <translation>&apos;%1&apos; er ikke et tabellnavn eller en spørring på formen &quot;SELECT * FROM table ORDER BY field Asc|Desc, ...&quot;.</translation>
+    </message>
+    <message>
+        <source>The unit folder &apos;%1&apos; does not exist.</source>
+        <translation>Avdelingsmappen &apos;%1&apos; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a folder; a unit is kept in a folder.</source>
+        <translation>&apos;%1&apos; er ikke en mappe; en avdeling lagres i en mappe.</translation>
+    </message>
+    <message>
+        <source>The unit folder &apos;%1&apos; cannot be written (no permission).</source>
+        <translation>Avdelingsmappen &apos;%1&apos; kan ikke skrives til (ingen tilgang).</translation>
+    </message>
+    <message>
+        <source>The unit folder &apos;%1&apos; cannot be written (is the disk full?).</source>
+        <translation>Avdelingsmappen &apos;%1&apos; kan ikke skrives til (er disken full?).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; the unit&apos;s lock file must be a file of its own. Remove it, and the unit can be opened.</source>
+        <translation>&apos;%1&apos; er en lenke; avdelingens låsefil må være en egen fil. Fjern den, så kan avdelingen åpnes.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not the unit&apos;s lock file. Remove it, and the unit can be opened.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
+        <translation>&apos;%1&apos; er %2, ikke avdelingens låsefil. Fjern den, så kan avdelingen åpnes.</translation>
+    </message>
+    <message>
+        <source>The unit folder &apos;%1&apos; cannot be locked: %2</source>
+        <translation>Avdelingsmappen &apos;%1&apos; kan ikke låses: %2</translation>
+    </message>
+    <message>
+        <source>The unit in &apos;%1&apos; is already open in another copy of Calendrix (process %2 on %3).</source>
+        <translation>Avdelingen i &apos;%1&apos; er allerede åpen i en annen kopi av Calendrix (prosess %2 på %3).</translation>
+    </message>
+    <message>
+        <source>The unit in &apos;%1&apos; is already open in another copy of Calendrix (process %2 on this computer).</source>
+        <translation>Avdelingen i &apos;%1&apos; er allerede åpen i en annen kopi av Calendrix (prosess %2 på denne datamaskinen).</translation>
+    </message>
+    <message>
+        <source>The unit in &apos;%1&apos; is in use by another program.</source>
+        <translation>Avdelingen i &apos;%1&apos; brukes av et annet program.</translation>
+    </message>
+    <message>
+        <source>The counter of %1 for %2 would be %3, beyond the largest counter (32767). Lower the counters of this duty in Assignment Counters.</source>
+        <translation>Telleren til %1 for %2 ville blitt %3, over den største telleren (32767). Senk tellerne for denne vakten under Tildelingstellere.</translation>
+    </message>
+    <message>
+        <source>The Normal counter of %1 for %2 is %3, outside the range 0–32767. Correct it in Assignment Counters.</source>
+        <translation>Den vanlige telleren til %1 for %2 er %3, utenfor området 0–32767. Rett den under Tildelingstellere.</translation>
+    </message>
+    <message>
+        <source>The Holiday counter of %1 for %2 is %3, outside the range 0–32767. Correct it in Assignment Counters.</source>
+        <translation>Helligdagstelleren til %1 for %2 er %3, utenfor området 0–32767. Rett den under Tildelingstellere.</translation>
+    </message>
+    <message>
+        <source>A work-schedule period of %1 has no valid From date; correct or remove it on the Duty tab.</source>
+        <translation>En periode i arbeidsplanen for %1 har ingen gyldig Fra-dato; rett eller fjern den i fanen Vakt.</translation>
+    </message>
+    <message>
+        <source>A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab.</source>
+        <translation>En periode i arbeidsplanen for %1 har ingen gyldig Til-dato; rett eller fjern den i fanen Vakt.</translation>
+    </message>
+    <message>
+        <source>The datafile copied from the roster template template.tem has no header row for the first duty.</source>
+        <translation>Vaktlistefilen som ble kopiert fra vaktlistemalen template.tem, har ingen hoderad for den første vakten.</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Kan ikke lese &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot rename &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>Kan ikke gi &apos;%1&apos; nytt navn til &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>Cannot rename &apos;%1&apos; beside &apos;%2&apos;.</source>
+        <translation>Kan ikke gi &apos;%1&apos; nytt navn ved siden av &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be read: %2</source>
+        <translation>&apos;%1&apos; kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
+        <translation>&apos;%1&apos; er %2, ikke en fil</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is empty</source>
+        <translation>&apos;%1&apos; er tom</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a text file</source>
+        <translation>&apos;%1&apos; er ikke en tekstfil</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be read as an option file: %2</source>
+        <translation>&apos;%1&apos; kan ikke leses som en valgfil: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number that a switch can have</source>
+        <translation>&apos;%1&apos; inneholder ikke noe tall som en bryter kan ha</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a folder, so no roster run can be kept there for undo.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
+        <translation>&apos;%1&apos; er %2, ikke en mappe, så ingen vaktlistekjøring kan lagres der for angring.</translation>
+    </message>
+    <message>
+        <source>Neither the remarks nor the roster of &apos;%2&apos; could be printed.
+%1</source>
+        <translation>Verken merknadene eller vaktlisten i &apos;%2&apos; kunne skrives ut.
+%1</translation>
+    </message>
+    <message>
+        <source>The remarks of &apos;%2&apos; could not be printed.
+%1</source>
+        <translation>Merknadene i &apos;%2&apos; kunne ikke skrives ut.
+%1</translation>
+    </message>
+    <message>
+        <source>The roster of &apos;%2&apos; could not be printed.
+%1</source>
+        <translation>Vaktlisten i &apos;%2&apos; kunne ikke skrives ut.
+%1</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; needs more memory than there is.</source>
+        <translation>Oppsettet &apos;%1&apos; krever mer minne enn det finnes.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%2&apos; cannot be used: %1.</source>
+        <translation>Oppsettet &apos;%2&apos; kan ikke brukes: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make a file beside &apos;%1&apos;: %2</source>
+        <translation>Kan ikke lage en fil ved siden av &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a file beside &apos;%1&apos;.</source>
+        <translation>Kan ikke lage en fil ved siden av &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>Kan ikke skrive &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos; to the disk: %2</source>
+        <translation>Kan ikke skrive &apos;%1&apos; til disken: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists.</source>
+        <translation>&apos;%1&apos; finnes allerede.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Filen &apos;%1&apos; kan ikke skrives: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: the PDF cannot be started.</source>
+        <translation>Filen &apos;%1&apos; kan ikke skrives: PDF-en kan ikke startes.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: the PDF cannot be finished.</source>
+        <translation>Filen &apos;%1&apos; kan ikke skrives: PDF-en kan ikke fullføres.</translation>
+    </message>
+    <message>
+        <source>Cannot remove &apos;%1&apos;: %2</source>
+        <translation>Kan ikke fjerne &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;: %2</source>
+        <translation>Kan ikke opprette mappen &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is one of the unit&apos;s own files; choose another name.</source>
+        <translation>&apos;%1&apos; er en av avdelingens egne filer; velg et annet navn.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the datafile or a file of the unit; choose another name for the PDF.</source>
+        <translation>&apos;%1&apos; er vaktlistefilen eller en fil i avdelingen; velg et annet navn for PDF-en.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file of the unit; choose another name for the export.</source>
+        <translation>&apos;%1&apos; er en fil i avdelingen; velg et annet navn for eksporten.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; is a draft: nothing in it was counted. Its calendar events and sheets say &quot;%2&quot;; the CSV has no place for it.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; er et utkast: ingenting i den ble telt. Kalenderhendelsene og arkene sier &quot;%2&quot;; CSV-filen har ikke plass til det.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; does not say on which day its periods end (it was made by an earlier version); each assignment is exported as one day.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; sier ikke hvilken dag periodene slutter (den ble laget av en tidligere versjon); hver tildeling eksporteres som én dag.</translation>
+    </message>
+    <message>
+        <source>The export was stopped; nothing was written.</source>
+        <translation>Eksporten ble stoppet; ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos; needs more memory than there is.</source>
+        <translation>Eksport av &apos;%1&apos; krever mer minne enn det finnes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %1: Summary and %n duty sheets.</source>
+        <extracomment>%1 is the workbook written</extracomment>
+        <translation>
+            <numerusform>Skrev %1: Oversikt og %n vaktark.</numerusform>
+            <numerusform>Skrev %1: Oversikt og %n vaktark.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %1: %n assignments.</source>
+        <extracomment>%1 is the CSV file written</extracomment>
+        <translation>
+            <numerusform>Skrev %1: %n tildeling.</numerusform>
+            <numerusform>Skrev %1: %n tildelinger.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No name was given for the roster datafile.</source>
+        <translation>Det ble ikke gitt noe navn på vaktlistefilen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is one of the unit&apos;s own files; choose another name for the roster.</source>
+        <translation>&apos;%1&apos; er en av avdelingens egne filer; velg et annet navn for vaktlisten.</translation>
+    </message>
+    <message>
+        <source>File already exists.  Do you want to replace %1?</source>
+        <translation>Filen finnes allerede.  Vil du erstatte %1?</translation>
+    </message>
+    <message>
+        <source>Sorry you have encountered error number %1</source>
+        <translation>Beklager, feil nummer %1 har oppstått</translation>
+    </message>
+    <message>
+        <source>An earlier roster run that did not finish could not be settled.
+%1</source>
+        <translation>En tidligere vaktlistekjøring som ikke ble fullført, kunne ikke ryddes opp.
+%1</translation>
+    </message>
+    <message>
+        <source>The roster could not be made; nothing was changed.
+%1</source>
+        <translation>Vaktlisten kunne ikke lages; ingenting ble endret.
+%1</translation>
+    </message>
+    <message>
+        <source>No qualified soldier is available for %1 on %2</source>
+        <extracomment>%1 is a duty, %2 the first day of its period</extracomment>
+        <translation>Ingen kvalifisert soldat er tilgjengelig for %1 den %2</translation>
+    </message>
+    <message>
+        <source>SoldierName=&apos;%1&apos; could not add points for %2</source>
+        <extracomment>%1 is a soldier, %2 a duty; SoldierName is a field name and stays</extracomment>
+        <translation>SoldierName=&apos;%1&apos;: kunne ikke legge til poeng for %2</translation>
+    </message>
+    <message>
+        <source>%1 is greater than the 36 columns</source>
+        <translation>%1 er større enn de 36 kolonnene</translation>
+    </message>
+    <message>
+        <source>Number of Holidays exceeds 99 maximum</source>
+        <translation>Antall helligdager overstiger maksimum på 99</translation>
+    </message>
+    <message>
+        <source>Could not locate %1 in output datafile</source>
+        <translation>Fant ikke %1 i den lagde vaktlistefilen</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Ferdig</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names the files of a roster run or undo that did not finish and cannot be settled without the working database; it is kept as &apos;%2&apos;.</source>
+        <translation>&apos;%1&apos; viser til filene fra en vaktlistekjøring eller angring som ikke ble fullført og ikke kan ryddes opp uten arbeidsdatabasen; den er beholdt som &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 Run &apos;%2&apos;: it sets it aside and makes the folder anew.</source>
+        <extracomment>%1 says why (whole sentences), %2 is the repair command</extracomment>
+        <translation>%1 Kjør &apos;%2&apos;: den legger den til side og lager mappen på nytt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was %2, not a record of an unfinished roster run; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
+        <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig vaktlistekjøring; den ble lagt til side som &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was %2, not a record of an unfinished undo; it was set aside as &apos;%3&apos;.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;..., %3 where it was set aside</extracomment>
+        <translation>&apos;%1&apos; var %2, ikke en oppføring av en uferdig angring; den ble lagt til side som &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>A record of an unfinished roster run, &apos;%1&apos;, could not be read and was removed.</source>
+        <translation>En oppføring av en uferdig vaktlistekjøring, &apos;%1&apos;, kunne ikke leses og ble fjernet.</translation>
+    </message>
+    <message>
+        <source>A record of an unfinished undo, &apos;%1&apos;, could not be read and was removed.</source>
+        <translation>En oppføring av en uferdig angring, &apos;%1&apos;, kunne ikke leses og ble fjernet.</translation>
+    </message>
+    <message>
+        <source>The roster run that was replacing &apos;%1&apos; did not finish; the file is as it was before that run, and so are the counters.</source>
+        <translation>Vaktlistekjøringen som erstattet &apos;%1&apos;, ble ikke fullført; filen er som før kjøringen, og det samme er tellerne.</translation>
+    </message>
+    <message>
+        <source>The roster run that was replacing &apos;%1&apos; did not finish; the counters are as they were before that run. The file it replaced is kept as &apos;%2&apos;.</source>
+        <translation>Vaktlistekjøringen som erstattet &apos;%1&apos;, ble ikke fullført; tellerne er som før kjøringen. Filen den erstattet, er beholdt som &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The roster run that was making &apos;%1&apos; did not finish; the file was removed and the counters are as they were before that run.</source>
+        <translation>Vaktlistekjøringen som lagde &apos;%1&apos;, ble ikke fullført; filen ble fjernet, og tellerne er som før kjøringen.</translation>
+    </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the roster run it took back.</source>
+        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før vaktlistekjøringen den tok tilbake.</translation>
+    </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the roster run it took back.
+%1</source>
+        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før vaktlistekjøringen den tok tilbake.
+%1</translation>
+    </message>
+    <message>
+        <source>An undo that did not finish was abandoned: the counters and the roster datafile are as they were before it.</source>
+        <translation>En angring som ikke ble fullført, ble forkastet: tellerne og vaktlistefilen er som før den.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; does not exist.</source>
+        <translation>Oppsettet &apos;%1&apos; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; is not a file.</source>
+        <translation>Oppsettet &apos;%1&apos; er ikke en fil.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Oppsettet &apos;%1&apos; kan ikke leses: %2.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; is larger than %2 MB, more than a layout may be.</source>
+        <translation>Oppsettet &apos;%1&apos; er større enn %2 MB, mer enn et oppsett kan være.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; is not a text file (UTF-8).</source>
+        <translation>Oppsettet &apos;%1&apos; er ikke en tekstfil (UTF-8).</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; is empty.</source>
+        <translation>Oppsettet &apos;%1&apos; er tomt.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; does not say what it prints: its [layout] section needs report = roster or report = remarks.</source>
+        <translation>Oppsettet &apos;%1&apos; sier ikke hva det skriver ut: seksjonen [layout] trenger report = roster eller report = remarks.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; cannot be filled in: a text would be larger than %2 MB.</source>
+        <translation>Oppsettet &apos;%1&apos; kan ikke fylles ut: en tekst ville blitt større enn %2 MB.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; cannot be filled in: %2.</source>
+        <translation>Oppsettet &apos;%1&apos; kan ikke fylles ut: %2.</translation>
+    </message>
+    <message>
+        <source>No layout is set.</source>
+        <translation>Ingen oppsett er angitt.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; reads data file %2, which is not set.</source>
+        <translation>Oppsettet &apos;%1&apos; leser datafil %2, som ikke er angitt.</translation>
+    </message>
+    <message>
+        <source>There is nothing to write into &apos;%1&apos;.</source>
+        <translation>Det er ingenting å skrive til &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: this is a layout in the old HTML form, which this version no longer reads; run &apos;calendrix init DIR --repair&apos; with DIR the unit folder (%3) to set it aside and install the new one.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: dette er et oppsett i den gamle HTML-formen, som denne versjonen ikke lenger leser; kjør &apos;calendrix init DIR --repair&apos; med DIR som avdelingsmappen (%3) for å legge det til side og installere det nye.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: a section name must stand in [ ].</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: et seksjonsnavn må stå i [ ].</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: there is no section [%3]; the sections are %4.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: det finnes ingen seksjon [%3]; seksjonene er %4.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: &apos;%3&apos; is neither a [section] nor a key = value.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: &apos;%3&apos; er verken en [seksjon] eller en nøkkel = verdi.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: a key must follow a [section].</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en nøkkel må følge etter en [seksjon].</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: [%3] has no key &apos;%4&apos;; its keys are %5.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: [%3] har ingen nøkkel &apos;%4&apos;; nøklene er %5.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: &apos;%3&apos; is set twice (first in line %4).</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: &apos;%3&apos; er satt to ganger (først i linje %4).</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: report must be roster or remarks, not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: report må være roster eller remarks, ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the data file must be a number from 0 upwards.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: datafilen må være et tall fra 0 og oppover.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the orientation must be portrait or landscape, not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: retningen må være portrait eller landscape, ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the paper must be default, a3, a4, a5, letter or legal, not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: papiret må være default, a3, a4, a5, letter eller legal, ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the margins must be 0 to 50 millimetres: one for all sides, or left, top, right, bottom.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: margene må være 0 til 50 millimeter: én for alle sider, eller venstre, topp, høyre, bunn.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the margins are one number for all sides, or four: left, top, right, bottom.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: margene er ett tall for alle sider, eller fire: venstre, topp, høyre, bunn.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: a font is a size in points from 3 to 72, then bold or italic if wanted, not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en skrift er en størrelse i punkter fra 3 til 72, deretter bold eller italic om ønsket, ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the roster has no column &apos;%3&apos;; it has %4.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: vaktlisten har ingen kolonne &apos;%3&apos;; den har %4.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the remarks list has no column &apos;%3&apos;; it has %4.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: merknadslisten har ingen kolonne &apos;%3&apos;; den har %4.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: the column &apos;%3&apos; is shown twice.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: kolonnen &apos;%3&apos; vises to ganger.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: at least one column must be shown.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: minst én kolonne må vises.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: a mark is drawn bold, italic, in a colour (#606060) and on a tint (tint #e4e4e4), not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: et merke tegnes bold, italic, i en farge (#606060) og på en bakgrunnstone (tint #e4e4e4), ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: a shade is a colour (#d9d9d9) or none, not &apos;%3&apos;.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: en skygge er en farge (#d9d9d9) eller none, ikke &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: sections are nested more than %3 deep.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: seksjonene er nøstet mer enn %3 nivåer dypt.</translation>
+    </message>
+    <message>
+        <source>The layout &apos;%1&apos; has an error in line %2: %3.</source>
+        <translation>Oppsettet &apos;%1&apos; har en feil i linje %2: %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; choose another name for the roster.</source>
+        <translation>&apos;%1&apos; er en mappe; velg et annet navn for vaktlisten.</translation>
+    </message>
+    <message>
+        <source>Cannot keep &apos;%1&apos; while it is replaced: %2</source>
+        <translation>Kan ikke beholde &apos;%1&apos; mens den erstattes: %2</translation>
+    </message>
+    <message>
+        <source>Cannot put &apos;%3&apos; back in place of &apos;%1&apos;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason, %3 the file kept aside</extracomment>
+        <translation>Kan ikke legge &apos;%3&apos; tilbake i stedet for &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;.</source>
+        <translation>Kan ikke opprette mappen &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot create &apos;%1&apos;.</source>
+        <translation>Kan ikke opprette &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot read: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lese: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>The row could not be saved.</source>
+        <translation>Raden kunne ikke lagres.</translation>
+    </message>
+    <message>
+        <source>There is no unit open: its files could not be opened.</source>
+        <translation>Ingen avdeling er åpen: filene kunne ikke åpnes.</translation>
+    </message>
+    <message>
+        <source>There is no unit open: the unit&apos;s files in %1 could not be opened.</source>
+        <translation>Ingen avdeling er åpen: avdelingens filer i %1 kunne ikke åpnes.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; is damaged: duty &apos;%2&apos; has &apos;%3&apos; as the date of column %4.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; er skadet: vakt &apos;%2&apos; har &apos;%3&apos; som dato for kolonne %4.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; is damaged: duty &apos;%2&apos; has &apos;%3&apos; as the last day of column %4.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; er skadet: vakt &apos;%2&apos; har &apos;%3&apos; som siste dag for kolonne %4.</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos; was stopped.</source>
+        <translation>Lesingen av &apos;%1&apos; ble stoppet.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is in use by another program, %3 (process %2); close it there and try again.</source>
+        <translation>&apos;%1&apos; brukes av et annet program, %3 (prosess %2); lukk den der og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is in use by another program (process %2); close it there and try again.</source>
+        <translation>&apos;%1&apos; brukes av et annet program (prosess %2); lukk den der og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a roster run kept by Calendrix.</source>
+        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a roster run kept by Calendrix, or it is damaged.</source>
+        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix, eller den er skadet.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run of another unit.</source>
+        <translation>&apos;%1&apos; er en vaktlistekjøring fra en annen avdeling.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that was already taken back.</source>
+        <translation>&apos;%1&apos; er en vaktlistekjøring som allerede er tatt tilbake.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later run of the unit is missing.</source>
+        <translation>&apos;%1&apos; er en vaktlistekjøring som ikke lenger kan tas tilbake: en senere kjøring i avdelingen mangler.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not the unit&apos;s last roster run; nothing was undone.</source>
+        <translation>&apos;%1&apos; er ikke avdelingens siste vaktlistekjøring; ingenting ble angret.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers were changed after that run.</source>
+        <translation>
+            <numerusform>Tellerne til %n soldat ble endret etter den kjøringen.</numerusform>
+            <numerusform>Tellerne til %n soldater ble endret etter den kjøringen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The assignment dates of %n soldiers were changed after that run.</source>
+        <translation>
+            <numerusform>Tildelingsdatoene til %n soldat ble endret etter den kjøringen.</numerusform>
+            <numerusform>Tildelingsdatoene til %n soldater ble endret etter den kjøringen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers and the assignment dates of %2 soldier were changed after that run.</source>
+        <extracomment>%2 is a number of soldiers (here 1)</extracomment>
+        <translation>
+            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldat ble endret etter den kjøringen.</numerusform>
+            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldat ble endret etter den kjøringen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers and the assignment dates of %2 soldiers were changed after that run.</source>
+        <extracomment>%2 is a number of soldiers</extracomment>
+        <translation>
+            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldater ble endret etter den kjøringen.</numerusform>
+            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldater ble endret etter den kjøringen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers were changed after that replace or swap.</source>
+        <translation>
+            <numerusform>Tellerne til %n soldat ble endret etter den erstatningen eller byttet.</numerusform>
+            <numerusform>Tellerne til %n soldater ble endret etter den erstatningen eller byttet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The assignment dates of %n soldiers were changed after that replace or swap.</source>
+        <translation>
+            <numerusform>Tildelingsdatoene til %n soldat ble endret etter den erstatningen eller byttet.</numerusform>
+            <numerusform>Tildelingsdatoene til %n soldater ble endret etter den erstatningen eller byttet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers and the assignment dates of %2 soldier were changed after that replace or swap.</source>
+        <extracomment>%2 is a number of soldiers (here 1)</extracomment>
+        <translation>
+            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldat ble endret etter den erstatningen eller byttet.</numerusform>
+            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldat ble endret etter den erstatningen eller byttet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The counters of %n soldiers and the assignment dates of %2 soldiers were changed after that replace or swap.</source>
+        <extracomment>%2 is a number of soldiers</extracomment>
+        <translation>
+            <numerusform>Tellerne til %n soldat og tildelingsdatoene til %2 soldater ble endret etter den erstatningen eller byttet.</numerusform>
+            <numerusform>Tellerne til %n soldater og tildelingsdatoene til %2 soldater ble endret etter den erstatningen eller byttet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The roster datafile of that run, &apos;%1&apos;, is no longer there.</source>
+        <translation>Vaktlistefilen fra den kjøringen, &apos;%1&apos;, finnes ikke lenger.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no longer the roster datafile that run made; it stays where it is.</source>
+        <translation>&apos;%1&apos; er ikke lenger vaktlistefilen den kjøringen lagde; den blir der den er.</translation>
+    </message>
+    <message>
+        <source>Cannot keep &apos;%1&apos; in &apos;%2&apos;: %3</source>
+        <translation>Kan ikke beholde &apos;%1&apos; i &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>Cannot put &apos;%1&apos; back as &apos;%2&apos;: %3</source>
+        <translation>Kan ikke legge &apos;%1&apos; tilbake som &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke skrive: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot restore: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke gjenopprette: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot read the counters of: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lese tellerne: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Cannot read the assignment dates of: %1 (&apos;%2&apos;)</source>
+        <translation>Kan ikke lese tildelingsdatoene: %1 (&apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the datafile; choose another name for the export.</source>
+        <translation>&apos;%1&apos; er vaktlistefilen; velg et annet navn for eksporten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is named for two exports; choose one name for each.</source>
+        <translation>&apos;%1&apos; er angitt for to eksporter; velg ett navn for hver.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a folder; calendars are written into a folder.</source>
+        <translation>&apos;%1&apos; er ikke en mappe; kalendere skrives til en mappe.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be made.</source>
+        <translation>Mappen &apos;%1&apos; kan ikke lages.</translation>
+    </message>
+    <message>
+        <source>The example unit cannot start after %1: its periods would run past %2.</source>
+        <translation>Eksempelavdelingen kan ikke starte etter %1: periodene ville gått forbi %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already holds a unit; the example unit needs a new or empty folder.</source>
+        <translation>&apos;%1&apos; inneholder allerede en avdeling; eksempelavdelingen trenger en ny eller tom mappe.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is neither a field nor the title of a qualification in Setup.</source>
+        <translation>Kolonnen &apos;%1&apos; er verken et felt eller tittelen på en kvalifikasjon i Oppsett.</translation>
+    </message>
+    <message>
+        <source>The file has no column &apos;%1&apos;.</source>
+        <translation>Filen har ingen kolonne &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>Navnet er tomt.</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters.</source>
+        <translation>Navnet &apos;%1&apos; er lengre enn %2 tegn.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is in the file twice; the first is on line %2.</source>
+        <translation>&apos;%1&apos; står to ganger i filen; den første er på linje %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a rank: give its abbreviation, such as PV2, or its code, such as B.</source>
+        <translation>&apos;%1&apos; er ikke en grad: oppgi forkortelsen, som PV2, eller koden, som B.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in the column &apos;%2&apos; is neither yes nor no.</source>
+        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er verken ja eller nei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date.</source>
+        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er ikke en dato.</translation>
+    </message>
+    <message>
+        <source>The last day, %2, comes before the first day, %1.</source>
+        <translation>Den siste dagen, %2, kommer før den første dagen, %1.</translation>
+    </message>
+    <message>
+        <source>The soldier &apos;%1&apos; is already in the unit.</source>
+        <translation>Soldaten &apos;%1&apos; er allerede i avdelingen.</translation>
+    </message>
+    <message>
+        <source>There is no soldier &apos;%1&apos; in the unit.</source>
+        <translation>Det finnes ingen soldat &apos;%1&apos; i avdelingen.</translation>
+    </message>
+    <message>
+        <source>There is no duty &apos;%1&apos; in the unit.</source>
+        <translation>Det finnes ingen vakt &apos;%1&apos; i avdelingen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is already absent on some of the days from %2 to %3; the row is left out.</source>
+        <translation>&apos;%1&apos; er allerede fraværende noen av dagene fra %2 til %3; raden utelates.</translation>
+    </message>
+    <message>
+        <source>A holiday already falls on some of the days from %2 to %3; &apos;%1&apos; is left out.</source>
+        <translation>En helligdag faller allerede på noen av dagene fra %2 til %3; &apos;%1&apos; utelates.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; from %2 to %3 ended before today; the row is left out.</source>
+        <translation>&apos;%1&apos; fra %2 til %3 sluttet før i dag; raden utelates.</translation>
+    </message>
+    <message>
+        <source>The soldiers, absences, holidays or work schedules were changed after that import.</source>
+        <translation>Soldatene, fraværene, helligdagene eller arbeidsplanene ble endret etter den importen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a workbook (.xlsx) is read from a file.</source>
+        <translation>&apos;%1&apos; er ikke en fil; en arbeidsbok (.xlsx) leses fra en fil.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a workbook (.xlsx): it is not a zip archive.</source>
+        <translation>&apos;%1&apos; er ikke en arbeidsbok (.xlsx): den er ikke et zip-arkiv.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a workbook (.xlsx): it holds no workbook part.</source>
+        <translation>&apos;%1&apos; er ikke en arbeidsbok (.xlsx): den inneholder ingen arbeidsbokdel.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; has no sheet.</source>
+        <translation>Arbeidsboken &apos;%1&apos; har ingen ark.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; has no sheet named &apos;%2&apos;; its sheets are %3.</source>
+        <translation>Arbeidsboken &apos;%1&apos; har ikke noe ark med navnet &apos;%2&apos;; arkene er %3.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; is damaged: its part %2 is missing.</source>
+        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 mangler.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; cannot be read: its part %2 unpacks to more than %3 MB.</source>
+        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 pakkes ut til mer enn %3 MB.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; cannot be read: its part %2 is packed far more densely than a workbook&apos;s data can be.</source>
+        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 er pakket langt tettere enn data i en arbeidsbok kan være.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; is damaged: its part %2 cannot be unpacked.</source>
+        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 kan ikke pakkes ut.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; cannot be read: its part %2 declares a document type, which a workbook never does.</source>
+        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: delen %2 erklærer en dokumenttype, noe en arbeidsbok aldri gjør.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; is damaged: its part %2 is not well-formed XML at line %3: %4</source>
+        <translation>Arbeidsboken &apos;%1&apos; er skadet: delen %2 er ikke velformet XML på linje %3: %4</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; cannot be read: cell %3 of sheet &apos;%2&apos; lies outside the largest sheet, which ends at %4.</source>
+        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: celle %3 i arket &apos;%2&apos; ligger utenfor det største arket, som slutter ved %4.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; cannot be read: sheet &apos;%2&apos; holds more than %3 cells.</source>
+        <translation>Arbeidsboken &apos;%1&apos; kan ikke leses: arket &apos;%2&apos; inneholder mer enn %3 celler.</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; is damaged: cell %3 of sheet &apos;%2&apos; holds &apos;%4&apos;, which is not a value of its type.</source>
+        <translation>Arbeidsboken &apos;%1&apos; er skadet: celle %3 i arket &apos;%2&apos; inneholder &apos;%4&apos;, som ikke er en verdi av sin type.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be read: %2.</source>
+        <translation>&apos;%1&apos; kan ikke leses: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large to read: files of up to %2 MB are read.</source>
+        <translation>&apos;%1&apos; er for stor til å leses: filer på opptil %2 MB leses.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a text file: it holds binary data at line %2.</source>
+        <translation>&apos;%1&apos; er ikke en tekstfil: den inneholder binære data på linje %2.</translation>
+    </message>
+    <message>
+        <source>Line %2 of &apos;%1&apos; has more than %3 columns.</source>
+        <translation>Linje %2 i &apos;%1&apos; har mer enn %3 kolonner.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds more than %3 cells (the last read at line %2); split it into smaller files.</source>
+        <translation>&apos;%1&apos; inneholder mer enn %3 celler (den siste lest på linje %2); del den i mindre filer.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ends inside quotes: a quoted field of the row at line %2 is never closed.</source>
+        <translation>&apos;%1&apos; slutter inne i anførselstegn: et felt i anførselstegn i raden på linje %2 lukkes aldri.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a calendar (iCalendar file).</source>
+        <translation>&apos;%1&apos; er ikke en kalender (iCalendar-fil).</translation>
+    </message>
+    <message>
+        <source>The events of &apos;%1&apos; repeat more than %2 times in all; it cannot be read.</source>
+        <translation>Hendelsene i &apos;%1&apos; gjentas mer enn %2 ganger i alt; den kan ikke leses.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a calendar: only holidays are imported from a calendar (.ics).</source>
+        <translation>&apos;%1&apos; er en kalender: bare helligdager importeres fra en kalender (.ics).</translation>
+    </message>
+    <message>
+        <source>Absent from %1 to %2.</source>
+        <translation>Fraværende fra %1 til %2.</translation>
+    </message>
+    <message>
+        <source>On duty %1 from %2 to %3.</source>
+        <translation>På vakt %1 fra %2 til %3.</translation>
+    </message>
+    <message>
+        <source>On a duty of another roster from %1 to %2.</source>
+        <translation>På en vakt i en annen vaktliste fra %1 til %2.</translation>
+    </message>
+    <message>
+        <source>Already on this duty in an overlapping period, from %1 to %2.</source>
+        <translation>Allerede på denne vakten i en overlappende periode, fra %1 til %2.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%2&apos; has no duty &apos;%1&apos;.</source>
+        <translation>Vaktlistefilen &apos;%2&apos; har ingen vakt &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Duty &apos;%1&apos; has no period %2 on this roster.</source>
+        <translation>Vakten &apos;%1&apos; har ingen periode %2 i denne vaktlisten.</translation>
+    </message>
+    <message>
+        <source>Nobody stands duty &apos;%1&apos; from %2 to %3.</source>
+        <translation>Ingen har vakten &apos;%1&apos; fra %2 til %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not qualified for duty &apos;%2&apos;, or has no row for it on this roster.</source>
+        <translation>%1 er ikke kvalifisert for vakten &apos;%2&apos;, eller har ingen rad for den i denne vaktlisten.</translation>
+    </message>
+    <message>
+        <source>%2 cannot take that period. %1</source>
+        <extracomment>%1 says why (a whole sentence), %2 is the soldier</extracomment>
+        <translation>%2 kan ikke ta den perioden. %1</translation>
+    </message>
+    <message>
+        <source>No qualified soldier is free for duty &apos;%1&apos; from %2 to %3.</source>
+        <translation>Ingen kvalifisert soldat er ledig for vakten &apos;%1&apos; fra %2 til %3.</translation>
+    </message>
+    <message>
+        <source>%1 already stands that period.</source>
+        <translation>%1 har allerede den perioden.</translation>
+    </message>
+    <message>
+        <source>A period of duty &apos;%1&apos; cannot be swapped with itself.</source>
+        <translation>En periode av vakten &apos;%1&apos; kan ikke byttes med seg selv.</translation>
+    </message>
+    <message>
+        <source>The roster datafile could not be changed; nothing was changed.
+%1</source>
+        <translation>Vaktlistefilen kunne ikke endres; ingenting ble endret.
+%1</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; was changed after that change.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; ble endret etter den endringen.</translation>
+    </message>
+    <message>
+        <source>The replace or swap, or its undo, that was changing &apos;%1&apos; did not finish; the file is as it was before it, and so are the counters.</source>
+        <translation>Erstatningen eller byttet, eller angringen av den, som endret &apos;%1&apos;, ble ikke fullført; filen er som før, og det samme er tellerne.</translation>
+    </message>
+    <message>
+        <source>The replace or swap, or its undo, that was changing &apos;%1&apos; did not finish; the counters are as they were before it. The file it replaced is kept as &apos;%2&apos;.</source>
+        <translation>Erstatningen eller byttet, eller angringen av den, som endret &apos;%1&apos;, ble ikke fullført; tellerne er som før. Filen den erstattet, er beholdt som &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is one of the unit&apos;s own files, not a roster datafile to change.</source>
+        <translation>&apos;%1&apos; er en av avdelingens egne filer, ikke en vaktlistefil som kan endres.</translation>
+    </message>
+    <message>
+        <source>The roster datafile as it was before the change, &apos;%1&apos;, is missing; the change cannot be undone.</source>
+        <translation>Vaktlistefilen slik den var før endringen, &apos;%1&apos;, mangler; endringen kan ikke angres.</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>filen er låst av et annet program</translation>
+    </message>
+    <message>
+        <source>the file cannot be written (read-only)</source>
+        <translation>filen kan ikke skrives (skrivebeskyttet)</translation>
+    </message>
+    <message>
+        <source>a disk error occurred</source>
+        <translation>det oppstod en diskfeil</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>filen er skadet</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>disken er full</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>filen kan ikke åpnes</translation>
+    </message>
+    <message>
+        <source>the change breaks a rule of the file</source>
+        <translation>endringen bryter en regel i filen</translation>
+    </message>
+    <message>
+        <source>the file is not a database</source>
+        <translation>filen er ikke en database</translation>
+    </message>
+    <message>
+        <source>personnel database</source>
+        <translation>personaldatabase</translation>
+    </message>
+    <message>
+        <source>working database</source>
+        <translation>arbeidsdatabase</translation>
+    </message>
+    <message>
+        <source>roster template</source>
+        <translation>vaktlistemal</translation>
+    </message>
+    <message>
+        <source>roster datafile</source>
+        <translation>vaktlistefil</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>en lenke til %1</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>en mappe</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>en FIFO (navngitt rør)</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>en enhet</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>en socket</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>en fil</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>en lenke til ingenting</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ikke en vanlig fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>the roster run of %1, which made &apos;%2&apos; (%n duties, %3 period filled)</source>
+        <extracomment>%1 is a date and time, %2 a datafile, %3 a number of periods (here 1)</extracomment>
+        <translation>
+            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakt, %3 periode besatt)</numerusform>
+            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakter, %3 periode besatt)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the roster run of %1, which made &apos;%2&apos; (%n duties, %3 periods filled)</source>
+        <extracomment>%1 is a date and time, %2 a datafile, %3 a number of periods</extracomment>
+        <translation>
+            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakt, %3 perioder besatt)</numerusform>
+            <numerusform>vaktlistekjøringen %1, som lagde &apos;%2&apos; (%n vakter, %3 perioder besatt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the replace of %1 in &apos;%2&apos;: %3 by %4 on duty &apos;%5&apos;, period %6</source>
+        <translation>erstatningen %1 i &apos;%2&apos;: %3 med %4 i vakt &apos;%5&apos;, periode %6</translation>
+    </message>
+    <message>
+        <source>the swap of %1 in &apos;%2&apos;: %3 and %4 trade periods %5 and %6 of duty &apos;%7&apos;</source>
+        <translation>byttet %1 i &apos;%2&apos;: %3 og %4 bytter periode %5 og %6 av vakt &apos;%7&apos;</translation>
+    </message>
+    <message>
+        <source>the import of soldiers of %1 from &apos;%2&apos; (%3 added, %4 updated)</source>
+        <translation>importen av soldater %1 fra &apos;%2&apos; (%3 lagt til, %4 oppdatert)</translation>
+    </message>
+    <message>
+        <source>the import of absences of %1 from &apos;%2&apos; (%3 added)</source>
+        <translation>importen av fravær %1 fra &apos;%2&apos; (%3 lagt til)</translation>
+    </message>
+    <message>
+        <source>the import of holidays of %1 from &apos;%2&apos; (%3 added)</source>
+        <translation>importen av helligdager %1 fra &apos;%2&apos; (%3 lagt til)</translation>
+    </message>
+    <message>
+        <source>the import of work schedules of %1 from &apos;%2&apos; (%3 added)</source>
+        <translation>importen av arbeidsplaner %1 fra &apos;%2&apos; (%3 lagt til)</translation>
+    </message>
+    <message>
+        <source>INFORMATION</source>
+        <translation>INFORMASJON</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ADVARSEL</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEIL</translation>
     </message>
 </context>
 <context>
@@ -2893,10 +2521,178 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Duty roster</source>
+        <translation>Vaktliste</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Merknader</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>A title or footer, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>The reports, then the datafile they print</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>Two reports printed in one file</comment>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>DRAFT — not counted</source>
+        <comment>Printed on every page of a draft roster, whose duties were not counted</comment>
+        <translation>UTKAST — ikke medregnet</translation>
+    </message>
+    <message>
+        <source>Duty roster, %1 to %2</source>
+        <translation>Vaktliste, %1 til %2</translation>
+    </message>
+    <message>
+        <source>Duty roster, %1, %2 to %3</source>
+        <translation>Vaktliste, %1, %2 til %3</translation>
+    </message>
+    <message>
+        <source>Duty roster, %1</source>
+        <translation>Vaktliste, %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>A roster&apos;s title, then the draft notice</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>How a date is printed on the reports: a QDate format, e.g. d. MMM yyyy. MMM is the short month name of the language.</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Rank</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Merknader</translation>
+    </message>
+    <message>
+        <source>On duty</source>
+        <translation>På vakt</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dager</translation>
+    </message>
+    <message>
+        <source>{{file}} · printed {{printed}}</source>
+        <extracomment>The {{tags}} are filled in when printing: keep them as they are.</extracomment>
+        <translation>{{file}} · skrevet ut {{printed}}</translation>
+    </message>
+    <message>
+        <source>{{duty}} · page {{page}} of {{pages}}</source>
+        <translation>{{duty}} · side {{page}} av {{pages}}</translation>
+    </message>
+    <message>
+        <source>No soldier is qualified for this duty.</source>
+        <translation>Ingen soldat er kvalifisert for denne vakten.</translation>
+    </message>
+    <message>
+        <source>This datafile holds no duties.</source>
+        <translation>Denne vaktlistefilen inneholder ingen vakter.</translation>
+    </message>
+    <message>
+        <source>Changed after the run in {{changedPeriods}} of its periods (R replaced, S swapped); see the remarks list.</source>
+        <translation>Endret etter kjøringen i {{changedPeriods}} av periodene (R erstattet, S byttet); se merknadslisten.</translation>
+    </message>
+    <message>
+        <source>Changed after the run</source>
+        <translation>Endret etter kjøringen</translation>
+    </message>
+    <message>
+        <source>{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} — {{reason}}{{/reason}}</source>
+        <translation>{{period}}: {{on}} i stedet for {{off}} ({{#replace}}erstattet{{/replace}}{{#swap}}byttet{{/swap}} {{made}}){{#reason}} — {{reason}}{{/reason}}</translation>
+    </message>
+</context>
+<context>
     <name>RunMessenger</name>
     <message>
         <source>Making the roster...</source>
         <translation>Lager vaktlisten...</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetExport</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <comment>The name of the first sheet; at most 31 characters</comment>
+        <translation>Oversikt</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <comment>The name of a sheet whose duty has no name</comment>
+        <translation>Vakt</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Vakt</translation>
+    </message>
+    <message>
+        <source>Organization</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Perioder</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Første dag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Siste dag</translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <translation>Soldater</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Tildelinger</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>The organization, then the draft notice</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>until</source>
+        <comment>Beside the last days of the periods</comment>
+        <translation>til</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "store/Collation.h"
 #include "store/RankList.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -152,9 +153,20 @@ CalendarExport::CalendarExport(const RosterData &data, const QString &folder) : 
                 e.first = column.start;
                 e.dayAfter = column.lastDay().addDays(1);
                 e.draft = data.draft;
-                const QString mark = data.draft ? u" ("_s + draftNotice() + u')' : QString();
-                e.summary = duty.name + mark;
-                e.allSummary = duty.name + u" \u2014 "_s + QString(e.who).replace(u'\n', u' ') + mark;
+                const QString who = QString(e.who).replace(u'\n', u' ');
+                if (data.draft) {
+                    e.summary = QCoreApplication::translate("CalendarExport", "%1 (%2)",
+                                                            "A duty, then the draft notice")
+                                    .arg(duty.name, draftNotice());
+                    e.allSummary = QCoreApplication::translate("CalendarExport", "%1 \u2014 %2 (%3)",
+                                                               "A duty, who stands it, the draft notice")
+                                       .arg(duty.name, who, draftNotice());
+                } else {
+                    e.summary = duty.name;
+                    e.allSummary = QCoreApplication::translate("CalendarExport", "%1 \u2014 %2",
+                                                               "A duty, then who stands it")
+                                       .arg(duty.name, who);
+                }
                 e.description = duty.organization.isEmpty() ? e.who : duty.organization + u'\n' + e.who;
                 const auto before = earlier.constFind(uid);
                 if (before == earlier.cend()) {
@@ -313,7 +325,9 @@ void CalendarExport::write(const QString &folder, ExportBatch &batch) const
     for (const Event &e : m_events)
         whoOf.insert(e.soldier, e.who);
     for (const QString &soldier : m_soldiers) {
-        owned.push_back(newCalendar(u"Duties of %1"_s.arg(whoOf.value(soldier))));
+        owned.push_back(newCalendar(
+            QCoreApplication::translate("CalendarExport", "Duties of %1", "A soldier's rank and name")
+                .arg(whoOf.value(soldier))));
         own.insert(soldier, owned.back().get());
     }
 

@@ -38,6 +38,8 @@ int CsvExport::steps() const
 
 QByteArray CsvExport::text(ExportBatch &batch) const
 {
+    // Read by other programs, which find a column by its name: the header,
+    // the ISO dates and the 0/1 stay the same in every language.
     QString out = u"Duty,Organization,Rank,Soldier,First day,Last day,Holiday\r\n"_s;
     for (const RosterDuty &duty : m_data.duties) {
         for (int c = 0; c < duty.columns.size(); ++c) {

@@ -3,8 +3,10 @@
 #include "report/PdfFile.h"
 #include "report/ReportFont.h"
 #include "report/RosterData.h"
+#include "report/TemplateValues.h"
 #include "store/RankList.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -25,10 +27,21 @@ namespace {
 const QColor kNormalColour(70, 130, 180);
 const QColor kHolidayColour(224, 138, 30);
 
-QString dayText(const QDate &date)
+// Printed for people, in the language's own decimal sign; the files keep
+// FairnessReport::number().
+QString printedNumber(double v)
 {
-    static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    return english.toString(date, u"d MMM yyyy"_s);
+    return QLocale().toString(v, 'f', std::fmod(v, 1.0) == 0 ? 0 : 1);
+}
+
+QString figuresText(DayClass c, qint64 minimum, const QString &median, qint64 maximum)
+{
+    const QString text = c == DayClass::Holiday
+                             ? QCoreApplication::translate("FairnessReport", "Holiday %L1 / %2 / %L3",
+                                                           "Lowest, median and highest counter")
+                             : QCoreApplication::translate("FairnessReport", "Normal %L1 / %2 / %L3",
+                                                           "Lowest, median and highest counter");
+    return text.arg(minimum).arg(median).arg(maximum);
 }
 
 // Any letter spacing keeps the shaper from joining "fi" or "ff" into one
@@ -89,8 +102,9 @@ public:
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                          m_footer);
-        painter.drawText(QRectF(0, device.height() - line, width(), line), Qt::AlignRight | Qt::AlignVCenter,
-                         u"page %1 of %2"_s.arg(++count).arg(m_total));
+        painter.drawText(
+            QRectF(0, device.height() - line, width(), line), Qt::AlignRight | Qt::AlignVCenter,
+            QCoreApplication::translate("FairnessReport", "page %1 of %2").arg(++count).arg(m_total));
     }
     void text(const QFont &font, const QString &s, double height,
               int flags = Qt::AlignLeft | Qt::AlignVCenter)
@@ -143,7 +157,10 @@ void paintDuties(Pages &pg, const FairnessModel &model)
     for (const auto &d : model.duties())
         nameWidth = std::max(nameWidth, fm.horizontalAdvance(d.name));
     nameWidth = std::min(nameWidth + pg.mm * 2, pg.width() * 0.3);
-    const double figuresWidth = fm.horizontalAdvance(u"Holiday 9999 / 9999.5 / 9999  "_s);
+    double figuresWidth = 0;
+    for (const DayClass c : {DayClass::Normal, DayClass::Holiday})
+        figuresWidth = std::max(
+            figuresWidth, fm.horizontalAdvance(figuresText(c, 9999, printedNumber(9999.5), 9999) + u"  "_s));
     const double left = nameWidth;
     const double barWidth = pg.width() - nameWidth - figuresWidth - pg.mm * 4;
     const double scale = barWidth / axisEnd;
@@ -161,14 +178,17 @@ void paintDuties(Pages &pg, const FairnessModel &model)
         }
         pg.top += pg.line;
     };
-    pg.text(pg.heading, u"Counters per duty"_s, pg.line * 1.6);
+    pg.text(pg.heading, QCoreApplication::translate("FairnessReport", "Counters per duty"), pg.line * 1.6);
     pg.painter.setFont(pg.small);
     pg.painter.fillRect(QRectF(0, pg.top + pg.line * 0.2, pg.mm * 4, pg.line * 0.6), kNormalColour);
     pg.painter.fillRect(QRectF(pg.mm * 30, pg.top + pg.line * 0.2, pg.mm * 4, pg.line * 0.6), kHolidayColour);
     pg.painter.setPen(Qt::black);
-    pg.painter.drawText(QRectF(pg.mm * 5, pg.top, pg.mm * 24, pg.line), Qt::AlignVCenter, u"Normal"_s);
-    pg.painter.drawText(QRectF(pg.mm * 35, pg.top, pg.width(), pg.line), Qt::AlignVCenter,
-                        u"Holiday   line: minimum to maximum, box: middle half, bar: median"_s);
+    pg.painter.drawText(QRectF(pg.mm * 5, pg.top, pg.mm * 24, pg.line), Qt::AlignVCenter,
+                        QCoreApplication::translate("FairnessReport", "Normal"));
+    pg.painter.drawText(
+        QRectF(pg.mm * 35, pg.top, pg.width(), pg.line), Qt::AlignVCenter,
+        QCoreApplication::translate("FairnessReport",
+                                    "Holiday   line: minimum to maximum, box: middle half, bar: median"));
     pg.top += pg.line * 1.2;
     axis();
     for (const auto &d : model.duties()) {
@@ -184,12 +204,9 @@ void paintDuties(Pages &pg, const FairnessModel &model)
             const bool holiday = c == DayClass::Holiday;
             pg.painter.setFont(pg.small);
             pg.painter.setPen(Qt::black);
-            const QString figures = f.soldiers == 0
-                                        ? u"no qualified soldier"_s
-                                        : u"%1 %2 / %3 / %4"_s.arg(holiday ? u"Holiday"_s : u"Normal"_s)
-                                              .arg(f.minimum)
-                                              .arg(FairnessReport::number(f.median))
-                                              .arg(f.maximum);
+            const QString figures =
+                f.soldiers == 0 ? QCoreApplication::translate("FairnessReport", "no qualified soldier")
+                                : figuresText(c, f.minimum, printedNumber(f.median), f.maximum);
             pg.painter.drawText(QRectF(pg.width() - figuresWidth, pg.top, figuresWidth, rowHeight),
                                 Qt::AlignRight | Qt::AlignVCenter, figures);
             if (f.soldiers > 0)
@@ -208,13 +225,17 @@ void paintHistogram(Pages &pg, const FairnessModel &model)
         return;
     const FairnessModel::DutyFairness &d = model.duties()[size_t(widest)];
     pg.next();
-    pg.text(pg.heading, u"Largest spread: %1"_s.arg(d.name), pg.line * 1.6);
+    pg.text(pg.heading, QCoreApplication::translate("FairnessReport", "Largest spread: %1").arg(d.name),
+            pg.line * 1.6);
     pg.text(pg.body,
-            u"How many soldiers stand at each normal counter (%1 qualified; minimum %2, median %3, mean %4, "
-            "maximum %5)."_s.arg(d.normal.soldiers)
+            QCoreApplication::translate(
+                "FairnessReport",
+                "How many soldiers stand at each normal counter (%L1 qualified; minimum %L2, "
+                "median %3, mean %4, maximum %L5).")
+                .arg(d.normal.soldiers)
                 .arg(d.normal.minimum)
-                .arg(FairnessReport::number(d.normal.median))
-                .arg(QString::number(d.normal.mean, 'f', 2))
+                .arg(printedNumber(d.normal.median))
+                .arg(QLocale().toString(d.normal.mean, 'f', 2))
                 .arg(d.normal.maximum),
             pg.line * 1.5);
     const QList<int> bars = d.normal.histogram();
@@ -242,12 +263,14 @@ void paintHistogram(Pages &pg, const FairnessModel &model)
     pg.painter.drawLine(QPointF(0, base), QPointF(pg.width(), base));
     pg.top = base + pg.line * 1.5;
     if (bars.size() > 60)
-        pg.text(
-            pg.small,
-            u"Counters %1 to %2 from left to right; the highest bar is %3 soldiers."_s.arg(d.normal.minimum)
-                .arg(d.normal.maximum)
-                .arg(highest),
-            pg.line);
+        pg.text(pg.small,
+                QCoreApplication::translate(
+                    "FairnessReport",
+                    "Counters %L1 to %L2 from left to right; the highest bar is %Ln soldiers.", nullptr,
+                    highest)
+                    .arg(d.normal.minimum)
+                    .arg(d.normal.maximum),
+                pg.line);
 }
 
 void paintSoldiers(Pages &pg, const FairnessModel &model)
@@ -258,23 +281,35 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
     // The most loaded first; the model's order (by name) among equals.
     std::stable_sort(rows.begin(), rows.end(), [](auto a, auto b) { return a->total() > b->total(); });
     pg.next();
-    pg.text(pg.heading, u"Soldiers by their total"_s, pg.line * 1.6);
+    pg.text(pg.heading, QCoreApplication::translate("FairnessReport", "Soldiers by their total"),
+            pg.line * 1.6);
     const double w = pg.width();
     const struct {
         QString caption;
         double left, width;
         int align;
     } columns[] = {
-        {u"Name"_s, 0, w * 0.36, Qt::AlignLeft},           {u"Rank"_s, w * 0.37, w * 0.06, Qt::AlignLeft},
-        {u"Section"_s, w * 0.44, w * 0.2, Qt::AlignLeft},  {u"Duties"_s, w * 0.64, w * 0.08, Qt::AlignRight},
-        {u"Normal"_s, w * 0.73, w * 0.08, Qt::AlignRight}, {u"Holiday"_s, w * 0.82, w * 0.08, Qt::AlignRight},
-        {u"Total"_s, w * 0.91, w * 0.09, Qt::AlignRight}};
+        {QCoreApplication::translate("FairnessReport", "Name"), 0, w * 0.36, Qt::AlignLeft},
+        {QCoreApplication::translate("FairnessReport", "Rank", "Heading of a narrow column"), w * 0.37,
+         w * 0.06, Qt::AlignLeft},
+        {QCoreApplication::translate("FairnessReport", "Section"), w * 0.44, w * 0.2, Qt::AlignLeft},
+        {QCoreApplication::translate("FairnessReport", "Duties"), w * 0.64, w * 0.08, Qt::AlignRight},
+        {QCoreApplication::translate("FairnessReport", "Normal"), w * 0.73, w * 0.08, Qt::AlignRight},
+        {QCoreApplication::translate("FairnessReport", "Holiday", "Heading of a narrow column"), w * 0.82,
+         w * 0.08, Qt::AlignRight},
+        {QCoreApplication::translate("FairnessReport", "Total"), w * 0.91, w * 0.09, Qt::AlignRight}};
+    // A heading that a language makes wider than its column may take the
+    // gap beside it, and is cut short rather than printed over the next one.
+    const QFontMetricsF boldMetrics(pg.bold, &pg.device);
     const auto header = [&] {
         pg.painter.setFont(pg.bold);
         pg.painter.setPen(Qt::black);
-        for (const auto &c : columns)
-            pg.painter.drawText(QRectF(c.left, pg.top, c.width, pg.line), c.align | Qt::AlignVCenter,
-                                c.caption);
+        for (const auto &c : columns) {
+            const double room = c.width + w * 0.01;
+            pg.painter.drawText(
+                QRectF(c.align == Qt::AlignRight ? c.left + c.width - room : c.left, pg.top, room, pg.line),
+                c.align | Qt::AlignVCenter, boldMetrics.elidedText(c.caption, Qt::ElideRight, room));
+        }
         pg.top += pg.line;
         pg.painter.drawLine(QPointF(0, pg.top), QPointF(w, pg.top));
     };
@@ -288,10 +323,10 @@ void paintSoldiers(Pages &pg, const FairnessModel &model)
         const QString values[] = {s->name,
                                   rankAbbreviation(s->rank),
                                   s->section,
-                                  QString::number(s->duties),
-                                  QString::number(s->normal),
-                                  QString::number(s->holiday),
-                                  QString::number(s->total())};
+                                  QLocale().toString(s->duties),
+                                  QLocale().toString(s->normal),
+                                  QLocale().toString(s->holiday),
+                                  QLocale().toString(s->total())};
         for (size_t i = 0; i < std::size(columns); ++i)
             pg.painter.drawText(QRectF(columns[i].left, pg.top, columns[i].width, pg.line),
                                 columns[i].align | Qt::AlignVCenter,
@@ -313,7 +348,8 @@ FairnessReport::FairnessReport(std::shared_ptr<const FairnessModel> model, QStri
 
 QString FairnessReport::title() const
 {
-    return u"Fairness \u2013 "_s + m_unitName;
+    return QCoreApplication::translate("FairnessReport", "Fairness \u2013 %1", "The unit's name")
+        .arg(m_unitName);
 }
 
 void FairnessReport::applyPageSetup(QPagedPaintDevice &device) const
@@ -331,14 +367,22 @@ QStringList FairnessReport::findings(const FairnessModel &model, int names, cons
     QStringList sentences;
     for (DayClass c : {DayClass::Normal, DayClass::Holiday})
         if (const int widest = model.widestDuty(c); widest >= 0)
-            sentences.append(u"Largest spread of %1 counters: %2 (%3)."_s.arg(
-                c == DayClass::Holiday ? u"holiday"_s : u"normal"_s, model.duties()[size_t(widest)].name,
-                QString::number(model.duties()[size_t(widest)].figures(c).spread())));
+            sentences.append((c == DayClass::Holiday
+                                  ? QCoreApplication::translate(
+                                        "FairnessReport", "Largest spread of holiday counters: %1 (%L2).")
+                                  : QCoreApplication::translate(
+                                        "FairnessReport", "Largest spread of normal counters: %1 (%L2)."))
+                                 .arg(model.duties()[size_t(widest)].name)
+                                 .arg(model.duties()[size_t(widest)].figures(c).spread()));
     const QStringList idle = model.soldiersWithoutDuty();
-    sentences.append(idle.isEmpty() ? u"Every qualified soldier has stood a duty since his counters began."_s
-                                    : u"Qualified, yet without any duty (%1): %2."_s.arg(idle.size())
-                                          .arg(idle.mid(0, names).join(separator) +
-                                               (idle.size() > names ? separator + u"..."_s : QString())));
+    sentences.append(
+        idle.isEmpty()
+            ? QCoreApplication::translate(
+                  "FairnessReport", "Every qualified soldier has stood a duty since his counters began.")
+            : QCoreApplication::translate("FairnessReport", "Qualified, yet without any duty (%Ln): %1.",
+                                          nullptr, int(idle.size()))
+                  .arg(idle.mid(0, names).join(separator) +
+                       (idle.size() > names ? separator + u"..."_s : QString())));
     return sentences;
 }
 
@@ -356,12 +400,18 @@ int FairnessReport::paint(QPainter &painter, QPagedPaintDevice &device) const
 int FairnessReport::paintPages(QPainter &painter, QPagedPaintDevice &device, int total) const
 {
     const FairnessModel &model = *m_model;
-    Pages pg(painter, device, title() + u", printed "_s + dayText(m_printedOn), total);
+    Pages pg(painter, device,
+             QCoreApplication::translate("FairnessReport", "%1, printed %2",
+                                         "The report's title, then the day it was printed")
+                 .arg(title(), printedDate(m_printedOn)),
+             total);
     pg.text(pg.title, title(), pg.line * 2.2);
     qsizetype qualified = 0;
     for (const auto &s : model.soldiers())
         qualified += s.duties > 0 ? 1 : 0;
-    QStringList summary{u"%1 soldiers (%2 qualified for a duty), %3 duties."_s.arg(model.soldiers().size())
+    QStringList summary{QCoreApplication::translate("FairnessReport",
+                                                    "%Ln soldiers (%L1 qualified for a duty), %L2 duties.",
+                                                    nullptr, int(model.soldiers().size()))
                             .arg(qualified)
                             .arg(model.duties().size())};
     // "Last, First" names hold a comma of their own.

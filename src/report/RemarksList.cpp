@@ -20,11 +20,12 @@ RemarksList::RemarksList(const ReportLayout &layout, const RosterDuty &duty, con
     m_headerMetrics = QFontMetricsF(m_header, &device);
     m_headingText = TableText(m_header, m_headerMetrics);
     m_pad = m_bodyMetrics.height() * 0.3;
+    const QString dateFormat = printedDateFormat();
     for (const RosterSoldier &s : duty.soldiers) {
         QStringList days;
         for (int c = 0; c < s.cells.size() && c < duty.columns.size(); ++c)
             if (s.cells[c] == u"/.")
-                days.append(printedDate(duty.columns[c].start));
+                days.append(printedDate(duty.columns[c].start, dateFormat));
         m_dates.append(days.isEmpty() ? u"\u2014"_s : days.join(u", "_s));
         m_counts.append(int(days.size()));
     }

@@ -7,6 +7,7 @@
 #include "report/RosterGrid.h"
 #include "report/TemplateValues.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -29,7 +30,9 @@ Report::Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QS
         m_layout.text(text, values);
     for (const QString &column : m_layout.columns())
         m_layout.heading(column, values);
-    m_name = m_layout.kind() == ReportLayout::Kind::Roster ? u"Duty roster"_s : u"Remarks"_s;
+    m_name = m_layout.kind() == ReportLayout::Kind::Roster
+                 ? QCoreApplication::translate("Report", "Duty roster")
+                 : QCoreApplication::translate("Report", "Remarks");
 }
 
 namespace {
@@ -41,10 +44,19 @@ QString marked(const QString &text, bool draft)
 {
     if (!draft)
         return text;
-    return text.isEmpty() ? draftNotice() : text + u" \u00b7 "_s + draftNotice();
+    return text.isEmpty() ? draftNotice()
+                          : QCoreApplication::translate("Report", "%1 \u00b7 %2",
+                                                        "A title or footer, then the draft notice")
+                                .arg(text, draftNotice());
 }
 
 } // namespace
+
+QString Report::title() const
+{
+    return QCoreApplication::translate("Report", "%1 \u2013 %2", "The reports, then the datafile they print")
+        .arg(m_name, datafileName());
+}
 
 QString Report::datafileName() const
 {
@@ -217,10 +229,15 @@ void Report::writePdf(const QList<Report> &reports, const QString &path, const Q
     if (reports.isEmpty())
         throw ReportError(Notice{Notice::Kind::Error, NoticeCode::NothingToWrite, {path}});
     // The document's title names every report in it and the datafile.
-    QStringList names;
-    for (const Report &r : reports)
-        names.append(r.name());
-    PdfFile pdf(path, names.join(u" and "_s) + u" \u2013 "_s + reports.constFirst().datafileName(), paper);
+    QString names = reports.constFirst().name();
+    for (qsizetype i = 1; i < reports.size(); ++i)
+        names = QCoreApplication::translate("Report", "%1 and %2", "Two reports printed in one file")
+                    .arg(names, reports[i].name());
+    PdfFile pdf(
+        path,
+        QCoreApplication::translate("Report", "%1 \u2013 %2", "The reports, then the datafile they print")
+            .arg(names, reports.constFirst().datafileName()),
+        paper);
     reports.constFirst().applyPageSetup(pdf.writer());
     QPainter &painter = pdf.begin();
     for (qsizetype i = 0; i < reports.size(); ++i) {

@@ -31,7 +31,7 @@ public:
     Report(ReportLayout layout, std::shared_ptr<const RosterData> roster, QString datafile, QDate printedOn);
 
     // What is printed ("Duty roster" or "Remarks") and the datafile's name.
-    QString title() const { return m_name + QStringLiteral(" \u2013 ") + datafileName(); }
+    QString title() const;
     QString name() const { return m_name; }
     QString datafileName() const;
     QString datafilePath() const { return m_datafile; }

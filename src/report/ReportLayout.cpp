@@ -6,6 +6,7 @@
 #include "report/TemplateValues.h"
 #include "store/SmallFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -311,9 +312,18 @@ ReportLayout ReportLayout::load(const QString &path)
 
     const QStringList possible = columnsOf(layout.m_kind);
     const QString shown = value(u"columns.show"_s, possible.join(u", "_s));
-    const QHash<QString, QString> headings{{u"rank"_s, u"Rank"_s},       {u"name"_s, u"Name"_s},
-                                           {u"remarks"_s, u"Remarks"_s}, {u"periods"_s, {}},
-                                           {u"dates"_s, u"On duty"_s},   {u"count"_s, u"Days"_s}};
+    // A layout that names no heading or text of its own gets the program's,
+    // in the language it speaks; what the layout says is printed as it stands.
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("ReportLayout", text);
+    };
+    const QHash<QString, QString> headings{
+        {u"rank"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "Rank"))},
+        {u"name"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "Name"))},
+        {u"remarks"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "Remarks"))},
+        {u"periods"_s, {}},
+        {u"dates"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "On duty"))},
+        {u"count"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "Days"))}};
     for (const QString &c : shown.split(u',', Qt::SkipEmptyParts)) {
         const QString key = c.trimmed().toLower();
         if (!possible.contains(key))
@@ -358,18 +368,27 @@ ReportLayout ReportLayout::load(const QString &path)
     const QHash<QString, QString> textDefaults{
         {u"texts.title"_s, u"{{duty}}"_s},
         {u"texts.subtitle"_s, u"{{organization}}"_s},
-        {u"texts.footer-left"_s, u"{{file}} \u00b7 printed {{printed}}"_s},
-        {u"texts.footer-right"_s, u"{{duty}} \u00b7 page {{page}} of {{pages}}"_s},
-        {u"texts.no-soldiers"_s, u"No soldier is qualified for this duty."_s},
-        {u"texts.no-duties"_s, u"This datafile holds no duties."_s},
+        //: The {{tags}} are filled in when printing: keep them as they are.
+        {u"texts.footer-left"_s,
+         translated(QT_TRANSLATE_NOOP("ReportLayout", "{{file}} \u00b7 printed {{printed}}"))},
+        {u"texts.footer-right"_s,
+         translated(QT_TRANSLATE_NOOP("ReportLayout", "{{duty}} \u00b7 page {{page}} of {{pages}}"))},
+        {u"texts.no-soldiers"_s,
+         translated(QT_TRANSLATE_NOOP("ReportLayout", "No soldier is qualified for this duty."))},
+        {u"texts.no-duties"_s,
+         translated(QT_TRANSLATE_NOOP("ReportLayout", "This datafile holds no duties."))},
         // A layout older than changes after the run has no word for their
         // marks in its legend: this line explains them.
-        {u"texts.changed"_s, u"Changed after the run in {{changedPeriods}} of its periods (R replaced, S "
-                             u"swapped); see the remarks list."_s},
-        {u"texts.changes"_s, u"Changed after the run"_s},
+        {u"texts.changed"_s,
+         translated(QT_TRANSLATE_NOOP(
+             "ReportLayout", "Changed after the run in {{changedPeriods}} of its periods (R replaced, S "
+                             "swapped); see the remarks list."))},
+        {u"texts.changes"_s, translated(QT_TRANSLATE_NOOP("ReportLayout", "Changed after the run"))},
         {u"texts.change"_s,
-         u"{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}"
-         u"{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} \u2014 {{reason}}{{/reason}}"_s},
+         translated(QT_TRANSLATE_NOOP(
+             "ReportLayout",
+             "{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}"
+             "{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} \u2014 {{reason}}{{/reason}}"))},
     };
     QStringList textKeys = knownKeys().value(u"texts"_s);
     for (QString &k : textKeys)

@@ -1,6 +1,7 @@
 #include "report/RosterData.h"
 
 #include "report/ReportError.h"
+#include "report/TemplateValues.h"
 #include "store/Collation.h"
 #include "store/Database.h"
 #include "store/Fields.h"
@@ -8,6 +9,7 @@
 #include "store/StoreError.h"
 #include "store/TableReader.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -38,7 +40,9 @@ int seniority(const QString &rank)
 
 QString draftNotice()
 {
-    return u"DRAFT \u2014 not counted"_s;
+    return QCoreApplication::translate(
+        "Report", "DRAFT \u2014 not counted",
+        "Printed on every page of a draft roster, whose duties were not counted");
 }
 
 namespace {
@@ -231,12 +235,19 @@ QString RosterData::title() const
             last = last.isValid() ? std::max(last, c.lastDay()) : c.lastDay();
         }
     }
-    QString title = u"Duty roster"_s;
-    if (!organization.trimmed().isEmpty())
-        title += u", "_s + organization.simplified();
-    if (first.isValid())
-        title += u", %1 to %2"_s.arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate));
-    return draft ? title + u" ("_s + draftNotice() + u')' : title;
+    const QString from = printedDate(first), to = printedDate(last);
+    const QString unit = organization.simplified();
+    QString title;
+    if (unit.isEmpty())
+        title = first.isValid() ? QCoreApplication::translate("Report", "Duty roster, %1 to %2").arg(from, to)
+                                : QCoreApplication::translate("Report", "Duty roster");
+    else
+        title = first.isValid()
+                    ? QCoreApplication::translate("Report", "Duty roster, %1, %2 to %3").arg(unit, from, to)
+                    : QCoreApplication::translate("Report", "Duty roster, %1").arg(unit);
+    return draft ? QCoreApplication::translate("Report", "%1 (%2)", "A roster's title, then the draft notice")
+                       .arg(title, draftNotice())
+                 : title;
 }
 
 int RosterData::differingCells(const RosterData &other) const

@@ -14,12 +14,11 @@ namespace calendrix {
 
 namespace {
 
-// Two letters tell Tuesday from Thursday at a glance; the names do not
-// follow the machine's language, like the dates.
+// Two letters tell Tuesday from Thursday at a glance, in the language of the
+// dates: "Mo", "Di", "ma", "ti".
 QString weekday(const QDate &date)
 {
-    static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    return english.dayName(date.dayOfWeek(), QLocale::ShortFormat).left(2);
+    return QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat).left(2);
 }
 
 // "7", or "7–13" when the period's last day is known.

@@ -6,6 +6,7 @@
 #include "store/RankList.h"
 #include "store/ScratchFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 
@@ -166,7 +167,12 @@ public:
     void setHeaderAndFooter(lxw_worksheet *sheet, const QString &title)
     {
         check(worksheet_set_header(sheet, ("&L" + headerText(title) + "&R&A").constData()));
-        check(worksheet_set_footer(sheet, "&CPage &P of &N"));
+        // The page numbers are the spreadsheet program's own fields.
+        const QByteArray footer =
+            headerText(QCoreApplication::translate("SpreadsheetExport", "Page %1 of %2"))
+                .replace("%1", "&P")
+                .replace("%2", "&N");
+        check(worksheet_set_footer(sheet, ("&C" + footer).constData()));
     }
 
     ~Workbook()
@@ -263,9 +269,15 @@ private:
 
 } // namespace
 
+QString SpreadsheetExport::summarySheet()
+{
+    return QCoreApplication::translate("SpreadsheetExport", "Summary",
+                                       "The name of the first sheet; at most 31 characters");
+}
+
 QStringList SpreadsheetExport::sheetNames(const QStringList &duties)
 {
-    QSet<QString> taken{QString::fromUtf16(kSummarySheet).toCaseFolded(), u"history"_s};
+    QSet<QString> taken{summarySheet().toCaseFolded(), u"history"_s};
     QStringList names;
     for (const QString &duty : duties) {
         QString base;
@@ -278,7 +290,8 @@ QStringList SpreadsheetExport::sheetNames(const QStringList &duties)
         while (base.endsWith(u'\''))
             base.chop(1);
         if (base.isEmpty())
-            base = u"Duty"_s;
+            base = QCoreApplication::translate("SpreadsheetExport", "Duty",
+                                               "The name of a sheet whose duty has no name");
         QString name = base;
         for (int n = 2; taken.contains(name.toCaseFolded()); ++n) {
             const QString suffix = u" (%1)"_s.arg(n);
@@ -316,9 +329,14 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
     const QString title = m_data.title();
     book.setTitle(title);
 
-    lxw_worksheet *summary = book.addSheet(QString::fromUtf16(kSummarySheet));
-    const QStringList headings = {u"Duty"_s,     u"Organization"_s, u"Periods"_s,    u"First day"_s,
-                                  u"Last day"_s, u"Soldiers"_s,     u"Assignments"_s};
+    lxw_worksheet *summary = book.addSheet(summarySheet());
+    const QStringList headings = {QCoreApplication::translate("SpreadsheetExport", "Duty"),
+                                  QCoreApplication::translate("SpreadsheetExport", "Organization"),
+                                  QCoreApplication::translate("SpreadsheetExport", "Periods"),
+                                  QCoreApplication::translate("SpreadsheetExport", "First day"),
+                                  QCoreApplication::translate("SpreadsheetExport", "Last day"),
+                                  QCoreApplication::translate("SpreadsheetExport", "Soldiers"),
+                                  QCoreApplication::translate("SpreadsheetExport", "Assignments")};
     QList<double> summaryWidths;
     for (int col = 0; col < headings.size(); ++col) {
         book.text(summary, 0, col, headings[col], book.bold());
@@ -351,16 +369,23 @@ void SpreadsheetExport::write(const QString &path, ExportBatch &batch) const
         book.text(sheet, 0, 0, duty.name, book.bold());
         // A draft says so beside the organization, where the heading has room.
         book.text(sheet, 0, kFirstPeriodColumn,
-                  !m_data.draft                 ? duty.organization
-                  : duty.organization.isEmpty() ? draftNotice()
-                                                : duty.organization + u" \u00b7 "_s + draftNotice());
-        book.text(sheet, 1, 0, u"Rank"_s, book.bold());
-        book.text(sheet, 1, 1, u"Name"_s, book.bold());
-        qsizetype rankCharacters = charactersOf(u"Rank"_s), nameCharacters = charactersOf(u"Name"_s);
+                  !m_data.draft ? duty.organization
+                  : duty.organization.isEmpty()
+                      ? draftNotice()
+                      : QCoreApplication::translate("SpreadsheetExport", "%1 \u00b7 %2",
+                                                    "The organization, then the draft notice")
+                            .arg(duty.organization, draftNotice()));
+        const QString rankHeading = QCoreApplication::translate("SpreadsheetExport", "Rank"),
+                      nameHeading = QCoreApplication::translate("SpreadsheetExport", "Name");
+        book.text(sheet, 1, 0, rankHeading, book.bold());
+        book.text(sheet, 1, 1, nameHeading, book.bold());
+        qsizetype rankCharacters = charactersOf(rankHeading), nameCharacters = charactersOf(nameHeading);
         for (int c = 0; c < duty.columns.size(); ++c)
             book.date(sheet, 1, kFirstPeriodColumn + c, duty.columns[c].start,
                       book.firstDay(duty.columns[c].holiday));
-        book.text(sheet, 2, 1, u"until"_s);
+        book.text(
+            sheet, 2, 1,
+            QCoreApplication::translate("SpreadsheetExport", "until", "Beside the last days of the periods"));
         for (int c = 0; c < duty.columns.size(); ++c)
             book.date(sheet, 2, kFirstPeriodColumn + c, duty.columns[c].end,
                       book.lastDay(duty.columns[c].holiday));

@@ -15,7 +15,8 @@ struct RosterData;
 class SpreadsheetExport
 {
 public:
-    static constexpr const char16_t *kSummarySheet = u"Summary";
+    // In the language the program speaks.
+    static QString summarySheet();
     // The rows above the soldiers on a duty's sheet: the duty, the first days, the last days.
     static constexpr int kHeadingRows = 3;
     static constexpr int kFirstPeriodColumn = 2;

@@ -2,6 +2,7 @@
 
 #include "report/RosterData.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,12 +21,19 @@ std::string utf8(const QString &text)
 
 } // namespace
 
-QString printedDate(const QDate &date)
+QString printedDateFormat()
 {
-    // A roster is read by the whole unit, not only by the clerk whose machine
-    // printed it, so the month names do not follow the machine's language.
-    static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    return english.toString(date, u"d MMM yyyy"_s);
+    // The month names are those of the language the program speaks (the
+    // clerk's choice, not the machine's); the order of day, month and year is
+    // the translator's, as the army of that language writes a date.
+    return QCoreApplication::translate("Report", "d MMM yyyy",
+                                       "How a date is printed on the reports: a QDate format, e.g. "
+                                       "d. MMM yyyy. MMM is the short month name of the language.");
+}
+
+QString printedDate(const QDate &date, const QString &format)
+{
+    return QLocale().toString(date, format);
 }
 
 TemplateValues TemplateValues::forDuty(const RosterData &roster, int duty, const QString &path,

@@ -31,7 +31,9 @@ struct TemplateValues {
     TemplateValues withChange(const RosterDuty &duty, const RosterCellChange &change) const;
 };
 
-// Dates as the unit reads them wherever the program runs: "7 Dec 2026".
-QString printedDate(const QDate &date);
+// Dates as the unit reads them in the program's language: "7 Dec 2026",
+// "7. Dez. 2026". The format, looked up once, serves a list of many dates.
+QString printedDateFormat();
+QString printedDate(const QDate &date, const QString &format = printedDateFormat());
 
 } // namespace calendrix

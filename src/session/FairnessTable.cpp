@@ -115,6 +115,8 @@ OutputResult FairnessTable::writePdf(const QString &path) const
 
 QByteArray FairnessTable::dutiesCsv() const
 {
+    // Both tables are for other programs: their headers, numbers and dates
+    // are the same in every language, as the roster's CSV export.
     QStringList header{u"Duty"_s, u"Organization"_s, u"Soldiers"_s};
     for (const QString &c : {u"Normal"_s, u"Holiday"_s})
         for (const QString &f : {u"minimum"_s, u"median"_s, u"mean"_s, u"maximum"_s, u"spread"_s,

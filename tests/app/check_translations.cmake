@@ -1,10 +1,12 @@
-# Runs lupdate over the sources of the window and the command line into
+# Runs lupdate over the sources of the window, the command line and the reports into
 # copies of the translations and fails on any message that is new (so not
 # yet translated), unfinished, or no longer in the sources.
 # cmake -DSOURCE_DIR=... -DLUPDATE=... -DWORK_DIR=... -P check_translations.cmake
 file(GLOB sources ${SOURCE_DIR}/src/app/*.cpp ${SOURCE_DIR}/src/app/*.h
     ${SOURCE_DIR}/src/main/*.cpp ${SOURCE_DIR}/src/main/*.h
-    ${SOURCE_DIR}/src/dialogs/*.cpp ${SOURCE_DIR}/src/dialogs/*.h)
+    ${SOURCE_DIR}/src/dialogs/*.cpp ${SOURCE_DIR}/src/dialogs/*.h
+    ${SOURCE_DIR}/src/report/*.cpp ${SOURCE_DIR}/src/report/*.h
+    ${SOURCE_DIR}/src/session/*.cpp ${SOURCE_DIR}/src/session/*.h)
 list(JOIN sources "\n" listed)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

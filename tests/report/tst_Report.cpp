@@ -15,9 +15,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -95,6 +97,8 @@ class tst_Report : public QObject
 
 private slots:
     void textsAreFilledIn();
+    void printedInTheLanguage_data();
+    void printedInTheLanguage();
     void brokenLayouts_data();
     void brokenLayouts();
     void dataFilesAreNumbered();
@@ -395,6 +399,60 @@ void tst_Report::thirtySixColumnsFit()
         if (w.yMax < firstRow->yMin && lastDay.match(w.text).hasMatch())
             ++ends;
     QCOMPARE(ends, periodDays > 1 ? 36 : 0);
+}
+
+void tst_Report::printedInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");  // the translation and the locale; "C": none
+    QTest::addColumn<QStringList>("lines"); // of the first page, each found by its first word
+    QTest::newRow("English") << u"C"_s
+                             << QStringList{u"T 29 Dec 2026 \u2013 14 Jan 2027"_s, u"Name Tu We Th Days"_s,
+                                            u"Guard \u00b7 page 1 of 1"_s, u"Duty roster \u2013 r.cxr"_s};
+    QTest::newRow("German") << u"de"_s
+                            << QStringList{u"T 29. Dez. 2026 \u2013 14. Jan. 2027"_s, u"Name Di Mi Do Tage"_s,
+                                           u"Guard \u00b7 Seite 1 von 1"_s, u"Dienstplan \u2013 r.cxr"_s};
+    QTest::newRow("Bokm\u00e5l") << u"nb"_s
+                                 << QStringList{u"T 29. des. 2026 \u2013 14. jan. 2027"_s,
+                                                u"Navn ti on to Dager"_s, u"Guard \u00b7 side 1 av 1"_s,
+                                                u"Vaktliste \u2013 r.cxr"_s};
+}
+
+// The fixed texts of the engine, the month and weekday names follow the
+// language; the layout's own texts are printed as they stand.
+void tst_Report::printedInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, lines);
+    QVERIFY2(havePdfTools(), "pdftotext is missing (scripts/deps.sh installs poppler-utils)");
+    QTranslator translator;
+    const QLocale before;
+    const auto restore = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&translator);
+        QLocale::setDefault(before);
+    });
+    QLocale::setDefault(QLocale(language));
+    if (language != u"C")
+        QVERIFY(translator.load(QM_FOLDER u"/reports_"_s + language + u".qm"_s) &&
+                QCoreApplication::installTranslator(&translator));
+    TestUnit unit;
+    const QString datafile = unit.path(u"r.cxr"_s);
+    writeDatafile(datafile, {{u"Guard"_s,
+                              u"HQ"_s,
+                              {QDate(2026, 12, 29), QDate(2027, 1, 6), QDate(2027, 1, 14)},
+                              {},
+                              {{u"A"_s, u"Zulu, Amy"_s, u"1st"_s, {u"1"_s, u"/."_s, u"A"_s}}}}});
+    const QString layout = unit.path(u"l.rpt"_s);
+    writeFile(layout,
+              "[layout]\nreport = roster\n[texts]\ntitle = T {{dateRange}}\nsubtitle =\nfooter-left =\n"
+              "[columns]\nshow = name, periods, count\n");
+    const Report report = runReport(layout, datafile);
+    const QString pdf = unit.path(u"r.pdf"_s);
+    Report::writePdf({report}, pdf, QPageSize(QPageSize::A4));
+    const QList<PdfPage> pages = readPdf(pdf);
+    QCOMPARE(pages.size(), 1);
+    for (const QString &line : lines.mid(0, 3))
+        QCOMPARE(pages[0].lineOf(line.section(u' ', 0, 0)), line);
+    QCOMPARE(report.title(), lines[3]);
 }
 
 void tst_Report::headerRowsRepeatOnEveryPage()
