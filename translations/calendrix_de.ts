@@ -398,7 +398,7 @@ Befehle:
     <message>
         <source>%1: %2 off, %3 on</source>
         <extracomment>%1 is a duty&apos;s period, %2 the soldier taken off it, %3 the one who stands it now</extracomment>
-        <translation>%1: %2 heraus, %3 hinein</translation>
+        <translation>%1: %2 abgelöst, %3 eingeteilt</translation>
     </message>
     <message>
         <source>Changed the draft; its counters are not kept, and no undo takes it back.</source>
@@ -930,6 +930,30 @@ Befehle:
     <message>
         <source>The fairness report needs more memory than there is.</source>
         <translation>Der Gerechtigkeitsbericht braucht mehr Speicher, als vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>init needs exactly one folder: %1</source>
+        <translation>init braucht genau einen Ordner: %1</translation>
+    </message>
+    <message>
+        <source>make needs exactly one datafile: %1</source>
+        <translation>make braucht genau eine Dienstplandatei: %1</translation>
+    </message>
+    <message>
+        <source>undo takes no file: %1</source>
+        <translation>undo nimmt keine Datei: %1</translation>
+    </message>
+    <message>
+        <source>history takes no file: %1</source>
+        <translation>history nimmt keine Datei: %1</translation>
+    </message>
+    <message>
+        <source>Imported; &apos;calendrix undo&apos; takes it back.</source>
+        <translation>Importiert; &apos;calendrix undo&apos; nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nichts zu importieren.</translation>
     </message>
 </context>
 <context>

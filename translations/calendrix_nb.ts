@@ -931,6 +931,30 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <source>The fairness report needs more memory than there is.</source>
         <translation>Rettferdighetsrapporten krever mer minne enn det finnes.</translation>
     </message>
+    <message>
+        <source>init needs exactly one folder: %1</source>
+        <translation>init trenger nøyaktig én mappe: %1</translation>
+    </message>
+    <message>
+        <source>make needs exactly one datafile: %1</source>
+        <translation>make trenger nøyaktig én vaktlistefil: %1</translation>
+    </message>
+    <message>
+        <source>undo takes no file: %1</source>
+        <translation>undo tar ingen fil: %1</translation>
+    </message>
+    <message>
+        <source>history takes no file: %1</source>
+        <translation>history tar ingen fil: %1</translation>
+    </message>
+    <message>
+        <source>Imported; &apos;calendrix undo&apos; takes it back.</source>
+        <translation>Importert; &apos;calendrix undo&apos; tar det tilbake.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Ingenting å importere.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>

@@ -344,7 +344,8 @@ int runInit(const QStringList &arguments)
     if (const int status = parse(parser, arguments, u"init DIR [--repair]"_s); status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
-        return usageError(u"init needs exactly one folder: calendrix init DIR [--repair]"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "init needs exactly one folder: %1")
+                              .arg(u"calendrix init DIR [--repair]"_s));
     UnitSession session{UnitFolder(parser.positionalArguments().constFirst())};
     const UnitSession::Initialised initialised =
         session.init(parser.isSet(repair), QDateTime::currentDateTime());
@@ -501,7 +502,8 @@ int runMake(const QStringList &arguments)
         status >= 0)
         return status;
     if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
-        return usageError(u"make needs exactly one datafile: calendrix make OUT.cxr [--data DIR]"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "make needs exactly one datafile: %1")
+                              .arg(u"calendrix make OUT.cxr [--data DIR]"_s));
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;

@@ -88,7 +88,8 @@ int runUndo(const QStringList &arguments)
     if (const int status = parse(parser, arguments, u"undo [--data DIR] [--yes] [--force]"_s); status >= 0)
         return status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(u"undo takes no file: calendrix undo [--data DIR] [--yes] [--force]"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "undo takes no file: %1")
+                              .arg(u"calendrix undo [--data DIR] [--yes] [--force]"_s));
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
@@ -206,7 +207,8 @@ int runHistory(const QStringList &arguments)
     if (const int status = parse(parser, arguments, u"history [--data DIR]"_s); status >= 0)
         return status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(u"history takes no file: calendrix history [--data DIR]"_s);
+        return usageError(QCoreApplication::translate("CommandLine", "history takes no file: %1")
+                              .arg(u"calendrix history [--data DIR]"_s));
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
@@ -228,7 +230,7 @@ int runHistory(const QStringList &arguments)
         out() << QCoreApplication::translate("CommandLine", "No roster runs are kept.") << "\n";
     }
     for (const RunHistory::Entry &e : listing.entries) {
-        out() << e.time() << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
+        out() << NoticeText::when(e.made) << "  " << QDir::toNativeSeparators(e.datafile) << "  ";
         if (e.kind == u"swap"_s)
             //: %1 is a duty, %2 and %3 soldiers, %4 and %5 the periods' columns on the roster
             out() << QCoreApplication::translate("CommandLine",

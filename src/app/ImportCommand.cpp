@@ -237,7 +237,10 @@ int runImport(const QStringList &arguments)
     }
     if (parser.isSet(dryRun))
         return 0;
-    out() << (imported.imported ? "Imported; 'calendrix undo' takes it back.\n" : "Nothing to import.\n");
+    out() << (imported.imported
+                  ? QCoreApplication::translate("CommandLine", "Imported; 'calendrix undo' takes it back.")
+                  : QCoreApplication::translate("CommandLine", "Nothing to import."))
+          << "\n";
     out().flush();
     return 0;
 }

@@ -1025,26 +1025,35 @@ Notice worded(Notice notice)
 }
 
 // Values that are paths are shown the way the clerk's system writes them,
-// and days the way his language writes them, the year in full; in English
-// they stay in the program's own form, 2027-03-26, which the clerks know.
+// and days the way his language writes them.
 QString shown(const QString &value)
 {
     if (value.startsWith(u'/'))
         return QDir::toNativeSeparators(value);
-    const QLocale locale;
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C || value.size() != 10 ||
-        value[4] != u'-' || value[7] != u'-')
+    if (value.size() != 10 || value[4] != u'-' || value[7] != u'-')
         return value;
     const QDate day = QDate::fromString(value, Qt::ISODate);
-    if (!day.isValid())
-        return value;
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(u"yyyy"_s))
-        format.replace(u"yy"_s, u"yyyy"_s);
-    return locale.toString(day, format);
+    return day.isValid() ? NoticeText::day(day) : value;
 }
 
 } // namespace
+
+QString NoticeText::day(const QDate &date)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return date.toString(Qt::ISODate);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"_s))
+        format.replace(u"yy"_s, u"yyyy"_s);
+    return locale.toString(date, format);
+}
+
+QString NoticeText::when(const QDateTime &moment)
+{
+    const QDateTime local = moment.toLocalTime();
+    return day(local.date()) + u' ' + local.time().toString(u"HH:mm:ss"_s);
+}
 
 QString NoticeText::plural(int count, const QString &one, const QString &many)
 {
@@ -1109,15 +1118,16 @@ QString NoticeText::changeDescription(const RunHistory::Entry &e)
     if (e.kind == u"replace"_s)
         return QCoreApplication::translate("NoticeText",
                                            "the replace of %1 in '%2': %3 by %4 on duty '%5', period %6")
-            .arg(e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, e.duty, QString::number(e.column));
+            .arg(when(e.made), shown(e.datafile), e.soldierOff, e.soldierOn, e.duty,
+                 QString::number(e.column));
     if (e.kind == u"swap"_s)
         return QCoreApplication::translate(
                    "NoticeText", "the swap of %1 in '%2': %3 and %4 trade periods %5 and %6 of duty '%7'")
-            .arg(e.time(), shown(e.datafile), e.soldierOff, e.soldierOn, QString::number(e.column),
+            .arg(when(e.made), shown(e.datafile), e.soldierOff, e.soldierOn, QString::number(e.column),
                  QString::number(e.otherColumn), e.duty);
     if (!e.isImport())
-        return runDescription(e.time(), e.datafile, e.duties, e.periods);
-    const QString time = e.time(), file = shown(e.datafile), added = QString::number(e.added);
+        return runDescription(when(e.made), e.datafile, e.duties, e.periods);
+    const QString time = when(e.made), file = shown(e.datafile), added = QString::number(e.added);
     if (e.kind == u"soldiers"_s)
         return QCoreApplication::translate("NoticeText",
                                            "the import of soldiers of %1 from '%2' (%3 added, %4 updated)")

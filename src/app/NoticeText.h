@@ -3,6 +3,8 @@
 #include "store/Notice.h"
 #include "store/RunHistory.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace calendrix {
@@ -41,6 +43,11 @@ public:
     // A channel's own sentence for a notice, its %1.. and %n filled in as
     // text() fills its own.
     static QString fill(const Notice &notice, QString pattern);
+    // A day as the chosen language writes it, the year in full; in English
+    // the program's own form, 2027-03-26, which the clerks know.
+    static QString day(const QDate &date);
+    // A moment in local time: its day as day() writes it, then HH:mm:ss.
+    static QString when(const QDateTime &moment);
 };
 
 } // namespace calendrix

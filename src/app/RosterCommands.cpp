@@ -88,7 +88,7 @@ QString counterText(const Counter &c)
 QString periodText(const RosterChange::Period &p)
 {
     return QCoreApplication::translate("CommandLine", "duty '%1', period %2 (%3 to %4, %5)")
-        .arg(p.duty, QString::number(p.column), p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate),
+        .arg(p.duty, QString::number(p.column), NoticeText::day(p.from), NoticeText::day(p.to),
              p.dayClass == DayClass::Holiday ? QCoreApplication::translate("CommandLine", "holiday")
                                              : QCoreApplication::translate("CommandLine", "normal day"));
 }

@@ -19,11 +19,20 @@ struct Result {
 };
 
 // inChild, when given, runs in the new process before the program starts
-// (to narrow its limits, for one).
-inline Result runCalendrix(const QStringList &arguments, const std::function<void()> &inChild = {})
+// (to narrow its limits, for one); desktop: NAME=value settings of the
+// environment on top of the tests' own (an empty value takes NAME away).
+inline Result runCalendrix(const QStringList &arguments, const std::function<void()> &inChild = {},
+                           const QStringList &desktop = {})
 {
     QProcess p;
-    p.setProcessEnvironment(childEnvironment());
+    QProcessEnvironment env = childEnvironment();
+    for (const QString &setting : desktop) {
+        if (setting.section(u'=', 1).isEmpty())
+            env.remove(setting.section(u'=', 0, 0));
+        else
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    p.setProcessEnvironment(env);
     if (inChild)
         p.setChildProcessModifier(inChild);
     p.start(qEnvironmentVariable("CALENDRIX_BIN"), arguments);

@@ -434,11 +434,19 @@ void tst_CommandLine::makeExitStatus_data()
     QTest::newRow("unit held by another program")
         << u"held"_s << 1 << u"in use by another program, sqlite3"_s;
     QTest::newRow("no datafile named") << u"usage"_s << 2 << u"make OUT.cxr"_s;
+    // A German desktop: German words, the same exit statuses.
+    QTest::newRow("target exists, German")
+        << u"exists de"_s << 4 << u"FRAGE: Die Datei ist bereits vorhanden."_s;
+    QTest::newRow("holiday limit, German") << u"holidays de"_s << 3 << u"FEHLER: "_s;
+    QTest::newRow("no datafile named, German")
+        << u"usage de"_s << 2 << u"make braucht genau eine Dienstplandatei: calendrix make OUT.cxr"_s;
 }
 
 void tst_CommandLine::makeExitStatus()
 {
     QFETCH(QString, situation);
+    const bool german = situation.endsWith(u" de"_s);
+    situation.remove(u" de"_s);
     QFETCH(int, status);
     QFETCH(QString, says);
     QTemporaryDir tmp;
@@ -472,7 +480,8 @@ void tst_CommandLine::makeExitStatus()
     args += {u"--data"_s, unit};
     if (situation == u"replace")
         args.append(u"--replace"_s);
-    const Result r = runCalendrix(args);
+    const Result r = runCalendrix(
+        args, {}, german ? QStringList{u"LANGUAGE="_s, u"LC_ALL="_s, u"LANG=de_DE.UTF-8"_s} : QStringList());
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
     if (situation == u"template") {
