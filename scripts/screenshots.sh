@@ -169,6 +169,18 @@ timeout 120 xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     kill $pid
 ' _ "$unit3"
 
+# The main window in German and in Norwegian Bokmål.
+for lang in de nb; do
+    timeout 60 xvfb-run -a -s "-screen 0 1100x760x24" bash -c '
+        build/src/calendrix --lang "$2" --data "$1" &
+        pid=$!
+        for i in $(seq 50); do xdotool search --name "^Calendrix - " >/dev/null 2>&1 && break; sleep 0.2; done
+        sleep 1
+        import -window root "docs/roster-tab-$2.png"
+        kill $pid
+    ' _ "$unit" "$lang"
+done
+
 # The printed roster itself: the first roster page and the first remarks page.
 pdf=$(dirname "$unit")/first.pdf
 build/src/calendrix print "$(dirname "$unit")/first.cxr" --data "$unit" --pdf "$pdf" >/dev/null 2>&1
