@@ -2648,6 +2648,28 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} — {{reason}}{{/reason}}</source>
         <translation>{{period}}: {{on}} statt {{off}} ({{#replace}}ersetzt{{/replace}}{{#swap}}getauscht{{/swap}} am {{made}}){{#reason}} — {{reason}}{{/reason}}</translation>
     </message>
+    <message>
+        <source>{{organization}} · {{dateRange}} · {{soldierCount}} soldiers · {{columnCount}} periods</source>
+        <extracomment>The {{tags}} are filled in when printing: keep them as they are.</extracomment>
+        <translation>{{organization}} · {{dateRange}} · {{soldierCount}} Soldaten · {{columnCount}} Zeiträume</translation>
+    </message>
+    <message>
+        <source>/. on duty · A absent · D on another duty at the same time · numbers: free, waiting in line, the highest is next · shaded: holiday · R replaced · S swapped</source>
+        <extracomment>The marks /. A D R S are those of the datafile: keep them as they are.</extracomment>
+        <translation>/. im Dienst · A abwesend · D zur selben Zeit in einem anderen Dienst · Zahlen: frei, in der Reihe wartend, die höchste ist als Nächste dran · schattiert: Feiertag · R ersetzt · S getauscht</translation>
+    </message>
+    <message>
+        <source>Changed after the run in {{changedPeriods}} of its periods; see the remarks list.</source>
+        <translation>Nach der Erstellung in {{changedPeriods}} seiner Zeiträume geändert; siehe die Bemerkungsliste.</translation>
+    </message>
+    <message>
+        <source>{{organization}} · remarks and days on duty · {{dateRange}}</source>
+        <translation>{{organization}} · Bemerkungen und Diensttage · {{dateRange}}</translation>
+    </message>
+    <message>
+        <source>{{file}} · remarks · printed {{printed}}</source>
+        <translation>{{file}} · Bemerkungen · gedruckt am {{printed}}</translation>
+    </message>
 </context>
 <context>
     <name>RunMessenger</name>

@@ -2648,6 +2648,28 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>{{period}}: {{on}} instead of {{off}} ({{#replace}}replaced{{/replace}}{{#swap}}swapped{{/swap}} on {{made}}){{#reason}} — {{reason}}{{/reason}}</source>
         <translation>{{period}}: {{on}} i stedet for {{off}} ({{#replace}}erstattet{{/replace}}{{#swap}}byttet{{/swap}} {{made}}){{#reason}} — {{reason}}{{/reason}}</translation>
     </message>
+    <message>
+        <source>{{organization}} · {{dateRange}} · {{soldierCount}} soldiers · {{columnCount}} periods</source>
+        <extracomment>The {{tags}} are filled in when printing: keep them as they are.</extracomment>
+        <translation>{{organization}} · {{dateRange}} · {{soldierCount}} soldater · {{columnCount}} perioder</translation>
+    </message>
+    <message>
+        <source>/. on duty · A absent · D on another duty at the same time · numbers: free, waiting in line, the highest is next · shaded: holiday · R replaced · S swapped</source>
+        <extracomment>The marks /. A D R S are those of the datafile: keep them as they are.</extracomment>
+        <translation>/. på vakt · A fraværende · D på en annen vakt samtidig · tall: ledig, venter i kø, den høyeste står for tur · skyggelagt: helligdag · R erstattet · S byttet</translation>
+    </message>
+    <message>
+        <source>Changed after the run in {{changedPeriods}} of its periods; see the remarks list.</source>
+        <translation>Endret etter kjøringen i {{changedPeriods}} av periodene; se merknadslisten.</translation>
+    </message>
+    <message>
+        <source>{{organization}} · remarks and days on duty · {{dateRange}}</source>
+        <translation>{{organization}} · merknader og vaktdager · {{dateRange}}</translation>
+    </message>
+    <message>
+        <source>{{file}} · remarks · printed {{printed}}</source>
+        <translation>{{file}} · merknader · skrevet ut {{printed}}</translation>
+    </message>
 </context>
 <context>
     <name>RunMessenger</name>

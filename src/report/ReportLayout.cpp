@@ -20,6 +20,27 @@ namespace calendrix {
 
 namespace {
 
+// The texts of the shipped layouts (data/Roster.rpt and data/Remarks.rpt)
+// that the defaults below do not already hold, for the translators: a unit
+// that keeps them gets them in the language the program speaks.
+[[maybe_unused]] constexpr const char *kShippedTexts[] = {
+    //: The {{tags}} are filled in when printing: keep them as they are.
+    QT_TRANSLATE_NOOP("ReportLayout",
+                      "{{organization}} \u00b7 {{dateRange}} \u00b7 {{soldierCount}} soldiers \u00b7 "
+                      "{{columnCount}} periods"),
+    //: The marks /. A D R S are those of the datafile: keep them as they are.
+    QT_TRANSLATE_NOOP(
+        "ReportLayout",
+        "/. on duty \u00b7 A absent \u00b7 D on another duty at the same time \u00b7 numbers: free, "
+        "waiting in line, the highest is next \u00b7 shaded: holiday \u00b7 R replaced \u00b7 S "
+        "swapped"),
+    QT_TRANSLATE_NOOP("ReportLayout",
+                      "Changed after the run in {{changedPeriods}} of its periods; see the remarks list."),
+    QT_TRANSLATE_NOOP("ReportLayout",
+                      "{{organization}} \u00b7 remarks and days on duty \u00b7 {{dateRange}}"),
+    QT_TRANSLATE_NOOP("ReportLayout", "{{file}} \u00b7 remarks \u00b7 printed {{printed}}"),
+};
+
 // Every key a layout may set, by section. A key not listed is a typing error
 // that would otherwise be ignored without a word.
 const QHash<QString, QStringList> &knownKeys()
@@ -398,7 +419,12 @@ ReportLayout ReportLayout::load(const QString &path)
     for (const QString &key : textKeys) {
         const QString fallback =
             key.startsWith(u"columns.") ? headings.value(key.section(u'.', 1)) : textDefaults.value(key);
-        const QString source = value(key, fallback);
+        // The texts of the layouts the program ships follow the language
+        // while the unit keeps them as shipped; any other is its own.
+        const QString written = value(key, fallback);
+        const QString source =
+            written == fallback ? written
+                                : QCoreApplication::translate("ReportLayout", written.toUtf8().constData());
         if (nestsTooDeep(source, ReportLimits::kMaxSectionDepth))
             throw fault(key, NoticeCode::LayoutNestedTooDeep,
                         {QString::number(ReportLimits::kMaxSectionDepth)});
