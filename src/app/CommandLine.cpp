@@ -193,6 +193,13 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
 
 // The folder named by --data, or the current folder. -1 means go on,
 // otherwise the exit status after a usage error.
+QCommandLineOption dataOption()
+{
+    return {u"data"_s,
+            QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
+            u"DIR"_s};
+}
+
 int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir)
 {
     if (!parser.isSet(data)) {
@@ -487,10 +494,7 @@ int runMake(const QStringList &arguments)
                                                    "Datafile does."));
     parser.addPositionalArgument(u"OUT.cxr"_s,
                                  QCoreApplication::translate("CommandLine", "The roster datafile to make."));
-    const QCommandLineOption data(
-        u"data"_s,
-        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
-        u"DIR"_s);
+    const QCommandLineOption data = dataOption();
     const QCommandLineOption replace(
         u"replace"_s, QCoreApplication::translate("CommandLine", "Replace OUT.cxr when it exists."));
     const QCommandLineOption draft(

@@ -33,6 +33,8 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
 // The folder named by --data, or the current folder. -1 means go on,
 // otherwise the exit status after a usage error.
 int dataFolder(const QCommandLineParser &parser, const QCommandLineOption &data, QString *dir);
+// --data DIR, as every command that works on a unit reads it.
+QCommandLineOption dataOption();
 // What a command wrote, as the line it prints: "wrote ..." where the window
 // says "Wrote ... .".
 QString logLine(const Notice &notice);

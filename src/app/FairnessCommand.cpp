@@ -129,10 +129,7 @@ int run(const QStringList &arguments)
         "Show how evenly the duties fall: per duty the qualified soldiers, the lowest, median and "
         "highest counter, normal and holiday, and who is next in line; per soldier the totals. "
         "Without --csv or --pdf a table goes to standard output."));
-    const QCommandLineOption data(
-        u"data"_s,
-        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
-        u"DIR"_s);
+    const QCommandLineOption data = CommandLine::dataOption();
     const QCommandLineOption csvOption(
         u"csv"_s,
         QCoreApplication::translate("CommandLine",

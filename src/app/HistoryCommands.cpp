@@ -23,11 +23,6 @@ namespace calendrix::CommandLine {
 
 namespace {
 
-QString dataHelp()
-{
-    return QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder).");
-}
-
 void warnSkipped(const QList<RunHistory::Skipped> &skipped)
 {
     for (const RunHistory::Skipped &s : skipped)
@@ -78,7 +73,7 @@ int runUndo(const QStringList &arguments)
         "Take back the last roster run kept in the unit's history folder, as Tools > Undo Last Roster "
         "Run does: the counters, assignment dates and duty headers become what they were before it, "
         "and its datafile is moved into the history folder."));
-    const QCommandLineOption data(u"data"_s, dataHelp(), u"DIR"_s);
+    const QCommandLineOption data = dataOption();
     const QCommandLineOption yes(u"yes"_s, QCoreApplication::translate("CommandLine", "Do not ask."));
     const QCommandLineOption force(
         u"force"_s,
@@ -202,7 +197,7 @@ int runHistory(const QStringList &arguments)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "List the roster runs that can be taken back, the unit's last run first: "
                        "time, datafile, duties and periods filled."));
-    const QCommandLineOption data(u"data"_s, dataHelp(), u"DIR"_s);
+    const QCommandLineOption data = dataOption();
     parser.addOption(data);
     if (const int status = parse(parser, arguments, u"history [--data DIR]"_s); status >= 0)
         return status;

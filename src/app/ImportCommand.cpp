@@ -87,10 +87,7 @@ int runImport(const QStringList &arguments)
         "and an import is taken back by 'calendrix undo'."));
     parser.addPositionalArgument(
         u"FILE"_s, QCoreApplication::translate("CommandLine", "The file to import; it is only read."));
-    const QCommandLineOption data(
-        u"data"_s,
-        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
-        u"DIR"_s);
+    const QCommandLineOption data = dataOption();
     const QCommandLineOption soldiers(u"soldiers"_s,
                                       QCoreApplication::translate("CommandLine", "The file lists soldiers."));
     const QCommandLineOption absences(u"absences"_s,
@@ -255,10 +252,7 @@ int runExportPersonnel(const QStringList &arguments)
         "--update."));
     parser.addPositionalArgument(
         u"OUT"_s, QCoreApplication::translate("CommandLine", "The file to write: OUT.csv or OUT.xlsx."));
-    const QCommandLineOption data(
-        u"data"_s,
-        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
-        u"DIR"_s);
+    const QCommandLineOption data = dataOption();
     const QCommandLineOption replace(
         u"replace"_s, QCoreApplication::translate("CommandLine", "Write over OUT when it exists."));
     parser.addOptions({data, replace});

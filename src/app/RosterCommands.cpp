@@ -27,10 +27,7 @@ struct Target {
 };
 
 struct Options {
-    QCommandLineOption data{
-        u"data"_s,
-        QCoreApplication::translate("CommandLine", "The unit folder (default: the current folder)."),
-        u"DIR"_s};
+    QCommandLineOption data = dataOption();
     QCommandLineOption duty{u"duty"_s,
                             QCoreApplication::translate("CommandLine", "The duty, as the roster names it."),
                             u"NAME"_s};
