@@ -116,12 +116,16 @@ void MainWindow::buildMenus()
         a->setObjectName(name);
         return a;
     };
-    connect(item(file, u"MNU_Make"_s, tr("&Make New Datafile...")), &QAction::triggered, this,
-            &MainWindow::makeDatafile);
+    // The frequent ones have the desktop's keys; Undo has none, as a key
+    // pressed by mistake should not take back a whole run.
+    QAction *make = item(file, u"MNU_Make"_s, tr("&Make New Datafile..."));
+    make->setShortcut(QKeySequence::New);
+    connect(make, &QAction::triggered, this, &MainWindow::makeDatafile);
     connect(item(file, u"MNU_Draft"_s, tr("Make &Draft...")), &QAction::triggered, this,
             &MainWindow::makeDraft);
-    connect(item(file, u"MNU_Open"_s, tr("&Open/Print Rosters...")), &QAction::triggered, this,
-            &MainWindow::chooseDatafile);
+    QAction *open = item(file, u"MNU_Open"_s, tr("&Open/Print Rosters..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &MainWindow::chooseDatafile);
     connect(item(file, u"MNU_Export"_s, tr("E&xport Roster...")), &QAction::triggered, this,
             &MainWindow::exportRoster);
     item(file, u"MNU_Import"_s, tr("&Import..."))->setEnabled(false);
@@ -130,7 +134,9 @@ void MainWindow::buildMenus()
     file->addSeparator()->setObjectName(u"MNU_Sep2"_s);
     item(file, u"MNU_Setup"_s, tr("&Setup..."))->setEnabled(false);
     file->addSeparator()->setObjectName(u"MNU_Seperator1"_s);
-    connect(item(file, u"MNU_Exit"_s, tr("&Exit")), &QAction::triggered, this, &QWidget::close);
+    QAction *exit = item(file, u"MNU_Exit"_s, tr("&Exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // as on the Linux desktops, whatever the style
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(u"MNU_Tools"_s);

@@ -510,6 +510,7 @@ void tst_MainWindow::rosterRunFromTheMenu_data()
     QTest::newRow("cancelled") << u"cancel"_s;
     QTest::newRow("initial name left") << u"initial"_s;
     QTest::newRow("new file, no extension typed") << u"new"_s;
+    QTest::newRow("new file, by its key Ctrl+N") << u"key"_s;
     QTest::newRow("exists, replace Yes") << u"yes"_s;
     QTest::newRow("exists, replace No") << u"no"_s;
 }
@@ -528,14 +529,20 @@ void tst_MainWindow::rosterRunFromTheMenu()
     else if (situation == u"initial")
         w.dialogs.fileNames = {w.unit.path(u"*.cxr"_s)};
     else
-        w.dialogs.fileNames = {situation == u"new" ? w.unit.path(u"March"_s) : target};
+        w.dialogs.fileNames = {situation == u"new" || situation == u"key" ? w.unit.path(u"March"_s) : target};
     w.dialogs.answers = {situation == u"yes"};
 
-    w.action(u"MNU_Make"_s)->trigger();
+    if (situation == u"key") {
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_N, Qt::ControlModifier);
+    } else {
+        w.action(u"MNU_Make"_s)->trigger();
+    }
 
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::overrideCursor());
-    const bool ran = situation == u"new" || situation == u"yes";
+    const bool ran = situation == u"new" || situation == u"key" || situation == u"yes";
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), ran ? QStringList{u"Finished"_s} : QStringList{});
     QCOMPARE(w.dialogs.questions,
              situation == u"yes" || situation == u"no"
@@ -579,6 +586,7 @@ void tst_MainWindow::everyWayOfClosingSavesTheEdit_data()
     // The title bar's X and Alt+F4 reach the window as the window system's close.
     QTest::newRow("X or Alt+F4") << u"window system"_s << 4 << u"Sick"_s << true << u"Sick"_s;
     QTest::newRow("File > Exit clicked") << u"Exit clicked"_s << 4 << u"Sick"_s << true << u"Sick"_s;
+    QTest::newRow("Ctrl+Q in the editor") << u"Ctrl+Q"_s << 4 << u"Sick"_s << true << u"Sick"_s;
     QTest::newRow("refused, kept open") << u"window system"_s << 3 << u"next week"_s << true << QString();
 }
 
@@ -611,6 +619,8 @@ void tst_MainWindow::everyWayOfClosingSavesTheEdit()
         w.action(u"MNU_Exit"_s)->trigger();
     } else if (closeBy == u"close") {
         main.close();
+    } else if (closeBy == u"Ctrl+Q") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
     } else if (closeBy == u"window system") {
         QCloseEvent close;
         QCoreApplication::sendEvent(main.windowHandle(), &close);
