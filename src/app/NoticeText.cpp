@@ -1,5 +1,6 @@
 #include "app/NoticeText.h"
 
+#include "app/Language.h"
 #include "store/Error.h"
 #include "store/StoreError.h"
 
@@ -1040,9 +1041,9 @@ QString shown(const QString &value)
 
 QString NoticeText::day(const QDate &date)
 {
-    const QLocale locale;
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+    if (Language::current() == u"en")
         return date.toString(Qt::ISODate);
+    const QLocale locale;
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(u"yyyy"_s))
         format.replace(u"yy"_s, u"yyyy"_s);

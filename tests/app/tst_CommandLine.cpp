@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QProcess>
-#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -578,14 +577,11 @@ void tst_CommandLine::noticesInGerman()
     QFETCH(QString, english);
     QFETCH(QString, german);
     QCOMPARE(NoticeText::text(notice), english);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(GERMAN_QM)));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Language::install(u"de"_s);
     const QString translated = NoticeText::text(notice);
+    Language::install(u"en"_s);
     QLocale::setDefault(before);
-    QCoreApplication::removeTranslator(&translator);
     QCOMPARE(translated, german);
     QCOMPARE(NoticeText::text(notice), english);
 }
