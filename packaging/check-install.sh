@@ -26,7 +26,7 @@ for f in bin/calendrix \
     share/mime/packages/calendrix.xml \
     share/doc/calendrix/copyright share/doc/calendrix/changelog.gz \
     share/calendrix/Roster.rpt share/calendrix/Remarks.rpt share/calendrix/Roster.hlp \
-    share/calendrix/Roster.de.hlp; do
+    share/calendrix/Roster.de.hlp share/calendrix/Roster.nb.hlp; do
     [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
 

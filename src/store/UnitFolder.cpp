@@ -142,7 +142,7 @@ QStringList UnitFolder::ownFiles() const
     for (const QString &db : {personnelPath(), workingPath(), templatePath()})
         files << db << db + u"-journal"_s;
     files << consolidatePath() << absencePath() << rosterLayoutPath() << remarksLayoutPath() << helpPath()
-          << helpPath(u"de"_s) << lockPath() << pendingRunPath() << pendingUndoPath();
+          << helpPath(u"de"_s) << helpPath(u"nb"_s) << lockPath() << pendingRunPath() << pendingUndoPath();
     return files;
 }
 

@@ -27,7 +27,7 @@ public:
     QString rosterLayoutPath() const;  // Roster.rpt
     QString remarksLayoutPath() const; // Remarks.rpt
     QString helpPath() const;          // Roster.hlp
-    // The help in another language ("de": Roster.de.hlp); helpPath() for English.
+    // The help in another language ("de": Roster.de.hlp, "nb": Roster.nb.hlp); helpPath() for English.
     QString helpPath(const QString &language) const;
     QString lockPath() const; // .calendrix.lock
     QString filePath(const QString &name) const;

@@ -207,9 +207,9 @@ void tst_CommandLine::initRepairSetsDamagedFilesAside()
     const Result made = runCalendrix({u"init"_s, dir});
     QCOMPARE(made.status, 0);
     // three databases, the history folder, the help files and two layouts
-    QCOMPARE(made.out.count(u"created"_s), 8);
-    for (const QString &file :
-         {u"Roster.hlp"_s, u"Roster.de.hlp"_s, u"Roster.rpt"_s, u"Remarks.rpt"_s, u"history"_s})
+    QCOMPARE(made.out.count(u"created"_s), 9);
+    for (const QString &file : {u"Roster.hlp"_s, u"Roster.de.hlp"_s, u"Roster.nb.hlp"_s, u"Roster.rpt"_s,
+                                u"Remarks.rpt"_s, u"history"_s})
         QVERIFY(made.out.contains(file));
     const UnitFolder folder(dir);
     addRows(Database::open(folder.personnelPath(), FileKind::Personnel), u"Sections"_s, {{u"HQ"_s}});

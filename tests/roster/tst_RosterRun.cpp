@@ -734,7 +734,7 @@ void tst_RosterRun::unitFilesAreNeverTargets_data()
 {
     QTest::addColumn<QString>("name");
     for (const char *name : {"Memory.mdb", "Roster.rpt", "Remarks.rpt", "Roster.hlp", "Roster.de.hlp",
-                             "ROSTER.INI", "ROSTER2.INI", ".calendrix.lock"})
+                             "Roster.nb.hlp", "ROSTER.INI", "ROSTER2.INI", ".calendrix.lock"})
         QTest::newRow(name) << QString::fromLatin1(name);
     // What the history folder holds is kept for undo.
     QTest::newRow("a run kept for undo") << u"history/run-20270301-080000-000.mdb"_s;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlQuery>
 
 #include <sys/stat.h>
@@ -38,6 +39,20 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
     return out;
 }
 
+// The topics of a help file in order, or "no topic X" for a link to a topic
+// it lacks: the help window finds a topic by its anchor in every language.
+QStringList helpTopics(const QString &path)
+{
+    static const QRegularExpression anchor(u"(name|href)=\"#?([^\"]*)\""_s);
+    QStringList topics, links;
+    for (const QRegularExpressionMatch &m : anchor.globalMatch(QString::fromUtf8(readFile(path))))
+        (m.captured(1) == u"name" ? topics : links).append(m.captured(2));
+    for (const QString &link : links)
+        if (!topics.contains(link))
+            topics.append(u"no topic "_s + link);
+    return topics;
+}
+
 } // namespace
 
 class tst_UnitFolder : public QObject
@@ -49,6 +64,8 @@ private slots:
     void repair_data();
     void repair();
     void repairStopsOnAFileItCannotCheck();
+    void everyHelpHasTheEnglishTopics_data();
+    void everyHelpHasTheEnglishTopics();
 };
 
 void tst_UnitFolder::keepAsideNeverOverwrites()
@@ -240,6 +257,22 @@ void tst_UnitFolder::repairStopsOnAFileItCannotCheck()
     EXPECT_STORE_ERROR(unit.folder.repair(kNow), StoreErrorCode::Locked);
     QCOMPARE(snapshot(unit.dir.path()), before);
     personnel.exec(u"ROLLBACK"_s, u"test"_s);
+}
+
+void tst_UnitFolder::everyHelpHasTheEnglishTopics_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << u"de"_s;
+    QTest::newRow("Norwegian Bokmål") << u"nb"_s;
+}
+
+void tst_UnitFolder::everyHelpHasTheEnglishTopics()
+{
+    QFETCH(QString, language);
+    const TestUnit unit;
+    const QStringList english = helpTopics(unit.folder.helpPath());
+    QVERIFY(english.size() > 20);
+    QCOMPARE(helpTopics(unit.folder.helpPath(language)), english);
 }
 
 QTEST_MAIN(tst_UnitFolder)
