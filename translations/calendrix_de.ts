@@ -2836,6 +2836,10 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>Sort by</source>
         <translation>Sortieren nach</translation>
     </message>
+    <message>
+        <source>Sorts the counters by the counter it names: holiday or normal, lowest first.</source>
+        <translation>Sortiert die Zähler nach dem genannten Zähler: Feiertag oder Normal, der niedrigste zuerst.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::DatesDialog</name>
@@ -3585,6 +3589,22 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
     <message>
         <source>Calendrix will speak %1 from its next start.</source>
         <translation>Calendrix verwendet ab dem nächsten Start %1.</translation>
+    </message>
+    <message>
+        <source>Removes the chosen period from the duty&apos;s work schedule.</source>
+        <translation>Entfernt den gewählten Zeitraum aus den Dienstzeiten des Dienstes.</translation>
+    </message>
+    <message>
+        <source>Removes the chosen absence of the soldier.</source>
+        <translation>Entfernt die gewählte Abwesenheit des Soldaten.</translation>
+    </message>
+    <message>
+        <source>A day picked, or days dragged across, become a period of the duty&apos;s work schedule.</source>
+        <translation>Ein gewählter Tag oder mehrere überstrichene Tage werden ein Zeitraum der Dienstzeiten des Dienstes.</translation>
+    </message>
+    <message>
+        <source>A day picked, or days dragged across, become an absence of the soldier.</source>
+        <translation>Ein gewählter Tag oder mehrere überstrichene Tage werden eine Abwesenheit des Soldaten.</translation>
     </message>
 </context>
 <context>

@@ -2836,6 +2836,10 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>Sort by</source>
         <translation>Sorter etter</translation>
     </message>
+    <message>
+        <source>Sorts the counters by the counter it names: holiday or normal, lowest first.</source>
+        <translation>Sorterer tellerne etter telleren den nevner: helligdag eller vanlig, den laveste først.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::DatesDialog</name>
@@ -3585,6 +3589,22 @@ Kjør «%3» for å legge en ny på plass.</translation>
     <message>
         <source>Calendrix will speak %1 from its next start.</source>
         <translation>Calendrix bruker %1 fra neste oppstart.</translation>
+    </message>
+    <message>
+        <source>Removes the chosen period from the duty&apos;s work schedule.</source>
+        <translation>Fjerner den valgte perioden fra vaktens arbeidsplan.</translation>
+    </message>
+    <message>
+        <source>Removes the chosen absence of the soldier.</source>
+        <translation>Fjerner soldatens valgte fravær.</translation>
+    </message>
+    <message>
+        <source>A day picked, or days dragged across, become a period of the duty&apos;s work schedule.</source>
+        <translation>En valgt dag, eller dager dratt over, blir en periode i vaktens arbeidsplan.</translation>
+    </message>
+    <message>
+        <source>A day picked, or days dragged across, become an absence of the soldier.</source>
+        <translation>En valgt dag, eller dager dratt over, blir et fravær for soldaten.</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,9 @@ CountersDialog::CountersDialog(UnitDatabases &databases, QWidget *parent)
     auto *sortFrame = new QGroupBox(tr("Sort by"), this);
     m_sortButton = new QPushButton(tr("Holiday"), sortFrame);
     m_sortButton->setObjectName(u"Command3"_s);
+    // Its caption names the order it gives next, which alone does not say so.
+    m_sortButton->setAccessibleDescription(
+        tr("Sorts the counters by the counter it names: holiday or normal, lowest first."));
     (new QVBoxLayout(sortFrame))->addWidget(m_sortButton);
     for (QPushButton *b : {update, remove, close, m_sortButton})
         b->setAutoDefault(false);

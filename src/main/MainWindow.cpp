@@ -208,6 +208,11 @@ QWidget *MainWindow::buildTab(int tab)
     (duty ? m_scheduleCalendar : m_absenceCalendar) = calendar;
     auto *remove = new QPushButton(tr("&Remove"), frame);
     remove->setObjectName(duty ? u"Command6"_s : u"Command12"_s);
+    remove->setAccessibleDescription(duty ? tr("Removes the chosen period from the duty's work schedule.")
+                                          : tr("Removes the chosen absence of the soldier."));
+    calendar->setAccessibleDescription(
+        duty ? tr("A day picked, or days dragged across, become a period of the duty's work schedule.")
+             : tr("A day picked, or days dragged across, become an absence of the soldier."));
     frameLayout->addWidget(calendar, 0, 0);
     frameLayout->addWidget(remove, 0, 1, Qt::AlignTop);
     frameLayout->addWidget(periods, 1, 0, 1, 2);
