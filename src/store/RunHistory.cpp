@@ -827,11 +827,6 @@ Notice RunHistory::Changes::notice() const
             dateSoldiers};
 }
 
-QString RunHistory::Entry::time() const
-{
-    return made.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
-}
-
 RunHistory::RunHistory(const UnitFolder &folder) : m_folder(folder) {}
 
 QString RunHistory::keptDatafileOf(const QString &entryPath)
@@ -1262,6 +1257,26 @@ RunHistory::UndoResult RunHistory::undoImport(const Entry &entry, bool force,
 
 namespace {
 
+// What changed since a replace or swap, told under the undo's write lock;
+// throws when it is no longer the unit's last change. What was told when the
+// question was asked still holds while nothing has written to the file; the
+// datafile is compared by the caller, as nothing in the working database
+// tells its changes.
+RunHistory::Changes changesBeforeRosterUndo(const Database &working, const RunHistory::Entry &entry,
+                                            quint32 counterBefore,
+                                            const std::optional<RunHistory::Changes> &seen)
+{
+    const Stamp now = stampOf(working.connection(), working.path());
+    if (now.change != entry.change || now.unit != entry.unit)
+        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
+    RunHistory::Changes changes =
+        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
+            ? *seen
+            : changesAgainst(working, entry, now);
+    changes.datafileChanged.clear();
+    return changes;
+}
+
 // After a replace's or swap's rows are put back: the keys its tables give
 // next, and the change before it as the unit's last, with the counter the
 // commit will leave when nothing else was changed.
@@ -1308,15 +1323,7 @@ RunHistory::UndoResult RunHistory::undoRosterChange(const Entry &entry, bool for
     Attached attached(working, entry.path);
     Transaction transaction(working);
     const quint32 counterBefore = working.changeCounter();
-    const Stamp now = stampOf(working.connection(), working.path());
-    if (now.change != entry.change || now.unit != entry.unit)
-        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
-    result.changes =
-        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
-            ? *seen
-            : changesAgainst(working, entry, now);
-    // The datafile is compared again: nothing in the working database tells its changes.
-    result.changes.datafileChanged.clear();
+    result.changes = changesBeforeRosterUndo(working, entry, counterBefore, seen);
     std::optional<quint32> datafileCounter;
     std::optional<QString> datafileRows;
     if (datafileThere) {
@@ -1388,15 +1395,7 @@ RunHistory::UndoResult RunHistory::undoKeptRosterChange(const Entry &entry, bool
     Attached attached(working, entry.path);
     Transaction transaction(working);
     const quint32 counterBefore = working.changeCounter();
-    const Stamp now = stampOf(working.connection(), working.path());
-    if (now.change != entry.change || now.unit != entry.unit)
-        throw StoreError(StoreErrorCode::General, NoticeCode::UndoNotLastRun, {entry.path}, entry.path);
-    result.changes =
-        seen && seen->atCounter >= 0 && quint32(seen->atCounter) == counterBefore && working.countsCommits()
-            ? *seen
-            : changesAgainst(working, entry, now);
-    // The datafile is compared again: nothing in the working database tells its changes.
-    result.changes.datafileChanged.clear();
+    result.changes = changesBeforeRosterUndo(working, entry, counterBefore, seen);
     compareDatafile(result.changes, entry);
     if (!result.changes.none() && !force)
         return result;

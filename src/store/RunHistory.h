@@ -81,9 +81,6 @@ public:
             return kind == QLatin1String("replace") || kind == QLatin1String("swap");
         }
         bool isImport() const { return kind != QLatin1String("run") && !isRosterChange(); }
-
-        // "2026-12-06 19:11:06"
-        QString time() const;
     };
     // A file in history/ that is no run kept, or a damaged one: never restored.
     struct Skipped {

@@ -51,6 +51,20 @@ struct Program : Window {
     QByteArray memory() const { return readFile(unit.folder.workingPath()); }
 };
 
+// The dialog is shown, every control is reachable by keyboard and screen
+// reader, and F1 opens the help at the dialog's own topic.
+void readyWithHelpAt(const Program &p, QWidget *dialog, const QString &topic)
+{
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(accessProblems(dialog), QString());
+    QTest::keyClick(dialog, Qt::Key_F1);
+    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
+    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
+    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
+            help->toPlainText().indexOf(topic));
+}
+
 } // namespace
 
 class tst_DraftUndo : public QObject
@@ -277,15 +291,9 @@ void tst_DraftUndo::importFromTheMenu()
     const int before = rows();
     QWidget *setup = p.choose(u"MNU_Setup"_s, u"Setup"_s);
     QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
-    QVERIFY(dialog);
-    QTRY_VERIFY(dialog->isVisible());
-    QCOMPARE(accessProblems(dialog), QString());
-    // F1 opens the help at importing.
-    QTest::keyClick(dialog, Qt::Key_F1);
-    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
-    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
-    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
-            help->toPlainText().indexOf(u"22. Importing"_s));
+    readyWithHelpAt(p, dialog, u"22. Importing"_s);
+    if (QTest::currentTestFailed())
+        return;
     p.in<QComboBox>(dialog, u"ImportKind"_s)->setCurrentIndex(kind);
     auto *import = p.in<QPushButton>(dialog, u"ImportButton"_s);
     const auto choose = [&](const QString &path) {
@@ -353,14 +361,9 @@ void tst_DraftUndo::changeFromTheMenu()
     p.choose(u"MNU_Make"_s);
     p.dialogs.fileNames = {datafile};
     QWidget *dialog = p.choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
-    QVERIFY(dialog);
-    QTRY_VERIFY(dialog->isVisible());
-    QCOMPARE(accessProblems(dialog), QString());
-    QTest::keyClick(dialog, Qt::Key_F1);
-    QTRY_VERIFY(p.window(u"Help"_s) && p.window(u"Help"_s)->isVisible());
-    auto *help = p.in<QTextBrowser>(p.window(u"Help"_s), u"HelpText"_s);
-    QVERIFY(help->cursorForPosition(help->viewport()->rect().center()).position() >
-            help->toPlainText().indexOf(u"23. When a soldier"_s));
+    readyWithHelpAt(p, dialog, u"23. When a soldier"_s);
+    if (QTest::currentTestFailed())
+        return;
     auto *periods = p.in<QTableWidget>(dialog, u"ChangePeriods"_s);
     const auto stands = [&](int row) { return periods->item(row, 3)->text(); };
     QCOMPARE(periods->rowCount(), 3);
