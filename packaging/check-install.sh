@@ -14,7 +14,7 @@ trap 'rm -rf "$prefix"' EXIT
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
-for f in bin/calendrix \
+for f in bin/calendrix libexec/calendrix/calendrix-gui \
     share/applications/io.github.calendrix.Calendrix.desktop \
     share/metainfo/io.github.calendrix.Calendrix.metainfo.xml \
     share/icons/hicolor/scalable/apps/calendrix.svg \
@@ -114,4 +114,8 @@ for package in $fonts; do
 done
 # grep reads to the end: with pipefail, one that stops early would fail the program.
 "$prefix/bin/calendrix" --help | grep "^Usage: calendrix" >/dev/null || fail "installed calendrix --help"
+# The commands calendrix runs itself load none of the window's libraries; the
+# others find calendrix-gui where the package puts it (init ran above).
+ldd "$prefix/bin/calendrix" | grep -q 'libQt6\(Gui\|Widgets\)' && fail "calendrix loads Qt's window libraries"
+"$prefix/bin/calendrix" fairness --help | grep -q -- "--pdf" || fail "installed calendrix fairness --help"
 exit $status

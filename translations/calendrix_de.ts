@@ -955,6 +955,10 @@ Befehle:
         <source>Nothing to import.</source>
         <translation>Nichts zu importieren.</translation>
     </message>
+    <message>
+        <source>the window, print, fairness and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>das Fenster, print, fairness und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>

@@ -955,6 +955,10 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <source>Nothing to import.</source>
         <translation>Ingenting å importere.</translation>
     </message>
+    <message>
+        <source>the window, print, fairness and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>vinduet, print, fairness og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>

@@ -16,7 +16,18 @@ bool isConsoleCommand(const QStringList &arguments);
 // QGuiApplication, on the offscreen platform.
 bool needsFonts(const QStringList &arguments);
 
+// True for what calendrix-gui does: the desktop program, and the commands
+// that need Qt's fonts and painting (print, fairness) or read the report
+// layouts (init, which checks them when it repairs a unit). The calendrix
+// program does the rest itself without loading those libraries, which takes
+// longer than many a command's own work, and starts calendrix-gui for these.
+bool needsGuiProgram(const QStringList &arguments);
+
+// Runs a console command other than those above.
 int run(const QStringList &arguments);
+
+// Runs any console command; only calendrix-gui has it.
+int runAny(const QStringList &arguments);
 
 // The desktop program's own options: "calendrix [--data DIR] [FILE.cxr]".
 // Returns the unit folder with status -1, and the roster datafile to show in

@@ -1,190 +1,78 @@
 #include "app/CommandLine.h"
-#include "app/Language.h"
+#include "app/Startup.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
-#include <tuple>
+#include <cstring>
 #include <unistd.h>
 
-#ifdef CALENDRIX_WITH_GUI
-#include "dialogs/DialogSet.h"
-#include "main/ErrorDisplay.h"
-#include "main/MainWindow.h"
-#include "session/UnitSession.h"
-#include "store/Error.h"
-#include "store/FolderLock.h"
-
-#include <QApplication>
-#include <QIcon>
-#endif
+// The calendrix program runs the commands that read and write the unit's
+// databases itself, linked with Qt's core and SQL libraries alone. The
+// window, printing, the fairness charts and init start calendrix-gui in its
+// place: loading Qt's painting and window libraries costs more processor
+// time than a small unit's whole roster run.
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QStringList argumentList(int argc, char **argv)
-{
-    QStringList list;
-    for (int i = 0; i < argc; ++i)
-        list.append(QString::fromLocal8Bit(argv[i]));
-    return list;
-}
-
-// Qt wants a private runtime folder even offscreen and warns on standard
-// error when the session has none (a console, a service); a command whose
-// standard error carries its messages makes one itself, as Qt would.
-void givePrivateRuntimeFolder()
-{
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return;
-    const QString dir = QDir::tempPath() + u"/runtime-"_s + QString::number(::getuid());
-    if (!QDir().mkpath(dir) ||
-        !QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
-        return; // Qt then falls back and says so itself
-    QFileInfo info(dir);
-    if (info.ownerId() == ::getuid())
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
-}
-
-#ifdef CALENDRIX_WITH_GUI
-// While the window's platform opens, Qt's own messages are held back: when
-// there is no display to open, Qt ends with a fatal message of its own (and
-// a core dump) that tells the clerk to reinstall; one line of ours says what
-// is wrong instead. When the display opens, what was held is said after all.
-QtMessageHandler g_laterHandler = nullptr;
-QList<std::tuple<QtMsgType, QString, QString>> g_heldMessages;
-
-// Made while the options are read: no translation is at hand while the
-// window's application is being made.
-QByteArray g_noDisplay;
-
-void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtFatalMsg) {
-        std::fputs(g_noDisplay.constData(), stderr);
-        std::_Exit(1);
-    }
-    g_heldMessages.append({type, QString::fromUtf8(context.category), message});
-}
-
-void sayHeldMessages()
-{
-    qInstallMessageHandler(g_laterHandler);
-    for (const auto &[type, category, message] : std::as_const(g_heldMessages)) {
-        const QByteArray name = category.toUtf8();
-        const QMessageLogContext context(nullptr, 0, nullptr, name.constData());
-        qt_message_output(type, context, message);
-    }
-    g_heldMessages.clear();
-}
-#endif
-
-// The language asked for with --lang, taken out of the arguments before
-// the commands read them.
-struct LanguageOption {
-    QString code;
-    bool unknown = false;
-    QString value;
+struct NotStarted {
+    QByteArray path;
+    int error = 0;
 };
 
-// Speaks the language chosen, once the application exists (its
-// translators belong to it). Returns 2 after a usage error, else -1.
-int speak(const LanguageOption &option)
+// Starts calendrix-gui in this process's place, with the same arguments:
+// the one beside this program (a build folder), else the one where the
+// package installs it. Returns only when neither could be started.
+NotStarted startGuiProgram(char **argv)
 {
-    using namespace calendrix;
-    const QString remembered = Language::remembered();
-    const bool overridden = Language::codes().contains(option.code) || Language::codes().contains(remembered);
-    Language::install(
-        Language::choose(option.code, remembered, Language::fromEnvironment([](const char *name) {
-                             return qEnvironmentVariable(name);
-                         })),
-        overridden ? Language::Ways::OfLanguage : Language::Ways::Desktop);
-    if (!option.unknown)
-        return -1;
-    const QString message =
-        u"calendrix: "_s +
-        QCoreApplication::translate("Language", "--lang must be de, nb or en, not '%1'").arg(option.value) +
-        u'\n';
-    std::fputs(message.toLocal8Bit().constData(), stderr);
-    return 2;
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    QByteArray folder = length > 0 ? QByteArray(self, length) : QByteArray(argv[0]);
+    folder.truncate(std::max<qsizetype>(folder.lastIndexOf('/'), 0));
+    if (folder.isEmpty())
+        folder = ".";
+    NotStarted failed;
+    for (const QByteArray &path :
+         {folder + "/calendrix-gui", folder + "/" CALENDRIX_GUI_FROM_BIN "/calendrix-gui"}) {
+        ::execv(path.constData(), argv);
+        // One that is there but cannot run says more than one that is not there.
+        if (failed.path.isEmpty() || failed.error == ENOENT)
+            failed = {path, errno};
+    }
+    return failed;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QStringList arguments = argumentList(argc, argv);
-    LanguageOption language;
-    language.code = calendrix::Language::takeOption(arguments, &language.unknown, &language.value);
-    if (calendrix::CommandLine::isConsoleCommand(arguments)) {
-        if (calendrix::CommandLine::needsFonts(arguments)) {
-            // Printing lays out text, which needs fonts but never a screen.
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            givePrivateRuntimeFolder();
-            QGuiApplication app(argc, argv);
-            if (const int status = speak(language); status >= 0)
-                return status;
-            return calendrix::CommandLine::run(arguments);
-        }
+    using namespace calendrix;
+    QStringList arguments = Startup::arguments(argc, argv);
+    const Startup::LanguageOption language = Startup::takeLanguageOption(arguments);
+    if (CommandLine::needsGuiProgram(arguments)) {
+        const NotStarted failed = startGuiProgram(argv);
         QCoreApplication app(argc, argv);
-        if (const int status = speak(language); status >= 0)
-            return status;
-        return calendrix::CommandLine::run(arguments);
-    }
-    int status = -1;
-    QString datafile;
-    QString dir;
-    {
-        // The options are checked before any display is opened, and their
-        // messages are said in the clerk's language already.
-        QCoreApplication app(argc, argv);
-        if ((status = speak(language)) >= 0)
-            return status;
-        dir = calendrix::CommandLine::desktopFolder(arguments, &status, &datafile);
-#ifdef CALENDRIX_WITH_GUI
-        g_noDisplay =
-            (u"calendrix: "_s +
-             QCoreApplication::translate("Language", "the window needs a display, and none could be "
-                                                     "opened; the other commands work without one "
-                                                     "(see calendrix --help)") +
-             u'\n')
-                .toLocal8Bit();
-#endif
-    }
-    if (status >= 0)
-        return status;
-#ifdef CALENDRIX_WITH_GUI
-    g_laterHandler = qInstallMessageHandler(holdWhileOpening);
-    QApplication app(argc, argv);
-    sayHeldMessages();
-    speak(language);
-    QApplication::setApplicationName(u"Calendrix"_s);
-    QApplication::setApplicationVersion(QStringLiteral(CALENDRIX_VERSION));
-    QApplication::setWindowIcon(QIcon(u":/images/calendrix-64.png"_s));
-
-    calendrix::UnitSession session{calendrix::UnitFolder(dir)};
-    if (!session.lock()) {
-        calendrix::ErrorDisplay::show(nullptr, calendrix::Error(session.lockRefused()));
+        Startup::speak(language);
+        const QString message =
+            u"calendrix: "_s +
+            QCoreApplication::translate("CommandLine",
+                                        "the window, print, fairness and init are in %1, which "
+                                        "cannot be started: %2. Reinstall Calendrix.")
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(QString::fromLocal8Bit(failed.path))),
+                     QString::fromLocal8Bit(std::strerror(failed.error))) +
+            u'\n';
+        std::fputs(message.toLocal8Bit().constData(), stderr);
         return 1;
     }
-    calendrix::MainWindow window(session.folder(), session.takeLock());
-    window.setDialogHost(new calendrix::DialogSet(&window));
-    window.show();
-    // Queued, so that the preview opens over the window, not before it.
-    if (!datafile.isEmpty())
-        QMetaObject::invokeMethod(
-            &window, [&window, datafile] { window.openDatafile(datafile); }, Qt::QueuedConnection);
-    return app.exec();
-#else
-    Q_UNUSED(dir);
-    // A build without the window can only run commands.
-    std::fputs("calendrix: this build has no window; give a command (see calendrix --help)\n", stderr);
-    return 2;
-#endif
+    QCoreApplication app(argc, argv);
+    if (const int status = Startup::speak(language); status >= 0)
+        return status;
+    return CommandLine::run(arguments);
 }

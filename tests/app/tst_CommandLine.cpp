@@ -29,6 +29,8 @@ private slots:
     void demoScales_data();
     void demoScales();
     void demoRefusesAnExistingUnit();
+    void withoutTheGuiProgram_data();
+    void withoutTheGuiProgram();
     void windowWithoutDisplay_data();
     void windowWithoutDisplay();
     void folderThatIsNotAUnitFolder_data();
@@ -314,6 +316,50 @@ void tst_CommandLine::demoRefusesAnExistingUnit()
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(u"already holds a unit"_s), qPrintable(r.err));
     QCOMPARE(folderHash(tmp.path()), before);
+}
+
+void tst_CommandLine::withoutTheGuiProgram_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // UNIT stands for a fresh folder
+    QTest::addColumn<bool>("guiProgram");
+    QTest::newRow("window") << QStringList{u"--data"_s, u"UNIT"_s} << true;
+    QTest::newRow("print") << QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"UNIT/r.pdf"_s} << true;
+    QTest::newRow("fairness") << QStringList{u"fairness"_s, u"--data"_s, u"UNIT"_s} << true;
+    QTest::newRow("init") << QStringList{u"init"_s, u"UNIT/new"_s} << true;
+    QTest::newRow("--lang and print") << QStringList{u"--lang"_s, u"de"_s, u"print"_s, u"--help"_s} << true;
+    QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"UNIT/none"_s} << false;
+    QTest::newRow("make --help") << QStringList{u"make"_s, u"--help"_s} << false;
+}
+
+// calendrix alone, where calendrix-gui is not beside it nor installed: the
+// commands it runs itself still work, and the others say in one line what
+// is missing, and touch nothing.
+void tst_CommandLine::withoutTheGuiProgram()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, guiProgram);
+    const QTemporaryDir place, unit;
+    const QString lone = place.filePath(u"bin/calendrix"_s);
+    QVERIFY(QDir().mkpath(place.filePath(u"bin"_s)));
+    QVERIFY(QFile::copy(qEnvironmentVariable("CALENDRIX_BIN"), lone));
+    for (QString &a : arguments)
+        a.replace(u"UNIT"_s, unit.path());
+    QProcess p;
+    p.setProcessEnvironment(childEnvironment());
+    p.start(lone, arguments);
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    if (!guiProgram) {
+        QVERIFY2(!err.contains(u"calendrix-gui"_s), qPrintable(err));
+        return;
+    }
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY2(err.contains(place.filePath(u"libexec/calendrix/calendrix-gui"_s)) &&
+                 err.contains(u"Calendrix"_s),
+             qPrintable(err));
+    QCOMPARE(QDir(unit.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void tst_CommandLine::windowWithoutDisplay_data()
