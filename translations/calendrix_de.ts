@@ -956,8 +956,8 @@ Befehle:
         <translation>Nichts zu importieren.</translation>
     </message>
     <message>
-        <source>the window, print, fairness and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
-        <translation>das Fenster, print, fairness und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
+        <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>das Fenster und die Befehle print, fairness, export, export-personnel und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
     </message>
 </context>
 <context>

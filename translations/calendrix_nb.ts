@@ -956,8 +956,8 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Ingenting å importere.</translation>
     </message>
     <message>
-        <source>the window, print, fairness and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
-        <translation>vinduet, print, fairness og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
+        <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>vinduet og kommandoene print, fairness, export, export-personnel og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,6 @@
 #include "app/RosterCommands.h"
 
 #include "app/DemoUnit.h"
-#include "app/ExportCommand.h"
 #include "roster/RosterRun.h"
 #include "session/UnitSession.h"
 #include "store/Database.h"
@@ -461,7 +460,9 @@ bool needsFonts(const QStringList &arguments)
 
 bool needsGuiProgram(const QStringList &arguments)
 {
-    return !isConsoleCommand(arguments) || needsFonts(arguments) || arguments.value(1) == u"init";
+    static const QStringList commands = {u"print"_s, u"fairness"_s, u"init"_s, u"export"_s,
+                                         u"export-personnel"_s};
+    return !isConsoleCommand(arguments) || commands.contains(arguments.value(1));
 }
 
 int run(const QStringList &arguments)
@@ -483,16 +484,12 @@ int run(const QStringList &arguments)
         return runDemo(rest);
     if (command == u"make")
         return runMake(rest);
-    if (command == u"export")
-        return runExport(rest);
     if (command == u"undo")
         return runUndo(rest);
     if (command == u"history")
         return runHistory(rest);
     if (command == u"import")
         return runImport(rest);
-    if (command == u"export-personnel")
-        return runExportPersonnel(rest);
     if (command == u"candidates")
         return runCandidates(rest);
     if (command == u"replace")

@@ -4,6 +4,7 @@
 #include "app/NoticeText.h"
 
 #include "session/ExportJob.h"
+#include "session/UnitSession.h"
 #include "store/Error.h"
 #include "store/UnitFolder.h"
 
@@ -149,6 +150,60 @@ int runExport(const QStringList &arguments)
         return failureLine(QCoreApplication::translate("CommandLine", "'%1' cannot be exported: %2.")
                                .arg(QDir::toNativeSeparators(datafile), QString::fromLocal8Bit(e.what())));
     }
+}
+
+int runExportPersonnel(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Write the unit's soldiers into a CSV file or a workbook (.xlsx) with the columns that 'calendrix "
+        "import --soldiers' reads: edited in a spreadsheet program, the file is imported back with "
+        "--update."));
+    parser.addPositionalArgument(
+        u"OUT"_s, QCoreApplication::translate("CommandLine", "The file to write: OUT.csv or OUT.xlsx."));
+    const QCommandLineOption data = dataOption();
+    const QCommandLineOption replace(
+        u"replace"_s, QCoreApplication::translate("CommandLine", "Write over OUT when it exists."));
+    parser.addOptions({data, replace});
+    const QString syntax = u"export-personnel OUT.csv|OUT.xlsx [--data DIR] [--replace]"_s;
+    if (const int status = parse(parser, arguments, syntax); status >= 0)
+        return status;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(
+            QCoreApplication::translate("CommandLine", "give one file to write: calendrix %1").arg(syntax));
+    const QString target = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (suffix != u"csv"_s && suffix != u"xlsx"_s)
+        return usageError(
+            QCoreApplication::translate("CommandLine", "the file to write ends in .csv or .xlsx"));
+    QString dir;
+    if (const int status = dataFolder(parser, data, &dir); status >= 0)
+        return status;
+    UnitSession session{UnitFolder(dir)};
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+        return status;
+    if (session.folder().isOwnFile(target))
+        return failure(
+            QCoreApplication::translate("CommandLine",
+                                        "'%1' is one of the unit's own files; choose another file to write.")
+                .arg(QDir::toNativeSeparators(target)));
+    if ((QFileInfo::exists(target) || QFileInfo(target).isSymLink()) && !parser.isSet(replace)) {
+        err() << NoticeText::title(Notice::Kind::Error) << ": "
+              << QCoreApplication::translate("CommandLine", "'%1' exists; give --replace to write over it.")
+                     .arg(QDir::toNativeSeparators(target))
+              << "\n";
+        err().flush();
+        return 4;
+    }
+    const std::optional<StoreError> error = session.exportSoldiers(target);
+    if (error)
+        return failure(*error);
+    out() << wroteFile(target) << "\n";
+    out().flush();
+    return 0;
 }
 
 } // namespace calendrix::CommandLine

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/CommandSupport.h"
+#include "app/ExportCommand.h"
 #include "app/FairnessCommand.h"
 #include "app/NoticeText.h"
 #include "report/Report.h"
@@ -24,8 +25,9 @@
 #include <new>
 #include <unistd.h>
 
-// The commands only calendrix-gui runs: they lay out pages or read the
-// report layouts, and so load Qt's painting libraries.
+// The commands only calendrix-gui runs: they lay out pages, read the report
+// layouts or write workbooks, and so load Qt's painting libraries and
+// libxlsxwriter.
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -230,15 +232,20 @@ int runPrint(const QStringList &arguments)
 int runAny(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
-    if (command != u"init" && command != u"print" && command != u"fairness")
-        return run(arguments);
     QStringList rest = arguments.mid(1);
-    rest[0] = u"calendrix "_s + command;
+    if (!rest.isEmpty())
+        rest[0] = u"calendrix "_s + command;
     if (command == u"init")
         return runInit(rest);
     if (command == u"print")
         return runPrint(rest);
-    return FairnessCommand::run(rest);
+    if (command == u"fairness")
+        return FairnessCommand::run(rest);
+    if (command == u"export")
+        return runExport(rest);
+    if (command == u"export-personnel")
+        return runExportPersonnel(rest);
+    return run(arguments);
 }
 
 } // namespace calendrix::CommandLine

@@ -9,9 +9,4 @@ namespace calendrix::CommandLine {
 // 0 imported (or planned, with --dry-run), 1 failure, 2 usage, 5 rows refused: nothing imported.
 int runImport(const QStringList &arguments);
 
-// calendrix export-personnel OUT.csv|OUT.xlsx [--data DIR] [--replace]: the
-// unit's soldiers with the columns import reads. 0 written, 1 failure, 2
-// usage, 4 OUT exists without --replace.
-int runExportPersonnel(const QStringList &arguments);
-
 } // namespace calendrix::CommandLine

@@ -14,9 +14,11 @@
 
 // The calendrix program runs the commands that read and write the unit's
 // databases itself, linked with Qt's core and SQL libraries alone. The
-// window, printing, the fairness charts and init start calendrix-gui in its
-// place: loading Qt's painting and window libraries costs more processor
-// time than a small unit's whole roster run.
+// window and the commands that make documents (print, fairness, export,
+// export-personnel) or check the report layouts (init) start calendrix-gui
+// in its place: loading Qt's painting and window libraries and
+// libxlsxwriter costs more processor time than a small unit's whole roster
+// run.
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -62,9 +64,9 @@ int main(int argc, char **argv)
         Startup::speak(language);
         const QString message =
             u"calendrix: "_s +
-            QCoreApplication::translate("CommandLine",
-                                        "the window, print, fairness and init are in %1, which "
-                                        "cannot be started: %2. Reinstall Calendrix.")
+            QCoreApplication::translate("CommandLine", "the window and the commands print, fairness, export, "
+                                                       "export-personnel and init are in %1, which cannot be "
+                                                       "started: %2. Reinstall Calendrix.")
                 .arg(QDir::toNativeSeparators(QDir::cleanPath(QString::fromLocal8Bit(failed.path))),
                      QString::fromLocal8Bit(std::strerror(failed.error))) +
             u'\n';

@@ -1,9 +1,5 @@
 #include "session/UnitSession.h"
 
-#include "report/CsvExport.h"
-#include "report/ExportBatch.h"
-#include "report/ReportError.h"
-#include "report/SpreadsheetExport.h"
 #include "store/CsvReader.h"
 #include "store/FolderLock.h"
 #include "store/HolidayCalendar.h"
@@ -230,25 +226,6 @@ UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QS
         result.error = e;
     }
     return result;
-}
-
-std::optional<StoreError> UnitSession::exportSoldiers(const QString &target) const
-{
-    try {
-        const QList<QStringList> rows = PersonnelImport::soldierRows(
-            Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel));
-        ExportBatch batch(1);
-        if (QFileInfo(target).suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0)
-            SpreadsheetExport::writeTable(target, QStringLiteral("Soldiers"), rows, batch);
-        else
-            batch.add(target, CsvExport::table(rows));
-        batch.commit();
-    } catch (const StoreError &e) {
-        return e;
-    } catch (const ReportError &e) {
-        return StoreError(StoreErrorCode::IoError, e.notice(), target);
-    }
-    return std::nullopt;
 }
 
 UnitSession::History UnitSession::history()

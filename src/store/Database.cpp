@@ -207,25 +207,35 @@ StoreError wrongKind(const QString &path, FileKind kind, NoticeCode what, const 
 // throws.
 QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QString &path, FileKind kind)
 {
+    const QList<TableLayout> &tables = Layouts::tables(kind);
+    // Every table's columns in one statement, as PRAGMA table_info gives
+    // them, by the table's name in lower case (SQLite's own lookup of a
+    // name ignores ASCII case, and ours are ASCII).
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(u"SELECT s.name, c.name FROM sqlite_schema AS s, pragma_table_info(s.name) AS c "
+                u"WHERE s.type IN ('table', 'view') ORDER BY s.name, c.cid"_s))
+        throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout,
+                             {tables.constFirst().name});
+    QHash<QString, QStringList> columns;
+    while (q.next())
+        columns[q.value(0).toString().toLower()].append(q.value(1).toString());
+    if (q.lastError().isValid())
+        throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout,
+                             {tables.constFirst().name});
+
     QList<std::pair<QString, StoreError>> faults;
-    for (const TableLayout &table : Layouts::tables(kind)) {
-        QSqlQuery q(db);
-        if (!q.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table.name))))
-            throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout, {table.name});
-        int ordinal = 0;
-        bool ok = true;
-        while (q.next()) {
-            if (ordinal < table.fields.size() &&
-                q.value(1).toString().compare(table.fields[ordinal].name, Qt::CaseInsensitive) != 0)
-                ok = false;
-            ++ordinal;
-        }
-        if (ordinal == 0 && table.optional)
+    for (const TableLayout &table : tables) {
+        const QStringList names = columns.value(table.name.toLower());
+        bool ok = names.size() >= table.fields.size();
+        for (int i = 0; ok && i < table.fields.size(); ++i)
+            ok = names[i].compare(table.fields[i].name, Qt::CaseInsensitive) == 0;
+        if (names.isEmpty() && table.optional)
             continue;
-        if (ordinal == 0)
+        if (names.isEmpty())
             faults.append({table.name, StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableMissing,
                                                   {table.name, path}, path)});
-        else if (!ok || ordinal < table.fields.size())
+        else if (!ok)
             faults.append(
                 {table.name, StoreError(StoreErrorCode::WrongFileKind, NoticeCode::TableLayoutDamaged,
                                         {path, table.name, kindTitle(path, kind)}, path)});

@@ -884,7 +884,7 @@ RunHistory::Listing RunHistory::listing(bool checkLast) const
         }
         // Each entry's facts; reading every page is for the one an undo takes.
         try {
-            Database::verify(info.filePath(), FileKind::Working);
+            // Opening checks the file's kind and its tables' layouts.
             const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
             QSqlQuery q = run(db.connection(), u"SELECT * FROM %1"_s.arg(kFactsTable), info.filePath(),
                               NoticeCode::HistoryCannotRead);

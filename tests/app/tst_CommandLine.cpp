@@ -326,6 +326,8 @@ void tst_CommandLine::withoutTheGuiProgram_data()
     QTest::newRow("print") << QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"UNIT/r.pdf"_s} << true;
     QTest::newRow("fairness") << QStringList{u"fairness"_s, u"--data"_s, u"UNIT"_s} << true;
     QTest::newRow("init") << QStringList{u"init"_s, u"UNIT/new"_s} << true;
+    QTest::newRow("export") << QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"UNIT/r.csv"_s} << true;
+    QTest::newRow("export-personnel") << QStringList{u"export-personnel"_s, u"UNIT/s.xlsx"_s} << true;
     QTest::newRow("--lang and print") << QStringList{u"--lang"_s, u"de"_s, u"print"_s, u"--help"_s} << true;
     QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"UNIT/none"_s} << false;
     QTest::newRow("make --help") << QStringList{u"make"_s, u"--help"_s} << false;
