@@ -136,8 +136,17 @@ void CounterPreparation::markAndAdd()
             qualifiedPairs += qualified(soldier, duty) ? 1 : 0;
     if (qualifiedPairs > size_t(first.size()))
         rows.reserve(rows.size() + qualifiedPairs - size_t(first.size()));
+    // Each soldier's name and rank and each duty's name get their sort
+    // values once, not once for every row they stand on.
+    using Collation::SortValue;
+    std::vector<std::pair<SortValue, SortValue>> soldierSorted;
+    soldierSorted.reserve(m_state.soldiers.size());
+    for (const Soldier &soldier : m_state.soldiers)
+        soldierSorted.emplace_back(SortValue::of(soldier.name, FieldType::Text, &m_state.sortKeys),
+                                   SortValue::of(soldier.rank, FieldType::Text, &m_state.sortKeys));
     for (const Duty &duty : m_state.duties) {
         const qint64 d = duty.name.isNull() ? -1 : dutyIndex.value(duty.name.toString());
+        const SortValue dutySorted = SortValue::of(duty.name, FieldType::Text, &m_state.sortKeys);
         for (size_t si = 0; si < m_state.soldiers.size(); ++si) {
             const Soldier &soldier = m_state.soldiers[si];
             if (!qualified(soldier, duty))
@@ -148,7 +157,7 @@ void CounterPreparation::markAndAdd()
             if (found >= 0) {
                 CounterRow &row = rows[found];
                 row.marker = true;
-                row.setRank(soldier.rank, m_state.sortKeys);
+                row.setRank(soldier.rank, soldierSorted[si].second);
                 row.remarks = soldier.section;
                 continue;
             }
@@ -161,7 +170,7 @@ void CounterPreparation::markAndAdd()
             row.remarks = soldier.section;
             row.count = 0;
             row.holidayCount = 0;
-            row.setSortValues(m_state.sortKeys);
+            row.setSortValues(soldierSorted[si].first, soldierSorted[si].second, dutySorted);
             row.person = person;
             rows.push_back(std::move(row));
             if (findable)

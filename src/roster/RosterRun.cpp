@@ -19,6 +19,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+#include <vector>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -26,13 +29,30 @@ namespace calendrix {
 namespace {
 
 // Writes what the run changed in the counter and assignment-date tables.
-void saveCounters(const RunState &state, RecordSet &memory)
+// The rows it adds are appended with history's watch paused and kept in the
+// history by their keys (a draft keeps no history).
+void saveCounters(const RunState &state, RecordSet &memory, RunHistory::Recorder *history)
 {
     using namespace Fields::Memory;
-    const Database db = memory.database();
-    TableAppender added(db, RecordSources::kMemory);
+    const auto appendTo = [history](const QString &table,
+                                    const std::function<void(std::vector<qint64> &)> &f) {
+        if (history) {
+            history->appendUnwatched(table, f);
+            return;
+        }
+        std::vector<qint64> keys;
+        f(keys);
+    };
+    // Rows changed and removed, watched; the keys of those added do not
+    // depend on them (the store never gives a key twice).
     for (const CounterRow &r : state.counters) {
-        // Pointed to, not copied: a division has over a hundred thousand rows.
+        if (r.slot < 0)
+            continue;
+        if (r.deleted) {
+            memory.moveToRow(r.slot);
+            memory.deleteCurrent();
+            continue;
+        }
         const QVariant marker(r.marker), count = counterValue(r.count),
                                          holidayCount = counterValue(r.holidayCount);
         const QVariant *values[fieldCount] = {};
@@ -43,20 +63,6 @@ void saveCounters(const RunState &state, RecordSet &memory)
         values[Count] = &count;
         values[HCount] = &holidayCount;
         values[Remarks] = &r.remarks;
-        if (r.slot < 0) {
-            // The store gives the key. A null but valid value writes Null
-            // rather than the default.
-            for (int f = Marker; f < fieldCount; ++f)
-                added.setValue(f,
-                               values[f]->isNull() ? QVariant(QMetaType::fromType<QString>()) : *values[f]);
-            added.addRow();
-            continue;
-        }
-        if (r.deleted) {
-            memory.moveToRow(r.slot);
-            memory.deleteCurrent();
-            continue;
-        }
         bool editing = false;
         for (int f = Marker; f < fieldCount; ++f) {
             const QVariant &old = memory.valueAt(r.slot, f);
@@ -72,14 +78,36 @@ void saveCounters(const RunState &state, RecordSet &memory)
         if (editing)
             memory.update();
     }
-    TableAppender dates(db, RecordSources::kDates);
-    QVariantList row(Fields::Dates::fieldCount);
-    for (const RunState::TakenDate &d : state.newDates) {
-        row[Fields::Dates::SoldierName] = d.soldierName;
-        row[Fields::Dates::From] = d.from;
-        row[Fields::Dates::To] = d.to;
-        dates.append(row);
-    }
+    const Database db = memory.database();
+    appendTo(RecordSources::kMemory, [&](std::vector<qint64> &keys) {
+        TableAppender added(db, RecordSources::kMemory);
+        // A null but valid value writes Null rather than the default; the
+        // store gives the key.
+        const QVariant null(QMetaType::fromType<QString>());
+        const auto set = [&](int f, const QVariant &v) { added.setValue(f, v.isNull() ? null : v); };
+        for (const CounterRow &r : state.counters) {
+            if (r.slot >= 0)
+                continue;
+            set(Marker, QVariant(r.marker));
+            set(SoldierName, r.soldierName);
+            set(Rank, r.rank);
+            set(DutyName, r.dutyName);
+            set(Count, counterValue(r.count));
+            set(HCount, counterValue(r.holidayCount));
+            set(Remarks, r.remarks);
+            keys.push_back(added.addRow());
+        }
+    });
+    appendTo(RecordSources::kDates, [&](std::vector<qint64> &keys) {
+        TableAppender dates(db, RecordSources::kDates);
+        QVariantList row(Fields::Dates::fieldCount);
+        for (const RunState::TakenDate &d : state.newDates) {
+            row[Fields::Dates::SoldierName] = d.soldierName;
+            row[Fields::Dates::From] = d.from;
+            row[Fields::Dates::To] = d.to;
+            keys.push_back(dates.append(row));
+        }
+    });
 }
 
 } // namespace
@@ -140,7 +168,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         sheet.writeSheetRows();
         const bool complete = sheet.loadHolidays() && DateColumns(state).runColumns();
 
-        saveCounters(state, memory);
+        saveCounters(state, memory, history.get());
 
         ScratchFile scratch(target);
         Database::copyInto(m_folder.templatePath(), scratch, target, FileKind::Roster);

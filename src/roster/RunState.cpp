@@ -29,14 +29,30 @@ void CounterRow::setRank(const QVariant &value, Collation::SortValue::KeyCache &
     sortValues[Fields::Memory::Rank] = Collation::SortValue::of(value, FieldType::Text, &keys);
 }
 
+void CounterRow::setRank(const QVariant &value, const Collation::SortValue &sorted)
+{
+    rank = value;
+    sortValues[Fields::Memory::Rank] = sorted;
+}
+
 void CounterRow::setSortValues(Collation::SortValue::KeyCache &keys)
+{
+    using Collation::SortValue;
+    setSortValues(SortValue::of(soldierName, FieldType::Text, &keys),
+                  SortValue::of(rank, FieldType::Text, &keys),
+                  SortValue::of(dutyName, FieldType::Text, &keys));
+}
+
+void CounterRow::setSortValues(const Collation::SortValue &soldierNameSorted,
+                               const Collation::SortValue &rankSorted,
+                               const Collation::SortValue &dutyNameSorted)
 {
     using namespace Fields::Memory;
     using Collation::SortValue;
     sortValues[ID] = SortValue::of(QVariant(key), FieldType::Key);
-    sortValues[SoldierName] = SortValue::of(soldierName, FieldType::Text, &keys);
-    sortValues[Rank] = SortValue::of(rank, FieldType::Text, &keys);
-    sortValues[DutyName] = SortValue::of(dutyName, FieldType::Text, &keys);
+    sortValues[SoldierName] = soldierNameSorted;
+    sortValues[Rank] = rankSorted;
+    sortValues[DutyName] = dutyNameSorted;
     sortValues[Count] = SortValue::of(counterValue(count), FieldType::Integer);
     sortValues[HCount] = SortValue::of(counterValue(holidayCount), FieldType::Integer);
 }

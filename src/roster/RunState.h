@@ -59,6 +59,11 @@ struct CounterRow {
     void setCounter(DayClass c, qint64 value);
     void setRank(const QVariant &value, Collation::SortValue::KeyCache &keys);
     void setSortValues(Collation::SortValue::KeyCache &keys);
+    // The same with the texts' sort values made already, as a run makes them
+    // once for each soldier and duty rather than for every row.
+    void setRank(const QVariant &value, const Collation::SortValue &sorted);
+    void setSortValues(const Collation::SortValue &soldierNameSorted, const Collation::SortValue &rankSorted,
+                       const Collation::SortValue &dutyNameSorted);
 };
 
 struct DateRange {

@@ -139,6 +139,7 @@ struct RowChanges::Watch {
     sqlite3_session *session = nullptr;
     QString path;
     QHash<QString, QStringList> columns;
+    std::map<QString, std::vector<qint64>> appended; // by appendUnwatched()
 };
 
 RowChanges::RowChanges(const Database &db, const QStringList &tables, const QString &schema)
@@ -165,6 +166,19 @@ RowChanges::~RowChanges()
 {
     if (m_watch->session)
         sqlite3session_delete(m_watch->session);
+}
+
+void RowChanges::appendUnwatched(const QString &table,
+                                 const std::function<void(std::vector<qint64> &keys)> &append)
+{
+    sqlite3session_enable(m_watch->session, 0);
+    try {
+        append(m_watch->appended[table]);
+    } catch (...) {
+        sqlite3session_enable(m_watch->session, 1);
+        throw;
+    }
+    sqlite3session_enable(m_watch->session, 1);
 }
 
 QByteArray RowChanges::packed() const
@@ -231,6 +245,20 @@ QByteArray RowChanges::packed() const
     if (rc != SQLITE_OK || finished != SQLITE_OK)
         throw sqliteError(m_watch->db, rc != SQLITE_OK ? rc : finished, m_watch->path,
                           NoticeCode::HistoryCannotWrite);
+    for (const auto &[name, keys] : m_watch->appended) {
+        if (keys.empty())
+            continue;
+        Table &t = tables[name];
+        const QStringList columns = m_watch->columns.value(name);
+        const auto id = std::find_if(columns.cbegin(), columns.cend(), [](const QString &c) {
+            return c.compare(u"ID"_s, Qt::CaseInsensitive) == 0;
+        });
+        t.key = int(id - columns.cbegin());
+        if (id == columns.cend())
+            throw storeErrorFromSqlite(SQLITE_ERROR, u"no such column: ID"_s, m_watch->path,
+                                       NoticeCode::HistoryCannotWrite);
+        t.added.insert(t.added.end(), keys.cbegin(), keys.cend());
+    }
 
     QByteArray bytes;
     QDataStream s(&bytes, QIODevice::WriteOnly);

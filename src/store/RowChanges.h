@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace calendrix {
 
@@ -28,6 +30,13 @@ public:
     ~RowChanges();
     RowChanges(const RowChanges &) = delete;
     RowChanges &operator=(const RowChanges &) = delete;
+
+    // Runs append, which only adds rows to table and gives their keys, with
+    // the watch paused: the rows added are kept by those keys, as the watch
+    // keeps them. The session would copy each added row out of the table
+    // again only to say its key, and the rows a unit's first run adds are
+    // nearly all it changes.
+    void appendUnwatched(const QString &table, const std::function<void(std::vector<qint64> &keys)> &append);
 
     // What the tables' rows changed since the watch began, packed. Throws
     // StoreError (HistoryCannotWrite).

@@ -1694,6 +1694,12 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     write.commit();
 }
 
+void RunHistory::Recorder::appendUnwatched(const QString &table,
+                                           const std::function<void(std::vector<qint64> &keys)> &append)
+{
+    m_changes->appendUnwatched(table, append);
+}
+
 void RunHistory::Recorder::putInPlace()
 {
     m_scratch->putInPlace();

@@ -10,8 +10,10 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace calendrix {
 
@@ -211,6 +213,10 @@ public:
         // watchDatafile() done, before the commit.
         void completeRosterChange(Database &working, quint32 counterBefore, const QString &datafile,
                                   const QString &datafileIdentity, const RosterFacts &facts);
+        // Appends rows to a watched table with the watch paused; see
+        // RowChanges::appendUnwatched().
+        void appendUnwatched(const QString &table,
+                             const std::function<void(std::vector<qint64> &keys)> &append);
         // Gives the entry its name. Call once the swap's record is written
         // and before the commit.
         void putInPlace();
