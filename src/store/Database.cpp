@@ -748,9 +748,12 @@ Database Database::openScratch(const ScratchFile &scratch, FileKind kind)
     Database db(shared);
     db.exec(u"PRAGMA journal_mode=DELETE"_s, NoticeCode::CannotCreateDatabase);
     db.exec(u"PRAGMA synchronous=FULL"_s, NoticeCode::CannotCreateDatabase);
+    // The file's kind in one commit, not one for each mark.
+    Transaction marks(db);
     db.exec(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)),
             NoticeCode::CannotCreateDatabase);
     db.exec(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion()), NoticeCode::CannotCreateDatabase);
+    marks.commit();
     return db;
 }
 
