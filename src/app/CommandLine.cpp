@@ -270,6 +270,13 @@ int checkUnitFiles(const UnitFolder &folder)
                        .arg(problems.join(u' '), folder.repairCommand()));
 }
 
+int takeUnit(UnitSession &session)
+{
+    if (!session.lock())
+        return tell({session.lockRefused()});
+    return checkUnitFiles(session.folder());
+}
+
 namespace {
 
 int runDemo(const QStringList &arguments)
@@ -409,11 +416,9 @@ int runMake(const QStringList &arguments)
         return status;
 
     UnitSession session{UnitFolder(dir)};
-    if (!session.lock())
-        return tell({session.lockRefused()});
-    const UnitFolder &folder = session.folder();
-    if (const int status = checkUnitFiles(folder); status >= 0)
+    if (const int status = takeUnit(session); status >= 0)
         return status;
+    const UnitFolder &folder = session.folder();
     PrintingMessenger messenger(parser.isSet(replace));
     // What the session says after the run is for a window: here the question's
     // line has said No already.

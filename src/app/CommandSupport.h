@@ -13,6 +13,7 @@ namespace calendrix {
 
 class Error;
 class UnitFolder;
+class UnitSession;
 struct Notice;
 
 // What every command shares: its two output streams, its two ways of ending
@@ -46,6 +47,9 @@ int tell(const Notices &notices);
 // Refuses a unit whose own databases cannot be used, with the command that
 // sets them right. -1 means go on.
 int checkUnitFiles(const UnitFolder &folder);
+// Takes the unit's lock for the command and checks its files as above:
+// -1 means go on, otherwise the exit status after saying why not.
+int takeUnit(UnitSession &session);
 
 } // namespace CommandLine
 } // namespace calendrix

@@ -181,9 +181,7 @@ int runExportPersonnel(const QStringList &arguments)
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
     UnitSession session{UnitFolder(dir)};
-    if (!session.lock())
-        return tell({session.lockRefused()});
-    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+    if (const int status = takeUnit(session); status >= 0)
         return status;
     if (session.folder().isOwnFile(target))
         return failure(

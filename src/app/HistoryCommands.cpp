@@ -90,11 +90,9 @@ int runUndo(const QStringList &arguments)
         return status;
 
     UnitSession session{UnitFolder(dir)};
-    if (!session.lock())
-        return tell({session.lockRefused()});
-    const UnitFolder &folder = session.folder();
-    if (const int status = checkUnitFiles(folder); status >= 0)
+    if (const int status = takeUnit(session); status >= 0)
         return status;
+    const UnitFolder &folder = session.folder();
     // Settled and skipped files are told before the question, or before
     // why there is nothing to ask about.
     bool told = false;

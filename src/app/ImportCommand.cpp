@@ -149,9 +149,7 @@ int runImport(const QStringList &arguments)
         return status;
 
     UnitSession session{UnitFolder(dir)};
-    if (!session.lock())
-        return tell({session.lockRefused()});
-    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+    if (const int status = takeUnit(session); status >= 0)
         return status;
     const UnitSession::Settled settled = session.settle();
     if (const int status = tell(settled.notices); status >= 0)

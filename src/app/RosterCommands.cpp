@@ -94,9 +94,7 @@ QString periodText(const RosterChange::Period &p)
 int change(const Target &t, const std::function<RosterChange::Changed(const RosterChange &)> &make)
 {
     UnitSession session{UnitFolder(t.dir)};
-    if (!session.lock())
-        return tell({session.lockRefused()});
-    if (const int status = checkUnitFiles(session.folder()); status >= 0)
+    if (const int status = takeUnit(session); status >= 0)
         return status;
     const RosterChange::Changed changed = make(RosterChange(session.folder()));
     tell(changed.settled);
