@@ -102,6 +102,12 @@ void readTakenDates(RunState &state, const Database &working, bool forRun)
         if (!first.isValid())
             return;
     }
+    readTakenDates(state, working, first, last);
+}
+
+void readTakenDates(RunState &state, const Database &working, const QDate &first, const QDate &last)
+{
+    using namespace Fields::Dates;
     const QList<QVariantList> rows =
         RangeRows::overlapping(working, RecordSources::kDates, From, To, first, last);
     for (const QVariantList &row : rows)

@@ -2,6 +2,8 @@
 
 #include "roster/RunState.h"
 
+#include <QDate>
+
 namespace calendrix {
 
 class Database;
@@ -18,5 +20,7 @@ void readCounters(RunState &state, RecordSet &memory);
 // forRun, only those that can overlap a period of the schedule read by
 // readPersonnel, as no other can mark a soldier busy in this run.
 void readTakenDates(RunState &state, const Database &working, bool forRun);
+// Those that overlap the days first..last, for a change of a few periods.
+void readTakenDates(RunState &state, const Database &working, const QDate &first, const QDate &last);
 
 } // namespace calendrix

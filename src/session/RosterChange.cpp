@@ -4,6 +4,7 @@
 #include "roster/RunInput.h"
 #include "store/Database.h"
 #include "store/Fields.h"
+#include "store/RangeRows.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
 #include "store/RecoveryRecord.h"
@@ -77,7 +78,7 @@ struct Refused {
 };
 
 // The unit as the run reads it: personnel, counters as they stand, and the
-// assignment dates.
+// assignment dates near the periods changed.
 struct Unit {
     Silent messenger;
     RunState state{messenger, 0, 0};
@@ -90,12 +91,25 @@ struct Unit {
         readPersonnel(state, personnel);
         memory.open(working, RecordSources::kMemory);
         readCounters(state, memory);
-        readTakenDates(state, working, false);
         for (int i = 0; i < int(state.soldiers.size()); ++i)
             soldierOf.insert(textOf(state.soldiers[i].name), i);
         for (int i = int(state.counters.size()) - 1; i >= 0; --i)
             counterOf.insert(key(textOf(state.counters[i].soldierName), textOf(state.counters[i].dutyName)),
                              i);
+    }
+    // The assignment dates that can make a soldier busy in one of periods:
+    // those that overlap their days. The table grows with every run.
+    void readDatesNear(const Database &working, const QList<RosterChange::Period> &periods)
+    {
+        QDate first, last;
+        for (const RosterChange::Period &p : periods) {
+            if (!first.isValid() || p.from < first)
+                first = p.from;
+            if (!last.isValid() || p.to > last)
+                last = p.to;
+        }
+        if (first.isValid() && last.isValid())
+            readTakenDates(state, working, first, last);
     }
     static QString key(const QString &soldier, const QString &duty) { return duty + u'\n' + soldier; }
     // The counter row of soldier and duty the run would find: the first in the table.
@@ -346,6 +360,7 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         const Roster roster(file, unit.state);
         result.draft = roster.draft;
         result.period = roster.period(datafile, duty.trimmed(), which);
+        unit.readDatesNear(working, {result.period});
         result.rows = candidateList(unit, roster, result.period);
     } catch (const Refused &r) {
         result.refused = r.notice;
@@ -437,6 +452,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         for (const Period &p : std::as_const(periods))
             if (p.standing.isEmpty())
                 throw Refused{refusal(NoticeCode::ChangeNobodyStands, {p.duty, day(p.from), day(p.to)})};
+        unit.readDatesNear(working, periods);
         if (request.swap) {
             const QString &a = periods[0].standing, &b = periods[1].standing;
             if (a == b)
@@ -507,21 +523,26 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         if (!roster.draft) {
             RunState &s = unit.state;
             QSet<int> touched;
-            RecordSet dates(working, RecordSources::kDates);
             TableAppender added(working, RecordSources::kDates);
+            QSqlQuery &remove =
+                working.cachedQuery(u"DELETE FROM main.\"%1\" WHERE \"ID\" = ?"_s.arg(RecordSources::kDates));
             for (qsizetype i = 0; i < periods.size(); ++i) {
                 const Period &p = periods[i];
                 moveCounter(s, unit.counterRow(off[i], p.duty), p.dayClass, -1, touched);
                 const int onRow = unit.counterRow(on[i], p.duty);
                 moveCounter(s, onRow, p.dayClass, +1, touched);
-                for (int slot = 0; slot < dates.storedRowCount(); ++slot) {
-                    if (dates.isDeletedRow(slot) ||
-                        textOf(dates.valueAt(slot, Fields::Dates::SoldierName)) != off[i] ||
-                        dateOf(dates.valueAt(slot, Fields::Dates::From)) != p.from ||
-                        dateOf(dates.valueAt(slot, Fields::Dates::To)) != p.to)
+                // The first of the soldier's dates for the period goes: only
+                // those that overlap it are read.
+                namespace D = Fields::Dates;
+                for (const QVariantList &date :
+                     RangeRows::overlapping(working, RecordSources::kDates, D::From, D::To, p.from, p.to)) {
+                    if (textOf(date[D::SoldierName]) != off[i] || dateOf(date[D::From]) != p.from ||
+                        dateOf(date[D::To]) != p.to)
                         continue;
-                    dates.moveToRow(slot);
-                    dates.deleteCurrent();
+                    remove.bindValue(0, date[D::ID]);
+                    if (!remove.exec())
+                        throw working.errorFrom(remove.lastError(), NoticeCode::CannotDeleteRow,
+                                                RecordSources::kDates);
                     break;
                 }
                 QVariantList row(Fields::Dates::fieldCount);

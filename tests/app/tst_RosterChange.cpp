@@ -5,6 +5,7 @@
 #include "store/RecordSources.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 using namespace calendrix;
 using namespace calendrix::test;
@@ -25,6 +26,8 @@ private slots:
     void swapMovesCountersOnlyAcrossDayClasses();
     void refusalsChangeNothing_data();
     void refusalsChangeNothing();
+    void datesOfOtherRostersMakeBusy_data();
+    void datesOfOtherRostersMakeBusy();
     void killAtEachStep_data();
     void killAtEachStep();
     void draftChangesOnlyItsDatafile();
@@ -292,6 +295,60 @@ void tst_RosterChange::refusalsChangeNothing()
     QCOMPARE(state(unit), before);
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
     QCOMPARE(leftovers(unit), QStringList());
+}
+
+void tst_RosterChange::datesOfOtherRostersMakeBusy_data()
+{
+    // An assignment date of the soldier from a roster other than this one:
+    // its first and last day, each as the period's first or last day and
+    // a number of days from it.
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("busy");
+
+    QTest::newRow("on the period's days") << u"first+0"_s << u"last+0"_s << true;
+    QTest::newRow("ending on its first day") << u"first-3"_s << u"first+0"_s << true;
+    QTest::newRow("starting on its last day") << u"last+0"_s << u"last+5"_s << true;
+    QTest::newRow("the day before") << u"first-1"_s << u"first-1"_s << false;
+    QTest::newRow("the day after") << u"last+1"_s << u"last+1"_s << false;
+    QTest::newRow("a year before") << u"first-365"_s << u"first-360"_s << false;
+}
+
+// A date in the working database makes a soldier busy when it overlaps the
+// period, wherever it lies in the table, and only then.
+void tst_RosterChange::datesOfOtherRostersMakeBusy()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, busy);
+    const QString unit = m_tmp.filePath(u"dated"_s);
+    copyUnit(m_made, unit);
+    const RosterChange::Candidates before = candidates(unit, 3);
+    const auto free = std::find_if(before.rows.cbegin(), before.rows.cend(),
+                                   [](const RosterChange::Candidate &r) { return r.isFree(); });
+    QVERIFY(free != before.rows.cend());
+    const QString soldier = free->soldier;
+    const auto dayOf = [&](const QString &at) {
+        const QDate anchor = at.startsWith(u"first"_s) ? before.period.from : before.period.to;
+        return anchor.addDays(at.mid(at.indexOf(QRegularExpression(u"[+-]"_s))).toInt())
+            .toString(Qt::ISODate);
+    };
+    const QString inserted =
+        sqliteShell(memoryOf(unit),
+                    u"INSERT INTO Dates (SoldierName, \"From\", \"To\") VALUES ('%1', '%2', '%3')"_s.arg(
+                        QString(soldier).replace(u'\'', u"''"_s), dayOf(from), dayOf(to)),
+                    true);
+    QCOMPARE(inserted, QString());
+    const RosterChange::Candidates after = candidates(unit, 3);
+    const RosterChange::Candidate *r = rowOf(after, soldier);
+    QVERIFY(r);
+    QCOMPARE(r->busy.has_value(), busy);
+    if (busy)
+        QCOMPARE(r->busy->code, NoticeCode::ChangeOnOtherRoster);
+    const RosterChange::Changed changed =
+        RosterChange{UnitFolder(unit)}.replace(QDir(unit).filePath(u"r1.cxr"_s), kDuty, {3, {}}, soldier, {});
+    QCOMPARE(changed.outcome,
+             busy ? RosterChange::Changed::Outcome::Refused : RosterChange::Changed::Outcome::Done);
 }
 
 void tst_RosterChange::killAtEachStep_data()
