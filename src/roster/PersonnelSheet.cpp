@@ -7,22 +7,53 @@ namespace calendrix {
 void PersonnelSheet::writeSheetRows()
 {
     m_state.sheet.clear();
-    // The first sheet row of each trimmed name and duty.
-    QHash<QString, int> sheetRows;
-    sheetRows.reserve(qsizetype(m_state.byDuty.size()));
     m_state.sheet.reserve(m_state.byDuty.size());
+    // A counter row's cells go to the first sheet row of the same trimmed
+    // name and duty. Names and duties are numbered by their trimmed text,
+    // each name trimmed once per spelling (a person) and each duty once per
+    // run of its rows, which come in duty order.
+    QHash<QString, int> nameIds, dutyIds;
+    std::vector<std::pair<int, QVariant>> personName(m_state.people.size(), {-1, QVariant()});
+    QHash<qint64, int> sheetRows;
+    sheetRows.reserve(qsizetype(m_state.byDuty.size()));
+    const auto idOf = [](QHash<QString, int> &ids, const QVariant &trimmedText) {
+        const QString text = trimmedText.toString();
+        const auto known = ids.constFind(text);
+        return known != ids.cend() ? known.value() : ids.insert(text, int(ids.size())).value();
+    };
+    QString lastDuty;
+    bool afterDuty = false;
+    int dutyId = -1;
+    QVariant dutyTrimmed;
     for (int i : m_state.byDuty) {
         CounterRow &r = m_state.counters[i];
+        if (r.dutyName.isNull()) {
+            afterDuty = false;
+            dutyId = -1;
+            dutyTrimmed = QVariant();
+        } else if (const QString text = r.dutyName.toString(); !afterDuty || text != lastDuty) {
+            lastDuty = text;
+            afterDuty = true;
+            dutyTrimmed = QVariant(text.trimmed());
+            dutyId = idOf(dutyIds, dutyTrimmed);
+        }
         SheetRow row;
-        row.dutyName = trimmed(r.dutyName);
-        row.soldierName = trimmed(r.soldierName);
+        row.dutyName = dutyTrimmed;
+        int nameId = -1;
+        if (r.person >= 0) {
+            auto &[id, name] = personName[size_t(r.person)];
+            if (id < 0) {
+                name = trimmed(r.soldierName);
+                id = idOf(nameIds, name);
+            }
+            nameId = id;
+            row.soldierName = name;
+        }
         row.rank = trimmed(r.rank);
         row.remarks = trimmed(r.remarks);
         const int at = int(m_state.sheet.size());
-        // A counter row's cells go to the first sheet row of the same trimmed
-        // name and duty.
-        if (!row.soldierName.isNull() && !row.dutyName.isNull()) {
-            const QString key = row.soldierName.toString() + QChar(0x1f) + row.dutyName.toString();
+        if (nameId >= 0 && dutyId >= 0) {
+            const qint64 key = (qint64(dutyId) << 32) | nameId;
             auto first = sheetRows.constFind(key);
             if (first == sheetRows.cend())
                 first = sheetRows.insert(key, at);

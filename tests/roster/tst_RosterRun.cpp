@@ -43,6 +43,7 @@ private slots:
     void dutyWithoutPeriodsOrCandidates();
     void everyoneAbsentOrBusy();
     void namesAreMatchedExactly();
+    void spellingsOfOneNameShareASheetRow();
     void soldierOfThreeDuties();
     void staleCountersAndHeadersGo();
     void moreThan99Candidates();
@@ -600,6 +601,33 @@ void tst_RosterRun::namesAreMatchedExactly()
     QCOMPARE(f.cells(kGuard, u"Padded"_s, 4), (QStringList{u"/."_s, u"2"_s, u"3"_s, u"/."_s}));
     QCOMPARE(f.cells(kGuard, u"\"Doc\" Holliday"_s, 4), (QStringList{u"3"_s, u"/."_s, u"2"_s, u"3"_s}));
     QCOMPARE(f.counters().value(u" Padded |Gate Guard"_s).first, qint64(2));
+}
+
+// Two soldiers whose names differ only by blanks around them are one name on
+// the roster: both counter rows write into the first sheet row of that name
+// and duty, the later row's mark standing, and the second sheet row stays blank.
+void tst_RosterRun::spellingsOfOneNameShareASheetRow()
+{
+    RosterFixture f;
+    f.duty(kGuard);
+    for (const QString &n : {u"Able"_s, u"Able "_s, u"Baker"_s})
+        f.soldier(n, u"D"_s);
+    for (int d = 0; d < 3; ++d)
+        f.period(kGuard, kMonday.addDays(d), kMonday.addDays(d));
+    QCOMPARE(f.make(), RosterRun::Outcome::Finished);
+    const Database db = Database::open(f.datafile, FileKind::Roster);
+    RecordSet sheet(db, u"storeage"_s);
+    QStringList rows;
+    for (; !sheet.eof(); sheet.moveNext()) {
+        QStringList row{sheet.value(1).toString(), sheet.value(2).toString()};
+        for (int c = 1; c <= 3; ++c)
+            row.append(sheet.value(4 + c).toString());
+        rows.append(row.join(u'|'));
+    }
+    // Period 1 went to Able and period 2 to "Able ", whose marks the other's
+    // then covered.
+    QCOMPARE(rows, (QStringList{u"Gate Guard|Able|2|1|1"_s, u"Gate Guard|Able|||"_s,
+                                u"Gate Guard|Baker|1|2|/."_s}));
 }
 
 void tst_RosterRun::soldierOfThreeDuties()
