@@ -21,9 +21,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <exception>
-#include <new>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 

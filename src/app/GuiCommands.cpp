@@ -10,7 +10,6 @@
 #include "report/RosterReports.h"
 #include "session/PdfPrinting.h"
 #include "session/UnitSession.h"
-#include "store/StoreError.h"
 #include "store/UnitFolder.h"
 
 #include <QCommandLineParser>
