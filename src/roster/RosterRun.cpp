@@ -173,7 +173,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         ScratchFile scratch(target);
         Database::copyInto(m_folder.templatePath(), scratch, target, FileKind::Roster);
         {
-            Database datafile = Database::open(scratch.path(), FileKind::Roster);
+            Database datafile = Database::openCopy(scratch, FileKind::Roster);
             Transaction write(datafile);
             ResultRecording(state).writeDatafile(datafile, draft);
             write.commit();

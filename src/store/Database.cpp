@@ -55,18 +55,6 @@ QString quoted(const QString &identifier)
     return u'"' + q + u'"';
 }
 
-// Flushes a file (or folder) to the disk so that a rename that follows
-// cannot leave a name pointing at data still in the cache.
-bool syncPath(const QString &path, bool directory)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDWR);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 sqlite3 *sqliteHandle(const QSqlDatabase &db)
 {
     const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
@@ -691,6 +679,10 @@ void vacuumInto(const QString &source, FileKind kind, const QString &scratch, co
     if (!c.db().isOpen())
         throw storeErrorFrom(c.db().lastError(), source, NoticeCode::CannotOpenDatabase);
     QSqlQuery q(c.db());
+    // The copy takes the flushing of the connection that makes it; it is
+    // flushed once, when it is put in place, not with every page and journal.
+    if (!q.exec(u"PRAGMA synchronous=OFF"_s))
+        throw storeErrorFrom(q.lastError(), source, NoticeCode::CannotOpenDatabase);
     q.prepare(u"VACUUM INTO ?"_s);
     q.addBindValue(scratch);
     if (q.exec())
@@ -736,7 +728,7 @@ void Database::create(const QString &path, FileKind kind)
     });
 }
 
-Database Database::openScratch(const ScratchFile &scratch, FileKind kind)
+Database Database::openScratchFile(const ScratchFile &scratch, FileKind kind)
 {
     auto shared = std::make_shared<DatabaseShared>();
     shared->connectionName = newConnectionName();
@@ -746,8 +738,21 @@ Database Database::openScratch(const ScratchFile &scratch, FileKind kind)
     shared->path = QFileInfo(scratch.path()).absoluteFilePath();
     shared->kind = kind;
     Database db(shared);
+    // A commit still rolls back whole on an error; but nothing reads the file
+    // before it is put in place, which flushes it once.
     db.exec(u"PRAGMA journal_mode=DELETE"_s, NoticeCode::CannotCreateDatabase);
-    db.exec(u"PRAGMA synchronous=FULL"_s, NoticeCode::CannotCreateDatabase);
+    db.exec(u"PRAGMA synchronous=OFF"_s, NoticeCode::CannotCreateDatabase);
+    return db;
+}
+
+Database Database::openCopy(const ScratchFile &scratch, FileKind kind)
+{
+    return openScratchFile(scratch, kind);
+}
+
+Database Database::openScratch(const ScratchFile &scratch, FileKind kind)
+{
+    Database db = openScratchFile(scratch, kind);
     // The file's kind in one commit, not one for each mark.
     Transaction marks(db);
     db.exec(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)),
@@ -762,8 +767,6 @@ void Database::copyInto(const QString &source, const ScratchFile &scratch, const
 {
     verify(source, kind);
     vacuumInto(source, kind, scratch.path(), target);
-    if (!syncPath(scratch.path(), false))
-        throw StoreError(StoreErrorCode::IoError, NoticeCode::CannotWriteToDisk, {target}, target);
 }
 
 Transaction::Transaction(Database &db) : m_db(db)

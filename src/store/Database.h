@@ -44,10 +44,14 @@ public:
     // target (named in errors about the copy).
     static void copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
                          FileKind kind);
+    // Opens the scratch file that copyInto() filled, for writing.
+    static Database openCopy(const ScratchFile &scratch, FileKind kind);
 
     // Opens an empty scratch file for writing as a new file of the given kind
     // with no tables yet: the caller makes those it holds.
     static Database openScratch(const ScratchFile &scratch, FileKind kind);
+    // Neither the copy nor the commits on a scratch file are flushed to the
+    // disk: ScratchFile::putInPlace() flushes the finished file once.
 
     // Throws the StoreError that open() would give for a file that is not a
     // sound file of this kind; does nothing for a good one. Never writes.
@@ -124,6 +128,7 @@ private:
     static Database openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater = false);
     static void checkFile(const QString &path, FileKind kind);
     static void verifyHeader(const QString &path, FileKind kind);
+    static Database openScratchFile(const ScratchFile &scratch, FileKind kind);
     std::shared_ptr<DatabaseShared> d;
 };
 

@@ -145,14 +145,16 @@ void ScratchFile::write(const QByteArray &data, Sync sync)
             throw systemError(NoticeCode::CannotWriteFile, m_target);
         done += n;
     }
-    if (sync == Sync::Now && ::fsync(m_fd) != 0)
-        throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
+    m_flushed = false;
+    if (sync == Sync::Now)
+        this->sync();
 }
 
 void ScratchFile::sync()
 {
     if (::fsync(m_fd) != 0)
         throw systemError(NoticeCode::CannotWriteFileToDisk, m_target);
+    m_flushed = true;
 }
 
 void ScratchFile::syncFileSystem()
@@ -169,6 +171,10 @@ void ScratchFile::setMode(unsigned int mode)
 
 void ScratchFile::putInPlace(Sync sync, Replace replace)
 {
+    // The file reaches the disk before its name does. Whoever wrote it last
+    // through another descriptor (SQLite) may have left that to this flush.
+    if (sync == Sync::Now && !m_flushed)
+        this->sync();
     const QByteArray from = encodedPath(m_path), to = encodedPath(m_target);
     struct stat existing {
     };

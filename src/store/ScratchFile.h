@@ -43,10 +43,11 @@ public:
     void setMode(unsigned int mode);
 
     enum class Replace { Yes, No };
-    // Moves the finished file to the target in one step. A file it replaces
-    // passes on its permissions. With Replace::No a file that is at the
-    // target, or appears there meanwhile, is never replaced (DestinationExists).
-    // Throws StoreError.
+    // Moves the finished file to the target in one step; with Sync::Now the
+    // file is flushed first, unless the last thing done to it was a flushing
+    // write() or sync(). A file it replaces passes on its permissions. With
+    // Replace::No a file that is at the target, or appears there meanwhile,
+    // is never replaced (DestinationExists). Throws StoreError.
     void putInPlace(Sync sync = Sync::Now, Replace replace = Replace::Yes);
     // Device and inode of the file, which it keeps when moved into place.
     QString identity() const;
@@ -65,6 +66,7 @@ private:
     QString m_target;
     QString m_path;
     int m_fd = -1;
+    bool m_flushed = false; // the last write() or sync() flushed the file
 };
 
 // The error of the system call that just failed, told as a code with the

@@ -8,7 +8,9 @@
 //                                    first such call whose (new) path ends
 //                                    with suffix has succeeded.
 //   CALENDRIX_FAIL_SYNC=suffix       fsync/fdatasync of a file whose path
-//                                    ends with suffix fails with EIO.
+//                                    ends with suffix fails with EIO; a
+//                                    suffix with '*' is a pattern that
+//                                    the whole path matches instead.
 //   CALENDRIX_FAIL_UNLINK=suffix     unlink of a path that ends with suffix
 //                                    fails with EPERM, as in a folder made
 //                                    immutable (chattr +i).
@@ -20,6 +22,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <unistd.h>
 
 namespace {
@@ -38,7 +41,8 @@ void killIf(const char *op, const char *path)
         raise(SIGKILL);
 }
 
-// True when the path of what fd is open on (a file or a folder) ends with suffix.
+// True when the path of what fd is open on (a file or a folder) ends with
+// suffix, or matches it as a pattern.
 bool namedWith(int fd, const char *suffix)
 {
     char link[64], path[4096];
@@ -49,7 +53,7 @@ bool namedWith(int fd, const char *suffix)
     if (len <= 0)
         return 0;
     path[len] = 0;
-    return endsWith(path, suffix);
+    return strchr(suffix, '*') ? fnmatch(suffix, path, 0) == 0 : endsWith(path, suffix);
 }
 
 } // namespace

@@ -23,8 +23,8 @@ private slots:
     void killAtEachStep();
     void repairSettlesAKilledRunFirst_data();
     void repairSettlesAKilledRunFirst();
-    void failedCommitKeepsTheOldFile_data();
-    void failedCommitKeepsTheOldFile();
+    void failedFlushKeepsTheOldFile_data();
+    void failedFlushKeepsTheOldFile();
     void fullDiskNeverLosesTheOldFile();
     void abandonedScratchFilesGo_data();
     void abandonedScratchFilesGo();
@@ -67,13 +67,6 @@ QStringList dump(const QString &path, FileKind kind)
 // repair remakes, nor the history of runs made in another folder.
 const QStringList kUnitFiles{u"Datafile32.mdb"_s, u"Memory.mdb"_s, u"template.tem"_s, u"ROSTER.INI"_s,
                              u"ROSTER2.INI"_s};
-
-void newOrReplacingRows()
-{
-    QTest::addColumn<bool>("replace");
-    QTest::newRow("new file") << false;
-    QTest::newRow("replacing a roster") << true;
-}
 
 // A fresh copy of unit in work, with oldFile at the target when replacing;
 // returns the arguments of a make into work's "out.cxr".
@@ -202,20 +195,38 @@ void tst_RunSafety::repairSettlesAKilledRunFirst()
     QVERIFY(!QFile::exists(target));
 }
 
-void tst_RunSafety::failedCommitKeepsTheOldFile_data()
+void tst_RunSafety::failedFlushKeepsTheOldFile_data()
 {
-    newOrReplacingRows();
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("failing"); // the file whose flush fails
+    for (const bool replace : {false, true}) {
+        const char *file = replace ? "replacing a roster" : "new file";
+        QTest::addRow("%s: the commit", file) << replace << u"Memory.mdb-journal"_s;
+        QTest::addRow("%s: the datafile", file) << replace << u"*-rosters/.calendrix-*.tmp"_s;
+        QTest::addRow("%s: the history entry", file) << replace << u"*/history/.calendrix-*.tmp"_s;
+    }
 }
 
-// The working database cannot save the run (a failing disk under its
-// journal): the old roster stays, and the message says nothing changed.
-void tst_RunSafety::failedCommitKeepsTheOldFile()
+// The disk fails under the working database's journal, or under a file
+// that the run flushes before it takes its name: the old roster stays, and
+// the message says nothing changed.
+void tst_RunSafety::failedFlushKeepsTheOldFile()
 {
     QFETCH(bool, replace);
+    QFETCH(QString, failing);
     const QString work = m_tmp.filePath(u"failing"_s);
-    const QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
-    const QString target = arguments.at(1);
-    const Outcome o = runWith(arguments, {u"CALENDRIX_FAIL_SYNC=Memory.mdb-journal"_s});
+    QDir(work).removeRecursively();
+    QStringList arguments = makeInCopy(m_start, work, replace, m_tmp.filePath(u"first.cxr"_s));
+    // The datafile's folder is not the unit's, whose record of the run is
+    // flushed too.
+    const QString rosters = work + u"-rosters"_s;
+    QDir(rosters).removeRecursively();
+    QVERIFY(QDir().mkpath(rosters));
+    const QString target = QDir(rosters).filePath(u"out.cxr"_s);
+    if (replace)
+        QVERIFY(QFile::rename(arguments.at(1), target));
+    arguments[1] = target;
+    const Outcome o = runWith(arguments, {u"CALENDRIX_FAIL_SYNC="_s + failing});
     QCOMPARE(o.status, 1);
     QVERIFY2(o.err.contains(u"nothing was changed"_s), qPrintable(o.err));
     QCOMPARE(dump(memoryOf(work), FileKind::Working), m_memoryBefore);
@@ -224,6 +235,9 @@ void tst_RunSafety::failedCommitKeepsTheOldFile()
     else
         QVERIFY(!QFile::exists(target));
     QCOMPARE(leftovers(work), QStringList());
+    QCOMPARE(leftovers(rosters), QStringList());
+    QCOMPARE(leftovers(UnitFolder(work).historyPath()), QStringList());
+    QCOMPARE(QDir(UnitFolder(work).historyPath()).entryList(QDir::Files), QStringList());
 }
 
 // A new unit on a small disk, filled to a little less each time, so that the
