@@ -73,6 +73,10 @@ int main(int argc, char **argv)
         std::fputs(message.toLocal8Bit().constData(), stderr);
         return 1;
     }
+    // A command matches each of its few patterns against a few short texts:
+    // compiling every pattern to machine code first costs more than it saves.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
     QCoreApplication app(argc, argv);
     if (const int status = Startup::speak(language); status >= 0)
         return status;

@@ -212,7 +212,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
                 Notice::because({Notice::Kind::Information, NoticeCode::RunCommitReported, {}}, e.notice()));
         }
         swap.finish();
-        history->prune();
+        history->prune(working);
         if (!complete)
             return Outcome::Stopped;
         ResultRecording(state).endRun();

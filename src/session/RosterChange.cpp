@@ -596,7 +596,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         }
         RecoveryRecord::remove(m_folder.pendingRunPath());
         if (history)
-            history->prune();
+            history->prune(working);
     } catch (const Refused &r) {
         result.outcome = Changed::Outcome::Refused;
         result.refused = r.notice;

@@ -221,7 +221,7 @@ UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QS
         history.putInPlace();
         transaction.commit();
         result.imported = true;
-        history.prune();
+        history.prune(personnel);
     } catch (const StoreError &e) {
         result.error = e;
     }

@@ -22,6 +22,7 @@
 #include <iterator>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -249,6 +250,67 @@ void checkLayout(QSqlDatabase &db, const QString &path, FileKind kind)
         throw faults.first().second;
 }
 
+// The files whose tables this process found laid out as ours, as each was
+// then: which file it was, when it last changed, and its first 100 bytes,
+// which hold SQLite's change counter and schema cookie. A command opens
+// the same database several times (to check the unit, to run, to copy the
+// template); while a file still matches, its layout is not read again.
+struct FileStamp {
+    quint64 device = 0, inode = 0;
+    qint64 size = 0, modified = 0, changed = 0; // times in nanoseconds
+    QByteArray header;
+
+    static std::optional<FileStamp> of(const QString &path, const QByteArray &header)
+    {
+        struct stat st = {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return std::nullopt;
+        return FileStamp{quint64(st.st_dev),
+                         quint64(st.st_ino),
+                         qint64(st.st_size),
+                         qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                         qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec,
+                         header};
+    }
+    bool operator==(const FileStamp &) const = default;
+};
+
+class SoundFiles
+{
+public:
+    static SoundFiles &instance()
+    {
+        static SoundFiles files;
+        return files;
+    }
+    // headerRow: a roster file's header row was found as well.
+    bool holds(const QString &path, FileKind kind, const std::optional<FileStamp> &stamp, bool headerRow)
+    {
+        if (!stamp)
+            return false;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto it = m_files.constFind(path);
+        return it != m_files.cend() && it->kind == kind && it->stamp == *stamp &&
+               (it->headerRow || !headerRow);
+    }
+    void remember(const QString &path, FileKind kind, const std::optional<FileStamp> &stamp, bool headerRow)
+    {
+        if (!stamp)
+            return;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_files.insert(path, {kind, *stamp, headerRow});
+    }
+
+private:
+    struct Sound {
+        FileKind kind;
+        FileStamp stamp;
+        bool headerRow;
+    };
+    std::mutex m_mutex;
+    QHash<QString, Sound> m_files;
+};
+
 } // namespace
 
 StoreError storeErrorFrom(const QSqlError &error, const QString &file, NoticeCode action,
@@ -347,7 +409,9 @@ Database::Database(std::shared_ptr<DatabaseShared> shared) : d(std::move(shared)
 void Database::verify(const QString &path, FileKind kind, bool tablesToo)
 {
     checkFile(path, kind);
-    verifyHeader(path, kind);
+    const std::optional<FileStamp> stamp = FileStamp::of(path, verifyHeader(path, kind));
+    if (SoundFiles::instance().holds(path, kind, stamp, kind == FileKind::Roster))
+        return;
     ScopedConnection c(path, true);
     if (!c.db().isOpen())
         throw storeErrorFrom(c.db().lastError(), path, NoticeCode::CannotOpenDatabase);
@@ -359,6 +423,8 @@ void Database::verify(const QString &path, FileKind kind, bool tablesToo)
                                           [](const auto &fault) { return fault.first == u"header"; });
     if (kind == FileKind::Roster && headerSound)
         checkHeaderRow(c.db(), path);
+    if (faults.isEmpty())
+        SoundFiles::instance().remember(path, kind, stamp, kind == FileKind::Roster);
 }
 
 void Database::checkIntegrity(const QString &path, FileKind kind)
@@ -401,7 +467,7 @@ void Database::checkFile(const QString &path, FileKind kind)
         throw wrongKind(path, kind, NoticeCode::FileIsEmpty);
 }
 
-void Database::verifyHeader(const QString &path, FileKind kind)
+QByteArray Database::verifyHeader(const QString &path, FileKind kind)
 {
     // The kind is read from the file's header bytes, without SQLite: a file
     // left with a journal by a crash can only be recovered by a connection
@@ -432,6 +498,7 @@ void Database::verifyHeader(const QString &path, FileKind kind)
     }
     if (bigEndian(60) > Layouts::schemaVersion())
         throw StoreError(StoreErrorCode::WrongFileKind, NoticeCode::FileFromNewerVersion, {path}, path);
+    return header;
 }
 
 Database Database::open(const QString &path, FileKind kind)
@@ -467,7 +534,7 @@ Database Database::openReadOnly(const QString &path, FileKind kind)
 Database Database::openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater)
 {
     checkFile(path, kind);
-    verifyHeader(path, kind);
+    const std::optional<FileStamp> stamp = FileStamp::of(path, verifyHeader(path, kind));
     auto shared = std::make_shared<DatabaseShared>();
     shared->connectionName = newConnectionName();
     shared->db = openConnection(shared->connectionName, path, readOnly);
@@ -480,8 +547,10 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
         db.exec(u"PRAGMA journal_mode=DELETE"_s, NoticeCode::CannotOpenDatabase);
         db.exec(u"PRAGMA synchronous=FULL"_s, NoticeCode::CannotOpenDatabase);
     }
-    if (!tablesLater)
+    if (!tablesLater && !SoundFiles::instance().holds(path, kind, stamp, false)) {
         checkLayout(shared->db, path, kind);
+        SoundFiles::instance().remember(path, kind, stamp, false);
+    }
     return db;
 }
 

@@ -127,7 +127,8 @@ private:
     explicit Database(std::shared_ptr<DatabaseShared> d);
     static Database openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater = false);
     static void checkFile(const QString &path, FileKind kind);
-    static void verifyHeader(const QString &path, FileKind kind);
+    // Returns the header it checked: the file's first 100 bytes.
+    static QByteArray verifyHeader(const QString &path, FileKind kind);
     static Database openScratchFile(const ScratchFile &scratch, FileKind kind);
     std::shared_ptr<DatabaseShared> d;
 };

@@ -851,13 +851,15 @@ RunHistory::Listing RunHistory::list() const
     return listing(true);
 }
 
-RunHistory::Listing RunHistory::listing(bool checkLast) const
+RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, const QString &unitSchema) const
 {
     Listing listing;
     if (const std::optional<Notice> fault = m_folder.historyFault())
         throw StoreError(StoreErrorCode::CannotOpen, fault->code, fault->values, m_folder.historyPath());
     Stamp now;
-    {
+    if (unit) {
+        now = stampOf(unit->connection(), m_folder.workingPath(), unitSchema);
+    } else {
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
         now = stampOf(working.connection(), working.path());
     }
@@ -1475,13 +1477,14 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
     return result;
 }
 
-RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &working) : m_folder(folder)
+RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &working)
+    : m_folder(folder), m_unitSchema(u"main"_s)
 {
     start(working, keptTables());
 }
 
 RunHistory::Recorder::Recorder(const UnitFolder &folder, const Database &personnel, const QStringList &tables)
-    : m_folder(folder)
+    : m_folder(folder), m_unitSchema(kUnitSchema)
 {
     start(personnel, tables);
 }
@@ -1705,11 +1708,11 @@ void RunHistory::Recorder::putInPlace()
     m_scratch->putInPlace();
 }
 
-void RunHistory::Recorder::prune()
+void RunHistory::Recorder::prune(const Database &changed)
 {
     // The run has committed; what cannot be tidied now is tidied by the next.
     try {
-        const Listing listing = RunHistory(m_folder).listing(false);
+        const Listing listing = RunHistory(m_folder).listing(false, &changed, m_unitSchema);
         for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i) {
             ::unlink(encodedPath(listing.entries.at(i).path).constData());
             ::unlink(encodedPath(keptDatafileOf(listing.entries.at(i).path)).constData());

@@ -224,7 +224,8 @@ public:
         // those already taken back, never another unit's, and the datafiles
         // of runs taken back beyond the last kRunsKept; an entry of an
         // earlier version that kept the whole tables keeps only what its run changed.
-        void prune();
+        // changed: the database the change was written through, still open.
+        void prune(const Database &changed);
 
     private:
         struct Facts;
@@ -236,6 +237,7 @@ public:
                    const QByteArray &proof);
 
         UnitFolder m_folder;
+        QString m_unitSchema; // the working database's schema on the connection of the change
         QDateTime m_made;
         QString m_path;
         std::unique_ptr<ScratchFile> m_scratch;
@@ -248,7 +250,10 @@ public:
 private:
     // checkLast: every page of the entry of the unit's last change read, as
     // an undo needs; the others are listed from their facts.
-    Listing listing(bool checkLast) const;
+    // unit: a connection that has the working database as unitSchema, to
+    // read its last change from; without one, the file is opened for it.
+    Listing listing(bool checkLast, const Database *unit = nullptr,
+                    const QString &unitSchema = QStringLiteral("main")) const;
     UndoResult undoImport(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
     UndoResult undoRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
     UndoResult undoKeptRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;

@@ -29,6 +29,8 @@ private slots:
     void copyFromADamagedTemplateNamesIt_data();
     void copyFromADamagedTemplateNamesIt();
     void initKeepsExistingFiles();
+    void changeAfterACheckIsCheckedAgain_data();
+    void changeAfterACheckIsCheckedAgain();
     void layoutsAsTheSqliteShellSeesThem_data();
     void layoutsAsTheSqliteShellSeesThem();
     void optionalTableMayBeMissing_data();
@@ -215,6 +217,54 @@ void tst_Files::initKeepsExistingFiles()
     QCOMPARE(rowCount(titles), 1);
     for (int k = 1; k <= 15; ++k)
         QVERIFY(titles.value(k).isNull());
+}
+
+void tst_Files::changeAfterACheckIsCheckedAgain_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("change"); // SQL run on the file by another program
+    QTest::addColumn<int>("code");
+    const int wrong = int(StoreErrorCode::WrongFileKind);
+    QTest::newRow("a table dropped") << int(FileKind::Personnel) << u"DROP TABLE Qualifications"_s
+                                     << int(StoreErrorCode::ItemNotFound);
+    QTest::newRow("a column renamed")
+        << int(FileKind::Working) << u"ALTER TABLE Memory RENAME COLUMN Count TO Tally"_s << wrong;
+    QTest::newRow("a table made anew")
+        << int(FileKind::Working) << u"DROP TABLE Dates; CREATE TABLE Dates (ID INTEGER PRIMARY KEY)"_s
+        << wrong;
+    QTest::newRow("the template's header row deleted")
+        << int(FileKind::Roster) << u"DELETE FROM header"_s << int(StoreErrorCode::Corrupt);
+}
+
+// A file that passed a check and then changed is checked again, however
+// soon after and however small the change.
+void tst_Files::changeAfterACheckIsCheckedAgain()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, change);
+    QFETCH(int, code);
+    TestUnit unit;
+    const FileKind fileKind = FileKind(kind);
+    const QString path = fileKind == FileKind::Personnel ? unit.folder.personnelPath()
+                         : fileKind == FileKind::Working ? unit.folder.workingPath()
+                                                         : unit.folder.templatePath();
+    Database::verify(path, fileKind);
+    Database::open(path, fileKind).close();
+    QCOMPARE(sqliteShell(path, change, true), QString());
+    for (const bool opening : {false, true}) {
+        // Opening does not look for the header row.
+        if (opening && fileKind == FileKind::Roster)
+            continue;
+        try {
+            if (opening)
+                Database::open(path, fileKind);
+            else
+                Database::verify(path, fileKind);
+            QFAIL(opening ? "opened" : "passed");
+        } catch (const StoreError &e) {
+            QCOMPARE(int(e.code()), code);
+        }
+    }
 }
 
 void tst_Files::layoutsAsTheSqliteShellSeesThem_data()
