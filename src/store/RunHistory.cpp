@@ -781,9 +781,10 @@ void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entr
 }
 
 // The datafiles of runs taken back beyond the last kRunsKept; names sort as
-// the runs were made.
-void pruneKeptDatafiles(const QString &historyPath)
+// the runs were made. True when any was removed.
+bool pruneKeptDatafiles(const QString &historyPath)
 {
+    bool removed = false;
     const QDir dir(historyPath);
     QStringList kept;
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed)) {
@@ -793,13 +794,14 @@ void pruneKeptDatafiles(const QString &historyPath)
         // kill left it without one, here.
         if (const QString entry = entryOfKept(name); !entry.isEmpty()) {
             if (!pathExists(dir.filePath(entry)))
-                ::unlink(encodedPath(dir.filePath(name)).constData());
+                removed = ::unlink(encodedPath(dir.filePath(name)).constData()) == 0 || removed;
             continue;
         }
         kept.append(name);
     }
     for (qsizetype i = RunHistory::kRunsKept; i < kept.size(); ++i)
-        ::unlink(encodedPath(dir.filePath(kept.at(i))).constData());
+        removed = ::unlink(encodedPath(dir.filePath(kept.at(i))).constData()) == 0 || removed;
+    return removed;
 }
 
 } // namespace
@@ -1713,21 +1715,25 @@ void RunHistory::Recorder::prune(const Database &changed)
     // The run has committed; what cannot be tidied now is tidied by the next.
     try {
         const Listing listing = RunHistory(m_folder).listing(false, &changed, m_unitSchema);
-        for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i) {
-            ::unlink(encodedPath(listing.entries.at(i).path).constData());
-            ::unlink(encodedPath(keptDatafileOf(listing.entries.at(i).path)).constData());
-        }
+        bool removed = false;
+        const auto remove = [&](const QString &entry) {
+            ::unlink(encodedPath(entry).constData());
+            ::unlink(encodedPath(keptDatafileOf(entry)).constData());
+            removed = true;
+        };
+        for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
+            remove(listing.entries.at(i).path);
         for (const Skipped &s : listing.skipped)
-            if (s.undone) {
-                ::unlink(encodedPath(s.path).constData());
-                ::unlink(encodedPath(keptDatafileOf(s.path)).constData());
-            }
-        pruneKeptDatafiles(m_folder.historyPath());
+            if (s.undone)
+                remove(s.path);
+        removed = pruneKeptDatafiles(m_folder.historyPath()) || removed;
         // Entries of the second format kept the whole tables while their run was the newest.
         for (qsizetype i = 1; i < std::min<qsizetype>(kRunsKept, listing.entries.size()); ++i)
             if (listing.entries.at(i).format == kProofFormat && listing.entries.at(i).whole)
                 slim(listing.entries.at(i).path);
-        syncFolderOf(m_path);
+        // The new entry's name is on the disk already; only removals are left.
+        if (removed)
+            syncFolderOf(m_path);
     } catch (const StoreError &) {
     }
 }
