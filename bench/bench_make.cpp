@@ -1,9 +1,11 @@
 // Times "calendrix make" on example units of every size (CPU seconds, the
 // median of three, from the same counters), with its peak memory, against the
 // floor that any implementation pays: writing the finished datafile's rows
-// into a fresh SQLite file in one transaction. Then a unit used for 21 runs,
-// each a schedule later than the last, so that what the counters and
-// assignment dates gather shows as run 21 against run 1.
+// into a fresh SQLite file in one transaction. Then what every make pays:
+// the program's start alone, and a make of a unit cut down to three soldiers
+// and one period, beside its own floor. Then a unit used for 21 runs, each a
+// schedule later than the last, so that what the counters and assignment
+// dates gather shows as run 21 against run 1.
 //
 // Usage: bench_make [PATH-TO-calendrix] [--scales company,battalion,brigade,division]
 //                   [--runs-scale brigade] [--runs 21]
@@ -188,6 +190,20 @@ void nextSchedule(const QString &unit)
             .arg(span));
 }
 
+// Cuts a unit down to its first schedule period, that period's duty and its
+// first three soldiers: what a make costs with next to no work.
+void cutDown(const QString &unit)
+{
+    Database db = Database::open(unit + u"/Datafile32.mdb"_s, FileKind::Personnel);
+    QSqlQuery q(db.connection());
+    for (const QString &sql :
+         {u"DELETE FROM WorkSchedule WHERE ID > (SELECT min(ID) FROM WorkSchedule)"_s,
+          u"DELETE FROM DutyDates WHERE DutyName NOT IN (SELECT DutyName FROM WorkSchedule)"_s,
+          u"DELETE FROM SoldierRoster WHERE ID > (SELECT min(ID) + 2 FROM SoldierRoster)"_s})
+        if (!q.exec(sql))
+            std::abort();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -269,6 +285,42 @@ int main(int argc, char **argv)
                    .arg(median(peaks) / 1024.0, 8, 'f', 1)
                    .arg(floorSeconds, 8, 'f', 3)
                    .arg(make / floorSeconds, 8, 'f', 2);
+        out.flush();
+    }
+    {
+        // What every make pays, whatever the unit's size: the start of the
+        // program alone, and a make with next to nothing to do.
+        QTemporaryDir tmp;
+        const QString unit = tmp.filePath(u"unit"_s);
+        DemoUnit::Summary s;
+        if (!makeUnit(u"company"_s, unit, &s))
+            return 2;
+        cutDown(unit);
+        Database::create(tmp.filePath(u"start.mdb"_s), FileKind::Working);
+        const QString target = tmp.filePath(u"roster.cxr"_s);
+        std::vector<double> starts, makes, floors;
+        for (int i = 0; i < 9; ++i) {
+            starts.push_back(runChild({binary, u"--version"_s}).seconds);
+            QFile::remove(target);
+            QFile::remove(unit + u"/Memory.mdb"_s);
+            QFile::copy(tmp.filePath(u"start.mdb"_s), unit + u"/Memory.mdb"_s);
+            const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
+            if (r.status != 0) {
+                out << "fixed costs: make failed with status " << r.status << "\n";
+                return 1;
+            }
+            makes.push_back(r.seconds);
+            QFile::remove(tmp.filePath(u"floor.cxr"_s));
+            floors.push_back(inChild<double>([&] {
+                int rows = 0;
+                return writeFloor(target, tmp.filePath(u"floor.cxr"_s), &rows);
+            }));
+        }
+        out << QString(u"fixed costs (medians of 9): calendrix --version %1 s; make of 3 soldiers and 1 "
+                       "period %2 s, floor %3 s\n"_s)
+                   .arg(median(starts), 0, 'f', 4)
+                   .arg(median(makes), 0, 'f', 4)
+                   .arg(median(floors), 0, 'f', 4);
         out.flush();
     }
     if (runs < 2 || runsScale.isEmpty())
