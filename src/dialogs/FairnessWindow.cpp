@@ -185,13 +185,20 @@ FairnessWindow::FairnessWindow(UnitDatabases &databases, QString unitName,
     m_soldierTable->setTextElideMode(Qt::ElideMiddle);
     m_soldierTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_soldierTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Wide enough for what a column holds and for its title (longer in German
+    // than the numbers under it); the totals, sorted on, also for the sort
+    // arrow. So the totals stay in sight at 1024x768.
+    QHeaderView *header = m_soldierTable->horizontalHeader();
     const int digit = fontMetrics().horizontalAdvance(u'0');
     for (auto [column, width] :
-         {std::pair{SoldierTotalsModel::Name, 22}, std::pair{SoldierTotalsModel::Rank, 6},
-          std::pair{SoldierTotalsModel::Section, 20}, std::pair{SoldierTotalsModel::Duties, 7},
+         {std::pair{SoldierTotalsModel::Name, 17}, std::pair{SoldierTotalsModel::Rank, 6},
+          std::pair{SoldierTotalsModel::Section, 15}, std::pair{SoldierTotalsModel::Duties, 7},
           std::pair{SoldierTotalsModel::Normal, 8}, std::pair{SoldierTotalsModel::Holiday, 8},
-          std::pair{SoldierTotalsModel::Total, 7}})
-        m_soldierTable->setColumnWidth(column, width * digit);
+          std::pair{SoldierTotalsModel::Total, 7}}) {
+        header->setSortIndicatorShown(column == SoldierTotalsModel::Total);
+        m_soldierTable->setColumnWidth(column, std::max(width * digit, header->sectionSizeHint(column)));
+    }
+    header->setSortIndicatorShown(true);
     m_soldierTable->horizontalHeader()->setStretchLastSection(true);
     m_soldierTable->setToolTip(tr("Double-click a soldier to see his counters."));
 

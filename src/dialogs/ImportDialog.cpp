@@ -364,8 +364,7 @@ void ImportDialog::preview()
     m_importButton->setEnabled(false);
     if (m_path.isEmpty()) {
         m_read->setText(tr("Choose the file to import."));
-        m_model->setPlan({kind(), {}, {}, {}}, {}, tr("Line"));
-        m_counts->clear();
+        showNoPlan();
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -377,12 +376,18 @@ void ImportDialog::preview()
     const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
     if (error) {
         m_read->setText(NoticeText::text(*error) + u'\n' + tr("Nothing can be imported from this file."));
-        m_model->setPlan({kind(), {}, {}, {}}, {}, tr("Line"));
-        m_counts->clear();
+        showNoPlan();
         return;
     }
     m_read->setText(readingText(m_file));
     showPlan(planned->plan);
+}
+
+void ImportDialog::showNoPlan()
+{
+    m_model->setPlan({kind(), {}, {}, {}}, {}, tr("Line"));
+    m_view->resizeColumnsToContents(); // to the titles alone
+    m_counts->clear();
 }
 
 void ImportDialog::showPlan(const PersonnelImport::Plan &plan)

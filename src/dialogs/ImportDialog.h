@@ -66,6 +66,7 @@ private:
     // Reads the file and plans its import again: what the preview shows is
     // what Import does, as long as the unit does not change meanwhile.
     void preview();
+    void showNoPlan();
     void showPlan(const PersonnelImport::Plan &plan);
     void import();
 

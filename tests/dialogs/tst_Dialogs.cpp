@@ -4,6 +4,7 @@
 
 #include "dialogs/CountersDialog.h"
 #include "dialogs/SetupDialog.h"
+#include "dialogs/SoldierTotalsModel.h"
 #include "main/MonthView.h"
 #include "main/ReportPreview.h"
 #include "report/ReportEngine.h"
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -847,6 +849,31 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
                     speaks(view->model()->headerData(i, Qt::Horizontal).toString(), w);
         }
         speaks(window->windowTitle(), window);
+        // No column's title is cut, but the one that takes the rest of the
+        // width; the column sorted on leaves room for the arrow as well.
+        for (const QTableView *table : window->findChildren<QTableView *>()) {
+            QHeaderView *header = table->horizontalHeader();
+            if (!table->isVisibleTo(window) || header->isHidden())
+                continue;
+            int last = header->count() - 1;
+            while (last > 0 && header->isSectionHidden(header->logicalIndex(last)))
+                --last;
+            const bool arrows = header->isSortIndicatorShown();
+            for (int visual = 0; visual < header->count(); ++visual) {
+                const int column = header->logicalIndex(visual);
+                if (header->isSectionHidden(column) || (header->stretchLastSection() && visual == last))
+                    continue;
+                header->setSortIndicatorShown(arrows && column == header->sortIndicatorSection());
+                const int needed = header->sectionSizeHint(column);
+                header->setSortIndicatorShown(arrows);
+                QVERIFY2(header->sectionSize(column) >= needed,
+                         qPrintable(u"%1: %2: %3 is %4 wide for %5"_s
+                                        .arg(name, table->objectName(),
+                                             table->model()->headerData(column, Qt::Horizontal).toString())
+                                        .arg(header->sectionSize(column))
+                                        .arg(needed)));
+            }
+        }
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisibleTo(window) || button->window() != window)
                 continue;
@@ -899,6 +926,12 @@ void tst_Dialogs::everyWindowFitsASmallScreen()
         }
         if (name == u"Setup") // it opens on "Comment" the first time
             QCOMPARE(p.in<QTabWidget>(window, u"SSTab1"_s)->currentIndex(), 1);
+        if (name == u"Fairness" && pixels.width() <= 1024) { // the totals in sight, titles whole
+            const auto *table = p.in<QTableView>(window, u"SoldierTable"_s);
+            QVERIFY(table->columnViewportPosition(SoldierTotalsModel::Total) +
+                        table->columnWidth(SoldierTotalsModel::Total) <=
+                    table->viewport()->width());
+        }
         if (name == u"About") { // it tells this build, and its button closes it
             QStringList texts;
             for (QLabel *label : window->findChildren<QLabel *>()) {
