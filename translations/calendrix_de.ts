@@ -1434,10 +1434,6 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <translation>Der Kopf von &apos;%1&apos; kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>Cannot write &apos;%1&apos; to the disk.</source>
-        <translation>&apos;%1&apos; kann nicht auf den Datenträger geschrieben werden.</translation>
-    </message>
-    <message>
         <source>No database is open.</source>
         <translation>Keine Datenbank ist geöffnet.</translation>
     </message>

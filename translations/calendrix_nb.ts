@@ -1434,10 +1434,6 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <translation>Kan ikke lese hodet til &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Cannot write &apos;%1&apos; to the disk.</source>
-        <translation>Kan ikke skrive &apos;%1&apos; til disken.</translation>
-    </message>
-    <message>
         <source>No database is open.</source>
         <translation>Ingen database er åpen.</translation>
     </message>

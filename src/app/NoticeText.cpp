@@ -178,8 +178,6 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText", "The %1 '%2' cannot be read (no permission).");
     case NoticeCode::CannotReadFileHeader:
         return QCoreApplication::translate("NoticeText", "Cannot read the header of '%1'.");
-    case NoticeCode::CannotWriteToDisk:
-        return QCoreApplication::translate("NoticeText", "Cannot write '%1' to the disk.");
     case NoticeCode::NoDatabaseOpen:
         return QCoreApplication::translate("NoticeText", "No database is open.");
     case NoticeCode::TransactionAlreadyOpen:

@@ -97,7 +97,6 @@ enum class NoticeCode {
     DatabaseFileUnreadable,   // %1: kind, %2: file, %3: the system's words
     DatabaseFileNoPermission, // %1: kind, %2: file
     CannotReadFileHeader,
-    CannotWriteToDisk,
     NoDatabaseOpen,
     TransactionAlreadyOpen,
 
