@@ -1717,9 +1717,8 @@ void RunHistory::Recorder::prune(const Database &changed)
         const Listing listing = RunHistory(m_folder).listing(false, &changed, m_unitSchema);
         bool removed = false;
         const auto remove = [&](const QString &entry) {
-            ::unlink(encodedPath(entry).constData());
-            ::unlink(encodedPath(keptDatafileOf(entry)).constData());
-            removed = true;
+            removed = ::unlink(encodedPath(entry).constData()) == 0 || removed;
+            removed = ::unlink(encodedPath(keptDatafileOf(entry)).constData()) == 0 || removed;
         };
         for (qsizetype i = kRunsKept; i < listing.entries.size(); ++i)
             remove(listing.entries.at(i).path);
