@@ -3,6 +3,7 @@
 #include "roster/DutyAssignment.h"
 #include "roster/ResultRecording.h"
 #include "roster/RuleFault.h"
+#include "store/FieldValues.h"
 #include "store/StoreError.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,7 +66,7 @@ bool DateColumns::runColumns()
                                 {name});
             const QDate start = period.from.toDate();
             const QDate end = period.to.toDate();
-            m_state.header.back().starts[column - 1] = start.toString(Qt::ISODate);
+            m_state.header.back().starts[column - 1] = FieldValues::isoDate(start);
             m_state.header.back().ends[column - 1] = end;
             const DayClass dayClass = dayClassOf(start);
             const CandidateList list = assignment.fillPeriod(name, start, end, period, dayClass);

@@ -76,7 +76,7 @@ QVariant toStorage(const QVariant &value, FieldType type)
         return {};
     switch (type) {
     case FieldType::Date:
-        return value.toDate().toString(Qt::ISODate);
+        return isoDate(value.toDate());
     case FieldType::YesNo:
         return QVariant(value.toBool() ? 1 : 0);
     default:
@@ -100,7 +100,7 @@ QVariant convert(const QVariant &value, FieldType type, const QString &fieldName
     switch (type) {
     case FieldType::Text:
         if (id == QMetaType::QDate)
-            return value.toDate().toString(Qt::ISODate);
+            return isoDate(value.toDate());
         return value.toString();
     case FieldType::Key:
     case FieldType::Integer: {
@@ -177,6 +177,27 @@ QString dateFormat()
     return format;
 }
 
+QString isoDate(const QDate &date)
+{
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 0 || year > 9999)
+        return {};
+    QString text(10, Qt::Uninitialized);
+    char16_t *c = reinterpret_cast<char16_t *>(text.data());
+    const auto put = [&c](int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            c[i] = char16_t(u'0' + value % 10);
+        c += digits;
+    };
+    put(year, 4);
+    *c++ = u'-';
+    put(month, 2);
+    *c++ = u'-';
+    put(day, 2);
+    return text;
+}
+
 QString dateText(const QDate &date)
 {
     return QLocale().toString(date, dateFormat());
@@ -187,7 +208,7 @@ QString text(const QVariant &value)
     if (value.isNull())
         return {};
     if (value.metaType().id() == QMetaType::QDate)
-        return value.toDate().toString(Qt::ISODate);
+        return isoDate(value.toDate());
     return value.toString().trimmed();
 }
 

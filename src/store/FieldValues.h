@@ -18,6 +18,11 @@ QVariant toStorage(const QVariant &value, FieldType type);
 // (TypeMismatch) when the type cannot hold it.
 QVariant convert(const QVariant &value, FieldType type, const QString &fieldName);
 
+// The date as "YYYY-MM-DD", as QDate::toString(Qt::ISODate) gives it (a null
+// text for an invalid date or a year outside 0-9999) without its general
+// formatter, which costs more than a run's write of the row that holds it.
+QString isoDate(const QDate &date);
+
 // How dates are shown and typed: the locale's short date format with its year
 // widened to four digits, so that 2027 never reads as 27.
 QString dateFormat();

@@ -28,8 +28,8 @@ QList<QVariantList> overlapping(const Database &db, const QString &table, int fr
     q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, layout->name);
-    q.bindValue(u":first"_s, first.toString(Qt::ISODate));
-    q.bindValue(u":last"_s, last.toString(Qt::ISODate));
+    q.bindValue(u":first"_s, FieldValues::isoDate(first));
+    q.bindValue(u":last"_s, FieldValues::isoDate(last));
     if (!q.exec())
         throw db.errorFrom(q.lastError(), NoticeCode::CannotReadTable, layout->name);
     QList<QVariantList> rows;

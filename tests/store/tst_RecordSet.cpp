@@ -1,4 +1,5 @@
 #include "TestUnit.h"
+#include "store/FieldValues.h"
 
 #include <QDate>
 #include <QLocale>
@@ -24,6 +25,8 @@ private slots:
     void newRowDefaultsAndDurableEdits();
     void recordSourcesOutsideTheFormAreRefused_data();
     void recordSourcesOutsideTheFormAreRefused();
+    void isoDateIsQtsIsoText_data();
+    void isoDateIsQtsIsoText();
 };
 
 void tst_RecordSet::emptySetHasNoCurrentRecord()
@@ -297,6 +300,32 @@ void tst_RecordSet::recordSourcesOutsideTheFormAreRefused()
     // The table is still there.
     RecordSet rs(unit.personnel(), u"select * from soldierroster order by SOLDIERNAME desc, [ID] ASC"_s);
     QCOMPARE(rs.tableName(), u"SoldierRoster"_s);
+}
+
+// Dates are written with a formatter of our own; what it writes must be what
+// Qt's ISO format writes and reads back, padding and range included.
+void tst_RecordSet::isoDateIsQtsIsoText_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("invalid") << QDate();
+    QTest::newRow("first year") << QDate(1, 1, 1);
+    QTest::newRow("two digits") << QDate(99, 9, 9);
+    QTest::newRow("three digits") << QDate(999, 10, 31);
+    QTest::newRow("leap day") << QDate(2028, 2, 29);
+    QTest::newRow("new year's eve") << QDate(2026, 12, 31);
+    QTest::newRow("last of 9999") << QDate(9999, 12, 31);
+    QTest::newRow("five digits") << QDate(10000, 1, 1);
+    QTest::newRow("before Christ") << QDate(-44, 3, 15);
+}
+
+void tst_RecordSet::isoDateIsQtsIsoText()
+{
+    QFETCH(QDate, date);
+    const QString text = FieldValues::isoDate(date);
+    QCOMPARE(text, date.toString(Qt::ISODate));
+    QCOMPARE(text.isNull(), date.toString(Qt::ISODate).isNull());
+    if (!text.isEmpty())
+        QCOMPARE(QDate::fromString(text, Qt::ISODate), date);
 }
 
 QTEST_GUILESS_MAIN(tst_RecordSet)
