@@ -24,6 +24,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -306,9 +308,57 @@ public:
     bool isNull(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
     // The value as text (a null as nothing), as the Qt driver's value gives it:
     // what the proofs of earlier versions were made of.
-    QByteArrayView text(int i) const
+    QByteArrayView text(int i) const { return textOf(i, sqlite3_column_type(m_stmt, i)); }
+    // What textOf() makes of the value: its text, or \u0001 for a null.
+    template<typename Bytes> void appendText(Bytes &out, int i) const
     {
         const int type = sqlite3_column_type(m_stmt, i);
+        if (type == SQLITE_NULL)
+            out.append('\x01');
+        else
+            out.append(textOf(i, type));
+    }
+    // The value as a proof keeps every column: the number of the type the Qt
+    // driver gives it, a colon, appendText() and \u001f.
+    template<typename Bytes> void appendColumn(Bytes &out, int i) const
+    {
+        static_assert(QMetaType::LongLong == 4 && QMetaType::Double == 6 && QMetaType::QString == 10 &&
+                      QMetaType::QByteArray == 12);
+        const int type = sqlite3_column_type(m_stmt, i);
+        switch (type) {
+        case SQLITE_INTEGER:
+            out.append("4:", 2);
+            break;
+        case SQLITE_FLOAT:
+            out.append("6:", 2);
+            break;
+        case SQLITE_BLOB:
+            out.append("12:", 3);
+            break;
+        default:
+            out.append("10:", 3);
+            break;
+        }
+        if (type == SQLITE_NULL)
+            out.append('\x01');
+        else
+            out.append(textOf(i, type));
+        out.append('\x1f');
+    }
+
+private:
+    // type: the value's type, asked before anything reads the value, as
+    // reading it as text may change what SQLite says of it.
+    QByteArrayView textOf(int i, int type) const
+    {
+        if (type == SQLITE_INTEGER) {
+            // Written as SQLite writes a whole number as text, without
+            // making SQLite keep that text as well.
+            const auto end =
+                std::to_chars(m_number, m_number + sizeof m_number, qint64(sqlite3_column_int64(m_stmt, i)))
+                    .ptr;
+            return QByteArrayView(m_number, end - m_number);
+        }
         if (type == SQLITE_FLOAT) {
             m_other = QString::number(sqlite3_column_double(m_stmt, i), 'g', QLocale::FloatingPointShortest)
                           .toUtf8();
@@ -330,37 +380,13 @@ public:
         }
         return view;
     }
-    // What textOf() makes of the value: its text, or \u0001 for a null.
-    void appendText(QByteArray &out, int i) const
-    {
-        if (isNull(i))
-            out += '\x01';
-        else
-            out += text(i);
-    }
-    // The type the Qt driver gives the value, as its number in text.
-    const char *typeId(int i) const
-    {
-        static_assert(QMetaType::LongLong == 4 && QMetaType::Double == 6 && QMetaType::QString == 10 &&
-                      QMetaType::QByteArray == 12);
-        switch (sqlite3_column_type(m_stmt, i)) {
-        case SQLITE_INTEGER:
-            return "4:";
-        case SQLITE_FLOAT:
-            return "6:";
-        case SQLITE_BLOB:
-            return "12:";
-        default:
-            return "10:";
-        }
-    }
 
-private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
     QString m_file;
     NoticeCode m_what{};
     mutable QByteArray m_other;
+    mutable char m_number[24] = {};
 };
 
 sqlite3 *handleOf(const QSqlDatabase &db, const QString &file)
@@ -371,15 +397,25 @@ sqlite3 *handleOf(const QSqlDatabase &db, const QString &file)
     return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
-// Feeds a digest in large pieces: most of what it digests comes in values of a few bytes.
+// Feeds a digest in large pieces: most of what it digests comes in values of
+// a few bytes, each of which would otherwise be a call of its own.
 class Digest
 {
 public:
-    explicit Digest(QCryptographicHash::Algorithm algorithm) : m_hash(algorithm) {}
-    QByteArray &buffer() { return m_buffer; }
+    explicit Digest(QCryptographicHash::Algorithm algorithm) : m_hash(algorithm), m_bytes(2 * kPiece) {}
+    // The buffer's appends, as QByteArray names them.
+    void append(const char *data, qsizetype size)
+    {
+        if (m_used + size > qsizetype(m_bytes.size()))
+            m_bytes.resize(size_t(2 * (m_used + size)));
+        std::memcpy(m_bytes.data() + m_used, data, size_t(size));
+        m_used += size;
+    }
+    void append(QByteArrayView bytes) { append(bytes.data(), bytes.size()); }
+    void append(char c) { append(&c, 1); }
     void flushIfFull()
     {
-        if (m_buffer.size() >= kPiece)
+        if (m_used >= kPiece)
             flush();
     }
     QByteArray result()
@@ -392,11 +428,12 @@ private:
     static constexpr qsizetype kPiece = 1 << 16;
     void flush()
     {
-        m_hash.addData(m_buffer);
-        m_buffer.clear();
+        m_hash.addData(QByteArrayView(m_bytes.data(), m_used));
+        m_used = 0;
     }
     QCryptographicHash m_hash;
-    QByteArray m_buffer;
+    std::vector<char> m_bytes;
+    qsizetype m_used = 0;
 };
 
 // The digest of the proofs an entry of format keeps: the second format's
@@ -414,14 +451,11 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     // One pass over each table: every row and column for the digest of all
     // rows, and from the same rows the counters and the dates.
     Digest rowsDigest(algorithm), all(algorithm);
-    QByteArray &out = rowsDigest.buffer();
+    Digest &out = rowsDigest;
     const auto digestRow = [&](const Rows &t) {
-        for (int i = 0; i < t.columns(); ++i) {
-            out += t.typeId(i);
-            t.appendText(out, i);
-            out += '\x1f';
-        }
-        out += '\x1e';
+        for (int i = 0, n = t.columns(); i < n; ++i)
+            t.appendColumn(out, i);
+        out.append('\x1e');
         rowsDigest.flushIfFull();
     };
     const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
@@ -433,7 +467,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             if (columns.back() < 0)
                 throw storeErrorFromSqlite(SQLITE_ERROR, u"no such column: %1"_s.arg(name), file, what);
         }
-        out += table.toUtf8() + '\x1d';
+        out.append(table.toUtf8() + '\x1d');
         return std::pair(std::move(rows), columns);
     };
 
@@ -451,9 +485,9 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             }
             row += '\x1e';
             counters[q->text(c[0]).toByteArray()] += row;
-            q->appendText(all.buffer(), c[0]);
-            all.buffer() += '\x1f';
-            all.buffer() += row;
+            q->appendText(all, c[0]);
+            all.append('\x1f');
+            all.append(row);
             all.flushIfFull();
             digestRow(*q);
         }
@@ -497,18 +531,15 @@ QByteArray rowsProof(const QSqlDatabase &connection, const QString &file, const 
 {
     sqlite3 *db = handleOf(connection, file);
     Digest digest(proofDigest(kFormat));
-    QByteArray &out = digest.buffer();
+    Digest &out = digest;
     for (const QString &table : tables) {
         Rows t(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
                NoticeCode::HistoryCannotRead);
-        out += table.toUtf8() + '\x1d';
+        out.append(table.toUtf8() + '\x1d');
         while (t.next()) {
-            for (int i = 0; i < t.columns(); ++i) {
-                out += t.typeId(i);
-                t.appendText(out, i);
-                out += '\x1f';
-            }
-            out += '\x1e';
+            for (int i = 0, n = t.columns(); i < n; ++i)
+                t.appendColumn(out, i);
+            out.append('\x1e');
             digest.flushIfFull();
         }
     }
