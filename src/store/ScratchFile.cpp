@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -223,34 +224,47 @@ void ScratchFile::release()
 
 QStringList ScratchFile::sweep(const QString &dir)
 {
+    // Read with readdir and matched by name: the folder may be the clerk's
+    // own, of thousands of files, and a sweep looks at each name only once.
     QStringList removed;
-    const QDir folder(dir);
-    const QStringList names =
-        folder.entryList({kPrefix + u'*' + kSuffix, kPrefix + u'*' + kSuffix + kJournal},
-                         QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString &name : names) {
-        const QString path = folder.filePath(name);
-        if (name.endsWith(kJournal)) {
-            // A journal outlives its scratch file only when its run was killed
-            // between the two unlinks.
-            const QString owner = path.chopped(kJournal.size());
-            struct stat st {
-            };
-            if (::lstat(encodedPath(owner).constData(), &st) != 0 && errno == ENOENT &&
-                ::unlink(encodedPath(path).constData()) == 0)
-                removed.append(path);
-            continue;
+    const QByteArray prefix = encodedPath(kPrefix), suffix = encodedPath(kSuffix),
+                     journal = encodedPath(kSuffix + kJournal);
+    QByteArray folder = encodedPath(dir);
+    if (!folder.endsWith('/'))
+        folder += '/';
+    std::vector<std::pair<QByteArray, bool>> found; // path, is a journal
+    if (DIR *d = ::opendir(folder.constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArrayView name(e->d_name);
+            if (!name.startsWith(prefix) || name.size() <= prefix.size())
+                continue;
+            if (name.endsWith(suffix))
+                found.emplace_back(folder + name.toByteArray(), false);
+            else if (name.endsWith(journal))
+                found.emplace_back(folder + name.toByteArray(), true);
         }
-        const int fd = ::open(encodedPath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            continue;
+        ::closedir(d);
+    }
+    for (const auto &[path, isJournal] : found) {
         struct stat st {
         };
+        if (isJournal) {
+            // A journal outlives its scratch file only when its run was killed
+            // between the two unlinks.
+            const QByteArray owner = path.chopped(kJournal.size());
+            if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+                ::lstat(owner.constData(), &st) != 0 && errno == ENOENT && ::unlink(path.constData()) == 0)
+                removed.append(QFile::decodeName(path));
+            continue;
+        }
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            namesFile(path, fd)) {
-            ::unlink(encodedPath(path + kJournal).constData());
-            if (::unlink(encodedPath(path).constData()) == 0)
-                removed.append(path);
+            namesFile(QFile::decodeName(path), fd)) {
+            ::unlink(QByteArray(path + encodedPath(kJournal)).constData());
+            if (::unlink(path.constData()) == 0)
+                removed.append(QFile::decodeName(path));
         }
         ::close(fd);
     }

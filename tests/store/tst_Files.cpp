@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -39,6 +41,8 @@ private slots:
     void lockOfNoLiveProcessIsTakenOver();
     void lockOnAFolderThatIsNotThere_data();
     void lockOnAFolderThatIsNotThere();
+    void sweepTakesOnlyAbandonedScratchFiles_data();
+    void sweepTakesOnlyAbandonedScratchFiles();
 };
 
 namespace {
@@ -448,6 +452,50 @@ void tst_Files::lockOnAFolderThatIsNotThere()
     QVERIFY(!lock.tryLock());
     const QString text = NoticeText::text(lock.error());
     QVERIFY2(text.contains(says) && text.contains(QDir::toNativeSeparators(dir)), qPrintable(text));
+}
+
+// A sweep reads the folder by name; what it removes must still be only a
+// scratch file no one holds, or a journal whose scratch file is gone.
+void tst_Files::sweepTakesOnlyAbandonedScratchFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // file, held, link, folder
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("abandoned") << u".calendrix-dead01.tmp"_s << u"file"_s << true;
+    QTest::newRow("abandoned, empty middle") << u".calendrix-.tmp"_s << u"file"_s << true;
+    QTest::newRow("orphan journal") << u".calendrix-dead02.tmp-journal"_s << u"file"_s << true;
+    QTest::newRow("held by a live run") << QString() << u"held"_s << false;
+    QTest::newRow("link to a file") << u".calendrix-link03.tmp"_s << u"link"_s << false;
+    QTest::newRow("link as a journal") << u".calendrix-link04.tmp-journal"_s << u"link"_s << false;
+    QTest::newRow("folder as a journal") << u".calendrix-dir05.tmp-journal"_s << u"folder"_s << false;
+    QTest::newRow("the run's record") << u".calendrix-run"_s << u"file"_s << false;
+    QTest::newRow("the clerk's own") << u"notes.tmp"_s << u"file"_s << false;
+    QTest::newRow("prefix alone") << u".calendrix-"_s << u"file"_s << false;
+}
+
+void tst_Files::sweepTakesOnlyAbandonedScratchFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+    QTemporaryDir dir, outside;
+    const QString kept = outside.filePath(u"kept.txt"_s);
+    writeFile(kept, "the clerk's file");
+    std::optional<ScratchFile> held;
+    if (kind == u"held") {
+        held.emplace(dir.filePath(u"June.cxr"_s));
+        name = QFileInfo(held->path()).fileName();
+    } else if (kind == u"link") {
+        QVERIFY(QFile::link(kept, dir.filePath(name)));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    } else {
+        writeFile(dir.filePath(name), "left by a killed run");
+    }
+    const QStringList swept = ScratchFile::sweep(dir.path());
+    QCOMPARE(swept, removed ? QStringList{dir.filePath(name)} : QStringList());
+    QCOMPARE(QFileInfo(dir.filePath(name)).exists() || QFileInfo(dir.filePath(name)).isSymLink(), !removed);
+    QCOMPARE(readFile(kept), QByteArray("the clerk's file"));
 }
 
 QTEST_GUILESS_MAIN(tst_Files)
