@@ -197,21 +197,44 @@ StoreError wrongKind(const QString &path, FileKind kind, NoticeCode what, const 
 QList<std::pair<QString, StoreError>> layoutFaults(QSqlDatabase &db, const QString &path, FileKind kind)
 {
     const QList<TableLayout> &tables = Layouts::tables(kind);
-    // Every table's columns in one statement, as PRAGMA table_info gives
-    // them, by the table's name in lower case (SQLite's own lookup of a
-    // name ignores ASCII case, and ours are ASCII).
+    // The file's tables and views by name in lower case (SQLite's own lookup
+    // of a name ignores ASCII case, and ours are ASCII); then the columns of
+    // ours, as a statement on each names them. Preparing a statement only
+    // reads what SQLite parsed of the file already, where PRAGMA table_info
+    // prepares and runs a statement of its own for every table in the file.
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(u"SELECT s.name, c.name FROM sqlite_schema AS s, pragma_table_info(s.name) AS c "
-                u"WHERE s.type IN ('table', 'view') ORDER BY s.name, c.cid"_s))
+    if (!q.exec(u"SELECT name FROM sqlite_schema WHERE type IN ('table', 'view')"_s))
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout,
                              {tables.constFirst().name});
-    QHash<QString, QStringList> columns;
-    while (q.next())
-        columns[q.value(0).toString().toLower()].append(q.value(1).toString());
+    QHash<QString, QString> named;
+    while (q.next()) {
+        const QString name = q.value(0).toString();
+        named.insert(name.toLower(), name);
+    }
     if (q.lastError().isValid())
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotReadTableLayout,
                              {tables.constFirst().name});
+    sqlite3 *const handle = sqliteHandle(db);
+    QHash<QString, QStringList> columns;
+    for (const TableLayout &table : tables) {
+        const auto it = named.constFind(table.name.toLower());
+        if (it == named.cend())
+            continue;
+        const QByteArray sql = u"SELECT * FROM main.%1"_s.arg(quoted(*it)).toUtf8();
+        sqlite3_stmt *statement = nullptr;
+        if (!handle ||
+            sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK) {
+            const int code = handle ? sqlite3_extended_errcode(handle) : SQLITE_MISUSE;
+            const QString detail = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString();
+            sqlite3_finalize(statement);
+            throw storeErrorFromSqlite(code, detail, path, NoticeCode::CannotReadTableLayout, {table.name});
+        }
+        QStringList &names = columns[table.name.toLower()];
+        for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i)
+            names.append(QString::fromUtf8(sqlite3_column_name(statement, i)));
+        sqlite3_finalize(statement);
+    }
 
     QList<std::pair<QString, StoreError>> faults;
     for (const TableLayout &table : tables) {

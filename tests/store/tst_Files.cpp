@@ -84,6 +84,9 @@ void tst_Files::wrongFilesAreRefusedUntouched_data()
     QTest::newRow("personnel for working")
         << u"personnel"_s << working << wrong << u"personnel database"_s << u"target.mdb"_s;
     QTest::newRow("folder") << u"folder"_s << working << wrong << u"is a folder"_s << u"target.mdb"_s;
+    // A computed column moves every column after it, as the program reads rows.
+    QTest::newRow("computed column among ours")
+        << u"computed"_s << personnel << wrong << u"WorkSchedule"_s << u"target.mdb"_s;
     QTest::newRow("truncated database")
         << u"truncated"_s << personnel << int(StoreErrorCode::Corrupt) << u"damaged"_s << u"target.mdb"_s;
     const int roster = int(FileKind::Roster);
@@ -127,7 +130,14 @@ void tst_Files::wrongFilesAreRefusedUntouched()
         QVERIFY(QFile::copy(unit.folder.personnelPath(), path));
     else if (content == u"folder")
         QVERIFY(QDir().mkdir(path));
-    else if (content == u"newer personnel")
+    else if (content == u"computed") {
+        QVERIFY(QFile::copy(unit.folder.personnelPath(), path));
+        QCOMPARE(sqliteShell(path,
+                             u"DROP TABLE WorkSchedule; CREATE TABLE WorkSchedule (ID INTEGER PRIMARY KEY, "
+                             "Twice AS (ID * 2), DutyName TEXT, \"From\" DATE, \"To\" DATE)"_s,
+                             true),
+                 QString());
+    } else if (content == u"newer personnel")
         makeNewerFile(unit.folder.personnelPath(), path);
     else if (content == u"newer working")
         makeNewerFile(unit.folder.workingPath(), path);
