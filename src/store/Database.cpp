@@ -554,6 +554,11 @@ Database Database::openReadOnly(const QString &path, FileKind kind)
     return openChecked(path, kind, true);
 }
 
+Database Database::openReadOnlyForStatements(const QString &path, FileKind kind)
+{
+    return openChecked(path, kind, true, true);
+}
+
 Database Database::openChecked(const QString &path, FileKind kind, bool readOnly, bool tablesLater)
 {
     checkFile(path, kind);

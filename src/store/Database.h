@@ -28,6 +28,11 @@ public:
     // The same checks, but the connection can never write: for reading a file
     // that belongs to someone else's run, such as a finished roster datafile.
     static Database openReadOnly(const QString &path, FileKind kind);
+    // openReadOnly() without reading the layouts of the file's tables, for
+    // reading a few tables of each of many small files (a listing of the
+    // kept runs): a statement on a table that is missing or laid out
+    // otherwise fails by itself.
+    static Database openReadOnlyForStatements(const QString &path, FileKind kind);
     // Like open(), but a table that is missing or not laid out as ours does
     // not refuse the whole file: each such table's error is appended to
     // tableFaults, and a record set on that table throws it, while the other

@@ -917,30 +917,33 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                      {Notice::Kind::Warning, NoticeCode::HistoryNotAnEntry, {info.filePath()}}});
             continue;
         }
-        // Each entry's facts; reading every page is for the one an undo takes.
+        // Each entry's facts, and that its tables are there; reading every
+        // page is for the one an undo takes.
         try {
-            // Opening checks the file's kind and its tables' layouts.
-            const Database db = Database::openReadOnly(info.filePath(), FileKind::Working);
+            // Opening checks the file's kind; the statements below find a
+            // table that is missing or laid out otherwise.
+            const Database db = Database::openReadOnlyForStatements(info.filePath(), FileKind::Working);
             QSqlQuery q = run(db.connection(), u"SELECT * FROM %1"_s.arg(kFactsTable), info.filePath(),
                               NoticeCode::HistoryCannotRead);
             Entry e;
             e.path = info.filePath();
             if (q.next()) {
+                const int columns = q.record().count();
                 e.made = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
                 e.datafile = q.value(1).toString();
                 e.datafileIdentity = q.value(2).toString();
                 e.duties = q.value(3).toInt();
                 e.periods = q.value(4).toInt();
-                if (q.record().count() >= 9) {
+                if (columns >= 9) {
                     e.unit = q.value(5).toString();
                     e.sequence = q.value(6).toLongLong();
                     e.change = q.value(7).toString();
                     e.parent = q.value(8).toString();
                 }
-                if (q.record().count() >= 10)
+                if (columns >= 10)
                     e.format = q.value(9).toInt();
-                e.whole = e.format < kProofFormat || (q.record().count() >= 13 && q.value(12).toInt() == 1);
-                if (q.record().count() >= 17) {
+                e.whole = e.format < kProofFormat || (columns >= 13 && q.value(12).toInt() == 1);
+                if (columns >= 17) {
                     e.kind = q.value(13).toString();
                     e.added = q.value(14).toInt();
                     e.updated = q.value(15).toInt();
@@ -973,9 +976,9 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                 e.format >= kFormat        ? QStringList{kChangesTable, kSequencesTable, kProofTable}
                 : e.format >= kProofFormat ? QStringList{kRangesTable, kSequencesTable, kProofTable}
                                            : QStringList{kCountersTable, kDatesTable};
-            for (const QString &table : tables)
-                run(db.connection(), u"SELECT count(*) FROM %1"_s.arg(table), info.filePath(),
-                    NoticeCode::HistoryCannotRead);
+            // One statement on them all: preparing it finds each of them.
+            run(db.connection(), u"SELECT 1 FROM %1 LIMIT 0"_s.arg(tables.join(u", "_s)), info.filePath(),
+                NoticeCode::HistoryCannotRead);
             found.append(e);
         } catch (const StoreError &error) {
             notEntries.append({info.filePath(), unreadable(info.filePath(), error)});

@@ -31,6 +31,7 @@ private slots:
     void historyKeepsTwenty();
     void strangeFilesAreNamedAndSkipped_data();
     void strangeFilesAreNamedAndSkipped();
+    void damagedOlderRunIsFoundWhenItsTurnComes();
     void runThatDidNotCountIsNeverOffered_data();
     void runThatDidNotCountIsNeverOffered();
     void undoStandsWhenAFileCannotBeRemoved_data();
@@ -486,6 +487,29 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
         QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
     }
     QCOMPARE(readFile(path), bytes);
+}
+
+// The listing reads each kept run's facts only; the run an undo takes is
+// checked whole, so a damaged older one is found once it is the last.
+void tst_RunHistory::damagedOlderRunIsFoundWhenItsTurnComes()
+{
+    const QString unit = m_tmp.filePath(u"older-damaged"_s);
+    makeTwoRuns(unit);
+    const QString older = historyOf(unit).entries.last().path;
+    damageTable(older, FileKind::Working, u"proof"_s);
+    const QByteArray bytes = readFile(older);
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(listed.status, 0);
+    QCOMPARE(listed.out.count(u'\n'), 2);
+    const Outcome first = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QVERIFY2(first.status == 0, qPrintable(first.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+    const Outcome second = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
+    QCOMPARE(second.status, 1);
+    QVERIFY2(second.err.contains(QDir::toNativeSeparators(older)), qPrintable(second.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+    QCOMPARE(readFile(older), bytes);
 }
 
 void tst_RunHistory::undoStandsWhenAFileCannotBeRemoved_data()
