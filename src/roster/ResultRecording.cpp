@@ -19,6 +19,20 @@ const QByteArray &numberText(std::vector<QByteArray> &numbers, int n)
     return numbers[size_t(n)];
 }
 
+// The fields of a duty's header row: its name, its organization, the draft's
+// mark and each column's first day.
+template<typename Set> void writeHeaderRow(const HeaderRow &h, bool draft, Set set)
+{
+    namespace H = Fields::RosterHeader;
+    set(H::DutyName, h.dutyName);
+    set(H::Organization, h.organization);
+    if (draft)
+        set(H::Spare3, QString::fromUtf16(H::kDraftMark));
+    for (int c = 0; c < kColumnLimit; ++c)
+        if (!h.starts[c].isNull())
+            set(H::date(c + 1), h.starts[c]);
+}
+
 } // namespace
 
 void ResultRecording::recordPeriod(int column, DayClass dayClass, const CandidateList &list)
@@ -53,32 +67,29 @@ void ResultRecording::endRun()
 
 void ResultRecording::writeDatafile(Database &datafile, bool draft)
 {
-    namespace H = Fields::RosterHeader;
     namespace S = Fields::Storeage;
     namespace P = Fields::Periods;
     // A template made before the periods table existed still makes a
     // complete datafile.
     datafile.addMissingTables();
-    RecordSet header(datafile, RecordSources::kRosterHeader);
-    for (size_t i = 0; i < m_state.header.size(); ++i) {
-        const HeaderRow &h = m_state.header[i];
-        if (i == 0) {
-            if (header.eof())
-                throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::TemplateWithoutHeaderRow, {},
-                                 datafile.path());
-            header.moveFirst();
-            header.edit();
-        } else {
-            header.addNew();
-        }
-        header.setValue(H::DutyName, h.dutyName);
-        header.setValue(H::Organization, h.organization);
-        if (draft)
-            header.setValue(H::Spare3, QString::fromUtf16(H::kDraftMark));
-        for (int c = 0; c < kColumnLimit; ++c)
-            if (!h.starts[c].isNull())
-                header.setValue(H::date(c + 1), h.starts[c]);
+    // The template's header row takes the first duty; the others are added
+    // as new rows, as the sheet's are.
+    if (!m_state.header.empty()) {
+        RecordSet header(datafile, RecordSources::kRosterHeader);
+        if (header.eof())
+            throw StoreError(StoreErrorCode::NoCurrentRecord, NoticeCode::TemplateWithoutHeaderRow, {},
+                             datafile.path());
+        header.moveFirst();
+        header.edit();
+        writeHeaderRow(m_state.header.front(), draft,
+                       [&header](int ordinal, const QVariant &value) { header.setValue(ordinal, value); });
         header.update();
+    }
+    TableAppender added(datafile, RecordSources::kRosterHeader);
+    for (size_t i = 1; i < m_state.header.size(); ++i) {
+        writeHeaderRow(m_state.header[i], draft,
+                       [&added](int ordinal, const QVariant &value) { added.setValue(ordinal, value); });
+        added.addRow();
     }
 
     TableAppender sheet(datafile, RecordSources::kStoreage);
