@@ -88,12 +88,19 @@ void saveCounters(const RunState &state, RecordSet &memory, RunHistory::Recorder
         for (const CounterRow &r : state.counters) {
             if (r.slot >= 0)
                 continue;
-            set(Marker, QVariant(r.marker));
+            // Yes/no as 0/1 and whole numbers as they are, as the store keeps them.
+            added.setInteger(Marker, r.marker ? 1 : 0);
             set(SoldierName, r.soldierName);
             set(Rank, r.rank);
             set(DutyName, r.dutyName);
-            set(Count, counterValue(r.count));
-            set(HCount, counterValue(r.holidayCount));
+            const auto setCounter = [&](int f, const Counter &c) {
+                if (c)
+                    added.setInteger(f, *c);
+                else
+                    added.setValue(f, null);
+            };
+            setCounter(Count, r.count);
+            setCounter(HCount, r.holidayCount);
             set(Remarks, r.remarks);
             keys.push_back(added.addRow());
         }
