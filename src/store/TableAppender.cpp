@@ -37,6 +37,7 @@ TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db
     m_defaults.append(QVariant());
     m_defaultText.resize(size_t(n));
     m_set.assign(size_t(n), 0);
+    m_bound.assign(size_t(n), 1); // nothing is bound yet: the first row binds every default
     m_text.resize(size_t(n));
     for (int i = 1; i < n; ++i) {
         const FieldLayout &f = m_layout->fields[i];
@@ -123,7 +124,8 @@ void TableAppender::bindDefault(int ordinal)
     if (d.isNull())
         check(sqlite3_bind_null(m_insert, ordinal));
     else if (d.metaType().id() == QMetaType::QString)
-        setUtf8(ordinal, m_defaultText[size_t(ordinal)]);
+        check(sqlite3_bind_text(m_insert, ordinal, m_defaultText[size_t(ordinal)].constData(),
+                                int(m_defaultText[size_t(ordinal)].size()), SQLITE_STATIC));
     else
         check(sqlite3_bind_int64(m_insert, ordinal, d.toLongLong()));
 }
@@ -131,8 +133,9 @@ void TableAppender::bindDefault(int ordinal)
 qint64 TableAppender::addRow()
 {
     for (int i = 1; i < int(m_set.size()); ++i)
-        if (!m_set[size_t(i)])
+        if (!m_set[size_t(i)] && m_bound[size_t(i)])
             bindDefault(i);
+    m_bound.swap(m_set);
     std::fill(m_set.begin(), m_set.end(), 0);
     if (sqlite3_step(m_insert) != SQLITE_DONE) {
         const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);

@@ -54,7 +54,11 @@ private:
     QVariantList m_defaults;               // by ordinal, as stored
     std::vector<QByteArray> m_defaultText; // the text defaults in UTF-8, by ordinal
     std::vector<char> m_set;               // by ordinal: set for the row being made
-    std::vector<QByteArray> m_text;        // by ordinal: the row's texts in UTF-8
+    // By ordinal: bound to something other than the default. SQLite keeps a
+    // statement's bindings from row to row, so a field left at its default
+    // in row after row is bound once.
+    std::vector<char> m_bound;
+    std::vector<QByteArray> m_text; // by ordinal: the row's texts in UTF-8
     QStringEncoder m_utf8{QStringEncoder::Utf8};
     // Written through SQLite itself: binding through the SQL module costs
     // more than the write, and a new roster is tens of thousands of rows.

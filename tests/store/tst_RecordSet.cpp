@@ -1,5 +1,7 @@
 #include "TestUnit.h"
 #include "store/FieldValues.h"
+#include "store/Fields.h"
+#include "store/TableAppender.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,6 +27,7 @@ private slots:
     void newRowDefaultsAndDurableEdits();
     void recordSourcesOutsideTheFormAreRefused_data();
     void recordSourcesOutsideTheFormAreRefused();
+    void appendedRowsTakeDefaultsOfFieldsNotSet();
     void isoDateIsQtsIsoText_data();
     void isoDateIsQtsIsoText();
 };
@@ -300,6 +303,37 @@ void tst_RecordSet::recordSourcesOutsideTheFormAreRefused()
     // The table is still there.
     RecordSet rs(unit.personnel(), u"select * from soldierroster order by SOLDIERNAME desc, [ID] ASC"_s);
     QCOMPARE(rs.tableName(), u"SoldierRoster"_s);
+}
+
+// Each row an appender adds holds what was set for it and the defaults of
+// the rest, whatever the rows before it set.
+void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet()
+{
+    using namespace Fields::Memory;
+    TestUnit unit;
+    const Database db = unit.working();
+    {
+        TableAppender rows(db, u"Memory"_s);
+        rows.setText(SoldierName, u"Adams"_s);
+        rows.setInteger(Count, 5);
+        rows.setText(Remarks, u"first"_s);
+        rows.addRow();
+        rows.setText(SoldierName, u"Baker"_s);
+        rows.setInteger(HCount, 2);
+        rows.addRow();
+        rows.setText(SoldierName, u"Clark"_s);
+        rows.setValue(Count, QVariant(QMetaType::fromType<qint64>()));
+        rows.setText(Remarks, QString());
+        rows.addRow();
+        rows.setText(SoldierName, u"Davis"_s);
+        rows.addRow();
+        rows.append({QVariant(), QVariant(true), u"Evans"_s, QVariant(), QVariant(), QVariant(7)});
+    }
+    QCOMPARE(
+        sqliteShell(db.path(),
+                    u"SELECT SoldierName, Marker, quote(Count), quote(HCount), quote(Remarks) FROM Memory "
+                    "ORDER BY ID"_s),
+        u"Adams||5|0|'first'\nBaker||0|2|NULL\nClark||NULL|0|''\nDavis||0|0|NULL\nEvans|1|7|0|NULL"_s);
 }
 
 // Dates are written with a formatter of our own; what it writes must be what
