@@ -16,12 +16,9 @@ bool overlapsAny(const std::vector<std::vector<DateRange>> &byPerson, int person
 {
     if (person < 0)
         return false;
-    for (const DateRange &r : byPerson[person]) {
-        if (r.from.isNull() || r.to.isNull())
-            continue;
-        if (r.from.toDate() <= end && r.to.toDate() >= start)
+    for (const DateRange &r : byPerson[person])
+        if (r.bothDays && r.fromDay <= end && r.toDay >= start)
             return true;
-    }
     return false;
 }
 

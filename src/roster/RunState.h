@@ -67,7 +67,15 @@ struct CounterRow {
 };
 
 struct DateRange {
+    DateRange(QVariant first, QVariant last)
+        : from(std::move(first)), to(std::move(last)), fromDay(from.toDate()), toDay(to.toDate()),
+          bothDays(!from.isNull() && !to.isNull())
+    {}
     QVariant from, to; // dates or Null; Null never overlaps anything
+    // The two as the run compares them, read once: a range is compared with
+    // every period its soldier is a candidate for.
+    QDate fromDay, toDay;
+    bool bothDays;
 };
 
 struct SchedulePeriod {
