@@ -27,8 +27,10 @@
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 #include <sqlite3.h>
 
@@ -172,7 +174,7 @@ QString textOf(const QVariant &v)
     return v.isNull() ? u"\u0001"_s : v.toString();
 }
 
-quint64 hashOf(const QByteArray &bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256)
+quint64 hashOf(QByteArrayView bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256)
 {
     return qFromBigEndian<quint64>(QCryptographicHash::hash(bytes, algorithm).constData());
 }
@@ -471,30 +473,44 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         return std::pair(std::move(rows), columns);
     };
 
-    QHash<QByteArray, QByteArray> counters;
+    // Each soldier's counter rows in key order, by his name: most names are
+    // short enough to be kept without an allocation of their own.
+    std::unordered_map<std::string, std::string> counters;
     {
         const auto [q, c] =
             select(RecordSources::kMemory, {u"SoldierName"_s, u"DutyName"_s, u"Count"_s, u"HCount"_s},
                    NoticeCode::HistoryCannotReadCounters);
-        QByteArray row;
+        std::string row, name;
+        const auto append = [&q](std::string &out, int column) {
+            if (q->isNull(column)) {
+                out += '\x01';
+            } else {
+                const QByteArrayView text = q->text(column);
+                out.append(text.data(), size_t(text.size()));
+            }
+        };
         while (q->next()) {
             row.clear();
             for (int i = 1; i < 4; ++i) {
-                q->appendText(row, c[size_t(i)]);
+                append(row, c[size_t(i)]);
                 row += '\x1f';
             }
             row += '\x1e';
-            counters[q->text(c[0]).toByteArray()] += row;
+            const QByteArrayView soldier = q->text(c[0]);
+            name.assign(soldier.data(), size_t(soldier.size()));
+            counters[name] += row;
             q->appendText(all, c[0]);
             all.append('\x1f');
-            all.append(row);
+            all.append(QByteArrayView(row.data(), qsizetype(row.size())));
             all.flushIfFull();
             digestRow(*q);
         }
     }
     proof.allCounters = all.result();
-    for (auto it = counters.cbegin(); it != counters.cend(); ++it)
-        proof.counters.insert(hashOf(it.key(), algorithm), quint32(hashOf(it.value(), algorithm)) | 1u);
+    for (const auto &[soldier, rows] : counters)
+        proof.counters.insert(
+            hashOf(QByteArrayView(soldier.data(), qsizetype(soldier.size())), algorithm),
+            quint32(hashOf(QByteArrayView(rows.data(), qsizetype(rows.size())), algorithm)) | 1u);
     {
         const auto [d, c] = select(RecordSources::kDates, {u"SoldierName"_s, u"From"_s, u"To"_s},
                                    NoticeCode::HistoryCannotReadDates);
