@@ -13,6 +13,7 @@
 #include "roster/RosterRun.h"
 #include "session/FairnessTable.h"
 #include "session/UnitSession.h"
+#include "store/Database.h"
 #include "store/Fields.h"
 #include "store/FolderLock.h"
 #include "store/RecordSet.h"
@@ -77,6 +78,8 @@ struct Step {
 
 int main(int argc, char **argv)
 {
+    // As the program does, before any database is opened.
+    calendrix::Database::configureSqlite();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     DemoUnit::Options options;

@@ -6,6 +6,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen bench_import_window [soldiers]
 
 #include "WindowFixture.h"
+#include "store/Database.h"
 
 #include "store/CsvReader.h"
 
@@ -39,6 +40,8 @@ double median(QList<double> figures)
 
 int main(int argc, char **argv)
 {
+    // As the program does, before any database is opened.
+    calendrix::Database::configureSqlite();
     QApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
     Window w(false);

@@ -19,6 +19,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
+    // As the program does, before any database is opened.
+    calendrix::Database::configureSqlite();
     QCoreApplication app(argc, argv);
     QTemporaryDir tmp;
     const QString path = tmp.filePath(u"Memory.mdb"_s);

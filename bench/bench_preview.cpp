@@ -6,6 +6,7 @@
 #include "main/ReportPreview.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
+#include "store/Database.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -18,6 +19,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
+    // As the program does, before any database is opened.
+    calendrix::Database::configureSqlite();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {

@@ -4,6 +4,7 @@
 // Usage: bench_read DATAFILE
 
 #include "report/RosterData.h"
+#include "store/Database.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +14,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
+    // As the program does, before any database is opened.
+    calendrix::Database::configureSqlite();
     QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: bench_read DATAFILE\n");

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "store/Database.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,6 +85,7 @@ int main(int argc, char **argv)
     using namespace calendrix;
     QStringList arguments = Startup::arguments(argc, argv);
     const Startup::LanguageOption language = Startup::takeLanguageOption(arguments);
+    Database::configureSqlite();
     if (CommandLine::isConsoleCommand(arguments)) {
         if (CommandLine::needsFonts(arguments)) {
             // Printing lays out text, which needs fonts but never a screen.

@@ -554,6 +554,11 @@ Database Database::openReadOnly(const QString &path, FileKind kind)
     return openChecked(path, kind, true);
 }
 
+void Database::configureSqlite()
+{
+    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+}
+
 Database Database::openReadOnlyForStatements(const QString &path, FileKind kind)
 {
     return openChecked(path, kind, true, true);

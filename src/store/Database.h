@@ -20,6 +20,11 @@ class Database
 public:
     Database();
 
+    // Sets SQLite up for this program before any database is opened: no
+    // count of its memory, which takes a lock around each of its
+    // allocations. Does nothing once a database has been opened.
+    static void configureSqlite();
+
     // Opens an existing file of the given kind for reading and writing. The
     // file's header is checked first: a missing file, a file that is not a
     // database or a database of another kind is refused before it is ever
