@@ -101,9 +101,10 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
         // Null values leave the template's defaults (Null).
         const QVariant *names[] = {&r.dutyName, &r.soldierName, &r.rank, &r.remarks};
         const int ordinals[] = {S::DutyName, S::SoldierName, S::Rank, S::Remarks};
+        // Texts go as they are (setValue), without a converted copy.
         for (int i = 0; i < 4; ++i)
             if (!names[i]->isNull())
-                sheet.setText(ordinals[i], names[i]->toString());
+                sheet.setValue(ordinals[i], *names[i]);
         for (int c = 0; c < kColumnLimit; ++c) {
             const Cell cell = r.cells[c];
             if (!cell.isNone()) {
