@@ -74,7 +74,18 @@ void TableAppender::setText(int ordinal, QStringView text)
     // Encoded into a buffer kept per field, so that a row costs no allocation.
     QByteArray &buffer = m_text[size_t(ordinal)];
     buffer.resize(m_utf8.requiredSpace(text.size()));
-    const qsizetype size = m_utf8.appendToBuffer(buffer.data(), text) - buffer.data();
+    // Names are nearly always ASCII, copied unit by unit; the encoder, whose
+    // every call costs more than a short name's copy, takes what follows
+    // the first other character.
+    char *const out = buffer.data();
+    const char16_t *const in = text.utf16();
+    qsizetype size = 0;
+    while (size < text.size() && in[size] < 0x80) {
+        out[size] = char(in[size]);
+        ++size;
+    }
+    if (size < text.size())
+        size = m_utf8.appendToBuffer(out + size, text.sliced(size)) - out;
     // Empty text is text, never Null.
     check(sqlite3_bind_text(m_insert, ordinal, size ? buffer.constData() : "", int(size), SQLITE_STATIC));
     m_set[size_t(ordinal)] = 1;

@@ -59,7 +59,8 @@ private:
     // in row after row is bound once.
     std::vector<char> m_bound;
     std::vector<QByteArray> m_text; // by ordinal: the row's texts in UTF-8
-    QStringEncoder m_utf8{QStringEncoder::Utf8};
+    // Each text alone: half a surrogate pair at the end of one is no part of the next.
+    QStringEncoder m_utf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     // Written through SQLite itself: binding through the SQL module costs
     // more than the write, and a new roster is tens of thousands of rows.
     sqlite3 *m_handle = nullptr;

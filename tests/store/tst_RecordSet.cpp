@@ -327,13 +327,20 @@ void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet()
         rows.addRow();
         rows.setText(SoldierName, u"Davis"_s);
         rows.addRow();
+        // Texts past ASCII, and half a surrogate pair, which stays in its own field.
+        rows.setText(SoldierName, u"Øster, Zoë"_s);
+        rows.setText(Rank, QString(QChar(0xd83d)));
+        rows.setText(Remarks, u"A \U0001F600"_s);
+        rows.addRow();
         rows.append({QVariant(), QVariant(true), u"Evans"_s, QVariant(), QVariant(), QVariant(7)});
     }
     QCOMPARE(
-        sqliteShell(db.path(),
-                    u"SELECT SoldierName, Marker, quote(Count), quote(HCount), quote(Remarks) FROM Memory "
-                    "ORDER BY ID"_s),
-        u"Adams||5|0|'first'\nBaker||0|2|NULL\nClark||NULL|0|''\nDavis||0|0|NULL\nEvans|1|7|0|NULL"_s);
+        sqliteShell(
+            db.path(),
+            u"SELECT SoldierName, Marker, quote(Count), quote(HCount), quote(Remarks), hex(Rank) FROM Memory "
+            "ORDER BY ID"_s),
+        u"Adams||5|0|'first'|\nBaker||0|2|NULL|\nClark||NULL|0|''|\nDavis||0|0|NULL|\n"
+        "Øster, Zoë||0|0|'A \U0001F600'|EFBFBD\nEvans|1|7|0|NULL|"_s);
 }
 
 // Dates are written with a formatter of our own; what it writes must be what
