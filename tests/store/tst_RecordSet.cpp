@@ -1,10 +1,13 @@
 #include "TestUnit.h"
 #include "store/FieldValues.h"
 #include "store/Fields.h"
+#include "store/Layouts.h"
 #include "store/TableAppender.h"
 
 #include <QDate>
 #include <QLocale>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -27,6 +30,8 @@ private slots:
     void newRowDefaultsAndDurableEdits();
     void recordSourcesOutsideTheFormAreRefused_data();
     void recordSourcesOutsideTheFormAreRefused();
+    void valuesReadAsTheDriverReadsThem_data();
+    void valuesReadAsTheDriverReadsThem();
     void appendedRowsTakeDefaultsOfFieldsNotSet();
     void isoDateIsQtsIsoText_data();
     void isoDateIsQtsIsoText();
@@ -303,6 +308,49 @@ void tst_RecordSet::recordSourcesOutsideTheFormAreRefused()
     // The table is still there.
     RecordSet rs(unit.personnel(), u"select * from soldierroster order by SOLDIERNAME desc, [ID] ASC"_s);
     QCOMPARE(rs.tableName(), u"SoldierRoster"_s);
+}
+
+// A record set reads its rows through SQLite itself; what it makes of each
+// kind of value another program may have stored must be what it made of
+// the value as Qt's SQLite driver gives it.
+void tst_RecordSet::valuesReadAsTheDriverReadsThem_data()
+{
+    QTest::addColumn<QString>("stored"); // an SQL literal
+    QTest::newRow("whole number") << u"-42"_s;
+    QTest::newRow("real, whole") << u"3.0"_s;
+    QTest::newRow("real") << u"2.5"_s;
+    QTest::newRow("text") << u"'Øster, Zoë'"_s;
+    QTest::newRow("empty text") << u"''"_s;
+    QTest::newRow("ISO date") << u"'2027-03-01'"_s;
+    QTest::newRow("date and time") << u"'2027-03-01 12:00:00'"_s;
+    QTest::newRow("not UTF-8") << u"CAST(x'41ff42' AS TEXT)"_s;
+    QTest::newRow("blob") << u"x'00ff41'"_s;
+    QTest::newRow("null") << u"NULL"_s;
+}
+
+void tst_RecordSet::valuesReadAsTheDriverReadsThem()
+{
+    QFETCH(QString, stored);
+    TestUnit unit;
+    // A text, a whole number, a yes/no and a date field, all given the value.
+    const QString sql = u"INSERT INTO SoldierRoster (SoldierName, Section, Q1) VALUES (%1, %1, %1); "
+                        "INSERT INTO WorkSchedule (DutyName, \"From\") VALUES (%1, %1)"_s.arg(stored);
+    QCOMPARE(sqliteShell(unit.folder.personnelPath(), sql, true), QString());
+    const Database db = unit.personnel();
+    for (const QString &table : {u"SoldierRoster"_s, u"WorkSchedule"_s}) {
+        RecordSet rs(db, table);
+        QSqlQuery q(db.connection());
+        QVERIFY(q.exec(u"SELECT * FROM %1 ORDER BY ID"_s.arg(table)));
+        QVERIFY(q.next() && !rs.eof());
+        const TableLayout *layout = Layouts::table(FileKind::Personnel, table);
+        for (int i = 0; i < q.record().count(); ++i) {
+            const QVariant expected = FieldValues::fromStorage(q.value(i), layout->fields[i].type);
+            const QVariant read = rs.value(i);
+            QVERIFY2(read.metaType() == expected.metaType() && read == expected,
+                     qPrintable(u"%1.%2: %3 against %4"_s.arg(table, layout->fields[i].name, read.toString(),
+                                                              expected.toString())));
+        }
+    }
 }
 
 // Each row an appender adds holds what was set for it and the defaults of
