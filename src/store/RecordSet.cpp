@@ -2,16 +2,14 @@
 
 #include "store/Collation.h"
 #include "store/FieldValues.h"
+#include "store/TableReader.h"
 
 #include <QDate>
 #include <QHash>
-#include <QSqlDriver>
 
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
-
-#include <sqlite3.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,27 +20,6 @@ namespace {
 QString quoted(const QString &identifier)
 {
     return u'"' + identifier + u'"';
-}
-
-// A column's value as Qt's SQLite driver gives it: a whole number as
-// qint64, a real number as double, text from SQLite's UTF-16, a blob as
-// bytes, Null as a null text.
-QVariant driverValue(sqlite3_stmt *statement, int column)
-{
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(statement, column));
-    case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(statement, column)),
-                                   sqlite3_column_bytes(statement, column)));
-    case SQLITE_NULL:
-        return QVariant(QMetaType::fromType<QString>());
-    default:
-        return QVariant(QString(static_cast<const QChar *>(sqlite3_column_text16(statement, column)),
-                                sqlite3_column_bytes16(statement, column) / qsizetype(sizeof(QChar))));
-    }
 }
 
 } // namespace
@@ -152,38 +129,20 @@ struct RecordSetData {
             }
         }
 
-        // Read through SQLite itself, each value made as the Qt driver makes
-        // it: a table of soldiers is read whole before any window or run
-        // shows it, and the driver's row cache costs more than the reading.
-        const QVariant driverHandle = db.connection().driver()->handle();
-        sqlite3 *const handle = qstrcmp(driverHandle.typeName(), "sqlite3*") == 0
-                                    ? *static_cast<sqlite3 *const *>(driverHandle.constData())
-                                    : nullptr;
-        if (!handle)
-            throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, filePath());
-        const auto failure = [&](int code) {
-            return storeErrorFromSqlite(code, QString::fromUtf8(sqlite3_errmsg(handle)), filePath(),
-                                        NoticeCode::CannotReadTable, {source.table});
-        };
-        const QByteArray sql =
-            u"SELECT %1 FROM %2 ORDER BY \"ID\""_s.arg(columns.join(u','), qualifiedTable()).toUtf8();
-        sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
-            throw failure(sqlite3_extended_errcode(handle));
-        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owner(statement, sqlite3_finalize);
+        // Read through SQLite itself (each value as the Qt driver would
+        // give it): a table of soldiers is read whole before any window or
+        // run shows it, and the driver's row cache costs more than the reading.
+        TableReader reader(db, source.table);
         rows.clear();
         lastModified = -1;
         const int n = fields.size();
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        while (reader.next()) {
             Row r;
             r.values.reserve(n);
             for (int i = 0; i < n; ++i)
-                r.values.append(FieldValues::fromStorage(driverValue(statement, i), fields[i].type));
+                r.values.append(reader.value(i));
             rows.push_back(std::move(r));
         }
-        if (rc != SQLITE_DONE)
-            throw failure(sqlite3_extended_errcode(handle));
         liveCount = int(rows.size());
         if (!order.isEmpty())
             sortRows(order);
