@@ -481,11 +481,12 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             select(RecordSources::kMemory, {u"SoldierName"_s, u"DutyName"_s, u"Count"_s, u"HCount"_s},
                    NoticeCode::HistoryCannotReadCounters);
         std::string row, name;
-        const auto append = [&q](std::string &out, int column) {
-            if (q->isNull(column)) {
+        const Rows &counterRows = *q; // a structured binding is no lambda's to capture
+        const auto append = [&counterRows](std::string &out, int column) {
+            if (counterRows.isNull(column)) {
                 out += '\x01';
             } else {
-                const QByteArrayView text = q->text(column);
+                const QByteArrayView text = counterRows.text(column);
                 out.append(text.data(), size_t(text.size()));
             }
         };
