@@ -142,8 +142,8 @@ FairnessModel FairnessModel::read(const Database &personnel, const Database &wor
         s.rank = textOf(soldier.rank);
         s.section = textOf(soldier.section);
         for (const DateRange &r : state.takenOf[size_t(person)])
-            if (!r.from.isNull() && !r.to.isNull())
-                s.dates.append({r.from.toDate(), r.to.toDate()});
+            if (r.bothDays)
+                s.dates.append({r.fromDay, r.toDay});
         std::sort(s.dates.begin(), s.dates.end());
         model.m_soldiers.push_back(std::move(s));
     }

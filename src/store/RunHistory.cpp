@@ -415,6 +415,14 @@ public:
     }
     void append(QByteArrayView bytes) { append(bytes.data(), bytes.size()); }
     void append(char c) { append(&c, 1); }
+    // Every column of the row, as a proof keeps it, and the row's end.
+    void appendRow(const Rows &row)
+    {
+        for (int i = 0, n = row.columns(); i < n; ++i)
+            row.appendColumn(*this, i);
+        append('\x1e');
+        flushIfFull();
+    }
     void flushIfFull()
     {
         if (m_used >= kPiece)
@@ -453,13 +461,6 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     // One pass over each table: every row and column for the digest of all
     // rows, and from the same rows the counters and the dates.
     Digest rowsDigest(algorithm), all(algorithm);
-    Digest &out = rowsDigest;
-    const auto digestRow = [&](const Rows &t) {
-        for (int i = 0, n = t.columns(); i < n; ++i)
-            t.appendColumn(out, i);
-        out.append('\x1e');
-        rowsDigest.flushIfFull();
-    };
     const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
         auto rows =
             std::make_unique<Rows>(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file, what);
@@ -469,7 +470,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             if (columns.back() < 0)
                 throw storeErrorFromSqlite(SQLITE_ERROR, u"no such column: %1"_s.arg(name), file, what);
         }
-        out.append(table.toUtf8() + '\x1d');
+        rowsDigest.append(table.toUtf8() + '\x1d');
         return std::pair(std::move(rows), columns);
     };
 
@@ -504,7 +505,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             all.append('\x1f');
             all.append(QByteArrayView(row.data(), qsizetype(row.size())));
             all.flushIfFull();
-            digestRow(*q);
+            rowsDigest.appendRow(*q);
         }
     }
     proof.allCounters = all.result();
@@ -517,7 +518,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
                                    NoticeCode::HistoryCannotReadDates);
         QByteArray row;
         while (d->next()) {
-            digestRow(*d);
+            rowsDigest.appendRow(*d);
             const QString day = d->isNull(c[2]) ? QString() : QString::fromUtf8(d->text(c[2])).left(10);
             if (!day.isEmpty() && day < cut)
                 continue;
@@ -537,7 +538,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     {
         const auto [h, c] = select(RecordSources::kHeader, {}, NoticeCode::HistoryCannotRead);
         while (h->next())
-            digestRow(*h);
+            rowsDigest.appendRow(*h);
     }
     proof.allRows = rowsDigest.result();
     return proof;
@@ -548,17 +549,12 @@ QByteArray rowsProof(const QSqlDatabase &connection, const QString &file, const 
 {
     sqlite3 *db = handleOf(connection, file);
     Digest digest(proofDigest(kFormat));
-    Digest &out = digest;
     for (const QString &table : tables) {
         Rows t(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file,
                NoticeCode::HistoryCannotRead);
-        out.append(table.toUtf8() + '\x1d');
-        while (t.next()) {
-            for (int i = 0, n = t.columns(); i < n; ++i)
-                t.appendColumn(out, i);
-            out.append('\x1e');
-            digest.flushIfFull();
-        }
+        digest.append(table.toUtf8() + '\x1d');
+        while (t.next())
+            digest.appendRow(t);
     }
     return digest.result();
 }

@@ -27,11 +27,11 @@ const QString kJournal = u"-journal"_s;
 
 // True when path still names the file open at fd: a sweep may have removed
 // the name between its creation and our lock.
-bool namesFile(const QString &path, int fd)
+bool namesFile(const QByteArray &path, int fd)
 {
     struct stat byName {
     }, byFd{};
-    return ::lstat(encodedPath(path).constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 &&
+    return ::lstat(path.constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 &&
            byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
 }
 
@@ -110,7 +110,7 @@ ScratchFile::ScratchFile(const QString &target) : m_target(target)
                 continue;
             throw systemError(NoticeCode::CannotMakeFileBeside, target);
         }
-        if (::flock(fd, LOCK_EX) == 0 && namesFile(path, fd)) {
+        if (::flock(fd, LOCK_EX) == 0 && namesFile(encodedPath(path), fd)) {
             m_path = path;
             m_fd = fd;
             return;
@@ -126,7 +126,7 @@ ScratchFile::~ScratchFile()
         return;
     // Removed while still locked, so no sweep can take a new file of the
     // same name for ours.
-    if (namesFile(m_path, m_fd)) {
+    if (namesFile(encodedPath(m_path), m_fd)) {
         ::unlink(encodedPath(m_path + kJournal).constData());
         ::unlink(encodedPath(m_path).constData());
     }
@@ -261,7 +261,7 @@ QStringList ScratchFile::sweep(const QString &dir)
         if (fd < 0)
             continue;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            namesFile(QFile::decodeName(path), fd)) {
+            namesFile(path, fd)) {
             ::unlink(QByteArray(path + encodedPath(kJournal)).constData());
             if (::unlink(path.constData()) == 0)
                 removed.append(QFile::decodeName(path));
