@@ -55,9 +55,12 @@ TableText::Mark *TableText::mark(const QString &text)
 {
     if (text.size() > 4)
         return nullptr;
-    auto found = current().marks.find(text);
+    MarkKey key{0, text.size()};
+    for (const QChar c : text)
+        key.units = key.units << 16 | c.unicode();
+    auto found = current().marks.find(key);
     if (found == current().marks.end())
-        found = current().marks.insert(text, Mark{current().metrics.horizontalAdvance(text), 0, {}});
+        found = current().marks.insert(key, Mark{current().metrics.horizontalAdvance(text), 0, {}});
     return &*found;
 }
 

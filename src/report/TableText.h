@@ -50,10 +50,23 @@ private:
         double ascent = 0;       // of the line the glyphs were laid out on
         QList<QGlyphRun> glyphs; // empty until the mark is first drawn
     };
+    // A mark's text, its few UTF-16 units packed into a number: Qt 6.4
+    // hashes a short text with AES instructions after AVX ones, and the
+    // switch between them cost more than the rest of a cell on the
+    // machines we measure on.
+    struct MarkKey {
+        quint64 units = 0;
+        qsizetype size = 0;
+        friend bool operator==(const MarkKey &, const MarkKey &) = default;
+        friend size_t qHash(const MarkKey &key, size_t seed) noexcept
+        {
+            return qHashMulti(seed, key.units, key.size);
+        }
+    };
     struct Variant {
         QFont font; // at the resolution of the device, so that its engines are found once
         QFontMetricsF metrics;
-        QHash<QString, Mark> marks;
+        QHash<MarkKey, Mark> marks;
     };
     Variant &current() { return *m_variants[m_current]; }
     // The measured mark of a short text, or nullptr for a longer one: names
