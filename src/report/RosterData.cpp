@@ -8,6 +8,7 @@
 #include "store/RecordSources.h"
 #include "store/StoreError.h"
 #include "store/TableReader.h"
+#include "store/TextKey.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -78,7 +79,7 @@ public:
 
 private:
     QHash<quint64, QString> m_short;
-    QHash<QByteArray, QString> m_texts;
+    QHash<BytesKey, QString> m_texts;
 };
 
 Notice damaged(NoticeCode code, const QString &path, const QString &duty, const QString &text, int column)
@@ -92,7 +93,7 @@ RosterData RosterData::read(const QString &path, const ReadProgress &progress)
 {
     RosterData data;
     SharedTexts texts;
-    QHash<QString, int> dutyIndex;
+    QHash<TextKey, int> dutyIndex;
     try {
         const Database db = Database::openReadOnly(path, FileKind::Roster);
         TableReader header(db, RecordSources::kRosterHeader);
@@ -176,7 +177,7 @@ RosterData RosterData::read(const QString &path, const ReadProgress &progress)
     }
 
     // A name stands in many duties: its sort key is made once.
-    QHash<QString, QByteArray> keys;
+    QHash<TextKey, QByteArray> keys;
     for (RosterDuty &duty : data.duties) {
         struct Order {
             int seniority;

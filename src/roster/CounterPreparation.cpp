@@ -5,6 +5,7 @@
 #include "store/RecordSet.h"
 #include "store/RecordSource.h"
 #include "store/RecordSources.h"
+#include "store/TextKey.h"
 
 #include <QSet>
 
@@ -105,7 +106,7 @@ void CounterPreparation::markAndAdd()
     std::vector<CounterRow> &rows = m_state.counters;
     // Duty names by exact text; a counter row of any other duty name can be
     // found by no duty.
-    QHash<QString, qint64> dutyIndex;
+    QHash<TextKey, qint64> dutyIndex;
     for (const Duty &d : m_state.duties)
         if (!d.name.isNull())
             dutyIndex.insert(d.name.toString(), dutyIndex.size());
@@ -279,7 +280,7 @@ void CounterPreparation::buildCandidateOrders()
 
 void CounterPreparation::cleanHeaders(RecordSet &headers)
 {
-    QSet<QString> dutyNames;
+    QSet<TextKey> dutyNames;
     for (const Duty &d : m_state.duties)
         if (!d.name.isNull())
             dutyNames.insert(d.name.toString());

@@ -27,7 +27,7 @@ bool DateColumns::runColumns()
 {
     // Each duty takes the periods whose trimmed duty name equals its own, in
     // start order; a Null name matches nothing.
-    QHash<QString, std::vector<int>> periodsOf;
+    QHash<TextKey, std::vector<int>> periodsOf;
     for (int i = 0; i < int(m_state.schedule.size()); ++i) {
         const QVariant &d = m_state.schedule[i].dutyName;
         if (!d.isNull())

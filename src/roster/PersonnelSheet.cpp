@@ -12,11 +12,11 @@ void PersonnelSheet::writeSheetRows()
     // name and duty. Names and duties are numbered by their trimmed text,
     // each name trimmed once per spelling (a person) and each duty once per
     // run of its rows, which come in duty order.
-    QHash<QString, int> nameIds, dutyIds;
+    QHash<TextKey, int> nameIds, dutyIds;
     std::vector<std::pair<int, QVariant>> personName(m_state.people.size(), {-1, QVariant()});
     QHash<qint64, int> sheetRows;
     sheetRows.reserve(qsizetype(m_state.byDuty.size()));
-    const auto idOf = [](QHash<QString, int> &ids, const QVariant &trimmedText) {
+    const auto idOf = [](QHash<TextKey, int> &ids, const QVariant &trimmedText) {
         const QString text = trimmedText.toString();
         const auto known = ids.constFind(text);
         return known != ids.cend() ? known.value() : ids.insert(text, int(ids.size())).value();

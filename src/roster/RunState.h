@@ -3,6 +3,7 @@
 #include "roster/Messenger.h"
 #include "store/Collation.h"
 #include "store/Fields.h"
+#include "store/TextKey.h"
 
 #include <QDate>
 #include <QHash>
@@ -156,7 +157,7 @@ struct RunState {
     std::vector<DateRange> holidayRows;   // the Holiday table in its own order
     // Soldier names as the tables spell them, exactly; absences and
     // assignment dates are kept per name so no test searches a table.
-    QHash<QString, int> people;
+    QHash<TextKey, int> people;
     std::vector<std::vector<DateRange>> absencesOf;
     std::vector<std::vector<DateRange>> takenOf;
     int personIndex(const QVariant &name)
@@ -177,7 +178,7 @@ struct RunState {
     std::vector<CounterRow> counters;
     Collation::SortValue::KeyCache sortKeys; // of the counter rows' texts
     std::vector<int> byDuty;                 // live counter rows in "ORDER BY DutyName Asc"
-    QHash<QString, DutyGroup> groups;        // by trimmed duty name
+    QHash<TextKey, DutyGroup> groups;        // by trimmed duty name
     // The candidates of a duty (its trimmed name) in the order in which a
     // period of the day class offers it to them; none when nobody holds a
     // counter row for it.

@@ -2,6 +2,7 @@
 
 #include "store/Layouts.h"
 #include "store/RecordSource.h"
+#include "store/TextKey.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -33,7 +34,7 @@ struct SortValue {
 
     // Keys already made, for texts that repeat (a duty name on every counter
     // row): each is made once and its bytes are shared.
-    using KeyCache = QHash<QString, QByteArray>;
+    using KeyCache = QHash<TextKey, QByteArray>;
     // type is the field's type in its layout, not the value's: a date field
     // may hold text. cache, when given, is used for text fields only.
     static SortValue of(const QVariant &value, FieldType type, KeyCache *cache = nullptr);
