@@ -174,11 +174,6 @@ QString textOf(const QVariant &v)
     return v.isNull() ? u"\u0001"_s : v.toString();
 }
 
-quint64 hashOf(QByteArrayView bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256)
-{
-    return qFromBigEndian<quint64>(QCryptographicHash::hash(bytes, algorithm).constData());
-}
-
 template<typename Map> int differing(const Map &a, const Map &b)
 {
     QSet<typename Map::key_type> keys;
@@ -446,6 +441,24 @@ private:
     qsizetype m_used = 0;
 };
 
+// The first eight bytes of the digest of each of many short values, big-endian:
+// one hash object, reset for each value, where a digest of its own would make
+// and free one a value.
+class ShortHashes
+{
+public:
+    explicit ShortHashes(QCryptographicHash::Algorithm algorithm) : m_hash(algorithm) {}
+    quint64 of(QByteArrayView bytes)
+    {
+        m_hash.reset();
+        m_hash.addData(bytes);
+        return qFromBigEndian<quint64>(m_hash.resultView().data());
+    }
+
+private:
+    QCryptographicHash m_hash;
+};
+
 // The digest of the proofs an entry of format keeps: the second format's
 // SHA-256; BLAKE2b, four times as fast here, from the third on.
 QCryptographicHash::Algorithm proofDigest(int format)
@@ -509,18 +522,36 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         }
     }
     proof.allCounters = all.result();
+    ShortHashes hashes(algorithm);
     for (const auto &[soldier, rows] : counters)
-        proof.counters.insert(
-            hashOf(QByteArrayView(soldier.data(), qsizetype(soldier.size())), algorithm),
-            quint32(hashOf(QByteArrayView(rows.data(), qsizetype(rows.size())), algorithm)) | 1u);
+        proof.counters.insert(hashes.of(QByteArrayView(soldier.data(), qsizetype(soldier.size()))),
+                              quint32(hashes.of(QByteArrayView(rows.data(), qsizetype(rows.size())))) | 1u);
     {
         const auto [d, c] = select(RecordSources::kDates, {u"SoldierName"_s, u"From"_s, u"To"_s},
                                    NoticeCode::HistoryCannotReadDates);
+        // A soldier's name and a last day stand on many rows: each is hashed
+        // or made once, found again by its bytes.
+        std::unordered_map<std::string, quint64> soldierHashes;
+        std::unordered_map<std::string, QPair<qint64, quint64> *> daySums; // null: before the cut
         QByteArray row;
+        std::string bytes;
         while (d->next()) {
             rowsDigest.appendRow(*d);
-            const QString day = d->isNull(c[2]) ? QString() : QString::fromUtf8(d->text(c[2])).left(10);
-            if (!day.isEmpty() && day < cut)
+            // The day is the first ten characters of the last day: a day
+            // written in ASCII, as days are, is known by those bytes; any
+            // other text by all its bytes, and a Null apart from both.
+            const QByteArrayView to = d->isNull(c[2]) ? QByteArrayView() : d->text(c[2]);
+            const QByteArrayView first = to.first(std::min<qsizetype>(to.size(), 10));
+            const bool ascii =
+                std::all_of(first.begin(), first.end(), [](char ch) { return uchar(ch) < 0x80; });
+            bytes.assign(1, d->isNull(c[2]) ? 'n' : ascii ? 'a' : 'u');
+            bytes.append(ascii ? first.data() : to.data(), size_t(ascii ? first.size() : to.size()));
+            auto sum = daySums.find(bytes);
+            if (sum == daySums.end()) {
+                const QString day = d->isNull(c[2]) ? QString() : QString::fromUtf8(to).left(10);
+                sum = daySums.emplace(bytes, !day.isEmpty() && day < cut ? nullptr : &proof.days[day]).first;
+            }
+            if (!sum->second)
                 continue;
             row.clear();
             for (int i = 0; i < 3; ++i) {
@@ -528,11 +559,15 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
                 if (i < 2)
                     row += '\x1f';
             }
-            const quint64 h = hashOf(row, algorithm);
-            proof.dates[hashOf(d->text(c[0]).toByteArray(), algorithm)] += quint32(h);
-            QPair<qint64, quint64> &sum = proof.days[day];
-            ++sum.first;
-            sum.second += h;
+            const quint64 h = hashes.of(row);
+            const QByteArrayView soldier = d->text(c[0]);
+            bytes.assign(soldier.data(), size_t(soldier.size()));
+            auto soldierHash = soldierHashes.find(bytes);
+            if (soldierHash == soldierHashes.end())
+                soldierHash = soldierHashes.emplace(bytes, hashes.of(bytes)).first;
+            proof.dates[soldierHash->second] += quint32(h);
+            ++sum->second->first;
+            sum->second->second += h;
         }
     }
     {
