@@ -5,6 +5,7 @@
 #include "store/Fields.h"
 #include "store/RunHistory.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QSqlQuery>
 
@@ -32,6 +33,8 @@ private slots:
     void strangeFilesAreNamedAndSkipped_data();
     void strangeFilesAreNamedAndSkipped();
     void damagedOlderRunIsFoundWhenItsTurnComes();
+    void proofKeepsDatesByTheirLastDay_data();
+    void proofKeepsDatesByTheirLastDay();
     void runThatDidNotCountIsNeverOffered_data();
     void runThatDidNotCountIsNeverOffered();
     void undoStandsWhenAFileCannotBeRemoved_data();
@@ -491,6 +494,68 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
 
 // The listing reads each kept run's facts only; the run an undo takes is
 // checked whole, so a damaged older one is found once it is the last.
+void tst_RunHistory::proofKeepsDatesByTheirLastDay_data()
+{
+    QTest::addColumn<QStringList>("lastDays"); // To of dates added before the run, as SQL
+    QTest::addColumn<QStringList>("days");     // what the run's proof keeps of them: "day=count"
+
+    QTest::newRow("a day, alone and with more after it")
+        << QStringList{u"'2099-01-01'"_s, u"'2099-01-01T08:00'"_s, u"'2099-01-01 and later'"_s}
+        << QStringList{u"2099-01-01=3"_s};
+    // The first of the two gives the day its name: a Null is no text.
+    QTest::newRow("Null, then empty text") << QStringList{u"NULL"_s, u"''"_s} << QStringList{u"(null)=2"_s};
+    QTest::newRow("empty text, then Null") << QStringList{u"''"_s, u"NULL"_s} << QStringList{u"=2"_s};
+    QTest::newRow("ten characters, not ten bytes")
+        << QStringList{u"'ÄÖÜäöüßÄÖÜäöü'"_s} << QStringList{u"ÄÖÜäöüßÄÖÜ=1"_s};
+    QTest::newRow("text before the day") << QStringList{u"'Ä2099-01-01'"_s, u"'x2099-01-01'"_s}
+                                         << QStringList{u"x2099-01-0=1"_s, u"Ä2099-01-0=1"_s};
+    QTest::newRow("bytes that are no UTF-8")
+        << QStringList{u"CAST(X'FF32303939' AS TEXT)"_s} << QStringList{u"\uFFFD2099=1"_s};
+    QTest::newRow("a whole number") << QStringList{u"20990101"_s} << QStringList{u"20990101=1"_s};
+    QTest::newRow("days that have passed")
+        << QStringList{u"'2001-01-01'"_s, u"'2001-01-01T08:00'"_s} << QStringList{};
+}
+
+// An entry's proof counts the dates by the first ten characters of their last
+// day, as the proofs of earlier versions did: an entry they kept compares
+// alike and stays undoable without a question.
+void tst_RunHistory::proofKeepsDatesByTheirLastDay()
+{
+    QFETCH(QStringList, lastDays);
+    QFETCH(QStringList, days);
+    const QString unit = m_tmp.filePath(u"proof"_s);
+    copyUnit(m_start, unit);
+    QStringList rows;
+    for (const QString &to : lastDays)
+        rows.append(u"('Zeller, Anna', '2026-01-01', %1)"_s.arg(to));
+    sqliteShell(memoryOf(unit),
+                u"INSERT INTO Dates (SoldierName, \"From\", \"To\") VALUES %1"_s.arg(rows.join(u", ")), true);
+    const qint64 before = sqliteShell(memoryOf(unit), u"SELECT max(ID) FROM Dates"_s).trimmed().toLongLong();
+    QVERIFY(run({u"make"_s, QDir(unit).filePath(u"a.cxr"_s), u"--data"_s, unit}));
+
+    // The run's own dates fall on days of its schedule; what stays is ours.
+    const QStringList runDays =
+        sqliteShell(memoryOf(unit),
+                    u"SELECT DISTINCT substr(\"To\", 1, 10) FROM Dates WHERE ID > %1"_s.arg(before))
+            .split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(!runDays.isEmpty());
+    const RunHistory::Listing history = historyOf(unit);
+    QCOMPARE(history.entries.size(), 1);
+    const QByteArray proof = QByteArray::fromHex(
+        sqliteShell(history.entries.first().path, u"SELECT hex(Proof) FROM proof"_s).trimmed().toLatin1());
+    QDataStream in(proof);
+    in.setVersion(QDataStream::Qt_6_0);
+    QHash<quint64, quint32> counters, dates;
+    QMap<QString, QPair<qint64, quint64>> kept;
+    in >> counters >> dates >> kept;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QStringList got;
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        if (!runDays.contains(it.key()))
+            got.append(u"%1=%2"_s.arg(it.key().isNull() ? u"(null)"_s : it.key()).arg(it.value().first));
+    QCOMPARE(got, days);
+}
+
 void tst_RunHistory::damagedOlderRunIsFoundWhenItsTurnComes()
 {
     const QString unit = m_tmp.filePath(u"older-damaged"_s);
