@@ -492,8 +492,6 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
     QCOMPARE(readFile(path), bytes);
 }
 
-// The listing reads each kept run's facts only; the run an undo takes is
-// checked whole, so a damaged older one is found once it is the last.
 void tst_RunHistory::proofKeepsDatesByTheirLastDay_data()
 {
     QTest::addColumn<QStringList>("lastDays"); // To of dates added before the run, as SQL
@@ -556,6 +554,8 @@ void tst_RunHistory::proofKeepsDatesByTheirLastDay()
     QCOMPARE(got, days);
 }
 
+// The listing reads each kept run's facts only; the run an undo takes is
+// checked whole, so a damaged older one is found once it is the last.
 void tst_RunHistory::damagedOlderRunIsFoundWhenItsTurnComes()
 {
     const QString unit = m_tmp.filePath(u"older-damaged"_s);
