@@ -112,13 +112,11 @@ struct RecordSetData {
                              {source.table, Layouts::kindKey(db.kind()), filePath()}, filePath());
         source.table = layout->name;
         fields.clear();
-        QStringList columns;
         for (const FieldLayout &f : layout->fields) {
             QVariant dflt;
             if (!f.defaultValue.isEmpty())
                 dflt = FieldValues::fromStorage(f.defaultValue, f.type);
             fields.append({f.name, f.type, dflt});
-            columns.append(quoted(f.name));
         }
         Collation::Order order;
         if (!source.order.isEmpty()) {

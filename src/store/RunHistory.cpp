@@ -537,18 +537,15 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         std::string bytes;
         while (d->next()) {
             rowsDigest.appendRow(*d);
-            // The day is the first ten characters of the last day: a day
-            // written in ASCII, as days are, is known by those bytes; any
-            // other text by all its bytes, and a Null apart from both.
-            const QByteArrayView to = d->isNull(c[2]) ? QByteArrayView() : d->text(c[2]);
-            const QByteArrayView first = to.first(std::min<qsizetype>(to.size(), 10));
-            const bool ascii =
-                std::all_of(first.begin(), first.end(), [](char ch) { return uchar(ch) < 0x80; });
-            bytes.assign(1, d->isNull(c[2]) ? 'n' : ascii ? 'a' : 'u');
-            bytes.append(ascii ? first.data() : to.data(), size_t(ascii ? first.size() : to.size()));
+            // The day is the first ten characters of the last day, made
+            // once for each last day's text (a Null apart from any text).
+            const bool noDay = d->isNull(c[2]);
+            const QByteArrayView to = noDay ? QByteArrayView() : d->text(c[2]);
+            bytes.assign(1, noDay ? 'n' : 't');
+            bytes.append(to.data(), size_t(to.size()));
             auto sum = daySums.find(bytes);
             if (sum == daySums.end()) {
-                const QString day = d->isNull(c[2]) ? QString() : QString::fromUtf8(to).left(10);
+                const QString day = noDay ? QString() : QString::fromUtf8(to).left(10);
                 sum = daySums.emplace(bytes, !day.isEmpty() && day < cut ? nullptr : &proof.days[day]).first;
             }
             if (!sum->second)
