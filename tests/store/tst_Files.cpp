@@ -10,6 +10,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -43,6 +45,7 @@ private slots:
     void lockOnAFolderThatIsNotThere();
     void sweepTakesOnlyAbandonedScratchFiles_data();
     void sweepTakesOnlyAbandonedScratchFiles();
+    void hiddenNamesDiffer();
 };
 
 namespace {
@@ -506,6 +509,25 @@ void tst_Files::sweepTakesOnlyAbandonedScratchFiles()
     QCOMPARE(swept, removed ? QStringList{dir.filePath(name)} : QStringList());
     QCOMPARE(QFileInfo(dir.filePath(name)).exists() || QFileInfo(dir.filePath(name)).isSymLink(), !removed);
     QCOMPARE(readFile(kept), QByteArray("the clerk's file"));
+}
+
+// Every scratch file, kept datafile and set-aside file beside the unit's
+// takes one of these names; one that came again would cost a retry or more.
+void tst_Files::hiddenNamesDiffer()
+{
+    const QRegularExpression shape(u"^\\.calendrix-[A-Za-z0-9]{6}\\.old$"_s);
+    QSet<QString> names;
+    QSet<QChar> letters;
+    for (int i = 0; i < 1000; ++i) {
+        const QString name = ScratchFile::hiddenName(u".old"_s);
+        QVERIFY2(shape.match(name).hasMatch(), qPrintable(name));
+        names.insert(name);
+        for (int j = 11; j < 17; ++j)
+            letters.insert(name[j]);
+    }
+    QCOMPARE(names.size(), 1000);
+    // All 62 letters turn up, in 6,000 of them.
+    QCOMPARE(letters.size(), 62);
 }
 
 QTEST_GUILESS_MAIN(tst_Files)
