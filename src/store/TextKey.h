@@ -15,8 +15,11 @@ namespace calendrix {
 // the machines we measure on, a lookup by name cost a tenth of a microsecond
 // and slowed the code after it, a tenth of a brigade's make. This key takes
 // Qt's seedless hash of the text, which keeps to other instructions, and
-// mixes QHash's seed into that as into a number, so that keys made to fall
-// into one bucket still do not.
+// mixes QHash's seed into that as into a number, so that where a text falls
+// still differs from one process to the next. Texts whose seedless hashes
+// are equal all fall together, whatever the seed: someone would have to make
+// such names on purpose, against Qt's seedless hash, and the names come from
+// the unit's own clerk.
 //
 // It converts from and to its text, so that a map of them reads as a map of
 // texts.
