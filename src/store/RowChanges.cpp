@@ -181,7 +181,13 @@ void RowChanges::appendUnwatched(const QString &table,
     sqlite3session_enable(m_watch->session, 1);
 }
 
-QByteArray RowChanges::packed() const
+std::vector<qint64> RowChanges::appendedKeys(const QString &table) const
+{
+    const auto it = m_watch->appended.find(table);
+    return it == m_watch->appended.end() ? std::vector<qint64>() : it->second;
+}
+
+QByteArray RowChanges::packed(QStringList *watched) const
 {
     int size = 0;
     void *changeset = nullptr;
@@ -245,6 +251,9 @@ QByteArray RowChanges::packed() const
     if (rc != SQLITE_OK || finished != SQLITE_OK)
         throw sqliteError(m_watch->db, rc != SQLITE_OK ? rc : finished, m_watch->path,
                           NoticeCode::HistoryCannotWrite);
+    if (watched)
+        for (const auto &[name, t] : tables)
+            watched->append(name);
     for (const auto &[name, keys] : m_watch->appended) {
         if (keys.empty())
             continue;

@@ -38,9 +38,14 @@ public:
     // nearly all it changes.
     void appendUnwatched(const QString &table, const std::function<void(std::vector<qint64> &keys)> &append);
 
-    // What the tables' rows changed since the watch began, packed. Throws
-    // StoreError (HistoryCannotWrite).
-    QByteArray packed() const;
+    // The keys appendUnwatched() has given the rows it added to table, in
+    // the order it added them.
+    std::vector<qint64> appendedKeys(const QString &table) const;
+
+    // What the tables' rows changed since the watch began, packed; watched,
+    // when given, gets the tables in which the watch itself saw a row added,
+    // removed or changed. Throws StoreError (HistoryCannotWrite).
+    QByteArray packed(QStringList *watched = nullptr) const;
 
     // Puts back in db, inside the caller's transaction, what packed says was
     // changed: the rows added go, the rows removed come back, the changed

@@ -56,7 +56,11 @@ const QString kProofTable = u"proof"_s;
 const QString kRosterTable = u"roster"_s;
 // The first format that keeps a proof of what its run left.
 constexpr int kProofFormat = 2;
-constexpr int kFormat = 3;
+// The first that keeps packed what its change did, and digests with BLAKE2b.
+constexpr int kChangesFormat = 3;
+// The first whose proof sums the assignment dates row by row (see Proof).
+constexpr int kDatesSummedFormat = 4;
+constexpr int kFormat = 4;
 const QString kEntrySchema = u"kept"_s;
 const QString kTimeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
 // In the working database (and so in each first-format entry's copy of it):
@@ -257,12 +261,24 @@ RunHistory::Changes compareWholeCopy(const Database &working, const QString &ent
 // none), how many and their sum: that alone can leave out what has passed
 // since, as the housekeeping removes it, and so decides whether the dates
 // were changed; the soldiers' sums count them.
+//
+// Up to the third format every row of the three tables goes into one digest,
+// so that each entry reads all assignment dates the unit ever kept. From the
+// fourth, the assignment dates go into the digest as their number and a sum
+// of each row's own digest: a run that only adds dates to what the last
+// change left takes that change's proof, takes out of the soldiers' sums the
+// dates that have passed since and adds its own rows.
 struct Proof {
     QHash<quint64, quint32> counters;
     QHash<quint64, quint32> dates;
     QMap<QString, QPair<qint64, quint64>> days;
     QByteArray allCounters; // every counter row in key order
-    QByteArray allRows;     // every row of the three tables, every column
+    // Every row of the three tables, every column; from the fourth format
+    // the assignment dates by their number and sum below.
+    QByteArray allRows;
+    // From the fourth format: every assignment date, every column.
+    qint64 datesRows = 0;
+    quint64 datesSum[2] = {0, 0};
 };
 
 // A statement read straight from SQLite: the proof reads every row of the
@@ -283,6 +299,15 @@ public:
     ~Rows() { sqlite3_finalize(m_stmt); }
     Rows(const Rows &) = delete;
     Rows &operator=(const Rows &) = delete;
+
+    // Binds text to the statement's parameter i (from 1), before the first next().
+    void bind(int i, const QByteArray &utf8)
+    {
+        if (sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+            throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
+                                       QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
+    }
+    qint64 integer(int i) const { return sqlite3_column_int64(m_stmt, i); }
 
     bool next()
     {
@@ -454,6 +479,13 @@ public:
         m_hash.addData(bytes);
         return qFromBigEndian<quint64>(m_hash.resultView().data());
     }
+    // The whole digest of bytes, good until the next call.
+    QByteArrayView digestOf(QByteArrayView bytes)
+    {
+        m_hash.reset();
+        m_hash.addData(bytes);
+        return m_hash.resultView();
+    }
 
 private:
     QCryptographicHash m_hash;
@@ -463,30 +495,47 @@ private:
 // SHA-256; BLAKE2b, four times as fast here, from the third on.
 QCryptographicHash::Algorithm proofDigest(int format)
 {
-    return format >= kFormat ? QCryptographicHash::Blake2b_256 : QCryptographicHash::Sha256;
+    return format >= kChangesFormat ? QCryptographicHash::Blake2b_256 : QCryptographicHash::Sha256;
 }
 
-Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString &cut, int format)
+// What a run that only added dates hands on from the proof of the change
+// before it (see Proof): that proof, made on the day given, and the keys of
+// the rows the run added, one after another.
+struct ProofBefore {
+    Proof proof;
+    QString day;
+    std::vector<qint64> added;
+};
+
+// The proof of what the working database holds now, with the dates that had
+// not passed on the day cut; before, when given, stands for every date but
+// the ones it names as added, as in ProofBefore.
+Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString &cut, int format,
+              const ProofBefore *before = nullptr)
 {
     const QCryptographicHash::Algorithm algorithm = proofDigest(format);
+    const bool summed = format >= kDatesSummedFormat;
     sqlite3 *db = handleOf(connection, file);
     Proof proof;
     // One pass over each table: every row and column for the digest of all
     // rows, and from the same rows the counters and the dates.
     Digest rowsDigest(algorithm), all(algorithm);
-    const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
-        auto rows =
-            std::make_unique<Rows>(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file, what);
+    const auto columnsOf = [&](const Rows &rows, const QStringList &named, NoticeCode what) {
         std::vector<int> columns;
         for (const QString &name : named) {
-            columns.push_back(rows->column(name));
+            columns.push_back(rows.column(name));
             if (columns.back() < 0)
                 throw storeErrorFromSqlite(SQLITE_ERROR, u"no such column: %1"_s.arg(name), file, what);
         }
+        return columns;
+    };
+    const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
+        auto rows =
+            std::make_unique<Rows>(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file, what);
+        std::vector<int> columns = columnsOf(*rows, named, what);
         rowsDigest.append(table.toUtf8() + '\x1d');
         return std::pair(std::move(rows), columns);
     };
-
     // Each soldier's counter rows in key order, by his name: most names are
     // short enough to be kept without an allocation of their own.
     std::unordered_map<std::string, std::string> counters;
@@ -526,51 +575,164 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     for (const auto &[soldier, rows] : counters)
         proof.counters.insert(hashes.of(QByteArrayView(soldier.data(), qsizetype(soldier.size()))),
                               quint32(hashes.of(QByteArrayView(rows.data(), qsizetype(rows.size())))) | 1u);
-    {
-        const auto [d, c] = select(RecordSources::kDates, {u"SoldierName"_s, u"From"_s, u"To"_s},
-                                   NoticeCode::HistoryCannotReadDates);
-        // A soldier's name and a last day stand on many rows: each is hashed
-        // or made once, found again by its bytes.
+    // The dates: read whole, or taken from the proof before with the rows
+    // the run added.
+    ShortHashes rowHashes(algorithm);
+    // The day of a date is the first ten characters of its last day (a Null
+    // apart from any text).
+    const auto dayOf = [](const Rows &d, int to) {
+        return d.isNull(to) ? QString() : QString::fromUtf8(d.text(to)).left(10);
+    };
+    // A date's soldier, by the hash of his name, and its own hash. A
+    // soldier's name stands on many rows: it is hashed once, found again by
+    // its bytes.
+    QByteArray row;
+    std::string bytes;
+    const auto hashOf = [&](const Rows &d, const std::vector<int> &c,
+                            std::unordered_map<std::string, quint64> &soldierHashes, QByteArray &row,
+                            std::string &bytes) {
+        row.clear();
+        for (int i = 0; i < 3; ++i) {
+            d.appendText(row, c[size_t(i)]);
+            if (i < 2)
+                row += '\x1f';
+        }
+        const quint64 h = hashes.of(row);
+        const QByteArrayView soldier = d.text(c[0]);
+        bytes.assign(soldier.data(), size_t(soldier.size()));
+        auto soldierHash = soldierHashes.find(bytes);
+        if (soldierHash == soldierHashes.end())
+            soldierHash = soldierHashes.emplace(bytes, hashes.of(bytes)).first;
+        return std::pair(soldierHash->second, h);
+    };
+    const auto addDates = [&](Rows &d, const std::vector<int> &c, bool toDigest) {
+        // A last day stands on many rows: its day is made once, found again
+        // by its text.
         std::unordered_map<std::string, quint64> soldierHashes;
         std::unordered_map<std::string, QPair<qint64, quint64> *> daySums; // null: before the cut
-        QByteArray row;
-        std::string bytes;
-        while (d->next()) {
-            rowsDigest.appendRow(*d);
-            // The day is the first ten characters of the last day, made
-            // once for each last day's text (a Null apart from any text).
-            const bool noDay = d->isNull(c[2]);
-            const QByteArrayView to = noDay ? QByteArrayView() : d->text(c[2]);
+        QByteArray whole;
+        qint64 rows = 0;
+        while (d.next()) {
+            ++rows;
+            if (toDigest)
+                rowsDigest.appendRow(d);
+            if (summed) {
+                // Every column, as the digest of the first formats had it;
+                // the sum of two 64-bit halves of each row's digest.
+                whole.clear();
+                for (int i = 0, n = d.columns(); i < n; ++i)
+                    d.appendColumn(whole, i);
+                const QByteArrayView digest = rowHashes.digestOf(whole);
+                proof.datesSum[0] += qFromBigEndian<quint64>(digest.data());
+                proof.datesSum[1] += qFromBigEndian<quint64>(digest.data() + 8);
+            }
+            const bool noDay = d.isNull(c[2]);
+            const QByteArrayView to = noDay ? QByteArrayView() : d.text(c[2]);
             bytes.assign(1, noDay ? 'n' : 't');
             bytes.append(to.data(), size_t(to.size()));
             auto sum = daySums.find(bytes);
             if (sum == daySums.end()) {
-                const QString day = noDay ? QString() : QString::fromUtf8(to).left(10);
+                const QString day = dayOf(d, c[2]);
                 sum = daySums.emplace(bytes, !day.isEmpty() && day < cut ? nullptr : &proof.days[day]).first;
             }
             if (!sum->second)
                 continue;
-            row.clear();
-            for (int i = 0; i < 3; ++i) {
-                d->appendText(row, c[size_t(i)]);
-                if (i < 2)
-                    row += '\x1f';
-            }
-            const quint64 h = hashes.of(row);
-            const QByteArrayView soldier = d->text(c[0]);
-            bytes.assign(soldier.data(), size_t(soldier.size()));
-            auto soldierHash = soldierHashes.find(bytes);
-            if (soldierHash == soldierHashes.end())
-                soldierHash = soldierHashes.emplace(bytes, hashes.of(bytes)).first;
-            proof.dates[soldierHash->second] += quint32(h);
+            const auto [soldier, h] = hashOf(d, c, soldierHashes, row, bytes);
+            proof.dates[soldier] += quint32(h);
             ++sum->second->first;
             sum->second->second += h;
+        }
+        proof.datesRows += rows;
+        return rows;
+    };
+    const QStringList dateColumns{u"SoldierName"_s, u"From"_s, u"To"_s};
+    bool carried = false;
+    const bool isoDay =
+        before && before->day.size() == 10 && QDate::fromString(before->day, Qt::ISODate).isValid();
+    if (summed && isoDay && before->day <= cut &&
+        (before->added.empty() ||
+         before->added.back() - before->added.front() + 1 == qint64(before->added.size()))) {
+        proof.days = before->proof.days;
+        proof.dates = before->proof.dates;
+        proof.datesRows = before->proof.datesRows;
+        proof.datesSum[0] = before->proof.datesSum[0];
+        proof.datesSum[1] = before->proof.datesSum[1];
+        carried = true;
+        // The days that have passed since: they leave the proof, and their
+        // dates the soldiers' sums. Such a date's last day, when it is text,
+        // lies from the day of the proof before up to today (both ISO days,
+        // which the bytes of any text compare with as its characters do); the
+        // rows the run added were not in the proof before.
+        QSet<QString> passed;
+        for (auto it = proof.days.begin(); it != proof.days.end();) {
+            if (!it.key().isEmpty() && it.key() < cut) {
+                passed.insert(it.key());
+                it = proof.days.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (!passed.isEmpty()) {
+            Rows d(db,
+                   u"SELECT * FROM main.\"%1\" WHERE (\"To\" >= ?1 AND \"To\" < ?2) OR typeof(\"To\") IN "
+                   "('integer', 'real', 'blob')"_s.arg(RecordSources::kDates),
+                   file, NoticeCode::HistoryCannotReadDates);
+            d.bind(1, before->day.toUtf8());
+            d.bind(2, cut.toUtf8());
+            std::vector<int> c =
+                columnsOf(d, dateColumns + QStringList{u"ID"_s}, NoticeCode::HistoryCannotReadDates);
+            std::unordered_map<std::string, quint64> soldierHashes;
+            while (carried && d.next()) {
+                const qint64 id = d.integer(c[3]);
+                if ((!before->added.empty() && id >= before->added.front() && id <= before->added.back()) ||
+                    !passed.contains(dayOf(d, c[2])))
+                    continue;
+                const auto [soldier, h] = hashOf(d, c, soldierHashes, row, bytes);
+                const auto it = proof.dates.find(soldier);
+                carried = it != proof.dates.end();
+                if (carried && (*it -= quint32(h)) == 0)
+                    proof.dates.erase(it);
+            }
+        }
+    }
+    if (carried && !before->added.empty()) {
+        Rows d(db,
+               u"SELECT * FROM main.\"%1\" WHERE \"ID\" BETWEEN %2 AND %3 ORDER BY \"ID\""_s
+                   .arg(RecordSources::kDates)
+                   .arg(before->added.front())
+                   .arg(before->added.back()),
+               file, NoticeCode::HistoryCannotReadDates);
+        carried = addDates(d, columnsOf(d, dateColumns, NoticeCode::HistoryCannotReadDates), false) ==
+                  qint64(before->added.size());
+    }
+    if (!carried) {
+        proof.days.clear();
+        proof.dates.clear();
+        proof.datesRows = 0;
+        proof.datesSum[0] = proof.datesSum[1] = 0;
+        if (summed) {
+            Rows d(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(RecordSources::kDates), file,
+                   NoticeCode::HistoryCannotReadDates);
+            addDates(d, columnsOf(d, dateColumns, NoticeCode::HistoryCannotReadDates), false);
+        } else {
+            const auto [d, c] =
+                select(RecordSources::kDates, dateColumns, NoticeCode::HistoryCannotReadDates);
+            addDates(*d, c, true);
         }
     }
     {
         const auto [h, c] = select(RecordSources::kHeader, {}, NoticeCode::HistoryCannotRead);
         while (h->next())
             rowsDigest.appendRow(*h);
+    }
+    if (summed) {
+        // The dates after the other tables, by their number and sum.
+        rowsDigest.append(RecordSources::kDates.toUtf8() + '\x1d');
+        QByteArray totals(24, Qt::Uninitialized);
+        qToBigEndian<quint64>(quint64(proof.datesRows), totals.data());
+        qToBigEndian<quint64>(proof.datesSum[0], totals.data() + 8);
+        qToBigEndian<quint64>(proof.datesSum[1], totals.data() + 16);
+        rowsDigest.append(totals);
     }
     proof.allRows = rowsDigest.result();
     return proof;
@@ -591,23 +753,67 @@ QByteArray rowsProof(const QSqlDatabase &connection, const QString &file, const 
     return digest.result();
 }
 
-QDataStream &operator<<(QDataStream &s, const Proof &p)
-{
-    return s << p.counters << p.dates << p.days << p.allCounters << p.allRows;
-}
-
-QDataStream &operator>>(QDataStream &s, Proof &p)
-{
-    return s >> p.counters >> p.dates >> p.days >> p.allCounters >> p.allRows;
-}
-
-QByteArray packed(const Proof &proof)
+QByteArray packed(const Proof &proof, int format)
 {
     QByteArray bytes;
     QDataStream s(&bytes, QIODevice::WriteOnly);
     s.setVersion(QDataStream::Qt_6_0);
-    s << proof;
+    s << proof.counters << proof.dates << proof.days << proof.allCounters << proof.allRows;
+    if (format >= kDatesSummedFormat)
+        s << proof.datesRows << proof.datesSum[0] << proof.datesSum[1];
     return bytes;
+}
+
+// The proof an entry of format keeps; nothing when it cannot be read.
+std::optional<Proof> unpacked(const QByteArray &bytes, int format)
+{
+    Proof proof;
+    QDataStream s(bytes);
+    s.setVersion(QDataStream::Qt_6_0);
+    s >> proof.counters >> proof.dates >> proof.days >> proof.allCounters >> proof.allRows;
+    if (format >= kDatesSummedFormat)
+        s >> proof.datesRows >> proof.datesSum[0] >> proof.datesSum[1];
+    if (s.status() != QDataStream::Ok)
+        return std::nullopt;
+    return proof;
+}
+
+// The proof the unit's last change left, for a run that only adds dates to
+// the tables as that change left them: the change's entry, looked for among
+// the newest few, of a format that sums the dates. Whatever stands in the
+// way leaves the run to read the dates whole.
+std::optional<ProofBefore> proofBefore(const QString &historyPath, const QString &unit, const QString &change)
+{
+    const QDir dir(historyPath);
+    int tried = 0;
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name | QDir::Reversed)) {
+        if (!entryPattern().match(name).hasMatch())
+            continue;
+        if (++tried > 3)
+            break;
+        const QString path = dir.filePath(name);
+        try {
+            const Database db = Database::openReadOnlyForStatements(path, FileKind::Working);
+            QSqlQuery q =
+                run(db.connection(),
+                    u"SELECT r.Unit, r.Change, r.Format, r.Day, r.Kind, p.Proof FROM %1 r, %2 p"_s.arg(
+                        kFactsTable, kProofTable),
+                    path, NoticeCode::HistoryCannotRead);
+            if (!q.next() || q.value(0).toString() != unit || q.value(1).toString() != change)
+                continue;
+            RunHistory::Entry e;
+            e.kind = q.value(4).toString();
+            const int format = q.value(2).toInt();
+            const QString day = q.value(3).toString();
+            std::optional<Proof> proof = unpacked(q.value(5).toByteArray(), format);
+            if (format < kDatesSummedFormat || format > kFormat || e.isImport() || !proof || q.next())
+                return std::nullopt;
+            return ProofBefore{std::move(*proof), day, {}};
+        } catch (const StoreError &) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 // The dates that have not passed on day.
@@ -632,12 +838,11 @@ RunHistory::Changes compareProof(const Database &working, const QString &entryPa
     Proof left;
     QString runDay;
     if (q.next()) {
-        QDataStream s(q.value(0).toByteArray());
-        s.setVersion(QDataStream::Qt_6_0);
-        s >> left;
-        if (s.status() != QDataStream::Ok)
+        const std::optional<Proof> kept = unpacked(q.value(0).toByteArray(), format);
+        if (!kept)
             throw StoreError(StoreErrorCode::Corrupt, NoticeCode::HistoryEntryUnreadable, {entryPath},
                              entryPath);
+        left = *kept;
         runDay = q.value(1).toString();
     }
     const Proof now = proofOf(working.connection(), working.path(), runDay, format);
@@ -1018,7 +1223,7 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                                      {e.path}, e.path);
             }
             const QStringList tables =
-                e.format >= kFormat        ? QStringList{kChangesTable, kSequencesTable, kProofTable}
+                e.format >= kChangesFormat ? QStringList{kChangesTable, kSequencesTable, kProofTable}
                 : e.format >= kProofFormat ? QStringList{kRangesTable, kSequencesTable, kProofTable}
                                            : QStringList{kCountersTable, kDatesTable};
             // One statement on them all: preparing it finds each of them.
@@ -1189,7 +1394,7 @@ RunHistory::UndoResult RunHistory::undo(const Entry &entry, bool force,
             syncFolderOf(movedTo);
         }
         const QString tables = u"('Memory', 'Dates', 'Header')"_s;
-        if (entry.format >= kFormat) {
+        if (entry.format >= kChangesFormat) {
             QSqlQuery packed =
                 run(working.connection(), u"SELECT Changes FROM %1.%2"_s.arg(kEntrySchema, kChangesTable),
                     entry.path, NoticeCode::HistoryCannotRead);
@@ -1643,7 +1848,22 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     facts.duties = duties;
     facts.periods = periods;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
-    write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
+    QStringList watched;
+    const QByteArray changes = m_changes->packed(&watched);
+    // A run only adds dates: with the tables as the last change left them,
+    // its proof of the dates is that change's and the rows it added.
+    std::optional<ProofBefore> before;
+    if (facts.untouched && !facts.parent.isEmpty() && !watched.contains(RecordSources::kDates)) {
+        before = proofBefore(m_folder.historyPath(), facts.unit, facts.parent);
+        if (before) {
+            before->added = m_changes->appendedKeys(RecordSources::kDates);
+            std::sort(before->added.begin(), before->added.end());
+        }
+    }
+    m_changes.reset();
+    const Proof proof =
+        proofOf(working.connection(), working.path(), day, kFormat, before ? &*before : nullptr);
+    write(working, u"main"_s, facts, packed(proof, kFormat), changes, day);
 }
 
 void RunHistory::Recorder::watchDatafile(const Database &working)
@@ -1662,7 +1882,10 @@ void RunHistory::Recorder::completeRosterChange(Database &working, quint32 count
     facts.kind = roster.kind;
     facts.roster = roster;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
-    write(working, u"main"_s, facts, packed(proofOf(working.connection(), working.path(), day, kFormat)));
+    const QByteArray changes = m_changes->packed();
+    m_changes.reset();
+    write(working, u"main"_s, facts,
+          packed(proofOf(working.connection(), working.path(), day, kFormat), kFormat), changes, day);
 }
 
 void RunHistory::Recorder::completeImport(Database &personnel, const QString &kind, const QString &file,
@@ -1685,17 +1908,17 @@ void RunHistory::Recorder::completeImport(Database &personnel, const QString &ki
     facts.updated = updated;
     if (personnel.countsCommits())
         facts.personnelCounter = qint64(personnel.changeCounter()) + 1;
-    write(personnel, kUnitSchema, facts, rowsProof(personnel.connection(), personnel.path(), m_tables));
+    const QByteArray changes = m_changes->packed();
+    m_changes.reset();
+    write(personnel, kUnitSchema, facts, rowsProof(personnel.connection(), personnel.path(), m_tables),
+          changes, QDate::currentDate().toString(Qt::ISODate));
 }
 
 void RunHistory::Recorder::write(const Database &changed, const QString &unitSchema, const Facts &facts,
-                                 const QByteArray &proof)
+                                 const QByteArray &proof, const QByteArray &changes, const QString &day)
 {
     const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
                              .toString(Qt::ISODateWithMs);
-    const QString day = QDate::currentDate().toString(Qt::ISODate);
-    const QByteArray changes = m_changes->packed();
-    m_changes.reset();
     QByteArray datafileChanges;
     QString datafileRows;
     if (m_datafileChanges) {

@@ -233,8 +233,9 @@ public:
         // Makes the change the unit's last, in its transaction: its facts so far.
         Facts stamp(Database &working, quint32 counterBefore, const QString &datafile,
                     const QString &datafileIdentity);
+        // changes: what the change did, packed (RowChanges); day: today's date.
         void write(const Database &changed, const QString &unitSchema, const Facts &facts,
-                   const QByteArray &proof);
+                   const QByteArray &proof, const QByteArray &changes, const QString &day);
 
         UnitFolder m_folder;
         QString m_unitSchema; // the working database's schema on the connection of the change

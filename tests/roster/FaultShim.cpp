@@ -14,6 +14,8 @@
 //   CALENDRIX_FAIL_UNLINK=suffix     unlink of a path that ends with suffix
 //                                    fails with EPERM, as in a folder made
 //                                    immutable (chattr +i).
+//   CALENDRIX_DAYS_AHEAD=n           the clock of the day reads n days later
+//                                    (earlier when n is negative).
 
 #include <cerrno>
 #include <csignal>
@@ -23,6 +25,8 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <sys/time.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +58,13 @@ bool namedWith(int fd, const char *suffix)
         return 0;
     path[len] = 0;
     return strchr(suffix, '*') ? fnmatch(suffix, path, 0) == 0 : endsWith(path, suffix);
+}
+
+// Seconds the clock of the day is moved by.
+time_t clockShift()
+{
+    const char *days = getenv("CALENDRIX_DAYS_AHEAD");
+    return days ? time_t(atol(days)) * 86400 : 0;
 }
 
 } // namespace
@@ -123,6 +134,34 @@ int fdatasync(int fd)
     if (rc == 0 && spec && strncmp(spec, "fsync:", 6) == 0 && namedWith(fd, spec + 6))
         raise(SIGKILL);
     return rc;
+}
+
+// The clock is read often: each looks its real function up once.
+int clock_gettime(clockid_t clock, struct timespec *when)
+{
+    static const auto real = REAL(clock_gettime);
+    const int rc = real(clock, when);
+    if (rc == 0 && when && (clock == CLOCK_REALTIME || clock == CLOCK_REALTIME_COARSE))
+        when->tv_sec += clockShift();
+    return rc;
+}
+
+int gettimeofday(struct timeval *when, void *zone)
+{
+    static const auto real = REAL(gettimeofday);
+    const int rc = real(when, static_cast<struct timezone *>(zone));
+    if (rc == 0 && when)
+        when->tv_sec += clockShift();
+    return rc;
+}
+
+time_t time(time_t *out)
+{
+    static const auto real = REAL(time);
+    const time_t now = real(nullptr) + clockShift();
+    if (out)
+        *out = now;
+    return now;
 }
 
 } // extern "C"

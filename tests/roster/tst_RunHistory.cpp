@@ -35,6 +35,8 @@ private slots:
     void damagedOlderRunIsFoundWhenItsTurnComes();
     void proofKeepsDatesByTheirLastDay_data();
     void proofKeepsDatesByTheirLastDay();
+    void aRunTakesOnTheProofOfTheChangeBefore_data();
+    void aRunTakesOnTheProofOfTheChangeBefore();
     void runThatDidNotCountIsNeverOffered_data();
     void runThatDidNotCountIsNeverOffered();
     void undoStandsWhenAFileCannotBeRemoved_data();
@@ -96,6 +98,49 @@ QStringList rosterRows(const QString &path, QString *marks)
         }
     }
     return rows;
+}
+
+// What the unit's newest entry proves of the tables its change left.
+struct KeptProof {
+    QHash<quint64, quint32> counters, dates;
+    QMap<QString, QPair<qint64, quint64>> days;
+    QByteArray allCounters, allRows;
+    qint64 datesRows = 0;
+    quint64 datesSum[2] = {0, 0};
+    bool read = false;
+    bool operator==(const KeptProof &) const = default;
+};
+
+KeptProof newestProof(const QString &unit)
+{
+    KeptProof p;
+    const RunHistory::Listing history = historyOf(unit);
+    if (history.entries.isEmpty())
+        return p;
+    const QByteArray bytes = QByteArray::fromHex(
+        sqliteShell(history.entries.first().path, u"SELECT hex(Proof) FROM proof"_s).toLatin1());
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    in >> p.counters >> p.dates >> p.days >> p.allCounters >> p.allRows >> p.datesRows >> p.datesSum[0] >>
+        p.datesSum[1];
+    p.read = in.status() == QDataStream::Ok && in.atEnd();
+    return p;
+}
+
+// The file's change counter and the copy of it that SQLite checks it by:
+// bytes 24 and 92 of its header.
+QByteArray changeCounterOf(const QString &path)
+{
+    const QByteArray header = readFile(path).left(100);
+    return header.mid(24, 4) + header.mid(92, 4);
+}
+
+void setChangeCounter(const QString &path, const QByteArray &counter)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.seek(24) && f.write(counter.left(4)) == 4);
+    QVERIFY(f.seek(92) && f.write(counter.mid(4)) == 4);
 }
 
 } // namespace
@@ -552,6 +597,93 @@ void tst_RunHistory::proofKeepsDatesByTheirLastDay()
         if (!runDays.contains(it.key()))
             got.append(u"%1=%2"_s.arg(it.key().isNull() ? u"(null)"_s : it.key()).arg(it.value().first));
     QCOMPARE(got, days);
+}
+
+void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore_data()
+{
+    QTest::addColumn<QString>("before"); // what comes before the run
+    QTest::newRow("a run") << u"run"_s;
+    QTest::newRow("a run over dates of every kind") << u"odd"_s;
+    QTest::newRow("a run taken back") << u"undo"_s;
+    QTest::newRow("a run ten days ago") << u"days"_s;
+}
+
+// A run that finds the tables as the unit's last change left them takes that
+// change's proof of the dates and adds its own rows, where it read every
+// date the unit keeps before: its proof is the one that reading every date
+// gives, and a date changed where the file's change counter does not show it
+// goes unseen.
+void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore()
+{
+    QFETCH(QString, before);
+    const QString unit = m_tmp.filePath(u"carried-"_s + before);
+    copyUnit(m_start, unit);
+    // The first date, long passed, is the one changed below; the run never reads it.
+    QStringList dates{u"('Zeller, Anna', '2001-01-01', '2001-01-02')"_s};
+    if (before == u"odd") {
+        dates << u"('Odd, Otto', NULL, NULL)"_s << u"('Odd, Otto', '', '')"_s
+              << u"('Odd, Otto', 2.5, CAST(X'FF32303939' AS TEXT))"_s << u"(NULL, '2099-01-01', 20990101)"_s
+              << u"('Odd, Otto', '2099-01-01', '2099-01-01T08:00')"_s << u"('Odd, Otto', X'00', X'3230')"_s;
+    } else if (before == u"days") {
+        // Not passed when the first run is made, passed at the second.
+        const QString day = QDate::currentDate().addDays(-5).toString(Qt::ISODate);
+        dates << u"('Odd, Otto', '%1', '%1')"_s.arg(day) << u"('Zeller, Anna', '%1', '%1T20:00')"_s.arg(day)
+              << u"('Odd, Otto', '%1', '%1')"_s.arg(QDate::currentDate().addDays(-3).toString(Qt::ISODate));
+    }
+    sqliteShell(memoryOf(unit),
+                u"INSERT INTO Dates (SoldierName, \"From\", \"To\") VALUES %1"_s.arg(dates.join(u", ")),
+                true);
+    const Outcome first =
+        runWith({u"make"_s, QDir(unit).filePath(u"a.cxr"_s), u"--data"_s, unit},
+                before == u"days" ? QStringList{u"CALENDRIX_DAYS_AHEAD=-10"_s} : QStringList{});
+    QVERIFY2(first.status == 0, qPrintable(first.err));
+    if (before == u"undo") {
+        QVERIFY(run({u"make"_s, QDir(unit).filePath(u"b.cxr"_s), u"--data"_s, unit}));
+        QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
+    } else if (before == u"days") {
+        // The next run also fills a period that passed three days ago: its
+        // date was in no proof before.
+        const QString day = QDate::currentDate().addDays(-3).toString(Qt::ISODate);
+        sqliteShell(QDir(unit).filePath(u"Datafile32.mdb"_s),
+                    u"INSERT INTO WorkSchedule (DutyName, \"From\", \"To\") SELECT DutyName, '%1', '%1' "
+                    "FROM WorkSchedule LIMIT 1"_s.arg(day),
+                    true);
+    }
+
+    // As left; written to without a change; the first date changed behind
+    // the change counter; the first date changed.
+    const QString asLeft = unit + u"-as-left"_s, written = unit + u"-written"_s, hidden = unit + u"-hidden"_s,
+                  changed = unit + u"-changed"_s;
+    for (const QString &copy : {asLeft, written, hidden, changed})
+        copyUnit(unit, copy);
+    const QString rename = u"UPDATE Dates SET SoldierName = 'Zeller, Anne' WHERE ID = 1"_s;
+    // (SQLite writes no page that an update leaves as it was.)
+    for (const QString &step : {u"+"_s, u"-"_s})
+        execIn(memoryOf(written),
+               u"UPDATE Memory SET HCount = HCount %1 1 WHERE ID = (SELECT min(ID) FROM Memory)"_s.arg(step));
+    QVERIFY(changeCounterOf(memoryOf(written)) != changeCounterOf(memoryOf(unit)));
+    execIn(memoryOf(hidden), rename);
+    setChangeCounter(memoryOf(hidden), changeCounterOf(memoryOf(unit)));
+    QCOMPARE(changeCounterOf(memoryOf(hidden)), changeCounterOf(memoryOf(unit)));
+    execIn(memoryOf(changed), rename);
+    for (const QString &copy : {asLeft, written, hidden, changed})
+        QVERIFY(run({u"make"_s, QDir(copy).filePath(u"c.cxr"_s), u"--data"_s, copy}));
+
+    const KeptProof taken = newestProof(asLeft), read = newestProof(written);
+    QVERIFY(taken.read && read.read);
+    QCOMPARE(taken.datesRows, sqliteShell(memoryOf(asLeft), u"SELECT count(*) FROM Dates"_s).toLongLong());
+    QCOMPARE(taken.days, read.days);
+    QCOMPARE(taken.dates, read.dates);
+    QVERIFY(taken == read);
+    QVERIFY(newestProof(hidden) == taken);
+    const KeptProof seen = newestProof(changed);
+    QVERIFY(seen.read && seen.datesRows == taken.datesRows && !(seen == taken));
+    if (before == u"days") {
+        QVERIFY(!taken.days.contains(QDate::currentDate().addDays(-5).toString(Qt::ISODate)));
+        QCOMPARE(sqliteShell(memoryOf(asLeft), u"SELECT count(*) FROM Dates WHERE \"To\" = '%1'"_s.arg(
+                                                   QDate::currentDate().addDays(-3).toString(Qt::ISODate))),
+                 u"2"_s);
+    }
 }
 
 // The listing reads each kept run's facts only; the run an undo takes is
