@@ -17,12 +17,17 @@ QList<QVariantList> overlapping(const Database &db, const QString &table, int fr
     QStringList columns;
     for (const FieldLayout &f : layout->fields)
         columns.append(u'"' + f.name + u'"');
-    // SQLite leaves out only the rows whose day is written the way we write
-    // it (ISO, where text order is date order) and lies wholly outside; a day
-    // written any other way is read and judged below as the record set would.
+    // SQLite leaves out only the rows that lie wholly outside by a day that
+    // cannot be read any other way below; every other row is read and judged
+    // as the record set would. A range whose last day is text before the
+    // first day (ISO: text order is date order) and has the dashes of one is
+    // a day before it or no day (another digit than one of ours sorts after
+    // them); a first day is left out only when it is ISO and after the last.
+    // The cheap comparison comes first: in a table that grows with every run
+    // most ranges have passed.
     const QString iso = u"GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'"_s;
-    const QString sql = u"SELECT %1 FROM \"%2\" WHERE NOT ((%3 %5 AND substr(%3, 1, 10) < :first) OR "
-                        u"(%4 %5 AND substr(%4, 1, 10) > :last)) ORDER BY \"ID\""_s.arg(
+    const QString sql = u"SELECT %1 FROM \"%2\" WHERE NOT ((%3 < :first AND %3 LIKE '____-__-__%') OR "
+                        u"(%4 > :last AND %4 %5 AND substr(%4, 1, 10) > :last)) ORDER BY \"ID\""_s.arg(
                             columns.join(u','), layout->name, columns[to], columns[from], iso);
     QSqlQuery q(db.connection());
     q.setForwardOnly(true);

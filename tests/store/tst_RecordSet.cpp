@@ -2,6 +2,7 @@
 #include "store/FieldValues.h"
 #include "store/Fields.h"
 #include "store/Layouts.h"
+#include "store/RangeRows.h"
 #include "store/TableAppender.h"
 
 #include <QDate>
@@ -35,6 +36,8 @@ private slots:
     void appendedRowsTakeDefaultsOfFieldsNotSet();
     void isoDateIsQtsIsoText_data();
     void isoDateIsQtsIsoText();
+    void rangeRowsAreEveryRowJudged_data();
+    void rangeRowsAreEveryRowJudged();
 };
 
 void tst_RecordSet::emptySetHasNoCurrentRecord()
@@ -415,6 +418,62 @@ void tst_RecordSet::isoDateIsQtsIsoText()
     QCOMPARE(text.isNull(), date.toString(Qt::ISODate).isNull());
     if (!text.isEmpty())
         QCOMPARE(QDate::fromString(text, Qt::ISODate), date);
+}
+
+void tst_RecordSet::rangeRowsAreEveryRowJudged_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::newRow("a week") << QDate(2026, 12, 1) << QDate(2026, 12, 7);
+    QTest::newRow("one day") << QDate(2026, 12, 5) << QDate(2026, 12, 5);
+    QTest::newRow("a year") << QDate(2026, 1, 1) << QDate(2026, 12, 31);
+}
+
+// What SQLite leaves out of a table of date ranges is what judging every row
+// as a record set reads it leaves out too, whatever the days are written as.
+void tst_RecordSet::rangeRowsAreEveryRowJudged()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    TestUnit unit;
+    const QStringList days{u"'2026-11-30'"_s, u"'2026-12-01'"_s, u"'2026-12-01T08:00'"_s,
+                           u"'2026-12-05 23:59'"_s, u"'2026-12-07'"_s, u"'2026-12-08'"_s, u"'2027-01-01'"_s,
+                           u"'2025-12-31'"_s,
+                           // Other digits, wholly or in part, and other separators.
+                           u"'\u0662\u0660\u0662\u0666-\u0661\u0662-\u0660\u0665'"_s, u"'2026-1\u0662-05'"_s,
+                           u"'1\u0669\u0669\u0669-\u0660\u0661-\u0660\u0661'"_s, u"'2026,12,05'"_s,
+                           u"'2026/12/05'"_s, u"'2025.12.05'"_s, u"'2026-12-05+01'"_s,
+                           // Too short, a day that is none, no day at all.
+                           u"'2026-12-0'"_s, u"'2026-12-'"_s, u"'2026-1-5'"_s, u"'2026-02-30'"_s,
+                           u"'x2026-12-05'"_s, u"''"_s, u"NULL"_s,
+                           // Numbers and a blob that holds a day's bytes.
+                           u"20261205"_s, u"2026.5"_s, u"X'323032362D31322D3035'"_s};
+    QStringList rows;
+    for (const QString &from : days)
+        for (const QString &to : days)
+            rows.append(u"('Zeller, Anna', %1, %2)"_s.arg(from, to));
+    QCOMPARE(
+        sqliteShell(unit.folder.workingPath(),
+                    u"INSERT INTO Dates (SoldierName, \"From\", \"To\") VALUES %1"_s.arg(rows.join(u", ")),
+                    true),
+        QString());
+    const Database db = unit.working();
+    using namespace Fields::Dates;
+    QList<QVariantList> expected;
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec(u"SELECT * FROM Dates ORDER BY ID"_s));
+    const TableLayout *layout = Layouts::table(FileKind::Working, u"Dates"_s);
+    while (q.next()) {
+        QVariantList values;
+        for (int i = 0; i < q.record().count(); ++i)
+            values.append(FieldValues::fromStorage(q.value(i), layout->fields[i].type));
+        if (values[From].metaType().id() == QMetaType::QDate &&
+            values[To].metaType().id() == QMetaType::QDate && values[From].toDate() <= last &&
+            values[To].toDate() >= first)
+            expected.append(values);
+    }
+    QVERIFY(expected.size() > 10);
+    QCOMPARE(RangeRows::overlapping(db, u"Dates"_s, From, To, first, last), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_RecordSet)
