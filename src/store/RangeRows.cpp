@@ -17,12 +17,13 @@ QList<QVariantList> overlapping(const Database &db, const QString &table, int fr
     QStringList columns;
     for (const FieldLayout &f : layout->fields)
         columns.append(u'"' + f.name + u'"');
-    // SQLite leaves out only the rows that lie wholly outside by a day that
-    // cannot be read any other way below; every other row is read and judged
-    // as the record set would. A range whose last day is text before the
-    // first day (ISO: text order is date order) and has the dashes of one is
-    // a day before it or no day (another digit than one of ours sorts after
-    // them); a first day is left out only when it is ISO and after the last.
+    // SQLite leaves out only the rows that the judgement below would leave
+    // out too; every other row is read and judged as the record set reads it.
+    // A last day that is text sorting before the first day (ISO, where text
+    // order is date order) with dashes where an ISO day has them reads as an
+    // earlier day or as none: where it first differs from the first day it
+    // holds a lower ASCII character, as any other character sorts after our
+    // digits. A first day is left out only when it is ISO and after the last.
     // The cheap comparison comes first: in a table that grows with every run
     // most ranges have passed.
     const QString iso = u"GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'"_s;

@@ -473,12 +473,7 @@ class ShortHashes
 {
 public:
     explicit ShortHashes(QCryptographicHash::Algorithm algorithm) : m_hash(algorithm) {}
-    quint64 of(QByteArrayView bytes)
-    {
-        m_hash.reset();
-        m_hash.addData(bytes);
-        return qFromBigEndian<quint64>(m_hash.resultView().data());
-    }
+    quint64 of(QByteArrayView bytes) { return qFromBigEndian<quint64>(digestOf(bytes).data()); }
     // The whole digest of bytes, good until the next call.
     QByteArrayView digestOf(QByteArrayView bytes)
     {
@@ -529,12 +524,17 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         }
         return columns;
     };
-    const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
+    // Every row of a table in key order, with the columns named; select()
+    // also starts the table's part of the digest of all rows.
+    const auto rowsOf = [&](const QString &table, const QStringList &named, NoticeCode what) {
         auto rows =
             std::make_unique<Rows>(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(table), file, what);
         std::vector<int> columns = columnsOf(*rows, named, what);
-        rowsDigest.append(table.toUtf8() + '\x1d');
         return std::pair(std::move(rows), columns);
+    };
+    const auto select = [&](const QString &table, const QStringList &named, NoticeCode what) {
+        rowsDigest.append(table.toUtf8() + '\x1d');
+        return rowsOf(table, named, what);
     };
     // Each soldier's counter rows in key order, by his name: most names are
     // short enough to be kept without an allocation of their own.
@@ -589,8 +589,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
     QByteArray row;
     std::string bytes;
     const auto hashOf = [&](const Rows &d, const std::vector<int> &c,
-                            std::unordered_map<std::string, quint64> &soldierHashes, QByteArray &row,
-                            std::string &bytes) {
+                            std::unordered_map<std::string, quint64> &soldierHashes) {
         row.clear();
         for (int i = 0; i < 3; ++i) {
             d.appendText(row, c[size_t(i)]);
@@ -637,7 +636,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             }
             if (!sum->second)
                 continue;
-            const auto [soldier, h] = hashOf(d, c, soldierHashes, row, bytes);
+            const auto [soldier, h] = hashOf(d, c, soldierHashes);
             proof.dates[soldier] += quint32(h);
             ++sum->second->first;
             sum->second->second += h;
@@ -687,7 +686,7 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
                 if ((!before->added.empty() && id >= before->added.front() && id <= before->added.back()) ||
                     !passed.contains(dayOf(d, c[2])))
                     continue;
-                const auto [soldier, h] = hashOf(d, c, soldierHashes, row, bytes);
+                const auto [soldier, h] = hashOf(d, c, soldierHashes);
                 const auto it = proof.dates.find(soldier);
                 carried = it != proof.dates.end();
                 if (carried && (*it -= quint32(h)) == 0)
@@ -710,15 +709,11 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         proof.dates.clear();
         proof.datesRows = 0;
         proof.datesSum[0] = proof.datesSum[1] = 0;
-        if (summed) {
-            Rows d(db, u"SELECT * FROM main.\"%1\" ORDER BY \"ID\""_s.arg(RecordSources::kDates), file,
-                   NoticeCode::HistoryCannotReadDates);
-            addDates(d, columnsOf(d, dateColumns, NoticeCode::HistoryCannotReadDates), false);
-        } else {
-            const auto [d, c] =
-                select(RecordSources::kDates, dateColumns, NoticeCode::HistoryCannotReadDates);
-            addDates(*d, c, true);
-        }
+        // Up to the third format the rows go into the digest of all rows.
+        const auto [d, c] =
+            summed ? rowsOf(RecordSources::kDates, dateColumns, NoticeCode::HistoryCannotReadDates)
+                   : select(RecordSources::kDates, dateColumns, NoticeCode::HistoryCannotReadDates);
+        addDates(*d, c, !summed);
     }
     {
         const auto [h, c] = select(RecordSources::kHeader, {}, NoticeCode::HistoryCannotRead);
