@@ -76,7 +76,10 @@ QVariant TableReader::value(int ordinal) const
 
 QString TableReader::text(int ordinal) const
 {
-    if (sqlite3_column_type(m_select, ordinal) == SQLITE_TEXT)
+    // Only a text field keeps its stored text; a date or yes/no field held
+    // as text reads as its value does.
+    if (m_layout->fields[ordinal].type == FieldType::Text &&
+        sqlite3_column_type(m_select, ordinal) == SQLITE_TEXT)
         return QString::fromUtf8(utf8(ordinal)).trimmed();
     return FieldValues::text(value(ordinal));
 }
@@ -91,9 +94,16 @@ QByteArrayView TableReader::utf8(int ordinal) const
 
 bool TableReader::yesNo(int ordinal) const
 {
-    if (sqlite3_column_type(m_select, ordinal) == SQLITE_INTEGER)
+    // A roster's holiday flags are Null in nearly every cell: that and a
+    // whole number are answered here, without a QVariant for each.
+    switch (sqlite3_column_type(m_select, ordinal)) {
+    case SQLITE_NULL:
+        return false;
+    case SQLITE_INTEGER:
         return sqlite3_column_int64(m_select, ordinal) != 0;
-    return value(ordinal).toBool();
+    default:
+        return value(ordinal).toBool();
+    }
 }
 
 qint64 TableReader::lastKey() const

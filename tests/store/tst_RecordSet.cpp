@@ -4,6 +4,7 @@
 #include "store/Layouts.h"
 #include "store/RangeRows.h"
 #include "store/TableAppender.h"
+#include "store/TableReader.h"
 
 #include <QDate>
 #include <QLocale>
@@ -352,6 +353,17 @@ void tst_RecordSet::valuesReadAsTheDriverReadsThem()
             QVERIFY2(read.metaType() == expected.metaType() && read == expected,
                      qPrintable(u"%1.%2: %3 against %4"_s.arg(table, layout->fields[i].name, read.toString(),
                                                               expected.toString())));
+        }
+        // A pass over the table reads every field as the record set does.
+        TableReader reader(db, table);
+        QVERIFY(reader.next());
+        for (int i = 0; i < q.record().count(); ++i) {
+            const QString field = u"%1.%2"_s.arg(table, layout->fields[i].name);
+            const QVariant read = reader.value(i);
+            QVERIFY2(read.metaType() == rs.value(i).metaType() && read == rs.value(i), qPrintable(field));
+            QCOMPARE(reader.text(i), rs.text(i));
+            if (layout->fields[i].type == FieldType::YesNo)
+                QVERIFY2(reader.yesNo(i) == rs.value(i).toBool(), qPrintable(field));
         }
     }
 }
