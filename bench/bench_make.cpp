@@ -1,10 +1,10 @@
 // Times "calendrix make" on example units of every size (CPU seconds, the
 // median of three, of nine for a unit below 1,000 soldiers, each the unit's
-// first run: no counters, no history), with its peak memory, against the floor that any
-// implementation pays: writing the finished datafile's rows into a fresh
-// SQLite file in one transaction; and against the full floor, which also
-// writes the counter, date and header rows the run left in the working file
-// into a fresh file of that kind. Then what every make pays:
+// first run: no counters, no history), with its peak memory, against the
+// floor that any implementation pays: writing the finished datafile's rows
+// into a fresh SQLite file in one transaction; and against the full floor,
+// which also writes the counter, date and header rows the run left in the
+// working file into a fresh file of that kind. Then what every make pays:
 // the program's start alone, and a make of a unit cut down to three soldiers
 // and one period, beside its own floor. Then a unit used for 21 runs, each a
 // schedule later than the last, so that what the counters and assignment
