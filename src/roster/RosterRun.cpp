@@ -155,6 +155,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         Database working = Database::open(m_folder.workingPath(), FileKind::Working);
         Transaction transaction(working);
         const quint32 counterBefore = working.changeCounter();
+        working.addMissingIndexes(); // a unit made before them gets them with its run
         const bool draft = mode == Mode::Draft;
         // What the run changes in the tables, for undo: watched from before
         // the run writes anything.

@@ -438,6 +438,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         result.draft = roster.draft;
         std::unique_ptr<RunHistory::Recorder> history;
         if (!roster.draft) {
+            working.addMissingIndexes();
             history = std::make_unique<RunHistory::Recorder>(m_folder, working);
             history->watchDatafile(working);
         }

@@ -604,6 +604,14 @@ void Database::addMissingTables()
             exec(Layouts::createStatement(t, u"main"_s), NoticeCode::CannotAddTable, t.name);
 }
 
+void Database::addMissingIndexes()
+{
+    for (const TableLayout &t : Layouts::tables(kind()))
+        if (!t.optional || hasTable(t.name))
+            for (const QString &index : Layouts::indexStatements(t, u"main"_s))
+                exec(index, NoticeCode::CannotWriteTable, t.name);
+}
+
 bool Database::isOpen() const
 {
     return d && d->db.isOpen();
@@ -818,8 +826,11 @@ void Database::create(const QString &path, FileKind kind)
         run(u"PRAGMA application_id=%1"_s.arg(Layouts::applicationId(kind)));
         run(u"PRAGMA user_version=%1"_s.arg(Layouts::schemaVersion()));
         run(u"BEGIN"_s);
-        for (const TableLayout &t : Layouts::tables(kind))
+        for (const TableLayout &t : Layouts::tables(kind)) {
             run(Layouts::createStatement(t, u"main"_s));
+            for (const QString &index : Layouts::indexStatements(t, u"main"_s))
+                run(index);
+        }
         // A new personnel database carries its one row of (untitled)
         // qualifications; the template its one empty header row.
         if (kind == FileKind::Personnel)

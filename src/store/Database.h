@@ -101,6 +101,9 @@ public:
     // Creates the optional tables the file lacks, empty; inside the caller's
     // transaction when there is one.
     void addMissingTables();
+    // Creates the indexes of the file's tables that it lacks (made before
+    // them); inside the caller's transaction when there is one.
+    void addMissingIndexes();
 
     // Makes another database file readable on this connection as schema,
     // never writable; outside a transaction.

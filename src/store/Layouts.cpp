@@ -147,12 +147,16 @@ QList<TableLayout> workingTables()
     }
     {
         using namespace Fields::Dates;
-        t.append({RecordSources::kDates, FieldList()
-                                             .at(ID, key())
-                                             .at(SoldierName, text(u"SoldierName"_s))
-                                             .at(From, date(u"From"_s))
-                                             .at(To, date(u"To"_s))
-                                             .done(fieldCount)});
+        t.append({RecordSources::kDates,
+                  FieldList()
+                      .at(ID, key())
+                      .at(SoldierName, text(u"SoldierName"_s))
+                      .at(From, date(u"From"_s))
+                      .at(To, date(u"To"_s))
+                      .done(fieldCount),
+                  false,
+                  // A run reads the dates that have not ended before its first day.
+                  {u"To"_s}});
     }
     {
         using namespace Fields::Header;
@@ -304,6 +308,15 @@ QString createStatement(const TableLayout &table, const QString &schema)
         columns.append(c);
     }
     return u"CREATE TABLE \"%1\".\"%2\" (%3)"_s.arg(schema, table.name, columns.join(u", "_s));
+}
+
+QStringList indexStatements(const TableLayout &table, const QString &schema)
+{
+    QStringList out;
+    for (const QString &field : table.indexed)
+        out.append(u"CREATE INDEX IF NOT EXISTS \"%1\".\"%2_%3\" ON \"%2\" (\"%3\")"_s.arg(schema, table.name,
+                                                                                           field));
+    return out;
 }
 
 } // namespace calendrix::Layouts

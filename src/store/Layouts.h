@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace calendrix {
 
@@ -23,6 +24,9 @@ struct TableLayout {
     // A table that files made before it existed lack. Such a file is still
     // sound; a table of that name with another layout is not.
     bool optional = false;
+    // Fields with an index of their own: a file made before an index existed
+    // lacks it, and the first change that reads by that field adds it.
+    QStringList indexed = {};
 };
 
 namespace Layouts {
@@ -44,6 +48,9 @@ QString sqlType(FieldType type);
 
 // CREATE TABLE statement for one table of a file, schema-qualified.
 QString createStatement(const TableLayout &table, const QString &schema);
+// CREATE INDEX IF NOT EXISTS statements for the table's indexed fields,
+// schema-qualified.
+QStringList indexStatements(const TableLayout &table, const QString &schema);
 
 } // namespace Layouts
 } // namespace calendrix

@@ -661,7 +661,9 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         // dates the soldiers' sums. Such a date's last day, when it is text,
         // lies from the day of the proof before up to today (both ISO days,
         // which the bytes of any text compare with as its characters do); the
-        // rows the run added were not in the proof before.
+        // rows the run added were not in the proof before. Numbers sort
+        // before every text and blobs after, so that all three are ranges of
+        // the index on the last day.
         QSet<QString> passed;
         for (auto it = proof.days.begin(); it != proof.days.end();) {
             if (!it.key().isEmpty() && it.key() < cut) {
@@ -673,8 +675,8 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         }
         if (!passed.isEmpty()) {
             Rows d(db,
-                   u"SELECT * FROM main.\"%1\" WHERE (\"To\" >= ?1 AND \"To\" < ?2) OR typeof(\"To\") IN "
-                   "('integer', 'real', 'blob')"_s.arg(RecordSources::kDates),
+                   u"SELECT * FROM main.\"%1\" WHERE (\"To\" >= ?1 AND \"To\" < ?2) OR \"To\" < '' OR "
+                   "\"To\" >= x''"_s.arg(RecordSources::kDates),
                    file, NoticeCode::HistoryCannotReadDates);
             d.bind(1, before->day.toUtf8());
             d.bind(2, cut.toUtf8());

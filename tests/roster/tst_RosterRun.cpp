@@ -373,8 +373,12 @@ void tst_RosterRun::secondRunSeesTheFirstRunsDates()
     f.soldier(u"Able"_s, u"D"_s);
     f.soldier(u"Baker"_s, u"D"_s);
     f.period(kGuard, kMonday, kMonday);
+    // A unit made before the index on the dates' last day gets it with its run.
+    const QString index = u"SELECT count(*) FROM sqlite_master WHERE name = 'Dates_To'"_s;
+    QCOMPARE(sqliteShell(f.unit.folder.workingPath(), u"DROP INDEX Dates_To"_s, true), QString());
     QCOMPARE(f.make(), RosterRun::Outcome::Finished);
     QCOMPARE(f.cells(kGuard, u"Able"_s, 1), QStringList{u"/."_s});
+    QCOMPARE(sqliteShell(f.unit.folder.workingPath(), index), u"1"_s);
 
     // Next roster: Gate Guard (first by name) and Kitchen on the same day.
     // Able is taken by the first run's assignment, Baker by the Gate Guard.

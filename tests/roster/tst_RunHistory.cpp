@@ -628,6 +628,7 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore()
         // Not passed when the first run is made, passed at the second.
         const QString day = QDate::currentDate().addDays(-5).toString(Qt::ISODate);
         dates << u"('Odd, Otto', '%1', '%1')"_s.arg(day) << u"('Zeller, Anna', '%1', '%1T20:00')"_s.arg(day)
+              << u"('Odd, Otto', '%1', CAST('%1' AS BLOB))"_s.arg(day)
               << u"('Odd, Otto', '%1', '%1')"_s.arg(QDate::currentDate().addDays(-3).toString(Qt::ISODate));
     }
     sqliteShell(memoryOf(unit),

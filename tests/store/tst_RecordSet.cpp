@@ -436,9 +436,13 @@ void tst_RecordSet::rangeRowsAreEveryRowJudged_data()
 {
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("last");
-    QTest::newRow("a week") << QDate(2026, 12, 1) << QDate(2026, 12, 7);
-    QTest::newRow("one day") << QDate(2026, 12, 5) << QDate(2026, 12, 5);
-    QTest::newRow("a year") << QDate(2026, 1, 1) << QDate(2026, 12, 31);
+    QTest::addColumn<bool>("indexed"); // as a unit made before the index was
+    for (const bool indexed : {true, false}) {
+        const char *const index = indexed ? "" : ", no index";
+        QTest::addRow("a week%s", index) << QDate(2026, 12, 1) << QDate(2026, 12, 7) << indexed;
+        QTest::addRow("one day%s", index) << QDate(2026, 12, 5) << QDate(2026, 12, 5) << indexed;
+        QTest::addRow("a year%s", index) << QDate(2026, 1, 1) << QDate(2026, 12, 31) << indexed;
+    }
 }
 
 // What SQLite leaves out of a table of date ranges is what judging every row
@@ -447,7 +451,10 @@ void tst_RecordSet::rangeRowsAreEveryRowJudged()
 {
     QFETCH(QDate, first);
     QFETCH(QDate, last);
+    QFETCH(bool, indexed);
     TestUnit unit;
+    if (!indexed)
+        QCOMPARE(sqliteShell(unit.folder.workingPath(), u"DROP INDEX Dates_To"_s, true), QString());
     const QStringList days{u"'2026-11-30'"_s, u"'2026-12-01'"_s, u"'2026-12-01T08:00'"_s,
                            u"'2026-12-05 23:59'"_s, u"'2026-12-07'"_s, u"'2026-12-08'"_s, u"'2027-01-01'"_s,
                            u"'2025-12-31'"_s,
@@ -455,6 +462,8 @@ void tst_RecordSet::rangeRowsAreEveryRowJudged()
                            u"'\u0662\u0660\u0662\u0666-\u0661\u0662-\u0660\u0665'"_s, u"'2026-1\u0662-05'"_s,
                            u"'1\u0669\u0669\u0669-\u0660\u0661-\u0660\u0661'"_s, u"'2026,12,05'"_s,
                            u"'2026/12/05'"_s, u"'2025.12.05'"_s, u"'2026-12-05+01'"_s,
+                           // Separators that sort before the dash, after the year or the month.
+                           u"'2026!12!05'"_s, u"'2026-12,05'"_s, u"'2026)01-05'"_s, u"'2026-01''05'"_s,
                            // Too short, a day that is none, no day at all.
                            u"'2026-12-0'"_s, u"'2026-12-'"_s, u"'2026-1-5'"_s, u"'2026-02-30'"_s,
                            u"'x2026-12-05'"_s, u"''"_s, u"NULL"_s,
