@@ -187,7 +187,7 @@ std::vector<qint64> RowChanges::appendedKeys(const QString &table) const
     return it == m_watch->appended.end() ? std::vector<qint64>() : it->second;
 }
 
-QByteArray RowChanges::packed(QStringList *watched) const
+QByteArray RowChanges::packed(QStringList *watched, const QString &table, Seen *seen) const
 {
     int size = 0;
     void *changeset = nullptr;
@@ -215,7 +215,9 @@ QByteArray RowChanges::packed(QStringList *watched) const
         const char *name = nullptr;
         int columns = 0, op = 0, indirect = 0;
         sqlite3changeset_op(it, &name, &columns, &op, &indirect);
-        Table &t = tables[QString::fromUtf8(name)];
+        const QString tableName = QString::fromUtf8(name);
+        Table &t = tables[tableName];
+        Seen *const seeing = seen && tableName == table ? seen : nullptr;
         unsigned char *pk = nullptr;
         sqlite3changeset_pk(it, &pk, &columns);
         t.key = int(std::find(pk, pk + columns, 1) - pk);
@@ -223,14 +225,27 @@ QByteArray RowChanges::packed(QStringList *watched) const
         if (op == SQLITE_INSERT) {
             sqlite3changeset_new(it, t.key, &v);
             t.added.push_back(sqlite3_value_int64(v));
+            if (seeing)
+                seeing->added.push_back(t.added.back());
         } else if (op == SQLITE_DELETE) {
             QDataStream &s = t.removedOut;
+            if (seeing)
+                seeing->removed.emplace_back();
             for (int i = 0; i < columns; ++i) {
                 sqlite3changeset_old(it, i, &v);
                 write(s, v);
+                if (seeing) {
+                    // A copy of its own: the changeset's values go with the iterator.
+                    std::shared_ptr<sqlite3_value> copy(sqlite3_value_dup(v), &sqlite3_value_free);
+                    if (!copy)
+                        rc = SQLITE_NOMEM;
+                    seeing->removed.back().push_back(std::move(copy));
+                }
             }
             ++t.removedRows;
         } else {
+            if (seeing)
+                ++seeing->changed;
             QDataStream &s = t.changedOut;
             sqlite3changeset_old(it, t.key, &v);
             s << qint64(sqlite3_value_int64(v));
@@ -254,6 +269,12 @@ QByteArray RowChanges::packed(QStringList *watched) const
     if (watched)
         for (const auto &[name, t] : tables)
             watched->append(name);
+    if (seen) {
+        seen->columns = m_watch->columns.value(table);
+        const auto appended = m_watch->appended.find(table);
+        if (appended != m_watch->appended.end())
+            seen->added.insert(seen->added.end(), appended->second.cbegin(), appended->second.cend());
+    }
     for (const auto &[name, keys] : m_watch->appended) {
         if (keys.empty())
             continue;

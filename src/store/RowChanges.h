@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3_value;
+
 namespace calendrix {
 
 // What a transaction changes in some tables of a database, watched with
@@ -42,10 +44,22 @@ public:
     // the order it added them.
     std::vector<qint64> appendedKeys(const QString &table) const;
 
+    // What the watch saw of one table's rows: the keys of the rows added
+    // (appendUnwatched()'s as well), each row removed with every column's
+    // value before, in the order of columns (the table's), and how many rows
+    // were changed.
+    struct Seen {
+        QStringList columns;
+        std::vector<qint64> added;
+        std::vector<std::vector<std::shared_ptr<sqlite3_value>>> removed;
+        qint64 changed = 0;
+    };
+
     // What the tables' rows changed since the watch began, packed; watched,
     // when given, gets the tables in which the watch itself saw a row added,
-    // removed or changed. Throws StoreError (HistoryCannotWrite).
-    QByteArray packed(QStringList *watched = nullptr) const;
+    // removed or changed, and seen, when given, what it saw of table. Throws
+    // StoreError (HistoryCannotWrite).
+    QByteArray packed(QStringList *watched = nullptr, const QString &table = {}, Seen *seen = nullptr) const;
 
     // Puts back in db, inside the caller's transaction, what packed says was
     // changed: the rows added go, the rows removed come back, the changed

@@ -307,6 +307,15 @@ public:
             throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
                                        QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
     }
+    // Binds a value as SQLite holds it, its type and bytes kept.
+    void bind(int i, sqlite3_value *value)
+    {
+        if (sqlite3_bind_value(m_stmt, i, value) != SQLITE_OK)
+            throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
+                                       QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
+    }
+    // Makes the statement ready to run again, with new values bound.
+    void reset() { sqlite3_reset(m_stmt); }
     qint64 integer(int i) const { return sqlite3_column_int64(m_stmt, i); }
 
     bool next()
@@ -493,13 +502,16 @@ QCryptographicHash::Algorithm proofDigest(int format)
     return format >= kChangesFormat ? QCryptographicHash::Blake2b_256 : QCryptographicHash::Sha256;
 }
 
-// What a run that only added dates hands on from the proof of the change
-// before it (see Proof): that proof, made on the day given, and the keys of
-// the rows the run added, one after another.
+// What a change that only added and removed dates hands on from the proof
+// of the change before it (see Proof): that proof, made on the day given,
+// the keys of the rows the change added, one after another, and the rows it
+// removed, every column's value as it was (in the order of columns).
 struct ProofBefore {
     Proof proof;
     QString day;
     std::vector<qint64> added;
+    QStringList columns;
+    std::vector<std::vector<std::shared_ptr<sqlite3_value>>> removed;
 };
 
 // The proof of what the working database holds now, with the dates that had
@@ -657,6 +669,55 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
         proof.datesSum[0] = before->proof.datesSum[0];
         proof.datesSum[1] = before->proof.datesSum[1];
         carried = true;
+        // The rows the change removed leave the proof as a whole read put
+        // them in: their values, as they were, come back as a row of a
+        // statement, and go through what reads the table.
+        if (!before->removed.empty()) {
+            QStringList values;
+            for (qsizetype i = 0; i < before->columns.size(); ++i)
+                values.append(
+                    u"?%1 AS \"%2\""_s.arg(i + 1).arg(QString(before->columns[i]).replace(u'"', u"\"\""_s)));
+            Rows d(db, u"SELECT "_s + values.join(u", "_s), file, NoticeCode::HistoryCannotReadDates);
+            const std::vector<int> c = columnsOf(d, dateColumns, NoticeCode::HistoryCannotReadDates);
+            std::unordered_map<std::string, quint64> soldierHashes;
+            QByteArray whole;
+            for (const auto &removed : before->removed) {
+                if (qsizetype(removed.size()) != before->columns.size()) {
+                    carried = false;
+                    break;
+                }
+                d.reset();
+                for (size_t i = 0; i < removed.size(); ++i)
+                    d.bind(int(i) + 1, removed[i].get());
+                if (!d.next()) {
+                    carried = false;
+                    break;
+                }
+                whole.clear();
+                for (int i = 0, n = d.columns(); i < n; ++i)
+                    d.appendColumn(whole, i);
+                const QByteArrayView digest = rowHashes.digestOf(whole);
+                proof.datesSum[0] -= qFromBigEndian<quint64>(digest.data());
+                proof.datesSum[1] -= qFromBigEndian<quint64>(digest.data() + 8);
+                --proof.datesRows;
+                // A row whose day had passed on the proof's day was in its sums only.
+                const QString day = dayOf(d, c[2]);
+                if (!day.isEmpty() && day < before->day)
+                    continue;
+                const auto [soldier, h] = hashOf(d, c, soldierHashes);
+                const auto sum = proof.days.find(day);
+                const auto dates = proof.dates.find(soldier);
+                if (sum == proof.days.end() || dates == proof.dates.end()) {
+                    carried = false;
+                    break;
+                }
+                if ((*dates -= quint32(h)) == 0)
+                    proof.dates.erase(dates);
+                sum->second -= h;
+                if (--sum->first == 0)
+                    proof.days.erase(sum);
+            }
+        }
         // The days that have passed since: they leave the proof, and their
         // dates the soldiers' sums. Such a date's last day, when it is text,
         // lies from the day of the proof before up to today (both ISO days,
@@ -805,7 +866,7 @@ std::optional<ProofBefore> proofBefore(const QString &historyPath, const QString
             std::optional<Proof> proof = unpacked(q.value(5).toByteArray(), format);
             if (format < kDatesSummedFormat || format > kFormat || e.isImport() || !proof || q.next())
                 return std::nullopt;
-            return ProofBefore{std::move(*proof), day, {}};
+            return ProofBefore{std::move(*proof), day, {}, {}, {}};
         } catch (const StoreError &) {
             return std::nullopt;
         }
@@ -1879,10 +1940,25 @@ void RunHistory::Recorder::completeRosterChange(Database &working, quint32 count
     facts.kind = roster.kind;
     facts.roster = roster;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
-    const QByteArray changes = m_changes->packed();
+    RowChanges::Seen dates;
+    const QByteArray changes = m_changes->packed(nullptr, RecordSources::kDates, &dates);
     m_changes.reset();
-    write(working, u"main"_s, facts,
-          packed(proofOf(working.connection(), working.path(), day, kFormat), kFormat), changes, day);
+    // A replace or swap removes and adds dates and changes none: with the
+    // tables as the last change left them, its proof of the dates is that
+    // change's without the rows it removed and with those it added.
+    std::optional<ProofBefore> before;
+    if (facts.untouched && !facts.parent.isEmpty() && dates.changed == 0) {
+        before = proofBefore(m_folder.historyPath(), facts.unit, facts.parent);
+        if (before) {
+            before->added = std::move(dates.added);
+            std::sort(before->added.begin(), before->added.end());
+            before->columns = dates.columns;
+            before->removed = std::move(dates.removed);
+        }
+    }
+    const Proof proof =
+        proofOf(working.connection(), working.path(), day, kFormat, before ? &*before : nullptr);
+    write(working, u"main"_s, facts, packed(proof, kFormat), changes, day);
 }
 
 void RunHistory::Recorder::completeImport(Database &personnel, const QString &kind, const QString &file,

@@ -606,6 +606,9 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore_data()
     QTest::newRow("a run over dates of every kind") << u"odd"_s;
     QTest::newRow("a run taken back") << u"undo"_s;
     QTest::newRow("a run ten days ago") << u"days"_s;
+    // The change that takes on the proof is no run but one of these.
+    QTest::newRow("a replace") << u"replace"_s;
+    QTest::newRow("a swap") << u"swap"_s;
 }
 
 // A run that finds the tables as the unit's last change left them takes that
@@ -667,8 +670,27 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore()
     setChangeCounter(memoryOf(hidden), changeCounterOf(memoryOf(unit)));
     QCOMPARE(changeCounterOf(memoryOf(hidden)), changeCounterOf(memoryOf(unit)));
     execIn(memoryOf(changed), rename);
+    const auto change = [&before](const QString &copy, int with) {
+        const QStringList roster{QDir(copy).filePath(u"a.cxr"_s),
+                                 u"--duty"_s,
+                                 u"Gate Guard"_s,
+                                 u"--period"_s,
+                                 u"1"_s,
+                                 u"--data"_s,
+                                 copy};
+        if (before == u"replace")
+            return run(QStringList{u"replace"_s} + roster + QStringList{u"--next"_s});
+        if (before == u"swap")
+            return run(QStringList{u"swap"_s} + roster +
+                       QStringList{u"--with-period"_s, QString::number(with)});
+        return run({u"make"_s, QDir(copy).filePath(u"c.cxr"_s), u"--data"_s, copy});
+    };
+    // The first period whose soldier may trade with the first's.
+    int with = 2;
+    while (before == u"swap" && with < 30 && !change(asLeft, with))
+        ++with;
     for (const QString &copy : {asLeft, written, hidden, changed})
-        QVERIFY(run({u"make"_s, QDir(copy).filePath(u"c.cxr"_s), u"--data"_s, copy}));
+        QVERIFY(before == u"swap" && copy == asLeft ? with < 30 : change(copy, with));
 
     const KeptProof taken = newestProof(asLeft), read = newestProof(written);
     QVERIFY(taken.read && read.read);
