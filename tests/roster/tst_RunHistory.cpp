@@ -609,6 +609,8 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore_data()
     // The change that takes on the proof is no run but one of these.
     QTest::newRow("a replace") << u"replace"_s;
     QTest::newRow("a swap") << u"swap"_s;
+    // It takes away a date that had passed before the run.
+    QTest::newRow("a replace of a period long passed") << u"replace passed"_s;
 }
 
 // A run that finds the tables as the unit's last change left them takes that
@@ -637,9 +639,19 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore()
     sqliteShell(memoryOf(unit),
                 u"INSERT INTO Dates (SoldierName, \"From\", \"To\") VALUES %1"_s.arg(dates.join(u", ")),
                 true);
+    if (before == u"replace passed") {
+        // The guard's first period, twelve days ago: passed on the run's day.
+        const QString day = QDate::currentDate().addDays(-12).toString(Qt::ISODate);
+        sqliteShell(
+            QDir(unit).filePath(u"Datafile32.mdb"_s),
+            u"INSERT INTO WorkSchedule (DutyName, \"From\", \"To\") VALUES ('Gate Guard', '%1', '%1')"_s.arg(
+                day),
+            true);
+    }
     const Outcome first =
         runWith({u"make"_s, QDir(unit).filePath(u"a.cxr"_s), u"--data"_s, unit},
-                before == u"days" ? QStringList{u"CALENDRIX_DAYS_AHEAD=-10"_s} : QStringList{});
+                before == u"days" || before == u"replace passed" ? QStringList{u"CALENDRIX_DAYS_AHEAD=-10"_s}
+                                                                 : QStringList{});
     QVERIFY2(first.status == 0, qPrintable(first.err));
     if (before == u"undo") {
         QVERIFY(run({u"make"_s, QDir(unit).filePath(u"b.cxr"_s), u"--data"_s, unit}));
@@ -678,7 +690,7 @@ void tst_RunHistory::aRunTakesOnTheProofOfTheChangeBefore()
                                  u"1"_s,
                                  u"--data"_s,
                                  copy};
-        if (before == u"replace")
+        if (before.startsWith(u"replace"))
             return run(QStringList{u"replace"_s} + roster + QStringList{u"--next"_s});
         if (before == u"swap")
             return run(QStringList{u"swap"_s} + roster +
