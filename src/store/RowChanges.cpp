@@ -181,13 +181,7 @@ void RowChanges::appendUnwatched(const QString &table,
     sqlite3session_enable(m_watch->session, 1);
 }
 
-std::vector<qint64> RowChanges::appendedKeys(const QString &table) const
-{
-    const auto it = m_watch->appended.find(table);
-    return it == m_watch->appended.end() ? std::vector<qint64>() : it->second;
-}
-
-QByteArray RowChanges::packed(QStringList *watched, const QString &table, Seen *seen) const
+QByteArray RowChanges::packed(const QString &table, Seen *seen) const
 {
     int size = 0;
     void *changeset = nullptr;
@@ -266,9 +260,6 @@ QByteArray RowChanges::packed(QStringList *watched, const QString &table, Seen *
     if (rc != SQLITE_OK || finished != SQLITE_OK)
         throw sqliteError(m_watch->db, rc != SQLITE_OK ? rc : finished, m_watch->path,
                           NoticeCode::HistoryCannotWrite);
-    if (watched)
-        for (const auto &[name, t] : tables)
-            watched->append(name);
     if (seen) {
         seen->columns = m_watch->columns.value(table);
         const auto appended = m_watch->appended.find(table);

@@ -40,10 +40,6 @@ public:
     // nearly all it changes.
     void appendUnwatched(const QString &table, const std::function<void(std::vector<qint64> &keys)> &append);
 
-    // The keys appendUnwatched() has given the rows it added to table, in
-    // the order it added them.
-    std::vector<qint64> appendedKeys(const QString &table) const;
-
     // What the watch saw of one table's rows: the keys of the rows added
     // (appendUnwatched()'s as well), each row removed with every column's
     // value before, in the order of columns (the table's), and how many rows
@@ -55,11 +51,10 @@ public:
         qint64 changed = 0;
     };
 
-    // What the tables' rows changed since the watch began, packed; watched,
-    // when given, gets the tables in which the watch itself saw a row added,
-    // removed or changed, and seen, when given, what it saw of table. Throws
-    // StoreError (HistoryCannotWrite).
-    QByteArray packed(QStringList *watched = nullptr, const QString &table = {}, Seen *seen = nullptr) const;
+    // What the tables' rows changed since the watch began, packed; seen,
+    // when given, gets what the watch saw of table. Throws StoreError
+    // (HistoryCannotWrite).
+    QByteArray packed(const QString &table = {}, Seen *seen = nullptr) const;
 
     // Puts back in db, inside the caller's transaction, what packed says was
     // changed: the rows added go, the rows removed come back, the changed

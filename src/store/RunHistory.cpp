@@ -303,17 +303,10 @@ public:
     // Binds text to the statement's parameter i (from 1), before the first next().
     void bind(int i, const QByteArray &utf8)
     {
-        if (sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
-            throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
-                                       QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
+        bound(sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT));
     }
     // Binds a value as SQLite holds it, its type and bytes kept.
-    void bind(int i, sqlite3_value *value)
-    {
-        if (sqlite3_bind_value(m_stmt, i, value) != SQLITE_OK)
-            throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
-                                       QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
-    }
+    void bind(int i, sqlite3_value *value) { bound(sqlite3_bind_value(m_stmt, i, value)); }
     // Makes the statement ready to run again, with new values bound.
     void reset() { sqlite3_reset(m_stmt); }
     qint64 integer(int i) const { return sqlite3_column_int64(m_stmt, i); }
@@ -378,6 +371,12 @@ public:
     }
 
 private:
+    void bound(int rc) const
+    {
+        if (rc != SQLITE_OK)
+            throw storeErrorFromSqlite(sqlite3_extended_errcode(m_db),
+                                       QString::fromUtf8(sqlite3_errmsg(m_db)), m_file, m_what);
+    }
     // type: the value's type, asked before anything reads the value, as
     // reading it as text may change what SQLite says of it.
     QByteArrayView textOf(int i, int type) const
@@ -616,26 +615,30 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             soldierHash = soldierHashes.emplace(bytes, hashes.of(bytes)).first;
         return std::pair(soldierHash->second, h);
     };
+    // A date's own digest, of every column as the digest of the first
+    // formats had it, as two 64-bit halves: the proof keeps their sums.
+    QByteArray whole;
+    const auto halvesOf = [&](const Rows &d) {
+        whole.clear();
+        for (int i = 0, n = d.columns(); i < n; ++i)
+            d.appendColumn(whole, i);
+        const QByteArrayView digest = rowHashes.digestOf(whole);
+        return std::pair(qFromBigEndian<quint64>(digest.data()), qFromBigEndian<quint64>(digest.data() + 8));
+    };
     const auto addDates = [&](Rows &d, const std::vector<int> &c, bool toDigest) {
         // A last day stands on many rows: its day is made once, found again
         // by its text.
         std::unordered_map<std::string, quint64> soldierHashes;
         std::unordered_map<std::string, QPair<qint64, quint64> *> daySums; // null: before the cut
-        QByteArray whole;
         qint64 rows = 0;
         while (d.next()) {
             ++rows;
             if (toDigest)
                 rowsDigest.appendRow(d);
             if (summed) {
-                // Every column, as the digest of the first formats had it;
-                // the sum of two 64-bit halves of each row's digest.
-                whole.clear();
-                for (int i = 0, n = d.columns(); i < n; ++i)
-                    d.appendColumn(whole, i);
-                const QByteArrayView digest = rowHashes.digestOf(whole);
-                proof.datesSum[0] += qFromBigEndian<quint64>(digest.data());
-                proof.datesSum[1] += qFromBigEndian<quint64>(digest.data() + 8);
+                const auto [high, low] = halvesOf(d);
+                proof.datesSum[0] += high;
+                proof.datesSum[1] += low;
             }
             const bool noDay = d.isNull(c[2]);
             const QByteArrayView to = noDay ? QByteArrayView() : d.text(c[2]);
@@ -680,7 +683,6 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
             Rows d(db, u"SELECT "_s + values.join(u", "_s), file, NoticeCode::HistoryCannotReadDates);
             const std::vector<int> c = columnsOf(d, dateColumns, NoticeCode::HistoryCannotReadDates);
             std::unordered_map<std::string, quint64> soldierHashes;
-            QByteArray whole;
             for (const auto &removed : before->removed) {
                 if (qsizetype(removed.size()) != before->columns.size()) {
                     carried = false;
@@ -693,12 +695,9 @@ Proof proofOf(const QSqlDatabase &connection, const QString &file, const QString
                     carried = false;
                     break;
                 }
-                whole.clear();
-                for (int i = 0, n = d.columns(); i < n; ++i)
-                    d.appendColumn(whole, i);
-                const QByteArrayView digest = rowHashes.digestOf(whole);
-                proof.datesSum[0] -= qFromBigEndian<quint64>(digest.data());
-                proof.datesSum[1] -= qFromBigEndian<quint64>(digest.data() + 8);
+                const auto [high, low] = halvesOf(d);
+                proof.datesSum[0] -= high;
+                proof.datesSum[1] -= low;
                 --proof.datesRows;
                 // A row whose day had passed on the proof's day was in its sums only.
                 const QString day = dayOf(d, c[2]);
@@ -872,6 +871,24 @@ std::optional<ProofBefore> proofBefore(const QString &historyPath, const QString
         }
     }
     return std::nullopt;
+}
+
+// What a change hands on from the proof of the unit's last change (parent):
+// only when the tables are as that change left them (untouched) and the
+// change removed and added dates but changed none; dates says what it did.
+std::optional<ProofBefore> carriedOn(const QString &historyPath, bool untouched, const QString &unit,
+                                     const QString &parent, RowChanges::Seen &&dates)
+{
+    if (!untouched || parent.isEmpty() || dates.changed != 0)
+        return std::nullopt;
+    std::optional<ProofBefore> before = proofBefore(historyPath, unit, parent);
+    if (before) {
+        before->added = std::move(dates.added);
+        std::sort(before->added.begin(), before->added.end());
+        before->columns = std::move(dates.columns);
+        before->removed = std::move(dates.removed);
+    }
+    return before;
 }
 
 // The dates that have not passed on day.
@@ -1906,19 +1923,13 @@ void RunHistory::Recorder::complete(Database &working, quint32 counterBefore, co
     facts.duties = duties;
     facts.periods = periods;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
-    QStringList watched;
-    const QByteArray changes = m_changes->packed(&watched);
+    RowChanges::Seen dates;
+    const QByteArray changes = m_changes->packed(RecordSources::kDates, &dates);
+    m_changes.reset();
     // A run only adds dates: with the tables as the last change left them,
     // its proof of the dates is that change's and the rows it added.
-    std::optional<ProofBefore> before;
-    if (facts.untouched && !facts.parent.isEmpty() && !watched.contains(RecordSources::kDates)) {
-        before = proofBefore(m_folder.historyPath(), facts.unit, facts.parent);
-        if (before) {
-            before->added = m_changes->appendedKeys(RecordSources::kDates);
-            std::sort(before->added.begin(), before->added.end());
-        }
-    }
-    m_changes.reset();
+    const std::optional<ProofBefore> before =
+        carriedOn(m_folder.historyPath(), facts.untouched, facts.unit, facts.parent, std::move(dates));
     const Proof proof =
         proofOf(working.connection(), working.path(), day, kFormat, before ? &*before : nullptr);
     write(working, u"main"_s, facts, packed(proof, kFormat), changes, day);
@@ -1941,21 +1952,13 @@ void RunHistory::Recorder::completeRosterChange(Database &working, quint32 count
     facts.roster = roster;
     const QString day = QDate::currentDate().toString(Qt::ISODate);
     RowChanges::Seen dates;
-    const QByteArray changes = m_changes->packed(nullptr, RecordSources::kDates, &dates);
+    const QByteArray changes = m_changes->packed(RecordSources::kDates, &dates);
     m_changes.reset();
     // A replace or swap removes and adds dates and changes none: with the
     // tables as the last change left them, its proof of the dates is that
     // change's without the rows it removed and with those it added.
-    std::optional<ProofBefore> before;
-    if (facts.untouched && !facts.parent.isEmpty() && dates.changed == 0) {
-        before = proofBefore(m_folder.historyPath(), facts.unit, facts.parent);
-        if (before) {
-            before->added = std::move(dates.added);
-            std::sort(before->added.begin(), before->added.end());
-            before->columns = dates.columns;
-            before->removed = std::move(dates.removed);
-        }
-    }
+    const std::optional<ProofBefore> before =
+        carriedOn(m_folder.historyPath(), facts.untouched, facts.unit, facts.parent, std::move(dates));
     const Proof proof =
         proofOf(working.connection(), working.path(), day, kFormat, before ? &*before : nullptr);
     write(working, u"main"_s, facts, packed(proof, kFormat), changes, day);
