@@ -9,14 +9,20 @@
 // and one period, beside its own floor. Then a unit used for 21 runs, each a
 // schedule later than the last, so that what the counters and assignment
 // dates gather shows as run 21 against run 1 (each the median of three made
-// from the same state).
+// from the same state). Beside each make, the same run in a process that
+// has already started, as the window makes it (the unit already open): what
+// the run itself costs against the floor, without the program's start.
 //
 // Usage: bench_make [PATH-TO-calendrix] [--scales company,battalion,brigade,division]
 //                   [--runs-scale brigade] [--runs 21]
 
 #include "app/DemoUnit.h"
+#include "roster/Messenger.h"
+#include "session/UnitSession.h"
 #include "store/Database.h"
 #include "store/Layouts.h"
+#include "store/OptionFile.h"
+#include "store/UnitFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -205,6 +211,45 @@ Floor writeFloors(const QString &datafile, const QString &unit, const QString &s
     });
 }
 
+// Answers no to every question and keeps nothing: the target never exists.
+class QuietMessenger : public Messenger
+{
+public:
+    void inform(const Notice &) override {}
+    bool ask(const Notice &) override { return false; }
+};
+
+// The run as the window makes it, in a forked copy of this started process:
+// the unit already open and locked, the run timed from its call to its end.
+double inProcessMake(const QString &unit, const QString &target)
+{
+    return inChild<double>([&] {
+        UnitSession session{UnitFolder(unit)};
+        if (!session.lock())
+            std::abort();
+        const UnitFolder &folder = session.folder();
+        QuietMessenger messenger;
+        const double start = processCpu();
+        const RosterRun::Outcome outcome =
+            session
+                .make(messenger, target, RosterRun::Mode::Counted, OptionFile::read(folder.consolidatePath()),
+                      OptionFile::read(folder.absencePath()))
+                .outcome;
+        const double seconds = processCpu() - start;
+        if (outcome != RosterRun::Outcome::Finished)
+            std::abort();
+        return seconds;
+    });
+}
+
+// Empties the unit's counters and history, as before its first run.
+void asNeverRun(const QString &unit)
+{
+    QFile::remove(unit + u"/Memory.mdb"_s);
+    Database::create(unit + u"/Memory.mdb"_s, FileKind::Working);
+    QDir(unit + u"/history"_s).removeRecursively();
+}
+
 // Copies a folder and everything in it.
 bool copyFolder(const QString &from, const QString &to)
 {
@@ -283,8 +328,9 @@ int main(int argc, char **argv)
     out << "CPU seconds (user+sys), medians of 3 (of 9 below 1,000 soldiers)\n";
     out << "floor: the datafile's rows; full floor: those and the working file's counter, date and header "
            "rows\n";
+    out << "in process: the same run in a started process with the unit open, as the window makes it\n";
     out << "scale      soldiers duties periods  rows  +working  make s   peak MB  floor s  make/floor  "
-           "full floor s  make/full floor\n";
+           "full floor s  make/full floor  in process s  in process/floor\n";
     for (const QString &scaleName : scales) {
         QTemporaryDir tmp;
         const QString unit = tmp.filePath(u"unit"_s);
@@ -301,9 +347,7 @@ int main(int argc, char **argv)
             QFile::remove(target);
             // Every run is the unit's first: the same counters, and no
             // entries of the makes before it in the history to list.
-            QFile::remove(unit + u"/Memory.mdb"_s);
-            Database::create(unit + u"/Memory.mdb"_s, FileKind::Working);
-            QDir(unit + u"/history"_s).removeRecursively();
+            asNeverRun(unit);
             const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
             if (r.status != 0) {
                 out << scaleName << ": make failed with status " << r.status << "\n";
@@ -311,6 +355,12 @@ int main(int argc, char **argv)
             }
             seconds.push_back(r.seconds);
             peaks.push_back(r.peakKb);
+        }
+        std::vector<double> inProcess;
+        for (int i = 0; i < samples; ++i) {
+            QFile::remove(target);
+            asNeverRun(unit);
+            inProcess.push_back(inProcessMake(unit, target));
         }
         // The floor is taken from the files of the last make, before the
         // next scale's unit is made.
@@ -322,7 +372,8 @@ int main(int argc, char **argv)
             fullFloors.push_back(f.datafileSeconds + f.workingSeconds);
         }
         const double make = median(seconds), floorSeconds = median(floors), fullSeconds = median(fullFloors);
-        out << QString(u"%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12\n"_s)
+        const double inProcessSeconds = median(inProcess);
+        out << QString(u"%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14\n"_s)
                    .arg(scaleName, -10)
                    .arg(s.soldiers, 8)
                    .arg(s.duties, 6)
@@ -334,7 +385,9 @@ int main(int argc, char **argv)
                    .arg(floorSeconds, 8, 'f', 3)
                    .arg(make / floorSeconds, 10, 'f', 2)
                    .arg(fullSeconds, 13, 'f', 3)
-                   .arg(make / fullSeconds, 15, 'f', 2);
+                   .arg(make / fullSeconds, 15, 'f', 2)
+                   .arg(inProcessSeconds, 13, 'f', 3)
+                   .arg(inProcessSeconds / floorSeconds, 17, 'f', 2);
         out.flush();
     }
     {
@@ -348,13 +401,18 @@ int main(int argc, char **argv)
         cutDown(unit);
         Database::create(tmp.filePath(u"start.mdb"_s), FileKind::Working);
         const QString target = tmp.filePath(u"roster.cxr"_s);
-        std::vector<double> starts, makes, floors, fullFloors;
-        for (int i = 0; i < 9; ++i) {
-            starts.push_back(runChild({binary, u"--version"_s}).seconds);
+        std::vector<double> starts, makes, inProcess, floors, fullFloors;
+        const auto asFirstRun = [&] {
             QFile::remove(target);
             QFile::remove(unit + u"/Memory.mdb"_s);
             QFile::copy(tmp.filePath(u"start.mdb"_s), unit + u"/Memory.mdb"_s);
             QDir(unit + u"/history"_s).removeRecursively();
+        };
+        for (int i = 0; i < 9; ++i) {
+            starts.push_back(runChild({binary, u"--version"_s}).seconds);
+            asFirstRun();
+            inProcess.push_back(inProcessMake(unit, target));
+            asFirstRun();
             const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
             if (r.status != 0) {
                 out << "fixed costs: make failed with status " << r.status << "\n";
@@ -366,11 +424,12 @@ int main(int argc, char **argv)
             fullFloors.push_back(f.datafileSeconds + f.workingSeconds);
         }
         out << QString(u"fixed costs (medians of 9): calendrix --version %1 s; make of 3 soldiers and 1 "
-                       "period %2 s, floor %3 s, full floor %4 s\n"_s)
+                       "period %2 s (in process %5 s), floor %3 s, full floor %4 s\n"_s)
                    .arg(median(starts), 0, 'f', 4)
                    .arg(median(makes), 0, 'f', 4)
                    .arg(median(floors), 0, 'f', 4)
-                   .arg(median(fullFloors), 0, 'f', 4);
+                   .arg(median(fullFloors), 0, 'f', 4)
+                   .arg(median(inProcess), 0, 'f', 4);
         out.flush();
     }
     if (runs < 2 || runsScale.isEmpty())

@@ -72,6 +72,17 @@ const Collation::Order &candidateOrder(DayClass dayClass)
     return dayClass == DayClass::Holiday ? holiday : normal;
 }
 
+// The counter rows' values in the fields of the given orders, made ready for
+// sorting them many times over.
+Collation::Places placesOf(const std::vector<CounterRow> &rows, const Collation::Order &orders)
+{
+    QList<int> fields;
+    for (const Collation::OrderField &f : orders)
+        fields.append(f.index);
+    return Collation::Places(
+        rows.size(), [&](size_t i) { return rows[i].sortValues.data(); }, fields);
+}
+
 } // namespace
 
 QString CounterPreparation::candidateSource(DayClass dayClass)
@@ -190,9 +201,9 @@ void CounterPreparation::sortByDuty()
     static const Collation::Order byDuty =
         Collation::orderOf(RecordSource::parse(RecordSources::kCountersByDuty),
                            *Layouts::table(FileKind::Working, RecordSources::kMemory));
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return Collation::compare(rows[a].sortValues.data(), rows[b].sortValues.data(), byDuty) < 0;
-    });
+    const Collation::Places places = placesOf(rows, byDuty);
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return places.compare(size_t(a), size_t(b), byDuty) < 0; });
 }
 
 void CounterPreparation::deleteAndAverage()
@@ -259,6 +270,9 @@ void CounterPreparation::buildCandidateOrders()
         g.holiday.push_back(i);
     }
     const std::vector<CounterRow> &rows = m_state.counters;
+    Collation::Order fields = candidateOrder(DayClass::Normal);
+    fields.append(candidateOrder(DayClass::Holiday));
+    const Collation::Places places = placesOf(rows, fields);
     for (DutyGroup &g : m_state.groups) {
         // A group's rows nearly always carry the duty's name alike; the
         // order's first field then decides nothing and is left out, as
@@ -271,9 +285,8 @@ void CounterPreparation::buildCandidateOrders()
             Collation::Order order = candidateOrder(c);
             if (alike && !order.isEmpty() && order.front().index == Fields::Memory::DutyName)
                 order.removeFirst();
-            std::sort(g.order(c).begin(), g.order(c).end(), [&](int a, int b) {
-                return Collation::compare(rows[a].sortValues.data(), rows[b].sortValues.data(), order) < 0;
-            });
+            std::sort(g.order(c).begin(), g.order(c).end(),
+                      [&](int a, int b) { return places.compare(size_t(a), size_t(b), order) < 0; });
         }
     }
 }

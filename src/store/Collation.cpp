@@ -6,6 +6,7 @@
 
 #include <unicode/ucol.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -144,6 +145,57 @@ Order orderOf(const RecordSource &source, const TableLayout &table)
     }
     order.append({0, false});
     return order;
+}
+
+Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &rowValues,
+               const QList<int> &fields)
+{
+    for (const int field : fields) {
+        if (size_t(field) >= m_slot.size())
+            m_slot.resize(size_t(field) + 1, -1);
+        if (m_slot[size_t(field)] >= 0)
+            continue;
+        m_slot[size_t(field)] = int(m_places.size());
+        std::vector<Place> &places = m_places.emplace_back(rowCount);
+        // A text repeated on many rows shares its key's bytes: each distinct
+        // key is placed once, found by its bytes' address and length.
+        QHash<std::pair<const char *, qsizetype>, qint64> byBytes;
+        std::vector<const QByteArray *> distinct;
+        for (size_t row = 0; row < rowCount; ++row) {
+            const SortValue &v = rowValues(row)[field];
+            Place &p = places[row];
+            p.kind = v.kind;
+            if (v.kind == SortValue::Kind::Number) {
+                p.value = v.number;
+            } else if (v.kind == SortValue::Kind::Text) {
+                const std::pair<const char *, qsizetype> bytes{v.key.constData(), v.key.size()};
+                auto at = byBytes.constFind(bytes);
+                if (at == byBytes.cend()) {
+                    at = byBytes.insert(bytes, qint64(distinct.size()));
+                    distinct.push_back(&v.key);
+                }
+                p.value = *at;
+            }
+        }
+        if (distinct.empty())
+            continue;
+        std::vector<qint64> byKey(distinct.size());
+        for (size_t i = 0; i < byKey.size(); ++i)
+            byKey[i] = qint64(i);
+        std::sort(byKey.begin(), byKey.end(),
+                  [&](qint64 a, qint64 b) { return distinct[size_t(a)]->compare(*distinct[size_t(b)]) < 0; });
+        // Keys of equal bytes at different addresses share a place.
+        std::vector<qint64> placeOf(distinct.size());
+        qint64 place = 0;
+        for (size_t i = 0; i < byKey.size(); ++i) {
+            if (i > 0 && distinct[size_t(byKey[i - 1])]->compare(*distinct[size_t(byKey[i])]) != 0)
+                ++place;
+            placeOf[size_t(byKey[i])] = place;
+        }
+        for (Place &p : places)
+            if (p.kind == SortValue::Kind::Text)
+                p.value = placeOf[size_t(p.value)];
+    }
 }
 
 } // namespace calendrix::Collation

@@ -10,6 +10,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <vector>
+
 namespace calendrix {
 
 // The order of values in a sorted record set, for anyone who must sort rows
@@ -60,6 +63,43 @@ int compare(const SortValue *a, const SortValue *b, const Order &order);
 // order they were added in. Throws StoreError for a field the table does not
 // have.
 Order orderOf(const RecordSource &source, const TableLayout &table);
+
+// The sort values of many rows in some fields, each reduced to a number that
+// compares as the value does: a text by its place among the field's distinct
+// texts. Sorting many rows over few texts (a name on every duty's counter
+// row) then compares numbers rather than keys byte by byte, in exactly the
+// order compare() gives.
+class Places
+{
+public:
+    // rowValues(i) points to row i's sort values, indexed by field ordinal;
+    // fields are the ordinals an order will name.
+    Places(size_t rowCount, const std::function<const SortValue *(size_t)> &rowValues,
+           const QList<int> &fields);
+
+    // As compare(rowValues(a), rowValues(b), order); order names only fields
+    // given to the constructor.
+    int compare(size_t a, size_t b, const Order &order) const
+    {
+        for (const OrderField &f : order) {
+            const Place &x = m_places[size_t(m_slot[size_t(f.index)])][a];
+            const Place &y = m_places[size_t(m_slot[size_t(f.index)])][b];
+            const int c = x.kind != y.kind ? (x.kind < y.kind ? -1 : 1)
+                                           : (x.value < y.value ? -1 : (x.value > y.value ? 1 : 0));
+            if (c != 0)
+                return f.descending ? -c : c;
+        }
+        return 0;
+    }
+
+private:
+    struct Place {
+        qint64 value = 0; // the number, or the text's place
+        SortValue::Kind kind = SortValue::Kind::Null;
+    };
+    std::vector<int> m_slot;                  // by field ordinal: its row of m_places, or -1
+    std::vector<std::vector<Place>> m_places; // by slot, then by row
+};
 
 } // namespace Collation
 } // namespace calendrix

@@ -1,6 +1,11 @@
 #include "TestUnit.h"
 
+#include "store/Collation.h"
+
 #include <QDate>
+
+#include <array>
+#include <cstdlib>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -15,6 +20,8 @@ class tst_Ordering : public QObject
 private slots:
     void order_data();
     void order();
+    void placesCompareAsTheValues_data();
+    void placesCompareAsTheValues();
 };
 
 // Each row lists the values of ordinals 1, 2, ...; "expected" is the order of
@@ -133,6 +140,67 @@ void tst_Ordering::order()
     addRows(db, table, rows);
     RecordSet rs(db, source);
     QCOMPARE(column(rs, shown), expected);
+}
+
+using Cells = QList<QVariantList>;
+
+// Places must give every pair of rows the order that comparing their sort
+// values gives: texts made once and shared, equal texts made apart, numbers,
+// Nulls and text in one field, in either direction.
+void tst_Ordering::placesCompareAsTheValues_data()
+{
+    QTest::addColumn<Cells>("rows");       // field 1 text, field 2 whole number, field 3 date
+    QTest::addColumn<QList<int>>("order"); // ordinals; negative for descending
+
+    const QVariant null;
+    const Cells names = {
+        {u"Baker"_s, 1, QDate(2027, 3, 1)},
+        {u"adams"_s, 1, QDate(2027, 3, 2)},
+        {u"Adams"_s, 2, u"soon"_s},
+        {u"Özdemir"_s, null, null},
+        {u"Olsen"_s, 2, QDate(2027, 3, 1)},
+        {u"Baker"_s, 1, u"soon"_s},
+        {u""_s, -5, u""_s},
+        {null, 1, QDate(2027, 2, 28)},
+        {u"Adams"_s, 2, QDate(2027, 3, 2)},
+        {u"Pratt"_s, null, u"later"_s},
+    };
+    QTest::newRow("names, then the key") << names << QList<int>{1, 0};
+    QTest::newRow("number up, name down") << names << QList<int>{2, -1, 0};
+    QTest::newRow("dates and text in one field, down") << names << QList<int>{-3, 1, 0};
+    QTest::newRow("number down alone") << names << QList<int>{-2};
+}
+
+void tst_Ordering::placesCompareAsTheValues()
+{
+    QFETCH(Cells, rows);
+    QFETCH(QList<int>, order);
+
+    const FieldType types[] = {FieldType::Integer, FieldType::Text, FieldType::Integer, FieldType::Date};
+    Collation::SortValue::KeyCache cache;
+    std::vector<std::array<Collation::SortValue, 4>> values(size_t(rows.size()));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        values[size_t(r)][0] = Collation::SortValue::of(int(r), FieldType::Integer);
+        for (int f = 1; f < 4; ++f)
+            // Every other row makes its texts apart, as equal bytes that
+            // share no memory.
+            values[size_t(r)][size_t(f)] =
+                Collation::SortValue::of(rows[r][f - 1], types[f], r % 2 ? nullptr : &cache);
+    }
+    Collation::Order byFields;
+    QList<int> fields;
+    for (const int o : order) {
+        byFields.append({std::abs(o), o < 0});
+        fields.append(std::abs(o));
+    }
+    const Collation::Places places(
+        values.size(), [&](size_t i) { return values[i].data(); }, fields);
+    const auto sign = [](int c) { return c < 0 ? -1 : (c > 0 ? 1 : 0); };
+    for (size_t a = 0; a < values.size(); ++a)
+        for (size_t b = 0; b < values.size(); ++b)
+            QVERIFY2(sign(places.compare(a, b, byFields)) ==
+                         sign(Collation::compare(values[a].data(), values[b].data(), byFields)),
+                     qPrintable(u"rows %1 and %2"_s.arg(a).arg(b)));
 }
 
 QTEST_GUILESS_MAIN(tst_Ordering)
