@@ -119,27 +119,72 @@ struct Unit {
     }
 };
 
-// What a datafile holds: each duty's periods, the rows of its soldiers, and
-// every period a soldier stands on it.
+bool overlaps(const QDate &from, const QDate &to, const QDate &first, const QDate &last)
+{
+    return from.isValid() && to.isValid() && from <= last && to >= first;
+}
+
+// What a change of some periods of one duty needs of a datafile: each duty's
+// periods, the rows of that duty's soldiers, and every period a soldier
+// stands that shares a day with those periods. The other rows' other cells
+// can make no soldier busy then, and a division's roster is too large to
+// read whole for one period.
 struct Roster {
     bool draft = false;
     QHash<QString, std::array<QPair<QDate, QDate>, kColumnLimit>> periods; // by trimmed duty
-    // What the change needs of each storeage row; a division's roster is too
-    // large to hold whole.
+    // What the change needs of each row of the duty: its key, and its cells
+    // and holiday flags in the columns read (the rest stay unset).
     struct Row {
         qint64 key = 0;
         std::bitset<kColumnLimit> assigned, holiday;
     };
     std::vector<Row> rows;
-    QHash<QString, QHash<QString, int>> rowOf; // duty -> soldier -> rows
+    QHash<QString, QHash<QString, int>> rowOf; // the duty -> soldier -> rows
     struct Assignment {
         QString duty;
         int column;
         QDate from, to;
     };
-    QHash<QString, QList<Assignment>> assignmentsOf; // by soldier
+    // By soldier: the periods he stands, of any duty, that share a day with
+    // the periods wanted.
+    QHash<QString, QList<Assignment>> assignmentsOf;
 
-    Roster(const Database &datafile, const RunState &unit)
+    Roster(const Database &datafile, const RunState &unit, const QString &duty,
+           const QList<RosterChange::Which> &wanted)
+    {
+        readPeriods(datafile, unit);
+        QDate first, last;
+        QList<int> columns;
+        for (const RosterChange::Which &which : wanted) {
+            const int c = columnOf(duty, which);
+            if (c == 0)
+                continue;
+            columns.append(c);
+            const auto [from, to] = periods.value(duty)[c - 1];
+            if (!first.isValid() || from < first)
+                first = from;
+            if (!last.isValid() || to > last)
+                last = to;
+        }
+        readRows(datafile, duty, columns, first, last);
+    }
+
+    // The column of the duty's period which names, or 0.
+    int columnOf(const QString &duty, const RosterChange::Which &which) const
+    {
+        const auto columns = periods.constFind(duty);
+        if (columns == periods.cend())
+            return 0;
+        for (int c = 1; c <= kColumnLimit; ++c) {
+            const auto &[from, to] = (*columns)[c - 1];
+            if (from.isValid() &&
+                (which.column > 0 ? c == which.column : from <= which.day && which.day <= to))
+                return c;
+        }
+        return 0;
+    }
+
+    void readPeriods(const Database &datafile, const RunState &unit)
     {
         namespace H = Fields::RosterHeader;
         RecordSet header(datafile, RecordSources::kRosterHeader);
@@ -176,30 +221,66 @@ struct Roster {
                     to = from;
             }
         }
-        TableReader storeage(datafile, RecordSources::kStoreage);
+    }
+
+    // Of every row, the cells of its duty's periods that share a day with
+    // first to last, and the holiday flags of the columns wanted.
+    void readRows(const Database &datafile, const QString &wantedDuty, const QList<int> &wantedColumns,
+                  const QDate &first, const QDate &last)
+    {
+        QHash<QString, QList<int>> nearOf; // by duty: its columns that share a day with first to last
+        QList<int> fields{S::ID, S::DutyName, S::SoldierName};
+        for (auto it = periods.cbegin(); it != periods.cend(); ++it)
+            for (int c = 1; c <= kColumnLimit; ++c)
+                if (overlaps(it.value()[c - 1].first, it.value()[c - 1].second, first, last)) {
+                    nearOf[it.key()].append(c);
+                    fields.append(S::cell(c));
+                }
+        for (const int c : wantedColumns)
+            fields.append(S::holidayFlag(c));
+        // The rows of a duty follow one another: its name is made into text
+        // and its columns found when it changes.
+        QByteArray lastName;
+        bool lastWasText = false;
+        QString duty;
+        QList<int> near;
+        const std::array<QPair<QDate, QDate>, kColumnLimit> *columns = nullptr;
+        TableReader storeage(datafile, RecordSources::kStoreage, fields);
         while (storeage.next()) {
+            const QByteArrayView name = storeage.utf8(S::DutyName);
+            if (!lastWasText || name.isNull() || name != lastName) {
+                duty = storeage.text(S::DutyName);
+                lastWasText = !name.isNull();
+                lastName = name.toByteArray();
+                const auto found = periods.constFind(duty);
+                columns = found == periods.cend() ? nullptr : &*found;
+                near = nearOf.value(duty);
+            }
+            const bool wanted = duty == wantedDuty;
+            Row row;
+            for (const int c : std::as_const(near)) {
+                const QByteArrayView cell = storeage.utf8(S::cell(c));
+                row.assigned[c - 1] = !cell.isNull() && cell.trimmed() == "/.";
+            }
+            if (!wanted && row.assigned.none())
+                continue;
             const QString soldier = storeage.text(S::SoldierName);
             if (soldier.isEmpty())
                 continue;
-            const QString duty = storeage.text(S::DutyName);
-            Row row;
-            row.key = storeage.value(S::ID).toLongLong();
-            for (int c = 1; c <= kColumnLimit; ++c) {
-                row.holiday[c - 1] = storeage.yesNo(S::holidayFlag(c));
-                const QByteArrayView cell = storeage.utf8(S::cell(c));
-                row.assigned[c - 1] = !cell.isNull() && QByteArrayView(cell).trimmed() == "/.";
+            if (wanted) {
+                row.key = storeage.value(S::ID).toLongLong();
+                for (const int c : wantedColumns)
+                    row.holiday[c - 1] = storeage.yesNo(S::holidayFlag(c));
+                rowOf[duty].insert(soldier, int(rows.size()));
+                rows.push_back(row);
             }
-            rowOf[duty].insert(soldier, int(rows.size()));
-            rows.push_back(row);
-            const auto columns = periods.constFind(duty);
-            if (columns == periods.cend())
-                continue;
-            for (int c = 1; c <= kColumnLimit; ++c)
-                if (row.assigned[c - 1] && (*columns)[c - 1].first.isValid())
+            for (const int c : std::as_const(near))
+                if (row.assigned[c - 1])
                     assignmentsOf[soldier].append(
                         {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second});
         }
     }
+
     // Writes mark into a cell of the datafile, attached to working, inside its transaction.
     void setCell(Database &working, int row, int column, const char16_t *mark)
     {
@@ -220,12 +301,8 @@ struct Roster {
             throw Refused{refusal(NoticeCode::ChangeUnknownDuty, {duty, datafile})};
         RosterChange::Period p;
         p.duty = duty;
-        for (int c = 1; c <= kColumnLimit && p.column == 0; ++c) {
-            const auto &[from, to] = (*columns)[c - 1];
-            if (from.isValid() &&
-                (which.column > 0 ? c == which.column : from <= which.day && which.day <= to))
-                p = {duty, c, from, to, DayClass::Normal, {}};
-        }
+        if (const int c = columnOf(duty, which); c > 0)
+            p = {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second, DayClass::Normal, {}};
         if (p.column == 0)
             throw Refused{refusal(NoticeCode::ChangeUnknownPeriod,
                                   {duty, which.column > 0 ? QString::number(which.column) : day(which.day)})};
@@ -239,11 +316,6 @@ struct Roster {
         return p;
     }
 };
-
-bool overlaps(const QDate &from, const QDate &to, const QDate &first, const QDate &last)
-{
-    return from.isValid() && to.isValid() && from <= last && to >= first;
-}
 
 // Why soldier cannot take period: absent then, or on a duty then; none when
 // he is free. A period he gives away in the same change (a swap's) does not count.
@@ -357,7 +429,7 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
         const Database file = Database::openReadOnly(datafile, FileKind::Roster);
         Unit unit(personnel, working);
-        const Roster roster(file, unit.state);
+        const Roster roster(file, unit.state, duty.trimmed(), {which});
         result.draft = roster.draft;
         result.period = roster.period(datafile, duty.trimmed(), which);
         unit.readDatesNear(working, {result.period});
@@ -432,7 +504,10 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         const quint32 datafileCounterBefore = working.changeCounter(RunHistory::kDatafileSchema);
         const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
         Unit unit(personnel, working);
-        Roster roster(file, unit.state);
+        QList<Which> wanted{request.which};
+        if (request.swap)
+            wanted.append(Which{request.otherColumn, {}});
+        Roster roster(file, unit.state, request.duty, wanted);
         // Its own connection reads no more: the commit needs the file alone.
         file.close();
         result.draft = roster.draft;

@@ -3,7 +3,10 @@
 #include "store/Database.h"
 
 #include <QByteArrayView>
+#include <QList>
 #include <QVariant>
+
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -17,6 +20,10 @@ class TableReader
 {
 public:
     TableReader(const Database &db, const QString &table);
+    // Only the fields of these ordinals, for a pass that needs a few of a
+    // wide table's fields: SQLite then makes no value of the others. Reading
+    // any other field is a fault of the caller.
+    TableReader(const Database &db, const QString &table, const QList<int> &ordinals);
     ~TableReader();
     TableReader(const TableReader &) = delete;
     TableReader &operator=(const TableReader &) = delete;
@@ -41,11 +48,18 @@ public:
 
 private:
     QVariant raw(int ordinal) const;
+    // The statement's column of a field's ordinal.
+    int column(int ordinal) const
+    {
+        Q_ASSERT(m_column[size_t(ordinal)] >= 0);
+        return m_column[size_t(ordinal)];
+    }
 
     Database m_db;
     const TableLayout *m_layout = nullptr;
     sqlite3 *m_handle = nullptr;
     sqlite3_stmt *m_select = nullptr;
+    std::vector<int> m_column; // by ordinal; -1 for a field not selected
 };
 
 } // namespace calendrix

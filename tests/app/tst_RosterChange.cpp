@@ -240,20 +240,31 @@ void tst_RosterChange::refusalsChangeNothing_data()
     QTest::addColumn<int>("other");
     QTest::addColumn<QString>("by"); // a soldier whose state is this code, or a name
     QTest::addColumn<NoticeCode>("code");
+    // Why a soldier is not free: the roster's own cell is found before his
+    // assignment dates, which hold it as well.
+    QTest::addColumn<NoticeCode>("cause");
 
-    QTest::newRow("not qualified") << kDuty << 3 << 0 << u"Nobody, Known"_s << NoticeCode::ChangeNotQualified;
-    QTest::newRow("absent") << kDuty << 3 << 0 << u"absent"_s << NoticeCode::ChangeNotFree;
-    QTest::newRow("busy") << kDuty << 3 << 0 << u"busy"_s << NoticeCode::ChangeNotFree;
-    QTest::newRow("already stands it") << kDuty << 3 << 0 << u"stands"_s << NoticeCode::ChangeAlreadyStanding;
-    QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty;
-    QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod;
-    QTest::newRow("a period nobody stands") << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands;
-    QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile;
+    const NoticeCode none = NoticeCode::ChangeNotFree;
+    QTest::newRow("not qualified") << kDuty << 3 << 0 << u"Nobody, Known"_s << NoticeCode::ChangeNotQualified
+                                   << none;
+    QTest::newRow("absent") << kDuty << 3 << 0 << u"absent"_s << NoticeCode::ChangeNotFree
+                            << NoticeCode::ChangeAbsent;
+    QTest::newRow("busy") << kDuty << 3 << 0 << u"busy"_s << NoticeCode::ChangeNotFree
+                          << NoticeCode::ChangeOnDuty;
+    QTest::newRow("already stands it")
+        << kDuty << 3 << 0 << u"stands"_s << NoticeCode::ChangeAlreadyStanding << none;
+    QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty
+                                  << none;
+    QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod
+                                    << none;
+    QTest::newRow("a period nobody stands")
+        << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands << none;
+    QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile << none;
     QTest::newRow("swap with a period its soldier is on another duty in")
-        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree;
-    QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod;
+        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree << NoticeCode::ChangeOnDuty;
+    QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod << none;
     QTest::newRow("swap with a period nobody stands")
-        << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands;
+        << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands << none;
 }
 
 void tst_RosterChange::refusalsChangeNothing()
@@ -263,6 +274,7 @@ void tst_RosterChange::refusalsChangeNothing()
     QFETCH(int, other);
     QFETCH(QString, by);
     QFETCH(NoticeCode, code);
+    QFETCH(NoticeCode, cause);
     const QString unit = m_tmp.filePath(u"refused"_s);
     copyUnit(m_made, unit);
     const QString file =
@@ -292,6 +304,10 @@ void tst_RosterChange::refusalsChangeNothing()
                                                     : change.replace(file, duty, {column, {}}, by, {});
     QCOMPARE(refused.outcome, RosterChange::Changed::Outcome::Refused);
     QCOMPARE(refused.refused->code, code);
+    if (code == NoticeCode::ChangeNotFree) {
+        QCOMPARE(int(refused.refused->causes.size()), 1);
+        QCOMPARE(refused.refused->causes.front().code, cause);
+    }
     QCOMPARE(state(unit), before);
     QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 1);
     QCOMPARE(leftovers(unit), QStringList());
