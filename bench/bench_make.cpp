@@ -242,9 +242,11 @@ double inProcessMake(const QString &unit, const QString &target)
     });
 }
 
-// Empties the unit's counters and history, as before its first run.
-void asNeverRun(const QString &unit)
+// Empties the unit's counters and history, as before its first run, and
+// removes the datafile a make before wrote.
+void asNeverRun(const QString &unit, const QString &target)
 {
+    QFile::remove(target);
     QFile::remove(unit + u"/Memory.mdb"_s);
     Database::create(unit + u"/Memory.mdb"_s, FileKind::Working);
     QDir(unit + u"/history"_s).removeRecursively();
@@ -344,10 +346,9 @@ int main(int argc, char **argv)
         std::vector<double> seconds;
         std::vector<long> peaks;
         for (int i = 0; i < samples; ++i) {
-            QFile::remove(target);
             // Every run is the unit's first: the same counters, and no
             // entries of the makes before it in the history to list.
-            asNeverRun(unit);
+            asNeverRun(unit, target);
             const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
             if (r.status != 0) {
                 out << scaleName << ": make failed with status " << r.status << "\n";
@@ -358,8 +359,7 @@ int main(int argc, char **argv)
         }
         std::vector<double> inProcess;
         for (int i = 0; i < samples; ++i) {
-            QFile::remove(target);
-            asNeverRun(unit);
+            asNeverRun(unit, target);
             inProcess.push_back(inProcessMake(unit, target));
         }
         // The floor is taken from the files of the last make, before the
@@ -399,20 +399,13 @@ int main(int argc, char **argv)
         if (!makeUnit(u"company"_s, unit, &s))
             return 2;
         cutDown(unit);
-        Database::create(tmp.filePath(u"start.mdb"_s), FileKind::Working);
         const QString target = tmp.filePath(u"roster.cxr"_s);
         std::vector<double> starts, makes, inProcess, floors, fullFloors;
-        const auto asFirstRun = [&] {
-            QFile::remove(target);
-            QFile::remove(unit + u"/Memory.mdb"_s);
-            QFile::copy(tmp.filePath(u"start.mdb"_s), unit + u"/Memory.mdb"_s);
-            QDir(unit + u"/history"_s).removeRecursively();
-        };
         for (int i = 0; i < 9; ++i) {
             starts.push_back(runChild({binary, u"--version"_s}).seconds);
-            asFirstRun();
+            asNeverRun(unit, target);
             inProcess.push_back(inProcessMake(unit, target));
-            asFirstRun();
+            asNeverRun(unit, target);
             const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
             if (r.status != 0) {
                 out << "fixed costs: make failed with status " << r.status << "\n";
