@@ -179,9 +179,9 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
         saveCounters(state, memory, history.get());
 
         ScratchFile scratch(target);
-        Database::copyInto(m_folder.templatePath(), scratch, target, FileKind::Roster);
         {
-            Database datafile = Database::openCopy(scratch, FileKind::Roster);
+            Database datafile =
+                Database::copyInto(m_folder.templatePath(), scratch, target, FileKind::Roster);
             Transaction write(datafile);
             ResultRecording(state).writeDatafile(datafile, draft);
             write.commit();

@@ -51,11 +51,9 @@ public:
     static void create(const QString &path, FileKind kind);
 
     // Copies a database into an empty scratch file that is later moved to
-    // target (named in errors about the copy).
-    static void copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
-                         FileKind kind);
-    // Opens the scratch file that copyInto() filled, for writing.
-    static Database openCopy(const ScratchFile &scratch, FileKind kind);
+    // target (named in errors about the copy), and opens the copy for writing.
+    static Database copyInto(const QString &source, const ScratchFile &scratch, const QString &target,
+                             FileKind kind);
 
     // Opens an empty scratch file for writing as a new file of the given kind
     // with no tables yet: the caller makes those it holds.
