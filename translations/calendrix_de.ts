@@ -3837,6 +3837,18 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>The roster was not changed. %1</source>
         <translation>Der Dienstplan wurde nicht geändert. %1</translation>
     </message>
+    <message>
+        <source>Finding who can stand %1 on %2...</source>
+        <translation>Es wird ermittelt, wer %1 am %2 leisten kann...</translation>
+    </message>
+    <message>
+        <source>Giving %1 on %2 to %3...</source>
+        <translation>%1 am %2 wird %3 gegeben...</translation>
+    </message>
+    <message>
+        <source>Swapping two periods of %1...</source>
+        <translation>Zwei Zeiträume von %1 werden getauscht...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::SetupDialog</name>

@@ -3837,6 +3837,18 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>The roster was not changed. %1</source>
         <translation>Vaktlisten ble ikke endret. %1</translation>
     </message>
+    <message>
+        <source>Finding who can stand %1 on %2...</source>
+        <translation>Finner hvem som kan stå %1 %2...</translation>
+    </message>
+    <message>
+        <source>Giving %1 on %2 to %3...</source>
+        <translation>Gir %1 %2 til %3...</translation>
+    </message>
+    <message>
+        <source>Swapping two periods of %1...</source>
+        <translation>Bytter to perioder av %1...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::SetupDialog</name>

@@ -2,6 +2,7 @@
 
 #include "app/NoticeText.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/ScreenFit.h"
 #include "store/FieldValues.h"
 #include "store/Fields.h"
@@ -239,10 +240,10 @@ void RosterChangeDialog::replaceSelected()
     if (!p || p->standing.isEmpty())
         return;
     const RosterChange::Period period = *p;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RosterChange::Candidates found =
-        m_change.candidates(m_datafile, period.duty, RosterChange::Which{period.column, {}});
-    QApplication::restoreOverrideCursor();
+    RosterChange::Candidates found;
+    busy(tr("Finding who can stand %1 on %2...").arg(period.duty, daysText(period)), [&] {
+        found = m_change.candidates(m_datafile, period.duty, RosterChange::Which{period.column, {}});
+    });
     if (found.error || found.refused) {
         ErrorDisplay::show(this,
                            found.error ? NoticeText::text(*found.error) : NoticeText::text(*found.refused));
@@ -271,10 +272,12 @@ void RosterChangeDialog::replaceSelected()
         s.list->selectRow(first);
     connect(s.dialog, &QDialog::accepted, this, [this, s, period] {
         const QString by = s.list->item(s.list->currentRow(), 0)->text();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const RosterChange::Changed done = m_change.replace(
-            m_datafile, period.duty, RosterChange::Which{period.column, {}}, by, s.reason->text().trimmed());
-        QApplication::restoreOverrideCursor();
+        const QString reason = s.reason->text().trimmed();
+        RosterChange::Changed done;
+        busy(tr("Giving %1 on %2 to %3...").arg(period.duty, daysText(period), by), [&] {
+            done =
+                m_change.replace(m_datafile, period.duty, RosterChange::Which{period.column, {}}, by, reason);
+        });
         changed(done);
     });
     s.dialog->open();
@@ -302,13 +305,22 @@ void RosterChangeDialog::swapSelected()
     s.list->resizeColumnsToContents();
     connect(s.dialog, &QDialog::accepted, this, [this, s, period, columns] {
         const int other = columns.value(s.list->currentRow(), 0);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const RosterChange::Changed done =
-            m_change.swap(m_datafile, period.duty, period.column, other, s.reason->text().trimmed());
-        QApplication::restoreOverrideCursor();
+        const QString reason = s.reason->text().trimmed();
+        RosterChange::Changed done;
+        busy(tr("Swapping two periods of %1...").arg(period.duty),
+             [&] { done = m_change.swap(m_datafile, period.duty, period.column, other, reason); });
         changed(done);
     });
     s.dialog->open();
+}
+
+void RosterChangeDialog::busy(const QString &what, const std::function<void()> &work)
+{
+    // The change reads and writes on a thread of its own, the window painted
+    // meanwhile; what the clerk clicks or types waits until it is done.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    runOffThread(this, windowTitle(), what, work);
+    QApplication::restoreOverrideCursor();
 }
 
 void RosterChangeDialog::changed(const RosterChange::Changed &done)

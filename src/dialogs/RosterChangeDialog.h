@@ -36,6 +36,8 @@ private:
     // The period picked in the list; nullptr when none.
     const RosterChange::Period *selected() const;
     // Shows the roster as the change left it, or why it was not changed.
+    // Runs work, which reads or changes the unit, off the window's thread.
+    void busy(const QString &what, const std::function<void()> &work);
     void changed(const RosterChange::Changed &changed);
 
     RosterChange m_change;

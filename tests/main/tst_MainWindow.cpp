@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "main/MonthView.h"
+#include "main/OffThread.h"
 #include "main/ValueListDelegate.h"
 
 #include <QAbstractItemModelTester>
@@ -11,9 +12,14 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QTextCharFormat>
+#include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <optional>
+#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -44,6 +50,8 @@ private slots:
     void rosterRunFromTheMenu();
     void everyWayOfClosingSavesTheEdit_data();
     void everyWayOfClosingSavesTheEdit();
+    void workOffTheThreadLeavesTheWindowGoing_data();
+    void workOffTheThreadLeavesTheWindowGoing();
 };
 
 void tst_MainWindow::startUpBindsEverything()
@@ -644,6 +652,54 @@ void tst_MainWindow::everyWayOfClosingSavesTheEdit()
     for (int f = 1; f <= 4; ++f)
         after.append(rs.value(f).toString());
     QCOMPARE(after, stored.isEmpty() ? before : QStringList(before.mid(0, column - 1)) << stored);
+}
+
+void tst_MainWindow::workOffTheThreadLeavesTheWindowGoing_data()
+{
+    QTest::addColumn<bool>("lasts");
+    QTest::addColumn<bool>("throws");
+    QTest::newRow("quick") << false << false;
+    QTest::newRow("long enough to show") << true << false;
+    QTest::newRow("failing") << false << true;
+}
+
+void tst_MainWindow::workOffTheThreadLeavesTheWindowGoing()
+{
+    QFETCH(bool, lasts);
+    QFETCH(bool, throws);
+    QWidget window;
+    window.show();
+    // The window's thread watches for the busy dialog; the work, when it is
+    // long, goes on until the window has shown it, which it can only do while
+    // the work runs elsewhere. Ten seconds only keep a fault from hanging.
+    std::atomic<bool> shown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &window, [&] {
+        const auto *busy = window.findChild<QProgressDialog *>(u"BusyProgress"_s);
+        if (busy && busy->isVisible() && busy->labelText() == u"Working on it..."_s)
+            shown = true;
+    });
+    watch.start(10);
+    QThread *ranOn = nullptr;
+    bool failed = false;
+    try {
+        runOffThread(&window, u"Work"_s, u"Working on it..."_s, [&] {
+            ranOn = QThread::currentThread();
+            if (throws)
+                throw std::runtime_error("the work failed");
+            for (QDeadlineTimer hang(10000); lasts && !shown && !hang.hasExpired();)
+                QThread::msleep(5);
+        });
+    } catch (const std::runtime_error &) {
+        failed = true;
+    }
+    QVERIFY(ranOn && ranOn != QThread::currentThread());
+    QCOMPARE(failed, throws);
+    // A quick work ends before the dialog is due; a loaded machine may still show it.
+    if (lasts)
+        QVERIFY(shown);
+    // The dialog goes with the work.
+    QVERIFY(!window.findChild<QProgressDialog *>(u"BusyProgress"_s));
 }
 
 QTEST_MAIN(tst_MainWindow)
