@@ -5,6 +5,7 @@
 #include "store/RangeRows.h"
 #include "store/RecordSet.h"
 #include "store/RecordSources.h"
+#include "store/TableReader.h"
 
 namespace calendrix {
 
@@ -76,6 +77,40 @@ void readCounters(RunState &state, RecordSet &memory)
         r.count = counterOf(r.storedCount);
         r.holidayCount = counterOf(r.storedHolidayCount);
         r.remarks = memory.valueAt(slot, Remarks);
+        r.setSortValues(state.sortKeys);
+        r.person = state.personIndex(r.soldierName);
+        state.counters.push_back(r);
+    }
+}
+
+void readCountersOf(RunState &state, const Database &working, const QString &duty)
+{
+    using namespace Fields::Memory;
+    const QByteArray wanted = duty.toUtf8();
+    TableReader memory(working, RecordSources::kMemory);
+    while (memory.next()) {
+        // The stored bytes decide, unless they hold more than the name and
+        // spaces around it could hide it.
+        const QByteArrayView name = memory.utf8(DutyName);
+        const bool ofDuty = name.isNull() ? memory.text(DutyName) == duty
+                            : name.size() == wanted.size()
+                                ? name == QByteArrayView(wanted)
+                                : name.size() > wanted.size() && name.indexOf(QByteArrayView(wanted)) >= 0 &&
+                                      memory.text(DutyName) == duty;
+        if (!ofDuty)
+            continue;
+        CounterRow r;
+        r.slot = int(state.counters.size());
+        r.key = memory.value(ID).toLongLong();
+        r.marker = flag(memory.value(Marker));
+        r.soldierName = memory.value(SoldierName);
+        r.rank = memory.value(Rank);
+        r.dutyName = memory.value(DutyName);
+        r.storedCount = memory.value(Count);
+        r.storedHolidayCount = memory.value(HCount);
+        r.count = counterOf(r.storedCount);
+        r.holidayCount = counterOf(r.storedHolidayCount);
+        r.remarks = memory.value(Remarks);
         r.setSortValues(state.sortKeys);
         r.person = state.personIndex(r.soldierName);
         state.counters.push_back(r);

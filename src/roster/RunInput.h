@@ -16,6 +16,10 @@ class RecordSet;
 void readPersonnel(RunState &state, const Database &personnel);
 // The counter rows of memory (the whole Memory table), as the file holds them.
 void readCounters(RunState &state, RecordSet &memory);
+// The counter rows of one duty (its name trimmed), in the table's order and
+// as readCounters reads them, straight from the working database: for a
+// change of that duty's periods alone. A row's slot is its place among them.
+void readCountersOf(RunState &state, const Database &working, const QString &duty);
 // The assignment dates of the working database's Dates table: with
 // forRun, only those that can overlap a period of the schedule read by
 // readPersonnel, as no other can mark a soldier busy in this run.

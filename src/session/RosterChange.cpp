@@ -77,20 +77,19 @@ struct Refused {
     Notice notice;
 };
 
-// The unit as the run reads it: personnel, counters as they stand, and the
-// assignment dates near the periods changed.
+// The unit as the run reads it: personnel, the counters of the duty changed
+// as they stand (no other duty's move), and the assignment dates near the
+// periods changed.
 struct Unit {
     Silent messenger;
     RunState state{messenger, 0, 0};
-    RecordSet memory;
     QHash<QString, int> soldierOf; // trimmed name -> state.soldiers
     QHash<QString, int> counterOf; // trimmed duty and soldier -> the first of their counter rows
 
-    Unit(const Database &personnel, const Database &working)
+    Unit(const Database &personnel, const Database &working, const QString &duty)
     {
         readPersonnel(state, personnel);
-        memory.open(working, RecordSources::kMemory);
-        readCounters(state, memory);
+        readCountersOf(state, working, duty);
         for (int i = 0; i < int(state.soldiers.size()); ++i)
             soldierOf.insert(textOf(state.soldiers[i].name), i);
         for (int i = int(state.counters.size()) - 1; i >= 0; --i)
@@ -428,7 +427,7 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
         const Database file = Database::openReadOnly(datafile, FileKind::Roster);
-        Unit unit(personnel, working);
+        Unit unit(personnel, working, duty.trimmed());
         const Roster roster(file, unit.state, duty.trimmed(), {which});
         result.draft = roster.draft;
         result.period = roster.period(datafile, duty.trimmed(), which);
@@ -503,7 +502,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         const quint32 counterBefore = working.changeCounter();
         const quint32 datafileCounterBefore = working.changeCounter(RunHistory::kDatafileSchema);
         const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
-        Unit unit(personnel, working);
+        Unit unit(personnel, working, request.duty);
         QList<Which> wanted{request.which};
         if (request.swap)
             wanted.append(Which{request.otherColumn, {}});
@@ -628,12 +627,23 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
                 row[Fields::Dates::To] = p.to;
                 added.append(row);
             }
+            // Each counter row moved, by its key.
+            const TableLayout *memory = Layouts::table(FileKind::Working, RecordSources::kMemory);
+            QSqlQuery &keep =
+                working.cachedQuery(u"UPDATE main.\"%1\" SET \"%2\" = ?, \"%3\" = ? WHERE \"%4\" = ?"_s.arg(
+                    RecordSources::kMemory, memory->fields[Fields::Memory::Count].name,
+                    memory->fields[Fields::Memory::HCount].name, memory->fields[Fields::Memory::ID].name));
             for (int row : std::as_const(touched)) {
-                unit.memory.moveToRow(s.counters[row].slot);
-                unit.memory.edit();
-                unit.memory.setValue(Fields::Memory::Count, counterValue(s.counters[row].count));
-                unit.memory.setValue(Fields::Memory::HCount, counterValue(s.counters[row].holidayCount));
-                unit.memory.update();
+                const CounterRow &r = s.counters[row];
+                keep.bindValue(0, counterValue(r.count));
+                keep.bindValue(1, counterValue(r.holidayCount));
+                keep.bindValue(2, r.key);
+                if (!keep.exec())
+                    throw working.errorFrom(keep.lastError(), NoticeCode::CannotSaveRow,
+                                            RecordSources::kMemory);
+                if (keep.numRowsAffected() != 1)
+                    throw StoreError(StoreErrorCode::RecordDeleted, NoticeCode::RecordDeletedByOther,
+                                     {RecordSources::kMemory}, working.path());
             }
         }
 

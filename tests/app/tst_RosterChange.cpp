@@ -31,6 +31,8 @@ private slots:
     void killAtEachStep_data();
     void killAtEachStep();
     void draftChangesOnlyItsDatafile();
+    void onlyTheFirstCounterRowOfTheDutyMoves_data();
+    void onlyTheFirstCounterRowOfTheDutyMoves();
 
 private:
     QTemporaryDir m_tmp;
@@ -446,6 +448,63 @@ void tst_RosterChange::draftChangesOnlyItsDatafile()
     QCOMPARE(sqliteShell(draft, u"SELECT C3 FROM storeage WHERE SoldierName = '%1' AND DutyName = '%2'"_s.arg(
                                     sick, kDuty)),
              u"A"_s);
+}
+
+// The counter that moves is the soldier's first row of the duty, its name
+// trimmed, as the run would find it; no other row of his moves.
+void tst_RosterChange::onlyTheFirstCounterRowOfTheDutyMoves_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("moves");
+    const QString gate = u"SoldierName = '%1' AND DutyName = 'Gate Guard'"_s;
+    const QString copy = u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
+                         "SELECT Marker, SoldierName, Rank, DutyName, %2 FROM Memory WHERE "_s +
+                         gate + u"; "_s;
+    QTest::newRow("spaces around the duty's name")
+        << u"UPDATE Memory SET DutyName = '  Gate Guard ' WHERE "_s + gate
+        << u"SELECT ID FROM Memory WHERE SoldierName = '%1' AND DutyName = '  Gate Guard '"_s;
+    QTest::newRow("a second row of the soldier and duty")
+        << QString(copy).replace(u"%2"_s, u"50, 50"_s) << u"SELECT min(ID) FROM Memory WHERE "_s + gate;
+    QTest::newRow("an earlier row of a duty whose name holds the duty's")
+        << QString(copy).replace(u"%2"_s, u"Count, HCount"_s) +
+               u"UPDATE Memory SET DutyName = 'Gate Guard Relief' WHERE ID = (SELECT min(ID) FROM Memory WHERE "_s +
+               gate + u")"_s
+        << u"SELECT max(ID) FROM Memory WHERE "_s + gate;
+}
+
+void tst_RosterChange::onlyTheFirstCounterRowOfTheDutyMoves()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, moves);
+    const QString unit = m_tmp.filePath(u"rows"_s);
+    copyUnit(m_made, unit);
+    const int column = 3;
+    const RosterChange::Candidates was = candidates(unit, column);
+    const auto first =
+        std::find_if(was.rows.cbegin(), was.rows.cend(), [](const auto &r) { return r.isFree(); });
+    QVERIFY(!was.refused && !was.error && first != was.rows.cend());
+    const QString on = QString(first->soldier).replace(u'\'', u"''"_s);
+    sqliteShell(memoryOf(unit), QString(change).replace(u"%1"_s, on), true);
+    const QString target = sqliteShell(memoryOf(unit), QString(moves).replace(u"%1"_s, on)).trimmed();
+    const QString rowsOf =
+        u"SELECT ID, DutyName, Count, HCount FROM Memory WHERE SoldierName = '%1' ORDER BY ID"_s.arg(on);
+    const QStringList before = sqliteShell(memoryOf(unit), rowsOf).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(before.size() > 1 && !target.isEmpty());
+
+    const Outcome o = runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
+                               u"--period"_s, QString::number(column), u"--next"_s, u"--data"_s, unit});
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QCOMPARE(candidates(unit, column).period.standing, first->soldier);
+    QStringList expected = before;
+    for (QString &row : expected) {
+        QStringList cells = row.split(u'|');
+        if (cells[0] != target)
+            continue;
+        const int counter = was.period.dayClass == DayClass::Holiday ? 3 : 2;
+        cells[counter] = QString::number(cells[counter].toLongLong() + 1);
+        row = cells.join(u'|');
+    }
+    QCOMPARE(sqliteShell(memoryOf(unit), rowsOf).split(u'\n', Qt::SkipEmptyParts), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_RosterChange)
