@@ -3842,8 +3842,8 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <translation>Es wird ermittelt, wer %1 am %2 leisten kann...</translation>
     </message>
     <message>
-        <source>Giving %1 on %2 to %3...</source>
-        <translation>%1 am %2 wird %3 gegeben...</translation>
+        <source>Giving %3 the period of %1 on %2...</source>
+        <translation>%3 erhält %1 am %2...</translation>
     </message>
     <message>
         <source>Swapping two periods of %1...</source>

@@ -3842,8 +3842,8 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <translation>Finner hvem som kan stå %1 %2...</translation>
     </message>
     <message>
-        <source>Giving %1 on %2 to %3...</source>
-        <translation>Gir %1 %2 til %3...</translation>
+        <source>Giving %3 the period of %1 on %2...</source>
+        <translation>Gir %3 perioden %1 %2...</translation>
     </message>
     <message>
         <source>Swapping two periods of %1...</source>

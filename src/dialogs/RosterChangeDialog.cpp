@@ -274,7 +274,7 @@ void RosterChangeDialog::replaceSelected()
         const QString by = s.list->item(s.list->currentRow(), 0)->text();
         const QString reason = s.reason->text().trimmed();
         RosterChange::Changed done;
-        busy(tr("Giving %1 on %2 to %3...").arg(period.duty, daysText(period), by), [&] {
+        busy(tr("Giving %3 the period of %1 on %2...").arg(period.duty, daysText(period), by), [&] {
             done =
                 m_change.replace(m_datafile, period.duty, RosterChange::Which{period.column, {}}, by, reason);
         });
