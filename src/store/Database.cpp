@@ -782,7 +782,6 @@ void makeFile(const QString &path, const std::function<void(const QString &)> &b
     scratch.putInPlace(ScratchFile::Sync::Now, ScratchFile::Replace::No);
 }
 
-// Copies source into the empty file scratch, which becomes destination.
 // Copies the source's pages into the empty scratch database `out` with
 // SQLite's backup, then checks the copy's structure page by page: a damaged
 // source shows as a damaged copy, and a file the size of a template costs a
