@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -319,8 +320,8 @@ void RosterChangeDialog::busy(const QString &what, const std::function<void()> &
     // The change reads and writes on a thread of its own, the window painted
     // meanwhile; what the clerk clicks or types waits until it is done.
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     runOffThread(this, windowTitle(), what, work);
-    QApplication::restoreOverrideCursor();
 }
 
 void RosterChangeDialog::changed(const RosterChange::Changed &done)

@@ -35,9 +35,9 @@ private:
     void showDuty();
     // The period picked in the list; nullptr when none.
     const RosterChange::Period *selected() const;
-    // Shows the roster as the change left it, or why it was not changed.
     // Runs work, which reads or changes the unit, off the window's thread.
     void busy(const QString &what, const std::function<void()> &work);
+    // Shows the roster as the change left it, or why it was not changed.
     void changed(const RosterChange::Changed &changed);
 
     RosterChange m_change;

@@ -819,8 +819,9 @@ void copyPages(const QString &source, FileKind kind, sqlite3 *out, const QString
     sqlite3_stmt *check = nullptr;
     int rc = sqlite3_prepare_v2(out, "PRAGMA quick_check", -1, &check, nullptr);
     QStringList faults;
-    while (rc == SQLITE_OK && (rc = sqlite3_step(check)) == SQLITE_ROW) {
-        rc = SQLITE_OK;
+    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+        if ((rc = sqlite3_step(check)) != SQLITE_ROW)
+            break;
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(check, 0));
         const QString line = text ? QString::fromUtf8(text) : QString();
         if (line != u"ok"_s)
