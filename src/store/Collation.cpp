@@ -150,20 +150,26 @@ Order orderOf(const RecordSource &source, const TableLayout &table)
 Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &rowValues,
                const QList<int> &fields)
 {
+    std::vector<int> slotFields; // by slot: its field ordinal
     for (const int field : fields) {
         if (size_t(field) >= m_slot.size())
             m_slot.resize(size_t(field) + 1, -1);
         if (m_slot[size_t(field)] >= 0)
             continue;
-        m_slot[size_t(field)] = int(m_places.size());
-        std::vector<Place> &places = m_places.emplace_back(rowCount);
+        m_slot[size_t(field)] = int(slotFields.size());
+        slotFields.push_back(field);
+    }
+    m_width = slotFields.size();
+    m_places.resize(rowCount * m_width);
+    for (size_t slot = 0; slot < m_width; ++slot) {
+        const int field = slotFields[slot];
         // A text repeated on many rows shares its key's bytes: each distinct
         // key is placed once, found by its bytes' address and length.
         QHash<std::pair<const char *, qsizetype>, qint64> byBytes;
         std::vector<const QByteArray *> distinct;
         for (size_t row = 0; row < rowCount; ++row) {
             const SortValue &v = rowValues(row)[field];
-            Place &p = places[row];
+            Place &p = m_places[row * m_width + slot];
             p.kind = v.kind;
             if (v.kind == SortValue::Kind::Number) {
                 p.value = v.number;
@@ -192,9 +198,11 @@ Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &
                 ++place;
             placeOf[size_t(byKey[i])] = place;
         }
-        for (Place &p : places)
+        for (size_t row = 0; row < rowCount; ++row) {
+            Place &p = m_places[row * m_width + slot];
             if (p.kind == SortValue::Kind::Text)
                 p.value = placeOf[size_t(p.value)];
+        }
     }
 }
 

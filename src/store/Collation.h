@@ -81,11 +81,13 @@ public:
     // given to the constructor.
     int compare(size_t a, size_t b, const Order &order) const
     {
+        const Place *x = &m_places[a * m_width];
+        const Place *y = &m_places[b * m_width];
         for (const OrderField &f : order) {
-            const Place &x = m_places[size_t(m_slot[size_t(f.index)])][a];
-            const Place &y = m_places[size_t(m_slot[size_t(f.index)])][b];
-            const int c = x.kind != y.kind ? (x.kind < y.kind ? -1 : 1)
-                                           : (x.value < y.value ? -1 : (x.value > y.value ? 1 : 0));
+            const Place &p = x[m_slot[size_t(f.index)]];
+            const Place &q = y[m_slot[size_t(f.index)]];
+            const int c = p.kind != q.kind ? (p.kind < q.kind ? -1 : 1)
+                                           : (p.value < q.value ? -1 : (p.value > q.value ? 1 : 0));
             if (c != 0)
                 return f.descending ? -c : c;
         }
@@ -97,8 +99,11 @@ private:
         qint64 value = 0; // the number, or the text's place
         SortValue::Kind kind = SortValue::Kind::Null;
     };
-    std::vector<int> m_slot;                  // by field ordinal: its row of m_places, or -1
-    std::vector<std::vector<Place>> m_places; // by slot, then by row
+    std::vector<int> m_slot; // by field ordinal: its place in a row's places, or -1
+    size_t m_width = 0;      // places per row
+    // Row by row, each row's places side by side: a comparison reads two
+    // short runs of memory rather than one scattered place per field.
+    std::vector<Place> m_places;
 };
 
 } // namespace Collation

@@ -91,12 +91,18 @@ struct RecordSetData {
                 values[r * k + o] =
                     Collation::SortValue::of(rows[r].values[ordinal], fields[ordinal].type, &keys);
             }
+        // Texts are placed among their field's distinct texts once: the sort
+        // then compares numbers, not keys byte by byte.
+        QList<int> positions;
+        for (int o = 0; o < k; ++o)
+            positions.append(o);
+        const Collation::Places places(
+            rows.size(), [&](size_t r) { return &values[r * size_t(k)]; }, positions);
         std::vector<int> perm(rows.size());
         for (size_t i = 0; i < perm.size(); ++i)
             perm[i] = int(i);
-        std::sort(perm.begin(), perm.end(), [&](int a, int b) {
-            return Collation::compare(&values[size_t(a) * k], &values[size_t(b) * k], byPosition) < 0;
-        });
+        std::sort(perm.begin(), perm.end(),
+                  [&](int a, int b) { return places.compare(size_t(a), size_t(b), byPosition) < 0; });
         std::vector<Row> sorted;
         sorted.reserve(rows.size());
         for (int i : perm)
