@@ -150,6 +150,20 @@ Order orderOf(const RecordSource &source, const TableLayout &table)
 Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &rowValues,
                const QList<int> &fields)
 {
+    place(
+        rowCount, [&rowValues](size_t row, int field) -> const SortValue & { return rowValues(row)[field]; },
+        fields);
+}
+
+Places::Places(size_t rowCount, const std::function<SortValue(size_t, int)> &valueOf,
+               const QList<int> &fields)
+{
+    place(rowCount, valueOf, fields);
+}
+
+template<typename ValueOf>
+void Places::place(size_t rowCount, const ValueOf &valueOf, const QList<int> &fields)
+{
     std::vector<int> slotFields; // by slot: its field ordinal
     for (const int field : fields) {
         if (size_t(field) >= m_slot.size())
@@ -164,11 +178,13 @@ Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &
     for (size_t slot = 0; slot < m_width; ++slot) {
         const int field = slotFields[slot];
         // A text repeated on many rows shares its key's bytes: each distinct
-        // key is placed once, found by its bytes' address and length.
+        // key is placed once, found by its bytes' address and length. The
+        // keys kept here hold those bytes, so that no address found stands
+        // for other bytes later, whatever becomes of a value made on asking.
         QHash<std::pair<const char *, qsizetype>, qint64> byBytes;
-        std::vector<const QByteArray *> distinct;
+        std::vector<QByteArray> distinct;
         for (size_t row = 0; row < rowCount; ++row) {
-            const SortValue &v = rowValues(row)[field];
+            decltype(auto) v = valueOf(row, field);
             Place &p = m_places[row * m_width + slot];
             p.kind = v.kind;
             if (v.kind == SortValue::Kind::Number) {
@@ -178,7 +194,7 @@ Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &
                 auto at = byBytes.constFind(bytes);
                 if (at == byBytes.cend()) {
                     at = byBytes.insert(bytes, qint64(distinct.size()));
-                    distinct.push_back(&v.key);
+                    distinct.push_back(v.key);
                 }
                 p.value = *at;
             }
@@ -189,12 +205,12 @@ Places::Places(size_t rowCount, const std::function<const SortValue *(size_t)> &
         for (size_t i = 0; i < byKey.size(); ++i)
             byKey[i] = qint64(i);
         std::sort(byKey.begin(), byKey.end(),
-                  [&](qint64 a, qint64 b) { return distinct[size_t(a)]->compare(*distinct[size_t(b)]) < 0; });
+                  [&](qint64 a, qint64 b) { return distinct[size_t(a)].compare(distinct[size_t(b)]) < 0; });
         // Keys of equal bytes at different addresses share a place.
         std::vector<qint64> placeOf(distinct.size());
         qint64 place = 0;
         for (size_t i = 0; i < byKey.size(); ++i) {
-            if (i > 0 && distinct[size_t(byKey[i - 1])]->compare(*distinct[size_t(byKey[i])]) != 0)
+            if (i > 0 && distinct[size_t(byKey[i - 1])].compare(distinct[size_t(byKey[i])]) != 0)
                 ++place;
             placeOf[size_t(byKey[i])] = place;
         }

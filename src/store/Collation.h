@@ -76,6 +76,9 @@ public:
     // fields are the ordinals an order will name.
     Places(size_t rowCount, const std::function<const SortValue *(size_t)> &rowValues,
            const QList<int> &fields);
+    // valueOf(row, field) makes a row's sort value in a field when it is
+    // asked for, once for each: no list of every row's values is kept.
+    Places(size_t rowCount, const std::function<SortValue(size_t, int)> &valueOf, const QList<int> &fields);
 
     // As compare(rowValues(a), rowValues(b), order); order names only fields
     // given to the constructor.
@@ -95,6 +98,8 @@ public:
     }
 
 private:
+    template<typename ValueOf> void place(size_t rowCount, const ValueOf &valueOf, const QList<int> &fields);
+
     struct Place {
         qint64 value = 0; // the number, or the text's place
         SortValue::Kind kind = SortValue::Kind::Null;

@@ -77,32 +77,24 @@ struct RecordSetData {
 
     void sortRows(const Collation::Order &order)
     {
-        // Sort values are made once per row, not once per comparison; each
-        // row's sit side by side in the order's field order.
-        const int k = int(order.size());
-        Collation::Order byPosition;
-        for (int o = 0; o < k; ++o)
-            byPosition.append({o, order[o].descending});
-        std::vector<Collation::SortValue> values(rows.size() * size_t(k));
+        // Each row's sort value in a field is made once, and each text then
+        // placed among the field's distinct texts: the sort compares numbers,
+        // not keys byte by byte, and no list of every row's values is kept.
+        QList<int> named;
+        for (const Collation::OrderField &f : order)
+            named.append(f.index);
         Collation::SortValue::KeyCache keys;
-        for (size_t r = 0; r < rows.size(); ++r)
-            for (int o = 0; o < k; ++o) {
-                const int ordinal = order[o].index;
-                values[r * k + o] =
-                    Collation::SortValue::of(rows[r].values[ordinal], fields[ordinal].type, &keys);
-            }
-        // Texts are placed among their field's distinct texts once: the sort
-        // then compares numbers, not keys byte by byte.
-        QList<int> positions;
-        for (int o = 0; o < k; ++o)
-            positions.append(o);
         const Collation::Places places(
-            rows.size(), [&](size_t r) { return &values[r * size_t(k)]; }, positions);
+            rows.size(),
+            [&](size_t r, int ordinal) {
+                return Collation::SortValue::of(rows[r].values[ordinal], fields[ordinal].type, &keys);
+            },
+            named);
         std::vector<int> perm(rows.size());
         for (size_t i = 0; i < perm.size(); ++i)
             perm[i] = int(i);
         std::sort(perm.begin(), perm.end(),
-                  [&](int a, int b) { return places.compare(size_t(a), size_t(b), byPosition) < 0; });
+                  [&](int a, int b) { return places.compare(size_t(a), size_t(b), order) < 0; });
         std::vector<Row> sorted;
         sorted.reserve(rows.size());
         for (int i : perm)
