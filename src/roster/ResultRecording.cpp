@@ -12,6 +12,9 @@ namespace calendrix {
 
 namespace {
 
+// A number's bytes stay where they are as the list grows (a QByteArray that
+// moves takes its bytes along without copying them), so a row that holds
+// them until it is written holds them still.
 const QByteArray &numberText(std::vector<QByteArray> &numbers, int n)
 {
     while (int(numbers.size()) <= n)
@@ -85,14 +88,15 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
                        [&header](int ordinal, const QVariant &value) { header.setValue(ordinal, value); });
         header.update();
     }
-    TableAppender added(datafile, RecordSources::kRosterHeader);
+    TableAppender added(datafile, RecordSources::kRosterHeader, TableAppender::kManyRows);
     for (size_t i = 1; i < m_state.header.size(); ++i) {
         writeHeaderRow(m_state.header[i], draft,
                        [&added](int ordinal, const QVariant &value) { added.setValue(ordinal, value); });
         added.addRow();
     }
+    added.finish();
 
-    TableAppender sheet(datafile, RecordSources::kStoreage);
+    TableAppender sheet(datafile, RecordSources::kStoreage, TableAppender::kManyRows);
     // A roster's cells hold a few hundred different texts: each is encoded
     // once and handed to every cell that shows it.
     const QByteArray marks[] = {{}, "/.", "A", "D"};
@@ -120,9 +124,10 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
         }
         sheet.addRow();
     }
+    sheet.finish();
 
     // The header gives each column's first day only; its last day lives here.
-    TableAppender periods(datafile, RecordSources::kPeriods);
+    TableAppender periods(datafile, RecordSources::kPeriods, TableAppender::kManyRows);
     QVariantList period(P::fieldCount);
     for (const HeaderRow &h : m_state.header) {
         for (int c = 0; c < kColumnLimit && !h.starts[c].isNull(); ++c) {
@@ -133,6 +138,7 @@ void ResultRecording::writeDatafile(Database &datafile, bool draft)
             periods.append(period);
         }
     }
+    periods.finish();
 }
 
 } // namespace calendrix

@@ -80,9 +80,9 @@ void saveCounters(const RunState &state, RecordSet &memory, RunHistory::Recorder
     }
     const Database db = memory.database();
     appendTo(RecordSources::kMemory, [&](std::vector<qint64> &keys) {
-        TableAppender added(db, RecordSources::kMemory);
-        // A null but valid value writes Null rather than the default; the
-        // store gives the key.
+        // Every row is written (finish) before the history watches again.
+        TableAppender added(db, RecordSources::kMemory, TableAppender::kManyRows);
+        // A null but valid value writes Null rather than the default.
         const QVariant null(QMetaType::fromType<QString>());
         const auto set = [&](int f, const QVariant &v) { added.setValue(f, v.isNull() ? null : v); };
         for (const CounterRow &r : state.counters) {
@@ -104,9 +104,10 @@ void saveCounters(const RunState &state, RecordSet &memory, RunHistory::Recorder
             set(Remarks, r.remarks);
             keys.push_back(added.addRow());
         }
+        added.finish();
     });
     appendTo(RecordSources::kDates, [&](std::vector<qint64> &keys) {
-        TableAppender dates(db, RecordSources::kDates);
+        TableAppender dates(db, RecordSources::kDates, TableAppender::kManyRows);
         QVariantList row(Fields::Dates::fieldCount);
         for (const RunState::TakenDate &d : state.newDates) {
             row[Fields::Dates::SoldierName] = d.soldierName;
@@ -114,6 +115,7 @@ void saveCounters(const RunState &state, RecordSet &memory, RunHistory::Recorder
             row[Fields::Dates::To] = d.to;
             keys.push_back(dates.append(row));
         }
+        dates.finish();
     });
 }
 

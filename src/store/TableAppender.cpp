@@ -5,6 +5,10 @@
 #include <QSqlDriver>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <exception>
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
@@ -19,7 +23,8 @@ StoreError sqliteError(sqlite3 *handle, const QString &file, NoticeCode action, 
 
 } // namespace
 
-TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db)
+TableAppender::TableAppender(const Database &db, const QString &table, int rowsPerStatement)
+    : m_db(db), m_uncaught(std::uncaught_exceptions())
 {
     if (!db.isOpen())
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::AppendTableNotOpen, {table});
@@ -32,17 +37,11 @@ TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
-    const int n = int(m_layout->fields.size());
-    QStringList names, marks;
+    m_fields = int(m_layout->fields.size());
     m_defaults.append(QVariant());
-    m_defaultText.resize(size_t(n));
-    m_set.assign(size_t(n), 0);
-    m_bound.assign(size_t(n), 1); // nothing is bound yet: the first row binds every default
-    m_text.resize(size_t(n));
-    for (int i = 1; i < n; ++i) {
+    m_defaultText.resize(size_t(m_fields));
+    for (int i = 1; i < m_fields; ++i) {
         const FieldLayout &f = m_layout->fields[i];
-        names.append(u'"' + f.name + u'"');
-        marks.append(u"?"_s);
         const QVariant stored =
             f.defaultValue.isEmpty()
                 ? QVariant()
@@ -51,16 +50,85 @@ TableAppender::TableAppender(const Database &db, const QString &table) : m_db(db
         if (stored.metaType().id() == QMetaType::QString)
             m_defaultText[size_t(i)] = stored.toString().toUtf8();
     }
-    const QByteArray sql =
-        u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(m_layout->name, names.join(u','), marks.join(u','))
-            .toUtf8();
-    if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_insert, nullptr) != SQLITE_OK)
-        throw sqliteError(m_handle, db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+    // As many rows to a statement as SQLite takes parameters for.
+    const int limit = sqlite3_limit(m_handle, SQLITE_LIMIT_VARIABLE_NUMBER, -1);
+    m_rowsPerStatement = std::clamp(rowsPerStatement, 1, std::max(1, limit / m_fields));
+    if (m_rowsPerStatement > 1) {
+        m_firstBound = 0;
+        m_nextKey = firstFreeKey();
+    }
+    m_cells.resize(size_t(m_rowsPerStatement) * size_t(m_fields));
+    m_text.resize(m_cells.size());
+    m_insert = prepare(m_rowsPerStatement);
 }
 
 TableAppender::~TableAppender()
 {
-    sqlite3_finalize(m_insert);
+    // Rows added and never written are a fault of the caller, unless an
+    // exception is on its way out past the appender: then the transaction
+    // they were for is not committed either.
+    if (m_pending > 0 && std::uncaught_exceptions() == m_uncaught)
+        qCritical("TableAppender: %d rows of %s were added and never written", m_pending,
+                  qPrintable(m_layout->name));
+    Q_ASSERT(m_pending == 0 || std::uncaught_exceptions() != m_uncaught);
+    sqlite3_finalize(m_insert.statement);
+}
+
+qint64 TableAppender::firstFreeKey()
+{
+    // The key SQLite would give: one past the greatest the table holds and,
+    // for a table of AUTOINCREMENT, past the greatest it ever gave.
+    qint64 greatest = 0;
+    for (const QString &sql :
+         {u"SELECT max(\"rowid\") FROM main.\"%1\""_s.arg(m_layout->name),
+          u"SELECT seq FROM main.sqlite_sequence WHERE name = '%1' COLLATE NOCASE"_s.arg(m_layout->name)}) {
+        sqlite3_stmt *q = nullptr;
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_handle, utf8.constData(), int(utf8.size()), &q, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(q);
+            // A file without a table of AUTOINCREMENT has no sqlite_sequence.
+            if (sql.contains(u"sqlite_sequence"_s))
+                continue;
+            throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+        }
+        int rc;
+        while ((rc = sqlite3_step(q)) == SQLITE_ROW)
+            greatest = std::max(greatest, qint64(sqlite3_column_int64(q, 0)));
+        if (rc != SQLITE_DONE) {
+            const StoreError e =
+                sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+            sqlite3_finalize(q);
+            throw e;
+        }
+        sqlite3_finalize(q);
+    }
+    if (greatest == std::numeric_limits<qint64>::max())
+        throw storeErrorFromSqlite(SQLITE_FULL, u"database or disk is full"_s, m_db.path(),
+                                   NoticeCode::CannotAddRow, {m_layout->name});
+    return greatest + 1;
+}
+
+TableAppender::Insert TableAppender::prepare(int rows)
+{
+    QStringList names, marks;
+    for (int i = m_firstBound; i < m_fields; ++i) {
+        names.append(u'"' + m_layout->fields[i].name + u'"');
+        marks.append(u"?"_s);
+    }
+    const QString row = u'(' + marks.join(u',') + u')';
+    QStringList values(rows, row);
+    const QByteArray sql =
+        u"INSERT INTO \"%1\" (%2) VALUES %3"_s.arg(m_layout->name, names.join(u','), values.join(u','))
+            .toUtf8();
+    Insert insert;
+    if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &insert.statement, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_finalize(insert.statement);
+        throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+    }
+    // Nothing is bound yet: the first row binds every default.
+    insert.atDefault.assign(size_t(rows * (m_fields - m_firstBound) + 1), 0);
+    return insert;
 }
 
 void TableAppender::check(int rc)
@@ -69,10 +137,19 @@ void TableAppender::check(int rc)
         throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
 }
 
+TableAppender::Cell &TableAppender::cell(int ordinal)
+{
+    if (ordinal < 1 || ordinal >= m_fields)
+        throw storeErrorFromSqlite(SQLITE_RANGE, u"column index out of range"_s, m_db.path(),
+                                   NoticeCode::CannotAddRow, {m_layout->name});
+    return m_cells[size_t(m_pending) * size_t(m_fields) + size_t(ordinal)];
+}
+
 void TableAppender::setText(int ordinal, QStringView text)
 {
+    Cell &c = cell(ordinal);
     // Encoded into a buffer kept per field, so that a row costs no allocation.
-    QByteArray &buffer = m_text[size_t(ordinal)];
+    QByteArray &buffer = m_text[size_t(&c - m_cells.data())];
     buffer.resize(m_utf8.requiredSpace(text.size()));
     // Names are nearly always ASCII, copied unit by unit; the encoder, whose
     // every call costs more than a short name's copy, takes what follows
@@ -87,20 +164,24 @@ void TableAppender::setText(int ordinal, QStringView text)
     if (size < text.size())
         size = m_utf8.appendToBuffer(out + size, text.sliced(size)) - out;
     // Empty text is text, never Null.
-    check(sqlite3_bind_text(m_insert, ordinal, size ? buffer.constData() : "", int(size), SQLITE_STATIC));
-    m_set[size_t(ordinal)] = 1;
+    c.kind = Cell::Kind::Text;
+    c.text = size ? buffer.constData() : "";
+    c.size = int(size);
 }
 
 void TableAppender::setUtf8(int ordinal, const QByteArray &utf8)
 {
-    check(sqlite3_bind_text(m_insert, ordinal, utf8.constData(), int(utf8.size()), SQLITE_STATIC));
-    m_set[size_t(ordinal)] = 1;
+    Cell &c = cell(ordinal);
+    c.kind = Cell::Kind::Text;
+    c.text = utf8.isEmpty() ? "" : utf8.constData();
+    c.size = int(utf8.size());
 }
 
 void TableAppender::setInteger(int ordinal, qint64 value)
 {
-    check(sqlite3_bind_int64(m_insert, ordinal, value));
-    m_set[size_t(ordinal)] = 1;
+    Cell &c = cell(ordinal);
+    c.kind = Cell::Kind::Integer;
+    c.integer = value;
 }
 
 void TableAppender::setValue(int ordinal, const QVariant &value)
@@ -109,8 +190,7 @@ void TableAppender::setValue(int ordinal, const QVariant &value)
         return;
     const FieldLayout &f = m_layout->fields[ordinal];
     if (value.isNull()) {
-        check(sqlite3_bind_null(m_insert, ordinal));
-        m_set[size_t(ordinal)] = 1;
+        cell(ordinal).kind = Cell::Kind::Null;
         return;
     }
     // Text handed over as text needs no conversion: the common case by far.
@@ -119,49 +199,107 @@ void TableAppender::setValue(int ordinal, const QVariant &value)
         return;
     }
     const QVariant v = FieldValues::toStorage(FieldValues::convert(value, f.type, f.name), f.type);
-    if (v.isNull()) {
-        check(sqlite3_bind_null(m_insert, ordinal));
-        m_set[size_t(ordinal)] = 1;
-    } else if (v.metaType().id() == QMetaType::QString) {
+    if (v.isNull())
+        cell(ordinal).kind = Cell::Kind::Null;
+    else if (v.metaType().id() == QMetaType::QString)
         setText(ordinal, *static_cast<const QString *>(v.constData()));
-    } else {
+    else
         setInteger(ordinal, v.toLongLong());
-    }
 }
 
-void TableAppender::bindDefault(int ordinal)
+void TableAppender::bindDefault(sqlite3_stmt *statement, int parameter, int ordinal)
 {
     const QVariant &d = m_defaults[ordinal];
     if (d.isNull())
-        check(sqlite3_bind_null(m_insert, ordinal));
+        check(sqlite3_bind_null(statement, parameter));
     else if (d.metaType().id() == QMetaType::QString)
-        check(sqlite3_bind_text(m_insert, ordinal, m_defaultText[size_t(ordinal)].constData(),
+        check(sqlite3_bind_text(statement, parameter, m_defaultText[size_t(ordinal)].constData(),
                                 int(m_defaultText[size_t(ordinal)].size()), SQLITE_STATIC));
     else
-        check(sqlite3_bind_int64(m_insert, ordinal, d.toLongLong()));
+        check(sqlite3_bind_int64(statement, parameter, d.toLongLong()));
+}
+
+void TableAppender::write(Insert &insert, int rows)
+{
+    sqlite3_stmt *const statement = insert.statement;
+    const int width = m_fields - m_firstBound;
+    try {
+        for (int row = 0; row < rows; ++row) {
+            for (int ordinal = m_firstBound; ordinal < m_fields; ++ordinal) {
+                const int parameter = row * width + ordinal - m_firstBound + 1;
+                Cell &c = m_cells[size_t(row) * size_t(m_fields) + size_t(ordinal)];
+                switch (c.kind) {
+                case Cell::Kind::Default:
+                    if (!insert.atDefault[size_t(parameter)]) {
+                        bindDefault(statement, parameter, ordinal);
+                        insert.atDefault[size_t(parameter)] = 1;
+                    }
+                    continue;
+                case Cell::Kind::Null:
+                    check(sqlite3_bind_null(statement, parameter));
+                    break;
+                case Cell::Kind::Integer:
+                    check(sqlite3_bind_int64(statement, parameter, c.integer));
+                    break;
+                case Cell::Kind::Text:
+                    check(sqlite3_bind_text(statement, parameter, c.text, c.size, SQLITE_STATIC));
+                    break;
+                }
+                insert.atDefault[size_t(parameter)] = 0;
+                c.kind = Cell::Kind::Default;
+            }
+        }
+        if (sqlite3_step(statement) != SQLITE_DONE) {
+            const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
+            sqlite3_reset(statement);
+            throw e;
+        }
+        sqlite3_reset(statement);
+    } catch (...) {
+        // What was not written is not written later either.
+        for (Cell &c : m_cells)
+            c.kind = Cell::Kind::Default;
+        m_pending = 0;
+        throw;
+    }
+    m_pending = 0;
 }
 
 qint64 TableAppender::addRow()
 {
-    for (int i = 1; i < int(m_set.size()); ++i)
-        if (!m_set[size_t(i)] && m_bound[size_t(i)])
-            bindDefault(i);
-    m_bound.swap(m_set);
-    std::fill(m_set.begin(), m_set.end(), 0);
-    if (sqlite3_step(m_insert) != SQLITE_DONE) {
-        const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
-        sqlite3_reset(m_insert);
-        throw e;
+    qint64 key = 0;
+    if (m_firstBound == 0) {
+        key = m_nextKey++;
+        Cell &c = m_cells[size_t(m_pending) * size_t(m_fields)];
+        c.kind = Cell::Kind::Integer;
+        c.integer = key;
     }
-    const qint64 key = sqlite3_last_insert_rowid(m_handle);
-    sqlite3_reset(m_insert);
+    ++m_pending;
+    if (m_pending == m_rowsPerStatement) {
+        write(m_insert, m_pending);
+        if (m_firstBound != 0)
+            key = sqlite3_last_insert_rowid(m_handle);
+    }
     return key;
+}
+
+void TableAppender::finish()
+{
+    if (m_pending == 0)
+        return;
+    Insert rest = prepare(m_pending);
+    try {
+        write(rest, m_pending);
+    } catch (...) {
+        sqlite3_finalize(rest.statement);
+        throw;
+    }
+    sqlite3_finalize(rest.statement);
 }
 
 qint64 TableAppender::append(const QVariantList &values)
 {
-    std::fill(m_set.begin(), m_set.end(), 0);
-    for (int i = 1; i < int(values.size()) && i < int(m_set.size()); ++i)
+    for (int i = 1; i < int(values.size()) && i < m_fields; ++i)
         setValue(i, values[i]);
     return addRow();
 }

@@ -19,10 +19,21 @@ namespace calendrix {
 // set keeps its default. Values of the right type go to SQLite as they are,
 // so that a roster of a hundred thousand rows costs about what SQLite's own
 // write of it costs.
+//
+// Rows can go to SQLite several to a statement (rowsPerStatement): SQLite
+// then keeps up its statement and the table's AUTOINCREMENT once for them
+// all, which halves the cost of a short row. The appender then gives each
+// row its key itself, the one SQLite would give it, and writes the rows as
+// each statement fills and in finish(), which must come before the
+// transaction is committed; an error of a row may then be told only there.
 class TableAppender
 {
 public:
-    TableAppender(const Database &db, const QString &table);
+    // Rows to a statement for a table filled with many rows at once: past
+    // this SQLite saves next to nothing more.
+    static constexpr int kManyRows = 64;
+
+    TableAppender(const Database &db, const QString &table, int rowsPerStatement = 1);
     ~TableAppender();
     TableAppender(const TableAppender &) = delete;
     TableAppender &operator=(const TableAppender &) = delete;
@@ -30,15 +41,19 @@ public:
     // Text for a text field.
     void setText(int ordinal, QStringView text);
     // Text already in UTF-8, for texts written over and over (a roster's
-    // marks): utf8 must stay as it is until the row is added.
+    // marks): utf8 must stay as it is until the row is written, when it is
+    // added, or with several rows to a statement, when its statement fills
+    // or finish() comes.
     void setUtf8(int ordinal, const QByteArray &utf8);
     void setInteger(int ordinal, qint64 value);
     // Any value, brought to the field's type as a record set would; an
     // invalid QVariant leaves the field at its default, a null but valid one
     // writes Null.
     void setValue(int ordinal, const QVariant &value);
-    // Writes the row set so far and starts the next; returns the new row's key.
+    // Ends the row set so far and starts the next; returns the row's key.
     qint64 addRow();
+    // Writes the rows added and not yet written.
+    void finish();
 
     // values[i] is the value of ordinal i (0, the key, is ignored); an invalid
     // QVariant, or a missing entry, leaves the field at its default. Returns
@@ -46,25 +61,50 @@ public:
     qint64 append(const QVariantList &values);
 
 private:
+    // A field of a row to be written, as it was set.
+    struct Cell {
+        enum class Kind : quint8 { Default, Null, Integer, Text };
+        Kind kind = Kind::Default;
+        int size = 0;
+        qint64 integer = 0;
+        const char *text = nullptr;
+    };
+    // A prepared insert of some rows, and which of its parameters hold
+    // their field's default already: SQLite keeps a statement's bindings
+    // from one run to the next, so a field left at its default in row after
+    // row is bound once.
+    struct Insert {
+        sqlite3_stmt *statement = nullptr;
+        std::vector<char> atDefault; // by parameter, from 1
+    };
+
+    qint64 firstFreeKey();
+    Insert prepare(int rows);
     void check(int rc);
-    void bindDefault(int ordinal);
+    Cell &cell(int ordinal);
+    void write(Insert &insert, int rows);
+    void bindDefault(sqlite3_stmt *statement, int parameter, int ordinal);
 
     Database m_db;
     const TableLayout *m_layout = nullptr;
+    int m_fields = 0; // ordinals, the key's included
+    int m_rowsPerStatement = 1;
+    // The first ordinal bound: the key (0) where the appender gives it,
+    // the first field (1) where SQLite does.
+    int m_firstBound = 1;
+    qint64 m_nextKey = 0;                  // where the appender gives the keys
+    int m_pending = 0;                     // rows added and not written
     QVariantList m_defaults;               // by ordinal, as stored
     std::vector<QByteArray> m_defaultText; // the text defaults in UTF-8, by ordinal
-    std::vector<char> m_set;               // by ordinal: set for the row being made
-    // By ordinal: bound to something other than the default. SQLite keeps a
-    // statement's bindings from row to row, so a field left at its default
-    // in row after row is bound once.
-    std::vector<char> m_bound;
-    std::vector<QByteArray> m_text; // by ordinal: the row's texts in UTF-8
+    std::vector<Cell> m_cells;             // the rows to be written: by row, then ordinal
+    std::vector<QByteArray> m_text;        // their texts in UTF-8, as m_cells
+    int m_uncaught = 0;                    // exceptions in flight when the appender was made
     // Each text alone: half a surrogate pair at the end of one is no part of the next.
     QStringEncoder m_utf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     // Written through SQLite itself: binding through the SQL module costs
     // more than the write, and a new roster is tens of thousands of rows.
     sqlite3 *m_handle = nullptr;
-    sqlite3_stmt *m_insert = nullptr;
+    Insert m_insert; // of m_rowsPerStatement rows
 };
 
 } // namespace calendrix

@@ -34,7 +34,11 @@ private slots:
     void recordSourcesOutsideTheFormAreRefused();
     void valuesReadAsTheDriverReadsThem_data();
     void valuesReadAsTheDriverReadsThem();
+    void appendedRowsTakeDefaultsOfFieldsNotSet_data();
     void appendedRowsTakeDefaultsOfFieldsNotSet();
+    void appendedRowsTakeTheKeysSqliteWouldGive_data();
+    void appendedRowsTakeTheKeysSqliteWouldGive();
+    void appendedRowsThatCannotBeWrittenAreNotWrittenAtAll();
     void isoDateIsQtsIsoText_data();
     void isoDateIsQtsIsoText();
     void rangeRowsAreEveryRowJudged_data();
@@ -381,33 +385,45 @@ void tst_RecordSet::valuesReadAsTheDriverReadsThem()
 }
 
 // Each row an appender adds holds what was set for it and the defaults of
-// the rest, whatever the rows before it set.
+// the rest, whatever the rows before it set, written one by one or several
+// to a statement (a last statement short of rows included).
+void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet_data()
+{
+    QTest::addColumn<int>("rowsPerStatement");
+    for (const int rows : {1, 2, 4, TableAppender::kManyRows})
+        QTest::addRow("%d to a statement", rows) << rows;
+}
+
 void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet()
 {
+    QFETCH(int, rowsPerStatement);
     using namespace Fields::Memory;
     TestUnit unit;
     const Database db = unit.working();
+    QList<qint64> keys;
     {
-        TableAppender rows(db, u"Memory"_s);
+        TableAppender rows(db, u"Memory"_s, rowsPerStatement);
         rows.setText(SoldierName, u"Adams"_s);
         rows.setInteger(Count, 5);
         rows.setText(Remarks, u"first"_s);
-        rows.addRow();
+        keys.append(rows.addRow());
         rows.setText(SoldierName, u"Baker"_s);
         rows.setInteger(HCount, 2);
-        rows.addRow();
+        keys.append(rows.addRow());
         rows.setText(SoldierName, u"Clark"_s);
         rows.setValue(Count, QVariant(QMetaType::fromType<qint64>()));
         rows.setText(Remarks, QString());
-        rows.addRow();
+        keys.append(rows.addRow());
         rows.setText(SoldierName, u"Davis"_s);
-        rows.addRow();
+        keys.append(rows.addRow());
         // Texts past ASCII, and half a surrogate pair, which stays in its own field.
         rows.setText(SoldierName, u"Øster, Zoë"_s);
         rows.setText(Rank, QString(QChar(0xd83d)));
         rows.setText(Remarks, u"A \U0001F600"_s);
-        rows.addRow();
-        rows.append({QVariant(), QVariant(true), u"Evans"_s, QVariant(), QVariant(), QVariant(7)});
+        keys.append(rows.addRow());
+        keys.append(
+            rows.append({QVariant(), QVariant(true), u"Evans"_s, QVariant(), QVariant(), QVariant(7)}));
+        rows.finish();
     }
     QCOMPARE(
         sqliteShell(
@@ -416,6 +432,81 @@ void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet()
             "ORDER BY ID"_s),
         u"Adams||5|0|'first'|\nBaker||0|2|NULL|\nClark||NULL|0|''|\nDavis||0|0|NULL|\n"
         "Øster, Zoë||0|0|'A \U0001F600'|EFBFBD\nEvans|1|7|0|NULL|"_s);
+    QStringList stored;
+    for (const qint64 key : std::as_const(keys))
+        stored.append(QString::number(key));
+    QCOMPARE(
+        sqliteShell(db.path(), u"SELECT group_concat(ID, ',') FROM (SELECT ID FROM Memory ORDER BY ID)"_s),
+        stored.join(u','));
+}
+
+// The keys an appender gives rows it writes several to a statement are the
+// ones SQLite gives rows written one by one: past every key the table ever
+// held, as its AUTOINCREMENT keeps them, or past the greatest it holds where
+// that record is gone.
+void tst_RecordSet::appendedRowsTakeTheKeysSqliteWouldGive_data()
+{
+    QTest::addColumn<QString>("before"); // SQL run on the unit's counters first
+    QTest::newRow("empty") << QString();
+    QTest::newRow("rows") << u"INSERT INTO Memory (SoldierName) VALUES ('a'), ('b'), ('c')"_s;
+    QTest::newRow("the last rows removed")
+        << u"INSERT INTO Memory (SoldierName) VALUES ('a'), ('b'), ('c'), ('d'); "
+           "DELETE FROM Memory WHERE ID > 2"_s;
+    QTest::newRow("every row removed") << u"INSERT INTO Memory (SoldierName) VALUES ('a'), ('b'); "
+                                          "DELETE FROM Memory"_s;
+    QTest::newRow("the record of keys given gone")
+        << u"INSERT INTO Memory (SoldierName) VALUES ('a'), ('b'), ('c'); "
+           "DELETE FROM Memory WHERE ID = 3; DELETE FROM sqlite_sequence"_s;
+    QTest::newRow("a key far out") << u"INSERT INTO Memory (ID, SoldierName) VALUES (1000, 'a')"_s;
+}
+
+void tst_RecordSet::appendedRowsTakeTheKeysSqliteWouldGive()
+{
+    QFETCH(QString, before);
+    QList<qint64> keys[2];
+    QString tables[2];
+    for (const int rowsPerStatement : {1, 3}) {
+        TestUnit unit;
+        if (!before.isEmpty())
+            QCOMPARE(sqliteShell(unit.folder.workingPath(), before, true), QString());
+        const Database db = unit.working();
+        QList<qint64> &given = keys[rowsPerStatement == 1 ? 0 : 1];
+        {
+            TableAppender rows(db, u"Memory"_s, rowsPerStatement);
+            for (int i = 0; i < 5; ++i) {
+                rows.setText(Fields::Memory::SoldierName, u"row %1"_s.arg(i));
+                given.append(rows.addRow());
+            }
+            rows.finish();
+        }
+        tables[rowsPerStatement == 1 ? 0 : 1] = sqliteShell(
+            db.path(), u"SELECT ID, SoldierName FROM Memory ORDER BY ID; SELECT seq FROM sqlite_sequence"_s);
+    }
+    QCOMPARE(keys[1], keys[0]);
+    QCOMPARE(tables[1], tables[0]);
+}
+
+// Several rows to a statement: an error of one is told when the statement is
+// written, and none of that statement's rows stays.
+void tst_RecordSet::appendedRowsThatCannotBeWrittenAreNotWrittenAtAll()
+{
+    TestUnit unit;
+    Database db = unit.working();
+    Transaction t(db);
+    TableAppender rows(db, u"Memory"_s, 4);
+    rows.setText(Fields::Memory::SoldierName, u"first"_s);
+    const qint64 key = rows.addRow();
+    rows.setText(Fields::Memory::SoldierName, u"second"_s);
+    rows.addRow();
+    // Another row takes the key the appender gave its first.
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec(u"INSERT INTO Memory (ID, SoldierName) VALUES (%1, 'other')"_s.arg(key)));
+    QVERIFY_THROWS_EXCEPTION(StoreError, rows.finish());
+    QVERIFY(q.exec(u"SELECT group_concat(SoldierName) FROM Memory"_s) && q.next());
+    QCOMPARE(q.value(0).toString(), u"other"_s);
+    // Nothing is left to write: what failed is not tried again.
+    rows.finish();
+    t.rollback();
 }
 
 // Dates are written with a formatter of our own; what it writes must be what
