@@ -4,14 +4,16 @@
 // floor that any implementation pays: writing the finished datafile's rows
 // into a fresh SQLite file in one transaction; and against the full floor,
 // which also writes the counter, date and header rows the run left in the
-// working file into a fresh file of that kind. Then what every make pays:
-// the program's start alone, and a make of a unit cut down to three soldiers
-// and one period, beside its own floor. Then a unit used for 21 runs, each a
-// schedule later than the last, so that what the counters and assignment
-// dates gather shows as run 21 against run 1 (each the median of three made
-// from the same state). Beside each make, the same run in a process that
-// has already started, as the window makes it (the unit already open): what
-// the run itself costs against the floor, without the program's start.
+// working file into a fresh file of that kind; each floor once a row to a
+// run of its statement, and once 64 rows to a run, as the run writes them.
+// Then what every make pays: the program's start alone, and a make of a
+// unit cut down to three soldiers and one period, beside its own floor.
+// Then a unit used for 21 runs, each a schedule later than the last, so
+// that what the counters and assignment dates gather shows as run 21 against
+// run 1 (each the median of three made from the same state). Beside each
+// make, the same run in a process that has already started, as the window
+// makes it (the unit already open): what the run itself costs against the
+// floor, without the program's start.
 //
 // Usage: bench_make [PATH-TO-calendrix] [--scales company,battalion,brigade,division]
 //                   [--runs-scale brigade] [--runs 21]
@@ -126,8 +128,11 @@ ChildRun runChild(const QStringList &argv)
 }
 
 // Reads every row of a file the run wrote and writes it again into a new
-// file of its kind with one prepared statement per table, in one transaction.
-double writeFloor(const QString &source, FileKind kind, const QString &scratch, int *rows)
+// file of its kind with one prepared statement per table, in one transaction:
+// a row to each run of the statement, or rowsPerStatement rows (the rows a
+// table has past the last full statement going in one of their own).
+double writeFloor(const QString &source, FileKind kind, const QString &scratch, int *rows,
+                  int rowsPerStatement = 1)
 {
     QList<QList<QVariantList>> tables;
     {
@@ -159,28 +164,43 @@ double writeFloor(const QString &source, FileKind kind, const QString &scratch, 
         // Straight to SQLite: one prepared statement, values bound as they are.
         const QVariant h = db.connection().driver()->handle();
         sqlite3 *handle = *static_cast<sqlite3 *const *>(h.constData());
-        const QByteArray sql =
-            u"INSERT INTO \"%1\" (%2) VALUES (%3)"_s.arg(table.name, names.join(u','), marks.join(u','))
-                .toUtf8();
-        sqlite3_stmt *insert = nullptr;
-        sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &insert, nullptr);
-        for (const QVariantList &row : tables[ti]) {
-            for (int i = 0; i < row.size(); ++i) {
-                const QVariant &v = row[i];
-                if (v.isNull()) {
-                    sqlite3_bind_null(insert, i + 1);
-                } else if (v.metaType().id() == QMetaType::QString) {
-                    const QString text = v.toString();
-                    sqlite3_bind_text16(insert, i + 1, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
-                } else {
-                    sqlite3_bind_int64(insert, i + 1, v.toLongLong());
+        const auto prepare = [&](int count) {
+            const QString row = u'(' + marks.join(u',') + u')';
+            const QByteArray sql = u"INSERT INTO \"%1\" (%2) VALUES %3"_s
+                                       .arg(table.name, names.join(u','), QStringList(count, row).join(u','))
+                                       .toUtf8();
+            sqlite3_stmt *insert = nullptr;
+            sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &insert, nullptr);
+            return insert;
+        };
+        const QList<QVariantList> &all = tables[ti];
+        const int width = int(table.fields.size()) - 1;
+        for (qsizetype first = 0; first < all.size();) {
+            const int count = int(std::min<qsizetype>(rowsPerStatement, all.size() - first));
+            sqlite3_stmt *insert = prepare(count);
+            for (; first + count <= all.size(); first += count) {
+                for (int r = 0; r < count; ++r) {
+                    const QVariantList &row = all[first + r];
+                    for (int i = 0; i < row.size(); ++i) {
+                        const QVariant &v = row[i];
+                        const int parameter = r * width + i + 1;
+                        if (v.isNull()) {
+                            sqlite3_bind_null(insert, parameter);
+                        } else if (v.metaType().id() == QMetaType::QString) {
+                            const QString text = v.toString();
+                            sqlite3_bind_text16(insert, parameter, text.utf16(), int(text.size() * 2),
+                                                SQLITE_TRANSIENT);
+                        } else {
+                            sqlite3_bind_int64(insert, parameter, v.toLongLong());
+                        }
+                    }
                 }
+                sqlite3_step(insert);
+                sqlite3_reset(insert);
+                *rows += count;
             }
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
-            ++*rows;
+            sqlite3_finalize(insert);
         }
-        sqlite3_finalize(insert);
         ++ti;
     }
     t.commit();
@@ -194,6 +214,8 @@ double writeFloor(const QString &source, FileKind kind, const QString &scratch, 
 struct Floor {
     double datafileSeconds = 0, workingSeconds = 0;
     int datafileRows = 0, workingRows = 0;
+    // The same, 64 rows to each run of a statement, as the run writes them.
+    double manyDatafileSeconds = 0, manyWorkingSeconds = 0;
 };
 
 Floor writeFloors(const QString &datafile, const QString &unit, const QString &scratchFolder)
@@ -207,6 +229,11 @@ Floor writeFloors(const QString &datafile, const QString &unit, const QString &s
         f.datafileSeconds = writeFloor(datafile, FileKind::Roster, datafileCopy, &f.datafileRows);
         f.workingSeconds =
             writeFloor(unit + u"/Memory.mdb"_s, FileKind::Working, workingCopy, &f.workingRows);
+        int rows = 0;
+        QFile::remove(datafileCopy);
+        QFile::remove(workingCopy);
+        f.manyDatafileSeconds = writeFloor(datafile, FileKind::Roster, datafileCopy, &rows, 64);
+        f.manyWorkingSeconds = writeFloor(unit + u"/Memory.mdb"_s, FileKind::Working, workingCopy, &rows, 64);
         return f;
     });
 }
@@ -364,12 +391,14 @@ int main(int argc, char **argv)
         }
         // The floor is taken from the files of the last make, before the
         // next scale's unit is made.
-        std::vector<double> floors, fullFloors;
+        std::vector<double> floors, fullFloors, manyFloors, manyFullFloors;
         Floor f;
         for (int i = 0; i < samples; ++i) {
             f = writeFloors(target, unit, tmp.path());
             floors.push_back(f.datafileSeconds);
             fullFloors.push_back(f.datafileSeconds + f.workingSeconds);
+            manyFloors.push_back(f.manyDatafileSeconds);
+            manyFullFloors.push_back(f.manyDatafileSeconds + f.manyWorkingSeconds);
         }
         const double make = median(seconds), floorSeconds = median(floors), fullSeconds = median(fullFloors);
         const double inProcessSeconds = median(inProcess);
@@ -388,6 +417,14 @@ int main(int argc, char **argv)
                    .arg(make / fullSeconds, 15, 'f', 2)
                    .arg(inProcessSeconds, 13, 'f', 3)
                    .arg(inProcessSeconds / floorSeconds, 17, 'f', 2);
+        // The run writes its rows 64 to a statement; the floors written so.
+        const double manyFloor = median(manyFloors), manyFull = median(manyFullFloors);
+        out << QString(u"  64 rows to a statement: floor %1 s, full floor %2 s; in process/floor %3, "
+                       "in process/full floor %4\n"_s)
+                   .arg(manyFloor, 0, 'f', 3)
+                   .arg(manyFull, 0, 'f', 3)
+                   .arg(inProcessSeconds / manyFloor, 0, 'f', 2)
+                   .arg(inProcessSeconds / manyFull, 0, 'f', 2);
         out.flush();
     }
     {

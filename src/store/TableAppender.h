@@ -32,6 +32,8 @@ public:
     // Rows to a statement for a table filled with many rows at once: past
     // this SQLite saves next to nothing more.
     static constexpr int kManyRows = 64;
+    // At most this many parameters to a statement of many rows.
+    static constexpr int kParametersPerStatement = 1024;
 
     TableAppender(const Database &db, const QString &table, int rowsPerStatement = 1);
     ~TableAppender();
@@ -82,7 +84,8 @@ private:
     Insert prepare(int rows);
     void check(int rc);
     Cell &cell(int ordinal);
-    void write(Insert &insert, int rows);
+    // Writes the rows set from first on, as many as the statement takes.
+    void write(Insert &insert, int first, int rows);
     void bindDefault(sqlite3_stmt *statement, int parameter, int ordinal);
 
     Database m_db;
@@ -104,7 +107,8 @@ private:
     // Written through SQLite itself: binding through the SQL module costs
     // more than the write, and a new roster is tens of thousands of rows.
     sqlite3 *m_handle = nullptr;
-    Insert m_insert; // of m_rowsPerStatement rows
+    Insert m_single; // of one row
+    Insert m_many;   // of m_rowsPerStatement rows, once that many are added
 };
 
 } // namespace calendrix

@@ -38,6 +38,7 @@ private slots:
     void appendedRowsTakeDefaultsOfFieldsNotSet();
     void appendedRowsTakeTheKeysSqliteWouldGive_data();
     void appendedRowsTakeTheKeysSqliteWouldGive();
+    void appendedRowsThatCannotBeWrittenAreNotWrittenAtAll_data();
     void appendedRowsThatCannotBeWrittenAreNotWrittenAtAll();
     void isoDateIsQtsIsoText_data();
     void isoDateIsQtsIsoText();
@@ -486,22 +487,37 @@ void tst_RecordSet::appendedRowsTakeTheKeysSqliteWouldGive()
     QCOMPARE(tables[1], tables[0]);
 }
 
-// Several rows to a statement: an error of one is told when the statement is
-// written, and none of that statement's rows stays.
+// Several rows to a statement: an error of a row is told when it is written,
+// as its statement fills or in finish(), and neither it nor a row after it
+// stays.
+void tst_RecordSet::appendedRowsThatCannotBeWrittenAreNotWrittenAtAll_data()
+{
+    QTest::addColumn<int>("added");
+    QTest::newRow("a full statement") << 4;
+    QTest::newRow("rows short of a statement, in finish()") << 3;
+}
+
 void tst_RecordSet::appendedRowsThatCannotBeWrittenAreNotWrittenAtAll()
 {
+    QFETCH(int, added);
     TestUnit unit;
     Database db = unit.working();
     Transaction t(db);
     TableAppender rows(db, u"Memory"_s, 4);
-    rows.setText(Fields::Memory::SoldierName, u"first"_s);
+    rows.setText(Fields::Memory::SoldierName, u"row 0"_s);
     const qint64 key = rows.addRow();
-    rows.setText(Fields::Memory::SoldierName, u"second"_s);
-    rows.addRow();
     // Another row takes the key the appender gave its first.
     QSqlQuery q(db.connection());
     QVERIFY(q.exec(u"INSERT INTO Memory (ID, SoldierName) VALUES (%1, 'other')"_s.arg(key)));
-    QVERIFY_THROWS_EXCEPTION(StoreError, rows.finish());
+    for (int i = 1; i < added; ++i) {
+        rows.setText(Fields::Memory::SoldierName, u"row %1"_s.arg(i));
+        if (i == 3)
+            QVERIFY_THROWS_EXCEPTION(StoreError, rows.addRow());
+        else
+            rows.addRow();
+    }
+    if (added < 4)
+        QVERIFY_THROWS_EXCEPTION(StoreError, rows.finish());
     QVERIFY(q.exec(u"SELECT group_concat(SoldierName) FROM Memory"_s) && q.next());
     QCOMPARE(q.value(0).toString(), u"other"_s);
     // Nothing is left to write: what failed is not tried again.
