@@ -5,7 +5,8 @@
 // into a fresh SQLite file in one transaction; and against the full floor,
 // which also writes the counter, date and header rows the run left in the
 // working file into a fresh file of that kind; each floor once a row to a
-// run of its statement, and once 64 rows to a run, as the run writes them.
+// run of its statement, and once 64 rows to a run (the run writes up to 64,
+// a table of wide rows fewer).
 // Then what every make pays: the program's start alone, and a make of a
 // unit cut down to three soldiers and one period, beside its own floor.
 // Then a unit used for 21 runs, each a schedule later than the last, so
@@ -417,7 +418,7 @@ int main(int argc, char **argv)
                    .arg(make / fullSeconds, 15, 'f', 2)
                    .arg(inProcessSeconds, 13, 'f', 3)
                    .arg(inProcessSeconds / floorSeconds, 17, 'f', 2);
-        // The run writes its rows 64 to a statement; the floors written so.
+        // The run writes its rows several to a statement; the floors written so.
         const double manyFloor = median(manyFloors), manyFull = median(manyFullFloors);
         out << QString(u"  64 rows to a statement: floor %1 s, full floor %2 s; in process/floor %3, "
                        "in process/full floor %4\n"_s)
