@@ -83,16 +83,15 @@ qint64 TableAppender::firstFreeKey()
     // The key SQLite would give: one past the greatest the table holds and,
     // for a table of AUTOINCREMENT, past the greatest it ever gave.
     qint64 greatest = 0;
-    for (const QString &sql :
-         {u"SELECT max(\"rowid\") FROM main.\"%1\""_s.arg(m_layout->name),
-          u"SELECT seq FROM main.sqlite_sequence WHERE name = '%1' COLLATE NOCASE"_s.arg(m_layout->name)}) {
+    // Reads one number into greatest; a query that cannot be prepared is
+    // an error unless it may be missing.
+    const auto read = [&](const QString &sql, bool mayBeMissing) {
         sqlite3_stmt *q = nullptr;
         const QByteArray utf8 = sql.toUtf8();
         if (sqlite3_prepare_v2(m_handle, utf8.constData(), int(utf8.size()), &q, nullptr) != SQLITE_OK) {
             sqlite3_finalize(q);
-            // A file without a table of AUTOINCREMENT has no sqlite_sequence.
-            if (sql.contains(u"sqlite_sequence"_s))
-                continue;
+            if (mayBeMissing)
+                return;
             throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
         }
         int rc;
@@ -105,7 +104,11 @@ qint64 TableAppender::firstFreeKey()
             throw e;
         }
         sqlite3_finalize(q);
-    }
+    };
+    read(u"SELECT max(\"rowid\") FROM main.\"%1\""_s.arg(m_layout->name), false);
+    // A file without a table of AUTOINCREMENT has no sqlite_sequence.
+    read(u"SELECT seq FROM main.sqlite_sequence WHERE name = '%1' COLLATE NOCASE"_s.arg(m_layout->name),
+         true);
     if (greatest == std::numeric_limits<qint64>::max())
         throw storeErrorFromSqlite(SQLITE_FULL, u"database or disk is full"_s, m_db.path(),
                                    NoticeCode::CannotAddRow, {m_layout->name});
