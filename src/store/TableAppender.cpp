@@ -133,8 +133,7 @@ TableAppender::Insert TableAppender::prepare(int rows)
         sqlite3_finalize(insert.statement);
         throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
     }
-    // Nothing is bound yet: the first row binds every default.
-    insert.atDefault.assign(size_t(rows * (m_fields - m_firstBound) + 1), 0);
+    insert.bound.assign(size_t(rows * (m_fields - m_firstBound) + 1), Cell{Cell::Kind::Unbound});
     return insert;
 }
 
@@ -144,12 +143,10 @@ void TableAppender::check(int rc)
         throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
 }
 
-TableAppender::Cell &TableAppender::cell(int ordinal)
+void TableAppender::outOfRange() const
 {
-    if (ordinal < 1 || ordinal >= m_fields)
-        throw storeErrorFromSqlite(SQLITE_RANGE, u"column index out of range"_s, m_db.path(),
-                                   NoticeCode::CannotAddRow, {m_layout->name});
-    return m_cells[size_t(m_pending) * size_t(m_fields) + size_t(ordinal)];
+    throw storeErrorFromSqlite(SQLITE_RANGE, u"column index out of range"_s, m_db.path(),
+                               NoticeCode::CannotAddRow, {m_layout->name});
 }
 
 void TableAppender::setText(int ordinal, QStringView text)
@@ -228,6 +225,16 @@ void TableAppender::bindDefault(sqlite3_stmt *statement, int parameter, int ordi
 
 void TableAppender::write(Insert &insert, int first, int rows)
 {
+    // Whether a parameter bound so already gives the cell's value.
+    const auto holds = [](const Cell &bound, const Cell &c) {
+        if (c.kind != bound.kind)
+            return false;
+        if (c.kind == Cell::Kind::Integer)
+            return c.integer == bound.integer;
+        if (c.kind == Cell::Kind::Text)
+            return c.text == bound.text && c.size == bound.size;
+        return true; // the default, or Null
+    };
     sqlite3_stmt *const statement = insert.statement;
     const int width = m_fields - m_firstBound;
     try {
@@ -235,24 +242,26 @@ void TableAppender::write(Insert &insert, int first, int rows)
             for (int ordinal = m_firstBound; ordinal < m_fields; ++ordinal) {
                 const int parameter = (row - first) * width + ordinal - m_firstBound + 1;
                 Cell &c = m_cells[size_t(row) * size_t(m_fields) + size_t(ordinal)];
-                switch (c.kind) {
-                case Cell::Kind::Default:
-                    if (!insert.atDefault[size_t(parameter)]) {
+                Cell &bound = insert.bound[size_t(parameter)];
+                if (!holds(bound, c)) {
+                    switch (c.kind) {
+                    case Cell::Kind::Default:
                         bindDefault(statement, parameter, ordinal);
-                        insert.atDefault[size_t(parameter)] = 1;
+                        break;
+                    case Cell::Kind::Null:
+                        check(sqlite3_bind_null(statement, parameter));
+                        break;
+                    case Cell::Kind::Integer:
+                        check(sqlite3_bind_int64(statement, parameter, c.integer));
+                        break;
+                    case Cell::Kind::Text:
+                        check(sqlite3_bind_text(statement, parameter, c.text, c.size, SQLITE_STATIC));
+                        break;
+                    case Cell::Kind::Unbound:
+                        break;
                     }
-                    continue;
-                case Cell::Kind::Null:
-                    check(sqlite3_bind_null(statement, parameter));
-                    break;
-                case Cell::Kind::Integer:
-                    check(sqlite3_bind_int64(statement, parameter, c.integer));
-                    break;
-                case Cell::Kind::Text:
-                    check(sqlite3_bind_text(statement, parameter, c.text, c.size, SQLITE_STATIC));
-                    break;
+                    bound = c;
                 }
-                insert.atDefault[size_t(parameter)] = 0;
                 c.kind = Cell::Kind::Default;
             }
         }

@@ -63,27 +63,39 @@ public:
     qint64 append(const QVariantList &values);
 
 private:
-    // A field of a row to be written, as it was set.
+    // A field of a row to be written, as it was set; or what a parameter of
+    // a statement is bound to (Unbound before its first binding).
     struct Cell {
-        enum class Kind : quint8 { Default, Null, Integer, Text };
+        enum class Kind : quint8 { Default, Null, Integer, Text, Unbound };
         Kind kind = Kind::Default;
         int size = 0;
         qint64 integer = 0;
         const char *text = nullptr;
     };
-    // A prepared insert of some rows, and which of its parameters hold
-    // their field's default already: SQLite keeps a statement's bindings
-    // from one run to the next, so a field left at its default in row after
-    // row is bound once.
+    // A prepared insert of some rows, and what each of its parameters is
+    // bound to. SQLite keeps a statement's bindings from one run to the
+    // next, and reads a text bound as it stands (SQLITE_STATIC) only when
+    // the statement runs: a parameter given the same number, the same
+    // default or text at the same address and of the same size as in the
+    // row before is not bound again. A roster's marks are a few hundred
+    // texts in cell after cell.
     struct Insert {
         sqlite3_stmt *statement = nullptr;
-        std::vector<char> atDefault; // by parameter, from 1
+        std::vector<Cell> bound; // by parameter, from 1
     };
 
     qint64 firstFreeKey();
     Insert prepare(int rows);
     void check(int rc);
-    Cell &cell(int ordinal);
+    // A field of the row being set: set... is called for every cell of a
+    // roster, so only the check of its range stays out of line.
+    Cell &cell(int ordinal)
+    {
+        if (ordinal < 1 || ordinal >= m_fields) [[unlikely]]
+            outOfRange();
+        return m_cells[size_t(m_pending) * size_t(m_fields) + size_t(ordinal)];
+    }
+    [[noreturn]] void outOfRange() const;
     // Writes the rows set from first on, as many as the statement takes.
     void write(Insert &insert, int first, int rows);
     void bindDefault(sqlite3_stmt *statement, int parameter, int ordinal);

@@ -36,6 +36,8 @@ private slots:
     void valuesReadAsTheDriverReadsThem();
     void appendedRowsTakeDefaultsOfFieldsNotSet_data();
     void appendedRowsTakeDefaultsOfFieldsNotSet();
+    void appendedRowsHoldWhatWasSetForThem_data();
+    void appendedRowsHoldWhatWasSetForThem();
     void appendedRowsTakeTheKeysSqliteWouldGive_data();
     void appendedRowsTakeTheKeysSqliteWouldGive();
     void appendedRowsThatCannotBeWrittenAreNotWrittenAtAll_data();
@@ -439,6 +441,62 @@ void tst_RecordSet::appendedRowsTakeDefaultsOfFieldsNotSet()
     QCOMPARE(
         sqliteShell(db.path(), u"SELECT group_concat(ID, ',') FROM (SELECT ID FROM Memory ORDER BY ID)"_s),
         stored.join(u','));
+}
+
+// A row holds what was set for it, though the row before it in the same
+// place of a statement set the same number, the same default, a text of the
+// same size in the same buffer, or the very same bytes; and a field set in
+// one row and not in the next takes its default again.
+void tst_RecordSet::appendedRowsHoldWhatWasSetForThem_data()
+{
+    QTest::addColumn<int>("rowsPerStatement");
+    for (const int rows : {1, 2, 3, TableAppender::kManyRows})
+        QTest::addRow("%d to a statement", rows) << rows;
+}
+
+void tst_RecordSet::appendedRowsHoldWhatWasSetForThem()
+{
+    QFETCH(int, rowsPerStatement);
+    using namespace Fields::Memory;
+    TestUnit unit;
+    const Database db = unit.working();
+    const QByteArray marks[] = {"A", "B", "C"};
+    QStringList expected;
+    {
+        TableAppender rows(db, u"Memory"_s, rowsPerStatement);
+        // Past two statements of the most rows, the last short of one.
+        for (int i = 0; i < 2 * TableAppender::kManyRows + 5; ++i) {
+            // Names of one size, each encoded into the same buffer.
+            rows.setText(SoldierName, u"n%1"_s.arg(i % 10));
+            rows.setUtf8(Rank, marks[i % 3 == 2 ? 0 : i % 2]);
+            QString count = QString::number(i % 2);
+            if (i % 5 == 0) {
+                rows.setValue(Count, QVariant(QMetaType::fromType<qint64>()));
+                count = u"NULL"_s;
+            } else if (i % 7 == 0) {
+                count = u"0"_s; // the field's default
+            } else {
+                rows.setInteger(Count, i % 2);
+            }
+            // Text for a number field, which SQLite stores as the number.
+            rows.setText(HCount, QString::number(7 + i % 2));
+            QString remarks = u"NULL"_s;
+            if (i % 3 != 0) {
+                rows.setUtf8(Remarks, marks[(i / 3) % 3]);
+                remarks = u"'%1'"_s.arg(QString::fromLatin1(marks[(i / 3) % 3]));
+            }
+            rows.addRow();
+            expected.append(u"n%1|%2|%3|%4|%5"_s.arg(i % 10)
+                                .arg(QString::fromLatin1(marks[i % 3 == 2 ? 0 : i % 2]), count)
+                                .arg(7 + i % 2)
+                                .arg(remarks));
+        }
+        rows.finish();
+    }
+    QCOMPARE(sqliteShell(db.path(), u"SELECT SoldierName, Rank, quote(Count), quote(HCount), quote(Remarks) "
+                                    "FROM Memory ORDER BY ID"_s)
+                 .split(u'\n'),
+             expected);
 }
 
 // The keys an appender gives rows it writes several to a statement are the
