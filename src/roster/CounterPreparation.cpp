@@ -27,10 +27,8 @@ QString textOf(const QVariant &v)
 
 bool CounterPreparation::qualified(const Soldier &s, const Duty &d)
 {
-    for (int k = 0; k < kQualificationCount; ++k)
-        if (d.requires_[k] && !s.holds[k])
-            return false;
-    return true;
+    // Asked for every soldier and duty: one test of all fifteen.
+    return (d.requires_ & ~s.holds).none();
 }
 
 void checkCounterRange(qint64 value, const CounterRow &row)

@@ -26,12 +26,12 @@ enum class DayClass { Normal, Holiday };
 
 struct Soldier {
     QVariant name, rank, section;
-    std::array<bool, kQualificationCount> holds{};
+    std::bitset<kQualificationCount> holds;
 };
 
 struct Duty {
     QVariant name, organization;
-    std::array<bool, kQualificationCount> requires_{};
+    std::bitset<kQualificationCount> requires_;
 };
 
 // A counter as the run keeps it: a whole number, or none (Null).
