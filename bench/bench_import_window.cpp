@@ -1,7 +1,7 @@
 // Times File > Import's preview of 20,000 soldiers with 15 qualification
-// columns from a CSV file: the file chosen, read and planned, the preview
-// filled, on the window's thread. CPU seconds of the median of three, beside
-// the floor of reading the file alone.
+// columns from a CSV file: the file chosen, read and planned (on a thread of
+// its own), the preview filled. CPU seconds of the whole process, the median
+// of three, beside the floor of reading the file alone.
 //
 // Usage: QT_QPA_PLATFORM=offscreen bench_import_window [soldiers]
 

@@ -3264,6 +3264,14 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>What the import would do</source>
         <translation>Was der Import bewirken würde</translation>
     </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Importing %1...</source>
+        <translation>%1 wird importiert...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::ImportPreviewModel</name>

@@ -3264,6 +3264,14 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>What the import would do</source>
         <translation>Hva importen ville gjøre</translation>
     </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leser %1...</translation>
+    </message>
+    <message>
+        <source>Importing %1...</source>
+        <translation>Importerer %1...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::ImportPreviewModel</name>

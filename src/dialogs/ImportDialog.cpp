@@ -2,6 +2,7 @@
 
 #include "app/NoticeText.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
 #include "store/Fields.h"
@@ -367,12 +368,20 @@ void ImportDialog::preview()
         showNoPlan();
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_file = UnitSession::readImportFile(m_path, kind(), m_sheet->currentText(), 2, m_today());
+    // A list of thousands takes a while to read and plan: on a thread of
+    // its own, given what the controls say now.
+    const PersonnelImport::Kind listed = kind();
+    const QString path = m_path, sheet = m_sheet->currentText();
+    const bool update = m_update->isChecked();
+    const QDate today = m_today();
+    UnitSession::ImportFile file;
     std::optional<UnitSession::Imported> planned;
-    if (!m_file.error)
-        planned = m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), true, m_today());
-    QApplication::restoreOverrideCursor();
+    runOffThread(this, windowTitle(), tr("Reading %1...").arg(QFileInfo(path).fileName()), [&] {
+        file = UnitSession::readImportFile(path, listed, sheet, 2, today);
+        if (!file.error)
+            planned = m_session.importTable(file.table, path, listed, update, true, today);
+    });
+    m_file = std::move(file);
     const std::optional<StoreError> error = m_file.error ? m_file.error : planned->error;
     if (error) {
         m_read->setText(NoticeText::text(*error) + u'\n' + tr("Nothing can be imported from this file."));
@@ -414,10 +423,13 @@ void ImportDialog::showPlan(const PersonnelImport::Plan &plan)
 
 void ImportDialog::import()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const UnitSession::Imported imported =
-        m_session.importTable(m_file.table, m_path, kind(), m_update->isChecked(), false, m_today());
-    QApplication::restoreOverrideCursor();
+    const PersonnelImport::Kind listed = kind();
+    const bool update = m_update->isChecked();
+    const QDate today = m_today();
+    UnitSession::Imported imported;
+    runOffThread(this, windowTitle(), tr("Importing %1...").arg(QFileInfo(m_path).fileName()), [&] {
+        imported = m_session.importTable(m_file.table, m_path, listed, update, false, today);
+    });
     if (imported.error) {
         ErrorDisplay::show(this, *imported.error, tr("Nothing was imported."));
         return;

@@ -8,7 +8,6 @@
 #include "store/Fields.h"
 #include "store/RankList.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -319,8 +317,6 @@ void RosterChangeDialog::busy(const QString &what, const std::function<void()> &
 {
     // The change reads and writes on a thread of its own, the window painted
     // meanwhile; what the clerk clicks or types waits until it is done.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     runOffThread(this, windowTitle(), what, work);
 }
 

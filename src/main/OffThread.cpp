@@ -1,7 +1,9 @@
 #include "main/OffThread.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <exception>
@@ -14,6 +16,8 @@ namespace calendrix {
 void runOffThread(QWidget *parent, const QString &title, const QString &label,
                   const std::function<void()> &work)
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     std::exception_ptr thrown;
     const std::unique_ptr<QThread> thread(QThread::create([&] {
         try {

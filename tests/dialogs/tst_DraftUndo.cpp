@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -81,6 +82,7 @@ private slots:
     void undoFromTheMenu();
     void importFromTheMenu_data();
     void importFromTheMenu();
+    void importGoesOnWhileTheWindowAnswers();
     void changeFromTheMenu();
     void killedUndoSettledAtStart_data();
     void killedUndoSettledAtStart();
@@ -348,6 +350,40 @@ void tst_DraftUndo::importFromTheMenu()
     QCOMPARE(rows(), before);
     QVERIFY(!offered());
     QVERIFY(setup->isVisible());
+}
+
+// File > Import reads, plans and imports a long list on a thread of its own:
+// the window's thread goes on with its events meanwhile (a timer of its own
+// ticks), where it stood still for the whole list before.
+void tst_DraftUndo::importGoesOnWhileTheWindowAnswers()
+{
+    Program p;
+    QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
+    QVERIFY(dialog);
+    QString list = u"Name,Rank,Section\n"_s;
+    constexpr int kSoldiers = 3000;
+    for (int i = 0; i < kSoldiers; ++i)
+        list += u"Soldier %1,PV1,Band\n"_s.arg(i, 4, 10, QChar(u'0'));
+    writeFile(p.unit.path(u"long.csv"_s), list.toUtf8());
+    int ticks = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(0);
+    p.dialogs.fileNames = {p.unit.path(u"long.csv"_s)};
+    p.click(dialog, u"ImportChoose"_s);
+    QCOMPARE(p.in<QTableView>(dialog, u"ImportPreview"_s)->model()->rowCount(), kSoldiers);
+    QVERIFY2(ticks > 0, "the preview held the window's thread");
+
+    ticks = 0;
+    auto *import = p.in<QPushButton>(dialog, u"ImportButton"_s);
+    QVERIFY(import->isEnabled());
+    import->click();
+    QVERIFY2(ticks > 0, "the import held the window's thread");
+    QTRY_VERIFY(!p.window(u"ImportDialog"_s));
+    QVERIFY(p.dialogs.texts(Messenger::Kind::Information).value(0).contains(u"were imported"_s));
+    QCOMPARE(sqliteShell(p.unit.folder.personnelPath(),
+                         u"SELECT count(*) FROM SoldierRoster WHERE SoldierName LIKE 'Soldier %'"_s),
+             QString::number(kSoldiers));
 }
 
 // File > Change Roster: the replace picks the first free soldier in fair
