@@ -18,7 +18,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix {
 
-DatafileReading::DatafileReading(QWidget *parent, const QString &path)
+DatafileReading::DatafileReading(QWidget *parent, const QString &path, const QString &title)
     : m_identity(ReportEngine::identityOf(path))
 {
     // What the two threads share. The reading thread opens its own
@@ -50,7 +50,7 @@ DatafileReading::DatafileReading(QWidget *parent, const QString &path)
     QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()), tr("Stop"), 0, 1000,
                              parent);
     progress.setObjectName(u"ReadProgress"_s);
-    progress.setWindowTitle(tr("Open/Print Rosters"));
+    progress.setWindowTitle(title.isEmpty() ? tr("Open/Print Rosters") : title);
     // Wide enough for the title bar to show the whole caption.
     progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 2 + 160);
     progress.setWindowModality(Qt::WindowModal);

@@ -26,7 +26,9 @@ public:
         Failed,  // the datafile could not be read; reading it again tells why
     };
 
-    DatafileReading(QWidget *parent, const QString &path);
+    // title: the progress dialog's, the command's caption (Open/Print
+    // Rosters when empty).
+    DatafileReading(QWidget *parent, const QString &path, const QString &title = QString());
 
     Outcome outcome() const { return m_outcome; }
     // Shared with the reports made of it, so that they read no other copy.

@@ -1,13 +1,14 @@
 #include "main/ExportRoster.h"
 
 #include "app/NoticeText.h"
+#include "main/DatafileReading.h"
 #include "main/DialogProgress.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/UserDialogs.h"
 #include "session/ExportJob.h"
 #include "store/UnitFolder.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -76,13 +77,19 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
         return;
     const QFileInfo datafile(path);
 
+    // A division's roster takes a second to read: on a thread of its own,
+    // with how far it is and "Stop".
+    const DatafileReading reading(parent, datafile.absoluteFilePath(), title());
+    if (reading.outcome() == DatafileReading::Outcome::Stopped)
+        return;
     std::unique_ptr<ExportJob> job;
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        job = std::make_unique<ExportJob>(UnitFolder(unitFolder), datafile.absoluteFilePath());
-        QApplication::restoreOverrideCursor();
+        // A file that could not be read is read again here, which says why.
+        job = reading.outcome() == DatafileReading::Outcome::Read
+                  ? std::make_unique<ExportJob>(UnitFolder(unitFolder), datafile.absoluteFilePath(),
+                                                reading.data())
+                  : std::make_unique<ExportJob>(UnitFolder(unitFolder), datafile.absoluteFilePath());
     } catch (const Error &e) {
-        QApplication::restoreOverrideCursor();
         ErrorDisplay::show(parent, e, cannotExport());
         return;
     }
@@ -101,7 +108,10 @@ void ExportRoster::run(QWidget *parent, const QString &unitFolder)
      : format == Format::Spreadsheet ? targets.spreadsheet
                                      : targets.csv) = target;
 
-    const OutputResult checked = job->check(targets);
+    // Planning a division's calendars takes a while too.
+    OutputResult checked;
+    runOffThread(parent, title(), tr("Exporting %1...").arg(datafile.fileName()),
+                 [&] { checked = job->check(targets); });
     if (checked.outcome == OutputResult::Outcome::Refused ||
         checked.outcome == OutputResult::Outcome::Failed) {
         showFailure(parent, checked);

@@ -96,7 +96,12 @@ struct RosterExport::Plan {
 };
 
 RosterExport::RosterExport(const QString &datafile)
-    : m_datafile(QFileInfo(datafile).absoluteFilePath()), m_data(RosterData::read(m_datafile))
+    : m_datafile(QFileInfo(datafile).absoluteFilePath()),
+      m_data(std::make_shared<const RosterData>(RosterData::read(m_datafile)))
+{}
+
+RosterExport::RosterExport(const QString &datafile, std::shared_ptr<const RosterData> data)
+    : m_datafile(QFileInfo(datafile).absoluteFilePath()), m_data(std::move(data))
 {}
 
 RosterExport::~RosterExport() = default;
@@ -115,7 +120,7 @@ const RosterExport::Plan &RosterExport::plan(const ExportTargets &targets) const
     p->manifest = manifest;
     p->manifestIdentity = FileIdentity::of(manifest);
     if (!folder.isEmpty()) {
-        p->calendars = std::make_unique<CalendarExport>(m_data, folder);
+        p->calendars = std::make_unique<CalendarExport>(*m_data, folder);
         const QDir dir(folder);
         for (const QString &name : p->calendars->fileNames())
             p->files.append(dir.filePath(name));
@@ -129,7 +134,7 @@ const RosterExport::Plan &RosterExport::plan(const ExportTargets &targets) const
 
 bool RosterExport::lastDaysKnown() const
 {
-    for (const RosterDuty &duty : m_data.duties)
+    for (const RosterDuty &duty : m_data->duties)
         for (const RosterColumn &column : duty.columns)
             if (!column.end.isValid())
                 return false;
@@ -139,7 +144,7 @@ bool RosterExport::lastDaysKnown() const
 int RosterExport::assignmentCount() const
 {
     int count = 0;
-    for (const RosterDuty &duty : m_data.duties)
+    for (const RosterDuty &duty : m_data->duties)
         for (const RosterSoldier &soldier : duty.soldiers)
             count += int(soldier.cells.count(u"/."_s));
     return count;
@@ -194,8 +199,8 @@ QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
     const QString folder =
         targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
     const Plan &planned = plan(targets);
-    const SpreadsheetExport spreadsheet(m_data);
-    const CsvExport csv(m_data);
+    const SpreadsheetExport spreadsheet(*m_data);
+    const CsvExport csv(*m_data);
     int steps = 0;
     if (!targets.calendarFolder.isEmpty())
         steps += planned.calendars->steps();
@@ -236,7 +241,8 @@ QList<ExportedFile> RosterExport::write(const ExportTargets &targets,
         }
         if (!targets.spreadsheet.isEmpty()) {
             spreadsheet.write(targets.spreadsheet, batch);
-            written.append({ExportedFile::Kind::Spreadsheet, targets.spreadsheet, int(m_data.duties.size())});
+            written.append(
+                {ExportedFile::Kind::Spreadsheet, targets.spreadsheet, int(m_data->duties.size())});
         }
         if (!targets.csv.isEmpty()) {
             csv.write(targets.csv, batch);

@@ -38,12 +38,14 @@ class RosterExport
 public:
     // Throws ReportError naming the datafile when it cannot be read.
     explicit RosterExport(const QString &datafile);
+    // The datafile as it was read already (off the window's thread).
+    RosterExport(const QString &datafile, std::shared_ptr<const RosterData> data);
     ~RosterExport();
 
     // False for a datafile made before the last days of periods were kept:
     // each assignment is then exported as its first day alone.
     bool lastDaysKnown() const;
-    bool isDraft() const { return m_data.draft; }
+    bool isDraft() const { return m_data->draft; }
     QString datafile() const { return m_datafile; }
     int assignmentCount() const;
 
@@ -71,7 +73,7 @@ private:
     const Plan &plan(const ExportTargets &targets) const;
 
     QString m_datafile;
-    RosterData m_data;
+    std::shared_ptr<const RosterData> m_data;
     mutable std::unique_ptr<Plan> m_plan;
 };
 

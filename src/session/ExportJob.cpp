@@ -14,6 +14,10 @@ namespace calendrix {
 
 ExportJob::ExportJob(const UnitFolder &unit, const QString &datafile) : m_unit(unit), m_roster(datafile) {}
 
+ExportJob::ExportJob(const UnitFolder &unit, const QString &datafile, std::shared_ptr<const RosterData> data)
+    : m_unit(unit), m_roster(datafile, std::move(data))
+{}
+
 namespace {
 
 // The folders that can hold a file of the unit, by the path given and the

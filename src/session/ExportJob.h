@@ -14,6 +14,8 @@ class ExportJob
 public:
     // Reads the datafile; throws Error naming it when it cannot be read.
     ExportJob(const UnitFolder &unit, const QString &datafile);
+    // The datafile as it was read already (off the window's thread).
+    ExportJob(const UnitFolder &unit, const QString &datafile, std::shared_ptr<const RosterData> data);
 
     // Refused for a file of the unit, Failed for the datafile itself or a
     // file named twice, Exists with the files that would be replaced (but

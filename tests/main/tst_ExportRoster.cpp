@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -51,6 +54,7 @@ private slots:
     void replaceQuestion();
     void refused_data();
     void refused();
+    void readingShowsProgressAndStops();
 };
 
 void tst_ExportRoster::nothingChosen_data()
@@ -214,6 +218,34 @@ void tst_ExportRoster::refused()
     } else {
         QCOMPARE(readFile(path), before);
     }
+}
+
+// A large datafile is read while the window goes on answering, as Open/Print
+// reads it: how far the read is comes up, and Stop ends the export before
+// anything is asked, written or told.
+void tst_ExportRoster::readingShowsProgressAndStops()
+{
+    Window w(false);
+    w.open();
+    const QString path = w.unit.path(u"large.cxr"_s);
+    writeLargeDatafile(path, 200000);
+    if (QTest::currentTestFailed())
+        return;
+    bool stopped = false;
+    QTimer::singleShot(0, [&] {
+        QProgressDialog *progress = nullptr;
+        QTRY_VERIFY((progress = w.main->findChild<QProgressDialog *>(u"ReadProgress"_s)) &&
+                    progress->isVisible());
+        QCOMPARE(progress->windowTitle(), u"Export Roster"_s);
+        QTRY_VERIFY(progress->value() > 0);
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        stopped = true;
+    });
+    exportAs(w, path, w.unit.path(u"large.csv"_s), 2);
+    QVERIFY(stopped);
+    QCOMPARE(w.dialogs.choices.size(), 1); // the format was never asked for
+    QVERIFY(w.dialogs.shown.isEmpty());
+    QVERIFY(!QFileInfo::exists(w.unit.path(u"large.csv"_s)));
 }
 
 QTEST_MAIN(tst_ExportRoster)

@@ -202,20 +202,9 @@ void tst_OpenPrint::readingShowsProgressAndStops()
     Window w(false);
     w.open();
     const QString path = w.unit.path(u"large.cxr"_s);
-    DutySpec duty = gateGuard();
-    QStringList cells;
-    duty.starts.clear();
-    for (int c = 1; c <= Fields::kRosterColumns; ++c) {
-        duty.starts.append(QDate(2027, 3, 1).addDays(c - 1));
-        cells.append(u"C%1"_s.arg(c));
-    }
-    writeDatafile(path, {duty});
-    QVERIFY(
-        QSqlQuery(Database::open(path, FileKind::Roster).connection())
-            .exec(
-                u"WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 200000) "
-                "INSERT INTO storeage (DutyName, SoldierName, Rank, %1) SELECT 'Gate Guard', 'S' || x, 'E', "
-                "%2 FROM n"_s.arg(cells.join(u','), QStringList(cells.size(), u"'1'"_s).join(u','))));
+    writeLargeDatafile(path, 200000);
+    if (QTest::currentTestFailed())
+        return;
     w.dialogs.fileNames = {path};
     bool stopped = false;
     QTimer::singleShot(0, [&] {

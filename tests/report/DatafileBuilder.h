@@ -10,7 +10,10 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
+#include <QTest>
 
 namespace calendrix::test {
 
@@ -83,6 +86,29 @@ inline void writeDatafile(const QString &path, const QList<DutySpec> &duties,
             sheet.update();
         }
     }
+}
+
+// One duty of a full sheet of columns and as many soldiers as given, every
+// cell filled: a datafile that takes a while to read.
+inline void writeLargeDatafile(const QString &path, int soldiers)
+{
+    DutySpec duty = gateGuard();
+    QStringList cells;
+    duty.starts.clear();
+    for (int c = 1; c <= Fields::kRosterColumns; ++c) {
+        duty.starts.append(QDate(2027, 3, 1).addDays(c - 1));
+        cells.append(QStringLiteral("C%1").arg(c));
+    }
+    writeDatafile(path, {duty});
+    const Database db = Database::open(path, FileKind::Roster);
+    QSqlQuery fill(db.connection());
+    const bool filled = fill.exec(
+        QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                       "INSERT INTO storeage (DutyName, SoldierName, Rank, %2) SELECT 'Gate Guard', "
+                       "'S' || x, 'E', %3 FROM n")
+            .arg(soldiers)
+            .arg(cells.join(u','), QStringList(cells.size(), QStringLiteral("'1'")).join(u',')));
+    QVERIFY2(filled, qPrintable(fill.lastError().text()));
 }
 
 // What a datafile holds, read straight from its tables, as the exports and
