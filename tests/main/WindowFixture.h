@@ -19,10 +19,13 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -177,6 +180,21 @@ struct Window {
         return out;
     }
     QStringList stored(const QString &table) const { return test::stored(unit, table); }
+    // Once the read of a datafile, started next, shows how far it is, clicks
+    // its Stop and sets stopped; title takes the caption its dialog shows.
+    void stopTheReadWhenShown(bool &stopped, QString *title = nullptr) const
+    {
+        QTimer::singleShot(0, [this, &stopped, title] {
+            QProgressDialog *progress = nullptr;
+            QTRY_VERIFY((progress = main->findChild<QProgressDialog *>(u"ReadProgress"_s)) &&
+                        progress->isVisible());
+            if (title)
+                *title = progress->windowTitle();
+            QTRY_VERIFY(progress->value() > 0);
+            QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+            stopped = true;
+        });
+    }
     // Gives qualification k a title behind the window's back, as Setup would,
     // and lets the window become active again.
     void giveTitleWhileOpen(int k, const QString &title) const

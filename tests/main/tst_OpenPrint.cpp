@@ -15,7 +15,6 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSqlQuery>
@@ -207,14 +206,7 @@ void tst_OpenPrint::readingShowsProgressAndStops()
         return;
     w.dialogs.fileNames = {path};
     bool stopped = false;
-    QTimer::singleShot(0, [&] {
-        QProgressDialog *progress = nullptr;
-        QTRY_VERIFY((progress = w.main->findChild<QProgressDialog *>(u"ReadProgress"_s)) &&
-                    progress->isVisible());
-        QTRY_VERIFY(progress->value() > 0);
-        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
-        stopped = true;
-    });
+    w.stopTheReadWhenShown(stopped);
     w.choose(u"MNU_Open"_s);
     QVERIFY(stopped);
     QVERIFY(w.dialogs.previewTitles.isEmpty());
