@@ -3614,6 +3614,10 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>A day picked, or days dragged across, become an absence of the soldier.</source>
         <translation>Ein gewählter Tag oder mehrere überstrichene Tage werden eine Abwesenheit des Soldaten.</translation>
     </message>
+    <message>
+        <source>Change Roster</source>
+        <translation>Dienstplan ändern</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::MonthView</name>

@@ -3614,6 +3614,10 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>A day picked, or days dragged across, become an absence of the soldier.</source>
         <translation>En valgt dag, eller dager dratt over, blir et fravær for soldaten.</translation>
     </message>
+    <message>
+        <source>Change Roster</source>
+        <translation>Endre vaktliste</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::MonthView</name>

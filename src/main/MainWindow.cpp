@@ -760,7 +760,7 @@ void MainWindow::changeRoster()
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.CXR")
         return;
     const QString datafile = QFileInfo(path).absoluteFilePath();
-    const DatafileReading reading(this, datafile);
+    const DatafileReading reading(this, datafile, tr("Change Roster"));
     if (reading.outcome() == DatafileReading::Outcome::Stopped)
         return;
     if (reading.outcome() != DatafileReading::Outcome::Read) {

@@ -1,4 +1,5 @@
 #include "../main/WindowFixture.h"
+#include "../report/DatafileBuilder.h"
 #include "../roster/FaultRun.h"
 
 #include "main/DraftAndUndo.h"
@@ -84,6 +85,7 @@ private slots:
     void importFromTheMenu();
     void importGoesOnWhileTheWindowAnswers();
     void changeFromTheMenu();
+    void changeReadsALargeRosterAsOpenDoes();
     void killedUndoSettledAtStart_data();
     void killedUndoSettledAtStart();
 };
@@ -443,6 +445,26 @@ void tst_DraftUndo::changeFromTheMenu()
     QVERIFY2(p.dialogs.questions.value(0).startsWith(u"Undo the swap"_s),
              qPrintable(p.dialogs.questions.value(0)));
     QCOMPARE(sqliteShell(datafile, u"SELECT count(*) FROM changes"_s), u"1"_s);
+}
+
+// File > Change Roster reads a large roster as Open/Print does, under its
+// own caption: Stop ends it before the roster's periods are shown.
+void tst_DraftUndo::changeReadsALargeRosterAsOpenDoes()
+{
+    Program p;
+    const QString path = p.unit.path(u"large.cxr"_s);
+    writeLargeDatafile(path, 200000);
+    if (QTest::currentTestFailed())
+        return;
+    p.dialogs.fileNames = {path};
+    bool stopped = false;
+    QString title;
+    p.stopTheReadWhenShown(stopped, &title);
+    p.choose(u"MNU_Change"_s);
+    QVERIFY(stopped);
+    QCOMPARE(title, u"Change Roster"_s);
+    QVERIFY(!p.window(u"RosterChangeDialog"_s));
+    QVERIFY(p.dialogs.shown.isEmpty());
 }
 
 void tst_DraftUndo::killedUndoSettledAtStart_data()
