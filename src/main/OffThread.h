@@ -14,9 +14,9 @@ namespace calendrix {
 // window that did the work itself: the work (a change that commits) is never
 // cut short or begun twice. The cursor shows the program busy meanwhile;
 // when the work takes longer than a fifth of a second, a dialog over parent
-// says in label what is being done. The work runs to its
-// end even when the program is told to quit meanwhile. An exception it throws
-// is thrown again here.
+// says in label what is being done. The work runs to its end even when the
+// program is told to quit meanwhile. An exception it throws is thrown again
+// here.
 void runOffThread(QWidget *parent, const QString &title, const QString &label,
                   const std::function<void()> &work);
 
