@@ -1049,6 +1049,18 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>The roster run was undone, but a file could not be removed.</source>
         <translation>Der Dienstplanlauf wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
     </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Entwurf erstellen</translation>
+    </message>
+    <message>
+        <source>Comparing %1 with the draft...</source>
+        <translation>%1 wird mit dem Entwurf verglichen...</translation>
+    </message>
+    <message>
+        <source>Make It Count</source>
+        <translation>Zählend erstellen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>

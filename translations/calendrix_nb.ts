@@ -1049,6 +1049,18 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>The roster run was undone, but a file could not be removed.</source>
         <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes.</translation>
     </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Lag utkast</translation>
+    </message>
+    <message>
+        <source>Comparing %1 with the draft...</source>
+        <translation>Sammenligner %1 med utkastet...</translation>
+    </message>
+    <message>
+        <source>Make It Count</source>
+        <translation>Gjør gjeldende</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>

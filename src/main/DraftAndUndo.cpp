@@ -1,7 +1,9 @@
 #include "main/DraftAndUndo.h"
 
 #include "app/NoticeText.h"
+#include "main/DatafileReading.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/RunMessenger.h"
 #include "main/UserDialogs.h"
 #include "report/ReportEngine.h"
@@ -81,6 +83,13 @@ bool DraftAndUndo::makeDraft()
     // The run hid the main window; the clerk reads the draft beside the lists.
     m_window->show();
 
+    // Read off the window's thread; a draft that cannot be read is read again
+    // by the reports below, which tell why.
+    const DatafileReading reading(m_window, path, tr("Make Draft"));
+    if (reading.outcome() == DatafileReading::Outcome::Stopped)
+        return false;
+    if (reading.outcome() == DatafileReading::Outcome::Read)
+        m_engine.useData(path, reading.identity(), reading.data());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RosterReports reports(m_engine, m_folder.dir(), path);
     QApplication::restoreOverrideCursor();
@@ -100,24 +109,33 @@ bool DraftAndUndo::makeDraft()
     };
     if (!UserDialogs::instance().previewDraft(m_window, reports.reports().constLast(), chooseCounted))
         return false;
-    return makeItCount(path, countedPath);
+    return makeItCount(path, countedPath, reading.data());
 }
 
-bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path)
+bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path,
+                               std::shared_ptr<const RosterData> draft)
 {
-    // Read before the run, which may replace the draft itself.
-    RosterData draft;
-    try {
-        draft = RosterData::read(draftPath);
-    } catch (const ReportError &e) {
-        ErrorDisplay::show(m_window, e);
-        return false;
+    // The draft as the preview showed it, read before the run, which may
+    // replace the draft itself; read here only when the preview's read failed
+    // and the reports' own read did not.
+    const QString comparing = tr("Comparing %1 with the draft...").arg(QFileInfo(path).fileName());
+    if (!draft) {
+        try {
+            runOffThread(m_window, tr("Make It Count"), comparing,
+                         [&] { draft = std::make_shared<const RosterData>(RosterData::read(draftPath)); });
+        } catch (const ReportError &e) {
+            ErrorDisplay::show(m_window, e);
+            return false;
+        }
     }
     const RosterRun::Outcome outcome = make(path, RosterRun::Mode::Counted).outcome;
     if (outcome == RosterRun::Outcome::Declined || outcome == RosterRun::Outcome::Failed)
         return false;
     try {
-        if (const int differing = RosterData::read(path).differingCells(draft); differing > 0)
+        int differing = 0;
+        runOffThread(m_window, tr("Make It Count"), comparing,
+                     [&] { differing = RosterData::read(path).differingCells(*draft); });
+        if (differing > 0)
             UserDialogs::instance().inform(
                 m_window, Messenger::Kind::Information,
                 NoticeText::plural(differing,

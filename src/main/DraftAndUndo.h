@@ -6,11 +6,14 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace calendrix {
 
 class ReportEngine;
+struct RosterData;
 
 // The window's face of the session's make and undo: File > Make New
 // Datafile, Make Draft and Tools > Undo Last Roster Run, with their questions
@@ -42,8 +45,9 @@ public:
     static QString countedName(const QString &draftPath);
 
 private:
-    // Makes the roster that counts into path.
-    bool makeItCount(const QString &draftPath, const QString &path);
+    // Makes the roster that counts into path and compares it with the draft
+    // (read from draftPath when not given).
+    bool makeItCount(const QString &draftPath, const QString &path, std::shared_ptr<const RosterData> draft);
 
     QWidget *m_window;
     const UnitSession &m_session;

@@ -79,6 +79,7 @@ private slots:
     void countedNames();
     void draftFromTheMenu_data();
     void draftFromTheMenu();
+    void draftReadsGoOnWhileTheWindowAnswers();
     void undoFromTheMenu_data();
     void undoFromTheMenu();
     void importFromTheMenu_data();
@@ -174,6 +175,44 @@ void tst_DraftUndo::draftFromTheMenu()
             information.first().startsWith(u"The roster that counts, '%1', differs from the draft in "_s.arg(
                 QDir::toNativeSeparators(counted))),
             qPrintable(information.first()));
+}
+
+// The draft read for its preview, and the roster that counts read to compare
+// it with the draft, are read while the window goes on answering: a timer of
+// the window's thread ticks between the end of each run and what follows it.
+void tst_DraftUndo::draftReadsGoOnWhileTheWindowAnswers()
+{
+    Program p;
+    const QString draft = p.unit.path(u"march-draft.cxr"_s);
+    const QString counted = p.unit.path(u"march.cxr"_s);
+    p.dialogs.fileNames = {draft, counted};
+    p.dialogs.countDraft = {true};
+    // The counters change while the draft is shown, so that the comparison
+    // has something to say when it is done.
+    p.dialogs.whilePreviewing = [&] {
+        execIn(p.unit.folder.workingPath(),
+               u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
+               "VALUES (1, 'Adams', 'E', 'Gate Guard', 1, 0), (1, 'Baker', 'F', 'Gate Guard', 1, 0), "
+               "(1, 'Clark', 'G', 'Gate Guard', 9, 0), (1, 'Dixon', 'E', 'Gate Guard', 1, 0)"_s);
+    };
+    int whileReadingDraft = 0;
+    int whileComparing = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, [&] {
+        const int finished = int(p.dialogs.texts(Messenger::Kind::Plain).size());
+        if (finished == 1 && p.dialogs.previewTitles.isEmpty())
+            ++whileReadingDraft;
+        if (finished == 2 && p.dialogs.texts(Messenger::Kind::Information).isEmpty())
+            ++whileComparing;
+    });
+    tick.start(0);
+
+    p.choose(u"MNU_Draft"_s);
+
+    QCOMPARE(p.dialogs.previewTitles.size(), 1);
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Information).size(), 1);
+    QVERIFY2(whileReadingDraft > 0, "the draft's read held the window's thread");
+    QVERIFY2(whileComparing > 0, "the comparison held the window's thread");
 }
 
 void tst_DraftUndo::undoFromTheMenu_data()
