@@ -20,6 +20,7 @@
 //                   [--runs-scale brigade] [--runs 21]
 
 #include "app/DemoUnit.h"
+#include "app/Startup.h"
 #include "roster/Messenger.h"
 #include "session/UnitSession.h"
 #include "store/Database.h"
@@ -85,6 +86,10 @@ template<typename T, typename Work> T inChild(Work work)
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
+        // The heap as the programs have it, in the copy alone: huge pages
+        // shared with this process would be copied whole at a child's first
+        // write to them.
+        Startup::reserveHeap();
         const T result = work();
         if (write(fds[1], &result, sizeof result) != ssize_t(sizeof result))
             _exit(1);

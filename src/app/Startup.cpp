@@ -4,11 +4,49 @@
 
 #include <QCoreApplication>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <malloc.h>
+#include <sys/mman.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace calendrix::Startup {
+
+// A sanitizer's allocator keeps a heap of its own.
+#if defined(__SANITIZE_ADDRESS__)
+#define CALENDRIX_OWN_ALLOCATOR 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer)
+#define CALENDRIX_OWN_ALLOCATOR 1
+#endif
+#endif
+
+void reserveHeap()
+{
+#if !defined(CALENDRIX_OWN_ALLOCATOR)
+    constexpr size_t kHugePage = size_t(2) << 20;
+    constexpr size_t kReserve = size_t(512) << 20;
+    // Every block from the heap, large ones too: a block mapped on its own
+    // would come in 4 KB pages again (when the heap cannot grow, malloc
+    // still maps). And the heap is not given back when its end is freed, so
+    // that the reserve stays.
+    if (mallopt(M_MMAP_MAX, 0) != 1 || mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max()) != 1)
+        return;
+    void *reserve = std::malloc(kReserve);
+    if (!reserve)
+        return;
+    const auto start = reinterpret_cast<std::uintptr_t>(reserve);
+    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (start + kReserve) & ~(kHugePage - 1);
+    std::free(reserve);
+    // Advice only: where the system has no huge pages, nothing changes.
+    if (last > first)
+        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
 
 QStringList arguments(int argc, char **argv)
 {

@@ -83,6 +83,7 @@ void sayHeldMessages()
 int main(int argc, char **argv)
 {
     using namespace calendrix;
+    Startup::reserveHeap();
     QStringList arguments = Startup::arguments(argc, argv);
     const Startup::LanguageOption language = Startup::takeLanguageOption(arguments);
     Database::configureSqlite();

@@ -78,6 +78,7 @@ int main(int argc, char **argv)
     // compiling every pattern to machine code first costs more than it saves.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
         qputenv("QT_ENABLE_REGEXP_JIT", "0");
+    Startup::reserveHeap();
     Database::configureSqlite();
     QCoreApplication app(argc, argv);
     if (const int status = Startup::speak(language); status >= 0)
