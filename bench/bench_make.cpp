@@ -13,8 +13,10 @@
 // that what the counters and assignment dates gather shows as run 21 against
 // run 1 (each the median of three made from the same state). Beside each
 // make, the same run in a process that has already started, as the window
-// makes it (the unit already open): what the run itself costs against the
-// floor, without the program's start.
+// makes it (the unit already open, its soldiers listed): what the run itself
+// costs against the floor, without the program's start; and the same with
+// nothing opened before it, so that the run also pays the SQL driver's and
+// the collator's first use.
 //
 // Usage: bench_make [PATH-TO-calendrix] [--scales company,battalion,brigade,division]
 //                   [--runs-scale brigade] [--runs 21]
@@ -26,6 +28,8 @@
 #include "store/Database.h"
 #include "store/Layouts.h"
 #include "store/OptionFile.h"
+#include "store/RecordSet.h"
+#include "store/RecordSources.h"
 #include "store/UnitFolder.h"
 
 #include <QCoreApplication>
@@ -39,6 +43,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -252,9 +257,18 @@ public:
     bool ask(const Notice &) override { return false; }
 };
 
-// The run as the window makes it, in a forked copy of this started process:
-// the unit already open and locked, the run timed from its call to its end.
-double inProcessMake(const QString &unit, const QString &target)
+// Where the in-process run starts from.
+enum class Start {
+    // As the window makes it: the unit open, its soldiers listed by name (the
+    // window's first list, which opens the SQL driver and the collator).
+    Window,
+    // Nothing opened before: the run pays each library's first use.
+    Cold,
+};
+
+// The run in a forked copy of this started process: the unit locked, the
+// run timed from its call to its end.
+double inProcessMake(const QString &unit, const QString &target, Start from = Start::Window)
 {
     return inChild<double>([&] {
         UnitSession session{UnitFolder(unit)};
@@ -262,6 +276,12 @@ double inProcessMake(const QString &unit, const QString &target)
             std::abort();
         const UnitFolder &folder = session.folder();
         QuietMessenger messenger;
+        std::optional<Database> personnel;
+        std::optional<RecordSet> soldiers;
+        if (from == Start::Window) {
+            personnel = Database::open(folder.personnelPath(), FileKind::Personnel);
+            soldiers.emplace(*personnel, RecordSources::kSoldiersByName);
+        }
         const double start = processCpu();
         const RosterRun::Outcome outcome =
             session
@@ -363,7 +383,8 @@ int main(int argc, char **argv)
     out << "CPU seconds (user+sys), medians of 3 (of 9 below 1,000 soldiers)\n";
     out << "floor: the datafile's rows; full floor: those and the working file's counter, date and header "
            "rows\n";
-    out << "in process: the same run in a started process with the unit open, as the window makes it\n";
+    out << "in process: the same run in a started process with the unit open and its soldiers listed, as "
+           "the window makes it\n";
     out << "scale      soldiers duties periods  rows  +working  make s   peak MB  floor s  make/floor  "
            "full floor s  make/full floor  in process s  in process/floor\n";
     for (const QString &scaleName : scales) {
@@ -390,10 +411,12 @@ int main(int argc, char **argv)
             seconds.push_back(r.seconds);
             peaks.push_back(r.peakKb);
         }
-        std::vector<double> inProcess;
+        std::vector<double> inProcess, cold;
         for (int i = 0; i < samples; ++i) {
             asNeverRun(unit, target);
             inProcess.push_back(inProcessMake(unit, target));
+            asNeverRun(unit, target);
+            cold.push_back(inProcessMake(unit, target, Start::Cold));
         }
         // The floor is taken from the files of the last make, before the
         // next scale's unit is made.
@@ -431,6 +454,11 @@ int main(int argc, char **argv)
                    .arg(manyFull, 0, 'f', 3)
                    .arg(inProcessSeconds / manyFloor, 0, 'f', 2)
                    .arg(inProcessSeconds / manyFull, 0, 'f', 2);
+        const double coldSeconds = median(cold);
+        out << QString(u"  in process, nothing opened before: %1 s; /floor %2, /full floor %3\n"_s)
+                   .arg(coldSeconds, 0, 'f', 3)
+                   .arg(coldSeconds / floorSeconds, 0, 'f', 2)
+                   .arg(coldSeconds / fullSeconds, 0, 'f', 2);
         out.flush();
     }
     {
@@ -443,11 +471,13 @@ int main(int argc, char **argv)
             return 2;
         cutDown(unit);
         const QString target = tmp.filePath(u"roster.cxr"_s);
-        std::vector<double> starts, makes, inProcess, floors, fullFloors;
+        std::vector<double> starts, makes, inProcess, cold, floors, fullFloors;
         for (int i = 0; i < 9; ++i) {
             starts.push_back(runChild({binary, u"--version"_s}).seconds);
             asNeverRun(unit, target);
             inProcess.push_back(inProcessMake(unit, target));
+            asNeverRun(unit, target);
+            cold.push_back(inProcessMake(unit, target, Start::Cold));
             asNeverRun(unit, target);
             const ChildRun r = runChild({binary, u"make"_s, target, u"--data"_s, unit});
             if (r.status != 0) {
@@ -460,12 +490,14 @@ int main(int argc, char **argv)
             fullFloors.push_back(f.datafileSeconds + f.workingSeconds);
         }
         out << QString(u"fixed costs (medians of 9): calendrix --version %1 s; make of 3 soldiers and 1 "
-                       "period %2 s (in process %5 s), floor %3 s, full floor %4 s\n"_s)
+                       "period %2 s (in process %5 s, nothing opened before %6 s), floor %3 s, full floor "
+                       "%4 s\n"_s)
                    .arg(median(starts), 0, 'f', 4)
                    .arg(median(makes), 0, 'f', 4)
                    .arg(median(floors), 0, 'f', 4)
                    .arg(median(fullFloors), 0, 'f', 4)
-                   .arg(median(inProcess), 0, 'f', 4);
+                   .arg(median(inProcess), 0, 'f', 4)
+                   .arg(median(cold), 0, 'f', 4);
         out.flush();
     }
     if (runs < 2 || runsScale.isEmpty())
