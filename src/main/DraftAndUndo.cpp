@@ -131,6 +131,8 @@ bool DraftAndUndo::makeItCount(const QString &draftPath, const QString &path,
     const RosterRun::Outcome outcome = make(path, RosterRun::Mode::Counted).outcome;
     if (outcome == RosterRun::Outcome::Declined || outcome == RosterRun::Outcome::Failed)
         return false;
+    // The run hid the main window; the comparison's progress shows over it.
+    m_window->show();
     try {
         int differing = 0;
         runOffThread(m_window, tr("Make It Count"), comparing,

@@ -179,7 +179,8 @@ void tst_DraftUndo::draftFromTheMenu()
 
 // The draft read for its preview, and the roster that counts read to compare
 // it with the draft, are read while the window goes on answering: a timer of
-// the window's thread ticks between the end of each run and what follows it.
+// the window's thread ticks between the end of each run and what follows it,
+// and the main window is back while the comparison goes on.
 void tst_DraftUndo::draftReadsGoOnWhileTheWindowAnswers()
 {
     Program p;
@@ -197,13 +198,16 @@ void tst_DraftUndo::draftReadsGoOnWhileTheWindowAnswers()
     };
     int whileReadingDraft = 0;
     int whileComparing = 0;
+    bool mainShownWhileComparing = true;
     QTimer tick;
     connect(&tick, &QTimer::timeout, [&] {
         const int finished = int(p.dialogs.texts(Messenger::Kind::Plain).size());
         if (finished == 1 && p.dialogs.previewTitles.isEmpty())
             ++whileReadingDraft;
-        if (finished == 2 && p.dialogs.texts(Messenger::Kind::Information).isEmpty())
+        if (finished == 2 && p.dialogs.texts(Messenger::Kind::Information).isEmpty()) {
             ++whileComparing;
+            mainShownWhileComparing = mainShownWhileComparing && p.main->isVisible();
+        }
     });
     tick.start(0);
 
@@ -213,6 +217,8 @@ void tst_DraftUndo::draftReadsGoOnWhileTheWindowAnswers()
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Information).size(), 1);
     QVERIFY2(whileReadingDraft > 0, "the draft's read held the window's thread");
     QVERIFY2(whileComparing > 0, "the comparison held the window's thread");
+    // The run hid the main window; the comparison's progress shows over it.
+    QVERIFY(mainShownWhileComparing);
 }
 
 void tst_DraftUndo::undoFromTheMenu_data()
