@@ -43,8 +43,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <optional>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <type_traits>
