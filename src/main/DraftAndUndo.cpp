@@ -73,8 +73,10 @@ QString DraftAndUndo::countedName(const QString &draftPath)
 
 bool DraftAndUndo::makeDraft()
 {
-    const QString path = chosenDatafile(
-        UserDialogs::instance().saveFileName(m_window, datafileFilter(), u"roster-draft.cxr"_s), u"*.cxr"_s);
+    const QString path =
+        chosenDatafile(UserDialogs::instance().saveFileName(
+                           m_window, datafileFilter(), QDir(m_folder.dir()).filePath(u"roster-draft.cxr"_s)),
+                       u"*.cxr"_s);
     if (path.isEmpty())
         return false;
     const RosterRun::Outcome outcome = make(path, RosterRun::Mode::Draft).outcome;

@@ -659,7 +659,9 @@ void MainWindow::toggleAbsence()
 void MainWindow::makeDatafile()
 {
     saveEdits();
-    QString path = UserDialogs::instance().saveFileName(this, datafileFilter(), u"*.cxr"_s);
+    // Offered in the unit's folder, as Open/Print is, wherever the program was started.
+    QString path = UserDialogs::instance().saveFileName(this, datafileFilter(),
+                                                        QDir(m_folder.dir()).filePath(u"*.cxr"_s));
     if (path.isEmpty() || QFileInfo(path).fileName() == u"*.cxr")
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -155,6 +155,7 @@ void tst_DraftUndo::draftFromTheMenu()
     QVERIFY(p.dialogs.previews.first().sectionCount() == 1);
     QVERIFY(duringPreview == before);
     QVERIFY(mainShown);
+    QCOMPARE(p.dialogs.offeredNames.first(), p.unit.path(u"roster-draft.cxr"_s));
     QVERIFY(RosterData::read(draft).draft);
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Plain), QStringList(count ? 2 : 1, u"Finished"_s));
     const RunHistory::Listing history = RunHistory(p.unit.folder).list();

@@ -550,6 +550,8 @@ void tst_MainWindow::rosterRunFromTheMenu()
 
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::overrideCursor());
+    // Offered in the unit's folder, not where the program was started.
+    QCOMPARE(w.dialogs.offeredNames.value(0), w.unit.path(u"*.cxr"_s));
     const bool ran = situation == u"new" || situation == u"key" || situation == u"yes";
     QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), ran ? QStringList{u"Finished"_s} : QStringList{});
     QCOMPARE(w.dialogs.questions,
