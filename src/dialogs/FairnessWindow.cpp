@@ -488,7 +488,9 @@ void FairnessWindow::printReport()
 
 void FairnessWindow::savePdf()
 {
-    QString path = UserDialogs::instance().saveFileName(this, tr("PDF files (*.pdf)"), u"fairness.pdf"_s);
+    // Offered in the unit's folder, as the datafiles are.
+    QString path = UserDialogs::instance().saveFileName(
+        this, tr("PDF files (*.pdf)"), QDir(m_databases.folder().dir()).filePath(u"fairness.pdf"_s));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

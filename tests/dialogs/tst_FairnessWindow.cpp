@@ -354,6 +354,7 @@ void tst_FairnessWindow::savesAPdf()
     } else {
         p.dialogs.fileNames = {path};
         p.in<QPushButton>(w, u"PdfButton"_s)->click();
+        QCOMPARE(p.dialogs.offeredNames, QStringList{p.unit.path(u"fairness.pdf"_s)});
     }
     QCOMPARE(readFile(pdf).startsWith("%PDF-"), written);
     if (!written)
