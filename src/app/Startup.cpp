@@ -24,9 +24,24 @@ namespace calendrix::Startup {
 #endif
 #endif
 
+bool offersHugePages(std::string_view setting)
+{
+    return setting.find("[always]") != std::string_view::npos ||
+           setting.find("[madvise]") != std::string_view::npos;
+}
+
 void reserveHeap()
 {
 #if !defined(CALENDRIX_OWN_ALLOCATOR)
+    char setting[128] = {};
+    if (std::FILE *f = std::fopen("/sys/kernel/mm/transparent_hugepage/enabled", "r")) {
+        const bool read = std::fgets(setting, sizeof setting, f) != nullptr;
+        std::fclose(f);
+        if (!read)
+            setting[0] = 0;
+    }
+    if (!offersHugePages(setting))
+        return;
     constexpr size_t kHugePage = size_t(2) << 20;
     constexpr size_t kReserve = size_t(512) << 20;
     // Every block from the heap, large ones too: a block mapped on its own

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 namespace calendrix {
 
 // What both programs, calendrix and calendrix-gui, do before anything else.
@@ -14,9 +16,15 @@ namespace Startup {
 // a fault that costs microseconds on a virtual machine (a third of a
 // brigade's run on ours).
 // The reserve is address space only; memory is taken as it is used and kept
-// for the next use until the process ends. Called early in main, before
-// any thread starts.
+// for the next use until the process ends. Where the system gives no huge
+// pages, the heap is left as it is: keeping it would then gain nothing.
+// Called early in main, before any thread starts.
 void reserveHeap();
+
+// Whether the system's setting for huge pages, as the kernel shows it
+// ("always [madvise] never", the choice in brackets), gives them to memory
+// advised so.
+bool offersHugePages(std::string_view setting);
 
 // The arguments as the commands read them.
 QStringList arguments(int argc, char **argv);

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/NoticeText.h"
+#include "app/Startup.h"
 #include "store/FolderLock.h"
 
 #include <QCryptographicHash>
@@ -26,6 +27,8 @@ private slots:
     void languageWays_data();
     void languageWays();
     void initRepairSetsDamagedFilesAside();
+    void hugePagesOnlyWhereOffered_data();
+    void hugePagesOnlyWhereOffered();
     void demoScales_data();
     void demoScales();
     void demoRefusesAnExistingUnit();
@@ -236,6 +239,25 @@ void tst_CommandLine::initRepairSetsDamagedFilesAside()
     QCOMPARE(created, expected);
     QCOMPARE(QDir(dir).entryList({u"*.damaged-*"_s}, QDir::AllEntries | QDir::System).size(), 3);
     QVERIFY(Database::open(folder.workingPath(), FileKind::Working).isOpen());
+}
+
+void tst_CommandLine::hugePagesOnlyWhereOffered_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<bool>("offered");
+    // Every setting names all three choices; only the one in brackets counts.
+    QTest::newRow("madvise") << QByteArray("always [madvise] never\n") << true;
+    QTest::newRow("always") << QByteArray("[always] madvise never\n") << true;
+    QTest::newRow("never") << QByteArray("always madvise [never]\n") << false;
+    QTest::newRow("no such setting") << QByteArray() << false;
+}
+
+void tst_CommandLine::hugePagesOnlyWhereOffered()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(bool, offered);
+    QCOMPARE(Startup::offersHugePages(std::string_view(setting.constData(), size_t(setting.size()))),
+             offered);
 }
 
 void tst_CommandLine::demoScales_data()
