@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -27,6 +26,7 @@
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,10 +74,30 @@ const QStringList &keptTables()
     return tables;
 }
 
-const QRegularExpression &entryPattern()
+// The length of "run-<time>", the start of every name the history gives.
+constexpr qsizetype kStampedLength = 23;
+
+// Whether name starts as the history's names do: "run-", then the time as
+// kTimeFormat writes it. Checked by hand: a pattern would be compiled by the
+// first run of every process.
+bool isStamped(QStringView name)
 {
-    static const QRegularExpression p(u"^run-(\\d{8}-\\d{6}-\\d{3})\\.mdb$"_s);
-    return p;
+    static constexpr char16_t kShape[] = u"run-########-######-###";
+    static_assert(std::size(kShape) - 1 == kStampedLength);
+    if (name.size() < kStampedLength)
+        return false;
+    for (qsizetype i = 0; i < kStampedLength; ++i) {
+        const char16_t c = name[i].unicode();
+        if (kShape[i] == u'#' ? c < u'0' || c > u'9' : c != kShape[i])
+            return false;
+    }
+    return true;
+}
+
+// An entry: "run-<time>.mdb".
+bool isEntryName(QStringView name)
+{
+    return isStamped(name) && name.sliced(kStampedLength) == u".mdb";
 }
 
 // In a second-format entry, the rows of table that the run changed, as
@@ -90,8 +110,7 @@ QString beforeTable(const QString &table)
 // A datafile that an undo moved into history/: "run-<time>-<its name>.cxr".
 bool isKeptDatafile(const QString &name)
 {
-    static const QRegularExpression p(u"^run-\\d{8}-\\d{6}-\\d{3}-.*$"_s);
-    return p.match(name).hasMatch();
+    return isStamped(name) && name.size() > kStampedLength && name[kStampedLength] == u'-';
 }
 
 QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, NoticeCode what)
@@ -844,7 +863,7 @@ std::optional<ProofBefore> proofBefore(const QString &historyPath, const QString
     const QDir dir(historyPath);
     int tried = 0;
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name | QDir::Reversed)) {
-        if (!entryPattern().match(name).hasMatch())
+        if (!isEntryName(name))
             continue;
         if (++tried > 3)
             break;
@@ -1072,9 +1091,9 @@ const QString kKeptSuffix = u"-before.cxr"_s;
 // the change; empty when it is a run's datafile taken back.
 QString entryOfKept(const QString &name)
 {
-    static const QRegularExpression p(u"^(run-\\d{8}-\\d{6}-\\d{3})-before\\.cxr$"_s);
-    const QRegularExpressionMatch m = p.match(name);
-    return m.hasMatch() ? m.captured(1) + u".mdb"_s : QString();
+    return isStamped(name) && QStringView(name).sliced(kStampedLength) == kKeptSuffix
+               ? name.first(kStampedLength) + u".mdb"_s
+               : QString();
 }
 
 // What a replace or swap on duty left in the datafile open as schema on
@@ -1235,7 +1254,7 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
         const QString name = info.fileName();
         if (name.startsWith(u".calendrix-"_s))
             continue; // a scratch file of a live or killed run
-        if (!entryPattern().match(name).hasMatch()) {
+        if (!isEntryName(name)) {
             if (!(isKeptDatafile(name) && info.isFile()))
                 notEntries.append(
                     {info.filePath(),
@@ -1993,8 +2012,8 @@ void RunHistory::Recorder::completeImport(Database &personnel, const QString &ki
 void RunHistory::Recorder::write(const Database &changed, const QString &unitSchema, const Facts &facts,
                                  const QByteArray &proof, const QByteArray &changes, const QString &day)
 {
-    const QString made = QDateTime::fromString(QFileInfo(m_path).completeBaseName().mid(4), kTimeFormat)
-                             .toString(Qt::ISODateWithMs);
+    // The time the entry's name gives, without a zone, as entries have always kept it.
+    const QString made = m_made.toString(u"yyyy-MM-ddTHH:mm:ss.zzz"_s);
     QByteArray datafileChanges;
     QString datafileRows;
     if (m_datafileChanges) {

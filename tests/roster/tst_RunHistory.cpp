@@ -380,12 +380,15 @@ void tst_RunHistory::undoRefusedAfterChanges()
 }
 
 // The 21st and 22nd runs push out the oldest two; the list is newest first,
-// even when the clock was put back before the last run.
+// even when the clock was put back before the last run. A replace's datafile
+// that a kill left without its entry goes with the first run.
 void tst_RunHistory::historyKeepsTwenty()
 {
     const QString unit = m_tmp.filePath(u"twenty"_s);
     copyUnit(m_start, unit);
     QDir history(QDir(unit).filePath(u"history"_s));
+    QVERIFY(history.mkpath(u"."_s));
+    writeFile(history.filePath(u"run-20270301-080000-000-before.cxr"_s), "left by a killed replace");
     for (int i = 1; i <= 22; ++i) {
         if (i == 22) {
             int n = 0;
@@ -428,6 +431,8 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped_data()
     // Nothing older is ever taken back in place of the unit's last run.
     QTest::newRow("the newest run, damaged") << QString() << u"damaged"_s << u"refused"_s;
     QTest::newRow("the newest run, renamed") << u"b-kept.mdb"_s << u"renamed"_s << u"refused"_s;
+    QTest::newRow("the newest run, under a name with a letter for a digit")
+        << u"run-2099123l-235959-999.mdb"_s << u"renamed"_s << u"refused"_s;
     QTest::newRow("the newest run, made with the clock an hour back")
         << QString() << u"clock back"_s << u"undone"_s;
     // An entry of an earlier version: the whole tables, digests of what the run left.
