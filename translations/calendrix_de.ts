@@ -2852,6 +2852,10 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>Sorts the counters by the counter it names: holiday or normal, lowest first.</source>
         <translation>Sortiert die Zähler nach dem genannten Zähler: Feiertag oder Normal, der niedrigste zuerst.</translation>
     </message>
+    <message>
+        <source>Reading the counters...</source>
+        <translation>Zähler werden gelesen...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::DatesDialog</name>

@@ -2852,6 +2852,10 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>Sorts the counters by the counter it names: holiday or normal, lowest first.</source>
         <translation>Sorterer tellerne etter telleren den nevner: helligdag eller vanlig, den laveste først.</translation>
     </message>
+    <message>
+        <source>Reading the counters...</source>
+        <translation>Leser tellerne...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::DatesDialog</name>

@@ -3,6 +3,7 @@
 #include "main/DataControl.h"
 #include "main/DataGrid.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/RecordSetModel.h"
 #include "main/ScreenFit.h"
 #include "store/Fields.h"
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -99,26 +101,28 @@ void CountersDialog::showEvent(QShowEvent *event)
     // Showing the window is its first activation, whether or not the window
     // system makes it active at once.
     ToolWindow::showEvent(event);
-    try {
-        m_readAtShow = m_databases.working().version();
-    } catch (const StoreError &) {
-        m_readAtShow.reset(); // the activation reads and says why
-    }
     readCounters();
 }
 
 void CountersDialog::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
+    // The window goes inactive and back while the busy dialog of a read is
+    // up; that is no activation by the clerk.
+    if (event->type() != QEvent::ActivationChange || m_reading)
         return;
-    const std::optional<Database::Version> readAtShow = std::exchange(m_readAtShow, std::nullopt);
+    const std::optional<LastRead> lastRead = std::exchange(m_lastRead, std::nullopt);
     if (!isActiveWindow())
         return;
-    try {
-        if (readAtShow && m_databases.working().version() == *readAtShow)
+    if (lastRead) {
+        // The clerk has just been told why the counters cannot be read.
+        if (!lastRead->version)
             return;
-    } catch (const StoreError &) {
+        try {
+            if (m_databases.working().version() == *lastRead->version)
+                return;
+        } catch (const StoreError &) {
+        }
     }
     readCounters();
 }
@@ -128,13 +132,8 @@ void CountersDialog::readCounters()
     // A line typed and not saved with "&Update" is not carried over: the
     // re-reading must not write it either.
     m_counterGrid->discardPendingEdit();
-    try {
-        const Database db = m_databases.working();
-        m_counters->bind(db, kNormalOrder);
-    } catch (const StoreError &e) {
+    if (!readInOrder(kNormalOrder))
         m_counters->unbind();
-        ErrorDisplay::show(this, e);
-    }
     m_sortButton->setText(tr("Holiday"));
     m_sortState = 0;
     m_counterGrid->setCurrentRow(0);
@@ -181,18 +180,34 @@ void CountersDialog::selectSoldier()
 
 void CountersDialog::toggleOrder()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        m_counters->setRecordSource(m_sortState == 0 ? kHolidayOrder : kNormalOrder);
-        m_sortButton->setText(m_sortState == 0 ? tr("Normal") : tr("Holiday"));
-        m_sortState = m_sortState < 1 ? m_sortState + 1 : 0;
-        m_counterGrid->setCurrentRow(0);
-    } catch (const StoreError &e) {
-        QApplication::restoreOverrideCursor();
-        ErrorDisplay::show(this, e);
+    if (!readInOrder(m_sortState == 0 ? kHolidayOrder : kNormalOrder))
         return;
+    m_sortButton->setText(m_sortState == 0 ? tr("Normal") : tr("Holiday"));
+    m_sortState = m_sortState < 1 ? m_sortState + 1 : 0;
+    m_counterGrid->setCurrentRow(0);
+}
+
+bool CountersDialog::readInOrder(const QString &order)
+{
+    // A division's counters take a good part of a second to read and sort:
+    // read on a thread of their own, so that the windows go on painting.
+    m_reading = true;
+    const auto done = qScopeGuard([this] { m_reading = false; });
+    m_lastRead.reset();
+    try {
+        const Database db = m_databases.working();
+        const Database::Version version = db.version();
+        RecordSet rows;
+        runOffThread(this, windowTitle(), tr("Reading the counters..."),
+                     [&] { rows = RecordSet::readApart(db, order); });
+        m_counters->adopt(db, order, std::move(rows));
+        m_lastRead = LastRead{version};
+        return true;
+    } catch (const StoreError &e) {
+        m_lastRead = LastRead{};
+        ErrorDisplay::show(this, e);
+        return false;
     }
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace calendrix

@@ -40,13 +40,22 @@ protected:
 private:
     void toggleOrder();
     void selectSoldier();
+    // Reads the counters in order off the window's thread and binds the
+    // grid to them; false when they cannot be read (the clerk has been told why).
+    bool readInOrder(const QString &order);
 
     UnitDatabases &m_databases;
     int m_sortState = 0; // 0 normal-day order, 1 holiday order
     QString m_soldier;   // whose rows are selected; empty for none
-    // What the read at showing read, until the window's first activation,
-    // which that read stands for unless the file changed in between.
-    std::optional<Database::Version> m_readAtShow;
+    // What the last read found, until the window's next activation change.
+    // The window comes back active after showing, after the busy dialog of a
+    // read and after the message that the counters cannot be read; the read
+    // stands for that return unless the file changed in between.
+    struct LastRead {
+        std::optional<Database::Version> version; // none when the read failed
+    };
+    std::optional<LastRead> m_lastRead;
+    bool m_reading = false;
     DataControl *m_counters;
     DataGrid *m_counterGrid;
     QPushButton *m_sortButton;

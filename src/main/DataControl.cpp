@@ -19,6 +19,15 @@ void DataControl::bind(const Database &db, const QString &recordSource)
     }
 }
 
+void DataControl::adopt(const Database &db, const QString &recordSource, RecordSet rows)
+{
+    emit aboutToReset();
+    m_db = db;
+    m_source = recordSource;
+    m_recordset = std::move(rows);
+    emit rowsReset();
+}
+
 void DataControl::unbind(const Notice &why)
 {
     emit aboutToReset();

@@ -28,6 +28,9 @@ public:
     QString recordSource() const { return m_source; }
     Database database() const { return m_db; }
 
+    // Binds to a database and a record source with rows read already
+    // (RecordSet::readApart), as bind() does.
+    void adopt(const Database &db, const QString &recordSource, RecordSet rows);
     // Sets the record source again and re-reads the rows, on the first one.
     void setRecordSource(const QString &recordSource);
     void refresh();

@@ -30,6 +30,8 @@ void runOffThread(QWidget *parent, const QString &title, const QString &label,
     QProgressDialog busy(label, QString(), 0, 0, parent);
     busy.setObjectName(u"BusyProgress"_s);
     busy.setWindowTitle(title);
+    // Wide enough for the title bar to show the whole caption.
+    busy.setMinimumWidth(busy.fontMetrics().horizontalAdvance(title) * 2 + 160);
     busy.setWindowModality(Qt::WindowModal);
     busy.setMinimumDuration(200);
     busy.setAutoReset(false);

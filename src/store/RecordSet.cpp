@@ -170,6 +170,19 @@ void RecordSet::open(const Database &db, const QString &source)
     moveFirst();
 }
 
+RecordSet RecordSet::readApart(const Database &db, const QString &source)
+{
+    if (!db.isOpen())
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::RecordSourceNotOpen, {source});
+    RecordSet set;
+    const Database own = Database::openReadOnly(db.path(), db.kind());
+    set.open(own, source);
+    // The rows hold no statement of the connection that read them, which
+    // closes here, in its own thread.
+    set.d->db = db;
+    return set;
+}
+
 void RecordSet::refresh()
 {
     requireOpen();

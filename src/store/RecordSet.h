@@ -34,6 +34,11 @@ public:
 
     // Binds the set to a new source and reads it; positioned on the first row.
     void open(const Database &db, const QString &source);
+    // Reads source from db's file through a read-only connection of the
+    // calling thread's own, closed again before it returns, and binds the set
+    // to db for everything after: a window's large table is read so on a
+    // thread of its own while db's connection stays with the window's thread.
+    static RecordSet readApart(const Database &db, const QString &source);
     // Reads the same source again; positioned on the first row.
     void refresh();
     bool isOpen() const;

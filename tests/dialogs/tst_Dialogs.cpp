@@ -212,6 +212,8 @@ private slots:
     void addSortDeleteOk();
     void holidays();
     void counters();
+    void countersAreReadWhileTheWindowAnswers();
+    void countersThatCannotBeReadAreToldOncePerReturn();
     void f1OpensHelpFromADialog();
     void closingDropsWhatWasNotSaved_data();
     void closingDropsWhatWasNotSaved();
@@ -380,6 +382,94 @@ void tst_Dialogs::holidays()
     // Shown again, the list is read again in date order.
     p.choose(u"MNU_Setup"_s);
     QCOMPARE(model->index(0, 0).data().toString(), u"Independence Day"_s);
+}
+
+// A division's counters take a good part of a second to read and sort: the
+// windows go on painting meanwhile, at the showing, at each return and for
+// the other order. The window comes back active when the busy dialog of a
+// read goes; that return reads nothing again, or each read would bring on
+// the next for ever. A return after the clerk went elsewhere reads again.
+void tst_Dialogs::countersAreReadWhileTheWindowAnswers()
+{
+    Window p(false);
+    constexpr int kRows = 150000; // long enough to read for the busy dialog to show
+    execIn(p.unit.folder.workingPath(),
+           u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
+           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+           "SELECT 1, 'Soldier ' || (i % 20000), 'K', 'Duty ' || (i % 80), i % 7, i % 3 FROM n"_s.arg(kRows));
+    p.open();
+    int ticks = 0;
+    CountersDialog *counters = nullptr;
+    bool goElsewhereAndBack = false;
+    QTimer tick;
+    tick.setInterval(5);
+    connect(&tick, &QTimer::timeout, this, [&] {
+        ++ticks;
+        // As the window system may do while a read goes on.
+        if (std::exchange(goElsewhereAndBack, false)) {
+            QApplication::setActiveWindow(p.main.get());
+            QApplication::setActiveWindow(counters);
+        }
+    });
+    tick.start();
+    counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
+    QVERIFY(counters);
+    QVERIFY2(ticks > 0, "the window did not answer while the counters were read at showing");
+    auto *grid = p.in<DataGrid>(counters, u"TDBGrid1"_s);
+    auto *sort = p.in<QPushButton>(counters, u"Command3"_s);
+    QCOMPARE(grid->model()->rowCount(), kRows);
+    QCOMPARE(grid->model()->index(0, 5).data().toInt(), 0); // lowest normal counter first
+
+    int reads = 0;
+    connect(counters->findChild<DataControl *>(u"Data1"_s), &DataControl::rowsReset, this, [&] { ++reads; });
+    ticks = 0;
+    goElsewhereAndBack = true;
+    sort->click();
+    QVERIFY2(ticks > 0, "the window did not answer while the counters were sorted by holiday");
+    QCOMPARE(reads, 1); // no read within the read
+    QCOMPARE(grid->model()->index(0, 6).data().toInt(), 0);
+    QCOMPARE(sort->text(), u"Normal"_s);
+
+    reads = 0;
+    // Back from the busy dialog (a return that may come or not, as the read
+    // took long enough for the dialog to show or not).
+    QApplication::setActiveWindow(counters);
+    QCOMPARE(reads, 0);
+    QCOMPARE(sort->text(), u"Normal"_s);
+    // Elsewhere and back: read again, in the normal-day order.
+    ticks = 0;
+    QApplication::setActiveWindow(p.main.get());
+    QApplication::setActiveWindow(counters);
+    QCOMPARE(reads, 1);
+    QVERIFY2(ticks > 0, "the window did not answer while the counters were read again");
+    QCOMPARE(sort->text(), u"Holiday"_s);
+}
+
+// The window comes back active when the message that the counters cannot
+// be read goes: that return is told nothing again, or the clerk could never
+// answer the message for good. A return after going elsewhere tells it again.
+void tst_Dialogs::countersThatCannotBeReadAreToldOncePerReturn()
+{
+    Window p(false);
+    p.open();
+    // Laid out otherwise, as another program might leave it.
+    execIn(p.unit.folder.workingPath(), u"ALTER TABLE Memory RENAME COLUMN Remarks TO Other"_s);
+    auto *counters = qobject_cast<CountersDialog *>(p.choose(u"MNU_Count"_s, u"Edit32"_s));
+    QVERIFY(counters);
+    const auto told = [&] { return p.dialogs.texts(Messenger::Kind::Error).size(); };
+    QCOMPARE(told(), 1);
+    QVERIFY2(p.dialogs.texts(Messenger::Kind::Error).first().contains(u"Memory.mdb"_s),
+             qPrintable(p.dialogs.texts(Messenger::Kind::Error).first()));
+    QApplication::setActiveWindow(counters); // its first activation, which the showing's read stands for
+    QCOMPARE(told(), 1);
+    counters->readCounters();
+    QCOMPARE(told(), 2);
+    QEvent back(QEvent::ActivationChange); // back from the message
+    QApplication::sendEvent(counters, &back);
+    QCOMPARE(told(), 2);
+    QApplication::setActiveWindow(p.main.get());
+    QApplication::setActiveWindow(counters);
+    QCOMPARE(told(), 3);
 }
 
 void tst_Dialogs::counters()
