@@ -3033,6 +3033,10 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Reading the counters...</source>
+        <translation>Zähler werden gelesen...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::FindBar</name>

@@ -3033,6 +3033,10 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>PDF files (*.pdf)</source>
         <translation>PDF-filer (*.pdf)</translation>
     </message>
+    <message>
+        <source>Reading the counters...</source>
+        <translation>Leser tellerne...</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::FindBar</name>

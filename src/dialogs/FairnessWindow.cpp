@@ -2,6 +2,7 @@
 
 #include "dialogs/SoldierTotalsModel.h"
 #include "main/ErrorDisplay.h"
+#include "main/OffThread.h"
 #include "main/PrintDestination.h"
 #include "main/ScreenFit.h"
 #include "main/UserDialogs.h"
@@ -29,6 +30,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -255,7 +257,8 @@ void FairnessWindow::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);
     // Back from a run or from Assignment Counters: the counters may have moved.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+    // The window goes inactive and back while the busy dialog of a read is up.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !m_reading)
         refreshIfChanged();
 }
 
@@ -274,12 +277,20 @@ void FairnessWindow::refreshIfChanged()
 void FairnessWindow::refresh()
 {
     m_readVersion.reset();
+    m_reading = true;
+    const auto done = qScopeGuard([this] { m_reading = false; });
     try {
         const Database personnel = m_databases.personnel();
         const Database working = m_databases.working();
         // Taken first: a change made while the figures are read is read next time.
         m_readVersion = FairnessTable::version(personnel, working);
-        m_model = FairnessTable::read(personnel, working);
+        // A division's counters take a second to read: on a thread of their
+        // own, through connections of its own, while the windows go on painting.
+        const UnitFolder folder = m_databases.folder();
+        std::shared_ptr<const FairnessModel> model;
+        runOffThread(this, windowTitle(), tr("Reading the counters..."),
+                     [&] { model = FairnessTable::read(folder); });
+        m_model = std::move(model);
     } catch (const Error &e) {
         m_model = std::make_shared<const FairnessModel>();
         showDutyChart();

@@ -59,6 +59,7 @@ private:
     std::function<void(const QString &)> m_showCounters;
     std::shared_ptr<const FairnessModel> m_model;
     std::optional<FairnessTable::Version> m_readVersion; // of what m_model shows
+    bool m_reading = false;
     QLabel *m_summary;
     QChartView *m_dutyChart;
     QComboBox *m_dutyChoice;

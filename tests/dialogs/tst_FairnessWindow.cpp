@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -118,6 +120,7 @@ private slots:
     void countersEditedAndShownFromTheTable();
     void readsWhatChanged_data();
     void readsWhatChanged();
+    void readsWhileTheWindowAnswers();
     void savesAPdf_data();
     void savesAPdf();
 };
@@ -305,6 +308,52 @@ void tst_FairnessWindow::readsWhatChanged()
     QCOMPARE(read.size(), reads);
     if (changed)
         QCOMPARE(tableColumn(p.in<QTableView>(w, table), 6).constFirst(), u"26"_s);
+}
+
+// A division's figures take a second to read: the windows go on painting
+// while the window reads them, at its showing and on its return after a change.
+void tst_FairnessWindow::readsWhileTheWindowAnswers()
+{
+    Program p;
+    constexpr int kSoldierCount = 4000;
+    {
+        const Database personnel = p.unit.personnel();
+        QSqlQuery q(personnel.connection());
+        QVERIFY2(
+            q.exec(
+                u"INSERT INTO DutyDates (DutyName, Organization, Q1) WITH RECURSIVE n(i) AS "
+                "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10) SELECT 'Duty ' || i, 'HQ', 1 FROM n"_s),
+            qPrintable(q.lastError().text()));
+        QVERIFY2(
+            q.exec(
+                u"INSERT INTO SoldierRoster (SoldierName, SoldierRank, Section, Q1) WITH RECURSIVE n(i) AS "
+                "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                "SELECT 'Soldier ' || i, 'K', 'HQ', 1 FROM n"_s.arg(kSoldierCount)),
+            qPrintable(q.lastError().text()));
+    }
+    execIn(p.unit.folder.workingPath(),
+           u"INSERT INTO Memory (Marker, SoldierName, Rank, DutyName, Count, HCount) "
+           "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+           "SELECT 1, 'Soldier ' || (i / 10 + 1), 'K', 'Duty ' || (i % 10 + 1), i % 9, i % 4 FROM n"_s.arg(
+               kSoldierCount * 10 - 1));
+    int ticks = 0;
+    QTimer tick;
+    tick.setInterval(5);
+    connect(&tick, &QTimer::timeout, this, [&] { ++ticks; });
+    tick.start();
+    FairnessWindow *w = p.openFairness();
+    QVERIFY(w);
+    QVERIFY2(ticks > 0, "the window did not answer while the figures were read at showing");
+    auto *soldiers = p.in<QTableView>(w, u"SoldierTable"_s);
+    QCOMPARE(soldiers->model()->rowCount(), kSoldierCount);
+
+    QApplication::setActiveWindow(p.main.get());
+    QCOMPARE(sqliteShell(p.unit.folder.workingPath(), u"UPDATE Memory SET Count = Count + 1"_s, true),
+             QString());
+    ticks = 0;
+    QApplication::setActiveWindow(w);
+    QVERIFY2(ticks > 0, "the window did not answer while the figures were read again");
+    QCOMPARE(soldiers->model()->rowCount(), kSoldierCount);
 }
 
 void tst_FairnessWindow::savesAPdf_data()
