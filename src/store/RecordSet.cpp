@@ -172,7 +172,9 @@ void RecordSet::open(const Database &db, const QString &source)
 
 RecordSet RecordSet::readApart(const Database &db, const QString &source)
 {
-    if (!db.isOpen())
+    // db's connection belongs to another thread: only its path and kind are
+    // asked for here.
+    if (db.path().isEmpty())
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::RecordSourceNotOpen, {source});
     RecordSet set;
     const Database own = Database::openReadOnly(db.path(), db.kind());
