@@ -18,8 +18,9 @@ namespace Startup {
 // The reserve is address space only; memory is taken as it is used and kept
 // for the next use until the process ends. Where the system gives no huge
 // pages, the heap is left as it is: keeping it would then gain nothing.
-// Called early in main, before any thread starts.
-void reserveHeap();
+// Called early in main, before any thread starts. Returns whether the
+// reserve was advised so.
+bool reserveHeap();
 
 // Whether the system's setting for huge pages, as the kernel shows it
 // ("always [madvise] never", the choice in brackets), gives them to memory

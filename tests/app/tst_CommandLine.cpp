@@ -11,6 +11,11 @@
 #include <QLocale>
 #include <QProcess>
 
+#include <cstdint>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
 using namespace calendrix::test;
@@ -29,6 +34,7 @@ private slots:
     void initRepairSetsDamagedFilesAside();
     void hugePagesOnlyWhereOffered_data();
     void hugePagesOnlyWhereOffered();
+    void heapGrowsFromAHugePageBoundary();
     void demoScales_data();
     void demoScales();
     void demoRefusesAnExistingUnit();
@@ -258,6 +264,32 @@ void tst_CommandLine::hugePagesOnlyWhereOffered()
     QFETCH(bool, offered);
     QCOMPARE(Startup::offersHugePages(std::string_view(setting.constData(), size_t(setting.size()))),
              offered);
+}
+
+// The first large block after the reserve starts on a huge page, wherever
+// the heap began: the free head below the boundary is filled. In a copy of
+// this process, as the reserve changes the heap for good.
+void tst_CommandLine::heapGrowsFromAHugePageBoundary()
+{
+    enum : int { OnBoundary = 0, Elsewhere = 1, NotReserved = 2 };
+    const pid_t pid = fork();
+    QVERIFY(pid >= 0);
+    if (pid == 0) {
+        if (!Startup::reserveHeap())
+            _exit(NotReserved);
+        constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+        const auto block = reinterpret_cast<std::uintptr_t>(std::malloc(std::size_t(4) << 20));
+        // A head of one word pair is too small to fill; the block then sits
+        // just below the boundary.
+        const std::uintptr_t offset = block % kHugePage;
+        _exit(offset == 0 || kHugePage - offset <= 16 ? OnBoundary : Elsewhere);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(pid, &status, 0), pid);
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == NotReserved)
+        QSKIP("This system gives no huge pages, or the build has an allocator of its own.");
+    QCOMPARE(WEXITSTATUS(status), int(OnBoundary));
 }
 
 void tst_CommandLine::demoScales_data()
