@@ -8,6 +8,7 @@
 // share of an export that its reading takes.
 // Usage: bench_export_floor DATAFILE OUTDIR csv|all|read
 
+#include "app/Startup.h"
 #include "report/RosterData.h"
 #include "store/Collation.h"
 #include "store/RankList.h"
@@ -321,6 +322,8 @@ void writeIcs(const std::vector<Duty> &duties, const std::string &folder)
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does: SQLite keeps no count of its memory.
     sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     const std::string mode = argc == 4 ? argv[3] : "";

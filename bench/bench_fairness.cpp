@@ -7,6 +7,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen bench_fairness [brigade|division]
 
 #include "app/DemoUnit.h"
+#include "app/Startup.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/FairnessWindow.h"
 #include "main/MainWindow.h"
@@ -78,6 +79,8 @@ struct Step {
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does, before any database is opened.
     calendrix::Database::configureSqlite();
     QApplication app(argc, argv);

@@ -64,7 +64,7 @@ for scale in $scales; do
     "$bin" demo "$unit" --scale "$scale" --seed 1 --from 2027-01-04 >/dev/null
     for r in 1 2 3 4; do
         [ "$r" = 4 ] && cp "$unit/Memory.mdb" "$work/before.mdb"
-        "$bin" make "$unit/r$r.cxr" --data "$unit" >/dev/null
+        "$bin" make "$unit/r$r.cxr" --data "$unit" >/dev/null 2>&1
     done
     floorEntry "$work/before.mdb" "$unit/Memory.mdb" "$work/floor.mdb"
     newest=$(ls "$unit/history"/run-*.mdb | sort | tail -1)

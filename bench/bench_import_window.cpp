@@ -6,6 +6,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen bench_import_window [soldiers]
 
 #include "WindowFixture.h"
+#include "app/Startup.h"
 #include "store/Database.h"
 
 #include "store/CsvReader.h"
@@ -40,6 +41,8 @@ double median(QList<double> figures)
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does, before any database is opened.
     calendrix::Database::configureSqlite();
     QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 //
 // Usage: bench_order
 
+#include "app/Startup.h"
 #include "store/Database.h"
 #include "store/RecordSet.h"
 #include "store/TableAppender.h"
@@ -19,6 +20,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does, before any database is opened.
     calendrix::Database::configureSqlite();
     QCoreApplication app(argc, argv);

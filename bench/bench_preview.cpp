@@ -3,6 +3,7 @@
 //
 // Usage: QT_QPA_PLATFORM=offscreen bench_preview UNIT-FOLDER DATAFILE
 
+#include "app/Startup.h"
 #include "main/ReportPreview.h"
 #include "report/ReportEngine.h"
 #include "report/RosterReports.h"
@@ -19,6 +20,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does, before any database is opened.
     calendrix::Database::configureSqlite();
     QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 // "calendrix print" on the same datafile.
 // Usage: bench_print_floor DATAFILE OUT.pdf
 
+#include "app/Startup.h"
 #include "store/RankList.h"
 
 #include <QGuiApplication>
@@ -40,6 +41,8 @@ struct RemarksRow {
 
 int main(int argc, char **argv)
 {
+    // The heap as the programs have it.
+    calendrix::Startup::reserveHeap();
     // As the program does: SQLite keeps no count of its memory.
     sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     QGuiApplication app(argc, argv);

@@ -3,6 +3,7 @@
 // bench_read.sh beside the sqlite3 shell scanning the same cells.
 // Usage: bench_read DATAFILE
 
+#include "app/Startup.h"
 #include "report/RosterData.h"
 #include "store/Database.h"
 
@@ -14,7 +15,8 @@ using namespace calendrix;
 
 int main(int argc, char **argv)
 {
-    // As the program does, before any database is opened.
+    // As the program does, before anything else.
+    Startup::reserveHeap();
     calendrix::Database::configureSqlite();
     QCoreApplication app(argc, argv);
     if (argc != 2) {

@@ -14,7 +14,8 @@
 # How each benchmark is called (the third field below):
 #   unit   NAME UNIT DATAFILE, a script NAME BUILD UNIT DATAFILE, on the unit
 #          as it was made, put back after the one before
-#   scale  NAME BUILD SCALE: the benchmark makes its own unit of that size
+#   scale  NAME SCALE, a script NAME BUILD SCALE: the benchmark makes its own
+#          unit of that size
 #   make   NAME CALENDRIX --scales SCALE
 # A benchmark that is not in the build (or not in bench/) is skipped with a note.
 set -uo pipefail
@@ -35,12 +36,12 @@ export QT_QPA_PLATFORM=offscreen
 [[ -x $bin ]] || { echo "no program at $bin: build the target calendrix first" >&2; exit 2; }
 
 benches=(
-    "1 reading a datafile|bench_read|unit"
+    "1 reading a datafile|bench_read.sh|scale"
     "1 reading a datafile|bench_preview|unit"
-    "2 history and undo|bench_history|unit"
+    "2 history and undo|bench_history.sh|scale"
     "3 make|bench_make|make"
     "4 export|bench_export.sh|scale"
-    "5 fairness|bench_fairness|unit"
+    "5 fairness|bench_fairness|scale"
     "6 print|bench_print.sh|scale"
     "7 a unit held by another program|bench_held.sh|unit"
 )
@@ -92,7 +93,13 @@ run_bench() { # name, path, style, scale
             "$path" "$work/$scale" "$(datafile "$scale")"
         fi
         ;;
-    scale) "$path" "$build" "$scale" ;;
+    scale)
+        if [[ $name == *.sh ]]; then
+            "$path" "$build" "$scale"
+        else
+            "$path" "$scale"
+        fi
+        ;;
     make) "$path" "$bin" --scales "$scale" ;;
     esac
     status=$?
@@ -141,7 +148,9 @@ printf '%-10s %-22s %8s %8s %6s\n' unit command cpuS peakMB status
 for scale in $scales; do
     f=$(datafile "$scale")
     u=$work/$scale
+    # Exports replace what the size before left, which would be timed too.
     out=$work/out
+    rm -rf "$out"
     mkdir -p "$out"
     cpu make "$scale" yes "$bin" make "$u/next.cxr" --data "$u"
     cpu "print (both reports)" "$scale" no "$bin" print "$f" --data "$u" --pdf "$out/p.pdf" --replace
