@@ -24,6 +24,11 @@ namespace calendrix::Startup {
 #endif
 #endif
 
+namespace {
+// The heap's head that reserveHeap() fills, held so that it stays reachable.
+void *keptHead = nullptr;
+} // namespace
+
 bool offersHugePages(std::string_view setting)
 {
     return setting.find("[always]") != std::string_view::npos ||
@@ -56,23 +61,26 @@ bool reserveHeap()
     const auto start = reinterpret_cast<std::uintptr_t>(reserve);
     const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
     const std::uintptr_t last = (start + kReserve) & ~(kHugePage - 1);
-    std::free(reserve);
     // The free heap below the first boundary would come in 4 KB pages, a
     // fault for each: up to 2 MB of a command's first blocks, wherever the
     // heap happens to start (a company's make took 750 to 1,250 faults, where
     // it now takes 750).
-    // A block that fills it is kept and never touched, so that what follows
-    // starts on a huge page. Its size leaves the next block's header (two
-    // words) just below the boundary.
-    static void *keptHead = nullptr;
+    // So the reserve is cut down in place to a block that fills that head,
+    // kept and never touched, and what follows starts on a huge page. (A new
+    // block of that size might be found among the freed ones instead.) Its
+    // size leaves the next block's header (two words) just below the
+    // boundary.
     const std::uintptr_t head = first - start;
     if (head >= 4 * sizeof(std::size_t)) {
-        keptHead = std::malloc(head - 2 * sizeof(std::size_t));
-        // Anywhere else it would fill nothing.
-        if (reinterpret_cast<std::uintptr_t>(keptHead) != start) {
-            std::free(keptHead);
-            keptHead = nullptr;
-        }
+        void *const kept = std::realloc(reserve, head - 2 * sizeof(std::size_t));
+        if (!kept)
+            std::free(reserve);
+        else if (reinterpret_cast<std::uintptr_t>(kept) != start)
+            std::free(kept); // moved, it would fill nothing
+        else
+            keptHead = kept;
+    } else {
+        std::free(reserve);
     }
     // Advice only: where the system has no huge pages, nothing changes.
     if (last <= first)
