@@ -6,7 +6,8 @@
 # "calendrix history" and "calendrix undo", beside the floor measured in the
 # same run: the sqlite3 shell restoring the rows the newest run changed, in
 # one transaction, from a file of its own that holds them as tables. Each
-# undo and floor runs on a fresh copy of the unit.
+# undo and floor runs on a fresh copy of the unit; the undo also moves the
+# run's datafile into history/, which the floor does not.
 # Usage: bench/bench_history.sh [build] [scales...]
 set -euo pipefail
 build=${1:-build}
@@ -74,9 +75,13 @@ for scale in $scales; do
     folderKb=$(du -sk "$unit/history" | cut -f1)
     noop() { :; }
     historyS=$(median noop "$bin" history --data "$unit")
+    # The copy's datafile is the run's own file under a second name, so that
+    # the undo moves it into history/ as it would in the unit itself: a copy
+    # of the file would be told apart and left where it is.
     fresh() {
         rm -rf "$work/copy"
         cp -a "$unit" "$work/copy"
+        ln -f "$unit/r4.cxr" "$work/copy/r4.cxr"
     }
     undoS=$(median fresh "$bin" undo --yes --data "$work/copy")
     restoreSql "$work/floor.mdb" >"$work/restore.sql"

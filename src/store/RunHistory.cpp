@@ -113,6 +113,23 @@ bool isKeptDatafile(const QString &name)
     return isStamped(name) && name.size() > kStampedLength && name[kStampedLength] == u'-';
 }
 
+// A run's or roster change's datafile in the unit's own folder is kept by
+// its name alone, so that a copy of the folder (a backup put back, a unit
+// carried to another machine) names its own copy of the datafile and never
+// moves or writes the original's. One elsewhere is kept by its whole path.
+QString datafileAsKept(const UnitFolder &folder, const QString &datafile)
+{
+    const QFileInfo file(datafile);
+    if (QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(QDir(folder.dir()).absolutePath()))
+        return file.fileName();
+    return datafile;
+}
+
+QString datafileFromKept(const UnitFolder &folder, const QString &kept)
+{
+    return QDir::isRelativePath(kept) ? folder.filePath(kept) : kept;
+}
+
 QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, NoticeCode what)
 {
     QSqlQuery q(db);
@@ -1275,6 +1292,8 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                 const int columns = q.record().count();
                 e.made = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
                 e.datafile = q.value(1).toString();
+                if (!e.datafile.isEmpty())
+                    e.datafile = datafileFromKept(m_folder, e.datafile);
                 e.datafileIdentity = q.value(2).toString();
                 e.duties = q.value(3).toInt();
                 e.periods = q.value(4).toInt();
@@ -2061,11 +2080,14 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
         "Untouched INTEGER, Whole INTEGER, Kind TEXT, Added INTEGER, Updated INTEGER, "
         "PersonnelCounter INTEGER)"_s.arg(kFactsTable),
         NoticeCode::HistoryCannotWrite);
+    // An import names the file it read, as the clerk chose it.
+    const QString keptDatafile =
+        facts.kind == u"run"_s || facts.roster ? datafileAsKept(m_folder, facts.datafile) : facts.datafile;
     QSqlQuery row(entry.connection());
     row.prepare(
         u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));
     for (const QVariant &v :
-         {QVariant(made), QVariant(facts.datafile), QVariant(facts.datafileIdentity), QVariant(facts.duties),
+         {QVariant(made), QVariant(keptDatafile), QVariant(facts.datafileIdentity), QVariant(facts.duties),
           QVariant(facts.periods), QVariant(facts.unit), QVariant(facts.sequence), QVariant(facts.change),
           QVariant(facts.parent), QVariant(kFormat), QVariant(day), QVariant(facts.untouched ? 1 : 0),
           QVariant(0), QVariant(facts.kind), QVariant(facts.added), QVariant(facts.updated),

@@ -31,6 +31,7 @@ private slots:
     void killAtEachStep_data();
     void killAtEachStep();
     void draftChangesOnlyItsDatafile();
+    void undoInACopyLeavesTheOriginalsDatafile();
     void onlyTheFirstCounterRowOfTheDutyMoves_data();
     void onlyTheFirstCounterRowOfTheDutyMoves();
 
@@ -448,6 +449,34 @@ void tst_RosterChange::draftChangesOnlyItsDatafile()
     QCOMPARE(sqliteShell(draft, u"SELECT C3 FROM storeage WHERE SoldierName = '%1' AND DutyName = '%2'"_s.arg(
                                     sick, kDuty)),
              u"A"_s);
+}
+
+// A replace taken back in a copy of the unit (a backup put back) never
+// writes the original's datafile: the copy's own is a copy, not the file
+// the replace changed, so the undo is refused, and forced it takes back
+// the copy's counters alone.
+void tst_RosterChange::undoInACopyLeavesTheOriginalsDatafile()
+{
+    const QString original = m_tmp.filePath(u"original"_s), copy = m_tmp.filePath(u"copy"_s);
+    const QString datafile = QDir(original).filePath(u"r1.cxr"_s);
+    copyUnit(m_made, original);
+    const QString before = state(original);
+    QVERIFY(run({u"replace"_s, datafile, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s,
+                 original}));
+    const QString after = state(original);
+    const QByteArray replaced = readFile(datafile);
+    copyUnit(original, copy);
+
+    const Outcome refused = runWith({u"undo"_s, u"--data"_s, copy, u"--yes"_s});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(QDir(copy).filePath(u"r1.cxr"_s)), qPrintable(refused.err));
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, copy, u"--yes"_s, u"--force"_s}).status, 0);
+    QCOMPARE(readFile(QDir(copy).filePath(u"r1.cxr"_s)), replaced);
+    QCOMPARE(readFile(datafile), replaced);
+    QCOMPARE(state(original), after);
+
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, original, u"--yes"_s}).status, 0);
+    QCOMPARE(state(original), before);
 }
 
 // The counter that moves is the soldier's first row of the duty, its name

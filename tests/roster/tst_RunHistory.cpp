@@ -27,6 +27,7 @@ private slots:
     void draftGivesTheCountedRunsCells();
     void undoGoesBackRunByRun();
     void undoBringsBackWhatTheRunRemoved();
+    void undoInACopyLeavesTheOriginalAlone();
     void undoRefusedAfterChanges_data();
     void undoRefusedAfterChanges();
     void historyKeepsTwenty();
@@ -284,6 +285,34 @@ void tst_RunHistory::undoBringsBackWhatTheRunRemoved()
              u"0\n0"_s);
     QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
     QCOMPARE(shellDump(memoryOf(unit)), before);
+}
+
+// A copy of the unit (a backup put back, a unit carried to another
+// machine) takes back its own runs: the original's datafile stays where it
+// is, whatever is undone in the copy.
+void tst_RunHistory::undoInACopyLeavesTheOriginalAlone()
+{
+    const QString original = m_tmp.filePath(u"original"_s), copy = m_tmp.filePath(u"copy"_s);
+    makeTwoRuns(original);
+    copyUnit(original, copy);
+    const QString b = QDir(original).filePath(u"b.cxr"_s), copiedB = QDir(copy).filePath(u"b.cxr"_s);
+    const QByteArray bBytes = readFile(b);
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, copy});
+    QVERIFY2(listed.out.contains(copiedB) && !listed.out.contains(b), qPrintable(listed.out));
+    const Outcome undone = runWith({u"undo"_s, u"--data"_s, copy, u"--yes"_s});
+    QCOMPARE(undone.status, 0);
+    QCOMPARE(shellDump(memoryOf(copy)), m_afterFirst);
+    QCOMPARE(readFile(b), bBytes);
+    // The copy's datafile is a copy, not the file the run made: it stays, and the clerk is told.
+    QCOMPARE(readFile(copiedB), bBytes);
+    QVERIFY2((undone.out + undone.err).contains(u"is no longer the roster datafile that run made"_s),
+             qPrintable(undone.out + undone.err));
+
+    QCOMPARE(historyOf(original).entries.size(), 2);
+    QCOMPARE(runWith({u"undo"_s, u"--data"_s, original, u"--yes"_s}).status, 0);
+    QVERIFY(!QFile::exists(b));
+    QCOMPARE(QDir(QDir(original).filePath(u"history"_s)).entryList({u"*-b.cxr"_s}).size(), 1);
 }
 
 void tst_RunHistory::undoRefusedAfterChanges_data()
