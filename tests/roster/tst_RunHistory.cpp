@@ -27,7 +27,8 @@ private slots:
     void draftGivesTheCountedRunsCells();
     void undoGoesBackRunByRun();
     void undoBringsBackWhatTheRunRemoved();
-    void undoInACopyLeavesTheOriginalAlone();
+    void undoInACopyOrAMovedUnit_data();
+    void undoInACopyOrAMovedUnit();
     void undoRefusedAfterChanges_data();
     void undoRefusedAfterChanges();
     void historyKeepsTwenty();
@@ -287,25 +288,46 @@ void tst_RunHistory::undoBringsBackWhatTheRunRemoved()
     QCOMPARE(shellDump(memoryOf(unit)), before);
 }
 
+void tst_RunHistory::undoInACopyOrAMovedUnit_data()
+{
+    QTest::addColumn<bool>("copied"); // else the folder was moved
+    QTest::newRow("a copy of the folder") << true;
+    QTest::newRow("the folder moved") << false;
+}
+
 // A copy of the unit (a backup put back, a unit carried to another
 // machine) takes back its own runs: the original's datafile stays where it
-// is, whatever is undone in the copy.
-void tst_RunHistory::undoInACopyLeavesTheOriginalAlone()
+// is, whatever is undone in the copy. A unit moved as a whole takes its
+// datafiles with it, and its undo still moves the run's away.
+void tst_RunHistory::undoInACopyOrAMovedUnit()
 {
-    const QString original = m_tmp.filePath(u"original"_s), copy = m_tmp.filePath(u"copy"_s);
+    QFETCH(bool, copied);
+    const QString original = m_tmp.filePath(u"original"_s), other = m_tmp.filePath(u"other"_s);
+    QDir(other).removeRecursively();
     makeTwoRuns(original);
-    copyUnit(original, copy);
-    const QString b = QDir(original).filePath(u"b.cxr"_s), copiedB = QDir(copy).filePath(u"b.cxr"_s);
+    const QString b = QDir(original).filePath(u"b.cxr"_s), otherB = QDir(other).filePath(u"b.cxr"_s);
     const QByteArray bBytes = readFile(b);
+    if (copied)
+        copyUnit(original, other);
+    else
+        QVERIFY(QDir().rename(original, other));
 
-    const Outcome listed = runWith({u"history"_s, u"--data"_s, copy});
-    QVERIFY2(listed.out.contains(copiedB) && !listed.out.contains(b), qPrintable(listed.out));
-    const Outcome undone = runWith({u"undo"_s, u"--data"_s, copy, u"--yes"_s});
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, other});
+    QVERIFY2(listed.out.contains(otherB) && !listed.out.contains(b), qPrintable(listed.out));
+    const Outcome undone = runWith({u"undo"_s, u"--data"_s, other, u"--yes"_s});
     QCOMPARE(undone.status, 0);
-    QCOMPARE(shellDump(memoryOf(copy)), m_afterFirst);
+    QCOMPARE(shellDump(memoryOf(other)), m_afterFirst);
+    const QStringList kept = QDir(QDir(other).filePath(u"history"_s)).entryList({u"*-b.cxr"_s});
+    if (!copied) {
+        QVERIFY(!QFile::exists(otherB));
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(readFile(QDir(other).filePath(u"history/"_s + kept.first())), bBytes);
+        return;
+    }
     QCOMPARE(readFile(b), bBytes);
     // The copy's datafile is a copy, not the file the run made: it stays, and the clerk is told.
-    QCOMPARE(readFile(copiedB), bBytes);
+    QCOMPARE(readFile(otherB), bBytes);
+    QCOMPARE(kept.size(), 0);
     QVERIFY2((undone.out + undone.err).contains(u"is no longer the roster datafile that run made"_s),
              qPrintable(undone.out + undone.err));
 
