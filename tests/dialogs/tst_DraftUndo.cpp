@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
@@ -80,6 +82,7 @@ private slots:
     void draftFromTheMenu_data();
     void draftFromTheMenu();
     void draftReadsGoOnWhileTheWindowAnswers();
+    void stopEndsALargeDraftsRead();
     void undoFromTheMenu_data();
     void undoFromTheMenu();
     void importFromTheMenu_data();
@@ -220,6 +223,58 @@ void tst_DraftUndo::draftReadsGoOnWhileTheWindowAnswers()
     QVERIFY2(whileComparing > 0, "the comparison held the window's thread");
     // The run hid the main window; the comparison's progress shows over it.
     QVERIFY(mainShownWhileComparing);
+}
+
+// A draft large enough to be read with progress: Stop ends its read, with
+// nothing previewed, nothing counted and the window back; the draft itself
+// stays as the run wrote it.
+void tst_DraftUndo::stopEndsALargeDraftsRead()
+{
+    Window w(false);
+    // 20,000 soldiers of one section and ten duties of it with three weekly
+    // periods each: 200,000 rows in the draft.
+    QString sql = u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                  "INSERT INTO SoldierRoster (SoldierName, SoldierRank, Section) "
+                  "SELECT printf('Soldier %05d', i), 'E', 'HQ' FROM n;"_s;
+    for (int duty = 1; duty <= 10; ++duty) {
+        sql += u"INSERT INTO DutyDates (DutyName, Organization) VALUES ('Duty %1', 'HQ');"_s.arg(duty);
+        for (int week = 0; week < 3; ++week)
+            sql += u"INSERT INTO WorkSchedule (DutyName, \"From\", \"To\") VALUES ('Duty %1', '%2', '%3');"_s
+                       .arg(QString::number(duty), QDate(2027, 3, 1).addDays(7 * week).toString(Qt::ISODate),
+                            QDate(2027, 3, 7).addDays(7 * week).toString(Qt::ISODate));
+    }
+    sqliteShell(w.unit.folder.personnelPath(), sql, true);
+    w.open();
+    const QByteArray memory = readFile(w.unit.folder.workingPath());
+    const QString draft = w.unit.path(u"large-draft.cxr"_s);
+    w.dialogs.fileNames = {draft};
+    // Watched from a timer rather than waited for: the run before the read
+    // shows its own progress, and a wait inside it would hold the run.
+    QString title;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        auto *progress = w.main->findChild<QProgressDialog *>(u"ReadProgress"_s);
+        if (!progress || !progress->isVisible() || progress->value() <= 0)
+            return;
+        watch.stop();
+        title = progress->windowTitle();
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    watch.start(10);
+
+    w.choose(u"MNU_Draft"_s);
+
+    QCOMPARE(title, u"Make Draft"_s);
+    QVERIFY(w.dialogs.previewTitles.isEmpty());
+    QCOMPARE(w.dialogs.offeredNames.size(), 1);
+    QCOMPARE(w.dialogs.texts(Messenger::Kind::Plain), QStringList{u"Finished"_s});
+    QVERIFY(w.dialogs.texts(Messenger::Kind::Error).isEmpty());
+    QVERIFY(w.main->isVisible());
+    QVERIFY(readFile(w.unit.folder.workingPath()) == memory);
+    QCOMPARE(RunHistory(w.unit.folder).list().entries.size(), 0);
+    const RosterData written = RosterData::read(draft);
+    QVERIFY(written.draft);
+    QCOMPARE(sqliteShell(draft, u"SELECT count(*) FROM storeage"_s), u"200000"_s);
 }
 
 void tst_DraftUndo::undoFromTheMenu_data()
