@@ -113,16 +113,19 @@ bool isKeptDatafile(const QString &name)
     return isStamped(name) && name.size() > kStampedLength && name[kStampedLength] == u'-';
 }
 
-// A run's or roster change's datafile in the unit's own folder is kept by
-// its name alone, so that a copy of the folder (a backup put back, a unit
-// carried to another machine) names its own copy of the datafile and never
-// moves or writes the original's. One elsewhere is kept by its whole path.
+// A run's or roster change's datafile in the unit's own folder, or in a
+// folder within it, is kept by its path from there, so that a copy of the
+// folder (a backup put back, a unit carried to another machine) names its
+// own copy of the datafile and never moves or writes the original's. One
+// elsewhere is kept by its whole path.
 QString datafileAsKept(const UnitFolder &folder, const QString &datafile)
 {
-    const QFileInfo file(datafile);
-    if (QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(QDir(folder.dir()).absolutePath()))
-        return file.fileName();
-    return datafile;
+    const QString relative = QDir(QDir(folder.dir()).absolutePath())
+                                 .relativeFilePath(QDir::cleanPath(QFileInfo(datafile).absoluteFilePath()));
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative) || relative == u".." ||
+        relative.startsWith(u"../"))
+        return datafile;
+    return relative;
 }
 
 QString datafileFromKept(const UnitFolder &folder, const QString &kept)

@@ -290,9 +290,12 @@ void tst_RunHistory::undoBringsBackWhatTheRunRemoved()
 
 void tst_RunHistory::undoInACopyOrAMovedUnit_data()
 {
-    QTest::addColumn<bool>("copied"); // else the folder was moved
-    QTest::newRow("a copy of the folder") << true;
-    QTest::newRow("the folder moved") << false;
+    QTest::addColumn<bool>("copied");    // else the folder was moved
+    QTest::addColumn<QString>("within"); // where in the folder the datafiles are
+    QTest::newRow("a copy of the folder") << true << QString();
+    QTest::newRow("the folder moved") << false << QString();
+    QTest::newRow("a copy, datafiles in a folder of it") << true << u"rosters/"_s;
+    QTest::newRow("moved, datafiles in a folder of it") << false << u"rosters/"_s;
 }
 
 // A copy of the unit (a backup put back, a unit carried to another
@@ -302,15 +305,27 @@ void tst_RunHistory::undoInACopyOrAMovedUnit_data()
 void tst_RunHistory::undoInACopyOrAMovedUnit()
 {
     QFETCH(bool, copied);
+    QFETCH(QString, within);
     const QString original = m_tmp.filePath(u"original"_s), other = m_tmp.filePath(u"other"_s);
     QDir(other).removeRecursively();
-    makeTwoRuns(original);
-    const QString b = QDir(original).filePath(u"b.cxr"_s), otherB = QDir(other).filePath(u"b.cxr"_s);
+    copyUnit(m_start, original);
+    QVERIFY(QDir(original).mkpath(within.isEmpty() ? u"."_s : within));
+    for (const QString &name : {u"a.cxr"_s, u"b.cxr"_s})
+        QVERIFY(run({u"make"_s, QDir(original).filePath(within + name), u"--data"_s, original}));
+    const QString b = QDir(original).filePath(within + u"b.cxr"_s),
+                  otherB = QDir(other).filePath(within + u"b.cxr"_s);
     const QByteArray bBytes = readFile(b);
-    if (copied)
-        copyUnit(original, other);
-    else
+    if (copied) {
+        copyUnit(original, other); // the files of the folder itself
+        if (!within.isEmpty()) {
+            QVERIFY(QDir(other).mkpath(within));
+            for (const QString &name : {u"a.cxr"_s, u"b.cxr"_s})
+                QVERIFY(
+                    QFile::copy(QDir(original).filePath(within + name), QDir(other).filePath(within + name)));
+        }
+    } else {
         QVERIFY(QDir().rename(original, other));
+    }
 
     const Outcome listed = runWith({u"history"_s, u"--data"_s, other});
     QVERIFY2(listed.out.contains(otherB) && !listed.out.contains(b), qPrintable(listed.out));
