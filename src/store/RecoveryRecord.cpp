@@ -4,6 +4,7 @@
 #include "store/ScratchFile.h"
 #include "store/UnitFolder.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -73,14 +74,17 @@ std::optional<RecoveryRecord> parse(const QByteArray &bytes)
 
 void RecoveryRecord::write(const QString &path) const
 {
+    // The record stands in the unit's folder: the files within it are named
+    // from there, so that a copy of the folder settles its own files.
+    const UnitFolder folder(QFileInfo(path).absolutePath());
     QJsonObject o{{u"format"_s, kFormat},
                   {u"change"_s, change == Change::Run ? u"run"_s : u"undo"_s},
                   {u"counterBefore"_s, qint64(counterBefore)},
-                  {u"datafile"_s, datafile},
+                  {u"datafile"_s, folder.keptName(datafile)},
                   {u"identity"_s, identity},
-                  {u"keptAs"_s, keptAs},
+                  {u"keptAs"_s, folder.keptName(keptAs)},
                   {u"hadDatafile"_s, hadDatafile},
-                  {u"entry"_s, entry},
+                  {u"entry"_s, folder.keptName(entry)},
                   {u"rosterChange"_s, rosterChange}};
     if (inPlace())
         o.insert(u"datafileCounterBefore"_s, datafileCounterBefore);
@@ -104,10 +108,13 @@ RecoveryRecord::Read RecoveryRecord::read(const UnitFolder &folder, const QStrin
     case UnitFolder::Record::State::Read:
         break;
     }
-    const std::optional<RecoveryRecord> record = parse(raw.bytes);
+    std::optional<RecoveryRecord> record = parse(raw.bytes);
     result.state = record ? Read::State::Read : Read::State::Unreadable;
-    if (record)
+    if (record) {
+        for (QString *name : {&record->datafile, &record->keptAs, &record->entry})
+            *name = folder.fromKeptName(*name);
         result.record = *record;
+    }
     return result;
 }
 

@@ -23,8 +23,10 @@ class UnitFolder;
 //   {"format": 2, "change": "run" | "undo", "counterBefore": N,
 //    "datafile": ..., "identity": ..., "keptAs": ..., "hadDatafile": ...,
 //    "entry": ..., "rosterChange": ..., "datafileCounterBefore": N}
-// Records of the first format, which named the same things in other words,
-// are read as well.
+// The files within the unit folder are named by their paths from it
+// (UnitFolder::keptName), others by their whole paths; read() gives whole
+// paths. Records of the first format, which named the same things in other
+// words, are read as well.
 struct RecoveryRecord {
     enum class Change { Run, Undo };
 

@@ -113,26 +113,6 @@ bool isKeptDatafile(const QString &name)
     return isStamped(name) && name.size() > kStampedLength && name[kStampedLength] == u'-';
 }
 
-// A run's or roster change's datafile in the unit's own folder, or in a
-// folder within it, is kept by its path from there, so that a copy of the
-// folder (a backup put back, a unit carried to another machine) names its
-// own copy of the datafile and never moves or writes the original's. One
-// elsewhere is kept by its whole path.
-QString datafileAsKept(const UnitFolder &folder, const QString &datafile)
-{
-    const QString relative = QDir(QDir(folder.dir()).absolutePath())
-                                 .relativeFilePath(QDir::cleanPath(QFileInfo(datafile).absoluteFilePath()));
-    if (relative.isEmpty() || QDir::isAbsolutePath(relative) || relative == u".." ||
-        relative.startsWith(u"../"))
-        return datafile;
-    return relative;
-}
-
-QString datafileFromKept(const UnitFolder &folder, const QString &kept)
-{
-    return QDir::isRelativePath(kept) ? folder.filePath(kept) : kept;
-}
-
 QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QString &file, NoticeCode what)
 {
     QSqlQuery q(db);
@@ -1295,8 +1275,6 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                 const int columns = q.record().count();
                 e.made = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
                 e.datafile = q.value(1).toString();
-                if (!e.datafile.isEmpty())
-                    e.datafile = datafileFromKept(m_folder, e.datafile);
                 e.datafileIdentity = q.value(2).toString();
                 e.duties = q.value(3).toInt();
                 e.periods = q.value(4).toInt();
@@ -1315,6 +1293,9 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                     e.updated = q.value(15).toInt();
                     e.personnelCounter = q.value(16).isNull() ? -1 : q.value(16).toLongLong();
                 }
+                // A datafile within the folder is named from there (UnitFolder::keptName).
+                if (!e.isImport())
+                    e.datafile = m_folder.fromKeptName(e.datafile);
             }
             if (!e.made.isValid() || e.datafile.isEmpty() || q.next() ||
                 e.unit.isEmpty() != e.change.isEmpty() || e.format < 1 || e.format > kFormat)
@@ -2083,9 +2064,11 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
         "Untouched INTEGER, Whole INTEGER, Kind TEXT, Added INTEGER, Updated INTEGER, "
         "PersonnelCounter INTEGER)"_s.arg(kFactsTable),
         NoticeCode::HistoryCannotWrite);
-    // An import names the file it read, as the clerk chose it.
+    // A run's or roster change's datafile is named so that a copy of the
+    // folder takes back its own; an import names the file it read, as the
+    // clerk chose it.
     const QString keptDatafile =
-        facts.kind == u"run"_s || facts.roster ? datafileAsKept(m_folder, facts.datafile) : facts.datafile;
+        facts.kind == u"run"_s || facts.roster ? m_folder.keptName(facts.datafile) : facts.datafile;
     QSqlQuery row(entry.connection());
     row.prepare(
         u"INSERT INTO %1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(kFactsTable));

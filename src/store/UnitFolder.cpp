@@ -29,6 +29,23 @@ QString UnitFolder::filePath(const QString &name) const
 {
     return QDir(m_dir).filePath(name);
 }
+
+QString UnitFolder::keptName(const QString &path) const
+{
+    if (path.isEmpty())
+        return path;
+    const QString relative =
+        QDir(m_dir).relativeFilePath(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative) || relative == u".." ||
+        relative.startsWith(u"../"))
+        return path;
+    return relative;
+}
+
+QString UnitFolder::fromKeptName(const QString &kept) const
+{
+    return kept.isEmpty() || QDir::isAbsolutePath(kept) ? kept : filePath(kept);
+}
 bool UnitFolder::isTemplateName(const QString &path)
 {
     return QFileInfo(path).fileName() == u"template.tem";

@@ -31,6 +31,12 @@ public:
     QString helpPath(const QString &language) const;
     QString lockPath() const; // .calendrix.lock
     QString filePath(const QString &name) const;
+    // How a record or a history entry names a file: by its path from this
+    // folder when it lies within it, so that a copy of the folder names its
+    // own copy of the file and never the original's; else by its whole path.
+    QString keptName(const QString &path) const;
+    // The file a kept name names; keptName() gives it back.
+    QString fromKeptName(const QString &kept) const;
     // Where a roster run notes what it is about to do to its datafile until
     // its counters are committed (see DatafileSwap).
     QString pendingRunPath() const;

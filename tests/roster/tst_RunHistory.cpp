@@ -7,6 +7,7 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QDirIterator>
 #include <QSqlQuery>
 
 #include <sys/stat.h>
@@ -45,6 +46,8 @@ private slots:
     void undoStandsWhenAFileCannotBeRemoved();
     void killAtEachUndoStep_data();
     void killAtEachUndoStep();
+    void aCopyMadeAfterAKillSettlesOnlyItself_data();
+    void aCopyMadeAfterAKillSettlesOnlyItself();
     void recordsThatAreNoFilesNeverStopTheUnit_data();
     void recordsThatAreNoFilesNeverStopTheUnit();
     void historyThatIsNoFolderIsNamed_data();
@@ -917,6 +920,53 @@ void tst_RunHistory::killAtEachUndoStep()
     QCOMPARE(moved.size(), undone ? 1 : 0);
     QCOMPARE(historyOf(unit).entries.size(), undone ? 1 : 2);
     QCOMPARE(leftovers(unit), QStringList());
+}
+
+void tst_RunHistory::aCopyMadeAfterAKillSettlesOnlyItself_data()
+{
+    QTest::addColumn<bool>("undo"); // else a run is killed
+    QTest::addColumn<QString>("killAfter");
+    QTest::newRow("an undo, before its commit") << true << u"link:-b.cxr"_s;
+    QTest::newRow("an undo, after its commit") << true << u"unlink:Memory.mdb-journal"_s;
+    QTest::newRow("a run, after its datafile takes its name") << false << u"rename:c.cxr"_s;
+    QTest::newRow("a run, after its commit") << false << u"unlink:Memory.mdb-journal"_s;
+}
+
+// A unit copied between a kill and its next use (a backup taken after a
+// power cut): the copy's next use settles the copy's own files, and the
+// original's stay as the kill left them until the original is used again.
+void tst_RunHistory::aCopyMadeAfterAKillSettlesOnlyItself()
+{
+    QFETCH(bool, undo);
+    QFETCH(QString, killAfter);
+    const QString original = m_tmp.filePath(u"killed"_s), copy = m_tmp.filePath(u"killed-copy"_s);
+    makeTwoRuns(original);
+    const QStringList command =
+        undo ? QStringList{u"undo"_s, u"--data"_s, original, u"--yes"_s}
+             : QStringList{u"make"_s, QDir(original).filePath(u"c.cxr"_s), u"--data"_s, original};
+    const Outcome killed = runWith(command, {u"CALENDRIX_KILL_AFTER="_s + killAfter});
+    QVERIFY2(killed.killed, qPrintable(u"not killed: "_s + killed.err));
+    // Every file of the original, hidden ones and history/ too, as the kill left it.
+    const auto files = [](const QString &dir) {
+        QMap<QString, QByteArray> bytes;
+        QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            bytes.insert(QDir(dir).relativeFilePath(path), readFile(path));
+        }
+        return bytes;
+    };
+    const QMap<QString, QByteArray> left = files(original);
+    copyUnit(original, copy);
+
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, copy}).status, 0);
+    QCOMPARE(files(original).keys(), left.keys());
+    QVERIFY(files(original) == left);
+    const UnitFolder copied(copy);
+    QVERIFY(!QFile::exists(copied.pendingRunPath()) && !QFile::exists(copied.pendingUndoPath()));
+    // The original settles as it always has.
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, original}).status, 0);
+    QCOMPARE(leftovers(original), QStringList());
 }
 
 void tst_RunHistory::recordsThatAreNoFilesNeverStopTheUnit_data()
