@@ -46,6 +46,7 @@ QString UnitFolder::fromKeptName(const QString &kept) const
 {
     return kept.isEmpty() || QDir::isAbsolutePath(kept) ? kept : filePath(kept);
 }
+
 bool UnitFolder::isTemplateName(const QString &path)
 {
     return QFileInfo(path).fileName() == u"template.tem";

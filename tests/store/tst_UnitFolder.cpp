@@ -61,12 +61,45 @@ class tst_UnitFolder : public QObject
 
 private slots:
     void keepAsideNeverOverwrites();
+    void filesWithinAreKeptByTheirPathFromTheFolder_data();
+    void filesWithinAreKeptByTheirPathFromTheFolder();
     void repair_data();
     void repair();
     void repairStopsOnAFileItCannotCheck();
     void everyHelpHasTheEnglishTopics_data();
     void everyHelpHasTheEnglishTopics();
 };
+
+void tst_UnitFolder::filesWithinAreKeptByTheirPathFromTheFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("in the folder") << u"/units/hq/march.cxr"_s << u"march.cxr"_s;
+    QTest::newRow("in a folder within") << u"/units/hq/rosters/march.cxr"_s << u"rosters/march.cxr"_s;
+    QTest::newRow("in history") << u"/units/hq/history/run-20270301-080000-000.mdb"_s
+                                << u"history/run-20270301-080000-000.mdb"_s;
+    QTest::newRow("a name that starts with two dots") << u"/units/hq/..march.cxr"_s << u"..march.cxr"_s;
+    QTest::newRow("by a way round") << u"/units/hq/rosters/../march.cxr"_s << u"march.cxr"_s;
+    QTest::newRow("beside the folder") << u"/units/march.cxr"_s << u"/units/march.cxr"_s;
+    QTest::newRow("a folder whose name begins alike")
+        << u"/units/hq2/march.cxr"_s << u"/units/hq2/march.cxr"_s;
+    QTest::newRow("elsewhere") << u"/home/clerk/march.cxr"_s << u"/home/clerk/march.cxr"_s;
+    QTest::newRow("none") << QString() << QString();
+}
+
+// A record or an entry names a file within the unit's folder by its path
+// from there, so that a copy of the folder names its own; any other by its
+// whole path. Either way the name gives back the file.
+void tst_UnitFolder::filesWithinAreKeptByTheirPathFromTheFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, kept);
+    const UnitFolder folder(u"/units/hq"_s);
+    QCOMPARE(folder.keptName(path), kept);
+    QCOMPARE(folder.fromKeptName(kept), path.isEmpty() ? path : QDir::cleanPath(path));
+    QCOMPARE(UnitFolder(u"/copies/hq"_s).fromKeptName(kept),
+             kept.isEmpty() || QDir::isAbsolutePath(kept) ? kept : u"/copies/hq/"_s + kept);
+}
 
 void tst_UnitFolder::keepAsideNeverOverwrites()
 {
