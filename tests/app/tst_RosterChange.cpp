@@ -44,13 +44,19 @@ namespace {
 
 const QString kDuty = u"Gate Guard"_s;
 
-// The working database's rows (the unit's last change left out), the
-// datafile's cells and its record of changes (when and under which key left out).
-QString state(const QString &unit)
+// The working database's rows, the unit's last change left out.
+QString workingRows(const QString &unit)
 {
     QStringList lines = sqliteShell(memoryOf(unit), u".dump"_s).split(u'\n');
     lines.removeIf([](const QString &line) { return line.contains(u"LastChange"_s); });
-    return lines.join(u'\n') + sqliteShell(QDir(unit).filePath(u"r1.cxr"_s),
+    return lines.join(u'\n');
+}
+
+// The working database's rows, the datafile's cells and its record of
+// changes (when and under which key left out).
+QString state(const QString &unit)
+{
+    return workingRows(unit) + sqliteShell(QDir(unit).filePath(u"r1.cxr"_s),
                                            u"SELECT * FROM storeage; SELECT Kind, DutyName, Col, "
                                            "SoldierOff, SoldierOn, Reason FROM changes"_s);
 }
@@ -460,9 +466,10 @@ void tst_RosterChange::undoInACopyLeavesTheOriginalsDatafile()
     const QString original = m_tmp.filePath(u"original"_s), copy = m_tmp.filePath(u"copy"_s);
     const QString datafile = QDir(original).filePath(u"r1.cxr"_s);
     copyUnit(m_made, original);
-    const QString before = state(original);
+    const QString before = state(original), countersBefore = workingRows(original);
     QVERIFY(run({u"replace"_s, datafile, u"--duty"_s, kDuty, u"--period"_s, u"3"_s, u"--next"_s, u"--data"_s,
                  original}));
+    QVERIFY(workingRows(original) != countersBefore);
     const QString after = state(original);
     const QByteArray replaced = readFile(datafile);
     copyUnit(original, copy);
@@ -471,6 +478,7 @@ void tst_RosterChange::undoInACopyLeavesTheOriginalsDatafile()
     QCOMPARE(refused.status, 1);
     QVERIFY2(refused.err.contains(QDir(copy).filePath(u"r1.cxr"_s)), qPrintable(refused.err));
     QCOMPARE(runWith({u"undo"_s, u"--data"_s, copy, u"--yes"_s, u"--force"_s}).status, 0);
+    QCOMPARE(workingRows(copy), countersBefore);
     QCOMPARE(readFile(QDir(copy).filePath(u"r1.cxr"_s)), replaced);
     QCOMPARE(readFile(datafile), replaced);
     QCOMPARE(state(original), after);
