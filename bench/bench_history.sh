@@ -7,12 +7,16 @@
 # same run: the sqlite3 shell restoring the rows the newest run changed, in
 # one transaction, from a file of its own that holds them as tables. Each
 # undo and floor runs on a fresh copy of the unit; the undo also moves the
-# run's datafile into history/, which the floor does not.
+# run's datafile into history/, which the floor does not. Then the same undo
+# and floor without the program's start, each in a process that has already
+# started (bench_undo), the median of nine: at a company the start of a Qt
+# program is most of what "calendrix undo" costs.
 # Usage: bench/bench_history.sh [build] [scales...]
 set -euo pipefail
 build=${1:-build}
 shift || true
 bin=$build/src/calendrix
+inProcess=$build/bench/bench_undo
 scales=${*:-brigade division}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -59,7 +63,18 @@ restoreSql() {
     printf "INSERT INTO main.sqlite_sequence SELECT * FROM kept.sequences;\nCOMMIT;\n"
 }
 
-printf '%-9s %9s %20s %9s %8s %8s %8s %7s\n' scale newestKB olderKB folderKB historyS undoS floorS ratio
+# The median of nine figures that a command prints, each on a fresh copy.
+medianPrinted() {
+    local t=()
+    for _ in 1 2 3 4 5 6 7 8 9; do
+        fresh
+        t+=("$("$@")")
+    done
+    printf '%s\n' "${t[@]}" | sort -n | sed -n 5p
+}
+
+printf '%-9s %9s %20s %9s %8s %8s %8s %7s %9s %9s %8s\n' scale newestKB olderKB folderKB historyS undoS floorS ratio \
+    inUndoS inFloorS inRatio
 for scale in $scales; do
     unit=$work/$scale
     "$bin" demo "$unit" --scale "$scale" --seed 1 --from 2027-01-04 >/dev/null
@@ -87,6 +102,9 @@ for scale in $scales; do
     restoreSql "$work/floor.mdb" >"$work/restore.sql"
     floorS=$(median fresh sqlite3 "$work/copy/Memory.mdb" ".read $work/restore.sql")
     ratio=$(awk -v a="$undoS" -v b="$floorS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-    printf '%-9s %9s %20s %9s %8s %8s %8s %7s\n' "$scale" "$newestKb" "$olderKb" "$folderKb" "$historyS" \
-        "$undoS" "$floorS" "$ratio"
+    inUndoS=$(medianPrinted "$inProcess" undo "$work/copy")
+    inFloorS=$(medianPrinted "$inProcess" floor "$work/copy/Memory.mdb" "$work/restore.sql")
+    inRatio=$(awk -v a="$inUndoS" -v b="$inFloorS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
+    printf '%-9s %9s %20s %9s %8s %8s %8s %7s %9s %9s %8s\n' "$scale" "$newestKb" "$olderKb" "$folderKb" \
+        "$historyS" "$undoS" "$floorS" "$ratio" "$inUndoS" "$inFloorS" "$inRatio"
 done
