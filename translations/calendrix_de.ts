@@ -2544,6 +2544,14 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>ERROR</source>
         <translation>FEHLER</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the roster datafile that change was made in but another file under its name, as in a copy of the unit: an undo takes back the counters and assignment dates alone and leaves it as it is.</source>
+        <translation>&apos;%1&apos; ist nicht die Dienstplandatei, in der diese Änderung vorgenommen wurde, sondern eine andere Datei unter ihrem Namen, wie in einer Kopie der Einheit: Eine Rücknahme setzt nur die Zähler und Zuteilungsdaten zurück und lässt die Datei, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; that change was made in is no longer there: an undo takes back the counters and assignment dates alone.</source>
+        <translation>Die Dienstplandatei &apos;%1&apos;, in der diese Änderung vorgenommen wurde, ist nicht mehr vorhanden: Eine Rücknahme setzt nur die Zähler und Zuteilungsdaten zurück.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -2544,6 +2544,14 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>ERROR</source>
         <translation>FEIL</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the roster datafile that change was made in but another file under its name, as in a copy of the unit: an undo takes back the counters and assignment dates alone and leaves it as it is.</source>
+        <translation>&apos;%1&apos; er ikke vaktlistefilen den endringen ble gjort i, men en annen fil med samme navn, som i en kopi av enheten: en angring tar bare tilbake tellerne og tildelingsdatoene og lar filen være som den er.</translation>
+    </message>
+    <message>
+        <source>The roster datafile &apos;%1&apos; that change was made in is no longer there: an undo takes back the counters and assignment dates alone.</source>
+        <translation>Vaktlistefilen &apos;%1&apos; som den endringen ble gjort i, finnes ikke lenger: en angring tar bare tilbake tellerne og tildelingsdatoene.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -23,6 +23,16 @@ namespace calendrix::CommandLine {
 
 namespace {
 
+// What was changed since an entry's change: what an undo would lose, then
+// the datafile it would leave as it is.
+QString changesText(const RunHistory::Changes &changes)
+{
+    QString text = NoticeText::text(changes.notice());
+    if (const std::optional<Notice> left = changes.datafileLeft(); left && changes.loses())
+        text += u' ' + NoticeText::text(*left);
+    return text;
+}
+
 void warnSkipped(const QList<RunHistory::Skipped> &skipped)
 {
     for (const RunHistory::Skipped &s : skipped)
@@ -106,11 +116,13 @@ int runUndo(const QStringList &arguments)
         tellLast(last);
         QString question =
             QCoreApplication::translate("CommandLine", "Undo %1?").arg(description(*last.entry));
-        if (!last.changesSince.none())
+        if (last.changesSince.loses())
             //: %1 is the question, %2 what was changed since
             question =
                 QCoreApplication::translate("CommandLine", "%1 %2 Undoing it anyway loses those changes.")
                     .arg(question, NoticeText::text(last.changesSince.notice()));
+        if (const std::optional<Notice> left = last.changesSince.datafileLeft())
+            question += u' ' + NoticeText::text(*left);
         if (parser.isSet(yes))
             return true;
         if (!::isatty(STDIN_FILENO)) {
@@ -155,9 +167,9 @@ int runUndo(const QStringList &arguments)
     case Outcome::NotConfirmed:
         return 4;
     case Outcome::ChangedSince:
-        return failure(forceHint.arg(NoticeText::text(undone.last.changesSince.notice())));
+        return failure(forceHint.arg(changesText(undone.last.changesSince)));
     case Outcome::ChangedMeanwhile:
-        return failure(forceHint.arg(NoticeText::text(result.changes.notice())));
+        return failure(forceHint.arg(changesText(result.changes)));
     case Outcome::Undone:
         break;
     }
@@ -177,10 +189,12 @@ int runUndo(const QStringList &arguments)
     err().flush();
     out() << QCoreApplication::translate("CommandLine", "Undone: %1.").arg(description(*undone.last.entry))
           << "\n";
-    if (!result.changes.none())
+    if (result.changes.loses())
         out() << QCoreApplication::translate("CommandLine", "%1 Those changes are lost.")
                      .arg(NoticeText::text(result.changes.notice()))
               << "\n";
+    if (const std::optional<Notice> left = result.changes.datafileLeft())
+        out() << NoticeText::text(*left) << "\n";
     if (!result.datafileNow.isEmpty())
         out() << QCoreApplication::translate("CommandLine", "Its datafile is kept as %1")
                      .arg(QDir::toNativeSeparators(result.datafileNow))

@@ -887,6 +887,17 @@ QString sentence(const Notice &notice)
     case NoticeCode::UndoDatafileChanged:
         return QCoreApplication::translate("NoticeText",
                                            "The roster datafile '%1' was changed after that change.");
+    case NoticeCode::UndoDatafileAnother:
+        return QCoreApplication::translate(
+            "NoticeText",
+            "'%1' is not the roster datafile that change was made in but another file under its name, as in "
+            "a copy of the unit: an undo takes back the counters and assignment dates alone and leaves it as "
+            "it is.");
+    case NoticeCode::UndoDatafileMissing:
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The roster datafile '%1' that change was made in is no longer there: an undo takes "
+            "back the counters and assignment dates alone.");
     case NoticeCode::ChangeFileRestored:
         return QCoreApplication::translate(
             "NoticeText",

@@ -198,9 +198,11 @@ bool DraftAndUndo::undoLastRun()
                     : tr("Undo %1?\n\nThe counters, assignment dates and duty headers become what they "
                          "were before it, and its datafile is moved into the unit's history folder.")
                           .arg(description(*last.entry));
-            if (!last.changesSince.none())
+            if (last.changesSince.loses())
                 question += u"\n\n"_s + NoticeText::text(last.changesSince.notice()) + u' ' +
                             tr("Undoing it anyway loses those changes.");
+            if (const std::optional<Notice> left = last.changesSince.datafileLeft())
+                question += u"\n\n"_s + NoticeText::text(*left);
             if (!dialogs.ask(m_window, question))
                 return false;
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -238,8 +240,10 @@ bool DraftAndUndo::undoLastRun()
         break;
     }
     QString done = tr("Undone: %1.").arg(description(*undone.last.entry));
-    if (!result.changes.none())
+    if (result.changes.loses())
         done += u'\n' + NoticeText::text(result.changes.notice()) + u' ' + tr("Those changes are lost.");
+    if (const std::optional<Notice> left = result.changes.datafileLeft())
+        done += u'\n' + NoticeText::text(*left);
     if (!result.datafileNow.isEmpty())
         done += u'\n' + tr("Its datafile is kept as '%1'.").arg(QDir::toNativeSeparators(result.datafileNow));
     if (result.note)

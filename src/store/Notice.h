@@ -322,6 +322,8 @@ enum class NoticeCode {
     ChangeSamePeriod,        // %1: the duty
     ChangeFailed,            // %1: why (a cause)
     UndoDatafileChanged,     // %1: the datafile
+    UndoDatafileAnother,     // %1: the datafile; another file stands under its name
+    UndoDatafileMissing,     // %1: the datafile; none stands under its name
     UndoKeptDatafileMissing, // %1: the datafile as it was, kept in history/
     ChangeFileRestored,      // %1: the datafile
     ChangeFileKeptAside,     // %1: the datafile, %2: the file it replaced, kept

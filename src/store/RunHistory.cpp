@@ -1143,6 +1143,7 @@ void compareDatafile(RunHistory::Changes &changes, const RunHistory::Entry &entr
     }
     // Changed in place: the same file, its rows as the change left them.
     bool same = identityOf(entry.datafile) == entry.datafileIdentity;
+    changes.datafileElsewhere = !same;
     if (same && !rowsNow) {
         try {
             const Database file = Database::openReadOnly(entry.datafile, FileKind::Roster);
@@ -1181,10 +1182,22 @@ bool pruneKeptDatafiles(const QString &historyPath)
 
 } // namespace
 
+std::optional<Notice> RunHistory::Changes::datafileLeft() const
+{
+    if (datafileChanged.isEmpty() || !datafileElsewhere)
+        return std::nullopt;
+    return Notice{Notice::Kind::Information,
+                  pathExists(datafileChanged) ? NoticeCode::UndoDatafileAnother
+                                              : NoticeCode::UndoDatafileMissing,
+                  {datafileChanged}};
+}
+
 Notice RunHistory::Changes::notice() const
 {
     if (!datafileChanged.isEmpty() && counterSoldiers == 0 && dateSoldiers == 0)
-        return {Notice::Kind::Information, NoticeCode::UndoDatafileChanged, {datafileChanged}};
+        return datafileElsewhere
+                   ? *datafileLeft()
+                   : Notice{Notice::Kind::Information, NoticeCode::UndoDatafileChanged, {datafileChanged}};
     if (personnel)
         return {Notice::Kind::Information, NoticeCode::UndoPersonnelChanged, {}};
     const bool change = afterRosterChange;
@@ -1659,6 +1672,7 @@ RunHistory::Changes changesBeforeRosterUndo(const Database &working, const RunHi
             ? *seen
             : changesAgainst(working, entry, now);
     changes.datafileChanged.clear();
+    changes.datafileElsewhere = false;
     return changes;
 }
 

@@ -113,14 +113,26 @@ public:
         bool personnel = false;
         // A replace or swap: its datafile, when it is no longer as the change left it.
         QString datafileChanged;
+        // ... because the file the change was made in no longer stands under
+        // that name (another file does, as in a copy of the unit, or none):
+        // an undo then takes back the counters alone and leaves it as it is.
+        bool datafileElsewhere = false;
         bool afterRosterChange = false; // told of a replace or swap, not of a run
         bool none() const
         {
             return counterSoldiers == 0 && dateSoldiers == 0 && !personnel && datafileChanged.isEmpty();
         }
+        // Whether an undo writes over any of them.
+        bool loses() const
+        {
+            return counterSoldiers > 0 || dateSoldiers > 0 || personnel ||
+                   (!datafileChanged.isEmpty() && !datafileElsewhere);
+        }
         // "The counters of 3 soldiers and the assignment dates of 1 soldier
-        // were changed after that run."
+        // were changed after that run." What an undo loses, else what it leaves.
         Notice notice() const;
+        // The datafile an undo leaves as it is (datafileElsewhere).
+        std::optional<Notice> datafileLeft() const;
     };
 
     struct UndoResult {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <cstdio>
+
 using namespace calendrix;
 using namespace calendrix::test;
 using namespace Qt::Literals::StringLiterals;
@@ -32,6 +34,8 @@ private slots:
     void killAtEachStep();
     void draftChangesOnlyItsDatafile();
     void undoInACopyLeavesTheOriginalsDatafile();
+    void undoTellsOfADatafileNoLongerThere_data();
+    void undoTellsOfADatafileNoLongerThere();
     void onlyTheFirstCounterRowOfTheDutyMoves_data();
     void onlyTheFirstCounterRowOfTheDutyMoves();
 
@@ -485,6 +489,63 @@ void tst_RosterChange::undoInACopyLeavesTheOriginalsDatafile()
 
     QCOMPARE(runWith({u"undo"_s, u"--data"_s, original, u"--yes"_s}).status, 0);
     QCOMPARE(state(original), before);
+}
+
+// The file a replace was made in, no longer under its name: the undo says
+// so, not that the file was changed, and taken back anyway it takes back
+// the counters alone, without telling of changes lost.
+void tst_RosterChange::undoTellsOfADatafileNoLongerThere_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("told");
+    const QString another = u"is not the roster datafile that change was made in but another file"_s;
+    QTest::newRow("a copy of the unit") << u"copy"_s << another;
+    QTest::newRow("a copy of the datafile put in its place") << u"put"_s << another;
+    QTest::newRow("the datafile removed") << u"remove"_s << u"that change was made in is no longer there"_s;
+}
+
+void tst_RosterChange::undoTellsOfADatafileNoLongerThere()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, told);
+    const QString made = m_tmp.filePath(u"gone-made"_s), unit = m_tmp.filePath(u"gone"_s);
+    QDir(made).removeRecursively();
+    QDir(unit).removeRecursively();
+    copyUnit(m_made, made);
+    const QString countersBefore = workingRows(made);
+    QVERIFY(run({u"replace"_s, QDir(made).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty, u"--period"_s, u"3"_s,
+                 u"--next"_s, u"--data"_s, made}));
+    const QString datafile = QDir(unit).filePath(u"r1.cxr"_s);
+    const QByteArray replaced = readFile(QDir(made).filePath(u"r1.cxr"_s));
+    copyUnit(made, unit);
+    if (how == u"copy") {
+        // copyUnit copies the files: the copy's datafile is another file already.
+    } else {
+        // The unit itself, its files as the replace left them.
+        QDir(unit).removeRecursively();
+        QVERIFY(QDir().rename(made, unit));
+        if (how == u"put") {
+            QVERIFY(QFile::copy(datafile, datafile + u".new"_s));
+            QVERIFY(::rename(QFile::encodeName(datafile + u".new"_s).constData(),
+                             QFile::encodeName(datafile).constData()) == 0);
+        } else {
+            QVERIFY(QFile::remove(datafile));
+        }
+    }
+
+    const Outcome refused = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(told), qPrintable(refused.err));
+    QVERIFY2(!refused.err.contains(u"was changed after that change"_s), qPrintable(refused.err));
+    const Outcome forced = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
+    QCOMPARE(forced.status, 0);
+    QVERIFY2(forced.out.contains(told), qPrintable(forced.out));
+    QVERIFY2(!forced.out.contains(u"lost"_s), qPrintable(forced.out));
+    QCOMPARE(workingRows(unit), countersBefore);
+    if (how != u"remove")
+        QCOMPARE(readFile(datafile), replaced);
+    else
+        QVERIFY(!QFile::exists(datafile));
 }
 
 // The counter that moves is the soldier's first row of the duty, its name

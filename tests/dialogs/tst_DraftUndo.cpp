@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
 using namespace calendrix::test;
@@ -546,6 +548,27 @@ void tst_DraftUndo::changeFromTheMenu()
     QVERIFY2(p.dialogs.questions.value(0).startsWith(u"Undo the swap"_s),
              qPrintable(p.dialogs.questions.value(0)));
     QCOMPARE(sqliteShell(datafile, u"SELECT count(*) FROM changes"_s), u"1"_s);
+
+    // A copy of the datafile put in its place: the undo of the replace says
+    // that it leaves that file as it is, and loses nothing.
+    const QByteArray replaced = readFile(datafile);
+    QVERIFY(QFile::copy(datafile, datafile + u".new"_s));
+    QVERIFY(::rename(QFile::encodeName(datafile + u".new"_s).constData(),
+                     QFile::encodeName(datafile).constData()) == 0);
+    p.dialogs.answers = {true};
+    p.dialogs.questions.clear();
+    p.dialogs.shown.clear();
+    p.choose(u"MNU_Undo"_s);
+    const QString question = p.dialogs.questions.value(0);
+    QVERIFY2(question.startsWith(u"Undo the replace"_s) &&
+                 question.contains(u"is not the roster datafile that change was made in"_s) &&
+                 !question.contains(u"loses"_s),
+             qPrintable(question));
+    const QStringList said = p.dialogs.texts(Messenger::Kind::Information);
+    QVERIFY2(said.size() == 1 && said.first().startsWith(u"Undone: the replace"_s) &&
+                 said.first().contains(u"leaves it as it is"_s) && !said.first().contains(u"lost"_s),
+             qPrintable(said.join(u'\n')));
+    QCOMPARE(readFile(datafile), replaced);
 }
 
 // File > Change Roster reads a large roster as Open/Print does, under its
