@@ -1061,6 +1061,14 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <source>Make It Count</source>
         <translation>Zählend erstellen</translation>
     </message>
+    <message>
+        <source>Undo %1?
+
+The counters and assignment dates become what they were before it.</source>
+        <translation>%1 rückgängig machen?
+
+Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>

@@ -1061,6 +1061,14 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <source>Make It Count</source>
         <translation>Gjør gjeldende</translation>
     </message>
+    <message>
+        <source>Undo %1?
+
+The counters and assignment dates become what they were before it.</source>
+        <translation>Angre %1?
+
+Tellere og tildelingsdatoer blir som før.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>

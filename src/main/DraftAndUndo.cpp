@@ -191,6 +191,9 @@ bool DraftAndUndo::undoLastRun()
                     ? tr("Undo %1?\n\nThe rows it added are deleted and the soldiers it updated become "
                          "what they were before it.")
                           .arg(description(*last.entry))
+                : last.entry->isRosterChange() && last.changesSince.datafileLeft()
+                    ? tr("Undo %1?\n\nThe counters and assignment dates become what they were before it.")
+                          .arg(description(*last.entry))
                 : last.entry->isRosterChange()
                     ? tr("Undo %1?\n\nThe counters and assignment dates become what they were before it, "
                          "and so does its roster datafile.")
