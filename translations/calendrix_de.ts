@@ -2560,6 +2560,18 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>The roster datafile &apos;%1&apos; that change was made in is no longer there: an undo takes back the counters and assignment dates alone.</source>
         <translation>Die Dienstplandatei &apos;%1&apos;, in der diese Änderung vorgenommen wurde, ist nicht mehr vorhanden: Eine Rücknahme setzt nur die Zähler und Zuteilungsdaten zurück.</translation>
     </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of absences has: Name (or Soldier), From, To and Remark (or Reason).</source>
+        <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Abwesenheiten: Name (oder Soldier), From, To und Remark (oder Reason).</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of holidays has: Title (or Name, Holiday, Summary), From and To.</source>
+        <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Feiertagen: Title (oder Name, Holiday, Summary), From und To.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of work schedules has: Duty, From and To.</source>
+        <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Dienstzeiten: Duty, From und To.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -2560,6 +2560,18 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>The roster datafile &apos;%1&apos; that change was made in is no longer there: an undo takes back the counters and assignment dates alone.</source>
         <translation>Vaktlistefilen &apos;%1&apos; som den endringen ble gjort i, finnes ikke lenger: en angring tar bare tilbake tellerne og tildelingsdatoene.</translation>
     </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of absences has: Name (or Soldier), From, To and Remark (or Reason).</source>
+        <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med fravær har: Name (eller Soldier), From, To og Remark (eller Reason).</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of holidays has: Title (or Name, Holiday, Summary), From and To.</source>
+        <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med helligdager har: Title (eller Name, Holiday, Summary), From og To.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of work schedules has: Duty, From and To.</source>
+        <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med arbeidsplaner har: Duty, From og To.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

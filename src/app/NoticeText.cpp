@@ -739,6 +739,18 @@ QString sentence(const Notice &notice)
     case NoticeCode::ImportUnknownColumn:
         return QCoreApplication::translate(
             "NoticeText", "The column '%1' is neither a field nor the title of a qualification in Setup.");
+    case NoticeCode::ImportUnknownAbsenceColumn:
+        return QCoreApplication::translate("NoticeText",
+                                           "The column '%1' is none of those a file of absences "
+                                           "has: Name (or Soldier), From, To and Remark (or Reason).");
+    case NoticeCode::ImportUnknownHolidayColumn:
+        return QCoreApplication::translate("NoticeText",
+                                           "The column '%1' is none of those a file of holidays "
+                                           "has: Title (or Name, Holiday, Summary), From and To.");
+    case NoticeCode::ImportUnknownScheduleColumn:
+        return QCoreApplication::translate(
+            "NoticeText",
+            "The column '%1' is none of those a file of work schedules has: Duty, From and To.");
     case NoticeCode::ImportMissingColumn:
         return QCoreApplication::translate("NoticeText", "The file has no column '%1'.");
     case NoticeCode::ImportEmptyName:

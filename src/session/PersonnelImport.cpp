@@ -129,8 +129,9 @@ struct Columns {
     int operator[](const QString &field) const { return byField.value(field, -1); }
 };
 
+// unknown: the refusal of a column that is neither a field nor a qualification.
 Columns columnsOf(const SheetTable &table, const QHash<QString, QString> &fields,
-                  const QHash<QString, int> &qualificationTitles)
+                  const QHash<QString, int> &qualificationTitles, NoticeCode unknown)
 {
     Columns c;
     if (table.rows.isEmpty())
@@ -147,11 +148,8 @@ Columns columnsOf(const SheetTable &table, const QHash<QString, QString> &fields
         else if (qualificationTitles.contains(key))
             c.qualifications.append({i, qualificationTitles.value(key)});
         else
-            c.refused.append({header.line,
-                              Action::Refuse,
-                              {},
-                              0,
-                              Notice{Notice::Kind::Error, NoticeCode::ImportUnknownColumn, {title}}});
+            c.refused.append(
+                {header.line, Action::Refuse, {}, 0, Notice{Notice::Kind::Error, unknown, {title}}});
     }
     return c;
 }
@@ -234,7 +232,7 @@ PersonnelImport::Plan Planner::soldiers(bool update)
                                  {u"section"_s, u"section"_s},
                                  {u"comment"_s, u"section"_s},
                                  {u"platoon"_s, u"section"_s}},
-                                titles);
+                                titles, NoticeCode::ImportUnknownColumn);
     plan.rows = c.refused;
     if (m_table.rows.isEmpty())
         return plan;
@@ -341,19 +339,25 @@ PersonnelImport::Plan Planner::dated(PersonnelImport::Kind kind, const QDate &to
     plan.table = absences   ? RecordSources::kAbsentDates
                  : schedule ? RecordSources::kWorkSchedule
                             : RecordSources::kHoliday;
+    // Besides the field's own name, the title the window shows it under
+    // ("Remark", "Title") and the words other programs use.
     QHash<QString, QString> fields{{u"from"_s, u"from"_s}, {u"to"_s, u"to"_s}};
+    NoticeCode unknown = NoticeCode::ImportUnknownHolidayColumn;
     if (absences) {
         for (const QString &k : {u"name"_s, u"soldier"_s, u"soldiername"_s})
             fields.insert(k, u"name"_s);
         fields.insert(u"reason"_s, u"reason"_s);
+        fields.insert(u"remark"_s, u"reason"_s);
+        unknown = NoticeCode::ImportUnknownAbsenceColumn;
     } else if (schedule) {
         fields.insert(u"duty"_s, u"name"_s);
         fields.insert(u"dutyname"_s, u"name"_s);
+        unknown = NoticeCode::ImportUnknownScheduleColumn;
     } else {
-        for (const QString &k : {u"name"_s, u"holiday"_s, u"summary"_s})
+        for (const QString &k : {u"name"_s, u"title"_s, u"holiday"_s, u"summary"_s})
             fields.insert(k, u"name"_s);
     }
-    const Columns c = columnsOf(m_table, fields, {});
+    const Columns c = columnsOf(m_table, fields, {}, unknown);
     plan.rows = c.refused;
     if (m_table.rows.isEmpty())
         return plan;

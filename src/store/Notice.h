@@ -260,7 +260,10 @@ enum class NoticeCode {
     DemoFolderHoldsUnit, // %1: the folder
 
     // Why a row of a file to import is refused or left out.
-    ImportUnknownColumn, // %1: the column's title
+    ImportUnknownColumn, // %1: the column's title (a file of soldiers)
+    ImportUnknownAbsenceColumn,
+    ImportUnknownHolidayColumn,
+    ImportUnknownScheduleColumn,
     ImportMissingColumn, // %1: the column the file lacks
     ImportEmptyName,
     ImportNameTooLong,      // %1: the name, %2: the most characters

@@ -122,6 +122,17 @@ void tst_PersonnelImport::plan_data()
                                              said(6, Action::Refuse, NoticeCode::ImportToBeforeFrom),
                                              said(2, Action::LeftOut, NoticeCode::ImportOverlapsAbsence),
                                              said(3, Action::Add)};
+    // The titles the window shows for these columns are read as well.
+    QTest::newRow("absences: the window's titles")
+        << Kind::Absences << false << u"ID|Name|From|To|Remark\n7|Adams|2027-04-01|2027-04-02|course"_s
+        << QStringList{said(1, Action::Refuse, NoticeCode::ImportUnknownAbsenceColumn), said(2, Action::Add)};
+    QTest::newRow("holidays: the window's titles")
+        << Kind::Holidays << false << u"Title|From|To|Note\nMay Day|2027-05-01|"_s
+        << QStringList{said(1, Action::Refuse, NoticeCode::ImportUnknownHolidayColumn), said(2, Action::Add)};
+    QTest::newRow("schedule: a column nobody knows")
+        << Kind::Schedule << false << u"Duty|From|To|Who\nGate Guard|2027-05-03|2027-05-09|Adams"_s
+        << QStringList{said(1, Action::Refuse, NoticeCode::ImportUnknownScheduleColumn),
+                       said(2, Action::Add)};
     QTest::newRow("holidays, one overlapping another in the file")
         << Kind::Holidays << false
         << u"Summary|From|To\nNew Year|2027-01-01|2027-01-01\nEaster|2027-03-26|2027-03-29\nEaster "
