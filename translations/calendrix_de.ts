@@ -727,10 +727,6 @@ Befehle:
         <translation>ein Kalender (.ics) enthält Feiertage: geben Sie --holidays an</translation>
     </message>
     <message>
-        <source>%1 events with a time of day and %2 that ended before today were skipped.</source>
-        <translation>%1 Termine mit Uhrzeit und %2, die vor heute endeten, wurden übersprungen.</translation>
-    </message>
-    <message>
         <source>Read the sheet &apos;%1&apos;.</source>
         <translation>Das Blatt &apos;%1&apos; wurde gelesen.</translation>
     </message>
@@ -958,6 +954,20 @@ Befehle:
     <message>
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>das Fenster und die Befehle print, fairness, export, export-personnel und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events with a time of day were skipped.</source>
+        <translation>
+            <numerusform>%n Termin mit Uhrzeit wurde übersprungen.</numerusform>
+            <numerusform>%n Termine mit Uhrzeit wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events that ended before today were skipped.</source>
+        <translation>
+            <numerusform>%n Termin, der vor heute endete, wurde übersprungen.</numerusform>
+            <numerusform>%n Termine, die vor heute endeten, wurden übersprungen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -727,10 +727,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>en kalender (.ics) inneholder helligdager: gi --holidays</translation>
     </message>
     <message>
-        <source>%1 events with a time of day and %2 that ended before today were skipped.</source>
-        <translation>%1 hendelser med klokkeslett og %2 som sluttet før i dag, ble hoppet over.</translation>
-    </message>
-    <message>
         <source>Read the sheet &apos;%1&apos;.</source>
         <translation>Leste arket &apos;%1&apos;.</translation>
     </message>
@@ -958,6 +954,20 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>vinduet og kommandoene print, fairness, export, export-personnel og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events with a time of day were skipped.</source>
+        <translation>
+            <numerusform>%n hendelse med klokkeslett ble hoppet over.</numerusform>
+            <numerusform>%n hendelser med klokkeslett ble hoppet over.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events that ended before today were skipped.</source>
+        <translation>
+            <numerusform>%n hendelse som sluttet før i dag, ble hoppet over.</numerusform>
+            <numerusform>%n hendelser som sluttet før i dag, ble hoppet over.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -164,14 +164,17 @@ int runImport(const QStringList &arguments)
         return failure(*read.error);
     const SheetTable &table = read.table;
     if (calendar) {
-        if (read.skippedTimed + read.skippedPast > 0)
-            err() << NoticeText::title(Notice::Kind::Information) << ": "
-                  << QCoreApplication::translate(
-                         "CommandLine",
-                         "%1 events with a time of day and %2 that ended before today were skipped.")
-                         .arg(read.skippedTimed)
-                         .arg(read.skippedPast)
-                  << "\n";
+        const auto inform = [](const QString &text) {
+            err() << NoticeText::title(Notice::Kind::Information) << ": " << text << "\n";
+        };
+        if (read.skippedTimed > 0)
+            inform(NoticeText::counted(
+                "CommandLine", read.skippedTimed, "%n event with a time of day was skipped.",
+                QT_TRANSLATE_N_NOOP("CommandLine", "%n events with a time of day were skipped.")));
+        if (read.skippedPast > 0)
+            inform(NoticeText::counted(
+                "CommandLine", read.skippedPast, "%n event that ended before today was skipped.",
+                QT_TRANSLATE_N_NOOP("CommandLine", "%n events that ended before today were skipped.")));
     } else if (!table.sheet.isEmpty()) {
         err() << NoticeText::title(Notice::Kind::Information) << ": "
               << QCoreApplication::translate("CommandLine", "Read the sheet '%1'.").arg(table.sheet) << "\n";

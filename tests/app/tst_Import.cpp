@@ -87,6 +87,10 @@ void tst_Import::importsWhatOtherProgramsWrote()
     const QString calendar = written(unit.dir, u"holidays.ics"_s);
     o = runWith({u"import"_s, calendar, u"--holidays"_s, u"--data"_s, data});
     QVERIFY2(o.status == 0, qPrintable(o.err));
+    // The meeting, and the old day.
+    QVERIFY2(o.err.contains(u"INFORMATION: 1 event with a time of day was skipped.\n"_s) &&
+                 o.err.contains(u"INFORMATION: 1 event that ended before today was skipped.\n"_s),
+             qPrintable(o.err));
     const int year = QDate::currentDate().year();
     QCOMPARE(rows(unit, u"SELECT Name, \"From\", \"To\" FROM Holiday ORDER BY \"From\""_s),
              u"Unit Day|%1-01-01|%1-01-01\nFounders Day|%1-03-14|%1-03-14\nSummer "
