@@ -3800,6 +3800,10 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
+    <message>
+        <source>Stopped after %1 of %2 duties: %3 page.</source>
+        <translation>Nach %1 von %2 Diensten angehalten: %3 Seite.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::RosterChangeDialog</name>

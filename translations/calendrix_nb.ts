@@ -3800,6 +3800,10 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>Pages</source>
         <translation>Sider</translation>
     </message>
+    <message>
+        <source>Stopped after %1 of %2 duties: %3 page.</source>
+        <translation>Stoppet etter %1 av %2 vakter: %3 side.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::RosterChangeDialog</name>

@@ -1,5 +1,7 @@
 #include "main/ReportPreview.h"
 
+#include "app/NoticeText.h"
+
 #include "main/DialogProgress.h"
 #include "main/ErrorDisplay.h"
 #include "main/PrintDestination.h"
@@ -356,8 +358,11 @@ void ReportPreview::updateStatus()
     if (layingOut()) {
         m_status->setText(tr("Laying out duty %1 of %2...").arg(m_nextSection + 1).arg(sections));
     } else if (m_stopped && m_nextSection < sections) {
-        m_status->setText(
-            tr("Stopped after %1 of %2 duties: %3 pages.").arg(m_nextSection).arg(sections).arg(pageCount()));
+        m_status->setText(NoticeText::plural(pageCount(), tr("Stopped after %1 of %2 duties: %3 page."),
+                                             tr("Stopped after %1 of %2 duties: %3 pages."))
+                              .arg(m_nextSection)
+                              .arg(sections)
+                              .arg(pageCount()));
     } else {
         // English keeps its "1 page."; other languages choose their forms by %n.
         m_status->setText(pageCount() == 1 ? tr("1 page.") : tr("%n pages.", nullptr, pageCount()));
