@@ -955,20 +955,6 @@ Befehle:
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>das Fenster und die Befehle print, fairness, export, export-personnel und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n events with a time of day were skipped.</source>
-        <translation>
-            <numerusform>%n Termin mit Uhrzeit wurde übersprungen.</numerusform>
-            <numerusform>%n Termine mit Uhrzeit wurden übersprungen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n events that ended before today were skipped.</source>
-        <translation>
-            <numerusform>%n Termin, der vor heute endete, wurde übersprungen.</numerusform>
-            <numerusform>%n Termine, die vor heute endeten, wurden übersprungen.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>DatafileReading</name>
@@ -2582,6 +2568,20 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>The column &apos;%1&apos; is none of those a file of work schedules has: Duty, From and To.</source>
         <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Dienstzeiten: Duty, From und To.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n events with a time of day were skipped.</source>
+        <translation>
+            <numerusform>%n Termin mit Uhrzeit wurde übersprungen.</numerusform>
+            <numerusform>%n Termine mit Uhrzeit wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events that ended before today were skipped.</source>
+        <translation>
+            <numerusform>%n Termin, der vor heute endete, wurde übersprungen.</numerusform>
+            <numerusform>%n Termine, die vor heute endeten, wurden übersprungen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -2719,6 +2719,16 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
     <message>
         <source>{{file}} · remarks · printed {{printed}}</source>
         <translation>{{file}} · Bemerkungen · gedruckt am {{printed}}</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message numerus="yes">
+        <source>Stopped after %1 of %2 duties: %n pages.</source>
+        <translation>
+            <numerusform>Nach %1 von %2 Diensten angehalten: %n Seite.</numerusform>
+            <numerusform>Nach %1 von %2 Diensten angehalten: %n Seiten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3157,14 +3167,6 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
     <message>
         <source>Unchanged</source>
         <translation>Unverändert</translation>
-    </message>
-    <message>
-        <source>%1 event with a time of day or ended before today was skipped.</source>
-        <translation>%1 Termin mit Uhrzeit oder vor heute beendet wurde übersprungen.</translation>
-    </message>
-    <message>
-        <source>%1 events with a time of day or ended before today were skipped.</source>
-        <translation>%1 Termine mit Uhrzeit oder vor heute beendet wurden übersprungen.</translation>
     </message>
     <message>
         <source>The sheet &apos;%1&apos; was read.</source>
@@ -3750,10 +3752,6 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <translation>Dienst %1 von %2 wird gesetzt...</translation>
     </message>
     <message>
-        <source>Stopped after %1 of %2 duties: %3 pages.</source>
-        <translation>Nach %1 von %2 Diensten angehalten: %3 Seiten.</translation>
-    </message>
-    <message>
         <source>1 page.</source>
         <translation>1 Seite.</translation>
     </message>
@@ -3799,10 +3797,6 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
     <message>
         <source>Pages</source>
         <translation>Seiten</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 duties: %3 page.</source>
-        <translation>Nach %1 von %2 Diensten angehalten: %3 Seite.</translation>
     </message>
 </context>
 <context>

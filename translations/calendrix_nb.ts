@@ -955,20 +955,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>vinduet og kommandoene print, fairness, export, export-personnel og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n events with a time of day were skipped.</source>
-        <translation>
-            <numerusform>%n hendelse med klokkeslett ble hoppet over.</numerusform>
-            <numerusform>%n hendelser med klokkeslett ble hoppet over.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n events that ended before today were skipped.</source>
-        <translation>
-            <numerusform>%n hendelse som sluttet før i dag, ble hoppet over.</numerusform>
-            <numerusform>%n hendelser som sluttet før i dag, ble hoppet over.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>DatafileReading</name>
@@ -2582,6 +2568,20 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>The column &apos;%1&apos; is none of those a file of work schedules has: Duty, From and To.</source>
         <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med arbeidsplaner har: Duty, From og To.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n events with a time of day were skipped.</source>
+        <translation>
+            <numerusform>%n hendelse med klokkeslett ble hoppet over.</numerusform>
+            <numerusform>%n hendelser med klokkeslett ble hoppet over.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events that ended before today were skipped.</source>
+        <translation>
+            <numerusform>%n hendelse som sluttet før i dag, ble hoppet over.</numerusform>
+            <numerusform>%n hendelser som sluttet før i dag, ble hoppet over.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -2719,6 +2719,16 @@ Tellere og tildelingsdatoer blir som før.</translation>
     <message>
         <source>{{file}} · remarks · printed {{printed}}</source>
         <translation>{{file}} · merknader · skrevet ut {{printed}}</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message numerus="yes">
+        <source>Stopped after %1 of %2 duties: %n pages.</source>
+        <translation>
+            <numerusform>Stoppet etter %1 av %2 vakter: %n side.</numerusform>
+            <numerusform>Stoppet etter %1 av %2 vakter: %n sider.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3157,14 +3167,6 @@ Kjør «%3» for å legge en ny på plass.</translation>
     <message>
         <source>Unchanged</source>
         <translation>Uendret</translation>
-    </message>
-    <message>
-        <source>%1 event with a time of day or ended before today was skipped.</source>
-        <translation>%1 hendelse med klokkeslett eller avsluttet før i dag ble hoppet over.</translation>
-    </message>
-    <message>
-        <source>%1 events with a time of day or ended before today were skipped.</source>
-        <translation>%1 hendelser med klokkeslett eller avsluttet før i dag ble hoppet over.</translation>
     </message>
     <message>
         <source>The sheet &apos;%1&apos; was read.</source>
@@ -3750,10 +3752,6 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <translation>Setter opp vakt %1 av %2...</translation>
     </message>
     <message>
-        <source>Stopped after %1 of %2 duties: %3 pages.</source>
-        <translation>Stoppet etter %1 av %2 vakter: %3 sider.</translation>
-    </message>
-    <message>
         <source>1 page.</source>
         <translation>1 side.</translation>
     </message>
@@ -3799,10 +3797,6 @@ Kjør «%3» for å legge en ny på plass.</translation>
     <message>
         <source>Pages</source>
         <translation>Sider</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 duties: %3 page.</source>
-        <translation>Stoppet etter %1 av %2 vakter: %3 side.</translation>
     </message>
 </context>
 <context>

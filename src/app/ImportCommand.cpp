@@ -164,17 +164,8 @@ int runImport(const QStringList &arguments)
         return failure(*read.error);
     const SheetTable &table = read.table;
     if (calendar) {
-        const auto inform = [](const QString &text) {
-            err() << NoticeText::title(Notice::Kind::Information) << ": " << text << "\n";
-        };
-        if (read.skippedTimed > 0)
-            inform(NoticeText::counted(
-                "CommandLine", read.skippedTimed, "%n event with a time of day was skipped.",
-                QT_TRANSLATE_N_NOOP("CommandLine", "%n events with a time of day were skipped.")));
-        if (read.skippedPast > 0)
-            inform(NoticeText::counted(
-                "CommandLine", read.skippedPast, "%n event that ended before today was skipped.",
-                QT_TRANSLATE_N_NOOP("CommandLine", "%n events that ended before today were skipped.")));
+        for (const QString &sentence : NoticeText::skippedEvents(read.skippedTimed, read.skippedPast))
+            err() << NoticeText::title(Notice::Kind::Information) << ": " << sentence << "\n";
     } else if (!table.sheet.isEmpty()) {
         err() << NoticeText::title(Notice::Kind::Information) << ": "
               << QCoreApplication::translate("CommandLine", "Read the sheet '%1'.").arg(table.sheet) << "\n";

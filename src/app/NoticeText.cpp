@@ -1092,6 +1092,20 @@ QString NoticeText::counted(const char *context, int n, const char *one, const c
     return QString::fromUtf8(n == 1 ? one : many).replace(u"%n"_s, number);
 }
 
+QStringList NoticeText::skippedEvents(int timed, int past)
+{
+    QStringList sentences;
+    if (timed > 0)
+        sentences.append(
+            counted("NoticeText", timed, "%n event with a time of day was skipped.",
+                    QT_TRANSLATE_N_NOOP("NoticeText", "%n events with a time of day were skipped.")));
+    if (past > 0)
+        sentences.append(
+            counted("NoticeText", past, "%n event that ended before today was skipped.",
+                    QT_TRANSLATE_N_NOOP("NoticeText", "%n events that ended before today were skipped.")));
+    return sentences;
+}
+
 QString NoticeText::text(const Notice &keyedNotice)
 {
     Notice notice = worded(keyedNotice);

@@ -32,14 +32,17 @@ public:
     // The title word of a message box or printed line: none, "INFORMATION",
     // "WARNING" or "ERROR".
     static QString title(Notice::Kind kind);
-    // English only: the window's two sentences that still pick their form
-    // by hand. Translated sentences use counted().
+    // English only: the window's sentence that still picks its form by
+    // hand. Translated sentences use counted().
     static QString plural(int count, const QString &one, const QString &many);
     // A sentence that counts n things, its %n filled in: many is the
     // message (marked with QT_TRANSLATE_N_NOOP) whose translation gives each
     // language its own plural forms; with no translation, English picks one
     // or many.
     static QString counted(const char *context, int n, const char *one, const char *many);
+    // What a calendar's import skipped, a sentence for each kind of event
+    // it skipped: none when it skipped nothing.
+    static QStringList skippedEvents(int timed, int past);
     // A channel's own sentence for a notice, its %1.. and %n filled in as
     // text() fills its own.
     static QString fill(const Notice &notice, QString pattern);

@@ -67,11 +67,7 @@ QString readingText(const UnitSession::ImportFile &file)
 {
     const SheetTable &table = file.table;
     if (file.calendar)
-        return NoticeText::plural(
-                   file.skippedTimed + file.skippedPast,
-                   ImportDialog::tr("%1 event with a time of day or ended before today was skipped."),
-                   ImportDialog::tr("%1 events with a time of day or ended before today were skipped."))
-            .arg(file.skippedTimed + file.skippedPast);
+        return NoticeText::skippedEvents(file.skippedTimed, file.skippedPast).join(u' ');
     if (!table.sheet.isEmpty())
         return ImportDialog::tr("The sheet '%1' was read.").arg(table.sheet);
     QString text = table.encoding == u"utf-8-bom"_s

@@ -358,11 +358,12 @@ void ReportPreview::updateStatus()
     if (layingOut()) {
         m_status->setText(tr("Laying out duty %1 of %2...").arg(m_nextSection + 1).arg(sections));
     } else if (m_stopped && m_nextSection < sections) {
-        m_status->setText(NoticeText::plural(pageCount(), tr("Stopped after %1 of %2 duties: %3 page."),
-                                             tr("Stopped after %1 of %2 duties: %3 pages."))
+        m_status->setText(NoticeText::counted("ReportPreview", pageCount(),
+                                              "Stopped after %1 of %2 duties: %n page.",
+                                              QT_TRANSLATE_N_NOOP("ReportPreview",
+                                                                  "Stopped after %1 of %2 duties: %n pages."))
                               .arg(m_nextSection)
-                              .arg(sections)
-                              .arg(pageCount()));
+                              .arg(sections));
     } else {
         // English keeps its "1 page."; other languages choose their forms by %n.
         m_status->setText(pageCount() == 1 ? tr("1 page.") : tr("%n pages.", nullptr, pageCount()));
