@@ -955,6 +955,14 @@ Befehle:
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>das Fenster und die Befehle print, fairness, export, export-personnel und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
     </message>
+    <message>
+        <source>The command did its work, but its output could not be written in full: %1.</source>
+        <translation>Der Befehl hat seine Arbeit getan, aber seine Ausgabe konnte nicht vollständig geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be written in full: %1.</source>
+        <translation>Die Ausgabe konnte nicht vollständig geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>

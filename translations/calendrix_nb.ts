@@ -955,6 +955,14 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
         <translation>vinduet og kommandoene print, fairness, export, export-personnel og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
     </message>
+    <message>
+        <source>The command did its work, but its output could not be written in full: %1.</source>
+        <translation>Kommandoen gjorde jobben sin, men utdataene kunne ikke skrives helt: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be written in full: %1.</source>
+        <translation>Utdataene kunne ikke skrives helt: %1.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>

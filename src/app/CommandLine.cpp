@@ -17,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -501,6 +502,33 @@ int run(const QStringList &arguments)
     return usageError(
         QCoreApplication::translate("CommandLine", "unknown command '%1' (try calendrix --help)")
             .arg(command));
+}
+
+int finished(const QStringList &arguments, int status)
+{
+    out().flush();
+    if (out().status() == QTextStream::Ok)
+        return status;
+    static const QStringList changing{u"make"_s, u"undo"_s, u"import"_s, u"replace"_s,
+                                      u"swap"_s, u"demo"_s, u"init"_s};
+    const bool changedUnit = status == 0 && changing.contains(arguments.value(1)) &&
+                             !arguments.contains(u"--dry-run"_s) && !arguments.contains(u"--help"_s);
+    const auto *file = qobject_cast<const QFileDevice *>(out().device());
+    const QString reason = file ? file->errorString() : QString();
+    if (changedUnit) {
+        err() << NoticeText::title(Notice::Kind::Warning) << ": "
+              << QCoreApplication::translate("CommandLine",
+                                             "The command did its work, but its output could not be "
+                                             "written in full: %1.")
+                     .arg(reason)
+              << "\n";
+        err().flush();
+        return status;
+    }
+    const int failed =
+        failure(QCoreApplication::translate("CommandLine", "The output could not be written in full: %1.")
+                    .arg(reason));
+    return status == 0 ? failed : status;
 }
 
 QString desktopFolder(const QStringList &arguments, int *status, QString *datafile)

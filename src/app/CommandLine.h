@@ -30,6 +30,13 @@ int run(const QStringList &arguments);
 // Runs any console command; only calendrix-gui has it.
 int runAny(const QStringList &arguments);
 
+// The exit status of the command in arguments that returned status, once
+// what it printed is out. Output that could not be written in full (a full
+// disk) is told; a command that only reads or writes files of its own fails
+// then, for the output was its work, while one that changed the unit keeps
+// its status, so that a script never does that change a second time.
+int finished(const QStringList &arguments, int status);
+
 // The desktop program's own options: "calendrix [--data DIR] [FILE.cxr]".
 // Returns the unit folder with status -1, and the roster datafile to show in
 // datafile (empty when none was given); or an empty string with the exit

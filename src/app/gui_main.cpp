@@ -95,12 +95,12 @@ int main(int argc, char **argv)
             QGuiApplication app(argc, argv);
             if (const int status = Startup::speak(language); status >= 0)
                 return status;
-            return CommandLine::runAny(arguments);
+            return CommandLine::finished(arguments, CommandLine::runAny(arguments));
         }
         QCoreApplication app(argc, argv);
         if (const int status = Startup::speak(language); status >= 0)
             return status;
-        return CommandLine::runAny(arguments);
+        return CommandLine::finished(arguments, CommandLine::runAny(arguments));
     }
     int status = -1;
     QString datafile;

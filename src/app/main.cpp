@@ -83,5 +83,5 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (const int status = Startup::speak(language); status >= 0)
         return status;
-    return CommandLine::run(arguments);
+    return CommandLine::finished(arguments, CommandLine::run(arguments));
 }

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +53,8 @@ private slots:
     void datafileOpensItsUnit();
     void noticesInGerman_data();
     void noticesInGerman();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
 };
 
 Q_DECLARE_METATYPE(calendrix::Notice)
@@ -689,4 +692,42 @@ void tst_CommandLine::noticesInGerman()
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
+// Standard output on a full disk: a command whose output is its work fails
+// and says why; one that changed the unit keeps its status, so that a script
+// does not make the change again, and warns.
+void tst_CommandLine::outputThatCannotBeWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // UNIT stands for the unit's folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    const QString lost = u"The output could not be written in full: No space left on device."_s;
+    QTest::newRow("version") << QStringList{u"--version"_s} << 1 << u"ERROR: "_s + lost;
+    QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"UNIT"_s} << 1 << u"ERROR: "_s + lost;
+    QTest::newRow("fairness, in calendrix-gui")
+        << QStringList{u"fairness"_s, u"--data"_s, u"UNIT"_s} << 1 << u"ERROR: "_s + lost;
+    QTest::newRow("make")
+        << QStringList{u"make"_s, u"UNIT/r.cxr"_s, u"--data"_s, u"UNIT"_s} << 0
+        << u"WARNING: The command did its work, but its output could not be written in full: "
+           "No space left on device."_s;
+}
+
+void tst_CommandLine::outputThatCannotBeWritten()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    arguments.replaceInStrings(u"UNIT"_s, unit);
+    const Result r = runCalendrix(arguments, [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, STDOUT_FILENO);
+    });
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(says + u'\n'), qPrintable(r.err));
+    if (arguments.constFirst() == u"make")
+        QVERIFY(QFileInfo::exists(unit + u"/r.cxr"_s));
+}
+
 #include "tst_CommandLine.moc"
