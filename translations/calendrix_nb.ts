@@ -2590,6 +2590,11 @@ Tellere og tildelingsdatoer blir som før.</translation>
             <numerusform>%n hendelser som sluttet før i dag, ble hoppet over.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; only a file is ever written over. Choose another name.</source>
+        <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
+        <translation>&apos;%1&apos; er %2, ikke en fil; bare en fil blir noen gang skrevet over. Velg et annet navn.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -138,6 +138,13 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath, Mode mode)
         m_messenger.inform({Notice::Kind::Error, NoticeCode::RunOwnFile, {target}});
         return Outcome::Failed;
     }
+    // Said before the run, which would only fail at the end.
+    if (const std::optional<Notice> refused = ScratchFile::notAFile(target)) {
+        m_messenger.inform(QFileInfo(target).isDir() && !QFileInfo(target).isSymLink()
+                               ? Notice{Notice::Kind::Error, NoticeCode::DatafileIsFolder, {target}}
+                               : *refused);
+        return Outcome::Failed;
+    }
     bool replace = false;
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         if (!m_messenger.ask(

@@ -1,6 +1,7 @@
 #include "session/ExportJob.h"
 
 #include "report/RosterData.h"
+#include "store/ScratchFile.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -69,12 +70,15 @@ OutputResult ExportJob::check(const ExportTargets &targets) const
 {
     // Elsewhere only a link can reach a file of the unit.
     UnitFolders unitFolders(m_unit);
-    for (const QString &file : m_roster.plannedFiles(targets))
+    for (const QString &file : m_roster.plannedFiles(targets)) {
         if ((unitFolders.mayHoldOwnFiles(file) || QFileInfo(file).isSymLink()) && m_unit.isOwnFile(file))
             return {OutputResult::Outcome::Refused,
                     {},
                     {{Notice::Kind::Error, NoticeCode::ExportIsUnitFile, {file}}},
                     {}};
+        if (const std::optional<Notice> refused = ScratchFile::notAFile(file))
+            return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
+    }
     try {
         m_roster.checkTargets(targets);
     } catch (const Error &e) {

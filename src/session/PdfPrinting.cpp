@@ -1,5 +1,7 @@
 #include "session/PdfPrinting.h"
 
+#include "store/ScratchFile.h"
+
 #include <QFileInfo>
 
 namespace calendrix {
@@ -27,6 +29,8 @@ OutputResult PdfPrinting::check(const QString &path) const
                 {{Notice::Kind::Error, NoticeCode::OutputIsUnitFile, {path}}},
                 {}};
     }
+    if (const std::optional<Notice> refused = ScratchFile::notAFile(path))
+        return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
     if (target.exists())
         return {OutputResult::Outcome::Exists, {path}, {}, {}};
     return {OutputResult::Outcome::Ready, {}, {}, {}};

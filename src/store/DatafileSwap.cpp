@@ -55,6 +55,8 @@ void DatafileSwap::putInPlace(ScratchFile &finished, bool replace)
         throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::FileExists, {target}, target);
     if (hadTarget && S_ISDIR(st.st_mode))
         throw StoreError(StoreErrorCode::DestinationExists, NoticeCode::DatafileIsFolder, {target}, target);
+    if (const std::optional<Notice> refused = ScratchFile::notAFile(target))
+        throw StoreError(StoreErrorCode::DestinationExists, *refused, target);
     m_record.hadDatafile = hadTarget;
     m_record.keptAs = hadTarget ? backupName(target) : QString();
     m_record.identity = finished.identity();

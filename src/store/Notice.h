@@ -19,6 +19,7 @@ enum class NoticeCode {
 
     // Exporting a roster, printing to PDF, the fairness report.
     OutputIsUnitFile,        // %1: the file named for the output
+    OutputNotAFile,          // %1: the name, %2: what stands there (UnitFolder::fileType, "link:...")
     PdfIsDatafileOrUnitFile, // %1: the file named for the PDF
     ExportIsUnitFile,        // %1: the file named for the export
     ExportDraft,             // %1: the datafile, %2: what its events and sheets say

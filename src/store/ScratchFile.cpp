@@ -1,6 +1,7 @@
 #include "store/ScratchFile.h"
 
 #include "store/StoreError.h"
+#include "store/UnitFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -177,8 +178,26 @@ void ScratchFile::setMode(unsigned int mode)
         throw systemError(NoticeCode::CannotWriteFile, m_target);
 }
 
+std::optional<Notice> ScratchFile::notAFile(const QString &target)
+{
+    const QByteArray path = encodedPath(target);
+    struct stat st {
+    };
+    if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return std::nullopt;
+    QString what = UnitFolder::fileType(st.st_mode);
+    if (S_ISLNK(st.st_mode))
+        what = ::stat(path.constData(), &st) == 0 ? u"link:"_s + UnitFolder::fileType(st.st_mode) : u"link"_s;
+    return Notice{Notice::Kind::Error, NoticeCode::OutputNotAFile, {target, what}};
+}
+
 void ScratchFile::putInPlace(Sync sync, Replace replace)
 {
+    // rename(2) would put the file in the place of a device or a pipe as
+    // readily as of a file.
+    if (replace == Replace::Yes)
+        if (const std::optional<Notice> refused = notAFile(m_target))
+            throw StoreError(StoreErrorCode::DestinationExists, *refused, m_target);
     // The file reaches the disk before its name does. Whoever wrote it last
     // through another descriptor (SQLite) may have left that to this flush.
     if (sync == Sync::Now && !m_flushed)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace calendrix {
 
 // The one way the program puts a file in place: a hidden file
@@ -58,6 +60,11 @@ public:
     // process holds, and journals whose scratch file is gone. Returns the
     // paths removed. Never fails: what cannot be removed stays.
     static QStringList sweep(const QString &dir);
+
+    // Why nothing may be written over target: it stands there and is no
+    // file but a folder, a device, a pipe, a socket or a link (OutputNotAFile).
+    // Nothing when it is a file or not there. putInPlace() refuses the same.
+    static std::optional<Notice> notAFile(const QString &target);
 
     // A random name ".calendrix-XXXXXX<suffix>" for a hidden file of ours.
     static QString hiddenName(const QString &suffix);

@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,6 +57,8 @@ private slots:
     void noticesInGerman();
     void outputThatCannotBeWritten_data();
     void outputThatCannotBeWritten();
+    void outputOverWhatIsNoFile_data();
+    void outputOverWhatIsNoFile();
 };
 
 Q_DECLARE_METATYPE(calendrix::Notice)
@@ -728,6 +732,38 @@ void tst_CommandLine::outputThatCannotBeWritten()
     QVERIFY2(r.err.contains(says + u'\n'), qPrintable(r.err));
     if (arguments.constFirst() == u"make")
         QVERIFY(QFileInfo::exists(unit + u"/r.cxr"_s));
+}
+
+// Every command that writes a file refuses, with --replace too, a name that
+// stands for a pipe (or a device, a folder, a link): it stays as it was.
+void tst_CommandLine::outputOverWhatIsNoFile_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // UNIT the unit's folder, OUT the pipe
+    const QStringList unit{u"--data"_s, u"UNIT"_s, u"--replace"_s};
+    QTest::newRow("make") << QStringList{u"make"_s, u"OUT"_s} + unit;
+    QTest::newRow("print") << QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"OUT"_s} + unit;
+    QTest::newRow("export") << QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"OUT"_s} + unit;
+    QTest::newRow("fairness") << QStringList{u"fairness"_s, u"--csv"_s, u"OUT"_s} + unit;
+    QTest::newRow("export-personnel") << QStringList{u"export-personnel"_s, u"OUT.csv"_s} + unit;
+}
+
+void tst_CommandLine::outputOverWhatIsNoFile()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    QCOMPARE(runCalendrix({u"make"_s, unit + u"/r.cxr"_s, u"--data"_s, unit}).status, 0);
+    QString pipe = tmp.filePath(u"out"_s);
+    if (arguments.contains(u"OUT.csv"_s))
+        pipe += u".csv"_s;
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    arguments.replaceInStrings(u"UNIT"_s, unit);
+    arguments.replaceInStrings(QRegularExpression(u"^OUT(\\.csv)?$"_s), pipe);
+    const Result r = runCalendrix(arguments);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(u"'%1' is a FIFO (named pipe), not a file"_s.arg(pipe)), qPrintable(r.err));
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
 #include "tst_CommandLine.moc"

@@ -46,6 +46,8 @@ private slots:
     void sweepTakesOnlyAbandonedScratchFiles_data();
     void sweepTakesOnlyAbandonedScratchFiles();
     void hiddenNamesDiffer();
+    void onlyAFileIsWrittenOver_data();
+    void onlyAFileIsWrittenOver();
 };
 
 namespace {
@@ -528,6 +530,59 @@ void tst_Files::hiddenNamesDiffer()
     QCOMPARE(names.size(), 1000);
     // All 62 letters turn up, in 6,000 of them.
     QCOMPARE(letters.size(), 62);
+}
+
+// A finished file takes the place of a file, never of a pipe, a folder or
+// a link: rename(2) would put it there as readily.
+void tst_Files::onlyAFileIsWrittenOver_data()
+{
+    QTest::addColumn<QString>("kind"); // what stands at the target: file, fifo, folder, link, dangling
+    QTest::addColumn<QString>("what"); // what the refusal calls it; empty when the file is written
+    QTest::newRow("a file") << u"file"_s << QString();
+    QTest::newRow("nothing") << u"none"_s << QString();
+    QTest::newRow("a pipe") << u"fifo"_s << u"fifo"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"folder"_s;
+    QTest::newRow("a link to a file") << u"link"_s << u"link:file"_s;
+    QTest::newRow("a link to nothing") << u"dangling"_s << u"link"_s;
+}
+
+void tst_Files::onlyAFileIsWrittenOver()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"out.pdf"_s), other = dir.filePath(u"other.pdf"_s);
+    writeFile(other, "the clerk's file");
+    if (kind == u"file")
+        writeFile(target, "old");
+    else if (kind == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(u"out.pdf"_s));
+    else if (kind == u"link")
+        QVERIFY(QFile::link(other, target));
+    else if (kind == u"dangling")
+        QVERIFY(QFile::link(dir.filePath(u"nowhere"_s), target));
+    const std::optional<Notice> refusal = ScratchFile::notAFile(target);
+    QCOMPARE(refusal ? refusal->values.value(1) : QString(), what);
+    struct stat before {
+    };
+    ::lstat(QFile::encodeName(target).constData(), &before);
+    ScratchFile scratch(target);
+    scratch.write("new");
+    try {
+        scratch.putInPlace();
+        QVERIFY2(what.isEmpty(), "written over what is no file");
+        QCOMPARE(readFile(target), QByteArray("new"));
+    } catch (const StoreError &e) {
+        QVERIFY2(!what.isEmpty(), e.what());
+        QCOMPARE(e.notice().code, NoticeCode::OutputNotAFile);
+        struct stat after {
+        };
+        QVERIFY(::lstat(QFile::encodeName(target).constData(), &after) == 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+    QCOMPARE(readFile(other), QByteArray("the clerk's file"));
 }
 
 QTEST_GUILESS_MAIN(tst_Files)
