@@ -2591,9 +2591,9 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is %2, not a file; only a file is ever written over. Choose another name.</source>
+        <source>&apos;%1&apos; is %2, not a file, and only a file is ever written over.</source>
         <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
-        <translation>&apos;%1&apos; ist %2, keine Datei; überschrieben wird stets nur eine Datei. Wählen Sie einen anderen Namen.</translation>
+        <translation>&apos;%1&apos; ist %2, keine Datei, und überschrieben wird stets nur eine Datei.</translation>
     </message>
 </context>
 <context>

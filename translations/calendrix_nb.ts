@@ -2591,9 +2591,9 @@ Tellere og tildelingsdatoer blir som før.</translation>
         </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is %2, not a file; only a file is ever written over. Choose another name.</source>
+        <source>&apos;%1&apos; is %2, not a file, and only a file is ever written over.</source>
         <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
-        <translation>&apos;%1&apos; er %2, ikke en fil; bare en fil blir noen gang skrevet over. Velg et annet navn.</translation>
+        <translation>&apos;%1&apos; er %2, ikke en fil, og bare en fil blir noen gang skrevet over.</translation>
     </message>
 </context>
 <context>

@@ -351,8 +351,8 @@ QString sentence(const Notice &notice)
                                            "'%1' is one of the unit's own files; choose another name.");
     case NoticeCode::OutputNotAFile:
         //: %1 is a path, %2 what is there: "a folder", "a device", "a link to a file"...
-        return QCoreApplication::translate(
-            "NoticeText", "'%1' is %2, not a file; only a file is ever written over. Choose another name.");
+        return QCoreApplication::translate("NoticeText",
+                                           "'%1' is %2, not a file, and only a file is ever written over.");
     case NoticeCode::PdfIsDatafileOrUnitFile:
         return QCoreApplication::translate(
             "NoticeText", "'%1' is the datafile or a file of the unit; choose another name for the PDF.");
