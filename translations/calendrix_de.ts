@@ -2595,6 +2595,10 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; ist %2, keine Datei, und überschrieben wird stets nur eine Datei.</translation>
     </message>
+    <message>
+        <source>%4 stands duty &apos;%1&apos; from %2 to %3 now, not %5: the roster datafile has changed since it was read.</source>
+        <translation>Den Dienst &apos;%1&apos; von %2 bis %3 hat jetzt %4, nicht %5: Die Dienstplandatei wurde geändert, seit sie gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -3929,6 +3933,10 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
     <message>
         <source>Swapping two periods of %1...</source>
         <translation>Zwei Zeiträume von %1 werden getauscht...</translation>
+    </message>
+    <message>
+        <source>The roster was not changed. %1 Open it again with File &gt; Change Roster to see it as it is now.</source>
+        <translation>Der Dienstplan wurde nicht geändert. %1 Öffnen Sie ihn erneut mit Datei &gt; Dienstplan ändern, um ihn so zu sehen, wie er jetzt ist.</translation>
     </message>
 </context>
 <context>

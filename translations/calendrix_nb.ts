@@ -2595,6 +2595,10 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <extracomment>%1 is a path, %2 what is there: &quot;a folder&quot;, &quot;a device&quot;, &quot;a link to a file&quot;...</extracomment>
         <translation>&apos;%1&apos; er %2, ikke en fil, og bare en fil blir noen gang skrevet over.</translation>
     </message>
+    <message>
+        <source>%4 stands duty &apos;%1&apos; from %2 to %3 now, not %5: the roster datafile has changed since it was read.</source>
+        <translation>%4 har vakten &apos;%1&apos; fra %2 til %3 nå, ikke %5: vaktlistefilen er endret siden den ble lest.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -3929,6 +3933,10 @@ Kjør «%3» for å legge en ny på plass.</translation>
     <message>
         <source>Swapping two periods of %1...</source>
         <translation>Bytter to perioder av %1...</translation>
+    </message>
+    <message>
+        <source>The roster was not changed. %1 Open it again with File &gt; Change Roster to see it as it is now.</source>
+        <translation>Vaktlisten ble ikke endret. %1 Åpne den igjen med Fil &gt; Endre vaktliste for å se den slik den er nå.</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,10 @@ QString sentence(const Notice &notice)
     case NoticeCode::ChangeFailed:
         return QCoreApplication::translate(
             "NoticeText", "The roster datafile could not be changed; nothing was changed.\n%1");
+    case NoticeCode::ChangeStandsAnother:
+        return QCoreApplication::translate("NoticeText",
+                                           "%4 stands duty '%1' from %2 to %3 now, not %5: the roster "
+                                           "datafile has changed since it was read.");
     case NoticeCode::UndoDatafileChanged:
         return QCoreApplication::translate("NoticeText",
                                            "The roster datafile '%1' was changed after that change.");

@@ -248,6 +248,17 @@ void RosterChangeDialog::replaceSelected()
                            found.error ? NoticeText::text(*found.error) : NoticeText::text(*found.refused));
         return;
     }
+    if (found.period.standing != period.standing) {
+        // The datafile was put back or copied over since it was read here.
+        QStringList values{period.duty, period.from.toString(Qt::ISODate), period.to.toString(Qt::ISODate)};
+        NoticeCode code = NoticeCode::ChangeNobodyStands;
+        if (!found.period.standing.isEmpty()) {
+            code = NoticeCode::ChangeStandsAnother;
+            values << found.period.standing << period.standing;
+        }
+        closeAsChanged(Notice{Notice::Kind::Error, code, values});
+        return;
+    }
     Step s = step(this, u"Replace"_s, tr("Replace"),
                   tr("Who stands %1 on %2 instead of %3? The soldiers are listed in the order the roster run "
                      "would take them now; the first free one is picked.")
@@ -274,8 +285,8 @@ void RosterChangeDialog::replaceSelected()
         const QString reason = s.reason->text().trimmed();
         RosterChange::Changed done;
         busy(tr("Giving %3 the period of %1 on %2...").arg(period.duty, daysText(period), by), [&] {
-            done =
-                m_change.replace(m_datafile, period.duty, RosterChange::Which{period.column, {}}, by, reason);
+            done = m_change.replace(m_datafile, period.duty, RosterChange::Which{period.column, {}}, by,
+                                    reason, period.standing);
         });
         changed(done);
     });
@@ -293,21 +304,23 @@ void RosterChangeDialog::swapSelected()
              tr("With which period of %1 does %2 trade %3? Each soldier must be free on the other's days.")
                  .arg(period.duty, period.standing, daysText(period)),
              tr("Periods to trade with"), {tr("Period"), tr("Days"), tr("Day"), tr("Stands")}, tr("Swap"));
-    QList<int> columns;
+    QList<RosterChange::Period> others;
     for (const RosterChange::Period &other : m_periods[m_duty->currentIndex()]) {
         if (other.column == period.column || other.standing.isEmpty() || other.standing == period.standing)
             continue;
-        columns.append(other.column);
+        others.append(other);
         appendRow(s.list, {QString::number(other.column), daysText(other), dayClassText(other.dayClass),
                            other.standing});
     }
     s.list->resizeColumnsToContents();
-    connect(s.dialog, &QDialog::accepted, this, [this, s, period, columns] {
-        const int other = columns.value(s.list->currentRow(), 0);
+    connect(s.dialog, &QDialog::accepted, this, [this, s, period, others] {
+        const RosterChange::Period other = others.value(s.list->currentRow());
         const QString reason = s.reason->text().trimmed();
         RosterChange::Changed done;
-        busy(tr("Swapping two periods of %1...").arg(period.duty),
-             [&] { done = m_change.swap(m_datafile, period.duty, period.column, other, reason); });
+        busy(tr("Swapping two periods of %1...").arg(period.duty), [&] {
+            done = m_change.swap(m_datafile, period.duty, period.column, other.column, reason,
+                                 {period.standing, other.standing});
+        });
         changed(done);
     });
     s.dialog->open();
@@ -326,6 +339,10 @@ void RosterChangeDialog::changed(const RosterChange::Changed &done)
         ErrorDisplay::show(this, *done.error, tr("The roster was not changed."));
         return;
     }
+    if (done.refused && done.refused->code == NoticeCode::ChangeStandsAnother) {
+        closeAsChanged(*done.refused);
+        return;
+    }
     if (done.outcome != RosterChange::Changed::Outcome::Done) {
         ErrorDisplay::show(this, tr("The roster was not changed. %1")
                                      .arg(done.refused ? NoticeText::text(*done.refused) : QString()));
@@ -340,6 +357,14 @@ void RosterChangeDialog::changed(const RosterChange::Changed &done)
     m_list->setFocus();
     if (m_changed)
         m_changed();
+}
+
+void RosterChangeDialog::closeAsChanged(const Notice &why)
+{
+    ErrorDisplay::show(this, tr("The roster was not changed. %1 Open it again with File > Change Roster to "
+                                "see it as it is now.")
+                                 .arg(NoticeText::text(why)));
+    reject();
 }
 
 } // namespace calendrix

@@ -39,6 +39,9 @@ private:
     void busy(const QString &what, const std::function<void()> &work);
     // Shows the roster as the change left it, or why it was not changed.
     void changed(const RosterChange::Changed &changed);
+    // The datafile is no longer what the list shows: says why, and closes,
+    // for the clerk to open it again as it is now.
+    void closeAsChanged(const Notice &why);
 
     RosterChange m_change;
     QString m_datafile;

@@ -39,6 +39,7 @@ struct RosterChange::Request {
     QString by; // replace: the soldier put on; empty for the first free candidate
     int otherColumn = 0;
     QString reason;
+    QStringList seen; // who the clerk was shown standing each period; empty when not asked
 };
 
 namespace {
@@ -444,18 +445,22 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
 }
 
 RosterChange::Changed RosterChange::replace(const QString &datafile, const QString &duty, const Which &which,
-                                            const QString &by, const QString &reason) const
+                                            const QString &by, const QString &reason,
+                                            const QString &seen) const
 {
     Request request;
     request.duty = duty.trimmed();
     request.which = which;
     request.by = by.trimmed();
     request.reason = reason;
+    if (!seen.isEmpty())
+        request.seen = {seen};
     return change(datafile, request);
 }
 
 RosterChange::Changed RosterChange::swap(const QString &datafile, const QString &duty, int column,
-                                         int otherColumn, const QString &reason) const
+                                         int otherColumn, const QString &reason,
+                                         const QStringList &seen) const
 {
     Request request;
     request.swap = true;
@@ -463,6 +468,7 @@ RosterChange::Changed RosterChange::swap(const QString &datafile, const QString 
     request.which.column = column;
     request.otherColumn = otherColumn;
     request.reason = reason;
+    request.seen = seen;
     return change(datafile, request);
 }
 
@@ -527,6 +533,13 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         for (const Period &p : std::as_const(periods))
             if (p.standing.isEmpty())
                 throw Refused{refusal(NoticeCode::ChangeNobodyStands, {p.duty, day(p.from), day(p.to)})};
+        // The datafile may have been put back or copied over since the clerk
+        // was shown it: the change is made only to the soldier he saw.
+        for (qsizetype i = 0; i < request.seen.size() && i < periods.size(); ++i)
+            if (periods[i].standing != request.seen[i])
+                throw Refused{refusal(NoticeCode::ChangeStandsAnother,
+                                      {periods[i].duty, day(periods[i].from), day(periods[i].to),
+                                       periods[i].standing, request.seen[i]})};
         unit.readDatesNear(working, periods);
         if (request.swap) {
             const QString &a = periods[0].standing, &b = periods[1].standing;

@@ -70,13 +70,15 @@ public:
     // counters stand now. Never throws.
     Candidates candidates(const QString &datafile, const QString &duty, const Which &which) const;
     // Takes the soldier who stands the period off and gives it to by, or with
-    // by empty to the first free candidate. Call with the unit's lock held.
-    // Never throws.
+    // by empty to the first free candidate. seen, when given, is who the
+    // clerk was shown standing it: the change is refused when another stands
+    // it in the datafile now. Call with the unit's lock held. Never throws.
     Changed replace(const QString &datafile, const QString &duty, const Which &which, const QString &by,
-                    const QString &reason) const;
-    // The soldiers of two periods of duty trade them. Call with the lock held. Never throws.
+                    const QString &reason, const QString &seen = {}) const;
+    // The soldiers of two periods of duty trade them; seen as for replace,
+    // one name per period. Call with the lock held. Never throws.
     Changed swap(const QString &datafile, const QString &duty, int column, int otherColumn,
-                 const QString &reason) const;
+                 const QString &reason, const QStringList &seen = {}) const;
 
 private:
     struct Request;

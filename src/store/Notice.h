@@ -325,6 +325,7 @@ enum class NoticeCode {
     ChangeAlreadyStanding,   // %1: the soldier
     ChangeSamePeriod,        // %1: the duty
     ChangeFailed,            // %1: why (a cause)
+    ChangeStandsAnother,     // %1: the duty, %2, %3: the period's days, %4: who stands it, %5: who was seen
     UndoDatafileChanged,     // %1: the datafile
     UndoDatafileAnother,     // %1: the datafile; another file stands under its name
     UndoDatafileMissing,     // %1: the datafile; none stands under its name

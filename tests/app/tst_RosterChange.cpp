@@ -256,28 +256,37 @@ void tst_RosterChange::refusalsChangeNothing_data()
     // Why a soldier is not free: the roster's own cell is found before his
     // assignment dates, which hold it as well.
     QTest::addColumn<NoticeCode>("cause");
+    // The caller saw someone else stand the period (of a swap: the other one)
+    // than stands it in the datafile now.
+    QTest::addColumn<bool>("seenAnother");
 
     const NoticeCode none = NoticeCode::ChangeNotFree;
     QTest::newRow("not qualified") << kDuty << 3 << 0 << u"Nobody, Known"_s << NoticeCode::ChangeNotQualified
-                                   << none;
+                                   << none << false;
     QTest::newRow("absent") << kDuty << 3 << 0 << u"absent"_s << NoticeCode::ChangeNotFree
-                            << NoticeCode::ChangeAbsent;
+                            << NoticeCode::ChangeAbsent << false;
     QTest::newRow("busy") << kDuty << 3 << 0 << u"busy"_s << NoticeCode::ChangeNotFree
-                          << NoticeCode::ChangeOnDuty;
+                          << NoticeCode::ChangeOnDuty << false;
     QTest::newRow("already stands it")
-        << kDuty << 3 << 0 << u"stands"_s << NoticeCode::ChangeAlreadyStanding << none;
-    QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty
-                                  << none;
+        << kDuty << 3 << 0 << u"stands"_s << NoticeCode::ChangeAlreadyStanding << none << false;
+    QTest::newRow("unknown duty") << u"Gate"_s << 3 << 0 << QString() << NoticeCode::ChangeUnknownDuty << none
+                                  << false;
     QTest::newRow("unknown period") << kDuty << 37 << 0 << QString() << NoticeCode::ChangeUnknownPeriod
-                                    << none;
+                                    << none << false;
     QTest::newRow("a period nobody stands")
-        << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands << none;
-    QTest::newRow("the unit's own file") << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile << none;
+        << kDuty << 2 << 0 << QString() << NoticeCode::ChangeNobodyStands << none << false;
+    QTest::newRow("the unit's own file")
+        << kDuty << 3 << 0 << QString() << NoticeCode::ChangeOwnFile << none << false;
     QTest::newRow("swap with a period its soldier is on another duty in")
-        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree << NoticeCode::ChangeOnDuty;
-    QTest::newRow("swap with itself") << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod << none;
+        << kDuty << 3 << -1 << QString() << NoticeCode::ChangeNotFree << NoticeCode::ChangeOnDuty << false;
+    QTest::newRow("swap with itself")
+        << kDuty << 3 << 3 << QString() << NoticeCode::ChangeSamePeriod << none << false;
     QTest::newRow("swap with a period nobody stands")
-        << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands << none;
+        << kDuty << 3 << 2 << QString() << NoticeCode::ChangeNobodyStands << none << false;
+    QTest::newRow("replace after the datafile changed")
+        << kDuty << 3 << 0 << QString() << NoticeCode::ChangeStandsAnother << none << true;
+    QTest::newRow("swap after the datafile changed")
+        << kDuty << 3 << 4 << QString() << NoticeCode::ChangeStandsAnother << none << true;
 }
 
 void tst_RosterChange::refusalsChangeNothing()
@@ -288,6 +297,7 @@ void tst_RosterChange::refusalsChangeNothing()
     QFETCH(QString, by);
     QFETCH(NoticeCode, code);
     QFETCH(NoticeCode, cause);
+    QFETCH(bool, seenAnother);
     const QString unit = m_tmp.filePath(u"refused"_s);
     copyUnit(m_made, unit);
     const QString file =
@@ -313,8 +323,13 @@ void tst_RosterChange::refusalsChangeNothing()
     QVERIFY(other >= 0);
     const QString before = state(unit);
     const RosterChange change{UnitFolder(unit)};
-    const RosterChange::Changed refused = other > 0 ? change.swap(file, duty, column, other, {})
-                                                    : change.replace(file, duty, {column, {}}, by, {});
+    QStringList seen;
+    if (seenAnother)
+        seen = other > 0 ? QStringList{c.period.standing, u"Somebody, Else"_s}
+                         : QStringList{u"Somebody, Else"_s};
+    const RosterChange::Changed refused =
+        other > 0 ? change.swap(file, duty, column, other, {}, seen)
+                  : change.replace(file, duty, {column, {}}, by, {}, seen.value(0));
     QCOMPARE(refused.outcome, RosterChange::Changed::Outcome::Refused);
     QCOMPARE(refused.refused->code, code);
     if (code == NoticeCode::ChangeNotFree) {

@@ -55,6 +55,14 @@ struct Program : Window {
         return w ? w->findChild<DataGrid *>(grid)->model()->rowCount() : -1;
     }
     QByteArray memory() const { return readFile(unit.folder.workingPath()); }
+    // File > Make New Datafile into datafile, then File > Change Roster on it.
+    QWidget *makeAndChange(const QString &datafile)
+    {
+        dialogs.fileNames = {datafile};
+        choose(u"MNU_Make"_s);
+        dialogs.fileNames = {datafile};
+        return choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
+    }
 };
 
 // The dialog is shown, every control is reachable by keyboard and screen
@@ -91,6 +99,8 @@ private slots:
     void importFromTheMenu();
     void importGoesOnWhileTheWindowAnswers();
     void changeFromTheMenu();
+    void changeAfterTheDatafileChanged_data();
+    void changeAfterTheDatafileChanged();
     void changeReadsALargeRosterAsOpenDoes();
     void killedUndoSettledAtStart_data();
     void killedUndoSettledAtStart();
@@ -498,10 +508,7 @@ void tst_DraftUndo::changeFromTheMenu()
 {
     Program p;
     const QString datafile = p.unit.path(u"march.cxr"_s);
-    p.dialogs.fileNames = {datafile};
-    p.choose(u"MNU_Make"_s);
-    p.dialogs.fileNames = {datafile};
-    QWidget *dialog = p.choose(u"MNU_Change"_s, u"RosterChangeDialog"_s);
+    QWidget *dialog = p.makeAndChange(datafile);
     readyWithHelpAt(p, dialog, u"23. When a soldier"_s);
     if (QTest::currentTestFailed())
         return;
@@ -569,6 +576,52 @@ void tst_DraftUndo::changeFromTheMenu()
                  said.first().contains(u"leaves it as it is"_s) && !said.first().contains(u"lost"_s),
              qPrintable(said.join(u'\n')));
     QCOMPARE(readFile(datafile), replaced);
+}
+
+void tst_DraftUndo::changeAfterTheDatafileChanged_data()
+{
+    QTest::addColumn<bool>("swap");
+    QTest::newRow("replace") << false;
+    QTest::newRow("swap") << true;
+}
+
+// The datafile is put back from elsewhere while Change Roster shows it, and
+// another soldier now stands the period picked: nothing is changed, neither
+// the file nor the counters, the clerk is told why, and the dialog closes.
+void tst_DraftUndo::changeAfterTheDatafileChanged()
+{
+    QFETCH(bool, swap);
+    Program p;
+    const QString datafile = p.unit.path(u"march.cxr"_s);
+    QWidget *dialog = p.makeAndChange(datafile);
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    auto *periods = p.in<QTableWidget>(dialog, u"ChangePeriods"_s);
+    periods->selectRow(1);
+    const QString seen = periods->item(1, 3)->text();
+    QVERIFY(!seen.isEmpty() && seen != u"—"_s);
+    sqliteShell(datafile, u"UPDATE storeage SET SoldierName = 'Young' WHERE SoldierName = '%1'"_s.arg(seen),
+                true);
+    const QByteArray memory = p.memory(), file = readFile(datafile);
+    p.dialogs.shown.clear();
+    if (swap) {
+        p.click(dialog, u"ChangeSwap"_s);
+        QDialog *step = dialog->findChild<QDialog *>(u"Swap"_s);
+        QTRY_VERIFY(step && step->isVisible());
+        p.in<QTableWidget>(step, u"SwapList"_s)->selectRow(0);
+        p.click(step, u"SwapDo"_s);
+    } else {
+        p.click(dialog, u"ChangeReplace"_s);
+    }
+    QTRY_VERIFY(!p.window(u"RosterChangeDialog"_s));
+    const QStringList said = p.dialogs.texts(Messenger::Kind::Error);
+    QVERIFY2(said.size() == 1 && said.first().startsWith(u"The roster was not changed. Young stands duty "
+                                                         "'Gate Guard' from 2027-03-22 to 2027-03-28 now, "
+                                                         "not %1"_s.arg(seen)),
+             qPrintable(said.join(u'\n')));
+    QCOMPARE(p.memory(), memory);
+    QCOMPARE(readFile(datafile), file);
+    QCOMPARE(RunHistory(p.unit.folder).list().entries.size(), 1);
 }
 
 // File > Change Roster reads a large roster as Open/Print does, under its
