@@ -2222,10 +2222,6 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <translation>&apos;%1&apos; in der Spalte &apos;%2&apos; ist weder ja noch nein.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date.</source>
-        <translation>&apos;%1&apos; in der Spalte &apos;%2&apos; ist kein Datum.</translation>
-    </message>
-    <message>
         <source>The last day, %2, comes before the first day, %1.</source>
         <translation>Der letzte Tag, %2, liegt vor dem ersten Tag, %1.</translation>
     </message>
@@ -2598,6 +2594,11 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
     <message>
         <source>%4 stands duty &apos;%1&apos; from %2 to %3 now, not %5: the roster datafile has changed since it was read.</source>
         <translation>Den Dienst &apos;%1&apos; von %2 bis %3 hat jetzt %4, nicht %5: Die Dienstplandatei wurde geändert, seit sie gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date. Write a day as 2027-03-26 or as %3.</source>
+        <extracomment>%3 is 26 March 2027 in the short form of the clerk&apos;s language, which the import reads as well as the form given here</extracomment>
+        <translation>&apos;%1&apos; in der Spalte &apos;%2&apos; ist kein Datum. Schreiben Sie einen Tag als 2027-03-26 oder als %3.</translation>
     </message>
 </context>
 <context>

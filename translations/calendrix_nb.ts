@@ -2222,10 +2222,6 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er verken ja eller nei.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date.</source>
-        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er ikke en dato.</translation>
-    </message>
-    <message>
         <source>The last day, %2, comes before the first day, %1.</source>
         <translation>Den siste dagen, %2, kommer før den første dagen, %1.</translation>
     </message>
@@ -2598,6 +2594,11 @@ Tellere og tildelingsdatoer blir som før.</translation>
     <message>
         <source>%4 stands duty &apos;%1&apos; from %2 to %3 now, not %5: the roster datafile has changed since it was read.</source>
         <translation>%4 har vakten &apos;%1&apos; fra %2 til %3 nå, ikke %5: vaktlistefilen er endret siden den ble lest.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in the column &apos;%2&apos; is not a date. Write a day as 2027-03-26 or as %3.</source>
+        <extracomment>%3 is 26 March 2027 in the short form of the clerk&apos;s language, which the import reads as well as the form given here</extracomment>
+        <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er ikke en dato. Skriv en dag som 2027-03-26 eller som %3.</translation>
     </message>
 </context>
 <context>

@@ -770,7 +770,10 @@ QString sentence(const Notice &notice)
     case NoticeCode::ImportNotYesNo:
         return QCoreApplication::translate("NoticeText", "'%1' in the column '%2' is neither yes nor no.");
     case NoticeCode::ImportNotADate:
-        return QCoreApplication::translate("NoticeText", "'%1' in the column '%2' is not a date.");
+        //: %3 is 26 March 2027 in the short form of the clerk's language, which the import reads
+        //: as well as the form given here
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' in the column '%2' is not a date. Write a day as 2027-03-26 or as %3.");
     case NoticeCode::ImportToBeforeFrom:
         return QCoreApplication::translate("NoticeText", "The last day, %2, comes before the first day, %1.");
     case NoticeCode::ImportSoldierExists:

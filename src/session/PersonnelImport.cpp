@@ -76,6 +76,16 @@ QDate serialDate(double serial)
     return serial < 60 ? QDate(1899, 12, 31).addDays(day) : QDate(1899, 12, 30).addDays(day);
 }
 
+// A day in the locale's short form, its year in full: one of those dateOf reads.
+QString localDate(const QDate &day)
+{
+    const QLocale locale;
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"_s))
+        format.replace(u"yy"_s, u"yyyy"_s);
+    return locale.toString(day, format);
+}
+
 // ISO, the locale's short date (with a year of two digits in this century
 // or the last), or a spreadsheet's date.
 QDate dateOf(const SheetCell &cell)
@@ -195,12 +205,17 @@ std::optional<Row> Planner::readDays(const SheetTable::Row &row, const Columns &
                                      QDate *to) const
 {
     const SheetCell &first = cell(row, c[u"from"_s]), &last = cell(row, c[u"to"_s]);
+    // The refusal shows a day in the locale's form, which dateOf reads too.
+    const auto notADate = [&](const SheetCell &cell, const QString &column) {
+        return refusal(row.line, NoticeCode::ImportNotADate,
+                       {textOf(cell), c.titles.value(c[column]), localDate(QDate(2027, 3, 26))});
+    };
     *from = dateOf(first);
     if (!from->isValid())
-        return refusal(row.line, NoticeCode::ImportNotADate, {textOf(first), c.titles.value(c[u"from"_s])});
+        return notADate(first, u"from"_s);
     *to = last.isEmpty() ? *from : dateOf(last);
     if (!to->isValid())
-        return refusal(row.line, NoticeCode::ImportNotADate, {textOf(last), c.titles.value(c[u"to"_s])});
+        return notADate(last, u"to"_s);
     if (*to < *from)
         return refusal(row.line, NoticeCode::ImportToBeforeFrom,
                        {from->toString(Qt::ISODate), to->toString(Qt::ISODate)});

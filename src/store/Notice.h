@@ -271,7 +271,7 @@ enum class NoticeCode {
     ImportNameTwice,        // %1: the name, %2: the line it was first on
     ImportUnknownRank,      // %1: the rank as the file has it
     ImportNotYesNo,         // %1: the value, %2: the column
-    ImportNotADate,         // %1: the value, %2: the column
+    ImportNotADate,         // %1: the value, %2: the column, %3: 26 March 2027 in the locale's short form
     ImportToBeforeFrom,     // %1: the first day, %2: the last day
     ImportSoldierExists,    // %1: the name
     ImportUnknownSoldier,   // %1: the name

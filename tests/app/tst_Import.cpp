@@ -84,6 +84,22 @@ void tst_Import::importsWhatOtherProgramsWrote()
         QCOMPARE(readFile(unit.folder.personnelPath()), personnel);
     }
 
+    // A day in a form the import does not read: the refusal names the forms
+    // it reads, and the day written in the second of them is read.
+    writeFile(unit.path(u"dotted.csv"_s), "Name,From\n\"Young, Ann\",01.03.2027\n");
+    o = runWith({u"import"_s, unit.path(u"dotted.csv"_s), u"--absences"_s, u"--data"_s, data});
+    QCOMPARE(o.status, 5);
+    const QString refusal =
+        u"line 2: REFUSED: '01.03.2027' in the column 'From' is not a date. Write a day as "
+        "2027-03-26 or as "_s;
+    const qsizetype at = o.err.indexOf(refusal);
+    QVERIFY2(at >= 0, qPrintable(o.err));
+    const QString form = o.err.mid(at + refusal.size()).section(u'\n', 0, 0).chopped(1);
+    QVERIFY2(!form.isEmpty() && form != u"2027-03-26"_s, qPrintable(form));
+    writeFile(unit.path(u"local.csv"_s), "Name,From\n\"Young, Ann\",\"" + form.toUtf8() + "\"\n");
+    o = runWith({u"import"_s, unit.path(u"local.csv"_s), u"--absences"_s, u"--data"_s, data, u"--dry-run"_s});
+    QVERIFY2(o.status == 0 && o.out.contains(u"1 to add"_s), qPrintable(o.out + o.err));
+
     const QString calendar = written(unit.dir, u"holidays.ics"_s);
     o = runWith({u"import"_s, calendar, u"--holidays"_s, u"--data"_s, data});
     QVERIFY2(o.status == 0, qPrintable(o.err));
