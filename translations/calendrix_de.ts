@@ -539,10 +539,6 @@ Befehle:
 %1</translation>
     </message>
     <message>
-        <source>There is no roster run to undo.</source>
-        <translation>Es gibt keine Dienstplanerstellung, die rückgängig gemacht werden kann.</translation>
-    </message>
-    <message>
         <source>The import was undone, but a file could not be removed. %1</source>
         <translation>Der Import wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden. %1</translation>
     </message>
@@ -565,10 +561,6 @@ Befehle:
     <message>
         <source>List the roster runs that can be taken back, the unit&apos;s last run first: time, datafile, duties and periods filled.</source>
         <translation>Die Dienstplanerstellungen auflisten, die zurückgenommen werden können, die letzte der Einheit zuerst: Zeit, Dienstplandatei, Dienste und besetzte Zeiträume.</translation>
-    </message>
-    <message>
-        <source>No roster runs are kept.</source>
-        <translation>Es werden keine Dienstplanerstellungen geführt.</translation>
     </message>
     <message>
         <source>swap on duty &apos;%1&apos;: %2 and %3 trade periods %4 and %5</source>
@@ -963,6 +955,14 @@ Befehle:
         <source>The output could not be written in full: %1.</source>
         <translation>Die Ausgabe konnte nicht vollständig geschrieben werden: %1.</translation>
     </message>
+    <message>
+        <source>Nothing is kept to undo: no roster run, import, replace or swap.</source>
+        <translation>Es gibt nichts rückgängig zu machen: keinen Dienstplanlauf, keinen Import, keinen Ersatz und keinen Tausch.</translation>
+    </message>
+    <message>
+        <source>No changes are kept for undo.</source>
+        <translation>Es werden keine Änderungen zum Rückgängigmachen geführt.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>
@@ -1030,10 +1030,6 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <translation>Der letzte Dienstplanlauf der Einheit kann nicht rückgängig gemacht werden: Seine Datei im Verlaufsordner „%1“ fehlt oder ist nicht lesbar. Kein früherer Lauf wird vor ihm rückgängig gemacht.</translation>
     </message>
     <message>
-        <source>There is no roster run to undo.</source>
-        <translation>Es gibt keinen Dienstplanlauf, der rückgängig gemacht werden kann.</translation>
-    </message>
-    <message>
         <source>Nothing was undone.</source>
         <translation>Es wurde nichts rückgängig gemacht.</translation>
     </message>
@@ -1072,6 +1068,10 @@ The counters and assignment dates become what they were before it.</source>
         <translation>%1 rückgängig machen?
 
 Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation>
+    </message>
+    <message>
+        <source>Nothing is kept to undo: no roster run, import, replace or swap.</source>
+        <translation>Es gibt nichts rückgängig zu machen: keinen Dienstplanlauf, keinen Import, keinen Ersatz und keinen Tausch.</translation>
     </message>
 </context>
 <context>

@@ -539,10 +539,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
 %1</translation>
     </message>
     <message>
-        <source>There is no roster run to undo.</source>
-        <translation>Det finnes ingen vaktlistekjøring å angre.</translation>
-    </message>
-    <message>
         <source>The import was undone, but a file could not be removed. %1</source>
         <translation>Importen ble angret, men en fil kunne ikke fjernes. %1</translation>
     </message>
@@ -565,10 +561,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <source>List the roster runs that can be taken back, the unit&apos;s last run first: time, datafile, duties and periods filled.</source>
         <translation>List vaktlistekjøringene som kan tas tilbake, avdelingens siste kjøring først: tid, vaktlistefil, vakter og besatte perioder.</translation>
-    </message>
-    <message>
-        <source>No roster runs are kept.</source>
-        <translation>Ingen vaktlistekjøringer er lagret.</translation>
     </message>
     <message>
         <source>swap on duty &apos;%1&apos;: %2 and %3 trade periods %4 and %5</source>
@@ -963,6 +955,14 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <source>The output could not be written in full: %1.</source>
         <translation>Utdataene kunne ikke skrives helt: %1.</translation>
     </message>
+    <message>
+        <source>Nothing is kept to undo: no roster run, import, replace or swap.</source>
+        <translation>Ingenting er lagret å angre: ingen vaktlistekjøring, import, erstatning eller bytte.</translation>
+    </message>
+    <message>
+        <source>No changes are kept for undo.</source>
+        <translation>Ingen endringer er lagret for angring.</translation>
+    </message>
 </context>
 <context>
     <name>DatafileReading</name>
@@ -1030,10 +1030,6 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <translation>Avdelingens siste vaktlistekjøring kan ikke angres: filen i historikkmappen «%1» mangler eller kan ikke leses. Ingen tidligere kjøring angres før den.</translation>
     </message>
     <message>
-        <source>There is no roster run to undo.</source>
-        <translation>Det finnes ingen vaktlistekjøring å angre.</translation>
-    </message>
-    <message>
         <source>Nothing was undone.</source>
         <translation>Ingenting ble angret.</translation>
     </message>
@@ -1072,6 +1068,10 @@ The counters and assignment dates become what they were before it.</source>
         <translation>Angre %1?
 
 Tellere og tildelingsdatoer blir som før.</translation>
+    </message>
+    <message>
+        <source>Nothing is kept to undo: no roster run, import, replace or swap.</source>
+        <translation>Ingenting er lagret å angre: ingen vaktlistekjøring, import, erstatning eller bytte.</translation>
     </message>
 </context>
 <context>

@@ -163,7 +163,8 @@ int runUndo(const QStringList &arguments)
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
     case Outcome::NoRun:
-        return failure(QCoreApplication::translate("CommandLine", "There is no roster run to undo."));
+        return failure(QCoreApplication::translate(
+            "CommandLine", "Nothing is kept to undo: no roster run, import, replace or swap."));
     case Outcome::NotConfirmed:
         return 4;
     case Outcome::ChangedSince:
@@ -234,7 +235,7 @@ int runHistory(const QStringList &arguments)
         err() << NoticeText::title(Notice::Kind::Warning) << ": " << lastRunUnreadable(folder) << "\n";
         err().flush();
     } else if (listing.entries.isEmpty()) {
-        out() << QCoreApplication::translate("CommandLine", "No roster runs are kept.") << "\n";
+        out() << QCoreApplication::translate("CommandLine", "No changes are kept for undo.") << "\n";
     }
     for (const RunHistory::Entry &e : listing.entries) {
         out() << NoticeText::when(e.made) << "  " << QDir::toNativeSeparators(e.datafile) << "  ";

@@ -230,7 +230,8 @@ bool DraftAndUndo::undoLastRun()
                 .arg(QDir::toNativeSeparators(m_folder.historyPath())));
         return false;
     case Outcome::NoRun:
-        dialogs.inform(m_window, Messenger::Kind::Information, tr("There is no roster run to undo."));
+        dialogs.inform(m_window, Messenger::Kind::Information,
+                       tr("Nothing is kept to undo: no roster run, import, replace or swap."));
         return false;
     case Outcome::NotConfirmed:
     case Outcome::ChangedSince: // the question told of the changes; never refused here

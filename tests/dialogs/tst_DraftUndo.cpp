@@ -364,7 +364,7 @@ void tst_DraftUndo::undoFromTheMenu()
     p.dialogs.shown.clear();
     p.choose(u"MNU_Undo"_s);
     QCOMPARE(p.dialogs.texts(Messenger::Kind::Information),
-             QStringList{u"There is no roster run to undo."_s});
+             QStringList{u"Nothing is kept to undo: no roster run, import, replace or swap."_s});
     QCOMPARE(p.dialogs.questions.size(), 1);
 }
 

@@ -267,8 +267,8 @@ void tst_RunHistory::undoGoesBackRunByRun()
 
     const Outcome none = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
     QCOMPARE(none.status, 1);
-    QCOMPARE(none.err, u"ERROR: There is no roster run to undo.\n"_s);
-    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No roster runs are kept.\n"_s);
+    QCOMPARE(none.err, u"ERROR: Nothing is kept to undo: no roster run, import, replace or swap.\n"_s);
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No changes are kept for undo.\n"_s);
     QCOMPARE(leftovers(unit), QStringList());
 }
 
@@ -850,8 +850,9 @@ void tst_RunHistory::undoStandsWhenAFileCannotBeRemoved()
     QVERIFY2(listed.out.contains(u"a.cxr"_s), qPrintable(listed.out));
     QCOMPARE(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}).status, 0);
     QCOMPARE(shellDump(memoryOf(unit)), m_before);
-    QVERIFY(runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s})
-                .err.endsWith(u"ERROR: There is no roster run to undo.\n"_s));
+    QVERIFY(
+        runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s})
+            .err.endsWith(u"ERROR: Nothing is kept to undo: no roster run, import, replace or swap.\n"_s));
 }
 
 void tst_RunHistory::runThatDidNotCountIsNeverOffered_data()
@@ -1063,7 +1064,7 @@ void tst_RunHistory::historyThatIsNoFolderIsNamed()
     QVERIFY2(repaired.out.contains(u"set aside %1 as"_s.arg(QDir::toNativeSeparators(folder.historyPath()))),
              qPrintable(repaired.out));
     QVERIFY(QFileInfo(folder.historyPath()).isDir());
-    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No roster runs are kept.\n"_s);
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).out, u"No changes are kept for undo.\n"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_RunHistory)
