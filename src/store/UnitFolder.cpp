@@ -187,6 +187,10 @@ bool UnitFolder::isOwnFile(const QString &path) const
 
 UnitFolder::InitResult UnitFolder::init() const
 {
+    // A file in the folder's place is named as such, not as a folder that could not be made.
+    const QFileInfo folder(m_dir);
+    if (folder.exists() && !folder.isDir())
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::UnitNotAFolder, {m_dir}, m_dir);
     if (!QDir().mkpath(m_dir))
         throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::CannotCreateUnitFolder, {m_dir}, m_dir);
     InitResult result;

@@ -462,14 +462,18 @@ void tst_CommandLine::windowWithoutDisplay()
 
 void tst_CommandLine::folderThatIsNotAUnitFolder_data()
 {
+    QTest::addColumn<QString>("command"); // empty for the window
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("says");
-    QTest::newRow("missing") << u"missing"_s << u"does not exist"_s;
-    QTest::newRow("a file") << u"file"_s << u"is not a folder"_s;
+    QTest::newRow("missing") << QString() << u"missing"_s << u"does not exist"_s;
+    QTest::newRow("a file") << QString() << u"file"_s << u"is not a folder"_s;
+    QTest::newRow("init on a file") << u"init"_s << u"file"_s << u"is not a folder"_s;
+    QTest::newRow("demo on a file") << u"demo"_s << u"file"_s << u"is not a folder"_s;
 }
 
 void tst_CommandLine::folderThatIsNotAUnitFolder()
 {
+    QFETCH(QString, command);
     QFETCH(QString, what);
     QFETCH(QString, says);
     QTemporaryDir tmp;
@@ -480,10 +484,13 @@ void tst_CommandLine::folderThatIsNotAUnitFolder()
 
     // The window is not opened on it; the program says so and ends. Before a
     // window could wait for an answer, it must end on its own (a program
-    // still waiting has no status).
-    const Result desktop = runCalendrix({u"--data"_s, dir});
-    QCOMPARE(desktop.status, 1);
-    QVERIFY2(desktop.err.contains(says) && desktop.err.contains(shown), qPrintable(desktop.err));
+    // still waiting has no status). A unit is not made there either.
+    const Result r =
+        runCalendrix(command.isEmpty() ? QStringList{u"--data"_s, dir} : QStringList{command, dir});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(says) && r.err.contains(shown), qPrintable(r.err));
+    if (what == u"file")
+        QCOMPARE(readFile(dir), QByteArray("not a folder"));
 }
 
 void tst_CommandLine::makeRecordsPeriodsBesideAnUnchangedRoster_data()
