@@ -145,6 +145,10 @@ RosterRun::Outcome RosterRun::make(const QString &targetPath, Mode mode)
                                : *refused);
         return Outcome::Failed;
     }
+    if (const std::optional<Notice> refused = ScratchFile::cannotMakeBeside(target)) {
+        m_messenger.inform(Notice::because({Notice::Kind::Error, NoticeCode::RunFailed, {}}, *refused));
+        return Outcome::Failed;
+    }
     bool replace = false;
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         if (!m_messenger.ask(

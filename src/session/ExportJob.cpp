@@ -79,6 +79,11 @@ OutputResult ExportJob::check(const ExportTargets &targets) const
         if (const std::optional<Notice> refused = ScratchFile::notAFile(file))
             return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
     }
+    // The calendars' folder is made when it is not there; the files' must be.
+    for (const QString &file : {targets.spreadsheet, targets.csv})
+        if (!file.isEmpty())
+            if (const std::optional<Notice> refused = ScratchFile::cannotMakeBeside(file))
+                return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
     try {
         m_roster.checkTargets(targets);
     } catch (const Error &e) {

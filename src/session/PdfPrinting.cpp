@@ -29,7 +29,10 @@ OutputResult PdfPrinting::check(const QString &path) const
                 {{Notice::Kind::Error, NoticeCode::OutputIsUnitFile, {path}}},
                 {}};
     }
-    if (const std::optional<Notice> refused = ScratchFile::notAFile(path))
+    std::optional<Notice> refused = ScratchFile::notAFile(path);
+    if (!refused)
+        refused = ScratchFile::cannotMakeBeside(path);
+    if (refused)
         return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
     if (target.exists())
         return {OutputResult::Outcome::Exists, {path}, {}, {}};

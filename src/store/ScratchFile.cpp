@@ -178,6 +178,16 @@ void ScratchFile::setMode(unsigned int mode)
         throw systemError(NoticeCode::CannotWriteFile, m_target);
 }
 
+std::optional<Notice> ScratchFile::cannotMakeBeside(const QString &target)
+{
+    try {
+        const ScratchFile probe(target);
+    } catch (const StoreError &e) {
+        return e.notice();
+    }
+    return std::nullopt;
+}
+
 std::optional<Notice> ScratchFile::notAFile(const QString &target)
 {
     const QByteArray path = encodedPath(target);

@@ -65,6 +65,11 @@ public:
     // file but a folder, a device, a pipe, a socket or a link (OutputNotAFile).
     // Nothing when it is a file or not there. putInPlace() refuses the same.
     static std::optional<Notice> notAFile(const QString &target);
+    // Why no file can be made beside target (CannotMakeFileBeside: its folder
+    // is not there, or refuses a new file), found by making one and removing
+    // it. Nothing when one can. Asked before long work that would only fail
+    // at its end.
+    static std::optional<Notice> cannotMakeBeside(const QString &target);
 
     // A random name ".calendrix-XXXXXX<suffix>" for a hidden file of ours.
     static QString hiddenName(const QString &suffix);

@@ -745,32 +745,48 @@ void tst_CommandLine::outputThatCannotBeWritten()
 // stands for a pipe (or a device, a folder, a link): it stays as it was.
 void tst_CommandLine::outputOverWhatIsNoFile_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // UNIT the unit's folder, OUT the pipe
+    QTest::addColumn<QStringList>("arguments"); // UNIT the unit's folder, OUT the output
+    QTest::addColumn<bool>("pipe");             // OUT a pipe; else in a folder that is not there
     const QStringList unit{u"--data"_s, u"UNIT"_s, u"--replace"_s};
-    QTest::newRow("make") << QStringList{u"make"_s, u"OUT"_s} + unit;
-    QTest::newRow("print") << QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"OUT"_s} + unit;
-    QTest::newRow("export") << QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"OUT"_s} + unit;
-    QTest::newRow("fairness") << QStringList{u"fairness"_s, u"--csv"_s, u"OUT"_s} + unit;
-    QTest::newRow("export-personnel") << QStringList{u"export-personnel"_s, u"OUT.csv"_s} + unit;
+    const QList<std::pair<const char *, QStringList>> commands{
+        {"make", QStringList{u"make"_s, u"OUT"_s} + unit},
+        {"print", QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"OUT"_s} + unit},
+        {"export", QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"OUT"_s} + unit},
+        {"fairness", QStringList{u"fairness"_s, u"--csv"_s, u"OUT"_s} + unit},
+        {"export-personnel", QStringList{u"export-personnel"_s, u"OUT.csv"_s} + unit}};
+    for (const auto &[name, arguments] : commands) {
+        QTest::addRow("%s over a pipe", name) << arguments << true;
+        QTest::addRow("%s into no folder", name) << arguments << false;
+    }
 }
 
+// Refused before the work, which would only fail at its end: the clerk
+// is told the one reason, and nothing stands where the output was to go.
 void tst_CommandLine::outputOverWhatIsNoFile()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(bool, pipe);
     QTemporaryDir tmp;
     const QString unit = tmp.filePath(u"unit"_s);
-    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
-    QCOMPARE(runCalendrix({u"make"_s, unit + u"/r.cxr"_s, u"--data"_s, unit}).status, 0);
-    QString pipe = tmp.filePath(u"out"_s);
+    // A unit whose third run of the same days tells of periods nobody is
+    // free for: a refusal after that run would follow those lines.
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--seed"_s, u"3"_s, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    for (const QString &made : {u"/r.cxr"_s, u"/r2.cxr"_s})
+        QCOMPARE(runCalendrix({u"make"_s, unit + made, u"--data"_s, unit}).status, 0);
+    QString out = tmp.filePath(pipe ? u"out"_s : u"none/out"_s);
     if (arguments.contains(u"OUT.csv"_s))
-        pipe += u".csv"_s;
-    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        out += u".csv"_s;
+    if (pipe)
+        QVERIFY(::mkfifo(QFile::encodeName(out).constData(), 0600) == 0);
     arguments.replaceInStrings(u"UNIT"_s, unit);
-    arguments.replaceInStrings(QRegularExpression(u"^OUT(\\.csv)?$"_s), pipe);
+    arguments.replaceInStrings(QRegularExpression(u"^OUT(\\.csv)?$"_s), out);
     const Result r = runCalendrix(arguments);
     QCOMPARE(r.status, 1);
-    QVERIFY2(r.err.contains(u"'%1' is a FIFO (named pipe), not a file"_s.arg(pipe)), qPrintable(r.err));
-    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    const QString why = pipe ? u"'%1' is a FIFO (named pipe), not a file"_s.arg(out)
+                             : u"Cannot make a file beside '%1': No such file or directory"_s.arg(out);
+    QVERIFY2(r.err.contains(why) && r.err.count(u'\n') == 1, qPrintable(r.err));
+    QCOMPARE(QFileInfo(out).exists(), pipe);
+    QVERIFY(!QFileInfo(out).isFile());
 }
 
 #include "tst_CommandLine.moc"
