@@ -180,9 +180,8 @@ int runExportPersonnel(const QStringList &arguments)
     QString dir;
     if (const int status = dataFolder(parser, data, &dir); status >= 0)
         return status;
-    UnitSession session{UnitFolder(dir)};
-    if (const int status = takeUnit(session); status >= 0)
-        return status;
+    // Only read from the unit, so also while the window has it open.
+    const UnitSession session{UnitFolder(dir)};
     if (session.folder().isOwnFile(target))
         return failure(
             QCoreApplication::translate("CommandLine",

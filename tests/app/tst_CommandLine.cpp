@@ -59,6 +59,8 @@ private slots:
     void outputThatCannotBeWritten();
     void outputOverWhatIsNoFile_data();
     void outputOverWhatIsNoFile();
+    void readersWhileTheUnitIsOpen_data();
+    void readersWhileTheUnitIsOpen();
 };
 
 Q_DECLARE_METATYPE(calendrix::Notice)
@@ -787,6 +789,55 @@ void tst_CommandLine::outputOverWhatIsNoFile()
     QVERIFY2(r.err.contains(why) && r.err.count(u'\n') == 1, qPrintable(r.err));
     QCOMPARE(QFileInfo(out).exists(), pipe);
     QVERIFY(!QFileInfo(out).isFile());
+}
+
+void tst_CommandLine::readersWhileTheUnitIsOpen_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // UNIT the unit's folder, OUT a file outside it
+    QTest::addColumn<int>("status");
+    const QStringList unit{u"--data"_s, u"UNIT"_s};
+    QTest::newRow("print") << QStringList{u"print"_s, u"UNIT/r.cxr"_s, u"--pdf"_s, u"OUT.pdf"_s} + unit << 0;
+    QTest::newRow("export") << QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"OUT.csv"_s} + unit
+                            << 0;
+    QTest::newRow("fairness") << QStringList{u"fairness"_s, u"--csv"_s, u"OUT.csv"_s} + unit << 0;
+    QTest::newRow("history") << QStringList{u"history"_s} + unit << 0;
+    QTest::newRow("candidates") << QStringList{u"candidates"_s,         u"UNIT/r.cxr"_s, u"--duty"_s,
+                                               u"Charge of Quarters"_s, u"--period"_s,   u"1"_s} +
+                                       unit
+                                << 0;
+    QTest::newRow("export-personnel, csv") << QStringList{u"export-personnel"_s, u"OUT.csv"_s} + unit << 0;
+    QTest::newRow("export-personnel, workbook")
+        << QStringList{u"export-personnel"_s, u"OUT.xlsx"_s} + unit << 0;
+    // What changes the unit waits for the window to let it go.
+    QTest::newRow("make") << QStringList{u"make"_s, u"OUT.cxr"_s} + unit << 1;
+    QTest::newRow("undo") << QStringList{u"undo"_s, u"--yes"_s} + unit << 1;
+}
+
+// With the unit open in the window, the clerk can still read from it at the
+// command line: print, export and count it, and write its soldiers out.
+void tst_CommandLine::readersWhileTheUnitIsOpen()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QTemporaryDir tmp;
+    const QString unit = tmp.filePath(u"unit"_s);
+    QCOMPARE(runCalendrix({u"demo"_s, unit, u"--from"_s, u"2027-03-01"_s}).status, 0);
+    QCOMPARE(runCalendrix({u"make"_s, unit + u"/r.cxr"_s, u"--data"_s, unit}).status, 0);
+    FolderLock window(unit);
+    QVERIFY(window.tryLock());
+    const QByteArray before = folderHash(unit);
+    arguments.replaceInStrings(u"UNIT"_s, unit);
+    arguments.replaceInStrings(u"OUT"_s, tmp.filePath(u"out"_s));
+    const Result r = runCalendrix(arguments);
+    QVERIFY2(r.status == status, qPrintable(r.err));
+    if (status == 0)
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    else
+        QVERIFY2(r.err.contains(u"is already open in another copy"_s), qPrintable(r.err));
+    const QString out = arguments.filter(tmp.filePath(u"out"_s)).value(0);
+    if (!out.isEmpty())
+        QCOMPARE(QFileInfo(out).isFile(), status == 0);
+    QCOMPARE(folderHash(unit), before);
 }
 
 #include "tst_CommandLine.moc"
