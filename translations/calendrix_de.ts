@@ -2600,6 +2600,10 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <extracomment>%3 is 26 March 2027 in the short form of the clerk&apos;s language, which the import reads as well as the form given here</extracomment>
         <translation>&apos;%1&apos; in der Spalte &apos;%2&apos; ist kein Datum. Schreiben Sie einen Tag als 2027-03-26 oder als %3.</translation>
     </message>
+    <message>
+        <source>Duty &apos;%1&apos; has no period on %2 on this roster.</source>
+        <translation>Der Dienst &apos;%1&apos; hat in diesem Dienstplan keinen Zeitraum am %2.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -2600,6 +2600,10 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <extracomment>%3 is 26 March 2027 in the short form of the clerk&apos;s language, which the import reads as well as the form given here</extracomment>
         <translation>&apos;%1&apos; i kolonnen &apos;%2&apos; er ikke en dato. Skriv en dag som 2027-03-26 eller som %3.</translation>
     </message>
+    <message>
+        <source>Duty &apos;%1&apos; has no period on %2 on this roster.</source>
+        <translation>Vakten &apos;%1&apos; har ingen periode den %2 i denne vaktlisten.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

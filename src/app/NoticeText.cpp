@@ -884,6 +884,8 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText", "The roster datafile '%2' has no duty '%1'.");
     case NoticeCode::ChangeUnknownPeriod:
         return QCoreApplication::translate("NoticeText", "Duty '%1' has no period %2 on this roster.");
+    case NoticeCode::ChangeNoPeriodOnDay:
+        return QCoreApplication::translate("NoticeText", "Duty '%1' has no period on %2 on this roster.");
     case NoticeCode::ChangeNobodyStands:
         return QCoreApplication::translate("NoticeText", "Nobody stands duty '%1' from %2 to %3.");
     case NoticeCode::ChangeNotQualified:

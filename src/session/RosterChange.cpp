@@ -73,6 +73,23 @@ Notice refusal(NoticeCode code, QStringList values)
     return {Notice::Kind::Error, code, std::move(values)};
 }
 
+// The duty as the datafile spells it: a name typed in another letter case
+// stands for the one duty it can mean. Any other name is left as it is,
+// for the refusal to name.
+QString dutyAsSpelt(const Database &datafile, const QString &typed)
+{
+    QStringList alike;
+    RecordSet header(datafile, RecordSources::kRosterHeader);
+    for (; !header.eof(); header.moveNext()) {
+        const QString duty = textOf(header.value(Fields::RosterHeader::DutyName));
+        if (duty == typed)
+            return typed;
+        if (duty.compare(typed, Qt::CaseInsensitive) == 0 && !alike.contains(duty))
+            alike.append(duty);
+    }
+    return alike.size() == 1 ? alike.constFirst() : typed;
+}
+
 // A refusal where the change stops; what was read or begun is let go.
 struct Refused {
     Notice notice;
@@ -304,8 +321,10 @@ struct Roster {
         if (const int c = columnOf(duty, which); c > 0)
             p = {duty, c, (*columns)[c - 1].first, (*columns)[c - 1].second, DayClass::Normal, {}};
         if (p.column == 0)
-            throw Refused{refusal(NoticeCode::ChangeUnknownPeriod,
-                                  {duty, which.column > 0 ? QString::number(which.column) : day(which.day)})};
+            throw Refused{
+                which.column > 0
+                    ? refusal(NoticeCode::ChangeUnknownPeriod, {duty, QString::number(which.column)})
+                    : refusal(NoticeCode::ChangeNoPeriodOnDay, {duty, day(which.day)})};
         // The day class the run gave the period, which it wrote into every row of the duty.
         for (auto it = rowOf.value(duty).cbegin(); it != rowOf.value(duty).cend(); ++it) {
             if (rows[size_t(it.value())].holiday[size_t(p.column - 1)])
@@ -428,10 +447,11 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         const Database personnel = Database::openReadOnly(m_folder.personnelPath(), FileKind::Personnel);
         const Database working = Database::openReadOnly(m_folder.workingPath(), FileKind::Working);
         const Database file = Database::openReadOnly(datafile, FileKind::Roster);
-        Unit unit(personnel, working, duty.trimmed());
-        const Roster roster(file, unit.state, duty.trimmed(), {which});
+        const QString spelt = dutyAsSpelt(file, duty.trimmed());
+        Unit unit(personnel, working, spelt);
+        const Roster roster(file, unit.state, spelt, {which});
         result.draft = roster.draft;
-        result.period = roster.period(datafile, duty.trimmed(), which);
+        result.period = roster.period(datafile, spelt, which);
         unit.readDatesNear(working, {result.period});
         result.rows = candidateList(unit, roster, result.period);
     } catch (const Refused &r) {
@@ -472,8 +492,9 @@ RosterChange::Changed RosterChange::swap(const QString &datafile, const QString 
     return change(datafile, request);
 }
 
-RosterChange::Changed RosterChange::change(const QString &path, const Request &request) const
+RosterChange::Changed RosterChange::change(const QString &path, const Request &asked) const
 {
+    Request request = asked;
     Changed result;
     const QString datafile = QFileInfo(path).absoluteFilePath();
     try {
@@ -492,6 +513,7 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &r
         // database with the datafile attached, which SQLite commits to both
         // files or to neither; a draft's leaves the working database as it was.
         Database file = Database::open(datafile, FileKind::Roster);
+        request.duty = dutyAsSpelt(file, asked.duty);
         // A datafile never changed before gets its changes table, committed
         // on its own: nothing else of an older datafile's layout changes.
         if (!file.hasTable(RecordSources::kChanges)) {

@@ -317,7 +317,8 @@ enum class NoticeCode {
     ChangeOnOtherRoster,     // %1, %2: an assignment's first and last day, of another roster
     ChangeSameDuty,          // %1, %2: the overlapping period's first and last day
     ChangeUnknownDuty,       // %1: the duty, %2: the datafile
-    ChangeUnknownPeriod,     // %1: the duty, %2: the period asked for (a number or a day)
+    ChangeUnknownPeriod,     // %1: the duty, %2: the period's number asked for
+    ChangeNoPeriodOnDay,     // %1: the duty, %2: the day asked for
     ChangeNobodyStands,      // %1: the duty, %2, %3: the period's first and last day
     ChangeNotQualified,      // %1: the soldier, %2: the duty
     ChangeNotFree,           // %1: why (a cause), %2: the soldier

@@ -137,9 +137,11 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
                 names.contains(counters.text(Fields::Memory::SoldierName)))
                 ordered.append(counters.text(Fields::Memory::SoldierName));
         QCOMPARE(names, ordered);
-        // The command lists the same order, ranks as the personnel list shows them.
+        // The command lists the same order, ranks as the personnel list shows them;
+        // the duty may be typed in any letter case.
+        const QString typed = column % 2 == 0 ? kDuty : kDuty.toLower();
         const QStringList listed = runWith({u"candidates"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s,
-                                            kDuty, u"--period"_s, QString::number(column), u"--data"_s, unit})
+                                            typed, u"--period"_s, QString::number(column), u"--data"_s, unit})
                                        .out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(listed.size(), was.rows.size() + 2);
         QVERIFY(
@@ -152,7 +154,7 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         before.append(state(unit));
         // The period by its column, or by its last day.
         const Outcome o =
-            runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
+            runWith({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, typed.toUpper(),
                      column % 3 == 0 ? u"--period"_s : u"--day"_s,
                      column % 3 == 0 ? QString::number(column) : was.period.to.toString(Qt::ISODate),
                      u"--next"_s, u"--data"_s, unit});
@@ -173,6 +175,12 @@ void tst_RosterChange::nextTakesTheFirstFreeAndUndoRestores()
         QCOMPARE(datesOf(on), u"1"_s);
         QCOMPARE(datesOf(off), u"0"_s);
     }
+    // A day the roster has no period on is named as a day, not as a period.
+    const Outcome noDay = runWith({u"candidates"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty,
+                                   u"--day"_s, u"2020-01-01"_s, u"--data"_s, unit});
+    QVERIFY2(noDay.status == 5 &&
+                 noDay.err.contains(u"Duty 'Gate Guard' has no period on 2020-01-01 on this roster."_s),
+             qPrintable(noDay.err));
     // The history keeps what the changes changed, never a whole datafile.
     QCOMPARE(QDir(QDir(unit).filePath(u"history"_s)).entryList({u"*.cxr"_s}, QDir::Files), QStringList());
     const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
