@@ -226,10 +226,6 @@ Befehle:
         <translation>--scale muss company, battalion, brigade oder division sein, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--seed must be a whole number, not &apos;%1&apos;</source>
-        <translation>--seed muss eine ganze Zahl sein, nicht &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--from must be a date YYYY-MM-DD, not &apos;%1&apos;</source>
         <translation>--from muss ein Datum JJJJ-MM-TT sein, nicht &apos;%1&apos;</translation>
     </message>
@@ -962,6 +958,10 @@ Befehle:
     <message>
         <source>No changes are kept for undo.</source>
         <translation>Es werden keine Änderungen zum Rückgängigmachen geführt.</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0, not &apos;%1&apos;</source>
+        <translation>--seed muss eine ganze Zahl ab 0 sein, nicht &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

@@ -226,10 +226,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>--scale må være company, battalion, brigade eller division, ikke &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--seed must be a whole number, not &apos;%1&apos;</source>
-        <translation>--seed må være et heltall, ikke &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--from must be a date YYYY-MM-DD, not &apos;%1&apos;</source>
         <translation>--from må være en dato ÅÅÅÅ-MM-DD, ikke &apos;%1&apos;</translation>
     </message>
@@ -962,6 +958,10 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <source>No changes are kept for undo.</source>
         <translation>Ingen endringer er lagret for angring.</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0, not &apos;%1&apos;</source>
+        <translation>--seed må være et heltall fra 0, ikke &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

@@ -316,7 +316,7 @@ int runDemo(const QStringList &arguments)
     options.seed = parser.value(seed).toULongLong(&ok);
     if (!ok)
         return usageError(
-            QCoreApplication::translate("CommandLine", "--seed must be a whole number, not '%1'")
+            QCoreApplication::translate("CommandLine", "--seed must be a whole number from 0, not '%1'")
                 .arg(parser.value(seed)));
     if (parser.isSet(from)) {
         options.from = QDate::fromString(parser.value(from), Qt::ISODate);

@@ -418,8 +418,9 @@ QDate DemoUnit::latestStart()
     return kLastDay.addDays(-(kMostPeriods * longest - 1));
 }
 
-bool DemoUnit::parseScale(const QString &text, Scale *scale)
+bool DemoUnit::parseScale(const QString &typed, Scale *scale)
 {
+    const QString text = typed.toLower();
     if (text == u"company")
         *scale = Scale::Company;
     else if (text == u"battalion")

@@ -92,6 +92,8 @@ void tst_CommandLine::usage_data()
     QTest::newRow("unknown option") << QStringList{u"init"_s, u"x"_s, u"--force"_s} << 2 << u"force"_s;
     QTest::newRow("bad scale") << QStringList{u"demo"_s, u"x"_s, u"--scale"_s, u"army"_s} << 2 << u"army"_s;
     QTest::newRow("bad seed") << QStringList{u"demo"_s, u"x"_s, u"--seed"_s, u"abc"_s} << 2 << u"abc"_s;
+    QTest::newRow("negative seed") << QStringList{u"demo"_s, u"x"_s, u"--seed"_s, u"-1"_s} << 2
+                                   << u"--seed must be a whole number from 0, not '-1'"_s;
     QTest::newRow("bad date") << QStringList{u"demo"_s, u"x"_s, u"--from"_s, u"2027-13-01"_s} << 2
                               << u"2027-13-01"_s;
     QTest::newRow("desktop with unknown option") << QStringList{u"--frobnicate"_s} << 2 << u"frobnicate"_s;
@@ -309,6 +311,8 @@ void tst_CommandLine::demoScales_data()
     QTest::addColumn<int>("duties");
     QTest::addColumn<QDate>("lastScheduled"); // invalid: not checked
     QTest::newRow("company") << u"company"_s << QDate(2027, 3, 1) << 150 << 10 << QDate();
+    // Written as --paper and --lang may be.
+    QTest::newRow("Company") << u"Company"_s << QDate(2027, 3, 1) << 150 << 10 << QDate();
     QTest::newRow("battalion") << u"battalion"_s << QDate(2027, 3, 1) << 800 << 30 << QDate();
     // The limit on --from is the real one, not a guess.
     QTest::newRow("brigade from the latest day")
