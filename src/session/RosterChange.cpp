@@ -576,9 +576,16 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &a
             on = {b, a};
         } else {
             const auto list = candidateList(unit, roster, periods[0]);
-            const auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
+            auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
                 return request.by.isEmpty() ? c.isFree() : c.soldier == request.by;
             });
+            // A name typed in another letter case stands for the one soldier it can mean.
+            const auto alike = [&](const Candidate &c) {
+                return c.soldier.compare(request.by, Qt::CaseInsensitive) == 0;
+            };
+            if (found == list.cend() && !request.by.isEmpty() &&
+                std::count_if(list.cbegin(), list.cend(), alike) == 1)
+                found = std::find_if(list.cbegin(), list.cend(), alike);
             const Period &p = periods[0];
             if (found == list.cend())
                 throw Refused{

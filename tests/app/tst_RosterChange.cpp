@@ -397,10 +397,16 @@ void tst_RosterChange::datesOfOtherRostersMakeBusy()
     QCOMPARE(r->busy.has_value(), busy);
     if (busy)
         QCOMPARE(r->busy->code, NoticeCode::ChangeOnOtherRoster);
-    const RosterChange::Changed changed =
-        RosterChange{UnitFolder(unit)}.replace(QDir(unit).filePath(u"r1.cxr"_s), kDuty, {3, {}}, soldier, {});
+    // The soldier typed in capitals is the one soldier the name can mean.
+    const RosterChange::Changed changed = RosterChange{UnitFolder(unit)}.replace(
+        QDir(unit).filePath(u"r1.cxr"_s), kDuty, {3, {}}, soldier.toUpper(), {});
     QCOMPARE(changed.outcome,
              busy ? RosterChange::Changed::Outcome::Refused : RosterChange::Changed::Outcome::Done);
+    if (busy)
+        QVERIFY(changed.refused->code == NoticeCode::ChangeNotFree &&
+                changed.refused->values == QStringList{soldier});
+    else
+        QCOMPARE(changed.periods.value(0).standing, soldier);
 }
 
 void tst_RosterChange::killAtEachStep_data()
