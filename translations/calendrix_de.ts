@@ -599,26 +599,6 @@ Befehle:
         </translation>
     </message>
     <message>
-        <source>UTF-8 with a byte-order mark</source>
-        <translation>UTF-8 mit Byte-Order-Mark</translation>
-    </message>
-    <message>
-        <source>tabs</source>
-        <translation>Tabulatoren</translation>
-    </message>
-    <message>
-        <source>semicolons</source>
-        <translation>Semikolons</translation>
-    </message>
-    <message>
-        <source>commas</source>
-        <translation>Kommas</translation>
-    </message>
-    <message>
-        <source>nothing (one column)</source>
-        <translation>nichts (eine Spalte)</translation>
-    </message>
-    <message>
         <source>the file</source>
         <translation>die Datei</translation>
     </message>
@@ -717,11 +697,6 @@ Befehle:
     <message>
         <source>Read the sheet &apos;%1&apos;.</source>
         <translation>Das Blatt &apos;%1&apos; wurde gelesen.</translation>
-    </message>
-    <message>
-        <source>Read as %1 text, separated by %2.</source>
-        <extracomment>%1 is an encoding such as UTF-8, %2 what separates the columns: tabs, semicolons, commas or nothing</extracomment>
-        <translation>Als Text in %1 gelesen, getrennt durch %2.</translation>
     </message>
     <message>
         <source>Nothing was imported.
@@ -2604,6 +2579,34 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>Duty &apos;%1&apos; has no period on %2 on this roster.</source>
         <translation>Der Dienst &apos;%1&apos; hat in diesem Dienstplan keinen Zeitraum am %2.</translation>
     </message>
+    <message>
+        <source>The file was read as UTF-8 text with a byte-order mark.</source>
+        <translation>Die Datei wurde als UTF-8-Text mit Byte-Order-Mark gelesen.</translation>
+    </message>
+    <message>
+        <source>The file was read as Windows-1252 text.</source>
+        <translation>Die Datei wurde als Windows-1252-Text gelesen.</translation>
+    </message>
+    <message>
+        <source>The file was read as UTF-8 text.</source>
+        <translation>Die Datei wurde als UTF-8-Text gelesen.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by tabs.</source>
+        <translation>Ihre Spalten sind durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by semicolons.</source>
+        <translation>Ihre Spalten sind durch Semikolons getrennt.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by commas.</source>
+        <translation>Ihre Spalten sind durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>It has one column.</source>
+        <translation>Sie hat eine Spalte.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -3193,34 +3196,6 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
     <message>
         <source>The sheet &apos;%1&apos; was read.</source>
         <translation>Das Tabellenblatt „%1“ wurde gelesen.</translation>
-    </message>
-    <message>
-        <source>The file was read as UTF-8 text with a byte-order mark.</source>
-        <translation>Die Datei wurde als UTF-8-Text mit Byte-Order-Mark gelesen.</translation>
-    </message>
-    <message>
-        <source>The file was read as Windows-1252 text.</source>
-        <translation>Die Datei wurde als Windows-1252-Text gelesen.</translation>
-    </message>
-    <message>
-        <source>The file was read as UTF-8 text.</source>
-        <translation>Die Datei wurde als UTF-8-Text gelesen.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by tabs.</source>
-        <translation>Ihre Spalten sind durch Tabulatoren getrennt.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by semicolons.</source>
-        <translation>Ihre Spalten sind durch Semikolons getrennt.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by commas.</source>
-        <translation>Ihre Spalten sind durch Kommas getrennt.</translation>
-    </message>
-    <message>
-        <source>It has one column.</source>
-        <translation>Sie hat eine Spalte.</translation>
     </message>
     <message>
         <source>The soldiers of &apos;%1&apos; were imported: %2 added, %3 updated.</source>

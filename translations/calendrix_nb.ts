@@ -599,26 +599,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         </translation>
     </message>
     <message>
-        <source>UTF-8 with a byte-order mark</source>
-        <translation>UTF-8 med byte-rekkefølgemerke</translation>
-    </message>
-    <message>
-        <source>tabs</source>
-        <translation>tabulatorer</translation>
-    </message>
-    <message>
-        <source>semicolons</source>
-        <translation>semikolon</translation>
-    </message>
-    <message>
-        <source>commas</source>
-        <translation>komma</translation>
-    </message>
-    <message>
-        <source>nothing (one column)</source>
-        <translation>ingenting (én kolonne)</translation>
-    </message>
-    <message>
         <source>the file</source>
         <translation>filen</translation>
     </message>
@@ -717,11 +697,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <source>Read the sheet &apos;%1&apos;.</source>
         <translation>Leste arket &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Read as %1 text, separated by %2.</source>
-        <extracomment>%1 is an encoding such as UTF-8, %2 what separates the columns: tabs, semicolons, commas or nothing</extracomment>
-        <translation>Lest som %1-tekst, skilt med %2.</translation>
     </message>
     <message>
         <source>Nothing was imported.
@@ -2604,6 +2579,34 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>Duty &apos;%1&apos; has no period on %2 on this roster.</source>
         <translation>Vakten &apos;%1&apos; har ingen periode den %2 i denne vaktlisten.</translation>
     </message>
+    <message>
+        <source>The file was read as UTF-8 text with a byte-order mark.</source>
+        <translation>Filen ble lest som UTF-8-tekst med byte-rekkefølgemerke.</translation>
+    </message>
+    <message>
+        <source>The file was read as Windows-1252 text.</source>
+        <translation>Filen ble lest som Windows-1252-tekst.</translation>
+    </message>
+    <message>
+        <source>The file was read as UTF-8 text.</source>
+        <translation>Filen ble lest som UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by tabs.</source>
+        <translation>Kolonnene er skilt med tabulatorer.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by semicolons.</source>
+        <translation>Kolonnene er skilt med semikolon.</translation>
+    </message>
+    <message>
+        <source>Its columns are separated by commas.</source>
+        <translation>Kolonnene er skilt med komma.</translation>
+    </message>
+    <message>
+        <source>It has one column.</source>
+        <translation>Den har én kolonne.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>
@@ -3193,34 +3196,6 @@ Kjør «%3» for å legge en ny på plass.</translation>
     <message>
         <source>The sheet &apos;%1&apos; was read.</source>
         <translation>Arket «%1» ble lest.</translation>
-    </message>
-    <message>
-        <source>The file was read as UTF-8 text with a byte-order mark.</source>
-        <translation>Filen ble lest som UTF-8-tekst med byte-rekkefølgemerke.</translation>
-    </message>
-    <message>
-        <source>The file was read as Windows-1252 text.</source>
-        <translation>Filen ble lest som Windows-1252-tekst.</translation>
-    </message>
-    <message>
-        <source>The file was read as UTF-8 text.</source>
-        <translation>Filen ble lest som UTF-8-tekst.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by tabs.</source>
-        <translation>Kolonnene er skilt med tabulatorer.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by semicolons.</source>
-        <translation>Kolonnene er skilt med semikolon.</translation>
-    </message>
-    <message>
-        <source>Its columns are separated by commas.</source>
-        <translation>Kolonnene er skilt med komma.</translation>
-    </message>
-    <message>
-        <source>It has one column.</source>
-        <translation>Den har én kolonne.</translation>
     </message>
     <message>
         <source>The soldiers of &apos;%1&apos; were imported: %2 added, %3 updated.</source>

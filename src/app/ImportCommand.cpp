@@ -24,26 +24,6 @@ const QString kSyntax = u"import FILE (--soldiers | --absences | --holidays | --
 using Kind = PersonnelImport::Kind;
 using Action = PersonnelImport::Row::Action;
 
-QString encodingName(const QString &key)
-{
-    if (key == u"utf-8-bom"_s)
-        return QCoreApplication::translate("CommandLine", "UTF-8 with a byte-order mark");
-    if (key == u"windows-1252"_s)
-        return u"Windows-1252"_s;
-    return u"UTF-8"_s;
-}
-
-QString separatorName(const QString &separator)
-{
-    if (separator == u"\t"_s)
-        return QCoreApplication::translate("CommandLine", "tabs");
-    if (separator == u";"_s)
-        return QCoreApplication::translate("CommandLine", "semicolons");
-    if (separator == u","_s)
-        return QCoreApplication::translate("CommandLine", "commas");
-    return QCoreApplication::translate("CommandLine", "nothing (one column)");
-}
-
 // "line 4" of a text file, "row 4" of a sheet, "event 4" of a calendar.
 QString place(const SheetTable &table, bool calendar, int line)
 {
@@ -170,12 +150,8 @@ int runImport(const QStringList &arguments)
         err() << NoticeText::title(Notice::Kind::Information) << ": "
               << QCoreApplication::translate("CommandLine", "Read the sheet '%1'.").arg(table.sheet) << "\n";
     } else {
-        //: %1 is an encoding such as UTF-8, %2 what separates the columns: tabs, semicolons, commas or
-        //: nothing
         err() << NoticeText::title(Notice::Kind::Information) << ": "
-              << QCoreApplication::translate("CommandLine", "Read as %1 text, separated by %2.")
-                     .arg(encodingName(table.encoding), separatorName(table.separator))
-              << "\n";
+              << NoticeText::howRead(table.encoding, table.separator) << "\n";
     }
     err().flush();
 

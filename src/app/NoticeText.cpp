@@ -1120,6 +1120,26 @@ QStringList NoticeText::skippedEvents(int timed, int past)
     return sentences;
 }
 
+QString NoticeText::howRead(const QString &encoding, const QString &separator)
+{
+    QString text = encoding == u"utf-8-bom"_s
+                       ? QCoreApplication::translate(
+                             "NoticeText", "The file was read as UTF-8 text with a byte-order mark.")
+                   : encoding == u"windows-1252"_s
+                       ? QCoreApplication::translate("NoticeText", "The file was read as Windows-1252 text.")
+                       : QCoreApplication::translate("NoticeText", "The file was read as UTF-8 text.");
+    text += u' ';
+    if (separator == u"\t"_s)
+        text += QCoreApplication::translate("NoticeText", "Its columns are separated by tabs.");
+    else if (separator == u";"_s)
+        text += QCoreApplication::translate("NoticeText", "Its columns are separated by semicolons.");
+    else if (separator == u","_s)
+        text += QCoreApplication::translate("NoticeText", "Its columns are separated by commas.");
+    else
+        text += QCoreApplication::translate("NoticeText", "It has one column.");
+    return text;
+}
+
 QString NoticeText::text(const Notice &keyedNotice)
 {
     Notice notice = worded(keyedNotice);

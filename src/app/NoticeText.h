@@ -43,6 +43,9 @@ public:
     // What a calendar's import skipped, a sentence for each kind of event
     // it skipped: none when it skipped nothing.
     static QStringList skippedEvents(int timed, int past);
+    // How a text file was read, in two sentences: its encoding (a key of
+    // SheetTable::encoding) and what separates its columns.
+    static QString howRead(const QString &encoding, const QString &separator);
     // A channel's own sentence for a notice, its %1.. and %n filled in as
     // text() fills its own.
     static QString fill(const Notice &notice, QString pattern);

@@ -70,21 +70,7 @@ QString readingText(const UnitSession::ImportFile &file)
         return NoticeText::skippedEvents(file.skippedTimed, file.skippedPast).join(u' ');
     if (!table.sheet.isEmpty())
         return ImportDialog::tr("The sheet '%1' was read.").arg(table.sheet);
-    QString text = table.encoding == u"utf-8-bom"_s
-                       ? ImportDialog::tr("The file was read as UTF-8 text with a byte-order mark.")
-                   : table.encoding == u"windows-1252"_s
-                       ? ImportDialog::tr("The file was read as Windows-1252 text.")
-                       : ImportDialog::tr("The file was read as UTF-8 text.");
-    text += u' ';
-    if (table.separator == u"\t"_s)
-        text += ImportDialog::tr("Its columns are separated by tabs.");
-    else if (table.separator == u";"_s)
-        text += ImportDialog::tr("Its columns are separated by semicolons.");
-    else if (table.separator == u","_s)
-        text += ImportDialog::tr("Its columns are separated by commas.");
-    else
-        text += ImportDialog::tr("It has one column.");
-    return text;
+    return NoticeText::howRead(table.encoding, table.separator);
 }
 
 QString importedText(Kind kind, const QString &file, int added, int updated)

@@ -62,7 +62,15 @@ void tst_Import::importsWhatOtherProgramsWrote()
 
     writeFile(unit.path(u"list.csv"_s), "Name;Rank;Section\r\nM\xfcller, Hans;PFC;HQ\r\n");
     Outcome o = runWith({u"import"_s, unit.path(u"list.csv"_s), u"--soldiers"_s, u"--data"_s, data});
-    QVERIFY2(o.status == 0 && o.err.contains(u"Windows-1252"_s) && o.err.contains(u"semicolons"_s),
+    QVERIFY2(o.status == 0 && o.err.contains(u"INFORMATION: The file was read as Windows-1252 text. Its "
+                                             "columns are separated by semicolons.\n"_s),
+             qPrintable(o.err));
+    writeFile(unit.path(u"marked.csv"_s), "\xef\xbb\xbfName\tRank\r\nNyg\xc3\xa5rd, Per\tPFC\r\n");
+    o = runWith(
+        {u"import"_s, unit.path(u"marked.csv"_s), u"--soldiers"_s, u"--data"_s, data, u"--dry-run"_s});
+    QVERIFY2(o.status == 0 &&
+                 o.err.contains(u"INFORMATION: The file was read as UTF-8 text with a byte-order "
+                                "mark. Its columns are separated by tabs.\n"_s),
              qPrintable(o.err));
     QCOMPARE(rows(unit, u"SELECT SoldierName, SoldierRank FROM SoldierRoster"_s), u"M\u00fcller, Hans|C"_s);
 
