@@ -117,6 +117,16 @@ void DialogSet::showRosterChange(const QString &datafile, const RosterData &rost
     dialog->show();
 }
 
+bool DialogSet::saveEdits()
+{
+    // A hidden window dropped what it held when it was closed.
+    bool taken = true;
+    for (ToolWindow *window : std::initializer_list<ToolWindow *>{m_setup, m_counters, m_dates})
+        if (window && window->isVisible())
+            taken = window->saveEdits() && taken;
+    return taken;
+}
+
 void DialogSet::workingTablesReplaced()
 {
     // Hidden ones read their lists when they are shown again.

@@ -38,6 +38,7 @@ public:
     void showImport(const UnitSession &session, std::function<void()> imported) override;
     void showRosterChange(const QString &datafile, const RosterData &roster,
                           std::function<void()> changed) override;
+    bool saveEdits() override;
     void workingTablesReplaced() override;
     void personnelChanged() override;
 

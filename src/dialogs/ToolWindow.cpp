@@ -3,6 +3,7 @@
 #include "main/DataGrid.h"
 #include "main/ErrorDisplay.h"
 #include "main/GridCommands.h"
+#include "main/RecordSetModel.h"
 #include "main/UserDialogs.h"
 
 #include <QApplication>
@@ -61,6 +62,17 @@ void ToolWindow::dismiss()
     for (DataGrid *grid : findChildren<DataGrid *>())
         grid->discardPendingEdit();
     hide();
+}
+
+bool ToolWindow::saveEdits()
+{
+    bool taken = true;
+    for (DataGrid *grid : findChildren<DataGrid *>()) {
+        taken = grid->commitPendingEdit() && taken;
+        if (RecordSetModel *model = grid->recordModel())
+            taken = model->submit() && taken;
+    }
+    return taken;
 }
 
 void ToolWindow::showError(const QString &text)

@@ -22,6 +22,10 @@ public:
     // "Close" and "Cancel": what was typed into a grid and not saved is
     // dropped, so that it cannot be written later; then the window hides.
     void dismiss();
+    // What the window's lists hold and have not saved is handed to the
+    // store; false when something of it was refused (the clerk has been told
+    // why, and the editor keeps the value).
+    bool saveEdits();
 
 signals:
     // Back to the main window.

@@ -29,6 +29,10 @@ public:
     // called after each change made.
     virtual void showRosterChange(const QString &datafile, const RosterData &roster,
                                   std::function<void()> changed) = 0;
+    // What the open windows' lists hold and have not saved is saved, as the
+    // main window saves its own before a command or its closing; false when
+    // a value was refused (the clerk has been told why).
+    virtual bool saveEdits() = 0;
     // The working database's tables were put back by an undo: windows that
     // show them read them again.
     virtual void workingTablesReplaced() = 0;

@@ -528,6 +528,9 @@ bool MainWindow::saveEdits()
         if (RecordSetModel *m = grid->recordModel())
             m->submit();
     }
+    // What the clerk typed into another window of the program and left there.
+    if (m_dialogs)
+        taken = m_dialogs->saveEdits() && taken;
     return taken;
 }
 

@@ -217,6 +217,8 @@ private slots:
     void f1OpensHelpFromADialog();
     void closingDropsWhatWasNotSaved_data();
     void closingDropsWhatWasNotSaved();
+    void theMainWindowSavesWhatToolWindowsHold_data();
+    void theMainWindowSavesWhatToolWindowsHold();
     void countersTakeOnlyTheirRange_data();
     void countersTakeOnlyTheirRange();
     void periodsEndOnOrAfterTheirStart_data();
@@ -625,6 +627,88 @@ void tst_Dialogs::closingDropsWhatWasNotSaved()
     QVERIFY(!model->hasPendingEdits());
     QCOMPARE(model->index(0, column).data().toString(), shown);
     QVERIFY(p.dialogs.shown.isEmpty());
+}
+
+void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold_data()
+{
+    QTest::addColumn<GridOf>("where");
+    QTest::addColumn<QString>("by"); // how the program is closed, or the menu item chosen in the main window
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("inEditor"); // still in the cell editor, or already handed to the grid
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("counter in the editor, program closed")
+        << kCounters << u"close"_s << 5 << u"8"_s << true << true;
+    QTest::newRow("counter held by the list, File > Exit")
+        << kCounters << u"MNU_Exit"_s << 6 << u"4"_s << false << true;
+    QTest::newRow("dates in the editor, X or Alt+F4")
+        << kDates << u"window system"_s << 0 << u"Zed"_s << true << true;
+    QTest::newRow("holiday held by the list, Tools > Fairness")
+        << kHolidays << u"MNU_Fairness"_s << 0 << u"Typed"_s << false << true;
+    QTest::newRow("section in the editor, Tools > Undo")
+        << kSections << u"MNU_Undo"_s << 1 << u"Zulu"_s << true << true;
+    QTest::newRow("counter refused, program kept open")
+        << kCounters << u"close"_s << 5 << u"40000"_s << true << false;
+}
+
+// The clerk types into a list of Assignment Counters, Assignment Dates or
+// Setup and then goes to the main window: closing the program there, or a
+// command that reads the unit (a roster run, an import, an undo...), saves
+// what was typed first, as it saves the main window's own lists. A value
+// the list refuses keeps the program open, the editor still holding it.
+void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold()
+{
+    QFETCH(GridOf, where);
+    QFETCH(QString, by);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, inEditor);
+    QFETCH(bool, taken);
+    Window p(false);
+    QStringList before;
+    QWidget *dialog = openOn(p, where, &before);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    auto *grid = p.in<DataGrid>(dialog, where.grid);
+    if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(grid))
+                tabs->setCurrentIndex(i);
+    auto *model = grid->recordModel();
+    const QModelIndex cell = model->index(0, column);
+    grid->setCurrentIndex(cell);
+    if (inEditor) {
+        grid->edit(cell);
+        QLineEdit *editor = cellEditor(grid);
+        QVERIFY(editor);
+        editor->setText(typed);
+    } else {
+        QVERIFY(model->setData(cell, typed));
+    }
+
+    p.main->activateWindow();
+    if (by == u"close") {
+        p.main->close();
+    } else if (by == u"window system") {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(p.main->windowHandle(), &close);
+    } else {
+        p.choose(by);
+    }
+    const auto holds = [&typed](const QStringList &rows) {
+        return std::any_of(rows.cbegin(), rows.cend(),
+                           [&typed](const QString &row) { return row.split(u'|').contains(typed); });
+    };
+    QVERIFY(!holds(before));
+    if (!taken) {
+        QVERIFY(p.main->isVisible());
+        QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
+        QVERIFY(grid->isEditing());
+        QCOMPARE(stored(p.unit, where.table), before);
+        return;
+    }
+    const QStringList after = stored(p.unit, where.table);
+    QVERIFY2(holds(after), qPrintable(after.join(u'\n')));
+    QCOMPARE(after.size(), before.size());
 }
 
 void tst_Dialogs::countersTakeOnlyTheirRange_data()
