@@ -124,13 +124,17 @@ void CountersDialog::changeEvent(QEvent *event)
         } catch (const StoreError &) {
         }
     }
+    // What was typed before the clerk went elsewhere is saved, not dropped by
+    // the read; a value refused stays in its editor, and the list as it is.
+    if (!saveEdits())
+        return;
     readCounters();
 }
 
 void CountersDialog::readCounters()
 {
-    // A line typed and not saved with "&Update" is not carried over: the
-    // re-reading must not write it either.
+    // A line typed and not saved by now is not carried over: the re-reading
+    // must not write it either.
     m_counterGrid->discardPendingEdit();
     if (!readInOrder(kNormalOrder))
         m_counters->unbind();

@@ -649,13 +649,21 @@ void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold_data()
         << kSections << u"MNU_Undo"_s << 1 << u"Zulu"_s << true << true;
     QTest::newRow("counter refused, program kept open")
         << kCounters << u"close"_s << 5 << u"40000"_s << true << false;
+    // The counters are read again at each return to their window.
+    QTest::newRow("counter in the editor, elsewhere and back")
+        << kCounters << u"elsewhere and back"_s << 5 << u"8"_s << true << true;
+    QTest::newRow("counter held by the list, elsewhere and back")
+        << kCounters << u"elsewhere and back"_s << 6 << u"4"_s << false << true;
+    QTest::newRow("counter refused, elsewhere and back")
+        << kCounters << u"elsewhere and back"_s << 6 << u"-4"_s << true << false;
 }
 
 // The clerk types into a list of Assignment Counters, Assignment Dates or
 // Setup and then goes to the main window: closing the program there, or a
 // command that reads the unit (a roster run, an import, an undo...), saves
-// what was typed first, as it saves the main window's own lists. A value
-// the list refuses keeps the program open, the editor still holding it.
+// what was typed first, as it saves the main window's own lists; so does
+// the return to the counters, which reads them again. A value the list
+// refuses keeps the program open, the editor still holding it.
 void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold()
 {
     QFETCH(GridOf, where);
@@ -686,7 +694,10 @@ void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold()
     }
 
     p.main->activateWindow();
-    if (by == u"close") {
+    if (by == u"elsewhere and back") {
+        QApplication::setActiveWindow(p.main.get());
+        QApplication::setActiveWindow(dialog);
+    } else if (by == u"close") {
         p.main->close();
     } else if (by == u"window system") {
         QCloseEvent close;
@@ -700,7 +711,7 @@ void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold()
     };
     QVERIFY(!holds(before));
     if (!taken) {
-        QVERIFY(p.main->isVisible());
+        QVERIFY(p.main->isVisible() && dialog->isVisible());
         QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
         QVERIFY(grid->isEditing());
         QCOMPARE(stored(p.unit, where.table), before);
