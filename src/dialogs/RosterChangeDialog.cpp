@@ -34,9 +34,10 @@ QString daysText(const RosterChange::Period &p)
     return u"%1 – %2"_s.arg(FieldValues::dateText(p.from), FieldValues::dateText(p.to));
 }
 
-// The change gives the days in its notices as ISO days, which the command
-// line prints; the window writes them as it writes every other day.
-void writeDaysAsTheWindowDoes(Notice &notice)
+// Why a soldier is not free, in a cell of the list: its days written as the
+// lists write days. The change gives them as ISO days, which messages show
+// in the form of the language.
+QString freeText(Notice notice)
 {
     QList<int> days;
     switch (notice.code) {
@@ -46,13 +47,7 @@ void writeDaysAsTheWindowDoes(Notice &notice)
         days = {0, 1};
         break;
     case NoticeCode::ChangeOnDuty:
-    case NoticeCode::ChangeNobodyStands:
-    case NoticeCode::ChangeNoFreeCandidate:
-    case NoticeCode::ChangeStandsAnother:
         days = {1, 2};
-        break;
-    case NoticeCode::ChangeNoPeriodOnDay:
-        days = {1};
         break;
     default:
         break;
@@ -60,13 +55,6 @@ void writeDaysAsTheWindowDoes(Notice &notice)
     for (const int i : std::as_const(days))
         if (const QDate d = QDate::fromString(notice.values.value(i), Qt::ISODate); d.isValid())
             notice.values[i] = FieldValues::dateText(d);
-    for (Notice &cause : notice.causes)
-        writeDaysAsTheWindowDoes(cause);
-}
-
-QString noticeText(Notice notice)
-{
-    writeDaysAsTheWindowDoes(notice);
     return NoticeText::text(notice);
 }
 
@@ -280,7 +268,8 @@ void RosterChangeDialog::replaceSelected()
         found = m_change.candidates(m_datafile, period.duty, RosterChange::Which{period.column, {}});
     });
     if (found.error || found.refused) {
-        ErrorDisplay::show(this, found.error ? NoticeText::text(*found.error) : noticeText(*found.refused));
+        ErrorDisplay::show(this,
+                           found.error ? NoticeText::text(*found.error) : NoticeText::text(*found.refused));
         return;
     }
     if (found.period.standing != period.standing) {
@@ -302,9 +291,7 @@ void RosterChangeDialog::replaceSelected()
                   tr("Replace"));
     int first = -1;
     for (const RosterChange::Candidate &c : found.rows) {
-        const QString free = c.standing ? tr("Stands this period")
-                             : c.busy   ? noticeText(*c.busy)
-                                        : tr("Free");
+        const QString free = c.standing ? tr("Stands this period") : c.busy ? freeText(*c.busy) : tr("Free");
         if (first < 0 && c.isFree())
             first = s.list->rowCount();
         appendRow(s.list,
@@ -379,9 +366,8 @@ void RosterChangeDialog::changed(const RosterChange::Changed &done)
         return;
     }
     if (done.outcome != RosterChange::Changed::Outcome::Done) {
-        ErrorDisplay::show(
-            this,
-            tr("The roster was not changed. %1").arg(done.refused ? noticeText(*done.refused) : QString()));
+        ErrorDisplay::show(this, tr("The roster was not changed. %1")
+                                     .arg(done.refused ? NoticeText::text(*done.refused) : QString()));
         return;
     }
     for (const RosterChange::Period &after : done.periods) {
@@ -399,7 +385,7 @@ void RosterChangeDialog::closeAsChanged(const Notice &why)
 {
     ErrorDisplay::show(this, tr("The roster was not changed. %1 Open it again with File > Change Roster to "
                                 "see it as it is now.")
-                                 .arg(noticeText(why)));
+                                 .arg(NoticeText::text(why)));
     reject();
 }
 
