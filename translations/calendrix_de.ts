@@ -2169,10 +2169,6 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <translation>&apos;%1&apos; enthält bereits eine Einheit; die Beispieleinheit braucht einen neuen oder leeren Ordner.</translation>
     </message>
     <message>
-        <source>The column &apos;%1&apos; is neither a field nor the title of a qualification in Setup.</source>
-        <translation>Die Spalte &apos;%1&apos; ist weder ein Feld noch der Titel einer Befähigung in der Einrichtung.</translation>
-    </message>
-    <message>
         <source>The file has no column &apos;%1&apos;.</source>
         <translation>Die Datei hat keine Spalte &apos;%1&apos;.</translation>
     </message>
@@ -2606,6 +2602,10 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
     <message>
         <source>It has one column.</source>
         <translation>Sie hat eine Spalte.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of soldiers has: Name (or Soldier), Rank, Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 to Q15).</source>
+        <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Soldaten: Name (oder Soldier), Rank, Section (oder Comment, Platoon) und die Titel der Befähigungen in der Einrichtung (oder Q1 bis Q15).</translation>
     </message>
 </context>
 <context>

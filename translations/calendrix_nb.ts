@@ -2169,10 +2169,6 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <translation>&apos;%1&apos; inneholder allerede en avdeling; eksempelavdelingen trenger en ny eller tom mappe.</translation>
     </message>
     <message>
-        <source>The column &apos;%1&apos; is neither a field nor the title of a qualification in Setup.</source>
-        <translation>Kolonnen &apos;%1&apos; er verken et felt eller tittelen på en kvalifikasjon i Oppsett.</translation>
-    </message>
-    <message>
         <source>The file has no column &apos;%1&apos;.</source>
         <translation>Filen har ingen kolonne &apos;%1&apos;.</translation>
     </message>
@@ -2606,6 +2602,10 @@ Tellere og tildelingsdatoer blir som før.</translation>
     <message>
         <source>It has one column.</source>
         <translation>Den har én kolonne.</translation>
+    </message>
+    <message>
+        <source>The column &apos;%1&apos; is none of those a file of soldiers has: Name (or Soldier), Rank, Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 to Q15).</source>
+        <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med soldater har: Name (eller Soldier), Rank, Section (eller Comment, Platoon) og titlene på kvalifikasjonene i Oppsett (eller Q1 til Q15).</translation>
     </message>
 </context>
 <context>

@@ -742,7 +742,10 @@ QString sentence(const Notice &notice)
             "NoticeText", "'%1' already holds a unit; the example unit needs a new or empty folder.");
     case NoticeCode::ImportUnknownColumn:
         return QCoreApplication::translate(
-            "NoticeText", "The column '%1' is neither a field nor the title of a qualification in Setup.");
+            "NoticeText",
+            "The column '%1' is none of those a file of soldiers has: Name (or Soldier), Rank, "
+            "Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 "
+            "to Q15).");
     case NoticeCode::ImportUnknownAbsenceColumn:
         return QCoreApplication::translate("NoticeText",
                                            "The column '%1' is none of those a file of absences "

@@ -65,6 +65,16 @@ void tst_Import::importsWhatOtherProgramsWrote()
     QVERIFY2(o.status == 0 && o.err.contains(u"INFORMATION: The file was read as Windows-1252 text. Its "
                                              "columns are separated by semicolons.\n"_s),
              qPrintable(o.err));
+    // A column of another name is refused with the names the import reads.
+    writeFile(unit.path(u"titled.csv"_s), "Name;Dienstgrad\nNeu, Hans;PFC\n");
+    o = runWith(
+        {u"import"_s, unit.path(u"titled.csv"_s), u"--soldiers"_s, u"--data"_s, data, u"--dry-run"_s});
+    QVERIFY2(o.status == 5 &&
+                 o.err.contains(u"line 1: REFUSED: The column 'Dienstgrad' is none of those a file "
+                                "of soldiers has: Name (or Soldier), Rank, Section (or Comment, "
+                                "Platoon) and the titles of the qualifications in Setup (or Q1 to "
+                                "Q15).\n"_s),
+             qPrintable(o.err));
     writeFile(unit.path(u"marked.csv"_s), "\xef\xbb\xbfName\tRank\r\nNyg\xc3\xa5rd, Per\tPFC\r\n");
     o = runWith(
         {u"import"_s, unit.path(u"marked.csv"_s), u"--soldiers"_s, u"--data"_s, data, u"--dry-run"_s});
