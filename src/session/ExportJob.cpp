@@ -79,11 +79,22 @@ OutputResult ExportJob::check(const ExportTargets &targets) const
         if (const std::optional<Notice> refused = ScratchFile::notAFile(file))
             return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
     }
-    // The calendars' folder is made when it is not there; the files' must be.
-    for (const QString &file : {targets.spreadsheet, targets.csv})
-        if (!file.isEmpty())
-            if (const std::optional<Notice> refused = ScratchFile::cannotMakeBeside(file))
-                return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
+    // The calendars' folder is made when it is not there, with the folders
+    // above it, before the other files are written; any other folder of a
+    // file must be there.
+    const QString calendars =
+        targets.calendarFolder.isEmpty() ? QString() : QFileInfo(targets.calendarFolder).absoluteFilePath();
+    for (const QString &file : {targets.spreadsheet, targets.csv}) {
+        if (file.isEmpty())
+            continue;
+        const QString folder = QFileInfo(file).absolutePath();
+        const bool madeForCalendars = !calendars.isEmpty() && !QFileInfo::exists(folder) &&
+                                      (calendars == folder || calendars.startsWith(folder + u'/'));
+        if (madeForCalendars)
+            continue;
+        if (const std::optional<Notice> refused = ScratchFile::cannotMakeBeside(file))
+            return {OutputResult::Outcome::Refused, {}, {*refused}, {}};
+    }
     try {
         m_roster.checkTargets(targets);
     } catch (const Error &e) {

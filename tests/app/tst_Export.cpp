@@ -245,16 +245,21 @@ void tst_Export::roundTrip_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<bool>("lastDaysKnown");
-    QTest::newRow("example company") << u"company"_s << true;
-    QTest::newRow("awkward names") << u"awkward"_s << true;
-    QTest::newRow("older datafile without periods") << u"older"_s << false;
+    QTest::addColumn<QString>("folder"); // of the three exports, under a temporary folder
+    QTest::newRow("example company") << u"company"_s << true << QString();
+    QTest::newRow("awkward names") << u"awkward"_s << true << QString();
+    QTest::newRow("older datafile without periods") << u"older"_s << false << QString();
+    // Made for the calendars, and so there for the other two.
+    QTest::newRow("example company, into a new folder") << u"company"_s << true << u"new"_s;
 }
 
 void tst_Export::roundTrip()
 {
     QFETCH(QString, which);
     QFETCH(bool, lastDaysKnown);
-    const QTemporaryDir out;
+    QFETCH(QString, folder);
+    const QTemporaryDir tmp;
+    const QDir out(folder.isEmpty() ? tmp.path() : tmp.filePath(folder));
     const QString ics = out.filePath(u"calendars"_s), xlsx = out.filePath(u"roster.xlsx"_s),
                   csv = out.filePath(u"roster.csv"_s);
     const QByteArray datafileBefore = readFile(datafile(which));
