@@ -150,6 +150,33 @@ QWidget *openOn(Window &p, const GridOf &where, QStringList *before)
     return p.window(where.window);
 }
 
+// Opens the window of where on a unit with two lines in every table and
+// types into the first line's column: left in the cell's editor, or already
+// handed to the grid. Gives the window, its grid, the table as stored and
+// what the cell showed before.
+void typeIntoFirstLine(Window &p, const GridOf &where, int column, const QString &typed, bool inEditor,
+                       QWidget **dialog, DataGrid **grid, QStringList *before, QString *shown)
+{
+    *dialog = openOn(p, where, before);
+    QVERIFY(QTest::qWaitForWindowExposed(*dialog));
+    *grid = p.in<DataGrid>(*dialog, where.grid);
+    if (auto *tabs = p.in<QTabWidget>(*dialog, u"SSTab1"_s))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(*grid))
+                tabs->setCurrentIndex(i);
+    const QModelIndex cell = (*grid)->recordModel()->index(0, column);
+    *shown = cell.data().toString();
+    (*grid)->setCurrentIndex(cell);
+    if (inEditor) {
+        (*grid)->edit(cell);
+        QLineEdit *editor = cellEditor(*grid);
+        QVERIFY(editor);
+        editor->setText(typed);
+    } else {
+        QVERIFY((*grid)->recordModel()->setData(cell, typed));
+    }
+}
+
 // Keys typed ahead as a fast typist types them: each is delivered when an
 // event loop next runs, the window's or a message box's, to whatever has the
 // focus then ("\t" is Tab, "\b" Backspace). Messages still up at the end are closed.
@@ -586,26 +613,14 @@ void tst_Dialogs::closingDropsWhatWasNotSaved()
     QFETCH(QString, typed);
     QFETCH(bool, inEditor);
     Window p(false);
+    QWidget *dialog = nullptr;
+    DataGrid *grid = nullptr;
     QStringList before;
-    QWidget *dialog = openOn(p, where, &before);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *grid = p.in<DataGrid>(dialog, where.grid);
-    if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->widget(i)->isAncestorOf(grid))
-                tabs->setCurrentIndex(i);
+    QString shown;
+    typeIntoFirstLine(p, where, column, typed, inEditor, &dialog, &grid, &before, &shown);
+    if (QTest::currentTestFailed())
+        return;
     auto *model = grid->recordModel();
-    const QModelIndex cell = model->index(0, column);
-    const QString shown = cell.data().toString();
-    grid->setCurrentRow(0);
-    if (inEditor) {
-        grid->edit(cell);
-        QLineEdit *editor = cellEditor(grid);
-        QVERIFY(editor);
-        editor->setText(typed);
-    } else {
-        QVERIFY(model->setData(cell, typed));
-    }
 
     if (closeBy == u"Escape")
         QTest::keyClick(grid, Qt::Key_Escape);
@@ -673,25 +688,13 @@ void tst_Dialogs::theMainWindowSavesWhatToolWindowsHold()
     QFETCH(bool, inEditor);
     QFETCH(bool, taken);
     Window p(false);
+    QWidget *dialog = nullptr;
+    DataGrid *grid = nullptr;
     QStringList before;
-    QWidget *dialog = openOn(p, where, &before);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *grid = p.in<DataGrid>(dialog, where.grid);
-    if (auto *tabs = p.in<QTabWidget>(dialog, u"SSTab1"_s))
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->widget(i)->isAncestorOf(grid))
-                tabs->setCurrentIndex(i);
-    auto *model = grid->recordModel();
-    const QModelIndex cell = model->index(0, column);
-    grid->setCurrentIndex(cell);
-    if (inEditor) {
-        grid->edit(cell);
-        QLineEdit *editor = cellEditor(grid);
-        QVERIFY(editor);
-        editor->setText(typed);
-    } else {
-        QVERIFY(model->setData(cell, typed));
-    }
+    QString shown;
+    typeIntoFirstLine(p, where, column, typed, inEditor, &dialog, &grid, &before, &shown);
+    if (QTest::currentTestFailed())
+        return;
 
     p.main->activateWindow();
     if (by == u"elsewhere and back") {
