@@ -39,22 +39,9 @@ QString daysText(const RosterChange::Period &p)
 // in the form of the language.
 QString freeText(Notice notice)
 {
-    QList<int> days;
-    switch (notice.code) {
-    case NoticeCode::ChangeAbsent:
-    case NoticeCode::ChangeOnOtherRoster:
-    case NoticeCode::ChangeSameDuty:
-        days = {0, 1};
-        break;
-    case NoticeCode::ChangeOnDuty:
-        days = {1, 2};
-        break;
-    default:
-        break;
-    }
-    for (const int i : std::as_const(days))
-        if (const QDate d = QDate::fromString(notice.values.value(i), Qt::ISODate); d.isValid())
-            notice.values[i] = FieldValues::dateText(d);
+    for (QString &value : notice.values)
+        if (const QDate d = QDate::fromString(value, Qt::ISODate); value.size() == 10 && d.isValid())
+            value = FieldValues::dateText(d);
     return NoticeText::text(notice);
 }
 

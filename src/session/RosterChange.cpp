@@ -73,21 +73,28 @@ Notice refusal(NoticeCode code, QStringList values)
     return {Notice::Kind::Error, code, std::move(values)};
 }
 
-// The duty as the datafile spells it: a name typed in another letter case
-// stands for the one duty it can mean. Any other name is left as it is,
-// for the refusal to name.
+// The one of names that typed stands for: itself, or else the one name it
+// matches in another letter case. Any other name is left as it is, for the
+// refusal to name.
+QString nameAsSpelt(const QStringList &names, const QString &typed)
+{
+    if (names.contains(typed))
+        return typed;
+    QStringList alike;
+    for (const QString &name : names)
+        if (name.compare(typed, Qt::CaseInsensitive) == 0 && !alike.contains(name))
+            alike.append(name);
+    return alike.size() == 1 ? alike.constFirst() : typed;
+}
+
+// The duty as the datafile spells it.
 QString dutyAsSpelt(const Database &datafile, const QString &typed)
 {
-    QStringList alike;
+    QStringList duties;
     RecordSet header(datafile, RecordSources::kRosterHeader);
-    for (; !header.eof(); header.moveNext()) {
-        const QString duty = textOf(header.value(Fields::RosterHeader::DutyName));
-        if (duty == typed)
-            return typed;
-        if (duty.compare(typed, Qt::CaseInsensitive) == 0 && !alike.contains(duty))
-            alike.append(duty);
-    }
-    return alike.size() == 1 ? alike.constFirst() : typed;
+    for (; !header.eof(); header.moveNext())
+        duties.append(textOf(header.value(Fields::RosterHeader::DutyName)));
+    return nameAsSpelt(duties, typed);
 }
 
 // A refusal where the change stops; what was read or begun is let go.
@@ -576,16 +583,13 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &a
             on = {b, a};
         } else {
             const auto list = candidateList(unit, roster, periods[0]);
-            auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
-                return request.by.isEmpty() ? c.isFree() : c.soldier == request.by;
+            QStringList soldiers;
+            for (const Candidate &c : list)
+                soldiers.append(c.soldier);
+            const QString by = request.by.isEmpty() ? QString() : nameAsSpelt(soldiers, request.by);
+            const auto found = std::find_if(list.cbegin(), list.cend(), [&](const Candidate &c) {
+                return by.isEmpty() ? c.isFree() : c.soldier == by;
             });
-            // A name typed in another letter case stands for the one soldier it can mean.
-            const auto alike = [&](const Candidate &c) {
-                return c.soldier.compare(request.by, Qt::CaseInsensitive) == 0;
-            };
-            if (found == list.cend() && !request.by.isEmpty() &&
-                std::count_if(list.cbegin(), list.cend(), alike) == 1)
-                found = std::find_if(list.cbegin(), list.cend(), alike);
             const Period &p = periods[0];
             if (found == list.cend())
                 throw Refused{
