@@ -98,11 +98,6 @@ int failure(const Error &error)
     return failure(NoticeText::text(error));
 }
 
-int failure(const Notice &notice)
-{
-    return failure(NoticeText::text(notice));
-}
-
 // Parses one command's arguments; -1 means go on, otherwise the exit status.
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax)
 {

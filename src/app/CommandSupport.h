@@ -28,7 +28,6 @@ int usageError(const QString &message);
 int failure(const QString &message);
 // The same with the error's sentence (NoticeText).
 int failure(const Error &error);
-int failure(const Notice &notice);
 // Parses one command's arguments; -1 means go on, otherwise the exit status.
 int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &syntax);
 // The folder named by --data, or the current folder. -1 means go on,

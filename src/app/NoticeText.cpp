@@ -85,8 +85,6 @@ QString sentence(const Notice &notice)
 
     case NoticeCode::DatabaseFailed:
         return u"%1 ('%2')"_s;
-    case NoticeCode::DatabaseFailedDoing:
-        return u"%3: %1 ('%2')"_s;
     case NoticeCode::CannotOpenDatabase:
         //: %1 is why (such as "the disk is full"), %2 the file; keep " ('%2')" as it is
         return QCoreApplication::translate("NoticeText", "Cannot open: %1 ('%2')");

@@ -346,12 +346,6 @@ StoreError storeErrorFrom(const QSqlError &error, const QString &file, NoticeCod
                                 action, extra);
 }
 
-StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what)
-{
-    return what.isEmpty() ? storeErrorFrom(error, file, NoticeCode::DatabaseFailed)
-                          : storeErrorFrom(error, file, NoticeCode::DatabaseFailedDoing, {what});
-}
-
 StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file, NoticeCode action,
                                 const QStringList &extra)
 {
@@ -696,11 +690,6 @@ void Database::rollback()
     q.exec(u"ROLLBACK"_s);
 }
 
-bool Database::inTransaction() const
-{
-    return d && d->inTransaction;
-}
-
 QSqlDatabase Database::connection() const
 {
     return d ? d->db : QSqlDatabase();
@@ -730,13 +719,6 @@ void Database::exec(const QString &sql, NoticeCode action, const QString &table)
     QSqlQuery q(d->db);
     if (!q.exec(sql))
         throw errorFrom(q.lastError(), action, table);
-}
-
-void Database::exec(const QString &sql, const QString &what)
-{
-    QSqlQuery q(d->db);
-    if (!q.exec(sql))
-        throw storeErrorFrom(q.lastError(), path(), what);
 }
 
 void Database::attachReadOnly(const QString &path, const QString &schema)

@@ -122,7 +122,6 @@ public:
     void beginTransaction();
     void commit();
     void rollback();
-    bool inTransaction() const;
 
     // For the record-set layer.
     QSqlDatabase connection() const;
@@ -131,8 +130,6 @@ public:
     // table it was done to.
     StoreError errorFrom(const QSqlError &error, NoticeCode action, const QString &table = {}) const;
     void exec(const QString &sql, NoticeCode action, const QString &table = {});
-    // For code that still words what it was doing.
-    void exec(const QString &sql, const QString &what);
 
 private:
     explicit Database(std::shared_ptr<DatabaseShared> d);
@@ -167,7 +164,5 @@ StoreError storeErrorFrom(const QSqlError &error, const QString &file, NoticeCod
                           const QStringList &extra = {});
 StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QString &file, NoticeCode action,
                                 const QStringList &extra = {});
-// For code that still words what it was doing.
-StoreError storeErrorFrom(const QSqlError &error, const QString &file, const QString &what);
 
 } // namespace calendrix

@@ -64,7 +64,6 @@ enum class NoticeCode {
     // words from the error number (the system's own words, the first value,
     // when the number says nothing more); %2 the file, %3 on as the code says.
     DatabaseFailed,
-    DatabaseFailedDoing, // %3: what was being done, in the caller's words
     CannotOpenDatabase,
     CannotCheckDatabase,
     CannotCreateDatabase,

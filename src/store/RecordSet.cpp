@@ -185,23 +185,9 @@ RecordSet RecordSet::readApart(const Database &db, const QString &source)
     return set;
 }
 
-void RecordSet::refresh()
-{
-    requireOpen();
-    open(d->db, d->sourceText);
-}
-
 bool RecordSet::isOpen() const
 {
     return bool(d);
-}
-QString RecordSet::source() const
-{
-    return d ? d->sourceText : QString();
-}
-QString RecordSet::tableName() const
-{
-    return d ? d->source.table : QString();
 }
 Database RecordSet::database() const
 {
@@ -277,11 +263,6 @@ void RecordSet::moveNext()
     }
 }
 
-int RecordSet::fieldCount() const
-{
-    return d ? int(d->fields.size()) : 0;
-}
-
 QString RecordSet::fieldName(int ordinal) const
 {
     requireOpen();
@@ -297,26 +278,6 @@ FieldType RecordSet::fieldType(int ordinal) const
     return d->fields[ordinal].type;
 }
 
-int RecordSet::fieldOrdinal(const QString &name) const
-{
-    if (!d)
-        return -1;
-    for (int i = 0; i < d->fields.size(); ++i)
-        if (d->fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
-int RecordSet::ordinalOf(const QString &field) const
-{
-    requireOpen();
-    const int i = fieldOrdinal(field);
-    if (i < 0)
-        throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::NoSuchField, {d->source.table, field},
-                         d->filePath());
-    return i;
-}
-
 QVariant RecordSet::value(int ordinal) const
 {
     fieldName(ordinal);
@@ -324,11 +285,6 @@ QVariant RecordSet::value(int ordinal) const
         return m_buffer[ordinal];
     requireCurrent();
     return d->rows[m_pos].values[ordinal];
-}
-
-QVariant RecordSet::value(const QString &field) const
-{
-    return value(ordinalOf(field));
 }
 
 QString RecordSet::text(int ordinal) const
@@ -346,11 +302,6 @@ void RecordSet::setValue(int ordinal, const QVariant &value)
                          {d->fields[ordinal].name}, d->filePath());
     m_buffer[ordinal] = FieldValues::convert(value, d->fields[ordinal].type, d->fields[ordinal].name);
     m_dirty[ordinal] = '1';
-}
-
-void RecordSet::setValue(const QString &field, const QVariant &value)
-{
-    setValue(ordinalOf(field), value);
 }
 
 qint64 RecordSet::key() const

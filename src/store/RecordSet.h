@@ -39,11 +39,7 @@ public:
     // to db for everything after: a window's large table is read so on a
     // thread of its own while db's connection stays with the window's thread.
     static RecordSet readApart(const Database &db, const QString &source);
-    // Reads the same source again; positioned on the first row.
-    void refresh();
     bool isOpen() const;
-    QString source() const;
-    QString tableName() const;
     Database database() const;
 
     // An independent cursor over the same rows, on the first row.
@@ -54,16 +50,12 @@ public:
     void moveFirst();
     void moveNext();
 
-    int fieldCount() const;
     QString fieldName(int ordinal) const;
     FieldType fieldType(int ordinal) const;
-    int fieldOrdinal(const QString &name) const; // -1 when there is none
 
     QVariant value(int ordinal) const;
-    QVariant value(const QString &field) const;
     QString text(int ordinal) const; // trimmed text, empty for Null
     void setValue(int ordinal, const QVariant &value);
-    void setValue(const QString &field, const QVariant &value);
     qint64 key() const;
 
     void addNew();
@@ -84,7 +76,6 @@ public:
 private:
     void requireOpen() const;
     void requireCurrent() const;
-    int ordinalOf(const QString &field) const;
     void leaveEdit();
     int nextLive(int from) const;
 

@@ -43,11 +43,6 @@ QByteArray encodedPath(const QString &path)
     return QFile::encodeName(path);
 }
 
-QString shownPath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 bool pathExists(const QString &path)
 {
     struct stat st {

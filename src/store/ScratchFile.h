@@ -93,8 +93,6 @@ void syncFolderOf(const QString &path);
 
 // The store's helpers for names on the disk.
 QByteArray encodedPath(const QString &path);
-// A path as the clerk's system writes it.
-QString shownPath(const QString &path);
 // True when something is at path; a link is not followed.
 bool pathExists(const QString &path);
 // "dev:ino" of what path names itself (a link is not followed); empty when

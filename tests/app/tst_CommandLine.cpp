@@ -583,7 +583,7 @@ void tst_CommandLine::makeExitStatus()
     }
     if (situation == u"template") {
         Database templ = Database::open(UnitFolder(unit).templatePath(), FileKind::Roster);
-        templ.exec(u"DELETE FROM header"_s, u"test"_s);
+        templ.exec(u"DELETE FROM header"_s, NoticeCode::DatabaseFailed);
     }
     FolderLock otherCopy(unit);
     if (situation == u"locked")

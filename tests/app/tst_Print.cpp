@@ -443,11 +443,11 @@ void tst_Print::changedRoster()
     Database db = Database::open(datafile, FileKind::Roster);
     db.exec(u"UPDATE storeage SET C1 = CASE SoldierName WHEN '%1' THEN 'R' ELSE '/.' END "
             "WHERE DutyName = '%3' AND SoldierName IN ('%1', '%2')"_s.arg(off, on, duty.name),
-            u"change"_s);
+            NoticeCode::DatabaseFailed);
     db.exec(u"INSERT INTO changes (Made, Kind, DutyName, Col, SoldierOff, SoldierOn, Reason) VALUES "
             "('2027-01-05T14:03:00', 'replace', '%3', 1, '%1', '%2', 'Fever, sent home')"_s.arg(off, on,
                                                                                                 duty.name),
-            u"change"_s);
+            NoticeCode::DatabaseFailed);
     db.close();
     const Result r =
         runCalendrix({u"print"_s, datafile, u"--data"_s, unit, u"--pdf"_s, m_company.pdf(), u"--replace"_s});

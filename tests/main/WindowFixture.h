@@ -11,7 +11,9 @@
 #include "main/DataGrid.h"
 #include "main/MainWindow.h"
 #include "main/RecordSetModel.h"
+#include "store/Fields.h"
 #include "store/FolderLock.h"
+#include "store/Layouts.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -94,10 +96,12 @@ inline QStringList stored(const TestUnit &unit, const QString &table)
 {
     const bool working = table == u"Memory" || table == u"Dates";
     RecordSet rs(working ? unit.working() : unit.personnel(), table);
+    const qsizetype fieldCount =
+        Layouts::table(working ? FileKind::Working : FileKind::Personnel, table)->fields.size();
     QStringList rows;
     for (; !rs.eof(); rs.moveNext()) {
         QStringList fields;
-        for (int f = 0; f < rs.fieldCount(); ++f)
+        for (int f = 0; f < fieldCount; ++f)
             fields.append(rs.value(f).isNull() ? u"<null>"_s : rs.value(f).toString());
         rows.append(fields.join(u'|'));
     }

@@ -213,7 +213,7 @@ void tst_MainWindow::rankSectionAndQualificationBoxes()
     w.find<QCheckBox>(u"DQ_3"_s)->click();
     RecordSet duties(w.unit.personnel(), u"SELECT * FROM DutyDates ORDER BY DutyName Asc"_s);
     duties.moveNext();
-    QCOMPARE(duties.value(u"Q4"_s), QVariant(true));
+    QCOMPARE(duties.value(Fields::DutyDates::qualification(4)), QVariant(true));
 }
 
 namespace {

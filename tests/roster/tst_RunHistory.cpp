@@ -3,6 +3,7 @@
 
 #include "app/NoticeText.h"
 #include "store/Fields.h"
+#include "store/Layouts.h"
 #include "store/RunHistory.h"
 
 #include <QDataStream>
@@ -90,9 +91,10 @@ QStringList rosterRows(const QString &path, QString *marks)
     QStringList rows;
     for (const QString &table : {u"header"_s, u"storeage"_s, u"periods"_s}) {
         RecordSet rs(db, table);
+        const qsizetype fieldCount = Layouts::table(FileKind::Roster, table)->fields.size();
         for (; !rs.eof(); rs.moveNext()) {
             QStringList values;
-            for (int i = 0; i < rs.fieldCount(); ++i) {
+            for (int i = 0; i < fieldCount; ++i) {
                 if (table == u"header"_s && i == Fields::RosterHeader::Spare3) {
                     marks->append(rs.value(i).isNull() ? u"~"_s : rs.value(i).toString());
                     continue;

@@ -55,7 +55,7 @@ QStringList dump(const QString &path, FileKind kind)
         RecordSet rs(db, table.name);
         for (; !rs.eof(); rs.moveNext()) {
             QStringList values;
-            for (int i = 0; i < rs.fieldCount(); ++i)
+            for (int i = 0; i < table.fields.size(); ++i)
                 values.append(rs.value(i).isNull() ? u"~"_s : rs.value(i).toString());
             lines.append(table.name + u':' + values.join(u'|'));
         }

@@ -205,7 +205,7 @@ void tst_UnitFolder::repair()
             writeFile(path + u".damaged-20261206-141500"_s, "set aside before");
     } else if (damage == u"table") {
         Database db = unit.personnel();
-        db.exec(u"DROP TABLE Holiday"_s, u"test"_s);
+        db.exec(u"DROP TABLE Holiday"_s, NoticeCode::DatabaseFailed);
     } else if (damage == u"fifo") {
         QVERIFY(QFile::remove(path));
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -214,7 +214,7 @@ void tst_UnitFolder::repair()
         QVERIFY(QDir().mkdir(path));
     } else if (damage == u"header row") {
         Database db = Database::open(path, FileKind::Roster);
-        db.exec(u"DELETE FROM header"_s, u"test"_s);
+        db.exec(u"DELETE FROM header"_s, NoticeCode::DatabaseFailed);
     } else if (damage == u"page") {
         damageTable(path, FileKind::Roster, u"storeage"_s);
     } else if (damage == u"kind") {
@@ -285,11 +285,11 @@ void tst_UnitFolder::repairStopsOnAFileItCannotCheck()
     TestUnit unit;
     writeFile(unit.folder.workingPath(), "damaged");
     Database personnel = unit.personnel();
-    personnel.exec(u"BEGIN EXCLUSIVE"_s, u"test"_s); // another program writes
+    personnel.exec(u"BEGIN EXCLUSIVE"_s, NoticeCode::DatabaseFailed); // another program writes
     const QMap<QString, QByteArray> before = snapshot(unit.dir.path());
     EXPECT_STORE_ERROR(unit.folder.repair(kNow), StoreErrorCode::Locked);
     QCOMPARE(snapshot(unit.dir.path()), before);
-    personnel.exec(u"ROLLBACK"_s, u"test"_s);
+    personnel.exec(u"ROLLBACK"_s, NoticeCode::DatabaseFailed);
 }
 
 void tst_UnitFolder::everyHelpHasTheEnglishTopics_data()
