@@ -3,14 +3,16 @@
 # .clang-format says, builds and runs the whole test suite, in one or more
 # configurations (CMake presets), printing how long each stage took.
 #
-#   scripts/test.sh            all four, as CI runs them:
+#   scripts/test.sh            all five, as CI runs them:
 #                                werror  the default build, warnings as errors (build-werror/)
 #                                asan    AddressSanitizer + UBSan, leaks checked (build-asan/)
 #                                nogui   without Qt Widgets, warnings as errors (build-nogui/)
+#                                unused  no function or file of src/ that only tests use
+#                                        (scripts/unused-code.sh, build-unused/)
 #                                fuzz    the file readers' libFuzzer targets (clang, build-fuzz/),
 #                                        each run for 30 s from its seed corpus in tests/fuzz/
 #   scripts/test.sh --default  only the default build (build/)
-#   scripts/test.sh --werror | --asan | --nogui | --fuzz
+#   scripts/test.sh --werror | --asan | --nogui | --unused | --fuzz
 #                              only that one; several may be given
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +20,7 @@ cd "$(dirname "$0")/.."
 presets=()
 for arg in "$@"; do
     case "$arg" in
-        --default | --werror | --asan | --nogui | --fuzz) presets+=("${arg#--}") ;;
+        --default | --werror | --asan | --nogui | --unused | --fuzz) presets+=("${arg#--}") ;;
         -h | --help)
             sed -n '2,/^set -/p' "$0" | sed '$d; s/^# \{0,1\}//'
             exit 0
@@ -29,7 +31,7 @@ for arg in "$@"; do
             ;;
     esac
 done
-[ ${#presets[@]} -eq 0 ] && presets=(werror asan nogui fuzz)
+[ ${#presets[@]} -eq 0 ] && presets=(werror asan nogui unused fuzz)
 
 clock() { date +%s; }
 took() { # start
@@ -91,6 +93,10 @@ stage "packages" scripts/deps.sh
 stage "format" format_check
 export QT_QPA_PLATFORM=offscreen
 for preset in "${presets[@]}"; do
+    if [ "$preset" = unused ]; then
+        stage "unused code" scripts/unused-code.sh
+        continue
+    fi
     if [ "$preset" = fuzz ]; then
         stage "fuzz: build" fuzz_build
         stage "fuzz: runs" fuzz_run

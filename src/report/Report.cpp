@@ -112,7 +112,6 @@ struct Report::Section::Parts {
 
 Report::Section::Section(std::unique_ptr<Parts> parts) : m_parts(std::move(parts)) {}
 Report::Section::Section(Section &&) noexcept = default;
-Report::Section &Report::Section::operator=(Section &&) noexcept = default;
 Report::Section::~Section() = default;
 
 int Report::Section::pageCount() const

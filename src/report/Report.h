@@ -51,7 +51,6 @@ public:
     {
     public:
         Section(Section &&) noexcept;
-        Section &operator=(Section &&) noexcept;
         ~Section();
         int pageCount() const;
         // Paints page (from 0), in the device's coordinates within its margins.
