@@ -2607,6 +2607,10 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>The column &apos;%1&apos; is none of those a file of soldiers has: Name (or Soldier), Rank, Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 to Q15).</source>
         <translation>Die Spalte &apos;%1&apos; gehört zu keiner der Spalten einer Datei mit Soldaten: Name (oder Soldier), Rank, Section (oder Comment, Platoon) und die Titel der Befähigungen in der Einrichtung (oder Q1 bis Q15).</translation>
     </message>
+    <message>
+        <source>Two duties are named &apos;%1&apos;. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own on the Duty tab.</source>
+        <translation>Zwei Dienste heißen &apos;%1&apos;. Ein Dienstplan führt die Zähler, Zeiträume und Zeilen eines Dienstes unter seinem Namen: geben Sie jedem Dienst auf der Registerkarte Dienst einen eigenen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -2607,6 +2607,10 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>The column &apos;%1&apos; is none of those a file of soldiers has: Name (or Soldier), Rank, Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 to Q15).</source>
         <translation>Kolonnen &apos;%1&apos; er ingen av dem en fil med soldater har: Name (eller Soldier), Rank, Section (eller Comment, Platoon) og titlene på kvalifikasjonene i Oppsett (eller Q1 til Q15).</translation>
     </message>
+    <message>
+        <source>Two duties are named &apos;%1&apos;. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own on the Duty tab.</source>
+        <translation>To vakter heter &apos;%1&apos;. En vaktliste holder tellerne, periodene og radene til en vakt etter navnet: gi hver vakt et eget navn i fanen Vakt.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

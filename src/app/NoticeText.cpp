@@ -279,6 +279,11 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate(
             "NoticeText",
             "A work-schedule period of %1 has no valid To date; correct or remove it on the Duty tab.");
+    case NoticeCode::DutyNamedTwice:
+        return QCoreApplication::translate(
+            "NoticeText",
+            "Two duties are named '%1'. A roster keeps a duty's counters, periods and rows by its "
+            "name: give each duty a name of its own on the Duty tab.");
     case NoticeCode::TemplateWithoutHeaderRow:
         return QCoreApplication::translate(
             "NoticeText",

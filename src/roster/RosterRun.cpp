@@ -4,6 +4,7 @@
 #include "roster/DateColumns.h"
 #include "roster/PersonnelSheet.h"
 #include "roster/ResultRecording.h"
+#include "roster/RuleFault.h"
 #include "roster/RunInput.h"
 #include "roster/RunState.h"
 #include "store/DatafileSwap.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <functional>
 #include <vector>
@@ -27,6 +29,23 @@ using namespace Qt::Literals::StringLiterals;
 namespace calendrix {
 
 namespace {
+
+// A duty's counter rows, periods and datafile rows go by its name, trimmed as
+// the run groups them: the periods of a second duty of the same name would be
+// counted and their soldiers taken, but written over the first one's rows of
+// the datafile. Such a unit makes no roster until one is renamed.
+void checkDutyNames(const RunState &state)
+{
+    QSet<QString> names;
+    for (const Duty &duty : state.duties) {
+        const QString name = duty.name.toString().trimmed();
+        if (name.isEmpty())
+            continue;
+        if (names.contains(name))
+            throw RuleFault(NoticeCode::DutyNamedTwice, {name});
+        names.insert(name);
+    }
+}
 
 // Writes what the run changed in the counter and assignment-date tables.
 // The rows it adds are appended with history's watch paused and kept in the
@@ -179,6 +198,7 @@ RosterRun::Outcome RosterRun::run(const QString &target, bool replace, Mode mode
 
         RunState state(m_messenger, m_consolidate, m_absence);
         readPersonnel(state, personnel);
+        checkDutyNames(state);
         RecordSet memory(working, RecordSources::kMemory);
         RecordSet headers(working, RecordSources::kHeader);
         readCounters(state, memory);

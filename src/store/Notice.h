@@ -137,6 +137,7 @@ enum class NoticeCode {
     StoredHolidayCounterOutOfRange, // %1: soldier, %2: duty, %3: the stored value
     PeriodWithoutFromDate,          // %1: duty
     PeriodWithoutToDate,            // %1: duty
+    DutyNamedTwice,                 // %1: the name, trimmed
     TemplateWithoutHeaderRow,
 
     // A unit folder's own files and their repair; %1 is the file unless said.

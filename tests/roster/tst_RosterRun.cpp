@@ -732,6 +732,11 @@ void tst_RosterRun::failuresChangeNothing_data()
     QTest::newRow("period without a start") << u"no From"_s << u"no valid From date"_s;
     QTest::newRow("counter at its limit") << u"full counter"_s << u"32767"_s;
     QTest::newRow("no template") << u"no template"_s << u"template.tem"_s;
+    // Counters, periods and the datafile's rows know a duty by its name: the
+    // periods of the second would be counted but not shown on the roster.
+    QTest::newRow("two duties of one name") << u"Kitchen"_s << u"Two duties are named 'Kitchen'."_s;
+    QTest::newRow("the same name with blanks around it")
+        << u" Kitchen "_s << u"Two duties are named 'Kitchen'."_s;
 }
 
 void tst_RosterRun::failuresChangeNothing()
@@ -741,6 +746,8 @@ void tst_RosterRun::failuresChangeNothing()
     RosterFixture f;
     f.duty(kGuard);
     f.duty(u"Kitchen"_s);
+    if (fault.trimmed() == u"Kitchen")
+        f.duty(fault);
     f.soldier(u"Able"_s, u"D"_s);
     f.counter(u"Able"_s, u"D"_s, kGuard, qint64(fault == u"full counter" ? 32767 : 3));
     f.period(kGuard, kMonday, kMonday);
