@@ -2611,6 +2611,11 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>Two duties are named &apos;%1&apos;. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own on the Duty tab.</source>
         <translation>Zwei Dienste heißen &apos;%1&apos;. Ein Dienstplan führt die Zähler, Zeiträume und Zeilen eines Dienstes unter seinem Namen: geben Sie jedem Dienst auf der Registerkarte Dienst einen eigenen Namen.</translation>
     </message>
+    <message>
+        <source>The column &apos;%1&apos; could hold any of the qualifications %2, whose titles in Setup read the same: head it with the number of the one it holds (such as %3), or give each qualification a title of its own.</source>
+        <extracomment>%2 lists qualifications by number (&quot;Q2, Q5&quot;), %3 is the first of them</extracomment>
+        <translation>Die Spalte &apos;%1&apos; könnte jede der Befähigungen %2 enthalten, deren Titel in der Einrichtung gleich lauten: Überschreiben Sie sie mit der Nummer der Befähigung, die sie enthält (etwa %3), oder geben Sie jeder Befähigung einen eigenen Titel.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

@@ -2611,6 +2611,11 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>Two duties are named &apos;%1&apos;. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own on the Duty tab.</source>
         <translation>To vakter heter &apos;%1&apos;. En vaktliste holder tellerne, periodene og radene til en vakt etter navnet: gi hver vakt et eget navn i fanen Vakt.</translation>
     </message>
+    <message>
+        <source>The column &apos;%1&apos; could hold any of the qualifications %2, whose titles in Setup read the same: head it with the number of the one it holds (such as %3), or give each qualification a title of its own.</source>
+        <extracomment>%2 lists qualifications by number (&quot;Q2, Q5&quot;), %3 is the first of them</extracomment>
+        <translation>Kolonnen &apos;%1&apos; kan gjelde hvilken som helst av kvalifikasjonene %2, som har samme tittel i Oppsett: gi den overskriften med nummeret til den den gjelder (for eksempel %3), eller gi hver kvalifikasjon en egen tittel.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

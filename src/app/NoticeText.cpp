@@ -749,6 +749,12 @@ QString sentence(const Notice &notice)
             "The column '%1' is none of those a file of soldiers has: Name (or Soldier), Rank, "
             "Section (or Comment, Platoon) and the titles of the qualifications in Setup (or Q1 "
             "to Q15).");
+    case NoticeCode::ImportTitleShared:
+        //: %2 lists qualifications by number ("Q2, Q5"), %3 is the first of them
+        return QCoreApplication::translate(
+            "NoticeText", "The column '%1' could hold any of the qualifications %2, whose titles in Setup "
+                          "read the same: head it with the number of the one it holds (such as %3), or give "
+                          "each qualification a title of its own.");
     case NoticeCode::ImportUnknownAbsenceColumn:
         return QCoreApplication::translate("NoticeText",
                                            "The column '%1' is none of those a file of absences "

@@ -129,6 +129,71 @@ bool overlaps(const QDate &from, const QDate &to, const QVariant &otherFrom, con
     return a.isValid() && b.isValid() && from <= b && a <= to;
 }
 
+// "Q2, Q5": qualifications by their numbers, as a file may head their columns.
+QString qualificationNames(const QList<int> &numbers)
+{
+    QStringList names;
+    for (const int k : numbers)
+        names.append(u"Q"_s + QString::number(k));
+    return names.join(u", "_s);
+}
+
+// The fields of a file of soldiers, by every header that names them.
+const QHash<QString, QString> &soldierFields()
+{
+    static const QHash<QString, QString> fields{{u"name"_s, u"name"_s},        {u"soldier"_s, u"name"_s},
+                                                {u"soldiername"_s, u"name"_s}, {u"rank"_s, u"rank"_s},
+                                                {u"soldierrank"_s, u"rank"_s}, {u"section"_s, u"section"_s},
+                                                {u"comment"_s, u"section"_s},  {u"platoon"_s, u"section"_s}};
+    return fields;
+}
+
+// How a file of soldiers names each qualification's column: Q1 to Q15, and
+// the qualification's title in Setup where that names it alone. A title that
+// two qualifications carry (case, spaces and punctuation aside), or that
+// reads as another's number ("Q3" for qualification 5), names none: a column
+// so headed could hold either. A title that reads as a field ("Rank") is
+// that field's column, as it always was.
+struct QualificationTitles {
+    QHash<QString, int> byKey;
+    QHash<QString, QList<int>> shared;
+};
+
+QualificationTitles qualificationTitles(const Database &personnel)
+{
+    QualificationTitles t;
+    QStringList keys;
+    {
+        RecordSet setup(personnel, RecordSources::kQualifications);
+        for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+            t.byKey.insert(u"q"_s + QString::number(k), k);
+            keys.append(setup.eof() ? QString()
+                                    : headerKey(setup.text(Fields::Qualifications::qualification(k))));
+        }
+    }
+    for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+        const QString &key = keys.at(k - 1);
+        if (key.isEmpty() || soldierFields().contains(key))
+            continue;
+        QList<int> &sharers = t.shared[key];
+        if (sharers.isEmpty()) {
+            if (const int number = t.byKey.value(key); number != 0 && number != k)
+                sharers.append(number); // the title is another's number
+        }
+        sharers.append(k);
+    }
+    for (auto it = t.shared.begin(); it != t.shared.end();) {
+        if (it->size() == 1) {
+            t.byKey.insert(it.key(), it->first());
+            it = t.shared.erase(it);
+        } else {
+            t.byKey.remove(it.key());
+            ++it;
+        }
+    }
+    return t;
+}
+
 // The file's columns that the import knows, by what they hold; the others refused.
 struct Columns {
     QHash<QString, int> byField;           // a field's key ("name", "from") -> column
@@ -139,9 +204,11 @@ struct Columns {
     int operator[](const QString &field) const { return byField.value(field, -1); }
 };
 
-// unknown: the refusal of a column that is neither a field nor a qualification.
+// unknown: the refusal of a column that is neither a field nor a qualification;
+// shared: the titles that name several qualifications, each refused.
 Columns columnsOf(const SheetTable &table, const QHash<QString, QString> &fields,
-                  const QHash<QString, int> &qualificationTitles, NoticeCode unknown)
+                  const QHash<QString, int> &qualificationTitles, NoticeCode unknown,
+                  const QHash<QString, QList<int>> &shared = {})
 {
     Columns c;
     if (table.rows.isEmpty())
@@ -157,6 +224,15 @@ Columns columnsOf(const SheetTable &table, const QHash<QString, QString> &fields
             c.byField.insert(fields.value(key), i);
         else if (qualificationTitles.contains(key))
             c.qualifications.append({i, qualificationTitles.value(key)});
+        else if (const auto which = shared.constFind(key); which != shared.cend())
+            c.refused.append(
+                {header.line,
+                 Action::Refuse,
+                 {},
+                 0,
+                 Notice{Notice::Kind::Error,
+                        NoticeCode::ImportTitleShared,
+                        {title, qualificationNames(*which), qualificationNames({which->first()})}}});
         else
             c.refused.append(
                 {header.line, Action::Refuse, {}, 0, Notice{Notice::Kind::Error, unknown, {title}}});
@@ -229,25 +305,9 @@ PersonnelImport::Plan Planner::soldiers(bool update)
     plan.kind = PersonnelImport::Kind::Soldiers;
     plan.table = RecordSources::kSoldierRoster;
 
-    QHash<QString, int> titles;
-    {
-        RecordSet setup(m_db, RecordSources::kQualifications);
-        for (int k = 1; k <= Fields::kQualificationCount; ++k) {
-            titles.insert(u"q"_s + QString::number(k), k);
-            if (!setup.eof() && !setup.text(Fields::Qualifications::qualification(k)).isEmpty())
-                titles.insert(headerKey(setup.text(Fields::Qualifications::qualification(k))), k);
-        }
-    }
-    const Columns c = columnsOf(m_table,
-                                {{u"name"_s, u"name"_s},
-                                 {u"soldier"_s, u"name"_s},
-                                 {u"soldiername"_s, u"name"_s},
-                                 {u"rank"_s, u"rank"_s},
-                                 {u"soldierrank"_s, u"rank"_s},
-                                 {u"section"_s, u"section"_s},
-                                 {u"comment"_s, u"section"_s},
-                                 {u"platoon"_s, u"section"_s}},
-                                titles, NoticeCode::ImportUnknownColumn);
+    const QualificationTitles titles = qualificationTitles(m_db);
+    const Columns c =
+        columnsOf(m_table, soldierFields(), titles.byKey, NoticeCode::ImportUnknownColumn, titles.shared);
     plan.rows = c.refused;
     if (m_table.rows.isEmpty())
         return plan;
@@ -478,13 +538,18 @@ PersonnelImport::Plan PersonnelImport::plan(const Database &personnel, Kind kind
 QList<QStringList> PersonnelImport::soldierRows(const Database &personnel)
 {
     using namespace Fields::SoldierRoster;
+    // Each qualification's column under its title where the import reads
+    // the title as that qualification alone, else under its number.
     QStringList header{u"Name"_s, u"Rank"_s, u"Section"_s};
     {
+        const QualificationTitles titles = qualificationTitles(personnel);
         RecordSet setup(personnel, RecordSources::kQualifications);
         for (int k = 1; k <= Fields::kQualificationCount; ++k) {
             const QString title =
                 setup.eof() ? QString() : setup.text(Fields::Qualifications::qualification(k));
-            header.append(title.isEmpty() ? u"Q"_s + QString::number(k) : title);
+            header.append(!title.isEmpty() && titles.byKey.value(headerKey(title)) == k
+                              ? title
+                              : u"Q"_s + QString::number(k));
         }
     }
     QList<QStringList> rows{header};

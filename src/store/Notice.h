@@ -262,6 +262,7 @@ enum class NoticeCode {
 
     // Why a row of a file to import is refused or left out.
     ImportUnknownColumn, // %1: the column's title (a file of soldiers)
+    ImportTitleShared,   // %1: the column's title, %2: the qualifications ("Q2, Q5"), %3: the first
     ImportUnknownAbsenceColumn,
     ImportUnknownHolidayColumn,
     ImportUnknownScheduleColumn,

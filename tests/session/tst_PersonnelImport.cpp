@@ -24,6 +24,8 @@ class tst_PersonnelImport : public QObject
 private slots:
     void plan_data();
     void plan();
+    void sharedTitles_data();
+    void sharedTitles();
     void applyAddsAndUpdates();
     void importIsKeptAndUndone();
 
@@ -161,6 +163,65 @@ void tst_PersonnelImport::plan()
     for (const PersonnelImport::Row &row : plan.rows)
         actual.append(said(row.line, row.action, row.why ? std::optional(row.why->code) : std::nullopt));
     QCOMPARE(actual, expected);
+}
+
+void tst_PersonnelImport::sharedTitles_data()
+{
+    QTest::addColumn<QString>("titles");       // Q1 to Q3 in Setup, parted by '|'
+    QTest::addColumn<QString>("file");         // a file of soldiers
+    QTest::addColumn<QStringList>("expected"); // its plan
+    QTest::addColumn<QString>("headers");      // export-personnel's Q1 to Q3 columns
+
+    const QStringList addBaker{said(2, Action::Add)};
+    // The column is refused, and with it the file; its rows are planned all the same.
+    const QStringList shared{said(1, Action::Refuse, NoticeCode::ImportTitleShared), said(2, Action::Add)};
+    QTest::newRow("titles of their own")
+        << u"Driver|Medic|"_s << u"Name|driver|Q3\nBaker|x|x"_s << addBaker << u"Driver|Medic|Q3"_s;
+    // One column of Driver set Q2 alone, whatever the clerk meant; the export
+    // wrote two columns of that title, both read back as Q2.
+    QTest::newRow("one title for two")
+        << u"Driver|Medic|DRIVER"_s << u"Name|Driver\nBaker|x"_s << shared << u"Q1|Medic|Q3"_s;
+    QTest::newRow("the same title, by number")
+        << u"Driver|Medic|DRIVER"_s << u"Name|Q1|q3\nBaker|x|"_s << addBaker << u"Q1|Medic|Q3"_s;
+    QTest::newRow("a title that is another's number")
+        << u"Driver|Q1|"_s << u"Name|Q1\nBaker|x"_s << shared << u"Driver|Q2|Q3"_s;
+    QTest::newRow("a title that is a field's")
+        << u"Rank|Medic|"_s << u"Name|Rank|Q1\nBaker|E|x"_s << addBaker << u"Q1|Medic|Q3"_s;
+}
+
+// A column is read as one qualification or refused, and what export-personnel
+// writes is read back as it was written.
+void tst_PersonnelImport::sharedTitles()
+{
+    QFETCH(QString, titles);
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, headers);
+    TestUnit unit;
+    const QStringList t = titles.split(u'|');
+    QCOMPARE(sqliteShell(unit.folder.personnelPath(),
+                         u"DELETE FROM Qualifications; INSERT INTO Qualifications (Q1, Q2, Q3) "
+                         "VALUES ('%1', '%2', '%3')"_s.arg(t[0], t[1], t[2]),
+                         true),
+             QString());
+    const PersonnelImport::Plan plan =
+        PersonnelImport::plan(unit.personnel(), Kind::Soldiers, tableOf(file), false, kToday);
+    QStringList actual;
+    for (const PersonnelImport::Row &row : plan.rows)
+        actual.append(said(row.line, row.action, row.why ? std::optional(row.why->code) : std::nullopt));
+    QCOMPARE(actual, expected);
+
+    const QList<QStringList> rows = PersonnelImport::soldierRows(unit.personnel());
+    QCOMPARE(rows.first().mid(3, 3).join(u'|'), headers);
+    // Baker with every qualification, written out and read back.
+    const SheetTable exported = tableOf(rows.first().join(u'|') + u"\nBaker|E||x|x|x"_s);
+    const PersonnelImport::Plan back =
+        PersonnelImport::plan(unit.personnel(), Kind::Soldiers, exported, false, kToday);
+    QVERIFY(back.canImport());
+    PersonnelImport::apply(unit.personnel(), back);
+    QCOMPARE(sqliteShell(unit.folder.personnelPath(),
+                         u"SELECT Q1, Q2, Q3 FROM SoldierRoster WHERE SoldierName = 'Baker'"_s),
+             u"1|1|1"_s);
 }
 
 // What a plan says is what the database then holds: a soldier added with the
