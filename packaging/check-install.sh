@@ -114,8 +114,11 @@ for package in $fonts; do
 done
 # grep reads to the end: with pipefail, one that stops early would fail the program.
 "$prefix/bin/calendrix" --help | grep "^Usage: calendrix" >/dev/null || fail "installed calendrix --help"
-# The commands calendrix runs itself load none of the window's libraries; the
-# others find calendrix-gui where the package puts it (init ran above).
+# The commands calendrix runs itself load none of the window's libraries nor
+# the file readers of import; the others find calendrix-gui where the package
+# puts it (init ran above).
 ldd "$prefix/bin/calendrix" | grep -q 'libQt6\(Gui\|Widgets\)' && fail "calendrix loads Qt's window libraries"
+ldd "$prefix/bin/calendrix" | grep -q 'lib\(ical\|csv\|minizip\|xlsxwriter\)\.' && fail "calendrix loads the import's or the export's libraries"
+"$prefix/bin/calendrix" import --help | grep -q -- "--dry-run" || fail "installed calendrix import --help"
 "$prefix/bin/calendrix" fairness --help | grep -q -- "--pdf" || fail "installed calendrix fairness --help"
 exit $status

@@ -915,10 +915,6 @@ Befehle:
         <translation>Nichts zu importieren.</translation>
     </message>
     <message>
-        <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
-        <translation>das Fenster und die Befehle print, fairness, export, export-personnel und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
-    </message>
-    <message>
         <source>The command did its work, but its output could not be written in full: %1.</source>
         <translation>Der Befehl hat seine Arbeit getan, aber seine Ausgabe konnte nicht vollständig geschrieben werden: %1.</translation>
     </message>
@@ -937,6 +933,10 @@ Befehle:
     <message>
         <source>--seed must be a whole number from 0, not &apos;%1&apos;</source>
         <translation>--seed muss eine ganze Zahl ab 0 sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the window and the commands print, fairness, export, export-personnel, import and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>das Fenster und die Befehle print, fairness, export, export-personnel, import und init liegen in %1, das nicht gestartet werden kann: %2. Installieren Sie Calendrix neu.</translation>
     </message>
 </context>
 <context>

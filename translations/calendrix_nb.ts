@@ -915,10 +915,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>Ingenting å importere.</translation>
     </message>
     <message>
-        <source>the window and the commands print, fairness, export, export-personnel and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
-        <translation>vinduet og kommandoene print, fairness, export, export-personnel og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
-    </message>
-    <message>
         <source>The command did its work, but its output could not be written in full: %1.</source>
         <translation>Kommandoen gjorde jobben sin, men utdataene kunne ikke skrives helt: %1.</translation>
     </message>
@@ -937,6 +933,10 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     <message>
         <source>--seed must be a whole number from 0, not &apos;%1&apos;</source>
         <translation>--seed må være et heltall fra 0, ikke &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the window and the commands print, fairness, export, export-personnel, import and init are in %1, which cannot be started: %2. Reinstall Calendrix.</source>
+        <translation>vinduet og kommandoene print, fairness, export, export-personnel, import og init ligger i %1, som ikke kan startes: %2. Installer Calendrix på nytt.</translation>
     </message>
 </context>
 <context>

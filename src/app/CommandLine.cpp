@@ -2,7 +2,6 @@
 
 #include "app/CommandSupport.h"
 #include "app/HistoryCommands.h"
-#include "app/ImportCommand.h"
 #include "app/NoticeText.h"
 #include "app/RosterCommands.h"
 
@@ -458,8 +457,8 @@ bool needsFonts(const QStringList &arguments)
 
 bool needsGuiProgram(const QStringList &arguments)
 {
-    static const QStringList commands = {u"print"_s, u"fairness"_s, u"init"_s, u"export"_s,
-                                         u"export-personnel"_s};
+    static const QStringList commands = {u"print"_s,  u"fairness"_s,         u"init"_s,
+                                         u"export"_s, u"export-personnel"_s, u"import"_s};
     return !isConsoleCommand(arguments) || commands.contains(arguments.value(1));
 }
 
@@ -486,8 +485,6 @@ int run(const QStringList &arguments)
         return runUndo(rest);
     if (command == u"history")
         return runHistory(rest);
-    if (command == u"import")
-        return runImport(rest);
     if (command == u"candidates")
         return runCandidates(rest);
     if (command == u"replace")

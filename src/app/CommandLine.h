@@ -18,10 +18,11 @@ bool needsFonts(const QStringList &arguments);
 
 // True for what calendrix-gui does: the desktop program, and the commands
 // that need Qt's fonts and painting (print, fairness), read the report
-// layouts (init, which checks them when it repairs a unit) or write
-// workbooks (export, export-personnel). The calendrix program does the rest
-// itself without loading those libraries, which takes longer than many a
-// command's own work, and starts calendrix-gui for these.
+// layouts (init, which checks them when it repairs a unit), write workbooks
+// (export, export-personnel) or read workbooks, CSV files and calendars
+// (import). The calendrix program does the rest itself without loading those
+// libraries, which takes longer than many a command's own work, and starts
+// calendrix-gui for these.
 bool needsGuiProgram(const QStringList &arguments);
 
 // Runs a console command other than those above.

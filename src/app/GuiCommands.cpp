@@ -3,6 +3,7 @@
 #include "app/CommandSupport.h"
 #include "app/ExportCommand.h"
 #include "app/FairnessCommand.h"
+#include "app/ImportCommand.h"
 #include "app/NoticeText.h"
 #include "report/Report.h"
 #include "report/ReportEngine.h"
@@ -244,6 +245,8 @@ int runAny(const QStringList &arguments)
         return runExport(rest);
     if (command == u"export-personnel")
         return runExportPersonnel(rest);
+    if (command == u"import")
+        return runImport(rest);
     return run(arguments);
 }
 

@@ -19,7 +19,8 @@
 // export-personnel) or check the report layouts (init) start calendrix-gui
 // in its place: loading Qt's painting and window libraries and
 // libxlsxwriter costs more processor time than a small unit's whole roster
-// run.
+// run. So does import: the readers of workbooks, CSV files and calendars
+// would add a millisecond to the start of every other command.
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -66,8 +67,8 @@ int main(int argc, char **argv)
         const QString message =
             u"calendrix: "_s +
             QCoreApplication::translate("CommandLine", "the window and the commands print, fairness, export, "
-                                                       "export-personnel and init are in %1, which cannot be "
-                                                       "started: %2. Reinstall Calendrix.")
+                                                       "export-personnel, import and init are in %1, which "
+                                                       "cannot be started: %2. Reinstall Calendrix.")
                 .arg(QDir::toNativeSeparators(QDir::cleanPath(QString::fromLocal8Bit(failed.path))),
                      QString::fromLocal8Bit(std::strerror(failed.error))) +
             u'\n';

@@ -396,6 +396,7 @@ void tst_CommandLine::withoutTheGuiProgram_data()
     QTest::newRow("export") << QStringList{u"export"_s, u"UNIT/r.cxr"_s, u"--csv"_s, u"UNIT/r.csv"_s} << true;
     QTest::newRow("export-personnel") << QStringList{u"export-personnel"_s, u"UNIT/s.xlsx"_s} << true;
     QTest::newRow("--lang and print") << QStringList{u"--lang"_s, u"de"_s, u"print"_s, u"--help"_s} << true;
+    QTest::newRow("import") << QStringList{u"import"_s, u"UNIT/a.csv"_s, u"--data"_s, u"UNIT"_s} << true;
     QTest::newRow("history") << QStringList{u"history"_s, u"--data"_s, u"UNIT/none"_s} << false;
     QTest::newRow("make --help") << QStringList{u"make"_s, u"--help"_s} << false;
 }
