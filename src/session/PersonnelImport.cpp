@@ -157,22 +157,21 @@ const QHash<QString, QString> &soldierFields()
 struct QualificationTitles {
     QHash<QString, int> byKey;
     QHash<QString, QList<int>> shared;
+    QStringList written; // each qualification's title as Setup has it, Q1 first
 };
 
 QualificationTitles qualificationTitles(const Database &personnel)
 {
     QualificationTitles t;
-    QStringList keys;
     {
         RecordSet setup(personnel, RecordSources::kQualifications);
         for (int k = 1; k <= Fields::kQualificationCount; ++k) {
             t.byKey.insert(u"q"_s + QString::number(k), k);
-            keys.append(setup.eof() ? QString()
-                                    : headerKey(setup.text(Fields::Qualifications::qualification(k))));
+            t.written.append(setup.eof() ? QString() : setup.text(Fields::Qualifications::qualification(k)));
         }
     }
     for (int k = 1; k <= Fields::kQualificationCount; ++k) {
-        const QString &key = keys.at(k - 1);
+        const QString key = headerKey(t.written.at(k - 1));
         if (key.isEmpty() || soldierFields().contains(key))
             continue;
         QList<int> &sharers = t.shared[key];
@@ -541,16 +540,12 @@ QList<QStringList> PersonnelImport::soldierRows(const Database &personnel)
     // Each qualification's column under its title where the import reads
     // the title as that qualification alone, else under its number.
     QStringList header{u"Name"_s, u"Rank"_s, u"Section"_s};
-    {
-        const QualificationTitles titles = qualificationTitles(personnel);
-        RecordSet setup(personnel, RecordSources::kQualifications);
-        for (int k = 1; k <= Fields::kQualificationCount; ++k) {
-            const QString title =
-                setup.eof() ? QString() : setup.text(Fields::Qualifications::qualification(k));
-            header.append(!title.isEmpty() && titles.byKey.value(headerKey(title)) == k
-                              ? title
-                              : u"Q"_s + QString::number(k));
-        }
+    const QualificationTitles titles = qualificationTitles(personnel);
+    for (int k = 1; k <= Fields::kQualificationCount; ++k) {
+        const QString &title = titles.written.at(k - 1);
+        header.append(!title.isEmpty() && titles.byKey.value(headerKey(title)) == k
+                          ? title
+                          : u"Q"_s + QString::number(k));
     }
     QList<QStringList> rows{header};
     RecordSet roster(personnel, RecordSources::kSoldierRoster);
