@@ -88,7 +88,7 @@ UnitSession::Undone UnitSession::undoLastRun(Force force,
         if (settled.error)
             throw *settled.error;
         const RunHistory history(m_folder);
-        const RunHistory::Listing listing = history.list();
+        const RunHistory::Listing listing = history.lastChange();
         last.skipped = listing.skipped;
         last.unreadable = listing.lastRunUnreadable;
         if (last.unreadable)

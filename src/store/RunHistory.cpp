@@ -1241,7 +1241,13 @@ RunHistory::Listing RunHistory::list() const
     return listing(true);
 }
 
-RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, const QString &unitSchema) const
+RunHistory::Listing RunHistory::lastChange() const
+{
+    return listing(true, nullptr, u"main"_s, true);
+}
+
+RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, const QString &unitSchema,
+                                        bool toLastChange) const
 {
     Listing listing;
     if (const std::optional<Notice> fault = m_folder.historyFault())
@@ -1259,10 +1265,16 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
     QList<Entry> found;
     QList<Skipped> notEntries;
     const QDir dir(m_folder.historyPath());
+    // Newest first: an entry's name is the time it was made, and the unit's
+    // last change is nearly always the newest. The lists are put back in
+    // the names' order at the end.
     const QFileInfoList files =
-        dir.exists() ? dir.entryInfoList(
-                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)
-                     : QFileInfoList();
+        dir.exists()
+            ? dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                QDir::Name | QDir::Reversed)
+            : QFileInfoList();
+    // Set once the unit's last change is read, when the older entries are not needed.
+    bool reachedLast = false;
     for (const QFileInfo &info : files) {
         const QString name = info.fileName();
         if (name.startsWith(u".calendrix-"_s))
@@ -1274,6 +1286,8 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
                      {Notice::Kind::Warning, NoticeCode::HistoryNotAnEntry, {info.filePath()}}});
             continue;
         }
+        if (reachedLast)
+            continue;
         // Each entry's facts, and that its tables are there; reading every
         // page is for the one an undo takes.
         try {
@@ -1339,11 +1353,14 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
             // One statement on them all: preparing it finds each of them.
             run(db.connection(), u"SELECT 1 FROM %1 LIMIT 0"_s.arg(tables.join(u", "_s)), info.filePath(),
                 NoticeCode::HistoryCannotRead);
+            reachedLast = toLastChange && !e.change.isEmpty() && e.change == now.change && e.unit == now.unit;
             found.append(e);
         } catch (const StoreError &error) {
             notEntries.append({info.filePath(), unreadable(info.filePath(), error)});
         }
     }
+    std::reverse(found.begin(), found.end());
+    std::reverse(notEntries.begin(), notEntries.end());
 
     // From the unit's last change back, each entry naming the change before
     // its own.

@@ -159,6 +159,10 @@ public:
     // files that cannot. Never throws for a bad file; throws StoreError when
     // the folder or the working database cannot be read.
     Listing list() const;
+    // What an undo needs: the unit's last change, its entry read in full, and
+    // the files in history/ that are named later than it. Entries are opened
+    // from the newest back to that change's; the older ones wait for list().
+    Listing lastChange() const;
     // What changed since entry's run, compared with the working database as it is.
     Changes changesSince(const Entry &entry) const;
     // Restores the working database's tables to entry's copy and moves its
@@ -265,8 +269,9 @@ private:
     // an undo needs; the others are listed from their facts.
     // unit: a connection that has the working database as unitSchema, to
     // read its last change from; without one, the file is opened for it.
+    // toLastChange: stop opening entries at the unit's last change.
     Listing listing(bool checkLast, const Database *unit = nullptr,
-                    const QString &unitSchema = QStringLiteral("main")) const;
+                    const QString &unitSchema = QStringLiteral("main"), bool toLastChange = false) const;
     UndoResult undoImport(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
     UndoResult undoRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;
     UndoResult undoKeptRosterChange(const Entry &entry, bool force, const std::optional<Changes> &seen) const;

@@ -37,6 +37,7 @@ private slots:
     void strangeFilesAreNamedAndSkipped_data();
     void strangeFilesAreNamedAndSkipped();
     void damagedOlderRunIsFoundWhenItsTurnComes();
+    void undoOpensNoEntryBeforeTheLast();
     void proofKeepsDatesByTheirLastDay_data();
     void proofKeepsDatesByTheirLastDay();
     void aRunTakesOnTheProofOfTheChangeBefore_data();
@@ -818,6 +819,30 @@ void tst_RunHistory::damagedOlderRunIsFoundWhenItsTurnComes()
     QVERIFY2(second.err.contains(QDir::toNativeSeparators(older)), qPrintable(second.err));
     QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
     QCOMPARE(readFile(older), bytes);
+}
+
+// An undo reads the entries from the newest back to the unit's last change
+// and no further: its cost does not grow with the runs kept. What it leaves
+// unread is listed, and refused in its turn, as before.
+void tst_RunHistory::undoOpensNoEntryBeforeTheLast()
+{
+    const QString unit = m_tmp.filePath(u"older-unread"_s);
+    makeTwoRuns(unit);
+    const QString older = historyOf(unit).entries.last().path;
+    writeFile(older, QByteArray(8192, '\x5a'));
+
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, unit});
+    QCOMPARE(listed.status, 0);
+    QCOMPARE(listed.out.count(u'\n'), 1);
+    QVERIFY2(listed.err.contains(QDir::toNativeSeparators(older)), qPrintable(listed.err));
+    const Outcome first = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s});
+    QVERIFY2(first.status == 0, qPrintable(first.err));
+    QVERIFY2(!first.err.contains(QDir::toNativeSeparators(older)), qPrintable(first.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
+    const Outcome second = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s, u"--force"_s});
+    QCOMPARE(second.status, 1);
+    QVERIFY2(second.err.contains(QDir::toNativeSeparators(older)), qPrintable(second.err));
+    QCOMPARE(shellDump(memoryOf(unit)), m_afterFirst);
 }
 
 void tst_RunHistory::undoStandsWhenAFileCannotBeRemoved_data()
