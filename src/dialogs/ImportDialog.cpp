@@ -208,7 +208,7 @@ ImportDialog::ImportDialog(const UnitSession &session, std::function<QDate()> to
     m_fileName->setAccessibleName(tr("File name"));
     // A path typed or pasted is taken as a chosen one, once the field is left
     // or Return pressed there; Return never reaches the dialog's default button.
-    connect(m_fileName, &QLineEdit::editingFinished, this, &ImportDialog::useTypedPath);
+    connect(m_fileName, &QLineEdit::editingFinished, this, [this] { useTypedPath(Again::IfChanged); });
     m_fileName->installEventFilter(this);
     auto *browse = new QPushButton(tr("C&hoose File..."), this);
     browse->setObjectName(u"ImportChoose"_s);
@@ -290,10 +290,10 @@ void ImportDialog::chooseFile()
         usePath(chosen);
 }
 
-void ImportDialog::useTypedPath()
+void ImportDialog::useTypedPath(Again again)
 {
     const QString typed = m_fileName->text().trimmed();
-    if (!typed.isEmpty() && QFileInfo(typed).absoluteFilePath() != m_path)
+    if (!typed.isEmpty() && (again == Again::Read || QFileInfo(typed).absoluteFilePath() != m_path))
         usePath(typed);
 }
 
@@ -302,7 +302,8 @@ bool ImportDialog::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_fileName && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            useTypedPath();
+            // Return reads the file again, as the clerk may have mended it.
+            useTypedPath(Again::Read);
             return true;
         }
     }
@@ -315,10 +316,12 @@ void ImportDialog::usePath(const QString &chosen)
     // Reading the unit's own databases as a list would only confuse; one
     // of them is never what the clerk meant.
     if (m_session.folder().isOwnFile(path)) {
+        // The field shows the file in use again before the message takes the
+        // focus from it: the text it loses the focus with is no new entry.
+        m_fileName->setText(QDir::toNativeSeparators(m_path));
         ErrorDisplay::show(this, tr("'%1' is one of the unit's own files. Choose a file that another program "
                                     "wrote.")
                                      .arg(QDir::toNativeSeparators(path)));
-        m_fileName->setText(QDir::toNativeSeparators(m_path));
         return;
     }
     m_path = path;

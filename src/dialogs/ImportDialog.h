@@ -61,7 +61,10 @@ private:
     void kindChanged();
     void chooseFile();
     void usePath(const QString &chosen);
-    void useTypedPath();
+    // The path typed into the field: read when it names another file, or
+    // read again when Return was pressed in the field.
+    enum class Again { IfChanged, Read };
+    void useTypedPath(Again again);
     void readSheets();
     // Reads the file and plans its import again: what the preview shows is
     // what Import does, as long as the unit does not change meanwhile.

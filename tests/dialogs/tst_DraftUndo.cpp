@@ -100,6 +100,8 @@ private slots:
     void importFromTheMenu_data();
     void importFromTheMenu();
     void importGoesOnWhileTheWindowAnswers();
+    void importRefusesATypedUnitFileOnce();
+    void importReadsAMendedFileOnReturn();
     void changeFromTheMenu();
     void changeAfterTheDatafileChanged_data();
     void changeAfterTheDatafileChanged();
@@ -506,6 +508,58 @@ void tst_DraftUndo::importGoesOnWhileTheWindowAnswers()
 // File > Change Roster: the replace picks the first free soldier in fair
 // order, the swap trades two periods, the list shows each change at once,
 // and Tools > Undo takes the last one back.
+// A unit's own file typed and entered is refused in one message: the box
+// that says so takes the focus from the field, which is no second entry.
+void tst_DraftUndo::importRefusesATypedUnitFileOnce()
+{
+    Program p;
+    QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
+    QApplication::setActiveWindow(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    auto *field = p.in<QLineEdit>(dialog, u"ImportFile"_s);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, p.unit.folder.workingPath());
+    p.dialogs.realMessageBoxes = true;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *box = QApplication::activeModalWidget(); box && box->inherits("QMessageBox"))
+            box->close();
+    });
+    closer.start(50);
+    QTest::keyClick(field, Qt::Key_Return);
+    closer.stop();
+    p.dialogs.realMessageBoxes = false;
+    QCOMPARE(p.dialogs.texts(Messenger::Kind::Error).size(), 1);
+    QVERIFY(p.dialogs.texts(Messenger::Kind::Error).constFirst().contains(u"one of the unit's own files"_s));
+    QCOMPARE(field->text(), QString());
+    QVERIFY(!p.in<QPushButton>(dialog, u"ImportButton"_s)->isEnabled());
+}
+
+// "Mend the file and choose it again": Return in the field on the same path
+// reads the mended file, where the refused plan stood before.
+void tst_DraftUndo::importReadsAMendedFileOnReturn()
+{
+    Program p;
+    QWidget *dialog = p.choose(u"MNU_Import"_s, u"ImportDialog"_s);
+    p.in<QComboBox>(dialog, u"ImportKind"_s)->setCurrentIndex(1);
+    const QString list = p.unit.path(u"absences.csv"_s);
+    writeFile(list, "Name,From,To\nAdams,2027-04-01,2027-04-02\nNobody,2027-04-01,2027-04-02\n");
+    p.dialogs.fileNames = {list};
+    p.click(dialog, u"ImportChoose"_s);
+    const QAbstractItemModel *preview = p.in<QTableView>(dialog, u"ImportPreview"_s)->model();
+    auto *import = p.in<QPushButton>(dialog, u"ImportButton"_s);
+    QCOMPARE(preview->rowCount(), 2);
+    QVERIFY(!import->isEnabled());
+
+    writeFile(list, "Name,From,To\nAdams,2027-04-01,2027-04-02\n");
+    auto *field = p.in<QLineEdit>(dialog, u"ImportFile"_s);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_VERIFY(import->isEnabled());
+    QCOMPARE(preview->rowCount(), 1);
+    QCOMPARE(preview->index(0, 1).data().toString(), u"To add"_s);
+}
+
 void tst_DraftUndo::changeFromTheMenu()
 {
     Program p;
