@@ -223,16 +223,21 @@ Columns columnsOf(const SheetTable &table, const QHash<QString, QString> &fields
             c.byField.insert(fields.value(key), i);
         else if (qualificationTitles.contains(key))
             c.qualifications.append({i, qualificationTitles.value(key)});
-        else if (const auto which = shared.constFind(key); which != shared.cend())
-            c.refused.append(
-                {header.line,
-                 Action::Refuse,
-                 {},
-                 0,
-                 Notice{Notice::Kind::Error,
-                        NoticeCode::ImportTitleShared,
-                        {title, qualificationNames(*which), qualificationNames({which->first()})}}});
-        else
+        else if (const auto which = shared.constFind(key); which != shared.cend()) {
+            // The number offered as the way out is one that a column may be
+            // headed with: not one that is itself another's title.
+            const auto usable = std::find_if(which->cbegin(), which->cend(), [&](int k) {
+                return !shared.contains(u"q"_s + QString::number(k));
+            });
+            const int example = usable != which->cend() ? *usable : which->first();
+            c.refused.append({header.line,
+                              Action::Refuse,
+                              {},
+                              0,
+                              Notice{Notice::Kind::Error,
+                                     NoticeCode::ImportTitleShared,
+                                     {title, qualificationNames(*which), qualificationNames({example})}}});
+        } else
             c.refused.append(
                 {header.line, Action::Refuse, {}, 0, Notice{Notice::Kind::Error, unknown, {title}}});
     }

@@ -171,22 +171,23 @@ void tst_PersonnelImport::sharedTitles_data()
     QTest::addColumn<QString>("file");         // a file of soldiers
     QTest::addColumn<QStringList>("expected"); // its plan
     QTest::addColumn<QString>("headers");      // export-personnel's Q1 to Q3 columns
+    QTest::addColumn<QString>("example");      // the number the refusal offers instead
 
     const QStringList addBaker{said(2, Action::Add)};
     // The column is refused, and with it the file; its rows are planned all the same.
     const QStringList shared{said(1, Action::Refuse, NoticeCode::ImportTitleShared), said(2, Action::Add)};
-    QTest::newRow("titles of their own")
-        << u"Driver|Medic|"_s << u"Name|driver|Q3\nBaker|x|x"_s << addBaker << u"Driver|Medic|Q3"_s;
+    QTest::newRow("titles of their own") << u"Driver|Medic|"_s << u"Name|driver|Q3\nBaker|x|x"_s << addBaker
+                                         << u"Driver|Medic|Q3"_s << QString();
     // One column of Driver set Q2 alone, whatever the clerk meant; the export
     // wrote two columns of that title, both read back as Q2.
     QTest::newRow("one title for two")
-        << u"Driver|Medic|DRIVER"_s << u"Name|Driver\nBaker|x"_s << shared << u"Q1|Medic|Q3"_s;
+        << u"Driver|Medic|DRIVER"_s << u"Name|Driver\nBaker|x"_s << shared << u"Q1|Medic|Q3"_s << u"Q1"_s;
     QTest::newRow("the same title, by number")
-        << u"Driver|Medic|DRIVER"_s << u"Name|Q1|q3\nBaker|x|"_s << addBaker << u"Q1|Medic|Q3"_s;
+        << u"Driver|Medic|DRIVER"_s << u"Name|Q1|q3\nBaker|x|"_s << addBaker << u"Q1|Medic|Q3"_s << QString();
     QTest::newRow("a title that is another's number")
-        << u"Driver|Q1|"_s << u"Name|Q1\nBaker|x"_s << shared << u"Driver|Q2|Q3"_s;
+        << u"Driver|Q1|"_s << u"Name|Q1\nBaker|x"_s << shared << u"Driver|Q2|Q3"_s << u"Q2"_s;
     QTest::newRow("a title that is a field's")
-        << u"Rank|Medic|"_s << u"Name|Rank|Q1\nBaker|E|x"_s << addBaker << u"Q1|Medic|Q3"_s;
+        << u"Rank|Medic|"_s << u"Name|Rank|Q1\nBaker|E|x"_s << addBaker << u"Q1|Medic|Q3"_s << QString();
 }
 
 // A column is read as one qualification or refused, and what export-personnel
@@ -197,6 +198,7 @@ void tst_PersonnelImport::sharedTitles()
     QFETCH(QString, file);
     QFETCH(QStringList, expected);
     QFETCH(QString, headers);
+    QFETCH(QString, example);
     TestUnit unit;
     const QStringList t = titles.split(u'|');
     QCOMPARE(sqliteShell(unit.folder.personnelPath(),
@@ -210,6 +212,8 @@ void tst_PersonnelImport::sharedTitles()
     for (const PersonnelImport::Row &row : plan.rows)
         actual.append(said(row.line, row.action, row.why ? std::optional(row.why->code) : std::nullopt));
     QCOMPARE(actual, expected);
+    if (!example.isEmpty())
+        QCOMPARE(plan.rows.first().why->values.value(2), example);
 
     const QList<QStringList> rows = PersonnelImport::soldierRows(unit.personnel());
     QCOMPARE(rows.first().mid(3, 3).join(u'|'), headers);
