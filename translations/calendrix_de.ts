@@ -3684,6 +3684,10 @@ Führen Sie „%3“ aus, um eine neue an ihre Stelle zu setzen.</translation>
         <source>Change Roster</source>
         <translation>Dienstplan ändern</translation>
     </message>
+    <message>
+        <source>Another duty is named &apos;%1&apos; already. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own.</source>
+        <translation>Ein anderer Dienst heißt bereits &apos;%1&apos;. Ein Dienstplan führt die Zähler, Zeiträume und Zeilen eines Dienstes unter seinem Namen: geben Sie jedem Dienst einen eigenen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::MonthView</name>

@@ -3684,6 +3684,10 @@ Kjør «%3» for å legge en ny på plass.</translation>
         <source>Change Roster</source>
         <translation>Endre vaktliste</translation>
     </message>
+    <message>
+        <source>Another duty is named &apos;%1&apos; already. A roster keeps a duty&apos;s counters, periods and rows by its name: give each duty a name of its own.</source>
+        <translation>En annen vakt heter allerede &apos;%1&apos;. En vaktliste holder tellerne, periodene og radene til en vakt etter navnet: gi hver vakt et eget navn.</translation>
+    </message>
 </context>
 <context>
     <name>calendrix::MonthView</name>

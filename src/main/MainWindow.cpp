@@ -326,6 +326,12 @@ void MainWindow::loadLists()
     // A period that ends before it begins would never be rostered as meant.
     m_scheduleGrid->recordModel()->requirePeriodOrder(F::WorkSchedule::From, F::WorkSchedule::To);
     m_absenceGrid->recordModel()->requirePeriodOrder(F::AbsentDates::From, F::AbsentDates::To);
+    // The roster run refuses a unit with two duties of one name.
+    m_dutyGrid->recordModel()->requireUniqueText(F::DutyDates::DutyName, [](const QString &name) {
+        return tr("Another duty is named '%1' already. A roster keeps a duty's counters, periods and rows "
+                  "by its name: give each duty a name of its own.")
+            .arg(name);
+    });
 
     for (int tab : {0, 1}) {
         DataGrid *grid = tab == 0 ? m_dutyGrid : m_soldierGrid;

@@ -262,6 +262,12 @@ void RecordSetModel::requirePeriodOrder(int fromField, int toField)
     m_period = std::pair{fromField, toField};
 }
 
+void RecordSetModel::requireUniqueText(int field, std::function<QString(const QString &)> refusal)
+{
+    m_uniqueField = field;
+    m_uniqueRefusal = std::move(refusal);
+}
+
 QString RecordSetModel::captionOf(int field) const
 {
     const int c = columnOfField(field);
@@ -272,6 +278,12 @@ QString RecordSetModel::refusal(int row, int field, const QVariant &typed, const
 {
     if (value.isNull())
         return {};
+    if (field == m_uniqueField) {
+        const QString text = value.toString().trimmed();
+        for (int other = 0; !text.isEmpty() && other < rowCount(); ++other)
+            if (other != row && fieldValue(other, field).toString().trimmed() == text)
+                return m_uniqueRefusal(text);
+    }
     const int c = columnOfField(field);
     if (c >= 0 && m_columns[c].range) {
         const auto [low, high] = *m_columns[c].range;

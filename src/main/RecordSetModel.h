@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -65,6 +66,10 @@ public:
     // The two date fields of a period: a first day after the last day is
     // refused, whichever of them is typed.
     void requirePeriodOrder(int fromField, int toField);
+    // A text field that no two rows may hold alike, blanks at the ends aside
+    // (an empty one may repeat): a text typed that another row holds is
+    // refused with the sentence refusal makes of that text.
+    void requireUniqueText(int field, std::function<QString(const QString &)> refusal);
 
     // Adds an empty row, saved at once, at the end; returns its row.
     int addEmptyRow();
@@ -91,6 +96,8 @@ private:
     int m_pendingRow = -1;
     QHash<int, QVariant> m_pending;              // field -> held value
     std::optional<std::pair<int, int>> m_period; // first-day and last-day fields
+    int m_uniqueField = -1;
+    std::function<QString(const QString &)> m_uniqueRefusal;
 };
 
 } // namespace calendrix

@@ -55,6 +55,8 @@ private slots:
     void datesShowFourDigitYears_data();
     void datesShowFourDigitYears();
     void dropDownShowsFifteenItems();
+    void dutyNameTakenIsRefused_data();
+    void dutyNameTakenIsRefused();
     void findMovesToMatches_data();
     void findMovesToMatches();
     void findNotFoundAndEscape();
@@ -246,6 +248,42 @@ void tst_GridEditing::datesShowFourDigitYears()
                                                   .replace(u"yy"_s, u"yyyy"_s));
     QVERIFY2(errors[0].contains(wideExample), qPrintable(errors[0] + u" / "_s + example));
     QVERIFY(model->index(1, 3).data().isNull());
+}
+
+void tst_GridEditing::dutyNameTakenIsRefused_data()
+{
+    QTest::addColumn<QString>("typed"); // over Kitchen, beside Gate Guard
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("another duty's name") << u"Gate Guard"_s << u"Kitchen"_s;
+    // The run matches names with the blanks at their ends left out.
+    QTest::newRow("another duty's name, with blanks") << u"  Gate Guard "_s << u"Kitchen"_s;
+    // Names that differ in letter case are two duties to the run.
+    QTest::newRow("in other letters' case") << u"gate guard"_s << u"gate guard"_s;
+    QTest::newRow("its own name") << u"Kitchen"_s << u"Kitchen"_s;
+    QTest::newRow("a name of its own") << u"Gate"_s << u"Gate"_s;
+}
+
+// Two duties of one name would stop every roster run: the second name is
+// refused where it is typed, saying which.
+void tst_GridEditing::dutyNameTakenIsRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    Window w;
+    w.open();
+    RecordSetModel *model = w.grid(1)->recordModel();
+    QCOMPARE(model->index(1, 1).data().toString(), u"Kitchen"_s);
+    const qint64 id = model->fieldValue(1, 0).toLongLong();
+    const bool refused = stored != typed;
+    QCOMPARE(model->setData(model->index(1, 1), typed), !refused);
+    QVERIFY(model->submit());
+    QCOMPARE(storedName(w, u"DutyDates"_s, id), stored);
+    const QStringList errors = w.dialogs.texts(Messenger::Kind::Error);
+    QCOMPARE(errors,
+             refused
+                 ? QStringList{u"Another duty is named 'Gate Guard' already. A roster keeps a duty's "
+                               "counters, periods and rows by its name: give each duty a name of its own."_s}
+                 : QStringList());
 }
 
 void tst_GridEditing::dropDownShowsFifteenItems()
