@@ -268,6 +268,14 @@ PersonnelImport::Kind ImportDialog::kind() const
     return Kind(m_kind->currentIndex());
 }
 
+// QWidget's destructor takes the field's focus when this dialog's own part
+// is gone already: the field's signals and events must not reach it then.
+ImportDialog::~ImportDialog()
+{
+    m_fileName->removeEventFilter(this);
+    m_fileName->disconnect(this);
+}
+
 void ImportDialog::kindChanged()
 {
     m_update->setEnabled(kind() == Kind::Soldiers);

@@ -52,6 +52,7 @@ public:
     // the personnel database again.
     ImportDialog(const UnitSession &session, std::function<QDate()> today, std::function<void()> imported,
                  QWidget *parent);
+    ~ImportDialog() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
