@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 // The import of personnel tables, on a file of its own: only calendrix-gui
 // runs it, and the readers of workbooks, CSV files and calendars need
 // libraries that every other command would load for nothing.
@@ -109,16 +111,35 @@ UnitSession::Imported UnitSession::importTable(const SheetTable &table, const QS
         }
         Database personnel = Database::open(m_folder.personnelPath(), FileKind::Personnel);
         personnel.attach(m_folder.workingPath(), RunHistory::kUnitSchema, FileKind::Working);
-        Transaction transaction(personnel);
-        result.plan = PersonnelImport::plan(personnel, kind, table, update, today);
-        const int added = result.plan.count(Action::Add), updated = result.plan.count(Action::Update);
-        if (!result.plan.canImport() || added + updated == 0)
+        std::optional<Transaction> transaction(std::in_place, personnel);
+        const auto nothingToImport = [&] {
+            result.plan = PersonnelImport::plan(personnel, kind, table, update, today);
+            return !result.plan.canImport() ||
+                   result.plan.count(Action::Add) + result.plan.count(Action::Update) == 0;
+        };
+        if (nothingToImport())
             return result;
+        // The unit's first change names it first, on its own; the plan is
+        // then made again in the import's transaction.
+        if (const RunHistory unit(m_folder); !unit.hasName(personnel, RunHistory::kUnitSchema)) {
+            transaction->rollback();
+            unit.nameUnit(personnel, RunHistory::kUnitSchema);
+            transaction.emplace(personnel);
+            if (nothingToImport())
+                return result;
+        }
+        const int added = result.plan.count(Action::Add), updated = result.plan.count(Action::Update);
         RunHistory::Recorder history(m_folder, personnel, importedTables(kind));
         PersonnelImport::apply(personnel, result.plan);
         history.completeImport(personnel, importKey(kind), source, added, updated);
         history.putInPlace();
-        transaction.commit();
+        try {
+            transaction->commit();
+        } catch (const StoreError &) {
+            transaction->rollback();
+            if (!history.committedAfterAll(personnel))
+                throw;
+        }
         result.imported = true;
         history.prune(personnel);
     } catch (const StoreError &e) {

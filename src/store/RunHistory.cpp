@@ -1432,6 +1432,18 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
     return listing;
 }
 
+bool RunHistory::hasName(const Database &db, const QString &unitSchema) const
+{
+    return !stampOf(db.connection(), m_folder.workingPath(), unitSchema).unit.isEmpty();
+}
+
+void RunHistory::nameUnit(Database &changed, const QString &unitSchema) const
+{
+    Transaction transaction(changed);
+    writeStamp(changed, Stamp{newName(), 0, QString(), -1}, unitSchema);
+    transaction.commit();
+}
+
 RunHistory::Changes RunHistory::changesSince(const Entry &entry) const
 {
     if (entry.isImport())
@@ -2117,6 +2129,7 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
     keepProof.prepare(u"INSERT INTO %1 VALUES (?)"_s.arg(kProofTable));
     keepProof.addBindValue(proof);
     execPrepared(keepProof, m_path, NoticeCode::HistoryCannotWrite);
+    m_change = facts.change;
     if (const std::optional<RosterFacts> &r = facts.roster) {
         // Digest: the earlier version's, which kept the whole datafile; now
         // what the change leaves of the duty's rows and the rows it changed.
@@ -2144,6 +2157,32 @@ void RunHistory::Recorder::appendUnwatched(const QString &table,
 void RunHistory::Recorder::putInPlace()
 {
     m_scratch->putInPlace();
+}
+
+bool RunHistory::Recorder::committedAfterAll(const Database &changed)
+{
+    // Reading the stamp rolls back first what the failed commit left of the
+    // journals, where the disk lets it. The change's own connection may be
+    // stuck on the file that failed: then the working file on one of its own.
+    std::optional<Stamp> now;
+    try {
+        now = stampOf(changed.connection(), m_folder.workingPath(), m_unitSchema);
+    } catch (const StoreError &) {
+        try {
+            const Database working = Database::open(m_folder.workingPath(), FileKind::Working);
+            now = stampOf(working.connection(), working.path());
+        } catch (const StoreError &) {
+            return false;
+        }
+    }
+    if (!m_change.isEmpty() && now->change == m_change)
+        return true;
+    try {
+        if (::unlink(encodedPath(m_path).constData()) == 0)
+            syncFolderOf(m_path);
+    } catch (const StoreError &) {
+    }
+    return false;
 }
 
 void RunHistory::Recorder::prune(const Database &changed)

@@ -174,6 +174,16 @@ public:
     // settle() done. Throws StoreError; nothing is then changed.
     UndoResult undo(const Entry &entry, bool force, const std::optional<Changes> &seen = {}) const;
 
+    // Whether the unit has its name, which it gets with its first change;
+    // db holds the working database as unitSchema.
+    bool hasName(const Database &db, const QString &unitSchema) const;
+    // Gives the unit its name, in a transaction of its own. A change that
+    // no record settles (an import) needs it before it begins: its entry
+    // names the unit, and the entry of such a change killed before its
+    // commit is then one that the next change tidies away, where it would
+    // otherwise be another unit's, kept and warned of for good.
+    void nameUnit(Database &changed, const QString &unitSchema) const;
+
     // Settles an undo that a kill or a failed commit interrupted, from its
     // record at recordPath, which then goes: either it is completed or
     // nothing of it stays. Throws StoreError when the working database
@@ -242,6 +252,12 @@ public:
         // earlier version that kept the whole tables keeps only what its run changed.
         // changed: the database the change was written through, still open.
         void prune(const Database &changed);
+        // After a commit that reported an error, rolled back: whether the
+        // change reached the unit all the same. When it did not, its entry
+        // goes, so that the history keeps no change the unit never had; when
+        // that cannot be told, the entry stays for the listing to place.
+        // For a change that no record settles (an import).
+        bool committedAfterAll(const Database &changed);
 
     private:
         struct Facts;
@@ -257,6 +273,7 @@ public:
         QString m_unitSchema; // the working database's schema on the connection of the change
         QDateTime m_made;
         QString m_path;
+        QString m_change; // the change's name, once the entry is written
         std::unique_ptr<ScratchFile> m_scratch;
         QStringList m_tables;
         QList<QPair<QString, QVariant>> m_sequences; // sqlite_sequence before the change; Null for none

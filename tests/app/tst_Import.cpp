@@ -20,6 +20,8 @@ private slots:
     void usage();
     void killedImportIsAllOrNothing_data();
     void killedImportIsAllOrNothing();
+    void failedImportKeepsNoEntry_data();
+    void failedImportKeepsNoEntry();
 };
 
 namespace {
@@ -197,9 +199,48 @@ void tst_Import::killedImportIsAllOrNothing()
     const Outcome undone = runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data});
     QCOMPARE(undone.status, imported ? 0 : 1);
     QCOMPARE(dumpOf(unit), before);
-    // The unit goes on: the same import once more.
+    // The unit goes on: the same import once more, which tidies away what
+    // the killed one left, so that no listing warns of it again.
     QCOMPARE(runWith(arguments).status, 0);
     QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s), u"2"_s);
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, data});
+    QVERIFY2(listed.status == 0 && listed.err.isEmpty(), qPrintable(listed.err));
+}
+
+void tst_Import::failedImportKeepsNoEntry_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("the journal cannot be synced") << u"CALENDRIX_FAIL_SYNC=Datafile32.mdb-journal"_s;
+    QTest::newRow("the database cannot be synced") << u"CALENDRIX_FAIL_SYNC=*/Datafile32.mdb"_s;
+}
+
+// An import whose commit fails is not in the unit, and neither is it in the
+// history: no entry is left that every later listing would warn of.
+void tst_Import::failedImportKeepsNoEntry()
+{
+    QFETCH(QString, fault);
+    TestUnit unit;
+    const QString data = unit.dir.path();
+    const QString before = dumpOf(unit);
+    const QDir history(unit.folder.historyPath());
+    const QStringList entries = history.entryList(QDir::Files | QDir::Hidden);
+    writeFile(unit.path(u"list.csv"_s), "Name,Rank\nAdams,SPC\nBaker,PV2\n");
+    const QStringList arguments{u"import"_s, unit.path(u"list.csv"_s), u"--soldiers"_s, u"--data"_s, data};
+    const Outcome failed = runWith(arguments, {fault});
+    QCOMPARE(failed.status, 1);
+    QVERIFY2(failed.err.contains(u"Nothing was imported."_s), qPrintable(failed.err));
+    // Opened for writing, as the next use of the unit opens it: SQLite then
+    // rolls back what a failed commit left of its journal.
+    QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s, true), u"0"_s);
+    QCOMPARE(history.entryList(QDir::Files | QDir::Hidden), entries);
+    const Outcome listed = runWith({u"history"_s, u"--data"_s, data});
+    QCOMPARE(listed.status, 0);
+    QVERIFY2(listed.err.isEmpty(), qPrintable(listed.err));
+    // The same import once more, and its undo.
+    QCOMPARE(runWith(arguments).status, 0);
+    QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s), u"2"_s);
+    QCOMPARE(runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data}).status, 0);
+    QCOMPARE(dumpOf(unit), before);
 }
 
 QTEST_GUILESS_MAIN(tst_Import)
