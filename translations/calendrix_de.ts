@@ -2041,14 +2041,6 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <translation>&apos;%1&apos; ist eine Dienstplanerstellung einer anderen Einheit.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a roster run that was already taken back.</source>
-        <translation>&apos;%1&apos; ist eine Dienstplanerstellung, die bereits zurückgenommen wurde.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later run of the unit is missing.</source>
-        <translation>&apos;%1&apos; ist eine Dienstplanerstellung, die nicht mehr zurückgenommen werden kann: eine spätere Erstellung der Einheit fehlt.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not the unit&apos;s last roster run; nothing was undone.</source>
         <translation>&apos;%1&apos; ist nicht die letzte Dienstplanerstellung der Einheit; nichts wurde rückgängig gemacht.</translation>
     </message>
@@ -2615,6 +2607,38 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>The column &apos;%1&apos; could hold any of the qualifications %2, whose titles in Setup read the same: head it with the number of the one it holds (such as %3), or give each qualification a title of its own.</source>
         <extracomment>%2 lists qualifications by number (&quot;Q2, Q5&quot;), %3 is the first of them</extracomment>
         <translation>Die Spalte &apos;%1&apos; könnte jede der Befähigungen %2 enthalten, deren Titel in der Einrichtung gleich lauten: Überschreiben Sie sie mit der Nummer der Befähigung, die sie enthält (etwa %3), oder geben Sie jeder Befähigung einen eigenen Titel.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import of another unit.</source>
+        <translation>&apos;%1&apos; ist ein Import einer anderen Einheit.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap of another unit.</source>
+        <translation>&apos;%1&apos; ist ein Ersatz oder Tausch einer anderen Einheit.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; ist ein Import, der zurückgenommen oder nicht zu Ende geführt wurde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; ist ein Ersatz oder Tausch, der zurückgenommen oder nicht zu Ende geführt wurde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; ist eine Dienstplanerstellung, die zurückgenommen oder nicht zu Ende geführt wurde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; ist ein Import, der nicht mehr zurückgenommen werden kann: eine spätere Änderung der Einheit fehlt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; ist ein Ersatz oder Tausch, der nicht mehr zurückgenommen werden kann: eine spätere Änderung der Einheit fehlt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; ist eine Dienstplanerstellung, die nicht mehr zurückgenommen werden kann: eine spätere Änderung der Einheit fehlt.</translation>
     </message>
 </context>
 <context>

@@ -2041,14 +2041,6 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <translation>&apos;%1&apos; er en vaktlistekjøring fra en annen avdeling.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a roster run that was already taken back.</source>
-        <translation>&apos;%1&apos; er en vaktlistekjøring som allerede er tatt tilbake.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later run of the unit is missing.</source>
-        <translation>&apos;%1&apos; er en vaktlistekjøring som ikke lenger kan tas tilbake: en senere kjøring i avdelingen mangler.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not the unit&apos;s last roster run; nothing was undone.</source>
         <translation>&apos;%1&apos; er ikke avdelingens siste vaktlistekjøring; ingenting ble angret.</translation>
     </message>
@@ -2615,6 +2607,38 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>The column &apos;%1&apos; could hold any of the qualifications %2, whose titles in Setup read the same: head it with the number of the one it holds (such as %3), or give each qualification a title of its own.</source>
         <extracomment>%2 lists qualifications by number (&quot;Q2, Q5&quot;), %3 is the first of them</extracomment>
         <translation>Kolonnen &apos;%1&apos; kan gjelde hvilken som helst av kvalifikasjonene %2, som har samme tittel i Oppsett: gi den overskriften med nummeret til den den gjelder (for eksempel %3), eller gi hver kvalifikasjon en egen tittel.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import of another unit.</source>
+        <translation>&apos;%1&apos; er en import fra en annen avdeling.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap of another unit.</source>
+        <translation>&apos;%1&apos; er en erstatning eller et bytte fra en annen avdeling.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; er en import som er tatt tilbake, eller som ikke ble fullført.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; er en erstatning eller et bytte som er tatt tilbake, eller som ikke ble fullført.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that was taken back, or that did not finish.</source>
+        <translation>&apos;%1&apos; er en vaktlistekjøring som er tatt tilbake, eller som ikke ble fullført.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an import that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; er en import som ikke lenger kan tas tilbake: en senere endring i avdelingen mangler.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a replace or swap that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; er en erstatning eller et bytte som ikke lenger kan tas tilbake: en senere endring i avdelingen mangler.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later change of the unit is missing.</source>
+        <translation>&apos;%1&apos; er en vaktlistekjøring som ikke lenger kan tas tilbake: en senere endring i avdelingen mangler.</translation>
     </message>
 </context>
 <context>

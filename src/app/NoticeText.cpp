@@ -640,13 +640,33 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate("NoticeText",
                                            "'%1' is not a roster run kept by Calendrix, or it is damaged.");
     case NoticeCode::HistoryEntryOfOtherUnit:
+        if (notice.values.value(1) == u"import")
+            return QCoreApplication::translate("NoticeText", "'%1' is an import of another unit.");
+        if (notice.values.value(1) == u"change")
+            return QCoreApplication::translate("NoticeText", "'%1' is a replace or swap of another unit.");
         return QCoreApplication::translate("NoticeText", "'%1' is a roster run of another unit.");
+    // Left by a change taken back, or by one killed before its commit.
     case NoticeCode::HistoryEntryTakenBack:
-        return QCoreApplication::translate("NoticeText", "'%1' is a roster run that was already taken back.");
+        if (notice.values.value(1) == u"import")
+            return QCoreApplication::translate(
+                "NoticeText", "'%1' is an import that was taken back, or that did not finish.");
+        if (notice.values.value(1) == u"change")
+            return QCoreApplication::translate(
+                "NoticeText", "'%1' is a replace or swap that was taken back, or that did not finish.");
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is a roster run that was taken back, or that did not finish.");
     case NoticeCode::HistoryEntryLaterMissing:
+        if (notice.values.value(1) == u"import")
+            return QCoreApplication::translate(
+                "NoticeText",
+                "'%1' is an import that can no longer be taken back: a later change of the unit is missing.");
+        if (notice.values.value(1) == u"change")
+            return QCoreApplication::translate(
+                "NoticeText", "'%1' is a replace or swap that can no longer be taken back: a "
+                              "later change of the unit is missing.");
         return QCoreApplication::translate(
             "NoticeText",
-            "'%1' is a roster run that can no longer be taken back: a later run of the unit is missing.");
+            "'%1' is a roster run that can no longer be taken back: a later change of the unit is missing.");
     case NoticeCode::UndoNotLastRun:
         return QCoreApplication::translate("NoticeText",
                                            "'%1' is not the unit's last roster run; nothing was undone.");

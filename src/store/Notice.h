@@ -230,11 +230,13 @@ enum class NoticeCode {
     FileHeldByProgram, // %3: the program's name
     FileHeldByProcess,
     // The run history: what its listing skips, what an undo found and did.
-    HistoryNotAnEntry,           // %1: the file
-    HistoryEntryUnreadable,      // %1: the file
-    HistoryEntryOfOtherUnit,     // %1: the entry
-    HistoryEntryTakenBack,       // %1: the entry
-    HistoryEntryLaterMissing,    // %1: the entry
+    HistoryNotAnEntry,      // %1: the file
+    HistoryEntryUnreadable, // %1: the file
+    // %1: the entry; the second value, run, import or change (a replace or
+    // swap), picks the sentence that names what the entry keeps.
+    HistoryEntryOfOtherUnit,
+    HistoryEntryTakenBack,
+    HistoryEntryLaterMissing,
     UndoNotLastRun,              // %1: the entry
     UndoCountersChanged,         // %n soldiers
     UndoDatesChanged,            // %n soldiers

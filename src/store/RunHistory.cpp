@@ -1384,8 +1384,10 @@ RunHistory::Listing RunHistory::listing(bool checkLast, const Database *unit, co
             listing.entries.append(found.at(*it));
             next = found.at(*it).parent;
         }
+        // What kind of change the entry keeps, for the sentence to name it.
         const auto skip = [&](const Entry &e, NoticeCode why, bool undone = false) {
-            listing.skipped.append({e.path, {Notice::Kind::Warning, why, {e.path}}, undone});
+            const QString kind = e.isImport() ? u"import"_s : e.isRosterChange() ? u"change"_s : u"run"_s;
+            listing.skipped.append({e.path, {Notice::Kind::Warning, why, {e.path, kind}}, undone});
         };
         // Before the first run that named its change come those of older
         // versions, which only their times order.

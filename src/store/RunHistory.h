@@ -88,7 +88,8 @@ public:
     struct Skipped {
         QString path;
         Notice why;
-        bool undone = false; // a run of this unit already taken back, which the next run removes
+        // A change of this unit taken back, or left unfinished, which the next change removes.
+        bool undone = false;
     };
     struct Listing {
         QList<Entry> entries; // the unit's last change first, then the runs before it
