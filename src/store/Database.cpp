@@ -399,6 +399,7 @@ struct DatabaseShared {
     QSqlDatabase db;
     QString path; // absolute
     FileKind kind = FileKind::Personnel;
+    QHash<QString, QString> attached; // file by schema
     // Prepared statements by their text. Declared after db so that they go
     // before the connection does; held by pointer because a QSqlQuery is not
     // to be copied.
@@ -621,6 +622,11 @@ QString Database::path() const
     return d ? d->path : QString();
 }
 
+QString Database::fileOf(const QString &schema) const
+{
+    return d ? d->attached.value(schema, d->path) : QString();
+}
+
 FileKind Database::kind() const
 {
     return d ? d->kind : FileKind::Personnel;
@@ -728,6 +734,7 @@ void Database::attachReadOnly(const QString &path, const QString &schema)
     q.addBindValue(sqliteUri(path, true));
     if (!q.exec())
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
+    d->attached.insert(schema, path);
 }
 
 void Database::attach(const QString &path, const QString &schema, FileKind kind)
@@ -740,12 +747,14 @@ void Database::attach(const QString &path, const QString &schema, FileKind kind)
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
     exec(u"PRAGMA %1.journal_mode=DELETE"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
     exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
+    d->attached.insert(schema, path);
 }
 
 void Database::detach(const QString &schema)
 {
     QSqlQuery q(d->db);
     q.exec(u"DETACH DATABASE %1"_s.arg(quoted(schema)));
+    d->attached.remove(schema);
 }
 
 namespace {

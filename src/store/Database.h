@@ -115,6 +115,8 @@ public:
     bool isOpen() const;
     void close();
     QString path() const;
+    // The file attached as schema, for errors on its tables; path() for main.
+    QString fileOf(const QString &schema) const;
     FileKind kind() const;
 
     // Without a transaction every update is durable on its own. Inside one,

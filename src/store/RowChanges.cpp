@@ -146,11 +146,11 @@ RowChanges::RowChanges(const Database &db, const QStringList &tables, const QStr
     : m_watch(std::make_unique<Watch>())
 {
     m_watch->db = handleOf(db);
-    m_watch->path = db.path();
+    m_watch->path = db.fileOf(schema);
     for (const QString &table : tables) {
         QSqlQuery q(db.connection());
         if (!q.exec(u"PRAGMA %1.table_info(%2)"_s.arg(quoted(schema), quoted(table))))
-            throw storeErrorFrom(q.lastError(), db.path(), NoticeCode::HistoryCannotRead);
+            throw storeErrorFrom(q.lastError(), m_watch->path, NoticeCode::HistoryCannotRead);
         QStringList &names = m_watch->columns[table];
         while (q.next())
             names.append(q.value(1).toString());
@@ -159,7 +159,7 @@ RowChanges::RowChanges(const Database &db, const QStringList &tables, const QStr
     for (qsizetype i = 0; rc == SQLITE_OK && i < tables.size(); ++i)
         rc = sqlite3session_attach(m_watch->session, tables.at(i).toUtf8().constData());
     if (rc != SQLITE_OK)
-        throw sqliteError(m_watch->db, rc, db.path(), NoticeCode::HistoryCannotWrite);
+        throw sqliteError(m_watch->db, rc, m_watch->path, NoticeCode::HistoryCannotWrite);
 }
 
 RowChanges::~RowChanges()
@@ -319,6 +319,7 @@ void RowChanges::restore(const Database &db, const QByteArray &packed, const QSt
     if (bytes.isEmpty())
         throw corrupt();
     sqlite3 *handle = handleOf(db);
+    const QString file = db.fileOf(schema);
     QDataStream s(bytes);
     s.setVersion(QDataStream::Qt_6_0);
     quint8 version = 0;
@@ -335,7 +336,7 @@ void RowChanges::restore(const Database &db, const QByteArray &packed, const QSt
         if (s.status() != QDataStream::Ok || key >= columns.size())
             throw corrupt();
         const QString id = quoted(columns.at(key)), name = quoted(schema) + u'.' + quoted(table);
-        Statement remove(handle, u"DELETE FROM %1 WHERE %2 BETWEEN ?1 AND ?2"_s.arg(name, id), db.path());
+        Statement remove(handle, u"DELETE FROM %1 WHERE %2 BETWEEN ?1 AND ?2"_s.arg(name, id), file);
         for (quint32 i = 0; i < ranges && s.status() == QDataStream::Ok; ++i) {
             qint64 first = 0, last = 0;
             s >> first >> last;
@@ -351,7 +352,7 @@ void RowChanges::restore(const Database &db, const QByteArray &packed, const QSt
         Statement insert(handle,
                          u"INSERT OR REPLACE INTO %1 (%2) VALUES (%3)"_s.arg(name, names.join(u", "_s),
                                                                              marks.join(u", "_s)),
-                         db.path());
+                         file);
         quint32 removed = 0;
         s >> removed;
         for (quint32 r = 0; r < removed && s.status() == QDataStream::Ok; ++r) {
@@ -377,7 +378,7 @@ void RowChanges::restore(const Database &db, const QByteArray &packed, const QSt
                 if (!update)
                     update = std::make_unique<Statement>(
                         handle, u"UPDATE %1 SET %2 = ?1 WHERE %3 = ?2"_s.arg(name, names.at(column), id),
-                        db.path());
+                        file);
                 update->bind(1, before);
                 update->bind(2, row);
                 if (s.status() == QDataStream::Ok)

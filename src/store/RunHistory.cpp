@@ -163,28 +163,30 @@ Stamp stampOf(const QSqlDatabase &db, const QString &file, const QString &schema
 // Inside the caller's transaction.
 void writeStamp(Database &working, const Stamp &stamp, const QString &schema = u"main"_s)
 {
-    working.exec(
+    const QSqlDatabase db = working.connection();
+    const QString file = working.fileOf(schema);
+    run(db,
         u"CREATE TABLE IF NOT EXISTS %2.%1 (Unit TEXT, Sequence INTEGER, Change TEXT, Counter INTEGER)"_s.arg(
             kChangeTable, schema),
-        NoticeCode::HistoryCannotWrite);
+        file, NoticeCode::HistoryCannotWrite);
     // Units whose table predates the counter.
-    QSqlQuery columns = run(working.connection(), u"PRAGMA %2.table_info(%1)"_s.arg(kChangeTable, schema),
-                            working.path(), NoticeCode::HistoryCannotRead);
+    QSqlQuery columns =
+        run(db, u"PRAGMA %2.table_info(%1)"_s.arg(kChangeTable, schema), file, NoticeCode::HistoryCannotRead);
     int count = 0;
     while (columns.next())
         ++count;
     if (count < 4)
-        working.exec(u"ALTER TABLE %2.%1 ADD COLUMN Counter INTEGER"_s.arg(kChangeTable, schema),
-                     NoticeCode::HistoryCannotWrite);
-    working.exec(u"DELETE FROM %2.%1"_s.arg(kChangeTable, schema), NoticeCode::HistoryCannotWrite);
-    QSqlQuery q(working.connection());
+        run(db, u"ALTER TABLE %2.%1 ADD COLUMN Counter INTEGER"_s.arg(kChangeTable, schema), file,
+            NoticeCode::HistoryCannotWrite);
+    run(db, u"DELETE FROM %2.%1"_s.arg(kChangeTable, schema), file, NoticeCode::HistoryCannotWrite);
+    QSqlQuery q(db);
     q.prepare(u"INSERT INTO %2.%1 (Unit, Sequence, Change, Counter) VALUES (?, ?, ?, ?)"_s.arg(kChangeTable,
                                                                                                schema));
     q.addBindValue(stamp.unit);
     q.addBindValue(stamp.sequence);
     q.addBindValue(stamp.change);
     q.addBindValue(stamp.counter >= 0 ? QVariant(stamp.counter) : QVariant(QMetaType::fromType<qint64>()));
-    execPrepared(q, working.path(), NoticeCode::HistoryCannotWrite);
+    execPrepared(q, file, NoticeCode::HistoryCannotWrite);
 }
 
 QString newName()

@@ -1,3 +1,4 @@
+#include "SmallDisk.h"
 #include "TestUnit.h"
 #include "roster/FaultRun.h"
 
@@ -22,6 +23,7 @@ private slots:
     void killedImportIsAllOrNothing();
     void failedImportKeepsNoEntry_data();
     void failedImportKeepsNoEntry();
+    void fullDiskImportsNothingAndNamesTheFullFile();
 };
 
 namespace {
@@ -245,6 +247,45 @@ void tst_Import::failedImportKeepsNoEntry()
     QCOMPARE(rows(unit, u"SELECT count(*) FROM SoldierRoster"_s), u"2"_s);
     QCOMPARE(runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data}).status, 0);
     QCOMPARE(dumpOf(unit), before);
+}
+
+// On a disk with ever more room left, each import that fails imports
+// nothing; the import writes the personnel database and the unit's record of
+// its last change in the working database, and a failure to write the
+// latter names the working database.
+void tst_Import::fullDiskImportsNothingAndNamesTheFullFile()
+{
+    const SmallDisk disk(3 * 1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no permission to mount a small disk here");
+    QTemporaryDir outside;
+    const QString list = outside.filePath(u"list.csv"_s);
+    QByteArray csv = "Name,Rank\n";
+    for (int i = 0; i < 1500; ++i)
+        csv += "\"Newman" + QByteArray::number(i) + ", Al\",PFC\n";
+    writeFile(list, csv);
+    const UnitFolder unit(disk.filePath(u"unit"_s));
+    int failures = 0, workingNamed = 0;
+    for (int freeKb = 4;; freeKb += 4) {
+        QFile::remove(disk.filePath(u"filler"_s));
+        QDir(unit.dir()).removeRecursively();
+        unit.init();
+        disk.fill(freeKb * 1024);
+
+        const Outcome o = runWith({u"import"_s, list, u"--soldiers"_s, u"--data"_s, unit.dir()});
+        if (o.status == 0)
+            break;
+        ++failures;
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(u"Nothing was imported."_s), qPrintable(o.err));
+        QFile::remove(disk.filePath(u"filler"_s));
+        QCOMPARE(sqliteShell(unit.personnelPath(), u"SELECT count(*) FROM SoldierRoster"_s, true), u"0"_s);
+        QVERIFY(freeKb < 1024);
+        if (o.err.contains(u"('"_s + unit.workingPath() + u"')"_s))
+            ++workingNamed;
+    }
+    QVERIFY(failures > 0);
+    QVERIFY2(workingNamed > 0, "no failure to write the working database was seen");
 }
 
 QTEST_GUILESS_MAIN(tst_Import)

@@ -1,3 +1,4 @@
+#include "SmallDisk.h"
 #include "TestUnit.h"
 #include "roster/FaultRun.h"
 #include "session/RosterChange.h"
@@ -38,6 +39,8 @@ private slots:
     void undoTellsOfADatafileNoLongerThere();
     void onlyTheFirstCounterRowOfTheDutyMoves_data();
     void onlyTheFirstCounterRowOfTheDutyMoves();
+    void fullDiskChangesNothingAndNamesTheFullFile_data();
+    void fullDiskChangesNothingAndNamesTheFullFile();
 
 private:
     QTemporaryDir m_tmp;
@@ -636,3 +639,53 @@ void tst_RosterChange::onlyTheFirstCounterRowOfTheDutyMoves()
 
 QTEST_GUILESS_MAIN(tst_RosterChange)
 #include "tst_RosterChange.moc"
+
+void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile_data()
+{
+    QTest::addColumn<bool>("undo");
+    QTest::newRow("replace") << false;
+    QTest::newRow("undo of a replace") << true;
+}
+
+// On a disk with ever more room left, each replace or undo that fails
+// changes nothing, and a failure to write the datafile names the datafile,
+// not the working database it is attached to.
+void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile()
+{
+    QFETCH(bool, undo);
+    const SmallDisk disk(3 * 1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no permission to mount a small disk here");
+    const QString unit = disk.filePath(u"unit"_s), datafile = QDir(unit).filePath(u"r1.cxr"_s);
+    const QStringList replace{u"replace"_s, datafile,    u"--duty"_s, kDuty, u"--period"_s,
+                              u"3"_s,       u"--next"_s, u"--data"_s, unit};
+    const QStringList command = undo ? QStringList{u"undo"_s, u"--data"_s, unit, u"--yes"_s} : replace;
+    int failures = 0, datafileNamed = 0;
+    for (int freeKb = 4;; freeKb += 4) {
+        QFile::remove(disk.filePath(u"filler"_s));
+        QDir(unit).removeRecursively();
+        copyUnit(m_made, unit);
+        // The undo's replace is made on this disk, so that its datafile is the same file.
+        if (undo)
+            QVERIFY(run(replace));
+        const QString before = state(unit);
+        disk.fill(freeKb * 1024);
+
+        const Outcome o = runWith(command);
+        if (o.status == 0)
+            break;
+        ++failures;
+        QCOMPARE(o.status, 1);
+        QCOMPARE(state(unit), before);
+        QVERIFY(freeKb < 1024);
+        const QString err = o.err.simplified();
+        if (err.contains(u"('"_s + datafile + u"')"_s))
+            ++datafileNamed;
+        // The datafile's own tables are never told as the working database's.
+        for (const QString &table : {u"storeage"_s, u"changes"_s})
+            if (err.contains(u"a row of %1:"_s.arg(table)))
+                QVERIFY2(err.contains(datafile), qPrintable(err));
+    }
+    QVERIFY(failures > 0);
+    QVERIFY2(datafileNamed > 0, "no failure to write the datafile was seen");
+}
