@@ -2077,7 +2077,7 @@ void RunHistory::Recorder::write(const Database &changed, const QString &unitSch
         QSqlQuery q = run(changed.connection(),
                           u"SELECT sql FROM %1.sqlite_master WHERE type = 'table' AND name IN "
                           "('Memory', 'Dates', 'Header') ORDER BY name"_s.arg(unitSchema),
-                          changed.path(), NoticeCode::HistoryCannotRead);
+                          changed.fileOf(unitSchema), NoticeCode::HistoryCannotRead);
         while (q.next())
             layouts.append(q.value(0).toString());
     }
