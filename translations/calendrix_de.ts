@@ -517,32 +517,6 @@ Befehle:
         <translation>%1 Nichts wurde rückgängig gemacht; mit --force wird diese Erstellung trotzdem rückgängig gemacht.</translation>
     </message>
     <message>
-        <source>The import could not be undone; nothing was changed.
-%1</source>
-        <translation>Der Import konnte nicht rückgängig gemacht werden; nichts wurde geändert.
-%1</translation>
-    </message>
-    <message>
-        <source>The change could not be undone; nothing was changed.
-%1</source>
-        <translation>Die Änderung konnte nicht rückgängig gemacht werden; nichts wurde geändert.
-%1</translation>
-    </message>
-    <message>
-        <source>The roster run could not be undone; nothing was changed.
-%1</source>
-        <translation>Die Dienstplanerstellung konnte nicht rückgängig gemacht werden; nichts wurde geändert.
-%1</translation>
-    </message>
-    <message>
-        <source>The import was undone, but a file could not be removed. %1</source>
-        <translation>Der Import wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden. %1</translation>
-    </message>
-    <message>
-        <source>The roster run was undone, but a file could not be removed. %1</source>
-        <translation>Die Dienstplanerstellung wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden. %1</translation>
-    </message>
-    <message>
         <source>Undone: %1.</source>
         <translation>Rückgängig gemacht: %1.</translation>
     </message>
@@ -997,10 +971,6 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
         <translation>Wird trotzdem rückgängig gemacht, gehen diese Änderungen verloren.</translation>
     </message>
     <message>
-        <source>The roster run could not be undone; nothing was changed.</source>
-        <translation>Der Dienstplanlauf konnte nicht rückgängig gemacht werden; es wurde nichts geändert.</translation>
-    </message>
-    <message>
         <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
         <translation>Der letzte Dienstplanlauf der Einheit kann nicht rückgängig gemacht werden: Seine Datei im Verlaufsordner „%1“ fehlt oder ist nicht lesbar. Kein früherer Lauf wird vor ihm rückgängig gemacht.</translation>
     </message>
@@ -1019,10 +989,6 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
     <message>
         <source>Its datafile is kept as &apos;%1&apos;.</source>
         <translation>Die Datendatei bleibt als „%1“ erhalten.</translation>
-    </message>
-    <message>
-        <source>The roster run was undone, but a file could not be removed.</source>
-        <translation>Der Dienstplanlauf wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
     </message>
     <message>
         <source>Make Draft</source>
@@ -2639,6 +2605,30 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
     <message>
         <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later change of the unit is missing.</source>
         <translation>&apos;%1&apos; ist eine Dienstplanerstellung, die nicht mehr zurückgenommen werden kann: eine spätere Änderung der Einheit fehlt.</translation>
+    </message>
+    <message>
+        <source>The import could not be undone; nothing was changed.</source>
+        <translation>Der Import konnte nicht rückgängig gemacht werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The replace or swap could not be undone; nothing was changed.</source>
+        <translation>Der Ersatz oder Tausch konnte nicht rückgängig gemacht werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The roster run could not be undone; nothing was changed.</source>
+        <translation>Der Dienstplanlauf konnte nicht rückgängig gemacht werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The import was undone, but a file could not be removed.</source>
+        <translation>Der Import wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The replace or swap was undone, but a file could not be removed.</source>
+        <translation>Der Ersatz oder Tausch wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The roster run was undone, but a file could not be removed.</source>
+        <translation>Der Dienstplanlauf wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

@@ -517,32 +517,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>%1 Ingenting ble angret; gi --force for å angre kjøringen likevel.</translation>
     </message>
     <message>
-        <source>The import could not be undone; nothing was changed.
-%1</source>
-        <translation>Importen kunne ikke angres; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <source>The change could not be undone; nothing was changed.
-%1</source>
-        <translation>Endringen kunne ikke angres; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <source>The roster run could not be undone; nothing was changed.
-%1</source>
-        <translation>Vaktlistekjøringen kunne ikke angres; ingenting ble endret.
-%1</translation>
-    </message>
-    <message>
-        <source>The import was undone, but a file could not be removed. %1</source>
-        <translation>Importen ble angret, men en fil kunne ikke fjernes. %1</translation>
-    </message>
-    <message>
-        <source>The roster run was undone, but a file could not be removed. %1</source>
-        <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes. %1</translation>
-    </message>
-    <message>
         <source>Undone: %1.</source>
         <translation>Angret: %1.</translation>
     </message>
@@ -997,10 +971,6 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
         <translation>Angrer du likevel, går disse endringene tapt.</translation>
     </message>
     <message>
-        <source>The roster run could not be undone; nothing was changed.</source>
-        <translation>Vaktlistekjøringen kunne ikke angres; ingenting ble endret.</translation>
-    </message>
-    <message>
         <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
         <translation>Avdelingens siste vaktlistekjøring kan ikke angres: filen i historikkmappen «%1» mangler eller kan ikke leses. Ingen tidligere kjøring angres før den.</translation>
     </message>
@@ -1019,10 +989,6 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
     <message>
         <source>Its datafile is kept as &apos;%1&apos;.</source>
         <translation>Datafilen beholdes som «%1».</translation>
-    </message>
-    <message>
-        <source>The roster run was undone, but a file could not be removed.</source>
-        <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes.</translation>
     </message>
     <message>
         <source>Make Draft</source>
@@ -2639,6 +2605,30 @@ Tellere og tildelingsdatoer blir som før.</translation>
     <message>
         <source>&apos;%1&apos; is a roster run that can no longer be taken back: a later change of the unit is missing.</source>
         <translation>&apos;%1&apos; er en vaktlistekjøring som ikke lenger kan tas tilbake: en senere endring i avdelingen mangler.</translation>
+    </message>
+    <message>
+        <source>The import could not be undone; nothing was changed.</source>
+        <translation>Importen kunne ikke angres; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>The replace or swap could not be undone; nothing was changed.</source>
+        <translation>Erstatningen eller byttet kunne ikke angres; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>The roster run could not be undone; nothing was changed.</source>
+        <translation>Vaktlistekjøringen kunne ikke angres; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>The import was undone, but a file could not be removed.</source>
+        <translation>Importen ble angret, men en fil kunne ikke fjernes.</translation>
+    </message>
+    <message>
+        <source>The replace or swap was undone, but a file could not be removed.</source>
+        <translation>Erstatningen eller byttet ble angret, men en fil kunne ikke fjernes.</translation>
+    </message>
+    <message>
+        <source>The roster run was undone, but a file could not be removed.</source>
+        <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes.</translation>
     </message>
 </context>
 <context>

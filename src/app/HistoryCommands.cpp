@@ -152,14 +152,8 @@ int runUndo(const QStringList &arguments)
                                           "%1 Nothing was undone; give --force to undo that run anyway.");
     switch (undone.outcome) {
     case Outcome::Failed:
-        return failure(
-            (isImport ? QCoreApplication::translate(
-                            "CommandLine", "The import could not be undone; nothing was changed.\n%1")
-             : isChange ? QCoreApplication::translate(
-                              "CommandLine", "The change could not be undone; nothing was changed.\n%1")
-                        : QCoreApplication::translate(
-                              "CommandLine", "The roster run could not be undone; nothing was changed.\n%1"))
-                .arg(NoticeText::text(*undone.error)));
+        return failure(NoticeText::undoFailed(undone.last.entry ? &*undone.last.entry : nullptr) + u'\n' +
+                       NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
         return failure(lastRunUnreadable(folder));
     case Outcome::NoRun:
@@ -180,13 +174,7 @@ int runUndo(const QStringList &arguments)
     // The undo stands; what is left over is the clerk's to remove.
     for (const StoreError &e : result.leftovers)
         err() << NoticeText::title(Notice::Kind::Warning) << ": "
-              << (isImport
-                      ? QCoreApplication::translate(
-                            "CommandLine", "The import was undone, but a file could not be removed. %1")
-                      : QCoreApplication::translate(
-                            "CommandLine", "The roster run was undone, but a file could not be removed. %1"))
-                     .arg(NoticeText::text(e))
-              << "\n";
+              << NoticeText::undoLeftFile(&*undone.last.entry) << ' ' << NoticeText::text(e) << "\n";
     err().flush();
     out() << QCoreApplication::translate("CommandLine", "Undone: %1.").arg(description(*undone.last.entry))
           << "\n";

@@ -1245,6 +1245,30 @@ QString NoticeText::changeDescription(const RunHistory::Entry &e)
         .arg(time, file, added);
 }
 
+QString NoticeText::undoFailed(const RunHistory::Entry *entry)
+{
+    if (entry && entry->isImport())
+        return QCoreApplication::translate("NoticeText",
+                                           "The import could not be undone; nothing was changed.");
+    if (entry && entry->isRosterChange())
+        return QCoreApplication::translate("NoticeText",
+                                           "The replace or swap could not be undone; nothing was changed.");
+    return QCoreApplication::translate("NoticeText",
+                                       "The roster run could not be undone; nothing was changed.");
+}
+
+QString NoticeText::undoLeftFile(const RunHistory::Entry *entry)
+{
+    if (entry && entry->isImport())
+        return QCoreApplication::translate("NoticeText",
+                                           "The import was undone, but a file could not be removed.");
+    if (entry && entry->isRosterChange())
+        return QCoreApplication::translate(
+            "NoticeText", "The replace or swap was undone, but a file could not be removed.");
+    return QCoreApplication::translate("NoticeText",
+                                       "The roster run was undone, but a file could not be removed.");
+}
+
 QString NoticeText::paragraphs(const Notices &notices)
 {
     QStringList texts;

@@ -27,6 +27,11 @@ public:
     // The same for any change kept: a run as above, or "the import of
     // soldiers of 2026-12-06 19:11:06 from '/unit/roster.csv' (12 added, 3 updated)".
     static QString changeDescription(const RunHistory::Entry &entry);
+    // What an undo of entry (of a roster run when it is not known) tells when
+    // it fails, and when it stands but left a file behind; each a sentence of
+    // its own, before the error.
+    static QString undoFailed(const RunHistory::Entry *entry);
+    static QString undoLeftFile(const RunHistory::Entry *entry);
     // Several notices, each its own paragraph.
     static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",

@@ -220,7 +220,7 @@ bool DraftAndUndo::undoLastRun()
     switch (undone.outcome) {
     case Outcome::Failed:
         ErrorDisplay::show(m_window, *undone.error,
-                           tr("The roster run could not be undone; nothing was changed."));
+                           NoticeText::undoFailed(undone.last.entry ? &*undone.last.entry : nullptr));
         return false;
     case Outcome::LastRunUnreadable:
         dialogs.inform(
@@ -253,8 +253,7 @@ bool DraftAndUndo::undoLastRun()
     if (result.note)
         done += u'\n' + NoticeText::text(*result.note);
     for (const StoreError &e : result.leftovers)
-        done += u'\n' + tr("The roster run was undone, but a file could not be removed.") + u' ' +
-                NoticeText::text(e);
+        done += u'\n' + NoticeText::undoLeftFile(&*undone.last.entry) + u' ' + NoticeText::text(e);
     dialogs.inform(m_window, Messenger::Kind::Information, done);
     return true;
 }

@@ -41,6 +41,8 @@ private slots:
     void onlyTheFirstCounterRowOfTheDutyMoves();
     void fullDiskChangesNothingAndNamesTheFullFile_data();
     void fullDiskChangesNothingAndNamesTheFullFile();
+    void undoThatFailsOrLeavesAFileSaysWhatItUndid_data();
+    void undoThatFailsOrLeavesAFileSaysWhatItUndid();
 
 private:
     QTemporaryDir m_tmp;
@@ -688,4 +690,42 @@ void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile()
     }
     QVERIFY(failures > 0);
     QVERIFY2(datafileNamed > 0, "no failure to write the datafile was seen");
+}
+
+void tst_RosterChange::undoThatFailsOrLeavesAFileSaysWhatItUndid_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("undone");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("the datafile cannot be flushed")
+        << u"CALENDRIX_FAIL_SYNC=r1.cxr"_s << false
+        << u"ERROR: The replace or swap could not be undone; nothing was changed.\n"_s;
+    QTest::newRow("the entry cannot be removed")
+        << u"CALENDRIX_FAIL_UNLINK=entry"_s << true
+        << u"WARNING: The replace or swap was undone, but a file could not be removed. Cannot remove"_s;
+}
+
+// An undo of a replace that fails, or stands but leaves its entry behind,
+// tells it as the undo of a replace or swap, never of a roster run.
+void tst_RosterChange::undoThatFailsOrLeavesAFileSaysWhatItUndid()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, undone);
+    QFETCH(QString, says);
+    const QString unit = m_tmp.filePath(u"undo-fault"_s);
+    QDir(unit).removeRecursively();
+    copyUnit(m_made, unit);
+    const QString made = state(unit);
+    QVERIFY(run({u"replace"_s, QDir(unit).filePath(u"r1.cxr"_s), u"--duty"_s, kDuty, u"--period"_s, u"3"_s,
+                 u"--next"_s, u"--data"_s, unit}));
+    const QString replaced = state(unit);
+    if (fault.endsWith(u"=entry"_s))
+        fault.replace(u"entry"_s, RunHistory(UnitFolder(unit)).list().entries.first().path);
+    const Outcome o = runWith({u"undo"_s, u"--data"_s, unit, u"--yes"_s}, {fault});
+    QCOMPARE(o.status, undone ? 0 : 1);
+    QVERIFY2(o.err.contains(says), qPrintable(o.err));
+    QVERIFY2(!o.err.contains(u"roster run"_s), qPrintable(o.err));
+    // The next command settles what the failed commit left of its journals.
+    QCOMPARE(runWith({u"history"_s, u"--data"_s, unit}).status, 0);
+    QCOMPARE(state(unit), undone ? made : replaced);
 }
