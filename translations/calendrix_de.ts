@@ -475,10 +475,6 @@ Befehle:
         <translation>ja</translation>
     </message>
     <message>
-        <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
-        <translation>Die letzte Dienstplanerstellung der Einheit kann nicht rückgängig gemacht werden: ihre Datei im Verlaufsordner &apos;%1&apos; fehlt oder kann nicht gelesen werden. Keine frühere Erstellung wird vor ihr rückgängig gemacht.</translation>
-    </message>
-    <message>
         <source>Take back the last roster run kept in the unit&apos;s history folder, as Tools &gt; Undo Last Roster Run does: the counters, assignment dates and duty headers become what they were before it, and its datafile is moved into the history folder.</source>
         <translation>Die letzte im Verlaufsordner der Einheit geführte Dienstplanerstellung zurücknehmen, wie es Extras &gt; Letzte Dienstplanerstellung rückgängig tut: Zähler, Einteilungsdaten und Dienstköpfe werden wieder, wie sie vorher waren, und ihre Dienstplandatei wird in den Verlaufsordner verschoben.</translation>
     </message>
@@ -969,10 +965,6 @@ Zähler, Zuteilungsdaten und Dienstköpfe erhalten wieder ihren vorherigen Stand
     <message>
         <source>Undoing it anyway loses those changes.</source>
         <translation>Wird trotzdem rückgängig gemacht, gehen diese Änderungen verloren.</translation>
-    </message>
-    <message>
-        <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
-        <translation>Der letzte Dienstplanlauf der Einheit kann nicht rückgängig gemacht werden: Seine Datei im Verlaufsordner „%1“ fehlt oder ist nicht lesbar. Kein früherer Lauf wird vor ihm rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Nothing was undone.</source>
@@ -2629,6 +2621,10 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
     <message>
         <source>The roster run was undone, but a file could not be removed.</source>
         <translation>Der Dienstplanlauf wurde rückgängig gemacht, aber eine Datei konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s last change cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier change is undone before it.</source>
+        <translation>Die letzte Änderung der Einheit kann nicht rückgängig gemacht werden: Ihre Datei im Verlaufsordner „%1“ fehlt oder ist nicht lesbar. Keine frühere Änderung wird vor ihr rückgängig gemacht.</translation>
     </message>
 </context>
 <context>

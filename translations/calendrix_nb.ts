@@ -475,10 +475,6 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
         <translation>ja</translation>
     </message>
     <message>
-        <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
-        <translation>Avdelingens siste vaktlistekjøring kan ikke angres: filen i historikkmappen &apos;%1&apos; mangler eller kan ikke leses. Ingen tidligere kjøring angres før den.</translation>
-    </message>
-    <message>
         <source>Take back the last roster run kept in the unit&apos;s history folder, as Tools &gt; Undo Last Roster Run does: the counters, assignment dates and duty headers become what they were before it, and its datafile is moved into the history folder.</source>
         <translation>Ta tilbake den siste vaktlistekjøringen i avdelingens historikkmappe, slik Verktøy &gt; Angre siste vaktlistekjøring gjør: tellere, tildelingsdatoer og vakthoder blir som de var før den, og vaktlistefilen flyttes til historikkmappen.</translation>
     </message>
@@ -969,10 +965,6 @@ Tellere, tildelingsdatoer og vakthoder blir som før, og datafilen flyttes til a
     <message>
         <source>Undoing it anyway loses those changes.</source>
         <translation>Angrer du likevel, går disse endringene tapt.</translation>
-    </message>
-    <message>
-        <source>The unit&apos;s last roster run cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier run is undone before it.</source>
-        <translation>Avdelingens siste vaktlistekjøring kan ikke angres: filen i historikkmappen «%1» mangler eller kan ikke leses. Ingen tidligere kjøring angres før den.</translation>
     </message>
     <message>
         <source>Nothing was undone.</source>
@@ -2629,6 +2621,10 @@ Tellere og tildelingsdatoer blir som før.</translation>
     <message>
         <source>The roster run was undone, but a file could not be removed.</source>
         <translation>Vaktlistekjøringen ble angret, men en fil kunne ikke fjernes.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s last change cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier change is undone before it.</source>
+        <translation>Avdelingens siste endring kan ikke angres: filen i historikkmappen «%1» mangler eller kan ikke leses. Ingen tidligere endring angres før den.</translation>
     </message>
 </context>
 <context>

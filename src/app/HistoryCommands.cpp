@@ -64,15 +64,6 @@ QString description(const RunHistory::Entry &e)
     return NoticeText::changeDescription(e);
 }
 
-QString lastRunUnreadable(const UnitFolder &folder)
-{
-    return QCoreApplication::translate(
-               "CommandLine",
-               "The unit's last roster run cannot be undone: its file in the history folder '%1' is missing "
-               "or cannot be read. No earlier run is undone before it.")
-        .arg(QDir::toNativeSeparators(folder.historyPath()));
-}
-
 } // namespace
 
 int runUndo(const QStringList &arguments)
@@ -155,7 +146,7 @@ int runUndo(const QStringList &arguments)
         return failure(NoticeText::undoFailed(undone.last.entry ? &*undone.last.entry : nullptr) + u'\n' +
                        NoticeText::text(*undone.error));
     case Outcome::LastRunUnreadable:
-        return failure(lastRunUnreadable(folder));
+        return failure(NoticeText::lastChangeUnreadable(folder.historyPath()));
     case Outcome::NoRun:
         return failure(QCoreApplication::translate(
             "CommandLine", "Nothing is kept to undo: no roster run, import, replace or swap."));
@@ -220,7 +211,8 @@ int runHistory(const QStringList &arguments)
     const RunHistory::Listing &listing = history.listing;
     warnSkipped(listing.skipped);
     if (listing.lastRunUnreadable) {
-        err() << NoticeText::title(Notice::Kind::Warning) << ": " << lastRunUnreadable(folder) << "\n";
+        err() << NoticeText::title(Notice::Kind::Warning) << ": "
+              << NoticeText::lastChangeUnreadable(folder.historyPath()) << "\n";
         err().flush();
     } else if (listing.entries.isEmpty()) {
         out() << QCoreApplication::translate("CommandLine", "No changes are kept for undo.") << "\n";

@@ -1269,6 +1269,14 @@ QString NoticeText::undoLeftFile(const RunHistory::Entry *entry)
                                        "The roster run was undone, but a file could not be removed.");
 }
 
+QString NoticeText::lastChangeUnreadable(const QString &historyFolder)
+{
+    return QCoreApplication::translate(
+               "NoticeText", "The unit's last change cannot be undone: its file in the history folder "
+                             "'%1' is missing or cannot be read. No earlier change is undone before it.")
+        .arg(QDir::toNativeSeparators(historyFolder));
+}
+
 QString NoticeText::paragraphs(const Notices &notices)
 {
     QStringList texts;

@@ -32,6 +32,9 @@ public:
     // its own, before the error.
     static QString undoFailed(const RunHistory::Entry *entry);
     static QString undoLeftFile(const RunHistory::Entry *entry);
+    // Why nothing is undone when the entry of the unit's last change, of
+    // whatever kind, is missing from historyFolder or cannot be read.
+    static QString lastChangeUnreadable(const QString &historyFolder);
     // Several notices, each its own paragraph.
     static QString paragraphs(const Notices &notices);
     // The title word of a message box or printed line: none, "INFORMATION",

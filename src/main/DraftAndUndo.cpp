@@ -223,11 +223,8 @@ bool DraftAndUndo::undoLastRun()
                            NoticeText::undoFailed(undone.last.entry ? &*undone.last.entry : nullptr));
         return false;
     case Outcome::LastRunUnreadable:
-        dialogs.inform(
-            m_window, Messenger::Kind::Error,
-            tr("The unit's last roster run cannot be undone: its file in the history folder '%1' is "
-               "missing or cannot be read. No earlier run is undone before it.")
-                .arg(QDir::toNativeSeparators(m_folder.historyPath())));
+        dialogs.inform(m_window, Messenger::Kind::Error,
+                       NoticeText::lastChangeUnreadable(m_folder.historyPath()));
         return false;
     case Outcome::NoRun:
         dialogs.inform(m_window, Messenger::Kind::Information,

@@ -24,6 +24,7 @@ private slots:
     void failedImportKeepsNoEntry_data();
     void failedImportKeepsNoEntry();
     void fullDiskImportsNothingAndNamesTheFullFile();
+    void importWhoseEntryIsGoneIsToldAsAChange();
 };
 
 namespace {
@@ -286,6 +287,27 @@ void tst_Import::fullDiskImportsNothingAndNamesTheFullFile()
     }
     QVERIFY(failures > 0);
     QVERIFY2(workingNamed > 0, "no failure to write the working database was seen");
+}
+
+// The unit's last change is an import whose entry was removed: the undo
+// refuses, and says so of the unit's last change, not of a roster run.
+void tst_Import::importWhoseEntryIsGoneIsToldAsAChange()
+{
+    TestUnit unit;
+    const QString data = unit.dir.path();
+    writeFile(unit.path(u"list.csv"_s), "Name,Rank\nAdams,SPC\n");
+    QCOMPARE(runWith({u"import"_s, unit.path(u"list.csv"_s), u"--soldiers"_s, u"--data"_s, data}).status, 0);
+    QDir history(unit.folder.historyPath());
+    const QStringList entries = history.entryList(QDir::Files);
+    QCOMPARE(entries.size(), 1);
+    QVERIFY(history.remove(entries.first()));
+    const Outcome o = runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data});
+    QCOMPARE(o.status, 1);
+    QVERIFY2(
+        o.err.startsWith(u"ERROR: The unit's last change cannot be undone: its file in the history folder"_s),
+        qPrintable(o.err));
+    QVERIFY2(!o.err.contains(u"roster run"_s), qPrintable(o.err));
+    QCOMPARE(rows(unit, u"SELECT SoldierName FROM SoldierRoster"_s), u"Adams"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Import)

@@ -337,7 +337,7 @@ void tst_DraftUndo::undoFromTheMenu()
         QVERIFY(p.dialogs.questions.isEmpty());
         const QStringList errors = p.dialogs.texts(Messenger::Kind::Error);
         QVERIFY2(errors.size() == 1 &&
-                     errors.first().startsWith(u"The unit's last roster run cannot be undone"_s),
+                     errors.first().startsWith(u"The unit's last change cannot be undone"_s),
                  qPrintable(errors.join(u'\n')));
         QVERIFY(p.memory() == afterRun);
         return;

@@ -604,7 +604,7 @@ void tst_RunHistory::strangeFilesAreNamedAndSkipped()
     QVERIFY2(undone.err.contains(QDir::toNativeSeparators(path)), qPrintable(undone.err));
     if (result == u"refused"_s) {
         QCOMPARE(undone.status, 1);
-        QVERIFY2(undone.err.contains(u"ERROR: The unit's last roster run cannot be undone"_s),
+        QVERIFY2(undone.err.contains(u"ERROR: The unit's last change cannot be undone"_s),
                  qPrintable(undone.err));
         QCOMPARE(shellDump(memoryOf(unit)), m_afterBoth);
     } else {
