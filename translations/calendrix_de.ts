@@ -2626,6 +2626,16 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <source>The unit&apos;s last change cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier change is undone before it.</source>
         <translation>Die letzte Änderung der Einheit kann nicht rückgängig gemacht werden: Ihre Datei im Verlaufsordner „%1“ fehlt oder ist nicht lesbar. Keine frühere Änderung wird vor ihr rückgängig gemacht.</translation>
     </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the replace or swap it took back.</source>
+        <translation>Eine nicht abgeschlossene Rücknahme wurde zu Ende geführt: die Zähler sind wie vor dem zurückgenommenen Ersatz oder Tausch.</translation>
+    </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the replace or swap it took back.
+%1</source>
+        <translation>Eine nicht abgeschlossene Rücknahme wurde zu Ende geführt: die Zähler sind wie vor dem zurückgenommenen Ersatz oder Tausch.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

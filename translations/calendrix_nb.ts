@@ -2626,6 +2626,16 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <source>The unit&apos;s last change cannot be undone: its file in the history folder &apos;%1&apos; is missing or cannot be read. No earlier change is undone before it.</source>
         <translation>Avdelingens siste endring kan ikke angres: filen i historikkmappen «%1» mangler eller kan ikke leses. Ingen tidligere endring angres før den.</translation>
     </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the replace or swap it took back.</source>
+        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før erstatningen eller byttet den tok tilbake.</translation>
+    </message>
+    <message>
+        <source>An undo that did not finish has been completed: the counters are as they were before the replace or swap it took back.
+%1</source>
+        <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før erstatningen eller byttet den tok tilbake.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintDestination</name>

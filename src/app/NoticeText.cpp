@@ -458,12 +458,21 @@ QString sentence(const Notice &notice)
             "NoticeText",
             "The roster run that was making '%1' did not finish; the file was removed and the counters "
             "are as they were before that run.");
+    // Among the values, the kind of change taken back: "change" or "run".
     case NoticeCode::UndoCompleted:
+        if (notice.values.contains(u"change"_s))
+            return QCoreApplication::translate(
+                "NoticeText", "An undo that did not finish has been completed: the counters are as they were "
+                              "before the replace or swap it took back.");
         return QCoreApplication::translate(
             "NoticeText",
             "An undo that did not finish has been completed: the counters are as they were before the "
             "roster run it took back.");
     case NoticeCode::UndoCompletedWithLeftovers:
+        if (notice.values.contains(u"change"_s))
+            return QCoreApplication::translate(
+                "NoticeText", "An undo that did not finish has been completed: the counters are as they were "
+                              "before the replace or swap it took back.\n%1");
         return QCoreApplication::translate(
             "NoticeText",
             "An undo that did not finish has been completed: the counters are as they were before the "

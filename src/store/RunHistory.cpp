@@ -1884,10 +1884,11 @@ RecoveryRecord::Settled RunHistory::settle(const RecoveryRecord &record, const Q
             unlinkOrThrow(record.entry);
             syncFolderOf(record.entry);
         });
+        // What the undo took back, for the sentence to name it.
         result.notice = {Notice::Kind::Information,
                          result.leftovers.isEmpty() ? NoticeCode::UndoCompleted
                                                     : NoticeCode::UndoCompletedWithLeftovers,
-                         {}};
+                         {record.rosterChange ? u"change"_s : u"run"_s}};
         for (const StoreError &e : std::as_const(result.leftovers))
             result.notice->causes.push_back(e.notice());
         RecoveryRecord::remove(recordPath);
