@@ -305,8 +305,8 @@ struct Roster {
         }
     }
 
-    // Writes mark into a cell of datafile, attached to working, inside its transaction.
-    void setCell(Database &working, const QString &datafile, int row, int column, const char16_t *mark)
+    // Writes mark into a cell of the datafile attached to working, inside its transaction.
+    void setCell(Database &working, int row, int column, const char16_t *mark)
     {
         static const TableLayout *layout = Layouts::table(FileKind::Roster, RecordSources::kStoreage);
         QSqlQuery &q = working.cachedQuery(u"UPDATE %1.\"%2\" SET \"%3\" = ? WHERE ID = ?"_s.arg(
@@ -314,7 +314,8 @@ struct Roster {
         q.bindValue(0, QString::fromUtf16(mark));
         q.bindValue(1, rows[size_t(row)].key);
         if (!q.exec())
-            throw storeErrorFrom(q.lastError(), datafile, NoticeCode::CannotSaveRow, {layout->name});
+            throw storeErrorFrom(q.lastError(), working.fileOf(RunHistory::kDatafileSchema),
+                                 NoticeCode::CannotSaveRow, {layout->name});
     }
 
     RosterChange::Period period(const QString &datafile, const QString &duty,
@@ -621,8 +622,8 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &a
                 const std::optional<Notice> why = busyOf(unit, roster, off[i], p, p.column);
                 offMark = why && why->code == NoticeCode::ChangeAbsent ? u"A" : S::kReplacedMark;
             }
-            roster.setCell(working, datafile, rows.value(off[i]), p.column, offMark);
-            roster.setCell(working, datafile, rows.value(on[i]), p.column, S::kAssignedMark);
+            roster.setCell(working, rows.value(off[i]), p.column, offMark);
+            roster.setCell(working, rows.value(on[i]), p.column, S::kAssignedMark);
             const QVariantList row{made,
                                    QString::fromUtf16(request.swap ? C::kSwap : C::kReplace),
                                    p.duty,
