@@ -459,7 +459,7 @@ Befehle:
     </message>
     <message>
         <source>%1 It was skipped.</source>
-        <translation>%1 Er wurde übersprungen.</translation>
+        <translation>%1 Die Datei wurde übersprungen.</translation>
     </message>
     <message>
         <source>QUESTION: %1 [y/N] </source>
@@ -1987,14 +1987,6 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
         <translation>&apos;%1&apos; wird von einem anderen Programm benutzt (Prozess %2); schließen Sie sie dort und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix.</source>
-        <translation>&apos;%1&apos; ist keine von Calendrix aufbewahrte Dienstplanerstellung.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix, or it is damaged.</source>
-        <translation>&apos;%1&apos; ist keine von Calendrix aufbewahrte Dienstplanerstellung, oder sie ist beschädigt.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a roster run of another unit.</source>
         <translation>&apos;%1&apos; ist eine Dienstplanerstellung einer anderen Einheit.</translation>
     </message>
@@ -2635,6 +2627,14 @@ Zähler und Zuteilungsdaten erhalten wieder ihren vorherigen Stand.</translation
 %1</source>
         <translation>Eine nicht abgeschlossene Rücknahme wurde zu Ende geführt: die Zähler sind wie vor dem zurückgenommenen Ersatz oder Tausch.
 %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change kept by Calendrix for undo.</source>
+        <translation>&apos;%1&apos; ist keine von Calendrix zum Rückgängigmachen aufbewahrte Änderung.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change kept by Calendrix for undo, or it is damaged.</source>
+        <translation>&apos;%1&apos; ist keine von Calendrix zum Rückgängigmachen aufbewahrte Änderung, oder sie ist beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -459,7 +459,7 @@ Kjør &apos;calendrix KOMMANDO --help&apos; for valgene til en kommando;
     </message>
     <message>
         <source>%1 It was skipped.</source>
-        <translation>%1 Den ble hoppet over.</translation>
+        <translation>%1 Filen ble hoppet over.</translation>
     </message>
     <message>
         <source>QUESTION: %1 [y/N] </source>
@@ -1987,14 +1987,6 @@ Tellere og tildelingsdatoer blir som før.</translation>
         <translation>&apos;%1&apos; brukes av et annet program (prosess %2); lukk den der og prøv igjen.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix.</source>
-        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a roster run kept by Calendrix, or it is damaged.</source>
-        <translation>&apos;%1&apos; er ikke en vaktlistekjøring lagret av Calendrix, eller den er skadet.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a roster run of another unit.</source>
         <translation>&apos;%1&apos; er en vaktlistekjøring fra en annen avdeling.</translation>
     </message>
@@ -2635,6 +2627,14 @@ Tellere og tildelingsdatoer blir som før.</translation>
 %1</source>
         <translation>En angring som ikke ble fullført, er gjort ferdig: tellerne er som før erstatningen eller byttet den tok tilbake.
 %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change kept by Calendrix for undo.</source>
+        <translation>&apos;%1&apos; er ikke en endring lagret av Calendrix for angring.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change kept by Calendrix for undo, or it is damaged.</source>
+        <translation>&apos;%1&apos; er ikke en endring lagret av Calendrix for angring, eller den er skadet.</translation>
     </message>
 </context>
 <context>

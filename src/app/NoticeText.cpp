@@ -644,10 +644,10 @@ QString sentence(const Notice &notice)
         return QCoreApplication::translate(
             "NoticeText", "'%1' is in use by another program (process %2); close it there and try again.");
     case NoticeCode::HistoryNotAnEntry:
-        return QCoreApplication::translate("NoticeText", "'%1' is not a roster run kept by Calendrix.");
+        return QCoreApplication::translate("NoticeText", "'%1' is not a change kept by Calendrix for undo.");
     case NoticeCode::HistoryEntryUnreadable:
-        return QCoreApplication::translate("NoticeText",
-                                           "'%1' is not a roster run kept by Calendrix, or it is damaged.");
+        return QCoreApplication::translate(
+            "NoticeText", "'%1' is not a change kept by Calendrix for undo, or it is damaged.");
     case NoticeCode::HistoryEntryOfOtherUnit:
         if (notice.values.value(1) == u"import")
             return QCoreApplication::translate("NoticeText", "'%1' is an import of another unit.");

@@ -24,6 +24,7 @@ private slots:
     void failedImportKeepsNoEntry_data();
     void failedImportKeepsNoEntry();
     void fullDiskImportsNothingAndNamesTheFullFile();
+    void importWhoseEntryIsGoneIsToldAsAChange_data();
     void importWhoseEntryIsGoneIsToldAsAChange();
 };
 
@@ -291,8 +292,16 @@ void tst_Import::fullDiskImportsNothingAndNamesTheFullFile()
 
 // The unit's last change is an import whose entry was removed: the undo
 // refuses, and says so of the unit's last change, not of a roster run.
+void tst_Import::importWhoseEntryIsGoneIsToldAsAChange_data()
+{
+    QTest::addColumn<bool>("damaged"); // else removed
+    QTest::newRow("entry removed, a stray file beside") << false;
+    QTest::newRow("entry damaged, a stray file beside") << true;
+}
+
 void tst_Import::importWhoseEntryIsGoneIsToldAsAChange()
 {
+    QFETCH(bool, damaged);
     TestUnit unit;
     const QString data = unit.dir.path();
     writeFile(unit.path(u"list.csv"_s), "Name,Rank\nAdams,SPC\n");
@@ -300,12 +309,18 @@ void tst_Import::importWhoseEntryIsGoneIsToldAsAChange()
     QDir history(unit.folder.historyPath());
     const QStringList entries = history.entryList(QDir::Files);
     QCOMPARE(entries.size(), 1);
-    QVERIFY(history.remove(entries.first()));
+    if (damaged)
+        writeFile(history.filePath(entries.first()), "not a database at all");
+    else
+        QVERIFY(history.remove(entries.first()));
+    writeFile(history.filePath(u"notes.txt"_s), "kept by hand\n");
     const Outcome o = runWith({u"undo"_s, u"--yes"_s, u"--data"_s, data});
     QCOMPARE(o.status, 1);
     QVERIFY2(
-        o.err.startsWith(u"ERROR: The unit's last change cannot be undone: its file in the history folder"_s),
+        o.err.contains(u"ERROR: The unit's last change cannot be undone: its file in the history folder"_s),
         qPrintable(o.err));
+    QVERIFY2(o.err.contains(u"notes.txt"_s), qPrintable(o.err));
+    QCOMPARE(o.err.contains(entries.first()), damaged);
     QVERIFY2(!o.err.contains(u"roster run"_s), qPrintable(o.err));
     QCOMPARE(rows(unit, u"SELECT SoldierName FROM SoldierRoster"_s), u"Adams"_s);
 }
