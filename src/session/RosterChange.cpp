@@ -117,9 +117,32 @@ struct Unit {
         readCountersOf(state, working, duty);
         for (int i = 0; i < int(state.soldiers.size()); ++i)
             soldierOf.insert(textOf(state.soldiers[i].name), i);
+        indexCounters();
+    }
+    // A draft stored no counters, and a unit's first roster is often one:
+    // its soldiers are then taken in the order of the counters as a run
+    // would start from them now, a row for each soldier qualified for the
+    // duty, new and zero counters at the duty's average. Writes nothing. A
+    // duty no longer in the list keeps the rows stored.
+    void countAsARunWould(const QString &duty)
+    {
+        std::vector<Duty> all;
+        std::swap(all, state.duties);
+        for (const Duty &d : all)
+            if (textOf(d.name) == duty)
+                state.duties.push_back(d);
+        if (!state.duties.empty())
+            CounterPreparation(state).prepareCounterRows();
+        std::swap(all, state.duties);
+        indexCounters();
+    }
+    void indexCounters()
+    {
+        counterOf.clear();
         for (int i = int(state.counters.size()) - 1; i >= 0; --i)
-            counterOf.insert(key(textOf(state.counters[i].soldierName), textOf(state.counters[i].dutyName)),
-                             i);
+            if (!state.counters[i].deleted)
+                counterOf.insert(
+                    key(textOf(state.counters[i].soldierName), textOf(state.counters[i].dutyName)), i);
     }
     // The assignment dates that can make a soldier busy in one of periods:
     // those that overlap their days. The table grows with every run.
@@ -399,7 +422,8 @@ QList<RosterChange::Candidate> candidateList(Unit &unit, const Roster &roster,
     for (int i = 0; i < int(s.counters.size()); ++i) {
         CounterRow &row = s.counters[i];
         const QString name = textOf(row.soldierName);
-        if (textOf(row.dutyName) != period.duty || seen.contains(name) || !onRoster.contains(name))
+        if (row.deleted || textOf(row.dutyName) != period.duty || seen.contains(name) ||
+            !onRoster.contains(name))
             continue;
         const auto soldier = unit.soldierOf.constFind(name);
         if (soldier == unit.soldierOf.cend() ||
@@ -459,6 +483,8 @@ RosterChange::Candidates RosterChange::candidates(const QString &datafile, const
         Unit unit(personnel, working, spelt);
         const Roster roster(file, unit.state, spelt, {which});
         result.draft = roster.draft;
+        if (roster.draft)
+            unit.countAsARunWould(spelt);
         result.period = roster.period(datafile, spelt, which);
         unit.readDatesNear(working, {result.period});
         result.rows = candidateList(unit, roster, result.period);
@@ -546,6 +572,8 @@ RosterChange::Changed RosterChange::change(const QString &path, const Request &a
         // Its own connection reads no more: the commit needs the file alone.
         file.close();
         result.draft = roster.draft;
+        if (roster.draft)
+            unit.countAsARunWould(request.duty);
         std::unique_ptr<RunHistory::Recorder> history;
         if (!roster.draft) {
             working.addMissingIndexes();

@@ -34,6 +34,8 @@ private slots:
     void killAtEachStep_data();
     void killAtEachStep();
     void draftChangesOnlyItsDatafile();
+    void firstRosterAsADraftOffersItsSoldiers_data();
+    void firstRosterAsADraftOffersItsSoldiers();
     void undoInACopyLeavesTheOriginalsDatafile();
     void undoTellsOfADatafileNoLongerThere_data();
     void undoTellsOfADatafileNoLongerThere();
@@ -499,6 +501,55 @@ void tst_RosterChange::draftChangesOnlyItsDatafile()
     QCOMPARE(sqliteShell(draft, u"SELECT C3 FROM storeage WHERE SoldierName = '%1' AND DutyName = '%2'"_s.arg(
                                     sick, kDuty)),
              u"A"_s);
+}
+
+// A unit's first roster is often a draft, and a draft stores no counters:
+// its candidates are those of the roster's rows, in the order the run took
+// them, and a replace finds one.
+void tst_RosterChange::firstRosterAsADraftOffersItsSoldiers_data()
+{
+    QTest::addColumn<QString>("duty");
+    QTest::newRow("Gate Guard") << kDuty;
+    QTest::newRow("Charge of Quarters") << u"Charge of Quarters"_s;
+}
+
+void tst_RosterChange::firstRosterAsADraftOffersItsSoldiers()
+{
+    QFETCH(QString, duty);
+    const QString unit = m_tmp.filePath(u"first-draft"_s), draft = QDir(unit).filePath(u"d.cxr"_s);
+    QDir(unit).removeRecursively();
+    QVERIFY(run(
+        {u"demo"_s, unit, u"--scale"_s, u"company"_s, u"--seed"_s, u"3"_s, u"--from"_s, u"2027-01-04"_s}));
+    QVERIFY(run({u"make"_s, draft, u"--draft"_s, u"--data"_s, unit}));
+    const RosterChange::Candidates was = RosterChange(UnitFolder(unit)).candidates(draft, duty, {1, {}});
+    QVERIFY(!was.refused && !was.error);
+    QVERIFY(was.draft);
+    QStringList listed;
+    for (const RosterChange::Candidate &r : was.rows)
+        listed.append(r.soldier);
+    const QString onRoster = sqliteShell(
+        draft, u"SELECT SoldierName FROM storeage WHERE DutyName = '%1' ORDER BY SoldierName"_s.arg(duty));
+    QStringList sorted = listed;
+    sorted.sort();
+    QCOMPARE(sorted.join(u'\n'), onRoster);
+    // The run gave the duty's first period to the first soldier free then;
+    // those before him in the order were busy then, and are busy still.
+    const auto first = std::find_if(was.rows.cbegin(), was.rows.cend(), [](const RosterChange::Candidate &r) {
+        return r.standing || r.isFree();
+    });
+    QVERIFY(first != was.rows.cend());
+    QCOMPARE(first->soldier, was.period.standing);
+    const auto next = std::find_if(was.rows.cbegin(), was.rows.cend(),
+                                   [](const RosterChange::Candidate &r) { return r.isFree(); });
+    QVERIFY(next != was.rows.cend());
+
+    const QByteArray memory = readFile(memoryOf(unit));
+    const Outcome o = runWith(
+        {u"replace"_s, draft, u"--duty"_s, duty, u"--period"_s, u"1"_s, u"--next"_s, u"--data"_s, unit});
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QCOMPARE(readFile(memoryOf(unit)), memory);
+    QCOMPARE(RunHistory(UnitFolder(unit)).list().entries.size(), 0);
+    QCOMPARE(RosterChange(UnitFolder(unit)).candidates(draft, duty, {1, {}}).period.standing, next->soldier);
 }
 
 // A replace taken back in a copy of the unit (a backup put back) never
