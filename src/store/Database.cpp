@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSqlDriver>
+#include <QStorageInfo>
 #include <QUrl>
 #include <QVariant>
 
@@ -400,6 +402,7 @@ struct DatabaseShared {
     QString path; // absolute
     FileKind kind = FileKind::Personnel;
     QHash<QString, QString> attached; // file by schema
+    QSet<QString> readOnly;           // the schemas attached only to be read
     // Prepared statements by their text. Declared after db so that they go
     // before the connection does; held by pointer because a QSqlQuery is not
     // to be copied.
@@ -683,7 +686,27 @@ void Database::commit()
 {
     if (!isOpen() || !d->inTransaction)
         return;
-    exec(u"COMMIT"_s, NoticeCode::CannotSaveChanges);
+    QSqlQuery q(d->db);
+    if (!q.exec(u"COMMIT"_s)) {
+        const StoreError e = errorFrom(q.lastError(), NoticeCode::CannotSaveChanges);
+        if (e.code() != StoreErrorCode::DiskFull || d->attached.isEmpty())
+            throw e;
+        // SQLite does not say which file of a commit across several found
+        // no room. Files on one disk share its room, and the main file is
+        // named; of files on other disks, the one with least room left.
+        QString full = d->path;
+        qint64 least = QStorageInfo(QFileInfo(full).absolutePath()).bytesAvailable();
+        for (auto it = d->attached.cbegin(); it != d->attached.cend(); ++it) {
+            if (d->readOnly.contains(it.key()))
+                continue;
+            const qint64 room = QStorageInfo(QFileInfo(it.value()).absolutePath()).bytesAvailable();
+            if (room >= 0 && (least < 0 || room < least)) {
+                least = room;
+                full = it.value();
+            }
+        }
+        throw storeErrorFrom(q.lastError(), full, NoticeCode::CannotSaveChanges);
+    }
     d->inTransaction = false;
 }
 
@@ -735,6 +758,7 @@ void Database::attachReadOnly(const QString &path, const QString &schema)
     if (!q.exec())
         throw storeErrorFrom(q.lastError(), path, NoticeCode::CannotOpenDatabase);
     d->attached.insert(schema, path);
+    d->readOnly.insert(schema);
 }
 
 void Database::attach(const QString &path, const QString &schema, FileKind kind)
@@ -748,6 +772,7 @@ void Database::attach(const QString &path, const QString &schema, FileKind kind)
     exec(u"PRAGMA %1.journal_mode=DELETE"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
     exec(u"PRAGMA %1.synchronous=FULL"_s.arg(quoted(schema)), NoticeCode::CannotOpenDatabase);
     d->attached.insert(schema, path);
+    d->readOnly.remove(schema);
 }
 
 void Database::detach(const QString &schema)
@@ -755,6 +780,7 @@ void Database::detach(const QString &schema)
     QSqlQuery q(d->db);
     q.exec(u"DETACH DATABASE %1"_s.arg(quoted(schema)));
     d->attached.remove(schema);
+    d->readOnly.remove(schema);
 }
 
 namespace {

@@ -65,9 +65,9 @@ QString workingRows(const QString &unit)
 
 // The working database's rows, the datafile's cells and its record of
 // changes (when and under which key left out).
-QString state(const QString &unit)
+QString state(const QString &unit, const QString &datafile = {})
 {
-    return workingRows(unit) + sqliteShell(QDir(unit).filePath(u"r1.cxr"_s),
+    return workingRows(unit) + sqliteShell(datafile.isEmpty() ? QDir(unit).filePath(u"r1.cxr"_s) : datafile,
                                            u"SELECT * FROM storeage; SELECT Kind, DutyName, Col, "
                                            "SoldierOff, SoldierOn, Reason FROM changes"_s);
 }
@@ -702,20 +702,26 @@ QTEST_GUILESS_MAIN(tst_RosterChange)
 void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile_data()
 {
     QTest::addColumn<bool>("undo");
-    QTest::newRow("replace") << false;
-    QTest::newRow("undo of a replace") << true;
+    QTest::addColumn<bool>("alone"); // the datafile on the small disk, the unit elsewhere
+    QTest::newRow("replace") << false << false;
+    QTest::newRow("undo of a replace") << true << false;
+    QTest::newRow("replace, the datafile on a disk of its own") << false << true;
+    QTest::newRow("undo of a replace, the datafile on a disk of its own") << true << true;
 }
 
 // On a disk with ever more room left, each replace or undo that fails
 // changes nothing, and a failure to write the datafile names the datafile,
-// not the working database it is attached to.
+// not the working database it is attached to. With the datafile alone on
+// the small disk, every failure names it, the commit's too.
 void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile()
 {
     QFETCH(bool, undo);
+    QFETCH(bool, alone);
     const SmallDisk disk(3 * 1024 * 1024);
     if (!disk.isMounted())
         QSKIP("no permission to mount a small disk here");
-    const QString unit = disk.filePath(u"unit"_s), datafile = QDir(unit).filePath(u"r1.cxr"_s);
+    const QString unit = alone ? m_tmp.filePath(u"unit-on-big-disk"_s) : disk.filePath(u"unit"_s);
+    const QString datafile = alone ? disk.filePath(u"r1.cxr"_s) : QDir(unit).filePath(u"r1.cxr"_s);
     const QStringList replace{u"replace"_s, datafile,    u"--duty"_s, kDuty, u"--period"_s,
                               u"3"_s,       u"--next"_s, u"--data"_s, unit};
     const QStringList command = undo ? QStringList{u"undo"_s, u"--data"_s, unit, u"--yes"_s} : replace;
@@ -724,10 +730,14 @@ void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile()
         QFile::remove(disk.filePath(u"filler"_s));
         QDir(unit).removeRecursively();
         copyUnit(m_made, unit);
+        if (alone) {
+            QFile::remove(datafile);
+            QVERIFY(QFile::copy(QDir(m_made).filePath(u"r1.cxr"_s), datafile));
+        }
         // The undo's replace is made on this disk, so that its datafile is the same file.
         if (undo)
             QVERIFY(run(replace));
-        const QString before = state(unit);
+        const QString before = state(unit, datafile);
         disk.fill(freeKb * 1024);
 
         const Outcome o = runWith(command);
@@ -735,11 +745,13 @@ void tst_RosterChange::fullDiskChangesNothingAndNamesTheFullFile()
             break;
         ++failures;
         QCOMPARE(o.status, 1);
-        QCOMPARE(state(unit), before);
+        QCOMPARE(state(unit, datafile), before);
         QVERIFY(freeKb < 1024);
         const QString err = o.err.simplified();
         if (err.contains(u"('"_s + datafile + u"')"_s))
             ++datafileNamed;
+        else
+            QVERIFY2(!alone, qPrintable(err));
         // The datafile's own tables are never told as the working database's.
         for (const QString &table : {u"storeage"_s, u"changes"_s})
             if (err.contains(u"a row of %1:"_s.arg(table)))
