@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
+#include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,6 +34,26 @@ void giveRoom(QMessageBox &box)
     const int width = qMax(320, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200);
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());
+}
+
+// Qt sizes a file dialog's Size and Type columns for "128.88 GB" and
+// "mp3Folder", which cuts "200.0 KiB" and "SQLite3 database"; they are
+// widened where the clerk has not made them wide enough, and the dialog
+// made as wide as a 1024x768 screen allows.
+void giveRoom(QFileDialog &dialog)
+{
+    const QFontMetrics metrics(dialog.font());
+    const int margins = 24;
+    if (auto *view = dialog.findChild<QTreeView *>(u"treeView"_s)) {
+        QHeaderView *header = view->header();
+        const QString widest[] = {u"1023.99 KiB"_s, u"SQLite3 database"_s, u"10 Dec 2026 22:55:22"_s};
+        for (int column = 1; column <= 3 && column < header->count(); ++column)
+            header->resizeSection(column, qMax(header->sectionSize(column),
+                                               metrics.horizontalAdvance(widest[column - 1]) + margins));
+    }
+    const QRect screen = dialog.screen() ? dialog.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    dialog.resize(qMin(qMax(dialog.width(), 900), screen.width() - 40),
+                  qMin(dialog.height(), screen.height() - 60));
 }
 } // namespace
 
@@ -97,6 +120,7 @@ QString WidgetDialogs::saveFileName(QWidget *parent, const QString &filter, cons
     dialog.selectFile(initial);
     // The replace question is the program's own, asked after the dialog.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    giveRoom(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -107,6 +131,7 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &filter, cons
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectFile(initial);
+    giveRoom(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

@@ -14,12 +14,15 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace calendrix;
@@ -52,11 +55,13 @@ class tst_OpenPrint : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void nothingChosen_data();
     void nothingChosen();
     void remarksThenRoster_data();
     void remarksThenRoster();
     void openDialogListsBothCases();
+    void openDialogShowsSizeAndTypeWhole();
     void previewShowsTheFirstPageAtOnce();
     void readingShowsProgressAndStops();
     void previewSavesAPdf();
@@ -64,7 +69,16 @@ private slots:
     void draftPreviewOffersMakeItCount();
     void unusableLayout_data();
     void unusableLayout();
+
+private:
+    QTemporaryDir m_config; // the settings Qt's file dialog keeps, apart from the tester's
 };
+
+void tst_OpenPrint::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 void tst_OpenPrint::nothingChosen_data()
 {
@@ -160,6 +174,44 @@ void tst_OpenPrint::openDialogListsBothCases()
     listed.sort();
     // Folders are listed too: the unit's history folder is one.
     QCOMPARE(listed, (QStringList{u"UPPER.CXR"_s, u"history"_s, u"lower.cxr"_s}));
+}
+
+// Qt's own column widths cut a datafile's size and type; the dialog shows
+// them whole, and fits the screen.
+void tst_OpenPrint::openDialogShowsSizeAndTypeWhole()
+{
+    TestUnit unit;
+    writeDatafile(unit.path(u"march.cxr"_s), {gateGuard()});
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        // Closed whatever is found wrong, so that the test goes on.
+        const auto closing = qScopeGuard([dialog] { dialog->reject(); });
+        auto *view = dialog->findChild<QTreeView *>(u"treeView"_s);
+        QVERIFY(view);
+        dialog->setViewMode(QFileDialog::Detail);
+        const QModelIndex root = view->rootIndex();
+        // The datafile's row, once its type is known.
+        const auto datafileRow = [&] {
+            for (int r = 0; r < view->model()->rowCount(root); ++r)
+                if (view->model()->index(r, 0, root).data().toString() == u"march.cxr"_s &&
+                    !view->model()->index(r, 2, root).data().toString().isEmpty())
+                    return r;
+            return -1;
+        };
+        QTRY_VERIFY(datafileRow() >= 0);
+        for (int column : {1, 2}) {
+            const QModelIndex cell = view->model()->index(datafileRow(), column, root);
+            QVERIFY2(view->header()->sectionSize(column) >= view->sizeHintForIndex(cell).width(),
+                     qPrintable(u"'%1' is %2 wide for %3"_s.arg(cell.data().toString())
+                                    .arg(view->header()->sectionSize(column))
+                                    .arg(view->sizeHintForIndex(cell).width())));
+        }
+        QVERIFY(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()));
+    });
+    QCOMPARE(
+        WidgetDialogs().openFileName(nullptr, u"Calendrix datafiles (*.cxr)"_s, u"*.CXR"_s, unit.dir.path()),
+        QString());
 }
 
 // A large roster is laid out while the preview is open: its first page is
