@@ -399,7 +399,8 @@ StoreError storeErrorFromSqlite(int sqliteCode, const QString &detail, const QSt
 struct DatabaseShared {
     QString connectionName;
     QSqlDatabase db;
-    QString path; // absolute
+    QString path;  // absolute
+    QString shown; // the name errors give the file: path, or the target a scratch file becomes
     FileKind kind = FileKind::Personnel;
     QHash<QString, QString> attached; // file by schema
     QSet<QString> readOnly;           // the schemas attached only to be read
@@ -572,6 +573,7 @@ Database Database::openChecked(const QString &path, FileKind kind, bool readOnly
     if (!shared->db.isOpen())
         throw storeErrorFrom(shared->db.lastError(), path, NoticeCode::CannotOpenDatabase);
     shared->path = QFileInfo(path).absoluteFilePath();
+    shared->shown = shared->path;
     shared->kind = kind;
     Database db(shared);
     if (!readOnly) {
@@ -625,9 +627,14 @@ QString Database::path() const
     return d ? d->path : QString();
 }
 
+QString Database::shownPath() const
+{
+    return d ? d->shown : QString();
+}
+
 QString Database::fileOf(const QString &schema) const
 {
-    return d ? d->attached.value(schema, d->path) : QString();
+    return d ? d->attached.value(schema, d->shown) : QString();
 }
 
 FileKind Database::kind() const
@@ -694,7 +701,7 @@ void Database::commit()
         // SQLite does not say which file of a commit across several found
         // no room. Files on one disk share its room, and the main file is
         // named; of files on other disks, the one with least room left.
-        QString full = d->path;
+        QString full = d->shown;
         qint64 least = QStorageInfo(QFileInfo(full).absolutePath()).bytesAvailable();
         for (auto it = d->attached.cbegin(); it != d->attached.cend(); ++it) {
             if (d->readOnly.contains(it.key()))
@@ -731,7 +738,7 @@ QSqlQuery &Database::cachedQuery(const QString &sql)
         auto prepared = std::make_unique<QSqlQuery>(d->db);
         if (!prepared->prepare(sql)) {
             d->statements.erase(sql);
-            throw storeErrorFrom(prepared->lastError(), path(), NoticeCode::CannotPrepareStatement);
+            throw storeErrorFrom(prepared->lastError(), d->shown, NoticeCode::CannotPrepareStatement);
         }
         q = std::move(prepared);
     }
@@ -740,7 +747,8 @@ QSqlQuery &Database::cachedQuery(const QString &sql)
 
 StoreError Database::errorFrom(const QSqlError &error, NoticeCode action, const QString &table) const
 {
-    return storeErrorFrom(error, path(), action, table.isEmpty() ? QStringList() : QStringList{table});
+    return storeErrorFrom(error, d ? d->shown : QString(), action,
+                          table.isEmpty() ? QStringList() : QStringList{table});
 }
 
 void Database::exec(const QString &sql, NoticeCode action, const QString &table)
@@ -896,6 +904,8 @@ Database Database::openScratchFile(const ScratchFile &scratch, FileKind kind)
     if (!shared->db.isOpen())
         throw storeErrorFrom(shared->db.lastError(), scratch.path(), NoticeCode::CannotCreateDatabase);
     shared->path = QFileInfo(scratch.path()).absoluteFilePath();
+    // Its hidden name means nothing to anyone, and is gone after a failure.
+    shared->shown = QFileInfo(scratch.target()).absoluteFilePath();
     shared->kind = kind;
     Database db(shared);
     // A commit still rolls back whole on an error; but nothing reads the file

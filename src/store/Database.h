@@ -115,7 +115,10 @@ public:
     bool isOpen() const;
     void close();
     QString path() const;
-    // The file attached as schema, for errors on its tables; path() for main.
+    // The file as errors name it: path(), or for a scratch file the target
+    // it is made to become.
+    QString shownPath() const;
+    // The file attached as schema, for errors on its tables; shownPath() for main.
     QString fileOf(const QString &schema) const;
     FileKind kind() const;
 

@@ -14,7 +14,7 @@ QList<QVariantList> overlapping(const Database &db, const QString &table, int fr
     const TableLayout *layout = Layouts::table(db.kind(), table);
     if (!layout)
         throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInFile,
-                         {table, Layouts::kindKey(db.kind()), db.path()}, db.path());
+                         {table, Layouts::kindKey(db.kind()), db.shownPath()}, db.shownPath());
     db.requireUsable(layout->name);
     QStringList columns;
     int key = -1;

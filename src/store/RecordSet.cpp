@@ -72,7 +72,7 @@ struct RecordSetData {
         return *cache.emplace(dirty, std::move(q)).first->second;
     }
 
-    QString filePath() const { return db.path(); }
+    QString filePath() const { return db.shownPath(); } // for errors
     QString qualifiedTable() const { return quoted(source.table); }
 
     void sortRows(const Collation::Order &order)

@@ -30,7 +30,7 @@ sqlite3 *handleOf(const Database &db)
 {
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
-        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.shownPath());
     return *static_cast<sqlite3 *const *>(handle.constData());
 }
 

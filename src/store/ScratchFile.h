@@ -32,6 +32,8 @@ public:
     enum class Sync { Now, Later };
 
     QString path() const { return m_path; }
+    // The file it is made to become.
+    QString target() const { return m_target; }
     // Writes data to the file and flushes it to the disk; throws StoreError,
     // naming the target, on any short write or failed flush.
     void write(const QByteArray &data, Sync sync = Sync::Now);

@@ -31,10 +31,10 @@ TableAppender::TableAppender(const Database &db, const QString &table, int rowsP
     m_layout = Layouts::table(db.kind(), table);
     if (!m_layout)
         throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInKind,
-                         {table, Layouts::kindKey(db.kind())}, db.path());
+                         {table, Layouts::kindKey(db.kind())}, db.shownPath());
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
-        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.shownPath());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
     m_fields = int(m_layout->fields.size());
@@ -92,14 +92,14 @@ qint64 TableAppender::firstFreeKey()
             sqlite3_finalize(q);
             if (mayBeMissing)
                 return;
-            throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+            throw sqliteError(m_handle, m_db.shownPath(), NoticeCode::CannotWriteTable, m_layout->name);
         }
         int rc;
         while ((rc = sqlite3_step(q)) == SQLITE_ROW)
             greatest = std::max(greatest, qint64(sqlite3_column_int64(q, 0)));
         if (rc != SQLITE_DONE) {
             const StoreError e =
-                sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+                sqliteError(m_handle, m_db.shownPath(), NoticeCode::CannotWriteTable, m_layout->name);
             sqlite3_finalize(q);
             throw e;
         }
@@ -110,7 +110,7 @@ qint64 TableAppender::firstFreeKey()
     read(u"SELECT seq FROM main.sqlite_sequence WHERE name = '%1' COLLATE NOCASE"_s.arg(m_layout->name),
          true);
     if (greatest == std::numeric_limits<qint64>::max())
-        throw storeErrorFromSqlite(SQLITE_FULL, u"database or disk is full"_s, m_db.path(),
+        throw storeErrorFromSqlite(SQLITE_FULL, u"database or disk is full"_s, m_db.shownPath(),
                                    NoticeCode::CannotAddRow, {m_layout->name});
     return greatest + 1;
 }
@@ -131,7 +131,7 @@ TableAppender::Insert TableAppender::prepare(int rows)
     if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &insert.statement, nullptr) !=
         SQLITE_OK) {
         sqlite3_finalize(insert.statement);
-        throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotWriteTable, m_layout->name);
+        throw sqliteError(m_handle, m_db.shownPath(), NoticeCode::CannotWriteTable, m_layout->name);
     }
     insert.bound.assign(size_t(rows * (m_fields - m_firstBound) + 1), Cell{Cell::Kind::Unbound});
     return insert;
@@ -140,12 +140,12 @@ TableAppender::Insert TableAppender::prepare(int rows)
 void TableAppender::check(int rc)
 {
     if (rc != SQLITE_OK)
-        throw sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
+        throw sqliteError(m_handle, m_db.shownPath(), NoticeCode::CannotAddRow, m_layout->name);
 }
 
 void TableAppender::outOfRange() const
 {
-    throw storeErrorFromSqlite(SQLITE_RANGE, u"column index out of range"_s, m_db.path(),
+    throw storeErrorFromSqlite(SQLITE_RANGE, u"column index out of range"_s, m_db.shownPath(),
                                NoticeCode::CannotAddRow, {m_layout->name});
 }
 
@@ -266,7 +266,8 @@ void TableAppender::write(Insert &insert, int first, int rows)
             }
         }
         if (sqlite3_step(statement) != SQLITE_DONE) {
-            const StoreError e = sqliteError(m_handle, m_db.path(), NoticeCode::CannotAddRow, m_layout->name);
+            const StoreError e =
+                sqliteError(m_handle, m_db.shownPath(), NoticeCode::CannotAddRow, m_layout->name);
             sqlite3_reset(statement);
             throw e;
         }

@@ -33,11 +33,11 @@ TableReader::TableReader(const Database &db, const QString &table, const QList<i
     m_layout = Layouts::table(db.kind(), table);
     if (!m_layout)
         throw StoreError(StoreErrorCode::ItemNotFound, NoticeCode::TableNotInKind,
-                         {table, Layouts::kindKey(db.kind())}, db.path());
+                         {table, Layouts::kindKey(db.kind())}, db.shownPath());
     db.requireUsable(m_layout->name);
     const QVariant handle = db.connection().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3 *const *>(handle.constData()))
-        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.path());
+        throw StoreError(StoreErrorCode::CannotOpen, NoticeCode::NotSqliteConnection, {}, db.shownPath());
     m_handle = *static_cast<sqlite3 *const *>(handle.constData());
 
     QStringList names;
@@ -52,7 +52,7 @@ TableReader::TableReader(const Database &db, const QString &table, const QList<i
         u"SELECT %1 FROM \"%2\" ORDER BY \"ID\""_s.arg(names.join(u','), m_layout->name).toUtf8();
     if (sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &m_select, nullptr) != SQLITE_OK)
         throw storeErrorFromSqlite(sqlite3_extended_errcode(m_handle),
-                                   QString::fromUtf8(sqlite3_errmsg(m_handle)), db.path(),
+                                   QString::fromUtf8(sqlite3_errmsg(m_handle)), db.shownPath(),
                                    NoticeCode::CannotReadTable, {m_layout->name});
 }
 
@@ -69,7 +69,7 @@ bool TableReader::next()
     if (rc == SQLITE_DONE)
         return false;
     throw storeErrorFromSqlite(sqlite3_extended_errcode(m_handle),
-                               QString::fromUtf8(sqlite3_errmsg(m_handle)), m_db.path(),
+                               QString::fromUtf8(sqlite3_errmsg(m_handle)), m_db.shownPath(),
                                NoticeCode::CannotReadTable, {m_layout->name});
 }
 

@@ -244,6 +244,7 @@ void tst_RunSafety::failedFlushKeepsTheOldFile()
 // disk runs out at every step of the run in turn. Its first run adds much to
 // the working database, and the file it replaces is small (an empty roster),
 // so the disk can run out at the commit even after the old file is gone.
+// Each failure names the roster or the history entry being made.
 void tst_RunSafety::fullDiskNeverLosesTheOldFile()
 {
     const QString fresh = m_tmp.filePath(u"fresh"_s);
@@ -281,6 +282,8 @@ void tst_RunSafety::fullDiskNeverLosesTheOldFile()
         // Whatever failed and whatever it says, nothing changed.
         QCOMPARE(o.status, 1);
         QVERIFY2(o.err.startsWith(u"ERROR: "_s), qPrintable(o.err));
+        // A file is named as the clerk knows it, never by a scratch file's hidden name.
+        QVERIFY2(!o.err.contains(u"/.calendrix-"_s), qPrintable(o.err));
         QCOMPARE(memory, before);
         QVERIFY2(QFile::exists(target), "the old roster is gone");
         QCOMPARE(dump(target, FileKind::Roster), emptyRoster);
